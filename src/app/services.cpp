@@ -1,0 +1,81 @@
+#include "app/services.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "core/text/cp932.h"
+
+namespace lw {
+
+void Services::Inform(QWidget* owner, const QString& text) {
+    Message m;
+    m.text = text;
+    ShowMessage(owner, m);
+}
+
+MessageAnswer QtServices::ShowMessage(QWidget* owner, const Message& message) {
+    QMessageBox box(owner);
+    box.setWindowTitle(message.caption);
+    box.setText(message.text);
+    switch (message.icon) {
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    if (message.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(message.defaultAnswer == MessageAnswer::No ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    int r = box.exec();
+    if (message.buttons == MessageButtons::YesNo) return r == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    return MessageAnswer::Ok;
+}
+
+std::optional<QString> QtServices::ChooseFolder(QWidget* owner, const QString& title, const QString& initial) {
+    QFileDialog dialog(owner, title, initial);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (!initial.isEmpty()) dialog.selectFile(initial);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtServices::ChooseOpenFile(QWidget* owner, const QStringList& filters) {
+    QFileDialog dialog(owner);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+bool QtServices::MoveToTrash(const QString& path) { return QFile::moveToTrash(path); }
+
+bool DialogSaveUi::ConfirmOverwrite(std::string_view displayPath) {
+    Message m;
+    m.text = QStringLiteral("同名のファイルが存在しますが、上書きしますか？");
+    m.caption = FromCp932(displayPath);
+    m.buttons = MessageButtons::YesNo;
+    m.defaultAnswer = MessageAnswer::Yes;
+    return services_.ShowMessage(owner_, m) == MessageAnswer::Yes;
+}
+
+void DialogSaveUi::CannotCreate() {
+    Message m;
+    m.text = QStringLiteral("ファイルを作成できません");
+    m.icon = MessageIcon::Error;
+    services_.ShowMessage(owner_, m);
+}
+
+QString FromCp932(std::string_view bytes) { return QString::fromStdString(Cp932ToUtf8Lossy(bytes)); }
+
+std::optional<std::string> ToCp932(const QString& text) { return Utf8ToCp932(text.toStdString()); }
+
+}  // namespace lw

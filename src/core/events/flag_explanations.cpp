@@ -1,0 +1,34 @@
+#include "core/events/flag_explanations.h"
+
+#include "core/tagfile/string_list.h"
+#include "core/tagfile/tag_reader.h"
+#include "core/text/cp932.h"
+
+namespace lw {
+
+std::string FlagExplanationsBytes(const FlagExplanations& table) {
+    return WriteStringList("flag_exp_number", "flag_exp_data", table.text);
+}
+
+void ParseFlagExplanations(std::string_view bytes, FlagExplanations& table) {
+    TagReader reader;
+    BoundedList list{.count = 0, .position = 0, .capacity = kFlagCount};
+    list.AddTo(reader, "flag_exp_number", "flag_exp_data", [&](int position, std::string_view line) {
+        table.text[static_cast<std::size_t>(position)] = CutCopy(line, kFlagExplanationBytes);
+    });
+    reader.Read(bytes);
+}
+
+bool LoadFlagExplanations(const Project& project, FlagExplanations& table) {
+    auto bytes = ReadFileBytes(DataFilePath(project, kFlagFile));
+    if (!bytes) return false;
+    ParseFlagExplanations(*bytes, table);
+    return true;
+}
+
+bool SaveFlagExplanations(const Project& project, const FlagExplanations& table, SaveUi& ui) {
+    return SaveFile(DataFilePath(project, kFlagFile), DataFileDisplayPath(project, kFlagFile),
+                    FlagExplanationsBytes(table), ui);
+}
+
+}  // namespace lw

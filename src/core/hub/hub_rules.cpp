@@ -1,0 +1,85 @@
+#include "core/hub/hub_rules.h"
+
+#include <initializer_list>
+
+namespace lw {
+
+namespace fs = std::filesystem;
+
+std::string_view HubEditorLabel(HubEditor editor) {
+    static constexpr std::array<std::string_view, kHubEditorCount> kLabels = {
+        "BGM ﾘｽﾄ", "効果音 ﾘｽﾄ", "文章 ﾘｽﾄ", "ｱﾆﾒ ﾘｽﾄ", "ｱｲﾃﾑ ﾘｽﾄ", "背景画像", "選択画像", "ﾚﾍﾞﾙ ﾘｽﾄ",
+        "ﾚﾍﾞﾙ ｱｯﾌﾟ", "魔法 ﾘｽﾄ", "顔画像 ﾘｽﾄ", "ﾅﾚｰｼｮﾝ ﾘｽﾄ", "ﾀｲﾄﾙ", "基本設定", "場面設定",
+        "ﾏｯﾌﾟ ｱﾆﾒ ﾘｽﾄ", "ﾏｯﾌﾟ ｱﾆﾒ配置", "PC", "NPC", "場面変更", "宝箱", "店", "宿屋", "立て札",
+        "怪物 ﾘｽﾄ", "敵ﾕﾆｯﾄ ﾘｽﾄ", "定位置戦闘", "ﾌｨｰﾙﾄﾞ戦闘", "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"};
+    return kLabels[static_cast<std::size_t>(editor)];
+}
+
+int PlacementMode(HubEditor editor) {
+    switch (editor) {
+    case HubEditor::MapAnimePlacement: return 0;
+    case HubEditor::SceneChange: return 1;
+    case HubEditor::Inn: return 2;
+    case HubEditor::Signboard: return 3;
+    case HubEditor::FixedBattle: return 4;
+    case HubEditor::FieldBattle: return 5;
+    default: return -1;
+    }
+}
+
+HubFiles ProbeHubFiles(const Project& project) {
+    HubFiles files;
+    files.dataFileExists = [&project](std::string_view name) { return DataFileExists(project, name); };
+    files.sceneFileExists = CountDataFiles(project, project.dataFolder, "scene*.txt") != 0;
+    std::error_code ec;
+    files.prepareFileExists = fs::exists(project.root / "prepare.txt", ec);
+    return files;
+}
+
+HubEnabling ComputeHubEnabling(const HubFiles& files) {
+    using E = HubEditor;
+    HubEnabling enabled;
+    enabled.fill(true);
+    auto disableUnless = [&enabled](bool present, std::initializer_list<E> editors) {
+        if (present) return;
+        for (E e : editors) enabled[static_cast<std::size_t>(e)] = false;
+    };
+    auto has = [&files](std::string_view name) { return files.dataFileExists && files.dataFileExists(name); };
+
+    disableUnless(has("setting.txt"),
+                  {E::ItemList, E::LevelUp, E::MagicList, E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest,
+                   E::Shop, E::Inn, E::Signboard, E::MonsterList, E::EnemyUnitList, E::FixedBattle, E::FieldBattle,
+                   E::EventCommands});
+    disableUnless(files.sceneFileExists,
+                  {E::MapAnimePlacement, E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn,
+                   E::Signboard, E::FixedBattle, E::EventCommands});
+    disableUnless(has("pc.txt"), {E::SceneChange, E::Shop, E::Inn, E::Signboard, E::FixedBattle});
+    disableUnless(has("midi_list.txt"),
+                  {E::NarrationList, E::Title, E::BasicSettings, E::SceneSettings, E::Npc, E::SceneChange,
+                   E::TreasureChest, E::Shop, E::Inn, E::Signboard, E::EnemyUnitList, E::FixedBattle, E::EventCommands});
+    disableUnless(has("wave_list.txt"),
+                  {E::TextList, E::ItemList, E::MagicList, E::BasicSettings, E::Npc, E::SceneChange, E::TreasureChest,
+                   E::Shop, E::Inn, E::Signboard, E::MonsterList, E::FixedBattle, E::EventCommands});
+    disableUnless(has("image_back.txt"), {E::Title});
+    disableUnless(has("image_face.txt"),
+                  {E::TextList, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard, E::FixedBattle,
+                   E::EventCommands});
+    disableUnless(has("talk_list.txt"),
+                  {E::NarrationList, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard,
+                   E::FixedBattle, E::EventCommands});
+    disableUnless(has("image_effect.txt"),
+                  {E::ItemList, E::MagicList, E::BasicSettings, E::Npc, E::SceneChange, E::TreasureChest, E::Shop,
+                   E::Inn, E::Signboard, E::FixedBattle, E::EventCommands});
+    disableUnless(has("item_list.txt"),
+                  {E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard,
+                   E::EnemyUnitList, E::FixedBattle, E::EventCommands});
+    disableUnless(has("monster_list.txt"), {E::EnemyUnitList, E::FixedBattle, E::FieldBattle});
+    disableUnless(has("enemy_list.txt"), {E::FixedBattle, E::FieldBattle});
+    disableUnless(files.prepareFileExists, {E::PlayerCharacter});
+    disableUnless(has("narration_list.txt") && has("magic_list.txt"),
+                  {E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard, E::FixedBattle,
+                   E::EventCommands});
+    return enabled;
+}
+
+}  // namespace lw

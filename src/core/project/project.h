@@ -1,0 +1,76 @@
+#pragma once
+// The open project: its folder on disk and the names of its data, image and audio folders.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/tagfile/file_io.h"
+
+namespace lw {
+
+// Each name holds at most this many bytes (the original fields were 260 bytes with a terminator).
+inline constexpr std::size_t kNameBytes = 259;
+
+struct Project {
+    // Names as CP932 bytes.
+    std::string gameFolder;   // as typed in the new-project dialog; empty after an open
+    std::string dataFolder;
+    std::string imageFolder;
+    std::string audioFolder;
+    std::string waitImage;    // as typed in the new-project dialog; empty after an open
+    // The project folder: every data, image and audio path is formed below it.
+    std::filesystem::path root;
+};
+
+// Open when the image, audio and data folder names are all non-empty.
+bool IsProjectOpen(const Project& project);
+
+// A name in CP932 as a path component on disk (UTF-8); bytes that do not convert are kept.
+std::filesystem::path NativeName(std::string_view cp932);
+// A native file name as CP932, or nullopt when it has characters CP932 cannot hold.
+std::optional<std::string> Cp932Name(const std::filesystem::path& name);
+
+// Where a list file lies on disk, and how its path reads in messages (".\data\name").
+std::filesystem::path DataFilePath(const Project& project, std::string_view fileName);
+std::string DataFileDisplayPath(const Project& project, std::string_view fileName);
+bool DataFileExists(const Project& project, std::string_view fileName);
+std::filesystem::path ImageFilePath(const Project& project, std::string_view fileName);
+std::filesystem::path AudioFilePath(const Project& project, std::string_view fileName);
+
+// True when `name` matches a Windows-style pattern ("scene*.txt", "*.bin", "*.*"), letters compared
+// without case. "*.*" matches every name.
+bool MatchesPattern(std::string_view name, std::string_view pattern);
+
+// The regular files (no folders) of `folder` below the project root whose names match `pattern`,
+// as CP932 names, sorted byte-wise. Names that CP932 cannot hold are left out. A missing folder
+// gives an empty list.
+std::vector<std::string> ListFolderFiles(const Project& project, std::string_view folder, std::string_view pattern);
+int CountDataFiles(const Project& project, std::string_view folder, std::string_view pattern);
+
+// prepare.txt in the project folder.
+std::string PrepareFileBytes(const Project& project);
+void ParsePrepareFile(Project& project, std::string_view bytes);
+bool SavePrepareFile(const Project& project, SaveUi& ui);
+// Clears the five names, then reads the folder names from the file at `path`. False when the file
+// cannot be opened.
+bool LoadPrepareFile(Project& project, const std::filesystem::path& path);
+
+// start_game.txt in the data folder: the number of the scene file the game starts in (-1 none).
+std::string StartGameFileBytes(int startScene);
+bool SaveStartGameFile(const Project& project, int startScene, SaveUi& ui);
+// Leaves `startScene` as it was when the file is missing or holds no number.
+bool LoadStartGameFile(const Project& project, int& startScene);
+
+// The result of making the folders of a new project below `location`.
+struct ProjectFolders {
+    std::filesystem::path projectPath;
+    std::vector<std::filesystem::path> failed;  // folders that do not exist afterwards
+};
+// Creates location/game, then its image, audio and data folders (in that order). A folder that
+// already existed counts as made.
+ProjectFolders CreateProjectFolders(const std::filesystem::path& location, const Project& names);
+
+}  // namespace lw

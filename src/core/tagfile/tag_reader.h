@@ -1,0 +1,55 @@
+#pragma once
+// The line-driven reader shared by every list file.
+//
+// Lines are split on LF; one CR directly before the LF is removed with it (a lone CR stays part of
+// the line). Lines are read whole. Each line is compared, byte for byte, with the tags of the
+// sections in the order they were added: for each section in turn, its opening tag makes it the
+// current section, its closing tag leaves every section, and when it is the current section the
+// line is its content. A line no section claims is ignored.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lw {
+
+// Calls `onLine` for every line of `bytes`. A final line break does not make an extra line.
+void ForEachLine(std::string_view bytes, const std::function<void(std::string_view)>& onLine);
+
+class TagReader {
+public:
+    using ContentFn = std::function<void(std::string_view line)>;
+    using EventFn = std::function<void()>;
+
+    // Adds a section by name (without brackets). onOpen runs on its opening tag, onClose on its
+    // closing tag.
+    TagReader& Section(std::string_view name, ContentFn content, EventFn onOpen = {}, EventFn onClose = {});
+
+    void Read(std::string_view bytes);
+    void HandleLine(std::string_view line);
+
+private:
+    struct Entry {
+        std::string open;
+        std::string close;
+        ContentFn content;
+        EventFn onOpen;
+        EventFn onClose;
+    };
+    std::vector<Entry> sections_;
+    int state_ = -1;  // index of the current section, -1 outside every section
+};
+
+// Count rule 2 for a list of records: the count section's number, clamped to `capacity`, bounds
+// the data lines taken. Negative counts stay as read and take nothing. `take(position, line)` is
+// called for each line taken.
+struct BoundedList {
+    int count = 0;
+    int position = 0;
+    int capacity = 0;
+    void AddTo(TagReader& reader, std::string_view numberTag, std::string_view dataTag,
+               std::function<void(int position, std::string_view line)> take);
+};
+
+}  // namespace lw

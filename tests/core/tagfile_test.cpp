@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include "core/tagfile/file_io.h"
+#include "core/tagfile/record_format.h"
+#include "core/tagfile/scan.h"
+#include "core/tagfile/string_list.h"
+#include "core/tagfile/tag_reader.h"
+#include "core/tagfile/tag_writer.h"
+#include "core/text/cp932.h"
+#include "support/core/temp_dir.h"
+
+namespace lw {
+namespace {
+
+using test::ReadBytes;
+using test::ScriptedSaveUi;
+using test::TempDir;
+using test::WriteBytes;
+
+// A small record type to exercise the field descriptions.
+struct Rec {
+    int a = 0;
+    int b = 0;
+    float rate = 0;
+    std::string name;
+    std::string text;
+};
+const RecordFormat<Rec> kRecLine = {IntField(&Rec::a), TokenField(&Rec::name, 8), Float2Field(&Rec::rate),
+                                    IntField(&Rec::b), TextField(&Rec::text, 64)};
+
+// Reads a counted list of Rec by count rule 2 with the given capacity.
+struct RecTable {
+    std::vector<Rec> rows;
+    int count = 0;
+};
+RecTable ReadRecs(std::string_view bytes, int capacity) {
+    RecTable t;
+    t.rows.resize(static_cast<std::size_t>(capacity));
+    TagReader reader;
+    BoundedList list{.count = 0, .position = 0, .capacity = capacity};
+    list.AddTo(reader, "rec_number", "rec_data",
+               [&](int pos, std::string_view line) { ParseRecord(line, t.rows[static_cast<std::size_t>(pos)], kRecLine); });
+    reader.Read(bytes);
+    t.count = list.count;
+    return t;
+}
+
+TEST(TagWriter, FirstLineBareLaterLinesCrLfNothingAfterLast) {
+    TagWriter w;
+    w.IntSection("rec_number", 2);
+    w.Open("rec_data");
+    w.Line("x");
+    w.Close("rec_data");
+    EXPECT_EQ(w.bytes(), "<rec_number>\r\n2\r\n</rec_number>\r\n<rec_data>\r\nx\r\n</rec_data>");
+}
+
+TEST(TagReader, LineEndingsAndFinalBreak) {
+    std::vector<std::string> lines;
+    ForEachLine("a\r\nb\nc\rd\r\n", [&](std::string_view l) { lines.emplace_back(l); });
+    // CR LF and LF end lines; a lone CR stays in the line; a final break adds no line.
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c\rd"}));
+
+    auto names = ReadStringListLines("<n_number>\r\n1\r\n</n_number>\r\n<n_data>\r\nx y\r\n</n_data>\r\n", "n_number",
+                                     "n_data", 255);
+    EXPECT_EQ(names, std::vector<std::string>{"x y"});
+}
+
+TEST(TagReader, TagsMatchWholeLineAndCase) {
+    // A tag with a trailing blank or in other case does not open its section.
+    const char* file = "<n_number>\r\n1\r\n</n_number>\r\n<n_data> \r\na\r\n</n_data>\r\n<N_DATA>\r\nb\r\n</N_DATA>";
+    EXPECT_TRUE(ReadStringListLines(file, "n_number", "n_data", 255).empty());
+}
+
+TEST(TagReader, BlankLinesInsideASectionAreEntries) {
+    auto names = ReadStringListLines("<n_data>\r\n\r\nb\r\n\r\n</n_data>", "n_number", "n_data", 255);
+    EXPECT_EQ(names, (std::vector<std::string>{"", "b", ""}));
+}
+
+TEST(TagReader, MissingClosingTagKeepsSectionUntilAnEarlierTag) {
+    // The data section is never closed: the following count tag (tested before data) ends it.
+    TagReader r;
+    std::vector<std::string> got;
+    r.Section("first", [&](std::string_view l) { got.push_back("1:" + std::string(l)); });
+    r.Section("second", [&](std::string_view l) { got.push_back("2:" + std::string(l)); });
+    r.Read("<second>\nx\n<first>\ny\n</first>\nz");
+    EXPECT_EQ(got, (std::vector<std::string>{"2:x", "1:y"}));
+}
+
+TEST(CountRules, BoundedListTakesAtMostCountAndKeepsCount) {
+    const std::string three = "<rec_number>\r\n2\r\n</rec_number>\r\n<rec_data>\r\n1 a 0.5 2 t\r\n2 b 1 3 u\r\n3 c 2 4 v\r\n</rec_data>";
+    RecTable t = ReadRecs(three, 10);
+    EXPECT_EQ(t.count, 2);
+    EXPECT_EQ(t.rows[1].name, "b");
+    EXPECT_EQ(t.rows[2].name, "");
+
+    // More count than lines: the count stays, the missing record stays cleared.
+    const std::string short_ = "<rec_number>\r\n3\r\n</rec_number>\r\n<rec_data>\r\n1 a 0.5 2 t\r\n2 b 1 3 u\r\n</rec_data>";
+    t = ReadRecs(short_, 10);
+    EXPECT_EQ(t.count, 3);
+    EXPECT_EQ(t.rows[2].a, 0);
+    EXPECT_EQ(t.rows[2].name, "");
+
+    // Clamped to capacity.
+    t = ReadRecs(three, 1);
+    EXPECT_EQ(t.count, 1);
+    EXPECT_EQ(t.rows[0].name, "a");
+
+    // Data before the count: nothing is taken, the count is read afterwards.
+    const std::string dataFirst = "<rec_data>\r\n1 a 0.5 2 t\r\n</rec_data>\r\n<rec_number>\r\n1\r\n</rec_number>";
+    t = ReadRecs(dataFirst, 10);
+    EXPECT_EQ(t.count, 1);
+    EXPECT_EQ(t.rows[0].name, "");
+
+    // A count that is not a number keeps 0; a negative count takes nothing and stays as read.
+    t = ReadRecs("<rec_number>\r\nx\r\n</rec_number>\r\n<rec_data>\r\n1 a 0 0 t\r\n</rec_data>", 10);
+    EXPECT_EQ(t.count, 0);
+    t = ReadRecs("<rec_number>\r\n-4\r\n</rec_number>\r\n<rec_data>\r\n1 a 0 0 t\r\n</rec_data>", 10);
+    EXPECT_EQ(t.count, -4);
+    EXPECT_EQ(t.rows[0].a, 0);
+}
+
+TEST(CountRules, HugeCountAllocatesNothing) {
+    // A bounded table never grows with the count; the string list ignores it.
+    RecTable t = ReadRecs("<rec_number>\r\n2000000000\r\n</rec_number>", 4);
+    EXPECT_EQ(t.count, 4);
+    EXPECT_TRUE(ReadStringListLines("<n_number>\r\n2000000000\r\n</n_number>", "n_number", "n_data", 255).empty());
+}
+
+TEST(RecordFormat, RoundTripAndHashLineBreaks) {
+    Rec r{.a = -3, .b = 7, .rate = 0.5f, .name = "sword", .text = "line one\r\nline two"};
+    EXPECT_EQ(FormatRecord(r, kRecLine), "-3 sword 0.50 7 line one#line two");
+    Rec back;
+    // The text field is one token: blanks inside it would end it. Use a blank-free text.
+    r.text = "one\r\ntwo";
+    std::string line = FormatRecord(r, kRecLine);
+    EXPECT_EQ(line, "-3 sword 0.50 7 one#two");
+    EXPECT_TRUE(ParseRecord(line, back, kRecLine));
+    EXPECT_EQ(back.a, -3);
+    EXPECT_EQ(back.name, "sword");
+    EXPECT_FLOAT_EQ(back.rate, 0.5f);
+    EXPECT_EQ(back.b, 7);
+    EXPECT_EQ(back.text, "one\r\ntwo");
+}
+
+TEST(RecordFormat, MalformedFieldsKeepClearedValues) {
+    Rec r;
+    EXPECT_FALSE(ParseRecord("5 name x 9", r, kRecLine));
+    EXPECT_EQ(r.a, 5);
+    EXPECT_EQ(r.name, "name");
+    EXPECT_EQ(r.rate, 0.0f);
+    EXPECT_EQ(r.b, 0);  // not reached
+    // Long tokens are cut to their width at a character boundary: "ab" + three 2-byte characters.
+    Rec cut;
+    ParseRecord("1 ab\x82\xa0\x82\xa2\x82\xa4 1 1 t", cut, kRecLine);
+    EXPECT_EQ(cut.name, "ab\x82\xa0\x82\xa2\x82\xa4");
+    ParseRecord("1 abc\x82\xa0\x82\xa2\x82\xa4 1 1 t", cut, kRecLine);
+    EXPECT_EQ(cut.name, "abc\x82\xa0\x82\xa2");  // 7 bytes: the third character would make 9
+    // Out-of-range integers saturate instead of wrapping.
+    ParseRecord("99999999999999999999", cut, kRecLine);
+    EXPECT_EQ(cut.a, 2147483647);
+}
+
+TEST(Scan, NumbersAreLocaleIndependent) {
+    EXPECT_EQ(FormatFixed(0.5, 2), "0.50");
+    EXPECT_EQ(FormatFixed(-1.25, 1), "-1.2");
+    float f = 0;
+    EXPECT_TRUE(ScanFloat("  +2.5xyz", f));
+    EXPECT_FLOAT_EQ(f, 2.5f);
+    EXPECT_FALSE(ScanFloat("0,5", f) && f != 0.0f);
+    int i = 42;
+    EXPECT_FALSE(ScanInt("abc", i));
+    EXPECT_EQ(i, 42);
+    EXPECT_TRUE(ScanInt("\t-17 rest", i));
+    EXPECT_EQ(i, -17);
+}
+
+TEST(Text, HashEncodingTouchesOnlySingleByteHash) {
+    // 0x81 0x23 is not a CP932 character pair (0x23 is below the trail range) so the '#' counts;
+    // 0x83 0x5C is a double-byte character whose trail byte must not be mistaken.
+    EXPECT_EQ(EncodeLineBreaks("a\r\nb\rc\nd"), "a#b\rc\nd");
+    EXPECT_EQ(DecodeLineBreaks("a#b"), "a\r\nb");
+    // A lead byte followed by '#' forms no character boundary problem: '#'(0x23) as trail is kept.
+    EXPECT_EQ(DecodeLineBreaks(std::string("\x81\x23", 2)), std::string("\x81\x23", 2));
+    EXPECT_EQ(DecodeLineBreaks("x#y#"), "x\r\ny\r\n");
+    EXPECT_EQ(CutCopy("\x82\xa0\x82\xa2", 3), "\x82\xa0");
+    EXPECT_EQ(Cp932ToUtf8("\x82\xa0").value(), "\xe3\x81\x82");  // あ
+    EXPECT_EQ(Utf8ToCp932("\xe3\x81\x82").value(), "\x82\xa0");
+    EXPECT_FALSE(Utf8ToCp932("\xf0\x9f\x98\x80").has_value());  // an emoji has no CP932 form
+}
+
+class SaveFileTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::filesystem::path target() const { return dir.path() / "list.txt"; }
+};
+
+TEST_F(SaveFileTest, CreatesWithoutAskingAndAsksBeforeReplacing) {
+    ScriptedSaveUi ui;
+    EXPECT_TRUE(SaveFile(target(), ".\\data\\list.txt", "new", ui));
+    EXPECT_EQ(ui.asked, 0);
+    EXPECT_EQ(ReadBytes(target()), "new");
+
+    ui.answer = false;
+    EXPECT_FALSE(SaveFile(target(), ".\\data\\list.txt", "other", ui));
+    EXPECT_EQ(ui.asked, 1);
+    EXPECT_EQ(ui.lastCaption, ".\\data\\list.txt");
+    EXPECT_EQ(ReadBytes(target()), "new");
+    EXPECT_EQ(ui.cannotCreate, 0);
+
+    ui.answer = true;
+    EXPECT_TRUE(SaveFile(target(), ".\\data\\list.txt", "other", ui));
+    EXPECT_EQ(ReadBytes(target()), "other");
+}
+
+TEST_F(SaveFileTest, FailedWriteLeavesOldFileAndNoTemporaries) {
+    WriteBytes(target(), "old contents");
+    ScriptedSaveUi ui;
+    WriteFault fault{.failAfterBytes = 3};
+    EXPECT_FALSE(SaveFile(target(), "x", "brand new contents", ui, &fault));
+    EXPECT_EQ(ui.cannotCreate, 1);
+    EXPECT_EQ(ReadBytes(target()), "old contents");
+    int files = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 1);
+}
+
+TEST_F(SaveFileTest, MissingFolderReportsCannotCreate) {
+    ScriptedSaveUi ui;
+    EXPECT_FALSE(SaveFile(dir.path() / "nofolder" / "x.txt", "x", "bytes", ui));
+    EXPECT_EQ(ui.cannotCreate, 1);
+    EXPECT_FALSE(ReadFileBytes(dir.path() / "nofolder" / "x.txt").has_value());
+    EXPECT_FALSE(ReadFileBytes(dir.path()).has_value());  // a folder is not a readable file
+}
+
+TEST(StringList, ZeroEntriesAndBlanksRoundTrip) {
+    std::vector<std::string> none;
+    std::string bytes = WriteStringList("n_number", "n_data", none);
+    EXPECT_EQ(bytes, "<n_number>\r\n0\r\n</n_number>\r\n<n_data>\r\n</n_data>");
+    EXPECT_TRUE(ReadStringListLines(bytes, "n_number", "n_data", 255).empty());
+
+    std::vector<std::string> names = {"with blank.mid", "", "x"};
+    EXPECT_EQ(ReadStringListLines(WriteStringList("n_number", "n_data", names), "n_number", "n_data", 255), names);
+}
+
+}  // namespace
+}  // namespace lw
