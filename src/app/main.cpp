@@ -1,6 +1,38 @@
+// Lorewright: start-up and shutdown.
+
 #include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+#include "app/app_controller.h"
+#include "app/main_window.h"
+#include "app/services.h"
+#include "app/single_instance.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Lorewright"));
+
+    lw::SingleInstance instance;
+    if (!instance.Acquire()) return 0;  // another copy runs: end silently
+
+    int code = 0;
+    {
+        lw::QtServices services;
+        lw::AppController controller(services);
+
+        lw::MainWindow window(controller);
+        window.adjustSize();
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                                   screen->availableGeometry()));
+        }
+        window.show();
+        QObject::connect(&window, &QDialog::finished, &app, [] { QApplication::quit(); });
+        code = app.exec();
+
+        controller.ReleaseTables();
+    }
+    instance.Release();
+    return code;
 }

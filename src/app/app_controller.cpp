@@ -1,0 +1,67 @@
+#include "app/app_controller.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/services.h"
+#include "core/project/project.h"
+
+namespace lw {
+
+AppController::AppController(Services& services) : services_(services) {
+    context_.services = &services_;
+    context_.project.root = std::filesystem::current_path();
+    RegisterEditors(registry_);
+}
+
+bool AppController::IsProjectOpen() const { return lw::IsProjectOpen(context_.project); }
+
+bool AppController::CreateProjectFromNames(QWidget* owner, const Project& names) {
+    Project& project = context_.project;
+    project.gameFolder = names.gameFolder;
+    project.imageFolder = names.imageFolder;
+    project.audioFolder = names.audioFolder;
+    project.dataFolder = names.dataFolder;
+    project.waitImage = names.waitImage;
+
+    if (!lw::IsProjectOpen(project)) {
+        services_.Inform(owner, QStringLiteral("未入力の項目があります"));
+        return false;
+    }
+    if (auto chosen = services_.ChooseFolder(owner, QStringLiteral("ﾌｫﾙﾀﾞを作成する場所を指定して下さい"),
+                                             creationLocation_)) {
+        creationLocation_ = *chosen;
+    }
+    if (creationLocation_.isEmpty()) {
+        services_.Inform(owner, QStringLiteral("保存場所が未定です"));
+        return false;
+    }
+
+    ProjectFolders made = CreateProjectFolders(std::filesystem::path(creationLocation_.toStdString()), project);
+    project.root = made.projectPath;
+
+    DialogSaveUi saveUi(services_, owner);
+    SavePrepareFile(project, saveUi);
+
+    if (!made.failed.empty()) {
+        QString list;
+        for (const auto& path : made.failed) list += QDir::toNativeSeparators(QString::fromStdString(path.string())) + "\n";
+        services_.Inform(owner, list + QStringLiteral("\n以上のフォルダを作成できません"));
+    }
+    return true;
+}
+
+void AppController::OpenProject(QWidget* owner) {
+    auto file = services_.ChooseOpenFile(
+        owner, {QStringLiteral("prepare.txt (prepare.txt)"), QStringLiteral("すべてのファイル (*.*) (*)")});
+    if (!file) return;
+    Project& project = context_.project;
+    project.root = std::filesystem::path(QFileInfo(*file).absolutePath().toStdString());
+    LoadPrepareFile(project, std::filesystem::path(file->toStdString()));
+}
+
+void AppController::ReleaseTables() {
+    // Tables loaded by editors are released here as they are added to the context.
+}
+
+}  // namespace lw

@@ -1,0 +1,63 @@
+#include "app/hub_dialog.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QPushButton>
+
+#include "app/app_controller.h"
+#include "app/services.h"
+#include "core/events/flag_explanations.h"
+
+namespace lw {
+
+namespace {
+constexpr int kColumns = 3;
+}
+
+HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(parent), controller_(controller) {
+    setWindowTitle(tr("ﾒﾆｭｰ"));
+    auto* grid = new QGridLayout(this);
+    for (int i = 0; i < kHubEditorCount; ++i) {
+        auto editor = static_cast<HubEditor>(i);
+        auto* b = new QPushButton(QString::fromUtf8(HubEditorLabel(editor).data(),
+                                                    static_cast<int>(HubEditorLabel(editor).size())), this);
+        b->setAutoDefault(false);
+        b->setMinimumWidth(130);
+        connect(b, &QPushButton::clicked, this, [this, editor] { OpenEditor(editor); });
+        grid->addWidget(b, i / kColumns, i % kColumns);
+        buttons_[static_cast<std::size_t>(i)] = b;
+    }
+    close_ = new QPushButton(tr("閉じる"), this);
+    close_->setAutoDefault(false);
+    connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+    grid->addWidget(close_, (kHubEditorCount - 1) / kColumns, kColumns - 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Lists several editors share are read when the hub opens.
+    LoadFlagExplanations(controller_.context().project, controller_.context().flags);
+    UpdateEnabling();
+}
+
+void HubDialog::UpdateEnabling() {
+    HubEnabling enabled = ComputeHubEnabling(ProbeHubFiles(controller_.context().project));
+    for (int i = 0; i < kHubEditorCount; ++i) buttons_[static_cast<std::size_t>(i)]->setEnabled(enabled[static_cast<std::size_t>(i)]);
+}
+
+bool HubDialog::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) UpdateEnabling();
+    return QDialog::event(e);
+}
+
+void HubDialog::OpenEditor(HubEditor editor) {
+    EditorContext& context = controller_.context();
+    int mode = PlacementMode(editor);
+    if (mode >= 0) context.placementMode = mode;
+    if (!controller_.registry().Open(editor, context, this)) {
+        controller_.services().Inform(this, tr("「%1」の編集画面はまだ用意されていません。")
+                                                .arg(QString::fromUtf8(HubEditorLabel(editor).data(),
+                                                                       static_cast<int>(HubEditorLabel(editor).size()))));
+    }
+    UpdateEnabling();
+}
+
+}  // namespace lw

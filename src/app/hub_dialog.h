@@ -1,0 +1,38 @@
+#pragma once
+// "ﾒﾆｭｰ": one button per editor, each enabled only when the lists its editor needs exist. The
+// enabling runs when the hub is shown, whenever it becomes active again and after each editor it
+// opened has closed, so a list written by one editor unlocks the next at once.
+
+#include <QDialog>
+#include <array>
+
+#include "core/hub/hub_rules.h"
+
+class QPushButton;
+
+namespace lw {
+
+class AppController;
+
+class HubDialog : public QDialog {
+    Q_OBJECT
+public:
+    HubDialog(AppController& controller, QWidget* parent);
+
+    QPushButton* button(HubEditor editor) const { return buttons_[static_cast<std::size_t>(editor)]; }
+    QPushButton* closeButton() const { return close_; }
+
+    // Re-evaluates which buttons are enabled from the files on disk.
+    void UpdateEnabling();
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    void OpenEditor(HubEditor editor);
+    AppController& controller_;
+    std::array<QPushButton*, kHubEditorCount> buttons_{};
+    QPushButton* close_;
+};
+
+}  // namespace lw

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "core/events/flag_explanations.h"
+#include "core/hub/hub_rules.h"
+#include "core/project/project.h"
+#include "support/core/temp_dir.h"
+
+namespace lw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::ScriptedSaveUi;
+using test::TempDir;
+using test::TempProject;
+using test::WriteBytes;
+
+TEST(PrepareFile, DefaultNamesByteForByte) {
+    TempProject tp;
+    ScriptedSaveUi ui;
+    ASSERT_TRUE(SavePrepareFile(tp.project, ui));
+    EXPECT_EQ(ReadBytes(tp.dir.path() / "prepare.txt"),
+              "<folder_name_data>\r\n.\\data\r\n</folder_name_data>\r\n"
+              "<folder_name_image>\r\n.\\image\r\n</folder_name_image>\r\n"
+              "<folder_name_audio>\r\n.\\audio\r\n</folder_name_audio>\r\n"
+              "<load_image>\r\n.\\image\\loading.bmp\r\n</load_image>");
+    // Saving again asks with the project-relative caption.
+    ui.answer = false;
+    EXPECT_FALSE(SavePrepareFile(tp.project, ui));
+    EXPECT_EQ(ui.lastCaption, ".\\prepare.txt");
+}
+
+TEST(PrepareFile, OpenKeepsLastComponentAndClearsTheRest) {
+    TempDir dir;
+    fs::path file = dir.path() / "prepare.txt";
+    WriteBytes(file,
+               "<folder_name_data>\r\nC:\\games\\mine\\data_v2\r\n</folder_name_data>\r\n"
+               "<folder_name_image>\r\n..\\shared\\pictures\r\n</folder_name_image>\r\n"
+               "<folder_name_audio>\r\nsounds\r\n</folder_name_audio>\r\n"
+               "<load_image>\r\n.\\x\\y.bmp\r\n</load_image>");
+    Project p;
+    p.gameFolder = "old";
+    p.waitImage = "old.bmp";
+    ASSERT_TRUE(LoadPrepareFile(p, file));
+    EXPECT_EQ(p.dataFolder, "data_v2");
+    EXPECT_EQ(p.imageFolder, "pictures");
+    EXPECT_EQ(p.audioFolder, "sounds");
+    EXPECT_EQ(p.gameFolder, "");
+    EXPECT_EQ(p.waitImage, "");
+    EXPECT_TRUE(IsProjectOpen(p));
+
+    // A name whose double-byte character ends in 0x5C ("ソ" is 0x83 0x5C) is not cut at that byte.
+    WriteBytes(file, "<folder_name_data>\r\n.\\\x83\x5C\x83\x74\r\n</folder_name_data>");
+    ASSERT_TRUE(LoadPrepareFile(p, file));
+    EXPECT_EQ(p.dataFolder, "\x83\x5C\x83\x74");
+}
+
+TEST(PrepareFile, EmptyAudioSectionOrMissingFileMeansNoProject) {
+    TempDir dir;
+    fs::path file = dir.path() / "prepare.txt";
+    WriteBytes(file,
+               "<folder_name_data>\r\n.\\data\r\n</folder_name_data>\r\n<folder_name_image>\r\n.\\image\r\n"
+               "</folder_name_image>\r\n<folder_name_audio>\r\n</folder_name_audio>");
+    Project p;
+    EXPECT_TRUE(LoadPrepareFile(p, file));
+    EXPECT_FALSE(IsProjectOpen(p));
+
+    p.dataFolder = p.imageFolder = p.audioFolder = "x";
+    EXPECT_FALSE(LoadPrepareFile(p, dir.path() / "missing.txt"));
+    EXPECT_FALSE(IsProjectOpen(p));
+}
+
+TEST(StartGameFile, RoundTripAndMissingFileKeepsValue) {
+    TempProject tp;
+    ScriptedSaveUi ui;
+    int scene = 5;
+    EXPECT_FALSE(LoadStartGameFile(tp.project, scene));
+    EXPECT_EQ(scene, 5);
+    ASSERT_TRUE(SaveStartGameFile(tp.project, -1, ui));
+    EXPECT_EQ(tp.ReadData("start_game.txt"), "<start_scene_index>\r\n-1\r\n</start_scene_index>");
+    EXPECT_TRUE(LoadStartGameFile(tp.project, scene));
+    EXPECT_EQ(scene, -1);
+}
+
+TEST(ProjectFolders, CreatesFoldersAndReportsFailures) {
+    TempDir dir;
+    Project names;
+    names.gameFolder = "game";
+    names.dataFolder = "data";
+    names.imageFolder = "image";
+    names.audioFolder = "audio";
+    auto made = CreateProjectFolders(dir.path(), names);
+    EXPECT_TRUE(made.failed.empty());
+    EXPECT_TRUE(fs::is_directory(dir.path() / "game" / "data"));
+    // Again: existing folders count as made.
+    EXPECT_TRUE(CreateProjectFolders(dir.path(), names).failed.empty());
+
+    // Empty game folder name: the folders go straight into the location.
+    names.gameFolder.clear();
+    made = CreateProjectFolders(dir.path(), names);
+    EXPECT_EQ(made.projectPath, dir.path());
+    EXPECT_TRUE(fs::is_directory(dir.path() / "image"));
+
+    // A file standing where a folder should be is a failure, as is everything below it.
+    WriteBytes(dir.path() / "blocked", "x");
+    names.gameFolder = "blocked";
+    made = CreateProjectFolders(dir.path(), names);
+    ASSERT_EQ(made.failed.size(), 4u);
+    EXPECT_EQ(made.failed[0], dir.path() / "blocked");
+    EXPECT_EQ(made.failed[3], dir.path() / "blocked" / "data");
+}
+
+TEST(ProjectFiles, PatternsAndFolderListing) {
+    EXPECT_TRUE(MatchesPattern("Scene12.TXT", "scene*.txt"));
+    EXPECT_FALSE(MatchesPattern("scene12.txt.bak", "scene*.txt"));
+    EXPECT_TRUE(MatchesPattern("noext", "*.*"));
+    EXPECT_TRUE(MatchesPattern("a.bin", "*.bin"));
+    EXPECT_FALSE(MatchesPattern("a.bint", "*.bin"));
+
+    TempProject tp;
+    tp.WriteData("scene1.txt", "x");
+    fs::create_directory(DataFilePath(tp.project, "scene2.txt"));  // a folder does not count
+    tp.WriteData("\xE3\x81\x82.txt", "x");                          // UTF-8 name on disk: あ.txt
+    auto all = ListFolderFiles(tp.project, "data", "*.*");
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0], "scene1.txt");
+    EXPECT_EQ(all[1], "\x82\xa0.txt");  // listed as CP932
+    EXPECT_EQ(CountDataFiles(tp.project, "data", "scene*.txt"), 1);
+    EXPECT_EQ(CountDataFiles(tp.project, "nothere", "*.*"), 0);
+    EXPECT_EQ(CountDataFiles(tp.project, "", "*.*"), 0);
+    EXPECT_TRUE(DataFileExists(tp.project, "\x82\xa0.txt"));
+    EXPECT_EQ(DataFileDisplayPath(tp.project, "item_list.txt"), ".\\data\\item_list.txt");
+}
+
+TEST(FlagExplanations, CountBoundsLinesAndBlanksSurvive) {
+    FlagExplanations t;
+    t.text[20] = "kept";
+    t.text[3] = "old";
+    ParseFlagExplanations(
+        "<flag_exp_number>\r\n10\r\n</flag_exp_number>\r\n<flag_exp_data>\r\na b\r\n\r\nc\r\n</flag_exp_data>", t);
+    EXPECT_EQ(t.text[0], "a b");
+    EXPECT_EQ(t.text[1], "");
+    EXPECT_EQ(t.text[2], "c");
+    EXPECT_EQ(t.text[3], "old");   // beyond the last line read: unchanged
+    EXPECT_EQ(t.text[20], "kept");  // beyond the count: unchanged
+
+    // A count above 4096 is clamped; lines are cut to 255 bytes.
+    std::string big = "<flag_exp_number>\r\n99999\r\n</flag_exp_number>\r\n<flag_exp_data>\r\n" + std::string(300, 'x');
+    ParseFlagExplanations(big, t);
+    EXPECT_EQ(t.text[0].size(), 255u);
+
+    // The whole table round-trips, with 4096 lines written.
+    FlagExplanations w;
+    w.text[4095] = "last one";
+    w.text[1] = "with  two blanks";
+    std::string bytes = FlagExplanationsBytes(w);
+    EXPECT_EQ(bytes.rfind("<flag_exp_number>\r\n4096\r\n</flag_exp_number>", 0), 0u);
+    FlagExplanations r;
+    ParseFlagExplanations(bytes, r);
+    EXPECT_EQ(r.text, w.text);
+}
+
+// Which hub buttons are on for a set of data files.
+std::vector<HubEditor> Enabled(std::set<std::string> files, bool scene, bool prepare = true) {
+    HubFiles f;
+    f.dataFileExists = [files](std::string_view n) { return files.count(std::string(n)) > 0; };
+    f.sceneFileExists = scene;
+    f.prepareFileExists = prepare;
+    HubEnabling e = ComputeHubEnabling(f);
+    std::vector<HubEditor> on;
+    for (int i = 0; i < kHubEditorCount; ++i)
+        if (e[static_cast<std::size_t>(i)]) on.push_back(static_cast<HubEditor>(i));
+    return on;
+}
+
+const std::set<std::string> kAllLists = {"setting.txt",     "midi_list.txt",  "wave_list.txt",      "image_face.txt",
+                                         "talk_list.txt",   "image_effect.txt", "item_list.txt",    "narration_list.txt",
+                                         "magic_list.txt",  "pc.txt",         "monster_list.txt",   "enemy_list.txt",
+                                         "image_back.txt"};
+
+TEST(HubRules, EmptyProjectEnablesOnlyTheFirstEditors) {
+    using E = HubEditor;
+    EXPECT_EQ(Enabled({}, false), (std::vector<E>{E::BgmList, E::SoundList, E::AnimeList, E::BackImages,
+                                                  E::SelectImages, E::LevelList, E::FaceImages, E::MapAnimeList}));
+    // The BGM list alone unlocks the scene settings.
+    auto withMidi = Enabled({"midi_list.txt"}, false);
+    EXPECT_NE(std::find(withMidi.begin(), withMidi.end(), E::SceneSettings), withMidi.end());
+}
+
+TEST(HubRules, EveryListButNoSceneFile) {
+    using E = HubEditor;
+    auto on = Enabled(kAllLists, false);
+    for (E off : {E::MapAnimePlacement, E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn,
+                  E::Signboard, E::FixedBattle, E::EventCommands})
+        EXPECT_EQ(std::find(on.begin(), on.end(), off), on.end()) << HubEditorLabel(off);
+    EXPECT_NE(std::find(on.begin(), on.end(), E::FieldBattle), on.end());
+    EXPECT_EQ(on.size(), static_cast<std::size_t>(kHubEditorCount - 10));
+    // With the scene files everything is on; without prepare.txt only "PC" goes off.
+    EXPECT_EQ(Enabled(kAllLists, true).size(), static_cast<std::size_t>(kHubEditorCount));
+    auto noPrepare = Enabled(kAllLists, true, false);
+    EXPECT_EQ(noPrepare.size(), static_cast<std::size_t>(kHubEditorCount - 1));
+    EXPECT_EQ(std::find(noPrepare.begin(), noPrepare.end(), E::PlayerCharacter), noPrepare.end());
+}
+
+TEST(HubRules, ChestsNeedNoPcButShopsDo) {
+    using E = HubEditor;
+    auto lists = kAllLists;
+    lists.erase("pc.txt");
+    auto on = Enabled(lists, true);
+    EXPECT_NE(std::find(on.begin(), on.end(), E::TreasureChest), on.end());
+    EXPECT_EQ(std::find(on.begin(), on.end(), E::Shop), on.end());
+}
+
+TEST(HubRules, ProbeSeesRealFilesAndIgnoresSceneFolders) {
+    TempProject tp;
+    fs::create_directory(DataFilePath(tp.project, "scene1.txt"));
+    HubFiles files = ProbeHubFiles(tp.project);
+    EXPECT_FALSE(files.sceneFileExists);
+    EXPECT_FALSE(files.prepareFileExists);
+    tp.WriteData("SCENE3.TXT", "");
+    WriteBytes(tp.dir.path() / "prepare.txt", "");
+    files = ProbeHubFiles(tp.project);
+    EXPECT_TRUE(files.sceneFileExists);
+    EXPECT_TRUE(files.prepareFileExists);
+    EXPECT_FALSE(files.dataFileExists("setting.txt"));
+    tp.WriteData("setting.txt", "");
+    EXPECT_TRUE(files.dataFileExists("setting.txt"));
+}
+
+}  // namespace
+}  // namespace lw

@@ -1,0 +1,235 @@
+// The main window, the new-project dialog, the open operation and the hub, driven through their
+// widgets with scripted services.
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/app_controller.h"
+#include "app/hub_dialog.h"
+#include "app/main_window.h"
+#include "app/new_project_dialog.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+
+namespace lw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeServices;
+using test::OnNextModal;
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+QString Q(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+class ShellTest : public ::testing::Test {
+protected:
+    FakeServices services;
+    TempDir dir;
+    std::unique_ptr<AppController> controller = std::make_unique<AppController>(services);
+
+    // Clicks "新規...", lets `fill` act on the dialog, presses its OK (and closes the dialog if it
+    // stays open), and records whether the hub came up afterwards.
+    bool RunNew(std::function<void(NewProjectDialog*)> fill, int okPresses = 1) {
+        MainWindow window(*controller);
+        bool hubShown = false;
+        OnNextModal<NewProjectDialog>([&](NewProjectDialog* d) {
+            OnNextModal<HubDialog>([&](HubDialog* hub) {
+                hubShown = true;
+                hub->reject();
+            }, d);
+            if (fill) fill(d);
+            for (int i = 0; i < okPresses; ++i) QTest::mouseClick(d->okButton(), Qt::LeftButton);
+            if (d->isVisible()) d->reject();
+        });
+        QTest::mouseClick(window.newButton(), Qt::LeftButton);
+        test::CancelPendingModalWatches();
+        return hubShown;
+    }
+
+    bool RunOpen() {
+        MainWindow window(*controller);
+        bool hubShown = false;
+        OnNextModal<HubDialog>([&](HubDialog* hub) {
+            hubShown = true;
+            hub->reject();
+        });
+        QTest::mouseClick(window.openButton(), Qt::LeftButton);
+        test::CancelPendingModalWatches();
+        return hubShown;
+    }
+};
+
+TEST_F(ShellTest, NewProjectWithDefaultsMakesFoldersAndPrepareFileThenOpensHub) {
+    services.folders.push_back(Q(dir.path()));
+    EXPECT_TRUE(RunNew(nullptr));
+    fs::path game = dir.path() / "game";
+    for (const char* sub : {"image", "audio", "data"}) EXPECT_TRUE(fs::is_directory(game / sub)) << sub;
+    EXPECT_EQ(ReadBytes(game / "prepare.txt"),
+              "<folder_name_data>\r\n.\\data\r\n</folder_name_data>\r\n<folder_name_image>\r\n.\\image\r\n"
+              "</folder_name_image>\r\n<folder_name_audio>\r\n.\\audio\r\n</folder_name_audio>\r\n<load_image>\r\n"
+              ".\\image\\loading.bmp\r\n</load_image>");
+    EXPECT_EQ(services.folderTitles.at(0), QStringLiteral("ﾌｫﾙﾀﾞを作成する場所を指定して下さい"));
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(controller->context().project.root, game);
+
+    // A second new project in the same place: the old prepare.txt brings the overwrite question,
+    // no folder failure is reported, and the chooser preselects the earlier location.
+    services.answers.push_back(MessageAnswer::No);
+    WriteBytes(game / "prepare.txt", "old");
+    EXPECT_TRUE(RunNew(nullptr));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].caption, QStringLiteral(".\\prepare.txt"));
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(ReadBytes(game / "prepare.txt"), "old");
+    EXPECT_EQ(services.folderInitials.at(1), Q(dir.path()));
+}
+
+TEST_F(ShellTest, NewProjectRefusalsKeepTheDialogOpen) {
+    // An empty data name, then no location ever chosen.
+    bool hub = RunNew([&](NewProjectDialog* d) { d->dataFolderEdit()->clear(); });
+    EXPECT_FALSE(hub);
+    EXPECT_EQ(services.texts(), QStringList{QStringLiteral("未入力の項目があります")});
+    services.messages.clear();
+
+    // Names complete but the chooser cancelled: "保存場所が未定です"; cancelling the dialog then
+    // still opens the hub, because the names were taken over on OK.
+    hub = RunNew(nullptr);
+    EXPECT_EQ(services.texts(), QStringList{QStringLiteral("保存場所が未定です")});
+    EXPECT_TRUE(hub);
+    EXPECT_EQ(controller->context().project.dataFolder, "data");
+
+    // A later cancelled chooser reuses the location chosen before.
+    services.messages.clear();
+    services.folders.push_back(Q(dir.path()));
+    RunNew(nullptr);
+    hub = RunNew([](NewProjectDialog* d) { d->gameFolderEdit()->setText("second"); });
+    EXPECT_TRUE(hub);
+    EXPECT_TRUE(fs::exists(dir.path() / "second" / "prepare.txt"));
+}
+
+TEST_F(ShellTest, FoldersThatCannotBeMadeAreListed) {
+    WriteBytes(dir.path() / "game", "a file where the project folder should be");
+    services.folders.push_back(Q(dir.path()));
+    EXPECT_TRUE(RunNew(nullptr));
+    // prepare.txt cannot be written either: that is reported first, then the folder list.
+    QStringList texts = services.texts();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0], QStringLiteral("ファイルを作成できません"));
+    EXPECT_TRUE(texts[1].startsWith(Q(dir.path() / "game") + "\n" + Q(dir.path() / "game" / "image") + "\n"));
+    EXPECT_TRUE(texts[1].endsWith(QStringLiteral("\n\n以上のフォルダを作成できません")));
+}
+
+TEST_F(ShellTest, EmptyGameFolderNamePutsTheFoldersInTheLocation) {
+    services.folders.push_back(Q(dir.path()));
+    EXPECT_TRUE(RunNew([](NewProjectDialog* d) { d->gameFolderEdit()->clear(); }));
+    EXPECT_TRUE(fs::is_directory(dir.path() / "data"));
+    EXPECT_TRUE(fs::exists(dir.path() / "prepare.txt"));
+}
+
+TEST_F(ShellTest, OpenReadsPrepareFileAndCancelReopensEarlierProject) {
+    // Cancelled before any project: nothing happens.
+    EXPECT_FALSE(RunOpen());
+    EXPECT_EQ(services.fileFilters.at(0).size(), 2);
+
+    WriteBytes(dir.path() / "prepare.txt",
+               "<folder_name_data>\r\n.\\d\r\n</folder_name_data>\r\n<folder_name_image>\r\n.\\i\r\n</folder_name_image>"
+               "\r\n<folder_name_audio>\r\n.\\a\r\n</folder_name_audio>");
+    services.files.push_back(Q(dir.path() / "prepare.txt"));
+    EXPECT_TRUE(RunOpen());
+    EXPECT_EQ(controller->context().project.root, dir.path());
+    EXPECT_EQ(controller->context().project.dataFolder, "d");
+
+    // A cancelled open still brings back the hub of the project opened before.
+    EXPECT_TRUE(RunOpen());
+
+    // An unreadable choice leaves no project open, silently.
+    services.files.push_back(Q(dir.path() / "missing.txt"));
+    EXPECT_FALSE(RunOpen());
+    EXPECT_TRUE(services.messages.empty());
+
+    // A file whose audio section is empty opens nothing either.
+    WriteBytes(dir.path() / "other.txt",
+               "<folder_name_data>\r\n.\\d\r\n</folder_name_data>\r\n<folder_name_image>\r\n.\\i\r\n</folder_name_image>"
+               "\r\n<folder_name_audio>\r\n</folder_name_audio>");
+    services.files.push_back(Q(dir.path() / "other.txt"));
+    EXPECT_FALSE(RunOpen());
+}
+
+TEST_F(ShellTest, HubEnablesByFilesAndReevaluatesAfterAnEditor) {
+    Project& p = controller->context().project;
+    p.root = dir.path();
+    p.dataFolder = "data";
+    p.imageFolder = "image";
+    p.audioFolder = "audio";
+    fs::create_directories(dir.path() / "data");
+    WriteBytes(DataFilePath(p, "flag_exp.txt"),
+               "<flag_exp_number>\r\n1\r\n</flag_exp_number>\r\n<flag_exp_data>\r\nthe door is open\r\n</flag_exp_data>");
+
+    // An editor that writes midi_list.txt, standing in for the BGM list.
+    controller->registry().Register(HubEditor::BgmList, [](EditorContext& c, QWidget*) {
+        WriteBytes(DataFilePath(c.project, "midi_list.txt"), "");
+    });
+    HubDialog hub(*controller, nullptr);
+    EXPECT_EQ(hub.windowTitle(), QStringLiteral("ﾒﾆｭｰ"));
+    EXPECT_EQ(controller->context().flags.text[0], "the door is open");
+    EXPECT_FALSE(hub.button(HubEditor::SceneSettings)->isEnabled());
+    EXPECT_TRUE(hub.button(HubEditor::BgmList)->isEnabled());
+    EXPECT_EQ(hub.button(HubEditor::SceneSettings)->text(), QStringLiteral("場面設定"));
+    QTest::mouseClick(hub.button(HubEditor::BgmList), Qt::LeftButton);
+    EXPECT_TRUE(hub.button(HubEditor::SceneSettings)->isEnabled());
+
+    // A button whose editor is not there yet says so instead of doing nothing.
+    controller->registry().Register(HubEditor::LevelList, {});
+    QTest::mouseClick(hub.button(HubEditor::LevelList), Qt::LeftButton);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("ﾚﾍﾞﾙ ﾘｽﾄ")));
+
+    // A placement button sets the placement mode before its editor opens.
+    int seenMode = -1;
+    controller->registry().Register(HubEditor::Inn, [&](EditorContext& c, QWidget*) { seenMode = c.placementMode; });
+    hub.button(HubEditor::Inn)->setEnabled(true);
+    QTest::mouseClick(hub.button(HubEditor::Inn), Qt::LeftButton);
+    EXPECT_EQ(seenMode, 2);
+
+    // Escape closes the hub.
+    hub.show();
+    QTest::keyClick(&hub, Qt::Key_Escape);
+    EXPECT_FALSE(hub.isVisible());
+}
+
+TEST(SingleInstance, SecondCopyExitsAtOnceWithZero) {
+    QTemporaryDir runtime;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("SDL_AUDIODRIVER", "dummy");
+
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(LW_APP_BINARY, {});
+    ASSERT_TRUE(first.waitForStarted());
+    // Wait until the first copy holds its lock.
+    for (int i = 0; i < 100 && !QFile::exists(runtime.path() + "/Lorewright.lock"); ++i) QTest::qWait(50);
+    ASSERT_TRUE(QFile::exists(runtime.path() + "/Lorewright.lock"));
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(LW_APP_BINARY, {});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);  // the first copy is untouched
+
+    first.kill();
+    first.waitForFinished();
+}
+
+}  // namespace
+}  // namespace lw
