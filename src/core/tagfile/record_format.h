@@ -44,21 +44,26 @@ template <class R> FieldDesc<R> TextField(std::string R::*m, std::size_t width) 
 template <class R> FieldDesc<R> RestField(std::string R::*m, std::size_t width) { return {FieldKind::Rest, m, width}; }
 
 template <class R>
-std::string FormatRecord(const R& record, const RecordFormat<R>& format) {
-    std::string line;
+void AppendRecord(std::string& line, const R& record, const RecordFormat<R>& format) {
     bool first = true;
     for (const auto& f : format) {
         if (!first) line += ' ';
         first = false;
         switch (f.kind) {
-        case FieldKind::Int: line += FormatInt(record.*std::get<int R::*>(f.member)); break;
-        case FieldKind::Float1: line += FormatFixed(record.*std::get<float R::*>(f.member), 1); break;
-        case FieldKind::Float2: line += FormatFixed(record.*std::get<float R::*>(f.member), 2); break;
+        case FieldKind::Int: AppendInt(line, record.*std::get<int R::*>(f.member)); break;
+        case FieldKind::Float1: AppendFixed(line, record.*std::get<float R::*>(f.member), 1); break;
+        case FieldKind::Float2: AppendFixed(line, record.*std::get<float R::*>(f.member), 2); break;
         case FieldKind::Token:
         case FieldKind::Rest: line += record.*std::get<std::string R::*>(f.member); break;
-        case FieldKind::Text: line += EncodeLineBreaks(record.*std::get<std::string R::*>(f.member)); break;
+        case FieldKind::Text: AppendEncodedLineBreaks(line, record.*std::get<std::string R::*>(f.member)); break;
         }
     }
+}
+
+template <class R>
+std::string FormatRecord(const R& record, const RecordFormat<R>& format) {
+    std::string line;
+    AppendRecord(line, record, format);
     return line;
 }
 
@@ -74,9 +79,9 @@ bool ParseRecord(std::string_view line, R& record, const RecordFormat<R>& format
         case FieldKind::Float2: scan.Float(record.*std::get<float R::*>(f.member)); break;
         case FieldKind::Token: scan.Token(record.*std::get<std::string R::*>(f.member), f.width); break;
         case FieldKind::Text: {
-            std::string stored;
+            thread_local std::string stored;
             if (scan.Token(stored, f.width)) {
-                record.*std::get<std::string R::*>(f.member) = DecodeLineBreaks(stored);
+                AssignDecodedLineBreaks(record.*std::get<std::string R::*>(f.member), stored);
             }
             break;
         }

@@ -68,24 +68,40 @@ bool FieldScanner::Token(std::string& out, std::size_t maxBytes) {
     std::size_t start = pos_;
     while (pos_ < line_.size() && !IsSpace(line_[pos_])) ++pos_;
     if (pos_ == start) return ok_ = false;
-    out = CutCopy(line_.substr(start, pos_ - start), maxBytes);
+    std::string_view token = CutToBytes(line_.substr(start, pos_ - start), maxBytes);
+    out.assign(token.data(), token.size());
     return true;
 }
 
 bool ScanInt(std::string_view line, int& out) { return FieldScanner(line).Int(out); }
 bool ScanFloat(std::string_view line, float& out) { return FieldScanner(line).Float(out); }
 
-std::string FormatInt(long long value) {
+void AppendInt(std::string& out, long long value) {
     char buf[24];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, end);
+    out.append(buf, end);
+}
+
+void AppendFixed(std::string& out, double value, int decimals) {
+    char buf[400];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc()) {
+        out += '0';
+        return;
+    }
+    out.append(buf, end);
+}
+
+std::string FormatInt(long long value) {
+    std::string s;
+    AppendInt(s, value);
+    return s;
 }
 
 std::string FormatFixed(double value, int decimals) {
-    char buf[400];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    if (ec != std::errc()) return "0";
-    return std::string(buf, end);
+    std::string s;
+    AppendFixed(s, value, decimals);
+    return s;
 }
 
 }  // namespace lw

@@ -38,5 +38,7 @@ bool ScanFloat(std::string_view line, float& out);
 // Locale-independent number formatting ("%d", "%.1f", "%.2f").
 std::string FormatInt(long long value);
 std::string FormatFixed(double value, int decimals);
+void AppendInt(std::string& out, long long value);
+void AppendFixed(std::string& out, double value, int decimals);
 
 }  // namespace lw

@@ -4,21 +4,6 @@
 
 namespace lw {
 
-void ForEachLine(std::string_view bytes, const std::function<void(std::string_view)>& onLine) {
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t lf = bytes.find('\n', start);
-        if (lf == std::string_view::npos) {
-            onLine(bytes.substr(start));
-            return;
-        }
-        std::size_t end = lf;
-        if (end > start && bytes[end - 1] == '\r') --end;
-        onLine(bytes.substr(start, end - start));
-        start = lf + 1;
-    }
-}
-
 TagReader& TagReader::Section(std::string_view name, ContentFn content, EventFn onOpen, EventFn onClose) {
     Entry e;
     e.open = "<" + std::string(name) + ">";

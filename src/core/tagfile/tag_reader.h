@@ -15,7 +15,21 @@
 namespace lw {
 
 // Calls `onLine` for every line of `bytes`. A final line break does not make an extra line.
-void ForEachLine(std::string_view bytes, const std::function<void(std::string_view)>& onLine);
+template <class F>
+void ForEachLine(std::string_view bytes, F&& onLine) {
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t lf = bytes.find('\n', start);
+        if (lf == std::string_view::npos) {
+            onLine(bytes.substr(start));
+            return;
+        }
+        std::size_t end = lf;
+        if (end > start && bytes[end - 1] == '\r') --end;
+        onLine(bytes.substr(start, end - start));
+        start = lf + 1;
+    }
+}
 
 class TagReader {
 public:

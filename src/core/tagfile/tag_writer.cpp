@@ -10,6 +10,12 @@ void TagWriter::Line(std::string_view text) {
     bytes_ += text;
 }
 
+std::string& TagWriter::BeginLine() {
+    if (!first_) bytes_ += "\r\n";
+    first_ = false;
+    return bytes_;
+}
+
 void TagWriter::Open(std::string_view name) {
     if (!first_) bytes_ += "\r\n";
     first_ = false;

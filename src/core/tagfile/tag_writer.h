@@ -10,6 +10,8 @@ namespace lw {
 class TagWriter {
 public:
     void Line(std::string_view text);
+    // Starts a new line and returns the buffer to append its text to (for formatting in place).
+    std::string& BeginLine();
     void Open(std::string_view name);   // "<name>"
     void Close(std::string_view name);  // "</name>"
     void Int(long long value);

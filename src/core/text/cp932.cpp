@@ -31,7 +31,15 @@ std::size_t FindLastSingleByte(std::string_view s, char c) {
 
 std::string EncodeLineBreaks(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
+    AppendEncodedLineBreaks(out, text);
+    return out;
+}
+
+void AppendEncodedLineBreaks(std::string& out, std::string_view text) {
+    if (text.find('\r') == std::string_view::npos) {
+        out.append(text);
+        return;
+    }
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
             out.push_back('#');
@@ -40,12 +48,20 @@ std::string EncodeLineBreaks(std::string_view text) {
             out.push_back(text[i]);
         }
     }
-    return out;
 }
 
 std::string DecodeLineBreaks(std::string_view stored) {
     std::string out;
-    out.reserve(stored.size() + 8);
+    AssignDecodedLineBreaks(out, stored);
+    return out;
+}
+
+void AssignDecodedLineBreaks(std::string& out, std::string_view stored) {
+    out.clear();
+    if (stored.find('#') == std::string_view::npos) {
+        out.append(stored);
+        return;
+    }
     for (std::size_t pos = 0; pos < stored.size();) {
         std::size_t len = CharLength(stored, pos);
         if (len == 1 && stored[pos] == '#') {
@@ -55,7 +71,6 @@ std::string DecodeLineBreaks(std::string_view stored) {
         }
         pos += len;
     }
-    return out;
 }
 
 namespace {

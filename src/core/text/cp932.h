@@ -28,8 +28,10 @@ std::size_t FindLastSingleByte(std::string_view s, char c);
 
 // Multi-line texts are stored on one line: every CR LF becomes "#".
 std::string EncodeLineBreaks(std::string_view text);
+void AppendEncodedLineBreaks(std::string& out, std::string_view text);
 // The reverse: every single-byte "#" (not the trail byte of a double-byte character) becomes CR LF.
 std::string DecodeLineBreaks(std::string_view stored);
+void AssignDecodedLineBreaks(std::string& out, std::string_view stored);
 
 // CP932 <-> UTF-8 (used for file names on disk). nullopt when the input cannot be converted.
 std::optional<std::string> Cp932ToUtf8(std::string_view cp932);

@@ -1,0 +1,137 @@
+// Reads and writes a synthetic 50 MB list file through the tag-file engine and compares it with
+// reading and writing the same bytes plainly.
+//
+//   bench_tagfile [megabytes] [folder]
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "core/tagfile/file_io.h"
+#include "core/tagfile/record_format.h"
+#include "core/tagfile/tag_reader.h"
+#include "core/tagfile/tag_writer.h"
+
+namespace {
+
+struct Row {
+    int kind = 0;
+    int price = 0;
+    int power = 0;
+    float rate = 0;
+    std::string name;
+    std::string text;
+};
+const lw::RecordFormat<Row> kRowLine = {lw::IntField(&Row::kind), lw::TokenField(&Row::name, 63),
+                                        lw::IntField(&Row::price), lw::IntField(&Row::power),
+                                        lw::Float2Field(&Row::rate), lw::TextField(&Row::text, 4095)};
+
+using Clock = std::chrono::steady_clock;
+double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+
+std::string Encode(const std::vector<Row>& rows) {
+    lw::TagWriter w;
+    w.Reserve(rows.size() * 110);
+    w.IntSection("row_number", static_cast<long long>(rows.size()));
+    w.Open("row_data");
+    for (const Row& r : rows) lw::AppendRecord(w.BeginLine(), r, kRowLine);
+    w.Close("row_data");
+    return w.Take();
+}
+
+std::vector<Row> Decode(std::string_view bytes, int capacity) {
+    std::vector<Row> rows(static_cast<std::size_t>(capacity));
+    lw::TagReader reader;
+    lw::BoundedList list{.count = 0, .position = 0, .capacity = capacity};
+    list.AddTo(reader, "row_number", "row_data",
+               [&](int pos, std::string_view line) { lw::ParseRecord(line, rows[static_cast<std::size_t>(pos)], kRowLine); });
+    reader.Read(bytes);
+    return rows;
+}
+
+void PlainWrite(const std::filesystem::path& path, const std::string& bytes) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) std::exit(1);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) std::exit(1);
+        done += static_cast<std::size_t>(n);
+    }
+    ::fsync(fd);
+    ::close(fd);
+}
+
+std::string PlainRead(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string s;
+    in.seekg(0, std::ios::end);
+    s.resize(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(s.data(), static_cast<std::streamsize>(s.size()));
+    return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 50;
+    std::filesystem::path folder = argc > 2 ? argv[2] : std::filesystem::temp_directory_path();
+    std::filesystem::path enginePath = folder / "bench_engine.txt";
+    std::filesystem::path plainPath = folder / "bench_plain.txt";
+
+    std::vector<Row> rows;
+    std::size_t approx = 0;
+    for (int i = 0; approx < megabytes * 1000000; ++i) {
+        Row r{i % 7, 10 * i, i % 255, 0.25f * static_cast<float>(i % 8), "name" + std::to_string(i),
+              "first\r\nsecond-line-of-a-description-" + std::to_string(i)};
+        approx += 80;
+        rows.push_back(std::move(r));
+    }
+    const int n = static_cast<int>(rows.size());
+
+    struct Always : lw::SaveUi {
+        bool ConfirmOverwrite(std::string_view) override { return true; }
+        void CannotCreate() override { std::exit(1); }
+    } ui;
+
+    const int rounds = 3;
+    double engineWrite = 1e9, plainWrite = 1e9, engineRead = 1e9, plainRead = 1e9;
+    std::string bytes;
+    for (int round = 0; round < rounds; ++round) {
+        auto t0 = Clock::now();
+        bytes = Encode(rows);
+        lw::SaveFile(enginePath, "bench", bytes, ui);
+        auto t1 = Clock::now();
+        PlainWrite(plainPath, bytes);
+        auto t2 = Clock::now();
+        auto file = lw::ReadFileBytes(enginePath);
+        auto decoded = Decode(*file, n);
+        auto t3 = Clock::now();
+        std::string plain = PlainRead(plainPath);
+        auto t4 = Clock::now();
+        if (decoded.back().name != rows.back().name || plain.size() != bytes.size()) {
+            std::fprintf(stderr, "round trip mismatch\n");
+            return 1;
+        }
+        engineWrite = std::min(engineWrite, Seconds(t0, t1));
+        plainWrite = std::min(plainWrite, Seconds(t1, t2));
+        engineRead = std::min(engineRead, Seconds(t2, t3));
+        plainRead = std::min(plainRead, Seconds(t3, t4));
+    }
+    std::printf("file: %.1f MB, %d records (best of %d)\n", static_cast<double>(bytes.size()) / 1e6, n, rounds);
+    std::printf("write: engine %.3f s (format + atomic save)  plain %.3f s (write + fsync)  ratio %.2f\n", engineWrite,
+                plainWrite, engineWrite / plainWrite);
+    std::printf("read:  engine %.3f s (read + parse)          plain %.3f s (read)          ratio %.2f\n", engineRead,
+                plainRead, engineRead / plainRead);
+    std::printf("total: ratio %.2f\n", (engineWrite + engineRead) / (plainWrite + plainRead));
+    std::filesystem::remove(enginePath);
+    std::filesystem::remove(plainPath);
+    return 0;
+}
