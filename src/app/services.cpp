@@ -74,6 +74,12 @@ void DialogSaveUi::CannotCreate() {
     services_.ShowMessage(owner_, m);
 }
 
+bool MoveDataFileToRecycleBin(Services& services, const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    return services.MoveToTrash(QString::fromStdString(path.string()));
+}
+
 QString FromCp932(std::string_view bytes) { return QString::fromStdString(Cp932ToUtf8Lossy(bytes)); }
 
 std::optional<std::string> ToCp932(const QString& text) { return Utf8ToCp932(text.toStdString()); }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -60,6 +61,9 @@ private:
     Services& services_;
     QWidget* owner_;
 };
+
+// Moves a project file to the desktop's trash (restorable) when it exists. True when moved.
+bool MoveDataFileToRecycleBin(Services& services, const std::filesystem::path& path);
 
 // CP932 bytes <-> text shown in the interface.
 QString FromCp932(std::string_view bytes);

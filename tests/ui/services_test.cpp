@@ -1,0 +1,50 @@
+// The real desktop services where they can run without a person: the trash and the save messages.
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/services.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+
+namespace lw {
+namespace {
+
+TEST(Services, RecycleBinMoveIsRestorable) {
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    test::TempProject tp;
+    tp.WriteData("scene3.txt", "scene bytes");
+    QtServices services;
+    EXPECT_TRUE(MoveDataFileToRecycleBin(services, DataFilePath(tp.project, "scene3.txt")));
+    EXPECT_FALSE(DataFileExists(tp.project, "scene3.txt"));
+    // The file is in the freedesktop trash with the information needed to put it back.
+    QDir trash(home.path() + "/Trash");
+    QStringList files = QDir(trash.filePath("files")).entryList(QDir::Files);
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(test::ReadBytes((trash.filePath("files") + "/" + files[0]).toStdString()), "scene bytes");
+    EXPECT_EQ(QDir(trash.filePath("info")).entryList(QDir::Files).size(), 1);
+    // A missing file is not reported as moved.
+    EXPECT_FALSE(MoveDataFileToRecycleBin(services, DataFilePath(tp.project, "scene3.txt")));
+    qunsetenv("XDG_DATA_HOME");
+}
+
+TEST(Services, SaveQuestionsUseTheProgramMessages) {
+    test::FakeServices fake;
+    DialogSaveUi ui(fake, nullptr);
+    fake.answers.push_back(MessageAnswer::No);
+    EXPECT_FALSE(ui.ConfirmOverwrite(".\\data\\\x83\x41\x83\x43\x83\x65\x83\x80.txt"));  // アイテム
+    ui.CannotCreate();
+    ASSERT_EQ(fake.messages.size(), 2u);
+    EXPECT_EQ(fake.messages[0].text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？"));
+    EXPECT_EQ(fake.messages[0].caption, QStringLiteral(".\\data\\アイテム.txt"));
+    EXPECT_EQ(fake.messages[0].defaultAnswer, MessageAnswer::Yes);
+    EXPECT_EQ(fake.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(fake.messages[1].text, QStringLiteral("ファイルを作成できません"));
+    EXPECT_EQ(fake.messages[1].caption, QStringLiteral("Lorewright"));
+    EXPECT_EQ(fake.messages[1].icon, MessageIcon::Error);
+}
+
+}  // namespace
+}  // namespace lw
