@@ -8,11 +8,14 @@
 
 namespace lw {
 
+class MusicPlayer;
 class Services;
 
 struct EditorContext {
     Project project;
     Services* services = nullptr;
+    // The one music and sound player (none in tests that do not play).
+    MusicPlayer* player = nullptr;
     FlagExplanations flags;
     // The mode the placement dialog opens in (set by the hub before opening it).
     int placementMode = 0;

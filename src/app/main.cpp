@@ -8,6 +8,8 @@
 #include "app/main_window.h"
 #include "app/services.h"
 #include "app/single_instance.h"
+#include "audio/music_player.h"
+#include "widgets/audio_glue.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,7 +21,12 @@ int main(int argc, char** argv) {
     int code = 0;
     {
         lw::QtServices services;
+        // The music player is set up before the main window. When that fails it has shown its one
+        // message, and the program runs on without sound.
+        lw::MusicPlayer player(lw::AudioMessagesTo(services));
+        player.Initialise();
         lw::AppController controller(services);
+        controller.context().player = &player;
 
         lw::MainWindow window(controller);
         window.adjustSize();
@@ -32,6 +39,7 @@ int main(int argc, char** argv) {
         code = app.exec();
 
         controller.ReleaseTables();
+        player.Shutdown();
     }
     instance.Release();
     return code;

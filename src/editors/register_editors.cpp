@@ -1,9 +1,12 @@
 #include "app/editor_registry.h"
+#include "editors/media/audio_list_editor.h"
 
 namespace lw {
 
-void RegisterEditors(EditorRegistry& /*registry*/) {
+void RegisterEditors(EditorRegistry& registry) {
     // Each editor adds one line here: registry.Register(HubEditor::X, [](EditorContext& c, QWidget* p) { ... });
+    registry.Register(HubEditor::BgmList, [](EditorContext& c, QWidget* p) { RunAudioListEditor(c, AudioList::Bgm, p); });
+    registry.Register(HubEditor::SoundList, [](EditorContext& c, QWidget* p) { RunAudioListEditor(c, AudioList::Sound, p); });
 }
 
 }  // namespace lw

@@ -1,0 +1,97 @@
+#include "editors/media/audio_list_editor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "audio/music_player.h"
+#include "widgets/audio_glue.h"
+#include "widgets/play_on_select.h"
+
+namespace lw {
+
+AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget* parent)
+    : QDialog(parent), context_(context), kind_(list) {
+    setWindowTitle(list == AudioList::Bgm ? QStringLiteral("BGM ﾘｽﾄ") : QStringLiteral("効果音ﾘｽﾄ"));
+
+    auto* layout = new QVBoxLayout(this);
+    ListEditorOptions options;
+    panel_ = new ListEditorPanel(options, this);
+    panel_->view()->setMinimumSize(260, 240);
+    layout->addWidget(panel_, 1);
+
+    auto* choiceRow = new QHBoxLayout();
+    files_ = new QComboBox(this);
+    files_->setEditable(false);
+    files_->setMinimumContentsLength(24);
+    files_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    play_ = new QCheckBox(QStringLiteral("再生"), this);
+    choiceRow->addWidget(files_, 1);
+    choiceRow->addWidget(play_);
+    layout->addLayout(choiceRow);
+
+    auto* buttonRow = new QHBoxLayout();
+    buttonRow->addStretch(1);
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancel_->setAutoDefault(false);
+    buttonRow->addWidget(ok_);
+    buttonRow->addWidget(cancel_);
+    layout->addLayout(buttonRow);
+    connect(ok_, &QPushButton::clicked, this, &AudioListEditor::accept);
+    connect(cancel_, &QPushButton::clicked, this, &AudioListEditor::reject);
+
+    list_ = std::make_unique<ListEditor<std::string>>(panel_, [](const std::string& name) {
+        return QStringList{FromCp932(name)};
+    });
+    // "追加": the drop-down's choice, appended unless the list already holds it (then that entry is
+    // selected); nothing without a choice.
+    list_->OnAdd([this]() -> std::optional<std::string> {
+        if (files_->currentIndex() < 0) return std::nullopt;
+        return PlayOnSelect::ChosenName(files_);
+    });
+    list_->AddSelectsEqual([](const std::string& a, const std::string& b) { return a == b; });
+
+    // The drop-down: every file of the audio folder, in the order of AudioFolderChoices, the first
+    // one chosen.
+    FillAudioCombo(files_, AudioFolderChoices(context_.project));
+    playOnSelect_ = new PlayOnSelect(files_, play_, context_,
+                                     list == AudioList::Bgm ? AudioKind::Bgm : AudioKind::Sound);
+    if (context_.player) context_.player->StopAll();
+
+    // The list comes from the file on disk; a missing file is an empty list.
+    std::vector<std::string> names;
+    LoadAudioListNames(context_.project, kind_, names);
+    list_->SetRecords(std::move(names));
+
+    playOnSelect_->Reset();
+}
+
+AudioListEditor::~AudioListEditor() = default;
+
+void AudioListEditor::accept() {
+    playOnSelect_->Stop();
+    if (context_.services) {
+        DialogSaveUi ui(*context_.services, this);
+        SaveAudioList(context_.project, kind_, list_->records(), ui);
+    }
+    done(QDialog::Accepted);
+}
+
+void AudioListEditor::reject() {
+    playOnSelect_->Stop();
+    done(QDialog::Rejected);
+}
+
+int RunAudioListEditor(EditorContext& context, AudioList list, QWidget* parent) {
+    AudioListEditor editor(context, list, parent);
+    return editor.exec();
+}
+
+}  // namespace lw

@@ -1,0 +1,142 @@
+#include "widgets/list_editor_panel.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace lw {
+
+ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* parent) : QWidget(parent) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    view_ = new QTreeWidget(this);
+    view_->setRootIsDecorated(false);
+    view_->setUniformRowHeights(true);
+    view_->setSelectionMode(QAbstractItemView::SingleSelection);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setAllColumnsShowFocus(true);
+    if (options.headers.isEmpty()) {
+        view_->setColumnCount(1);
+        view_->setHeaderHidden(true);
+    } else {
+        view_->setColumnCount(static_cast<int>(options.headers.size()));
+        view_->setHeaderLabels(options.headers);
+        view_->header()->setStretchLastSection(true);
+    }
+    layout->addWidget(view_, 1);
+
+    buttons_ = new QVBoxLayout();
+    layout->addLayout(buttons_);
+    add_ = MakeButton(options.addLabel);
+    if (options.editButton) edit_ = MakeButton(QStringLiteral("編集..."));
+    delete_ = MakeButton(QStringLiteral("削除"));
+    extraInsertAt_ = buttons_->count();
+    if (options.moveButtons) {
+        up_ = MakeButton(QStringLiteral("上へ移動"));
+        down_ = MakeButton(QStringLiteral("下へ移動"));
+    }
+    buttons_->addStretch(1);
+
+    connect(add_, &QPushButton::clicked, this, &ListEditorPanel::addClicked);
+    if (edit_) connect(edit_, &QPushButton::clicked, this, &ListEditorPanel::editClicked);
+    connect(delete_, &QPushButton::clicked, this, &ListEditorPanel::deleteClicked);
+    if (up_) connect(up_, &QPushButton::clicked, this, &ListEditorPanel::moveUpClicked);
+    if (down_) connect(down_, &QPushButton::clicked, this, &ListEditorPanel::moveDownClicked);
+    connect(view_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        UpdateButtons();
+        if (!updating_) emit selectionChanged(selectedRow());
+    });
+    connect(view_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
+        emit rowDoubleClicked(view_->indexOfTopLevelItem(item));
+    });
+    UpdateButtons();
+}
+
+QPushButton* ListEditorPanel::MakeButton(const QString& label) {
+    auto* b = new QPushButton(label, this);
+    b->setAutoDefault(false);
+    buttons_->addWidget(b);
+    return b;
+}
+
+QPushButton* ListEditorPanel::AddButton(const QString& label, Enable rule) {
+    auto* b = new QPushButton(label, this);
+    b->setAutoDefault(false);
+    buttons_->insertWidget(extraInsertAt_++, b);
+    EnableBy(b, rule);
+    return b;
+}
+
+void ListEditorPanel::EnableBy(QWidget* widget, Enable rule) {
+    governed_.emplace_back(widget, rule);
+    // A governed widget that is destroyed first is forgotten.
+    connect(widget, &QObject::destroyed, this, [this](QObject* gone) {
+        std::erase_if(governed_, [gone](const auto& g) { return g.first == gone; });
+    });
+    UpdateButtons();
+}
+
+void ListEditorPanel::ShowRows(const std::vector<QStringList>& rows, int selected) {
+    updating_ = true;
+    const int scrolled = view_->verticalScrollBar()->value();  // kept, so the list does not jump
+    view_->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const auto& texts : rows) items.append(new QTreeWidgetItem(texts));
+    view_->addTopLevelItems(items);
+    view_->verticalScrollBar()->setValue(scrolled);
+    updating_ = false;
+    SetSelectedRow(selected);
+    UpdateButtons();
+}
+
+void ListEditorPanel::SetSelectedRow(int row) {
+    updating_ = true;
+    QTreeWidgetItem* item = (row >= 0 && row < rowCount()) ? view_->topLevelItem(row) : nullptr;
+    if (item) {
+        view_->setCurrentItem(item);
+        item->setSelected(true);
+        view_->scrollToItem(item);
+    } else {
+        view_->clearSelection();
+        view_->setCurrentItem(nullptr);
+    }
+    updating_ = false;
+    UpdateButtons();
+}
+
+int ListEditorPanel::selectedRow() const {
+    const auto selected = view_->selectedItems();
+    return selected.isEmpty() ? -1 : view_->indexOfTopLevelItem(selected.first());
+}
+
+int ListEditorPanel::rowCount() const { return view_->topLevelItemCount(); }
+
+QString ListEditorPanel::rowText(int row, int column) const {
+    QTreeWidgetItem* item = view_->topLevelItem(row);
+    return item ? item->text(column) : QString();
+}
+
+void ListEditorPanel::UpdateButtons() {
+    const int row = selectedRow();
+    const int count = rowCount();
+    const bool selected = row >= 0;
+    delete_->setEnabled(selected);
+    if (edit_) edit_->setEnabled(selected);
+    if (up_) up_->setEnabled(selected && row > 0);
+    if (down_) down_->setEnabled(selected && row < count - 1);
+    for (const auto& [widget, rule] : governed_) {
+        switch (rule) {
+        case Enable::Always: widget->setEnabled(true); break;
+        case Enable::WithSelection: widget->setEnabled(selected); break;
+        case Enable::WithRows: widget->setEnabled(count > 0); break;
+        }
+    }
+}
+
+}  // namespace lw

@@ -1,0 +1,81 @@
+#pragma once
+// The view half of a list editor: a list of rows (one or more columns) with its buttons "追加",
+// "編集..." (optional), "削除", "上へ移動" and "下へ移動", and any extra buttons a list needs.
+// It knows nothing of records: ListEditor<T> (list_editor.h) drives it. Buttons are enabled by the
+// rows shown: "削除" and "編集..." need a selected row, "上へ移動" / "下へ移動" a selected row that
+// is not at the top / bottom; "追加" is always enabled.
+
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+class QPushButton;
+class QTreeWidget;
+class QVBoxLayout;
+
+namespace lw {
+
+struct ListEditorOptions {
+    // Column titles. Empty: one column and no header, like a plain list box.
+    QStringList headers;
+    // "追加..." where adding opens a dialog.
+    QString addLabel = QStringLiteral("追加");
+    // Adds "編集..." (double click on a row edits too, see ListEditor::OnEdit).
+    bool editButton = false;
+    bool moveButtons = true;
+};
+
+class ListEditorPanel : public QWidget {
+    Q_OBJECT
+public:
+    // When an extra button (or a widget outside the panel) is enabled.
+    enum class Enable { Always, WithSelection, WithRows };
+
+    explicit ListEditorPanel(const ListEditorOptions& options = {}, QWidget* parent = nullptr);
+
+    QTreeWidget* view() const { return view_; }
+    QPushButton* addButton() const { return add_; }
+    QPushButton* editButton() const { return edit_; }  // nullptr without "編集..."
+    QPushButton* deleteButton() const { return delete_; }
+    QPushButton* upButton() const { return up_; }      // nullptr without move buttons
+    QPushButton* downButton() const { return down_; }
+
+    // A further button in the button column (before the move buttons), enabled by `rule`.
+    QPushButton* AddButton(const QString& label, Enable rule = Enable::Always);
+    // A widget outside the panel (a dialog's OK, a "表示" check box) enabled by `rule`.
+    void EnableBy(QWidget* widget, Enable rule);
+
+    // Shows `rows` (the column texts of each) with `selected` selected (-1: none).
+    void ShowRows(const std::vector<QStringList>& rows, int selected);
+    void SetSelectedRow(int row);
+    int selectedRow() const;
+    int rowCount() const;
+    QString rowText(int row, int column = 0) const;
+
+signals:
+    void addClicked();
+    void editClicked();
+    void deleteClicked();
+    void moveUpClicked();
+    void moveDownClicked();
+    void rowDoubleClicked(int row);
+    // The author selected another row (or none) with the mouse or the keyboard.
+    void selectionChanged(int row);
+
+private:
+    void UpdateButtons();
+    QPushButton* MakeButton(const QString& label);
+
+    QTreeWidget* view_;
+    QVBoxLayout* buttons_;
+    int extraInsertAt_ = 0;
+    QPushButton* add_;
+    QPushButton* edit_ = nullptr;
+    QPushButton* delete_;
+    QPushButton* up_ = nullptr;
+    QPushButton* down_ = nullptr;
+    std::vector<std::pair<QWidget*, Enable>> governed_;
+    bool updating_ = false;
+};
+
+}  // namespace lw
