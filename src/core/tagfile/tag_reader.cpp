@@ -15,6 +15,12 @@ TagReader& TagReader::Section(std::string_view name, ContentFn content, EventFn 
     return *this;
 }
 
+TagReader& TagReader::Enclosing(std::string_view name, EventFn onOpen, EventFn onClose) {
+    Section(name, {}, std::move(onOpen), std::move(onClose));
+    sections_.back().claimsContent = false;
+    return *this;
+}
+
 void TagReader::HandleLine(std::string_view line) {
     for (std::size_t i = 0; i < sections_.size(); ++i) {
         Entry& s = sections_[i];
@@ -28,7 +34,7 @@ void TagReader::HandleLine(std::string_view line) {
             if (s.onClose) s.onClose();
             return;
         }
-        if (state_ == static_cast<int>(i)) {
+        if (state_ == static_cast<int>(i) && s.claimsContent) {
             if (s.content) s.content(line);
             return;
         }

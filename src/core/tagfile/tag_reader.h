@@ -39,6 +39,10 @@ public:
     // Adds a section by name (without brackets). onOpen runs on its opening tag, onClose on its
     // closing tag.
     TagReader& Section(std::string_view name, ContentFn content, EventFn onOpen = {}, EventFn onClose = {});
+    // A section that encloses other sections (the record section of a nested list): its tags are
+    // tested in their place like any other, but it claims no lines, so the lines inside it reach
+    // the sections added after it.
+    TagReader& Enclosing(std::string_view name, EventFn onOpen, EventFn onClose);
 
     void Read(std::string_view bytes);
     void HandleLine(std::string_view line);
@@ -50,6 +54,7 @@ private:
         ContentFn content;
         EventFn onOpen;
         EventFn onClose;
+        bool claimsContent = true;
     };
     std::vector<Entry> sections_;
     int state_ = -1;  // index of the current section, -1 outside every section
