@@ -1,7 +1,10 @@
 #include "fuzz_entry.h"
 
 #include "core/events/flag_explanations.h"
+#include "core/media/audio_lists.h"
+#include "core/media/effect_animation.h"
 #include "core/project/project.h"
+#include "core/settings/game_settings.h"
 #include "core/tagfile/string_list.h"
 
 namespace lw::fuzz {
@@ -38,6 +41,40 @@ std::string StringListSeed() {
 }
 void StringListRead(std::string_view bytes) { ReadStringListLines(bytes, "midi_number", "midi_data", 255); }
 
+std::string EffectSeed() {
+    EffectAnimation a;
+    a.name = "\x89\xce name";
+    a.imageFile = "fire.bmp";
+    a.speed = 2;
+    a.cellWidth = a.cellHeight = 16;
+    a.areaWidth = a.areaHeight = 64;
+    a.frameCount = 3;
+    a.frames[1] = {1, 2, 30, 40};
+    return EffectFileBytes({a, EffectAnimation{}});
+}
+void EffectRead(std::string_view bytes) {
+    ParseEffectList(bytes);
+    static EffectTable t;
+    ParseEffectTable(bytes, t);
+}
+
+std::string AudioTableSeed() { return AudioListBytes(AudioList::Bgm, {"title.mid", "field theme.mid", ""}); }
+void AudioTableRead(std::string_view bytes) {
+    static AudioTable t;
+    ParseAudioTable(bytes, AudioList::Bgm, t);
+}
+
+std::string SettingsSeed() {
+    GameSettings s;
+    ResetGameSettings(s);
+    return GameSettingsBytes(s);
+}
+void SettingsRead(std::string_view bytes) {
+    static GameSettings s;
+    ResetGameSettings(s);
+    ParseGameSettings(bytes, s);
+}
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -45,6 +82,9 @@ const std::vector<Reader>& Readers() {
         {"prepare.txt", PrepareSeed, PrepareRead},
         {"flag_exp.txt", FlagSeed, FlagRead},
         {"string list", StringListSeed, StringListRead},
+        {"image_effect.txt", EffectSeed, EffectRead},
+        {"midi_list.txt", AudioTableSeed, AudioTableRead},
+        {"setting.txt", SettingsSeed, SettingsRead},
     };
     return readers;
 }
