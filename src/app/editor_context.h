@@ -3,13 +3,17 @@
 // services, the music player and the preview windows. The app owns one; dialogs receive it, so
 // every dialog can be built in a test around a temporary project.
 
+#include <memory>
+
 #include "core/events/flag_explanations.h"
 #include "core/project/project.h"
+#include "core/settings/game_settings.h"
+#include "previews/image_view.h"
 
 namespace lw {
 
-class MusicPlayer;
 class Services;
+class MusicPlayer;
 
 struct EditorContext {
     Project project;
@@ -17,6 +21,11 @@ struct EditorContext {
     // The one music and sound player (none in tests that do not play).
     MusicPlayer* player = nullptr;
     FlagExplanations flags;
+    // The game-wide settings (setting.txt); every editor that uses them re-reads the file on opening.
+    GameSettings settings;
+    // The one image preview: its state, and its window while a dialog has it open. It reads the
+    // project and the settings above, so the context is never copied or moved.
+    std::unique_ptr<ImageView> imageView = std::make_unique<ImageView>(project, settings);
     // The mode the placement dialog opens in (set by the hub before opening it).
     int placementMode = 0;
 };

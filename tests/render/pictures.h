@@ -1,0 +1,41 @@
+#pragma once
+// Pictures made in code for the render tests.
+
+#include <QImage>
+#include <functional>
+
+namespace lw::test {
+
+// An opaque picture (Format_RGB32) filled by `rgb(x, y)` (0xRRGGBB).
+inline QImage OpaquePicture(int width, int height, const std::function<QRgb(int, int)>& rgb) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) image.setPixel(x, y, 0xFF000000u | rgb(x, y));
+    }
+    return image;
+}
+inline QImage Solid(int width, int height, QRgb rgb) {
+    return OpaquePicture(width, height, [rgb](int, int) { return rgb; });
+}
+
+// A picture as a 32-bit file gives it: four bytes per pixel, the fourth premultiplied alpha.
+inline QImage RawPicture(int width, int height, const std::function<QRgb(int, int)>& argb) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) line[x] = argb(x, y);
+    }
+    return image;
+}
+
+// The colour bytes of a pixel, 0xRRGGBB.
+inline QRgb RgbAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0x00FFFFFFu; }
+
+// A chip sheet of cols x rows cells of `cell` pixels, each cell one colour made from its column
+// and row, so that any drawn cell can be recognised.
+inline QRgb CellColour(int column, int row) { return 0x200000u * static_cast<QRgb>(column + 1) | 0x2000u * static_cast<QRgb>(row + 1) | 0x40u; }
+inline QImage ChipSheet(int cols, int rows, int cell) {
+    return OpaquePicture(cols * cell, rows * cell, [cell](int x, int y) { return CellColour(x / cell, y / cell); });
+}
+
+}  // namespace lw::test
