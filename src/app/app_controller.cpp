@@ -4,7 +4,9 @@
 #include <QFileInfo>
 
 #include "app/services.h"
+#include "core/media/effect_animation.h"
 #include "core/project/project.h"
+#include "previews/image_view.h"
 
 namespace lw {
 
@@ -61,7 +63,8 @@ void AppController::OpenProject(QWidget* owner) {
 }
 
 void AppController::ReleaseTables() {
-    // Tables loaded by editors are released here as they are added to the context.
+    ReleaseEffectTable(context_.effects);
+    context_.imageView->CloseWithSprites();
 }
 
 }  // namespace lw

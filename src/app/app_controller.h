@@ -38,7 +38,8 @@ public:
 
     bool IsProjectOpen() const;
 
-    // Releases every table that editors loaded (used at shutdown; harmless twice).
+    // Releases every table that editors loaded and the preview's pictures and window (used at
+    // shutdown; harmless twice).
     void ReleaseTables();
 
 private:

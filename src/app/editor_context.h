@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/events/flag_explanations.h"
+#include "core/media/effect_animation.h"
 #include "core/project/project.h"
 #include "core/settings/game_settings.h"
 #include "previews/image_view.h"
@@ -26,6 +27,9 @@ struct EditorContext {
     // The one image preview: its state, and its window while a dialog has it open. It reads the
     // project and the settings above, so the context is never copied or moved.
     std::unique_ptr<ImageView> imageView = std::make_unique<ImageView>(project, settings);
+    // The effect animations other editors choose from: loaded by each editor that offers the
+    // choice (LoadEffectTable), released by the common clean-up (ReleaseEffectTable).
+    EffectTable effects;
     // The mode the placement dialog opens in (set by the hub before opening it).
     int placementMode = 0;
 };

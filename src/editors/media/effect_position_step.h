@@ -1,0 +1,68 @@
+#pragma once
+// "ｱﾆﾒﾁｯﾌﾟの表示位置": where each frame of the animation is drawn on the 320 x 240 screen. The
+// preview shows a background picture of the author's choice (not stored) with the animation
+// running over it; a click on it, or "更新", places the selected frame.
+
+#include <QDialog>
+
+#include "core/media/effect_animation.h"
+
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace lw {
+
+struct EditorContext;
+class ImageView;
+
+class EffectPositionStep : public QDialog {
+    Q_OBJECT
+public:
+    EffectPositionStep(EditorContext& context, EffectAnimation& working, QWidget* parent = nullptr);
+
+    QComboBox* backgroundChoice() const { return background_; }
+    QListWidget* frameList() const { return frames_; }
+    QCheckBox* showBox() const { return show_; }
+    QSpinBox* xSpin() const { return x_; }
+    QSpinBox* ySpin() const { return y_; }
+    QPushButton* updateButton() const { return update_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+public slots:
+    // OK and Cancel both give the preview back as they found it and close it; the positions placed
+    // stay in the working record either way (Cancel returns to the frame order, where they are
+    // still wanted), and only the list editor decides whether the record is kept.
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // The preview stays against the dialog's right edge when the dialog moves.
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    ImageView& view() const;
+    void OpenPreview();
+    void UpdateSelectedFrame();
+    void SyncPreview();
+    void Leave();
+
+    EditorContext& context_;
+    EffectAnimation& working_;
+    int savedImageWidth_ = 0;
+    int savedImageHeight_ = 0;
+    QComboBox* background_;
+    QListWidget* frames_;
+    QCheckBox* show_;
+    QSpinBox* x_;
+    QSpinBox* y_;
+    QPushButton* update_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+}  // namespace lw

@@ -1,0 +1,105 @@
+#pragma once
+// "ｱﾆﾒ ﾘｽﾄ2", the first step of making or changing an effect animation: its name, the chip sheet
+// (chosen once, when the animation is made), how it is drawn, its speed, the chip area inside the
+// sheet and the size of one chip. The preview beside it shows the sheet with the chip area
+// outlined and the cell grid drawn; a click on the sheet picks the key colour. "次へ" goes on to
+// the frame order.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "core/media/effect_animation.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace lw {
+
+struct EditorContext;
+class ImageView;
+
+class EffectSettingsStep : public QDialog {
+    Q_OBJECT
+public:
+    // `working` is edited in place; `isNew` tells a new animation (cleared, speed 2, its image to
+    // be chosen) from a changed one (its image fixed).
+    EffectSettingsStep(EditorContext& context, EffectAnimation& working, bool isNew, QWidget* parent = nullptr);
+
+    QLineEdit* nameEdit() const { return name_; }
+    QComboBox* imageChoice() const { return image_; }
+    QCheckBox* showBox() const { return show_; }
+    QCheckBox* keyBox() const { return keyOn_; }
+    QRadioButton* modeButton(int mode) const;
+    QSpinBox* redSpin() const { return red_; }
+    QSpinBox* greenSpin() const { return green_; }
+    QSpinBox* blueSpin() const { return blue_; }
+    QSpinBox* speedSpin() const { return speed_; }
+    QSpinBox* leftSpin() const { return left_; }
+    QSpinBox* topSpin() const { return top_; }
+    QSpinBox* widthSpin() const { return width_; }
+    QSpinBox* heightSpin() const { return height_; }
+    QSpinBox* cellWidthSpin() const { return cellWidth_; }
+    QSpinBox* cellHeightSpin() const { return cellHeight_; }
+    QGroupBox* keyGroup() const { return keyGroup_; }
+    QPushButton* nextButton() const { return next_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+public slots:
+    // "次へ": checks the record, cuts the chip area back to the sheet and runs the frame order;
+    // ends with 1 when the later steps end with OK.
+    void accept() override;
+    // "ｷｬﾝｾﾙ": closes the preview and ends with 0.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // The preview stays against the dialog's right edge when the dialog moves.
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    ImageView& view() const;
+    void OpenPreview();
+    void ShowChosenImage();
+    void ShowRecord();
+    void SetAreaRanges(int imageWidth, int imageHeight);
+    void SyncPreview();
+    void EnableKeyGroup();
+    // A message with the caption "Lorewright", no icon; the step stays open.
+    void Refuse(const QString& text);
+
+    EditorContext& context_;
+    EffectAnimation& working_;
+    const bool isNew_;
+    int imageWidth_ = 0;  // of the sheet shown, 0 while none is loaded
+    int imageHeight_ = 0;
+
+    QLineEdit* name_;
+    QComboBox* image_;
+    QCheckBox* show_;
+    QCheckBox* keyOn_;
+    QButtonGroup* modes_;
+    QGroupBox* keyGroup_;
+    QSpinBox* red_;
+    QSpinBox* green_;
+    QSpinBox* blue_;
+    QSpinBox* speed_;
+    QSpinBox* left_;
+    QSpinBox* top_;
+    QSpinBox* width_;
+    QSpinBox* height_;
+    QSpinBox* cellWidth_;
+    QSpinBox* cellHeight_;
+    QPushButton* next_;
+    QPushButton* cancel_;
+    // Each number field and the member it stores into.
+    std::vector<std::pair<QSpinBox*, int EffectAnimation::*>> numbers_;
+};
+
+}  // namespace lw

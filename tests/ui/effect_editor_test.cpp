@@ -1,0 +1,562 @@
+// The effect animation editor end to end through its widgets: the list "ｱﾆﾒ ﾘｽﾄ1" and the three
+// steps, with a chip sheet and a background picture made in code and clicks on the real preview
+// window.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdlib>
+
+#include "app/editor_context.h"
+#include "app/editor_registry.h"
+#include "core/media/effect_animation_steps.h"
+#include "editors/media/effect_combo.h"
+#include "editors/media/effect_list_editor.h"
+#include "editors/media/effect_order_step.h"
+#include "editors/media/effect_position_step.h"
+#include "editors/media/effect_settings_step.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::OnNextModal;
+using test::TempProject;
+
+constexpr QRgb kKey = qRgb(255, 0, 255);
+
+// A chip sheet of 8 x 4 cells of 32 x 32 on the key colour: in each cell a ball that grows along
+// the row, each row in its own colour, as the frames of a small burst.
+QImage MakeChipSheet() {
+    QImage sheet(256, 128, QImage::Format_RGB32);
+    sheet.fill(kKey);
+    QPainter p(&sheet);
+    const QColor rows[] = {QColor(255, 200, 40), QColor(80, 200, 255), QColor(120, 255, 120), QColor(255, 90, 60)};
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 8; ++column) {
+            const int r = 3 + column * 12 / 7;
+            p.setPen(Qt::NoPen);
+            p.setBrush(rows[row]);
+            p.drawEllipse(QPoint(column * 32 + 16, row * 32 + 16), r, r);
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPoint(column * 32 + 16, row * 32 + 16), r / 3, r / 3);
+        }
+    }
+    return sheet;
+}
+
+// A 320 x 240 background: sky over a field.
+QImage MakeBackground() {
+    QImage back(320, 240, QImage::Format_RGB32);
+    QPainter p(&back);
+    QLinearGradient sky(0, 0, 0, 160);
+    sky.setColorAt(0, QColor(40, 60, 140));
+    sky.setColorAt(1, QColor(150, 190, 230));
+    p.fillRect(0, 0, 320, 160, sky);
+    p.fillRect(0, 160, 320, 80, QColor(60, 130, 50));
+    return back;
+}
+
+void WriteEffects(const TempProject& tp, const std::vector<EffectAnimation>& list) {
+    tp.WriteData("image_effect.txt", EffectFileBytes(list));
+}
+
+class EffectEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        WriteBmp("sheet.bmp", MakeChipSheet());
+        WriteBmp("back.bmp", MakeBackground());
+        test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+        test::WriteBytes(ImageFilePath(tp.project, "my sheet.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+    }
+    // A 24-bit file of the picture.
+    void WriteBmp(const char* name, const QImage& picture) {
+        test::WriteBytes(ImageFilePath(tp.project, name), test::MakeBmp24(picture.width(), picture.height(), [&](int x, int y) {
+                             return static_cast<std::uint32_t>(picture.pixel(x, y) & 0xFFFFFFu);
+                         }));
+    }
+    void TearDown() override { test::CancelPendingModalWatches(); }
+
+    ImageView& view() { return *context.imageView; }
+
+    // Check boxes and radio buttons are hit on their indicator, at their left end.
+    static void Click(QAbstractButton* b) {
+        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
+        QTest::mouseClick(b, Qt::LeftButton, {}, at);
+    }
+    static void Choose(QComboBox* c, const QString& text) {
+        const int i = c->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        c->setCurrentIndex(i);
+    }
+    // Typing text that is not plain ASCII, as an input method would deliver it.
+    static void TypeText(QWidget* w, const QString& text) {
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, text, Qt::NoModifier);
+    }
+    static void Type(QSpinBox* s, int value) {
+        s->selectAll();
+        QTest::keyClicks(s, QString::number(value));
+        QTest::keyClick(s, Qt::Key_Tab);
+    }
+    // A click on the preview window at `point` of its picture.
+    void ClickPreview(QPoint point) {
+        ASSERT_NE(view().window(), nullptr);
+        QTest::mouseClick(view().window(), Qt::LeftButton, {}, point);
+    }
+    static void ClickRow(ListEditorPanel* panel, int row) {
+        QTreeWidget* v = panel->view();
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
+    }
+    static QStringList Rows(const ListEditorPanel* panel) {
+        QStringList out;
+        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
+        return out;
+    }
+    static QStringList Items(const QListWidget* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        return out;
+    }
+    // The preview's window lies against the right edge of `dialog`, level with its top.
+    void ExpectBeside(QWidget* dialog) {
+        ASSERT_NE(view().window(), nullptr);
+        EXPECT_EQ(view().window()->frameGeometry().left(), dialog->frameGeometry().right() + 1);
+        EXPECT_EQ(view().window()->frameGeometry().top(), dialog->frameGeometry().top());
+    }
+
+    EffectAnimation Placed() {
+        EffectAnimation a = NewEffectAnimation();
+        a.name = "burst";
+        a.imageFile = "sheet.bmp";
+        a.cellWidth = a.cellHeight = 32;
+        a.areaWidth = 256;
+        a.areaHeight = 128;
+        a.speed = 3;
+        a.frameCount = 2;
+        a.frames[0] = {1, 0, 10, 20};
+        a.frames[1] = {2, 3, 30, 40};
+        return a;
+    }
+};
+
+TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
+    EffectListEditor editor(context, nullptr);
+    bool sawSettings = false, sawOrder = false, sawPositions = false;
+    OnNextModal<EffectSettingsStep>([&](EffectSettingsStep* s) {
+        sawSettings = true;
+        // Mode 3: the sheet with its chip area and grid, picking the key colour.
+        EXPECT_EQ(view().state().mode, ViewMode::ChipArea);
+        EXPECT_EQ(s->imageChoice()->currentIndex(), -1);  // nothing chosen yet
+        EXPECT_TRUE(s->imageChoice()->isEnabled());
+        EXPECT_EQ(s->speedSpin()->value(), 2);
+        EXPECT_FALSE(s->keyGroup()->isEnabled());
+
+        TypeText(s->nameEdit(), QStringLiteral("爆発 小"));
+        Choose(s->imageChoice(), "sheet.bmp");
+        // A new animation takes the whole sheet as its chip area; the spins run over the sheet.
+        EXPECT_EQ(s->leftSpin()->value(), 0);
+        EXPECT_EQ(s->widthSpin()->value(), 256);
+        EXPECT_EQ(s->heightSpin()->value(), 128);
+        EXPECT_EQ(s->widthSpin()->maximum(), 256);
+        EXPECT_EQ(s->cellHeightSpin()->maximum(), 128);
+        EXPECT_TRUE(view().IsShown());
+        EXPECT_EQ(view().window()->size(), QSize(256, 128));
+        ExpectBeside(s);
+
+        // The key colour is picked from the sheet.
+        Click(s->keyBox());
+        EXPECT_TRUE(s->keyGroup()->isEnabled());
+        ClickPreview(QPoint(1, 1));
+        EXPECT_EQ(s->redSpin()->value(), 255);
+        EXPECT_EQ(s->greenSpin()->value(), 0);
+        EXPECT_EQ(s->blueSpin()->value(), 255);
+        Click(s->modeButton(0));
+
+        // No cell size yet: refused, the step stays.
+        Click(s->nextButton());
+        ASSERT_EQ(services.texts(), QStringList{"1ｺﾏの画像ｻｲｽﾞは1以上に設定してください"});
+        EXPECT_EQ(services.messages.back().caption, "Lorewright");
+        EXPECT_EQ(services.messages.back().icon, MessageIcon::None);
+        EXPECT_TRUE(s->isVisible());
+        Type(s->cellWidthSpin(), 32);
+        Type(s->cellHeightSpin(), 32);
+        Type(s->speedSpin(), 4);
+
+        OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
+            sawOrder = true;
+            EXPECT_EQ(o->defaultButton()->text(), "次へ");
+            EXPECT_EQ(view().state().mode, ViewMode::CellPick);
+            EXPECT_EQ(view().window()->size(), QSize(256, 128));
+            ExpectBeside(o);
+            o->move(o->pos() + QPoint(30, 20));  // the preview follows its dialog
+            ExpectBeside(o);
+            // 256 ÷ 32 − 1 and 128 ÷ 32 − 1.
+            EXPECT_EQ(o->columnSpin()->maximum(), 7);
+            EXPECT_EQ(o->rowSpin()->maximum(), 3);
+
+            // Cells clicked on the sheet, in playing order; the hovered cell names itself.
+            for (int column : {0, 1, 2, 3}) ClickPreview(QPoint(column * 32 + 5, 32 + 20));
+            EXPECT_EQ(view().caption(), "3 1");
+            // Typed cells: held to the sheet by the spins.
+            o->columnSpin()->setValue(9);
+            Type(o->rowSpin(), 2);
+            Click(o->panel()->addButton());
+            EXPECT_EQ(Rows(o->panel()), (QStringList{"0 1", "1 1", "2 1", "3 1", "7 2"}));
+            EXPECT_EQ(o->panel()->selectedRow(), 4);
+            // "更新" replaces the selected frame; "削除" and the moves are the list's own.
+            Type(o->columnSpin(), 4);
+            Type(o->rowSpin(), 1);
+            Click(o->updateButton());
+            EXPECT_EQ(Rows(o->panel()), (QStringList{"0 1", "1 1", "2 1", "3 1", "4 1"}));
+
+            OnNextModal<EffectPositionStep>([&](EffectPositionStep* p) {
+                sawPositions = true;
+                EXPECT_EQ(view().state().mode, ViewMode::FramePositions);
+                EXPECT_EQ(view().window()->size(), QSize(320, 240));
+                ExpectBeside(p);
+                EXPECT_TRUE(view().IsAnimating());
+                // The sheet is drawn one cell at a time.
+                EXPECT_EQ(view().state().main.width, 32);
+                EXPECT_EQ(Items(p->frameList()), (QStringList{"0 0", "0 0", "0 0", "0 0", "0 0"}));
+
+                Choose(p->backgroundChoice(), "back.bmp");
+                EXPECT_TRUE(view().state().second.exists());
+                // A click on the screen places the selected frame.
+                p->frameList()->setCurrentRow(0);
+                ClickPreview(QPoint(100, 50));
+                EXPECT_EQ(p->xSpin()->value(), 100);
+                EXPECT_EQ(p->ySpin()->value(), 50);
+                // Typed positions: at most 320 and 240.
+                for (int i = 1; i < 5; ++i) {
+                    p->frameList()->setCurrentRow(i);
+                    Type(p->xSpin(), 100 + i * 10);
+                    p->ySpin()->setValue(400);
+                    Click(p->updateButton());
+                }
+                EXPECT_EQ(Items(p->frameList()),
+                          (QStringList{"100 50", "110 240", "120 240", "130 240", "140 240"}));
+                // The preview draws the frame over the background: the chip's centre pixel (white)
+                // lies at the frame's position plus half a cell.
+                view().StopAnimation();
+                const QImage frame = view().ComposeFrame();
+                EXPECT_EQ(frame.pixel(100 + 16, 50 + 16), qRgb(255, 255, 255));
+                EXPECT_EQ(frame.pixel(2, 2), MakeBackground().pixel(2, 2));
+                Click(p->okButton());
+            });
+            Click(o->defaultButton());
+        });
+        Click(s->nextButton());
+    });
+    Click(editor.panel()->addButton());
+    ASSERT_TRUE(sawSettings && sawOrder && sawPositions);
+
+    // Back in the list: the new animation is listed and selected, and runs in the preview.
+    ASSERT_EQ(Rows(editor.panel()), QStringList{"爆発 小"});
+    EXPECT_EQ(editor.panel()->selectedRow(), 0);
+    EXPECT_EQ(view().state().mode, ViewMode::Animation);
+    EXPECT_EQ(view().window()->size(), QSize(32, 32));
+    EXPECT_EQ(view().animationPeriod(), 4 * 30);
+
+    Click(editor.okButton());
+    std::vector<EffectAnimation> saved;
+    ASSERT_TRUE(LoadEffectList(tp.project, saved));
+    ASSERT_EQ(saved.size(), 1u);
+    const EffectAnimation& a = saved[0];
+    EXPECT_EQ(a.name, "\x94\x9a\x94\xad \x8f\xac");  // 爆発 小 in CP932
+    EXPECT_EQ(a.imageFile, "sheet.bmp");
+    EXPECT_EQ((std::array{a.speed, a.cellWidth, a.cellHeight, a.drawMode, a.colorKey}), (std::array{4, 32, 32, 0, 1}));
+    EXPECT_EQ((std::array{a.keyRed, a.keyGreen, a.keyBlue}), (std::array{255, 0, 255}));
+    EXPECT_EQ((std::array{a.areaLeft, a.areaTop, a.areaWidth, a.areaHeight}), (std::array{0, 0, 256, 128}));
+    ASSERT_EQ(a.frameCount, 5);
+    EXPECT_EQ(a.frames[0], (EffectFrame{0, 1, 100, 50}));
+    EXPECT_EQ(a.frames[4], (EffectFrame{4, 1, 140, 240}));
+    EXPECT_FALSE(view().IsOpen());
+    EXPECT_EQ(view().state().mode, ViewMode::None);
+}
+
+TEST_F(EffectEditorTest, CancellingAnyStepLeavesTheListItemUnchanged) {
+    WriteEffects(tp, {Placed()});
+    EffectListEditor editor(context, nullptr);
+    ASSERT_EQ(Rows(editor.panel()), QStringList{"burst"});
+    const EffectAnimation before = editor.animations()[0];
+    int stepsSeen = 0;
+
+    OnNextModal<EffectSettingsStep>([&](EffectSettingsStep* s) {
+        ++stepsSeen;
+        // The image of an existing animation is not chosen again.
+        EXPECT_FALSE(s->imageChoice()->isEnabled());
+        EXPECT_EQ(s->imageChoice()->currentText(), "sheet.bmp");
+        s->nameEdit()->setText("renamed");
+        OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
+            ++stepsSeen;
+            EXPECT_EQ(Rows(o->panel()), (QStringList{"1 0", "2 3"}));
+            ClickRow(o->panel(), 1);
+            Click(o->panel()->deleteButton());
+            OnNextModal<EffectPositionStep>([&](EffectPositionStep* p) {
+                ++stepsSeen;
+                EXPECT_EQ(Items(p->frameList()), QStringList{"10 20"});
+                ClickPreview(QPoint(5, 6));
+                EXPECT_EQ(Items(p->frameList()), QStringList{"5 6"});
+                Click(p->cancelButton());
+            });
+            Click(o->defaultButton());
+            // Cancelled positions: the order step stays, with its own preview again.
+            EXPECT_TRUE(o->isVisible());
+            EXPECT_EQ(view().state().mode, ViewMode::CellPick);
+            EXPECT_TRUE(view().IsShown());
+            Click(o->cancelButton());
+        });
+        Click(s->nextButton());
+        EXPECT_TRUE(s->isVisible());
+        EXPECT_EQ(view().state().mode, ViewMode::ChipArea);
+        Click(s->cancelButton());
+    });
+    ClickRow(editor.panel(), 0);
+    Click(editor.panel()->editButton());
+    ASSERT_EQ(stepsSeen, 3);
+    ASSERT_EQ(editor.animations().size(), 1u);
+    EXPECT_EQ(editor.animations()[0], before);
+    EXPECT_EQ(Rows(editor.panel()), QStringList{"burst"});
+    EXPECT_EQ(view().state().mode, ViewMode::Animation);
+    EXPECT_EQ(view().state().animation, before);
+    Click(editor.cancelButton());
+}
+
+TEST_F(EffectEditorTest, EditingKeepsTheImageAndClipsTheAreaOnLeaving) {
+    EffectAnimation a = Placed();
+    a.imageFile = "wide.bmp";  // 320 x 64
+    a.areaLeft = 100;
+    a.areaWidth = 300;
+    a.areaHeight = 0;  // shown as the image's height
+    EffectSettingsStep s(context, a, false);
+    s.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
+    EXPECT_EQ(s.widthSpin()->value(), 300);
+    EXPECT_EQ(s.heightSpin()->value(), 64);
+    EXPECT_EQ(s.leftSpin()->maximum(), 320);
+    bool sawOrder = false;
+    OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
+        sawOrder = true;
+        EXPECT_EQ(a.areaWidth, 220);  // 320 − 100
+        EXPECT_EQ(a.imageFile, "wide.bmp");
+        EXPECT_EQ(o->columnSpin()->maximum(), 9);  // 320 ÷ 32 − 1
+        EXPECT_EQ(o->rowSpin()->maximum(), 1);
+        Click(o->cancelButton());
+    });
+    Click(s.nextButton());
+    EXPECT_TRUE(sawOrder);
+    EXPECT_EQ(s.widthSpin()->value(), 220);
+    Click(s.cancelButton());
+    EXPECT_EQ(view().state().mode, ViewMode::Animation);
+    EXPECT_FALSE(view().IsOpen());
+}
+
+TEST_F(EffectEditorTest, SettingsRefuseWhatTheFileCannotCarry) {
+    EffectAnimation a;
+    EffectSettingsStep s(context, a, true);
+    s.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
+    Type(s.cellWidthSpin(), 16);
+    Type(s.cellHeightSpin(), 16);
+    Click(s.nextButton());  // no image chosen
+    Choose(s.imageChoice(), "my sheet.bmp");
+    Click(s.nextButton());  // the image file is one blank-free field of the file
+    s.nameEdit()->setText("</image_effect_data>");
+    Choose(s.imageChoice(), "wide.bmp");
+    Click(s.nextButton());
+    EXPECT_EQ(services.texts(), (QStringList{"画像を選択してください",
+                                             "空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください",
+                                             "このｱﾆﾒ名は使えません"}));
+    EXPECT_TRUE(s.isVisible());
+    Click(s.cancelButton());
+}
+
+TEST_F(EffectEditorTest, TheFrameOrderHoldsSixtyFourFrames) {
+    EffectAnimation a = Placed();
+    a.frameCount = 63;
+    EffectOrderStep o(context, a, EffectOrderStep::Options{}, nullptr);
+    o.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&o));
+    EXPECT_EQ(o.defaultButton()->text(), "OK");
+    Click(o.panel()->addButton());
+    EXPECT_EQ(o.panel()->rowCount(), 64);
+    EXPECT_TRUE(services.texts().isEmpty());
+    Click(o.panel()->addButton());   // a 65th frame typed ...
+    ClickPreview(QPoint(40, 40));    // ... or clicked
+    EXPECT_EQ(services.texts(), (QStringList{"これ以上、追加できません", "これ以上、追加できません"}));
+    EXPECT_EQ(o.panel()->rowCount(), 64);
+    Click(o.defaultButton());  // no later step: ends at once with the list as the frames
+    EXPECT_EQ(o.result(), QDialog::Accepted);
+    EXPECT_EQ(a.frameCount, 64);
+    EXPECT_EQ(a.frames[0], (EffectFrame{1, 0, 10, 20}));  // positions stay with their slots
+}
+
+TEST_F(EffectEditorTest, TheListPreviewsTheSelectionAndGuardsAnEmptyList) {
+    EffectAnimation second = Placed();
+    second.name.clear();  // listed under its image file
+    second.speed = 0;
+    second.drawMode = 2;
+    WriteEffects(tp, {Placed(), second});
+    EffectListEditor editor(context, nullptr);
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    EXPECT_EQ(Rows(editor.panel()), (QStringList{"burst", "sheet.bmp"}));
+    EXPECT_EQ(editor.panel()->selectedRow(), 0);
+    EXPECT_TRUE(editor.showBox()->isChecked());
+    EXPECT_EQ(view().state().mode, ViewMode::Animation);
+    EXPECT_TRUE(view().IsShown());
+    EXPECT_EQ(view().animationPeriod(), 90);
+    ExpectBeside(&editor);
+
+    // The animation runs: frame 0 is chip (1, 0), frame 1 chip (2, 3) of the sheet.
+    view().StopAnimation();
+    EXPECT_EQ(view().ComposeFrame().pixel(16, 16), MakeChipSheet().pixel(32 + 16, 16));
+    view().RestartAnimation();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view().state().currentFrame == 1; }, 3000));
+    EXPECT_EQ(view().ComposeFrame().pixel(16, 16), MakeChipSheet().pixel(2 * 32 + 16, 3 * 32 + 16));
+
+    ClickRow(editor.panel(), 1);
+    EXPECT_EQ(view().state().animation.drawMode, 2);
+    EXPECT_EQ(view().animationPeriod(), 50);  // a speed of 0: 50 ms
+
+    Click(editor.showBox());
+    EXPECT_FALSE(view().IsShown());
+    Click(editor.showBox());
+    EXPECT_TRUE(view().IsShown());
+
+    // Deleting both leaves nothing to save or show.
+    Click(editor.panel()->deleteButton());
+    Click(editor.panel()->deleteButton());
+    EXPECT_EQ(editor.panel()->rowCount(), 1);  // the last row went: nothing selected
+    ClickRow(editor.panel(), 0);
+    Click(editor.panel()->deleteButton());
+    EXPECT_EQ(editor.panel()->rowCount(), 0);
+    EXPECT_FALSE(editor.okButton()->isEnabled());
+    EXPECT_FALSE(editor.showBox()->isEnabled());
+    EXPECT_EQ(view().state().animation, EffectAnimation{});
+    EXPECT_FALSE(view().IsShown());
+    Click(editor.cancelButton());
+    EXPECT_EQ(tp.ReadData("image_effect.txt"), EffectFileBytes({Placed(), second}));
+}
+
+TEST_F(EffectEditorTest, TheHubButtonOpensTheList) {
+    WriteEffects(tp, {Placed()});
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    QStringList rows;
+    OnNextModal<EffectListEditor>([&](EffectListEditor* e) {
+        rows = Rows(e->panel());
+        Click(e->cancelButton());
+    });
+    ASSERT_TRUE(registry.Open(HubEditor::AnimeList, context, nullptr));
+    EXPECT_EQ(rows, QStringList{"burst"});
+}
+
+TEST_F(EffectEditorTest, AnimationDropDownsListTheTable) {
+    WriteEffects(tp, {Placed(), EffectAnimation{}});
+    ASSERT_TRUE(LoadEffectTable(tp.project, context.effects));
+    QComboBox combo;
+    AddEffectComboItems(&combo, context.effects, 1);
+    ASSERT_EQ(combo.count(), 2);
+    EXPECT_EQ(combo.itemText(0), "burst");
+    EXPECT_EQ(combo.currentIndex(), 1);
+    AddEffectComboItems(&combo, context.effects, 5);
+    EXPECT_EQ(combo.currentIndex(), -1);
+}
+
+// Screenshots of the three steps and of the list previewing an animation, for looking at them:
+// run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the
+// folder the PNGs go to. Without it the test is skipped.
+TEST_F(EffectEditorTest, Screenshots) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = QString::fromLocal8Bit(dir);
+    // The dialog and the preview beside it, as the screen shows them.
+    auto shoot = [&](QWidget* dialog, const QString& name) {
+        QTest::qWait(400);
+        QRect area = dialog->frameGeometry();
+        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
+                                                                          area.width() + 16, area.height() + 16);
+        EXPECT_FALSE(shot.isNull());
+        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
+    };
+    WriteEffects(tp, {Placed()});
+    EffectListEditor editor(context, nullptr);
+    editor.move(640, 420);
+    int shots = 0;
+    OnNextModal<EffectSettingsStep>([&](EffectSettingsStep* s) {
+        s->move(40, 40);
+        TypeText(s->nameEdit(), QStringLiteral("炎の玉"));
+        Choose(s->imageChoice(), "sheet.bmp");
+        Click(s->keyBox());
+        ClickPreview(QPoint(1, 1));
+        Type(s->speedSpin(), 3);
+        Type(s->cellWidthSpin(), 32);
+        Type(s->cellHeightSpin(), 32);
+        Type(s->leftSpin(), 32);
+        Type(s->widthSpin(), 192);
+        shoot(s, "effect_step1_settings.png");
+        ++shots;
+        OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
+            o->move(40, 40);
+            QTest::qWait(200);
+            for (int column = 0; column < 6; ++column) ClickPreview(QPoint(32 + column * 32 + 10, 10));
+            QTest::mouseMove(view().window(), QPoint(32 + 2 * 32 + 12, 32 + 12));
+            view().HandleMouseMove(QPoint(32 + 2 * 32 + 12, 32 + 12), false);
+            shoot(o, "effect_step2_order.png");
+            ++shots;
+            OnNextModal<EffectPositionStep>([&](EffectPositionStep* p) {
+                p->move(40, 40);
+                Choose(p->backgroundChoice(), "back.bmp");
+                for (int i = 0; i < p->frameList()->count(); ++i) {
+                    p->frameList()->setCurrentRow(i);
+                    ClickPreview(QPoint(120 + i * 14, 120 - i * 10));
+                }
+                p->frameList()->setCurrentRow(2);
+                shoot(p, "effect_step3_positions.png");
+                ++shots;
+                Click(p->okButton());
+            });
+            Click(o->defaultButton());
+        });
+        Click(s->nextButton());
+    });
+    QTimer::singleShot(0, [&] {
+        ClickRow(editor.panel(), 0);
+        Click(editor.panel()->addButton());
+        shoot(&editor, "effect_list_preview.png");
+        QTest::qWait(170);
+        shoot(&editor, "effect_list_preview_later.png");
+        ++shots;
+        editor.reject();
+    });
+    editor.exec();
+    EXPECT_EQ(shots, 4);
+}
+
+}  // namespace
+}  // namespace lw
