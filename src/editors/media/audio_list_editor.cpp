@@ -1,5 +1,6 @@
 #include "editors/media/audio_list_editor.h"
 
+#include <tuple>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -9,6 +10,7 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
+#include "widgets/dialog_buttons.h"
 #include "audio/music_player.h"
 #include "widgets/audio_glue.h"
 #include "widgets/play_on_select.h"
@@ -36,16 +38,8 @@ AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget
     layout->addLayout(choiceRow);
 
     auto* buttonRow = new QHBoxLayout();
-    buttonRow->addStretch(1);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel_->setAutoDefault(false);
-    buttonRow->addWidget(ok_);
-    buttonRow->addWidget(cancel_);
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow);
     layout->addLayout(buttonRow);
-    connect(ok_, &QPushButton::clicked, this, &AudioListEditor::accept);
-    connect(cancel_, &QPushButton::clicked, this, &AudioListEditor::reject);
 
     list_ = std::make_unique<ListEditor<std::string>>(panel_, [](const std::string& name) {
         return QStringList{FromCp932(name)};

@@ -1,5 +1,6 @@
 #include "editors/media/effect_list_editor.h"
 
+#include <tuple>
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
+#include "widgets/dialog_buttons.h"
 #include "editors/media/effect_preview.h"
 #include "editors/media/effect_settings_step.h"
 
@@ -29,16 +31,8 @@ EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent) : QD
     auto* bottom = new QHBoxLayout();
     show_ = new QCheckBox(QStringLiteral("表示"), this);
     bottom->addWidget(show_);
-    bottom->addStretch(1);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel_->setAutoDefault(false);
-    bottom->addWidget(ok_);
-    bottom->addWidget(cancel_);
+    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);
-    connect(ok_, &QPushButton::clicked, this, &EffectListEditor::accept);
-    connect(cancel_, &QPushButton::clicked, this, &EffectListEditor::reject);
     // An empty list can be neither saved nor shown.
     panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
     panel_->EnableBy(show_, ListEditorPanel::Enable::WithRows);

@@ -1,5 +1,6 @@
 #include "editors/media/effect_order_step.h"
 
+#include <tuple>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,7 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
+#include "widgets/dialog_buttons.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_position_step.h"
 #include "editors/media/effect_preview.h"
@@ -59,16 +61,8 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
     layout->addLayout(fields);
 
     auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    default_ = new QPushButton(options_.defaultLabel, this);
-    default_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel_->setAutoDefault(false);
-    buttons->addWidget(default_);
-    buttons->addWidget(cancel_);
+    std::tie(default_, cancel_) = AddDialogButtons(this, buttons, options_.defaultLabel);
     layout->addLayout(buttons);
-    connect(default_, &QPushButton::clicked, this, &EffectOrderStep::accept);
-    connect(cancel_, &QPushButton::clicked, this, &EffectOrderStep::reject);
 
     list_ = std::make_unique<ListEditor<std::pair<int, int>>>(
         panel_, [](const std::pair<int, int>& cell) { return QStringList{CellText(cell)}; });

@@ -1,5 +1,6 @@
 #include "editors/media/effect_position_step.h"
 
+#include <tuple>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor_context.h"
+#include "widgets/dialog_buttons.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
 #include "editors/media/effect_preview.h"
@@ -60,16 +62,8 @@ EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& 
     layout->addLayout(fields);
 
     auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel_->setAutoDefault(false);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
     layout->addLayout(buttons);
-    connect(ok_, &QPushButton::clicked, this, &EffectPositionStep::accept);
-    connect(cancel_, &QPushButton::clicked, this, &EffectPositionStep::reject);
 
     FillImageFileCombo(background_, context_.project);
     const int count = std::clamp(working_.frameCount, 0, kEffectFrameCapacity);

@@ -1,5 +1,6 @@
 #include "editors/media/effect_settings_step.h"
 
+#include <tuple>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
+#include "widgets/dialog_buttons.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
 #include "editors/media/effect_order_step.h"
@@ -123,16 +125,8 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     layout->addWidget(cellGroup);
 
     auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    next_ = new QPushButton(QStringLiteral("次へ"), this);
-    next_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel_->setAutoDefault(false);
-    buttons->addWidget(next_);
-    buttons->addWidget(cancel_);
+    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, QStringLiteral("次へ"));
     layout->addLayout(buttons);
-    connect(next_, &QPushButton::clicked, this, &EffectSettingsStep::accept);
-    connect(cancel_, &QPushButton::clicked, this, &EffectSettingsStep::reject);
 
     numbers_ = {
         {red_, &EffectAnimation::keyRed},         {green_, &EffectAnimation::keyGreen},

@@ -1,0 +1,17 @@
+#pragma once
+// The confirming button (the default: "OK", "次へ", ...) and "ｷｬﾝｾﾙ" that close every editor
+// dialog, placed at the right end of a row and wired to the dialog's accept() and reject().
+
+#include <QString>
+#include <utility>
+
+class QBoxLayout;
+class QDialog;
+class QPushButton;
+
+namespace lw {
+
+// Returns the confirming button and "ｷｬﾝｾﾙ":  std::tie(ok_, cancel_) = AddDialogButtons(this, row);
+std::pair<QPushButton*, QPushButton*> AddDialogButtons(QDialog* dialog, QBoxLayout* row, const QString& confirmLabel = QStringLiteral("OK"));
+
+}  // namespace lw
