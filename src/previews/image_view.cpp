@@ -1,8 +1,11 @@
 #include "previews/image_view.h"
 
+#include <QEvent>
+
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -93,6 +96,16 @@ void ImageView::Open(QWidget* ownerDialog) {
         state_.hoverColumn = state_.hoverRow = -1;
     });
     window_ = w;
+    if (ownerDialog != nullptr) ownerDialog->installEventFilter(this);
+}
+
+bool ImageView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Move && window_ != nullptr && watched == window_->parentWidget() &&
+        window_->isVisible()) {
+        const QRect frame = window_->parentWidget()->frameGeometry();
+        window_->move(frame.right() + 1, frame.top());
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ImageView::OnWindowClosing() {

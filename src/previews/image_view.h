@@ -133,6 +133,10 @@ signals:
     // A point clicked in modes 22 and 23, and in mode 19 relative to the main image's centre.
     void pointPicked(QWidget* owner, QPoint point);
 
+protected:
+    // Keeps the window against the right edge of the dialog that owns it when the dialog moves.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     friend class ImageViewWindow;
     void OnTick();

@@ -76,6 +76,15 @@ TEST_F(ImagePreviewWindow, OpensBesideItsDialogAndShowsOrHidesTheChosenImage) {
     view->FitViewTo320x240(dialog.get());
     EXPECT_EQ(window()->size(), QSize(320, 240));
     EXPECT_EQ(window()->pos(), QPoint(d.right() + 1, d.top()));
+    // Moving the dialog takes the shown preview along.
+    dialog->show();
+    view->Show();
+    dialog->move(dialog->pos() + QPoint(37, 21));
+    QApplication::processEvents();
+    const QRect moved = dialog->frameGeometry();
+    EXPECT_EQ(window()->pos(), QPoint(moved.right() + 1, moved.top()));
+    view->Hide();
+    dialog->hide();
 
     // The show-or-hide helpers follow the check box, the choice ("なし" hides) and the file.
     QComboBox combo;

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QMoveEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -66,11 +65,6 @@ ImageView& EffectListEditor::view() const { return EffectPreview(context_); }
 void EffectListEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     OpenPreview();
-}
-
-void EffectListEditor::moveEvent(QMoveEvent* event) {
-    QDialog::moveEvent(event);
-    if (view().IsShown() && view().window()->parentWidget() == this) view().FitViewToImage(this);
 }
 
 void EffectListEditor::changeEvent(QEvent* event) {

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMoveEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -93,11 +92,6 @@ ImageView& EffectOrderStep::view() const { return EffectPreview(context_); }
 
 std::pair<int, int> EffectOrderStep::TypedCell() const {
     return {ClampChipIndex(column_->value(), column_->maximum()), ClampChipIndex(row_->value(), row_->maximum())};
-}
-
-void EffectOrderStep::moveEvent(QMoveEvent* event) {
-    QDialog::moveEvent(event);
-    if (view().IsShown() && view().window()->parentWidget() == this) view().FitViewToImage(this);
 }
 
 bool EffectOrderStep::AppendCell(int column, int row) {

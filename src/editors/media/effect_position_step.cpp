@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMoveEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -104,11 +103,6 @@ ImageView& EffectPositionStep::view() const { return EffectPreview(context_); }
 void EffectPositionStep::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!view().IsOpen()) OpenPreview();
-}
-
-void EffectPositionStep::moveEvent(QMoveEvent* event) {
-    QDialog::moveEvent(event);
-    if (view().IsShown() && view().window()->parentWidget() == this) view().FitViewTo320x240(this);
 }
 
 void EffectPositionStep::OpenPreview() {

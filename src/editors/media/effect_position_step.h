@@ -41,8 +41,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The preview stays against the dialog's right edge when the dialog moves.
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     ImageView& view() const;

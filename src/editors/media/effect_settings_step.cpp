@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMoveEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -182,11 +181,6 @@ ImageView& EffectSettingsStep::view() const { return EffectPreview(context_); }
 
 QRadioButton* EffectSettingsStep::modeButton(int mode) const {
     return qobject_cast<QRadioButton*>(modes_->button(mode));
-}
-
-void EffectSettingsStep::moveEvent(QMoveEvent* event) {
-    QDialog::moveEvent(event);
-    if (view().IsShown() && view().window()->parentWidget() == this) view().FitViewToImage(this);
 }
 
 void EffectSettingsStep::ShowRecord() {
