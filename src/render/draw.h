@@ -9,7 +9,7 @@
 #include <QPoint>
 #include <QSize>
 
-#include "core/settings/draw_spec.h"
+#include "core/settings/drawing.h"
 
 namespace lw {
 

@@ -17,7 +17,7 @@
 #include <QSize>
 
 #include "core/media/effect_animation.h"
-#include "core/settings/draw_spec.h"
+#include "core/settings/drawing.h"
 #include "core/settings/game_settings.h"
 
 namespace lw {

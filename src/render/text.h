@@ -11,7 +11,7 @@
 #include <QImage>
 #include <QString>
 
-#include "core/settings/draw_spec.h"
+#include "core/settings/drawing.h"
 #include "core/settings/game_settings.h"
 
 namespace lw {

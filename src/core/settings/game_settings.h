@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "core/project/project.h"
-#include "core/settings/draw_spec.h"
+#include "core/settings/drawing.h"
 
 namespace lw {
 
