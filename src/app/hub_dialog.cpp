@@ -21,14 +21,14 @@ HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(paren
         auto editor = static_cast<HubEditor>(i);
         auto* b = new QPushButton(QString::fromUtf8(HubEditorLabel(editor).data(),
                                                     static_cast<int>(HubEditorLabel(editor).size())), this);
-        b->setAutoDefault(false);
         b->setMinimumWidth(130);
         connect(b, &QPushButton::clicked, this, [this, editor] { OpenEditor(editor); });
         grid->addWidget(b, i / kColumns, i % kColumns);
         buttons_[static_cast<std::size_t>(i)] = b;
     }
     close_ = new QPushButton(tr("閉じる"), this);
-    close_->setAutoDefault(false);
+    // Enter on a focused button presses it; otherwise it closes the hub, as "閉じる" does.
+    close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
     grid->addWidget(close_, (kHubEditorCount - 1) / kColumns, kColumns - 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);

@@ -15,8 +15,7 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent) : QDialog(par
     new_ = new QPushButton(tr("新規..."), this);
     open_ = new QPushButton(tr("開く..."), this);
     exit_ = new QPushButton(tr("終了"), this);
-    new_->setAutoDefault(false);
-    open_->setAutoDefault(false);
+    // Enter presses the focused button, otherwise "終了".
     exit_->setDefault(true);
     for (auto* b : {new_, open_, exit_}) b->setMinimumWidth(160);
     auto* layout = new QVBoxLayout(this);

@@ -198,10 +198,23 @@ TEST_F(ShellTest, HubEnablesByFilesAndReevaluatesAfterAnEditor) {
     QTest::mouseClick(hub.button(HubEditor::Inn), Qt::LeftButton);
     EXPECT_EQ(seenMode, 2);
 
-    // Escape closes the hub.
+    // Escape closes the hub, and so does Enter when no editor button has the focus.
     hub.show();
     QTest::keyClick(&hub, Qt::Key_Escape);
     EXPECT_FALSE(hub.isVisible());
+    hub.show();
+    hub.closeButton()->setFocus();
+    QTest::keyClick(&hub, Qt::Key_Return);
+    EXPECT_FALSE(hub.isVisible());
+}
+
+TEST_F(ShellTest, EscapeLeavesTheMainWindowOpenAndExitClosesIt) {
+    MainWindow window(*controller);
+    window.show();
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    QTest::mouseClick(window.exitButton(), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(SingleInstance, SecondCopyExitsAtOnceWithZero) {
