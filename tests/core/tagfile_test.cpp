@@ -232,6 +232,37 @@ TEST_F(SaveFileTest, MissingFolderReportsCannotCreate) {
     EXPECT_FALSE(ReadFileBytes(dir.path()).has_value());  // a folder is not a readable file
 }
 
+TEST_F(SaveFileTest, StreamedSaveMatchesMemoryAndFailsCleanly) {
+    auto content = [](TagWriter& w) {
+        w.IntSection("n_number", 500);
+        w.Open("n_data");
+        for (int i = 0; i < 500; ++i) w.Line("entry number " + std::to_string(i));
+        w.Close("n_data");
+    };
+    const std::string expected = TagFileBytes(content);
+    // Chunks of 16 bytes: every line boundary falls somewhere inside a chunk.
+    std::string streamed;
+    TagWriter small([&](std::string_view chunk) {
+        streamed += chunk;
+        return true;
+    }, 16);
+    content(small);
+    EXPECT_TRUE(small.Finish());
+    EXPECT_EQ(streamed, expected);
+
+    ScriptedSaveUi ui;
+    ASSERT_TRUE(SaveTagFile(target(), "x", content, ui));
+    EXPECT_EQ(ReadBytes(target()), expected);
+    // A write that fails part-way (past the first 1 MiB chunk or not) keeps the old file whole.
+    WriteFault fault{.failAfterBytes = 100};
+    EXPECT_FALSE(SaveTagFile(target(), "x", [](TagWriter& w) { w.Line("other"); for (int i = 0; i < 100; ++i) w.Line(std::string(200, 'y')); }, ui, &fault));
+    EXPECT_EQ(ui.cannotCreate, 1);
+    EXPECT_EQ(ReadBytes(target()), expected);
+    int files = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 1);
+}
+
 TEST(StringList, ZeroEntriesAndBlanksRoundTrip) {
     std::vector<std::string> none;
     std::string bytes = WriteStringList("n_number", "n_data", none);

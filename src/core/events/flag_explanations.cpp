@@ -2,6 +2,7 @@
 
 #include "core/tagfile/string_list.h"
 #include "core/tagfile/tag_reader.h"
+#include "core/tagfile/tag_writer.h"
 #include "core/text/cp932.h"
 
 namespace lw {
@@ -27,8 +28,8 @@ bool LoadFlagExplanations(const Project& project, FlagExplanations& table) {
 }
 
 bool SaveFlagExplanations(const Project& project, const FlagExplanations& table, SaveUi& ui) {
-    return SaveFile(DataFilePath(project, kFlagFile), DataFileDisplayPath(project, kFlagFile),
-                    FlagExplanationsBytes(table), ui);
+    return SaveTagFile(DataFilePath(project, kFlagFile), DataFileDisplayPath(project, kFlagFile),
+                       [&table](TagWriter& w) { WriteStringList(w, "flag_exp_number", "flag_exp_data", table.text); }, ui);
 }
 
 }  // namespace lw

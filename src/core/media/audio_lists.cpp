@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/tagfile/string_list.h"
+#include "core/tagfile/tag_writer.h"
 #include "core/tagfile/tag_reader.h"
 #include "core/text/cp932.h"
 
@@ -64,8 +65,8 @@ std::string AudioListBytes(AudioList list, const std::vector<std::string>& names
 
 bool SaveAudioList(const Project& project, AudioList list, const std::vector<std::string>& names, SaveUi& ui) {
     const AudioListFormat& f = FormatOf(list);
-    return SaveFile(DataFilePath(project, f.fileName), DataFileDisplayPath(project, f.fileName),
-                    AudioListBytes(list, names), ui);
+    return SaveTagFile(DataFilePath(project, f.fileName), DataFileDisplayPath(project, f.fileName),
+                       [&](TagWriter& w) { WriteStringList(w, f.numberTag, f.dataTag, names); }, ui);
 }
 
 bool AudioNameLess(std::string_view a, std::string_view b) {

@@ -81,9 +81,7 @@ void WalkEffectFile(std::string_view bytes, const std::function<void(int)>& onCo
 
 const std::string& EffectDisplayName(const EffectAnimation& a) { return a.name.empty() ? a.imageFile : a.name; }
 
-std::string EffectFileBytes(const std::vector<EffectAnimation>& animations) {
-    TagWriter w;
-    w.Reserve(128 + animations.size() * 400);
+void WriteEffectFile(TagWriter& w, const std::vector<EffectAnimation>& animations) {
     w.IntSection(kNumberTag, static_cast<long long>(animations.size()));
     int index = 0;
     for (const EffectAnimation& a : animations) {
@@ -91,16 +89,19 @@ std::string EffectFileBytes(const std::vector<EffectAnimation>& animations) {
         w.Open(kDataTag);
         w.StringSection(kNameTag, a.name);
         w.Open(kMainTag);
-        w.Line(FormatRecord(a, MainLine()));
+        AppendRecord(w.BeginLine(), a, MainLine());
         w.Close(kMainTag);
         const int frames = ClampFrameCount(a.frameCount);
         w.IntSection(kPosNumberTag, frames);
         w.Open(kPosDataTag);
-        for (int i = 0; i < frames; ++i) w.Line(FormatRecord(a.frames[static_cast<std::size_t>(i)], FrameLine()));
+        for (int i = 0; i < frames; ++i) AppendRecord(w.BeginLine(), a.frames[static_cast<std::size_t>(i)], FrameLine());
         w.Close(kPosDataTag);
         w.Close(kDataTag);
     }
-    return w.Take();
+}
+
+std::string EffectFileBytes(const std::vector<EffectAnimation>& animations) {
+    return TagFileBytes([&](TagWriter& w) { WriteEffectFile(w, animations); });
 }
 
 std::vector<EffectAnimation> ParseEffectList(std::string_view bytes) {
@@ -118,8 +119,8 @@ bool LoadEffectList(const Project& project, std::vector<EffectAnimation>& out) {
 }
 
 bool SaveEffectList(const Project& project, const std::vector<EffectAnimation>& animations, SaveUi& ui) {
-    return SaveFile(DataFilePath(project, kEffectFile), DataFileDisplayPath(project, kEffectFile),
-                    EffectFileBytes(animations), ui);
+    return SaveTagFile(DataFilePath(project, kEffectFile), DataFileDisplayPath(project, kEffectFile),
+                       [&](TagWriter& w) { WriteEffectFile(w, animations); }, ui);
 }
 
 void ParseEffectTable(std::string_view bytes, EffectTable& table) {

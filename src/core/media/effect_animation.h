@@ -65,6 +65,8 @@ const std::string& EffectDisplayName(const EffectAnimation& animation);
 
 // The whole of image_effect.txt for `animations` (the count line is their number).
 std::string EffectFileBytes(const std::vector<EffectAnimation>& animations);
+class TagWriter;
+void WriteEffectFile(TagWriter& w, const std::vector<EffectAnimation>& animations);
 
 // The editor's reading: every completed record section in file order, the count ignored.
 std::vector<EffectAnimation> ParseEffectList(std::string_view bytes);

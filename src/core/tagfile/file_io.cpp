@@ -1,5 +1,7 @@
 #include "core/tagfile/file_io.h"
 
+#include "core/tagfile/tag_writer.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -42,49 +44,62 @@ std::optional<std::string> ReadFileBytes(const fs::path& path) {
     return out;
 }
 
-namespace {
-
-bool WriteAll(int fd, std::string_view bytes, const WriteFault* fault) {
-    std::size_t limit = bytes.size();
-    if (fault && fault->failAfterBytes < limit) limit = fault->failAfterBytes;
-    std::size_t done = 0;
-    while (done < limit) {
-        ssize_t n = ::write(fd, bytes.data() + done, limit - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return !(fault && fault->failAfterBytes < bytes.size());
-}
-
-}  // namespace
-
-bool ReplaceFileAtomically(const fs::path& target, std::string_view bytes, const WriteFault* fault) {
+AtomicFile::AtomicFile(const fs::path& target, const WriteFault* fault) : target_(target), fault_(fault) {
     static std::mt19937_64 rng{std::random_device{}()};
     fs::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
-    fs::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temp = dir / ("." + target.filename().string() + ".tmp" + std::to_string(rng() % 1000000000u));
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd < 0 && errno != EEXIST) return false;
+    for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
+        temp_ = dir / ("." + target.filename().string() + ".tmp" + std::to_string(rng() % 1000000000u));
+        fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd_ < 0 && errno != EEXIST) break;
     }
-    if (fd < 0) return false;
+    if (fd_ < 0) return;
     // Keep the permissions of the file being replaced.
     struct stat st {};
-    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
+    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd_, st.st_mode & 07777);
+}
 
-    bool ok = WriteAll(fd, bytes, fault) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
+AtomicFile::~AtomicFile() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(temp_.c_str());
+    }
+}
+
+bool AtomicFile::Write(std::string_view bytes) {
+    if (!ok()) return false;
+    std::size_t limit = bytes.size();
+    if (fault_ && fault_->failAfterBytes < written_ + limit) {
+        limit = fault_->failAfterBytes > written_ ? fault_->failAfterBytes - written_ : 0;
+        ok_ = false;
+    }
+    std::size_t done = 0;
+    while (done < limit) {
+        ssize_t n = ::write(fd_, bytes.data() + done, limit - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok_ = false;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    written_ += done;
+    return ok_;
+}
+
+bool AtomicFile::Commit() {
+    if (fd_ < 0) return false;
+    bool good = ok_ && ::fsync(fd_) == 0;
+    good = (::close(fd_) == 0) && good;
+    fd_ = -1;
+    if (good) good = ::rename(temp_.c_str(), target_.c_str()) == 0;
+    if (!good) {
+        ::unlink(temp_.c_str());
         return false;
     }
     // Make the rename itself durable.
+    fs::path dir = target_.parent_path();
+    if (dir.empty()) dir = ".";
     int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
@@ -93,17 +108,53 @@ bool ReplaceFileAtomically(const fs::path& target, std::string_view bytes, const
     return true;
 }
 
+bool ReplaceFileAtomically(const fs::path& target, std::string_view bytes, const WriteFault* fault) {
+    AtomicFile file(target, fault);
+    return file.Write(bytes) && file.Commit();
+}
+
+namespace {
+
+// Asks before replacing an existing file; false when the author declines.
+bool MayWrite(const fs::path& target, std::string_view displayPath, SaveUi& ui) {
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(target, ec)) || fs::exists(target, ec)) return ui.ConfirmOverwrite(displayPath);
+    return true;
+}
+
+}  // namespace
+
 bool SaveFile(const fs::path& target, std::string_view displayPath, std::string_view bytes, SaveUi& ui,
               const WriteFault* fault) {
-    std::error_code ec;
-    if (fs::exists(fs::symlink_status(target, ec)) || fs::exists(target, ec)) {
-        if (!ui.ConfirmOverwrite(displayPath)) return false;
-    }
+    if (!MayWrite(target, displayPath, ui)) return false;
     if (!ReplaceFileAtomically(target, bytes, fault)) {
         ui.CannotCreate();
         return false;
     }
     return true;
+}
+
+bool SaveTagFile(const fs::path& target, std::string_view displayPath, const TagContent& content, SaveUi& ui,
+                 const WriteFault* fault) {
+    if (!MayWrite(target, displayPath, ui)) return false;
+    AtomicFile file(target, fault);
+    bool written = false;
+    if (file.ok()) {
+        TagWriter writer([&file](std::string_view chunk) { return file.Write(chunk); });
+        content(writer);
+        written = writer.Finish() && file.Commit();
+    }
+    if (!written) {
+        ui.CannotCreate();
+        return false;
+    }
+    return true;
+}
+
+std::string TagFileBytes(const TagContent& content) {
+    TagWriter writer;
+    content(writer);
+    return writer.Take();
 }
 
 }  // namespace lw

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,8 +34,28 @@ struct WriteFault {
     std::size_t failAfterBytes = 0;
 };
 
-// Writes `bytes` to a temporary file beside `target`, flushes it to disk and renames it over
-// `target`. On any failure the temporary file is removed and `target` is left as it was.
+// A new content for `target`, written to a temporary file beside it and renamed over it by
+// Commit() once flushed to disk. A file never committed is removed, and `target` is left as it was.
+class AtomicFile {
+public:
+    explicit AtomicFile(const std::filesystem::path& target, const WriteFault* fault = nullptr);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool ok() const { return fd_ >= 0 && ok_; }
+    bool Write(std::string_view bytes);
+    bool Commit();
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    int fd_ = -1;
+    bool ok_ = true;
+    std::size_t written_ = 0;
+    const WriteFault* fault_;
+};
+
 bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                            const WriteFault* fault = nullptr);
 
@@ -42,5 +63,13 @@ bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view
 // touches nothing), write atomically, report "cannot create" on failure. True when written.
 bool SaveFile(const std::filesystem::path& target, std::string_view displayPath, std::string_view bytes,
               SaveUi& ui, const WriteFault* fault = nullptr);
+
+// The same for a tag file made by `content`, streamed to disk as it is made.
+class TagWriter;
+using TagContent = std::function<void(TagWriter&)>;
+bool SaveTagFile(const std::filesystem::path& target, std::string_view displayPath, const TagContent& content,
+                 SaveUi& ui, const WriteFault* fault = nullptr);
+// The bytes `content` makes, in memory.
+std::string TagFileBytes(const TagContent& content);
 
 }  // namespace lw

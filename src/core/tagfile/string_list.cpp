@@ -6,15 +6,20 @@
 
 namespace lw {
 
+void WriteStringList(TagWriter& w, std::string_view numberTag, std::string_view dataTag,
+                     std::span<const std::string> entries) {
+    w.IntSection(numberTag, static_cast<long long>(entries.size()));
+    w.Open(dataTag);
+    for (const auto& e : entries) w.Line(e);
+    w.Close(dataTag);
+}
+
 std::string WriteStringList(std::string_view numberTag, std::string_view dataTag, std::span<const std::string> entries) {
     TagWriter w;
     std::size_t total = 64;
     for (const auto& e : entries) total += e.size() + 2;
     w.Reserve(total);
-    w.IntSection(numberTag, static_cast<long long>(entries.size()));
-    w.Open(dataTag);
-    for (const auto& e : entries) w.Line(e);
-    w.Close(dataTag);
+    WriteStringList(w, numberTag, dataTag, entries);
     return w.Take();
 }
 

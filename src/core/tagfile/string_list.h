@@ -9,7 +9,11 @@
 
 namespace lw {
 
+class TagWriter;
+
 // The whole file for `entries`; the count written is the number of entries.
+void WriteStringList(TagWriter& w, std::string_view numberTag, std::string_view dataTag,
+                     std::span<const std::string> entries);
 std::string WriteStringList(std::string_view numberTag, std::string_view dataTag, std::span<const std::string> entries);
 
 // Every content line of the data section, the count ignored and no limit applied (lists shown in

@@ -4,29 +4,46 @@
 
 namespace lw {
 
-void TagWriter::Line(std::string_view text) {
+TagWriter::TagWriter(Sink sink, std::size_t chunkBytes) : sink_(std::move(sink)), chunkBytes_(chunkBytes) {
+    bytes_.reserve(chunkBytes_ + 4096);
+}
+
+void TagWriter::StartLine() {
+    if (sink_ && bytes_.size() >= chunkBytes_) {
+        if (sinkOk_) sinkOk_ = sink_(bytes_);
+        bytes_.clear();
+    }
     if (!first_) bytes_ += "\r\n";
     first_ = false;
+}
+
+bool TagWriter::Finish() {
+    if (sink_ && !bytes_.empty()) {
+        if (sinkOk_) sinkOk_ = sink_(bytes_);
+        bytes_.clear();
+    }
+    return sinkOk_;
+}
+
+void TagWriter::Line(std::string_view text) {
+    StartLine();
     bytes_ += text;
 }
 
 std::string& TagWriter::BeginLine() {
-    if (!first_) bytes_ += "\r\n";
-    first_ = false;
+    StartLine();
     return bytes_;
 }
 
 void TagWriter::Open(std::string_view name) {
-    if (!first_) bytes_ += "\r\n";
-    first_ = false;
+    StartLine();
     bytes_ += '<';
     bytes_ += name;
     bytes_ += '>';
 }
 
 void TagWriter::Close(std::string_view name) {
-    if (!first_) bytes_ += "\r\n";
-    first_ = false;
+    StartLine();
     bytes_ += "</";
     bytes_ += name;
     bytes_ += '>';
