@@ -12,7 +12,8 @@ namespace lw {
 
 AppController::AppController(Services& services) : services_(services) {
     context_.services = &services_;
-    context_.project.root = std::filesystem::current_path();
+    std::error_code ec;
+    context_.project.root = std::filesystem::current_path(ec);  // empty when the folder is gone
     RegisterEditors(registry_);
 }
 
