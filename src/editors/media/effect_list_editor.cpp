@@ -11,12 +11,12 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "widgets/dialog_buttons.h"
-#include "editors/media/effect_preview.h"
+#include "previews/image_view.h"
 #include "editors/media/effect_settings_step.h"
 
 namespace lw {
 
-EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
     setWindowTitle(QStringLiteral("ｱﾆﾒ ﾘｽﾄ1"));
     auto* layout = new QVBoxLayout(this);
 
@@ -59,13 +59,6 @@ EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent) : QD
 }
 
 EffectListEditor::~EffectListEditor() = default;
-
-ImageView& EffectListEditor::view() const { return EffectPreview(context_); }
-
-void EffectListEditor::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    OpenPreview();
-}
 
 void EffectListEditor::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);

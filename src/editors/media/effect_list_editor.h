@@ -3,10 +3,10 @@
 // selected animation at its speed; "追加..." and "編集..." lead through the three steps (settings,
 // frame order, frame positions); OK writes the file, Cancel writes nothing.
 
-#include <QDialog>
 #include <memory>
 
 #include "core/media/effect_animation.h"
+#include "widgets/preview_dialog.h"
 #include "widgets/list_editor.h"
 
 class QCheckBox;
@@ -17,7 +17,7 @@ namespace lw {
 struct EditorContext;
 class ImageView;
 
-class EffectListEditor : public QDialog {
+class EffectListEditor : public PreviewDialog {
     Q_OBJECT
 public:
     explicit EffectListEditor(EditorContext& context, QWidget* parent = nullptr);
@@ -37,19 +37,16 @@ public slots:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    ImageView& view() const;
     // Opens the preview (mode 2) when there is none, then shows the selected animation.
-    void OpenPreview();
+    void OpenPreview() override;
     void ShowSelection();
     // Runs the three steps on `working`; true when they all ended with OK.
     bool RunSteps(EffectAnimation& working, bool isNew);
     void Leave();
 
-    EditorContext& context_;
     ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<EffectAnimation>> list_;
     QCheckBox* show_;

@@ -14,7 +14,7 @@
 #include "widgets/dialog_buttons.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_position_step.h"
-#include "editors/media/effect_preview.h"
+#include "previews/image_view.h"
 
 namespace lw {
 
@@ -36,7 +36,7 @@ EffectOrderStep::Options EffectOrderStep::ForEffect(EditorContext& context) {
 }
 
 EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& working, Options options, QWidget* parent)
-    : QDialog(parent), context_(context), working_(working), options_(std::move(options)) {
+    : PreviewDialog(context, parent), working_(working), options_(std::move(options)) {
     setWindowTitle(QStringLiteral("ｱﾆﾒﾁｯﾌﾟの順番"));
     auto* layout = new QVBoxLayout(this);
 
@@ -88,8 +88,6 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
 
 EffectOrderStep::~EffectOrderStep() = default;
 
-ImageView& EffectOrderStep::view() const { return EffectPreview(context_); }
-
 std::pair<int, int> EffectOrderStep::TypedCell() const {
     return {ClampChipIndex(column_->value(), column_->maximum()), ClampChipIndex(row_->value(), row_->maximum())};
 }
@@ -102,11 +100,6 @@ bool EffectOrderStep::AppendCell(int column, int row) {
     list_->model().Append({column, row});
     list_->Refresh();
     return true;
-}
-
-void EffectOrderStep::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!view().IsOpen()) OpenPreview();
 }
 
 void EffectOrderStep::OpenPreview() {

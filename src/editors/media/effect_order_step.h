@@ -5,12 +5,12 @@
 // list as the animation's frames and goes on ("次へ" to the frame positions of an effect
 // animation; "OK" where the order is the last step).
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 #include <utility>
 
 #include "core/media/effect_animation.h"
+#include "widgets/preview_dialog.h"
 #include "widgets/list_editor.h"
 
 class QCheckBox;
@@ -22,7 +22,7 @@ namespace lw {
 struct EditorContext;
 class ImageView;
 
-class EffectOrderStep : public QDialog {
+class EffectOrderStep : public PreviewDialog {
     Q_OBJECT
 public:
     struct Options {
@@ -53,15 +53,12 @@ public slots:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
-    ImageView& view() const;
-    void OpenPreview();
+    void OpenPreview() override;
     bool AppendCell(int column, int row);
     std::pair<int, int> TypedCell() const;
 
-    EditorContext& context_;
     EffectAnimation& working_;
     Options options_;
     ListEditorPanel* panel_;

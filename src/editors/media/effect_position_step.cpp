@@ -15,7 +15,7 @@
 #include "widgets/dialog_buttons.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
-#include "editors/media/effect_preview.h"
+#include "previews/image_view.h"
 
 namespace lw {
 
@@ -26,7 +26,7 @@ QString PositionText(const EffectFrame& f) { return QStringLiteral("%1 %2").arg(
 }  // namespace
 
 EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& working, QWidget* parent)
-    : QDialog(parent), context_(context), working_(working) {
+    : PreviewDialog(context, parent), working_(working) {
     setWindowTitle(QStringLiteral("ｱﾆﾒﾁｯﾌﾟの表示位置"));
     auto* layout = new QVBoxLayout(this);
 
@@ -96,13 +96,6 @@ EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& 
         y_->setValue(point.y());
         UpdateSelectedFrame();
     });
-}
-
-ImageView& EffectPositionStep::view() const { return EffectPreview(context_); }
-
-void EffectPositionStep::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!view().IsOpen()) OpenPreview();
 }
 
 void EffectPositionStep::OpenPreview() {

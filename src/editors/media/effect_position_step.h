@@ -3,9 +3,9 @@
 // preview shows a background picture of the author's choice (not stored) with the animation
 // running over it; a click on it, or "更新", places the selected frame.
 
-#include <QDialog>
 
 #include "core/media/effect_animation.h"
+#include "widgets/preview_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,7 +18,7 @@ namespace lw {
 struct EditorContext;
 class ImageView;
 
-class EffectPositionStep : public QDialog {
+class EffectPositionStep : public PreviewDialog {
     Q_OBJECT
 public:
     EffectPositionStep(EditorContext& context, EffectAnimation& working, QWidget* parent = nullptr);
@@ -40,16 +40,13 @@ public slots:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
-    ImageView& view() const;
-    void OpenPreview();
+    void OpenPreview() override;
     void UpdateSelectedFrame();
     void SyncPreview();
     void Leave();
 
-    EditorContext& context_;
     EffectAnimation& working_;
     int savedImageWidth_ = 0;
     int savedImageHeight_ = 0;

@@ -22,7 +22,7 @@
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
 #include "editors/media/effect_order_step.h"
-#include "editors/media/effect_preview.h"
+#include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/cp932_validator.h"
 
@@ -40,7 +40,7 @@ QSpinBox* NewSpin(QWidget* parent, int lo, int hi) {
 }  // namespace
 
 EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& working, bool isNew, QWidget* parent)
-    : QDialog(parent), context_(context), working_(working), isNew_(isNew) {
+    : PreviewDialog(context, parent), working_(working), isNew_(isNew) {
     setWindowTitle(QStringLiteral("ｱﾆﾒ ﾘｽﾄ2"));
     if (isNew_) working_ = NewEffectAnimation();
 
@@ -177,8 +177,6 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     });
 }
 
-ImageView& EffectSettingsStep::view() const { return EffectPreview(context_); }
-
 QRadioButton* EffectSettingsStep::modeButton(int mode) const {
     return qobject_cast<QRadioButton*>(modes_->button(mode));
 }
@@ -215,11 +213,6 @@ void EffectSettingsStep::SetAreaRanges(int imageWidth, int imageHeight) {
         QSignalBlocker block(s);
         s->setRange(0, imageHeight);
     }
-}
-
-void EffectSettingsStep::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!view().IsOpen()) OpenPreview();
 }
 
 void EffectSettingsStep::OpenPreview() {

@@ -5,11 +5,11 @@
 // outlined and the cell grid drawn; a click on the sheet picks the key colour. "次へ" goes on to
 // the frame order.
 
-#include <QDialog>
 #include <string>
 #include <vector>
 
 #include "core/media/effect_animation.h"
+#include "widgets/preview_dialog.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -25,7 +25,7 @@ namespace lw {
 struct EditorContext;
 class ImageView;
 
-class EffectSettingsStep : public QDialog {
+class EffectSettingsStep : public PreviewDialog {
     Q_OBJECT
 public:
     // `working` is edited in place; `isNew` tells a new animation (cleared, speed 2, its image to
@@ -59,11 +59,9 @@ public slots:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
-    ImageView& view() const;
-    void OpenPreview();
+    void OpenPreview() override;
     void ShowChosenImage();
     void ShowRecord();
     void SetAreaRanges(int imageWidth, int imageHeight);
@@ -72,7 +70,6 @@ private:
     // A message with the caption "Lorewright", no icon; the step stays open.
     void Refuse(const QString& text);
 
-    EditorContext& context_;
     EffectAnimation& working_;
     const bool isNew_;
     int imageWidth_ = 0;  // of the sheet shown, 0 while none is loaded

@@ -1,0 +1,17 @@
+#include "widgets/preview_dialog.h"
+
+#include "app/editor_context.h"
+#include "previews/image_view.h"
+
+namespace lw {
+
+PreviewDialog::PreviewDialog(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {}
+
+ImageView& PreviewDialog::view() const { return *context_.imageView; }
+
+void PreviewDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!view().IsOpen()) OpenPreview();
+}
+
+}  // namespace lw
