@@ -40,6 +40,13 @@ void MusicPlayer::Report(const char* text, bool dmusicCaption) {
     if (sink_) sink_(AudioMessage{text, dmusicCaption ? kCaption : "", true});
 }
 
+void MusicPlayer::ReportLoadFailure(const char* text, const std::filesystem::path& path) {
+    // A MIDI that fails to load with no soundfont found says why.
+    std::string message = text;
+    if (soundFonts_.empty() && LooksLikeMidi(path)) message += kNoSoundFont;
+    if (sink_) sink_(AudioMessage{message, kCaption, true});
+}
+
 int MusicPlayer::MixerVolume(int volumeDb) {
     if (volumeDb > 0 || volumeDb < kMinVolumeDb) return -1;
     return static_cast<int>(std::lround(MIX_MAX_VOLUME * std::pow(10.0, volumeDb / 20.0)));
@@ -119,9 +126,7 @@ bool MusicPlayer::LoadMusic(int slot, const std::filesystem::path& path, int vol
 
     s.music = Mix_LoadMUS(path.c_str());
     if (!s.music) {
-        std::string text = "BGMの読み込みに失敗しました。";
-        if (soundFonts_.empty() && LooksLikeMidi(path)) text += kNoSoundFont;
-        if (sink_) sink_(AudioMessage{text, kCaption, true});
+        ReportLoadFailure("BGMの読み込みに失敗しました。", path);
         return false;
     }
     s.file = path;
@@ -163,9 +168,7 @@ bool MusicPlayer::LoadSound(int slot, const std::filesystem::path& path, int vol
 
     s.chunk = Mix_LoadWAV(path.c_str());
     if (!s.chunk) {
-        std::string text = "Soundの読み込みに失敗しました。";
-        if (soundFonts_.empty() && LooksLikeMidi(path)) text += kNoSoundFont;
-        if (sink_) sink_(AudioMessage{text, kCaption, true});
+        ReportLoadFailure("Soundの読み込みに失敗しました。", path);
         return false;
     }
     s.file = path;

@@ -102,6 +102,7 @@ private:
     };
 
     void Report(const char* text, bool dmusicCaption = true);
+    void ReportLoadFailure(const char* text, const std::filesystem::path& path);
     void ReleaseMusic(MusicSlot& slot);
     void ReleaseSound(SoundSlot& slot);
     static bool InRange(int slot) { return slot >= 0 && slot < kSlots; }
