@@ -22,6 +22,9 @@ struct EditorContext {
     // The one music and sound player (none in tests that do not play).
     MusicPlayer* player = nullptr;
     FlagExplanations flags;
+    // How reading flag_exp.txt went when the hub opened. Editors that write the flag explanations
+    // leave an unreadable flag_exp.txt alone.
+    ReadStatus flagsRead = ReadStatus::Missing;
     // The game-wide settings (setting.txt); every editor that uses them re-reads the file on opening.
     GameSettings settings;
     // The one image preview: its state, and its window while a dialog has it open. It reads the

@@ -7,6 +7,7 @@
 #include "app/app_controller.h"
 #include "app/services.h"
 #include "core/events/flag_explanations.h"
+#include "widgets/read_guard.h"
 
 namespace lw {
 
@@ -34,7 +35,9 @@ HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(paren
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // Lists several editors share are read when the hub opens.
-    LoadFlagExplanations(controller_.context().project, controller_.context().flags);
+    EditorContext& context = controller_.context();
+    context.flagsRead = LoadFlagExplanations(context.project, context.flags);
+    ReportUnreadable(context, this, kFlagFile, context.flagsRead);
     UpdateEnabling();
 }
 

@@ -221,9 +221,9 @@ QImage DecodeBmp(std::string_view bytes) {
 }
 
 QImage LoadImageFile(const std::filesystem::path& path) {
-    std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) return {};
-    return DecodeBmp(*bytes);
+    FileBytes file = ReadFileBytes(path, kMediaFileCeiling);
+    if (!file.ok()) return {};
+    return DecodeBmp(file.bytes);
 }
 
 int LoadTileSet(TileSets& sets, const std::filesystem::path& path, int index) {

@@ -29,11 +29,11 @@ void FillAudioCombo(QComboBox* combo, const std::vector<std::string>& names) {
     }
 }
 
-bool LoadAudioListIntoCombo(QComboBox* combo, const Project& project, AudioList list) {
+ReadStatus LoadAudioListIntoCombo(QComboBox* combo, const Project& project, AudioList list) {
     std::vector<std::string> names;
-    const bool opened = LoadAudioListNames(project, list, names);
+    const ReadStatus status = LoadAudioListNames(project, list, names);
     FillAudioCombo(combo, names);
-    return opened;
+    return status;
 }
 
 }  // namespace lw

@@ -22,8 +22,7 @@ AudioMessageSink AudioMessagesTo(Services& services);
 void FillAudioCombo(QComboBox* combo, const std::vector<std::string>& names);
 
 // Fills `combo` with every name of the project's BGM or sound list file, in file order (the
-// count is ignored and no limit applies). False when the file cannot be opened; the combo is
-// empty then.
-bool LoadAudioListIntoCombo(QComboBox* combo, const Project& project, AudioList list);
+// count is ignored and no limit applies). When the file is missing or unreadable the combo is empty.
+ReadStatus LoadAudioListIntoCombo(QComboBox* combo, const Project& project, AudioList list);
 
 }  // namespace lw

@@ -28,10 +28,10 @@ TEST(AudioLists, RoundTripKeepsBlanksEmptyNamesAndEveryNameBeyond256) {
     EXPECT_EQ(bytes.substr(bytes.size() - 26), "\r\nbgm296.mid\r\n</midi_data>");
 
     std::vector<std::string> shown;
-    ASSERT_TRUE(LoadAudioListNames(tp.project, AudioList::Bgm, shown));
+    ASSERT_EQ(ReadStatus::Ok, LoadAudioListNames(tp.project, AudioList::Bgm, shown));
     EXPECT_EQ(shown, names);
     MidiTable table;
-    ASSERT_TRUE(LoadMidiTable(tp.project, table));
+    ASSERT_EQ(ReadStatus::Ok, LoadMidiTable(tp.project, table));
     EXPECT_EQ(table.count, 256);  // 300 clamped
     EXPECT_EQ(table.Name(0), "town theme.mid");
     EXPECT_EQ(table.Name(255), "bgm252.mid");
@@ -73,11 +73,11 @@ TEST(AudioLists, TableCountRules) {
     TempProject tp;
     t.count = 3;
     t.names[0] = "stale";
-    EXPECT_FALSE(LoadWaveTable(tp.project, t));
+    EXPECT_EQ(ReadStatus::Missing, LoadWaveTable(tp.project, t));
     EXPECT_EQ(t.count, 0);
     EXPECT_EQ(t.names[0], "");
     std::vector<std::string> names = {"stale"};
-    EXPECT_FALSE(LoadAudioListNames(tp.project, AudioList::Sound, names));
+    EXPECT_EQ(ReadStatus::Missing, LoadAudioListNames(tp.project, AudioList::Sound, names));
     EXPECT_TRUE(names.empty());
 }
 

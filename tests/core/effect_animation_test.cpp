@@ -97,9 +97,9 @@ TEST(EffectFile, LoadSaveAndReleaseThroughTheProject) {
     TempProject tp;
     EffectTable table;
     std::vector<EffectAnimation> list = {Spark()};
-    EXPECT_FALSE(LoadEffectTable(tp.project, table));  // missing file: empty table
+    EXPECT_EQ(ReadStatus::Missing, LoadEffectTable(tp.project, table));  // missing file: empty table
     EXPECT_EQ(table.count(), 0);
-    EXPECT_FALSE(LoadEffectList(tp.project, list));
+    EXPECT_EQ(ReadStatus::Missing, LoadEffectList(tp.project, list));
     EXPECT_TRUE(list.empty());
 
     ScriptedSaveUi ui;
@@ -110,7 +110,7 @@ TEST(EffectFile, LoadSaveAndReleaseThroughTheProject) {
     EXPECT_EQ(ui.lastCaption, ".\\data\\image_effect.txt");
     EXPECT_EQ(tp.ReadData("image_effect.txt"), kTwoAnimations);
 
-    EXPECT_TRUE(LoadEffectTable(tp.project, table));
+    EXPECT_EQ(ReadStatus::Ok, LoadEffectTable(tp.project, table));
     EXPECT_EQ(table.count(), 2);
     ReleaseEffectTable(table);
     ReleaseEffectTable(table);

@@ -44,7 +44,7 @@ TEST(PrepareFile, OpenKeepsLastComponentAndClearsTheRest) {
     Project p;
     p.gameFolder = "old";
     p.waitImage = "old.bmp";
-    ASSERT_TRUE(LoadPrepareFile(p, file));
+    ASSERT_EQ(ReadStatus::Ok, LoadPrepareFile(p, file));
     EXPECT_EQ(p.dataFolder, "data_v2");
     EXPECT_EQ(p.imageFolder, "pictures");
     EXPECT_EQ(p.audioFolder, "sounds");
@@ -54,7 +54,7 @@ TEST(PrepareFile, OpenKeepsLastComponentAndClearsTheRest) {
 
     // A name whose double-byte character ends in 0x5C ("ソ" is 0x83 0x5C) is not cut at that byte.
     WriteBytes(file, "<folder_name_data>\r\n.\\\x83\x5C\x83\x74\r\n</folder_name_data>");
-    ASSERT_TRUE(LoadPrepareFile(p, file));
+    ASSERT_EQ(ReadStatus::Ok, LoadPrepareFile(p, file));
     EXPECT_EQ(p.dataFolder, "\x83\x5C\x83\x74");
 }
 
@@ -65,11 +65,11 @@ TEST(PrepareFile, EmptyAudioSectionOrMissingFileMeansNoProject) {
                "<folder_name_data>\r\n.\\data\r\n</folder_name_data>\r\n<folder_name_image>\r\n.\\image\r\n"
                "</folder_name_image>\r\n<folder_name_audio>\r\n</folder_name_audio>");
     Project p;
-    EXPECT_TRUE(LoadPrepareFile(p, file));
+    EXPECT_EQ(ReadStatus::Ok, LoadPrepareFile(p, file));
     EXPECT_FALSE(IsProjectOpen(p));
 
     p.dataFolder = p.imageFolder = p.audioFolder = "x";
-    EXPECT_FALSE(LoadPrepareFile(p, dir.path() / "missing.txt"));
+    EXPECT_EQ(ReadStatus::Missing, LoadPrepareFile(p, dir.path() / "missing.txt"));
     EXPECT_FALSE(IsProjectOpen(p));
 }
 
@@ -77,11 +77,11 @@ TEST(StartGameFile, RoundTripAndMissingFileKeepsValue) {
     TempProject tp;
     ScriptedSaveUi ui;
     int scene = 5;
-    EXPECT_FALSE(LoadStartGameFile(tp.project, scene));
+    EXPECT_EQ(ReadStatus::Missing, LoadStartGameFile(tp.project, scene));
     EXPECT_EQ(scene, 5);
     ASSERT_TRUE(SaveStartGameFile(tp.project, -1, ui));
     EXPECT_EQ(tp.ReadData("start_game.txt"), "<start_scene_index>\r\n-1\r\n</start_scene_index>");
-    EXPECT_TRUE(LoadStartGameFile(tp.project, scene));
+    EXPECT_EQ(ReadStatus::Ok, LoadStartGameFile(tp.project, scene));
     EXPECT_EQ(scene, -1);
 }
 

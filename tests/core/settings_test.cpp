@@ -142,7 +142,7 @@ TEST(GameSettingsFile, LoadAndSaveThroughTheDataFolder) {
     test::TempProject p;
     GameSettings s;
     s.abilityMax = 5;
-    EXPECT_FALSE(LoadGameSettings(p.project, s));  // missing: the defaults stand
+    EXPECT_EQ(ReadStatus::Missing, LoadGameSettings(p.project, s));  // missing: the defaults stand
     EXPECT_EQ(s, GameSettings{});
 
     s.title = "Saved";
@@ -150,7 +150,7 @@ TEST(GameSettingsFile, LoadAndSaveThroughTheDataFolder) {
     ASSERT_TRUE(SaveGameSettings(p.project, s, ui));
     EXPECT_EQ(p.ReadData(kSettingFile), GameSettingsBytes(s));
     GameSettings loaded;
-    EXPECT_TRUE(LoadGameSettings(p.project, loaded));
+    EXPECT_EQ(ReadStatus::Ok, LoadGameSettings(p.project, loaded));
     EXPECT_EQ(loaded, s);
 
     ui.answer = false;  // "No" to the overwrite question keeps the old file

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "core/tagfile/file_io.h"
 #include "core/tagfile/record_format.h"
@@ -228,8 +229,35 @@ TEST_F(SaveFileTest, MissingFolderReportsCannotCreate) {
     ScriptedSaveUi ui;
     EXPECT_FALSE(SaveFile(dir.path() / "nofolder" / "x.txt", "x", "bytes", ui));
     EXPECT_EQ(ui.cannotCreate, 1);
-    EXPECT_FALSE(ReadFileBytes(dir.path() / "nofolder" / "x.txt").has_value());
-    EXPECT_FALSE(ReadFileBytes(dir.path()).has_value());  // a folder is not a readable file
+    EXPECT_EQ(ReadFileBytes(dir.path() / "nofolder" / "x.txt", kSmallFileCeiling).status, ReadStatus::Missing);
+}
+
+// What exists but is no file of the expected kind is Unreadable, never Missing: the editors refuse
+// to save over it. Nothing here may block or load a huge file into memory.
+TEST_F(SaveFileTest, ReadStatusTellsMissingFromUnreadable) {
+    const auto path = dir.path() / "list.txt";
+    EXPECT_EQ(ReadFileBytes(path, kSmallFileCeiling).status, ReadStatus::Missing);
+
+    WriteBytes(path, "abc");
+    FileBytes ok = ReadFileBytes(path, kSmallFileCeiling);
+    EXPECT_EQ(ok.status, ReadStatus::Ok);
+    EXPECT_EQ(ok.bytes, "abc");
+    EXPECT_EQ(ReadFileBytes(path, 2).status, ReadStatus::Unreadable);  // over its ceiling
+
+    // A sparse 2 GB file is refused by its size, without reading it.
+    const auto huge = dir.path() / "huge.txt";
+    WriteBytes(huge, "x");
+    std::filesystem::resize_file(huge, std::uintmax_t{2} << 30);
+    FileBytes big = ReadFileBytes(huge, kListFileCeiling);
+    EXPECT_EQ(big.status, ReadStatus::Unreadable);
+    EXPECT_TRUE(big.bytes.empty());
+
+    EXPECT_EQ(ReadFileBytes(dir.path(), kSmallFileCeiling).status, ReadStatus::Unreadable);  // a folder
+
+    // A FIFO with no writer would block a plain open.
+    const auto fifo = dir.path() / "fifo.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadFileBytes(fifo, kSmallFileCeiling).status, ReadStatus::Unreadable);
 }
 
 TEST_F(SaveFileTest, StreamedSaveMatchesMemoryAndFailsCleanly) {

@@ -282,7 +282,7 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
 
     Click(editor.okButton());
     std::vector<EffectAnimation> saved;
-    ASSERT_TRUE(LoadEffectList(tp.project, saved));
+    ASSERT_EQ(ReadStatus::Ok, LoadEffectList(tp.project, saved));
     ASSERT_EQ(saved.size(), 1u);
     const EffectAnimation& a = saved[0];
     EXPECT_EQ(a.name, "\x94\x9a\x94\xad \x8f\xac");  // 爆発 小 in CP932
@@ -477,7 +477,7 @@ TEST_F(EffectEditorTest, TheHubButtonOpensTheList) {
 
 TEST_F(EffectEditorTest, AnimationDropDownsListTheTable) {
     WriteEffects(tp, {Placed(), EffectAnimation{}});
-    ASSERT_TRUE(LoadEffectTable(tp.project, context.effects));
+    ASSERT_EQ(ReadStatus::Ok, LoadEffectTable(tp.project, context.effects));
     QComboBox combo;
     AddEffectComboItems(&combo, context.effects, 1);
     ASSERT_EQ(combo.count(), 2);

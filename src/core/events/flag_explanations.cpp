@@ -20,11 +20,10 @@ void ParseFlagExplanations(std::string_view bytes, FlagExplanations& table) {
     reader.Read(bytes);
 }
 
-bool LoadFlagExplanations(const Project& project, FlagExplanations& table) {
-    auto bytes = ReadFileBytes(DataFilePath(project, kFlagFile));
-    if (!bytes) return false;
-    ParseFlagExplanations(*bytes, table);
-    return true;
+ReadStatus LoadFlagExplanations(const Project& project, FlagExplanations& table) {
+    FileBytes file = ReadFileBytes(DataFilePath(project, kFlagFile), kSmallFileCeiling);
+    if (file.ok()) ParseFlagExplanations(file.bytes, table);
+    return file.status;
 }
 
 bool SaveFlagExplanations(const Project& project, const FlagExplanations& table, SaveUi& ui) {

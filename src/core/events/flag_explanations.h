@@ -22,8 +22,8 @@ std::string FlagExplanationsBytes(const FlagExplanations& table);
 // Fills entries 0, 1, ... from the file's lines while below the file's count (clamped to 4096);
 // the entries after the last line read keep their text.
 void ParseFlagExplanations(std::string_view bytes, FlagExplanations& table);
-// A missing file leaves the table unchanged and returns false.
-bool LoadFlagExplanations(const Project& project, FlagExplanations& table);
+// A file that is missing or cannot be read leaves the table unchanged.
+ReadStatus LoadFlagExplanations(const Project& project, FlagExplanations& table);
 bool SaveFlagExplanations(const Project& project, const FlagExplanations& table, SaveUi& ui);
 
 }  // namespace lw

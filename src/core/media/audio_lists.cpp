@@ -37,12 +37,11 @@ void ParseAudioTable(std::string_view bytes, AudioList list, AudioTable& table) 
     table.count = bounded.count;
 }
 
-bool LoadAudioTable(const Project& project, AudioList list, AudioTable& table) {
+ReadStatus LoadAudioTable(const Project& project, AudioList list, AudioTable& table) {
     table = AudioTable{};
-    auto bytes = ReadFileBytes(DataFilePath(project, FormatOf(list).fileName));
-    if (!bytes) return false;
-    ParseAudioTable(*bytes, list, table);
-    return true;
+    FileBytes file = ReadFileBytes(DataFilePath(project, FormatOf(list).fileName), kSmallFileCeiling);
+    if (file.ok()) ParseAudioTable(file.bytes, list, table);
+    return file.status;
 }
 
 std::vector<std::string> ParseAudioListNames(std::string_view bytes, AudioList list) {
@@ -50,12 +49,11 @@ std::vector<std::string> ParseAudioListNames(std::string_view bytes, AudioList l
     return ReadStringListLines(bytes, f.numberTag, f.dataTag, kAudioNameBytes);
 }
 
-bool LoadAudioListNames(const Project& project, AudioList list, std::vector<std::string>& names) {
+ReadStatus LoadAudioListNames(const Project& project, AudioList list, std::vector<std::string>& names) {
     names.clear();
-    auto bytes = ReadFileBytes(DataFilePath(project, FormatOf(list).fileName));
-    if (!bytes) return false;
-    names = ParseAudioListNames(*bytes, list);
-    return true;
+    FileBytes file = ReadFileBytes(DataFilePath(project, FormatOf(list).fileName), kSmallFileCeiling);
+    if (file.ok()) names = ParseAudioListNames(file.bytes, list);
+    return file.status;
 }
 
 std::string AudioListBytes(AudioList list, const std::vector<std::string>& names) {

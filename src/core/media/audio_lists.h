@@ -47,17 +47,16 @@ struct AudioTable {
 using MidiTable = AudioTable;
 using WaveTable = AudioTable;
 
-// Clears `table` and fills it from the file's bytes / the project's file. False when the file
-// cannot be opened (the table then stays cleared).
+// Clears `table` and fills it from the file's bytes / the project's file (which, when missing or
+// unreadable, leaves it cleared).
 void ParseAudioTable(std::string_view bytes, AudioList list, AudioTable& table);
-bool LoadAudioTable(const Project& project, AudioList list, AudioTable& table);
-inline bool LoadMidiTable(const Project& project, MidiTable& table) { return LoadAudioTable(project, AudioList::Bgm, table); }
-inline bool LoadWaveTable(const Project& project, WaveTable& table) { return LoadAudioTable(project, AudioList::Sound, table); }
+ReadStatus LoadAudioTable(const Project& project, AudioList list, AudioTable& table);
+inline ReadStatus LoadMidiTable(const Project& project, MidiTable& table) { return LoadAudioTable(project, AudioList::Bgm, table); }
+inline ReadStatus LoadWaveTable(const Project& project, WaveTable& table) { return LoadAudioTable(project, AudioList::Sound, table); }
 
-// Every name of the data section in file order (the control reader). `names` is emptied first;
-// false when the file cannot be opened.
+// Every name of the data section in file order (the control reader). `names` is emptied first.
 std::vector<std::string> ParseAudioListNames(std::string_view bytes, AudioList list);
-bool LoadAudioListNames(const Project& project, AudioList list, std::vector<std::string>& names);
+ReadStatus LoadAudioListNames(const Project& project, AudioList list, std::vector<std::string>& names);
 
 // The file's bytes for `names` (all of them, however many), and the save with the overwrite
 // question. Names are written as they stand, blanks included. False when the author declined the

@@ -110,12 +110,11 @@ std::vector<EffectAnimation> ParseEffectList(std::string_view bytes) {
     return out;
 }
 
-bool LoadEffectList(const Project& project, std::vector<EffectAnimation>& out) {
+ReadStatus LoadEffectList(const Project& project, std::vector<EffectAnimation>& out) {
     out.clear();
-    auto bytes = ReadFileBytes(DataFilePath(project, kEffectFile));
-    if (!bytes) return false;
-    out = ParseEffectList(*bytes);
-    return true;
+    FileBytes file = ReadFileBytes(DataFilePath(project, kEffectFile), kListFileCeiling);
+    if (file.ok()) out = ParseEffectList(file.bytes);
+    return file.status;
 }
 
 bool SaveEffectList(const Project& project, const std::vector<EffectAnimation>& animations, SaveUi& ui) {
@@ -138,12 +137,11 @@ void ParseEffectTable(std::string_view bytes, EffectTable& table) {
         });
 }
 
-bool LoadEffectTable(const Project& project, EffectTable& table) {
+ReadStatus LoadEffectTable(const Project& project, EffectTable& table) {
     ReleaseEffectTable(table);
-    auto bytes = ReadFileBytes(DataFilePath(project, kEffectFile));
-    if (!bytes) return false;
-    ParseEffectTable(*bytes, table);
-    return true;
+    FileBytes file = ReadFileBytes(DataFilePath(project, kEffectFile), kListFileCeiling);
+    if (file.ok()) ParseEffectTable(file.bytes, table);
+    return file.status;
 }
 
 void ReleaseEffectTable(EffectTable& table) {

@@ -70,8 +70,8 @@ void WriteEffectFile(TagWriter& w, const std::vector<EffectAnimation>& animation
 
 // The editor's reading: every completed record section in file order, the count ignored.
 std::vector<EffectAnimation> ParseEffectList(std::string_view bytes);
-// False when the file cannot be opened (the list is then empty).
-bool LoadEffectList(const Project& project, std::vector<EffectAnimation>& out);
+// A missing or unreadable file gives an empty list.
+ReadStatus LoadEffectList(const Project& project, std::vector<EffectAnimation>& out);
 bool SaveEffectList(const Project& project, const std::vector<EffectAnimation>& animations, SaveUi& ui);
 
 // The table other editors choose animations from. Its size is the file's count (clamped to
@@ -82,8 +82,8 @@ struct EffectTable {
     int count() const { return static_cast<int>(records.size()); }
 };
 void ParseEffectTable(std::string_view bytes, EffectTable& table);
-// Releases the old records first. False when the file cannot be opened (the table is then empty).
-bool LoadEffectTable(const Project& project, EffectTable& table);
+// Releases the old records first; a missing or unreadable file leaves the table empty.
+ReadStatus LoadEffectTable(const Project& project, EffectTable& table);
 // Frees the records and sets the count to 0; releasing twice is harmless.
 void ReleaseEffectTable(EffectTable& table);
 

@@ -128,16 +128,15 @@ bool SavePrepareFile(const Project& p, SaveUi& ui) {
     return SaveFile(p.root / "prepare.txt", ".\\prepare.txt", PrepareFileBytes(p), ui);
 }
 
-bool LoadPrepareFile(Project& p, const fs::path& path) {
+ReadStatus LoadPrepareFile(Project& p, const fs::path& path) {
     p.gameFolder.clear();
     p.dataFolder.clear();
     p.imageFolder.clear();
     p.audioFolder.clear();
     p.waitImage.clear();
-    auto bytes = ReadFileBytes(path);
-    if (!bytes) return false;
-    ParsePrepareFile(p, *bytes);
-    return true;
+    FileBytes file = ReadFileBytes(path, kSmallFileCeiling);
+    if (file.ok()) ParsePrepareFile(p, file.bytes);
+    return file.status;
 }
 
 std::string StartGameFileBytes(int startScene) {
@@ -151,13 +150,16 @@ bool SaveStartGameFile(const Project& p, int startScene, SaveUi& ui) {
                     StartGameFileBytes(startScene), ui);
 }
 
-bool LoadStartGameFile(const Project& p, int& startScene) {
-    auto bytes = ReadFileBytes(DataFilePath(p, "start_game.txt"));
-    if (!bytes) return false;
+void ParseStartGameFile(std::string_view bytes, int& startScene) {
     TagReader reader;
     reader.Section("start_scene_index", [&](std::string_view line) { ScanInt(line, startScene); });
-    reader.Read(*bytes);
-    return true;
+    reader.Read(bytes);
+}
+
+ReadStatus LoadStartGameFile(const Project& p, int& startScene) {
+    FileBytes file = ReadFileBytes(DataFilePath(p, "start_game.txt"), kSmallFileCeiling);
+    if (file.ok()) ParseStartGameFile(file.bytes, startScene);
+    return file.status;
 }
 
 ProjectFolders CreateProjectFolders(const fs::path& location, const Project& names) {

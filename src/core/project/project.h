@@ -54,15 +54,15 @@ int CountDataFiles(const Project& project, std::string_view folder, std::string_
 std::string PrepareFileBytes(const Project& project);
 void ParsePrepareFile(Project& project, std::string_view bytes);
 bool SavePrepareFile(const Project& project, SaveUi& ui);
-// Clears the five names, then reads the folder names from the file at `path`. False when the file
-// cannot be opened.
-bool LoadPrepareFile(Project& project, const std::filesystem::path& path);
+// Clears the five names, then reads the folder names from the file at `path`.
+ReadStatus LoadPrepareFile(Project& project, const std::filesystem::path& path);
 
 // start_game.txt in the data folder: the number of the scene file the game starts in (-1 none).
 std::string StartGameFileBytes(int startScene);
 bool SaveStartGameFile(const Project& project, int startScene, SaveUi& ui);
-// Leaves `startScene` as it was when the file is missing or holds no number.
-bool LoadStartGameFile(const Project& project, int& startScene);
+// Leaves `startScene` as it was when the file is missing, unreadable or holds no number.
+void ParseStartGameFile(std::string_view bytes, int& startScene);
+ReadStatus LoadStartGameFile(const Project& project, int& startScene);
 
 // The result of making the folders of a new project below `location`.
 struct ProjectFolders {

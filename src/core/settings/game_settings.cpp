@@ -236,12 +236,11 @@ void ParseGameSettings(std::string_view bytes, GameSettings& s) {
     reader.Read(bytes);
 }
 
-bool LoadGameSettings(const Project& project, GameSettings& settings) {
+ReadStatus LoadGameSettings(const Project& project, GameSettings& settings) {
     ResetGameSettings(settings);
-    std::optional<std::string> bytes = ReadFileBytes(DataFilePath(project, kSettingFile));
-    if (!bytes) return false;
-    ParseGameSettings(*bytes, settings);
-    return true;
+    FileBytes file = ReadFileBytes(DataFilePath(project, kSettingFile), kSmallFileCeiling);
+    if (file.ok()) ParseGameSettings(file.bytes, settings);
+    return file.status;
 }
 
 bool SaveGameSettings(const Project& project, const GameSettings& settings, SaveUi& ui) {

@@ -140,8 +140,8 @@ std::string GameSettingsBytes(const GameSettings& settings);
 // does not parse keeps its default (single-line colours become 0, 0, 0 first).
 void ParseGameSettings(std::string_view bytes, GameSettings& settings);
 
-// False when setting.txt cannot be opened; the defaults then stand.
-bool LoadGameSettings(const Project& project, GameSettings& settings);
+// When setting.txt is missing or unreadable the defaults stand.
+ReadStatus LoadGameSettings(const Project& project, GameSettings& settings);
 bool SaveGameSettings(const Project& project, const GameSettings& settings, SaveUi& ui);
 
 }  // namespace lw

@@ -13,35 +13,41 @@ namespace lw {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> ReadFileBytes(const fs::path& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+FileBytes ReadFileBytes(const fs::path& path, std::uintmax_t ceiling) {
+    FileBytes result;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > kMaxListFileBytes) {
+    if (::stat(path.c_str(), &st) != 0) {
+        result.status = (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Unreadable;
+        return result;
+    }
+    result.status = ReadStatus::Unreadable;
+    if (!S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) return result;
+    // O_NONBLOCK: should the path have been swapped for a FIFO since the stat, open does not wait
+    // for a writer; fstat below then refuses it.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return result;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) {
         ::close(fd);
-        return std::nullopt;
+        return result;
     }
     std::string out;
     out.resize(static_cast<std::size_t>(st.st_size));
     std::size_t got = 0;
-    while (true) {
-        if (got == out.size()) {
-            // The file may have grown since fstat; read on in steps, within the limit.
-            if (out.size() >= kMaxListFileBytes) break;
-            out.resize(out.size() + 65536);
-        }
+    while (got < out.size()) {
         ssize_t n = ::read(fd, out.data() + got, out.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
-            return std::nullopt;
+            return result;
         }
-        if (n == 0) break;
+        if (n == 0) break;  // the file shrank since fstat
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
     out.resize(got);
-    return out;
+    result.status = ReadStatus::Ok;
+    result.bytes = std::move(out);
+    return result;
 }
 
 AtomicFile::AtomicFile(const fs::path& target, const WriteFault* fault) : target_(target), fault_(fault) {

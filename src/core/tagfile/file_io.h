@@ -3,6 +3,7 @@
 // and an atomic replace of the old file.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -11,11 +12,29 @@
 
 namespace lw {
 
-// Files larger than this are treated as unreadable rather than loaded into memory.
-inline constexpr std::uintmax_t kMaxListFileBytes = 1u << 30;
+// How reading a file went. A file that exists but could not be read (no permission, not a regular
+// file, larger than its kind of file can be, a read error) is Unreadable: an editor whose own file
+// is Unreadable says so and never saves over it. Missing means there is nothing at the path.
+enum class ReadStatus { Ok, Missing, Unreadable };
 
-// The whole content of a file, or nullopt when it cannot be opened (missing, a folder, unreadable).
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+// The largest file of each kind that is read; a larger one is Unreadable.
+// Settings, prepare.txt, start_game.txt, name lists, flag explanations, title and level tables.
+inline constexpr std::uintmax_t kSmallFileCeiling = std::uintmax_t{4} << 20;
+// Lists of records (items, magic, monsters, texts, NPCs, chests, shops) and scene files.
+inline constexpr std::uintmax_t kListFileCeiling = std::uintmax_t{16} << 20;
+// Pictures and binary map data.
+inline constexpr std::uintmax_t kMediaFileCeiling = std::uintmax_t{256} << 20;
+
+struct FileBytes {
+    ReadStatus status = ReadStatus::Missing;
+    std::string bytes;  // the whole content when status is Ok, else empty
+    bool ok() const { return status == ReadStatus::Ok; }
+};
+
+// The whole content of a regular file of at most `ceiling` bytes, read into a buffer of exactly its
+// size. Other kinds of file (folders, FIFOs, devices) are never opened for reading, so they cannot
+// block.
+FileBytes ReadFileBytes(const std::filesystem::path& path, std::uintmax_t ceiling);
 
 // What a save asks of the author and tells the author. The app answers through its dialogs, tests
 // through a script.

@@ -14,6 +14,7 @@
 #include "audio/music_player.h"
 #include "widgets/audio_glue.h"
 #include "widgets/play_on_select.h"
+#include "widgets/read_guard.h"
 
 namespace lw {
 
@@ -61,7 +62,7 @@ AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget
 
     // The list comes from the file on disk; a missing file is an empty list.
     std::vector<std::string> names;
-    LoadAudioListNames(context_.project, kind_, names);
+    loadStatus_ = LoadAudioListNames(context_.project, kind_, names);
     list_->SetRecords(std::move(names));
 
     playOnSelect_->Reset();
@@ -71,7 +72,7 @@ AudioListEditor::~AudioListEditor() = default;
 
 void AudioListEditor::accept() {
     playOnSelect_->Stop();
-    if (context_.services) {
+    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
         SaveAudioList(context_.project, kind_, list_->records(), ui);
     }
@@ -85,6 +86,7 @@ void AudioListEditor::reject() {
 
 int RunAudioListEditor(EditorContext& context, AudioList list, QWidget* parent) {
     AudioListEditor editor(context, list, parent);
+    if (ReportUnreadable(context, parent, FormatOf(list).fileName, editor.loadStatus())) return QDialog::Rejected;
     return editor.exec();
 }
 

@@ -32,6 +32,8 @@ public:
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     const std::vector<std::string>& names() const { return list_->records(); }
+    // How reading the list file went; an unreadable file is never saved over.
+    ReadStatus loadStatus() const { return loadStatus_; }
 
 public slots:
     // OK: stops playback, writes the list file (after the overwrite question) and closes with 1,
@@ -43,6 +45,7 @@ public slots:
 private:
     EditorContext& context_;
     AudioList kind_;
+    ReadStatus loadStatus_ = ReadStatus::Missing;
     ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<std::string>> list_;
     QComboBox* files_;
@@ -52,7 +55,8 @@ private:
     QPushButton* cancel_;
 };
 
-// Runs the editor modally; returns 1 after OK, 0 after Cancel.
+// Runs the editor modally; returns 1 after OK, 0 after Cancel. When the list file exists but cannot
+// be read, tells the author and returns 0 without opening.
 int RunAudioListEditor(EditorContext& context, AudioList list, QWidget* parent);
 
 }  // namespace lw

@@ -11,6 +11,7 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/read_guard.h"
 #include "previews/image_view.h"
 #include "editors/media/effect_settings_step.h"
 
@@ -52,7 +53,7 @@ EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent) : Pr
     list_->OnChanged([this] { ShowSelection(); });
 
     std::vector<EffectAnimation> animations;
-    LoadEffectList(context_.project, animations);
+    loadStatus_ = LoadEffectList(context_.project, animations);
     list_->SetRecords(std::move(animations), 0);
     show_->setChecked(true);
     connect(show_, &QCheckBox::toggled, this, [this] { ShowSelection(); });
@@ -103,7 +104,7 @@ void EffectListEditor::Leave() {
 }
 
 void EffectListEditor::accept() {
-    if (context_.services) {
+    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
         SaveEffectList(context_.project, list_->records(), ui);
     }
@@ -118,6 +119,7 @@ void EffectListEditor::reject() {
 
 int RunEffectListEditor(EditorContext& context, QWidget* parent) {
     EffectListEditor editor(context, parent);
+    if (ReportUnreadable(context, parent, kEffectFile, editor.loadStatus())) return QDialog::Rejected;
     return editor.exec();
 }
 

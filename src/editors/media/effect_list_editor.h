@@ -28,6 +28,8 @@ public:
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     const std::vector<EffectAnimation>& animations() const { return list_->records(); }
+    // How reading image_effect.txt went; an unreadable file is never saved over.
+    ReadStatus loadStatus() const { return loadStatus_; }
 
 public slots:
     // OK: writes image_effect.txt (after the overwrite question), closes the preview, ends with 1
@@ -52,9 +54,11 @@ private:
     QCheckBox* show_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    ReadStatus loadStatus_ = ReadStatus::Missing;
 };
 
-// Runs the editor modally; returns 1 after OK, 0 after Cancel.
+// Runs the editor modally; returns 1 after OK, 0 after Cancel. When image_effect.txt exists but
+// cannot be read, tells the author and returns 0 without opening.
 int RunEffectListEditor(EditorContext& context, QWidget* parent);
 
 }  // namespace lw

@@ -1,0 +1,19 @@
+#include "widgets/read_guard.h"
+
+#include "app/editor_context.h"
+#include "app/services.h"
+
+namespace lw {
+
+bool ReportUnreadable(EditorContext& context, QWidget* owner, std::string_view fileName, ReadStatus status) {
+    if (status != ReadStatus::Unreadable) return false;
+    if (context.services) {
+        context.services->ShowMessage(
+            owner, Message{.text = QStringLiteral("%1 を読み込めません。\nこのファイルは上書きされません。")
+                                       .arg(FromCp932(DataFileDisplayPath(context.project, fileName))),
+                           .icon = MessageIcon::Warning});
+    }
+    return true;
+}
+
+}  // namespace lw
