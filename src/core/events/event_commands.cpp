@@ -1,0 +1,289 @@
+#include "core/events/event_commands.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/tagfile/scan.h"
+#include "core/text/cp932.h"
+
+namespace lw {
+
+namespace {
+
+template <typename E, std::size_t N>
+std::string_view Pick(const std::array<std::string_view, N>& table, E value) {
+    const auto i = static_cast<std::size_t>(value);
+    return i < N ? table[i] : std::string_view{};
+}
+
+// Assembles one command line: a keyword, then fields each preceded by one blank.
+class CommandLine {
+public:
+    explicit CommandLine(std::string_view keyword) : line_(keyword) {}
+    // A line whose keyword is a prefix glued to a number ("flag12", "item4").
+    CommandLine(std::string_view prefix, long long number) : line_(prefix) { AppendInt(line_, number); }
+
+    CommandLine& Int(long long value) {
+        line_ += ' ';
+        AppendInt(line_, value);
+        return *this;
+    }
+    CommandLine& Text(std::string_view text) {
+        line_ += ' ';
+        line_ += text;
+        return *this;
+    }
+    CommandLine& Prefixed(std::string_view prefix, long long value) {
+        line_ += ' ';
+        line_ += prefix;
+        AppendInt(line_, value);
+        return *this;
+    }
+    // A direction glued to an amount written without its own sign: "-3", "3".
+    CommandLine& Signed(AmountSign sign, long long amount) {
+        line_ += ' ';
+        if (sign == AmountSign::Minus) line_ += '-';
+        AppendInt(line_, amount < 0 ? -amount : amount);
+        return *this;
+    }
+    std::string Finish() const { return CutCopy(line_, kEventCommandBuiltBytes); }
+
+private:
+    std::string line_;
+};
+
+bool IsChosenGroup(int group) { return group >= 0; }
+
+constexpr std::array<std::string_view, kEventCommandCount> kKeywords = {
+    "?",          "!",         "ability",    "battle",    "effect",   "end",       "equip",
+    "exit",       "exp",       "face",       "fade",      "fade_in_pc", "fade_out_pc", "flag",
+    "hp_mp_max",  "init_param", "item",      "load",      "magic_flag", "message", "midi",
+    "money",      "nar",       "num_item",   "num_level", "num_money", "quake",    "scene",
+    "show_npc",   "show_tre",  "talk",       "title",     "wave",
+};
+
+bool IsKeywordOnly(EventCommandKind kind) {
+    using K = EventCommandKind;
+    switch (kind) {
+    case K::EndBranch: case K::EndEvent: case K::ExitGame: case K::Fade: case K::FadeInPc:
+    case K::FadeOutPc: case K::FullRecovery: case K::ResetToStart: case K::LoadScreen:
+    case K::TitleScreen:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// "-"? digits, the whole of `s`.
+bool IsDecimalNumber(std::string_view s) {
+    if (!s.empty() && s.front() == '-') s.remove_prefix(1);
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+std::string_view EventCommandMenuLabel(EventCommandKind kind) {
+    static constexpr std::array<std::string_view, kEventCommandCount> kLabels = {
+        "条件分岐", "条件分岐終了", "能力値ｱｯﾌﾟ", "戦闘", "ｴﾌｪｸﾄ表示", "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ終了",
+        "装備の設定･解除", "ｹﾞｰﾑ終了", "経験点ｱｯﾌﾟ", "会話時の顔画像", "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ", "PCｪｰﾄﾞｲﾝ",
+        "PCｪｰﾄﾞｱｳﾄ", "ﾌﾗｸﾞに数値を設定", "生命点と精神点の全回復", "ｹﾞｰﾑ開始時の状態に設定",
+        "ｱｲﾃﾑの追加と削除", "ﾌﾟﾚｲﾃﾞｰﾀのﾛｰﾄﾞ画面表示", "魔法修得可能ﾌﾗｸﾞ設定", "会話表示",
+        "BGM再生･停止", "所持金の増減", "ﾅﾚｰｼｮﾝ画面表示", "ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定",
+        "ﾚﾍﾞﾙをﾌﾗｸﾞに設定", "所持金額をﾌﾗｸﾞに設定", "地震", "場面変更", "NPC表示･非表示",
+        "宝箱の表示･非表示", "会話内容", "ﾀｲﾄﾙ画面表示", "効果音再生",
+    };
+    return Pick(kLabels, kind);
+}
+
+std::string_view EventCommandKeyword(EventCommandKind kind) { return Pick(kKeywords, kind); }
+
+std::optional<std::string> BuildKeywordCommand(EventCommandKind kind) {
+    if (!IsKeywordOnly(kind)) return std::nullopt;
+    return std::string(EventCommandKeyword(kind));
+}
+
+std::optional<EventCommandKind> RecognizeEventCommand(std::string_view line) {
+    const std::string_view token = line.substr(0, line.find(' '));
+    if (token.empty()) return std::nullopt;
+    for (std::size_t i = 0; i < kKeywords.size(); ++i) {
+        const auto kind = static_cast<EventCommandKind>(i);
+        if (kind == EventCommandKind::SetFlag || kind == EventCommandKind::AddRemoveItems) {
+            const std::string_view prefix = kKeywords[i];
+            if (token.size() > prefix.size() && token.substr(0, prefix.size()) == prefix &&
+                IsDecimalNumber(token.substr(prefix.size())))
+                return kind;
+        } else if (token == kKeywords[i]) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string StoredEventCommandLine(std::string_view line) { return CutCopy(line, kEventCommandStoredBytes); }
+
+std::string_view FlagComparisonLabel(FlagComparison c) {
+    static constexpr std::array<std::string_view, kFlagComparisonCount> k = {"＝", "≠", "＜", "＞", "≦", "≧"};
+    return Pick(k, c);
+}
+std::string_view FlagComparisonOperator(FlagComparison c) {
+    static constexpr std::array<std::string_view, kFlagComparisonCount> k = {"==", "!=", "<", ">", "<=", ">="};
+    return Pick(k, c);
+}
+
+std::string_view FlagOperationLabel(FlagOperation op) {
+    static constexpr std::array<std::string_view, kFlagOperationCount> k = {"= (代入)", "+ (加算)", "- (減算)"};
+    return Pick(k, op);
+}
+std::string_view FlagOperationOperator(FlagOperation op) {
+    static constexpr std::array<std::string_view, kFlagOperationCount> k = {"=", "+", "-"};
+    return Pick(k, op);
+}
+
+std::string_view AmountSignLabel(AmountSign sign) {
+    static constexpr std::array<std::string_view, 2> k = {"+ (加算)", "- (減算)"};
+    return Pick(k, sign);
+}
+
+std::string_view AbilityLabel(Ability a) {
+    static constexpr std::array<std::string_view, kAbilityCount> k = {
+        "敏捷度", "回避力", "攻撃力", "肉体防御力", "魔力", "魔法防御力", "最大生命点", "最大精神点"};
+    return Pick(k, a);
+}
+
+std::string_view EquipmentKindLabel(EquipmentKind kind) {
+    static constexpr std::array<std::string_view, kEquipmentKindCount> k = {"武器", "兜", "鎧", "盾", "その他"};
+    return Pick(k, kind);
+}
+
+std::string_view ItemTradeLabel(ItemTrade t) {
+    static constexpr std::array<std::string_view, 2> k = {"授受", "売買"};
+    return Pick(k, t);
+}
+
+std::string_view SoundTimingLabel(SoundTiming t) {
+    static constexpr std::array<std::string_view, kSoundTimingCount> k = {"ｲﾍﾞﾝﾄ前", "ｲﾍﾞﾝﾄ後", "ﾌｪｰﾄﾞ"};
+    return Pick(k, t);
+}
+
+// ---- Builders ----
+
+std::string BuildConditionalBranch(int flag, FlagComparison comparison, int value) {
+    return CommandLine("?").Prefixed("flag", flag).Text(FlagComparisonOperator(comparison)).Int(value).Finish();
+}
+
+std::string BuildAbilityUp(Ability ability, int amount) {
+    return CommandLine("ability").Int(static_cast<int>(ability)).Int(amount).Finish();
+}
+
+std::string BuildBattle(const BattleCommand& b) {
+    return CommandLine("battle")
+        .Int(b.enemyUnit)
+        .Int(b.textBefore)
+        .Int(b.textAfter)
+        .Int(b.talkSpeed)
+        .Int(b.canEscape ? 1 : 0)
+        .Int(b.afterGroup)
+        .Text(b.background)
+        .Finish();
+}
+
+std::string BuildShowEffect(int effect, int afterGroup) {
+    CommandLine line("effect");
+    line.Int(effect);
+    if (IsChosenGroup(afterGroup)) line.Int(afterGroup);
+    return line.Finish();
+}
+
+std::string BuildEquip(EquipmentKind kind, int item) {
+    return CommandLine("equip").Int(static_cast<int>(kind)).Prefixed("item", item).Finish();
+}
+
+std::string BuildExperienceUp(int amount) { return CommandLine("exp").Int(amount).Finish(); }
+
+std::string BuildTalkFace(int face) { return CommandLine("face").Int(face).Finish(); }
+
+std::string BuildSetFlag(int flag, FlagOperation operation, int value) {
+    return CommandLine("flag", flag).Text(FlagOperationOperator(operation)).Int(value).Finish();
+}
+
+std::string BuildAddRemoveItems(int item, AmountSign sign, int count, ItemTrade trade) {
+    return CommandLine("item", item).Signed(sign, count).Int(static_cast<int>(trade)).Finish();
+}
+
+std::string BuildMagicLearnFlag(int magic, bool mayLearn) {
+    return CommandLine("magic_flag").Int(magic).Int(mayLearn ? 1 : 0).Finish();
+}
+
+std::string BuildShowTalk(int group) { return CommandLine("message").Int(group).Finish(); }
+
+std::string BuildPlayBgm(int bgm) { return CommandLine("midi").Int(bgm).Finish(); }
+
+std::string BuildChangeMoney(AmountSign sign, int amount, int doneGroup, int shortGroup) {
+    CommandLine line("money");
+    line.Signed(sign, amount);
+    if (IsChosenGroup(shortGroup)) {
+        line.Int(doneGroup).Int(shortGroup);
+    } else if (IsChosenGroup(doneGroup)) {
+        line.Int(doneGroup);
+    }
+    return line.Finish();
+}
+
+std::string BuildShowNarration(int narration, int afterGroup) {
+    CommandLine line("nar");
+    line.Int(narration);
+    if (IsChosenGroup(afterGroup)) line.Int(afterGroup);
+    return line.Finish();
+}
+
+std::string BuildItemCountToFlag(int flag, int item) {
+    return CommandLine("num_item").Prefixed("flag", flag).Prefixed("item", item).Finish();
+}
+
+std::string BuildLevelToFlag(int flag) { return CommandLine("num_level").Prefixed("flag", flag).Finish(); }
+
+std::string BuildMoneyToFlag(int flag) { return CommandLine("num_money").Prefixed("flag", flag).Finish(); }
+
+std::string BuildEarthquake(const QuakeCommand& q) {
+    CommandLine line("quake");
+    line.Int(q.speed).Int(q.amplitudeX).Int(q.amplitudeY);
+    const bool group = IsChosenGroup(q.afterGroup);
+    if (group || q.count >= 2) line.Int(q.count);
+    if (group) line.Int(q.afterGroup);
+    return line.Finish();
+}
+
+std::string BuildSceneChange(int scene, int x, int y, int group) {
+    CommandLine line("scene");
+    line.Int(scene).Int(x).Int(y);
+    if (IsChosenGroup(group)) line.Int(group);
+    return line.Finish();
+}
+
+std::string BuildShowNpc(int npc, bool shown) { return CommandLine("show_npc").Int(npc).Int(shown ? 1 : 0).Finish(); }
+
+std::string BuildShowTreasure(int chest, bool shown) {
+    return CommandLine("show_tre").Int(chest).Int(shown ? 1 : 0).Finish();
+}
+
+std::string BuildTalkContent(const TalkContentCommand& talk) {
+    CommandLine line("talk");
+    line.Int(talk.text);
+    const auto disabled = std::count_if(talk.choices.begin(), talk.choices.end(),
+                                        [](const TalkChoice& c) { return c.disabled; });
+    if (disabled == kTalkChoiceCount) {
+        if (talk.showMoney) line.Int(1);
+        return line.Finish();
+    }
+    line.Int(talk.showMoney ? 1 : 0).Int(disabled);
+    for (const TalkChoice& c : talk.choices) line.Int(c.disabled ? kNoEventGroup : c.group);
+    for (const TalkChoice& c : talk.choices)
+        line.Text(c.disabled || c.text.empty() ? kTalkChoiceNoneText : std::string_view(c.text));
+    return line.Finish();
+}
+
+std::string BuildPlaySound(int sound, SoundTiming timing) {
+    return CommandLine("wave").Int(sound).Int(static_cast<int>(timing)).Finish();
+}
+
+}  // namespace lw
