@@ -1,11 +1,17 @@
 #include "fuzz_entry.h"
 
+#include <cstdint>
+
 #include "core/events/flag_explanations.h"
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "core/project/project.h"
 #include "core/settings/game_settings.h"
 #include "core/tagfile/string_list.h"
+
+#ifdef LW_FUZZ_BMP
+#include "render/bitmap.h"
+#endif
 
 namespace lw::fuzz {
 
@@ -75,6 +81,46 @@ void SettingsRead(std::string_view bytes) {
     ParseGameSettings(bytes, s);
 }
 
+// ---- start_game.txt and the BMP decoder ----------------------------------------------------------
+
+std::string StartGameSeed() { return StartGameFileBytes(12); }
+void StartGameRead(std::string_view bytes) {
+    int scene = -1;
+    ParseStartGameFile(bytes, scene);
+}
+
+#ifdef LW_FUZZ_BMP
+// An 8-bit BMP of 5 x 3 with a 4-colour palette (rows padded to 8 bytes): header, palette and
+// pixels, so that mutations reach every part of the decoder.
+std::string BmpSeed() {
+    auto le = [](std::string& out, std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    };
+    const int width = 5, height = 3, stride = 8, colours = 4;
+    const std::uint32_t pixelsAt = 14 + 40 + 4 * colours;
+    std::string b = "BM";
+    le(b, pixelsAt + stride * height, 4);
+    le(b, 0, 4);
+    le(b, pixelsAt, 4);
+    le(b, 40, 4);
+    le(b, width, 4);
+    le(b, height, 4);
+    le(b, 1, 2);
+    le(b, 8, 2);
+    le(b, 0, 4);
+    le(b, stride * height, 4);
+    le(b, 2835, 4);
+    le(b, 2835, 4);
+    le(b, colours, 4);
+    le(b, 0, 4);
+    for (std::uint32_t c : {0x000000u, 0xFF0000u, 0x00FF00u, 0x0000FFu}) le(b, c, 4);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < stride; ++x) b.push_back(static_cast<char>((x + y) % colours));
+    return b;
+}
+void BmpRead(std::string_view bytes) { (void)DecodeBmp(bytes); }
+#endif
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -85,6 +131,10 @@ const std::vector<Reader>& Readers() {
         {"image_effect.txt", EffectSeed, EffectRead},
         {"midi_list.txt", AudioTableSeed, AudioTableRead},
         {"setting.txt", SettingsSeed, SettingsRead},
+        {"start_game.txt", StartGameSeed, StartGameRead},
+#ifdef LW_FUZZ_BMP
+        {"BMP picture", BmpSeed, BmpRead},
+#endif
     };
     return readers;
 }

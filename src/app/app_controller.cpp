@@ -20,6 +20,12 @@ AppController::AppController(Services& services) : services_(services) {
 bool AppController::IsProjectOpen() const { return lw::IsProjectOpen(context_.project); }
 
 bool AppController::CreateProjectFromNames(QWidget* owner, const Project& names) {
+    if (CheckNewProjectNames(names) == NewProjectNames::NotPlain) {
+        // A name with a path in it would put the project, or one of its folders, somewhere else
+        // than inside the chosen location. Such names are not taken over.
+        services_.Inform(owner, QStringLiteral("ﾌｫﾙﾀﾞ名に「\\」「/」を含む名前や「.」「..」は使えません"));
+        return false;
+    }
     Project& project = context_.project;
     project.gameFolder = names.gameFolder;
     project.imageFolder = names.imageFolder;
@@ -56,11 +62,23 @@ bool AppController::CreateProjectFromNames(QWidget* owner, const Project& names)
 
 void AppController::OpenProject(QWidget* owner) {
     auto file = services_.ChooseOpenFile(
-        owner, {QStringLiteral("prepare.txt (prepare.txt)"), QStringLiteral("すべてのファイル (*.*) (*)")});
+        owner, {QStringLiteral("prepare.txt (prepare.txt)"), QStringLiteral("すべてのファイル (*.*)")});
     if (!file) return;
     Project& project = context_.project;
     project.root = std::filesystem::path(QFileInfo(*file).absolutePath().toStdString());
-    LoadPrepareFile(project, std::filesystem::path(file->toStdString()));
+    if (LoadPrepareFile(project, std::filesystem::path(file->toStdString())) == ReadStatus::Unreadable) {
+        // The file is there but could not be read (not a regular file, too large): no project
+        // is open, and the author is told why.
+        services_.ShowMessage(owner, Message{.text = QStringLiteral("%1 を読み込めません。")
+                                                         .arg(QDir::toNativeSeparators(*file)),
+                                             .icon = MessageIcon::Warning});
+        return;
+    }
+    if (lw::IsProjectOpen(project)) {
+        // Temporary files that a save cut short left behind.
+        RemoveStaleTemporaryFiles(project.root);
+        RemoveStaleTemporaryFiles(project.root / NativeName(project.dataFolder));
+    }
 }
 
 void AppController::ReleaseTables() {

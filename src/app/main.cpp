@@ -7,6 +7,7 @@
 #include "app/app_controller.h"
 #include "app/main_window.h"
 #include "app/services.h"
+#include "app/signal_quit.h"
 #include "app/single_instance.h"
 #include "audio/music_player.h"
 #include "widgets/audio_glue.h"
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
 
     lw::SingleInstance instance;
     if (!instance.Acquire()) return 0;  // another copy runs: end silently
+
+    // SIGTERM, SIGINT and SIGHUP end the program through the shutdown below.
+    lw::QuitOnSignals quitOnSignals;
 
     int code = 0;
     {

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
+#include "core/project/project.h"
 #include "core/text/cp932.h"
 
 namespace lw {
@@ -46,17 +48,38 @@ std::optional<QString> QtServices::ChooseFolder(QWidget* owner, const QString& t
     return dialog.selectedFiles().first();
 }
 
+void SetOpenFileFilters(QFileDialog& dialog, const QStringList& filters) {
+    // Each filter is shown exactly as given. What it matches is given again after it, in
+    // parentheses that the dialog hides: there "*.*" becomes "*", since on this system "*.*"
+    // would leave out the names without a dot.
+    QStringList shown;
+    static const QRegularExpression patterns(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    for (const QString& filter : filters) {
+        const QRegularExpressionMatch m = patterns.match(filter);
+        QString matched = m.hasMatch() ? m.captured(1) : filter;
+        QStringList each = matched.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (QString& p : each) {
+            if (p == QLatin1String("*.*")) p = QStringLiteral("*");
+        }
+        shown << filter + QStringLiteral(" (") + each.join(QLatin1Char(' ')) + QStringLiteral(")");
+    }
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setNameFilters(shown);
+    if (!shown.isEmpty()) dialog.selectNameFilter(shown.first());
+}
+
 std::optional<QString> QtServices::ChooseOpenFile(QWidget* owner, const QStringList& filters) {
     QFileDialog dialog(owner);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(filters);
-    if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
+    SetOpenFileFilters(dialog, filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
 }
 
-bool QtServices::MoveToTrash(const QString& path) { return QFile::moveToTrash(path); }
+bool QtServices::MoveToTrash(const QString& path) {
+    return MoveFileToTrash(std::filesystem::path(path.toStdString()), UserDataHome());
+}
 
 bool DialogSaveUi::ConfirmOverwrite(std::string_view displayPath) {
     Message m;

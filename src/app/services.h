@@ -10,6 +10,7 @@
 
 #include "core/tagfile/file_io.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace lw {
@@ -32,9 +33,11 @@ public:
     virtual MessageAnswer ShowMessage(QWidget* owner, const Message& message) = 0;
     // A folder, or nullopt when cancelled. `initial` is preselected when not empty.
     virtual std::optional<QString> ChooseFolder(QWidget* owner, const QString& title, const QString& initial) = 0;
-    // A file to open, or nullopt when cancelled. Filters in QFileDialog form, the first selected.
+    // A file to open, or nullopt when cancelled. Filters in QFileDialog form ("text (patterns)"),
+    // shown exactly as given, the first selected; the pattern "*.*" matches every file.
     virtual std::optional<QString> ChooseOpenFile(QWidget* owner, const QStringList& filters) = 0;
-    // Moves a file to the desktop's trash, from where it can be restored.
+    // Moves a file to the desktop's trash, from where it can be restored. False when it could not
+    // be moved (the file is then where it was).
     virtual bool MoveToTrash(const QString& path) = 0;
 
     // A plain message with the caption "Lorewright", an OK button and no icon.
@@ -48,6 +51,9 @@ public:
     std::optional<QString> ChooseOpenFile(QWidget* owner, const QStringList& filters) override;
     bool MoveToTrash(const QString& path) override;
 };
+
+// Gives an open-file dialog the filters of ChooseOpenFile.
+void SetOpenFileFilters(QFileDialog& dialog, const QStringList& filters);
 
 // Answers a list file's save questions with the program's messages: the overwrite question
 // (Yes/No, Yes default, no icon, captioned with the file's path) and "ファイルを作成できません".

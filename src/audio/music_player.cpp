@@ -16,6 +16,8 @@ namespace {
 constexpr int kRate = 44100;
 constexpr int kChannels = 2;
 constexpr int kBufferFrames = 1024;
+// Enough of a MIDI file to see its header and the start of its first track.
+constexpr std::size_t kMidiHeadBytes = 64 * 1024;
 
 constexpr const char* kCaption = "DMusic8";
 constexpr const char* kNoSoundFont =
@@ -56,6 +58,9 @@ bool MusicPlayer::Initialise() {
     if (setUpTried_) return usable();  // set up once per run: a failed set-up is not tried again
     setUpTried_ = true;
 
+    // SDL would take SIGINT and SIGTERM for itself (turning them into events nobody reads), and
+    // the editor would no longer end on them. The program handles them (app/signal_quit).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         Report("DirectMusicLoader8の作成に失敗しました。");
         return false;
@@ -125,6 +130,12 @@ bool MusicPlayer::LoadMusic(int slot, const std::filesystem::path& path, int vol
     ReleaseMusic(s);  // what a new load replaces is not used again
 
     s.music = Mix_LoadMUS(path.c_str());
+    // The MIDI decoder reads its file only when playing starts, so an empty or damaged MIDI file
+    // "loads" and then plays nothing; its structure is checked here instead.
+    if (s.music && Mix_GetMusicType(s.music) == MUS_MID && !MidiFileIsPlayable(FileHead(path, kMidiHeadBytes))) {
+        Mix_FreeMusic(s.music);
+        s.music = nullptr;
+    }
     if (!s.music) {
         ReportLoadFailure("BGMの読み込みに失敗しました。", path);
         return false;

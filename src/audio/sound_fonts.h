@@ -22,4 +22,13 @@ std::string ResolveSoundFonts(std::string_view environment, const std::vector<st
 // named *.mid, *.midi, *.rmi, *.smf.
 bool LooksLikeMidi(const std::filesystem::path& file);
 
+// True when `head` (the start of a file, at least its first chunks) has the structure of a
+// Standard MIDI File that can be played: a header chunk "MThd" of at least 6 bytes naming one track
+// or more and a time division, followed by a track chunk "MTrk" that holds events (an RMID "RIFF"
+// wrapper is looked into). The MIDI decoder loads lazily and accepts an empty or damaged file
+// without a word; this tells them apart.
+bool MidiFileIsPlayable(std::string_view head);
+// The first `limit` bytes of a file (fewer when it is shorter; empty when it cannot be read).
+std::string FileHead(const std::filesystem::path& file, std::size_t limit);
+
 }  // namespace lw

@@ -204,6 +204,34 @@ TEST_F(DiskAudio, MidiSoundsThroughTheGeneralMidiSoundfont) {
     EXPECT_GT(s.Peak(start, s.frames()), 1000);
 }
 
+// The MIDI decoder accepts any .mid when loading and fails only when playing; such a file says so
+// at once, as a damaged WAV does.
+TEST_F(DiskAudio, AnEmptyOrDamagedMidiFileIsALoadFailure) {
+    const std::string good = MakeMidi(200);
+    std::string noTrack = good.substr(0, 14);  // the header alone
+    std::string noEvents = good.substr(0, 14) + std::string("MTrk\0\0\0\0", 8);
+    std::string zeroTracks = good;
+    zeroTracks[10] = zeroTracks[11] = 0;
+    int n = 0;
+    for (const std::string& bytes : {std::string(), std::string("this is no music at all"), noTrack, noEvents, zeroTracks}) {
+        messages.clear();
+        auto bad = Audio("bad" + std::to_string(n++) + ".mid", bytes);
+        EXPECT_FALSE(player->PlayMusicFile(0, bad, 0)) << n;
+        ASSERT_EQ(messages.size(), 1u) << n;
+        EXPECT_EQ(messages[0].text.rfind("BGMの読み込みに失敗しました。", 0), 0u) << n;
+        EXPECT_EQ(messages[0].caption, "DMusic8");
+        EXPECT_FALSE(player->MusicPlaying());
+    }
+    // A sound MIDI file, and one in an RMID wrapper, are played.
+    EXPECT_TRUE(MidiFileIsPlayable(good));
+    std::string rmid = "RIFF" + std::string(4, '\0') + "RMIDdata" + std::string(4, '\0') + good;
+    EXPECT_TRUE(MidiFileIsPlayable(rmid));
+    EXPECT_FALSE(MidiFileIsPlayable(rmid.substr(0, 20)));
+    messages.clear();
+    ASSERT_TRUE(player->PlayMusicFile(0, Audio("good.mid", good), 0));
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(DiskAudio, PlaySelectionStopsForAClearFlagNoneOrNothingAndPlaysByKind) {
     auto wav = Audio("a.wav", MakeWav({{300, 4000}}));
     for (auto [flag, name] : {std::pair{false, std::string_view("a.wav")}, {true, kNoneName}, {true, std::string_view()}}) {

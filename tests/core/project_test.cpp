@@ -113,6 +113,131 @@ TEST(ProjectFolders, CreatesFoldersAndReportsFailures) {
     EXPECT_EQ(made.failed[3], dir.path() / "blocked" / "data");
 }
 
+// Names staying inside the project: folder lines of prepare.txt, names read from lists, names
+// typed for a new project.
+TEST(NamesStayInside, FolderLinesTakeTheLastComponentOfTheWholeLine) {
+    // A 288-byte line: the folder it ends in, not the first 259 bytes' last component.
+    const std::string longLine = ".\\" + std::string(281, 'a') + "\\data";
+    ASSERT_EQ(longLine.size(), 288u);
+    EXPECT_EQ(FolderNameOfLine(longLine), "data");
+    EXPECT_EQ(FolderNameOfLine(".\\" + std::string(300, 'b')), std::string(259, 'b'));  // then the width
+    // Either separator; the later one counts.
+    EXPECT_EQ(FolderNameOfLine("../../outside"), "outside");
+    EXPECT_EQ(FolderNameOfLine("/elsewhere/abs"), "abs");
+    EXPECT_EQ(FolderNameOfLine("a\\b/c"), "c");
+    EXPECT_EQ(FolderNameOfLine("a/b\\c"), "c");
+    EXPECT_EQ(FolderNameOfLine("plain"), "plain");
+    // No name at all.
+    for (const char* line : {"..", ".", ".\\..", "../..", "x/", ".\\", ""}) EXPECT_EQ(FolderNameOfLine(line), "") << line;
+
+    TempDir dir;
+    const fs::path file = dir.path() / "prepare.txt";
+    WriteBytes(file,
+               "<folder_name_data>\r\n../../outside\r\n</folder_name_data>\r\n<folder_name_image>\r\n.\\image\r\n"
+               "</folder_name_image>\r\n<folder_name_audio>\r\n..\r\n</folder_name_audio>");
+    Project p;
+    ASSERT_EQ(ReadStatus::Ok, LoadPrepareFile(p, file));
+    EXPECT_EQ(p.dataFolder, "outside");
+    EXPECT_EQ(p.audioFolder, "");
+    EXPECT_FALSE(IsProjectOpen(p));
+}
+
+TEST(NamesStayInside, NamesFromListsThatLeaveTheirFolderAreMissingFiles) {
+    TempProject tp;
+    Project& p = tp.project;
+    WriteBytes(p.root / "prepare.txt", "outside the audio folder");
+    WriteBytes(AudioFilePath(p, "ok.mid"), "in the audio folder");
+    EXPECT_EQ(AudioFilePath(p, "ok.mid"), p.root / "audio" / "ok.mid");
+    EXPECT_EQ(ReadFileBytes(AudioFilePath(p, "ok.mid"), kSmallFileCeiling).status, ReadStatus::Ok);
+    const std::vector<std::string> names = {"../prepare.txt", "..\\prepare.txt", "..", ".", "", "sub/x.mid",
+                                            std::string("a\0b", 3), (p.root / "prepare.txt").string()};
+    for (const std::string& name : names) {
+        EXPECT_TRUE(AudioFilePath(p, name).empty()) << name;
+        EXPECT_TRUE(ImageFilePath(p, name).empty()) << name;
+        EXPECT_TRUE(DataFilePath(p, name).empty()) << name;
+        EXPECT_EQ(ReadFileBytes(AudioFilePath(p, name), kSmallFileCeiling).status, ReadStatus::Missing) << name;
+        EXPECT_FALSE(DataFileExists(p, name)) << name;
+    }
+    // A 0x5C that is the second byte of a double-byte character is no separator ("ソ" is 83 5C).
+    EXPECT_EQ(ImageFilePath(p, "\x83\x5C.bmp"), p.root / "image" / "\xe3\x82\xbd.bmp");
+    // Folder names are held to the same rule, should a project hold a bad one.
+    p.dataFolder = "..";
+    EXPECT_TRUE(DataFilePath(p, "prepare.txt").empty());
+    EXPECT_FALSE(DataFileExists(p, "prepare.txt"));
+    EXPECT_TRUE(ListFolderFiles(p, "..", "*.*").empty());
+    // Nothing can be written through such a path.
+    ScriptedSaveUi ui;
+    EXPECT_FALSE(SaveStartGameFile(p, 3, ui));
+    EXPECT_EQ(ui.cannotCreate, 1);
+    EXPECT_EQ(ReadBytes(p.root / "prepare.txt"), "outside the audio folder");
+}
+
+TEST(NamesStayInside, NewProjectNamesAreSingleFolders) {
+    Project names;
+    names.gameFolder = "game";
+    names.imageFolder = "image";
+    names.audioFolder = "audio";
+    names.dataFolder = "data";
+    EXPECT_EQ(CheckNewProjectNames(names), NewProjectNames::Ok);
+    names.gameFolder.clear();  // the folders go into the location itself
+    EXPECT_EQ(CheckNewProjectNames(names), NewProjectNames::Ok);
+
+    TempDir dir;
+    const std::vector<std::string> bads = {(dir.path() / "elsewhere").string(), "..", ".", "a/b", "a\\b"};
+    for (const std::string& bad : bads) {
+        names.gameFolder = bad;
+        EXPECT_EQ(CheckNewProjectNames(names), NewProjectNames::NotPlain) << bad;
+        const ProjectFolders made = CreateProjectFolders(dir.path() / "location", names);
+        EXPECT_TRUE(made.projectPath.empty());
+    }
+    EXPECT_FALSE(fs::exists(dir.path() / "elsewhere"));
+    EXPECT_FALSE(fs::exists(dir.path() / "location"));
+    names.gameFolder = "game";
+    names.dataFolder = "../data";
+    EXPECT_EQ(CheckNewProjectNames(names), NewProjectNames::NotPlain);
+    names.dataFolder = "";
+    EXPECT_EQ(CheckNewProjectNames(names), NewProjectNames::Missing);
+}
+
+// The trash is the desktop's trash, made when missing; a move that cannot be done says so.
+TEST(Trash, MovesIntoTheFreedesktopTrashMakingItsFolders) {
+    TempDir dir;
+    const fs::path home = dir.path() / "home" / ".local" / "share";  // nothing of it exists yet
+    fs::create_directories(dir.path() / "project" / "data");
+    const fs::path scene = dir.path() / "project" / "data" / "scene 3.txt";
+    WriteBytes(scene, "scene bytes");
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir.path() / "project");
+    const bool moved = MoveFileToTrash(fs::path("data") / "scene 3.txt", home);
+    fs::current_path(cwd);
+    ASSERT_TRUE(moved);
+    EXPECT_FALSE(fs::exists(scene));
+    EXPECT_EQ(ReadBytes(home / "Trash" / "files" / "scene 3.txt"), "scene bytes");
+    const std::string info = ReadBytes(home / "Trash" / "info" / "scene 3.txt.trashinfo");
+    EXPECT_EQ(info.rfind("[Trash Info]\nPath=" + (dir.path() / "project" / "data").string() + "/scene%203.txt\nDeletionDate=", 0), 0u)
+        << info;
+    // Nothing lands in the current folder.
+    EXPECT_FALSE(fs::exists(dir.path() / "project" / "files"));
+    EXPECT_FALSE(fs::exists(dir.path() / "project" / "info"));
+
+    // A second file of the same name is kept beside the first.
+    WriteBytes(scene, "second");
+    ASSERT_TRUE(MoveFileToTrash(scene, home));
+    EXPECT_EQ(ReadBytes(home / "Trash" / "files" / "scene 3.txt.2"), "second");
+    EXPECT_TRUE(fs::exists(home / "Trash" / "info" / "scene 3.txt.2.trashinfo"));
+
+    // Failures leave the file where it was.
+    WriteBytes(scene, "third");
+    const fs::path blocked = dir.path() / "blocked";
+    WriteBytes(blocked, "a file where the data folder should be");
+    EXPECT_FALSE(MoveFileToTrash(scene, blocked));
+    EXPECT_FALSE(MoveFileToTrash(scene, fs::path("relative/share")));
+    EXPECT_FALSE(MoveFileToTrash(scene, fs::path()));
+    EXPECT_EQ(ReadBytes(scene), "third");
+    EXPECT_FALSE(MoveFileToTrash(dir.path() / "missing.txt", home));
+    EXPECT_FALSE(MoveFileToTrash(dir.path() / "project", home));  // folders are not trashed
+}
+
 TEST(ProjectFiles, PatternsAndFolderListing) {
     EXPECT_TRUE(MatchesPattern("Scene12.TXT", "scene*.txt"));
     EXPECT_FALSE(MatchesPattern("scene12.txt.bak", "scene*.txt"));

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <sys/stat.h>
 
 #include "core/tagfile/file_io.h"
@@ -289,6 +290,109 @@ TEST_F(SaveFileTest, StreamedSaveMatchesMemoryAndFailsCleanly) {
     int files = 0;
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
     EXPECT_EQ(files, 1);
+}
+
+// Saving onto unusual targets: links, read-only files, long names, leftovers of a crash.
+std::vector<std::string> FolderEntries(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(SaveFileTest, SavingThroughALinkReplacesTheFileItNames) {
+    namespace fs = std::filesystem;
+    fs::create_directories(dir.path() / "shared");
+    fs::create_directories(dir.path() / "data");
+    const auto real = dir.path() / "shared" / "list.txt";
+    const auto link = dir.path() / "data" / "list.txt";
+    WriteBytes(real, "old");
+    fs::create_symlink("../shared/list.txt", link);  // relative to the link's folder
+    ScriptedSaveUi ui;
+    ASSERT_TRUE(SaveFile(link, "x", "new", ui));
+    EXPECT_EQ(ui.asked, 1);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), "new");
+    EXPECT_EQ(FolderEntries(dir.path() / "shared"), std::vector<std::string>{"list.txt"});
+    EXPECT_EQ(FolderEntries(dir.path() / "data"), std::vector<std::string>{"list.txt"});
+
+    // A link whose file does not exist yet: the file is made where the link points.
+    const auto dangling = dir.path() / "data" / "new.txt";
+    fs::create_symlink(dir.path() / "shared" / "made.txt", dangling);
+    ASSERT_TRUE(SaveTagFile(dangling, "x", [](TagWriter& w) { w.Line("made"); }, ui));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ReadBytes(dir.path() / "shared" / "made.txt"), "made");
+
+    // A loop of links cannot be saved.
+    fs::create_symlink("b.txt", dir.path() / "data" / "a.txt");
+    fs::create_symlink("a.txt", dir.path() / "data" / "b.txt");
+    EXPECT_FALSE(SaveFile(dir.path() / "data" / "a.txt", "x", "loop", ui));
+    EXPECT_EQ(ui.cannotCreate, 1);
+}
+
+TEST_F(SaveFileTest, AReadOnlyFileIsNotReplaced) {
+    namespace fs = std::filesystem;
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    WriteBytes(target(), "kept");
+    fs::permissions(target(), readOnly);
+    ScriptedSaveUi ui;
+    EXPECT_FALSE(SaveFile(target(), "x", "replaced", ui));
+    EXPECT_EQ(ui.cannotCreate, 1);
+    EXPECT_EQ(ReadBytes(target()), "kept");
+    EXPECT_EQ(fs::status(target()).permissions() & fs::perms::all, readOnly);
+    // Through a link too; and a folder standing at the path is not replaced either.
+    fs::create_symlink(target(), dir.path() / "link.txt");
+    EXPECT_FALSE(SaveTagFile(dir.path() / "link.txt", "x", [](TagWriter& w) { w.Line("y"); }, ui));
+    EXPECT_EQ(ReadBytes(target()), "kept");
+    fs::create_directory(dir.path() / "folder.txt");
+    EXPECT_FALSE(SaveFile(dir.path() / "folder.txt", "x", "y", ui));
+    EXPECT_EQ(ui.cannotCreate, 3);
+    EXPECT_EQ(FolderEntries(dir.path()), (std::vector<std::string>{"folder.txt", "link.txt", "list.txt"}));
+
+    // A writable file keeps its mode when replaced.
+    const fs::perms shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write;
+    WriteBytes(dir.path() / "shared.txt", "a");
+    fs::permissions(dir.path() / "shared.txt", shared);
+    ASSERT_TRUE(SaveFile(dir.path() / "shared.txt", "x", "b", ui));
+    EXPECT_EQ(fs::status(dir.path() / "shared.txt").permissions() & fs::perms::all, shared);
+}
+
+TEST_F(SaveFileTest, LongNamesSaveAndCrashLeftoversAreRemoved) {
+    namespace fs = std::filesystem;
+    ScriptedSaveUi ui;
+    // The longest name the file system takes (255 bytes) can be saved: the temporary name does
+    // not grow with it.
+    const std::string longName = std::string(251, 'n') + ".txt";
+    ASSERT_TRUE(SaveFile(dir.path() / longName, "x", "long", ui));
+    EXPECT_EQ(ReadBytes(dir.path() / longName), "long");
+
+    // While a save runs, its temporary file is one of ours, named for its target.
+    std::string leftover;
+    {
+        AtomicFile pending(target());
+        ASSERT_TRUE(pending.Write("half"));
+        for (const auto& name : FolderEntries(dir.path())) {
+            if (IsOwnTemporaryName(name)) leftover = name;
+        }
+        ASSERT_EQ(leftover.size(), 24u);
+        EXPECT_TRUE(IsOwnTemporaryName(leftover, "list.txt"));
+        EXPECT_FALSE(IsOwnTemporaryName(leftover, "other.txt"));
+    }
+    // What a crash in mid-save would leave: one of our names for the same target.
+    leftover.replace(12, 8, "00000000");
+    WriteBytes(dir.path() / leftover, "left by a crash");
+    // A leftover of another file, and an author's file that merely looks alike, stay.
+    const std::string otherLeftover = leftover.substr(0, 3) + "0123abcd" + leftover.substr(11);
+    ASSERT_TRUE(IsOwnTemporaryName(otherLeftover));
+    WriteBytes(dir.path() / otherLeftover, "another file's leftover");
+    WriteBytes(dir.path() / ".lw-notes.tmp", "the author's");
+
+    ASSERT_TRUE(SaveFile(target(), "x", "saved", ui));  // the next save of list.txt
+    EXPECT_FALSE(fs::exists(dir.path() / leftover));
+    EXPECT_TRUE(fs::exists(dir.path() / otherLeftover));
+    // Opening the project clears the rest.
+    EXPECT_EQ(RemoveStaleTemporaryFiles(dir.path()), 1);
+    EXPECT_EQ(FolderEntries(dir.path()), (std::vector<std::string>{".lw-notes.tmp", "list.txt", longName}));
 }
 
 TEST(StringList, ZeroEntriesAndBlanksRoundTrip) {

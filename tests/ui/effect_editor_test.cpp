@@ -345,7 +345,7 @@ TEST_F(EffectEditorTest, CancellingAnyStepLeavesTheListItemUnchanged) {
     Click(editor.cancelButton());
 }
 
-TEST_F(EffectEditorTest, EditingKeepsTheImageAndClipsTheAreaOnLeaving) {
+TEST_F(EffectEditorTest, EditingKeepsTheImageAndClipsOnlyAnAreaTheAuthorSet) {
     EffectAnimation a = Placed();
     a.imageFile = "wide.bmp";  // 320 x 64
     a.areaLeft = 100;
@@ -357,17 +357,29 @@ TEST_F(EffectEditorTest, EditingKeepsTheImageAndClipsTheAreaOnLeaving) {
     EXPECT_EQ(s.widthSpin()->value(), 300);
     EXPECT_EQ(s.heightSpin()->value(), 64);
     EXPECT_EQ(s.leftSpin()->maximum(), 320);
-    bool sawOrder = false;
-    OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
-        sawOrder = true;
-        EXPECT_EQ(a.areaWidth, 220);  // 320 − 100
-        EXPECT_EQ(a.imageFile, "wide.bmp");
-        EXPECT_EQ(o->columnSpin()->maximum(), 9);  // 320 ÷ 32 − 1
-        EXPECT_EQ(o->rowSpin()->maximum(), 1);
-        Click(o->cancelButton());
-    });
+    // The outline covers the picture's height, while the record keeps its 0.
+    EXPECT_EQ(view().state().animation.areaHeight, 64);
+    EXPECT_EQ(a.areaHeight, 0);
+    int orders = 0;
+    auto expectOrder = [&](int areaWidth) {
+        OnNextModal<EffectOrderStep>([&, areaWidth](EffectOrderStep* o) {
+            ++orders;
+            EXPECT_EQ(a.areaWidth, areaWidth);
+            EXPECT_EQ(a.areaHeight, 0);
+            EXPECT_EQ(a.imageFile, "wide.bmp");
+            EXPECT_EQ(o->columnSpin()->maximum(), 9);  // 320 ÷ 32 − 1
+            EXPECT_EQ(o->rowSpin()->maximum(), 1);
+            Click(o->cancelButton());
+        });
+    };
+    // Untouched, the area read from the file goes on as it is.
+    expectOrder(300);
     Click(s.nextButton());
-    EXPECT_TRUE(sawOrder);
+    // Set by the author, it is cut back to the picture: 320 − 100.
+    Type(s.widthSpin(), 310);
+    expectOrder(220);
+    Click(s.nextButton());
+    EXPECT_EQ(orders, 2);
     EXPECT_EQ(s.widthSpin()->value(), 220);
     Click(s.cancelButton());
     EXPECT_EQ(view().state().mode, ViewMode::Animation);

@@ -1,6 +1,7 @@
 // The real desktop services where they can run without a person: the trash and the save messages.
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -27,6 +28,27 @@ TEST(Services, RecycleBinMoveIsRestorable) {
     EXPECT_EQ(QDir(trash.filePath("info")).entryList(QDir::Files).size(), 1);
     // A missing file is not reported as moved.
     EXPECT_FALSE(MoveDataFileToRecycleBin(services, DataFilePath(tp.project, "scene3.txt")));
+    qunsetenv("XDG_DATA_HOME");
+}
+
+// A data home that does not exist yet gets the trash folders; a trash that cannot be made is a
+// failure with the file left where it was.
+TEST(Services, RecycleBinIsMadeWhenMissingAndFailuresAreReported) {
+    QTemporaryDir home;
+    const QString dataHome = home.path() + "/not/yet/share";
+    qputenv("XDG_DATA_HOME", dataHome.toUtf8());
+    test::TempProject tp;
+    tp.WriteData("scene4.txt", "scene bytes");
+    QtServices services;
+    EXPECT_TRUE(MoveDataFileToRecycleBin(services, DataFilePath(tp.project, "scene4.txt")));
+    EXPECT_EQ(test::ReadBytes((dataHome + "/Trash/files/scene4.txt").toStdString()), "scene bytes");
+    EXPECT_TRUE(QFile::exists(dataHome + "/Trash/info/scene4.txt.trashinfo"));
+
+    tp.WriteData("scene5.txt", "kept");
+    test::WriteBytes((home.path() + "/blocked").toStdString(), "a file, not a folder");
+    qputenv("XDG_DATA_HOME", (home.path() + "/blocked").toUtf8());
+    EXPECT_FALSE(MoveDataFileToRecycleBin(services, DataFilePath(tp.project, "scene5.txt")));
+    EXPECT_EQ(tp.ReadData("scene5.txt"), "kept");
     qunsetenv("XDG_DATA_HOME");
 }
 

@@ -1,17 +1,22 @@
 // The main window, the new-project dialog, the open operation and the hub, driven through their
 // widgets with scripted services.
 
+#include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/stat.h>
 
 #include "app/app_controller.h"
 #include "app/hub_dialog.h"
 #include "app/main_window.h"
 #include "app/new_project_dialog.h"
+#include "app/services.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
@@ -160,6 +165,98 @@ TEST_F(ShellTest, OpenReadsPrepareFileAndCancelReopensEarlierProject) {
                "\r\n<folder_name_audio>\r\n</folder_name_audio>");
     services.files.push_back(Q(dir.path() / "other.txt"));
     EXPECT_FALSE(RunOpen());
+}
+
+TEST_F(ShellTest, FolderNamesThatLeaveTheLocationAreRefused) {
+    services.folders.push_back(Q(dir.path() / "location"));
+    fs::create_directories(dir.path() / "location");
+    const QString refused = QStringLiteral("ﾌｫﾙﾀﾞ名に「\\」「/」を含む名前や「.」「..」は使えません");
+    // An absolute game folder, "..", and a data folder with a path in it: each refused, the
+    // dialog stays, nothing is made anywhere.
+    for (auto fill : std::vector<std::function<void(NewProjectDialog*)>>{
+             [&](NewProjectDialog* d) { d->gameFolderEdit()->setText(Q(dir.path() / "elsewhere")); },
+             [](NewProjectDialog* d) { d->gameFolderEdit()->setText(".."); },
+             [](NewProjectDialog* d) { d->dataFolderEdit()->setText("..\\data"); }}) {
+        services.messages.clear();
+        bool stayed = false;
+        RunNew([&](NewProjectDialog* d) {
+            fill(d);
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+            stayed = d->isVisible();
+        }, 0);
+        EXPECT_TRUE(stayed);
+        EXPECT_EQ(services.texts(), QStringList{refused});
+    }
+    EXPECT_TRUE(services.folderTitles.empty());  // the chooser was never asked
+    EXPECT_FALSE(fs::exists(dir.path() / "elsewhere"));
+    EXPECT_TRUE(fs::is_empty(dir.path() / "location"));
+}
+
+TEST_F(ShellTest, OpenSaysWhenPrepareFileCannotBeReadAndTidiesLeftovers) {
+    // A FIFO where prepare.txt should be: it is not waited on, and the author is told.
+    const fs::path fifo = dir.path() / "prepare.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    services.files.push_back(Q(fifo));
+    EXPECT_FALSE(RunOpen());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, Q(fifo) + QStringLiteral(" を読み込めません。"));
+    EXPECT_EQ(services.fileFilters.at(0),
+              (QStringList{QStringLiteral("prepare.txt (prepare.txt)"), QStringLiteral("すべてのファイル (*.*)")}));
+
+    // A good project: leftovers of cut-short saves go when it opens, other files stay.
+    fs::remove(fifo);
+    fs::create_directories(dir.path() / "data");
+    WriteBytes(fifo,
+               "<folder_name_data>\r\n.\\data\r\n</folder_name_data>\r\n<folder_name_image>\r\n.\\image\r\n"
+               "</folder_name_image>\r\n<folder_name_audio>\r\n.\\audio\r\n</folder_name_audio>");
+    WriteBytes(dir.path() / "data" / ".lw0a1b2c3d.00ff00ff.tmp", "left by a crash");
+    WriteBytes(dir.path() / ".lw0a1b2c3d.11111111.tmp", "left by a crash");
+    WriteBytes(dir.path() / "data" / "item_list.txt", "kept");
+    services.files.push_back(Q(fifo));
+    EXPECT_TRUE(RunOpen());
+    EXPECT_FALSE(fs::exists(dir.path() / "data" / ".lw0a1b2c3d.00ff00ff.tmp"));
+    EXPECT_FALSE(fs::exists(dir.path() / ".lw0a1b2c3d.11111111.tmp"));
+    EXPECT_TRUE(fs::exists(dir.path() / "data" / "item_list.txt"));
+}
+
+TEST(OpenFileDialog, FiltersReadAsGivenAndAllFilesMatchesNamesWithoutADot) {
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    SetOpenFileFilters(dialog, {QStringLiteral("prepare.txt (prepare.txt)"), QStringLiteral("すべてのファイル (*.*)")});
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    ASSERT_EQ(types->count(), 2);
+    EXPECT_EQ(types->itemText(0), QStringLiteral("prepare.txt (prepare.txt)"));
+    EXPECT_EQ(types->itemText(1), QStringLiteral("すべてのファイル (*.*)"));
+    // What the second filter matches: every name, as "*.*" does on Windows.
+    ASSERT_EQ(dialog.nameFilters().size(), 2);
+    EXPECT_TRUE(dialog.nameFilters()[1].endsWith(QStringLiteral("(*)")));
+    EXPECT_TRUE(dialog.nameFilters()[0].endsWith(QStringLiteral("(prepare.txt)")));
+}
+
+// The real program ends on SIGTERM and SIGINT through its own shutdown: the single-instance lock
+// is given back (the lock file goes), and the exit is a normal one.
+TEST(Signals, TermAndIntEndTheProgramCleanly) {
+    for (int signal : {SIGTERM, SIGINT}) {
+        QTemporaryDir runtime;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("SDL_AUDIODRIVER", "dummy");
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(LW_APP_BINARY, {});
+        ASSERT_TRUE(program.waitForStarted());
+        const QString lock = runtime.path() + "/Lorewright.lock";
+        for (int i = 0; i < 200 && !QFile::exists(lock); ++i) QTest::qWait(50);
+        ASSERT_TRUE(QFile::exists(lock));
+        QTest::qWait(300);  // past start-up, into the event loop
+        ::kill(static_cast<pid_t>(program.processId()), signal);
+        ASSERT_TRUE(program.waitForFinished(10000)) << "signal " << signal;
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "signal " << signal;
+        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_FALSE(QFile::exists(lock));
+    }
 }
 
 TEST_F(ShellTest, HubEnablesByFilesAndReevaluatesAfterAnEditor) {

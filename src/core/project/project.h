@@ -33,7 +33,15 @@ std::filesystem::path NativeName(std::string_view cp932);
 // A native file name as CP932, or nullopt when it has characters CP932 cannot hold.
 std::optional<std::string> Cp932Name(const std::filesystem::path& name);
 
+// True for a name that is one entry of a folder: not empty, not "." or "..", and holding no "/",
+// no single-byte "\\" (a trail byte 0x5C of a double-byte character is part of that character) and
+// no NUL. Every folder and file name that a path is formed from must be one, so that no name read
+// from a file or typed by the author leads out of the project folder.
+bool IsPlainName(std::string_view cp932);
+
 // Where a list file lies on disk, and how its path reads in messages (".\data\name").
+// The path functions give an empty path (which names no file: it reads as missing and cannot be
+// written) when the folder or file name is not a plain name.
 std::filesystem::path DataFilePath(const Project& project, std::string_view fileName);
 std::string DataFileDisplayPath(const Project& project, std::string_view fileName);
 bool DataFileExists(const Project& project, std::string_view fileName);
@@ -52,6 +60,9 @@ int CountDataFiles(const Project& project, std::string_view folder, std::string_
 
 // prepare.txt in the project folder.
 std::string PrepareFileBytes(const Project& project);
+// A folder line gives the last component of the whole line (after the last "\\" or "/"), cut to
+// kNameBytes; "." and ".." give no name (the project is then not open).
+std::string FolderNameOfLine(std::string_view line);
 void ParsePrepareFile(Project& project, std::string_view bytes);
 bool SavePrepareFile(const Project& project, SaveUi& ui);
 // Clears the five names, then reads the folder names from the file at `path`.
@@ -64,13 +75,28 @@ bool SaveStartGameFile(const Project& project, int startScene, SaveUi& ui);
 void ParseStartGameFile(std::string_view bytes, int& startScene);
 ReadStatus LoadStartGameFile(const Project& project, int& startScene);
 
+// Why the names of the new-project dialog cannot make a project: an empty image, audio or data
+// folder name, or a name that is not a plain name (an empty game folder name is allowed: the
+// folders are then made in the location itself).
+enum class NewProjectNames { Ok, Missing, NotPlain };
+NewProjectNames CheckNewProjectNames(const Project& names);
+
 // The result of making the folders of a new project below `location`.
 struct ProjectFolders {
     std::filesystem::path projectPath;
     std::vector<std::filesystem::path> failed;  // folders that do not exist afterwards
 };
 // Creates location/game, then its image, audio and data folders (in that order). A folder that
-// already existed counts as made.
+// already existed counts as made. Names that CheckNewProjectNames refuses make nothing (the
+// project path is then empty).
 ProjectFolders CreateProjectFolders(const std::filesystem::path& location, const Project& names);
+
+// Moves `file` into the freedesktop trash below `dataHome` (the user's data folder,
+// $XDG_DATA_HOME or ~/.local/share): the file goes to Trash/files and a record of where it came
+// from to Trash/info, both folders made when missing, so that the desktop can restore it. False,
+// with the file where it was, when that cannot be done.
+bool MoveFileToTrash(const std::filesystem::path& file, const std::filesystem::path& dataHome);
+// $XDG_DATA_HOME when it is an absolute path, else $HOME/.local/share; empty when neither is known.
+std::filesystem::path UserDataHome();
 
 }  // namespace lw

@@ -2,6 +2,7 @@
 
 #include "core/tagfile/tag_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -50,19 +51,112 @@ FileBytes ReadFileBytes(const fs::path& path, std::uintmax_t ceiling) {
     return result;
 }
 
+namespace {
+
+// Temporary files: ".lw" + 8 hex digits of the target's name + "." + 8 random hex digits + ".tmp".
+constexpr std::string_view kTempPrefix = ".lw";
+constexpr std::string_view kTempSuffix = ".tmp";
+constexpr std::size_t kTempNameBytes = 3 + 8 + 1 + 8 + 4;
+
+// FNV-1a: the same digits for the same name in every run.
+std::uint32_t NameHash(std::string_view name) {
+    std::uint32_t h = 2166136261u;
+    for (unsigned char c : name) {
+        h ^= c;
+        h *= 16777619u;
+    }
+    return h;
+}
+
+std::string Hex8(std::uint32_t v) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string out(8, '0');
+    for (int i = 7; i >= 0; --i) {
+        out[static_cast<std::size_t>(i)] = kDigits[v & 0xF];
+        v >>= 4;
+    }
+    return out;
+}
+
+bool IsHex8(std::string_view s) {
+    return s.size() == 8 && std::all_of(s.begin(), s.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
+// Removes this program's temporary files in `folder`: all of them, or those of `target` only.
+int RemoveOwnTemporaries(const fs::path& folder, std::string_view target) {
+    int removed = 0;
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!IsOwnTemporaryName(name, target)) continue;
+        std::error_code typeEc;
+        if (!it->is_regular_file(typeEc) || it->is_symlink(typeEc)) continue;
+        std::error_code removeEc;
+        if (fs::remove(it->path(), removeEc)) ++removed;
+    }
+    return removed;
+}
+
+// The save may replace the file: write permission for this user (as root, which the permission
+// bits do not stop, at least one write bit must be set: a file made read-only stays so).
+bool MayReplace(const fs::path& file, const struct stat& st) {
+    if ((st.st_mode & 0222) == 0) return false;
+    return ::geteuid() == 0 || ::access(file.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
+bool IsOwnTemporaryName(std::string_view f, std::string_view target) {
+    if (f.size() != kTempNameBytes || f.substr(0, 3) != kTempPrefix || f[11] != '.' || f.substr(20) != kTempSuffix)
+        return false;
+    if (!IsHex8(f.substr(3, 8)) || !IsHex8(f.substr(12, 8))) return false;
+    return target.empty() || f.substr(3, 8) == Hex8(NameHash(target));
+}
+
+int RemoveStaleTemporaryFiles(const fs::path& folder) { return RemoveOwnTemporaries(folder, {}); }
+
+std::optional<fs::path> SaveTargetOf(const fs::path& path) {
+    fs::path p = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code ec;
+        const fs::file_status st = fs::symlink_status(p, ec);
+        if (ec || !fs::is_symlink(st)) return p;
+        const fs::path link = fs::read_symlink(p, ec);
+        if (ec) return p;
+        p = link.is_absolute() ? link : p.parent_path() / link;
+    }
+    return std::nullopt;  // a loop of links
+}
+
 AtomicFile::AtomicFile(const fs::path& target, const WriteFault* fault) : target_(target), fault_(fault) {
-    static std::mt19937_64 rng{std::random_device{}()};
-    fs::path dir = target.parent_path();
+    if (target.filename().empty()) return;
+    auto resolved = SaveTargetOf(target);
+    if (!resolved || resolved->filename().empty()) return;
+    target_ = *resolved;
+    struct stat st {};
+    const bool exists = ::stat(target_.c_str(), &st) == 0;
+    // Only a regular file is replaced, and not one the author made read-only.
+    if (exists && (!S_ISREG(st.st_mode) || !MayReplace(target_, st))) return;
+
+    fs::path dir = target_.parent_path();
     if (dir.empty()) dir = ".";
+    const std::string name = target_.filename().string();
+    RemoveOwnTemporaries(dir, name);  // left by a save of this file that never finished
+
+    static std::mt19937 rng{std::random_device{}()};
+    const std::string hash = Hex8(NameHash(name));
     for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
-        temp_ = dir / ("." + target.filename().string() + ".tmp" + std::to_string(rng() % 1000000000u));
+        temp_ = dir / (std::string(kTempPrefix) + hash + "." + Hex8(static_cast<std::uint32_t>(rng())) +
+                       std::string(kTempSuffix));
         fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd_ < 0 && errno != EEXIST) break;
     }
     if (fd_ < 0) return;
     // Keep the permissions of the file being replaced.
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd_, st.st_mode & 07777);
+    if (exists) ::fchmod(fd_, st.st_mode & 07777);
 }
 
 AtomicFile::~AtomicFile() {

@@ -55,6 +55,12 @@ struct WriteFault {
 
 // A new content for `target`, written to a temporary file beside it and renamed over it by
 // Commit() once flushed to disk. A file never committed is removed, and `target` is left as it was.
+//  - A symbolic link is followed: the file it names is replaced (the temporary file lies beside
+//    that file), and the link stays a link.
+//  - A file without any write permission bit (say mode 0444) is not replaced: ok() is false.
+//  - Temporary files are named ".lw" + 8 hex digits naming the target + "." + 8 random hex
+//    digits + ".tmp" (24 bytes whatever the target's name, so any name that fits the file system
+//    can be saved). Those that a crash left for the same target are removed first.
 class AtomicFile {
 public:
     explicit AtomicFile(const std::filesystem::path& target, const WriteFault* fault = nullptr);
@@ -67,13 +73,24 @@ public:
     bool Commit();
 
 private:
-    std::filesystem::path target_;
+    std::filesystem::path target_;  // the file replaced (a link's target)
     std::filesystem::path temp_;
     int fd_ = -1;
     bool ok_ = true;
     std::size_t written_ = 0;
     const WriteFault* fault_;
 };
+
+// The file a save of `path` replaces: `path` itself, or for a symbolic link (or a chain of them)
+// the file the link names, which need not exist yet. nullopt for a loop of links.
+std::optional<std::filesystem::path> SaveTargetOf(const std::filesystem::path& path);
+
+// True for a temporary file name of this program's making (see AtomicFile), of any target when
+// `target` is empty, else of that target only.
+bool IsOwnTemporaryName(std::string_view fileName, std::string_view target = {});
+// Removes the temporary files of this program's making that a crash left in `folder`. Returns
+// how many were removed.
+int RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 
 bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                            const WriteFault* fault = nullptr);

@@ -16,6 +16,7 @@
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
+#include "widgets/kept_value.h"
 
 namespace lw {
 
@@ -72,11 +73,12 @@ EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& 
     connect(frames_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0 || row >= frames_->count()) return;
         const EffectFrame& f = working_.frames[static_cast<std::size_t>(row)];
-        x_->setValue(f.x);
-        y_->setValue(f.y);
+        LoadSpin(x_, f.x);
+        LoadSpin(y_, f.y);
     });
     if (count > 0) frames_->setCurrentRow(0);
-    connect(update_, &QPushButton::clicked, this, &EffectPositionStep::UpdateSelectedFrame);
+    // "更新": a field the author did not touch keeps the frame's own value, even off the screen.
+    connect(update_, &QPushButton::clicked, this, [this] { UpdateSelectedFrame(SpinValue(x_), SpinValue(y_)); });
     connect(background_, &QComboBox::currentIndexChanged, this, [this] {
         view().LoadSecondImage(ChosenImageFile(background_));
         view().Repaint();
@@ -92,9 +94,10 @@ EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& 
     });
     connect(&view(), &ImageView::pointPicked, this, [this](QWidget* owner, QPoint point) {
         if (owner != this) return;
-        x_->setValue(point.x());
-        y_->setValue(point.y());
-        UpdateSelectedFrame();
+        const auto [x, y] = ClampFramePosition(point.x(), point.y());
+        LoadSpin(x_, x);
+        LoadSpin(y_, y);
+        UpdateSelectedFrame(x, y);
     });
 }
 
@@ -123,10 +126,9 @@ void EffectPositionStep::SyncPreview() {
     if (view().IsOpen()) view().Repaint();
 }
 
-void EffectPositionStep::UpdateSelectedFrame() {
+void EffectPositionStep::UpdateSelectedFrame(int x, int y) {
     const int row = frames_->currentRow();
     if (row < 0 || row >= frames_->count() || frames_->selectedItems().isEmpty()) return;
-    const auto [x, y] = ClampFramePosition(x_->value(), y_->value());
     EffectFrame& f = working_.frames[static_cast<std::size_t>(row)];
     f.x = x;
     f.y = y;

@@ -43,7 +43,7 @@ protected:
 
 private:
     void OpenPreview() override;
-    void UpdateSelectedFrame();
+    void UpdateSelectedFrame(int x, int y);
     void SyncPreview();
     void Leave();
 

@@ -25,6 +25,7 @@
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/cp932_validator.h"
+#include "widgets/kept_value.h"
 
 namespace lw {
 
@@ -141,14 +142,17 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
         ChooseImageFile(image_, working_.imageFile);
         image_->setEnabled(false);  // the image of an animation is chosen once
     }
-    name_->setText(FromCp932(working_.name));
+    LoadText(name_, working_.name);
     show_->setChecked(true);
     ShowRecord();
 
     // Each change of a number is stored at once; the chip area and cell size repaint the preview.
+    // A value the author does not change stays in the record as it was, even where the spin
+    // cannot show it.
     for (auto [spin, member] : numbers_) {
-        connect(spin, &QSpinBox::valueChanged, this, [this, member = member](int value) {
-            working_.*member = value;
+        connect(spin, &QSpinBox::valueChanged, this, [this, spin = spin, member = member] {
+            working_.*member = SpinValue(spin);
+            if (spin == left_ || spin == top_ || spin == width_ || spin == height_) areaChanged_ = true;
             SyncPreview();
         });
     }
@@ -171,9 +175,15 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     });
     connect(&view(), &ImageView::colourPicked, this, [this](QWidget* owner, QColor colour) {
         if (owner != this) return;
-        red_->setValue(colour.red());
-        green_->setValue(colour.green());
-        blue_->setValue(colour.blue());
+        // The picked colour is taken even where a spin already shows it.
+        working_.keyRed = colour.red();
+        working_.keyGreen = colour.green();
+        working_.keyBlue = colour.blue();
+        for (QSpinBox* s : {red_, green_, blue_}) {
+            QSignalBlocker block(s);
+            LoadSpin(s, s == red_ ? colour.red() : s == green_ ? colour.green() : colour.blue());
+        }
+        SyncPreview();
     });
 }
 
@@ -184,12 +194,19 @@ QRadioButton* EffectSettingsStep::modeButton(int mode) const {
 void EffectSettingsStep::ShowRecord() {
     for (auto [spin, member] : numbers_) {
         QSignalBlocker block(spin);
-        spin->setValue(working_.*member);
-        working_.*member = spin->value();  // what is shown is what is kept
+        LoadSpin(spin, working_.*member);
+    }
+    // An edited animation with no area width or height shows the picture's (kept as 0 until the
+    // author changes it).
+    if (!isNew_ && imageWidth_ > 0) {
+        QSignalBlocker blockWidth(width_);
+        QSignalBlocker blockHeight(height_);
+        if (working_.areaWidth == 0) LoadSpinShowing(width_, 0, imageWidth_);
+        if (working_.areaHeight == 0) LoadSpinShowing(height_, 0, imageHeight_);
     }
     {
         QSignalBlocker block(keyOn_);
-        keyOn_->setChecked(working_.colorKey != 0);
+        LoadCheck(keyOn_, working_.colorKey);
     }
     if (QAbstractButton* b = modes_->button(working_.drawMode)) {
         b->setChecked(true);
@@ -207,11 +224,11 @@ void EffectSettingsStep::EnableKeyGroup() { keyGroup_->setEnabled(keyOn_->isChec
 void EffectSettingsStep::SetAreaRanges(int imageWidth, int imageHeight) {
     for (QSpinBox* s : {left_, width_, cellWidth_}) {
         QSignalBlocker block(s);
-        s->setRange(0, imageWidth);
+        KeepRange(s, 0, imageWidth);
     }
     for (QSpinBox* s : {top_, height_, cellHeight_}) {
         QSignalBlocker block(s);
-        s->setRange(0, imageHeight);
+        KeepRange(s, 0, imageHeight);
     }
 }
 
@@ -232,7 +249,8 @@ void EffectSettingsStep::ShowChosenImage() {
     imageWidth_ = sheet.exists() ? sheet.width : 0;
     imageHeight_ = sheet.exists() ? sheet.height : 0;
     if (image_->currentIndex() < 0) return;
-    ApplyChosenImage(working_, isNew_, ChosenImageFile(image_), imageWidth_, imageHeight_);
+    // A new animation takes the chosen file and the whole picture as its area.
+    if (isNew_) ApplyChosenImage(working_, true, ChosenImageFile(image_), imageWidth_, imageHeight_);
     if (sheet.exists()) SetAreaRanges(imageWidth_, imageHeight_);
     ShowRecord();
     SyncPreview();
@@ -241,6 +259,8 @@ void EffectSettingsStep::ShowChosenImage() {
 void EffectSettingsStep::SyncPreview() {
     ImageView& v = view();
     v.state().animation = working_;
+    // The outline of an edited animation without an area width or height covers the picture.
+    if (!isNew_) ApplyChosenImage(v.state().animation, false, {}, imageWidth_, imageHeight_);
     if (v.IsOpen()) v.Repaint();
 }
 
@@ -249,8 +269,7 @@ void EffectSettingsStep::Refuse(const QString& text) {
 }
 
 void EffectSettingsStep::accept() {
-    auto name = ToCp932(name_->text());
-    working_.name = EffectNameForRecord(name.value_or(std::string()));
+    working_.name = EffectNameForRecord(TextValue(name_));
     switch (CheckEffectSettings(working_)) {
     case EffectSettingsProblem::None: break;
     case EffectSettingsProblem::CellSizeBelowOne:
@@ -269,8 +288,11 @@ void EffectSettingsStep::accept() {
         Refuse(QStringLiteral("このｱﾆﾒ名は使えません"));
         return;
     }
-    ClipAreaToImage(working_, imageWidth_, imageHeight_);
-    ShowRecord();
+    // An area the author set is cut back to the picture; one read from the file stays as it was.
+    if (isNew_ || areaChanged_) {
+        ClipAreaToImage(working_, imageWidth_, imageHeight_);
+        ShowRecord();
+    }
     view().Close();
 
     EffectOrderStep order(context_, working_, EffectOrderStep::ForEffect(context_), this);

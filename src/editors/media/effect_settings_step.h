@@ -74,6 +74,7 @@ private:
     const bool isNew_;
     int imageWidth_ = 0;  // of the sheet shown, 0 while none is loaded
     int imageHeight_ = 0;
+    bool areaChanged_ = false;  // the author changed the chip area
 
     QLineEdit* name_;
     QComboBox* image_;

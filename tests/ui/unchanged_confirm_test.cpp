@@ -1,0 +1,164 @@
+// The rule every editor dialog keeps: opening a record and confirming it without touching
+// anything writes it back byte for byte, also when its values lie outside what the controls can
+// show (spin ranges, pictures smaller than the stored area) or its name's bytes do not decode.
+//
+// Each editor that loads records into controls adds one case to kCases below: the list file it
+// edits, with records that stress its controls, and how to open every record in turn and confirm
+// it unchanged, then confirm the editor. The test writes the file, runs the editor, and compares
+// the file's bytes.
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <functional>
+
+#include "app/editor_context.h"
+#include "core/media/audio_lists.h"
+#include "core/media/effect_animation.h"
+#include "editors/media/audio_list_editor.h"
+#include "editors/media/effect_list_editor.h"
+#include "editors/media/effect_order_step.h"
+#include "editors/media/effect_position_step.h"
+#include "editors/media/effect_settings_step.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/list_editor_panel.h"
+
+namespace lw {
+namespace {
+
+using test::OnNextModal;
+using test::TempProject;
+
+struct UnchangedCase {
+    const char* name;
+    std::string_view fileName;
+    // Puts what the editor needs beside its file (pictures, sounds) and returns the file's bytes.
+    std::function<std::string(const TempProject&)> prepare;
+    // Opens the editor, opens every record and confirms it untouched, then confirms the editor.
+    std::function<void(EditorContext&)> confirmUnchanged;
+};
+
+void ClickRow(ListEditorPanel* panel, int row) {
+    QTreeWidget* v = panel->view();
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
+}
+
+// ---- effect animations: "編集...", then "次へ", "次へ", "OK" in the three steps -----------------
+
+std::vector<EffectAnimation> StressedEffects() {
+    EffectAnimation a;
+    a.reserved1 = -7;
+    a.reserved2 = 123456;
+    a.reserved3 = -1;
+    a.name = std::string("\x85\x40\x79", 3);  // bytes that are no CP932 text
+    a.imageFile = "wide.bmp";                   // 320 x 64
+    a.speed = 150;                              // the spin runs 1..100
+    a.drawMode = 7;                             // no such radio button
+    a.colorKey = 2;
+    a.keyRed = 300;
+    a.keyGreen = -5;
+    a.keyBlue = 256;
+    a.areaLeft = 400;  // the area and cells lie outside the picture
+    a.areaTop = -3;
+    a.areaWidth = 1000;
+    a.areaHeight = 500;
+    a.cellWidth = 500;
+    a.cellHeight = 100;
+    a.frameCount = 2;
+    a.frames[0] = {99, -1, 500, -3};  // a chip off the grid, a position off the screen
+    a.frames[1] = {0, 0, 320, 240};
+
+    EffectAnimation b;
+    b.name = "\x89\xce\x82\xcc\x8b\xca";  // 火の玉
+    b.imageFile = "wide.bmp";
+    b.speed = 0;
+    b.areaWidth = 0;  // shown as the picture's size
+    b.areaHeight = 0;
+    b.cellWidth = 32;
+    b.cellHeight = 32;
+
+    EffectAnimation c = b;
+    c.name.clear();
+    c.imageFile = "gone.bmp";  // no longer in the image folder
+    c.speed = -4;
+    c.cellWidth = 1;
+    c.cellHeight = 2147483647;
+    return {a, b, c};
+}
+
+void ConfirmEveryEffectUnchanged(EditorContext& context) {
+    EffectListEditor editor(context, nullptr);
+    const int rows = editor.panel()->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        bool reachedPositions = false;
+        OnNextModal<EffectSettingsStep>([&](EffectSettingsStep* s) {
+            OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
+                OnNextModal<EffectPositionStep>([&](EffectPositionStep* p) {
+                    reachedPositions = true;
+                    // "更新" with the fields untouched changes nothing either.
+                    QTest::mouseClick(p->updateButton(), Qt::LeftButton);
+                    QTest::mouseClick(p->okButton(), Qt::LeftButton);
+                });
+                QTest::mouseClick(o->defaultButton(), Qt::LeftButton);
+            });
+            QTest::mouseClick(s->nextButton(), Qt::LeftButton);
+        });
+        ClickRow(editor.panel(), row);
+        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
+        test::CancelPendingModalWatches();
+        ASSERT_TRUE(reachedPositions) << "row " << row;
+    }
+    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+}
+
+// ---- the BGM list: names are kept as their bytes ------------------------------------------------
+
+void ConfirmBgmListUnchanged(EditorContext& context) {
+    AudioListEditor editor(context, AudioList::Bgm, nullptr);
+    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+}
+
+const UnchangedCase kCases[] = {
+    {"EffectAnimations", kEffectFile,
+     [](const TempProject& tp) {
+         test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+         return EffectFileBytes(StressedEffects());
+     },
+     ConfirmEveryEffectUnchanged},
+    {"BgmList", "midi_list.txt",
+     [](const TempProject&) {
+         return AudioListBytes(AudioList::Bgm, {std::string("\x85\x40\x79.mid", 7), "with blank.mid", "", "\x8b\xc8.mid"});
+     },
+     ConfirmBgmListUnchanged},
+};
+
+class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};
+
+TEST_P(UnchangedConfirm, WritesEveryRecordBackByteForByte) {
+    const UnchangedCase& c = GetParam();
+    TempProject tp;
+    test::FakeServices services;
+    EditorContext context;
+    context.project = tp.project;
+    context.services = &services;
+    const std::string bytes = c.prepare(tp);
+    tp.WriteData(c.fileName, bytes);
+
+    c.confirmUnchanged(context);
+
+    EXPECT_EQ(tp.ReadData(c.fileName), bytes);
+    // The only message is the overwrite question of the save itself.
+    ASSERT_EQ(services.messages.size(), 1u) << services.texts().join("\n").toStdString();
+    EXPECT_EQ(services.messages[0].text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryEditor, UnchangedConfirm, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<UnchangedCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace lw
