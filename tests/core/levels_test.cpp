@@ -141,7 +141,7 @@ TEST(GrowthTypes, NewProjectShowsAndWritesTheBuiltInTypes) {
     EXPECT_EQ(list, BuiltInGrowthList());
 }
 
-TEST(GrowthTypes, FileRulesAndCollecting) {
+TEST(GrowthTypes, FileRules) {
     // The guidance keeps its blanks; names stop at a blank; the count bounds the types; an existing
     // file without types stays without them.
     GrowthList list = ParseGrowthList(
@@ -157,11 +157,6 @@ TEST(GrowthTypes, FileRulesAndCollecting) {
     EXPECT_TRUE(ParseGrowthList("<level_ability_number>\r\n2000000000\r\n</level_ability_number>").types.empty());
 
     EXPECT_EQ(GrowthRowText(list.types[1]), "Tank 0 0 0 9 0 9 9 0");
-    GrowthType collected = CollectGrowthType(std::string(70, 'n'), {-5, 0, 1, 9999, 10000, 3, 2, 1}, 9999);
-    EXPECT_EQ(collected, (GrowthType{std::string(63, 'n'), 0, 0, 1, 9999, 9999, 3, 2, 1}));
-    EXPECT_EQ(CollectGrowthType("x", {5, 5, 5, 5, 5, 5, 5, 5}, -1).agility, 0);
-    EXPECT_EQ(GuidanceFromField("one\r\ntwo\nthree"), "one two three");
-    EXPECT_EQ(GuidanceFromField(std::string(300, 'g')).size(), kGuidanceBytes);
 }
 
 }  // namespace
