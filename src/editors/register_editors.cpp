@@ -1,6 +1,8 @@
 #include "app/editor_registry.h"
 #include "editors/media/audio_list_editor.h"
 #include "editors/media/effect_list_editor.h"
+#include "editors/rules/level_list_editor.h"
+#include "editors/rules/level_up_editor.h"
 
 namespace lw {
 
@@ -9,6 +11,8 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::BgmList, [](EditorContext& c, QWidget* p) { RunAudioListEditor(c, AudioList::Bgm, p); });
     registry.Register(HubEditor::SoundList, [](EditorContext& c, QWidget* p) { RunAudioListEditor(c, AudioList::Sound, p); });
     registry.Register(HubEditor::AnimeList, [](EditorContext& c, QWidget* p) { RunEffectListEditor(c, p); });
+    registry.Register(HubEditor::LevelList, [](EditorContext& c, QWidget* p) { RunLevelListEditor(c, p); });
+    registry.Register(HubEditor::LevelUp, [](EditorContext& c, QWidget* p) { RunLevelUpEditor(c, p); });
 }
 
 }  // namespace lw
