@@ -196,12 +196,22 @@ TEST_F(FaceDialogTest, OpensOnTheFieldsOfAnotherRecordAndChainsToTheNextStep) {
 TEST_F(FaceDialogTest, Screenshot) {
     const char* dir = std::getenv("LW_SCREENSHOT_DIR");
     if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    // Two faces side by side on the key colour; the second one is the face chosen.
+    test::WriteBytes(ImageFilePath(tp.project, "portraits.bmp"), test::MakeBmp24(192, 96, [](int x, int y) {
+                         const int cx = x < 96 ? 48 : 144, dx = x - cx, dy = y - 48;
+                         if (dx * dx + dy * dy < 34 * 34) {
+                             if ((dy == -8 || dy == -7) && (dx == -12 || dx == -11 || dx == 12 || dx == 11)) return 0x202020u;
+                             if (dy > 10 && dy < 14 && dx > -12 && dx < 12) return 0xA02020u;
+                             return x < 96 ? 0xF0C8A0u : 0xE0B090u;
+                         }
+                         return 0xFF00FFu;
+                     }));
     FaceEntry face;
-    face.fileName = "faces.bmp";
-    face.areaLeft = 4;
-    face.areaTop = 4;
-    face.areaWidth = 22;
-    face.areaHeight = 22;
+    face.fileName = "portraits.bmp";
+    face.areaLeft = 104;
+    face.areaTop = 8;
+    face.areaWidth = 80;
+    face.areaHeight = 80;
     SetSpec(face, DrawSpec{kDrawOpaque, 1, {255, 0, 255}});
     FaceDialog d(context, FaceFieldsOf(face));
     d.move(30, 30);
