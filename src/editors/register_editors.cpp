@@ -3,6 +3,7 @@
 #include "editors/media/effect_list_editor.h"
 #include "editors/rules/level_list_editor.h"
 #include "editors/rules/level_up_editor.h"
+#include "editors/settings/basic_settings_editor.h"
 
 namespace lw {
 
@@ -13,6 +14,7 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::AnimeList, [](EditorContext& c, QWidget* p) { RunEffectListEditor(c, p); });
     registry.Register(HubEditor::LevelList, [](EditorContext& c, QWidget* p) { RunLevelListEditor(c, p); });
     registry.Register(HubEditor::LevelUp, [](EditorContext& c, QWidget* p) { RunLevelUpEditor(c, p); });
+    registry.Register(HubEditor::BasicSettings, [](EditorContext& c, QWidget* p) { RunBasicSettingsEditor(c, p); });
 }
 
 }  // namespace lw
