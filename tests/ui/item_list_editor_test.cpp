@@ -69,33 +69,34 @@ protected:
         context.services = &services;
         context.player = &*player;
 
-        // A 4 x 1 sheet of 24 x 24 chips: a blade swinging from upright to level.
-        QImage sheet(96, 24, QImage::Format_RGB32);
+        // A 4 x 1 sheet of 48 x 48 chips: a blade swinging from upright to level.
+        QImage sheet(192, 48, QImage::Format_RGB32);
         sheet.fill(qRgb(255, 0, 255));
         QPainter p(&sheet);
-        p.setRenderHint(QPainter::Antialiasing);
         for (int c = 0; c < 4; ++c) {
             p.save();
-            p.translate(c * 24 + 12, 20);
+            p.translate(c * 48 + 14, 38);
             p.rotate(-90 + c * 30);
-            p.setPen(QPen(QColor(220, 230, 255), 3));
-            p.drawLine(0, 0, 16, 0);
-            p.setPen(QPen(QColor(160, 110, 40), 4));
-            p.drawLine(-3, 0, 2, 0);
+            p.setPen(QPen(QColor(200, 215, 255), 5));
+            p.drawLine(6, 0, 34, 0);
+            p.setPen(QPen(QColor(120, 80, 30), 7));
+            p.drawLine(-4, 0, 5, 0);
+            p.setPen(QPen(QColor(230, 190, 60), 3));
+            p.drawLine(5, -7, 5, 7);
             p.restore();
         }
         p.end();
         test::WriteBytes(ImageFilePath(tp.project, "slash.bmp"),
-                         test::MakeBmp24(96, 24, [&](int x, int y) { return static_cast<std::uint32_t>(sheet.pixel(x, y) & 0xFFFFFFu); }));
+                         test::MakeBmp24(192, 48, [&](int x, int y) { return static_cast<std::uint32_t>(sheet.pixel(x, y) & 0xFFFFFFu); }));
         EffectAnimation swing;
         swing.name = "swing";
         swing.imageFile = "slash.bmp";
         swing.colorKey = 1;
         swing.keyRed = 255;
         swing.keyBlue = 255;
-        swing.cellWidth = swing.cellHeight = 24;
-        swing.areaWidth = 96;
-        swing.areaHeight = 24;
+        swing.cellWidth = swing.cellHeight = 48;
+        swing.areaWidth = 192;
+        swing.areaHeight = 48;
         swing.speed = 3;
         swing.frameCount = 4;
         for (int i = 0; i < 4; ++i) swing.frames[static_cast<std::size_t>(i)] = {i, 0, 0, 0};
@@ -211,7 +212,7 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
         Choose(e.weaponChoice(), "swing");
         EXPECT_TRUE(view().IsShown());
         EXPECT_EQ(view().state().animation.name, "swing");
-        EXPECT_EQ(view().window()->size(), QSize(24, 24));
+        EXPECT_EQ(view().window()->size(), QSize(48, 48));
         EXPECT_TRUE(view().IsAnimating());
         EXPECT_EQ(view().window()->frameGeometry().left(), e.frameGeometry().right() + 1);
         Choose(e.soundChoice(), "cut.wav");
@@ -459,9 +460,17 @@ TEST_F(ItemListEditorTest, NamesAndDescriptionsTheLineCannotCarryAreRefusedAtEnt
         Click(e.updateButton());
         EXPECT_EQ(services.texts().size(), 3);
         EXPECT_TRUE(services.texts().value(2).startsWith("説明に半角の空白"));
+        // So are characters the file cannot hold, and more than 255 bytes.
+        TypeDescription(e.descriptionEdit(), {QStringLiteral("snow\u2603")});
+        Click(e.updateButton());
+        EXPECT_EQ(services.texts().value(3), "説明に使えない文字があります");
+        TypeDescription(e.descriptionEdit(), {QString(128, QChar(0x3042))});  // 256 bytes
+        Click(e.updateButton());
+        EXPECT_EQ(services.texts().value(4), "説明が長すぎます（255ﾊﾞｲﾄまで）");
+        EXPECT_EQ(e.items()[0].description, "");
         TypeDescription(e.descriptionEdit(), {QStringLiteral("暖かい　帽子")});
         Click(e.updateButton());
-        EXPECT_EQ(services.texts().size(), 3);
+        EXPECT_EQ(services.texts().size(), 5);
         Click(e.okButton());
     });
     EXPECT_EQ(tp.ReadData("item_list.txt"), ItemFile({"1 0 0 0 0 0 0 0 0 0 0 0 0 -1 -2 40 Cap " + Cp932("暖かい　帽子")}));
