@@ -119,7 +119,7 @@ ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : Previe
     loadStatus_ = LoadItemList(context_.project, items);
     list_->SetRecords(std::move(items), -1);
 
-    // The sound of a chosen effect is heard at once; choosing a row of the list does not play.
+    // A sound effect chosen in the drop-down is heard at once; showing a row's record does not play.
     playOnSelect_ = new PlayOnSelect(sound_, play_, context_, AudioKind::Sound);
     playOnSelect_->Reset();
     play_->click();  // checked on opening, with nothing chosen: stays silent
