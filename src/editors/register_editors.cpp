@@ -4,6 +4,7 @@
 #include "editors/rules/level_list_editor.h"
 #include "editors/rules/level_up_editor.h"
 #include "editors/settings/basic_settings_editor.h"
+#include "editors/rules/item_list_editor.h"
 
 namespace lw {
 
@@ -15,6 +16,7 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::LevelList, [](EditorContext& c, QWidget* p) { RunLevelListEditor(c, p); });
     registry.Register(HubEditor::LevelUp, [](EditorContext& c, QWidget* p) { RunLevelUpEditor(c, p); });
     registry.Register(HubEditor::BasicSettings, [](EditorContext& c, QWidget* p) { RunBasicSettingsEditor(c, p); });
+    registry.Register(HubEditor::ItemList, [](EditorContext& c, QWidget* p) { RunItemListEditor(c, p); });
 }
 
 }  // namespace lw

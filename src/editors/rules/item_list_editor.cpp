@@ -1,0 +1,377 @@
+#include "editors/rules/item_list_editor.h"
+
+#include <tuple>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "audio/music_player.h"
+#include "core/media/audio_lists.h"
+#include "core/rules/item_editing.h"
+#include "editors/media/effect_combo.h"
+#include "previews/image_view.h"
+#include "widgets/audio_glue.h"
+#include "widgets/cp932_validator.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/kept_value.h"
+#include "widgets/play_on_select.h"
+#include "widgets/read_guard.h"
+
+namespace lw {
+
+namespace {
+
+// The labels of the ability bonuses, in the order of ItemAbilityFields().
+constexpr std::array<const char*, kItemAbilityCount> kAbilityLabels = {
+    "敏捷度", "回避力", "攻撃力", "魔力", "肉体防御", "精神防御", "最大HP", "最大MP", "HP", "MP",
+};
+
+// The multi-line description keeps its stored bytes while the field shows what it showed after
+// loading them (the counterpart of LoadText/TextValue for a multi-line field).
+constexpr const char* kStoredDescription = "lwStoredDescription";
+constexpr const char* kShownDescription = "lwShownDescription";
+
+void LoadDescription(QPlainTextEdit* edit, const std::string& bytes) {
+    edit->setPlainText(FromCp932(DescriptionForField(bytes)));
+    edit->setProperty(kStoredDescription, QByteArray::fromStdString(bytes));
+    edit->setProperty(kShownDescription, edit->toPlainText());
+}
+
+// nullopt when the text holds characters CP932 cannot hold.
+std::optional<std::string> DescriptionValue(const QPlainTextEdit* edit) {
+    const QString text = edit->toPlainText();
+    if (edit->property(kShownDescription).toString() == text)
+        return edit->property(kStoredDescription).toByteArray().toStdString();
+    std::optional<std::string> bytes = ToCp932(text);
+    if (!bytes) return std::nullopt;
+    return DescriptionFromTyped(*bytes);
+}
+
+// What the form shows with no item selected: nothing chosen, everything empty or 0.
+Item ClearedItem() {
+    Item item;
+    item.kind = -1;
+    item.weaponAnimation = kNoWeaponAnimation;
+    item.sound = kItemSoundUnchosen;
+    return item;
+}
+
+QLabel* Label(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
+
+}  // namespace
+
+ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
+    setWindowTitle(QStringLiteral("ｱｲﾃﾑ ﾘｽﾄ"));
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout();
+    layout->addLayout(top, 1);
+
+    panel_ = new ListEditorPanel(ListEditorOptions{}, this);
+    panel_->view()->setMinimumSize(200, 300);
+    update_ = panel_->AddButton(QStringLiteral("更新"), ListEditorPanel::Enable::WithSelection);
+    top->addWidget(panel_, 1);
+
+    auto* grid = new QGridLayout();
+    top->addLayout(grid, 2);
+    BuildForm(grid);
+
+    auto* bottom = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
+    layout->addLayout(bottom);
+
+    list_ = std::make_unique<ListEditor<Item>>(panel_, [](const Item& i) { return QStringList{FromCp932(i.name)}; });
+    list_->OnSelectionChanged([this](int) { ShowSelection(); });
+    // "追加" keeps the selection where it is, so the panel's add is handled here; after "削除" the
+    // form shows the row that took the deleted one's place (the list has moved it there first).
+    connect(panel_, &ListEditorPanel::addClicked, this, [this] { AddItem(); });
+    connect(update_, &QPushButton::clicked, this, [this] { UpdateItem(); });
+    connect(panel_, &ListEditorPanel::deleteClicked, this, [this] { ShowSelection(); });
+
+    // The other lists this form chooses from, and the game's limits, as they are on disk now.
+    LoadGameSettings(context_.project, context_.settings);
+    LoadEffectTable(context_.project, context_.effects);
+    AddEffectComboItems(weapon_, context_.effects, -1);
+    WaveTable sounds;
+    LoadWaveTable(context_.project, sounds);
+    std::vector<std::string> soundNames;
+    for (int i = 0; i < sounds.count; ++i) soundNames.emplace_back(sounds.Name(i));
+    FillAudioCombo(sound_, soundNames);
+    sound_->insertItem(0, QStringLiteral("なし"));
+    sound_->setCurrentIndex(-1);
+
+    const int abilityMax = AbilitySpinMaximum(context_.settings);
+    for (QSpinBox* spin : abilities_) spin->setRange(0, abilityMax);
+    price_->setRange(0, kItemPriceMax);
+
+    std::vector<Item> items;
+    loadStatus_ = LoadItemList(context_.project, items);
+    list_->SetRecords(std::move(items), -1);
+
+    // A sound effect chosen in the drop-down is heard at once; showing a row's record does not play.
+    playOnSelect_ = new PlayOnSelect(sound_, play_, context_, AudioKind::Sound);
+    playOnSelect_->Reset();
+    play_->click();  // checked on opening, with nothing chosen: stays silent
+    showImage_->setChecked(true);
+
+    connect(kind_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!loading_) OnKindChosen();
+    });
+    connect(weapon_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!loading_) RefreshPreview();
+    });
+    connect(showImage_, &QCheckBox::toggled, this, [this] { RefreshPreview(); });
+
+    ShowSelection();
+}
+
+ItemListEditor::~ItemListEditor() = default;
+
+void ItemListEditor::BuildForm(QGridLayout* grid) {
+    int row = 0;
+    name_ = new QLineEdit(this);
+    LimitToCp932(name_, static_cast<int>(kItemNameBytes));
+    grid->addWidget(Label("ｱｲﾃﾑ名", this), row, 0);
+    grid->addWidget(name_, row, 1, 1, 3);
+    ++row;
+
+    kind_ = new QComboBox(this);
+    for (const std::string& k : ItemKindNames()) kind_->addItem(FromCp932(k));
+    kind_->setCurrentIndex(-1);
+    grid->addWidget(Label("種別", this), row, 0);
+    grid->addWidget(kind_, row, 1, 1, 2);
+    noDiscard_ = new QCheckBox(QStringLiteral("廃棄・売却不可"), this);
+    grid->addWidget(noDiscard_, row, 3);
+    ++row;
+
+    auto* abilityBox = new QGroupBox(QStringLiteral("能力値"), this);
+    auto* abilityGrid = new QGridLayout(abilityBox);
+    for (int i = 0; i < kAbilityCount; ++i) {
+        auto* spin = new QSpinBox(abilityBox);
+        spin->setMinimumWidth(80);
+        abilities_[static_cast<std::size_t>(i)] = spin;
+        const int r = i / 2, c = (i % 2) * 2;
+        abilityGrid->addWidget(Label(kAbilityLabels[static_cast<std::size_t>(i)], abilityBox), r, c);
+        abilityGrid->addWidget(spin, r, c + 1);
+    }
+    abilityGrid->setColumnStretch(1, 1);
+    abilityGrid->setColumnStretch(3, 1);
+    grid->addWidget(abilityBox, row, 0, 1, 4);
+    ++row;
+
+    health_ = new QComboBox(this);
+    for (const std::string& h : HealthStateNames()) health_->addItem(FromCp932(h));
+    health_->setCurrentIndex(-1);
+    grid->addWidget(Label("健康状態", this), row, 0);
+    grid->addWidget(health_, row, 1, 1, 2);
+    ++row;
+
+    weapon_ = new QComboBox(this);
+    weapon_->setMinimumContentsLength(16);
+    weapon_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    showImage_ = new QCheckBox(QStringLiteral("画像表示"), this);
+    grid->addWidget(Label("武器ｱﾆﾒ", this), row, 0);
+    grid->addWidget(weapon_, row, 1, 1, 2);
+    grid->addWidget(showImage_, row, 3);
+    ++row;
+
+    sound_ = new QComboBox(this);
+    sound_->setMinimumContentsLength(16);
+    sound_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    play_ = new QCheckBox(QStringLiteral("MIDI・WAVE再生"), this);
+    grid->addWidget(Label("効果音", this), row, 0);
+    grid->addWidget(sound_, row, 1, 1, 2);
+    grid->addWidget(play_, row, 3);
+    ++row;
+
+    price_ = new QSpinBox(this);
+    price_->setMinimumWidth(100);
+    grid->addWidget(Label("金額", this), row, 0);
+    grid->addWidget(price_, row, 1);
+    ++row;
+
+    description_ = new QPlainTextEdit(this);
+    description_->setTabChangesFocus(true);
+    description_->setMinimumHeight(80);
+    grid->addWidget(Label("説明", this), row, 0, Qt::AlignTop);
+    grid->addWidget(description_, row, 1, 1, 3);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+}
+
+void ItemListEditor::OpenPreview() {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(ViewMode::ItemAnimation, this);
+    v.SetCursorShape(Qt::ArrowCursor);
+    RefreshPreview();
+}
+
+void ItemListEditor::ShowSelection() {
+    const int row = list_->selected();
+    ShowRecord(row >= 0 ? list_->records()[static_cast<std::size_t>(row)] : ClearedItem());
+}
+
+void ItemListEditor::ShowRecord(const Item& item) {
+    loading_ = true;
+    {
+        // Loading a record chooses rows from code: that plays nothing.
+        const QSignalBlocker quiet(sound_);
+        LoadText(name_, item.name);
+        LoadDescription(description_, item.description);
+        LoadComboIndex(kind_, item.kind);
+        LoadComboIndex(sound_, item.sound + 1);  // row 0 is "なし"
+        ApplyKind(item.kind, false);
+        if (KindUsesWeaponAnimation(item.kind)) {
+            LoadComboIndex(weapon_, item.weaponAnimation);
+        } else {
+            weapon_->setCurrentIndex(-1);
+        }
+        health_->setCurrentIndex(KindUsesHealthState(item.kind) ? HealthStateRow(item.healthState) : -1);
+        LoadCheck(noDiscard_, item.noDiscard);
+        const auto fields = ItemAbilityFields();
+        for (std::size_t i = 0; i < fields.size(); ++i) LoadSpin(abilities_[i], item.*fields[i]);
+        LoadSpin(price_, item.price);
+    }
+    shown_ = item;
+    shownWeaponRow_ = weapon_->currentIndex();
+    shownHealthRow_ = health_->currentIndex();
+    loading_ = false;
+    RefreshPreview();
+}
+
+void ItemListEditor::ApplyKind(int kind, bool clear) {
+    const bool weapon = KindUsesWeaponAnimation(kind);
+    weapon_->setEnabled(weapon);
+    showImage_->setEnabled(weapon);
+    if (!weapon && clear) weapon_->setCurrentIndex(-1);
+    const bool health = KindUsesHealthState(kind);
+    health_->setEnabled(health);
+    if (!health && clear) health_->setCurrentIndex(-1);
+}
+
+void ItemListEditor::OnKindChosen() {
+    ApplyKind(ComboIndexValue(kind_), true);
+    RefreshPreview();
+}
+
+void ItemListEditor::RefreshPreview() {
+    ImageView& v = view();
+    if (!v.IsOpen()) return;
+    const int row = weapon_->currentIndex();
+    const bool show = showImage_->isChecked() && KindUsesWeaponAnimation(ComboIndexValue(kind_)) && row >= 0 &&
+                      row < context_.effects.count();
+    if (!show) {
+        v.Hide();
+        return;
+    }
+    v.state().animation = context_.effects.records[static_cast<std::size_t>(row)];
+    v.RestartAnimation();
+    v.ShowAnimationCell(this, v.state().animation.imageFile);
+}
+
+std::optional<ItemForm> ItemListEditor::ReadForm() {
+    std::optional<std::string> description = DescriptionValue(description_);
+    if (!description) {
+        if (context_.services) context_.services->Inform(this, QStringLiteral("説明に使えない文字があります"));
+        return std::nullopt;
+    }
+    ItemForm form;
+    form.name = TextValue(name_);
+    form.description = std::move(*description);
+    form.kindRow = ComboIndexValue(kind_);
+    form.soundRow = ComboIndexValue(sound_);
+    form.animationRow = weapon_->currentIndex();
+    form.healthRow = health_->currentIndex();
+    form.noDiscard = noDiscard_->isChecked();
+    for (std::size_t i = 0; i < abilities_.size(); ++i) form.abilities[i] = SpinValue(abilities_[i]);
+    form.price = SpinValue(price_);
+    return form;
+}
+
+Item ItemListEditor::Collect(const ItemForm& form) const {
+    KeptItemChoices kept;
+    kept.noDiscard = CheckValue(noDiscard_);
+    kept.weaponAsShown = weapon_->currentIndex() == shownWeaponRow_;
+    kept.healthAsShown = health_->currentIndex() == shownHealthRow_;
+    return CollectEditedItem(form, shown_, kept);
+}
+
+bool ItemListEditor::Refuse(ItemProblem problem, const ItemForm& form) {
+    QString text;
+    switch (problem) {
+    case ItemProblem::None:
+        if (DescriptionFits(form.description)) return false;
+        text = QStringLiteral("説明が長すぎます（%1ﾊﾞｲﾄまで）").arg(kItemDescriptionBytes);
+        break;
+    case ItemProblem::NoName: text = QStringLiteral("ｱｲﾃﾑ名がありません"); break;
+    case ItemProblem::NameHasBlank: text = QStringLiteral("ｱｲﾃﾑ名に空白は使えません"); break;
+    case ItemProblem::NoKind: text = QStringLiteral("[種別]を指定してください"); break;
+    case ItemProblem::DescriptionHasBlank:
+        text = QStringLiteral("説明に半角の空白やﾀﾌﾞは使えません（全角の空白は使えます）");
+        break;
+    }
+    if (context_.services) context_.services->Inform(this, text);
+    return true;
+}
+
+void ItemListEditor::AddItem() {
+    std::optional<ItemForm> form = ReadForm();
+    if (!form || Refuse(CheckItemToAdd(*form), *form)) return;
+    const int selected = list_->selected();
+    list_->model().Append(Collect(*form));
+    list_->model().Select(selected);
+    list_->Refresh();
+}
+
+void ItemListEditor::UpdateItem() {
+    const int row = list_->selected();
+    if (row < 0) return;
+    std::optional<ItemForm> form = ReadForm();
+    if (!form || Refuse(CheckItemToUpdate(*form), *form)) return;
+    const Item item = Collect(*form);
+    list_->model().Replace(row, item);
+    list_->Refresh();
+    ShowRecord(item);
+}
+
+void ItemListEditor::Leave() {
+    if (playOnSelect_) playOnSelect_->Stop();
+    view().Close();
+    view().SetMode(ViewMode::None);
+}
+
+void ItemListEditor::accept() {
+    if (playOnSelect_) playOnSelect_->Stop();
+    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
+        DialogSaveUi ui(*context_.services, this);
+        SaveItemList(context_.project, list_->records(), ui);
+    }
+    Leave();
+    done(QDialog::Accepted);
+}
+
+void ItemListEditor::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+int RunItemListEditor(EditorContext& context, QWidget* parent) {
+    ItemListEditor editor(context, parent);
+    if (ReportUnreadable(context, parent, kItemFile, editor.loadStatus())) return QDialog::Rejected;
+    return editor.exec();
+}
+
+}  // namespace lw

@@ -1,0 +1,517 @@
+// The item editor "ｱｲﾃﾑ ﾘｽﾄ" end to end through its widgets: a project with two effect animations
+// (a chip sheet made in code), two sound effects played by a real player on SDL's dummy driver and
+// a maximum ability value of its own.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <optional>
+
+#include "app/editor_context.h"
+#include "app/editor_registry.h"
+#include "audio/music_player.h"
+#include "core/media/audio_lists.h"
+#include "core/media/effect_animation.h"
+#include "editors/rules/item_list_editor.h"
+#include "previews/image_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/media_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/audio_glue.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::TempProject;
+
+constexpr const char* kHead = "<item_number>\r\n";
+// The ability spins, by their place in the record.
+enum Ability { Agility, Evasion, Attack, MagicPower, PhysicalDefence, MentalDefence, MaxHp, MaxMp, Hp, Mp };
+
+std::string Cp932(const QString& text) { return ToCp932(text).value(); }
+
+std::string ItemFile(const std::vector<std::string>& lines, int count = -1) {
+    std::string out = kHead;
+    out += std::to_string(count < 0 ? static_cast<int>(lines.size()) : count);
+    out += "\r\n</item_number>\r\n<item_data>";
+    for (const std::string& line : lines) out += "\r\n" + line;
+    out += "\r\n</item_data>";
+    return out;
+}
+
+class ItemListEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    std::optional<MusicPlayer> player;
+    EditorContext context;
+
+    void SetUp() override {
+        if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
+        player.emplace(AudioMessagesTo(services));
+        ASSERT_TRUE(player->Initialise());
+        context.project = tp.project;
+        context.services = &services;
+        context.player = &*player;
+
+        // A 4 x 1 sheet of 48 x 48 chips: a blade swinging from upright to level.
+        QImage sheet(192, 48, QImage::Format_RGB32);
+        sheet.fill(qRgb(255, 0, 255));
+        QPainter p(&sheet);
+        for (int c = 0; c < 4; ++c) {
+            p.save();
+            p.translate(c * 48 + 14, 38);
+            p.rotate(-90 + c * 30);
+            p.setPen(QPen(QColor(200, 215, 255), 5));
+            p.drawLine(6, 0, 34, 0);
+            p.setPen(QPen(QColor(120, 80, 30), 7));
+            p.drawLine(-4, 0, 5, 0);
+            p.setPen(QPen(QColor(230, 190, 60), 3));
+            p.drawLine(5, -7, 5, 7);
+            p.restore();
+        }
+        p.end();
+        test::WriteBytes(ImageFilePath(tp.project, "slash.bmp"),
+                         test::MakeBmp24(192, 48, [&](int x, int y) { return static_cast<std::uint32_t>(sheet.pixel(x, y) & 0xFFFFFFu); }));
+        EffectAnimation swing;
+        swing.name = "swing";
+        swing.imageFile = "slash.bmp";
+        swing.colorKey = 1;
+        swing.keyRed = 255;
+        swing.keyBlue = 255;
+        swing.cellWidth = swing.cellHeight = 48;
+        swing.areaWidth = 192;
+        swing.areaHeight = 48;
+        swing.speed = 3;
+        swing.frameCount = 4;
+        for (int i = 0; i < 4; ++i) swing.frames[static_cast<std::size_t>(i)] = {i, 0, 0, 0};
+        EffectAnimation unnamed = swing;
+        unnamed.name.clear();
+        unnamed.frameCount = 1;
+        tp.WriteData("image_effect.txt", EffectFileBytes({swing, unnamed}));
+
+        for (const char* name : {"cut.wav", "heal.wav"}) test::WriteBytes(AudioFilePath(tp.project, name), test::MakeWav({{1000, 3000}}));
+        tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"cut.wav", "heal.wav"}));
+
+        GameSettings settings;
+        ResetGameSettings(settings);
+        settings.abilityMax = 500;
+        tp.WriteData("setting.txt", GameSettingsBytes(settings));
+    }
+    void TearDown() override {
+        test::CancelPendingModalWatches();
+        player->Shutdown();
+    }
+
+    ImageView& view() { return *context.imageView; }
+    bool HasItemFile() const { return std::filesystem::exists(DataFilePath(tp.project, "item_list.txt")); }
+
+    static void Click(QAbstractButton* b) {
+        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
+        QTest::mouseClick(b, Qt::LeftButton, {}, at);
+    }
+    static void Choose(QComboBox* c, const QString& text) {
+        const int i = c->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        c->setCurrentIndex(i);
+    }
+    // Text as an input method delivers it (replacing what the field held).
+    static void TypeName(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        if (!text.isEmpty()) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
+    }
+    static void Type(QSpinBox* s, int value) {
+        s->setFocus();
+        s->selectAll();
+        QTest::keyClicks(s, QString::number(value));
+        QTest::keyClick(s, Qt::Key_Tab);
+    }
+    // Lines typed into the description, each ended by Return except the last.
+    static void TypeDescription(QPlainTextEdit* edit, const QStringList& lines) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        for (int i = 0; i < lines.size(); ++i) {
+            if (i > 0) QTest::keyClick(edit, Qt::Key_Return);
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, lines[i], Qt::NoModifier);
+        }
+    }
+    static void ClickRow(ListEditorPanel* panel, int row) {
+        QTreeWidget* v = panel->view();
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
+    }
+    static QStringList Rows(const ListEditorPanel* panel) {
+        QStringList out;
+        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
+        return out;
+    }
+    static QStringList Items(const QComboBox* c) {
+        QStringList out;
+        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
+        return out;
+    }
+    // Runs `drive` on the shown editor, then lets `finish` (OK or Cancel) close it.
+    void RunEditor(const std::function<void(ItemListEditor&)>& drive) {
+        ItemListEditor editor(context, nullptr);
+        QTimer::singleShot(0, [&] {
+            drive(editor);
+            if (editor.isVisible()) editor.reject();
+        });
+        editor.exec();
+    }
+};
+
+TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
+    RunEditor([&](ItemListEditor& e) {
+        EXPECT_EQ(e.windowTitle(), "ｱｲﾃﾑ ﾘｽﾄ");
+        EXPECT_EQ(e.panel()->rowCount(), 0);
+        EXPECT_EQ(Items(e.kindChoice()), (QStringList{"武器", "兜", "鎧", "盾", "その他の装備品", "回復系消耗品",
+                                                       "能力値上昇系消耗品", "その他の消耗品", "その他"}));
+        EXPECT_EQ(Items(e.healthChoice()), (QStringList{"正常", "毒"}));
+        EXPECT_EQ(Items(e.weaponChoice()), (QStringList{"swing", "slash.bmp"}));  // unnamed: its image file
+        EXPECT_EQ(Items(e.soundChoice()), (QStringList{"なし", "cut.wav", "heal.wav"}));
+        EXPECT_EQ(e.kindChoice()->currentIndex(), -1);
+        EXPECT_EQ(e.soundChoice()->currentIndex(), -1);
+        EXPECT_TRUE(e.showImageBox()->isChecked());
+        EXPECT_TRUE(e.playBox()->isChecked());
+        EXPECT_EQ(e.playBox()->text(), "MIDI・WAVE再生");
+        // The abilities run to the game's maximum ability value, the price to 999999.
+        for (int i = 0; i < ItemListEditor::kAbilityCount; ++i) EXPECT_EQ(e.abilitySpin(i)->maximum(), 500) << i;
+        EXPECT_EQ(e.priceSpin()->maximum(), 999999);
+        EXPECT_EQ(view().state().mode, ViewMode::ItemAnimation);
+        EXPECT_FALSE(view().IsShown());
+
+        // Refused: no name, then no kind.
+        Click(e.panel()->addButton());
+        TypeName(e.nameEdit(), QStringLiteral("銅の剣"));
+        Click(e.panel()->addButton());
+        EXPECT_EQ(services.texts(), (QStringList{"ｱｲﾃﾑ名がありません", "[種別]を指定してください"}));
+        EXPECT_EQ(services.messages.back().caption, "Lorewright");
+        EXPECT_EQ(services.messages.back().buttons, MessageButtons::Ok);
+        EXPECT_EQ(e.panel()->rowCount(), 0);
+
+        // A weapon: its animation plays beside the dialog, its sound is heard when chosen.
+        Choose(e.kindChoice(), "武器");
+        Choose(e.weaponChoice(), "swing");
+        EXPECT_TRUE(view().IsShown());
+        EXPECT_EQ(view().state().animation.name, "swing");
+        EXPECT_EQ(view().window()->size(), QSize(48, 48));
+        EXPECT_TRUE(view().IsAnimating());
+        EXPECT_EQ(view().window()->frameGeometry().left(), e.frameGeometry().right() + 1);
+        Choose(e.soundChoice(), "cut.wav");
+        EXPECT_TRUE(player->SoundPlaying());
+        EXPECT_EQ(player->SoundSlotFile(0), AudioFilePath(tp.project, "cut.wav"));
+        Type(e.abilitySpin(Attack), 12);
+        Type(e.priceSpin(), 120);
+        TypeDescription(e.descriptionEdit(), {"A", "plain_blade"});
+        Click(e.panel()->addButton());
+        EXPECT_EQ(Rows(e.panel()), QStringList{"銅の剣"});
+        EXPECT_EQ(e.panel()->selectedRow(), -1);  // adding does not move the selection
+
+        // Kind 0 and an animation, then a shield: no animation is stored, the preview hides.
+        TypeName(e.nameEdit(), QStringLiteral("木の盾"));
+        Choose(e.kindChoice(), "盾");
+        EXPECT_FALSE(e.weaponChoice()->isEnabled());
+        EXPECT_FALSE(e.showImageBox()->isEnabled());
+        EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
+        EXPECT_FALSE(view().IsShown());
+        Type(e.abilitySpin(Attack), 0);
+        Type(e.abilitySpin(PhysicalDefence), 5);
+        e.abilitySpin(Evasion)->setValue(900);  // held to the maximum ability value
+        Choose(e.soundChoice(), "なし");
+        EXPECT_FALSE(player->SoundPlaying());
+        Click(e.noDiscardBox());
+        TypeDescription(e.descriptionEdit(), {});
+        Click(e.panel()->addButton());
+
+        // A recovery item that cures poison, with three lines of description.
+        TypeName(e.nameEdit(), "Antidote");
+        Choose(e.kindChoice(), "回復系消耗品");
+        EXPECT_TRUE(e.healthChoice()->isEnabled());
+        Choose(e.healthChoice(), "毒");
+        Click(e.noDiscardBox());
+        Type(e.abilitySpin(PhysicalDefence), 0);
+        Type(e.abilitySpin(Evasion), 0);
+        Type(e.abilitySpin(Hp), 30);
+        e.priceSpin()->setValue(1500000);  // held to 999999
+        Choose(e.soundChoice(), "heal.wav");
+        TypeDescription(e.descriptionEdit(), {"Cures", "poison", "#now"});
+        Click(e.panel()->addButton());
+        EXPECT_EQ(Rows(e.panel()), (QStringList{"銅の剣", "木の盾", "Antidote"}));
+        EXPECT_EQ(services.messages.size(), 2u);
+
+        Click(e.okButton());
+    });
+    EXPECT_FALSE(player->SoundPlaying());
+    EXPECT_FALSE(view().IsOpen());
+    EXPECT_EQ(view().state().mode, ViewMode::None);
+    EXPECT_EQ(services.messages.size(), 2u);  // no overwrite question: there was no file
+    EXPECT_EQ(tp.ReadData("item_list.txt"),
+              ItemFile({"0 0 0 0 12 0 0 0 0 0 0 0 0 0 0 120 " + Cp932("銅の剣") + " A#plain_blade",
+                        "3 1 0 500 0 0 5 0 0 0 0 0 0 -1 -1 120 " + Cp932("木の盾") + " ",
+                        "5 0 0 0 0 0 0 0 0 0 30 0 1 -1 1 999999 Antidote Cures#poison##now"}));
+}
+
+TEST_F(ItemListEditorTest, CancelWritesNothing) {
+    RunEditor([&](ItemListEditor& e) {
+        TypeName(e.nameEdit(), "Herb");
+        Choose(e.kindChoice(), "その他の消耗品");
+        Click(e.panel()->addButton());
+        ASSERT_EQ(e.panel()->rowCount(), 1);
+        Click(e.cancelButton());
+    });
+    EXPECT_FALSE(HasItemFile());
+    const std::string before = ItemFile({"7 0 0 0 0 0 0 0 0 0 5 0 0 -1 -2 8 Herb "});
+    tp.WriteData("item_list.txt", before);
+    RunEditor([&](ItemListEditor& e) {
+        ClickRow(e.panel(), 0);
+        Click(e.panel()->deleteButton());
+        EXPECT_EQ(e.panel()->rowCount(), 0);
+        QTest::keyClick(&e, Qt::Key_Escape);
+    });
+    EXPECT_EQ(tp.ReadData("item_list.txt"), before);
+    EXPECT_TRUE(services.messages.empty());  // not even the overwrite question
+}
+
+TEST_F(ItemListEditorTest, AnOddFileConfirmedUnchangedIsWrittenBackByteForByte) {
+    // Values the controls cannot show: a kind beyond the table, abilities above the maximum and
+    // below 0, a weapon animation and a sound beyond their lists, a helmet carrying an animation
+    // and a health state, a state the drop-down does not offer, a no-discard flag of 2, a price
+    // above 999999, name bytes that do not decode, and "#" line breaks.
+    const std::string odd = ItemFile({
+        "12 2 600 -5 1 2 3 4 5 6 7 8 0 -1 -2 0 Strange \x81\x40",
+        "1 0 0 0 0 0 0 0 0 0 0 0 4 7 1 10 Helm# ##",
+        "0 1 9 9 9 9 9 9 9 9 9 9 0 77 300 1500000 \x85\x40\x85\x41 line#two",
+        "5 0 0 0 0 0 0 0 0 0 50 0 8 -1 -1 20 Sleepaway ",
+        "0 0 0 0 1 0 0 0 0 0 0 0 0 1 0 5 Dagger ",
+    });
+    tp.WriteData("item_list.txt", odd);
+    RunEditor([&](ItemListEditor& e) {
+        ASSERT_EQ(e.panel()->rowCount(), 5);
+        for (int row = 0; row < 5; ++row) {
+            ClickRow(e.panel(), row);
+            Click(e.updateButton());
+        }
+        EXPECT_TRUE(services.messages.empty()) << services.texts().join("|").toStdString();
+        // What the controls show of them.
+        ClickRow(e.panel(), 0);
+        EXPECT_EQ(e.kindChoice()->currentIndex(), -1);
+        EXPECT_EQ(e.abilitySpin(Agility)->value(), 500);
+        EXPECT_EQ(e.abilitySpin(Evasion)->value(), 0);
+        EXPECT_EQ(e.soundChoice()->currentIndex(), -1);
+        ClickRow(e.panel(), 2);
+        EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
+        EXPECT_EQ(e.priceSpin()->value(), 999999);
+        EXPECT_EQ(e.descriptionEdit()->toPlainText(), "line\ntwo");
+        Click(e.okButton());
+    });
+    ASSERT_EQ(services.texts().size(), 1);  // the overwrite question, answered Yes
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(tp.ReadData("item_list.txt"), odd);
+}
+
+TEST_F(ItemListEditorTest, TheKindEnablesTheWeaponAnimationAndTheHealthState) {
+    tp.WriteData("item_list.txt", ItemFile({
+                                      "0 0 0 0 3 0 0 0 0 0 0 0 0 1 -2 5 Club ",
+                                      "5 0 0 0 0 0 0 0 0 0 10 0 1 -1 -1 5 Antidote ",
+                                      "5 0 0 0 0 0 0 0 0 0 10 0 4 -1 -1 5 Smelling_salts ",
+                                      "2 0 0 0 0 0 0 0 0 0 0 0 0 -1 1 5 Mail ",
+                                  }));
+    RunEditor([&](ItemListEditor& e) {
+        // The weapon: its animation chosen and shown; no health state.
+        ClickRow(e.panel(), 0);
+        EXPECT_EQ(e.nameEdit()->text(), "Club");
+        EXPECT_TRUE(e.weaponChoice()->isEnabled());
+        EXPECT_TRUE(e.showImageBox()->isEnabled());
+        EXPECT_EQ(e.weaponChoice()->currentText(), "slash.bmp");
+        EXPECT_FALSE(e.healthChoice()->isEnabled());
+        EXPECT_EQ(e.healthChoice()->currentIndex(), -1);
+        EXPECT_EQ(e.soundChoice()->currentIndex(), -1);
+        EXPECT_TRUE(view().IsShown());
+        EXPECT_EQ(view().state().animation.frameCount, 1);
+        // "画像表示" hides and shows the preview.
+        Click(e.showImageBox());
+        EXPECT_FALSE(view().IsShown());
+        Click(e.showImageBox());
+        EXPECT_TRUE(view().IsShown());
+
+        // A recovery item: the health state shown, the weapon animation off and the preview hidden.
+        ClickRow(e.panel(), 1);
+        EXPECT_FALSE(e.weaponChoice()->isEnabled());
+        EXPECT_FALSE(e.showImageBox()->isEnabled());
+        EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
+        EXPECT_TRUE(e.healthChoice()->isEnabled());
+        EXPECT_EQ(e.healthChoice()->currentText(), "毒");
+        EXPECT_EQ(e.soundChoice()->currentText(), "なし");
+        EXPECT_FALSE(view().IsShown());
+        // A state the drop-down does not offer shows no row.
+        ClickRow(e.panel(), 2);
+        EXPECT_EQ(e.healthChoice()->currentIndex(), -1);
+        // Armour: neither.
+        ClickRow(e.panel(), 3);
+        EXPECT_FALSE(e.weaponChoice()->isEnabled());
+        EXPECT_FALSE(e.healthChoice()->isEnabled());
+        EXPECT_EQ(e.soundChoice()->currentText(), "heal.wav");
+
+        // Changing the kind of the recovery item clears its state; back to a weapon enables the
+        // animation again, empty.
+        ClickRow(e.panel(), 1);
+        Choose(e.kindChoice(), "その他");
+        EXPECT_FALSE(e.healthChoice()->isEnabled());
+        EXPECT_EQ(e.healthChoice()->currentIndex(), -1);
+        Choose(e.kindChoice(), "武器");
+        EXPECT_TRUE(e.weaponChoice()->isEnabled());
+        EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
+        EXPECT_FALSE(view().IsShown());
+        Choose(e.weaponChoice(), "swing");
+        EXPECT_TRUE(view().IsShown());
+        Click(e.updateButton());
+        Click(e.okButton());
+    });
+    const std::string written = tp.ReadData("item_list.txt");
+    EXPECT_NE(written.find("\r\n0 0 0 0 0 0 0 0 0 0 10 0 0 0 -1 5 Antidote \r\n"), std::string::npos) << written;
+}
+
+TEST_F(ItemListEditorTest, RowsAreShownUpdatedAndDeletedWithoutPlaying) {
+    tp.WriteData("item_list.txt", ItemFile({
+                                      "8 0 0 0 0 0 0 0 0 0 0 0 0 -1 0 1 Alpha ",
+                                      "8 0 0 0 0 0 0 0 0 0 0 0 0 -1 1 2 Beta ",
+                                      "8 0 0 0 0 0 0 0 0 0 0 0 0 -1 0 3 Gamma ",
+                                  }));
+    RunEditor([&](ItemListEditor& e) {
+        EXPECT_FALSE(e.updateButton()->isEnabled());  // nothing selected
+        // Showing a record chooses its sound without playing it; choosing one plays.
+        ClickRow(e.panel(), 1);
+        EXPECT_EQ(e.soundChoice()->currentText(), "heal.wav");
+        EXPECT_FALSE(player->SoundPlaying());
+        Choose(e.soundChoice(), "cut.wav");
+        EXPECT_TRUE(player->SoundPlaying());
+        Click(e.playBox());  // unchecked: stops, and choosing plays nothing
+        EXPECT_FALSE(player->SoundPlaying());
+        Choose(e.soundChoice(), "heal.wav");
+        EXPECT_FALSE(player->SoundPlaying());
+
+        // "更新" replaces the selected row with the form, under its new name.
+        TypeName(e.nameEdit(), "Beta2");
+        Type(e.priceSpin(), 22);
+        Click(e.updateButton());
+        EXPECT_EQ(Rows(e.panel()), (QStringList{"Alpha", "Beta2", "Gamma"}));
+        EXPECT_EQ(e.panel()->selectedRow(), 1);
+        Click(e.panel()->downButton());  // the moves are the shared list's
+        EXPECT_EQ(Rows(e.panel()), (QStringList{"Alpha", "Gamma", "Beta2"}));
+        // Deleting selects the row that took its place and shows it; after the last row, none.
+        ClickRow(e.panel(), 1);
+        Click(e.panel()->deleteButton());
+        EXPECT_EQ(Rows(e.panel()), (QStringList{"Alpha", "Beta2"}));
+        EXPECT_EQ(e.panel()->selectedRow(), 1);
+        EXPECT_EQ(e.nameEdit()->text(), "Beta2");
+        Click(e.panel()->deleteButton());
+        EXPECT_EQ(e.panel()->selectedRow(), -1);
+        EXPECT_EQ(e.nameEdit()->text(), "");
+        EXPECT_EQ(e.kindChoice()->currentIndex(), -1);
+        EXPECT_EQ(e.priceSpin()->value(), 0);
+        Click(e.okButton());
+    });
+    EXPECT_EQ(tp.ReadData("item_list.txt"), ItemFile({"8 0 0 0 0 0 0 0 0 0 0 0 0 -1 0 1 Alpha "}));
+}
+
+TEST_F(ItemListEditorTest, NamesAndDescriptionsTheLineCannotCarryAreRefusedAtEntry) {
+    tp.WriteData("item_list.txt", ItemFile({"1 0 0 0 0 0 0 0 0 0 0 0 0 -1 -2 40 Cap "}));
+    RunEditor([&](ItemListEditor& e) {
+        Choose(e.kindChoice(), "兜");
+        TypeName(e.nameEdit(), "Short Sword");
+        Click(e.panel()->addButton());
+        EXPECT_EQ(services.texts().value(0), "ｱｲﾃﾑ名に空白は使えません");
+        EXPECT_EQ(e.panel()->rowCount(), 1);
+
+        // "更新" refuses a blank or an empty name too: the line would read back shifted.
+        ClickRow(e.panel(), 0);
+        TypeName(e.nameEdit(), "");
+        Click(e.updateButton());
+        EXPECT_EQ(services.texts().value(1), "ｱｲﾃﾑ名がありません");
+        EXPECT_EQ(Rows(e.panel()), QStringList{"Cap"});
+
+        // A half-width blank in the description is refused, a full-width one is kept.
+        TypeName(e.nameEdit(), "Cap");
+        TypeDescription(e.descriptionEdit(), {"warm cap"});
+        Click(e.updateButton());
+        EXPECT_EQ(services.texts().size(), 3);
+        EXPECT_TRUE(services.texts().value(2).startsWith("説明に半角の空白"));
+        // So are characters the file cannot hold, and more than 255 bytes.
+        TypeDescription(e.descriptionEdit(), {QStringLiteral("snow\u2603")});
+        Click(e.updateButton());
+        EXPECT_EQ(services.texts().value(3), "説明に使えない文字があります");
+        TypeDescription(e.descriptionEdit(), {QString(128, QChar(0x3042))});  // 256 bytes
+        Click(e.updateButton());
+        EXPECT_EQ(services.texts().value(4), "説明が長すぎます（255ﾊﾞｲﾄまで）");
+        EXPECT_EQ(e.items()[0].description, "");
+        TypeDescription(e.descriptionEdit(), {QStringLiteral("暖かい　帽子")});
+        Click(e.updateButton());
+        EXPECT_EQ(services.texts().size(), 5);
+        Click(e.okButton());
+    });
+    EXPECT_EQ(tp.ReadData("item_list.txt"), ItemFile({"1 0 0 0 0 0 0 0 0 0 0 0 0 -1 -2 40 Cap " + Cp932("暖かい　帽子")}));
+}
+
+TEST_F(ItemListEditorTest, AnUnreadableItemListIsNeverSavedOverAndTheHubOpensTheEditor) {
+    std::filesystem::create_directories(DataFilePath(tp.project, "item_list.txt"));
+    EXPECT_EQ(RunItemListEditor(context, nullptr), 0);
+    ASSERT_EQ(services.texts().size(), 1);
+    EXPECT_TRUE(services.texts()[0].contains("item_list.txt"));
+    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, "item_list.txt")));
+
+    std::filesystem::remove(DataFilePath(tp.project, "item_list.txt"));
+    tp.WriteData("item_list.txt", ItemFile({"8 0 0 0 0 0 0 0 0 0 0 0 0 -1 -2 1 Rock "}));
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    QStringList rows;
+    test::OnNextModal<ItemListEditor>([&](ItemListEditor* e) {
+        rows = Rows(e->panel());
+        Click(e->cancelButton());
+    });
+    ASSERT_TRUE(registry.Open(HubEditor::ItemList, context, nullptr));
+    EXPECT_EQ(rows, QStringList{"Rock"});
+}
+
+// A screenshot of the editor with a weapon selected and its animation beside it, for looking at:
+// run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the
+// folder the PNG goes to. Without it the test is skipped.
+TEST_F(ItemListEditorTest, Screenshot) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    tp.WriteData("item_list.txt",
+                 ItemFile({"0 0 4 2 12 0 0 0 0 0 0 0 0 0 0 120 " + Cp932("銅の剣") + " " + Cp932("銅で鍛えた剣。#軽くて扱いやすい。"),
+                           "3 0 0 3 0 0 5 0 0 0 0 0 0 -1 -1 90 " + Cp932("木の盾") + " ",
+                           "5 0 0 0 0 0 0 0 0 0 0 0 1 -1 1 30 " + Cp932("毒消し草") + " " + Cp932("毒を治す。")}));
+    RunEditor([&](ItemListEditor& e) {
+        e.move(40, 40);
+        ClickRow(e.panel(), 0);
+        QTest::qWait(400);
+        QRect area = e.frameGeometry();
+        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
+                                                                          area.height() + 16);
+        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/item-list.png", "PNG"));
+        Click(e.cancelButton());
+    });
+}
+
+}  // namespace
+}  // namespace lw
