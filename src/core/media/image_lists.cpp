@@ -83,7 +83,9 @@ void SetSpec(FaceEntry& face, const DrawSpec& spec) { SetSpecOfEntry(face, spec)
 
 void PresetImageTable(ImageTableKind kind, ImageTable& table) {
     table.count = FormatOf(kind).presetCount;
-    for (int i = 0; i < table.count; ++i) table.slots[static_cast<std::size_t>(i)] = ImageEntry{};
+    // Every slot, not only the preset ones: a count above the lines of a file must write slots that
+    // read back as they were written, never an empty name.
+    table.slots.fill(ImageEntry{});
 }
 
 void ParseImageTable(std::string_view bytes, ImageTableKind kind, ImageTable& table) {

@@ -61,14 +61,15 @@ void SetSpec(ImageEntry& entry, const DrawSpec& spec);
 // A whole table: `count` slots are written, however many the editor shows. Slots beyond the count
 // are kept in memory but not written.
 struct ImageTable {
-    int count = 0;  // 0 .. kImageTableCapacity after a read; the preset count before it
+    int count = 0;  // at most kImageTableCapacity after a read (a negative count stays as read and
+                    // writes no slot); the preset count before it
     std::array<ImageEntry, kImageTableCapacity> slots{};
 };
 
-// The table before any file is read: the preset count (20 or 11) and those slots named "?.bmp"
+// The table before any file is read: the preset count (20 or 11), and every slot named "?.bmp"
 // with zero draw values.
 void PresetImageTable(ImageTableKind kind, ImageTable& table);
-// Presets `table`, then takes the file's count (clamped to 0..256) and its record lines into slots
+// Presets `table`, then takes the file's count (at most 256) and its record lines into slots
 // 0, 1, ... while below the count. Fields that do not parse keep their preset values.
 void ParseImageTable(std::string_view bytes, ImageTableKind kind, ImageTable& table);
 // A missing or unreadable file leaves the preset table.

@@ -187,24 +187,4 @@ bool SaveGrowthList(const Project& project, const GrowthList& list, SaveUi& ui) 
 
 std::string GrowthRowText(const GrowthType& type) { return FormatRecord(type, GrowthLine()); }
 
-GrowthType CollectGrowthType(std::string_view name, const std::array<long long, kGrowthValueCount>& values,
-                             int abilityMax) {
-    GrowthType t;
-    t.name = CutCopy(name, kGrowthNameBytes);
-    const auto fields = GrowthValueFields();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        t.*fields[i] = static_cast<int>(std::clamp<long long>(values[i], 0, std::max(abilityMax, 0)));
-    }
-    return t;
-}
-
-std::string GuidanceFromField(std::string_view text) {
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        line += (text[i] == '\r' || text[i] == '\n') ? ' ' : text[i];
-    }
-    return CutCopy(line, kGuidanceBytes);
-}
-
 }  // namespace lw

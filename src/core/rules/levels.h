@@ -113,11 +113,5 @@ bool SaveGrowthList(const Project& project, const GrowthList& list, SaveUi& ui);
 
 // The text of a row: "name agility evasion attack physDef magic magicDef life mental".
 std::string GrowthRowText(const GrowthType& type);
-// A type collected from the fields: the name cut to 63 bytes, each increase clamped to 0 .. the
-// maximum ability value (a negative maximum counts as 0).
-GrowthType CollectGrowthType(std::string_view name, const std::array<long long, kGrowthValueCount>& values,
-                             int abilityMax);
-// The guidance text as typed, on one line and cut to 255 bytes: line breaks become blanks.
-std::string GuidanceFromField(std::string_view text);
 
 }  // namespace lw
