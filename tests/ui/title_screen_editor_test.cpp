@@ -18,9 +18,12 @@
 #include "app/editor_context.h"
 #include "app/editor_registry.h"
 #include "app/services.h"
+#include "audio/music_player.h"
+#include "widgets/audio_glue.h"
 #include "editors/settings/title_screen_editor.h"
 #include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
+#include "support/core/media_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
@@ -321,6 +324,34 @@ TEST_F(TitleScreenEditorTest, PreviewDrawsTheMenuOverTheBackground) {
         EXPECT_TRUE(view().IsShown());
         Click(e->cancelButton());
     });
+}
+
+// The title music is heard on choice while "BGM再生" is checked, and never outlives the editor.
+TEST_F(TitleScreenEditorTest, TheTitleMusicPlaysOnChoice) {
+    if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
+    MusicPlayer player(AudioMessagesTo(services));
+    ASSERT_TRUE(player.Initialise());
+    context.player = &player;
+    tp.WriteData("midi_list.txt", "<midi_number>\r\n2\r\n</midi_number>\r\n<midi_data>\r\nopening.wav\r\nfield.wav\r\n</midi_data>");
+    for (const char* name : {"opening.wav", "field.wav"}) test::WriteBytes(AudioFilePath(tp.project, name), test::MakeWav({{1000, 3000}}));
+    ASSERT_TRUE(player.PlayMusicFile(0, AudioFilePath(tp.project, "field.wav"), 0));
+    Run([&](TitleScreenEditor* e) {
+        EXPECT_FALSE(player.MusicPlaying());  // opening stops what played
+        Click(e->playBox());
+        EXPECT_TRUE(player.MusicPlaying());
+        EXPECT_EQ(player.MusicSlotFile(0), AudioFilePath(tp.project, "opening.wav"));
+        Choose(e->bgmChoice(), "field.wav");
+        EXPECT_EQ(player.MusicSlotFile(0), AudioFilePath(tp.project, "field.wav"));
+        Choose(e->bgmChoice(), "なし");
+        EXPECT_FALSE(player.MusicPlaying());
+        Choose(e->bgmChoice(), "opening.wav");
+        EXPECT_TRUE(player.MusicPlaying());
+        Click(e->okButton());
+    });
+    EXPECT_FALSE(player.MusicPlaying());
+    EXPECT_NE(tp.ReadData("title.txt").find("<midi_index>\r\n0\r\n"), std::string::npos);
+    context.player = nullptr;
+    player.Shutdown();
 }
 
 // A screenshot of the editor beside its preview: run under a display (xvfb-run, QT_QPA_PLATFORM
