@@ -1,6 +1,7 @@
 #include "app/editor_registry.h"
 #include "editors/media/audio_list_editor.h"
 #include "editors/media/effect_list_editor.h"
+#include "editors/settings/basic_settings_editor.h"
 #include "editors/settings/title_screen_editor.h"
 
 namespace lw {
@@ -10,6 +11,7 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::BgmList, [](EditorContext& c, QWidget* p) { RunAudioListEditor(c, AudioList::Bgm, p); });
     registry.Register(HubEditor::SoundList, [](EditorContext& c, QWidget* p) { RunAudioListEditor(c, AudioList::Sound, p); });
     registry.Register(HubEditor::AnimeList, [](EditorContext& c, QWidget* p) { RunEffectListEditor(c, p); });
+    registry.Register(HubEditor::BasicSettings, [](EditorContext& c, QWidget* p) { RunBasicSettingsEditor(c, p); });
     registry.Register(HubEditor::Title, [](EditorContext& c, QWidget* p) { RunTitleScreenEditor(c, p); });
 }
 

@@ -1,0 +1,58 @@
+#pragma once
+// "基本設定": the game-wide settings of setting.txt, as one list of 83 rows beside an editing area
+// (PropertyEditor). The preview beside the dialog plays the effect animation of an animation row
+// while "画像表示" is checked, shows the battle focus picture of the image row and the colour
+// palette of the colour rows; a click on the picture or the palette picks the row's colour. The
+// sound and BGM rows play their choice while "MIDI・WAVE再生" is checked.
+//
+// The editor works on its own copy of the settings: OK writes setting.txt (after the overwrite
+// question) and makes the copy the program's settings; Cancel writes nothing and leaves the
+// settings as they were read. A setting.txt that exists but cannot be read is never saved over.
+
+#include "core/settings/game_settings.h"
+#include "core/tagfile/file_io.h"
+#include "widgets/preview_dialog.h"
+
+class QPushButton;
+
+namespace lw {
+
+class PropertyEditor;
+
+class BasicSettingsEditor : public PreviewDialog {
+    Q_OBJECT
+public:
+    explicit BasicSettingsEditor(EditorContext& context, QWidget* parent = nullptr);
+    ~BasicSettingsEditor() override;
+
+    PropertyEditor* properties() const { return properties_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    const GameSettings& settings() const { return settings_; }
+    // How reading setting.txt went.
+    ReadStatus loadStatus() const { return loadStatus_; }
+
+public slots:
+    // OK: writes setting.txt, releases the effect table, stops playback, closes the preview and
+    // ends with 1 whether or not the file was written.
+    void accept() override;
+    // Cancel and Escape: the same without writing; ends with 0.
+    void reject() override;
+
+private:
+    void OpenPreview() override;
+    void ShowPreview(int row);
+    void Leave();
+
+    GameSettings settings_;
+    ReadStatus loadStatus_ = ReadStatus::Missing;
+    PropertyEditor* properties_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+// Runs the editor modally; 1 after OK, 0 after Cancel. When setting.txt exists but cannot be read
+// the author is told and the editor does not open (0).
+int RunBasicSettingsEditor(EditorContext& context, QWidget* parent);
+
+}  // namespace lw

@@ -1,0 +1,132 @@
+#include "widgets/drawing_group.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "widgets/kept_value.h"
+#include "widgets/number_spin.h"
+
+namespace lw {
+
+DrawingGroup::DrawingGroup(QWidget* parent) : DrawingGroup(Options{}, parent) {}
+
+DrawingGroup::DrawingGroup(Options options, QWidget* parent) : QWidget(parent), options_(options) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    modeGroup_ = new QGroupBox(QStringLiteral("描画"), this);
+    auto* modeRow = new QHBoxLayout(modeGroup_);
+    modes_ = new QButtonGroup(this);
+    const QString labels[] = {QStringLiteral("不透明"), QStringLiteral("加算"), QStringLiteral("透明度")};
+    for (int mode = kDrawOpaque; mode <= kDrawAlpha; ++mode) {
+        auto* b = new QRadioButton(labels[mode], modeGroup_);
+        modes_->addButton(b, mode);
+        modeRow->addWidget(b);
+    }
+    modeRow->addStretch(1);
+    layout->addWidget(modeGroup_);
+
+    keyOn_ = new QCheckBox(QStringLiteral("ｶﾗｰｷｰあり"), this);
+    layout->addWidget(keyOn_);
+
+    colourGroup_ = new QGroupBox(QStringLiteral("ｶﾗｰｷｰ"), this);
+    auto* colourRow = new QHBoxLayout(colourGroup_);
+    red_ = new NumberSpin(colourGroup_, 0, 255);
+    green_ = new NumberSpin(colourGroup_, 0, 255);
+    blue_ = new NumberSpin(colourGroup_, 0, 255);
+    colourRow->addWidget(new QLabel(QStringLiteral("赤"), colourGroup_));
+    colourRow->addWidget(red_);
+    colourRow->addWidget(new QLabel(QStringLiteral("緑"), colourGroup_));
+    colourRow->addWidget(green_);
+    colourRow->addWidget(new QLabel(QStringLiteral("青"), colourGroup_));
+    colourRow->addWidget(blue_);
+    colourRow->addStretch(1);
+    layout->addWidget(colourGroup_);
+
+    LoadSpec(DrawSpec{});
+
+    connect(modes_, &QButtonGroup::idClicked, this, [this] { emit specEdited(); });
+    connect(keyOn_, &QCheckBox::clicked, this, [this] {
+        UpdateColourEnabling();
+        emit specEdited();
+    });
+    for (NumberSpin* s : {red_, green_, blue_}) connect(s, &QSpinBox::editingFinished, this, &DrawingGroup::ColourFieldLeft);
+}
+
+QRadioButton* DrawingGroup::modeButton(int mode) const { return qobject_cast<QRadioButton*>(modes_->button(mode)); }
+
+void DrawingGroup::LoadSpec(const DrawSpec& spec) {
+    loadedMode_ = spec.mode;
+    if (QAbstractButton* b = modes_->button(spec.mode)) {
+        b->setChecked(true);
+    } else {
+        // A mode the editor does not offer: no button is on, and the mode stays until one is chosen.
+        modes_->setExclusive(false);
+        for (QAbstractButton* other : modes_->buttons()) other->setChecked(false);
+        modes_->setExclusive(true);
+    }
+    {
+        QSignalBlocker block(keyOn_);
+        LoadCheck(keyOn_, spec.keyOn);
+    }
+    LoadColour(spec.key);
+    UpdateColourEnabling();
+}
+
+DrawSpec DrawingGroup::Spec() const {
+    DrawSpec spec;
+    const int checked = modes_->checkedId();
+    spec.mode = checked >= 0 ? checked : loadedMode_;
+    spec.keyOn = CheckValue(keyOn_);
+    spec.key = Colour();
+    return spec;
+}
+
+void DrawingGroup::LoadColour(const Rgb& colour) {
+    const int values[] = {colour.red, colour.green, colour.blue};
+    NumberSpin* spins[] = {red_, green_, blue_};
+    for (int i = 0; i < 3; ++i) {
+        QSignalBlocker block(spins[i]);
+        LoadSpin(spins[i], values[i]);
+    }
+}
+
+Rgb DrawingGroup::Colour() const { return Rgb{SpinValue(red_), SpinValue(green_), SpinValue(blue_)}; }
+
+void DrawingGroup::PickColour(const QColor& colour) {
+    LoadColour(Rgb{colour.red(), colour.green(), colour.blue()});
+    emit colourEdited();
+    emit specEdited();
+}
+
+void DrawingGroup::InterpretTyped() {
+    for (NumberSpin* s : {red_, green_, blue_}) s->interpretText();
+}
+
+void DrawingGroup::ColourFieldLeft() {
+    emit colourEdited();
+    emit specEdited();
+}
+
+void DrawingGroup::SetColourCaption(const QString& caption) { colourGroup_->setTitle(caption); }
+
+void DrawingGroup::SetModeEnabled(bool enabled) { modeGroup_->setEnabled(enabled); }
+
+void DrawingGroup::SetKeyFlagEnabled(bool enabled) { keyOn_->setEnabled(enabled); }
+
+void DrawingGroup::SetColourEnabled(bool enabled) {
+    colourEnabled_ = enabled;
+    UpdateColourEnabling();
+}
+
+void DrawingGroup::UpdateColourEnabling() {
+    colourGroup_->setEnabled(colourEnabled_ && (!options_.colourFollowsKeyFlag || keyOn_->isChecked()));
+}
+
+}  // namespace lw

@@ -1,0 +1,138 @@
+#pragma once
+// The property editor: a fixed list of labelled rows beside one editing area whose controls are
+// enabled by the selected row's kind (core/settings/property_rows.h). The basic settings, magic,
+// monster, player character and NPC editors declare their rows as a table bound to their record
+// and put one PropertyEditor in their dialog:
+//
+//   std::vector<PropertyRow> rows = {TextRow("魔法名", magic.name, 63), NumberRow("敏捷度", ...), ...};
+//   auto* properties = new PropertyEditor(context, std::move(rows), this);
+//   properties->SetListNames(RowKind::Sound, soundNames);      // drop-downs of the lists
+//   connect(properties, &PropertyEditor::previewNeeded, this, &MyDialog::ShowPreview);
+//   ... on OK: properties->Commit();
+//
+// The editing area: a text field, a multi-line text field, a number field with its spin and the
+// unit or range beside it, a drop-down with "画像表示" and "MIDI・WAVE再生", and the drawing group
+// (the "描画" radios, "ｶﾗｰｷｰあり" and the colour fields, captioned "色" or "ｶﾗｰｷｰ"). Only the parts
+// some row uses are laid out.
+//
+// Selecting a row stores nothing by itself: it stops playback, empties the area, enables the
+// controls of the row's kind and shows the row's value. Values are stored when a field is left
+// (text, number, colour; a typed number is clamped to the row's range) or at once when a choice is
+// made (drop-down, radio, check box, a colour picked in the preview). A value the author did not
+// touch is never rewritten: a number outside the range shows as the nearest bound but stays as
+// read, a name whose bytes do not decode stays byte for byte, an index outside its list selects
+// nothing and stays.
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "core/settings/property_rows.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+
+namespace lw {
+
+struct EditorContext;
+class DrawingGroup;
+class ImageChooser;
+class NumberSpin;
+
+class PropertyEditor : public QWidget {
+    Q_OBJECT
+public:
+    struct Options {
+        // The key colour of image rows can be edited only while "ｶﾗｰｷｰあり" is checked.
+        bool keyColourFollowsKeyFlag = false;
+    };
+    PropertyEditor(EditorContext& context, std::vector<PropertyRow> rows, QWidget* parent = nullptr);
+    PropertyEditor(EditorContext& context, std::vector<PropertyRow> rows, Options options, QWidget* parent);
+
+    // The entries of the Sound, Bgm and Effect drop-downs (CP932), in list order.
+    void SetListNames(RowKind kind, std::vector<std::string> names);
+
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    const PropertyRow& row(int index) const { return rows_[static_cast<std::size_t>(index)]; }
+    int currentRow() const { return current_; }
+    // Selects a row (as a click on its label does).
+    void SelectRow(int index);
+    // Shows the current row again (after a field another row depends on has changed).
+    void Refresh();
+
+    // Stores what the fields of the current row hold now, as leaving them would. Call it before
+    // the record is used (OK, "次へ").
+    void Commit();
+    // A colour picked in the preview: the colour of a colour row, the key colour of an image row.
+    // False when the current row has no colour.
+    bool PickColour(const QColor& colour);
+    // Clears "画像表示" and "MIDI・WAVE再生" with their flags and stops playback (on opening).
+    void ResetChecks();
+    void StopPlayback();
+    bool showImage() const { return showImageFlag_; }
+    bool playFlag() const { return playFlag_; }
+
+    QListWidget* labelList() const { return labels_; }
+    QLineEdit* textEdit() const { return text_; }
+    QPlainTextEdit* longTextEdit() const { return longText_; }
+    NumberSpin* numberSpin() const { return number_; }
+    QLabel* unitLabel() const { return unit_; }
+    ImageChooser* choice() const { return choice_; }
+    QCheckBox* showImageBox() const { return showImageBox_; }
+    QCheckBox* playBox() const { return playBox_; }
+    DrawingGroup* drawing() const { return drawing_; }
+
+signals:
+    // The area shows `row` (after a selection or Refresh).
+    void rowPrepared(int row);
+    // What the preview shows for `row` may have changed: the row was prepared, its choice or its
+    // drawing changed, or "画像表示" was clicked.
+    void previewNeeded(int row);
+    // A value of `row` was stored into the record.
+    void valueStored(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Build(const Options& options);
+    void Prepare(int index);
+    void ClearArea();
+    void EnableFor(const PropertyRow& r);
+    void CommitText();
+    void CommitLongText();
+    void CommitNumber();
+    void CommitColour();
+    void ChoiceMade(int index);
+    void Play();
+    bool Refuse(const PropertyRow& r, const std::string& value);
+    const PropertyRow* Current() const;
+
+    EditorContext& context_;
+    std::vector<PropertyRow> rows_;
+    std::vector<std::string> soundNames_, bgmNames_, effectNames_;
+    std::vector<std::string> imageNames_;
+    bool imageNamesRead_ = false;
+    bool keyColourFollows_ = false;
+    int current_ = -1;
+    bool showImageFlag_ = false;
+    bool playFlag_ = false;
+    // The multi-line field's stored bytes and the text it showed for them.
+    std::string longTextStored_;
+    QString longTextShown_;
+
+    QListWidget* labels_;
+    QLineEdit* text_;
+    QPlainTextEdit* longText_;
+    NumberSpin* number_;
+    QLabel* unit_;
+    ImageChooser* choice_;
+    QCheckBox* showImageBox_;
+    QCheckBox* playBox_;
+    DrawingGroup* drawing_;
+};
+
+}  // namespace lw

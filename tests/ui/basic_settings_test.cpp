@@ -1,0 +1,345 @@
+// "基本設定" end to end through its widgets, opened from its hub button: a new project's defaults
+// edited in rows of every kind and written by OK; Cancel writing nothing; an odd setting.txt
+// written back byte for byte after every row was visited; an unreadable one never saved over.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/editor_context.h"
+#include "app/editor_registry.h"
+#include "app/services.h"
+#include "core/media/audio_lists.h"
+#include "core/media/effect_animation.h"
+#include "core/settings/basic_settings_rows.h"
+#include "editors/settings/basic_settings_editor.h"
+#include "render/bitmap.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/drawing_group.h"
+#include "widgets/image_chooser.h"
+#include "widgets/number_spin.h"
+#include "widgets/property_editor.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::OnNextModal;
+
+class BasicSettingsTest : public ::testing::Test {
+protected:
+    test::TempProject tp;
+    FakeServices services;
+    EditorContext context;
+    EditorRegistry registry;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        RegisterEditors(registry);
+        tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"hit.wav", "item.wav", "level.wav"}));
+        tp.WriteData("midi_list.txt", AudioListBytes(AudioList::Bgm, {"fanfare.mid", "over.mid"}));
+        test::WriteBytes(ImageFilePath(tp.project, "sheet.bmp"),
+                         test::MakeBmp24(64, 32, [](int x, int) { return x < 32 ? 0xFFC020u : 0x2080FFu; }));
+        test::WriteBytes(ImageFilePath(tp.project, "focus.bmp"),
+                         test::MakeBmp24(24, 24, [](int x, int y) { return (x + y) % 8 < 4 ? 0xFF00FFu : 0xFFFFFFu; }));
+        EffectAnimation burst;
+        burst.name = "burst";
+        burst.imageFile = "sheet.bmp";
+        burst.areaWidth = 64;
+        burst.areaHeight = 32;
+        burst.cellWidth = burst.cellHeight = 32;
+        burst.speed = 2;
+        burst.frameCount = 2;
+        burst.frames[1] = {1, 0, 0, 0};
+        tp.WriteData("image_effect.txt", EffectFileBytes({burst}));
+    }
+    void TearDown() override { test::CancelPendingModalWatches(); }
+
+    ImageView& view() { return *context.imageView; }
+
+    // Runs the editor from its hub button with `drive` on the open dialog.
+    void Run(const std::function<void(BasicSettingsEditor*)>& drive) {
+        bool opened = false;
+        OnNextModal<BasicSettingsEditor>([&](BasicSettingsEditor* e) {
+            opened = true;
+            QApplication::setActiveWindow(e);
+            drive(e);
+        });
+        ASSERT_TRUE(registry.Open(HubEditor::BasicSettings, context, nullptr));
+        EXPECT_TRUE(opened);
+    }
+
+    static void Select(BasicSettingsEditor* e, int row) { e->properties()->SelectRow(row); }
+    static void TypeText(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
+    }
+    static void TypeNumber(QSpinBox* spin, int value) {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, QString::number(value));
+    }
+    static void Choose(BasicSettingsEditor* e, const QString& text) {
+        const int i = e->properties()->choice()->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        e->properties()->choice()->setCurrentIndex(i);
+    }
+    static void Click(QAbstractButton* b) {
+        const QPoint at = qobject_cast<QPushButton*>(b) ? b->rect().center() : QPoint(6, b->height() / 2);
+        QTest::mouseClick(b, Qt::LeftButton, {}, at);
+    }
+};
+
+TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
+    ASSERT_TRUE(registry.Has(HubEditor::BasicSettings));
+    const QPoint palettePoint(40, 90);
+    const QRgb paletteColour = PalettePicture().pixel(palettePoint);
+    Run([&](BasicSettingsEditor* e) {
+        PropertyEditor* p = e->properties();
+        EXPECT_EQ(e->windowTitle(), "基本設定");
+        EXPECT_EQ(p->labelList()->count(), 83);
+        EXPECT_EQ(p->currentRow(), 0);
+        EXPECT_FALSE(p->showImageBox()->isChecked());
+        EXPECT_FALSE(p->playBox()->isChecked());
+
+        TypeText(p->textEdit(), QStringLiteral("勇者の旅"));
+        Select(e, kRowCurrencyName);
+        TypeText(p->textEdit(), QStringLiteral("ゴールド"));
+        Select(e, kRowLineThickness);
+        TypeNumber(p->numberSpin(), 150);
+        Select(e, kRowEventBackground);
+        Choose(e, QStringLiteral("画像"));
+        Select(e, kRowBattleWaitTalk);
+        EXPECT_EQ(p->choice()->currentText(), "1.0");
+        Choose(e, "2.5");
+        Select(e, kRowPcSteps);
+        Choose(e, "8");
+        Select(e, kRowSellRate);
+        EXPECT_EQ(p->numberSpin()->value(), 50);
+        EXPECT_EQ(p->unitLabel()->text(), "%");
+        TypeNumber(p->numberSpin(), 35);
+        Select(e, kRowBareHandSound);
+        EXPECT_TRUE(p->playBox()->isEnabled());
+        EXPECT_EQ(p->choice()->count(), 3);
+        Choose(e, "level.wav");
+        Select(e, kRowLevelUpBgm);
+        Choose(e, "over.mid");
+
+        // A colour row shows the palette beside the dialog; a click on it is the row's colour.
+        Select(e, kRowTalkBackColour);
+        ASSERT_TRUE(view().IsShown());
+        EXPECT_EQ(view().caption(), "色選択（画像をｸﾘｯｸ）");
+        QTest::mouseClick(view().window(), Qt::LeftButton, {}, palettePoint);
+        EXPECT_EQ(p->drawing()->redSpin()->value(), qRed(paletteColour));
+        EXPECT_EQ(p->drawing()->blueSpin()->value(), qBlue(paletteColour));
+
+        // The image row: the battle focus picture beside the dialog, its key colour picked from it.
+        Select(e, kRowFocusImage);
+        Choose(e, "focus.bmp");
+        ASSERT_TRUE(view().IsShown());
+        EXPECT_EQ(view().window()->size(), QSize(24, 24));
+        Click(p->drawing()->keyBox());
+        Click(p->drawing()->modeButton(kDrawAdditive));
+        QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(1, 1));
+
+        // Rows with nothing to show hide the preview.
+        Select(e, kRowLineThickness);
+        EXPECT_FALSE(view().IsShown());
+        Click(e->okButton());
+    });
+    EXPECT_FALSE(view().IsOpen());
+    EXPECT_EQ(context.effects.count(), 0);  // released
+
+    GameSettings expected;
+    expected.title = ToCp932(QStringLiteral("勇者の旅")).value();
+    expected.currencyName = ToCp932(QStringLiteral("ゴールド")).value();
+    expected.lineThickness = 100;
+    expected.eventBackgroundImage = 1;
+    expected.battleWaitTalk = 2500;
+    expected.moveIntervalPc = 8;
+    expected.itemSellRate = 0.35f;
+    expected.soundBareHand = 2;
+    expected.bgmLevelUp = 1;
+    expected.talkBackColour = Rgb{qRed(paletteColour), qGreen(paletteColour), qBlue(paletteColour)};
+    expected.focusImage = "focus.bmp";
+    expected.focusSpec = DrawSpec{kDrawAdditive, 1, {255, 0, 255}};
+    EXPECT_EQ(tp.ReadData("setting.txt"), GameSettingsBytes(expected));
+    EXPECT_EQ(context.settings, expected);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(BasicSettingsTest, CancelWritesNothingAndTheFileIsShownAgain) {
+    Run([&](BasicSettingsEditor* e) {
+        TypeText(e->properties()->textEdit(), "lost");
+        Select(e, kRowLineThickness);
+        Click(e->cancelButton());
+    });
+    EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "setting.txt")));
+
+    GameSettings saved;
+    saved.title = "kept";
+    saved.lineThickness = 7;
+    tp.WriteData("setting.txt", GameSettingsBytes(saved));
+    Run([&](BasicSettingsEditor* e) {
+        EXPECT_EQ(e->properties()->textEdit()->text(), "kept");
+        Select(e, kRowLineThickness);
+        EXPECT_EQ(e->properties()->numberSpin()->value(), 7);
+        TypeNumber(e->properties()->numberSpin(), 9);
+        Select(e, kRowGameName);
+        QTest::keyClick(e, Qt::Key_Escape);
+    });
+    EXPECT_EQ(tp.ReadData("setting.txt"), GameSettingsBytes(saved));
+    EXPECT_EQ(context.settings.lineThickness, 7);
+}
+
+TEST_F(BasicSettingsTest, AnOddFileIsWrittenBackByteForByteAfterEveryRowWasVisited) {
+    GameSettings odd;
+    odd.title = "A\x82";  // ends in a lone lead byte
+    odd.focusImage = "nofile.bmp";
+    odd.focusSpec = DrawSpec{5, 2, {300, -1, 7}};
+    odd.effectArrowTalk = -1;
+    odd.effectBareHand = 40;
+    odd.soundBareHand = 300;
+    odd.bgmGameOver = -2;
+    odd.lineThickness = 150;
+    odd.battleMenuTranslucent = 4;
+    odd.talkBackColour = Rgb{999, -3, 256};
+    odd.talkFace = 9;
+    odd.moveIntervalPc = 3;
+    odd.fontColours[6] = Rgb{1000, 0, 0};
+    odd.font.weight = 300;
+    odd.itemSellRate = 0.29f;
+    odd.battleWaitTalk = 1050;
+    odd.battleWaitMagicItems = 20000;
+    odd.fadeStepTalk = 5;
+    odd.volumeAll = 5;
+    odd.criticalSoundEffect = 10;
+    const std::string bytes = GameSettingsBytes(odd);
+    GameSettings reread;
+    ParseGameSettings(bytes, reread);
+    ASSERT_EQ(GameSettingsBytes(reread), bytes);  // the writer's own form
+    tp.WriteData("setting.txt", bytes);
+
+    Run([&](BasicSettingsEditor* e) {
+        PropertyEditor* p = e->properties();
+        Click(p->showImageBox());
+        for (int row = 0; row < p->rowCount(); ++row) {
+            Select(e, row);
+            for (QWidget* w : {static_cast<QWidget*>(p->textEdit()), static_cast<QWidget*>(p->numberSpin()),
+                               static_cast<QWidget*>(p->drawing()->redSpin()), static_cast<QWidget*>(p->drawing()->blueSpin())}) {
+                if (!w->isEnabled()) continue;
+                w->setFocus();
+                p->labelList()->setFocus();
+            }
+        }
+        Select(e, kRowLineThickness);
+        EXPECT_EQ(p->numberSpin()->value(), 100);
+        Click(e->okButton());
+    });
+    EXPECT_EQ(tp.ReadData("setting.txt"), bytes);
+}
+
+TEST_F(BasicSettingsTest, AnimationRowsPlayTheirAnimationWhileShowImageIsChecked) {
+    Run([&](BasicSettingsEditor* e) {
+        PropertyEditor* p = e->properties();
+        Select(e, kRowTalkArrow);
+        ASSERT_EQ(p->choice()->count(), 1);
+        EXPECT_EQ(p->choice()->currentText(), "burst");
+        EXPECT_FALSE(view().IsShown());
+        Click(p->showImageBox());
+        ASSERT_TRUE(view().IsShown());
+        EXPECT_TRUE(view().state().animate);
+        EXPECT_TRUE(view().IsAnimating());
+        EXPECT_EQ(view().window()->size(), QSize(32, 32));
+        // While animating, clicks pick nothing.
+        QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(3, 3));
+        Click(p->showImageBox());
+        EXPECT_FALSE(view().IsShown());
+        // A colour row after it picks again.
+        Select(e, kRowTalkBackColour);
+        EXPECT_FALSE(view().state().animate);
+        Click(e->cancelButton());
+    });
+}
+
+TEST_F(BasicSettingsTest, NamesThatWouldBreakTheFileAreRefusedAtEntry) {
+    Run([&](BasicSettingsEditor* e) {
+        PropertyEditor* p = e->properties();
+        TypeText(p->textEdit(), "</title>");
+        Select(e, kRowCurrencyName);
+        EXPECT_EQ(services.texts(), QStringList{"この名前は使えません"});
+        // A pasted line break is dropped at entry.
+        p->textEdit()->setFocus();
+        p->textEdit()->insert("Gold\r\nCoins");
+        EXPECT_EQ(p->textEdit()->text(), "GoldCoins");
+        Click(e->okButton());
+    });
+    GameSettings read;
+    ParseGameSettings(tp.ReadData("setting.txt"), read);
+    EXPECT_EQ(read.title, "");
+    EXPECT_EQ(read.currencyName, "GoldCoins");
+}
+
+TEST_F(BasicSettingsTest, AnUnreadableSettingFileIsNeverSavedOver) {
+    std::filesystem::create_directory(DataFilePath(tp.project, "setting.txt"));
+    ASSERT_TRUE(registry.Open(HubEditor::BasicSettings, context, nullptr));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains("setting.txt"));
+    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, "setting.txt")));
+    EXPECT_EQ(context.effects.count(), 0);
+}
+
+// Screenshots for looking at the dialog: run under a display (xvfb-run, QT_QPA_PLATFORM=xcb) with
+// LW_SCREENSHOT_DIR naming the folder for the PNGs; skipped otherwise.
+TEST_F(BasicSettingsTest, Screenshots) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = QString::fromLocal8Bit(dir);
+    auto shoot = [&](QWidget* dialog, const QString& name) {
+        QTest::qWait(400);
+        QRect area = dialog->frameGeometry();
+        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
+                                                                          area.height() + 16);
+        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
+    };
+    Run([&](BasicSettingsEditor* e) {
+        e->move(30, 30);
+        PropertyEditor* p = e->properties();
+        Select(e, kRowTalkBackColour);
+        p->labelList()->scrollToItem(p->labelList()->item(kRowTalkBackColour));
+        shoot(e, "basic-settings.png");
+        Select(e, kRowFocusImage);
+        Choose(e, "focus.bmp");
+        Click(p->drawing()->keyBox());
+        shoot(e, "basic-settings-image.png");
+        Select(e, kRowTalkArrow);
+        Click(p->showImageBox());
+        shoot(e, "basic-settings-animation.png");
+        Select(e, 19);
+        shoot(e, "basic-settings-number.png");
+        Select(e, kRowBareHandSound);
+        shoot(e, "basic-settings-sound.png");
+        Select(e, kRowGameName);
+        shoot(e, "basic-settings-text.png");
+        Click(e->cancelButton());
+    });
+}
+
+}  // namespace
+}  // namespace lw

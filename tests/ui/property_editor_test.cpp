@@ -1,0 +1,278 @@
+// The property editor through its widgets: which controls each row kind enables, values stored
+// when a field is left or a choice is made, typed numbers clamped to the row's range, and values
+// the author did not touch kept exactly as they were (out of range, not decodable, not listed).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/editor_context.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "widgets/drawing_group.h"
+#include "widgets/image_chooser.h"
+#include "widgets/number_spin.h"
+#include "widgets/property_editor.h"
+
+namespace lw {
+namespace {
+
+struct Record {
+    std::string name = "hero";
+    std::string note = "one\r\ntwo";
+    int speed = 5;
+    int kind = 1;
+    int steps = 4;
+    int sound = 0;
+    int effect = 0;
+    Rgb colour{10, 20, 30};
+    std::string file = "b.bmp";
+    DrawSpec spec{kDrawAdditive, 1, {1, 2, 3}};
+};
+
+enum Row { kName, kNote, kSpeed, kKind, kSteps, kSound, kEffect, kColour, kImage };
+
+class PropertyEditorTest : public ::testing::Test {
+protected:
+    test::TempProject tp;
+    test::FakeServices services;
+    EditorContext context;
+    Record rec;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        for (const char* f : {"a.bmp", "b.bmp", "c d.bmp"}) test::WriteBytes(ImageFilePath(tp.project, f), "x");
+    }
+
+    std::vector<PropertyRow> Rows() {
+        std::vector<PropertyRow> rows;
+        rows.push_back(TextRow("名前", rec.name, 8));
+        rows.push_back(TextRow("説明", rec.note, 20, RowKind::LongText));
+        rows.push_back(NumberRow("動作速度", rec.speed, {1, 100}, "px"));
+        rows.push_back(ChoiceRow("種別", rec.kind, {"なし", "毒", "睡眠"}));
+        rows.push_back(ChoiceRow("歩数", rec.steps, {"1", "2", "4", "8"}, {1, 2, 4, 8}));
+        rows.push_back(ListRow("効果音", RowKind::Sound, rec.sound));
+        rows.push_back(ListRow("ｱﾆﾒ", RowKind::Effect, rec.effect));
+        rows.push_back(ColourRow("色", rec.colour));
+        PropertyRow image = ImageRow("画像", rec.file, rec.spec);
+        image.refuseText = [](const std::string& v) { return v.find(' ') != std::string::npos ? std::string("空白") : std::string(); };
+        rows.push_back(std::move(image));
+        return rows;
+    }
+
+    std::unique_ptr<PropertyEditor> Make() {
+        auto e = std::make_unique<PropertyEditor>(context, Rows());
+        e->SetListNames(RowKind::Sound, {"s0.wav", "s1.wav"});
+        e->SetListNames(RowKind::Effect, {"burst"});
+        e->show();
+        QApplication::setActiveWindow(e.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(e.get()));
+        return e;
+    }
+
+    static void TypeNumber(QSpinBox* spin, const QString& text) {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, text);
+    }
+};
+
+TEST_F(PropertyEditorTest, EachRowKindEnablesItsControls) {
+    auto e = Make();
+    struct Expect {
+        Row row;
+        bool text, longText, number, choice, showImage, play, mode, key, colour;
+        const char* caption;
+    };
+    const Expect expects[] = {
+        {kName, true, false, false, false, false, false, false, false, false, ""},
+        {kNote, false, true, false, false, false, false, false, false, false, ""},
+        {kSpeed, false, false, true, false, false, false, false, false, false, ""},
+        {kKind, false, false, false, true, false, false, false, false, false, ""},
+        {kSound, false, false, false, true, false, true, false, false, false, ""},
+        {kEffect, false, false, false, true, true, false, false, false, false, ""},
+        {kColour, false, false, false, false, false, false, false, false, true, "色"},
+        {kImage, false, false, false, true, true, false, true, true, true, "ｶﾗｰｷｰ"},
+    };
+    for (const Expect& x : expects) {
+        e->SelectRow(x.row);
+        SCOPED_TRACE(e->row(x.row).label);
+        EXPECT_EQ(e->textEdit()->isEnabled(), x.text);
+        EXPECT_EQ(e->longTextEdit()->isEnabled(), x.longText);
+        EXPECT_EQ(e->numberSpin()->isEnabled(), x.number);
+        EXPECT_EQ(e->choice()->isEnabled(), x.choice);
+        EXPECT_EQ(e->showImageBox()->isEnabled(), x.showImage);
+        EXPECT_EQ(e->playBox()->isEnabled(), x.play);
+        EXPECT_EQ(e->drawing()->modeGroup()->isEnabled(), x.mode);
+        EXPECT_EQ(e->drawing()->keyBox()->isEnabled(), x.key);
+        EXPECT_EQ(e->drawing()->colourGroup()->isEnabled(), x.colour);
+        EXPECT_EQ(e->drawing()->colourGroup()->title(), QString::fromUtf8(x.caption));
+    }
+    // Each row shows its value; the area is emptied between rows.
+    e->SelectRow(kSpeed);
+    EXPECT_EQ(e->numberSpin()->value(), 5);
+    EXPECT_EQ(e->numberSpin()->minimum(), 1);
+    EXPECT_EQ(e->unitLabel()->text(), "px");
+    e->SelectRow(kSteps);
+    EXPECT_EQ(e->choice()->currentText(), "4");
+    EXPECT_EQ(e->unitLabel()->text(), "");
+    EXPECT_EQ(e->numberSpin()->value(), 0);
+    e->SelectRow(kImage);
+    EXPECT_EQ(e->choice()->currentText(), "b.bmp");
+    EXPECT_EQ(e->choice()->count(), 3);
+    EXPECT_TRUE(e->drawing()->modeButton(kDrawAdditive)->isChecked());
+    EXPECT_TRUE(e->drawing()->keyBox()->isChecked());
+    EXPECT_EQ(e->drawing()->greenSpin()->value(), 2);
+    e->SelectRow(kNote);
+    EXPECT_EQ(e->longTextEdit()->toPlainText(), "one\ntwo");
+    EXPECT_TRUE(e->drawing()->modeButton(kDrawOpaque)->isChecked());
+}
+
+TEST_F(PropertyEditorTest, NumbersAreStoredWhenTheFieldIsLeftAndClampedToTheRange) {
+    auto e = Make();
+    e->SelectRow(kSpeed);
+    TypeNumber(e->numberSpin(), "150");
+    EXPECT_EQ(rec.speed, 5);  // nothing stored while typing
+    e->labelList()->setFocus();
+    EXPECT_EQ(rec.speed, 100);
+    EXPECT_EQ(e->numberSpin()->value(), 100);
+    TypeNumber(e->numberSpin(), "0");
+    e->labelList()->setFocus();
+    EXPECT_EQ(rec.speed, 1);
+    TypeNumber(e->numberSpin(), "42");
+    e->SelectRow(kKind);  // moving to another row stores what was typed first
+    EXPECT_EQ(rec.speed, 42);
+
+    // Text: stored when left, line breaks dropped, width kept, refused texts not stored.
+    e->SelectRow(kName);
+    e->textEdit()->setFocus();
+    e->textEdit()->selectAll();
+    e->textEdit()->insert("ab\ncd");
+    EXPECT_EQ(e->textEdit()->text(), "abcd");
+    QTest::keyClicks(e->textEdit(), "efghijk");
+    EXPECT_EQ(e->textEdit()->text(), "abcdefgh");  // 8 bytes
+    e->labelList()->setFocus();
+    EXPECT_EQ(rec.name, "abcdefgh");
+
+    e->SelectRow(kNote);
+    e->longTextEdit()->setFocus();
+    e->longTextEdit()->setPlainText("x\ny");
+    e->labelList()->setFocus();
+    EXPECT_EQ(rec.note, "x\r\ny");
+}
+
+TEST_F(PropertyEditorTest, ChoicesAreStoredAtOnce) {
+    auto e = Make();
+    e->SelectRow(kSteps);
+    e->choice()->setCurrentIndex(3);
+    EXPECT_EQ(rec.steps, 8);
+    e->SelectRow(kKind);
+    e->choice()->setCurrentIndex(2);
+    EXPECT_EQ(rec.kind, 2);
+    e->SelectRow(kSound);
+    e->choice()->setCurrentIndex(1);
+    EXPECT_EQ(rec.sound, 1);
+
+    // Image: the file, then the drawing; a refused file name is not stored and not shown.
+    e->SelectRow(kImage);
+    e->choice()->setCurrentIndex(0);
+    EXPECT_EQ(rec.file, "a.bmp");
+    e->choice()->setCurrentIndex(2);
+    EXPECT_EQ(services.texts(), QStringList{"空白"});
+    EXPECT_EQ(rec.file, "a.bmp");
+    EXPECT_EQ(e->choice()->currentText(), "a.bmp");
+    QTest::mouseClick(e->drawing()->modeButton(kDrawAlpha), Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(rec.spec.mode, kDrawAlpha);
+    QTest::mouseClick(e->drawing()->keyBox(), Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(rec.spec.keyOn, 0);
+    TypeNumber(e->drawing()->redSpin(), "300");
+    e->labelList()->setFocus();
+    EXPECT_EQ(rec.spec.key, (Rgb{255, 2, 3}));
+}
+
+TEST_F(PropertyEditorTest, ColourPicksGoToColourAndImageRowsOnly) {
+    auto e = Make();
+    e->SelectRow(kSpeed);
+    EXPECT_FALSE(e->PickColour(QColor(1, 1, 1)));
+    e->SelectRow(kColour);
+    EXPECT_TRUE(e->PickColour(QColor(200, 100, 50)));
+    EXPECT_EQ(rec.colour, (Rgb{200, 100, 50}));
+    EXPECT_EQ(e->drawing()->redSpin()->value(), 200);
+    e->SelectRow(kImage);
+    EXPECT_TRUE(e->PickColour(QColor(7, 8, 9)));
+    EXPECT_EQ(rec.spec, (DrawSpec{kDrawAdditive, 1, {7, 8, 9}}));
+}
+
+TEST_F(PropertyEditorTest, UntouchedValuesAreKeptExactly) {
+    rec.name = "\x82";  // a lone lead byte: does not decode
+    rec.speed = 150;
+    rec.kind = 7;
+    rec.steps = 3;
+    rec.sound = 9;
+    rec.colour = Rgb{300, -4, 256};
+    rec.file = "missing.bmp";
+    rec.spec = DrawSpec{7, 2, {999, 0, -1}};
+    const Record before = rec;
+    auto e = Make();
+    for (int row = 0; row < e->rowCount(); ++row) {
+        e->SelectRow(row);
+        // Entering and leaving each field without typing changes nothing.
+        for (QWidget* w : {static_cast<QWidget*>(e->textEdit()), static_cast<QWidget*>(e->numberSpin()),
+                           static_cast<QWidget*>(e->drawing()->redSpin())}) {
+            if (!w->isEnabled()) continue;
+            w->setFocus();
+            e->labelList()->setFocus();
+        }
+    }
+    e->SelectRow(kSpeed);
+    EXPECT_EQ(e->numberSpin()->value(), 100);  // shown as the bound
+    e->Commit();
+    EXPECT_EQ(rec.name, before.name);
+    EXPECT_EQ(rec.speed, 150);
+    EXPECT_EQ(rec.kind, 7);
+    EXPECT_EQ(rec.steps, 3);
+    EXPECT_EQ(rec.sound, 9);
+    EXPECT_EQ(rec.colour, before.colour);
+    EXPECT_EQ(rec.file, "missing.bmp");
+    EXPECT_EQ(rec.spec, before.spec);
+
+    // Changing one part of the drawing keeps the others as read.
+    e->SelectRow(kImage);
+    TypeNumber(e->drawing()->greenSpin(), "5");
+    e->labelList()->setFocus();
+    EXPECT_EQ(rec.spec, (DrawSpec{7, 2, {999, 5, -1}}));
+    EXPECT_EQ(rec.file, "missing.bmp");
+}
+
+TEST_F(PropertyEditorTest, RowsCanBeDisabledByAnotherField) {
+    int damage = 0, animation = 0;
+    std::vector<PropertyRow> rows;
+    rows.push_back(NumberRow("与えるﾀﾞﾒｰｼﾞ", damage, {0, 9999}, ""));
+    PropertyRow anim = ListRow("攻撃ｱﾆﾒ", RowKind::Effect, animation);
+    anim.enabled = [&damage] { return damage >= 1; };
+    rows.push_back(std::move(anim));
+    PropertyEditor e(context, std::move(rows));
+    e.SetListNames(RowKind::Effect, {"a", "b"});
+    e.SelectRow(1);
+    EXPECT_FALSE(e.choice()->isEnabled());
+    EXPECT_FALSE(e.showImageBox()->isEnabled());
+    damage = 5;
+    e.Refresh();
+    EXPECT_TRUE(e.choice()->isEnabled());
+    // Only the parts some row uses are laid out.
+    EXPECT_TRUE(e.textEdit()->isHidden());
+    EXPECT_TRUE(e.drawing()->isHidden());
+    EXPECT_TRUE(e.playBox()->isHidden());
+    EXPECT_FALSE(e.showImageBox()->isHidden());
+}
+
+}  // namespace
+}  // namespace lw
