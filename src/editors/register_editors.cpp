@@ -1,6 +1,7 @@
 #include "app/editor_registry.h"
 #include "editors/media/audio_list_editor.h"
 #include "editors/media/effect_list_editor.h"
+#include "editors/media/image_table_editor.h"
 #include "editors/settings/basic_settings_editor.h"
 #include "editors/settings/title_screen_editor.h"
 
@@ -12,6 +13,8 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::SoundList, [](EditorContext& c, QWidget* p) { RunAudioListEditor(c, AudioList::Sound, p); });
     registry.Register(HubEditor::AnimeList, [](EditorContext& c, QWidget* p) { RunEffectListEditor(c, p); });
     registry.Register(HubEditor::BasicSettings, [](EditorContext& c, QWidget* p) { RunBasicSettingsEditor(c, p); });
+    registry.Register(HubEditor::BackImages, [](EditorContext& c, QWidget* p) { RunImageTableEditor(c, ImageTableKind::Back, p); });
+    registry.Register(HubEditor::SelectImages, [](EditorContext& c, QWidget* p) { RunImageTableEditor(c, ImageTableKind::Select, p); });
     registry.Register(HubEditor::Title, [](EditorContext& c, QWidget* p) { RunTitleScreenEditor(c, p); });
 }
 

@@ -27,6 +27,7 @@
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
+#include "widgets/image_chooser.h"
 
 // ImageTable::slots, not Qt's keyword.
 #undef slots
@@ -134,8 +135,8 @@ TEST_F(TitleScreenEditorTest, NewProjectShowsTheDefaultsAndOkWritesThemByteForBy
         EXPECT_EQ(e->bgmChoice()->currentText(), "opening.mid");
         EXPECT_TRUE(e->showImageBox()->isChecked());
         EXPECT_FALSE(e->playBox()->isChecked());
-        // Slot 1 names no picture yet: the drop-down says so rather than pretending to a file.
-        EXPECT_EQ(e->backgroundChoice()->currentText(), "?.bmp");
+        // Slot 1 names no picture yet: nothing is chosen.
+        EXPECT_EQ(e->backgroundChoice()->currentIndex(), -1);
         EXPECT_EQ(view().state().mode, ViewMode::TitleMenu);
         EXPECT_FALSE(view().IsShown());
         Click(e->okButton());

@@ -19,11 +19,11 @@
 #include "app/services.h"
 #include "audio/music_player.h"
 #include "core/tagfile/record_format.h"
-#include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
@@ -111,7 +111,7 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
 
     // Background and music.
     auto* media = new QGridLayout();
-    background_ = new QComboBox(this);
+    background_ = new ImageChooser(this);
     background_->setMinimumContentsLength(20);
     background_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     showImage_ = new QCheckBox(QStringLiteral("画像表示"), this);
@@ -182,7 +182,7 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     // The files: the background table, the record, the music list and the image folder.
     backRead_ = LoadImageTable(context_.project, ImageTableKind::Back, backTable_);
     titleRead_ = LoadTitleScreen(context_.project, title_);
-    FillImageFileCombo(background_, context_.project);
+    background_->Fill(context_.project);
     LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm);
     bgm_->insertItem(0, QStringLiteral("なし"));
     playOnSelect_ = new PlayOnSelect(bgm_, play_, context_, AudioKind::Bgm);
@@ -263,7 +263,7 @@ void TitleScreenEditor::ShowRecord() {
     }
     {
         QSignalBlocker block(background_);
-        ChooseImageFile(background_, backTable_.slots[kTitleBackgroundSlot].fileName);
+        background_->LoadName(backTable_.slots[kTitleBackgroundSlot].fileName);
     }
     {
         QSignalBlocker block(bgm_);
@@ -320,7 +320,7 @@ void TitleScreenEditor::accept() {
     playOnSelect_->Stop();
     if (context_.services) {
         DialogSaveUi ui(*context_.services, this);
-        const std::string chosen = ChosenImageFile(background_);
+        const std::string chosen = background_->ChosenName();
         if (background_->currentIndex() >= 0 && backRead_ != ReadStatus::Unreadable) {
             // The same picture chosen again keeps the slot's drawing values.
             if (chosen != backTable_.slots[kTitleBackgroundSlot].fileName) SetTitleBackground(backTable_, chosen);

@@ -26,6 +26,7 @@ class QPushButton;
 namespace lw {
 
 struct EditorContext;
+class ImageChooser;
 class PlayOnSelect;
 
 // A number field whose arrows step within one range while a typed number is taken whatever it is
@@ -65,7 +66,7 @@ public:
     QSpinBox* spacingSpin() const { return spacing_; }
     // Colour `colour` (kTitleSelected ... kTitleUnselectedShadow), component 0 red, 1 green, 2 blue.
     QSpinBox* colourSpin(int colour, int component) const;
-    QComboBox* backgroundChoice() const { return background_; }
+    ImageChooser* backgroundChoice() const { return background_; }
     QCheckBox* showImageBox() const { return showImage_; }
     QComboBox* bgmChoice() const { return bgm_; }
     QCheckBox* playBox() const { return play_; }
@@ -105,7 +106,7 @@ private:
     ClampingSpinBox* size_;
     ClampingSpinBox* spacing_;
     std::array<std::array<ClampingSpinBox*, 3>, 4> colours_{};
-    QComboBox* background_;
+    ImageChooser* background_;
     QCheckBox* showImage_;
     QComboBox* bgm_;
     QCheckBox* play_;
