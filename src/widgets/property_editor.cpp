@@ -83,8 +83,10 @@ void PropertyEditor::Build(const Options& options) {
     labels_->setMinimumHeight(320);
     layout->addWidget(labels_);
 
-    auto* area = new QVBoxLayout();
-    layout->addLayout(area, 1);
+    // The editing area, captioned with the label of the row it shows.
+    areaBox_ = new QGroupBox(this);
+    auto* area = new QVBoxLayout(areaBox_);
+    layout->addWidget(areaBox_, 1);
 
     text_ = new QLineEdit(this);
     auto* validator = new LineTextValidator(text_);
@@ -199,6 +201,7 @@ void PropertyEditor::Prepare(int index) {
     current_ = index;
     ClearArea();
     const PropertyRow* r = Current();
+    areaBox_->setTitle(r != nullptr ? Utf8(r->label) : QString());
     if (r == nullptr) {
         PropertyRow none;
         none.enabled = [] { return false; };

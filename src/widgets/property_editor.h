@@ -30,6 +30,7 @@
 #include "core/settings/property_rows.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -76,6 +77,7 @@ public:
     bool playFlag() const { return playFlag_; }
 
     QListWidget* labelList() const { return labels_; }
+    QGroupBox* area() const { return areaBox_; }
     QLineEdit* textEdit() const { return text_; }
     QPlainTextEdit* longTextEdit() const { return longText_; }
     NumberSpin* numberSpin() const { return number_; }
@@ -125,6 +127,7 @@ private:
     QString longTextShown_;
 
     QListWidget* labels_;
+    QGroupBox* areaBox_;
     QLineEdit* text_;
     QPlainTextEdit* longText_;
     NumberSpin* number_;

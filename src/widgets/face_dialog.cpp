@@ -1,0 +1,209 @@
+#include "widgets/face_dialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <tuple>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "core/tagfile/record_format.h"
+#include "previews/image_view.h"
+#include "render/bitmap.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/drawing_group.h"
+#include "widgets/image_chooser.h"
+#include "widgets/kept_value.h"
+#include "widgets/number_spin.h"
+
+namespace lw {
+
+FaceFields FaceFieldsOf(FaceEntry& f) {
+    return FaceFields{f.fileName, f.areaLeft, f.areaTop, f.areaWidth, f.areaHeight,
+                      f.drawMode, f.colorKey, f.keyRed,  f.keyGreen,  f.keyBlue};
+}
+
+FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* parent, const QString& caption)
+    : PreviewDialog(context, parent), fields_(fields) {
+    setWindowTitle(caption);
+    working_.fileName = fields_.fileName;
+    working_.areaLeft = fields_.areaLeft;
+    working_.areaTop = fields_.areaTop;
+    working_.areaWidth = fields_.areaWidth;
+    working_.areaHeight = fields_.areaHeight;
+    SetSpec(working_, DrawSpec{fields_.drawMode, fields_.colorKey, {fields_.keyRed, fields_.keyGreen, fields_.keyBlue}});
+
+    auto* layout = new QVBoxLayout(this);
+    auto* imageRow = new QHBoxLayout();
+    image_ = new ImageChooser(this);
+    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    imageRow->addWidget(image_, 1);
+    imageRow->addWidget(show_);
+    layout->addLayout(imageRow);
+
+    drawing_ = new DrawingGroup(this);
+    layout->addWidget(drawing_);
+
+    auto* area = new QGroupBox(QStringLiteral("元画像内の領域"), this);
+    auto* grid = new QGridLayout(area);
+    left_ = new NumberSpin(area, 0, kMaxPictureSide);
+    top_ = new NumberSpin(area, 0, kMaxPictureSide);
+    width_ = new NumberSpin(area, 0, kMaxPictureSide);
+    height_ = new NumberSpin(area, 0, kMaxPictureSide);
+    grid->addWidget(new QLabel(QStringLiteral("左上X座標"), area), 0, 0);
+    grid->addWidget(left_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("左上Y座標"), area), 0, 2);
+    grid->addWidget(top_, 0, 3);
+    grid->addWidget(new QLabel(QStringLiteral("幅"), area), 1, 0);
+    grid->addWidget(width_, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("高さ"), area), 1, 2);
+    grid->addWidget(height_, 1, 3);
+    grid->setColumnStretch(4, 1);
+    layout->addWidget(area);
+
+    auto* buttons = new QHBoxLayout();
+    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, QStringLiteral("次へ"));
+    layout->addLayout(buttons);
+
+    // The controls show the entry; nothing is stored by showing it.
+    image_->Fill(context_.project);
+    image_->LoadName(working_.fileName);
+    show_->setChecked(true);
+    drawing_->LoadSpec(SpecOf(working_));
+    const std::pair<NumberSpin*, int FaceEntry::*> areaFields[] = {
+        {left_, &FaceEntry::areaLeft}, {top_, &FaceEntry::areaTop}, {width_, &FaceEntry::areaWidth}, {height_, &FaceEntry::areaHeight}};
+    for (auto [spin, member] : areaFields) {
+        {
+            QSignalBlocker block(spin);
+            LoadSpin(spin, working_.*member);
+        }
+        // What is typed is stored at once and moves the outline.
+        connect(spin, &QSpinBox::valueChanged, this, [this, spin = spin, member = member] {
+            working_.*member = SpinValue(spin);
+            SyncPreview();
+        });
+    }
+
+    connect(image_, &QComboBox::currentIndexChanged, this, [this] {
+        const std::string name = image_->ChosenName();
+        if (CheckTokenField(name) == FieldProblem::HasBlank) {
+            Refuse(QStringLiteral("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
+            image_->LoadName(working_.fileName);
+            return;
+        }
+        working_.fileName = name;
+        ShowChosenImage();
+    });
+    connect(show_, &QCheckBox::toggled, this, [this] { ShowChosenImage(); });
+    connect(drawing_, &DrawingGroup::specEdited, this, [this] {
+        SetSpec(working_, drawing_->Spec());
+        SyncPreview();
+    });
+    connect(&view(), &ImageView::colourPicked, this, [this](QWidget* owner, QColor colour) {
+        if (owner == this) drawing_->PickColour(colour);
+    });
+}
+
+FaceDialog::~FaceDialog() = default;
+
+void FaceDialog::OpenPreview() {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(ViewMode::AreaFrame, this);
+    v.SetCursorShape(Qt::CrossCursor);
+    ShowChosenImage();
+}
+
+void FaceDialog::ShowChosenImage() {
+    ImageView& v = view();
+    if (!v.IsOpen()) return;
+    SyncPreview();
+    v.ShowOrHideComboImage(this, image_, show_->isChecked());
+}
+
+void FaceDialog::SyncPreview() {
+    ImageView& v = view();
+    EffectAnimation& a = v.state().animation;
+    a.areaLeft = working_.areaLeft;
+    a.areaTop = working_.areaTop;
+    a.areaWidth = working_.areaWidth;
+    a.areaHeight = working_.areaHeight;
+    a.drawMode = working_.drawMode;
+    a.colorKey = working_.colorKey;
+    a.keyRed = working_.keyRed;
+    a.keyGreen = working_.keyGreen;
+    a.keyBlue = working_.keyBlue;
+    if (v.IsOpen()) v.Repaint();
+}
+
+bool FaceDialog::Refuse(const QString& text) {
+    if (context_.services) context_.services->Inform(this, text);
+    return false;
+}
+
+void FaceDialog::StoreBack() {
+    fields_.fileName = working_.fileName;
+    fields_.areaLeft = working_.areaLeft;
+    fields_.areaTop = working_.areaTop;
+    fields_.areaWidth = working_.areaWidth;
+    fields_.areaHeight = working_.areaHeight;
+    fields_.drawMode = working_.drawMode;
+    fields_.colorKey = working_.colorKey;
+    fields_.keyRed = working_.keyRed;
+    fields_.keyGreen = working_.keyGreen;
+    fields_.keyBlue = working_.keyBlue;
+}
+
+void FaceDialog::accept() {
+    for (NumberSpin* s : {left_, top_, width_, height_}) s->interpretText();
+    drawing_->InterpretTyped();
+    SetSpec(working_, drawing_->Spec());
+    working_.fileName = image_->ChosenName();
+    const QString sizeMessage = QStringLiteral("画像ｻｲｽﾞは1以上に設定してください");
+    if (!FaceSizeAcceptable(working_)) {
+        Refuse(sizeMessage);
+        return;
+    }
+    // The file name is one field of the entry's line: without it the numbers would shift.
+    if (working_.fileName.empty()) {
+        Refuse(QStringLiteral("画像を選択してください"));
+        return;
+    }
+    // Cut back to the picture when it is loaded; a picture that is missing leaves the area as typed.
+    const Picture& picture = view().state().main;
+    if (view().IsOpen() && picture.exists()) {
+        FaceEntry clipped = working_;
+        ClipFaceArea(clipped, picture.width, picture.height);
+        if (!FaceSizeAcceptable(clipped)) {
+            Refuse(sizeMessage);
+            return;
+        }
+        working_ = clipped;
+        for (auto [spin, value] : {std::pair{width_, working_.areaWidth}, std::pair{height_, working_.areaHeight}}) {
+            QSignalBlocker block(spin);
+            LoadSpin(spin, value);
+        }
+    }
+    view().Close();
+    StoreBack();
+    if (next_ && !next_(*this)) {
+        // Back from the next step: this one goes on with its own preview.
+        OpenPreview();
+        return;
+    }
+    view().SetMode(ViewMode::None);
+    done(QDialog::Accepted);
+}
+
+void FaceDialog::reject() {
+    view().Close();
+    view().SetMode(ViewMode::None);
+    done(QDialog::Rejected);
+}
+
+}  // namespace lw

@@ -1,0 +1,227 @@
+// "顔画像(ﾒﾆｭｰ用)" through its widgets: the area outlined on the real preview, the size message,
+// clipping on "次へ", the key colour picked from the picture, and the dialog opened on the fields
+// of a record other than a face of the list.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <cstdlib>
+
+#include "app/editor_context.h"
+#include "previews/image_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "widgets/drawing_group.h"
+#include "widgets/face_dialog.h"
+#include "widgets/image_chooser.h"
+#include "widgets/number_spin.h"
+
+namespace lw {
+namespace {
+
+class FaceDialogTest : public ::testing::Test {
+protected:
+    test::TempProject tp;
+    test::FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        // 40 x 30: a blue face on a magenta key.
+        test::WriteBytes(ImageFilePath(tp.project, "faces.bmp"), test::MakeBmp24(40, 30, [](int x, int y) {
+                             return (x >= 5 && x < 25 && y >= 5 && y < 25) ? 0x3060C0u : 0xFF00FFu;
+                         }));
+        test::WriteBytes(ImageFilePath(tp.project, "big face.bmp"), test::MakeSolidBmp24(8, 8, 0));
+    }
+    ImageView& view() { return *context.imageView; }
+
+    static void Type(QSpinBox* spin, int value) {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, QString::number(value));
+    }
+    static void Click(QAbstractButton* b) {
+        const QPoint at = qobject_cast<QPushButton*>(b) ? b->rect().center() : QPoint(6, b->height() / 2);
+        QTest::mouseClick(b, Qt::LeftButton, {}, at);
+    }
+    void Show(QDialog& d) {
+        d.show();
+        QApplication::setActiveWindow(&d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    }
+};
+
+TEST_F(FaceDialogTest, AreaSizeMessageClippingAndKeyColour) {
+    FaceEntry face;
+    face.fileName = "faces.bmp";
+    face.areaWidth = 20;
+    face.areaHeight = 20;
+    face.reserved1 = 4;
+    face.reserved2 = -9;
+    FaceDialog d(context, FaceFieldsOf(face));
+    Show(d);
+    EXPECT_EQ(d.windowTitle(), "顔画像(ﾒﾆｭｰ用)");
+    EXPECT_EQ(d.imageChoice()->currentText(), "faces.bmp");
+    EXPECT_TRUE(d.showBox()->isChecked());
+    EXPECT_FALSE(d.drawing()->colourGroup()->isEnabled());  // greyed while the key is off
+    // The preview: mode 15, the picture with the area outlined, picking colours.
+    ASSERT_TRUE(view().IsShown());
+    EXPECT_EQ(view().state().mode, ViewMode::AreaFrame);
+    EXPECT_EQ(view().window()->size(), QSize(40, 30));
+
+    // Typed area values are stored at once and move the outline.
+    Type(d.leftSpin(), 10);
+    EXPECT_EQ(view().state().animation.areaLeft, 10);
+    Type(d.widthSpin(), 0);
+    d.topSpin()->setFocus();
+    Click(d.nextButton());
+    EXPECT_EQ(services.texts(), QStringList{"画像ｻｲｽﾞは1以上に設定してください"});
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(face.areaLeft, 0);  // nothing stored yet
+
+    Type(d.widthSpin(), 50);
+    Click(d.drawing()->keyBox());
+    EXPECT_TRUE(d.drawing()->colourGroup()->isEnabled());
+    QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_EQ(d.drawing()->greenSpin()->value(), 0);
+    EXPECT_EQ(d.drawing()->blueSpin()->value(), 255);
+    Click(d.drawing()->modeButton(kDrawAdditive));
+    Click(d.nextButton());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_FALSE(view().IsOpen());
+
+    // Left 10 and width 50 on a 40-pixel-wide picture store width 30.
+    EXPECT_EQ(face.areaLeft, 10);
+    EXPECT_EQ(face.areaWidth, 30);
+    EXPECT_EQ(face.areaHeight, 20);
+    EXPECT_EQ(SpecOf(face), (DrawSpec{kDrawAdditive, 1, {255, 0, 255}}));
+    EXPECT_EQ(face.reserved1, 4);  // carried
+    EXPECT_EQ(face.reserved2, -9);
+}
+
+TEST_F(FaceDialogTest, CancelStoresNothingAndUntouchedValuesAreKept) {
+    FaceEntry face;
+    face.fileName = "faces.bmp";
+    face.areaWidth = 8;
+    face.areaHeight = 8;
+    const FaceEntry before = face;
+    {
+        FaceDialog d(context, FaceFieldsOf(face));
+        Show(d);
+        Type(d.leftSpin(), 3);
+        d.imageChoice()->setCurrentIndex(-1);
+        Click(d.cancelButton());
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(face, before);
+
+    // A picture that is missing: nothing to cut back to, and values out of the fields' ranges stay.
+    face.fileName = "gone.bmp";
+    face.areaLeft = 40000;
+    face.areaWidth = 99999;
+    SetSpec(face, DrawSpec{7, 2, {300, -1, 5}});
+    const FaceEntry odd = face;
+    FaceDialog d(context, FaceFieldsOf(face));
+    Show(d);
+    EXPECT_EQ(d.imageChoice()->currentIndex(), -1);
+    EXPECT_FALSE(view().IsShown());
+    Click(d.nextButton());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(face, odd);
+}
+
+TEST_F(FaceDialogTest, FileNamesThatWouldShiftTheLineAreRefused) {
+    FaceEntry face;
+    face.areaWidth = face.areaHeight = 4;
+    FaceDialog d(context, FaceFieldsOf(face));
+    Show(d);
+    d.imageChoice()->setCurrentIndex(d.imageChoice()->findText("big face.bmp"));
+    EXPECT_EQ(d.imageChoice()->currentIndex(), -1);
+    Click(d.nextButton());  // no picture chosen
+    EXPECT_EQ(services.texts(), (QStringList{"空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください",
+                                             "画像を選択してください"}));
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(face.fileName, "");
+}
+
+TEST_F(FaceDialogTest, OpensOnTheFieldsOfAnotherRecordAndChainsToTheNextStep) {
+    // A picture entry laid out as the player character keeps it.
+    struct Chip {
+        int x = 0, y = 0, w = 0, h = 0;
+        std::string file = "faces.bmp";
+        int mode = 0, key = 0, r = 0, g = 0, b = 0;
+    } chip;
+    chip.w = 30;
+    chip.h = 30;
+    FaceDialog d(context, FaceFields{chip.file, chip.x, chip.y, chip.w, chip.h, chip.mode, chip.key, chip.r, chip.g, chip.b},
+                 nullptr, QStringLiteral("ｷｬﾗﾁｯﾌﾟ"));
+    int steps = 0;
+    bool nextSucceeds = false;
+    int heightSeen = 0;
+    d.SetNext([&](FaceDialog&) {
+        ++steps;
+        heightSeen = chip.h;  // stored before the next step runs
+        return nextSucceeds;
+    });
+    Show(d);
+    EXPECT_EQ(d.windowTitle(), "ｷｬﾗﾁｯﾌﾟ");
+    Click(d.nextButton());
+    EXPECT_EQ(steps, 1);
+    EXPECT_EQ(heightSeen, 30);
+    EXPECT_EQ(chip.w, 30);
+    EXPECT_EQ(chip.h, 30);  // 30 of a 30-pixel-high picture
+    // The next step was cancelled: this one stays, with its preview again.
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(view().IsShown());
+    nextSucceeds = true;
+    Type(d.topSpin(), 10);
+    Click(d.nextButton());
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(heightSeen, 20);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(chip.y, 10);
+    EXPECT_EQ(chip.h, 20);
+}
+
+// Screenshot for looking at the dialog beside its preview: run under a display with
+// LW_SCREENSHOT_DIR set; skipped otherwise.
+TEST_F(FaceDialogTest, Screenshot) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    // Two faces side by side on the key colour; the second one is the face chosen.
+    test::WriteBytes(ImageFilePath(tp.project, "portraits.bmp"), test::MakeBmp24(192, 96, [](int x, int y) {
+                         const int cx = x < 96 ? 48 : 144, dx = x - cx, dy = y - 48;
+                         if (dx * dx + dy * dy < 34 * 34) {
+                             if ((dy == -8 || dy == -7) && (dx == -12 || dx == -11 || dx == 12 || dx == 11)) return 0x202020u;
+                             if (dy > 10 && dy < 14 && dx > -12 && dx < 12) return 0xA02020u;
+                             return x < 96 ? 0xF0C8A0u : 0xE0B090u;
+                         }
+                         return 0xFF00FFu;
+                     }));
+    FaceEntry face;
+    face.fileName = "portraits.bmp";
+    face.areaLeft = 104;
+    face.areaTop = 8;
+    face.areaWidth = 80;
+    face.areaHeight = 80;
+    SetSpec(face, DrawSpec{kDrawOpaque, 1, {255, 0, 255}});
+    FaceDialog d(context, FaceFieldsOf(face));
+    d.move(30, 30);
+    Show(d);
+    QTest::qWait(400);
+    const QRect area = d.frameGeometry().united(view().window()->frameGeometry());
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16, area.height() + 16);
+    EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/face-dialog.png", "PNG"));
+    d.reject();
+}
+
+}  // namespace
+}  // namespace lw
