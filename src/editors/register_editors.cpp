@@ -1,6 +1,7 @@
 #include "app/editor_registry.h"
 #include "editors/media/audio_list_editor.h"
 #include "editors/media/effect_list_editor.h"
+#include "editors/media/face_list_editor.h"
 #include "editors/media/image_table_editor.h"
 #include "editors/settings/basic_settings_editor.h"
 #include "editors/settings/title_screen_editor.h"
@@ -15,6 +16,7 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::BasicSettings, [](EditorContext& c, QWidget* p) { RunBasicSettingsEditor(c, p); });
     registry.Register(HubEditor::BackImages, [](EditorContext& c, QWidget* p) { RunImageTableEditor(c, ImageTableKind::Back, p); });
     registry.Register(HubEditor::SelectImages, [](EditorContext& c, QWidget* p) { RunImageTableEditor(c, ImageTableKind::Select, p); });
+    registry.Register(HubEditor::FaceImages, [](EditorContext& c, QWidget* p) { RunFaceListEditor(c, p); });
     registry.Register(HubEditor::Title, [](EditorContext& c, QWidget* p) { RunTitleScreenEditor(c, p); });
 }
 
