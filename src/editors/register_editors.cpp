@@ -5,6 +5,8 @@
 #include "editors/media/image_table_editor.h"
 #include "editors/settings/basic_settings_editor.h"
 #include "editors/settings/title_screen_editor.h"
+#include "editors/rules/level_list_editor.h"
+#include "editors/rules/level_up_editor.h"
 
 namespace lw {
 
@@ -18,6 +20,8 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::SelectImages, [](EditorContext& c, QWidget* p) { RunImageTableEditor(c, ImageTableKind::Select, p); });
     registry.Register(HubEditor::FaceImages, [](EditorContext& c, QWidget* p) { RunFaceListEditor(c, p); });
     registry.Register(HubEditor::Title, [](EditorContext& c, QWidget* p) { RunTitleScreenEditor(c, p); });
+    registry.Register(HubEditor::LevelList, [](EditorContext& c, QWidget* p) { RunLevelListEditor(c, p); });
+    registry.Register(HubEditor::LevelUp, [](EditorContext& c, QWidget* p) { RunLevelUpEditor(c, p); });
 }
 
 }  // namespace lw

@@ -1,0 +1,257 @@
+// The level list and the growth-type editors end to end through their widgets.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "editors/rules/level_list_editor.h"
+#include "editors/rules/level_up_editor.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::TempProject;
+
+class LevelEditorsTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+    }
+
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    static void ClickRow(ListEditorPanel* panel, int row) {
+        QTreeWidget* view = panel->view();
+        QTreeWidgetItem* item = view->topLevelItem(row);
+        view->scrollToItem(item);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(item).center());
+    }
+    static void Type(QSpinBox* s, int value) {
+        s->setFocus();
+        s->selectAll();
+        QTest::keyClicks(s, QString::number(value));
+        QTest::keyClick(s, Qt::Key_Tab);
+    }
+    static void TypeText(QLineEdit* e, const QString& text) {
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        if (!text.isEmpty()) QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, text, Qt::NoModifier);
+    }
+    static QStringList Rows(ListEditorPanel* panel, int column = 0) {
+        QStringList out;
+        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i, column);
+        return out;
+    }
+    bool DataExists(std::string_view name) const { return std::filesystem::exists(DataFilePath(tp.project, name)); }
+};
+
+TEST_F(LevelEditorsTest, LevelListOnANewProjectShowsAndWritesTheDefaultTable) {
+    LevelListEditor editor(context);
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾚﾍﾞﾙﾘｽﾄ"));
+    EXPECT_EQ(editor.panel()->view()->headerItem()->text(0), QStringLiteral("ﾚﾍﾞﾙ"));
+    EXPECT_EQ(editor.panel()->view()->headerItem()->text(1), QStringLiteral("経験点"));
+    EXPECT_EQ(Rows(editor.panel()), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    EXPECT_EQ(Rows(editor.panel(), 1).last(), "4500");
+    EXPECT_EQ(editor.panel()->selectedRow(), 0);
+    EXPECT_EQ(editor.experienceSpin()->value(), 0);
+    EXPECT_EQ(editor.experienceSpin()->singleStep(), 100);
+    EXPECT_EQ(editor.experienceSpin()->maximum(), 999999);
+    EXPECT_EQ(editor.maxLevelSpin()->value(), 10);
+    EXPECT_EQ(editor.maxLevelSpin()->maximum(), 256);
+
+    Click(editor.okButton());
+    EXPECT_EQ(editor.result(), 1);
+    EXPECT_EQ(tp.ReadData("level_list.txt"), LevelListBytes(DefaultLevelTable().rows));
+    EXPECT_TRUE(tp.ReadData("level_list.txt").starts_with("<level_number>\r\n10\r\n</level_number>\r\n<level_data>\r\n1 0\r\n"));
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(LevelEditorsTest, LevelListEditsExperienceAndTheMaximumLevel) {
+    tp.WriteData("level_list.txt", LevelListBytes(DefaultLevelTable().rows));
+    LevelListEditor editor(context);
+    editor.show();
+
+    // The row selected on opening is the one "更新" changes.
+    Type(editor.experienceSpin(), 50);
+    Click(editor.experienceUpdateButton());
+    EXPECT_EQ(editor.rows()[0], (LevelRow{1, 50}));
+
+    ClickRow(editor.panel(), 2);
+    EXPECT_EQ(editor.experienceSpin()->value(), 1000);
+    Type(editor.experienceSpin(), 1234);
+    Click(editor.experienceUpdateButton());
+    EXPECT_EQ(editor.panel()->rowText(2, 1), "1234");
+
+    // Maximum 12 appends levels 11 and 12 with no experience; 8 cuts the table to 8 levels.
+    Type(editor.maxLevelSpin(), 12);
+    Click(editor.maxLevelUpdateButton());
+    EXPECT_EQ(editor.rows().size(), 12u);
+    EXPECT_EQ(editor.rows()[11], (LevelRow{12, 0}));
+    Type(editor.maxLevelSpin(), 8);
+    Click(editor.maxLevelUpdateButton());
+    EXPECT_EQ(Rows(editor.panel()), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
+
+    Click(editor.okButton());
+    ASSERT_EQ(services.messages.size(), 1u);  // the overwrite question
+    EXPECT_EQ(services.messages[0].caption, QStringLiteral(".\\data\\level_list.txt"));
+    EXPECT_EQ(tp.ReadData("level_list.txt"), "<level_number>\r\n8\r\n</level_number>\r\n<level_data>\r\n1 50\r\n2 500\r\n3 1234\r\n"
+                                             "4 1500\r\n5 2000\r\n6 2500\r\n7 3000\r\n8 3500\r\n</level_data>");
+}
+
+TEST_F(LevelEditorsTest, LevelListOldFilesCancelAndUntouchedValues) {
+    // An old file: level 3 needs more than the spin can show; <level_max> asks for 5 levels.
+    const std::string old = "<level_number>\r\n3\r\n</level_number>\r\n<level_data>\r\n1 0\r\n2 10\r\n3 2000000\r\n</level_data>\r\n"
+                            "<level_add>\r\n0 100\r\n</level_add>\r\n<level_max>\r\n5\r\n</level_max>";
+    tp.WriteData("level_list.txt", old);
+    {
+        LevelListEditor editor(context);
+        EXPECT_EQ(Rows(editor.panel()), (QStringList{"1", "2", "3", "4", "5"}));
+        EXPECT_EQ(editor.maxLevelSpin()->value(), 5);
+        ClickRow(editor.panel(), 1);
+        Type(editor.experienceSpin(), 99);
+        Click(editor.cancelButton());
+        EXPECT_EQ(editor.result(), 0);
+        EXPECT_EQ(tp.ReadData("level_list.txt"), old);
+    }
+    {
+        // Showing level 3 and updating it untouched keeps its value.
+        LevelListEditor editor(context);
+        editor.show();
+        ClickRow(editor.panel(), 2);
+        Click(editor.experienceUpdateButton());
+        Click(editor.okButton());
+        EXPECT_EQ(tp.ReadData("level_list.txt"), "<level_number>\r\n5\r\n</level_number>\r\n<level_data>\r\n1 0\r\n2 10\r\n3 2000000\r\n"
+                                                 "4 999999\r\n5 999999\r\n</level_data>");
+    }
+}
+
+TEST_F(LevelEditorsTest, GrowthTypesOnANewProjectShowTheBuiltInTypes) {
+    LevelUpEditor editor(context);
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾚﾍﾞﾙｱｯﾌﾟの能力値上昇"));
+    EXPECT_EQ(editor.guidanceEdit()->text(), QStringLiteral("上昇させる能力値を決めてください"));
+    ASSERT_EQ(editor.panel()->rowCount(), 9);
+    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("バランス型 2 2 2 2 2 2 4 4"));
+    EXPECT_EQ(editor.panel()->rowText(8), QStringLiteral("精神点型 0 0 0 0 0 0 0 20"));
+    EXPECT_EQ(editor.valueSpin(0)->maximum(), 9999);  // the default maximum ability value
+
+    Click(editor.okButton());
+    EXPECT_EQ(tp.ReadData("level_ability_list.txt"), GrowthListBytes(BuiltInGrowthList()));
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(LevelEditorsTest, GrowthTypesAddUpdateRefuseAndSave) {
+    // A maximum ability value of 50 from setting.txt; a stored value above it survives an update
+    // that does not touch it.
+    GameSettings settings;
+    settings.abilityMax = 50;
+    tp.WriteData("setting.txt", GameSettingsBytes(settings));
+    tp.WriteData("level_ability_list.txt",
+                 GrowthListBytes(GrowthList{{{"Fast", 70, 1, 0, 0, 0, 0, 0, 0}, {"Slow", 0, 0, 0, 0, 0, 0, 1, 1}}, "Pick"}));
+    LevelUpEditor editor(context);
+    editor.show();
+    EXPECT_EQ(editor.valueSpin(7)->maximum(), 50);
+    EXPECT_EQ(editor.panel()->selectedRow(), -1);
+
+    ClickRow(editor.panel(), 0);
+    EXPECT_EQ(editor.nameEdit()->text(), "Fast");
+    EXPECT_EQ(editor.valueSpin(1)->value(), 1);
+    Type(editor.valueSpin(1), 3);
+    Click(editor.updateButton());
+    EXPECT_EQ(editor.types()[0], (GrowthType{"Fast", 70, 3, 0, 0, 0, 0, 0, 0}));
+
+    // A new type from the fields, appended and selected; the agility shown from "Fast" and left
+    // alone keeps its 70.
+    TypeText(editor.nameEdit(), QStringLiteral("魔法剣士"));
+    Type(editor.valueSpin(4), 45);
+    Click(editor.panel()->addButton());
+    ASSERT_EQ(editor.panel()->rowCount(), 3);
+    EXPECT_EQ(editor.panel()->selectedRow(), 2);
+    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("魔法剣士 70 3 0 0 45 0 0 0"));
+
+    // Names the file cannot carry are refused with a message; nothing changes.
+    TypeText(editor.nameEdit(), "");
+    Click(editor.panel()->addButton());
+    TypeText(editor.nameEdit(), "Two words");
+    Click(editor.updateButton());
+    EXPECT_EQ(services.texts(), (QStringList{QStringLiteral("型名がありません"), QStringLiteral("型名に空白は使えません")}));
+    EXPECT_EQ(editor.panel()->rowCount(), 3);
+    EXPECT_EQ(editor.types()[2].name, "\x96\x82\x96@\x8c\x95\x8em");
+
+    // Moving, deleting and the guidance.
+    Click(editor.panel()->upButton());
+    EXPECT_EQ(editor.panel()->selectedRow(), 1);
+    ClickRow(editor.panel(), 2);
+    Click(editor.panel()->deleteButton());
+    TypeText(editor.guidanceEdit(), QStringLiteral("能力を 選んで"));
+    services.messages.clear();
+    Click(editor.okButton());
+    EXPECT_EQ(tp.ReadData("level_ability_list.txt"),
+              "<level_ability_number>\r\n2\r\n</level_ability_number>\r\n<level_ability_data>\r\nFast 70 3 0 0 0 0 0 0\r\n"
+              "\x96\x82\x96@\x8c\x95\x8em 70 3 0 0 45 0 0 0\r\n</level_ability_data>\r\n<level_ability_message>\r\n"
+              "\x94\x5c\x97\xcd\x82\xf0 \x91I\x82\xf1\x82\xc5\r\n</level_ability_message>");
+}
+
+TEST_F(LevelEditorsTest, GrowthTypesCancelWritesNothing) {
+    LevelUpEditor editor(context);
+    editor.show();
+    ClickRow(editor.panel(), 0);
+    Click(editor.panel()->deleteButton());
+    Click(editor.cancelButton());
+    EXPECT_EQ(editor.result(), 0);
+    EXPECT_FALSE(DataExists("level_ability_list.txt"));
+}
+
+TEST_F(LevelEditorsTest, AnUnreadableFileIsNeverSavedOver) {
+    std::filesystem::create_directory(DataFilePath(tp.project, kLevelFile));
+    std::filesystem::create_directory(DataFilePath(tp.project, kLevelAbilityFile));
+    EXPECT_EQ(RunLevelListEditor(context, nullptr), 0);
+    EXPECT_EQ(RunLevelUpEditor(context, nullptr), 0);
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral(".\\data\\level_list.txt")));
+    EXPECT_TRUE(services.messages[1].text.contains(QStringLiteral(".\\data\\level_ability_list.txt")));
+
+    // Even an editor built on such a file writes nothing on OK.
+    LevelListEditor levels(context);
+    Click(levels.okButton());
+    LevelUpEditor growth(context);
+    Click(growth.okButton());
+    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, kLevelFile)));
+    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, kLevelAbilityFile)));
+    EXPECT_EQ(services.messages.size(), 2u);
+}
+
+// Pictures of both editors for looking at them: set LW_SCREENSHOT_DIR to the folder the PNGs go
+// to. Without it the test is skipped.
+TEST_F(LevelEditorsTest, Screenshots) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
+    const QString out = QString::fromLocal8Bit(dir);
+    LevelListEditor levels(context);
+    levels.show();
+    QTest::qWait(200);
+    EXPECT_TRUE(levels.grab().save(out + "/level-list.png", "PNG"));
+    LevelUpEditor growth(context);
+    growth.show();
+    ClickRow(growth.panel(), 1);
+    QTest::qWait(200);
+    EXPECT_TRUE(growth.grab().save(out + "/level-up.png", "PNG"));
+}
+
+}  // namespace
+}  // namespace lw
