@@ -261,6 +261,26 @@ TEST_F(TitleScreenEditorTest, UnchangedOkKeepsAnOddFileByteForByte) {
     EXPECT_EQ(services.messages.size(), 2u);
 }
 
+// A title whose entries are all off shows them off (its count of 0 does not leave the rows showing
+// entries the record does not have), and its other values as read.
+TEST_F(TitleScreenEditorTest, ATitleWithNoEntryOnShowsEveryRowOff) {
+    tp.WriteData("title.txt", "<menu_pos>\r\n10 20\r\n</menu_pos>\r\n<menu_item_number>\r\n0\r\n</menu_item_number>\r\n"
+                              "<menu_item_data>\r\n</menu_item_data>");
+    Run([&](TitleScreenEditor* e) {
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_TRUE(e->entryOff(row)->isChecked()) << row;
+            EXPECT_FALSE(e->entryText(row)->isEnabled()) << row;
+        }
+        EXPECT_EQ(e->xSpin()->value(), 10);
+        EXPECT_EQ(e->ySpin()->value(), 20);
+        Click(e->okButton());
+    });
+    const std::string title = tp.ReadData("title.txt");
+    EXPECT_NE(title.find("<menu_item_number>\r\n0\r\n</menu_item_number>\r\n<menu_item_data>\r\n</menu_item_data>"),
+              std::string::npos)
+        << title;
+}
+
 TEST_F(TitleScreenEditorTest, AnEntryWithABlankIsRefusedAndNothingIsWritten) {
     Run([&](TitleScreenEditor* e) {
         Retype(e->entryText(1), QStringLiteral("ニュー ゲーム"));
