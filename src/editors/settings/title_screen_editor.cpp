@@ -1,0 +1,349 @@
+#include "editors/settings/title_screen_editor.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "audio/music_player.h"
+#include "core/tagfile/record_format.h"
+#include "previews/image_view.h"
+#include "widgets/audio_glue.h"
+#include "widgets/cp932_validator.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/image_chooser.h"
+#include "widgets/kept_value.h"
+#include "widgets/play_on_select.h"
+#include "widgets/read_guard.h"
+
+// ImageTable::slots, not Qt's keyword.
+#undef slots
+
+namespace lw {
+
+// ---------------------------------------------------------------------------------------------
+// ClampingSpinBox
+
+ClampingSpinBox::ClampingSpinBox(int clampMin, int clampMax, int stepMin, int stepMax, QWidget* parent)
+    : QSpinBox(parent), stepMin_(stepMin), stepMax_(stepMax) {
+    setRange(clampMin, clampMax);
+    setMinimumWidth(64);
+}
+
+QValidator::State ClampingSpinBox::validate(QString& text, int&) const {
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t == QLatin1String("-")) return QValidator::Intermediate;
+    bool ok = false;
+    t.toLongLong(&ok);
+    if (ok) return QValidator::Acceptable;
+    // Digits beyond what a number holds are still a number typed: taken as the nearest end.
+    static const QRegularExpression digits(QStringLiteral("^-?[0-9]+$"));
+    return digits.match(t).hasMatch() ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+int ClampingSpinBox::valueFromText(const QString& text) const {
+    const QString t = text.trimmed();
+    bool ok = false;
+    long long v = t.toLongLong(&ok);
+    if (!ok) v = t.startsWith(QLatin1Char('-')) ? minimum() : maximum();
+    return static_cast<int>(std::clamp<long long>(v, minimum(), maximum()));
+}
+
+void ClampingSpinBox::stepBy(int steps) {
+    const long long next = static_cast<long long>(value()) + steps;
+    setValue(static_cast<int>(std::clamp<long long>(next, stepMin_, stepMax_)));
+    selectAll();
+}
+
+QAbstractSpinBox::StepEnabled ClampingSpinBox::stepEnabled() const {
+    StepEnabled e = StepNone;
+    if (value() < stepMax_) e |= StepUpEnabled;
+    if (value() > stepMin_) e |= StepDownEnabled;
+    return e;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TitleMenuOverlay TitleMenuOverlayFor(const TitleScreen& title) {
+    TitleMenuOverlay menu;
+    menu.x = title.x;
+    menu.y = title.y;
+    menu.lineHeight = title.entryHeight;
+    menu.fontHeight = title.fontSize;
+    menu.firstText = title.colours[kTitleSelected];
+    menu.firstShadow = title.colours[kTitleSelectedShadow];
+    menu.otherText = title.colours[kTitleUnselected];
+    menu.otherShadow = title.colours[kTitleUnselectedShadow];
+    for (std::size_t i = 0; i < menu.items.size() && i < title.entries.size(); ++i) {
+        menu.items[i].shown = title.entries[i].slot;
+        menu.items[i].text = title.entries[i].text;
+    }
+    return menu;
+}
+
+namespace {
+
+const QString kRowLabels[kTitleEditorRows] = {QStringLiteral("序章"), QStringLiteral("ｽﾀｰﾄ"), QStringLiteral("ﾛｰﾄﾞ"),
+                                               QStringLiteral("終了")};
+const QString kColourGroups[4] = {QStringLiteral("選択色"), QStringLiteral("選択影色"), QStringLiteral("未選択色"),
+                                  QStringLiteral("未選択影色")};
+const QString kComponents[3] = {QStringLiteral("赤"), QStringLiteral("緑"), QStringLiteral("青")};
+
+int& Component(Rgb& c, int component) { return component == 0 ? c.red : component == 1 ? c.green : c.blue; }
+
+}  // namespace
+
+TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
+    setWindowTitle(QStringLiteral("ﾀｲﾄﾙ画面"));
+    auto* layout = new QVBoxLayout(this);
+
+    // Background and music.
+    auto* media = new QGridLayout();
+    background_ = new ImageChooser(this);
+    background_->setMinimumContentsLength(20);
+    background_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    showImage_ = new QCheckBox(QStringLiteral("画像表示"), this);
+    bgm_ = new QComboBox(this);
+    bgm_->setMinimumContentsLength(20);
+    bgm_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    play_ = new QCheckBox(QStringLiteral("BGM再生"), this);
+    media->addWidget(new QLabel(QStringLiteral("背景画像"), this), 0, 0);
+    media->addWidget(background_, 0, 1);
+    media->addWidget(showImage_, 0, 2);
+    media->addWidget(new QLabel(QStringLiteral("BGM"), this), 1, 0);
+    media->addWidget(bgm_, 1, 1);
+    media->addWidget(play_, 1, 2);
+    media->setColumnStretch(1, 1);
+    layout->addLayout(media);
+
+    // The four menu entries.
+    auto* entries = new QGroupBox(QStringLiteral("ﾒﾆｭｰ項目"), this);
+    auto* entryGrid = new QGridLayout(entries);
+    for (int row = 0; row < kTitleEditorRows; ++row) {
+        auto* text = new QLineEdit(entries);
+        LimitToCp932(text, static_cast<int>(kTitleEntryTextBytes));
+        text->setMinimumWidth(200);
+        auto* off = new QCheckBox(QStringLiteral("無効"), entries);
+        entryGrid->addWidget(new QLabel(kRowLabels[row], entries), row, 0);
+        entryGrid->addWidget(text, row, 1);
+        entryGrid->addWidget(off, row, 2);
+        texts_[static_cast<std::size_t>(row)] = text;
+        offs_[static_cast<std::size_t>(row)] = off;
+    }
+    entryGrid->setColumnStretch(1, 1);
+    layout->addWidget(entries);
+
+    // Where and how large the menu is drawn.
+    auto* placement = new QGroupBox(QStringLiteral("ﾒﾆｭｰ表示"), this);
+    auto* placementRow = new QHBoxLayout(placement);
+    x_ = new ClampingSpinBox(0, kTitleXMax, 0, 320, placement);
+    y_ = new ClampingSpinBox(0, kTitleYMax, 0, 240, placement);
+    size_ = new ClampingSpinBox(5, 255, 8, 100, placement);
+    spacing_ = new ClampingSpinBox(0, 255, 0, 240, placement);
+    const std::pair<const char16_t*, QSpinBox*> placed[] = {{u"X", x_}, {u"Y", y_}, {u"ｻｲｽﾞ", size_}, {u"高さ間隔", spacing_}};
+    for (const auto& [label, spin] : placed) {
+        placementRow->addWidget(new QLabel(QString::fromUtf16(label), placement));
+        placementRow->addWidget(spin);
+    }
+    placementRow->addStretch(1);
+    layout->addWidget(placement);
+
+    // The four colours.
+    auto* colourRow = new QHBoxLayout();
+    for (int c = 0; c < 4; ++c) {
+        auto* group = new QGroupBox(kColourGroups[c], this);
+        auto* grid = new QGridLayout(group);
+        for (int k = 0; k < 3; ++k) {
+            auto* spin = new ClampingSpinBox(0, 255, 0, 255, group);
+            grid->addWidget(new QLabel(kComponents[k], group), k, 0);
+            grid->addWidget(spin, k, 1);
+            colours_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = spin;
+        }
+        colourRow->addWidget(group);
+    }
+    layout->addLayout(colourRow);
+
+    auto* buttons = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    layout->addLayout(buttons);
+
+    // The files: the background table, the record, the music list and the image folder.
+    backRead_ = LoadImageTable(context_.project, ImageTableKind::Back, backTable_);
+    titleRead_ = LoadTitleScreen(context_.project, title_);
+    background_->Fill(context_.project);
+    LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm);
+    bgm_->insertItem(0, QStringLiteral("なし"));
+    playOnSelect_ = new PlayOnSelect(bgm_, play_, context_, AudioKind::Bgm);
+
+    ApplyTitleEditorFlags(title_);
+    ShowRecord();
+    showImage_->setChecked(true);
+    playOnSelect_->Reset();
+
+    // Every change goes into the record at once and redraws the preview.
+    for (int row = 0; row < kTitleEditorRows; ++row) {
+        QLineEdit* text = texts_[static_cast<std::size_t>(row)];
+        connect(text, &QLineEdit::textEdited, this, [this, row, text] {
+            SetTitleEntryText(title_, row, TextValue(text));
+            UpdatePreview();
+        });
+        connect(offs_[static_cast<std::size_t>(row)], &QCheckBox::toggled, this, [this, row](bool off) {
+            SetTitleEntryOn(title_, row, !off);
+            EnableRows();
+            UpdatePreview();
+        });
+    }
+    auto bind = [this](QSpinBox* spin, int TitleScreen::*member, int (*clamp)(long long)) {
+        connect(spin, &QSpinBox::valueChanged, this, [this, member, clamp](int value) {
+            title_.*member = clamp(value);
+            UpdatePreview();
+        });
+    };
+    bind(x_, &TitleScreen::x, &ClampTitleX);
+    bind(y_, &TitleScreen::y, &ClampTitleY);
+    bind(size_, &TitleScreen::fontSize, &ClampTitleFontSize);
+    bind(spacing_, &TitleScreen::entryHeight, &ClampTitleSpacing);
+    for (int c = 0; c < 4; ++c) {
+        for (int k = 0; k < 3; ++k) {
+            connect(colours_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)], &QSpinBox::valueChanged, this,
+                    [this, c, k](int value) {
+                        Component(title_.colours[static_cast<std::size_t>(c)], k) = ClampTitleColour(value);
+                        UpdatePreview();
+                    });
+        }
+    }
+    connect(background_, &QComboBox::currentIndexChanged, this, [this] { ShowBackground(); });
+    connect(showImage_, &QCheckBox::toggled, this, [this] { ShowBackground(); });
+}
+
+TitleScreenEditor::~TitleScreenEditor() = default;
+
+QSpinBox* TitleScreenEditor::colourSpin(int colour, int component) const {
+    return colours_.at(static_cast<std::size_t>(colour)).at(static_cast<std::size_t>(component));
+}
+
+void TitleScreenEditor::ShowRecord() {
+    // The controls show the record whatever its entry count: a title whose entries are all off
+    // shows them off. Values outside a field's range show as its nearest end and stay as read
+    // until the field is changed.
+    for (int row = 0; row < kTitleEditorRows; ++row) {
+        const TitleEntry& entry = title_.entries[static_cast<std::size_t>(row)];
+        const bool on = TitleEntryOn(title_, row);
+        QLineEdit* text = texts_[static_cast<std::size_t>(row)];
+        // An entry that is off keeps its text (greyed) for when it is switched on again.
+        LoadText(text, entry.text);
+        QSignalBlocker block(offs_[static_cast<std::size_t>(row)]);
+        offs_[static_cast<std::size_t>(row)]->setChecked(!on);
+    }
+    EnableRows();
+    const std::pair<QSpinBox*, int> numbers[] = {
+        {x_, title_.x}, {y_, title_.y}, {size_, title_.fontSize}, {spacing_, title_.entryHeight}};
+    for (const auto& [spin, value] : numbers) {
+        QSignalBlocker block(spin);
+        LoadSpin(spin, value);
+    }
+    for (int c = 0; c < 4; ++c) {
+        for (int k = 0; k < 3; ++k) {
+            QSpinBox* spin = colours_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)];
+            QSignalBlocker block(spin);
+            LoadSpin(spin, Component(title_.colours[static_cast<std::size_t>(c)], k));
+        }
+    }
+    {
+        QSignalBlocker block(background_);
+        background_->LoadName(backTable_.slots[kTitleBackgroundSlot].fileName);
+    }
+    {
+        QSignalBlocker block(bgm_);
+        LoadComboIndex(bgm_, title_.bgm + 1);
+    }
+}
+
+void TitleScreenEditor::EnableRows() {
+    for (int row = 0; row < kTitleEditorRows; ++row)
+        texts_[static_cast<std::size_t>(row)]->setEnabled(!offs_[static_cast<std::size_t>(row)]->isChecked());
+}
+
+void TitleScreenEditor::OpenPreview() {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(ViewMode::TitleMenu, this);
+    v.SetCursorShape(Qt::ArrowCursor);
+    UpdatePreview();
+    ShowBackground();
+}
+
+void TitleScreenEditor::UpdatePreview() {
+    ImageView& v = view();
+    v.state().titleMenu = TitleMenuOverlayFor(title_);
+    v.Repaint();
+}
+
+void TitleScreenEditor::ShowBackground() {
+    ImageView& v = view();
+    if (!v.IsOpen()) return;
+    v.state().titleMenu = TitleMenuOverlayFor(title_);
+    v.ShowOrHideComboImage(this, background_, showImage_->isChecked());
+}
+
+void TitleScreenEditor::Leave() {
+    playOnSelect_->Stop();
+    view().Close();
+    view().SetMode(ViewMode::None);
+}
+
+void TitleScreenEditor::accept() {
+    // Entry texts are read back up to their first blank: refuse one rather than lose its end.
+    for (int row = 0; row < kTitleEditorRows; ++row) {
+        if (!TitleEntryOn(title_, row)) continue;
+        if (CheckTokenField(title_.entries[static_cast<std::size_t>(row)].text) == FieldProblem::HasBlank) {
+            if (context_.services) {
+                context_.services->Inform(this, QStringLiteral("「%1」の名前に空白は使えません").arg(kRowLabels[row]));
+            }
+            texts_[static_cast<std::size_t>(row)]->setFocus();
+            return;
+        }
+    }
+    view().Close();
+    playOnSelect_->Stop();
+    if (context_.services) {
+        DialogSaveUi ui(*context_.services, this);
+        const std::string chosen = background_->ChosenName();
+        if (background_->currentIndex() >= 0 && backRead_ != ReadStatus::Unreadable) {
+            // The same picture chosen again keeps the slot's drawing values.
+            if (chosen != backTable_.slots[kTitleBackgroundSlot].fileName) SetTitleBackground(backTable_, chosen);
+            SaveImageTable(context_.project, ImageTableKind::Back, backTable_, ui);
+        }
+        // "なし" is row 0; a music index the list does not hold stays as read until another is chosen.
+        if (const int row = ComboIndexValue(bgm_); row >= 0) title_.bgm = row - 1;
+        if (titleRead_ != ReadStatus::Unreadable) SaveTitleScreen(context_.project, title_, ui);
+    }
+    view().SetMode(ViewMode::None);
+    done(QDialog::Accepted);
+}
+
+void TitleScreenEditor::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+int RunTitleScreenEditor(EditorContext& context, QWidget* parent) {
+    TitleScreenEditor editor(context, parent);
+    if (ReportUnreadable(context, parent, kTitleFile, editor.loadStatus())) return QDialog::Rejected;
+    ReportUnreadable(context, parent, FormatOf(ImageTableKind::Back).fileName, editor.backLoadStatus());
+    return editor.exec();
+}
+
+}  // namespace lw

@@ -1,0 +1,123 @@
+#pragma once
+// "ﾀｲﾄﾙ画面": the title screen (title.txt) and its background, slot 1 of the background table
+// (image_back.txt). The preview beside it (view mode 5) shows the background with the menu drawn
+// over it and follows every change as it is typed; the title music is heard on choice while
+// "BGM再生" is checked. OK writes image_back.txt and title.txt, Cancel writes nothing.
+
+#include <array>
+
+// The background table names a member `slots`, which Qt's keyword macro of that name would swallow.
+#pragma push_macro("slots")
+#undef slots
+#include "core/media/image_lists.h"
+#include "core/settings/title_screen.h"
+#pragma pop_macro("slots")
+
+#include <QSpinBox>
+
+#include "render/image_view_state.h"
+#include "widgets/preview_dialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace lw {
+
+struct EditorContext;
+class ImageChooser;
+class PlayOnSelect;
+
+// A number field whose arrows step within one range while a typed number is taken whatever it is
+// and clamped to another (the title screen's fields: the size steps 8..100 but 3 typed stores 5).
+class ClampingSpinBox : public QSpinBox {
+    Q_OBJECT
+public:
+    ClampingSpinBox(int clampMin, int clampMax, int stepMin, int stepMax, QWidget* parent = nullptr);
+    void stepBy(int steps) override;
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override;
+    int valueFromText(const QString& text) const override;
+    StepEnabled stepEnabled() const override;
+
+private:
+    int stepMin_;
+    int stepMax_;
+};
+
+// The menu the preview draws over the title background: position, spacing, size, the colours of
+// the first entry shown and of the others, and which slots are shown with which text.
+TitleMenuOverlay TitleMenuOverlayFor(const TitleScreen& title);
+
+class TitleScreenEditor : public PreviewDialog {
+    Q_OBJECT
+public:
+    explicit TitleScreenEditor(EditorContext& context, QWidget* parent = nullptr);
+    ~TitleScreenEditor() override;
+
+    // The four rows, slots 0 to 3: "序章", "ｽﾀｰﾄ", "ﾛｰﾄﾞ", "終了".
+    QLineEdit* entryText(int row) const { return texts_.at(static_cast<std::size_t>(row)); }
+    QCheckBox* entryOff(int row) const { return offs_.at(static_cast<std::size_t>(row)); }
+    QSpinBox* xSpin() const { return x_; }
+    QSpinBox* ySpin() const { return y_; }
+    QSpinBox* sizeSpin() const { return size_; }
+    QSpinBox* spacingSpin() const { return spacing_; }
+    // Colour `colour` (kTitleSelected ... kTitleUnselectedShadow), component 0 red, 1 green, 2 blue.
+    QSpinBox* colourSpin(int colour, int component) const;
+    ImageChooser* backgroundChoice() const { return background_; }
+    QCheckBox* showImageBox() const { return showImage_; }
+    QComboBox* bgmChoice() const { return bgm_; }
+    QCheckBox* playBox() const { return play_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    // The record as edited so far.
+    const TitleScreen& title() const { return title_; }
+    // How reading title.txt and image_back.txt went; an unreadable file is never saved over.
+    ReadStatus loadStatus() const { return titleRead_; }
+    ReadStatus backLoadStatus() const { return backRead_; }
+
+public slots:
+    // OK: closes the preview, stops playback, writes image_back.txt (slot 1 given the chosen
+    // background) and title.txt; ends with 1 whatever the writers returned. An entry text with a
+    // blank is refused with a message and the dialog stays open.
+    void accept() override;
+    // Cancel and Escape: closes the preview, stops playback, ends with 0; nothing is written.
+    void reject() override;
+
+private:
+    void OpenPreview() override;
+    void ShowRecord();
+    void EnableRows();
+    void UpdatePreview();
+    void ShowBackground();
+    void Leave();
+
+    TitleScreen title_;
+    ImageTable backTable_;
+    ReadStatus titleRead_ = ReadStatus::Missing;
+    ReadStatus backRead_ = ReadStatus::Missing;
+
+    std::array<QLineEdit*, kTitleEditorRows> texts_{};
+    std::array<QCheckBox*, kTitleEditorRows> offs_{};
+    ClampingSpinBox* x_;
+    ClampingSpinBox* y_;
+    ClampingSpinBox* size_;
+    ClampingSpinBox* spacing_;
+    std::array<std::array<ClampingSpinBox*, 3>, 4> colours_{};
+    ImageChooser* background_;
+    QCheckBox* showImage_;
+    QComboBox* bgm_;
+    QCheckBox* play_;
+    PlayOnSelect* playOnSelect_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+// Runs the editor modally; 1 after OK, 0 after Cancel. When title.txt exists but cannot be read,
+// tells the author and returns 0 without opening. An unreadable image_back.txt is reported and
+// left alone: the editor opens and writes title.txt only.
+int RunTitleScreenEditor(EditorContext& context, QWidget* parent);
+
+}  // namespace lw

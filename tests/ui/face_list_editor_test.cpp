@@ -1,0 +1,288 @@
+// The face list editor end to end through its widgets: the faces of image_face.txt shown in the
+// preview exactly as their rectangles, the list buttons, the face dialog for adding and changing
+// a face, and what OK and Cancel leave in image_face.txt.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+
+#include "app/editor_context.h"
+#include "app/editor_registry.h"
+#include "app/services.h"
+#include "editors/media/face_list_editor.h"
+#include "previews/image_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/drawing_group.h"
+#include "widgets/face_dialog.h"
+#include "widgets/image_chooser.h"
+#include "widgets/number_spin.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::OnNextModal;
+using test::TempProject;
+
+// Four faces of 32 x 32 side by side on a magenta key colour, each a disc of its own colour.
+constexpr std::uint32_t kFaceColours[4] = {0xF0C080, 0x80C0F0, 0xC0F080, 0xF080C0};
+
+class FaceListEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        test::WriteBytes(ImageFilePath(tp.project, "faces.bmp"), test::MakeBmp24(128, 32, [](int x, int y) {
+                             const int cx = (x / 32) * 32 + 16, dx = x - cx, dy = y - 16;
+                             return dx * dx + dy * dy < 14 * 14 ? kFaceColours[x / 32] : std::uint32_t{0xFF00FF};
+                         }));
+    }
+    void TearDown() override { test::CancelPendingModalWatches(); }
+
+    ImageView& view() { return *context.imageView; }
+
+    static FaceEntry Face(std::string file, int left, int top, int width, int height) {
+        FaceEntry f;
+        f.fileName = std::move(file);
+        f.areaLeft = left;
+        f.areaTop = top;
+        f.areaWidth = width;
+        f.areaHeight = height;
+        return f;
+    }
+    static void Click(QAbstractButton* b) {
+        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
+        QTest::mouseClick(b, Qt::LeftButton, {}, at);
+    }
+    static void ClickRow(ListEditorPanel* panel, int row) {
+        QTreeWidget* v = panel->view();
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
+    }
+    static QStringList Rows(const ListEditorPanel* panel) {
+        QStringList out;
+        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
+        return out;
+    }
+    // Typed into the field of the active dialog, which keeps the focus.
+    static void Type(QSpinBox* s, int value) {
+        QApplication::setActiveWindow(s->window());
+        s->setFocus();
+        s->selectAll();
+        QTest::keyClicks(s, QString::number(value));
+    }
+    void Run(const std::function<void(FaceListEditor*)>& drive) {
+        EditorRegistry registry;
+        RegisterEditors(registry);
+        bool ran = false;
+        OnNextModal<FaceListEditor>([&](FaceListEditor* e) {
+            ran = true;
+            drive(e);
+        });
+        ASSERT_TRUE(registry.Open(HubEditor::FaceImages, context, nullptr));
+        EXPECT_TRUE(ran);
+    }
+    // The colour at the centre of the preview's frame.
+    QRgb PreviewCentre() {
+        const QImage frame = view().ComposeFrame();
+        return frame.isNull() ? 0 : frame.pixel(frame.width() / 2, frame.height() / 2) & 0xFFFFFF;
+    }
+};
+
+TEST_F(FaceListEditorTest, FacesAreShownAsTheirRectanglesAndRearranged) {
+    FaceEntry keyed = Face("faces.bmp", 32, 0, 32, 32);
+    keyed.colorKey = 1;
+    keyed.keyRed = 255;
+    keyed.keyBlue = 255;
+    tp.WriteData("image_face.txt", FaceListBytes({Face("faces.bmp", 0, 0, 32, 32), keyed, Face("faces.bmp", 64, 0, 32, 32)}));
+    Run([&](FaceListEditor* e) {
+        EXPECT_EQ(e->windowTitle(), "顔画像ﾘｽﾄ");
+        EXPECT_EQ(Rows(e->panel()), (QStringList{"faces.bmp 0 0 32 32", "faces.bmp 32 0 32 32", "faces.bmp 64 0 32 32"}));
+        EXPECT_EQ(e->panel()->selectedRow(), 0);
+        EXPECT_TRUE(e->showBox()->isChecked());
+        // Mode 2: exactly the first face's rectangle.
+        EXPECT_EQ(view().state().mode, ViewMode::Animation);
+        ASSERT_TRUE(view().IsShown());
+        EXPECT_EQ(view().window()->size(), QSize(32, 32));
+        EXPECT_EQ(PreviewCentre(), kFaceColours[0]);
+        // The second, drawn with its key colour: the magenta corners are not drawn.
+        ClickRow(e->panel(), 1);
+        EXPECT_EQ(PreviewCentre(), kFaceColours[1]);
+        EXPECT_NE(view().ComposeFrame().pixel(0, 0) & 0xFFFFFF, 0xFF00FFu);
+
+        // Moves keep the record and the selection; nothing at the ends.
+        Click(e->panel()->downButton());
+        EXPECT_EQ(e->panel()->selectedRow(), 2);
+        EXPECT_EQ(e->faces()[2], keyed);
+        EXPECT_FALSE(e->panel()->downButton()->isEnabled());
+        ClickRow(e->panel(), 0);
+        Click(e->panel()->upButton());
+        EXPECT_EQ(e->panel()->selectedRow(), 0);
+        // Delete selects the face now at that position, none after the last.
+        Click(e->panel()->deleteButton());
+        EXPECT_EQ(Rows(e->panel()), (QStringList{"faces.bmp 64 0 32 32", "faces.bmp 32 0 32 32"}));
+        EXPECT_EQ(e->panel()->selectedRow(), 0);
+        EXPECT_EQ(PreviewCentre(), kFaceColours[2]);
+        ClickRow(e->panel(), 1);
+        Click(e->panel()->deleteButton());
+        EXPECT_EQ(e->panel()->selectedRow(), -1);
+        EXPECT_FALSE(view().IsShown());
+        Click(e->okButton());
+    });
+    EXPECT_EQ(tp.ReadData("image_face.txt"),
+              "<image_face_number>\r\n1\r\n</image_face_number>\r\n<image_face_data>\r\n0 0 faces.bmp 0 0 0 0 0 64 0 32 32\r\n"
+              "</image_face_data>");
+    EXPECT_EQ(view().state().mode, ViewMode::None);
+    EXPECT_FALSE(view().IsOpen());
+}
+
+TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
+    Run([&](FaceListEditor* e) {
+        EXPECT_EQ(e->panel()->rowCount(), 0);
+        EXPECT_FALSE(e->okButton()->isEnabled());
+        bool added = false;
+        OnNextModal<FaceDialog>([&](FaceDialog* d) {
+            added = true;
+            EXPECT_EQ(d->windowTitle(), "顔画像(ﾒﾆｭｰ用)");
+            EXPECT_EQ(view().state().mode, ViewMode::AreaFrame);
+            d->imageChoice()->setCurrentIndex(d->imageChoice()->findText("faces.bmp"));
+            Type(d->leftSpin(), 100);
+            Type(d->heightSpin(), 32);
+            Type(d->widthSpin(), 0);
+            Click(d->nextButton());
+            EXPECT_EQ(services.texts(), QStringList{"画像ｻｲｽﾞは1以上に設定してください"});
+            // 100 + 50 reaches past the 128 pixels of the picture: cut to 28.
+            Type(d->widthSpin(), 50);
+            Click(d->drawing()->keyBox());
+            ASSERT_NE(view().window(), nullptr);
+            QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(1, 1));
+            Click(d->nextButton());
+        });
+        Click(e->panel()->addButton());
+        ASSERT_TRUE(added);
+        EXPECT_EQ(Rows(e->panel()), QStringList{"faces.bmp 100 0 28 32"});
+        EXPECT_EQ(e->panel()->selectedRow(), 0);
+        EXPECT_TRUE(e->okButton()->isEnabled());
+        // The list's preview is back, showing the new face.
+        EXPECT_EQ(view().state().mode, ViewMode::Animation);
+        EXPECT_TRUE(view().IsShown());
+        EXPECT_EQ(view().window()->size(), QSize(28, 32));
+
+        // Changed: the dialog opens on a copy, and "次へ" replaces the row in place.
+        OnNextModal<FaceDialog>([&](FaceDialog* d) {
+            EXPECT_EQ(d->leftSpin()->value(), 100);
+            EXPECT_EQ(d->widthSpin()->value(), 28);
+            EXPECT_TRUE(d->drawing()->keyBox()->isChecked());
+            Type(d->leftSpin(), 32);
+            Click(d->nextButton());
+        });
+        Click(e->panel()->editButton());
+        EXPECT_EQ(Rows(e->panel()), QStringList{"faces.bmp 32 0 28 32"});
+        EXPECT_EQ(PreviewCentre(), kFaceColours[1]);
+
+        // Cancelled: nothing added, nothing changed.
+        OnNextModal<FaceDialog>([&](FaceDialog* d) { Click(d->cancelButton()); });
+        Click(e->panel()->addButton());
+        OnNextModal<FaceDialog>([&](FaceDialog* d) {
+            Type(d->topSpin(), 3);
+            Click(d->cancelButton());
+        });
+        Click(e->panel()->editButton());
+        EXPECT_EQ(Rows(e->panel()), QStringList{"faces.bmp 32 0 28 32"});
+        Click(e->okButton());
+    });
+    EXPECT_EQ(tp.ReadData("image_face.txt"),
+              "<image_face_number>\r\n1\r\n</image_face_number>\r\n<image_face_data>\r\n"
+              "0 0 faces.bmp 0 1 255 0 255 32 0 28 32\r\n</image_face_data>");
+}
+
+TEST_F(FaceListEditorTest, AnEmptyListCanBeNeitherSavedNorShown) {
+    tp.WriteData("image_face.txt", FaceListBytes({Face("faces.bmp", 0, 0, 32, 32)}));
+    Run([&](FaceListEditor* e) {
+        EXPECT_TRUE(e->okButton()->isEnabled());
+        Click(e->panel()->deleteButton());
+        EXPECT_FALSE(e->okButton()->isEnabled());
+        EXPECT_FALSE(e->showBox()->isEnabled());
+        EXPECT_FALSE(e->panel()->deleteButton()->isEnabled());
+        EXPECT_FALSE(e->panel()->editButton()->isEnabled());
+        EXPECT_TRUE(e->panel()->addButton()->isEnabled());
+        Click(e->cancelButton());
+    });
+    EXPECT_EQ(tp.ReadData("image_face.txt"), FaceListBytes({Face("faces.bmp", 0, 0, 32, 32)}));
+    // A new project: nothing to save.
+    std::filesystem::remove(DataFilePath(tp.project, "image_face.txt"));
+    Run([&](FaceListEditor* e) {
+        EXPECT_EQ(e->panel()->rowCount(), 0);
+        EXPECT_FALSE(e->okButton()->isEnabled());
+        Click(e->cancelButton());
+    });
+    EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "image_face.txt")));
+}
+
+// Reserved fields, a count below the lines, a face whose picture is missing, two faces of one
+// picture, values no dialog would make: confirmed unchanged, the faces come back as they were.
+TEST_F(FaceListEditorTest, UnchangedOkKeepsAnOddFileFaceForFace) {
+    const std::string odd =
+        "<image_face_number>\r\n3\r\n</image_face_number>\r\n<image_face_data>\r\n"
+        "7 -2 faces.bmp 7 2 300 -1 0 0 0 32 32\r\n0 0 gone.bmp 0 0 0 0 0 5 5 0 -3\r\n"
+        "1 1 faces.bmp 2 0 0 0 0 96 0 64 64\r\n9 9 extra.bmp 0 0 0 0 0 0 0 1 1\r\n</image_face_data>";
+    tp.WriteData("image_face.txt", odd);
+    Run([&](FaceListEditor* e) {
+        ASSERT_EQ(e->panel()->rowCount(), 3);  // lines beyond the count are not taken
+        ClickRow(e->panel(), 1);
+        EXPECT_FALSE(view().IsShown());  // its picture is missing
+        ClickRow(e->panel(), 2);
+        Click(e->okButton());
+    });
+    const std::string written = tp.ReadData("image_face.txt");
+    EXPECT_EQ(written,
+              "<image_face_number>\r\n3\r\n</image_face_number>\r\n<image_face_data>\r\n"
+              "7 -2 faces.bmp 7 2 300 -1 0 0 0 32 32\r\n0 0 gone.bmp 0 0 0 0 0 5 5 0 -3\r\n"
+              "1 1 faces.bmp 2 0 0 0 0 96 0 64 64\r\n</image_face_data>");
+}
+
+TEST_F(FaceListEditorTest, AnUnreadableFaceListIsNotOpened) {
+    std::filesystem::create_directories(DataFilePath(tp.project, "image_face.txt"));
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    ASSERT_TRUE(registry.Open(HubEditor::FaceImages, context, nullptr));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains("image_face.txt"));
+}
+
+// A screenshot of the face list beside its preview: run under a display (xvfb-run, QT_QPA_PLATFORM
+// xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
+TEST_F(FaceListEditorTest, Screenshot) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    std::vector<FaceEntry> faces;
+    for (int i = 0; i < 4; ++i) faces.push_back(Face("faces.bmp", i * 32, 0, 32, 32));
+    faces[1].colorKey = 1;
+    faces[1].keyRed = faces[1].keyBlue = 255;
+    tp.WriteData("image_face.txt", FaceListBytes(faces));
+    Run([&](FaceListEditor* e) {
+        e->move(40, 40);
+        ClickRow(e->panel(), 1);
+        QTest::qWait(400);
+        const QRect area = e->frameGeometry().united(view().window()->frameGeometry());
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
+                                                                          area.height() + 16);
+        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/face-list.png", "PNG"));
+        Click(e->cancelButton());
+    });
+}
+
+}  // namespace
+}  // namespace lw

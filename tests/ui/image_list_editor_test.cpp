@@ -1,0 +1,280 @@
+// The background and cursor image editors end to end through their widgets: slots chosen from
+// the list, pictures from the image folder, drawing values and key colours picked on the real
+// preview window, and what OK and Cancel leave in image_back.txt and image_select.txt.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTest>
+#include <filesystem>
+
+#include "app/editor_context.h"
+#include "app/editor_registry.h"
+#include "app/services.h"
+#include "editors/media/image_table_editor.h"
+#include "previews/image_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/drawing_group.h"
+#include "widgets/image_chooser.h"
+#include "widgets/number_spin.h"
+
+// ImageTable::slots, not Qt's keyword.
+#undef slots
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::OnNextModal;
+using test::TempProject;
+
+constexpr std::uint32_t kMagenta = 0xFF00FF;
+
+class ImageListEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        // A frame picture: a magenta key colour around a blue panel with a white border.
+        test::WriteBytes(ImageFilePath(tp.project, "Frame.bmp"), test::MakeBmp24(160, 48, [](int x, int y) {
+                             if (x < 4 || y < 4 || x >= 156 || y >= 44) return kMagenta;
+                             if (x < 6 || y < 6 || x >= 154 || y >= 42) return std::uint32_t{0xFFFFFF};
+                             return std::uint32_t{0x203070};
+                         }));
+        test::WriteBytes(ImageFilePath(tp.project, "sky.bmp"), test::MakeSolidBmp24(320, 240, 0x5080C0));
+        test::WriteBytes(ImageFilePath(tp.project, "cursor.bmp"), test::MakeSolidBmp24(16, 16, 0xFFFF00));
+    }
+    void TearDown() override { test::CancelPendingModalWatches(); }
+
+    ImageView& view() { return *context.imageView; }
+
+    static void Click(QAbstractButton* b) {
+        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
+        QTest::mouseClick(b, Qt::LeftButton, {}, at);
+    }
+    static void ClickRow(QListWidget* list, int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+    static void Choose(QComboBox* c, const QString& text) {
+        const int i = c->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        c->setCurrentIndex(i);
+    }
+    // Typed into the field and left with Tab (the dialog made the active window first: a click on
+    // the preview may have activated that).
+    static void Type(QSpinBox* s, const QString& text) {
+        QApplication::setActiveWindow(s->window());
+        s->setFocus();
+        s->selectAll();
+        QTest::keyClicks(s, text);
+        QTest::keyClick(s, Qt::Key_Tab);
+    }
+    void ClickPreview(QPoint point) {
+        ASSERT_NE(view().window(), nullptr);
+        QTest::mouseClick(view().window(), Qt::LeftButton, {}, point);
+    }
+    void Run(HubEditor button, const std::function<void(ImageTableEditor*)>& drive) {
+        EditorRegistry registry;
+        RegisterEditors(registry);
+        bool ran = false;
+        OnNextModal<ImageTableEditor>([&](ImageTableEditor* e) {
+            ran = true;
+            drive(e);
+        });
+        ASSERT_TRUE(registry.Open(button, context, nullptr));
+        EXPECT_TRUE(ran);
+    }
+    static ImageTable Preset(ImageTableKind kind) {
+        ImageTable t;
+        PresetImageTable(kind, t);
+        return t;
+    }
+};
+
+TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
+    Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
+        EXPECT_EQ(e->windowTitle(), "背景画像");
+        ASSERT_EQ(e->slotList()->count(), 18);
+        EXPECT_EQ(e->slotList()->item(0)->text(), "ロード画面背景");
+        EXPECT_EQ(e->slotList()->item(17)->text(), "会話枠（選択肢・所持金）");
+        EXPECT_EQ(e->slotList()->currentRow(), 0);
+        EXPECT_EQ(e->currentSlot(), 2);
+        // "?.bmp" names no file: nothing chosen, the preview hidden, the key colour greyed.
+        EXPECT_EQ(e->imageChoice()->currentIndex(), -1);
+        EXPECT_TRUE(e->showBox()->isChecked());
+        EXPECT_FALSE(e->drawing()->colourGroup()->isEnabled());
+        EXPECT_TRUE(e->drawing()->modeButton(0)->isChecked());
+        EXPECT_EQ(view().state().mode, ViewMode::MonsterColour);
+        EXPECT_FALSE(view().IsShown());
+
+        Choose(e->imageChoice(), "sky.bmp");
+        ASSERT_TRUE(view().IsShown());
+        EXPECT_EQ(view().window()->size(), QSize(320, 240));
+        EXPECT_EQ(view().window()->frameGeometry().left(), e->frameGeometry().right() + 1);
+
+        // "会話枠（通常）" (slot 17): the frame with its key colour picked from the picture.
+        ClickRow(e->slotList(), 15);
+        EXPECT_EQ(e->currentSlot(), 17);
+        EXPECT_EQ(e->imageChoice()->currentIndex(), -1);
+        Choose(e->imageChoice(), "Frame.bmp");
+        EXPECT_EQ(view().window()->size(), QSize(160, 48));
+        Click(e->drawing()->keyBox());
+        EXPECT_TRUE(e->drawing()->colourGroup()->isEnabled());
+        ClickPreview(QPoint(1, 1));
+        EXPECT_EQ(e->drawing()->redSpin()->value(), 255);
+        EXPECT_EQ(e->drawing()->greenSpin()->value(), 0);
+        EXPECT_EQ(e->drawing()->blueSpin()->value(), 255);
+        // A typed 300 is stored as 255 and -4 as 0 once the field is left.
+        Type(e->drawing()->greenSpin(), "300");
+        Type(e->drawing()->redSpin(), "-4");
+        EXPECT_EQ(e->drawing()->greenSpin()->value(), 255);
+        EXPECT_EQ(e->table().slots[17], (ImageEntry{"Frame.bmp", 0, 1, 0, 255, 255}));
+        // A value still being typed when another slot is chosen belongs to the slot it was typed for.
+        e->drawing()->blueSpin()->setFocus();
+        e->drawing()->blueSpin()->selectAll();
+        QTest::keyClicks(e->drawing()->blueSpin(), "12");
+        ClickRow(e->slotList(), 1);
+        EXPECT_EQ(e->table().slots[17].keyBlue, 12);
+        EXPECT_EQ(e->table().slots[3].keyBlue, 0);
+        EXPECT_EQ(e->drawing()->blueSpin()->value(), 0);
+
+        // "ロード画面背景" again shows its own values.
+        ClickRow(e->slotList(), 0);
+        EXPECT_EQ(e->imageChoice()->currentText(), "sky.bmp");
+        EXPECT_FALSE(e->drawing()->keyBox()->isChecked());
+        Click(e->drawing()->modeButton(1));
+        Click(e->okButton());
+    });
+    ImageTable expected = Preset(ImageTableKind::Back);
+    expected.slots[2] = ImageEntry{"sky.bmp", 1, 0, 0, 0, 0};
+    expected.slots[17] = ImageEntry{"Frame.bmp", 0, 1, 0, 255, 12};
+    const std::string written = tp.ReadData("image_back.txt");
+    EXPECT_EQ(written, ImageTableBytes(ImageTableKind::Back, expected));
+    EXPECT_NE(written.find("\r\n?.bmp 0 0 0 0 0\r\n?.bmp 0 0 0 0 0\r\nsky.bmp 1 0 0 0 0\r\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("\r\nFrame.bmp 0 1 0 255 12\r\n"), std::string::npos);
+    EXPECT_EQ(view().state().mode, ViewMode::None);
+    EXPECT_FALSE(view().IsOpen());
+}
+
+TEST_F(ImageListEditorTest, NewProjectCursorsWrittenAsTheElevenPresetSlots) {
+    Run(HubEditor::SelectImages, [&](ImageTableEditor* e) {
+        EXPECT_EQ(e->windowTitle(), "ｶｰｿﾙ画像");
+        ASSERT_EQ(e->slotList()->count(), 10);
+        EXPECT_EQ(e->slotList()->item(0)->text(), "ロード画面");
+        EXPECT_EQ(e->slotList()->item(9)->text(), "会話枠");
+        EXPECT_EQ(e->currentSlot(), 1);
+        EXPECT_EQ(view().state().mode, ViewMode::ImageColour);
+        Click(e->okButton());
+    });
+    std::string expected = "<image_sel_number>\r\n11\r\n</image_sel_number>\r\n<image_sel_data>";
+    for (int i = 0; i < 11; ++i) expected += "\r\n?.bmp 0 0 0 0 0";
+    expected += "\r\n</image_sel_data>";
+    EXPECT_EQ(tp.ReadData("image_select.txt"), expected);
+}
+
+TEST_F(ImageListEditorTest, CancelWritesNothing) {
+    tp.WriteData("image_select.txt", ImageTableBytes(ImageTableKind::Select, Preset(ImageTableKind::Select)));
+    const std::string before = tp.ReadData("image_select.txt");
+    Run(HubEditor::SelectImages, [&](ImageTableEditor* e) {
+        Choose(e->imageChoice(), "cursor.bmp");
+        Click(e->drawing()->modeButton(2));
+        Click(e->cancelButton());
+    });
+    EXPECT_EQ(tp.ReadData("image_select.txt"), before);
+    Run(HubEditor::BackImages, [&](ImageTableEditor* e) { Click(e->cancelButton()); });
+    EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "image_back.txt")));
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// Slots beyond the preset count, values outside the controls' ranges, a name that only begins a
+// file's name and a name whose file is missing: looked at slot by slot and confirmed unchanged,
+// the file comes back byte for byte.
+TEST_F(ImageListEditorTest, UnchangedOkKeepsAnOddTableByteForByte) {
+    ImageTable odd = Preset(ImageTableKind::Back);
+    odd.count = 25;
+    odd.slots[0] = ImageEntry{"hidden.bmp", 1, 0, 0, 0, 0};
+    odd.slots[2] = ImageEntry{"sky.bmp", 7, 2, 300, -1, 1000};
+    odd.slots[3] = ImageEntry{"sk", 0, 0, 0, 0, 0};  // begins "sky.bmp": shown as it, kept as "sk"
+    odd.slots[4] = ImageEntry{"gone.bmp", 2, 1, 1, 2, 3};
+    odd.slots[24] = ImageEntry{"late.bmp", 0, 1, 9, 9, 9};
+    const std::string bytes = ImageTableBytes(ImageTableKind::Back, odd);
+    tp.WriteData("image_back.txt", bytes);
+    Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
+        EXPECT_EQ(e->drawing()->redSpin()->value(), 255);
+        for (const int modeShown : {0, 1, 2}) EXPECT_FALSE(e->drawing()->modeButton(modeShown)->isChecked());
+        ClickRow(e->slotList(), 1);
+        EXPECT_EQ(e->imageChoice()->currentText(), "sky.bmp");
+        ClickRow(e->slotList(), 2);
+        EXPECT_EQ(e->imageChoice()->currentIndex(), -1);
+        EXPECT_FALSE(view().IsShown());
+        ClickRow(e->slotList(), 0);
+        Click(e->okButton());
+    });
+    EXPECT_EQ(tp.ReadData("image_back.txt"), bytes);
+}
+
+TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
+    ImageTable table = Preset(ImageTableKind::Back);
+    table.slots[2].fileName = "sky.bmp";
+    tp.WriteData("image_back.txt", ImageTableBytes(ImageTableKind::Back, table));
+    Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
+        ASSERT_TRUE(view().IsShown());
+        EXPECT_EQ(view().caption(), "sky.bmp");
+        Click(e->showBox());
+        EXPECT_FALSE(view().IsShown());
+        Click(e->showBox());
+        EXPECT_TRUE(view().IsShown());
+        e->hide();
+        EXPECT_FALSE(view().IsShown());
+        e->show();
+        EXPECT_TRUE(view().IsShown());
+        Click(e->cancelButton());
+    });
+}
+
+TEST_F(ImageListEditorTest, AnUnreadableTableIsNotOpened) {
+    std::filesystem::create_directories(DataFilePath(tp.project, "image_back.txt"));
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    ASSERT_TRUE(registry.Open(HubEditor::BackImages, context, nullptr));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains("image_back.txt"));
+    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, "image_back.txt")));
+}
+
+// A screenshot of the background editor beside its preview: run under a display (xvfb-run,
+// QT_QPA_PLATFORM xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
+TEST_F(ImageListEditorTest, Screenshot) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
+        e->move(40, 40);
+        ClickRow(e->slotList(), 15);
+        Choose(e->imageChoice(), "Frame.bmp");
+        Click(e->drawing()->keyBox());
+        ClickPreview(QPoint(1, 1));
+        QTest::qWait(400);
+        const QRect area = e->frameGeometry().united(view().window()->frameGeometry());
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
+                                                                          area.height() + 16);
+        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/background-images.png", "PNG"));
+        Click(e->cancelButton());
+    });
+}
+
+}  // namespace
+}  // namespace lw

@@ -1,0 +1,397 @@
+// The title screen editor end to end through its widgets: the record shown and edited, the
+// preview in view mode 5 following every change, and what OK and Cancel leave in title.txt and
+// image_back.txt.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/editor_context.h"
+#include "app/editor_registry.h"
+#include "app/services.h"
+#include "audio/music_player.h"
+#include "widgets/audio_glue.h"
+#include "editors/settings/title_screen_editor.h"
+#include "previews/image_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/media_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/image_chooser.h"
+
+// ImageTable::slots, not Qt's keyword.
+#undef slots
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::OnNextModal;
+using test::TempProject;
+
+std::string Sjis(const QString& text) { return ToCp932(text).value(); }
+
+// title.txt of a new project, written without changes.
+std::string DefaultTitleFile() {
+    return Sjis(QStringLiteral(
+        "<midi_index>\r\n0\r\n</midi_index>\r\n<menu_pos>\r\n122 150\r\n</menu_pos>\r\n"
+        "<menu_item_height>\r\n20\r\n</menu_item_height>\r\n<font_size>\r\n15\r\n</font_size>\r\n"
+        "<font_color>\r\n150 255 255 50 155 155 50 155 155 0 55 55\r\n</font_color>\r\n"
+        "<menu_item_number>\r\n4\r\n</menu_item_number>\r\n"
+        "<menu_item_data>\r\n1 0 序章\r\n0 1 スタート\r\n1 2 ロード\r\n0 3 終了\r\n</menu_item_data>"));
+}
+
+class TitleScreenEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        tp.WriteData("midi_list.txt", "<midi_number>\r\n2\r\n</midi_number>\r\n<midi_data>\r\nopening.mid\r\nfield.mid\r\n</midi_data>");
+        tp.WriteData("image_back.txt", ImageTableBytes(ImageTableKind::Back, Preset()));
+        // Sky over a field.
+        test::WriteBytes(ImageFilePath(tp.project, "title.bmp"), test::MakeBmp24(320, 240, [](int, int y) {
+                             return static_cast<std::uint32_t>(y < 160 ? 0x283C8C + (y / 4) * 0x010101 : 0x3C8232);
+                         }));
+        test::WriteBytes(ImageFilePath(tp.project, "night.bmp"), test::MakeSolidBmp24(320, 240, 0x101030));
+    }
+    void TearDown() override { test::CancelPendingModalWatches(); }
+
+    static ImageTable Preset() {
+        ImageTable t;
+        PresetImageTable(ImageTableKind::Back, t);
+        return t;
+    }
+    ImageView& view() { return *context.imageView; }
+
+    static void Click(QAbstractButton* b) {
+        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
+        QTest::mouseClick(b, Qt::LeftButton, {}, at);
+    }
+    static void Type(QSpinBox* s, const QString& text) {
+        s->setFocus();
+        s->selectAll();
+        QTest::keyClicks(s, text);
+        QTest::keyClick(s, Qt::Key_Tab);
+    }
+    static void Choose(QComboBox* c, const QString& text) {
+        const int i = c->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        c->setCurrentIndex(i);
+    }
+    static void Retype(QLineEdit* e, const QString& text) {
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, text, Qt::NoModifier);
+    }
+    // Runs the editor through the hub's registry; `drive` acts on it once it is shown.
+    void Run(const std::function<void(TitleScreenEditor*)>& drive) {
+        EditorRegistry registry;
+        RegisterEditors(registry);
+        bool ran = false;
+        OnNextModal<TitleScreenEditor>([&](TitleScreenEditor* e) {
+            ran = true;
+            drive(e);
+        });
+        ASSERT_TRUE(registry.Open(HubEditor::Title, context, nullptr));
+        EXPECT_TRUE(ran);
+    }
+    bool DataExists(const char* name) { return std::filesystem::exists(DataFilePath(tp.project, name)); }
+};
+
+TEST_F(TitleScreenEditorTest, NewProjectShowsTheDefaultsAndOkWritesThemByteForByte) {
+    Run([&](TitleScreenEditor* e) {
+        EXPECT_EQ(e->windowTitle(), "ﾀｲﾄﾙ画面");
+        const char* texts[] = {"序章", "スタート", "ロード", "終了"};
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_EQ(e->entryText(row)->text(), QString::fromUtf8(texts[row]));
+            EXPECT_FALSE(e->entryOff(row)->isChecked());
+            EXPECT_TRUE(e->entryText(row)->isEnabled());
+        }
+        EXPECT_EQ(e->xSpin()->value(), 122);
+        EXPECT_EQ(e->ySpin()->value(), 150);
+        EXPECT_EQ(e->sizeSpin()->value(), 15);
+        EXPECT_EQ(e->spacingSpin()->value(), 20);
+        EXPECT_EQ(e->colourSpin(kTitleSelected, 1), e->colourSpin(0, 1));
+        EXPECT_EQ(e->colourSpin(kTitleSelected, 0)->value(), 150);
+        EXPECT_EQ(e->colourSpin(kTitleUnselectedShadow, 2)->value(), 55);
+        // "なし" heads the music; index 0 is the first title of the list.
+        ASSERT_EQ(e->bgmChoice()->count(), 3);
+        EXPECT_EQ(e->bgmChoice()->itemText(0), "なし");
+        EXPECT_EQ(e->bgmChoice()->currentText(), "opening.mid");
+        EXPECT_TRUE(e->showImageBox()->isChecked());
+        EXPECT_FALSE(e->playBox()->isChecked());
+        // Slot 1 names no picture yet: nothing is chosen.
+        EXPECT_EQ(e->backgroundChoice()->currentIndex(), -1);
+        EXPECT_EQ(view().state().mode, ViewMode::TitleMenu);
+        EXPECT_FALSE(view().IsShown());
+        Click(e->okButton());
+    });
+    EXPECT_EQ(tp.ReadData("title.txt"), DefaultTitleFile());
+    EXPECT_EQ(tp.ReadData("image_back.txt"), ImageTableBytes(ImageTableKind::Back, Preset()));
+    EXPECT_EQ(view().state().mode, ViewMode::None);
+    EXPECT_FALSE(view().IsOpen());
+}
+
+TEST_F(TitleScreenEditorTest, EditsAreClampedAsTypedAndOkWritesThem) {
+    Run([&](TitleScreenEditor* e) {
+        Choose(e->backgroundChoice(), "title.bmp");
+        // The preview shows the background beside the dialog with the menu over it.
+        ASSERT_TRUE(view().IsShown());
+        EXPECT_EQ(view().window()->size(), QSize(320, 240));
+        EXPECT_EQ(view().window()->frameGeometry().left(), e->frameGeometry().right() + 1);
+
+        Click(e->entryOff(2));  // "ﾛｰﾄﾞ" off
+        EXPECT_FALSE(e->entryText(2)->isEnabled());
+        Retype(e->entryText(0), QStringLiteral("はじまり"));
+        Type(e->ySpin(), "300");
+        Type(e->xSpin(), "400");
+        Type(e->sizeSpin(), "3");
+        Type(e->spacingSpin(), "24");
+        Type(e->colourSpin(kTitleSelected, 2), "999");
+        EXPECT_EQ(e->title().y, 240);
+        EXPECT_EQ(e->title().x, 320);
+        EXPECT_EQ(e->title().fontSize, 5);
+        EXPECT_EQ(e->ySpin()->value(), 240);
+        EXPECT_EQ(e->sizeSpin()->value(), 5);
+
+        // The overlay follows: "ﾛｰﾄﾞ" hidden, the new text, the new position and colours.
+        const TitleMenuOverlay& menu = view().state().titleMenu;
+        EXPECT_EQ(menu.x, 320);
+        EXPECT_EQ(menu.y, 240);
+        EXPECT_EQ(menu.lineHeight, 24);
+        EXPECT_EQ(menu.fontHeight, 5);
+        EXPECT_EQ(menu.firstText, (Rgb{150, 255, 255}));
+        EXPECT_EQ(menu.items[0].text, Sjis(QStringLiteral("はじまり")));
+        EXPECT_LT(menu.items[2].shown, 0);
+        EXPECT_EQ(menu.items[3].shown, 3);
+
+        Choose(e->bgmChoice(), "なし");
+        Click(e->okButton());
+    });
+    const std::string title = tp.ReadData("title.txt");
+    EXPECT_NE(title.find("<midi_index>\r\n-1\r\n"), std::string::npos) << title;
+    EXPECT_NE(title.find("<menu_pos>\r\n320 240\r\n"), std::string::npos);
+    EXPECT_NE(title.find("<menu_item_height>\r\n24\r\n"), std::string::npos);
+    EXPECT_NE(title.find("<font_size>\r\n5\r\n"), std::string::npos);
+    EXPECT_NE(title.find("150 255 255 50"), std::string::npos);  // 999 typed into blue stored 255
+    EXPECT_NE(title.find("<menu_item_number>\r\n3\r\n"), std::string::npos);
+    EXPECT_NE(title.find(Sjis(QStringLiteral("<menu_item_data>\r\n1 0 はじまり\r\n0 1 スタート\r\n0 3 終了\r\n</menu_item_data>"))),
+              std::string::npos)
+        << title;
+    ImageTable back;
+    ASSERT_EQ(ReadStatus::Ok, LoadImageTable(tp.project, ImageTableKind::Back, back));
+    EXPECT_EQ(back.slots[1].fileName, "title.bmp");
+    EXPECT_EQ(back.count, 20);
+
+    // Reopened, "ﾛｰﾄﾞ" is still off and its field greyed.
+    Run([&](TitleScreenEditor* e) {
+        EXPECT_TRUE(e->entryOff(2)->isChecked());
+        EXPECT_FALSE(e->entryText(2)->isEnabled());
+        EXPECT_FALSE(e->entryOff(0)->isChecked());
+        EXPECT_EQ(e->entryText(0)->text(), QStringLiteral("はじまり"));
+        EXPECT_EQ(e->bgmChoice()->currentText(), "なし");
+        EXPECT_EQ(e->backgroundChoice()->currentText(), "title.bmp");
+        // Switched on again it takes its default text back into the file.
+        Click(e->entryOff(2));
+        EXPECT_TRUE(e->entryText(2)->isEnabled());
+        Click(e->okButton());
+    });
+    EXPECT_NE(tp.ReadData("title.txt").find(Sjis(QStringLiteral("1 2 ロード\r\n"))), std::string::npos);
+    EXPECT_NE(tp.ReadData("title.txt").find("<menu_item_number>\r\n4\r\n"), std::string::npos);
+}
+
+TEST_F(TitleScreenEditorTest, CancelWritesNothing) {
+    const std::string back = tp.ReadData("image_back.txt");
+    Run([&](TitleScreenEditor* e) {
+        Choose(e->backgroundChoice(), "night.bmp");
+        Click(e->entryOff(0));
+        Type(e->xSpin(), "10");
+        Click(e->cancelButton());
+    });
+    EXPECT_FALSE(DataExists("title.txt"));
+    EXPECT_EQ(tp.ReadData("image_back.txt"), back);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(view().state().mode, ViewMode::None);
+}
+
+// Values the editor would clamp, an entry of a slot it does not show, music beyond the list and a
+// drawn background slot: opened and confirmed without a change, both files come back as they were.
+TEST_F(TitleScreenEditorTest, UnchangedOkKeepsAnOddFileByteForByte) {
+    const std::string odd = Sjis(QStringLiteral(
+        "<midi_index>\r\n7\r\n</midi_index>\r\n<menu_pos>\r\n500 -3\r\n</menu_pos>\r\n"
+        "<menu_item_height>\r\n300\r\n</menu_item_height>\r\n<font_size>\r\n3\r\n</font_size>\r\n"
+        "<font_color>\r\n1 2 3 4 5 6 7 8 9 10 11 12\r\n</font_color>\r\n"
+        "<menu_item_number>\r\n3\r\n</menu_item_number>\r\n"
+        "<menu_item_data>\r\n1 0 New\r\n1 2 ロード\r\n6 5 Extra\r\n</menu_item_data>"));
+    tp.WriteData("title.txt", odd);
+    ImageTable table = Preset();
+    table.count = 25;
+    table.slots[1] = ImageEntry{"title.bmp", 2, 1, 10, 20, 30};
+    table.slots[24].fileName = "late.bmp";
+    const std::string back = ImageTableBytes(ImageTableKind::Back, table);
+    tp.WriteData("image_back.txt", back);
+
+    Run([&](TitleScreenEditor* e) {
+        EXPECT_EQ(e->xSpin()->value(), 320);  // shown at the nearest end, kept as read
+        EXPECT_EQ(e->sizeSpin()->value(), 5);
+        EXPECT_TRUE(e->entryOff(1)->isChecked());
+        EXPECT_TRUE(e->entryOff(3)->isChecked());
+        EXPECT_EQ(e->bgmChoice()->currentIndex(), -1);
+        EXPECT_EQ(e->backgroundChoice()->currentText(), "title.bmp");
+        Click(e->okButton());
+    });
+    EXPECT_EQ(tp.ReadData("title.txt"), odd);
+    EXPECT_EQ(tp.ReadData("image_back.txt"), back);
+    // Two overwrite questions, both answered Yes.
+    EXPECT_EQ(services.messages.size(), 2u);
+}
+
+// A title whose entries are all off shows them off (its count of 0 does not leave the rows showing
+// entries the record does not have), and its other values as read.
+TEST_F(TitleScreenEditorTest, ATitleWithNoEntryOnShowsEveryRowOff) {
+    tp.WriteData("title.txt", "<menu_pos>\r\n10 20\r\n</menu_pos>\r\n<menu_item_number>\r\n0\r\n</menu_item_number>\r\n"
+                              "<menu_item_data>\r\n</menu_item_data>");
+    Run([&](TitleScreenEditor* e) {
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_TRUE(e->entryOff(row)->isChecked()) << row;
+            EXPECT_FALSE(e->entryText(row)->isEnabled()) << row;
+        }
+        EXPECT_EQ(e->xSpin()->value(), 10);
+        EXPECT_EQ(e->ySpin()->value(), 20);
+        Click(e->okButton());
+    });
+    const std::string title = tp.ReadData("title.txt");
+    EXPECT_NE(title.find("<menu_item_number>\r\n0\r\n</menu_item_number>\r\n<menu_item_data>\r\n</menu_item_data>"),
+              std::string::npos)
+        << title;
+}
+
+TEST_F(TitleScreenEditorTest, AnEntryWithABlankIsRefusedAndNothingIsWritten) {
+    Run([&](TitleScreenEditor* e) {
+        Retype(e->entryText(1), QStringLiteral("ニュー ゲーム"));
+        Click(e->okButton());
+        ASSERT_EQ(services.texts(), QStringList{"「ｽﾀｰﾄ」の名前に空白は使えません"});
+        EXPECT_TRUE(e->isVisible());
+        EXPECT_FALSE(DataExists("title.txt"));
+        Retype(e->entryText(1), QStringLiteral("ニューゲーム"));
+        Click(e->okButton());
+    });
+    EXPECT_NE(tp.ReadData("title.txt").find(Sjis(QStringLiteral("0 1 ニューゲーム\r\n"))), std::string::npos);
+}
+
+TEST_F(TitleScreenEditorTest, UnreadableFilesAreNeverSavedOver) {
+    // title.txt unreadable: the editor does not open.
+    std::filesystem::create_directories(DataFilePath(tp.project, "title.txt"));
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    ASSERT_TRUE(registry.Open(HubEditor::Title, context, nullptr));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains("title.txt"));
+    std::filesystem::remove(DataFilePath(tp.project, "title.txt"));
+
+    // image_back.txt unreadable: said once; title.txt is written, the table left alone.
+    std::filesystem::remove(DataFilePath(tp.project, "image_back.txt"));
+    std::filesystem::create_directories(DataFilePath(tp.project, "image_back.txt"));
+    services.messages.clear();
+    Run([&](TitleScreenEditor* e) {
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_TRUE(services.messages[0].text.contains("image_back.txt"));
+        Choose(e->backgroundChoice(), "night.bmp");
+        Click(e->okButton());
+    });
+    EXPECT_EQ(tp.ReadData("title.txt"), DefaultTitleFile());
+    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, "image_back.txt")));
+}
+
+TEST_F(TitleScreenEditorTest, PreviewDrawsTheMenuOverTheBackground) {
+    Run([&](TitleScreenEditor* e) {
+        Choose(e->backgroundChoice(), "night.bmp");
+        Type(e->sizeSpin(), "14");
+        Type(e->spacingSpin(), "30");
+        const QImage frame = view().ComposeFrame();
+        ASSERT_EQ(frame.size(), QSize(320, 240));
+        // The first entry shown ("序章") is drawn in the selected colour, the next ("スタート") a
+        // line spacing lower in the unselected one.
+        auto countColour = [&](QRect area, QRgb colour) {
+            int n = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x) n += (frame.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+            return n;
+        };
+        const QRect first(122, 150, 150, 30);
+        const QRect second(122, 180, 150, 30);
+        EXPECT_GT(countColour(first, qRgb(150, 255, 255)), 0);
+        EXPECT_EQ(countColour(second, qRgb(150, 255, 255)), 0);
+        EXPECT_GT(countColour(second, qRgb(50, 155, 155)), 0);
+        // Hidden with "画像表示" cleared, shown again when checked.
+        Click(e->showImageBox());
+        EXPECT_FALSE(view().IsShown());
+        Click(e->showImageBox());
+        EXPECT_TRUE(view().IsShown());
+        Click(e->cancelButton());
+    });
+}
+
+// The title music is heard on choice while "BGM再生" is checked, and never outlives the editor.
+TEST_F(TitleScreenEditorTest, TheTitleMusicPlaysOnChoice) {
+    if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
+    MusicPlayer player(AudioMessagesTo(services));
+    ASSERT_TRUE(player.Initialise());
+    context.player = &player;
+    tp.WriteData("midi_list.txt", "<midi_number>\r\n2\r\n</midi_number>\r\n<midi_data>\r\nopening.wav\r\nfield.wav\r\n</midi_data>");
+    for (const char* name : {"opening.wav", "field.wav"}) test::WriteBytes(AudioFilePath(tp.project, name), test::MakeWav({{1000, 3000}}));
+    ASSERT_TRUE(player.PlayMusicFile(0, AudioFilePath(tp.project, "field.wav"), 0));
+    Run([&](TitleScreenEditor* e) {
+        EXPECT_FALSE(player.MusicPlaying());  // opening stops what played
+        Click(e->playBox());
+        EXPECT_TRUE(player.MusicPlaying());
+        EXPECT_EQ(player.MusicSlotFile(0), AudioFilePath(tp.project, "opening.wav"));
+        Choose(e->bgmChoice(), "field.wav");
+        EXPECT_EQ(player.MusicSlotFile(0), AudioFilePath(tp.project, "field.wav"));
+        Choose(e->bgmChoice(), "なし");
+        EXPECT_FALSE(player.MusicPlaying());
+        Choose(e->bgmChoice(), "opening.wav");
+        EXPECT_TRUE(player.MusicPlaying());
+        Click(e->okButton());
+    });
+    EXPECT_FALSE(player.MusicPlaying());
+    EXPECT_NE(tp.ReadData("title.txt").find("<midi_index>\r\n0\r\n"), std::string::npos);
+    context.player = nullptr;
+    player.Shutdown();
+}
+
+// A screenshot of the editor beside its preview: run under a display (xvfb-run, QT_QPA_PLATFORM
+// xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
+TEST_F(TitleScreenEditorTest, Screenshot) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    Run([&](TitleScreenEditor* e) {
+        e->move(40, 40);
+        Choose(e->backgroundChoice(), "title.bmp");
+        Click(e->entryOff(1));
+        QTest::qWait(400);
+        const QRect area = e->frameGeometry().united(view().window()->frameGeometry());
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
+                                                                          area.height() + 16);
+        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/title-screen.png", "PNG"));
+        Click(e->cancelButton());
+    });
+}
+
+}  // namespace
+}  // namespace lw
