@@ -3,8 +3,12 @@
 #include "core/events/flag_explanations.h"
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
+#include "core/media/image_lists.h"
 #include "core/project/project.h"
+#include "core/rules/items.h"
+#include "core/rules/levels.h"
 #include "core/settings/game_settings.h"
+#include "core/settings/title_screen.h"
 #include "core/tagfile/string_list.h"
 
 namespace lw::fuzz {
@@ -75,6 +79,81 @@ void SettingsRead(std::string_view bytes) {
     ParseGameSettings(bytes, s);
 }
 
+
+// ---- Items, image lists, title screen, levels ----------------------------------------------
+
+std::string ItemSeed() {
+    Item sword;
+    sword.attack = 12;
+    sword.weaponAnimation = -1;
+    sword.sound = 3;
+    sword.price = 120;
+    sword.name = "ShortSword";
+    sword.description = "A\r\nplain_blade";
+    Item potion;
+    potion.kind = kItemRecovery;
+    potion.healthState = 1;
+    potion.name = "\x96\xf2";  // a CP932 word
+    return ItemListBytes({sword, potion});
+}
+void ItemRead(std::string_view bytes) {
+    ParseItemList(bytes);
+    std::vector<ItemChoice> choices;
+    ParseItemChoices(bytes, kItemShield, choices);
+}
+
+std::string ImageBackSeed() {
+    ImageTable t;
+    PresetImageTable(ImageTableKind::Back, t);
+    t.count = 22;
+    t.slots[1].fileName = "title.bmp";
+    t.slots[21] = ImageEntry{"menu.bmp", 2, 1, 255, 0, 255};
+    return ImageTableBytes(ImageTableKind::Back, t);
+}
+void ImageBackRead(std::string_view bytes) {
+    static ImageTable t;
+    ParseImageTable(bytes, ImageTableKind::Back, t);
+    ParseImageTable(bytes, ImageTableKind::Select, t);
+}
+
+std::string FaceSeed() {
+    FaceEntry a;
+    a.fileName = "faces.bmp";
+    a.areaWidth = a.areaHeight = 48;
+    a.reserved1 = 7;
+    FaceEntry b = a;
+    b.areaLeft = 48;
+    b.colorKey = 1;
+    return FaceListBytes({a, b});
+}
+void FaceRead(std::string_view bytes) { ParseFaceList(bytes); }
+
+std::string TitleSeed() {
+    TitleScreen t;
+    SetTitleEntryOn(t, 2, false);
+    t.entries[7] = {1, 7, "extra"};
+    return TitleScreenBytes(t);
+}
+void TitleRead(std::string_view bytes) {
+    static TitleScreen t;
+    ParseTitleScreen(bytes, t);
+}
+
+std::string LevelSeed() {
+    std::string bytes = LevelListBytes(DefaultLevelTable().rows);
+    return bytes + "\r\n<level_add>\r\n1 250\r\n</level_add>\r\n<level_max>\r\n14\r\n</level_max>";
+}
+void LevelRead(std::string_view bytes) {
+    LevelTable t = ParseLevelTable(bytes);
+    std::vector<LevelRow> rows = LevelListRows(t);
+    ResizeLevelRows(rows, InitialMaxLevel(t));
+}
+
+std::string GrowthSeed() { return GrowthListBytes(BuiltInGrowthList()); }
+void GrowthRead(std::string_view bytes) { ParseGrowthList(bytes); }
+
+// ---- end of items, image lists, title screen, levels ---------------------------------------
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -85,6 +164,13 @@ const std::vector<Reader>& Readers() {
         {"image_effect.txt", EffectSeed, EffectRead},
         {"midi_list.txt", AudioTableSeed, AudioTableRead},
         {"setting.txt", SettingsSeed, SettingsRead},
+        // items, image lists, title screen, levels
+        {"item_list.txt", ItemSeed, ItemRead},
+        {"image_back.txt", ImageBackSeed, ImageBackRead},
+        {"image_face.txt", FaceSeed, FaceRead},
+        {"title.txt", TitleSeed, TitleRead},
+        {"level_list.txt", LevelSeed, LevelRead},
+        {"level_ability_list.txt", GrowthSeed, GrowthRead},
     };
     return readers;
 }

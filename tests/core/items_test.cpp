@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/rules/items.h"
+#include "support/core/temp_dir.h"
+
+namespace lw {
+namespace {
+
+using test::ScriptedSaveUi;
+using test::TempProject;
+
+std::string ItemFile(const std::string& count, const std::vector<std::string>& lines) {
+    std::string s = "<item_number>\r\n" + count + "\r\n</item_number>\r\n<item_data>";
+    for (const auto& l : lines) s += "\r\n" + l;
+    return s + "\r\n</item_data>";
+}
+
+Item Sword() {
+    Item sword;
+    sword.attack = 12;
+    sword.weaponAnimation = -1;
+    sword.sound = 3;
+    sword.price = 120;
+    sword.name = "ShortSword";
+    sword.description = "A\r\nplain_blade";
+    return sword;
+}
+
+TEST(ItemFile, WritesTheRecordLineFieldByFieldAndReadsItBack) {
+    const std::string sword = "0 0 0 0 12 0 0 0 0 0 0 0 0 -1 3 120 ShortSword A#plain_blade";
+    EXPECT_EQ(ItemListBytes({Sword()}), ItemFile("1", {sword}));
+    EXPECT_EQ(ItemListBytes({}), "<item_number>\r\n0\r\n</item_number>\r\n<item_data>\r\n</item_data>");
+
+    // Every field in its own place: distinct values, CP932 name, three-line description, and an
+    // empty description (written as a trailing blank) all come back unchanged.
+    Item all;
+    const auto fields = ItemAbilityFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) all.*fields[i] = 100 + static_cast<int>(i);
+    all.kind = kItemRecovery;
+    all.noDiscard = 1;
+    all.healthState = 1;
+    all.weaponAnimation = -1;
+    all.sound = -2;
+    all.price = 999999;
+    all.name = "\x96\xf2\x91\x90";  // 薬草
+    all.description = "one\r\ntwo\r\nthree";
+    Item bare;
+    bare.name = "stone";
+    const std::string bytes = ItemListBytes({all, bare, Sword()});
+    EXPECT_NE(bytes.find("\r\n5 1 100 101 102 103 104 105 106 107 108 109 1 -1 -2 999999 \x96\xf2\x91\x90 one#two#three\r\n"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("\r\n0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 stone \r\n"), std::string::npos);
+    EXPECT_EQ(ParseItemList(bytes), (std::vector<Item>{all, bare, Sword()}));
+
+    // A "#" the author typed comes back as a line break.
+    Item hash = bare;
+    hash.description = "a#b";
+    EXPECT_EQ(ParseItemList(ItemListBytes({hash}))[0].description, "a\r\nb");
+}
+
+TEST(ItemFile, CountBoundsTheRecordsAndShortLinesKeepZeros) {
+    const std::string line = "1 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 10 Cap fine";
+    // Count 2, three lines: two items; writing them back writes 2 and two lines.
+    std::vector<Item> two = ParseItemList(ItemFile("2", {line, line, line}));
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(ItemListBytes(two), ItemFile("2", {line, line}));
+    // Count 5, two lines: two items (the list has no empty rows).
+    EXPECT_EQ(ParseItemList(ItemFile("5", {line, line})).size(), 2u);
+    // No count, a negative one, or the data before the count: nothing.
+    EXPECT_TRUE(ParseItemList("<item_data>\r\n" + line + "\r\n</item_data>").empty());
+    EXPECT_TRUE(ParseItemList(ItemFile("-3", {line})).empty());
+    // A huge count takes the lines there are.
+    EXPECT_EQ(ParseItemList(ItemFile("2000000000", {line})).size(), 1u);
+
+    // Fields missing at the end stay 0 and strings empty (not the new-record -1 / -2).
+    std::vector<Item> shortLine = ParseItemList(ItemFile("1", {"3 1 5"}));
+    ASSERT_EQ(shortLine.size(), 1u);
+    Item expected;
+    expected.kind = 3;
+    expected.noDiscard = 1;
+    expected.agility = 5;
+    EXPECT_EQ(shortLine[0], expected);
+
+    // A name with a blank reads back shifted: the second word becomes the description.
+    std::vector<Item> blank = ParseItemList(ItemFile("1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Short Sword sharp"}));
+    EXPECT_EQ(blank[0].name, "Short");
+    EXPECT_EQ(blank[0].description, "Sword");
+
+    // Over-long names are cut at 63 bytes without splitting a double-byte character.
+    std::string longName = "x";
+    for (int i = 0; i < 40; ++i) longName += "\x82\xa0";
+    Item cut = ParseItemList(ItemFile("1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 " + longName}))[0];
+    EXPECT_EQ(cut.name.size(), 63u);
+    EXPECT_EQ(cut.name, longName.substr(0, 63));
+}
+
+TEST(ItemFile, ChoiceModeFiltersByKindAndKeepsFilePositions) {
+    const std::string bytes = ItemFile("5", {"0 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Sword x", "2 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Mail x",
+                                             "3 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Buckler x",
+                                             "3 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Kite x",
+                                             "5 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Herb x",
+                                             "3 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Beyond x"});
+    std::vector<ItemChoice> shields{{"kept", 99}};  // nothing is cleared first
+    ParseItemChoices(bytes, kItemShield, shields);
+    EXPECT_EQ(shields, (std::vector<ItemChoice>{{"kept", 99}, {"Buckler", 2}, {"Kite", 3}}));
+    std::vector<ItemChoice> all;
+    ParseItemChoices(bytes, kAnyItemKind, all);
+    ASSERT_EQ(all.size(), 5u);
+    EXPECT_EQ(all[4], (ItemChoice{"Herb", 4}));
+
+    TempProject tp;
+    tp.WriteData("item_list.txt", bytes);
+    std::vector<ItemChoice> loaded;
+    EXPECT_EQ(ReadStatus::Ok, LoadItemChoices(tp.project, kItemRecovery, loaded));
+    EXPECT_EQ(loaded, (std::vector<ItemChoice>{{"Herb", 4}}));
+}
+
+TEST(ItemFile, LoadAndSaveThroughTheProject) {
+    TempProject tp;
+    std::vector<Item> items = {Item{}};
+    EXPECT_EQ(ReadStatus::Missing, LoadItemList(tp.project, items));
+    EXPECT_TRUE(items.empty());
+
+    ScriptedSaveUi ui;
+    ASSERT_TRUE(SaveItemList(tp.project, {Sword()}, ui));
+    EXPECT_EQ(ui.asked, 0);
+    EXPECT_EQ(ReadStatus::Ok, LoadItemList(tp.project, items));
+    EXPECT_EQ(items, std::vector<Item>{Sword()});
+
+    // Declining the overwrite leaves the old file byte for byte.
+    ui.answer = false;
+    EXPECT_FALSE(SaveItemList(tp.project, {}, ui));
+    EXPECT_EQ(ui.lastCaption, ".\\data\\item_list.txt");
+    EXPECT_EQ(tp.ReadData("item_list.txt"), ItemListBytes({Sword()}));
+
+    // A folder in the file's place cannot be read: Unreadable, and the list stays empty.
+    TempProject other;
+    std::filesystem::create_directory(DataFilePath(other.project, kItemFile));
+    EXPECT_EQ(ReadStatus::Unreadable, LoadItemList(other.project, items));
+    EXPECT_TRUE(items.empty());
+}
+
+TEST(ItemRules, CollectingFollowsTheKind) {
+    ItemForm form;
+    form.name = "Axe";
+    form.kindRow = kItemWeapon;
+    form.animationRow = 4;
+    form.healthRow = 1;
+    form.abilities[2] = 30;
+    form.price = 999999;
+    Item weapon = CollectItem(form);
+    EXPECT_EQ(weapon.weaponAnimation, 4);
+    EXPECT_EQ(weapon.healthState, 0);  // only recovery consumables keep a state
+    EXPECT_EQ(weapon.sound, kItemSoundUnchosen);  // the sound drop-down never touched
+    EXPECT_EQ(weapon.attack, 30);
+    EXPECT_EQ(weapon.price, 999999);
+
+    // Weapon with an animation, then the kind changed to shield: no animation is stored.
+    form.kindRow = kItemShield;
+    form.soundRow = 0;  // "なし"
+    Item shield = CollectItem(form);
+    EXPECT_EQ(shield.weaponAnimation, kNoWeaponAnimation);
+    EXPECT_EQ(shield.sound, kItemSoundNone);
+
+    form.kindRow = kItemRecovery;
+    form.soundRow = 3;
+    Item potion = CollectItem(form);
+    EXPECT_EQ(potion.healthState, 1);
+    EXPECT_EQ(potion.sound, 2);
+    form.healthRow = -1;
+    EXPECT_EQ(CollectItem(form).healthState, 0);
+
+    // Showing a record sets the rows the collection reads back.
+    EXPECT_EQ(ShowItem(weapon).soundRow, -1);
+    EXPECT_EQ(ShowItem(potion).soundRow, 3);
+    EXPECT_EQ(ShowItem(shield).animationRow, -1);
+    Item poisoned = potion;
+    poisoned.healthState = 4;  // a state bit the editor does not offer shows no row
+    EXPECT_EQ(ShowItem(poisoned).healthRow, -1);
+    EXPECT_EQ(ShowItem(potion).healthRow, 1);
+    EXPECT_EQ(CollectItem(ShowItem(potion)), potion);
+    EXPECT_EQ(CollectItem(ShowItem(weapon)), weapon);
+
+    // A description is cut to 255 bytes, never between CR and LF.
+    form.description = std::string(254, 'a') + "\r\nb";
+    EXPECT_EQ(CollectItem(form).description, std::string(254, 'a'));
+}
+
+TEST(ItemRules, ChecksAndClamps) {
+    ItemForm form;
+    EXPECT_EQ(CheckItemToAdd(form), ItemProblem::NoName);  // the name is checked before the kind
+    form.name = "Short Sword";
+    EXPECT_EQ(CheckItemToAdd(form), ItemProblem::NameHasBlank);
+    form.name = "ShortSword";
+    EXPECT_EQ(CheckItemToAdd(form), ItemProblem::NoKind);
+    EXPECT_EQ(CheckItemToUpdate(form), ItemProblem::None);  // updating does not ask for a kind
+    form.kindRow = 0;
+    form.description = "two\r\nlines";  // line breaks are stored as "#": fine
+    EXPECT_EQ(CheckItemToAdd(form), ItemProblem::None);
+    form.description = "a blade";
+    EXPECT_EQ(CheckItemToAdd(form), ItemProblem::DescriptionHasBlank);
+    EXPECT_EQ(CheckItemToUpdate(form), ItemProblem::DescriptionHasBlank);
+    form.description.clear();
+    form.name.clear();
+    EXPECT_EQ(CheckItemToUpdate(form), ItemProblem::NoName);
+
+    EXPECT_EQ(ClampItemAbility(12000, 9999), 9999);
+    EXPECT_EQ(ClampItemAbility(-1, 9999), 0);
+    EXPECT_EQ(ClampItemAbility(5, -20), 0);
+    EXPECT_EQ(ClampItemPrice(1000000), 999999);
+    EXPECT_EQ(ClampItemPrice(-5), 0);
+    EXPECT_EQ(ItemKindNames().size(), 9u);
+    EXPECT_EQ(ItemKindNames()[0], "\x95\x90\x8a\xed");  // 武器
+    EXPECT_EQ(HealthStateNames()[1], "\x93\xc5");      // 毒
+}
+
+}  // namespace
+}  // namespace lw
