@@ -6,6 +6,7 @@
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "core/media/image_lists.h"
+#include "core/media/talk_list.h"
 #include "core/project/project.h"
 #include "core/rules/items.h"
 #include "core/rules/levels.h"
@@ -199,6 +200,18 @@ void GrowthRead(std::string_view bytes) { ParseGrowthList(bytes); }
 
 // ---- end of items, image lists, title screen, levels ---------------------------------------
 
+// ---- Text list ------------------------------------------------------------------------------
+
+std::string TalkSeed() { return TalkListBytes({"Hello\r\n<face 2><wave 0>*", "", "\x82\xA0<quake 3 5 0 2>#"}); }
+void TalkRead(std::string_view bytes) {
+    for (const std::string& text : ParseTalkList(bytes)) {
+        TalkListLabel(text);
+        TalkStoredText(text);
+    }
+}
+
+// ---- end of text list -----------------------------------------------------------------------
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -220,6 +233,8 @@ const std::vector<Reader>& Readers() {
         {"title.txt", TitleSeed, TitleRead},
         {"level_list.txt", LevelSeed, LevelRead},
         {"level_ability_list.txt", GrowthSeed, GrowthRead},
+        // text list
+        {"talk_list.txt", TalkSeed, TalkRead},
     };
     return readers;
 }

@@ -7,10 +7,8 @@
 #include "editors/rules/item_list_editor.h"
 #include "editors/media/face_list_editor.h"
 #include "editors/media/image_table_editor.h"
-#include "editors/settings/basic_settings_editor.h"
 #include "editors/settings/title_screen_editor.h"
-#include "editors/rules/level_list_editor.h"
-#include "editors/rules/level_up_editor.h"
+#include "editors/media/talk_list_editor.h"
 
 namespace lw {
 
@@ -23,13 +21,11 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::LevelUp, [](EditorContext& c, QWidget* p) { RunLevelUpEditor(c, p); });
     registry.Register(HubEditor::BasicSettings, [](EditorContext& c, QWidget* p) { RunBasicSettingsEditor(c, p); });
     registry.Register(HubEditor::ItemList, [](EditorContext& c, QWidget* p) { RunItemListEditor(c, p); });
-    registry.Register(HubEditor::BasicSettings, [](EditorContext& c, QWidget* p) { RunBasicSettingsEditor(c, p); });
     registry.Register(HubEditor::BackImages, [](EditorContext& c, QWidget* p) { RunImageTableEditor(c, ImageTableKind::Back, p); });
     registry.Register(HubEditor::SelectImages, [](EditorContext& c, QWidget* p) { RunImageTableEditor(c, ImageTableKind::Select, p); });
     registry.Register(HubEditor::FaceImages, [](EditorContext& c, QWidget* p) { RunFaceListEditor(c, p); });
     registry.Register(HubEditor::Title, [](EditorContext& c, QWidget* p) { RunTitleScreenEditor(c, p); });
-    registry.Register(HubEditor::LevelList, [](EditorContext& c, QWidget* p) { RunLevelListEditor(c, p); });
-    registry.Register(HubEditor::LevelUp, [](EditorContext& c, QWidget* p) { RunLevelUpEditor(c, p); });
+    registry.Register(HubEditor::TextList, [](EditorContext& c, QWidget* p) { RunTalkListEditor(c, p); });
 }
 
 }  // namespace lw

@@ -1,0 +1,70 @@
+#pragma once
+// The earthquake command. Event mode: caption "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(地震)", line "quake ..."; talk mode:
+// caption "会話ｺﾏﾝﾄﾞ(地震)", markup "<quake ...>" (BuildEarthquake in both, three, four or five
+// fields). "速度" 1..100 (3), "振幅" "X" -320..320 (5) and "Y" -240..240 (0), "回数" 1..100 (1), and
+// the group "地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ": "なし" then the group numbers, the chosen group's explanation
+// shown read-only beside "説明".
+//
+// `groupExplanations` are the explanations (CP932) of the groups offered, in group order: the
+// current scene's groups in event mode. A text of the text list belongs to no scene, so the text
+// editor offers every group number a scene can have (TalkModeGroups()).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/events/event_commands.h"
+#include "editors/events/shared_command_dialog.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace lw {
+
+struct EditorContext;
+
+// 256 groups without explanations.
+std::vector<std::string> TalkModeGroups();
+
+class EarthquakeCommandDialog : public QDialog {
+    Q_OBJECT
+public:
+    EarthquakeCommandDialog(EditorContext& context, CommandDialogMode mode, std::vector<std::string> groupExplanations,
+                            QWidget* parent = nullptr);
+
+    CommandDialogMode mode() const { return mode_; }
+    const std::string& line() const { return line_; }
+    // The values as the controls hold them now (typed text taken).
+    QuakeCommand quake() const;
+
+    ClampingSpinBox* speedField() const { return speed_; }
+    ClampingSpinBox* xField() const { return x_; }
+    ClampingSpinBox* yField() const { return y_; }
+    ClampingSpinBox* countField() const { return count_; }
+    QComboBox* groupChoice() const { return group_; }
+    QLineEdit* explanation() const { return explanation_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+public slots:
+    void accept() override;
+
+private:
+    CommandDialogMode mode_;
+    std::vector<std::string> explanations_;
+    std::string line_;
+    ClampingSpinBox* speed_;
+    ClampingSpinBox* x_;
+    ClampingSpinBox* y_;
+    ClampingSpinBox* count_;
+    QComboBox* group_;
+    QLineEdit* explanation_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+std::optional<std::string> RunEarthquakeCommand(EditorContext& context, CommandDialogMode mode,
+                                                std::vector<std::string> groupExplanations, QWidget* parent);
+
+}  // namespace lw

@@ -1,0 +1,48 @@
+#pragma once
+// What the small command dialogs shared by the event command editor and the text-list editor have
+// in common.
+//
+// Each shared dialog (music, face, number, earthquake) is built once and runs in one of two modes:
+// in event mode it builds an event command line (event_commands.h) under an "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(...)"
+// caption; in talk mode it builds the talk markup of the same command (talk_markup.h) under a
+// "会話ｺﾏﾝﾄﾞ(...)" caption. Use:
+//
+//   MusicCommandDialog dialog(context, CommandDialogMode::Event, this);
+//   if (dialog.exec() == QDialog::Accepted) InsertCommandLine(dialog.line());
+//
+// or in one call: if (auto line = RunMusicCommand(context, CommandDialogMode::Event, this)) ...
+// line() is the built text in CP932 bytes; it is empty until the dialog was confirmed.
+
+#include <QDialog>
+#include <QSpinBox>
+#include <optional>
+#include <string>
+
+namespace lw {
+
+enum class CommandDialogMode { Event, Talk };
+
+// Runs `dialog` modally and gives its line when it was confirmed.
+template <class Dialog>
+std::optional<std::string> RunForLine(Dialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.line();
+}
+
+// A spin box that takes any whole number typed into it and clamps it to its range when the typing
+// ends (Enter, leaving the field, or interpretText()), rather than refusing the keystroke that
+// leaves the range: 250 typed into 0..100 gives 100. Steps stay inside the range.
+class ClampingSpinBox : public QSpinBox {
+    Q_OBJECT
+public:
+    ClampingSpinBox(int minimum, int maximum, int value, QWidget* parent = nullptr);
+    // The value after taking what is typed now.
+    int TakenValue();
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override;
+    void fixup(QString& text) const override;
+    int valueFromText(const QString& text) const override;
+};
+
+}  // namespace lw

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "core/media/talk_list.h"
+#include "support/core/temp_dir.h"
+
+namespace lw {
+namespace {
+
+using test::ScriptedSaveUi;
+using test::TempProject;
+
+const std::string kA = "\x82\xA0";  // "あ", a double-byte character
+
+TEST(TalkList, LineBreaksAreWrittenAsHashAndReadBackAsHash) {
+    const std::vector<std::string> texts = {"Hello\r\nworld*", "", "one\ntwo", "lone\rCR", "#typed#"};
+    const std::string bytes = TalkListBytes(texts);
+    EXPECT_EQ(bytes,
+              "<talk_number>\r\n5\r\n</talk_number>\r\n<talk_data>\r\nHello#world*\r\n\r\none#two\r\n"
+              "lone\rCR\r\n#typed#\r\n</talk_data>");
+    // "#" is not turned back into a line break; a lone CR survives the trip.
+    EXPECT_EQ(ParseTalkList(bytes), (std::vector<std::string>{"Hello#world*", "", "one#two", "lone\rCR", "#typed#"}));
+    EXPECT_EQ(TalkListBytes({}), "<talk_number>\r\n0\r\n</talk_number>\r\n<talk_data>\r\n</talk_data>");
+}
+
+TEST(TalkList, CountIsReadButEveryDataLineIsAText) {
+    const std::string file = "<talk_number>\n1\n</talk_number>\n<talk_data>\nfirst\nsecond\n\nthird\n</talk_data>\nafter";
+    EXPECT_EQ(ParseTalkList(file), (std::vector<std::string>{"first", "second", "", "third"}));
+    EXPECT_EQ(ParseTalkList("<talk_number>\r\n-2000000000\r\n</talk_number>\r\n<talk_data>\r\nx"),
+              (std::vector<std::string>{"x"}));
+    EXPECT_TRUE(ParseTalkList("no tags at all\r\n").empty());
+}
+
+TEST(TalkList, TextsAreCutTo4095BytesAtACharacterBoundary) {
+    // 4094 single bytes and a double-byte character: 4096 bytes, cut before the character.
+    const std::string longText = std::string(4094, 'a') + kA + "tail";
+    const std::string stored = TalkStoredText(longText);
+    EXPECT_EQ(stored, std::string(4094, 'a'));
+    EXPECT_FALSE(TalkTextFits(longText));
+    EXPECT_EQ(ParseTalkList("<talk_data>\r\n" + longText + "\r\n</talk_data>"), (std::vector<std::string>{std::string(4094, 'a')}));
+
+    // Line breaks count as the one byte they become: 2000 CR LFs and 2095 letters fit exactly.
+    std::string breaks;
+    for (int i = 0; i < 2000; ++i) breaks += "\r\n";
+    const std::string fits = breaks + std::string(2095, 'b');
+    EXPECT_EQ(TalkStoredSize(fits), 4095u);
+    EXPECT_TRUE(TalkTextFits(fits));
+    EXPECT_EQ(CutTalkText(fits), fits);
+    // One more letter: the cut keeps the stored size at 4095 and the text as typed.
+    EXPECT_EQ(CutTalkText(fits + "c"), fits);
+    // A cut never separates CR from LF.
+    const std::string edge = std::string(4094, 'x') + "\r\n";
+    EXPECT_EQ(TalkStoredSize(edge), 4095u);
+    EXPECT_EQ(CutTalkText(edge + "y"), edge);
+    EXPECT_EQ(CutTalkText(std::string(4095, 'x') + "\r\n"), std::string(4095, 'x'));
+}
+
+TEST(TalkList, LabelIsTheFirst31StoredBytesCutAtACharacterBoundary) {
+    std::string text = std::string(30, 'a') + kA + "zz";
+    EXPECT_EQ(TalkListLabel(text), std::string(30, 'a'));
+    EXPECT_EQ(TalkListLabel("short\r\nline"), "short#line");
+    // Two texts that differ after byte 31 share their label.
+    EXPECT_EQ(TalkListLabel(std::string(31, 'q') + "1"), TalkListLabel(std::string(31, 'q') + "2"));
+    std::string breaks;
+    for (int i = 0; i < 40; ++i) breaks += "\r\n";
+    EXPECT_EQ(TalkListLabel(breaks), std::string(31, '#'));
+}
+
+TEST(TalkList, TextsEqualToATagCannotBeStored) {
+    EXPECT_FALSE(TalkTextStorable("</talk_data>"));
+    EXPECT_FALSE(TalkTextStorable("<talk_number>"));
+    EXPECT_TRUE(TalkTextStorable("</talk_data> "));
+    EXPECT_TRUE(TalkTextStorable("<wave 3>"));
+    // Why: the reader takes such a line as a tag and the texts after it are lost.
+    EXPECT_EQ(ParseTalkList(TalkListBytes({"a", "</talk_data>", "b"})), (std::vector<std::string>{"a"}));
+}
+
+TEST(TalkList, SaveAndLoadThroughTheProject) {
+    TempProject tp;
+    std::vector<std::string> texts;
+    EXPECT_EQ(LoadTalkList(tp.project, texts), ReadStatus::Missing);
+    EXPECT_TRUE(texts.empty());
+
+    ScriptedSaveUi ui;
+    const std::vector<std::string> written = {kA + "<face 2>\r\n" + kA, std::string(5000, 'z')};
+    ASSERT_TRUE(SaveTalkList(tp.project, written, ui));
+    EXPECT_EQ(ui.asked, 0);
+    texts = {"stale"};
+    ASSERT_EQ(LoadTalkList(tp.project, texts), ReadStatus::Ok);
+    EXPECT_EQ(texts, (std::vector<std::string>{kA + "<face 2>#" + kA, std::string(4095, 'z')}));
+
+    // The second save asks first; "No" leaves the file as it was.
+    ui.answer = false;
+    EXPECT_FALSE(SaveTalkList(tp.project, {"other"}, ui));
+    EXPECT_EQ(ui.asked, 1);
+    EXPECT_EQ(ui.lastCaption, ".\\data\\talk_list.txt");
+    EXPECT_EQ(tp.ReadData("talk_list.txt"), TalkListBytes(written));
+}
+
+}  // namespace
+}  // namespace lw

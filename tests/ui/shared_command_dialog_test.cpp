@@ -1,0 +1,213 @@
+// The command dialogs shared by the event command editor and the text-list editor, driven through
+// their widgets in both modes: event mode builds the exact event command line, talk mode the
+// markup of the same command.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/editor_context.h"
+#include "editors/events/earthquake_command_dialog.h"
+#include "editors/events/face_command_dialog.h"
+#include "editors/events/music_command_dialog.h"
+#include "editors/events/number_command_dialog.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::TempProject;
+
+class SharedCommandDialogTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+    }
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    // Replaces what the spin box shows by `text`, typed.
+    static void Type(QSpinBox* spin, const QString& text) {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, text);
+    }
+    static void Choose(QComboBox* combo, int index) {
+        combo->setFocus();
+        combo->setCurrentIndex(index);
+    }
+};
+
+TEST_F(SharedCommandDialogTest, MusicDialogInBothModes) {
+    tp.WriteData("midi_list.txt", "<midi_number>\r\n9\r\n</midi_number>\r\n<midi_data>\r\ntitle.mid\r\ntown.mid\r\n</midi_data>");
+    for (CommandDialogMode mode : {CommandDialogMode::Talk, CommandDialogMode::Event}) {
+        MusicCommandDialog d(context, mode);
+        d.show();
+        EXPECT_EQ(d.windowTitle(), mode == CommandDialogMode::Talk ? QStringLiteral("会話ｺﾏﾝﾄﾞ(BGM再生)")
+                                                                    : QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(BGM再生)"));
+        ASSERT_EQ(d.bgmChoice()->count(), 3);
+        EXPECT_EQ(d.bgmChoice()->itemText(0), QStringLiteral("なし"));
+        EXPECT_EQ(d.bgmChoice()->currentIndex(), 0);
+        EXPECT_FALSE(d.playBox()->isChecked());
+        Choose(d.bgmChoice(), 2);
+        Click(d.okButton());
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_EQ(d.line(), mode == CommandDialogMode::Talk ? "<midi 1>" : "midi 1");
+    }
+    // "なし" (the first choice) stops the music: -1.
+    MusicCommandDialog none(context, CommandDialogMode::Talk);
+    none.show();
+    Click(none.okButton());
+    EXPECT_EQ(none.line(), "<midi -1>");
+    MusicCommandDialog cancelled(context, CommandDialogMode::Event);
+    cancelled.show();
+    Choose(cancelled.bgmChoice(), 1);
+    Click(cancelled.cancelButton());
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+    EXPECT_EQ(cancelled.line(), "");
+}
+
+TEST_F(SharedCommandDialogTest, FaceDialogPreviewsTheFaceRectangleAndBuildsBothForms) {
+    test::WriteBytes(ImageFilePath(tp.project, "faces.bmp"), test::MakeSolidBmp24(96, 48, 0x3080C0));
+    tp.WriteData("image_face.txt",
+                 "<image_face_number>\r\n2\r\n</image_face_number>\r\n<image_face_data>\r\n"
+                 "0 0 faces.bmp 0 0 0 0 0 0 0 48 48\r\n0 0 faces.bmp 1 1 255 0 255 48 0 40 44\r\n</image_face_data>");
+    FaceCommandDialog d(context, CommandDialogMode::Talk);
+    d.show();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(顔画像)"));
+    ASSERT_EQ(d.faceChoice()->count(), 3);
+    EXPECT_EQ(d.faceChoice()->itemText(0), QStringLiteral("なし"));
+    EXPECT_EQ(d.faceChoice()->itemText(2), QStringLiteral("faces.bmp 48 0"));
+    EXPECT_EQ(d.faceChoice()->currentIndex(), -1);
+    ImageView& view = *context.imageView;
+    ASSERT_TRUE(view.IsOpen());
+    EXPECT_FALSE(view.IsShown());
+
+    Choose(d.faceChoice(), 2);
+    EXPECT_EQ(view.state().mode, ViewMode::Animation);
+    EXPECT_TRUE(view.IsShown());
+    EXPECT_EQ(view.state().animation.areaLeft, 48);
+    EXPECT_EQ(view.state().main.width, 40);  // one cell: the face rectangle
+    EXPECT_EQ(view.state().main.height, 44);
+    EXPECT_EQ(view.state().animation.drawMode, 1);
+    Choose(d.faceChoice(), 0);
+    EXPECT_FALSE(view.IsShown());
+    Choose(d.faceChoice(), 2);
+    Click(d.okButton());
+    EXPECT_EQ(d.line(), "<face 1>");
+    EXPECT_FALSE(view.IsOpen());
+    EXPECT_EQ(view.state().mode, ViewMode::None);
+
+    FaceCommandDialog e(context, CommandDialogMode::Event);
+    e.show();
+    EXPECT_EQ(e.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話の顔画像)"));
+    Click(e.okButton());  // nothing chosen
+    EXPECT_EQ(e.line(), "face -1");
+    FaceCommandDialog f(context, CommandDialogMode::Event);
+    f.show();
+    Choose(f.faceChoice(), 1);
+    Click(f.okButton());
+    EXPECT_EQ(f.line(), "face 0");
+}
+
+TEST_F(SharedCommandDialogTest, NumberDialogClampsTypedValues) {
+    NumberCommandDialog speed(context, NumberCommand::TalkSpeed);
+    speed.show();
+    EXPECT_EQ(speed.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(文字速度)"));
+    EXPECT_EQ(speed.group()->title(), QStringLiteral("速度"));
+    EXPECT_EQ(speed.mode(), CommandDialogMode::Talk);
+    Type(speed.numberField(), "250");
+    Click(speed.okButton());
+    EXPECT_EQ(speed.line(), "<speed 100>");
+
+    NumberCommandDialog del(context, NumberCommand::TalkDeleteAnimation);
+    del.show();
+    EXPECT_EQ(del.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(ｱﾆﾒ削除)"));
+    EXPECT_EQ(del.group()->title(), QStringLiteral("ｱﾆﾒ識別番号"));
+    Type(del.numberField(), "42");
+    QTest::keyClick(del.numberField(), Qt::Key_Up);
+    Click(del.okButton());
+    EXPECT_EQ(del.line(), "<del_anim 43>");
+
+    NumberCommandDialog wait(context, NumberCommand::TalkWait);
+    wait.show();
+    EXPECT_EQ(wait.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(待ちj時間)"));
+    ASSERT_NE(wait.unitLabel(), nullptr);
+    EXPECT_EQ(wait.unitLabel()->text(), QStringLiteral("/10秒"));
+    Type(wait.numberField(), "15");
+    QTest::keyClick(wait.numberField(), Qt::Key_Return);  // Enter takes the value and confirms
+    EXPECT_EQ(wait.result(), QDialog::Accepted);
+    EXPECT_EQ(wait.line(), "<wait 1500>");
+
+    // Event mode: experience, -999999..999999, the spin stepping by 100.
+    NumberCommandDialog exp(context, NumberCommand::ExperienceUp);
+    exp.show();
+    EXPECT_EQ(exp.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(経験点ｱｯﾌﾟ)"));
+    EXPECT_EQ(exp.group()->title(), QStringLiteral("上昇値"));
+    EXPECT_EQ(exp.mode(), CommandDialogMode::Event);
+    QTest::keyClick(exp.numberField(), Qt::Key_Up);
+    Click(exp.okButton());
+    EXPECT_EQ(exp.line(), "exp 100");
+    NumberCommandDialog low(context, NumberCommand::ExperienceUp);
+    low.show();
+    Type(low.numberField(), "-12345678");
+    Click(low.okButton());
+    EXPECT_EQ(low.line(), "exp -999999");
+    // Letters are refused as they are typed.
+    NumberCommandDialog letters(context, NumberCommand::TalkSpeed);
+    letters.show();
+    Type(letters.numberField(), "7x");
+    Click(letters.okButton());
+    EXPECT_EQ(letters.line(), "<speed 7>");
+}
+
+TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) {
+    EarthquakeCommandDialog talk(context, CommandDialogMode::Talk, TalkModeGroups());
+    talk.show();
+    EXPECT_EQ(talk.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(地震)"));
+    EXPECT_EQ(talk.groupChoice()->count(), 257);  // "なし" and every group number a scene can have
+    Click(talk.okButton());
+    EXPECT_EQ(talk.line(), "<quake 3 5 0>");
+
+    EarthquakeCommandDialog twice(context, CommandDialogMode::Talk, TalkModeGroups());
+    twice.show();
+    Type(twice.countField(), "2");
+    Type(twice.xField(), "-500");  // beyond -320
+    Click(twice.okButton());
+    EXPECT_EQ(twice.line(), "<quake 3 -320 0 2>");
+
+    // Event mode with the scene's groups: the chosen group's explanation is shown.
+    const std::vector<std::string> groups = {"door", "\x95\xf3\x94\xa0"};  // "宝箱"
+    EarthquakeCommandDialog event(context, CommandDialogMode::Event, groups);
+    event.show();
+    EXPECT_EQ(event.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(地震)"));
+    ASSERT_EQ(event.groupChoice()->count(), 3);
+    EXPECT_EQ(event.groupChoice()->itemText(2), QStringLiteral("1"));
+    EXPECT_TRUE(event.explanation()->isReadOnly());
+    Choose(event.groupChoice(), 2);
+    EXPECT_EQ(event.explanation()->text(), QStringLiteral("宝箱"));
+    Type(event.speedField(), "10");
+    Click(event.okButton());
+    EXPECT_EQ(event.line(), "quake 10 5 0 1 1");
+    EXPECT_EQ(event.line(), BuildEarthquake({.speed = 10, .count = 1, .afterGroup = 1}));
+
+    EarthquakeCommandDialog count(context, CommandDialogMode::Event, groups);
+    count.show();
+    Type(count.countField(), "2");
+    Click(count.okButton());
+    EXPECT_EQ(count.line(), "quake 3 5 0 2");
+}
+
+}  // namespace
+}  // namespace lw

@@ -1,0 +1,420 @@
+// The text-list editor "文章 ﾘｽﾄ" end to end through its widgets: the list, the text edit with
+// its byte count, every command of the command menu through its dialog, and what OK and Cancel
+// leave on disk.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <cstdlib>
+#include <functional>
+
+#include "app/editor_context.h"
+#include "app/editor_registry.h"
+#include "core/media/talk_list.h"
+#include "editors/events/earthquake_command_dialog.h"
+#include "editors/events/face_command_dialog.h"
+#include "editors/events/music_command_dialog.h"
+#include "editors/events/number_command_dialog.h"
+#include "editors/media/talk_command_dialogs.h"
+#include "editors/media/talk_list_editor.h"
+#include "previews/image_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::OnNextModal;
+using test::TempProject;
+
+const std::string kFile =
+    "<talk_number>\r\n7\r\n</talk_number>\r\n<talk_data>\r\nGood morning.#<face 0>How are you?*\r\n\r\n"
+    "\x82\xA8\x82\xCD\x82\xE6\x82\xA4\r\n</talk_data>";  // "おはよう"
+
+class TalkListEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+    }
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    static void ClickRow(TalkListEditor& e, int row) {
+        QTreeWidget* view = e.panel()->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(view->topLevelItem(row)).center());
+    }
+    static QStringList Rows(const TalkListEditor& e) {
+        QStringList out;
+        for (int i = 0; i < e.panel()->rowCount(); ++i) out << e.panel()->rowText(i);
+        return out;
+    }
+    static QString Text(const TalkListEditor& e) { return e.textEdit()->toPlainText(); }
+    // Chooses the command menu's item; `drive` runs on the dialog it opens (if any).
+    static void Choose(TalkListEditor& e, TalkCommand command, std::function<void(QDialog*)> drive = {}) {
+        if (drive) OnNextModal<QDialog>([drive](QDialog* d) { drive(d); }, &e);
+        QComboBox* menu = e.commandMenu();
+        menu->setFocus();
+        menu->setCurrentIndex(static_cast<int>(command));
+        emit menu->activated(static_cast<int>(command));
+        test::CancelPendingModalWatches();
+    }
+    static void Type(QSpinBox* spin, const QString& text) {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, text);
+    }
+};
+
+TEST_F(TalkListEditorTest, OpensTheListAndShowsTheSelectedTextWhole) {
+    tp.WriteData("talk_list.txt", kFile);
+    TalkListEditor e(context);
+    e.show();
+    EXPECT_EQ(e.windowTitle(), QStringLiteral("文章 ﾘｽﾄ"));
+    // Every data line is a text (the count of 7 is not used); each row shows 31 bytes.
+    EXPECT_EQ(Rows(e), (QStringList{"Good morning.#<face 0>How are y", "", "おはよう"}));
+    EXPECT_EQ(e.panel()->selectedRow(), -1);
+    EXPECT_EQ(Text(e), "");
+    EXPECT_EQ(e.focusWidget(), e.textEdit());
+    ASSERT_EQ(e.commandMenu()->count(), kTalkCommandCount);
+    EXPECT_EQ(e.commandMenu()->itemText(0), QStringLiteral("改行"));
+    EXPECT_EQ(e.commandMenu()->itemText(12), QStringLiteral("待ち時間"));
+    EXPECT_EQ(e.commandMenu()->currentIndex(), -1);
+
+    ClickRow(e, 0);
+    EXPECT_EQ(Text(e), "Good morning.#<face 0>How are you?*");  // "#" stays "#"
+    ClickRow(e, 2);
+    EXPECT_EQ(Text(e), "おはよう");
+    EXPECT_EQ(e.sizeLabel()->text(), QStringLiteral("8 / 4095ﾊﾞｲﾄ"));
+}
+
+TEST_F(TalkListEditorTest, TwoLinesAreSavedAsOneWithHashAndReopenShowingIt) {
+    {
+        TalkListEditor e(context);
+        e.show();
+        e.textEdit()->setFocus();
+        QTest::keyClicks(e.textEdit(), "Hello");
+        QTest::keyClick(e.textEdit(), Qt::Key_Return);
+        QTest::keyClicks(e.textEdit(), "world");
+        EXPECT_EQ(e.sizeLabel()->text(), QStringLiteral("11 / 4095ﾊﾞｲﾄ"));
+        Click(e.panel()->addButton());
+        EXPECT_EQ(Rows(e), QStringList{"Hello#world"});
+        EXPECT_EQ(e.panel()->selectedRow(), 0);
+        EXPECT_EQ(e.texts()[0], "Hello\r\nworld");
+        // Adding the same text again selects it.
+        ClickRow(e, 0);
+        Click(e.panel()->addButton());
+        EXPECT_EQ(e.panel()->rowCount(), 1);
+        Click(e.okButton());
+        EXPECT_EQ(e.result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(tp.ReadData("talk_list.txt"),
+              "<talk_number>\r\n1\r\n</talk_number>\r\n<talk_data>\r\nHello#world\r\n</talk_data>");
+    TalkListEditor again(context);
+    again.show();
+    ClickRow(again, 0);
+    EXPECT_EQ(Text(again), "Hello#world");
+}
+
+TEST_F(TalkListEditorTest, UpdateDeleteAndMovesKeepTextsWithTheirRows) {
+    tp.WriteData("talk_list.txt", kFile);
+    TalkListEditor e(context);
+    e.show();
+    EXPECT_FALSE(e.updateButton()->isEnabled());  // nothing selected
+    ClickRow(e, 1);
+    e.textEdit()->setFocus();
+    QTest::keyClicks(e.textEdit(), "Good morning.#<face 0>How are you?*");
+    Click(e.updateButton());  // no duplicate check: two equal texts now
+    EXPECT_EQ(e.texts()[0], e.texts()[1]);
+    EXPECT_EQ(e.panel()->selectedRow(), 1);
+
+    Click(e.panel()->downButton());
+    EXPECT_EQ(e.panel()->selectedRow(), 2);
+    EXPECT_EQ(e.texts()[1], "\x82\xA8\x82\xCD\x82\xE6\x82\xA4");
+    Click(e.panel()->deleteButton());  // the last row: nothing selected after it
+    EXPECT_EQ(e.panel()->selectedRow(), -1);
+    EXPECT_EQ(Text(e), "");
+    ClickRow(e, 0);
+    Click(e.panel()->deleteButton());  // the row that moved up is selected and shown
+    EXPECT_EQ(e.panel()->selectedRow(), 0);
+    EXPECT_EQ(Text(e), "おはよう");
+    Click(e.cancelButton());
+    EXPECT_EQ(e.result(), QDialog::Rejected);
+    EXPECT_EQ(tp.ReadData("talk_list.txt"), kFile);  // Cancel writes nothing
+}
+
+TEST_F(TalkListEditorTest, UntouchedTextsKeepTheirBytesEvenWhenTheyDoNotDecode) {
+    const std::string odd = "<talk_number>\r\n1\r\n</talk_number>\r\n<talk_data>\r\nA\x82\x20\xFF\x85#B\r\n</talk_data>";
+    tp.WriteData("talk_list.txt", odd);
+    TalkListEditor e(context);
+    e.show();
+    ClickRow(e, 0);
+    Click(e.updateButton());  // shown unchanged: the item keeps its own bytes
+    Click(e.okButton());
+    EXPECT_EQ(tp.ReadData("talk_list.txt"), odd);
+}
+
+TEST_F(TalkListEditorTest, OverlongTextsAreFlaggedAndCutOnlyWhenTheAuthorAgrees) {
+    TalkListEditor e(context);
+    e.show();
+    // 4998 letters and a double-byte character: 5000 bytes.
+    e.textEdit()->setFocus();
+    e.textEdit()->insertPlainText(QString(4998, QLatin1Char('a')) + QStringLiteral("漢"));
+    EXPECT_EQ(e.sizeLabel()->text(), QStringLiteral("5000 / 4095ﾊﾞｲﾄ（超えた部分は保存されません）"));
+
+    services.answers.push_back(MessageAnswer::No);
+    Click(e.panel()->addButton());
+    EXPECT_EQ(e.panel()->rowCount(), 0);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(Text(e).size(), 4999);  // nothing of the typed text lost
+
+    services.answers.push_back(MessageAnswer::Yes);
+    Click(e.panel()->addButton());
+    ASSERT_EQ(e.panel()->rowCount(), 1);
+    EXPECT_EQ(e.texts()[0], std::string(4095, 'a'));
+    EXPECT_EQ(Text(e).size(), 4095);  // the edit shows what was kept
+    Click(e.okButton());
+    std::vector<std::string> texts;
+    ASSERT_EQ(LoadTalkList(tp.project, texts), ReadStatus::Ok);
+    EXPECT_EQ(texts, std::vector<std::string>{std::string(4095, 'a')});
+}
+
+TEST_F(TalkListEditorTest, RefusesCharactersAndTextsTheFileCannotHold) {
+    TalkListEditor e(context);
+    e.show();
+    e.textEdit()->setFocus();
+    QTest::keyClicks(e.textEdit(), "A");
+    QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("€"));  // not in CP932
+    QApplication::sendEvent(e.textEdit(), &euro);
+    QKeyEvent kanji(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("漢"));
+    QApplication::sendEvent(e.textEdit(), &kanji);
+    QTest::keyClicks(e.textEdit(), "B");
+    EXPECT_EQ(Text(e), "A漢B");
+    e.textEdit()->setPlainText("</talk_data>");
+    Click(e.panel()->addButton());
+    EXPECT_EQ(e.panel()->rowCount(), 0);
+    EXPECT_EQ(services.texts().size(), 1);
+}
+
+TEST_F(TalkListEditorTest, CommandsAreInsertedAtTheCaretOrInPlaceOfTheSelection) {
+    tp.WriteData("midi_list.txt", "<midi_number>\r\n1\r\n</midi_number>\r\n<midi_data>\r\ntown.mid\r\n</midi_data>");
+    TalkListEditor e(context);
+    e.show();
+    e.textEdit()->setFocus();
+    QTest::keyClicks(e.textEdit(), "AB");
+    QTest::keyClick(e.textEdit(), Qt::Key_Left);
+    Choose(e, TalkCommand::NewLine);
+    EXPECT_EQ(Text(e), "A#B");
+    EXPECT_EQ(e.commandMenu()->currentIndex(), -1);
+    EXPECT_EQ(e.focusWidget(), e.textEdit());
+    Choose(e, TalkCommand::NewPage);
+    EXPECT_EQ(Text(e), "A#*B");
+
+    // BGM, "なし", OK: the music command with -1, in place of the selected "B".
+    QTest::keyClick(e.textEdit(), Qt::Key_Right, Qt::ShiftModifier);
+    Choose(e, TalkCommand::Bgm, [](QDialog* d) {
+        auto* music = qobject_cast<MusicCommandDialog*>(d);
+        ASSERT_NE(music, nullptr);
+        EXPECT_EQ(music->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(BGM再生)"));
+        music->okButton()->click();
+    });
+    EXPECT_EQ(Text(e), "A#*<midi -1>");
+
+    // A cancelled dialog inserts nothing.
+    Choose(e, TalkCommand::Bgm, [](QDialog* d) { d->reject(); });
+    EXPECT_EQ(Text(e), "A#*<midi -1>");
+}
+
+TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
+    test::WriteBytes(ImageFilePath(tp.project, "back.bmp"), test::MakeSolidBmp24(320, 240, 0x204060));
+    test::WriteBytes(ImageFilePath(tp.project, "faces.bmp"), test::MakeSolidBmp24(96, 48, 0x3080C0));
+    tp.WriteData("wave_list.txt", "<wave_number>\r\n2\r\n</wave_number>\r\n<wave_data>\r\nhit.wav\r\ndoor.wav\r\n</wave_data>");
+    tp.WriteData("image_face.txt", "<image_face_number>\r\n1\r\n</image_face_number>\r\n<image_face_data>\r\n"
+                                   "0 0 faces.bmp 0 0 0 0 0 0 0 48 48\r\n</image_face_data>");
+    EffectAnimation fire;
+    fire.name = "fire";
+    fire.imageFile = "faces.bmp";
+    fire.areaWidth = fire.cellWidth = 48;
+    fire.areaHeight = fire.cellHeight = 48;
+    fire.frameCount = 1;
+    tp.WriteData("image_effect.txt", EffectFileBytes({fire, fire}));
+
+    TalkListEditor e(context);
+    e.show();
+    e.textEdit()->setFocus();
+    auto insert = [&](TalkCommand command, std::function<void(QDialog*)> drive) {
+        e.textEdit()->clear();
+        Choose(e, command, drive);
+        return Text(e);
+    };
+
+    EXPECT_EQ(insert(TalkCommand::Sound, [](QDialog* d) {
+                  auto* s = qobject_cast<SoundCommandDialog*>(d);
+                  ASSERT_NE(s, nullptr);
+                  EXPECT_EQ(s->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(効果音再生)"));
+                  EXPECT_EQ(s->soundChoice()->itemText(0), QStringLiteral("なし"));
+                  s->soundChoice()->setCurrentIndex(2);
+                  s->okButton()->click();
+              }),
+              "<wave 1>");
+    EXPECT_EQ(insert(TalkCommand::Face, [](QDialog* d) {
+                  auto* f = qobject_cast<FaceCommandDialog*>(d);
+                  ASSERT_NE(f, nullptr);
+                  f->faceChoice()->setCurrentIndex(1);
+                  f->okButton()->click();
+              }),
+              "<face 0>");
+    EXPECT_EQ(insert(TalkCommand::Speed, [](QDialog* d) {
+                  auto* n = qobject_cast<NumberCommandDialog*>(d);
+                  ASSERT_NE(n, nullptr);
+                  Type(n->numberField(), "250");
+                  n->okButton()->click();
+              }),
+              "<speed 100>");
+    // A position picked on the reference picture in the preview.
+    EXPECT_EQ(insert(TalkCommand::FacePosition, [this](QDialog* d) {
+                  auto* p = qobject_cast<PositionCommandDialog*>(d);
+                  ASSERT_NE(p, nullptr);
+                  EXPECT_EQ(p->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(顔画像位置)"));
+                  p->imageChoice()->setCurrentIndex(p->imageChoice()->findText("back.bmp"));
+                  ImageView& view = *context.imageView;
+                  EXPECT_EQ(view.state().mode, ViewMode::TalkPoint);
+                  EXPECT_TRUE(view.IsShown());
+                  view.HandleLeftButton(QPoint(123, 45));
+                  EXPECT_EQ(p->xField()->value(), 123);
+                  p->okButton()->click();
+                  EXPECT_FALSE(view.IsOpen());
+                  EXPECT_EQ(view.state().mode, ViewMode::None);
+              }),
+              "<pos_face 123 45>");
+    EXPECT_EQ(insert(TalkCommand::TextPosition, [](QDialog* d) {
+                  auto* p = qobject_cast<PositionCommandDialog*>(d);
+                  ASSERT_NE(p, nullptr);
+                  EXPECT_EQ(p->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(文字位置)"));
+                  Type(p->xField(), "400");
+                  Type(p->yField(), "7");
+                  p->okButton()->click();
+              }),
+              "<pos_talk 320 7>");
+    EXPECT_EQ(insert(TalkCommand::Background, [](QDialog* d) {
+                  auto* b = qobject_cast<BackgroundCommandDialog*>(d);
+                  ASSERT_NE(b, nullptr);
+                  b->imageChoice()->setCurrentIndex(b->imageChoice()->findText("back.bmp"));
+                  b->okButton()->click();
+              }),
+              "<name_back back.bmp>");
+    EXPECT_EQ(insert(TalkCommand::Background, [](QDialog* d) { qobject_cast<BackgroundCommandDialog*>(d)->okButton()->click(); }),
+              "<name_back >");
+    EXPECT_EQ(insert(TalkCommand::ShowAnimation, [this](QDialog* d) {
+                  auto* a = qobject_cast<AnimationCommandDialog*>(d);
+                  ASSERT_NE(a, nullptr);
+                  EXPECT_EQ(a->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(ｱﾆﾒ表示)"));
+                  EXPECT_TRUE(a->showBox()->isChecked());
+                  EXPECT_TRUE(a->kindButton(0)->isChecked());
+                  EXPECT_TRUE(a->textButton(0)->isChecked());
+                  a->okButton()->click();  // no animation chosen: refused
+                  EXPECT_TRUE(a->isVisible());
+                  EXPECT_EQ(services.texts().value(0), QStringLiteral("ｱﾆﾒ番号を選択してください"));
+                  EXPECT_EQ(context.effects.count(), 2);
+                  a->animationChoice()->setCurrentIndex(1);
+                  EXPECT_TRUE(context.imageView->IsShown());
+                  Type(a->idField(), "7");
+                  a->kindButton(1)->click();
+                  a->textButton(1)->click();
+                  a->okButton()->click();
+              }),
+              "<anim 7 1 1 1>");
+    EXPECT_EQ(context.effects.count(), 0);  // released on closing
+    EXPECT_EQ(insert(TalkCommand::DeleteAnimation, [](QDialog* d) {
+                  auto* n = qobject_cast<NumberCommandDialog*>(d);
+                  ASSERT_NE(n, nullptr);
+                  Type(n->numberField(), "7");
+                  n->okButton()->click();
+              }),
+              "<del_anim 7>");
+    EXPECT_EQ(insert(TalkCommand::Earthquake, [](QDialog* d) { qobject_cast<EarthquakeCommandDialog*>(d)->okButton()->click(); }),
+              "<quake 3 5 0>");
+    EXPECT_EQ(insert(TalkCommand::Earthquake, [](QDialog* d) {
+                  auto* q = qobject_cast<EarthquakeCommandDialog*>(d);
+                  Type(q->countField(), "2");
+                  q->okButton()->click();
+              }),
+              "<quake 3 5 0 2>");
+    EXPECT_EQ(insert(TalkCommand::Wait, [](QDialog* d) {
+                  auto* n = qobject_cast<NumberCommandDialog*>(d);
+                  ASSERT_NE(n, nullptr);
+                  Type(n->numberField(), "15");
+                  n->okButton()->click();
+              }),
+              "<wait 1500>");
+}
+
+TEST_F(TalkListEditorTest, OpensFromTheHubAndNeverSavesOverAnUnreadableFile) {
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    EXPECT_TRUE(registry.Has(HubEditor::TextList));
+
+    std::filesystem::create_directories(DataFilePath(tp.project, kTalkFile));  // exists, cannot be read
+    EXPECT_EQ(RunTalkListEditor(context, nullptr), QDialog::Rejected);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains("talk_list.txt"));
+    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, kTalkFile)));
+}
+
+// A screenshot of the editor with its command menu open (talk-list.png) and of the command dialogs,
+// for looking at them: run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with
+// LW_SCREENSHOT_DIR naming the folder the PNGs go to. Without it the test is skipped.
+TEST_F(TalkListEditorTest, Screenshots) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = QString::fromLocal8Bit(dir);
+    auto shoot = [&](const QRect& area, const QString& name) {
+        QTest::qWait(400);
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
+                                                                          area.width() + 16, area.height() + 16);
+        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
+    };
+    tp.WriteData("talk_list.txt", kFile);
+    TalkListEditor e(context);
+    e.move(40, 40);
+    e.show();
+    ClickRow(e, 0);
+    QTest::qWait(200);
+    e.commandMenu()->showPopup();
+    QTest::qWait(300);
+    QRect area = e.frameGeometry();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w != &e && w->inherits("QComboBoxPrivateContainer")) area = area.united(w->frameGeometry());
+    shoot(area, "talk-list.png");
+    e.commandMenu()->hidePopup();
+
+    const std::vector<TalkCommand> dialogs = {TalkCommand::Earthquake, TalkCommand::ShowAnimation, TalkCommand::Wait,
+                                              TalkCommand::TextPosition, TalkCommand::Sound};
+    for (TalkCommand c : dialogs) {
+        Choose(e, c, [&, c](QDialog* d) {
+            d->move(500, 60);
+            shoot(d->frameGeometry(), QStringLiteral("talk-command-%1.png").arg(static_cast<int>(c)));
+            d->reject();
+        });
+    }
+}
+
+}  // namespace
+}  // namespace lw
