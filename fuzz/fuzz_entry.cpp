@@ -6,6 +6,7 @@
 #include "core/project/project.h"
 #include "core/settings/game_settings.h"
 #include "core/tagfile/string_list.h"
+#include "core/world/map_data.h"
 
 namespace lw::fuzz {
 
@@ -75,6 +76,22 @@ void SettingsRead(std::string_view bytes) {
     ParseGameSettings(bytes, s);
 }
 
+// ---- Scenes and maps: map data, scene files, npc_list.txt, treasure_list.txt ----
+
+std::string MapSeed() {
+    MapData m;
+    m.width = 3;
+    m.height = 2;
+    m.cells = {MakeMapCell(1, 0), MakeMapCell(2, 3, 9, 9), 0, MakeMapCell(255, 255), 5, 6};
+    return MapDataBytes(m) + "tail";
+}
+void MapRead(std::string_view bytes) {
+    static MapData m;
+    ParseMapData(bytes, m);
+}
+
+// ---- end of scenes and maps ----
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -85,6 +102,8 @@ const std::vector<Reader>& Readers() {
         {"image_effect.txt", EffectSeed, EffectRead},
         {"midi_list.txt", AudioTableSeed, AudioTableRead},
         {"setting.txt", SettingsSeed, SettingsRead},
+        // Scenes and maps.
+        {"map data (.bin)", MapSeed, MapRead},
     };
     return readers;
 }
