@@ -7,6 +7,7 @@
 #include "core/settings/game_settings.h"
 #include "core/tagfile/string_list.h"
 #include "core/world/map_data.h"
+#include "core/world/scene.h"
 
 namespace lw::fuzz {
 
@@ -90,6 +91,25 @@ void MapRead(std::string_view bytes) {
     ParseMapData(bytes, m);
 }
 
+std::string SceneSeed() {
+    Scene s = NewScene();
+    s.name = "\x8a\x58 town";
+    s.layerDrawMode = 2;
+    s.battles = {{3, 50.0f, "bg.bmp"}, {1, 2.5f, ""}};
+    s.terrainBattle[1][2] = 2;
+    s.mapAnimationFile = "map_anim0.txt";
+    s.terrainAnimation[0][0] = 1;
+    s.npcIndices = {0, 3};
+    s.treasureIndices = {2};
+    s.sceneChanges = {{1, 2, 4, -1}};
+    s.eventPositions = {{0, 1, 1, 0, 2, 0}, {1, 2, 2, 4, -1, 0}};
+    return SceneBytes(s);
+}
+void SceneRead(std::string_view bytes) {
+    static Scene s;
+    ParseScene(bytes, s);
+}
+
 // ---- end of scenes and maps ----
 
 }  // namespace
@@ -104,6 +124,7 @@ const std::vector<Reader>& Readers() {
         {"setting.txt", SettingsSeed, SettingsRead},
         // Scenes and maps.
         {"map data (.bin)", MapSeed, MapRead},
+        {"scene%d.txt", SceneSeed, SceneRead},
     };
     return readers;
 }
