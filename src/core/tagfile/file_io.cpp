@@ -2,6 +2,7 @@
 
 #include "core/tagfile/tag_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -66,10 +67,8 @@ AtomicFile::AtomicFile(const fs::path& target, const WriteFault* fault) : target
 }
 
 AtomicFile::~AtomicFile() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        ::unlink(temp_.c_str());
-    }
+    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0 || sealed_) ::unlink(temp_.c_str());
 }
 
 bool AtomicFile::Write(std::string_view bytes) {
@@ -93,26 +92,90 @@ bool AtomicFile::Write(std::string_view bytes) {
     return ok_;
 }
 
-bool AtomicFile::Commit() {
+bool AtomicFile::Seal() {
+    if (sealed_) return true;
     if (fd_ < 0) return false;
     bool good = ok_ && ::fsync(fd_) == 0;
     good = (::close(fd_) == 0) && good;
     fd_ = -1;
-    if (good) good = ::rename(temp_.c_str(), target_.c_str()) == 0;
     if (!good) {
+        ok_ = false;
         ::unlink(temp_.c_str());
         return false;
     }
-    // Make the rename itself durable.
-    fs::path dir = target_.parent_path();
-    if (dir.empty()) dir = ".";
+    sealed_ = true;
+    return true;
+}
+
+bool AtomicFile::Commit(bool syncFolder) {
+    if (!Seal()) return false;
+    sealed_ = false;
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+        ::unlink(temp_.c_str());
+        return false;
+    }
+    if (syncFolder) SyncFolder(target_.parent_path());
+    return true;
+}
+
+void SyncFolder(const fs::path& folder) {
+    fs::path dir = folder.empty() ? fs::path(".") : folder;
     int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
+}
+
+FileBatch::~FileBatch() { Discard(); }
+
+bool FileBatch::Prepare(const fs::path& target, std::string_view bytes, const WriteFault* fault) {
+    auto file = std::make_unique<AtomicFile>(target, fault);
+    if (!(file->Write(bytes) && file->Seal())) {
+        failed_.push_back(target);
+        return false;
+    }
+    files_.push_back(std::move(file));
     return true;
 }
+
+bool FileBatch::PrepareTag(const fs::path& target, const TagContentFn& content, const WriteFault* fault) {
+    auto file = std::make_unique<AtomicFile>(target, fault);
+    bool good = false;
+    if (file->ok()) {
+        TagWriter writer([&file](std::string_view chunk) { return file->Write(chunk); });
+        content(writer);
+        good = writer.Finish() && file->Seal();
+    }
+    if (!good) {
+        failed_.push_back(target);
+        return false;
+    }
+    files_.push_back(std::move(file));
+    return true;
+}
+
+bool FileBatch::CommitAll() {
+    notReplaced_.clear();
+    if (!ok()) {
+        Discard();
+        return false;
+    }
+    std::vector<fs::path> folders;
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+        if (!files_[i]->Commit(false)) {
+            for (std::size_t k = i; k < files_.size(); ++k) notReplaced_.push_back(files_[k]->target());
+            break;
+        }
+        fs::path folder = files_[i]->target().parent_path();
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
+    }
+    for (const fs::path& folder : folders) SyncFolder(folder);
+    files_.clear();  // any file not committed is removed here
+    return notReplaced_.empty();
+}
+
+void FileBatch::Discard() { files_.clear(); }
 
 bool ReplaceFileAtomically(const fs::path& target, std::string_view bytes, const WriteFault* fault) {
     AtomicFile file(target, fault);
