@@ -8,6 +8,8 @@
 #include "core/tagfile/string_list.h"
 #include "core/world/map_data.h"
 #include "core/world/scene.h"
+#include "core/world/npc_list.h"
+#include "core/rules/treasure_list.h"
 
 namespace lw::fuzz {
 
@@ -110,6 +112,32 @@ void SceneRead(std::string_view bytes) {
     ParseScene(bytes, s);
 }
 
+std::string NpcSeed() {
+    Npc a = NewNpc();
+    a.spriteFile = "guard.bmp";
+    a.regionWidth = 96;
+    a.regionHeight = 128;
+    a.facingRow = {0, 1, 2, 3};
+    a.displayName = "guard";
+    Npc b = NewNpc();  // an empty sprite file and name
+    return NpcListBytes({a, b});
+}
+void NpcRead(std::string_view bytes) {
+    static NpcTable t;
+    BuildNpcTable(ParseNpcList(bytes), t);
+}
+
+std::string TreasureSeed() {
+    TreasureChest c = NewTreasureChest();
+    c.x = 3;
+    c.animation = 1;
+    return TreasureListBytes({c, TreasureChest{}});
+}
+void TreasureRead(std::string_view bytes) {
+    static TreasureTable t;
+    ParseTreasureTable(bytes, t);
+}
+
 // ---- end of scenes and maps ----
 
 }  // namespace
@@ -125,6 +153,8 @@ const std::vector<Reader>& Readers() {
         // Scenes and maps.
         {"map data (.bin)", MapSeed, MapRead},
         {"scene%d.txt", SceneSeed, SceneRead},
+        {"npc_list.txt", NpcSeed, NpcRead},
+        {"treasure_list.txt", TreasureSeed, TreasureRead},
     };
     return readers;
 }
