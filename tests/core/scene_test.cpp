@@ -91,10 +91,10 @@ TEST(SceneFileTest, RoundTripsRichAndNewScenes) {
     }
     Scene fresh = NewScene();
     ASSERT_EQ(fresh.groupCount(), 4);
-    EXPECT_EQ(fresh.groups[0].commands, std::vector<std::string>{"nar 0"});
-    EXPECT_EQ(fresh.groups[1].commands, std::vector<std::string>{""});
-    EXPECT_EQ(fresh.groups[2].commands, std::vector<std::string>{"load"});
-    EXPECT_EQ(fresh.groups[3].commands, std::vector<std::string>{"exit"});
+    EXPECT_EQ(fresh.groups[0].commands.ToVector(), std::vector<std::string>{"nar 0"});
+    EXPECT_EQ(fresh.groups[1].commands.ToVector(), std::vector<std::string>{""});
+    EXPECT_EQ(fresh.groups[2].commands.ToVector(), std::vector<std::string>{"load"});
+    EXPECT_EQ(fresh.groups[3].commands.ToVector(), std::vector<std::string>{"exit"});
     EXPECT_EQ(fresh.groups[3].explanation, "\x83\x5e\x83\x43\x83\x67\x83\x8b\x81\x69\x8f\x49\x97\xb9\x81\x6a");
 }
 
@@ -177,7 +177,7 @@ TEST(SceneFileTest, GroupsFollowTheGroupIndexAndTheirCounts) {
     ASSERT_EQ(s.groups[0].commandCount(), 64);
     EXPECT_EQ(s.groups[0].commands[63], "msg 63");
     EXPECT_EQ(s.groups[1].explanation.size(), 62u);  // 63 would split "会"
-    EXPECT_EQ(s.groups[1].commands, (std::vector<std::string>{std::string(63, 'a'), ""}));
+    EXPECT_EQ(s.groups[1].commands.ToVector(), (std::vector<std::string>{std::string(63, 'a'), ""}));
     // The writer's form reads back to the same bytes.
     EXPECT_EQ(SceneBytes(Parsed(SceneBytes(s))), SceneBytes(s));
 }
@@ -225,7 +225,7 @@ TEST(SceneFileTest, TheWriterKeepsTheLimits) {
     s.name = std::string(300, 'n');
     s.battles.assign(70, FieldBattle{1, 33.33f, ""});
     s.npcIndices.assign(300, 1);
-    s.groups.assign(260, EventCommandGroup{"", std::vector<std::string>(70, std::string(80, 'c'))});
+    s.groups.assign(260, EventCommandGroup{"", CommandLines(std::vector<std::string>(70, std::string(80, 'c')))});
     std::string bytes = SceneBytes(s);
     Scene back = Parsed(bytes);
     EXPECT_EQ(back.name.size(), 255u);
@@ -239,6 +239,30 @@ TEST(SceneFileTest, TheWriterKeepsTheLimits) {
     // A battle without a background image ends its line with a blank and reads back without one.
     ASSERT_NE(bytes.find("\r\n1 33.3 \r\n"), std::string::npos);
     EXPECT_EQ(back.battles[0].backgroundImage, "");
+}
+
+TEST(CommandLinesTest, EditsKeepEveryOtherLine) {
+    CommandLines lines{"nar 0", "", "load"};
+    lines.Set(1, "message 3");
+    lines.Insert(0, "? flag1 == 1");
+    lines.push_back("!");
+    lines.Erase(3);
+    EXPECT_EQ(lines.ToVector(), (std::vector<std::string>{"? flag1 == 1", "nar 0", "message 3", "!"}));
+    // Many rewrites of one line: the old bytes are dropped on the way, the lines stay right.
+    for (int i = 0; i < 2000; ++i) lines.Set(2, "message " + std::to_string(i));
+    EXPECT_EQ(lines[2], "message 1999");
+    EXPECT_EQ(lines[0], "? flag1 == 1");
+    EXPECT_EQ(lines[3], "!");
+    lines.Resize(6);
+    EXPECT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[5], "");
+    lines.Resize(1);
+    EXPECT_EQ(lines, (CommandLines{"? flag1 == 1"}));
+    EXPECT_NE(lines, (CommandLines{"? flag1 == 2"}));
+    lines.Set(0, lines[0].substr(2));  // a line of the group itself
+    EXPECT_EQ(lines[0], "flag1 == 1");
+    std::vector<std::string> seen(lines.begin(), lines.end());
+    EXPECT_EQ(seen, std::vector<std::string>{"flag1 == 1"});
 }
 
 TEST(SceneFileTest, SceneNumbersComeFromTheFileName) {

@@ -14,41 +14,55 @@ namespace lw {
 
 namespace fs = std::filesystem;
 
-FileBytes ReadFileBytes(const fs::path& path, std::uintmax_t ceiling) {
-    FileBytes result;
+namespace {
+
+// Reads the regular file at `path` (at most `ceiling` bytes) into `buffer`, which grows when it is
+// too small and never shrinks; `size` is the content's length.
+ReadStatus ReadInto(const fs::path& path, std::uintmax_t ceiling, std::string& buffer, std::size_t& size) {
+    size = 0;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-        result.status = (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Unreadable;
-        return result;
+        return (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Unreadable;
     }
-    result.status = ReadStatus::Unreadable;
-    if (!S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) return result;
+    if (!S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) return ReadStatus::Unreadable;
     // O_NONBLOCK: should the path have been swapped for a FIFO since the stat, open does not wait
     // for a writer; fstat below then refuses it.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return result;
+    if (fd < 0) return ReadStatus::Unreadable;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) {
         ::close(fd);
-        return result;
+        return ReadStatus::Unreadable;
     }
-    std::string out;
-    out.resize(static_cast<std::size_t>(st.st_size));
+    const std::size_t expected = static_cast<std::size_t>(st.st_size);
+    if (buffer.size() < expected) buffer.resize(expected);
     std::size_t got = 0;
-    while (got < out.size()) {
-        ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+    while (got < expected) {
+        ssize_t n = ::read(fd, buffer.data() + got, expected - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
-            return result;
+            return ReadStatus::Unreadable;
         }
         if (n == 0) break;  // the file shrank since fstat
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    out.resize(got);
-    result.status = ReadStatus::Ok;
-    result.bytes = std::move(out);
+    size = got;
+    return ReadStatus::Ok;
+}
+
+}  // namespace
+
+FileBytes ReadFileBytes(const fs::path& path, std::uintmax_t ceiling) {
+    FileBytes result;
+    std::size_t size = 0;
+    result.status = ReadInto(path, ceiling, result.bytes, size);
+    result.bytes.resize(size);
     return result;
+}
+
+ReadStatus FileReader::Read(const fs::path& path, std::uintmax_t ceiling) {
+    return ReadInto(path, ceiling, buffer_, size_);
 }
 
 AtomicFile::AtomicFile(const fs::path& target, const WriteFault* fault) : target_(target), fault_(fault) {

@@ -38,6 +38,19 @@ struct FileBytes {
 // block.
 FileBytes ReadFileBytes(const std::filesystem::path& path, std::uintmax_t ceiling);
 
+// Reads many files one after another into one buffer that grows to the largest of them (for
+// readers of every scene file): the same rules as ReadFileBytes, without a new buffer per file.
+class FileReader {
+public:
+    ReadStatus Read(const std::filesystem::path& path, std::uintmax_t ceiling);
+    // The content of the last file read with status Ok (empty otherwise), valid until the next Read.
+    std::string_view content() const { return std::string_view(buffer_).substr(0, size_); }
+
+private:
+    std::string buffer_;
+    std::size_t size_ = 0;
+};
+
 // What a save asks of the author and tells the author. The app answers through its dialogs, tests
 // through a script.
 class SaveUi {

@@ -153,7 +153,10 @@ public:
             if (tag == Sec::FlagData) return;  // the group block's own tags carry nothing
             if (closing) {
                 state_ = Sec::None;
-                if (tag == Sec::FlagCmdData) ++groupIndex_;
+                if (tag == Sec::FlagCmdData) {
+                    Flush();
+                    ++groupIndex_;
+                }
             } else {
                 state_ = tag;
                 row_ = 0;
@@ -163,7 +166,15 @@ public:
         if (state_ != Sec::None) Content(line);
     }
 
+    // Stores the lines of the group being read (see pending_).
+    void Flush() {
+        if (pendingGroup_ < s_.groups.size()) s_.groups[pendingGroup_].commands.Assign(pending_);
+        pendingGroup_ = kNoGroup;
+    }
+
 private:
+    static constexpr std::size_t kNoGroup = static_cast<std::size_t>(-1);
+
     template <class T>
     void Count(std::string_view line, std::vector<T>& rows, int capacity) {
         if (auto n = ScanCount(line, capacity)) rows.resize(*n);
@@ -209,21 +220,30 @@ private:
         case Sec::EventPosData:
             if (EventPosition* r = NextRow(s_.eventPositions)) ParseRecord(line, *r, EventPositionLine());
             break;
-        case Sec::FlagNumber: Count(line, s_.groups, kSceneGroupCapacity); break;
+        case Sec::FlagNumber:
+            Flush();
+            Count(line, s_.groups, kSceneGroupCapacity);
+            break;
         case Sec::FlagCmdExp:
             if (EventCommandGroup* g = CurrentGroup()) g->explanation = CutCopy(line, kGroupExplanationBytes);
             break;
         case Sec::FlagCmdNumber:
             if (EventCommandGroup* g = CurrentGroup()) {
                 if (auto n = ScanCount(line, kGroupCommandCapacity)) {
+                    Flush();
                     g->commands.clear();
-                    g->commands.resize(*n);
+                    pending_.assign(*n, std::string_view{});
+                    pendingGroup_ = groupIndex_;
                 }
             }
             break;
         case Sec::FlagCmdData:
             if (EventCommandGroup* g = CurrentGroup()) {
-                if (std::string* c = NextRow(g->commands)) c->assign(CutToBytes(line, kCommandBytes));
+                if (pendingGroup_ == groupIndex_) {
+                    if (row_ < pending_.size()) pending_[row_++] = CutToBytes(line, kCommandBytes);
+                } else if (row_ < g->commands.size()) {
+                    g->commands.Set(row_++, CutToBytes(line, kCommandBytes));
+                }
             }
             break;
         case Sec::FlagData:
@@ -236,6 +256,10 @@ private:
     Sec state_ = Sec::None;
     std::size_t row_ = 0;         // the row counter of the current data section
     std::size_t groupIndex_ = 0;  // the group the group sections fill
+    // The command lines of the group whose count was read last, as views into the file's bytes
+    // until the group is complete; then stored in one go.
+    std::vector<std::string_view> pending_;
+    std::size_t pendingGroup_ = kNoGroup;
 };
 
 // Capped row counts for writing.
@@ -249,6 +273,97 @@ void WriteGrid(TagWriter& w, const ChipGrid& grid) {
 }
 
 }  // namespace
+
+CommandLines::CommandLines(std::initializer_list<std::string_view> lines) {
+    spans_.reserve(lines.size());
+    for (std::string_view l : lines) push_back(l);
+}
+
+CommandLines::CommandLines(const std::vector<std::string>& lines) {
+    spans_.reserve(lines.size());
+    for (const std::string& l : lines) push_back(l);
+}
+
+void CommandLines::Assign(const std::vector<std::string_view>& lines) {
+    std::size_t total = 0;
+    for (std::string_view l : lines) total += l.size();
+    std::string text;
+    text.reserve(total);
+    std::vector<Span> spans;
+    spans.reserve(lines.size());
+    for (std::string_view l : lines) {
+        spans.push_back({l.empty() ? 0u : static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(l.size())});
+        text.append(l);
+    }
+    text_ = std::move(text);
+    spans_ = std::move(spans);
+    unused_ = 0;
+}
+
+std::vector<std::string> CommandLines::ToVector() const {
+    std::vector<std::string> out;
+    out.reserve(size());
+    for (std::string_view l : *this) out.emplace_back(l);
+    return out;
+}
+
+CommandLines::Span CommandLines::Store(std::string_view line) {
+    if (line.empty()) return {};
+    if (line.data() >= text_.data() && line.data() < text_.data() + text_.size()) {
+        const std::string copy(line);  // a line of this group: keep it through a compaction
+        return Store(copy);
+    }
+    if (unused_ > 256 && unused_ > text_.size() / 2) Compact();
+    Span span{static_cast<std::uint32_t>(text_.size()), static_cast<std::uint32_t>(line.size())};
+    text_.append(line);
+    return span;
+}
+
+void CommandLines::Compact() {
+    std::string packed;
+    packed.reserve(text_.size() - unused_);
+    for (Span& s : spans_) {
+        std::uint32_t offset = static_cast<std::uint32_t>(packed.size());
+        packed.append(text_, s.offset, s.length);
+        s.offset = s.length ? offset : 0;
+    }
+    text_ = std::move(packed);
+    unused_ = 0;
+}
+
+void CommandLines::Set(std::size_t i, std::string_view line) {
+    if ((*this)[i] == line) return;
+    unused_ += spans_[i].length;
+    spans_[i] = Store(line);
+}
+
+void CommandLines::Insert(std::size_t i, std::string_view line) {
+    Span span = Store(line);
+    spans_.insert(spans_.begin() + static_cast<std::ptrdiff_t>(i), span);
+}
+
+void CommandLines::Erase(std::size_t i) {
+    unused_ += spans_[i].length;
+    spans_.erase(spans_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+void CommandLines::Resize(std::size_t n) {
+    for (std::size_t i = n; i < spans_.size(); ++i) unused_ += spans_[i].length;
+    spans_.resize(n);
+}
+
+void CommandLines::clear() {
+    text_.clear();
+    spans_.clear();
+    unused_ = 0;
+}
+
+bool CommandLines::operator==(const CommandLines& other) const {
+    if (size() != other.size()) return false;
+    for (std::size_t i = 0; i < size(); ++i)
+        if ((*this)[i] != other[i]) return false;
+    return true;
+}
 
 Scene NewScene() {
     Scene s;
@@ -291,6 +406,7 @@ void ParseScene(std::string_view bytes, Scene& scene) {
     scene = Scene{};
     SceneParser parser(scene);
     ForEachLine(bytes, [&](std::string_view line) { parser.Line(line); });
+    parser.Flush();
 }
 
 void WriteScene(TagWriter& w, const Scene& s) {
@@ -358,7 +474,7 @@ void WriteScene(TagWriter& w, const Scene& s) {
             w.RecordHeader(static_cast<int>(i));
             w.Open(Tag(Sec::FlagData));
             w.StringSection(Tag(Sec::FlagCmdExp), CutToBytes(g.explanation, kGroupExplanationBytes));
-            const std::size_t lines = Capped(g.commands, kGroupCommandCapacity);
+            const std::size_t lines = std::min(g.commands.size(), static_cast<std::size_t>(kGroupCommandCapacity));
             w.IntSection(Tag(Sec::FlagCmdNumber), static_cast<long long>(lines));
             w.Open(Tag(Sec::FlagCmdData));
             for (std::size_t k = 0; k < lines; ++k) w.Line(CutToBytes(g.commands[k], kCommandBytes));

@@ -12,6 +12,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,10 +72,75 @@ struct EventPosition {
     bool operator==(const EventPosition&) const = default;
 };
 
+// The command lines of a group. The lines share one buffer (a project holds hundreds of thousands
+// of short lines; one allocation per group instead of one per line keeps loading every scene
+// fast and its memory close to the files' size). Lines are read as string_views, which stay valid
+// until the next change of the group.
+class CommandLines {
+public:
+    CommandLines() = default;
+    CommandLines(std::initializer_list<std::string_view> lines);
+    explicit CommandLines(const std::vector<std::string>& lines);
+    // Replaces every line, in one buffer of exactly their size.
+    void Assign(const std::vector<std::string_view>& lines);
+
+    std::size_t size() const { return spans_.size(); }
+    bool empty() const { return spans_.empty(); }
+    std::string_view operator[](std::size_t i) const { return {text_.data() + spans_[i].offset, spans_[i].length}; }
+    std::vector<std::string> ToVector() const;
+
+    void Set(std::size_t i, std::string_view line);
+    void Insert(std::size_t i, std::string_view line);
+    void Erase(std::size_t i);
+    void push_back(std::string_view line) { Insert(size(), line); }
+    // Makes `n` lines: the first ones kept, new ones empty.
+    void Resize(std::size_t n);
+    void clear();
+
+    class Iterator {
+    public:
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        Iterator() = default;
+        Iterator(const CommandLines* lines, std::size_t i) : lines_(lines), i_(i) {}
+        std::string_view operator*() const { return (*lines_)[i_]; }
+        Iterator& operator++() {
+            ++i_;
+            return *this;
+        }
+        Iterator operator++(int) {
+            Iterator old = *this;
+            ++i_;
+            return old;
+        }
+        bool operator==(const Iterator& o) const { return i_ == o.i_; }
+
+    private:
+        const CommandLines* lines_ = nullptr;
+        std::size_t i_ = 0;
+    };
+    Iterator begin() const { return {this, 0}; }
+    Iterator end() const { return {this, size()}; }
+
+    bool operator==(const CommandLines& other) const;
+
+private:
+    struct Span {
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+    };
+    // Appends `line` to the buffer (dropping the bytes no line uses any more when they are many).
+    Span Store(std::string_view line);
+    void Compact();
+    std::string text_;
+    std::vector<Span> spans_;
+    std::size_t unused_ = 0;  // bytes of text_ no line uses
+};
+
 // A numbered group of event command lines (at most 64 lines of at most 63 bytes each).
 struct EventCommandGroup {
-    std::string explanation;            // at most 63 bytes, a comment for the author
-    std::vector<std::string> commands;  // commandCount = commands.size()
+    std::string explanation;  // at most 63 bytes, a comment for the author
+    CommandLines commands;    // commandCount = commands.size()
     int commandCount() const { return static_cast<int>(commands.size()); }
     bool operator==(const EventCommandGroup&) const = default;
 };

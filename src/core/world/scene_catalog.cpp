@@ -27,13 +27,28 @@ SceneCatalogEntry MakeCatalogEntry(int sceneNumber, std::string fileName, ReadSt
     return e;
 }
 
+namespace {
+
+// Reads a scene file with a reader shared by many files; the scene is cleared first.
+ReadStatus ReadScene(const Project& project, std::string_view fileName, FileReader& reader, Scene& scene) {
+    const ReadStatus status = reader.Read(DataFilePath(project, fileName), kListFileCeiling);
+    if (status == ReadStatus::Ok)
+        ParseScene(reader.content(), scene);
+    else
+        scene = Scene{};
+    return status;
+}
+
+}  // namespace
+
 void LoadSceneCatalog(const Project& project, SceneCatalog& catalog) {
     FreeSceneCatalog(catalog);
     std::vector<SceneFileEntry> files = ListSceneFiles(project);
     catalog.entries.reserve(files.size());
     Scene scratch;
+    FileReader reader;
     for (SceneFileEntry& f : files) {
-        ReadStatus status = LoadSceneFile(project, f.fileName, scratch);
+        ReadStatus status = ReadScene(project, f.fileName, reader, scratch);
         catalog.entries.push_back(MakeCatalogEntry(f.sceneNumber, std::move(f.fileName), status, std::move(scratch)));
     }
 }
@@ -132,9 +147,10 @@ SceneRebuildReport PrepareSceneRebuild(const Project& project, SceneList which, 
                                        const SceneCatalog* catalog, SaveUi& ui, FileBatch& batch) {
     SceneRebuildReport report;
     Scene scene;
+    FileReader reader;
     for (const SceneFileEntry& file : ListSceneFiles(project)) {
         const std::filesystem::path path = DataFilePath(project, file.fileName);
-        const ReadStatus status = LoadSceneFile(project, file.fileName, scene);
+        const ReadStatus status = ReadScene(project, file.fileName, reader, scene);
         if (status == ReadStatus::Missing) continue;  // gone since the listing: nothing to rebuild
         if (status == ReadStatus::Unreadable) {
             report.unreadable.push_back(file.fileName);
