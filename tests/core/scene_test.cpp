@@ -182,6 +182,31 @@ TEST(SceneFileTest, GroupsFollowTheGroupIndexAndTheirCounts) {
     EXPECT_EQ(SceneBytes(Parsed(SceneBytes(s))), SceneBytes(s));
 }
 
+TEST(SceneFileTest, GroupsInUnusualOrderOrCutOff) {
+    // A file that ends inside a group keeps the lines read so far; the rest of the count is empty.
+    Scene cut = Parsed("<flag_number>\n1\n</flag_number>\n<flag_cmd_exp>\nx\n</flag_cmd_exp>\n"
+                       "<flag_cmd_number>\n3\n</flag_cmd_number>\n<flag_cmd_data>\nnar 0\nload");
+    ASSERT_EQ(cut.groupCount(), 1);
+    EXPECT_EQ(cut.groups[0].commands.ToVector(), (std::vector<std::string>{"nar 0", "load", ""}));
+    // A second count for the same group clears what the first one read.
+    Scene recount = Parsed("<flag_number>\n1\n</flag_number>\n<flag_cmd_number>\n2\n</flag_cmd_number>\n"
+                           "<flag_cmd_data>\na\nb\n<flag_cmd_number>\n1\n</flag_cmd_number>\n<flag_cmd_data>\nc\n"
+                           "</flag_cmd_data>");
+    EXPECT_EQ(recount.groups[0].commands.ToVector(), std::vector<std::string>{"c"});
+    // Data opened again for the same group (no closing tag between) starts again at line 0, also
+    // after other sections came between.
+    Scene again = Parsed("<flag_number>\n2\n</flag_number>\n<flag_cmd_number>\n2\n</flag_cmd_number>\n"
+                         "<flag_cmd_data>\na\nb\n<flag_number>\n2\n</flag_number>\n<flag_cmd_data>\nz\n"
+                         "</flag_cmd_data>\n<flag_cmd_number>\n1\n</flag_cmd_number>\n<flag_cmd_data>\nsecond\n"
+                         "</flag_cmd_data>");
+    ASSERT_EQ(again.groupCount(), 2);
+    EXPECT_EQ(again.groups[0].commands.ToVector(), (std::vector<std::string>{"z", "b"}));
+    EXPECT_EQ(again.groups[1].commands.ToVector(), std::vector<std::string>{"second"});
+    // Lines of a group whose count was never read are not kept.
+    EXPECT_TRUE(Parsed("<flag_number>\n1\n</flag_number>\n<flag_cmd_data>\na\n</flag_cmd_data>")
+                    .groups[0].commands.empty());
+}
+
 TEST(SceneFileTest, WholeLineAndOneTokenTextFields) {
     std::string bytes = JoinLines({"<scene_name>", " a  name ", "</scene_name>", "<filename_map_data>",
                                    "map one.bin", "</filename_map_data>", "<anim_field_filename>",

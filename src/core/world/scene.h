@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/project/project.h"
+#include "core/settings/drawing.h"
 #include "core/tagfile/file_io.h"
 
 namespace lw {
@@ -179,6 +180,11 @@ struct Scene {
     int groupCount() const { return static_cast<int>(groups.size()); }
     bool operator==(const Scene&) const = default;
 };
+
+// How the scene's layer 1 is drawn: its draw mode, colour-key flag and key colour.
+inline DrawSpec LayerDrawSpec(const Scene& s) {
+    return DrawSpec{s.layerDrawMode, s.layerColourKey, Rgb{s.layerKeyRed, s.layerKeyGreen, s.layerKeyBlue}};
+}
 
 // A new scene: every field zero or empty, and the four title groups ("nar 0", an empty line,
 // "load", "exit").
