@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QDialog>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "pictures.h"
+#include "previews/map_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/map_makers.h"
+#include "support/core/temp_dir.h"
+
+namespace lw {
+namespace {
+
+// A dialog with the map view open beside it, in a temporary project holding a 30 x 20 map whose
+// cell (x, y) has background chip 1 + (x + y) % 8, a 256 x 32 chip set (8 chips) and a layer set.
+class MapViewWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        project.WriteData("field.bin", test::MakeMapBytes(30, 20, [](std::uint32_t x, std::uint32_t y) {
+            return MakeMapCell(static_cast<int>(1 + (x + y) % 7), x == 0 && y == 0 ? 1 : 0);
+        }));
+        test::WriteBytes(ImageFilePath(project.project, "ground.bmp"),
+                         test::MakeBmp24(256, 32, [](int x, int y) { return test::CellColour(x / 32, y / 32); }));
+        test::WriteBytes(ImageFilePath(project.project, "upper.bmp"), test::MakeSolidBmp24(64, 32, 0xFFFFFF));
+        dialog = std::make_unique<QDialog>();
+        dialog->setGeometry(100, 80, 300, 200);
+        dialog->show();
+        view = std::make_unique<MapView>(project.project);
+        view->Open(dialog.get());
+    }
+    void TearDown() override {
+        view.reset();
+        dialog.reset();
+    }
+    QWidget* window() const { return view->window(); }
+    QWidget* area() const { return static_cast<QAbstractScrollArea*>(view->window())->viewport(); }
+    void Move(QPoint at) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(at), area()->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(area(), &e);
+    }
+    MapViewScene Field() const {
+        MapViewScene s;
+        s.name = "\x8c\xb4\x96\xec";  // "原野" in CP932
+        s.mapDataFile = "field.bin";
+        s.backgroundChipSet = "ground.bmp";
+        s.layerChipSet = "upper.bmp";
+        return s;
+    }
+
+    test::TempProject project;
+    std::unique_ptr<QDialog> dialog;
+    std::unique_ptr<MapView> view;
+};
+
+TEST_F(MapViewWindowTest, OpensBesideItsDialogAndShowsTheScene) {
+    ASSERT_NE(window(), nullptr);
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(window()->parentWidget(), dialog.get());
+    EXPECT_TRUE(window()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window()->windowType(), Qt::Tool);
+    EXPECT_EQ(view->caption(), QString());
+    EXPECT_EQ(view->clientSize(), QSize(320, 240));
+    const QRect d = dialog->frameGeometry();
+    EXPECT_EQ(window()->pos(), QPoint(d.right() + 1, d.top()));
+
+    view->ShowScene(Field());
+    view->Show();
+    EXPECT_TRUE(view->IsShown());
+    EXPECT_EQ(view->caption(), QStringLiteral("原野"));
+    EXPECT_EQ(view->state().map.width, 30u);
+    // The window shows exactly the composed frame: layer 0 and, at (0, 0), layer-1 chip 1.
+    const QImage shown = area()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, view->ComposeFrame());
+    EXPECT_EQ(test::RgbAt(shown, 5, 5), 0xFFFFFFu);
+    EXPECT_EQ(test::RgbAt(shown, 40, 5), test::CellColour(2, 0));
+
+    // Scroll bars run over the map less the drawing area, a page being the drawing area.
+    auto* scrollArea = static_cast<QAbstractScrollArea*>(window());
+    EXPECT_EQ(scrollArea->horizontalScrollBar()->maximum(), 30 * 32 - 320);
+    EXPECT_EQ(scrollArea->verticalScrollBar()->maximum(), 20 * 32 - 240);
+    EXPECT_EQ(scrollArea->horizontalScrollBar()->pageStep(), 320);
+    EXPECT_EQ(scrollArea->horizontalScrollBar()->singleStep(), 1);
+    scrollArea->horizontalScrollBar()->setValue(40);
+    EXPECT_EQ(view->scroll(), QPoint(40, 0));
+    EXPECT_EQ(test::RgbAt(view->ComposeFrame(), 0, 5), test::CellColour(2, 0));
+    view->SetScroll(5000, 100);
+    EXPECT_EQ(view->scroll(), QPoint(30 * 32 - 320, 100));
+    EXPECT_EQ(scrollArea->verticalScrollBar()->value(), 100);
+
+    // A missing map leaves the view blank and the scroll at 0.
+    MapViewScene missing = Field();
+    missing.mapDataFile = "none.bin";
+    view->ShowScene(missing);
+    EXPECT_EQ(view->scroll(), QPoint(0, 0));
+    EXPECT_EQ(scrollArea->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(test::RgbAt(view->ComposeFrame(), 5, 5), 0u);
+
+    // The window moves along with its dialog.
+    const QPoint before = window()->pos();
+    dialog->move(dialog->pos() + QPoint(37, 21));
+    QApplication::processEvents();
+    EXPECT_EQ(window()->pos(), before + QPoint(37, 21));
+}
+
+TEST_F(MapViewWindowTest, PlacementCaptionsTheHoveredCellAndSignalsClicks) {
+    QSignalSpy clicks(view.get(), &MapView::cellClicked);
+    view->ShowScene(Field());
+    view->SetMode(MapViewMode::Placement, dialog.get());
+    view->Show();
+    view->SetScroll(40, 0);
+
+    Move(QPoint(30, 40));
+    EXPECT_EQ(view->caption(), QStringLiteral("2 1"));
+    const QImage hovered = view->ComposeFrame();
+    EXPECT_EQ(test::RgbAt(hovered, 30, 40), test::CellColour(4, 0) ^ 0xFFFFFFu);
+    Move(QPoint(1000, 40));  // off the map: no cell
+    EXPECT_EQ(view->caption(), QString());
+
+    // A click sends the cell under the pointer to the owner and clears the hover; a click off the
+    // map sends nothing.
+    Move(QPoint(30, 40));
+    QTest::mouseClick(area(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 70));
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks[0][0].value<QWidget*>(), dialog.get());
+    EXPECT_EQ(clicks[0][1].toInt(), 4);
+    EXPECT_EQ(clicks[0][2].toInt(), 2);
+    EXPECT_FALSE(view->state().hover);
+    view->SetScroll(0, 0);
+    view->state().map.width = 2;  // narrower than the click
+    view->state().map.cells.resize(2 * 20);
+    QTest::mouseClick(area(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 70));
+    EXPECT_EQ(clicks.count(), 1);
+
+    // Leaving the drawing area clears the hover and the caption.
+    Move(QPoint(10, 10));
+    EXPECT_EQ(view->caption(), QStringLiteral("0 0"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(area(), &leave);
+    EXPECT_FALSE(view->state().hover);
+    EXPECT_EQ(view->caption(), QString());
+
+    // Outside the placement modes the mouse does nothing.
+    view->SetMode(MapViewMode::Settings);
+    Move(QPoint(10, 10));
+    QTest::mouseClick(area(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(view->caption(), QString());
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(MapViewWindowTest, OneWindowAtATimeGoingWithItsDialog) {
+    view->ShowScene(Field());
+    QDialog second;
+    second.setGeometry(50, 50, 200, 100);
+    second.show();
+    QWidget* first = window();
+    QSignalSpy gone(first, &QObject::destroyed);
+    view->Open(&second);
+    EXPECT_NE(window(), first);
+    EXPECT_EQ(window()->parentWidget(), &second);
+    EXPECT_EQ(view->owner(), &second);
+    EXPECT_TRUE(gone.wait(1000));
+    EXPECT_EQ(view->state().map.width, 30u);  // the contents stay
+
+    // Clicks go to the dialog the window now belongs to.
+    QSignalSpy clicks(view.get(), &MapView::cellClicked);
+    view->SetMode(MapViewMode::SingleFramePlacement);
+    view->Show();
+    QTest::mouseClick(area(), Qt::LeftButton, Qt::NoModifier, QPoint(33, 1));
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks[0][0].value<QWidget*>(), &second);
+
+    // Releasing the contents keeps the window; a closing dialog takes the window with it.
+    view->ReleaseContents();
+    EXPECT_TRUE(view->IsOpen());
+    EXPECT_TRUE(view->state().map.cells.empty());
+    view->state().hover = QPoint(1, 1);
+    delete window();
+    EXPECT_FALSE(view->IsOpen());
+    EXPECT_FALSE(view->state().hover);
+    view->Show();  // harmless without a window
+    EXPECT_EQ(view->caption(), QString());
+}
+
+}  // namespace
+}  // namespace lw
