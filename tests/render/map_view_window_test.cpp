@@ -14,6 +14,9 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
 #include "support/core/temp_dir.h"
+#include "support/core/village_makers.h"
+#include "app/services.h"
+#include "render/bitmap.h"
 
 namespace lw {
 namespace {
@@ -187,6 +190,66 @@ TEST_F(MapViewWindowTest, OneWindowAtATimeGoingWithItsDialog) {
     EXPECT_FALSE(view->state().hover);
     view->Show();  // harmless without a window
     EXPECT_EQ(view->caption(), QString());
+}
+
+// Pictures of the view over a village made in code, for looking at it: with LW_SCREENSHOT_DIR
+// naming the folder, the default 320 x 240 view in the placement mode (markers, the sprite being
+// placed in its red frame with its walking range, the hovered cell) and a larger one.
+TEST_F(MapViewWindowTest, Screenshots) {
+    const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
+    const QString out = QString::fromLocal8Bit(dir);
+    project.WriteData("village.bin", test::VillageMapBytes());
+    const auto image = [this](const std::string& name, const std::string& bytes) {
+        test::WriteBytes(ImageFilePath(project.project, name), bytes);
+        return ImageFilePath(project.project, name);
+    };
+    image("village_ground.bmp", test::VillageGroundBmp());
+    image("village_upper.bmp", test::VillageUpperBmp());
+    const auto villager = [&](const std::string& name, std::uint32_t tunic, int facing) {
+        return LoadKeyedImage(image(name, test::VillagerSheetBmp(tunic)), 32, 48 * facing, 32, 48, kDrawOpaque, 1, 255,
+                              0, 255);
+    };
+    const QImage chest = LoadKeyedImage(image("chest.bmp", test::ChestBmp()), 0, 0, 32, 32, kDrawOpaque, 1, 255, 0, 255);
+
+    MapViewScene scene;
+    scene.name = ToCp932(QStringLiteral("はじまりの村")).value();
+    scene.mapDataFile = "village.bin";
+    scene.backgroundChipSet = "village_ground.bmp";
+    scene.layerChipSet = "village_upper.bmp";
+    scene.layerSpec = DrawSpec{kDrawOpaque, 1, Rgb{255, 0, 255}};
+    scene.npcMarkers = {MarkerOnCell(0, 11, 10, villager("man.bmp", 0x3060C0, 0)),
+                        MarkerOnCell(1, 16, 11, villager("woman.bmp", 0xC04060, 1)),
+                        MarkerOnCell(2, 17, 8, villager("placed.bmp", 0x40A050, 0))};
+    scene.chestMarkers = {MarkerOnCell(0, 14, 9, chest)};
+    view->SetMode(MapViewMode::Placement, dialog.get());
+    view->ShowScene(scene);
+    MapViewState& s = view->state();
+    s.excludedNpc = 2;  // the NPC being placed shows as the placed sprite only
+    s.sprite.image = LoadImageFile(ImageFilePath(project.project, "placed.bmp"));
+    s.sprite.regionWidth = 96;
+    s.sprite.regionHeight = 192;
+    s.sprite.spec = scene.layerSpec;
+    s.sprite.position = QPoint(17, 8);
+    s.sprite.offset = 48 - 32;
+    s.sprite.rangeCentre = QPoint(17, 10);
+    s.sprite.rangeX = s.sprite.rangeY = 1;
+    s.sprite.showRange = true;
+    view->Show();
+    view->SetScroll(9 * 32 - 16, 5 * 32 + 16);
+    s.hover = QPoint(13, 12);
+    view->SetCaption(QStringLiteral("13 12"));
+    view->Repaint();
+    QApplication::processEvents();
+    EXPECT_TRUE(window()->grab().save(out + QStringLiteral("/map-view.png")));
+
+    view->SetMode(MapViewMode::Settings);
+    window()->resize(640 + window()->width() - 320, 480 + window()->height() - 240);
+    QApplication::processEvents();
+    view->SetScroll(4 * 32, 3 * 32);
+    QApplication::processEvents();
+    EXPECT_EQ(view->clientSize(), QSize(640, 480));
+    EXPECT_TRUE(window()->grab().save(out + QStringLiteral("/map-view-large.png")));
 }
 
 }  // namespace
