@@ -76,6 +76,17 @@ private:
     MapView& view_;
 };
 
+MapViewScene SceneOnMap(const Scene& scene) {
+    MapViewScene s;
+    s.name = scene.name;
+    s.mapDataFile = scene.mapDataFile;
+    s.backgroundChipSet = scene.backgroundChipSet;
+    s.layerChipSet = scene.layerChipSet;
+    s.layerSpec = DrawSpec{scene.layerDrawMode, scene.layerColourKey,
+                           Rgb{scene.layerKeyRed, scene.layerKeyGreen, scene.layerKeyBlue}};
+    return s;
+}
+
 MapView::MapView(const Project& project, QObject* parent) : QObject(parent), project_(project) {}
 
 MapView::~MapView() {

@@ -13,7 +13,9 @@
 //   connect(&view, &MapView::cellClicked, this, [this](QWidget* owner, int x, int y) {
 //       if (owner == this) ...;                           // only the owner acts
 //   });
-//   view.ShowScene({scene.name, scene.mapDataFile, ...});  // map, chip sets, markers, caption
+//   MapViewScene shown = SceneOnMap(scene);
+//   shown.npcMarkers = BuildNpcMarkers(context.project, scene.npcIndices, npcTable);
+//   view.ShowScene(shown);                                // map, chip sets, markers, caption
 //   view.state().sprite = ...;  view.Repaint();           // what is being placed
 //   view.Show();                                          // or Hide() by the "表示" check box
 //   ...
@@ -33,6 +35,7 @@
 #include <vector>
 
 #include "core/project/project.h"
+#include "core/world/scene.h"
 #include "render/map_view_state.h"
 
 namespace lw {
@@ -49,6 +52,10 @@ struct MapViewScene {
     std::vector<MapMarker> npcMarkers;
     std::vector<MapMarker> chestMarkers;
 };
+
+// A scene's map, chip sets, layer-1 drawing and name; the markers are left to the caller
+// (BuildNpcMarkers for the NPCs).
+MapViewScene SceneOnMap(const Scene& scene);
 
 class MapView : public QObject {
     Q_OBJECT

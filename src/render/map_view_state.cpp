@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <map>
+#include <string>
 
 #include "render/draw.h"
 
@@ -107,6 +109,39 @@ MapMarker MarkerOnCell(int index, int cellX, int cellY, QImage image) {
                         Saturate(static_cast<long long>(cellY) * kCellPixels - (h - kCellPixels)));
     m.image = std::move(image);
     return m;
+}
+
+MapMarker LoadMapMarker(const std::filesystem::path& picture, int index, QPoint position, int sourceX, int sourceY,
+                        int width, int height, const DrawSpec& spec) {
+    MapMarker m;
+    m.index = index;
+    m.position = position;
+    m.image = LoadKeyedImage(picture, sourceX, sourceY, width, height, spec.mode, spec.keyOn, spec.key.red,
+                             spec.key.green, spec.key.blue);
+    return m;
+}
+
+std::vector<MapMarker> BuildNpcMarkers(const Project& project, const std::vector<int>& npcIndices,
+                                       const NpcTable& table) {
+    std::vector<MapMarker> markers;
+    markers.reserve(npcIndices.size());
+    std::map<std::string, QImage> pictures;  // by file name: NPCs often share a sprite file
+    for (int n : npcIndices) {
+        MapMarker& m = markers.emplace_back();
+        m.index = n;
+        if (n < 0 || n >= table.count()) continue;
+        const NpcMarkerSource& e = table.entries[static_cast<std::size_t>(n)];
+        auto found = pictures.find(e.spriteFile);
+        if (found == pictures.end()) {
+            found = pictures.emplace(e.spriteFile, LoadImageFile(ImageFilePath(project, e.spriteFile))).first;
+        }
+        m.position = QPoint(e.pixelX, e.pixelY);
+        // A frame of no size would stand for the whole picture: such an NPC has no marker.
+        if (e.frameWidth < 1 || e.frameHeight < 1) continue;
+        m.image = MakeKeyedImage(found->second, e.sourceX, e.sourceY, e.frameWidth, e.frameHeight, e.draw.mode,
+                                 e.draw.keyOn, e.draw.key.red, e.draw.key.green, e.draw.key.blue);
+    }
+    return markers;
 }
 
 SpriteFrame PlacedSpriteFrame(const PlacedSprite& p, MapViewMode mode, QPoint scroll) {

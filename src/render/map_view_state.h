@@ -10,6 +10,7 @@
 // corner; window (client) pixels are map pixels less the scroll position.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -18,7 +19,9 @@
 #include <QSize>
 
 #include "core/settings/drawing.h"
+#include "core/project/project.h"
 #include "core/world/map_data.h"
+#include "core/world/npc_list.h"
 #include "render/bitmap.h"
 
 namespace lw {
@@ -46,6 +49,16 @@ struct MapMarker {
 // A marker standing on cell (cellX, cellY): a picture taller than a cell rises above it, so its
 // bottom edge lies on the cell's (x = cellX x 32, y = cellY x 32 - (height - 32)).
 MapMarker MarkerOnCell(int index, int cellX, int cellY, QImage image);
+// A marker whose picture is the width x height region at (sourceX, sourceY) of a picture file, made
+// ready for blending by LoadKeyedImage with `spec`. A file that does not load gives a marker with no
+// picture, which is not drawn.
+MapMarker LoadMapMarker(const std::filesystem::path& picture, int index, QPoint position, int sourceX, int sourceY,
+                        int width, int height, const DrawSpec& spec);
+// The NPC markers of a scene: one per entry of its NPC index list, made from the NPC table's entry
+// of that index (sprite file in the project's image folder, frame, position, drawing). An index
+// outside the table gives a marker with no picture. Each sprite file is read once.
+std::vector<MapMarker> BuildNpcMarkers(const Project& project, const std::vector<int>& npcIndices,
+                                       const NpcTable& table);
 
 // The sprite of what is being placed, and where.
 struct PlacedSprite {

@@ -192,6 +192,60 @@ TEST_F(MapViewWindowTest, OneWindowAtATimeGoingWithItsDialog) {
     EXPECT_EQ(view->caption(), QString());
 }
 
+TEST_F(MapViewWindowTest, AScenesRecordAndTheNpcTableGiveWhatIsShown) {
+    // Two NPCs share a sprite sheet (3 x 4 frames of 32 x 48 on magenta); the scene lists NPC 1, an
+    // index beyond the table, and NPC 0.
+    test::WriteBytes(ImageFilePath(project.project, "folk.bmp"), test::VillagerSheetBmp(0x3060C0));
+    std::vector<Npc> npcs(2, NewNpc());
+    for (Npc& n : npcs) {
+        n.spriteFile = "folk.bmp";
+        n.regionWidth = 96;
+        n.regionHeight = 192;
+        n.colourKey = 1;
+        n.keyRed = n.keyBlue = 255;
+        n.facingRow = {0, 1, 2, 3};
+    }
+    npcs[0].x = 2;
+    npcs[0].y = 3;
+    npcs[1].x = 5;
+    npcs[1].y = 1;
+    npcs[1].facing = 3;
+    NpcTable table;
+    BuildNpcTable(npcs, table);
+    const std::vector<MapMarker> markers = BuildNpcMarkers(project.project, {1, 9, 0}, table);
+    ASSERT_EQ(markers.size(), 3u);
+    EXPECT_EQ(markers[0].index, 1);
+    EXPECT_EQ(markers[0].position, QPoint(5 * 32, 32 - 16));
+    EXPECT_EQ(markers[0].image.size(), QSize(32, 48));
+    EXPECT_EQ(markers[1].index, 9);
+    EXPECT_TRUE(markers[1].image.isNull());
+    EXPECT_EQ(markers[2].position, QPoint(64, 96 - 16));
+    // The keyed background is clear, the figure opaque; NPC 1 faces up (hair where NPC 0 has a face).
+    EXPECT_EQ(markers[2].image.pixel(0, 0), 0u);
+    EXPECT_EQ(qAlpha(markers[2].image.pixel(16, 28)), 255);
+    EXPECT_NE(markers[0].image.pixel(16, 15), markers[2].image.pixel(16, 15));
+
+    Scene scene;
+    scene.name = "\x8c\xb4\x96\xec";
+    scene.mapDataFile = "field.bin";
+    scene.backgroundChipSet = "ground.bmp";
+    scene.layerChipSet = "upper.bmp";
+    scene.layerDrawMode = kDrawAlpha;
+    scene.layerColourKey = 1;
+    scene.layerKeyRed = 7;
+    MapViewScene shown = SceneOnMap(scene);
+    shown.npcMarkers = markers;
+    view->SetMode(MapViewMode::Placement, dialog.get());
+    view->ShowScene(shown);
+    EXPECT_EQ(view->caption(), QStringLiteral("原野"));
+    EXPECT_EQ(view->state().layerSpec, (DrawSpec{kDrawAlpha, 1, Rgb{7, 0, 0}}));
+    EXPECT_FALSE(view->state().chipSets.images[1].isNull());
+    // NPC 0 stands on cell (2, 3): its tunic shows there; the keyed corner shows the map.
+    const QImage f = view->ComposeFrame();
+    EXPECT_EQ(f.pixel(64 + 16, 80 + 28), markers[2].image.pixel(16, 28));
+    EXPECT_EQ(test::RgbAt(f, 64 + 1, 80 + 17), test::CellColour((2 + 3) % 7 + 1, 0));
+}
+
 // Pictures of the view over a village made in code, for looking at it: with LW_SCREENSHOT_DIR
 // naming the folder, the default 320 x 240 view in the placement mode (markers, the sprite being
 // placed in its red frame with its walking range, the hovered cell) and a larger one.
