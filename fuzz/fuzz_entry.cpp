@@ -13,6 +13,10 @@
 #include "core/settings/game_settings.h"
 #include "core/settings/title_screen.h"
 #include "core/tagfile/string_list.h"
+#include "core/world/map_data.h"
+#include "core/world/scene.h"
+#include "core/world/npc_list.h"
+#include "core/rules/treasure_list.h"
 
 #ifdef LW_FUZZ_BMP
 #include "render/bitmap.h"
@@ -199,6 +203,66 @@ std::string GrowthSeed() { return GrowthListBytes(BuiltInGrowthList()); }
 void GrowthRead(std::string_view bytes) { ParseGrowthList(bytes); }
 
 // ---- end of items, image lists, title screen, levels ---------------------------------------
+// ---- Scenes and maps: map data, scene files, npc_list.txt, treasure_list.txt ----
+
+std::string MapSeed() {
+    MapData m;
+    m.width = 3;
+    m.height = 2;
+    m.cells = {MakeMapCell(1, 0), MakeMapCell(2, 3, 9, 9), 0, MakeMapCell(255, 255), 5, 6};
+    return MapDataBytes(m) + "tail";
+}
+void MapRead(std::string_view bytes) {
+    static MapData m;
+    ParseMapData(bytes, m);
+}
+
+std::string SceneSeed() {
+    Scene s = NewScene();
+    s.name = "\x8a\x58 town";
+    s.layerDrawMode = 2;
+    s.battles = {{3, 50.0f, "bg.bmp"}, {1, 2.5f, ""}};
+    s.terrainBattle[1][2] = 2;
+    s.mapAnimationFile = "map_anim0.txt";
+    s.terrainAnimation[0][0] = 1;
+    s.npcIndices = {0, 3};
+    s.treasureIndices = {2};
+    s.sceneChanges = {{1, 2, 4, -1}};
+    s.eventPositions = {{0, 1, 1, 0, 2, 0}, {1, 2, 2, 4, -1, 0}};
+    return SceneBytes(s);
+}
+void SceneRead(std::string_view bytes) {
+    static Scene s;
+    ParseScene(bytes, s);
+}
+
+std::string NpcSeed() {
+    Npc a = NewNpc();
+    a.spriteFile = "guard.bmp";
+    a.regionWidth = 96;
+    a.regionHeight = 128;
+    a.facingRow = {0, 1, 2, 3};
+    a.displayName = "guard";
+    Npc b = NewNpc();  // an empty sprite file and name
+    return NpcListBytes({a, b});
+}
+void NpcRead(std::string_view bytes) {
+    static NpcTable t;
+    BuildNpcTable(ParseNpcList(bytes), t);
+}
+
+std::string TreasureSeed() {
+    TreasureChest c = NewTreasureChest();
+    c.x = 3;
+    c.animation = 1;
+    return TreasureListBytes({c, TreasureChest{}});
+}
+void TreasureRead(std::string_view bytes) {
+    static TreasureTable t;
+    ParseTreasureTable(bytes, t);
+}
+
+// ---- end of scenes and maps ----
 
 // ---- Text list ------------------------------------------------------------------------------
 
@@ -235,6 +299,11 @@ const std::vector<Reader>& Readers() {
         {"level_ability_list.txt", GrowthSeed, GrowthRead},
         // text list
         {"talk_list.txt", TalkSeed, TalkRead},
+        // Scenes and maps.
+        {"map data (.bin)", MapSeed, MapRead},
+        {"scene%d.txt", SceneSeed, SceneRead},
+        {"npc_list.txt", NpcSeed, NpcRead},
+        {"treasure_list.txt", TreasureSeed, TreasureRead},
     };
     return readers;
 }

@@ -10,6 +10,7 @@
 #include "core/project/project.h"
 #include "core/settings/game_settings.h"
 #include "previews/image_view.h"
+#include "previews/map_view.h"
 
 namespace lw {
 
@@ -30,6 +31,9 @@ struct EditorContext {
     // The one image preview: its state, and its window while a dialog has it open. It reads the
     // project and the settings above, so the context is never copied or moved.
     std::unique_ptr<ImageView> imageView = std::make_unique<ImageView>(project, settings);
+    // The one map view: its contents (map, chip sets, markers), and its window while a scene dialog
+    // has it open. It reads the project above.
+    std::unique_ptr<MapView> mapView = std::make_unique<MapView>(project);
     // The effect animations other editors choose from: loaded by each editor that offers the
     // choice (LoadEffectTable), released by the common clean-up (ReleaseEffectTable).
     EffectTable effects;

@@ -14,40 +14,50 @@ namespace lw {
 
 namespace fs = std::filesystem;
 
-FileBytes ReadFileBytes(const fs::path& path, std::uintmax_t ceiling) {
-    FileBytes result;
+namespace {
+
+// Reads the regular file at `path` (at most `ceiling` bytes) into `buffer`, which grows when it is
+// too small and never shrinks; `size` is the content's length.
+ReadStatus ReadInto(const fs::path& path, std::uintmax_t ceiling, std::string& buffer, std::size_t& size) {
+    size = 0;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-        result.status = (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Unreadable;
-        return result;
+        return (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Unreadable;
     }
-    result.status = ReadStatus::Unreadable;
-    if (!S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) return result;
+    if (!S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) return ReadStatus::Unreadable;
     // O_NONBLOCK: should the path have been swapped for a FIFO since the stat, open does not wait
     // for a writer; fstat below then refuses it.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return result;
+    if (fd < 0) return ReadStatus::Unreadable;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) {
         ::close(fd);
-        return result;
+        return ReadStatus::Unreadable;
     }
-    std::string out;
-    out.resize(static_cast<std::size_t>(st.st_size));
+    const std::size_t expected = static_cast<std::size_t>(st.st_size);
+    if (buffer.size() < expected) buffer.resize(expected);
     std::size_t got = 0;
-    while (got < out.size()) {
-        ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+    while (got < expected) {
+        ssize_t n = ::read(fd, buffer.data() + got, expected - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
-            return result;
+            return ReadStatus::Unreadable;
         }
         if (n == 0) break;  // the file shrank since fstat
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    out.resize(got);
-    result.status = ReadStatus::Ok;
-    result.bytes = std::move(out);
+    size = got;
+    return ReadStatus::Ok;
+}
+
+}  // namespace
+
+FileBytes ReadFileBytes(const fs::path& path, std::uintmax_t ceiling) {
+    FileBytes result;
+    std::size_t size = 0;
+    result.status = ReadInto(path, ceiling, result.bytes, size);
+    result.bytes.resize(size);
     return result;
 }
 
@@ -131,6 +141,10 @@ std::optional<fs::path> SaveTargetOf(const fs::path& path) {
     return std::nullopt;  // a loop of links
 }
 
+ReadStatus FileReader::Read(const fs::path& path, std::uintmax_t ceiling) {
+    return ReadInto(path, ceiling, buffer_, size_);
+}
+
 AtomicFile::AtomicFile(const fs::path& target, const WriteFault* fault) : target_(target), fault_(fault) {
     if (target.filename().empty()) return;
     auto resolved = SaveTargetOf(target);
@@ -160,10 +174,8 @@ AtomicFile::AtomicFile(const fs::path& target, const WriteFault* fault) : target
 }
 
 AtomicFile::~AtomicFile() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        ::unlink(temp_.c_str());
-    }
+    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0 || sealed_) ::unlink(temp_.c_str());
 }
 
 bool AtomicFile::Write(std::string_view bytes) {
@@ -187,26 +199,90 @@ bool AtomicFile::Write(std::string_view bytes) {
     return ok_;
 }
 
-bool AtomicFile::Commit() {
+bool AtomicFile::Seal() {
+    if (sealed_) return true;
     if (fd_ < 0) return false;
     bool good = ok_ && ::fsync(fd_) == 0;
     good = (::close(fd_) == 0) && good;
     fd_ = -1;
-    if (good) good = ::rename(temp_.c_str(), target_.c_str()) == 0;
     if (!good) {
+        ok_ = false;
         ::unlink(temp_.c_str());
         return false;
     }
-    // Make the rename itself durable.
-    fs::path dir = target_.parent_path();
-    if (dir.empty()) dir = ".";
+    sealed_ = true;
+    return true;
+}
+
+bool AtomicFile::Commit(bool syncFolder) {
+    if (!Seal()) return false;
+    sealed_ = false;
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+        ::unlink(temp_.c_str());
+        return false;
+    }
+    if (syncFolder) SyncFolder(target_.parent_path());
+    return true;
+}
+
+void SyncFolder(const fs::path& folder) {
+    fs::path dir = folder.empty() ? fs::path(".") : folder;
     int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
+}
+
+FileBatch::~FileBatch() { Discard(); }
+
+bool FileBatch::Prepare(const fs::path& target, std::string_view bytes, const WriteFault* fault) {
+    auto file = std::make_unique<AtomicFile>(target, fault);
+    if (!(file->Write(bytes) && file->Seal())) {
+        failed_.push_back(target);
+        return false;
+    }
+    files_.push_back(std::move(file));
     return true;
 }
+
+bool FileBatch::PrepareTag(const fs::path& target, const TagContentFn& content, const WriteFault* fault) {
+    auto file = std::make_unique<AtomicFile>(target, fault);
+    bool good = false;
+    if (file->ok()) {
+        TagWriter writer([&file](std::string_view chunk) { return file->Write(chunk); });
+        content(writer);
+        good = writer.Finish() && file->Seal();
+    }
+    if (!good) {
+        failed_.push_back(target);
+        return false;
+    }
+    files_.push_back(std::move(file));
+    return true;
+}
+
+bool FileBatch::CommitAll() {
+    notReplaced_.clear();
+    if (!ok()) {
+        Discard();
+        return false;
+    }
+    std::vector<fs::path> folders;
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+        if (!files_[i]->Commit(false)) {
+            for (std::size_t k = i; k < files_.size(); ++k) notReplaced_.push_back(files_[k]->target());
+            break;
+        }
+        fs::path folder = files_[i]->target().parent_path();
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
+    }
+    for (const fs::path& folder : folders) SyncFolder(folder);
+    files_.clear();  // any file not committed is removed here
+    return notReplaced_.empty();
+}
+
+void FileBatch::Discard() { files_.clear(); }
 
 bool ReplaceFileAtomically(const fs::path& target, std::string_view bytes, const WriteFault* fault) {
     AtomicFile file(target, fault);

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lw {
 
@@ -36,6 +38,19 @@ struct FileBytes {
 // block.
 FileBytes ReadFileBytes(const std::filesystem::path& path, std::uintmax_t ceiling);
 
+// Reads many files one after another into one buffer that grows to the largest of them (for
+// readers of every scene file): the same rules as ReadFileBytes, without a new buffer per file.
+class FileReader {
+public:
+    ReadStatus Read(const std::filesystem::path& path, std::uintmax_t ceiling);
+    // The content of the last file read with status Ok (empty otherwise), valid until the next Read.
+    std::string_view content() const { return std::string_view(buffer_).substr(0, size_); }
+
+private:
+    std::string buffer_;
+    std::size_t size_ = 0;
+};
+
 // What a save asks of the author and tells the author. The app answers through its dialogs, tests
 // through a script.
 class SaveUi {
@@ -47,6 +62,9 @@ public:
     // "The file cannot be created."
     virtual void CannotCreate() = 0;
 };
+
+class TagWriter;
+using TagContentFn = std::function<void(TagWriter&)>;
 
 // Simulated failure for tests: the write fails after this many bytes have been written.
 struct WriteFault {
@@ -68,14 +86,22 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    bool ok() const { return fd_ >= 0 && ok_; }
+    bool ok() const { return (fd_ >= 0 || sealed_) && ok_; }
     bool Write(std::string_view bytes);
-    bool Commit();
+    // Flushes the content to disk and closes it; the target is not touched yet. False (and the
+    // temporary file removed) when the content could not be written or flushed.
+    bool Seal();
+    // Seals the content if that is not done yet, then renames it over the target and makes the
+    // rename durable (unless `syncFolder` is false, for a caller that syncs the folder itself).
+    bool Commit(bool syncFolder = true);
+
+    const std::filesystem::path& target() const { return target_; }
 
 private:
     std::filesystem::path target_;  // the file replaced (a link's target)
     std::filesystem::path temp_;
     int fd_ = -1;
+    bool sealed_ = false;  // the content is on disk in temp_, which is closed
     bool ok_ = true;
     std::size_t written_ = 0;
     const WriteFault* fault_;
@@ -91,6 +117,47 @@ bool IsOwnTemporaryName(std::string_view fileName, std::string_view target = {})
 // Removes the temporary files of this program's making that a crash left in `folder`. Returns
 // how many were removed.
 int RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
+// Flushes a folder's entries (renames into it) to disk.
+void SyncFolder(const std::filesystem::path& folder);
+
+// Several files that change together. Each new content is prepared first (written to a temporary
+// file beside its target and flushed to disk); only when every one was prepared are they renamed
+// over their targets, one after another. If any cannot be prepared, none is replaced and the
+// prepared ones are removed.
+class FileBatch {
+public:
+    FileBatch() = default;
+    FileBatch(const FileBatch&) = delete;
+    FileBatch& operator=(const FileBatch&) = delete;
+    ~FileBatch();
+
+    // Prepares `bytes` as the new content of `target`. False when it could not be prepared.
+    bool Prepare(const std::filesystem::path& target, std::string_view bytes, const WriteFault* fault = nullptr);
+    // The same for a tag file, streamed to disk as it is made.
+    bool PrepareTag(const std::filesystem::path& target, const TagContentFn& content, const WriteFault* fault = nullptr);
+    // Records a target that cannot be prepared for a reason of the caller's (the batch then fails).
+    void MarkFailed(const std::filesystem::path& target) { failed_.push_back(target); }
+
+    bool ok() const { return failed_.empty(); }
+    std::size_t prepared() const { return files_.size(); }
+    // The targets that could not be prepared, in the order they were tried.
+    const std::vector<std::filesystem::path>& failed() const { return failed_; }
+
+    // When every file was prepared: renames each over its target in the order prepared, then
+    // flushes their folders. True when all were replaced. A rename that fails (which preparing
+    // beside the target makes as unlikely as it can be) leaves that target and the ones after it
+    // as they were; they are listed in notReplaced(). When some file could not be prepared, nothing
+    // is replaced, every prepared file is removed and the result is false.
+    bool CommitAll();
+    // Removes every prepared file; the targets stay as they were.
+    void Discard();
+    const std::vector<std::filesystem::path>& notReplaced() const { return notReplaced_; }
+
+private:
+    std::vector<std::unique_ptr<AtomicFile>> files_;
+    std::vector<std::filesystem::path> failed_;
+    std::vector<std::filesystem::path> notReplaced_;
+};
 
 bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                            const WriteFault* fault = nullptr);
@@ -101,8 +168,7 @@ bool SaveFile(const std::filesystem::path& target, std::string_view displayPath,
               SaveUi& ui, const WriteFault* fault = nullptr);
 
 // The same for a tag file made by `content`, streamed to disk as it is made.
-class TagWriter;
-using TagContent = std::function<void(TagWriter&)>;
+using TagContent = TagContentFn;
 bool SaveTagFile(const std::filesystem::path& target, std::string_view displayPath, const TagContent& content,
                  SaveUi& ui, const WriteFault* fault = nullptr);
 // The bytes `content` makes, in memory.

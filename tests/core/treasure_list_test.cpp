@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "core/rules/treasure_list.h"
+#include "core/world/scene_catalog.h"
+#include "support/core/scene_makers.h"
+#include "support/core/temp_dir.h"
+
+namespace lw {
+namespace {
+
+TEST(TreasureListTest, WritesNineFieldsPerChestAndReadsThemBack) {
+    TreasureChest a = NewTreasureChest();  // sound "なし" is written as -1 in the eighth field
+    a.x = 3;
+    a.y = 4;
+    a.animation = 2;
+    a.scene = 9;  // not written
+    TreasureChest b{-1, 0, 0, 1, 2, 10, 11, 5, 6, 7};
+    const std::string bytes = TreasureListBytes({a, b});
+    EXPECT_EQ(bytes, test::JoinLines({"<treasure_number>", "2", "</treasure_number>", "<treasure_data>",
+                                      "1 1 0 1 3 4 2 -1 -1", "0 0 1 2 10 11 5 6 7", "</treasure_data>"}));
+    std::vector<TreasureChest> back = ParseTreasureList(bytes);
+    a.scene = -1;
+    EXPECT_EQ(back, (std::vector<TreasureChest>{a, b}));
+    EXPECT_EQ(TreasureListBytes(back), bytes);
+}
+
+TEST(TreasureListTest, TheCountBoundsTheLinesRead) {
+    EXPECT_EQ(ParseTreasureList("<treasure_number>\n1\n</treasure_number>\n<treasure_data>\n1 1 1 1 1 1 1 1 1\n"
+                                "2 2 2 2 2 2 2 2 2\n</treasure_data>")
+                  .size(),
+              1u);
+    std::vector<TreasureChest> huge = ParseTreasureList(
+        "<treasure_number>\n2000000000\n</treasure_number>\n<treasure_data>\n1 2 x\n</treasure_data>");
+    ASSERT_EQ(huge.size(), 1u);
+    EXPECT_EQ(huge[0].runOnce, 2);
+    EXPECT_EQ(huge[0].eventDone, 0);  // fields after one that does not parse stay cleared
+    EXPECT_TRUE(ParseTreasureList("<treasure_number>\n-1\n</treasure_number>\n<treasure_data>\n1\n</treasure_data>")
+                    .empty());
+}
+
+TEST(TreasureListTest, ScenesAndRowTexts) {
+    SceneCatalog catalog;
+    Scene a;
+    a.treasureIndices = {1};
+    Scene b;
+    b.treasureIndices = {1, 0};
+    catalog.entries.push_back(MakeCatalogEntry(4, "scene4.txt", ReadStatus::Ok, std::move(a)));
+    catalog.entries.push_back(MakeCatalogEntry(2, "scene2.txt", ReadStatus::Ok, std::move(b)));
+    std::vector<TreasureChest> chests(3, NewTreasureChest());
+    chests[0].x = 5;
+    chests[0].y = 6;
+    AssignChestScenes(chests, catalog);
+    EXPECT_EQ(chests[0].scene, 2);
+    EXPECT_EQ(chests[1].scene, 4);  // both scenes list it: the first in catalog order wins
+    EXPECT_EQ(chests[2].scene, -1);
+    EXPECT_EQ(ChestRowText(chests[0]), "2 5 6");
+    EXPECT_EQ(ChestRowText(chests[2]), "-1 0 0");
+}
+
+TEST(TreasureListTest, TableFollowsTheFile) {
+    test::TempProject tp;
+    TreasureTable table;
+    EXPECT_EQ(LoadTreasureTable(tp.project, table), ReadStatus::Missing);
+    test::ScriptedSaveUi ui;
+    ASSERT_TRUE(SaveTreasureList(tp.project, {NewTreasureChest()}, ui));
+    EXPECT_EQ(LoadTreasureTable(tp.project, table), ReadStatus::Ok);
+    ASSERT_EQ(table.count(), 1);
+    EXPECT_EQ(table.records[0].animationKind, 1);
+    ReleaseTreasureTable(table);
+    EXPECT_EQ(table.count(), 0);
+}
+
+}  // namespace
+}  // namespace lw

@@ -1,0 +1,310 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QDialog>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "pictures.h"
+#include "previews/map_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/map_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/core/village_makers.h"
+#include "app/services.h"
+#include "render/bitmap.h"
+
+namespace lw {
+namespace {
+
+// A dialog with the map view open beside it, in a temporary project holding a 30 x 20 map whose
+// cell (x, y) has background chip 1 + (x + y) % 8, a 256 x 32 chip set (8 chips) and a layer set.
+class MapViewWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        project.WriteData("field.bin", test::MakeMapBytes(30, 20, [](std::uint32_t x, std::uint32_t y) {
+            return MakeMapCell(static_cast<int>(1 + (x + y) % 7), x == 0 && y == 0 ? 1 : 0);
+        }));
+        test::WriteBytes(ImageFilePath(project.project, "ground.bmp"),
+                         test::MakeBmp24(256, 32, [](int x, int y) { return test::CellColour(x / 32, y / 32); }));
+        test::WriteBytes(ImageFilePath(project.project, "upper.bmp"), test::MakeSolidBmp24(64, 32, 0xFFFFFF));
+        dialog = std::make_unique<QDialog>();
+        dialog->setGeometry(100, 80, 300, 200);
+        dialog->show();
+        view = std::make_unique<MapView>(project.project);
+        view->Open(dialog.get());
+    }
+    void TearDown() override {
+        view.reset();
+        dialog.reset();
+    }
+    QWidget* window() const { return view->window(); }
+    QWidget* area() const { return static_cast<QAbstractScrollArea*>(view->window())->viewport(); }
+    void Move(QPoint at) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(at), area()->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(area(), &e);
+    }
+    MapViewScene Field() const {
+        MapViewScene s;
+        s.name = "\x8c\xb4\x96\xec";  // "原野" in CP932
+        s.mapDataFile = "field.bin";
+        s.backgroundChipSet = "ground.bmp";
+        s.layerChipSet = "upper.bmp";
+        return s;
+    }
+
+    test::TempProject project;
+    std::unique_ptr<QDialog> dialog;
+    std::unique_ptr<MapView> view;
+};
+
+TEST_F(MapViewWindowTest, OpensBesideItsDialogAndShowsTheScene) {
+    ASSERT_NE(window(), nullptr);
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(window()->parentWidget(), dialog.get());
+    EXPECT_TRUE(window()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window()->windowType(), Qt::Tool);
+    EXPECT_EQ(view->caption(), QString());
+    EXPECT_EQ(view->clientSize(), QSize(320, 240));
+    const QRect d = dialog->frameGeometry();
+    EXPECT_EQ(window()->pos(), QPoint(d.right() + 1, d.top()));
+
+    view->ShowScene(Field());
+    view->Show();
+    EXPECT_TRUE(view->IsShown());
+    EXPECT_EQ(view->caption(), QStringLiteral("原野"));
+    EXPECT_EQ(view->state().map.width, 30u);
+    // The window shows exactly the composed frame: layer 0 and, at (0, 0), layer-1 chip 1.
+    const QImage shown = area()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, view->ComposeFrame());
+    EXPECT_EQ(test::RgbAt(shown, 5, 5), 0xFFFFFFu);
+    EXPECT_EQ(test::RgbAt(shown, 40, 5), test::CellColour(2, 0));
+
+    // Scroll bars run over the map less the drawing area, a page being the drawing area.
+    auto* scrollArea = static_cast<QAbstractScrollArea*>(window());
+    EXPECT_EQ(scrollArea->horizontalScrollBar()->maximum(), 30 * 32 - 320);
+    EXPECT_EQ(scrollArea->verticalScrollBar()->maximum(), 20 * 32 - 240);
+    EXPECT_EQ(scrollArea->horizontalScrollBar()->pageStep(), 320);
+    EXPECT_EQ(scrollArea->horizontalScrollBar()->singleStep(), 1);
+    scrollArea->horizontalScrollBar()->setValue(40);
+    EXPECT_EQ(view->scroll(), QPoint(40, 0));
+    EXPECT_EQ(test::RgbAt(view->ComposeFrame(), 0, 5), test::CellColour(2, 0));
+    view->SetScroll(5000, 100);
+    EXPECT_EQ(view->scroll(), QPoint(30 * 32 - 320, 100));
+    EXPECT_EQ(scrollArea->verticalScrollBar()->value(), 100);
+
+    // A missing map leaves the view blank and the scroll at 0.
+    MapViewScene missing = Field();
+    missing.mapDataFile = "none.bin";
+    view->ShowScene(missing);
+    EXPECT_EQ(view->scroll(), QPoint(0, 0));
+    EXPECT_EQ(scrollArea->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(test::RgbAt(view->ComposeFrame(), 5, 5), 0u);
+
+    // The window moves along with its dialog.
+    const QPoint before = window()->pos();
+    dialog->move(dialog->pos() + QPoint(37, 21));
+    QApplication::processEvents();
+    EXPECT_EQ(window()->pos(), before + QPoint(37, 21));
+}
+
+TEST_F(MapViewWindowTest, PlacementCaptionsTheHoveredCellAndSignalsClicks) {
+    QSignalSpy clicks(view.get(), &MapView::cellClicked);
+    view->ShowScene(Field());
+    view->SetMode(MapViewMode::Placement, dialog.get());
+    view->Show();
+    view->SetScroll(40, 0);
+
+    Move(QPoint(30, 40));
+    EXPECT_EQ(view->caption(), QStringLiteral("2 1"));
+    const QImage hovered = view->ComposeFrame();
+    EXPECT_EQ(test::RgbAt(hovered, 30, 40), test::CellColour(4, 0) ^ 0xFFFFFFu);
+    Move(QPoint(1000, 40));  // off the map: no cell
+    EXPECT_EQ(view->caption(), QString());
+
+    // A click sends the cell under the pointer to the owner and clears the hover; a click off the
+    // map sends nothing.
+    Move(QPoint(30, 40));
+    QTest::mouseClick(area(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 70));
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks[0][0].value<QWidget*>(), dialog.get());
+    EXPECT_EQ(clicks[0][1].toInt(), 4);
+    EXPECT_EQ(clicks[0][2].toInt(), 2);
+    EXPECT_FALSE(view->state().hover);
+    view->SetScroll(0, 0);
+    view->state().map.width = 2;  // narrower than the click
+    view->state().map.cells.resize(2 * 20);
+    QTest::mouseClick(area(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 70));
+    EXPECT_EQ(clicks.count(), 1);
+
+    // Leaving the drawing area clears the hover and the caption.
+    Move(QPoint(10, 10));
+    EXPECT_EQ(view->caption(), QStringLiteral("0 0"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(area(), &leave);
+    EXPECT_FALSE(view->state().hover);
+    EXPECT_EQ(view->caption(), QString());
+
+    // Outside the placement modes the mouse does nothing.
+    view->SetMode(MapViewMode::Settings);
+    Move(QPoint(10, 10));
+    QTest::mouseClick(area(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(view->caption(), QString());
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(MapViewWindowTest, OneWindowAtATimeGoingWithItsDialog) {
+    view->ShowScene(Field());
+    QDialog second;
+    second.setGeometry(50, 50, 200, 100);
+    second.show();
+    QWidget* first = window();
+    QSignalSpy gone(first, &QObject::destroyed);
+    view->Open(&second);
+    EXPECT_NE(window(), first);
+    EXPECT_EQ(window()->parentWidget(), &second);
+    EXPECT_EQ(view->owner(), &second);
+    EXPECT_TRUE(gone.wait(1000));
+    EXPECT_EQ(view->state().map.width, 30u);  // the contents stay
+
+    // Clicks go to the dialog the window now belongs to.
+    QSignalSpy clicks(view.get(), &MapView::cellClicked);
+    view->SetMode(MapViewMode::SingleFramePlacement);
+    view->Show();
+    QTest::mouseClick(area(), Qt::LeftButton, Qt::NoModifier, QPoint(33, 1));
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks[0][0].value<QWidget*>(), &second);
+
+    // Releasing the contents keeps the window; a closing dialog takes the window with it.
+    view->ReleaseContents();
+    EXPECT_TRUE(view->IsOpen());
+    EXPECT_TRUE(view->state().map.cells.empty());
+    view->state().hover = QPoint(1, 1);
+    delete window();
+    EXPECT_FALSE(view->IsOpen());
+    EXPECT_FALSE(view->state().hover);
+    view->Show();  // harmless without a window
+    EXPECT_EQ(view->caption(), QString());
+}
+
+TEST_F(MapViewWindowTest, AScenesRecordAndTheNpcTableGiveWhatIsShown) {
+    // Two NPCs share a sprite sheet (3 x 4 frames of 32 x 48 on magenta); the scene lists NPC 1, an
+    // index beyond the table, and NPC 0.
+    test::WriteBytes(ImageFilePath(project.project, "folk.bmp"), test::VillagerSheetBmp(0x3060C0));
+    std::vector<Npc> npcs(2, NewNpc());
+    for (Npc& n : npcs) {
+        n.spriteFile = "folk.bmp";
+        n.regionWidth = 96;
+        n.regionHeight = 192;
+        n.colourKey = 1;
+        n.keyRed = n.keyBlue = 255;
+        n.facingRow = {0, 1, 2, 3};
+    }
+    npcs[0].x = 2;
+    npcs[0].y = 3;
+    npcs[1].x = 5;
+    npcs[1].y = 1;
+    npcs[1].facing = 3;
+    NpcTable table;
+    BuildNpcTable(npcs, table);
+    const std::vector<MapMarker> markers = BuildNpcMarkers(project.project, {1, 9, 0}, table);
+    ASSERT_EQ(markers.size(), 3u);
+    EXPECT_EQ(markers[0].index, 1);
+    EXPECT_EQ(markers[0].position, QPoint(5 * 32, 32 - 16));
+    EXPECT_EQ(markers[0].image.size(), QSize(32, 48));
+    EXPECT_EQ(markers[1].index, 9);
+    EXPECT_TRUE(markers[1].image.isNull());
+    EXPECT_EQ(markers[2].position, QPoint(64, 96 - 16));
+    // The keyed background is clear, the figure opaque; NPC 1 faces up (hair where NPC 0 has a face).
+    EXPECT_EQ(markers[2].image.pixel(0, 0), 0u);
+    EXPECT_EQ(qAlpha(markers[2].image.pixel(16, 28)), 255);
+    EXPECT_NE(markers[0].image.pixel(16, 15), markers[2].image.pixel(16, 15));
+
+    Scene scene;
+    scene.name = "\x8c\xb4\x96\xec";
+    scene.mapDataFile = "field.bin";
+    scene.backgroundChipSet = "ground.bmp";
+    scene.layerChipSet = "upper.bmp";
+    scene.layerDrawMode = kDrawAlpha;
+    scene.layerColourKey = 1;
+    scene.layerKeyRed = 7;
+    MapViewScene shown = SceneOnMap(scene);
+    shown.npcMarkers = markers;
+    view->SetMode(MapViewMode::Placement, dialog.get());
+    view->ShowScene(shown);
+    EXPECT_EQ(view->caption(), QStringLiteral("原野"));
+    EXPECT_EQ(view->state().layerSpec, (DrawSpec{kDrawAlpha, 1, Rgb{7, 0, 0}}));
+    EXPECT_FALSE(view->state().chipSets.images[1].isNull());
+    // NPC 0 stands on cell (2, 3): its tunic shows there; the keyed corner shows the map.
+    const QImage f = view->ComposeFrame();
+    EXPECT_EQ(f.pixel(64 + 16, 80 + 28), markers[2].image.pixel(16, 28));
+    EXPECT_EQ(test::RgbAt(f, 64 + 1, 80 + 17), test::CellColour((2 + 3) % 7 + 1, 0));
+}
+
+// Pictures of the view over a village made in code, for looking at it: with LW_SCREENSHOT_DIR
+// naming the folder, the default 320 x 240 view in the placement mode (markers, the sprite being
+// placed in its red frame with its walking range, the hovered cell) and a larger one.
+TEST_F(MapViewWindowTest, Screenshots) {
+    const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
+    const QString out = QString::fromLocal8Bit(dir);
+    project.WriteData("village.bin", test::VillageMapBytes());
+    const auto image = [this](const std::string& name, const std::string& bytes) {
+        test::WriteBytes(ImageFilePath(project.project, name), bytes);
+        return ImageFilePath(project.project, name);
+    };
+    image("village_ground.bmp", test::VillageGroundBmp());
+    image("village_upper.bmp", test::VillageUpperBmp());
+    const auto villager = [&](const std::string& name, std::uint32_t tunic, int facing) {
+        return LoadKeyedImage(image(name, test::VillagerSheetBmp(tunic)), 32, 48 * facing, 32, 48, kDrawOpaque, 1, 255,
+                              0, 255);
+    };
+    const QImage chest = LoadKeyedImage(image("chest.bmp", test::ChestBmp()), 0, 0, 32, 32, kDrawOpaque, 1, 255, 0, 255);
+
+    MapViewScene scene;
+    scene.name = ToCp932(QStringLiteral("はじまりの村")).value();
+    scene.mapDataFile = "village.bin";
+    scene.backgroundChipSet = "village_ground.bmp";
+    scene.layerChipSet = "village_upper.bmp";
+    scene.layerSpec = DrawSpec{kDrawOpaque, 1, Rgb{255, 0, 255}};
+    scene.npcMarkers = {MarkerOnCell(0, 11, 10, villager("man.bmp", 0x3060C0, 0)),
+                        MarkerOnCell(1, 16, 11, villager("woman.bmp", 0xC04060, 1)),
+                        MarkerOnCell(2, 17, 8, villager("placed.bmp", 0x40A050, 0))};
+    scene.chestMarkers = {MarkerOnCell(0, 14, 9, chest)};
+    view->SetMode(MapViewMode::Placement, dialog.get());
+    view->ShowScene(scene);
+    MapViewState& s = view->state();
+    s.excludedNpc = 2;  // the NPC being placed shows as the placed sprite only
+    s.sprite.image = LoadImageFile(ImageFilePath(project.project, "placed.bmp"));
+    s.sprite.regionWidth = 96;
+    s.sprite.regionHeight = 192;
+    s.sprite.spec = scene.layerSpec;
+    s.sprite.position = QPoint(17, 8);
+    s.sprite.offset = 48 - 32;
+    s.sprite.rangeCentre = QPoint(17, 10);
+    s.sprite.rangeX = s.sprite.rangeY = 1;
+    s.sprite.showRange = true;
+    view->Show();
+    view->SetScroll(9 * 32 - 16, 5 * 32 + 16);
+    s.hover = QPoint(13, 12);
+    view->SetCaption(QStringLiteral("13 12"));
+    view->Repaint();
+    QApplication::processEvents();
+    EXPECT_TRUE(window()->grab().save(out + QStringLiteral("/map-view.png")));
+
+    view->SetMode(MapViewMode::Settings);
+    window()->resize(640 + window()->width() - 320, 480 + window()->height() - 240);
+    QApplication::processEvents();
+    view->SetScroll(4 * 32, 3 * 32);
+    QApplication::processEvents();
+    EXPECT_EQ(view->clientSize(), QSize(640, 480));
+    EXPECT_TRUE(window()->grab().save(out + QStringLiteral("/map-view-large.png")));
+}
+
+}  // namespace
+}  // namespace lw

@@ -1,0 +1,48 @@
+#include "support/core/scene_makers.h"
+
+namespace lw::test {
+
+Scene MakeRichScene() {
+    Scene s;
+    s.kind = 2;
+    s.name = "\x8a\x58 of the north";  // "街 of the north": a blank and a double-byte character
+    s.mapDataFile = "town.bin";
+    s.backgroundChipSet = "chips_bg.bmp";
+    s.layerChipSet = "chips_top.bmp";
+    s.layerDrawMode = 2;
+    s.layerColourKey = 1;
+    s.layerKeyRed = 255;
+    s.layerKeyGreen = 0;
+    s.layerKeyBlue = 128;
+    s.bgmIndex = 5;
+    s.mapAnimationFile = "map_anim0.txt";
+    for (int r = 0; r < kChipGridSize; ++r)
+        for (int c = 0; c < kChipGridSize; ++c) {
+            s.terrainAnimation[r][c] = (r * 16 + c) % 5;
+            s.terrainBattle[r][c] = (r + c) % 3;
+        }
+    s.battles = {{3, 50.0f, "bg_forest.bmp"}, {7, 12.0f, "bg_cave.bmp"}};
+    s.npcIndices = {0, 4, 2};
+    s.treasureIndices = {1, 9};
+    s.sceneChanges = {{3, 4, 4, 0}, {10, 0, 3, -1}};
+    s.eventPositions = {{kInnPosition, 5, 6, 0, 1, 0}, {kShopPosition, 7, 8, 3, 2, 4}, {kSignpostPosition, 1, 1, 4, -1, 0}};
+    s.groups = {
+        {"first group", {"nar 0", "? flag12 >= 3", "message 2", "!"}},
+        {"\x89\xef\x98\x62", {"talk 3", "", "battle 1 2 3 20 1 -1 "}},  // "会話"; a trailing blank kept
+        {"", {}},
+    };
+    return s;
+}
+
+std::string JoinLines(std::initializer_list<std::string_view> lines) {
+    std::string out;
+    bool first = true;
+    for (std::string_view l : lines) {
+        if (!first) out += "\r\n";
+        first = false;
+        out += l;
+    }
+    return out;
+}
+
+}  // namespace lw::test

@@ -1,0 +1,17 @@
+#pragma once
+// Scenes made in code for tests: one with something in every field and section.
+
+#include <string>
+
+#include "core/world/scene.h"
+
+namespace lw::test {
+
+// A scene with every section filled: 2 exits, 3 NPCs, 2 chests, 2 battles with both grids, a map
+// animation file, 3 event positions (one shop) and 3 groups, names with blanks and CP932 text.
+Scene MakeRichScene();
+
+// The lines of a file joined with CR LF, no line break after the last (the tag-file form).
+std::string JoinLines(std::initializer_list<std::string_view> lines);
+
+}  // namespace lw::test

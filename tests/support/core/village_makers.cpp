@@ -1,0 +1,284 @@
+#include "support/core/village_makers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/world/map_data.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/map_makers.h"
+
+namespace lw::test {
+
+namespace {
+
+// A repeatable pseudo-random byte for a position.
+std::uint32_t Hash(int x, int y, int seed) {
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u +
+                      static_cast<std::uint32_t>(seed) * 2246822519u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    return (h ^ (h >> 16)) & 0xFFu;
+}
+
+struct Colour {
+    int r, g, b;
+};
+std::uint32_t Pack(Colour c) {
+    const auto ch = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
+    return ch(c.r) << 16 | ch(c.g) << 8 | ch(c.b);
+}
+// The colour lightened (k > 0) or darkened (k < 0) by k.
+Colour Shade(Colour c, int k) { return {c.r + k, c.g + k, c.b + k}; }
+// The colour with a little noise of amplitude `amount`.
+Colour Noisy(Colour c, int x, int y, int seed, int amount) {
+    return Shade(c, static_cast<int>(Hash(x, y, seed) % static_cast<std::uint32_t>(2 * amount + 1)) - amount);
+}
+bool InEllipse(int x, int y, double cx, double cy, double rx, double ry) {
+    const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
+    return dx * dx + dy * dy <= 1.0;
+}
+
+constexpr int kChip = 32;
+constexpr int kChipsPerRow = 8;
+
+std::uint32_t Ground(int chip, int x, int y) {
+    const Colour grass{78, 142, 62};
+    switch (chip) {
+    case kGrass: return Pack(Hash(x, y, 3) < 18 ? Colour{60, 118, 48} : Noisy(grass, x, y, 1, 8));
+    case kGrassTuft: {
+        // Short blades in three clumps.
+        for (const auto& [cx, cy] : {std::pair{8, 10}, {22, 8}, {15, 24}}) {
+            const int dx = x - cx, dy = cy - y;
+            if (dy >= 0 && dy < 6 && (dx == -2 || dx == 0 || dx == 2) && std::abs(dx) <= 3 - dy / 2) {
+                return Pack(dy > 3 ? Colour{150, 190, 80} : Colour{52, 108, 40});
+            }
+        }
+        return Pack(Noisy(grass, x, y, 2, 8));
+    }
+    case kDarkGrass: return Pack(Noisy(Colour{60, 116, 52}, x, y, 4, 7));
+    case kWater: {
+        const bool crest = (y % 10 == 3 && (x + 6) % 16 < 7) || (y % 10 == 8 && (x + 14) % 16 < 6);
+        return Pack(crest ? Colour{150, 196, 236} : Noisy(Colour{50, 100, 180}, x, y, 5, 5));
+    }
+    case kSand: return Pack(Hash(x, y, 6) < 10 ? Colour{180, 150, 100} : Noisy(Colour{222, 200, 146}, x, y, 7, 8));
+    case kPath: {
+        if (Hash(x / 3, y / 3, 8) < 14 && Hash(x, y, 9) < 200) return Pack(Colour{132, 120, 108});  // pebbles
+        return Pack(Noisy(Colour{176, 134, 88}, x, y, 10, 10));
+    }
+    case kPaving: {
+        const int row = y / 8;
+        const int shift = row % 2 == 0 ? 0 : 8;
+        if (y % 8 == 7 || (x + shift) % 16 == 15) return Pack(Colour{96, 92, 88});  // mortar
+        const int stone = static_cast<int>(Hash((x + shift) / 16, row, 11) % 30) - 15;
+        return Pack(Noisy(Shade(Colour{176, 170, 160}, stone), x, y, 12, 5));
+    }
+    case kBridge: {
+        if (y < 3 || y > 28) return Pack(Colour{96, 64, 36});  // rails
+        if (x % 8 == 7) return Pack(Colour{70, 46, 26});       // gaps between the planks
+        return Pack(Noisy(Colour{156, 110, 64}, x, y, 13, 8));
+    }
+    default: return 0;
+    }
+}
+
+std::uint32_t Upper(int chip, int x, int y) {
+    const std::uint32_t key = kVillageKey;
+    switch (chip) {
+    case kTree: {
+        if (InEllipse(x, y, 16, 13, 13, 12)) {
+            const int light = (InEllipse(x, y, 12, 9, 8, 7) ? 22 : 0) - (InEllipse(x, y, 19, 18, 10, 7) ? 16 : 0);
+            return Pack(Noisy(Shade(Colour{44, 124, 44}, light), x, y, 20, 10));
+        }
+        if (x >= 13 && x <= 18 && y >= 22) return Pack(Noisy(Colour{110, 72, 40}, x, y, 21, 8));
+        return key;
+    }
+    case kPine: {
+        for (int tier = 0; tier < 3; ++tier) {
+            const int top = 1 + tier * 7, bottom = top + 11;
+            if (y >= top && y <= bottom && std::abs(x - 16) * 11 <= (y - top) * (6 + tier * 2)) {
+                return Pack(Noisy(Colour{32, 96 - tier * 6, 56}, x, y, 22, 8));
+            }
+        }
+        if (x >= 14 && x <= 17 && y >= 24 && y <= 30) return Pack(Colour{98, 64, 36});
+        return key;
+    }
+    case kBush:
+        if (InEllipse(x, y, 16, 21, 13, 9)) {
+            return Pack(Noisy(InEllipse(x, y, 12, 17, 7, 4) ? Colour{96, 170, 70} : Colour{58, 136, 50}, x, y, 23, 9));
+        }
+        return key;
+    case kRock:
+        if (InEllipse(x, y, 16, 21, 12, 8)) {
+            return Pack(Noisy(InEllipse(x, y, 13, 17, 7, 4) ? Colour{176, 176, 180} : Colour{120, 120, 126}, x, y,
+                              24, 7));
+        }
+        return key;
+    case kFlowers: {
+        const std::pair<int, int> spots[] = {{6, 8}, {20, 5}, {26, 18}, {11, 21}, {17, 27}, {4, 26}, {24, 28}};
+        const Colour petals[] = {{230, 60, 70}, {250, 220, 60}, {245, 245, 245}, {200, 90, 220}};
+        int i = 0;
+        for (const auto& [fx, fy] : spots) {
+            if (std::abs(x - fx) + std::abs(y - fy) <= 1) return Pack(x == fx && y == fy ? Colour{250, 200, 40} : petals[i % 4]);
+            if (x == fx && y > fy + 1 && y <= fy + 4) return Pack(Colour{40, 110, 40});
+            ++i;
+        }
+        return key;
+    }
+    case kRoof:
+        if (y % 6 == 5) return Pack(Colour{110, 40, 34});
+        return Pack(Noisy(Shade(Colour{176, 66, 52}, (x + (y / 6) * 4) % 8 == 0 ? -30 : 0), x, y, 25, 6));
+    case kWallDoor:
+    case kWall: {
+        if (y < 2 || x < 1 || x > 30) return Pack(Colour{96, 62, 36});  // timber frame
+        if (chip == kWallDoor && x >= 10 && x <= 21 && y >= 9) {
+            if (x == 10 || x == 21 || y == 9) return Pack(Colour{70, 42, 22});
+            if (x == 18 && y == 21) return Pack(Colour{230, 200, 80});  // knob
+            return Pack(Noisy(Colour{120, 76, 40}, x, y, 26, 6));
+        }
+        if (chip == kWall && x >= 8 && x <= 23 && y >= 7 && y <= 20) {
+            if (x == 8 || x == 23 || y == 7 || y == 20 || x == 15 || x == 16 || y == 13) return Pack(Colour{96, 62, 36});
+            return Pack(Colour{140 + (y - 7) * 4, 190, 230});
+        }
+        return Pack(Noisy(Colour{228, 214, 176}, x, y, 27, 5));
+    }
+    case kFence:
+        if ((x >= 3 && x <= 6) || (x >= 25 && x <= 28)) {
+            if (y >= 9 && y <= 29) return Pack(Colour{120, 82, 46});
+        }
+        if ((y >= 13 && y <= 15) || (y >= 22 && y <= 24)) return Pack(Colour{150, 104, 60});
+        return key;
+    case kSign:
+        if (x >= 5 && x <= 26 && y >= 5 && y <= 17) {
+            if (x == 5 || x == 26 || y == 5 || y == 17) return Pack(Colour{90, 58, 30});
+            if ((y == 9 || y == 13) && x >= 9 && x <= 22 && x % 5 != 0) return Pack(Colour{60, 40, 24});
+            return Pack(Noisy(Colour{196, 150, 96}, x, y, 28, 6));
+        }
+        if (x >= 14 && x <= 17 && y > 17) return Pack(Colour{110, 72, 40});
+        return key;
+    default: return key;
+    }
+}
+
+}  // namespace
+
+std::string VillageGroundBmp() {
+    return MakeBmp24(kChipsPerRow * kChip, 2 * kChip, [](int x, int y) {
+        return Ground(y / kChip * kChipsPerRow + x / kChip, x % kChip, y % kChip);
+    });
+}
+
+std::string VillageUpperBmp() {
+    return MakeBmp24(kChipsPerRow * kChip, 2 * kChip, [](int x, int y) {
+        return Upper(y / kChip * kChipsPerRow + x / kChip, x % kChip, y % kChip);
+    });
+}
+
+std::string VillageMapBytes() {
+    const int w = static_cast<int>(kVillageWidth), h = static_cast<int>(kVillageHeight);
+    std::vector<int> ground(static_cast<std::size_t>(w * h), kGrass), upper(static_cast<std::size_t>(w * h), 0);
+    const auto at = [w](std::vector<int>& v, int x, int y) -> int& { return v[static_cast<std::size_t>(y * w + x)]; };
+    constexpr int kPathRow = 15;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if ((x / 5 + y / 4) % 7 == 0) at(ground, x, y) = kDarkGrass;
+            if (Hash(x, y, 40) < 30) at(ground, x, y) = kGrassTuft;
+        }
+        // The river winds down the map, with sand on both banks.
+        const int cx = 21 + static_cast<int>(std::lround(2.0 * std::sin(y * 0.35)));
+        for (int x = cx - 2; x <= cx + 2; ++x) at(ground, x, y) = std::abs(x - cx) <= 1 ? kWater : kSand;
+    }
+    // The path crosses the map and the river.
+    for (int x = 0; x < w; ++x) {
+        int& g = at(ground, x, kPathRow);
+        g = g == kWater ? kBridge : kPath;
+    }
+    // The paved square and its house, a lane down to the path.
+    for (int y = 6; y <= 13; ++y) {
+        for (int x = 6; x <= 15; ++x) at(ground, x, y) = kPaving;
+    }
+    at(ground, 10, 14) = at(ground, 11, 14) = kPath;
+    for (int x = 8; x <= 13; ++x) {
+        at(upper, x, 6) = at(upper, x, 7) = kRoof;
+        at(upper, x, 8) = x == 10 ? kWallDoor : kWall;
+    }
+    at(upper, 13, 13) = kSign;
+    at(upper, 6, 12) = at(upper, 15, 12) = kBush;
+    // A cottage west of the square, its lane down to the path; fences along the path.
+    for (int x = 1; x <= 3; ++x) {
+        at(upper, x, 11) = at(upper, x, 12) = kRoof;
+        at(upper, x, 13) = x == 2 ? kWallDoor : kWall;
+    }
+    at(ground, 2, 14) = kPath;
+    at(upper, 4, 14) = at(upper, 5, 14) = kFence;
+    for (int x = 6; x <= 9; ++x) at(upper, x, 16) = kFence;
+    // Woods to the north-east and south-west, rocks by the river, bushes and flowers in the meadow.
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const int g = at(ground, x, y);
+            int& u = at(upper, x, y);
+            if (u != 0 || g == kPath || g == kPaving || g == kWater || g == kBridge) continue;
+            const std::uint32_t r = Hash(x, y, 41);
+            if (g == kSand) {
+                if (r < 40) u = kRock;
+                continue;
+            }
+            const bool northEastWoods = x >= 26 && y <= 11 && !(y >= kPathRow - 1 && y <= kPathRow + 1);
+            const bool southWestWoods = x <= 9 && y >= 23;
+            if ((northEastWoods && r < 150) || (southWestWoods && r < 120)) {
+                u = Hash(x, y, 42) < 128 ? kTree : kPine;
+            } else if (r < 10) {
+                u = kBush;
+            } else if (r < 24) {
+                u = kFlowers;
+            } else if (r < 28) {
+                u = kTree;
+            }
+        }
+    }
+    return MakeMapBytes(kVillageWidth, kVillageHeight, [&](std::uint32_t x, std::uint32_t y) {
+        const auto i = static_cast<std::size_t>(y * kVillageWidth + x);
+        return MakeMapCell(ground[i], upper[i]);
+    });
+}
+
+std::string VillagerSheetBmp(std::uint32_t tunicRgb) {
+    const Colour tunic{static_cast<int>(tunicRgb >> 16 & 0xFF), static_cast<int>(tunicRgb >> 8 & 0xFF),
+                       static_cast<int>(tunicRgb & 0xFF)};
+    return MakeBmp24(96, 192, [tunic](int px, int py) -> std::uint32_t {
+        const int column = px / 32, facing = py / 48, x = px % 32, y = py % 48;
+        const Colour skin{240, 200, 160}, hair{86, 54, 30};
+        // Legs: the side columns lift one foot.
+        const int lift = column == 0 ? 2 : 0, liftRight = column == 2 ? 2 : 0;
+        if (y >= 37 && y <= 45 - lift && x >= 11 && x <= 14) return Pack(y >= 43 - lift ? Colour{90, 56, 30} : Colour{52, 52, 92});
+        if (y >= 37 && y <= 45 - liftRight && x >= 17 && x <= 20) {
+            return Pack(y >= 43 - liftRight ? Colour{90, 56, 30} : Colour{52, 52, 92});
+        }
+        // Body and arms.
+        if (y >= 21 && y <= 37 && x >= 9 && x <= 22) return Pack(Shade(tunic, x < 12 ? 24 : (x > 19 ? -24 : 0)));
+        if (y >= 22 && y <= 34 && (x == 7 || x == 8 || x == 23 || x == 24)) {
+            return Pack(y >= 32 ? skin : Shade(tunic, -36));
+        }
+        // Head: hair on top, or all over from behind; eyes by the facing.
+        if (InEllipse(x, y, 16, 13, 8, 8.5)) {
+            if (facing == 3 || y < 10 || (facing == 1 && x > 19) || (facing == 2 && x < 12)) return Pack(hair);
+            const bool eye = y == 14 && ((facing == 0 && (x == 13 || x == 18)) || (facing == 1 && x == 11) ||
+                                         (facing == 2 && x == 20));
+            return Pack(eye ? Colour{30, 30, 40} : skin);
+        }
+        return kVillageKey;
+    });
+}
+
+std::string ChestBmp() {
+    return MakeBmp24(32, 32, [](int x, int y) -> std::uint32_t {
+        if (x < 3 || x > 28 || y < 9 || y > 29) return kVillageKey;
+        if (x == 3 || x == 28 || y == 9 || y == 29 || y == 16) return Pack(Colour{70, 40, 18});
+        if ((x >= 14 && x <= 17) || x == 6 || x == 25) {
+            if (x >= 14 && x <= 17 && y >= 15 && y <= 19) return Pack(Colour{60, 50, 30});  // the lock
+            return Pack(Colour{222, 182, 64});
+        }
+        return Pack(Noisy(y < 16 ? Colour{160, 100, 46} : Colour{138, 86, 40}, x, y, 30, 6));
+    });
+}
+
+}  // namespace lw::test
