@@ -156,8 +156,8 @@ std::string ImageBackSeed() {
     ImageTable t;
     PresetImageTable(ImageTableKind::Back, t);
     t.count = 22;
-    t.slots[1].fileName = "title.bmp";
-    t.slots[21] = ImageEntry{"menu.bmp", 2, 1, 255, 0, 255};
+    t.entries[1].fileName = "title.bmp";
+    t.entries[21] = ImageEntry{"menu.bmp", 2, 1, 255, 0, 255};
     return ImageTableBytes(ImageTableKind::Back, t);
 }
 void ImageBackRead(std::string_view bytes) {

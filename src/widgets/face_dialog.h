@@ -18,12 +18,7 @@
 #include <functional>
 #include <string>
 
-// The image lists name a member `slots`, which Qt's keyword macro of that name would rewrite when
-// a Qt header came first.
-#pragma push_macro("slots")
-#undef slots
 #include "core/media/image_lists.h"
-#pragma pop_macro("slots")
 #include "widgets/preview_dialog.h"
 
 class QCheckBox;

@@ -25,7 +25,7 @@ TEST(ImageTables, NewProjectWritesEveryPresetSlot) {
     TempProject tp;
     ImageTable back;
     back.count = 3;
-    back.slots[0].fileName = "stale.bmp";
+    back.entries[0].fileName = "stale.bmp";
     EXPECT_EQ(ReadStatus::Missing, LoadImageTable(tp.project, ImageTableKind::Back, back));
     ScriptedSaveUi ui;
     ASSERT_TRUE(SaveImageTable(tp.project, ImageTableKind::Back, back, ui));
@@ -52,7 +52,7 @@ TEST(ImageTables, TheFilesCountIsKeptAndWrittenWhole) {
     const std::string file25 = TableFile("image_back", "25", lines);
     ParseImageTable(file25, ImageTableKind::Back, t);
     EXPECT_EQ(t.count, 25);
-    EXPECT_EQ(t.slots[24], (ImageEntry{"p24.bmp", 2, 1, 10, 20, 30}));
+    EXPECT_EQ(t.entries[24], (ImageEntry{"p24.bmp", 2, 1, 10, 20, 30}));
     EXPECT_EQ(ImageTableBytes(ImageTableKind::Back, t), file25);
 
     // Above 256 the count is 256 and the lines beyond are passed over.
@@ -72,8 +72,8 @@ TEST(ImageTables, TheFilesCountIsKeptAndWrittenWhole) {
     // held before, so they are written as lines that read back the same.
     ParseImageTable(file25, ImageTableKind::Back, t);
     ParseImageTable(TableFile("image_back", "22", {"only.bmp 0 0 0 0 0"}), ImageTableKind::Back, t);
-    EXPECT_EQ(t.slots[1], ImageEntry{});
-    EXPECT_EQ(t.slots[21], ImageEntry{});
+    EXPECT_EQ(t.entries[1], ImageEntry{});
+    EXPECT_EQ(t.entries[21], ImageEntry{});
     EXPECT_EQ(ImageTableBytes(ImageTableKind::Back, t).find("p2"), std::string::npos);
 }
 
@@ -82,21 +82,21 @@ TEST(ImageTables, RecordLinesAsTheFormatCarriesThem) {
     // A blank ends the file name; missing numbers keep 0; the tags of the other table are not read.
     ParseImageTable(TableFile("image_back", "20", {"my back.bmp 2 1 3 4 5", "keyed.bmp 1 1", "", "x.bmp 1 1 300 -7 5"}),
                     ImageTableKind::Back, t);
-    EXPECT_EQ(t.slots[0].fileName, "my");
-    EXPECT_EQ(t.slots[0].drawMode, 0);  // "back.bmp" is not a number: the rest stay cleared
-    EXPECT_EQ(t.slots[1], (ImageEntry{"keyed.bmp", 1, 1, 0, 0, 0}));
-    EXPECT_EQ(t.slots[2], ImageEntry{});  // an empty line keeps the preset slot
-    EXPECT_EQ(t.slots[3], (ImageEntry{"x.bmp", 1, 1, 300, -7, 5}));  // kept as read
+    EXPECT_EQ(t.entries[0].fileName, "my");
+    EXPECT_EQ(t.entries[0].drawMode, 0);  // "back.bmp" is not a number: the rest stay cleared
+    EXPECT_EQ(t.entries[1], (ImageEntry{"keyed.bmp", 1, 1, 0, 0, 0}));
+    EXPECT_EQ(t.entries[2], ImageEntry{});  // an empty line keeps the preset slot
+    EXPECT_EQ(t.entries[3], (ImageEntry{"x.bmp", 1, 1, 300, -7, 5}));  // kept as read
     ParseImageTable(TableFile("image_back", "20", {"a.bmp 0 0 0 0 0"}), ImageTableKind::Select, t);
     EXPECT_EQ(t.count, 11);
-    EXPECT_EQ(t.slots[0].fileName, "?.bmp");
+    EXPECT_EQ(t.entries[0].fileName, "?.bmp");
 
     // A second data section starts again at slot 0.
     ParseImageTable(TableFile("image_sel", "11", {"a.bmp 0 0 0 0 0", "b.bmp 0 0 0 0 0"}) +
                         "\r\n<image_sel_data>\r\nc.bmp 0 0 0 0 0\r\n</image_sel_data>",
                     ImageTableKind::Select, t);
-    EXPECT_EQ(t.slots[0].fileName, "c.bmp");
-    EXPECT_EQ(t.slots[1].fileName, "b.bmp");
+    EXPECT_EQ(t.entries[0].fileName, "c.bmp");
+    EXPECT_EQ(t.entries[1].fileName, "b.bmp");
 
     EXPECT_EQ(ClampColourValue(300), 255);
     EXPECT_EQ(ClampColourValue(-4), 0);

@@ -156,11 +156,11 @@ TEST(TitleScreenRules, EditorRowsFlagsAndBackground) {
     // The chosen background clears slot 1 of the table, draw values included.
     ImageTable back;
     PresetImageTable(ImageTableKind::Back, back);
-    back.slots[1] = ImageEntry{"old.bmp", 2, 1, 4, 5, 6};
-    back.slots[2].fileName = "other.bmp";
+    back.entries[1] = ImageEntry{"old.bmp", 2, 1, 4, 5, 6};
+    back.entries[2].fileName = "other.bmp";
     SetTitleBackground(back, "title.bmp");
-    EXPECT_EQ(back.slots[1], (ImageEntry{"title.bmp", 0, 0, 0, 0, 0}));
-    EXPECT_EQ(back.slots[2].fileName, "other.bmp");
+    EXPECT_EQ(back.entries[1], (ImageEntry{"title.bmp", 0, 0, 0, 0, 0}));
+    EXPECT_EQ(back.entries[2].fileName, "other.bmp");
 }
 
 }  // namespace

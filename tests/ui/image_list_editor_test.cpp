@@ -28,8 +28,6 @@
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
 
-// ImageTable::slots, not Qt's keyword.
-#undef slots
 
 namespace lw {
 namespace {
@@ -142,14 +140,14 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
         Type(e->drawing()->greenSpin(), "300");
         Type(e->drawing()->redSpin(), "-4");
         EXPECT_EQ(e->drawing()->greenSpin()->value(), 255);
-        EXPECT_EQ(e->table().slots[17], (ImageEntry{"Frame.bmp", 0, 1, 0, 255, 255}));
+        EXPECT_EQ(e->table().entries[17], (ImageEntry{"Frame.bmp", 0, 1, 0, 255, 255}));
         // A value still being typed when another slot is chosen belongs to the slot it was typed for.
         e->drawing()->blueSpin()->setFocus();
         e->drawing()->blueSpin()->selectAll();
         QTest::keyClicks(e->drawing()->blueSpin(), "12");
         ClickRow(e->slotList(), 1);
-        EXPECT_EQ(e->table().slots[17].keyBlue, 12);
-        EXPECT_EQ(e->table().slots[3].keyBlue, 0);
+        EXPECT_EQ(e->table().entries[17].keyBlue, 12);
+        EXPECT_EQ(e->table().entries[3].keyBlue, 0);
         EXPECT_EQ(e->drawing()->blueSpin()->value(), 0);
 
         // "ロード画面背景" again shows its own values.
@@ -160,8 +158,8 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
         Click(e->okButton());
     });
     ImageTable expected = Preset(ImageTableKind::Back);
-    expected.slots[2] = ImageEntry{"sky.bmp", 1, 0, 0, 0, 0};
-    expected.slots[17] = ImageEntry{"Frame.bmp", 0, 1, 0, 255, 12};
+    expected.entries[2] = ImageEntry{"sky.bmp", 1, 0, 0, 0, 0};
+    expected.entries[17] = ImageEntry{"Frame.bmp", 0, 1, 0, 255, 12};
     const std::string written = tp.ReadData("image_back.txt");
     EXPECT_EQ(written, ImageTableBytes(ImageTableKind::Back, expected));
     EXPECT_NE(written.find("\r\n?.bmp 0 0 0 0 0\r\n?.bmp 0 0 0 0 0\r\nsky.bmp 1 0 0 0 0\r\n"), std::string::npos) << written;
@@ -206,11 +204,11 @@ TEST_F(ImageListEditorTest, CancelWritesNothing) {
 TEST_F(ImageListEditorTest, UnchangedOkKeepsAnOddTableByteForByte) {
     ImageTable odd = Preset(ImageTableKind::Back);
     odd.count = 25;
-    odd.slots[0] = ImageEntry{"hidden.bmp", 1, 0, 0, 0, 0};
-    odd.slots[2] = ImageEntry{"sky.bmp", 7, 2, 300, -1, 1000};
-    odd.slots[3] = ImageEntry{"sk", 0, 0, 0, 0, 0};  // begins "sky.bmp": shown as it, kept as "sk"
-    odd.slots[4] = ImageEntry{"gone.bmp", 2, 1, 1, 2, 3};
-    odd.slots[24] = ImageEntry{"late.bmp", 0, 1, 9, 9, 9};
+    odd.entries[0] = ImageEntry{"hidden.bmp", 1, 0, 0, 0, 0};
+    odd.entries[2] = ImageEntry{"sky.bmp", 7, 2, 300, -1, 1000};
+    odd.entries[3] = ImageEntry{"sk", 0, 0, 0, 0, 0};  // begins "sky.bmp": shown as it, kept as "sk"
+    odd.entries[4] = ImageEntry{"gone.bmp", 2, 1, 1, 2, 3};
+    odd.entries[24] = ImageEntry{"late.bmp", 0, 1, 9, 9, 9};
     const std::string bytes = ImageTableBytes(ImageTableKind::Back, odd);
     tp.WriteData("image_back.txt", bytes);
     Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
@@ -229,7 +227,7 @@ TEST_F(ImageListEditorTest, UnchangedOkKeepsAnOddTableByteForByte) {
 
 TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
     ImageTable table = Preset(ImageTableKind::Back);
-    table.slots[2].fileName = "sky.bmp";
+    table.entries[2].fileName = "sky.bmp";
     tp.WriteData("image_back.txt", ImageTableBytes(ImageTableKind::Back, table));
     Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
         ASSERT_TRUE(view().IsShown());

@@ -29,8 +29,6 @@
 #include "support/qt/modal.h"
 #include "widgets/image_chooser.h"
 
-// ImageTable::slots, not Qt's keyword.
-#undef slots
 
 namespace lw {
 namespace {
@@ -195,7 +193,7 @@ TEST_F(TitleScreenEditorTest, EditsAreClampedAsTypedAndOkWritesThem) {
         << title;
     ImageTable back;
     ASSERT_EQ(ReadStatus::Ok, LoadImageTable(tp.project, ImageTableKind::Back, back));
-    EXPECT_EQ(back.slots[1].fileName, "title.bmp");
+    EXPECT_EQ(back.entries[1].fileName, "title.bmp");
     EXPECT_EQ(back.count, 20);
 
     // Reopened, "ﾛｰﾄﾞ" is still off and its field greyed.
@@ -241,8 +239,8 @@ TEST_F(TitleScreenEditorTest, UnchangedOkKeepsAnOddFileByteForByte) {
     tp.WriteData("title.txt", odd);
     ImageTable table = Preset();
     table.count = 25;
-    table.slots[1] = ImageEntry{"title.bmp", 2, 1, 10, 20, 30};
-    table.slots[24].fileName = "late.bmp";
+    table.entries[1] = ImageEntry{"title.bmp", 2, 1, 10, 20, 30};
+    table.entries[24].fileName = "late.bmp";
     const std::string back = ImageTableBytes(ImageTableKind::Back, table);
     tp.WriteData("image_back.txt", back);
 

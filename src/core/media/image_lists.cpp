@@ -61,7 +61,7 @@ void WriteImageTable(TagWriter& w, ImageTableKind kind, const ImageTable& table)
     w.IntSection(f.numberTag, table.count);
     w.Open(f.dataTag);
     const int written = std::clamp(table.count, 0, kImageTableCapacity);
-    for (int i = 0; i < written; ++i) AppendRecord(w.BeginLine(), table.slots[static_cast<std::size_t>(i)], SlotLine());
+    for (int i = 0; i < written; ++i) AppendRecord(w.BeginLine(), table.entries[static_cast<std::size_t>(i)], SlotLine());
     w.Close(f.dataTag);
 }
 
@@ -85,7 +85,7 @@ void PresetImageTable(ImageTableKind kind, ImageTable& table) {
     table.count = FormatOf(kind).presetCount;
     // Every slot, not only the preset ones: a count above the lines of a file must write slots that
     // read back as they were written, never an empty name.
-    table.slots.fill(ImageEntry{});
+    table.entries.fill(ImageEntry{});
 }
 
 void ParseImageTable(std::string_view bytes, ImageTableKind kind, ImageTable& table) {
@@ -94,7 +94,7 @@ void ParseImageTable(std::string_view bytes, ImageTableKind kind, ImageTable& ta
     TagReader reader;
     BoundedList bounded{.count = table.count, .position = 0, .capacity = kImageTableCapacity};
     bounded.AddTo(reader, f.numberTag, f.dataTag, [&](int position, std::string_view line) {
-        ParseRecord(line, table.slots[static_cast<std::size_t>(position)], SlotLine());
+        ParseRecord(line, table.entries[static_cast<std::size_t>(position)], SlotLine());
     });
     reader.Read(bytes);
     table.count = bounded.count;

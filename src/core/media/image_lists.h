@@ -63,7 +63,7 @@ void SetSpec(ImageEntry& entry, const DrawSpec& spec);
 struct ImageTable {
     int count = 0;  // at most kImageTableCapacity after a read (a negative count stays as read and
                     // writes no slot); the preset count before it
-    std::array<ImageEntry, kImageTableCapacity> slots{};
+    std::array<ImageEntry, kImageTableCapacity> entries{};
 };
 
 // The table before any file is read: the preset count (20 or 11), and every slot named "?.bmp"

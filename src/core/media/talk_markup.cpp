@@ -109,7 +109,7 @@ std::string TalkWaitCommand(long long tenths) {
     return Markup("wait").Int(static_cast<long long>(Clamp(tenths, 0, kTalkWaitTenthsMax)) * kTalkWaitMsPerTenth).Done();
 }
 
-NumberRange RangeOf(NumberCommand command) {
+NumberCommandRange RangeOf(NumberCommand command) {
     switch (command) {
     case NumberCommand::ExperienceUp: return {-kExperienceLimit, kExperienceLimit, 100};
     case NumberCommand::TalkSpeed: return {0, kTalkSpeedLimit, 1};
@@ -122,7 +122,7 @@ NumberRange RangeOf(NumberCommand command) {
 bool IsTalkCommand(NumberCommand command) { return command != NumberCommand::ExperienceUp; }
 
 std::string BuildNumberCommand(NumberCommand command, long long typed) {
-    const NumberRange r = RangeOf(command);
+    const NumberCommandRange r = RangeOf(command);
     const int value = Clamp(typed, r.min, r.max);
     switch (command) {
     case NumberCommand::ExperienceUp: return BuildExperienceUp(value);

@@ -96,12 +96,12 @@ enum class NumberCommand {
     TalkDeleteAnimation,  // "<del_anim %d>", 0..255
     TalkWait,             // "<wait %d>", 0..1000 tenths of a second
 };
-struct NumberRange {
+struct NumberCommandRange {
     int min = 0;
     int max = 0;
     int step = 1;  // the spin's step: 100 while the range exceeds 10000
 };
-NumberRange RangeOf(NumberCommand command);
+NumberCommandRange RangeOf(NumberCommand command);
 bool IsTalkCommand(NumberCommand command);
 // The line for a typed value: clamped to the range, then built.
 std::string BuildNumberCommand(NumberCommand command, long long typed);

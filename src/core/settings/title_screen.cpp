@@ -166,7 +166,7 @@ int ClampTitleSpacing(long long value) { return Clamp(value, 0, 255); }
 int ClampTitleColour(long long value) { return Clamp(value, 0, 255); }
 
 void SetTitleBackground(ImageTable& backTable, std::string_view fileName) {
-    ImageEntry& slot = backTable.slots[kTitleBackgroundSlot];
+    ImageEntry& slot = backTable.entries[kTitleBackgroundSlot];
     slot = ImageEntry{};
     slot.fileName = CutCopy(fileName, kImageFileNameBytes);
 }

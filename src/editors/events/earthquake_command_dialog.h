@@ -15,6 +15,7 @@
 
 #include "core/events/event_commands.h"
 #include "editors/events/shared_command_dialog.h"
+#include "widgets/number_spin.h"
 
 class QComboBox;
 class QLineEdit;
@@ -38,10 +39,10 @@ public:
     // The values as the controls hold them now (typed text taken).
     QuakeCommand quake() const;
 
-    ClampingSpinBox* speedField() const { return speed_; }
-    ClampingSpinBox* xField() const { return x_; }
-    ClampingSpinBox* yField() const { return y_; }
-    ClampingSpinBox* countField() const { return count_; }
+    NumberSpin* speedField() const { return speed_; }
+    NumberSpin* xField() const { return x_; }
+    NumberSpin* yField() const { return y_; }
+    NumberSpin* countField() const { return count_; }
     QComboBox* groupChoice() const { return group_; }
     QLineEdit* explanation() const { return explanation_; }
     QPushButton* okButton() const { return ok_; }
@@ -54,10 +55,10 @@ private:
     CommandDialogMode mode_;
     std::vector<std::string> explanations_;
     std::string line_;
-    ClampingSpinBox* speed_;
-    ClampingSpinBox* x_;
-    ClampingSpinBox* y_;
-    ClampingSpinBox* count_;
+    NumberSpin* speed_;
+    NumberSpin* x_;
+    NumberSpin* y_;
+    NumberSpin* count_;
     QComboBox* group_;
     QLineEdit* explanation_;
     QPushButton* ok_;

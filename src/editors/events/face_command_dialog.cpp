@@ -1,6 +1,6 @@
-// Before any Qt header: image_lists.h has a member named "slots", which Qt defines as a macro.
-#include "core/media/image_lists.h"
 #include "editors/events/face_command_dialog.h"
+
+#include "core/media/image_lists.h"
 
 #include <QComboBox>
 #include <QGroupBox>

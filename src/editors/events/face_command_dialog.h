@@ -18,7 +18,6 @@ class QPushButton;
 
 namespace lw {
 
-// image_lists.h is kept out of headers that Qt's moc reads (it has a member named "slots").
 struct FaceEntry;
 
 class FaceCommandDialog : public PreviewDialog {

@@ -38,8 +38,8 @@ NumberCommandDialog::NumberCommandDialog(EditorContext&, NumberCommand command, 
     auto* layout = new QVBoxLayout(this);
     group_ = new QGroupBox(texts.label, this);
     auto* row = new QHBoxLayout(group_);
-    const NumberRange range = RangeOf(command);
-    number_ = new ClampingSpinBox(range.min, range.max, 0, group_);
+    const NumberCommandRange range = RangeOf(command);
+    number_ = new NumberSpin(range.min, range.max, 0, group_);
     number_->setSingleStep(range.step);
     number_->setMinimumWidth(120);
     row->addWidget(number_, 1);

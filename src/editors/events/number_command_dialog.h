@@ -16,6 +16,7 @@
 
 #include "core/media/talk_markup.h"
 #include "editors/events/shared_command_dialog.h"
+#include "widgets/number_spin.h"
 
 class QGroupBox;
 class QLabel;
@@ -34,7 +35,7 @@ public:
     CommandDialogMode mode() const { return IsTalkCommand(command_) ? CommandDialogMode::Talk : CommandDialogMode::Event; }
     const std::string& line() const { return line_; }
 
-    ClampingSpinBox* numberField() const { return number_; }
+    NumberSpin* numberField() const { return number_; }
     QGroupBox* group() const { return group_; }
     QLabel* unitLabel() const { return unit_; }  // nullptr but for the wait
     QPushButton* okButton() const { return ok_; }
@@ -47,7 +48,7 @@ private:
     NumberCommand command_;
     std::string line_;
     QGroupBox* group_;
-    ClampingSpinBox* number_;
+    NumberSpin* number_;
     QLabel* unit_ = nullptr;
     QPushButton* ok_;
     QPushButton* cancel_;

@@ -14,7 +14,6 @@
 // line() is the built text in CP932 bytes; it is empty until the dialog was confirmed.
 
 #include <QDialog>
-#include <QSpinBox>
 #include <optional>
 #include <string>
 
@@ -28,21 +27,5 @@ std::optional<std::string> RunForLine(Dialog& dialog) {
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.line();
 }
-
-// A spin box that takes any whole number typed into it and clamps it to its range when the typing
-// ends (Enter, leaving the field, or interpretText()), rather than refusing the keystroke that
-// leaves the range: 250 typed into 0..100 gives 100. Steps stay inside the range.
-class ClampingSpinBox : public QSpinBox {
-    Q_OBJECT
-public:
-    ClampingSpinBox(int minimum, int maximum, int value, QWidget* parent = nullptr);
-    // The value after taking what is typed now.
-    int TakenValue();
-
-protected:
-    QValidator::State validate(QString& text, int& pos) const override;
-    void fixup(QString& text) const override;
-    int valueFromText(const QString& text) const override;
-};
 
 }  // namespace lw

@@ -7,11 +7,7 @@
 #include <memory>
 #include <vector>
 
-// The image lists name a member `slots`, which Qt's keyword macro of that name would swallow.
-#pragma push_macro("slots")
-#undef slots
 #include "core/media/image_lists.h"
-#pragma pop_macro("slots")
 
 #include "core/media/effect_animation.h"
 #include "widgets/list_editor.h"

@@ -18,8 +18,6 @@
 #include "widgets/image_chooser.h"
 #include "widgets/read_guard.h"
 
-// ImageTable::slots, not Qt's keyword.
-#undef slots
 
 namespace lw {
 
@@ -75,7 +73,7 @@ ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, 
 
 ImageTableEditor::~ImageTableEditor() = default;
 
-ImageEntry& ImageTableEditor::slot() { return table_.slots[static_cast<std::size_t>(current_)]; }
+ImageEntry& ImageTableEditor::slot() { return table_.entries[static_cast<std::size_t>(current_)]; }
 
 void ImageTableEditor::SelectSlot(int row) {
     if (row < 0) return;

@@ -5,10 +5,7 @@
 // picture, and a click on it picks the key colour. OK writes the table, Cancel writes nothing.
 
 // The table names a member `slots`, which Qt's keyword macro of that name would swallow.
-#pragma push_macro("slots")
-#undef slots
 #include "core/media/image_lists.h"
-#pragma pop_macro("slots")
 
 #include "widgets/preview_dialog.h"
 

@@ -86,8 +86,8 @@ PositionCommandDialog::PositionCommandDialog(EditorContext& context, Target targ
 
     auto* positionBox = new QGroupBox(tr("位置"), this);
     auto* grid = new QHBoxLayout(positionBox);
-    x_ = new ClampingSpinBox(0, kTalkScreenWidth, 0, positionBox);
-    y_ = new ClampingSpinBox(0, kTalkScreenHeight, 0, positionBox);
+    x_ = new NumberSpin(0, kTalkScreenWidth, 0, positionBox);
+    y_ = new NumberSpin(0, kTalkScreenHeight, 0, positionBox);
     grid->addWidget(new QLabel(tr("X"), positionBox));
     grid->addWidget(x_, 1);
     grid->addWidget(new QLabel(tr("Y"), positionBox));
@@ -194,7 +194,7 @@ AnimationCommandDialog::AnimationCommandDialog(EditorContext& context, QWidget* 
 
     auto* idBox = new QGroupBox(tr("ｱﾆﾒ識別番号"), this);
     auto* idRow = new QHBoxLayout(idBox);
-    id_ = new ClampingSpinBox(0, kTalkAnimationIdMax, 0, idBox);
+    id_ = new NumberSpin(0, kTalkAnimationIdMax, 0, idBox);
     idRow->addWidget(id_);
     idRow->addStretch(1);
     layout->addWidget(idBox);

@@ -14,6 +14,7 @@
 
 #include "editors/events/shared_command_dialog.h"
 #include "widgets/preview_dialog.h"
+#include "widgets/number_spin.h"
 
 class QCheckBox;
 class QComboBox;
@@ -58,8 +59,8 @@ public:
     PositionCommandDialog(EditorContext& context, Target target, QWidget* parent = nullptr);
     const std::string& line() const { return line_; }
     QComboBox* imageChoice() const { return image_; }
-    ClampingSpinBox* xField() const { return x_; }
-    ClampingSpinBox* yField() const { return y_; }
+    NumberSpin* xField() const { return x_; }
+    NumberSpin* yField() const { return y_; }
     QPushButton* okButton() const { return ok_; }
 
 public slots:
@@ -75,8 +76,8 @@ private:
     Target target_;
     std::string line_;
     QComboBox* image_;
-    ClampingSpinBox* x_;
-    ClampingSpinBox* y_;
+    NumberSpin* x_;
+    NumberSpin* y_;
     QPushButton* ok_;
     QPushButton* cancel_;
 };
@@ -116,7 +117,7 @@ public:
     const std::string& line() const { return line_; }
     QComboBox* animationChoice() const { return animation_; }
     QCheckBox* showBox() const { return show_; }
-    ClampingSpinBox* idField() const { return id_; }
+    NumberSpin* idField() const { return id_; }
     QRadioButton* kindButton(int kind) const { return kinds_[kind]; }
     QRadioButton* textButton(int text) const { return texts_[text]; }
     QPushButton* okButton() const { return ok_; }
@@ -134,7 +135,7 @@ private:
     std::string line_;
     QComboBox* animation_;
     QCheckBox* show_;
-    ClampingSpinBox* id_;
+    NumberSpin* id_;
     QRadioButton* kinds_[3];
     QRadioButton* texts_[2];
     QPushButton* ok_;

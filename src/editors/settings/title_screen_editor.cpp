@@ -25,56 +25,26 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
+#include "widgets/number_spin.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
 
-// ImageTable::slots, not Qt's keyword.
-#undef slots
 
 namespace lw {
 
-// ---------------------------------------------------------------------------------------------
-// ClampingSpinBox
+namespace {
 
-ClampingSpinBox::ClampingSpinBox(int clampMin, int clampMax, int stepMin, int stepMax, QWidget* parent)
-    : QSpinBox(parent), stepMin_(stepMin), stepMax_(stepMax) {
-    setRange(clampMin, clampMax);
-    setMinimumWidth(64);
+// The title screen's number fields: the arrows step within one range while a typed number is taken
+// whatever it is and clamped to another (the size steps 8..100 but 3 typed stores 5).
+NumberSpin* TitleSpin(int clampMin, int clampMax, int stepMin, int stepMax, QWidget* parent) {
+    auto* spin = new NumberSpin(parent, clampMin, clampMax);
+    spin->SetStepRange(stepMin, stepMax);
+    spin->TakeTypingAtOnce();
+    spin->setMinimumWidth(64);
+    return spin;
 }
 
-QValidator::State ClampingSpinBox::validate(QString& text, int&) const {
-    const QString t = text.trimmed();
-    if (t.isEmpty() || t == QLatin1String("-")) return QValidator::Intermediate;
-    bool ok = false;
-    t.toLongLong(&ok);
-    if (ok) return QValidator::Acceptable;
-    // Digits beyond what a number holds are still a number typed: taken as the nearest end.
-    static const QRegularExpression digits(QStringLiteral("^-?[0-9]+$"));
-    return digits.match(t).hasMatch() ? QValidator::Acceptable : QValidator::Invalid;
-}
-
-int ClampingSpinBox::valueFromText(const QString& text) const {
-    const QString t = text.trimmed();
-    bool ok = false;
-    long long v = t.toLongLong(&ok);
-    if (!ok) v = t.startsWith(QLatin1Char('-')) ? minimum() : maximum();
-    return static_cast<int>(std::clamp<long long>(v, minimum(), maximum()));
-}
-
-void ClampingSpinBox::stepBy(int steps) {
-    const long long next = static_cast<long long>(value()) + steps;
-    setValue(static_cast<int>(std::clamp<long long>(next, stepMin_, stepMax_)));
-    selectAll();
-}
-
-QAbstractSpinBox::StepEnabled ClampingSpinBox::stepEnabled() const {
-    StepEnabled e = StepNone;
-    if (value() < stepMax_) e |= StepUpEnabled;
-    if (value() > stepMin_) e |= StepDownEnabled;
-    return e;
-}
-
-// ---------------------------------------------------------------------------------------------
+}  // namespace
 
 TitleMenuOverlay TitleMenuOverlayFor(const TitleScreen& title) {
     TitleMenuOverlay menu;
@@ -148,10 +118,10 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     // Where and how large the menu is drawn.
     auto* placement = new QGroupBox(QStringLiteral("ﾒﾆｭｰ表示"), this);
     auto* placementRow = new QHBoxLayout(placement);
-    x_ = new ClampingSpinBox(0, kTitleXMax, 0, 320, placement);
-    y_ = new ClampingSpinBox(0, kTitleYMax, 0, 240, placement);
-    size_ = new ClampingSpinBox(5, 255, 8, 100, placement);
-    spacing_ = new ClampingSpinBox(0, 255, 0, 240, placement);
+    x_ = TitleSpin(0, kTitleXMax, 0, 320, placement);
+    y_ = TitleSpin(0, kTitleYMax, 0, 240, placement);
+    size_ = TitleSpin(5, 255, 8, 100, placement);
+    spacing_ = TitleSpin(0, 255, 0, 240, placement);
     const std::pair<const char16_t*, QSpinBox*> placed[] = {{u"X", x_}, {u"Y", y_}, {u"ｻｲｽﾞ", size_}, {u"高さ間隔", spacing_}};
     for (const auto& [label, spin] : placed) {
         placementRow->addWidget(new QLabel(QString::fromUtf16(label), placement));
@@ -166,7 +136,7 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
         auto* group = new QGroupBox(kColourGroups[c], this);
         auto* grid = new QGridLayout(group);
         for (int k = 0; k < 3; ++k) {
-            auto* spin = new ClampingSpinBox(0, 255, 0, 255, group);
+            auto* spin = TitleSpin(0, 255, 0, 255, group);
             grid->addWidget(new QLabel(kComponents[k], group), k, 0);
             grid->addWidget(spin, k, 1);
             colours_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = spin;
@@ -263,7 +233,7 @@ void TitleScreenEditor::ShowRecord() {
     }
     {
         QSignalBlocker block(background_);
-        background_->LoadName(backTable_.slots[kTitleBackgroundSlot].fileName);
+        background_->LoadName(backTable_.entries[kTitleBackgroundSlot].fileName);
     }
     {
         QSignalBlocker block(bgm_);
@@ -323,7 +293,7 @@ void TitleScreenEditor::accept() {
         const std::string chosen = background_->ChosenName();
         if (background_->currentIndex() >= 0 && backRead_ != ReadStatus::Unreadable) {
             // The same picture chosen again keeps the slot's drawing values.
-            if (chosen != backTable_.slots[kTitleBackgroundSlot].fileName) SetTitleBackground(backTable_, chosen);
+            if (chosen != backTable_.entries[kTitleBackgroundSlot].fileName) SetTitleBackground(backTable_, chosen);
             SaveImageTable(context_.project, ImageTableKind::Back, backTable_, ui);
         }
         // "なし" is row 0; a music index the list does not hold stays as read until another is chosen.

@@ -7,16 +7,14 @@
 #include <array>
 
 // The background table names a member `slots`, which Qt's keyword macro of that name would swallow.
-#pragma push_macro("slots")
-#undef slots
 #include "core/media/image_lists.h"
 #include "core/settings/title_screen.h"
-#pragma pop_macro("slots")
 
 #include <QSpinBox>
 
 #include "render/image_view_state.h"
 #include "widgets/preview_dialog.h"
+#include "widgets/number_spin.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,25 +25,9 @@ namespace lw {
 
 struct EditorContext;
 class ImageChooser;
+
 class PlayOnSelect;
 
-// A number field whose arrows step within one range while a typed number is taken whatever it is
-// and clamped to another (the title screen's fields: the size steps 8..100 but 3 typed stores 5).
-class ClampingSpinBox : public QSpinBox {
-    Q_OBJECT
-public:
-    ClampingSpinBox(int clampMin, int clampMax, int stepMin, int stepMax, QWidget* parent = nullptr);
-    void stepBy(int steps) override;
-
-protected:
-    QValidator::State validate(QString& text, int& pos) const override;
-    int valueFromText(const QString& text) const override;
-    StepEnabled stepEnabled() const override;
-
-private:
-    int stepMin_;
-    int stepMax_;
-};
 
 // The menu the preview draws over the title background: position, spacing, size, the colours of
 // the first entry shown and of the others, and which slots are shown with which text.
@@ -101,11 +83,11 @@ private:
 
     std::array<QLineEdit*, kTitleEditorRows> texts_{};
     std::array<QCheckBox*, kTitleEditorRows> offs_{};
-    ClampingSpinBox* x_;
-    ClampingSpinBox* y_;
-    ClampingSpinBox* size_;
-    ClampingSpinBox* spacing_;
-    std::array<std::array<ClampingSpinBox*, 3>, 4> colours_{};
+    NumberSpin* x_;
+    NumberSpin* y_;
+    NumberSpin* size_;
+    NumberSpin* spacing_;
+    std::array<std::array<NumberSpin*, 3>, 4> colours_{};
     ImageChooser* background_;
     QCheckBox* showImage_;
     QComboBox* bgm_;
