@@ -9,6 +9,7 @@
 #include "core/project/project.h"
 #include "core/rules/items.h"
 #include "core/rules/levels.h"
+#include "core/rules/magic.h"
 #include "core/settings/game_settings.h"
 #include "core/settings/title_screen.h"
 #include "core/tagfile/string_list.h"
@@ -199,6 +200,25 @@ void GrowthRead(std::string_view bytes) { ParseGrowthList(bytes); }
 
 // ---- end of items, image lists, title screen, levels ---------------------------------------
 
+// ---- Magic -------------------------------------------------------------------------------------
+
+std::string MagicSeed() {
+    Magic fire;
+    fire.damage = 40;
+    fire.allTargets = 1;
+    fire.attackAnimation = 2;
+    fire.name = "\x89\xce";  // a CP932 word
+    fire.description = "Burns\r\n" + std::string(300, 'x');
+    return MagicListBytes({fire, Magic{}});
+}
+void MagicRead(std::string_view bytes) {
+    ParseMagicList(bytes);
+    std::vector<std::string> names;
+    ParseMagicNames(bytes, names);
+}
+
+// ---- end of magic ------------------------------------------------------------------------------
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -220,6 +240,8 @@ const std::vector<Reader>& Readers() {
         {"title.txt", TitleSeed, TitleRead},
         {"level_list.txt", LevelSeed, LevelRead},
         {"level_ability_list.txt", GrowthSeed, GrowthRead},
+        // magic
+        {"magic_list.txt", MagicSeed, MagicRead},
     };
     return readers;
 }
