@@ -3,6 +3,7 @@
 #include "editors/media/effect_list_editor.h"
 #include "editors/rules/level_list_editor.h"
 #include "editors/rules/level_up_editor.h"
+#include "editors/rules/magic_list_editor.h"
 #include "editors/settings/basic_settings_editor.h"
 #include "editors/rules/item_list_editor.h"
 
@@ -17,6 +18,7 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::LevelUp, [](EditorContext& c, QWidget* p) { RunLevelUpEditor(c, p); });
     registry.Register(HubEditor::BasicSettings, [](EditorContext& c, QWidget* p) { RunBasicSettingsEditor(c, p); });
     registry.Register(HubEditor::ItemList, [](EditorContext& c, QWidget* p) { RunItemListEditor(c, p); });
+    registry.Register(HubEditor::MagicList, [](EditorContext& c, QWidget* p) { RunMagicListEditor(c, p); });
 }
 
 }  // namespace lw
