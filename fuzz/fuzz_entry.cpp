@@ -16,6 +16,8 @@
 
 #ifdef LW_FUZZ_BMP
 #include "render/bitmap.h"
+// Qt's keyword macro would turn the image tables' `slots` member into nothing.
+#undef slots
 #endif
 
 namespace lw::fuzz {

@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <cstdlib>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -344,6 +348,41 @@ TEST_F(MagicEditorTest, AnUnreadableFileIsNeverSavedOver) {
     EXPECT_TRUE(services.messages[0].text.contains("magic_list.txt"));
     EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, kMagicFile)));
     EXPECT_EQ(context.effects.count(), 0);
+}
+
+// A screenshot of "魔法ﾘｽﾄ2" with the attack animation row selected and its animation beside it, for
+// looking at: run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR
+// naming the folder the PNG goes to. Without it the test is skipped.
+TEST_F(MagicEditorTest, Screenshot) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    Magic fire;
+    fire.name = Cp932(QStringLiteral("ファイア"));
+    fire.description = Cp932(QStringLiteral("炎で敵一体を焼く。\r\n消費は少ない。"));
+    fire.damage = 30;
+    fire.cost = 4;
+    fire.level = 3;
+    fire.attackAnimation = 1;
+    fire.sound = 1;
+    fire.learnable = 1;
+    tp.WriteData(kMagicFile, MagicListBytes({fire}));
+    Run([&](MagicListEditor* e) {
+        e->move(20, 20);
+        InProperties(e->panel()->editButton(), [&](MagicPropertyEditor* d) {
+            d->move(60, 60);
+            PropertyEditor* p = d->properties();
+            p->SelectRow(kMagicAnimationRow);
+            Click(p->showImageBox());
+            QTest::qWait(400);
+            ASSERT_TRUE(view().IsShown());
+            const QRect area = d->frameGeometry().united(view().window()->frameGeometry());
+            const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
+                                                                              area.width() + 16, area.height() + 16);
+            EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/magic-property-editor.png", "PNG"));
+            Click(d->cancelButton());
+        });
+        Click(e->cancelButton());
+    });
 }
 
 }  // namespace
