@@ -10,6 +10,7 @@
 #include "core/project/project.h"
 #include "core/rules/items.h"
 #include "core/rules/levels.h"
+#include "core/rules/magic.h"
 #include "core/settings/game_settings.h"
 #include "core/settings/title_screen.h"
 #include "core/tagfile/string_list.h"
@@ -276,6 +277,25 @@ void TalkRead(std::string_view bytes) {
 
 // ---- end of text list -----------------------------------------------------------------------
 
+// ---- Magic -------------------------------------------------------------------------------------
+
+std::string MagicSeed() {
+    Magic fire;
+    fire.damage = 40;
+    fire.allTargets = 1;
+    fire.attackAnimation = 2;
+    fire.name = "\x89\xce";  // a CP932 word
+    fire.description = "Burns\r\n" + std::string(300, 'x');
+    return MagicListBytes({fire, Magic{}});
+}
+void MagicRead(std::string_view bytes) {
+    ParseMagicList(bytes);
+    std::vector<std::string> names;
+    ParseMagicNames(bytes, names);
+}
+
+// ---- end of magic ------------------------------------------------------------------------------
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -304,6 +324,8 @@ const std::vector<Reader>& Readers() {
         {"scene%d.txt", SceneSeed, SceneRead},
         {"npc_list.txt", NpcSeed, NpcRead},
         {"treasure_list.txt", TreasureSeed, TreasureRead},
+        // magic
+        {"magic_list.txt", MagicSeed, MagicRead},
     };
     return readers;
 }

@@ -3,6 +3,7 @@
 #include "editors/media/effect_list_editor.h"
 #include "editors/rules/level_list_editor.h"
 #include "editors/rules/level_up_editor.h"
+#include "editors/rules/magic_list_editor.h"
 #include "editors/settings/basic_settings_editor.h"
 #include "editors/rules/item_list_editor.h"
 #include "editors/media/face_list_editor.h"
@@ -26,6 +27,7 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::FaceImages, [](EditorContext& c, QWidget* p) { RunFaceListEditor(c, p); });
     registry.Register(HubEditor::Title, [](EditorContext& c, QWidget* p) { RunTitleScreenEditor(c, p); });
     registry.Register(HubEditor::TextList, [](EditorContext& c, QWidget* p) { RunTalkListEditor(c, p); });
+    registry.Register(HubEditor::MagicList, [](EditorContext& c, QWidget* p) { RunMagicListEditor(c, p); });
 }
 
 }  // namespace lw

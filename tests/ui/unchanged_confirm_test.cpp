@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -17,16 +20,21 @@
 #include "app/editor_context.h"
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
+#include "core/rules/magic.h"
 #include "editors/media/audio_list_editor.h"
 #include "editors/media/effect_list_editor.h"
 #include "editors/media/effect_order_step.h"
 #include "editors/media/effect_position_step.h"
 #include "editors/media/effect_settings_step.h"
+#include "editors/rules/magic_list_editor.h"
+#include "editors/rules/magic_property_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/list_editor_panel.h"
+#include "widgets/number_spin.h"
+#include "widgets/property_editor.h"
 
 namespace lw {
 namespace {
@@ -123,6 +131,59 @@ void ConfirmBgmListUnchanged(EditorContext& context) {
     QTest::mouseClick(editor.okButton(), Qt::LeftButton);
 }
 
+// ---- the magic list: "編集..." on every spell, every row visited, "OK" --------------------------
+
+std::vector<Magic> StressedSpells() {
+    Magic a;
+    a.name = std::string("\x85\x40\x79", 3);  // bytes that are no CP932 text
+    a.description = "one#two##";           // written as read: "#" stands for a line break
+    a.damage = 9999999;                     // beyond the game's maximum ability value
+    a.agility = -40;
+    a.level = 300;
+    a.cost = -1;
+    a.healthState = 7;      // no such entry
+    a.attackAnimation = 40;  // no such animation
+    a.sound = -1;
+    a.learnable = 2;
+    a.allTargets = -3;
+    Magic b;                 // a new spell: no name, no description
+    b.attackAnimation = -1;  // no damage: the animation row is disabled and keeps its value
+    b.sound = 99;
+    Magic c;
+    c.name = "\x89\xce";
+    c.damage = 3;
+    c.attackAnimation = 0;
+    c.description = "x";
+    return {a, b, c};
+}
+
+void ConfirmEverySpellUnchanged(EditorContext& context) {
+    MagicListEditor editor(context, nullptr);
+    const int rows = editor.panel()->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        bool opened = false;
+        OnNextModal<MagicPropertyEditor>([&](MagicPropertyEditor* d) {
+            opened = true;
+            PropertyEditor* p = d->properties();
+            for (int r = 0; r < p->rowCount(); ++r) {
+                p->SelectRow(r);
+                for (QWidget* w : {static_cast<QWidget*>(p->textEdit()), static_cast<QWidget*>(p->longTextEdit()),
+                                   static_cast<QWidget*>(p->numberSpin())}) {
+                    if (!w->isEnabled()) continue;
+                    w->setFocus();
+                    p->labelList()->setFocus();
+                }
+            }
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+        ClickRow(editor.panel(), row);
+        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
+        test::CancelPendingModalWatches();
+        ASSERT_TRUE(opened) << "row " << row;
+    }
+    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+}
+
 const UnchangedCase kCases[] = {
     {"EffectAnimations", kEffectFile,
      [](const TempProject& tp) {
@@ -135,6 +196,14 @@ const UnchangedCase kCases[] = {
          return AudioListBytes(AudioList::Bgm, {std::string("\x85\x40\x79.mid", 7), "with blank.mid", "", "\x8b\xc8.mid"});
      },
      ConfirmBgmListUnchanged},
+    {"MagicList", kMagicFile,
+     [](const TempProject& tp) {
+         test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+         tp.WriteData(kEffectFile, EffectFileBytes(StressedEffects()));
+         tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"hit.wav"}));
+         return MagicListBytes(StressedSpells());
+     },
+     ConfirmEverySpellUnchanged},
 };
 
 class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};
