@@ -16,6 +16,8 @@
 
 #ifdef LW_FUZZ_BMP
 #include "render/bitmap.h"
+// Qt's "slots" keyword would swallow the image tables' member of that name below.
+#undef slots
 #endif
 
 namespace lw::fuzz {
