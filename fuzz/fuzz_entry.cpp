@@ -7,6 +7,7 @@
 #include "core/media/effect_animation.h"
 #include "core/media/image_lists.h"
 #include "core/media/talk_list.h"
+#include "core/media/narration_list.h"
 #include "core/project/project.h"
 #include "core/rules/items.h"
 #include "core/rules/levels.h"
@@ -296,6 +297,27 @@ void MagicRead(std::string_view bytes) {
 
 // ---- end of magic ------------------------------------------------------------------------------
 
+// ---- narrations ------------------------------------------------------------------------------
+
+// Both shapes in one seed: the flat list the editor writes, then a nested record of older files.
+std::string NarrationSeed() {
+    Narration a = NewNarrationDefaults();
+    a.image = "sky.bmp";
+    Narration b = a;
+    b.text = 2;
+    b.bgm = 1;
+    b.image = "\x96\xe9.bmp";  // a CP932 name
+    std::string bytes = NarrationListBytes({a, b});
+    bytes.replace(bytes.find("2\r\n"), 1, "3");
+    return bytes + "\r\n<narration_data>\r\n<narration_main_data>\r\n1 12 0 0 0 1 2 3 4 5 6 7 x.bmp 0"
+                   "\r\n</narration_main_data>\r\n</narration_data>";
+}
+void NarrationRead(std::string_view bytes) { ParseNarrationList(bytes); }
+std::string NarrationTextSeed() { return WriteStringList("talk_number", "talk_data", std::vector<std::string>{"a#b", "<wave 1>"}); }
+void NarrationTextRead(std::string_view bytes) { ParseNarrationTextChoices(bytes); }
+
+// ---- end of narrations -----------------------------------------------------------------------
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -326,6 +348,9 @@ const std::vector<Reader>& Readers() {
         {"treasure_list.txt", TreasureSeed, TreasureRead},
         // magic
         {"magic_list.txt", MagicSeed, MagicRead},
+        // narrations
+        {"narration_list.txt", NarrationSeed, NarrationRead},
+        {"talk_list.txt (narration texts)", NarrationTextSeed, NarrationTextRead},
     };
     return readers;
 }

@@ -10,6 +10,7 @@
 #include "editors/media/image_table_editor.h"
 #include "editors/settings/title_screen_editor.h"
 #include "editors/media/talk_list_editor.h"
+#include "editors/media/narration_list_editor.h"
 
 namespace lw {
 
@@ -28,6 +29,7 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::Title, [](EditorContext& c, QWidget* p) { RunTitleScreenEditor(c, p); });
     registry.Register(HubEditor::TextList, [](EditorContext& c, QWidget* p) { RunTalkListEditor(c, p); });
     registry.Register(HubEditor::MagicList, [](EditorContext& c, QWidget* p) { RunMagicListEditor(c, p); });
+    registry.Register(HubEditor::NarrationList, [](EditorContext& c, QWidget* p) { RunNarrationListEditor(c, p); });
 }
 
 }  // namespace lw

@@ -28,6 +28,9 @@
 #include "editors/media/effect_settings_step.h"
 #include "editors/rules/magic_list_editor.h"
 #include "editors/rules/magic_property_editor.h"
+#include "core/media/narration_list.h"
+#include "editors/media/narration_dialog.h"
+#include "editors/media/narration_list_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
@@ -174,12 +177,50 @@ void ConfirmEverySpellUnchanged(EditorContext& context) {
                     p->labelList()->setFocus();
                 }
             }
+// ---- narrations: "編集...", then "OK" in the narration dialog -----------------------------------
+
+std::vector<Narration> StressedNarrations() {
+    Narration a;
+    a.text = 99;  // no such text
+    a.size = 500;
+    a.red = 300;
+    a.green = -1;
+    a.blue = 256;
+    a.left = -20;
+    a.top = -2147483647 - 1;
+    a.right = 400;
+    a.bottom = 2147483647;
+    a.speed = 150;
+    a.wait = 2550;  // not a whole tenth
+    a.lastPageTime = -100;
+    a.image = "sk";  // begins an entry: that entry is shown
+    a.bgm = 57;      // no such music
+    Narration b = a;
+    b.image = std::string("\x85\x40\x79", 3);  // bytes that are no CP932 text
+    b.text = 0;
+    b.bgm = 2147483647;
+    b.speed = 0;
+    Narration c;
+    c.image = "gone.bmp";  // no longer in the image folder
+    c.bgm = -9;
+    c.text = -5;
+    return {a, b, c};
+}
+
+void ConfirmEveryNarrationUnchanged(EditorContext& context) {
+    NarrationListEditor editor(context, nullptr);
+    const int rows = editor.panel()->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        bool reached = false;
+        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+            reached = true;
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
         ClickRow(editor.panel(), row);
         QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
         test::CancelPendingModalWatches();
         ASSERT_TRUE(opened) << "row " << row;
+        ASSERT_TRUE(reached) << "row " << row;
     }
     QTest::mouseClick(editor.okButton(), Qt::LeftButton);
 }
@@ -204,6 +245,14 @@ const UnchangedCase kCases[] = {
          return MagicListBytes(StressedSpells());
      },
      ConfirmEverySpellUnchanged},
+    {"Narrations", kNarrationFile,
+     [](const TempProject& tp) {
+         test::WriteBytes(ImageFilePath(tp.project, "sky.bmp"), test::MakeSolidBmp24(32, 24, 0x203040));
+         tp.WriteData("midi_list.txt", AudioListBytes(AudioList::Bgm, {"a.mid"}));
+         tp.WriteData("talk_list.txt", "<talk_number>\r\n1\r\n</talk_number>\r\n<talk_data>\r\nhello\r\n</talk_data>");
+         return NarrationListBytes(StressedNarrations());
+     },
+     ConfirmEveryNarrationUnchanged},
 };
 
 class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};

@@ -1,0 +1,272 @@
+#include "editors/media/narration_dialog.h"
+
+#include <algorithm>
+#include <climits>
+#include <tuple>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "previews/image_view.h"
+#include "render/narration_frame.h"
+#include "widgets/audio_glue.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/image_chooser.h"
+#include "widgets/kept_value.h"
+#include "widgets/number_spin.h"
+#include "widgets/play_on_select.h"
+
+namespace lw {
+
+namespace {
+
+// A number field whose typed number is taken as it stands (a font size of 500 is 500), while its
+// arrows step only within the field's range, as a spin control beside an edit field does.
+class TypedNumberSpin : public QSpinBox {
+public:
+    TypedNumberSpin(QWidget* parent, int stepMin, int stepMax) : QSpinBox(parent), stepMin_(stepMin), stepMax_(stepMax) {
+        setRange(INT_MIN, INT_MAX);
+        setMinimumWidth(72);
+    }
+    void stepBy(int steps) override {
+        const long long next = static_cast<long long>(value()) + steps;
+        setValue(static_cast<int>(std::clamp<long long>(next, stepMin_, stepMax_)));
+    }
+
+protected:
+    StepEnabled stepEnabled() const override {
+        StepEnabled e = StepNone;
+        if (value() < stepMax_) e |= StepUpEnabled;
+        if (value() > stepMin_) e |= StepDownEnabled;
+        return e;
+    }
+
+private:
+    int stepMin_;
+    int stepMax_;
+};
+
+QLabel* Label(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+
+// The record of a time spin: the typed tenths times 100 once changed, else the stored milliseconds.
+int TimeValue(QSpinBox* spin, int stored) {
+    spin->interpretText();
+    return ChangedSinceLoad(spin) ? MillisecondsFromTenths(spin->value()) : stored;
+}
+
+}  // namespace
+
+NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWidget* parent)
+    : PreviewDialog(context, parent), record_(record), working_(record) {
+    setWindowTitle(QStringLiteral("ﾅﾚｰｼｮﾝ ﾘｽﾄ2"));
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QGridLayout();
+    layout->addLayout(top);
+
+    image_ = new ImageChooser(this);
+    image_->setMinimumContentsLength(20);
+    image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    top->addWidget(Label(QStringLiteral("画像"), this), 0, 0);
+    top->addWidget(image_, 0, 1);
+    top->addWidget(show_, 0, 2);
+
+    bgm_ = new QComboBox(this);
+    bgm_->setMinimumContentsLength(20);
+    bgm_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    play_ = new QCheckBox(QStringLiteral("再生"), this);
+    top->addWidget(Label(QStringLiteral("BGM"), this), 1, 0);
+    top->addWidget(bgm_, 1, 1);
+    top->addWidget(play_, 1, 2);
+
+    text_ = new QComboBox(this);
+    text_->setMinimumContentsLength(20);
+    text_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    top->addWidget(Label(QStringLiteral("文章"), this), 2, 0);
+    top->addWidget(text_, 2, 1, 1, 2);
+    whole_ = new QPlainTextEdit(this);
+    whole_->setReadOnly(true);
+    whole_->setMinimumHeight(70);
+    top->addWidget(whole_, 3, 1, 1, 2);
+    top->setColumnStretch(1, 1);
+
+    auto* middle = new QHBoxLayout();
+    layout->addLayout(middle);
+    auto* letters = new QGroupBox(QStringLiteral("文字"), this);
+    auto* lettersGrid = new QGridLayout(letters);
+    size_ = new TypedNumberSpin(letters, kNarrationSizeMin, kNarrationSizeMax);
+    speed_ = new NumberSpin(letters, kNarrationSpeedMin, kNarrationSpeedMax);
+    lettersGrid->addWidget(Label(QStringLiteral("ｻｲｽﾞ"), letters), 0, 0);
+    lettersGrid->addWidget(size_, 0, 1);
+    lettersGrid->addWidget(Label(QStringLiteral("速度"), letters), 1, 0);
+    lettersGrid->addWidget(speed_, 1, 1);
+    middle->addWidget(letters);
+
+    auto* rect = new QGroupBox(QStringLiteral("文字表示矩形"), this);
+    auto* rectGrid = new QGridLayout(rect);
+    left_ = new TypedNumberSpin(rect, 0, kNarrationScreenWidth);
+    top_ = new TypedNumberSpin(rect, 0, kNarrationScreenHeight);
+    right_ = new TypedNumberSpin(rect, 0, kNarrationScreenWidth);
+    bottom_ = new TypedNumberSpin(rect, 0, kNarrationScreenHeight);
+    rectGrid->addWidget(Label(QStringLiteral("左"), rect), 0, 0);
+    rectGrid->addWidget(left_, 0, 1);
+    rectGrid->addWidget(Label(QStringLiteral("上"), rect), 0, 2);
+    rectGrid->addWidget(top_, 0, 3);
+    rectGrid->addWidget(Label(QStringLiteral("右"), rect), 1, 0);
+    rectGrid->addWidget(right_, 1, 1);
+    rectGrid->addWidget(Label(QStringLiteral("下"), rect), 1, 2);
+    rectGrid->addWidget(bottom_, 1, 3);
+    middle->addWidget(rect);
+
+    auto* lower = new QHBoxLayout();
+    layout->addLayout(lower);
+    auto* times = new QGridLayout();
+    wait_ = new NumberSpin(this, 0, kNarrationTenthsMax);
+    lastPage_ = new NumberSpin(this, 0, kNarrationTenthsMax);
+    times->addWidget(Label(QStringLiteral("文字描画待ち時間"), this), 0, 0);
+    times->addWidget(wait_, 0, 1);
+    times->addWidget(Label(QStringLiteral("/10秒"), this), 0, 2);
+    times->addWidget(Label(QStringLiteral("最終ﾍﾟｰｼﾞ表示時間"), this), 1, 0);
+    times->addWidget(lastPage_, 1, 1);
+    times->addWidget(Label(QStringLiteral("/10秒"), this), 1, 2);
+    lower->addLayout(times);
+
+    auto* colour = new QGroupBox(QStringLiteral("文字色"), this);
+    auto* colourGrid = new QGridLayout(colour);
+    red_ = new TypedNumberSpin(colour, 0, 255);
+    green_ = new TypedNumberSpin(colour, 0, 255);
+    blue_ = new TypedNumberSpin(colour, 0, 255);
+    colourGrid->addWidget(Label(QStringLiteral("赤"), colour), 0, 0);
+    colourGrid->addWidget(red_, 0, 1);
+    colourGrid->addWidget(Label(QStringLiteral("緑"), colour), 1, 0);
+    colourGrid->addWidget(green_, 1, 1);
+    colourGrid->addWidget(Label(QStringLiteral("青"), colour), 2, 0);
+    colourGrid->addWidget(blue_, 2, 1);
+    lower->addWidget(colour);
+
+    auto* bottom = new QHBoxLayout();
+    bottom->addStretch(1);
+    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
+    layout->addLayout(bottom);
+
+    // The choices, as they are on disk now; loading the record plays and shows nothing yet.
+    LoadGameSettings(context_.project, context_.settings);
+    image_->Fill(context_.project, true);
+    image_->LoadName(working_.image);
+    LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm);
+    bgm_->insertItem(0, QStringLiteral("なし"));
+    LoadComboIndex(bgm_, working_.bgm >= -1 && working_.bgm < INT_MAX ? working_.bgm + 1 : -1);
+    LoadNarrationTextChoices(context_.project, texts_);
+    for (const std::string& t : texts_) text_->addItem(FromCp932(NarrationTextLabel(t)));
+    LoadComboIndex(text_, working_.text);
+
+    const std::vector<std::pair<QSpinBox*, int Narration::*>> typed = {
+        {size_, &Narration::size}, {left_, &Narration::left},   {top_, &Narration::top},    {right_, &Narration::right},
+        {bottom_, &Narration::bottom}, {red_, &Narration::red}, {green_, &Narration::green}, {blue_, &Narration::blue},
+    };
+    for (auto [spin, member] : typed) {
+        LoadSpin(spin, working_.*member);
+        // Every typed change is stored as it stands and shown at once.
+        connect(spin, &QSpinBox::valueChanged, this, [this, spin = spin, member = member] {
+            working_.*member = SpinValue(spin);
+            Refresh(false);
+        });
+    }
+    LoadSpin(speed_, working_.speed);
+    LoadSpinShowing(wait_, working_.wait, TenthsFromMilliseconds(working_.wait));
+    LoadSpinShowing(lastPage_, working_.lastPageTime, TenthsFromMilliseconds(working_.lastPageTime));
+
+    playOnSelect_ = new PlayOnSelect(bgm_, play_, context_, AudioKind::Bgm);
+    playOnSelect_->Reset();
+    show_->setChecked(true);
+
+    connect(image_, &QComboBox::currentIndexChanged, this, [this] { Refresh(true); });
+    connect(text_, &QComboBox::currentIndexChanged, this, [this] { Refresh(false); });
+    connect(show_, &QCheckBox::toggled, this, [this] { Refresh(true); });
+    Refresh(false);
+}
+
+NarrationDialog::~NarrationDialog() = default;
+
+void NarrationDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !view().IsOpen()) OpenPreview();
+}
+
+void NarrationDialog::OpenPreview() {
+    ImageView& v = view();
+    if (!v.IsOpen()) {
+        v.Open(this);
+        v.SetMode(ViewMode::Narration, this);
+        v.SetCursorShape(Qt::ArrowCursor);
+    }
+    Refresh(true);
+}
+
+std::optional<std::string_view> NarrationDialog::ChosenText() const {
+    const int row = text_->currentIndex();
+    if (row < 0 || row >= static_cast<int>(texts_.size())) return std::nullopt;
+    return std::string_view(texts_[static_cast<std::size_t>(row)]);
+}
+
+void NarrationDialog::Refresh(bool reloadPicture) {
+    const std::optional<std::string_view> text = ChosenText();
+    const QString shown = text ? FromCp932(*text) : QString();
+    if (whole_->toPlainText() != shown) whole_->setPlainText(shown);
+    ImageView& v = view();
+    SetNarrationPreview(v.state(), working_, text);
+    if (!v.IsOpen()) return;
+    if (reloadPicture || !v.IsShown()) {
+        v.ShowOrHideComboImage(this, image_, show_->isChecked());
+    } else {
+        v.Repaint();
+    }
+}
+
+void NarrationDialog::Leave() {
+    if (playOnSelect_) playOnSelect_->Stop();
+    view().SetMode(ViewMode::None);
+    view().Close();
+}
+
+void NarrationDialog::accept() {
+    Narration result = working_;
+    result.image = image_->ChosenName();
+    switch (CheckNarration(result)) {
+    case NarrationProblem::None: break;
+    case NarrationProblem::NoImage:
+        if (context_.services) context_.services->Inform(this, QStringLiteral("画像を選択してください"));
+        return;
+    case NarrationProblem::ImageNameHasBlank:
+        if (context_.services)
+            context_.services->Inform(this, QStringLiteral("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
+        return;
+    }
+    result.bgm = ChangedSinceLoad(bgm_) ? bgm_->currentIndex() - 1 : record_.bgm;
+    result.text = ComboIndexValue(text_);
+    speed_->interpretText();
+    result.speed = SpinValue(speed_);
+    result.wait = TimeValue(wait_, record_.wait);
+    result.lastPageTime = TimeValue(lastPage_, record_.lastPageTime);
+    record_ = result;
+    Leave();
+    done(QDialog::Accepted);
+}
+
+void NarrationDialog::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+}  // namespace lw

@@ -1,0 +1,117 @@
+#include "render/narration_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+
+#include "pictures.h"
+#include "render/text.h"
+
+namespace lw {
+namespace {
+
+using test::RgbAt;
+
+// Pixels of exactly `rgb` inside `area`.
+int Ink(const QImage& f, const QRect& area, QRgb rgb) {
+    int n = 0;
+    const QRect r = area.intersected(f.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += RgbAt(f, x, y) == rgb;
+    return n;
+}
+
+constexpr QRgb kSky = 0x203040;
+
+Narration At(int left, int top, int right, int bottom, int size = 12) {
+    Narration n = NewNarrationDefaults();
+    n.left = left;
+    n.top = top;
+    n.right = right;
+    n.bottom = bottom;
+    n.size = size;
+    return n;
+}
+
+TEST(NarrationFrame, TextLiesInItsRectangleInItsColourOverThePicture) {
+    const QImage sky = test::Solid(160, 120, kSky);
+    Narration n = At(40, 30, 120, 90);
+    n.red = 300;  // drawn as 44
+    n.green = 128;
+    n.blue = -256;  // drawn as 0
+    const std::string text = "\x95\x97\x82\xaa\x90\x81\x82\xad wind <wave 2> blows#on";  // 風が吹く
+    const QImage f = ComposeNarrationFrame(sky, n, text, TextFont{});
+    ASSERT_EQ(f.size(), sky.size());
+    const QRgb ink = 0x2C8000;
+    const QRect rect(40, 30, 80, 60);
+    EXPECT_GT(Ink(f, rect, ink), 30);
+    EXPECT_EQ(Ink(f, f.rect(), ink), Ink(f, rect, ink));  // nothing outside the rectangle
+    // Outside the rectangle the picture is untouched; inside, what is not ink is picture.
+    EXPECT_EQ(Ink(f, f.rect(), kSky) + Ink(f, rect, ink), 160 * 120);
+    // The text starts at the rectangle's top-left corner.
+    EXPECT_GT(Ink(f, QRect(40, 30, 16, 14), ink), 0);
+}
+
+TEST(NarrationFrame, WithoutTextOnlyThePictureShowsAndAnEmptyRectangleDrawsNothing) {
+    const QImage sky = test::Solid(64, 48, kSky);
+    EXPECT_EQ(Ink(ComposeNarrationFrame(sky, At(0, 0, 64, 48), std::nullopt, TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
+    // Right not past left, or bottom not below top: no room for text.
+    EXPECT_EQ(Ink(ComposeNarrationFrame(sky, At(30, 0, 30, 48), "text", TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
+    EXPECT_EQ(Ink(ComposeNarrationFrame(sky, At(0, 40, 64, 10), "text", TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
+    EXPECT_TRUE(ComposeNarrationFrame(QImage(), At(0, 0, 64, 48), "text", TextFont{}).isNull());
+}
+
+TEST(NarrationFrame, ExtremeTypedNumbersLayOutWithoutOverflow) {
+    const QImage sky = test::Solid(64, 48, kSky);
+    Narration n = At(-2147483647 - 1, 0, 2147483647, 2147483647, 2147483647);
+    const QImage f = ComposeNarrationFrame(sky, n, std::string(50, 'x'), TextFont{});
+    ASSERT_EQ(f.size(), sky.size());
+    n = At(0, 0, 64, 48, -5);  // a height of 0 or below takes the default height
+    EXPECT_GT(Ink(ComposeNarrationFrame(sky, n, "xxxx", TextFont{}), QRect(0, 0, 64, 48), 0xFFFFFF), 10);
+}
+
+TEST(NarrationFrame, OnlyTheFirst1023BytesOfTheTextAreLaidOut) {
+    // One long line at the smallest size: byte 1024 and later would be drawn right of the first
+    // 1023 characters.
+    const TextFont font;
+    const int advance = QFontMetrics(GameFont(font, 8)).horizontalAdvance(QString(1023, QLatin1Char('x')));
+    const int width = advance + 200;
+    const QImage sky = test::Solid(width, 16, kSky);
+    const Narration n = At(0, 0, width, 16, 8);
+    const std::string text = std::string(1023, 'x') + "WWWWWWWW";
+    const QRect beyond(advance + 1, 0, 199, 16);
+
+    const QImage cut = ComposeNarrationFrame(sky, n, text, font);
+    EXPECT_GT(Ink(cut, QRect(0, 0, advance, 16), 0xFFFFFF), 1000);
+    EXPECT_EQ(Ink(cut, beyond, 0xFFFFFF), 0);
+    // The same overlay with the whole text does draw there: the cut is what keeps it out.
+    ImageViewState whole;
+    whole.mode = ViewMode::Narration;
+    whole.main.image = sky;
+    whole.main.width = width;
+    whole.main.height = 16;
+    whole.narration = NarrationOverlayFor(n, text);
+    EXPECT_EQ(whole.narration.text.size(), 1023u);
+    whole.narration.text = text;
+    EXPECT_GT(Ink(ComposeImageView(whole, sky.size(), font), beyond, 0xFFFFFF), 10);
+
+    // A double-byte character that would end at byte 1024 is left out whole.
+    const std::string straddling = std::string(1022, 'x') + "\x82\xa0";  // あ
+    EXPECT_EQ(ComposeNarrationFrame(sky, n, straddling, font), ComposeNarrationFrame(sky, n, std::string(1022, 'x'), font));
+}
+
+TEST(NarrationFrame, SettingThePreviewReplacesTheOverlayAndNoTextClearsIt) {
+    ImageViewState s;
+    Narration n = At(1, 2, 3, 4, 20);
+    n.red = 256 + 9;
+    SetNarrationPreview(s, n, std::string_view("abc"));
+    EXPECT_EQ(s.narration.text, "abc");
+    EXPECT_EQ(s.narration.fontHeight, 20);
+    EXPECT_EQ(s.narration.left + s.narration.top + s.narration.right + s.narration.bottom, 10);
+    EXPECT_EQ(s.narration.colour, (Rgb{9, 255, 255}));
+    SetNarrationPreview(s, n, std::nullopt);
+    EXPECT_TRUE(s.narration.text.empty());
+}
+
+}  // namespace
+}  // namespace lw

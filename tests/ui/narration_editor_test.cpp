@@ -1,0 +1,305 @@
+// The narration editors "ﾅﾚｰｼｮﾝﾘｽﾄ1" and "ﾅﾚｰｼｮﾝ ﾘｽﾄ2" end to end through their widgets: a project
+// with two pictures, two pieces of music played by a real player on SDL's dummy driver, and a text
+// list of three texts.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <optional>
+
+#include "app/editor_context.h"
+#include "audio/music_player.h"
+#include "core/media/audio_lists.h"
+#include "core/media/narration_list.h"
+#include "core/tagfile/string_list.h"
+#include "editors/media/narration_dialog.h"
+#include "editors/media/narration_list_editor.h"
+#include "previews/image_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/media_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/audio_glue.h"
+#include "widgets/image_chooser.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::OnNextModal;
+using test::TempProject;
+
+const std::string kNone = "\x82\xc8\x82\xb5";                        // なし
+const std::string kSunset = "\x97\x5b\x8f\xc4\x82\xaf\x82\xcc\x92\xac";  // 夕焼けの町
+
+class NarrationEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    std::optional<MusicPlayer> player;
+    EditorContext context;
+
+    void SetUp() override {
+        if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
+        player.emplace(AudioMessagesTo(services));
+        ASSERT_TRUE(player->Initialise());
+        context.project = tp.project;
+        context.services = &services;
+        context.player = &*player;
+        test::WriteBytes(ImageFilePath(tp.project, "sky.bmp"), test::MakeSolidBmp24(160, 120, 0x203040));
+        test::WriteBytes(ImageFilePath(tp.project, "town.bmp"), test::MakeSolidBmp24(100, 80, 0x406020));
+        for (const char* name : {"intro.wav", "theme.wav"}) test::WriteBytes(AudioFilePath(tp.project, name), test::MakeWav({{1000, 3000}}));
+        tp.WriteData("midi_list.txt", AudioListBytes(AudioList::Bgm, {"intro.wav", "theme.wav"}));
+        tp.WriteData("talk_list.txt", WriteStringList("talk_number", "talk_data",
+                                                      std::vector<std::string>{"first#text", kSunset + "<wave 1>*end", std::string(40, 'z')}));
+    }
+    void TearDown() override {
+        test::CancelPendingModalWatches();
+        player->Shutdown();
+    }
+
+    ImageView& view() { return *context.imageView; }
+    bool HasFile() const { return std::filesystem::exists(DataFilePath(tp.project, kNarrationFile)); }
+
+    static void Type(QSpinBox* s, int value) {
+        s->setFocus();
+        s->selectAll();
+        QTest::keyClicks(s, QString::number(value));
+    }
+    static void ClickRow(ListEditorPanel* panel, int row) {
+        QTreeWidget* v = panel->view();
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
+    }
+    static QStringList Items(const QComboBox* c) {
+        QStringList out;
+        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
+        return out;
+    }
+    // Runs `drive` on the shown list editor; it is cancelled afterwards if still open.
+    void RunEditor(const std::function<void(NarrationListEditor&)>& drive) {
+        NarrationListEditor editor(context, nullptr);
+        QTimer::singleShot(0, [&] {
+            drive(editor);
+            if (editor.isVisible()) editor.reject();
+        });
+        editor.exec();
+    }
+};
+
+TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
+    RunEditor([&](NarrationListEditor& e) {
+        EXPECT_EQ(e.windowTitle(), "ﾅﾚｰｼｮﾝﾘｽﾄ1");
+        EXPECT_EQ(e.panel()->rowCount(), 0);
+        EXPECT_FALSE(e.okButton()->isEnabled());  // an empty list cannot be saved
+        EXPECT_EQ(e.panel()->addButton()->text(), "追加...");
+
+        bool reached = false;
+        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+            reached = true;
+            EXPECT_EQ(d->windowTitle(), "ﾅﾚｰｼｮﾝ ﾘｽﾄ2");
+            EXPECT_EQ(Items(d->imageChoice()), (QStringList{"なし", "sky.bmp", "town.bmp"}));
+            EXPECT_EQ(Items(d->bgmChoice()), (QStringList{"なし", "intro.wav", "theme.wav"}));
+            EXPECT_EQ(Items(d->textChoice()).size(), 3);
+            EXPECT_EQ(d->textChoice()->itemText(2), QString(31, u'z'));  // 31 bytes shown
+            EXPECT_EQ(d->bgmChoice()->currentIndex(), 0);                 // "なし" for -1
+            EXPECT_EQ(d->textChoice()->currentIndex(), -1);
+            EXPECT_TRUE(d->showBox()->isChecked());
+            EXPECT_FALSE(d->playBox()->isChecked());
+            EXPECT_EQ(d->sizeSpin()->value(), 15);
+            EXPECT_EQ(d->rightSpin()->value(), 320);
+            EXPECT_EQ(view().state().mode, ViewMode::Narration);
+
+            // "再生" plays what is chosen in "BGM".
+            QTest::mouseClick(d->playBox(), Qt::LeftButton, {}, QPoint(6, d->playBox()->height() / 2));
+            d->bgmChoice()->setCurrentIndex(2);
+            EXPECT_EQ(player->MusicSlotFile(0).filename(), "theme.wav");
+            EXPECT_TRUE(player->MusicPlaying());
+
+            // Without a picture OK refuses and the dialog stays.
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+            EXPECT_TRUE(services.texts().contains("画像を選択してください"));
+            ASSERT_TRUE(d->isVisible());
+
+            d->imageChoice()->SelectByPrefix("sky");
+            EXPECT_TRUE(view().IsShown());
+            d->textChoice()->setCurrentIndex(1);
+            EXPECT_EQ(d->wholeText()->toPlainText(), QString::fromUtf8("夕焼けの町<wave 1>*end"));
+            Type(d->sizeSpin(), 500);  // typed sizes are not clamped
+            Type(d->leftSpin(), 8);
+            Type(d->redSpin(), 300);
+            Type(d->speedSpin(), 150);  // the speed is: 100
+            Type(d->waitSpin(), 25);
+            Type(d->lastPageSpin(), 7);
+            EXPECT_EQ(d->working().size, 500);
+            EXPECT_EQ(view().state().narration.fontHeight, 500);
+            EXPECT_EQ(view().state().narration.left, 8);
+            EXPECT_EQ(view().state().narration.colour, (Rgb{44, 255, 255}));
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(e.panel()->addButton(), Qt::LeftButton);
+        ASSERT_TRUE(reached);
+        EXPECT_FALSE(player->MusicPlaying());  // stopped when the dialog closed
+        EXPECT_EQ(e.panel()->rowCount(), 1);
+        EXPECT_EQ(e.panel()->rowText(0), "sky.bmp");
+        EXPECT_EQ(e.panel()->selectedRow(), 0);
+        EXPECT_TRUE(view().IsShown());  // the list shows the selected narration's picture
+        EXPECT_EQ(view().state().mode, ViewMode::None);
+
+        // A second one of which only "なし" is chosen as picture.
+        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+            d->imageChoice()->setCurrentIndex(0);
+            EXPECT_FALSE(view().IsShown());
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(e.panel()->addButton(), Qt::LeftButton);
+        EXPECT_EQ(e.panel()->rowText(1), "なし");
+        EXPECT_FALSE(view().IsShown());
+        QTest::mouseClick(e.okButton(), Qt::LeftButton);
+    });
+    EXPECT_EQ(tp.ReadData(kNarrationFile),
+              "<narration_number>\r\n2\r\n</narration_number>\r\n<narration_data>\r\n"
+              "1 500 300 255 255 8 0 320 240 100 2500 700 sky.bmp 1\r\n"
+              "-1 15 255 255 255 0 0 320 240 4 0 0 " + kNone + " -1\r\n</narration_data>");
+    EXPECT_FALSE(view().IsOpen());
+}
+
+TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelAnywhereWritesNothing) {
+    Narration n = NewNarrationDefaults();
+    n.image = "town.bmp";
+    n.text = 0;
+    n.size = 20;
+    tp.WriteData(kNarrationFile, NarrationListBytes({n, n}));
+    const std::string before = tp.ReadData(kNarrationFile);
+
+    RunEditor([&](NarrationListEditor& e) {
+        ASSERT_EQ(e.panel()->rowCount(), 2);
+        EXPECT_EQ(e.panel()->selectedRow(), 0);
+        ClickRow(e.panel(), 1);
+        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+            EXPECT_EQ(d->imageChoice()->currentText(), "town.bmp");
+            EXPECT_EQ(d->textChoice()->currentIndex(), 0);
+            EXPECT_EQ(d->wholeText()->toPlainText(), "first#text");
+            EXPECT_EQ(view().state().narration.text, "first#text");
+            // The preview lays the text out in white over the picture.
+            const QImage frame = view().ComposeFrame();
+            int ink = 0;
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 100; ++x) ink += (frame.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+            EXPECT_GT(ink, 20);
+            d->imageChoice()->SelectByPrefix("sky");
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(e.panel()->editButton(), Qt::LeftButton);
+        EXPECT_EQ(e.panel()->rowText(1), "sky.bmp");
+        EXPECT_EQ(e.panel()->selectedRow(), 1);
+
+        // Cancel in the dialog changes nothing.
+        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+            d->imageChoice()->SelectByPrefix("town");
+            Type(d->sizeSpin(), 44);
+            QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(e.panel()->editButton(), Qt::LeftButton);
+        EXPECT_EQ(e.narrations()[1].image, "sky.bmp");
+        EXPECT_EQ(e.narrations()[1].size, 20);
+        QTest::mouseClick(e.cancelButton(), Qt::LeftButton);
+    });
+    EXPECT_EQ(tp.ReadData(kNarrationFile), before);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(NarrationEditorTest, MissingFileStartsEmptyAndCancelCreatesNothing) {
+    RunEditor([&](NarrationListEditor& e) {
+        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+            d->imageChoice()->SelectByPrefix("sky");
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(e.panel()->addButton(), Qt::LeftButton);
+        EXPECT_EQ(e.panel()->rowCount(), 1);
+        QTest::mouseClick(e.cancelButton(), Qt::LeftButton);
+    });
+    EXPECT_FALSE(HasFile());
+}
+
+TEST_F(NarrationEditorTest, AnUnreadableFileIsNeverSavedOver) {
+    // Larger than any list file is read (sparse: takes no disk space).
+    const std::filesystem::path path = DataFilePath(tp.project, kNarrationFile);
+    tp.WriteData(kNarrationFile, NarrationListBytes({NewNarrationDefaults()}));
+    const std::uintmax_t size = kListFileCeiling + 1;
+    std::filesystem::resize_file(path, size);
+    EXPECT_EQ(RunNarrationListEditor(context, nullptr), 0);
+    ASSERT_EQ(services.messages.size(), 1u);
+    // Even confirmed, the editor leaves the file alone.
+    NarrationListEditor editor(context, nullptr);
+    EXPECT_EQ(editor.loadStatus(), ReadStatus::Unreadable);
+    QTimer::singleShot(0, [&] { editor.accept(); });
+    editor.exec();
+    EXPECT_EQ(std::filesystem::file_size(path), size);
+}
+
+// A screenshot of a narration with its preview, for looking at it: run under a real display
+// (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
+// Without it the test is skipped.
+TEST_F(NarrationEditorTest, Screenshot) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    // An evening sky over a row of houses, 320 x 240 as the game's screen.
+    QImage sky(320, 240, QImage::Format_RGB32);
+    QPainter p(&sky);
+    for (int y = 0; y < 240; ++y) p.fillRect(0, y, 320, 1, QColor(40 + y / 2, 30 + y / 5, 90 - y / 4));
+    p.setBrush(QColor(240, 150, 60));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPoint(250, 190), 34, 34);
+    p.setBrush(QColor(25, 20, 35));
+    for (int i = 0; i < 8; ++i) p.drawRect(i * 42, 180 - (i % 3) * 14, 36, 80);
+    p.end();
+    test::WriteBytes(ImageFilePath(tp.project, "evening.bmp"),
+                     test::MakeBmp24(320, 240, [&](int x, int y) { return static_cast<std::uint32_t>(sky.pixel(x, y) & 0xFFFFFFu); }));
+    const std::string story = "\x97\x5b\x8f\xc4\x82\xaf\x82\xcc\x92\xac\x82\xc9\x81\x41\x8d\xa1\x93\xfa\x82\xe0"
+                              "\x95\x97\x82\xaa\x90\x81\x82\xad\x81\x42#<wave 1>\x97\xb7\x82\xcc\x8e\x6e\x82\xdc\x82\xe8\x82\xbe\x81\x42";
+    tp.WriteData("talk_list.txt", WriteStringList("talk_number", "talk_data", std::vector<std::string>{"first#text", story}));
+    Narration n = NewNarrationDefaults();
+    n.image = "evening.bmp";
+    n.text = 1;
+    n.left = 20;
+    n.top = 24;
+    n.right = 300;
+    n.bottom = 150;
+    n.size = 16;
+    n.red = 255;
+    n.green = 240;
+    n.blue = 200;
+    n.bgm = 1;
+    n.wait = 1500;
+    tp.WriteData(kNarrationFile, NarrationListBytes({n}));
+    bool shot = false;
+    RunEditor([&](NarrationListEditor& e) {
+        e.move(700, 420);
+        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+            d->move(40, 40);
+            QTest::qWait(500);
+            QRect area = d->frameGeometry();
+            if (view().IsShown()) area = area.united(view().window()->frameGeometry());
+            const QPixmap pix = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
+                                                                            area.width() + 16, area.height() + 16);
+            shot = pix.save(QString::fromLocal8Bit(dir) + "/narration.png", "PNG");
+            QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(e.panel()->editButton(), Qt::LeftButton);
+    });
+    EXPECT_TRUE(shot);
+}
+
+}  // namespace
+}  // namespace lw
