@@ -5,6 +5,8 @@
 #include "editors/rules/level_up_editor.h"
 #include "editors/settings/basic_settings_editor.h"
 #include "editors/rules/item_list_editor.h"
+#include "editors/rules/monster_list_editor.h"
+#include "editors/rules/enemy_unit_editor.h"
 
 namespace lw {
 
@@ -17,6 +19,8 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::LevelUp, [](EditorContext& c, QWidget* p) { RunLevelUpEditor(c, p); });
     registry.Register(HubEditor::BasicSettings, [](EditorContext& c, QWidget* p) { RunBasicSettingsEditor(c, p); });
     registry.Register(HubEditor::ItemList, [](EditorContext& c, QWidget* p) { RunItemListEditor(c, p); });
+    registry.Register(HubEditor::MonsterList, [](EditorContext& c, QWidget* p) { RunMonsterListEditor(c, p); });
+    registry.Register(HubEditor::EnemyUnitList, [](EditorContext& c, QWidget* p) { RunEnemyUnitListEditor(c, p); });
 }
 
 }  // namespace lw
