@@ -34,7 +34,7 @@ TEST(EnemyList, RoundTripWithBlankNamesAndUnnamedUnits) {
     ASSERT_EQ(units.size(), 2u);
     EXPECT_EQ(units[0].name, "big slime party");
     EXPECT_EQ(units[0].formationCount, 2);
-    const Formation& a = units[0].formations[0];
+    const Formation a = FormationAt(units[0], 0);
     EXPECT_EQ(a.monster, (std::array<int, 6>{1, 2, 0, 3, 0, 0}));
     EXPECT_EQ(a.boss, 4);
     EXPECT_FLOAT_EQ(a.rate, 0.5f);
@@ -49,7 +49,7 @@ TEST(EnemyList, RoundTripWithBlankNamesAndUnnamedUnits) {
     EXPECT_EQ(UnitRowText(units[0]), "big slime party");
     EXPECT_EQ(UnitRowText(units[1]), "1 \x91\xcc");
     EXPECT_EQ(FormationRowText(a), "1 2 0 3 0 0");
-    EXPECT_EQ(RateRowText(units[0].formations[1]), "29 %");
+    EXPECT_EQ(RateRowText(FormationAt(units[0], 1)), "29 %");
 
     std::vector<EnemyUnitChoice> choices;
     ParseEnemyUnitChoices(bytes, choices);
@@ -62,8 +62,9 @@ TEST(EnemyList, OddCountsAreReadAsTheGameReadsThem) {
     ASSERT_EQ(units.size(), 2u);
     EXPECT_EQ(units[1].name, "b");
     EXPECT_EQ(units[1].formationCount, 2);
-    EXPECT_EQ(units[1].formations[0], Formation{});
-    EXPECT_EQ(units[0].formations[0].monster[0], 1);
+    EXPECT_TRUE(units[1].formations.empty());
+    EXPECT_EQ(UnitFormations(units[1]), std::vector<Formation>(2));
+    EXPECT_EQ(FormationAt(units[0], 0).monster[0], 1);
 
     // Formation counts: above 32 read as 32, negative as 0; missing lines stay cleared but counted,
     // lines beyond the count are ignored.
@@ -71,15 +72,25 @@ TEST(EnemyList, OddCountsAreReadAsTheGameReadsThem) {
     units = ParseEnemyList(EnemyFile("3", Unit(0, "", "99", many) + Unit(1, "", "-4", {kLineA}) + Unit(2, "", "3", {kLineA})));
     ASSERT_EQ(units.size(), 3u);
     EXPECT_EQ(units[0].formationCount, 32);
-    EXPECT_EQ(units[0].formations[31].monster[5], 9);
+    EXPECT_EQ(FormationAt(units[0], 31).monster[5], 9);
+    EXPECT_EQ(units[0].formations.size(), 32u);
     EXPECT_EQ(units[1].formationCount, 0);
-    EXPECT_EQ(units[1].formations[0], Formation{});
+    EXPECT_TRUE(units[1].formations.empty());
     EXPECT_EQ(units[2].formationCount, 3);
-    EXPECT_EQ(units[2].formations[1], Formation{});
+    EXPECT_EQ(FormationAt(units[2], 0).monster[0], 1);
+    EXPECT_EQ(FormationAt(units[2], 1), Formation{});
     // Written back: the clamped count, the cleared formations as zero lines.
     const std::string out = EnemyListBytes(units);
     EXPECT_NE(out.find("\r\n<enemies_number>\r\n32\r\n"), std::string::npos);
     EXPECT_EQ(ParseEnemyList(out), units);
+
+    // Declared formations without lines take no memory; a huge unit count takes nothing either.
+    std::string many32;
+    for (int i = 0; i < 1000; ++i) many32 += Unit(i, "", "32", {});
+    units = ParseEnemyList(EnemyFile("2000000000", many32));
+    ASSERT_EQ(units.size(), 1000u);
+    EXPECT_TRUE(units[999].formations.empty());
+    EXPECT_EQ(UnitRowText(units[999]), "32 \x91\xcc");
 
     // A name longer than 63 bytes is cut, never splitting a double-byte character.
     std::string longName(62, 'n');
@@ -116,8 +127,7 @@ TEST(EnemyUnitRows, AUnitHoldsAtMost32Formations) {
     EXPECT_FALSE(SetUnitFormations(u, rows));
     EXPECT_EQ(u.formationCount, 32);
     EXPECT_TRUE(SetUnitFormations(u, {NewFormation()}));
-    EXPECT_EQ(UnitFormations(u).size(), 1u);
-    EXPECT_EQ(u.formations[1], Formation{});
+    EXPECT_EQ(UnitFormations(u), std::vector<Formation>{NewFormation()});
 }
 
 // --- placement ----------------------------------------------------------------------------------

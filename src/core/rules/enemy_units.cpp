@@ -66,7 +66,7 @@ void WriteEnemyList(TagWriter& w, const std::vector<EnemyUnit>& units) {
         const int count = ClampFormationCount(u.formationCount);
         w.IntSection(kFormationNumberTag, count);
         w.Open(kFormationDataTag);
-        for (int i = 0; i < count; ++i) AppendFormation(w.BeginLine(), u.formations[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < count; ++i) AppendFormation(w.BeginLine(), FormationAt(u, i));
         w.Close(kFormationDataTag);
         w.Close(kDataTag);
     }
@@ -89,14 +89,19 @@ void WalkEnemyFile(std::string_view bytes, const std::function<void(const EnemyU
     reader.Section(kNameTag, [&](std::string_view line) { building.name = CutCopy(line, kEnemyNameBytes); });
     reader.Section(kFormationNumberTag, [&](std::string_view line) {
         int n = 0;
-        if (ScanInt(line, n)) building.formationCount = ClampFormationCount(n);
+        if (!ScanInt(line, n)) return;
+        building.formationCount = ClampFormationCount(n);
+        if (building.formations.size() > static_cast<std::size_t>(building.formationCount))
+            building.formations.resize(static_cast<std::size_t>(building.formationCount));
     });
     reader.Section(
         kFormationDataTag,
         [&](std::string_view line) {
             if (completed >= count) return;
             if (formationPosition >= building.formationCount) return;
-            ParseFormation(line, building.formations[static_cast<std::size_t>(formationPosition)]);
+            // Lines fill the formations in order; a count line after some lines keeps them.
+            building.formations.resize(static_cast<std::size_t>(formationPosition) + 1);
+            ParseFormation(line, building.formations.back());
             ++formationPosition;
         },
         [&] { formationPosition = 0; });
@@ -113,16 +118,27 @@ Formation NewFormation() {
     return f;
 }
 
+Formation FormationAt(const EnemyUnit& unit, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= unit.formations.size()) return Formation{};
+    return unit.formations[static_cast<std::size_t>(index)];
+}
+
 std::vector<Formation> UnitFormations(const EnemyUnit& unit) {
     const int n = ClampFormationCount(unit.formationCount);
-    return {unit.formations.begin(), unit.formations.begin() + n};
+    std::vector<Formation> rows;
+    rows.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) rows.push_back(FormationAt(unit, i));
+    return rows;
+}
+
+bool EnemyUnit::operator==(const EnemyUnit& other) const {
+    return name == other.name && formationCount == other.formationCount && UnitFormations(*this) == UnitFormations(other);
 }
 
 bool SetUnitFormations(EnemyUnit& unit, const std::vector<Formation>& rows) {
     if (rows.size() > static_cast<std::size_t>(kFormationCapacity)) return false;
     unit.formationCount = static_cast<int>(rows.size());
-    // Slots beyond the rows are cleared, as a unit read from the file has them.
-    for (std::size_t i = 0; i < unit.formations.size(); ++i) unit.formations[i] = i < rows.size() ? rows[i] : Formation{};
+    unit.formations = rows;
     return true;
 }
 

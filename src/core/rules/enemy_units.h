@@ -50,14 +50,20 @@ struct Formation {
 // from a file has every field 0.)
 Formation NewFormation();
 
+// A unit holds formationCount formations. Only those a file or the editor gave are kept in
+// `formations` (at most formationCount); the ones after them are cleared formations, so a file
+// that declares many formations and holds none costs no memory for them.
 struct EnemyUnit {
     int formationCount = 0;  // 0..kFormationCapacity
-    std::array<Formation, kFormationCapacity> formations{};
+    std::vector<Formation> formations;
     std::string name;  // CP932, at most kEnemyNameBytes, blanks allowed, maybe empty
-    bool operator==(const EnemyUnit&) const = default;
+    // Equal when the names, the counts and every formation of the count are equal.
+    bool operator==(const EnemyUnit& other) const;
 };
 
-// The rows of a unit (the first formationCount formations) and back.
+// Formation `index` of the unit (a cleared formation beyond those kept).
+Formation FormationAt(const EnemyUnit& unit, int index);
+// The rows of a unit (formationCount formations) and back.
 std::vector<Formation> UnitFormations(const EnemyUnit& unit);
 // False (and nothing changed) with more than kFormationCapacity rows.
 bool SetUnitFormations(EnemyUnit& unit, const std::vector<Formation>& rows);
