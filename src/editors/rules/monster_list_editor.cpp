@@ -228,6 +228,15 @@ void MonsterPropertyDialog::ShowPreview(int row) {
 
 void MonsterPropertyDialog::Next() {
     properties_->Commit();
+    // The name and the picture are one token each in the middle of the line: left empty, the
+    // fields after them would be read one place too early.
+    QString missing;
+    if (monster_.name.empty()) missing = tr("怪物名を入力してください");
+    else if (monster_.picture.empty()) missing = tr("怪物画像を選択してください");
+    if (!missing.isEmpty()) {
+        if (context_.services) context_.services->ShowMessage(this, Message{missing});
+        return;
+    }
     properties_->StopPlayback();
     ImageView& v = view();
     v.Hide();
