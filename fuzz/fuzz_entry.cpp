@@ -9,7 +9,9 @@
 #include "core/media/talk_list.h"
 #include "core/media/narration_list.h"
 #include "core/project/project.h"
+#include "core/rules/enemy_units.h"
 #include "core/rules/items.h"
+#include "core/rules/monsters.h"
 #include "core/rules/levels.h"
 #include "core/rules/magic.h"
 #include "core/settings/game_settings.h"
@@ -318,6 +320,42 @@ void NarrationTextRead(std::string_view bytes) { ParseNarrationTextChoices(bytes
 
 // ---- end of narrations -----------------------------------------------------------------------
 
+// ---- Monsters and enemy units --------------------------------------------------------------
+
+std::string MonsterSeed() {
+    Monster slime;
+    slime.agility = 3;
+    slime.reserved = 7;
+    slime.specialRate = 35;
+    slime.specialKind = kSpecialPoison;
+    slime.name = "slime";
+    slime.picture = "slime.bmp";
+    return MonsterListBytes({slime, Monster{}});
+}
+void MonsterRead(std::string_view bytes) {
+    ParseMonsterList(bytes);
+    MonsterTable t;
+    ParseMonsterTable(bytes, t);
+}
+
+std::string EnemySeed() {
+    EnemyUnit unit;
+    unit.name = "two slimes";
+    Formation f = NewFormation();
+    f.monster = {1, 0, 1, 0, 0, 0};
+    f.rate = 1.0f;
+    f.x[0] = 12;
+    SetUnitFormations(unit, {f, NewFormation()});
+    return EnemyListBytes({unit, EnemyUnit{}});
+}
+void EnemyRead(std::string_view bytes) {
+    ParseEnemyList(bytes);
+    std::vector<EnemyUnitChoice> choices;
+    ParseEnemyUnitChoices(bytes, choices);
+}
+
+// ---- end of monsters and enemy units -------------------------------------------------------
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -351,6 +389,9 @@ const std::vector<Reader>& Readers() {
         // narrations
         {"narration_list.txt", NarrationSeed, NarrationRead},
         {"talk_list.txt (narration texts)", NarrationTextSeed, NarrationTextRead},
+        // monsters and enemy units
+        {"monster_list.txt", MonsterSeed, MonsterRead},
+        {"enemy_list.txt", EnemySeed, EnemyRead},
     };
     return readers;
 }

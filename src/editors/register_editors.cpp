@@ -11,6 +11,8 @@
 #include "editors/settings/title_screen_editor.h"
 #include "editors/media/talk_list_editor.h"
 #include "editors/media/narration_list_editor.h"
+#include "editors/rules/monster_list_editor.h"
+#include "editors/rules/enemy_unit_editor.h"
 
 namespace lw {
 
@@ -30,6 +32,8 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::TextList, [](EditorContext& c, QWidget* p) { RunTalkListEditor(c, p); });
     registry.Register(HubEditor::MagicList, [](EditorContext& c, QWidget* p) { RunMagicListEditor(c, p); });
     registry.Register(HubEditor::NarrationList, [](EditorContext& c, QWidget* p) { RunNarrationListEditor(c, p); });
+    registry.Register(HubEditor::MonsterList, [](EditorContext& c, QWidget* p) { RunMonsterListEditor(c, p); });
+    registry.Register(HubEditor::EnemyUnitList, [](EditorContext& c, QWidget* p) { RunEnemyUnitListEditor(c, p); });
 }
 
 }  // namespace lw

@@ -31,6 +31,9 @@
 #include "core/media/narration_list.h"
 #include "editors/media/narration_dialog.h"
 #include "editors/media/narration_list_editor.h"
+#include "editors/rules/enemy_unit_editor.h"
+#include "editors/rules/monster_list_editor.h"
+#include "widgets/property_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
@@ -215,12 +218,108 @@ void ConfirmEveryNarrationUnchanged(EditorContext& context) {
         OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
             reached = true;
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
+// ---- monsters: "編集...", every row selected, "次へ", "OK" in the focus dialog ---------------------
+
+std::vector<Monster> StressedMonsters() {
+    Monster a;
+    a.name = std::string("\x85\x40\x79", 3);  // bytes that are no CP932 text
+    a.reserved = -9;
+    a.agility = 123456;  // beyond the maximum ability value
+    a.experience = 2000000;
+    a.specialKind = kSpecialPoison;
+    a.specialRate = 12.5f;  // not a whole percent
+    a.specialSuccess = 250;
+    a.specialDamage = -4;
+    a.normalKind = 5;
+    a.normalSound = 40;  // beyond the sound list
+    a.focusX = 999;
+    a.picture = "wide.bmp";
+    a.drawMode = 7;
+    a.keyOn = 2;
+    a.keyRed = 300;
+    Monster b;
+    b.name = "\x89\xce";
+    b.picture = "gone.bmp";
+    b.specialKind = 9;
+    b.specialRate = 33.3f;
+    return {a, b};
+}
+
+void ConfirmEveryMonsterUnchanged(EditorContext& context) {
+    MonsterListEditor editor(context, nullptr);
+    const int rows = editor.panel()->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        bool reachedFocus = false;
+        OnNextModal<MonsterPropertyDialog>([&](MonsterPropertyDialog* d) {
+            for (int i = 0; i < d->properties()->rowCount(); ++i) d->properties()->SelectRow(i);
+            OnNextModal<MonsterFocusDialog>([&](MonsterFocusDialog* f) {
+                reachedFocus = true;
+                QTest::mouseClick(f->okButton(), Qt::LeftButton);
+            });
+            QTest::mouseClick(d->nextButton(), Qt::LeftButton);
         });
         ClickRow(editor.panel(), row);
         QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
         test::CancelPendingModalWatches();
         ASSERT_TRUE(opened) << "row " << row;
         ASSERT_TRUE(reached) << "row " << row;
+        ASSERT_TRUE(reachedFocus) << "row " << row;
+    }
+    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+}
+
+// ---- enemy units: "編集...", every formation "編集..." and "OK", "次へ", "次へ", "OK" --------------
+
+std::vector<EnemyUnit> StressedUnits() {
+    Formation a = NewFormation();
+    a.monster = {1, 0, 77, 0, -2, 0};  // a monster beyond the table, a negative choice
+    a.x = {0, 500, 3, 0, 0, 0};
+    a.y = {-1, 0, 250, 0, 0, 0};
+    a.boss = 9;
+    a.rate = 0.60f;
+    a.itemRate = 0.125f;
+    a.item = 30;
+    a.itemCount = 5000;
+    a.bgm = 99;
+    Formation b = NewFormation();
+    b.monster = {0, 0, 0, 0, 0, 1};
+    b.rate = 0.40f;
+    EnemyUnit u;
+    u.name = "a name with blanks";
+    SetUnitFormations(u, {a, b});
+    EnemyUnit unnamed;
+    unnamed.name = std::string("\x85\x40\x79", 3);
+    Formation c = NewFormation();
+    c.rate = 1.0f;
+    SetUnitFormations(unnamed, {c});
+    return {u, unnamed};
+}
+
+void ConfirmEveryUnitUnchanged(EditorContext& context) {
+    EnemyUnitListEditor editor(context, nullptr);
+    const int rows = editor.panel()->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        bool reachedName = false;
+        OnNextModal<FormationListDialog>([&](FormationListDialog* list) {
+            for (int f = 0; f < list->panel()->rowCount(); ++f) {
+                OnNextModal<FormationDialog>([&](FormationDialog* d) { QTest::mouseClick(d->okButton(), Qt::LeftButton); });
+                ClickRow(list->panel(), f);
+                QTest::mouseClick(list->panel()->editButton(), Qt::LeftButton);
+                test::CancelPendingModalWatches();
+            }
+            OnNextModal<EnemyRatesDialog>([&](EnemyRatesDialog* rates) {
+                OnNextModal<EnemyUnitNameDialog>([&](EnemyUnitNameDialog* name) {
+                    reachedName = true;
+                    QTest::mouseClick(name->okButton(), Qt::LeftButton);
+                });
+                QTest::mouseClick(rates->nextButton(), Qt::LeftButton);
+            });
+            QTest::mouseClick(list->nextButton(), Qt::LeftButton);
+        });
+        ClickRow(editor.panel(), row);
+        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
+        test::CancelPendingModalWatches();
+        ASSERT_TRUE(reachedName) << "row " << row;
     }
     QTest::mouseClick(editor.okButton(), Qt::LeftButton);
 }
@@ -253,6 +352,22 @@ const UnchangedCase kCases[] = {
          return NarrationListBytes(StressedNarrations());
      },
      ConfirmEveryNarrationUnchanged},
+    {"Monsters", kMonsterFile,
+     [](const TempProject& tp) {
+         test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+         return MonsterListBytes(StressedMonsters());
+     },
+     ConfirmEveryMonsterUnchanged},
+    {"EnemyUnits", kEnemyFile,
+     [](const TempProject& tp) {
+         Monster m;
+         m.name = "m";
+         m.picture = "wide.bmp";
+         tp.WriteData(kMonsterFile, MonsterListBytes({m}));
+         test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+         return EnemyListBytes(StressedUnits());
+     },
+     ConfirmEveryUnitUnchanged},
 };
 
 class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};

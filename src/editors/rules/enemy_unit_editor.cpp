@@ -1,0 +1,470 @@
+#include "editors/rules/enemy_unit_editor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "core/media/audio_lists.h"
+#include "core/text/cp932.h"
+#include "previews/image_view.h"
+#include "widgets/audio_glue.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/image_chooser.h"
+#include "widgets/kept_value.h"
+#include "widgets/play_on_select.h"
+#include "widgets/read_guard.h"
+
+namespace lw {
+
+namespace {
+
+const char* const kSlotNames[kFormationSlots] = {"下左", "下中", "下右", "上左", "上中", "上右"};
+const char* const kNone = "なし";
+
+std::string NoneCp932() { return ToCp932(QString::fromUtf8(kNone)).value_or(std::string()); }
+
+void Tell(EditorContext& context, QWidget* owner, const QString& text) {
+    if (context.services) context.services->ShowMessage(owner, lw::Message{text});
+}
+
+}  // namespace
+
+void ShowFormationPreview(ImageView& v, QWidget* dialog, const Formation& formation, const MonsterTable& monsters,
+                          const GameSettings& settings) {
+    std::array<PictureSize, kFormationSlots> sizes{};
+    ImageViewState& s = v.state();
+    for (int i = 0; i < kFormationSlots; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        const int choice = formation.monster[slot];
+        const Monster* m = choice >= 1 && choice <= static_cast<int>(monsters.records.size())
+                               ? &monsters.records[static_cast<std::size_t>(choice - 1)]
+                               : nullptr;
+        v.LoadSpriteImage(i, m != nullptr ? m->picture : std::string());
+        sizes[slot] = {s.sprites[slot].width, s.sprites[slot].height};
+        if (m != nullptr) s.spritePlacements[slot].spec = DrawSpec{m->drawMode, m->keyOn, Rgb{m->keyRed, m->keyGreen, m->keyBlue}};
+    }
+    const auto places = PlaceFormation(formation, sizes, BattleLayout{settings.battleMenuTranslucent != 0, settings.talkY});
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        s.spritePlacements[i].x = places[i].x;
+        s.spritePlacements[i].y = places[i].y;
+    }
+    v.FitViewTo320x240(dialog);
+    v.Show();
+    v.Repaint();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+EnemyUnitNameDialog::EnemyUnitNameDialog(std::string& name, QWidget* parent) : QDialog(parent), name_(name) {
+    setWindowTitle(tr("敵ﾕﾆｯﾄ名（省略可）"));
+    auto* layout = new QVBoxLayout(this);
+    edit_ = new QLineEdit(this);
+    edit_->setMaxLength(64);
+    edit_->setMinimumWidth(280);
+    LoadText(edit_, name_);
+    layout->addWidget(edit_);
+    auto* buttons = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    layout->addLayout(buttons);
+}
+
+void EnemyUnitNameDialog::accept() {
+    // The name is a whole line of the file: blanks are kept, line breaks cannot be typed.
+    name_ = CutCopy(TextValue(edit_), kEnemyNameBytes);
+    done(QDialog::Accepted);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+EnemyRatesDialog::EnemyRatesDialog(EditorContext& context, std::vector<Formation>& formations, std::string& name,
+                                   QWidget* parent)
+    : QDialog(parent), context_(context), formations_(formations), name_(name) {
+    setWindowTitle(tr("敵ﾕﾆｯﾄ出現率"));
+    SplitRatesEvenly(formations_);
+    auto* layout = new QVBoxLayout(this);
+    list_ = new QListWidget(this);
+    list_->setMinimumSize(200, 220);
+    for (const Formation& f : formations_) list_->addItem(QString::fromStdString(RateRowText(f)));
+    layout->addWidget(list_, 1);
+    auto* row = new QHBoxLayout();
+    spin_ = new QSpinBox(this);
+    spin_->setRange(0, 100);
+    row->addWidget(new QLabel(tr("出現率"), this));
+    row->addWidget(spin_, 1);
+    row->addWidget(new QLabel(QStringLiteral("%"), this));
+    layout->addLayout(row);
+    auto* buttons = new QHBoxLayout();
+    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    layout->addLayout(buttons);
+    disconnect(next_, nullptr, this, nullptr);
+    connect(next_, &QPushButton::clicked, this, [this] { Next(); });
+    connect(list_, &QListWidget::currentRowChanged, this, [this] { ShowSelection(); });
+    connect(spin_, &QSpinBox::valueChanged, this, [this] { StoreSpin(); });
+    if (!formations_.empty()) list_->setCurrentRow(0);
+}
+
+void EnemyRatesDialog::ShowSelection() {
+    const int row = list_->currentRow();
+    loading_ = true;
+    spin_->setEnabled(row >= 0);
+    if (row >= 0) LoadSpin(spin_, RatePercent(formations_[static_cast<std::size_t>(row)].rate));
+    loading_ = false;
+}
+
+void EnemyRatesDialog::StoreSpin() {
+    const int row = list_->currentRow();
+    if (loading_ || row < 0) return;
+    Formation& f = formations_[static_cast<std::size_t>(row)];
+    f.rate = static_cast<float>(spin_->value()) / 100.0f;
+    list_->item(row)->setText(QString::fromStdString(RateRowText(f)));
+}
+
+void EnemyRatesDialog::Next() {
+    spin_->interpretText();
+    if (!RatesTotal100(formations_)) {
+        Tell(context_, this, tr("出現率の総和は、100% にしてください"));
+        return;
+    }
+    EnemyUnitNameDialog names(name_, this);
+    if (names.exec() == QDialog::Accepted) done(QDialog::Accepted);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& monsters, Formation& formation,
+                                 QWidget* parent)
+    : PreviewDialog(context, parent), monsters_(monsters), formation_(formation) {
+    setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ3"));
+    loading_ = true;
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout();
+    std::vector<std::string> monsterEntries{NoneCp932()};
+    for (const Monster& m : monsters_.records) monsterEntries.push_back(m.name);
+    for (int i = 0; i < kFormationSlots; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        monster_[s] = new QComboBox(this);
+        for (const std::string& e : monsterEntries) monster_[s]->addItem(FromCp932(e));
+        x_[s] = new QSpinBox(this);
+        y_[s] = new QSpinBox(this);
+        x_[s]->setRange(0, kBattleWidth);
+        y_[s]->setRange(0, kBattleHeight);
+        LoadComboIndex(monster_[s], formation_.monster[s]);
+        LoadSpin(x_[s], formation_.x[s]);
+        LoadSpin(y_[s], formation_.y[s]);
+        const bool used = formation_.monster[s] != 0;
+        x_[s]->setEnabled(used);
+        y_[s]->setEnabled(used);
+        grid->addWidget(new QLabel(tr(kSlotNames[i]), this), i, 0);
+        grid->addWidget(monster_[s], i, 1);
+        grid->addWidget(new QLabel(QStringLiteral("X"), this), i, 2);
+        grid->addWidget(x_[s], i, 3);
+        grid->addWidget(new QLabel(QStringLiteral("Y"), this), i, 4);
+        grid->addWidget(y_[s], i, 5);
+        connect(monster_[s], &QComboBox::activated, this, [this, i] { MonsterChosen(i); });
+        connect(x_[s], &QSpinBox::valueChanged, this, [this] { Redraw(); });
+        connect(y_[s], &QSpinBox::valueChanged, this, [this] { Redraw(); });
+    }
+    grid->setColumnStretch(1, 1);
+    layout->addLayout(grid);
+
+    auto* more = new QGridLayout();
+    boss_ = new QComboBox(this);
+    boss_->addItem(tr(kNone));
+    for (const char* n : kSlotNames) boss_->addItem(tr(n));
+    LoadComboIndex(boss_, formation_.boss + 1);
+    more->addWidget(new QLabel(tr("ﾎﾞｽ"), this), 0, 0);
+    more->addWidget(boss_, 0, 1, 1, 3);
+
+    bgm_ = new QComboBox(this);
+    MidiTable bgmTable;
+    LoadMidiTable(context_.project, bgmTable);
+    std::vector<std::string> bgmNames{NoneCp932()};
+    for (int i = 0; i < std::clamp(bgmTable.count, 0, kAudioTableCapacity); ++i) bgmNames.emplace_back(bgmTable.Name(i));
+    FillAudioCombo(bgm_, bgmNames);
+    LoadComboIndex(bgm_, formation_.bgm + 1);
+    play_ = new QCheckBox(tr("BGM再生"), this);
+    playOnSelect_ = new PlayOnSelect(bgm_, play_, context_, AudioKind::Bgm);
+    playOnSelect_->Reset();
+    more->addWidget(new QLabel(tr("BGM"), this), 1, 0);
+    more->addWidget(bgm_, 1, 1, 1, 2);
+    more->addWidget(play_, 1, 3);
+
+    item_ = new QComboBox(this);
+    item_->addItem(tr(kNone));
+    std::vector<ItemChoice> items;
+    LoadItemChoices(context_.project, kAnyItemKind, items);
+    for (const ItemChoice& c : items) item_->addItem(FromCp932(c.name));
+    LoadComboIndex(item_, formation_.item + 1);
+    itemRate_ = new QSpinBox(this);
+    itemRate_->setRange(0, 100);
+    LoadSpin(itemRate_, RatePercent(formation_.itemRate));
+    itemCount_ = new QSpinBox(this);
+    itemCount_->setRange(0, std::max(context_.settings.itemOwnMax, 0));
+    LoadSpin(itemCount_, formation_.itemCount);
+    const bool hasItem = formation_.item != kNoFormationItem;
+    itemRate_->setEnabled(hasItem);
+    itemCount_->setEnabled(hasItem);
+    more->addWidget(new QLabel(tr("名前"), this), 2, 0);
+    more->addWidget(item_, 2, 1, 1, 3);
+    more->addWidget(new QLabel(tr("出現率"), this), 3, 0);
+    more->addWidget(itemRate_, 3, 1);
+    more->addWidget(new QLabel(tr("個数"), this), 3, 2);
+    more->addWidget(itemCount_, 3, 3);
+    connect(item_, &QComboBox::activated, this, [this] { ItemChosen(); });
+
+    background_ = new ImageChooser(this);
+    background_->Fill(context_.project);
+    more->addWidget(new QLabel(tr("仮画"), this), 4, 0);
+    more->addWidget(background_, 4, 1, 1, 3);
+    connect(background_, &QComboBox::activated, this, [this] {
+        view().LoadMainImage(background_->ChosenName());
+        Redraw();
+    });
+    more->setColumnStretch(1, 1);
+    layout->addLayout(more);
+
+    auto* buttons = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    layout->addLayout(buttons);
+    loading_ = false;
+}
+
+FormationDialog::~FormationDialog() = default;
+
+void FormationDialog::MonsterChosen(int slot) {
+    const auto s = static_cast<std::size_t>(slot);
+    const bool used = monster_[s]->currentIndex() > 0;
+    if (!used) {
+        x_[s]->setValue(0);
+        y_[s]->setValue(0);
+    }
+    x_[s]->setEnabled(used);
+    y_[s]->setEnabled(used);
+    Redraw();
+}
+
+void FormationDialog::ItemChosen() {
+    const bool hasItem = item_->currentIndex() > 0;
+    if (!hasItem) {
+        itemRate_->setValue(0);
+        itemCount_->setValue(0);
+    }
+    itemRate_->setEnabled(hasItem);
+    itemCount_->setEnabled(hasItem);
+}
+
+Formation FormationDialog::Collect() const {
+    Formation f = formation_;
+    for (std::size_t s = 0; s < monster_.size(); ++s) {
+        f.monster[s] = ComboIndexValue(monster_[s]);
+        f.x[s] = SpinValue(x_[s]);
+        f.y[s] = SpinValue(y_[s]);
+    }
+    f.boss = ComboIndexValue(boss_) - 1;
+    f.bgm = ComboIndexValue(bgm_) - 1;
+    f.item = ComboIndexValue(item_) - 1;
+    if (ChangedSinceLoad(itemRate_)) f.itemRate = static_cast<float>(itemRate_->value()) / 100.0f;
+    f.itemCount = SpinValue(itemCount_);
+    return f;
+}
+
+void FormationDialog::OpenPreview() {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(ViewMode::Sprites);
+    v.LoadMainImage(background_->ChosenName());
+    Redraw();
+}
+
+void FormationDialog::Redraw() {
+    if (loading_) return;
+    ImageView& v = view();
+    if (!v.IsOpen()) return;
+    ShowFormationPreview(v, this, Collect(), monsters_, context_.settings);
+}
+
+void FormationDialog::Leave() {
+    playOnSelect_->Stop();
+    ImageView& v = view();
+    v.CloseWithSprites();
+    v.SetMode(ViewMode::None);
+}
+
+void FormationDialog::accept() {
+    for (QSpinBox* s : {itemRate_, itemCount_}) s->interpretText();
+    formation_ = Collect();
+    Leave();
+    done(QDialog::Accepted);
+}
+
+void FormationDialog::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+FormationListDialog::FormationListDialog(EditorContext& context, const MonsterTable& monsters, EnemyUnit& unit,
+                                         QWidget* parent)
+    : PreviewDialog(context, parent), monsters_(monsters), unit_(unit) {
+    setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ2"));
+    auto* layout = new QVBoxLayout(this);
+    ListEditorOptions options;
+    options.addLabel = tr("追加...");
+    options.editButton = true;
+    panel_ = new ListEditorPanel(options, this);
+    panel_->view()->setMinimumSize(220, 260);
+    layout->addWidget(panel_, 1);
+    show_ = new QCheckBox(tr("表示"), this);
+    layout->addWidget(show_);
+    auto* buttons = new QHBoxLayout();
+    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    layout->addLayout(buttons);
+    disconnect(next_, nullptr, this, nullptr);
+    connect(next_, &QPushButton::clicked, this, [this] { Next(); });
+    panel_->EnableBy(next_, ListEditorPanel::Enable::WithRows);
+
+    auto runFormation = [this](Formation& f) {
+        view().Hide();
+        FormationDialog dialog(context_, monsters_, f, this);
+        const bool ok = dialog.exec() == QDialog::Accepted;
+        view().Open(this);
+        view().SetMode(ViewMode::Sprites);
+        view().LoadMainImage({});
+        return ok;
+    };
+    list_ = std::make_unique<ListEditor<Formation>>(
+        panel_, [](const Formation& f) { return QStringList{QString::fromStdString(FormationRowText(f))}; });
+    list_->OnAdd([runFormation]() -> std::optional<Formation> {
+        Formation f = NewFormation();
+        if (!runFormation(f)) return std::nullopt;
+        return f;
+    });
+    list_->OnEdit([runFormation](Formation& f) { return runFormation(f); });
+    list_->SetCapacity(kFormationCapacity, [this] {
+        Tell(context_, this, tr("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです"));
+    });
+    list_->OnSelectionChanged([this](int) { ShowPreview(); });
+    list_->OnChanged([this] { ShowPreview(); });
+    list_->SetRecords(UnitFormations(unit_), 0);
+    connect(show_, &QCheckBox::toggled, this, [this] { ShowPreview(); });
+}
+
+FormationListDialog::~FormationListDialog() = default;
+
+void FormationListDialog::OpenPreview() {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(ViewMode::Sprites);
+    v.LoadMainImage({});
+    ShowPreview();
+}
+
+void FormationListDialog::ShowPreview() {
+    ImageView& v = view();
+    if (!v.IsOpen()) return;
+    const int row = list_->selected();
+    if (!show_->isChecked() || row < 0) {
+        v.Hide();
+        return;
+    }
+    ShowFormationPreview(v, this, list_->records()[static_cast<std::size_t>(row)], monsters_, context_.settings);
+}
+
+void FormationListDialog::Next() {
+    EnemyUnit working = unit_;
+    if (!SetUnitFormations(working, list_->records())) return;  // the list never holds more than 32
+    std::vector<Formation> rows = list_->records();
+    view().Hide();
+    EnemyRatesDialog rates(context_, rows, working.name, this);
+    if (rates.exec() != QDialog::Accepted) {
+        ShowPreview();
+        return;
+    }
+    SetUnitFormations(working, rows);
+    unit_ = working;
+    Leave();
+    done(QDialog::Accepted);
+}
+
+void FormationListDialog::Leave() {
+    ImageView& v = view();
+    v.CloseWithSprites();
+    v.SetMode(ViewMode::None);
+}
+
+void FormationListDialog::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+EnemyUnitListEditor::EnemyUnitListEditor(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ1"));
+    LoadGameSettings(context_.project, context_.settings);
+    LoadMonsterTable(context_.project, monsters_);
+    auto* layout = new QVBoxLayout(this);
+    ListEditorOptions options;
+    options.addLabel = tr("追加...");
+    options.editButton = true;
+    panel_ = new ListEditorPanel(options, this);
+    panel_->view()->setMinimumSize(240, 280);
+    layout->addWidget(panel_, 1);
+    auto* buttons = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    layout->addLayout(buttons);
+    panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
+
+    list_ = std::make_unique<ListEditor<EnemyUnit>>(panel_, [](const EnemyUnit& u) { return QStringList{FromCp932(UnitRowText(u))}; });
+    list_->OnAdd([this]() -> std::optional<EnemyUnit> {
+        EnemyUnit u;
+        if (!RunFormations(u)) return std::nullopt;
+        return u;
+    });
+    list_->OnEdit([this](EnemyUnit& u) { return RunFormations(u); });
+    std::vector<EnemyUnit> units;
+    loadStatus_ = LoadEnemyList(context_.project, units);
+    list_->SetRecords(std::move(units), 0);
+}
+
+EnemyUnitListEditor::~EnemyUnitListEditor() = default;
+
+bool EnemyUnitListEditor::RunFormations(EnemyUnit& unit) {
+    FormationListDialog dialog(context_, monsters_, unit, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void EnemyUnitListEditor::accept() {
+    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
+        DialogSaveUi ui(*context_.services, this);
+        SaveEnemyList(context_.project, list_->records(), ui);
+    }
+    ReleaseMonsterTable(monsters_);
+    done(QDialog::Accepted);
+}
+
+void EnemyUnitListEditor::reject() {
+    ReleaseMonsterTable(monsters_);
+    done(QDialog::Rejected);
+}
+
+int RunEnemyUnitListEditor(EditorContext& context, QWidget* parent) {
+    EnemyUnitListEditor editor(context, parent);
+    if (ReportUnreadable(context, parent, kEnemyFile, editor.loadStatus())) return QDialog::Rejected;
+    return editor.exec();
+}
+
+}  // namespace lw

@@ -1,0 +1,183 @@
+#pragma once
+// "敵ﾕﾆｯﾄ ﾘｽﾄ": the enemy units (enemy_list.txt), edited through nested dialogs:
+//   "敵ﾕﾆｯﾄ ﾘｽﾄ1"  the units; OK writes the file, Cancel writes nothing;
+//   "敵ﾕﾆｯﾄ ﾘｽﾄ2"  the formations of one unit (at most 32), "次へ" goes on to the rates;
+//   "敵ﾕﾆｯﾄ ﾘｽﾄ3"  one formation: six monster positions previewed on the 320 x 240 battle field,
+//                 boss, dropped item, battle music;
+//   "敵ﾕﾆｯﾄ出現率" the appearance rates, split evenly when all are 0 and checked to total 100 %;
+//   "敵ﾕﾆｯﾄ名（省略可）" the unit's name; its OK closes every dialog up to the unit list with success.
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/rules/enemy_units.h"
+#include "core/rules/items.h"
+#include "core/settings/game_settings.h"
+#include "core/rules/monsters.h"
+#include "widgets/list_editor.h"
+#include "widgets/preview_dialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace lw {
+
+struct EditorContext;
+class ImageChooser;
+class ImageView;
+class PlayOnSelect;
+
+// Shows `formation` in the preview (sprites mode) over the picture already loaded as the main image
+// (the empty battle field without one).
+void ShowFormationPreview(ImageView& view, QWidget* dialog, const Formation& formation, const MonsterTable& monsters,
+                          const GameSettings& settings);
+
+// "敵ﾕﾆｯﾄ名（省略可）".
+class EnemyUnitNameDialog : public QDialog {
+    Q_OBJECT
+public:
+    EnemyUnitNameDialog(std::string& name, QWidget* parent = nullptr);
+    QLineEdit* nameEdit() const { return edit_; }
+    QPushButton* okButton() const { return ok_; }
+public slots:
+    void accept() override;
+
+private:
+    std::string& name_;
+    QLineEdit* edit_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+// "敵ﾕﾆｯﾄ出現率": the rates of `formations`; "次へ" runs the name dialog on `name`.
+class EnemyRatesDialog : public QDialog {
+    Q_OBJECT
+public:
+    EnemyRatesDialog(EditorContext& context, std::vector<Formation>& formations, std::string& name, QWidget* parent = nullptr);
+    QListWidget* list() const { return list_; }
+    QSpinBox* rateSpin() const { return spin_; }
+    QPushButton* nextButton() const { return next_; }
+    void Next();
+
+private:
+    void ShowSelection();
+    void StoreSpin();
+    EditorContext& context_;
+    std::vector<Formation>& formations_;
+    std::string& name_;
+    QListWidget* list_;
+    QSpinBox* spin_;
+    QPushButton* next_;
+    QPushButton* cancel_;
+    bool loading_ = false;
+};
+
+// "敵ﾕﾆｯﾄ ﾘｽﾄ3".
+class FormationDialog : public PreviewDialog {
+    Q_OBJECT
+public:
+    FormationDialog(EditorContext& context, const MonsterTable& monsters, Formation& formation, QWidget* parent = nullptr);
+    ~FormationDialog() override;
+    QComboBox* monsterChoice(int slot) const { return monster_[static_cast<std::size_t>(slot)]; }
+    QSpinBox* xSpin(int slot) const { return x_[static_cast<std::size_t>(slot)]; }
+    QSpinBox* ySpin(int slot) const { return y_[static_cast<std::size_t>(slot)]; }
+    QComboBox* bossChoice() const { return boss_; }
+    QComboBox* bgmChoice() const { return bgm_; }
+    QCheckBox* playBox() const { return play_; }
+    QComboBox* itemChoice() const { return item_; }
+    QSpinBox* itemRateSpin() const { return itemRate_; }
+    QSpinBox* itemCountSpin() const { return itemCount_; }
+    ImageChooser* backgroundChoice() const { return background_; }
+    QPushButton* okButton() const { return ok_; }
+    // What the controls make now (the record OK stores).
+    Formation Collect() const;
+public slots:
+    void accept() override;
+    void reject() override;
+
+private:
+    void OpenPreview() override;
+    void Redraw();
+    void MonsterChosen(int slot);
+    void ItemChosen();
+    void Leave();
+    const MonsterTable& monsters_;
+    Formation& formation_;
+    std::array<QComboBox*, kFormationSlots> monster_{};
+    std::array<QSpinBox*, kFormationSlots> x_{};
+    std::array<QSpinBox*, kFormationSlots> y_{};
+    QComboBox* boss_;
+    QComboBox* bgm_;
+    QCheckBox* play_;
+    PlayOnSelect* playOnSelect_;
+    QComboBox* item_;
+    QSpinBox* itemRate_;
+    QSpinBox* itemCount_;
+    ImageChooser* background_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+    bool loading_ = false;
+};
+
+// "敵ﾕﾆｯﾄ ﾘｽﾄ2": the formations of `unit`, changed only when the chain ends with the name's OK.
+class FormationListDialog : public PreviewDialog {
+    Q_OBJECT
+public:
+    FormationListDialog(EditorContext& context, const MonsterTable& monsters, EnemyUnit& unit, QWidget* parent = nullptr);
+    ~FormationListDialog() override;
+    ListEditorPanel* panel() const { return panel_; }
+    QCheckBox* showBox() const { return show_; }
+    QPushButton* nextButton() const { return next_; }
+    const std::vector<Formation>& formations() const { return list_->records(); }
+    void Next();
+public slots:
+    void reject() override;
+
+private:
+    void OpenPreview() override;
+    void ShowPreview();
+    void Leave();
+    const MonsterTable& monsters_;
+    EnemyUnit& unit_;
+    ListEditorPanel* panel_;
+    std::unique_ptr<ListEditor<Formation>> list_;
+    QCheckBox* show_;
+    QPushButton* next_;
+    QPushButton* cancel_;
+};
+
+// "敵ﾕﾆｯﾄ ﾘｽﾄ1".
+class EnemyUnitListEditor : public QDialog {
+    Q_OBJECT
+public:
+    explicit EnemyUnitListEditor(EditorContext& context, QWidget* parent = nullptr);
+    ~EnemyUnitListEditor() override;
+    ListEditorPanel* panel() const { return panel_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    const std::vector<EnemyUnit>& units() const { return list_->records(); }
+    ReadStatus loadStatus() const { return loadStatus_; }
+public slots:
+    void accept() override;
+    void reject() override;
+
+private:
+    bool RunFormations(EnemyUnit& unit);
+    EditorContext& context_;
+    MonsterTable monsters_;
+    ListEditorPanel* panel_;
+    std::unique_ptr<ListEditor<EnemyUnit>> list_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+    ReadStatus loadStatus_ = ReadStatus::Missing;
+};
+
+int RunEnemyUnitListEditor(EditorContext& context, QWidget* parent);
+
+}  // namespace lw

@@ -1,0 +1,364 @@
+#include "editors/rules/monster_list_editor.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "core/media/audio_lists.h"
+#include "core/tagfile/record_format.h"
+#include "previews/image_view.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/image_chooser.h"
+#include "widgets/kept_value.h"
+#include "widgets/property_editor.h"
+#include "widgets/read_guard.h"
+
+namespace lw {
+
+namespace {
+
+const char* const kAbilityLabels[kMonsterAbilityCount] = {"敏捷度",   "回避力",     "攻撃力",     "魔力",
+                                                          "肉体防御力", "精神防御力", "最大生命点", "最大精神点"};
+
+// Names and picture files are one token each on the monster line.
+std::string RefuseBlank(const std::string& cp932, const char* what) {
+    if (CheckTokenField(cp932) == FieldProblem::HasBlank) return std::string(what) + "に空白は使えません";
+    return {};
+}
+
+// A rate edited as a whole percent; 0 and disabled while no special attack is set.
+PropertyRow RateRow(std::string label, float& rate, const int& kind) {
+    PropertyRow r;
+    r.label = std::move(label);
+    r.kind = RowKind::Number;
+    r.range = {0, kMonsterRateMax};
+    r.unit = "%";
+    r.getNumber = [&rate, &kind] { return SpecialUsesRates(kind) ? WholePercent(rate) : 0; };
+    r.setNumber = [&rate](int v) { rate = static_cast<float>(v); };
+    r.enabled = [&kind] { return SpecialUsesRates(kind); };
+    return r;
+}
+
+std::vector<std::string> TableNames(const AudioTable& table) {
+    std::vector<std::string> names;
+    const int count = std::clamp(table.count, 0, kAudioTableCapacity);
+    for (int i = 0; i < count; ++i) names.emplace_back(table.Name(i));
+    return names;
+}
+
+}  // namespace
+
+std::vector<PropertyRow> MonsterRows(Monster& m, int abilityMax, const std::string& currencyUtf8) {
+    const NumberRange ability{0, std::max(abilityMax, 0)};
+    std::vector<PropertyRow> rows;
+    PropertyRow name = TextRow("怪物名", m.name, kMonsterNameBytes);
+    name.refuseText = [](const std::string& v) { return RefuseBlank(v, "怪物名"); };
+    rows.push_back(std::move(name));
+    const auto& fields = MonsterAbilityFields();
+    for (int i = 0; i < kMonsterAbilityCount; ++i) {
+        rows.push_back(NumberRow(kAbilityLabels[i], m.*fields[static_cast<std::size_t>(i)], ability, ""));
+    }
+    PropertyRow experience = NumberRow("経験点", m.experience, {0, kMonsterRewardMax}, "");
+    experience.step = 10;
+    rows.push_back(std::move(experience));
+    PropertyRow money = NumberRow("所持金", m.money, {0, kMonsterRewardMax}, currencyUtf8);
+    money.step = 10;
+    rows.push_back(std::move(money));
+    rows.push_back(ChoiceRow("特殊攻撃種別", m.specialKind, {"なし", "毒", "睡眠"}));
+    rows.push_back(RateRow("特殊攻撃率", m.specialRate, m.specialKind));
+    rows.push_back(RateRow("特殊攻撃成功率", m.specialSuccess, m.specialKind));
+    PropertyRow damage = NumberRow("特殊攻撃ﾀﾞﾒｰｼﾞ", m.specialDamage, ability, "");
+    damage.getNumber = [&m] { return SpecialUsesDamage(m.specialKind) ? m.specialDamage : 0; };
+    damage.enabled = [&m] { return SpecialUsesDamage(m.specialKind); };
+    rows.push_back(std::move(damage));
+    rows.push_back(ChoiceRow("通常攻撃種別", m.normalKind, {"武器", "魔法"}));
+    rows.push_back(ListRow("通常攻撃効果音", RowKind::Sound, m.normalSound));
+
+    // The picture: its drawing fields are separate numbers in the record.
+    PropertyRow picture;
+    picture.label = "怪物画像";
+    picture.kind = RowKind::Image;
+    picture.textBytes = kMonsterPictureBytes;
+    picture.getText = [&m] { return m.picture; };
+    picture.setText = [&m](const std::string& v) { m.picture = v; };
+    picture.getSpec = [&m] { return DrawSpec{m.drawMode, m.keyOn, Rgb{m.keyRed, m.keyGreen, m.keyBlue}}; };
+    picture.setSpec = [&m](const DrawSpec& s) {
+        m.drawMode = s.mode;
+        m.keyOn = s.keyOn;
+        m.keyRed = s.key.red;
+        m.keyGreen = s.key.green;
+        m.keyBlue = s.key.blue;
+    };
+    picture.refuseText = [](const std::string& v) { return RefuseBlank(v, "画像ﾌｧｲﾙ名"); };
+    rows.push_back(std::move(picture));
+    return rows;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+MonsterFocusDialog::MonsterFocusDialog(EditorContext& context, Monster& monster, QWidget* parent)
+    : PreviewDialog(context, parent), monster_(monster) {
+    setWindowTitle(tr("ﾌｫｰｶｽ座標"));
+    ImageView& v = view();
+    v.LoadMainImage(monster_.picture);
+    const int halfW = v.state().main.width / 2;
+    const int halfH = v.state().main.height / 2;
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout();
+    x_ = new QSpinBox(this);
+    y_ = new QSpinBox(this);
+    x_->setRange(-halfW, halfW);
+    y_->setRange(-halfH, halfH);
+    LoadSpin(x_, monster_.focusX);
+    LoadSpin(y_, monster_.focusY);
+    grid->addWidget(new QLabel(QStringLiteral("X"), this), 0, 0);
+    grid->addWidget(x_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Y"), this), 1, 0);
+    grid->addWidget(y_, 1, 1);
+    layout->addLayout(grid);
+    auto* buttons = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    layout->addLayout(buttons);
+    connect(x_, &QSpinBox::valueChanged, this, [this] { Redraw(); });
+    connect(y_, &QSpinBox::valueChanged, this, [this] { Redraw(); });
+    connect(&v, &ImageView::pointPicked, this, [this](QWidget* owner, QPoint p) {
+        if (owner != this) return;
+        x_->setValue(p.x());
+        y_->setValue(p.y());
+    });
+}
+
+void MonsterFocusDialog::OpenPreview() {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(ViewMode::FocusPoint, this);
+    v.LoadMainImage(monster_.picture);
+    v.LoadSecondImage(context_.settings.focusImage);
+    v.state().overlaySpec = context_.settings.focusSpec;
+    Redraw();
+    if (v.state().main.exists()) {
+        v.FitViewToImage(this);
+        v.Show();
+    }
+}
+
+void MonsterFocusDialog::Redraw() {
+    ImageView& v = view();
+    v.state().overlayX = SpinValue(x_);
+    v.state().overlayY = SpinValue(y_);
+    v.Repaint();
+}
+
+void MonsterFocusDialog::Leave() {
+    ImageView& v = view();
+    v.Close();
+    v.SetMode(ViewMode::None);
+}
+
+void MonsterFocusDialog::accept() {
+    monster_.focusX = SpinValue(x_);
+    monster_.focusY = SpinValue(y_);
+    Leave();
+    done(QDialog::Accepted);
+}
+
+void MonsterFocusDialog::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+MonsterPropertyDialog::MonsterPropertyDialog(EditorContext& context, Monster& monster, QWidget* parent)
+    : PreviewDialog(context, parent), monster_(monster) {
+    setWindowTitle(tr("怪物ﾘｽﾄ2"));
+    WaveTable sounds;
+    LoadWaveTable(context_.project, sounds);
+    auto* layout = new QVBoxLayout(this);
+    PropertyEditor::Options options;
+    options.keyColourFollowsKeyFlag = true;
+    properties_ = new PropertyEditor(context_,
+                                     MonsterRows(monster_, context_.settings.abilityMax,
+                                                 FromCp932(context_.settings.currencyName).toStdString()),
+                                     options, this);
+    properties_->SetListNames(RowKind::Sound, TableNames(sounds));
+    properties_->ResetChecks();
+    layout->addWidget(properties_, 1);
+    auto* buttons = new QHBoxLayout();
+    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    layout->addLayout(buttons);
+    disconnect(next_, nullptr, this, nullptr);
+    connect(next_, &QPushButton::clicked, this, [this] { Next(); });
+    connect(properties_, &PropertyEditor::previewNeeded, this, [this](int row) { ShowPreview(row); });
+    connect(&view(), &ImageView::colourPicked, this, [this](QWidget* owner, QColor colour) {
+        if (owner == this) properties_->PickColour(colour);
+    });
+    properties_->SelectRow(0);
+}
+
+MonsterPropertyDialog::~MonsterPropertyDialog() = default;
+
+void MonsterPropertyDialog::OpenPreview() {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(ViewMode::MonsterColour, this);
+    ShowPreview(properties_->currentRow());
+}
+
+void MonsterPropertyDialog::ShowPreview(int row) {
+    ImageView& v = view();
+    if (!v.IsOpen()) return;
+    if (row < 0 || row >= properties_->rowCount() || properties_->row(row).kind != RowKind::Image) {
+        v.Hide();
+        return;
+    }
+    v.SetCursorShape(Qt::CrossCursor);
+    v.ShowOrHideComboImage(this, properties_->choice(), properties_->showImage());
+}
+
+void MonsterPropertyDialog::Next() {
+    properties_->Commit();
+    // The name and the picture are one token each in the middle of the line: left empty, the
+    // fields after them would be read one place too early.
+    QString missing;
+    if (monster_.name.empty()) missing = tr("怪物名を入力してください");
+    else if (monster_.picture.empty()) missing = tr("怪物画像を選択してください");
+    if (!missing.isEmpty()) {
+        if (context_.services) context_.services->ShowMessage(this, Message{missing});
+        return;
+    }
+    properties_->StopPlayback();
+    ImageView& v = view();
+    v.Hide();
+    MonsterFocusDialog focus(context_, monster_, this);
+    const int result = focus.exec();
+    // Back here: the preview is this dialog's again.
+    v.Open(this);
+    v.SetMode(ViewMode::MonsterColour, this);
+    if (result == QDialog::Accepted) {
+        Leave();
+        done(QDialog::Accepted);
+        return;
+    }
+    ShowPreview(properties_->currentRow());
+}
+
+void MonsterPropertyDialog::Leave() {
+    properties_->StopPlayback();
+    ImageView& v = view();
+    v.Close();
+    v.SetMode(ViewMode::None);
+}
+
+void MonsterPropertyDialog::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
+    setWindowTitle(tr("怪物ﾘｽﾄ1"));
+    LoadGameSettings(context_.project, context_.settings);
+    auto* layout = new QVBoxLayout(this);
+    ListEditorOptions options;
+    options.addLabel = tr("追加...");
+    options.editButton = true;
+    panel_ = new ListEditorPanel(options, this);
+    panel_->view()->setMinimumSize(240, 280);
+    layout->addWidget(panel_, 1);
+    show_ = new QCheckBox(tr("表示"), this);
+    layout->addWidget(show_);
+    auto* buttons = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    layout->addLayout(buttons);
+    panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
+    panel_->EnableBy(show_, ListEditorPanel::Enable::WithRows);
+
+    runProperties = [this](Monster& m) {
+        view().Hide();
+        MonsterPropertyDialog dialog(context_, m, this);
+        const bool ok = dialog.exec() == QDialog::Accepted;
+        view().Open(this);
+        view().SetMode(ViewMode::None);
+        return ok;
+    };
+    list_ = std::make_unique<ListEditor<Monster>>(panel_, [](const Monster& m) { return QStringList{FromCp932(m.name)}; });
+    list_->OnAdd([this]() -> std::optional<Monster> {
+        Monster m;
+        if (!runProperties(m)) return std::nullopt;
+        return m;
+    });
+    list_->OnEdit([this](Monster& m) { return runProperties(m); });
+    list_->OnSelectionChanged([this](int) { ShowPreview(); });
+    list_->OnChanged([this] { ShowPreview(); });
+    std::vector<Monster> monsters;
+    loadStatus_ = LoadMonsterList(context_.project, monsters);
+    list_->SetRecords(std::move(monsters), 0);
+    show_->setChecked(true);
+    connect(show_, &QCheckBox::toggled, this, [this] { ShowPreview(); });
+}
+
+MonsterListEditor::~MonsterListEditor() = default;
+
+void MonsterListEditor::OpenPreview() {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(ViewMode::None);
+    ShowPreview();
+}
+
+void MonsterListEditor::ShowPreview() {
+    ImageView& v = view();
+    if (!v.IsOpen()) return;
+    const int row = list_->selected();
+    if (!show_->isChecked() || row < 0) {
+        v.Hide();
+        return;
+    }
+    const std::string& picture = list_->records()[static_cast<std::size_t>(row)].picture;
+    if (v.ShowImageByName(this, FromCp932(picture)) && v.state().main.exists()) {
+        v.SetCaption(FromCp932(picture));
+        v.Show();
+    } else {
+        v.Hide();
+    }
+}
+
+void MonsterListEditor::Leave() {
+    ImageView& v = view();
+    v.Close();
+    v.SetMode(ViewMode::None);
+}
+
+void MonsterListEditor::accept() {
+    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
+        DialogSaveUi ui(*context_.services, this);
+        SaveMonsterList(context_.project, list_->records(), ui);
+    }
+    Leave();
+    done(QDialog::Accepted);
+}
+
+void MonsterListEditor::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+int RunMonsterListEditor(EditorContext& context, QWidget* parent) {
+    MonsterListEditor editor(context, parent);
+    if (ReportUnreadable(context, parent, kMonsterFile, editor.loadStatus())) return QDialog::Rejected;
+    return editor.exec();
+}
+
+}  // namespace lw

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/rules/monsters.h"
+#include "support/core/temp_dir.h"
+
+namespace lw {
+namespace {
+
+using test::ScriptedSaveUi;
+using test::TempProject;
+
+std::string MonsterFile(const std::string& count, const std::vector<std::string>& lines) {
+    std::string s = "<monster_number>\r\n" + count + "\r\n</monster_number>\r\n<monster_data>";
+    for (const auto& l : lines) s += "\r\n" + l;
+    return s + "\r\n</monster_data>";
+}
+
+const std::string kSlime =
+    "1 2 3 4 5 6 7 8 77 100 50 35.0 12.5 1 9 0 3 slime -4 6 slime.bmp 2 1 255 0 128";
+
+TEST(MonsterList, LineRoundTripKeepsEveryFieldAndTheReservedOne) {
+    const std::string bytes = MonsterFile("1", {kSlime});
+    const std::vector<Monster> list = ParseMonsterList(bytes);
+    ASSERT_EQ(list.size(), 1u);
+    const Monster& m = list[0];
+    EXPECT_EQ(m.agility, 1);
+    EXPECT_EQ(m.maxMp, 8);
+    EXPECT_EQ(m.reserved, 77);
+    EXPECT_EQ(m.experience, 100);
+    EXPECT_EQ(m.money, 50);
+    EXPECT_FLOAT_EQ(m.specialRate, 35.0f);
+    EXPECT_FLOAT_EQ(m.specialSuccess, 12.5f);
+    EXPECT_EQ(m.specialKind, 1);
+    EXPECT_EQ(m.specialDamage, 9);
+    EXPECT_EQ(m.normalSound, 3);
+    EXPECT_EQ(m.name, "slime");
+    EXPECT_EQ(m.focusX, -4);
+    EXPECT_EQ(m.focusY, 6);
+    EXPECT_EQ(m.picture, "slime.bmp");
+    EXPECT_EQ(m.drawMode, 2);
+    EXPECT_EQ(m.keyOn, 1);
+    EXPECT_EQ(m.keyRed, 255);
+    EXPECT_EQ(m.keyBlue, 128);
+    EXPECT_EQ(MonsterListBytes(list), bytes);
+}
+
+TEST(MonsterList, RatesAreWrittenWithOneDecimalAndReadBackWhole) {
+    Monster m;
+    m.name = "a";
+    m.picture = "b";
+    m.specialRate = 35;
+    m.specialSuccess = 100;
+    const std::string bytes = MonsterListBytes({m});
+    EXPECT_NE(bytes.find(" 35.0 100.0 "), std::string::npos) << bytes;
+    const std::vector<Monster> back = ParseMonsterList(bytes);
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(WholePercent(back[0].specialRate), 35);
+    EXPECT_EQ(back[0], m);
+}
+
+TEST(MonsterList, CountBoundsTheLinesAndLongLinesAreReadWhole) {
+    // Three lines under a count of two: the list and the table take two.
+    const std::string three = MonsterFile("2", {kSlime, kSlime, kSlime});
+    EXPECT_EQ(ParseMonsterList(three).size(), 2u);
+    MonsterTable table;
+    ParseMonsterTable(three, table);
+    EXPECT_TRUE(table.loaded);
+    EXPECT_EQ(table.records.size(), 2u);
+
+    // A count above the lines leaves cleared records in the table.
+    ParseMonsterTable(MonsterFile("4", {kSlime}), table);
+    ASSERT_EQ(table.records.size(), 4u);
+    EXPECT_EQ(table.records[0].name, "slime");
+    EXPECT_EQ(table.records[3], Monster{});
+    EXPECT_EQ(MonsterNames(table), (std::vector<std::string>{"slime", "", "", ""}));
+
+    // A picture name that pushes the line beyond 255 bytes does not split the line.
+    const std::string longPicture(250, 'p');
+    const std::string line = "0 0 0 0 0 0 0 0 0 0 0 0.0 0.0 0 0 0 0 n 0 0 " + longPicture + " 1 1 2 3 4";
+    const std::vector<Monster> list = ParseMonsterList(MonsterFile("2", {line, kSlime}));
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].picture, longPicture);
+    EXPECT_EQ(list[0].keyBlue, 4);
+    EXPECT_EQ(list[1].name, "slime");
+}
+
+TEST(MonsterList, HugeOrNegativeCountsAllocateNothingUnfilled) {
+    MonsterTable table;
+    ParseMonsterTable(MonsterFile("2000000000", {kSlime}), table);
+    EXPECT_LE(table.records.size(), static_cast<std::size_t>(kMonsterTableCapacity));
+    ParseMonsterTable(MonsterFile("-5", {kSlime}), table);
+    EXPECT_TRUE(table.records.empty());
+    EXPECT_TRUE(ParseMonsterList(MonsterFile("-5", {kSlime})).empty());
+}
+
+TEST(MonsterList, MissingFileLeavesNoTableAndSavesWhatItRead) {
+    TempProject tp;
+    MonsterTable table;
+    table.loaded = true;
+    table.records.resize(3);
+    EXPECT_EQ(ReadStatus::Missing, LoadMonsterTable(tp.project, table));
+    EXPECT_FALSE(table.loaded);
+    EXPECT_TRUE(table.records.empty());
+    std::vector<Monster> list{Monster{}};
+    EXPECT_EQ(ReadStatus::Missing, LoadMonsterList(tp.project, list));
+    EXPECT_TRUE(list.empty());
+
+    tp.WriteData("monster_list.txt", MonsterFile("1", {kSlime}));
+    ASSERT_EQ(ReadStatus::Ok, LoadMonsterList(tp.project, list));
+    ScriptedSaveUi ui;
+    ASSERT_TRUE(SaveMonsterList(tp.project, list, ui));
+    EXPECT_EQ(tp.ReadData("monster_list.txt"), MonsterFile("1", {kSlime}));
+}
+
+TEST(MonsterValues, ClampsAndRounding) {
+    EXPECT_EQ(ClampMonsterValue(1234567, kMonsterRewardMax), 999999);
+    EXPECT_EQ(ClampMonsterValue(-3, 9999), 0);
+    EXPECT_EQ(ClampMonsterValue(50, -1), 0);
+    EXPECT_EQ(WholePercent(34.6f), 35);
+    EXPECT_EQ(WholePercent(0.4f), 0);
+    EXPECT_FALSE(SpecialUsesRates(kSpecialNone));
+    EXPECT_TRUE(SpecialUsesRates(kSpecialSleep));
+    EXPECT_FALSE(SpecialUsesDamage(kSpecialSleep));
+    EXPECT_TRUE(SpecialUsesDamage(kSpecialPoison));
+}
+
+}  // namespace
+}  // namespace lw

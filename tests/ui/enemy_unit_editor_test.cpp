@@ -1,0 +1,270 @@
+// The enemy unit dialogs end to end through their widgets, down to the bytes of enemy_list.txt.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+#include <cstdlib>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "editors/rules/enemy_unit_editor.h"
+#include "previews/image_view.h"
+#include "widgets/image_chooser.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::OnNextModal;
+using test::TempProject;
+
+class EnemyUnitEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        Monster a, b;
+        a.name = "slime";
+        b.name = "bat";
+        tp.WriteData("monster_list.txt", MonsterListBytes({a, b}));
+    }
+    void TearDown() override { test::CancelPendingModalWatches(); }
+
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    static void Choose(QComboBox* combo, int index) {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    static void Type(QSpinBox* s, int value) {
+        s->setFocus();
+        s->selectAll();
+        QTest::keyClicks(s, QString::number(value));
+        QTest::keyClick(s, Qt::Key_Tab);
+    }
+};
+
+TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
+    EnemyUnitListEditor editor(context);
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ1"));
+    EXPECT_FALSE(editor.okButton()->isEnabled());  // no units yet
+
+    bool reachedName = false;
+    OnNextModal<FormationListDialog>([&](FormationListDialog* list) {
+        EXPECT_EQ(list->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ2"));
+        EXPECT_FALSE(list->nextButton()->isEnabled());
+        // First formation: "bat" bottom left, boss there, with a stored position.
+        OnNextModal<FormationDialog>([&](FormationDialog* f) {
+            EXPECT_EQ(f->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ3"));
+            EXPECT_FALSE(f->xSpin(0)->isEnabled());
+            EXPECT_FALSE(f->itemRateSpin()->isEnabled());
+            EXPECT_EQ(f->monsterChoice(0)->itemText(2), QStringLiteral("bat"));
+            Choose(f->monsterChoice(0), 2);
+            EXPECT_TRUE(f->xSpin(0)->isEnabled());
+            Type(f->xSpin(0), 15);
+            Choose(f->bossChoice(), 1);
+            Click(f->okButton());
+        });
+        Click(list->panel()->addButton());
+        // Second: "slime" top right, then "なし" again, which clears its position.
+        OnNextModal<FormationDialog>([&](FormationDialog* f) {
+            Choose(f->monsterChoice(5), 1);
+            Type(f->xSpin(5), 100);
+            Type(f->ySpin(5), 20);
+            Choose(f->monsterChoice(5), 0);
+            EXPECT_EQ(f->xSpin(5)->value(), 0);
+            EXPECT_FALSE(f->ySpin(5)->isEnabled());
+            Choose(f->monsterChoice(1), 1);
+            Click(f->okButton());
+        });
+        Click(list->panel()->addButton());
+        EXPECT_EQ(list->panel()->rowText(0), QStringLiteral("2 0 0 0 0 0"));
+        EXPECT_EQ(list->panel()->rowText(1), QStringLiteral("0 1 0 0 0 0"));
+
+        OnNextModal<EnemyRatesDialog>([&](EnemyRatesDialog* rates) {
+            EXPECT_EQ(rates->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ出現率"));
+            EXPECT_EQ(rates->list()->item(0)->text(), QStringLiteral("50 %"));
+            EXPECT_EQ(rates->list()->item(1)->text(), QStringLiteral("50 %"));
+            rates->list()->setCurrentRow(1);
+            Type(rates->rateSpin(), 49);
+            EXPECT_EQ(rates->list()->item(1)->text(), QStringLiteral("49 %"));
+            Click(rates->nextButton());  // 99 in all: refused, the dialog stays
+            ASSERT_EQ(services.texts(), QStringList{QStringLiteral("出現率の総和は、100% にしてください")});
+            EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
+            rates->list()->setCurrentRow(0);
+            Type(rates->rateSpin(), 51);
+            OnNextModal<EnemyUnitNameDialog>([&](EnemyUnitNameDialog* name) {
+                EXPECT_EQ(name->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ名（省略可）"));
+                EXPECT_EQ(name->nameEdit()->maxLength(), 64);
+                name->nameEdit()->setText(QStringLiteral("bats and slimes"));
+                reachedName = true;
+                Click(name->okButton());
+            });
+            Click(rates->nextButton());
+        });
+        Click(list->nextButton());
+    });
+    Click(editor.panel()->addButton());
+    ASSERT_TRUE(reachedName);
+    ASSERT_EQ(editor.units().size(), 1u);
+    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("bats and slimes"));
+
+    Click(editor.okButton());
+    EXPECT_EQ(editor.result(), 1);
+    Formation first = NewFormation();
+    first.monster[0] = 2;
+    first.x[0] = 15;
+    first.boss = 0;
+    first.rate = 0.51f;
+    Formation second = NewFormation();
+    second.monster[1] = 1;
+    second.rate = 0.49f;
+    EnemyUnit expected;
+    expected.name = "bats and slimes";
+    SetUnitFormations(expected, {first, second});
+    EXPECT_EQ(tp.ReadData("enemy_list.txt"), EnemyListBytes({expected}));
+    EXPECT_NE(tp.ReadData("enemy_list.txt").find("\r\n2 0 0 0 0 0 0 0.51 0.00 -1 0 -1 15 0 0 0 0 0 0 0 0 0 0 0\r\n"),
+              std::string::npos);
+}
+
+TEST_F(EnemyUnitEditorTest, AUnitHoldsAtMost32Formations) {
+    MonsterTable monsters;
+    EnemyUnit unit;
+    SetUnitFormations(unit, std::vector<Formation>(32, NewFormation()));
+    FormationListDialog list(context, monsters, unit);
+    ASSERT_EQ(list.panel()->rowCount(), 32);
+    bool opened = false;
+    OnNextModal<FormationDialog>([&](FormationDialog* f) {
+        opened = true;
+        f->reject();
+    }, nullptr, 200);
+    Click(list.panel()->addButton());
+    QTest::qWait(50);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(list.panel()->rowCount(), 32);
+    EXPECT_EQ(services.texts(), QStringList{QStringLiteral("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです")});
+}
+
+TEST_F(EnemyUnitEditorTest, CancelWritesNothingAndUntouchedUnitsWriteBackTheSameBytes) {
+    // A file with odd values: a rate the spin cannot show, an out-of-list monster, a long name.
+    Formation f = NewFormation();
+    f.monster = {9, 0, 1, 0, 0, 0};
+    f.rate = 0.333f;
+    f.itemRate = 0.125f;
+    f.item = 4;
+    f.itemCount = 500;
+    f.x[2] = 400;
+    EnemyUnit unit;
+    unit.name = "a unit name with blanks";
+    SetUnitFormations(unit, {f});
+    const std::string bytes = EnemyListBytes({unit, EnemyUnit{}});
+    tp.WriteData("enemy_list.txt", bytes);
+    {
+        EnemyUnitListEditor editor(context);
+        EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("0 体"));
+        Click(editor.panel()->deleteButton());
+        Click(editor.cancelButton());
+        EXPECT_EQ(tp.ReadData("enemy_list.txt"), bytes);
+    }
+    // Open the first formation and confirm every dialog unchanged.
+    EnemyUnitListEditor editor(context);
+    OnNextModal<FormationListDialog>([&](FormationListDialog* list) {
+        OnNextModal<FormationDialog>([&](FormationDialog* d) { Click(d->okButton()); });
+        Click(list->panel()->editButton());
+        OnNextModal<EnemyRatesDialog>([&](EnemyRatesDialog* rates) {
+            EXPECT_EQ(rates->list()->item(0)->text(), QStringLiteral("33 %"));
+            Click(rates->nextButton());  // 33 % in all: refused
+            rates->list()->setCurrentRow(0);
+            Type(rates->rateSpin(), 100);
+            OnNextModal<EnemyUnitNameDialog>([&](EnemyUnitNameDialog* name) { Click(name->okButton()); });
+            Click(rates->nextButton());
+        });
+        Click(list->nextButton());
+    });
+    Click(editor.panel()->editButton());
+    services.answers.push_back(MessageAnswer::Yes);
+    Click(editor.okButton());
+    unit.formations[0].rate = 1.0f;
+    EXPECT_EQ(tp.ReadData("enemy_list.txt"), EnemyListBytes({unit, EnemyUnit{}}));
+}
+
+// A picture of `size` in `colour` with a darker outline, saved in the image folder.
+void SavePicture(const Project& project, const char* name, QSize size, QColor colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QPainter painter(&image);
+    painter.setPen(colour.darker(200));
+    painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+    painter.drawEllipse(size.width() / 4, size.height() / 4, size.width() / 2, size.height() / 2);
+    painter.end();
+    ASSERT_TRUE(image.save(QString::fromStdString(ImageFilePath(project, name).string()), "BMP"));
+}
+
+TEST_F(EnemyUnitEditorTest, FormationPreviewPlacesThreeMonstersInEachRow) {
+    SavePicture(tp.project, "red.bmp", {80, 60}, QColor(220, 40, 40));
+    SavePicture(tp.project, "green.bmp", {60, 40}, QColor(40, 200, 60));
+    SavePicture(tp.project, "blue.bmp", {100, 50}, QColor(40, 80, 230));
+    QImage field(320, 240, QImage::Format_RGB32);
+    for (int y = 0; y < 240; ++y)
+        for (int x = 0; x < 320; ++x) field.setPixel(x, y, qRgb(30 + y / 4, 60 + y / 3, 90 + x / 8));
+    ASSERT_TRUE(field.save(QString::fromStdString(ImageFilePath(tp.project, "field.bmp").string()), "BMP"));
+    Monster r, g, b;
+    r.picture = "red.bmp";
+    g.picture = "green.bmp";
+    b.picture = "blue.bmp";
+    r.name = "red";
+    g.name = "green";
+    b.name = "blue";
+    MonsterTable monsters;
+    ParseMonsterTable(MonsterListBytes({r, g, b}), monsters);
+    context.settings.battleMenuTranslucent = 0;
+    context.settings.talkY = 160;
+
+    Formation f = NewFormation();
+    f.monster = {1, 2, 3, 3, 2, 1};
+    FormationDialog dialog(context, monsters, f);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const int fieldIndex = dialog.backgroundChoice()->findText(QStringLiteral("field.bmp"));
+    ASSERT_GE(fieldIndex, 0);
+    dialog.backgroundChoice()->setCurrentIndex(fieldIndex);
+    emit dialog.backgroundChoice()->activated(fieldIndex);
+    ImageView& v = *context.imageView;
+    ASSERT_TRUE(v.IsShown());
+    QImage frame = v.ComposeFrame();
+    ASSERT_EQ(frame.size(), QSize(320, 240));
+    // Both rows: W = 240, gap 20. Bottom row on the talk frame (Y 160), top row on Y 0.
+    auto at = [&](int x, int y) { return QColor(frame.pixel(x, y)); };
+    EXPECT_EQ(at(20 + 5, 100 + 5), QColor(220, 40, 40));   // red 80 x 60 at (20, 100)
+    EXPECT_EQ(at(120 + 5, 120 + 5), QColor(40, 200, 60));  // green 60 x 40 at (120, 120)
+    EXPECT_EQ(at(200 + 5, 110 + 5), QColor(40, 80, 230));  // blue 100 x 50 at (200, 110)
+    EXPECT_EQ(at(20 + 5, 5), QColor(40, 80, 230));         // blue at (20, 0)
+    EXPECT_EQ(at(140 + 5, 5), QColor(40, 200, 60));        // green at (140, 0)
+    EXPECT_EQ(at(220 + 5, 5), QColor(220, 40, 40));        // red at (220, 0)
+    EXPECT_EQ(at(10, 200), QColor(field.pixel(10, 200)));  // the provisional picture around them
+    if (const char* dir = std::getenv("LW_SCREENSHOT_DIR")) frame.scaled(640, 480).save(QString(dir) + "/enemy-formation.png");
+
+    // Typing a position moves the picture at once; the translucent menu stands the bottom row on 240.
+    context.settings.battleMenuTranslucent = 1;
+    Type(dialog.xSpin(0), 3);
+    frame = v.ComposeFrame();
+    EXPECT_EQ(at(3 + 1, 1), QColor(220, 40, 40));           // stored (3, 0) overrides the placement
+    EXPECT_EQ(at(120 + 5, 200 + 5), QColor(40, 200, 60));   // green's lower edge on 240
+    dialog.reject();
+}
+
+}  // namespace
+}  // namespace lw
