@@ -20,20 +20,19 @@
 #include "app/editor_context.h"
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
+#include "core/media/narration_list.h"
 #include "core/rules/magic.h"
 #include "editors/media/audio_list_editor.h"
 #include "editors/media/effect_list_editor.h"
 #include "editors/media/effect_order_step.h"
 #include "editors/media/effect_position_step.h"
 #include "editors/media/effect_settings_step.h"
-#include "editors/rules/magic_list_editor.h"
-#include "editors/rules/magic_property_editor.h"
-#include "core/media/narration_list.h"
 #include "editors/media/narration_dialog.h"
 #include "editors/media/narration_list_editor.h"
 #include "editors/rules/enemy_unit_editor.h"
+#include "editors/rules/magic_list_editor.h"
+#include "editors/rules/magic_property_editor.h"
 #include "editors/rules/monster_list_editor.h"
-#include "widgets/property_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
@@ -180,6 +179,16 @@ void ConfirmEverySpellUnchanged(EditorContext& context) {
                     p->labelList()->setFocus();
                 }
             }
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+        ClickRow(editor.panel(), row);
+        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
+        test::CancelPendingModalWatches();
+        ASSERT_TRUE(opened) << "row " << row;
+    }
+    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+}
+
 // ---- narrations: "編集...", then "OK" in the narration dialog -----------------------------------
 
 std::vector<Narration> StressedNarrations() {
@@ -218,6 +227,15 @@ void ConfirmEveryNarrationUnchanged(EditorContext& context) {
         OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
             reached = true;
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+        ClickRow(editor.panel(), row);
+        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
+        test::CancelPendingModalWatches();
+        ASSERT_TRUE(reached) << "row " << row;
+    }
+    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+}
+
 // ---- monsters: "編集...", every row selected, "次へ", "OK" in the focus dialog ---------------------
 
 std::vector<Monster> StressedMonsters() {
@@ -261,8 +279,6 @@ void ConfirmEveryMonsterUnchanged(EditorContext& context) {
         ClickRow(editor.panel(), row);
         QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
         test::CancelPendingModalWatches();
-        ASSERT_TRUE(opened) << "row " << row;
-        ASSERT_TRUE(reached) << "row " << row;
         ASSERT_TRUE(reachedFocus) << "row " << row;
     }
     QTest::mouseClick(editor.okButton(), Qt::LeftButton);
