@@ -5,6 +5,7 @@
 #include "editors/rules/level_up_editor.h"
 #include "editors/settings/basic_settings_editor.h"
 #include "editors/rules/item_list_editor.h"
+#include "editors/scenes/scene_list_editor.h"
 
 namespace lw {
 
@@ -17,6 +18,7 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::LevelUp, [](EditorContext& c, QWidget* p) { RunLevelUpEditor(c, p); });
     registry.Register(HubEditor::BasicSettings, [](EditorContext& c, QWidget* p) { RunBasicSettingsEditor(c, p); });
     registry.Register(HubEditor::ItemList, [](EditorContext& c, QWidget* p) { RunItemListEditor(c, p); });
+    registry.Register(HubEditor::SceneSettings, [](EditorContext& c, QWidget* p) { RunSceneListEditor(c, p); });
 }
 
 }  // namespace lw
