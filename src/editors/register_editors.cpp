@@ -13,6 +13,7 @@
 #include "editors/media/narration_list_editor.h"
 #include "editors/rules/monster_list_editor.h"
 #include "editors/rules/enemy_unit_editor.h"
+#include "editors/scenes/scene_list_editor.h"
 
 namespace lw {
 
@@ -34,6 +35,7 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::NarrationList, [](EditorContext& c, QWidget* p) { RunNarrationListEditor(c, p); });
     registry.Register(HubEditor::MonsterList, [](EditorContext& c, QWidget* p) { RunMonsterListEditor(c, p); });
     registry.Register(HubEditor::EnemyUnitList, [](EditorContext& c, QWidget* p) { RunEnemyUnitListEditor(c, p); });
+    registry.Register(HubEditor::SceneSettings, [](EditorContext& c, QWidget* p) { RunSceneListEditor(c, p); });
 }
 
 }  // namespace lw

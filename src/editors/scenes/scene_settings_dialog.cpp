@@ -1,0 +1,167 @@
+#include "editors/scenes/scene_settings_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <tuple>
+#include <utility>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "core/tagfile/record_format.h"
+#include "widgets/audio_glue.h"
+#include "widgets/cp932_validator.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/drawing_group.h"
+#include "widgets/image_chooser.h"
+#include "widgets/kept_value.h"
+#include "widgets/play_on_select.h"
+
+namespace lw {
+
+SceneSettingsDialog::SceneSettingsDialog(EditorContext& context, const Scene* scene, QWidget* parent)
+    : QDialog(parent), context_(context), buffer_(scene ? *scene : NewScene()) {
+    setWindowTitle(tr("場面設定2"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout();
+
+    kind_ = new QComboBox(this);
+    kind_->addItems({tr("外"), tr("ダンジョン"), tr("街"), tr("その他")});
+    name_ = new QLineEdit(this);
+    LimitToCp932(name_, static_cast<int>(kSceneNameBytes));
+    name_->setMinimumWidth(220);
+    map_ = new ImageChooser(this);
+    background_ = new ImageChooser(this);
+    layer_ = new ImageChooser(this);
+    bgm_ = new QComboBox(this);
+    form->addRow(tr("場面種別"), kind_);
+    form->addRow(tr("場面名"), name_);
+    form->addRow(tr("ﾏｯﾌﾟ ﾌｧｲﾙ名"), map_);
+    form->addRow(tr("背景ﾁｯﾌﾟｾｯﾄ名"), background_);
+    form->addRow(tr("ﾚｲﾔｰﾁｯﾌﾟｾｯﾄ名"), layer_);
+    auto* bgmRow = new QHBoxLayout();
+    play_ = new QCheckBox(tr("MIDI・WAVE再生"), this);
+    bgmRow->addWidget(bgm_, 1);
+    bgmRow->addWidget(play_);
+    form->addRow(tr("BGM"), bgmRow);
+    layout->addLayout(form);
+
+    auto* layerGroup = new QGroupBox(tr("ﾚｲﾔｰﾁｯﾌﾟｾｯﾄ設定"), this);
+    auto* layerLayout = new QVBoxLayout(layerGroup);
+    drawing_ = new DrawingGroup(layerGroup);
+    layerLayout->addWidget(drawing_);
+    layout->addWidget(layerGroup);
+
+    auto* buttonRow = new QHBoxLayout();
+    showImage_ = new QCheckBox(tr("画像表示"), this);
+    showImage_->setChecked(true);
+    buttonRow->addWidget(showImage_);
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow);
+    layout->addLayout(buttonRow);
+
+    // The choices, then the scene's values (nothing is stored by loading).
+    map_->SetEntries(ListFolderFiles(context_.project, context_.project.dataFolder, "*.bin"));
+    background_->Fill(context_.project);
+    layer_->Fill(context_.project);
+    LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm);
+    LoadComboIndex(kind_, buffer_.kind);
+    LoadText(name_, buffer_.name);
+    map_->LoadName(buffer_.mapDataFile);
+    background_->LoadName(buffer_.backgroundChipSet);
+    layer_->LoadName(buffer_.layerChipSet);
+    LoadComboIndex(bgm_, buffer_.bgmIndex);
+    drawing_->LoadSpec(LayerDrawSpec(buffer_));
+    playOnSelect_ = new PlayOnSelect(bgm_, play_, context_, AudioKind::Bgm);
+    playOnSelect_->Reset();
+
+    // Every change redraws the map at once.
+    MapView* view = context_.mapView.get();
+    connect(map_, &QComboBox::currentIndexChanged, this, [this, view] {
+        view->LoadMap(map_->ChosenName());
+        view->Repaint();
+    });
+    connect(background_, &QComboBox::currentIndexChanged, this, [this, view] {
+        view->LoadChipSet(0, background_->ChosenName());
+        view->Repaint();
+    });
+    connect(layer_, &QComboBox::currentIndexChanged, this, [this, view] {
+        view->LoadChipSet(1, layer_->ChosenName());
+        view->Repaint();
+    });
+    connect(drawing_, &DrawingGroup::specEdited, this, [this, view] {
+        view->SetLayerSpec(drawing_->Spec());
+        view->Repaint();
+    });
+    connect(showImage_, &QCheckBox::toggled, this, [view](bool on) { on ? view->Show() : view->Hide(); });
+}
+
+SceneSettingsDialog::~SceneSettingsDialog() = default;
+
+void SceneSettingsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!mapOpened_) OpenMapView();
+}
+
+void SceneSettingsDialog::OpenMapView() {
+    mapOpened_ = true;
+    MapView& view = *context_.mapView;
+    view.Open(this);
+    view.SetMode(MapViewMode::Settings, this);
+    Scene shown = buffer_;
+    shown.mapDataFile = map_->ChosenName();
+    shown.backgroundChipSet = background_->ChosenName();
+    shown.layerChipSet = layer_->ChosenName();
+    view.ShowScene(SceneOnMap(shown));
+    view.SetLayerSpec(drawing_->Spec());
+    view.Repaint();
+    if (showImage_->isChecked()) view.Show();
+}
+
+void SceneSettingsDialog::Gather() {
+    drawing_->InterpretTyped();
+    buffer_.kind = ComboIndexValue(kind_);
+    buffer_.name = TextValue(name_);
+    buffer_.mapDataFile = map_->ChosenName();
+    buffer_.backgroundChipSet = background_->ChosenName();
+    buffer_.layerChipSet = layer_->ChosenName();
+    buffer_.bgmIndex = ComboIndexValue(bgm_);
+    const DrawSpec spec = drawing_->Spec();
+    buffer_.layerDrawMode = spec.mode;
+    buffer_.layerColourKey = spec.keyOn;
+    buffer_.layerKeyRed = spec.key.red;
+    buffer_.layerKeyGreen = spec.key.green;
+    buffer_.layerKeyBlue = spec.key.blue;
+}
+
+void SceneSettingsDialog::accept() {
+    // A file name is one token of its line: a chosen name holding a blank would shift the fields
+    // after it when the scene is read back. Names kept as read are written as they were.
+    const std::pair<ImageChooser*, const std::string*> choices[] = {
+        {map_, &buffer_.mapDataFile}, {background_, &buffer_.backgroundChipSet}, {layer_, &buffer_.layerChipSet}};
+    for (auto [chooser, stored] : choices) {
+        if (chooser->ChosenName() == *stored) continue;
+        if (CheckTokenField(chooser->ChosenName()) == FieldProblem::HasBlank) {
+            if (context_.services)
+                context_.services->ShowMessage(
+                    this, Message{.text = tr("空白を含むファイル名は使えません。\n%1").arg(FromCp932(chooser->ChosenName())),
+                                  .icon = MessageIcon::Warning});
+            chooser->setFocus();
+            return;
+        }
+    }
+    Gather();
+    playOnSelect_->Stop();
+    done(QDialog::Accepted);
+}
+
+void SceneSettingsDialog::reject() {
+    playOnSelect_->Stop();
+    done(QDialog::Rejected);
+}
+
+}  // namespace lw

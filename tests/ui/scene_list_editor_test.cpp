@@ -1,0 +1,290 @@
+// The scene list "場面設定1" and the scene settings "場面設定2" through their widgets: numbering
+// of new scenes, deleting to the trash, OK writing every scene file as read, scenes with odd values
+// confirmed unchanged, scene files that cannot be read left alone, and the settings driving the map
+// view.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "core/world/scene.h"
+#include "editors/scenes/scene_list_editor.h"
+#include "editors/scenes/scene_settings_dialog.h"
+#include "support/core/scene_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/core/village_makers.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/drawing_group.h"
+#include "widgets/image_chooser.h"
+
+namespace lw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeServices;
+using test::TempProject;
+
+class SceneListEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+    }
+    void WriteScene(const std::string& fileName, const Scene& scene) { tp.WriteData(fileName, SceneBytes(scene)); }
+    static Scene Named(const char* name) {
+        Scene s = NewScene();
+        s.name = name;
+        return s;
+    }
+    static QStringList Rows(const SceneListEditor& e) {
+        QStringList out;
+        for (int i = 0; i < e.list()->count(); ++i) out << e.list()->item(i)->text();
+        return out;
+    }
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    // Clicks `button` of the list, which opens "場面設定2"; `inDialog` then works in it.
+    static void InSettings(QAbstractButton* button, std::function<void(SceneSettingsDialog*)> inDialog) {
+        bool ran = false;
+        test::OnNextModal<SceneSettingsDialog>([&](SceneSettingsDialog* d) {
+            ran = true;
+            inDialog(d);
+        });
+        Click(button);
+        EXPECT_TRUE(ran);
+    }
+};
+
+TEST_F(SceneListEditorTest, AddTakesTheLowestFreeNumberWithTheFourDefaultGroups) {
+    for (const char* name : {"scene0.txt", "scene1.txt", "scene3.txt", "scene10.txt"}) WriteScene(name, Named(name));
+    tp.WriteData("scene07.txt", "not a scene file");  // no number the game opens: not listed
+
+    SceneListEditor editor(context);
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("場面設定1"));
+    EXPECT_EQ(Rows(editor), (QStringList{"scene0.txt", "scene1.txt", "scene10.txt", "scene3.txt"}));
+    EXPECT_EQ(editor.selectedRow(), 0);
+    EXPECT_TRUE(editor.showBox()->isChecked());
+
+    // Cancel in "場面設定2" adds nothing.
+    InSettings(editor.addButton(), [](SceneSettingsDialog* d) { Click(d->cancelButton()); });
+    EXPECT_EQ(editor.list()->count(), 4);
+
+    InSettings(editor.addButton(), [](SceneSettingsDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("場面設定2"));
+        EXPECT_EQ(d->scene().groupCount(), 4);
+        d->kindCombo()->setCurrentIndex(2);
+        d->nameEdit()->setText(QStringLiteral("港町"));
+        Click(d->okButton());
+    });
+    EXPECT_EQ(Rows(editor), (QStringList{"scene0.txt", "scene1.txt", "scene10.txt", "scene2.txt", "scene3.txt"}));
+    EXPECT_EQ(editor.selectedRow(), 3);
+    // The next gap is 4 (five rows: 0, 1, 2, 3 and 10).
+    InSettings(editor.addButton(), [](SceneSettingsDialog* d) { Click(d->okButton()); });
+    EXPECT_EQ(editor.list()->item(5)->text(), QStringLiteral("scene4.txt"));
+
+    Scene expected = NewScene();
+    expected.kind = 2;
+    expected.name = ToCp932(QStringLiteral("港町")).value();
+    Click(editor.okButton());
+    EXPECT_EQ(tp.ReadData("scene2.txt"), SceneBytes(expected));
+    EXPECT_EQ(tp.ReadData("scene4.txt"), SceneBytes(NewScene()));
+    // One overwrite question for each file there was; the new ones were simply made.
+    EXPECT_EQ(services.messages.size(), 4u);
+    EXPECT_EQ(tp.ReadData("scene07.txt"), "not a scene file");
+}
+
+TEST_F(SceneListEditorTest, DeleteMovesTheFileToTheTrashAtOnceAndCancelKeepsItDeleted) {
+    for (const char* name : {"scene0.txt", "scene1.txt", "scene2.txt"}) WriteScene(name, Named(name));
+    const std::string before0 = tp.ReadData("scene0.txt");
+
+    SceneListEditor editor(context);
+    editor.SelectRow(1);
+    services.answers = {MessageAnswer::No};
+    Click(editor.deleteButton());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text,
+              QStringLiteral("削除はｷｬﾝｾﾙで取り消せません。\n削除したﾌｧｲﾙはごみ箱に入ります。\n削除しますか？"));
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(services.trashed.empty());
+    EXPECT_EQ(editor.list()->count(), 3);
+
+    Click(editor.deleteButton());  // Yes
+    ASSERT_EQ(services.trashed.size(), 1u);
+    EXPECT_EQ(fs::path(services.trashed[0].toStdString()), fs::absolute(DataFilePath(tp.project, "scene1.txt")));
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "scene1.txt")));
+    EXPECT_EQ(Rows(editor), (QStringList{"scene0.txt", "scene2.txt"}));
+    EXPECT_EQ(editor.selectedRow(), 1);  // the row now at that position
+
+    Click(editor.deleteButton());  // the last row: nothing is selected after it
+    EXPECT_EQ(editor.selectedRow(), -1);
+    EXPECT_EQ(services.trashed.size(), 2u);
+
+    // A row not yet written has no file: it goes without the trash.
+    InSettings(editor.addButton(), [](SceneSettingsDialog* d) { Click(d->okButton()); });
+    EXPECT_EQ(Rows(editor), (QStringList{"scene0.txt", "scene1.txt"}));
+    Click(editor.deleteButton());
+    EXPECT_EQ(services.trashed.size(), 2u);
+
+    Click(editor.cancelButton());
+    EXPECT_EQ(tp.ReadData("scene0.txt"), before0);
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "scene1.txt")));
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "scene2.txt")));
+}
+
+TEST_F(SceneListEditorTest, OkWritesEverySceneByteForByteAndAnOddSceneConfirmedUnchangedStaysIdentical) {
+    WriteScene("scene0.txt", test::MakeRichScene());
+    // Values no control can show: kind 7, BGM 42 of no list, draw mode 5, key flag 2, colours out of
+    // range, a name whose bytes do not decode, files that do not exist.
+    Scene odd = test::MakeRichScene();
+    odd.kind = 7;
+    odd.bgmIndex = 42;
+    odd.layerDrawMode = 5;
+    odd.layerColourKey = 2;
+    odd.layerKeyRed = 300;
+    odd.layerKeyGreen = -4;
+    odd.layerKeyBlue = 1000;
+    odd.name = "\x81\x7F odd \xFF";
+    odd.mapDataFile = "gone.bin";
+    odd.backgroundChipSet = "?.bmp";
+    odd.layerChipSet = "nothing.bmp";
+    WriteScene("scene5.txt", odd);
+    test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
+    const std::string rich = tp.ReadData("scene0.txt"), oddBytes = tp.ReadData("scene5.txt");
+    Scene oddRead;
+    ParseScene(oddBytes, oddRead);
+
+    SceneListEditor editor(context);
+    editor.SelectRow(1);
+    InSettings(editor.editButton(), [](SceneSettingsDialog* d) {
+        EXPECT_EQ(d->kindCombo()->currentIndex(), -1);
+        Click(d->okButton());
+    });
+    EXPECT_EQ(editor.rows()[1].scene, oddRead);
+    editor.SelectRow(0);
+    InSettings(editor.editButton(), [](SceneSettingsDialog* d) { Click(d->okButton()); });
+    EXPECT_EQ(editor.rows()[0].scene, test::MakeRichScene());
+
+    Click(editor.okButton());
+    EXPECT_EQ(tp.ReadData("scene0.txt"), rich);
+    EXPECT_EQ(tp.ReadData("scene5.txt"), oddBytes);
+    EXPECT_EQ(services.messages.size(), 2u);  // one overwrite question per file
+
+    // An edit that changes one value changes only that line's value.
+    SceneListEditor again(context);
+    again.SelectRow(1);
+    InSettings(again.editButton(), [](SceneSettingsDialog* d) {
+        d->kindCombo()->setCurrentIndex(1);
+        Click(d->okButton());
+    });
+    Click(again.okButton());
+    oddRead.kind = 1;
+    EXPECT_EQ(tp.ReadData("scene5.txt"), SceneBytes(oddRead));
+}
+
+TEST_F(SceneListEditorTest, ASceneFileThatCannotBeReadIsNeverWritten) {
+    WriteScene("scene1.txt", Named("one"));
+    const fs::path huge = DataFilePath(tp.project, "scene0.txt");
+    test::WriteBytes(huge, "<kind>");
+    fs::resize_file(huge, kListFileCeiling + 1);
+
+    SceneListEditor editor(context);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains("scene0.txt"));
+    EXPECT_EQ(editor.rows()[0].status, ReadStatus::Unreadable);
+    EXPECT_NE(editor.list()->item(0)->text(), QStringLiteral("scene0.txt"));
+    EXPECT_TRUE(editor.list()->item(0)->text().startsWith(QStringLiteral("scene0.txt")));
+
+    // Editing it says so again and opens nothing.
+    editor.SelectRow(0);
+    Click(editor.editButton());
+    EXPECT_EQ(services.messages.size(), 2u);
+
+    Click(editor.okButton());
+    EXPECT_EQ(fs::file_size(huge), kListFileCeiling + 1);
+    EXPECT_EQ(test::ReadBytes(huge).substr(0, 6), "<kind>");
+    EXPECT_EQ(services.messages.size(), 3u);  // only scene1.txt was asked about
+    EXPECT_TRUE(services.messages[2].caption.contains("scene1.txt"));
+}
+
+// The settings redraw the map view at every change, and OK gives back what the controls show.
+// With LW_SCREENSHOT_DIR set, the dialog beside the view over a village is saved as a PNG.
+TEST_F(SceneListEditorTest, SettingsShowTheChosenMapAndChipSetsAndGiveThemBack) {
+    tp.WriteData("village.bin", test::VillageMapBytes());
+    tp.WriteData("other.txt", "x");
+    test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
+    test::WriteBytes(ImageFilePath(tp.project, "village_upper.bmp"), test::VillageUpperBmp());
+    tp.WriteData("midi_list.txt", "<midi_number>\r\n2\r\n</midi_number>\r\n<midi_data>\r\nfield.mid\r\ntown.mid\r\n</midi_data>");
+
+    Scene start = NewScene();
+    start.name = ToCp932(QStringLiteral("はじまりの村")).value();
+    SceneSettingsDialog dialog(context, &start);
+    dialog.move(20, 20);
+    dialog.show();
+    QApplication::processEvents();
+    MapView& view = *context.mapView;
+    ASSERT_TRUE(view.IsOpen());
+    EXPECT_TRUE(view.IsShown());
+    EXPECT_EQ(view.state().mode, MapViewMode::Settings);
+    EXPECT_EQ(dialog.mapChooser()->count(), 1);  // "*.bin" only
+
+    dialog.mapChooser()->setCurrentIndex(0);
+    EXPECT_EQ(view.state().map.width, test::kVillageWidth);
+    dialog.backgroundChooser()->SelectByPrefix("village_ground");
+    dialog.layerChooser()->SelectByPrefix("village_upper");
+    EXPECT_FALSE(view.state().chipSets.images[0].isNull());
+    EXPECT_FALSE(view.state().chipSets.images[1].isNull());
+    dialog.drawing()->keyBox()->click();  // the box is wider than its label
+    dialog.drawing()->PickColour(QColor(255, 0, 255));
+    EXPECT_EQ(view.state().layerSpec, (DrawSpec{kDrawOpaque, 1, Rgb{255, 0, 255}}));
+    Click(dialog.drawing()->modeButton(1));
+    EXPECT_EQ(view.state().layerSpec.mode, 1);
+    Click(dialog.drawing()->modeButton(0));
+    dialog.bgmCombo()->setCurrentIndex(1);
+    view.SetScroll(6 * 32, 4 * 32);
+    QApplication::processEvents();
+
+    if (const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        const QPixmap left = dialog.grab(), right = view.window()->grab();
+        QImage shot(left.width() + right.width() + 12, std::max(left.height(), right.height()), QImage::Format_RGB32);
+        shot.fill(QColor(64, 64, 64));
+        QPainter painter(&shot);
+        painter.drawPixmap(0, 0, left);
+        painter.drawPixmap(left.width() + 12, 0, right);
+        painter.end();
+        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + QStringLiteral("/scene-settings.png")));
+    }
+
+    dialog.showImageBox()->click();
+    EXPECT_FALSE(view.IsShown());
+    Click(dialog.okButton());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    Scene expected = start;
+    expected.mapDataFile = "village.bin";
+    expected.backgroundChipSet = "village_ground.bmp";
+    expected.layerChipSet = "village_upper.bmp";
+    expected.layerColourKey = 1;
+    expected.layerKeyRed = 255;
+    expected.layerKeyBlue = 255;
+    expected.bgmIndex = 1;
+    EXPECT_EQ(dialog.scene(), expected);
+}
+
+}  // namespace
+}  // namespace lw
