@@ -8,6 +8,8 @@
 #include "core/events/flag_explanations.h"
 #include "core/media/effect_animation.h"
 #include "core/project/project.h"
+#include "core/rules/treasure_list.h"
+#include "core/world/npc_list.h"
 #include "core/settings/game_settings.h"
 #include "previews/image_view.h"
 #include "previews/map_view.h"
@@ -26,6 +28,10 @@ struct EditorContext {
     // How reading flag_exp.txt went when the hub opened. Editors that write the flag explanations
     // leave an unreadable flag_exp.txt alone.
     ReadStatus flagsRead = ReadStatus::Missing;
+    // The NPC and treasure chest tables the map view's markers are made from: read when the hub
+    // opens, released when it closes.
+    NpcTable npcs;
+    TreasureTable chests;
     // The game-wide settings (setting.txt); every editor that uses them re-reads the file on opening.
     GameSettings settings;
     // The one image preview: its state, and its window while a dialog has it open. It reads the

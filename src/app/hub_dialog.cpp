@@ -38,7 +38,14 @@ HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(paren
     EditorContext& context = controller_.context();
     context.flagsRead = LoadFlagExplanations(context.project, context.flags);
     ReportUnreadable(context, this, kFlagFile, context.flagsRead);
+    LoadNpcTable(context.project, context.npcs);
+    LoadTreasureTable(context.project, context.chests);
     UpdateEnabling();
+}
+
+HubDialog::~HubDialog() {
+    ReleaseNpcTable(controller_.context().npcs);
+    ReleaseTreasureTable(controller_.context().chests);
 }
 
 void HubDialog::UpdateEnabling() {

@@ -18,6 +18,8 @@ class HubDialog : public QDialog {
     Q_OBJECT
 public:
     HubDialog(AppController& controller, QWidget* parent);
+    // Releases the NPC and treasure chest tables the hub read when it opened.
+    ~HubDialog() override;
 
     QPushButton* button(HubEditor editor) const { return buttons_[static_cast<std::size_t>(editor)]; }
     QPushButton* closeButton() const { return close_; }

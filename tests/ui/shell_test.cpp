@@ -17,6 +17,8 @@
 #include "app/main_window.h"
 #include "app/new_project_dialog.h"
 #include "app/services.h"
+#include "core/rules/treasure_list.h"
+#include "core/world/npc_list.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
@@ -273,6 +275,21 @@ TEST_F(ShellTest, HubEnablesByFilesAndReevaluatesAfterAnEditor) {
     controller->registry().Register(HubEditor::BgmList, [](EditorContext& c, QWidget*) {
         WriteBytes(DataFilePath(c.project, "midi_list.txt"), "");
     });
+    // The tables of NPCs and chests the map markers come from live while the hub is open.
+    Npc guard = NewNpc();
+    guard.spriteFile = "guard.bmp";
+    WriteBytes(DataFilePath(p, "npc_list.txt"), NpcListBytes({guard, NewNpc()}));
+    WriteBytes(DataFilePath(p, "treasure_list.txt"), TreasureListBytes({NewTreasureChest()}));
+    {
+        HubDialog opened(*controller, nullptr);
+        EXPECT_EQ(controller->context().npcs.count(), 2);
+        EXPECT_EQ(controller->context().chests.count(), 1);
+    }
+    EXPECT_EQ(controller->context().npcs.count(), 0);
+    EXPECT_EQ(controller->context().chests.count(), 0);
+    fs::remove(DataFilePath(p, "npc_list.txt"));
+    fs::remove(DataFilePath(p, "treasure_list.txt"));
+
     HubDialog hub(*controller, nullptr);
     EXPECT_EQ(hub.windowTitle(), QStringLiteral("ﾒﾆｭｰ"));
     EXPECT_EQ(controller->context().flags.text[0], "the door is open");
