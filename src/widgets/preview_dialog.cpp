@@ -1,5 +1,7 @@
 #include "widgets/preview_dialog.h"
 
+#include <QEvent>
+
 #include "app/editor_context.h"
 #include "previews/image_view.h"
 
@@ -12,6 +14,13 @@ ImageView& PreviewDialog::view() const { return *context_.imageView; }
 void PreviewDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!view().IsOpen()) OpenPreview();
+}
+
+void PreviewDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (reopenOnActivation_ && event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() &&
+        !view().IsOpen())
+        OpenPreview();
 }
 
 }  // namespace lw

@@ -16,10 +16,17 @@ protected:
 
     ImageView& view() const;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // The preview also comes back whenever the dialog becomes active again with none open (back
+    // from a step dialog that closed it), for the list editors.
+    void ReopenPreviewOnActivation() { reopenOnActivation_ = true; }
     // Opens the preview window for this dialog and shows what the dialog previews.
     virtual void OpenPreview() = 0;
 
     EditorContext& context_;
+
+private:
+    bool reopenOnActivation_ = false;
 };
 
 }  // namespace lw

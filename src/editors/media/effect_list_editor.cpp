@@ -19,6 +19,7 @@ namespace lw {
 
 EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
     setWindowTitle(QStringLiteral("ｱﾆﾒ ﾘｽﾄ1"));
+    ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
 
     ListEditorOptions options;
@@ -60,11 +61,6 @@ EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent) : Pr
 }
 
 EffectListEditor::~EffectListEditor() = default;
-
-void EffectListEditor::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !view().IsOpen()) OpenPreview();
-}
 
 void EffectListEditor::OpenPreview() {
     ImageView& v = view();

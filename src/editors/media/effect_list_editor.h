@@ -39,7 +39,6 @@ public slots:
     void reject() override;
 
 protected:
-    void changeEvent(QEvent* event) override;
 
 private:
     // Opens the preview (mode 2) when there is none, then shows the selected animation.

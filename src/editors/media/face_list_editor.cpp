@@ -37,6 +37,7 @@ EffectAnimation FaceAnimation(const FaceEntry& face) {
 
 FaceListEditor::FaceListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
     setWindowTitle(QStringLiteral("顔画像ﾘｽﾄ"));
+    ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
 
     ListEditorOptions options;
@@ -74,12 +75,6 @@ FaceListEditor::FaceListEditor(EditorContext& context, QWidget* parent) : Previe
 }
 
 FaceListEditor::~FaceListEditor() = default;
-
-void FaceListEditor::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    // Back from the face dialog (or another window): the preview returns when none is open.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !view().IsOpen()) OpenPreview();
-}
 
 void FaceListEditor::OpenPreview() {
     ImageView& v = view();

@@ -70,6 +70,7 @@ int TimeValue(QSpinBox* spin, int stored) {
 NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWidget* parent)
     : PreviewDialog(context, parent), record_(record), working_(record) {
     setWindowTitle(QStringLiteral("ﾅﾚｰｼｮﾝ ﾘｽﾄ2"));
+    ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout();
     layout->addLayout(top);
@@ -198,11 +199,6 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
 }
 
 NarrationDialog::~NarrationDialog() = default;
-
-void NarrationDialog::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !view().IsOpen()) OpenPreview();
-}
 
 void NarrationDialog::OpenPreview() {
     ImageView& v = view();

@@ -64,7 +64,6 @@ public slots:
     void reject() override;
 
 protected:
-    void changeEvent(QEvent* event) override;
 
 private:
     void OpenPreview() override;

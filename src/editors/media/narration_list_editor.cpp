@@ -19,6 +19,7 @@ namespace lw {
 
 NarrationListEditor::NarrationListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
     setWindowTitle(QStringLiteral("ﾅﾚｰｼｮﾝﾘｽﾄ1"));
+    ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
 
     ListEditorOptions options;
@@ -58,11 +59,6 @@ NarrationListEditor::NarrationListEditor(EditorContext& context, QWidget* parent
 }
 
 NarrationListEditor::~NarrationListEditor() = default;
-
-void NarrationListEditor::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !view().IsOpen()) OpenPreview();
-}
 
 void NarrationListEditor::OpenPreview() {
     ImageView& v = view();

@@ -39,7 +39,6 @@ public slots:
     void reject() override;
 
 protected:
-    void changeEvent(QEvent* event) override;
 
 private:
     void OpenPreview() override;
