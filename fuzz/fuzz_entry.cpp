@@ -21,6 +21,8 @@
 #include "core/world/scene.h"
 #include "core/world/npc_list.h"
 #include "core/rules/treasure_list.h"
+// player character
+#include "core/rules/player_character.h"
 
 #ifdef LW_FUZZ_BMP
 #include "render/bitmap.h"
@@ -356,6 +358,25 @@ void EnemyRead(std::string_view bytes) {
 
 // ---- end of monsters and enemy units -------------------------------------------------------
 
+// ---- Player character --------------------------------------------------------------------
+
+std::string PlayerCharacterSeed() {
+    PlayerCharacter pc = DefaultPlayerCharacter();
+    pc.name = "hero name";
+    pc.chip = PcPicture{"hero.bmp", 0, 0, 96, 192, 0, 1, 255, 0, 255};
+    pc.face = PcPicture{"face.bmp", 0, 0, 64, 64, 0, 0, 0, 0, 0};
+    pc.equipment = {1, 0, 3, 0, 0};
+    pc.belongings = {{1, 1}, {3, 1}, {7, 12}};
+    return PlayerCharacterBytes(pc);
+}
+void PlayerCharacterRead(std::string_view bytes) {
+    const PlayerCharacter pc = ParsePlayerCharacter(bytes);
+    (void)PcSprite(pc);
+    (void)PlayerCharacterBytes(pc);
+}
+
+// ---- end of player character ---------------------------------------------------------------
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -392,6 +413,8 @@ const std::vector<Reader>& Readers() {
         // monsters and enemy units
         {"monster_list.txt", MonsterSeed, MonsterRead},
         {"enemy_list.txt", EnemySeed, EnemyRead},
+        // player character
+        {"pc.txt", PlayerCharacterSeed, PlayerCharacterRead},
     };
     return readers;
 }
