@@ -14,6 +14,8 @@
 #include "editors/rules/monster_list_editor.h"
 #include "editors/rules/enemy_unit_editor.h"
 #include "editors/scenes/scene_list_editor.h"
+// placement hub
+#include "editors/scenes/placement_hub.h"
 
 namespace lw {
 
@@ -36,6 +38,9 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::MonsterList, [](EditorContext& c, QWidget* p) { RunMonsterListEditor(c, p); });
     registry.Register(HubEditor::EnemyUnitList, [](EditorContext& c, QWidget* p) { RunEnemyUnitListEditor(c, p); });
     registry.Register(HubEditor::SceneSettings, [](EditorContext& c, QWidget* p) { RunSceneListEditor(c, p); });
+    // ---- placement hub ----
+    registry.Register(HubEditor::FieldBattle, [](EditorContext& c, QWidget* p) { EditPlacements(c, 5, PlacementSteps{}, p); });
+    // ---- end placement hub ----
 }
 
 }  // namespace lw

@@ -33,6 +33,13 @@
 #include "editors/rules/magic_list_editor.h"
 #include "editors/rules/magic_property_editor.h"
 #include "editors/rules/monster_list_editor.h"
+// placement hub
+#include "core/world/scene.h"
+#include "editors/scenes/field_battle_dialogs.h"
+#include "editors/scenes/placement_hub.h"
+#include "editors/scenes/position_dialogs.h"
+#include "support/core/map_makers.h"
+// end placement hub
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
@@ -340,6 +347,59 @@ void ConfirmEveryUnitUnchanged(EditorContext& context) {
     QTest::mouseClick(editor.okButton(), Qt::LeftButton);
 }
 
+// ---- placement hub: field battles ("更新" on every row, "次へ", "OK") and inn positions ----------
+
+Scene StressedPlacementScene() {
+    Scene s = NewScene();
+    s.mapDataFile = "small.bin";  // 5 x 4 cells
+    s.backgroundChipSet = "chips.bmp";
+    s.battles = {{99, 12.75f, std::string("\x85\x40\x79.bmp", 7)}, {-3, 250.0f, "cave.bmp"}, {1, 0.0f, ""}};
+    s.terrainBattle[0][1] = 7;
+    s.terrainBattle[15][15] = 2;
+    // (The inns follow the other kinds: the list puts the rows of its kind after the others.)
+    s.eventPositions = {{kShopPosition, 1, 1, 0, 2, 5},
+                        {kInnPosition, 500, -2, 9, 300, 0},
+                        {kInnPosition, 4, 3, 4, -1, 0}};
+    return s;
+}
+
+std::string PreparePlacementScene(const TempProject& tp) {
+    tp.WriteData("small.bin", test::MakeMapBytes(5, 4));
+    test::WriteBytes(ImageFilePath(tp.project, "chips.bmp"), test::MakeSolidBmp24(64, 64, 0x208020));
+    return SceneBytes(StressedPlacementScene());
+}
+
+void ConfirmEveryFieldBattleUnchanged(EditorContext& context) {
+    PlacementHub hub(context, 5, PlacementSteps{});
+    OnNextModal<FieldBattleDialog>([](FieldBattleDialog* d) {
+        for (int row = 0; row < d->panel()->rowCount(); ++row) {
+            ClickRow(d->panel(), row);
+            d->updateButton()->click();
+        }
+        OnNextModal<TerrainBattleDialog>([](TerrainBattleDialog* t) { t->okButton()->click(); });
+        d->nextButton()->click();
+    });
+    hub.editButton()->click();
+    hub.okButton()->click();
+}
+
+void ConfirmEveryInnUnchanged(EditorContext& context) {
+    PlacementSteps steps;
+    steps.ownerForm = [](SceneCatalog&, EventOwner, int, int group, QWidget*) { return std::optional<int>(group); };
+    PlacementHub hub(context, 2, steps);
+    hub.show();
+    OnNextModal<PositionListDialog>([](PositionListDialog* list) {
+        for (int row = 0; row < list->panel()->rowCount(); ++row) {
+            ClickRow(list->panel(), row);
+            OnNextModal<PositionDialog>([](PositionDialog* d) { d->nextButton()->click(); });
+            list->panel()->editButton()->click();
+        }
+        list->okButton()->click();
+    });
+    hub.editButton()->click();
+    hub.okButton()->click();
+}
+
 const UnchangedCase kCases[] = {
     {"EffectAnimations", kEffectFile,
      [](const TempProject& tp) {
@@ -384,6 +444,9 @@ const UnchangedCase kCases[] = {
          return EnemyListBytes(StressedUnits());
      },
      ConfirmEveryUnitUnchanged},
+    // placement hub
+    {"FieldBattles", "scene0.txt", PreparePlacementScene, ConfirmEveryFieldBattleUnchanged},
+    {"InnPositions", "scene0.txt", PreparePlacementScene, ConfirmEveryInnUnchanged},
 };
 
 class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};

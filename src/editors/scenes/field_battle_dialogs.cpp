@@ -177,7 +177,8 @@ void FieldBattleDialog::ShowBattle(int row) {
 std::optional<FieldBattle> FieldBattleDialog::FromControls(const FieldBattle& base, bool adding) {
     FieldBattle b = base;
     b.enemyUnit = ComboIndexValue(enemy_);
-    if (b.enemyUnit < 0) {
+    // A new battle needs a unit; a stored one keeps what it had while the chooser is untouched.
+    if (adding && enemy_->currentIndex() < 0 && b.enemyUnit < 0) {
         Warn(context_, this, tr("敵ﾕﾆｯﾄを選択してください"));
         return std::nullopt;
     }

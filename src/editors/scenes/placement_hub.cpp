@@ -9,10 +9,12 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
+#include "core/rules/player_character.h"
 #include "core/world/map_data.h"
 #include "core/world/placement.h"
 #include "editors/scenes/field_battle_dialogs.h"
 #include "editors/scenes/position_dialogs.h"
+#include "render/bitmap.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/read_guard.h"
 
@@ -27,6 +29,22 @@ QString PlacementHubCaption(int mode) {
         case 5: return QObject::tr("ﾌｨｰﾙﾄﾞ戦闘1");
         default: return QObject::tr("背景ｱﾆﾒ設定１");
     }
+}
+
+PlacedSprite PlayerCharacterMarker(const Project& project) {
+    PlayerCharacter pc;
+    if (LoadPlayerCharacter(project, pc) != ReadStatus::Ok) return {};
+    const PcSpriteOnMap on = PcSprite(pc);
+    PlacedSprite sprite;
+    sprite.image = LoadImageFile(ImageFilePath(project, on.fileName));
+    sprite.regionX = on.regionX;
+    sprite.regionY = on.regionY;
+    sprite.regionWidth = on.regionWidth;
+    sprite.regionHeight = on.regionHeight;
+    sprite.spec = on.spec;
+    sprite.direction = on.direction;
+    sprite.offset = on.offset;
+    return sprite;
 }
 
 PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps steps, QWidget* parent)
@@ -48,8 +66,12 @@ PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps step
     side->addLayout(buttonRow);
     layout->addLayout(side);
 
-    // The positions' owner form edits the groups of the scene catalog.
-    if (PositionListKindOfMode(mode_)) LoadSceneCatalog(context_.project, catalog_);
+    // The positions' owner form edits the groups of the scene catalog; the player character marks
+    // the positions on the map.
+    if (PositionListKindOfMode(mode_)) {
+        LoadSceneCatalog(context_.project, catalog_);
+        playerMarker_ = PlayerCharacterMarker(context_.project);
+    }
     for (const SceneFileEntry& file : ListSceneFiles(context_.project)) {
         SceneRow row;
         row.fileName = file.fileName;
@@ -144,7 +166,7 @@ void PlacementHub::EditPositions(SceneRow& row) {
                             .kind = *kind,
                             .mapWidth = map.width,
                             .mapHeight = map.height,
-                            .marker = {}};
+                            .marker = playerMarker_};
     map.Clear();
     PositionListDialog dialog(setting, this);
     const bool ok = dialog.exec() == QDialog::Accepted;

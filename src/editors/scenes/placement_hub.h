@@ -21,6 +21,7 @@
 #include "core/world/scene_catalog.h"
 #include "editors/events/owner_groups.h"
 #include "editors/scenes/scene_list_editor.h"
+#include "render/map_view_state.h"
 
 class QCheckBox;
 class QListWidget;
@@ -45,6 +46,10 @@ struct PlacementSteps {
 // The caption of each mode: "背景ｱﾆﾒ設定１" (0), "場面変更1", "宿屋1", "立て札1", "定位置戦闘1",
 // "ﾌｨｰﾙﾄﾞ戦闘1" (5).
 QString PlacementHubCaption(int mode);
+
+// The player character's walking chip as the position list's marker (pc.txt); no picture when
+// pc.txt or its chip cannot be read.
+PlacedSprite PlayerCharacterMarker(const Project& project);
 
 class PlacementHub : public QDialog {
     Q_OBJECT
@@ -82,6 +87,7 @@ private:
     PlacementSteps steps_;
     std::vector<SceneRow> rows_;
     SceneCatalog catalog_;
+    PlacedSprite playerMarker_;  // the player character, drawn at the positions (modes 1 to 4)
     FlagExplanations flagsAsOpened_;
     QListWidget* list_;
     QCheckBox* show_;

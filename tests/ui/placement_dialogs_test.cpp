@@ -1,0 +1,343 @@
+// The four placement dialogs through their widgets: scene choice with spins ranged to the chosen
+// map and reset on a change, clicks on the map view taking cells (the player character's view
+// rule included), the owner's sprite following the spins, "次へ" running the owner step (staying
+// open when it is cancelled), "場面を選択してください", and stored values coming back unchanged
+// when untouched.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QApplication>
+#include <QPainter>
+#include <QTest>
+#include <functional>
+
+#include "app/editor_context.h"
+#include "core/world/map_data.h"
+#include "core/world/npc_list.h"
+#include "render/bitmap.h"
+#include "core/world/scene.h"
+#include "editors/scenes/placement_dialog_widgets.h"
+#include "editors/scenes/placement_dialogs.h"
+#include "support/core/map_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/core/village_makers.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::TempProject;
+
+class PlacementDialogsTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+    PlacedSprite sprite;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        // scene0: the 40 x 30 village; scene3: a 5 x 4 field.
+        tp.WriteData("village.bin", test::VillageMapBytes());
+        tp.WriteData("small.bin", test::MakeMapBytes(5, 4));
+        Scene village = NewScene();
+        village.mapDataFile = "village.bin";
+        Scene field = NewScene();
+        field.mapDataFile = "small.bin";
+        tp.WriteData("scene0.txt", SceneBytes(village));
+        tp.WriteData("scene3.txt", SceneBytes(field));
+        sprite.image = QImage(96, 192, QImage::Format_ARGB32_Premultiplied);
+        sprite.image.fill(Qt::blue);
+        sprite.regionWidth = 96;
+        sprite.regionHeight = 192;
+        sprite.offset = 16;
+    }
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    // A left click on cell (x, y) of the map view (not scrolled).
+    void ClickMap(int x, int y) { context.mapView->HandleLeftButton(QPoint(x * 32 + 5, y * 32 + 7)); }
+    static std::pair<int, int> RangeOf(const QSpinBox* s) { return {s->minimum(), s->maximum()}; }
+
+    // Runs `open` (which opens a dialog of class D modally) with `inDialog` working in it.
+    template <class D>
+    void InDialog(const std::function<void()>& open, const std::function<void(D*)>& inDialog) {
+        bool ran = false;
+        test::OnNextModal<D>([&](D* d) {
+            ran = true;
+            inDialog(d);
+        });
+        open();
+        EXPECT_TRUE(ran);
+    }
+};
+
+TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwnerForm) {
+    NpcPlacement placement{.scene = 0, .x = 7, .y = 3, .centreX = 7, .centreY = 4, .rangeX = 2, .rangeY = 1, .group = 5};
+    std::vector<std::pair<int, int>> calls;
+    std::optional<int> answer;  // what the owner form gives
+    OwnerStep next = [&](int scene, int group, QWidget*) {
+        calls.emplace_back(scene, group);
+        return answer;
+    };
+    bool placed = false;
+    InDialog<NpcPlacementDialog>([&] { placed = PlaceNpc(context, sprite, 2, placement, next, nullptr); },
+                                 [&](NpcPlacementDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("NPC配置"));
+        EXPECT_EQ(d->okButton()->text(), QStringLiteral("次へ"));
+        EXPECT_EQ(d->sceneCombo()->currentText(), QStringLiteral("scene0.txt"));
+        EXPECT_EQ(RangeOf(d->xSpin()), std::make_pair(0, 39));
+        EXPECT_EQ(RangeOf(d->centreYSpin()), std::make_pair(0, 29));
+        EXPECT_EQ(d->xSpin()->value(), 7);
+        MapView& view = *context.mapView;
+        EXPECT_EQ(view.state().mode, MapViewMode::Placement);
+        EXPECT_EQ(view.state().excludedNpc, 2);
+        EXPECT_EQ(view.state().sprite.position, QPoint(7, 3));
+
+        // A click sets the position and the centre of the walking range; the sprite follows.
+        ClickMap(6, 5);
+        EXPECT_EQ(d->Values().x, 6);
+        EXPECT_EQ(d->Values().y, 5);
+        EXPECT_EQ(d->Values().centreX, 6);
+        EXPECT_EQ(d->Values().centreY, 5);
+        EXPECT_EQ(d->Values().rangeX, 2);
+        EXPECT_EQ(view.state().sprite.position, QPoint(6, 5));
+        EXPECT_FALSE(view.state().sprite.showRange);
+        d->showRangeBox()->setChecked(true);
+        EXPECT_TRUE(view.state().sprite.showRange);
+        EXPECT_EQ(view.state().sprite.rangeCentre, QPoint(6, 5));
+        EXPECT_EQ(view.state().sprite.rangeX, 2);
+
+        // Another scene: every spin back to 0, ranged to its 5 x 4 map.
+        d->ChooseScene(3);
+        EXPECT_EQ(d->chosenScene(), 3);
+        EXPECT_EQ(RangeOf(d->xSpin()), std::make_pair(0, 4));
+        EXPECT_EQ(RangeOf(d->rangeYSpin()), std::make_pair(0, 3));
+        const NpcPlacement reset = d->Values();
+        EXPECT_EQ(std::tie(reset.x, reset.y, reset.centreX, reset.centreY, reset.rangeX, reset.rangeY),
+                  std::make_tuple(0, 0, 0, 0, 0, 0));
+        ClickMap(4, 3);
+        d->rangeXSpin()->setValue(1);
+
+        // The owner form cancelled: the placement stays open.
+        Click(d->okButton());
+        EXPECT_TRUE(d->isVisible());
+        answer = 9;
+        Click(d->okButton());
+    });
+    EXPECT_TRUE(placed);
+    EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{3, 5}, {3, 5}}));
+    EXPECT_EQ(placement.scene, 3);
+    EXPECT_EQ(std::tie(placement.x, placement.y, placement.centreX, placement.centreY, placement.rangeX, placement.rangeY),
+              std::make_tuple(4, 3, 4, 3, 1, 0));
+    EXPECT_EQ(placement.group, 9);
+    // The view is left empty for the dialog that comes back.
+    EXPECT_TRUE(context.mapView->state().map.empty());
+    EXPECT_EQ(context.mapView->state().excludedNpc, -1);
+}
+
+TEST_F(PlacementDialogsTest, UntouchedValuesComeBackAsStoredAndCancelChangesNothing) {
+    // Out of the map's range, and a scene with no file: kept while untouched.
+    NpcPlacement stored{.scene = 0, .x = 150, .y = -2, .centreX = 41, .centreY = 0, .rangeX = 99, .rangeY = 1, .group = 3};
+    NpcPlacement placement = stored;
+    OwnerStep keep = [](int, int group, QWidget*) { return std::optional<int>(group); };
+    InDialog<NpcPlacementDialog>([&] { PlaceNpc(context, sprite, 0, placement, keep, nullptr); },
+                                 [&](NpcPlacementDialog* d) {
+        EXPECT_EQ(d->xSpin()->value(), 39);  // shown at the end of the range
+        Click(d->okButton());
+    });
+    EXPECT_EQ(std::tie(placement.scene, placement.x, placement.y, placement.centreX, placement.rangeX, placement.group),
+              std::tie(stored.scene, stored.x, stored.y, stored.centreX, stored.rangeX, stored.group));
+
+    // A click on the cell a clamped spin shows still takes that cell.
+    InDialog<NpcPlacementDialog>([&] { PlaceNpc(context, sprite, 0, placement, keep, nullptr); },
+                                 [&](NpcPlacementDialog* d) {
+        context.mapView->SetScroll(30 * 32, 0);
+        context.mapView->HandleLeftButton(QPoint(9 * 32 + 5, 5));  // cell (39, 0)
+        EXPECT_EQ(d->Values().x, 39);
+        Click(d->cancelButton());
+    });
+    EXPECT_EQ(placement.x, 150);  // Cancel: unchanged
+
+    ShopPlacementValues shop{.scene = 12, .x = 3, .y = 2, .direction = 7, .group = -1};
+    const ShopPlacementValues storedShop = shop;
+    InDialog<ShopPlacementDialog>([&] { PlaceShop(context, sprite, shop, keep, nullptr); }, [&](ShopPlacementDialog* d) {
+        EXPECT_EQ(d->sceneCombo()->currentIndex(), -1);  // no scene12.txt
+        EXPECT_EQ(d->directionCombo()->count(), 5);
+        EXPECT_TRUE(context.mapView->state().sprite.image.isNull());  // nothing stands on no map
+        Click(d->okButton());
+    });
+    EXPECT_EQ(std::tie(shop.scene, shop.x, shop.y, shop.direction),
+              std::tie(storedShop.scene, storedShop.x, storedShop.y, storedShop.direction));
+}
+
+TEST_F(PlacementDialogsTest, ChestPlacementAsksForASceneFirstAndDrawsOneFrame) {
+    ChestPlacement placement;  // scene -1
+    int calls = 0;
+    OwnerStep next = [&](int scene, int group, QWidget*) {
+        ++calls;
+        EXPECT_EQ(scene, 0);
+        EXPECT_EQ(group, -1);
+        return std::optional<int>(2);
+    };
+    bool placed = false;
+    InDialog<ChestPlacementDialog>([&] { placed = PlaceChest(context, sprite, 4, placement, next, nullptr); },
+                                   [&](ChestPlacementDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("宝箱配置"));
+        EXPECT_EQ(d->sceneCombo()->currentIndex(), -1);
+        ClickMap(1, 1);  // no map: nothing taken
+        EXPECT_EQ(d->Values().x, 0);
+        Click(d->okButton());
+        EXPECT_EQ(services.texts(), QStringList{QStringLiteral("場面を選択してください")});
+        EXPECT_EQ(calls, 0);
+        EXPECT_TRUE(d->isVisible());
+
+        d->sceneCombo()->setCurrentIndex(0);
+        EXPECT_EQ(context.mapView->state().mode, MapViewMode::SingleFramePlacement);
+        EXPECT_EQ(context.mapView->state().excludedChest, 4);
+        ClickMap(8, 6);
+        EXPECT_EQ(context.mapView->state().sprite.position, QPoint(8, 6));
+        Click(d->okButton());
+    });
+    EXPECT_TRUE(placed);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(std::tie(placement.scene, placement.x, placement.y, placement.group), std::make_tuple(0, 8, 6, 2));
+}
+
+TEST_F(PlacementDialogsTest, ShopPlacementTakesTheCellAndDirection) {
+    ShopPlacementValues shop;
+    OwnerStep next = [](int scene, int, QWidget*) { return scene == 3 ? std::optional<int>(0) : std::nullopt; };
+    InDialog<ShopPlacementDialog>([&] { EXPECT_TRUE(PlaceShop(context, sprite, shop, next, nullptr)); },
+                                  [&](ShopPlacementDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("店配置"));
+        EXPECT_EQ(d->directionCombo()->itemText(4), QStringLiteral("全方向"));
+        d->sceneCombo()->setCurrentIndex(1);
+        ClickMap(2, 3);
+        d->directionCombo()->setCurrentIndex(4);
+        Click(d->okButton());
+    });
+    EXPECT_EQ(std::tie(shop.scene, shop.x, shop.y, shop.direction, shop.group), std::make_tuple(3, 2, 3, 4, 0));
+}
+
+TEST_F(PlacementDialogsTest, PlayerStartClickSetsTheViewWithTheClickedCellKeptSelected) {
+    PlayerStartPlacement start{.scene = 0, .viewX = 1, .viewY = 2, .inViewX = 100, .inViewY = 50};
+    const PlayerStartPlacement stored = start;
+    // Untouched: every value as stored, the pixel values that lie between cells included.
+    InDialog<PlayerStartDialog>([&] { EXPECT_TRUE(PlacePlayerStart(context, sprite, 48, start, nullptr)); },
+                                [&](PlayerStartDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("PC配置"));
+        EXPECT_EQ(d->okButton()->text(), QStringLiteral("OK"));
+        EXPECT_EQ(RangeOf(d->viewXSpin()), std::make_pair(0, 30));
+        EXPECT_EQ(RangeOf(d->viewYSpin()), std::make_pair(0, 23));
+        EXPECT_EQ(RangeOf(d->inViewXSpin()), std::make_pair(0, 9));
+        EXPECT_EQ(RangeOf(d->inViewYSpin()), std::make_pair(0, 6));
+        EXPECT_EQ(d->inViewYSpin()->value(), 2);  // 50 + 16 = 66 pixels: cell 2
+        const PlacedSprite& shown = context.mapView->state().sprite;
+        EXPECT_EQ(shown.origin, QPoint(1, 2));
+        EXPECT_EQ(shown.offset, 16);
+        Click(d->okButton());
+    });
+    EXPECT_EQ(std::tie(start.scene, start.viewX, start.viewY, start.inViewX, start.inViewY),
+              std::tie(stored.scene, stored.viewX, stored.viewY, stored.inViewX, stored.inViewY));
+
+    InDialog<PlayerStartDialog>([&] { EXPECT_TRUE(PlacePlayerStart(context, sprite, 48, start, nullptr)); },
+                                [&](PlayerStartDialog* d) {
+        // Near the top right: the view stops at 30 across and 0 down; the cell stays selected.
+        context.mapView->SetScroll(30 * 32, 0);
+        context.mapView->HandleLeftButton(QPoint(8 * 32 + 3, 2 * 32 + 3));  // cell (38, 2)
+        EXPECT_EQ(d->viewXSpin()->value(), 30);
+        EXPECT_EQ(d->inViewXSpin()->value(), 8);
+        EXPECT_EQ(d->viewYSpin()->value(), 0);
+        EXPECT_EQ(d->inViewYSpin()->value(), 2);
+        const PlacedSprite& shown = context.mapView->state().sprite;
+        EXPECT_EQ(shown.origin + shown.position, QPoint(38, 2));
+        Click(d->okButton());
+    });
+    EXPECT_EQ(std::tie(start.viewX, start.viewY, start.inViewX, start.inViewY), std::make_tuple(30, 0, 256, 48));
+
+    // In the middle of the map: 4 cells across, k = 3 rows down for a 48-pixel sprite.
+    InDialog<PlayerStartDialog>([&] { PlacePlayerStart(context, sprite, 48, start, nullptr); },
+                                [&](PlayerStartDialog* d) {
+        context.mapView->SetScroll(0, 0);
+        ClickMap(9, 6);
+        EXPECT_EQ(d->Values().viewX, 5);
+        EXPECT_EQ(d->Values().viewY, 3);
+        EXPECT_EQ(d->Values().inViewX, 4 * 32);
+        EXPECT_EQ(d->Values().inViewY, 3 * 32 - 16);
+        // Another scene resets every spin; Cancel leaves the start as it was.
+        d->ChooseScene(3);
+        EXPECT_EQ(d->Values().viewX, 0);
+        EXPECT_EQ(RangeOf(d->viewXSpin()), std::make_pair(0, 0));
+        Click(d->cancelButton());
+    });
+    EXPECT_EQ(std::tie(start.scene, start.viewX, start.inViewX), std::make_tuple(0, 30, 256));
+}
+
+// With LW_SCREENSHOT_DIR set: "NPC配置" beside the map view over a village, villagers standing as
+// markers, the NPC being placed in its red frame with its walking range, and the hovered cell.
+TEST_F(PlacementDialogsTest, Screenshot) {
+    const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
+    test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
+    test::WriteBytes(ImageFilePath(tp.project, "village_upper.bmp"), test::VillageUpperBmp());
+    test::WriteBytes(ImageFilePath(tp.project, "man.bmp"), test::VillagerSheetBmp(0x3060C0));
+    test::WriteBytes(ImageFilePath(tp.project, "placed.bmp"), test::VillagerSheetBmp(0x40A050));
+    Scene village = NewScene();
+    village.name = ToCp932(QStringLiteral("はじまりの村")).value();
+    village.mapDataFile = "village.bin";
+    village.backgroundChipSet = "village_ground.bmp";
+    village.layerChipSet = "village_upper.bmp";
+    village.layerColourKey = 1;
+    village.layerKeyRed = village.layerKeyBlue = 255;
+    village.npcIndices = {0, 1};
+    tp.WriteData("scene0.txt", SceneBytes(village));
+    std::vector<Npc> npcs(2, NewNpc());
+    for (Npc& n : npcs) {
+        n.spriteFile = "man.bmp";
+        n.regionWidth = 96;
+        n.regionHeight = 192;
+        n.colourKey = 1;
+        n.keyRed = n.keyBlue = 255;
+        n.facingRow = {0, 1, 2, 3};
+    }
+    npcs[0].x = 11;
+    npcs[0].y = 10;
+    npcs[1].x = 16;
+    npcs[1].y = 11;
+    npcs[1].facing = 1;
+    BuildNpcTable(npcs, context.npcs);
+
+    PlacedSprite placed;
+    placed.image = LoadImageFile(ImageFilePath(tp.project, "placed.bmp"));
+    placed.regionWidth = 96;
+    placed.regionHeight = 192;
+    placed.spec = DrawSpec{kDrawOpaque, 1, Rgb{255, 0, 255}};
+    placed.offset = 16;
+    NpcPlacement placement{.scene = 0, .x = 14, .y = 9, .centreX = 14, .centreY = 10, .rangeX = 2, .rangeY = 1};
+    NpcPlacementDialog dialog(context, placed, 5, placement, OwnerStep{});
+    dialog.move(20, 20);
+    dialog.show();
+    QApplication::processEvents();
+    dialog.showRangeBox()->setChecked(true);
+    MapView& view = *context.mapView;
+    view.SetScroll(8 * 32, 5 * 32);
+    view.HandleMouseMove(QPoint(2 * 32 + 10, 2 * 32 + 10));  // cell (10, 7), outside the walking range
+    EXPECT_EQ(view.caption(), QStringLiteral("10 7"));
+    QApplication::processEvents();
+    const QPixmap left = dialog.grab(), right = view.window()->grab();
+    QImage shot(left.width() + right.width() + 12, std::max(left.height(), right.height()), QImage::Format_RGB32);
+    shot.fill(QColor(64, 64, 64));
+    QPainter painter(&shot);
+    painter.drawPixmap(0, 0, left);
+    painter.drawPixmap(left.width() + 12, 0, right);
+    painter.end();
+    EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + QStringLiteral("/placement.png")));
+    dialog.reject();
+}
+
+}  // namespace
+}  // namespace lw

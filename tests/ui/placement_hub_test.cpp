@@ -1,0 +1,374 @@
+// The placement hub through its widgets: captions by mode, the position list and the position
+// dialog ending in the owner form (clicks on the map, the owner form's Cancel keeping the dialog
+// open, the rows of other kinds kept in order, the groups edited in the catalog taken back), the
+// 65th event position refused, OK writing every readable scene and the flag explanations, Cancel
+// writing nothing, an unreadable scene never written; and the field battles with their chip grid.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+#include <functional>
+
+#include "app/editor_context.h"
+#include "core/events/flag_explanations.h"
+#include "core/rules/enemy_units.h"
+#include "core/world/scene.h"
+#include "editors/scenes/field_battle_dialogs.h"
+#include "editors/scenes/placement_hub.h"
+#include "editors/scenes/position_dialogs.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/map_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/image_chooser.h"
+#include "widgets/list_editor_panel.h"
+
+namespace lw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeServices;
+using test::TempProject;
+
+void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+// Selects a row of a list panel as the author would.
+void SelectPanelRow(ListEditorPanel* panel, int row) { panel->view()->setCurrentItem(panel->view()->topLevelItem(row)); }
+
+// Runs `open`, which opens a modal dialog of class D; `inDialog` works in it.
+template <class D>
+void InDialog(const std::function<void()>& open, const std::function<void(D*)>& inDialog) {
+    bool ran = false;
+    test::OnNextModal<D>([&](D* d) {
+        ran = true;
+        inDialog(d);
+    });
+    open();
+    EXPECT_TRUE(ran) << "the dialog did not open";
+    test::CancelPendingModalWatches();
+}
+
+class PlacementHubTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+    Scene town;
+    // What the owner form does: records its calls and runs `ownerAction`.
+    struct OwnerCall {
+        EventOwner owner;
+        int scene;
+        int group;
+    };
+    std::vector<OwnerCall> ownerCalls;
+    std::function<std::optional<int>(SceneCatalog&, int scene)> ownerAction;
+    PlacementSteps steps;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        tp.WriteData("town.bin", test::MakeMapBytes(20, 15));
+        town = NewScene();
+        town.name = "town";
+        town.mapDataFile = "town.bin";
+        town.eventPositions = {{kShopPosition, 1, 1, 0, 2, 3},
+                               {kInnPosition, 2, 2, 1, 1, 0},
+                               {kSignpostPosition, 3, 3, 2, 0, 0},
+                               {kInnPosition, 4, 4, 3, 3, 0}};
+        tp.WriteData("scene0.txt", SceneBytes(town));
+        steps.ownerForm = [this](SceneCatalog& catalog, EventOwner owner, int scene, int group, QWidget*) {
+            ownerCalls.push_back({owner, scene, group});
+            return ownerAction ? ownerAction(catalog, scene) : std::nullopt;
+        };
+    }
+    // A scene file over the ceiling of list files: it cannot be read.
+    void AddUnreadableScene(const char* name) {
+        const fs::path huge = DataFilePath(tp.project, name);
+        test::WriteBytes(huge, "x");
+        fs::resize_file(huge, kListFileCeiling + 1);
+    }
+    static QStringList PanelRows(const ListEditorPanel* panel) {
+        QStringList rows;
+        for (int i = 0; i < panel->rowCount(); ++i) rows << panel->rowText(i);
+        return rows;
+    }
+};
+
+TEST_F(PlacementHubTest, CaptionsFollowTheMode) {
+    const QStringList expected = {QStringLiteral("背景ｱﾆﾒ設定１"), QStringLiteral("場面変更1"), QStringLiteral("宿屋1"),
+                                  QStringLiteral("立て札1"),       QStringLiteral("定位置戦闘1"), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘1")};
+    for (int mode = 0; mode <= 5; ++mode) {
+        PlacementHub hub(context, mode, steps);
+        EXPECT_EQ(hub.windowTitle(), expected[mode]);
+        EXPECT_EQ(hub.list()->count(), 1);
+        EXPECT_TRUE(hub.showBox()->isChecked());
+        // Only the position modes work on the scene catalog.
+        EXPECT_EQ(hub.catalog().count(), mode >= 1 && mode <= 4 ? 1 : 0);
+    }
+    EXPECT_EQ(PositionListCaption(PositionListKind::FixedBattle), QStringLiteral("定位置戦闘2"));
+    EXPECT_EQ(PositionDialogCaption(PositionListKind::SceneChange), QStringLiteral("移動元"));
+    EXPECT_EQ(PositionDialogCaption(PositionListKind::Signpost), QStringLiteral("位置"));
+}
+
+TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile) {
+    AddUnreadableScene("scene5.txt");
+    const std::string unreadableBefore = test::ReadBytes(DataFilePath(tp.project, "scene5.txt")).substr(0, 8);
+    PlacementHub hub(context, 2, steps);
+    ASSERT_EQ(hub.list()->count(), 2);
+    EXPECT_EQ(services.messages.size(), 1u);  // the unreadable scene is named once
+    hub.show();
+
+    // Editing the unreadable scene is refused.
+    hub.SelectRow(1);
+    Click(hub.editButton());
+    EXPECT_EQ(services.messages.size(), 2u);
+    hub.SelectRow(0);
+
+    InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
+        EXPECT_EQ(list->windowTitle(), QStringLiteral("宿屋2"));
+        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"2 2 1 1", "4 4 3 3"}));
+
+        // "追加...": the position dialog starts at the nearest cell in range; a click on the map
+        // sets it; the owner form's Cancel keeps the dialog open, its OK gives the group.
+        InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); }, [&](PositionDialog* d) {
+            EXPECT_EQ(d->windowTitle(), QStringLiteral("位置"));
+            EXPECT_EQ(d->xSpin()->value(), 0);
+            EXPECT_EQ(d->xSpin()->maximum(), 19);
+            EXPECT_EQ(d->ySpin()->maximum(), 14);
+            EXPECT_EQ(context.mapView->state().mode, MapViewMode::Placement);
+            context.mapView->HandleLeftButton(QPoint(6 * 32 + 4, 5 * 32 + 4));
+            EXPECT_EQ(d->xSpin()->value(), 6);
+            EXPECT_EQ(d->ySpin()->value(), 5);
+            d->directionCombo()->setCurrentIndex(4);
+            Click(d->nextButton());
+            EXPECT_TRUE(d->isVisible());
+            ownerAction = [](SceneCatalog& catalog, int scene) {
+                SceneCatalogEntry* e = FindCatalogEntry(catalog, scene);
+                e->groups[1].explanation = "inn";
+                e->groups.push_back(EventCommandGroup{"sleep", {"heal"}});
+                return std::optional<int>(4);
+            };
+            Click(d->nextButton());
+        });
+        ASSERT_EQ(ownerCalls.size(), 2u);
+        EXPECT_EQ(ownerCalls[1].owner, EventOwner::Inn);
+        EXPECT_EQ(ownerCalls[1].scene, 0);
+        EXPECT_EQ(ownerCalls[1].group, 0);  // a new position starts from group 0
+        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"2 2 1 1", "4 4 3 3", "6 5 4 4"}));
+        EXPECT_EQ(list->panel()->selectedRow(), 2);
+
+        // Delete the first, move the new one up.
+        SelectPanelRow(list->panel(), 0);
+        Click(list->panel()->deleteButton());
+        SelectPanelRow(list->panel(), 1);
+        Click(list->panel()->upButton());
+        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"6 5 4 4", "4 4 3 3"}));
+        Click(list->okButton());
+    });
+
+    Click(hub.okButton());
+    Scene written;
+    ParseScene(tp.ReadData("scene0.txt"), written);
+    // The shop and the signpost kept in their order, then the inns as listed.
+    EXPECT_EQ(written.eventPositions, (std::vector<EventPosition>{{kShopPosition, 1, 1, 0, 2, 3},
+                                                                   {kSignpostPosition, 3, 3, 2, 0, 0},
+                                                                   {kInnPosition, 6, 5, 4, 4, 0},
+                                                                   {kInnPosition, 4, 4, 3, 3, 0}}));
+    ASSERT_EQ(written.groupCount(), 5);
+    EXPECT_EQ(written.groups[1].explanation, "inn");
+    EXPECT_EQ(written.groups[4].commands, (CommandLines{"heal"}));
+    EXPECT_EQ(written.name, "town");
+    EXPECT_TRUE(fs::exists(DataFilePath(tp.project, kFlagFile)));
+    EXPECT_EQ(fs::file_size(DataFilePath(tp.project, "scene5.txt")), kListFileCeiling + 1);
+    EXPECT_EQ(test::ReadBytes(DataFilePath(tp.project, "scene5.txt")).substr(0, 8), unreadableBefore);
+}
+
+TEST_F(PlacementHubTest, CancelWritesNothingAndPutsTheFlagExplanationsBack) {
+    const std::string before = tp.ReadData("scene0.txt");
+    context.flags.text[3] = "door";
+    {
+        PlacementHub hub(context, 1, steps);
+        hub.show();
+        ownerAction = [this](SceneCatalog&, int) {
+            context.flags.text[3] = "changed";
+            return std::optional<int>(2);
+        };
+        InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
+            EXPECT_EQ(list->windowTitle(), QStringLiteral("場面変更2"));
+            InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); }, [&](PositionDialog* d) {
+                EXPECT_EQ(d->windowTitle(), QStringLiteral("移動元"));
+                Click(d->nextButton());
+            });
+            EXPECT_EQ(PanelRows(list->panel()), (QStringList{"0 0 0 2"}));
+            Click(list->okButton());
+        });
+        EXPECT_EQ(hub.rows()[0].scene.sceneChanges, (std::vector<SceneChange>{{0, 0, 0, 2}}));
+        Click(hub.cancelButton());
+    }
+    EXPECT_EQ(tp.ReadData("scene0.txt"), before);
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, kFlagFile)));
+    EXPECT_EQ(context.flags.text[3], "door");
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(PlacementHubTest, AnUnreadableFlagFileIsNotWrittenOver) {
+    context.flagsRead = ReadStatus::Unreadable;
+    PlacementHub hub(context, 3, steps);
+    Click(hub.okButton());
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, kFlagFile)));
+    EXPECT_FALSE(tp.ReadData("scene0.txt").empty());
+}
+
+TEST_F(PlacementHubTest, TheSixtyFifthEventPositionIsRefused) {
+    // 62 shops and one signpost: room for no more than one inn.
+    Scene full = town;
+    full.eventPositions.assign(62, EventPosition{kShopPosition, 1, 1, 0, 0, 0});
+    full.eventPositions.push_back({kSignpostPosition, 2, 2, 0, 0, 0});
+    tp.WriteData("scene0.txt", SceneBytes(full));
+    ownerAction = [](SceneCatalog&, int) { return std::optional<int>(1); };
+    PlacementHub hub(context, 2, steps);
+    hub.show();
+    InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
+        InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); },
+                                 [&](PositionDialog* d) { Click(d->nextButton()); });
+        EXPECT_EQ(list->panel()->rowCount(), 1);
+        // The 65th: refused with a message, no position dialog.
+        Click(list->panel()->addButton());
+        EXPECT_EQ(list->panel()->rowCount(), 1);
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("64")));
+        Click(list->okButton());
+    });
+    Click(hub.okButton());
+    Scene written;
+    ParseScene(tp.ReadData("scene0.txt"), written);
+    EXPECT_EQ(written.eventPositionCount(), 64);
+    EXPECT_EQ(written.eventPositions.back(), (EventPosition{kInnPosition, 0, 0, 0, 1, 0}));
+}
+
+TEST_F(PlacementHubTest, TerrainAnimationStepEditsACopyTakenOnOk) {
+    int runs = 0;
+    steps.terrainAnimations = [&](EditorContext&, Scene& scene, QWidget*) {
+        scene.mapAnimationFile = "map_anim0.txt";
+        scene.terrainAnimation[0][1] = 2;
+        return ++runs == 2;  // the first run is cancelled
+    };
+    PlacementHub hub(context, 0, steps);
+    Click(hub.editButton());
+    EXPECT_TRUE(hub.rows()[0].scene.mapAnimationFile.empty());
+    Click(hub.editButton());
+    EXPECT_EQ(hub.rows()[0].scene.terrainAnimation[0][1], 2);
+    Click(hub.okButton());
+    Scene written;
+    ParseScene(tp.ReadData("scene0.txt"), written);
+    EXPECT_EQ(written.mapAnimationFile, "map_anim0.txt");
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, kFlagFile)));  // mode 0 edits no groups
+}
+
+class FieldBattleTest : public PlacementHubTest {
+protected:
+    void SetUp() override {
+        PlacementHubTest::SetUp();
+        // A 512 x 64 chip set: 16 chips across, 2 down.
+        test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"),
+                         test::MakeBmp24(512, 64, [](int x, int y) { return static_cast<std::uint32_t>((x / 32) * 16 + y / 32); }));
+        test::WriteBytes(ImageFilePath(tp.project, "forest.bmp"), test::MakeSolidBmp24(8, 8, 0x00FF00));
+        test::WriteBytes(ImageFilePath(tp.project, "cave.bmp"), test::MakeSolidBmp24(8, 8, 0x404040));
+        std::vector<EnemyUnit> units(2);
+        units[0].name = "slimes";
+        units[1].name = "bats";
+        tp.WriteData("enemy_list.txt", EnemyListBytes(units));
+        town.backgroundChipSet = "ground.bmp";
+        town.battles = {{0, 12.5f, "cave.bmp"}};
+        town.terrainBattle[0][3] = 1;
+        tp.WriteData("scene0.txt", SceneBytes(town));
+    }
+};
+
+TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
+    PlacementHub hub(context, 5, steps);
+    InDialog<FieldBattleDialog>([&] { Click(hub.editButton()); }, [&](FieldBattleDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘2"));
+        EXPECT_EQ(PanelRows(d->panel()), (QStringList{"0 12 cave.bmp"}));
+        EXPECT_EQ(d->rateSpin()->value(), 12);
+        EXPECT_EQ(d->rateSpin()->minimum(), 1);
+        EXPECT_EQ(d->rateSpin()->maximum(), 100);
+        ASSERT_EQ(d->enemyCombo()->count(), 2);
+        EXPECT_EQ(d->enemyCombo()->currentIndex(), 0);
+
+        // "更新" with the rate untouched keeps 12.5; a new choice of background is taken.
+        SelectPanelRow(d->panel(), 0);
+        d->enemyCombo()->setCurrentIndex(1);
+        d->backgroundChooser()->SelectByPrefix("forest");
+        Click(d->updateButton());
+        EXPECT_EQ(d->battles()[0], (FieldBattle{1, 12.5f, "forest.bmp"}));
+
+        d->rateSpin()->setValue(40);
+        d->backgroundChooser()->SelectByPrefix("cave");
+        Click(d->panel()->addButton());
+        EXPECT_EQ(PanelRows(d->panel()), (QStringList{"1 12 forest.bmp", "1 40 cave.bmp"}));
+
+        // Up to 64 battles; the 65th is refused.
+        for (int i = 2; i < kSceneBattleCapacity; ++i) Click(d->panel()->addButton());
+        EXPECT_EQ(d->panel()->rowCount(), 64);
+        services.messages.clear();
+        Click(d->panel()->addButton());
+        EXPECT_EQ(d->panel()->rowCount(), 64);
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("64")));
+        for (int i = 2; i < kSceneBattleCapacity; ++i) {
+            SelectPanelRow(d->panel(), 2);
+            Click(d->panel()->deleteButton());
+        }
+
+        // "次へ": the chips of the set, 16 to a row; row 17 is grid row 1, column 1.
+        InDialog<TerrainBattleDialog>([&] { Click(d->nextButton()); }, [&](TerrainBattleDialog* t) {
+            EXPECT_EQ(t->windowTitle(), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘3"));
+            ASSERT_EQ(t->chipList()->count(), 32);
+            EXPECT_EQ(t->chipList()->item(3)->text(), QStringLiteral("  3   0"));
+            EXPECT_EQ(t->battleCombo()->count(), 2);
+            EXPECT_EQ(t->battleCombo()->itemText(1), QStringLiteral("cave.bmp"));
+            t->chipList()->setCurrentRow(17);
+            // The chip is previewed: row 1, column 1 of the set.
+            EXPECT_EQ(context.imageView->state().main.image.size(), QSize(32, 32));
+            EXPECT_EQ(context.imageView->state().main.image.pixel(5, 5) & 0xFFFFFF, 1u * 16 + 1);
+            t->battleCombo()->setCurrentIndex(1);
+            Click(t->updateButton());
+            EXPECT_EQ(t->chipList()->item(17)->text(), QStringLiteral(" 17   1"));
+            t->chipList()->setCurrentRow(3);
+            Click(t->clearButton());
+            Click(t->okButton());
+        });
+    });
+    Click(hub.okButton());
+    Scene written;
+    ParseScene(tp.ReadData("scene0.txt"), written);
+    EXPECT_EQ(written.battles, (std::vector<FieldBattle>{{1, 12.5f, "forest.bmp"}, {1, 40.0f, "cave.bmp"}}));
+    EXPECT_EQ(written.terrainBattle[1][1], 2);
+    EXPECT_EQ(written.terrainBattle[0][3], 0);
+}
+
+TEST_F(FieldBattleTest, CancelInTheChipDialogReturnsToTheListAndCancelThereChangesNothing) {
+    const std::string before = tp.ReadData("scene0.txt");
+    PlacementHub hub(context, 5, steps);
+    InDialog<FieldBattleDialog>([&] { Click(hub.editButton()); }, [&](FieldBattleDialog* d) {
+        Click(d->panel()->deleteButton());
+        InDialog<TerrainBattleDialog>([&] { Click(d->nextButton()); }, [&](TerrainBattleDialog* t) {
+            Click(t->cancelButton());
+        });
+        EXPECT_TRUE(d->isVisible());
+        Click(d->cancelButton());
+    });
+    EXPECT_EQ(hub.rows()[0].scene.battles.size(), 1u);
+    Click(hub.okButton());
+    EXPECT_EQ(tp.ReadData("scene0.txt"), before);
+}
+
+}  // namespace
+}  // namespace lw
