@@ -21,6 +21,7 @@
 #include "core/world/scene.h"
 #include "core/world/npc_list.h"
 #include "core/rules/treasure_list.h"
+#include "core/world/map_animation.h"
 
 #ifdef LW_FUZZ_BMP
 #include "render/bitmap.h"
@@ -356,6 +357,23 @@ void EnemyRead(std::string_view bytes) {
 
 // ---- end of monsters and enemy units -------------------------------------------------------
 
+// ---- Map animations: map_anim%d.txt ----------------------------------------------------------
+
+std::string MapAnimationSeed() {
+    MapAnimation a = NewMapAnimation();
+    a.imageFile = "water.bmp";
+    a.speed = 4;
+    a.animations = {{{{0, 0}, {32, 0}, {64, 0}}}, {}, {{{0, 32}}}};
+    return MapAnimationBytes(a);
+}
+void MapAnimationRead(std::string_view bytes) {
+    static MapAnimation a;
+    ParseMapAnimation(bytes, a);
+    for (const MapAnimationSequence& s : a.animations) FrameListText(s);
+}
+
+// ---- end of map animations ------------------------------------------------------------------
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -392,6 +410,8 @@ const std::vector<Reader>& Readers() {
         // monsters and enemy units
         {"monster_list.txt", MonsterSeed, MonsterRead},
         {"enemy_list.txt", EnemySeed, EnemyRead},
+        // map animations
+        {"map_anim%d.txt", MapAnimationSeed, MapAnimationRead},
     };
     return readers;
 }
