@@ -9,6 +9,7 @@
 #include "core/tagfile/tag_reader.h"
 #include "core/tagfile/tag_writer.h"
 #include "core/text/cp932.h"
+#include "core/world/scene_numbers.h"
 
 namespace lw {
 
@@ -379,27 +380,7 @@ Scene NewScene() {
 std::string SceneFileName(int sceneNumber) { return "scene" + FormatInt(sceneNumber) + ".txt"; }
 
 std::optional<int> SceneNumberFromFileName(std::string_view name) {
-    auto lowerEquals = [](std::string_view a, std::string_view lower) {
-        if (a.size() != lower.size()) return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            char c = a[i];
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-            if (c != lower[i]) return false;
-        }
-        return true;
-    };
-    constexpr std::string_view kPrefix = "scene", kSuffix = ".txt";
-    if (name.size() <= kPrefix.size() + kSuffix.size()) return std::nullopt;
-    if (!lowerEquals(name.substr(0, kPrefix.size()), kPrefix)) return std::nullopt;
-    if (!lowerEquals(name.substr(name.size() - kSuffix.size()), kSuffix)) return std::nullopt;
-    std::string_view digits = name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
-    if (digits.size() > 1 && digits[0] == '0') return std::nullopt;
-    for (char c : digits)
-        if (c < '0' || c > '9') return std::nullopt;
-    int value = 0;
-    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec != std::errc{} || end != digits.data() + digits.size()) return std::nullopt;
-    return value;
+    return FileNumberFromName(name, "scene", ".txt");
 }
 
 void ParseScene(std::string_view bytes, Scene& scene) {
