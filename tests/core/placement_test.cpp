@@ -1,8 +1,7 @@
 // Placing things on a map: the player character's view position, the position rows of one kind
-// taken back into a scene, field battle and chip rows, and the chip list's grid addressing.
+// taken back into a scene, and the texts of field battle and chip rows.
 #include <gtest/gtest.h>
 
-#include "core/world/chip_rows.h"
 #include "core/world/placement.h"
 
 namespace lw {
@@ -120,31 +119,6 @@ TEST(FieldBattleRows, RateShownAsAWholeNumber) {
     EXPECT_EQ(FieldBattleRateShown(12.75f), 12);
     EXPECT_EQ(FieldBattleRateShown(0.0f), 1);
     EXPECT_EQ(FieldBattleRateShown(250.0f), 100);
-}
-
-TEST(ChipRows, RowsAddressTheGridSixteenToARowForAFullChipSet) {
-    const std::vector<ChipRow> rows = ChipListRows(512, 512);
-    ASSERT_EQ(rows.size(), 256u);
-    EXPECT_EQ(rows[17], (ChipRow{17, 1, 1}));
-    EXPECT_EQ(rows[255], (ChipRow{255, 15, 15}));
-    // Larger sets are cut to the grid; sizes below a chip give no rows.
-    EXPECT_EQ(ChipListRows(1024, 64).size(), 32u);
-    EXPECT_TRUE(ChipListRows(31, 512).empty());
-    EXPECT_TRUE(ChipListRows(-64, 64).empty());
-}
-
-TEST(ChipRows, NarrowChipSetsAddressEachChipAtItsOwnPlace) {
-    // 8 chips wide, 4 down: chip 9 is row 1, column 1 of the set, and of the grid.
-    const std::vector<ChipRow> rows = ChipListRows(256, 128);
-    ASSERT_EQ(rows.size(), 32u);
-    EXPECT_EQ(rows[9], (ChipRow{9, 1, 1}));
-    EXPECT_EQ(rows[31], (ChipRow{31, 3, 7}));
-    int r = 0, c = 0;
-    ASSERT_TRUE(ChipGridPlace(9, 8, r, c));
-    EXPECT_EQ(r, 1);
-    EXPECT_EQ(c, 1);
-    EXPECT_FALSE(ChipGridPlace(8 * 16, 8, r, c));
-    EXPECT_FALSE(ChipGridPlace(3, 0, r, c));
 }
 
 TEST(ChipRows, TextShowsTheChipAndItsBattle) {

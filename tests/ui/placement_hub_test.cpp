@@ -18,6 +18,7 @@
 #include "app/editor_context.h"
 #include "core/events/flag_explanations.h"
 #include "core/rules/enemy_units.h"
+#include "core/rules/player_character.h"
 #include "core/world/scene.h"
 #include "editors/scenes/field_battle_dialogs.h"
 #include "editors/scenes/placement_hub.h"
@@ -250,6 +251,33 @@ TEST_F(PlacementHubTest, TheSixtyFifthEventPositionIsRefused) {
     ParseScene(tp.ReadData("scene0.txt"), written);
     EXPECT_EQ(written.eventPositionCount(), 64);
     EXPECT_EQ(written.eventPositions.back(), (EventPosition{kInnPosition, 0, 0, 0, 1, 0}));
+}
+
+TEST_F(PlacementHubTest, ThePlayerCharacterStandsAtTheSelectedPosition) {
+    test::WriteBytes(ImageFilePath(tp.project, "hero.bmp"), test::MakeSolidBmp24(96, 192, 0xC03030));
+    PlayerCharacter pc = DefaultPlayerCharacter();
+    pc.chip = PcPicture{.fileName = "hero.bmp", .x = 0, .y = 0, .width = 96, .height = 192};
+    pc.direction = 2;
+    tp.WriteData("pc.txt", PlayerCharacterBytes(pc));
+    const PlacedSprite marker = PlayerCharacterMarker(tp.project);
+    EXPECT_EQ(marker.image.size(), QSize(96, 192));
+    EXPECT_EQ(marker.offset, 48 - 32);
+    EXPECT_EQ(marker.direction, 2);
+
+    PlacementHub hub(context, 2, steps);
+    hub.show();
+    InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
+        const PlacedSprite& shown = context.mapView->state().sprite;
+        EXPECT_FALSE(shown.image.isNull());
+        EXPECT_EQ(shown.position, QPoint(2, 2));  // the first inn
+        EXPECT_EQ(shown.direction, 1);            // facing as the row says
+        SelectPanelRow(list->panel(), 1);
+        EXPECT_EQ(context.mapView->state().sprite.position, QPoint(4, 4));
+        Click(list->cancelButton());
+    });
+    // Without pc.txt there is no marker.
+    fs::remove(DataFilePath(tp.project, "pc.txt"));
+    EXPECT_TRUE(PlayerCharacterMarker(tp.project).image.isNull());
 }
 
 TEST_F(PlacementHubTest, TerrainAnimationStepEditsACopyTakenOnOk) {

@@ -59,10 +59,10 @@ TerrainBattleDialog::TerrainBattleDialog(EditorContext& context, const Scene& sc
 
     for (const FieldBattle& b : scene.battles) battle_->addItem(FromCp932(b.backgroundImage));
     chipSet_ = LoadImageFile(ImageFilePath(context_.project, scene.backgroundChipSet));
-    rows_ = ChipListRows(chipSet_.width(), chipSet_.height());
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
+    shape_ = ChipListShapeOf(chipSet_.width(), chipSet_.height(), kCellPixels, kCellPixels);
+    for (int i = 0; i < shape_.count(); ++i) {
         chips_->addItem(QString());
-        RefreshRow(static_cast<int>(i));
+        RefreshRow(i);
     }
     connect(update_, &QPushButton::clicked, this, [this] {
         if (battle_->currentIndex() >= 0) SetSelected(battle_->currentIndex() + 1);
@@ -71,32 +71,34 @@ TerrainBattleDialog::TerrainBattleDialog(EditorContext& context, const Scene& sc
     connect(chips_, &QListWidget::currentRowChanged, this, [this] { PreviewChip(); });
 }
 
+int& TerrainBattleDialog::GridOf(int row) {
+    const ChipCell c = ChipCellOfRow(row, shape_.columns);
+    return grid_[static_cast<std::size_t>(c.row)][static_cast<std::size_t>(c.column)];
+}
+
 void TerrainBattleDialog::RefreshRow(int row) {
-    const ChipRow& r = rows_[static_cast<std::size_t>(row)];
-    const int value = grid_[static_cast<std::size_t>(r.gridRow)][static_cast<std::size_t>(r.gridColumn)];
-    chips_->item(row)->setText(QString::fromLatin1(ChipRowText(r.chip, value)));
+    chips_->item(row)->setText(QString::fromLatin1(ChipRowText(row, GridOf(row))));
 }
 
 void TerrainBattleDialog::SetSelected(int value) {
     const int row = chips_->currentRow();
-    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
-    const ChipRow& r = rows_[static_cast<std::size_t>(row)];
-    grid_[static_cast<std::size_t>(r.gridRow)][static_cast<std::size_t>(r.gridColumn)] = value;
+    if (row < 0 || row >= shape_.count()) return;
+    GridOf(row) = value;
     RefreshRow(row);
 }
 
 void TerrainBattleDialog::PreviewChip() {
     const int row = chips_->currentRow();
-    if (row < 0 || row >= static_cast<int>(rows_.size()) || chipSet_.isNull()) return;
-    const ChipRow& r = rows_[static_cast<std::size_t>(row)];
+    if (row < 0 || row >= shape_.count() || chipSet_.isNull()) return;
+    const ChipCell r = ChipCellOfRow(row, shape_.columns);
     ImageView& view = *context_.imageView;
     if (!view.IsOpen() || view.window()->parentWidget() != this) view.Open(this);
     view.SetMode(ViewMode::None, this);
     Picture& main = view.state().main;
-    main.image = chipSet_.copy(r.gridColumn * kCellPixels, r.gridRow * kCellPixels, kCellPixels, kCellPixels);
+    main.image = chipSet_.copy(r.column * kCellPixels, r.row * kCellPixels, kCellPixels, kCellPixels);
     main.width = kCellPixels;
     main.height = kCellPixels;
-    view.SetCaption(QString::fromLatin1(ChipRowText(r.chip, 0)).trimmed());
+    view.SetCaption(QString::number(row));
     view.FitViewToImage(this);
     view.Show();
 }

@@ -43,11 +43,12 @@ private:
     void SetSelected(int value);
     void PreviewChip();
     void RefreshRow(int row);
+    int& GridOf(int row);  // the grid entry of list row `row`
 
     EditorContext& context_;
     ChipGrid grid_;
     QImage chipSet_;
-    std::vector<ChipRow> rows_;
+    ChipListShape shape_;  // the chip set in 32 x 32 chips; list row i is chip i
     QListWidget* chips_;
     QComboBox* battle_;
     QPushButton* update_;
