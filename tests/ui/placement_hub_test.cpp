@@ -5,7 +5,9 @@
 // writing nothing, an unreadable scene never written; and the field battles with their chip grid.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QPainter>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -396,6 +398,43 @@ TEST_F(FieldBattleTest, CancelInTheChipDialogReturnsToTheListAndCancelThereChang
     EXPECT_EQ(hub.rows()[0].scene.battles.size(), 1u);
     Click(hub.okButton());
     EXPECT_EQ(tp.ReadData("scene0.txt"), before);
+}
+
+// With LW_SCREENSHOT_DIR set: the inn list over the hub, and the two field battle dialogs.
+TEST_F(FieldBattleTest, Screenshots) {
+    const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
+    const QString out = QString::fromLocal8Bit(dir);
+    const auto save = [&](QWidget* w, const QString& name) { EXPECT_TRUE(w->grab().save(out + name)); };
+    PlacementHub inns(context, 2, steps);
+    inns.show();
+    QApplication::processEvents();
+    save(&inns, QStringLiteral("/placement-hub.png"));
+    InDialog<PositionListDialog>([&] { Click(inns.editButton()); }, [&](PositionListDialog* list) {
+        QApplication::processEvents();
+        save(list, QStringLiteral("/position-list.png"));
+        InDialog<PositionDialog>([&] { Click(list->panel()->editButton()); }, [&](PositionDialog* d) {
+            QApplication::processEvents();
+            save(d, QStringLiteral("/position.png"));
+            Click(d->cancelButton());
+        });
+        Click(list->cancelButton());
+    });
+    Click(inns.cancelButton());
+
+    PlacementHub battles(context, 5, steps);
+    InDialog<FieldBattleDialog>([&] { Click(battles.editButton()); }, [&](FieldBattleDialog* d) {
+        QApplication::processEvents();
+        save(d, QStringLiteral("/field-battles.png"));
+        InDialog<TerrainBattleDialog>([&] { Click(d->nextButton()); }, [&](TerrainBattleDialog* t) {
+            t->chipList()->setCurrentRow(3);
+            QApplication::processEvents();
+            save(t, QStringLiteral("/terrain-battles.png"));
+            Click(t->cancelButton());
+        });
+        Click(d->cancelButton());
+    });
+    Click(battles.cancelButton());
 }
 
 }  // namespace
