@@ -16,6 +16,8 @@
 #include "editors/scenes/scene_list_editor.h"
 // placement hub
 #include "editors/scenes/placement_hub.h"
+// ---- event command editor ----
+#include "editors/events/event_command_editor.h"
 
 namespace lw {
 
@@ -39,8 +41,24 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::EnemyUnitList, [](EditorContext& c, QWidget* p) { RunEnemyUnitListEditor(c, p); });
     registry.Register(HubEditor::SceneSettings, [](EditorContext& c, QWidget* p) { RunSceneListEditor(c, p); });
     // ---- placement hub ----
-    registry.Register(HubEditor::FieldBattle, [](EditorContext& c, QWidget* p) { EditPlacements(c, 5, PlacementSteps{}, p); });
+    // Modes 1 to 4 end each position in the owner form of the event command editor.
+    const auto placements = [](int mode) {
+        return [mode](EditorContext& c, QWidget* p) {
+            PlacementSteps steps;
+            steps.ownerForm = [&c](SceneCatalog& catalog, EventOwner owner, int scene, int group, QWidget* parent) {
+                return EditOwnerGroups(c, catalog, owner, scene, group, parent);
+            };
+            EditPlacements(c, mode, steps, p);
+        };
+    };
+    registry.Register(HubEditor::SceneChange, placements(1));
+    registry.Register(HubEditor::Inn, placements(2));
+    registry.Register(HubEditor::Signboard, placements(3));
+    registry.Register(HubEditor::FixedBattle, placements(4));
+    registry.Register(HubEditor::FieldBattle, placements(5));
     // ---- end placement hub ----
+    // ---- event command editor ----
+    registry.Register(HubEditor::EventCommands, [](EditorContext& c, QWidget* p) { EditSceneGroups(c, p); });
 }
 
 }  // namespace lw
