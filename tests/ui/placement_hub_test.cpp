@@ -9,7 +9,10 @@
 #include <QCheckBox>
 #include <QPainter>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -18,10 +21,12 @@
 #include <functional>
 
 #include "app/editor_context.h"
+#include "app/editor_registry.h"
 #include "core/events/flag_explanations.h"
 #include "core/rules/enemy_units.h"
 #include "core/rules/player_character.h"
 #include "core/world/scene.h"
+#include "editors/events/event_command_editor.h"
 #include "editors/scenes/field_battle_dialogs.h"
 #include "editors/scenes/placement_hub.h"
 #include "editors/scenes/position_dialogs.h"
@@ -190,6 +195,47 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
     EXPECT_TRUE(fs::exists(DataFilePath(tp.project, kFlagFile)));
     EXPECT_EQ(fs::file_size(DataFilePath(tp.project, "scene5.txt")), kListFileCeiling + 1);
     EXPECT_EQ(test::ReadBytes(DataFilePath(tp.project, "scene5.txt")).substr(0, 8), unreadableBefore);
+}
+
+// The hub button "立て札" as the program registers it: a click on the map sets the position, the
+// owner form of the event command editor writes the group and picks it, and OK writes the scene.
+TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    bool flowRan = false;
+    test::OnNextModal<PlacementHub>([&](PlacementHub* hub) {
+        EXPECT_EQ(hub->windowTitle(), QStringLiteral("立て札1"));
+        InDialog<PositionListDialog>([&] { Click(hub->editButton()); }, [&](PositionListDialog* list) {
+            EXPECT_EQ(list->windowTitle(), QStringLiteral("立て札2"));
+            InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); }, [&](PositionDialog* d) {
+                context.mapView->HandleLeftButton(QPoint(7 * 32 + 9, 8 * 32 + 9));
+                d->directionCombo()->setCurrentIndex(3);
+                InDialog<EventCommandEditor>([&] { Click(d->nextButton()); }, [&](EventCommandEditor* owner) {
+                    EXPECT_EQ(owner->form(), EventCommandEditor::Form::Owner);
+                    EXPECT_EQ(owner->ownerGroupLabel()->text(), QStringLiteral("立て札ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号"));
+                    owner->groupChoice()->setCurrentIndex(2);
+                    owner->explanationField()->setText(QStringLiteral("sign"));
+                    owner->textField()->setPlainText(QStringLiteral("msg 4"));
+                    owner->ownerGroupChoice()->setCurrentIndex(3);  // group 2
+                    Click(owner->okButton());
+                });
+            });
+            EXPECT_EQ(PanelRows(list->panel()), (QStringList{"3 3 2 0", "7 8 3 2"}));
+            Click(list->okButton());
+        });
+        Click(hub->okButton());
+        flowRan = true;
+    });
+    ASSERT_TRUE(registry.Open(HubEditor::Signboard, context, nullptr));
+    EXPECT_TRUE(flowRan);
+    Scene written;
+    ParseScene(tp.ReadData("scene0.txt"), written);
+    EXPECT_EQ(written.eventPositions.back(), (EventPosition{kSignpostPosition, 7, 8, 3, 2, 0}));
+    EXPECT_EQ(written.eventPositions.size(), 5u);
+    EXPECT_EQ(written.groups[2].explanation, "sign");
+    EXPECT_EQ(written.groups[2].commands, (CommandLines{"msg 4"}));
+    EXPECT_EQ(written.groups[0].commands, (CommandLines{"nar 0"}));
+    EXPECT_TRUE(fs::exists(DataFilePath(tp.project, kFlagFile)));
 }
 
 TEST_F(PlacementHubTest, CancelWritesNothingAndPutsTheFlagExplanationsBack) {
