@@ -369,6 +369,9 @@ TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
     village.mapDataFile = "village.bin";
     village.backgroundChipSet = "village_ground.bmp";
     village.layerChipSet = "village_upper.bmp";
+    village.layerColourKey = 1;
+    village.layerKeyRed = 255;
+    village.layerKeyBlue = 255;
     village.groups[1].explanation = ToCp932(QStringLiteral("村長の家")).value();
     village.groups[1].commands = CommandLines({"face 2", "? flag12 >= 3", "message 4", "!", "end"});
     WriteScene("scene0.txt", village);
