@@ -29,15 +29,15 @@ std::optional<std::string> RunEarthquakeDialog(CommandContext& context, QWidget*
 
 namespace {
 
-// Menu order. Null: a keyword command (no dialog), or a dialog this build does not have.
+// Menu order. Null: a keyword command (no dialog).
 constexpr std::array<CommandRunner, kEventCommandCount> kRunners = {
     RunConditionalBranchDialog,  // 0 条件分岐
     nullptr,                     // 1 条件分岐終了
-    nullptr,                     // 2 能力値ｱｯﾌﾟ
-    nullptr,                     // 3 戦闘
-    nullptr,                     // 4 ｴﾌｪｸﾄ表示
+    RunAbilityUpDialog,          // 2 能力値ｱｯﾌﾟ
+    RunBattleDialog,             // 3 戦闘
+    RunShowEffectDialog,         // 4 ｴﾌｪｸﾄ表示
     nullptr,                     // 5 ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ終了
-    nullptr,                     // 6 装備の設定･解除
+    RunEquipDialog,              // 6 装備の設定･解除
     nullptr,                     // 7 ｹﾞｰﾑ終了
     RunExperienceUpDialog,       // 8 経験点ｱｯﾌﾟ
     RunTalkFaceDialog,           // 9 会話時の顔画像
@@ -47,23 +47,23 @@ constexpr std::array<CommandRunner, kEventCommandCount> kRunners = {
     RunSetFlagDialog,            // 13 ﾌﾗｸﾞに数値を設定
     nullptr,                     // 14 生命点と精神点の全回復
     nullptr,                     // 15 ｹﾞｰﾑ開始時の状態に設定
-    nullptr,                     // 16 ｱｲﾃﾑの追加と削除
+    RunAddRemoveItemsDialog,     // 16 ｱｲﾃﾑの追加と削除
     nullptr,                     // 17 ﾌﾟﾚｲﾃﾞｰﾀのﾛｰﾄﾞ画面表示
-    nullptr,                     // 18 魔法修得可能ﾌﾗｸﾞ設定
-    nullptr,                     // 19 会話表示
+    RunMagicLearnFlagDialog,     // 18 魔法修得可能ﾌﾗｸﾞ設定
+    RunShowTalkDialog,           // 19 会話表示
     RunPlayBgmDialog,            // 20 BGM再生･停止
-    nullptr,                     // 21 所持金の増減
-    nullptr,                     // 22 ﾅﾚｰｼｮﾝ画面表示
+    RunChangeMoneyDialog,        // 21 所持金の増減
+    RunShowNarrationDialog,      // 22 ﾅﾚｰｼｮﾝ画面表示
     RunItemCountToFlagDialog,    // 23 ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定
     RunLevelToFlagDialog,        // 24 ﾚﾍﾞﾙをﾌﾗｸﾞに設定
     RunMoneyToFlagDialog,        // 25 所持金額をﾌﾗｸﾞに設定
     RunEarthquakeDialog,         // 26 地震
-    nullptr,                     // 27 場面変更
-    nullptr,                     // 28 NPC表示･非表示
-    nullptr,                     // 29 宝箱の表示･非表示
-    nullptr,                     // 30 会話内容
+    RunSceneChangeDialog,        // 27 場面変更
+    RunShowNpcDialog,            // 28 NPC表示･非表示
+    RunShowTreasureDialog,       // 29 宝箱の表示･非表示
+    RunTalkContentDialog,        // 30 会話内容
     nullptr,                     // 31 ﾀｲﾄﾙ画面表示
-    nullptr,                     // 32 効果音再生
+    RunPlaySoundDialog,          // 32 効果音再生
 };
 
 }  // namespace

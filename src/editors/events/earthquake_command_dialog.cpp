@@ -1,17 +1,15 @@
 #include "editors/events/earthquake_command_dialog.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <tuple>
 
-#include "app/services.h"
 #include "core/media/talk_markup.h"
+#include "editors/events/group_chooser.h"
 #include "widgets/dialog_buttons.h"
 
 namespace lw {
@@ -24,7 +22,7 @@ std::vector<std::string> TalkModeGroups() { return std::vector<std::string>(kSce
 
 EarthquakeCommandDialog::EarthquakeCommandDialog(EditorContext&, CommandDialogMode mode,
                                                  std::vector<std::string> groupExplanations, QWidget* parent)
-    : QDialog(parent), mode_(mode), explanations_(std::move(groupExplanations)) {
+    : QDialog(parent), mode_(mode) {
     setWindowTitle(mode == CommandDialogMode::Talk ? tr("会話ｺﾏﾝﾄﾞ(地震)") : tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(地震)"));
     const QuakeCommand defaults;
     auto* layout = new QVBoxLayout(this);
@@ -51,29 +49,16 @@ EarthquakeCommandDialog::EarthquakeCommandDialog(EditorContext&, CommandDialogMo
     values->addWidget(amplitude, 1, 0, 1, 2);
     layout->addLayout(values);
 
-    auto* after = new QGroupBox(tr("地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), this);
-    auto* afterGrid = new QGridLayout(after);
-    group_ = new QComboBox(after);
-    group_->addItem(tr("なし"));
-    for (std::size_t i = 0; i < explanations_.size(); ++i) group_->addItem(QString::number(i));
-    group_->setCurrentIndex(0);
-    explanation_ = new QLineEdit(after);
-    explanation_->setReadOnly(true);
-    explanation_->setMinimumWidth(220);
-    afterGrid->addWidget(group_, 0, 0);
-    afterGrid->addWidget(new QLabel(tr("説明"), after), 0, 1);
-    afterGrid->addWidget(explanation_, 0, 2);
-    afterGrid->setColumnStretch(2, 1);
-    layout->addWidget(after);
-    connect(group_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        const bool chosen = index >= 1 && index - 1 < static_cast<int>(explanations_.size());
-        explanation_->setText(chosen ? FromCp932(explanations_[static_cast<std::size_t>(index - 1)]) : QString());
-    });
+    group_ = new GroupChooser(tr("地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), std::move(groupExplanations), this);
+    layout->addWidget(group_);
 
     auto* buttons = new QHBoxLayout();
     std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
     layout->addLayout(buttons);
 }
+
+QComboBox* EarthquakeCommandDialog::groupChoice() const { return group_->combo(); }
+QLineEdit* EarthquakeCommandDialog::explanation() const { return group_->explanation(); }
 
 QuakeCommand EarthquakeCommandDialog::quake() const {
     QuakeCommand q;
@@ -81,8 +66,7 @@ QuakeCommand EarthquakeCommandDialog::quake() const {
     q.amplitudeX = x_->TakenValue();
     q.amplitudeY = y_->TakenValue();
     q.count = count_->TakenValue();
-    q.afterGroup = group_->currentIndex() - 1;  // "なし" and no choice: none
-    if (q.afterGroup < 0) q.afterGroup = kNoEventGroup;
+    q.afterGroup = group_->value();
     return q;
 }
 

@@ -24,6 +24,7 @@ class QPushButton;
 namespace lw {
 
 struct EditorContext;
+class GroupChooser;
 
 // 256 groups without explanations.
 std::vector<std::string> TalkModeGroups();
@@ -43,8 +44,9 @@ public:
     NumberSpin* xField() const { return x_; }
     NumberSpin* yField() const { return y_; }
     NumberSpin* countField() const { return count_; }
-    QComboBox* groupChoice() const { return group_; }
-    QLineEdit* explanation() const { return explanation_; }
+    GroupChooser* afterGroup() const { return group_; }
+    QComboBox* groupChoice() const;
+    QLineEdit* explanation() const;
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
 
@@ -53,14 +55,12 @@ public slots:
 
 private:
     CommandDialogMode mode_;
-    std::vector<std::string> explanations_;
     std::string line_;
     NumberSpin* speed_;
     NumberSpin* x_;
     NumberSpin* y_;
     NumberSpin* count_;
-    QComboBox* group_;
-    QLineEdit* explanation_;
+    GroupChooser* group_;
     QPushButton* ok_;
     QPushButton* cancel_;
 };

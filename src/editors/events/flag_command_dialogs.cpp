@@ -123,6 +123,11 @@ void FlagCommandDialog::accept() {
     done(QDialog::Accepted);
 }
 
+void FlagCommandDialog::reject() {
+    flag_->StoreExplanation();
+    done(QDialog::Rejected);
+}
+
 namespace {
 
 std::optional<std::string> RunFlagDialog(CommandContext& context, FlagCommandDialog::Kind kind, QWidget* parent) {

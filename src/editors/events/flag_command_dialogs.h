@@ -52,6 +52,8 @@ public:
 
 public slots:
     void accept() override;
+    // An explanation being typed is kept in the table on Cancel too.
+    void reject() override;
 
 private:
     void Refuse(const QString& text);

@@ -1,0 +1,109 @@
+// The choices of the command dialogs that pick a row of another list, and the values they write.
+#include <gtest/gtest.h>
+
+#include "core/events/list_command_choices.h"
+#include "core/world/scene_catalog.h"
+#include "support/core/scene_makers.h"
+
+namespace lw {
+namespace {
+
+// item_list.txt with one item per kind given, named by their position ("i0", "i1", ...).
+std::string ItemListOfKinds(std::initializer_list<int> kinds) {
+    std::string bytes = "<item_number>\r\n" + std::to_string(kinds.size()) + "\r\n</item_number>\r\n<item_data>";
+    int i = 0;
+    for (int kind : kinds)
+        bytes += "\r\n" + std::to_string(kind) + " 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 10 i" + std::to_string(i++) + " d";
+    return bytes + "\r\n</item_data>";
+}
+
+TEST(ListCommandChoicesTest, EquipmentOffersTheItemsOfItsKindByTheirPositionInTheWholeList) {
+    // Weapons at 1 and 4, helmets at 0 and 5, consumables (kinds 5..8) never offered.
+    const std::string bytes = ItemListOfKinds({1, 0, 5, 8, 0, 1, 4});
+    const auto weapons = EquipmentItemChoices(bytes, EquipmentKind::Weapon);
+    EXPECT_EQ(weapons, (std::vector<ItemChoice>{{"i1", 1}, {"i4", 4}}));
+    const auto helmets = EquipmentItemChoices(bytes, EquipmentKind::Helmet);
+    EXPECT_EQ(helmets, (std::vector<ItemChoice>{{"i0", 0}, {"i5", 5}}));
+    EXPECT_EQ(EquipmentItemChoices(bytes, EquipmentKind::Other), (std::vector<ItemChoice>{{"i6", 6}}));
+    EXPECT_TRUE(EquipmentItemChoices(bytes, EquipmentKind::Shield).empty());
+    EXPECT_TRUE(EquipmentItemChoices("", EquipmentKind::Weapon).empty());
+
+    // Position 0 is "なし"; the others carry the item's index in the whole list, not their row.
+    EXPECT_EQ(EquipItemAt(helmets, 0), -1);
+    EXPECT_EQ(EquipItemAt(helmets, 1), 0);
+    EXPECT_EQ(EquipItemAt(helmets, 2), 5);
+    EXPECT_EQ(EquipItemAt(helmets, 3), -1);
+    EXPECT_EQ(EquipItemAt(helmets, -1), -1);
+    EXPECT_EQ(BuildEquip(EquipmentKind::Helmet, EquipItemAt(helmets, 2)), "equip 1 item5");
+    EXPECT_EQ(BuildEquip(EquipmentKind::Helmet, EquipItemAt(helmets, 0)), "equip 1 item-1");
+}
+
+TEST(ListCommandChoicesTest, AbilityRangeIsNeverInverted) {
+    EXPECT_EQ(AbilityUpLimit(9999), 9999);
+    EXPECT_EQ(AbilityUpLimit(0), 0);
+    EXPECT_EQ(AbilityUpLimit(-40), 0);
+}
+
+TEST(ListCommandChoicesTest, ChestEntriesTakeTheFirstSceneListingTheChest) {
+    SceneCatalog catalog;
+    catalog.entries.resize(3);
+    catalog.entries[0].sceneNumber = 4;
+    catalog.entries[0].treasureIndices = {1};
+    catalog.entries[1].sceneNumber = 2;
+    catalog.entries[1].treasureIndices = {0, 1};
+    catalog.entries[2].sceneNumber = 9;  // lists a chest the file does not have
+    catalog.entries[2].treasureIndices = {7};
+    std::vector<TreasureChest> chests(3, NewTreasureChest());
+    chests[0].x = 3, chests[0].y = 4;
+    chests[1].x = 10, chests[1].y = 0;
+    chests[2].x = 1, chests[2].y = 2;
+    chests[2].scene = 5;  // what a record says of its scene does not count: the scene files do
+    EXPECT_EQ(ChestChoiceTexts(chests, catalog), (std::vector<std::string>{"2 3 4", "4 10 0", "-1 1 2"}));
+    EXPECT_TRUE(ChestChoiceTexts({}, catalog).empty());
+}
+
+TEST(ListCommandChoicesTest, NpcWalksInTheRowOfItsFacing) {
+    Npc npc = NewNpc();
+    npc.spriteFile = "walker.bmp";
+    npc.regionX = 32;
+    npc.regionY = 16;
+    npc.regionWidth = 96;
+    npc.regionHeight = 130;  // frames of 32 x 32 (the rest of the region is not a whole frame)
+    npc.frameOrder = {0, 1, 2, 1};
+    npc.facingRow = {3, 2, 1, 0};
+    npc.facing = 1;
+    npc.speed = 7;
+    npc.drawMode = 1;
+    npc.colourKey = 1;
+    npc.keyRed = 255;
+    npc.keyBlue = 254;
+    const EffectAnimation a = NpcWalkAnimation(npc);
+    EXPECT_EQ(a.imageFile, "walker.bmp");
+    EXPECT_EQ(a.areaLeft, 32);
+    EXPECT_EQ(a.areaTop, 16);
+    EXPECT_EQ(a.cellWidth, 32);
+    EXPECT_EQ(a.cellHeight, 32);
+    EXPECT_EQ(a.speed, 7);
+    EXPECT_EQ(a.drawMode, 1);
+    EXPECT_EQ(a.colorKey, 1);
+    EXPECT_EQ(a.keyRed, 255);
+    EXPECT_EQ(a.keyBlue, 254);
+    ASSERT_EQ(a.frameCount, 4);
+    for (int step = 0; step < 4; ++step) {
+        EXPECT_EQ(a.frames[static_cast<std::size_t>(step)].column, npc.frameOrder[static_cast<std::size_t>(step)]);
+        EXPECT_EQ(a.frames[static_cast<std::size_t>(step)].row, 2);  // facing left
+    }
+    // A facing the file may hold but the sheet has no row for walks facing down.
+    for (int facing : {-1, 4, 1000}) {
+        npc.facing = facing;
+        EXPECT_EQ(NpcWalkAnimation(npc).frames[0].row, 3) << facing;
+    }
+    // A region too small for a frame gives an empty cell, not a division fault.
+    npc.regionWidth = 2;
+    npc.regionHeight = 0;
+    EXPECT_EQ(NpcWalkAnimation(npc).cellWidth, 0);
+    EXPECT_EQ(NpcWalkAnimation(npc).cellHeight, 0);
+}
+
+}  // namespace
+}  // namespace lw

@@ -1,0 +1,432 @@
+// The event command editor "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ" through its widgets, in the scene form (every scene file,
+// written on OK only) and the owner form (one catalog entry edited in place, the owner's group
+// returned): switching scenes and groups, the group count, the command menu and undo, text that
+// does not fit a group, scene files that cannot be read, and Cancel.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <filesystem>
+#include <functional>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "core/world/scene_catalog.h"
+#include "editors/events/event_command_editor.h"
+#include "editors/events/flag_chooser.h"
+#include "editors/events/flag_command_dialogs.h"
+#include "support/core/scene_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/core/village_makers.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+
+namespace lw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeServices;
+using test::TempProject;
+
+// A scene with `count` groups; group n holds the line "g<n>" and the explanation "e<n>".
+Scene WithGroups(int count) {
+    Scene s = NewScene();
+    s.groups.clear();
+    for (int n = 0; n < count; ++n) {
+        EventCommandGroup g;
+        g.explanation = "e" + std::to_string(n);
+        g.commands = CommandLines({"g" + std::to_string(n)});
+        s.groups.push_back(std::move(g));
+    }
+    return s;
+}
+
+class EventCommandEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+    }
+    void WriteScene(const std::string& name, const Scene& scene) { tp.WriteData(name, SceneBytes(scene)); }
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    // Replaces the group's text as the author would (an edit the field can take back).
+    static void TypeText(EventCommandEditor& e, const QString& text) {
+        QTextCursor cursor(e.textField()->document());
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(text);
+        e.textField()->setTextCursor(cursor);
+    }
+    static QString Text(const EventCommandEditor& e) { return e.textField()->toPlainText(); }
+    static std::vector<std::string> Lines(const std::vector<EventCommandGroup>& groups, int n) {
+        return groups[static_cast<std::size_t>(n)].commands.ToVector();
+    }
+    static const std::vector<EventCommandGroup>& Groups(const EventCommandEditor& e, int scene) {
+        return e.scenes()[static_cast<std::size_t>(scene)].scene.groups;
+    }
+};
+
+TEST_F(EventCommandEditorTest, SwitchingScenesKeepsTheGroupNumberAndTheCountHidesAndBringsBackGroups) {
+    WriteScene("scene0.txt", WithGroups(8));
+    WriteScene("scene1.txt", WithGroups(5));
+    EventCommandEditor e(context);
+    EXPECT_EQ(e.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
+    ASSERT_EQ(e.sceneChoice()->count(), 2);
+    EXPECT_EQ(e.groupCountSpin()->value(), 8);
+    EXPECT_EQ(e.commandMenu()->count(), 33);
+    EXPECT_EQ(e.commandMenu()->item(13)->text(), QStringLiteral("ﾌﾗｸﾞに数値を設定"));
+    EXPECT_EQ(Text(e), QStringLiteral("g0"));
+    EXPECT_EQ(e.explanationField()->text(), QStringLiteral("e0"));
+
+    e.groupChoice()->setCurrentIndex(5);
+    EXPECT_EQ(Text(e), QStringLiteral("g5"));
+    TypeText(e, QStringLiteral("fade"));
+    e.sceneChoice()->setCurrentIndex(1);  // five groups: group 5 is not there
+    EXPECT_EQ(e.currentGroup(), 5);
+    EXPECT_EQ(e.groupChoice()->currentIndex(), -1);
+    EXPECT_EQ(e.groupCountSpin()->value(), 5);
+    EXPECT_TRUE(Text(e).isEmpty());
+    EXPECT_TRUE(e.explanationField()->text().isEmpty());
+    EXPECT_TRUE(e.textField()->isReadOnly());  // nothing typed there could be stored
+    e.groupCountSpin()->setValue(6);           // a new empty group 5 appears and is shown
+    EXPECT_TRUE(Text(e).isEmpty());
+    EXPECT_FALSE(e.textField()->isReadOnly());
+    e.sceneChoice()->setCurrentIndex(0);
+    EXPECT_EQ(Text(e), QStringLiteral("fade"));  // stored when the scene was left
+
+    // Lowering the count below the group empties the field; raising it brings the groups back.
+    e.groupCountSpin()->setValue(3);
+    EXPECT_TRUE(Text(e).isEmpty());
+    EXPECT_EQ(e.groupChoice()->count(), 3);
+    e.groupCountSpin()->setValue(8);
+    EXPECT_EQ(Text(e), QStringLiteral("fade"));
+    EXPECT_EQ(Lines(Groups(e, 0), 7), std::vector<std::string>{"g7"});
+    e.groupCountSpin()->setValue(4);
+
+    services.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    Click(e.okButton());
+    Scene first;
+    ParseScene(tp.ReadData("scene0.txt"), first);
+    ASSERT_EQ(first.groupCount(), 4);  // only the counted groups are written
+    EXPECT_EQ(first.groups[3].commands.ToVector(), std::vector<std::string>{"g3"});
+    Scene second;
+    ParseScene(tp.ReadData("scene1.txt"), second);
+    ASSERT_EQ(second.groupCount(), 6);
+    EXPECT_EQ(second.groups[5], EventCommandGroup{});  // shown but never typed into: no lines
+}
+
+TEST_F(EventCommandEditorTest, OkWritesUnchangedScenesByteForByteWithTheFlagsAndCancelWritesNothing) {
+    Scene odd = test::MakeRichScene();
+    odd.groups.resize(3);
+    odd.groups[0].commands = CommandLines({"odd \x81\x7F bytes", "", "fade"});
+    odd.groups[1] = EventCommandGroup{};  // a group without lines
+    odd.groups[2].explanation = "\x81\x7F";
+    WriteScene("scene0.txt", odd);
+    WriteScene("scene4.txt", WithGroups(2));
+    const std::string before0 = tp.ReadData("scene0.txt"), before4 = tp.ReadData("scene4.txt");
+    context.flags.text[9] = "nine";
+
+    {
+        EventCommandEditor e(context);
+        TypeText(e, QStringLiteral("changed"));
+        Click(e.cancelButton());
+        EXPECT_EQ(e.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(tp.ReadData("scene0.txt"), before0);
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "flag_exp.txt")));
+    EXPECT_TRUE(services.messages.empty());
+
+    EventCommandEditor e(context);
+    for (int g : {1, 2, 0}) e.groupChoice()->setCurrentIndex(g);  // every group shown, none touched
+    e.sceneChoice()->setCurrentIndex(1);
+    e.sceneChoice()->setCurrentIndex(0);
+    Click(e.okButton());
+    EXPECT_EQ(e.result(), QDialog::Accepted);
+    EXPECT_EQ(tp.ReadData("scene0.txt"), before0);
+    EXPECT_EQ(tp.ReadData("scene4.txt"), before4);
+    EXPECT_EQ(tp.ReadData("flag_exp.txt"), FlagExplanationsBytes(context.flags));
+    EXPECT_EQ(services.messages.size(), 2u);  // one overwrite question per scene file
+}
+
+TEST_F(EventCommandEditorTest, ASceneFileThatCannotBeReadIsMarkedLockedAndNeverWritten) {
+    WriteScene("scene0.txt", WithGroups(2));
+    const fs::path huge = DataFilePath(tp.project, "scene2.txt");
+    test::WriteBytes(huge, "x");
+    fs::resize_file(huge, kListFileCeiling + 1);
+    // An unreadable flag_exp.txt is not written over either.
+    fs::create_directory(DataFilePath(tp.project, "flag_exp.txt"));
+    context.flagsRead = ReadStatus::Unreadable;
+
+    EventCommandEditor e(context);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("scene2.txt を読み込めません")));
+    EXPECT_TRUE(e.sceneChoice()->itemText(1).contains(QStringLiteral("読み込めません")));
+    e.sceneChoice()->setCurrentIndex(1);
+    EXPECT_FALSE(e.groupCountSpin()->isEnabled());
+    EXPECT_TRUE(e.textField()->isReadOnly());
+    EXPECT_FALSE(e.commandMenu()->isEnabled());
+    e.sceneChoice()->setCurrentIndex(0);
+    EXPECT_EQ(Text(e), QStringLiteral("g0"));
+    Click(e.okButton());
+    EXPECT_EQ(fs::file_size(huge), kListFileCeiling + 1);
+    EXPECT_TRUE(fs::is_directory(DataFilePath(tp.project, "flag_exp.txt")));
+    EXPECT_EQ(services.messages.size(), 2u);  // the one overwrite question, for scene0.txt
+}
+
+TEST_F(EventCommandEditorTest, TextThatDoesNotFitAGroupKeepsTheAuthorOnItUntilItFits) {
+    WriteScene("scene0.txt", WithGroups(3));
+    EventCommandEditor e(context);
+    QStringList lines;
+    for (int i = 0; i < 65; ++i) lines << QStringLiteral("fade");
+    TypeText(e, lines.join('\n'));
+
+    e.groupChoice()->setCurrentIndex(1);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.startsWith(QStringLiteral("1つのｸﾞﾙｰﾌﾟに書けるのは64行までです。いま65行あります。")));
+    EXPECT_EQ(e.currentGroup(), 0);
+    EXPECT_EQ(e.groupChoice()->currentIndex(), 0);
+    EXPECT_EQ(Text(e).count('\n'), 64);  // nothing was dropped
+    EXPECT_EQ(e.textField()->textCursor().blockNumber(), 64);
+
+    e.groupCountSpin()->setValue(1);  // refused too: the count stays
+    EXPECT_EQ(e.groupCountSpin()->value(), 3);
+    Click(e.okButton());  // and OK does not close
+    EXPECT_EQ(services.messages.size(), 3u);
+    EXPECT_NE(e.result(), QDialog::Accepted);
+
+    lines.removeLast();
+    lines[1] = QString(32, QChar(0x3042));  // 64 bytes
+    TypeText(e, lines.join('\n'));
+    Click(e.okButton());
+    EXPECT_EQ(services.messages.back().text,
+              QStringLiteral("2行目が長すぎます（64ﾊﾞｲﾄ）。\n1行に書けるのは63ﾊﾞｲﾄ（全角なら31文字）までです。"));
+    lines[1] = QStringLiteral("smile 😀");
+    TypeText(e, lines.join('\n'));
+    e.sceneChoice()->setCurrentIndex(-1);
+    EXPECT_TRUE(services.messages.back().text.startsWith(QStringLiteral("2行目にﾌｧｲﾙに保存できない文字があります。")));
+    EXPECT_EQ(e.sceneChoice()->currentIndex(), 0);
+
+    lines[1] = QStringLiteral("exit");
+    TypeText(e, lines.join('\n'));
+    services.answers = {MessageAnswer::Yes};
+    Click(e.okButton());
+    EXPECT_EQ(e.result(), QDialog::Accepted);
+    Scene written;
+    ParseScene(tp.ReadData("scene0.txt"), written);
+    ASSERT_EQ(written.groups[0].commandCount(), 64);
+    EXPECT_EQ(written.groups[0].commands[1], "exit");
+}
+
+TEST_F(EventCommandEditorTest, CommandsFromTheMenuGoBesideTheCaretAndUndoTakesThemBack) {
+    WriteScene("scene0.txt", WithGroups(2));
+    EventCommandEditor e(context);
+    e.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(e.undoButton()->isEnabled());
+
+    QTextCursor cursor(e.textField()->document());
+    cursor.setPosition(1);  // inside "g0"
+    e.textField()->setTextCursor(cursor);
+    e.commandMenu()->setCurrentRow(10);  // "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ": a keyword, no dialog
+    EXPECT_EQ(Text(e), QStringLiteral("g0\nfade"));
+    EXPECT_EQ(e.commandMenu()->currentRow(), -1);
+    EXPECT_TRUE(e.undoButton()->isEnabled());
+    Click(e.undoButton());
+    EXPECT_EQ(Text(e), QStringLiteral("g0"));
+    EXPECT_FALSE(e.undoButton()->isEnabled());
+
+    // A flag dialog: the map view lets go of its contents while it is open, and the explanation
+    // typed in it stays in the table. The line fills the empty line the caret stands on.
+    TypeText(e, QStringLiteral("g0\n"));
+    MapView& view = *context.mapView;
+    EXPECT_EQ(view.owner(), &e);
+    bool ran = false;
+    test::OnNextModal<FlagCommandDialog>([&](FlagCommandDialog* d) {
+        ran = true;
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾌﾗｸﾞに数値を設定)"));
+        d->flagChooser()->setFlag(0);
+        d->flagChooser()->explanation()->setText(QStringLiteral("opened"));
+        d->operatorChoice()->setCurrentIndex(1);
+        d->valueField()->setText(QStringLiteral("5"));
+        d->okButton()->click();
+    });
+    e.commandMenu()->setCurrentRow(13);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(Text(e), QStringLiteral("g0\nflag0 + 5"));
+    EXPECT_EQ(context.flags.text[0], "opened");
+    EXPECT_EQ(view.owner(), &e);
+
+    // A cancelled dialog inserts nothing.
+    test::OnNextModal<FlagCommandDialog>([](FlagCommandDialog* d) { d->cancelButton()->click(); });
+    e.commandMenu()->setCurrentRow(0);
+    EXPECT_EQ(Text(e), QStringLiteral("g0\nflag0 + 5"));
+    Click(e.cancelButton());
+}
+
+class OwnerFormTest : public EventCommandEditorTest {
+protected:
+    SceneCatalog catalog;
+    void SetUp() override {
+        EventCommandEditorTest::SetUp();
+        WriteScene("scene3.txt", WithGroups(4));
+        LoadSceneCatalog(tp.project, catalog);
+    }
+    // Runs the owner form; `inForm` works in it.
+    std::optional<int> Run(int scene, int group, std::function<void(EventCommandEditor*)> inForm) {
+        test::OnNextModal<EventCommandEditor>([&](EventCommandEditor* e) { inForm(e); });
+        std::optional<int> result = EditOwnerGroups(context, catalog, EventOwner::Chest, scene, group, nullptr);
+        test::CancelPendingModalWatches();
+        return result;
+    }
+};
+
+TEST_F(OwnerFormTest, OkGivesTheChosenGroupWithTheEntryEditedAndNoneGivesMinusOne) {
+    EXPECT_EQ(EventOwnerLabel(EventOwner::Shop), "店ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号");
+    const std::optional<int> chosen = Run(3, 2, [&](EventCommandEditor* e) {
+        EXPECT_EQ(e->ownerGroupLabel()->text(), QStringLiteral("宝箱ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号"));
+        EXPECT_EQ(e->ownerGroupChoice()->itemText(0), QStringLiteral("なし"));
+        EXPECT_EQ(e->ownerGroupChoice()->currentIndex(), 3);  // group 2
+        EXPECT_EQ(Text(*e), QStringLiteral("g2"));
+        TypeText(*e, QStringLiteral("end"));
+        e->groupCountSpin()->setValue(5);
+        e->ownerGroupChoice()->setCurrentIndex(5);  // group 4
+        Click(e->okButton());
+    });
+    EXPECT_EQ(chosen, 4);
+    const SceneCatalogEntry& entry = catalog.entries[0];
+    ASSERT_EQ(entry.groupCount(), 5);
+    EXPECT_EQ(entry.groups[2].commands.ToVector(), std::vector<std::string>{"end"});
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "flag_exp.txt")));  // the owner's editor saves
+
+    EXPECT_EQ(Run(3, -1,
+                  [](EventCommandEditor* e) {
+                      EXPECT_EQ(e->ownerGroupChoice()->currentIndex(), 0);
+                      EXPECT_TRUE(Text(*e).isEmpty());
+                      Click(e->okButton());
+                  }),
+              -1);
+    // An owner group removed by a lowered count falls back to "なし".
+    EXPECT_EQ(Run(3, 4,
+                  [](EventCommandEditor* e) {
+                      e->groupCountSpin()->setValue(2);
+                      EXPECT_EQ(e->ownerGroupChoice()->currentIndex(), 0);
+                      Click(e->okButton());
+                  }),
+              -1);
+}
+
+TEST_F(OwnerFormTest, CancelPutsBackTheGroupsAndTheFlagExplanations) {
+    const std::vector<EventCommandGroup> before = catalog.entries[0].groups;
+    context.flags.text[1] = "old";
+    const std::optional<int> result = Run(3, 0, [&](EventCommandEditor* e) {
+        TypeText(*e, QStringLiteral("changed"));
+        e->groupChoice()->setCurrentIndex(1);  // stores group 0
+        e->groupCountSpin()->setValue(1);
+        test::OnNextModal<FlagCommandDialog>([](FlagCommandDialog* d) {
+            d->flagChooser()->setFlag(1);
+            d->flagChooser()->explanation()->setText(QStringLiteral("new"));
+            d->flagChooser()->setFlag(2);
+            d->cancelButton()->click();
+        }, e);
+        e->groupCountSpin()->setValue(2);
+        e->groupChoice()->setCurrentIndex(1);
+        e->commandMenu()->setCurrentRow(13);
+        EXPECT_EQ(context.flags.text[1], "new");
+        Click(e->cancelButton());
+    });
+    EXPECT_EQ(result, std::nullopt);
+    EXPECT_EQ(catalog.entries[0].groups, before);
+    EXPECT_EQ(context.flags.text[1], "old");
+}
+
+TEST_F(OwnerFormTest, AnOwnerInASceneWithoutAFileIsRefused) {
+    EXPECT_EQ(EditOwnerGroups(context, catalog, EventOwner::Npc, 7, 0, nullptr), std::nullopt);
+    EXPECT_EQ(services.texts(), QStringList{QStringLiteral("場面番号が不正です")});
+}
+
+// The scene form over a village map with the flag dialog open. With LW_SCREENSHOT_DIR set the
+// three windows are saved side by side as a PNG.
+TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
+    tp.WriteData("village.bin", test::VillageMapBytes());
+    test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
+    test::WriteBytes(ImageFilePath(tp.project, "village_upper.bmp"), test::VillageUpperBmp());
+    Scene village = WithGroups(6);
+    village.name = ToCp932(QStringLiteral("はじまりの村")).value();
+    village.mapDataFile = "village.bin";
+    village.backgroundChipSet = "village_ground.bmp";
+    village.layerChipSet = "village_upper.bmp";
+    village.layerColourKey = 1;
+    village.layerKeyRed = 255;
+    village.layerKeyBlue = 255;
+    village.groups[1].explanation = ToCp932(QStringLiteral("村長の家")).value();
+    village.groups[1].commands = CommandLines({"face 2", "? flag12 >= 3", "message 4", "!", "end"});
+    WriteScene("scene0.txt", village);
+    WriteScene("scene1.txt", WithGroups(2));
+    context.flags.text[12] = ToCp932(QStringLiteral("鍵を拾った回数")).value();
+
+    EventCommandEditor e(context);
+    e.move(20, 20);
+    e.show();
+    QApplication::processEvents();
+    MapView& view = *context.mapView;
+    ASSERT_TRUE(view.IsOpen());
+    EXPECT_TRUE(view.IsShown());
+    EXPECT_EQ(view.state().map.width, test::kVillageWidth);
+    e.showBox()->click();
+    EXPECT_FALSE(view.IsShown());
+    e.showBox()->click();
+    EXPECT_TRUE(view.IsShown());
+    e.sceneChoice()->setCurrentIndex(1);  // no map file: nothing drawn
+    EXPECT_EQ(view.state().map.width, 0);
+    e.sceneChoice()->setCurrentIndex(0);
+    e.groupChoice()->setCurrentIndex(1);
+    QTextCursor cursor(e.textField()->document());
+    cursor.movePosition(QTextCursor::End);
+    e.textField()->setTextCursor(cursor);
+
+    test::OnNextModal<FlagCommandDialog>([&](FlagCommandDialog* d) {
+        EXPECT_EQ(view.state().map.width, 0);  // released while the dialog is open
+        d->flagChooser()->setFlag(12);
+        d->operatorChoice()->setCurrentIndex(1);
+        d->valueField()->setText(QStringLiteral("1"));
+        d->move(e.frameGeometry().right() - 60, e.y() + 330);
+        QApplication::processEvents();
+        if (const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR"); !dir.isEmpty()) {
+            // The map view comes back after the dialog; for the picture it shows the scene now.
+            view.ShowScene(SceneOnMap(village));
+            const QPixmap left = e.grab(), map = view.window()->grab(), dialog = d->grab();
+            QImage shot(left.width() + 12 + std::max(map.width(), dialog.width()),
+                        std::max(left.height(), map.height() + 12 + dialog.height()), QImage::Format_RGB32);
+            shot.fill(QColor(64, 64, 64));
+            QPainter painter(&shot);
+            painter.drawPixmap(0, 0, left);
+            painter.drawPixmap(left.width() + 12, 0, map);
+            painter.drawPixmap(left.width() + 12, map.height() + 12, dialog);
+            painter.end();
+            EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + QStringLiteral("/event-commands.png")));
+        }
+        d->okButton()->click();
+    });
+    e.commandMenu()->setCurrentRow(13);
+    EXPECT_EQ(Text(e), QStringLiteral("face 2\n? flag12 >= 3\nmessage 4\n!\nend\nflag12 + 1"));
+    EXPECT_EQ(view.state().map.width, test::kVillageWidth);  // shown again after the dialog
+    Click(e.cancelButton());
+    EXPECT_FALSE(view.IsOpen());
+}
+
+}  // namespace
+}  // namespace lw

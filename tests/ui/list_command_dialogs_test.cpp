@@ -1,0 +1,543 @@
+// The command dialogs that choose a row of another list (ability, equipment, items, magic, NPC and
+// chest display, sound effect), driven through their widgets to the exact line each builds, with
+// their OK checks and what they do when the list they need is missing or cannot be read.
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "audio/music_player.h"
+#include "core/rules/magic.h"
+#include "core/settings/game_settings.h"
+#include "core/world/scene.h"
+#include "editors/events/ability_up_dialog.h"
+#include "editors/events/add_remove_items_dialog.h"
+#include "editors/events/command_context.h"
+#include "editors/events/equip_dialog.h"
+#include "editors/events/magic_learn_flag_dialog.h"
+#include "editors/events/play_sound_dialog.h"
+#include "editors/events/show_hide_dialog.h"
+#include "support/core/media_makers.h"
+#include "support/core/scene_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/core/village_makers.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/audio_glue.h"
+#include "widgets/number_spin.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::TempProject;
+
+// item_list.txt with items "i0", "i1", ... of the given kinds.
+std::string ItemListOfKinds(std::initializer_list<int> kinds) {
+    std::string bytes = "<item_number>\r\n" + std::to_string(kinds.size()) + "\r\n</item_number>\r\n<item_data>";
+    int i = 0;
+    for (int kind : kinds)
+        bytes += "\r\n" + std::to_string(kind) + " 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 10 i" + std::to_string(i++) + " d";
+    return bytes + "\r\n</item_data>";
+}
+
+class ListCommandDialogsTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+    CommandContext commands{context, context.flags, {}, -1};
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+    }
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    static void Type(QSpinBox* spin, const QString& text) {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, text);
+    }
+    static void Choose(QComboBox* combo, int index) {
+        combo->setFocus();
+        combo->setCurrentIndex(index);
+    }
+    static void ClickRadio(QButtonGroup* group, int id) { Click(group->button(id)); }
+    static QStringList Items(const QComboBox* c) {
+        QStringList out;
+        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
+        return out;
+    }
+    static QStringList Labels(const QButtonGroup* g) {
+        QStringList out;
+        for (QAbstractButton* b : g->buttons()) out << b->text();
+        return out;
+    }
+    // The last message shown: its text, and that it is an OK-check warning.
+    QString LastWarning() const {
+        if (services.messages.empty()) return {};
+        const auto& m = services.messages.back();
+        EXPECT_EQ(m.caption, QStringLiteral("Lorewright"));
+        EXPECT_EQ(m.icon, MessageIcon::Warning);
+        return m.text;
+    }
+    // A file the reader cannot read: a folder where the list file should be.
+    void MakeUnreadable(std::string_view name) { std::filesystem::create_directories(DataFilePath(tp.project, name)); }
+};
+
+// ---- ability ------------------------------------------------------------------------------------
+
+TEST_F(ListCommandDialogsTest, AbilityUpRangesTheAmountByTheMaximumAbilityOfTheSettings) {
+    GameSettings settings;
+    settings.abilityMax = 500;
+    tp.WriteData(kSettingFile, GameSettingsBytes(settings));
+    context.settings.abilityMax = 77;  // what the shared settings held before: the file counts
+
+    AbilityUpDialog d(context);
+    d.show();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(能力値ｱｯﾌﾟ)"));
+    EXPECT_EQ(Items(d.abilityChoice()), (QStringList{"敏捷度", "回避力", "攻撃力", "肉体防御力", "魔力", "魔法防御力",
+                                                     "最大生命点", "最大精神点"}));
+    EXPECT_EQ(d.abilityChoice()->currentIndex(), -1);
+    EXPECT_EQ(d.amountField()->minimum(), -500);
+    EXPECT_EQ(d.amountField()->maximum(), 500);
+    EXPECT_EQ(d.amountField()->value(), 0);
+    EXPECT_EQ(context.settings.abilityMax, 77);
+
+    Click(d.okButton());  // no ability: refused, the dialog stays
+    EXPECT_EQ(LastWarning(), QStringLiteral("能力を選択してください"));
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.line(), "");
+
+    Choose(d.abilityChoice(), 6);
+    Type(d.amountField(), "-900");  // beyond -500: taken as -500
+    Click(d.okButton());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.line(), "ability 6 -500");
+
+    AbilityUpDialog up(context);
+    up.show();
+    Choose(up.abilityChoice(), 0);
+    QTest::keyClick(up.amountField(), Qt::Key_Up);
+    Click(up.okButton());
+    EXPECT_EQ(up.line(), "ability 0 1");
+}
+
+TEST_F(ListCommandDialogsTest, AbilityUpWithoutReadableSettings) {
+    {  // No setting.txt: the game's default maximum.
+        AbilityUpDialog d(context);
+        EXPECT_TRUE(d.opened());
+        EXPECT_EQ(d.amountLimit(), GameSettings{}.abilityMax);
+    }
+    {  // A negative maximum gives 0..0, not an inverted range.
+        GameSettings settings;
+        settings.abilityMax = -3;
+        tp.WriteData(kSettingFile, GameSettingsBytes(settings));
+        AbilityUpDialog d(context);
+        EXPECT_EQ(d.amountField()->minimum(), 0);
+        EXPECT_EQ(d.amountField()->maximum(), 0);
+    }
+    // setting.txt that cannot be read: the author is told and no dialog opens.
+    std::filesystem::remove(DataFilePath(tp.project, kSettingFile));
+    MakeUnreadable(kSettingFile);
+    EXPECT_EQ(RunAbilityUpDialog(commands, nullptr), std::nullopt);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("setting.txt を読み込めません")));
+}
+
+// ---- equipment ----------------------------------------------------------------------------------
+
+TEST_F(ListCommandDialogsTest, EquipOffersTheItemsOfTheChosenKindAndWritesTheirListPosition) {
+    tp.WriteData(kItemFile, ItemListOfKinds({1, 0, 5, 1, 0, 1}));  // helmets at 0, 3 and 5
+    EquipDialog d(context);
+    d.show();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(装備の設定・解除)"));
+    EXPECT_EQ(Items(d.kindChoice()), (QStringList{"武器", "兜", "鎧", "盾", "その他"}));
+    EXPECT_EQ(d.kindChoice()->currentIndex(), -1);
+    EXPECT_EQ(d.itemChoice()->count(), 0);
+
+    Click(d.okButton());
+    EXPECT_EQ(LastWarning(), QStringLiteral("装備の種別を選択してください"));
+    EXPECT_TRUE(d.isVisible());
+
+    Choose(d.kindChoice(), 1);
+    EXPECT_EQ(Items(d.itemChoice()), (QStringList{"なし", "i0", "i3", "i5"}));
+    EXPECT_EQ(d.itemChoice()->currentIndex(), 0);
+    Choose(d.itemChoice(), 3);
+    EXPECT_EQ(d.chosenItem(), 5);
+    // Another kind refills the list and goes back to "なし".
+    Choose(d.kindChoice(), 0);
+    EXPECT_EQ(Items(d.itemChoice()), (QStringList{"なし", "i1", "i4"}));
+    EXPECT_EQ(d.itemChoice()->currentIndex(), 0);
+    Choose(d.kindChoice(), 1);
+    Choose(d.itemChoice(), 2);
+    Click(d.okButton());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.line(), "equip 1 item3");
+
+    // "なし" takes the equipment of that kind off.
+    EquipDialog off(context);
+    off.show();
+    Choose(off.kindChoice(), 4);
+    EXPECT_EQ(Items(off.itemChoice()), (QStringList{"なし"}));
+    Click(off.okButton());
+    EXPECT_EQ(off.line(), "equip 4 item-1");
+}
+
+TEST_F(ListCommandDialogsTest, EquipAndItemsWithoutAnItemList) {
+    {  // Missing: nothing to offer but "なし"; the item command cannot be confirmed.
+        EquipDialog d(context);
+        d.show();
+        EXPECT_TRUE(d.opened());
+        Choose(d.kindChoice(), 2);
+        Click(d.okButton());
+        EXPECT_EQ(d.line(), "equip 2 item-1");
+        AddRemoveItemsDialog items(context);
+        items.show();
+        EXPECT_EQ(items.itemChoice()->count(), 0);
+        ClickRadio(items.signChoice(), 0);
+        Click(items.okButton());
+        EXPECT_EQ(LastWarning(), QStringLiteral("ｱｲﾃﾑを選択してください"));
+        EXPECT_TRUE(services.messages.size() == 1u);
+    }
+    // Unreadable: each says so and neither opens.
+    MakeUnreadable(kItemFile);
+    EXPECT_EQ(RunEquipDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(RunAddRemoveItemsDialog(commands, nullptr), std::nullopt);
+    ASSERT_EQ(services.messages.size(), 3u);
+    EXPECT_TRUE(services.messages[1].text.contains(QStringLiteral("item_list.txt を読み込めません")));
+    EXPECT_TRUE(services.messages[2].text.contains(QStringLiteral("item_list.txt を読み込めません")));
+}
+
+// ---- items --------------------------------------------------------------------------------------
+
+TEST_F(ListCommandDialogsTest, AddRemoveItemsBuildsSignCountAndTrade) {
+    tp.WriteData(kItemFile, ItemListOfKinds({0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    AddRemoveItemsDialog d(context);
+    d.show();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑの追加/削除)"));
+    EXPECT_EQ(d.itemChoice()->count(), 9);  // the whole list, every kind
+    EXPECT_EQ(d.itemChoice()->currentIndex(), -1);
+    EXPECT_EQ(Labels(d.signChoice()), (QStringList{"+ (加算)", "- (減算)"}));
+    EXPECT_EQ(d.signChoice()->checkedId(), -1);
+    EXPECT_EQ(d.countField()->minimum(), 0);
+    EXPECT_EQ(d.countField()->maximum(), 1024);
+    EXPECT_EQ(Labels(d.tradeChoice()), (QStringList{"授受", "売買"}));
+    EXPECT_EQ(d.tradeChoice()->checkedId(), 0);
+
+    // The checks in order: the item first, then the sign.
+    Click(d.okButton());
+    EXPECT_EQ(LastWarning(), QStringLiteral("ｱｲﾃﾑを選択してください"));
+    Choose(d.itemChoice(), 7);
+    Click(d.okButton());
+    EXPECT_EQ(LastWarning(), QStringLiteral("符号を選択してください"));
+    EXPECT_TRUE(d.isVisible());
+
+    // Removing two of item 7 by sale.
+    ClickRadio(d.signChoice(), 1);
+    Type(d.countField(), "2");
+    ClickRadio(d.tradeChoice(), 1);
+    Click(d.okButton());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.line(), "item7 -2 1");
+
+    // Adding two as a gift; a typed count beyond 1024 is taken as 1024.
+    AddRemoveItemsDialog gift(context);
+    gift.show();
+    Choose(gift.itemChoice(), 7);
+    ClickRadio(gift.signChoice(), 0);
+    Type(gift.countField(), "2");
+    Click(gift.okButton());
+    EXPECT_EQ(gift.line(), "item7 2 0");
+    AddRemoveItemsDialog many(context);
+    many.show();
+    Choose(many.itemChoice(), 0);
+    ClickRadio(many.signChoice(), 1);
+    Type(many.countField(), "5000");
+    Click(many.okButton());
+    EXPECT_EQ(many.line(), "item0 -1024 0");
+}
+
+// ---- magic --------------------------------------------------------------------------------------
+
+TEST_F(ListCommandDialogsTest, MagicLearnFlagNeedsTheMagicList) {
+    // Missing: "magic_list.txt がありません" and the runner gives nothing, no dialog shown.
+    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::nullopt);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(LastWarning(), QStringLiteral("magic_list.txt がありません"));
+
+    std::vector<Magic> spells(3);
+    spells[0].name = "fire";
+    spells[1].name = "ice";
+    spells[2].name = "\x89\xf1\x95\x9c";  // "回復"
+    tp.WriteData(kMagicFile, MagicListBytes(spells));
+    MagicLearnFlagDialog d(context);
+    d.show();
+    EXPECT_TRUE(d.opened());
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(魔法修得可能ﾌﾗｸﾞ)"));
+    EXPECT_EQ(Items(d.magicChoice()), (QStringList{"fire", "ice", "回復"}));
+    EXPECT_EQ(d.magicChoice()->currentIndex(), -1);
+    EXPECT_EQ(Labels(d.learningChoice()), (QStringList{"可", "不可"}));
+    Click(d.okButton());
+    EXPECT_EQ(LastWarning(), QStringLiteral("魔法を選択してください"));
+    EXPECT_TRUE(d.isVisible());
+    Choose(d.magicChoice(), 2);
+    ClickRadio(d.learningChoice(), 1);
+    Click(d.okButton());
+    EXPECT_EQ(d.line(), "magic_flag 2 0");
+
+    // Through the runner: the default "可".
+    test::OnNextModal<MagicLearnFlagDialog>([&](MagicLearnFlagDialog* m) {
+        Choose(m->magicChoice(), 1);
+        Click(m->okButton());
+    });
+    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::optional<std::string>("magic_flag 1 1"));
+    test::OnNextModal<MagicLearnFlagDialog>([&](MagicLearnFlagDialog* m) {
+        Choose(m->magicChoice(), 1);
+        Click(m->cancelButton());
+    });
+    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::nullopt);
+
+    std::filesystem::remove(DataFilePath(tp.project, kMagicFile));
+    MakeUnreadable(kMagicFile);
+    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::nullopt);
+    EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("magic_list.txt を読み込めません")));
+}
+
+// ---- NPC and chest display ----------------------------------------------------------------------
+
+TEST_F(ListCommandDialogsTest, ShowNpcPreviewsTheChosenNpcWalking) {
+    test::WriteBytes(ImageFilePath(tp.project, "villager.bmp"), test::VillagerSheetBmp(0x3060C0));
+    std::vector<Npc> npcs(2, NewNpc());
+    npcs[0].displayName = "guard";
+    npcs[0].spriteFile = "missing.bmp";
+    npcs[1].displayName = "\x91\xba\x90\x6c";  // "村人"
+    npcs[1].spriteFile = "villager.bmp";
+    npcs[1].regionWidth = 96;  // 3 x 4 frames of 32 x 48
+    npcs[1].regionHeight = 192;
+    npcs[1].facing = 2;
+    npcs[1].facingRow = {0, 1, 2, 3};
+    npcs[1].frameOrder = {0, 1, 2, 1};
+    tp.WriteData(kNpcFile, NpcListBytes(npcs));
+
+    ShowHideDialog d(context, ShowHideTarget::Npc);
+    d.show();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(NPCの表示・非表示)"));
+    EXPECT_EQ(d.targetGroup()->title(), QStringLiteral("NPC番号"));
+    EXPECT_EQ(Items(d.targetChoice()), (QStringList{"guard", "村人"}));
+    EXPECT_EQ(d.targetChoice()->currentIndex(), -1);
+    EXPECT_EQ(Labels(d.stateChoice()), (QStringList{"表示", "非表示"}));
+    EXPECT_EQ(d.stateChoice()->checkedId(), 0);
+    ASSERT_NE(d.showImageBox(), nullptr);
+    EXPECT_EQ(d.showImageBox()->text(), QStringLiteral("画像表示"));
+    EXPECT_TRUE(d.showImageBox()->isChecked());
+
+    ImageView& view = *context.imageView;
+    ASSERT_TRUE(view.IsOpen());
+    EXPECT_EQ(view.state().mode, ViewMode::NpcAnimation);
+    EXPECT_FALSE(view.IsShown());  // nothing chosen yet
+    Click(d.showImageBox());
+    Choose(d.targetChoice(), 1);
+    EXPECT_FALSE(view.IsShown());  // "画像表示" unchecked
+    Click(d.showImageBox());
+    ASSERT_TRUE(view.IsShown());
+    EXPECT_TRUE(view.IsAnimating());
+    EXPECT_EQ(view.state().main.width, 32);  // one frame
+    EXPECT_EQ(view.state().main.height, 48);
+    EXPECT_EQ(view.state().animation.frames[3].column, 1);
+    EXPECT_EQ(view.state().animation.frames[3].row, 2);  // facing right
+    EXPECT_EQ(view.animationPeriod(), 20 * 30);          // a new NPC's speed of 20
+    // The frame shown is the sheet's frame: the villager drawn, not an empty picture.
+    EXPECT_FALSE(view.ComposeFrame().isNull());
+    // An NPC whose picture does not load hides the preview.
+    Choose(d.targetChoice(), 0);
+    EXPECT_FALSE(view.IsShown());
+    Choose(d.targetChoice(), 1);
+    EXPECT_TRUE(view.IsShown());
+    Click(d.showImageBox());
+    EXPECT_FALSE(view.IsShown());
+
+    ClickRadio(d.stateChoice(), 1);
+    Click(d.okButton());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.line(), "show_npc 1 0");
+    EXPECT_FALSE(view.IsOpen());
+    EXPECT_EQ(view.state().mode, ViewMode::None);
+
+    ShowHideDialog none(context, ShowHideTarget::Npc);
+    none.show();
+    Click(none.okButton());
+    EXPECT_EQ(LastWarning(), QStringLiteral("NPC番号を選択してください"));
+    EXPECT_TRUE(none.isVisible());
+    Choose(none.targetChoice(), 0);
+    Click(none.okButton());
+    EXPECT_EQ(none.line(), "show_npc 0 1");
+}
+
+TEST_F(ListCommandDialogsTest, ShowTreasureListsEachChestWhereItStands) {
+    Scene three = test::MakeRichScene();  // lists chests 1 and 9
+    tp.WriteData("scene3.txt", SceneBytes(three));
+    Scene zero;
+    zero.treasureIndices = {2, 1};
+    tp.WriteData("scene0.txt", SceneBytes(zero));
+    std::vector<TreasureChest> chests(3, NewTreasureChest());
+    chests[0].x = 5, chests[0].y = 6;
+    chests[1].x = 7, chests[1].y = 8;
+    chests[2].x = 9, chests[2].y = 10;
+    tp.WriteData(kTreasureFile, TreasureListBytes(chests));
+
+    ShowHideDialog d(context, ShowHideTarget::Chest);
+    d.show();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(NPCの表示・非表示)"));
+    EXPECT_EQ(d.targetGroup()->title(), QStringLiteral("宝箱番号"));
+    EXPECT_EQ(d.showImageBox(), nullptr);
+    EXPECT_FALSE(context.imageView->IsOpen());
+    // The first scene file (by name) listing a chest is where it stands.
+    EXPECT_EQ(Items(d.targetChoice()), (QStringList{"-1 5 6", "0 7 8", "0 9 10"}));
+    Click(d.okButton());
+    EXPECT_EQ(LastWarning(), QStringLiteral("宝箱番号を選択してください"));
+    Choose(d.targetChoice(), 2);
+    Click(d.okButton());
+    EXPECT_EQ(d.line(), "show_tre 2 1");
+
+    test::OnNextModal<ShowHideDialog>([&](ShowHideDialog* s) {
+        Choose(s->targetChoice(), 1);
+        ClickRadio(s->stateChoice(), 1);
+        Click(s->okButton());
+    });
+    EXPECT_EQ(RunShowTreasureDialog(commands, nullptr), std::optional<std::string>("show_tre 1 0"));
+}
+
+TEST_F(ListCommandDialogsTest, ShowNpcAndTreasureRefuseToOpenWithoutTheirList) {
+    EXPECT_EQ(RunShowNpcDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(RunShowTreasureDialog(commands, nullptr), std::nullopt);
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[0].text, QStringLiteral("npc_list.txt がありません"));
+    EXPECT_EQ(services.messages[1].text, QStringLiteral("treasure_list.txt がありません"));
+    EXPECT_EQ(services.messages[1].icon, MessageIcon::Warning);
+    EXPECT_FALSE(context.imageView->IsOpen());
+
+    MakeUnreadable(kNpcFile);
+    MakeUnreadable(kTreasureFile);
+    EXPECT_EQ(RunShowNpcDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(RunShowTreasureDialog(commands, nullptr), std::nullopt);
+    ASSERT_EQ(services.messages.size(), 4u);
+    EXPECT_TRUE(services.messages[2].text.contains(QStringLiteral("npc_list.txt を読み込めません")));
+    EXPECT_TRUE(services.messages[3].text.contains(QStringLiteral("treasure_list.txt を読み込めません")));
+}
+
+// ---- sound effect -------------------------------------------------------------------------------
+
+TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
+    if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
+    MusicPlayer player(AudioMessagesTo(services));
+    ASSERT_TRUE(player.Initialise());
+    context.player = &player;
+    test::WriteBytes(AudioFilePath(tp.project, "door.wav"), test::MakeWav({{2000, 3000}}));
+    test::WriteBytes(AudioFilePath(tp.project, "bell.wav"), test::MakeWav({{2000, 3000}}));
+    tp.WriteData("wave_list.txt",
+                 "<wave_number>\r\n2\r\n</wave_number>\r\n<wave_data>\r\ndoor.wav\r\nbell.wav\r\n</wave_data>");
+
+    {
+        PlaySoundDialog d(context);
+        d.show();
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(効果音再生)"));
+        EXPECT_EQ(Items(d.soundChoice()), (QStringList{"なし", "door.wav", "bell.wav"}));
+        EXPECT_EQ(d.soundChoice()->currentIndex(), 0);
+        EXPECT_FALSE(d.playBox()->isChecked());
+        EXPECT_EQ(Labels(d.timingChoice()), (QStringList{"ｲﾍﾞﾝﾄ前", "ｲﾍﾞﾝﾄ後", "ﾌｪｰﾄﾞ"}));
+        EXPECT_EQ(d.timingChoice()->checkedId(), 1);
+        Click(d.okButton());  // "なし" after the event
+        EXPECT_EQ(d.line(), "wave -1 1");
+    }
+    {  // "再生" plays each sound chosen; OK stops it.
+        PlaySoundDialog d(context);
+        d.show();
+        Choose(d.soundChoice(), 2);
+        EXPECT_FALSE(player.SoundPlaying());
+        Click(d.playBox());
+        EXPECT_TRUE(player.SoundPlaying());
+        Choose(d.soundChoice(), 1);
+        EXPECT_TRUE(player.SoundPlaying());
+        EXPECT_EQ(player.SoundSlotFile(0), AudioFilePath(tp.project, "door.wav"));
+        Choose(d.soundChoice(), 0);  // "なし" stops
+        EXPECT_FALSE(player.SoundPlaying());
+        Choose(d.soundChoice(), 2);
+        ClickRadio(d.timingChoice(), 0);
+        EXPECT_TRUE(player.SoundPlaying());
+        Click(d.okButton());
+        EXPECT_FALSE(player.SoundPlaying());
+        EXPECT_EQ(d.line(), "wave 1 0");
+    }
+    {  // Cancel stops it too and builds nothing.
+        PlaySoundDialog d(context);
+        d.show();
+        Click(d.playBox());
+        Choose(d.soundChoice(), 1);
+        ClickRadio(d.timingChoice(), 2);
+        EXPECT_TRUE(player.SoundPlaying());
+        Click(d.cancelButton());
+        EXPECT_FALSE(player.SoundPlaying());
+        EXPECT_EQ(d.line(), "");
+    }
+    test::OnNextModal<PlaySoundDialog>([&](PlaySoundDialog* s) {
+        Choose(s->soundChoice(), 1);
+        ClickRadio(s->timingChoice(), 2);
+        Click(s->okButton());
+    });
+    EXPECT_EQ(RunPlaySoundDialog(commands, nullptr), std::optional<std::string>("wave 0 2"));
+    EXPECT_TRUE(services.messages.empty());
+    player.Shutdown();
+    context.player = nullptr;
+
+    // No list: only "なし"; an unreadable list is reported and the dialog does not open.
+    std::filesystem::remove(DataFilePath(tp.project, "wave_list.txt"));
+    PlaySoundDialog none(context);
+    EXPECT_EQ(Items(none.soundChoice()), (QStringList{"なし"}));
+    MakeUnreadable("wave_list.txt");
+    EXPECT_EQ(RunPlaySoundDialog(commands, nullptr), std::nullopt);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("wave_list.txt を読み込めません")));
+}
+
+// The equipment dialog with a helmet of a small item list chosen, saved as command-equip.png. Run
+// under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder
+// the PNG goes to. Without it the test is skipped.
+TEST_F(ListCommandDialogsTest, Screenshot) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    auto cp932 = [](const char* utf8) { return ToCp932(QString::fromUtf8(utf8)).value(); };
+    std::string bytes = "<item_number>\r\n6\r\n</item_number>\r\n<item_data>";
+    const std::pair<int, const char*> items[] = {{0, "銅の剣"},     {1, "革の帽子"}, {5, "薬草"},
+                                                 {1, "鉄の兜"},     {2, "旅人の服"}, {1, "竜の兜"}};
+    for (const auto& [kind, name] : items)
+        bytes += "\r\n" + std::to_string(kind) + " 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 10 " + cp932(name) + " ";
+    tp.WriteData(kItemFile, bytes + "\r\n</item_data>");
+
+    EquipDialog d(context);
+    d.move(40, 40);
+    d.show();
+    Choose(d.kindChoice(), 1);
+    Choose(d.itemChoice(), 2);
+    QTest::qWait(400);
+    const QRect area = d.frameGeometry();
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
+                                                                      area.height() + 16);
+    EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/command-equip.png", "PNG"));
+    Click(d.cancelButton());
+}
+
+}  // namespace
+}  // namespace lw
