@@ -62,48 +62,5 @@ TEST(ListCommandChoicesTest, ChestEntriesTakeTheFirstSceneListingTheChest) {
     EXPECT_TRUE(ChestChoiceTexts({}, catalog).empty());
 }
 
-TEST(ListCommandChoicesTest, NpcWalksInTheRowOfItsFacing) {
-    Npc npc = NewNpc();
-    npc.spriteFile = "walker.bmp";
-    npc.regionX = 32;
-    npc.regionY = 16;
-    npc.regionWidth = 96;
-    npc.regionHeight = 130;  // frames of 32 x 32 (the rest of the region is not a whole frame)
-    npc.frameOrder = {0, 1, 2, 1};
-    npc.facingRow = {3, 2, 1, 0};
-    npc.facing = 1;
-    npc.speed = 7;
-    npc.drawMode = 1;
-    npc.colourKey = 1;
-    npc.keyRed = 255;
-    npc.keyBlue = 254;
-    const EffectAnimation a = NpcWalkAnimation(npc);
-    EXPECT_EQ(a.imageFile, "walker.bmp");
-    EXPECT_EQ(a.areaLeft, 32);
-    EXPECT_EQ(a.areaTop, 16);
-    EXPECT_EQ(a.cellWidth, 32);
-    EXPECT_EQ(a.cellHeight, 32);
-    EXPECT_EQ(a.speed, 7);
-    EXPECT_EQ(a.drawMode, 1);
-    EXPECT_EQ(a.colorKey, 1);
-    EXPECT_EQ(a.keyRed, 255);
-    EXPECT_EQ(a.keyBlue, 254);
-    ASSERT_EQ(a.frameCount, 4);
-    for (int step = 0; step < 4; ++step) {
-        EXPECT_EQ(a.frames[static_cast<std::size_t>(step)].column, npc.frameOrder[static_cast<std::size_t>(step)]);
-        EXPECT_EQ(a.frames[static_cast<std::size_t>(step)].row, 2);  // facing left
-    }
-    // A facing the file may hold but the sheet has no row for walks facing down.
-    for (int facing : {-1, 4, 1000}) {
-        npc.facing = facing;
-        EXPECT_EQ(NpcWalkAnimation(npc).frames[0].row, 3) << facing;
-    }
-    // A region too small for a frame gives an empty cell, not a division fault.
-    npc.regionWidth = 2;
-    npc.regionHeight = 0;
-    EXPECT_EQ(NpcWalkAnimation(npc).cellWidth, 0);
-    EXPECT_EQ(NpcWalkAnimation(npc).cellHeight, 0);
-}
-
 }  // namespace
 }  // namespace lw

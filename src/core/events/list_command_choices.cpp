@@ -35,30 +35,4 @@ std::vector<std::string> ChestChoiceTexts(std::vector<TreasureChest> chests, con
     return texts;
 }
 
-EffectAnimation NpcWalkAnimation(const Npc& npc) {
-    EffectAnimation a;
-    a.name = npc.displayName;
-    a.imageFile = npc.spriteFile;
-    a.drawMode = npc.drawMode;
-    a.colorKey = npc.colourKey;
-    a.keyRed = npc.keyRed;
-    a.keyGreen = npc.keyGreen;
-    a.keyBlue = npc.keyBlue;
-    a.areaLeft = npc.regionX;
-    a.areaTop = npc.regionY;
-    a.areaWidth = npc.regionWidth;
-    a.areaHeight = npc.regionHeight;
-    a.cellWidth = npc.regionWidth / 3;
-    a.cellHeight = npc.regionHeight / 4;
-    a.speed = npc.speed;
-    const int facing = npc.facing >= 0 && npc.facing < 4 ? npc.facing : 0;
-    const int row = npc.facingRow[static_cast<std::size_t>(facing)];
-    a.frameCount = static_cast<int>(npc.frameOrder.size());
-    for (std::size_t step = 0; step < npc.frameOrder.size(); ++step) {
-        a.frames[step].column = npc.frameOrder[step];
-        a.frames[step].row = row;
-    }
-    return a;
-}
-
 }  // namespace lw

@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "core/events/event_commands.h"
-#include "core/media/effect_animation.h"
 #include "core/rules/items.h"
 #include "core/rules/treasure_list.h"
-#include "core/world/npc_list.h"
 
 namespace lw {
 
@@ -36,10 +34,5 @@ int EquipItemAt(const std::vector<ItemChoice>& choices, int position);
 // first catalog entry whose chest indices list the chest (-1 when none does).
 std::vector<std::string> ChestChoiceTexts(std::vector<TreasureChest> chests, const SceneCatalog& catalog);
 
-// An NPC's sprite walking as the image preview shows it (view mode 17): the sprite sheet is the
-// NPC's region of its picture, 3 columns by 4 rows of frames; the four steps show the columns of
-// its frame order in the row of its facing, one step per `speed` x 30 ms, in its drawing mode and
-// colour key. A facing outside 0..3 walks in the row of facing down.
-EffectAnimation NpcWalkAnimation(const Npc& npc);
 
 }  // namespace lw

@@ -14,6 +14,7 @@
 #include "core/events/event_commands.h"
 #include "core/events/list_command_choices.h"
 #include "core/rules/treasure_list.h"
+#include "core/world/npc_editing.h"
 #include "core/world/scene_catalog.h"
 #include "editors/events/command_context.h"
 #include "editors/events/list_command_support.h"
