@@ -22,6 +22,8 @@
 #include "core/world/npc_list.h"
 #include "core/rules/treasure_list.h"
 #include "core/world/map_animation.h"
+// player character
+#include "core/rules/player_character.h"
 
 #ifdef LW_FUZZ_BMP
 #include "render/bitmap.h"
@@ -374,6 +376,25 @@ void MapAnimationRead(std::string_view bytes) {
 
 // ---- end of map animations ------------------------------------------------------------------
 
+// ---- Player character --------------------------------------------------------------------
+
+std::string PlayerCharacterSeed() {
+    PlayerCharacter pc = DefaultPlayerCharacter();
+    pc.name = "hero name";
+    pc.chip = PcPicture{"hero.bmp", 0, 0, 96, 192, 0, 1, 255, 0, 255};
+    pc.face = PcPicture{"face.bmp", 0, 0, 64, 64, 0, 0, 0, 0, 0};
+    pc.equipment = {1, 0, 3, 0, 0};
+    pc.belongings = {{1, 1}, {3, 1}, {7, 12}};
+    return PlayerCharacterBytes(pc);
+}
+void PlayerCharacterRead(std::string_view bytes) {
+    const PlayerCharacter pc = ParsePlayerCharacter(bytes);
+    (void)PcSprite(pc);
+    (void)PlayerCharacterBytes(pc);
+}
+
+// ---- end of player character ---------------------------------------------------------------
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -412,6 +433,8 @@ const std::vector<Reader>& Readers() {
         {"enemy_list.txt", EnemySeed, EnemyRead},
         // map animations
         {"map_anim%d.txt", MapAnimationSeed, MapAnimationRead},
+        // player character
+        {"pc.txt", PlayerCharacterSeed, PlayerCharacterRead},
     };
     return readers;
 }

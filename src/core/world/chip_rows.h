@@ -1,34 +1,35 @@
 #pragma once
-// The chip lists of the terrain dialogs (terrain animations and terrain battles): one row per cell
-// of the scene's background chip set, and the cell of the 16 x 16 chip grids (Scene::terrainAnimation,
-// Scene::terrainBattle) each row addresses.
+// The chip lists of the terrain dialogs: one row per 32 x 32 chip of the scene's background chip
+// set, chips numbered row by row as the map numbers them (chip c lies at column c mod columns, row
+// c / columns of the set), and each row addressing the scene's 16 x 16 chip grids at the chip's own
+// row and column. For a chip set 16 chips wide, row i is grid row i / 16, column i mod 16.
 //
-// The grids address a chip by its place in the chip-set bitmap, grid[row][column]. The list runs
-// through the chip set row by row with the chip set's own column count, so row i is the chip at
-// column i mod columns, row i / columns: the chip the map view draws for chip number i, and the
-// grid cell of that same chip. For a chip set 16 cells wide (or wider) this is grid row i / 16,
-// column i mod 16. A chip set wider or taller than 16 cells has cells the grids cannot address;
-// the list leaves them out.
+// A set narrower than 16 chips still addresses each chip at its own place in the grid (a chip of
+// row 1 column 0 of an 8-chip-wide set is grid row 1, column 0), so the chip the author picked in
+// the list is the chip the grid entry belongs to. Chips beyond 16 columns or 16 rows have no grid
+// entry and get no row.
+
+#include <vector>
 
 namespace lw {
 
-// The cells of a chip set cut into cells of cellWidth x cellHeight: its width / cellWidth columns
-// and height / cellHeight rows, each at most 16. No cells when a size is below 1.
-struct ChipListShape {
-    int columns = 0;
-    int rows = 0;
-    int count() const { return columns * rows; }
-    bool operator==(const ChipListShape&) const = default;
+struct ChipRow {
+    int chip = 0;        // the chip's number in the set (what the map's cells hold)
+    int gridRow = 0;     // its row in the 16 x 16 grid
+    int gridColumn = 0;  // its column in the 16 x 16 grid
+    bool operator==(const ChipRow&) const = default;
 };
-ChipListShape ChipListShapeOf(int bitmapWidth, int bitmapHeight, int cellWidth, int cellHeight);
 
-// A place in the chip-set bitmap and in the chip grids.
-struct ChipCell {
-    int row = 0;
-    int column = 0;
-    bool operator==(const ChipCell&) const = default;
-};
-// The chip of list row `listRow` in a list of `columns` columns (at most 16; 16 when below 1).
-ChipCell ChipCellOfRow(int listRow, int columns);
+// Chips across and down a chip set of `pixelWidth` x `pixelHeight`: size / 32, at most 16 each
+// (0 for sizes below one chip or negative).
+int ChipColumns(int pixelWidth);
+int ChipRowsDown(int pixelHeight);
+
+// The list's rows for a chip set of that size, row by row.
+std::vector<ChipRow> ChipListRows(int pixelWidth, int pixelHeight);
+
+// The grid place a chip number stands for in a set `columns` chips wide (columns 1..16); false when
+// the chip lies outside the 16 x 16 grid.
+bool ChipGridPlace(int chip, int columns, int& gridRow, int& gridColumn);
 
 }  // namespace lw

@@ -45,6 +45,18 @@ EffectAnimation PreviewBase(const MapAnimation& file) {
 
 }  // namespace
 
+ChipListShape ChipListShapeOf(int bitmapWidth, int bitmapHeight, int cellWidth, int cellHeight) {
+    if (cellWidth < 1 || cellHeight < 1 || bitmapWidth < 1 || bitmapHeight < 1) return {};
+    return {std::min(bitmapWidth / cellWidth, kChipGridSize), std::min(bitmapHeight / cellHeight, kChipGridSize)};
+}
+
+ChipCell ChipCellOfRow(int listRow, int columns) {
+    if (columns < 1 || columns > kChipGridSize) columns = kChipGridSize;
+    ChipCell cell;
+    if (!ChipGridPlace(std::max(listRow, 0), columns, cell.row, cell.column)) return {kChipGridSize, 0};
+    return cell;
+}
+
 std::pair<int, int> FrameCell(const MapAnimationFrame& frame, int frameWidth, int frameHeight) {
     return {FloorDiv(frame.x, frameWidth), FloorDiv(frame.y, frameHeight)};
 }

@@ -33,6 +33,28 @@ MapAnimationSequence SequenceFromFrameOrder(const ChipOrder& order, int frameWid
 EffectAnimation PreviewRecord(const MapAnimation& file, const MapAnimationSequence& sequence);
 EffectAnimation PreviewRecordOfFile(const MapAnimation& file);
 
+// The chip list of the terrain animation dialog: one row per cell of the background chip set cut
+// into cells of the frame size, width / frameWidth columns and height / frameHeight rows, each at
+// most 16 (no cells when a size is below 1). Rows run through the chip set row by row with its own
+// column count, and each addresses the grid at its chip's own row and column, as the terrain
+// battle list does with 32 x 32 chips (ChipGridPlace).
+struct ChipListShape {
+    int columns = 0;
+    int rows = 0;
+    int count() const { return columns * rows; }
+    bool operator==(const ChipListShape&) const = default;
+};
+ChipListShape ChipListShapeOf(int bitmapWidth, int bitmapHeight, int cellWidth, int cellHeight);
+
+// A place in the chip-set bitmap and in the chip grids.
+struct ChipCell {
+    int row = 0;
+    int column = 0;
+    bool operator==(const ChipCell&) const = default;
+};
+// The cell of list row `listRow` (0 or more) in a list `columns` wide (1..16; 16 otherwise).
+ChipCell ChipCellOfRow(int listRow, int columns);
+
 // The text of row `listRow` of the terrain animation list: "%3d", or "%3d %3d" with the number of
 // the animation assigned to its chip.
 std::string TerrainRowText(int listRow, const ChipCell& cell, const ChipGrid& grid);
