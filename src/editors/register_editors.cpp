@@ -14,6 +14,10 @@
 #include "editors/rules/monster_list_editor.h"
 #include "editors/rules/enemy_unit_editor.h"
 #include "editors/scenes/scene_list_editor.h"
+// map animations
+#include "editors/scenes/map_animation_list_editor.h"
+#include "editors/scenes/placement_hub.h"
+#include "editors/scenes/terrain_animation_dialog.h"
 
 namespace lw {
 
@@ -36,6 +40,11 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::MonsterList, [](EditorContext& c, QWidget* p) { RunMonsterListEditor(c, p); });
     registry.Register(HubEditor::EnemyUnitList, [](EditorContext& c, QWidget* p) { RunEnemyUnitListEditor(c, p); });
     registry.Register(HubEditor::SceneSettings, [](EditorContext& c, QWidget* p) { RunSceneListEditor(c, p); });
+    // map animations
+    registry.Register(HubEditor::MapAnimeList, [](EditorContext& c, QWidget* p) { RunMapAnimationListEditor(c, p); });
+    registry.Register(HubEditor::MapAnimePlacement, [](EditorContext& c, QWidget* p) {
+        EditPlacements(c, 0, PlacementSteps{.terrainAnimations = EditTerrainAnimations, .ownerForm = {}}, p);
+    });
 }
 
 }  // namespace lw
