@@ -182,11 +182,11 @@ TEST_F(MapAnimationEditorTest, AddAFileThroughBothStepsWithTheNextFreeNumber) {
         EXPECT_EQ(view().window()->size(), QSize(128, 64));
         // Sizes typed above the bitmap's become the bitmap's; speeds above 100 become 100.
         Type(s->widthSpin(), 500);
-        EXPECT_EQ(s->widthSpin()->value(), 128);
+        EXPECT_EQ(s->widthSpin()->TakenValue(), 128);
         Type(s->heightSpin(), 500);
-        EXPECT_EQ(s->heightSpin()->value(), 64);
+        EXPECT_EQ(s->heightSpin()->TakenValue(), 64);
         Type(s->speedSpin(), 150);
-        EXPECT_EQ(s->speedSpin()->value(), 100);
+        EXPECT_EQ(s->speedSpin()->TakenValue(), 100);
         Type(s->widthSpin(), 32);
         Type(s->heightSpin(), 32);
         Type(s->speedSpin(), 3);
