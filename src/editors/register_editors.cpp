@@ -18,6 +18,10 @@
 #include "editors/scenes/placement_hub.h"
 // ---- event command editor ----
 #include "editors/events/event_command_editor.h"
+// map animations
+#include "editors/scenes/map_animation_list_editor.h"
+#include "editors/scenes/placement_hub.h"
+#include "editors/scenes/terrain_animation_dialog.h"
 
 namespace lw {
 
@@ -59,6 +63,11 @@ void RegisterEditors(EditorRegistry& registry) {
     // ---- end placement hub ----
     // ---- event command editor ----
     registry.Register(HubEditor::EventCommands, [](EditorContext& c, QWidget* p) { EditSceneGroups(c, p); });
+    // map animations
+    registry.Register(HubEditor::MapAnimeList, [](EditorContext& c, QWidget* p) { RunMapAnimationListEditor(c, p); });
+    registry.Register(HubEditor::MapAnimePlacement, [](EditorContext& c, QWidget* p) {
+        EditPlacements(c, 0, PlacementSteps{.terrainAnimations = EditTerrainAnimations, .ownerForm = {}}, p);
+    });
 }
 
 }  // namespace lw

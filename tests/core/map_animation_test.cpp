@@ -227,7 +227,7 @@ TEST(MapAnimationRules, ThePreviewRunsOneAnimationOrAllOfThemInTurn) {
     EXPECT_EQ(PreviewRecordOfFile(file).frameCount, kEffectFrameCapacity);
 }
 
-TEST(ChipRows, RowsRunThroughTheChipSetAndAddressItsCellsInTheGrid) {
+TEST(TerrainChipRows, RowsRunThroughTheChipSetAndAddressItsCellsInTheGrid) {
     // 512 x 512 in 32-pixel cells: 16 x 16; row 17 is grid row 1, column 1.
     EXPECT_EQ(ChipListShapeOf(512, 512, 32, 32), (ChipListShape{16, 16}));
     EXPECT_EQ(ChipCellOfRow(17, 16), (ChipCell{1, 1}));

@@ -47,6 +47,11 @@
 #include "widgets/list_editor_panel.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_editor.h"
+// map animations
+#include "core/world/map_animation.h"
+#include "editors/scenes/map_animation_list_editor.h"
+#include "editors/scenes/map_animation_sequence_step.h"
+#include "editors/scenes/map_animation_settings_step.h"
 
 namespace lw {
 namespace {
@@ -399,6 +404,43 @@ void ConfirmEveryInnUnchanged(EditorContext& context) {
     hub.editButton()->click();
     hub.okButton()->click();
 }
+// ---- map animations: "編集...", "次へ", every animation "編集..." and "OK", "OK" -----------------------
+
+MapAnimation StressedMapAnimation() {
+    MapAnimation a;
+    a.imageFile = "wide.bmp";  // 320 x 64
+    a.speed = 150;             // the spin runs 1..100
+    a.frameWidth = 32;
+    a.frameHeight = 100;       // taller than the bitmap
+    a.animations = {{{{40, 8}, {-7, 3}, {0, 0}}},  // frames off the grid and off the bitmap
+                    {},                           // no frames
+                    {{{2147483647, -2147483647}}}};
+    return a;
+}
+
+void ConfirmMapAnimationUnchanged(EditorContext& context) {
+    MapAnimationListEditor editor(context, nullptr);
+    bool reachedAnimations = false;
+    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
+        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
+            reachedAnimations = true;
+            for (int row = 0; row < q->panel()->rowCount(); ++row) {
+                OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) { QTest::mouseClick(o->defaultButton(), Qt::LeftButton); });
+                ClickRow(q->panel(), row);
+                QTest::mouseClick(q->panel()->editButton(), Qt::LeftButton);
+            }
+            QTest::mouseClick(q->okButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(s->nextButton(), Qt::LeftButton);
+    });
+    editor.SelectRow(0);
+    QTest::mouseClick(editor.editButton(), Qt::LeftButton);
+    test::CancelPendingModalWatches();
+    EXPECT_TRUE(reachedAnimations);
+    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+}
+
+// ---- end of map animations ------------------------------------------------------------------------
 
 const UnchangedCase kCases[] = {
     {"EffectAnimations", kEffectFile,
@@ -447,6 +489,13 @@ const UnchangedCase kCases[] = {
     // placement hub
     {"FieldBattles", "scene0.txt", PreparePlacementScene, ConfirmEveryFieldBattleUnchanged},
     {"InnPositions", "scene0.txt", PreparePlacementScene, ConfirmEveryInnUnchanged},
+    // map animations
+    {"MapAnimations", "map_anim0.txt",
+     [](const TempProject& tp) {
+         test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+         return MapAnimationBytes(StressedMapAnimation());
+     },
+     ConfirmMapAnimationUnchanged},
 };
 
 class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};

@@ -33,6 +33,9 @@ MapAnimationSequence SequenceFromFrameOrder(const ChipOrder& order, int frameWid
 EffectAnimation PreviewRecord(const MapAnimation& file, const MapAnimationSequence& sequence);
 EffectAnimation PreviewRecordOfFile(const MapAnimation& file);
 
+// The chip list of the terrain animation dialog is cut by the frame size (ChipListShapeOf in
+// chip_rows.h), each row addressing the grid at its chip's own row and column.
+
 // The text of row `listRow` of the terrain animation list: "%3d", or "%3d %3d" with the number of
 // the animation assigned to its chip.
 std::string TerrainRowText(int listRow, const ChipCell& cell, const ChipGrid& grid);

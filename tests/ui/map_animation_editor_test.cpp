@@ -1,0 +1,591 @@
+// The map animation editor through its widgets: the list "ﾏｯﾌﾟｱﾆﾒ" with its two steps "ﾏｯﾌﾟｱﾆﾒ2"
+// and "ﾏｯﾌﾟｱﾆﾒ3" (frames picked on the real preview in "ｱﾆﾒﾁｯﾌﾟの順番") down to the files written,
+// and the terrain animation dialog "背景ｱﾆﾒ設定２" on a scene beside a real chip set.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/editor_context.h"
+#include "app/editor_registry.h"
+#include "core/world/map_animation.h"
+#include "core/world/scene.h"
+#include "editors/media/effect_order_step.h"
+#include "editors/scenes/map_animation_list_editor.h"
+#include "editors/scenes/map_animation_sequence_step.h"
+#include "editors/scenes/map_animation_settings_step.h"
+#include "editors/scenes/placement_hub.h"
+#include "editors/scenes/terrain_animation_dialog.h"
+#include "render/bitmap.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/core/village_makers.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/image_chooser.h"
+#include "widgets/number_spin.h"
+
+namespace lw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeServices;
+using test::OnNextModal;
+using test::TempProject;
+
+// The colour of the top-left pixel of frame (column, row) of the water sheet.
+QRgb FrameMark(int column, int row) { return qRgb(250, 10 + column * 40, 10 + row * 100); }
+
+// Water in 4 x 2 frames of 32 x 32: the waves of each frame shifted a little further, the second
+// row darker; every frame has its own colour in its top-left pixel, so the preview can be checked.
+QImage MakeWaterSheet() {
+    QImage sheet(128, 64, QImage::Format_RGB32);
+    QPainter p(&sheet);
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const QRect cell(column * 32, row * 32, 32, 32);
+            p.fillRect(cell, QColor(30 + 10 * column, 90 + 20 * row, 200 - 30 * row));
+            p.setPen(QPen(QColor(200, 230, 255), 2));
+            for (int wave = 0; wave < 3; ++wave) {
+                const int y = cell.top() + 6 + wave * 10;
+                const int x = cell.left() + (column * 4 + wave * 7) % 20;
+                p.drawLine(x, y, x + 10, y + 2);
+            }
+            p.setPen(Qt::NoPen);
+        }
+    }
+    p.end();
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 4; ++column) sheet.setPixel(column * 32, row * 32, FrameMark(column, row));
+    return sheet;
+}
+
+class MapAnimationEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        const QImage water = MakeWaterSheet();
+        test::WriteBytes(ImageFilePath(tp.project, "water.bmp"),
+                         test::MakeBmp24(water.width(), water.height(), [&](int x, int y) {
+                             return static_cast<std::uint32_t>(water.pixel(x, y) & 0xFFFFFFu);
+                         }));
+        test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
+        test::WriteBytes(ImageFilePath(tp.project, "sea water.bmp"), test::MakeSolidBmp24(64, 64, 0x0000FF));
+    }
+    void TearDown() override { test::CancelPendingModalWatches(); }
+
+    ImageView& view() { return *context.imageView; }
+
+    static void Click(QAbstractButton* b) {
+        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
+        QTest::mouseClick(b, Qt::LeftButton, {}, at);
+    }
+    static void Choose(QComboBox* c, const QString& text) {
+        const int i = c->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        c->setCurrentIndex(i);
+    }
+    static void Type(QSpinBox* s, int value) {
+        s->selectAll();
+        QTest::keyClicks(s, QString::number(value));
+        QTest::keyClick(s, Qt::Key_Tab);
+    }
+    void ClickPreview(QPoint point) {
+        ASSERT_NE(view().window(), nullptr);
+        QTest::mouseClick(view().window(), Qt::LeftButton, {}, point);
+    }
+    static void ClickRow(ListEditorPanel* panel, int row) {
+        QTreeWidget* v = panel->view();
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
+    }
+    static QStringList Rows(const ListEditorPanel* panel) {
+        QStringList out;
+        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
+        return out;
+    }
+    static QStringList Items(const QListWidget* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        return out;
+    }
+    // In "ﾏｯﾌﾟｱﾆﾒ3": "追加..." (or "編集...") picks the frames at these cells on the sheet.
+    void PickFrames(QAbstractButton* button, std::vector<QPoint> cells) {
+        bool picked = false;
+        OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
+            picked = true;
+            EXPECT_EQ(o->windowTitle(), QStringLiteral("ｱﾆﾒﾁｯﾌﾟの順番"));
+            EXPECT_EQ(o->defaultButton()->text(), QStringLiteral("OK"));
+            for (QPoint c : cells) ClickPreview(QPoint(c.x() * 32 + 9, c.y() * 32 + 9));
+            Click(o->defaultButton());
+        });
+        Click(button);
+        EXPECT_TRUE(picked);
+    }
+    static MapAnimation Water() {
+        MapAnimation a = NewMapAnimation();
+        a.imageFile = "water.bmp";
+        a.speed = 3;
+        a.animations = {{{{0, 0}, {32, 0}, {64, 0}, {96, 0}}}, {{{0, 32}, {32, 32}}}};
+        return a;
+    }
+    void WriteFile(const char* name, const MapAnimation& a) { tp.WriteData(name, MapAnimationBytes(a)); }
+};
+
+TEST_F(MapAnimationEditorTest, AddAFileThroughBothStepsWithTheNextFreeNumber) {
+    WriteFile("map_anim0.txt", Water());
+    WriteFile("map_anim2.txt", NewMapAnimation());
+    const std::string before0 = tp.ReadData("map_anim0.txt");
+
+    MapAnimationListEditor editor(context);
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ"));
+    EXPECT_EQ(Items(editor.list()), (QStringList{"map_anim0.txt", "map_anim2.txt"}));
+    bool sawSettings = false, sawAnimations = false;
+    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
+        sawSettings = true;
+        EXPECT_EQ(s->windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ2"));
+        // A new file: 32 x 32 frames at speed 1, no bitmap yet.
+        EXPECT_EQ(s->widthSpin()->value(), 32);
+        EXPECT_EQ(s->speedSpin()->value(), 1);
+        EXPECT_EQ(s->imageChoice()->currentIndex(), -1);
+        Click(s->nextButton());
+        EXPECT_EQ(services.texts().value(0), QStringLiteral("画像を選択してください"));
+        EXPECT_TRUE(s->isVisible());
+
+        // A name the game reads only up to its blank is refused.
+        Choose(s->imageChoice(), "sea water.bmp");
+        Click(s->nextButton());
+        EXPECT_EQ(services.texts().value(1),
+                  QStringLiteral("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
+
+        Choose(s->imageChoice(), "water.bmp");
+        // The sheet with the frame grid over it, beside the step.
+        EXPECT_EQ(view().state().mode, ViewMode::MapAnimationGrid);
+        EXPECT_TRUE(view().IsShown());
+        EXPECT_EQ(view().window()->size(), QSize(128, 64));
+        // Sizes typed above the bitmap's become the bitmap's; speeds above 100 become 100.
+        Type(s->widthSpin(), 500);
+        EXPECT_EQ(s->widthSpin()->TakenValue(), 128);
+        Type(s->heightSpin(), 500);
+        EXPECT_EQ(s->heightSpin()->TakenValue(), 64);
+        Type(s->speedSpin(), 150);
+        EXPECT_EQ(s->speedSpin()->TakenValue(), 100);
+        Type(s->widthSpin(), 32);
+        Type(s->heightSpin(), 32);
+        Type(s->speedSpin(), 3);
+        EXPECT_EQ(view().state().animation.cellWidth, 32);
+
+        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
+            sawAnimations = true;
+            EXPECT_EQ(q->windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ3"));
+            EXPECT_EQ(q->panel()->rowCount(), 0);
+            PickFrames(q->panel()->addButton(), {{0, 0}, {1, 0}, {2, 0}});
+            PickFrames(q->panel()->addButton(), {{3, 1}});
+            EXPECT_EQ(Rows(q->panel()), (QStringList{"0 0 32 0 64 0", "96 32"}));
+            EXPECT_EQ(q->panel()->selectedRow(), 1);
+            // The same frames again select their row and add nothing.
+            PickFrames(q->panel()->addButton(), {{0, 0}, {1, 0}, {2, 0}});
+            EXPECT_EQ(q->panel()->rowCount(), 2);
+            EXPECT_EQ(q->panel()->selectedRow(), 0);
+            // Cancel in the frame order changes nothing.
+            OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) { Click(o->cancelButton()); });
+            Click(q->panel()->editButton());
+            EXPECT_EQ(Rows(q->panel()), (QStringList{"0 0 32 0 64 0", "96 32"}));
+
+            // The selected animation runs in the preview, one frame at a time, at the speed.
+            EXPECT_EQ(view().state().mode, ViewMode::MapAnimation);
+            EXPECT_TRUE(view().IsShown());
+            EXPECT_EQ(view().window()->size(), QSize(32, 32));
+            EXPECT_EQ(view().animationPeriod(), 3 * 30);
+            view().StopAnimation();
+            EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(0, 0));
+            view().state().currentFrame = 2;
+            EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(2, 0));
+            Click(q->okButton());
+        });
+        Click(s->nextButton());
+    });
+    Click(editor.addButton());
+    ASSERT_TRUE(sawSettings && sawAnimations);
+    EXPECT_EQ(Items(editor.list()), (QStringList{"map_anim0.txt", "map_anim1.txt", "map_anim2.txt"}));
+    EXPECT_EQ(editor.selectedRow(), 1);
+
+    services.messages.clear();
+    Click(editor.okButton());
+    MapAnimation expected = NewMapAnimation();
+    expected.imageFile = "water.bmp";
+    expected.speed = 3;
+    expected.animations = {{{{0, 0}, {32, 0}, {64, 0}}}, {{{96, 32}}}};
+    EXPECT_EQ(tp.ReadData("map_anim1.txt"), MapAnimationBytes(expected));
+    EXPECT_EQ(tp.ReadData("map_anim0.txt"), before0);
+    // One overwrite question for each file there was; the new one was simply made.
+    EXPECT_EQ(services.messages.size(), 2u);
+    EXPECT_FALSE(view().IsOpen());
+}
+
+TEST_F(MapAnimationEditorTest, CancelInTheAnimationsReturnsToTheBitmapAndCancelWritesNothing) {
+    WriteFile("map_anim0.txt", Water());
+    const std::string before = tp.ReadData("map_anim0.txt");
+    MapAnimationListEditor editor(context);
+    bool back = false;
+    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
+        EXPECT_EQ(s->imageChoice()->currentText(), "water.bmp");
+        Type(s->speedSpin(), 9);
+        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
+            EXPECT_EQ(Rows(q->panel()), (QStringList{"0 0 32 0 64 0 96 0", "0 32 32 32"}));
+            Click(q->panel()->deleteButton());
+            EXPECT_EQ(q->panel()->rowCount(), 1);
+            Click(q->cancelButton());
+        });
+        Click(s->nextButton());
+        // Back in the first step, with its own preview.
+        back = s->isVisible();
+        EXPECT_EQ(view().state().mode, ViewMode::MapAnimationGrid);
+        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
+            // The animations deleted in the cancelled step are there again.
+            EXPECT_EQ(q->panel()->rowCount(), 2);
+            Click(q->cancelButton());
+        });
+        Click(s->nextButton());
+        Click(s->cancelButton());
+    });
+    Click(editor.editButton());
+    EXPECT_TRUE(back);
+    EXPECT_EQ(editor.rows()[0].animation, Water());
+
+    // Confirmed steps change the row; the list's Cancel still writes nothing.
+    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
+        Type(s->speedSpin(), 9);
+        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) { Click(q->okButton()); });
+        Click(s->nextButton());
+    });
+    Click(editor.editButton());
+    EXPECT_EQ(editor.rows()[0].animation.speed, 9);
+    Click(editor.cancelButton());
+    EXPECT_EQ(tp.ReadData("map_anim0.txt"), before);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(MapAnimationEditorTest, TheSixtyFourthAnimationIsRefusedAndAFullFileIsKeptWhole) {
+    MapAnimation full = Water();
+    full.animations.assign(64, MapAnimationSequence{{{32, 0}}});
+    full.animations[63] = {{{0, 32}}};
+    MapAnimation almost = full;
+    almost.animations.resize(63);
+    WriteFile("map_anim0.txt", almost);
+    WriteFile("map_anim1.txt", full);
+    const std::string bytes0 = tp.ReadData("map_anim0.txt");
+    const std::string bytes1 = tp.ReadData("map_anim1.txt");
+
+    MapAnimationListEditor editor(context);
+    for (int row : {0, 1}) {
+        editor.SelectRow(row);
+        bool reached = false;
+        OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
+            OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
+                reached = true;
+                bool orderOpened = false;
+                OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
+                    orderOpened = true;
+                    Click(o->cancelButton());
+                });
+                Click(q->panel()->addButton());
+                test::CancelPendingModalWatches();
+                EXPECT_FALSE(orderOpened);
+                EXPECT_EQ(services.texts().last(), QStringLiteral("これ以上、追加できません"));
+                EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
+                Click(q->okButton());
+            });
+            Click(s->nextButton());
+        });
+        Click(editor.editButton());
+        EXPECT_TRUE(reached);
+    }
+    EXPECT_EQ(services.messages.size(), 2u);
+    Click(editor.okButton());
+    EXPECT_EQ(tp.ReadData("map_anim0.txt"), bytes0);
+    EXPECT_EQ(tp.ReadData("map_anim1.txt"), bytes1);
+}
+
+TEST_F(MapAnimationEditorTest, DeleteMovesTheFileToTheTrashAtOnceAndCancelKeepsItDeleted) {
+    WriteFile("map_anim0.txt", Water());
+    WriteFile("map_anim1.txt", NewMapAnimation());
+    MapAnimationListEditor editor(context);
+    editor.SelectRow(0);
+    services.answers = {MessageAnswer::No};
+    Click(editor.deleteButton());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text,
+              QStringLiteral("削除はｷｬﾝｾﾙで取り消せません。\n削除したﾌｧｲﾙはごみ箱に入ります。\n削除しますか？"));
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(services.trashed.empty());
+
+    Click(editor.deleteButton());  // Yes
+    ASSERT_EQ(services.trashed.size(), 1u);
+    EXPECT_EQ(fs::path(services.trashed[0].toStdString()), fs::absolute(DataFilePath(tp.project, "map_anim0.txt")));
+    EXPECT_EQ(Items(editor.list()), QStringList{"map_anim1.txt"});
+    EXPECT_EQ(editor.selectedRow(), 0);
+    Click(editor.cancelButton());
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "map_anim0.txt")));
+    EXPECT_TRUE(fs::exists(DataFilePath(tp.project, "map_anim1.txt")));
+}
+
+TEST_F(MapAnimationEditorTest, AnUnreadableFileIsNamedAndNeverWrittenOver) {
+    WriteFile("map_anim0.txt", Water());
+    const fs::path huge = DataFilePath(tp.project, "map_anim1.txt");
+    test::WriteBytes(huge, MapAnimationBytes(Water()));
+    fs::resize_file(huge, std::uintmax_t{32} << 20);  // beyond what a list file can be; sparse
+
+    MapAnimationListEditor editor(context);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains("map_anim1.txt")) << services.messages[0].text.toStdString();
+    ASSERT_EQ(editor.list()->count(), 2);
+    EXPECT_TRUE(editor.list()->item(1)->text().startsWith("map_anim1.txt  ("));
+    // Editing it is refused, with the same message.
+    editor.SelectRow(1);
+    Click(editor.editButton());
+    EXPECT_EQ(services.messages.size(), 2u);
+    // A new file takes number 2: the unreadable one keeps its number.
+    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
+        Choose(s->imageChoice(), "water.bmp");
+        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) { Click(q->okButton()); });
+        Click(s->nextButton());
+    });
+    Click(editor.addButton());
+    EXPECT_EQ(Items(editor.list()).last(), "map_anim2.txt");
+
+    Click(editor.okButton());
+    EXPECT_EQ(fs::file_size(huge), std::uintmax_t{32} << 20);
+    EXPECT_TRUE(fs::exists(DataFilePath(tp.project, "map_anim2.txt")));
+}
+
+TEST_F(MapAnimationEditorTest, TheHubButtonOpensTheList) {
+    WriteFile("map_anim3.txt", Water());
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    QStringList rows;
+    OnNextModal<MapAnimationListEditor>([&](MapAnimationListEditor* e) {
+        rows = Items(e->list());
+        // The file's animations run one after another in the preview.
+        EXPECT_EQ(view().state().animation.frameCount, 6);
+        Click(e->cancelButton());
+    });
+    ASSERT_TRUE(registry.Open(HubEditor::MapAnimeList, context, nullptr));
+    EXPECT_EQ(rows, QStringList{"map_anim3.txt"});
+}
+
+// ---- "背景ｱﾆﾒ設定２" --------------------------------------------------------------------------------
+
+class TerrainAnimationTest : public MapAnimationEditorTest {
+protected:
+    Scene scene;
+    void SetUp() override {
+        MapAnimationEditorTest::SetUp();
+        WriteFile("map_anim0.txt", Water());
+        MapAnimation big = Water();
+        big.frameWidth = big.frameHeight = 64;
+        WriteFile("map_anim1.txt", big);
+        scene = NewScene();
+        scene.backgroundChipSet = "ground.bmp";  // 256 x 64: 8 x 2 chips of 32
+        scene.mapAnimationFile = "map_anim0.txt";
+        scene.terrainAnimation[0][3] = 2;
+        scene.terrainAnimation[5][5] = 1;  // a cell the chip set does not reach: kept
+    }
+    // Runs the dialog on `scene`; `inDialog` works in it.
+    bool Run(std::function<void(TerrainAnimationDialog*)> inDialog) {
+        bool ran = false;
+        OnNextModal<TerrainAnimationDialog>([&](TerrainAnimationDialog* d) {
+            ran = true;
+            inDialog(d);
+        });
+        const bool ok = EditTerrainAnimations(context, scene, nullptr);
+        EXPECT_TRUE(ran);
+        return ok;
+    }
+};
+
+TEST_F(TerrainAnimationTest, ChipsOfTheChipSetTakeAnimationsAndTheSceneKeepsThemOnOk) {
+    const QImage ground = LoadImageFile(ImageFilePath(tp.project, "ground.bmp"));
+    const bool ok = Run([&](TerrainAnimationDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定２"));
+        EXPECT_EQ(d->fileChoice()->currentText(), "map_anim0.txt");
+        EXPECT_EQ(d->fileChoice()->itemText(0), "");  // none, first
+        EXPECT_EQ(d->animationChoice()->count(), 2);
+        EXPECT_EQ(d->animationChoice()->itemText(1), "  1");
+        // One row per chip, 8 a row: row 3 is chip (0, 3), which has animation 1.
+        ASSERT_EQ(d->chipList()->count(), 16);
+        EXPECT_EQ(d->chipList()->item(3)->text(), "  3   1");
+        EXPECT_EQ(d->chipList()->item(9)->text(), "  9");
+
+        // Row 9 is the chip at column 1 of row 1, shown at twice its size.
+        d->chipList()->setCurrentRow(9);
+        const QImage shown = d->chipPicture()->pixmap().toImage();
+        ASSERT_EQ(shown.size(), QSize(64, 64));
+        for (QPoint p : {QPoint(0, 0), QPoint(17, 5), QPoint(31, 31)})
+            EXPECT_EQ(shown.pixel(p * 2), ground.pixel(32 + p.x(), 32 + p.y()));
+        // The chosen animation runs in the preview.
+        d->animationChoice()->setCurrentIndex(1);
+        EXPECT_EQ(view().state().mode, ViewMode::MapAnimation);
+        EXPECT_TRUE(view().IsShown());
+        EXPECT_EQ(view().state().animation.frameCount, 2);
+        view().StopAnimation();
+        EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(0, 1));
+
+        Click(d->updateButton());
+        EXPECT_EQ(d->chipList()->item(9)->text(), "  9   1");
+        d->chipList()->setCurrentRow(3);
+        EXPECT_EQ(d->animationChoice()->currentIndex(), 1);  // the chip's own animation
+        Click(d->clearButton());
+        EXPECT_EQ(d->chipList()->item(3)->text(), "  3");
+        d->chipList()->setCurrentRow(15);
+        d->animationChoice()->setCurrentIndex(0);
+        Click(d->updateButton());
+        Click(d->okButton());
+    });
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(scene.mapAnimationFile, "map_anim0.txt");
+    ChipGrid expected{};
+    expected[1][1] = 2;
+    expected[1][7] = 1;
+    expected[5][5] = 1;
+    EXPECT_EQ(scene.terrainAnimation, expected);
+    EXPECT_NE(SceneBytes(scene).find("<anim_field_data>\r\n0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\r\n0 2 0 0 0 0 0 1 0"),
+              std::string::npos);
+    EXPECT_FALSE(view().IsOpen());
+}
+
+TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeAndTheEmptyChoiceDropsBothSections) {
+    const Scene before = scene;
+    // Cancel leaves the scene as it was, whatever was done.
+    EXPECT_FALSE(Run([&](TerrainAnimationDialog* d) {
+        d->chipList()->setCurrentRow(0);
+        Click(d->updateButton());
+        Choose(d->fileChoice(), "");
+        Click(d->cancelButton());
+    }));
+    EXPECT_EQ(scene, before);
+
+    ASSERT_TRUE(Run([&](TerrainAnimationDialog* d) {
+        // Frames of 64 x 64 cut the 256 x 64 chip set into 4 chips.
+        Choose(d->fileChoice(), "map_anim1.txt");
+        EXPECT_EQ(d->chipList()->count(), 4);
+        EXPECT_EQ(d->shape(), (ChipListShape{4, 1}));
+        // No file: no animations and no chips to give them to.
+        Choose(d->fileChoice(), "");
+        EXPECT_EQ(d->chipList()->count(), 0);
+        EXPECT_EQ(d->animationChoice()->count(), 0);
+        EXPECT_FALSE(d->updateButton()->isEnabled());
+        EXPECT_FALSE(view().IsShown());
+        Click(d->okButton());
+    }));
+    EXPECT_EQ(scene.mapAnimationFile, "");
+    const std::string bytes = SceneBytes(scene);
+    EXPECT_EQ(bytes.find("anim_field"), std::string::npos);
+    // The grid itself is not touched by the choice.
+    EXPECT_EQ(scene.terrainAnimation, before.terrainAnimation);
+}
+
+TEST_F(TerrainAnimationTest, AFileTheFolderLacksIsOfferedAndKept) {
+    scene.mapAnimationFile = "map_anim9.txt";
+    const Scene before = scene;
+    ASSERT_TRUE(Run([&](TerrainAnimationDialog* d) {
+        EXPECT_EQ(d->fileChoice()->currentText(), "map_anim9.txt");
+        EXPECT_EQ(d->chipList()->count(), 0);  // no frame size to cut the chip set by
+        Click(d->okButton());
+    }));
+    EXPECT_EQ(scene, before);
+}
+
+TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWritesTheScene) {
+    tp.WriteData("scene0.txt", SceneBytes(scene));
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    bool ran = false;
+    OnNextModal<PlacementHub>([&](PlacementHub* hub) {
+        EXPECT_EQ(hub->mode(), 0);
+        hub->SelectRow(0);
+        OnNextModal<TerrainAnimationDialog>([&](TerrainAnimationDialog* d) {
+            ran = true;
+            d->chipList()->setCurrentRow(9);
+            d->animationChoice()->setCurrentIndex(0);
+            Click(d->updateButton());
+            Click(d->okButton());
+        });
+        Click(hub->editButton());
+        Click(hub->okButton());
+    });
+    ASSERT_TRUE(registry.Open(HubEditor::MapAnimePlacement, context, nullptr));
+    ASSERT_TRUE(ran);
+    Scene written;
+    ParseScene(tp.ReadData("scene0.txt"), written);
+    EXPECT_EQ(written.mapAnimationFile, "map_anim0.txt");
+    EXPECT_EQ(written.terrainAnimation[1][1], 1);
+    EXPECT_EQ(written.terrainAnimation[0][3], 2);
+}
+
+// Under a display, with LW_SCREENSHOT_DIR set: the two steps and the terrain dialog beside the
+// preview, as the screen shows them.
+TEST_F(TerrainAnimationTest, Screenshots) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = QString::fromLocal8Bit(dir);
+    auto shoot = [&](QWidget* dialog, const QString& name) {
+        QTest::qWait(400);
+        QRect area = dialog->frameGeometry();
+        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
+                                                                          area.width() + 16, area.height() + 16);
+        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
+    };
+    int shots = 0;
+    MapAnimationListEditor editor(context);
+    editor.move(600, 380);
+    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
+        s->move(40, 40);
+        shoot(s, "map-animation-step1.png");
+        ++shots;
+        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
+            q->move(40, 40);
+            ClickRow(q->panel(), 1);
+            shoot(q, "map-animation-step2.png");
+            ++shots;
+            Click(q->cancelButton());
+        });
+        Click(s->nextButton());
+        Click(s->cancelButton());
+    });
+    QTimer::singleShot(0, [&] {
+        editor.SelectRow(0);
+        Click(editor.editButton());
+        editor.reject();
+    });
+    editor.exec();
+    Run([&](TerrainAnimationDialog* d) {
+        d->move(40, 40);
+        d->chipList()->setCurrentRow(3);
+        shoot(d, "map-animation-terrain.png");
+        ++shots;
+        Click(d->cancelButton());
+    });
+    EXPECT_EQ(shots, 3);
+}
+
+}  // namespace
+}  // namespace lw
