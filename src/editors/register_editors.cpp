@@ -16,6 +16,10 @@
 #include "editors/scenes/scene_list_editor.h"
 // ---- event command editor ----
 #include "editors/events/event_command_editor.h"
+// NPCs and the player character
+#include "editors/events/owner_groups.h"
+#include "editors/rules/player_character_editor.h"
+#include "editors/scenes/npc_editor.h"
 
 namespace lw {
 
@@ -40,6 +44,14 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::SceneSettings, [](EditorContext& c, QWidget* p) { RunSceneListEditor(c, p); });
     // ---- event command editor ----
     registry.Register(HubEditor::EventCommands, [](EditorContext& c, QWidget* p) { EditSceneGroups(c, p); });
+    // ---- NPCs and the player character ----
+    registry.Register(HubEditor::PlayerCharacter, [](EditorContext& c, QWidget* p) { RunPlayerCharacterEditor(c, p); });
+    registry.Register(HubEditor::Npc, [](EditorContext& c, QWidget* p) {
+        RunNpcListEditor(c, p, [&c](SceneCatalog& catalog, int scene, int group, QWidget* owner) {
+            return EditOwnerGroups(c, catalog, EventOwner::Npc, scene, group, owner);
+        });
+    });
+    // ---- end of NPCs and the player character ----
 }
 
 }  // namespace lw
