@@ -22,6 +22,10 @@
 #include "editors/scenes/map_animation_list_editor.h"
 #include "editors/scenes/placement_hub.h"
 #include "editors/scenes/terrain_animation_dialog.h"
+// NPCs and the player character
+#include "editors/events/owner_groups.h"
+#include "editors/rules/player_character_editor.h"
+#include "editors/scenes/npc_editor.h"
 
 namespace lw {
 
@@ -68,6 +72,14 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::MapAnimePlacement, [](EditorContext& c, QWidget* p) {
         EditPlacements(c, 0, PlacementSteps{.terrainAnimations = EditTerrainAnimations, .ownerForm = {}}, p);
     });
+    // ---- NPCs and the player character ----
+    registry.Register(HubEditor::PlayerCharacter, [](EditorContext& c, QWidget* p) { RunPlayerCharacterEditor(c, p); });
+    registry.Register(HubEditor::Npc, [](EditorContext& c, QWidget* p) {
+        RunNpcListEditor(c, p, [&c](SceneCatalog& catalog, int scene, int group, QWidget* owner) {
+            return EditOwnerGroups(c, catalog, EventOwner::Npc, scene, group, owner);
+        });
+    });
+    // ---- end of NPCs and the player character ----
 }
 
 }  // namespace lw

