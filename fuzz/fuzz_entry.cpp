@@ -21,6 +21,7 @@
 #include "core/world/scene.h"
 #include "core/world/npc_list.h"
 #include "core/rules/treasure_list.h"
+#include "core/rules/shop_list.h"
 
 #ifdef LW_FUZZ_BMP
 #include "render/bitmap.h"
@@ -356,6 +357,26 @@ void EnemyRead(std::string_view bytes) {
 
 // ---- end of monsters and enemy units -------------------------------------------------------
 
+// ---- Shops ------------------------------------------------------------------------------------
+
+std::string ShopSeed() {
+    Shop a = NewShop();
+    SetShopGoods(a, {3, 0, 12});
+    Shop b;
+    b.kind = 2;
+    b.buyPicture = "shop buy.bmp";
+    b.sellPicture = "\x94\x84.bmp";  // a CP932 name
+    return ShopListBytes({a, b});
+}
+void ShopRead(std::string_view bytes) {
+    for (const Shop& s : ParseShopList(bytes)) {
+        ShopRowText(s);
+        ShopGoods(s);
+    }
+}
+
+// ---- end of shops -----------------------------------------------------------------------------
+
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -392,6 +413,8 @@ const std::vector<Reader>& Readers() {
         // monsters and enemy units
         {"monster_list.txt", MonsterSeed, MonsterRead},
         {"enemy_list.txt", EnemySeed, EnemyRead},
+        // shops
+        {"shop_list.txt", ShopSeed, ShopRead},
     };
     return readers;
 }
