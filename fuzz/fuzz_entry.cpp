@@ -22,6 +22,8 @@
 #include "core/world/npc_list.h"
 #include "core/rules/treasure_list.h"
 #include "core/rules/shop_list.h"
+// player character
+#include "core/rules/player_character.h"
 
 #ifdef LW_FUZZ_BMP
 #include "render/bitmap.h"
@@ -376,6 +378,24 @@ void ShopRead(std::string_view bytes) {
 }
 
 // ---- end of shops -----------------------------------------------------------------------------
+// ---- Player character --------------------------------------------------------------------
+
+std::string PlayerCharacterSeed() {
+    PlayerCharacter pc = DefaultPlayerCharacter();
+    pc.name = "hero name";
+    pc.chip = PcPicture{"hero.bmp", 0, 0, 96, 192, 0, 1, 255, 0, 255};
+    pc.face = PcPicture{"face.bmp", 0, 0, 64, 64, 0, 0, 0, 0, 0};
+    pc.equipment = {1, 0, 3, 0, 0};
+    pc.belongings = {{1, 1}, {3, 1}, {7, 12}};
+    return PlayerCharacterBytes(pc);
+}
+void PlayerCharacterRead(std::string_view bytes) {
+    const PlayerCharacter pc = ParsePlayerCharacter(bytes);
+    (void)PcSprite(pc);
+    (void)PlayerCharacterBytes(pc);
+}
+
+// ---- end of player character ---------------------------------------------------------------
 
 }  // namespace
 
@@ -415,6 +435,8 @@ const std::vector<Reader>& Readers() {
         {"enemy_list.txt", EnemySeed, EnemyRead},
         // shops
         {"shop_list.txt", ShopSeed, ShopRead},
+        // player character
+        {"pc.txt", PlayerCharacterSeed, PlayerCharacterRead},
     };
     return readers;
 }

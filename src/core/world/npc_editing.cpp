@@ -1,0 +1,96 @@
+#include "core/world/npc_editing.h"
+
+#include <filesystem>
+#include <utility>
+
+#include "core/tagfile/record_format.h"
+#include "core/tagfile/tag_writer.h"
+
+namespace lw {
+
+EffectAnimation NpcWalkAnimation(const Npc& npc) {
+    EffectAnimation a;
+    a.imageFile = npc.spriteFile;
+    a.drawMode = npc.drawMode;
+    a.colorKey = npc.colourKey;
+    a.keyRed = npc.keyRed;
+    a.keyGreen = npc.keyGreen;
+    a.keyBlue = npc.keyBlue;
+    a.areaLeft = npc.regionX;
+    a.areaTop = npc.regionY;
+    a.areaWidth = npc.regionWidth;
+    a.areaHeight = npc.regionHeight;
+    a.cellWidth = npc.regionWidth / 3;
+    a.cellHeight = npc.regionHeight / 4;
+    a.speed = npc.speed;
+    const int facing = ((npc.facing % 4) + 4) % 4;
+    const int row = npc.facingRow[static_cast<std::size_t>(facing)];
+    a.frameCount = static_cast<int>(npc.frameOrder.size());
+    for (std::size_t i = 0; i < npc.frameOrder.size(); ++i) a.frames[i] = EffectFrame{npc.frameOrder[i], row, 0, 0};
+    return a;
+}
+
+std::string NpcNameProblem(const std::string& cp932) {
+    if (CheckTokenField(cp932) == FieldProblem::HasBlank) return "名前に空白は使えません";
+    return {};
+}
+
+std::vector<PropertyRow> NpcSettingsRows(Npc& npc) {
+    std::vector<PropertyRow> rows;
+    rows.reserve(kNpcSettingsRowCount);
+    rows.push_back(ChoiceRow("動作種別", npc.actionKind, {"静止", "歩行"}));
+    rows.push_back(ChoiceRow("向き", npc.facing, {"下", "左", "右", "上"}));
+    rows.push_back(ChoiceRow("表示", npc.shown, {"非表示", "表示"}));
+    rows.push_back(NumberRow("動作速度", npc.speed, NumberRange{kNpcSpeedMin, kNpcSpeedMax}, "（1 ～ 100）"));
+    PropertyRow name = TextRow("名前", npc.displayName, kNpcNameBytes);  // kNpcNameRow
+    name.refuseText = NpcNameProblem;
+    rows.push_back(std::move(name));
+    return rows;
+}
+
+std::vector<SceneListRow> NpcSceneRows(const std::vector<Npc>& npcs) {
+    std::vector<SceneListRow> rows;
+    rows.reserve(npcs.size());
+    for (const Npc& n : npcs) rows.push_back(SceneListRow{n.scene, n.x, n.y, n.facing, n.group});
+    return rows;
+}
+
+NpcSaveReport SaveNpcListAndScenes(const Project& project, const std::vector<Npc>& npcs, const SceneCatalog& catalog,
+                                   SaveUi& ui, const WriteFault* listFault) {
+    NpcSaveReport report;
+    const std::filesystem::path listPath = DataFilePath(project, kNpcFile);
+    std::error_code ec;
+    if ((std::filesystem::exists(std::filesystem::symlink_status(listPath, ec)) || std::filesystem::exists(listPath, ec)) &&
+        !ui.ConfirmOverwrite(DataFileDisplayPath(project, kNpcFile))) {
+        report.outcome = NpcSaveOutcome::ListDeclined;
+        return report;
+    }
+    FileBatch batch;
+    if (!batch.PrepareTag(listPath, [&](TagWriter& w) { WriteNpcList(w, npcs); }, listFault)) {
+        batch.Discard();
+        ui.CannotCreate();
+        report.outcome = NpcSaveOutcome::ListFailed;
+        return report;
+    }
+    const std::vector<SceneListRow> rows = NpcSceneRows(npcs);
+    report.scenes = PrepareSceneRebuild(project, SceneList::Npc, rows, &catalog, ui, batch);
+    if (!batch.ok()) {
+        batch.Discard();
+        report.scenes.rewritten.clear();
+        if (!report.scenes.failed.empty()) ui.CannotCreate();
+        report.outcome = NpcSaveOutcome::ScenesBlocked;
+        return report;
+    }
+    if (!batch.CommitAll()) {
+        for (const std::filesystem::path& p : batch.notReplaced()) {
+            std::string name = Cp932Name(p.filename()).value_or(p.filename().string());
+            std::erase(report.scenes.rewritten, name);
+            report.scenes.notReplaced.push_back(std::move(name));
+        }
+        ui.CannotCreate();
+        report.outcome = NpcSaveOutcome::NotReplaced;
+    }
+    return report;
+}
+
+}  // namespace lw

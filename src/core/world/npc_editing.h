@@ -1,0 +1,55 @@
+#pragma once
+// The rules of the NPC editor: the walking preview of a sprite sheet, the rows of "NPC設定2", and
+// saving the list together with the scene files that hold its indices.
+
+#include <string>
+#include <vector>
+
+#include "core/media/effect_animation.h"
+#include "core/settings/property_rows.h"
+#include "core/world/npc_list.h"
+#include "core/world/scene_catalog.h"
+
+namespace lw {
+
+// The sprite walking as the preview shows it: the frames of the sheet (3 columns x 4 rows of the
+// region) in the NPC's walking order, all in the row of its facing (taken modulo 4), one step every
+// `speed` x 30 ms.
+EffectAnimation NpcWalkAnimation(const Npc& npc);
+
+inline constexpr int kNpcSpeedMin = 1;
+inline constexpr int kNpcSpeedMax = 100;
+inline constexpr int kNpcSettingsRowCount = 5;
+inline constexpr int kNpcNameRow = 4;
+
+// "NPC設定2": "動作種別" ("静止", "歩行"), "向き" ("下", "左", "右", "上"), "表示" ("非表示", "表示"),
+// "動作速度" 1..100, "名前" (63 bytes; a name with a blank is refused: the file keeps the first word
+// only). `npc` must outlive the rows.
+std::vector<PropertyRow> NpcSettingsRows(Npc& npc);
+// Why a typed display name cannot be stored (UTF-8 message), or empty when it can.
+std::string NpcNameProblem(const std::string& cp932);
+
+// The rows' scenes, for the rebuild of the scene files.
+std::vector<SceneListRow> NpcSceneRows(const std::vector<Npc>& npcs);
+
+// Saving the list and rebuilding every scene's NPC indices as one change.
+enum class NpcSaveOutcome {
+    Saved,          // npc_list.txt and every scene file that had to change (save those the author
+                    // declined) were replaced
+    ListDeclined,   // the author declined to overwrite npc_list.txt: nothing was written
+    ListFailed,     // npc_list.txt could not be written: nothing was written
+    ScenesBlocked,  // some scene file cannot be rebuilt (unreadable, too many NPCs, not writable):
+                    // nothing was written, npc_list.txt included
+    NotReplaced,    // everything was prepared but some final rename failed (see the report)
+};
+struct NpcSaveReport {
+    NpcSaveOutcome outcome = NpcSaveOutcome::Saved;
+    SceneRebuildReport scenes;
+};
+// Asks about npc_list.txt first; when it is to be written, prepares it and every scene file into
+// one FileBatch (scene files take their groups from `catalog`), then replaces them all or none.
+// "cannot create" is reported through `ui` when a file could not be written.
+NpcSaveReport SaveNpcListAndScenes(const Project& project, const std::vector<Npc>& npcs, const SceneCatalog& catalog,
+                                   SaveUi& ui, const WriteFault* listFault = nullptr);
+
+}  // namespace lw

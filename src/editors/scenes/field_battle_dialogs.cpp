@@ -1,0 +1,240 @@
+#include "editors/scenes/field_battle_dialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <tuple>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "core/rules/enemy_units.h"
+#include "core/tagfile/record_format.h"
+#include "core/world/placement.h"
+#include "render/bitmap.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/image_chooser.h"
+#include "widgets/kept_value.h"
+
+namespace lw {
+
+namespace {
+void Warn(EditorContext& context, QWidget* owner, const QString& text) {
+    if (context.services) context.services->ShowMessage(owner, Message{.text = text, .icon = MessageIcon::Warning});
+}
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// "ﾌｨｰﾙﾄﾞ戦闘3"
+
+TerrainBattleDialog::TerrainBattleDialog(EditorContext& context, const Scene& scene, QWidget* parent)
+    : QDialog(parent), context_(context), grid_(scene.terrainBattle) {
+    setWindowTitle(tr("ﾌｨｰﾙﾄﾞ戦闘3"));
+    auto* layout = new QHBoxLayout(this);
+    chips_ = new QListWidget(this);
+    chips_->setMinimumSize(120, 260);
+    QFont fixed = chips_->font();
+    fixed.setFamily(QStringLiteral("monospace"));
+    fixed.setStyleHint(QFont::Monospace);
+    chips_->setFont(fixed);
+    layout->addWidget(chips_);
+    auto* side = new QVBoxLayout();
+    battle_ = new QComboBox(this);
+    battle_->setMinimumWidth(160);
+    side->addWidget(battle_);
+    update_ = new QPushButton(tr("更新"), this);
+    clear_ = new QPushButton(tr("消去"), this);
+    side->addWidget(update_);
+    side->addWidget(clear_);
+    side->addStretch(1);
+    auto* buttons = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    side->addLayout(buttons);
+    layout->addLayout(side);
+
+    for (const FieldBattle& b : scene.battles) battle_->addItem(FromCp932(b.backgroundImage));
+    chipSet_ = LoadImageFile(ImageFilePath(context_.project, scene.backgroundChipSet));
+    rows_ = ChipListRows(chipSet_.width(), chipSet_.height());
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        chips_->addItem(QString());
+        RefreshRow(static_cast<int>(i));
+    }
+    connect(update_, &QPushButton::clicked, this, [this] {
+        if (battle_->currentIndex() >= 0) SetSelected(battle_->currentIndex() + 1);
+    });
+    connect(clear_, &QPushButton::clicked, this, [this] { SetSelected(0); });
+    connect(chips_, &QListWidget::currentRowChanged, this, [this] { PreviewChip(); });
+}
+
+void TerrainBattleDialog::RefreshRow(int row) {
+    const ChipRow& r = rows_[static_cast<std::size_t>(row)];
+    const int value = grid_[static_cast<std::size_t>(r.gridRow)][static_cast<std::size_t>(r.gridColumn)];
+    chips_->item(row)->setText(QString::fromLatin1(ChipRowText(r.chip, value)));
+}
+
+void TerrainBattleDialog::SetSelected(int value) {
+    const int row = chips_->currentRow();
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
+    const ChipRow& r = rows_[static_cast<std::size_t>(row)];
+    grid_[static_cast<std::size_t>(r.gridRow)][static_cast<std::size_t>(r.gridColumn)] = value;
+    RefreshRow(row);
+}
+
+void TerrainBattleDialog::PreviewChip() {
+    const int row = chips_->currentRow();
+    if (row < 0 || row >= static_cast<int>(rows_.size()) || chipSet_.isNull()) return;
+    const ChipRow& r = rows_[static_cast<std::size_t>(row)];
+    ImageView& view = *context_.imageView;
+    if (!view.IsOpen() || view.window()->parentWidget() != this) view.Open(this);
+    view.SetMode(ViewMode::None, this);
+    Picture& main = view.state().main;
+    main.image = chipSet_.copy(r.gridColumn * kCellPixels, r.gridRow * kCellPixels, kCellPixels, kCellPixels);
+    main.width = kCellPixels;
+    main.height = kCellPixels;
+    view.SetCaption(QString::fromLatin1(ChipRowText(r.chip, 0)).trimmed());
+    view.FitViewToImage(this);
+    view.Show();
+}
+
+void TerrainBattleDialog::accept() {
+    context_.imageView->Close();
+    QDialog::accept();
+}
+
+void TerrainBattleDialog::reject() {
+    context_.imageView->Close();
+    QDialog::reject();
+}
+
+// ---------------------------------------------------------------------------------------------
+// "ﾌｨｰﾙﾄﾞ戦闘2"
+
+FieldBattleDialog::FieldBattleDialog(EditorContext& context, Scene& scene, QWidget* parent)
+    : QDialog(parent), context_(context), scene_(scene) {
+    setWindowTitle(tr("ﾌｨｰﾙﾄﾞ戦闘2"));
+    auto* layout = new QVBoxLayout(this);
+    panel_ = new ListEditorPanel({.headers = {}, .addLabel = tr("追加")}, this);
+    panel_->setMinimumSize(300, 200);
+    update_ = panel_->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
+    layout->addWidget(panel_);
+
+    auto* form = new QFormLayout();
+    enemy_ = new QComboBox(this);
+    enemy_->setMinimumWidth(200);
+    form->addRow(tr("敵ﾕﾆｯﾄ"), enemy_);
+    rate_ = new QSpinBox(this);
+    rate_->setRange(1, 100);
+    auto* rateRow = new QHBoxLayout();
+    rateRow->addWidget(rate_);
+    rateRow->addWidget(new QLabel(tr("%"), this));
+    rateRow->addStretch(1);
+    form->addRow(tr("出現率"), rateRow);
+    background_ = new ImageChooser(this);
+    show_ = new QCheckBox(tr("表示"), this);
+    auto* backgroundRow = new QHBoxLayout();
+    backgroundRow->addWidget(background_, 1);
+    backgroundRow->addWidget(show_);
+    form->addRow(tr("背景"), backgroundRow);
+    layout->addLayout(form);
+    auto* buttons = new QHBoxLayout();
+    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    layout->addLayout(buttons);
+
+    std::vector<EnemyUnitChoice> units;
+    LoadEnemyUnitChoices(context_.project, units);
+    for (const EnemyUnitChoice& u : units) enemy_->addItem(FromCp932(u.text));
+    background_->Fill(context_.project);
+
+    list_ = std::make_unique<ListEditor<FieldBattle>>(
+        panel_, [](const FieldBattle& b) { return QStringList{FromCp932(FieldBattleRowText(b))}; });
+    list_->OnAdd([this] { return FromControls(FieldBattle{}, true); });
+    list_->SetCapacity(kSceneBattleCapacity, [this] {
+        Warn(context_, this, tr("ﾌｨｰﾙﾄﾞ戦闘は1つの場面に%1個までです。これ以上追加できません。").arg(kSceneBattleCapacity));
+    });
+    list_->OnSelectionChanged([this](int row) { ShowBattle(row); });
+    connect(update_, &QPushButton::clicked, this, [this] { UpdateSelected(); });
+    connect(show_, &QCheckBox::toggled, this, [this] { ShowBackground(); });
+    connect(background_, &QComboBox::currentIndexChanged, this, [this] { ShowBackground(); });
+    list_->SetRecords(scene_.battles, scene_.battles.empty() ? -1 : 0);
+    ShowBattle(list_->selected());
+}
+
+FieldBattleDialog::~FieldBattleDialog() { list_.reset(); }
+
+void FieldBattleDialog::ShowBattle(int row) {
+    if (row < 0 || row >= static_cast<int>(list_->records().size())) return;
+    const FieldBattle& b = list_->records()[static_cast<std::size_t>(row)];
+    LoadComboIndex(enemy_, b.enemyUnit);
+    LoadSpin(rate_, FieldBattleRateShown(b.rate));
+    background_->LoadName(b.backgroundImage);
+}
+
+std::optional<FieldBattle> FieldBattleDialog::FromControls(const FieldBattle& base, bool adding) {
+    FieldBattle b = base;
+    b.enemyUnit = ComboIndexValue(enemy_);
+    if (b.enemyUnit < 0) {
+        Warn(context_, this, tr("敵ﾕﾆｯﾄを選択してください"));
+        return std::nullopt;
+    }
+    // Updating a row keeps its rate (say 12.5 from the file) while the spin is untouched.
+    if (adding || ChangedSinceLoad(rate_)) b.rate = static_cast<float>(rate_->value());
+    const std::string name = background_->ChosenName();
+    // The background is the last field of its line, but a blank would cut it when read back.
+    if (name != base.backgroundImage && CheckTokenField(name) == FieldProblem::HasBlank) {
+        Warn(context_, this, tr("背景のﾌｧｲﾙ名に空白は使えません"));
+        return std::nullopt;
+    }
+    b.backgroundImage = name;
+    return b;
+}
+
+void FieldBattleDialog::UpdateSelected() {
+    const int row = list_->selected();
+    if (row < 0) return;
+    std::optional<FieldBattle> b = FromControls(list_->records()[static_cast<std::size_t>(row)], false);
+    if (!b) return;
+    list_->model().Replace(row, std::move(*b));
+    list_->Refresh();
+}
+
+void FieldBattleDialog::ShowBackground() {
+    ImageView& view = *context_.imageView;
+    if (!show_->isChecked()) {
+        view.Hide();
+        return;
+    }
+    if (!view.IsOpen() || view.window()->parentWidget() != this) view.Open(this);
+    view.SetMode(ViewMode::None, this);
+    view.ShowOrHideComboImage(this, background_, true);
+}
+
+void FieldBattleDialog::accept() {
+    Scene withBattles = scene_;
+    withBattles.battles = list_->records();
+    context_.imageView->Close();
+    TerrainBattleDialog terrain(context_, withBattles, this);
+    if (terrain.exec() != QDialog::Accepted) {
+        if (show_->isChecked()) ShowBackground();
+        return;  // back to this list
+    }
+    scene_.battles = std::move(withBattles.battles);
+    scene_.terrainBattle = terrain.grid();
+    QDialog::accept();
+}
+
+void FieldBattleDialog::reject() {
+    context_.imageView->Close();
+    QDialog::reject();
+}
+
+bool EditFieldBattles(EditorContext& context, Scene& scene, QWidget* parent) {
+    FieldBattleDialog dialog(context, scene, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace lw

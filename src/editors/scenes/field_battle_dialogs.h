@@ -1,0 +1,101 @@
+#pragma once
+// The random battles of a scene: "ﾌｨｰﾙﾄﾞ戦闘2" lists them (enemy unit, appearance rate, battle
+// background) and "次へ" opens "ﾌｨｰﾙﾄﾞ戦闘3", which assigns them to the chips of the scene's
+// background chip set. OK there closes both; its Cancel returns to the list. A scene holds 64
+// battles: the 65th is refused with a message.
+
+#include <QDialog>
+#include <QImage>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/world/chip_rows.h"
+#include "core/world/scene.h"
+#include "widgets/list_editor.h"
+
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace lw {
+
+struct EditorContext;
+class ImageChooser;
+
+class TerrainBattleDialog : public QDialog {
+    Q_OBJECT
+public:
+    TerrainBattleDialog(EditorContext& context, const Scene& scene, QWidget* parent = nullptr);
+    QListWidget* chipList() const { return chips_; }
+    QComboBox* battleCombo() const { return battle_; }
+    QPushButton* updateButton() const { return update_; }
+    QPushButton* clearButton() const { return clear_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    const ChipGrid& grid() const { return grid_; }
+    void accept() override;
+    void reject() override;
+
+private:
+    void SetSelected(int value);
+    void PreviewChip();
+    void RefreshRow(int row);
+
+    EditorContext& context_;
+    ChipGrid grid_;
+    QImage chipSet_;
+    std::vector<ChipRow> rows_;
+    QListWidget* chips_;
+    QComboBox* battle_;
+    QPushButton* update_;
+    QPushButton* clear_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+class FieldBattleDialog : public QDialog {
+    Q_OBJECT
+public:
+    FieldBattleDialog(EditorContext& context, Scene& scene, QWidget* parent = nullptr);
+    ~FieldBattleDialog() override;
+    ListEditorPanel* panel() const { return panel_; }
+    QComboBox* enemyCombo() const { return enemy_; }
+    QSpinBox* rateSpin() const { return rate_; }
+    ImageChooser* backgroundChooser() const { return background_; }
+    QCheckBox* showBox() const { return show_; }
+    QPushButton* updateButton() const { return update_; }
+    QPushButton* nextButton() const { return next_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    const std::vector<FieldBattle>& battles() const { return list_->records(); }
+    void accept() override;
+    void reject() override;
+
+private:
+    // The battle the controls describe; `base` gives the values of untouched controls. nullopt (and
+    // a message) when it cannot be stored.
+    std::optional<FieldBattle> FromControls(const FieldBattle& base, bool adding);
+    void ShowBattle(int row);
+    void UpdateSelected();
+    void ShowBackground();
+
+    EditorContext& context_;
+    Scene& scene_;
+    ListEditorPanel* panel_;
+    std::unique_ptr<ListEditor<FieldBattle>> list_;
+    QComboBox* enemy_;
+    QSpinBox* rate_;
+    ImageChooser* background_;
+    QCheckBox* show_;
+    QPushButton* update_;
+    QPushButton* next_;
+    QPushButton* cancel_;
+};
+
+// Runs "ﾌｨｰﾙﾄﾞ戦闘2" (and "ﾌｨｰﾙﾄﾞ戦闘3" from it) on `scene`; true on OK, with the scene's battles
+// and terrain battle grid changed.
+bool EditFieldBattles(EditorContext& context, Scene& scene, QWidget* parent);
+
+}  // namespace lw

@@ -1,0 +1,215 @@
+#pragma once
+// The dialogs behind PlacePlayerStart, PlaceNpc, PlaceChest and PlaceShop (placement_dialogs.h),
+// declared here so that tests can reach their controls.
+//
+// Each lists the scene files in a chooser, shows the chosen scene in the map view with the owner's
+// sprite at the position (NPC markers of the scene drawn, the owner itself left out), takes a
+// clicked cell as the position, and ranges its spins to the chosen scene's map. Choosing another
+// scene resets every spin to 0. Values loaded from the owner's record come back unchanged while
+// their control is untouched.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "core/world/scene.h"
+#include "core/world/scene_catalog.h"
+#include "editors/scenes/placement_dialogs.h"
+#include "render/map_view_state.h"
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
+class QPushButton;
+class QSpinBox;
+
+namespace lw {
+
+struct EditorContext;
+
+class ScenePlacementDialog : public QDialog {
+    Q_OBJECT
+public:
+    ~ScenePlacementDialog() override;
+
+    QComboBox* sceneCombo() const { return scene_; }
+    QPushButton* okButton() const { return ok_; }  // "OK" or "次へ"
+    QPushButton* cancelButton() const { return cancel_; }
+
+    // The chosen scene's number, -1 when none is chosen (the loaded number while untouched).
+    int chosenScene() const;
+    // Chooses the scene file with that number, as the author would (nothing when there is none).
+    void ChooseScene(int sceneNumber);
+    // The cell a click on the map gave (what MapView::cellClicked delivers).
+    void ClickCell(int x, int y);
+
+    void reject() override;
+
+protected:
+    ScenePlacementDialog(EditorContext& context, const QString& caption, MapViewMode mode, const PlacedSprite& sprite,
+                         int loadedScene, QWidget* parent);
+    // Builds the rest once the derived dialog has made its controls: loads the scene (ranging the
+    // spins without moving the loaded values).
+    void Finish();
+
+    // What the derived dialog does when the scene changes (the spins are re-ranged and reset),
+    // when a cell is clicked, and how the placed sprite stands.
+    virtual void RangeSpins(bool reset) = 0;
+    virtual void TakeCell(int x, int y) = 0;
+    virtual void PlaceSprite(PlacedSprite& sprite) const = 0;
+
+    // A spin for a map cell, following the sprite when it changes.
+    QSpinBox* MakeSpin();
+    // Ranges `spin` to `range`; `reset` loads 0 (taken as the new value), else the loaded value stays.
+    static void Range(QSpinBox* spin, int minimum, int maximum, bool reset);
+    // Sets a spin as the author would, so that the value is taken even when it equals the loaded one.
+    static void Take(QSpinBox* spin, int value);
+    const MapData& map() const;
+    void RefreshSprite();
+    void CloseMapView();
+    void OpenMapView();
+    // Runs the caller's next step; true when it gave OK (`group` then holds the owner's group).
+    bool RunNext(const OwnerStep& next, int currentGroup, int& group);
+
+    void showEvent(QShowEvent* event) override;
+
+    EditorContext& context_;
+    int excludedNpc_ = -1;    // the NPC or chest being placed: drawn as the sprite, not as a marker
+    int excludedChest_ = -1;
+    QFormLayout* form_;
+    QHBoxLayout* buttonRow_;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+
+private:
+    void ShowChosenScene(bool reset);
+
+    MapViewMode mode_;
+    PlacedSprite sprite_;
+    int loadedScene_;
+    std::vector<SceneFileEntry> files_;
+    std::vector<Scene> scenes_;
+    QComboBox* scene_;
+    bool mapOpened_ = false;
+};
+
+// "PC配置".
+class PlayerStartDialog : public ScenePlacementDialog {
+    Q_OBJECT
+public:
+    PlayerStartDialog(EditorContext& context, const PlacedSprite& sprite, int spriteHeight,
+                      const PlayerStartPlacement& start, QWidget* parent = nullptr);
+    QSpinBox* viewXSpin() const { return viewX_; }
+    QSpinBox* viewYSpin() const { return viewY_; }
+    QSpinBox* inViewXSpin() const { return inViewX_; }
+    QSpinBox* inViewYSpin() const { return inViewY_; }
+    // The values as they stand now.
+    PlayerStartPlacement Values() const;
+    const PlayerStartPlacement& result() const { return result_; }
+    void accept() override;
+
+protected:
+    void RangeSpins(bool reset) override;
+    void TakeCell(int x, int y) override;
+    void PlaceSprite(PlacedSprite& sprite) const override;
+
+private:
+    int spriteHeight_;
+    PlayerStartPlacement loaded_;
+    PlayerStartPlacement result_;
+    bool inViewTouched_ = false;
+    QSpinBox* viewX_;
+    QSpinBox* viewY_;
+    QSpinBox* inViewX_;
+    QSpinBox* inViewY_;
+};
+
+// "NPC配置".
+class NpcPlacementDialog : public ScenePlacementDialog {
+    Q_OBJECT
+public:
+    NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex, const NpcPlacement& placement,
+                       const OwnerStep& next, QWidget* parent = nullptr);
+    QSpinBox* xSpin() const { return x_; }
+    QSpinBox* ySpin() const { return y_; }
+    QSpinBox* centreXSpin() const { return centreX_; }
+    QSpinBox* centreYSpin() const { return centreY_; }
+    QSpinBox* rangeXSpin() const { return rangeX_; }
+    QSpinBox* rangeYSpin() const { return rangeY_; }
+    QCheckBox* showRangeBox() const { return showRange_; }
+    NpcPlacement Values() const;
+    const NpcPlacement& result() const { return result_; }
+    void accept() override;
+
+protected:
+    void RangeSpins(bool reset) override;
+    void TakeCell(int x, int y) override;
+    void PlaceSprite(PlacedSprite& sprite) const override;
+
+private:
+    NpcPlacement result_;
+    OwnerStep next_;
+    QSpinBox* x_;
+    QSpinBox* y_;
+    QSpinBox* centreX_;
+    QSpinBox* centreY_;
+    QSpinBox* rangeX_;
+    QSpinBox* rangeY_;
+    QCheckBox* showRange_;
+};
+
+// "宝箱配置".
+class ChestPlacementDialog : public ScenePlacementDialog {
+    Q_OBJECT
+public:
+    ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
+                         const ChestPlacement& placement, const OwnerStep& next, QWidget* parent = nullptr);
+    QSpinBox* xSpin() const { return x_; }
+    QSpinBox* ySpin() const { return y_; }
+    ChestPlacement Values() const;
+    const ChestPlacement& result() const { return result_; }
+    void accept() override;
+
+protected:
+    void RangeSpins(bool reset) override;
+    void TakeCell(int x, int y) override;
+    void PlaceSprite(PlacedSprite& sprite) const override;
+
+private:
+    ChestPlacement result_;
+    OwnerStep next_;
+    QSpinBox* x_;
+    QSpinBox* y_;
+};
+
+// "店配置".
+class ShopPlacementDialog : public ScenePlacementDialog {
+    Q_OBJECT
+public:
+    ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite, const ShopPlacementValues& placement,
+                        const OwnerStep& next, QWidget* parent = nullptr);
+    QSpinBox* xSpin() const { return x_; }
+    QSpinBox* ySpin() const { return y_; }
+    QComboBox* directionCombo() const { return direction_; }
+    ShopPlacementValues Values() const;
+    const ShopPlacementValues& result() const { return result_; }
+    void accept() override;
+
+protected:
+    void RangeSpins(bool reset) override;
+    void TakeCell(int x, int y) override;
+    void PlaceSprite(PlacedSprite& sprite) const override;
+
+private:
+    ShopPlacementValues result_;
+    OwnerStep next_;
+    QSpinBox* x_;
+    QSpinBox* y_;
+    QComboBox* direction_;
+};
+
+// The five directions of a position or shop ("下", "左", "右", "上", "全方向").
+void FillDirections(QComboBox* combo);
+
+}  // namespace lw

@@ -1,0 +1,483 @@
+#include "editors/scenes/placement_dialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <climits>
+#include <tuple>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "core/world/placement.h"
+#include "editors/scenes/placement_dialog_widgets.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/kept_value.h"
+
+namespace lw {
+
+void FillDirections(QComboBox* combo) {
+    combo->addItems({QObject::tr("下"), QObject::tr("左"), QObject::tr("右"), QObject::tr("上"), QObject::tr("全方向")});
+}
+
+namespace {
+
+// An "X" and a "Y" spin side by side under a caption.
+QWidget* PairRow(QWidget* parent, QSpinBox* x, QSpinBox* y) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QObject::tr("X"), row));
+    layout->addWidget(x);
+    layout->addWidget(new QLabel(QObject::tr("Y"), row));
+    layout->addWidget(y);
+    layout->addStretch(1);
+    return row;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// The shared frame
+
+ScenePlacementDialog::ScenePlacementDialog(EditorContext& context, const QString& caption, MapViewMode mode,
+                                           const PlacedSprite& sprite, int loadedScene, QWidget* parent)
+    : QDialog(parent), context_(context), mode_(mode), sprite_(sprite), loadedScene_(loadedScene) {
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    form_ = new QFormLayout();
+    scene_ = new QComboBox(this);
+    scene_->setMinimumWidth(160);
+    form_->addRow(tr("場面"), scene_);
+    layout->addLayout(form_);
+    buttonRow_ = new QHBoxLayout();
+    layout->addStretch(1);
+    layout->addLayout(buttonRow_);
+
+    for (const SceneFileEntry& file : ListSceneFiles(context_.project)) {
+        Scene scene;
+        LoadSceneFile(context_.project, file.fileName, scene);  // a file that cannot be read shows no map
+        files_.push_back(file);
+        scenes_.push_back(std::move(scene));
+        scene_->addItem(FromCp932(file.fileName));
+    }
+    int at = -1;
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        if (files_[i].sceneNumber == loadedScene) {
+            at = static_cast<int>(i);
+            break;
+        }
+    LoadComboIndex(scene_, at);
+}
+
+ScenePlacementDialog::~ScenePlacementDialog() = default;
+
+void ScenePlacementDialog::Finish() {
+    connect(scene_, &QComboBox::currentIndexChanged, this, [this] { ShowChosenScene(true); });
+    auto* view = context_.mapView.get();
+    connect(view, &MapView::cellClicked, this, [this](QWidget* owner, int x, int y) {
+        if (owner == this) ClickCell(x, y);
+    });
+    ShowChosenScene(false);
+}
+
+int ScenePlacementDialog::chosenScene() const {
+    if (!ChangedSinceLoad(scene_)) return loadedScene_;
+    const int i = scene_->currentIndex();
+    return i >= 0 && i < static_cast<int>(files_.size()) ? files_[static_cast<std::size_t>(i)].sceneNumber : -1;
+}
+
+void ScenePlacementDialog::ChooseScene(int sceneNumber) {
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        if (files_[i].sceneNumber == sceneNumber) scene_->setCurrentIndex(static_cast<int>(i));
+}
+
+void ScenePlacementDialog::ClickCell(int x, int y) {
+    if (scene_->currentIndex() < 0) return;  // no scene, no map to place on
+    TakeCell(x, y);
+    RefreshSprite();
+}
+
+const MapData& ScenePlacementDialog::map() const { return context_.mapView->state().map; }
+
+QSpinBox* ScenePlacementDialog::MakeSpin() {
+    auto* spin = new QSpinBox(this);
+    spin->setMinimumWidth(64);
+    // Loaded values show as they are until the spins are ranged to the chosen map.
+    spin->setRange(INT_MIN, INT_MAX);
+    connect(spin, &QSpinBox::valueChanged, this, [this] { RefreshSprite(); });
+    return spin;
+}
+
+void ScenePlacementDialog::Range(QSpinBox* spin, int minimum, int maximum, bool reset) {
+    KeepRange(spin, minimum, maximum);
+    if (reset) LoadSpin(spin, 0);
+}
+
+void ScenePlacementDialog::Take(QSpinBox* spin, int value) {
+    // Loading the value makes it the spin's own: a click on the cell the spin already shows for an
+    // out-of-range stored value still takes the clicked cell.
+    LoadSpin(spin, value);
+}
+
+void ScenePlacementDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!mapOpened_) OpenMapView();
+}
+
+void ScenePlacementDialog::ShowChosenScene(bool reset) {
+    MapView& view = *context_.mapView;
+    view.SetMode(mode_, this);
+    view.state().excludedNpc = excludedNpc_;
+    view.state().excludedChest = excludedChest_;
+    const int i = scene_->currentIndex();
+    if (i >= 0 && i < static_cast<int>(scenes_.size())) {
+        const Scene& scene = scenes_[static_cast<std::size_t>(i)];
+        MapViewScene shown = SceneOnMap(scene);
+        shown.npcMarkers = BuildNpcMarkers(context_.project, scene.npcIndices, context_.npcs);
+        view.ShowScene(shown);
+    } else {
+        view.ReleaseContents();
+        view.SetCaption(QString());
+    }
+    RangeSpins(reset);
+    RefreshSprite();
+}
+
+void ScenePlacementDialog::RefreshSprite() {
+    MapView& view = *context_.mapView;
+    if (view.owner() != this) return;
+    PlacedSprite sprite = sprite_;
+    if (scene_->currentIndex() < 0) sprite.image = QImage();  // nothing stands on no map
+    PlaceSprite(sprite);
+    view.state().sprite = std::move(sprite);
+    view.Repaint();
+}
+
+void ScenePlacementDialog::OpenMapView() {
+    mapOpened_ = true;
+    MapView& view = *context_.mapView;
+    view.Open(this);
+    ShowChosenScene(false);
+    view.Show();
+}
+
+void ScenePlacementDialog::CloseMapView() {
+    MapView& view = *context_.mapView;
+    view.state().sprite = PlacedSprite{};
+    view.state().excludedNpc = -1;
+    view.state().excludedChest = -1;
+    view.ReleaseContents();
+    view.Close();
+}
+
+bool ScenePlacementDialog::RunNext(const OwnerStep& next, int currentGroup, int& group) {
+    if (!next) return false;
+    const std::optional<int> chosen = next(chosenScene(), currentGroup, this);
+    // The next step may have used the map view for its own dialogs: it comes back to this one.
+    if (isVisible()) OpenMapView();
+    if (!chosen) return false;
+    group = *chosen;
+    return true;
+}
+
+void ScenePlacementDialog::reject() {
+    CloseMapView();
+    QDialog::reject();
+}
+
+// ---------------------------------------------------------------------------------------------
+// "PC配置"
+
+PlayerStartDialog::PlayerStartDialog(EditorContext& context, const PlacedSprite& sprite, int spriteHeight,
+                                     const PlayerStartPlacement& start, QWidget* parent)
+    : ScenePlacementDialog(context, tr("PC配置"), MapViewMode::Placement, sprite, start.scene, parent),
+      spriteHeight_(spriteHeight),
+      loaded_(start) {
+    viewX_ = MakeSpin();
+    viewY_ = MakeSpin();
+    inViewX_ = MakeSpin();
+    inViewY_ = MakeSpin();
+    form_->addRow(tr("ビュー位置"), PairRow(this, viewX_, viewY_));
+    form_->addRow(tr("ビュー内位置"), PairRow(this, inViewX_, inViewY_));
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow_);
+
+    LoadSpin(viewX_, start.viewX);
+    LoadSpin(viewY_, start.viewY);
+    LoadSpin(inViewX_, InViewCellX(start.inViewX));
+    LoadSpin(inViewY_, InViewCellY(start.inViewY, spriteHeight));
+    Finish();
+    // The position within the view is stored in pixels: kept as stored until the author moves it.
+    for (QSpinBox* spin : {inViewX_, inViewY_})
+        connect(spin, &QSpinBox::valueChanged, this, [this] { inViewTouched_ = true; });
+}
+
+void PlayerStartDialog::RangeSpins(bool reset) {
+    const ViewRanges r = ViewRangesOf(map());
+    Range(viewX_, r.viewX.minimum, r.viewX.maximum, reset);
+    Range(viewY_, r.viewY.minimum, r.viewY.maximum, reset);
+    Range(inViewX_, 0, kViewColumns - 1, reset);
+    Range(inViewY_, 0, kViewRows - 1, reset);
+    if (reset) inViewTouched_ = true;
+}
+
+void PlayerStartDialog::TakeCell(int x, int y) {
+    const ViewRanges r = ViewRangesOf(map());
+    const ViewPlace across = PlaceInView(x, kPlayerViewColumn, r.viewX, kViewColumns);
+    const ViewPlace down = PlaceInView(y, PlayerViewRow(spriteHeight_), r.viewY, kViewRows);
+    Take(viewX_, across.view);
+    Take(viewY_, down.view);
+    Take(inViewX_, across.inView);
+    Take(inViewY_, down.inView);
+    inViewTouched_ = true;
+}
+
+void PlayerStartDialog::PlaceSprite(PlacedSprite& sprite) const {
+    sprite.origin = QPoint(viewX_->value(), viewY_->value());
+    sprite.position = QPoint(inViewX_->value(), inViewY_->value());
+    sprite.offset = spriteHeight_ - kCellPixels;
+}
+
+PlayerStartPlacement PlayerStartDialog::Values() const {
+    PlayerStartPlacement v;
+    v.scene = chosenScene();
+    v.viewX = SpinValue(viewX_);
+    v.viewY = SpinValue(viewY_);
+    if (inViewTouched_) {
+        v.inViewX = InViewPixelsX(inViewX_->value());
+        v.inViewY = InViewPixelsY(inViewY_->value(), spriteHeight_);
+    } else {
+        v.inViewX = loaded_.inViewX;
+        v.inViewY = loaded_.inViewY;
+    }
+    return v;
+}
+
+void PlayerStartDialog::accept() {
+    result_ = Values();
+    CloseMapView();
+    QDialog::accept();
+}
+
+bool PlacePlayerStart(EditorContext& context, const PlacedSprite& sprite, int spriteHeight,
+                      PlayerStartPlacement& start, QWidget* parent) {
+    PlayerStartDialog dialog(context, sprite, spriteHeight, start, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    start = dialog.result();
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// "NPC配置"
+
+NpcPlacementDialog::NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex,
+                                       const NpcPlacement& placement, const OwnerStep& next, QWidget* parent)
+    : ScenePlacementDialog(context, tr("NPC配置"), MapViewMode::Placement, sprite, placement.scene, parent),
+      result_(placement),
+      next_(next) {
+    excludedNpc_ = npcIndex;
+    x_ = MakeSpin();
+    y_ = MakeSpin();
+    centreX_ = MakeSpin();
+    centreY_ = MakeSpin();
+    rangeX_ = MakeSpin();
+    rangeY_ = MakeSpin();
+    showRange_ = new QCheckBox(tr("表示"), this);
+    form_->addRow(tr("位置"), PairRow(this, x_, y_));
+    form_->addRow(tr("移動範囲中心位置"), PairRow(this, centreX_, centreY_));
+    auto* rangeRow = PairRow(this, rangeX_, rangeY_);
+    static_cast<QHBoxLayout*>(rangeRow->layout())->insertWidget(4, showRange_);
+    form_->addRow(tr("移動範囲"), rangeRow);
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow_, tr("次へ"));
+    connect(showRange_, &QCheckBox::toggled, this, [this] { RefreshSprite(); });
+
+    LoadSpin(x_, placement.x);
+    LoadSpin(y_, placement.y);
+    LoadSpin(centreX_, placement.centreX);
+    LoadSpin(centreY_, placement.centreY);
+    LoadSpin(rangeX_, placement.rangeX);
+    LoadSpin(rangeY_, placement.rangeY);
+    Finish();
+}
+
+void NpcPlacementDialog::RangeSpins(bool reset) {
+    const SpinRange across = CellSpinRange(map().width);
+    const SpinRange down = CellSpinRange(map().height);
+    for (QSpinBox* s : {x_, centreX_, rangeX_}) Range(s, across.minimum, across.maximum, reset);
+    for (QSpinBox* s : {y_, centreY_, rangeY_}) Range(s, down.minimum, down.maximum, reset);
+}
+
+void NpcPlacementDialog::TakeCell(int x, int y) {
+    Take(x_, x);
+    Take(y_, y);
+    Take(centreX_, x);
+    Take(centreY_, y);
+}
+
+void NpcPlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
+    sprite.position = QPoint(x_->value(), y_->value());
+    sprite.rangeCentre = QPoint(centreX_->value(), centreY_->value());
+    sprite.rangeX = rangeX_->value();
+    sprite.rangeY = rangeY_->value();
+    sprite.showRange = showRange_->isChecked();
+}
+
+NpcPlacement NpcPlacementDialog::Values() const {
+    NpcPlacement v = result_;
+    v.scene = chosenScene();
+    v.x = SpinValue(x_);
+    v.y = SpinValue(y_);
+    v.centreX = SpinValue(centreX_);
+    v.centreY = SpinValue(centreY_);
+    v.rangeX = SpinValue(rangeX_);
+    v.rangeY = SpinValue(rangeY_);
+    return v;
+}
+
+void NpcPlacementDialog::accept() {
+    NpcPlacement v = Values();
+    if (!RunNext(next_, v.group, v.group)) return;
+    result_ = v;
+    CloseMapView();
+    QDialog::accept();
+}
+
+bool PlaceNpc(EditorContext& context, const PlacedSprite& sprite, int npcIndex, NpcPlacement& placement,
+              const OwnerStep& next, QWidget* parent) {
+    NpcPlacementDialog dialog(context, sprite, npcIndex, placement, next, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    placement = dialog.result();
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// "宝箱配置"
+
+ChestPlacementDialog::ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
+                                           const ChestPlacement& placement, const OwnerStep& next, QWidget* parent)
+    : ScenePlacementDialog(context, tr("宝箱配置"), MapViewMode::SingleFramePlacement, sprite, placement.scene, parent),
+      result_(placement),
+      next_(next) {
+    excludedChest_ = chestIndex;
+    x_ = MakeSpin();
+    y_ = MakeSpin();
+    form_->addRow(tr("位置"), PairRow(this, x_, y_));
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow_, tr("次へ"));
+    LoadSpin(x_, placement.x);
+    LoadSpin(y_, placement.y);
+    Finish();
+}
+
+void ChestPlacementDialog::RangeSpins(bool reset) {
+    const SpinRange across = CellSpinRange(map().width);
+    const SpinRange down = CellSpinRange(map().height);
+    Range(x_, across.minimum, across.maximum, reset);
+    Range(y_, down.minimum, down.maximum, reset);
+}
+
+void ChestPlacementDialog::TakeCell(int x, int y) {
+    Take(x_, x);
+    Take(y_, y);
+}
+
+void ChestPlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
+    sprite.position = QPoint(x_->value(), y_->value());
+}
+
+ChestPlacement ChestPlacementDialog::Values() const {
+    ChestPlacement v = result_;
+    v.scene = chosenScene();
+    v.x = SpinValue(x_);
+    v.y = SpinValue(y_);
+    return v;
+}
+
+void ChestPlacementDialog::accept() {
+    ChestPlacement v = Values();
+    if (v.scene < 0) {
+        if (context_.services)
+            context_.services->ShowMessage(this, Message{.text = tr("場面を選択してください"), .icon = MessageIcon::Warning});
+        return;
+    }
+    if (!RunNext(next_, v.group, v.group)) return;
+    result_ = v;
+    CloseMapView();
+    QDialog::accept();
+}
+
+bool PlaceChest(EditorContext& context, const PlacedSprite& sprite, int chestIndex, ChestPlacement& placement,
+                const OwnerStep& next, QWidget* parent) {
+    ChestPlacementDialog dialog(context, sprite, chestIndex, placement, next, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    placement = dialog.result();
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// "店配置"
+
+ShopPlacementDialog::ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite,
+                                         const ShopPlacementValues& placement, const OwnerStep& next, QWidget* parent)
+    : ScenePlacementDialog(context, tr("店配置"), MapViewMode::Placement, sprite, placement.scene, parent),
+      result_(placement),
+      next_(next) {
+    x_ = MakeSpin();
+    y_ = MakeSpin();
+    direction_ = new QComboBox(this);
+    FillDirections(direction_);
+    form_->addRow(tr("位置"), PairRow(this, x_, y_));
+    form_->addRow(tr("方向"), direction_);
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow_, tr("次へ"));
+    LoadSpin(x_, placement.x);
+    LoadSpin(y_, placement.y);
+    LoadComboIndex(direction_, placement.direction);
+    Finish();
+}
+
+void ShopPlacementDialog::RangeSpins(bool reset) {
+    const SpinRange across = CellSpinRange(map().width);
+    const SpinRange down = CellSpinRange(map().height);
+    Range(x_, across.minimum, across.maximum, reset);
+    Range(y_, down.minimum, down.maximum, reset);
+}
+
+void ShopPlacementDialog::TakeCell(int x, int y) {
+    Take(x_, x);
+    Take(y_, y);
+}
+
+void ShopPlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
+    sprite.position = QPoint(x_->value(), y_->value());
+}
+
+ShopPlacementValues ShopPlacementDialog::Values() const {
+    ShopPlacementValues v = result_;
+    v.scene = chosenScene();
+    v.x = SpinValue(x_);
+    v.y = SpinValue(y_);
+    v.direction = ComboIndexValue(direction_);
+    return v;
+}
+
+void ShopPlacementDialog::accept() {
+    ShopPlacementValues v = Values();
+    if (!RunNext(next_, v.group, v.group)) return;
+    result_ = v;
+    CloseMapView();
+    QDialog::accept();
+}
+
+bool PlaceShop(EditorContext& context, const PlacedSprite& sprite, ShopPlacementValues& placement,
+               const OwnerStep& next, QWidget* parent) {
+    ShopPlacementDialog dialog(context, sprite, placement, next, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    placement = dialog.result();
+    return true;
+}
+
+}  // namespace lw

@@ -1,0 +1,239 @@
+#include "editors/scenes/position_dialogs.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <tuple>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "editors/scenes/placement_dialog_widgets.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/kept_value.h"
+
+namespace lw {
+
+QString PositionListCaption(PositionListKind kind) {
+    switch (kind) {
+        case PositionListKind::SceneChange: return QObject::tr("場面変更2");
+        case PositionListKind::Inn: return QObject::tr("宿屋2");
+        case PositionListKind::Signpost: return QObject::tr("立て札2");
+        case PositionListKind::FixedBattle: return QObject::tr("定位置戦闘2");
+    }
+    return {};
+}
+
+QString PositionDialogCaption(PositionListKind kind) {
+    return kind == PositionListKind::SceneChange ? QObject::tr("移動元") : QObject::tr("位置");
+}
+
+EventOwner PositionOwner(PositionListKind kind) {
+    switch (kind) {
+        case PositionListKind::SceneChange: return EventOwner::SceneChange;
+        case PositionListKind::Inn: return EventOwner::Inn;
+        case PositionListKind::Signpost: return EventOwner::Signpost;
+        case PositionListKind::FixedBattle: return EventOwner::FixedBattle;
+    }
+    return EventOwner::SceneChange;
+}
+
+namespace {
+
+// Shows the scene in the map view in the placement mode, for `owner`.
+void ShowSceneForPlacement(EditorContext& context, const Scene& scene, QWidget* owner) {
+    MapView& view = *context.mapView;
+    view.Open(owner);
+    view.SetMode(MapViewMode::Placement, owner);
+    view.state().excludedNpc = -1;
+    view.state().excludedChest = -1;
+    MapViewScene shown = SceneOnMap(scene);
+    shown.npcMarkers = BuildNpcMarkers(context.project, scene.npcIndices, context.npcs);
+    view.ShowScene(shown);
+    view.Show();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// "移動元" / "位置"
+
+PositionDialog::PositionDialog(const PositionSetting& setting, const PositionRow& start, bool fromRow, QWidget* parent)
+    : QDialog(parent), setting_(setting), result_(start) {
+    setWindowTitle(PositionDialogCaption(setting.kind));
+    auto* layout = new QVBoxLayout(this);
+    auto* place = new QGroupBox(tr("位置"), this);
+    auto* placeRow = new QHBoxLayout(place);
+    x_ = new QSpinBox(place);
+    y_ = new QSpinBox(place);
+    x_->setMinimumWidth(64);
+    y_->setMinimumWidth(64);
+    placeRow->addWidget(new QLabel(tr("X"), place));
+    placeRow->addWidget(x_);
+    placeRow->addWidget(new QLabel(tr("Y"), place));
+    placeRow->addWidget(y_);
+    placeRow->addStretch(1);
+    layout->addWidget(place);
+    auto* form = new QFormLayout();
+    direction_ = new QComboBox(this);
+    FillDirections(direction_);
+    form->addRow(tr("PCの向き"), direction_);
+    layout->addLayout(form);
+    auto* buttons = new QHBoxLayout();
+    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    layout->addLayout(buttons);
+
+    // The spins cover the scene's map. A new position starts from the nearest cell in range; an
+    // edited one from its row, kept as stored while untouched.
+    const SpinRange across = CellSpinRange(setting_.mapWidth);
+    const SpinRange down = CellSpinRange(setting_.mapHeight);
+    x_->setRange(across.minimum, across.maximum);
+    y_->setRange(down.minimum, down.maximum);
+    if (fromRow) {
+        LoadSpin(x_, start.x);
+        LoadSpin(y_, start.y);
+        LoadComboIndex(direction_, start.direction);
+    } else {
+        x_->setValue(start.x);
+        y_->setValue(start.y);
+        direction_->setCurrentIndex(start.direction);
+    }
+    for (QSpinBox* s : {x_, y_}) connect(s, &QSpinBox::valueChanged, this, [this] { RefreshSprite(); });
+    connect(setting_.context.mapView.get(), &MapView::cellClicked, this, [this](QWidget* owner, int x, int y) {
+        if (owner == this) ClickCell(x, y);
+    });
+}
+
+void PositionDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    OpenMapView();
+}
+
+void PositionDialog::OpenMapView() {
+    ShowSceneForPlacement(setting_.context, setting_.scene, this);
+    RefreshSprite();
+}
+
+void PositionDialog::RefreshSprite() {
+    MapView& view = *setting_.context.mapView;
+    if (view.owner() != this) return;
+    PlacedSprite sprite = setting_.marker;
+    sprite.position = QPoint(x_->value(), y_->value());
+    const int d = direction_->currentIndex();
+    if (d >= 0 && d < 4) sprite.direction = d;
+    view.state().sprite = std::move(sprite);
+    view.Repaint();
+}
+
+void PositionDialog::ClickCell(int x, int y) {
+    LoadSpin(x_, x);  // taken even when the spin already shows it for an out-of-range stored value
+    LoadSpin(y_, y);
+    RefreshSprite();
+}
+
+PositionRow PositionDialog::Values() const {
+    return PositionRow{SpinValue(x_), SpinValue(y_), ComboIndexValue(direction_), result_.group};
+}
+
+void PositionDialog::accept() {
+    PositionRow row = Values();
+    if (!setting_.ownerForm) return;
+    const std::optional<int> group =
+        setting_.ownerForm(setting_.catalog, PositionOwner(setting_.kind), setting_.sceneNumber, row.group, this);
+    // The owner form may have used the map view for its command dialogs.
+    if (isVisible()) OpenMapView();
+    if (!group) return;  // Cancel in the owner form: this dialog stays open
+    row.group = *group;
+    result_ = row;
+    QDialog::accept();
+}
+
+// ---------------------------------------------------------------------------------------------
+// "場面変更2", "宿屋2", "立て札2", "定位置戦闘2"
+
+PositionListDialog::PositionListDialog(const PositionSetting& setting, QWidget* parent)
+    : QDialog(parent), setting_(setting) {
+    setWindowTitle(PositionListCaption(setting.kind));
+    auto* layout = new QVBoxLayout(this);
+    panel_ = new ListEditorPanel({.headers = {}, .addLabel = tr("追加..."), .editButton = true}, this);
+    panel_->setMinimumSize(260, 220);
+    layout->addWidget(panel_);
+    auto* buttons = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    layout->addLayout(buttons);
+
+    list_ = std::make_unique<ListEditor<PositionRow>>(
+        panel_, [](const PositionRow& r) { return QStringList{QString::fromLatin1(PositionRowText(r))}; });
+    list_->OnAdd([this] { return RunPosition(PositionRow{-1, -1, 0, 0}, false); });
+    list_->OnEdit([this](PositionRow& row) {
+        std::optional<PositionRow> edited = RunPosition(row, true);
+        if (!edited) return false;
+        row = *edited;
+        return true;
+    });
+    // A scene holds 256 exits and 64 event positions of all kinds together: the next one is
+    // refused, never dropped when the scene is written.
+    const int room = PositionRoom(setting_.scene, setting_.kind);
+    list_->SetCapacity(room, [this, room] {
+        if (!setting_.context.services) return;
+        const QString text =
+            setting_.kind == PositionListKind::SceneChange
+                ? tr("場面変更は1つの場面に%1個までです。").arg(room)
+                : tr("店・宿屋・立て札・定位置戦闘は合わせて1つの場面に%1個までです。これ以上追加できません。")
+                      .arg(kSceneEventPositionCapacity);
+        setting_.context.services->ShowMessage(this, Message{.text = text, .icon = MessageIcon::Warning});
+    });
+    list_->OnSelectionChanged([this](int) { ShowMarker(); });
+    list_->OnChanged([this] { ShowMarker(); });
+    std::vector<PositionRow> rows = PositionRowsOf(setting_.scene, setting_.kind);
+    const int first = rows.empty() ? -1 : 0;
+    list_->SetRecords(std::move(rows), first);
+}
+
+PositionListDialog::~PositionListDialog() { list_.reset(); }
+
+void PositionListDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    OpenMapView();
+}
+
+void PositionListDialog::OpenMapView() {
+    ShowSceneForPlacement(setting_.context, setting_.scene, this);
+    ShowMarker();
+}
+
+void PositionListDialog::ShowMarker() {
+    MapView& view = *setting_.context.mapView;
+    if (view.owner() != this) return;
+    // The player character stands at the selected row.
+    PlacedSprite sprite = setting_.marker;
+    const int row = list_->selected();
+    if (row >= 0) {
+        const PositionRow& r = list_->records()[static_cast<std::size_t>(row)];
+        sprite.position = QPoint(r.x, r.y);
+        if (r.direction >= 0 && r.direction < 4) sprite.direction = r.direction;
+    } else {
+        sprite.image = QImage();
+    }
+    view.state().sprite = std::move(sprite);
+    view.Repaint();
+}
+
+std::optional<PositionRow> PositionListDialog::RunPosition(const PositionRow& start, bool fromRow) {
+    PositionDialog dialog(setting_, start, fromRow, this);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    if (isVisible()) OpenMapView();
+    if (!ok) return std::nullopt;
+    return dialog.result();
+}
+
+void PositionListDialog::accept() {
+    result_ = list_->records();
+    QDialog::accept();
+}
+
+}  // namespace lw

@@ -1,0 +1,157 @@
+// Placing things on a map: the player character's view position, the position rows of one kind
+// taken back into a scene, field battle and chip rows, and the chip list's grid addressing.
+#include <gtest/gtest.h>
+
+#include "core/world/chip_rows.h"
+#include "core/world/placement.h"
+
+namespace lw {
+namespace {
+
+TEST(PlayerStartPlacement, ViewRowFollowsTheSpriteHeightWithinTheView) {
+    EXPECT_EQ(PlayerViewRow(32), 2);   // (32 + 208) / 32 = 7, / 2 = 3, - 1
+    EXPECT_EQ(PlayerViewRow(48), 3);   // 256 / 32 = 8 -> 4 - 1
+    EXPECT_EQ(PlayerViewRow(160), 4);  // 368 / 32 = 11 -> 5 - 1
+    // A sprite taller than the view would put the row below it; a negative height above it.
+    EXPECT_EQ(PlayerViewRow(2000), kViewRows - 1);
+    EXPECT_EQ(PlayerViewRow(-400), 0);
+    EXPECT_EQ(PlayerViewRow(INT_MIN), 0);
+    EXPECT_EQ(PlayerViewRow(INT_MAX), kViewRows - 1);
+}
+
+TEST(PlayerStartPlacement, ClickedCellStaysSelectedWhenTheViewIsClamped) {
+    const SpinRange across = ViewSpinRange(40, kViewColumns);  // 0 .. 30
+    EXPECT_EQ(across, (SpinRange{0, 30}));
+    // In the middle of the map the view starts 4 cells before the cell.
+    EXPECT_EQ(PlaceInView(12, 4, across, kViewColumns), (ViewPlace{8, 4}));
+    // Near the left edge the view stops at 0 and the position within it takes the rest.
+    EXPECT_EQ(PlaceInView(2, 4, across, kViewColumns), (ViewPlace{0, 2}));
+    // Near the right edge the view stops at 30: cell 38 is 8 within it.
+    EXPECT_EQ(PlaceInView(38, 4, across, kViewColumns), (ViewPlace{30, 8}));
+    EXPECT_EQ(PlaceInView(39, 4, across, kViewColumns), (ViewPlace{30, 9}));
+    // A map smaller than the view: the view stays at 0.
+    const SpinRange small = ViewSpinRange(5, kViewRows);
+    EXPECT_EQ(small, (SpinRange{0, 0}));
+    EXPECT_EQ(PlaceInView(4, 3, small, kViewRows), (ViewPlace{0, 4}));
+    // Every cell of a 30-row map comes back as view + inView.
+    const SpinRange down = ViewSpinRange(30, kViewRows);
+    for (int cell = 0; cell < 30; ++cell) {
+        const ViewPlace p = PlaceInView(cell, PlayerViewRow(48), down, kViewRows);
+        EXPECT_EQ(p.view + p.inView, cell);
+        EXPECT_GE(p.inView, 0);
+        EXPECT_LT(p.inView, kViewRows);
+    }
+}
+
+TEST(PlayerStartPlacement, PositionWithinTheViewIsStoredInPixelsWithTheFootOnTheCell) {
+    EXPECT_EQ(InViewPixelsX(4), 128);
+    EXPECT_EQ(InViewPixelsY(3, 48), 80);  // 96 - 16
+    EXPECT_EQ(InViewPixelsY(0, 64), -32);
+    for (int h : {32, 48, 64, 100}) {
+        for (int cell = 0; cell < kViewRows; ++cell) EXPECT_EQ(InViewCellY(InViewPixelsY(cell, h), h), cell) << h;
+    }
+    EXPECT_EQ(InViewCellX(InViewPixelsX(9)), 9);
+}
+
+TEST(CellSpinRange, CoversTheMapOrOnlyZero) {
+    EXPECT_EQ(CellSpinRange(40), (SpinRange{0, 39}));
+    EXPECT_EQ(CellSpinRange(1), (SpinRange{0, 0}));
+    EXPECT_EQ(CellSpinRange(0), (SpinRange{0, 0}));
+    EXPECT_EQ(CellSpinRange(0xFFFFFFFFu), (SpinRange{0, INT_MAX - 1}));
+}
+
+Scene WithPositions() {
+    Scene s;
+    s.eventPositions = {
+        {kShopPosition, 1, 1, 0, 5, 3},       {kInnPosition, 2, 2, 1, 6, 0},
+        {kSignpostPosition, 3, 3, 2, 7, 0},   {kInnPosition, 4, 4, 3, 8, 0},
+        {kFixedBattlePosition, 5, 5, 4, -1, 0},
+    };
+    s.sceneChanges = {{9, 8, 4, 2}};
+    return s;
+}
+
+TEST(PositionRows, TheListTakesItsKindAndKeepsTheOthersInOrder) {
+    Scene s = WithPositions();
+    EXPECT_EQ(PositionRowsOf(s, PositionListKind::Inn), (std::vector<PositionRow>{{2, 2, 1, 6}, {4, 4, 3, 8}}));
+    EXPECT_EQ(PositionRowsOf(s, PositionListKind::SceneChange), (std::vector<PositionRow>{{9, 8, 4, 2}}));
+
+    ASSERT_TRUE(ApplyPositionRows(s, PositionListKind::Inn, {{7, 7, 0, 1}}));
+    EXPECT_EQ(s.eventPositions, (std::vector<EventPosition>{{kShopPosition, 1, 1, 0, 5, 3},
+                                                             {kSignpostPosition, 3, 3, 2, 7, 0},
+                                                             {kFixedBattlePosition, 5, 5, 4, -1, 0},
+                                                             {kInnPosition, 7, 7, 0, 1, 0}}));
+    EXPECT_EQ(s.sceneChanges.size(), 1u);  // exits untouched
+
+    ASSERT_TRUE(ApplyPositionRows(s, PositionListKind::SceneChange, {}));
+    EXPECT_TRUE(s.sceneChanges.empty());
+    EXPECT_EQ(s.eventPositions.size(), 4u);
+}
+
+TEST(PositionRows, SixtyFourEventPositionsOfAllKindsAreTheLimit) {
+    Scene s = WithPositions();  // 3 of other kinds than signposts
+    EXPECT_EQ(PositionRoom(s, PositionListKind::Signpost), 64 - 4);
+    EXPECT_EQ(PositionRoom(s, PositionListKind::SceneChange), 256);
+    std::vector<PositionRow> rows(61, PositionRow{1, 2, 0, 0});
+    const Scene before = s;
+    EXPECT_FALSE(ApplyPositionRows(s, PositionListKind::Signpost, rows));
+    EXPECT_EQ(s, before);
+    rows.pop_back();
+    EXPECT_TRUE(ApplyPositionRows(s, PositionListKind::Signpost, rows));
+    EXPECT_EQ(s.eventPositionCount(), 64);
+    EXPECT_EQ(PositionRoom(s, PositionListKind::Inn), 64 - 62);
+}
+
+TEST(PositionRows, TextIsFourNumbersAndReadsBack) {
+    const PositionRow row{12, 0, 4, -1};
+    EXPECT_EQ(PositionRowText(row), "12 0 4 -1");
+    EXPECT_EQ(ParsePositionRow(PositionRowText(row)), row);
+    EXPECT_EQ(ParsePositionRow("3 4 x 9"), (PositionRow{3, 4, 0, 0}));
+    EXPECT_EQ(PositionListKindOfMode(1), PositionListKind::SceneChange);
+    EXPECT_EQ(PositionListKindOfMode(4), PositionListKind::FixedBattle);
+    EXPECT_FALSE(PositionListKindOfMode(0));
+    EXPECT_FALSE(PositionListKindOfMode(5));
+}
+
+TEST(FieldBattleRows, RateShownAsAWholeNumber) {
+    EXPECT_EQ(FieldBattleRowText({3, 50.0f, "forest.bmp"}), "3 50 forest.bmp");
+    EXPECT_EQ(FieldBattleRowText({0, 12.75f, "a.bmp"}), "0 12 a.bmp");
+    EXPECT_EQ(FieldBattleRowText({0, 1e20f, "a.bmp"}), "0 2147483647 a.bmp");
+    EXPECT_EQ(FieldBattleRateShown(12.75f), 12);
+    EXPECT_EQ(FieldBattleRateShown(0.0f), 1);
+    EXPECT_EQ(FieldBattleRateShown(250.0f), 100);
+}
+
+TEST(ChipRows, RowsAddressTheGridSixteenToARowForAFullChipSet) {
+    const std::vector<ChipRow> rows = ChipListRows(512, 512);
+    ASSERT_EQ(rows.size(), 256u);
+    EXPECT_EQ(rows[17], (ChipRow{17, 1, 1}));
+    EXPECT_EQ(rows[255], (ChipRow{255, 15, 15}));
+    // Larger sets are cut to the grid; sizes below a chip give no rows.
+    EXPECT_EQ(ChipListRows(1024, 64).size(), 32u);
+    EXPECT_TRUE(ChipListRows(31, 512).empty());
+    EXPECT_TRUE(ChipListRows(-64, 64).empty());
+}
+
+TEST(ChipRows, NarrowChipSetsAddressEachChipAtItsOwnPlace) {
+    // 8 chips wide, 4 down: chip 9 is row 1, column 1 of the set, and of the grid.
+    const std::vector<ChipRow> rows = ChipListRows(256, 128);
+    ASSERT_EQ(rows.size(), 32u);
+    EXPECT_EQ(rows[9], (ChipRow{9, 1, 1}));
+    EXPECT_EQ(rows[31], (ChipRow{31, 3, 7}));
+    int r = 0, c = 0;
+    ASSERT_TRUE(ChipGridPlace(9, 8, r, c));
+    EXPECT_EQ(r, 1);
+    EXPECT_EQ(c, 1);
+    EXPECT_FALSE(ChipGridPlace(8 * 16, 8, r, c));
+    EXPECT_FALSE(ChipGridPlace(3, 0, r, c));
+}
+
+TEST(ChipRows, TextShowsTheChipAndItsBattle) {
+    EXPECT_EQ(ChipRowText(7, 0), "  7");
+    EXPECT_EQ(ChipRowText(17, 3), " 17   2");
+    EXPECT_EQ(ChipRowText(255, -4), "255");
+}
+
+}  // namespace
+}  // namespace lw
