@@ -14,6 +14,8 @@
 #include "editors/rules/monster_list_editor.h"
 #include "editors/rules/enemy_unit_editor.h"
 #include "editors/scenes/scene_list_editor.h"
+// ---- event command editor ----
+#include "editors/events/event_command_editor.h"
 
 namespace lw {
 
@@ -36,6 +38,8 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::MonsterList, [](EditorContext& c, QWidget* p) { RunMonsterListEditor(c, p); });
     registry.Register(HubEditor::EnemyUnitList, [](EditorContext& c, QWidget* p) { RunEnemyUnitListEditor(c, p); });
     registry.Register(HubEditor::SceneSettings, [](EditorContext& c, QWidget* p) { RunSceneListEditor(c, p); });
+    // ---- event command editor ----
+    registry.Register(HubEditor::EventCommands, [](EditorContext& c, QWidget* p) { EditSceneGroups(c, p); });
 }
 
 }  // namespace lw

@@ -1,0 +1,155 @@
+#pragma once
+// "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ": the event command editor, in two forms sharing one group editing panel (group
+// chooser, group count 1..256, explanation, the multi-line text of the group, the 33-entry command
+// menu and "元に戻す").
+//
+// Scene form (the hub's "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"): a chooser over every scene file of the data folder, each
+// read into its own record, and "表示", which shows the chosen scene in the map view. Switching
+// scenes keeps the group number. OK writes every scene file that was read (one overwrite question
+// each) and flag_exp.txt; a scene file that could not be read is marked, cannot be edited and is
+// never written; Cancel writes nothing.
+//
+// Owner form (EditOwnerGroups, owner_groups.h): the groups of one scene catalog entry, edited in
+// place, and the chooser of the group the owner runs ("なし" first). Cancel puts the entry's groups
+// and the flag explanations back as they were.
+//
+// The group's text is stored into the group when another group, another scene or another count is
+// chosen, and on OK. Text that does not fit a group (a 65th line, a line over 63 bytes, a character
+// the files cannot hold, group_text.h) is never cut: the author is told what and where, and stays
+// on the group until it fits. Groups above a lowered count are kept while the editor is open, so
+// raising the count brings them back; only the counted groups are written.
+
+#include <QDialog>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/events/event_commands.h"
+#include "core/events/flag_explanations.h"
+#include "core/events/group_text.h"
+#include "core/tagfile/file_io.h"
+#include "core/world/scene.h"
+#include "editors/events/owner_groups.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace lw {
+
+struct EditorContext;
+struct SceneCatalogEntry;
+
+// A scene file as the scene form holds it.
+struct EventSceneRecord {
+    std::string fileName;  // CP932 ("scene3.txt")
+    int sceneNumber = 0;
+    ReadStatus status = ReadStatus::Ok;  // only Ok records are edited and written
+    Scene scene;
+    std::vector<EventCommandGroup> hidden;  // groups above a lowered count
+};
+
+class EventCommandEditor : public QDialog {
+    Q_OBJECT
+public:
+    enum class Form { Scene, Owner };
+
+    // The scene form: reads every scene file.
+    explicit EventCommandEditor(EditorContext& context, QWidget* parent = nullptr);
+    // The owner form on a catalog entry (which must have been read).
+    EventCommandEditor(EditorContext& context, SceneCatalogEntry& entry, EventOwner owner, int currentGroup,
+                       QWidget* parent = nullptr);
+    ~EventCommandEditor() override;
+
+    Form form() const { return form_; }
+    const std::vector<EventSceneRecord>& scenes() const { return scenes_; }
+    int currentScene() const { return currentScene_; }
+    int currentGroup() const { return currentGroup_; }
+    // The owner form's result after OK: the chosen owner group, -1 for "なし".
+    int ownerGroup() const { return ownerGroup_; }
+
+    // Stores the edit field into the current group. False, after telling the author, when the text
+    // does not fit; the group is then unchanged.
+    bool StoreCurrentGroup();
+    // Runs the command of a menu position and inserts its line when one was built.
+    void RunCommand(EventCommandKind kind);
+    // Inserts a built line (CP932) by the caret rule, as one step "元に戻す" can take back.
+    void InsertLine(std::string_view cp932Line);
+
+    QComboBox* sceneChoice() const { return scene_; }          // scene form only
+    QCheckBox* showBox() const { return show_; }               // scene form only
+    QComboBox* ownerGroupChoice() const { return ownerGroupChoice_; }  // owner form only
+    QLabel* ownerGroupLabel() const { return ownerLabel_; }    // owner form only
+    QComboBox* groupChoice() const { return group_; }
+    QSpinBox* groupCountSpin() const { return count_; }
+    QLineEdit* explanationField() const { return explanation_; }
+    QPlainTextEdit* textField() const { return text_; }
+    QListWidget* commandMenu() const { return menu_; }
+    QPushButton* undoButton() const { return undo_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildPanel(QWidget* top);
+    std::vector<EventCommandGroup>* CurrentGroups();
+    std::vector<EventCommandGroup>* CurrentHidden();
+    int CurrentSceneNumber() const;
+    void ShowCurrentScene();
+    void ShowCurrentGroup();
+    void RefillGroupChoosers();
+    void OnSceneChosen(int index);
+    void OnGroupChosen(int index);
+    void OnCountChanged(int value);
+    void OnCommandChosen(int row);
+    void OpenMapView();
+    void ShowSceneOnMap();
+    void CloseMapView();
+
+    EditorContext& context_;
+    Form form_;
+    std::vector<EventSceneRecord> scenes_;
+    int currentScene_ = -1;
+    // Owner form: the entry, what Cancel puts back, the groups above a lowered count.
+    SceneCatalogEntry* entry_ = nullptr;
+    std::vector<EventCommandGroup> savedGroups_;
+    FlagExplanations savedFlags_;
+    std::vector<EventCommandGroup> ownerHidden_;
+    int ownerGroup_ = -1;
+
+    int currentGroup_ = 0;
+    int shownCount_ = 0;  // the count the spin shows (to put back when a change is refused)
+
+    QComboBox* scene_ = nullptr;
+    QCheckBox* show_ = nullptr;
+    QComboBox* ownerGroupChoice_ = nullptr;
+    QLabel* ownerLabel_ = nullptr;
+    QComboBox* group_ = nullptr;
+    QSpinBox* count_ = nullptr;
+    QLineEdit* explanation_ = nullptr;
+    QPlainTextEdit* text_ = nullptr;
+    QListWidget* menu_ = nullptr;
+    QPushButton* undo_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+// The scene form, modally; true after OK (every readable scene file and flag_exp.txt written).
+bool EditSceneGroups(EditorContext& context, QWidget* parent);
+
+// The message telling the author why a group's text cannot be stored (empty when it can).
+QString GroupTextProblemMessage(const GroupTextCheck& check);
+
+}  // namespace lw

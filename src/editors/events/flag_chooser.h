@@ -1,0 +1,48 @@
+#pragma once
+// The event flag of the flag command dialogs: "ｲﾍﾞﾝﾄﾌﾗｸﾞ", a drop-down of the flag numbers "0" to
+// "4095" (nothing chosen at first), and the chosen flag's explanation beside "説明".
+//
+// Read-only, the explanation is only shown. Editable, what the author types goes into the flag
+// explanation table when the field loses focus (and before another flag is shown), so it stays
+// even when the dialog is cancelled. The field takes at most 255 bytes of CP932 (typing beyond is
+// refused, never cut away unseen); an explanation the author did not touch is not rewritten.
+
+#include <QGroupBox>
+
+class QComboBox;
+class QLineEdit;
+
+namespace lw {
+
+struct FlagExplanations;
+
+class FlagChooser : public QGroupBox {
+    Q_OBJECT
+public:
+    enum class Explanation { ReadOnly, Editable };
+    FlagChooser(FlagExplanations& flags, Explanation explanation, QWidget* parent = nullptr);
+
+    // The chosen flag number, -1 when none is chosen.
+    int flag() const;
+    void setFlag(int flag);
+
+    // Puts a changed explanation into the table now (the dialogs call it on OK as well).
+    void StoreExplanation();
+
+    QComboBox* flagChoice() const { return choice_; }
+    QLineEdit* explanation() const { return explanation_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowExplanation();
+
+    FlagExplanations& flags_;
+    bool editable_;
+    int shownFlag_ = -1;  // the flag whose explanation the field holds
+    QComboBox* choice_;
+    QLineEdit* explanation_;
+};
+
+}  // namespace lw
