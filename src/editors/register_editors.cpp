@@ -16,6 +16,8 @@
 #include "editors/scenes/scene_list_editor.h"
 // ---- event command editor ----
 #include "editors/events/event_command_editor.h"
+#include "editors/rules/treasure_list_editor.h"
+#include "editors/rules/shop_list_editor.h"
 
 namespace lw {
 
@@ -40,6 +42,9 @@ void RegisterEditors(EditorRegistry& registry) {
     registry.Register(HubEditor::SceneSettings, [](EditorContext& c, QWidget* p) { RunSceneListEditor(c, p); });
     // ---- event command editor ----
     registry.Register(HubEditor::EventCommands, [](EditorContext& c, QWidget* p) { EditSceneGroups(c, p); });
+    // Treasure chests and shops.
+    registry.Register(HubEditor::TreasureChest, [](EditorContext& c, QWidget* p) { RunTreasureListEditor(c, p); });
+    registry.Register(HubEditor::Shop, [](EditorContext& c, QWidget* p) { RunShopListEditor(c, p); });
 }
 
 }  // namespace lw
