@@ -63,6 +63,9 @@ protected:
         chest.imageFile = "chest.bmp";
         chest.areaWidth = chest.areaHeight = chest.cellWidth = chest.cellHeight = 32;
         chest.frameCount = 1;
+        chest.colorKey = 1;  // the chest stands on magenta
+        chest.keyRed = 255;
+        chest.keyBlue = 255;
         tp.WriteData(kEffectFile, EffectFileBytes({chest}));
         tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"open.wav", "close.wav"}));
         Item a, b, c;
@@ -451,6 +454,7 @@ TEST_F(ChestShopEditorTest, Screenshots) {
     {
         TreasureListEditor editor(context);
         OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
+            d->move(40, 420);
             Choose(d->animationCombo(), 0);
             OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
                 p->move(40, 40);
