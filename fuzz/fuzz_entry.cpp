@@ -21,6 +21,7 @@
 #include "core/world/scene.h"
 #include "core/world/npc_list.h"
 #include "core/rules/treasure_list.h"
+#include "core/rules/shop_list.h"
 // player character
 #include "core/rules/player_character.h"
 #include "core/world/map_animation.h"
@@ -379,6 +380,25 @@ void MapAnimationRead(std::string_view bytes) {
 
 // ---- end of map animations ------------------------------------------------------------------
 
+// ---- Shops ------------------------------------------------------------------------------------
+
+std::string ShopSeed() {
+    Shop a = NewShop();
+    SetShopGoods(a, {3, 0, 12});
+    Shop b;
+    b.kind = 2;
+    b.buyPicture = "shop buy.bmp";
+    b.sellPicture = "\x94\x84.bmp";  // a CP932 name
+    return ShopListBytes({a, b});
+}
+void ShopRead(std::string_view bytes) {
+    for (const Shop& s : ParseShopList(bytes)) {
+        ShopRowText(s);
+        ShopGoods(s);
+    }
+}
+
+// ---- end of shops -----------------------------------------------------------------------------
 // ---- Player character --------------------------------------------------------------------
 
 std::string PlayerCharacterSeed() {
@@ -451,6 +471,8 @@ const std::vector<Reader>& Readers() {
         // monsters and enemy units
         {"monster_list.txt", MonsterSeed, MonsterRead},
         {"enemy_list.txt", EnemySeed, EnemyRead},
+        // shops
+        {"shop_list.txt", ShopSeed, ShopRead},
         // player character
         {"pc.txt", PlayerCharacterSeed, PlayerCharacterRead},
         // map animations

@@ -20,12 +20,13 @@
 #include "editors/events/event_command_editor.h"
 // map animations
 #include "editors/scenes/map_animation_list_editor.h"
-#include "editors/scenes/placement_hub.h"
 #include "editors/scenes/terrain_animation_dialog.h"
 // NPCs and the player character
 #include "editors/events/owner_groups.h"
 #include "editors/rules/player_character_editor.h"
 #include "editors/scenes/npc_editor.h"
+#include "editors/rules/treasure_list_editor.h"
+#include "editors/rules/shop_list_editor.h"
 
 namespace lw {
 
@@ -80,6 +81,9 @@ void RegisterEditors(EditorRegistry& registry) {
         });
     });
     // ---- end of NPCs and the player character ----
+    // Treasure chests and shops.
+    registry.Register(HubEditor::TreasureChest, [](EditorContext& c, QWidget* p) { RunTreasureListEditor(c, p); });
+    registry.Register(HubEditor::Shop, [](EditorContext& c, QWidget* p) { RunShopListEditor(c, p); });
 }
 
 }  // namespace lw

@@ -1,0 +1,292 @@
+#include "editors/rules/shop_list_editor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <tuple>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "core/rules/player_character.h"
+#include "core/tagfile/scan.h"
+#include "core/tagfile/tag_writer.h"
+#include "editors/events/owner_groups.h"
+#include "editors/rules/placed_list_save_ui.h"
+#include "editors/scenes/placement_dialogs.h"
+#include "previews/image_view.h"
+#include "render/bitmap.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/image_chooser.h"
+#include "widgets/kept_value.h"
+#include "widgets/read_guard.h"
+
+namespace lw {
+
+namespace {
+
+// The player character as the shop placement shows it at the shop's cell: its walking sheet.
+PlacedSprite PlayerSprite(const EditorContext& context) {
+    PlacedSprite sprite;
+    PlayerCharacter pc;
+    if (LoadPlayerCharacter(context.project, pc) != ReadStatus::Ok) return sprite;
+    const PcSpriteOnMap on = PcSprite(pc);
+    sprite.image = LoadImageFile(ImageFilePath(context.project, on.fileName));
+    sprite.regionX = on.regionX;
+    sprite.regionY = on.regionY;
+    sprite.regionWidth = on.regionWidth;
+    sprite.regionHeight = on.regionHeight;
+    sprite.spec = on.spec;
+    sprite.offset = on.offset;
+    return sprite;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// "店ﾘｽﾄ3"
+
+ShopGoodsDialog::ShopGoodsDialog(ShopChain& chain, const Shop& shop, QWidget* parent)
+    : QDialog(parent), chain_(chain), shop_(shop) {
+    setWindowTitle(tr("店ﾘｽﾄ3"));
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout();
+    top->addWidget(new QLabel(tr("ｱｲﾃﾑ"), this));
+    item_ = new QComboBox(this);
+    item_->setMinimumWidth(200);
+    top->addWidget(item_, 1);
+    layout->addLayout(top);
+
+    ListEditorOptions options;
+    options.addLabel = tr("追加");
+    panel_ = new ListEditorPanel(options, this);
+    panel_->view()->setMinimumSize(200, 260);
+    layout->addWidget(panel_, 1);
+    auto* bottom = new QHBoxLayout();
+    bottom->addStretch(1);
+    std::tie(next_, cancel_) = AddDialogButtons(this, bottom, tr("次へ"));
+    layout->addLayout(bottom);
+
+    LoadItemChoices(chain_.context.project, kAnyItemKind, items_);
+    for (const ItemChoice& c : items_) item_->addItem(FromCp932(c.name));
+    item_->setCurrentIndex(-1);
+
+    list_ = std::make_unique<ListEditor<int>>(panel_, [this](const int& item) {
+        for (const ItemChoice& c : items_)
+            if (c.index == item) return QStringList{FromCp932(c.name)};
+        return QStringList{QString::number(item)};  // an index the item list does not hold (any more)
+    });
+    // "追加" follows the goods rule (each item once, at most 256), not the list's own.
+    connect(panel_, &ListEditorPanel::addClicked, this, [this] { AddChosen(); });
+    list_->SetRecords(ShopGoods(shop_), -1);
+}
+
+ShopGoodsDialog::~ShopGoodsDialog() = default;
+
+void ShopGoodsDialog::AddChosen() {
+    const int row = item_->currentIndex();
+    if (row < 0 || row >= static_cast<int>(items_.size())) return;
+    std::vector<int> goods = list_->records();
+    int selected = list_->selected();
+    if (AddGood(goods, items_[static_cast<std::size_t>(row)].index, selected) == GoodsAdd::Full) {
+        if (chain_.context.services)
+            chain_.context.services->ShowMessage(
+                this, Message{.text = tr("1つの店で売る品物は256個までです。"), .icon = MessageIcon::Warning});
+        return;
+    }
+    list_->SetRecords(std::move(goods), selected);
+}
+
+void ShopGoodsDialog::accept() {
+    Shop shop = shop_;
+    if (!SetShopGoods(shop, list_->records())) return;  // the list never holds more than 256
+    ShopPlacementValues placement{shop.scene, shop.x, shop.y, shop.direction, shop.group};
+    ShopChain& chain = chain_;
+    OwnerStep next = [&chain](int scene, int group, QWidget* parent) -> std::optional<int> {
+        if (!SceneHasRoomForShop(chain.catalog, chain.rows, scene, chain.shopIndex)) {
+            if (chain.context.services)
+                chain.context.services->ShowMessage(
+                    parent, Message{.text = QObject::tr("この場面には店をこれ以上置けません（店・宿屋・立て札・定位置戦闘は"
+                                                        "1つの場面に合わせて64個まで）。"),
+                                    .icon = MessageIcon::Warning});
+            return std::nullopt;
+        }
+        return EditOwnerGroups(chain.context, chain.catalog, EventOwner::Shop, scene, group, parent);
+    };
+    if (!PlaceShop(chain_.context, chain_.sprite, placement, next, this)) return;
+    shop.scene = placement.scene;
+    shop.x = placement.x;
+    shop.y = placement.y;
+    shop.direction = placement.direction;
+    shop.group = placement.group;
+    shop_ = std::move(shop);
+    done(QDialog::Accepted);
+}
+
+// ---------------------------------------------------------------------------------------------
+// "店ﾘｽﾄ2"
+
+ShopKindDialog::ShopKindDialog(ShopChain& chain, const Shop& shop, QWidget* parent)
+    : PreviewDialog(chain.context, parent), chain_(chain), shop_(shop) {
+    setWindowTitle(tr("店ﾘｽﾄ2"));
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout();
+    layout->addLayout(grid);
+    grid->addWidget(new QLabel(tr("店の種類"), this), 0, 0);
+    kind_ = new QComboBox(this);
+    for (const std::string& name : ShopKindNames()) kind_->addItem(FromCp932(name));
+    grid->addWidget(kind_, 0, 1);
+    grid->addWidget(new QLabel(tr("背景画像ﾌｧｲﾙ名（買う）"), this), 1, 0);
+    buy_ = new ImageChooser(this);
+    buy_->setMinimumWidth(200);
+    grid->addWidget(buy_, 1, 1);
+    grid->addWidget(new QLabel(tr("背景画像ﾌｧｲﾙ名（売る）"), this), 2, 0);
+    sell_ = new ImageChooser(this);
+    grid->addWidget(sell_, 2, 1);
+    show_ = new QCheckBox(tr("画像表示"), this);
+    grid->addWidget(show_, 3, 1);
+    auto* bottom = new QHBoxLayout();
+    bottom->addStretch(1);
+    std::tie(next_, cancel_) = AddDialogButtons(this, bottom, tr("次へ"));
+    layout->addLayout(bottom);
+
+    LoadComboIndex(kind_, shop_.kind);
+    buy_->Fill(context_.project, true);
+    buy_->LoadName(shop_.buyPicture);
+    sell_->Fill(context_.project, true);
+    sell_->LoadName(shop_.sellPicture);
+    show_->setChecked(true);
+
+    connect(buy_, &QComboBox::currentIndexChanged, this, [this] { RefreshPreview(); });
+    connect(sell_, &QComboBox::currentIndexChanged, this, [this] { RefreshPreview(); });
+    connect(show_, &QCheckBox::clicked, this, [this] { RefreshPreview(); });
+}
+
+ShopKindDialog::~ShopKindDialog() = default;
+
+void ShopKindDialog::OpenPreview() {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(ViewMode::None, this);
+    v.state().animate = false;
+    RefreshPreview();
+}
+
+void ShopKindDialog::RefreshPreview() {
+    ImageView& v = view();
+    if (!v.IsOpen()) return;
+    // The drop-down being used shows its picture: the one with the focus, or the one just changed.
+    const QObject* changed = sender();
+    const bool sell = sell_->hasFocus() || changed == sell_;
+    const ImageChooser* combo = sell ? sell_ : buy_;
+    const bool shown = v.ShowOrHideComboImage(this, combo, show_->isChecked());
+    shown_ = shown && show_->isChecked() ? combo->currentText() : QString();
+}
+
+void ShopKindDialog::Leave() {
+    ImageView& v = view();
+    v.Close();
+    v.SetMode(ViewMode::None);
+}
+
+void ShopKindDialog::accept() {
+    Shop shop = shop_;
+    shop.kind = ComboIndexValue(kind_);
+    // Each picture only when something is chosen; "なし" is stored as the text.
+    if (std::string name = buy_->ChosenName(); !name.empty()) shop.buyPicture = std::move(name);
+    if (std::string name = sell_->ChosenName(); !name.empty()) shop.sellPicture = std::move(name);
+    Leave();
+    ShopGoodsDialog goods(chain_, shop, this);
+    if (goods.exec() != QDialog::Accepted) {
+        if (isVisible()) OpenPreview();
+        return;
+    }
+    shop_ = goods.record();
+    done(QDialog::Accepted);
+}
+
+void ShopKindDialog::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+// ---------------------------------------------------------------------------------------------
+// "店ﾘｽﾄ1"
+
+ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    setWindowTitle(tr("店ﾘｽﾄ1"));
+    auto* layout = new QVBoxLayout(this);
+    ListEditorOptions options;
+    options.addLabel = tr("追加...");
+    options.editButton = true;
+    panel_ = new ListEditorPanel(options, this);
+    panel_->view()->setMinimumSize(200, 300);
+    layout->addWidget(panel_, 1);
+    auto* bottom = new QHBoxLayout();
+    bottom->addStretch(1);
+    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
+    layout->addLayout(bottom);
+    panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
+
+    list_ = std::make_unique<ListEditor<Shop>>(panel_, [](const Shop& s) { return QStringList{FromCp932(ShopRowText(s))}; });
+    list_->OnAdd([this]() -> std::optional<Shop> {
+        Shop shop = NewShop();
+        if (!EditShop(shop, -1)) return std::nullopt;
+        return shop;
+    });
+    list_->OnEdit([this](Shop& shop) { return EditShop(shop, list_->selected()); });
+
+    LoadSceneCatalog(context_.project, catalog_);
+    sprite_ = PlayerSprite(context_);
+    std::vector<Shop> shops;
+    loadStatus_ = LoadShopList(context_.project, shops);
+    AssignShopPlacements(shops, catalog_);
+    const int first = shops.empty() ? -1 : 0;
+    list_->SetRecords(std::move(shops), first);
+}
+
+ShopListEditor::~ShopListEditor() { FreeSceneCatalog(catalog_); }
+
+std::vector<SceneListRow> ShopListEditor::Rows() const {
+    std::vector<SceneListRow> rows;
+    rows.reserve(list_->records().size());
+    for (const Shop& s : list_->records()) rows.push_back({s.scene, s.x, s.y, s.direction, s.group});
+    return rows;
+}
+
+bool ShopListEditor::EditShop(Shop& shop, int index) {
+    ShopChain chain{context_, catalog_, Rows(), index, sprite_};
+    ShopKindDialog dialog(chain, shop, this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    shop = dialog.record();
+    return true;
+}
+
+void ShopListEditor::accept() {
+    if (list_->records().empty()) return;  // OK is disabled while the list is empty
+    if (loadStatus_ != ReadStatus::Unreadable) {
+        const std::vector<Shop>& shops = list_->records();
+        const std::vector<SceneListRow> rows = Rows();
+        SaveListWithScenes(context_, this, kShopFile, [&](TagWriter& w) { WriteShopList(w, shops); }, SceneList::Shop,
+                           rows, catalog_);
+    }
+    FreeSceneCatalog(catalog_);
+    done(QDialog::Accepted);
+}
+
+void ShopListEditor::reject() {
+    FreeSceneCatalog(catalog_);
+    done(QDialog::Rejected);
+}
+
+int RunShopListEditor(EditorContext& context, QWidget* parent) {
+    ShopListEditor editor(context, parent);
+    if (ReportUnreadable(context, parent, kShopFile, editor.loadStatus())) return QDialog::Rejected;
+    return editor.exec();
+}
+
+}  // namespace lw

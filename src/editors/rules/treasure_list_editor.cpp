@@ -1,0 +1,289 @@
+#include "editors/rules/treasure_list_editor.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <tuple>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "audio/music_player.h"
+#include "core/media/audio_lists.h"
+#include "core/tagfile/tag_writer.h"
+#include "editors/events/owner_groups.h"
+#include "editors/media/effect_combo.h"
+#include "editors/rules/placed_list_save_ui.h"
+#include "editors/scenes/placement_dialogs.h"
+#include "previews/image_view.h"
+#include "render/bitmap.h"
+#include "widgets/audio_glue.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/kept_value.h"
+#include "widgets/play_on_select.h"
+#include "widgets/read_guard.h"
+
+namespace lw {
+
+namespace {
+
+// The chest as the placement shows it: the first frame of its animation.
+PlacedSprite ChestSprite(const EditorContext& context, int animation) {
+    PlacedSprite sprite;
+    if (animation < 0 || animation >= context.effects.count()) return sprite;
+    const EffectAnimation& a = context.effects.records[static_cast<std::size_t>(animation)];
+    sprite.image = LoadImageFile(ImageFilePath(context.project, a.imageFile));
+    if (sprite.image.isNull()) return sprite;
+    sprite.regionX = a.areaLeft + a.frames[0].column * a.cellWidth;
+    sprite.regionY = a.areaTop + a.frames[0].row * a.cellHeight;
+    sprite.regionWidth = a.cellWidth;
+    sprite.regionHeight = a.cellHeight;
+    sprite.spec = DrawSpec{a.drawMode, a.colorKey, Rgb{a.keyRed, a.keyGreen, a.keyBlue}};
+    sprite.offset = a.cellHeight - 32;
+    return sprite;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// "宝箱ﾘｽﾄ2"
+
+TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& catalog, const TreasureChest& chest,
+                                         int chestIndex, std::vector<SceneListRow> rows, QWidget* parent)
+    : PreviewDialog(context, parent), catalog_(catalog), chest_(chest), chestIndex_(chestIndex), rows_(std::move(rows)) {
+    setWindowTitle(tr("宝箱ﾘｽﾄ2"));
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout();
+    layout->addLayout(grid);
+
+    grid->addWidget(new QLabel(tr("ｱﾆﾒ"), this), 0, 0);
+    animation_ = new QComboBox(this);
+    animation_->setMinimumWidth(200);
+    grid->addWidget(animation_, 0, 1);
+    show_ = new QCheckBox(tr("表示"), this);
+    grid->addWidget(show_, 1, 1);
+
+    grid->addWidget(new QLabel(tr("効果音"), this), 2, 0);
+    sound_ = new QComboBox(this);
+    grid->addWidget(sound_, 2, 1);
+    play_ = new QCheckBox(tr("再生"), this);
+    grid->addWidget(play_, 3, 1);
+
+    grid->addWidget(new QLabel(tr("ｱﾆﾒの種類"), this), 4, 0);
+    kind_ = new QComboBox(this);
+    kind_->addItems({tr("ｱﾆﾒ無し"), tr("宝箱"), tr("繰り返し")});
+    grid->addWidget(kind_, 4, 1);
+
+    // The three flags, each a pair of radio buttons storing 1 and 0.
+    struct Pair {
+        QString title, one, zero;
+        int TreasureChest::*field;
+    };
+    const Pair pairs[] = {{tr("表示状態"), tr("表示"), tr("非表示"), &TreasureChest::shown},
+                          {tr("ｲﾍﾞﾝﾄ実行回数"), tr("1回"), tr("複数回"), &TreasureChest::runOnce},
+                          {tr("ｲﾍﾞﾝﾄ実行済み"), tr("済み"), tr("まだ"), &TreasureChest::eventDone}};
+    auto* flags = new QHBoxLayout();
+    for (const Pair& p : pairs) {
+        auto* box = new QGroupBox(p.title, this);
+        auto* v = new QVBoxLayout(box);
+        auto* group = new QButtonGroup(box);
+        for (int value : {1, 0}) {
+            auto* r = new QRadioButton(value == 1 ? p.one : p.zero, box);
+            group->addButton(r);
+            v->addWidget(r);
+            r->setChecked(chest_.*p.field == value);
+            int TreasureChest::*field = p.field;
+            connect(r, &QRadioButton::clicked, this, [this, field, value] { chest_.*field = value; });
+            radios_.push_back(r);
+        }
+        flags->addWidget(box);
+    }
+    layout->addLayout(flags);
+
+    auto* bottom = new QHBoxLayout();
+    bottom->addStretch(1);
+    std::tie(next_, cancel_) = AddDialogButtons(this, bottom, tr("次へ"));
+    layout->addLayout(bottom);
+
+    // The lists chosen from, as they are on disk now.
+    LoadEffectTable(context_.project, context_.effects);
+    AddEffectComboItems(animation_, context_.effects, -1);
+    LoadComboIndex(animation_, chest_.animation);
+    WaveTable sounds;
+    LoadWaveTable(context_.project, sounds);
+    std::vector<std::string> soundNames;
+    for (int i = 0; i < sounds.count; ++i) soundNames.emplace_back(sounds.Name(i));
+    FillAudioCombo(sound_, soundNames);
+    sound_->insertItem(0, tr("なし"));
+    LoadComboIndex(sound_, chest_.soundEffect + 1);
+    LoadComboIndex(kind_, chest_.animationKind);
+
+    playOnSelect_ = new PlayOnSelect(sound_, play_, context_, AudioKind::Sound);
+    playOnSelect_->Reset();
+    connect(show_, &QCheckBox::toggled, this, [this] { RefreshPreview(); });
+    connect(animation_, &QComboBox::currentIndexChanged, this, [this] { RefreshPreview(); });
+}
+
+TreasureChestDialog::~TreasureChestDialog() = default;
+
+void TreasureChestDialog::OpenPreview() {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(ViewMode::Animation, this);
+    v.SetCursorShape(Qt::ArrowCursor);
+    RefreshPreview();
+}
+
+void TreasureChestDialog::RefreshPreview() {
+    ImageView& v = view();
+    if (!v.IsOpen()) return;
+    const int row = animation_->currentIndex();
+    v.StopAnimation();
+    if (!show_->isChecked() || row < 0 || row >= context_.effects.count()) {
+        v.Hide();
+        return;
+    }
+    v.state().animation = context_.effects.records[static_cast<std::size_t>(row)];
+    v.RestartAnimation();
+    v.ShowAnimationCell(this, v.state().animation.imageFile);
+    v.SetCaption(FromCp932(EffectDisplayName(v.state().animation)));
+}
+
+void TreasureChestDialog::Leave() {
+    if (playOnSelect_) playOnSelect_->Stop();
+    ImageView& v = view();
+    v.StopAnimation();
+    v.Close();
+    v.SetMode(ViewMode::None);
+}
+
+void TreasureChestDialog::accept() {
+    const int animation = ComboIndexValue(animation_);
+    if (animation < 0) {
+        if (context_.services)
+            context_.services->ShowMessage(this, Message{.text = tr("ｱﾆﾒを選択してください"), .icon = MessageIcon::Warning});
+        return;
+    }
+    chest_.animation = animation;
+    chest_.soundEffect = ComboIndexValue(sound_) - 1;
+    chest_.animationKind = ComboIndexValue(kind_);
+    Leave();
+
+    const PlacedSprite sprite = ChestSprite(context_, chest_.animation);
+    ChestPlacement placement{chest_.scene, chest_.x, chest_.y, chest_.group};
+    OwnerStep next = [this](int scene, int group, QWidget* parent) -> std::optional<int> {
+        if (!SceneHasRoomForChest(rows_, scene, chestIndex_)) {
+            if (context_.services)
+                context_.services->ShowMessage(
+                    parent, Message{.text = tr("この場面には宝箱をこれ以上置けません（1つの場面に256個まで）。"),
+                                    .icon = MessageIcon::Warning});
+            return std::nullopt;
+        }
+        return EditOwnerGroups(context_, catalog_, EventOwner::Chest, scene, group, parent);
+    };
+    if (!PlaceChest(context_, sprite, chestIndex_, placement, next, this)) {
+        // Back in this dialog: the preview comes back as it was.
+        if (isVisible()) OpenPreview();
+        return;
+    }
+    chest_.scene = placement.scene;
+    chest_.x = placement.x;
+    chest_.y = placement.y;
+    chest_.group = placement.group;
+    done(QDialog::Accepted);
+}
+
+void TreasureChestDialog::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+// ---------------------------------------------------------------------------------------------
+// "宝箱ﾘｽﾄ1"
+
+TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    setWindowTitle(tr("宝箱ﾘｽﾄ1"));
+    auto* layout = new QVBoxLayout(this);
+    ListEditorOptions options;
+    options.addLabel = tr("追加...");
+    options.editButton = true;
+    panel_ = new ListEditorPanel(options, this);
+    panel_->view()->setMinimumSize(200, 300);
+    layout->addWidget(panel_, 1);
+    auto* bottom = new QHBoxLayout();
+    bottom->addStretch(1);
+    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
+    layout->addLayout(bottom);
+    panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
+
+    list_ = std::make_unique<ListEditor<TreasureChest>>(
+        panel_, [](const TreasureChest& c) { return QStringList{FromCp932(ChestRowText(c))}; });
+    list_->OnAdd([this]() -> std::optional<TreasureChest> {
+        TreasureChest chest = NewTreasureChest();
+        if (!EditChest(chest, -1)) return std::nullopt;
+        return chest;
+    });
+    list_->OnEdit([this](TreasureChest& chest) { return EditChest(chest, list_->selected()); });
+
+    LoadSceneCatalog(context_.project, catalog_);
+    std::vector<TreasureChest> chests;
+    loadStatus_ = LoadTreasureList(context_.project, chests);
+    AssignChestScenes(chests, catalog_);
+    const int first = chests.empty() ? -1 : 0;
+    list_->SetRecords(std::move(chests), first);
+}
+
+TreasureListEditor::~TreasureListEditor() { FreeSceneCatalog(catalog_); }
+
+std::vector<SceneListRow> TreasureListEditor::Rows() const {
+    std::vector<SceneListRow> rows;
+    rows.reserve(list_->records().size());
+    for (const TreasureChest& c : list_->records()) rows.push_back({c.scene, c.x, c.y, 0, c.group});
+    return rows;
+}
+
+bool TreasureListEditor::EditChest(TreasureChest& chest, int index) {
+    TreasureChestDialog dialog(context_, catalog_, chest, index, Rows(), this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    chest = dialog.record();
+    return true;
+}
+
+void TreasureListEditor::Leave() {
+    FreeSceneCatalog(catalog_);
+    ReleaseEffectTable(context_.effects);
+}
+
+void TreasureListEditor::accept() {
+    if (list_->records().empty()) return;  // OK is disabled while the list is empty
+    if (loadStatus_ != ReadStatus::Unreadable) {
+        const std::vector<TreasureChest>& chests = list_->records();
+        const std::vector<SceneListRow> rows = Rows();
+        SaveListWithScenes(context_, this, kTreasureFile, [&](TagWriter& w) { WriteTreasureList(w, chests); },
+                           SceneList::Chest, rows, catalog_);
+    }
+    Leave();
+    // The map view's chest markers follow the file as it is now.
+    LoadTreasureTable(context_.project, context_.chests);
+    done(QDialog::Accepted);
+}
+
+void TreasureListEditor::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+int RunTreasureListEditor(EditorContext& context, QWidget* parent) {
+    TreasureListEditor editor(context, parent);
+    if (ReportUnreadable(context, parent, kTreasureFile, editor.loadStatus())) return QDialog::Rejected;
+    return editor.exec();
+}
+
+}  // namespace lw

@@ -1,0 +1,494 @@
+// The treasure chest and shop chains end to end through their widgets, down to the bytes of
+// treasure_list.txt, shop_list.txt and the rebuilt scene files.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "previews/map_view.h"
+#include "core/media/audio_lists.h"
+#include "core/media/effect_animation.h"
+#include "core/rules/items.h"
+#include "editors/rules/shop_list_editor.h"
+#include "editors/rules/treasure_list_editor.h"
+#include "editors/scenes/placement_dialog_widgets.h"
+#include "support/core/temp_dir.h"
+#include "support/core/village_makers.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/image_chooser.h"
+
+namespace lw {
+namespace {
+
+using test::FakeServices;
+using test::OnNextModal;
+using test::TempProject;
+
+class ChestShopEditorTest : public ::testing::Test {
+protected:
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+    Scene scene0, scene1;
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+        tp.WriteData("village.bin", test::VillageMapBytes());
+        test::WriteBytes(tp.project.root / "image" / "ground.bmp", test::VillageGroundBmp());
+        test::WriteBytes(tp.project.root / "image" / "chest.bmp", test::ChestBmp());
+        test::WriteBytes(tp.project.root / "image" / "buy.bmp", test::ChestBmp());
+        test::WriteBytes(tp.project.root / "image" / "sell.bmp", test::ChestBmp());
+        for (Scene* s : {&scene0, &scene1}) {
+            *s = NewScene();
+            s->mapDataFile = "village.bin";
+            s->backgroundChipSet = "ground.bmp";
+            s->eventPositions = {{kInnPosition, 2, 2, 0, 1, 0}};
+        }
+        EffectAnimation chest;
+        chest.name = "chest";
+        chest.imageFile = "chest.bmp";
+        chest.areaWidth = chest.areaHeight = chest.cellWidth = chest.cellHeight = 32;
+        chest.frameCount = 1;
+        chest.colorKey = 1;  // the chest stands on magenta
+        chest.keyRed = 255;
+        chest.keyBlue = 255;
+        tp.WriteData(kEffectFile, EffectFileBytes({chest}));
+        tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"open.wav", "close.wav"}));
+        Item a, b, c;
+        a.name = "herb";
+        b.name = "sword";
+        c.name = "shield";
+        tp.WriteData(kItemFile, ItemListBytes({a, b, c}));
+    }
+    void WriteScenes() {
+        tp.WriteData("scene0.txt", SceneBytes(scene0));
+        tp.WriteData("scene1.txt", SceneBytes(scene1));
+    }
+    void TearDown() override { test::CancelPendingModalWatches(); }
+
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    static void Choose(QComboBox* combo, int index) {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    static void ClickRow(ListEditorPanel* panel, int row) {
+        QTreeWidget* v = panel->view();
+        v->scrollToItem(v->topLevelItem(row));
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
+    }
+    // The owner form that follows a placement: confirmed as it opens (the group stays as it was).
+    static void ConfirmOwnerForm(QWidget* placement) {
+        OnNextModal<QDialog>([](QDialog* owner) { owner->accept(); }, placement);
+    }
+};
+
+TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
+    scene1.treasureIndices = {0};
+    WriteScenes();
+    TreasureChest old = NewTreasureChest();
+    old.animation = 0;
+    old.x = 1;
+    tp.WriteData("treasure_list.txt", TreasureListBytes({old}));
+
+    TreasureListEditor editor(context);
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("宝箱ﾘｽﾄ1"));
+    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("1 1 0"));
+
+    bool placed = false;
+    OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("宝箱ﾘｽﾄ2"));
+        EXPECT_FALSE(d->showBox()->isChecked());
+        EXPECT_FALSE(d->playBox()->isChecked());
+        EXPECT_EQ(d->soundCombo()->itemText(0), QStringLiteral("なし"));
+        EXPECT_EQ(d->kindCombo()->currentText(), QStringLiteral("宝箱"));
+        EXPECT_TRUE(d->radio(0, 0)->isChecked());
+        Click(d->nextButton());  // no animation yet
+        ASSERT_EQ(services.texts(), QStringList{QStringLiteral("ｱﾆﾒを選択してください")});
+        EXPECT_TRUE(d->isVisible());
+        Choose(d->animationCombo(), 0);
+        Choose(d->soundCombo(), 2);
+        Choose(d->kindCombo(), 2);
+        Click(d->radio(0, 1));  // 非表示
+        Click(d->radio(2, 0));  // 済み
+        OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
+            EXPECT_EQ(p->windowTitle(), QStringLiteral("宝箱配置"));
+            p->ChooseScene(0);
+            p->ClickCell(12, 7);
+            ConfirmOwnerForm(p);
+            Click(p->okButton());
+            placed = true;
+        }, d);
+        Click(d->nextButton());
+    });
+    Click(editor.panel()->addButton());
+    ASSERT_TRUE(placed);
+    ASSERT_EQ(editor.panel()->rowCount(), 2);
+    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("0 12 7"));
+
+    Click(editor.okButton());
+    TreasureChest added{0, 0, 1, 1, 2, 12, 7, 0, 1, -1};
+    old.scene = -1;
+    added.scene = -1;
+    EXPECT_EQ(tp.ReadData("treasure_list.txt"), TreasureListBytes({old, added}));
+    scene0.treasureIndices = {1};
+    EXPECT_EQ(tp.ReadData("scene0.txt"), SceneBytes(scene0));
+    EXPECT_EQ(tp.ReadData("scene1.txt"), SceneBytes(scene1));
+    EXPECT_EQ(context.chests.count(), 2);  // the table the markers use was read again
+}
+
+TEST_F(ChestShopEditorTest, MovesAndDeletesRenumberTheScenesAndCancelWritesNothing) {
+    // Chest 2 is listed by both scenes: it stands in the first (scene0), and only there afterwards.
+    scene0.treasureIndices = {0, 2};
+    scene1.treasureIndices = {1, 2};
+    WriteScenes();
+    std::vector<TreasureChest> chests(4, NewTreasureChest());
+    for (int i = 0; i < 4; ++i) chests[static_cast<std::size_t>(i)].x = i;
+    tp.WriteData("treasure_list.txt", TreasureListBytes(chests));
+    const std::string list = tp.ReadData("treasure_list.txt");
+    const std::string zero = tp.ReadData("scene0.txt");
+
+    {
+        TreasureListEditor editor(context);
+        ClickRow(editor.panel(), 0);
+        Click(editor.panel()->deleteButton());
+        Click(editor.cancelButton());
+    }
+    EXPECT_EQ(tp.ReadData("treasure_list.txt"), list);
+    EXPECT_EQ(tp.ReadData("scene0.txt"), zero);
+    EXPECT_FALSE(std::filesystem::exists(tp.project.root / "data" / "flag_exp.txt"));
+
+    TreasureListEditor editor(context);
+    ASSERT_EQ(editor.panel()->rowText(2), QStringLiteral("0 2 0"));
+    ClickRow(editor.panel(), 2);
+    Click(editor.panel()->upButton());  // chest 2 now row 1
+    ClickRow(editor.panel(), 0);
+    Click(editor.panel()->deleteButton());  // chest 0 gone: the old chest 2 is row 0
+    Click(editor.okButton());
+    std::vector<TreasureChest> written = {chests[2], chests[1], chests[3]};
+    EXPECT_EQ(tp.ReadData("treasure_list.txt"), TreasureListBytes(written));
+    scene0.treasureIndices = {0};
+    scene1.treasureIndices = {1};
+    EXPECT_EQ(tp.ReadData("scene0.txt"), SceneBytes(scene0));
+    EXPECT_EQ(tp.ReadData("scene1.txt"), SceneBytes(scene1));
+}
+
+TEST_F(ChestShopEditorTest, ADeclinedListLeavesEverySceneFileAsItWas) {
+    scene0.treasureIndices = {0, 1};
+    WriteScenes();
+    tp.WriteData("treasure_list.txt", TreasureListBytes({NewTreasureChest(), NewTreasureChest()}));
+    const std::string list = tp.ReadData("treasure_list.txt");
+    const std::string zero = tp.ReadData("scene0.txt");
+    TreasureListEditor editor(context);
+    ClickRow(editor.panel(), 0);
+    Click(editor.panel()->deleteButton());
+    services.answers = {MessageAnswer::No};  // treasure_list.txt: do not overwrite
+    Click(editor.okButton());
+    EXPECT_EQ(tp.ReadData("treasure_list.txt"), list);
+    EXPECT_EQ(tp.ReadData("scene0.txt"), zero);
+    ASSERT_FALSE(services.messages.empty());
+    EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("場面ファイルも書き換えていません")));
+}
+
+TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
+    scene0.treasureIndices.resize(256);
+    for (int i = 0; i < 256; ++i) scene0.treasureIndices[static_cast<std::size_t>(i)] = i;
+    WriteScenes();
+    TreasureChest c = NewTreasureChest();
+    c.animation = 0;
+    tp.WriteData("treasure_list.txt", TreasureListBytes(std::vector<TreasureChest>(257, c)));
+    TreasureListEditor editor(context);
+    ASSERT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0"));
+    ClickRow(editor.panel(), 256);
+    bool refused = false;
+    OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
+        OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
+            p->ChooseScene(0);
+            Click(p->okButton());
+            refused = services.texts().size() == 1 &&
+                      services.texts()[0].contains(QStringLiteral("256")) && p->isVisible();
+            Click(p->cancelButton());
+            Click(d->cancelButton());
+        }, d);
+        Click(d->nextButton());
+    });
+    Click(editor.panel()->editButton());
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0"));
+    // A chest of that scene may still be edited and stay there.
+    ClickRow(editor.panel(), 3);
+    bool kept = false;
+    OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
+        OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
+            ConfirmOwnerForm(p);
+            Click(p->okButton());
+            kept = true;
+        }, d);
+        Click(d->nextButton());
+    });
+    Click(editor.panel()->editButton());
+    EXPECT_TRUE(kept);
+    EXPECT_EQ(services.texts().size(), 1);
+}
+
+TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
+    WriteScenes();
+    Shop unplaced = NewShop();
+    SetShopGoods(unplaced, {2});
+    tp.WriteData("shop_list.txt", ShopListBytes({unplaced}));
+
+    ShopListEditor editor(context);
+    EXPECT_EQ(editor.windowTitle(), QStringLiteral("店ﾘｽﾄ1"));
+    ASSERT_EQ(editor.panel()->rowText(0), QStringLiteral("武器屋"));
+    EXPECT_EQ(editor.shops()[0].scene, -1);  // no scene refers to it
+
+    bool placed = false;
+    OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("店ﾘｽﾄ2"));
+        EXPECT_TRUE(d->showBox()->isChecked());
+        EXPECT_EQ(d->buyCombo()->currentText(), QStringLiteral("なし"));
+        Choose(d->kindCombo(), 2);
+        d->sellCombo()->SelectByPrefix("sell");
+        EXPECT_EQ(d->shownPicture(), QStringLiteral("sell.bmp"));
+        OnNextModal<ShopGoodsDialog>([&](ShopGoodsDialog* g) {
+            EXPECT_EQ(g->windowTitle(), QStringLiteral("店ﾘｽﾄ3"));
+            EXPECT_EQ(g->itemCombo()->count(), 3);
+            Choose(g->itemCombo(), 1);
+            Click(g->panel()->addButton());
+            Choose(g->itemCombo(), 0);
+            Click(g->panel()->addButton());
+            Choose(g->itemCombo(), 1);
+            Click(g->panel()->addButton());  // sword again: selected, not added
+            EXPECT_EQ(g->goods(), (std::vector<int>{1, 0}));
+            EXPECT_EQ(g->panel()->selectedRow(), 0);
+            Choose(g->itemCombo(), 2);
+            Click(g->panel()->addButton());
+            Click(g->panel()->upButton());  // shield before herb
+            EXPECT_EQ(g->panel()->rowText(1), QStringLiteral("shield"));
+            OnNextModal<ShopPlacementDialog>([&](ShopPlacementDialog* p) {
+                EXPECT_EQ(p->windowTitle(), QStringLiteral("店配置"));
+                p->ChooseScene(1);
+                p->ClickCell(5, 6);
+                Choose(p->directionCombo(), 3);
+                ConfirmOwnerForm(p);
+                Click(p->okButton());
+                placed = true;
+            }, g);
+            Click(g->nextButton());
+        }, d);
+        Click(d->nextButton());
+    });
+    Click(editor.panel()->addButton());
+    ASSERT_TRUE(placed);
+    ASSERT_EQ(editor.panel()->rowText(1), QStringLiteral("道具屋"));
+
+    Click(editor.okButton());
+    Shop added = NewShop();
+    added.kind = 2;
+    added.sellPicture = "sell.bmp";
+    SetShopGoods(added, {1, 2, 0});
+    EXPECT_EQ(tp.ReadData("shop_list.txt"), ShopListBytes({unplaced, added}));
+    EXPECT_EQ(tp.ReadData("scene0.txt"), SceneBytes(scene0));  // the unplaced shop stands nowhere
+    scene1.eventPositions.push_back({kShopPosition, 5, 6, 3, -1, 1});
+    EXPECT_EQ(tp.ReadData("scene1.txt"), SceneBytes(scene1));
+}
+
+TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
+    scene0.eventPositions.push_back({kShopPosition, 1, 1, 0, 2, 2});  // shop 2 stands in scene 0
+    WriteScenes();
+    Shop full = NewShop();
+    std::vector<int> goods(256);
+    for (int i = 0; i < 256; ++i) goods[static_cast<std::size_t>(i)] = i + 3;  // beyond the item list
+    SetShopGoods(full, goods);
+    tp.WriteData("shop_list.txt", ShopListBytes({NewShop(), NewShop(), full}));
+
+    ShopListEditor editor(context);
+    ASSERT_EQ(editor.shops()[2].scene, 0);
+    ClickRow(editor.panel(), 2);
+    bool refused = false;
+    OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
+        Choose(d->kindCombo(), 2);
+        OnNextModal<ShopGoodsDialog>([&](ShopGoodsDialog* g) {
+            EXPECT_EQ(g->panel()->rowText(0), QStringLiteral("3"));  // an index the list does not hold
+            Choose(g->itemCombo(), 0);
+            Click(g->panel()->addButton());  // the 257th good
+            refused = services.texts().size() == 1 && services.texts()[0].contains(QStringLiteral("256")) &&
+                      g->goods().size() == 256;
+            OnNextModal<ShopPlacementDialog>([&](ShopPlacementDialog* p) {
+                EXPECT_EQ(p->chosenScene(), 0);
+                EXPECT_EQ(p->xSpin()->value(), 1);
+                ConfirmOwnerForm(p);
+                Click(p->okButton());
+            }, g);
+            Click(g->nextButton());
+        }, d);
+        Click(d->nextButton());
+    });
+    Click(editor.panel()->editButton());
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("道具屋"));
+    // Row 2 to row 0: written first, and its scene's shop position now refers to index 0.
+    Click(editor.panel()->upButton());
+    Click(editor.panel()->upButton());
+    Click(editor.okButton());
+    full.kind = 2;
+    EXPECT_EQ(tp.ReadData("shop_list.txt"), ShopListBytes({full, NewShop(), NewShop()}));
+    scene0.eventPositions.back().shopIndex = 0;
+    EXPECT_EQ(tp.ReadData("scene0.txt"), SceneBytes(scene0));
+
+    // Cancelling the kind dialog leaves the list as it was.
+    ShopListEditor again(context);
+    ClickRow(again.panel(), 1);
+    OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
+        Choose(d->kindCombo(), 1);
+        Click(d->cancelButton());
+    });
+    Click(again.panel()->editButton());
+    EXPECT_EQ(again.panel()->rowText(1), QStringLiteral("武器屋"));
+}
+
+// Opening every chest and shop and confirming each step untouched writes every file back byte for
+// byte, also for values the controls cannot show (flags and kinds without a radio button or row,
+// references beyond their lists, cells beyond the map, picture names that do not decode).
+TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
+    scene0.treasureIndices = {0, 1};
+    scene0.eventPositions.push_back({kShopPosition, 99, -4, 9, 3, 0});
+    scene1.eventPositions.push_back({kShopPosition, 1, 2, 4, -1, 1});
+    WriteScenes();
+    TreasureChest odd{-1, 5, -3, 7, 9, 100, -2, 99, -7, 3};
+    TreasureChest plain = NewTreasureChest();
+    plain.animation = 0;
+    tp.WriteData("treasure_list.txt", TreasureListBytes({odd, plain}));
+    Shop strange;
+    strange.kind = 7;
+    strange.buyPicture = std::string("\x85\x40\x79 x.bmp", 9);
+    strange.sellPicture = "";
+    SetShopGoods(strange, {-1, 40, 2});
+    Shop usual = NewShop();
+    usual.kind = 1;
+    usual.sellPicture = "sell.bmp";
+    tp.WriteData("shop_list.txt", ShopListBytes({strange, usual}));
+    const std::string chests = tp.ReadData("treasure_list.txt");
+    const std::string shops = tp.ReadData("shop_list.txt");
+    const std::string zero = tp.ReadData("scene0.txt");
+    const std::string one = tp.ReadData("scene1.txt");
+
+    int confirmed = 0;
+    {
+        TreasureListEditor editor(context);
+        for (int row = 0; row < 2; ++row) {
+            OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
+                OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
+                    ConfirmOwnerForm(p);
+                    Click(p->okButton());
+                    ++confirmed;
+                }, d);
+                Click(d->nextButton());
+            });
+            ClickRow(editor.panel(), row);
+            Click(editor.panel()->editButton());
+            test::CancelPendingModalWatches();
+        }
+        Click(editor.okButton());
+    }
+    {
+        ShopListEditor editor(context);
+        for (int row = 0; row < 2; ++row) {
+            OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
+                OnNextModal<ShopGoodsDialog>([&](ShopGoodsDialog* g) {
+                    OnNextModal<ShopPlacementDialog>([&](ShopPlacementDialog* p) {
+                        ConfirmOwnerForm(p);
+                        Click(p->okButton());
+                        ++confirmed;
+                    }, g);
+                    Click(g->nextButton());
+                }, d);
+                Click(d->nextButton());
+            });
+            ClickRow(editor.panel(), row);
+            Click(editor.panel()->editButton());
+            test::CancelPendingModalWatches();
+        }
+        Click(editor.okButton());
+    }
+    EXPECT_EQ(confirmed, 4);
+    EXPECT_EQ(tp.ReadData("treasure_list.txt"), chests);
+    EXPECT_EQ(tp.ReadData("shop_list.txt"), shops);
+    EXPECT_EQ(tp.ReadData("scene0.txt"), zero);
+    EXPECT_EQ(tp.ReadData("scene1.txt"), one);
+    for (const auto& m : services.messages)
+        EXPECT_EQ(m.text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？")) << m.text.toStdString();
+}
+
+// Screenshots of a chest placed on the village map and of the goods dialog, for looking at them: run
+// under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder
+// the PNGs go to. Without it the test is skipped.
+TEST_F(ChestShopEditorTest, Screenshots) {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = QString::fromLocal8Bit(dir);
+    auto shoot = [&](QWidget* dialog, const QString& name) {
+        QTest::qWait(500);
+        QRect area = dialog->frameGeometry();
+        if (context.mapView->IsShown()) area = area.united(context.mapView->window()->frameGeometry());
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
+                                                                          area.width() + 16, area.height() + 16);
+        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
+    };
+    scene0.name = "\x91\xba";  // 村
+    WriteScenes();
+    int shots = 0;
+    {
+        TreasureListEditor editor(context);
+        OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
+            d->move(40, 420);
+            Choose(d->animationCombo(), 0);
+            OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
+                p->move(40, 40);
+                p->ChooseScene(0);
+                p->ClickCell(6, 4);
+                shoot(p, "chest-placement.png");
+                ++shots;
+                Click(p->cancelButton());
+                Click(d->cancelButton());
+            }, d);
+            Click(d->nextButton());
+        });
+        Click(editor.panel()->addButton());
+    }
+    {
+        ShopListEditor editor(context);
+        OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
+            OnNextModal<ShopGoodsDialog>([&](ShopGoodsDialog* g) {
+                g->move(40, 40);
+                for (int i : {1, 2, 0}) {
+                    Choose(g->itemCombo(), i);
+                    Click(g->panel()->addButton());
+                }
+                shoot(g, "shop-goods.png");
+                ++shots;
+                Click(g->cancelButton());
+                Click(d->cancelButton());
+            }, d);
+            Click(d->nextButton());
+        });
+        Click(editor.panel()->addButton());
+    }
+    EXPECT_EQ(shots, 2);
+}
+
+}  // namespace
+}  // namespace lw
