@@ -25,9 +25,7 @@
 // player character
 #include "core/rules/player_character.h"
 #include "core/world/map_animation.h"
-#include "core/world/map_animation.h"
 // player character
-#include "core/rules/player_character.h"
 
 #ifdef LW_FUZZ_BMP
 #include "render/bitmap.h"
@@ -418,23 +416,6 @@ void PlayerCharacterRead(std::string_view bytes) {
 
 // ---- end of player character ---------------------------------------------------------------
 
-// ---- Map animations: map_anim%d.txt ----------------------------------------------------------
-
-std::string MapAnimationSeed() {
-    MapAnimation a = NewMapAnimation();
-    a.imageFile = "water.bmp";
-    a.speed = 4;
-    a.animations = {{{{0, 0}, {32, 0}, {64, 0}}}, {}, {{{0, 32}}}};
-    return MapAnimationBytes(a);
-}
-void MapAnimationRead(std::string_view bytes) {
-    static MapAnimation a;
-    ParseMapAnimation(bytes, a);
-    for (const MapAnimationSequence& s : a.animations) FrameListText(s);
-}
-
-// ---- end of map animations ------------------------------------------------------------------
-
 }  // namespace
 
 const std::vector<Reader>& Readers() {
@@ -477,10 +458,6 @@ const std::vector<Reader>& Readers() {
         {"pc.txt", PlayerCharacterSeed, PlayerCharacterRead},
         // map animations
         {"map_anim%d.txt", MapAnimationSeed, MapAnimationRead},
-        // map animations
-        {"map_anim%d.txt", MapAnimationSeed, MapAnimationRead},
-        // player character
-        {"pc.txt", PlayerCharacterSeed, PlayerCharacterRead},
     };
     return readers;
 }

@@ -114,7 +114,7 @@ NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent) : PreviewD
     AssignNpcScenes(npcs, catalog_);
 
     auto* layout = new QVBoxLayout(this);
-    panel_ = new ListEditorPanel({.addLabel = tr("追加..."), .editButton = true}, this);
+    panel_ = new ListEditorPanel({.headers = {}, .addLabel = tr("追加..."), .editButton = true}, this);
     panel_->view()->setMinimumSize(240, 260);
     layout->addWidget(panel_, 1);
     show_ = new QCheckBox(tr("表示"), this);
