@@ -258,17 +258,9 @@ void PcEquipmentDialog::accept() {
 
 bool RunPcPlacement(EditorContext& context, PlayerCharacter& pc, int& startScene, QWidget* parent) {
     const PcSpriteOnMap s = PcSprite(pc);
-    PlacedSprite sprite;
-    sprite.image = LoadImageFile(ImageFilePath(context.project, s.fileName));
-    sprite.regionX = s.regionX;
-    sprite.regionY = s.regionY;
-    sprite.regionWidth = s.regionWidth;
-    sprite.regionHeight = s.regionHeight;
-    sprite.spec = s.spec;
+    PlacedSprite sprite = PlayerCharacterSprite(context.project, pc);
     sprite.origin = QPoint(s.origin.x, s.origin.y);
     sprite.position = QPoint(s.position.x, s.position.y);
-    sprite.direction = s.direction;
-    sprite.offset = s.offset;
     PlayerStartPlacement start{startScene, pc.viewCellX, pc.viewCellY, pc.startX, pc.startY};
     if (!PlacePlayerStart(context, sprite, PcFrameHeight(pc), start, parent)) return false;
     startScene = start.scene;

@@ -31,18 +31,9 @@ namespace {
 
 // The player character as the shop placement shows it at the shop's cell: its walking sheet.
 PlacedSprite PlayerSprite(const EditorContext& context) {
-    PlacedSprite sprite;
     PlayerCharacter pc;
-    if (LoadPlayerCharacter(context.project, pc) != ReadStatus::Ok) return sprite;
-    const PcSpriteOnMap on = PcSprite(pc);
-    sprite.image = LoadImageFile(ImageFilePath(context.project, on.fileName));
-    sprite.regionX = on.regionX;
-    sprite.regionY = on.regionY;
-    sprite.regionWidth = on.regionWidth;
-    sprite.regionHeight = on.regionHeight;
-    sprite.spec = on.spec;
-    sprite.offset = on.offset;
-    return sprite;
+    if (LoadPlayerCharacter(context.project, pc) != ReadStatus::Ok) return {};
+    return PlayerCharacterSprite(context.project, pc);
 }
 
 }  // namespace

@@ -14,12 +14,28 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
+#include "core/rules/player_character.h"
 #include "core/world/placement.h"
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "widgets/dialog_buttons.h"
+#include "render/bitmap.h"
 #include "widgets/kept_value.h"
 
 namespace lw {
+
+PlacedSprite PlayerCharacterSprite(const Project& project, const PlayerCharacter& pc) {
+    const PcSpriteOnMap on = PcSprite(pc);
+    PlacedSprite sprite;
+    sprite.image = LoadImageFile(ImageFilePath(project, on.fileName));
+    sprite.regionX = on.regionX;
+    sprite.regionY = on.regionY;
+    sprite.regionWidth = on.regionWidth;
+    sprite.regionHeight = on.regionHeight;
+    sprite.spec = on.spec;
+    sprite.direction = on.direction;
+    sprite.offset = on.offset;
+    return sprite;
+}
 
 void FillDirections(QComboBox* combo) {
     combo->addItems({QObject::tr("下"), QObject::tr("左"), QObject::tr("右"), QObject::tr("上"), QObject::tr("全方向")});

@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/project/project.h"
 #include "render/map_view_state.h"
 
 class QWidget;
@@ -23,10 +24,15 @@ class QWidget;
 namespace lw {
 
 struct EditorContext;
+struct PlayerCharacter;
 
 // The owner form as the caller binds it: the owner's new group (-1 none) on OK, nullopt on Cancel
 // (the placement dialog then stays open).
 using OwnerStep = std::function<std::optional<int>(int sceneNumber, int currentGroup, QWidget* parent)>;
+
+// The player character as the placements show it: its walking sheet (picture, region, drawing,
+// facing and how far it rises above its cell). The origin and position are left to the caller.
+PlacedSprite PlayerCharacterSprite(const Project& project, const PlayerCharacter& pc);
 
 // "PC配置": the player character's start. The view position is in cells; the position within the
 // view is stored in pixels (x = cell x 32, y = cell x 32 - (sprite height - 32)).

@@ -1,4 +1,5 @@
 #include "editors/scenes/placement_hub.h"
+#include "editors/scenes/placement_dialogs.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -34,17 +35,7 @@ QString PlacementHubCaption(int mode) {
 PlacedSprite PlayerCharacterMarker(const Project& project) {
     PlayerCharacter pc;
     if (LoadPlayerCharacter(project, pc) != ReadStatus::Ok) return {};
-    const PcSpriteOnMap on = PcSprite(pc);
-    PlacedSprite sprite;
-    sprite.image = LoadImageFile(ImageFilePath(project, on.fileName));
-    sprite.regionX = on.regionX;
-    sprite.regionY = on.regionY;
-    sprite.regionWidth = on.regionWidth;
-    sprite.regionHeight = on.regionHeight;
-    sprite.spec = on.spec;
-    sprite.direction = on.direction;
-    sprite.offset = on.offset;
-    return sprite;
+    return PlayerCharacterSprite(project, pc);
 }
 
 PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps steps, QWidget* parent)
