@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
@@ -51,17 +52,22 @@ DrawingGroup::DrawingGroup(Options options, QWidget* parent) : QWidget(parent), 
 
     LoadSpec(DrawSpec{});
 
-    connect(modes_, &QButtonGroup::idClicked, this, [this] { emit specEdited(); });
-    connect(keyOn_, &QCheckBox::clicked, this, [this] {
-        UpdateColourEnabling();
-        emit specEdited();
+    // Every change counts, however it was made (mouse, keys, an accessibility action, a program);
+    // only the loads below are not the author's.
+    connect(modes_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on && !loading_) emit specEdited();
     });
-    for (NumberSpin* s : {red_, green_, blue_}) connect(s, &QSpinBox::editingFinished, this, &DrawingGroup::ColourFieldLeft);
+    connect(keyOn_, &QCheckBox::toggled, this, [this] {
+        UpdateColourEnabling();
+        if (!loading_) emit specEdited();
+    });
+    for (NumberSpin* s : {red_, green_, blue_}) connect(s, &QSpinBox::valueChanged, this, &DrawingGroup::ColourChanged);
 }
 
 QRadioButton* DrawingGroup::modeButton(int mode) const { return qobject_cast<QRadioButton*>(modes_->button(mode)); }
 
 void DrawingGroup::LoadSpec(const DrawSpec& spec) {
+    const bool wasLoading = std::exchange(loading_, true);
     loadedMode_ = spec.mode;
     if (QAbstractButton* b = modes_->button(spec.mode)) {
         b->setChecked(true);
@@ -77,6 +83,7 @@ void DrawingGroup::LoadSpec(const DrawSpec& spec) {
     }
     LoadColour(spec.key);
     UpdateColourEnabling();
+    loading_ = wasLoading;
 }
 
 DrawSpec DrawingGroup::Spec() const {
@@ -109,7 +116,8 @@ void DrawingGroup::InterpretTyped() {
     for (NumberSpin* s : {red_, green_, blue_}) s->interpretText();
 }
 
-void DrawingGroup::ColourFieldLeft() {
+void DrawingGroup::ColourChanged() {
+    if (loading_) return;
     emit colourEdited();
     emit specEdited();
 }

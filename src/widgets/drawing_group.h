@@ -10,7 +10,7 @@
 //
 // Values the author did not touch come back as loaded (a mode of 7, a key flag of 2, a red of 300),
 // so a record confirmed unchanged is written back as it was read. A colour typed beyond 0..255 is
-// taken as the nearest bound when its field is left.
+// taken as the nearest bound when its field is left; one within it is taken at once.
 //
 // The colour fields serve the colour rows of a property editor as well (LoadColour / Colour, with
 // the caption "色").
@@ -63,18 +63,20 @@ public:
     NumberSpin* blueSpin() const { return blue_; }
 
 signals:
-    // The author chose a mode, clicked "ｶﾗｰｷｰあり", left a colour field or picked a colour.
+    // A mode was chosen, "ｶﾗｰｷｰあり" changed, a colour field changed or a colour was picked: any
+    // change but a load, by mouse, keys, accessibility action or program.
     void specEdited();
-    // The author left a colour field or picked a colour.
+    // A colour field changed or a colour was picked.
     void colourEdited();
 
 private:
     void UpdateColourEnabling();
-    void ColourFieldLeft();
+    void ColourChanged();
 
     Options options_;
     int loadedMode_ = kDrawOpaque;
     bool colourEnabled_ = true;
+    bool loading_ = false;
     QGroupBox* modeGroup_;
     QButtonGroup* modes_;
     QCheckBox* keyOn_;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QSignalBlocker>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -11,8 +12,9 @@ namespace lw {
 
 PlayOnSelect::PlayOnSelect(QComboBox* files, QCheckBox* play, EditorContext& context, AudioKind kind)
     : QObject(files), files_(files), play_(play), context_(context), kind_(kind) {
-    // A click (mouse or keyboard) takes the box's new state; setChecked from code does not play.
-    connect(play_, &QCheckBox::clicked, this, [this](bool checked) {
+    // Any change of the box (mouse, keys, accessibility action) takes its new state; Reset does not
+    // play.
+    connect(play_, &QCheckBox::toggled, this, [this](bool checked) {
         flag_ = checked;
         Run();
     });
@@ -20,7 +22,10 @@ PlayOnSelect::PlayOnSelect(QComboBox* files, QCheckBox* play, EditorContext& con
 }
 
 void PlayOnSelect::Reset() {
-    play_->setChecked(false);
+    {
+        QSignalBlocker block(play_);
+        play_->setChecked(false);
+    }
     flag_ = false;
     if (context_.player) context_.player->StopAll();
 }

@@ -53,7 +53,8 @@ TEST(DrawingGroup, ShowsAndEditsADrawSpec) {
     EXPECT_EQ(group->Spec(), (DrawSpec{kDrawOpaque, 1, {10, 20, 255}}));
     TypeAndLeave(group->redSpin(), "-5", other);
     EXPECT_EQ(group->Spec().key.red, 0);
-    EXPECT_EQ(edited.count(), 4);
+    // Every change counts: the key, the mode, 4, 40 and (on leaving) 255 in blue, 0 in red.
+    EXPECT_EQ(edited.count(), 6);
 
     // Values the author did not touch come back as they were loaded.
     group->LoadSpec(DrawSpec{5, 2, {300, -1, 7}});

@@ -34,6 +34,8 @@ FlagChooser::FlagChooser(FlagExplanations& flags, Explanation explanation, QWidg
         explanation_->setMaxLength(256);
         LimitToCp932(explanation_, static_cast<int>(kFlagExplanationBytes));
         explanation_->installEventFilter(this);
+        // Every change is stored at once, typed or set through an accessibility action.
+        connect(explanation_, &QLineEdit::textChanged, this, [this] { StoreExplanation(); });
     }
     explanation_->setEnabled(false);
     row->addWidget(explanation_, 1);
@@ -47,9 +49,11 @@ void FlagChooser::setFlag(int flag) { choice_->setCurrentIndex(flag >= 0 && flag
 void FlagChooser::StoreExplanation() {
     if (!editable_ || shownFlag_ < 0 || !ChangedSinceLoad(explanation_)) return;
     std::string text = TextValue(explanation_);
-    flags_.text[static_cast<std::size_t>(shownFlag_)] = CutCopy(text, kFlagExplanationBytes);
-    // What is in the table now is what the field shows.
-    LoadText(explanation_, flags_.text[static_cast<std::size_t>(shownFlag_)]);
+    std::string& stored = flags_.text[static_cast<std::size_t>(shownFlag_)];
+    stored = CutCopy(text, kFlagExplanationBytes);
+    // What is in the table now is what the field shows (rewritten only when cut, so typing keeps
+    // its caret).
+    if (stored != text) LoadText(explanation_, stored);
 }
 
 void FlagChooser::ShowExplanation() {

@@ -26,13 +26,14 @@
 #include "render/bitmap.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/kept_value.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
 namespace {
 
 QSpinBox* NewSpin(QWidget* parent, int lo, int hi) {
-    auto* s = new QSpinBox(parent);
+    auto* s = new NumberSpin(parent);
     s->setRange(lo, hi);
     s->setMinimumWidth(72);
     return s;
@@ -156,7 +157,9 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
             SyncPreview();
         });
     }
-    connect(modes_, &QButtonGroup::idClicked, this, [this](int mode) {
+    // Loading checks the record's own mode, so taking every button turned on stores nothing new.
+    connect(modes_, &QButtonGroup::idToggled, this, [this](int mode, bool on) {
+        if (!on) return;
         working_.drawMode = mode;
         SyncPreview();
     });

@@ -154,7 +154,7 @@ ShopKindDialog::ShopKindDialog(ShopChain& chain, const Shop& shop, QWidget* pare
 
     connect(buy_, &QComboBox::currentIndexChanged, this, [this] { RefreshPreview(); });
     connect(sell_, &QComboBox::currentIndexChanged, this, [this] { RefreshPreview(); });
-    connect(show_, &QCheckBox::clicked, this, [this] { RefreshPreview(); });
+    connect(show_, &QCheckBox::toggled, this, [this] { RefreshPreview(); });
 }
 
 ShopKindDialog::~ShopKindDialog() = default;

@@ -100,7 +100,9 @@ TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& c
             v->addWidget(r);
             r->setChecked(chest_.*p.field == value);
             int TreasureChest::*field = p.field;
-            connect(r, &QRadioButton::clicked, this, [this, field, value] { chest_.*field = value; });
+            connect(r, &QRadioButton::toggled, this, [this, field, value](bool on) {
+                if (on) chest_.*field = value;
+            });
             radios_.push_back(r);
         }
         flags->addWidget(box);

@@ -165,7 +165,7 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     // Every change goes into the record at once and redraws the preview.
     for (int row = 0; row < kTitleEditorRows; ++row) {
         QLineEdit* text = texts_[static_cast<std::size_t>(row)];
-        connect(text, &QLineEdit::textEdited, this, [this, row, text] {
+        connect(text, &QLineEdit::textChanged, this, [this, row, text] {
             SetTitleEntryText(title_, row, TextValue(text));
             UpdatePreview();
         });
@@ -213,7 +213,10 @@ void TitleScreenEditor::ShowRecord() {
         const bool on = TitleEntryOn(title_, row);
         QLineEdit* text = texts_[static_cast<std::size_t>(row)];
         // An entry that is off keeps its text (greyed) for when it is switched on again.
-        LoadText(text, entry.text);
+        {
+            QSignalBlocker blockText(text);
+            LoadText(text, entry.text);
+        }
         QSignalBlocker block(offs_[static_cast<std::size_t>(row)]);
         offs_[static_cast<std::size_t>(row)]->setChecked(!on);
     }
