@@ -27,6 +27,7 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/kept_value.h"
 #include "widgets/read_guard.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 namespace {
@@ -163,7 +164,7 @@ void EventCommandEditor::BuildPanel(QWidget* top) {
     groupRow->addWidget(groupBox);
     auto* countBox = new QGroupBox(tr("ｸﾞﾙｰﾌﾟ数"), this);
     auto* countRow = new QHBoxLayout(countBox);
-    count_ = new QSpinBox(countBox);
+    count_ = new NumberSpin(countBox);
     count_->setRange(kGroupCountMin, kGroupCountMax);
     countRow->addWidget(count_);
     groupRow->addWidget(countBox);

@@ -15,6 +15,7 @@
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_position_step.h"
 #include "previews/image_view.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -46,8 +47,8 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
     layout->addWidget(panel_, 1);
 
     auto* fields = new QHBoxLayout();
-    column_ = new QSpinBox(this);
-    row_ = new QSpinBox(this);
+    column_ = new NumberSpin(this);
+    row_ = new NumberSpin(this);
     column_->setMinimumWidth(64);
     row_->setMinimumWidth(64);
     fields->addWidget(new QLabel(QStringLiteral("X"), this));

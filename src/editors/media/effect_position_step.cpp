@@ -17,6 +17,7 @@
 #include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
 #include "widgets/kept_value.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -43,10 +44,10 @@ EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& 
     layout->addWidget(frames_, 1);
 
     auto* fields = new QHBoxLayout();
-    x_ = new QSpinBox(this);
+    x_ = new NumberSpin(this);
     x_->setRange(0, kEffectScreenWidth);
     x_->setMinimumWidth(64);
-    y_ = new QSpinBox(this);
+    y_ = new NumberSpin(this);
     y_->setRange(0, kEffectScreenHeight);
     y_->setMinimumWidth(64);
     update_ = new QPushButton(QStringLiteral("更新"), this);

@@ -33,29 +33,11 @@ namespace {
 
 // A number field whose typed number is taken as it stands (a font size of 500 is 500), while its
 // arrows step only within the field's range, as a spin control beside an edit field does.
-class TypedNumberSpin : public QSpinBox {
-public:
-    TypedNumberSpin(QWidget* parent, int stepMin, int stepMax) : QSpinBox(parent), stepMin_(stepMin), stepMax_(stepMax) {
-        setRange(INT_MIN, INT_MAX);
-        setMinimumWidth(72);
-    }
-    void stepBy(int steps) override {
-        const long long next = static_cast<long long>(value()) + steps;
-        setValue(static_cast<int>(std::clamp<long long>(next, stepMin_, stepMax_)));
-    }
-
-protected:
-    StepEnabled stepEnabled() const override {
-        StepEnabled e = StepNone;
-        if (value() < stepMax_) e |= StepUpEnabled;
-        if (value() > stepMin_) e |= StepDownEnabled;
-        return e;
-    }
-
-private:
-    int stepMin_;
-    int stepMax_;
-};
+NumberSpin* TypedNumberSpin(QWidget* parent, int stepMin, int stepMax) {
+    auto* spin = new NumberSpin(parent, INT_MIN, INT_MAX);
+    spin->SetStepRange(stepMin, stepMax);
+    return spin;
+}
 
 QLabel* Label(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
@@ -106,7 +88,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     layout->addLayout(middle);
     auto* letters = new QGroupBox(QStringLiteral("文字"), this);
     auto* lettersGrid = new QGridLayout(letters);
-    size_ = new TypedNumberSpin(letters, kNarrationSizeMin, kNarrationSizeMax);
+    size_ = TypedNumberSpin(letters, kNarrationSizeMin, kNarrationSizeMax);
     speed_ = new NumberSpin(letters, kNarrationSpeedMin, kNarrationSpeedMax);
     lettersGrid->addWidget(Label(QStringLiteral("ｻｲｽﾞ"), letters), 0, 0);
     lettersGrid->addWidget(size_, 0, 1);
@@ -116,10 +98,10 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
 
     auto* rect = new QGroupBox(QStringLiteral("文字表示矩形"), this);
     auto* rectGrid = new QGridLayout(rect);
-    left_ = new TypedNumberSpin(rect, 0, kNarrationScreenWidth);
-    top_ = new TypedNumberSpin(rect, 0, kNarrationScreenHeight);
-    right_ = new TypedNumberSpin(rect, 0, kNarrationScreenWidth);
-    bottom_ = new TypedNumberSpin(rect, 0, kNarrationScreenHeight);
+    left_ = TypedNumberSpin(rect, 0, kNarrationScreenWidth);
+    top_ = TypedNumberSpin(rect, 0, kNarrationScreenHeight);
+    right_ = TypedNumberSpin(rect, 0, kNarrationScreenWidth);
+    bottom_ = TypedNumberSpin(rect, 0, kNarrationScreenHeight);
     rectGrid->addWidget(Label(QStringLiteral("左"), rect), 0, 0);
     rectGrid->addWidget(left_, 0, 1);
     rectGrid->addWidget(Label(QStringLiteral("上"), rect), 0, 2);
@@ -145,9 +127,9 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
 
     auto* colour = new QGroupBox(QStringLiteral("文字色"), this);
     auto* colourGrid = new QGridLayout(colour);
-    red_ = new TypedNumberSpin(colour, 0, 255);
-    green_ = new TypedNumberSpin(colour, 0, 255);
-    blue_ = new TypedNumberSpin(colour, 0, 255);
+    red_ = TypedNumberSpin(colour, 0, 255);
+    green_ = TypedNumberSpin(colour, 0, 255);
+    blue_ = TypedNumberSpin(colour, 0, 255);
     colourGrid->addWidget(Label(QStringLiteral("赤"), colour), 0, 0);
     colourGrid->addWidget(red_, 0, 1);
     colourGrid->addWidget(Label(QStringLiteral("緑"), colour), 1, 0);

@@ -28,6 +28,7 @@
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -158,7 +159,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     auto* abilityBox = new QGroupBox(QStringLiteral("能力値"), this);
     auto* abilityGrid = new QGridLayout(abilityBox);
     for (int i = 0; i < kAbilityCount; ++i) {
-        auto* spin = new QSpinBox(abilityBox);
+        auto* spin = new NumberSpin(abilityBox);
         spin->setMinimumWidth(80);
         abilities_[static_cast<std::size_t>(i)] = spin;
         const int r = i / 2, c = (i % 2) * 2;
@@ -195,7 +196,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     grid->addWidget(play_, row, 3);
     ++row;
 
-    price_ = new QSpinBox(this);
+    price_ = new NumberSpin(this);
     price_->setMinimumWidth(100);
     grid->addWidget(Label("金額", this), row, 0);
     grid->addWidget(price_, row, 1);

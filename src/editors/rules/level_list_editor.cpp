@@ -15,6 +15,7 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/kept_value.h"
 #include "widgets/read_guard.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -35,11 +36,11 @@ LevelListEditor::LevelListEditor(EditorContext& context, QWidget* parent) : QDia
     layout->addWidget(panel_, 1);
 
     auto* fields = new QGridLayout();
-    experience_ = new QSpinBox(this);
+    experience_ = new NumberSpin(this);
     experience_->setRange(0, kExperienceMax);
     experience_->setSingleStep(100);
     experienceUpdate_ = new QPushButton(tr("更新"), this);
-    maxLevel_ = new QSpinBox(this);
+    maxLevel_ = new NumberSpin(this);
     maxLevel_->setRange(0, kLevelCapacity);
     maxLevelUpdate_ = new QPushButton(tr("更新"), this);
     fields->addWidget(new QLabel(tr("必要経験点"), this), 0, 0);

@@ -17,6 +17,7 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/kept_value.h"
 #include "widgets/read_guard.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -48,7 +49,7 @@ LevelUpEditor::LevelUpEditor(EditorContext& context, QWidget* parent) : QDialog(
     LoadGameSettings(context_.project, context_.settings);
     const int abilityMax = std::max(context_.settings.abilityMax, 0);
     for (int i = 0; i < kGrowthValueCount; ++i) {
-        auto* spin = new QSpinBox(this);
+        auto* spin = new NumberSpin(this);
         spin->setRange(0, abilityMax);
         values_[static_cast<std::size_t>(i)] = spin;
         const int row = 1 + i / 2;
@@ -111,7 +112,10 @@ std::optional<GrowthType> LevelUpEditor::Collect() {
     // The spins keep typed numbers within 0 .. the maximum ability value; a value shown from the
     // file and left alone is kept as it was.
     const auto fields = GrowthValueFields();
-    for (std::size_t i = 0; i < fields.size(); ++i) t.*fields[i] = SpinValue(values_[i]);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        values_[i]->interpretText();
+        t.*fields[i] = SpinValue(values_[i]);
+    }
     return t;
 }
 

@@ -22,6 +22,7 @@
 #include "widgets/kept_value.h"
 #include "widgets/property_editor.h"
 #include "widgets/read_guard.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -115,8 +116,8 @@ MonsterFocusDialog::MonsterFocusDialog(EditorContext& context, Monster& monster,
     const int halfH = v.state().main.height / 2;
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout();
-    x_ = new QSpinBox(this);
-    y_ = new QSpinBox(this);
+    x_ = new NumberSpin(this);
+    y_ = new NumberSpin(this);
     x_->setRange(-halfW, halfW);
     y_->setRange(-halfH, halfH);
     LoadSpin(x_, monster_.focusX);

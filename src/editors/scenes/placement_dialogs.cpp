@@ -20,6 +20,7 @@
 #include "widgets/dialog_buttons.h"
 #include "render/bitmap.h"
 #include "widgets/kept_value.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -122,7 +123,7 @@ void ScenePlacementDialog::ClickCell(int x, int y) {
 const MapData& ScenePlacementDialog::map() const { return context_.mapView->state().map; }
 
 QSpinBox* ScenePlacementDialog::MakeSpin() {
-    auto* spin = new QSpinBox(this);
+    auto* spin = new NumberSpin(this);
     spin->setMinimumWidth(64);
     // Loaded values show as they are until the spins are ranged to the chosen map.
     spin->setRange(INT_MIN, INT_MAX);

@@ -15,6 +15,7 @@
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/kept_value.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -68,8 +69,8 @@ PositionDialog::PositionDialog(const PositionSetting& setting, const PositionRow
     auto* layout = new QVBoxLayout(this);
     auto* place = new QGroupBox(tr("位置"), this);
     auto* placeRow = new QHBoxLayout(place);
-    x_ = new QSpinBox(place);
-    y_ = new QSpinBox(place);
+    x_ = new NumberSpin(place);
+    y_ = new NumberSpin(place);
     x_->setMinimumWidth(64);
     y_->setMinimumWidth(64);
     placeRow->addWidget(new QLabel(tr("X"), place));
