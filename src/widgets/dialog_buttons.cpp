@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QPushButton>
 
+#include "widgets/accessible_names.h"
+
 namespace lw {
 
 std::pair<QPushButton*, QPushButton*> AddDialogButtons(QDialog* dialog, QBoxLayout* row, const QString& confirmLabel) {
@@ -16,6 +18,7 @@ std::pair<QPushButton*, QPushButton*> AddDialogButtons(QDialog* dialog, QBoxLayo
     row->addWidget(cancel);
     QObject::connect(confirm, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    NameControlsWhenShown(dialog);
     return {confirm, cancel};
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The confirming button (the default: "OK", "次へ", ...) and "ｷｬﾝｾﾙ" that close every editor
-// dialog, placed at the right end of a row and wired to the dialog's accept() and reject().
+// dialog, placed at the right end of a row and wired to the dialog's accept() and reject(). The
+// dialog's controls are given accessible names from their labels whenever it is shown
+// (widgets/accessible_names.h).
 
 #include <QString>
 #include <utility>

@@ -41,6 +41,7 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     auto* imageRow = new QHBoxLayout();
     image_ = new ImageChooser(this);
+    image_->setAccessibleName(tr("画像ﾌｧｲﾙ"));  // the drop-down has no label of its own
     show_ = new QCheckBox(QStringLiteral("表示"), this);
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);

@@ -81,6 +81,7 @@ void PropertyEditor::Build(const Options& options) {
     for (const PropertyRow& r : rows_) labels_->addItem(Utf8(r.label));
     labels_->setMinimumWidth(labels_->sizeHintForColumn(0) + 40);
     labels_->setMinimumHeight(320);
+    labels_->setAccessibleName(tr("項目"));
     layout->addWidget(labels_);
 
     // The editing area, captioned with the label of the row it shows.
@@ -139,14 +140,17 @@ void PropertyEditor::Build(const Options& options) {
     area->addStretch(1);
 
     connect(labels_, &QListWidget::currentRowChanged, this, [this](int row) { Prepare(row); });
+    connect(text_, &QLineEdit::textChanged, this, [this] { CommitText(false); });
     connect(text_, &QLineEdit::editingFinished, this, [this] { CommitText(); });
+    connect(longText_, &QPlainTextEdit::textChanged, this, [this] { CommitLongText(false); });
+    connect(number_, &QSpinBox::valueChanged, this, [this] { CommitNumber(false); });
     connect(number_, &QSpinBox::editingFinished, this, [this] { CommitNumber(); });
     connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) { ChoiceMade(index); });
-    connect(showImageBox_, &QCheckBox::clicked, this, [this](bool on) {
+    connect(showImageBox_, &QCheckBox::toggled, this, [this](bool on) {
         showImageFlag_ = on;
         emit previewNeeded(current_);
     });
-    connect(playBox_, &QCheckBox::clicked, this, [this](bool on) {
+    connect(playBox_, &QCheckBox::toggled, this, [this](bool on) {
         playFlag_ = on;
         Play();
     });
@@ -202,6 +206,7 @@ void PropertyEditor::Prepare(int index) {
     ClearArea();
     const PropertyRow* r = Current();
     areaBox_->setTitle(r != nullptr ? Utf8(r->label) : QString());
+    NameControls(r);
     if (r == nullptr) {
         PropertyRow none;
         none.enabled = [] { return false; };
@@ -212,15 +217,20 @@ void PropertyEditor::Prepare(int index) {
     {
         QSignalBlocker blockChoice(choice_);
         switch (r->kind) {
-        case RowKind::Text:
+        case RowKind::Text: {
             static_cast<LineTextValidator*>(const_cast<QValidator*>(text_->validator()))->SetMaxBytes(r->textBytes);
+            QSignalBlocker block(text_);
             if (r->getText) LoadText(text_, r->getText());
+            textBeforeEditing_ = r->getText ? r->getText() : std::string();
             break;
+        }
         case RowKind::LongText: {
             longTextStored_ = r->getText ? r->getText() : std::string();
             QSignalBlocker block(longText_);
             longText_->setPlainText(FromCp932(longTextStored_));
             longTextShown_ = longText_->toPlainText();
+            longTextBeforeEditing_ = longTextStored_;
+            longTextShownBeforeEditing_ = longTextShown_;
             break;
         }
         case RowKind::Number: {
@@ -265,6 +275,21 @@ void PropertyEditor::Prepare(int index) {
     }
     emit rowPrepared(current_);
     emit previewNeeded(current_);
+}
+
+void PropertyEditor::NameControls(const PropertyRow* r) {
+    // The field the row uses is named by the row's label; the others by what they hold.
+    const QString label = r != nullptr ? Utf8(r->label) : QString();
+    const auto name = [&label](QWidget* control, bool used, const QString& otherwise) {
+        control->setAccessibleName(used && !label.isEmpty() ? label : otherwise);
+    };
+    const RowKind kind = r != nullptr ? r->kind : RowKind::Text;
+    const bool any = r != nullptr;
+    name(text_, any && kind == RowKind::Text, tr("文字列"));
+    name(longText_, any && kind == RowKind::LongText, tr("文章"));
+    name(number_, any && kind == RowKind::Number, tr("数値"));
+    name(choice_, any && kind != RowKind::Text && kind != RowKind::LongText && kind != RowKind::Number && kind != RowKind::Colour,
+         tr("選択"));
 }
 
 void PropertyEditor::ClearArea() {
@@ -322,28 +347,57 @@ bool PropertyEditor::Refuse(const PropertyRow& r, const std::string& value) {
     return true;
 }
 
-void PropertyEditor::CommitText() {
+void PropertyEditor::CommitText(bool tell) {
     const PropertyRow* r = Current();
     if (r == nullptr || r->kind != RowKind::Text || !r->getText || !r->setText || !text_->isEnabled()) return;
     const std::string value = CutCopy(WithoutLineBreaks(TextValue(text_)), r->textBytes);
-    if (value == r->getText()) return;
-    if (Refuse(*r, value)) {
+    const bool refused = r->refuseText && !r->refuseText(value).empty();
+    if (refused) {
+        if (!tell) return;
+        Refuse(*r, value);
+        if (r->getText() != textBeforeEditing_) {
+            r->setText(textBeforeEditing_);
+            emit valueStored(current_);
+        }
         QSignalBlocker block(text_);
-        LoadText(text_, r->getText());
+        LoadText(text_, textBeforeEditing_);
         return;
     }
+    if (tell) textBeforeEditing_ = value;
+    if (value == r->getText()) return;
     r->setText(value);
+    // The field is rewritten only when the stored text differs from it (cut, line breaks taken
+    // out), so typing keeps its caret.
+    if (text_->text() == FromCp932(value)) {
+        emit valueStored(current_);
+        return;
+    }
     QSignalBlocker block(text_);
     LoadText(text_, value);
     emit valueStored(current_);
 }
 
-void PropertyEditor::CommitLongText() {
+void PropertyEditor::CommitLongText(bool tell) {
     const PropertyRow* r = Current();
     if (r == nullptr || r->kind != RowKind::LongText || !r->getText || !r->setText || !longText_->isEnabled()) return;
-    if (longText_->toPlainText() == longTextShown_) return;  // untouched: the stored bytes stay
+    if (longText_->toPlainText() == longTextShown_) {  // unchanged since stored: the stored bytes stay
+        if (tell) {
+            longTextBeforeEditing_ = longTextStored_;
+            longTextShownBeforeEditing_ = longTextShown_;
+        }
+        return;
+    }
     const std::string value = CutCopy(RecordLines(longText_->toPlainText()), r->textBytes);
-    if (Refuse(*r, value)) {
+    if (r->refuseText && !r->refuseText(value).empty()) {
+        if (!tell) return;
+        Refuse(*r, value);
+        // Back to the text as it was before this editing, in the record and in the field.
+        if (r->getText() != longTextBeforeEditing_) {
+            r->setText(longTextBeforeEditing_);
+            emit valueStored(current_);
+        }
+        longTextStored_ = longTextBeforeEditing_;
+        longTextShown_ = longTextShownBeforeEditing_;
         QSignalBlocker block(longText_);
         longText_->setPlainText(longTextShown_);
         return;
@@ -351,13 +405,17 @@ void PropertyEditor::CommitLongText() {
     r->setText(value);
     longTextStored_ = value;
     longTextShown_ = longText_->toPlainText();
+    if (tell) {
+        longTextBeforeEditing_ = longTextStored_;
+        longTextShownBeforeEditing_ = longTextShown_;
+    }
     emit valueStored(current_);
 }
 
-void PropertyEditor::CommitNumber() {
+void PropertyEditor::CommitNumber(bool takeTyped) {
     const PropertyRow* r = Current();
     if (r == nullptr || r->kind != RowKind::Number || !r->getNumber || !r->setNumber || !number_->isEnabled()) return;
-    {
+    if (takeTyped) {
         QSignalBlocker block(number_);
         number_->interpretText();
     }
@@ -436,8 +494,10 @@ void PropertyEditor::Play() {
 }
 
 void PropertyEditor::ResetChecks() {
-    showImageBox_->setChecked(false);
-    playBox_->setChecked(false);
+    for (QCheckBox* box : {showImageBox_, playBox_}) {
+        QSignalBlocker block(box);
+        box->setChecked(false);
+    }
     showImageFlag_ = false;
     playFlag_ = false;
     StopPlayback();

@@ -16,9 +16,10 @@
 // some row uses are laid out.
 //
 // Selecting a row stores nothing by itself: it stops playback, empties the area, enables the
-// controls of the row's kind and shows the row's value. Values are stored when a field is left
-// (text, number, colour; a typed number is clamped to the row's range) or at once when a choice is
-// made (drop-down, radio, check box, a colour picked in the preview). A value the author did not
+// controls of the row's kind and shows the row's value. Every change of a control is stored at
+// once, however it was made (mouse, keys, an accessibility action, a program): a text the row
+// refuses is told about, and put back, when its field is left; a typed number beyond the row's
+// range is taken as the nearest bound when its field is left. A value the author did not
 // touch is never rewritten: a number outside the range shows as the nearest bound but stays as
 // read, a name whose bytes do not decode stays byte for byte, an index outside its list selects
 // nothing and stays.
@@ -104,9 +105,13 @@ private:
     void Prepare(int index);
     void ClearArea();
     void EnableFor(const PropertyRow& r);
-    void CommitText();
-    void CommitLongText();
-    void CommitNumber();
+    // `tell`: the field is being left, so a refused text is told about and put back; otherwise a
+    // refused text is only not stored (yet).
+    void CommitText(bool tell = true);
+    void CommitLongText(bool tell = true);
+    // `takeTyped`: what is typed is taken first (clamped), as leaving the field does.
+    void CommitNumber(bool takeTyped = true);
+    void NameControls(const PropertyRow* r);
     void CommitColour();
     void ChoiceMade(int index);
     void Play();
@@ -125,6 +130,11 @@ private:
     // The multi-line field's stored bytes and the text it showed for them.
     std::string longTextStored_;
     QString longTextShown_;
+    // The single-line text as it was when the row was shown or its field last left: a refused text
+    // goes back to it.
+    std::string textBeforeEditing_;
+    std::string longTextBeforeEditing_;
+    QString longTextShownBeforeEditing_;
 
     QListWidget* labels_;
     QGroupBox* areaBox_;

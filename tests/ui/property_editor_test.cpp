@@ -136,11 +136,11 @@ TEST_F(PropertyEditorTest, EachRowKindEnablesItsControls) {
     EXPECT_TRUE(e->drawing()->modeButton(kDrawOpaque)->isChecked());
 }
 
-TEST_F(PropertyEditorTest, NumbersAreStoredWhenTheFieldIsLeftAndClampedToTheRange) {
+TEST_F(PropertyEditorTest, NumbersAreStoredAsTypedAndClampedWhenTheFieldIsLeft) {
     auto e = Make();
     e->SelectRow(kSpeed);
     TypeNumber(e->numberSpin(), "150");
-    EXPECT_EQ(rec.speed, 5);  // nothing stored while typing
+    EXPECT_EQ(rec.speed, 15);  // numbers within the range are stored as typed, 150 when it is taken
     e->labelList()->setFocus();
     EXPECT_EQ(rec.speed, 100);
     EXPECT_EQ(e->numberSpin()->value(), 100);

@@ -31,6 +31,7 @@ AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget
     auto* choiceRow = new QHBoxLayout();
     files_ = new QComboBox(this);
     files_->setEditable(false);
+    files_->setAccessibleName(tr("ﾌｧｲﾙ"));  // the drop-down has no label of its own
     files_->setMinimumContentsLength(24);
     files_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     play_ = new QCheckBox(QStringLiteral("再生"), this);

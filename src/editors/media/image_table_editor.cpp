@@ -37,6 +37,7 @@ ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, 
     image_ = new ImageChooser(this);
     image_->setMinimumContentsLength(20);
     image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    image_->setAccessibleName(tr("画像ﾌｧｲﾙ"));  // the drop-down has no label of its own
     show_ = new QCheckBox(QStringLiteral("表示"), this);
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);

@@ -100,6 +100,7 @@ TalkListEditor::TalkListEditor(EditorContext& context, QWidget* parent) : QDialo
     }
     menu_->setMaxVisibleItems(kTalkCommandCount);
     menu_->setPlaceholderText(tr("ｺﾏﾝﾄﾞ"));
+    menu_->setAccessibleName(tr("ｺﾏﾝﾄﾞ"));
     menu_->setCurrentIndex(-1);
     menu_->setMinimumContentsLength(10);
     menuRow->addWidget(menu_);

@@ -25,6 +25,7 @@
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -73,6 +74,7 @@ EnemyUnitNameDialog::EnemyUnitNameDialog(std::string& name, QWidget* parent) : Q
     edit_ = new QLineEdit(this);
     edit_->setMaxLength(64);
     edit_->setMinimumWidth(280);
+    edit_->setAccessibleName(tr("敵ﾕﾆｯﾄ名"));
     LoadText(edit_, name_);
     layout->addWidget(edit_);
     auto* buttons = new QHBoxLayout();
@@ -99,7 +101,7 @@ EnemyRatesDialog::EnemyRatesDialog(EditorContext& context, std::vector<Formation
     for (const Formation& f : formations_) list_->addItem(QString::fromStdString(RateRowText(f)));
     layout->addWidget(list_, 1);
     auto* row = new QHBoxLayout();
-    spin_ = new QSpinBox(this);
+    spin_ = new NumberSpin(this);
     spin_->setRange(0, 100);
     row->addWidget(new QLabel(tr("出現率"), this));
     row->addWidget(spin_, 1);
@@ -156,8 +158,8 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
         const auto s = static_cast<std::size_t>(i);
         monster_[s] = new QComboBox(this);
         for (const std::string& e : monsterEntries) monster_[s]->addItem(FromCp932(e));
-        x_[s] = new QSpinBox(this);
-        y_[s] = new QSpinBox(this);
+        x_[s] = new NumberSpin(this);
+        y_[s] = new NumberSpin(this);
         x_[s]->setRange(0, kBattleWidth);
         y_[s]->setRange(0, kBattleHeight);
         LoadComboIndex(monster_[s], formation_.monster[s]);
@@ -172,7 +174,9 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
         grid->addWidget(x_[s], i, 3);
         grid->addWidget(new QLabel(QStringLiteral("Y"), this), i, 4);
         grid->addWidget(y_[s], i, 5);
-        connect(monster_[s], &QComboBox::activated, this, [this, i] { MonsterChosen(i); });
+        connect(monster_[s], &QComboBox::currentIndexChanged, this, [this, i] {
+            if (!loading_) MonsterChosen(i);
+        });
         connect(x_[s], &QSpinBox::valueChanged, this, [this] { Redraw(); });
         connect(y_[s], &QSpinBox::valueChanged, this, [this] { Redraw(); });
     }
@@ -207,10 +211,10 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     LoadItemChoices(context_.project, kAnyItemKind, items);
     for (const ItemChoice& c : items) item_->addItem(FromCp932(c.name));
     LoadComboIndex(item_, formation_.item + 1);
-    itemRate_ = new QSpinBox(this);
+    itemRate_ = new NumberSpin(this);
     itemRate_->setRange(0, 100);
     LoadSpin(itemRate_, RatePercent(formation_.itemRate));
-    itemCount_ = new QSpinBox(this);
+    itemCount_ = new NumberSpin(this);
     itemCount_->setRange(0, std::max(context_.settings.itemOwnMax, 0));
     LoadSpin(itemCount_, formation_.itemCount);
     const bool hasItem = formation_.item != kNoFormationItem;
@@ -222,13 +226,16 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     more->addWidget(itemRate_, 3, 1);
     more->addWidget(new QLabel(tr("個数"), this), 3, 2);
     more->addWidget(itemCount_, 3, 3);
-    connect(item_, &QComboBox::activated, this, [this] { ItemChosen(); });
+    connect(item_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!loading_) ItemChosen();
+    });
 
     background_ = new ImageChooser(this);
     background_->Fill(context_.project);
     more->addWidget(new QLabel(tr("仮画"), this), 4, 0);
     more->addWidget(background_, 4, 1, 1, 3);
-    connect(background_, &QComboBox::activated, this, [this] {
+    connect(background_, &QComboBox::currentIndexChanged, this, [this] {
+        if (loading_) return;
         view().LoadMainImage(background_->ChosenName());
         Redraw();
     });
@@ -304,6 +311,10 @@ void FormationDialog::Leave() {
 
 void FormationDialog::accept() {
     for (QSpinBox* s : {itemRate_, itemCount_}) s->interpretText();
+    for (std::size_t s = 0; s < x_.size(); ++s) {
+        x_[s]->interpretText();
+        y_[s]->interpretText();
+    }
     formation_ = Collect();
     Leave();
     done(QDialog::Accepted);

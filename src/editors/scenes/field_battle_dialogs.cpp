@@ -20,6 +20,7 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -46,6 +47,7 @@ TerrainBattleDialog::TerrainBattleDialog(EditorContext& context, const Scene& sc
     auto* side = new QVBoxLayout();
     battle_ = new QComboBox(this);
     battle_->setMinimumWidth(160);
+    battle_->setAccessibleName(tr("ﾌｨｰﾙﾄﾞ戦闘"));
     side->addWidget(battle_);
     update_ = new QPushButton(tr("更新"), this);
     clear_ = new QPushButton(tr("消去"), this);
@@ -129,7 +131,7 @@ FieldBattleDialog::FieldBattleDialog(EditorContext& context, Scene& scene, QWidg
     enemy_ = new QComboBox(this);
     enemy_->setMinimumWidth(200);
     form->addRow(tr("敵ﾕﾆｯﾄ"), enemy_);
-    rate_ = new QSpinBox(this);
+    rate_ = new NumberSpin(this);
     rate_->setRange(1, 100);
     auto* rateRow = new QHBoxLayout();
     rateRow->addWidget(rate_);
