@@ -233,8 +233,10 @@ QStringList ExploreDialogs(const std::function<void()>& open, const std::functio
             for (QAbstractItemView* list : d->findChildren<QAbstractItemView*>()) {
                 if (!list->isVisible() || list->model() == nullptr || list->model()->rowCount() == 0) continue;
                 list->setCurrentIndex(list->model()->index(0, 0));
-                if (edit->isEnabled()) record = edit;
-                break;
+                if (edit->isEnabled()) {  // the list "編集..." edits
+                    record = edit;
+                    break;
+                }
             }
         }
         if (record == nullptr) record = ButtonNamed(d, QStringLiteral("追加..."));
