@@ -23,7 +23,7 @@ namespace lw {
 
 ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, QWidget* parent)
     : PreviewDialog(context, parent), kind_(kind) {
-    setWindowTitle(kind == ImageTableKind::Back ? QStringLiteral("背景画像") : QStringLiteral("ｶｰｿﾙ画像"));
+    setWindowTitle(kind == ImageTableKind::Back ? tr("背景画像") : tr("ｶｰｿﾙ画像"));
     auto* layout = new QHBoxLayout(this);
 
     slots_ = new QListWidget(this);
@@ -37,7 +37,7 @@ ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, 
     image_ = new ImageChooser(this);
     image_->setMinimumContentsLength(20);
     image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    show_ = new QCheckBox(tr("表示"), this);
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);
     side->addLayout(imageRow);
