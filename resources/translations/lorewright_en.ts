@@ -1424,6 +1424,138 @@ Rename the file, then choose it again</translation>
         <source>店ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号</source>
         <translation>Shop event command group number</translation>
     </message>
+    <message>
+        <source>ロード画面背景</source>
+        <translation>Load screen background</translation>
+    </message>
+    <message>
+        <source>ゲームオーバー背景</source>
+        <translation>Game-over background</translation>
+    </message>
+    <message>
+        <source>レベルアップ背景</source>
+        <translation>Level-up background</translation>
+    </message>
+    <message>
+        <source>メニュー（ステータス）</source>
+        <translation>Menu (status)</translation>
+    </message>
+    <message>
+        <source>メニュー（装備）</source>
+        <translation>Menu (equipment)</translation>
+    </message>
+    <message>
+        <source>メニュー（魔法）</source>
+        <translation>Menu (magic)</translation>
+    </message>
+    <message>
+        <source>メニュー（道具）</source>
+        <translation>Menu (items)</translation>
+    </message>
+    <message>
+        <source>メニュー（捨てる）</source>
+        <translation>Menu (discard)</translation>
+    </message>
+    <message>
+        <source>メニュー（セーブ）</source>
+        <translation>Menu (save)</translation>
+    </message>
+    <message>
+        <source>メニュー（タイトルへ）</source>
+        <translation>Menu (to title)</translation>
+    </message>
+    <message>
+        <source>メニュー（終了）</source>
+        <translation>Menu (quit)</translation>
+    </message>
+    <message>
+        <source>メニュー（閉じる）</source>
+        <translation>Menu (close)</translation>
+    </message>
+    <message>
+        <source>店の下枠</source>
+        <translation>Shop bottom frame</translation>
+    </message>
+    <message>
+        <source>戦闘の下枠</source>
+        <translation>Battle bottom frame</translation>
+    </message>
+    <message>
+        <source>戦闘のアイテム枠</source>
+        <translation>Battle item frame</translation>
+    </message>
+    <message>
+        <source>会話枠（通常）</source>
+        <translation>Talk frame (normal)</translation>
+    </message>
+    <message>
+        <source>会話枠（選択肢）</source>
+        <translation>Talk frame (choices)</translation>
+    </message>
+    <message>
+        <source>会話枠（選択肢・所持金）</source>
+        <translation>Talk frame (choices, money)</translation>
+    </message>
+    <message>
+        <source>ロード画面</source>
+        <translation>Load screen</translation>
+    </message>
+    <message>
+        <source>レベルアップ</source>
+        <translation>Level up</translation>
+    </message>
+    <message>
+        <source>メニュー1</source>
+        <translation>Menu 1</translation>
+    </message>
+    <message>
+        <source>メニュー2</source>
+        <translation>Menu 2</translation>
+    </message>
+    <message>
+        <source>店（下枠）</source>
+        <translation>Shop (bottom frame)</translation>
+    </message>
+    <message>
+        <source>店（買う）</source>
+        <translation>Shop (buy)</translation>
+    </message>
+    <message>
+        <source>店（売る）</source>
+        <translation>Shop (sell)</translation>
+    </message>
+    <message>
+        <source>戦闘（下枠）</source>
+        <translation>Battle (bottom frame)</translation>
+    </message>
+    <message>
+        <source>戦闘（アイテム選択）</source>
+        <translation>Battle (item choice)</translation>
+    </message>
+    <message>
+        <source>会話枠</source>
+        <translation>Talk frame</translation>
+    </message>
+    <message>
+        <source>その他の装備品</source>
+        <translation>Other equipment</translation>
+    </message>
+    <message>
+        <source>回復系消耗品</source>
+        <translation>Recovery consumable</translation>
+    </message>
+    <message>
+        <source>能力値上昇系消耗品</source>
+        <translation>Ability-raising consumable</translation>
+    </message>
+    <message>
+        <source>その他の消耗品</source>
+        <translation>Other consumable</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
 </context>
 <context>
     <name>lw::AbilityUpDialog</name>

@@ -1,5 +1,7 @@
 #include "app/language.h"
 
+#include "core/text/cp932.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
 #include <cstdlib>
@@ -83,6 +85,8 @@ void RemoveLanguage() {
     if (Installed()) QCoreApplication::removeTranslator(Installed().get());
     Installed().reset();
 }
+
+QString CoreTextCp932(std::string_view cp932) { return CoreText(Cp932ToUtf8Lossy(cp932)); }
 
 QString NoneLabel() { return QCoreApplication::translate("lw", "なし"); }
 

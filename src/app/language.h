@@ -37,6 +37,9 @@ bool InstallLanguage(UiLanguage language);
 // Removes what InstallLanguage installed (tests switch languages within one process).
 void RemoveLanguage();
 
+// The same for a label the core holds in CP932 (its UTF-8 form is marked with LW_UI_TEXT there).
+QString CoreTextCp932(std::string_view cp932);
+
 // "なし" (none) as the drop-downs show it; the files and the item data keep "なし" itself.
 QString NoneLabel();
 

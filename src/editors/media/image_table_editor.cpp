@@ -1,4 +1,5 @@
 #include "editors/media/image_table_editor.h"
+#include "app/language.h"
 
 #include <tuple>
 
@@ -27,7 +28,7 @@ ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, 
     auto* layout = new QHBoxLayout(this);
 
     slots_ = new QListWidget(this);
-    for (const std::string& name : ImageSlotNames(kind_)) slots_->addItem(FromCp932(name));
+    for (const std::string& name : ImageSlotNames(kind_)) slots_->addItem(CoreTextCp932(name));
     slots_->setMinimumWidth(220);
     slots_->setMinimumHeight(300);
     layout->addWidget(slots_, 1);

@@ -150,7 +150,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     ++row;
 
     kind_ = new QComboBox(this);
-    for (const std::string& k : ItemKindNames()) kind_->addItem(FromCp932(k));
+    for (const std::string& k : ItemKindNames()) kind_->addItem(CoreTextCp932(k));
     kind_->setCurrentIndex(-1);
     grid->addWidget(Label(tr("種別"), this), row, 0);
     grid->addWidget(kind_, row, 1, 1, 2);
@@ -165,7 +165,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
         spin->setMinimumWidth(80);
         abilities_[static_cast<std::size_t>(i)] = spin;
         const int r = i / 2, c = (i % 2) * 2;
-        abilityGrid->addWidget(Label(kAbilityLabels[static_cast<std::size_t>(i)], abilityBox), r, c);
+        abilityGrid->addWidget(Label(CoreText(kAbilityLabels[static_cast<std::size_t>(i)]), abilityBox), r, c);
         abilityGrid->addWidget(spin, r, c + 1);
     }
     abilityGrid->setColumnStretch(1, 1);
@@ -174,7 +174,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     ++row;
 
     health_ = new QComboBox(this);
-    for (const std::string& h : HealthStateNames()) health_->addItem(FromCp932(h));
+    for (const std::string& h : HealthStateNames()) health_->addItem(CoreTextCp932(h));
     health_->setCurrentIndex(-1);
     grid->addWidget(Label(tr("健康状態"), this), row, 0);
     grid->addWidget(health_, row, 1, 1, 2);
