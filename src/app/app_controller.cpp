@@ -23,7 +23,7 @@ bool AppController::CreateProjectFromNames(QWidget* owner, const Project& names)
     if (CheckNewProjectNames(names) == NewProjectNames::NotPlain) {
         // A name with a path in it would put the project, or one of its folders, somewhere else
         // than inside the chosen location. Such names are not taken over.
-        services_.Inform(owner, QStringLiteral("ﾌｫﾙﾀﾞ名に「\\」「/」を含む名前や「.」「..」は使えません"));
+        services_.Inform(owner, QObject::tr("ﾌｫﾙﾀﾞ名に「\\」「/」を含む名前や「.」「..」は使えません"));
         return false;
     }
     Project& project = context_.project;
@@ -34,15 +34,15 @@ bool AppController::CreateProjectFromNames(QWidget* owner, const Project& names)
     project.waitImage = names.waitImage;
 
     if (!lw::IsProjectOpen(project)) {
-        services_.Inform(owner, QStringLiteral("未入力の項目があります"));
+        services_.Inform(owner, QObject::tr("未入力の項目があります"));
         return false;
     }
-    if (auto chosen = services_.ChooseFolder(owner, QStringLiteral("ﾌｫﾙﾀﾞを作成する場所を指定して下さい"),
+    if (auto chosen = services_.ChooseFolder(owner, QObject::tr("ﾌｫﾙﾀﾞを作成する場所を指定して下さい"),
                                              creationLocation_)) {
         creationLocation_ = *chosen;
     }
     if (creationLocation_.isEmpty()) {
-        services_.Inform(owner, QStringLiteral("保存場所が未定です"));
+        services_.Inform(owner, QObject::tr("保存場所が未定です"));
         return false;
     }
 
@@ -55,21 +55,21 @@ bool AppController::CreateProjectFromNames(QWidget* owner, const Project& names)
     if (!made.failed.empty()) {
         QString list;
         for (const auto& path : made.failed) list += QDir::toNativeSeparators(QString::fromStdString(path.string())) + "\n";
-        services_.Inform(owner, list + QStringLiteral("\n以上のフォルダを作成できません"));
+        services_.Inform(owner, list + QObject::tr("\n以上のフォルダを作成できません"));
     }
     return true;
 }
 
 void AppController::OpenProject(QWidget* owner) {
     auto file = services_.ChooseOpenFile(
-        owner, {QStringLiteral("prepare.txt (prepare.txt)"), QStringLiteral("すべてのファイル (*.*)")});
+        owner, {QStringLiteral("prepare.txt (prepare.txt)"), QObject::tr("すべてのファイル (*.*)")});
     if (!file) return;
     Project& project = context_.project;
     project.root = std::filesystem::path(QFileInfo(*file).absolutePath().toStdString());
     if (LoadPrepareFile(project, std::filesystem::path(file->toStdString())) == ReadStatus::Unreadable) {
         // The file is there but could not be read (not a regular file, too large): no project
         // is open, and the author is told why.
-        services_.ShowMessage(owner, Message{.text = QStringLiteral("%1 を読み込めません。")
+        services_.ShowMessage(owner, Message{.text = QObject::tr("%1 を読み込めません。")
                                                          .arg(QDir::toNativeSeparators(*file)),
                                              .icon = MessageIcon::Warning});
         return;

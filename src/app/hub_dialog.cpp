@@ -1,4 +1,5 @@
 #include "app/hub_dialog.h"
+#include "app/language.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -20,8 +21,7 @@ HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(paren
     auto* grid = new QGridLayout(this);
     for (int i = 0; i < kHubEditorCount; ++i) {
         auto editor = static_cast<HubEditor>(i);
-        auto* b = new QPushButton(QString::fromUtf8(HubEditorLabel(editor).data(),
-                                                    static_cast<int>(HubEditorLabel(editor).size())), this);
+        auto* b = new QPushButton(CoreText(HubEditorLabel(editor)), this);
         b->setMinimumWidth(130);
         connect(b, &QPushButton::clicked, this, [this, editor] { OpenEditor(editor); });
         grid->addWidget(b, i / kColumns, i % kColumns);
@@ -64,8 +64,7 @@ void HubDialog::OpenEditor(HubEditor editor) {
     if (mode >= 0) context.placementMode = mode;
     if (!controller_.registry().Open(editor, context, this)) {
         controller_.services().Inform(this, tr("「%1」の編集画面はまだ用意されていません。")
-                                                .arg(QString::fromUtf8(HubEditorLabel(editor).data(),
-                                                                       static_cast<int>(HubEditorLabel(editor).size()))));
+                                                .arg(CoreText(HubEditorLabel(editor))));
     }
     UpdateEnabling();
 }

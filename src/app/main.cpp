@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
+#include <cstdio>
 
 #include "app/app_controller.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/services.h"
 #include "app/signal_quit.h"
@@ -13,8 +15,14 @@
 #include "widgets/audio_glue.h"
 
 int main(int argc, char** argv) {
+    const lw::LanguageArgument language = lw::TakeLanguageArgument(argc, argv);
+    if (!language.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(language.error));
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lorewright"));
+    lw::InstallLanguage(language.language.value_or(lw::LanguageOfLocale(lw::LocaleOfEnvironment())));
 
     lw::SingleInstance instance;
     if (!instance.Acquire()) return 0;  // another copy runs: end silently

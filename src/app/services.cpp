@@ -83,7 +83,7 @@ bool QtServices::MoveToTrash(const QString& path) {
 
 bool DialogSaveUi::ConfirmOverwrite(std::string_view displayPath) {
     Message m;
-    m.text = QStringLiteral("同名のファイルが存在しますが、上書きしますか？");
+    m.text = QObject::tr("同名のファイルが存在しますが、上書きしますか？");
     m.caption = FromCp932(displayPath);
     m.buttons = MessageButtons::YesNo;
     m.defaultAnswer = MessageAnswer::Yes;
@@ -92,7 +92,7 @@ bool DialogSaveUi::ConfirmOverwrite(std::string_view displayPath) {
 
 void DialogSaveUi::CannotCreate() {
     Message m;
-    m.text = QStringLiteral("ファイルを作成できません");
+    m.text = QObject::tr("ファイルを作成できません");
     m.icon = MessageIcon::Error;
     services_.ShowMessage(owner_, m);
 }

@@ -1,4 +1,5 @@
 #include "audio/music_player.h"
+#include "core/text/ui_text.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -20,10 +21,11 @@ constexpr int kBufferFrames = 1024;
 constexpr std::size_t kMidiHeadBytes = 64 * 1024;
 
 constexpr const char* kCaption = "DMusic8";
-constexpr const char* kNoSoundFont =
-    "\nMIDI を鳴らすための General MIDI サウンドフォントが見つかりません。"
+// Follows the load failure on a line of its own.
+constexpr const char* kNoSoundFont = LW_UI_TEXT("lw", 
+    "MIDI を鳴らすための General MIDI サウンドフォントが見つかりません。"
     "環境変数 SDL_SOUNDFONTS にサウンドフォント (.sf2) のパスを設定するか、"
-    "timgm6mb-soundfont をインストールしてください。";
+    "timgm6mb-soundfont をインストールしてください。");
 
 bool FileExists(const std::filesystem::path& p) {
     std::error_code ec;
@@ -45,7 +47,7 @@ void MusicPlayer::Report(const char* text, bool dmusicCaption) {
 void MusicPlayer::ReportLoadFailure(const char* text, const std::filesystem::path& path) {
     // A MIDI that fails to load with no soundfont found says why.
     std::string message = text;
-    if (soundFonts_.empty() && LooksLikeMidi(path)) message += kNoSoundFont;
+    if (soundFonts_.empty() && LooksLikeMidi(path)) message = message + "\n" + kNoSoundFont;
     if (sink_) sink_(AudioMessage{message, kCaption, true});
 }
 
@@ -62,7 +64,7 @@ bool MusicPlayer::Initialise() {
     // the editor would no longer end on them. The program handles them (app/signal_quit).
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        Report("DirectMusicLoader8の作成に失敗しました。");
+        Report(LW_UI_TEXT("lw", "DirectMusicLoader8の作成に失敗しました。"));
         return false;
     }
     audioReady_ = true;
@@ -70,7 +72,7 @@ bool MusicPlayer::Initialise() {
 
     // The device is opened at exactly this format; SDL converts for the hardware when it must.
     if (Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, kChannels, kBufferFrames, nullptr, 0) != 0) {
-        Report("DirectMusicPerformance8の作成に失敗しました。");
+        Report(LW_UI_TEXT("lw", "DirectMusicPerformance8の作成に失敗しました。"));
         return false;
     }
     deviceOpen_ = true;
@@ -82,7 +84,7 @@ bool MusicPlayer::Initialise() {
     // One mixing channel for each sound slot.
     channels_ = Mix_AllocateChannels(kSlots);
     if (channels_ < kSlots) {
-        Report("パフォーマンスの初期化に失敗しました。");
+        Report(LW_UI_TEXT("lw", "パフォーマンスの初期化に失敗しました。"));
         return false;
     }
     return true;
@@ -137,7 +139,7 @@ bool MusicPlayer::LoadMusic(int slot, const std::filesystem::path& path, int vol
         s.music = nullptr;
     }
     if (!s.music) {
-        ReportLoadFailure("BGMの読み込みに失敗しました。", path);
+        ReportLoadFailure(LW_UI_TEXT("lw", "BGMの読み込みに失敗しました。"), path);
         return false;
     }
     s.file = path;
@@ -145,7 +147,7 @@ bool MusicPlayer::LoadMusic(int slot, const std::filesystem::path& path, int vol
 
     int volume = MixerVolume(volumeDb);
     if (volume < 0) {
-        Report("パスのボリューム設定に失敗しました。");  // the music still plays
+        Report(LW_UI_TEXT("lw", "パスのボリューム設定に失敗しました。"));  // the music still plays
     } else {
         Mix_VolumeMusic(volume);
     }
@@ -179,19 +181,19 @@ bool MusicPlayer::LoadSound(int slot, const std::filesystem::path& path, int vol
 
     s.chunk = Mix_LoadWAV(path.c_str());
     if (!s.chunk) {
-        ReportLoadFailure("Soundの読み込みに失敗しました。", path);
+        ReportLoadFailure(LW_UI_TEXT("lw", "Soundの読み込みに失敗しました。"), path);
         return false;
     }
     s.file = path;
     if (slot >= channels_) {
-        Report("パスの作成に失敗しました。");
+        Report(LW_UI_TEXT("lw", "パスの作成に失敗しました。"));
         return false;
     }
     s.path = true;
 
     int volume = MixerVolume(volumeDb);
     if (volume < 0) {
-        Report("パスのボリューム設定に失敗しました。");  // a sound that cannot be set is not played
+        Report(LW_UI_TEXT("lw", "パスのボリューム設定に失敗しました。"));  // a sound that cannot be set is not played
         return false;
     }
     Mix_VolumeChunk(s.chunk, volume);

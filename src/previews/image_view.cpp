@@ -171,7 +171,10 @@ bool ImageView::ShowImageByName(QWidget* dialog, const QString& fileName) {
 
 bool ImageView::ShowComboImage(QWidget* dialog, const QComboBox* combo) {
     if (combo == nullptr || combo->currentIndex() < 0) return false;
-    const QString name = combo->currentText();
+    // The item data holds the file's own name where the shown text differs from it ("なし").
+    const QVariant data = combo->currentData();
+    const QString name = data.typeId() == QMetaType::QByteArray ? FromCp932(data.toByteArray().toStdString())
+                                                                : combo->currentText();
     if (!ShowImageByName(dialog, name)) return false;
     SetCaption(name);
     return true;
@@ -226,7 +229,7 @@ void ImageView::ShowPalettePicker(QWidget* dialog, QWidget* focusBack) {
     state_.main.width = state_.main.image.width();
     state_.main.height = state_.main.image.height();
     FitViewToImage(dialog);
-    SetCaption(QStringLiteral("色選択（画像をｸﾘｯｸ）"));
+    SetCaption(tr("色選択（画像をｸﾘｯｸ）"));
     Show();
     if (focusBack != nullptr) focusBack->setFocus();
 }

@@ -1,17 +1,24 @@
 #include "widgets/audio_glue.h"
+#include "app/language.h"
 
 #include <QByteArray>
 #include <QComboBox>
 #include <QSignalBlocker>
 
 #include "app/services.h"
+#include "audio/play_selection.h"
 
 namespace lw {
 
 AudioMessageSink AudioMessagesTo(Services& services) {
     return [&services](const AudioMessage& m) {
         Message box;
-        box.text = QString::fromStdString(m.text);
+        // A message is one text, or a text and a line of advice after it: each is translated.
+        const std::size_t lineBreak = m.text.find('\n');
+        box.text = lineBreak == std::string::npos
+                       ? CoreText(m.text)
+                       : CoreText(std::string_view(m.text).substr(0, lineBreak)) + QLatin1Char('\n') +
+                             CoreText(std::string_view(m.text).substr(lineBreak + 1));
         box.caption = QString::fromStdString(m.caption);
         box.icon = m.error ? MessageIcon::Error : MessageIcon::Information;
         services.ShowMessage(nullptr, box);
@@ -24,7 +31,7 @@ void FillAudioCombo(QComboBox* combo, const std::vector<std::string>& names) {
         QSignalBlocker block(combo);
         combo->clear();
         for (const auto& name : names) {
-            combo->addItem(FromCp932(name), QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+            combo->addItem(name == kNoneName ? NoneLabel() : FromCp932(name), QByteArray(name.data(), static_cast<qsizetype>(name.size())));
         }
     }
 }

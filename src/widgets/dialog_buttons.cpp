@@ -11,7 +11,7 @@ namespace lw {
 std::pair<QPushButton*, QPushButton*> AddDialogButtons(QDialog* dialog, QBoxLayout* row, const QString& confirmLabel) {
     auto* confirm = new QPushButton(confirmLabel, dialog);
     confirm->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), dialog);
+    auto* cancel = new QPushButton(QObject::tr("ｷｬﾝｾﾙ"), dialog);
     cancel->setAutoDefault(false);
     row->addStretch(1);
     row->addWidget(confirm);

@@ -21,10 +21,10 @@ DrawingGroup::DrawingGroup(Options options, QWidget* parent) : QWidget(parent), 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    modeGroup_ = new QGroupBox(QStringLiteral("描画"), this);
+    modeGroup_ = new QGroupBox(tr("描画"), this);
     auto* modeRow = new QHBoxLayout(modeGroup_);
     modes_ = new QButtonGroup(this);
-    const QString labels[] = {QStringLiteral("不透明"), QStringLiteral("加算"), QStringLiteral("透明度")};
+    const QString labels[] = {tr("不透明"), tr("加算"), tr("透明度")};
     for (int mode = kDrawOpaque; mode <= kDrawAlpha; ++mode) {
         auto* b = new QRadioButton(labels[mode], modeGroup_);
         modes_->addButton(b, mode);
@@ -33,19 +33,19 @@ DrawingGroup::DrawingGroup(Options options, QWidget* parent) : QWidget(parent), 
     modeRow->addStretch(1);
     layout->addWidget(modeGroup_);
 
-    keyOn_ = new QCheckBox(QStringLiteral("ｶﾗｰｷｰあり"), this);
+    keyOn_ = new QCheckBox(tr("ｶﾗｰｷｰあり"), this);
     layout->addWidget(keyOn_);
 
-    colourGroup_ = new QGroupBox(QStringLiteral("ｶﾗｰｷｰ"), this);
+    colourGroup_ = new QGroupBox(tr("ｶﾗｰｷｰ"), this);
     auto* colourRow = new QHBoxLayout(colourGroup_);
     red_ = new NumberSpin(colourGroup_, 0, 255);
     green_ = new NumberSpin(colourGroup_, 0, 255);
     blue_ = new NumberSpin(colourGroup_, 0, 255);
-    colourRow->addWidget(new QLabel(QStringLiteral("赤"), colourGroup_));
+    colourRow->addWidget(new QLabel(tr("赤"), colourGroup_));
     colourRow->addWidget(red_);
-    colourRow->addWidget(new QLabel(QStringLiteral("緑"), colourGroup_));
+    colourRow->addWidget(new QLabel(tr("緑"), colourGroup_));
     colourRow->addWidget(green_);
-    colourRow->addWidget(new QLabel(QStringLiteral("青"), colourGroup_));
+    colourRow->addWidget(new QLabel(tr("青"), colourGroup_));
     colourRow->addWidget(blue_);
     colourRow->addStretch(1);
     layout->addWidget(colourGroup_);

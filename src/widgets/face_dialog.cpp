@@ -30,7 +30,7 @@ FaceFields FaceFieldsOf(FaceEntry& f) {
 
 FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* parent, const QString& caption)
     : PreviewDialog(context, parent), fields_(fields) {
-    setWindowTitle(caption);
+    setWindowTitle(caption.isEmpty() ? tr("顔画像(ﾒﾆｭｰ用)") : caption);
     working_.fileName = fields_.fileName;
     working_.areaLeft = fields_.areaLeft;
     working_.areaTop = fields_.areaTop;
@@ -42,7 +42,7 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
     auto* imageRow = new QHBoxLayout();
     image_ = new ImageChooser(this);
     image_->setAccessibleName(tr("画像ﾌｧｲﾙ"));  // the drop-down has no label of its own
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    show_ = new QCheckBox(tr("表示"), this);
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);
     layout->addLayout(imageRow);
@@ -50,25 +50,25 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
     drawing_ = new DrawingGroup(this);
     layout->addWidget(drawing_);
 
-    auto* area = new QGroupBox(QStringLiteral("元画像内の領域"), this);
+    auto* area = new QGroupBox(tr("元画像内の領域"), this);
     auto* grid = new QGridLayout(area);
     left_ = new NumberSpin(area, 0, kMaxPictureSide);
     top_ = new NumberSpin(area, 0, kMaxPictureSide);
     width_ = new NumberSpin(area, 0, kMaxPictureSide);
     height_ = new NumberSpin(area, 0, kMaxPictureSide);
-    grid->addWidget(new QLabel(QStringLiteral("左上X座標"), area), 0, 0);
+    grid->addWidget(new QLabel(tr("左上X座標"), area), 0, 0);
     grid->addWidget(left_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("左上Y座標"), area), 0, 2);
+    grid->addWidget(new QLabel(tr("左上Y座標"), area), 0, 2);
     grid->addWidget(top_, 0, 3);
-    grid->addWidget(new QLabel(QStringLiteral("幅"), area), 1, 0);
+    grid->addWidget(new QLabel(tr("幅"), area), 1, 0);
     grid->addWidget(width_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("高さ"), area), 1, 2);
+    grid->addWidget(new QLabel(tr("高さ"), area), 1, 2);
     grid->addWidget(height_, 1, 3);
     grid->setColumnStretch(4, 1);
     layout->addWidget(area);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, QStringLiteral("次へ"));
+    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
     layout->addLayout(buttons);
 
     // The controls show the entry; nothing is stored by showing it.
@@ -93,7 +93,7 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
     connect(image_, &QComboBox::currentIndexChanged, this, [this] {
         const std::string name = image_->ChosenName();
         if (CheckTokenField(name) == FieldProblem::HasBlank) {
-            Refuse(QStringLiteral("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
+            Refuse(tr("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
             image_->LoadName(working_.fileName);
             return;
         }
@@ -165,14 +165,14 @@ void FaceDialog::accept() {
     drawing_->InterpretTyped();
     SetSpec(working_, drawing_->Spec());
     working_.fileName = image_->ChosenName();
-    const QString sizeMessage = QStringLiteral("画像ｻｲｽﾞは1以上に設定してください");
+    const QString sizeMessage = tr("画像ｻｲｽﾞは1以上に設定してください");
     if (!FaceSizeAcceptable(working_)) {
         Refuse(sizeMessage);
         return;
     }
     // The file name is one field of the entry's line: without it the numbers would shift.
     if (working_.fileName.empty()) {
-        Refuse(QStringLiteral("画像を選択してください"));
+        Refuse(tr("画像を選択してください"));
         return;
     }
     // Cut back to the picture when it is loaded; a picture that is missing leaves the area as typed.

@@ -49,7 +49,7 @@ class FaceDialog : public PreviewDialog {
     Q_OBJECT
 public:
     FaceDialog(EditorContext& context, FaceFields fields, QWidget* parent = nullptr,
-               const QString& caption = QStringLiteral("顔画像(ﾒﾆｭｰ用)"));
+               const QString& caption = QString());  // empty: "顔画像(ﾒﾆｭｰ用)"
     ~FaceDialog() override;
 
     // A step that runs after "次へ" has stored the entry; true ends this dialog with 1, false keeps

@@ -1,4 +1,5 @@
 #include "widgets/image_chooser.h"
+#include "app/language.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -24,7 +25,10 @@ void ImageChooser::SetEntries(std::vector<std::string> entries, bool withNone) {
     entries_ = std::move(entries);
     if (withNone) entries_.insert(entries_.begin(), std::string(kNoneName));
     clear();
-    for (const std::string& e : entries_) addItem(FromCp932(e), QByteArray(e.data(), static_cast<qsizetype>(e.size())));
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const std::string& e = entries_[i];
+        addItem(withNone && i == 0 ? NoneLabel() : FromCp932(e), QByteArray(e.data(), static_cast<qsizetype>(e.size())));
+    }
     setCurrentIndex(-1);
     loadedIndex_ = -2;
     loadedName_.clear();

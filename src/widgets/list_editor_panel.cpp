@@ -32,13 +32,13 @@ ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* pare
 
     buttons_ = new QVBoxLayout();
     layout->addLayout(buttons_);
-    add_ = MakeButton(options.addLabel);
-    if (options.editButton) edit_ = MakeButton(QStringLiteral("編集..."));
-    delete_ = MakeButton(QStringLiteral("削除"));
+    add_ = MakeButton(options.addLabel.isEmpty() ? tr("追加") : options.addLabel);
+    if (options.editButton) edit_ = MakeButton(tr("編集..."));
+    delete_ = MakeButton(tr("削除"));
     extraInsertAt_ = buttons_->count();
     if (options.moveButtons) {
-        up_ = MakeButton(QStringLiteral("上へ移動"));
-        down_ = MakeButton(QStringLiteral("下へ移動"));
+        up_ = MakeButton(tr("上へ移動"));
+        down_ = MakeButton(tr("下へ移動"));
     }
     buttons_->addStretch(1);
 

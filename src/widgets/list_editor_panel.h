@@ -18,8 +18,8 @@ namespace lw {
 struct ListEditorOptions {
     // Column titles. Empty: one column and no header, like a plain list box.
     QStringList headers;
-    // "追加..." where adding opens a dialog.
-    QString addLabel = QStringLiteral("追加");
+    // "追加..." where adding opens a dialog; empty: "追加".
+    QString addLabel;
     // Adds "編集..." (double click on a row edits too, see ListEditor::OnEdit).
     bool editButton = false;
     bool moveButtons = true;

@@ -1,4 +1,5 @@
 #include "widgets/property_editor.h"
+#include "app/language.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -46,7 +47,12 @@ private:
     std::size_t maxBytes_ = 255;
 };
 
-QString Utf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+// A row's unit: one marked text, or a range "（lo ～ hi）" whose marks are translated one by one.
+QString UnitText(const std::string& unit) {
+    QString text = CoreText(unit);
+    for (const char* mark : {"（", " ～ ", "）"}) text.replace(QString::fromUtf8(mark), CoreText(mark));
+    return text;
+}
 
 // Multi-line text as the records keep it: CR LF between lines.
 std::string RecordLines(const QString& text) {
@@ -78,7 +84,7 @@ void PropertyEditor::Build(const Options& options) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     labels_ = new QListWidget(this);
-    for (const PropertyRow& r : rows_) labels_->addItem(Utf8(r.label));
+    for (const PropertyRow& r : rows_) labels_->addItem(CoreText(r.label));
     labels_->setMinimumWidth(labels_->sizeHintForColumn(0) + 40);
     labels_->setMinimumHeight(320);
     labels_->setAccessibleName(tr("項目"));
@@ -123,8 +129,8 @@ void PropertyEditor::Build(const Options& options) {
     choice_->setVisible(anyChoice);
 
     auto* checks = new QHBoxLayout();
-    showImageBox_ = new QCheckBox(QStringLiteral("画像表示"), this);
-    playBox_ = new QCheckBox(QStringLiteral("MIDI・WAVE再生"), this);
+    showImageBox_ = new QCheckBox(tr("画像表示"), this);
+    playBox_ = new QCheckBox(tr("MIDI・WAVE再生"), this);
     checks->addWidget(showImageBox_);
     checks->addWidget(playBox_);
     checks->addStretch(1);
@@ -205,7 +211,7 @@ void PropertyEditor::Prepare(int index) {
     current_ = index;
     ClearArea();
     const PropertyRow* r = Current();
-    areaBox_->setTitle(r != nullptr ? Utf8(r->label) : QString());
+    areaBox_->setTitle(r != nullptr ? CoreText(r->label) : QString());
     NameControls(r);
     if (r == nullptr) {
         PropertyRow none;
@@ -238,12 +244,12 @@ void PropertyEditor::Prepare(int index) {
             number_->setRange(r->range.min, r->range.max);
             number_->setSingleStep(std::max(1, r->step));
             if (r->getNumber) LoadSpin(number_, r->getNumber());
-            unit_->setText(Utf8(r->unit));
+            unit_->setText(UnitText(r->unit));
             break;
         }
         case RowKind::Choice: {
             std::vector<std::string> entries;
-            for (const std::string& e : r->choices) entries.push_back(ToCp932(Utf8(e)).value_or(std::string()));
+            for (const std::string& e : r->choices) entries.push_back(ToCp932(CoreText(e)).value_or(std::string()));
             choice_->SetEntries(std::move(entries));
             if (r->getNumber) LoadComboIndex(choice_, r->ChoicePosition(r->getNumber()));
             break;
@@ -255,7 +261,7 @@ void PropertyEditor::Prepare(int index) {
             if (r->getNumber) LoadComboIndex(choice_, r->getNumber());
             break;
         case RowKind::Colour:
-            drawing_->SetColourCaption(Utf8(std::string(ColourCaptionFor(r->kind))));
+            drawing_->SetColourCaption(CoreText(ColourCaptionFor(r->kind)));
             if (r->getColour) drawing_->LoadColour(r->getColour());
             break;
         case RowKind::Image:
@@ -267,7 +273,7 @@ void PropertyEditor::Prepare(int index) {
                 choice_->SetEntries(imageNames_);
             }
             if (r->getText) choice_->LoadName(r->getText());
-            drawing_->SetColourCaption(Utf8(std::string(ColourCaptionFor(r->kind))));
+            drawing_->SetColourCaption(CoreText(ColourCaptionFor(r->kind)));
             if (r->getSpec) drawing_->LoadSpec(r->getSpec());
             if (keyColourFollows_) drawing_->SetColourEnabled(drawing_->keyBox()->isChecked() && drawing_->keyBox()->isEnabled());
             break;
@@ -279,7 +285,7 @@ void PropertyEditor::Prepare(int index) {
 
 void PropertyEditor::NameControls(const PropertyRow* r) {
     // The field the row uses is named by the row's label; the others by what they hold.
-    const QString label = r != nullptr ? Utf8(r->label) : QString();
+    const QString label = r != nullptr ? CoreText(r->label) : QString();
     const auto name = [&label](QWidget* control, bool used, const QString& otherwise) {
         control->setAccessibleName(used && !label.isEmpty() ? label : otherwise);
     };
@@ -343,7 +349,7 @@ bool PropertyEditor::Refuse(const PropertyRow& r, const std::string& value) {
     if (!r.refuseText) return false;
     const std::string message = r.refuseText(value);
     if (message.empty()) return false;
-    if (context_.services) context_.services->Inform(this, Utf8(message));
+    if (context_.services) context_.services->Inform(this, CoreText(message));
     return true;
 }
 

@@ -9,7 +9,7 @@ bool ReportUnreadable(EditorContext& context, QWidget* owner, std::string_view f
     if (status != ReadStatus::Unreadable) return false;
     if (context.services) {
         context.services->ShowMessage(
-            owner, Message{.text = QStringLiteral("%1 を読み込めません。\nこのファイルは上書きされません。")
+            owner, Message{.text = QObject::tr("%1 を読み込めません。\nこのファイルは上書きされません。")
                                        .arg(FromCp932(DataFileDisplayPath(context.project, fileName))),
                            .icon = MessageIcon::Warning});
     }

@@ -43,6 +43,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
+#include "support/qt/in_language.h"
 #include "support/qt/modal.h"
 #include "widgets/list_editor_panel.h"
 #include "widgets/number_spin.h"
@@ -500,8 +501,7 @@ const UnchangedCase kCases[] = {
 
 class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};
 
-TEST_P(UnchangedConfirm, WritesEveryRecordBackByteForByte) {
-    const UnchangedCase& c = GetParam();
+void ConfirmEveryRecordUnchanged(const UnchangedCase& c) {
     TempProject tp;
     test::FakeServices services;
     EditorContext context;
@@ -515,7 +515,17 @@ TEST_P(UnchangedConfirm, WritesEveryRecordBackByteForByte) {
     EXPECT_EQ(tp.ReadData(c.fileName), bytes);
     // The only message is the overwrite question of the save itself.
     ASSERT_EQ(services.messages.size(), 1u) << services.texts().join("\n").toStdString();
-    EXPECT_EQ(services.messages[0].text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？"));
+    EXPECT_EQ(services.messages[0].text, QObject::tr("同名のファイルが存在しますが、上書きしますか？"));
+}
+
+TEST_P(UnchangedConfirm, WritesEveryRecordBackByteForByte) { ConfirmEveryRecordUnchanged(GetParam()); }
+
+// The interface language changes no byte: the same run with the English interface.
+TEST_P(UnchangedConfirm, WritesTheSameBytesWithTheEnglishInterface) {
+    test::InLanguage english(UiLanguage::English);
+    ASSERT_NE(QObject::tr("同名のファイルが存在しますが、上書きしますか？"),
+              QStringLiteral("同名のファイルが存在しますが、上書きしますか？"));
+    ConfirmEveryRecordUnchanged(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEditor, UnchangedConfirm, ::testing::ValuesIn(kCases),

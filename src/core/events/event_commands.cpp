@@ -1,4 +1,5 @@
 #include "core/events/event_commands.h"
+#include "core/text/ui_text.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -84,13 +85,13 @@ bool IsDecimalNumber(std::string_view s) {
 
 std::string_view EventCommandMenuLabel(EventCommandKind kind) {
     static constexpr std::array<std::string_view, kEventCommandCount> kLabels = {
-        "条件分岐", "条件分岐終了", "能力値ｱｯﾌﾟ", "戦闘", "ｴﾌｪｸﾄ表示", "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ終了",
-        "装備の設定･解除", "ｹﾞｰﾑ終了", "経験点ｱｯﾌﾟ", "会話時の顔画像", "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ", "PCｪｰﾄﾞｲﾝ",
-        "PCｪｰﾄﾞｱｳﾄ", "ﾌﾗｸﾞに数値を設定", "生命点と精神点の全回復", "ｹﾞｰﾑ開始時の状態に設定",
-        "ｱｲﾃﾑの追加と削除", "ﾌﾟﾚｲﾃﾞｰﾀのﾛｰﾄﾞ画面表示", "魔法修得可能ﾌﾗｸﾞ設定", "会話表示",
-        "BGM再生･停止", "所持金の増減", "ﾅﾚｰｼｮﾝ画面表示", "ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定",
-        "ﾚﾍﾞﾙをﾌﾗｸﾞに設定", "所持金額をﾌﾗｸﾞに設定", "地震", "場面変更", "NPC表示･非表示",
-        "宝箱の表示･非表示", "会話内容", "ﾀｲﾄﾙ画面表示", "効果音再生",
+        LW_UI_TEXT("lw", "条件分岐"), LW_UI_TEXT("lw", "条件分岐終了"), LW_UI_TEXT("lw", "能力値ｱｯﾌﾟ"), LW_UI_TEXT("lw", "戦闘"), LW_UI_TEXT("lw", "ｴﾌｪｸﾄ表示"), LW_UI_TEXT("lw", "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ終了"),
+        LW_UI_TEXT("lw", "装備の設定･解除"), LW_UI_TEXT("lw", "ｹﾞｰﾑ終了"), LW_UI_TEXT("lw", "経験点ｱｯﾌﾟ"), LW_UI_TEXT("lw", "会話時の顔画像"), LW_UI_TEXT("lw", "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ"), LW_UI_TEXT("lw", "PCｪｰﾄﾞｲﾝ"),
+        LW_UI_TEXT("lw", "PCｪｰﾄﾞｱｳﾄ"), LW_UI_TEXT("lw", "ﾌﾗｸﾞに数値を設定"), LW_UI_TEXT("lw", "生命点と精神点の全回復"), LW_UI_TEXT("lw", "ｹﾞｰﾑ開始時の状態に設定"),
+        LW_UI_TEXT("lw", "ｱｲﾃﾑの追加と削除"), LW_UI_TEXT("lw", "ﾌﾟﾚｲﾃﾞｰﾀのﾛｰﾄﾞ画面表示"), LW_UI_TEXT("lw", "魔法修得可能ﾌﾗｸﾞ設定"), LW_UI_TEXT("lw", "会話表示"),
+        LW_UI_TEXT("lw", "BGM再生･停止"), LW_UI_TEXT("lw", "所持金の増減"), LW_UI_TEXT("lw", "ﾅﾚｰｼｮﾝ画面表示"), LW_UI_TEXT("lw", "ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定"),
+        LW_UI_TEXT("lw", "ﾚﾍﾞﾙをﾌﾗｸﾞに設定"), LW_UI_TEXT("lw", "所持金額をﾌﾗｸﾞに設定"), LW_UI_TEXT("lw", "地震"), LW_UI_TEXT("lw", "場面変更"), LW_UI_TEXT("lw", "NPC表示･非表示"),
+        LW_UI_TEXT("lw", "宝箱の表示･非表示"), LW_UI_TEXT("lw", "会話内容"), LW_UI_TEXT("lw", "ﾀｲﾄﾙ画面表示"), LW_UI_TEXT("lw", "効果音再生"),
     };
     return Pick(kLabels, kind);
 }
@@ -122,7 +123,7 @@ std::optional<EventCommandKind> RecognizeEventCommand(std::string_view line) {
 std::string StoredEventCommandLine(std::string_view line) { return CutCopy(line, kEventCommandStoredBytes); }
 
 std::string_view FlagComparisonLabel(FlagComparison c) {
-    static constexpr std::array<std::string_view, kFlagComparisonCount> k = {"＝", "≠", "＜", "＞", "≦", "≧"};
+    static constexpr std::array<std::string_view, kFlagComparisonCount> k = {LW_UI_TEXT("lw", "＝"), "≠", LW_UI_TEXT("lw", "＜"), LW_UI_TEXT("lw", "＞"), "≦", "≧"};
     return Pick(k, c);
 }
 std::string_view FlagComparisonOperator(FlagComparison c) {
@@ -131,7 +132,7 @@ std::string_view FlagComparisonOperator(FlagComparison c) {
 }
 
 std::string_view FlagOperationLabel(FlagOperation op) {
-    static constexpr std::array<std::string_view, kFlagOperationCount> k = {"= (代入)", "+ (加算)", "- (減算)"};
+    static constexpr std::array<std::string_view, kFlagOperationCount> k = {LW_UI_TEXT("lw", "= (代入)"), LW_UI_TEXT("lw", "+ (加算)"), LW_UI_TEXT("lw", "- (減算)")};
     return Pick(k, op);
 }
 std::string_view FlagOperationOperator(FlagOperation op) {
@@ -140,28 +141,28 @@ std::string_view FlagOperationOperator(FlagOperation op) {
 }
 
 std::string_view AmountSignLabel(AmountSign sign) {
-    static constexpr std::array<std::string_view, 2> k = {"+ (加算)", "- (減算)"};
+    static constexpr std::array<std::string_view, 2> k = {LW_UI_TEXT("lw", "+ (加算)"), LW_UI_TEXT("lw", "- (減算)")};
     return Pick(k, sign);
 }
 
 std::string_view AbilityLabel(Ability a) {
     static constexpr std::array<std::string_view, kAbilityCount> k = {
-        "敏捷度", "回避力", "攻撃力", "肉体防御力", "魔力", "魔法防御力", "最大生命点", "最大精神点"};
+        LW_UI_TEXT("lw", "敏捷度"), LW_UI_TEXT("lw", "回避力"), LW_UI_TEXT("lw", "攻撃力"), LW_UI_TEXT("lw", "肉体防御力"), LW_UI_TEXT("lw", "魔力"), LW_UI_TEXT("lw", "魔法防御力"), LW_UI_TEXT("lw", "最大生命点"), LW_UI_TEXT("lw", "最大精神点")};
     return Pick(k, a);
 }
 
 std::string_view EquipmentKindLabel(EquipmentKind kind) {
-    static constexpr std::array<std::string_view, kEquipmentKindCount> k = {"武器", "兜", "鎧", "盾", "その他"};
+    static constexpr std::array<std::string_view, kEquipmentKindCount> k = {LW_UI_TEXT("lw", "武器"), LW_UI_TEXT("lw", "兜"), LW_UI_TEXT("lw", "鎧"), LW_UI_TEXT("lw", "盾"), LW_UI_TEXT("lw", "その他")};
     return Pick(k, kind);
 }
 
 std::string_view ItemTradeLabel(ItemTrade t) {
-    static constexpr std::array<std::string_view, 2> k = {"授受", "売買"};
+    static constexpr std::array<std::string_view, 2> k = {LW_UI_TEXT("lw", "授受"), LW_UI_TEXT("lw", "売買")};
     return Pick(k, t);
 }
 
 std::string_view SoundTimingLabel(SoundTiming t) {
-    static constexpr std::array<std::string_view, kSoundTimingCount> k = {"ｲﾍﾞﾝﾄ前", "ｲﾍﾞﾝﾄ後", "ﾌｪｰﾄﾞ"};
+    static constexpr std::array<std::string_view, kSoundTimingCount> k = {LW_UI_TEXT("lw", "ｲﾍﾞﾝﾄ前"), LW_UI_TEXT("lw", "ｲﾍﾞﾝﾄ後"), LW_UI_TEXT("lw", "ﾌｪｰﾄﾞ")};
     return Pick(k, t);
 }
 

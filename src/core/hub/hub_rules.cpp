@@ -1,4 +1,5 @@
 #include "core/hub/hub_rules.h"
+#include "core/text/ui_text.h"
 
 #include <initializer_list>
 
@@ -8,10 +9,10 @@ namespace fs = std::filesystem;
 
 std::string_view HubEditorLabel(HubEditor editor) {
     static constexpr std::array<std::string_view, kHubEditorCount> kLabels = {
-        "BGM ﾘｽﾄ", "効果音 ﾘｽﾄ", "文章 ﾘｽﾄ", "ｱﾆﾒ ﾘｽﾄ", "ｱｲﾃﾑ ﾘｽﾄ", "背景画像", "選択画像", "ﾚﾍﾞﾙ ﾘｽﾄ",
-        "ﾚﾍﾞﾙ ｱｯﾌﾟ", "魔法 ﾘｽﾄ", "顔画像 ﾘｽﾄ", "ﾅﾚｰｼｮﾝ ﾘｽﾄ", "ﾀｲﾄﾙ", "基本設定", "場面設定",
-        "ﾏｯﾌﾟ ｱﾆﾒ ﾘｽﾄ", "ﾏｯﾌﾟ ｱﾆﾒ配置", "PC", "NPC", "場面変更", "宝箱", "店", "宿屋", "立て札",
-        "怪物 ﾘｽﾄ", "敵ﾕﾆｯﾄ ﾘｽﾄ", "定位置戦闘", "ﾌｨｰﾙﾄﾞ戦闘", "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"};
+        LW_UI_TEXT("lw", "BGM ﾘｽﾄ"), LW_UI_TEXT("lw", "効果音 ﾘｽﾄ"), LW_UI_TEXT("lw", "文章 ﾘｽﾄ"), LW_UI_TEXT("lw", "ｱﾆﾒ ﾘｽﾄ"), LW_UI_TEXT("lw", "ｱｲﾃﾑ ﾘｽﾄ"), LW_UI_TEXT("lw", "背景画像"), LW_UI_TEXT("lw", "選択画像"), LW_UI_TEXT("lw", "ﾚﾍﾞﾙ ﾘｽﾄ"),
+        LW_UI_TEXT("lw", "ﾚﾍﾞﾙ ｱｯﾌﾟ"), LW_UI_TEXT("lw", "魔法 ﾘｽﾄ"), LW_UI_TEXT("lw", "顔画像 ﾘｽﾄ"), LW_UI_TEXT("lw", "ﾅﾚｰｼｮﾝ ﾘｽﾄ"), LW_UI_TEXT("lw", "ﾀｲﾄﾙ"), LW_UI_TEXT("lw", "基本設定"), LW_UI_TEXT("lw", "場面設定"),
+        LW_UI_TEXT("lw", "ﾏｯﾌﾟ ｱﾆﾒ ﾘｽﾄ"), LW_UI_TEXT("lw", "ﾏｯﾌﾟ ｱﾆﾒ配置"), "PC", "NPC", LW_UI_TEXT("lw", "場面変更"), LW_UI_TEXT("lw", "宝箱"), LW_UI_TEXT("lw", "店"), LW_UI_TEXT("lw", "宿屋"), LW_UI_TEXT("lw", "立て札"),
+        LW_UI_TEXT("lw", "怪物 ﾘｽﾄ"), LW_UI_TEXT("lw", "敵ﾕﾆｯﾄ ﾘｽﾄ"), LW_UI_TEXT("lw", "定位置戦闘"), LW_UI_TEXT("lw", "ﾌｨｰﾙﾄﾞ戦闘"), LW_UI_TEXT("lw", "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ")};
     return kLabels[static_cast<std::size_t>(editor)];
 }
 

@@ -1,4 +1,5 @@
 #include "core/media/image_lists.h"
+#include "core/text/ui_text.h"
 
 #include <algorithm>
 #include <limits>
@@ -116,6 +117,37 @@ bool SaveImageTable(const Project& project, ImageTableKind kind, const ImageTabl
     return SaveTagFile(DataFilePath(project, f.fileName), DataFileDisplayPath(project, f.fileName),
                        [&](TagWriter& w) { WriteImageTable(w, kind, table); }, ui);
 }
+
+// The slot names as the interface shows them, marked for the translation.
+[[maybe_unused]] constexpr const char* kImageSlotLabels[] = {
+    LW_UI_TEXT("lw", "ロード画面背景"),
+    LW_UI_TEXT("lw", "ゲームオーバー背景"),
+    LW_UI_TEXT("lw", "レベルアップ背景"),
+    LW_UI_TEXT("lw", "メニュー（ステータス）"),
+    LW_UI_TEXT("lw", "メニュー（装備）"),
+    LW_UI_TEXT("lw", "メニュー（魔法）"),
+    LW_UI_TEXT("lw", "メニュー（道具）"),
+    LW_UI_TEXT("lw", "メニュー（捨てる）"),
+    LW_UI_TEXT("lw", "メニュー（セーブ）"),
+    LW_UI_TEXT("lw", "メニュー（タイトルへ）"),
+    LW_UI_TEXT("lw", "メニュー（終了）"),
+    LW_UI_TEXT("lw", "メニュー（閉じる）"),
+    LW_UI_TEXT("lw", "店の下枠"),
+    LW_UI_TEXT("lw", "戦闘の下枠"),
+    LW_UI_TEXT("lw", "戦闘のアイテム枠"),
+    LW_UI_TEXT("lw", "会話枠（通常）"),
+    LW_UI_TEXT("lw", "会話枠（選択肢）"),
+    LW_UI_TEXT("lw", "会話枠（選択肢・所持金）"),
+    LW_UI_TEXT("lw", "ロード画面"),
+    LW_UI_TEXT("lw", "レベルアップ"),
+    LW_UI_TEXT("lw", "メニュー1"),
+    LW_UI_TEXT("lw", "メニュー2"),
+    LW_UI_TEXT("lw", "店（下枠）"),
+    LW_UI_TEXT("lw", "店（買う）"),
+    LW_UI_TEXT("lw", "店（売る）"),
+    LW_UI_TEXT("lw", "戦闘（下枠）"),
+    LW_UI_TEXT("lw", "戦闘（アイテム選択）"),
+    LW_UI_TEXT("lw", "会話枠")};
 
 const std::vector<std::string>& ImageSlotNames(ImageTableKind kind) {
     static const std::vector<std::string> back = {

@@ -1,4 +1,5 @@
 #include "core/media/talk_markup.h"
+#include "core/text/ui_text.h"
 
 #include <algorithm>
 #include <array>
@@ -10,8 +11,8 @@ namespace lw {
 namespace {
 
 constexpr std::array<std::string_view, kTalkCommandCount> kMenuLabels = {
-    "改行", "改ﾍﾟｰｼﾞ", "BGM", "顔画像", "効果音", "文字速度", "顔画像位置",
-    "文字位置", "背景画像", "ｱﾆﾒ表示", "ｱﾆﾒ削除", "地震", "待ち時間",
+    LW_UI_TEXT("lw", "改行"), LW_UI_TEXT("lw", "改ﾍﾟｰｼﾞ"), "BGM", LW_UI_TEXT("lw", "顔画像"), LW_UI_TEXT("lw", "効果音"), LW_UI_TEXT("lw", "文字速度"), LW_UI_TEXT("lw", "顔画像位置"),
+    LW_UI_TEXT("lw", "文字位置"), LW_UI_TEXT("lw", "背景画像"), LW_UI_TEXT("lw", "ｱﾆﾒ表示"), LW_UI_TEXT("lw", "ｱﾆﾒ削除"), LW_UI_TEXT("lw", "地震"), LW_UI_TEXT("lw", "待ち時間"),
 };
 
 int Clamp(long long value, int low, int high) {
@@ -51,15 +52,15 @@ std::string_view TalkCommandMenuLabel(TalkCommand command) {
 
 std::string_view TalkAnimationKindLabel(TalkAnimationKind kind) {
     switch (kind) {
-    case TalkAnimationKind::NoLoop: return "ﾙｰﾌﾟなし";
-    case TalkAnimationKind::Loop: return "ﾙｰﾌﾟ";
-    case TalkAnimationKind::Once: return "1度だけ";
+    case TalkAnimationKind::NoLoop: return LW_UI_TEXT("lw", "ﾙｰﾌﾟなし");
+    case TalkAnimationKind::Loop: return LW_UI_TEXT("lw", "ﾙｰﾌﾟ");
+    case TalkAnimationKind::Once: return LW_UI_TEXT("lw", "1度だけ");
     }
     return {};
 }
 
 std::string_view TalkWhileAnimatingLabel(TalkWhileAnimating text) {
-    return text == TalkWhileAnimating::Continue ? "続行" : "停止";
+    return text == TalkWhileAnimating::Continue ? LW_UI_TEXT("lw", "続行") : LW_UI_TEXT("lw", "停止");
 }
 
 std::string TalkNewLine() { return "#"; }

@@ -1,4 +1,5 @@
 #include "core/rules/items.h"
+#include "core/text/ui_text.h"
 
 #include <algorithm>
 #include <limits>
@@ -77,6 +78,12 @@ std::array<int Item::*, kItemAbilityCount> ItemAbilityFields() {
     return {&Item::agility, &Item::evasion,       &Item::attack,        &Item::magicPower, &Item::physicalDefence,
             &Item::mentalDefence, &Item::maxHp,   &Item::maxMp,         &Item::hp,         &Item::mp};
 }
+
+// The kind and health state names as the interface shows them, marked for the translation.
+[[maybe_unused]] constexpr const char* kItemNameLabels[] = {
+    LW_UI_TEXT("lw", "武器"), LW_UI_TEXT("lw", "兜"), LW_UI_TEXT("lw", "鎧"), LW_UI_TEXT("lw", "盾"),
+    LW_UI_TEXT("lw", "その他の装備品"), LW_UI_TEXT("lw", "回復系消耗品"), LW_UI_TEXT("lw", "能力値上昇系消耗品"),
+    LW_UI_TEXT("lw", "その他の消耗品"), LW_UI_TEXT("lw", "その他"), LW_UI_TEXT("lw", "正常"), LW_UI_TEXT("lw", "毒")};
 
 const std::vector<std::string>& ItemKindNames() {
     static const std::vector<std::string> names = {

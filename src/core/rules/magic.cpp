@@ -1,4 +1,5 @@
 #include "core/rules/magic.h"
+#include "core/text/ui_text.h"
 
 #include <algorithm>
 #include <limits>
@@ -108,10 +109,10 @@ MagicProblem CheckMagic(const Magic& magic) {
 std::string MagicProblemMessage(MagicProblem problem) {
     switch (problem) {
     case MagicProblem::None: return {};
-    case MagicProblem::NameHasBlank: return "魔法名に半角の空白やﾀﾌﾞは使えません（全角の空白は使えます）";
+    case MagicProblem::NameHasBlank: return LW_UI_TEXT("lw", "魔法名に半角の空白やﾀﾌﾞは使えません（全角の空白は使えます）");
     case MagicProblem::DescriptionHasBlank:
-        return "魔法説明に半角の空白やﾀﾌﾞは使えません（全角の空白と改行は使えます）";
-    case MagicProblem::DescriptionWithoutName: return "魔法説明のある魔法には魔法名を付けてください";
+        return LW_UI_TEXT("lw", "魔法説明に半角の空白やﾀﾌﾞは使えません（全角の空白と改行は使えます）");
+    case MagicProblem::DescriptionWithoutName: return LW_UI_TEXT("lw", "魔法説明のある魔法には魔法名を付けてください");
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "core/rules/player_character_items.h"
+#include "core/text/ui_text.h"
 
 #include <algorithm>
 #include <limits>
@@ -51,7 +52,7 @@ bool AddEquipmentToBelongings(const std::array<int, kPcEquipmentSlots>& equipmen
 }
 
 const std::array<std::string, kPcEquipmentSlots>& EquipmentSlotNames() {
-    static const std::array<std::string, kPcEquipmentSlots> names = {"武器", "兜", "鎧", "盾", "その他"};
+    static const std::array<std::string, kPcEquipmentSlots> names = {LW_UI_TEXT("lw", "武器"), LW_UI_TEXT("lw", "兜"), LW_UI_TEXT("lw", "鎧"), LW_UI_TEXT("lw", "盾"), LW_UI_TEXT("lw", "その他")};
     return names;
 }
 

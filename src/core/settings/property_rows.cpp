@@ -1,4 +1,5 @@
 #include "core/settings/property_rows.h"
+#include "core/text/ui_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,8 +40,8 @@ RowControls ControlsFor(RowKind kind) {
 
 std::string_view ColourCaptionFor(RowKind kind) {
     switch (kind) {
-    case RowKind::Colour: return "色";
-    case RowKind::Image: return "ｶﾗｰｷｰ";
+    case RowKind::Colour: return LW_UI_TEXT("lw", "色");
+    case RowKind::Image: return LW_UI_TEXT("lw", "ｶﾗｰｷｰ");
     default: return {};
     }
 }

@@ -1,4 +1,5 @@
 #include "core/world/npc_editing.h"
+#include "core/text/ui_text.h"
 
 #include <filesystem>
 #include <utility>
@@ -31,18 +32,18 @@ EffectAnimation NpcWalkAnimation(const Npc& npc) {
 }
 
 std::string NpcNameProblem(const std::string& cp932) {
-    if (CheckTokenField(cp932) == FieldProblem::HasBlank) return "名前に空白は使えません";
+    if (CheckTokenField(cp932) == FieldProblem::HasBlank) return LW_UI_TEXT("lw", "名前に空白は使えません");
     return {};
 }
 
 std::vector<PropertyRow> NpcSettingsRows(Npc& npc) {
     std::vector<PropertyRow> rows;
     rows.reserve(kNpcSettingsRowCount);
-    rows.push_back(ChoiceRow("動作種別", npc.actionKind, {"静止", "歩行"}));
-    rows.push_back(ChoiceRow("向き", npc.facing, {"下", "左", "右", "上"}));
-    rows.push_back(ChoiceRow("表示", npc.shown, {"非表示", "表示"}));
-    rows.push_back(NumberRow("動作速度", npc.speed, NumberRange{kNpcSpeedMin, kNpcSpeedMax}, "（1 ～ 100）"));
-    PropertyRow name = TextRow("名前", npc.displayName, kNpcNameBytes);  // kNpcNameRow
+    rows.push_back(ChoiceRow(LW_UI_TEXT("lw", "動作種別"), npc.actionKind, {LW_UI_TEXT("lw", "静止"), LW_UI_TEXT("lw", "歩行")}));
+    rows.push_back(ChoiceRow(LW_UI_TEXT("lw", "向き"), npc.facing, {LW_UI_TEXT("lw", "下"), LW_UI_TEXT("lw", "左"), LW_UI_TEXT("lw", "右"), LW_UI_TEXT("lw", "上")}));
+    rows.push_back(ChoiceRow(LW_UI_TEXT("lw", "表示"), npc.shown, {LW_UI_TEXT("lw", "非表示"), LW_UI_TEXT("lw", "表示")}));
+    rows.push_back(NumberRow(LW_UI_TEXT("lw", "動作速度"), npc.speed, NumberRange{kNpcSpeedMin, kNpcSpeedMax}, LW_UI_TEXT("lw", "（1 ～ 100）")));
+    PropertyRow name = TextRow(LW_UI_TEXT("lw", "名前"), npc.displayName, kNpcNameBytes);  // kNpcNameRow
     name.refuseText = NpcNameProblem;
     rows.push_back(std::move(name));
     return rows;

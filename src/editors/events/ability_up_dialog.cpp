@@ -1,4 +1,5 @@
 #include "editors/events/ability_up_dialog.h"
+#include "app/language.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -29,7 +30,7 @@ AbilityUpDialog::AbilityUpDialog(EditorContext& context, QWidget* parent) : QDia
     auto* abilityBox = new QGroupBox(tr("能力"), this);
     auto* abilityRow = new QHBoxLayout(abilityBox);
     ability_ = new QComboBox(abilityBox);
-    for (int i = 0; i < kAbilityCount; ++i) ability_->addItem(QString::fromUtf8(AbilityLabel(static_cast<Ability>(i))));
+    for (int i = 0; i < kAbilityCount; ++i) ability_->addItem(CoreText(AbilityLabel(static_cast<Ability>(i))));
     ability_->setCurrentIndex(-1);
     ability_->setMinimumContentsLength(12);
     abilityRow->addWidget(ability_, 1);

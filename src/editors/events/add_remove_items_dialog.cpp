@@ -1,4 +1,5 @@
 #include "editors/events/add_remove_items_dialog.h"
+#include "app/language.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -38,8 +39,8 @@ AddRemoveItemsDialog::AddRemoveItemsDialog(EditorContext& context, QWidget* pare
     auto* values = new QHBoxLayout();
     auto* signBox = new QGroupBox(this);
     sign_ = AddRadioRow(signBox,
-                        {QString::fromUtf8(AmountSignLabel(AmountSign::Plus)),
-                         QString::fromUtf8(AmountSignLabel(AmountSign::Minus))},
+                        {CoreText(AmountSignLabel(AmountSign::Plus)),
+                         CoreText(AmountSignLabel(AmountSign::Minus))},
                         -1);
     auto* countBox = new QGroupBox(tr("個数"), this);
     auto* countRow = new QHBoxLayout(countBox);
@@ -51,8 +52,8 @@ AddRemoveItemsDialog::AddRemoveItemsDialog(EditorContext& context, QWidget* pare
 
     auto* tradeBox = new QGroupBox(tr("取引方法"), this);
     trade_ = AddRadioRow(tradeBox,
-                         {QString::fromUtf8(ItemTradeLabel(ItemTrade::GiveAndReceive)),
-                          QString::fromUtf8(ItemTradeLabel(ItemTrade::BuyAndSell))},
+                         {CoreText(ItemTradeLabel(ItemTrade::GiveAndReceive)),
+                          CoreText(ItemTradeLabel(ItemTrade::BuyAndSell))},
                          static_cast<int>(ItemTrade::GiveAndReceive));
     layout->addWidget(tradeBox);
 

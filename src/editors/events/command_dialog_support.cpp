@@ -1,4 +1,5 @@
 #include "editors/events/command_dialog_support.h"
+#include "app/language.h"
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -19,11 +20,11 @@ bool ReportUnreadableList(EditorContext& context, QWidget* owner,
 }
 
 QString Utf8Label(std::string_view label) {
-    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+    return CoreText(label);
 }
 
 QString LineTooLongText(std::size_t bytes, const QString& whatToShorten) {
-    return QStringLiteral("ｺﾏﾝﾄﾞが長すぎます（%1ﾊﾞｲﾄ、1行は%2ﾊﾞｲﾄまで）。\n%3を短くしてください")
+    return QObject::tr("ｺﾏﾝﾄﾞが長すぎます（%1ﾊﾞｲﾄ、1行は%2ﾊﾞｲﾄまで）。\n%3を短くしてください")
         .arg(bytes)
         .arg(kEventCommandStoredBytes)
         .arg(whatToShorten);

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "app/editor_context.h"
+#include "app/language.h"
 #include "app/services.h"
 #include "core/media/talk_markup.h"
 #include "editors/events/command_context.h"
@@ -81,7 +82,7 @@ std::optional<std::string> BuildEventCommand(CommandContext& context, EventComma
     if (context.editor.services) {
         context.editor.services->ShowMessage(
             parent, Message{.text = QObject::tr("「%1」の入力画面はまだありません。この行は手で入力してください。")
-                                        .arg(QString::fromUtf8(EventCommandMenuLabel(kind))),
+                                        .arg(CoreText(EventCommandMenuLabel(kind))),
                             .icon = MessageIcon::Warning});
     }
     return std::nullopt;

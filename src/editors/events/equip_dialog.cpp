@@ -1,4 +1,5 @@
 #include "editors/events/equip_dialog.h"
+#include "app/language.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -28,7 +29,7 @@ EquipDialog::EquipDialog(EditorContext& context, QWidget* parent) : QDialog(pare
     auto* kindRow = new QHBoxLayout(kindBox);
     kind_ = new QComboBox(kindBox);
     for (int i = 0; i < kEquipmentKindCount; ++i)
-        kind_->addItem(QString::fromUtf8(EquipmentKindLabel(static_cast<EquipmentKind>(i))));
+        kind_->addItem(CoreText(EquipmentKindLabel(static_cast<EquipmentKind>(i))));
     kind_->setCurrentIndex(-1);
     kindRow->addWidget(kind_, 1);
     layout->addWidget(kindBox);

@@ -1,4 +1,6 @@
 #include "editors/events/event_command_editor.h"
+#include "app/language.h"
+#include "core/text/ui_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -131,7 +133,7 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry
     row->setContentsMargins(0, 0, 0, 0);
     auto* ownerBox = new QGroupBox(top);
     auto* ownerRow = new QHBoxLayout(ownerBox);
-    ownerLabel_ = new QLabel(QString::fromUtf8(EventOwnerLabel(owner)), ownerBox);
+    ownerLabel_ = new QLabel(CoreText(EventOwnerLabel(owner)), ownerBox);
     ownerGroupChoice_ = new QComboBox(ownerBox);
     ownerGroupChoice_->setMinimumContentsLength(6);
     ownerRow->addWidget(ownerLabel_);
@@ -186,7 +188,7 @@ void EventCommandEditor::BuildPanel(QWidget* top) {
     auto* menuRow = new QVBoxLayout(menuBox);
     menu_ = new QListWidget(menuBox);
     for (int i = 0; i < kEventCommandCount; ++i)
-        menu_->addItem(QString::fromUtf8(EventCommandMenuLabel(static_cast<EventCommandKind>(i))));
+        menu_->addItem(CoreText(EventCommandMenuLabel(static_cast<EventCommandKind>(i))));
     menu_->setMinimumWidth(menu_->sizeHintForColumn(0) + 40);
     menuRow->addWidget(menu_);
     side->addWidget(menuBox, 1);
@@ -449,13 +451,13 @@ bool EditSceneGroups(EditorContext& context, QWidget* parent) {
 
 std::string_view EventOwnerLabel(EventOwner owner) {
     switch (owner) {
-        case EventOwner::Npc: return "NPCｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号";
-        case EventOwner::Chest: return "宝箱ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号";
-        case EventOwner::SceneChange: return "場面変更ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号";
-        case EventOwner::Inn: return "宿屋ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号";
-        case EventOwner::Signpost: return "立て札ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号";
-        case EventOwner::FixedBattle: return "定位置戦闘ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号";
-        case EventOwner::Shop: return "店ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号";
+        case EventOwner::Npc: return LW_UI_TEXT("lw", "NPCｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号");
+        case EventOwner::Chest: return LW_UI_TEXT("lw", "宝箱ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号");
+        case EventOwner::SceneChange: return LW_UI_TEXT("lw", "場面変更ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号");
+        case EventOwner::Inn: return LW_UI_TEXT("lw", "宿屋ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号");
+        case EventOwner::Signpost: return LW_UI_TEXT("lw", "立て札ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号");
+        case EventOwner::FixedBattle: return LW_UI_TEXT("lw", "定位置戦闘ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号");
+        case EventOwner::Shop: return LW_UI_TEXT("lw", "店ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号");
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "editors/events/flag_command_dialogs.h"
+#include "app/language.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -55,10 +56,10 @@ FlagCommandDialog::FlagCommandDialog(CommandContext& context, Kind kind, QWidget
         operator_ = new QComboBox(this);
         if (branch) {
             for (int i = 0; i < kFlagComparisonCount; ++i)
-                operator_->addItem(QString::fromUtf8(FlagComparisonLabel(static_cast<FlagComparison>(i))));
+                operator_->addItem(CoreText(FlagComparisonLabel(static_cast<FlagComparison>(i))));
         } else {
             for (int i = 0; i < kFlagOperationCount; ++i)
-                operator_->addItem(QString::fromUtf8(FlagOperationLabel(static_cast<FlagOperation>(i))));
+                operator_->addItem(CoreText(FlagOperationLabel(static_cast<FlagOperation>(i))));
         }
         operator_->setCurrentIndex(-1);
         operator_->setMinimumContentsLength(8);

@@ -15,7 +15,7 @@ bool ListFileUsable(EditorContext& context, QWidget* owner, std::string_view fil
                     bool missingStops) {
     if (ReportUnreadable(context, owner, fileName, status)) return false;
     if (status == ReadStatus::Missing && missingStops) {
-        WarnCommand(context, owner, QStringLiteral("%1 がありません").arg(FromCp932(fileName)));
+        WarnCommand(context, owner, QObject::tr("%1 がありません").arg(FromCp932(fileName)));
         return false;
     }
     return true;

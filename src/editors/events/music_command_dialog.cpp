@@ -1,4 +1,6 @@
 #include "editors/events/music_command_dialog.h"
+#include "audio/play_selection.h"
+#include "app/language.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,7 +39,7 @@ MusicCommandDialog::MusicCommandDialog(EditorContext& context, CommandDialogMode
     LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm);
     {
         QSignalBlocker block(bgm_);
-        bgm_->insertItem(0, tr("なし"));
+        bgm_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
         bgm_->setCurrentIndex(0);
     }
     playOnSelect_ = new PlayOnSelect(bgm_, play_, context_, AudioKind::Bgm);

@@ -1,4 +1,6 @@
 #include "editors/events/play_sound_dialog.h"
+#include "audio/play_selection.h"
+#include "app/language.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -35,7 +37,7 @@ PlaySoundDialog::PlaySoundDialog(EditorContext& context, QWidget* parent) : QDia
 
     auto* timingBox = new QGroupBox(tr("再生時期"), this);
     std::vector<QString> timings;
-    for (int i = 0; i < kSoundTimingCount; ++i) timings.push_back(QString::fromUtf8(SoundTimingLabel(static_cast<SoundTiming>(i))));
+    for (int i = 0; i < kSoundTimingCount; ++i) timings.push_back(CoreText(SoundTimingLabel(static_cast<SoundTiming>(i))));
     timing_ = AddRadioRow(timingBox, timings, static_cast<int>(SoundTiming::AfterEvent));
     layout->addWidget(timingBox);
 
@@ -47,7 +49,7 @@ PlaySoundDialog::PlaySoundDialog(EditorContext& context, QWidget* parent) : QDia
                              LoadAudioListIntoCombo(sound_, context_.project, AudioList::Sound), false);
     {
         QSignalBlocker block(sound_);
-        sound_->insertItem(0, tr("なし"));
+        sound_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
         sound_->setCurrentIndex(0);
     }
     playOnSelect_ = new PlayOnSelect(sound_, play_, context_, AudioKind::Sound);

@@ -20,7 +20,7 @@ namespace lw {
 
 AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget* parent)
     : QDialog(parent), context_(context), kind_(list) {
-    setWindowTitle(list == AudioList::Bgm ? QStringLiteral("BGM ﾘｽﾄ") : QStringLiteral("効果音ﾘｽﾄ"));
+    setWindowTitle(list == AudioList::Bgm ? tr("BGM ﾘｽﾄ") : tr("効果音ﾘｽﾄ"));
 
     auto* layout = new QVBoxLayout(this);
     ListEditorOptions options;
@@ -34,7 +34,7 @@ AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget
     files_->setAccessibleName(tr("ﾌｧｲﾙ"));  // the drop-down has no label of its own
     files_->setMinimumContentsLength(24);
     files_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    play_ = new QCheckBox(QStringLiteral("再生"), this);
+    play_ = new QCheckBox(tr("再生"), this);
     choiceRow->addWidget(files_, 1);
     choiceRow->addWidget(play_);
     layout->addLayout(choiceRow);

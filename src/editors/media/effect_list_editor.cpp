@@ -18,19 +18,19 @@
 namespace lw {
 
 EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
-    setWindowTitle(QStringLiteral("ｱﾆﾒ ﾘｽﾄ1"));
+    setWindowTitle(tr("ｱﾆﾒ ﾘｽﾄ1"));
     ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
 
     ListEditorOptions options;
-    options.addLabel = QStringLiteral("追加...");
+    options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
     panel_->view()->setMinimumSize(240, 260);
     layout->addWidget(panel_, 1);
 
     auto* bottom = new QHBoxLayout();
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    show_ = new QCheckBox(tr("表示"), this);
     bottom->addWidget(show_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);
@@ -41,7 +41,7 @@ EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent) : Pr
     list_ = std::make_unique<ListEditor<EffectAnimation>>(
         panel_, [](const EffectAnimation& a) { return QStringList{FromCp932(EffectDisplayName(a))}; });
     list_->SetCapacity(kEffectTableCapacity, [this] {
-        if (context_.services) context_.services->Inform(this, QStringLiteral("これ以上、追加できません"));
+        if (context_.services) context_.services->Inform(this, tr("これ以上、追加できません"));
     });
     list_->OnAdd([this]() -> std::optional<EffectAnimation> {
         EffectAnimation working;

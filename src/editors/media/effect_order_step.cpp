@@ -27,7 +27,7 @@ QString CellText(const std::pair<int, int>& cell) { return QStringLiteral("%1 %2
 
 EffectOrderStep::Options EffectOrderStep::ForEffect(EditorContext& context) {
     Options o;
-    o.defaultLabel = QStringLiteral("次へ");
+    o.defaultLabel = tr("次へ");
     o.capacity = kEffectFrameCapacity;
     o.next = [&context](QWidget* step, EffectAnimation& working) {
         EffectPositionStep positions(context, working, step);
@@ -38,12 +38,12 @@ EffectOrderStep::Options EffectOrderStep::ForEffect(EditorContext& context) {
 
 EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& working, Options options, QWidget* parent)
     : PreviewDialog(context, parent), working_(working), options_(std::move(options)) {
-    setWindowTitle(QStringLiteral("ｱﾆﾒﾁｯﾌﾟの順番"));
+    setWindowTitle(tr("ｱﾆﾒﾁｯﾌﾟの順番"));
     auto* layout = new QVBoxLayout(this);
 
     panel_ = new ListEditorPanel(ListEditorOptions{}, this);
     panel_->view()->setMinimumSize(140, 220);
-    update_ = panel_->AddButton(QStringLiteral("更新"), ListEditorPanel::Enable::WithSelection);
+    update_ = panel_->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
     layout->addWidget(panel_, 1);
 
     auto* fields = new QHBoxLayout();
@@ -55,7 +55,7 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
     fields->addWidget(column_);
     fields->addWidget(new QLabel(QStringLiteral("Y"), this));
     fields->addWidget(row_);
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    show_ = new QCheckBox(tr("表示"), this);
     fields->addStretch(1);
     fields->addWidget(show_);
     layout->addLayout(fields);
@@ -67,7 +67,7 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
     list_ = std::make_unique<ListEditor<std::pair<int, int>>>(
         panel_, [](const std::pair<int, int>& cell) { return QStringList{CellText(cell)}; });
     list_->SetCapacity(options_.capacity, [this] {
-        if (context_.services) context_.services->Inform(this, QStringLiteral("これ以上、追加できません"));
+        if (context_.services) context_.services->Inform(this, tr("これ以上、追加できません"));
     });
     list_->OnAdd([this]() -> std::optional<std::pair<int, int>> { return TypedCell(); });
     connect(update_, &QPushButton::clicked, this, [this] {
@@ -95,7 +95,7 @@ std::pair<int, int> EffectOrderStep::TypedCell() const {
 
 bool EffectOrderStep::AppendCell(int column, int row) {
     if (list_->model().size() >= options_.capacity) {
-        if (context_.services) context_.services->Inform(this, QStringLiteral("これ以上、追加できません"));
+        if (context_.services) context_.services->Inform(this, tr("これ以上、追加できません"));
         return false;
     }
     list_->model().Append({column, row});

@@ -29,14 +29,14 @@ QString PositionText(const EffectFrame& f) { return QStringLiteral("%1 %2").arg(
 
 EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& working, QWidget* parent)
     : PreviewDialog(context, parent), working_(working) {
-    setWindowTitle(QStringLiteral("ｱﾆﾒﾁｯﾌﾟの表示位置"));
+    setWindowTitle(tr("ｱﾆﾒﾁｯﾌﾟの表示位置"));
     auto* layout = new QVBoxLayout(this);
 
     auto* backRow = new QFormLayout();
     background_ = new QComboBox(this);
     background_->setMinimumContentsLength(20);
     background_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    backRow->addRow(QStringLiteral("背景"), background_);
+    backRow->addRow(tr("背景"), background_);
     layout->addLayout(backRow);
 
     frames_ = new QListWidget(this);
@@ -50,9 +50,9 @@ EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& 
     y_ = new NumberSpin(this);
     y_->setRange(0, kEffectScreenHeight);
     y_->setMinimumWidth(64);
-    update_ = new QPushButton(QStringLiteral("更新"), this);
+    update_ = new QPushButton(tr("更新"), this);
     update_->setAutoDefault(false);
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    show_ = new QCheckBox(tr("表示"), this);
     fields->addWidget(new QLabel(QStringLiteral("X"), this));
     fields->addWidget(x_);
     fields->addWidget(new QLabel(QStringLiteral("Y"), this));

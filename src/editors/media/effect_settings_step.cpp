@@ -43,7 +43,7 @@ QSpinBox* NewSpin(QWidget* parent, int lo, int hi) {
 
 EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& working, bool isNew, QWidget* parent)
     : PreviewDialog(context, parent), working_(working), isNew_(isNew) {
-    setWindowTitle(QStringLiteral("ｱﾆﾒ ﾘｽﾄ2"));
+    setWindowTitle(tr("ｱﾆﾒ ﾘｽﾄ2"));
     if (isNew_) working_ = NewEffectAnimation();
 
     auto* layout = new QVBoxLayout(this);
@@ -52,21 +52,21 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     name_ = new QLineEdit(this);
     LimitToCp932(name_, static_cast<int>(kEffectNameBytes));
     name_->setMinimumWidth(240);
-    top->addRow(QStringLiteral("ｱﾆﾒ名"), name_);
+    top->addRow(tr("ｱﾆﾒ名"), name_);
     auto* imageRow = new QHBoxLayout();
     image_ = new QComboBox(this);
     image_->setMinimumContentsLength(20);
     image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    show_ = new QCheckBox(tr("表示"), this);
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);
-    top->addRow(QStringLiteral("画像"), imageRow);
+    top->addRow(tr("画像"), imageRow);
     layout->addLayout(top);
 
-    auto* drawGroup = new QGroupBox(QStringLiteral("描画"), this);
+    auto* drawGroup = new QGroupBox(tr("描画"), this);
     auto* drawRow = new QHBoxLayout(drawGroup);
     modes_ = new QButtonGroup(this);
-    const QString modeLabels[] = {QStringLiteral("不透明"), QStringLiteral("加算"), QStringLiteral("透明度")};
+    const QString modeLabels[] = {tr("不透明"), tr("加算"), tr("透明度")};
     for (int mode = 0; mode < 3; ++mode) {
         auto* b = new QRadioButton(modeLabels[mode], drawGroup);
         modes_->addButton(b, mode);
@@ -75,58 +75,58 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     drawRow->addStretch(1);
     layout->addWidget(drawGroup);
 
-    keyOn_ = new QCheckBox(QStringLiteral("ｶﾗｰｷｰあり"), this);
+    keyOn_ = new QCheckBox(tr("ｶﾗｰｷｰあり"), this);
     layout->addWidget(keyOn_);
-    keyGroup_ = new QGroupBox(QStringLiteral("ｶﾗｰｷｰ"), this);
+    keyGroup_ = new QGroupBox(tr("ｶﾗｰｷｰ"), this);
     auto* keyRow = new QHBoxLayout(keyGroup_);
     red_ = NewSpin(keyGroup_, 0, 255);
     green_ = NewSpin(keyGroup_, 0, 255);
     blue_ = NewSpin(keyGroup_, 0, 255);
-    keyRow->addWidget(new QLabel(QStringLiteral("赤"), keyGroup_));
+    keyRow->addWidget(new QLabel(tr("赤"), keyGroup_));
     keyRow->addWidget(red_);
-    keyRow->addWidget(new QLabel(QStringLiteral("緑"), keyGroup_));
+    keyRow->addWidget(new QLabel(tr("緑"), keyGroup_));
     keyRow->addWidget(green_);
-    keyRow->addWidget(new QLabel(QStringLiteral("青"), keyGroup_));
+    keyRow->addWidget(new QLabel(tr("青"), keyGroup_));
     keyRow->addWidget(blue_);
     keyRow->addStretch(1);
     layout->addWidget(keyGroup_);
 
     auto* speedRow = new QHBoxLayout();
     speed_ = NewSpin(this, 1, 100);
-    speedRow->addWidget(new QLabel(QStringLiteral("速度"), this));
+    speedRow->addWidget(new QLabel(tr("速度"), this));
     speedRow->addWidget(speed_);
     speedRow->addStretch(1);
     layout->addLayout(speedRow);
 
-    auto* areaGroup = new QGroupBox(QStringLiteral("元画像内の領域"), this);
+    auto* areaGroup = new QGroupBox(tr("元画像内の領域"), this);
     auto* areaGrid = new QGridLayout(areaGroup);
     left_ = NewSpin(areaGroup, 0, kMaxPictureSide);
     top_ = NewSpin(areaGroup, 0, kMaxPictureSide);
     width_ = NewSpin(areaGroup, 0, kMaxPictureSide);
     height_ = NewSpin(areaGroup, 0, kMaxPictureSide);
-    areaGrid->addWidget(new QLabel(QStringLiteral("左上X座標"), areaGroup), 0, 0);
+    areaGrid->addWidget(new QLabel(tr("左上X座標"), areaGroup), 0, 0);
     areaGrid->addWidget(left_, 0, 1);
-    areaGrid->addWidget(new QLabel(QStringLiteral("左上Y座標"), areaGroup), 0, 2);
+    areaGrid->addWidget(new QLabel(tr("左上Y座標"), areaGroup), 0, 2);
     areaGrid->addWidget(top_, 0, 3);
-    areaGrid->addWidget(new QLabel(QStringLiteral("幅"), areaGroup), 1, 0);
+    areaGrid->addWidget(new QLabel(tr("幅"), areaGroup), 1, 0);
     areaGrid->addWidget(width_, 1, 1);
-    areaGrid->addWidget(new QLabel(QStringLiteral("高さ"), areaGroup), 1, 2);
+    areaGrid->addWidget(new QLabel(tr("高さ"), areaGroup), 1, 2);
     areaGrid->addWidget(height_, 1, 3);
     layout->addWidget(areaGroup);
 
-    auto* cellGroup = new QGroupBox(QStringLiteral("1ｺﾏの画像ｻｲｽﾞ"), this);
+    auto* cellGroup = new QGroupBox(tr("1ｺﾏの画像ｻｲｽﾞ"), this);
     auto* cellRow = new QHBoxLayout(cellGroup);
     cellWidth_ = NewSpin(cellGroup, 0, kMaxPictureSide);
     cellHeight_ = NewSpin(cellGroup, 0, kMaxPictureSide);
-    cellRow->addWidget(new QLabel(QStringLiteral("幅"), cellGroup));
+    cellRow->addWidget(new QLabel(tr("幅"), cellGroup));
     cellRow->addWidget(cellWidth_);
-    cellRow->addWidget(new QLabel(QStringLiteral("高さ"), cellGroup));
+    cellRow->addWidget(new QLabel(tr("高さ"), cellGroup));
     cellRow->addWidget(cellHeight_);
     cellRow->addStretch(1);
     layout->addWidget(cellGroup);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, QStringLiteral("次へ"));
+    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
     layout->addLayout(buttons);
 
     numbers_ = {
@@ -276,19 +276,19 @@ void EffectSettingsStep::accept() {
     switch (CheckEffectSettings(working_)) {
     case EffectSettingsProblem::None: break;
     case EffectSettingsProblem::CellSizeBelowOne:
-        Refuse(QStringLiteral("1ｺﾏの画像ｻｲｽﾞは1以上に設定してください"));
+        Refuse(tr("1ｺﾏの画像ｻｲｽﾞは1以上に設定してください"));
         return;
     case EffectSettingsProblem::NoImage:
-        Refuse(QStringLiteral("画像を選択してください"));
+        Refuse(tr("画像を選択してください"));
         return;
     case EffectSettingsProblem::ImageNameHasBlank:
-        Refuse(QStringLiteral("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
+        Refuse(tr("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
         return;
     case EffectSettingsProblem::NameHasLineBreak:
-        Refuse(QStringLiteral("ｱﾆﾒ名に改行は使えません"));
+        Refuse(tr("ｱﾆﾒ名に改行は使えません"));
         return;
     case EffectSettingsProblem::NameIsTag:
-        Refuse(QStringLiteral("このｱﾆﾒ名は使えません"));
+        Refuse(tr("このｱﾆﾒ名は使えません"));
         return;
     }
     // An area the author set is cut back to the picture; one read from the file stays as it was.

@@ -36,19 +36,19 @@ EffectAnimation FaceAnimation(const FaceEntry& face) {
 }
 
 FaceListEditor::FaceListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
-    setWindowTitle(QStringLiteral("顔画像ﾘｽﾄ"));
+    setWindowTitle(tr("顔画像ﾘｽﾄ"));
     ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
 
     ListEditorOptions options;
-    options.addLabel = QStringLiteral("追加...");
+    options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
     panel_->view()->setMinimumSize(280, 260);
     layout->addWidget(panel_, 1);
 
     auto* bottom = new QHBoxLayout();
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    show_ = new QCheckBox(tr("表示"), this);
     bottom->addWidget(show_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);

@@ -1,4 +1,5 @@
 #include "editors/media/image_table_editor.h"
+#include "app/language.h"
 
 #include <tuple>
 
@@ -23,11 +24,11 @@ namespace lw {
 
 ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, QWidget* parent)
     : PreviewDialog(context, parent), kind_(kind) {
-    setWindowTitle(kind == ImageTableKind::Back ? QStringLiteral("背景画像") : QStringLiteral("ｶｰｿﾙ画像"));
+    setWindowTitle(kind == ImageTableKind::Back ? tr("背景画像") : tr("ｶｰｿﾙ画像"));
     auto* layout = new QHBoxLayout(this);
 
     slots_ = new QListWidget(this);
-    for (const std::string& name : ImageSlotNames(kind_)) slots_->addItem(FromCp932(name));
+    for (const std::string& name : ImageSlotNames(kind_)) slots_->addItem(CoreTextCp932(name));
     slots_->setMinimumWidth(220);
     slots_->setMinimumHeight(300);
     layout->addWidget(slots_, 1);
@@ -38,7 +39,7 @@ ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, 
     image_->setMinimumContentsLength(20);
     image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     image_->setAccessibleName(tr("画像ﾌｧｲﾙ"));  // the drop-down has no label of its own
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    show_ = new QCheckBox(tr("表示"), this);
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);
     side->addLayout(imageRow);

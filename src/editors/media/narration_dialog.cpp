@@ -1,4 +1,6 @@
 #include "editors/media/narration_dialog.h"
+#include "audio/play_selection.h"
+#include "app/language.h"
 
 #include <algorithm>
 #include <climits>
@@ -51,7 +53,7 @@ int TimeValue(QSpinBox* spin, int stored) {
 
 NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWidget* parent)
     : PreviewDialog(context, parent), record_(record), working_(record) {
-    setWindowTitle(QStringLiteral("ﾅﾚｰｼｮﾝ ﾘｽﾄ2"));
+    setWindowTitle(tr("ﾅﾚｰｼｮﾝ ﾘｽﾄ2"));
     ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout();
@@ -60,15 +62,15 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     image_ = new ImageChooser(this);
     image_->setMinimumContentsLength(20);
     image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
-    top->addWidget(Label(QStringLiteral("画像"), this), 0, 0);
+    show_ = new QCheckBox(tr("表示"), this);
+    top->addWidget(Label(tr("画像"), this), 0, 0);
     top->addWidget(image_, 0, 1);
     top->addWidget(show_, 0, 2);
 
     bgm_ = new QComboBox(this);
     bgm_->setMinimumContentsLength(20);
     bgm_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    play_ = new QCheckBox(QStringLiteral("再生"), this);
+    play_ = new QCheckBox(tr("再生"), this);
     top->addWidget(Label(QStringLiteral("BGM"), this), 1, 0);
     top->addWidget(bgm_, 1, 1);
     top->addWidget(play_, 1, 2);
@@ -76,7 +78,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     text_ = new QComboBox(this);
     text_->setMinimumContentsLength(20);
     text_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    top->addWidget(Label(QStringLiteral("文章"), this), 2, 0);
+    top->addWidget(Label(tr("文章"), this), 2, 0);
     top->addWidget(text_, 2, 1, 1, 2);
     whole_ = new QPlainTextEdit(this);
     whole_->setReadOnly(true);
@@ -86,29 +88,29 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
 
     auto* middle = new QHBoxLayout();
     layout->addLayout(middle);
-    auto* letters = new QGroupBox(QStringLiteral("文字"), this);
+    auto* letters = new QGroupBox(tr("文字"), this);
     auto* lettersGrid = new QGridLayout(letters);
     size_ = TypedNumberSpin(letters, kNarrationSizeMin, kNarrationSizeMax);
     speed_ = new NumberSpin(letters, kNarrationSpeedMin, kNarrationSpeedMax);
-    lettersGrid->addWidget(Label(QStringLiteral("ｻｲｽﾞ"), letters), 0, 0);
+    lettersGrid->addWidget(Label(tr("ｻｲｽﾞ"), letters), 0, 0);
     lettersGrid->addWidget(size_, 0, 1);
-    lettersGrid->addWidget(Label(QStringLiteral("速度"), letters), 1, 0);
+    lettersGrid->addWidget(Label(tr("速度"), letters), 1, 0);
     lettersGrid->addWidget(speed_, 1, 1);
     middle->addWidget(letters);
 
-    auto* rect = new QGroupBox(QStringLiteral("文字表示矩形"), this);
+    auto* rect = new QGroupBox(tr("文字表示矩形"), this);
     auto* rectGrid = new QGridLayout(rect);
     left_ = TypedNumberSpin(rect, 0, kNarrationScreenWidth);
     top_ = TypedNumberSpin(rect, 0, kNarrationScreenHeight);
     right_ = TypedNumberSpin(rect, 0, kNarrationScreenWidth);
     bottom_ = TypedNumberSpin(rect, 0, kNarrationScreenHeight);
-    rectGrid->addWidget(Label(QStringLiteral("左"), rect), 0, 0);
+    rectGrid->addWidget(Label(tr("左"), rect), 0, 0);
     rectGrid->addWidget(left_, 0, 1);
-    rectGrid->addWidget(Label(QStringLiteral("上"), rect), 0, 2);
+    rectGrid->addWidget(Label(tr("上"), rect), 0, 2);
     rectGrid->addWidget(top_, 0, 3);
-    rectGrid->addWidget(Label(QStringLiteral("右"), rect), 1, 0);
+    rectGrid->addWidget(Label(tr("右"), rect), 1, 0);
     rectGrid->addWidget(right_, 1, 1);
-    rectGrid->addWidget(Label(QStringLiteral("下"), rect), 1, 2);
+    rectGrid->addWidget(Label(tr("下"), rect), 1, 2);
     rectGrid->addWidget(bottom_, 1, 3);
     middle->addWidget(rect);
 
@@ -117,24 +119,24 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     auto* times = new QGridLayout();
     wait_ = new NumberSpin(this, 0, kNarrationTenthsMax);
     lastPage_ = new NumberSpin(this, 0, kNarrationTenthsMax);
-    times->addWidget(Label(QStringLiteral("文字描画待ち時間"), this), 0, 0);
+    times->addWidget(Label(tr("文字描画待ち時間"), this), 0, 0);
     times->addWidget(wait_, 0, 1);
-    times->addWidget(Label(QStringLiteral("/10秒"), this), 0, 2);
-    times->addWidget(Label(QStringLiteral("最終ﾍﾟｰｼﾞ表示時間"), this), 1, 0);
+    times->addWidget(Label(tr("/10秒"), this), 0, 2);
+    times->addWidget(Label(tr("最終ﾍﾟｰｼﾞ表示時間"), this), 1, 0);
     times->addWidget(lastPage_, 1, 1);
-    times->addWidget(Label(QStringLiteral("/10秒"), this), 1, 2);
+    times->addWidget(Label(tr("/10秒"), this), 1, 2);
     lower->addLayout(times);
 
-    auto* colour = new QGroupBox(QStringLiteral("文字色"), this);
+    auto* colour = new QGroupBox(tr("文字色"), this);
     auto* colourGrid = new QGridLayout(colour);
     red_ = TypedNumberSpin(colour, 0, 255);
     green_ = TypedNumberSpin(colour, 0, 255);
     blue_ = TypedNumberSpin(colour, 0, 255);
-    colourGrid->addWidget(Label(QStringLiteral("赤"), colour), 0, 0);
+    colourGrid->addWidget(Label(tr("赤"), colour), 0, 0);
     colourGrid->addWidget(red_, 0, 1);
-    colourGrid->addWidget(Label(QStringLiteral("緑"), colour), 1, 0);
+    colourGrid->addWidget(Label(tr("緑"), colour), 1, 0);
     colourGrid->addWidget(green_, 1, 1);
-    colourGrid->addWidget(Label(QStringLiteral("青"), colour), 2, 0);
+    colourGrid->addWidget(Label(tr("青"), colour), 2, 0);
     colourGrid->addWidget(blue_, 2, 1);
     lower->addWidget(colour);
 
@@ -148,7 +150,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     image_->Fill(context_.project, true);
     image_->LoadName(working_.image);
     LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm);
-    bgm_->insertItem(0, QStringLiteral("なし"));
+    bgm_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
     LoadComboIndex(bgm_, working_.bgm >= -1 && working_.bgm < INT_MAX ? working_.bgm + 1 : -1);
     LoadNarrationTextChoices(context_.project, texts_);
     for (const std::string& t : texts_) text_->addItem(FromCp932(NarrationTextLabel(t)));
@@ -224,11 +226,11 @@ void NarrationDialog::accept() {
     switch (CheckNarration(result)) {
     case NarrationProblem::None: break;
     case NarrationProblem::NoImage:
-        if (context_.services) context_.services->Inform(this, QStringLiteral("画像を選択してください"));
+        if (context_.services) context_.services->Inform(this, tr("画像を選択してください"));
         return;
     case NarrationProblem::ImageNameHasBlank:
         if (context_.services)
-            context_.services->Inform(this, QStringLiteral("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
+            context_.services->Inform(this, tr("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
         return;
     }
     result.bgm = ChangedSinceLoad(bgm_) ? bgm_->currentIndex() - 1 : record_.bgm;

@@ -18,19 +18,19 @@
 namespace lw {
 
 NarrationListEditor::NarrationListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
-    setWindowTitle(QStringLiteral("ﾅﾚｰｼｮﾝﾘｽﾄ1"));
+    setWindowTitle(tr("ﾅﾚｰｼｮﾝﾘｽﾄ1"));
     ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
 
     ListEditorOptions options;
-    options.addLabel = QStringLiteral("追加...");
+    options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
     panel_->view()->setMinimumSize(240, 260);
     layout->addWidget(panel_, 1);
 
     auto* bottom = new QHBoxLayout();
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    show_ = new QCheckBox(tr("表示"), this);
     bottom->addWidget(show_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);

@@ -1,4 +1,6 @@
 #include "editors/media/talk_command_dialogs.h"
+#include "audio/play_selection.h"
+#include "app/language.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,7 +26,6 @@ namespace lw {
 
 namespace {
 
-QString FromUtf8View(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QComboBox* NewFileCombo(QWidget* parent) {
     auto* combo = new QComboBox(parent);
@@ -54,7 +55,7 @@ SoundCommandDialog::SoundCommandDialog(EditorContext& context, QWidget* parent) 
     LoadAudioListIntoCombo(sound_, context.project, AudioList::Sound);
     {
         QSignalBlocker block(sound_);
-        sound_->insertItem(0, tr("なし"));
+        sound_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
         sound_->setCurrentIndex(0);
     }
     playOnSelect_ = new PlayOnSelect(sound_, play_, context, AudioKind::Sound);
@@ -203,14 +204,14 @@ AnimationCommandDialog::AnimationCommandDialog(EditorContext& context, QWidget* 
     auto* kindBox = new QGroupBox(tr("ｱﾆﾒ種別"), this);
     auto* kindColumn = new QVBoxLayout(kindBox);
     for (int i = 0; i < 3; ++i) {
-        kinds_[i] = new QRadioButton(FromUtf8View(TalkAnimationKindLabel(static_cast<TalkAnimationKind>(i))), kindBox);
+        kinds_[i] = new QRadioButton(CoreText(TalkAnimationKindLabel(static_cast<TalkAnimationKind>(i))), kindBox);
         kindColumn->addWidget(kinds_[i]);
     }
     kinds_[0]->setChecked(true);
     auto* textBox = new QGroupBox(tr("ｱﾆﾒ中の文字表示"), this);
     auto* textColumn = new QVBoxLayout(textBox);
     for (int i = 0; i < 2; ++i) {
-        texts_[i] = new QRadioButton(FromUtf8View(TalkWhileAnimatingLabel(static_cast<TalkWhileAnimating>(i))), textBox);
+        texts_[i] = new QRadioButton(CoreText(TalkWhileAnimatingLabel(static_cast<TalkWhileAnimating>(i))), textBox);
         textColumn->addWidget(texts_[i]);
     }
     texts_[0]->setChecked(true);

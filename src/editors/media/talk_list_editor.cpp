@@ -1,4 +1,5 @@
 #include "editors/media/talk_list_editor.h"
+#include "app/language.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -96,7 +97,7 @@ TalkListEditor::TalkListEditor(EditorContext& context, QWidget* parent) : QDialo
     menu_ = new QComboBox(textBox);
     for (int i = 0; i < kTalkCommandCount; ++i) {
         const std::string_view label = TalkCommandMenuLabel(static_cast<TalkCommand>(i));
-        menu_->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+        menu_->addItem(CoreText(label));
     }
     menu_->setMaxVisibleItems(kTalkCommandCount);
     menu_->setPlaceholderText(tr("ｺﾏﾝﾄﾞ"));

@@ -1,4 +1,7 @@
 #include "editors/rules/enemy_unit_editor.h"
+#include "audio/play_selection.h"
+#include "app/language.h"
+#include "core/text/ui_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,10 +34,9 @@ namespace lw {
 
 namespace {
 
-const char* const kSlotNames[kFormationSlots] = {"下左", "下中", "下右", "上左", "上中", "上右"};
-const char* const kNone = "なし";
+const char* const kSlotNames[kFormationSlots] = {LW_UI_TEXT("lw", "下左"), LW_UI_TEXT("lw", "下中"), LW_UI_TEXT("lw", "下右"), LW_UI_TEXT("lw", "上左"), LW_UI_TEXT("lw", "上中"), LW_UI_TEXT("lw", "上右")};
 
-std::string NoneCp932() { return ToCp932(QString::fromUtf8(kNone)).value_or(std::string()); }
+std::string NoneCp932() { return std::string(kNoneName); }
 
 void Tell(EditorContext& context, QWidget* owner, const QString& text) {
     if (context.services) context.services->ShowMessage(owner, lw::Message{text});
@@ -157,7 +159,7 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     for (int i = 0; i < kFormationSlots; ++i) {
         const auto s = static_cast<std::size_t>(i);
         monster_[s] = new QComboBox(this);
-        for (const std::string& e : monsterEntries) monster_[s]->addItem(FromCp932(e));
+        for (const std::string& e : monsterEntries) monster_[s]->addItem(monster_[s]->count() == 0 ? NoneLabel() : FromCp932(e));
         x_[s] = new NumberSpin(this);
         y_[s] = new NumberSpin(this);
         x_[s]->setRange(0, kBattleWidth);
@@ -168,7 +170,7 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
         const bool used = formation_.monster[s] != 0;
         x_[s]->setEnabled(used);
         y_[s]->setEnabled(used);
-        grid->addWidget(new QLabel(tr(kSlotNames[i]), this), i, 0);
+        grid->addWidget(new QLabel(CoreText(kSlotNames[i]), this), i, 0);
         grid->addWidget(monster_[s], i, 1);
         grid->addWidget(new QLabel(QStringLiteral("X"), this), i, 2);
         grid->addWidget(x_[s], i, 3);
@@ -185,8 +187,8 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
 
     auto* more = new QGridLayout();
     boss_ = new QComboBox(this);
-    boss_->addItem(tr(kNone));
-    for (const char* n : kSlotNames) boss_->addItem(tr(n));
+    boss_->addItem(NoneLabel());
+    for (const char* n : kSlotNames) boss_->addItem(CoreText(n));
     LoadComboIndex(boss_, formation_.boss + 1);
     more->addWidget(new QLabel(tr("ﾎﾞｽ"), this), 0, 0);
     more->addWidget(boss_, 0, 1, 1, 3);
@@ -206,7 +208,7 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     more->addWidget(play_, 1, 3);
 
     item_ = new QComboBox(this);
-    item_->addItem(tr(kNone));
+    item_->addItem(NoneLabel());
     std::vector<ItemChoice> items;
     LoadItemChoices(context_.project, kAnyItemKind, items);
     for (const ItemChoice& c : items) item_->addItem(FromCp932(c.name));

@@ -1,4 +1,7 @@
 #include "editors/rules/item_list_editor.h"
+#include "audio/play_selection.h"
+#include "app/language.h"
+#include "core/text/ui_text.h"
 
 #include <tuple>
 #include <QCheckBox>
@@ -36,7 +39,7 @@ namespace {
 
 // The labels of the ability bonuses, in the order of ItemAbilityFields().
 constexpr std::array<const char*, kItemAbilityCount> kAbilityLabels = {
-    "敏捷度", "回避力", "攻撃力", "魔力", "肉体防御", "精神防御", "最大HP", "最大MP", "HP", "MP",
+    LW_UI_TEXT("lw", "敏捷度"), LW_UI_TEXT("lw", "回避力"), LW_UI_TEXT("lw", "攻撃力"), LW_UI_TEXT("lw", "魔力"), LW_UI_TEXT("lw", "肉体防御"), LW_UI_TEXT("lw", "精神防御"), LW_UI_TEXT("lw", "最大HP"), LW_UI_TEXT("lw", "最大MP"), "HP", "MP",
 };
 
 // The multi-line description keeps its stored bytes while the field shows what it showed after
@@ -69,19 +72,19 @@ Item ClearedItem() {
     return item;
 }
 
-QLabel* Label(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
+QLabel* Label(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
 }  // namespace
 
 ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
-    setWindowTitle(QStringLiteral("ｱｲﾃﾑ ﾘｽﾄ"));
+    setWindowTitle(tr("ｱｲﾃﾑ ﾘｽﾄ"));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout();
     layout->addLayout(top, 1);
 
     panel_ = new ListEditorPanel(ListEditorOptions{}, this);
     panel_->view()->setMinimumSize(200, 300);
-    update_ = panel_->AddButton(QStringLiteral("更新"), ListEditorPanel::Enable::WithSelection);
+    update_ = panel_->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
     top->addWidget(panel_, 1);
 
     auto* grid = new QGridLayout();
@@ -109,7 +112,7 @@ ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : Previe
     std::vector<std::string> soundNames;
     for (int i = 0; i < sounds.count; ++i) soundNames.emplace_back(sounds.Name(i));
     FillAudioCombo(sound_, soundNames);
-    sound_->insertItem(0, QStringLiteral("なし"));
+    sound_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
     sound_->setCurrentIndex(-1);
 
     const int abilityMax = AbilitySpinMaximum(context_.settings);
@@ -143,27 +146,27 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     int row = 0;
     name_ = new QLineEdit(this);
     LimitToCp932(name_, static_cast<int>(kItemNameBytes));
-    grid->addWidget(Label("ｱｲﾃﾑ名", this), row, 0);
+    grid->addWidget(Label(tr("ｱｲﾃﾑ名"), this), row, 0);
     grid->addWidget(name_, row, 1, 1, 3);
     ++row;
 
     kind_ = new QComboBox(this);
-    for (const std::string& k : ItemKindNames()) kind_->addItem(FromCp932(k));
+    for (const std::string& k : ItemKindNames()) kind_->addItem(CoreTextCp932(k));
     kind_->setCurrentIndex(-1);
-    grid->addWidget(Label("種別", this), row, 0);
+    grid->addWidget(Label(tr("種別"), this), row, 0);
     grid->addWidget(kind_, row, 1, 1, 2);
-    noDiscard_ = new QCheckBox(QStringLiteral("廃棄・売却不可"), this);
+    noDiscard_ = new QCheckBox(tr("廃棄・売却不可"), this);
     grid->addWidget(noDiscard_, row, 3);
     ++row;
 
-    auto* abilityBox = new QGroupBox(QStringLiteral("能力値"), this);
+    auto* abilityBox = new QGroupBox(tr("能力値"), this);
     auto* abilityGrid = new QGridLayout(abilityBox);
     for (int i = 0; i < kAbilityCount; ++i) {
         auto* spin = new NumberSpin(abilityBox);
         spin->setMinimumWidth(80);
         abilities_[static_cast<std::size_t>(i)] = spin;
         const int r = i / 2, c = (i % 2) * 2;
-        abilityGrid->addWidget(Label(kAbilityLabels[static_cast<std::size_t>(i)], abilityBox), r, c);
+        abilityGrid->addWidget(Label(CoreText(kAbilityLabels[static_cast<std::size_t>(i)]), abilityBox), r, c);
         abilityGrid->addWidget(spin, r, c + 1);
     }
     abilityGrid->setColumnStretch(1, 1);
@@ -172,17 +175,17 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     ++row;
 
     health_ = new QComboBox(this);
-    for (const std::string& h : HealthStateNames()) health_->addItem(FromCp932(h));
+    for (const std::string& h : HealthStateNames()) health_->addItem(CoreTextCp932(h));
     health_->setCurrentIndex(-1);
-    grid->addWidget(Label("健康状態", this), row, 0);
+    grid->addWidget(Label(tr("健康状態"), this), row, 0);
     grid->addWidget(health_, row, 1, 1, 2);
     ++row;
 
     weapon_ = new QComboBox(this);
     weapon_->setMinimumContentsLength(16);
     weapon_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    showImage_ = new QCheckBox(QStringLiteral("画像表示"), this);
-    grid->addWidget(Label("武器ｱﾆﾒ", this), row, 0);
+    showImage_ = new QCheckBox(tr("画像表示"), this);
+    grid->addWidget(Label(tr("武器ｱﾆﾒ"), this), row, 0);
     grid->addWidget(weapon_, row, 1, 1, 2);
     grid->addWidget(showImage_, row, 3);
     ++row;
@@ -190,22 +193,22 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     sound_ = new QComboBox(this);
     sound_->setMinimumContentsLength(16);
     sound_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    play_ = new QCheckBox(QStringLiteral("MIDI・WAVE再生"), this);
-    grid->addWidget(Label("効果音", this), row, 0);
+    play_ = new QCheckBox(tr("MIDI・WAVE再生"), this);
+    grid->addWidget(Label(tr("効果音"), this), row, 0);
     grid->addWidget(sound_, row, 1, 1, 2);
     grid->addWidget(play_, row, 3);
     ++row;
 
     price_ = new NumberSpin(this);
     price_->setMinimumWidth(100);
-    grid->addWidget(Label("金額", this), row, 0);
+    grid->addWidget(Label(tr("金額"), this), row, 0);
     grid->addWidget(price_, row, 1);
     ++row;
 
     description_ = new QPlainTextEdit(this);
     description_->setTabChangesFocus(true);
     description_->setMinimumHeight(80);
-    grid->addWidget(Label("説明", this), row, 0, Qt::AlignTop);
+    grid->addWidget(Label(tr("説明"), this), row, 0, Qt::AlignTop);
     grid->addWidget(description_, row, 1, 1, 3);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);
@@ -286,7 +289,7 @@ void ItemListEditor::RefreshPreview() {
 std::optional<ItemForm> ItemListEditor::ReadForm() {
     std::optional<std::string> description = DescriptionValue(description_);
     if (!description) {
-        if (context_.services) context_.services->Inform(this, QStringLiteral("説明に使えない文字があります"));
+        if (context_.services) context_.services->Inform(this, tr("説明に使えない文字があります"));
         return std::nullopt;
     }
     ItemForm form;
@@ -315,13 +318,13 @@ bool ItemListEditor::Refuse(ItemProblem problem, const ItemForm& form) {
     switch (problem) {
     case ItemProblem::None:
         if (DescriptionFits(form.description)) return false;
-        text = QStringLiteral("説明が長すぎます（%1ﾊﾞｲﾄまで）").arg(kItemDescriptionBytes);
+        text = tr("説明が長すぎます（%1ﾊﾞｲﾄまで）").arg(kItemDescriptionBytes);
         break;
-    case ItemProblem::NoName: text = QStringLiteral("ｱｲﾃﾑ名がありません"); break;
-    case ItemProblem::NameHasBlank: text = QStringLiteral("ｱｲﾃﾑ名に空白は使えません"); break;
-    case ItemProblem::NoKind: text = QStringLiteral("[種別]を指定してください"); break;
+    case ItemProblem::NoName: text = tr("ｱｲﾃﾑ名がありません"); break;
+    case ItemProblem::NameHasBlank: text = tr("ｱｲﾃﾑ名に空白は使えません"); break;
+    case ItemProblem::NoKind: text = tr("[種別]を指定してください"); break;
     case ItemProblem::DescriptionHasBlank:
-        text = QStringLiteral("説明に半角の空白やﾀﾌﾞは使えません（全角の空白は使えます）");
+        text = tr("説明に半角の空白やﾀﾌﾞは使えません（全角の空白は使えます）");
         break;
     }
     if (context_.services) context_.services->Inform(this, text);

@@ -17,18 +17,18 @@
 namespace lw {
 
 MagicListEditor::MagicListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
-    setWindowTitle(QStringLiteral("魔法ﾘｽﾄ1"));
+    setWindowTitle(tr("魔法ﾘｽﾄ1"));
     auto* layout = new QVBoxLayout(this);
 
     ListEditorOptions options;
-    options.addLabel = QStringLiteral("追加...");
+    options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
     panel_->view()->setMinimumSize(240, 320);
     layout->addWidget(panel_, 1);
 
     auto* bottom = new QHBoxLayout();
-    show_ = new QCheckBox(QStringLiteral("表示"), this);
+    show_ = new QCheckBox(tr("表示"), this);
     bottom->addWidget(show_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);

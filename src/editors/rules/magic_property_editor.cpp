@@ -1,4 +1,5 @@
 #include "editors/rules/magic_property_editor.h"
+#include "app/language.h"
 
 #include <algorithm>
 #include <QHBoxLayout>
@@ -33,7 +34,7 @@ std::vector<std::string> SoundNames(const Project& project) {
 
 MagicPropertyEditor::MagicPropertyEditor(EditorContext& context, const Magic& magic, int abilityMax, QWidget* parent)
     : PreviewDialog(context, parent), working_(magic) {
-    setWindowTitle(QStringLiteral("魔法ﾘｽﾄ2"));
+    setWindowTitle(tr("魔法ﾘｽﾄ2"));
     auto* layout = new QVBoxLayout(this);
     properties_ = new PropertyEditor(context_, MagicRows(working_, abilityMax), this);
     properties_->SetListNames(RowKind::Effect, EffectComboItems(context_.effects));
@@ -97,7 +98,7 @@ void MagicPropertyEditor::accept() {
     properties_->Commit();
     const MagicProblem problem = CheckMagic(working_);
     if (problem != MagicProblem::None) {
-        if (context_.services) context_.services->Inform(this, QString::fromStdString(MagicProblemMessage(problem)));
+        if (context_.services) context_.services->Inform(this, CoreText(MagicProblemMessage(problem)));
         properties_->SelectRow(0);
         return;
     }

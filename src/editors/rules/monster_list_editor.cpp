@@ -1,4 +1,5 @@
 #include "editors/rules/monster_list_editor.h"
+#include "core/text/ui_text.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -28,12 +29,12 @@ namespace lw {
 
 namespace {
 
-const char* const kAbilityLabels[kMonsterAbilityCount] = {"敏捷度",   "回避力",     "攻撃力",     "魔力",
-                                                          "肉体防御力", "精神防御力", "最大生命点", "最大精神点"};
+const char* const kAbilityLabels[kMonsterAbilityCount] = {LW_UI_TEXT("lw", "敏捷度"),   LW_UI_TEXT("lw", "回避力"),     LW_UI_TEXT("lw", "攻撃力"),     LW_UI_TEXT("lw", "魔力"),
+                                                          LW_UI_TEXT("lw", "肉体防御力"), LW_UI_TEXT("lw", "精神防御力"), LW_UI_TEXT("lw", "最大生命点"), LW_UI_TEXT("lw", "最大精神点")};
 
 // Names and picture files are one token each on the monster line.
-std::string RefuseBlank(const std::string& cp932, const char* what) {
-    if (CheckTokenField(cp932) == FieldProblem::HasBlank) return std::string(what) + "に空白は使えません";
+std::string RefuseBlank(const std::string& cp932, const char* message) {
+    if (CheckTokenField(cp932) == FieldProblem::HasBlank) return message;
     return {};
 }
 
@@ -62,32 +63,32 @@ std::vector<std::string> TableNames(const AudioTable& table) {
 std::vector<PropertyRow> MonsterRows(Monster& m, int abilityMax, const std::string& currencyUtf8) {
     const NumberRange ability{0, std::max(abilityMax, 0)};
     std::vector<PropertyRow> rows;
-    PropertyRow name = TextRow("怪物名", m.name, kMonsterNameBytes);
-    name.refuseText = [](const std::string& v) { return RefuseBlank(v, "怪物名"); };
+    PropertyRow name = TextRow(LW_UI_TEXT("lw", "怪物名"), m.name, kMonsterNameBytes);
+    name.refuseText = [](const std::string& v) { return RefuseBlank(v, LW_UI_TEXT("lw", "怪物名に空白は使えません")); };
     rows.push_back(std::move(name));
     const auto& fields = MonsterAbilityFields();
     for (int i = 0; i < kMonsterAbilityCount; ++i) {
         rows.push_back(NumberRow(kAbilityLabels[i], m.*fields[static_cast<std::size_t>(i)], ability, ""));
     }
-    PropertyRow experience = NumberRow("経験点", m.experience, {0, kMonsterRewardMax}, "");
+    PropertyRow experience = NumberRow(LW_UI_TEXT("lw", "経験点"), m.experience, {0, kMonsterRewardMax}, "");
     experience.step = 10;
     rows.push_back(std::move(experience));
-    PropertyRow money = NumberRow("所持金", m.money, {0, kMonsterRewardMax}, currencyUtf8);
+    PropertyRow money = NumberRow(LW_UI_TEXT("lw", "所持金"), m.money, {0, kMonsterRewardMax}, currencyUtf8);
     money.step = 10;
     rows.push_back(std::move(money));
-    rows.push_back(ChoiceRow("特殊攻撃種別", m.specialKind, {"なし", "毒", "睡眠"}));
-    rows.push_back(RateRow("特殊攻撃率", m.specialRate, m.specialKind));
-    rows.push_back(RateRow("特殊攻撃成功率", m.specialSuccess, m.specialKind));
-    PropertyRow damage = NumberRow("特殊攻撃ﾀﾞﾒｰｼﾞ", m.specialDamage, ability, "");
+    rows.push_back(ChoiceRow(LW_UI_TEXT("lw", "特殊攻撃種別"), m.specialKind, {LW_UI_TEXT("lw", "なし"), LW_UI_TEXT("lw", "毒"), LW_UI_TEXT("lw", "睡眠")}));
+    rows.push_back(RateRow(LW_UI_TEXT("lw", "特殊攻撃率"), m.specialRate, m.specialKind));
+    rows.push_back(RateRow(LW_UI_TEXT("lw", "特殊攻撃成功率"), m.specialSuccess, m.specialKind));
+    PropertyRow damage = NumberRow(LW_UI_TEXT("lw", "特殊攻撃ﾀﾞﾒｰｼﾞ"), m.specialDamage, ability, "");
     damage.getNumber = [&m] { return SpecialUsesDamage(m.specialKind) ? m.specialDamage : 0; };
     damage.enabled = [&m] { return SpecialUsesDamage(m.specialKind); };
     rows.push_back(std::move(damage));
-    rows.push_back(ChoiceRow("通常攻撃種別", m.normalKind, {"武器", "魔法"}));
-    rows.push_back(ListRow("通常攻撃効果音", RowKind::Sound, m.normalSound));
+    rows.push_back(ChoiceRow(LW_UI_TEXT("lw", "通常攻撃種別"), m.normalKind, {LW_UI_TEXT("lw", "武器"), LW_UI_TEXT("lw", "魔法")}));
+    rows.push_back(ListRow(LW_UI_TEXT("lw", "通常攻撃効果音"), RowKind::Sound, m.normalSound));
 
     // The picture: its drawing fields are separate numbers in the record.
     PropertyRow picture;
-    picture.label = "怪物画像";
+    picture.label = LW_UI_TEXT("lw", "怪物画像");
     picture.kind = RowKind::Image;
     picture.textBytes = kMonsterPictureBytes;
     picture.getText = [&m] { return m.picture; };
@@ -100,7 +101,7 @@ std::vector<PropertyRow> MonsterRows(Monster& m, int abilityMax, const std::stri
         m.keyGreen = s.key.green;
         m.keyBlue = s.key.blue;
     };
-    picture.refuseText = [](const std::string& v) { return RefuseBlank(v, "画像ﾌｧｲﾙ名"); };
+    picture.refuseText = [](const std::string& v) { return RefuseBlank(v, LW_UI_TEXT("lw", "画像ﾌｧｲﾙ名に空白は使えません")); };
     rows.push_back(std::move(picture));
     return rows;
 }

@@ -1,4 +1,5 @@
 #include "editors/rules/player_character_editor.h"
+#include "app/language.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -176,7 +177,7 @@ PcEquipmentDialog::PcEquipmentDialog(EditorContext& context, PlayerCharacter& pc
     table_->setHeaderLabels({tr("種別"), tr("ｱｲﾃﾑ名")});
     table_->setMinimumSize(300, 150);
     for (const std::string& slot : EquipmentSlotNames())
-        table_->addTopLevelItem(new QTreeWidgetItem(QStringList{QString::fromStdString(slot), QString()}));
+        table_->addTopLevelItem(new QTreeWidgetItem(QStringList{CoreText(slot), QString()}));
     table_->resizeColumnToContents(0);
     table_->setColumnWidth(0, table_->columnWidth(0) + 24);
     layout->addWidget(table_, 1);
@@ -274,7 +275,7 @@ bool RunPcPlacement(EditorContext& context, PlayerCharacter& pc, int& startScene
 bool RunPcPictureSteps(EditorContext& context, PlayerCharacter& pc, int& startScene, QWidget* parent) {
     FaceDialog face(context, FieldsOf(pc.face), parent);
     face.SetNext([&](FaceDialog& faceDialog) {
-        FaceDialog chip(context, FieldsOf(pc.chip), &faceDialog, QStringLiteral("ｷｬﾗﾁｯﾌﾟ"));
+        FaceDialog chip(context, FieldsOf(pc.chip), &faceDialog, QObject::tr("ｷｬﾗﾁｯﾌﾟ"));
         chip.SetNext([&](FaceDialog& chipDialog) { return RunPcPlacement(context, pc, startScene, &chipDialog); });
         return chip.exec() == QDialog::Accepted;
     });

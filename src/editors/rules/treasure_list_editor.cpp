@@ -1,4 +1,6 @@
 #include "editors/rules/treasure_list_editor.h"
+#include "audio/play_selection.h"
+#include "app/language.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -123,7 +125,7 @@ TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& c
     std::vector<std::string> soundNames;
     for (int i = 0; i < sounds.count; ++i) soundNames.emplace_back(sounds.Name(i));
     FillAudioCombo(sound_, soundNames);
-    sound_->insertItem(0, tr("なし"));
+    sound_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
     LoadComboIndex(sound_, chest_.soundEffect + 1);
     LoadComboIndex(kind_, chest_.animationKind);
 

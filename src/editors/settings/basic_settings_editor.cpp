@@ -34,7 +34,7 @@ std::vector<std::string> TableNames(const AudioTable& table) {
 }  // namespace
 
 BasicSettingsEditor::BasicSettingsEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
-    setWindowTitle(QStringLiteral("基本設定"));
+    setWindowTitle(tr("基本設定"));
 
     // The settings and the three lists the rows choose from.
     loadStatus_ = LoadGameSettings(context_.project, settings_);

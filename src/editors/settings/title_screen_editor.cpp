@@ -1,4 +1,7 @@
 #include "editors/settings/title_screen_editor.h"
+#include "audio/play_selection.h"
+#include "app/language.h"
+#include "core/text/ui_text.h"
 
 #include <algorithm>
 #include <tuple>
@@ -65,18 +68,18 @@ TitleMenuOverlay TitleMenuOverlayFor(const TitleScreen& title) {
 
 namespace {
 
-const QString kRowLabels[kTitleEditorRows] = {QStringLiteral("序章"), QStringLiteral("ｽﾀｰﾄ"), QStringLiteral("ﾛｰﾄﾞ"),
-                                               QStringLiteral("終了")};
-const QString kColourGroups[4] = {QStringLiteral("選択色"), QStringLiteral("選択影色"), QStringLiteral("未選択色"),
-                                  QStringLiteral("未選択影色")};
-const QString kComponents[3] = {QStringLiteral("赤"), QStringLiteral("緑"), QStringLiteral("青")};
+const char* const kRowLabels[kTitleEditorRows] = {LW_UI_TEXT("lw", "序章"), LW_UI_TEXT("lw", "ｽﾀｰﾄ"), LW_UI_TEXT("lw", "ﾛｰﾄﾞ"),
+                                               LW_UI_TEXT("lw", "終了")};
+const char* const kColourGroups[4] = {LW_UI_TEXT("lw", "選択色"), LW_UI_TEXT("lw", "選択影色"), LW_UI_TEXT("lw", "未選択色"),
+                                  LW_UI_TEXT("lw", "未選択影色")};
+const char* const kComponents[3] = {LW_UI_TEXT("lw", "赤"), LW_UI_TEXT("lw", "緑"), LW_UI_TEXT("lw", "青")};
 
 int& Component(Rgb& c, int component) { return component == 0 ? c.red : component == 1 ? c.green : c.blue; }
 
 }  // namespace
 
 TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
-    setWindowTitle(QStringLiteral("ﾀｲﾄﾙ画面"));
+    setWindowTitle(tr("ﾀｲﾄﾙ画面"));
     auto* layout = new QVBoxLayout(this);
 
     // Background and music.
@@ -84,12 +87,12 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     background_ = new ImageChooser(this);
     background_->setMinimumContentsLength(20);
     background_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    showImage_ = new QCheckBox(QStringLiteral("画像表示"), this);
+    showImage_ = new QCheckBox(tr("画像表示"), this);
     bgm_ = new QComboBox(this);
     bgm_->setMinimumContentsLength(20);
     bgm_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    play_ = new QCheckBox(QStringLiteral("BGM再生"), this);
-    media->addWidget(new QLabel(QStringLiteral("背景画像"), this), 0, 0);
+    play_ = new QCheckBox(tr("BGM再生"), this);
+    media->addWidget(new QLabel(tr("背景画像"), this), 0, 0);
     media->addWidget(background_, 0, 1);
     media->addWidget(showImage_, 0, 2);
     media->addWidget(new QLabel(QStringLiteral("BGM"), this), 1, 0);
@@ -99,14 +102,14 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     layout->addLayout(media);
 
     // The four menu entries.
-    auto* entries = new QGroupBox(QStringLiteral("ﾒﾆｭｰ項目"), this);
+    auto* entries = new QGroupBox(tr("ﾒﾆｭｰ項目"), this);
     auto* entryGrid = new QGridLayout(entries);
     for (int row = 0; row < kTitleEditorRows; ++row) {
         auto* text = new QLineEdit(entries);
         LimitToCp932(text, static_cast<int>(kTitleEntryTextBytes));
         text->setMinimumWidth(200);
-        auto* off = new QCheckBox(QStringLiteral("無効"), entries);
-        entryGrid->addWidget(new QLabel(kRowLabels[row], entries), row, 0);
+        auto* off = new QCheckBox(tr("無効"), entries);
+        entryGrid->addWidget(new QLabel(CoreText(kRowLabels[row]), entries), row, 0);
         entryGrid->addWidget(text, row, 1);
         entryGrid->addWidget(off, row, 2);
         texts_[static_cast<std::size_t>(row)] = text;
@@ -116,15 +119,16 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     layout->addWidget(entries);
 
     // Where and how large the menu is drawn.
-    auto* placement = new QGroupBox(QStringLiteral("ﾒﾆｭｰ表示"), this);
+    auto* placement = new QGroupBox(tr("ﾒﾆｭｰ表示"), this);
     auto* placementRow = new QHBoxLayout(placement);
     x_ = TitleSpin(0, kTitleXMax, 0, 320, placement);
     y_ = TitleSpin(0, kTitleYMax, 0, 240, placement);
     size_ = TitleSpin(5, 255, 8, 100, placement);
     spacing_ = TitleSpin(0, 255, 0, 240, placement);
-    const std::pair<const char16_t*, QSpinBox*> placed[] = {{u"X", x_}, {u"Y", y_}, {u"ｻｲｽﾞ", size_}, {u"高さ間隔", spacing_}};
+    const std::pair<QString, QSpinBox*> placed[] = {
+        {QStringLiteral("X"), x_}, {QStringLiteral("Y"), y_}, {tr("ｻｲｽﾞ"), size_}, {tr("高さ間隔"), spacing_}};
     for (const auto& [label, spin] : placed) {
-        placementRow->addWidget(new QLabel(QString::fromUtf16(label), placement));
+        placementRow->addWidget(new QLabel(label, placement));
         placementRow->addWidget(spin);
     }
     placementRow->addStretch(1);
@@ -133,11 +137,11 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     // The four colours.
     auto* colourRow = new QHBoxLayout();
     for (int c = 0; c < 4; ++c) {
-        auto* group = new QGroupBox(kColourGroups[c], this);
+        auto* group = new QGroupBox(CoreText(kColourGroups[c]), this);
         auto* grid = new QGridLayout(group);
         for (int k = 0; k < 3; ++k) {
             auto* spin = TitleSpin(0, 255, 0, 255, group);
-            grid->addWidget(new QLabel(kComponents[k], group), k, 0);
+            grid->addWidget(new QLabel(CoreText(kComponents[k]), group), k, 0);
             grid->addWidget(spin, k, 1);
             colours_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = spin;
         }
@@ -154,7 +158,7 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     titleRead_ = LoadTitleScreen(context_.project, title_);
     background_->Fill(context_.project);
     LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm);
-    bgm_->insertItem(0, QStringLiteral("なし"));
+    bgm_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
     playOnSelect_ = new PlayOnSelect(bgm_, play_, context_, AudioKind::Bgm);
 
     ApplyTitleEditorFlags(title_);
@@ -283,7 +287,7 @@ void TitleScreenEditor::accept() {
         if (!TitleEntryOn(title_, row)) continue;
         if (CheckTokenField(title_.entries[static_cast<std::size_t>(row)].text) == FieldProblem::HasBlank) {
             if (context_.services) {
-                context_.services->Inform(this, QStringLiteral("「%1」の名前に空白は使えません").arg(kRowLabels[row]));
+                context_.services->Inform(this, tr("「%1」の名前に空白は使えません").arg(CoreText(kRowLabels[row])));
             }
             texts_[static_cast<std::size_t>(row)]->setFocus();
             return;
