@@ -1,0 +1,155 @@
+#include "core/check/reference_index.h"
+
+#include <algorithm>
+#include <array>
+#include <tuple>
+
+namespace lw {
+
+namespace {
+
+struct TargetInfo {
+    std::string_view file;
+    std::string_view noun;
+};
+
+constexpr std::array<TargetInfo, kRefTargetCount> kTargets = {{
+    {"midi_list.txt", "BGM"},
+    {"wave_list.txt", "sound"},
+    {"talk_list.txt", "text"},
+    {"image_face.txt", "face"},
+    {"image_effect.txt", "effect animation"},
+    {"narration_list.txt", "narration"},
+    {"item_list.txt", "item"},
+    {"magic_list.txt", "magic"},
+    {"monster_list.txt", "monster"},
+    {"enemy_list.txt", "enemy unit"},
+    {"npc_list.txt", "NPC"},
+    {"treasure_list.txt", "chest"},
+    {"shop_list.txt", "shop"},
+    {{}, "scene"},
+    {{}, "group"},
+    {{}, "flag"},
+    {{}, "map animation"},
+    {{}, "picture"},
+    {{}, "sound file"},
+    {{}, "map data file"},
+    {{}, "map animation file"},
+}};
+
+char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::string_view ListFileOf(RefTarget target) { return kTargets[static_cast<std::size_t>(target)].file; }
+std::string_view TargetNoun(RefTarget target) { return kTargets[static_cast<std::size_t>(target)].noun; }
+
+std::optional<RefTarget> ListTargetOfFile(std::string_view fileName) {
+    for (int t = 0; t < kRefTargetCount; ++t)
+        if (!kTargets[static_cast<std::size_t>(t)].file.empty() &&
+            SameFileName(kTargets[static_cast<std::size_t>(t)].file, fileName))
+            return static_cast<RefTarget>(t);
+    return std::nullopt;
+}
+
+std::string FoldedFileName(std::string_view name) {
+    // Letters are folded only in single-byte characters: the second byte of a double-byte CP932
+    // character may be 0x41..0x5A and is part of that character.
+    std::string out(name);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) {
+            ++i;
+            continue;
+        }
+        out[i] = FoldAscii(out[i]);
+    }
+    return out;
+}
+
+bool SameFileName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && FoldedFileName(a) == FoldedFileName(b);
+}
+
+int ReferenceIndex::AddFile(std::string_view fileName) {
+    files_.emplace_back(fileName);
+    return static_cast<int>(files_.size()) - 1;
+}
+
+std::optional<int> ReferenceIndex::FindFile(std::string_view fileName) const {
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        if (files_[i] == fileName) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+int ReferenceIndex::AddName(std::string_view name) {
+    names_.emplace_back(name);
+    return static_cast<int>(names_.size()) - 1;
+}
+
+void ReferenceIndex::Add(const Reference& reference) {
+    references_.push_back(reference);
+    sorted_ = false;
+}
+
+void ReferenceIndex::SetListSize(RefTarget target, std::optional<int> size) {
+    listSizes_[static_cast<std::size_t>(target)] = size;
+}
+
+std::optional<int> ReferenceIndex::ListSize(RefTarget target) const {
+    return listSizes_[static_cast<std::size_t>(target)];
+}
+
+void ReferenceIndex::Sort() const {
+    if (sorted_) return;
+    // File targets sort by their folded name, the others by scope and index.
+    std::vector<std::string> folded(names_.size());
+    for (std::size_t i = 0; i < names_.size(); ++i) folded[i] = FoldedFileName(names_[i]);
+    static const std::string kNone;
+    auto key = [&](std::uint32_t i) {
+        const Reference& r = references_[i];
+        const std::string& name = r.name >= 0 && IsFileTarget(r.target) ? folded[static_cast<std::size_t>(r.name)] : kNone;
+        return std::tie(r.target, r.scope, r.index, name);
+    };
+    order_.resize(references_.size());
+    for (std::uint32_t i = 0; i < order_.size(); ++i) order_[i] = i;
+    std::stable_sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
+    sorted_ = true;
+}
+
+std::vector<const Reference*> ReferenceIndex::ReferencesTo(RefTarget target, int index, int scope) const {
+    Sort();
+    if (target != RefTarget::Group) scope = -1;
+    auto lower = std::lower_bound(order_.begin(), order_.end(), 0, [&](std::uint32_t i, int) {
+        const Reference& r = references_[i];
+        return std::tie(r.target, r.scope, r.index) < std::tie(target, scope, index);
+    });
+    std::vector<const Reference*> out;
+    for (auto it = lower; it != order_.end(); ++it) {
+        const Reference& r = references_[*it];
+        if (r.target != target || r.scope != scope || r.index != index) break;
+        out.push_back(&r);
+    }
+    return out;
+}
+
+std::vector<const Reference*> ReferenceIndex::ReferencesToFile(RefTarget target, std::string_view name) const {
+    Sort();
+    const std::string folded = FoldedFileName(name);
+    std::vector<const Reference*> out;
+    // File references share scope -1 and index -1, so they form one run per target, sorted by name.
+    auto lower = std::lower_bound(order_.begin(), order_.end(), 0, [&](std::uint32_t i, int) {
+        const Reference& r = references_[i];
+        if (r.target != target) return r.target < target;
+        if (r.scope != -1 || r.index != -1) return std::tie(r.scope, r.index) < std::make_tuple(-1, -1);
+        return FoldedFileName(names_[static_cast<std::size_t>(r.name)]) < folded;
+    });
+    for (auto it = lower; it != order_.end(); ++it) {
+        const Reference& r = references_[*it];
+        if (r.target != target || r.name < 0 || FoldedFileName(names_[static_cast<std::size_t>(r.name)]) != folded) break;
+        out.push_back(&r);
+    }
+    return out;
+}
+
+}  // namespace lw
