@@ -5,6 +5,7 @@
 #include <QStyle>
 
 #include "app/app_controller.h"
+#include "app/check_command.h"
 #include "app/main_window.h"
 #include "app/services.h"
 #include "app/signal_quit.h"
@@ -13,6 +14,9 @@
 #include "widgets/audio_glue.h"
 
 int main(int argc, char** argv) {
+    // "--check" runs without a window or a display.
+    if (const auto status = lw::RunCheckCommand(argc, argv)) return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lorewright"));
 

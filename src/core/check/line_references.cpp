@@ -17,8 +17,8 @@ bool ParseDecimal(std::string_view token, long long& value) {
 
 namespace {
 
-std::vector<std::string_view> SplitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
+void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
     std::size_t start = 0;
     while (true) {
         const std::size_t blank = line.find(' ', start);
@@ -26,7 +26,6 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
         if (blank == std::string_view::npos) break;
         start = blank + 1;
     }
-    return fields;
 }
 
 std::string Quoted(std::string_view cp932) { return "\"" + Cp932ToUtf8Lossy(cp932) + "\""; }
@@ -38,8 +37,8 @@ std::string RangeText(long long low, long long high) {
 // Reads the fields of one command after its keyword, noting what they refer to and what is wrong.
 class Fields {
 public:
-    Fields(std::string_view what, std::vector<std::string_view> fields, LineScan& out)
-        : what_(what), fields_(std::move(fields)), out_(out) {}
+    Fields(std::string_view what, std::span<const std::string_view> fields, LineScan& out)
+        : what_(what), fields_(fields), out_(out) {}
 
     std::size_t size() const { return fields_.size(); }
 
@@ -106,7 +105,7 @@ public:
 private:
     void Error(std::string message) { out_.findings.push_back({Severity::Error, std::move(message)}); }
     std::string_view what_;
-    std::vector<std::string_view> fields_;
+    std::span<const std::string_view> fields_;
     LineScan& out_;
 };
 
@@ -127,18 +126,17 @@ void ScanEventLine(std::string_view line, const LineLimits& limits, LineScan& ou
     out.clear();
     if (line.empty()) return;
     const auto kind = RecognizeEventCommand(line);
-    std::vector<std::string_view> fields = SplitFields(line);
+    SplitFields(line, out.fields);
     if (!kind) {
-        out.findings.push_back({Severity::Error, Quoted(fields.front()) +
+        out.findings.push_back({Severity::Error, Quoted(out.fields.front()) +
                                                      " is not an event command; correct the line or delete it"});
         return;
     }
     using K = EventCommandKind;
-    const std::string keyword(EventCommandKeyword(*kind));
+    const std::string_view keyword = EventCommandKeyword(*kind);
     // The glued commands keep their number in the first field; the others lose the keyword.
     const bool glued = *kind == K::SetFlag || *kind == K::AddRemoveItems;
-    if (!glued) fields.erase(fields.begin());
-    Fields f(keyword, std::move(fields), out);
+    Fields f(keyword, std::span<const std::string_view>(out.fields).subspan(glued ? 0 : 1), out);
     switch (*kind) {
     case K::EndBranch: case K::EndEvent: case K::ExitGame: case K::Fade: case K::FadeInPc:
     case K::FadeOutPc: case K::FullRecovery: case K::ResetToStart: case K::LoadScreen: case K::TitleScreen:
@@ -281,10 +279,9 @@ void ScanTalkText(std::string_view text, LineScan& out) {
         }
         const std::string_view command = text.substr(pos + 1, close - pos - 1);
         pos = close + 1;
-        std::vector<std::string_view> fields = SplitFields(command);
-        const std::string keyword(fields.front());
-        fields.erase(fields.begin());
-        Fields f(keyword, std::move(fields), out);
+        SplitFields(command, out.fields);
+        const std::string_view keyword = out.fields.front();
+        Fields f(keyword, std::span<const std::string_view>(out.fields).subspan(1), out);
         if (keyword == "midi") {
             if (f.CountIs({1}, "1 field")) f.Ref(0, RefTarget::Bgm, true, "BGM");
         } else if (keyword == "face") {

@@ -4,6 +4,7 @@
 // markup's commands. Group references are of the scene holding the line.
 
 #include <string>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct LineFinding {
 struct LineScan {
     std::vector<LineReference> references;
     std::vector<LineFinding> findings;
+    std::vector<std::string_view> fields;  // scratch: the fields of the line being scanned
     void clear() {
         references.clear();
         findings.clear();

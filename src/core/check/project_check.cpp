@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 
 #include "core/text/cp932.h"
 #include "core/world/map_animation.h"
@@ -44,7 +45,8 @@ private:
         problems_.push_back({s, refs_.FileName(at.file), at.record, at.group, at.line, at.part, std::move(message)});
     }
     void CheckReference(const Reference& r);
-    void CheckPlacements(RefTarget target, const std::vector<int>& ownGroups, int listFile);
+    void CheckPlacements(RefTarget target, const std::vector<int>& ownGroups, int listFile,
+                         std::vector<std::vector<int>>& placedIn);
 
     const ProjectIndex& index_;
     const ReferenceIndex& refs_;
@@ -54,7 +56,7 @@ private:
 std::string Name(std::string_view cp932) { return "\"" + Cp932ToUtf8Lossy(cp932) + "\""; }
 
 void Checker::CheckReference(const Reference& r) {
-    const std::string noun(TargetNoun(r.target));
+    const std::string_view noun = TargetNoun(r.target);
     switch (r.target) {
     case RefTarget::ImageFile:
     case RefTarget::AudioFile:
@@ -69,7 +71,7 @@ void Checker::CheckReference(const Reference& r) {
                                  : r.target == RefTarget::AudioFile ? "audio"
                                                                     : "data";
             Add(Severity::Error, r.from,
-                "the " + noun + " " + Name(name) + " is not in the " + folder +
+                "the " + std::string(noun) + " " + Name(name) + " is not in the " + folder +
                     " folder; put the file there or choose another");
         }
         return;
@@ -108,31 +110,31 @@ void Checker::CheckReference(const Reference& r) {
         break;
     }
     // A row of a list file.
-    const std::string list(ListFileOf(r.target));
     const std::optional<int> size = refs_.ListSize(r.target);
+    if (size && r.index >= 0 && r.index < *size) return;
+    const std::string list(ListFileOf(r.target));
     if (!size) {
         Add(Severity::Error, r.from,
-            noun + " " + std::to_string(r.index) + " is used but " + list +
+            std::string(noun) + " " + std::to_string(r.index) + " is used but " + list +
                 " is missing or could not be read; make the list in its editor");
         return;
     }
-    if (r.index < 0 || r.index >= *size)
-        Add(Severity::Error, r.from,
-            noun + " " + std::to_string(r.index) + " does not exist: " + list + " holds " + std::to_string(*size) +
+    Add(Severity::Error, r.from,
+            std::string(noun) + " " + std::to_string(r.index) + " does not exist: " + list + " holds " + std::to_string(*size) +
                 (*size == 0 ? std::string("; add it to the list or choose another")
                             : " (0.." + std::to_string(*size - 1) + "); choose one of them or add it to the list"));
 }
 
 // Every row of the NPC or chest list stands in exactly one scene, and its own group is a group of
-// that scene.
-void Checker::CheckPlacements(RefTarget target, const std::vector<int>& ownGroups, int listFile) {
+// that scene. `placedIn[i]` holds the scene files whose list names row i.
+void Checker::CheckPlacements(RefTarget target, const std::vector<int>& ownGroups, int listFile,
+                              std::vector<std::vector<int>>& placedIn) {
     const std::optional<int> size = refs_.ListSize(target);
     if (!size || listFile < 0) return;
     const std::string noun(TargetNoun(target));
     for (int i = 0; i < *size; ++i) {
-        std::vector<int> sceneFiles;
-        for (const Reference* r : refs_.ReferencesTo(target, i))
-            if (r->from.group < 0 && index_.SceneByFile(r->from.file)) sceneFiles.push_back(r->from.file);
+        std::vector<int> sceneFiles =
+            i < static_cast<int>(placedIn.size()) ? std::move(placedIn[static_cast<std::size_t>(i)]) : std::vector<int>{};
         const Place row{listFile, i, -1, -1, ""};
         if (sceneFiles.empty()) {
             Add(Severity::Warning, row,
@@ -161,20 +163,38 @@ void Checker::CheckPlacements(RefTarget target, const std::vector<int>& ownGroup
 
 std::vector<Problem> Checker::Run() {
     problems_ = index_.findings;
-    for (const Reference& r : refs_.references()) CheckReference(r);
-    CheckPlacements(RefTarget::Npc, index_.npcGroups, refs_.FindFile(ListFileOf(RefTarget::Npc)).value_or(-1));
-    CheckPlacements(RefTarget::Chest, index_.chestGroups, refs_.FindFile(ListFileOf(RefTarget::Chest)).value_or(-1));
+    // Where each NPC and chest stands: the scene lists (references from a scene file outside its groups).
+    std::vector<std::vector<int>> npcScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Npc).value_or(0))));
+    std::vector<std::vector<int>> chestScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Chest).value_or(0))));
+    for (const Reference& r : refs_.references()) {
+        CheckReference(r);
+        if ((r.target == RefTarget::Npc || r.target == RefTarget::Chest) && r.from.group < 0 &&
+            index_.SceneByFile(r.from.file)) {
+            auto& placed = r.target == RefTarget::Npc ? npcScenes : chestScenes;
+            if (r.index >= 0 && r.index < static_cast<int>(placed.size()))
+                placed[static_cast<std::size_t>(r.index)].push_back(r.from.file);
+        }
+    }
+    CheckPlacements(RefTarget::Npc, index_.npcGroups, refs_.FindFile(ListFileOf(RefTarget::Npc)).value_or(-1), npcScenes);
+    CheckPlacements(RefTarget::Chest, index_.chestGroups, refs_.FindFile(ListFileOf(RefTarget::Chest)).value_or(-1),
+                    chestScenes);
 
     // Files in the order they were read, then by place.
     std::map<std::string, int> fileOrder;
     for (int f = 0; f < refs_.FileCount(); ++f) fileOrder.emplace(refs_.FileName(f), f);
-    auto order = [&](const Problem& p) {
+    using Key = std::tuple<int, int, int, int, std::size_t>;
+    std::vector<Key> keys;
+    keys.reserve(problems_.size());
+    for (std::size_t i = 0; i < problems_.size(); ++i) {
+        const Problem& p = problems_[i];
         auto it = fileOrder.find(p.file);
-        return std::make_tuple(it == fileOrder.end() ? -1 : it->second, p.group, p.line, p.record);
-    };
-    std::stable_sort(problems_.begin(), problems_.end(),
-                     [&](const Problem& a, const Problem& b) { return order(a) < order(b); });
-    return std::move(problems_);
+        keys.emplace_back(it == fileOrder.end() ? -1 : it->second, p.group, p.line, p.record, i);
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<Problem> sorted;
+    sorted.reserve(problems_.size());
+    for (const Key& k : keys) sorted.push_back(std::move(problems_[std::get<4>(k)]));
+    return sorted;
 }
 
 void AppendJsonString(std::string& out, std::string_view s) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <iconv.h>
+
 #include "core/check/line_references.h"
 #include "core/events/event_commands.h"
 #include "core/events/flag_explanations.h"
@@ -51,34 +53,54 @@ std::vector<std::string> FoldedListing(const Project& project, std::string_view 
     return out;
 }
 
+// Which double-byte pairs are characters of the code page: a table of lead x trail, made once by
+// asking the converter about every pair.
+const std::vector<std::uint8_t>& Cp932Pairs() {
+    static const std::vector<std::uint8_t> table = [] {
+        std::vector<std::uint8_t> t(0x10000, 0);
+        iconv_t cd = iconv_open("UTF-8", "CP932");
+        if (cd == reinterpret_cast<iconv_t>(-1)) {
+            t.assign(0x10000, 1);  // no converter: take every well-formed pair
+            return t;
+        }
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                if (trail == 0x7F) continue;
+                char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                char out[8];
+                char* inPtr = in;
+                char* outPtr = out;
+                std::size_t inLeft = 2, outLeft = sizeof out;
+                iconv(cd, nullptr, nullptr, nullptr, nullptr);
+                t[static_cast<std::size_t>(lead << 8 | trail)] =
+                    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0;
+            }
+        }
+        iconv_close(cd);
+        return t;
+    }();
+    return table;
+}
+
 // The first line (from 0) holding bytes that are not CP932 text, or -1.
 int FirstNonCp932Line(std::string_view bytes) {
+    const std::vector<std::uint8_t>& pairs = Cp932Pairs();
     int line = 0;
-    bool high = false;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto c = static_cast<unsigned char>(bytes[i]);
-        if (c == '\n') {
-            ++line;
+        if (c < 0x80) {
+            if (c == '\n') ++line;
+            else if (c == 0) return line;
         } else if (IsLeadByte(c)) {
-            high = true;
             const auto t = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
-            if (t < 0x40 || t == 0x7F || t > 0xFC) return line;
+            if (!pairs[static_cast<std::size_t>(c << 8 | t)]) return line;
             ++i;
-        } else if (c == 0x80 || c == 0xA0 || c >= 0xFD) {
-            return line;
-        } else if (c == 0 ) {
+        } else if (c < 0xA1 || c > 0xDF) {  // 0x80, 0xA0, 0xFD..0xFF; 0xA1..0xDF are half-width kana
             return line;
         }
     }
-    if (!high || Cp932ToUtf8(bytes)) return -1;
-    // Well formed, yet some pair is not a character of the code page: find its line.
-    line = 0;
-    int found = -1;
-    ForEachLine(bytes, [&](std::string_view l) {
-        if (found < 0 && !Cp932ToUtf8(l)) found = line;
-        ++line;
-    });
-    return found;
+    return -1;
 }
 
 class Builder {
@@ -651,6 +673,15 @@ void Builder::Run() {
     ReadPlain(kLevelAbilityFile, kSmallFileCeiling);
     ReadMapAnimations(animations);
     out_.catalog.entries.reserve(scenes.size());
+    // Scene files hold about one reference per 17 bytes; reserving more than that (untouched memory
+    // costs nothing) avoids regrowing the index.
+    std::uintmax_t sceneBytes = 0;
+    for (const SceneFileEntry& s : scenes) {
+        std::error_code ec;
+        const std::uintmax_t size = std::filesystem::file_size(DataFilePath(project_, s.fileName), ec);
+        if (!ec && size <= kListFileCeiling) sceneBytes += size;
+    }
+    refs_.Reserve(refs_.references().size() + static_cast<std::size_t>(sceneBytes / 10));
     for (const SceneFileEntry& s : scenes) ReadScene(s);
 
     out_.sceneOfFile.assign(static_cast<std::size_t>(refs_.FileCount()), -1);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <tuple>
 
 namespace lw {
 
@@ -100,55 +99,59 @@ std::optional<int> ReferenceIndex::ListSize(RefTarget target) const {
     return listSizes_[static_cast<std::size_t>(target)];
 }
 
+std::uint64_t ReferenceIndex::Key(RefTarget target, int scope, std::uint32_t index) {
+    // target: 5 bits; scope + 1: 27 bits (file ids); index: 32 bits, biased so that negative
+    // indices sort first.
+    return (static_cast<std::uint64_t>(target) << 59) |
+           ((static_cast<std::uint64_t>(static_cast<std::uint32_t>(scope + 1)) & ((1u << 27) - 1)) << 32) | index;
+}
+
+namespace {
+std::uint32_t Biased(int index) { return static_cast<std::uint32_t>(index) ^ 0x80000000u; }
+}  // namespace
+
 void ReferenceIndex::Sort() const {
     if (sorted_) return;
-    // File targets sort by their folded name, the others by scope and index.
+    // File targets are keyed by the rank of their folded name, the others by scope and index.
     std::vector<std::string> folded(names_.size());
     for (std::size_t i = 0; i < names_.size(); ++i) folded[i] = FoldedFileName(names_[i]);
-    static const std::string kNone;
-    auto key = [&](std::uint32_t i) {
-        const Reference& r = references_[i];
-        const std::string& name = r.name >= 0 && IsFileTarget(r.target) ? folded[static_cast<std::size_t>(r.name)] : kNone;
-        return std::tie(r.target, r.scope, r.index, name);
-    };
+    foldedNames_ = folded;
+    std::sort(foldedNames_.begin(), foldedNames_.end());
+    foldedNames_.erase(std::unique(foldedNames_.begin(), foldedNames_.end()), foldedNames_.end());
     order_.resize(references_.size());
-    for (std::uint32_t i = 0; i < order_.size(); ++i) order_[i] = i;
-    std::stable_sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
+    for (std::uint32_t i = 0; i < order_.size(); ++i) {
+        const Reference& r = references_[i];
+        std::uint32_t index = Biased(r.index);
+        if (IsFileTarget(r.target) && r.name >= 0) {
+            const std::string& n = folded[static_cast<std::size_t>(r.name)];
+            index = static_cast<std::uint32_t>(std::lower_bound(foldedNames_.begin(), foldedNames_.end(), n) -
+                                               foldedNames_.begin());
+        }
+        order_[i] = {Key(r.target, r.scope, index), i};
+    }
+    std::sort(order_.begin(), order_.end());
     sorted_ = true;
 }
 
 std::vector<const Reference*> ReferenceIndex::ReferencesTo(RefTarget target, int index, int scope) const {
     Sort();
     if (target != RefTarget::Group) scope = -1;
-    auto lower = std::lower_bound(order_.begin(), order_.end(), 0, [&](std::uint32_t i, int) {
-        const Reference& r = references_[i];
-        return std::tie(r.target, r.scope, r.index) < std::tie(target, scope, index);
-    });
+    const std::uint64_t key = Key(target, scope, Biased(index));
+    auto it = std::lower_bound(order_.begin(), order_.end(), std::make_pair(key, std::uint32_t{0}));
     std::vector<const Reference*> out;
-    for (auto it = lower; it != order_.end(); ++it) {
-        const Reference& r = references_[*it];
-        if (r.target != target || r.scope != scope || r.index != index) break;
-        out.push_back(&r);
-    }
+    for (; it != order_.end() && it->first == key; ++it) out.push_back(&references_[it->second]);
     return out;
 }
 
 std::vector<const Reference*> ReferenceIndex::ReferencesToFile(RefTarget target, std::string_view name) const {
     Sort();
     const std::string folded = FoldedFileName(name);
+    auto rank = std::lower_bound(foldedNames_.begin(), foldedNames_.end(), folded);
     std::vector<const Reference*> out;
-    // File references share scope -1 and index -1, so they form one run per target, sorted by name.
-    auto lower = std::lower_bound(order_.begin(), order_.end(), 0, [&](std::uint32_t i, int) {
-        const Reference& r = references_[i];
-        if (r.target != target) return r.target < target;
-        if (r.scope != -1 || r.index != -1) return std::tie(r.scope, r.index) < std::make_tuple(-1, -1);
-        return FoldedFileName(names_[static_cast<std::size_t>(r.name)]) < folded;
-    });
-    for (auto it = lower; it != order_.end(); ++it) {
-        const Reference& r = references_[*it];
-        if (r.target != target || r.name < 0 || FoldedFileName(names_[static_cast<std::size_t>(r.name)]) != folded) break;
-        out.push_back(&r);
-    }
+    if (rank == foldedNames_.end() || *rank != folded) return out;
+    const std::uint64_t key = Key(target, -1, static_cast<std::uint32_t>(rank - foldedNames_.begin()));
+    auto it = std::lower_bound(order_.begin(), order_.end(), std::make_pair(key, std::uint32_t{0}));
+    for (; it != order_.end() && it->first == key; ++it) out.push_back(&references_[it->second]);
     return out;
 }
 

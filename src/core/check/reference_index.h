@@ -89,6 +89,7 @@ public:
     const std::string& Name(int nameId) const { return names_[static_cast<std::size_t>(nameId)]; }
 
     void Add(const Reference& reference);
+    void Reserve(std::size_t references) { references_.reserve(references); }
     const std::vector<Reference>& references() const { return references_; }
 
     // Who refers to row / number `index` of `target` (for Group, of the scene file `scope`), in the
@@ -103,11 +104,15 @@ public:
 
 private:
     void Sort() const;
+    static std::uint64_t Key(RefTarget target, int scope, std::uint32_t index);
     std::vector<std::string> files_;
     std::vector<std::string> names_;
     std::vector<Reference> references_;
     std::vector<std::optional<int>> listSizes_ = std::vector<std::optional<int>>(kRefTargetCount);
-    mutable std::vector<std::uint32_t> order_;  // references_ sorted by target, scope, index, name
+    // The references' positions sorted by a key of target, scope and index (for file targets the
+    // rank of the folded name), built on the first look-up after a change.
+    mutable std::vector<std::pair<std::uint64_t, std::uint32_t>> order_;
+    mutable std::vector<std::string> foldedNames_;  // sorted, unique: ranks of the file names
     mutable bool sorted_ = false;
 };
 
