@@ -6,6 +6,8 @@
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "core/media/image_lists.h"
+#include "core/check/line_references.h"
+#include "core/tagfile/tag_reader.h"
 #include "core/media/talk_list.h"
 #include "core/media/narration_list.h"
 #include "core/project/project.h"
@@ -285,6 +287,18 @@ void TalkRead(std::string_view bytes) {
 
 // ---- end of text list -----------------------------------------------------------------------
 
+// ---- Command lines and talk markup as the project check reads them ---------------------------
+
+std::string CommandLinesSeed() {
+    return "? flag12 >= 3\nitem7 -2 1\ntalk 3 0 2 1 2 -1 -1 a b \x82\xc8\x82\xb5 x\nbattle 1 -1 -1 20 1 -1 \n"
+           "quake 3 5 0 2 1\nscene 4 1 1\n<midi 2><anim 1 2 0 1><name_back sky.bmp><wait 500";
+}
+void CommandLinesRead(std::string_view bytes) {
+    LineScan scan;
+    ForEachLine(bytes, [&](std::string_view line) { ScanEventLine(line, {}, scan); });
+    ScanTalkText(bytes, scan);
+}
+
 // ---- Magic -------------------------------------------------------------------------------------
 
 std::string MagicSeed() {
@@ -439,6 +453,7 @@ const std::vector<Reader>& Readers() {
         {"level_ability_list.txt", GrowthSeed, GrowthRead},
         // text list
         {"talk_list.txt", TalkSeed, TalkRead},
+        {"command lines and talk markup", CommandLinesSeed, CommandLinesRead},
         // Scenes and maps.
         {"map data (.bin)", MapSeed, MapRead},
         {"scene%d.txt", SceneSeed, SceneRead},

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/app_controller.h"
+#include "app/check_window.h"
 #include "app/services.h"
 #include "core/events/flag_explanations.h"
 #include "widgets/read_guard.h"
@@ -32,6 +33,13 @@ HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(paren
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
     grid->addWidget(close_, (kHubEditorCount - 1) / kColumns, kColumns - 1);
+    check_ = new QPushButton(tr("ﾌﾟﾛｼﾞｪｸﾄ検査"), this);
+    connect(check_, &QPushButton::clicked, this, [this] {
+        CheckWindow window(controller_, this);
+        window.exec();
+        UpdateEnabling();
+    });
+    grid->addWidget(check_, grid->rowCount(), 0);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // Lists several editors share are read when the hub opens.

@@ -23,6 +23,8 @@ public:
 
     QPushButton* button(HubEditor editor) const { return buttons_[static_cast<std::size_t>(editor)]; }
     QPushButton* closeButton() const { return close_; }
+    // "ﾌﾟﾛｼﾞｪｸﾄ検査": the problems of the whole project (CheckWindow).
+    QPushButton* checkButton() const { return check_; }
 
     // Re-evaluates which buttons are enabled from the files on disk.
     void UpdateEnabling();
@@ -35,6 +37,7 @@ private:
     AppController& controller_;
     std::array<QPushButton*, kHubEditorCount> buttons_{};
     QPushButton* close_;
+    QPushButton* check_;
 };
 
 }  // namespace lw

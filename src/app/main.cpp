@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/app_controller.h"
+#include "app/check_command.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/services.h"
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(language.error));
         return 2;
     }
+    // "--check" runs without a window or a display.
+    if (const auto status = lw::RunCheckCommand(argc, argv)) return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lorewright"));
     lw::InstallLanguage(language.language.value_or(lw::LanguageOfLocale(lw::LocaleOfEnvironment())));

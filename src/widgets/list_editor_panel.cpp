@@ -7,6 +7,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/project/project.h"
+#include "widgets/usages_dialog.h"
+
 namespace lw {
 
 ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* parent) : QWidget(parent) {
@@ -70,6 +73,27 @@ QPushButton* ListEditorPanel::AddButton(const QString& label, Enable rule) {
     buttons_->insertWidget(extraInsertAt_++, b);
     EnableBy(b, rule);
     return b;
+}
+
+QPushButton* ListEditorPanel::AddUsagesButton(const Project& project, RefTarget target) {
+    // Below the move buttons, so the buttons that edit the list stay together.
+    usages_ = new QPushButton(tr("使用箇所..."), this);
+    usages_->setAutoDefault(false);
+    buttons_->insertWidget(buttons_->count() - 1, usages_);
+    EnableBy(usages_, Enable::WithSelection);
+    usages_->setAccessibleName(tr("選択した行の使用箇所"));
+    connect(usages_, &QPushButton::clicked, this, [this, &project, target] {
+        const int row = selectedRow();
+        if (row < 0) return;
+        ShowUsages(this, project, target, row, QStringLiteral("%1 %2").arg(row).arg(rowText(row)));
+    });
+    return usages_;
+}
+
+void ListEditorPanel::ChooseRow(int row) {
+    if (row < 0 || row >= rowCount()) return;
+    view_->setCurrentItem(view_->topLevelItem(row));
+    view_->scrollToItem(view_->topLevelItem(row));
 }
 
 void ListEditorPanel::EnableBy(QWidget* widget, Enable rule) {

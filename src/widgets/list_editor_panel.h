@@ -9,11 +9,15 @@
 #include <QWidget>
 #include <vector>
 
+#include "core/check/reference_index.h"
+
 class QPushButton;
 class QTreeWidget;
 class QVBoxLayout;
 
 namespace lw {
+
+struct Project;
 
 struct ListEditorOptions {
     // Column titles. Empty: one column and no header, like a plain list box.
@@ -42,6 +46,13 @@ public:
 
     // A further button in the button column (before the move buttons), enabled by `rule`.
     QPushButton* AddButton(const QString& label, Enable rule = Enable::Always);
+    // "使用箇所...": shows every place of `project` that refers to the selected row, a row of
+    // `target` (the list file's rows in the order the panel shows them).
+    QPushButton* AddUsagesButton(const Project& project, RefTarget target);
+    QPushButton* usagesButton() const { return usages_; }
+    // Selects `row` as the author would, so the editor driving the panel follows (selectionChanged).
+    void ChooseRow(int row);
+
     // A widget outside the panel (a dialog's OK, a "表示" check box) enabled by `rule`.
     void EnableBy(QWidget* widget, Enable rule);
 
@@ -74,6 +85,7 @@ private:
     QPushButton* delete_;
     QPushButton* up_ = nullptr;
     QPushButton* down_ = nullptr;
+    QPushButton* usages_ = nullptr;
     std::vector<std::pair<QWidget*, Enable>> governed_;
     bool updating_ = false;
 };

@@ -5,12 +5,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "core/events/event_commands.h"
 #include "core/events/flag_explanations.h"
 #include "core/text/cp932.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/kept_value.h"
+#include "widgets/usages_dialog.h"
 
 namespace lw {
 
@@ -40,6 +42,18 @@ FlagChooser::FlagChooser(FlagExplanations& flags, Explanation explanation, QWidg
     explanation_->setEnabled(false);
     row->addWidget(explanation_, 1);
     connect(choice_, &QComboBox::currentIndexChanged, this, [this] { ShowExplanation(); });
+}
+
+void FlagChooser::AddUsagesButton(const Project& project) {
+    usages_ = new QPushButton(tr("使用箇所..."), this);
+    usages_->setAutoDefault(false);
+    usages_->setAccessibleName(tr("選択したﾌﾗｸﾞの使用箇所"));
+    usages_->setEnabled(flag() >= 0);
+    layout()->addWidget(usages_);
+    connect(choice_, &QComboBox::currentIndexChanged, usages_, [this] { usages_->setEnabled(flag() >= 0); });
+    connect(usages_, &QPushButton::clicked, this, [this, &project] {
+        if (flag() >= 0) ShowUsages(this, project, RefTarget::Flag, flag(), tr("ﾌﾗｸﾞ %1").arg(flag()));
+    });
 }
 
 int FlagChooser::flag() const { return choice_->currentIndex(); }

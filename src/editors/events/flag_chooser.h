@@ -11,10 +11,12 @@
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace lw {
 
 struct FlagExplanations;
+struct Project;
 
 class FlagChooser : public QGroupBox {
     Q_OBJECT
@@ -28,6 +30,10 @@ public:
 
     // Puts a changed explanation into the table now (the dialogs call it on OK as well).
     void StoreExplanation();
+
+    // "使用箇所...": every place of `project` that uses the chosen flag (enabled while one is chosen).
+    void AddUsagesButton(const Project& project);
+    QPushButton* usagesButton() const { return usages_; }
 
     QComboBox* flagChoice() const { return choice_; }
     QLineEdit* explanation() const { return explanation_; }
@@ -43,6 +49,7 @@ private:
     int shownFlag_ = -1;  // the flag whose explanation the field holds
     QComboBox* choice_;
     QLineEdit* explanation_;
+    QPushButton* usages_ = nullptr;
 };
 
 }  // namespace lw

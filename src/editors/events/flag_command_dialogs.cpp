@@ -49,6 +49,7 @@ FlagCommandDialog::FlagCommandDialog(CommandContext& context, Kind kind, QWidget
     if (branch) layout->addWidget(new QLabel(tr("もし"), this));
     flag_ = new FlagChooser(context.flags, branch ? FlagChooser::Explanation::ReadOnly : FlagChooser::Explanation::Editable,
                             this);
+    flag_->AddUsagesButton(context.editor.project);
     layout->addWidget(flag_);
 
     if (branch || kind == Kind::SetFlag) {

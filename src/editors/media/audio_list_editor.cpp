@@ -25,6 +25,7 @@ AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget
     auto* layout = new QVBoxLayout(this);
     ListEditorOptions options;
     panel_ = new ListEditorPanel(options, this);
+    panel_->AddUsagesButton(context.project, list == AudioList::Bgm ? RefTarget::Bgm : RefTarget::Sound);
     panel_->view()->setMinimumSize(260, 240);
     layout->addWidget(panel_, 1);
 

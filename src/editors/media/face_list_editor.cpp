@@ -44,6 +44,7 @@ FaceListEditor::FaceListEditor(EditorContext& context, QWidget* parent) : Previe
     options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
+    panel_->AddUsagesButton(context.project, RefTarget::Face);
     panel_->view()->setMinimumSize(280, 260);
     layout->addWidget(panel_, 1);
 

@@ -26,6 +26,7 @@ NarrationListEditor::NarrationListEditor(EditorContext& context, QWidget* parent
     options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
+    panel_->AddUsagesButton(context.project, RefTarget::Narration);
     panel_->view()->setMinimumSize(240, 260);
     layout->addWidget(panel_, 1);
 

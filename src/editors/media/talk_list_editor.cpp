@@ -86,6 +86,7 @@ TalkListEditor::TalkListEditor(EditorContext& context, QWidget* parent) : QDialo
     auto* listBox = new QGroupBox(tr("ﾘｽﾄ"), this);
     auto* listLayout = new QVBoxLayout(listBox);
     panel_ = new ListEditorPanel({}, listBox);
+    panel_->AddUsagesButton(context.project, RefTarget::Talk);
     panel_->view()->setMinimumSize(250, 300);
     update_ = panel_->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
     listLayout->addWidget(panel_);

@@ -434,6 +434,7 @@ EnemyUnitListEditor::EnemyUnitListEditor(EditorContext& context, QWidget* parent
     options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
+    panel_->AddUsagesButton(context.project, RefTarget::EnemyUnit);
     panel_->view()->setMinimumSize(240, 280);
     layout->addWidget(panel_, 1);
     auto* buttons = new QHBoxLayout();

@@ -83,6 +83,7 @@ ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : Previe
     layout->addLayout(top, 1);
 
     panel_ = new ListEditorPanel(ListEditorOptions{}, this);
+    panel_->AddUsagesButton(context.project, RefTarget::Item);
     panel_->view()->setMinimumSize(200, 300);
     update_ = panel_->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
     top->addWidget(panel_, 1);

@@ -24,6 +24,7 @@ MagicListEditor::MagicListEditor(EditorContext& context, QWidget* parent) : Prev
     options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
+    panel_->AddUsagesButton(context.project, RefTarget::Magic);
     panel_->view()->setMinimumSize(240, 320);
     layout->addWidget(panel_, 1);
 

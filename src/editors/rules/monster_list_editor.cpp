@@ -277,6 +277,7 @@ MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent) : 
     options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
+    panel_->AddUsagesButton(context.project, RefTarget::Monster);
     panel_->view()->setMinimumSize(240, 280);
     layout->addWidget(panel_, 1);
     show_ = new QCheckBox(tr("表示"), this);

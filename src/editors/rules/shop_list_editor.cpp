@@ -215,6 +215,7 @@ ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent) : QDialo
     options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
+    panel_->AddUsagesButton(context.project, RefTarget::Shop);
     panel_->view()->setMinimumSize(200, 300);
     layout->addWidget(panel_, 1);
     auto* bottom = new QHBoxLayout();

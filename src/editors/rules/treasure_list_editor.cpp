@@ -219,6 +219,7 @@ TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent) 
     options.addLabel = tr("追加...");
     options.editButton = true;
     panel_ = new ListEditorPanel(options, this);
+    panel_->AddUsagesButton(context.project, RefTarget::Chest);
     panel_->view()->setMinimumSize(200, 300);
     layout->addWidget(panel_, 1);
     auto* bottom = new QHBoxLayout();

@@ -115,6 +115,7 @@ NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent) : PreviewD
 
     auto* layout = new QVBoxLayout(this);
     panel_ = new ListEditorPanel({.headers = {}, .addLabel = tr("追加..."), .editButton = true}, this);
+    panel_->AddUsagesButton(context.project, RefTarget::Npc);
     panel_->view()->setMinimumSize(240, 260);
     layout->addWidget(panel_, 1);
     show_ = new QCheckBox(tr("表示"), this);

@@ -1,0 +1,142 @@
+// The project check on a synthetic project, against loading the scene catalog of the same files in
+// the same run: both read and parse every scene file; the check also reads every list, gathers
+// every reference and tells every problem. The target is a check within twice the catalog load.
+//
+//   bench_check [scenes=500] [folder]      (without a folder, a temporary one is used and removed)
+
+#include <algorithm>
+#include <ctime>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/check/project_check.h"
+#include "core/media/audio_lists.h"
+#include "core/media/effect_animation.h"
+#include "core/media/image_lists.h"
+#include "core/media/narration_list.h"
+#include "core/media/talk_list.h"
+#include "core/rules/enemy_units.h"
+#include "core/rules/items.h"
+#include "core/world/map_animation.h"
+#include "core/world/scene_catalog.h"
+#include "scene_generator.h"
+
+namespace {
+
+// The processor time the process spent (user and system), so that the comparison holds on a busy
+// machine where the wall clock mostly measures waiting.
+double CpuMs() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+
+template <class F>
+double BestMs(int runs, F&& f) {
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        const double start = CpuMs();
+        f();
+        best = std::min(best, CpuMs() - start);
+    }
+    return best;
+}
+
+// Completes the generated project with the lists and files its scenes refer to (the generator
+// writes only scenes, maps, NPCs and chests), so that the check reads a project of the usual shape
+// with few problems rather than one where every reference fails.
+void CompleteProject(const lw::Project& p) {
+    auto names = [](const char* stem, int n, const char* ext) {
+        std::vector<std::string> v;
+        for (int i = 0; i < n; ++i) v.push_back(stem + std::to_string(i) + ext);
+        return v;
+    };
+    auto write = [&](std::string_view name, const std::string& bytes) {
+        lw::ReplaceFileAtomically(lw::DataFilePath(p, name), bytes);
+    };
+    write("midi_list.txt", lw::AudioListBytes(lw::AudioList::Bgm, names("bgm", 31, ".mid")));
+    write("wave_list.txt", lw::AudioListBytes(lw::AudioList::Sound, names("se", 61, ".wav")));
+    write(lw::kTalkFile, lw::TalkListBytes(names("text ", 2001, "")));
+    std::vector<lw::FaceEntry> faces(81);
+    for (auto& f : faces) f.fileName = "face.bmp";
+    write(lw::kFaceFile, lw::FaceListBytes(faces));
+    std::vector<lw::EffectAnimation> effects(21);
+    for (auto& e : effects) e.imageFile = "effect.bmp";
+    write(lw::kEffectFile, lw::EffectFileBytes(effects));
+    std::vector<lw::Narration> narrations(41, lw::NewNarrationDefaults());
+    for (auto& n : narrations) n.image = "back.bmp";
+    write(lw::kNarrationFile, lw::NarrationListBytes(narrations));
+    std::vector<lw::Item> items(301);
+    for (std::size_t i = 0; i < items.size(); ++i) items[i].name = "item" + std::to_string(i);
+    write(lw::kItemFile, lw::ItemListBytes(items));
+    std::vector<lw::EnemyUnit> units(201);
+    write(lw::kEnemyFile, lw::EnemyListBytes(units));
+    for (int i = 0; i < 10; ++i) {
+        lw::MapAnimation a = lw::NewMapAnimation();
+        a.imageFile = "effect.bmp";
+        a.animations.resize(8);
+        write(lw::MapAnimationFileName(i), lw::MapAnimationBytes(a));
+    }
+    std::vector<std::string> images = {"face.bmp", "effect.bmp", "back.bmp", "bg_field.bmp", "bg_forest_night.bmp"};
+    for (auto* stem : {"chips_bg", "chips_top"})
+        for (auto& n : names(stem, 10, ".bmp")) images.push_back(n);
+    for (auto& n : names("npc", 41, ".bmp")) images.push_back(n);
+    for (auto& n : images) lw::ReplaceFileAtomically(lw::ImageFilePath(p, n), "BM");
+    for (auto& n : names("bgm", 31, ".mid")) lw::ReplaceFileAtomically(lw::AudioFilePath(p, n), "MThd");
+    for (auto& n : names("se", 61, ".wav")) lw::ReplaceFileAtomically(lw::AudioFilePath(p, n), "RIFF");
+}
+
+struct CheckTiming {
+    double ms = 0;
+    std::size_t references = 0, problems = 0;
+};
+
+CheckTiming TimeCheck(const lw::Project& project, int runs) {
+    CheckTiming t;
+    t.ms = BestMs(runs, [&] {
+        const lw::ProjectIndex index = lw::BuildProjectIndex(project);
+        t.problems = lw::CheckIndex(index).size();
+        t.references = index.references.references().size();
+    });
+    return t;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    namespace fs = std::filesystem;
+    const int scenes = argc > 1 ? std::atoi(argv[1]) : 500;
+    const bool temporary = argc <= 2;
+    const fs::path root = temporary ? fs::temp_directory_path() / ("lw-bench-check-" + std::to_string(std::random_device{}()))
+                                    : fs::path(argv[2]);
+    const lw::bench::GeneratedProject g = lw::bench::GenerateProject(root, scenes, /*withMaps=*/false);
+    std::printf("project: %d scenes, %.1f MB of scene files, %d NPCs, %d chests\n", g.scenes, g.sceneBytes / 1e6,
+                g.npcs, g.chests);
+
+    constexpr int kRuns = 5;
+    lw::SceneCatalog catalog;
+    const double catalogMs = BestMs(kRuns, [&] { lw::LoadSceneCatalog(g.project, catalog); });
+    const CheckTiming bare = TimeCheck(g.project, kRuns);
+    CompleteProject(g.project);
+    const double completedCatalogMs = BestMs(kRuns, [&] { lw::LoadSceneCatalog(g.project, catalog); });
+    const CheckTiming complete = TimeCheck(g.project, kRuns);
+    double firstUsageMs = 0, laterUsageMs = 0;
+    {
+        const lw::ProjectIndex index = lw::BuildProjectIndex(g.project);
+        firstUsageMs = BestMs(1, [&] { (void)index.references.ReferencesTo(lw::RefTarget::Flag, 12); });
+        laterUsageMs = BestMs(kRuns, [&] { (void)index.references.ReferencesTo(lw::RefTarget::Item, 7); });
+    }
+    std::printf("scene catalog load:        %8.1f ms (cpu, best of %d)\n", catalogMs, kRuns);
+    std::printf("index + check, scenes only: %7.1f ms (cpu, best of %d), %zu references, %zu problems\n", bare.ms, kRuns,
+                bare.references, bare.problems);
+    std::printf("  ratio to the catalog load: %.2f\n", bare.ms / catalogMs);
+    std::printf("with every list completed:\n");
+    std::printf("scene catalog load:        %8.1f ms (cpu, best of %d)\n", completedCatalogMs, kRuns);
+    std::printf("index + check:             %8.1f ms (cpu, best of %d), %zu references, %zu problems\n", complete.ms,
+                kRuns, complete.references, complete.problems);
+    std::printf("first usage look-up:       %8.1f ms (sorts the index once)\n", firstUsageMs);
+    std::printf("later usage look-up:       %8.3f ms\n", laterUsageMs);
+    std::printf("check / catalog load:      %8.2f (target <= 2)\n", complete.ms / completedCatalogMs);
+    if (temporary) fs::remove_all(root);
+    return 0;
+}

@@ -1,0 +1,321 @@
+#include "core/check/line_references.h"
+
+#include <charconv>
+
+#include "core/events/event_commands.h"
+#include "core/media/talk_markup.h"
+#include "core/text/cp932.h"
+
+namespace lw {
+
+bool ParseDecimal(std::string_view token, long long& value) {
+    if (token.empty() || token.front() == '+') return false;
+    const char* end = token.data() + token.size();
+    auto [ptr, ec] = std::from_chars(token.data(), end, value);
+    return ec == std::errc{} && ptr == end;
+}
+
+namespace {
+
+void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t blank = line.find(' ', start);
+        fields.push_back(line.substr(start, blank == std::string_view::npos ? std::string_view::npos : blank - start));
+        if (blank == std::string_view::npos) break;
+        start = blank + 1;
+    }
+}
+
+std::string Quoted(std::string_view cp932) { return "\"" + Cp932ToUtf8Lossy(cp932) + "\""; }
+
+std::string RangeText(long long low, long long high) {
+    return std::to_string(low) + ".." + std::to_string(high);
+}
+
+// Reads the fields of one command after its keyword, noting what they refer to and what is wrong.
+class Fields {
+public:
+    Fields(std::string_view what, std::span<const std::string_view> fields, LineScan& out)
+        : what_(what), fields_(fields), out_(out) {}
+
+    std::size_t size() const { return fields_.size(); }
+
+    // False (with a finding) unless the command has one of the field counts `counts`.
+    bool CountIs(std::initializer_list<std::size_t> counts, std::string_view forms) {
+        for (std::size_t c : counts)
+            if (fields_.size() == c) return true;
+        Error("\"" + std::string(what_) + "\" takes " + std::string(forms) + " but the line has " +
+              std::to_string(fields_.size()) + "; build the command again with the command menu");
+        return false;
+    }
+
+    // Field `i` as a number; `prefix` is glued in front of it ("flag", "item").
+    bool Number(std::size_t i, long long& value, std::string_view prefix = {}) {
+        std::string_view token = fields_[i];
+        if (token.substr(0, prefix.size()) == prefix) {
+            token.remove_prefix(prefix.size());
+            if (ParseDecimal(token, value)) return true;
+        }
+        Error("field " + std::to_string(i + 1) + " of \"" + std::string(what_) + "\" (" + Quoted(fields_[i]) +
+              ") is not " + (prefix.empty() ? std::string("a number") : "\"" + std::string(prefix) + "\" and a number") +
+              "; build the command again with the command menu");
+        return false;
+    }
+
+    // A number in low..high.
+    void Ranged(std::size_t i, long long low, long long high, std::string_view meaning) {
+        long long v = 0;
+        if (!Number(i, v)) return;
+        if (v < low || v > high)
+            Error("the " + std::string(meaning) + " " + std::to_string(v) + " of \"" + std::string(what_) +
+                  "\" is outside " + RangeText(low, high) + "; choose a value in that range");
+    }
+
+    // A reference to a row or number; -1 is none where `noneAllowed`.
+    void Ref(std::size_t i, RefTarget target, bool noneAllowed, const char* part, std::string_view prefix = {}) {
+        long long v = 0;
+        if (!Number(i, v, prefix)) return;
+        if (noneAllowed && v == -1) return;
+        if (v < INT32_MIN || v > INT32_MAX) v = INT32_MIN;
+        out_.references.push_back({target, static_cast<int>(v), {}, part});
+    }
+    void Group(std::size_t i, const char* part) { Ref(i, RefTarget::Group, true, part); }
+    void Image(std::size_t i, const char* part) {
+        if (!fields_[i].empty()) out_.references.push_back({RefTarget::ImageFile, -1, std::string(fields_[i]), part});
+    }
+    void OneOf(std::size_t i, std::initializer_list<std::string_view> choices, std::string_view meaning) {
+        for (std::string_view c : choices)
+            if (fields_[i] == c) return;
+        std::string list;
+        for (std::string_view c : choices) list += (list.empty() ? "" : " ") + std::string(c);
+        Error("the " + std::string(meaning) + " " + Quoted(fields_[i]) + " of \"" + std::string(what_) +
+              "\" is not one of " + list + "; build the command again with the command menu");
+    }
+    // "-" glued to an amount, or the amount alone; the amount in 0..max.
+    void SignedAmount(std::size_t i, long long max, std::string_view meaning) {
+        long long v = 0;
+        if (!Number(i, v)) return;
+        if (v < -max || v > max)
+            Error("the " + std::string(meaning) + " " + std::to_string(v) + " of \"" + std::string(what_) +
+                  "\" is outside " + RangeText(-max, max) + "; choose a value in that range");
+    }
+
+private:
+    void Error(std::string message) { out_.findings.push_back({Severity::Error, std::move(message)}); }
+    std::string_view what_;
+    std::span<const std::string_view> fields_;
+    LineScan& out_;
+};
+
+constexpr long long kAnyAmount = 2147483647;
+
+void ScanQuake(Fields& f) {
+    if (!f.CountIs({3, 4, 5}, "3, 4 or 5 fields")) return;
+    f.Ranged(0, kQuakeSpeedMin, kQuakeSpeedMax, "speed");
+    f.Ranged(1, -kQuakeAmplitudeXLimit, kQuakeAmplitudeXLimit, "amplitude X");
+    f.Ranged(2, -kQuakeAmplitudeYLimit, kQuakeAmplitudeYLimit, "amplitude Y");
+    if (f.size() >= 4) f.Ranged(3, kQuakeCountMin, kQuakeCountMax, "repeat count");
+    if (f.size() == 5) f.Group(4, "group after");
+}
+
+}  // namespace
+
+void ScanEventLine(std::string_view line, const LineLimits& limits, LineScan& out) {
+    out.clear();
+    if (line.empty()) return;
+    const auto kind = RecognizeEventCommand(line);
+    SplitFields(line, out.fields);
+    if (!kind) {
+        out.findings.push_back({Severity::Error, Quoted(out.fields.front()) +
+                                                     " is not an event command; correct the line or delete it"});
+        return;
+    }
+    using K = EventCommandKind;
+    const std::string_view keyword = EventCommandKeyword(*kind);
+    // The glued commands keep their number in the first field; the others lose the keyword.
+    const bool glued = *kind == K::SetFlag || *kind == K::AddRemoveItems;
+    Fields f(keyword, std::span<const std::string_view>(out.fields).subspan(glued ? 0 : 1), out);
+    switch (*kind) {
+    case K::EndBranch: case K::EndEvent: case K::ExitGame: case K::Fade: case K::FadeInPc:
+    case K::FadeOutPc: case K::FullRecovery: case K::ResetToStart: case K::LoadScreen: case K::TitleScreen:
+        f.CountIs({0}, "no fields");
+        break;
+    case K::ConditionalBranch:
+        if (!f.CountIs({3}, "3 fields")) break;
+        f.Ref(0, RefTarget::Flag, false, "flag", "flag");
+        f.OneOf(1, {"==", "!=", "<", ">", "<=", ">="}, "comparison");
+        f.Ranged(2, 0, kAnyAmount, "value");
+        break;
+    case K::AbilityUp:
+        if (!f.CountIs({2}, "2 fields")) break;
+        f.Ranged(0, 0, kAbilityCount - 1, "ability");
+        f.Ranged(1, -limits.abilityMax, limits.abilityMax, "amount");
+        break;
+    case K::Battle:
+        if (!f.CountIs({7}, "7 fields")) break;
+        f.Ref(0, RefTarget::EnemyUnit, false, "enemy unit");
+        f.Ref(1, RefTarget::Talk, true, "text before");
+        f.Ref(2, RefTarget::Talk, true, "text after");
+        f.Ranged(3, kTalkSpeedMin, kTalkSpeedMax, "talk speed");
+        f.Ranged(4, 0, 1, "escape flag");
+        f.Group(5, "group after");
+        f.Image(6, "background");
+        break;
+    case K::ShowEffect:
+        if (!f.CountIs({1, 2}, "1 or 2 fields")) break;
+        f.Ref(0, RefTarget::Effect, false, "effect");
+        if (f.size() == 2) f.Group(1, "group after");
+        break;
+    case K::Equip:
+        if (!f.CountIs({2}, "2 fields")) break;
+        f.Ranged(0, 0, kEquipmentKindCount - 1, "equipment kind");
+        f.Ref(1, RefTarget::Item, true, "item", "item");
+        break;
+    case K::ExperienceUp:
+        if (!f.CountIs({1}, "1 field")) break;
+        f.Ranged(0, -kExperienceLimit, kExperienceLimit, "amount");
+        break;
+    case K::TalkFace:
+        if (!f.CountIs({1}, "1 field")) break;
+        f.Ref(0, RefTarget::Face, true, "face");
+        break;
+    case K::SetFlag:
+        if (!f.CountIs({3}, "2 fields after the flag")) break;
+        f.Ref(0, RefTarget::Flag, false, "flag", "flag");
+        f.OneOf(1, {"=", "+", "-"}, "operation");
+        f.Ranged(2, 0, kAnyAmount, "value");
+        break;
+    case K::AddRemoveItems:
+        if (!f.CountIs({3}, "2 fields after the item")) break;
+        f.Ref(0, RefTarget::Item, false, "item", "item");
+        f.SignedAmount(1, kItemCountMax, "count");
+        f.Ranged(2, 0, 1, "trade kind");
+        break;
+    case K::MagicLearnFlag:
+        if (!f.CountIs({2}, "2 fields")) break;
+        f.Ref(0, RefTarget::Magic, false, "magic");
+        f.Ranged(1, 0, 1, "may-learn flag");
+        break;
+    case K::ShowTalk:
+        if (!f.CountIs({1}, "1 field")) break;
+        f.Group(0, "talk group");
+        break;
+    case K::PlayBgm:
+        if (!f.CountIs({1}, "1 field")) break;
+        f.Ref(0, RefTarget::Bgm, true, "BGM");
+        break;
+    case K::ChangeMoney:
+        if (!f.CountIs({1, 2, 3}, "1, 2 or 3 fields")) break;
+        f.SignedAmount(0, kAnyAmount, "amount");
+        if (f.size() >= 2) f.Group(1, "group when done");
+        if (f.size() == 3) f.Group(2, "group when short");
+        break;
+    case K::ShowNarration:
+        if (!f.CountIs({1, 2}, "1 or 2 fields")) break;
+        f.Ref(0, RefTarget::Narration, false, "narration");
+        if (f.size() == 2) f.Group(1, "group after");
+        break;
+    case K::ItemCountToFlag:
+        if (!f.CountIs({2}, "2 fields")) break;
+        f.Ref(0, RefTarget::Flag, false, "flag", "flag");
+        f.Ref(1, RefTarget::Item, false, "item", "item");
+        break;
+    case K::LevelToFlag:
+    case K::MoneyToFlag:
+        if (!f.CountIs({1}, "1 field")) break;
+        f.Ref(0, RefTarget::Flag, false, "flag", "flag");
+        break;
+    case K::Earthquake:
+        ScanQuake(f);
+        break;
+    case K::SceneChange:
+        if (!f.CountIs({3, 4}, "3 or 4 fields")) break;
+        f.Ref(0, RefTarget::Scene, false, "scene");
+        f.Ranged(1, 0, kAnyAmount, "cell x");
+        f.Ranged(2, 0, kAnyAmount, "cell y");
+        if (f.size() == 4) f.Group(3, "group at the destination");
+        break;
+    case K::ShowNpc:
+        if (!f.CountIs({2}, "2 fields")) break;
+        f.Ref(0, RefTarget::Npc, false, "NPC");
+        f.Ranged(1, 0, 1, "show flag");
+        break;
+    case K::ShowTreasure:
+        if (!f.CountIs({2}, "2 fields")) break;
+        f.Ref(0, RefTarget::Chest, false, "chest");
+        f.Ranged(1, 0, 1, "show flag");
+        break;
+    case K::TalkContent:
+        if (!f.CountIs({1, 2, 11}, "1, 2 or 11 fields")) break;
+        f.Ref(0, RefTarget::Talk, false, "text");
+        if (f.size() >= 2) f.Ranged(1, 0, 1, "money display flag");
+        if (f.size() == 11) {
+            f.Ranged(2, 0, kTalkChoiceCount, "number of disabled choices");
+            static const char* const kChoiceParts[] = {"choice 1 group", "choice 2 group", "choice 3 group",
+                                                       "choice 4 group"};
+            for (std::size_t c = 0; c < 4; ++c) f.Group(3 + c, kChoiceParts[c]);
+        }
+        break;
+    case K::PlaySound:
+        if (!f.CountIs({2}, "2 fields")) break;
+        f.Ref(0, RefTarget::Sound, true, "sound");
+        f.Ranged(1, 0, kSoundTimingCount - 1, "timing");
+        break;
+    }
+}
+
+void ScanTalkText(std::string_view text, LineScan& out) {
+    out.clear();
+    // "<" (0x3C) and ">" (0x3E) are never the second byte of a double-byte character.
+    std::size_t pos = 0;
+    while ((pos = text.find('<', pos)) != std::string_view::npos) {
+        const std::size_t close = text.find('>', pos + 1);
+        if (close == std::string_view::npos) {
+            out.findings.push_back({Severity::Warning,
+                                    "a \"<\" is never closed by \">\"; close the command or remove the \"<\""});
+            return;
+        }
+        const std::string_view command = text.substr(pos + 1, close - pos - 1);
+        pos = close + 1;
+        SplitFields(command, out.fields);
+        const std::string_view keyword = out.fields.front();
+        Fields f(keyword, std::span<const std::string_view>(out.fields).subspan(1), out);
+        if (keyword == "midi") {
+            if (f.CountIs({1}, "1 field")) f.Ref(0, RefTarget::Bgm, true, "BGM");
+        } else if (keyword == "face") {
+            if (f.CountIs({1}, "1 field")) f.Ref(0, RefTarget::Face, true, "face");
+        } else if (keyword == "wave") {
+            if (f.CountIs({1}, "1 field")) f.Ref(0, RefTarget::Sound, true, "sound");
+        } else if (keyword == "speed") {
+            if (f.CountIs({1}, "1 field")) f.Ranged(0, 0, kTalkSpeedLimit, "speed");
+        } else if (keyword == "pos_face" || keyword == "pos_talk") {
+            if (f.CountIs({2}, "2 fields")) {
+                f.Ranged(0, 0, kTalkScreenWidth, "x");
+                f.Ranged(1, 0, kTalkScreenHeight, "y");
+            }
+        } else if (keyword == "name_back") {
+            if (f.CountIs({1}, "1 field")) f.Image(0, "background");
+        } else if (keyword == "anim") {
+            if (f.CountIs({4}, "4 fields")) {
+                f.Ranged(0, 0, kTalkAnimationIdMax, "identifier");
+                f.Ref(1, RefTarget::Effect, false, "effect");
+                f.Ranged(2, 0, 2, "animation kind");
+                f.Ranged(3, 0, 1, "text flag");
+            }
+        } else if (keyword == "del_anim") {
+            if (f.CountIs({1}, "1 field")) f.Ranged(0, 0, kTalkAnimationIdMax, "identifier");
+        } else if (keyword == "quake") {
+            ScanQuake(f);
+        } else if (keyword == "wait") {
+            if (f.CountIs({1}, "1 field"))
+                f.Ranged(0, 0, static_cast<long long>(kTalkWaitTenthsMax) * kTalkWaitMsPerTenth, "wait");
+        } else {
+            out.findings.push_back({Severity::Warning, "\"<" + Cp932ToUtf8Lossy(CutToBytes(command, 40)) +
+                                                           ">\" is not a talk command; correct it with the command menu"});
+        }
+    }
+}
+
+}  // namespace lw

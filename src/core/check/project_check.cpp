@@ -1,0 +1,315 @@
+#include "core/check/project_check.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+#include "core/text/cp932.h"
+#include "core/world/map_animation.h"
+
+namespace lw {
+
+std::string_view SeverityWord(Severity s) { return s == Severity::Error ? "error" : "warning"; }
+
+std::string PlaceText(const Problem& p) {
+    std::string out;
+    auto add = [&](const std::string& piece) {
+        if (piece.empty()) return;
+        if (!out.empty()) out += ' ';
+        out += piece;
+    };
+    if (p.group >= 0) {
+        add("group " + std::to_string(p.group));
+        if (p.line >= 0) add("line " + std::to_string(p.line + 1));
+    } else if (p.record >= 0) {
+        // A row of a scene section is named by its section; a list row is a record.
+        const bool sectionRow = !p.part.empty() && p.part != "file" && p.file.rfind("scene", 0) == 0;
+        add((sectionRow ? p.part : std::string("record")) + " " + std::to_string(p.record));
+        if (!sectionRow) add(p.part);
+    } else {
+        add(p.part);
+    }
+    return out;
+}
+
+namespace {
+
+class Checker {
+public:
+    explicit Checker(const ProjectIndex& index) : index_(index), refs_(index.references) {}
+
+    std::vector<Problem> Run();
+
+private:
+    void Add(Severity s, const Place& at, std::string message) {
+        problems_.push_back({s, refs_.FileName(at.file), at.record, at.group, at.line, at.part, std::move(message)});
+    }
+    void CheckReference(const Reference& r);
+    void CheckPlacements(RefTarget target, const std::vector<int>& ownGroups, int listFile,
+                         std::vector<std::vector<int>>& placedIn);
+
+    const ProjectIndex& index_;
+    const ReferenceIndex& refs_;
+    std::vector<Problem> problems_;
+};
+
+std::string Name(std::string_view cp932) { return "\"" + Cp932ToUtf8Lossy(cp932) + "\""; }
+
+void Checker::CheckReference(const Reference& r) {
+    const std::string_view noun = TargetNoun(r.target);
+    switch (r.target) {
+    case RefTarget::ImageFile:
+    case RefTarget::AudioFile:
+    case RefTarget::MapFile:
+    case RefTarget::MapAnimationFile: {
+        const std::string& name = refs_.Name(r.name);
+        const bool found = r.target == RefTarget::ImageFile   ? index_.HasImage(name)
+                           : r.target == RefTarget::AudioFile ? index_.HasAudio(name)
+                                                              : index_.HasDataFile(name);
+        if (!found) {
+            const char* folder = r.target == RefTarget::ImageFile   ? "image"
+                                 : r.target == RefTarget::AudioFile ? "audio"
+                                                                    : "data";
+            Add(Severity::Error, r.from,
+                "the " + std::string(noun) + " " + Name(name) + " is not in the " + folder +
+                    " folder; put the file there or choose another");
+        }
+        return;
+    }
+    case RefTarget::MapAnimation: {
+        const std::string& file = refs_.Name(r.name);
+        const std::optional<int> count = index_.MapAnimationCount(file);
+        if (!count) return;  // the missing file is reported by its own reference
+        if (r.index < 0 || r.index >= *count)
+            Add(Severity::Error, r.from,
+                "terrain animation " + std::to_string(r.index + 1) + " is not in " + Name(file) + ", which holds " +
+                    std::to_string(*count) + "; choose an animation that exists");
+        return;
+    }
+    case RefTarget::Scene:
+        if (!index_.SceneByNumber(r.index)) {
+            const std::string file = "scene" + std::to_string(r.index) + ".txt";
+            Add(Severity::Error, r.from,
+                "scene " + std::to_string(r.index) + " does not exist; create " + file + " or choose another scene");
+        }
+        return;
+    case RefTarget::Group: {
+        const SceneSummary* scene = index_.SceneByFile(r.scope);
+        if (scene && (r.index < 0 || r.index >= scene->groupCount))
+            Add(Severity::Error, r.from,
+                "group " + std::to_string(r.index) + " does not exist: the scene has " +
+                    std::to_string(scene->groupCount) + " groups; choose a group that exists");
+        return;
+    }
+    case RefTarget::Flag:
+        if (r.index < 0 || r.index >= *refs_.ListSize(RefTarget::Flag))
+            Add(Severity::Error, r.from,
+                "flag " + std::to_string(r.index) + " does not exist (flags are 0..4095); choose a flag in that range");
+        return;
+    default:
+        break;
+    }
+    // A row of a list file.
+    const std::optional<int> size = refs_.ListSize(r.target);
+    if (size && r.index >= 0 && r.index < *size) return;
+    const std::string list(ListFileOf(r.target));
+    if (!size) {
+        Add(Severity::Error, r.from,
+            std::string(noun) + " " + std::to_string(r.index) + " is used but " + list +
+                " is missing or could not be read; make the list in its editor");
+        return;
+    }
+    Add(Severity::Error, r.from,
+            std::string(noun) + " " + std::to_string(r.index) + " does not exist: " + list + " holds " + std::to_string(*size) +
+                (*size == 0 ? std::string("; add it to the list or choose another")
+                            : " (0.." + std::to_string(*size - 1) + "); choose one of them or add it to the list"));
+}
+
+// Every row of the NPC or chest list stands in exactly one scene, and its own group is a group of
+// that scene. `placedIn[i]` holds the scene files whose list names row i.
+void Checker::CheckPlacements(RefTarget target, const std::vector<int>& ownGroups, int listFile,
+                              std::vector<std::vector<int>>& placedIn) {
+    const std::optional<int> size = refs_.ListSize(target);
+    if (!size || listFile < 0) return;
+    const std::string noun(TargetNoun(target));
+    for (int i = 0; i < *size; ++i) {
+        std::vector<int> sceneFiles =
+            i < static_cast<int>(placedIn.size()) ? std::move(placedIn[static_cast<std::size_t>(i)]) : std::vector<int>{};
+        const Place row{listFile, i, -1, -1, ""};
+        if (sceneFiles.empty()) {
+            Add(Severity::Warning, row,
+                "the " + noun + " is placed in no scene; place it with its editor or delete it");
+            continue;
+        }
+        std::sort(sceneFiles.begin(), sceneFiles.end());
+        sceneFiles.erase(std::unique(sceneFiles.begin(), sceneFiles.end()), sceneFiles.end());
+        if (sceneFiles.size() > 1) {
+            std::string names;
+            for (int f : sceneFiles) names += (names.empty() ? "" : ", ") + Cp932ToUtf8Lossy(refs_.FileName(f));
+            Add(Severity::Error, row,
+                "the " + noun + " is listed in " + std::to_string(sceneFiles.size()) + " scenes (" + names +
+                    "); keep it in one scene with its editor");
+            continue;
+        }
+        const int group = i < static_cast<int>(ownGroups.size()) ? ownGroups[static_cast<std::size_t>(i)] : -1;
+        const SceneSummary* scene = index_.SceneByFile(sceneFiles.front());
+        if (group != -1 && scene && (group < 0 || group >= scene->groupCount))
+            Add(Severity::Error, {listFile, i, -1, -1, "group"},
+                "group " + std::to_string(group) + " does not exist in " +
+                    Cp932ToUtf8Lossy(refs_.FileName(scene->file)) + ", which has " +
+                    std::to_string(scene->groupCount) + " groups; choose a group that exists");
+    }
+}
+
+std::vector<Problem> Checker::Run() {
+    problems_ = index_.findings;
+    // Where each NPC and chest stands: the scene lists (references from a scene file outside its groups).
+    std::vector<std::vector<int>> npcScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Npc).value_or(0))));
+    std::vector<std::vector<int>> chestScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Chest).value_or(0))));
+    for (const Reference& r : refs_.references()) {
+        CheckReference(r);
+        if ((r.target == RefTarget::Npc || r.target == RefTarget::Chest) && r.from.group < 0 &&
+            index_.SceneByFile(r.from.file)) {
+            auto& placed = r.target == RefTarget::Npc ? npcScenes : chestScenes;
+            if (r.index >= 0 && r.index < static_cast<int>(placed.size()))
+                placed[static_cast<std::size_t>(r.index)].push_back(r.from.file);
+        }
+    }
+    CheckPlacements(RefTarget::Npc, index_.npcGroups, refs_.FindFile(ListFileOf(RefTarget::Npc)).value_or(-1), npcScenes);
+    CheckPlacements(RefTarget::Chest, index_.chestGroups, refs_.FindFile(ListFileOf(RefTarget::Chest)).value_or(-1),
+                    chestScenes);
+
+    // Files in the order they were read, then by place.
+    std::map<std::string, int> fileOrder;
+    for (int f = 0; f < refs_.FileCount(); ++f) fileOrder.emplace(refs_.FileName(f), f);
+    using Key = std::tuple<int, int, int, int, std::size_t>;
+    std::vector<Key> keys;
+    keys.reserve(problems_.size());
+    for (std::size_t i = 0; i < problems_.size(); ++i) {
+        const Problem& p = problems_[i];
+        auto it = fileOrder.find(p.file);
+        keys.emplace_back(it == fileOrder.end() ? -1 : it->second, p.group, p.line, p.record, i);
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<Problem> sorted;
+    sorted.reserve(problems_.size());
+    for (const Key& k : keys) sorted.push_back(std::move(problems_[std::get<4>(k)]));
+    return sorted;
+}
+
+void AppendJsonString(std::string& out, std::string_view s) {
+    out += '"';
+    for (char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                static const char kHex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += kHex[c >> 4];
+                out += kHex[c & 15];
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
+void AppendJsonNumber(std::string& out, int n) { out += n < 0 ? std::string("null") : std::to_string(n); }
+
+}  // namespace
+
+std::vector<Problem> CheckIndex(const ProjectIndex& index) { return Checker(index).Run(); }
+
+CheckSummary Summarise(const std::vector<Problem>& problems) {
+    CheckSummary s;
+    for (const Problem& p : problems) (p.severity == Severity::Error ? s.errors : s.warnings)++;
+    return s;
+}
+
+std::string ProblemFilePath(const Project& project, const Problem& p) {
+    if (p.file == "prepare.txt") return ".\\prepare.txt";
+    return Cp932ToUtf8Lossy(DataFileDisplayPath(project, p.file));
+}
+
+std::string ProblemLine(const Project& project, const Problem& p) {
+    std::string out = ProblemFilePath(project, p);
+    const std::string place = PlaceText(p);
+    if (!place.empty()) out += ":" + place;
+    out += ": ";
+    out += SeverityWord(p.severity);
+    out += ": " + p.message;
+    return out;
+}
+
+std::string SummaryLine(const CheckSummary& s) {
+    if (s.errors == 0 && s.warnings == 0) return "no problems";
+    auto plural = [](int n, const char* word) { return std::to_string(n) + " " + word + (n == 1 ? "" : "s"); };
+    return plural(s.errors, "error") + ", " + plural(s.warnings, "warning");
+}
+
+std::string ProblemsJson(const Project& project, const std::vector<Problem>& problems) {
+    const CheckSummary s = Summarise(problems);
+    std::string out = "{\"project\": ";
+    AppendJsonString(out, project.root.string());
+    out += ", \"errors\": " + std::to_string(s.errors) + ", \"warnings\": " + std::to_string(s.warnings);
+    out += ", \"problems\": [";
+    bool first = true;
+    for (const Problem& p : problems) {
+        out += first ? "\n  {" : ",\n  {";
+        first = false;
+        out += "\"severity\": ";
+        AppendJsonString(out, SeverityWord(p.severity));
+        out += ", \"file\": ";
+        AppendJsonString(out, ProblemFilePath(project, p));
+        out += ", \"record\": ";
+        AppendJsonNumber(out, p.record);
+        out += ", \"group\": ";
+        AppendJsonNumber(out, p.group);
+        out += ", \"line\": ";
+        AppendJsonNumber(out, p.line < 0 ? -1 : p.line + 1);
+        out += ", \"part\": ";
+        AppendJsonString(out, p.part);
+        out += ", \"place\": ";
+        AppendJsonString(out, PlaceText(p));
+        out += ", \"message\": ";
+        AppendJsonString(out, p.message);
+        out += "}";
+    }
+    out += problems.empty() ? "]}\n" : "\n]}\n";
+    return out;
+}
+
+}  // namespace lw
+
+namespace lw {
+
+std::optional<HubEditor> OwningEditor(const Problem& p) {
+    using H = HubEditor;
+    static const std::pair<std::string_view, HubEditor> kOwners[] = {
+        {"midi_list.txt", H::BgmList},       {"wave_list.txt", H::SoundList},
+        {"talk_list.txt", H::TextList},      {"image_effect.txt", H::AnimeList},
+        {"item_list.txt", H::ItemList},      {"image_back.txt", H::BackImages},
+        {"image_select.txt", H::SelectImages}, {"level_list.txt", H::LevelList},
+        {"level_ability_list.txt", H::LevelUp}, {"magic_list.txt", H::MagicList},
+        {"image_face.txt", H::FaceImages},   {"narration_list.txt", H::NarrationList},
+        {"title.txt", H::Title},             {"setting.txt", H::BasicSettings},
+        {"pc.txt", H::PlayerCharacter},      {"start_game.txt", H::PlayerCharacter},
+        {"npc_list.txt", H::Npc},            {"treasure_list.txt", H::TreasureChest},
+        {"shop_list.txt", H::Shop},          {"monster_list.txt", H::MonsterList},
+        {"enemy_list.txt", H::EnemyUnitList}, {"flag_exp.txt", H::EventCommands},
+    };
+    for (const auto& [file, editor] : kOwners)
+        if (SameFileName(file, p.file)) return editor;
+    if (SceneNumberFromFileName(p.file)) return p.group >= 0 ? H::EventCommands : H::SceneSettings;
+    if (MapAnimationNumberFromFileName(p.file)) return H::MapAnimeList;
+    return std::nullopt;
+}
+
+}  // namespace lw

@@ -1,0 +1,158 @@
+#include "core/check/reference_index.h"
+
+#include <algorithm>
+#include <array>
+
+namespace lw {
+
+namespace {
+
+struct TargetInfo {
+    std::string_view file;
+    std::string_view noun;
+};
+
+constexpr std::array<TargetInfo, kRefTargetCount> kTargets = {{
+    {"midi_list.txt", "BGM"},
+    {"wave_list.txt", "sound"},
+    {"talk_list.txt", "text"},
+    {"image_face.txt", "face"},
+    {"image_effect.txt", "effect animation"},
+    {"narration_list.txt", "narration"},
+    {"item_list.txt", "item"},
+    {"magic_list.txt", "magic"},
+    {"monster_list.txt", "monster"},
+    {"enemy_list.txt", "enemy unit"},
+    {"npc_list.txt", "NPC"},
+    {"treasure_list.txt", "chest"},
+    {"shop_list.txt", "shop"},
+    {{}, "scene"},
+    {{}, "group"},
+    {{}, "flag"},
+    {{}, "map animation"},
+    {{}, "picture"},
+    {{}, "sound file"},
+    {{}, "map data file"},
+    {{}, "map animation file"},
+}};
+
+char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::string_view ListFileOf(RefTarget target) { return kTargets[static_cast<std::size_t>(target)].file; }
+std::string_view TargetNoun(RefTarget target) { return kTargets[static_cast<std::size_t>(target)].noun; }
+
+std::optional<RefTarget> ListTargetOfFile(std::string_view fileName) {
+    for (int t = 0; t < kRefTargetCount; ++t)
+        if (!kTargets[static_cast<std::size_t>(t)].file.empty() &&
+            SameFileName(kTargets[static_cast<std::size_t>(t)].file, fileName))
+            return static_cast<RefTarget>(t);
+    return std::nullopt;
+}
+
+std::string FoldedFileName(std::string_view name) {
+    // Letters are folded only in single-byte characters: the second byte of a double-byte CP932
+    // character may be 0x41..0x5A and is part of that character.
+    std::string out(name);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) {
+            ++i;
+            continue;
+        }
+        out[i] = FoldAscii(out[i]);
+    }
+    return out;
+}
+
+bool SameFileName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && FoldedFileName(a) == FoldedFileName(b);
+}
+
+int ReferenceIndex::AddFile(std::string_view fileName) {
+    files_.emplace_back(fileName);
+    return static_cast<int>(files_.size()) - 1;
+}
+
+std::optional<int> ReferenceIndex::FindFile(std::string_view fileName) const {
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        if (files_[i] == fileName) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+int ReferenceIndex::AddName(std::string_view name) {
+    names_.emplace_back(name);
+    return static_cast<int>(names_.size()) - 1;
+}
+
+void ReferenceIndex::Add(const Reference& reference) {
+    references_.push_back(reference);
+    sorted_ = false;
+}
+
+void ReferenceIndex::SetListSize(RefTarget target, std::optional<int> size) {
+    listSizes_[static_cast<std::size_t>(target)] = size;
+}
+
+std::optional<int> ReferenceIndex::ListSize(RefTarget target) const {
+    return listSizes_[static_cast<std::size_t>(target)];
+}
+
+std::uint64_t ReferenceIndex::Key(RefTarget target, int scope, std::uint32_t index) {
+    // target: 5 bits; scope + 1: 27 bits (file ids); index: 32 bits, biased so that negative
+    // indices sort first.
+    return (static_cast<std::uint64_t>(target) << 59) |
+           ((static_cast<std::uint64_t>(static_cast<std::uint32_t>(scope + 1)) & ((1u << 27) - 1)) << 32) | index;
+}
+
+namespace {
+std::uint32_t Biased(int index) { return static_cast<std::uint32_t>(index) ^ 0x80000000u; }
+}  // namespace
+
+void ReferenceIndex::Sort() const {
+    if (sorted_) return;
+    // File targets are keyed by the rank of their folded name, the others by scope and index.
+    std::vector<std::string> folded(names_.size());
+    for (std::size_t i = 0; i < names_.size(); ++i) folded[i] = FoldedFileName(names_[i]);
+    foldedNames_ = folded;
+    std::sort(foldedNames_.begin(), foldedNames_.end());
+    foldedNames_.erase(std::unique(foldedNames_.begin(), foldedNames_.end()), foldedNames_.end());
+    order_.resize(references_.size());
+    for (std::uint32_t i = 0; i < order_.size(); ++i) {
+        const Reference& r = references_[i];
+        std::uint32_t index = Biased(r.index);
+        if (IsFileTarget(r.target) && r.name >= 0) {
+            const std::string& n = folded[static_cast<std::size_t>(r.name)];
+            index = static_cast<std::uint32_t>(std::lower_bound(foldedNames_.begin(), foldedNames_.end(), n) -
+                                               foldedNames_.begin());
+        }
+        order_[i] = {Key(r.target, r.scope, index), i};
+    }
+    std::sort(order_.begin(), order_.end());
+    sorted_ = true;
+}
+
+std::vector<const Reference*> ReferenceIndex::ReferencesTo(RefTarget target, int index, int scope) const {
+    Sort();
+    if (target != RefTarget::Group) scope = -1;
+    const std::uint64_t key = Key(target, scope, Biased(index));
+    auto it = std::lower_bound(order_.begin(), order_.end(), std::make_pair(key, std::uint32_t{0}));
+    std::vector<const Reference*> out;
+    for (; it != order_.end() && it->first == key; ++it) out.push_back(&references_[it->second]);
+    return out;
+}
+
+std::vector<const Reference*> ReferenceIndex::ReferencesToFile(RefTarget target, std::string_view name) const {
+    Sort();
+    const std::string folded = FoldedFileName(name);
+    auto rank = std::lower_bound(foldedNames_.begin(), foldedNames_.end(), folded);
+    std::vector<const Reference*> out;
+    if (rank == foldedNames_.end() || *rank != folded) return out;
+    const std::uint64_t key = Key(target, -1, static_cast<std::uint32_t>(rank - foldedNames_.begin()));
+    auto it = std::lower_bound(order_.begin(), order_.end(), std::make_pair(key, std::uint32_t{0}));
+    for (; it != order_.end() && it->first == key; ++it) out.push_back(&references_[it->second]);
+    return out;
+}
+
+}  // namespace lw

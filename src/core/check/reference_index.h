@@ -1,0 +1,123 @@
+#pragma once
+// The project's cross-references: every place where one record points at another by number or at a
+// file by name, gathered in one pass over the project (project_index.h). The check, "使用箇所" and
+// anything that renumbers a list read it.
+//
+// A reference says what refers (a data file, the record in it, and for scene files the group and
+// line) and what it refers to (a list and an index in it, a scene number, a flag, a group of the
+// same scene, or a file by name). Records have no identifiers: an index is the record's 0-based
+// position in its list file.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lw {
+
+// What a reference points at.
+enum class RefTarget : std::uint8_t {
+    // Rows of list files, by 0-based position.
+    Bgm,         // midi_list.txt
+    Sound,       // wave_list.txt
+    Talk,        // talk_list.txt
+    Face,        // image_face.txt
+    Effect,      // image_effect.txt
+    Narration,   // narration_list.txt
+    Item,        // item_list.txt
+    Magic,       // magic_list.txt
+    Monster,     // monster_list.txt
+    EnemyUnit,   // enemy_list.txt
+    Npc,         // npc_list.txt
+    Chest,       // treasure_list.txt
+    Shop,        // shop_list.txt
+    // Numbers that are not rows of a list file.
+    Scene,         // a scene number (scene<n>.txt)
+    Group,         // an event command group of one scene; `scope` is that scene's file
+    Flag,          // an event flag, 0..4095
+    MapAnimation,  // an animation of one map_anim file; `name` is that file
+    // Files, by name.
+    ImageFile,         // the image folder
+    AudioFile,         // the audio folder
+    MapFile,           // map data in the data folder
+    MapAnimationFile,  // map_anim<n>.txt in the data folder
+};
+inline constexpr int kRefTargetCount = static_cast<int>(RefTarget::MapAnimationFile) + 1;
+
+// True for the targets that are rows of a list file.
+constexpr bool IsListTarget(RefTarget t) { return t <= RefTarget::Shop; }
+constexpr bool IsFileTarget(RefTarget t) { return t >= RefTarget::ImageFile; }
+
+// The list file whose rows a list target numbers ("item_list.txt"); empty for the other targets.
+std::string_view ListFileOf(RefTarget target);
+// The list target whose rows a data file holds (nullopt for a file that is not such a list).
+std::optional<RefTarget> ListTargetOfFile(std::string_view fileName);
+// How a target is named in sentences: "BGM", "sound", "text", ... ("item 57").
+std::string_view TargetNoun(RefTarget target);
+
+// Where a reference or a problem stands. Numbers are -1 where they do not apply.
+struct Place {
+    int file = -1;     // the file's id in the index
+    int record = -1;   // the record of a list file; in a scene file the row of its section (exit,
+                       // battle, event position, ...); in a text the text's position
+    int group = -1;    // scene files: the event command group
+    int line = -1;     // scene files: the line within the group, from 0
+    const char* part = "";  // what the record is ("exit", "battle", "npc list"), or the field
+                            // ("sound", "bgm"); a static text
+};
+
+struct Reference {
+    RefTarget target = RefTarget::Item;
+    int index = -1;   // the row, number, flag or group; -1 for file targets
+    int scope = -1;   // Group: the file id of the scene holding the group
+    int name = -1;    // file targets and MapAnimation: the name's id (CP932 file name)
+    Place from;
+};
+
+class ReferenceIndex {
+public:
+    // Files are named once and referred to by id (CP932 names in the data folder, or
+    // "prepare.txt" for the project file).
+    int AddFile(std::string_view fileName);
+    const std::string& FileName(int fileId) const { return files_[static_cast<std::size_t>(fileId)]; }
+    int FileCount() const { return static_cast<int>(files_.size()); }
+    std::optional<int> FindFile(std::string_view fileName) const;
+
+    int AddName(std::string_view name);
+    const std::string& Name(int nameId) const { return names_[static_cast<std::size_t>(nameId)]; }
+
+    void Add(const Reference& reference);
+    void Reserve(std::size_t references) { references_.reserve(references); }
+    const std::vector<Reference>& references() const { return references_; }
+
+    // Who refers to row / number `index` of `target` (for Group, of the scene file `scope`), in the
+    // order they were gathered. Built on first use in O(N log N); later look-ups are O(log N).
+    std::vector<const Reference*> ReferencesTo(RefTarget target, int index, int scope = -1) const;
+    // Who refers to the file `name` (compared as the game compares names: ASCII letters without case).
+    std::vector<const Reference*> ReferencesToFile(RefTarget target, std::string_view name) const;
+
+    // The size of each list as read (nullopt while its file was missing or could not be read).
+    void SetListSize(RefTarget target, std::optional<int> size);
+    std::optional<int> ListSize(RefTarget target) const;
+
+private:
+    void Sort() const;
+    static std::uint64_t Key(RefTarget target, int scope, std::uint32_t index);
+    std::vector<std::string> files_;
+    std::vector<std::string> names_;
+    std::vector<Reference> references_;
+    std::vector<std::optional<int>> listSizes_ = std::vector<std::optional<int>>(kRefTargetCount);
+    // The references' positions sorted by a key of target, scope and index (for file targets the
+    // rank of the folded name), built on the first look-up after a change.
+    mutable std::vector<std::pair<std::uint64_t, std::uint32_t>> order_;
+    mutable std::vector<std::string> foldedNames_;  // sorted, unique: ranks of the file names
+    mutable bool sorted_ = false;
+};
+
+// The file names compared as the game's file system compares them: ASCII letters without case.
+bool SameFileName(std::string_view a, std::string_view b);
+std::string FoldedFileName(std::string_view name);
+
+}  // namespace lw

@@ -1,0 +1,210 @@
+// The project check as the author meets it: the hub's "ﾌﾟﾛｼﾞｪｸﾄ検査" window (grouping, filters,
+// a double click opening the owning editor at the record), "使用箇所..." in a list editor panel and
+// in the flag chooser, and "--check" run by the real program with no display.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/app_controller.h"
+#include "app/check_window.h"
+#include "app/hub_dialog.h"
+#include "editors/events/flag_chooser.h"
+#include "editors/rules/item_list_editor.h"
+#include "support/core/linked_project.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+#include "widgets/list_editor_panel.h"
+#include "widgets/usages_dialog.h"
+
+namespace lw {
+namespace {
+
+using test::LinkedProject;
+using test::OnNextModal;
+using test::TempProject;
+
+// The rows of a usages dialog: "file | place".
+QStringList UsageRows(UsagesDialog* d) {
+    QStringList rows;
+    for (int i = 0; i < d->view()->topLevelItemCount(); ++i)
+        rows << d->view()->topLevelItem(i)->text(0) + " | " + d->view()->topLevelItem(i)->text(1);
+    return rows;
+}
+
+// Presses `button` and returns the rows of the usages dialog it opens.
+QStringList UsagesFrom(QPushButton* button) {
+    QStringList rows;
+    OnNextModal<UsagesDialog>([&](UsagesDialog* d) {
+        rows = UsageRows(d);
+        d->reject();
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    test::CancelPendingModalWatches();
+    return rows;
+}
+
+class CheckWindowTest : public ::testing::Test {
+protected:
+    TempProject t;
+    test::FakeServices services;
+    AppController controller{services};
+    void SetUp() override {
+        controller.context().project = t.project;
+        controller.context().services = &services;
+    }
+};
+
+TEST_F(CheckWindowTest, HubButtonListsProblemsByFileFiltersAndOpensTheOwnerAtTheRecord) {
+    LinkedProject p;
+    p.items[1].sound = 4;                                         // error in item_list.txt, record 1
+    p.npcs[0].speed = 0;                                          // warning in npc_list.txt
+    p.scene1.groups[4].commands.Set(0, "? flag9999 == 1");       // error in scene1.txt
+    p.Write(t.project);
+
+    HubDialog hub(controller, nullptr);
+    ASSERT_EQ(hub.checkButton()->text(), QStringLiteral("ﾌﾟﾛｼﾞｪｸﾄ検査"));
+    bool opened = false;
+    OnNextModal<CheckWindow>([&](CheckWindow* w) {
+        opened = true;
+        w->reject();
+    });
+    QTest::mouseClick(hub.checkButton(), Qt::LeftButton);
+    test::CancelPendingModalWatches();
+    EXPECT_TRUE(opened);
+
+    // The window is up at once; the check runs once it is shown.
+    CheckWindow w(controller, nullptr);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.problems().size() == 3; }, 10000)) << w.summary()->text().toStdString();
+    QTreeWidget* v = w.view();
+    ASSERT_EQ(v->topLevelItemCount(), 3);
+    EXPECT_EQ(v->topLevelItem(0)->text(0), QStringLiteral(".\\data\\item_list.txt"));
+    EXPECT_EQ(v->topLevelItem(0)->child(0)->text(0), QStringLiteral("record 1 sound"));
+    EXPECT_EQ(v->topLevelItem(0)->child(0)->text(1), QStringLiteral("ｴﾗｰ"));
+    EXPECT_EQ(v->topLevelItem(2)->text(0), QStringLiteral(".\\data\\scene1.txt"));
+    EXPECT_EQ(w.summary()->text(), QStringLiteral("ｴﾗｰ 2 件、警告 1 件（表示 3 件）"));
+
+    w.severityFilter()->setCurrentIndex(2);  // warnings only
+    ASSERT_EQ(v->topLevelItemCount(), 1);
+    EXPECT_EQ(v->topLevelItem(0)->text(0), QStringLiteral(".\\data\\npc_list.txt"));
+    w.severityFilter()->setCurrentIndex(0);
+    QTest::keyClicks(w.textFilter(), "flag");
+    ASSERT_EQ(v->topLevelItemCount(), 1);
+    EXPECT_EQ(v->topLevelItem(0)->child(0)->text(0), QStringLiteral("group 4 line 1"));
+    w.textFilter()->clear();
+
+    if (const char* dir = std::getenv("LW_SCREENSHOT_DIR")) w.grab().save(QString(dir) + "/check-window.png");
+
+    // Enter (as a double click) on the item's problem opens the item list with record 1 selected; the check
+    // runs again when it closes.
+    int selected = -2;
+    OnNextModal<ItemListEditor>([&](ItemListEditor* editor) {
+        auto* panel = editor->findChild<ListEditorPanel*>();
+        QTest::qWaitFor([&] { return panel->selectedRow() == 1; }, 5000);
+        selected = panel->selectedRow();
+        editor->reject();
+    });
+    QTreeWidgetItem* item = v->topLevelItem(0)->child(0);
+    v->setCurrentItem(item);
+    QTest::keyClick(v, Qt::Key_Return);
+    test::CancelPendingModalWatches();
+    EXPECT_EQ(selected, 1);
+    EXPECT_EQ(w.problems().size(), 3u);
+}
+
+TEST_F(CheckWindowTest, UsagesOfAListRowAndOfAFlag) {
+    LinkedProject().Write(t.project);
+    ListEditorPanel panel;
+    panel.ShowRows({{"sword"}, {"herb"}}, -1);
+    QPushButton* usages = panel.AddUsagesButton(t.project, RefTarget::Item);
+    EXPECT_EQ(usages->text(), QStringLiteral("使用箇所..."));
+    EXPECT_FALSE(usages->isEnabled());  // nothing selected
+    panel.ChooseRow(1);
+    EXPECT_EQ(UsagesFrom(usages),
+              (QStringList{".\\data\\enemy_list.txt | record 0 formation item", ".\\data\\shop_list.txt | record 0 goods",
+                           ".\\data\\pc.txt | belongings", ".\\data\\scene1.txt | group 4 line 5"}));
+
+    FlagExplanations flags;
+    FlagChooser chooser(flags, FlagChooser::Explanation::ReadOnly);
+    chooser.AddUsagesButton(t.project);
+    EXPECT_FALSE(chooser.usagesButton()->isEnabled());
+    chooser.setFlag(6);
+    EXPECT_EQ(UsagesFrom(chooser.usagesButton()), QStringList{".\\data\\scene1.txt | group 4 line 6"});
+    chooser.setFlag(7);
+    EXPECT_EQ(UsagesFrom(chooser.usagesButton()), QStringList{});
+}
+
+// ---- "--check" through the real program, with no display ----
+
+struct ProgramRun {
+    int status = -1;
+    QString out, err;
+};
+
+ProgramRun RunProgram(const QStringList& args) {
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    program.setProcessEnvironment(env);
+    program.start(LW_APP_BINARY, args);
+    program.waitForFinished(30000);
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
+}
+
+TEST(CheckCommand, ExitStatusTextAndJsonWithoutADisplay) {
+    TempProject t;
+    test::WriteBytes(t.project.root / "prepare.txt", PrepareFileBytes(t.project));
+    LinkedProject p;
+    p.Write(t.project);
+    const QString root = QString::fromStdString(t.project.root.string());
+
+    ProgramRun clean = RunProgram({"--check", root});
+    EXPECT_EQ(clean.status, 0) << clean.err.toStdString();
+    EXPECT_EQ(clean.out, QStringLiteral("no problems\n"));
+
+    p.scene2.groups[4].commands.Set(0, "scene 12 0 0");
+    p.Write(t.project);
+    ProgramRun faulty = RunProgram({"--check", root + "/prepare.txt"});
+    EXPECT_EQ(faulty.status, 1);
+    EXPECT_EQ(faulty.out, QStringLiteral(".\\data\\scene2.txt:group 4 line 1: error: scene 12 does not exist; "
+                                         "create scene12.txt or choose another scene\n1 error, 0 warnings\n"));
+
+    ProgramRun json = RunProgram({"--format", "json", "--check", root});
+    EXPECT_EQ(json.status, 1);
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json.out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
+    const QJsonObject top = doc.object();
+    EXPECT_EQ(top.value("errors").toInt(), 1);
+    EXPECT_EQ(top.value("warnings").toInt(), 0);
+    EXPECT_EQ(top.value("project").toString(), root);
+    const QJsonArray problems = top.value("problems").toArray();
+    ASSERT_EQ(problems.size(), 1);
+    const QJsonObject problem = problems.at(0).toObject();
+    EXPECT_EQ(problem.keys(), (QStringList{"file", "group", "line", "message", "part", "place", "record", "severity"}));
+    EXPECT_EQ(problem.value("file").toString(), QStringLiteral(".\\data\\scene2.txt"));
+    EXPECT_EQ(problem.value("group").toInt(), 4);
+    EXPECT_EQ(problem.value("line").toInt(), 1);
+    EXPECT_TRUE(problem.value("record").isNull());
+    EXPECT_EQ(problem.value("severity").toString(), QStringLiteral("error"));
+
+    EXPECT_EQ(RunProgram({"--check", root + "/missing"}).status, 2);
+    EXPECT_EQ(RunProgram({"--check", root, "--format", "xml"}).status, 2);
+}
+
+}  // namespace
+}  // namespace lw
