@@ -31,7 +31,8 @@ HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(paren
     // Enter on a focused button presses it; otherwise it closes the hub, as "閉じる" does.
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
-    grid->addWidget(close_, (kHubEditorCount - 1) / kColumns, kColumns - 1);
+    // At the end of the last row, or of a row of its own when the last row is full.
+    grid->addWidget(close_, kHubEditorCount / kColumns, kColumns - 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // Lists several editors share are read when the hub opens.

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/world/map_edit_session.h"
 #include "core/world/map_editing.h"
 #include "support/core/map_makers.h"
 #include "support/core/temp_dir.h"
@@ -282,6 +283,80 @@ TEST(MapEditingTest, WrittenFilesReadBackAsTheMapWithEveryByteKept) {
     broken.cells.pop_back();
     EXPECT_FALSE(WriteMapDataFile(DataFilePath(tp.project, "new.bin"), broken));
     EXPECT_EQ(tp.ReadData("new.bin"), MapDataBytes(other));
+}
+
+
+TEST(MapEditSessionTest, ToolsTurnPressDragAndReleaseIntoOneStepEach) {
+    MapEditSession s;
+    s.Open(MapOf({"11111", "11111", "11111", "11111"}), true);
+    // A fast diagonal stroke leaves no gaps; a cell outside the map is skipped.
+    s.SetChip(2);
+    s.Press(0, 0);
+    EXPECT_TRUE(s.pressed());
+    EXPECT_FALSE(s.CanUndo());  // not while a stroke is under way
+    EXPECT_EQ(s.Drag(3, 3), (CellRect{1, 1, 3, 3}));
+    s.Release(5, 3);
+    EXPECT_EQ(Rows(s.map(), 0), (std::vector<std::string>{"21111", "12111", "11211", "11122"}));
+    EXPECT_EQ(s.history().size(), 1u);
+
+    // Rectangle: the outline follows the moving corner; Cancel fills nothing.
+    s.SetTool(MapTool::Rectangle);
+    s.SetChip(3);
+    s.Press(4, 0);
+    s.Drag(3, 1);
+    EXPECT_EQ(s.outline(), (CellRect{3, 0, 2, 2}));
+    s.Cancel();
+    EXPECT_FALSE(s.outline().has_value());
+    s.Press(4, 0);
+    EXPECT_EQ(s.Release(3, 1), (CellRect{3, 0, 2, 2}));
+    // A rectangle begun outside the map begins nothing.
+    EXPECT_TRUE(s.Press(9, 9).empty());
+    EXPECT_FALSE(s.pressed());
+
+    // The eraser works on the layer painted only; the right button picks that layer's chip.
+    s.SetLayer(1);
+    s.SetTool(MapTool::Pencil);
+    s.SetChip(7);
+    s.Press(0, 3);
+    s.Release(0, 3);
+    s.SetTool(MapTool::Eraser);
+    s.Press(1, 1);
+    s.Release(1, 1);
+    EXPECT_EQ(Rows(s.map(), 1), (std::vector<std::string>{".....", ".....", ".....", "7...."}));
+    EXPECT_TRUE(s.PickChip(0, 3));
+    EXPECT_EQ(s.chip(), 7);
+    EXPECT_FALSE(s.PickChip(5, 0));
+
+    // Select and copy the layer painted only; the paste keeps the target's layer 0.
+    s.SetTool(MapTool::Select);
+    s.SetCopyBothLayers(false);
+    s.Press(0, 3);
+    s.Release(1, 3);
+    ASSERT_TRUE(s.Copy());
+    EXPECT_EQ(s.copied().layers, LayerSet::Layer1);
+    EXPECT_EQ(s.Paste(3, 0), (CellRect{3, 0, 1, 1}));  // (4, 0) already holds nothing on layer 1
+    EXPECT_EQ(s.selection(), (CellRect{3, 0, 2, 1}));
+    EXPECT_EQ(Rows(s.map(), 1), (std::vector<std::string>{"...7.", ".....", ".....", "7...."}));
+    EXPECT_EQ(Rows(s.map(), 0)[0], "21133");
+
+    // Fill, then everything undone and redone; a resize drops the selection.
+    s.SetLayer(0);
+    s.SetTool(MapTool::Fill);
+    s.SetChip(5);
+    s.Press(1, 0);
+    EXPECT_EQ(Rows(s.map(), 0), (std::vector<std::string>{"25533", "12533", "11211", "11122"}));
+    EXPECT_EQ(s.history().size(), 5u);  // the eraser over nothing made no step
+    while (s.Undo()) {}
+    EXPECT_EQ(s.map(), MapOf({"11111", "11111", "11111", "11111"}));
+    EXPECT_FALSE(s.Modified());
+    while (s.Redo()) {}
+    EXPECT_EQ(Rows(s.map(), 0)[1], "12533");
+    s.SetTool(MapTool::Select);
+    s.Press(0, 0);
+    s.Release(0, 0);
+    EXPECT_EQ(s.Resize(2, 2, 1), (CellRect{0, 0, 2, 2}));
+    EXPECT_FALSE(s.selection().has_value());
+    EXPECT_EQ(s.Undo(), (CellRect{0, 0, 5, 4}));
 }
 
 }  // namespace
