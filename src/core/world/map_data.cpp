@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstring>
+#include <iterator>
 
 namespace lw {
 
@@ -23,6 +24,44 @@ void PutU32(char* at, std::uint32_t v) {
 
 constexpr bool kLittleEndianHost = std::endian::native == std::endian::little;
 
+// The cells of a file's bytes, read as the vector is filled (no zeroed buffer first).
+struct CellBytes {
+    using iterator_category = std::random_access_iterator_tag;
+    using value_type = std::uint32_t;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const std::uint32_t*;
+    using reference = std::uint32_t;
+    const char* at = nullptr;
+    std::uint32_t operator*() const {
+        if constexpr (kLittleEndianHost) {
+            std::uint32_t v;
+            std::memcpy(&v, at, sizeof v);
+            return v;
+        } else {
+            return ReadU32(at);
+        }
+    }
+    CellBytes& operator++() {
+        at += kMapCellBytes;
+        return *this;
+    }
+    CellBytes operator++(int) {
+        CellBytes was = *this;
+        at += kMapCellBytes;
+        return was;
+    }
+    CellBytes& operator--() {
+        at -= kMapCellBytes;
+        return *this;
+    }
+    CellBytes& operator+=(difference_type n) {
+        at += n * static_cast<difference_type>(kMapCellBytes);
+        return *this;
+    }
+    difference_type operator-(const CellBytes& o) const { return (at - o.at) / static_cast<difference_type>(kMapCellBytes); }
+    bool operator==(const CellBytes&) const = default;
+};
+
 }  // namespace
 
 bool ParseMapData(std::string_view bytes, MapData& map) {
@@ -35,13 +74,8 @@ bool ParseMapData(std::string_view bytes, MapData& map) {
     const std::uint64_t available = (bytes.size() - kMapHeaderBytes) / kMapCellBytes;
     if (cellCount > available) return false;
     const std::size_t count = static_cast<std::size_t>(cellCount);
-    map.cells.resize(count);
     const char* in = bytes.data() + kMapHeaderBytes;
-    if constexpr (kLittleEndianHost) {
-        if (count > 0) std::memcpy(map.cells.data(), in, count * kMapCellBytes);
-    } else {
-        for (std::size_t i = 0; i < count; ++i) map.cells[i] = ReadU32(in + i * kMapCellBytes);
-    }
+    map.cells.assign(CellBytes{in}, CellBytes{in + count * kMapCellBytes});
     map.trailing.assign(bytes.substr(kMapHeaderBytes + count * kMapCellBytes));
     map.width = width;
     map.height = height;

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -162,18 +162,6 @@ MapEditor::MapEditor(EditorContext& context, const MapEditorStart& start, QWidge
     bottom->addWidget(status_, 1);
     bottom->addWidget(close_);
     layout->addLayout(bottom);
-
-    // Keys.
-    const auto shortcut = [this](const QKeySequence& keys, auto slot) {
-        auto* s = new QShortcut(keys, this);
-        connect(s, &QShortcut::activated, this, slot);
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &MapEditor::Undo);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &MapEditor::Redo);
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &MapEditor::Redo);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_C), &MapEditor::Copy);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_V), &MapEditor::Paste);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { Save(); });
 
     // Wiring.
     connect(close_, &QPushButton::clicked, this, &MapEditor::reject);
@@ -448,6 +436,29 @@ void MapEditor::Paste() {
     if (!at || !session_.HasCopy()) return;
     canvas_->CellsChanged(session_.Paste(at->x(), at->y()));
     UpdateControls();
+}
+
+void MapEditor::keyPressEvent(QKeyEvent* event) {
+    // The keys of the editing commands, from any control that leaves them unused (a number field
+    // keeps Ctrl+Z for its own text).
+    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    const int key = event->key();
+    if (mods == Qt::ControlModifier && key == Qt::Key_Z) {
+        Undo();
+    } else if ((mods == Qt::ControlModifier && key == Qt::Key_Y) ||
+               (mods == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z)) {
+        Redo();
+    } else if (mods == Qt::ControlModifier && key == Qt::Key_C) {
+        Copy();
+    } else if (mods == Qt::ControlModifier && key == Qt::Key_V) {
+        Paste();
+    } else if (mods == Qt::ControlModifier && key == Qt::Key_S) {
+        Save();
+    } else {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void MapEditor::reject() {

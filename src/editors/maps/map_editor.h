@@ -89,6 +89,11 @@ public slots:
     void NewMap();
     void ResizeMap();
 
+protected:
+    // Ctrl+Z undo, Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+C copy, Ctrl+V paste at the cell cursor,
+    // Ctrl+S save.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     struct SceneChoice {
         std::string fileName;  // scene%d.txt
