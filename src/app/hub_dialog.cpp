@@ -32,14 +32,16 @@ HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(paren
     // Enter on a focused button presses it; otherwise it closes the hub, as "閉じる" does.
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
-    grid->addWidget(close_, (kHubEditorCount - 1) / kColumns, kColumns - 1);
+    // "閉じる" and "ﾌﾟﾛｼﾞｪｸﾄ検査" share a row of their own below the editors.
+    const int lastRow = (kHubEditorCount + kColumns - 1) / kColumns;
+    grid->addWidget(close_, lastRow, kColumns - 1);
     check_ = new QPushButton(tr("ﾌﾟﾛｼﾞｪｸﾄ検査"), this);
     connect(check_, &QPushButton::clicked, this, [this] {
         CheckWindow window(controller_, this);
         window.exec();
         UpdateEnabling();
     });
-    grid->addWidget(check_, grid->rowCount(), 0);
+    grid->addWidget(check_, lastRow, 0);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // Lists several editors share are read when the hub opens.

@@ -27,6 +27,7 @@
 #include "editors/scenes/npc_editor.h"
 #include "editors/rules/treasure_list_editor.h"
 #include "editors/rules/shop_list_editor.h"
+#include "editors/maps/map_editor.h"
 
 namespace lw {
 
@@ -84,6 +85,7 @@ void RegisterEditors(EditorRegistry& registry) {
     // Treasure chests and shops.
     registry.Register(HubEditor::TreasureChest, [](EditorContext& c, QWidget* p) { RunTreasureListEditor(c, p); });
     registry.Register(HubEditor::Shop, [](EditorContext& c, QWidget* p) { RunShopListEditor(c, p); });
+    registry.Register(HubEditor::MapEditing, [](EditorContext& c, QWidget* p) { RunMapEditor(c, p); });
 }
 
 }  // namespace lw

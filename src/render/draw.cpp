@@ -86,7 +86,10 @@ void DrawImageWithMode(QImage& target, int destX, int destY, int width, int heig
         for (long long x = 0; x < w; ++x) {
             QRgb px = s[x];
             if (blend) {
-                px = BlendPremultiplied(px, d[x]);
+                // Opaque and clear pixels (every pixel of a keyed picture) blend to themselves and
+                // to the background exactly.
+                if (px == 0) continue;
+                if (qAlpha(px) != 255) px = BlendPremultiplied(px, d[x]);
             } else if (keyed && (px & 0x00FFFFFFu) == key) {
                 continue;
             }

@@ -30,20 +30,23 @@ void DrawChip(QImage& buffer, const QImage& set, int chip, long long x, long lon
                       (chip / perRow) * kCellPixels, spec);
 }
 
-void DrawLayer(QImage& buffer, const MapViewState& s, const CellRange& cells, int layer) {
-    const QImage& set = s.chipSets.images[static_cast<std::size_t>(layer)];
+void DrawCells(QImage& buffer, const MapData& map, const QImage& set, int layer, const DrawSpec& spec,
+               const CellRange& cells, QPoint origin) {
     if (set.isNull()) return;
-    // Layer 0 is copied; layer 1 is drawn by the scene's settings.
-    const DrawSpec spec = layer == 0 ? DrawSpec{} : s.layerSpec;
     for (long long row = cells.firstRow; row < cells.endRow; ++row) {
-        const long long y = row * kCellPixels - s.scroll.y();
+        const long long y = row * kCellPixels - origin.y();
         for (long long column = cells.firstColumn; column < cells.endColumn; ++column) {
-            const std::uint32_t cell =
-                s.map.At(static_cast<std::uint32_t>(column), static_cast<std::uint32_t>(row));
+            const std::uint32_t cell = map.At(static_cast<std::uint32_t>(column), static_cast<std::uint32_t>(row));
             const int chip = layer == 0 ? Layer0Chip(cell) : Layer1Chip(cell);
-            if (chip > 0) DrawChip(buffer, set, chip, column * kCellPixels - s.scroll.x(), y, spec);
+            if (chip > 0) DrawChip(buffer, set, chip, column * kCellPixels - origin.x(), y, spec);
         }
     }
+}
+
+void DrawLayer(QImage& buffer, const MapViewState& s, const CellRange& cells, int layer) {
+    // Layer 0 is copied; layer 1 is drawn by the scene's settings.
+    DrawCells(buffer, s.map, s.chipSets.images[static_cast<std::size_t>(layer)], layer,
+              layer == 0 ? DrawSpec{} : s.layerSpec, cells, s.scroll);
 }
 
 void DrawMarkers(QImage& buffer, const std::vector<MapMarker>& markers, int excluded, QPoint scroll) {
@@ -188,16 +191,24 @@ void ClampScroll(MapViewState& state, QSize client) {
     state.scroll = QPoint(std::clamp(state.scroll.x(), 0, most.x()), std::clamp(state.scroll.y(), 0, most.y()));
 }
 
-CellRange VisibleCells(const MapViewState& s, QSize client) {
-    if (!HasCells(s.map) || client.width() < 1 || client.height() < 1) return {};
-    const auto axis = [](long long scroll, long long size, long long cells, long long& first, long long& end) {
+CellRange CellsShown(const MapData& map, QPoint origin, QSize size) {
+    if (!HasCells(map) || size.width() < 1 || size.height() < 1) return {};
+    const auto axis = [](long long scroll, long long extent, long long cells, long long& first, long long& end) {
         first = std::clamp(FloorDiv(scroll, kCellPixels), 0LL, cells);
-        end = std::clamp(FloorDiv(scroll + size + kCellPixels - 1, kCellPixels), first, cells);
+        end = std::clamp(FloorDiv(scroll + extent + kCellPixels - 1, kCellPixels), first, cells);
     };
     CellRange r;
-    axis(s.scroll.x(), client.width(), s.map.width, r.firstColumn, r.endColumn);
-    axis(s.scroll.y(), client.height(), s.map.height, r.firstRow, r.endRow);
+    axis(origin.x(), size.width(), map.width, r.firstColumn, r.endColumn);
+    axis(origin.y(), size.height(), map.height, r.firstRow, r.endRow);
     return r;
+}
+
+CellRange VisibleCells(const MapViewState& s, QSize client) { return CellsShown(s.map, s.scroll, client); }
+
+void DrawMapLayer(QImage& buffer, const MapData& map, const QImage& chipSet, int layer, const DrawSpec& spec,
+                  QPoint origin) {
+    if (buffer.isNull()) return;
+    DrawCells(buffer, map, chipSet, layer, spec, CellsShown(map, origin, buffer.size()), origin);
 }
 
 QImage ComposeMapView(const MapViewState& state, QSize client) {

@@ -138,6 +138,15 @@ struct CellRange {
     bool empty() const { return firstColumn >= endColumn || firstRow >= endRow; }
 };
 CellRange VisibleCells(const MapViewState& state, QSize client);
+// The cells a picture of `size` shows when its top-left corner lies at map pixel `origin`.
+CellRange CellsShown(const MapData& map, QPoint origin, QSize size);
+
+// Draws the chips of `layer` (0: bits 0-7 of each cell, 1: bits 16-23) for the cells `buffer`
+// shows with its top-left corner at map pixel `origin`, as the view draws that layer: chip 0 is
+// not drawn, `spec` says how (the view copies layer 0 and draws layer 1 by the scene's settings).
+// The map editor draws its layers with this.
+void DrawMapLayer(QImage& buffer, const MapData& map, const QImage& chipSet, int layer, const DrawSpec& spec,
+                  QPoint origin);
 
 // The frame the view shows at `client` (a null image when the size is empty). Only the visible
 // cells are drawn; what no cell covers stays black.

@@ -309,7 +309,8 @@ const std::set<std::string> kAllLists = {"setting.txt",     "midi_list.txt",  "w
 TEST(HubRules, EmptyProjectEnablesOnlyTheFirstEditors) {
     using E = HubEditor;
     EXPECT_EQ(Enabled({}, false), (std::vector<E>{E::BgmList, E::SoundList, E::AnimeList, E::BackImages,
-                                                  E::SelectImages, E::LevelList, E::FaceImages, E::MapAnimeList}));
+                                                  E::SelectImages, E::LevelList, E::FaceImages, E::MapAnimeList,
+                                                  E::MapEditing}));
     // The BGM list alone unlocks the scene settings.
     auto withMidi = Enabled({"midi_list.txt"}, false);
     EXPECT_NE(std::find(withMidi.begin(), withMidi.end(), E::SceneSettings), withMidi.end());

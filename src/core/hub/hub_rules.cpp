@@ -12,7 +12,8 @@ std::string_view HubEditorLabel(HubEditor editor) {
         LW_UI_TEXT("lw", "BGM ﾘｽﾄ"), LW_UI_TEXT("lw", "効果音 ﾘｽﾄ"), LW_UI_TEXT("lw", "文章 ﾘｽﾄ"), LW_UI_TEXT("lw", "ｱﾆﾒ ﾘｽﾄ"), LW_UI_TEXT("lw", "ｱｲﾃﾑ ﾘｽﾄ"), LW_UI_TEXT("lw", "背景画像"), LW_UI_TEXT("lw", "選択画像"), LW_UI_TEXT("lw", "ﾚﾍﾞﾙ ﾘｽﾄ"),
         LW_UI_TEXT("lw", "ﾚﾍﾞﾙ ｱｯﾌﾟ"), LW_UI_TEXT("lw", "魔法 ﾘｽﾄ"), LW_UI_TEXT("lw", "顔画像 ﾘｽﾄ"), LW_UI_TEXT("lw", "ﾅﾚｰｼｮﾝ ﾘｽﾄ"), LW_UI_TEXT("lw", "ﾀｲﾄﾙ"), LW_UI_TEXT("lw", "基本設定"), LW_UI_TEXT("lw", "場面設定"),
         LW_UI_TEXT("lw", "ﾏｯﾌﾟ ｱﾆﾒ ﾘｽﾄ"), LW_UI_TEXT("lw", "ﾏｯﾌﾟ ｱﾆﾒ配置"), "PC", "NPC", LW_UI_TEXT("lw", "場面変更"), LW_UI_TEXT("lw", "宝箱"), LW_UI_TEXT("lw", "店"), LW_UI_TEXT("lw", "宿屋"), LW_UI_TEXT("lw", "立て札"),
-        LW_UI_TEXT("lw", "怪物 ﾘｽﾄ"), LW_UI_TEXT("lw", "敵ﾕﾆｯﾄ ﾘｽﾄ"), LW_UI_TEXT("lw", "定位置戦闘"), LW_UI_TEXT("lw", "ﾌｨｰﾙﾄﾞ戦闘"), LW_UI_TEXT("lw", "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ")};
+        LW_UI_TEXT("lw", "怪物 ﾘｽﾄ"), LW_UI_TEXT("lw", "敵ﾕﾆｯﾄ ﾘｽﾄ"), LW_UI_TEXT("lw", "定位置戦闘"), LW_UI_TEXT("lw", "ﾌｨｰﾙﾄﾞ戦闘"), LW_UI_TEXT("lw", "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"),
+        LW_UI_TEXT("lw", "ﾏｯﾌﾟ編集")};
     return kLabels[static_cast<std::size_t>(editor)];
 }
 

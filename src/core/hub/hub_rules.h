@@ -10,14 +10,15 @@
 
 namespace lw {
 
-// The hub's 29 editor buttons, in the order they are laid out.
+// The hub's editor buttons, in the order they are laid out.
 enum class HubEditor {
     BgmList, SoundList, TextList, AnimeList, ItemList, BackImages, SelectImages, LevelList, LevelUp,
     MagicList, FaceImages, NarrationList, Title, BasicSettings, SceneSettings, MapAnimeList,
     MapAnimePlacement, PlayerCharacter, Npc, SceneChange, TreasureChest, Shop, Inn, Signboard,
     MonsterList, EnemyUnitList, FixedBattle, FieldBattle, EventCommands,
+    MapEditing,  // "ﾏｯﾌﾟ編集": needs nothing, a map may be made before any scene
 };
-inline constexpr int kHubEditorCount = 29;
+inline constexpr int kHubEditorCount = 30;
 
 // The button label (UTF-8).
 std::string_view HubEditorLabel(HubEditor editor);

@@ -1,48 +1,102 @@
 #include "core/world/map_data.h"
 
+#include <bit>
+#include <cstring>
+#include <iterator>
+
 namespace lw {
 
 namespace {
 
-std::uint32_t ReadU32(std::string_view bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 16) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24);
+std::uint32_t ReadU32(const char* at) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(at[0])) |
+           (static_cast<std::uint32_t>(static_cast<unsigned char>(at[1])) << 8) |
+           (static_cast<std::uint32_t>(static_cast<unsigned char>(at[2])) << 16) |
+           (static_cast<std::uint32_t>(static_cast<unsigned char>(at[3])) << 24);
 }
 
-void AppendU32(std::string& out, std::uint32_t v) {
-    out += static_cast<char>(v & 0xFFu);
-    out += static_cast<char>((v >> 8) & 0xFFu);
-    out += static_cast<char>((v >> 16) & 0xFFu);
-    out += static_cast<char>((v >> 24) & 0xFFu);
+void PutU32(char* at, std::uint32_t v) {
+    at[0] = static_cast<char>(v & 0xFFu);
+    at[1] = static_cast<char>((v >> 8) & 0xFFu);
+    at[2] = static_cast<char>((v >> 16) & 0xFFu);
+    at[3] = static_cast<char>((v >> 24) & 0xFFu);
 }
+
+constexpr bool kLittleEndianHost = std::endian::native == std::endian::little;
+
+// The cells of a file's bytes, read as the vector is filled (no zeroed buffer first).
+struct CellBytes {
+    using iterator_category = std::random_access_iterator_tag;
+    using value_type = std::uint32_t;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const std::uint32_t*;
+    using reference = std::uint32_t;
+    const char* at = nullptr;
+    std::uint32_t operator*() const {
+        if constexpr (kLittleEndianHost) {
+            std::uint32_t v;
+            std::memcpy(&v, at, sizeof v);
+            return v;
+        } else {
+            return ReadU32(at);
+        }
+    }
+    CellBytes& operator++() {
+        at += kMapCellBytes;
+        return *this;
+    }
+    CellBytes operator++(int) {
+        CellBytes was = *this;
+        at += kMapCellBytes;
+        return was;
+    }
+    CellBytes& operator--() {
+        at -= kMapCellBytes;
+        return *this;
+    }
+    CellBytes& operator+=(difference_type n) {
+        at += n * static_cast<difference_type>(kMapCellBytes);
+        return *this;
+    }
+    difference_type operator-(const CellBytes& o) const { return (at - o.at) / static_cast<difference_type>(kMapCellBytes); }
+    bool operator==(const CellBytes&) const = default;
+};
 
 }  // namespace
 
 bool ParseMapData(std::string_view bytes, MapData& map) {
     map.Clear();
     if (bytes.size() < kMapHeaderBytes) return false;
-    const std::uint32_t width = ReadU32(bytes, 0);
-    const std::uint32_t height = ReadU32(bytes, 4);
+    const std::uint32_t width = ReadU32(bytes.data());
+    const std::uint32_t height = ReadU32(bytes.data() + 4);
     // At most 2^64 - 2^34 bytes, so the product cannot overflow.
     const std::uint64_t cellCount = std::uint64_t{width} * height;
     const std::uint64_t available = (bytes.size() - kMapHeaderBytes) / kMapCellBytes;
     if (cellCount > available) return false;
-    map.cells.resize(static_cast<std::size_t>(cellCount));
     const std::size_t count = static_cast<std::size_t>(cellCount);
-    for (std::size_t i = 0; i < count; ++i) map.cells[i] = ReadU32(bytes, kMapHeaderBytes + i * kMapCellBytes);
+    const char* in = bytes.data() + kMapHeaderBytes;
+    map.cells.assign(CellBytes{in}, CellBytes{in + count * kMapCellBytes});
+    map.trailing.assign(bytes.substr(kMapHeaderBytes + count * kMapCellBytes));
     map.width = width;
     map.height = height;
     return true;
 }
 
 std::string MapDataBytes(const MapData& map) {
-    std::string out;
-    out.reserve(kMapHeaderBytes + map.cells.size() * kMapCellBytes);
-    AppendU32(out, map.width);
-    AppendU32(out, map.height);
-    for (std::uint32_t cell : map.cells) AppendU32(out, cell);
+    const std::size_t cellBytes = map.cells.size() * kMapCellBytes;
+    std::string out(kMapHeaderBytes + cellBytes + map.trailing.size(), '\0');
+    PutU32(out.data(), map.width);
+    PutU32(out.data() + 4, map.height);
+    char* at = out.data() + kMapHeaderBytes;
+    if constexpr (kLittleEndianHost) {
+        if (cellBytes > 0) std::memcpy(at, map.cells.data(), cellBytes);
+    } else {
+        for (std::uint32_t cell : map.cells) {
+            PutU32(at, cell);
+            at += kMapCellBytes;
+        }
+    }
+    if (!map.trailing.empty()) std::memcpy(out.data() + kMapHeaderBytes + cellBytes, map.trailing.data(), map.trailing.size());
     return out;
 }
 
@@ -59,6 +113,27 @@ ReadStatus LoadMapData(const Project& project, std::string_view fileName, MapDat
         return ReadStatus::Missing;
     }
     return ReadMapDataFile(DataFilePath(project, fileName), map);
+}
+
+bool WriteMapDataFile(const std::filesystem::path& path, const MapData& map, const WriteFault* fault) {
+    if (path.empty() || map.cells.size() != std::uint64_t{map.width} * map.height) return false;
+    return ReplaceFileAtomically(path, MapDataBytes(map), fault);
+}
+
+bool SaveMapData(const Project& project, std::string_view fileName, const MapData& map, SaveUi& ui, bool askOverwrite,
+                 const WriteFault* fault) {
+    const std::filesystem::path path = DataFilePath(project, fileName);
+    if (askOverwrite && !path.empty()) {
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::symlink_status(path, ec)) &&
+            !ui.ConfirmOverwrite(DataFileDisplayPath(project, fileName)))
+            return false;
+    }
+    if (!WriteMapDataFile(path, map, fault)) {
+        ui.CannotCreate();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace lw

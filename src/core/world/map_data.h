@@ -2,13 +2,14 @@
 // The binary map data file a scene names, and the map in memory.
 //
 // File layout (little-endian): width in cells (4 bytes, unsigned), height in cells (4 bytes,
-// unsigned), then width x height cells of 4 bytes each, row-major. Bytes after the cells are
-// ignored. A cell holds the layer-0 chip number in its bits 0-7 and the layer-1 chip number in its
-// bits 16-23; chip number 0 means the layer has no chip there. Bits 8-15 and 24-31 are not used
-// here but are kept as read.
+// unsigned), then width x height cells of 4 bytes each, row-major. The game ignores bytes after
+// the cells; they are kept and written back as they were. A cell holds the layer-0 chip number in
+// its bits 0-7 and the layer-1 chip number in its bits 16-23; chip number 0 means the layer has no
+// chip there. Bits 8-15 and 24-31 are not used here but are kept as read and written back.
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +35,7 @@ struct MapData {
     std::uint32_t width = 0;   // in cells
     std::uint32_t height = 0;  // in cells
     std::vector<std::uint32_t> cells;  // width x height, cell (x, y) at y x width + x
+    std::string trailing;  // the bytes after the cells in the file, written back as they were
 
     // True when the map holds cells to draw.
     bool empty() const { return cells.empty(); }
@@ -48,6 +50,7 @@ struct MapData {
         width = height = 0;
         cells.clear();
         cells.shrink_to_fit();
+        trailing.clear();
     }
     bool operator==(const MapData&) const = default;
 };
@@ -59,7 +62,7 @@ struct MapData {
 bool ParseMapData(std::string_view bytes, MapData& map);
 
 // The bytes of a map data file for `map` (the cells it holds; a map whose cells do not match its
-// size writes its size and the cells it has).
+// size writes its size and the cells it has), then its trailing bytes.
 std::string MapDataBytes(const MapData& map);
 
 // Reads the map data file at `path` (a file of at most kMediaFileCeiling bytes). Replaces `map`:
@@ -67,5 +70,15 @@ std::string MapDataBytes(const MapData& map);
 ReadStatus ReadMapDataFile(const std::filesystem::path& path, MapData& map);
 // The map data file `fileName` (a scene's mapDataFile) in the project's data folder.
 ReadStatus LoadMapData(const Project& project, std::string_view fileName, MapData& map);
+
+// Writes `map` to `path` atomically (a temporary file beside it, flushed, renamed over it), so a
+// failed write leaves the old file as it was. False, writing nothing, for a map whose cells do not
+// match its size.
+bool WriteMapDataFile(const std::filesystem::path& path, const MapData& map, const WriteFault* fault = nullptr);
+// Saves `map` as the data folder's `fileName`. With `askOverwrite`, an existing file is replaced
+// only when the author agrees (SaveUi::ConfirmOverwrite with the ".\data\name" form). A write that
+// fails is reported (SaveUi::CannotCreate). True when written.
+bool SaveMapData(const Project& project, std::string_view fileName, const MapData& map, SaveUi& ui,
+                 bool askOverwrite, const WriteFault* fault = nullptr);
 
 }  // namespace lw

@@ -14,6 +14,7 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/tagfile/record_format.h"
+#include "editors/maps/map_editor.h"
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/dialog_buttons.h"
@@ -41,7 +42,13 @@ SceneSettingsDialog::SceneSettingsDialog(EditorContext& context, const Scene* sc
     bgm_ = new QComboBox(this);
     form->addRow(tr("場面種別"), kind_);
     form->addRow(tr("場面名"), name_);
-    form->addRow(tr("ﾏｯﾌﾟ ﾌｧｲﾙ名"), map_);
+    auto* mapRow = new QHBoxLayout();
+    editMap_ = new QPushButton(tr("ﾏｯﾌﾟ編集..."), this);
+    editMap_->setAccessibleName(tr("ﾏｯﾌﾟ編集"));
+    editMap_->setAutoDefault(false);
+    mapRow->addWidget(map_, 1);
+    mapRow->addWidget(editMap_);
+    form->addRow(tr("ﾏｯﾌﾟ ﾌｧｲﾙ名"), mapRow);
     form->addRow(tr("背景ﾁｯﾌﾟｾｯﾄ名"), background_);
     form->addRow(tr("ﾚｲﾔｰﾁｯﾌﾟｾｯﾄ名"), layer_);
     auto* bgmRow = new QHBoxLayout();
@@ -97,6 +104,7 @@ SceneSettingsDialog::SceneSettingsDialog(EditorContext& context, const Scene* sc
         view->SetLayerSpec(drawing_->Spec());
         view->Repaint();
     });
+    connect(editMap_, &QPushButton::clicked, this, &SceneSettingsDialog::EditMap);
     connect(showImage_, &QCheckBox::toggled, this, [view](bool on) { on ? view->Show() : view->Hide(); });
 }
 
@@ -120,6 +128,23 @@ void SceneSettingsDialog::OpenMapView() {
     view.SetLayerSpec(drawing_->Spec());
     view.Repaint();
     if (showImage_->isChecked()) view.Show();
+}
+
+void SceneSettingsDialog::EditMap() {
+    MapEditorStart start{.mapFile = map_->ChosenName(),
+                         .fromScene = true,
+                         .backgroundChipSet = background_->ChosenName(),
+                         .layerChipSet = layer_->ChosenName(),
+                         .layerSpec = drawing_->Spec()};
+    const std::string saved = RunMapEditor(context_, this, start);
+    if (saved.empty()) return;
+    // A scene without a map takes the one just made; otherwise the map shown is read again.
+    if (map_->ChosenName().empty()) {
+        map_->SetEntries(ListFolderFiles(context_.project, context_.project.dataFolder, "*.bin"));
+        map_->SelectByPrefix(saved);
+    } else {
+        context_.mapView->LoadMap(map_->ChosenName());
+    }
 }
 
 void SceneSettingsDialog::Gather() {

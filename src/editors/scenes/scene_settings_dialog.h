@@ -34,6 +34,8 @@ public:
     QComboBox* kindCombo() const { return kind_; }
     QLineEdit* nameEdit() const { return name_; }
     ImageChooser* mapChooser() const { return map_; }
+    // "ﾏｯﾌﾟ編集...": the chosen map in the map editor, with the chip sets chosen here.
+    QPushButton* editMapButton() const { return editMap_; }
     ImageChooser* backgroundChooser() const { return background_; }
     ImageChooser* layerChooser() const { return layer_; }
     QComboBox* bgmCombo() const { return bgm_; }
@@ -55,6 +57,7 @@ protected:
 private:
     void Gather();
     void OpenMapView();
+    void EditMap();
 
     EditorContext& context_;
     Scene buffer_;
@@ -62,6 +65,7 @@ private:
     QComboBox* kind_;
     QLineEdit* name_;
     ImageChooser* map_;
+    QPushButton* editMap_;
     ImageChooser* background_;
     ImageChooser* layer_;
     QComboBox* bgm_;
