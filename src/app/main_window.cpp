@@ -7,6 +7,7 @@
 #include "app/app_controller.h"
 #include "app/hub_dialog.h"
 #include "app/new_project_dialog.h"
+#include "widgets/discard_guard.h"
 
 namespace lw {
 
@@ -15,9 +16,12 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent) : QDialog(par
     new_ = new QPushButton(tr("新規..."), this);
     open_ = new QPushButton(tr("開く..."), this);
     exit_ = new QPushButton(tr("終了"), this);
-    // Enter presses the focused button, otherwise "終了".
-    exit_->setDefault(true);
+    // Enter presses "新規..." or "開く..." when it has the focus and never quits: "終了" ends the
+    // program on a click or Space only.
+    exit_->setAutoDefault(false);
     for (auto* b : {new_, open_, exit_}) b->setMinimumWidth(160);
+    // The dialogs below this window ask "変更を破棄しますか？" through the program's services.
+    AskThrough(this, &controller.services());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new_);
     layout->addWidget(open_);

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QPushButton>
 
+#include "widgets/discard_guard.h"
+
 namespace lw {
 
 std::pair<QPushButton*, QPushButton*> AddDialogButtons(QDialog* dialog, QBoxLayout* row, const QString& confirmLabel) {
@@ -15,7 +17,12 @@ std::pair<QPushButton*, QPushButton*> AddDialogButtons(QDialog* dialog, QBoxLayo
     row->addWidget(confirm);
     row->addWidget(cancel);
     QObject::connect(confirm, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    // Cancelling a dialog whose values the author changed asks first; Escape and the close box
+    // are asked about by the guard itself.
+    if (DiscardGuard::Of(dialog) == nullptr) new DiscardGuard(dialog);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] {
+        if (DiscardGuard::MayDiscard(dialog)) dialog->reject();
+    });
     return {confirm, cancel};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The confirming button (the default: "OK", "次へ", ...) and "ｷｬﾝｾﾙ" that close every editor
-// dialog, placed at the right end of a row and wired to the dialog's accept() and reject().
+// dialog, placed at the right end of a row and wired to the dialog's accept() and reject(). The
+// dialog gets a DiscardGuard: cancelling it after a change asks "変更を破棄しますか？" first.
 
 #include <QString>
 #include <utility>

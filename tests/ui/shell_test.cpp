@@ -1,6 +1,7 @@
 // The main window, the new-project dialog, the open operation and the hub, driven through their
 // widgets with scripted services.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -322,11 +323,21 @@ TEST_F(ShellTest, HubEnablesByFilesAndReevaluatesAfterAnEditor) {
     EXPECT_FALSE(hub.isVisible());
 }
 
-TEST_F(ShellTest, EscapeLeavesTheMainWindowOpenAndExitClosesIt) {
+TEST_F(ShellTest, EscapeAndEnterLeaveTheMainWindowOpenAndExitClosesIt) {
     MainWindow window(*controller);
     window.show();
+    QApplication::setActiveWindow(&window);
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible());
+    // No button is the default: Enter on "終了", or with the focus nowhere in particular, does not
+    // quit.
+    EXPECT_FALSE(window.exitButton()->isDefault());
+    EXPECT_FALSE(window.exitButton()->autoDefault());
+    window.exitButton()->setFocus();
+    QTest::keyClick(window.exitButton(), Qt::Key_Return);
+    QTest::keyClick(&window, Qt::Key_Enter);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.result(), 0);
     QTest::mouseClick(window.exitButton(), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
 }
