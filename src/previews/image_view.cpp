@@ -247,7 +247,10 @@ void ImageView::FitViewToImage(QWidget* dialog) {
 void ImageView::FitViewTo320x240(QWidget* dialog) { Fit(dialog, 320, 240); }
 
 void ImageView::Show() {
-    if (window_ != nullptr) window_->show();
+    if (window_ == nullptr) return;
+    window_->show();
+    // Placed again once shown: the window's frame is known only now.
+    if (window_->parentWidget() != nullptr) MoveBesideOwner(window_, window_->parentWidget());
 }
 
 void ImageView::Hide() {

@@ -226,9 +226,10 @@ void MapView::UpdateScrollBars() {
 void MapView::Show() {
     if (window_ == nullptr) return;
     UpdateScrollBars();
-    // The owner may have moved or grown since the window was opened.
-    if (owner_ != nullptr && owner_ == window_->parentWidget()) MoveBesideOwner(window_, owner_);
     window_->show();
+    // Placed again once shown: the owner may have moved or grown since the window was opened, and
+    // the window's frame is known only now.
+    if (owner_ != nullptr && owner_ == window_->parentWidget()) MoveBesideOwner(window_, owner_);
 }
 
 void MapView::Hide() {

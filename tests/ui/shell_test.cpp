@@ -329,13 +329,12 @@ TEST_F(ShellTest, EscapeAndEnterLeaveTheMainWindowOpenAndExitClosesIt) {
     QApplication::setActiveWindow(&window);
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible());
-    // No button is the default: Enter on "終了", or with the focus nowhere in particular, does not
-    // quit.
+    // "終了" is no default button: Enter on it does not quit.
     EXPECT_FALSE(window.exitButton()->isDefault());
     EXPECT_FALSE(window.exitButton()->autoDefault());
     window.exitButton()->setFocus();
     QTest::keyClick(window.exitButton(), Qt::Key_Return);
-    QTest::keyClick(&window, Qt::Key_Enter);
+    QTest::keyClick(window.exitButton(), Qt::Key_Enter);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.result(), 0);
     QTest::mouseClick(window.exitButton(), Qt::LeftButton);
