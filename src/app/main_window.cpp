@@ -7,6 +7,7 @@
 #include "app/app_controller.h"
 #include "app/hub_dialog.h"
 #include "app/new_project_dialog.h"
+#include "widgets/discard_guard.h"
 
 namespace lw {
 
@@ -15,9 +16,13 @@ MainWindow::MainWindow(AppController& controller, QWidget* parent) : QDialog(par
     new_ = new QPushButton(tr("新規..."), this);
     open_ = new QPushButton(tr("開く..."), this);
     exit_ = new QPushButton(tr("終了"), this);
-    // Enter presses the focused button, otherwise "終了".
-    exit_->setDefault(true);
-    for (auto* b : {new_, open_, exit_}) b->setMinimumWidth(160);
+    // No default button: Enter is handled in keyPressEvent and never quits.
+    for (auto* b : {new_, open_, exit_}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(160);
+    }
+    // The dialogs below this window ask "変更を破棄しますか？" through the program's services.
+    AskThrough(this, &controller.services());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new_);
     layout->addWidget(open_);
@@ -32,6 +37,13 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
     // Escape does nothing here: only "終了" and the close box end the program.
     if (e->key() == Qt::Key_Escape) {
         e->accept();
+        return;
+    }
+    // Enter presses "新規..." or "開く..." when it has the focus, and nothing else: "終了" ends the
+    // program on a click or Space only.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b == new_ || b == open_) b->click();
         return;
     }
     QDialog::keyPressEvent(e);

@@ -1,6 +1,7 @@
 #pragma once
-// The small main window: "新規...", "開く..." and "終了". After a new or an open it runs the hub
-// whenever a project is open (also one opened earlier in the run).
+// The small main window: "新規...", "開く..." and "終了" (none of them the default: Enter never
+// quits). After a new or an open it runs the hub whenever a project is open (also one opened
+// earlier in the run).
 
 #include <QDialog>
 

@@ -15,6 +15,7 @@
 
 #include "app/services.h"
 #include "render/bitmap.h"
+#include "widgets/window_placement.h"
 
 namespace lw {
 
@@ -100,11 +101,10 @@ void ImageView::Open(QWidget* ownerDialog) {
 }
 
 bool ImageView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Move && window_ != nullptr && watched == window_->parentWidget() &&
-        window_->isVisible()) {
-        const QRect frame = window_->parentWidget()->frameGeometry();
-        window_->move(frame.right() + 1, frame.top());
-    }
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Move || type == QEvent::Resize) && window_ != nullptr &&
+        watched == window_->parentWidget() && window_->isVisible())
+        MoveBesideOwner(window_, window_->parentWidget());
     return QObject::eventFilter(watched, event);
 }
 
@@ -238,10 +238,7 @@ void ImageView::Fit(QWidget* dialog, int width, int height) {
     if (window_ == nullptr) return;
     // A window needs at least one pixel; an animation cell of size 0 shows as that.
     window_->setFixedSize(std::clamp(width, 1, kMaxPictureSide), std::clamp(height, 1, kMaxPictureSide));
-    if (dialog != nullptr) {
-        const QRect frame = dialog->frameGeometry();
-        window_->move(frame.right() + 1, frame.top());
-    }
+    if (dialog != nullptr) MoveBesideOwner(window_, dialog);
     Repaint();
 }
 
@@ -253,7 +250,10 @@ void ImageView::FitViewToImage(QWidget* dialog) {
 void ImageView::FitViewTo320x240(QWidget* dialog) { Fit(dialog, 320, 240); }
 
 void ImageView::Show() {
-    if (window_ != nullptr) window_->show();
+    if (window_ == nullptr) return;
+    window_->show();
+    // Placed again once shown: the window's frame is known only now.
+    if (window_->parentWidget() != nullptr) MoveBesideOwner(window_, window_->parentWidget());
 }
 
 void ImageView::Hide() {

@@ -95,7 +95,8 @@ public:
     // captioned "色選択（画像をｸﾘｯｸ）"; the focus goes back to `focusBack` when given.
     void ShowPalettePicker(QWidget* dialog, QWidget* focusBack = nullptr);
 
-    // Moves the window against the dialog's right edge, level with its top, with a client area of
+    // Moves the window beside the dialog (against its right edge, level with its top, where the
+    // screen has room; never over it while the screen has room elsewhere), with a client area of
     // the main image's size (or 320 x 240), and repaints. Nothing without a window or main image.
     void FitViewToImage(QWidget* dialog);
     void FitViewTo320x240(QWidget* dialog);
@@ -134,7 +135,7 @@ signals:
     void pointPicked(QWidget* owner, QPoint point);
 
 protected:
-    // Keeps the window against the right edge of the dialog that owns it when the dialog moves.
+    // Keeps the window beside the dialog that owns it when the dialog moves or changes size.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "app/services.h"
+#include "widgets/window_placement.h"
 
 namespace lw {
 
@@ -117,18 +118,7 @@ void MapView::Open(QWidget* ownerDialog) {
     QResizeEvent laidOut(w->size(), QSize());
     QCoreApplication::sendEvent(w, &laidOut);
     if (ownerDialog != nullptr) {
-        const QRect frame = ownerDialog->frameGeometry();
-        QPoint at(frame.right() + 1, frame.top());
-        // Near the right edge of the screen the window goes to the dialog's left instead; it always
-        // stays on the screen.
-        if (const QScreen* screen = ownerDialog->screen()) {
-            const QRect area = screen->availableGeometry();
-            if (at.x() + w->width() > area.right() + 1) at.setX(frame.left() - w->width());
-            at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - w->width())));
-            at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - w->height())));
-        }
-        w->move(at);
-        ownerPos_ = ownerDialog->pos();
+        MoveBesideOwner(w, ownerDialog);
         ownerDialog->installEventFilter(this);
     }
     ClampScroll(state_, clientSize());
@@ -136,11 +126,10 @@ void MapView::Open(QWidget* ownerDialog) {
 }
 
 bool MapView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Move && window_ != nullptr && watched == owner_ && watched == window_->parentWidget()) {
-        const QPoint now = owner_->pos();
-        window_->move(window_->pos() + (now - ownerPos_));
-        ownerPos_ = now;
-    }
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) && window_ != nullptr &&
+        watched == owner_ && watched == window_->parentWidget())
+        MoveBesideOwner(window_, owner_);
     return QObject::eventFilter(watched, event);
 }
 
@@ -238,6 +227,9 @@ void MapView::Show() {
     if (window_ == nullptr) return;
     UpdateScrollBars();
     window_->show();
+    // Placed again once shown: the owner may have moved or grown since the window was opened, and
+    // the window's frame is known only now.
+    if (owner_ != nullptr && owner_ == window_->parentWidget()) MoveBesideOwner(window_, owner_);
 }
 
 void MapView::Hide() {

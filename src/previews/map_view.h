@@ -71,9 +71,11 @@ public:
     MapViewState& state() { return state_; }
     const MapViewState& state() const { return state_; }
 
-    // Creates the window, hidden, with an empty caption and a 320 x 240 drawing area, its top-left
-    // corner at the owner dialog's top-right corner, as a tool window of `ownerDialog` (which also
-    // receives the clicks). A window that is open already is closed first; its contents stay.
+    // Creates the window, hidden, with an empty caption and a 320 x 240 drawing area, beside the
+    // owner dialog (to its right where the screen has room; never over it while the screen has
+    // room elsewhere), as a tool window of `ownerDialog` (which also receives the clicks). It keeps
+    // beside the dialog when the dialog moves. A window that is open already is closed first; its
+    // contents stay.
     void Open(QWidget* ownerDialog);
     bool IsOpen() const { return window_ != nullptr; }
     bool IsShown() const;
@@ -138,7 +140,6 @@ private:
     MapViewState state_;
     MapViewWindow* window_ = nullptr;
     QPointer<QWidget> owner_;
-    QPoint ownerPos_;  // where the owner dialog was when the window last followed it
 };
 
 }  // namespace lw

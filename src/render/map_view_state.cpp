@@ -124,27 +124,37 @@ MapMarker LoadMapMarker(const std::filesystem::path& picture, int index, QPoint 
     return m;
 }
 
-std::vector<MapMarker> BuildNpcMarkers(const Project& project, const std::vector<int>& npcIndices,
-                                       const NpcTable& table) {
+std::vector<MapMarker> BuildMarkers(const Project& project, const std::vector<int>& indices,
+                                    const std::vector<MarkerSource>& sources) {
     std::vector<MapMarker> markers;
-    markers.reserve(npcIndices.size());
-    std::map<std::string, QImage> pictures;  // by file name: NPCs often share a sprite file
-    for (int n : npcIndices) {
+    markers.reserve(indices.size());
+    std::map<std::string, QImage> pictures;  // by file name: NPCs and chests often share a picture
+    for (int n : indices) {
         MapMarker& m = markers.emplace_back();
         m.index = n;
-        if (n < 0 || n >= table.count()) continue;
-        const NpcMarkerSource& e = table.entries[static_cast<std::size_t>(n)];
+        if (n < 0 || n >= static_cast<int>(sources.size())) continue;
+        const MarkerSource& e = sources[static_cast<std::size_t>(n)];
+        m.position = QPoint(e.pixelX, e.pixelY);
+        // A frame of no size would stand for the whole picture: such a marker has no picture.
+        if (e.spriteFile.empty() || e.frameWidth < 1 || e.frameHeight < 1) continue;
         auto found = pictures.find(e.spriteFile);
         if (found == pictures.end()) {
             found = pictures.emplace(e.spriteFile, LoadImageFile(ImageFilePath(project, e.spriteFile))).first;
         }
-        m.position = QPoint(e.pixelX, e.pixelY);
-        // A frame of no size would stand for the whole picture: such an NPC has no marker.
-        if (e.frameWidth < 1 || e.frameHeight < 1) continue;
         m.image = MakeKeyedImage(found->second, e.sourceX, e.sourceY, e.frameWidth, e.frameHeight, e.draw.mode,
                                  e.draw.keyOn, e.draw.key.red, e.draw.key.green, e.draw.key.blue);
     }
     return markers;
+}
+
+std::vector<MapMarker> BuildNpcMarkers(const Project& project, const std::vector<int>& npcIndices,
+                                       const NpcTable& table) {
+    return BuildMarkers(project, npcIndices, table.entries);
+}
+
+std::vector<MapMarker> BuildChestMarkers(const Project& project, const std::vector<int>& treasureIndices,
+                                         const TreasureTable& table) {
+    return BuildMarkers(project, treasureIndices, table.markers);
 }
 
 SpriteFrame PlacedSpriteFrame(const PlacedSprite& p, MapViewMode mode, QPoint scroll) {

@@ -21,6 +21,7 @@
 #include "core/settings/drawing.h"
 #include "core/project/project.h"
 #include "core/world/map_data.h"
+#include "core/rules/treasure_list.h"
 #include "core/world/npc_list.h"
 #include "render/bitmap.h"
 
@@ -59,6 +60,13 @@ MapMarker LoadMapMarker(const std::filesystem::path& picture, int index, QPoint 
 // outside the table gives a marker with no picture. Each sprite file is read once.
 std::vector<MapMarker> BuildNpcMarkers(const Project& project, const std::vector<int>& npcIndices,
                                        const NpcTable& table);
+// The chest markers of a scene, the same way from its chest index list and the chest table (each
+// chest's animation picture).
+std::vector<MapMarker> BuildChestMarkers(const Project& project, const std::vector<int>& treasureIndices,
+                                         const TreasureTable& table);
+// Either of the above: one marker per index, from the source of that index.
+std::vector<MapMarker> BuildMarkers(const Project& project, const std::vector<int>& indices,
+                                    const std::vector<MarkerSource>& sources);
 
 // The sprite of what is being placed, and where.
 struct PlacedSprite {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "widgets/accessible_names.h"
+#include "widgets/discard_guard.h"
 
 namespace lw {
 
@@ -17,7 +18,12 @@ std::pair<QPushButton*, QPushButton*> AddDialogButtons(QDialog* dialog, QBoxLayo
     row->addWidget(confirm);
     row->addWidget(cancel);
     QObject::connect(confirm, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    // Cancelling a dialog whose values the author changed asks first; Escape and the close box
+    // are asked about by the guard itself.
+    if (DiscardGuard::Of(dialog) == nullptr) new DiscardGuard(dialog);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] {
+        if (DiscardGuard::MayDiscard(dialog)) dialog->reject();
+    });
     NameControlsWhenShown(dialog);
     return {confirm, cancel};
 }

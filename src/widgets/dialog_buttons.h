@@ -3,6 +3,7 @@
 // dialog, placed at the right end of a row and wired to the dialog's accept() and reject(). The
 // dialog's controls are given accessible names from their labels whenever it is shown
 // (widgets/accessible_names.h).
+// The dialog gets a DiscardGuard: cancelling it after a change asks "変更を破棄しますか？" first.
 
 #include <QString>
 #include <utility>

@@ -68,6 +68,8 @@ bool ChangedSinceLoad(const QWidget* control) {
     return false;
 }
 
+bool LoadingNow(const QWidget* control) { return control->property(kQuiet).toBool(); }
+
 void LoadSpin(QSpinBox* spin, int value) { LoadSpinShowing(spin, value, value); }
 
 void LoadSpinShowing(QSpinBox* spin, int value, int shown) {

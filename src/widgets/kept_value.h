@@ -60,5 +60,7 @@ std::string TextValue(const QLineEdit* edit);
 
 // True once the control has changed since it was loaded.
 bool ChangedSinceLoad(const QWidget* control);
+// True while a Load* function is setting the control (its change is the loader's, not a change).
+bool LoadingNow(const QWidget* control);
 
 }  // namespace lw

@@ -112,13 +112,26 @@ TEST(GroupText, ACommandGoesAtTheCaretAtALineStartElseOnANewLineAfterTheCaretsLi
     EXPECT_EQ(insert("fade", 4, "end"), std::make_pair(std::string("fade\nend"), std::size_t{8}));
     // Caret at the start of an empty last line fills that line.
     EXPECT_EQ(insert("fade\n", 5, "end"), std::make_pair(std::string("fade\nend"), std::size_t{8}));
-    // An empty field, and the start of a line that has text: inserted as is.
+    // An empty field: inserted as is.
     EXPECT_EQ(insert("", 0, "title"), std::make_pair(std::string("title"), std::size_t{5}));
-    EXPECT_EQ(insert("a\nfade", 2, "x"), std::make_pair(std::string("a\nxfade"), std::size_t{3}));
+    // The start of a line that has text: the command is a line of its own before it, never joined
+    // to it ("wave -1 1fade", "endtalk 0").
+    EXPECT_EQ(insert("fade", 0, "wave -1 1"), std::make_pair(std::string("wave -1 1\nfade"), std::size_t{9}));
+    EXPECT_EQ(insert("a\ntalk 0", 2, "end"), std::make_pair(std::string("a\nend\ntalk 0"), std::size_t{5}));
+    EXPECT_EQ(insert("a\r\nfade\r\n", 3, "end").first, "a\r\nend\nfade\r\n");
+    // The start of an empty line in the middle fills it.
+    EXPECT_EQ(insert("a\n\nb", 2, "end").first, "a\nend\nb");
+    EXPECT_EQ(insert("a\n\r\nb", 2, "end").first, "a\nend\r\nb");
     // A CR LF line end: the new line goes before the CR, never between CR and LF.
     EXPECT_EQ(insert("fade\r\nexit", 1, "end").first, "fade\nend\r\nexit");
     // A caret beyond the text is at its end.
     EXPECT_EQ(insert("ab", 99, "c").first, "ab\nc");
+}
+
+TEST(GroupText, AChooserListsAGroupByNumberWithItsExplanationBesideIt) {
+    EXPECT_EQ(GroupChoiceLabel(4, "\x91\xba\x92\xb7\x82\xcc\x89\xc6"), "4 \u2014 \u6751\u9577\u306e\u5bb6");  // 村長の家
+    EXPECT_EQ(GroupChoiceLabel(0, ""), "0");
+    EXPECT_EQ(GroupChoiceLabel(12, "\x81\x7f").rfind("12 \u2014 \ufffd", 0), 0u);  // undecodable bytes shown as such
 }
 
 TEST(GroupText, LoweringTheCountHidesTheGroupsAboveItAndRaisingItBringsThemBack) {

@@ -77,14 +77,44 @@ TEST(PositionRows, TheListTakesItsKindAndKeepsTheOthersInOrder) {
 
     ASSERT_TRUE(ApplyPositionRows(s, PositionListKind::Inn, {{7, 7, 0, 1}}));
     EXPECT_EQ(s.eventPositions, (std::vector<EventPosition>{{kShopPosition, 1, 1, 0, 5, 3},
+                                                             {kInnPosition, 7, 7, 0, 1, 0},
                                                              {kSignpostPosition, 3, 3, 2, 7, 0},
-                                                             {kFixedBattlePosition, 5, 5, 4, -1, 0},
-                                                             {kInnPosition, 7, 7, 0, 1, 0}}));
+                                                             {kFixedBattlePosition, 5, 5, 4, -1, 0}}));
     EXPECT_EQ(s.sceneChanges.size(), 1u);  // exits untouched
 
     ASSERT_TRUE(ApplyPositionRows(s, PositionListKind::SceneChange, {}));
     EXPECT_TRUE(s.sceneChanges.empty());
     EXPECT_EQ(s.eventPositions.size(), 4u);
+}
+
+// Inns (I), signposts (S) and a shop interleaved in the file, as the game's own tools leave them.
+TEST(PositionRows, RowsTheAuthorDidNotTouchKeepTheirPlaceInTheFile) {
+    const EventPosition shop{kShopPosition, 9, 9, 0, 1, 4}, s1{kSignpostPosition, 3, 3, 2, 7, 0};
+    const EventPosition i1{kInnPosition, 1, 1, 0, 5, 0}, i2{kInnPosition, 2, 2, 1, 6, 0};
+    const EventPosition i3{kInnPosition, 4, 4, 3, 8, 0}, odd{kInnPosition, 6, 6, 0, 2, 77};  // shop index kept
+    const PositionRow r1{1, 1, 0, 5}, r2{2, 2, 1, 6}, r3{4, 4, 3, 8}, rOdd{6, 6, 0, 2}, fresh{5, 5, 4, 3};
+    const EventPosition freshInn{kInnPosition, 5, 5, 4, 3, 0};
+    const std::vector<EventPosition> file{i1, s1, i2, shop, odd, i3};
+    struct Case {
+        const char* what;
+        std::vector<PositionRow> rows;
+        std::vector<EventPosition> expected;
+    };
+    const Case cases[] = {
+        {"unchanged", {r1, r2, rOdd, r3}, file},
+        {"first deleted", {r2, rOdd, r3}, {s1, i2, shop, odd, i3}},
+        {"middle changed in place", {r1, fresh, rOdd, r3}, {i1, s1, freshInn, shop, odd, i3}},
+        {"added at the end", {r1, r2, rOdd, r3, fresh}, {i1, s1, i2, shop, odd, i3, freshInn}},
+        {"inserted after the first", {r1, fresh, r2, rOdd, r3}, {i1, s1, freshInn, i2, shop, odd, i3}},
+        {"all deleted", {}, {s1, shop}},
+    };
+    for (const Case& c : cases) {
+        Scene scene;
+        scene.eventPositions = file;
+        ASSERT_TRUE(ApplyPositionRows(scene, PositionListKind::Inn, c.rows)) << c.what;
+        EXPECT_EQ(scene.eventPositions, c.expected) << c.what;
+        EXPECT_EQ(PositionRowsOf(scene, PositionListKind::Inn), c.rows) << c.what;
+    }
 }
 
 TEST(PositionRows, SixtyFourEventPositionsOfAllKindsAreTheLimit) {

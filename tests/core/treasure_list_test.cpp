@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/rules/treasure_list.h"
+#include "core/media/effect_animation.h"
 #include "core/world/scene_catalog.h"
 #include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
@@ -68,6 +69,57 @@ TEST(TreasureListTest, TableFollowsTheFile) {
     EXPECT_EQ(table.records[0].animationKind, 1);
     ReleaseTreasureTable(table);
     EXPECT_EQ(table.count(), 0);
+    EXPECT_TRUE(table.markers.empty());
+}
+
+// A chest's marker is the first frame of its animation standing on the chest's cell, as the chest
+// placement shows the chest itself.
+TEST(TreasureListTest, MarkersComeFromEachChestsAnimationPicture) {
+    test::TempProject tp;
+    EffectAnimation tall;
+    tall.imageFile = "chest.bmp";
+    tall.drawMode = 2;
+    tall.colorKey = 1;
+    tall.keyRed = 255;
+    tall.keyBlue = 255;
+    tall.areaLeft = 16;
+    tall.areaTop = 8;
+    tall.cellWidth = 32;
+    tall.cellHeight = 48;
+    tall.frameCount = 2;
+    tall.frames[0] = EffectFrame{2, 1, 0, 0};
+    tall.frames[1] = EffectFrame{0, 0, 0, 0};
+    EffectAnimation flat;
+    flat.imageFile = "flat.bmp";
+    test::WriteBytes(DataFilePath(tp.project, std::string(kEffectFile)), EffectFileBytes({flat, tall}));
+
+    TreasureChest onCell = NewTreasureChest();
+    onCell.x = 3;
+    onCell.y = 4;
+    onCell.animation = 1;
+    TreasureChest noAnimation = onCell;
+    noAnimation.animation = 7;  // beyond the effect list
+    test::ScriptedSaveUi ui;
+    ASSERT_TRUE(SaveTreasureList(tp.project, {onCell, noAnimation}, ui));
+
+    TreasureTable table;
+    ASSERT_EQ(LoadTreasureTable(tp.project, table), ReadStatus::Ok);
+    ASSERT_EQ(table.markers.size(), 2u);
+    const MarkerSource& m = table.markers[0];
+    EXPECT_EQ(m.index, 0);
+    EXPECT_EQ(m.spriteFile, "chest.bmp");
+    EXPECT_EQ(std::make_pair(m.sourceX, m.sourceY), std::make_pair(16 + 2 * 32, 8 + 1 * 48));
+    EXPECT_EQ(std::make_pair(m.frameWidth, m.frameHeight), std::make_pair(32, 48));
+    EXPECT_EQ(std::make_pair(m.pixelX, m.pixelY), std::make_pair(3 * 32, 4 * 32 - 16));  // rises above its cell
+    EXPECT_EQ(m.draw, (DrawSpec{2, 1, Rgb{255, 0, 255}}));
+    EXPECT_EQ(table.markers[1].index, 1);
+    EXPECT_TRUE(table.markers[1].spriteFile.empty());  // no picture, not drawn
+
+    // Without image_effect.txt no chest has a picture; the records are still read.
+    std::filesystem::remove(DataFilePath(tp.project, std::string(kEffectFile)));
+    ASSERT_EQ(LoadTreasureTable(tp.project, table), ReadStatus::Ok);
+    EXPECT_EQ(table.count(), 2);
+    EXPECT_TRUE(table.markers[0].spriteFile.empty());
 }
 
 }  // namespace

@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
 #include "pictures.h"
+#include "previews/image_view.h"
 #include "previews/map_view.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
@@ -111,6 +113,44 @@ TEST_F(MapViewWindowTest, OpensBesideItsDialogAndShowsTheScene) {
     dialog->move(dialog->pos() + QPoint(37, 21));
     QApplication::processEvents();
     EXPECT_EQ(window()->pos(), before + QPoint(37, 21));
+}
+
+// Both previews open beside their dialog, inside the screen, and never over the dialog while the
+// screen has room: to its right, else its left, else below or above it; they keep so when it moves.
+TEST_F(MapViewWindowTest, PreviewsOpenBesideTheirDialogInsideTheScreenNeverOverIt) {
+    const QRect screen = dialog->screen()->availableGeometry();
+    GameSettings settings;
+    ImageView image(project.project, settings);
+    test::WriteBytes(ImageFilePath(project.project, "plain.bmp"), test::MakeSolidBmp24(320, 240, 0x406080));
+    const QRect cases[] = {
+        {screen.left() + 20, screen.top() + 20, 300, 200},                    // room on the right
+        {screen.right() - 300, screen.top() + 40, 280, 200},                  // only on the left
+        {screen.left() + 200, screen.top() + 10, screen.width() - 300, 300},  // neither side: below
+        {screen.left() + 200, screen.bottom() - 300, screen.width() - 300, 280},  // only above
+    };
+    for (const QRect& at : cases) {
+        dialog->setGeometry(at);
+        QApplication::processEvents();
+        view->Open(dialog.get());
+        view->Show();
+        image.Open(dialog.get());
+        ASSERT_TRUE(image.ShowImageByName(dialog.get(), QStringLiteral("plain.bmp")));
+        image.Show();
+        QApplication::processEvents();
+        for (QWidget* preview : {window(), image.window()}) {
+            const QRect frame = preview->frameGeometry();
+            EXPECT_TRUE(screen.contains(frame)) << at.x() << "," << at.y();
+            EXPECT_FALSE(frame.intersects(dialog->frameGeometry())) << at.x() << "," << at.y() << " " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height() << " d " << dialog->frameGeometry().x() << "," << dialog->frameGeometry().y() << " " << dialog->frameGeometry().width() << "x" << dialog->frameGeometry().height() << " s " << screen.width() << "x" << screen.height();
+        }
+        // Moving the dialog to the left edge: the previews follow to its right.
+        dialog->move(screen.left(), dialog->y());
+        QApplication::processEvents();
+        for (QWidget* preview : {window(), image.window()}) {
+            EXPECT_FALSE(preview->frameGeometry().intersects(dialog->frameGeometry())) << at.x() << "," << at.y();
+            EXPECT_TRUE(screen.contains(preview->frameGeometry()));
+        }
+    }
+    image.Close();
 }
 
 TEST_F(MapViewWindowTest, PlacementCaptionsTheHoveredCellAndSignalsClicks) {

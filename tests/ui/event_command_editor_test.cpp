@@ -4,6 +4,7 @@
 // does not fit a group, scene files that cannot be read, and Cancel.
 #include <gtest/gtest.h>
 
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
@@ -31,6 +33,7 @@
 #include "support/core/village_makers.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
+#include "support/qt/widget_driver.h"
 
 namespace lw {
 namespace {
@@ -241,7 +244,7 @@ TEST_F(EventCommandEditorTest, CommandsFromTheMenuGoBesideTheCaretAndUndoTakesTh
     QTextCursor cursor(e.textField()->document());
     cursor.setPosition(1);  // inside "g0"
     e.textField()->setTextCursor(cursor);
-    e.commandMenu()->setCurrentRow(10);  // "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ": a keyword, no dialog
+    test::ChooseEntryByKeys(e.commandMenu(), 10);  // "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ": a keyword, no dialog
     EXPECT_EQ(Text(e), QStringLiteral("g0\nfade"));
     EXPECT_EQ(e.commandMenu()->currentRow(), -1);
     EXPECT_TRUE(e.undoButton()->isEnabled());
@@ -264,7 +267,7 @@ TEST_F(EventCommandEditorTest, CommandsFromTheMenuGoBesideTheCaretAndUndoTakesTh
         d->valueField()->setText(QStringLiteral("5"));
         d->okButton()->click();
     });
-    e.commandMenu()->setCurrentRow(13);
+    test::ChooseEntryByKeys(e.commandMenu(), 13);
     EXPECT_TRUE(ran);
     EXPECT_EQ(Text(e), QStringLiteral("g0\nflag0 + 5"));
     EXPECT_EQ(context.flags.text[0], "opened");
@@ -272,9 +275,85 @@ TEST_F(EventCommandEditorTest, CommandsFromTheMenuGoBesideTheCaretAndUndoTakesTh
 
     // A cancelled dialog inserts nothing.
     test::OnNextModal<FlagCommandDialog>([](FlagCommandDialog* d) { d->cancelButton()->click(); });
-    e.commandMenu()->setCurrentRow(0);
+    test::ChooseEntryByKeys(e.commandMenu(), 0);
     EXPECT_EQ(Text(e), QStringLiteral("g0\nflag0 + 5"));
     Click(e.cancelButton());
+}
+
+// A command runs only when the author asks for it, never joins the line the caret starts, and its
+// dialog holds the whole form until it closes (also against a screen reader's actions).
+TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWhileItsDialogIsOpen) {
+    WriteScene("scene0.txt", WithGroups(2));
+    EventCommandEditor e(context);
+    e.show();
+    QApplication::processEvents();
+    QListWidget* menu = e.commandMenu();
+
+    // Moving through the menu opens nothing: the current entry set, the arrow keys, the focus
+    // coming back to the menu.
+    int opened = 0;
+    test::OnNextModal<QDialog>([&](QDialog* d) {
+        ++opened;
+        d->reject();
+    }, &e, 200);
+    menu->setCurrentRow(0);
+    QTest::keyClick(menu, Qt::Key_Down);
+    menu->setFocus();
+    menu->setCurrentRow(13);
+    QApplication::processEvents();
+    EXPECT_EQ(opened, 0);
+    test::CancelPendingModalWatches();
+
+    // A click and a double-click each insert the command once. The caret at the start of "g0":
+    // the command is a line of its own before it.
+    QTextCursor start(e.textField()->document());
+    e.textField()->setTextCursor(start);
+    test::ClickEntry(menu, 10);  // "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ"
+    EXPECT_EQ(Text(e), QStringLiteral("fade\ng0"));
+    test::ClickEntry(menu, 5, true);  // "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ終了"
+    EXPECT_EQ(Text(e), QStringLiteral("fade\nend\ng0"));
+
+    // While the flag dialog is open nothing of the form can be used, not even by a screen reader.
+    bool ran = false;
+    test::OnNextModal<FlagCommandDialog>([&](FlagCommandDialog* d) {
+        ran = true;
+        for (QWidget* w : std::initializer_list<QWidget*>{menu, e.textField(), e.okButton(), e.cancelButton(),
+                                                          e.groupChoice(), e.explanationField()})
+            EXPECT_FALSE(w->isEnabled()) << w->metaObject()->className();
+        EXPECT_TRUE(test::DoAccessibleAction(e.okButton(), QAccessibleActionInterface::pressAction()));
+        e.accept();
+        e.reject();
+        EXPECT_TRUE(e.isVisible());
+        EXPECT_TRUE(d->isVisible());
+        d->flagChooser()->setFlag(3);
+        d->operatorChoice()->setCurrentIndex(0);
+        d->valueField()->setText(QStringLiteral("1"));
+        d->okButton()->click();
+    });
+    test::ChooseEntryByKeys(menu, 13);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(e.result(), 0);
+    EXPECT_EQ(Text(e), QStringLiteral("fade\nend\nflag3 = 1\ng0"));
+    for (QWidget* w : std::initializer_list<QWidget*>{menu, e.textField(), e.okButton(), e.cancelButton()})
+        EXPECT_TRUE(w->isEnabled());
+    Click(e.cancelButton());
+}
+
+// Every group chooser names each group's explanation beside its number; the one being typed too.
+TEST_F(EventCommandEditorTest, GroupChoosersShowTheExplanationBesideTheNumber) {
+    Scene scene = WithGroups(3);
+    scene.groups[1].explanation = ToCp932(QStringLiteral("村長の家")).value();
+    scene.groups[2].explanation.clear();
+    WriteScene("scene0.txt", scene);
+    EventCommandEditor e(context);
+    EXPECT_EQ(e.groupChoice()->itemText(0), QStringLiteral("0 — e0"));
+    EXPECT_EQ(e.groupChoice()->itemText(1), QStringLiteral("1 — 村長の家"));
+    EXPECT_EQ(e.groupChoice()->itemText(2), QStringLiteral("2"));
+    e.explanationField()->setText(QStringLiteral("入口"));
+    EXPECT_EQ(e.groupChoice()->itemText(0), QStringLiteral("0 — 入口"));
+    e.groupChoice()->setCurrentIndex(2);
+    EXPECT_EQ(e.groupChoice()->itemText(0), QStringLiteral("0 — 入口"));
+    EXPECT_EQ(e.groupChoice()->itemText(2), QStringLiteral("2"));
 }
 
 class OwnerFormTest : public EventCommandEditorTest {
@@ -344,7 +423,7 @@ TEST_F(OwnerFormTest, CancelPutsBackTheGroupsAndTheFlagExplanations) {
         }, e);
         e->groupCountSpin()->setValue(2);
         e->groupChoice()->setCurrentIndex(1);
-        e->commandMenu()->setCurrentRow(13);
+        test::ChooseEntryByKeys(e->commandMenu(), 13);
         EXPECT_EQ(context.flags.text[1], "new");
         Click(e->cancelButton());
     });
@@ -386,6 +465,13 @@ TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
     ASSERT_TRUE(view.IsOpen());
     EXPECT_TRUE(view.IsShown());
     EXPECT_EQ(view.state().map.width, test::kVillageWidth);
+    // The map view stands inside the screen and leaves the group chooser free.
+    const QRect chooser(e.groupChoice()->mapToGlobal(QPoint(0, 0)), e.groupChoice()->size());
+    EXPECT_FALSE(view.window()->frameGeometry().intersects(chooser));
+    EXPECT_TRUE(e.screen()->availableGeometry().contains(view.window()->frameGeometry()));
+    if (const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR"); !dir.isEmpty())
+        EXPECT_TRUE(test::ScreenPicture({&e, view.window()})
+                        .save(QString::fromLocal8Bit(dir) + QStringLiteral("/event-commands-screen.png")));
     e.showBox()->click();
     EXPECT_FALSE(view.IsShown());
     e.showBox()->click();
@@ -421,7 +507,7 @@ TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
         }
         d->okButton()->click();
     });
-    e.commandMenu()->setCurrentRow(13);
+    test::ChooseEntryByKeys(e.commandMenu(), 13);
     EXPECT_EQ(Text(e), QStringLiteral("face 2\n? flag12 >= 3\nmessage 4\n!\nend\nflag12 + 1"));
     EXPECT_EQ(view.state().map.width, test::kVillageWidth);  // shown again after the dialog
     Click(e.cancelButton());

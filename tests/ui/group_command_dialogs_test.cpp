@@ -101,6 +101,7 @@ TEST_F(GroupCommandDialogTest, ShowTalkOffersTheScenesGroupsWithTheirExplanation
     EXPECT_EQ(g->title(), QStringLiteral("会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
     ASSERT_EQ(g->combo()->count(), 4);
     EXPECT_EQ(g->combo()->itemText(0), QStringLiteral("なし"));
+    EXPECT_EQ(g->combo()->itemText(2), QStringLiteral("1 — 宝箱"));  // the explanation beside the number
     EXPECT_EQ(g->combo()->itemText(3), QStringLiteral("2"));
     EXPECT_EQ(g->combo()->currentIndex(), 0);
     EXPECT_EQ(g->value(), -1);

@@ -17,6 +17,8 @@
 #include "app/editor_context.h"
 #include "core/world/map_data.h"
 #include "core/world/npc_list.h"
+#include "core/media/effect_animation.h"
+#include "core/rules/treasure_list.h"
 #include "render/bitmap.h"
 #include "core/world/scene.h"
 #include "editors/scenes/placement_dialog_widgets.h"
@@ -26,6 +28,7 @@
 #include "support/core/village_makers.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
+#include "support/qt/widget_driver.h"
 
 namespace lw {
 namespace {
@@ -206,6 +209,74 @@ TEST_F(PlacementDialogsTest, ChestPlacementAsksForASceneFirstAndDrawsOneFrame) {
     EXPECT_TRUE(placed);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(std::tie(placement.scene, placement.x, placement.y, placement.group), std::make_tuple(0, 8, 6, 2));
+}
+
+// The chests of the scene stand on the map as markers (the first frame of each chest's
+// animation), all but the chest being placed, which shows as the placed sprite only. With
+// LW_SCREENSHOT_DIR set, the dialog and the map view beside it as they stand on the screen.
+TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlaced) {
+    test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
+    test::WriteBytes(ImageFilePath(tp.project, "village_upper.bmp"), test::VillageUpperBmp());
+    test::WriteBytes(ImageFilePath(tp.project, "chest.bmp"), test::ChestBmp());
+    EffectAnimation opening;
+    opening.imageFile = "chest.bmp";
+    opening.colorKey = 1;
+    opening.keyRed = opening.keyBlue = 255;
+    opening.areaWidth = opening.areaHeight = opening.cellWidth = opening.cellHeight = 32;
+    opening.frameCount = 1;
+    tp.WriteData(std::string(kEffectFile), EffectFileBytes({opening}));
+    std::vector<TreasureChest> chests(3, NewTreasureChest());
+    for (TreasureChest& c : chests) c.animation = 0;
+    chests[0].x = 12, chests[0].y = 9;
+    chests[1].x = 14, chests[1].y = 9;  // the one being placed
+    chests[2].x = 16, chests[2].y = 11;
+    tp.WriteData(std::string(kTreasureFile), TreasureListBytes(chests));
+    Scene village = NewScene();
+    village.name = ToCp932(QStringLiteral("はじまりの村")).value();
+    village.mapDataFile = "village.bin";
+    village.backgroundChipSet = "village_ground.bmp";
+    village.layerChipSet = "village_upper.bmp";
+    village.layerColourKey = 1;
+    village.layerKeyRed = village.layerKeyBlue = 255;
+    village.treasureIndices = {0, 1, 2};
+    tp.WriteData("scene0.txt", SceneBytes(village));
+    ASSERT_EQ(LoadTreasureTable(tp.project, context.chests), ReadStatus::Ok);
+
+    PlacedSprite chest;
+    chest.image = LoadImageFile(ImageFilePath(tp.project, "chest.bmp"));
+    chest.regionWidth = chest.regionHeight = 32;
+    chest.spec = DrawSpec{kDrawOpaque, 1, Rgb{255, 0, 255}};
+    ChestPlacement placement{.scene = 0, .x = 13, .y = 7};
+    ChestPlacementDialog dialog(context, chest, 1, placement, OwnerStep{});
+    dialog.move(40, 40);
+    dialog.show();
+    QApplication::processEvents();
+    MapView& view = *context.mapView;
+    const std::vector<MapMarker>& markers = view.state().chestMarkers;
+    ASSERT_EQ(markers.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(markers[static_cast<std::size_t>(i)].index, i);
+        EXPECT_EQ(markers[static_cast<std::size_t>(i)].image.size(), QSize(32, 32));
+    }
+    EXPECT_EQ(markers[2].position, QPoint(16 * 32, 11 * 32));
+    EXPECT_EQ(view.state().excludedChest, 1);
+    // The locks of chests 0 and 2 show on their cells; chest 1's cell shows the map.
+    view.SetScroll(10 * 32, 7 * 32);
+    const QImage frame = view.ComposeFrame();
+    const QRgb lock = qRgb(60, 50, 30);
+    const auto lockOnCell = [&](int x, int y) { return frame.pixel((x - 10) * 32 + 15, (y - 7) * 32 + 17) == lock; };
+    EXPECT_TRUE(lockOnCell(12, 9));
+    EXPECT_TRUE(lockOnCell(16, 11));
+    EXPECT_FALSE(lockOnCell(14, 9));
+    EXPECT_FALSE(view.window()->frameGeometry().intersects(dialog.frameGeometry()));
+
+    if (const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        view.SetScroll(6 * 32, 4 * 32);
+        QApplication::processEvents();
+        EXPECT_TRUE(test::ScreenPicture({&dialog, view.window()})
+                        .save(QString::fromLocal8Bit(dir) + QStringLiteral("/chest-placement.png")));
+    }
+    dialog.reject();
 }
 
 TEST_F(PlacementDialogsTest, ShopPlacementTakesTheCellAndDirection) {

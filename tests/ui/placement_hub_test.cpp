@@ -183,10 +183,11 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
     Click(hub.okButton());
     Scene written;
     ParseScene(tp.ReadData("scene0.txt"), written);
-    // The shop and the signpost kept in their order, then the inns as listed.
+    // The shop, the signpost and the untouched inn keep their places; the changed inn takes the
+    // place of the one it replaced.
     EXPECT_EQ(written.eventPositions, (std::vector<EventPosition>{{kShopPosition, 1, 1, 0, 2, 3},
-                                                                   {kSignpostPosition, 3, 3, 2, 0, 0},
                                                                    {kInnPosition, 6, 5, 4, 4, 0},
+                                                                   {kSignpostPosition, 3, 3, 2, 0, 0},
                                                                    {kInnPosition, 4, 4, 3, 3, 0}}));
     ASSERT_EQ(written.groupCount(), 5);
     EXPECT_EQ(written.groups[1].explanation, "inn");

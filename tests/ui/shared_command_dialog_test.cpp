@@ -193,7 +193,8 @@ TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) 
     event.show();
     EXPECT_EQ(event.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(地震)"));
     ASSERT_EQ(event.groupChoice()->count(), 3);
-    EXPECT_EQ(event.groupChoice()->itemText(2), QStringLiteral("1"));
+    EXPECT_EQ(event.groupChoice()->itemText(1), QStringLiteral("0 — door"));  // the explanation beside the number
+    EXPECT_EQ(event.groupChoice()->itemText(2), QStringLiteral("1 — 宝箱"));
     EXPECT_TRUE(event.explanation()->isReadOnly());
     Choose(event.groupChoice(), 2);
     EXPECT_EQ(event.explanation()->text(), QStringLiteral("宝箱"));

@@ -1,6 +1,7 @@
 // The main window, the new-project dialog, the open operation and the hub, driven through their
 // widgets with scripted services.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -325,11 +326,20 @@ TEST_F(ShellTest, HubEnablesByFilesAndReevaluatesAfterAnEditor) {
     EXPECT_FALSE(hub.isVisible());
 }
 
-TEST_F(ShellTest, EscapeLeavesTheMainWindowOpenAndExitClosesIt) {
+TEST_F(ShellTest, EscapeAndEnterLeaveTheMainWindowOpenAndExitClosesIt) {
     MainWindow window(*controller);
     window.show();
+    QApplication::setActiveWindow(&window);
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible());
+    // "終了" is no default button: Enter on it does not quit.
+    EXPECT_FALSE(window.exitButton()->isDefault());
+    EXPECT_FALSE(window.exitButton()->autoDefault());
+    window.exitButton()->setFocus();
+    QTest::keyClick(window.exitButton(), Qt::Key_Return);
+    QTest::keyClick(window.exitButton(), Qt::Key_Enter);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.result(), 0);
     QTest::mouseClick(window.exitButton(), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "core/text/cp932.h"
 
@@ -91,6 +92,13 @@ CommandInsertion InsertCommandLine(std::string_view text, std::size_t caret, std
     if (caret == 0 || text[caret - 1] == '\n') {
         insertion.at = caret;
         insertion.inserted = std::string(line);
+        // A line that has text keeps it: the command becomes a line of its own before it.
+        const bool lineHasText = caret < text.size() && text[caret] != '\n' && text[caret] != '\r';
+        if (lineHasText) {
+            insertion.inserted += kEditLineBreak;
+            insertion.caret = insertion.at + line.size();
+            return insertion;
+        }
     } else {
         std::size_t end = text.find('\n', caret);
         if (end == std::string_view::npos) end = text.size();
@@ -107,6 +115,12 @@ std::string ApplyInsertion(std::string_view text, const CommandInsertion& insert
     out += insertion.inserted;
     out += text.substr(std::min(insertion.at, text.size()));
     return out;
+}
+
+std::string GroupChoiceLabel(int number, std::string_view explanation) {
+    std::string label = std::to_string(number);
+    if (!explanation.empty()) label += " \u2014 " + Cp932ToUtf8Lossy(explanation);
+    return label;
 }
 
 int ClampGroupCount(int count) { return std::clamp(count, kGroupCountMin, kGroupCountMax); }

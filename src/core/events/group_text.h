@@ -69,9 +69,11 @@ GroupTextCheck CheckGroupText(std::string_view text, std::string_view explanatio
 GroupTextCheck StoreGroupText(std::vector<EventCommandGroup>& groups, int groupNumber, std::string_view text,
                               std::string_view explanation);
 
-// Where a built command line goes: with the caret at the start of its line, the line is inserted
-// at the caret as it is; otherwise at the end of the caret's line, after a line break. `caret` and
-// the results are byte offsets into the UTF-8 text; the caret ends after the inserted text.
+// Where a built command line goes: with the caret at the start of an empty line, the line fills
+// it; at the start of a line that has text, the command becomes a line of its own before it (a
+// command never joins the text of another); otherwise it goes at the end of the caret's line,
+// after a line break. `caret` and the results are byte offsets into the UTF-8 text; the caret
+// ends at the end of the inserted command.
 struct CommandInsertion {
     std::size_t at = 0;
     std::string inserted;
@@ -79,6 +81,10 @@ struct CommandInsertion {
 };
 CommandInsertion InsertCommandLine(std::string_view text, std::size_t caret, std::string_view line);
 std::string ApplyInsertion(std::string_view text, const CommandInsertion& insertion);
+
+// How a group chooser lists a group: its number with its explanation beside it ("4 — 村長の家"),
+// or the number alone when it has none. UTF-8; explanation bytes that do not decode become U+FFFD.
+std::string GroupChoiceLabel(int number, std::string_view explanation);
 
 // The group count clamped to 1..256.
 int ClampGroupCount(int count);

@@ -1,5 +1,10 @@
 #include "core/rules/treasure_list.h"
 
+#include <algorithm>
+#include <limits>
+
+#include "core/media/effect_animation.h"
+
 #include "core/tagfile/record_format.h"
 #include "core/tagfile/scan.h"
 #include "core/tagfile/tag_reader.h"
@@ -9,6 +14,10 @@
 namespace lw {
 
 namespace {
+
+int Saturate(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 constexpr std::string_view kNumberTag = "treasure_number";
 constexpr std::string_view kDataTag = "treasure_data";
@@ -97,19 +106,50 @@ bool SaveTreasureList(const Project& project, const std::vector<TreasureChest>& 
                        [&](TagWriter& w) { WriteTreasureList(w, chests); }, ui);
 }
 
+MarkerSource MakeChestMarkerSource(const TreasureChest& chest, int index, const EffectTable& effects) {
+    MarkerSource m;
+    m.index = index;
+    m.pixelX = Saturate(static_cast<long long>(chest.x) * 32);
+    m.pixelY = Saturate(static_cast<long long>(chest.y) * 32);
+    if (chest.animation < 0 || chest.animation >= effects.count()) return m;
+    const EffectAnimation& a = effects.records[static_cast<std::size_t>(chest.animation)];
+    m.spriteFile = a.imageFile;
+    m.frameWidth = a.cellWidth;
+    m.frameHeight = a.cellHeight;
+    m.sourceX = Saturate(static_cast<long long>(a.areaLeft) + static_cast<long long>(a.frames[0].column) * a.cellWidth);
+    m.sourceY = Saturate(static_cast<long long>(a.areaTop) + static_cast<long long>(a.frames[0].row) * a.cellHeight);
+    m.pixelY = Saturate(static_cast<long long>(chest.y) * 32 - (static_cast<long long>(a.cellHeight) - 32));
+    m.draw = DrawSpec{a.drawMode, a.colorKey, Rgb{a.keyRed, a.keyGreen, a.keyBlue}};
+    return m;
+}
+
 void ParseTreasureTable(std::string_view bytes, TreasureTable& table) {
     ReleaseTreasureTable(table);
     table.records = ParseTreasureList(bytes);
+    BuildChestMarkerSources(table, EffectTable{});
+}
+
+void BuildChestMarkerSources(TreasureTable& table, const EffectTable& effects) {
+    table.markers.clear();
+    table.markers.reserve(table.records.size());
+    for (std::size_t i = 0; i < table.records.size(); ++i)
+        table.markers.push_back(MakeChestMarkerSource(table.records[i], static_cast<int>(i), effects));
 }
 
 ReadStatus LoadTreasureTable(const Project& project, TreasureTable& table) {
     ReleaseTreasureTable(table);
-    return LoadTreasureList(project, table.records);
+    const ReadStatus status = LoadTreasureList(project, table.records);
+    EffectTable effects;
+    LoadEffectTable(project, effects);
+    BuildChestMarkerSources(table, effects);
+    return status;
 }
 
 void ReleaseTreasureTable(TreasureTable& table) {
     table.records.clear();
     table.records.shrink_to_fit();
+    table.markers.clear();
+    table.markers.shrink_to_fit();
 }
 
 }  // namespace lw

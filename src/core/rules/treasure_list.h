@@ -9,6 +9,7 @@
 
 #include "core/project/project.h"
 #include "core/tagfile/file_io.h"
+#include "core/world/map_markers.h"
 
 namespace lw {
 
@@ -49,13 +50,25 @@ std::string TreasureListBytes(const std::vector<TreasureChest>& chests);
 void WriteTreasureList(TagWriter& w, const std::vector<TreasureChest>& chests);
 bool SaveTreasureList(const Project& project, const std::vector<TreasureChest>& chests, SaveUi& ui);
 
-// The chest table: the whole list, for the map view's markers and the scene editor.
+struct EffectTable;
+// One chest as the map view draws its marker: the first frame of its animation (the cell at the
+// animation's chip area plus frame 0's column and row, one cell in size, drawn as the animation
+// says), standing on the chest's cell. An animation outside the table, or a cell of no size, gives
+// a source without a picture.
+MarkerSource MakeChestMarkerSource(const TreasureChest& chest, int index, const EffectTable& effects);
+
+// The chest table: the whole list, for the map view's markers and the scene editor, with one
+// marker source per chest.
 struct TreasureTable {
     std::vector<TreasureChest> records;
+    std::vector<MarkerSource> markers;  // one per record, from the effect animations
     int count() const { return static_cast<int>(records.size()); }
 };
+// The records alone (markers without pictures until BuildChestMarkerSources).
 void ParseTreasureTable(std::string_view bytes, TreasureTable& table);
-// Releases the old table first; a missing or unreadable file leaves it empty.
+void BuildChestMarkerSources(TreasureTable& table, const EffectTable& effects);
+// Releases the old table first; a missing or unreadable file leaves it empty. The markers take
+// their pictures from image_effect.txt, read here.
 ReadStatus LoadTreasureTable(const Project& project, TreasureTable& table);
 void ReleaseTreasureTable(TreasureTable& table);
 

@@ -11,6 +11,7 @@
 #include "core/project/project.h"
 #include "core/settings/drawing.h"
 #include "core/tagfile/file_io.h"
+#include "core/world/map_markers.h"
 
 namespace lw {
 
@@ -70,19 +71,10 @@ std::string NpcListBytes(const std::vector<Npc>& npcs);
 void WriteNpcList(TagWriter& w, const std::vector<Npc>& npcs);
 bool SaveNpcList(const Project& project, const std::vector<Npc>& npcs, SaveUi& ui);
 
-// One NPC as the map view draws its marker: the middle column's frame of its facing row.
-struct NpcMarkerSource {
-    int index = 0;  // the NPC's position in the list
-    std::string spriteFile;
-    int sourceX = 0;  // regionX + frame width
-    int sourceY = 0;  // regionY + facingRow[facing] x frame height
-    int frameWidth = 0;   // regionWidth / 3
-    int frameHeight = 0;  // regionHeight / 4
-    int pixelX = 0;       // x x 32
-    int pixelY = 0;       // y x 32 - (frame height - 32)
-    DrawSpec draw;
-    bool operator==(const NpcMarkerSource&) const = default;
-};
+// One NPC as the map view draws its marker: the middle column's frame of its facing row
+// (source x = regionX + frame width, y = regionY + facingRow[facing] x frame height; the frame is
+// regionWidth / 3 by regionHeight / 4).
+using NpcMarkerSource = MarkerSource;
 NpcMarkerSource MakeNpcMarkerSource(const Npc& npc, int index);
 
 struct NpcTable {

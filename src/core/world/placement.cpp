@@ -114,11 +114,65 @@ bool ApplyPositionRows(Scene& scene, PositionListKind kind, const std::vector<Po
         return true;
     }
     const int k = EventPositionKindOf(kind);
-    std::vector<EventPosition> kept;
-    for (const EventPosition& p : scene.eventPositions)
-        if (p.kind != k) kept.push_back(p);
-    for (const PositionRow& r : rows) kept.push_back({k, r.x, r.y, r.direction, r.group, 0});
-    scene.eventPositions = std::move(kept);
+    // The rows of this kind as they stand in the file, and where.
+    std::vector<std::size_t> slots;
+    for (std::size_t i = 0; i < scene.eventPositions.size(); ++i)
+        if (scene.eventPositions[i].kind == k) slots.push_back(i);
+    const std::size_t n = slots.size(), m = rows.size();
+    auto same = [&](std::size_t a, std::size_t b) {
+        const EventPosition& p = scene.eventPositions[slots[a]];
+        return PositionRow{p.x, p.y, p.direction, p.group} == rows[b];
+    };
+    // The rows the author left as they were: a longest common subsequence of the old rows and the
+    // list's (at most 64 of each).
+    std::vector<std::vector<int>> longest(n + 1, std::vector<int>(m + 1, 0));
+    for (std::size_t a = n; a-- > 0;)
+        for (std::size_t b = m; b-- > 0;)
+            longest[a][b] = same(a, b) ? longest[a + 1][b + 1] + 1 : std::max(longest[a + 1][b], longest[a][b + 1]);
+    std::vector<int> matchOfSlot(n, -1);
+    std::vector<bool> rowMatched(m, false);
+    for (std::size_t a = 0, b = 0; a < n && b < m;) {
+        if (same(a, b) && longest[a][b] == longest[a + 1][b + 1] + 1) {
+            matchOfSlot[a] = static_cast<int>(b);
+            rowMatched[b] = true;
+            ++a, ++b;
+        } else if (longest[a + 1][b] >= longest[a][b + 1]) {
+            ++a;
+        } else {
+            ++b;
+        }
+    }
+    // Untouched rows keep their place among the other kinds; a new or changed row goes where the
+    // row before it in the list went (at the first free place of this kind), the rest at the end.
+    std::vector<EventPosition> out;
+    out.reserve(scene.eventPositions.size() - n + m);
+    std::size_t next = 0;  // the first list row not placed yet
+    auto emitNew = [&](std::size_t upTo) {
+        for (; next < upTo; ++next) {
+            const PositionRow& r = rows[next];
+            out.push_back({k, r.x, r.y, r.direction, r.group, 0});
+        }
+    };
+    std::size_t slot = 0;
+    for (std::size_t i = 0; i < scene.eventPositions.size(); ++i) {
+        const EventPosition& p = scene.eventPositions[i];
+        if (p.kind != k) {
+            out.push_back(p);
+            continue;
+        }
+        const int match = matchOfSlot[slot++];
+        if (match >= 0) {
+            emitNew(static_cast<std::size_t>(match));
+            out.push_back(p);  // as it was read
+            next = static_cast<std::size_t>(match) + 1;
+        } else {
+            std::size_t upTo = next;
+            while (upTo < m && !rowMatched[upTo]) ++upTo;
+            emitNew(upTo);
+        }
+    }
+    emitNew(m);
+    scene.eventPositions = std::move(out);
     return true;
 }
 

@@ -84,9 +84,10 @@ std::vector<PositionRow> PositionRowsOf(const Scene& scene, PositionListKind kin
 // How many rows of that kind the scene can hold: 256 exits, or the 64 event positions less those
 // of the other kinds.
 int PositionRoom(const Scene& scene, PositionListKind kind);
-// The scene takes the list's rows: all exits, or the event positions of the other kinds kept in
-// their order followed by these rows (shop index 0). False, with the scene unchanged, when the
-// rows do not fit.
+// The scene takes the list's rows: all exits, or the event positions of this kind. Rows the author
+// left as they were keep their place among the other kinds (and their bytes); new and changed rows
+// (shop index 0) go where the list row before them stands, the rows after the last untouched one
+// at the end. False, with the scene unchanged, when the rows do not fit.
 bool ApplyPositionRows(Scene& scene, PositionListKind kind, const std::vector<PositionRow>& rows);
 
 // ---- Field battles ----

@@ -7,8 +7,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,8 +27,11 @@
 #include "core/text/cp932.h"
 #include "core/world/scene_catalog.h"
 #include "editors/events/command_context.h"
+#include "editors/events/group_chooser.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
+#include "widgets/form_lock.h"
 #include "widgets/kept_value.h"
 #include "widgets/read_guard.h"
 #include "widgets/number_spin.h"
@@ -107,6 +112,8 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
     }
     for (const EventSceneRecord& record : scenes_) ReportUnreadable(context_, parent, record.fileName, record.status);
 
+    // Choosing a scene chooses what is shown: no change of the author's by itself.
+    DiscardGuard::IgnoreChangesOf(scene_);
     connect(scene_, &QComboBox::currentIndexChanged, this, &EventCommandEditor::OnSceneChosen);
     connect(show_, &QCheckBox::toggled, this, [this](bool on) {
         if (context_.mapView->owner() != this) return;
@@ -135,7 +142,7 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry
     auto* ownerRow = new QHBoxLayout(ownerBox);
     ownerLabel_ = new QLabel(CoreText(EventOwnerLabel(owner)), ownerBox);
     ownerGroupChoice_ = new QComboBox(ownerBox);
-    ownerGroupChoice_->setMinimumContentsLength(6);
+    FitGroupChoices(ownerGroupChoice_);
     ownerRow->addWidget(ownerLabel_);
     ownerRow->addWidget(ownerGroupChoice_);
     ownerRow->addStretch(1);
@@ -160,8 +167,9 @@ void EventCommandEditor::BuildPanel(QWidget* top) {
     auto* groupBox = new QGroupBox(tr("ｸﾞﾙｰﾌﾟ番号"), this);
     auto* groupBoxRow = new QHBoxLayout(groupBox);
     group_ = new QComboBox(groupBox);
-    group_->setMinimumContentsLength(5);
     group_->setMaxVisibleItems(20);
+    FitGroupChoices(group_);
+    DiscardGuard::IgnoreChangesOf(group_);
     groupBoxRow->addWidget(group_);
     groupRow->addWidget(groupBox);
     auto* countBox = new QGroupBox(tr("ｸﾞﾙｰﾌﾟ数"), this);
@@ -204,7 +212,10 @@ void EventCommandEditor::BuildPanel(QWidget* top) {
 
     connect(group_, &QComboBox::currentIndexChanged, this, &EventCommandEditor::OnGroupChosen);
     connect(count_, &QSpinBox::valueChanged, this, &EventCommandEditor::OnCountChanged);
-    connect(menu_, &QListWidget::currentRowChanged, this, &EventCommandEditor::OnCommandChosen);
+    // Moving through the menu (arrow keys, the focus coming back after a dialog) runs nothing.
+    menu_->installEventFilter(this);
+    menu_->viewport()->installEventFilter(this);
+    connect(explanation_, &QLineEdit::textChanged, this, &EventCommandEditor::RenewCurrentGroupLabel);
     connect(text_, &QPlainTextEdit::undoAvailable, undo_, &QPushButton::setEnabled);
     connect(undo_, &QPushButton::clicked, text_, &QPlainTextEdit::undo);
 }
@@ -247,7 +258,8 @@ void EventCommandEditor::RefillGroupChoosers() {
     const std::vector<EventCommandGroup>* groups = CurrentGroups();
     const int count = groups ? static_cast<int>(groups->size()) : 0;
     QStringList numbers;
-    for (int i = 0; i < count; ++i) numbers << QString::number(i);
+    for (int i = 0; i < count; ++i)
+        numbers << QString::fromStdString(GroupChoiceLabel(i, (*groups)[static_cast<std::size_t>(i)].explanation));
     {
         QSignalBlocker block(group_);
         group_->clear();
@@ -263,6 +275,16 @@ void EventCommandEditor::RefillGroupChoosers() {
         if (ownerGroup_ >= count) ownerGroup_ = -1;
         ownerGroupChoice_->setCurrentIndex(ownerGroup_ + 1);
     }
+}
+
+void EventCommandEditor::RenewCurrentGroupLabel() {
+    const std::vector<EventCommandGroup>* groups = CurrentGroups();
+    if (!groups || currentGroup_ < 0 || currentGroup_ >= static_cast<int>(groups->size())) return;
+    if (currentGroup_ >= group_->count()) return;
+    const QString label = QString::fromStdString(GroupChoiceLabel(currentGroup_, TextValue(explanation_)));
+    group_->setItemText(currentGroup_, label);
+    if (ownerGroupChoice_ && currentGroup_ + 1 < ownerGroupChoice_->count())
+        ownerGroupChoice_->setItemText(currentGroup_ + 1, label);
 }
 
 void EventCommandEditor::ShowCurrentGroup() {
@@ -362,7 +384,13 @@ void EventCommandEditor::RunCommand(EventCommandKind kind) {
 
     const bool sceneForm = form_ == Form::Scene;
     if (sceneForm && ReleasesMapView(kind)) context_.mapView->ReleaseContents();
-    const std::optional<std::string> line = BuildEventCommand(command, kind, this);
+    std::optional<std::string> line;
+    {
+        // Nothing of the form is used while the command's dialog is open: not its menu (a second
+        // dialog), not its OK (the group stored without the line).
+        FormLock lock(this);
+        line = BuildEventCommand(command, kind, this);
+    }
     // A command dialog may have taken the map view for itself: it comes back showing the scene.
     if (sceneForm && isVisible() && (ReleasesMapView(kind) || context_.mapView->owner() != this)) OpenMapView();
     if (line) InsertLine(*line);
@@ -379,6 +407,40 @@ void EventCommandEditor::InsertLine(std::string_view cp932Line) {
     cursor.insertText(QString::fromUtf8(insertion.inserted.data(), static_cast<qsizetype>(insertion.inserted.size())));
     text_->setTextCursor(cursor);
     text_->setFocus();
+}
+
+bool EventCommandEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menu_->viewport()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress: {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                pressedRow_ = mouse->button() == Qt::LeftButton ? menu_->indexAt(mouse->position().toPoint()).row() : -1;
+                break;
+            }
+            case QEvent::MouseButtonRelease: {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                const int row = menu_->indexAt(mouse->position().toPoint()).row();
+                const bool click = mouse->button() == Qt::LeftButton && row >= 0 && row == pressedRow_;
+                pressedRow_ = -1;
+                // The list still takes the release (its own press state ends with it).
+                if (click) OnCommandChosen(row);
+                break;
+            }
+            case QEvent::MouseButtonDblClick:
+                // The first click of a double-click has run the command: the second runs nothing.
+                pressedRow_ = -1;
+                return true;
+            default: break;
+        }
+    } else if (watched == menu_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Enter on the menu runs its current entry; with none it does nothing (it is not OK).
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (menu_->currentRow() >= 0) OnCommandChosen(menu_->currentRow());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void EventCommandEditor::showEvent(QShowEvent* event) {
@@ -415,7 +477,7 @@ void EventCommandEditor::CloseMapView() {
 }
 
 void EventCommandEditor::accept() {
-    if (!StoreCurrentGroup()) return;
+    if (FormLock::IsLocked(this) || !StoreCurrentGroup()) return;
     if (form_ == Form::Owner) {
         ownerGroup_ = std::max(-1, ownerGroupChoice_->currentIndex() - 1);
         savedGroups_.clear();
@@ -435,6 +497,7 @@ void EventCommandEditor::accept() {
 }
 
 void EventCommandEditor::reject() {
+    if (FormLock::IsLocked(this)) return;
     if (form_ == Form::Owner) {
         entry_->groups = savedGroups_;
         context_.flags = savedFlags_;

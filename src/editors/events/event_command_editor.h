@@ -13,6 +13,10 @@
 // place, and the chooser of the group the owner runs ("なし" first). Cancel puts the entry's groups
 // and the flag explanations back as they were.
 //
+// A command of the menu runs when the author asks for it (a click, Enter or a double-click on an
+// entry), never because the menu's current entry moved; while its dialog is open the form behind
+// it takes nothing (FormLock). Group choosers list each group with its explanation.
+//
 // The group's text is stored into the group when another group, another scene or another count is
 // chosen, and on OK. Text that does not fit a group (a 65th line, a line over 63 bytes, a character
 // the files cannot hold, group_text.h) is never cut: the author is told what and where, and stays
@@ -101,6 +105,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The command menu runs a command on a click, Enter or a double-click on an entry only.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildPanel(QWidget* top);
@@ -110,6 +116,8 @@ private:
     void ShowCurrentScene();
     void ShowCurrentGroup();
     void RefillGroupChoosers();
+    // The current group's row in the choosers, with the explanation as typed.
+    void RenewCurrentGroupLabel();
     void OnSceneChosen(int index);
     void OnGroupChosen(int index);
     void OnCountChanged(int value);
@@ -131,6 +139,7 @@ private:
 
     int currentGroup_ = 0;
     int shownCount_ = 0;  // the count the spin shows (to put back when a change is refused)
+    int pressedRow_ = -1;  // the menu entry the mouse went down on
 
     QComboBox* scene_ = nullptr;
     QCheckBox* show_ = nullptr;

@@ -1,11 +1,13 @@
 #include "editors/events/group_chooser.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "app/services.h"
+#include "core/events/group_text.h"
 
 namespace lw {
 
@@ -14,10 +16,13 @@ GroupChooser::GroupChooser(const QString& title, std::vector<std::string> explan
     auto* grid = new QGridLayout(this);
     combo_ = new QComboBox(this);
     combo_->addItem(tr("なし"));
-    for (std::size_t i = 0; i < explanations_.size(); ++i) combo_->addItem(QString::number(i));
+    // Each group with its explanation beside its number, so that the author sees which it is.
+    for (std::size_t i = 0; i < explanations_.size(); ++i)
+        combo_->addItem(QString::fromStdString(GroupChoiceLabel(static_cast<int>(i), explanations_[i])));
     combo_->setCurrentIndex(0);
-    // A scene may hold 256 groups: show a good part of them when the list drops down.
+    // A scene may hold 256 groups: show a good part of them when the list drops down, each whole.
     combo_->setMaxVisibleItems(20);
+    FitGroupChoices(combo_);
     label_ = new QLabel(tr("説明"), this);
     explanation_ = new QLineEdit(this);
     explanation_->setReadOnly(true);
@@ -31,6 +36,12 @@ GroupChooser::GroupChooser(const QString& title, std::vector<std::string> explan
         ShowExplanation();
         emit valueChanged(value());
     });
+}
+
+void FitGroupChoices(QComboBox* combo) {
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(12);
+    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + 32);
 }
 
 int GroupChooser::value() const {

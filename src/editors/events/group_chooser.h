@@ -1,7 +1,8 @@
 #pragma once
 // The group chooser of the command dialogs: a titled box holding a drop-down of "なし" then the
-// group numbers 0..n-1 of the scene whose groups are being edited, and, beside "説明", the chosen
-// group's explanation, read-only. Its value is the drop-down position less one: -1 for "なし".
+// groups 0..n-1 of the scene whose groups are being edited, each with its explanation beside its
+// number ("4 — 村長の家"), and, beside "説明", the chosen group's explanation, read-only. Its value
+// is the drop-down position less one: -1 for "なし".
 //
 //   auto* after = new GroupChooser(tr("地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), context.groupExplanations, this);
 //   layout->addWidget(after);
@@ -16,6 +17,10 @@ class QLabel;
 class QLineEdit;
 
 namespace lw {
+
+// Sizes a drop-down of groups (GroupChoiceLabel rows): narrow when closed, wide enough for every
+// explanation when dropped down.
+void FitGroupChoices(QComboBox* combo);
 
 class GroupChooser : public QGroupBox {
     Q_OBJECT

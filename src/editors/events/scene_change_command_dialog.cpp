@@ -109,6 +109,7 @@ void SceneChangeCommandDialog::ShowChosenScene() {
         LoadSceneFile(editor_.project, files_[static_cast<std::size_t>(row)].fileName, scene);
     MapViewScene shown = SceneOnMap(scene);
     shown.npcMarkers = BuildNpcMarkers(editor_.project, scene.npcIndices, editor_.npcs);
+    shown.chestMarkers = BuildChestMarkers(editor_.project, scene.treasureIndices, editor_.chests);
     view.ShowScene(shown);
     view.SetScroll(0, 0);
     // A new scene: the position starts again at its top-left cell, within its map.

@@ -157,6 +157,7 @@ void ScenePlacementDialog::ShowChosenScene(bool reset) {
         const Scene& scene = scenes_[static_cast<std::size_t>(i)];
         MapViewScene shown = SceneOnMap(scene);
         shown.npcMarkers = BuildNpcMarkers(context_.project, scene.npcIndices, context_.npcs);
+        shown.chestMarkers = BuildChestMarkers(context_.project, scene.treasureIndices, context_.chests);
         view.ShowScene(shown);
     } else {
         view.ReleaseContents();

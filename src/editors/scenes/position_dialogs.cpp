@@ -54,6 +54,7 @@ void ShowSceneForPlacement(EditorContext& context, const Scene& scene, QWidget* 
     view.state().excludedChest = -1;
     MapViewScene shown = SceneOnMap(scene);
     shown.npcMarkers = BuildNpcMarkers(context.project, scene.npcIndices, context.npcs);
+    shown.chestMarkers = BuildChestMarkers(context.project, scene.treasureIndices, context.chests);
     view.ShowScene(shown);
     view.Show();
 }
