@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "core/events/event_commands.h"
 #include "core/events/flag_explanations.h"
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
@@ -21,6 +22,7 @@
 #include "core/settings/title_screen.h"
 #include "core/tagfile/string_list.h"
 #include "core/world/map_data.h"
+#include "core/world/placement.h"
 #include "core/world/scene.h"
 #include "core/world/npc_list.h"
 #include "core/rules/treasure_list.h"
@@ -89,6 +91,29 @@ std::string AudioTableSeed() { return AudioListBytes(AudioList::Bgm, {"title.mid
 void AudioTableRead(std::string_view bytes) {
     static AudioTable t;
     ParseAudioTable(bytes, AudioList::Bgm, t);
+    ParseAudioListNames(bytes, AudioList::Bgm);
+}
+std::string SoundTableSeed() { return AudioListBytes(AudioList::Sound, {"door.wav", "", "step two.wav"}); }
+void SoundTableRead(std::string_view bytes) {
+    static AudioTable t;
+    ParseAudioTable(bytes, AudioList::Sound, t);
+    ParseAudioListNames(bytes, AudioList::Sound);
+}
+
+// Event command lines and position rows, one line at a time as the editors read them.
+std::string EventLineSeed() {
+    return "talk 0\r\nwave -1 1\r\nfade 3\r\nendtalk 0\r\n12 7 2 3\r\n-1 300 4 -1\r\n\x83\x65\x83\x58\x83\x67";
+}
+void EventLineRead(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        (void)RecognizeEventCommand(line);
+        (void)ParsePositionRow(line);
+        if (end == std::string_view::npos) break;
+        bytes.remove_prefix(end + 1);
+    }
 }
 
 std::string SettingsSeed() {
@@ -273,6 +298,7 @@ std::string TreasureSeed() {
 void TreasureRead(std::string_view bytes) {
     static TreasureTable t;
     ParseTreasureTable(bytes, t);
+    ParseTreasureList(bytes);
 }
 
 // ---- end of scenes and maps ----
@@ -441,6 +467,8 @@ const std::vector<Reader>& Readers() {
         {"string list", StringListSeed, StringListRead},
         {"image_effect.txt", EffectSeed, EffectRead},
         {"midi_list.txt", AudioTableSeed, AudioTableRead},
+        {"wave_list.txt", SoundTableSeed, SoundTableRead},
+        {"event lines and position rows", EventLineSeed, EventLineRead},
         {"setting.txt", SettingsSeed, SettingsRead},
         {"start_game.txt", StartGameSeed, StartGameRead},
 #ifdef LW_FUZZ_BMP

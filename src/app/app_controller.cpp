@@ -75,6 +75,12 @@ void AppController::OpenProject(QWidget* owner) {
         return;
     }
     if (lw::IsProjectOpen(project)) {
+        // A save of several files that the process did not live to finish is completed first: its
+        // prepared files are complete and on disk, and its journal says where each goes.
+        const RecoveredCommit recovered = FinishInterruptedCommit(project.root, DataFolderPath(project));
+        if (recovered.journalFound)
+            services_.Inform(owner, QObject::tr("前回の保存が途中で終わっていたため、その保存を完了しました（%1 ファイル）。")
+                                        .arg(recovered.renamed));
         // Temporary files that a save cut short left behind.
         RemoveStaleTemporaryFiles(project.root);
         RemoveStaleTemporaryFiles(project.root / NativeName(project.dataFolder));

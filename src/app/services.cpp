@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QObject>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include "core/project/project.h"
@@ -27,16 +30,24 @@ MessageAnswer QtServices::ShowMessage(QWidget* owner, const Message& message) {
     case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
     }
-    if (message.buttons == MessageButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    if (message.buttons == MessageButtons::YesNo || message.buttons == MessageButtons::YesNoYesToAll) {
+        QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+        if (message.buttons == MessageButtons::YesNoYesToAll) buttons |= QMessageBox::YesToAll;
+        box.setStandardButtons(buttons);
+        if (message.buttons == MessageButtons::YesNoYesToAll) {
+            box.button(QMessageBox::Yes)->setText(QObject::tr("はい"));
+            box.button(QMessageBox::No)->setText(QObject::tr("いいえ"));
+            box.button(QMessageBox::YesToAll)->setText(QObject::tr("すべてはい"));
+        }
         box.setDefaultButton(message.defaultAnswer == MessageAnswer::No ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     int r = box.exec();
-    if (message.buttons == MessageButtons::YesNo) return r == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-    return MessageAnswer::Ok;
+    if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    if (r == QMessageBox::YesToAll) return MessageAnswer::YesToAll;
+    return r == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
 std::optional<QString> QtServices::ChooseFolder(QWidget* owner, const QString& title, const QString& initial) {
@@ -81,6 +92,28 @@ bool QtServices::MoveToTrash(const QString& path) {
     return MoveFileToTrash(std::filesystem::path(path.toStdString()), UserDataHome());
 }
 
+QtServices::QtServices() = default;
+QtServices::~QtServices() = default;
+
+bool QtServices::ShowProgress(QWidget* owner, int done, int total, const QString& file, bool atOnce) {
+    if (!progress_) {
+        progress_ = std::make_unique<QProgressDialog>(owner);
+        progress_->setWindowTitle(QStringLiteral("Lorewright"));
+        progress_->setCancelButtonText(QObject::tr("ｷｬﾝｾﾙ"));
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        progress_->setMinimumDuration(atOnce ? 0 : 500);
+        progress_->setAccessibleName(QObject::tr("進行状況"));
+    }
+    progress_->setMaximum(total);
+    progress_->setLabelText(QObject::tr("%1 / %2 ファイル\n%3").arg(done).arg(total).arg(file));
+    progress_->setValue(done);  // a modal progress dialog lets the author press Cancel here
+    return !progress_->wasCanceled();
+}
+
+void QtServices::EndProgress() { progress_.reset(); }
+
 bool DialogSaveUi::ConfirmOverwrite(std::string_view displayPath) {
     Message m;
     m.text = QObject::tr("同名のファイルが存在しますが、上書きしますか？");
@@ -90,7 +123,41 @@ bool DialogSaveUi::ConfirmOverwrite(std::string_view displayPath) {
     return services_.ShowMessage(owner_, m) == MessageAnswer::Yes;
 }
 
+OverwriteAnswer DialogSaveUi::ConfirmOverwriteOfMany(std::string_view displayPath) {
+    Message m;
+    m.text = QStringLiteral("同名のファイルが存在しますが、上書きしますか？");
+    m.caption = FromCp932(displayPath);
+    m.buttons = MessageButtons::YesNoYesToAll;
+    m.defaultAnswer = MessageAnswer::Yes;
+    switch (services_.ShowMessage(owner_, m)) {
+    case MessageAnswer::YesToAll: return OverwriteAnswer::YesToAll;
+    case MessageAnswer::Yes: return OverwriteAnswer::Yes;
+    default: return OverwriteAnswer::No;
+    }
+}
+
+void DialogSaveUi::OutsideProject(std::string_view displayPath) {
+    failed_ = true;
+    Message m;
+    m.text = QObject::tr("%1 はプロジェクトのフォルダーの外を指しているため、保存しません。").arg(FromCp932(displayPath));
+    m.icon = MessageIcon::Error;
+    services_.ShowMessage(owner_, m);
+}
+
+bool DialogSaveUi::Preparing(std::size_t done, std::size_t total, std::string_view displayPath) {
+    if (total <= kProgressFileCount) return true;
+    progressShown_ = true;
+    return services_.ShowProgress(owner_, static_cast<int>(done), static_cast<int>(total), FromCp932(displayPath),
+                                  true);
+}
+
+void DialogSaveUi::Finished() {
+    if (progressShown_) services_.EndProgress();
+    progressShown_ = false;
+}
+
 void DialogSaveUi::CannotCreate() {
+    failed_ = true;
     Message m;
     m.text = QObject::tr("ファイルを作成できません");
     m.icon = MessageIcon::Error;

@@ -5,19 +5,21 @@
 #include <QString>
 #include <QStringList>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "core/tagfile/file_io.h"
 
 class QFileDialog;
+class QProgressDialog;
 class QWidget;
 
 namespace lw {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoYesToAll };
+enum class MessageAnswer { Ok, Yes, No, YesToAll };
 
 struct Message {
     QString text;
@@ -40,6 +42,12 @@ public:
     // be moved (the file is then where it was).
     virtual bool MoveToTrash(const QString& path) = 0;
 
+    // The progress of a save or load of many files: `done` of `total` files, the file at hand.
+    // Shown at once when `atOnce`, else only once the work has taken half a second. False when the
+    // author pressed Cancel. EndProgress closes it.
+    virtual bool ShowProgress(QWidget* owner, int done, int total, const QString& file, bool atOnce) = 0;
+    virtual void EndProgress() = 0;
+
     // A plain message with the caption "Lorewright", an OK button and no icon.
     void Inform(QWidget* owner, const QString& text);
 };
@@ -50,23 +58,44 @@ public:
     std::optional<QString> ChooseFolder(QWidget* owner, const QString& title, const QString& initial) override;
     std::optional<QString> ChooseOpenFile(QWidget* owner, const QStringList& filters) override;
     bool MoveToTrash(const QString& path) override;
+    bool ShowProgress(QWidget* owner, int done, int total, const QString& file, bool atOnce) override;
+    void EndProgress() override;
+    QtServices();
+    ~QtServices() override;
+
+private:
+    std::unique_ptr<QProgressDialog> progress_;
 };
 
 // Gives an open-file dialog the filters of ChooseOpenFile.
 void SetOpenFileFilters(QFileDialog& dialog, const QStringList& filters);
 
 // Answers a list file's save questions with the program's messages: the overwrite question
-// (Yes/No, Yes default, no icon, captioned with the file's path) and "ファイルを作成できません".
+// (Yes/No, Yes default, no icon, captioned with the file's path; within a save of several files
+// with "すべてはい" as well), "ファイルを作成できません", a file that leads out of the project
+// folder, and the progress of a save of more than 50 files.
 class DialogSaveUi final : public SaveUi {
 public:
     DialogSaveUi(Services& services, QWidget* owner) : services_(services), owner_(owner) {}
     bool ConfirmOverwrite(std::string_view displayPath) override;
+    OverwriteAnswer ConfirmOverwriteOfMany(std::string_view displayPath) override;
     void CannotCreate() override;
+    void OutsideProject(std::string_view displayPath) override;
+    bool Preparing(std::size_t done, std::size_t total, std::string_view displayPath) override;
+    void Finished() override;
+    // True once a file could not be written ("cannot create", or a file outside the project): the
+    // editor then stays open with what the author entered.
+    bool failed() const { return failed_; }
 
 private:
     Services& services_;
     QWidget* owner_;
+    bool progressShown_ = false;
+    bool failed_ = false;
 };
+
+// A save of more files than this shows its progress.
+inline constexpr std::size_t kProgressFileCount = 50;
 
 // Moves a project file to the desktop's trash (restorable) when it exists. True when moved.
 bool MoveDataFileToRecycleBin(Services& services, const std::filesystem::path& path);

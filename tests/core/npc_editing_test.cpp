@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/world/npc_editing.h"
+#include "core/world/placed_lists.h"
 #include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
@@ -88,6 +89,12 @@ protected:
         ASSERT_EQ(LoadNpcList(tp.project, npcs), ReadStatus::Ok);
         AssignNpcScenes(npcs, catalog);
     }
+    PlacedListSave Save(const std::vector<Npc>& list, SaveUi& with, const WriteFault* fault = nullptr) {
+        const std::vector<SceneListRow> rows = NpcSceneRows(list);
+        return SavePlacedList(tp.project,
+                              {kNpcFile, [&](TagWriter& w) { WriteNpcList(w, list); }, SceneList::Npc, rows, &catalog},
+                              with, fault);
+    }
 };
 
 TEST_F(NpcSaveTest, ScenesAreRebuiltFromTheRows) {
@@ -97,8 +104,8 @@ TEST_F(NpcSaveTest, ScenesAreRebuiltFromTheRows) {
     // The third NPC moves to scene 1, then up above the second: indices 1 and 2 swap.
     npcs[2].scene = 1;
     std::swap(npcs[1], npcs[2]);
-    NpcSaveReport report = SaveNpcListAndScenes(tp.project, npcs, catalog, ui);
-    EXPECT_EQ(report.outcome, NpcSaveOutcome::Saved);
+    PlacedListSave report = Save(npcs, ui);
+    EXPECT_EQ(report.outcome, PlacedListOutcome::Saved);
     EXPECT_EQ(ui.asked, 3);  // npc_list.txt and both scenes
     EXPECT_EQ(NpcsOf(tp, "scene0.txt"), (std::vector<int>{0, 2}));
     EXPECT_EQ(NpcsOf(tp, "scene1.txt"), (std::vector<int>{1}));
@@ -107,14 +114,14 @@ TEST_F(NpcSaveTest, ScenesAreRebuiltFromTheRows) {
     // Deleting the first NPC renumbers every scene.
     Load();
     npcs.erase(npcs.begin());
-    ASSERT_EQ(SaveNpcListAndScenes(tp.project, npcs, catalog, ui).outcome, NpcSaveOutcome::Saved);
+    ASSERT_EQ(Save(npcs, ui).outcome, PlacedListOutcome::Saved);
     EXPECT_EQ(NpcsOf(tp, "scene0.txt"), (std::vector<int>{1}));
     EXPECT_EQ(NpcsOf(tp, "scene1.txt"), (std::vector<int>{0}));
 
     // The groups the owner form edited in the catalog go into their scene file.
     Load();
     FindCatalogEntry(catalog, 1)->groups.resize(1);
-    ASSERT_EQ(SaveNpcListAndScenes(tp.project, npcs, catalog, ui).outcome, NpcSaveOutcome::Saved);
+    ASSERT_EQ(Save(npcs, ui).outcome, PlacedListOutcome::Saved);
     Scene one;
     ParseScene(tp.ReadData("scene1.txt"), one);
     EXPECT_EQ(one.groupCount(), 1);
@@ -128,23 +135,23 @@ TEST_F(NpcSaveTest, NothingIsWrittenUnlessTheListIs) {
 
     // The overwrite of npc_list.txt declined: no scene is asked about or touched.
     ui.answer = false;
-    NpcSaveReport report = SaveNpcListAndScenes(tp.project, npcs, catalog, ui);
-    EXPECT_EQ(report.outcome, NpcSaveOutcome::ListDeclined);
+    PlacedListSave report = Save(npcs, ui);
+    EXPECT_EQ(report.outcome, PlacedListOutcome::Declined);
     EXPECT_EQ(ui.asked, 1);
     EXPECT_EQ(ui.lastCaption, ".\\data\\npc_list.txt");
 
     // npc_list.txt cannot be written.
     ui.answer = true;
     const WriteFault fault{10};
-    report = SaveNpcListAndScenes(tp.project, npcs, catalog, ui, &fault);
-    EXPECT_EQ(report.outcome, NpcSaveOutcome::ListFailed);
+    report = Save(npcs, ui, &fault);
+    EXPECT_EQ(report.outcome, PlacedListOutcome::ListFailed);
     EXPECT_EQ(ui.cannotCreate, 1);
 
     // A scene that cannot take its NPCs stops the list too.
     std::vector<Npc> crowd(kSceneNpcCapacity + 1, Named("x"));
     for (Npc& n : crowd) n.scene = 1;
-    report = SaveNpcListAndScenes(tp.project, crowd, catalog, ui);
-    EXPECT_EQ(report.outcome, NpcSaveOutcome::ScenesBlocked);
+    report = Save(crowd, ui);
+    EXPECT_EQ(report.outcome, PlacedListOutcome::ScenesFailed);
     EXPECT_EQ(report.scenes.overfull, std::vector<std::string>{"scene1.txt"});
 
     EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
@@ -153,17 +160,16 @@ TEST_F(NpcSaveTest, NothingIsWrittenUnlessTheListIs) {
     for (const auto& e : fs::directory_iterator(tp.project.root / "data"))
         EXPECT_EQ(e.path().extension(), ".txt") << e.path();  // no temporary file left behind
 
-    // A scene the author declines keeps its old list; the others change with the list.
-    ui.answer = true;
+    // "No" on a scene cancels the whole save: the list and the other scene keep their bytes too.
     struct DeclineScene1 : ScriptedSaveUi {
         bool ConfirmOverwrite(std::string_view path) override { return path.find("scene1") == std::string_view::npos; }
     } partial;
-    report = SaveNpcListAndScenes(tp.project, npcs, catalog, partial);
-    EXPECT_EQ(report.outcome, NpcSaveOutcome::Saved);
-    EXPECT_EQ(report.scenes.declined, std::vector<std::string>{"scene1.txt"});
+    report = Save(npcs, partial);
+    EXPECT_EQ(report.outcome, PlacedListOutcome::Declined);
+    EXPECT_EQ(report.declinedFile, ".\\data\\scene1.txt");
+    EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
     EXPECT_EQ(tp.ReadData("scene1.txt"), scene1);
-    EXPECT_EQ(NpcsOf(tp, "scene0.txt"), (std::vector<int>{0, 1}));
-    EXPECT_EQ(tp.ReadData(kNpcFile), NpcListBytes(npcs));
+    EXPECT_EQ(tp.ReadData(kNpcFile), list);
 }
 
 }  // namespace

@@ -67,8 +67,9 @@ struct ChestProject {
         SceneCatalog catalog;
         LoadSceneCatalog(tp.project, catalog);
         std::vector<SceneListRow> rows = ChestRows(chests);
-        return SavePlacedList(tp.project, kTreasureFile, [&](TagWriter& w) { WriteTreasureList(w, chests); },
-                              SceneList::Chest, rows, &catalog, ui);
+        return SavePlacedList(
+            tp.project, {kTreasureFile, [&](TagWriter& w) { WriteTreasureList(w, chests); }, SceneList::Chest, rows, &catalog},
+            ui);
     }
 };
 
@@ -99,7 +100,7 @@ TEST(PlacedListsTest, NoSceneChangesUnlessTheListIsWritten) {
 
     ScriptedSaveUi declines;
     declines.answer = false;
-    EXPECT_EQ(p.Save(declines).outcome, PlacedListOutcome::ListDeclined);
+    EXPECT_EQ(p.Save(declines).outcome, PlacedListOutcome::Declined);
     EXPECT_EQ(declines.asked, 1);  // no scene file is asked about after the list was declined
 
     // The list file cannot be written: nothing is.
@@ -147,8 +148,8 @@ TEST(PlacedListsTest, ShopsAreRewrittenIntoTheirScenesOnly) {
     std::vector<SceneListRow> rows;
     for (const Shop& s : shops) rows.push_back({s.scene, s.x, s.y, s.direction, s.group});
     ScriptedSaveUi ui;
-    PlacedListSave saved = SavePlacedList(tp.project, kShopFile, [&](TagWriter& w) { WriteShopList(w, shops); },
-                                          SceneList::Shop, rows, &catalog, ui);
+    PlacedListSave saved = SavePlacedList(
+        tp.project, {kShopFile, [&](TagWriter& w) { WriteShopList(w, shops); }, SceneList::Shop, rows, &catalog}, ui);
     ASSERT_EQ(saved.outcome, PlacedListOutcome::Saved);
     EXPECT_EQ(ui.asked, 2);  // shop_list.txt is new: only the scenes were asked about
     EXPECT_EQ(tp.ReadData("shop_list.txt"), ShopListBytes(shops));

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/tagfile/tag_writer.h"
+#include "core/world/placed_lists.h"
 #include "core/world/scene_catalog.h"
 #include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
@@ -14,6 +15,12 @@ namespace fs = std::filesystem;
 using test::MakeRichScene;
 using test::ScriptedSaveUi;
 using test::TempProject;
+
+// Rebuilds every scene file from the rows, as one change with no list file.
+SceneRebuildReport RebuildSceneFiles(const Project& project, SceneList which, const std::vector<SceneListRow>& rows,
+                                     const SceneCatalog* catalog, SaveUi& ui) {
+    return SavePlacedList(project, {{}, {}, which, rows, catalog}, ui).scenes;
+}
 
 Scene WithLists(std::vector<int> npcs, std::vector<int> chests, std::vector<EventPosition> positions = {}) {
     Scene s = MakeRichScene();
@@ -169,20 +176,23 @@ TEST(SceneRebuildTest, DeclinedFilesAndUnreadCatalogEntriesKeepTheirContent) {
     // groups the file has now.
     SceneCatalog catalog;
     catalog.entries.push_back(MakeCatalogEntry(1, "scene1.txt", ReadStatus::Unreadable, Scene{}));
-    struct DeclineFirst : ScriptedSaveUi {
-        bool ConfirmOverwrite(std::string_view caption) override {
-            ScriptedSaveUi::ConfirmOverwrite(caption);
-            return asked > 1;
-        }
-    } ui;
     std::vector<SceneListRow> rows = {{0}, {1}};
-    SceneRebuildReport report = RebuildSceneFiles(tp.project, SceneList::Chest, rows, &catalog, ui);
-    EXPECT_TRUE(report.ok());
-    EXPECT_EQ(report.declined, std::vector<std::string>{"scene0.txt"});
-    EXPECT_EQ(report.rewritten, std::vector<std::string>{"scene1.txt"});
-    EXPECT_EQ(ui.lastCaption, ".\\data\\scene1.txt");
+    // "No" on the second file: the first, already prepared, is not replaced either.
+    ScriptedSaveUi declines;
+    declines.answers = {OverwriteAnswer::Yes, OverwriteAnswer::No};
+    SceneRebuildReport report = RebuildSceneFiles(tp.project, SceneList::Chest, rows, &catalog, declines);
+    EXPECT_EQ(report.declined, std::vector<std::string>{"scene1.txt"});
+    EXPECT_TRUE(report.rewritten.empty());
     EXPECT_EQ(tp.ReadData("scene0.txt"), SceneBytes(zero));
+    EXPECT_EQ(tp.ReadData("scene1.txt"), SceneBytes(one));
+
+    ScriptedSaveUi ui;
+    report = RebuildSceneFiles(tp.project, SceneList::Chest, rows, &catalog, ui);
+    EXPECT_TRUE(report.ok());
+    EXPECT_EQ(ui.lastCaption, ".\\data\\scene1.txt");
+    zero.treasureIndices = {0};
     one.treasureIndices = {1};
+    EXPECT_EQ(tp.ReadData("scene0.txt"), SceneBytes(zero));
     EXPECT_EQ(tp.ReadData("scene1.txt"), SceneBytes(one));
 }
 
@@ -193,7 +203,7 @@ TEST(FileBatchTest, ReplacesAllOrNone) {
     test::WriteBytes(a, "old a");
     test::WriteBytes(b, "old b");
     {
-        FileBatch batch;
+        FileBatch batch(tp.project.root, tp.project.root / "data");
         EXPECT_TRUE(batch.Prepare(a, "new a"));
         WriteFault fault{3};
         EXPECT_FALSE(batch.Prepare(b, "new b", &fault));
@@ -206,7 +216,7 @@ TEST(FileBatchTest, ReplacesAllOrNone) {
     EXPECT_EQ(test::ReadBytes(b), "old b");
     EXPECT_TRUE(TempFiles(tp).empty());
     {
-        FileBatch batch;
+        FileBatch batch(tp.project.root, tp.project.root / "data");
         EXPECT_TRUE(batch.Prepare(a, "new a"));
         EXPECT_TRUE(batch.PrepareTag(b, [](TagWriter& w) { w.IntSection("n", 2); }));
         EXPECT_TRUE(batch.CommitAll());
@@ -214,7 +224,7 @@ TEST(FileBatchTest, ReplacesAllOrNone) {
     EXPECT_EQ(test::ReadBytes(a), "new a");
     EXPECT_EQ(test::ReadBytes(b), "<n>\r\n2\r\n</n>");
     {
-        FileBatch batch;  // dropped without committing: nothing changes, nothing is left behind
+        FileBatch batch(tp.project.root, tp.project.root / "data");  // dropped without committing: nothing changes, nothing is left behind
         EXPECT_TRUE(batch.Prepare(a, "newer a"));
     }
     EXPECT_EQ(test::ReadBytes(a), "new a");

@@ -195,12 +195,15 @@ TEST_F(ChestShopEditorTest, ADeclinedListLeavesEverySceneFileAsItWas) {
     TreasureListEditor editor(context);
     ClickRow(editor.panel(), 0);
     Click(editor.panel()->deleteButton());
-    services.answers = {MessageAnswer::No};  // treasure_list.txt: do not overwrite
+    editor.show();
+    services.answers = {MessageAnswer::No};  // the first file asked about: do not overwrite
     Click(editor.okButton());
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), list);
     EXPECT_EQ(tp.ReadData("scene0.txt"), zero);
     ASSERT_FALSE(services.messages.empty());
-    EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("場面ファイルも書き換えていません")));
+    EXPECT_TRUE(services.messages.back().text.endsWith(QStringLiteral("保存を取り消しました。ファイルは書き換えていません。")));
+    EXPECT_TRUE(editor.isVisible());  // the author's deletion is still there to save again
+    EXPECT_EQ(editor.panel()->rowCount(), 1);
 }
 
 TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {

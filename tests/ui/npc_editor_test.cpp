@@ -189,7 +189,7 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
     EXPECT_EQ(editor.panel()->selectedRow(), 2);
 
     Click(editor.okButton());
-    EXPECT_EQ(editor.saveReport().outcome, NpcSaveOutcome::Saved);
+    EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::Saved);
     const std::string list = tp.ReadData(kNpcFile);
     const std::string added = "1 2 1 100 1 0 12 7 12 7 3 2 2 villager.bmp 0 0 96 192 0 0 0 0 0 0 0 0 0 0 0 0 0 " +
                               Cp932("旅人");
@@ -235,14 +235,19 @@ TEST_F(NpcEditorTest, ADeclinedListLeavesEverySceneFileAsItWas) {
     Click(editor.panel()->upButton());
     services.answers = {MessageAnswer::No};
     Click(editor.okButton());
-    EXPECT_EQ(editor.saveReport().outcome, NpcSaveOutcome::ListDeclined);
+    EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::Declined);
     EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
     EXPECT_EQ(tp.ReadData("scene1.txt"), scene1);
     EXPECT_EQ(tp.ReadData(kNpcFile), list);
-    // The overwrite question, then why the scenes were left alone.
+    EXPECT_FALSE(DataFileExists(tp.project, kFlagFile));  // prepared in the same change, so not written
+    // The overwrite question (with "yes to all"), then that nothing was saved; the editor stays
+    // open with the moved row.
     ASSERT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[0].caption, QStringLiteral(".\\data\\npc_list.txt"));
-    EXPECT_TRUE(services.messages[1].text.contains(QStringLiteral("場面ﾌｧｲﾙは書き換えていません")));
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoYesToAll);
+    EXPECT_TRUE(services.messages[1].text.endsWith(QStringLiteral("保存を取り消しました。ファイルは書き換えていません。")));
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("番兵"));
 }
 
 TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {
@@ -282,7 +287,7 @@ TEST_F(NpcEditorTest, AnUnreadableSceneStopsTheWholeSave) {
     ClickRow(editor.panel(), 1);
     Click(editor.panel()->upButton());
     Click(editor.okButton());
-    EXPECT_EQ(editor.saveReport().outcome, NpcSaveOutcome::ScenesBlocked);
+    EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::ScenesFailed);
     EXPECT_EQ(tp.ReadData(kNpcFile), list);
     EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
     ASSERT_FALSE(services.messages.empty());

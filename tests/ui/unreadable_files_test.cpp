@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QPushButton>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -93,6 +94,33 @@ TEST_P(OddListFile, OpensNoEditorAndLeavesTheFile) {
 
 INSTANTIATE_TEST_SUITE_P(ListEditors, OddListFile, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<OddFileCase>& info) { return std::string(info.param.name); });
+
+// A file the save cannot replace (made read-only), and one that leads out of the project: the
+// author is told, and the editor stays open with what was entered.
+TEST(FailedSave, KeepsTheEditorOpen) {
+    test::TempProject tp;
+    test::TempDir elsewhere;
+    test::FakeServices services;
+    EditorContext context;
+    context.project = tp.project;
+    context.services = &services;
+    const fs::path midi = DataFilePath(tp.project, "midi_list.txt");
+    test::WriteBytes(midi, AudioListBytes(AudioList::Bgm, {"a.mid"}));
+    fs::permissions(midi, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    test::WriteBytes(elsewhere.path() / "mine.txt", "the user's own");
+    fs::create_symlink(elsewhere.path() / "mine.txt", DataFilePath(tp.project, "wave_list.txt"));
+    for (AudioList list : {AudioList::Bgm, AudioList::Sound}) {
+        services.messages.clear();
+        AudioListEditor editor(context, list);
+        editor.show();
+        editor.okButton()->click();
+        EXPECT_TRUE(editor.isVisible());
+        ASSERT_FALSE(services.messages.empty());
+        EXPECT_EQ(services.messages.back().icon, MessageIcon::Error);
+    }
+    EXPECT_TRUE(services.messages.back().text.startsWith(QStringLiteral(".\\data\\wave_list.txt")));
+    EXPECT_EQ(test::ReadBytes(elsewhere.path() / "mine.txt"), "the user's own");
+}
 
 }  // namespace
 }  // namespace lw

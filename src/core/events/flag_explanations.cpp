@@ -27,8 +27,7 @@ ReadStatus LoadFlagExplanations(const Project& project, FlagExplanations& table)
 }
 
 bool SaveFlagExplanations(const Project& project, const FlagExplanations& table, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kFlagFile), DataFileDisplayPath(project, kFlagFile),
-                       [&table](TagWriter& w) { WriteStringList(w, "flag_exp_number", "flag_exp_data", table.text); }, ui);
+    return SaveDataTagFile(project, kFlagFile, [&table](TagWriter& w) { WriteStringList(w, "flag_exp_number", "flag_exp_data", table.text); }, ui);
 }
 
 }  // namespace lw

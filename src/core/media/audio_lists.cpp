@@ -63,8 +63,7 @@ std::string AudioListBytes(AudioList list, const std::vector<std::string>& names
 
 bool SaveAudioList(const Project& project, AudioList list, const std::vector<std::string>& names, SaveUi& ui) {
     const AudioListFormat& f = FormatOf(list);
-    return SaveTagFile(DataFilePath(project, f.fileName), DataFileDisplayPath(project, f.fileName),
-                       [&](TagWriter& w) { WriteStringList(w, f.numberTag, f.dataTag, names); }, ui);
+    return SaveDataTagFile(project, f.fileName, [&](TagWriter& w) { WriteStringList(w, f.numberTag, f.dataTag, names); }, ui);
 }
 
 bool AudioNameLess(std::string_view a, std::string_view b) {

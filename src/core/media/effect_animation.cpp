@@ -118,8 +118,7 @@ ReadStatus LoadEffectList(const Project& project, std::vector<EffectAnimation>& 
 }
 
 bool SaveEffectList(const Project& project, const std::vector<EffectAnimation>& animations, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kEffectFile), DataFileDisplayPath(project, kEffectFile),
-                       [&](TagWriter& w) { WriteEffectFile(w, animations); }, ui);
+    return SaveDataTagFile(project, kEffectFile, [&](TagWriter& w) { WriteEffectFile(w, animations); }, ui);
 }
 
 void ParseEffectTable(std::string_view bytes, EffectTable& table) {

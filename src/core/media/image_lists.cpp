@@ -114,8 +114,7 @@ std::string ImageTableBytes(ImageTableKind kind, const ImageTable& table) {
 
 bool SaveImageTable(const Project& project, ImageTableKind kind, const ImageTable& table, SaveUi& ui) {
     const ImageTableFormat& f = FormatOf(kind);
-    return SaveTagFile(DataFilePath(project, f.fileName), DataFileDisplayPath(project, f.fileName),
-                       [&](TagWriter& w) { WriteImageTable(w, kind, table); }, ui);
+    return SaveDataTagFile(project, f.fileName, [&](TagWriter& w) { WriteImageTable(w, kind, table); }, ui);
 }
 
 // The slot names as the interface shows them, marked for the translation.
@@ -234,8 +233,7 @@ std::string FaceListBytes(const std::vector<FaceEntry>& faces) {
 }
 
 bool SaveFaceList(const Project& project, const std::vector<FaceEntry>& faces, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kFaceFile), DataFileDisplayPath(project, kFaceFile),
-                       [&](TagWriter& w) { WriteFaceList(w, faces); }, ui);
+    return SaveDataTagFile(project, kFaceFile, [&](TagWriter& w) { WriteFaceList(w, faces); }, ui);
 }
 
 bool FaceSizeAcceptable(const FaceEntry& face) { return face.areaWidth >= 1 && face.areaHeight >= 1; }

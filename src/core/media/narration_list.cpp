@@ -106,8 +106,7 @@ std::string NarrationListBytes(const std::vector<Narration>& narrations) {
 }
 
 bool SaveNarrationList(const Project& project, const std::vector<Narration>& narrations, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kNarrationFile), DataFileDisplayPath(project, kNarrationFile),
-                       [&](TagWriter& w) { WriteNarrationList(w, narrations); }, ui);
+    return SaveDataTagFile(project, kNarrationFile, [&](TagWriter& w) { WriteNarrationList(w, narrations); }, ui);
 }
 
 const std::string& NarrationLabel(const Narration& n) { return n.image; }

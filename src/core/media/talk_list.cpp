@@ -116,8 +116,7 @@ std::string TalkListBytes(const std::vector<std::string>& texts) {
 }
 
 bool SaveTalkList(const Project& project, const std::vector<std::string>& texts, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kTalkFile), DataFileDisplayPath(project, kTalkFile),
-                       [&](TagWriter& w) { WriteTalkList(w, texts); }, ui);
+    return SaveDataTagFile(project, kTalkFile, [&](TagWriter& w) { WriteTalkList(w, texts); }, ui);
 }
 
 }  // namespace lw

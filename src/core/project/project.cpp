@@ -156,7 +156,42 @@ void ParsePrepareFile(Project& p, std::string_view bytes) {
 }
 
 bool SavePrepareFile(const Project& p, SaveUi& ui) {
-    return SaveFile(p.root / "prepare.txt", ".\\prepare.txt", PrepareFileBytes(p), ui);
+    return SaveProjectFile(p, p.root / "prepare.txt", ".\\prepare.txt", PrepareFileBytes(p), ui);
+}
+
+fs::path DataFolderPath(const Project& p) {
+    if (!IsPlainName(p.dataFolder)) return {};
+    return p.root / NativeName(p.dataFolder);
+}
+
+namespace {
+
+// True when `path` may be written; else the author is told that it leads out of the project.
+bool Contained(const Project& p, const fs::path& path, std::string_view displayPath, SaveUi& ui) {
+    if (path.empty()) return true;  // names no file: the save reports "cannot create"
+    if (ContainedSaveTarget(p.root, path)) return true;
+    ui.OutsideProject(displayPath);
+    return false;
+}
+
+}  // namespace
+
+bool SaveProjectFile(const Project& p, const fs::path& path, std::string_view displayPath, std::string_view bytes,
+                     SaveUi& ui) {
+    return Contained(p, path, displayPath, ui) && SaveFile(path, displayPath, bytes, ui);
+}
+
+bool SaveProjectTagFile(const Project& p, const fs::path& path, std::string_view displayPath,
+                        const TagContentFn& content, SaveUi& ui) {
+    return Contained(p, path, displayPath, ui) && SaveTagFile(path, displayPath, content, ui);
+}
+
+bool SaveDataFile(const Project& p, std::string_view fileName, std::string_view bytes, SaveUi& ui) {
+    return SaveProjectFile(p, DataFilePath(p, fileName), DataFileDisplayPath(p, fileName), bytes, ui);
+}
+
+bool SaveDataTagFile(const Project& p, std::string_view fileName, const TagContentFn& content, SaveUi& ui) {
+    return SaveProjectTagFile(p, DataFilePath(p, fileName), DataFileDisplayPath(p, fileName), content, ui);
 }
 
 ReadStatus LoadPrepareFile(Project& p, const fs::path& path) {
@@ -177,8 +212,7 @@ std::string StartGameFileBytes(int startScene) {
 }
 
 bool SaveStartGameFile(const Project& p, int startScene, SaveUi& ui) {
-    return SaveFile(DataFilePath(p, "start_game.txt"), DataFileDisplayPath(p, "start_game.txt"),
-                    StartGameFileBytes(startScene), ui);
+    return SaveDataFile(p, "start_game.txt", StartGameFileBytes(startScene), ui);
 }
 
 void ParseStartGameFile(std::string_view bytes, int& startScene) {

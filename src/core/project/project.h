@@ -48,6 +48,27 @@ bool DataFileExists(const Project& project, std::string_view fileName);
 std::filesystem::path ImageFilePath(const Project& project, std::string_view fileName);
 std::filesystem::path AudioFilePath(const Project& project, std::string_view fileName);
 
+// The data folder on disk (empty when its name is not a plain name).
+std::filesystem::path DataFolderPath(const Project& project);
+
+// The save of one file below the project folder: the overwrite question, an atomic replace and
+// "cannot create" on failure (SaveFile, SaveTagFile). A path that resolves outside the project
+// folder (a link, or a folder that is a link, leading elsewhere) is not written, and the author is
+// told, naming the file. True when written.
+bool SaveProjectFile(const Project& project, const std::filesystem::path& path, std::string_view displayPath,
+                     std::string_view bytes, SaveUi& ui);
+bool SaveProjectTagFile(const Project& project, const std::filesystem::path& path, std::string_view displayPath,
+                        const TagContentFn& content, SaveUi& ui);
+// The same for a file of the data folder.
+bool SaveDataFile(const Project& project, std::string_view fileName, std::string_view bytes, SaveUi& ui);
+bool SaveDataTagFile(const Project& project, std::string_view fileName, const TagContentFn& content, SaveUi& ui);
+
+// A batch of files of this project (FileBatch), journaled in the data folder.
+class ProjectBatch : public FileBatch {
+public:
+    explicit ProjectBatch(const Project& project) : FileBatch(project.root, DataFolderPath(project)) {}
+};
+
 // True when `name` matches a Windows-style pattern ("scene*.txt", "*.bin", "*.*"), letters compared
 // without case. "*.*" matches every name.
 bool MatchesPattern(std::string_view name, std::string_view pattern);

@@ -176,8 +176,7 @@ std::string EnemyListBytes(const std::vector<EnemyUnit>& units) {
 }
 
 bool SaveEnemyList(const Project& project, const std::vector<EnemyUnit>& units, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kEnemyFile), DataFileDisplayPath(project, kEnemyFile),
-                       [&](TagWriter& w) { WriteEnemyList(w, units); }, ui);
+    return SaveDataTagFile(project, kEnemyFile, [&](TagWriter& w) { WriteEnemyList(w, units); }, ui);
 }
 
 void ParseEnemyUnitChoices(std::string_view bytes, std::vector<EnemyUnitChoice>& out) {

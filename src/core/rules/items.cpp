@@ -134,8 +134,7 @@ std::string ItemListBytes(const std::vector<Item>& items) {
 }
 
 bool SaveItemList(const Project& project, const std::vector<Item>& items, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kItemFile), DataFileDisplayPath(project, kItemFile),
-                       [&](TagWriter& w) { WriteItemList(w, items); }, ui);
+    return SaveDataTagFile(project, kItemFile, [&](TagWriter& w) { WriteItemList(w, items); }, ui);
 }
 
 void ParseItemChoices(std::string_view bytes, int kindFilter, std::vector<ItemChoice>& out) {

@@ -125,8 +125,7 @@ std::string LevelListBytes(const std::vector<LevelRow>& rows) {
 }
 
 bool SaveLevelList(const Project& project, const std::vector<LevelRow>& rows, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kLevelFile), DataFileDisplayPath(project, kLevelFile),
-                       [&](TagWriter& w) { WriteLevelList(w, rows); }, ui);
+    return SaveDataTagFile(project, kLevelFile, [&](TagWriter& w) { WriteLevelList(w, rows); }, ui);
 }
 
 std::array<int GrowthType::*, kGrowthValueCount> GrowthValueFields() {
@@ -181,8 +180,7 @@ std::string GrowthListBytes(const GrowthList& list) {
 }
 
 bool SaveGrowthList(const Project& project, const GrowthList& list, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kLevelAbilityFile), DataFileDisplayPath(project, kLevelAbilityFile),
-                       [&](TagWriter& w) { WriteGrowthList(w, list); }, ui);
+    return SaveDataTagFile(project, kLevelAbilityFile, [&](TagWriter& w) { WriteGrowthList(w, list); }, ui);
 }
 
 std::string GrowthRowText(const GrowthType& type) { return FormatRecord(type, GrowthLine()); }

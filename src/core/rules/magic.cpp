@@ -77,8 +77,7 @@ std::string MagicListBytes(const std::vector<Magic>& spells) {
 }
 
 bool SaveMagicList(const Project& project, const std::vector<Magic>& spells, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kMagicFile), DataFileDisplayPath(project, kMagicFile),
-                       [&](TagWriter& w) { WriteMagicList(w, spells); }, ui);
+    return SaveDataTagFile(project, kMagicFile, [&](TagWriter& w) { WriteMagicList(w, spells); }, ui);
 }
 
 void ParseMagicNames(std::string_view bytes, std::vector<std::string>& out) {

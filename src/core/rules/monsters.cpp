@@ -83,8 +83,7 @@ std::string MonsterListBytes(const std::vector<Monster>& monsters) {
 }
 
 bool SaveMonsterList(const Project& project, const std::vector<Monster>& monsters, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kMonsterFile), DataFileDisplayPath(project, kMonsterFile),
-                       [&](TagWriter& w) { WriteMonsterList(w, monsters); }, ui);
+    return SaveDataTagFile(project, kMonsterFile, [&](TagWriter& w) { WriteMonsterList(w, monsters); }, ui);
 }
 
 void ParseMonsterTable(std::string_view bytes, MonsterTable& table) {

@@ -186,8 +186,7 @@ std::string PlayerCharacterBytes(const PlayerCharacter& pc) {
 }
 
 bool SavePlayerCharacter(const Project& project, const PlayerCharacter& pc, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kPlayerCharacterFile), DataFileDisplayPath(project, kPlayerCharacterFile),
-                       [&](TagWriter& w) { WritePlayerCharacter(w, pc); }, ui);
+    return SaveDataTagFile(project, kPlayerCharacterFile, [&](TagWriter& w) { WritePlayerCharacter(w, pc); }, ui);
 }
 
 int PcFrameWidth(const PlayerCharacter& pc) { return pc.chip.width / 3; }

@@ -163,8 +163,7 @@ std::string ShopListBytes(const std::vector<Shop>& shops) {
 }
 
 bool SaveShopList(const Project& project, const std::vector<Shop>& shops, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kShopFile), DataFileDisplayPath(project, kShopFile),
-                       [&](TagWriter& w) { WriteShopList(w, shops); }, ui);
+    return SaveDataTagFile(project, kShopFile, [&](TagWriter& w) { WriteShopList(w, shops); }, ui);
 }
 
 GoodsAdd AddGood(std::vector<int>& goods, int item, int& selected) {

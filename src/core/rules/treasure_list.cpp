@@ -102,8 +102,7 @@ std::string TreasureListBytes(const std::vector<TreasureChest>& chests) {
 }
 
 bool SaveTreasureList(const Project& project, const std::vector<TreasureChest>& chests, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kTreasureFile), DataFileDisplayPath(project, kTreasureFile),
-                       [&](TagWriter& w) { WriteTreasureList(w, chests); }, ui);
+    return SaveDataTagFile(project, kTreasureFile, [&](TagWriter& w) { WriteTreasureList(w, chests); }, ui);
 }
 
 MarkerSource MakeChestMarkerSource(const TreasureChest& chest, int index, const EffectTable& effects) {

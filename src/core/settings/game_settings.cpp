@@ -244,8 +244,7 @@ ReadStatus LoadGameSettings(const Project& project, GameSettings& settings) {
 }
 
 bool SaveGameSettings(const Project& project, const GameSettings& settings, SaveUi& ui) {
-    return SaveFile(DataFilePath(project, kSettingFile), DataFileDisplayPath(project, kSettingFile),
-                    GameSettingsBytes(settings), ui);
+    return SaveDataFile(project, kSettingFile, GameSettingsBytes(settings), ui);
 }
 
 }  // namespace lw

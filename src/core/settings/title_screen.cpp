@@ -133,8 +133,7 @@ std::string TitleScreenBytes(const TitleScreen& title) {
 }
 
 bool SaveTitleScreen(const Project& project, const TitleScreen& title, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kTitleFile), DataFileDisplayPath(project, kTitleFile),
-                       [&](TagWriter& w) { WriteTitleScreen(w, title); }, ui);
+    return SaveDataTagFile(project, kTitleFile, [&](TagWriter& w) { WriteTitleScreen(w, title); }, ui);
 }
 
 int CountTitleEntriesOn(const TitleScreen& title) {

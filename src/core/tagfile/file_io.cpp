@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <random>
+#include <unordered_map>
+#include <unordered_set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,20 +96,26 @@ bool IsHex8(std::string_view s) {
            });
 }
 
-// Removes this program's temporary files in `folder`: all of them, or those of `target` only.
-int RemoveOwnTemporaries(const fs::path& folder, std::string_view target) {
+// Removes this program's temporary files in `folder` for which `wanted(name)` holds.
+template <typename Wanted>
+int RemoveOwnTemporariesIf(const fs::path& folder, const Wanted& wanted) {
     int removed = 0;
     std::error_code ec;
     fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (!IsOwnTemporaryName(name, target)) continue;
+        if (!IsOwnTemporaryName(name) || !wanted(name)) continue;
         std::error_code typeEc;
         if (!it->is_regular_file(typeEc) || it->is_symlink(typeEc)) continue;
         std::error_code removeEc;
         if (fs::remove(it->path(), removeEc)) ++removed;
     }
     return removed;
+}
+
+// Removes this program's temporary files in `folder`: all of them, or those of `target` only.
+int RemoveOwnTemporaries(const fs::path& folder, std::string_view target) {
+    return RemoveOwnTemporariesIf(folder, [&](const std::string& name) { return IsOwnTemporaryName(name, target); });
 }
 
 // The save may replace the file: write permission for this user (as root, which the permission
@@ -141,11 +149,73 @@ std::optional<fs::path> SaveTargetOf(const fs::path& path) {
     return std::nullopt;  // a loop of links
 }
 
+namespace {
+
+bool IsBelow(const fs::path& base, const fs::path& p) {
+    auto b = base.begin();
+    auto q = p.begin();
+    for (; b != base.end(); ++b, ++q) {
+        if (q == p.end() || *q != *b) return false;
+    }
+    return q != p.end();  // the root itself is not a file below it
+}
+
+// `resolved` (a save target, links of its last component followed) made absolute with its folders
+// resolved; the folders' resolution is kept in `folders` when given, so many files of one folder
+// cost one resolution.
+std::optional<fs::path> ResolveFolders(const fs::path& resolved,
+                                       std::unordered_map<std::string, fs::path>* folders) {
+    const fs::path name = resolved.filename();
+    std::error_code ec;
+    if (name.empty() || name == "." || name == "..") {
+        fs::path whole = fs::weakly_canonical(fs::absolute(resolved, ec), ec);
+        if (ec) return std::nullopt;
+        return whole;
+    }
+    fs::path folder = resolved.parent_path();
+    if (folder.empty()) folder = ".";
+    if (folders) {
+        auto found = folders->find(folder.string());
+        if (found != folders->end()) return found->second / name;
+    }
+    fs::path canonical = fs::weakly_canonical(fs::absolute(folder, ec), ec);
+    if (ec) return std::nullopt;
+    if (folders) folders->emplace(folder.string(), canonical);
+    return canonical / name;
+}
+
+std::optional<fs::path> CanonicalRoot(const fs::path& root) {
+    if (root.empty()) return std::nullopt;
+    std::error_code ec;
+    fs::path r = fs::weakly_canonical(fs::absolute(root, ec), ec);
+    if (ec) return std::nullopt;
+    return r;
+}
+
+std::optional<fs::path> ContainedIn(const fs::path& canonicalRoot, const fs::path& path,
+                                    std::unordered_map<std::string, fs::path>* folders) {
+    if (path.empty()) return std::nullopt;
+    auto target = SaveTargetOf(path);
+    if (!target) return std::nullopt;
+    auto resolved = ResolveFolders(*target, folders);
+    if (!resolved || !IsBelow(canonicalRoot, *resolved)) return std::nullopt;
+    return resolved;
+}
+
+}  // namespace
+
+std::optional<fs::path> ContainedSaveTarget(const fs::path& root, const fs::path& path) {
+    auto base = CanonicalRoot(root);
+    if (!base) return std::nullopt;
+    return ContainedIn(*base, path, nullptr);
+}
+
 ReadStatus FileReader::Read(const fs::path& path, std::uintmax_t ceiling) {
     return ReadInto(path, ceiling, buffer_, size_);
 }
 
-AtomicFile::AtomicFile(const fs::path& target, const WriteFault* fault) : target_(target), fault_(fault) {
+AtomicFile::AtomicFile(const fs::path& target, const WriteFault* fault, bool clearLeftovers)
+    : target_(target), fault_(fault) {
     if (target.filename().empty()) return;
     auto resolved = SaveTargetOf(target);
     if (!resolved || resolved->filename().empty()) return;
@@ -158,7 +228,7 @@ AtomicFile::AtomicFile(const fs::path& target, const WriteFault* fault) : target
     fs::path dir = target_.parent_path();
     if (dir.empty()) dir = ".";
     const std::string name = target_.filename().string();
-    RemoveOwnTemporaries(dir, name);  // left by a save of this file that never finished
+    if (clearLeftovers) RemoveOwnTemporaries(dir, name);  // left by a save of this file that never finished
 
     static std::mt19937 rng{std::random_device{}()};
     const std::string hash = Hex8(NameHash(name));
@@ -234,11 +304,81 @@ void SyncFolder(const fs::path& folder) {
     }
 }
 
+FileBatch::FileBatch(fs::path root, fs::path journalFolder)
+    : root_(std::move(root)), journalFolder_(std::move(journalFolder)) {}
+
 FileBatch::~FileBatch() { Discard(); }
 
+namespace {
+
+// The journal: a header line, then for each prepared file its temporary path and its target, each
+// ended by NUL (no path holds one), then an end line. A journal without its end line was cut short
+// before any rename.
+constexpr std::string_view kJournalHeader = "lorewright commit 1\n";
+constexpr std::string_view kJournalEnd = "end\n";
+
+bool WriteAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+FileBatch::Check FileBatch::Plan(const std::vector<fs::path>& targets) {
+    Check check;
+    planned_ = true;
+    const auto base = CanonicalRoot(root_);
+    std::unordered_map<std::string, fs::path> folders;
+    std::unordered_map<std::string, std::size_t> seen;
+    seen.reserve(targets.size());
+    // The target names of each resolved folder, as the hash digits their temporary files carry.
+    std::unordered_map<std::string, std::unordered_set<std::string>> digitsByFolder;
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        auto resolved = base ? ContainedIn(*base, targets[i], &folders) : std::nullopt;
+        if (!resolved) {
+            check.outside.push_back(targets[i]);
+            continue;
+        }
+        auto [at, fresh] = seen.emplace(resolved->string(), i);
+        if (!fresh && !check.sameFile) check.sameFile = std::make_pair(targets[at->second], targets[i]);
+        digitsByFolder[resolved->parent_path().string()].insert(Hex8(NameHash(resolved->filename().string())));
+    }
+    if (!check.ok()) {
+        for (const fs::path& t : check.outside) {
+            outside_.push_back(t);
+            failed_.push_back(t);
+        }
+        if (check.sameFile) failed_.push_back(check.sameFile->second);
+        return check;
+    }
+    for (const auto& [folder, digits] : digitsByFolder) {
+        RemoveOwnTemporariesIf(fs::path(folder), [&digits](const std::string& name) {
+            return digits.count(name.substr(3, 8)) > 0;
+        });
+    }
+    return check;
+}
+
+std::unique_ptr<AtomicFile> FileBatch::Open(const fs::path& target, const WriteFault* fault) {
+    auto resolved = ContainedSaveTarget(root_, target);
+    if (!resolved) {
+        outside_.push_back(target);
+        return nullptr;
+    }
+    return std::make_unique<AtomicFile>(*resolved, fault, !planned_);
+}
+
 bool FileBatch::Prepare(const fs::path& target, std::string_view bytes, const WriteFault* fault) {
-    auto file = std::make_unique<AtomicFile>(target, fault);
-    if (!(file->Write(bytes) && file->Seal())) {
+    auto file = Open(target, fault);
+    if (!(file && file->Write(bytes) && file->Seal())) {
         failed_.push_back(target);
         return false;
     }
@@ -247,9 +387,9 @@ bool FileBatch::Prepare(const fs::path& target, std::string_view bytes, const Wr
 }
 
 bool FileBatch::PrepareTag(const fs::path& target, const TagContentFn& content, const WriteFault* fault) {
-    auto file = std::make_unique<AtomicFile>(target, fault);
+    auto file = Open(target, fault);
     bool good = false;
-    if (file->ok()) {
+    if (file && file->ok()) {
         TagWriter writer([&file](std::string_view chunk) { return file->Write(chunk); });
         content(writer);
         good = writer.Finish() && file->Seal();
@@ -262,27 +402,119 @@ bool FileBatch::PrepareTag(const fs::path& target, const TagContentFn& content, 
     return true;
 }
 
-bool FileBatch::CommitAll() {
+bool FileBatch::WriteJournal() const {
+    const fs::path journal = journalFolder_ / std::string(kCommitJournalName);
+    std::string bytes(kJournalHeader);
+    for (const auto& f : files_) {
+        bytes += f->temporary().string();
+        bytes.push_back('\0');
+        bytes += f->target().string();
+        bytes.push_back('\0');
+    }
+    bytes += kJournalEnd;
+    ::unlink(journal.c_str());  // never write through whatever stands at that name
+    int fd = ::open(journal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool good = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    good = (::close(fd) == 0) && good;
+    if (!good) {
+        ::unlink(journal.c_str());
+        return false;
+    }
+    SyncFolder(journalFolder_);
+    return true;
+}
+
+bool FileBatch::CommitAll(const CommitFault* fault) {
     notReplaced_.clear();
     if (!ok()) {
         Discard();
         return false;
     }
+    // One file is replaced by one rename: nothing to journal.
+    const bool journaled = files_.size() > 1;
+    if (journaled && !WriteJournal()) {
+        for (const auto& f : files_) notReplaced_.push_back(f->target());
+        Discard();
+        return false;
+    }
     std::vector<fs::path> folders;
+    std::unordered_set<std::string> seenFolders;
     for (std::size_t i = 0; i < files_.size(); ++i) {
+        if (fault && i == fault->stopAfterRenames) {
+            // The process "dies" here: what is prepared and the journal stay for the next open.
+            for (std::size_t k = i; k < files_.size(); ++k) files_[k]->Abandon();
+            files_.clear();
+            return false;
+        }
         if (!files_[i]->Commit(false)) {
             for (std::size_t k = i; k < files_.size(); ++k) notReplaced_.push_back(files_[k]->target());
             break;
         }
         fs::path folder = files_[i]->target().parent_path();
-        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
+        if (seenFolders.insert(folder.string()).second) folders.push_back(std::move(folder));
     }
     for (const fs::path& folder : folders) SyncFolder(folder);
+    if (journaled) {
+        ::unlink((journalFolder_ / std::string(kCommitJournalName)).c_str());
+        SyncFolder(journalFolder_);
+    }
     files_.clear();  // any file not committed is removed here
     return notReplaced_.empty();
 }
 
 void FileBatch::Discard() { files_.clear(); }
+
+OverwriteAnswer BatchSession::Ask(const fs::path& target, std::string_view displayPath) {
+    std::error_code ec;
+    if (yesToAll_ || !(fs::exists(fs::symlink_status(target, ec)) || fs::exists(target, ec))) return OverwriteAnswer::Yes;
+    const OverwriteAnswer answer = ui_.ConfirmOverwriteOfMany(displayPath);
+    if (answer == OverwriteAnswer::YesToAll) yesToAll_ = true;
+    return answer;
+}
+
+RecoveredCommit FinishInterruptedCommit(const fs::path& root, const fs::path& journalFolder) {
+    RecoveredCommit result;
+    const fs::path journal = journalFolder / std::string(kCommitJournalName);
+    struct stat st {};
+    if (::lstat(journal.c_str(), &st) != 0) return result;
+    result.journalFound = true;
+    const FileBytes bytes = S_ISREG(st.st_mode) ? ReadFileBytes(journal, kListFileCeiling) : FileBytes{};
+    std::string_view rest = bytes.bytes;
+    const bool complete = bytes.ok() && rest.starts_with(kJournalHeader) && rest.ends_with(kJournalEnd);
+    const auto base = CanonicalRoot(root);
+    if (complete && base) {
+        rest = rest.substr(kJournalHeader.size(), rest.size() - kJournalHeader.size() - kJournalEnd.size());
+        std::unordered_map<std::string, fs::path> folderCache;
+        std::vector<fs::path> folders;
+        std::unordered_set<std::string> seenFolders;
+        while (!rest.empty()) {
+            const std::size_t a = rest.find('\0');
+            if (a == std::string_view::npos) break;
+            const std::size_t b = rest.find('\0', a + 1);
+            if (b == std::string_view::npos) break;
+            const fs::path temp(std::string(rest.substr(0, a)));
+            const fs::path target(std::string(rest.substr(a + 1, b - a - 1)));
+            rest.remove_prefix(b + 1);
+            // Only this program's temporary file beside its own target, below the project folder.
+            if (temp.parent_path() != target.parent_path() ||
+                !IsOwnTemporaryName(temp.filename().string(), target.filename().string()))
+                continue;
+            auto contained = ContainedIn(*base, target, &folderCache);
+            if (!contained || *contained != target) continue;
+            struct stat ts {};
+            if (::lstat(temp.c_str(), &ts) != 0 || !S_ISREG(ts.st_mode)) continue;  // renamed already
+            if (::rename(temp.c_str(), target.c_str()) == 0) {
+                ++result.renamed;
+                if (seenFolders.insert(target.parent_path().string()).second) folders.push_back(target.parent_path());
+            }
+        }
+        for (const fs::path& folder : folders) SyncFolder(folder);
+    }
+    ::unlink(journal.c_str());
+    SyncFolder(journalFolder);
+    return result;
+}
 
 bool ReplaceFileAtomically(const fs::path& target, std::string_view bytes, const WriteFault* fault) {
     AtomicFile file(target, fault);

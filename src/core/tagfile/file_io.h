@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lw {
@@ -51,6 +52,9 @@ private:
     std::size_t size_ = 0;
 };
 
+// The answer to the overwrite question of a save that replaces several files.
+enum class OverwriteAnswer { Yes, No, YesToAll };
+
 // What a save asks of the author and tells the author. The app answers through its dialogs, tests
 // through a script.
 class SaveUi {
@@ -59,8 +63,26 @@ public:
     // "A file of the same name exists; overwrite?" captioned with `displayPath` (CP932, Windows form
     // such as ".\data\item_list.txt"). True to overwrite.
     virtual bool ConfirmOverwrite(std::string_view displayPath) = 0;
+    // The same question within a save of several files, with a third answer that says yes to
+    // every later question of that save.
+    virtual OverwriteAnswer ConfirmOverwriteOfMany(std::string_view displayPath) {
+        return ConfirmOverwrite(displayPath) ? OverwriteAnswer::Yes : OverwriteAnswer::No;
+    }
     // "The file cannot be created."
     virtual void CannotCreate() = 0;
+    // The file resolves (through a link) to a place outside the project folder, so it is not
+    // written.
+    virtual void OutsideProject(std::string_view displayPath) {
+        (void)displayPath;
+        CannotCreate();
+    }
+    // A save of many files tells which file it prepares (`done` of `total` prepared so far); false
+    // cancels the save, and nothing is written. Finished() follows the last file.
+    virtual bool Preparing(std::size_t done, std::size_t total, std::string_view displayPath) {
+        (void)done, (void)total, (void)displayPath;
+        return true;
+    }
+    virtual void Finished() {}
 };
 
 class TagWriter;
@@ -78,10 +100,12 @@ struct WriteFault {
 //  - A file without any write permission bit (say mode 0444) is not replaced: ok() is false.
 //  - Temporary files are named ".lw" + 8 hex digits naming the target + "." + 8 random hex
 //    digits + ".tmp" (24 bytes whatever the target's name, so any name that fits the file system
-//    can be saved). Those that a crash left for the same target are removed first.
+//    can be saved). Those that a crash left for the same target are removed first, unless
+//    `clearLeftovers` is false (a FileBatch clears them with one scan of each folder).
 class AtomicFile {
 public:
-    explicit AtomicFile(const std::filesystem::path& target, const WriteFault* fault = nullptr);
+    explicit AtomicFile(const std::filesystem::path& target, const WriteFault* fault = nullptr,
+                        bool clearLeftovers = true);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -96,6 +120,10 @@ public:
     bool Commit(bool syncFolder = true);
 
     const std::filesystem::path& target() const { return target_; }
+    const std::filesystem::path& temporary() const { return temp_; }
+    // Forgets the sealed temporary file without removing it (a commit stopped as if the process
+    // had died, for tests of the recovery).
+    void Abandon() { sealed_ = false; }
 
 private:
     std::filesystem::path target_;  // the file replaced (a link's target)
@@ -111,6 +139,13 @@ private:
 // the file the link names, which need not exist yet. nullopt for a loop of links.
 std::optional<std::filesystem::path> SaveTargetOf(const std::filesystem::path& path);
 
+// The file a save of `path` replaces (SaveTargetOf), made absolute with every link and ".." of its
+// folders resolved, when it lies below `root` (resolved the same way); nullopt when it lies
+// outside, is the root itself, or is a loop of links. Nothing is ever written outside the project
+// folder: a link that leads out of it, or a folder that is a link to elsewhere, is refused.
+std::optional<std::filesystem::path> ContainedSaveTarget(const std::filesystem::path& root,
+                                                         const std::filesystem::path& path);
+
 // True for a temporary file name of this program's making (see AtomicFile), of any target when
 // `target` is empty, else of that target only.
 bool IsOwnTemporaryName(std::string_view fileName, std::string_view target = {});
@@ -120,18 +155,45 @@ int RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 // Flushes a folder's entries (renames into it) to disk.
 void SyncFolder(const std::filesystem::path& folder);
 
-// Several files that change together. Each new content is prepared first (written to a temporary
-// file beside its target and flushed to disk); only when every one was prepared are they renamed
-// over their targets, one after another. If any cannot be prepared, none is replaced and the
+// A commit stopped after this many renames, as if the process had died there (for tests of the
+// recovery): the journal and the files not yet renamed stay on disk.
+struct CommitFault {
+    std::size_t stopAfterRenames = 0;
+};
+
+// The name of the commit journal a FileBatch keeps in its journal folder while it renames.
+inline constexpr std::string_view kCommitJournalName = ".lw-commit.journal";
+
+// Several files that change together, all below `root`. Each new content is prepared first
+// (written to a temporary file beside its target and flushed to disk); only when every one was
+// prepared are they renamed over their targets. If any cannot be prepared, none is replaced and the
 // prepared ones are removed.
+//
+// The renames are made recoverable: before the first one a journal naming every prepared file and
+// its target is written and flushed in `journalFolder`; after the last one the folders are flushed
+// and the journal removed. A process that dies in between leaves the journal, and
+// FinishInterruptedCommit completes the renames at the next open.
 class FileBatch {
 public:
-    FileBatch() = default;
+    FileBatch(std::filesystem::path root, std::filesystem::path journalFolder);
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
     ~FileBatch();
 
-    // Prepares `bytes` as the new content of `target`. False when it could not be prepared.
+    // What Plan found: targets that resolve outside the root, and the first two targets that
+    // resolve to the same file (both refused before anything is prepared).
+    struct Check {
+        std::vector<std::filesystem::path> outside;
+        std::optional<std::pair<std::filesystem::path, std::filesystem::path>> sameFile;
+        bool ok() const { return outside.empty() && !sameFile; }
+    };
+    // Before anything is prepared: resolves every target the batch will write, and clears the
+    // temporary files that earlier saves of them left (one scan of each folder). When the check
+    // fails the batch is failed and nothing may be prepared.
+    Check Plan(const std::vector<std::filesystem::path>& targets);
+
+    // Prepares `bytes` as the new content of `target`. False when it could not be prepared
+    // (including a target outside the root).
     bool Prepare(const std::filesystem::path& target, std::string_view bytes, const WriteFault* fault = nullptr);
     // The same for a tag file, streamed to disk as it is made.
     bool PrepareTag(const std::filesystem::path& target, const TagContentFn& content, const WriteFault* fault = nullptr);
@@ -142,22 +204,66 @@ public:
     std::size_t prepared() const { return files_.size(); }
     // The targets that could not be prepared, in the order they were tried.
     const std::vector<std::filesystem::path>& failed() const { return failed_; }
+    // The targets refused because they resolve outside the root.
+    const std::vector<std::filesystem::path>& outside() const { return outside_; }
 
-    // When every file was prepared: renames each over its target in the order prepared, then
-    // flushes their folders. True when all were replaced. A rename that fails (which preparing
-    // beside the target makes as unlikely as it can be) leaves that target and the ones after it
-    // as they were; they are listed in notReplaced(). When some file could not be prepared, nothing
-    // is replaced, every prepared file is removed and the result is false.
-    bool CommitAll();
+    // When every file was prepared: journals them, renames each over its target in the order
+    // prepared, flushes their folders and removes the journal. True when all were replaced. A
+    // rename that fails (which preparing beside the target makes as unlikely as it can be) leaves
+    // that target and the ones after it as they were; they are listed in notReplaced(). When some
+    // file could not be prepared, nothing is replaced, every prepared file is removed and the
+    // result is false.
+    bool CommitAll(const CommitFault* fault = nullptr);
     // Removes every prepared file; the targets stay as they were.
     void Discard();
     const std::vector<std::filesystem::path>& notReplaced() const { return notReplaced_; }
 
 private:
+    std::unique_ptr<AtomicFile> Open(const std::filesystem::path& target, const WriteFault* fault);
+    bool WriteJournal() const;
+
+    std::filesystem::path root_;
+    std::filesystem::path journalFolder_;
+    bool planned_ = false;
     std::vector<std::unique_ptr<AtomicFile>> files_;
     std::vector<std::filesystem::path> failed_;
+    std::vector<std::filesystem::path> outside_;
     std::vector<std::filesystem::path> notReplaced_;
 };
+
+// The questions and the progress of one save of several files: each file is announced before it
+// is prepared (SaveUi::Preparing), and the overwrite question is asked for each existing file
+// until the author answers "yes to all".
+class BatchSession {
+public:
+    BatchSession(SaveUi& ui, std::size_t total) : ui_(ui), total_(total) {}
+    ~BatchSession() { ui_.Finished(); }
+    BatchSession(const BatchSession&) = delete;
+    BatchSession& operator=(const BatchSession&) = delete;
+
+    // Announces the next file; false when the author cancelled the save.
+    bool Next(std::string_view displayPath) { return ui_.Preparing(done_++, total_, displayPath); }
+    // Yes for a file that does not exist yet or after "yes to all"; else the author's answer.
+    OverwriteAnswer Ask(const std::filesystem::path& target, std::string_view displayPath);
+    SaveUi& ui() { return ui_; }
+
+private:
+    SaveUi& ui_;
+    std::size_t total_;
+    std::size_t done_ = 0;
+    bool yesToAll_ = false;
+};
+
+// What finishing an interrupted commit did.
+struct RecoveredCommit {
+    bool journalFound = false;
+    int renamed = 0;  // prepared files renamed over their targets now
+};
+// Completes the commit that a journal in `journalFolder` records: every prepared file still there
+// is renamed over its target (one that is gone had been renamed already), the folders flushed and
+// the journal removed. A journal cut short (written before any rename) is only removed. Entries
+// that do not name this program's temporary file beside its target, below `root`, are ignored.
+RecoveredCommit FinishInterruptedCommit(const std::filesystem::path& root, const std::filesystem::path& journalFolder);
 
 bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                            const WriteFault* fault = nullptr);

@@ -131,8 +131,7 @@ ReadStatus LoadMapAnimationFile(const Project& project, std::string_view fileNam
 }
 
 bool SaveMapAnimationFile(const Project& project, std::string_view fileName, const MapAnimation& a, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, fileName), DataFileDisplayPath(project, fileName),
-                       [&](TagWriter& w) { WriteMapAnimation(w, a); }, ui);
+    return SaveDataTagFile(project, fileName, [&](TagWriter& w) { WriteMapAnimation(w, a); }, ui);
 }
 
 std::string FrameListText(const MapAnimationSequence& s) {

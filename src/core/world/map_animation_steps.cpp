@@ -66,9 +66,11 @@ MapAnimationSequence SequenceFromFrameOrder(const ChipOrder& order, int frameWid
     const std::size_t count = std::min(order.size(), static_cast<std::size_t>(kMapAnimationFrameCapacity));
     out.frames.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        const auto [column, row] = order[i];
+        const std::pair<int, int> cell = order[i];
+        const int column = cell.first;
+        const int row = cell.second;
         auto same = std::find_if(before.frames.begin(), before.frames.end(), [&](const MapAnimationFrame& f) {
-            return FrameCell(f, frameWidth, frameHeight) == std::pair{column, row};
+            return FrameCell(f, frameWidth, frameHeight) == cell;
         });
         if (same != before.frames.end()) {
             out.frames.push_back(*same);

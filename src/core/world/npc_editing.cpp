@@ -56,42 +56,4 @@ std::vector<SceneListRow> NpcSceneRows(const std::vector<Npc>& npcs) {
     return rows;
 }
 
-NpcSaveReport SaveNpcListAndScenes(const Project& project, const std::vector<Npc>& npcs, const SceneCatalog& catalog,
-                                   SaveUi& ui, const WriteFault* listFault) {
-    NpcSaveReport report;
-    const std::filesystem::path listPath = DataFilePath(project, kNpcFile);
-    std::error_code ec;
-    if ((std::filesystem::exists(std::filesystem::symlink_status(listPath, ec)) || std::filesystem::exists(listPath, ec)) &&
-        !ui.ConfirmOverwrite(DataFileDisplayPath(project, kNpcFile))) {
-        report.outcome = NpcSaveOutcome::ListDeclined;
-        return report;
-    }
-    FileBatch batch;
-    if (!batch.PrepareTag(listPath, [&](TagWriter& w) { WriteNpcList(w, npcs); }, listFault)) {
-        batch.Discard();
-        ui.CannotCreate();
-        report.outcome = NpcSaveOutcome::ListFailed;
-        return report;
-    }
-    const std::vector<SceneListRow> rows = NpcSceneRows(npcs);
-    report.scenes = PrepareSceneRebuild(project, SceneList::Npc, rows, &catalog, ui, batch);
-    if (!batch.ok()) {
-        batch.Discard();
-        report.scenes.rewritten.clear();
-        if (!report.scenes.failed.empty()) ui.CannotCreate();
-        report.outcome = NpcSaveOutcome::ScenesBlocked;
-        return report;
-    }
-    if (!batch.CommitAll()) {
-        for (const std::filesystem::path& p : batch.notReplaced()) {
-            std::string name = Cp932Name(p.filename()).value_or(p.filename().string());
-            std::erase(report.scenes.rewritten, name);
-            report.scenes.notReplaced.push_back(std::move(name));
-        }
-        ui.CannotCreate();
-        report.outcome = NpcSaveOutcome::NotReplaced;
-    }
-    return report;
-}
-
 }  // namespace lw

@@ -1,6 +1,6 @@
 #pragma once
 // The rules of the NPC editor: the walking preview of a sprite sheet, the rows of "NPC設定2", and
-// saving the list together with the scene files that hold its indices.
+// the rows that the save of the list rebuilds the scene files from (SavePlacedList).
 
 #include <string>
 #include <vector>
@@ -31,25 +31,5 @@ std::string NpcNameProblem(const std::string& cp932);
 
 // The rows' scenes, for the rebuild of the scene files.
 std::vector<SceneListRow> NpcSceneRows(const std::vector<Npc>& npcs);
-
-// Saving the list and rebuilding every scene's NPC indices as one change.
-enum class NpcSaveOutcome {
-    Saved,          // npc_list.txt and every scene file that had to change (save those the author
-                    // declined) were replaced
-    ListDeclined,   // the author declined to overwrite npc_list.txt: nothing was written
-    ListFailed,     // npc_list.txt could not be written: nothing was written
-    ScenesBlocked,  // some scene file cannot be rebuilt (unreadable, too many NPCs, not writable):
-                    // nothing was written, npc_list.txt included
-    NotReplaced,    // everything was prepared but some final rename failed (see the report)
-};
-struct NpcSaveReport {
-    NpcSaveOutcome outcome = NpcSaveOutcome::Saved;
-    SceneRebuildReport scenes;
-};
-// Asks about npc_list.txt first; when it is to be written, prepares it and every scene file into
-// one FileBatch (scene files take their groups from `catalog`), then replaces them all or none.
-// "cannot create" is reported through `ui` when a file could not be written.
-NpcSaveReport SaveNpcListAndScenes(const Project& project, const std::vector<Npc>& npcs, const SceneCatalog& catalog,
-                                   SaveUi& ui, const WriteFault* listFault = nullptr);
 
 }  // namespace lw

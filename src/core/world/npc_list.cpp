@@ -145,8 +145,7 @@ std::string NpcListBytes(const std::vector<Npc>& npcs) {
 }
 
 bool SaveNpcList(const Project& project, const std::vector<Npc>& npcs, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, kNpcFile), DataFileDisplayPath(project, kNpcFile),
-                       [&](TagWriter& w) { WriteNpcList(w, npcs); }, ui);
+    return SaveDataTagFile(project, kNpcFile, [&](TagWriter& w) { WriteNpcList(w, npcs); }, ui);
 }
 
 NpcMarkerSource MakeNpcMarkerSource(const Npc& npc, int index) {

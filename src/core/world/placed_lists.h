@@ -10,6 +10,7 @@
 
 #include "core/project/project.h"
 #include "core/tagfile/file_io.h"
+#include "core/events/flag_explanations.h"
 #include "core/world/scene_catalog.h"
 
 namespace lw {
@@ -21,29 +22,47 @@ bool SceneHasRoomForChest(std::span<const SceneListRow> rows, int scene, int exc
 // catalog) and the shop rows other than `exceptRow` standing in it are fewer than 64.
 bool SceneHasRoomForShop(const SceneCatalog& catalog, std::span<const SceneListRow> rows, int scene, int exceptRow);
 
-// How saving a list with its scene files went.
+// One change of a list whose rows stand in scenes (NPCs, chests, shops), or of the scene files
+// alone: flag_exp.txt (when `flags` is given), the list file (when `listFile` is not empty) and every
+// scene file of the data folder, rebuilt from `rows` (groups taken from `catalog`).
+struct PlacedListFiles {
+    std::string_view listFile;
+    TagContentFn content;
+    SceneList which = SceneList::Npc;
+    std::span<const SceneListRow> rows;
+    const SceneCatalog* catalog = nullptr;
+    const FlagExplanations* flags = nullptr;
+};
+
+// How saving a list with its scene files went. In every outcome but Saved and NotReplaced nothing
+// was written.
 enum class PlacedListOutcome {
-    Saved,         // the list and every scene file the author let be replaced were written
-    ListDeclined,  // the author declined to overwrite the list file: nothing was written
-    ListFailed,    // the list file could not be prepared: nothing was written
-    ScenesFailed,  // some scene file could not be rebuilt (see the report): nothing was written
+    Saved,         // every file was replaced
+    Declined,      // the author answered "No" for one of the files (declinedFile)
+    Cancelled,     // the author cancelled while the files were prepared
+    Refused,       // a file resolves outside the project folder, or two names are one file
+    ListFailed,    // flag_exp.txt or the list file could not be prepared
+    ScenesFailed,  // some scene file could not be rebuilt (see the report)
     NotReplaced,   // every file was prepared, but some could not be renamed into place
 };
 
 struct PlacedListSave {
     PlacedListOutcome outcome = PlacedListOutcome::Saved;
     SceneRebuildReport scenes;
+    std::string declinedFile;               // display path of the file the author declined
+    std::vector<std::string> outside;       // display paths of files that lead out of the project
+    std::vector<std::string> sameFile;      // display paths of two names of one file
     bool listWritten() const { return outcome == PlacedListOutcome::Saved || outcome == PlacedListOutcome::NotReplaced; }
 };
 
-// Writes the list file `listFile` of the data folder (made by `content`) and rebuilds `which` in
-// every scene file from `rows`, as one change. The overwrite question is asked for the list file
-// first: when the author declines, nothing else is asked or written. Then every scene file is
-// prepared (PrepareSceneRebuild) into the same batch; only when all could be prepared are they
-// renamed into place, the list file first. "ファイルを作成できません" is reported through `ui`
-// once when a file could not be written.
-PlacedListSave SavePlacedList(const Project& project, std::string_view listFile, const TagContentFn& content,
-                              SceneList which, std::span<const SceneListRow> rows, const SceneCatalog* catalog,
-                              SaveUi& ui, const WriteFault* listFault = nullptr);
+// Saves the files of `files` as one change. Before anything is prepared every target is resolved:
+// one that leads out of the project folder, or two names of one file, refuse the save. Then each
+// file is announced (progress) and, when it exists, asked about ("すべてはい" answers the rest); the
+// first "No" or a cancel stops the save and nothing is written. Every file is prepared into one
+// batch, and only when all were prepared are they renamed into place (journaled, so a process that
+// dies meanwhile is completed at the next open). "ファイルを作成できません" is reported through
+// `ui` once when a file could not be written.
+PlacedListSave SavePlacedList(const Project& project, const PlacedListFiles& files, SaveUi& ui,
+                              const WriteFault* listFault = nullptr, const CommitFault* commitFault = nullptr);
 
 }  // namespace lw

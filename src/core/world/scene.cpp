@@ -481,8 +481,7 @@ ReadStatus LoadSceneFile(const Project& project, int sceneNumber, Scene& scene) 
 }
 
 bool SaveSceneFile(const Project& project, std::string_view fileName, const Scene& scene, SaveUi& ui) {
-    return SaveTagFile(DataFilePath(project, fileName), DataFileDisplayPath(project, fileName),
-                       [&](TagWriter& w) { WriteScene(w, scene); }, ui);
+    return SaveDataTagFile(project, fileName, [&](TagWriter& w) { WriteScene(w, scene); }, ui);
 }
 
 bool SaveSceneFile(const Project& project, int sceneNumber, const Scene& scene, SaveUi& ui) {

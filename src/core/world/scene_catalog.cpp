@@ -96,26 +96,30 @@ std::optional<ShopPlacement> FindShopPlacement(const SceneCatalog& catalog, int 
     return std::nullopt;
 }
 
-bool RebuildSceneList(Scene& scene, int sceneNumber, SceneList which, std::span<const SceneListRow> rows) {
+RowsByScene IndexRowsByScene(std::span<const SceneListRow> rows) {
+    RowsByScene index;
+    for (std::size_t p = 0; p < rows.size(); ++p)
+        if (rows[p].scene >= 0) index[rows[p].scene].push_back(static_cast<int>(p));
+    return index;
+}
+
+bool RebuildSceneList(Scene& scene, SceneList which, std::span<const SceneListRow> rows,
+                      const std::vector<int>& standing) {
     switch (which) {
     case SceneList::Npc:
     case SceneList::Chest: {
-        std::vector<int> indices;
-        for (std::size_t p = 0; p < rows.size(); ++p)
-            if (rows[p].scene == sceneNumber) indices.push_back(static_cast<int>(p));
         const int capacity = which == SceneList::Npc ? kSceneNpcCapacity : kSceneTreasureCapacity;
-        if (indices.size() > static_cast<std::size_t>(capacity)) return false;
-        (which == SceneList::Npc ? scene.npcIndices : scene.treasureIndices) = std::move(indices);
+        if (standing.size() > static_cast<std::size_t>(capacity)) return false;
+        (which == SceneList::Npc ? scene.npcIndices : scene.treasureIndices) = standing;
         return true;
     }
     case SceneList::Shop: {
         std::vector<EventPosition> positions;
         for (const EventPosition& e : scene.eventPositions)
             if (e.kind != kShopPosition) positions.push_back(e);
-        for (std::size_t p = 0; p < rows.size(); ++p) {
-            const SceneListRow& r = rows[p];
-            if (r.scene == sceneNumber)
-                positions.push_back({kShopPosition, r.x, r.y, r.direction, r.group, static_cast<int>(p)});
+        for (int p : standing) {
+            const SceneListRow& r = rows[static_cast<std::size_t>(p)];
+            positions.push_back({kShopPosition, r.x, r.y, r.direction, r.group, p});
         }
         if (positions.size() > static_cast<std::size_t>(kSceneEventPositionCapacity)) return false;
         scene.eventPositions = std::move(positions);
@@ -125,31 +129,61 @@ bool RebuildSceneList(Scene& scene, int sceneNumber, SceneList which, std::span<
     return false;
 }
 
+bool RebuildSceneList(Scene& scene, int sceneNumber, SceneList which, std::span<const SceneListRow> rows) {
+    std::vector<int> standing;
+    for (std::size_t p = 0; p < rows.size(); ++p)
+        if (rows[p].scene == sceneNumber) standing.push_back(static_cast<int>(p));
+    return RebuildSceneList(scene, which, rows, standing);
+}
+
 namespace {
 
-// The catalog entry whose groups a scene file takes: the entry of the same file, else the first of
-// the same number; only an entry read whole (an unreadable file's entry holds no groups of its own).
-const SceneCatalogEntry* GroupSource(const SceneCatalog* catalog, const SceneFileEntry& file) {
-    if (!catalog) return nullptr;
-    const SceneCatalogEntry* found = nullptr;
-    for (const SceneCatalogEntry& e : catalog->entries)
-        if (e.fileName == file.fileName) {
-            found = &e;
-            break;
+// Where a scene file takes its groups from: the catalog entry of the same file, else the first of
+// the same number; only an entry read whole (an unreadable file's entry holds no groups of its
+// own). Looked up by name and number in one pass over the catalog.
+class GroupSources {
+public:
+    explicit GroupSources(const SceneCatalog* catalog) {
+        if (!catalog) return;
+        byName_.reserve(catalog->entries.size());
+        for (const SceneCatalogEntry& e : catalog->entries) {
+            byName_.emplace(e.fileName, &e);
+            byNumber_.emplace(e.sceneNumber, &e);  // the first of each number stays
         }
-    if (!found) found = FindCatalogEntry(*catalog, file.sceneNumber);
-    return found && found->status == ReadStatus::Ok ? found : nullptr;
-}
+    }
+    const SceneCatalogEntry* For(const SceneFileEntry& file) const {
+        const SceneCatalogEntry* found = nullptr;
+        if (auto it = byName_.find(file.fileName); it != byName_.end())
+            found = it->second;
+        else if (auto n = byNumber_.find(file.sceneNumber); n != byNumber_.end())
+            found = n->second;
+        return found && found->status == ReadStatus::Ok ? found : nullptr;
+    }
+
+private:
+    std::unordered_map<std::string, const SceneCatalogEntry*> byName_;
+    std::unordered_map<int, const SceneCatalogEntry*> byNumber_;
+};
 
 }  // namespace
 
 SceneRebuildReport PrepareSceneRebuild(const Project& project, SceneList which, std::span<const SceneListRow> rows,
-                                       const SceneCatalog* catalog, SaveUi& ui, FileBatch& batch) {
+                                       const SceneCatalog* catalog, const std::vector<SceneFileEntry>& files,
+                                       BatchSession& session, FileBatch& batch) {
     SceneRebuildReport report;
+    const RowsByScene standing = IndexRowsByScene(rows);
+    const GroupSources sources(catalog);
+    const std::vector<int> none;
     Scene scene;
     FileReader reader;
-    for (const SceneFileEntry& file : ListSceneFiles(project)) {
+    for (const SceneFileEntry& file : files) {
         const std::filesystem::path path = DataFilePath(project, file.fileName);
+        const std::string display = DataFileDisplayPath(project, file.fileName);
+        if (batch.ok() && !session.Next(display)) {
+            report.cancelled = true;
+            batch.MarkFailed(path);
+            break;
+        }
         const ReadStatus status = ReadScene(project, file.fileName, reader, scene);
         if (status == ReadStatus::Missing) continue;  // gone since the listing: nothing to rebuild
         if (status == ReadStatus::Unreadable) {
@@ -157,7 +191,8 @@ SceneRebuildReport PrepareSceneRebuild(const Project& project, SceneList which, 
             batch.MarkFailed(path);
             continue;
         }
-        if (!RebuildSceneList(scene, file.sceneNumber, which, rows)) {
+        const auto in = standing.find(file.sceneNumber);
+        if (!RebuildSceneList(scene, which, rows, in == standing.end() ? none : in->second)) {
             report.overfull.push_back(file.fileName);
             batch.MarkFailed(path);
             continue;
@@ -165,36 +200,17 @@ SceneRebuildReport PrepareSceneRebuild(const Project& project, SceneList which, 
         // Once the batch has failed nothing will be replaced: the remaining files are only checked,
         // so that the report names every file that stands in the way, and the author is asked nothing.
         if (!batch.ok()) continue;
-        if (const SceneCatalogEntry* source = GroupSource(catalog, file)) scene.groups = source->groups;
-        if (!ui.ConfirmOverwrite(DataFileDisplayPath(project, file.fileName))) {
+        if (const SceneCatalogEntry* source = sources.For(file)) scene.groups = source->groups;
+        if (session.Ask(path, display) == OverwriteAnswer::No) {
             report.declined.push_back(file.fileName);
-            continue;
+            batch.MarkFailed(path);
+            break;
         }
         if (batch.PrepareTag(path, [&](TagWriter& w) { WriteScene(w, scene); }))
             report.rewritten.push_back(file.fileName);
         else
             report.failed.push_back(file.fileName);
     }
-    return report;
-}
-
-SceneRebuildReport RebuildSceneFiles(const Project& project, SceneList which, std::span<const SceneListRow> rows,
-                                     const SceneCatalog* catalog, SaveUi& ui) {
-    FileBatch batch;
-    SceneRebuildReport report = PrepareSceneRebuild(project, which, rows, catalog, ui, batch);
-    if (!batch.ok()) {
-        batch.Discard();
-        report.rewritten.clear();
-        if (!report.failed.empty()) ui.CannotCreate();
-        return report;
-    }
-    batch.CommitAll();
-    for (const std::filesystem::path& p : batch.notReplaced()) {
-        std::string name = Cp932Name(p.filename()).value_or(p.filename().string());
-        report.notReplaced.push_back(name);
-        std::erase(report.rewritten, name);
-    }
-    if (!report.notReplaced.empty()) ui.CannotCreate();
     return report;
 }
 

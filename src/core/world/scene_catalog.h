@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <unordered_map>
 #include <span>
 #include <string>
 #include <vector>
@@ -87,39 +88,44 @@ struct SceneListRow {
 // What a rebuild did. Names are the scene files' CP932 names.
 struct SceneRebuildReport {
     std::vector<std::string> rewritten;   // replaced by their rebuilt content
-    std::vector<std::string> declined;    // the author declined to overwrite them: left as they were
+    std::vector<std::string> declined;    // the author declined to overwrite it, so the save stopped
     std::vector<std::string> unreadable;  // could not be read, so they cannot be rebuilt
     std::vector<std::string> overfull;    // the rows would exceed the scene's room (256 NPCs or chests,
                                           // 64 event positions)
     std::vector<std::string> failed;      // could not be written beside their target
     std::vector<std::string> notReplaced; // prepared, but the final rename failed
-    // True when every scene file that had to change was replaced (or declined by the author).
+    bool cancelled = false;               // the author cancelled while the files were prepared
+    // True when every scene file that had to change was prepared.
     bool ok() const {
-        return unreadable.empty() && overfull.empty() && failed.empty() && notReplaced.empty();
+        return declined.empty() && !cancelled && unreadable.empty() && overfull.empty() && failed.empty() &&
+               notReplaced.empty();
     }
 };
+
+// The positions of the rows standing in each scene, in row order, so that rebuilding every scene
+// costs one pass over the rows.
+using RowsByScene = std::unordered_map<int, std::vector<int>>;
+RowsByScene IndexRowsByScene(std::span<const SceneListRow> rows);
 
 // Rebuilds one list of `scene` from the rows: NPC and chest lists become the positions of the rows
 // standing in `sceneNumber`; for shops the event positions that are not shops are kept in order and
 // one shop is appended per row in that scene (shopIndex = the row's position). False when the
 // result does not fit the scene (the scene is then unchanged).
 bool RebuildSceneList(Scene& scene, int sceneNumber, SceneList which, std::span<const SceneListRow> rows);
+// The same with the rows standing in the scene already found (`standing`, from IndexRowsByScene).
+bool RebuildSceneList(Scene& scene, SceneList which, std::span<const SceneListRow> rows,
+                      const std::vector<int>& standing);
 
-// Prepares the rebuild of every scene file of the data folder into `batch`: each file is read,
-// its list rebuilt from `rows`, its groups replaced by those of the catalog entry of the same file
-// (when the catalog holds one that was read whole), and its new content written beside it. The
-// overwrite question is asked for each file; a declined file is left out. Files that cannot be
-// read, whose rows do not fit, or that cannot be written are recorded in the report and marked
-// failed in the batch, so that committing it replaces nothing; once the batch has failed, the files
-// after it are only read and checked (no question, nothing written). The caller may prepare its own list
-// file into the same batch, so that the list and the scenes change together.
+// Prepares the rebuild of the scene files `files` into `batch` (which has planned their targets):
+// each file is read, its list rebuilt from `rows`, its groups replaced by those of the catalog
+// entry of the same file (when the catalog holds one that was read whole), and its new content
+// written beside it. Each file is announced to `session` and asked about; "No" or a cancel stops
+// the rebuild (the batch then fails, so nothing is replaced). Files that cannot be read, whose rows
+// do not fit, or that cannot be written are recorded in the report and marked failed in the batch;
+// once the batch has failed, the files after it are only read and checked (no question, nothing
+// written), so that the report names every file that stands in the way.
 SceneRebuildReport PrepareSceneRebuild(const Project& project, SceneList which, std::span<const SceneListRow> rows,
-                                       const SceneCatalog* catalog, SaveUi& ui, FileBatch& batch);
-
-// The whole rebuild as one change: prepares every scene file, then replaces them all, or none when
-// any could not be prepared ("cannot create" is then reported once through `ui`, and the report
-// says which files).
-SceneRebuildReport RebuildSceneFiles(const Project& project, SceneList which, std::span<const SceneListRow> rows,
-                                     const SceneCatalog* catalog, SaveUi& ui);
+                                       const SceneCatalog* catalog, const std::vector<SceneFileEntry>& files,
+                                       BatchSession& session, FileBatch& batch);
 
 }  // namespace lw

@@ -490,6 +490,8 @@ void EventCommandEditor::accept() {
             if (record.status == ReadStatus::Ok) SaveSceneFile(context_.project, record.fileName, record.scene, ui);
         // An explanation file that could not be read is not written over.
         if (context_.flagsRead != ReadStatus::Unreadable) SaveFlagExplanations(context_.project, context_.flags, ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     scenes_.clear();
     CloseMapView();

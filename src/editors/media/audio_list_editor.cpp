@@ -77,6 +77,8 @@ void AudioListEditor::accept() {
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
         SaveAudioList(context_.project, kind_, list_->records(), ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     done(QDialog::Accepted);
 }

@@ -104,6 +104,8 @@ void EffectListEditor::accept() {
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
         SaveEffectList(context_.project, list_->records(), ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     Leave();
     done(QDialog::Accepted);

@@ -127,6 +127,8 @@ void ImageTableEditor::accept() {
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
         SaveImageTable(context_.project, kind_, table_, ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     Leave();
     done(QDialog::Accepted);

@@ -465,6 +465,8 @@ void EnemyUnitListEditor::accept() {
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
         SaveEnemyList(context_.project, list_->records(), ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     ReleaseMonsterTable(monsters_);
     done(QDialog::Accepted);

@@ -363,6 +363,8 @@ void ItemListEditor::accept() {
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
         SaveItemList(context_.project, list_->records(), ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     Leave();
     done(QDialog::Accepted);

@@ -96,6 +96,8 @@ void LevelListEditor::accept() {
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
         SaveLevelList(context_.project, list_->records(), ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     done(QDialog::Accepted);
 }

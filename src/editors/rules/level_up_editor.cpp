@@ -124,6 +124,8 @@ void LevelUpEditor::accept() {
         GrowthList list{list_->records(), TextValue(guidance_)};
         DialogSaveUi ui(*context_.services, this);
         SaveGrowthList(context_.project, list, ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     done(QDialog::Accepted);
 }

@@ -21,21 +21,47 @@ void Warn(EditorContext& context, QWidget* owner, const QString& text) {
     context.services->ShowMessage(owner, Message{.text = text, .icon = MessageIcon::Warning});
 }
 
+QString OverfullHeading(SceneList which) {
+    switch (which) {
+    case SceneList::Npc: return QObject::tr("\n\nNPCが%1個を超える場面:\n").arg(kSceneNpcCapacity);
+    case SceneList::Chest: return QObject::tr("\n\n宝箱が%1個を超える場面:\n").arg(kSceneTreasureCapacity);
+    case SceneList::Shop: return QObject::tr("\n\n店・宿屋・立て札・定位置戦闘が%1個を超える場面:\n").arg(kSceneEventPositionCapacity);
+    }
+    return {};
+}
+
 }  // namespace
 
 PlacedListSave SaveListWithScenes(EditorContext& context, QWidget* owner, std::string_view listFile,
                                   const TagContentFn& content, SceneList which, std::span<const SceneListRow> rows,
                                   const SceneCatalog& catalog) {
-    if (!context.services) return {PlacedListOutcome::ListDeclined, {}};
+    if (!context.services) return {PlacedListOutcome::Cancelled, {}, {}, {}, {}};
     DialogSaveUi ui(*context.services, owner);
-    if (context.flagsRead != ReadStatus::Unreadable) SaveFlagExplanations(context.project, context.flags, ui);
-    PlacedListSave saved = SavePlacedList(context.project, listFile, content, which, rows, &catalog, ui);
+    PlacedListFiles files{listFile, content, which, rows, &catalog,
+                          context.flagsRead != ReadStatus::Unreadable ? &context.flags : nullptr};
+    PlacedListSave saved = SavePlacedList(context.project, files, ui);
     const QString list = FromCp932(listFile);
+    const QString nothing = QObject::tr("ファイルは書き換えていません。");
     switch (saved.outcome) {
     case PlacedListOutcome::Saved:
         break;
-    case PlacedListOutcome::ListDeclined:
-        Warn(context, owner, QObject::tr("%1 を上書きしなかったため、場面ファイルも書き換えていません。").arg(list));
+    case PlacedListOutcome::Declined:
+        Warn(context, owner,
+             QObject::tr("%1 を上書きしなかったため、保存を取り消しました。").arg(FromCp932(saved.declinedFile)) + nothing);
+        break;
+    case PlacedListOutcome::Cancelled:
+        Warn(context, owner, QObject::tr("保存を取り消しました。") + nothing);
+        break;
+    case PlacedListOutcome::Refused:
+        if (!saved.sameFile.empty())
+            Warn(context, owner,
+                 QObject::tr("%1 と %2 は同じファイルを指しているため、保存を取り消しました。")
+                         .arg(FromCp932(saved.sameFile[0]), FromCp932(saved.sameFile[1])) +
+                     nothing);
+        else
+            Warn(context, owner,
+                 QObject::tr("次のファイルはプロジェクトのフォルダーの外を指しているため、保存を取り消しました。") + nothing +
+                     QStringLiteral("\n\n") + FileNames(saved.outside));
         break;
     case PlacedListOutcome::ListFailed:
         Warn(context, owner, QObject::tr("%1 を保存できなかったため、場面ファイルも書き換えていません。").arg(list));
@@ -44,11 +70,7 @@ PlacedListSave SaveListWithScenes(EditorContext& context, QWidget* owner, std::s
         QString text = QObject::tr("次の場面ファイルを書き換えられないため、%1 も場面ファイルも保存していません。").arg(list);
         if (!saved.scenes.unreadable.empty())
             text += QObject::tr("\n\n読み込めない場面ファイル:\n") + FileNames(saved.scenes.unreadable);
-        if (!saved.scenes.overfull.empty())
-            text += (which == SceneList::Shop
-                         ? QObject::tr("\n\n店・宿屋・立て札・定位置戦闘が64個を超える場面:\n")
-                         : QObject::tr("\n\n宝箱が256個を超える場面:\n")) +
-                    FileNames(saved.scenes.overfull);
+        if (!saved.scenes.overfull.empty()) text += OverfullHeading(which) + FileNames(saved.scenes.overfull);
         if (!saved.scenes.failed.empty())
             text += QObject::tr("\n\n書き込めない場面ファイル:\n") + FileNames(saved.scenes.failed);
         Warn(context, owner, text);

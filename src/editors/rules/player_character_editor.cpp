@@ -329,6 +329,8 @@ void PlayerCharacterEditor::accept() {
         // A declined start_game.txt does not stop pc.txt.
         SaveStartGameFile(context_.project, startScene_, ui);
         SavePlayerCharacter(context_.project, pc_, ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     done(QDialog::Accepted);
 }

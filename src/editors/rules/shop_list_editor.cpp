@@ -263,8 +263,10 @@ void ShopListEditor::accept() {
     if (loadStatus_ != ReadStatus::Unreadable) {
         const std::vector<Shop>& shops = list_->records();
         const std::vector<SceneListRow> rows = Rows();
-        SaveListWithScenes(context_, this, kShopFile, [&](TagWriter& w) { WriteShopList(w, shops); }, SceneList::Shop,
-                           rows, catalog_);
+        const PlacedListSave saved = SaveListWithScenes(
+            context_, this, kShopFile, [&](TagWriter& w) { WriteShopList(w, shops); }, SceneList::Shop, rows, catalog_);
+        // Nothing (or not everything) was written: the editor stays open with the author's work.
+        if (saved.outcome != PlacedListOutcome::Saved) return;
     }
     FreeSceneCatalog(catalog_);
     done(QDialog::Accepted);

@@ -271,8 +271,11 @@ void TreasureListEditor::accept() {
     if (loadStatus_ != ReadStatus::Unreadable) {
         const std::vector<TreasureChest>& chests = list_->records();
         const std::vector<SceneListRow> rows = Rows();
-        SaveListWithScenes(context_, this, kTreasureFile, [&](TagWriter& w) { WriteTreasureList(w, chests); },
-                           SceneList::Chest, rows, catalog_);
+        const PlacedListSave saved = SaveListWithScenes(
+            context_, this, kTreasureFile, [&](TagWriter& w) { WriteTreasureList(w, chests); }, SceneList::Chest, rows,
+            catalog_);
+        // Nothing (or not everything) was written: the editor stays open with the author's work.
+        if (saved.outcome != PlacedListOutcome::Saved) return;
     }
     Leave();
     // The map view's chest markers follow the file as it is now.

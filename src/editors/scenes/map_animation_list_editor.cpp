@@ -190,6 +190,8 @@ void MapAnimationListEditor::accept() {
         DialogSaveUi ui(*context_.services, this);
         for (const MapAnimationRow& row : rows_)
             if (row.status != ReadStatus::Unreadable) SaveMapAnimationFile(context_.project, row.fileName, row.animation, ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     Leave();
     done(QDialog::Accepted);

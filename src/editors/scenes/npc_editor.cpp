@@ -9,6 +9,7 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
+#include "editors/rules/placed_list_save_ui.h"
 #include "editors/scenes/placement_dialogs.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
@@ -39,12 +40,6 @@ void ShowNpcWalking(ImageView& v, QWidget* dialog, const Npc& npc, bool show) {
     v.RestartAnimation();
     v.ShowAnimationCell(dialog, npc.spriteFile);
     v.SetCaption(FromCp932(npc.displayName));
-}
-
-QString FileList(const std::vector<std::string>& names, const QString& why) {
-    QString text;
-    for (const std::string& n : names) text += QStringLiteral("\n%1（%2）").arg(FromCp932(n), why);
-    return text;
 }
 
 }  // namespace
@@ -201,35 +196,6 @@ bool NpcListEditor::PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent) {
     return true;
 }
 
-void NpcListEditor::TellAboutSave() {
-    if (!context_.services) return;
-    const QString listPath = FromCp932(DataFileDisplayPath(context_.project, kNpcFile));
-    QString text;
-    const SceneRebuildReport& s = report_.scenes;
-    switch (report_.outcome) {
-    case NpcSaveOutcome::Saved:
-        if (!s.declined.empty())
-            text = tr("次の場面ﾌｧｲﾙは上書きしなかったので、NPCの番号が古いままです:") +
-                   FileList(s.declined, tr("上書きしない"));
-        break;
-    case NpcSaveOutcome::ListDeclined:
-    case NpcSaveOutcome::ListFailed:
-        text = tr("%1 を保存しなかったので、場面ﾌｧｲﾙは書き換えていません。").arg(listPath);
-        break;
-    case NpcSaveOutcome::ScenesBlocked:
-        text = tr("次の場面ﾌｧｲﾙのNPCを更新できないので、%1 も場面ﾌｧｲﾙも保存していません:").arg(listPath) +
-               FileList(s.unreadable, tr("読み込めません")) +
-               FileList(s.overfull, tr("NPCが%1を超えます").arg(kSceneNpcCapacity)) +
-               FileList(s.failed, tr("書き込めません"));
-        break;
-    case NpcSaveOutcome::NotReplaced:
-        text = tr("次のﾌｧｲﾙを置き換えられませんでした:") + FileList(s.notReplaced, tr("書き込めません"));
-        break;
-    }
-    if (!text.isEmpty())
-        context_.services->ShowMessage(this, Message{.text = text, .icon = MessageIcon::Warning});
-}
-
 void NpcListEditor::Leave() {
     ImageView& v = view();
     v.StopAnimation();
@@ -239,10 +205,12 @@ void NpcListEditor::Leave() {
 
 void NpcListEditor::accept() {
     if (context_.services) {
-        DialogSaveUi ui(*context_.services, this);
-        if (context_.flagsRead != ReadStatus::Unreadable) SaveFlagExplanations(context_.project, context_.flags, ui);
-        report_ = SaveNpcListAndScenes(context_.project, list_->records(), catalog_, ui);
-        TellAboutSave();
+        const std::vector<Npc>& npcs = list_->records();
+        const std::vector<SceneListRow> rows = NpcSceneRows(npcs);
+        report_ = SaveListWithScenes(context_, this, kNpcFile, [&](TagWriter& w) { WriteNpcList(w, npcs); },
+                                     SceneList::Npc, rows, catalog_);
+        // Nothing (or not everything) was written: the editor stays open with the author's work.
+        if (report_.outcome != PlacedListOutcome::Saved) return;
     }
     Leave();
     FreeSceneCatalog(catalog_);

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/world/npc_editing.h"
+#include "core/world/placed_lists.h"
 #include "core/world/npc_list.h"
 #include "core/world/scene_catalog.h"
 #include "widgets/list_editor.h"
@@ -81,7 +82,7 @@ public:
     const std::vector<Npc>& npcs() const { return list_->records(); }
     const SceneCatalog& catalog() const { return catalog_; }
     // What the last OK did (Saved when nothing stood in the way).
-    const NpcSaveReport& saveReport() const { return report_; }
+    const PlacedListSave& saveReport() const { return report_; }
 
     // Runs the chain on `npc` (the hook "追加..." and "編集..." use); true when it ended with OK.
     std::function<bool(Npc& npc, int index)> runChain;
@@ -100,7 +101,6 @@ private:
     void Leave();
     bool DefaultChain(Npc& npc, int index);
     bool PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent);
-    void TellAboutSave();
 
     SceneCatalog catalog_;
     ListEditorPanel* panel_;
@@ -109,7 +109,7 @@ private:
     QPushButton* ok_;
     QPushButton* cancel_;
     ReadStatus loadStatus_ = ReadStatus::Missing;
-    NpcSaveReport report_;
+    PlacedListSave report_;
 };
 
 // Opens "NPC設定1" with `ownerForm` as the chain's last step (see NpcListEditor::ownerForm).

@@ -180,6 +180,8 @@ void PlacementHub::accept() {
         // The owner forms edit flag explanations; a flag file that could not be read is left alone.
         if (PositionListKindOfMode(mode_) && context_.flagsRead != ReadStatus::Unreadable)
             SaveFlagExplanations(context_.project, context_.flags, ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     rows_.clear();
     FreeSceneCatalog(catalog_);

@@ -170,6 +170,8 @@ void SceneListEditor::accept() {
         DialogSaveUi ui(*context_.services, this);
         for (const SceneRow& row : rows_)
             if (row.status == ReadStatus::Ok) SaveSceneFile(context_.project, row.fileName, row.scene, ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     rows_.clear();
     CloseMapView();

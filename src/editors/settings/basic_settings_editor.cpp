@@ -125,6 +125,8 @@ void BasicSettingsEditor::accept() {
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
         SaveGameSettings(context_.project, settings_, ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     context_.settings = settings_;
     Leave();

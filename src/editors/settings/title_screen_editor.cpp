@@ -306,6 +306,8 @@ void TitleScreenEditor::accept() {
         // "なし" is row 0; a music index the list does not hold stays as read until another is chosen.
         if (const int row = ComboIndexValue(bgm_); row >= 0) title_.bgm = row - 1;
         if (titleRead_ != ReadStatus::Unreadable) SaveTitleScreen(context_.project, title_, ui);
+        // Something could not be written: the editor stays open with the author's work.
+        if (ui.failed()) return;
     }
     view().SetMode(ViewMode::None);
     done(QDialog::Accepted);

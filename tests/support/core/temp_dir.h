@@ -1,9 +1,11 @@
 #pragma once
 // A folder under the system's temporary folder, removed with everything in it at the end of scope.
 
+#include <deque>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/project/project.h"
 
@@ -34,17 +36,36 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadBytes(const std::filesystem::path& path);
 
 // A SaveUi that answers the overwrite question from a fixed answer and records what it was asked.
+// Within a save of several files the answers are taken from `answers` while it holds any; the
+// progress is cancelled when file `cancelAt` is announced (-1 never).
 struct ScriptedSaveUi : SaveUi {
     bool answer = true;
+    std::deque<OverwriteAnswer> answers;
     int asked = 0;
     int cannotCreate = 0;
+    std::vector<std::string> outside;
+    long cancelAt = -1;
+    std::size_t announced = 0;
     std::string lastCaption;
     bool ConfirmOverwrite(std::string_view displayPath) override {
         ++asked;
         lastCaption = std::string(displayPath);
         return answer;
     }
+    OverwriteAnswer ConfirmOverwriteOfMany(std::string_view displayPath) override {
+        if (answers.empty()) return SaveUi::ConfirmOverwriteOfMany(displayPath);
+        ++asked;
+        lastCaption = std::string(displayPath);
+        const OverwriteAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
     void CannotCreate() override { ++cannotCreate; }
+    void OutsideProject(std::string_view displayPath) override { outside.emplace_back(displayPath); }
+    bool Preparing(std::size_t done, std::size_t, std::string_view) override {
+        ++announced;
+        return static_cast<long>(done) != cancelAt;
+    }
 };
 
 }  // namespace lw::test

@@ -35,6 +35,14 @@ bool FakeServices::MoveToTrash(const QString& path) {
     return QFile::remove(path);
 }
 
+bool FakeServices::ShowProgress(QWidget*, int done, int total, const QString& file, bool) {
+    progress.push_back({done, total, file});
+    progressOpen = true;
+    return done != cancelProgressAt;
+}
+
+void FakeServices::EndProgress() { progressOpen = false; }
+
 QStringList FakeServices::texts() const {
     QStringList out;
     for (const auto& m : messages) out << m.text;

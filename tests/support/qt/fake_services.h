@@ -25,6 +25,8 @@ public:
     std::optional<QString> ChooseFolder(QWidget* owner, const QString& title, const QString& initial) override;
     std::optional<QString> ChooseOpenFile(QWidget* owner, const QStringList& filters) override;
     bool MoveToTrash(const QString& path) override;
+    bool ShowProgress(QWidget* owner, int done, int total, const QString& file, bool atOnce) override;
+    void EndProgress() override;
 
     std::vector<Shown> messages;
     std::deque<MessageAnswer> answers;                 // for Yes/No questions
@@ -33,6 +35,16 @@ public:
     std::vector<QString> folderTitles, folderInitials;
     std::vector<QStringList> fileFilters;
     std::vector<QString> trashed;
+    // Progress: every step shown (done, total, file), whether it is open, and the step at which the
+    // author presses Cancel (-1 never).
+    struct Step {
+        int done;
+        int total;
+        QString file;
+    };
+    std::vector<Step> progress;
+    bool progressOpen = false;
+    int cancelProgressAt = -1;
 
     // Texts of the messages shown so far.
     QStringList texts() const;
