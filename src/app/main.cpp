@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
+#include <cstdio>
 
 #include "app/app_controller.h"
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/services.h"
 #include "app/signal_quit.h"
@@ -13,8 +16,22 @@
 #include "widgets/audio_glue.h"
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("Lorewright"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LW_VERSION));
+    // The command line is read before any window can be made: --help and --version need no display.
+    const lw::CommandLine commandLine = lw::ParseCommandLine(lw::ProgramArguments(argc, argv));
+    if (commandLine.finished) return lw::PrintOutcome(commandLine);
+    QString projectAtStart = commandLine.options.project;
+    if (!commandLine.options.sampleFolder.isEmpty()) {
+        const QString problem = lw::WriteSampleFolder(commandLine.options.sampleFolder);
+        if (!problem.isEmpty()) {
+            std::fputs((problem + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+            return 1;
+        }
+        projectAtStart = commandLine.options.sampleFolder;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lorewright"));
 
     lw::SingleInstance instance;
     if (!instance.Acquire()) return 0;  // another copy runs: end silently
@@ -39,6 +56,8 @@ int main(int argc, char** argv) {
                                                    screen->availableGeometry()));
         }
         window.show();
+        // A project named on the command line opens once the event loop runs, as "開く..." would.
+        if (!projectAtStart.isEmpty()) QTimer::singleShot(0, &window, [&window, projectAtStart] { window.OpenAtStart(projectAtStart); });
         QObject::connect(&window, &QDialog::finished, &app, [] { QApplication::quit(); });
         code = app.exec();
 

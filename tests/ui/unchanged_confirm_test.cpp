@@ -41,6 +41,7 @@
 #include "support/core/map_makers.h"
 // end placement hub
 #include "support/core/bmp_makers.h"
+#include "support/core/sample_project.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
@@ -516,6 +517,26 @@ TEST_P(UnchangedConfirm, WritesEveryRecordBackByteForByte) {
     // The only message is the overwrite question of the save itself.
     ASSERT_EQ(services.messages.size(), 1u) << services.texts().join("\n").toStdString();
     EXPECT_EQ(services.messages[0].text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？"));
+}
+
+// The same drivers on the sample game: every record of its lists opened and confirmed unchanged
+// leaves every file of the project as it was.
+TEST_P(UnchangedConfirm, SampleGameWrittenBackByteForByte) {
+    const UnchangedCase& c = GetParam();
+    test::SampleProject sample;
+    test::FakeServices services;
+    EditorContext context;
+    context.project = sample.project;
+    context.services = &services;
+    const auto before = sample.Files();
+
+    c.confirmUnchanged(context);
+
+    EXPECT_EQ(sample.ChangedSince(before), std::vector<std::string>{});
+    ASSERT_FALSE(services.messages.empty());
+    for (const auto& m : services.messages) {
+        EXPECT_EQ(m.text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？")) << m.text.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEditor, UnchangedConfirm, ::testing::ValuesIn(kCases),
