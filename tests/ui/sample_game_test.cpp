@@ -77,16 +77,16 @@ TEST_P(SampleInEveryEditor, ConfirmedStraightThroughChangesNoByte) {
     context.imageView->CloseWithSprites();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryHubEditor, SampleInEveryEditor, ::testing::Range(0, kHubEditorCount),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             static const char* names[kHubEditorCount] = {
-                                 "BgmList", "SoundList", "TextList", "AnimeList", "ItemList", "BackImages",
-                                 "SelectImages", "LevelList", "LevelUp", "MagicList", "FaceImages", "NarrationList",
-                                 "Title", "BasicSettings", "SceneSettings", "MapAnimeList", "MapAnimePlacement",
-                                 "PlayerCharacter", "Npc", "SceneChange", "TreasureChest", "Shop", "Inn", "Signboard",
-                                 "MonsterList", "EnemyUnitList", "FixedBattle", "FieldBattle", "EventCommands"};
-                             return std::string(names[info.param]);
-                         });
+std::string EditorName(const ::testing::TestParamInfo<int>& info) {
+    static const char* names[kHubEditorCount] = {
+        "BgmList", "SoundList", "TextList", "AnimeList", "ItemList", "BackImages", "SelectImages", "LevelList",
+        "LevelUp", "MagicList", "FaceImages", "NarrationList", "Title", "BasicSettings", "SceneSettings",
+        "MapAnimeList", "MapAnimePlacement", "PlayerCharacter", "Npc", "SceneChange", "TreasureChest", "Shop", "Inn",
+        "Signboard", "MonsterList", "EnemyUnitList", "FixedBattle", "FieldBattle", "EventCommands"};
+    return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryHubEditor, SampleInEveryEditor, ::testing::Range(0, kHubEditorCount), EditorName);
 
 // The picture at the top of the README: the sample's village in the scene list with its map. Run
 // under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder

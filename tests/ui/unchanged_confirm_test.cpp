@@ -528,6 +528,7 @@ TEST_P(UnchangedConfirm, SampleGameWrittenBackByteForByte) {
     EditorContext context;
     context.project = sample.project;
     context.services = &services;
+    context.flagsRead = LoadFlagExplanations(context.project, context.flags);  // as the hub does
     const auto before = sample.Files();
 
     c.confirmUnchanged(context);

@@ -23,6 +23,16 @@ std::uint32_t Hash(int x, int y, int seed) {
     return h & 0xFFu;
 }
 
+// Value noise: the hashes of a grid `scale` cells wide, blended between its corners (0..255).
+double Smooth(int x, int y, int seed, int scale) {
+    const int gx = x / scale, gy = y / scale;
+    const double fx = (x % scale + 0.5) / scale, fy = (y % scale + 0.5) / scale;
+    const auto ease = [](double t) { return t * t * (3 - 2 * t); };
+    const double a = Hash(gx, gy, seed), b = Hash(gx + 1, gy, seed), c = Hash(gx, gy + 1, seed), d = Hash(gx + 1, gy + 1, seed);
+    const double top = a + (b - a) * ease(fx), bottom = c + (d - c) * ease(fx);
+    return top + (bottom - top) * ease(fy);
+}
+
 // Both layers of a map while it is laid out.
 struct Layout {
     int width, height;
@@ -70,8 +80,8 @@ bool InEllipse(int x, int y, double cx, double cy, double rx, double ry) {
 void Meadow(Layout& m, int seed, int grass) {
     m.Each([&](int x, int y) {
         int chip = grass;
-        if ((x / 5 + y / 4 + seed) % 7 == 0) chip = kDarkGrass;
-        if (Hash(x, y, seed) < 30) chip = kGrassTuft;
+        if (Smooth(x, y, seed, 4) > 185) chip = kDarkGrass;
+        if (grass == kGrass && Hash(x, y, seed) < 30) chip = kGrassTuft;
         m.G(x, y) = chip;
     });
 }
@@ -113,17 +123,16 @@ MapData SampleVillageMap() {
     // The path crosses the village and the river to the east gate.
     for (int x = 0; x < m.width; ++x) m.G(x, kVillagePathRow) = m.G(x, kVillagePathRow) == kWater ? kBridge : kPath;
     // The square with the elder's house, the inn and the weapon shop; a lane down to the path.
-    for (int y = 6; y <= 13; ++y)
+    for (int y = 6; y <= kSquareBottom; ++y)
         for (int x = 5; x <= 27; ++x) m.G(x, y) = kPaving;
-    for (int y = 14; y < kVillagePathRow; ++y) m.G(kInnDoor.x, y) = kPath;
+    for (int y = kSquareBottom + 1; y < kVillagePathRow; ++y) m.G(kInnDoor.x, y) = kPath;
     m.House(7, 11, kElderDoor);
     m.House(14, 18, kInnDoor);
     m.House(21, 25, kShopDoor);
     m.SetU(kInnBoardCell.x, kInnBoardCell.y, kInnBoard);
     m.SetU(kShopBoardCell.x, kShopBoardCell.y, kShopBoard);
     m.SetU(kVillageSign.x, kVillageSign.y, kSign);
-    m.SetU(5, 13, kBush);
-    m.SetU(27, 13, kBush);
+    for (int x : {5, 13, 19, 27}) m.SetU(x, kSquareBottom + 1, x == 5 || x == 27 ? kBush : kFlowers);
     // The item shop south of the path, its lane round to the door.
     m.House(7, 11, kItemShopDoor);
     m.SetU(kItemShopBoardCell.x, kItemShopBoardCell.y, kShopBoard);
@@ -146,7 +155,7 @@ MapData SampleFieldMap() {
     Layout m(kFieldWidth, kFieldHeight, kMeadow);
     Meadow(m, 5, kMeadow);
     m.Each([&](int x, int y) {
-        if (Hash(x / 6, y / 6, 6) < 90 && m.G(x, y) == kMeadow) m.G(x, y) = kGrass;
+        if (Smooth(x, y, 6, 6) < 110 && m.G(x, y) == kMeadow) m.G(x, y) = kGrass;
     });
     // The lake in the south-west, with its shore.
     m.Each([&](int x, int y) {

@@ -12,12 +12,13 @@ struct Cell {
 // The village, 40 x 30 cells.
 inline constexpr int kVillageWidth = 40, kVillageHeight = 30;
 inline constexpr int kVillagePathRow = 16;
+inline constexpr int kSquareBottom = 11;  // the paved square spans rows 6 to 11
 inline constexpr Cell kElderDoor{9, 8}, kInnDoor{16, 8}, kShopDoor{23, 8}, kItemShopDoor{9, 21};
 inline constexpr Cell kInnBoardCell{18, 9}, kShopBoardCell{25, 9}, kItemShopBoardCell{11, 22};
 inline constexpr Cell kVillageSign{14, 15};
-inline constexpr Cell kVillageChest{6, 12};
+inline constexpr Cell kVillageChest{6, 10};
 inline constexpr Cell kVillageEastExit{39, kVillagePathRow};
-inline constexpr Cell kElder{9, 11}, kChild{20, 12}, kGuard{37, 15}, kVillager{30, 21};
+inline constexpr Cell kElder{9, 10}, kChild{20, 13}, kGuard{37, 15}, kVillager{30, 21};
 inline constexpr Cell kPcStart{16, 17};
 
 // The field, 60 x 40 cells.

@@ -114,11 +114,9 @@ bool ApplyPositionRows(Scene& scene, PositionListKind kind, const std::vector<Po
         return true;
     }
     const int k = EventPositionKindOf(kind);
-    std::vector<EventPosition> kept;
-    for (const EventPosition& p : scene.eventPositions)
-        if (p.kind != k) kept.push_back(p);
-    for (const PositionRow& r : rows) kept.push_back({k, r.x, r.y, r.direction, r.group, 0});
-    scene.eventPositions = std::move(kept);
+    std::vector<EventPosition> positions;
+    for (const PositionRow& r : rows) positions.push_back({k, r.x, r.y, r.direction, r.group, 0});
+    ReplaceEventPositions(scene.eventPositions, k, std::move(positions));
     return true;
 }
 

@@ -109,16 +109,15 @@ bool RebuildSceneList(Scene& scene, int sceneNumber, SceneList which, std::span<
         return true;
     }
     case SceneList::Shop: {
-        std::vector<EventPosition> positions;
-        for (const EventPosition& e : scene.eventPositions)
-            if (e.kind != kShopPosition) positions.push_back(e);
+        std::vector<EventPosition> shops;
         for (std::size_t p = 0; p < rows.size(); ++p) {
             const SceneListRow& r = rows[p];
-            if (r.scene == sceneNumber)
-                positions.push_back({kShopPosition, r.x, r.y, r.direction, r.group, static_cast<int>(p)});
+            if (r.scene == sceneNumber) shops.push_back({kShopPosition, r.x, r.y, r.direction, r.group, static_cast<int>(p)});
         }
-        if (positions.size() > static_cast<std::size_t>(kSceneEventPositionCapacity)) return false;
-        scene.eventPositions = std::move(positions);
+        std::size_t others = 0;
+        for (const EventPosition& e : scene.eventPositions) others += e.kind != kShopPosition;
+        if (others + shops.size() > static_cast<std::size_t>(kSceneEventPositionCapacity)) return false;
+        ReplaceEventPositions(scene.eventPositions, kShopPosition, std::move(shops));
         return true;
     }
     }
