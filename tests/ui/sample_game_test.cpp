@@ -106,6 +106,7 @@ TEST(SampleGameScreenshot, VillageInTheSceneEditor) {
     editor.show();
     editor.SelectRow(0);
     if (!editor.showBox()->isChecked()) editor.showBox()->click();
+    if (context.mapView->IsShown()) context.mapView->window()->resize(760, 560);
     QTest::qWait(1000);
     QRect area = editor.frameGeometry();
     if (context.mapView->IsShown()) area = area.united(context.mapView->window()->frameGeometry());
