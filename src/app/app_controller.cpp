@@ -73,9 +73,9 @@ void AppController::OpenProjectFile(QWidget* owner, const QString& path) {
     const QString file = given.isDir() ? QDir(path).filePath(QStringLiteral("prepare.txt")) : path;
     Project& project = context_.project;
     project.root = std::filesystem::path(QFileInfo(file).absolutePath().toStdString());
-    if (LoadPrepareFile(project, std::filesystem::path(file.toStdString())) != ReadStatus::Ok) {
-        // The file is not there or could not be read (not a regular file, too large): no project
-        // is open, and the author is told why.
+    if (LoadPrepareFile(project, std::filesystem::path(file.toStdString())) == ReadStatus::Unreadable) {
+        // The file is there but could not be read (not a regular file, too large): no project
+        // is open, and the author is told why. A missing file opens nothing, silently.
         services_.ShowMessage(owner, Message{.text = QStringLiteral("%1 を読み込めません。")
                                                          .arg(QDir::toNativeSeparators(file)),
                                              .icon = MessageIcon::Warning});
