@@ -37,7 +37,7 @@ public:
     void OpenProject(QWidget* owner);
     // Reads the prepare.txt at `path` (a project folder stands for the prepare.txt in it), as the
     // open operation does with the file chosen; also used for a project named at start-up. A file
-    // that is missing or cannot be read is reported and leaves no project open.
+    // that cannot be read is reported; it and a missing one leave no project open.
     void OpenProjectFile(QWidget* owner, const QString& path);
 
     bool IsProjectOpen() const;
