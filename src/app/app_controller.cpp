@@ -64,13 +64,20 @@ void AppController::OpenProject(QWidget* owner) {
     auto file = services_.ChooseOpenFile(
         owner, {QStringLiteral("prepare.txt (prepare.txt)"), QObject::tr("すべてのファイル (*.*)")});
     if (!file) return;
+    OpenProjectFile(owner, *file);
+}
+
+void AppController::OpenProjectFile(QWidget* owner, const QString& path) {
+    // A folder stands for its prepare.txt.
+    const QFileInfo given(path);
+    const QString file = given.isDir() ? QDir(path).filePath(QStringLiteral("prepare.txt")) : path;
     Project& project = context_.project;
-    project.root = std::filesystem::path(QFileInfo(*file).absolutePath().toStdString());
-    if (LoadPrepareFile(project, std::filesystem::path(file->toStdString())) == ReadStatus::Unreadable) {
+    project.root = std::filesystem::path(QFileInfo(file).absolutePath().toStdString());
+    if (LoadPrepareFile(project, std::filesystem::path(file.toStdString())) == ReadStatus::Unreadable) {
         // The file is there but could not be read (not a regular file, too large): no project
-        // is open, and the author is told why.
+        // is open, and the author is told why. A missing file opens nothing, silently.
         services_.ShowMessage(owner, Message{.text = QObject::tr("%1 を読み込めません。")
-                                                         .arg(QDir::toNativeSeparators(*file)),
+                                                         .arg(QDir::toNativeSeparators(file)),
                                              .icon = MessageIcon::Warning});
         return;
     }

@@ -35,6 +35,10 @@ public:
     // The open operation: asks for a prepare.txt and reads it. A cancelled chooser changes
     // nothing; an unreadable file leaves no project open.
     void OpenProject(QWidget* owner);
+    // Reads the prepare.txt at `path` (a project folder stands for the prepare.txt in it), as the
+    // open operation does with the file chosen; also used for a project named at start-up. A file
+    // that cannot be read is reported; it and a missing one leave no project open.
+    void OpenProjectFile(QWidget* owner, const QString& path);
 
     bool IsProjectOpen() const;
 

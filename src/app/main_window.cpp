@@ -60,6 +60,11 @@ void MainWindow::OnOpen() {
     RunHubIfOpen();
 }
 
+void MainWindow::OpenAtStart(const QString& path) {
+    controller_.OpenProjectFile(this, path);
+    RunHubIfOpen();
+}
+
 void MainWindow::RunHubIfOpen() {
     if (!controller_.IsProjectOpen()) return;
     HubDialog hub(controller_, this);

@@ -20,6 +20,10 @@ public:
     QPushButton* openButton() const { return open_; }
     QPushButton* exitButton() const { return exit_; }
 
+    // Opens the project at `path` (its folder or its prepare.txt) as "開く..." does with the file
+    // chosen, then runs the hub when a project is open.
+    void OpenAtStart(const QString& path);
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 

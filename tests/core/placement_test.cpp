@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/world/placement.h"
+#include "core/world/scene_catalog.h"
 
 namespace lw {
 namespace {
@@ -155,6 +156,34 @@ TEST(ChipRows, TextShowsTheChipAndItsBattle) {
     EXPECT_EQ(ChipRowText(7, 0), "  7");
     EXPECT_EQ(ChipRowText(17, 3), " 17   2");
     EXPECT_EQ(ChipRowText(255, -4), "255");
+}
+
+}  // namespace
+}  // namespace lw
+
+namespace lw {
+namespace {
+
+// A scene holding several kinds of event positions: confirming one kind's list (or the shops)
+// unchanged leaves every position where it stood; a changed list puts its kind after the others.
+TEST(EventPositionOrder, UnchangedListsKeepMixedKindsInPlace) {
+    Scene scene;
+    scene.eventPositions = {{kInnPosition, 1, 2, 3, 4, 0},
+                            {kSignpostPosition, 5, 6, 3, 7, 0},
+                            {kShopPosition, 8, 9, 3, 10, 0},
+                            {kShopPosition, 11, 12, 3, 13, 1}};
+    const std::vector<EventPosition> original = scene.eventPositions;
+    ASSERT_TRUE(ApplyPositionRows(scene, PositionListKind::Inn, {{1, 2, 3, 4}}));
+    EXPECT_EQ(scene.eventPositions, original);
+    const std::vector<SceneListRow> shops = {{0, 8, 9, 3, 10}, {0, 11, 12, 3, 13}};
+    ASSERT_TRUE(RebuildSceneList(scene, 0, SceneList::Shop, shops));
+    EXPECT_EQ(scene.eventPositions, original);
+
+    ASSERT_TRUE(ApplyPositionRows(scene, PositionListKind::Inn, {{1, 2, 3, 4}, {20, 21, 0, -1}}));
+    ASSERT_EQ(scene.eventPositions.size(), 5u);
+    EXPECT_EQ(scene.eventPositions[0].kind, kSignpostPosition);
+    EXPECT_EQ(scene.eventPositions[3], (EventPosition{kInnPosition, 1, 2, 3, 4, 0}));
+    EXPECT_EQ(scene.eventPositions[4], (EventPosition{kInnPosition, 20, 21, 0, -1, 0}));
 }
 
 }  // namespace

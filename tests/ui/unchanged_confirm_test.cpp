@@ -41,6 +41,7 @@
 #include "support/core/map_makers.h"
 // end placement hub
 #include "support/core/bmp_makers.h"
+#include "support/core/sample_project.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/in_language.h"
@@ -526,6 +527,27 @@ TEST_P(UnchangedConfirm, WritesTheSameBytesWithTheEnglishInterface) {
     ASSERT_NE(QObject::tr("同名のファイルが存在しますが、上書きしますか？"),
               QStringLiteral("同名のファイルが存在しますが、上書きしますか？"));
     ConfirmEveryRecordUnchanged(GetParam());
+}
+
+// The same drivers on the sample game: every record of its lists opened and confirmed unchanged
+// leaves every file of the project as it was.
+TEST_P(UnchangedConfirm, SampleGameWrittenBackByteForByte) {
+    const UnchangedCase& c = GetParam();
+    test::SampleProject sample;
+    test::FakeServices services;
+    EditorContext context;
+    context.project = sample.project;
+    context.services = &services;
+    context.flagsRead = LoadFlagExplanations(context.project, context.flags);  // as the hub does
+    const auto before = sample.Files();
+
+    c.confirmUnchanged(context);
+
+    EXPECT_EQ(sample.ChangedSince(before), std::vector<std::string>{});
+    ASSERT_FALSE(services.messages.empty());
+    for (const auto& m : services.messages) {
+        EXPECT_EQ(m.text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？")) << m.text.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEditor, UnchangedConfirm, ::testing::ValuesIn(kCases),

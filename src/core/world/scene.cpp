@@ -366,6 +366,18 @@ bool CommandLines::operator==(const CommandLines& other) const {
     return true;
 }
 
+void ReplaceEventPositions(std::vector<EventPosition>& positions, int kind, std::vector<EventPosition> rows) {
+    std::vector<EventPosition> same;
+    for (const EventPosition& p : positions)
+        if (p.kind == kind) same.push_back(p);
+    if (same == rows) return;
+    std::vector<EventPosition> kept;
+    for (const EventPosition& p : positions)
+        if (p.kind != kind) kept.push_back(p);
+    kept.insert(kept.end(), rows.begin(), rows.end());
+    positions = std::move(kept);
+}
+
 Scene NewScene() {
     Scene s;
     s.groups = {

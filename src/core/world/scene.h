@@ -73,6 +73,11 @@ struct EventPosition {
     bool operator==(const EventPosition&) const = default;
 };
 
+// The positions with those of `kind` replaced by `rows`: the positions of the other kinds kept in
+// their order, followed by `rows`. When `rows` are the positions of that kind as they stand, in
+// their order, nothing moves: a list confirmed unchanged leaves the scene's bytes as they were.
+void ReplaceEventPositions(std::vector<EventPosition>& positions, int kind, std::vector<EventPosition> rows);
+
 // The command lines of a group. The lines share one buffer (a project holds hundreds of thousands
 // of short lines; one allocation per group instead of one per line keeps loading every scene
 // fast and its memory close to the files' size). Lines are read as string_views, which stay valid

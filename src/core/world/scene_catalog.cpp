@@ -114,15 +114,15 @@ bool RebuildSceneList(Scene& scene, SceneList which, std::span<const SceneListRo
         return true;
     }
     case SceneList::Shop: {
-        std::vector<EventPosition> positions;
-        for (const EventPosition& e : scene.eventPositions)
-            if (e.kind != kShopPosition) positions.push_back(e);
+        std::vector<EventPosition> shops;
         for (int p : standing) {
             const SceneListRow& r = rows[static_cast<std::size_t>(p)];
-            positions.push_back({kShopPosition, r.x, r.y, r.direction, r.group, p});
+            shops.push_back({kShopPosition, r.x, r.y, r.direction, r.group, p});
         }
-        if (positions.size() > static_cast<std::size_t>(kSceneEventPositionCapacity)) return false;
-        scene.eventPositions = std::move(positions);
+        std::size_t others = 0;
+        for (const EventPosition& e : scene.eventPositions) others += e.kind != kShopPosition;
+        if (others + shops.size() > static_cast<std::size_t>(kSceneEventPositionCapacity)) return false;
+        ReplaceEventPositions(scene.eventPositions, kShopPosition, std::move(shops));
         return true;
     }
     }

@@ -1,0 +1,38 @@
+#include "support/core/sample_project.h"
+
+#include <gtest/gtest.h>
+
+#include "core/sample/sample_game.h"
+
+namespace lw::test {
+
+namespace fs = std::filesystem;
+
+SampleProject::SampleProject() {
+    EXPECT_EQ(WriteSampleGame(dir.path()).status, SampleWriteStatus::Written);
+    project.root = dir.path();
+    EXPECT_EQ(LoadPrepareFile(project, dir.path() / "prepare.txt"), ReadStatus::Ok);
+    EXPECT_TRUE(IsProjectOpen(project));
+}
+
+std::map<std::string, std::string> SampleProject::Files() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
+        if (entry.is_regular_file()) files[fs::relative(entry.path(), dir.path()).string()] = ReadBytes(entry.path());
+    }
+    return files;
+}
+
+std::vector<std::string> SampleProject::ChangedSince(const std::map<std::string, std::string>& before) const {
+    const auto now = Files();
+    std::vector<std::string> changed;
+    for (const auto& [name, bytes] : now) {
+        const auto it = before.find(name);
+        if (it == before.end() || it->second != bytes) changed.push_back(name);
+    }
+    for (const auto& [name, bytes] : before)
+        if (now.count(name) == 0) changed.push_back(name);
+    return changed;
+}
+
+}  // namespace lw::test
