@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>ゲームのデータを作るエディタ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この説明を表示して終了します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版を表示して終了します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空のフォルダにサンプルゲームを作って開きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プロジェクト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開くプロジェクトのフォルダ、またはその prepare.txt。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[フォルダ|prepare.txt]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開くプロジェクトは1つだけ指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sample と開くプロジェクトは同時に指定できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sample にはフォルダを指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 は空のフォルダではありません。サンプルゲームは空のフォルダか新しいフォルダに作ります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 にフォルダを作れません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サンプルゲームを %1 に書き込めません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>ﾌｫﾙﾀﾞ名に「\」「/」を含む名前や「.」「..」は使えません</source>
@@ -130,10 +189,6 @@ An explanation can hold at most 63 bytes.</translation>
         <translation>Wait</translation>
     </message>
     <message>
-        <source>%1 を上書きしなかったため、場面ファイルも書き換えていません。</source>
-        <translation>%1 was not overwritten, so the scene files have not been changed either.</translation>
-    </message>
-    <message>
         <source>%1 を保存できなかったため、場面ファイルも書き換えていません。</source>
         <translation>%1 could not be saved, so the scene files have not been changed either.</translation>
     </message>
@@ -149,26 +204,6 @@ An explanation can hold at most 63 bytes.</translation>
         <translation>
 
 Scene files that cannot be read:
-</translation>
-    </message>
-    <message>
-        <source>
-
-店・宿屋・立て札・定位置戦闘が64個を超える場面:
-</source>
-        <translation>
-
-Scenes with more than 64 shops, inns, signposts and fixed battles:
-</translation>
-    </message>
-    <message>
-        <source>
-
-宝箱が256個を超える場面:
-</source>
-        <translation>
-
-Scenes with more than 256 treasure chests:
 </translation>
     </message>
     <message>
@@ -286,6 +321,84 @@ Please shorten %3</translation>
     <message>
         <source>ｷｬﾗﾁｯﾌﾟ</source>
         <translation>Character chip</translation>
+    </message>
+    <message>
+        <source>前回の保存が途中で終わっていたため、その保存を完了しました（%1 ファイル）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべてはい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>進行状況</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 / %2 ファイル
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 はプロジェクトのフォルダーの外を指しているため、保存しません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+NPCが%1個を超える場面:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+宝箱が%1個を超える場面:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+店・宿屋・立て札・定位置戦闘が%1個を超える場面:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルは書き換えていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 を上書きしなかったため、保存を取り消しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存を取り消しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 と %2 は同じファイルを指しているため、保存を取り消しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次のファイルはプロジェクトのフォルダーの外を指しているため、保存を取り消しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾛｼﾞｪｸﾄを読み込んでいます...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み込みの進み具合</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1669,10 @@ Rename the file, then choose it again</translation>
         <source>正常</source>
         <translation>Normal</translation>
     </message>
+    <message>
+        <source>ﾏｯﾌﾟ編集</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lw::AbilityUpDialog</name>
@@ -1647,6 +1764,10 @@ Rename the file, then choose it again</translation>
     <message>
         <source>再生</source>
         <translation>Play</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1740,6 +1861,105 @@ Rename the file, then choose it again</translation>
     </message>
 </context>
 <context>
+    <name>lw::CheckWindow</name>
+    <message>
+        <source>ﾌﾟﾛｼﾞｪｸﾄ検査</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>種類(&amp;K)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべて</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｴﾗｰのみ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>警告のみ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表示する種類</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>絞り込み(&amp;F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>絞り込む文字列</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>再検査(&amp;R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>再検査</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ / 場所</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>問題の一覧</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>検査の結果</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>検査しています...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(ﾌｧｲﾙ全体)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｴﾗｰ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>問題は見つかりませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｴﾗｰ %1 件、警告 %2 件（表示 %3 件）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このﾌｧｲﾙを編集する画面はありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」の編集画面はまだ用意されていません。</source>
+        <translation type="unfinished">There is no editor for &quot;%1&quot; yet.</translation>
+    </message>
+</context>
+<context>
     <name>lw::ChestPlacementDialog</name>
     <message>
         <source>宝箱配置</source>
@@ -1756,6 +1976,24 @@ Rename the file, then choose it again</translation>
     <message>
         <source>場面を選択してください</source>
         <translation>Please choose a scene</translation>
+    </message>
+</context>
+<context>
+    <name>lw::ChipPalette</name>
+    <message>
+        <source>ﾁｯﾌﾟ ﾊﾟﾚｯﾄ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾁｯﾌﾟ %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lw::DiscardGuard</name>
+    <message>
+        <source>変更を破棄しますか？</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2038,6 +2276,10 @@ Rename the file, then choose it again</translation>
         <source>敵ﾕﾆｯﾄ名（省略可）</source>
         <translation>Enemy unit name (optional)</translation>
     </message>
+    <message>
+        <source>敵ﾕﾆｯﾄ名</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lw::EquipDialog</name>
@@ -2168,6 +2410,10 @@ Rename the file, then choose it again</translation>
         <source>画像を選択してください</source>
         <translation>Please choose an image</translation>
     </message>
+    <message>
+        <source>画像ﾌｧｲﾙ</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lw::FaceListEditor</name>
@@ -2244,6 +2490,18 @@ Rename the file, then choose it again</translation>
     <message>
         <source>説明</source>
         <translation>Description</translation>
+    </message>
+    <message>
+        <source>使用箇所...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選択したﾌﾗｸﾞの使用箇所</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾌﾗｸﾞ %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2364,6 +2622,10 @@ Rename the file, then choose it again</translation>
         <source>「%1」の編集画面はまだ用意されていません。</source>
         <translation>There is no editor for &quot;%1&quot; yet.</translation>
     </message>
+    <message>
+        <source>ﾌﾟﾛｼﾞｪｸﾄ検査</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lw::ImageTableEditor</name>
@@ -2378,6 +2640,10 @@ Rename the file, then choose it again</translation>
     <message>
         <source>表示</source>
         <translation>Show</translation>
+    </message>
+    <message>
+        <source>画像ﾌｧｲﾙ</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2574,6 +2840,14 @@ Rename the file, then choose it again</translation>
         <source>下へ移動</source>
         <translation>Move down</translation>
     </message>
+    <message>
+        <source>使用箇所...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選択した行の使用箇所</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lw::MagicLearnFlagDialog</name>
@@ -2748,6 +3022,229 @@ Delete it?</translation>
 ﾌｧｲﾙ名を変えてから選択してください</source>
         <translation>Images whose names contain spaces cannot be used.
 Rename the file, then choose it again</translation>
+    </message>
+</context>
+<context>
+    <name>lw::MapCanvas</name>
+    <message>
+        <source>ﾏｯﾌﾟ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矢印ｷｰでｾﾙを選び、ｽﾍﾟｰｽｷｰで描きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lw::MapEditor</name>
+    <message>
+        <source>ﾏｯﾌﾟ編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新規...</source>
+        <translation type="unfinished">New...</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｻｲｽﾞ変更...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾏｯﾌﾟ ﾌｧｲﾙ名</source>
+        <translation type="unfinished">Map file name</translation>
+    </message>
+    <message>
+        <source>場面</source>
+        <translation type="unfinished">Scene</translation>
+    </message>
+    <message>
+        <source>背景ﾁｯﾌﾟｾｯﾄ名</source>
+        <translation type="unfinished">Background chip set name</translation>
+    </message>
+    <message>
+        <source>ﾚｲﾔｰﾁｯﾌﾟｾｯﾄ名</source>
+        <translation type="unfinished">Layer chip set name</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾍﾟﾝ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>塗りつぶし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>消しゴム</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>範囲選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｺﾋﾟｰ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>両ﾚｲﾔｰ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>両ﾚｲﾔｰをｺﾋﾟｰ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾚｲﾔｰ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾚｲﾔｰ%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation type="unfinished">Show</translation>
+    </message>
+    <message>
+        <source>薄く表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>非表示</source>
+        <translation type="unfinished">Hidden</translation>
+    </message>
+    <message>
+        <source>他のﾚｲﾔｰ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｸﾞﾘｯﾄﾞ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍率</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation type="unfinished">Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾁｯﾌﾟ番号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation type="unfinished">None</translation>
+    </message>
+    <message>
+        <source>ﾏｯﾌﾟの変更が保存されていません。
+変更を破棄しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾏｯﾌﾟ ﾌｧｲﾙ「%1」がありません。「新規...」で作ることができます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾏｯﾌﾟ ﾌｧｲﾙ「%1」を読み込めません（短すぎる、大きすぎる、または読めないﾌｧｲﾙです）。
+このﾌｧｲﾙには保存しません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」は読み込めないﾌｧｲﾙです。上書きしません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾏｯﾌﾟがありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」を読み込めません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X %1  Y %2   ﾚｲﾔｰ0: %3  ﾚｲﾔｰ1: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未保存の変更があります</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lw::MapSizeDialog</name>
+    <message>
+        <source>ﾏｯﾌﾟ新規作成</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾏｯﾌﾟｻｲｽﾞ変更</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>幅</source>
+        <translation type="unfinished">Width</translation>
+    </message>
+    <message>
+        <source>高さ</source>
+        <translation type="unfinished">Height</translation>
+    </message>
+    <message>
+        <source>塗るﾁｯﾌﾟ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しいｾﾙのﾁｯﾌﾟ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名を入力してください（空白、&quot;/&quot;、&quot;\&quot; は使えません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾏｯﾌﾟが大きすぎます（幅 × 高さは %1 ｾﾙまでです）。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2966,38 +3463,6 @@ Rename the file, then choose it again</translation>
     <message>
         <source>表示</source>
         <translation>Show</translation>
-    </message>
-    <message>
-        <source>次の場面ﾌｧｲﾙは上書きしなかったので、NPCの番号が古いままです:</source>
-        <translation>The following scene files were not overwritten, so their NPC numbers are out of date:</translation>
-    </message>
-    <message>
-        <source>上書きしない</source>
-        <translation>not overwritten</translation>
-    </message>
-    <message>
-        <source>%1 を保存しなかったので、場面ﾌｧｲﾙは書き換えていません。</source>
-        <translation>%1 was not saved, so the scene files have not been changed.</translation>
-    </message>
-    <message>
-        <source>次の場面ﾌｧｲﾙのNPCを更新できないので、%1 も場面ﾌｧｲﾙも保存していません:</source>
-        <translation>The NPCs of the following scene files cannot be updated, so neither %1 nor the scene files have been saved:</translation>
-    </message>
-    <message>
-        <source>読み込めません</source>
-        <translation>cannot be read</translation>
-    </message>
-    <message>
-        <source>NPCが%1を超えます</source>
-        <translation>more than %1 NPCs</translation>
-    </message>
-    <message>
-        <source>書き込めません</source>
-        <translation>cannot be written</translation>
-    </message>
-    <message>
-        <source>次のﾌｧｲﾙを置き換えられませんでした:</source>
-        <translation>The following files could not be replaced:</translation>
     </message>
 </context>
 <context>
@@ -3224,6 +3689,26 @@ Please remove some belongings</translation>
         <source>MIDI・WAVE再生</source>
         <translation>Play MIDI/WAVE</translation>
     </message>
+    <message>
+        <source>項目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字列</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文章</source>
+        <translation type="unfinished">Text</translation>
+    </message>
+    <message>
+        <source>数値</source>
+        <translation type="unfinished">Number</translation>
+    </message>
+    <message>
+        <source>選択</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lw::SceneChangeCommandDialog</name>
@@ -3365,6 +3850,14 @@ Delete it?</translation>
 %1</source>
         <translation>File names containing spaces cannot be used.
 %1</translation>
+    </message>
+    <message>
+        <source>ﾏｯﾌﾟ編集...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾏｯﾌﾟ編集</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3688,6 +4181,10 @@ Cut off the part beyond the limit?</translation>
         <source>消去</source>
         <translation>Clear</translation>
     </message>
+    <message>
+        <source>ﾌｨｰﾙﾄﾞ戦闘</source>
+        <translation type="unfinished">Field battles</translation>
+    </message>
 </context>
 <context>
     <name>lw::TitleScreenEditor</name>
@@ -3824,6 +4321,45 @@ Cut off the part beyond the limit?</translation>
     <message>
         <source>追加...</source>
         <translation>Add...</translation>
+    </message>
+</context>
+<context>
+    <name>lw::UsagesDialog</name>
+    <message>
+        <source>使用箇所 - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>場所</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用箇所の一覧</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>どこからも使われていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 か所で使われています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用箇所の数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished">Close</translation>
     </message>
 </context>
 </TS>

@@ -165,7 +165,7 @@ namespace lw {
 namespace {
 
 // A scene holding several kinds of event positions: confirming one kind's list (or the shops)
-// unchanged leaves every position where it stood; a changed list puts its kind after the others.
+// unchanged leaves every position where it stood; a row added to a list goes after the rows kept.
 TEST(EventPositionOrder, UnchangedListsKeepMixedKindsInPlace) {
     Scene scene;
     scene.eventPositions = {{kInnPosition, 1, 2, 3, 4, 0},
@@ -181,8 +181,8 @@ TEST(EventPositionOrder, UnchangedListsKeepMixedKindsInPlace) {
 
     ASSERT_TRUE(ApplyPositionRows(scene, PositionListKind::Inn, {{1, 2, 3, 4}, {20, 21, 0, -1}}));
     ASSERT_EQ(scene.eventPositions.size(), 5u);
-    EXPECT_EQ(scene.eventPositions[0].kind, kSignpostPosition);
-    EXPECT_EQ(scene.eventPositions[3], (EventPosition{kInnPosition, 1, 2, 3, 4, 0}));
+    EXPECT_EQ(scene.eventPositions[0], (EventPosition{kInnPosition, 1, 2, 3, 4, 0}));
+    EXPECT_EQ(scene.eventPositions[1].kind, kSignpostPosition);
     EXPECT_EQ(scene.eventPositions[4], (EventPosition{kInnPosition, 20, 21, 0, -1, 0}));
 }
 

@@ -111,7 +111,7 @@ TEST_F(CheckWindowTest, HubButtonListsProblemsByFileFiltersAndOpensTheOwnerAtThe
     int selected = -2;
     OnNextModal<ItemListEditor>([&](ItemListEditor* editor) {
         auto* panel = editor->findChild<ListEditorPanel*>();
-        QTest::qWaitFor([&] { return panel->selectedRow() == 1; }, 5000);
+        (void)QTest::qWaitFor([&] { return panel->selectedRow() == 1; }, 5000);
         selected = panel->selectedRow();
         editor->reject();
     });

@@ -896,7 +896,7 @@ SampleWriteResult WriteSampleGame(const fs::path& folder) {
         fs::create_directory(folderOf(f), ec);
         if (ec) result.failed.push_back(folderOf(f));
     }
-    FileBatch batch;
+    FileBatch batch(folder, folderOf(SampleFolder::Data));
     if (result.failed.empty()) {
         for (const SampleFile& file : SampleGameFiles()) batch.Prepare(folderOf(file.folder) / file.name, file.bytes);
         if (batch.ok() && batch.CommitAll()) return result;
