@@ -8,6 +8,8 @@
 #include <map>
 #include <set>
 
+#include "core/check/project_check.h"
+#include "core/check/project_index.h"
 #include "core/events/flag_explanations.h"
 #include "core/hub/hub_rules.h"
 #include "core/media/audio_lists.h"
@@ -205,6 +207,16 @@ TEST(SampleGame, OpensWithEveryHubEditorEnabled) {
     int start = -1;
     EXPECT_EQ(LoadStartGameFile(sample.project, start), ReadStatus::Ok);
     EXPECT_EQ(start, 0);
+}
+
+// The project check finds nothing to report in the sample: no reference out of range, no missing
+// file, no value outside what the editors allow.
+TEST(SampleGame, ChecksClean) {
+    test::SampleProject sample;
+    const ProjectIndex index = BuildProjectIndex(sample.project);
+    std::string problems;
+    for (const Problem& p : CheckIndex(index)) problems += ProblemLine(sample.project, p) + "\n";
+    EXPECT_EQ(problems, "");
 }
 
 // ---- references between the lists ----------------------------------------------------------------
