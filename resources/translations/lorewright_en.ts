@@ -5,59 +5,59 @@
     <name>CommandLine</name>
     <message>
         <source>ゲームのデータを作るエディタ</source>
-        <translation type="unfinished"></translation>
+        <translation>An editor for creating game data</translation>
     </message>
     <message>
         <source>この説明を表示して終了します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Show this help and exit.</translation>
     </message>
     <message>
         <source>版を表示して終了します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the version and exit.</translation>
     </message>
     <message>
         <source>空のフォルダにサンプルゲームを作って開きます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a sample game in an empty folder and open it.</translation>
     </message>
     <message>
         <source>フォルダ</source>
-        <translation type="unfinished"></translation>
+        <translation>folder</translation>
     </message>
     <message>
         <source>プロジェクト</source>
-        <translation type="unfinished"></translation>
+        <translation>project</translation>
     </message>
     <message>
         <source>開くプロジェクトのフォルダ、またはその prepare.txt。</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder of the project to open, or its prepare.txt.</translation>
     </message>
     <message>
         <source>[フォルダ|prepare.txt]</source>
-        <translation type="unfinished"></translation>
+        <translation>[folder|prepare.txt]</translation>
     </message>
     <message>
         <source>開くプロジェクトは1つだけ指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Specify only one project to open.</translation>
     </message>
     <message>
         <source>--sample と開くプロジェクトは同時に指定できません。</source>
-        <translation type="unfinished"></translation>
+        <translation>--sample cannot be used together with a project to open.</translation>
     </message>
     <message>
         <source>--sample にはフォルダを指定してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Give a folder to --sample.</translation>
     </message>
     <message>
         <source>%1 は空のフォルダではありません。サンプルゲームは空のフォルダか新しいフォルダに作ります。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not an empty folder. The sample game is created in an empty folder or a new folder.</translation>
     </message>
     <message>
         <source>%1 にフォルダを作れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot create a folder at %1.</translation>
     </message>
     <message>
         <source>サンプルゲームを %1 に書き込めません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the sample game to %1.</translation>
     </message>
 </context>
 <context>
@@ -324,81 +324,91 @@ Please shorten %3</translation>
     </message>
     <message>
         <source>前回の保存が途中で終わっていたため、その保存を完了しました（%1 ファイル）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The last save had stopped partway, so it has been completed (%1 files).</translation>
     </message>
     <message>
         <source>はい</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>いいえ</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>すべてはい</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes to all</translation>
     </message>
     <message>
         <source>進行状況</source>
-        <translation type="unfinished"></translation>
+        <translation>Progress</translation>
     </message>
     <message>
         <source>%1 / %2 ファイル
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 files
+%3</translation>
     </message>
     <message>
         <source>%1 はプロジェクトのフォルダーの外を指しているため、保存しません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 points outside the project folder, so it is not saved.</translation>
     </message>
     <message>
         <source>
 
 NPCが%1個を超える場面:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Scenes with more than %1 NPCs:
+</translation>
     </message>
     <message>
         <source>
 
 宝箱が%1個を超える場面:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Scenes with more than %1 treasure chests:
+</translation>
     </message>
     <message>
         <source>
 
 店・宿屋・立て札・定位置戦闘が%1個を超える場面:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Scenes with more than %1 shops, inns, signposts and fixed battles:
+</translation>
     </message>
     <message>
         <source>ファイルは書き換えていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>No files have been changed.</translation>
     </message>
     <message>
         <source>%1 を上書きしなかったため、保存を取り消しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 was not overwritten, so the save has been cancelled.</translation>
     </message>
     <message>
         <source>保存を取り消しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>The save has been cancelled.</translation>
     </message>
     <message>
         <source>%1 と %2 は同じファイルを指しているため、保存を取り消しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 and %2 point to the same file, so the save has been cancelled.</translation>
     </message>
     <message>
         <source>次のファイルはプロジェクトのフォルダーの外を指しているため、保存を取り消しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>The following files point outside the project folder, so the save has been cancelled.</translation>
     </message>
     <message>
         <source>ﾌﾟﾛｼﾞｪｸﾄを読み込んでいます...</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading the project...</translation>
     </message>
     <message>
         <source>読み込みの進み具合</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading progress</translation>
     </message>
 </context>
 <context>
@@ -1671,7 +1681,7 @@ Rename the file, then choose it again</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟ編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Map editor</translation>
     </message>
 </context>
 <context>
@@ -1767,7 +1777,7 @@ Rename the file, then choose it again</translation>
     </message>
     <message>
         <source>ﾌｧｲﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
 </context>
 <context>
@@ -1864,99 +1874,99 @@ Rename the file, then choose it again</translation>
     <name>lw::CheckWindow</name>
     <message>
         <source>ﾌﾟﾛｼﾞｪｸﾄ検査</source>
-        <translation type="unfinished"></translation>
+        <translation>Check project</translation>
     </message>
     <message>
         <source>種類(&amp;K)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kind</translation>
     </message>
     <message>
         <source>すべて</source>
-        <translation type="unfinished"></translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>ｴﾗｰのみ</source>
-        <translation type="unfinished"></translation>
+        <translation>Errors only</translation>
     </message>
     <message>
         <source>警告のみ</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnings only</translation>
     </message>
     <message>
         <source>表示する種類</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinds to show</translation>
     </message>
     <message>
         <source>絞り込み(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filter</translation>
     </message>
     <message>
         <source>絞り込む文字列</source>
-        <translation type="unfinished"></translation>
+        <translation>Text to filter by</translation>
     </message>
     <message>
         <source>再検査(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recheck</translation>
     </message>
     <message>
         <source>再検査</source>
-        <translation type="unfinished"></translation>
+        <translation>Recheck</translation>
     </message>
     <message>
         <source>ﾌｧｲﾙ / 場所</source>
-        <translation type="unfinished"></translation>
+        <translation>File / place</translation>
     </message>
     <message>
         <source>種類</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>内容</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>問題の一覧</source>
-        <translation type="unfinished"></translation>
+        <translation>List of problems</translation>
     </message>
     <message>
         <source>検査の結果</source>
-        <translation type="unfinished"></translation>
+        <translation>Check results</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>検査しています...</source>
-        <translation type="unfinished"></translation>
+        <translation>Checking...</translation>
     </message>
     <message>
         <source>(ﾌｧｲﾙ全体)</source>
-        <translation type="unfinished"></translation>
+        <translation>(whole file)</translation>
     </message>
     <message>
         <source>ｴﾗｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>警告</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>問題は見つかりませんでした。</source>
-        <translation type="unfinished"></translation>
+        <translation>No problems were found.</translation>
     </message>
     <message>
         <source>ｴﾗｰ %1 件、警告 %2 件（表示 %3 件）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 errors, %2 warnings (%3 shown)</translation>
     </message>
     <message>
         <source>このﾌｧｲﾙを編集する画面はありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no editor for this file.</translation>
     </message>
     <message>
         <source>「%1」の編集画面はまだ用意されていません。</source>
-        <translation type="unfinished">There is no editor for &quot;%1&quot; yet.</translation>
+        <translation>There is no editor for &quot;%1&quot; yet.</translation>
     </message>
 </context>
 <context>
@@ -1982,18 +1992,18 @@ Rename the file, then choose it again</translation>
     <name>lw::ChipPalette</name>
     <message>
         <source>ﾁｯﾌﾟ ﾊﾟﾚｯﾄ</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip palette</translation>
     </message>
     <message>
         <source>ﾁｯﾌﾟ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip %1</translation>
     </message>
 </context>
 <context>
     <name>lw::DiscardGuard</name>
     <message>
         <source>変更を破棄しますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>Discard the changes?</translation>
     </message>
 </context>
 <context>
@@ -2278,7 +2288,7 @@ Rename the file, then choose it again</translation>
     </message>
     <message>
         <source>敵ﾕﾆｯﾄ名</source>
-        <translation type="unfinished"></translation>
+        <translation>Enemy unit name</translation>
     </message>
 </context>
 <context>
@@ -2412,7 +2422,7 @@ Rename the file, then choose it again</translation>
     </message>
     <message>
         <source>画像ﾌｧｲﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>Image file</translation>
     </message>
 </context>
 <context>
@@ -2493,15 +2503,15 @@ Rename the file, then choose it again</translation>
     </message>
     <message>
         <source>使用箇所...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usages...</translation>
     </message>
     <message>
         <source>選択したﾌﾗｸﾞの使用箇所</source>
-        <translation type="unfinished"></translation>
+        <translation>Usages of the selected flag</translation>
     </message>
     <message>
         <source>ﾌﾗｸﾞ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Flag %1</translation>
     </message>
 </context>
 <context>
@@ -2624,7 +2634,7 @@ Rename the file, then choose it again</translation>
     </message>
     <message>
         <source>ﾌﾟﾛｼﾞｪｸﾄ検査</source>
-        <translation type="unfinished"></translation>
+        <translation>Check project</translation>
     </message>
 </context>
 <context>
@@ -2643,7 +2653,7 @@ Rename the file, then choose it again</translation>
     </message>
     <message>
         <source>画像ﾌｧｲﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>Image file</translation>
     </message>
 </context>
 <context>
@@ -2842,11 +2852,11 @@ Rename the file, then choose it again</translation>
     </message>
     <message>
         <source>使用箇所...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usages...</translation>
     </message>
     <message>
         <source>選択した行の使用箇所</source>
-        <translation type="unfinished"></translation>
+        <translation>Usages of the selected row</translation>
     </message>
 </context>
 <context>
@@ -3028,223 +3038,225 @@ Rename the file, then choose it again</translation>
     <name>lw::MapCanvas</name>
     <message>
         <source>ﾏｯﾌﾟ</source>
-        <translation type="unfinished"></translation>
+        <translation>Map</translation>
     </message>
     <message>
         <source>矢印ｷｰでｾﾙを選び、ｽﾍﾟｰｽｷｰで描きます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a cell with the arrow keys and draw with the Space key.</translation>
     </message>
 </context>
 <context>
     <name>lw::MapEditor</name>
     <message>
         <source>ﾏｯﾌﾟ編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Map editor</translation>
     </message>
     <message>
         <source>新規...</source>
-        <translation type="unfinished">New...</translation>
+        <translation>New...</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>ｻｲｽﾞ変更...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resize...</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟ ﾌｧｲﾙ名</source>
-        <translation type="unfinished">Map file name</translation>
+        <translation>Map file name</translation>
     </message>
     <message>
         <source>場面</source>
-        <translation type="unfinished">Scene</translation>
+        <translation>Scene</translation>
     </message>
     <message>
         <source>背景ﾁｯﾌﾟｾｯﾄ名</source>
-        <translation type="unfinished">Background chip set name</translation>
+        <translation>Background chip set name</translation>
     </message>
     <message>
         <source>ﾚｲﾔｰﾁｯﾌﾟｾｯﾄ名</source>
-        <translation type="unfinished">Layer chip set name</translation>
+        <translation>Layer chip set name</translation>
     </message>
     <message>
         <source>ﾂｰﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tools</translation>
     </message>
     <message>
         <source>ﾍﾟﾝ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pen</translation>
     </message>
     <message>
         <source>矩形</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangle</translation>
     </message>
     <message>
         <source>塗りつぶし</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill</translation>
     </message>
     <message>
         <source>消しゴム</source>
-        <translation type="unfinished"></translation>
+        <translation>Eraser</translation>
     </message>
     <message>
         <source>範囲選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Select area</translation>
     </message>
     <message>
         <source>ｺﾋﾟｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>貼り付け</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste</translation>
     </message>
     <message>
         <source>両ﾚｲﾔｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Both layers</translation>
     </message>
     <message>
         <source>両ﾚｲﾔｰをｺﾋﾟｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy both layers</translation>
     </message>
     <message>
         <source>ﾚｲﾔｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Layers</translation>
     </message>
     <message>
         <source>ﾚｲﾔｰ%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer %1</translation>
     </message>
     <message>
         <source>表示</source>
-        <translation type="unfinished">Show</translation>
+        <translation>Show</translation>
     </message>
     <message>
         <source>薄く表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Show faintly</translation>
     </message>
     <message>
         <source>非表示</source>
-        <translation type="unfinished">Hidden</translation>
+        <translation>Hide</translation>
     </message>
     <message>
         <source>他のﾚｲﾔｰ</source>
-        <translation type="unfinished"></translation>
+        <translation>Other layers</translation>
     </message>
     <message>
         <source>ｸﾞﾘｯﾄﾞ</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid</translation>
     </message>
     <message>
         <source>倍率</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>元に戻す</source>
-        <translation type="unfinished">Undo</translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>やり直し</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo</translation>
     </message>
     <message>
         <source>ﾁｯﾌﾟ番号</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip number</translation>
     </message>
     <message>
         <source>状態</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>なし</source>
-        <translation type="unfinished">None</translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟの変更が保存されていません。
 変更を破棄しますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>The changes to the map have not been saved.
+Discard the changes?</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟ ﾌｧｲﾙ「%1」がありません。「新規...」で作ることができます。</source>
-        <translation type="unfinished"></translation>
+        <translation>The map file &quot;%1&quot; does not exist. You can create it with &quot;New...&quot;.</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟ ﾌｧｲﾙ「%1」を読み込めません（短すぎる、大きすぎる、または読めないﾌｧｲﾙです）。
 このﾌｧｲﾙには保存しません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The map file &quot;%1&quot; cannot be read (it is too short, too large, or unreadable).
+Nothing will be saved to this file.</translation>
     </message>
     <message>
         <source>「%1」は読み込めないﾌｧｲﾙです。上書きしません。</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is a file that cannot be read. It will not be overwritten.</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟがありません</source>
-        <translation type="unfinished"></translation>
+        <translation>No map</translation>
     </message>
     <message>
         <source>「%1」を読み込めません</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read &quot;%1&quot;</translation>
     </message>
     <message>
         <source>「%1」がありません</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; does not exist</translation>
     </message>
     <message>
         <source>%1 × %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2</translation>
     </message>
     <message>
         <source>X %1  Y %2   ﾚｲﾔｰ0: %3  ﾚｲﾔｰ1: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>X %1  Y %2   Layer 0: %3  Layer 1: %4</translation>
     </message>
     <message>
         <source>未保存の変更があります</source>
-        <translation type="unfinished"></translation>
+        <translation>There are unsaved changes</translation>
     </message>
 </context>
 <context>
     <name>lw::MapSizeDialog</name>
     <message>
         <source>ﾏｯﾌﾟ新規作成</source>
-        <translation type="unfinished"></translation>
+        <translation>New map</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟｻｲｽﾞ変更</source>
-        <translation type="unfinished"></translation>
+        <translation>Resize map</translation>
     </message>
     <message>
         <source>ﾌｧｲﾙ名</source>
-        <translation type="unfinished"></translation>
+        <translation>File name</translation>
     </message>
     <message>
         <source>幅</source>
-        <translation type="unfinished">Width</translation>
+        <translation>Width</translation>
     </message>
     <message>
         <source>高さ</source>
-        <translation type="unfinished">Height</translation>
+        <translation>Height</translation>
     </message>
     <message>
         <source>塗るﾁｯﾌﾟ</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip to fill with</translation>
     </message>
     <message>
         <source>新しいｾﾙのﾁｯﾌﾟ</source>
-        <translation type="unfinished"></translation>
+        <translation>Chip for new cells</translation>
     </message>
     <message>
         <source>ﾌｧｲﾙ名を入力してください（空白、&quot;/&quot;、&quot;\&quot; は使えません）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a file name (spaces, &quot;/&quot; and &quot;\&quot; are not allowed).</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟが大きすぎます（幅 × 高さは %1 ｾﾙまでです）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The map is too large (width × height can be at most %1 cells).</translation>
     </message>
 </context>
 <context>
@@ -3691,23 +3703,23 @@ Please remove some belongings</translation>
     </message>
     <message>
         <source>項目</source>
-        <translation type="unfinished"></translation>
+        <translation>Fields</translation>
     </message>
     <message>
         <source>文字列</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>文章</source>
-        <translation type="unfinished">Text</translation>
+        <translation>Long text</translation>
     </message>
     <message>
         <source>数値</source>
-        <translation type="unfinished">Number</translation>
+        <translation>Number</translation>
     </message>
     <message>
         <source>選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Choice</translation>
     </message>
 </context>
 <context>
@@ -3853,11 +3865,11 @@ Delete it?</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟ編集...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit map...</translation>
     </message>
     <message>
         <source>ﾏｯﾌﾟ編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Map editor</translation>
     </message>
 </context>
 <context>
@@ -4183,7 +4195,7 @@ Cut off the part beyond the limit?</translation>
     </message>
     <message>
         <source>ﾌｨｰﾙﾄﾞ戦闘</source>
-        <translation type="unfinished">Field battles</translation>
+        <translation>Field battles</translation>
     </message>
 </context>
 <context>
@@ -4327,39 +4339,39 @@ Cut off the part beyond the limit?</translation>
     <name>lw::UsagesDialog</name>
     <message>
         <source>使用箇所 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usages - %1</translation>
     </message>
     <message>
         <source>ﾌｧｲﾙ</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>場所</source>
-        <translation type="unfinished"></translation>
+        <translation>Place</translation>
     </message>
     <message>
         <source>項目</source>
-        <translation type="unfinished"></translation>
+        <translation>Entry</translation>
     </message>
     <message>
         <source>使用箇所の一覧</source>
-        <translation type="unfinished"></translation>
+        <translation>List of usages</translation>
     </message>
     <message>
         <source>どこからも使われていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Not used anywhere.</translation>
     </message>
     <message>
         <source>%1 か所で使われています。</source>
-        <translation type="unfinished"></translation>
+        <translation>Used in %1 places.</translation>
     </message>
     <message>
         <source>使用箇所の数</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of usages</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>
