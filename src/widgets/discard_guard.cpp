@@ -26,15 +26,6 @@ namespace {
 constexpr const char* kAsker = "lwDiscardAsker";
 constexpr const char* kIgnored = "lwIgnoreChanges";
 
-// Check boxes that show or play a preview: they change nothing the dialog saves.
-bool IsPreviewBox(const QCheckBox* box) {
-    static const QStringList kPreviewLabels = {
-        QStringLiteral("表示"), QStringLiteral("再生"), QStringLiteral("画像表示"),
-        QStringLiteral("MIDI・WAVE再生"), QStringLiteral("BGM再生"),
-    };
-    return kPreviewLabels.contains(box->text().remove(QLatin1Char('&')));
-}
-
 Services* AskerFor(const QWidget* dialog) {
     for (const QWidget* w = dialog; w != nullptr; w = w->parentWidget()) {
         const QVariant asker = w->property(kAsker);
@@ -123,8 +114,9 @@ void DiscardGuard::Watch(QWidget* control) {
         connect(combo, &QComboBox::currentIndexChanged, this, changed);
     } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
         // Buttons change by the author's press (mouse, keys or an accessibility action, which all
-        // click); a dialog checking them as it shows a record does not click.
-        if (!IsPreviewBox(box)) connect(box, &QCheckBox::clicked, this, changed);
+        // click); a dialog checking them as it shows a record does not click. Preview and playback
+        // boxes are marked with IgnoreChangesOf where they are made.
+        connect(box, &QCheckBox::clicked, this, changed);
     } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
         connect(radio, &QRadioButton::clicked, this, changed);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {

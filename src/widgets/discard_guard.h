@@ -6,9 +6,9 @@
 // What counts as a change, from the moment the dialog is first shown: a value of an editing
 // control (line edit, text field, spin box, drop-down) changing other than by its loader (the
 // kept_value Load* functions; a text field's whole text set by the dialog), a check box or radio
-// button pressed, and rows of a list being added, removed, moved or renewed. Read-only fields, the preview and playback boxes ("表示", "再生", ...) and
-// controls marked with IgnoreChangesOf (a chooser of what is shown, such as a scene chooser) do
-// not count. Once changed, the dialog stays changed until it closes.
+// button pressed, and rows of a list being added, removed, moved or renewed. Read-only fields and
+// controls marked with IgnoreChangesOf (the preview and playback boxes, a chooser of what is shown
+// such as a scene chooser) do not count. Once changed, the dialog stays changed until it closes.
 //
 // The question goes through the Services registered with AskThrough on the dialog or a window
 // above it (the main window registers the program's); below no such window a dialog closes at

@@ -1,3 +1,4 @@
+#include "widgets/discard_guard.h"
 #include "widgets/face_dialog.h"
 
 #include <QCheckBox>
@@ -43,6 +44,7 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
     image_ = new ImageChooser(this);
     image_->setAccessibleName(tr("画像ﾌｧｲﾙ"));  // the drop-down has no label of its own
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);
     layout->addLayout(imageRow);

@@ -1,3 +1,4 @@
+#include "widgets/discard_guard.h"
 #include "widgets/property_editor.h"
 #include "app/language.h"
 
@@ -130,7 +131,9 @@ void PropertyEditor::Build(const Options& options) {
 
     auto* checks = new QHBoxLayout();
     showImageBox_ = new QCheckBox(tr("画像表示"), this);
+    DiscardGuard::IgnoreChangesOf(showImageBox_);  // a preview: nothing saved
     playBox_ = new QCheckBox(tr("MIDI・WAVE再生"), this);
+    DiscardGuard::IgnoreChangesOf(playBox_);  // a preview: nothing saved
     checks->addWidget(showImageBox_);
     checks->addWidget(playBox_);
     checks->addStretch(1);

@@ -54,7 +54,8 @@ struct Form {
     QComboBox* combo = new QComboBox(&dialog);
     QComboBox* chooser = new QComboBox(&dialog);  // chooses what is shown
     QCheckBox* flag = new QCheckBox(QStringLiteral("逃げる"), &dialog);
-    QCheckBox* preview = new QCheckBox(QStringLiteral("表示"), &dialog);
+    // A preview box is known by its mark, not its label, which changes with the language.
+    QCheckBox* preview = new QCheckBox(QStringLiteral("Show"), &dialog);
     QRadioButton* first = new QRadioButton(QStringLiteral("1回"), &dialog);
     QRadioButton* second = new QRadioButton(QStringLiteral("複数回"), &dialog);
     QPlainTextEdit* text = new QPlainTextEdit(&dialog);
@@ -71,6 +72,7 @@ struct Form {
         combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
         chooser->addItems({QStringLiteral("scene0.txt"), QStringLiteral("scene1.txt")});
         DiscardGuard::IgnoreChangesOf(chooser);
+        DiscardGuard::IgnoreChangesOf(preview);
         list->addItems({QStringLiteral("0 0 0"), QStringLiteral("1 1 1")});
         first->setChecked(true);
         text->setPlainText(QStringLiteral("fade"));

@@ -359,8 +359,9 @@ FileBatch::Check FileBatch::Plan(const std::vector<fs::path>& targets) {
         if (check.sameFile) failed_.push_back(check.sameFile->second);
         return check;
     }
-    for (const auto& [folder, digits] : digitsByFolder) {
-        RemoveOwnTemporariesIf(fs::path(folder), [&digits](const std::string& name) {
+    for (const auto& entry : digitsByFolder) {
+        const auto& digits = entry.second;  // a lambda cannot capture a structured binding in C++20
+        RemoveOwnTemporariesIf(fs::path(entry.first), [&digits](const std::string& name) {
             return digits.count(name.substr(3, 8)) > 0;
         });
     }

@@ -23,6 +23,7 @@
 #include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
@@ -67,6 +68,7 @@ BattleCommandDialog::BattleCommandDialog(CommandContext& context, QWidget* paren
     background_->setMaxVisibleItems(20);
     FillImageFileCombo(background_, context_.project);
     show_ = new QCheckBox(tr("表示"), backgroundBox);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     show_->setChecked(true);
     backgroundRow->addWidget(background_, 1);
     backgroundRow->addWidget(show_);

@@ -95,6 +95,7 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
     scene_ = new QComboBox(sceneBox);
     scene_->setMinimumContentsLength(28);
     show_ = new QCheckBox(tr("表示"), sceneBox);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     show_->setChecked(true);
     sceneRow->addWidget(scene_, 1);
     sceneRow->addWidget(show_);

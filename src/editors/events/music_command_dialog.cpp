@@ -15,6 +15,7 @@
 #include "core/media/talk_markup.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/play_on_select.h"
 
 namespace lw {
@@ -29,6 +30,7 @@ MusicCommandDialog::MusicCommandDialog(EditorContext& context, CommandDialogMode
     bgm_->setMinimumContentsLength(24);
     bgm_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     play_ = new QCheckBox(tr("再生"), group);
+    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
     row->addWidget(bgm_, 1);
     row->addWidget(play_);
     layout->addWidget(group);

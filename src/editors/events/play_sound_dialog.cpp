@@ -18,6 +18,7 @@
 #include "editors/events/list_command_support.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/play_on_select.h"
 
 namespace lw {
@@ -31,6 +32,7 @@ PlaySoundDialog::PlaySoundDialog(EditorContext& context, QWidget* parent) : QDia
     sound_->setMinimumContentsLength(24);
     sound_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     play_ = new QCheckBox(tr("再生"), soundBox);
+    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
     soundRow->addWidget(sound_, 1);
     soundRow->addWidget(play_);
     layout->addWidget(soundBox);

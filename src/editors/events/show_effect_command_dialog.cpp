@@ -18,6 +18,7 @@
 #include "previews/image_view.h"
 #include "render/narration_frame.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 
 namespace lw {
 
@@ -33,6 +34,7 @@ ShowEffectCommandDialog::ShowEffectCommandDialog(CommandContext& context, ShownT
     choice_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     choice_->setMaxVisibleItems(20);
     show_ = new QCheckBox(tr("画像表示"), numberBox_);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     show_->setChecked(true);
     row->addWidget(choice_, 1);
     row->addWidget(show_);

@@ -20,6 +20,7 @@
 #include "editors/events/list_command_support.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 
 namespace lw {
 
@@ -64,6 +65,7 @@ ShowHideDialog::ShowHideDialog(EditorContext& context, ShowHideTarget target, QW
     targetRow->addWidget(choice_, 1);
     if (npc) {
         showImage_ = new QCheckBox(tr("画像表示"), targetBox_);
+        DiscardGuard::IgnoreChangesOf(showImage_);  // a preview: nothing saved
         showImage_->setChecked(true);
         targetRow->addWidget(showImage_);
         connect(showImage_, &QCheckBox::toggled, this, [this] { ShowChosenNpc(); });

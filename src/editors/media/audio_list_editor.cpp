@@ -13,6 +13,7 @@
 #include "widgets/dialog_buttons.h"
 #include "audio/music_player.h"
 #include "widgets/audio_glue.h"
+#include "widgets/discard_guard.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
 
@@ -36,6 +37,7 @@ AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget
     files_->setMinimumContentsLength(24);
     files_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     play_ = new QCheckBox(tr("再生"), this);
+    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
     choiceRow->addWidget(files_, 1);
     choiceRow->addWidget(play_);
     layout->addLayout(choiceRow);

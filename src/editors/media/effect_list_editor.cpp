@@ -11,6 +11,7 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/read_guard.h"
 #include "previews/image_view.h"
 #include "editors/media/effect_settings_step.h"
@@ -32,6 +33,7 @@ EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent) : Pr
 
     auto* bottom = new QHBoxLayout();
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     bottom->addWidget(show_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);

@@ -15,6 +15,7 @@
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_position_step.h"
 #include "previews/image_view.h"
+#include "widgets/discard_guard.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
@@ -56,6 +57,7 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
     fields->addWidget(new QLabel(QStringLiteral("Y"), this));
     fields->addWidget(row_);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     fields->addStretch(1);
     fields->addWidget(show_);
     layout->addLayout(fields);

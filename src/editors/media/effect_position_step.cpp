@@ -16,6 +16,7 @@
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
+#include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
 
@@ -53,6 +54,7 @@ EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& 
     update_ = new QPushButton(tr("更新"), this);
     update_->setAutoDefault(false);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     fields->addWidget(new QLabel(QStringLiteral("X"), this));
     fields->addWidget(x_);
     fields->addWidget(new QLabel(QStringLiteral("Y"), this));

@@ -25,6 +25,7 @@
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/cp932_validator.h"
+#include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
 
@@ -58,6 +59,7 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     image_->setMinimumContentsLength(20);
     image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);
     top->addRow(tr("画像"), imageRow);

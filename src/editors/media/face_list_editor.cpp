@@ -13,6 +13,7 @@
 #include "app/services.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/face_dialog.h"
 #include "widgets/read_guard.h"
 
@@ -50,6 +51,7 @@ FaceListEditor::FaceListEditor(EditorContext& context, QWidget* parent) : Previe
 
     auto* bottom = new QHBoxLayout();
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     bottom->addWidget(show_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);

@@ -15,6 +15,7 @@
 #include "app/services.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/read_guard.h"
@@ -40,6 +41,7 @@ ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, 
     image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     image_->setAccessibleName(tr("画像ﾌｧｲﾙ"));  // the drop-down has no label of its own
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);
     side->addLayout(imageRow);

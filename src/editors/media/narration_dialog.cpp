@@ -24,6 +24,7 @@
 #include "render/narration_frame.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
@@ -63,6 +64,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     image_->setMinimumContentsLength(20);
     image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     top->addWidget(Label(tr("画像"), this), 0, 0);
     top->addWidget(image_, 0, 1);
     top->addWidget(show_, 0, 2);
@@ -71,6 +73,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     bgm_->setMinimumContentsLength(20);
     bgm_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     play_ = new QCheckBox(tr("再生"), this);
+    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
     top->addWidget(Label(QStringLiteral("BGM"), this), 1, 0);
     top->addWidget(bgm_, 1, 1);
     top->addWidget(play_, 1, 2);

@@ -20,6 +20,7 @@
 #include "previews/image_view.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/play_on_select.h"
 
 namespace lw {
@@ -45,6 +46,7 @@ SoundCommandDialog::SoundCommandDialog(EditorContext& context, QWidget* parent) 
     auto* row = new QHBoxLayout(group);
     sound_ = NewFileCombo(group);
     play_ = new QCheckBox(tr("再生"), group);
+    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
     row->addWidget(sound_, 1);
     row->addWidget(play_);
     layout->addWidget(group);
@@ -189,6 +191,7 @@ AnimationCommandDialog::AnimationCommandDialog(EditorContext& context, QWidget* 
     auto* numberRow = new QHBoxLayout(numberBox);
     animation_ = NewFileCombo(numberBox);
     show_ = new QCheckBox(tr("画像表示"), numberBox);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     numberRow->addWidget(animation_, 1);
     numberRow->addWidget(show_);
     layout->addWidget(numberBox);

@@ -24,6 +24,7 @@
 #include "previews/image_view.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
@@ -201,6 +202,7 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     FillAudioCombo(bgm_, bgmNames);
     LoadComboIndex(bgm_, formation_.bgm + 1);
     play_ = new QCheckBox(tr("BGM再生"), this);
+    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
     playOnSelect_ = new PlayOnSelect(bgm_, play_, context_, AudioKind::Bgm);
     playOnSelect_->Reset();
     more->addWidget(new QLabel(tr("BGM"), this), 1, 0);
@@ -341,6 +343,7 @@ FormationListDialog::FormationListDialog(EditorContext& context, const MonsterTa
     panel_->view()->setMinimumSize(220, 260);
     layout->addWidget(panel_, 1);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     layout->addWidget(show_);
     auto* buttons = new QHBoxLayout();
     std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));

@@ -28,6 +28,7 @@
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
@@ -186,6 +187,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     weapon_->setMinimumContentsLength(16);
     weapon_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     showImage_ = new QCheckBox(tr("画像表示"), this);
+    DiscardGuard::IgnoreChangesOf(showImage_);  // a preview: nothing saved
     grid->addWidget(Label(tr("武器ｱﾆﾒ"), this), row, 0);
     grid->addWidget(weapon_, row, 1, 1, 2);
     grid->addWidget(showImage_, row, 3);
@@ -195,6 +197,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     sound_->setMinimumContentsLength(16);
     sound_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     play_ = new QCheckBox(tr("MIDI・WAVE再生"), this);
+    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
     grid->addWidget(Label(tr("効果音"), this), row, 0);
     grid->addWidget(sound_, row, 1, 1, 2);
     grid->addWidget(play_, row, 3);

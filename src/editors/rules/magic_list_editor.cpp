@@ -12,6 +12,7 @@
 #include "editors/rules/magic_property_editor.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -30,6 +31,7 @@ MagicListEditor::MagicListEditor(EditorContext& context, QWidget* parent) : Prev
 
     auto* bottom = new QHBoxLayout();
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     bottom->addWidget(show_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);

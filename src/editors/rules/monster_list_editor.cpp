@@ -19,6 +19,7 @@
 #include "core/tagfile/record_format.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/property_editor.h"
@@ -281,6 +282,7 @@ MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent) : 
     panel_->view()->setMinimumSize(240, 280);
     layout->addWidget(panel_, 1);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     layout->addWidget(show_);
     auto* buttons = new QHBoxLayout();
     std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);

@@ -21,6 +21,7 @@
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/read_guard.h"
@@ -139,6 +140,7 @@ ShopKindDialog::ShopKindDialog(ShopChain& chain, const Shop& shop, QWidget* pare
     sell_ = new ImageChooser(this);
     grid->addWidget(sell_, 2, 1);
     show_ = new QCheckBox(tr("画像表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     grid->addWidget(show_, 3, 1);
     auto* bottom = new QHBoxLayout();
     bottom->addStretch(1);

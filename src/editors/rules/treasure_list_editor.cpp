@@ -28,6 +28,7 @@
 #include "render/bitmap.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
@@ -70,12 +71,14 @@ TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& c
     animation_->setMinimumWidth(200);
     grid->addWidget(animation_, 0, 1);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     grid->addWidget(show_, 1, 1);
 
     grid->addWidget(new QLabel(tr("効果音"), this), 2, 0);
     sound_ = new QComboBox(this);
     grid->addWidget(sound_, 2, 1);
     play_ = new QCheckBox(tr("再生"), this);
+    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
     grid->addWidget(play_, 3, 1);
 
     grid->addWidget(new QLabel(tr("ｱﾆﾒの種類"), this), 4, 0);

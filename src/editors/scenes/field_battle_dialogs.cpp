@@ -18,6 +18,7 @@
 #include "core/world/placement.h"
 #include "render/bitmap.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
@@ -140,6 +141,7 @@ FieldBattleDialog::FieldBattleDialog(EditorContext& context, Scene& scene, QWidg
     form->addRow(tr("出現率"), rateRow);
     background_ = new ImageChooser(this);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     auto* backgroundRow = new QHBoxLayout();
     backgroundRow->addWidget(background_, 1);
     backgroundRow->addWidget(show_);

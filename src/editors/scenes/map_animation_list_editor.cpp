@@ -16,6 +16,7 @@
 #include "editors/scenes/map_animation_settings_step.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -34,6 +35,7 @@ MapAnimationListEditor::MapAnimationListEditor(EditorContext& context, QWidget* 
     edit_ = new QPushButton(tr("編集..."), this);
     delete_ = new QPushButton(tr("削除"), this);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     show_->setChecked(true);
     for (QWidget* w : {static_cast<QWidget*>(add_), static_cast<QWidget*>(edit_), static_cast<QWidget*>(delete_),
                        static_cast<QWidget*>(show_)})

@@ -13,6 +13,7 @@
 #include "editors/media/effect_order_step.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 
 namespace lw {
 
@@ -32,6 +33,7 @@ MapAnimationSequenceStep::MapAnimationSequenceStep(EditorContext& context, MapAn
 
     auto* bottom = new QHBoxLayout();
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     bottom->addWidget(show_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);

@@ -16,6 +16,7 @@
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
@@ -30,6 +31,7 @@ MapAnimationSettingsStep::MapAnimationSettingsStep(EditorContext& context, MapAn
     auto* imageRow = new QHBoxLayout();
     image_ = new ImageChooser(this);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     imageRow->addWidget(new QLabel(tr("画像"), this));
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);

@@ -14,6 +14,7 @@
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/face_dialog.h"
 #include "widgets/property_editor.h"
 #include "widgets/read_guard.h"
@@ -114,6 +115,7 @@ NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent) : PreviewD
     panel_->view()->setMinimumSize(240, 260);
     layout->addWidget(panel_, 1);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     layout->addWidget(show_);
     auto* buttons = new QHBoxLayout();
     std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);

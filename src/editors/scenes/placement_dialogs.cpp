@@ -19,6 +19,7 @@
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "widgets/dialog_buttons.h"
 #include "render/bitmap.h"
+#include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
 
@@ -306,6 +307,7 @@ NpcPlacementDialog::NpcPlacementDialog(EditorContext& context, const PlacedSprit
     rangeX_ = MakeSpin();
     rangeY_ = MakeSpin();
     showRange_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(showRange_);  // a preview: nothing saved
     form_->addRow(tr("位置"), PairRow(this, x_, y_));
     form_->addRow(tr("移動範囲中心位置"), PairRow(this, centreX_, centreY_));
     auto* rangeRow = PairRow(this, rangeX_, rangeY_);

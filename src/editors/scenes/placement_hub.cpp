@@ -17,6 +17,7 @@
 #include "editors/scenes/position_dialogs.h"
 #include "render/bitmap.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -48,6 +49,7 @@ PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps step
     auto* side = new QVBoxLayout();
     edit_ = new QPushButton(tr("編集..."), this);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     show_->setChecked(true);
     side->addWidget(edit_);
     side->addWidget(show_);

@@ -15,6 +15,7 @@
 #include "core/world/scene_numbers.h"
 #include "editors/scenes/scene_settings_dialog.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -31,6 +32,7 @@ SceneListEditor::SceneListEditor(EditorContext& context, QWidget* parent) : QDia
     edit_ = new QPushButton(tr("編集..."), this);
     delete_ = new QPushButton(tr("削除"), this);
     show_ = new QCheckBox(tr("表示"), this);
+    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     show_->setChecked(true);
     for (QWidget* w : {static_cast<QWidget*>(add_), static_cast<QWidget*>(edit_), static_cast<QWidget*>(delete_),
                        static_cast<QWidget*>(show_)})

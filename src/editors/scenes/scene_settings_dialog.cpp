@@ -18,6 +18,7 @@
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
@@ -53,6 +54,7 @@ SceneSettingsDialog::SceneSettingsDialog(EditorContext& context, const Scene* sc
     form->addRow(tr("ﾚｲﾔｰﾁｯﾌﾟｾｯﾄ名"), layer_);
     auto* bgmRow = new QHBoxLayout();
     play_ = new QCheckBox(tr("MIDI・WAVE再生"), this);
+    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
     bgmRow->addWidget(bgm_, 1);
     bgmRow->addWidget(play_);
     form->addRow(tr("BGM"), bgmRow);
@@ -66,6 +68,7 @@ SceneSettingsDialog::SceneSettingsDialog(EditorContext& context, const Scene* sc
 
     auto* buttonRow = new QHBoxLayout();
     showImage_ = new QCheckBox(tr("画像表示"), this);
+    DiscardGuard::IgnoreChangesOf(showImage_);  // a preview: nothing saved
     showImage_->setChecked(true);
     buttonRow->addWidget(showImage_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow);

@@ -26,6 +26,7 @@
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
@@ -88,10 +89,12 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     background_->setMinimumContentsLength(20);
     background_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     showImage_ = new QCheckBox(tr("画像表示"), this);
+    DiscardGuard::IgnoreChangesOf(showImage_);  // a preview: nothing saved
     bgm_ = new QComboBox(this);
     bgm_->setMinimumContentsLength(20);
     bgm_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     play_ = new QCheckBox(tr("BGM再生"), this);
+    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
     media->addWidget(new QLabel(tr("背景画像"), this), 0, 0);
     media->addWidget(background_, 0, 1);
     media->addWidget(showImage_, 0, 2);
