@@ -2636,6 +2636,14 @@ Rename the file, then choose it again</translation>
         <source>ﾌﾟﾛｼﾞｪｸﾄ検査</source>
         <translation>Check project</translation>
     </message>
+    <message>
+        <source>%1 が必要です</source>
+        <translation>Needs %1</translation>
+    </message>
+    <message>
+        <source> と </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>lw::ImageTableEditor</name>

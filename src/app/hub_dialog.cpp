@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QPushButton>
+#include <QStringList>
 
 #include "app/app_controller.h"
 #include "app/check_window.h"
@@ -59,8 +60,17 @@ HubDialog::~HubDialog() {
 }
 
 void HubDialog::UpdateEnabling() {
-    HubEnabling enabled = ComputeHubEnabling(ProbeHubFiles(controller_.context().project));
-    for (int i = 0; i < kHubEditorCount; ++i) buttons_[static_cast<std::size_t>(i)]->setEnabled(enabled[static_cast<std::size_t>(i)]);
+    const HubNeeds needs = ComputeHubNeeds(ProbeHubFiles(controller_.context().project));
+    for (std::size_t i = 0; i < needs.size(); ++i) {
+        QPushButton* button = buttons_[i];
+        button->setEnabled(needs[i].empty());
+        // A disabled button says which files it waits for, to the eye and to a screen reader.
+        QStringList files;
+        for (const std::string& f : needs[i]) files << QString::fromStdString(f);
+        const QString why = files.isEmpty() ? QString() : tr("%1 が必要です").arg(files.join(tr(" と ")));
+        button->setToolTip(why);
+        button->setAccessibleDescription(why);
+    }
 }
 
 bool HubDialog::event(QEvent* e) {

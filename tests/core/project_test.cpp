@@ -331,6 +331,27 @@ TEST(HubRules, EveryListButNoSceneFile) {
     EXPECT_EQ(std::find(noPrepare.begin(), noPrepare.end(), E::PlayerCharacter), noPrepare.end());
 }
 
+// What a disabled button waits for is exactly what keeps it off, in the order the rules name it.
+TEST(HubRules, NeedsNameTheMissingFilesOfEveryDisabledEditor) {
+    using E = HubEditor;
+    HubFiles none;
+    none.prepareFileExists = true;
+    const HubNeeds empty = ComputeHubNeeds(none);
+    const HubEnabling enabled = ComputeHubEnabling(none);
+    for (std::size_t i = 0; i < empty.size(); ++i) EXPECT_EQ(empty[i].empty(), enabled[i]) << i;
+    EXPECT_EQ(empty[static_cast<std::size_t>(E::Title)], (std::vector<std::string>{"midi_list.txt", "image_back.txt"}));
+    EXPECT_EQ(empty[static_cast<std::size_t>(E::FieldBattle)],
+              (std::vector<std::string>{"setting.txt", "monster_list.txt", "enemy_list.txt"}));
+
+    HubFiles most;
+    most.dataFileExists = [](std::string_view n) { return n != "magic_list.txt"; };
+    const HubNeeds needs = ComputeHubNeeds(most);
+    EXPECT_EQ(needs[static_cast<std::size_t>(E::Npc)], (std::vector<std::string>{"scene*.txt", "magic_list.txt"}));
+    EXPECT_EQ(needs[static_cast<std::size_t>(E::PlayerCharacter)],
+              (std::vector<std::string>{"scene*.txt", "prepare.txt"}));
+    EXPECT_TRUE(needs[static_cast<std::size_t>(E::MagicList)].empty());
+}
+
 TEST(HubRules, ChestsNeedNoPcButShopsDo) {
     using E = HubEditor;
     auto lists = kAllLists;

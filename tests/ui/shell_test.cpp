@@ -296,9 +296,18 @@ TEST_F(ShellTest, HubEnablesByFilesAndReevaluatesAfterAnEditor) {
     EXPECT_EQ(controller->context().flags.text[0], "the door is open");
     EXPECT_FALSE(hub.button(HubEditor::SceneSettings)->isEnabled());
     EXPECT_TRUE(hub.button(HubEditor::BgmList)->isEnabled());
+    // A disabled button names the files it waits for; an enabled one says nothing.
+    EXPECT_EQ(hub.button(HubEditor::Title)->toolTip(), QStringLiteral("midi_list.txt と image_back.txt が必要です"));
+    EXPECT_EQ(hub.button(HubEditor::Title)->accessibleDescription(), hub.button(HubEditor::Title)->toolTip());
+    for (int i = 0; i < kHubEditorCount; ++i) {
+        const QPushButton* b = hub.button(static_cast<HubEditor>(i));
+        EXPECT_EQ(b->isEnabled(), b->accessibleDescription().isEmpty()) << b->text().toStdString();
+    }
     EXPECT_EQ(hub.button(HubEditor::SceneSettings)->text(), QStringLiteral("場面設定"));
     QTest::mouseClick(hub.button(HubEditor::BgmList), Qt::LeftButton);
     EXPECT_TRUE(hub.button(HubEditor::SceneSettings)->isEnabled());
+    EXPECT_EQ(hub.button(HubEditor::SceneSettings)->toolTip(), QString());
+    EXPECT_EQ(hub.button(HubEditor::Title)->toolTip(), QStringLiteral("image_back.txt が必要です"));
 
     // A button whose editor is not there yet says so instead of doing nothing.
     controller->registry().Register(HubEditor::LevelList, {});

@@ -38,49 +38,56 @@ HubFiles ProbeHubFiles(const Project& project) {
     return files;
 }
 
-HubEnabling ComputeHubEnabling(const HubFiles& files) {
+HubNeeds ComputeHubNeeds(const HubFiles& files) {
     using E = HubEditor;
-    HubEnabling enabled;
-    enabled.fill(true);
-    auto disableUnless = [&enabled](bool present, std::initializer_list<E> editors) {
+    HubNeeds needs;
+    auto need = [&needs](bool present, std::string_view file, std::initializer_list<E> editors) {
         if (present) return;
-        for (E e : editors) enabled[static_cast<std::size_t>(e)] = false;
+        for (E e : editors) needs[static_cast<std::size_t>(e)].emplace_back(file);
     };
     auto has = [&files](std::string_view name) { return files.dataFileExists && files.dataFileExists(name); };
 
-    disableUnless(has("setting.txt"),
-                  {E::ItemList, E::LevelUp, E::MagicList, E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest,
-                   E::Shop, E::Inn, E::Signboard, E::MonsterList, E::EnemyUnitList, E::FixedBattle, E::FieldBattle,
-                   E::EventCommands});
-    disableUnless(files.sceneFileExists,
-                  {E::MapAnimePlacement, E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn,
-                   E::Signboard, E::FixedBattle, E::EventCommands});
-    disableUnless(has("pc.txt"), {E::SceneChange, E::Shop, E::Inn, E::Signboard, E::FixedBattle});
-    disableUnless(has("midi_list.txt"),
-                  {E::NarrationList, E::Title, E::BasicSettings, E::SceneSettings, E::Npc, E::SceneChange,
-                   E::TreasureChest, E::Shop, E::Inn, E::Signboard, E::EnemyUnitList, E::FixedBattle, E::EventCommands});
-    disableUnless(has("wave_list.txt"),
-                  {E::TextList, E::ItemList, E::MagicList, E::BasicSettings, E::Npc, E::SceneChange, E::TreasureChest,
-                   E::Shop, E::Inn, E::Signboard, E::MonsterList, E::FixedBattle, E::EventCommands});
-    disableUnless(has("image_back.txt"), {E::Title});
-    disableUnless(has("image_face.txt"),
-                  {E::TextList, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard, E::FixedBattle,
-                   E::EventCommands});
-    disableUnless(has("talk_list.txt"),
-                  {E::NarrationList, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard,
-                   E::FixedBattle, E::EventCommands});
-    disableUnless(has("image_effect.txt"),
-                  {E::ItemList, E::MagicList, E::BasicSettings, E::Npc, E::SceneChange, E::TreasureChest, E::Shop,
-                   E::Inn, E::Signboard, E::FixedBattle, E::EventCommands});
-    disableUnless(has("item_list.txt"),
-                  {E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard,
-                   E::EnemyUnitList, E::FixedBattle, E::EventCommands});
-    disableUnless(has("monster_list.txt"), {E::EnemyUnitList, E::FixedBattle, E::FieldBattle});
-    disableUnless(has("enemy_list.txt"), {E::FixedBattle, E::FieldBattle});
-    disableUnless(files.prepareFileExists, {E::PlayerCharacter});
-    disableUnless(has("narration_list.txt") && has("magic_list.txt"),
-                  {E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard, E::FixedBattle,
-                   E::EventCommands});
+    need(has("setting.txt"), "setting.txt",
+         {E::ItemList, E::LevelUp, E::MagicList, E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest,
+          E::Shop, E::Inn, E::Signboard, E::MonsterList, E::EnemyUnitList, E::FixedBattle, E::FieldBattle,
+          E::EventCommands});
+    need(files.sceneFileExists, "scene*.txt",
+         {E::MapAnimePlacement, E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn,
+          E::Signboard, E::FixedBattle, E::EventCommands});
+    need(has("pc.txt"), "pc.txt", {E::SceneChange, E::Shop, E::Inn, E::Signboard, E::FixedBattle});
+    need(has("midi_list.txt"), "midi_list.txt",
+         {E::NarrationList, E::Title, E::BasicSettings, E::SceneSettings, E::Npc, E::SceneChange, E::TreasureChest,
+          E::Shop, E::Inn, E::Signboard, E::EnemyUnitList, E::FixedBattle, E::EventCommands});
+    need(has("wave_list.txt"), "wave_list.txt",
+         {E::TextList, E::ItemList, E::MagicList, E::BasicSettings, E::Npc, E::SceneChange, E::TreasureChest,
+          E::Shop, E::Inn, E::Signboard, E::MonsterList, E::FixedBattle, E::EventCommands});
+    need(has("image_back.txt"), "image_back.txt", {E::Title});
+    need(has("image_face.txt"), "image_face.txt",
+         {E::TextList, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard, E::FixedBattle,
+          E::EventCommands});
+    need(has("talk_list.txt"), "talk_list.txt",
+         {E::NarrationList, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard, E::FixedBattle,
+          E::EventCommands});
+    need(has("image_effect.txt"), "image_effect.txt",
+         {E::ItemList, E::MagicList, E::BasicSettings, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn,
+          E::Signboard, E::FixedBattle, E::EventCommands});
+    need(has("item_list.txt"), "item_list.txt",
+         {E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn, E::Signboard,
+          E::EnemyUnitList, E::FixedBattle, E::EventCommands});
+    need(has("monster_list.txt"), "monster_list.txt", {E::EnemyUnitList, E::FixedBattle, E::FieldBattle});
+    need(has("enemy_list.txt"), "enemy_list.txt", {E::FixedBattle, E::FieldBattle});
+    need(files.prepareFileExists, "prepare.txt", {E::PlayerCharacter});
+    const std::initializer_list<E> eventEditors = {E::Npc,  E::SceneChange, E::TreasureChest, E::Shop,
+                                                   E::Inn,  E::Signboard,   E::FixedBattle,   E::EventCommands};
+    need(has("narration_list.txt"), "narration_list.txt", eventEditors);
+    need(has("magic_list.txt"), "magic_list.txt", eventEditors);
+    return needs;
+}
+
+HubEnabling ComputeHubEnabling(const HubFiles& files) {
+    const HubNeeds needs = ComputeHubNeeds(files);
+    HubEnabling enabled;
+    for (std::size_t i = 0; i < enabled.size(); ++i) enabled[i] = needs[i].empty();
     return enabled;
 }
 

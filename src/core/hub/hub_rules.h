@@ -4,7 +4,9 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/project/project.h"
 
@@ -33,6 +35,11 @@ struct HubFiles {
     bool prepareFileExists = false;  // prepare.txt in the project folder
 };
 HubFiles ProbeHubFiles(const Project& project);
+
+// The files each editor still waits for, in the order the rules name them ("scene*.txt" for any
+// scene file). An editor is available exactly when its list is empty.
+using HubNeeds = std::array<std::vector<std::string>, kHubEditorCount>;
+HubNeeds ComputeHubNeeds(const HubFiles& files);
 
 using HubEnabling = std::array<bool, kHubEditorCount>;
 HubEnabling ComputeHubEnabling(const HubFiles& files);
