@@ -165,4 +165,15 @@ QImage BlitThroughBuffer(const QImage* source, int width, int height, int source
     return buffer;
 }
 
+void FillRect(QImage& target, long long left, long long top, long long right, long long bottom, QRgb colour) {
+    left = std::max(left, 0LL);
+    top = std::max(top, 0LL);
+    right = std::min(right, static_cast<long long>(target.width()));
+    bottom = std::min(bottom, static_cast<long long>(target.height()));
+    for (long long y = top; y < bottom; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(target.scanLine(static_cast<int>(y)));
+        std::fill(line + left, line + std::max(left, right), colour);
+    }
+}
+
 }  // namespace lw

@@ -31,6 +31,9 @@ void DrawImageWithMode(QImage& target, int destX, int destY, int width, int heig
 // An empty rectangle draws nothing.
 void DrawInvertedFrame(QImage& target, int left, int top, int right, int bottom);
 
+// Fills [left, right) x [top, bottom) with `colour`, clipped to the target (a 32-bit picture).
+void FillRect(QImage& target, long long left, long long top, long long right, long long bottom, QRgb colour);
+
 // Inverts every pixel of [left, right) x [top, bottom).
 void InvertRect(QImage& target, int left, int top, int right, int bottom);
 

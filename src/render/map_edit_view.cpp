@@ -21,17 +21,6 @@ constexpr QRgb kPaletteBackground = 0xFF808080u;
 constexpr QRgb kChosenColour = 0xFFFFE000u;
 constexpr int kDimmedStrength = 96;  // of 255: how bright the layer not painted stays
 
-void FillRect(QImage& image, long long left, long long top, long long right, long long bottom, QRgb colour) {
-    left = std::max(left, 0LL);
-    top = std::max(top, 0LL);
-    right = std::min(right, static_cast<long long>(image.width()));
-    bottom = std::min(bottom, static_cast<long long>(image.height()));
-    for (long long y = top; y < bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
-        std::fill(line + left, line + std::max(left, right), colour);
-    }
-}
-
 // A frame `width` pixels wide just inside the rectangle.
 void SolidFrame(QImage& image, long long x, long long y, long long w, long long h, int width, QRgb colour) {
     FillRect(image, x, y, x + w, y + width, colour);

@@ -38,7 +38,7 @@ inline constexpr QRgb kOutsideMapColour = 0xFF505050u;
 struct MapEditView {
     const MapData* map = nullptr;
     TileSets chipSets;      // as the scene draws them: [0] layer 0, [1] layer 1
-    TileSets dimmedChipSets;  // DimmedChipSet of each, made when a chip set or the spec changes
+    TileSets dimmedChipSets;  // DimmedChipSet of each, made when a chip set or the layer's drawing mode changes
     DrawSpec layerSpec;     // how layer 1 is drawn
     int zoom = 100;
     QPoint scroll;          // view pixels

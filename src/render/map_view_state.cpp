@@ -59,17 +59,6 @@ void DrawMarkers(QImage& buffer, const std::vector<MapMarker>& markers, int excl
     }
 }
 
-void FillRect(QImage& buffer, long long left, long long top, long long right, long long bottom, QRgb colour) {
-    left = std::max(left, 0LL);
-    top = std::max(top, 0LL);
-    right = std::min(right, static_cast<long long>(buffer.width()));
-    bottom = std::min(bottom, static_cast<long long>(buffer.height()));
-    for (long long y = top; y < bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(buffer.scanLine(static_cast<int>(y)));
-        std::fill(line + left, line + std::max(left, right), colour);
-    }
-}
-
 // A frame `width` pixels wide along the rectangle's edge, half outside and half inside it.
 void DrawSolidFrame(QImage& buffer, long long x, long long y, long long w, long long h, int width, QRgb colour) {
     const long long outside = width / 2;

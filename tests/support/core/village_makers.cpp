@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/sample/sample_pictures.h"
 #include "core/world/map_data.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
@@ -38,138 +39,21 @@ bool InEllipse(int x, int y, double cx, double cy, double rx, double ry) {
     return dx * dx + dy * dy <= 1.0;
 }
 
-constexpr int kChip = 32;
-constexpr int kChipsPerRow = 8;
-
-std::uint32_t Ground(int chip, int x, int y) {
-    const Colour grass{78, 142, 62};
-    switch (chip) {
-    case kGrass: return Pack(Hash(x, y, 3) < 18 ? Colour{60, 118, 48} : Noisy(grass, x, y, 1, 8));
-    case kGrassTuft: {
-        // Short blades in three clumps.
-        for (const auto& [cx, cy] : {std::pair{8, 10}, {22, 8}, {15, 24}}) {
-            const int dx = x - cx, dy = cy - y;
-            if (dy >= 0 && dy < 6 && (dx == -2 || dx == 0 || dx == 2) && std::abs(dx) <= 3 - dy / 2) {
-                return Pack(dy > 3 ? Colour{150, 190, 80} : Colour{52, 108, 40});
-            }
-        }
-        return Pack(Noisy(grass, x, y, 2, 8));
-    }
-    case kDarkGrass: return Pack(Noisy(Colour{60, 116, 52}, x, y, 4, 7));
-    case kWater: {
-        const bool crest = (y % 10 == 3 && (x + 6) % 16 < 7) || (y % 10 == 8 && (x + 14) % 16 < 6);
-        return Pack(crest ? Colour{150, 196, 236} : Noisy(Colour{50, 100, 180}, x, y, 5, 5));
-    }
-    case kSand: return Pack(Hash(x, y, 6) < 10 ? Colour{180, 150, 100} : Noisy(Colour{222, 200, 146}, x, y, 7, 8));
-    case kPath: {
-        if (Hash(x / 3, y / 3, 8) < 14 && Hash(x, y, 9) < 200) return Pack(Colour{132, 120, 108});  // pebbles
-        return Pack(Noisy(Colour{176, 134, 88}, x, y, 10, 10));
-    }
-    case kPaving: {
-        const int row = y / 8;
-        const int shift = row % 2 == 0 ? 0 : 8;
-        if (y % 8 == 7 || (x + shift) % 16 == 15) return Pack(Colour{96, 92, 88});  // mortar
-        const int stone = static_cast<int>(Hash((x + shift) / 16, row, 11) % 30) - 15;
-        return Pack(Noisy(Shade(Colour{176, 170, 160}, stone), x, y, 12, 5));
-    }
-    case kBridge: {
-        if (y < 3 || y > 28) return Pack(Colour{96, 64, 36});  // rails
-        if (x % 8 == 7) return Pack(Colour{70, 46, 26});       // gaps between the planks
-        return Pack(Noisy(Colour{156, 110, 64}, x, y, 13, 8));
-    }
-    default: return 0;
-    }
-}
-
-std::uint32_t Upper(int chip, int x, int y) {
-    const std::uint32_t key = kVillageKey;
-    switch (chip) {
-    case kTree: {
-        if (InEllipse(x, y, 16, 13, 13, 12)) {
-            const int light = (InEllipse(x, y, 12, 9, 8, 7) ? 22 : 0) - (InEllipse(x, y, 19, 18, 10, 7) ? 16 : 0);
-            return Pack(Noisy(Shade(Colour{44, 124, 44}, light), x, y, 20, 10));
-        }
-        if (x >= 13 && x <= 18 && y >= 22) return Pack(Noisy(Colour{110, 72, 40}, x, y, 21, 8));
-        return key;
-    }
-    case kPine: {
-        for (int tier = 0; tier < 3; ++tier) {
-            const int top = 1 + tier * 7, bottom = top + 11;
-            if (y >= top && y <= bottom && std::abs(x - 16) * 11 <= (y - top) * (6 + tier * 2)) {
-                return Pack(Noisy(Colour{32, 96 - tier * 6, 56}, x, y, 22, 8));
-            }
-        }
-        if (x >= 14 && x <= 17 && y >= 24 && y <= 30) return Pack(Colour{98, 64, 36});
-        return key;
-    }
-    case kBush:
-        if (InEllipse(x, y, 16, 21, 13, 9)) {
-            return Pack(Noisy(InEllipse(x, y, 12, 17, 7, 4) ? Colour{96, 170, 70} : Colour{58, 136, 50}, x, y, 23, 9));
-        }
-        return key;
-    case kRock:
-        if (InEllipse(x, y, 16, 21, 12, 8)) {
-            return Pack(Noisy(InEllipse(x, y, 13, 17, 7, 4) ? Colour{176, 176, 180} : Colour{120, 120, 126}, x, y,
-                              24, 7));
-        }
-        return key;
-    case kFlowers: {
-        const std::pair<int, int> spots[] = {{6, 8}, {20, 5}, {26, 18}, {11, 21}, {17, 27}, {4, 26}, {24, 28}};
-        const Colour petals[] = {{230, 60, 70}, {250, 220, 60}, {245, 245, 245}, {200, 90, 220}};
-        int i = 0;
-        for (const auto& [fx, fy] : spots) {
-            if (std::abs(x - fx) + std::abs(y - fy) <= 1) return Pack(x == fx && y == fy ? Colour{250, 200, 40} : petals[i % 4]);
-            if (x == fx && y > fy + 1 && y <= fy + 4) return Pack(Colour{40, 110, 40});
-            ++i;
-        }
-        return key;
-    }
-    case kRoof:
-        if (y % 6 == 5) return Pack(Colour{110, 40, 34});
-        return Pack(Noisy(Shade(Colour{176, 66, 52}, (x + (y / 6) * 4) % 8 == 0 ? -30 : 0), x, y, 25, 6));
-    case kWallDoor:
-    case kWall: {
-        if (y < 2 || x < 1 || x > 30) return Pack(Colour{96, 62, 36});  // timber frame
-        if (chip == kWallDoor && x >= 10 && x <= 21 && y >= 9) {
-            if (x == 10 || x == 21 || y == 9) return Pack(Colour{70, 42, 22});
-            if (x == 18 && y == 21) return Pack(Colour{230, 200, 80});  // knob
-            return Pack(Noisy(Colour{120, 76, 40}, x, y, 26, 6));
-        }
-        if (chip == kWall && x >= 8 && x <= 23 && y >= 7 && y <= 20) {
-            if (x == 8 || x == 23 || y == 7 || y == 20 || x == 15 || x == 16 || y == 13) return Pack(Colour{96, 62, 36});
-            return Pack(Colour{140 + (y - 7) * 4, 190, 230});
-        }
-        return Pack(Noisy(Colour{228, 214, 176}, x, y, 27, 5));
-    }
-    case kFence:
-        if ((x >= 3 && x <= 6) || (x >= 25 && x <= 28)) {
-            if (y >= 9 && y <= 29) return Pack(Colour{120, 82, 46});
-        }
-        if ((y >= 13 && y <= 15) || (y >= 22 && y <= 24)) return Pack(Colour{150, 104, 60});
-        return key;
-    case kSign:
-        if (x >= 5 && x <= 26 && y >= 5 && y <= 17) {
-            if (x == 5 || x == 26 || y == 5 || y == 17) return Pack(Colour{90, 58, 30});
-            if ((y == 9 || y == 13) && x >= 9 && x <= 22 && x % 5 != 0) return Pack(Colour{60, 40, 24});
-            return Pack(Noisy(Colour{196, 150, 96}, x, y, 28, 6));
-        }
-        if (x >= 14 && x <= 17 && y > 17) return Pack(Colour{110, 72, 40});
-        return key;
-    default: return key;
-    }
-}
+// The chips are the sample game's own: the village's chip numbers are the first of its sets.
+constexpr int kChip = sample::kChip;
+constexpr int kChipsPerRow = sample::kChipsPerRow;
 
 }  // namespace
 
 std::string VillageGroundBmp() {
     return MakeBmp24(kChipsPerRow * kChip, 2 * kChip, [](int x, int y) {
-        return Ground(y / kChip * kChipsPerRow + x / kChip, x % kChip, y % kChip);
+        return sample::GroundPixel(y / kChip * kChipsPerRow + x / kChip, x % kChip, y % kChip);
     });
 }
 
 std::string VillageUpperBmp() {
     return MakeBmp24(kChipsPerRow * kChip, 2 * kChip, [](int x, int y) {
-        return Upper(y / kChip * kChipsPerRow + x / kChip, x % kChip, y % kChip);
+        return sample::UpperPixel(y / kChip * kChipsPerRow + x / kChip, x % kChip, y % kChip);
     });
 }
 
