@@ -104,6 +104,7 @@ bool QtServices::ShowProgress(QWidget* owner, int done, int total, const QString
         progress_->setAutoClose(false);
         progress_->setAutoReset(false);
         progress_->setMinimumDuration(atOnce ? 0 : 500);
+        if (!atOnce) progress_->setCancelButton(nullptr);
         progress_->setAccessibleName(QObject::tr("進行状況"));
     }
     progress_->setMaximum(total);
@@ -125,7 +126,7 @@ bool DialogSaveUi::ConfirmOverwrite(std::string_view displayPath) {
 
 OverwriteAnswer DialogSaveUi::ConfirmOverwriteOfMany(std::string_view displayPath) {
     Message m;
-    m.text = QStringLiteral("同名のファイルが存在しますが、上書きしますか？");
+    m.text = QObject::tr("同名のファイルが存在しますが、上書きしますか？");
     m.caption = FromCp932(displayPath);
     m.buttons = MessageButtons::YesNoYesToAll;
     m.defaultAnswer = MessageAnswer::Yes;

@@ -43,8 +43,9 @@ public:
     virtual bool MoveToTrash(const QString& path) = 0;
 
     // The progress of a save or load of many files: `done` of `total` files, the file at hand.
-    // Shown at once when `atOnce`, else only once the work has taken half a second. False when the
-    // author pressed Cancel. EndProgress closes it.
+    // `atOnce`: a save's, shown at once with a cancel button (false once pressed); otherwise a
+    // load's, shown only once it has taken half a second, with no cancel button. EndProgress
+    // closes it.
     virtual bool ShowProgress(QWidget* owner, int done, int total, const QString& file, bool atOnce) = 0;
     virtual void EndProgress() = 0;
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/events/flag_explanations.h"
+#include "core/project/data_file_set.h"
 #include "core/tagfile/tag_writer.h"
 #include "core/world/npc_editing.h"
 #include "core/world/npc_list.h"
@@ -262,6 +263,70 @@ TEST(InterruptedCommitTest, OnlyAWholeJournalOfOwnFilesIsFollowed) {
     EXPECT_EQ(ReadBytes(elsewhere.path() / "mine.txt"), "the user's own");
     EXPECT_EQ(ReadBytes(data / "a.txt"), "old");
     EXPECT_FALSE(FinishInterruptedCommit(tp.project.root, data).journalFound);
+}
+
+// ---- Independent files: one answer, a "No" keeps only its own file -----------------------------
+
+// Four files, three of which exist; each gets new bytes.
+struct IndependentFiles {
+    TempProject tp;
+    std::vector<DataFileWrite> files;
+    IndependentFiles() {
+        for (int i = 0; i < 4; ++i) {
+            const std::string name = "scene" + std::to_string(i) + ".txt";
+            if (i < 3) tp.WriteData(name, "old" + std::to_string(i));
+            files.push_back(DataFileWrite::Bytes(name, "new" + std::to_string(i)));
+        }
+    }
+    std::string Read(int i) const { return tp.ReadData("scene" + std::to_string(i) + ".txt"); }
+};
+
+TEST(DataFileSetTest, NoKeepsOneFileYesToAllAnswersTheRestAndACancelWritesNothing) {
+    {
+        IndependentFiles f;
+        ScriptedSaveUi ui;
+        ui.answers = {OverwriteAnswer::No, OverwriteAnswer::YesToAll};
+        const DataFileSetSave saved = SaveDataFileSet(f.tp.project, f.files, ui);
+        EXPECT_EQ(ui.asked, 2);  // scene3.txt is new: never asked
+        EXPECT_EQ(saved.declined, std::vector<std::string>{"scene0.txt"});
+        EXPECT_EQ(saved.written, (std::vector<std::string>{"scene1.txt", "scene2.txt", "scene3.txt"}));
+        EXPECT_EQ(f.Read(0), "old0");
+        EXPECT_EQ(f.Read(1) + f.Read(2) + f.Read(3), "new1new2new3");
+        EXPECT_EQ(ui.announced, 4u);
+    }
+    {
+        IndependentFiles f;
+        const auto before = Snapshot(f.tp.project.root);
+        ScriptedSaveUi ui;
+        ui.answers = {OverwriteAnswer::YesToAll};
+        ui.cancelAt = 2;
+        EXPECT_TRUE(SaveDataFileSet(f.tp.project, f.files, ui).cancelled);
+        EXPECT_EQ(Snapshot(f.tp.project.root), before);
+    }
+}
+
+TEST(DataFileSetTest, AFileThatCannotBeWrittenStopsTheWholeSet) {
+    IndependentFiles f;
+    fs::permissions(f.tp.project.root / "data" / "scene2.txt",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto before = Snapshot(f.tp.project.root);
+    ScriptedSaveUi ui;
+    ui.answers = {OverwriteAnswer::YesToAll};
+    const DataFileSetSave saved = SaveDataFileSet(f.tp.project, f.files, ui);
+    EXPECT_TRUE(saved.failed);
+    EXPECT_TRUE(saved.written.empty());
+    EXPECT_EQ(ui.cannotCreate, 1);
+    EXPECT_EQ(Snapshot(f.tp.project.root), before);
+}
+
+TEST(DataFileSetTest, ACommitCutShortIsFinishedByTheNextOpen) {
+    IndependentFiles f;
+    ScriptedSaveUi ui;
+    const CommitFault fault{2};
+    SaveDataFileSet(f.tp.project, f.files, ui, &fault);
+    const fs::path data = f.tp.project.root / "data";
+    EXPECT_EQ(FinishInterruptedCommit(f.tp.project.root, data).renamed, 2);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(f.Read(i), "new" + std::to_string(i));
 }
 
 }  // namespace

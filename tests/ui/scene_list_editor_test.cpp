@@ -198,6 +198,27 @@ TEST_F(SceneListEditorTest, OkWritesEverySceneByteForByteAndAnOddSceneConfirmedU
     EXPECT_EQ(tp.ReadData("scene5.txt"), SceneBytes(oddRead));
 }
 
+// With many scenes the OK asks once: "すべてはい" answers every later file, and "いいえ" keeps only
+// the file it was given for (the scene files do not hold each other's indices). The files are
+// read with progress and written with progress.
+TEST_F(SceneListEditorTest, OkOverManyScenesAsksOnceAndNoKeepsOnlyThatFile) {
+    // Each file gets a byte the save restores: the editor writes what it read, so a replaced file
+    // loses the mark.
+    for (int i = 0; i < 60; ++i) tp.WriteData("scene" + std::to_string(i) + ".txt", SceneBytes(Named("old")) + "\n");
+    SceneListEditor editor(context);
+    EXPECT_FALSE(services.progress.empty());  // the load
+    services.progress.clear();
+    services.answers = {MessageAnswer::No, MessageAnswer::YesToAll};
+    Click(editor.okButton());
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoYesToAll);
+    EXPECT_TRUE(services.messages[0].caption.contains("scene0.txt"));
+    EXPECT_EQ(tp.ReadData("scene0.txt"), SceneBytes(Named("old")) + "\n");
+    for (int i = 1; i < 60; ++i) EXPECT_EQ(tp.ReadData("scene" + std::to_string(i) + ".txt"), SceneBytes(Named("old")));
+    EXPECT_EQ(services.progress.size(), 60u);  // the save
+    EXPECT_FALSE(services.progressOpen);
+}
+
 TEST_F(SceneListEditorTest, ASceneFileThatCannotBeReadIsNeverWritten) {
     WriteScene("scene1.txt", Named("one"));
     const fs::path huge = DataFilePath(tp.project, "scene0.txt");

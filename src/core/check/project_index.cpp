@@ -32,8 +32,6 @@ namespace lw {
 
 namespace {
 
-constexpr std::string_view kStartGameFile = "start_game.txt";
-
 // How a list file states its count: the number section and either one record line per row in the
 // data section (flat) or one data section per row (nested).
 struct CountShape {

@@ -26,6 +26,10 @@ ReadStatus LoadFlagExplanations(const Project& project, FlagExplanations& table)
     return file.status;
 }
 
+DataFileWrite FlagExplanationsWrite(const FlagExplanations& table) {
+    return DataFileWrite::Bytes(std::string(kFlagFile), FlagExplanationsBytes(table));
+}
+
 bool SaveFlagExplanations(const Project& project, const FlagExplanations& table, SaveUi& ui) {
     return SaveDataTagFile(project, kFlagFile, [&table](TagWriter& w) { WriteStringList(w, "flag_exp_number", "flag_exp_data", table.text); }, ui);
 }

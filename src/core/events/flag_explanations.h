@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/project/project.h"
+#include "core/project/data_file_set.h"
 
 namespace lw {
 
@@ -19,6 +19,8 @@ struct FlagExplanations {
 inline constexpr std::string_view kFlagFile = "flag_exp.txt";
 
 std::string FlagExplanationsBytes(const FlagExplanations& table);
+// flag_exp.txt with the content of `table`, for a save of several files.
+DataFileWrite FlagExplanationsWrite(const FlagExplanations& table);
 // Fills entries 0, 1, ... from the file's lines while below the file's count (clamped to 4096);
 // the entries after the last line read keep their text.
 void ParseFlagExplanations(std::string_view bytes, FlagExplanations& table);

@@ -212,7 +212,7 @@ std::string StartGameFileBytes(int startScene) {
 }
 
 bool SaveStartGameFile(const Project& p, int startScene, SaveUi& ui) {
-    return SaveDataFile(p, "start_game.txt", StartGameFileBytes(startScene), ui);
+    return SaveDataFile(p, kStartGameFile, StartGameFileBytes(startScene), ui);
 }
 
 void ParseStartGameFile(std::string_view bytes, int& startScene) {
@@ -222,7 +222,7 @@ void ParseStartGameFile(std::string_view bytes, int& startScene) {
 }
 
 ReadStatus LoadStartGameFile(const Project& p, int& startScene) {
-    FileBytes file = ReadFileBytes(DataFilePath(p, "start_game.txt"), kSmallFileCeiling);
+    FileBytes file = ReadFileBytes(DataFilePath(p, kStartGameFile), kSmallFileCeiling);
     if (file.ok()) ParseStartGameFile(file.bytes, startScene);
     return file.status;
 }

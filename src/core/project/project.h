@@ -89,6 +89,7 @@ bool SavePrepareFile(const Project& project, SaveUi& ui);
 // Clears the five names, then reads the folder names from the file at `path`.
 ReadStatus LoadPrepareFile(Project& project, const std::filesystem::path& path);
 
+inline constexpr std::string_view kStartGameFile = "start_game.txt";
 // start_game.txt in the data folder: the number of the scene file the game starts in (-1 none).
 std::string StartGameFileBytes(int startScene);
 bool SaveStartGameFile(const Project& project, int startScene, SaveUi& ui);

@@ -126,9 +126,10 @@ ReadStatus LoadShopList(const Project& project, std::vector<Shop>& out) {
 }
 
 void AssignShopPlacements(std::vector<Shop>& shops, const SceneCatalog& catalog) {
+    const std::vector<std::optional<ShopPlacement>> placements = ShopPlacements(catalog, shops.size());
     for (std::size_t i = 0; i < shops.size(); ++i) {
         Shop& s = shops[i];
-        if (auto p = FindShopPlacement(catalog, static_cast<int>(i))) {
+        if (const std::optional<ShopPlacement>& p = placements[i]) {
             s.scene = p->scene;
             s.x = p->x;
             s.y = p->y;

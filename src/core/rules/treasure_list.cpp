@@ -77,7 +77,8 @@ ReadStatus LoadTreasureList(const Project& project, std::vector<TreasureChest>& 
 }
 
 void AssignChestScenes(std::vector<TreasureChest>& chests, const SceneCatalog& catalog) {
-    for (std::size_t i = 0; i < chests.size(); ++i) chests[i].scene = FindChestScene(catalog, static_cast<int>(i));
+    const std::vector<int> scenes = PlacedScenes(catalog, SceneList::Chest, chests.size());
+    for (std::size_t i = 0; i < chests.size(); ++i) chests[i].scene = scenes[i];
 }
 
 std::string ChestRowText(const TreasureChest& c) {

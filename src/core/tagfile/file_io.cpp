@@ -22,38 +22,49 @@ namespace {
 // too small and never shrinks; `size` is the content's length.
 ReadStatus ReadInto(const fs::path& path, std::uintmax_t ceiling, std::string& buffer, std::size_t& size) {
     size = 0;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        return (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Unreadable;
-    }
-    if (!S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) return ReadStatus::Unreadable;
-    // O_NONBLOCK: should the path have been swapped for a FIFO since the stat, open does not wait
-    // for a writer; fstat below then refuses it.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return ReadStatus::Unreadable;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) {
-        ::close(fd);
-        return ReadStatus::Unreadable;
-    }
-    const std::size_t expected = static_cast<std::size_t>(st.st_size);
-    if (buffer.size() < expected) buffer.resize(expected);
-    std::size_t got = 0;
-    while (got < expected) {
-        ssize_t n = ::read(fd, buffer.data() + got, expected - got);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return ReadStatus::Unreadable;
-        }
-        if (n == 0) break;  // the file shrank since fstat
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    size = got;
+    ReadableFile file(path, ceiling);
+    if (file.status != ReadStatus::Ok) return file.status;
+    if (buffer.size() < file.size) buffer.resize(file.size);
+    if (!file.ReadUpTo(buffer.data(), file.size, size)) return ReadStatus::Unreadable;
     return ReadStatus::Ok;
 }
 
 }  // namespace
+
+ReadableFile::ReadableFile(const fs::path& path, std::uintmax_t ceiling) {
+    struct stat st {};
+    status = ReadStatus::Unreadable;
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) status = ReadStatus::Missing;
+        return;
+    }
+    if (!S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) return;
+    // O_NONBLOCK: should the path have been swapped for a FIFO since the stat, open does not wait
+    // for a writer; fstat below then refuses it.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) return;
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uintmax_t>(st.st_size) > ceiling) return;
+    size = static_cast<std::size_t>(st.st_size);
+    status = ReadStatus::Ok;
+}
+
+ReadableFile::~ReadableFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool ReadableFile::ReadUpTo(char* into, std::size_t wanted, std::size_t& got) {
+    got = 0;
+    while (got < wanted) {
+        ssize_t n = ::read(fd_, into + got, wanted - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) break;  // the file shrank since it was opened
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 FileBytes ReadFileBytes(const fs::path& path, std::uintmax_t ceiling) {
     FileBytes result;

@@ -28,6 +28,25 @@ inline constexpr std::uintmax_t kListFileCeiling = std::uintmax_t{16} << 20;
 // Pictures and binary map data.
 inline constexpr std::uintmax_t kMediaFileCeiling = std::uintmax_t{256} << 20;
 
+// A file opened for reading after the checks every read makes: a regular file (not a folder, FIFO
+// or device) of at most `ceiling` bytes. `status` says how opening went; `size` is the file's size
+// when it was opened. Closed when this goes out of scope.
+class ReadableFile {
+public:
+    ReadableFile(const std::filesystem::path& path, std::uintmax_t ceiling);
+    ~ReadableFile();
+    ReadableFile(const ReadableFile&) = delete;
+    ReadableFile& operator=(const ReadableFile&) = delete;
+    // Reads up to `wanted` bytes into `into` (fewer when the file ends first); false on an error.
+    bool ReadUpTo(char* into, std::size_t wanted, std::size_t& got);
+
+    ReadStatus status = ReadStatus::Unreadable;
+    std::size_t size = 0;
+
+private:
+    int fd_ = -1;
+};
+
 struct FileBytes {
     ReadStatus status = ReadStatus::Missing;
     std::string bytes;  // the whole content when status is Ok, else empty

@@ -101,10 +101,37 @@ std::string MapDataBytes(const MapData& map) {
 }
 
 ReadStatus ReadMapDataFile(const std::filesystem::path& path, MapData& map) {
-    map.Clear();
-    FileBytes file = ReadFileBytes(path, kMediaFileCeiling);
-    if (!file.ok()) return file.status;
-    return ParseMapData(file.bytes, map) ? ReadStatus::Ok : ReadStatus::Unreadable;
+    // The cells are read straight into the map's own storage (kept from the map it held before
+    // when that is large enough): one copy of the bytes, as ParseMapData makes from a buffer.
+    map.width = map.height = 0;
+    map.cells.clear();
+    map.trailing.clear();
+    ReadableFile file(path, kMediaFileCeiling);
+    auto fail = [&map](ReadStatus status) {
+        map.Clear();
+        return status;
+    };
+    if (file.status != ReadStatus::Ok) return fail(file.status);
+    char header[kMapHeaderBytes];
+    std::size_t got = 0;
+    if (!file.ReadUpTo(header, kMapHeaderBytes, got) || got < kMapHeaderBytes) return fail(ReadStatus::Unreadable);
+    const std::uint32_t width = ReadU32(header);
+    const std::uint32_t height = ReadU32(header + 4);
+    const std::uint64_t cellCount = std::uint64_t{width} * height;
+    if (cellCount > (file.size - kMapHeaderBytes) / kMapCellBytes) return fail(ReadStatus::Unreadable);
+    const std::size_t cellBytes = static_cast<std::size_t>(cellCount) * kMapCellBytes;
+    map.cells.resize(static_cast<std::size_t>(cellCount));
+    if (!file.ReadUpTo(reinterpret_cast<char*>(map.cells.data()), cellBytes, got) || got < cellBytes)
+        return fail(ReadStatus::Unreadable);
+    if constexpr (!kLittleEndianHost) {
+        for (std::uint32_t& cell : map.cells) cell = ReadU32(reinterpret_cast<const char*>(&cell));
+    }
+    map.trailing.resize(file.size - kMapHeaderBytes - cellBytes);
+    if (!file.ReadUpTo(map.trailing.data(), map.trailing.size(), got)) return fail(ReadStatus::Unreadable);
+    map.trailing.resize(got);  // the file may have shrunk since it was opened
+    map.width = width;
+    map.height = height;
+    return ReadStatus::Ok;
 }
 
 ReadStatus LoadMapData(const Project& project, std::string_view fileName, MapData& map) {

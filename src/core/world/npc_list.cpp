@@ -106,7 +106,8 @@ ReadStatus LoadNpcList(const Project& project, std::vector<Npc>& out) {
 }
 
 void AssignNpcScenes(std::vector<Npc>& npcs, const SceneCatalog& catalog) {
-    for (std::size_t i = 0; i < npcs.size(); ++i) npcs[i].scene = FindNpcScene(catalog, static_cast<int>(i));
+    const std::vector<int> scenes = PlacedScenes(catalog, SceneList::Npc, npcs.size());
+    for (std::size_t i = 0; i < npcs.size(); ++i) npcs[i].scene = scenes[i];
 }
 
 std::vector<std::string> NpcNames(const std::vector<Npc>& npcs) {

@@ -496,6 +496,10 @@ bool SaveSceneFile(const Project& project, std::string_view fileName, const Scen
     return SaveDataTagFile(project, fileName, [&](TagWriter& w) { WriteScene(w, scene); }, ui);
 }
 
+DataFileWrite SceneFileWrite(std::string_view fileName, const Scene& scene) {
+    return DataFileWrite::Tag(std::string(fileName), [&scene](TagWriter& w) { WriteScene(w, scene); });
+}
+
 bool SaveSceneFile(const Project& project, int sceneNumber, const Scene& scene, SaveUi& ui) {
     return SaveSceneFile(project, SceneFileName(sceneNumber), scene, ui);
 }

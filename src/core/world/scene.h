@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/project/project.h"
+#include "core/project/data_file_set.h"
 #include "core/settings/drawing.h"
 #include "core/tagfile/file_io.h"
 
@@ -218,6 +218,9 @@ ReadStatus LoadSceneFile(const Project& project, int sceneNumber, Scene& scene);
 // Writes the scene file: the overwrite question, an atomic replace, "cannot create" on failure.
 // True when written. An editor never calls this for a file it could not read.
 bool SaveSceneFile(const Project& project, std::string_view fileName, const Scene& scene, SaveUi& ui);
+// The scene file `fileName` with the content of `scene`, for a save of several files (the scene
+// is referred to, not copied: it must outlive the save).
+DataFileWrite SceneFileWrite(std::string_view fileName, const Scene& scene);
 bool SaveSceneFile(const Project& project, int sceneNumber, const Scene& scene, SaveUi& ui);
 
 }  // namespace lw

@@ -41,13 +41,14 @@ ReadStatus ReadScene(const Project& project, std::string_view fileName, FileRead
 
 }  // namespace
 
-void LoadSceneCatalog(const Project& project, SceneCatalog& catalog) {
+void LoadSceneCatalog(const Project& project, SceneCatalog& catalog, const LoadProgressFn& progress) {
     FreeSceneCatalog(catalog);
     std::vector<SceneFileEntry> files = ListSceneFiles(project);
     catalog.entries.reserve(files.size());
     Scene scratch;
     FileReader reader;
     for (SceneFileEntry& f : files) {
+        if (progress) progress(catalog.entries.size(), files.size(), f.fileName);
         ReadStatus status = ReadScene(project, f.fileName, reader, scratch);
         catalog.entries.push_back(MakeCatalogEntry(f.sceneNumber, std::move(f.fileName), status, std::move(scratch)));
     }
@@ -94,6 +95,25 @@ std::optional<ShopPlacement> FindShopPlacement(const SceneCatalog& catalog, int 
             if (p.kind == kShopPosition && p.shopIndex == shopIndex)
                 return ShopPlacement{e.sceneNumber, p.x, p.y, p.direction, p.group};
     return std::nullopt;
+}
+
+std::vector<int> PlacedScenes(const SceneCatalog& catalog, SceneList which, std::size_t rowCount) {
+    std::vector<int> scenes(rowCount, -1);
+    for (const SceneCatalogEntry& e : catalog.entries)
+        for (int index : which == SceneList::Npc ? e.npcIndices : e.treasureIndices)
+            if (index >= 0 && static_cast<std::size_t>(index) < rowCount && scenes[index] < 0)
+                scenes[index] = e.sceneNumber;
+    return scenes;
+}
+
+std::vector<std::optional<ShopPlacement>> ShopPlacements(const SceneCatalog& catalog, std::size_t shopCount) {
+    std::vector<std::optional<ShopPlacement>> placements(shopCount);
+    for (const SceneCatalogEntry& e : catalog.entries)
+        for (const EventPosition& p : e.eventPositions)
+            if (p.kind == kShopPosition && p.shopIndex >= 0 && static_cast<std::size_t>(p.shopIndex) < shopCount &&
+                !placements[p.shopIndex])
+                placements[p.shopIndex] = ShopPlacement{e.sceneNumber, p.x, p.y, p.direction, p.group};
+    return placements;
 }
 
 RowsByScene IndexRowsByScene(std::span<const SceneListRow> rows) {

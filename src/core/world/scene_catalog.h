@@ -4,6 +4,7 @@
 // the scene files that the NPC, treasure-chest and shop editors run when they save.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <span>
@@ -48,7 +49,9 @@ std::vector<SceneFileEntry> ListSceneFiles(const Project& project);
 
 // Rebuilds the catalog from the files (the old entries are released first). Reading each file
 // parses all of it; only the catalog fields are kept.
-void LoadSceneCatalog(const Project& project, SceneCatalog& catalog);
+// `progress`, when set, is told of each file before it is read (`done` of `total` read so far).
+using LoadProgressFn = std::function<void(std::size_t done, std::size_t total, std::string_view fileName)>;
+void LoadSceneCatalog(const Project& project, SceneCatalog& catalog, const LoadProgressFn& progress = {});
 // The catalog fields of one scene, taken over from `scene` (which is left emptied of them).
 SceneCatalogEntry MakeCatalogEntry(int sceneNumber, std::string fileName, ReadStatus status, Scene&& scene);
 // Releases every entry; releasing twice is harmless.
@@ -75,6 +78,12 @@ std::optional<ShopPlacement> FindShopPlacement(const SceneCatalog& catalog, int 
 
 // The rebuild of the scene files from a list whose rows carry the scene they stand in.
 enum class SceneList { Npc, Chest, Shop };
+
+// Where each of `rowCount` NPC (or chest) rows stands, found in one pass over the catalog: the
+// same scene number FindNpcScene (FindChestScene) gives, or -1.
+std::vector<int> PlacedScenes(const SceneCatalog& catalog, SceneList which, std::size_t rowCount);
+// The placement of each of `shopCount` shops, found in one pass (as FindShopPlacement gives it).
+std::vector<std::optional<ShopPlacement>> ShopPlacements(const SceneCatalog& catalog, std::size_t shopCount);
 
 // One row of the NPC, chest or shop list: its scene (-1 none) and, for a shop, its placement.
 struct SceneListRow {

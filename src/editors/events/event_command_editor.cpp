@@ -23,6 +23,8 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "app/load_progress.h"
+#include "core/project/data_file_set.h"
 #include "app/services.h"
 #include "core/text/cp932.h"
 #include "core/world/scene_catalog.h"
@@ -103,13 +105,19 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
     BuildPanel(top);
 
     LoadGameSettings(context_.project, context_.settings);
-    for (const SceneFileEntry& file : ListSceneFiles(context_.project)) {
-        EventSceneRecord record;
-        record.fileName = file.fileName;
-        record.sceneNumber = file.sceneNumber;
-        record.status = LoadSceneFile(context_.project, file.fileName, record.scene);
-        scene_->addItem(SceneRowText(record));
-        scenes_.push_back(std::move(record));
+    const std::vector<SceneFileEntry> files = ListSceneFiles(context_.project);
+    {
+        // Closed before any file is reported unreadable.
+        LoadProgress progress(context_.services, parent);
+        for (const SceneFileEntry& file : files) {
+            progress.Step(scenes_.size(), files.size(), file.fileName);
+            EventSceneRecord record;
+            record.fileName = file.fileName;
+            record.sceneNumber = file.sceneNumber;
+            record.status = LoadSceneFile(context_.project, file.fileName, record.scene);
+            scene_->addItem(SceneRowText(record));
+            scenes_.push_back(std::move(record));
+        }
     }
     for (const EventSceneRecord& record : scenes_) ReportUnreadable(context_, parent, record.fileName, record.status);
 
@@ -487,10 +495,12 @@ void EventCommandEditor::accept() {
     }
     if (context_.services) {
         DialogSaveUi ui(*context_.services, this);
+        std::vector<DataFileWrite> files;
         for (const EventSceneRecord& record : scenes_)
-            if (record.status == ReadStatus::Ok) SaveSceneFile(context_.project, record.fileName, record.scene, ui);
+            if (record.status == ReadStatus::Ok) files.push_back(SceneFileWrite(record.fileName, record.scene));
         // An explanation file that could not be read is not written over.
-        if (context_.flagsRead != ReadStatus::Unreadable) SaveFlagExplanations(context_.project, context_.flags, ui);
+        if (context_.flagsRead != ReadStatus::Unreadable) files.push_back(FlagExplanationsWrite(context_.flags));
+        SaveDataFileSet(context_.project, files, ui);
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "app/load_progress.h"
 #include "app/services.h"
 #include "core/events/event_commands.h"
 #include "core/events/list_command_choices.h"
@@ -41,7 +42,7 @@ std::optional<std::vector<std::string>> LoadChoices(EditorContext& context, QWid
         return std::nullopt;
     // Which scene a chest stands in is kept in the scene files.
     SceneCatalog catalog;
-    LoadSceneCatalog(context.project, catalog);
+    LoadSceneCatalogShown(context.services, owner, context.project, catalog);
     return ChestChoiceTexts(std::move(chests), catalog);
 }
 }  // namespace

@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "core/project/data_file_set.h"
 #include "app/services.h"
 #include "core/rules/player_character_items.h"
 #include "core/rules/player_character_rows.h"
@@ -30,8 +31,6 @@
 namespace lw {
 
 namespace {
-
-constexpr std::string_view kStartGameFile = "start_game.txt";
 
 std::vector<std::string> NamesOf(const std::vector<ItemChoice>& items) {
     std::vector<std::string> names;
@@ -327,8 +326,10 @@ void PlayerCharacterEditor::accept() {
     if (context_.services) {
         DialogSaveUi ui(*context_.services, this);
         // A declined start_game.txt does not stop pc.txt.
-        SaveStartGameFile(context_.project, startScene_, ui);
-        SavePlayerCharacter(context_.project, pc_, ui);
+        const DataFileWrite files[] = {
+            DataFileWrite::Bytes(std::string(kStartGameFile), StartGameFileBytes(startScene_)),
+            DataFileWrite::Tag(std::string(kPlayerCharacterFile), [this](TagWriter& w) { WritePlayerCharacter(w, pc_); })};
+        SaveDataFileSet(context_.project, files, ui);
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }

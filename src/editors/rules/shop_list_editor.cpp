@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "app/load_progress.h"
 #include "app/services.h"
 #include "core/rules/player_character.h"
 #include "core/tagfile/scan.h"
@@ -234,7 +235,7 @@ ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent) : QDialo
     });
     list_->OnEdit([this](Shop& shop) { return EditShop(shop, list_->selected()); });
 
-    LoadSceneCatalog(context_.project, catalog_);
+    LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
     sprite_ = PlayerSprite(context_);
     std::vector<Shop> shops;
     loadStatus_ = LoadShopList(context_.project, shops);

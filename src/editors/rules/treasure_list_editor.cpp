@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "app/load_progress.h"
 #include "app/services.h"
 #include "audio/music_player.h"
 #include "core/media/audio_lists.h"
@@ -240,7 +241,7 @@ TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent) 
     });
     list_->OnEdit([this](TreasureChest& chest) { return EditChest(chest, list_->selected()); });
 
-    LoadSceneCatalog(context_.project, catalog_);
+    LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
     std::vector<TreasureChest> chests;
     loadStatus_ = LoadTreasureList(context_.project, chests);
     AssignChestScenes(chests, catalog_);

@@ -10,6 +10,8 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "app/load_progress.h"
+#include "core/project/data_file_set.h"
 #include "app/services.h"
 #include "core/world/map_animation_steps.h"
 #include "core/world/scene_numbers.h"
@@ -46,13 +48,19 @@ MapAnimationListEditor::MapAnimationListEditor(EditorContext& context, QWidget* 
     side->addLayout(buttonRow);
     layout->addLayout(side);
 
-    for (MapAnimationFileEntry& file : ListMapAnimationFiles(context_.project)) {
-        MapAnimationRow row;
-        row.fileName = std::move(file.fileName);
-        row.number = file.number;
-        row.status = LoadMapAnimationFile(context_.project, row.fileName, row.animation);
-        list_->addItem(RowText(row));
-        rows_.push_back(std::move(row));
+    std::vector<MapAnimationFileEntry> files = ListMapAnimationFiles(context_.project);
+    {
+        // Closed before any file is reported unreadable.
+        LoadProgress progress(context_.services, parent);
+        for (MapAnimationFileEntry& file : files) {
+            progress.Step(rows_.size(), files.size(), file.fileName);
+            MapAnimationRow row;
+            row.fileName = std::move(file.fileName);
+            row.number = file.number;
+            row.status = LoadMapAnimationFile(context_.project, row.fileName, row.animation);
+            list_->addItem(RowText(row));
+            rows_.push_back(std::move(row));
+        }
     }
     // Files that cannot be read are named once each; their rows stay and are never written.
     for (const MapAnimationRow& row : rows_) ReportUnreadable(context_, parent, row.fileName, row.status);
@@ -190,8 +198,12 @@ void MapAnimationListEditor::Leave() {
 void MapAnimationListEditor::accept() {
     if (context_.services) {
         DialogSaveUi ui(*context_.services, this);
+        std::vector<DataFileWrite> files;
         for (const MapAnimationRow& row : rows_)
-            if (row.status != ReadStatus::Unreadable) SaveMapAnimationFile(context_.project, row.fileName, row.animation, ui);
+            if (row.status != ReadStatus::Unreadable)
+                files.push_back(DataFileWrite::Tag(
+                    row.fileName, [&row](TagWriter& w) { WriteMapAnimation(w, row.animation); }));
+        SaveDataFileSet(context_.project, files, ui);
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "app/load_progress.h"
 #include "app/services.h"
 #include "editors/rules/placed_list_save_ui.h"
 #include "editors/scenes/placement_dialogs.h"
@@ -104,7 +105,7 @@ void NpcSettingsDialog::reject() {
 NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
     setWindowTitle(tr("NPC設定1"));
     ReopenPreviewOnActivation();
-    LoadSceneCatalog(context_.project, catalog_);
+    LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
     std::vector<Npc> npcs;
     loadStatus_ = LoadNpcList(context_.project, npcs);
     AssignNpcScenes(npcs, catalog_);

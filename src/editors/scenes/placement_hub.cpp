@@ -9,6 +9,8 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "app/load_progress.h"
+#include "core/project/data_file_set.h"
 #include "app/services.h"
 #include "core/rules/player_character.h"
 #include "core/world/map_data.h"
@@ -62,7 +64,7 @@ PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps step
     // The positions' owner form edits the groups of the scene catalog; the player character marks
     // the positions on the map.
     if (PositionListKindOfMode(mode_)) {
-        LoadSceneCatalog(context_.project, catalog_);
+        LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
         playerMarker_ = PlayerCharacterMarker(context_.project);
     }
     for (const SceneFileEntry& file : ListSceneFiles(context_.project)) {
@@ -177,11 +179,13 @@ void PlacementHub::EditPositions(SceneRow& row) {
 void PlacementHub::accept() {
     if (context_.services) {
         DialogSaveUi ui(*context_.services, this);
+        std::vector<DataFileWrite> files;
         for (const SceneRow& row : rows_)
-            if (row.status == ReadStatus::Ok) SaveSceneFile(context_.project, row.fileName, row.scene, ui);
+            if (row.status == ReadStatus::Ok) files.push_back(SceneFileWrite(row.fileName, row.scene));
         // The owner forms edit flag explanations; a flag file that could not be read is left alone.
         if (PositionListKindOfMode(mode_) && context_.flagsRead != ReadStatus::Unreadable)
-            SaveFlagExplanations(context_.project, context_.flags, ui);
+            files.push_back(FlagExplanationsWrite(context_.flags));
+        SaveDataFileSet(context_.project, files, ui);
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }

@@ -10,6 +10,8 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "app/load_progress.h"
+#include "core/project/data_file_set.h"
 #include "app/services.h"
 #include "core/world/scene_catalog.h"
 #include "core/world/scene_numbers.h"
@@ -43,13 +45,19 @@ SceneListEditor::SceneListEditor(EditorContext& context, QWidget* parent) : QDia
     side->addLayout(buttonRow);
     layout->addLayout(side);
 
-    for (const SceneFileEntry& file : ListSceneFiles(context_.project)) {
-        SceneRow row;
-        row.fileName = file.fileName;
-        row.sceneNumber = file.sceneNumber;
-        row.status = LoadSceneFile(context_.project, file.fileName, row.scene);
-        list_->addItem(RowText(row));
-        rows_.push_back(std::move(row));
+    const std::vector<SceneFileEntry> files = ListSceneFiles(context_.project);
+    {
+        // Closed before any file is reported unreadable.
+        LoadProgress progress(context_.services, parent);
+        for (const SceneFileEntry& file : files) {
+            progress.Step(rows_.size(), files.size(), file.fileName);
+            SceneRow row;
+            row.fileName = file.fileName;
+            row.sceneNumber = file.sceneNumber;
+            row.status = LoadSceneFile(context_.project, file.fileName, row.scene);
+            list_->addItem(RowText(row));
+            rows_.push_back(std::move(row));
+        }
     }
     // Files that cannot be read are named once each; their rows stay and are never written.
     for (const SceneRow& row : rows_) ReportUnreadable(context_, parent, row.fileName, row.status);
@@ -170,8 +178,10 @@ void SceneListEditor::DeleteSelected() {
 void SceneListEditor::accept() {
     if (context_.services) {
         DialogSaveUi ui(*context_.services, this);
+        std::vector<DataFileWrite> files;
         for (const SceneRow& row : rows_)
-            if (row.status == ReadStatus::Ok) SaveSceneFile(context_.project, row.fileName, row.scene, ui);
+            if (row.status == ReadStatus::Ok) files.push_back(SceneFileWrite(row.fileName, row.scene));
+        SaveDataFileSet(context_.project, files, ui);
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }
