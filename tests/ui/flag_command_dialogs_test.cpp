@@ -151,7 +151,7 @@ TEST_F(FlagCommandDialogTest, TheValueIntoFlagDialogsBuildTheirLinesAndTheItemCo
     tp.WriteData("item_list.txt", ItemListBytes(list));
     FlagCommandDialog items(command, Kind::ItemCountToFlag);
     EXPECT_EQ(items.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定)"));
-    ASSERT_TRUE(items.usable());
+    ASSERT_TRUE(items.opened());
     ASSERT_EQ(items.itemChoice()->count(), 3);
     EXPECT_EQ(items.itemChoice()->itemText(2), QStringLiteral("key"));
     items.flagChooser()->setFlag(7);
