@@ -163,7 +163,7 @@ TEST_F(FlagCommandDialogTest, TheValueIntoFlagDialogsBuildTheirLinesAndTheItemCo
 
 TEST_F(FlagCommandDialogTest, AnItemListThatCannotBeReadIsReportedAndNoLineIsBuilt) {
     std::filesystem::create_directory(DataFilePath(tp.project, "item_list.txt"));
-    EXPECT_EQ(RunItemCountToFlagDialog(command, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(command, EventCommandKind::ItemCountToFlag, nullptr), std::nullopt);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("item_list.txt を読み込めません")));
 }

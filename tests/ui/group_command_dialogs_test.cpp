@@ -119,12 +119,12 @@ TEST_F(GroupCommandDialogTest, ShowTalkOffersTheScenesGroupsWithTheirExplanation
         Choose(shown->contentGroup()->combo(), 2);
         Click(shown->okButton());
     });
-    EXPECT_EQ(RunShowTalkDialog(command, nullptr), std::optional<std::string>("message 1"));
+    EXPECT_EQ(BuildEventCommand(command, EventCommandKind::ShowTalk, nullptr), std::optional<std::string>("message 1"));
     test::OnNextModal<ShowTalkCommandDialog>([&](ShowTalkCommandDialog* shown) {
         Choose(shown->contentGroup()->combo(), 1);
         Click(shown->cancelButton());
     });
-    EXPECT_EQ(RunShowTalkDialog(command, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(command, EventCommandKind::ShowTalk, nullptr), std::nullopt);
 }
 
 TEST_F(GroupCommandDialogTest, MoneyNeedsASignAndWritesItsGroupsOnlyWhenChosen) {
@@ -371,14 +371,14 @@ TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
 TEST_F(GroupCommandDialogTest, UnreadableListsAreReportedAndNoDialogOpens) {
     struct Case {
         std::string_view file;
-        CommandRunner run;
+        EventCommandKind kind;
     };
     const Case cases[] = {
-        {kEnemyFile, RunBattleDialog},
-        {kTalkFile, RunBattleDialog},
-        {kEffectFile, RunShowEffectDialog},
-        {kNarrationFile, RunShowNarrationDialog},
-        {kTalkFile, RunTalkContentDialog},
+        {kEnemyFile, EventCommandKind::Battle},
+        {kTalkFile, EventCommandKind::Battle},
+        {kEffectFile, EventCommandKind::ShowEffect},
+        {kNarrationFile, EventCommandKind::ShowNarration},
+        {kTalkFile, EventCommandKind::TalkContent},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.file));
@@ -391,7 +391,7 @@ TEST_F(GroupCommandDialogTest, UnreadableListsAreReportedAndNoDialogOpens) {
             ADD_FAILURE() << "a dialog opened";
             d->reject();
         });
-        EXPECT_EQ(c.run(command, nullptr), std::nullopt);
+        EXPECT_EQ(BuildEventCommand(command, c.kind, nullptr), std::nullopt);
         test::CancelPendingModalWatches();
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_TRUE(services.messages[0].text.contains(QString::fromUtf8(c.file.data(), c.file.size())));

@@ -152,7 +152,7 @@ TEST_F(ListCommandDialogsTest, AbilityUpWithoutReadableSettings) {
     // setting.txt that cannot be read: the author is told and no dialog opens.
     std::filesystem::remove(DataFilePath(tp.project, kSettingFile));
     MakeUnreadable(kSettingFile);
-    EXPECT_EQ(RunAbilityUpDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::AbilityUp, nullptr), std::nullopt);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("setting.txt を読み込めません")));
 }
@@ -214,8 +214,8 @@ TEST_F(ListCommandDialogsTest, EquipAndItemsWithoutAnItemList) {
     }
     // Unreadable: each says so and neither opens.
     MakeUnreadable(kItemFile);
-    EXPECT_EQ(RunEquipDialog(commands, nullptr), std::nullopt);
-    EXPECT_EQ(RunAddRemoveItemsDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::Equip, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::AddRemoveItems, nullptr), std::nullopt);
     ASSERT_EQ(services.messages.size(), 3u);
     EXPECT_TRUE(services.messages[1].text.contains(QStringLiteral("item_list.txt を読み込めません")));
     EXPECT_TRUE(services.messages[2].text.contains(QStringLiteral("item_list.txt を読み込めません")));
@@ -274,7 +274,7 @@ TEST_F(ListCommandDialogsTest, AddRemoveItemsBuildsSignCountAndTrade) {
 
 TEST_F(ListCommandDialogsTest, MagicLearnFlagNeedsTheMagicList) {
     // Missing: "magic_list.txt がありません" and the runner gives nothing, no dialog shown.
-    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::MagicLearnFlag, nullptr), std::nullopt);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(LastWarning(), QStringLiteral("magic_list.txt がありません"));
 
@@ -303,16 +303,16 @@ TEST_F(ListCommandDialogsTest, MagicLearnFlagNeedsTheMagicList) {
         Choose(m->magicChoice(), 1);
         Click(m->okButton());
     });
-    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::optional<std::string>("magic_flag 1 1"));
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::MagicLearnFlag, nullptr), std::optional<std::string>("magic_flag 1 1"));
     test::OnNextModal<MagicLearnFlagDialog>([&](MagicLearnFlagDialog* m) {
         Choose(m->magicChoice(), 1);
         Click(m->cancelButton());
     });
-    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::MagicLearnFlag, nullptr), std::nullopt);
 
     std::filesystem::remove(DataFilePath(tp.project, kMagicFile));
     MakeUnreadable(kMagicFile);
-    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::MagicLearnFlag, nullptr), std::nullopt);
     EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("magic_list.txt を読み込めません")));
 }
 
@@ -417,12 +417,12 @@ TEST_F(ListCommandDialogsTest, ShowTreasureListsEachChestWhereItStands) {
         ClickRadio(s->stateChoice(), 1);
         Click(s->okButton());
     });
-    EXPECT_EQ(RunShowTreasureDialog(commands, nullptr), std::optional<std::string>("show_tre 1 0"));
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::ShowTreasure, nullptr), std::optional<std::string>("show_tre 1 0"));
 }
 
 TEST_F(ListCommandDialogsTest, ShowNpcAndTreasureRefuseToOpenWithoutTheirList) {
-    EXPECT_EQ(RunShowNpcDialog(commands, nullptr), std::nullopt);
-    EXPECT_EQ(RunShowTreasureDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::ShowNpc, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::ShowTreasure, nullptr), std::nullopt);
     ASSERT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[0].text, QStringLiteral("npc_list.txt がありません"));
     EXPECT_EQ(services.messages[1].text, QStringLiteral("treasure_list.txt がありません"));
@@ -431,8 +431,8 @@ TEST_F(ListCommandDialogsTest, ShowNpcAndTreasureRefuseToOpenWithoutTheirList) {
 
     MakeUnreadable(kNpcFile);
     MakeUnreadable(kTreasureFile);
-    EXPECT_EQ(RunShowNpcDialog(commands, nullptr), std::nullopt);
-    EXPECT_EQ(RunShowTreasureDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::ShowNpc, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::ShowTreasure, nullptr), std::nullopt);
     ASSERT_EQ(services.messages.size(), 4u);
     EXPECT_TRUE(services.messages[2].text.contains(QStringLiteral("npc_list.txt を読み込めません")));
     EXPECT_TRUE(services.messages[3].text.contains(QStringLiteral("treasure_list.txt を読み込めません")));
@@ -497,7 +497,7 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
         ClickRadio(s->timingChoice(), 2);
         Click(s->okButton());
     });
-    EXPECT_EQ(RunPlaySoundDialog(commands, nullptr), std::optional<std::string>("wave 0 2"));
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::PlaySound, nullptr), std::optional<std::string>("wave 0 2"));
     EXPECT_TRUE(services.messages.empty());
     player.Shutdown();
     context.player = nullptr;
@@ -507,7 +507,7 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
     PlaySoundDialog none(context);
     EXPECT_EQ(Items(none.soundChoice()), (QStringList{"なし"}));
     MakeUnreadable("wave_list.txt");
-    EXPECT_EQ(RunPlaySoundDialog(commands, nullptr), std::nullopt);
+    EXPECT_EQ(BuildEventCommand(commands, EventCommandKind::PlaySound, nullptr), std::nullopt);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("wave_list.txt を読み込めません")));
 }

@@ -32,8 +32,4 @@ std::optional<std::string> AbilityUpDialog::Build() {
     return BuildAbilityUp(static_cast<Ability>(ability_->currentIndex()), amount);
 }
 
-std::optional<std::string> RunAbilityUpDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<AbilityUpDialog>(context.editor, parent);
-}
-
 }  // namespace lw

@@ -39,8 +39,4 @@ std::optional<std::string> AddRemoveItemsDialog::Build() {
     return BuildAddRemoveItems(items_[static_cast<std::size_t>(row)].index, static_cast<AmountSign>(sign), count, trade);
 }
 
-std::optional<std::string> RunAddRemoveItemsDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<AddRemoveItemsDialog>(context.editor, parent);
-}
-
 }  // namespace lw

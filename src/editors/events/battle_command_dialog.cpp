@@ -98,8 +98,4 @@ std::optional<std::string> BattleCommandDialog::Build() {
     return BuildBattle(b);
 }
 
-std::optional<std::string> RunBattleDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<BattleCommandDialog>(context, parent);
-}
-
 }  // namespace lw

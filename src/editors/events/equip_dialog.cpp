@@ -43,8 +43,4 @@ std::optional<std::string> EquipDialog::Build() {
     return BuildEquip(static_cast<EquipmentKind>(kind_->currentIndex()), chosenItem());
 }
 
-std::optional<std::string> RunEquipDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<EquipDialog>(context.editor, parent);
-}
-
 }  // namespace lw

@@ -99,20 +99,4 @@ std::optional<std::string> FlagCommandDialog::Build() {
 
 void FlagCommandDialog::Leave() { flag_->StoreExplanation(); }
 
-std::optional<std::string> RunConditionalBranchDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<FlagCommandDialog>(context, FlagCommandDialog::Kind::ConditionalBranch, parent);
-}
-std::optional<std::string> RunSetFlagDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<FlagCommandDialog>(context, FlagCommandDialog::Kind::SetFlag, parent);
-}
-std::optional<std::string> RunItemCountToFlagDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<FlagCommandDialog>(context, FlagCommandDialog::Kind::ItemCountToFlag, parent);
-}
-std::optional<std::string> RunLevelToFlagDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<FlagCommandDialog>(context, FlagCommandDialog::Kind::LevelToFlag, parent);
-}
-std::optional<std::string> RunMoneyToFlagDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<FlagCommandDialog>(context, FlagCommandDialog::Kind::MoneyToFlag, parent);
-}
-
 }  // namespace lw

@@ -30,8 +30,4 @@ std::optional<std::string> MagicLearnFlagDialog::Build() {
     return BuildMagicLearnFlag(magic_->currentIndex(), learning_->checkedId() != kMayNotLearn);
 }
 
-std::optional<std::string> RunMagicLearnFlagDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<MagicLearnFlagDialog>(context.editor, parent);
-}
-
 }  // namespace lw

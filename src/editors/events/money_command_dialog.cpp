@@ -43,8 +43,4 @@ std::optional<std::string> ChangeMoneyCommandDialog::Build() {
     return BuildChangeMoney(sign, DigitsFieldValue(amount_->text().toStdString()), done_->value(), short_->value());
 }
 
-std::optional<std::string> RunChangeMoneyDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<ChangeMoneyCommandDialog>(context, parent);
-}
-
 }  // namespace lw

@@ -33,8 +33,4 @@ std::optional<std::string> PlaySoundDialog::Build() {
 
 void PlaySoundDialog::Leave() { sound_.player->Stop(); }
 
-std::optional<std::string> RunPlaySoundDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<PlaySoundDialog>(context.editor, parent);
-}
-
 }  // namespace lw

@@ -133,8 +133,4 @@ std::optional<std::string> SceneChangeCommandDialog::Build() {
     return BuildSceneChange(scene, x_->TakenValue(), y_->TakenValue(), group_->value());
 }
 
-std::optional<std::string> RunSceneChangeDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<SceneChangeCommandDialog>(context, parent);
-}
-
 }  // namespace lw

@@ -105,12 +105,4 @@ std::optional<std::string> ShowEffectCommandDialog::Build() {
     return thing_ == ShownThing::Effect ? BuildShowEffect(row, group_->value()) : BuildShowNarration(row, group_->value());
 }
 
-std::optional<std::string> RunShowEffectDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<ShowEffectCommandDialog>(context, ShownThing::Effect, parent);
-}
-
-std::optional<std::string> RunShowNarrationDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<ShowEffectCommandDialog>(context, ShownThing::Narration, parent);
-}
-
 }  // namespace lw

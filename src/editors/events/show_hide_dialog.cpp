@@ -105,12 +105,4 @@ std::optional<std::string> ShowHideDialog::Build() {
     return target_ == ShowHideTarget::Npc ? BuildShowNpc(row, shown) : BuildShowTreasure(row, shown);
 }
 
-std::optional<std::string> RunShowNpcDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<ShowHideDialog>(context.editor, ShowHideTarget::Npc, parent);
-}
-
-std::optional<std::string> RunShowTreasureDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<ShowHideDialog>(context.editor, ShowHideTarget::Chest, parent);
-}
-
 }  // namespace lw

@@ -13,8 +13,4 @@ ShowTalkCommandDialog::ShowTalkCommandDialog(CommandContext& context, QWidget* p
 
 std::optional<std::string> ShowTalkCommandDialog::Build() { return BuildShowTalk(group_->value()); }
 
-std::optional<std::string> RunShowTalkDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<ShowTalkCommandDialog>(context, parent);
-}
-
 }  // namespace lw

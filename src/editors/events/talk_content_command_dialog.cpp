@@ -103,8 +103,4 @@ std::optional<std::string> TalkContentCommandDialog::Build() {
     return BuildTalkContent(t);
 }
 
-std::optional<std::string> RunTalkContentDialog(CommandContext& context, QWidget* parent) {
-    return RunCommandDialog<TalkContentCommandDialog>(context, parent);
-}
-
 }  // namespace lw
