@@ -6,18 +6,12 @@
 #include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
-#include <cstdlib>
-#include <filesystem>
 
-#include "app/editor_context.h"
-#include "app/services.h"
 #include "core/media/effect_animation.h"
 #include "core/media/narration_list.h"
 #include "core/media/talk_list.h"
@@ -25,7 +19,6 @@
 #include "core/settings/game_settings.h"
 #include "core/world/scene.h"
 #include "editors/events/battle_command_dialog.h"
-#include "editors/events/command_context.h"
 #include "editors/events/group_chooser.h"
 #include "editors/events/money_command_dialog.h"
 #include "editors/events/scene_change_command_dialog.h"
@@ -33,65 +26,18 @@
 #include "editors/events/show_talk_command_dialog.h"
 #include "editors/events/talk_content_command_dialog.h"
 #include "editors/events/talk_text_chooser.h"
-#include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/command_dialog_driver.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::TempProject;
-
-// CP932: "はい", "いいえ", "宝箱", "説明".
+// CP932: "はい", "いいえ".
 const std::string kYes = "\x82\xCD\x82\xA2";
 const std::string kNo = "\x82\xA2\x82\xA2\x82\xA6";
-const std::string kChest = "\x95\xF3\x94\xA0";
 
-class GroupCommandDialogTest : public ::testing::Test {
-protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-    CommandContext command{context, context.flags, {"door", kChest, ""}, 0};
-
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    // Typed key by key; text beyond ASCII, which key events cannot carry, as one input.
-    static void Type(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        bool ascii = true;
-        for (QChar c : text) ascii = ascii && c.unicode() < 0x80;
-        if (ascii) {
-            QTest::keyClicks(edit, text);
-        } else {
-            edit->insert(text);
-        }
-    }
-    static void Type(QSpinBox* spin, const QString& text) {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, text);
-    }
-    static void Choose(QComboBox* combo, int index) {
-        combo->setFocus();
-        combo->setCurrentIndex(index);
-    }
-    void WriteImage(const std::string& name, int width, int height) {
-        test::WriteBytes(ImageFilePath(tp.project, name), test::MakeSolidBmp24(width, height, 0x3080C0));
-    }
-    // A folder where a list file should be: it exists and cannot be read.
-    void MakeUnreadable(std::string_view name) { std::filesystem::create_directory(DataFilePath(tp.project, name)); }
-    ImageView& imageView() { return *context.imageView; }
-    MapView& mapView() { return *context.mapView; }
-};
+class GroupCommandDialogTest : public test::CommandDialogTest {};
 
 TEST_F(GroupCommandDialogTest, ShowTalkOffersTheScenesGroupsWithTheirExplanations) {
     ShowTalkCommandDialog d(command);
@@ -114,17 +60,19 @@ TEST_F(GroupCommandDialogTest, ShowTalkOffersTheScenesGroupsWithTheirExplanation
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(d.line(), "message -1");
 
-    // Through the runner: the line of the chosen group, or nothing when cancelled.
-    test::OnNextModal<ShowTalkCommandDialog>([&](ShowTalkCommandDialog* shown) {
-        Choose(shown->contentGroup()->combo(), 2);
-        Click(shown->okButton());
-    });
-    EXPECT_EQ(BuildEventCommand(command, EventCommandKind::ShowTalk, nullptr), std::optional<std::string>("message 1"));
-    test::OnNextModal<ShowTalkCommandDialog>([&](ShowTalkCommandDialog* shown) {
-        Choose(shown->contentGroup()->combo(), 1);
-        Click(shown->cancelButton());
-    });
-    EXPECT_EQ(BuildEventCommand(command, EventCommandKind::ShowTalk, nullptr), std::nullopt);
+    // Through the menu: the line of the chosen group, or nothing when cancelled.
+    EXPECT_EQ(Run<ShowTalkCommandDialog>(EventCommandKind::ShowTalk,
+                                         [&](ShowTalkCommandDialog* shown) {
+                                             Choose(shown->contentGroup()->combo(), 2);
+                                             Click(shown->okButton());
+                                         }),
+              std::optional<std::string>("message 1"));
+    EXPECT_EQ(Run<ShowTalkCommandDialog>(EventCommandKind::ShowTalk,
+                                         [&](ShowTalkCommandDialog* shown) {
+                                             Choose(shown->contentGroup()->combo(), 1);
+                                             Click(shown->cancelButton());
+                                         }),
+              std::nullopt);
 }
 
 TEST_F(GroupCommandDialogTest, MoneyNeedsASignAndWritesItsGroupsOnlyWhenChosen) {
@@ -368,37 +316,6 @@ TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
     EXPECT_EQ(plain.line(), "nar 0");
 }
 
-TEST_F(GroupCommandDialogTest, UnreadableListsAreReportedAndNoDialogOpens) {
-    struct Case {
-        std::string_view file;
-        EventCommandKind kind;
-    };
-    const Case cases[] = {
-        {kEnemyFile, EventCommandKind::Battle},
-        {kTalkFile, EventCommandKind::Battle},
-        {kEffectFile, EventCommandKind::ShowEffect},
-        {kNarrationFile, EventCommandKind::ShowNarration},
-        {kTalkFile, EventCommandKind::TalkContent},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.file));
-        TempProject other;
-        context.project = other.project;
-        std::filesystem::create_directory(DataFilePath(other.project, c.file));
-        services.messages.clear();
-        // No dialog may open: a modal would block here (the watch would close it and fail).
-        test::OnNextModal<QDialog>([](QDialog* d) {
-            ADD_FAILURE() << "a dialog opened";
-            d->reject();
-        });
-        EXPECT_EQ(BuildEventCommand(command, c.kind, nullptr), std::nullopt);
-        test::CancelPendingModalWatches();
-        ASSERT_EQ(services.messages.size(), 1u);
-        EXPECT_TRUE(services.messages[0].text.contains(QString::fromUtf8(c.file.data(), c.file.size())));
-        EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("を読み込めません")));
-    }
-}
-
 class SceneChangeTest : public GroupCommandDialogTest {
 protected:
     void SetUp() override {
@@ -581,11 +498,9 @@ TEST_F(TalkContentTest, DisablingAChoiceEmptiesItAndRefusalsKeepTheDialogOpen) {
     EXPECT_LE(d.line().size(), kEventCommandStoredBytes);
 }
 
-// A picture of the talk content dialog: run under a display (xvfb-run, QT_QPA_PLATFORM xcb) with
-// LW_SCREENSHOT_DIR naming the folder the PNG goes to.
+// A picture of the talk content dialog, saved as command-talk-content.png.
 TEST_F(TalkContentTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    if (!ScreenshotsWanted()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     command.groupExplanations = {"door", kChest, "shop", "inn"};
     TalkContentCommandDialog d(command);
     d.move(40, 40);
@@ -593,11 +508,7 @@ TEST_F(TalkContentTest, Screenshot) {
     Choose(d.textChoice()->combo(), 0);
     Enable(d, 0, QStringLiteral("はい"), 3);
     Enable(d, 1, QStringLiteral("いいえ"), 0);
-    QTest::qWait(400);
-    const QRect area = d.frameGeometry();
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
-                                                                      area.height() + 16);
-    EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/command-talk-content.png", "PNG"));
+    SaveScreenshot(d, "command-talk-content.png");
     Click(d.cancelButton());
 }
 

@@ -9,45 +9,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
-#include "app/editor_context.h"
 #include "editors/events/earthquake_command_dialog.h"
 #include "editors/events/face_command_dialog.h"
 #include "editors/events/music_command_dialog.h"
 #include "editors/events/number_command_dialog.h"
-#include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
+#include "support/qt/command_dialog_driver.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::TempProject;
-
-class SharedCommandDialogTest : public ::testing::Test {
-protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    // Replaces what the spin box shows by `text`, typed.
-    static void Type(QSpinBox* spin, const QString& text) {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, text);
-    }
-    static void Choose(QComboBox* combo, int index) {
-        combo->setFocus();
-        combo->setCurrentIndex(index);
-    }
-};
+class SharedCommandDialogTest : public test::CommandDialogTest {};
 
 TEST_F(SharedCommandDialogTest, MusicDialogInBothModes) {
     tp.WriteData("midi_list.txt", "<midi_number>\r\n9\r\n</midi_number>\r\n<midi_data>\r\ntitle.mid\r\ntown.mid\r\n</midi_data>");
