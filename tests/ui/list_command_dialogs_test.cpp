@@ -31,6 +31,7 @@
 #include "editors/events/magic_learn_flag_dialog.h"
 #include "editors/events/play_sound_dialog.h"
 #include "editors/events/show_hide_dialog.h"
+#include "support/core/item_makers.h"
 #include "support/core/media_makers.h"
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
@@ -41,14 +42,7 @@
 namespace lw {
 namespace {
 
-// item_list.txt with items "i0", "i1", ... of the given kinds.
-std::string ItemListOfKinds(std::initializer_list<int> kinds) {
-    std::string bytes = "<item_number>\r\n" + std::to_string(kinds.size()) + "\r\n</item_number>\r\n<item_data>";
-    int i = 0;
-    for (int kind : kinds)
-        bytes += "\r\n" + std::to_string(kind) + " 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 10 i" + std::to_string(i++) + " d";
-    return bytes + "\r\n</item_data>";
-}
+using test::ItemListOfKinds;
 
 class ListCommandDialogsTest : public test::CommandDialogTest {};
 

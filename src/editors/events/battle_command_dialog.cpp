@@ -48,8 +48,6 @@ BattleCommandDialog::BattleCommandDialog(CommandContext& context, QWidget* paren
 
     group_ = AddGroup(tr("戦闘後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), context.groupExplanations);
     AddButtons();
-    connect(background_, &QComboBox::currentIndexChanged, this, [this] { ShowBackground(); });
-    connect(show_, &QCheckBox::toggled, this, [this] { ShowBackground(); });
 }
 
 BattleCommandDialog::~BattleCommandDialog() = default;
@@ -75,10 +73,10 @@ void BattleCommandDialog::OpenPreview() {
     v.SetMode(ViewMode::Sprites, this);
     v.SetCursorShape(Qt::ArrowCursor);
     for (int i = 0; i < 6; ++i) v.LoadSpriteImage(i, {});
-    ShowBackground();
+    ShowPreview();
 }
 
-void BattleCommandDialog::ShowBackground() {
+void BattleCommandDialog::ShowPreview() {
     ImageView& v = view();
     if (!v.IsOpen()) return;
     v.ShowOrHideComboImage(this, background_, show_->isChecked());

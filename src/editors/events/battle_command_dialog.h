@@ -40,10 +40,9 @@ protected:
     std::optional<std::string> Build() override;
     void Leave() override;
     void OpenPreview() override;
+    void ShowPreview() override;
 
 private:
-    void ShowBackground();
-
     std::vector<EnemyUnitChoice> enemies_;
     std::vector<std::string> texts_;
     QComboBox* enemy_;

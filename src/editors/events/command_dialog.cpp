@@ -98,6 +98,8 @@ QCheckBox* CommandDialog::AddPreviewSwitch(QComboBox* choice, const QString& lab
     DiscardGuard::IgnoreChangesOf(check);  // a preview: nothing saved
     check->setChecked(checked);
     Row(box)->addWidget(check);
+    connect(choice, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
+    connect(check, &QCheckBox::toggled, this, [this] { ShowPreview(); });
     return check;
 }
 

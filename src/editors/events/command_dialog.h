@@ -67,6 +67,8 @@ protected:
     // What closing the dialog either way undoes (previews, sounds).
     virtual void Leave() {}
     void OpenPreview() override {}
+    // Shows in the preview what the controls choose now (a preview switch and its drop-down call it).
+    virtual void ShowPreview() {}
 
     // Tells the author what OK is missing; the dialog stays open.
     std::nullopt_t Refuse(const QString& text);
@@ -85,7 +87,8 @@ protected:
     // A drop-down of `texts` in its box, nothing chosen; sized to `minimumChars` when above 0.
     QComboBox* AddChoice(const QString& title, int minimumChars, const QStringList& texts = {},
                          QBoxLayout* into = nullptr);
-    // A check box after the drop-down in its row that only drives a preview (nothing is saved).
+    // A check box after the drop-down in its row that only drives a preview (nothing is saved); both
+    // show their choice through ShowPreview.
     QCheckBox* AddPreviewSwitch(QComboBox* choice, const QString& label, bool checked);
     // "なし" (chosen) and the names of an audio list in a drop-down, with "再生", which plays each
     // choice at once (the player is stopped by the dialog's Leave).

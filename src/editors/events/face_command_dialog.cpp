@@ -21,7 +21,7 @@ FaceCommandDialog::FaceCommandDialog(EditorContext& context, CommandDialogMode m
     for (const FaceEntry& f : faces_) faces << FromCp932(FaceComboText(f));
     face_ = AddChoice(tr("顔画像"), 28, faces);
     AddButtons();
-    connect(face_, &QComboBox::currentIndexChanged, this, [this] { ShowChosenFace(); });
+    connect(face_, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
 }
 
 FaceCommandDialog::~FaceCommandDialog() = default;
@@ -32,10 +32,10 @@ void FaceCommandDialog::OpenPreview() {
     ImageView& v = view();
     v.Open(this);
     v.SetMode(ViewMode::Animation, this);
-    ShowChosenFace();
+    ShowPreview();
 }
 
-void FaceCommandDialog::ShowChosenFace() {
+void FaceCommandDialog::ShowPreview() {
     ImageView& v = view();
     if (!v.IsOpen()) return;
     const int face = chosenFace();

@@ -28,10 +28,9 @@ protected:
     std::optional<std::string> Build() override;
     void Leave() override;
     void OpenPreview() override;
+    void ShowPreview() override;
 
 private:
-    void ShowChosenFace();
-
     CommandDialogMode mode_;
     std::vector<FaceEntry> faces_;
     QComboBox* face_;

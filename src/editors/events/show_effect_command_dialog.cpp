@@ -19,17 +19,11 @@ ShowEffectCommandDialog::ShowEffectCommandDialog(CommandContext& context, ShownT
                     thing == ShownThing::Effect ? tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｴﾌｪｸﾄ表示)") : tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾅﾚｰｼｮﾝ表示)"), parent),
       thing_(thing) {
     const bool effect = thing == ShownThing::Effect;
-    choice_ = AddChoice(effect ? tr("ｴﾌｪｸﾄ番号") : tr("ﾅﾚｰｼｮﾝ番号"), 24);
-    choice_->setMaxVisibleItems(20);
-    show_ = AddPreviewSwitch(choice_, tr("画像表示"), true);
-    group_ = AddGroup(effect ? tr("ｴﾌｪｸﾄ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ") : tr("ﾅﾚｰｼｮﾝ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), context.groupExplanations);
-    AddButtons();
-
+    QStringList choices;
     if (effect) {
         NeedList(kEffectFile, LoadEffectTable(context_.project, effects_));
         const std::vector<std::string> names = EffectComboItems(effects_);
-        for (std::size_t i = 0; i < names.size(); ++i)
-            choice_->addItem(QStringLiteral("%1: %2").arg(i).arg(FromCp932(names[i])));
+        for (std::size_t i = 0; i < names.size(); ++i) choices << QStringLiteral("%1: %2").arg(i).arg(FromCp932(names[i]));
     } else {
         // The settings give the preview its font.
         LoadGameSettings(context_.project, context_.settings);
@@ -37,11 +31,13 @@ ShowEffectCommandDialog::ShowEffectCommandDialog(CommandContext& context, ShownT
         // The text only adds to the preview: without it the picture is shown alone.
         LoadTalkList(context_.project, texts_);
         for (std::size_t i = 0; i < narrations_.size(); ++i)
-            choice_->addItem(QStringLiteral("%1: %2").arg(i).arg(FromCp932(NarrationLabel(narrations_[i]))));
+            choices << QStringLiteral("%1: %2").arg(i).arg(FromCp932(NarrationLabel(narrations_[i])));
     }
-    choice_->setCurrentIndex(-1);
-    connect(choice_, &QComboBox::currentIndexChanged, this, [this] { ShowChosen(); });
-    connect(show_, &QCheckBox::toggled, this, [this] { ShowChosen(); });
+    choice_ = AddChoice(effect ? tr("ｴﾌｪｸﾄ番号") : tr("ﾅﾚｰｼｮﾝ番号"), 24, choices);
+    choice_->setMaxVisibleItems(20);
+    show_ = AddPreviewSwitch(choice_, tr("画像表示"), true);
+    group_ = AddGroup(effect ? tr("ｴﾌｪｸﾄ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ") : tr("ﾅﾚｰｼｮﾝ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), context.groupExplanations);
+    AddButtons();
 }
 
 ShowEffectCommandDialog::~ShowEffectCommandDialog() = default;
@@ -59,10 +55,10 @@ void ShowEffectCommandDialog::OpenPreview() {
     v.Open(this);
     v.SetMode(thing_ == ShownThing::Effect ? ViewMode::Animation : ViewMode::Narration, this);
     v.SetCursorShape(Qt::ArrowCursor);
-    ShowChosen();
+    ShowPreview();
 }
 
-void ShowEffectCommandDialog::ShowChosen() {
+void ShowEffectCommandDialog::ShowPreview() {
     ImageView& v = view();
     if (!v.IsOpen()) return;
     const int row = chosen();

@@ -40,10 +40,9 @@ protected:
     std::optional<std::string> Build() override;
     void Leave() override;
     void OpenPreview() override;
+    void ShowPreview() override;
 
 private:
-    void ShowChosen();
-
     ShownThing thing_;
     EffectTable effects_;
     std::vector<Narration> narrations_;

@@ -50,9 +50,7 @@ ShowHideDialog::ShowHideDialog(EditorContext& context, ShowHideTarget target, QW
     choice_ = AddChoice(npc ? tr("NPC番号") : tr("宝箱番号"), 24, Cp932Texts(choices));
     if (npc) {
         showImage_ = AddPreviewSwitch(choice_, tr("画像表示"), true);
-        connect(showImage_, &QCheckBox::toggled, this, [this] { ShowChosenNpc(); });
-        connect(choice_, &QComboBox::currentIndexChanged, this, [this] { ShowChosenNpc(); });
-    }
+            }
     state_ = AddRadios(tr("表示状態"), {tr("表示"), tr("非表示")}, kShown);
     AddButtons();
 }
@@ -64,10 +62,10 @@ void ShowHideDialog::OpenPreview() {
     ImageView& v = view();
     v.Open(this);
     v.SetMode(ViewMode::NpcAnimation, this);
-    ShowChosenNpc();
+    ShowPreview();
 }
 
-void ShowHideDialog::ShowChosenNpc() {
+void ShowHideDialog::ShowPreview() {
     ImageView& v = view();
     if (!v.IsOpen() || showImage_ == nullptr) return;
     const int row = choice_->currentIndex();

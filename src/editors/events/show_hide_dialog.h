@@ -39,10 +39,9 @@ protected:
     std::optional<std::string> Build() override;
     void Leave() override;
     void OpenPreview() override;
+    void ShowPreview() override;
 
 private:
-    void ShowChosenNpc();
-
     ShowHideTarget target_;
     std::vector<Npc> npcs_;
     QComboBox* choice_;
