@@ -94,54 +94,39 @@ TEST_F(SharedCommandDialogTest, FaceDialogPreviewsTheFaceRectangleAndBuildsBothF
 }
 
 TEST_F(SharedCommandDialogTest, NumberDialogClampsTypedValues) {
-    NumberCommandDialog speed(context, NumberCommand::TalkSpeed);
-    speed.show();
-    EXPECT_EQ(speed.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(文字速度)"));
-    EXPECT_EQ(speed.group()->title(), QStringLiteral("速度"));
-    EXPECT_EQ(speed.mode(), CommandDialogMode::Talk);
-    Type(speed.numberField(), "250");
-    Click(speed.okButton());
-    EXPECT_EQ(speed.line(), "<speed 100>");
-
-    NumberCommandDialog del(context, NumberCommand::TalkDeleteAnimation);
-    del.show();
-    EXPECT_EQ(del.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(ｱﾆﾒ削除)"));
-    EXPECT_EQ(del.group()->title(), QStringLiteral("ｱﾆﾒ識別番号"));
-    Type(del.numberField(), "42");
-    QTest::keyClick(del.numberField(), Qt::Key_Up);
-    Click(del.okButton());
-    EXPECT_EQ(del.line(), "<del_anim 43>");
-
-    NumberCommandDialog wait(context, NumberCommand::TalkWait);
-    wait.show();
-    EXPECT_EQ(wait.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(待ちj時間)"));
-    ASSERT_NE(wait.unitLabel(), nullptr);
-    EXPECT_EQ(wait.unitLabel()->text(), QStringLiteral("/10秒"));
-    Type(wait.numberField(), "15");
-    QTest::keyClick(wait.numberField(), Qt::Key_Return);  // Enter takes the value and confirms
-    EXPECT_EQ(wait.result(), QDialog::Accepted);
-    EXPECT_EQ(wait.line(), "<wait 1500>");
-
-    // Event mode: experience, -999999..999999, the spin stepping by 100.
-    NumberCommandDialog exp(context, NumberCommand::ExperienceUp);
-    exp.show();
-    EXPECT_EQ(exp.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(経験点ｱｯﾌﾟ)"));
-    EXPECT_EQ(exp.group()->title(), QStringLiteral("上昇値"));
-    EXPECT_EQ(exp.mode(), CommandDialogMode::Event);
-    QTest::keyClick(exp.numberField(), Qt::Key_Up);
-    Click(exp.okButton());
-    EXPECT_EQ(exp.line(), "exp 100");
-    NumberCommandDialog low(context, NumberCommand::ExperienceUp);
-    low.show();
-    Type(low.numberField(), "-12345678");
-    Click(low.okButton());
-    EXPECT_EQ(low.line(), "exp -999999");
-    // Letters are refused as they are typed.
-    NumberCommandDialog letters(context, NumberCommand::TalkSpeed);
-    letters.show();
-    Type(letters.numberField(), "7x");
-    Click(letters.okButton());
-    EXPECT_EQ(letters.line(), "<speed 7>");
+    struct Case {
+        NumberCommand command;
+        QString caption;
+        QString label;
+        QString typed;  // "" types nothing
+        Qt::Key key;    // pressed after typing; Return confirms by itself
+        std::string line;
+    };
+    const Case cases[] = {
+        {NumberCommand::TalkSpeed, "会話ｺﾏﾝﾄﾞ(文字速度)", "速度", "250", Qt::Key_unknown, "<speed 100>"},
+        {NumberCommand::TalkDeleteAnimation, "会話ｺﾏﾝﾄﾞ(ｱﾆﾒ削除)", "ｱﾆﾒ識別番号", "42", Qt::Key_Up, "<del_anim 43>"},
+        {NumberCommand::TalkWait, "会話ｺﾏﾝﾄﾞ(待ちj時間)", "待ち時間", "15", Qt::Key_Return, "<wait 1500>"},
+        // Event mode: experience, -999999..999999, the spin stepping by 100.
+        {NumberCommand::ExperienceUp, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(経験点ｱｯﾌﾟ)", "上昇値", "", Qt::Key_Up, "exp 100"},
+        {NumberCommand::ExperienceUp, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(経験点ｱｯﾌﾟ)", "上昇値", "-12345678", Qt::Key_unknown, "exp -999999"},
+        // Letters are refused as they are typed.
+        {NumberCommand::TalkSpeed, "会話ｺﾏﾝﾄﾞ(文字速度)", "速度", "7x", Qt::Key_unknown, "<speed 7>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        NumberCommandDialog d(context, c.command);
+        d.show();
+        EXPECT_EQ(d.windowTitle(), c.caption);
+        EXPECT_EQ(d.group()->title(), c.label);
+        EXPECT_EQ(d.mode(), c.command == NumberCommand::ExperienceUp ? CommandDialogMode::Event : CommandDialogMode::Talk);
+        if (!c.typed.isEmpty()) Type(d.numberField(), c.typed);
+        if (c.key != Qt::Key_unknown) QTest::keyClick(d.numberField(), c.key);
+        if (c.key != Qt::Key_Return) Click(d.okButton());
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_EQ(d.line(), c.line);
+        ASSERT_EQ(d.unitLabel() != nullptr, c.command == NumberCommand::TalkWait);
+        if (d.unitLabel()) EXPECT_EQ(d.unitLabel()->text(), QStringLiteral("/10秒"));
+    }
 }
 
 TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) {
