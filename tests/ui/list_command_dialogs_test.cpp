@@ -456,6 +456,14 @@ TEST_P(NeededListTest, AListThatCannotBeUsedIsReportedOnceAndNoDialogOpens) {
     EXPECT_FALSE(imageView().IsOpen());
 }
 
+TEST_F(ListCommandDialogsTest, OnlyTheFirstListThatCannotBeUsedIsReported) {
+    MakeUnreadable(kEnemyFile);
+    MakeUnreadable(kTalkFile);
+    EXPECT_EQ(Run(EventCommandKind::Battle), std::nullopt);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("enemy_list.txt")));
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryCommandWithAList, NeededListTest,
                          ::testing::Values(NeededList{EventCommandKind::AbilityUp, kSettingFile, false},
                                            NeededList{EventCommandKind::Equip, kItemFile, false},

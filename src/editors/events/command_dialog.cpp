@@ -17,6 +17,7 @@
 #include "app/services.h"
 #include "core/events/event_commands.h"
 #include "editors/events/group_chooser.h"
+#include "previews/image_view.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
@@ -42,6 +43,28 @@ void CommandDialog::accept() {
 void CommandDialog::reject() {
     Leave();
     done(QDialog::Rejected);
+}
+
+void CommandDialog::PreviewIn(ViewMode mode) {
+    previewing_ = true;
+    previewMode_ = mode;
+}
+
+void CommandDialog::OpenPreview() {
+    if (!previewing_) return;
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(previewMode_, this);
+    v.SetCursorShape(Qt::ArrowCursor);
+    ShowPreview();
+}
+
+void CommandDialog::Leave() {
+    if (!previewing_) return;
+    ImageView& v = view();
+    v.StopAnimation();
+    v.Close();
+    v.SetMode(ViewMode::None);
 }
 
 std::nullopt_t CommandDialog::Refuse(const QString& text) {

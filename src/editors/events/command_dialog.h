@@ -43,6 +43,7 @@ class GroupChooser;
 class NumberSpin;
 class PlayOnSelect;
 enum class AudioList;
+enum class ViewMode : int;
 
 class CommandDialog : public PreviewDialog {
     Q_OBJECT
@@ -64,9 +65,12 @@ protected:
 
     // The line of the controls as they stand, or nullopt after Refuse.
     virtual std::optional<std::string> Build() = 0;
-    // What closing the dialog either way undoes (previews, sounds).
-    virtual void Leave() {}
-    void OpenPreview() override {}
+    // What closing the dialog either way undoes: the preview (closed, in no mode), sounds.
+    virtual void Leave();
+    // The dialog shows its choice in the shared image view in `mode` while it is open (an arrow
+    // cursor: nothing is picked there).
+    void PreviewIn(ViewMode mode);
+    void OpenPreview() override;
     // Shows in the preview what the controls choose now (a preview switch and its drop-down call it).
     virtual void ShowPreview() {}
 
@@ -117,6 +121,8 @@ protected:
 private:
     std::string line_;
     bool opened_ = true;
+    bool previewing_ = false;
+    ViewMode previewMode_{};
     QVBoxLayout* body_;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;

@@ -19,6 +19,7 @@ FaceCommandDialog::FaceCommandDialog(EditorContext& context, CommandDialogMode m
     LoadFaceList(context_.project, faces_);
     QStringList faces{tr("なし")};
     for (const FaceEntry& f : faces_) faces << FromCp932(FaceComboText(f));
+    PreviewIn(ViewMode::Animation);
     face_ = AddChoice(tr("顔画像"), 28, faces);
     AddButtons();
     connect(face_, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
@@ -27,13 +28,6 @@ FaceCommandDialog::FaceCommandDialog(EditorContext& context, CommandDialogMode m
 FaceCommandDialog::~FaceCommandDialog() = default;
 
 int FaceCommandDialog::chosenFace() const { return face_->currentIndex() < 0 ? -1 : face_->currentIndex() - 1; }
-
-void FaceCommandDialog::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::Animation, this);
-    ShowPreview();
-}
 
 void FaceCommandDialog::ShowPreview() {
     ImageView& v = view();
@@ -59,12 +53,6 @@ void FaceCommandDialog::ShowPreview() {
     v.state().animation = a;
     v.state().currentFrame = 0;
     v.ShowAnimationCell(this, f.fileName);
-}
-
-void FaceCommandDialog::Leave() {
-    faces_.clear();
-    view().Close();
-    view().SetMode(ViewMode::None);
 }
 
 std::optional<std::string> FaceCommandDialog::Build() {

@@ -19,6 +19,7 @@ ShowEffectCommandDialog::ShowEffectCommandDialog(CommandContext& context, ShownT
                     thing == ShownThing::Effect ? tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｴﾌｪｸﾄ表示)") : tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾅﾚｰｼｮﾝ表示)"), parent),
       thing_(thing) {
     const bool effect = thing == ShownThing::Effect;
+    PreviewIn(effect ? ViewMode::Animation : ViewMode::Narration);
     QStringList choices;
     if (effect) {
         NeedList(kEffectFile, LoadEffectTable(context_.project, effects_));
@@ -50,14 +51,6 @@ int ShowEffectCommandDialog::chosen() const {
     return row >= 0 && row < count ? row : -1;
 }
 
-void ShowEffectCommandDialog::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(thing_ == ShownThing::Effect ? ViewMode::Animation : ViewMode::Narration, this);
-    v.SetCursorShape(Qt::ArrowCursor);
-    ShowPreview();
-}
-
 void ShowEffectCommandDialog::ShowPreview() {
     ImageView& v = view();
     if (!v.IsOpen()) return;
@@ -85,13 +78,6 @@ void ShowEffectCommandDialog::ShowPreview() {
     } else {
         v.Hide();
     }
-}
-
-void ShowEffectCommandDialog::Leave() {
-    ImageView& v = view();
-    v.StopAnimation();
-    v.Close();
-    v.SetMode(ViewMode::None);
 }
 
 std::optional<std::string> ShowEffectCommandDialog::Build() {

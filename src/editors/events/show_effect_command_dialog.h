@@ -38,8 +38,6 @@ public:
 
 protected:
     std::optional<std::string> Build() override;
-    void Leave() override;
-    void OpenPreview() override;
     void ShowPreview() override;
 
 private:

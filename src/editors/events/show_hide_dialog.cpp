@@ -49,6 +49,7 @@ ShowHideDialog::ShowHideDialog(EditorContext& context, ShowHideTarget target, QW
     if (!opened()) choices.clear();
     choice_ = AddChoice(npc ? tr("NPC番号") : tr("宝箱番号"), 24, Cp932Texts(choices));
     if (npc) {
+        PreviewIn(ViewMode::NpcAnimation);
         showImage_ = AddPreviewSwitch(choice_, tr("画像表示"), true);
             }
     state_ = AddRadios(tr("表示状態"), {tr("表示"), tr("非表示")}, kShown);
@@ -56,14 +57,6 @@ ShowHideDialog::ShowHideDialog(EditorContext& context, ShowHideTarget target, QW
 }
 
 ShowHideDialog::~ShowHideDialog() = default;
-
-void ShowHideDialog::OpenPreview() {
-    if (target_ != ShowHideTarget::Npc) return;
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::NpcAnimation, this);
-    ShowPreview();
-}
 
 void ShowHideDialog::ShowPreview() {
     ImageView& v = view();
@@ -87,13 +80,6 @@ void ShowHideDialog::ShowPreview() {
 }
 
 QGroupBox* ShowHideDialog::targetGroup() const { return static_cast<QGroupBox*>(choice_->parentWidget()); }
-
-void ShowHideDialog::Leave() {
-    npcs_.clear();
-    if (target_ != ShowHideTarget::Npc) return;
-    view().Close();
-    view().SetMode(ViewMode::None);
-}
 
 std::optional<std::string> ShowHideDialog::Build() {
     const int row = choice_->currentIndex();
