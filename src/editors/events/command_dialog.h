@@ -55,8 +55,8 @@ public:
     bool opened() const { return opened_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
-
-public slots:
+    // OK: the line of Build, kept, then Leave and close; Cancel: Leave and close. (They stay the
+    // dialog's slots.)
     void accept() override;
     void reject() override;
 

@@ -13,11 +13,6 @@
 
 namespace lw {
 
-namespace {
-// Digits only; ten of them reach past the largest amount, which the field then keeps.
-constexpr int kAmountDigits = 10;
-}  // namespace
-
 ChangeMoneyCommandDialog::ChangeMoneyCommandDialog(CommandContext& context, QWidget* parent)
     : CommandDialog(context.editor, tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(所持金の増減)"), parent) {
     QHBoxLayout* values = AddLine();

@@ -27,6 +27,8 @@ protected:
     std::optional<std::string> Build() override;
 
 private:
+    // Digits only; ten of them reach past the largest amount, which the field then keeps.
+    static constexpr int kAmountDigits = 10;
     QRadioButton* plus_;
     QRadioButton* minus_;
     QLineEdit* amount_;

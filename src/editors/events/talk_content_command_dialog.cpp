@@ -20,10 +20,6 @@
 
 namespace lw {
 
-namespace {
-constexpr int kChoiceTextBytes = 255;
-}  // namespace
-
 TalkContentCommandDialog::TalkContentCommandDialog(CommandContext& context, QWidget* parent)
     : CommandDialog(context.editor, tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話内容の設定)"), parent) {
     NeedList(kTalkFile, LoadTalkList(context_.project, texts_));

@@ -46,6 +46,7 @@ protected:
     std::optional<std::string> Build() override;
 
 private:
+    static constexpr int kChoiceTextBytes = 255;
     void SetDisabled(int index, bool disabled);
 
     std::vector<std::string> texts_;
