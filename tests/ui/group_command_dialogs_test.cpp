@@ -219,15 +219,8 @@ class ShownThingTest : public GroupCommandDialogTest {
 protected:
     void SetUp() override {
         GroupCommandDialogTest::SetUp();
-        EffectAnimation spark;
-        spark.name = "spark";
-        spark.imageFile = "fx.bmp";
-        spark.areaWidth = 64;
-        spark.areaHeight = 32;
-        spark.cellWidth = 32;
-        spark.cellHeight = 32;
-        spark.speed = 2;
-        spark.frameCount = 2;
+        EffectAnimation spark{.name = "spark", .imageFile = "fx.bmp", .areaWidth = 64, .areaHeight = 32,
+                              .cellWidth = 32, .cellHeight = 32, .speed = 2, .frameCount = 2};
         spark.frames[1].column = 1;
         EffectAnimation smoke;
         smoke.imageFile = "smoke.bmp";  // listed by its picture, which does not exist

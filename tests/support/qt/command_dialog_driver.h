@@ -7,11 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTest>
