@@ -56,9 +56,8 @@ TEST_F(GroupCommandDialogTest, ShowTalkOffersTheScenesGroupsWithTheirExplanation
     EXPECT_EQ(g->explanation()->text(), QStringLiteral("宝箱"));
     Choose(g->combo(), 0);
     EXPECT_EQ(g->explanation()->text(), QString());
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "message -1");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "message -1");
 
     // Through the menu: the line of the chosen group, or nothing when cancelled.
     EXPECT_EQ(Run<ShowTalkCommandDialog>(EventCommandKind::ShowTalk,
@@ -103,9 +102,8 @@ TEST_F(GroupCommandDialogTest, MoneyNeedsASignAndWritesItsGroupsOnlyWhenChosen) 
         Type(d.amountField(), c.typed);
         Choose(d.doneGroup()->combo(), c.done);
         Choose(d.shortGroup()->combo(), c.shortOf);
-        Click(d.okButton());
+        EXPECT_EQ(Confirmed(d), c.line);
         EXPECT_EQ(d.result(), QDialog::Accepted);
-        EXPECT_EQ(d.line(), c.line);
     }
     EXPECT_TRUE(services.messages.empty());
 
@@ -163,9 +161,8 @@ TEST_F(BattleDialogTest, BuildsTheLineAndPreviewsTheBackground) {
     Click(d.escapeBox());
     Choose(d.afterGroup()->combo(), 2);
     // With no background chosen the line ends in a blank.
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "battle 1 -1 1 100 1 1 ");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "battle 1 -1 1 100 1 1 ");
     EXPECT_FALSE(imageView().IsOpen());
     EXPECT_EQ(imageView().state().mode, ViewMode::None);
 
@@ -180,8 +177,7 @@ TEST_F(BattleDialogTest, BuildsTheLineAndPreviewsTheBackground) {
     Click(shown.showBox());
     EXPECT_TRUE(imageView().IsShown());
     Choose(shown.textBefore()->combo(), 0);
-    Click(shown.okButton());
-    EXPECT_EQ(shown.line(), "battle -1 0 -1 7 0 -1 field.bmp");
+    EXPECT_EQ(Confirmed(shown), "battle -1 0 -1 7 0 -1 field.bmp");
     EXPECT_FALSE(imageView().IsOpen());
     EXPECT_TRUE(services.messages.empty());
 }
@@ -265,8 +261,7 @@ TEST_F(ShownThingTest, EffectIsChosenPlayedAndGivenItsGroupOnlyWhenChosen) {
     EXPECT_TRUE(v.IsShown());
     Choose(d.choice(), 1);  // its picture is missing
     EXPECT_FALSE(v.IsShown());
-    Click(d.okButton());
-    EXPECT_EQ(d.line(), "effect 1");
+    EXPECT_EQ(Confirmed(d), "effect 1");
     EXPECT_FALSE(v.IsOpen());
     EXPECT_EQ(v.state().mode, ViewMode::None);
 
@@ -274,8 +269,7 @@ TEST_F(ShownThingTest, EffectIsChosenPlayedAndGivenItsGroupOnlyWhenChosen) {
     withGroup.show();
     Choose(withGroup.choice(), 0);
     Choose(withGroup.afterGroup()->combo(), 1);
-    Click(withGroup.okButton());
-    EXPECT_EQ(withGroup.line(), "effect 0 0");
+    EXPECT_EQ(Confirmed(withGroup), "effect 0 0");
 }
 
 TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
@@ -298,15 +292,13 @@ TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
     EXPECT_EQ(v.state().narration.text, "Long ago...");  // the narration's text of the text list
     EXPECT_EQ(v.state().narration.fontHeight, 20);
     Choose(d.afterGroup()->combo(), 3);
-    Click(d.okButton());
-    EXPECT_EQ(d.line(), "nar 0 2");
+    EXPECT_EQ(Confirmed(d), "nar 0 2");
     EXPECT_FALSE(v.IsOpen());
 
     ShowEffectCommandDialog plain(command, ShownThing::Narration);
     plain.show();
     Choose(plain.choice(), 0);
-    Click(plain.okButton());
-    EXPECT_EQ(plain.line(), "nar 0");
+    EXPECT_EQ(Confirmed(plain), "nar 0");
 }
 
 class SceneChangeTest : public GroupCommandDialogTest {
@@ -360,9 +352,8 @@ TEST_F(SceneChangeTest, TheMapShowsTheChosenSceneAndAClickedCellIsTheDestination
     EXPECT_EQ(frame.pixel(4 * 32, 2 * 32 + 10), kPlacedSpriteFrameColour);
     Type(d.yField(), "99");  // beyond the map: its last row
     Choose(d.destinationGroup()->combo(), 2);
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "scene 0 4 7 1");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "scene 0 4 7 1");
     EXPECT_FALSE(v.IsOpen());
     EXPECT_EQ(v.state().map.width, 0u);  // released
     EXPECT_TRUE(v.state().sprite.image.isNull());
@@ -382,8 +373,7 @@ TEST_F(SceneChangeTest, TheMapShowsTheChosenSceneAndAClickedCellIsTheDestination
     EXPECT_EQ(other.yField()->maximum(), 3);
     EXPECT_EQ(mapView().caption(), QStringLiteral("scene 3"));
     Type(other.xField(), "9");
-    Click(other.okButton());
-    EXPECT_EQ(other.line(), "scene 3 4 0");
+    EXPECT_EQ(Confirmed(other), "scene 3 4 0");
     EXPECT_EQ(v.state().mode, MapViewMode::Placement);
     EXPECT_EQ(v.state().excludedNpc, 4);
     EXPECT_TRUE(services.messages.empty());
@@ -440,22 +430,19 @@ TEST_F(TalkContentTest, ChoicesStartDisabledAndEnabledOnesAreWrittenInTheLongFor
     // Choices 1 and 2 enabled, 3 and 4 disabled: 2 disabled, empty texts written as "なし".
     Enable(d, 0, QStringLiteral("はい"), 2);
     Enable(d, 1, QString(), 0);
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "talk 0 0 2 1 -1 -1 -1 " + kYes + " \x82\xC8\x82\xB5 \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "talk 0 0 2 1 -1 -1 -1 " + kYes + " \x82\xC8\x82\xB5 \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
 
     // All disabled: the short forms.
     TalkContentCommandDialog money(command);
     money.show();
     Choose(money.textChoice()->combo(), 1);
     Click(money.moneyShown());
-    Click(money.okButton());
-    EXPECT_EQ(money.line(), "talk 1 1");
+    EXPECT_EQ(Confirmed(money), "talk 1 1");
     TalkContentCommandDialog plain(command);
     plain.show();
     Choose(plain.textChoice()->combo(), 1);
-    Click(plain.okButton());
-    EXPECT_EQ(plain.line(), "talk 1");
+    EXPECT_EQ(Confirmed(plain), "talk 1");
 }
 
 TEST_F(TalkContentTest, DisablingAChoiceEmptiesItAndRefusalsKeepTheDialogOpen) {
@@ -485,9 +472,8 @@ TEST_F(TalkContentTest, DisablingAChoiceEmptiesItAndRefusalsKeepTheDialogOpen) {
     EXPECT_TRUE(services.messages[1].text.contains(QStringLiteral("選択肢の文を短くしてください")));
     EXPECT_TRUE(d.isVisible());
     Type(d.choice(1).text, "bb");
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "talk 1 0 2 0 1 -1 -1 " + std::string(20, 'a') + " bb \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "talk 1 0 2 0 1 -1 -1 " + std::string(20, 'a') + " bb \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
     EXPECT_LE(d.line().size(), kEventCommandStoredBytes);
 }
 

@@ -33,15 +33,13 @@ TEST_F(SharedCommandDialogTest, MusicDialogInBothModes) {
         EXPECT_EQ(d.bgmChoice()->currentIndex(), 0);
         EXPECT_FALSE(d.playBox()->isChecked());
         Choose(d.bgmChoice(), 2);
-        Click(d.okButton());
+        EXPECT_EQ(Confirmed(d), mode == CommandDialogMode::Talk ? "<midi 1>" : "midi 1");
         EXPECT_EQ(d.result(), QDialog::Accepted);
-        EXPECT_EQ(d.line(), mode == CommandDialogMode::Talk ? "<midi 1>" : "midi 1");
     }
     // "なし" (the first choice) stops the music: -1.
     MusicCommandDialog none(context, CommandDialogMode::Talk);
     none.show();
-    Click(none.okButton());
-    EXPECT_EQ(none.line(), "<midi -1>");
+    EXPECT_EQ(Confirmed(none), "<midi -1>");
     MusicCommandDialog cancelled(context, CommandDialogMode::Event);
     cancelled.show();
     Choose(cancelled.bgmChoice(), 1);
@@ -76,8 +74,7 @@ TEST_F(SharedCommandDialogTest, FaceDialogPreviewsTheFaceRectangleAndBuildsBothF
     Choose(d.faceChoice(), 0);
     EXPECT_FALSE(view.IsShown());
     Choose(d.faceChoice(), 2);
-    Click(d.okButton());
-    EXPECT_EQ(d.line(), "<face 1>");
+    EXPECT_EQ(Confirmed(d), "<face 1>");
     EXPECT_FALSE(view.IsOpen());
     EXPECT_EQ(view.state().mode, ViewMode::None);
 
@@ -89,8 +86,7 @@ TEST_F(SharedCommandDialogTest, FaceDialogPreviewsTheFaceRectangleAndBuildsBothF
     FaceCommandDialog f(context, CommandDialogMode::Event);
     f.show();
     Choose(f.faceChoice(), 1);
-    Click(f.okButton());
-    EXPECT_EQ(f.line(), "face 0");
+    EXPECT_EQ(Confirmed(f), "face 0");
 }
 
 TEST_F(SharedCommandDialogTest, NumberDialogClampsTypedValues) {
@@ -121,9 +117,8 @@ TEST_F(SharedCommandDialogTest, NumberDialogClampsTypedValues) {
         EXPECT_EQ(d.mode(), c.command == NumberCommand::ExperienceUp ? CommandDialogMode::Event : CommandDialogMode::Talk);
         if (!c.typed.isEmpty()) Type(d.numberField(), c.typed);
         if (c.key != Qt::Key_unknown) QTest::keyClick(d.numberField(), c.key);
-        if (c.key != Qt::Key_Return) Click(d.okButton());
+        if (c.key != Qt::Key_Return) EXPECT_EQ(Confirmed(d), c.line);
         EXPECT_EQ(d.result(), QDialog::Accepted);
-        EXPECT_EQ(d.line(), c.line);
         ASSERT_EQ(d.unitLabel() != nullptr, c.command == NumberCommand::TalkWait);
         if (d.unitLabel()) EXPECT_EQ(d.unitLabel()->text(), QStringLiteral("/10秒"));
     }
@@ -134,15 +129,13 @@ TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) 
     talk.show();
     EXPECT_EQ(talk.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(地震)"));
     EXPECT_EQ(talk.groupChoice()->count(), 257);  // "なし" and every group number a scene can have
-    Click(talk.okButton());
-    EXPECT_EQ(talk.line(), "<quake 3 5 0>");
+    EXPECT_EQ(Confirmed(talk), "<quake 3 5 0>");
 
     EarthquakeCommandDialog twice(context, CommandDialogMode::Talk, TalkModeGroups());
     twice.show();
     Type(twice.countField(), "2");
     Type(twice.xField(), "-500");  // beyond -320
-    Click(twice.okButton());
-    EXPECT_EQ(twice.line(), "<quake 3 -320 0 2>");
+    EXPECT_EQ(Confirmed(twice), "<quake 3 -320 0 2>");
 
     // Event mode with the scene's groups: the chosen group's explanation is shown.
     const std::vector<std::string> groups = {"door", "\x95\xf3\x94\xa0"};  // "宝箱"
@@ -156,15 +149,13 @@ TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) 
     Choose(event.groupChoice(), 2);
     EXPECT_EQ(event.explanation()->text(), QStringLiteral("宝箱"));
     Type(event.speedField(), "10");
-    Click(event.okButton());
-    EXPECT_EQ(event.line(), "quake 10 5 0 1 1");
+    EXPECT_EQ(Confirmed(event), "quake 10 5 0 1 1");
     EXPECT_EQ(event.line(), BuildEarthquake({.speed = 10, .count = 1, .afterGroup = 1}));
 
     EarthquakeCommandDialog count(context, CommandDialogMode::Event, groups);
     count.show();
     Type(count.countField(), "2");
-    Click(count.okButton());
-    EXPECT_EQ(count.line(), "quake 3 5 0 2");
+    EXPECT_EQ(Confirmed(count), "quake 3 5 0 2");
 }
 
 }  // namespace

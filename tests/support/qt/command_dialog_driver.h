@@ -84,6 +84,11 @@ protected:
         EXPECT_EQ(m.icon, MessageIcon::Warning);
         return m.text;
     }
+    // Presses OK and gives the line the dialog kept ("" while it stays open).
+    static std::string Confirmed(CommandDialog& d) {
+        Click(d.okButton());
+        return d.line();
+    }
     // Presses OK and gives the message it caused ("" when none); the dialog stays open on one.
     QString OkMessage(CommandDialog& d) {
         const std::size_t before = services.messages.size();
