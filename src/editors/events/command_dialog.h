@@ -6,7 +6,8 @@
 // the lists it reads (NeedList) and ends with AddButtons(); Build() gives the line of the controls
 // as they stand, or Refuse(text) when something is missing (the author is told, the dialog stays
 // open). OK keeps the built line and closes; OK and Cancel both run Leave() first (a preview or a
-// sound is stopped there). A dialog that previews in the shared image view overrides OpenPreview.
+// sound is stopped there). A dialog that previews in the shared image view names the view's mode
+// (PreviewIn) and shows its choice in ShowPreview; the frame opens and closes the view.
 //
 //   std::optional<std::string> Build() override {
 //       if (kind_->currentIndex() < 0) return Refuse(tr("装備の種別を選択してください"));
