@@ -26,6 +26,7 @@
 
 #include "core/tagfile/file_io.h"
 #include "editors/events/shared_command_dialog.h"
+#include "render/image_view_state.h"
 #include "widgets/preview_dialog.h"
 
 class QBoxLayout;
@@ -44,7 +45,6 @@ class GroupChooser;
 class NumberSpin;
 class PlayOnSelect;
 enum class AudioList;
-enum class ViewMode : int;
 
 class CommandDialog : public PreviewDialog {
     Q_OBJECT
