@@ -153,10 +153,6 @@ An explanation can hold at most 63 bytes.</translation>
         <translation>Event command (put the money into a flag)</translation>
     </message>
     <message>
-        <source>%1 がありません</source>
-        <translation>%1 does not exist</translation>
-    </message>
-    <message>
         <source>ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(経験点ｱｯﾌﾟ)</source>
         <translation>Event command (experience up)</translation>
     </message>
@@ -2000,6 +1996,25 @@ Rename the file, then choose it again</translation>
     </message>
 </context>
 <context>
+    <name>lw::CommandDialog</name>
+    <message>
+        <source>%1 がありません</source>
+        <translation>%1 does not exist</translation>
+    </message>
+    <message>
+        <source>再生</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
     <name>lw::DiscardGuard</name>
     <message>
         <source>変更を破棄しますか？</source>
@@ -2066,14 +2081,6 @@ Rename the file, then choose it again</translation>
     <message>
         <source>振幅</source>
         <translation>Amplitude</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
     </message>
     <message>
         <source>地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ</source>
@@ -3322,10 +3329,6 @@ Nothing will be saved to this file.</translation>
         <source>BGM</source>
         <translation>BGM</translation>
     </message>
-    <message>
-        <source>再生</source>
-        <translation>Play</translation>
-    </message>
 </context>
 <context>
     <name>lw::NarrationDialog</name>
@@ -3600,10 +3603,6 @@ Please remove some belongings</translation>
         <translation>Sound effect</translation>
     </message>
     <message>
-        <source>再生</source>
-        <translation>Play</translation>
-    </message>
-    <message>
         <source>再生時期</source>
         <translation>When</translation>
     </message>
@@ -3743,14 +3742,6 @@ Please remove some belongings</translation>
     <message>
         <source>PC移動先位置</source>
         <translation>PC destination position</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
     </message>
     <message>
         <source>PC移動先ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ</source>

@@ -3,19 +3,13 @@
 
 #include "core/events/list_command_choices.h"
 #include "core/world/scene_catalog.h"
+#include "support/core/item_makers.h"
 #include "support/core/scene_makers.h"
 
 namespace lw {
 namespace {
 
-// item_list.txt with one item per kind given, named by their position ("i0", "i1", ...).
-std::string ItemListOfKinds(std::initializer_list<int> kinds) {
-    std::string bytes = "<item_number>\r\n" + std::to_string(kinds.size()) + "\r\n</item_number>\r\n<item_data>";
-    int i = 0;
-    for (int kind : kinds)
-        bytes += "\r\n" + std::to_string(kind) + " 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 10 i" + std::to_string(i++) + " d";
-    return bytes + "\r\n</item_data>";
-}
+using test::ItemListOfKinds;
 
 TEST(ListCommandChoicesTest, EquipmentOffersTheItemsOfItsKindByTheirPositionInTheWholeList) {
     // Weapons at 1 and 4, helmets at 0 and 5, consumables (kinds 5..8) never offered.

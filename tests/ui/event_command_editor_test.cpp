@@ -31,7 +31,7 @@
 #include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
-#include "support/qt/fake_services.h"
+#include "support/qt/command_dialog_driver.h"
 #include "support/qt/modal.h"
 #include "support/qt/widget_driver.h"
 
@@ -39,7 +39,6 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FakeServices;
 using test::TempProject;
 
 // A scene with `count` groups; group n holds the line "g<n>" and the explanation "e<n>".
@@ -55,18 +54,9 @@ Scene WithGroups(int count) {
     return s;
 }
 
-class EventCommandEditorTest : public ::testing::Test {
+class EventCommandEditorTest : public test::CommandDialogTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
     void WriteScene(const std::string& name, const Scene& scene) { tp.WriteData(name, SceneBytes(scene)); }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
     // Replaces the group's text as the author would (an edit the field can take back).
     static void TypeText(EventCommandEditor& e, const QString& text) {
         QTextCursor cursor(e.textField()->document());

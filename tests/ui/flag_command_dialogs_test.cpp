@@ -8,50 +8,18 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
-#include <filesystem>
 
-#include "app/editor_context.h"
-#include "app/services.h"
-#include "editors/events/command_context.h"
 #include "editors/events/flag_chooser.h"
 #include "editors/events/flag_command_dialogs.h"
 #include "editors/events/music_command_dialog.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/command_dialog_driver.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::TempProject;
 using Kind = FlagCommandDialog::Kind;
 
-class FlagCommandDialogTest : public ::testing::Test {
-protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-    CommandContext command{context, context.flags, {}, 0};
-
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    // Typed as the author would: what the field's validator refuses does not go in.
-    static void Type(QLineEdit* field, const QString& text) {
-        field->clear();
-        for (QChar c : text) field->insert(QString(c));
-    }
-    // Presses OK and gives the message it caused ("" when none); the dialog stays open on one.
-    QString OkMessage(FlagCommandDialog& d) {
-        const std::size_t before = services.messages.size();
-        Click(d.okButton());
-        return services.messages.size() > before ? services.messages.back().text : QString();
-    }
-};
+class FlagCommandDialogTest : public test::CommandDialogTest {};
 
 TEST_F(FlagCommandDialogTest, TheBranchAsksForAFlagAndAComparisonThenBuildsItsLine) {
     context.flags.text[12] = "\x8C\xAE";  // "鍵"
@@ -151,7 +119,7 @@ TEST_F(FlagCommandDialogTest, TheValueIntoFlagDialogsBuildTheirLinesAndTheItemCo
     tp.WriteData("item_list.txt", ItemListBytes(list));
     FlagCommandDialog items(command, Kind::ItemCountToFlag);
     EXPECT_EQ(items.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定)"));
-    ASSERT_TRUE(items.usable());
+    ASSERT_TRUE(items.opened());
     ASSERT_EQ(items.itemChoice()->count(), 3);
     EXPECT_EQ(items.itemChoice()->itemText(2), QStringLiteral("key"));
     items.flagChooser()->setFlag(7);
@@ -159,13 +127,6 @@ TEST_F(FlagCommandDialogTest, TheValueIntoFlagDialogsBuildTheirLinesAndTheItemCo
     items.itemChoice()->setCurrentIndex(2);
     EXPECT_EQ(OkMessage(items), QString());
     EXPECT_EQ(items.line(), "num_item flag7 item2");
-}
-
-TEST_F(FlagCommandDialogTest, AnItemListThatCannotBeReadIsReportedAndNoLineIsBuilt) {
-    std::filesystem::create_directory(DataFilePath(tp.project, "item_list.txt"));
-    EXPECT_EQ(RunItemCountToFlagDialog(command, nullptr), std::nullopt);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("item_list.txt を読み込めません")));
 }
 
 TEST_F(FlagCommandDialogTest, TheMenuInsertsKeywordsAtOnceAndRunsTheSharedDialogsInEventMode) {
@@ -177,13 +138,14 @@ TEST_F(FlagCommandDialogTest, TheMenuInsertsKeywordsAtOnceAndRunsTheSharedDialog
         EXPECT_NE(BuildKeywordCommand(kind).has_value(), EventCommandRunner(kind) != nullptr) << i;
     }
 
-    test::OnNextModal<MusicCommandDialog>([](MusicCommandDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(BGM再生)"));
-        d->okButton()->click();
-    });
-    EXPECT_EQ(BuildEventCommand(command, EventCommandKind::PlayBgm, nullptr), "midi -1");
-    test::OnNextModal<FlagCommandDialog>([](FlagCommandDialog* d) { d->cancelButton()->click(); });
-    EXPECT_EQ(BuildEventCommand(command, EventCommandKind::SetFlag, nullptr), std::nullopt);
+    EXPECT_EQ(Run<MusicCommandDialog>(EventCommandKind::PlayBgm,
+                                      [](MusicCommandDialog* d) {
+                                          EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(BGM再生)"));
+                                          d->okButton()->click();
+                                      }),
+              "midi -1");
+    EXPECT_EQ(Run<FlagCommandDialog>(EventCommandKind::SetFlag, [](FlagCommandDialog* d) { d->cancelButton()->click(); }),
+              std::nullopt);
     EXPECT_TRUE(services.messages.empty());
 }
 

@@ -6,18 +6,12 @@
 #include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
-#include <cstdlib>
-#include <filesystem>
 
-#include "app/editor_context.h"
-#include "app/services.h"
 #include "core/media/effect_animation.h"
 #include "core/media/narration_list.h"
 #include "core/media/talk_list.h"
@@ -25,7 +19,6 @@
 #include "core/settings/game_settings.h"
 #include "core/world/scene.h"
 #include "editors/events/battle_command_dialog.h"
-#include "editors/events/command_context.h"
 #include "editors/events/group_chooser.h"
 #include "editors/events/money_command_dialog.h"
 #include "editors/events/scene_change_command_dialog.h"
@@ -33,65 +26,18 @@
 #include "editors/events/show_talk_command_dialog.h"
 #include "editors/events/talk_content_command_dialog.h"
 #include "editors/events/talk_text_chooser.h"
-#include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/command_dialog_driver.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::TempProject;
-
-// CP932: "はい", "いいえ", "宝箱", "説明".
+// CP932: "はい", "いいえ".
 const std::string kYes = "\x82\xCD\x82\xA2";
 const std::string kNo = "\x82\xA2\x82\xA2\x82\xA6";
-const std::string kChest = "\x95\xF3\x94\xA0";
 
-class GroupCommandDialogTest : public ::testing::Test {
-protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-    CommandContext command{context, context.flags, {"door", kChest, ""}, 0};
-
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    // Typed key by key; text beyond ASCII, which key events cannot carry, as one input.
-    static void Type(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        bool ascii = true;
-        for (QChar c : text) ascii = ascii && c.unicode() < 0x80;
-        if (ascii) {
-            QTest::keyClicks(edit, text);
-        } else {
-            edit->insert(text);
-        }
-    }
-    static void Type(QSpinBox* spin, const QString& text) {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, text);
-    }
-    static void Choose(QComboBox* combo, int index) {
-        combo->setFocus();
-        combo->setCurrentIndex(index);
-    }
-    void WriteImage(const std::string& name, int width, int height) {
-        test::WriteBytes(ImageFilePath(tp.project, name), test::MakeSolidBmp24(width, height, 0x3080C0));
-    }
-    // A folder where a list file should be: it exists and cannot be read.
-    void MakeUnreadable(std::string_view name) { std::filesystem::create_directory(DataFilePath(tp.project, name)); }
-    ImageView& imageView() { return *context.imageView; }
-    MapView& mapView() { return *context.mapView; }
-};
+class GroupCommandDialogTest : public test::CommandDialogTest {};
 
 TEST_F(GroupCommandDialogTest, ShowTalkOffersTheScenesGroupsWithTheirExplanations) {
     ShowTalkCommandDialog d(command);
@@ -110,21 +56,22 @@ TEST_F(GroupCommandDialogTest, ShowTalkOffersTheScenesGroupsWithTheirExplanation
     EXPECT_EQ(g->explanation()->text(), QStringLiteral("宝箱"));
     Choose(g->combo(), 0);
     EXPECT_EQ(g->explanation()->text(), QString());
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "message -1");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "message -1");
 
-    // Through the runner: the line of the chosen group, or nothing when cancelled.
-    test::OnNextModal<ShowTalkCommandDialog>([&](ShowTalkCommandDialog* shown) {
-        Choose(shown->contentGroup()->combo(), 2);
-        Click(shown->okButton());
-    });
-    EXPECT_EQ(RunShowTalkDialog(command, nullptr), std::optional<std::string>("message 1"));
-    test::OnNextModal<ShowTalkCommandDialog>([&](ShowTalkCommandDialog* shown) {
-        Choose(shown->contentGroup()->combo(), 1);
-        Click(shown->cancelButton());
-    });
-    EXPECT_EQ(RunShowTalkDialog(command, nullptr), std::nullopt);
+    // Through the menu: the line of the chosen group, or nothing when cancelled.
+    EXPECT_EQ(Run<ShowTalkCommandDialog>(EventCommandKind::ShowTalk,
+                                         [&](ShowTalkCommandDialog* shown) {
+                                             Choose(shown->contentGroup()->combo(), 2);
+                                             Click(shown->okButton());
+                                         }),
+              std::optional<std::string>("message 1"));
+    EXPECT_EQ(Run<ShowTalkCommandDialog>(EventCommandKind::ShowTalk,
+                                         [&](ShowTalkCommandDialog* shown) {
+                                             Choose(shown->contentGroup()->combo(), 1);
+                                             Click(shown->cancelButton());
+                                         }),
+              std::nullopt);
 }
 
 TEST_F(GroupCommandDialogTest, MoneyNeedsASignAndWritesItsGroupsOnlyWhenChosen) {
@@ -155,9 +102,8 @@ TEST_F(GroupCommandDialogTest, MoneyNeedsASignAndWritesItsGroupsOnlyWhenChosen) 
         Type(d.amountField(), c.typed);
         Choose(d.doneGroup()->combo(), c.done);
         Choose(d.shortGroup()->combo(), c.shortOf);
-        Click(d.okButton());
+        EXPECT_EQ(Confirmed(d), c.line);
         EXPECT_EQ(d.result(), QDialog::Accepted);
-        EXPECT_EQ(d.line(), c.line);
     }
     EXPECT_TRUE(services.messages.empty());
 
@@ -215,9 +161,8 @@ TEST_F(BattleDialogTest, BuildsTheLineAndPreviewsTheBackground) {
     Click(d.escapeBox());
     Choose(d.afterGroup()->combo(), 2);
     // With no background chosen the line ends in a blank.
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "battle 1 -1 1 100 1 1 ");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "battle 1 -1 1 100 1 1 ");
     EXPECT_FALSE(imageView().IsOpen());
     EXPECT_EQ(imageView().state().mode, ViewMode::None);
 
@@ -232,8 +177,7 @@ TEST_F(BattleDialogTest, BuildsTheLineAndPreviewsTheBackground) {
     Click(shown.showBox());
     EXPECT_TRUE(imageView().IsShown());
     Choose(shown.textBefore()->combo(), 0);
-    Click(shown.okButton());
-    EXPECT_EQ(shown.line(), "battle -1 0 -1 7 0 -1 field.bmp");
+    EXPECT_EQ(Confirmed(shown), "battle -1 0 -1 7 0 -1 field.bmp");
     EXPECT_FALSE(imageView().IsOpen());
     EXPECT_TRUE(services.messages.empty());
 }
@@ -271,15 +215,8 @@ class ShownThingTest : public GroupCommandDialogTest {
 protected:
     void SetUp() override {
         GroupCommandDialogTest::SetUp();
-        EffectAnimation spark;
-        spark.name = "spark";
-        spark.imageFile = "fx.bmp";
-        spark.areaWidth = 64;
-        spark.areaHeight = 32;
-        spark.cellWidth = 32;
-        spark.cellHeight = 32;
-        spark.speed = 2;
-        spark.frameCount = 2;
+        EffectAnimation spark{.name = "spark", .imageFile = "fx.bmp", .areaWidth = 64, .areaHeight = 32,
+                              .cellWidth = 32, .cellHeight = 32, .speed = 2, .frameCount = 2};
         spark.frames[1].column = 1;
         EffectAnimation smoke;
         smoke.imageFile = "smoke.bmp";  // listed by its picture, which does not exist
@@ -324,8 +261,7 @@ TEST_F(ShownThingTest, EffectIsChosenPlayedAndGivenItsGroupOnlyWhenChosen) {
     EXPECT_TRUE(v.IsShown());
     Choose(d.choice(), 1);  // its picture is missing
     EXPECT_FALSE(v.IsShown());
-    Click(d.okButton());
-    EXPECT_EQ(d.line(), "effect 1");
+    EXPECT_EQ(Confirmed(d), "effect 1");
     EXPECT_FALSE(v.IsOpen());
     EXPECT_EQ(v.state().mode, ViewMode::None);
 
@@ -333,8 +269,7 @@ TEST_F(ShownThingTest, EffectIsChosenPlayedAndGivenItsGroupOnlyWhenChosen) {
     withGroup.show();
     Choose(withGroup.choice(), 0);
     Choose(withGroup.afterGroup()->combo(), 1);
-    Click(withGroup.okButton());
-    EXPECT_EQ(withGroup.line(), "effect 0 0");
+    EXPECT_EQ(Confirmed(withGroup), "effect 0 0");
 }
 
 TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
@@ -357,46 +292,13 @@ TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
     EXPECT_EQ(v.state().narration.text, "Long ago...");  // the narration's text of the text list
     EXPECT_EQ(v.state().narration.fontHeight, 20);
     Choose(d.afterGroup()->combo(), 3);
-    Click(d.okButton());
-    EXPECT_EQ(d.line(), "nar 0 2");
+    EXPECT_EQ(Confirmed(d), "nar 0 2");
     EXPECT_FALSE(v.IsOpen());
 
     ShowEffectCommandDialog plain(command, ShownThing::Narration);
     plain.show();
     Choose(plain.choice(), 0);
-    Click(plain.okButton());
-    EXPECT_EQ(plain.line(), "nar 0");
-}
-
-TEST_F(GroupCommandDialogTest, UnreadableListsAreReportedAndNoDialogOpens) {
-    struct Case {
-        std::string_view file;
-        CommandRunner run;
-    };
-    const Case cases[] = {
-        {kEnemyFile, RunBattleDialog},
-        {kTalkFile, RunBattleDialog},
-        {kEffectFile, RunShowEffectDialog},
-        {kNarrationFile, RunShowNarrationDialog},
-        {kTalkFile, RunTalkContentDialog},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.file));
-        TempProject other;
-        context.project = other.project;
-        std::filesystem::create_directory(DataFilePath(other.project, c.file));
-        services.messages.clear();
-        // No dialog may open: a modal would block here (the watch would close it and fail).
-        test::OnNextModal<QDialog>([](QDialog* d) {
-            ADD_FAILURE() << "a dialog opened";
-            d->reject();
-        });
-        EXPECT_EQ(c.run(command, nullptr), std::nullopt);
-        test::CancelPendingModalWatches();
-        ASSERT_EQ(services.messages.size(), 1u);
-        EXPECT_TRUE(services.messages[0].text.contains(QString::fromUtf8(c.file.data(), c.file.size())));
-        EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("を読み込めません")));
-    }
+    EXPECT_EQ(Confirmed(plain), "nar 0");
 }
 
 class SceneChangeTest : public GroupCommandDialogTest {
@@ -450,9 +352,8 @@ TEST_F(SceneChangeTest, TheMapShowsTheChosenSceneAndAClickedCellIsTheDestination
     EXPECT_EQ(frame.pixel(4 * 32, 2 * 32 + 10), kPlacedSpriteFrameColour);
     Type(d.yField(), "99");  // beyond the map: its last row
     Choose(d.destinationGroup()->combo(), 2);
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "scene 0 4 7 1");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "scene 0 4 7 1");
     EXPECT_FALSE(v.IsOpen());
     EXPECT_EQ(v.state().map.width, 0u);  // released
     EXPECT_TRUE(v.state().sprite.image.isNull());
@@ -472,8 +373,7 @@ TEST_F(SceneChangeTest, TheMapShowsTheChosenSceneAndAClickedCellIsTheDestination
     EXPECT_EQ(other.yField()->maximum(), 3);
     EXPECT_EQ(mapView().caption(), QStringLiteral("scene 3"));
     Type(other.xField(), "9");
-    Click(other.okButton());
-    EXPECT_EQ(other.line(), "scene 3 4 0");
+    EXPECT_EQ(Confirmed(other), "scene 3 4 0");
     EXPECT_EQ(v.state().mode, MapViewMode::Placement);
     EXPECT_EQ(v.state().excludedNpc, 4);
     EXPECT_TRUE(services.messages.empty());
@@ -530,22 +430,19 @@ TEST_F(TalkContentTest, ChoicesStartDisabledAndEnabledOnesAreWrittenInTheLongFor
     // Choices 1 and 2 enabled, 3 and 4 disabled: 2 disabled, empty texts written as "なし".
     Enable(d, 0, QStringLiteral("はい"), 2);
     Enable(d, 1, QString(), 0);
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "talk 0 0 2 1 -1 -1 -1 " + kYes + " \x82\xC8\x82\xB5 \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "talk 0 0 2 1 -1 -1 -1 " + kYes + " \x82\xC8\x82\xB5 \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
 
     // All disabled: the short forms.
     TalkContentCommandDialog money(command);
     money.show();
     Choose(money.textChoice()->combo(), 1);
     Click(money.moneyShown());
-    Click(money.okButton());
-    EXPECT_EQ(money.line(), "talk 1 1");
+    EXPECT_EQ(Confirmed(money), "talk 1 1");
     TalkContentCommandDialog plain(command);
     plain.show();
     Choose(plain.textChoice()->combo(), 1);
-    Click(plain.okButton());
-    EXPECT_EQ(plain.line(), "talk 1");
+    EXPECT_EQ(Confirmed(plain), "talk 1");
 }
 
 TEST_F(TalkContentTest, DisablingAChoiceEmptiesItAndRefusalsKeepTheDialogOpen) {
@@ -575,17 +472,14 @@ TEST_F(TalkContentTest, DisablingAChoiceEmptiesItAndRefusalsKeepTheDialogOpen) {
     EXPECT_TRUE(services.messages[1].text.contains(QStringLiteral("選択肢の文を短くしてください")));
     EXPECT_TRUE(d.isVisible());
     Type(d.choice(1).text, "bb");
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "talk 1 0 2 0 1 -1 -1 " + std::string(20, 'a') + " bb \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "talk 1 0 2 0 1 -1 -1 " + std::string(20, 'a') + " bb \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
     EXPECT_LE(d.line().size(), kEventCommandStoredBytes);
 }
 
-// A picture of the talk content dialog: run under a display (xvfb-run, QT_QPA_PLATFORM xcb) with
-// LW_SCREENSHOT_DIR naming the folder the PNG goes to.
+// A picture of the talk content dialog, saved as command-talk-content.png.
 TEST_F(TalkContentTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    if (!ScreenshotsWanted()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     command.groupExplanations = {"door", kChest, "shop", "inn"};
     TalkContentCommandDialog d(command);
     d.move(40, 40);
@@ -593,11 +487,7 @@ TEST_F(TalkContentTest, Screenshot) {
     Choose(d.textChoice()->combo(), 0);
     Enable(d, 0, QStringLiteral("はい"), 3);
     Enable(d, 1, QStringLiteral("いいえ"), 0);
-    QTest::qWait(400);
-    const QRect area = d.frameGeometry();
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
-                                                                      area.height() + 16);
-    EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/command-talk-content.png", "PNG"));
+    SaveScreenshot(d, "command-talk-content.png");
     Click(d.cancelButton());
 }
 

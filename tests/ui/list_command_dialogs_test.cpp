@@ -1,101 +1,50 @@
 // The command dialogs that choose a row of another list (ability, equipment, items, magic, NPC and
 // chest display, sound effect), driven through their widgets to the exact line each builds, with
-// their OK checks and what they do when the list they need is missing or cannot be read.
+// their OK checks; and what every command dialog that reads a list does when the list is missing
+// or cannot be read.
 #include <gtest/gtest.h>
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/editor_context.h"
-#include "app/services.h"
 #include "audio/music_player.h"
+#include "core/media/effect_animation.h"
+#include "core/media/narration_list.h"
+#include "core/media/talk_list.h"
+#include "core/rules/enemy_units.h"
+#include "core/rules/items.h"
 #include "core/rules/magic.h"
+#include "core/rules/treasure_list.h"
 #include "core/settings/game_settings.h"
+#include "core/world/npc_list.h"
 #include "core/world/scene.h"
 #include "editors/events/ability_up_dialog.h"
 #include "editors/events/add_remove_items_dialog.h"
-#include "editors/events/command_context.h"
 #include "editors/events/equip_dialog.h"
 #include "editors/events/magic_learn_flag_dialog.h"
 #include "editors/events/play_sound_dialog.h"
 #include "editors/events/show_hide_dialog.h"
+#include "support/core/item_makers.h"
 #include "support/core/media_makers.h"
 #include "support/core/scene_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/command_dialog_driver.h"
 #include "widgets/audio_glue.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::TempProject;
+using test::ItemListOfKinds;
 
-// item_list.txt with items "i0", "i1", ... of the given kinds.
-std::string ItemListOfKinds(std::initializer_list<int> kinds) {
-    std::string bytes = "<item_number>\r\n" + std::to_string(kinds.size()) + "\r\n</item_number>\r\n<item_data>";
-    int i = 0;
-    for (int kind : kinds)
-        bytes += "\r\n" + std::to_string(kind) + " 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 10 i" + std::to_string(i++) + " d";
-    return bytes + "\r\n</item_data>";
-}
-
-class ListCommandDialogsTest : public ::testing::Test {
-protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-    CommandContext commands{context, context.flags, {}, -1};
-
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    static void Type(QSpinBox* spin, const QString& text) {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, text);
-    }
-    static void Choose(QComboBox* combo, int index) {
-        combo->setFocus();
-        combo->setCurrentIndex(index);
-    }
-    static void ClickRadio(QButtonGroup* group, int id) { Click(group->button(id)); }
-    static QStringList Items(const QComboBox* c) {
-        QStringList out;
-        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
-        return out;
-    }
-    static QStringList Labels(const QButtonGroup* g) {
-        QStringList out;
-        for (QAbstractButton* b : g->buttons()) out << b->text();
-        return out;
-    }
-    // The last message shown: its text, and that it is an OK-check warning.
-    QString LastWarning() const {
-        if (services.messages.empty()) return {};
-        const auto& m = services.messages.back();
-        EXPECT_EQ(m.caption, QStringLiteral("Lorewright"));
-        EXPECT_EQ(m.icon, MessageIcon::Warning);
-        return m.text;
-    }
-    // A file the reader cannot read: a folder where the list file should be.
-    void MakeUnreadable(std::string_view name) { std::filesystem::create_directories(DataFilePath(tp.project, name)); }
-};
+class ListCommandDialogsTest : public test::CommandDialogTest {};
 
 // ---- ability ------------------------------------------------------------------------------------
 
@@ -123,16 +72,14 @@ TEST_F(ListCommandDialogsTest, AbilityUpRangesTheAmountByTheMaximumAbilityOfTheS
 
     Choose(d.abilityChoice(), 6);
     Type(d.amountField(), "-900");  // beyond -500: taken as -500
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "ability 6 -500");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "ability 6 -500");
 
     AbilityUpDialog up(context);
     up.show();
     Choose(up.abilityChoice(), 0);
     QTest::keyClick(up.amountField(), Qt::Key_Up);
-    Click(up.okButton());
-    EXPECT_EQ(up.line(), "ability 0 1");
+    EXPECT_EQ(Confirmed(up), "ability 0 1");
 }
 
 TEST_F(ListCommandDialogsTest, AbilityUpWithoutReadableSettings) {
@@ -149,12 +96,6 @@ TEST_F(ListCommandDialogsTest, AbilityUpWithoutReadableSettings) {
         EXPECT_EQ(d.amountField()->minimum(), 0);
         EXPECT_EQ(d.amountField()->maximum(), 0);
     }
-    // setting.txt that cannot be read: the author is told and no dialog opens.
-    std::filesystem::remove(DataFilePath(tp.project, kSettingFile));
-    MakeUnreadable(kSettingFile);
-    EXPECT_EQ(RunAbilityUpDialog(commands, nullptr), std::nullopt);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("setting.txt を読み込めません")));
 }
 
 // ---- equipment ----------------------------------------------------------------------------------
@@ -183,42 +124,31 @@ TEST_F(ListCommandDialogsTest, EquipOffersTheItemsOfTheChosenKindAndWritesTheirL
     EXPECT_EQ(d.itemChoice()->currentIndex(), 0);
     Choose(d.kindChoice(), 1);
     Choose(d.itemChoice(), 2);
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "equip 1 item3");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "equip 1 item3");
 
     // "なし" takes the equipment of that kind off.
     EquipDialog off(context);
     off.show();
     Choose(off.kindChoice(), 4);
     EXPECT_EQ(Items(off.itemChoice()), (QStringList{"なし"}));
-    Click(off.okButton());
-    EXPECT_EQ(off.line(), "equip 4 item-1");
+    EXPECT_EQ(Confirmed(off), "equip 4 item-1");
 }
 
 TEST_F(ListCommandDialogsTest, EquipAndItemsWithoutAnItemList) {
-    {  // Missing: nothing to offer but "なし"; the item command cannot be confirmed.
-        EquipDialog d(context);
-        d.show();
-        EXPECT_TRUE(d.opened());
-        Choose(d.kindChoice(), 2);
-        Click(d.okButton());
-        EXPECT_EQ(d.line(), "equip 2 item-1");
-        AddRemoveItemsDialog items(context);
-        items.show();
-        EXPECT_EQ(items.itemChoice()->count(), 0);
-        ClickRadio(items.signChoice(), 0);
-        Click(items.okButton());
-        EXPECT_EQ(LastWarning(), QStringLiteral("ｱｲﾃﾑを選択してください"));
-        EXPECT_TRUE(services.messages.size() == 1u);
-    }
-    // Unreadable: each says so and neither opens.
-    MakeUnreadable(kItemFile);
-    EXPECT_EQ(RunEquipDialog(commands, nullptr), std::nullopt);
-    EXPECT_EQ(RunAddRemoveItemsDialog(commands, nullptr), std::nullopt);
-    ASSERT_EQ(services.messages.size(), 3u);
-    EXPECT_TRUE(services.messages[1].text.contains(QStringLiteral("item_list.txt を読み込めません")));
-    EXPECT_TRUE(services.messages[2].text.contains(QStringLiteral("item_list.txt を読み込めません")));
+    // Missing: nothing to offer but "なし"; the item command cannot be confirmed.
+    EquipDialog d(context);
+    d.show();
+    EXPECT_TRUE(d.opened());
+    Choose(d.kindChoice(), 2);
+    EXPECT_EQ(Confirmed(d), "equip 2 item-1");
+    AddRemoveItemsDialog items(context);
+    items.show();
+    EXPECT_EQ(items.itemChoice()->count(), 0);
+    ClickRadio(items.signChoice(), 0);
+    Click(items.okButton());
+    EXPECT_EQ(LastWarning(), QStringLiteral("ｱｲﾃﾑを選択してください"));
+    EXPECT_TRUE(services.messages.size() == 1u);
 }
 
 // ---- items --------------------------------------------------------------------------------------
@@ -249,9 +179,8 @@ TEST_F(ListCommandDialogsTest, AddRemoveItemsBuildsSignCountAndTrade) {
     ClickRadio(d.signChoice(), 1);
     Type(d.countField(), "2");
     ClickRadio(d.tradeChoice(), 1);
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "item7 -2 1");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "item7 -2 1");
 
     // Adding two as a gift; a typed count beyond 1024 is taken as 1024.
     AddRemoveItemsDialog gift(context);
@@ -259,25 +188,18 @@ TEST_F(ListCommandDialogsTest, AddRemoveItemsBuildsSignCountAndTrade) {
     Choose(gift.itemChoice(), 7);
     ClickRadio(gift.signChoice(), 0);
     Type(gift.countField(), "2");
-    Click(gift.okButton());
-    EXPECT_EQ(gift.line(), "item7 2 0");
+    EXPECT_EQ(Confirmed(gift), "item7 2 0");
     AddRemoveItemsDialog many(context);
     many.show();
     Choose(many.itemChoice(), 0);
     ClickRadio(many.signChoice(), 1);
     Type(many.countField(), "5000");
-    Click(many.okButton());
-    EXPECT_EQ(many.line(), "item0 -1024 0");
+    EXPECT_EQ(Confirmed(many), "item0 -1024 0");
 }
 
 // ---- magic --------------------------------------------------------------------------------------
 
-TEST_F(ListCommandDialogsTest, MagicLearnFlagNeedsTheMagicList) {
-    // Missing: "magic_list.txt がありません" and the runner gives nothing, no dialog shown.
-    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::nullopt);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(LastWarning(), QStringLiteral("magic_list.txt がありません"));
-
+TEST_F(ListCommandDialogsTest, MagicLearnFlagChoosesASpellOfTheMagicList) {
     std::vector<Magic> spells(3);
     spells[0].name = "fire";
     spells[1].name = "ice";
@@ -295,25 +217,21 @@ TEST_F(ListCommandDialogsTest, MagicLearnFlagNeedsTheMagicList) {
     EXPECT_TRUE(d.isVisible());
     Choose(d.magicChoice(), 2);
     ClickRadio(d.learningChoice(), 1);
-    Click(d.okButton());
-    EXPECT_EQ(d.line(), "magic_flag 2 0");
+    EXPECT_EQ(Confirmed(d), "magic_flag 2 0");
 
-    // Through the runner: the default "可".
-    test::OnNextModal<MagicLearnFlagDialog>([&](MagicLearnFlagDialog* m) {
-        Choose(m->magicChoice(), 1);
-        Click(m->okButton());
-    });
-    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::optional<std::string>("magic_flag 1 1"));
-    test::OnNextModal<MagicLearnFlagDialog>([&](MagicLearnFlagDialog* m) {
-        Choose(m->magicChoice(), 1);
-        Click(m->cancelButton());
-    });
-    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::nullopt);
-
-    std::filesystem::remove(DataFilePath(tp.project, kMagicFile));
-    MakeUnreadable(kMagicFile);
-    EXPECT_EQ(RunMagicLearnFlagDialog(commands, nullptr), std::nullopt);
-    EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("magic_list.txt を読み込めません")));
+    // Through the menu: the default "可".
+    EXPECT_EQ(Run<MagicLearnFlagDialog>(EventCommandKind::MagicLearnFlag,
+                                        [&](MagicLearnFlagDialog* m) {
+                                            Choose(m->magicChoice(), 1);
+                                            Click(m->okButton());
+                                        }),
+              std::optional<std::string>("magic_flag 1 1"));
+    EXPECT_EQ(Run<MagicLearnFlagDialog>(EventCommandKind::MagicLearnFlag,
+                                        [&](MagicLearnFlagDialog* m) {
+                                            Choose(m->magicChoice(), 1);
+                                            Click(m->cancelButton());
+                                        }),
+              std::nullopt);
 }
 
 // ---- NPC and chest display ----------------------------------------------------------------------
@@ -370,9 +288,8 @@ TEST_F(ListCommandDialogsTest, ShowNpcPreviewsTheChosenNpcWalking) {
     EXPECT_FALSE(view.IsShown());
 
     ClickRadio(d.stateChoice(), 1);
-    Click(d.okButton());
+    EXPECT_EQ(Confirmed(d), "show_npc 1 0");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.line(), "show_npc 1 0");
     EXPECT_FALSE(view.IsOpen());
     EXPECT_EQ(view.state().mode, ViewMode::None);
 
@@ -382,8 +299,7 @@ TEST_F(ListCommandDialogsTest, ShowNpcPreviewsTheChosenNpcWalking) {
     EXPECT_EQ(LastWarning(), QStringLiteral("NPC番号を選択してください"));
     EXPECT_TRUE(none.isVisible());
     Choose(none.targetChoice(), 0);
-    Click(none.okButton());
-    EXPECT_EQ(none.line(), "show_npc 0 1");
+    EXPECT_EQ(Confirmed(none), "show_npc 0 1");
 }
 
 TEST_F(ListCommandDialogsTest, ShowTreasureListsEachChestWhereItStands) {
@@ -409,33 +325,15 @@ TEST_F(ListCommandDialogsTest, ShowTreasureListsEachChestWhereItStands) {
     Click(d.okButton());
     EXPECT_EQ(LastWarning(), QStringLiteral("宝箱番号を選択してください"));
     Choose(d.targetChoice(), 2);
-    Click(d.okButton());
-    EXPECT_EQ(d.line(), "show_tre 2 1");
+    EXPECT_EQ(Confirmed(d), "show_tre 2 1");
 
-    test::OnNextModal<ShowHideDialog>([&](ShowHideDialog* s) {
-        Choose(s->targetChoice(), 1);
-        ClickRadio(s->stateChoice(), 1);
-        Click(s->okButton());
-    });
-    EXPECT_EQ(RunShowTreasureDialog(commands, nullptr), std::optional<std::string>("show_tre 1 0"));
-}
-
-TEST_F(ListCommandDialogsTest, ShowNpcAndTreasureRefuseToOpenWithoutTheirList) {
-    EXPECT_EQ(RunShowNpcDialog(commands, nullptr), std::nullopt);
-    EXPECT_EQ(RunShowTreasureDialog(commands, nullptr), std::nullopt);
-    ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_EQ(services.messages[0].text, QStringLiteral("npc_list.txt がありません"));
-    EXPECT_EQ(services.messages[1].text, QStringLiteral("treasure_list.txt がありません"));
-    EXPECT_EQ(services.messages[1].icon, MessageIcon::Warning);
-    EXPECT_FALSE(context.imageView->IsOpen());
-
-    MakeUnreadable(kNpcFile);
-    MakeUnreadable(kTreasureFile);
-    EXPECT_EQ(RunShowNpcDialog(commands, nullptr), std::nullopt);
-    EXPECT_EQ(RunShowTreasureDialog(commands, nullptr), std::nullopt);
-    ASSERT_EQ(services.messages.size(), 4u);
-    EXPECT_TRUE(services.messages[2].text.contains(QStringLiteral("npc_list.txt を読み込めません")));
-    EXPECT_TRUE(services.messages[3].text.contains(QStringLiteral("treasure_list.txt を読み込めません")));
+    EXPECT_EQ(Run<ShowHideDialog>(EventCommandKind::ShowTreasure,
+                                  [&](ShowHideDialog* s) {
+                                      Choose(s->targetChoice(), 1);
+                                      ClickRadio(s->stateChoice(), 1);
+                                      Click(s->okButton());
+                                  }),
+              std::optional<std::string>("show_tre 1 0"));
 }
 
 // ---- sound effect -------------------------------------------------------------------------------
@@ -492,32 +390,86 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
         EXPECT_FALSE(player.SoundPlaying());
         EXPECT_EQ(d.line(), "");
     }
-    test::OnNextModal<PlaySoundDialog>([&](PlaySoundDialog* s) {
-        Choose(s->soundChoice(), 1);
-        ClickRadio(s->timingChoice(), 2);
-        Click(s->okButton());
-    });
-    EXPECT_EQ(RunPlaySoundDialog(commands, nullptr), std::optional<std::string>("wave 0 2"));
+    EXPECT_EQ(Run<PlaySoundDialog>(EventCommandKind::PlaySound,
+                                   [&](PlaySoundDialog* s) {
+                                       Choose(s->soundChoice(), 1);
+                                       ClickRadio(s->timingChoice(), 2);
+                                       Click(s->okButton());
+                                   }),
+              std::optional<std::string>("wave 0 2"));
     EXPECT_TRUE(services.messages.empty());
     player.Shutdown();
     context.player = nullptr;
 
-    // No list: only "なし"; an unreadable list is reported and the dialog does not open.
+    // No list: only "なし".
     std::filesystem::remove(DataFilePath(tp.project, "wave_list.txt"));
     PlaySoundDialog none(context);
     EXPECT_EQ(Items(none.soundChoice()), (QStringList{"なし"}));
-    MakeUnreadable("wave_list.txt");
-    EXPECT_EQ(RunPlaySoundDialog(commands, nullptr), std::nullopt);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("wave_list.txt を読み込めません")));
 }
 
-// The equipment dialog with a helmet of a small item list chosen, saved as command-equip.png. Run
-// under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder
-// the PNG goes to. Without it the test is skipped.
+// ---- the lists a dialog needs -------------------------------------------------------------------
+
+struct NeededList {
+    EventCommandKind kind;
+    std::string_view file;
+    bool missingStops;  // a missing file stops the dialog too ("<file> がありません")
+};
+
+class NeededListTest : public test::CommandDialogTest, public ::testing::WithParamInterface<NeededList> {
+protected:
+    // The menu position's line; no dialog may open (the watch would close it and fail).
+    std::optional<std::string> RunUnopened() {
+        test::OnNextModal<QDialog>([](QDialog* d) {
+            ADD_FAILURE() << "a dialog opened";
+            d->reject();
+        });
+        std::optional<std::string> line = Run(GetParam().kind);
+        test::CancelPendingModalWatches();
+        return line;
+    }
+};
+
+TEST_P(NeededListTest, AListThatCannotBeUsedIsReportedOnceAndNoDialogOpens) {
+    const QString file = QString::fromUtf8(GetParam().file.data(), static_cast<qsizetype>(GetParam().file.size()));
+    if (GetParam().missingStops) {
+        EXPECT_EQ(RunUnopened(), std::nullopt);
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(LastWarning(), file + QStringLiteral(" がありません"));
+        services.messages.clear();
+    }
+    MakeUnreadable(GetParam().file);
+    EXPECT_EQ(RunUnopened(), std::nullopt);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains(file + QStringLiteral(" を読み込めません")));
+    EXPECT_FALSE(imageView().IsOpen());
+}
+
+TEST_F(ListCommandDialogsTest, OnlyTheFirstListThatCannotBeUsedIsReported) {
+    MakeUnreadable(kEnemyFile);
+    MakeUnreadable(kTalkFile);
+    EXPECT_EQ(Run(EventCommandKind::Battle), std::nullopt);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("enemy_list.txt")));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommandWithAList, NeededListTest,
+                         ::testing::Values(NeededList{EventCommandKind::AbilityUp, kSettingFile, false},
+                                           NeededList{EventCommandKind::Equip, kItemFile, false},
+                                           NeededList{EventCommandKind::AddRemoveItems, kItemFile, false},
+                                           NeededList{EventCommandKind::ItemCountToFlag, kItemFile, false},
+                                           NeededList{EventCommandKind::MagicLearnFlag, kMagicFile, true},
+                                           NeededList{EventCommandKind::ShowNpc, kNpcFile, true},
+                                           NeededList{EventCommandKind::ShowTreasure, kTreasureFile, true},
+                                           NeededList{EventCommandKind::PlaySound, "wave_list.txt", false},
+                                           NeededList{EventCommandKind::Battle, kEnemyFile, false},
+                                           NeededList{EventCommandKind::Battle, kTalkFile, false},
+                                           NeededList{EventCommandKind::ShowEffect, kEffectFile, false},
+                                           NeededList{EventCommandKind::ShowNarration, kNarrationFile, false},
+                                           NeededList{EventCommandKind::TalkContent, kTalkFile, false}));
+
+// The equipment dialog with a helmet of a small item list chosen, saved as command-equip.png.
 TEST_F(ListCommandDialogsTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    if (!ScreenshotsWanted()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     auto cp932 = [](const char* utf8) { return ToCp932(QString::fromUtf8(utf8)).value(); };
     std::string bytes = "<item_number>\r\n6\r\n</item_number>\r\n<item_data>";
     const std::pair<int, const char*> items[] = {{0, "銅の剣"},     {1, "革の帽子"}, {5, "薬草"},
@@ -531,11 +483,7 @@ TEST_F(ListCommandDialogsTest, Screenshot) {
     d.show();
     Choose(d.kindChoice(), 1);
     Choose(d.itemChoice(), 2);
-    QTest::qWait(400);
-    const QRect area = d.frameGeometry();
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
-                                                                      area.height() + 16);
-    EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/command-equip.png", "PNG"));
+    SaveScreenshot(d, "command-equip.png");
     Click(d.cancelButton());
 }
 

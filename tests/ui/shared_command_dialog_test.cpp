@@ -9,45 +9,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
-#include "app/editor_context.h"
 #include "editors/events/earthquake_command_dialog.h"
 #include "editors/events/face_command_dialog.h"
 #include "editors/events/music_command_dialog.h"
 #include "editors/events/number_command_dialog.h"
-#include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
+#include "support/qt/command_dialog_driver.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::TempProject;
-
-class SharedCommandDialogTest : public ::testing::Test {
-protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    // Replaces what the spin box shows by `text`, typed.
-    static void Type(QSpinBox* spin, const QString& text) {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, text);
-    }
-    static void Choose(QComboBox* combo, int index) {
-        combo->setFocus();
-        combo->setCurrentIndex(index);
-    }
-};
+class SharedCommandDialogTest : public test::CommandDialogTest {};
 
 TEST_F(SharedCommandDialogTest, MusicDialogInBothModes) {
     tp.WriteData("midi_list.txt", "<midi_number>\r\n9\r\n</midi_number>\r\n<midi_data>\r\ntitle.mid\r\ntown.mid\r\n</midi_data>");
@@ -61,15 +33,13 @@ TEST_F(SharedCommandDialogTest, MusicDialogInBothModes) {
         EXPECT_EQ(d.bgmChoice()->currentIndex(), 0);
         EXPECT_FALSE(d.playBox()->isChecked());
         Choose(d.bgmChoice(), 2);
-        Click(d.okButton());
+        EXPECT_EQ(Confirmed(d), mode == CommandDialogMode::Talk ? "<midi 1>" : "midi 1");
         EXPECT_EQ(d.result(), QDialog::Accepted);
-        EXPECT_EQ(d.line(), mode == CommandDialogMode::Talk ? "<midi 1>" : "midi 1");
     }
     // "なし" (the first choice) stops the music: -1.
     MusicCommandDialog none(context, CommandDialogMode::Talk);
     none.show();
-    Click(none.okButton());
-    EXPECT_EQ(none.line(), "<midi -1>");
+    EXPECT_EQ(Confirmed(none), "<midi -1>");
     MusicCommandDialog cancelled(context, CommandDialogMode::Event);
     cancelled.show();
     Choose(cancelled.bgmChoice(), 1);
@@ -104,8 +74,7 @@ TEST_F(SharedCommandDialogTest, FaceDialogPreviewsTheFaceRectangleAndBuildsBothF
     Choose(d.faceChoice(), 0);
     EXPECT_FALSE(view.IsShown());
     Choose(d.faceChoice(), 2);
-    Click(d.okButton());
-    EXPECT_EQ(d.line(), "<face 1>");
+    EXPECT_EQ(Confirmed(d), "<face 1>");
     EXPECT_FALSE(view.IsOpen());
     EXPECT_EQ(view.state().mode, ViewMode::None);
 
@@ -117,59 +86,42 @@ TEST_F(SharedCommandDialogTest, FaceDialogPreviewsTheFaceRectangleAndBuildsBothF
     FaceCommandDialog f(context, CommandDialogMode::Event);
     f.show();
     Choose(f.faceChoice(), 1);
-    Click(f.okButton());
-    EXPECT_EQ(f.line(), "face 0");
+    EXPECT_EQ(Confirmed(f), "face 0");
 }
 
 TEST_F(SharedCommandDialogTest, NumberDialogClampsTypedValues) {
-    NumberCommandDialog speed(context, NumberCommand::TalkSpeed);
-    speed.show();
-    EXPECT_EQ(speed.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(文字速度)"));
-    EXPECT_EQ(speed.group()->title(), QStringLiteral("速度"));
-    EXPECT_EQ(speed.mode(), CommandDialogMode::Talk);
-    Type(speed.numberField(), "250");
-    Click(speed.okButton());
-    EXPECT_EQ(speed.line(), "<speed 100>");
-
-    NumberCommandDialog del(context, NumberCommand::TalkDeleteAnimation);
-    del.show();
-    EXPECT_EQ(del.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(ｱﾆﾒ削除)"));
-    EXPECT_EQ(del.group()->title(), QStringLiteral("ｱﾆﾒ識別番号"));
-    Type(del.numberField(), "42");
-    QTest::keyClick(del.numberField(), Qt::Key_Up);
-    Click(del.okButton());
-    EXPECT_EQ(del.line(), "<del_anim 43>");
-
-    NumberCommandDialog wait(context, NumberCommand::TalkWait);
-    wait.show();
-    EXPECT_EQ(wait.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(待ちj時間)"));
-    ASSERT_NE(wait.unitLabel(), nullptr);
-    EXPECT_EQ(wait.unitLabel()->text(), QStringLiteral("/10秒"));
-    Type(wait.numberField(), "15");
-    QTest::keyClick(wait.numberField(), Qt::Key_Return);  // Enter takes the value and confirms
-    EXPECT_EQ(wait.result(), QDialog::Accepted);
-    EXPECT_EQ(wait.line(), "<wait 1500>");
-
-    // Event mode: experience, -999999..999999, the spin stepping by 100.
-    NumberCommandDialog exp(context, NumberCommand::ExperienceUp);
-    exp.show();
-    EXPECT_EQ(exp.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(経験点ｱｯﾌﾟ)"));
-    EXPECT_EQ(exp.group()->title(), QStringLiteral("上昇値"));
-    EXPECT_EQ(exp.mode(), CommandDialogMode::Event);
-    QTest::keyClick(exp.numberField(), Qt::Key_Up);
-    Click(exp.okButton());
-    EXPECT_EQ(exp.line(), "exp 100");
-    NumberCommandDialog low(context, NumberCommand::ExperienceUp);
-    low.show();
-    Type(low.numberField(), "-12345678");
-    Click(low.okButton());
-    EXPECT_EQ(low.line(), "exp -999999");
-    // Letters are refused as they are typed.
-    NumberCommandDialog letters(context, NumberCommand::TalkSpeed);
-    letters.show();
-    Type(letters.numberField(), "7x");
-    Click(letters.okButton());
-    EXPECT_EQ(letters.line(), "<speed 7>");
+    struct Case {
+        NumberCommand command;
+        QString caption;
+        QString label;
+        QString typed;  // "" types nothing
+        Qt::Key key;    // pressed after typing; Return confirms by itself
+        std::string line;
+    };
+    const Case cases[] = {
+        {NumberCommand::TalkSpeed, "会話ｺﾏﾝﾄﾞ(文字速度)", "速度", "250", Qt::Key_unknown, "<speed 100>"},
+        {NumberCommand::TalkDeleteAnimation, "会話ｺﾏﾝﾄﾞ(ｱﾆﾒ削除)", "ｱﾆﾒ識別番号", "42", Qt::Key_Up, "<del_anim 43>"},
+        {NumberCommand::TalkWait, "会話ｺﾏﾝﾄﾞ(待ちj時間)", "待ち時間", "15", Qt::Key_Return, "<wait 1500>"},
+        // Event mode: experience, -999999..999999, the spin stepping by 100.
+        {NumberCommand::ExperienceUp, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(経験点ｱｯﾌﾟ)", "上昇値", "", Qt::Key_Up, "exp 100"},
+        {NumberCommand::ExperienceUp, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(経験点ｱｯﾌﾟ)", "上昇値", "-12345678", Qt::Key_unknown, "exp -999999"},
+        // Letters are refused as they are typed.
+        {NumberCommand::TalkSpeed, "会話ｺﾏﾝﾄﾞ(文字速度)", "速度", "7x", Qt::Key_unknown, "<speed 7>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        NumberCommandDialog d(context, c.command);
+        d.show();
+        EXPECT_EQ(d.windowTitle(), c.caption);
+        EXPECT_EQ(d.group()->title(), c.label);
+        EXPECT_EQ(d.mode(), c.command == NumberCommand::ExperienceUp ? CommandDialogMode::Event : CommandDialogMode::Talk);
+        if (!c.typed.isEmpty()) Type(d.numberField(), c.typed);
+        if (c.key != Qt::Key_unknown) QTest::keyClick(d.numberField(), c.key);
+        if (c.key != Qt::Key_Return) EXPECT_EQ(Confirmed(d), c.line);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        ASSERT_EQ(d.unitLabel() != nullptr, c.command == NumberCommand::TalkWait);
+        if (d.unitLabel()) EXPECT_EQ(d.unitLabel()->text(), QStringLiteral("/10秒"));
+    }
 }
 
 TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) {
@@ -177,15 +129,13 @@ TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) 
     talk.show();
     EXPECT_EQ(talk.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(地震)"));
     EXPECT_EQ(talk.groupChoice()->count(), 257);  // "なし" and every group number a scene can have
-    Click(talk.okButton());
-    EXPECT_EQ(talk.line(), "<quake 3 5 0>");
+    EXPECT_EQ(Confirmed(talk), "<quake 3 5 0>");
 
     EarthquakeCommandDialog twice(context, CommandDialogMode::Talk, TalkModeGroups());
     twice.show();
     Type(twice.countField(), "2");
     Type(twice.xField(), "-500");  // beyond -320
-    Click(twice.okButton());
-    EXPECT_EQ(twice.line(), "<quake 3 -320 0 2>");
+    EXPECT_EQ(Confirmed(twice), "<quake 3 -320 0 2>");
 
     // Event mode with the scene's groups: the chosen group's explanation is shown.
     const std::vector<std::string> groups = {"door", "\x95\xf3\x94\xa0"};  // "宝箱"
@@ -199,15 +149,13 @@ TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) 
     Choose(event.groupChoice(), 2);
     EXPECT_EQ(event.explanation()->text(), QStringLiteral("宝箱"));
     Type(event.speedField(), "10");
-    Click(event.okButton());
-    EXPECT_EQ(event.line(), "quake 10 5 0 1 1");
+    EXPECT_EQ(Confirmed(event), "quake 10 5 0 1 1");
     EXPECT_EQ(event.line(), BuildEarthquake({.speed = 10, .count = 1, .afterGroup = 1}));
 
     EarthquakeCommandDialog count(context, CommandDialogMode::Event, groups);
     count.show();
     Type(count.countField(), "2");
-    Click(count.okButton());
-    EXPECT_EQ(count.line(), "quake 3 5 0 2");
+    EXPECT_EQ(Confirmed(count), "quake 3 5 0 2");
 }
 
 }  // namespace

@@ -4,47 +4,27 @@
 // read from setting.txt when the dialog opens; a typed amount beyond the range is taken as its end.
 // OK without an ability says "能力を選択してください" and stays open.
 
-#include <optional>
-#include <string>
-
-#include "editors/events/shared_command_dialog.h"
-
-class QComboBox;
-class QPushButton;
+#include "editors/events/command_dialog.h"
 
 namespace lw {
 
-struct CommandContext;
-struct EditorContext;
-class NumberSpin;
-
-class AbilityUpDialog : public QDialog {
+class AbilityUpDialog : public CommandDialog {
     Q_OBJECT
 public:
+    // Does not open when setting.txt exists but could not be read.
     AbilityUpDialog(EditorContext& context, QWidget* parent = nullptr);
 
-    // False when setting.txt exists but could not be read (the author has been told).
-    bool opened() const { return opened_; }
-    const std::string& line() const { return line_; }
     int amountLimit() const { return limit_; }
-
     QComboBox* abilityChoice() const { return ability_; }
     NumberSpin* amountField() const { return amount_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
-    void accept() override;
+protected:
+    std::optional<std::string> Build() override;
 
 private:
-    EditorContext& context_;
-    bool opened_ = true;
     int limit_ = 0;
-    std::string line_;
     QComboBox* ability_;
     NumberSpin* amount_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

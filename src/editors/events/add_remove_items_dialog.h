@@ -5,54 +5,34 @@
 // OK says "ｱｲﾃﾑを選択してください" without an item, then "符号を選択してください" without a
 // direction, and stays open.
 
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "core/rules/items.h"
-#include "editors/events/shared_command_dialog.h"
-
-class QButtonGroup;
-class QComboBox;
-class QPushButton;
+#include "editors/events/command_dialog.h"
 
 namespace lw {
 
-struct CommandContext;
-struct EditorContext;
-class NumberSpin;
-
-class AddRemoveItemsDialog : public QDialog {
+class AddRemoveItemsDialog : public CommandDialog {
     Q_OBJECT
 public:
+    // Does not open when item_list.txt exists but could not be read.
     AddRemoveItemsDialog(EditorContext& context, QWidget* parent = nullptr);
-
-    // False when item_list.txt exists but could not be read (the author has been told).
-    bool opened() const { return opened_; }
-    const std::string& line() const { return line_; }
 
     QComboBox* itemChoice() const { return item_; }
     // "+ (加算)" (id 0) and "- (減算)" (id 1), neither checked at first.
     QButtonGroup* signChoice() const { return sign_; }
     NumberSpin* countField() const { return count_; }
     QButtonGroup* tradeChoice() const { return trade_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
-    void accept() override;
+protected:
+    std::optional<std::string> Build() override;
 
 private:
-    EditorContext& context_;
-    bool opened_ = true;
-    std::string line_;
     std::vector<ItemChoice> items_;
     QComboBox* item_;
     QButtonGroup* sign_;
     NumberSpin* count_;
     QButtonGroup* trade_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

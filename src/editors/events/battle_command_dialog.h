@@ -7,35 +7,23 @@
 // chosen gives -1, no background leaves a trailing blank). OK refuses a background whose name
 // holds a blank (the game would read only its first part) and a line too long to be stored whole.
 
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "core/events/event_commands.h"
 #include "core/rules/enemy_units.h"
-#include "core/tagfile/file_io.h"
-#include "widgets/preview_dialog.h"
-
-class QCheckBox;
-class QComboBox;
-class QPushButton;
+#include "editors/events/command_dialog.h"
 
 namespace lw {
 
 struct CommandContext;
-class GroupChooser;
-class NumberSpin;
 class TalkTextChooser;
 
-class BattleCommandDialog : public PreviewDialog {
+class BattleCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     BattleCommandDialog(CommandContext& context, QWidget* parent = nullptr);
     ~BattleCommandDialog() override;
 
-    const std::string& line() const { return line_; }
-    ReadStatus enemiesRead() const { return enemiesRead_; }
-    ReadStatus textsRead() const { return textsRead_; }
     // The values as the controls hold them now (typed text taken).
     BattleCommand battle() const;
 
@@ -47,23 +35,14 @@ public:
     QCheckBox* showBox() const { return show_; }
     QCheckBox* escapeBox() const { return escape_; }
     GroupChooser* afterGroup() const { return group_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-
-public slots:
-    void accept() override;
-    void reject() override;
 
 protected:
+    std::optional<std::string> Build() override;
+    void Leave() override;
     void OpenPreview() override;
+    void ShowPreview() override;
 
 private:
-    void ShowBackground();
-    void Leave();
-
-    std::string line_;
-    ReadStatus enemiesRead_ = ReadStatus::Missing;
-    ReadStatus textsRead_ = ReadStatus::Missing;
     std::vector<EnemyUnitChoice> enemies_;
     std::vector<std::string> texts_;
     QComboBox* enemy_;
@@ -74,8 +53,6 @@ private:
     QCheckBox* show_;
     QCheckBox* escape_;
     GroupChooser* group_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

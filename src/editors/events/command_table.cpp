@@ -1,70 +1,86 @@
 // The command menu's table: which dialog builds the line of each menu position.
 #include <array>
+#include <type_traits>
 
 #include "app/editor_context.h"
 #include "app/language.h"
 #include "app/services.h"
-#include "core/media/talk_markup.h"
+#include "editors/events/ability_up_dialog.h"
+#include "editors/events/add_remove_items_dialog.h"
+#include "editors/events/battle_command_dialog.h"
 #include "editors/events/command_context.h"
 #include "editors/events/earthquake_command_dialog.h"
+#include "editors/events/equip_dialog.h"
 #include "editors/events/face_command_dialog.h"
+#include "editors/events/flag_command_dialogs.h"
+#include "editors/events/magic_learn_flag_dialog.h"
+#include "editors/events/money_command_dialog.h"
 #include "editors/events/music_command_dialog.h"
 #include "editors/events/number_command_dialog.h"
+#include "editors/events/play_sound_dialog.h"
+#include "editors/events/scene_change_command_dialog.h"
+#include "editors/events/show_effect_command_dialog.h"
+#include "editors/events/show_hide_dialog.h"
+#include "editors/events/show_talk_command_dialog.h"
+#include "editors/events/talk_content_command_dialog.h"
 
 namespace lw {
 
-// ---- The shared dialogs in event mode ----
+namespace {
 
-std::optional<std::string> RunExperienceUpDialog(CommandContext& context, QWidget* parent) {
-    return RunNumberCommand(context.editor, NumberCommand::ExperienceUp, parent);
+// The dialog `Dialog` built for `arguments` (what chooses its command), after the command context
+// when it takes one and the editor context otherwise.
+template <class Dialog, auto... arguments>
+std::optional<std::string> Run(CommandContext& context, QWidget* parent) {
+    if constexpr (std::is_constructible_v<Dialog, CommandContext&, decltype(arguments)..., QWidget*>)
+        return RunCommandDialog<Dialog>(context, arguments..., parent);
+    else
+        return RunCommandDialog<Dialog>(context.editor, arguments..., parent);
 }
-std::optional<std::string> RunTalkFaceDialog(CommandContext& context, QWidget* parent) {
-    return RunFaceCommand(context.editor, CommandDialogMode::Event, parent);
-}
-std::optional<std::string> RunPlayBgmDialog(CommandContext& context, QWidget* parent) {
-    return RunMusicCommand(context.editor, CommandDialogMode::Event, parent);
-}
-std::optional<std::string> RunEarthquakeDialog(CommandContext& context, QWidget* parent) {
+
+// The earthquake offers the current scene's groups.
+std::optional<std::string> RunEarthquake(CommandContext& context, QWidget* parent) {
     return RunEarthquakeCommand(context.editor, CommandDialogMode::Event, context.groupExplanations, parent);
 }
 
-namespace {
+using Flag = FlagCommandDialog::Kind;
+constexpr auto kEvent = CommandDialogMode::Event;
 
 // Menu order. Null: a keyword command (no dialog).
 constexpr std::array<CommandRunner, kEventCommandCount> kRunners = {
-    RunConditionalBranchDialog,  // 0 条件分岐
-    nullptr,                     // 1 条件分岐終了
-    RunAbilityUpDialog,          // 2 能力値ｱｯﾌﾟ
-    RunBattleDialog,             // 3 戦闘
-    RunShowEffectDialog,         // 4 ｴﾌｪｸﾄ表示
-    nullptr,                     // 5 ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ終了
-    RunEquipDialog,              // 6 装備の設定･解除
-    nullptr,                     // 7 ｹﾞｰﾑ終了
-    RunExperienceUpDialog,       // 8 経験点ｱｯﾌﾟ
-    RunTalkFaceDialog,           // 9 会話時の顔画像
-    nullptr,                     // 10 ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ
-    nullptr,                     // 11 PCﾌｪｰﾄﾞｲﾝ
-    nullptr,                     // 12 PCﾌｪｰﾄﾞｱｳﾄ
-    RunSetFlagDialog,            // 13 ﾌﾗｸﾞに数値を設定
-    nullptr,                     // 14 生命点と精神点の全回復
-    nullptr,                     // 15 ｹﾞｰﾑ開始時の状態に設定
-    RunAddRemoveItemsDialog,     // 16 ｱｲﾃﾑの追加と削除
-    nullptr,                     // 17 ﾌﾟﾚｲﾃﾞｰﾀのﾛｰﾄﾞ画面表示
-    RunMagicLearnFlagDialog,     // 18 魔法修得可能ﾌﾗｸﾞ設定
-    RunShowTalkDialog,           // 19 会話表示
-    RunPlayBgmDialog,            // 20 BGM再生･停止
-    RunChangeMoneyDialog,        // 21 所持金の増減
-    RunShowNarrationDialog,      // 22 ﾅﾚｰｼｮﾝ画面表示
-    RunItemCountToFlagDialog,    // 23 ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定
-    RunLevelToFlagDialog,        // 24 ﾚﾍﾞﾙをﾌﾗｸﾞに設定
-    RunMoneyToFlagDialog,        // 25 所持金額をﾌﾗｸﾞに設定
-    RunEarthquakeDialog,         // 26 地震
-    RunSceneChangeDialog,        // 27 場面変更
-    RunShowNpcDialog,            // 28 NPC表示･非表示
-    RunShowTreasureDialog,       // 29 宝箱の表示･非表示
-    RunTalkContentDialog,        // 30 会話内容
-    nullptr,                     // 31 ﾀｲﾄﾙ画面表示
-    RunPlaySoundDialog,          // 32 効果音再生
+    Run<FlagCommandDialog, Flag::ConditionalBranch>,            // 0 条件分岐
+    nullptr,                                                    // 1 条件分岐終了
+    Run<AbilityUpDialog>,                                       // 2 能力値ｱｯﾌﾟ
+    Run<BattleCommandDialog>,                                   // 3 戦闘
+    Run<ShowEffectCommandDialog, ShownThing::Effect>,           // 4 ｴﾌｪｸﾄ表示
+    nullptr,                                                    // 5 ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ終了
+    Run<EquipDialog>,                                           // 6 装備の設定･解除
+    nullptr,                                                    // 7 ｹﾞｰﾑ終了
+    Run<NumberCommandDialog, NumberCommand::ExperienceUp>,      // 8 経験点ｱｯﾌﾟ
+    Run<FaceCommandDialog, kEvent>,                             // 9 会話時の顔画像
+    nullptr,                                                    // 10 ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ
+    nullptr,                                                    // 11 PCﾌｪｰﾄﾞｲﾝ
+    nullptr,                                                    // 12 PCﾌｪｰﾄﾞｱｳﾄ
+    Run<FlagCommandDialog, Flag::SetFlag>,                      // 13 ﾌﾗｸﾞに数値を設定
+    nullptr,                                                    // 14 生命点と精神点の全回復
+    nullptr,                                                    // 15 ｹﾞｰﾑ開始時の状態に設定
+    Run<AddRemoveItemsDialog>,                                  // 16 ｱｲﾃﾑの追加と削除
+    nullptr,                                                    // 17 ﾌﾟﾚｲﾃﾞｰﾀのﾛｰﾄﾞ画面表示
+    Run<MagicLearnFlagDialog>,                                  // 18 魔法修得可能ﾌﾗｸﾞ設定
+    Run<ShowTalkCommandDialog>,                                 // 19 会話表示
+    Run<MusicCommandDialog, kEvent>,                            // 20 BGM再生･停止
+    Run<ChangeMoneyCommandDialog>,                              // 21 所持金の増減
+    Run<ShowEffectCommandDialog, ShownThing::Narration>,        // 22 ﾅﾚｰｼｮﾝ画面表示
+    Run<FlagCommandDialog, Flag::ItemCountToFlag>,              // 23 ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定
+    Run<FlagCommandDialog, Flag::LevelToFlag>,                  // 24 ﾚﾍﾞﾙをﾌﾗｸﾞに設定
+    Run<FlagCommandDialog, Flag::MoneyToFlag>,                  // 25 所持金額をﾌﾗｸﾞに設定
+    RunEarthquake,                                              // 26 地震
+    Run<SceneChangeCommandDialog>,                              // 27 場面変更
+    Run<ShowHideDialog, ShowHideTarget::Npc>,                   // 28 NPC表示･非表示
+    Run<ShowHideDialog, ShowHideTarget::Chest>,                 // 29 宝箱の表示･非表示
+    Run<TalkContentCommandDialog>,                              // 30 会話内容
+    nullptr,                                                    // 31 ﾀｲﾄﾙ画面表示
+    Run<PlaySoundDialog>,                                       // 32 効果音再生
 };
 
 }  // namespace

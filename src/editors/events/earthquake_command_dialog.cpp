@@ -1,16 +1,11 @@
 #include "editors/events/earthquake_command_dialog.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <tuple>
 
 #include "core/media/talk_markup.h"
 #include "editors/events/group_chooser.h"
-#include "widgets/dialog_buttons.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 
@@ -20,41 +15,18 @@ constexpr int kSceneGroupCapacity = 256;
 
 std::vector<std::string> TalkModeGroups() { return std::vector<std::string>(kSceneGroupCapacity); }
 
-EarthquakeCommandDialog::EarthquakeCommandDialog(EditorContext&, CommandDialogMode mode,
+EarthquakeCommandDialog::EarthquakeCommandDialog(EditorContext& context, CommandDialogMode mode,
                                                  std::vector<std::string> groupExplanations, QWidget* parent)
-    : QDialog(parent), mode_(mode) {
-    setWindowTitle(mode == CommandDialogMode::Talk ? tr("会話ｺﾏﾝﾄﾞ(地震)") : tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(地震)"));
+    : CommandDialog(context, mode == CommandDialogMode::Talk ? tr("会話ｺﾏﾝﾄﾞ(地震)") : tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(地震)"), parent),
+      mode_(mode) {
     const QuakeCommand defaults;
-    auto* layout = new QVBoxLayout(this);
-
-    auto* values = new QGridLayout();
-    auto* speedBox = new QGroupBox(tr("速度"), this);
-    auto* speedRow = new QHBoxLayout(speedBox);
-    speed_ = new NumberSpin(kQuakeSpeedMin, kQuakeSpeedMax, defaults.speed, speedBox);
-    speedRow->addWidget(speed_);
-    auto* countBox = new QGroupBox(tr("回数"), this);
-    auto* countRow = new QHBoxLayout(countBox);
-    count_ = new NumberSpin(kQuakeCountMin, kQuakeCountMax, defaults.count, countBox);
-    countRow->addWidget(count_);
-    auto* amplitude = new QGroupBox(tr("振幅"), this);
-    auto* ampRow = new QHBoxLayout(amplitude);
-    x_ = new NumberSpin(-kQuakeAmplitudeXLimit, kQuakeAmplitudeXLimit, defaults.amplitudeX, amplitude);
-    y_ = new NumberSpin(-kQuakeAmplitudeYLimit, kQuakeAmplitudeYLimit, defaults.amplitudeY, amplitude);
-    ampRow->addWidget(new QLabel(tr("X"), amplitude));
-    ampRow->addWidget(x_, 1);
-    ampRow->addWidget(new QLabel(tr("Y"), amplitude));
-    ampRow->addWidget(y_, 1);
-    values->addWidget(speedBox, 0, 0);
-    values->addWidget(countBox, 0, 1);
-    values->addWidget(amplitude, 1, 0, 1, 2);
-    layout->addLayout(values);
-
-    group_ = new GroupChooser(tr("地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), std::move(groupExplanations), this);
-    layout->addWidget(group_);
-
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
+    QHBoxLayout* values = AddLine();
+    speed_ = AddNumber(tr("速度"), kQuakeSpeedMin, kQuakeSpeedMax, defaults.speed, values);
+    count_ = AddNumber(tr("回数"), kQuakeCountMin, kQuakeCountMax, defaults.count, values);
+    std::tie(x_, y_) = AddPoint(tr("振幅"), kQuakeAmplitudeXLimit, kQuakeAmplitudeYLimit, defaults.amplitudeX,
+                                defaults.amplitudeY);
+    group_ = AddGroup(tr("地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), std::move(groupExplanations));
+    AddButtons();
 }
 
 QComboBox* EarthquakeCommandDialog::groupChoice() const { return group_->combo(); }
@@ -70,16 +42,14 @@ QuakeCommand EarthquakeCommandDialog::quake() const {
     return q;
 }
 
-void EarthquakeCommandDialog::accept() {
+std::optional<std::string> EarthquakeCommandDialog::Build() {
     const QuakeCommand q = quake();
-    line_ = mode_ == CommandDialogMode::Talk ? TalkEarthquakeCommand(q) : BuildEarthquake(ClampQuake(q));
-    done(QDialog::Accepted);
+    return mode_ == CommandDialogMode::Talk ? TalkEarthquakeCommand(q) : BuildEarthquake(ClampQuake(q));
 }
 
 std::optional<std::string> RunEarthquakeCommand(EditorContext& context, CommandDialogMode mode,
                                                 std::vector<std::string> groupExplanations, QWidget* parent) {
-    EarthquakeCommandDialog dialog(context, mode, std::move(groupExplanations), parent);
-    return RunForLine(dialog);
+    return RunCommandDialog<EarthquakeCommandDialog>(context, mode, std::move(groupExplanations), parent);
 }
 
 }  // namespace lw

@@ -9,34 +9,25 @@
 // current scene's groups in event mode. A text of the text list belongs to no scene, so the text
 // editor offers every group number a scene can have (TalkModeGroups()).
 
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "core/events/event_commands.h"
-#include "editors/events/shared_command_dialog.h"
-#include "widgets/number_spin.h"
+#include "editors/events/command_dialog.h"
 
-class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 namespace lw {
-
-struct EditorContext;
-class GroupChooser;
 
 // 256 groups without explanations.
 std::vector<std::string> TalkModeGroups();
 
-class EarthquakeCommandDialog : public QDialog {
+class EarthquakeCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     EarthquakeCommandDialog(EditorContext& context, CommandDialogMode mode, std::vector<std::string> groupExplanations,
                             QWidget* parent = nullptr);
 
     CommandDialogMode mode() const { return mode_; }
-    const std::string& line() const { return line_; }
     // The values as the controls hold them now (typed text taken).
     QuakeCommand quake() const;
 
@@ -47,22 +38,17 @@ public:
     GroupChooser* afterGroup() const { return group_; }
     QComboBox* groupChoice() const;
     QLineEdit* explanation() const;
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
-    void accept() override;
+protected:
+    std::optional<std::string> Build() override;
 
 private:
     CommandDialogMode mode_;
-    std::string line_;
     NumberSpin* speed_;
     NumberSpin* x_;
     NumberSpin* y_;
     NumberSpin* count_;
     GroupChooser* group_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 std::optional<std::string> RunEarthquakeCommand(EditorContext& context, CommandDialogMode mode,

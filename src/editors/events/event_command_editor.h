@@ -98,8 +98,8 @@ public:
     QPushButton* undoButton() const { return undo_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
-
-public slots:
+    // OK stores the group and writes (scene form) or keeps the owner's group; Cancel writes nothing
+    // and, in the owner form, puts the entry and the flag explanations back.
     void accept() override;
     void reject() override;
 

@@ -3,55 +3,33 @@
 #include "core/media/image_lists.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/events/event_commands.h"
 #include "core/media/talk_markup.h"
 #include "previews/image_view.h"
-#include "widgets/dialog_buttons.h"
 
 namespace lw {
 
 FaceCommandDialog::FaceCommandDialog(EditorContext& context, CommandDialogMode mode, QWidget* parent)
-    : PreviewDialog(context, parent), mode_(mode) {
-    setWindowTitle(mode == CommandDialogMode::Talk ? tr("会話ｺﾏﾝﾄﾞ(顔画像)") : tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話の顔画像)"));
-    auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox(tr("顔画像"), this);
-    auto* row = new QHBoxLayout(group);
-    face_ = new QComboBox(group);
-    face_->setMinimumContentsLength(28);
-    face_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    row->addWidget(face_, 1);
-    layout->addWidget(group);
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
-
+    : CommandDialog(context, mode == CommandDialogMode::Talk ? tr("会話ｺﾏﾝﾄﾞ(顔画像)") : tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話の顔画像)"),
+                    parent),
+      mode_(mode) {
     LoadFaceList(context_.project, faces_);
-    face_->addItem(tr("なし"));
-    for (const FaceEntry& f : faces_) face_->addItem(FromCp932(FaceComboText(f)));
-    face_->setCurrentIndex(-1);
-    connect(face_, &QComboBox::currentIndexChanged, this, [this] { ShowChosenFace(); });
+    QStringList faces{tr("なし")};
+    for (const FaceEntry& f : faces_) faces << FromCp932(FaceComboText(f));
+    PreviewIn(ViewMode::Animation);
+    face_ = AddChoice(tr("顔画像"), 28, faces);
+    AddButtons();
+    connect(face_, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
 }
 
 FaceCommandDialog::~FaceCommandDialog() = default;
 
 int FaceCommandDialog::chosenFace() const { return face_->currentIndex() < 0 ? -1 : face_->currentIndex() - 1; }
 
-void FaceCommandDialog::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::Animation, this);
-    ShowChosenFace();
-}
-
-void FaceCommandDialog::ShowChosenFace() {
+void FaceCommandDialog::ShowPreview() {
     ImageView& v = view();
     if (!v.IsOpen()) return;
     const int face = chosenFace();
@@ -77,26 +55,12 @@ void FaceCommandDialog::ShowChosenFace() {
     v.ShowAnimationCell(this, f.fileName);
 }
 
-void FaceCommandDialog::Leave() {
-    faces_.clear();
-    view().Close();
-    view().SetMode(ViewMode::None);
-}
-
-void FaceCommandDialog::accept() {
-    line_ = mode_ == CommandDialogMode::Talk ? TalkFaceCommand(chosenFace()) : BuildTalkFace(chosenFace());
-    Leave();
-    done(QDialog::Accepted);
-}
-
-void FaceCommandDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
+std::optional<std::string> FaceCommandDialog::Build() {
+    return mode_ == CommandDialogMode::Talk ? TalkFaceCommand(chosenFace()) : BuildTalkFace(chosenFace());
 }
 
 std::optional<std::string> RunFaceCommand(EditorContext& context, CommandDialogMode mode, QWidget* parent) {
-    FaceCommandDialog dialog(context, mode, parent);
-    return RunForLine(dialog);
+    return RunCommandDialog<FaceCommandDialog>(context, mode, parent);
 }
 
 }  // namespace lw

@@ -6,51 +6,32 @@
 // mode). OK gives the position less one (nothing chosen and "なし" give -1); OK and Cancel close the
 // preview and leave it in view mode 0.
 
-#include <optional>
-#include <string>
 #include <vector>
 
-#include "editors/events/shared_command_dialog.h"
-#include "widgets/preview_dialog.h"
-
-class QComboBox;
-class QPushButton;
+#include "editors/events/command_dialog.h"
 
 namespace lw {
 
 struct FaceEntry;
 
-class FaceCommandDialog : public PreviewDialog {
+class FaceCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     FaceCommandDialog(EditorContext& context, CommandDialogMode mode, QWidget* parent = nullptr);
     ~FaceCommandDialog() override;
 
     CommandDialogMode mode() const { return mode_; }
-    const std::string& line() const { return line_; }
     int chosenFace() const;
-
     QComboBox* faceChoice() const { return face_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-
-public slots:
-    void accept() override;
-    void reject() override;
 
 protected:
-    void OpenPreview() override;
+    std::optional<std::string> Build() override;
+    void ShowPreview() override;
 
 private:
-    void ShowChosenFace();
-    void Leave();
-
     CommandDialogMode mode_;
-    std::string line_;
     std::vector<FaceEntry> faces_;
     QComboBox* face_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 std::optional<std::string> RunFaceCommand(EditorContext& context, CommandDialogMode mode, QWidget* parent);

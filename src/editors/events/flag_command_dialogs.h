@@ -14,24 +14,20 @@
 // "不等号を選択してください", "符号を選択してください", "ｱｲﾃﾑを選択してください") and stays open. The
 // number takes digits only (at most nine: the game reads it as a plain integer); empty is 0.
 
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "core/events/event_commands.h"
 #include "core/rules/items.h"
-#include "editors/events/shared_command_dialog.h"
+#include "editors/events/command_dialog.h"
 
-class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 namespace lw {
 
 struct CommandContext;
 class FlagChooser;
 
-class FlagCommandDialog : public QDialog {
+class FlagCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     enum class Kind { ConditionalBranch, SetFlag, ItemCountToFlag, LevelToFlag, MoneyToFlag };
@@ -39,37 +35,26 @@ public:
     FlagCommandDialog(CommandContext& context, Kind kind, QWidget* parent = nullptr);
 
     Kind kind() const { return kind_; }
-    const std::string& line() const { return line_; }
-    // False when a list the dialog needs could not be read (it said so); it is not to be run then.
-    bool usable() const { return usable_; }
 
     FlagChooser* flagChooser() const { return flag_; }
     QComboBox* operatorChoice() const { return operator_; }  // comparison or operation; null otherwise
     QLineEdit* valueField() const { return value_; }         // null without a number
     QComboBox* itemChoice() const { return item_; }          // null but for ItemCountToFlag
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
-    void accept() override;
+protected:
+    std::optional<std::string> Build() override;
     // An explanation being typed is kept in the table on Cancel too.
-    void reject() override;
+    void Leave() override;
 
 private:
-    void Refuse(const QString& text);
     int Value() const;
 
-    CommandContext& context_;
     Kind kind_;
-    bool usable_ = true;
-    std::string line_;
     std::vector<ItemChoice> items_;
     FlagChooser* flag_;
     QComboBox* operator_ = nullptr;
     QLineEdit* value_ = nullptr;
     QComboBox* item_ = nullptr;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -4,45 +4,24 @@
 // "magic_list.txt がありません" and does not open. OK without a spell says "魔法を選択してください"
 // and stays open.
 
-#include <optional>
-#include <string>
-
-#include "editors/events/shared_command_dialog.h"
-
-class QButtonGroup;
-class QComboBox;
-class QPushButton;
+#include "editors/events/command_dialog.h"
 
 namespace lw {
 
-struct CommandContext;
-struct EditorContext;
-
-class MagicLearnFlagDialog : public QDialog {
+class MagicLearnFlagDialog : public CommandDialog {
     Q_OBJECT
 public:
     MagicLearnFlagDialog(EditorContext& context, QWidget* parent = nullptr);
 
-    // False when magic_list.txt is missing or could not be read (the author has been told).
-    bool opened() const { return opened_; }
-    const std::string& line() const { return line_; }
-
     QComboBox* magicChoice() const { return magic_; }
     QButtonGroup* learningChoice() const { return learning_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
-    void accept() override;
+protected:
+    std::optional<std::string> Build() override;
 
 private:
-    EditorContext& context_;
-    bool opened_ = true;
-    std::string line_;
     QComboBox* magic_;
     QButtonGroup* learning_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -3,48 +3,37 @@
 // only), and the groups "終了時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ" and "所持金不足時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ". OK refuses a missing sign
 // with "符号を選択してください" and builds "money %s%d" with the groups chosen (BuildChangeMoney).
 
-#include <optional>
-#include <string>
-
-#include <QDialog>
+#include "editors/events/command_dialog.h"
 
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace lw {
 
 struct CommandContext;
-struct EditorContext;
-class GroupChooser;
 
-class ChangeMoneyCommandDialog : public QDialog {
+class ChangeMoneyCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     ChangeMoneyCommandDialog(CommandContext& context, QWidget* parent = nullptr);
 
-    const std::string& line() const { return line_; }
     QRadioButton* plusButton() const { return plus_; }
     QRadioButton* minusButton() const { return minus_; }
     QLineEdit* amountField() const { return amount_; }
     GroupChooser* doneGroup() const { return done_; }
     GroupChooser* shortGroup() const { return short_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
-    void accept() override;
+protected:
+    std::optional<std::string> Build() override;
 
 private:
-    EditorContext& editor_;
-    std::string line_;
+    // Digits only; ten of them reach past the largest amount, which the field then keeps.
+    static constexpr int kAmountDigits = 10;
     QRadioButton* plus_;
     QRadioButton* minus_;
     QLineEdit* amount_;
     GroupChooser* done_;
     GroupChooser* short_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -4,49 +4,33 @@
 // "<midi %d>". The drop-down lists "なし" and every name of midi_list.txt, "なし" chosen; with
 // "再生" checked each choice is heard at once. OK and Cancel stop the music.
 
-#include <optional>
-#include <string>
-
-#include "editors/events/shared_command_dialog.h"
-
-class QCheckBox;
-class QComboBox;
-class QPushButton;
+#include "editors/events/command_dialog.h"
 
 namespace lw {
 
-struct EditorContext;
 class PlayOnSelect;
 
-class MusicCommandDialog : public QDialog {
+class MusicCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     MusicCommandDialog(EditorContext& context, CommandDialogMode mode, QWidget* parent = nullptr);
 
     CommandDialogMode mode() const { return mode_; }
-    // The line built by OK (CP932); empty before.
-    const std::string& line() const { return line_; }
     // The BGM chosen: the drop-down position less one ("なし" and no choice give -1).
     int chosenBgm() const;
 
     QComboBox* bgmChoice() const { return bgm_; }
     QCheckBox* playBox() const { return play_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
-    void accept() override;
-    void reject() override;
+protected:
+    std::optional<std::string> Build() override;
+    void Leave() override;
 
 private:
-    EditorContext& context_;
     CommandDialogMode mode_;
-    std::string line_;
     QComboBox* bgm_;
     QCheckBox* play_;
     PlayOnSelect* playOnSelect_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 std::optional<std::string> RunMusicCommand(EditorContext& context, CommandDialogMode mode, QWidget* parent);

@@ -3,11 +3,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
-#include <tuple>
-
-#include "widgets/dialog_buttons.h"
 
 namespace lw {
 
@@ -31,38 +26,27 @@ Texts TextsOf(NumberCommand command) {
 
 }  // namespace
 
-NumberCommandDialog::NumberCommandDialog(EditorContext&, NumberCommand command, QWidget* parent)
-    : QDialog(parent), command_(command) {
-    const Texts texts = TextsOf(command);
-    setWindowTitle(texts.caption);
-    auto* layout = new QVBoxLayout(this);
-    group_ = new QGroupBox(texts.label, this);
-    auto* row = new QHBoxLayout(group_);
+NumberCommandDialog::NumberCommandDialog(EditorContext& context, NumberCommand command, QWidget* parent)
+    : CommandDialog(context, TextsOf(command).caption, parent), command_(command) {
     const NumberCommandRange range = RangeOf(command);
-    number_ = new NumberSpin(range.min, range.max, 0, group_);
+    number_ = AddNumber(TextsOf(command).label, range.min, range.max, 0);
     number_->setSingleStep(range.step);
     number_->setMinimumWidth(120);
-    row->addWidget(number_, 1);
     if (command == NumberCommand::TalkWait) {
-        unit_ = new QLabel(tr("/10秒"), group_);
-        row->addWidget(unit_);
+        unit_ = new QLabel(tr("/10秒"), group());
+        Row(group())->addWidget(unit_);
     }
-    layout->addWidget(group_);
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
+    AddButtons();
     number_->setFocus();
     number_->selectAll();
 }
 
-void NumberCommandDialog::accept() {
-    line_ = BuildNumberCommand(command_, number_->TakenValue());
-    done(QDialog::Accepted);
-}
+QGroupBox* NumberCommandDialog::group() const { return static_cast<QGroupBox*>(number_->parentWidget()); }
+
+std::optional<std::string> NumberCommandDialog::Build() { return BuildNumberCommand(command_, number_->TakenValue()); }
 
 std::optional<std::string> RunNumberCommand(EditorContext& context, NumberCommand command, QWidget* parent) {
-    NumberCommandDialog dialog(context, command, parent);
-    return RunForLine(dialog);
+    return RunCommandDialog<NumberCommandDialog>(context, command, parent);
 }
 
 }  // namespace lw

@@ -11,47 +11,34 @@
 //
 // A value typed beyond the range is taken as the range's end (250 for the speed gives 100).
 
-#include <optional>
-#include <string>
-
 #include "core/media/talk_markup.h"
-#include "editors/events/shared_command_dialog.h"
+#include "editors/events/command_dialog.h"
 #include "widgets/number_spin.h"
 
 class QGroupBox;
 class QLabel;
-class QPushButton;
 
 namespace lw {
 
-struct EditorContext;
-
-class NumberCommandDialog : public QDialog {
+class NumberCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     NumberCommandDialog(EditorContext& context, NumberCommand command, QWidget* parent = nullptr);
 
     NumberCommand command() const { return command_; }
     CommandDialogMode mode() const { return IsTalkCommand(command_) ? CommandDialogMode::Talk : CommandDialogMode::Event; }
-    const std::string& line() const { return line_; }
 
     NumberSpin* numberField() const { return number_; }
-    QGroupBox* group() const { return group_; }
+    QGroupBox* group() const;
     QLabel* unitLabel() const { return unit_; }  // nullptr but for the wait
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
-    void accept() override;
+protected:
+    std::optional<std::string> Build() override;
 
 private:
     NumberCommand command_;
-    std::string line_;
-    QGroupBox* group_;
     NumberSpin* number_;
     QLabel* unit_ = nullptr;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 std::optional<std::string> RunNumberCommand(EditorContext& context, NumberCommand command, QWidget* parent);

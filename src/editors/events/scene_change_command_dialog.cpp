@@ -1,22 +1,14 @@
 #include "editors/events/scene_change_command_dialog.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/events/command_dialog_rules.h"
 #include "editors/events/command_context.h"
-#include "editors/events/command_dialog_support.h"
 #include "editors/events/group_chooser.h"
-#include "editors/events/shared_command_dialog.h"
 #include "previews/map_view.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
@@ -34,41 +26,20 @@ QImage DestinationPicture() {
 }  // namespace
 
 SceneChangeCommandDialog::SceneChangeCommandDialog(CommandContext& context, QWidget* parent)
-    : QDialog(parent), editor_(context.editor) {
-    setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(場面変更)"));
-    auto* layout = new QVBoxLayout(this);
-    auto* sceneBox = new QGroupBox(tr("PC移動先場面"), this);
-    auto* sceneRow = new QHBoxLayout(sceneBox);
-    scene_ = new QComboBox(sceneBox);
-    scene_->setMinimumContentsLength(18);
-    scene_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    : CommandDialog(context.editor, tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(場面変更)"), parent) {
+    scene_ = AddChoice(tr("PC移動先場面"), 18);
     scene_->setMaxVisibleItems(20);
-    sceneRow->addWidget(scene_, 1);
-    layout->addWidget(sceneBox);
+    std::tie(x_, y_) = AddPoint(tr("PC移動先位置"), 0, 0);
+    group_ = AddGroup(tr("PC移動先ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), context.groupExplanations);
+    AddButtons();
 
-    auto* positionBox = new QGroupBox(tr("PC移動先位置"), this);
-    auto* positionRow = new QHBoxLayout(positionBox);
-    x_ = new NumberSpin(0, 0, 0, positionBox);
-    y_ = new NumberSpin(0, 0, 0, positionBox);
-    positionRow->addWidget(new QLabel(tr("X"), positionBox));
-    positionRow->addWidget(x_, 1);
-    positionRow->addWidget(new QLabel(tr("Y"), positionBox));
-    positionRow->addWidget(y_, 1);
-    layout->addWidget(positionBox);
-
-    group_ = new GroupChooser(tr("PC移動先ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), context.groupExplanations, this);
-    layout->addWidget(group_);
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
-
-    files_ = ListSceneFiles(editor_.project);
+    files_ = ListSceneFiles(context_.project);
     for (const SceneFileEntry& f : files_) scene_->addItem(FromCp932(f.fileName));
     scene_->setCurrentIndex(FirstSceneChoice(files_));
     connect(scene_, &QComboBox::currentIndexChanged, this, [this] { ShowChosenScene(); });
     connect(x_, &QSpinBox::valueChanged, this, [this] { MarkDestination(); });
     connect(y_, &QSpinBox::valueChanged, this, [this] { MarkDestination(); });
-    connect(editor_.mapView.get(), &MapView::cellClicked, this, [this](QWidget* owner, int x, int y) {
+    connect(context_.mapView.get(), &MapView::cellClicked, this, [this](QWidget* owner, int x, int y) {
         if (owner != this) return;
         x_->setValue(x);
         y_->setValue(y);
@@ -83,13 +54,14 @@ int SceneChangeCommandDialog::chosenScene() const {
 }
 
 void SceneChangeCommandDialog::showEvent(QShowEvent* event) {
+    // The map view, not the image preview.
     QDialog::showEvent(event);
     if (!mapOpened_) OpenMapView();
 }
 
 void SceneChangeCommandDialog::OpenMapView() {
     mapOpened_ = true;
-    MapView& view = *editor_.mapView;
+    MapView& view = *context_.mapView;
     previousMode_ = view.state().mode;
     previousExcludedNpc_ = view.state().excludedNpc;
     previousExcludedChest_ = view.state().excludedChest;
@@ -102,14 +74,14 @@ void SceneChangeCommandDialog::OpenMapView() {
 }
 
 void SceneChangeCommandDialog::ShowChosenScene() {
-    MapView& view = *editor_.mapView;
+    MapView& view = *context_.mapView;
     Scene scene;
     const int row = scene_->currentIndex();
     if (row >= 0 && row < static_cast<int>(files_.size()))
-        LoadSceneFile(editor_.project, files_[static_cast<std::size_t>(row)].fileName, scene);
+        LoadSceneFile(context_.project, files_[static_cast<std::size_t>(row)].fileName, scene);
     MapViewScene shown = SceneOnMap(scene);
-    shown.npcMarkers = BuildNpcMarkers(editor_.project, scene.npcIndices, editor_.npcs);
-    shown.chestMarkers = BuildChestMarkers(editor_.project, scene.treasureIndices, editor_.chests);
+    shown.npcMarkers = BuildNpcMarkers(context_.project, scene.npcIndices, context_.npcs);
+    shown.chestMarkers = BuildChestMarkers(context_.project, scene.treasureIndices, context_.chests);
     view.ShowScene(shown);
     view.SetScroll(0, 0);
     // A new scene: the position starts again at its top-left cell, within its map.
@@ -131,7 +103,7 @@ void SceneChangeCommandDialog::ShowChosenScene() {
 }
 
 void SceneChangeCommandDialog::MarkDestination() {
-    MapView& view = *editor_.mapView;
+    MapView& view = *context_.mapView;
     PlacedSprite& sprite = view.state().sprite;
     sprite = PlacedSprite{};
     if (chosenScene() >= 0) {
@@ -145,7 +117,7 @@ void SceneChangeCommandDialog::MarkDestination() {
 }
 
 void SceneChangeCommandDialog::Leave() {
-    MapView& view = *editor_.mapView;
+    MapView& view = *context_.mapView;
     view.ReleaseContents();
     view.Close();
     if (!mapOpened_) return;
@@ -155,25 +127,10 @@ void SceneChangeCommandDialog::Leave() {
     view.SetMode(previousMode_);
 }
 
-void SceneChangeCommandDialog::accept() {
+std::optional<std::string> SceneChangeCommandDialog::Build() {
     const int scene = chosenScene();
-    if (scene < 0) {
-        WarnAuthor(editor_, this, tr("場面を選択してください"));
-        return;
-    }
-    line_ = BuildSceneChange(scene, x_->TakenValue(), y_->TakenValue(), group_->value());
-    Leave();
-    done(QDialog::Accepted);
-}
-
-void SceneChangeCommandDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
-}
-
-std::optional<std::string> RunSceneChangeDialog(CommandContext& context, QWidget* parent) {
-    SceneChangeCommandDialog dialog(context, parent);
-    return RunForLine(dialog);
+    if (scene < 0) return Refuse(tr("場面を選択してください"));
+    return BuildSceneChange(scene, x_->TakenValue(), y_->TakenValue(), group_->value());
 }
 
 }  // namespace lw

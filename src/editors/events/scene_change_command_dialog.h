@@ -11,33 +11,23 @@
 // sprite being placed are those it had before (the dialog that opened this one shows its own
 // scene again).
 
-#include <optional>
-#include <string>
 #include <vector>
-
-#include <QDialog>
 
 #include "core/world/scene.h"
 #include "core/world/scene_catalog.h"
+#include "editors/events/command_dialog.h"
 #include "render/map_view_state.h"
-
-class QComboBox;
-class QPushButton;
 
 namespace lw {
 
 struct CommandContext;
-struct EditorContext;
-class GroupChooser;
-class NumberSpin;
 
-class SceneChangeCommandDialog : public QDialog {
+class SceneChangeCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     SceneChangeCommandDialog(CommandContext& context, QWidget* parent = nullptr);
     ~SceneChangeCommandDialog() override;
 
-    const std::string& line() const { return line_; }
     // The chosen scene's number, -1 when none is chosen.
     int chosenScene() const;
 
@@ -45,24 +35,17 @@ public:
     NumberSpin* xField() const { return x_; }
     NumberSpin* yField() const { return y_; }
     GroupChooser* destinationGroup() const { return group_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-
-public slots:
-    void accept() override;
-    void reject() override;
 
 protected:
+    std::optional<std::string> Build() override;
+    void Leave() override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void OpenMapView();
     void ShowChosenScene();
     void MarkDestination();
-    void Leave();
 
-    EditorContext& editor_;
-    std::string line_;
     std::vector<SceneFileEntry> files_;
     bool mapOpened_ = false;
     // What the map view showed for the dialog below this one, put back when this one closes.
@@ -74,8 +57,6 @@ private:
     NumberSpin* x_;
     NumberSpin* y_;
     GroupChooser* group_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -9,71 +9,45 @@
 // The group field is written only when a group is chosen. OK and Cancel close the preview and
 // leave it in view mode 0.
 
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "core/media/effect_animation.h"
 #include "core/media/narration_list.h"
-#include "core/tagfile/file_io.h"
-#include "widgets/preview_dialog.h"
-
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QPushButton;
+#include "editors/events/command_dialog.h"
 
 namespace lw {
 
 struct CommandContext;
-class GroupChooser;
 
 enum class ShownThing { Effect, Narration };
 
-class ShowEffectCommandDialog : public PreviewDialog {
+class ShowEffectCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     ShowEffectCommandDialog(CommandContext& context, ShownThing thing, QWidget* parent = nullptr);
     ~ShowEffectCommandDialog() override;
 
     ShownThing thing() const { return thing_; }
-    const std::string& line() const { return line_; }
-    // How reading the list offered went (image_effect.txt or narration_list.txt).
-    ReadStatus loadStatus() const { return loadStatus_; }
-    std::string_view listFile() const;
     // The chosen effect or narration, -1 for none.
     int chosen() const;
 
-    QGroupBox* numberBox() const { return numberBox_; }
+    QGroupBox* numberBox() const;
     QComboBox* choice() const { return choice_; }
     QCheckBox* showBox() const { return show_; }
     GroupChooser* afterGroup() const { return group_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-
-public slots:
-    void accept() override;
-    void reject() override;
 
 protected:
-    void OpenPreview() override;
+    std::optional<std::string> Build() override;
+    void ShowPreview() override;
 
 private:
-    void ShowChosen();
-    void Leave();
-
     ShownThing thing_;
-    std::string line_;
-    ReadStatus loadStatus_ = ReadStatus::Missing;
     EffectTable effects_;
     std::vector<Narration> narrations_;
     std::vector<std::string> texts_;  // the text list, for the narration's text
-    QGroupBox* numberBox_;
     QComboBox* choice_;
     QCheckBox* show_;
     GroupChooser* group_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -4,13 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
-#include "app/load_progress.h"
 #include "app/services.h"
 #include "core/events/event_commands.h"
 #include "core/events/list_command_choices.h"
@@ -18,10 +13,7 @@
 #include "core/world/npc_editing.h"
 #include "core/world/scene_catalog.h"
 #include "editors/events/command_context.h"
-#include "editors/events/list_command_support.h"
 #include "previews/image_view.h"
-#include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
 
 namespace lw {
 
@@ -30,70 +22,43 @@ namespace {
 constexpr int kShown = 0;
 constexpr int kHidden = 1;
 
-// The entries of the chooser, or nullopt when the list cannot be used (the author has been told).
-std::optional<std::vector<std::string>> LoadChoices(EditorContext& context, QWidget* owner, ShowHideTarget target,
-                                                    std::vector<Npc>& npcs) {
+// The entries of the chooser, with how reading the list went.
+ReadStatus LoadChoices(const Project& project, ShowHideTarget target, std::vector<Npc>& npcs,
+                       std::vector<std::string>& choices) {
     if (target == ShowHideTarget::Npc) {
-        if (!ListFileUsable(context, owner, kNpcFile, LoadNpcList(context.project, npcs), true)) return std::nullopt;
-        return NpcNames(npcs);
+        const ReadStatus read = LoadNpcList(project, npcs);
+        choices = NpcNames(npcs);
+        return read;
     }
     std::vector<TreasureChest> chests;
-    if (!ListFileUsable(context, owner, kTreasureFile, LoadTreasureList(context.project, chests), true))
-        return std::nullopt;
+    const ReadStatus read = LoadTreasureList(project, chests);
+    if (read != ReadStatus::Ok) return read;
     // Which scene a chest stands in is kept in the scene files.
     SceneCatalog catalog;
-    LoadSceneCatalogShown(context.services, owner, context.project, catalog);
-    return ChestChoiceTexts(std::move(chests), catalog);
+    LoadSceneCatalog(project, catalog);
+    choices = ChestChoiceTexts(std::move(chests), catalog);
+    return read;
 }
 }  // namespace
 
 ShowHideDialog::ShowHideDialog(EditorContext& context, ShowHideTarget target, QWidget* parent)
-    : PreviewDialog(context, parent), target_(target) {
+    : CommandDialog(context, tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(NPCの表示・非表示)"), parent), target_(target) {
     const bool npc = target == ShowHideTarget::Npc;
-    setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(NPCの表示・非表示)"));
-    const auto choices = LoadChoices(context_, parent, target, npcs_);
-    opened_ = choices.has_value();
-
-    auto* layout = new QVBoxLayout(this);
-    targetBox_ = new QGroupBox(npc ? tr("NPC番号") : tr("宝箱番号"), this);
-    auto* targetRow = new QHBoxLayout(targetBox_);
-    choice_ = new QComboBox(targetBox_);
-    choice_->setMinimumContentsLength(24);
-    choice_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    if (choices)
-        for (const std::string& text : *choices) choice_->addItem(FromCp932(text));
-    choice_->setCurrentIndex(-1);
-    targetRow->addWidget(choice_, 1);
+    std::vector<std::string> choices;
+    NeedList(npc ? kNpcFile : kTreasureFile, LoadChoices(context_.project, target, npcs_, choices), true);
+    if (!opened()) choices.clear();
+    choice_ = AddChoice(npc ? tr("NPC番号") : tr("宝箱番号"), 24, Cp932Texts(choices));
     if (npc) {
-        showImage_ = new QCheckBox(tr("画像表示"), targetBox_);
-        DiscardGuard::IgnoreChangesOf(showImage_);  // a preview: nothing saved
-        showImage_->setChecked(true);
-        targetRow->addWidget(showImage_);
-        connect(showImage_, &QCheckBox::toggled, this, [this] { ShowChosenNpc(); });
-        connect(choice_, &QComboBox::currentIndexChanged, this, [this] { ShowChosenNpc(); });
-    }
-    layout->addWidget(targetBox_);
-
-    auto* stateBox = new QGroupBox(tr("表示状態"), this);
-    state_ = AddRadioRow(stateBox, {tr("表示"), tr("非表示")}, kShown);
-    layout->addWidget(stateBox);
-
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
+        PreviewIn(ViewMode::NpcAnimation);
+        showImage_ = AddPreviewSwitch(choice_, tr("画像表示"), true);
+            }
+    state_ = AddRadios(tr("表示状態"), {tr("表示"), tr("非表示")}, kShown);
+    AddButtons();
 }
 
 ShowHideDialog::~ShowHideDialog() = default;
 
-void ShowHideDialog::OpenPreview() {
-    if (target_ != ShowHideTarget::Npc) return;
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::NpcAnimation, this);
-    ShowChosenNpc();
-}
-
-void ShowHideDialog::ShowChosenNpc() {
+void ShowHideDialog::ShowPreview() {
     ImageView& v = view();
     if (!v.IsOpen() || showImage_ == nullptr) return;
     const int row = choice_->currentIndex();
@@ -114,41 +79,14 @@ void ShowHideDialog::ShowChosenNpc() {
     }
 }
 
-void ShowHideDialog::Leave() {
-    npcs_.clear();
-    if (target_ != ShowHideTarget::Npc) return;
-    view().Close();
-    view().SetMode(ViewMode::None);
-}
+QGroupBox* ShowHideDialog::targetGroup() const { return static_cast<QGroupBox*>(choice_->parentWidget()); }
 
-void ShowHideDialog::accept() {
+std::optional<std::string> ShowHideDialog::Build() {
     const int row = choice_->currentIndex();
-    if (row < 0) {
-        WarnCommand(context_, this,
-                    target_ == ShowHideTarget::Npc ? tr("NPC番号を選択してください") : tr("宝箱番号を選択してください"));
-        return;
-    }
+    if (row < 0)
+        return Refuse(target_ == ShowHideTarget::Npc ? tr("NPC番号を選択してください") : tr("宝箱番号を選択してください"));
     const bool shown = state_->checkedId() != kHidden;
-    line_ = target_ == ShowHideTarget::Npc ? BuildShowNpc(row, shown) : BuildShowTreasure(row, shown);
-    Leave();
-    done(QDialog::Accepted);
-}
-
-void ShowHideDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
-}
-
-std::optional<std::string> RunShowNpcDialog(CommandContext& context, QWidget* parent) {
-    ShowHideDialog dialog(context.editor, ShowHideTarget::Npc, parent);
-    if (!dialog.opened()) return std::nullopt;
-    return RunForLine(dialog);
-}
-
-std::optional<std::string> RunShowTreasureDialog(CommandContext& context, QWidget* parent) {
-    ShowHideDialog dialog(context.editor, ShowHideTarget::Chest, parent);
-    if (!dialog.opened()) return std::nullopt;
-    return RunForLine(dialog);
+    return target_ == ShowHideTarget::Npc ? BuildShowNpc(row, shown) : BuildShowTreasure(row, shown);
 }
 
 }  // namespace lw

@@ -12,66 +12,39 @@
 // Without its list file the dialog says "npc_list.txt がありません" / "treasure_list.txt がありません"
 // and does not open. OK and Cancel close the preview and leave it in view mode 0.
 
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "core/world/npc_list.h"
-#include "editors/events/shared_command_dialog.h"
-#include "widgets/preview_dialog.h"
-
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QPushButton;
+#include "editors/events/command_dialog.h"
 
 namespace lw {
 
-struct CommandContext;
-
 enum class ShowHideTarget { Npc, Chest };
 
-class ShowHideDialog : public PreviewDialog {
+class ShowHideDialog : public CommandDialog {
     Q_OBJECT
 public:
+    // Does not open when the list file is missing or could not be read.
     ShowHideDialog(EditorContext& context, ShowHideTarget target, QWidget* parent = nullptr);
     ~ShowHideDialog() override;
 
-    // False when the list file is missing or could not be read (the author has been told).
-    bool opened() const { return opened_; }
     ShowHideTarget target() const { return target_; }
-    const std::string& line() const { return line_; }
-
-    QGroupBox* targetGroup() const { return targetBox_; }
+    QGroupBox* targetGroup() const;
     QComboBox* targetChoice() const { return choice_; }
     // "画像表示"; null for chests.
     QCheckBox* showImageBox() const { return showImage_; }
     QButtonGroup* stateChoice() const { return state_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-
-public slots:
-    void accept() override;
-    void reject() override;
 
 protected:
-    void OpenPreview() override;
+    std::optional<std::string> Build() override;
+    void ShowPreview() override;
 
 private:
-    void ShowChosenNpc();
-    void Leave();
-
     ShowHideTarget target_;
-    bool opened_ = true;
-    std::string line_;
     std::vector<Npc> npcs_;
-    QGroupBox* targetBox_;
     QComboBox* choice_;
     QCheckBox* showImage_ = nullptr;
     QButtonGroup* state_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -2,36 +2,23 @@
 // "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話表示)": the group holding the talk content, "会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ" ("なし" first).
 // OK builds "message %d" (-1 for "なし").
 
-#include <optional>
-#include <string>
-
-#include <QDialog>
-
-class QPushButton;
+#include "editors/events/command_dialog.h"
 
 namespace lw {
 
 struct CommandContext;
-class GroupChooser;
 
-class ShowTalkCommandDialog : public QDialog {
+class ShowTalkCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     ShowTalkCommandDialog(CommandContext& context, QWidget* parent = nullptr);
-
-    const std::string& line() const { return line_; }
     GroupChooser* contentGroup() const { return group_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
-    void accept() override;
+protected:
+    std::optional<std::string> Build() override;
 
 private:
-    std::string line_;
     GroupChooser* group_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -6,10 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -17,40 +14,26 @@
 #include "core/media/talk_list.h"
 #include "core/tagfile/record_format.h"
 #include "editors/events/command_context.h"
-#include "editors/events/command_dialog_support.h"
 #include "editors/events/group_chooser.h"
-#include "editors/events/shared_command_dialog.h"
 #include "editors/events/talk_text_chooser.h"
 #include "widgets/cp932_validator.h"
-#include "widgets/dialog_buttons.h"
 
 namespace lw {
 
-namespace {
-constexpr int kChoiceTextBytes = 255;
-}  // namespace
-
 TalkContentCommandDialog::TalkContentCommandDialog(CommandContext& context, QWidget* parent)
-    : QDialog(parent), editor_(context.editor) {
-    setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話内容の設定)"));
-    textsRead_ = LoadTalkList(editor_.project, texts_);
+    : CommandDialog(context.editor, tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話内容の設定)"), parent) {
+    NeedList(kTalkFile, LoadTalkList(context_.project, texts_));
 
-    auto* layout = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout();
+    QHBoxLayout* top = AddLine();
     text_ = new TalkTextChooser(tr("会話文"), texts_, this);
-    auto* moneyBox = new QGroupBox(tr("所持金表示"), this);
-    auto* moneyColumn = new QVBoxLayout(moneyBox);
-    moneyShown_ = new QRadioButton(tr("あり"), moneyBox);
-    moneyHidden_ = new QRadioButton(tr("なし"), moneyBox);
-    moneyHidden_->setChecked(true);
-    moneyColumn->addWidget(moneyShown_);
-    moneyColumn->addWidget(moneyHidden_);
-    moneyColumn->addStretch(1);
     top->addWidget(text_, 1);
-    top->addWidget(moneyBox);
-    layout->addLayout(top);
+    const auto money = AddRadioColumn(tr("所持金表示"), {tr("あり"), tr("なし")}, top);
+    moneyShown_ = money[0];
+    moneyHidden_ = money[1];
+    moneyHidden_->setChecked(true);
 
     auto* grid = new QGridLayout();
+    body()->addLayout(grid);
     for (int i = 0; i < kTalkChoiceCount; ++i) {
         ChoiceControls& c = choices_[static_cast<std::size_t>(i)];
         auto* box = new QGroupBox(tr("選択肢 %1").arg(i + 1), this);
@@ -70,11 +53,7 @@ TalkContentCommandDialog::TalkContentCommandDialog(CommandContext& context, QWid
         connect(c.disabled, &QCheckBox::toggled, this, [this, i](bool on) { SetDisabled(i, on); });
         c.disabled->setChecked(true);
     }
-    layout->addLayout(grid);
-
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
+    AddButtons();
 }
 
 TalkContentCommandDialog::~TalkContentCommandDialog() = default;
@@ -104,32 +83,20 @@ TalkContentCommand TalkContentCommandDialog::talk() const {
     return t;
 }
 
-void TalkContentCommandDialog::accept() {
+std::optional<std::string> TalkContentCommandDialog::Build() {
     const TalkContentCommand t = talk();
-    if (t.text < 0) {
-        WarnAuthor(editor_, this, tr("会話文を選択してください"));
-        return;
-    }
+    if (t.text < 0) return Refuse(tr("会話文を選択してください"));
     for (std::size_t i = 0; i < t.choices.size(); ++i) {
         const TalkChoice& c = t.choices[i];
         if (!c.disabled && CheckTokenField(c.text) == FieldProblem::HasBlank) {
-            WarnAuthor(editor_, this, tr("選択肢 %1 の文に空白は使えません").arg(i + 1));
+            Refuse(tr("選択肢 %1 の文に空白は使えません").arg(i + 1));
             choices_[i].text->setFocus();
-            return;
+            return std::nullopt;
         }
     }
-    if (const std::size_t bytes = TalkContentLineBytes(t); !FitsStoredLine(bytes)) {
-        WarnAuthor(editor_, this, LineTooLongText(bytes, tr("選択肢の文")));
-        return;
-    }
-    line_ = BuildTalkContent(t);
-    done(QDialog::Accepted);
-}
-
-std::optional<std::string> RunTalkContentDialog(CommandContext& context, QWidget* parent) {
-    TalkContentCommandDialog dialog(context, parent);
-    if (ReportUnreadableList(context.editor, parent, {{kTalkFile, dialog.textsRead()}})) return std::nullopt;
-    return RunForLine(dialog);
+    if (const std::size_t bytes = TalkContentLineBytes(t); !FitsStoredLine(bytes))
+        return Refuse(LineTooLongText(bytes, tr("選択肢の文")));
+    return BuildTalkContent(t);
 }
 
 }  // namespace lw

@@ -10,35 +10,25 @@
 // too. The line is BuildTalkContent's: "talk %d", "talk %d 1" or the long form with the choices.
 
 #include <array>
-#include <optional>
-#include <string>
 #include <vector>
 
-#include <QDialog>
-
 #include "core/events/event_commands.h"
-#include "core/tagfile/file_io.h"
+#include "editors/events/command_dialog.h"
 
-class QCheckBox;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace lw {
 
 struct CommandContext;
-struct EditorContext;
-class GroupChooser;
 class TalkTextChooser;
 
-class TalkContentCommandDialog : public QDialog {
+class TalkContentCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     TalkContentCommandDialog(CommandContext& context, QWidget* parent = nullptr);
     ~TalkContentCommandDialog() override;
 
-    const std::string& line() const { return line_; }
-    ReadStatus textsRead() const { return textsRead_; }
     // The values as the controls hold them now.
     TalkContentCommand talk() const;
 
@@ -51,25 +41,19 @@ public:
     QRadioButton* moneyShown() const { return moneyShown_; }
     QRadioButton* moneyHidden() const { return moneyHidden_; }
     const ChoiceControls& choice(int index) const { return choices_[static_cast<std::size_t>(index)]; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
-    void accept() override;
+protected:
+    std::optional<std::string> Build() override;
 
 private:
+    static constexpr int kChoiceTextBytes = 255;
     void SetDisabled(int index, bool disabled);
 
-    EditorContext& editor_;
-    std::string line_;
-    ReadStatus textsRead_ = ReadStatus::Missing;
     std::vector<std::string> texts_;
     TalkTextChooser* text_;
     QRadioButton* moneyShown_;
     QRadioButton* moneyHidden_;
     std::array<ChoiceControls, kTalkChoiceCount> choices_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -1,0 +1,219 @@
+#include "editors/events/command_dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <tuple>
+
+#include "app/editor_context.h"
+#include "app/language.h"
+#include "audio/play_selection.h"
+#include "app/services.h"
+#include "core/events/event_commands.h"
+#include "editors/events/group_chooser.h"
+#include "previews/image_view.h"
+#include "widgets/audio_glue.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
+#include "widgets/number_spin.h"
+#include "widgets/play_on_select.h"
+#include "widgets/read_guard.h"
+
+namespace lw {
+
+CommandDialog::CommandDialog(EditorContext& context, const QString& caption, QWidget* parent)
+    : PreviewDialog(context, parent), body_(new QVBoxLayout(this)) {
+    setWindowTitle(caption);
+}
+
+void CommandDialog::accept() {
+    std::optional<std::string> built = Build();
+    if (!built) return;
+    line_ = std::move(*built);
+    Leave();
+    done(QDialog::Accepted);
+}
+
+void CommandDialog::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+void CommandDialog::PreviewIn(ViewMode mode) {
+    previewing_ = true;
+    previewMode_ = mode;
+}
+
+void CommandDialog::OpenPreview() {
+    if (!previewing_) return;
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(previewMode_, this);
+    v.SetCursorShape(Qt::ArrowCursor);
+    ShowPreview();
+}
+
+void CommandDialog::Leave() {
+    if (!previewing_) return;
+    ImageView& v = view();
+    v.StopAnimation();
+    v.Close();
+    v.SetMode(ViewMode::None);
+}
+
+std::nullopt_t CommandDialog::Refuse(const QString& text) {
+    if (context_.services) context_.services->ShowMessage(this, Message{.text = text, .icon = MessageIcon::Warning});
+    return std::nullopt;
+}
+
+void CommandDialog::NeedList(std::string_view fileName, ReadStatus status, bool missingStops) {
+    if (!opened_) return;
+    // Told before the dialog is shown: over the window that asked for it.
+    QWidget* owner = parentWidget();
+    if (ReportUnreadable(context_, owner, fileName, status)) {
+        opened_ = false;
+    } else if (status == ReadStatus::Missing && missingStops) {
+        if (context_.services)
+            context_.services->ShowMessage(
+                owner, Message{.text = tr("%1 がありません").arg(FromCp932(fileName)), .icon = MessageIcon::Warning});
+        opened_ = false;
+    }
+}
+
+QHBoxLayout* CommandDialog::AddLine() {
+    auto* line = new QHBoxLayout();
+    body_->addLayout(line);
+    return line;
+}
+
+QGroupBox* CommandDialog::AddBox(const QString& title, QBoxLayout* into, int stretch) {
+    auto* box = new QGroupBox(title, this);
+    new QHBoxLayout(box);
+    (into ? into : body_)->addWidget(box, stretch);
+    return box;
+}
+
+QHBoxLayout* CommandDialog::Row(QGroupBox* box) { return static_cast<QHBoxLayout*>(box->layout()); }
+
+QComboBox* CommandDialog::AddChoice(const QString& title, int minimumChars, const QStringList& texts,
+                                    QBoxLayout* into) {
+    QGroupBox* box = AddBox(title, into);
+    auto* choice = new QComboBox(box);
+    if (minimumChars > 0) {
+        choice->setMinimumContentsLength(minimumChars);
+        choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
+    choice->addItems(texts);
+    choice->setCurrentIndex(-1);
+    Row(box)->addWidget(choice, 1);
+    return choice;
+}
+
+QCheckBox* CommandDialog::AddPreviewSwitch(QComboBox* choice, const QString& label, bool checked) {
+    auto* box = static_cast<QGroupBox*>(choice->parentWidget());
+    auto* check = new QCheckBox(label, box);
+    DiscardGuard::IgnoreChangesOf(check);  // a preview: nothing saved
+    check->setChecked(checked);
+    Row(box)->addWidget(check);
+    connect(choice, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
+    connect(check, &QCheckBox::toggled, this, [this] { ShowPreview(); });
+    return check;
+}
+
+CommandDialog::AudioChoice CommandDialog::AddAudioChoice(const QString& title, AudioList list) {
+    AudioChoice audio{};
+    audio.choice = AddChoice(title, 24);
+    audio.play = AddPreviewSwitch(audio.choice, tr("再生"), false);
+    audio.read = LoadAudioListIntoCombo(audio.choice, context_.project, list);
+    {
+        QSignalBlocker block(audio.choice);
+        audio.choice->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
+        audio.choice->setCurrentIndex(0);
+    }
+    audio.player = new PlayOnSelect(audio.choice, audio.play, context_,
+                                    list == AudioList::Bgm ? AudioKind::Bgm : AudioKind::Sound);
+    audio.player->Reset();
+    return audio;
+}
+
+NumberSpin* CommandDialog::AddNumber(const QString& title, int min, int max, int value, QBoxLayout* into,
+                                     int stretch) {
+    QGroupBox* box = AddBox(title, into, stretch);
+    auto* number = new NumberSpin(min, max, value, box);
+    Row(box)->addWidget(number, 1);
+    return number;
+}
+
+std::pair<NumberSpin*, NumberSpin*> CommandDialog::AddPoint(const QString& title, int xLimit, int yLimit, int x,
+                                                            int y) {
+    QGroupBox* box = AddBox(title);
+    auto* xField = new NumberSpin(-xLimit, xLimit, x, box);
+    auto* yField = new NumberSpin(-yLimit, yLimit, y, box);
+    QHBoxLayout* row = Row(box);
+    row->addWidget(new QLabel(tr("X"), box));
+    row->addWidget(xField, 1);
+    row->addWidget(new QLabel(tr("Y"), box));
+    row->addWidget(yField, 1);
+    return {xField, yField};
+}
+
+QButtonGroup* CommandDialog::AddRadios(const QString& title, const std::vector<QString>& labels, int checked,
+                                       QBoxLayout* into) {
+    QGroupBox* box = AddBox(title, into);
+    auto* group = new QButtonGroup(box);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        auto* radio = new QRadioButton(labels[i], box);
+        group->addButton(radio, static_cast<int>(i));
+        Row(box)->addWidget(radio);
+        if (static_cast<int>(i) == checked) radio->setChecked(true);
+    }
+    Row(box)->addStretch(1);
+    return group;
+}
+
+std::vector<QRadioButton*> CommandDialog::AddRadioColumn(const QString& title, const std::vector<QString>& labels,
+                                                         QBoxLayout* into) {
+    auto* box = new QGroupBox(title, this);
+    auto* column = new QVBoxLayout(box);
+    std::vector<QRadioButton*> radios;
+    for (const QString& label : labels) {
+        radios.push_back(new QRadioButton(label, box));
+        column->addWidget(radios.back());
+    }
+    column->addStretch(1);
+    (into ? into : body_)->addWidget(box);
+    return radios;
+}
+
+GroupChooser* CommandDialog::AddGroup(const QString& title, std::vector<std::string> explanations) {
+    auto* group = new GroupChooser(title, std::move(explanations), this);
+    body_->addWidget(group);
+    return group;
+}
+
+void CommandDialog::AddButtons() {
+    auto* buttons = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    body_->addLayout(buttons);
+}
+
+QStringList Cp932Texts(const std::vector<std::string>& texts) {
+    QStringList shown;
+    for (const std::string& text : texts) shown << FromCp932(text);
+    return shown;
+}
+
+QString LineTooLongText(std::size_t bytes, const QString& whatToShorten) {
+    return QObject::tr("ｺﾏﾝﾄﾞが長すぎます（%1ﾊﾞｲﾄ、1行は%2ﾊﾞｲﾄまで）。\n%3を短くしてください")
+        .arg(bytes)
+        .arg(kEventCommandStoredBytes)
+        .arg(whatToShorten);
+}
+
+}  // namespace lw

@@ -1,0 +1,130 @@
+#pragma once
+// The fixture of the command dialog tests: a temporary project, scripted services, the editor and
+// command contexts (the current scene's groups "door", "宝箱" and one without an explanation), and
+// the author's hands: clicking, typing as the controls let through, choosing, reading the
+// entries of a drop-down or a radio row, the warning an OK check gave, and running a menu
+// position's dialog as the event command editor does.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+
+#include "app/editor_context.h"
+#include "app/services.h"
+#include "editors/events/command_context.h"
+#include "editors/events/command_dialog.h"
+#include "previews/image_view.h"
+#include "previews/map_view.h"
+#include "support/core/bmp_makers.h"
+#include "support/core/temp_dir.h"
+#include "support/qt/fake_services.h"
+#include "support/qt/modal.h"
+
+namespace lw::test {
+
+class CommandDialogTest : public ::testing::Test {
+protected:
+    // CP932 "宝箱".
+    static inline const std::string kChest = "\x95\xF3\x94\xA0";
+
+    TempProject tp;
+    FakeServices services;
+    EditorContext context;
+    CommandContext command{context, context.flags, {"door", kChest, ""}, 0};
+
+    void SetUp() override {
+        context.project = tp.project;
+        context.services = &services;
+    }
+
+    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    static void ClickRadio(QButtonGroup* group, int id) { Click(group->button(id)); }
+    // Replaces what the spin box shows by `text`, typed.
+    static void Type(QSpinBox* spin, const QString& text) {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, text);
+    }
+    // Typed character by character: what the field's validator refuses does not go in.
+    static void Type(QLineEdit* field, const QString& text) {
+        field->clear();
+        for (QChar c : text) field->insert(QString(c));
+    }
+    static void Choose(QComboBox* combo, int index) {
+        combo->setFocus();
+        combo->setCurrentIndex(index);
+    }
+    static QStringList Items(const QComboBox* c) {
+        QStringList out;
+        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
+        return out;
+    }
+    static QStringList Labels(const QButtonGroup* g) {
+        QStringList out;
+        for (QAbstractButton* b : g->buttons()) out << b->text();
+        return out;
+    }
+    // The last message shown: its text, and that it is an OK-check warning.
+    QString LastWarning() const {
+        if (services.messages.empty()) return {};
+        const auto& m = services.messages.back();
+        EXPECT_EQ(m.caption, QStringLiteral("Lorewright"));
+        EXPECT_EQ(m.icon, MessageIcon::Warning);
+        return m.text;
+    }
+    // Presses OK and gives the line the dialog kept ("" while it stays open).
+    static std::string Confirmed(CommandDialog& d) {
+        Click(d.okButton());
+        return d.line();
+    }
+    // Presses OK and gives the message it caused ("" when none); the dialog stays open on one.
+    QString OkMessage(CommandDialog& d) {
+        const std::size_t before = services.messages.size();
+        Click(d.okButton());
+        return services.messages.size() > before ? services.messages.back().text : QString();
+    }
+    // A folder where a list file should be: it exists and cannot be read.
+    void MakeUnreadable(std::string_view name) { std::filesystem::create_directories(DataFilePath(tp.project, name)); }
+    void WriteImage(const std::string& name, int width, int height) {
+        WriteBytes(ImageFilePath(tp.project, name), MakeSolidBmp24(width, height, 0x3080C0));
+    }
+    ImageView& imageView() { return *context.imageView; }
+    MapView& mapView() { return *context.mapView; }
+
+    // The menu position's line as the event command editor gets it.
+    std::optional<std::string> Run(EventCommandKind kind) { return BuildEventCommand(command, kind, nullptr); }
+    // The same, with `author` working the dialog once it is shown.
+    template <class Dialog>
+    std::optional<std::string> Run(EventCommandKind kind, std::function<void(Dialog*)> author) {
+        OnNextModal<Dialog>(std::move(author));
+        return Run(kind);
+    }
+
+    // Screenshots are taken under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with
+    // LW_SCREENSHOT_DIR naming the folder the PNGs go to; a screenshot test skips otherwise.
+    static bool ScreenshotsWanted() {
+        return std::getenv("LW_SCREENSHOT_DIR") != nullptr && QGuiApplication::platformName() != "offscreen";
+    }
+    // The dialog as it stands on the screen, saved as `name` in that folder.
+    static void SaveScreenshot(QWidget& dialog, const QString& name) {
+        QTest::qWait(400);
+        const QRect area = dialog.frameGeometry();
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
+                                                                          area.width() + 16, area.height() + 16);
+        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(std::getenv("LW_SCREENSHOT_DIR")) + "/" + name, "PNG"));
+    }
+};
+
+}  // namespace lw::test
