@@ -2087,14 +2087,6 @@ Rename the file, then choose it again</translation>
         <translation>Animation list 1</translation>
     </message>
     <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
-    </message>
-    <message>
         <source>これ以上、追加できません</source>
         <translation>No more can be added</translation>
     </message>
@@ -2430,14 +2422,6 @@ Rename the file, then choose it again</translation>
     <message>
         <source>顔画像ﾘｽﾄ</source>
         <translation>Face image list</translation>
-    </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
     </message>
 </context>
 <context>
@@ -2899,14 +2883,6 @@ Rename the file, then choose it again</translation>
     <message>
         <source>魔法ﾘｽﾄ1</source>
         <translation>Magic list 1</translation>
-    </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
     </message>
 </context>
 <context>
@@ -3426,14 +3402,6 @@ Rename the file, then choose it again</translation>
         <source>ﾅﾚｰｼｮﾝﾘｽﾄ1</source>
         <translation>Narration list 1</translation>
     </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
-    </message>
 </context>
 <context>
     <name>lw::NewProjectDialog</name>
@@ -3697,6 +3665,17 @@ Please remove some belongings</translation>
     <message>
         <source>店・宿屋・立て札・定位置戦闘は合わせて1つの場面に%1個までです。これ以上追加できません。</source>
         <translation>A scene can hold at most %1 shops, inns, signposts and fixed battles together. No more can be added.</translation>
+    </message>
+</context>
+<context>
+    <name>lw::PreviewListDialog</name>
+    <message>
+        <source>追加...</source>
+        <translation>Add...</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
     </message>
 </context>
 <context>

@@ -20,8 +20,6 @@
 #include <QTreeWidget>
 #include <cstdlib>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
 #include "editors/media/effect_list_editor.h"
@@ -29,16 +27,12 @@
 #include "editors/media/effect_position_step.h"
 #include "editors/media/effect_settings_step.h"
 #include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/editor_driver.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 constexpr QRgb kKey = qRgb(255, 0, 255);
 
@@ -78,68 +72,22 @@ void WriteEffects(const TempProject& tp, const std::vector<EffectAnimation>& lis
     tp.WriteData("image_effect.txt", EffectFileBytes(list));
 }
 
-class EffectEditorTest : public ::testing::Test {
+class EffectEditorTest : public EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         WriteBmp("sheet.bmp", MakeChipSheet());
         WriteBmp("back.bmp", MakeBackground());
-        test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
-        test::WriteBytes(ImageFilePath(tp.project, "my sheet.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+        WriteBytes(ImageFilePath(tp.project, "wide.bmp"), MakeSolidBmp24(320, 64, 0x008080));
+        WriteBytes(ImageFilePath(tp.project, "my sheet.bmp"), MakeSolidBmp24(320, 64, 0x008080));
     }
     // A 24-bit file of the picture.
     void WriteBmp(const char* name, const QImage& picture) {
-        test::WriteBytes(ImageFilePath(tp.project, name), test::MakeBmp24(picture.width(), picture.height(), [&](int x, int y) {
-                             return static_cast<std::uint32_t>(picture.pixel(x, y) & 0xFFFFFFu);
-                         }));
+        WriteBytes(ImageFilePath(tp.project, name), MakeBmp24(picture.width(), picture.height(), [&](int x, int y) {
+                       return static_cast<std::uint32_t>(picture.pixel(x, y) & 0xFFFFFFu);
+                   }));
     }
-    void TearDown() override { test::CancelPendingModalWatches(); }
-
-    ImageView& view() { return *context.imageView; }
-
-    // Check boxes and radio buttons are hit on their indicator, at their left end.
-    static void Click(QAbstractButton* b) {
-        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    }
-    static void Choose(QComboBox* c, const QString& text) {
-        const int i = c->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        c->setCurrentIndex(i);
-    }
-    // Typing text that is not plain ASCII, as an input method would deliver it.
-    static void TypeText(QWidget* w, const QString& text) {
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, text, Qt::NoModifier);
-    }
-    static void Type(QSpinBox* s, int value) {
-        s->selectAll();
-        QTest::keyClicks(s, QString::number(value));
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
-    // A click on the preview window at `point` of its picture.
-    void ClickPreview(QPoint point) {
-        ASSERT_NE(view().window(), nullptr);
-        QTest::mouseClick(view().window(), Qt::LeftButton, {}, point);
-    }
-    static void ClickRow(ListEditorPanel* panel, int row) {
-        QTreeWidget* v = panel->view();
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
-    }
-    static QStringList Rows(const ListEditorPanel* panel) {
-        QStringList out;
-        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
-        return out;
-    }
-    static QStringList Items(const QListWidget* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-        return out;
-    }
+    static void Type(QSpinBox* s, int value) { test::Type(s, value, Then::Tab); }
     // The preview's window lies beside `dialog`, not over it.
     void ExpectBeside(QWidget* dialog) {
         ASSERT_NE(view().window(), nullptr);
@@ -475,14 +423,11 @@ TEST_F(EffectEditorTest, TheListPreviewsTheSelectionAndGuardsAnEmptyList) {
 
 TEST_F(EffectEditorTest, TheHubButtonOpensTheList) {
     WriteEffects(tp, {Placed()});
-    EditorRegistry registry;
-    RegisterEditors(registry);
     QStringList rows;
-    OnNextModal<EffectListEditor>([&](EffectListEditor* e) {
+    RunFromHub<EffectListEditor>(HubEditor::AnimeList, [&](EffectListEditor* e) {
         rows = Rows(e->panel());
         Click(e->cancelButton());
     });
-    ASSERT_TRUE(registry.Open(HubEditor::AnimeList, context, nullptr));
     EXPECT_EQ(rows, QStringList{"burst"});
 }
 

@@ -3,24 +3,15 @@
 // a face, and what OK and Cancel leave in image_face.txt.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <QTreeWidget>
 #include <filesystem>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "app/services.h"
 #include "editors/media/face_list_editor.h"
-#include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/editor_driver.h"
 #include "widgets/drawing_group.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
@@ -29,30 +20,20 @@
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 // Four faces of 32 x 32 side by side on a magenta key colour, each a disc of its own colour.
 constexpr std::uint32_t kFaceColours[4] = {0xF0C080, 0x80C0F0, 0xC0F080, 0xF080C0};
 
-class FaceListEditorTest : public ::testing::Test {
+class FaceListEditorTest : public EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-        test::WriteBytes(ImageFilePath(tp.project, "faces.bmp"), test::MakeBmp24(128, 32, [](int x, int y) {
+        EditorTest::SetUp();
+        WriteBytes(ImageFilePath(tp.project, "faces.bmp"), MakeBmp24(128, 32, [](int x, int y) {
                              const int cx = (x / 32) * 32 + 16, dx = x - cx, dy = y - 16;
                              return dx * dx + dy * dy < 14 * 14 ? kFaceColours[x / 32] : std::uint32_t{0xFF00FF};
                          }));
     }
-    void TearDown() override { test::CancelPendingModalWatches(); }
-
-    ImageView& view() { return *context.imageView; }
 
     static FaceEntry Face(std::string file, int left, int top, int width, int height) {
         FaceEntry f;
@@ -63,37 +44,7 @@ protected:
         f.areaHeight = height;
         return f;
     }
-    static void Click(QAbstractButton* b) {
-        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    }
-    static void ClickRow(ListEditorPanel* panel, int row) {
-        QTreeWidget* v = panel->view();
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
-    }
-    static QStringList Rows(const ListEditorPanel* panel) {
-        QStringList out;
-        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
-        return out;
-    }
-    // Typed into the field of the active dialog, which keeps the focus.
-    static void Type(QSpinBox* s, int value) {
-        QApplication::setActiveWindow(s->window());
-        s->setFocus();
-        s->selectAll();
-        QTest::keyClicks(s, QString::number(value));
-    }
-    void Run(const std::function<void(FaceListEditor*)>& drive) {
-        EditorRegistry registry;
-        RegisterEditors(registry);
-        bool ran = false;
-        OnNextModal<FaceListEditor>([&](FaceListEditor* e) {
-            ran = true;
-            drive(e);
-        });
-        ASSERT_TRUE(registry.Open(HubEditor::FaceImages, context, nullptr));
-        EXPECT_TRUE(ran);
-    }
+    void Run(const std::function<void(FaceListEditor*)>& drive) { RunFromHub(HubEditor::FaceImages, drive); }
     // The colour at the centre of the preview's frame.
     QRgb PreviewCentre() {
         const QImage frame = view().ComposeFrame();

@@ -76,12 +76,9 @@ AudioListEditor::~AudioListEditor() = default;
 
 void AudioListEditor::accept() {
     playOnSelect_->Stop();
-    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
-        DialogSaveUi ui(*context_.services, this);
-        SaveAudioList(context_.project, kind_, list_->records(), ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
+    if (!SaveUnlessUnreadable(context_, this, loadStatus_,
+                              [this](SaveUi& ui) { SaveAudioList(context_.project, kind_, list_->records(), ui); }))
+        return;
     done(QDialog::Accepted);
 }
 

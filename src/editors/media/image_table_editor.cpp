@@ -126,12 +126,9 @@ void ImageTableEditor::Leave() {
 void ImageTableEditor::accept() {
     // A colour still being typed (OK pressed with Enter) counts as left.
     drawing_->InterpretTyped();
-    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
-        DialogSaveUi ui(*context_.services, this);
-        SaveImageTable(context_.project, kind_, table_, ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
+    if (!SaveUnlessUnreadable(context_, this, loadStatus_,
+                              [this](SaveUi& ui) { SaveImageTable(context_.project, kind_, table_, ui); }))
+        return;
     Leave();
     done(QDialog::Accepted);
 }
