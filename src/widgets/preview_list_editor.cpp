@@ -10,7 +10,7 @@
 #include "app/editor_context.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
+#include "widgets/preview_box.h"
 
 namespace lw {
 
@@ -29,8 +29,7 @@ PreviewListDialog::PreviewListDialog(EditorContext& context, const PreviewListLo
     layout->addWidget(panel_, 1);
 
     auto* bottom = new QHBoxLayout();
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+    show_ = NewPreviewBox(tr("表示"), this);
     bottom->addWidget(show_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);

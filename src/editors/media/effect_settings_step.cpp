@@ -25,7 +25,8 @@
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/cp932_validator.h"
-#include "widgets/discard_guard.h"
+#include "widgets/field_grid.h"
+#include "widgets/preview_box.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
 
@@ -54,15 +55,9 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     LimitToCp932(name_, static_cast<int>(kEffectNameBytes));
     name_->setMinimumWidth(240);
     top->addRow(tr("ｱﾆﾒ名"), name_);
-    auto* imageRow = new QHBoxLayout();
     image_ = new QComboBox(this);
-    image_->setMinimumContentsLength(20);
-    image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
-    imageRow->addWidget(image_, 1);
-    imageRow->addWidget(show_);
-    top->addRow(tr("画像"), imageRow);
+    show_ = NewPreviewBox(tr("表示"), this);
+    top->addRow(tr("画像"), PreviewChoiceRow(image_, 20, show_));
     layout->addLayout(top);
 
     auto* drawGroup = new QGroupBox(tr("描画"), this);
@@ -106,14 +101,7 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     top_ = NewSpin(areaGroup, 0, kMaxPictureSide);
     width_ = NewSpin(areaGroup, 0, kMaxPictureSide);
     height_ = NewSpin(areaGroup, 0, kMaxPictureSide);
-    areaGrid->addWidget(new QLabel(tr("左上X座標"), areaGroup), 0, 0);
-    areaGrid->addWidget(left_, 0, 1);
-    areaGrid->addWidget(new QLabel(tr("左上Y座標"), areaGroup), 0, 2);
-    areaGrid->addWidget(top_, 0, 3);
-    areaGrid->addWidget(new QLabel(tr("幅"), areaGroup), 1, 0);
-    areaGrid->addWidget(width_, 1, 1);
-    areaGrid->addWidget(new QLabel(tr("高さ"), areaGroup), 1, 2);
-    areaGrid->addWidget(height_, 1, 3);
+    AddLabelledFields(areaGrid, 2, {{tr("左上X座標"), left_}, {tr("左上Y座標"), top_}, {tr("幅"), width_}, {tr("高さ"), height_}});
     layout->addWidget(areaGroup);
 
     auto* cellGroup = new QGroupBox(tr("1ｺﾏの画像ｻｲｽﾞ"), this);

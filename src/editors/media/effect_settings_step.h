@@ -58,8 +58,6 @@ public slots:
     // "ｷｬﾝｾﾙ": closes the preview and ends with 0.
     void reject() override;
 
-protected:
-
 private:
     void OpenPreview() override;
     void ShowChosenImage();
