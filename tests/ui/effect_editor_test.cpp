@@ -447,19 +447,9 @@ TEST_F(EffectEditorTest, AnimationDropDownsListTheTable) {
 // run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the
 // folder the PNGs go to. Without it the test is skipped.
 TEST_F(EffectEditorTest, Screenshots) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    const QString out = QString::fromLocal8Bit(dir);
-    // The dialog and the preview beside it, as the screen shows them.
-    auto shoot = [&](QWidget* dialog, const QString& name) {
-        QTest::qWait(400);
-        QRect area = dialog->frameGeometry();
-        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
-                                                                          area.width() + 16, area.height() + 16);
-        EXPECT_FALSE(shot.isNull());
-        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
-    };
+    const QString out = ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    auto shoot = [&](QWidget* dialog, const QString& name) { ShootWithPreview(dialog, out + "/" + name); };
     WriteEffects(tp, {Placed()});
     EffectListEditor editor(context, nullptr);
     editor.move(640, 420);

@@ -159,29 +159,6 @@ TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
               "0 0 faces.bmp 0 1 255 0 255 32 0 28 32\r\n</image_face_data>");
 }
 
-TEST_F(FaceListEditorTest, AnEmptyListCanBeNeitherSavedNorShown) {
-    tp.WriteData("image_face.txt", FaceListBytes({Face("faces.bmp", 0, 0, 32, 32)}));
-    Run([&](FaceListEditor* e) {
-        EXPECT_TRUE(e->okButton()->isEnabled());
-        Click(e->panel()->deleteButton());
-        EXPECT_FALSE(e->okButton()->isEnabled());
-        EXPECT_FALSE(e->showBox()->isEnabled());
-        EXPECT_FALSE(e->panel()->deleteButton()->isEnabled());
-        EXPECT_FALSE(e->panel()->editButton()->isEnabled());
-        EXPECT_TRUE(e->panel()->addButton()->isEnabled());
-        Click(e->cancelButton());
-    });
-    EXPECT_EQ(tp.ReadData("image_face.txt"), FaceListBytes({Face("faces.bmp", 0, 0, 32, 32)}));
-    // A new project: nothing to save.
-    std::filesystem::remove(DataFilePath(tp.project, "image_face.txt"));
-    Run([&](FaceListEditor* e) {
-        EXPECT_EQ(e->panel()->rowCount(), 0);
-        EXPECT_FALSE(e->okButton()->isEnabled());
-        Click(e->cancelButton());
-    });
-    EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "image_face.txt")));
-}
-
 // Reserved fields, a count below the lines, a face whose picture is missing, two faces of one
 // picture, values no dialog would make: confirmed unchanged, the faces come back as they were.
 TEST_F(FaceListEditorTest, UnchangedOkKeepsAnOddFileFaceForFace) {
@@ -204,20 +181,11 @@ TEST_F(FaceListEditorTest, UnchangedOkKeepsAnOddFileFaceForFace) {
               "1 1 faces.bmp 2 0 0 0 0 96 0 64 64\r\n</image_face_data>");
 }
 
-TEST_F(FaceListEditorTest, AnUnreadableFaceListIsNotOpened) {
-    std::filesystem::create_directories(DataFilePath(tp.project, "image_face.txt"));
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    ASSERT_TRUE(registry.Open(HubEditor::FaceImages, context, nullptr));
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains("image_face.txt"));
-}
-
 // A screenshot of the face list beside its preview: run under a display (xvfb-run, QT_QPA_PLATFORM
 // xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
 TEST_F(FaceListEditorTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     std::vector<FaceEntry> faces;
     for (int i = 0; i < 4; ++i) faces.push_back(Face("faces.bmp", i * 32, 0, 32, 32));
     faces[1].colorKey = 1;
@@ -226,11 +194,7 @@ TEST_F(FaceListEditorTest, Screenshot) {
     Run([&](FaceListEditor* e) {
         e->move(40, 40);
         ClickRow(e->panel(), 1);
-        QTest::qWait(400);
-        const QRect area = e->frameGeometry().united(view().window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
-                                                                          area.height() + 16);
-        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/face-list.png", "PNG"));
+        ShootWithPreview(e, out + "/face-list.png");
         Click(e->cancelButton());
     });
 }

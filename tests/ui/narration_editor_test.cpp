@@ -194,28 +194,12 @@ TEST_F(NarrationEditorTest, MissingFileStartsEmptyAndCancelCreatesNothing) {
     EXPECT_FALSE(HasFile());
 }
 
-TEST_F(NarrationEditorTest, AnUnreadableFileIsNeverSavedOver) {
-    // Larger than any list file is read (sparse: takes no disk space).
-    const std::filesystem::path path = DataFilePath(tp.project, kNarrationFile);
-    tp.WriteData(kNarrationFile, NarrationListBytes({NewNarrationDefaults()}));
-    const std::uintmax_t size = kListFileCeiling + 1;
-    std::filesystem::resize_file(path, size);
-    EXPECT_EQ(RunNarrationListEditor(context, nullptr), 0);
-    ASSERT_EQ(services.messages.size(), 1u);
-    // Even confirmed, the editor leaves the file alone.
-    NarrationListEditor editor(context, nullptr);
-    EXPECT_EQ(editor.loadStatus(), ReadStatus::Unreadable);
-    QTimer::singleShot(0, [&] { editor.accept(); });
-    editor.exec();
-    EXPECT_EQ(std::filesystem::file_size(path), size);
-}
-
 // A screenshot of a narration with its preview, for looking at it: run under a real display
 // (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
 // Without it the test is skipped.
 TEST_F(NarrationEditorTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     // An evening sky over a row of houses, 320 x 240 as the game's screen.
     QImage sky(320, 240, QImage::Format_RGB32);
     QPainter p(&sky);
@@ -250,12 +234,8 @@ TEST_F(NarrationEditorTest, Screenshot) {
         e.move(700, 420);
         OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
             d->move(40, 40);
-            QTest::qWait(500);
-            QRect area = d->frameGeometry();
-            if (view().IsShown()) area = area.united(view().window()->frameGeometry());
-            const QPixmap pix = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
-                                                                            area.width() + 16, area.height() + 16);
-            shot = pix.save(QString::fromLocal8Bit(dir) + "/narration.png", "PNG");
+            ShootWithPreview(d, out + "/narration.png", 500);
+            shot = true;
             QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
         });
         QTest::mouseClick(e.panel()->editButton(), Qt::LeftButton);

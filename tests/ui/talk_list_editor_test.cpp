@@ -353,15 +353,9 @@ TEST_F(TalkListEditorTest, OpensFromTheHubAndNeverSavesOverAnUnreadableFile) {
 // for looking at them: run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with
 // LW_SCREENSHOT_DIR naming the folder the PNGs go to. Without it the test is skipped.
 TEST_F(TalkListEditorTest, Screenshots) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    const QString out = QString::fromLocal8Bit(dir);
-    auto shoot = [&](const QRect& area, const QString& name) {
-        QTest::qWait(400);
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
-                                                                          area.width() + 16, area.height() + 16);
-        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
-    };
+    const QString out = ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    auto shoot = [&](const QRect& area, const QString& name) { SaveScreenArea(area, out + "/" + name); };
     tp.WriteData("talk_list.txt", kFile);
     TalkListEditor e(context);
     e.move(40, 40);

@@ -8,6 +8,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -84,6 +87,24 @@ inline void Type(QSpinBox* s, const QString& text, Then then = Then::Stay) {
 }
 inline void Type(QSpinBox* s, int value, Then then = Then::Stay) { Type(s, QString::number(value), then); }
 
+// The folder the screenshot tests write their PNGs to: LW_SCREENSHOT_DIR, under a real display
+// (xvfb-run with QT_QPA_PLATFORM=xcb). Empty otherwise, and the test is skipped:
+//   const QString out = ScreenshotDir();
+//   if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+inline QString ScreenshotDir() {
+    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
+    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") return {};
+    return QString::fromLocal8Bit(dir);
+}
+// The screen's `area` (with a margin) once the windows have been painted, as the PNG `path`.
+inline void SaveScreenArea(const QRect& area, const QString& path, int waitMs = 400) {
+    QTest::qWait(waitMs);
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
+                                                                      area.height() + 16);
+    EXPECT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(path, "PNG")) << path.toStdString();
+}
+
 // A temporary project, the fake services and a context of both (with a real player where asked); a
 // modal watch still waiting at the end of a test is stopped.
 class EditorTest : public ::testing::Test {
@@ -124,6 +145,12 @@ protected:
         });
         ASSERT_TRUE(registry.Open(button, context, nullptr));
         EXPECT_TRUE(ran);
+    }
+    // The dialog and the preview beside it (when shown), as the screen shows them, as the PNG `path`.
+    void ShootWithPreview(QWidget* dialog, const QString& path, int waitMs = 400) {
+        QRect area = dialog->frameGeometry();
+        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
+        SaveScreenArea(area, path, waitMs);
     }
     // A click on the preview window at `point` of its picture.
     void ClickPreview(QPoint point) {
