@@ -2152,42 +2152,6 @@ Rename the file, then choose it again</translation>
         <translation>Image</translation>
     </message>
     <message>
-        <source>描画</source>
-        <translation>Drawing</translation>
-    </message>
-    <message>
-        <source>不透明</source>
-        <translation>Opaque</translation>
-    </message>
-    <message>
-        <source>加算</source>
-        <translation>Additive</translation>
-    </message>
-    <message>
-        <source>透明度</source>
-        <translation>Alpha</translation>
-    </message>
-    <message>
-        <source>ｶﾗｰｷｰあり</source>
-        <translation>Colour key on</translation>
-    </message>
-    <message>
-        <source>ｶﾗｰｷｰ</source>
-        <translation>Colour key</translation>
-    </message>
-    <message>
-        <source>赤</source>
-        <translation>Red</translation>
-    </message>
-    <message>
-        <source>緑</source>
-        <translation>Green</translation>
-    </message>
-    <message>
-        <source>青</source>
-        <translation>Blue</translation>
-    </message>
-    <message>
         <source>速度</source>
         <translation>Speed</translation>
     </message>

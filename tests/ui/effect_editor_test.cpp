@@ -28,6 +28,8 @@
 #include "editors/media/effect_settings_step.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
+#include "widgets/drawing_group.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 namespace {
@@ -119,7 +121,7 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
         EXPECT_EQ(s->imageChoice()->currentIndex(), -1);  // nothing chosen yet
         EXPECT_TRUE(s->imageChoice()->isEnabled());
         EXPECT_EQ(s->speedSpin()->value(), 2);
-        EXPECT_FALSE(s->keyGroup()->isEnabled());
+        EXPECT_FALSE(s->drawing()->colourGroup()->isEnabled());
 
         TypeText(s->nameEdit(), QStringLiteral("爆発 小"));
         Choose(s->imageChoice(), "sheet.bmp");
@@ -134,13 +136,13 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
         ExpectBeside(s);
 
         // The key colour is picked from the sheet.
-        Click(s->keyBox());
-        EXPECT_TRUE(s->keyGroup()->isEnabled());
+        Click(s->drawing()->keyBox());
+        EXPECT_TRUE(s->drawing()->colourGroup()->isEnabled());
         ClickPreview(QPoint(1, 1));
-        EXPECT_EQ(s->redSpin()->value(), 255);
-        EXPECT_EQ(s->greenSpin()->value(), 0);
-        EXPECT_EQ(s->blueSpin()->value(), 255);
-        Click(s->modeButton(0));
+        EXPECT_EQ(s->drawing()->redSpin()->value(), 255);
+        EXPECT_EQ(s->drawing()->greenSpin()->value(), 0);
+        EXPECT_EQ(s->drawing()->blueSpin()->value(), 255);
+        Click(s->drawing()->modeButton(0));
 
         // No cell size yet: refused, the step stays.
         Click(s->nextButton());
@@ -458,7 +460,7 @@ TEST_F(EffectEditorTest, Screenshots) {
         s->move(40, 40);
         TypeText(s->nameEdit(), QStringLiteral("炎の玉"));
         Choose(s->imageChoice(), "sheet.bmp");
-        Click(s->keyBox());
+        Click(s->drawing()->keyBox());
         ClickPreview(QPoint(1, 1));
         Type(s->speedSpin(), 3);
         Type(s->cellWidthSpin(), 32);
