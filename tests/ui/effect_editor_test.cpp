@@ -415,22 +415,10 @@ TEST_F(EffectEditorTest, TheListPreviewsTheSelectionAndGuardsAnEmptyList) {
     ClickRow(editor.panel(), 0);
     Click(editor.panel()->deleteButton());
     EXPECT_EQ(editor.panel()->rowCount(), 0);
-    EXPECT_FALSE(editor.okButton()->isEnabled());
-    EXPECT_FALSE(editor.showBox()->isEnabled());
     EXPECT_EQ(view().state().animation, EffectAnimation{});
     EXPECT_FALSE(view().IsShown());
     Click(editor.cancelButton());
     EXPECT_EQ(tp.ReadData("image_effect.txt"), EffectFileBytes({Placed(), second}));
-}
-
-TEST_F(EffectEditorTest, TheHubButtonOpensTheList) {
-    WriteEffects(tp, {Placed()});
-    QStringList rows;
-    RunFromHub<EffectListEditor>(HubEditor::AnimeList, [&](EffectListEditor* e) {
-        rows = Rows(e->panel());
-        Click(e->cancelButton());
-    });
-    EXPECT_EQ(rows, QStringList{"burst"});
 }
 
 TEST_F(EffectEditorTest, AnimationDropDownsListTheTable) {

@@ -197,16 +197,6 @@ TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
     });
 }
 
-TEST_F(ImageListEditorTest, AnUnreadableTableIsNotOpened) {
-    std::filesystem::create_directories(DataFilePath(tp.project, "image_back.txt"));
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    ASSERT_TRUE(registry.Open(HubEditor::BackImages, context, nullptr));
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains("image_back.txt"));
-    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, "image_back.txt")));
-}
-
 // A screenshot of the background editor beside its preview: run under a display (xvfb-run,
 // QT_QPA_PLATFORM xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
 TEST_F(ImageListEditorTest, Screenshot) {

@@ -46,8 +46,6 @@ protected:
                                                       std::vector<std::string>{"first#text", kSunset + "<wave 1>*end", std::string(40, 'z')}));
     }
 
-    bool HasFile() const { return std::filesystem::exists(DataFilePath(tp.project, kNarrationFile)); }
-
     // Runs `drive` on the shown list editor; it is cancelled afterwards if still open.
     void RunEditor(const std::function<void(NarrationListEditor&)>& drive) {
         NarrationListEditor editor(context, nullptr);
@@ -179,19 +177,6 @@ TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelAnywhereWritesNothing)
     });
     EXPECT_EQ(tp.ReadData(kNarrationFile), before);
     EXPECT_TRUE(services.messages.empty());
-}
-
-TEST_F(NarrationEditorTest, MissingFileStartsEmptyAndCancelCreatesNothing) {
-    RunEditor([&](NarrationListEditor& e) {
-        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
-            d->imageChoice()->SelectByPrefix("sky");
-            QTest::mouseClick(d->okButton(), Qt::LeftButton);
-        });
-        QTest::mouseClick(e.panel()->addButton(), Qt::LeftButton);
-        EXPECT_EQ(e.panel()->rowCount(), 1);
-        QTest::mouseClick(e.cancelButton(), Qt::LeftButton);
-    });
-    EXPECT_FALSE(HasFile());
 }
 
 // A screenshot of a narration with its preview, for looking at it: run under a real display

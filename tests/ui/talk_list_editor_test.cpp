@@ -18,7 +18,6 @@
 #include <cstdlib>
 #include <functional>
 
-#include "app/editor_registry.h"
 #include "core/media/talk_list.h"
 #include "editors/events/earthquake_command_dialog.h"
 #include "editors/events/face_command_dialog.h"
@@ -335,18 +334,6 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
                   n->okButton()->click();
               }),
               "<wait 1500>");
-}
-
-TEST_F(TalkListEditorTest, OpensFromTheHubAndNeverSavesOverAnUnreadableFile) {
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    EXPECT_TRUE(registry.Has(HubEditor::TextList));
-
-    std::filesystem::create_directories(DataFilePath(tp.project, kTalkFile));  // exists, cannot be read
-    EXPECT_EQ(RunTalkListEditor(context, nullptr), QDialog::Rejected);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains("talk_list.txt"));
-    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, kTalkFile)));
 }
 
 // A screenshot of the editor with its command menu open (talk-list.png) and of the command dialogs,
