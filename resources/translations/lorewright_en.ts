@@ -2094,14 +2094,6 @@ Rename the file, then choose it again</translation>
         <translation>Animation list 1</translation>
     </message>
     <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
-    </message>
-    <message>
         <source>これ以上、追加できません</source>
         <translation>No more can be added</translation>
     </message>
@@ -2165,42 +2157,6 @@ Rename the file, then choose it again</translation>
     <message>
         <source>画像</source>
         <translation>Image</translation>
-    </message>
-    <message>
-        <source>描画</source>
-        <translation>Drawing</translation>
-    </message>
-    <message>
-        <source>不透明</source>
-        <translation>Opaque</translation>
-    </message>
-    <message>
-        <source>加算</source>
-        <translation>Additive</translation>
-    </message>
-    <message>
-        <source>透明度</source>
-        <translation>Alpha</translation>
-    </message>
-    <message>
-        <source>ｶﾗｰｷｰあり</source>
-        <translation>Colour key on</translation>
-    </message>
-    <message>
-        <source>ｶﾗｰｷｰ</source>
-        <translation>Colour key</translation>
-    </message>
-    <message>
-        <source>赤</source>
-        <translation>Red</translation>
-    </message>
-    <message>
-        <source>緑</source>
-        <translation>Green</translation>
-    </message>
-    <message>
-        <source>青</source>
-        <translation>Blue</translation>
     </message>
     <message>
         <source>速度</source>
@@ -2437,14 +2393,6 @@ Rename the file, then choose it again</translation>
     <message>
         <source>顔画像ﾘｽﾄ</source>
         <translation>Face image list</translation>
-    </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
     </message>
 </context>
 <context>
@@ -2906,14 +2854,6 @@ Rename the file, then choose it again</translation>
     <message>
         <source>魔法ﾘｽﾄ1</source>
         <translation>Magic list 1</translation>
-    </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
     </message>
 </context>
 <context>
@@ -3429,14 +3369,6 @@ Rename the file, then choose it again</translation>
         <source>ﾅﾚｰｼｮﾝﾘｽﾄ1</source>
         <translation>Narration list 1</translation>
     </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
-    </message>
 </context>
 <context>
     <name>lw::NewProjectDialog</name>
@@ -3696,6 +3628,17 @@ Please remove some belongings</translation>
     <message>
         <source>店・宿屋・立て札・定位置戦闘は合わせて1つの場面に%1個までです。これ以上追加できません。</source>
         <translation>A scene can hold at most %1 shops, inns, signposts and fixed battles together. No more can be added.</translation>
+    </message>
+</context>
+<context>
+    <name>lw::PreviewListDialog</name>
+    <message>
+        <source>追加...</source>
+        <translation>Add...</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
     </message>
 </context>
 <context>

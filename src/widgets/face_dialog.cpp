@@ -1,4 +1,3 @@
-#include "widgets/discard_guard.h"
 #include "widgets/face_dialog.h"
 
 #include <QCheckBox>
@@ -18,8 +17,10 @@
 #include "render/bitmap.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/drawing_group.h"
+#include "widgets/field_grid.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
+#include "widgets/preview_box.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
@@ -40,14 +41,10 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
     SetSpec(working_, DrawSpec{fields_.drawMode, fields_.colorKey, {fields_.keyRed, fields_.keyGreen, fields_.keyBlue}});
 
     auto* layout = new QVBoxLayout(this);
-    auto* imageRow = new QHBoxLayout();
     image_ = new ImageChooser(this);
     image_->setAccessibleName(tr("画像ﾌｧｲﾙ"));  // the drop-down has no label of its own
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
-    imageRow->addWidget(image_, 1);
-    imageRow->addWidget(show_);
-    layout->addLayout(imageRow);
+    show_ = NewPreviewBox(tr("表示"), this);
+    layout->addLayout(PreviewChoiceRow(image_, 0, show_));
 
     drawing_ = new DrawingGroup(this);
     layout->addWidget(drawing_);
@@ -58,14 +55,7 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
     top_ = new NumberSpin(area, 0, kMaxPictureSide);
     width_ = new NumberSpin(area, 0, kMaxPictureSide);
     height_ = new NumberSpin(area, 0, kMaxPictureSide);
-    grid->addWidget(new QLabel(tr("左上X座標"), area), 0, 0);
-    grid->addWidget(left_, 0, 1);
-    grid->addWidget(new QLabel(tr("左上Y座標"), area), 0, 2);
-    grid->addWidget(top_, 0, 3);
-    grid->addWidget(new QLabel(tr("幅"), area), 1, 0);
-    grid->addWidget(width_, 1, 1);
-    grid->addWidget(new QLabel(tr("高さ"), area), 1, 2);
-    grid->addWidget(height_, 1, 3);
+    AddLabelledFields(grid, 2, {{tr("左上X座標"), left_}, {tr("左上Y座標"), top_}, {tr("幅"), width_}, {tr("高さ"), height_}});
     grid->setColumnStretch(4, 1);
     layout->addWidget(area);
 

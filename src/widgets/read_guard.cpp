@@ -16,4 +16,12 @@ bool ReportUnreadable(EditorContext& context, QWidget* owner, std::string_view f
     return true;
 }
 
+bool SaveUnlessUnreadable(EditorContext& context, QWidget* owner, ReadStatus status,
+                          const std::function<void(SaveUi&)>& save) {
+    if (!context.services || status == ReadStatus::Unreadable) return true;
+    DialogSaveUi ui(*context.services, owner);
+    save(ui);
+    return !ui.failed();
+}
+
 }  // namespace lw

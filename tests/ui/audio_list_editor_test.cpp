@@ -6,66 +6,36 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
-#include <cstdlib>
-#include <optional>
 
 #include "app/app_controller.h"
-#include "app/editor_context.h"
 #include "app/hub_dialog.h"
-#include "audio/music_player.h"
 #include "editors/media/audio_list_editor.h"
 #include "support/core/media_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
-#include "widgets/audio_glue.h"
+#include "support/qt/editor_driver.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::MakeWav;
-using test::TempProject;
+using namespace test;
 using Names = std::vector<std::string>;
 
 const std::string kMidiFile = "<midi_number>\r\n5\r\n</midi_number>\r\n<midi_data>\r\nbattle.wav\r\n\r\ntown.wav\r\n</midi_data>";
 
 const char* const kTownCp932 = "\x92\xAC.wav";  // "町.wav"
 
-class AudioListEditorTest : public ::testing::Test {
+class AudioListEditorTest : public EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    std::optional<MusicPlayer> player;
-    EditorContext context;
-
     void SetUp() override {
-        if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
-        player.emplace(AudioMessagesTo(services));
-        ASSERT_TRUE(player->Initialise());
-        context.project = tp.project;
-        context.services = &services;
-        context.player = &*player;
+        EditorTest::SetUp();
+        StartPlayer();
         for (const char* name : {"town.wav", "Battle.wav", "battle.wav", "field.wav", kTownCp932}) Audio(name, MakeWav({{1000, 3000}}));
         std::filesystem::create_directories(tp.dir.path() / "audio" / "sub.wav");
     }
-    void TearDown() override { player->Shutdown(); }
 
     std::filesystem::path Audio(const char* name, const std::string& bytes) {
         auto p = AudioFilePath(tp.project, name);
         test::WriteBytes(p, bytes);
         return p;
-    }
-    static QStringList ComboItems(QComboBox* c) {
-        QStringList out;
-        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
-        return out;
-    }
-    static QStringList Rows(const AudioListEditor& e) {
-        QStringList out;
-        for (int i = 0; i < e.panel()->rowCount(); ++i) out << e.panel()->rowText(i);
-        return out;
     }
     static void Choose(AudioListEditor& e, const QString& name) {
         QComboBox* c = e.fileChoice();
@@ -73,11 +43,6 @@ protected:
         QTest::keyClick(c, Qt::Key_Home);
         while (c->currentText() != name && c->currentIndex() < c->count() - 1) QTest::keyClick(c, Qt::Key_Down);
         ASSERT_EQ(c->currentText(), name);
-    }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    static void ClickRow(AudioListEditor& e, int row) {
-        QTreeWidget* view = e.panel()->view();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(view->topLevelItem(row)).center());
     }
 };
 
@@ -89,10 +54,10 @@ TEST_F(AudioListEditorTest, OpensWithTheFolderSortedTheFileListedAndPlaybackStop
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("BGM ﾘｽﾄ"));
     EXPECT_FALSE(player->MusicPlaying());
     // Files only (no folder), ASCII case folded, the first chosen.
-    EXPECT_EQ(ComboItems(editor.fileChoice()), (QStringList{"Battle.wav", "battle.wav", "field.wav", "town.wav", "町.wav"}));
+    EXPECT_EQ(Items(editor.fileChoice()), (QStringList{"Battle.wav", "battle.wav", "field.wav", "town.wav", "町.wav"}));
     EXPECT_EQ(editor.fileChoice()->currentIndex(), 0);
     // The list is the file's data lines (its count of 5 ignored), the empty line an empty entry.
-    EXPECT_EQ(Rows(editor), (QStringList{"battle.wav", "", "town.wav"}));
+    EXPECT_EQ(Rows(editor.panel()), (QStringList{"battle.wav", "", "town.wav"}));
     EXPECT_EQ(editor.panel()->selectedRow(), -1);
     EXPECT_FALSE(editor.playBox()->isChecked());
 
@@ -123,7 +88,7 @@ TEST_F(AudioListEditorTest, BgmEditorFlowPlaysEachChoiceAndSavesWithOk) {
     Click(editor.panel()->addButton());
     Choose(editor, "Battle.wav");
     Click(editor.panel()->addButton());
-    EXPECT_EQ(Rows(editor), (QStringList{"town.wav", "battle.wav", "Battle.wav"}));
+    EXPECT_EQ(Rows(editor.panel()), (QStringList{"town.wav", "battle.wav", "Battle.wav"}));
     Choose(editor, "town.wav");
     Click(editor.panel()->addButton());
     EXPECT_EQ(editor.panel()->rowCount(), 3);
@@ -131,10 +96,10 @@ TEST_F(AudioListEditorTest, BgmEditorFlowPlaysEachChoiceAndSavesWithOk) {
 
     // Moving and deleting.
     Click(editor.panel()->downButton());
-    EXPECT_EQ(Rows(editor), (QStringList{"battle.wav", "town.wav", "Battle.wav"}));
-    ClickRow(editor, 0);
+    EXPECT_EQ(Rows(editor.panel()), (QStringList{"battle.wav", "town.wav", "Battle.wav"}));
+    ClickRow(editor.panel(), 0);
     Click(editor.panel()->deleteButton());
-    EXPECT_EQ(Rows(editor), (QStringList{"town.wav", "Battle.wav"}));
+    EXPECT_EQ(Rows(editor.panel()), (QStringList{"town.wav", "Battle.wav"}));
     EXPECT_EQ(editor.panel()->selectedRow(), 0);
 
     // OK stops playback and writes the file; no file existed, so nothing was asked.
@@ -158,7 +123,7 @@ TEST_F(AudioListEditorTest, SoundEditorPlaysOnceKindAndCancelWritesNothing) {
     EXPECT_FALSE(player->MusicPlaying());
     EXPECT_EQ(player->SoundSlotFile(0), AudioFilePath(tp.project, kTownCp932));
     Click(editor.panel()->addButton());
-    EXPECT_EQ(Rows(editor), (QStringList{"field.wav", "町.wav"}));
+    EXPECT_EQ(Rows(editor.panel()), (QStringList{"field.wav", "町.wav"}));
 
     Click(editor.cancelButton());
     EXPECT_EQ(editor.result(), 0);
@@ -181,7 +146,7 @@ TEST_F(AudioListEditorTest, OkRewritesAnUnchangedListAfterTheQuestionAndClosesEv
     }
     {
         AudioListEditor editor(context, AudioList::Bgm);
-        ClickRow(editor, 0);
+        ClickRow(editor.panel(), 0);
         Click(editor.panel()->deleteButton());
         services.answers.push_back(MessageAnswer::No);
         Click(editor.okButton());

@@ -20,8 +20,6 @@
 #include <QTreeWidget>
 #include <cstdlib>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
 #include "editors/media/effect_list_editor.h"
@@ -29,16 +27,14 @@
 #include "editors/media/effect_position_step.h"
 #include "editors/media/effect_settings_step.h"
 #include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/editor_driver.h"
+#include "widgets/drawing_group.h"
+#include "widgets/number_spin.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 constexpr QRgb kKey = qRgb(255, 0, 255);
 
@@ -78,68 +74,22 @@ void WriteEffects(const TempProject& tp, const std::vector<EffectAnimation>& lis
     tp.WriteData("image_effect.txt", EffectFileBytes(list));
 }
 
-class EffectEditorTest : public ::testing::Test {
+class EffectEditorTest : public EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         WriteBmp("sheet.bmp", MakeChipSheet());
         WriteBmp("back.bmp", MakeBackground());
-        test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
-        test::WriteBytes(ImageFilePath(tp.project, "my sheet.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+        WriteBytes(ImageFilePath(tp.project, "wide.bmp"), MakeSolidBmp24(320, 64, 0x008080));
+        WriteBytes(ImageFilePath(tp.project, "my sheet.bmp"), MakeSolidBmp24(320, 64, 0x008080));
     }
     // A 24-bit file of the picture.
     void WriteBmp(const char* name, const QImage& picture) {
-        test::WriteBytes(ImageFilePath(tp.project, name), test::MakeBmp24(picture.width(), picture.height(), [&](int x, int y) {
-                             return static_cast<std::uint32_t>(picture.pixel(x, y) & 0xFFFFFFu);
-                         }));
+        WriteBytes(ImageFilePath(tp.project, name), MakeBmp24(picture.width(), picture.height(), [&](int x, int y) {
+                       return static_cast<std::uint32_t>(picture.pixel(x, y) & 0xFFFFFFu);
+                   }));
     }
-    void TearDown() override { test::CancelPendingModalWatches(); }
-
-    ImageView& view() { return *context.imageView; }
-
-    // Check boxes and radio buttons are hit on their indicator, at their left end.
-    static void Click(QAbstractButton* b) {
-        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    }
-    static void Choose(QComboBox* c, const QString& text) {
-        const int i = c->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        c->setCurrentIndex(i);
-    }
-    // Typing text that is not plain ASCII, as an input method would deliver it.
-    static void TypeText(QWidget* w, const QString& text) {
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, text, Qt::NoModifier);
-    }
-    static void Type(QSpinBox* s, int value) {
-        s->selectAll();
-        QTest::keyClicks(s, QString::number(value));
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
-    // A click on the preview window at `point` of its picture.
-    void ClickPreview(QPoint point) {
-        ASSERT_NE(view().window(), nullptr);
-        QTest::mouseClick(view().window(), Qt::LeftButton, {}, point);
-    }
-    static void ClickRow(ListEditorPanel* panel, int row) {
-        QTreeWidget* v = panel->view();
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
-    }
-    static QStringList Rows(const ListEditorPanel* panel) {
-        QStringList out;
-        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
-        return out;
-    }
-    static QStringList Items(const QListWidget* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-        return out;
-    }
+    static void Type(QSpinBox* s, int value) { test::Type(s, value, Then::Tab); }
     // The preview's window lies beside `dialog`, not over it.
     void ExpectBeside(QWidget* dialog) {
         ASSERT_NE(view().window(), nullptr);
@@ -171,7 +121,7 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
         EXPECT_EQ(s->imageChoice()->currentIndex(), -1);  // nothing chosen yet
         EXPECT_TRUE(s->imageChoice()->isEnabled());
         EXPECT_EQ(s->speedSpin()->value(), 2);
-        EXPECT_FALSE(s->keyGroup()->isEnabled());
+        EXPECT_FALSE(s->drawing()->colourGroup()->isEnabled());
 
         TypeText(s->nameEdit(), QStringLiteral("爆発 小"));
         Choose(s->imageChoice(), "sheet.bmp");
@@ -186,13 +136,13 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
         ExpectBeside(s);
 
         // The key colour is picked from the sheet.
-        Click(s->keyBox());
-        EXPECT_TRUE(s->keyGroup()->isEnabled());
+        Click(s->drawing()->keyBox());
+        EXPECT_TRUE(s->drawing()->colourGroup()->isEnabled());
         ClickPreview(QPoint(1, 1));
-        EXPECT_EQ(s->redSpin()->value(), 255);
-        EXPECT_EQ(s->greenSpin()->value(), 0);
-        EXPECT_EQ(s->blueSpin()->value(), 255);
-        Click(s->modeButton(0));
+        EXPECT_EQ(s->drawing()->redSpin()->value(), 255);
+        EXPECT_EQ(s->drawing()->greenSpin()->value(), 0);
+        EXPECT_EQ(s->drawing()->blueSpin()->value(), 255);
+        Click(s->drawing()->modeButton(0));
 
         // No cell size yet: refused, the step stays.
         Click(s->nextButton());
@@ -465,25 +415,10 @@ TEST_F(EffectEditorTest, TheListPreviewsTheSelectionAndGuardsAnEmptyList) {
     ClickRow(editor.panel(), 0);
     Click(editor.panel()->deleteButton());
     EXPECT_EQ(editor.panel()->rowCount(), 0);
-    EXPECT_FALSE(editor.okButton()->isEnabled());
-    EXPECT_FALSE(editor.showBox()->isEnabled());
     EXPECT_EQ(view().state().animation, EffectAnimation{});
     EXPECT_FALSE(view().IsShown());
     Click(editor.cancelButton());
     EXPECT_EQ(tp.ReadData("image_effect.txt"), EffectFileBytes({Placed(), second}));
-}
-
-TEST_F(EffectEditorTest, TheHubButtonOpensTheList) {
-    WriteEffects(tp, {Placed()});
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    QStringList rows;
-    OnNextModal<EffectListEditor>([&](EffectListEditor* e) {
-        rows = Rows(e->panel());
-        Click(e->cancelButton());
-    });
-    ASSERT_TRUE(registry.Open(HubEditor::AnimeList, context, nullptr));
-    EXPECT_EQ(rows, QStringList{"burst"});
 }
 
 TEST_F(EffectEditorTest, AnimationDropDownsListTheTable) {
@@ -502,19 +437,9 @@ TEST_F(EffectEditorTest, AnimationDropDownsListTheTable) {
 // run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the
 // folder the PNGs go to. Without it the test is skipped.
 TEST_F(EffectEditorTest, Screenshots) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    const QString out = QString::fromLocal8Bit(dir);
-    // The dialog and the preview beside it, as the screen shows them.
-    auto shoot = [&](QWidget* dialog, const QString& name) {
-        QTest::qWait(400);
-        QRect area = dialog->frameGeometry();
-        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
-                                                                          area.width() + 16, area.height() + 16);
-        EXPECT_FALSE(shot.isNull());
-        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
-    };
+    const QString out = ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    auto shoot = [&](QWidget* dialog, const QString& name) { ShootWithPreview(dialog, out + "/" + name); };
     WriteEffects(tp, {Placed()});
     EffectListEditor editor(context, nullptr);
     editor.move(640, 420);
@@ -523,7 +448,7 @@ TEST_F(EffectEditorTest, Screenshots) {
         s->move(40, 40);
         TypeText(s->nameEdit(), QStringLiteral("炎の玉"));
         Choose(s->imageChoice(), "sheet.bmp");
-        Click(s->keyBox());
+        Click(s->drawing()->keyBox());
         ClickPreview(QPoint(1, 1));
         Type(s->speedSpin(), 3);
         Type(s->cellWidthSpin(), 32);

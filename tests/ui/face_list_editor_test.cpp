@@ -3,24 +3,15 @@
 // a face, and what OK and Cancel leave in image_face.txt.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <QTreeWidget>
 #include <filesystem>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "app/services.h"
 #include "editors/media/face_list_editor.h"
-#include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/editor_driver.h"
 #include "widgets/drawing_group.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
@@ -29,30 +20,20 @@
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 // Four faces of 32 x 32 side by side on a magenta key colour, each a disc of its own colour.
 constexpr std::uint32_t kFaceColours[4] = {0xF0C080, 0x80C0F0, 0xC0F080, 0xF080C0};
 
-class FaceListEditorTest : public ::testing::Test {
+class FaceListEditorTest : public EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-        test::WriteBytes(ImageFilePath(tp.project, "faces.bmp"), test::MakeBmp24(128, 32, [](int x, int y) {
+        EditorTest::SetUp();
+        WriteBytes(ImageFilePath(tp.project, "faces.bmp"), MakeBmp24(128, 32, [](int x, int y) {
                              const int cx = (x / 32) * 32 + 16, dx = x - cx, dy = y - 16;
                              return dx * dx + dy * dy < 14 * 14 ? kFaceColours[x / 32] : std::uint32_t{0xFF00FF};
                          }));
     }
-    void TearDown() override { test::CancelPendingModalWatches(); }
-
-    ImageView& view() { return *context.imageView; }
 
     static FaceEntry Face(std::string file, int left, int top, int width, int height) {
         FaceEntry f;
@@ -63,37 +44,7 @@ protected:
         f.areaHeight = height;
         return f;
     }
-    static void Click(QAbstractButton* b) {
-        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    }
-    static void ClickRow(ListEditorPanel* panel, int row) {
-        QTreeWidget* v = panel->view();
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
-    }
-    static QStringList Rows(const ListEditorPanel* panel) {
-        QStringList out;
-        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
-        return out;
-    }
-    // Typed into the field of the active dialog, which keeps the focus.
-    static void Type(QSpinBox* s, int value) {
-        QApplication::setActiveWindow(s->window());
-        s->setFocus();
-        s->selectAll();
-        QTest::keyClicks(s, QString::number(value));
-    }
-    void Run(const std::function<void(FaceListEditor*)>& drive) {
-        EditorRegistry registry;
-        RegisterEditors(registry);
-        bool ran = false;
-        OnNextModal<FaceListEditor>([&](FaceListEditor* e) {
-            ran = true;
-            drive(e);
-        });
-        ASSERT_TRUE(registry.Open(HubEditor::FaceImages, context, nullptr));
-        EXPECT_TRUE(ran);
-    }
+    void Run(const std::function<void(FaceListEditor*)>& drive) { RunFromHub(HubEditor::FaceImages, drive); }
     // The colour at the centre of the preview's frame.
     QRgb PreviewCentre() {
         const QImage frame = view().ComposeFrame();
@@ -208,29 +159,6 @@ TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
               "0 0 faces.bmp 0 1 255 0 255 32 0 28 32\r\n</image_face_data>");
 }
 
-TEST_F(FaceListEditorTest, AnEmptyListCanBeNeitherSavedNorShown) {
-    tp.WriteData("image_face.txt", FaceListBytes({Face("faces.bmp", 0, 0, 32, 32)}));
-    Run([&](FaceListEditor* e) {
-        EXPECT_TRUE(e->okButton()->isEnabled());
-        Click(e->panel()->deleteButton());
-        EXPECT_FALSE(e->okButton()->isEnabled());
-        EXPECT_FALSE(e->showBox()->isEnabled());
-        EXPECT_FALSE(e->panel()->deleteButton()->isEnabled());
-        EXPECT_FALSE(e->panel()->editButton()->isEnabled());
-        EXPECT_TRUE(e->panel()->addButton()->isEnabled());
-        Click(e->cancelButton());
-    });
-    EXPECT_EQ(tp.ReadData("image_face.txt"), FaceListBytes({Face("faces.bmp", 0, 0, 32, 32)}));
-    // A new project: nothing to save.
-    std::filesystem::remove(DataFilePath(tp.project, "image_face.txt"));
-    Run([&](FaceListEditor* e) {
-        EXPECT_EQ(e->panel()->rowCount(), 0);
-        EXPECT_FALSE(e->okButton()->isEnabled());
-        Click(e->cancelButton());
-    });
-    EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "image_face.txt")));
-}
-
 // Reserved fields, a count below the lines, a face whose picture is missing, two faces of one
 // picture, values no dialog would make: confirmed unchanged, the faces come back as they were.
 TEST_F(FaceListEditorTest, UnchangedOkKeepsAnOddFileFaceForFace) {
@@ -253,20 +181,11 @@ TEST_F(FaceListEditorTest, UnchangedOkKeepsAnOddFileFaceForFace) {
               "1 1 faces.bmp 2 0 0 0 0 96 0 64 64\r\n</image_face_data>");
 }
 
-TEST_F(FaceListEditorTest, AnUnreadableFaceListIsNotOpened) {
-    std::filesystem::create_directories(DataFilePath(tp.project, "image_face.txt"));
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    ASSERT_TRUE(registry.Open(HubEditor::FaceImages, context, nullptr));
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains("image_face.txt"));
-}
-
 // A screenshot of the face list beside its preview: run under a display (xvfb-run, QT_QPA_PLATFORM
 // xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
 TEST_F(FaceListEditorTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     std::vector<FaceEntry> faces;
     for (int i = 0; i < 4; ++i) faces.push_back(Face("faces.bmp", i * 32, 0, 32, 32));
     faces[1].colorKey = 1;
@@ -275,11 +194,7 @@ TEST_F(FaceListEditorTest, Screenshot) {
     Run([&](FaceListEditor* e) {
         e->move(40, 40);
         ClickRow(e->panel(), 1);
-        QTest::qWait(400);
-        const QRect area = e->frameGeometry().united(view().window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
-                                                                          area.height() + 16);
-        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/face-list.png", "PNG"));
+        ShootWithPreview(e, out + "/face-list.png");
         Click(e->cancelButton());
     });
 }

@@ -15,15 +15,10 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "app/services.h"
 #include "editors/media/image_table_editor.h"
-#include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/editor_driver.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -32,21 +27,14 @@
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 constexpr std::uint32_t kMagenta = 0xFF00FF;
 
-class ImageListEditorTest : public ::testing::Test {
+class ImageListEditorTest : public EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         // A frame picture: a magenta key colour around a blue panel with a white border.
         test::WriteBytes(ImageFilePath(tp.project, "Frame.bmp"), test::MakeBmp24(160, 48, [](int x, int y) {
                              if (x < 4 || y < 4 || x >= 156 || y >= 44) return kMagenta;
@@ -56,46 +44,10 @@ protected:
         test::WriteBytes(ImageFilePath(tp.project, "sky.bmp"), test::MakeSolidBmp24(320, 240, 0x5080C0));
         test::WriteBytes(ImageFilePath(tp.project, "cursor.bmp"), test::MakeSolidBmp24(16, 16, 0xFFFF00));
     }
-    void TearDown() override { test::CancelPendingModalWatches(); }
-
-    ImageView& view() { return *context.imageView; }
-
-    static void Click(QAbstractButton* b) {
-        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    }
-    static void ClickRow(QListWidget* list, int row) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    }
-    static void Choose(QComboBox* c, const QString& text) {
-        const int i = c->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        c->setCurrentIndex(i);
-    }
     // Typed into the field and left with Tab (the dialog made the active window first: a click on
     // the preview may have activated that).
-    static void Type(QSpinBox* s, const QString& text) {
-        QApplication::setActiveWindow(s->window());
-        s->setFocus();
-        s->selectAll();
-        QTest::keyClicks(s, text);
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
-    void ClickPreview(QPoint point) {
-        ASSERT_NE(view().window(), nullptr);
-        QTest::mouseClick(view().window(), Qt::LeftButton, {}, point);
-    }
-    void Run(HubEditor button, const std::function<void(ImageTableEditor*)>& drive) {
-        EditorRegistry registry;
-        RegisterEditors(registry);
-        bool ran = false;
-        OnNextModal<ImageTableEditor>([&](ImageTableEditor* e) {
-            ran = true;
-            drive(e);
-        });
-        ASSERT_TRUE(registry.Open(button, context, nullptr));
-        EXPECT_TRUE(ran);
-    }
+    static void Type(QSpinBox* s, const QString& text) { test::Type(s, text, Then::Tab); }
+    void Run(HubEditor button, const std::function<void(ImageTableEditor*)>& drive) { RunFromHub(button, drive); }
     static ImageTable Preset(ImageTableKind kind) {
         ImageTable t;
         PresetImageTable(kind, t);
@@ -245,32 +197,18 @@ TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
     });
 }
 
-TEST_F(ImageListEditorTest, AnUnreadableTableIsNotOpened) {
-    std::filesystem::create_directories(DataFilePath(tp.project, "image_back.txt"));
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    ASSERT_TRUE(registry.Open(HubEditor::BackImages, context, nullptr));
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains("image_back.txt"));
-    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, "image_back.txt")));
-}
-
 // A screenshot of the background editor beside its preview: run under a display (xvfb-run,
 // QT_QPA_PLATFORM xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
 TEST_F(ImageListEditorTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
         e->move(40, 40);
         ClickRow(e->slotList(), 15);
         Choose(e->imageChoice(), "Frame.bmp");
         Click(e->drawing()->keyBox());
         ClickPreview(QPoint(1, 1));
-        QTest::qWait(400);
-        const QRect area = e->frameGeometry().united(view().window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
-                                                                          area.height() + 16);
-        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/background-images.png", "PNG"));
+        ShootWithPreview(e, out + "/background-images.png");
         Click(e->cancelButton());
     });
 }

@@ -14,78 +14,38 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <cstdlib>
-#include <optional>
 
-#include "app/editor_context.h"
-#include "audio/music_player.h"
 #include "core/media/audio_lists.h"
 #include "core/media/narration_list.h"
 #include "core/tagfile/string_list.h"
 #include "editors/media/narration_dialog.h"
 #include "editors/media/narration_list_editor.h"
-#include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
-#include "widgets/audio_glue.h"
+#include "support/qt/editor_driver.h"
 #include "widgets/image_chooser.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 const std::string kNone = "\x82\xc8\x82\xb5";                        // なし
 const std::string kSunset = "\x97\x5b\x8f\xc4\x82\xaf\x82\xcc\x92\xac";  // 夕焼けの町
 
-class NarrationEditorTest : public ::testing::Test {
+class NarrationEditorTest : public EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    std::optional<MusicPlayer> player;
-    EditorContext context;
-
     void SetUp() override {
-        if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
-        player.emplace(AudioMessagesTo(services));
-        ASSERT_TRUE(player->Initialise());
-        context.project = tp.project;
-        context.services = &services;
-        context.player = &*player;
-        test::WriteBytes(ImageFilePath(tp.project, "sky.bmp"), test::MakeSolidBmp24(160, 120, 0x203040));
-        test::WriteBytes(ImageFilePath(tp.project, "town.bmp"), test::MakeSolidBmp24(100, 80, 0x406020));
-        for (const char* name : {"intro.wav", "theme.wav"}) test::WriteBytes(AudioFilePath(tp.project, name), test::MakeWav({{1000, 3000}}));
+        EditorTest::SetUp();
+        StartPlayer();
+        WriteBytes(ImageFilePath(tp.project, "sky.bmp"), MakeSolidBmp24(160, 120, 0x203040));
+        WriteBytes(ImageFilePath(tp.project, "town.bmp"), MakeSolidBmp24(100, 80, 0x406020));
+        for (const char* name : {"intro.wav", "theme.wav"}) WriteBytes(AudioFilePath(tp.project, name), MakeWav({{1000, 3000}}));
         tp.WriteData("midi_list.txt", AudioListBytes(AudioList::Bgm, {"intro.wav", "theme.wav"}));
         tp.WriteData("talk_list.txt", WriteStringList("talk_number", "talk_data",
                                                       std::vector<std::string>{"first#text", kSunset + "<wave 1>*end", std::string(40, 'z')}));
     }
-    void TearDown() override {
-        test::CancelPendingModalWatches();
-        player->Shutdown();
-    }
 
-    ImageView& view() { return *context.imageView; }
-    bool HasFile() const { return std::filesystem::exists(DataFilePath(tp.project, kNarrationFile)); }
-
-    static void Type(QSpinBox* s, int value) {
-        s->setFocus();
-        s->selectAll();
-        QTest::keyClicks(s, QString::number(value));
-    }
-    static void ClickRow(ListEditorPanel* panel, int row) {
-        QTreeWidget* v = panel->view();
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
-    }
-    static QStringList Items(const QComboBox* c) {
-        QStringList out;
-        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
-        return out;
-    }
     // Runs `drive` on the shown list editor; it is cancelled afterwards if still open.
     void RunEditor(const std::function<void(NarrationListEditor&)>& drive) {
         NarrationListEditor editor(context, nullptr);
@@ -219,41 +179,12 @@ TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelAnywhereWritesNothing)
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(NarrationEditorTest, MissingFileStartsEmptyAndCancelCreatesNothing) {
-    RunEditor([&](NarrationListEditor& e) {
-        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
-            d->imageChoice()->SelectByPrefix("sky");
-            QTest::mouseClick(d->okButton(), Qt::LeftButton);
-        });
-        QTest::mouseClick(e.panel()->addButton(), Qt::LeftButton);
-        EXPECT_EQ(e.panel()->rowCount(), 1);
-        QTest::mouseClick(e.cancelButton(), Qt::LeftButton);
-    });
-    EXPECT_FALSE(HasFile());
-}
-
-TEST_F(NarrationEditorTest, AnUnreadableFileIsNeverSavedOver) {
-    // Larger than any list file is read (sparse: takes no disk space).
-    const std::filesystem::path path = DataFilePath(tp.project, kNarrationFile);
-    tp.WriteData(kNarrationFile, NarrationListBytes({NewNarrationDefaults()}));
-    const std::uintmax_t size = kListFileCeiling + 1;
-    std::filesystem::resize_file(path, size);
-    EXPECT_EQ(RunNarrationListEditor(context, nullptr), 0);
-    ASSERT_EQ(services.messages.size(), 1u);
-    // Even confirmed, the editor leaves the file alone.
-    NarrationListEditor editor(context, nullptr);
-    EXPECT_EQ(editor.loadStatus(), ReadStatus::Unreadable);
-    QTimer::singleShot(0, [&] { editor.accept(); });
-    editor.exec();
-    EXPECT_EQ(std::filesystem::file_size(path), size);
-}
-
 // A screenshot of a narration with its preview, for looking at it: run under a real display
 // (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
 // Without it the test is skipped.
 TEST_F(NarrationEditorTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     // An evening sky over a row of houses, 320 x 240 as the game's screen.
     QImage sky(320, 240, QImage::Format_RGB32);
     QPainter p(&sky);
@@ -288,12 +219,8 @@ TEST_F(NarrationEditorTest, Screenshot) {
         e.move(700, 420);
         OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
             d->move(40, 40);
-            QTest::qWait(500);
-            QRect area = d->frameGeometry();
-            if (view().IsShown()) area = area.united(view().window()->frameGeometry());
-            const QPixmap pix = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
-                                                                            area.width() + 16, area.height() + 16);
-            shot = pix.save(QString::fromLocal8Bit(dir) + "/narration.png", "PNG");
+            ShootWithPreview(d, out + "/narration.png", 500);
+            shot = true;
             QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
         });
         QTest::mouseClick(e.panel()->editButton(), Qt::LeftButton);

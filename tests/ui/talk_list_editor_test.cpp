@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTreeWidget>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -19,8 +18,6 @@
 #include <cstdlib>
 #include <functional>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "core/media/talk_list.h"
 #include "editors/events/earthquake_command_dialog.h"
 #include "editors/events/face_command_dialog.h"
@@ -30,41 +27,19 @@
 #include "editors/media/talk_list_editor.h"
 #include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/editor_driver.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 const std::string kFile =
     "<talk_number>\r\n7\r\n</talk_number>\r\n<talk_data>\r\nGood morning.#<face 0>How are you?*\r\n\r\n"
     "\x82\xA8\x82\xCD\x82\xE6\x82\xA4\r\n</talk_data>";  // "おはよう"
 
-class TalkListEditorTest : public ::testing::Test {
+class TalkListEditorTest : public EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    static void ClickRow(TalkListEditor& e, int row) {
-        QTreeWidget* view = e.panel()->view();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(view->topLevelItem(row)).center());
-    }
-    static QStringList Rows(const TalkListEditor& e) {
-        QStringList out;
-        for (int i = 0; i < e.panel()->rowCount(); ++i) out << e.panel()->rowText(i);
-        return out;
-    }
     static QString Text(const TalkListEditor& e) { return e.textEdit()->toPlainText(); }
     // Chooses the command menu's item; `drive` runs on the dialog it opens (if any).
     static void Choose(TalkListEditor& e, TalkCommand command, std::function<void(QDialog*)> drive = {}) {
@@ -75,11 +50,6 @@ protected:
         emit menu->activated(static_cast<int>(command));
         test::CancelPendingModalWatches();
     }
-    static void Type(QSpinBox* spin, const QString& text) {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, text);
-    }
 };
 
 TEST_F(TalkListEditorTest, OpensTheListAndShowsTheSelectedTextWhole) {
@@ -88,7 +58,7 @@ TEST_F(TalkListEditorTest, OpensTheListAndShowsTheSelectedTextWhole) {
     e.show();
     EXPECT_EQ(e.windowTitle(), QStringLiteral("文章 ﾘｽﾄ"));
     // Every data line is a text (the count of 7 is not used); each row shows 31 bytes.
-    EXPECT_EQ(Rows(e), (QStringList{"Good morning.#<face 0>How are y", "", "おはよう"}));
+    EXPECT_EQ(Rows(e.panel()), (QStringList{"Good morning.#<face 0>How are y", "", "おはよう"}));
     EXPECT_EQ(e.panel()->selectedRow(), -1);
     EXPECT_EQ(Text(e), "");
     EXPECT_EQ(e.focusWidget(), e.textEdit());
@@ -97,9 +67,9 @@ TEST_F(TalkListEditorTest, OpensTheListAndShowsTheSelectedTextWhole) {
     EXPECT_EQ(e.commandMenu()->itemText(12), QStringLiteral("待ち時間"));
     EXPECT_EQ(e.commandMenu()->currentIndex(), -1);
 
-    ClickRow(e, 0);
+    ClickRow(e.panel(), 0);
     EXPECT_EQ(Text(e), "Good morning.#<face 0>How are you?*");  // "#" stays "#"
-    ClickRow(e, 2);
+    ClickRow(e.panel(), 2);
     EXPECT_EQ(Text(e), "おはよう");
     EXPECT_EQ(e.sizeLabel()->text(), QStringLiteral("8 / 4095ﾊﾞｲﾄ"));
 }
@@ -114,11 +84,11 @@ TEST_F(TalkListEditorTest, TwoLinesAreSavedAsOneWithHashAndReopenShowingIt) {
         QTest::keyClicks(e.textEdit(), "world");
         EXPECT_EQ(e.sizeLabel()->text(), QStringLiteral("11 / 4095ﾊﾞｲﾄ"));
         Click(e.panel()->addButton());
-        EXPECT_EQ(Rows(e), QStringList{"Hello#world"});
+        EXPECT_EQ(Rows(e.panel()), QStringList{"Hello#world"});
         EXPECT_EQ(e.panel()->selectedRow(), 0);
         EXPECT_EQ(e.texts()[0], "Hello\r\nworld");
         // Adding the same text again selects it.
-        ClickRow(e, 0);
+        ClickRow(e.panel(), 0);
         Click(e.panel()->addButton());
         EXPECT_EQ(e.panel()->rowCount(), 1);
         Click(e.okButton());
@@ -128,7 +98,7 @@ TEST_F(TalkListEditorTest, TwoLinesAreSavedAsOneWithHashAndReopenShowingIt) {
               "<talk_number>\r\n1\r\n</talk_number>\r\n<talk_data>\r\nHello#world\r\n</talk_data>");
     TalkListEditor again(context);
     again.show();
-    ClickRow(again, 0);
+    ClickRow(again.panel(), 0);
     EXPECT_EQ(Text(again), "Hello#world");
 }
 
@@ -137,7 +107,7 @@ TEST_F(TalkListEditorTest, UpdateDeleteAndMovesKeepTextsWithTheirRows) {
     TalkListEditor e(context);
     e.show();
     EXPECT_FALSE(e.updateButton()->isEnabled());  // nothing selected
-    ClickRow(e, 1);
+    ClickRow(e.panel(), 1);
     e.textEdit()->setFocus();
     QTest::keyClicks(e.textEdit(), "Good morning.#<face 0>How are you?*");
     Click(e.updateButton());  // no duplicate check: two equal texts now
@@ -150,7 +120,7 @@ TEST_F(TalkListEditorTest, UpdateDeleteAndMovesKeepTextsWithTheirRows) {
     Click(e.panel()->deleteButton());  // the last row: nothing selected after it
     EXPECT_EQ(e.panel()->selectedRow(), -1);
     EXPECT_EQ(Text(e), "");
-    ClickRow(e, 0);
+    ClickRow(e.panel(), 0);
     Click(e.panel()->deleteButton());  // the row that moved up is selected and shown
     EXPECT_EQ(e.panel()->selectedRow(), 0);
     EXPECT_EQ(Text(e), "おはよう");
@@ -164,7 +134,7 @@ TEST_F(TalkListEditorTest, UntouchedTextsKeepTheirBytesEvenWhenTheyDoNotDecode) 
     tp.WriteData("talk_list.txt", odd);
     TalkListEditor e(context);
     e.show();
-    ClickRow(e, 0);
+    ClickRow(e.panel(), 0);
     Click(e.updateButton());  // shown unchanged: the item keeps its own bytes
     Click(e.okButton());
     EXPECT_EQ(tp.ReadData("talk_list.txt"), odd);
@@ -366,36 +336,18 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
               "<wait 1500>");
 }
 
-TEST_F(TalkListEditorTest, OpensFromTheHubAndNeverSavesOverAnUnreadableFile) {
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    EXPECT_TRUE(registry.Has(HubEditor::TextList));
-
-    std::filesystem::create_directories(DataFilePath(tp.project, kTalkFile));  // exists, cannot be read
-    EXPECT_EQ(RunTalkListEditor(context, nullptr), QDialog::Rejected);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains("talk_list.txt"));
-    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, kTalkFile)));
-}
-
 // A screenshot of the editor with its command menu open (talk-list.png) and of the command dialogs,
 // for looking at them: run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with
 // LW_SCREENSHOT_DIR naming the folder the PNGs go to. Without it the test is skipped.
 TEST_F(TalkListEditorTest, Screenshots) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    const QString out = QString::fromLocal8Bit(dir);
-    auto shoot = [&](const QRect& area, const QString& name) {
-        QTest::qWait(400);
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
-                                                                          area.width() + 16, area.height() + 16);
-        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
-    };
+    const QString out = ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    auto shoot = [&](const QRect& area, const QString& name) { SaveScreenArea(area, out + "/" + name); };
     tp.WriteData("talk_list.txt", kFile);
     TalkListEditor e(context);
     e.move(40, 40);
     e.show();
-    ClickRow(e, 0);
+    ClickRow(e.panel(), 0);
     QTest::qWait(200);
     e.commandMenu()->showPopup();
     QTest::qWait(300);

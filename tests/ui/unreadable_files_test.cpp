@@ -12,6 +12,8 @@
 #include "core/media/effect_animation.h"
 #include "editors/media/audio_list_editor.h"
 #include "editors/media/effect_list_editor.h"
+#include "editors/media/image_table_editor.h"
+#include "editors/media/talk_list_editor.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
@@ -33,6 +35,8 @@ struct OddFileCase {
 int OpenBgm(EditorContext& c) { return RunAudioListEditor(c, AudioList::Bgm, nullptr); }
 int OpenSounds(EditorContext& c) { return RunAudioListEditor(c, AudioList::Sound, nullptr); }
 int OpenEffects(EditorContext& c) { return RunEffectListEditor(c, nullptr); }
+int OpenBackImages(EditorContext& c) { return RunImageTableEditor(c, ImageTableKind::Back, nullptr); }
+int OpenTalk(EditorContext& c) { return RunTalkListEditor(c, nullptr); }
 
 const OddFileCase kCases[] = {
     {"BgmListHuge", "midi_list.txt", Oddity::Huge, OpenBgm},
@@ -42,6 +46,8 @@ const OddFileCase kCases[] = {
     {"EffectListHuge", "image_effect.txt", Oddity::Huge, OpenEffects},
     {"EffectListFolder", "image_effect.txt", Oddity::Folder, OpenEffects},
     {"EffectListFifo", "image_effect.txt", Oddity::Fifo, OpenEffects},
+    {"BackImagesFolder", "image_back.txt", Oddity::Folder, OpenBackImages},
+    {"TalkListFolder", "talk_list.txt", Oddity::Folder, OpenTalk},
 };
 
 class OddListFile : public ::testing::TestWithParam<OddFileCase> {};

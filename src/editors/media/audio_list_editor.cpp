@@ -13,7 +13,7 @@
 #include "widgets/dialog_buttons.h"
 #include "audio/music_player.h"
 #include "widgets/audio_glue.h"
-#include "widgets/discard_guard.h"
+#include "widgets/preview_box.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
 
@@ -30,17 +30,11 @@ AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget
     panel_->view()->setMinimumSize(260, 240);
     layout->addWidget(panel_, 1);
 
-    auto* choiceRow = new QHBoxLayout();
     files_ = new QComboBox(this);
     files_->setEditable(false);
     files_->setAccessibleName(tr("ﾌｧｲﾙ"));  // the drop-down has no label of its own
-    files_->setMinimumContentsLength(24);
-    files_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    play_ = new QCheckBox(tr("再生"), this);
-    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
-    choiceRow->addWidget(files_, 1);
-    choiceRow->addWidget(play_);
-    layout->addLayout(choiceRow);
+    play_ = NewPreviewBox(tr("再生"), this);
+    layout->addLayout(PreviewChoiceRow(files_, 24, play_));
 
     auto* buttonRow = new QHBoxLayout();
     std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow);
@@ -76,12 +70,9 @@ AudioListEditor::~AudioListEditor() = default;
 
 void AudioListEditor::accept() {
     playOnSelect_->Stop();
-    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
-        DialogSaveUi ui(*context_.services, this);
-        SaveAudioList(context_.project, kind_, list_->records(), ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
+    if (!SaveUnlessUnreadable(context_, this, loadStatus_,
+                              [this](SaveUi& ui) { SaveAudioList(context_.project, kind_, list_->records(), ui); }))
+        return;
     done(QDialog::Accepted);
 }
 

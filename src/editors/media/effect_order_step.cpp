@@ -15,7 +15,7 @@
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_position_step.h"
 #include "previews/image_view.h"
-#include "widgets/discard_guard.h"
+#include "widgets/preview_box.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
@@ -56,8 +56,7 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
     fields->addWidget(column_);
     fields->addWidget(new QLabel(QStringLiteral("Y"), this));
     fields->addWidget(row_);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+    show_ = NewPreviewBox(tr("表示"), this);
     fields->addStretch(1);
     fields->addWidget(show_);
     layout->addLayout(fields);

@@ -52,8 +52,6 @@ public slots:
     void accept() override;
     void reject() override;
 
-protected:
-
 private:
     void OpenPreview() override;
     bool AppendCell(int column, int row);

@@ -16,7 +16,7 @@
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
-#include "widgets/discard_guard.h"
+#include "widgets/preview_box.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
 
@@ -53,8 +53,7 @@ EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& 
     y_->setMinimumWidth(64);
     update_ = new QPushButton(tr("更新"), this);
     update_->setAutoDefault(false);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+    show_ = NewPreviewBox(tr("表示"), this);
     fields->addWidget(new QLabel(QStringLiteral("X"), this));
     fields->addWidget(x_);
     fields->addWidget(new QLabel(QStringLiteral("Y"), this));

@@ -39,8 +39,6 @@ public slots:
     void accept() override;
     void reject() override;
 
-protected:
-
 private:
     void OpenPreview() override;
     void UpdateSelectedFrame(int x, int y);

@@ -1,7 +1,6 @@
 #include "editors/media/effect_settings_step.h"
 
 #include <tuple>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -11,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -19,13 +17,15 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/drawing_group.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
 #include "editors/media/effect_order_step.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/cp932_validator.h"
-#include "widgets/discard_guard.h"
+#include "widgets/field_grid.h"
+#include "widgets/preview_box.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
 
@@ -54,44 +54,13 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     LimitToCp932(name_, static_cast<int>(kEffectNameBytes));
     name_->setMinimumWidth(240);
     top->addRow(tr("ｱﾆﾒ名"), name_);
-    auto* imageRow = new QHBoxLayout();
     image_ = new QComboBox(this);
-    image_->setMinimumContentsLength(20);
-    image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
-    imageRow->addWidget(image_, 1);
-    imageRow->addWidget(show_);
-    top->addRow(tr("画像"), imageRow);
+    show_ = NewPreviewBox(tr("表示"), this);
+    top->addRow(tr("画像"), PreviewChoiceRow(image_, 20, show_));
     layout->addLayout(top);
 
-    auto* drawGroup = new QGroupBox(tr("描画"), this);
-    auto* drawRow = new QHBoxLayout(drawGroup);
-    modes_ = new QButtonGroup(this);
-    const QString modeLabels[] = {tr("不透明"), tr("加算"), tr("透明度")};
-    for (int mode = 0; mode < 3; ++mode) {
-        auto* b = new QRadioButton(modeLabels[mode], drawGroup);
-        modes_->addButton(b, mode);
-        drawRow->addWidget(b);
-    }
-    drawRow->addStretch(1);
-    layout->addWidget(drawGroup);
-
-    keyOn_ = new QCheckBox(tr("ｶﾗｰｷｰあり"), this);
-    layout->addWidget(keyOn_);
-    keyGroup_ = new QGroupBox(tr("ｶﾗｰｷｰ"), this);
-    auto* keyRow = new QHBoxLayout(keyGroup_);
-    red_ = NewSpin(keyGroup_, 0, 255);
-    green_ = NewSpin(keyGroup_, 0, 255);
-    blue_ = NewSpin(keyGroup_, 0, 255);
-    keyRow->addWidget(new QLabel(tr("赤"), keyGroup_));
-    keyRow->addWidget(red_);
-    keyRow->addWidget(new QLabel(tr("緑"), keyGroup_));
-    keyRow->addWidget(green_);
-    keyRow->addWidget(new QLabel(tr("青"), keyGroup_));
-    keyRow->addWidget(blue_);
-    keyRow->addStretch(1);
-    layout->addWidget(keyGroup_);
+    drawing_ = new DrawingGroup(this);
+    layout->addWidget(drawing_);
 
     auto* speedRow = new QHBoxLayout();
     speed_ = NewSpin(this, 1, 100);
@@ -106,14 +75,7 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     top_ = NewSpin(areaGroup, 0, kMaxPictureSide);
     width_ = NewSpin(areaGroup, 0, kMaxPictureSide);
     height_ = NewSpin(areaGroup, 0, kMaxPictureSide);
-    areaGrid->addWidget(new QLabel(tr("左上X座標"), areaGroup), 0, 0);
-    areaGrid->addWidget(left_, 0, 1);
-    areaGrid->addWidget(new QLabel(tr("左上Y座標"), areaGroup), 0, 2);
-    areaGrid->addWidget(top_, 0, 3);
-    areaGrid->addWidget(new QLabel(tr("幅"), areaGroup), 1, 0);
-    areaGrid->addWidget(width_, 1, 1);
-    areaGrid->addWidget(new QLabel(tr("高さ"), areaGroup), 1, 2);
-    areaGrid->addWidget(height_, 1, 3);
+    AddLabelledFields(areaGrid, 2, {{tr("左上X座標"), left_}, {tr("左上Y座標"), top_}, {tr("幅"), width_}, {tr("高さ"), height_}});
     layout->addWidget(areaGroup);
 
     auto* cellGroup = new QGroupBox(tr("1ｺﾏの画像ｻｲｽﾞ"), this);
@@ -132,11 +94,10 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     layout->addLayout(buttons);
 
     numbers_ = {
-        {red_, &EffectAnimation::keyRed},         {green_, &EffectAnimation::keyGreen},
-        {blue_, &EffectAnimation::keyBlue},       {speed_, &EffectAnimation::speed},
-        {left_, &EffectAnimation::areaLeft},      {top_, &EffectAnimation::areaTop},
-        {width_, &EffectAnimation::areaWidth},    {height_, &EffectAnimation::areaHeight},
-        {cellWidth_, &EffectAnimation::cellWidth}, {cellHeight_, &EffectAnimation::cellHeight},
+        {speed_, &EffectAnimation::speed},         {left_, &EffectAnimation::areaLeft},
+        {top_, &EffectAnimation::areaTop},         {width_, &EffectAnimation::areaWidth},
+        {height_, &EffectAnimation::areaHeight},   {cellWidth_, &EffectAnimation::cellWidth},
+        {cellHeight_, &EffectAnimation::cellHeight},
     };
 
     // The controls show the working record.
@@ -159,15 +120,14 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
             SyncPreview();
         });
     }
-    // Loading checks the record's own mode, so taking every button turned on stores nothing new.
-    connect(modes_, &QButtonGroup::idToggled, this, [this](int mode, bool on) {
-        if (!on) return;
-        working_.drawMode = mode;
-        SyncPreview();
-    });
-    connect(keyOn_, &QCheckBox::toggled, this, [this](bool on) {
-        working_.colorKey = on ? 1 : 0;
-        EnableKeyGroup();
+    // The drawing values the author did not touch come back as they were loaded.
+    connect(drawing_, &DrawingGroup::specEdited, this, [this] {
+        const DrawSpec spec = drawing_->Spec();
+        working_.drawMode = spec.mode;
+        working_.colorKey = spec.keyOn;
+        working_.keyRed = spec.key.red;
+        working_.keyGreen = spec.key.green;
+        working_.keyBlue = spec.key.blue;
         SyncPreview();
     });
     connect(image_, &QComboBox::currentIndexChanged, this, [this] { ShowChosenImage(); });
@@ -179,21 +139,8 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
         }
     });
     connect(&view(), &ImageView::colourPicked, this, [this](QWidget* owner, QColor colour) {
-        if (owner != this) return;
-        // The picked colour is taken even where a spin already shows it.
-        working_.keyRed = colour.red();
-        working_.keyGreen = colour.green();
-        working_.keyBlue = colour.blue();
-        for (QSpinBox* s : {red_, green_, blue_}) {
-            QSignalBlocker block(s);
-            LoadSpin(s, s == red_ ? colour.red() : s == green_ ? colour.green() : colour.blue());
-        }
-        SyncPreview();
+        if (owner == this) drawing_->PickColour(colour);
     });
-}
-
-QRadioButton* EffectSettingsStep::modeButton(int mode) const {
-    return qobject_cast<QRadioButton*>(modes_->button(mode));
 }
 
 void EffectSettingsStep::ShowRecord() {
@@ -209,22 +156,8 @@ void EffectSettingsStep::ShowRecord() {
         if (working_.areaWidth == 0) LoadSpinShowing(width_, 0, imageWidth_);
         if (working_.areaHeight == 0) LoadSpinShowing(height_, 0, imageHeight_);
     }
-    {
-        QSignalBlocker block(keyOn_);
-        LoadCheck(keyOn_, working_.colorKey);
-    }
-    if (QAbstractButton* b = modes_->button(working_.drawMode)) {
-        b->setChecked(true);
-    } else {
-        // A mode the editor does not offer stays as read until a button is chosen.
-        modes_->setExclusive(false);
-        for (QAbstractButton* other : modes_->buttons()) other->setChecked(false);
-        modes_->setExclusive(true);
-    }
-    EnableKeyGroup();
+    drawing_->LoadSpec(DrawSpec{working_.drawMode, working_.colorKey, {working_.keyRed, working_.keyGreen, working_.keyBlue}});
 }
-
-void EffectSettingsStep::EnableKeyGroup() { keyGroup_->setEnabled(keyOn_->isChecked()); }
 
 void EffectSettingsStep::SetAreaRanges(int imageWidth, int imageHeight) {
     for (QSpinBox* s : {left_, width_, cellWidth_}) {

@@ -11,19 +11,16 @@
 #include "core/media/effect_animation.h"
 #include "widgets/preview_dialog.h"
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QSpinBox;
 
 namespace lw {
 
 struct EditorContext;
-class ImageView;
+class DrawingGroup;
 
 class EffectSettingsStep : public PreviewDialog {
     Q_OBJECT
@@ -35,11 +32,7 @@ public:
     QLineEdit* nameEdit() const { return name_; }
     QComboBox* imageChoice() const { return image_; }
     QCheckBox* showBox() const { return show_; }
-    QCheckBox* keyBox() const { return keyOn_; }
-    QRadioButton* modeButton(int mode) const;
-    QSpinBox* redSpin() const { return red_; }
-    QSpinBox* greenSpin() const { return green_; }
-    QSpinBox* blueSpin() const { return blue_; }
+    DrawingGroup* drawing() const { return drawing_; }
     QSpinBox* speedSpin() const { return speed_; }
     QSpinBox* leftSpin() const { return left_; }
     QSpinBox* topSpin() const { return top_; }
@@ -47,7 +40,6 @@ public:
     QSpinBox* heightSpin() const { return height_; }
     QSpinBox* cellWidthSpin() const { return cellWidth_; }
     QSpinBox* cellHeightSpin() const { return cellHeight_; }
-    QGroupBox* keyGroup() const { return keyGroup_; }
     QPushButton* nextButton() const { return next_; }
     QPushButton* cancelButton() const { return cancel_; }
 
@@ -58,15 +50,12 @@ public slots:
     // "ｷｬﾝｾﾙ": closes the preview and ends with 0.
     void reject() override;
 
-protected:
-
 private:
     void OpenPreview() override;
     void ShowChosenImage();
     void ShowRecord();
     void SetAreaRanges(int imageWidth, int imageHeight);
     void SyncPreview();
-    void EnableKeyGroup();
     // A message with the caption "Lorewright", no icon; the step stays open.
     void Refuse(const QString& text);
 
@@ -79,12 +68,7 @@ private:
     QLineEdit* name_;
     QComboBox* image_;
     QCheckBox* show_;
-    QCheckBox* keyOn_;
-    QButtonGroup* modes_;
-    QGroupBox* keyGroup_;
-    QSpinBox* red_;
-    QSpinBox* green_;
-    QSpinBox* blue_;
+    DrawingGroup* drawing_;
     QSpinBox* speed_;
     QSpinBox* left_;
     QSpinBox* top_;

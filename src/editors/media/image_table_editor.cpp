@@ -15,7 +15,7 @@
 #include "app/services.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
+#include "widgets/preview_box.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/read_guard.h"
@@ -35,16 +35,10 @@ ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, 
     layout->addWidget(slots_, 1);
 
     auto* side = new QVBoxLayout();
-    auto* imageRow = new QHBoxLayout();
     image_ = new ImageChooser(this);
-    image_->setMinimumContentsLength(20);
-    image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     image_->setAccessibleName(tr("画像ﾌｧｲﾙ"));  // the drop-down has no label of its own
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
-    imageRow->addWidget(image_, 1);
-    imageRow->addWidget(show_);
-    side->addLayout(imageRow);
+    show_ = NewPreviewBox(tr("表示"), this);
+    side->addLayout(PreviewChoiceRow(image_, 20, show_));
     drawing_ = new DrawingGroup(this);
     side->addWidget(drawing_);
     side->addStretch(1);
@@ -126,12 +120,9 @@ void ImageTableEditor::Leave() {
 void ImageTableEditor::accept() {
     // A colour still being typed (OK pressed with Enter) counts as left.
     drawing_->InterpretTyped();
-    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
-        DialogSaveUi ui(*context_.services, this);
-        SaveImageTable(context_.project, kind_, table_, ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
+    if (!SaveUnlessUnreadable(context_, this, loadStatus_,
+                              [this](SaveUi& ui) { SaveImageTable(context_.project, kind_, table_, ui); }))
+        return;
     Leave();
     done(QDialog::Accepted);
 }

@@ -24,7 +24,8 @@
 #include "render/narration_frame.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
+#include "widgets/field_grid.h"
+#include "widgets/preview_box.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
@@ -61,19 +62,15 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     layout->addLayout(top);
 
     image_ = new ImageChooser(this);
-    image_->setMinimumContentsLength(20);
-    image_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+    FitChoice(image_, 20);
+    show_ = NewPreviewBox(tr("表示"), this);
     top->addWidget(Label(tr("画像"), this), 0, 0);
     top->addWidget(image_, 0, 1);
     top->addWidget(show_, 0, 2);
 
     bgm_ = new QComboBox(this);
-    bgm_->setMinimumContentsLength(20);
-    bgm_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    play_ = new QCheckBox(tr("再生"), this);
-    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
+    FitChoice(bgm_, 20);
+    play_ = NewPreviewBox(tr("再生"), this);
     top->addWidget(Label(QStringLiteral("BGM"), this), 1, 0);
     top->addWidget(bgm_, 1, 1);
     top->addWidget(play_, 1, 2);
@@ -95,10 +92,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     auto* lettersGrid = new QGridLayout(letters);
     size_ = TypedNumberSpin(letters, kNarrationSizeMin, kNarrationSizeMax);
     speed_ = new NumberSpin(letters, kNarrationSpeedMin, kNarrationSpeedMax);
-    lettersGrid->addWidget(Label(tr("ｻｲｽﾞ"), letters), 0, 0);
-    lettersGrid->addWidget(size_, 0, 1);
-    lettersGrid->addWidget(Label(tr("速度"), letters), 1, 0);
-    lettersGrid->addWidget(speed_, 1, 1);
+    AddLabelledFields(lettersGrid, 1, {{tr("ｻｲｽﾞ"), size_}, {tr("速度"), speed_}});
     middle->addWidget(letters);
 
     auto* rect = new QGroupBox(tr("文字表示矩形"), this);
@@ -107,14 +101,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     top_ = TypedNumberSpin(rect, 0, kNarrationScreenHeight);
     right_ = TypedNumberSpin(rect, 0, kNarrationScreenWidth);
     bottom_ = TypedNumberSpin(rect, 0, kNarrationScreenHeight);
-    rectGrid->addWidget(Label(tr("左"), rect), 0, 0);
-    rectGrid->addWidget(left_, 0, 1);
-    rectGrid->addWidget(Label(tr("上"), rect), 0, 2);
-    rectGrid->addWidget(top_, 0, 3);
-    rectGrid->addWidget(Label(tr("右"), rect), 1, 0);
-    rectGrid->addWidget(right_, 1, 1);
-    rectGrid->addWidget(Label(tr("下"), rect), 1, 2);
-    rectGrid->addWidget(bottom_, 1, 3);
+    AddLabelledFields(rectGrid, 2, {{tr("左"), left_}, {tr("上"), top_}, {tr("右"), right_}, {tr("下"), bottom_}});
     middle->addWidget(rect);
 
     auto* lower = new QHBoxLayout();
@@ -135,12 +122,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     red_ = TypedNumberSpin(colour, 0, 255);
     green_ = TypedNumberSpin(colour, 0, 255);
     blue_ = TypedNumberSpin(colour, 0, 255);
-    colourGrid->addWidget(Label(tr("赤"), colour), 0, 0);
-    colourGrid->addWidget(red_, 0, 1);
-    colourGrid->addWidget(Label(tr("緑"), colour), 1, 0);
-    colourGrid->addWidget(green_, 1, 1);
-    colourGrid->addWidget(Label(tr("青"), colour), 2, 0);
-    colourGrid->addWidget(blue_, 2, 1);
+    AddLabelledFields(colourGrid, 1, {{tr("赤"), red_}, {tr("緑"), green_}, {tr("青"), blue_}});
     lower->addWidget(colour);
 
     auto* bottom = new QHBoxLayout();

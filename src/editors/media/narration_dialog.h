@@ -63,8 +63,6 @@ public slots:
     // Cancel: the same closing without taking anything; ends with 0.
     void reject() override;
 
-protected:
-
 private:
     void OpenPreview() override;
     // The chosen text, whole (nothing when none is chosen).

@@ -261,12 +261,9 @@ void TalkListEditor::RunCommand(int index) {
 }
 
 void TalkListEditor::accept() {
-    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
-        DialogSaveUi ui(*context_.services, this);
-        SaveTalkList(context_.project, list_->records(), ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
+    if (!SaveUnlessUnreadable(context_, this, loadStatus_,
+                              [this](SaveUi& ui) { SaveTalkList(context_.project, list_->records(), ui); }))
+        return;
     done(QDialog::Accepted);
 }
 

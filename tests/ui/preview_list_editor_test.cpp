@@ -1,0 +1,127 @@
+// What every list editor with a preview does alike ("ｱﾆﾒ ﾘｽﾄ1", "顔画像ﾘｽﾄ", "ﾅﾚｰｼｮﾝﾘｽﾄ1",
+// "魔法ﾘｽﾄ1"), each opened from its hub button: an empty list can be neither saved nor shown,
+// Cancel writes nothing, a missing file stays missing, and a file that cannot be read is never
+// saved over, not even when the editor is confirmed.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+
+#include "editors/media/effect_list_editor.h"
+#include "editors/media/face_list_editor.h"
+#include "editors/media/narration_list_editor.h"
+#include "editors/rules/magic_list_editor.h"
+#include "support/qt/editor_driver.h"
+
+namespace lw {
+namespace {
+
+using namespace test;
+
+struct PreviewListCase {
+    const char* name;
+    HubEditor button;
+    std::string_view file;
+    std::string oneRecord;  // the list file with one record
+    std::function<std::unique_ptr<PreviewListDialog>(EditorContext&)> make;
+};
+
+template <class Editor>
+std::unique_ptr<PreviewListDialog> Make(EditorContext& c) {
+    return std::make_unique<Editor>(c, nullptr);
+}
+
+EffectAnimation OneAnimation() {
+    EffectAnimation a;
+    a.name = "burst";
+    return a;
+}
+FaceEntry OneFace() {
+    FaceEntry f;
+    f.fileName = "face.bmp";
+    f.areaWidth = f.areaHeight = 32;
+    return f;
+}
+Magic OneSpell() {
+    Magic m;
+    m.name = "fire";
+    return m;
+}
+
+const PreviewListCase kCases[] = {
+    {"Effects", HubEditor::AnimeList, kEffectFile, EffectFileBytes({OneAnimation()}), Make<EffectListEditor>},
+    {"Faces", HubEditor::FaceImages, kFaceFile, FaceListBytes({OneFace()}), Make<FaceListEditor>},
+    {"Narrations", HubEditor::NarrationList, kNarrationFile, NarrationListBytes({NewNarrationDefaults()}),
+     Make<NarrationListEditor>},
+    {"Magic", HubEditor::MagicList, kMagicFile, MagicListBytes({OneSpell()}), Make<MagicListEditor>},
+};
+
+class PreviewListEditors : public EditorTest, public ::testing::WithParamInterface<PreviewListCase> {
+protected:
+    std::filesystem::path path() const { return DataFilePath(tp.project, GetParam().file); }
+    void Run(const std::function<void(PreviewListDialog*)>& drive) { RunFromHub(GetParam().button, drive); }
+};
+
+TEST_P(PreviewListEditors, AnEmptyListCanBeNeitherSavedNorShownAndCancelWritesNothing) {
+    tp.WriteData(GetParam().file, GetParam().oneRecord);
+    Run([&](PreviewListDialog* e) {
+        EXPECT_EQ(e->panel()->addButton()->text(), "追加...");
+        EXPECT_EQ(e->panel()->selectedRow(), 0);
+        EXPECT_TRUE(e->okButton()->isEnabled());
+        EXPECT_TRUE(e->showBox()->isEnabled());
+        EXPECT_TRUE(e->showBox()->isChecked());
+        EXPECT_TRUE(view().IsOpen());
+        Click(e->panel()->deleteButton());
+        EXPECT_EQ(e->panel()->rowCount(), 0);
+        EXPECT_FALSE(e->okButton()->isEnabled());
+        EXPECT_FALSE(e->showBox()->isEnabled());
+        EXPECT_FALSE(e->panel()->deleteButton()->isEnabled());
+        EXPECT_FALSE(e->panel()->editButton()->isEnabled());
+        EXPECT_TRUE(e->panel()->addButton()->isEnabled());
+        EXPECT_FALSE(view().IsShown());
+        Click(e->cancelButton());
+    });
+    EXPECT_EQ(tp.ReadData(GetParam().file), GetParam().oneRecord);
+    EXPECT_FALSE(view().IsOpen());  // leaving closes the preview
+
+    // No file: an empty list, and Cancel makes none.
+    std::filesystem::remove(path());
+    Run([&](PreviewListDialog* e) {
+        EXPECT_EQ(e->panel()->rowCount(), 0);
+        EXPECT_FALSE(e->okButton()->isEnabled());
+        Click(e->cancelButton());
+    });
+    EXPECT_FALSE(std::filesystem::exists(path()));
+}
+
+TEST_P(PreviewListEditors, AnUnreadableFileIsNeverSavedOver) {
+    // Larger than any list file is read (sparse: takes no disk space).
+    tp.WriteData(GetParam().file, GetParam().oneRecord);
+    const std::uintmax_t size = kListFileCeiling + 1;
+    std::filesystem::resize_file(path(), size);
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    ASSERT_TRUE(registry.Open(GetParam().button, context, nullptr));  // says so and opens nothing
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains(QString::fromUtf8(GetParam().file)));
+    EXPECT_EQ(context.effects.count(), 0);  // nothing left loaded for it
+
+    // Even confirmed, an editor made on it leaves the file alone.
+    std::unique_ptr<PreviewListDialog> editor = GetParam().make(context);
+    EXPECT_EQ(editor->loadStatus(), ReadStatus::Unreadable);
+    QTimer::singleShot(0, [&] {
+        editor->accept();
+        if (editor->isVisible()) editor->reject();  // the magic list keeps an empty list open
+    });
+    editor->exec();
+    EXPECT_EQ(std::filesystem::file_size(path()), size);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, PreviewListEditors, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<PreviewListCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace lw
