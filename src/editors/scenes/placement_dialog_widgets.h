@@ -54,10 +54,18 @@ protected:
     void Finish();
 
     // What the derived dialog does when the scene changes (the spins are re-ranged and reset),
-    // when a cell is clicked, and how the placed sprite stands.
-    virtual void RangeSpins(bool reset) = 0;
-    virtual void TakeCell(int x, int y) = 0;
-    virtual void PlaceSprite(PlacedSprite& sprite) const = 0;
+    // when a cell is clicked, and how the placed sprite stands. Without overrides: the position
+    // row's two spins (AddPositionRow).
+    virtual void RangeSpins(bool reset);
+    virtual void TakeCell(int x, int y);
+    virtual void PlaceSprite(PlacedSprite& sprite) const;
+
+    // The "位置" row (x_, y_): the owner's cell, loaded with `x` and `y`.
+    void AddPositionRow(int x, int y);
+    // The confirming button "次へ" under the form.
+    void AddNextButtons();
+    // Closes the map view and ends with success.
+    void CloseAccepted();
 
     // A spin for a map cell, following the sprite when it changes.
     QSpinBox* MakeSpin();
@@ -75,6 +83,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     EditorContext& context_;
+    QSpinBox* x_ = nullptr;   // the position row
+    QSpinBox* y_ = nullptr;
     int excludedNpc_ = -1;    // the NPC or chest being placed: drawn as the sprite, not as a marker
     int excludedChest_ = -1;
     QFormLayout* form_;
@@ -150,8 +160,6 @@ protected:
 private:
     NpcPlacement result_;
     OwnerStep next_;
-    QSpinBox* x_;
-    QSpinBox* y_;
     QSpinBox* centreX_;
     QSpinBox* centreY_;
     QSpinBox* rangeX_;
@@ -171,16 +179,9 @@ public:
     const ChestPlacement& result() const { return result_; }
     void accept() override;
 
-protected:
-    void RangeSpins(bool reset) override;
-    void TakeCell(int x, int y) override;
-    void PlaceSprite(PlacedSprite& sprite) const override;
-
 private:
     ChestPlacement result_;
     OwnerStep next_;
-    QSpinBox* x_;
-    QSpinBox* y_;
 };
 
 // "店配置".
@@ -196,16 +197,9 @@ public:
     const ShopPlacementValues& result() const { return result_; }
     void accept() override;
 
-protected:
-    void RangeSpins(bool reset) override;
-    void TakeCell(int x, int y) override;
-    void PlaceSprite(PlacedSprite& sprite) const override;
-
 private:
     ShopPlacementValues result_;
     OwnerStep next_;
-    QSpinBox* x_;
-    QSpinBox* y_;
     QComboBox* direction_;
 };
 
