@@ -121,12 +121,7 @@ TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& c
     LoadEffectTable(context_.project, context_.effects);
     AddEffectComboItems(animation_, context_.effects, -1);
     LoadComboIndex(animation_, chest_.animation);
-    WaveTable sounds;
-    LoadWaveTable(context_.project, sounds);
-    std::vector<std::string> soundNames;
-    for (int i = 0; i < sounds.count; ++i) soundNames.emplace_back(sounds.Name(i));
-    FillAudioCombo(sound_, soundNames);
-    sound_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
+    FillAudioTableCombo(sound_, context_.project, AudioList::Sound);
     LoadComboIndex(sound_, chest_.soundEffect + 1);
     LoadComboIndex(kind_, chest_.animationKind);
 

@@ -15,7 +15,7 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/face_dialog.h"
-#include "widgets/property_editor.h"
+#include "widgets/property_dialog.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -50,12 +50,11 @@ void ShowNpcWalking(ImageView& v, QWidget* dialog, const Npc& npc, bool show) {
 NpcSettingsDialog::NpcSettingsDialog(EditorContext& context, Npc& npc, int index, NpcStep next, QWidget* parent)
     : PreviewDialog(context, parent), npc_(npc), working_(npc), index_(index), next_(std::move(next)) {
     setWindowTitle(tr("NPC設定2"));
-    auto* layout = new QVBoxLayout(this);
-    properties_ = new PropertyEditor(context_, NpcSettingsRows(working_), this);
-    layout->addWidget(properties_, 1);
-    auto* buttons = new QHBoxLayout();
-    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
-    layout->addLayout(buttons);
+    const PropertyDialogParts parts =
+        AddPropertyEditor(this, context_, NpcSettingsRows(working_), {.confirmLabel = tr("次へ")});
+    properties_ = parts.properties;
+    next_button_ = parts.confirm;
+    cancel_ = parts.cancel;
     // The preview follows every value stored.
     connect(properties_, &PropertyEditor::valueStored, this, [this] { ShowWalking(); });
 }
