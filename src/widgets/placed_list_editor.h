@@ -25,6 +25,7 @@
 #include "core/world/placed_lists.h"
 #include "core/world/scene_catalog.h"
 #include "widgets/list_editor.h"
+#include "widgets/preview_dialog.h"
 
 class QCheckBox;
 class QDialog;
@@ -88,6 +89,30 @@ protected:
     QPushButton* ok_;
     QPushButton* cancel_;
     QCheckBox* show_ = nullptr;
+};
+
+// The dialog of a placed list: what tests and callers reach, whatever the record type. The derived
+// editor holds a PlacedList<T> and points `frame_` at it. Without a preview of its own
+// (OpenPreview left as it is) the dialog opens no preview window.
+class PlacedListDialog : public PreviewDialog {
+    Q_OBJECT
+public:
+    ListEditorPanel* panel() const { return frame_->panel(); }
+    QPushButton* okButton() const { return frame_->okButton(); }
+    QPushButton* cancelButton() const { return frame_->cancelButton(); }
+    QCheckBox* showBox() const { return frame_->showBox(); }
+    // How reading the list file went; an unreadable file is never saved over.
+    ReadStatus loadStatus() const { return frame_->loadStatus(); }
+    SceneCatalog& catalog() { return frame_->catalog(); }
+    const SceneCatalog& catalog() const { return frame_->catalog(); }
+    // What the last OK did (Saved when nothing stood in the way).
+    const PlacedListSave& saveReport() const { return frame_->saveReport(); }
+
+protected:
+    PlacedListDialog(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {}
+    void OpenPreview() override {}
+
+    PlacedListFrame* frame_ = nullptr;
 };
 
 template <class T>

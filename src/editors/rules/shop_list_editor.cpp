@@ -203,10 +203,10 @@ void ShopKindDialog::reject() {
 // "店ﾘｽﾄ1"
 
 ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent)
-    : QDialog(parent),
-      context_(context),
+    : PlacedListDialog(context, parent),
       list_(context, this, {.target = RefTarget::Shop}, [](const Shop& s) { return QStringList{FromCp932(ShopRowText(s))}; },
             [](const Shop& s) { return SceneListRow{s.scene, s.x, s.y, s.direction, s.group}; }) {
+    frame_ = &list_;
     setWindowTitle(tr("店ﾘｽﾄ1"));
     list_.OnChain(NewShop, [this](Shop& shop, int index) { return EditShop(shop, index); });
     list_.Load(LoadShopList, AssignShopPlacements, 0);

@@ -105,18 +105,13 @@ private:
 };
 
 // "店ﾘｽﾄ1".
-class ShopListEditor : public QDialog {
+class ShopListEditor : public PlacedListDialog {
     Q_OBJECT
 public:
     explicit ShopListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~ShopListEditor() override;
 
-    ListEditorPanel* panel() const { return list_.panel(); }
-    QPushButton* okButton() const { return list_.okButton(); }
-    QPushButton* cancelButton() const { return list_.cancelButton(); }
     const std::vector<Shop>& shops() const { return list_.records(); }
-    ReadStatus loadStatus() const { return list_.loadStatus(); }
-    SceneCatalog& catalog() { return list_.catalog(); }
     // The sprite the placement shows at the shop's cell: the player character's (pc.txt), when
     // it has one.
     const PlacedSprite& placementSprite() const { return sprite_; }
@@ -128,7 +123,6 @@ public slots:
 private:
     bool EditShop(Shop& shop, int index);
 
-    EditorContext& context_;
     PlacedList<Shop> list_;
     PlacedSprite sprite_;
 };

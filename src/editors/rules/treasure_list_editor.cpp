@@ -203,11 +203,11 @@ void TreasureChestDialog::reject() {
 // "宝箱ﾘｽﾄ1"
 
 TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent)
-    : QDialog(parent),
-      context_(context),
+    : PlacedListDialog(context, parent),
       list_(context, this, {.target = RefTarget::Chest},
             [](const TreasureChest& c) { return QStringList{FromCp932(ChestRowText(c))}; },
             [](const TreasureChest& c) { return SceneListRow{c.scene, c.x, c.y, 0, c.group}; }) {
+    frame_ = &list_;
     setWindowTitle(tr("宝箱ﾘｽﾄ1"));
     list_.OnChain(NewTreasureChest, [this](TreasureChest& chest, int index) { return EditChest(chest, index); });
     list_.Load(LoadTreasureList, AssignChestScenes, 0);

@@ -72,19 +72,13 @@ private:
 };
 
 // "宝箱ﾘｽﾄ1".
-class TreasureListEditor : public QDialog {
+class TreasureListEditor : public PlacedListDialog {
     Q_OBJECT
 public:
     explicit TreasureListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~TreasureListEditor() override;
 
-    ListEditorPanel* panel() const { return list_.panel(); }
-    QPushButton* okButton() const { return list_.okButton(); }
-    QPushButton* cancelButton() const { return list_.cancelButton(); }
     const std::vector<TreasureChest>& chests() const { return list_.records(); }
-    // How reading treasure_list.txt went; an unreadable file is never saved over.
-    ReadStatus loadStatus() const { return list_.loadStatus(); }
-    SceneCatalog& catalog() { return list_.catalog(); }
 
 public slots:
     // OK: the save described above; closes whether or not everything was written.
@@ -96,7 +90,6 @@ private:
     bool EditChest(TreasureChest& chest, int index);
     void Leave();
 
-    EditorContext& context_;
     PlacedList<TreasureChest> list_;
 };
 

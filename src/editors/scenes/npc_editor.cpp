@@ -100,11 +100,12 @@ void NpcSettingsDialog::reject() {
 // "NPC設定1"
 
 NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent)
-    : PreviewDialog(context, parent),
+    : PlacedListDialog(context, parent),
       list_(context, this,
             {.target = RefTarget::Npc, .minimumWidth = 240, .minimumHeight = 260, .okNeedsRows = false, .showBox = true},
             [](const Npc& n) { return QStringList{FromCp932(n.displayName)}; },
             [](const Npc& n) { return SceneListRow{n.scene, n.x, n.y, n.facing, n.group}; }) {
+    frame_ = &list_;
     setWindowTitle(tr("NPC設定1"));
     ReopenPreviewOnActivation();
     runChain = [this](Npc& npc, int index) { return DefaultChain(npc, index); };

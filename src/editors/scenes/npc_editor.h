@@ -67,21 +67,13 @@ private:
 };
 
 // "NPC設定1".
-class NpcListEditor : public PreviewDialog {
+class NpcListEditor : public PlacedListDialog {
     Q_OBJECT
 public:
     explicit NpcListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~NpcListEditor() override;
 
-    ReadStatus loadStatus() const { return list_.loadStatus(); }
-    ListEditorPanel* panel() const { return list_.panel(); }
-    QCheckBox* showBox() const { return list_.showBox(); }
-    QPushButton* okButton() const { return list_.okButton(); }
-    QPushButton* cancelButton() const { return list_.cancelButton(); }
     const std::vector<Npc>& npcs() const { return list_.records(); }
-    const SceneCatalog& catalog() const { return list_.catalog(); }
-    // What the last OK did (Saved when nothing stood in the way).
-    const PlacedListSave& saveReport() const { return list_.saveReport(); }
 
     // Runs the chain on `npc` (the hook "追加..." and "編集..." use); true when it ended with OK.
     std::function<bool(Npc& npc, int index)> runChain;

@@ -34,6 +34,8 @@ public:
     ~ScenePlacementDialog() override;
 
     QComboBox* sceneCombo() const { return scene_; }
+    QSpinBox* xSpin() const { return x_; }  // the position row (nullptr without one)
+    QSpinBox* ySpin() const { return y_; }
     QPushButton* okButton() const { return ok_; }  // "OK" or "次へ"
     QPushButton* cancelButton() const { return cancel_; }
 
@@ -66,6 +68,14 @@ protected:
     void AddNextButtons();
     // Closes the map view and ends with success.
     void CloseAccepted();
+    // "次へ" with the values `v` of the form: runs the caller's next step (next_); on its OK the
+    // values, with the owner's group it gave, become `result` and the dialog ends with success.
+    template <class Values>
+    void ConfirmWithNext(Values v, Values& result) {
+        if (!RunNext(next_, v.group, v.group)) return;
+        result = v;
+        CloseAccepted();
+    }
 
     // A spin for a map cell, following the sprite when it changes.
     QSpinBox* MakeSpin();
@@ -83,6 +93,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     EditorContext& context_;
+    OwnerStep next_;          // the step after "次へ" (the owner form)
     QSpinBox* x_ = nullptr;   // the position row
     QSpinBox* y_ = nullptr;
     int excludedNpc_ = -1;    // the NPC or chest being placed: drawn as the sprite, not as a marker
@@ -141,8 +152,6 @@ class NpcPlacementDialog : public ScenePlacementDialog {
 public:
     NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex, const NpcPlacement& placement,
                        const OwnerStep& next, QWidget* parent = nullptr);
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
     QSpinBox* centreXSpin() const { return centreX_; }
     QSpinBox* centreYSpin() const { return centreY_; }
     QSpinBox* rangeXSpin() const { return rangeX_; }
@@ -159,7 +168,6 @@ protected:
 
 private:
     NpcPlacement result_;
-    OwnerStep next_;
     QSpinBox* centreX_;
     QSpinBox* centreY_;
     QSpinBox* rangeX_;
@@ -173,15 +181,12 @@ class ChestPlacementDialog : public ScenePlacementDialog {
 public:
     ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
                          const ChestPlacement& placement, const OwnerStep& next, QWidget* parent = nullptr);
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
     ChestPlacement Values() const;
     const ChestPlacement& result() const { return result_; }
     void accept() override;
 
 private:
     ChestPlacement result_;
-    OwnerStep next_;
 };
 
 // "店配置".
@@ -190,8 +195,6 @@ class ShopPlacementDialog : public ScenePlacementDialog {
 public:
     ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite, const ShopPlacementValues& placement,
                         const OwnerStep& next, QWidget* parent = nullptr);
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
     QComboBox* directionCombo() const { return direction_; }
     ShopPlacementValues Values() const;
     const ShopPlacementValues& result() const { return result_; }
@@ -199,7 +202,6 @@ public:
 
 private:
     ShopPlacementValues result_;
-    OwnerStep next_;
     QComboBox* direction_;
 };
 

@@ -347,8 +347,8 @@ bool PlacePlayerStart(EditorContext& context, const PlacedSprite& sprite, int sp
 NpcPlacementDialog::NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex,
                                        const NpcPlacement& placement, const OwnerStep& next, QWidget* parent)
     : ScenePlacementDialog(context, tr("NPC配置"), MapViewMode::Placement, sprite, placement.scene, parent),
-      result_(placement),
-      next_(next) {
+      result_(placement) {
+    next_ = next;
     excludedNpc_ = npcIndex;
     AddPositionRow(placement.x, placement.y);
     centreX_ = MakeSpin();
@@ -405,10 +405,7 @@ NpcPlacement NpcPlacementDialog::Values() const {
 }
 
 void NpcPlacementDialog::accept() {
-    NpcPlacement v = Values();
-    if (!RunNext(next_, v.group, v.group)) return;
-    result_ = v;
-    CloseAccepted();
+    ConfirmWithNext(Values(), result_);
 }
 
 bool PlaceNpc(EditorContext& context, const PlacedSprite& sprite, int npcIndex, NpcPlacement& placement,
@@ -422,8 +419,8 @@ bool PlaceNpc(EditorContext& context, const PlacedSprite& sprite, int npcIndex, 
 ChestPlacementDialog::ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
                                            const ChestPlacement& placement, const OwnerStep& next, QWidget* parent)
     : ScenePlacementDialog(context, tr("宝箱配置"), MapViewMode::SingleFramePlacement, sprite, placement.scene, parent),
-      result_(placement),
-      next_(next) {
+      result_(placement) {
+    next_ = next;
     excludedChest_ = chestIndex;
     AddPositionRow(placement.x, placement.y);
     AddNextButtons();
@@ -445,9 +442,7 @@ void ChestPlacementDialog::accept() {
             context_.services->ShowMessage(this, Message{.text = tr("場面を選択してください"), .icon = MessageIcon::Warning});
         return;
     }
-    if (!RunNext(next_, v.group, v.group)) return;
-    result_ = v;
-    CloseAccepted();
+    ConfirmWithNext(v, result_);
 }
 
 bool PlaceChest(EditorContext& context, const PlacedSprite& sprite, int chestIndex, ChestPlacement& placement,
@@ -461,8 +456,8 @@ bool PlaceChest(EditorContext& context, const PlacedSprite& sprite, int chestInd
 ShopPlacementDialog::ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite,
                                          const ShopPlacementValues& placement, const OwnerStep& next, QWidget* parent)
     : ScenePlacementDialog(context, tr("店配置"), MapViewMode::Placement, sprite, placement.scene, parent),
-      result_(placement),
-      next_(next) {
+      result_(placement) {
+    next_ = next;
     AddPositionRow(placement.x, placement.y);
     direction_ = new QComboBox(this);
     FillDirections(direction_);
@@ -482,10 +477,7 @@ ShopPlacementValues ShopPlacementDialog::Values() const {
 }
 
 void ShopPlacementDialog::accept() {
-    ShopPlacementValues v = Values();
-    if (!RunNext(next_, v.group, v.group)) return;
-    result_ = v;
-    CloseAccepted();
+    ConfirmWithNext(Values(), result_);
 }
 
 bool PlaceShop(EditorContext& context, const PlacedSprite& sprite, ShopPlacementValues& placement,
