@@ -406,6 +406,14 @@ Scenes with more than %1 shops, inns, signposts and fixed battles:
         <source>読み込みの進み具合</source>
         <translation>Loading progress</translation>
     </message>
+    <message>
+        <source>追加...</source>
+        <translation>Add...</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
 </context>
 <context>
     <name>lw</name>
@@ -1972,14 +1980,6 @@ Rename the file, then choose it again</translation>
         <translation>Treasure chest placement</translation>
     </message>
     <message>
-        <source>位置</source>
-        <translation>Position</translation>
-    </message>
-    <message>
-        <source>次へ</source>
-        <translation>Next</translation>
-    </message>
-    <message>
         <source>場面を選択してください</source>
         <translation>Please choose a scene</translation>
     </message>
@@ -3411,14 +3411,6 @@ Rename the file, then choose it again</translation>
         <source>NPC設定1</source>
         <translation>NPC settings 1</translation>
     </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
-    </message>
 </context>
 <context>
     <name>lw::NpcPlacementDialog</name>
@@ -3431,20 +3423,12 @@ Rename the file, then choose it again</translation>
         <translation>Show</translation>
     </message>
     <message>
-        <source>位置</source>
-        <translation>Position</translation>
-    </message>
-    <message>
         <source>移動範囲中心位置</source>
         <translation>Centre of the walking range</translation>
     </message>
     <message>
         <source>移動範囲</source>
         <translation>Walking range</translation>
-    </message>
-    <message>
-        <source>次へ</source>
-        <translation>Next</translation>
     </message>
 </context>
 <context>
@@ -3740,6 +3724,14 @@ Delete it?</translation>
         <source>場面</source>
         <translation>Scene</translation>
     </message>
+    <message>
+        <source>位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>次へ</source>
+        <translation>Next</translation>
+    </message>
 </context>
 <context>
     <name>lw::SceneSettingsDialog</name>
@@ -3870,10 +3862,6 @@ Delete it?</translation>
         <source>店ﾘｽﾄ1</source>
         <translation>Shop list 1</translation>
     </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
 </context>
 <context>
     <name>lw::ShopPlacementDialog</name>
@@ -3882,16 +3870,8 @@ Delete it?</translation>
         <translation>Shop placement</translation>
     </message>
     <message>
-        <source>位置</source>
-        <translation>Position</translation>
-    </message>
-    <message>
         <source>方向</source>
         <translation>Direction</translation>
-    </message>
-    <message>
-        <source>次へ</source>
-        <translation>Next</translation>
     </message>
 </context>
 <context>
@@ -4271,10 +4251,6 @@ Cut off the part beyond the limit?</translation>
     <message>
         <source>宝箱ﾘｽﾄ1</source>
         <translation>Treasure chest list 1</translation>
-    </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
     </message>
 </context>
 <context>

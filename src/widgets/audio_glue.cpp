@@ -36,6 +36,12 @@ void FillAudioCombo(QComboBox* combo, const std::vector<std::string>& names) {
     }
 }
 
+void FillAudioTableCombo(QComboBox* combo, const Project& project, AudioList list) {
+    std::vector<std::string> names{std::string(kNoneName)};
+    for (std::string& name : LoadTableNames(project, list)) names.push_back(std::move(name));
+    FillAudioCombo(combo, names);
+}
+
 ReadStatus LoadAudioListIntoCombo(QComboBox* combo, const Project& project, AudioList list) {
     std::vector<std::string> names;
     const ReadStatus status = LoadAudioListNames(project, list, names);

@@ -21,6 +21,10 @@ AudioMessageSink AudioMessagesTo(Services& services);
 // Empties `combo` and adds `names` in order, each shown as text and carrying its CP932 bytes.
 void FillAudioCombo(QComboBox* combo, const std::vector<std::string>& names);
 
+// Fills `combo` with the names of the project's BGM or sound table (LoadTableNames), "なし"
+// (storing "なし") first.
+void FillAudioTableCombo(QComboBox* combo, const Project& project, AudioList list);
+
 // Fills `combo` with every name of the project's BGM or sound list file, in file order (the
 // count is ignored and no limit applies). When the file is missing or unreadable the combo is empty.
 ReadStatus LoadAudioListIntoCombo(QComboBox* combo, const Project& project, AudioList list);

@@ -26,6 +26,7 @@
 #include "render/bitmap.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_test.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/drawing_group.h"
@@ -36,19 +37,17 @@
 namespace lw {
 namespace {
 
+using namespace test;
+
 using test::FakeServices;
 using test::OnNextModal;
 
-class BasicSettingsTest : public ::testing::Test {
+class BasicSettingsTest : public test::EditorTest {
 protected:
-    test::TempProject tp;
-    FakeServices services;
-    EditorContext context;
     EditorRegistry registry;
 
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         RegisterEditors(registry);
         tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"hit.wav", "item.wav", "level.wav"}));
         tp.WriteData("midi_list.txt", AudioListBytes(AudioList::Bgm, {"fanfare.mid", "over.mid"}));
@@ -67,7 +66,6 @@ protected:
         burst.frames[1] = {1, 0, 0, 0};
         tp.WriteData("image_effect.txt", EffectFileBytes({burst}));
     }
-    void TearDown() override { test::CancelPendingModalWatches(); }
 
     ImageView& view() { return *context.imageView; }
 
@@ -89,19 +87,10 @@ protected:
         edit->selectAll();
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
     }
-    static void TypeNumber(QSpinBox* spin, int value) {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, QString::number(value));
-    }
     static void Choose(BasicSettingsEditor* e, const QString& text) {
         const int i = e->properties()->choice()->findText(text);
         ASSERT_GE(i, 0) << text.toStdString();
         e->properties()->choice()->setCurrentIndex(i);
-    }
-    static void Click(QAbstractButton* b) {
-        const QPoint at = qobject_cast<QPushButton*>(b) ? b->rect().center() : QPoint(6, b->height() / 2);
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
     }
 };
 
@@ -121,7 +110,7 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
         Select(e, kRowCurrencyName);
         TypeText(p->textEdit(), QStringLiteral("ゴールド"));
         Select(e, kRowLineThickness);
-        TypeNumber(p->numberSpin(), 150);
+        Type(p->numberSpin(), 150, Leave::Stay);
         Select(e, kRowEventBackground);
         Choose(e, QStringLiteral("画像"));
         Select(e, kRowBattleWaitTalk);
@@ -132,7 +121,7 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
         Select(e, kRowSellRate);
         EXPECT_EQ(p->numberSpin()->value(), 50);
         EXPECT_EQ(p->unitLabel()->text(), "%");
-        TypeNumber(p->numberSpin(), 35);
+        Type(p->numberSpin(), 35, Leave::Stay);
         Select(e, kRowBareHandSound);
         EXPECT_TRUE(p->playBox()->isEnabled());
         EXPECT_EQ(p->choice()->count(), 3);
@@ -199,7 +188,7 @@ TEST_F(BasicSettingsTest, CancelWritesNothingAndTheFileIsShownAgain) {
         EXPECT_EQ(e->properties()->textEdit()->text(), "kept");
         Select(e, kRowLineThickness);
         EXPECT_EQ(e->properties()->numberSpin()->value(), 7);
-        TypeNumber(e->properties()->numberSpin(), 9);
+        Type(e->properties()->numberSpin(), 9, Leave::Stay);
         Select(e, kRowGameName);
         QTest::keyClick(e, Qt::Key_Escape);
     });

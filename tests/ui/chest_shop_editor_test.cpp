@@ -26,6 +26,7 @@
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
+#include "support/qt/editor_test.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/image_chooser.h"
@@ -33,20 +34,18 @@
 namespace lw {
 namespace {
 
+using namespace test;
+
 using test::FakeServices;
 using test::OnNextModal;
 using test::TempProject;
 
-class ChestShopEditorTest : public ::testing::Test {
+class ChestShopEditorTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
     Scene scene0, scene1;
 
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         tp.WriteData("village.bin", test::VillageMapBytes());
         test::WriteBytes(tp.project.root / "image" / "ground.bmp", test::VillageGroundBmp());
         test::WriteBytes(tp.project.root / "image" / "chest.bmp", test::ChestBmp());
@@ -78,21 +77,44 @@ protected:
         tp.WriteData("scene0.txt", SceneBytes(scene0));
         tp.WriteData("scene1.txt", SceneBytes(scene1));
     }
-    void TearDown() override { test::CancelPendingModalWatches(); }
 
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    static void Choose(QComboBox* combo, int index) {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    static void ClickRow(ListEditorPanel* panel, int row) {
-        QTreeWidget* v = panel->view();
-        v->scrollToItem(v->topLevelItem(row));
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
-    }
     // The owner form that follows a placement: confirmed as it opens (the group stays as it was).
     static void ConfirmOwnerForm(QWidget* placement) {
         OnNextModal<QDialog>([](QDialog* owner) { owner->accept(); }, placement);
+    }
+    // Confirms the dialogs of a chain as each opens ("次へ"), the placement last with its owner
+    // form; `reached` is set when the placement was confirmed.
+    template <class Placement>
+    static void ConfirmChain(QWidget* over, bool& reached) {
+        OnNextModal<Placement>([&reached](Placement* p) {
+            ConfirmOwnerForm(p);
+            Click(p->okButton());
+            reached = true;
+        }, over);
+    }
+    template <class Step, class Next, class... Rest>
+    static void ConfirmChain(QWidget* over, bool& reached) {
+        OnNextModal<Step>([&reached](Step* d) {
+            ConfirmChain<Next, Rest...>(d, reached);
+            Click(d->nextButton());
+        }, over);
+    }
+    // Edits the first `rows` rows of a list editor through their whole chain, changing nothing,
+    // then OK; how many chains were confirmed.
+    template <class Editor, class... Chain>
+    int ConfirmEveryRow(int rows) {
+        int confirmed = 0;
+        Editor editor(context);
+        for (int row = 0; row < rows; ++row) {
+            bool reached = false;
+            ConfirmChain<Chain...>(nullptr, reached);
+            ClickRow(editor.panel(), row);
+            Click(editor.panel()->editButton());
+            CancelPendingModalWatches();
+            confirmed += reached ? 1 : 0;
+        }
+        Click(editor.okButton());
+        return confirmed;
     }
 };
 
@@ -234,14 +256,7 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     // A chest of that scene may still be edited and stay there.
     ClickRow(editor.panel(), 3);
     bool kept = false;
-    OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
-        OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
-            ConfirmOwnerForm(p);
-            Click(p->okButton());
-            kept = true;
-        }, d);
-        Click(d->nextButton());
-    });
+    ConfirmChain<TreasureChestDialog, ChestPlacementDialog>(nullptr, kept);
     Click(editor.panel()->editButton());
     EXPECT_TRUE(kept);
     EXPECT_EQ(services.texts().size(), 1);
@@ -389,44 +404,8 @@ TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
     const std::string zero = tp.ReadData("scene0.txt");
     const std::string one = tp.ReadData("scene1.txt");
 
-    int confirmed = 0;
-    {
-        TreasureListEditor editor(context);
-        for (int row = 0; row < 2; ++row) {
-            OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
-                OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
-                    ConfirmOwnerForm(p);
-                    Click(p->okButton());
-                    ++confirmed;
-                }, d);
-                Click(d->nextButton());
-            });
-            ClickRow(editor.panel(), row);
-            Click(editor.panel()->editButton());
-            test::CancelPendingModalWatches();
-        }
-        Click(editor.okButton());
-    }
-    {
-        ShopListEditor editor(context);
-        for (int row = 0; row < 2; ++row) {
-            OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
-                OnNextModal<ShopGoodsDialog>([&](ShopGoodsDialog* g) {
-                    OnNextModal<ShopPlacementDialog>([&](ShopPlacementDialog* p) {
-                        ConfirmOwnerForm(p);
-                        Click(p->okButton());
-                        ++confirmed;
-                    }, g);
-                    Click(g->nextButton());
-                }, d);
-                Click(d->nextButton());
-            });
-            ClickRow(editor.panel(), row);
-            Click(editor.panel()->editButton());
-            test::CancelPendingModalWatches();
-        }
-        Click(editor.okButton());
-    }
+    const int confirmed = ConfirmEveryRow<TreasureListEditor, TreasureChestDialog, ChestPlacementDialog>(2) +
+                          ConfirmEveryRow<ShopListEditor, ShopKindDialog, ShopGoodsDialog, ShopPlacementDialog>(2);
     EXPECT_EQ(confirmed, 4);
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), chests);
     EXPECT_EQ(tp.ReadData("shop_list.txt"), shops);

@@ -18,43 +18,30 @@
 #include "previews/image_view.h"
 #include "widgets/image_chooser.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_test.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 
 namespace lw {
 namespace {
 
+using namespace test;
+
 using test::FakeServices;
 using test::OnNextModal;
 using test::TempProject;
 
-class EnemyUnitEditorTest : public ::testing::Test {
+class EnemyUnitEditorTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
 
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         Monster a, b;
         a.name = "slime";
         b.name = "bat";
         tp.WriteData("monster_list.txt", MonsterListBytes({a, b}));
     }
-    void TearDown() override { test::CancelPendingModalWatches(); }
 
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    static void Choose(QComboBox* combo, int index) {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    static void Type(QSpinBox* s, int value) {
-        s->setFocus();
-        s->selectAll();
-        QTest::keyClicks(s, QString::number(value));
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
 };
 
 TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {

@@ -29,12 +29,15 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_test.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/audio_glue.h"
 
 namespace lw {
 namespace {
+
+using namespace test;
 
 using test::FakeServices;
 using test::TempProject;
@@ -121,28 +124,6 @@ protected:
     ImageView& view() { return *context.imageView; }
     bool HasItemFile() const { return std::filesystem::exists(DataFilePath(tp.project, "item_list.txt")); }
 
-    static void Click(QAbstractButton* b) {
-        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    }
-    static void Choose(QComboBox* c, const QString& text) {
-        const int i = c->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        c->setCurrentIndex(i);
-    }
-    // Text as an input method delivers it (replacing what the field held).
-    static void TypeName(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        if (!text.isEmpty()) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
-    }
-    static void Type(QSpinBox* s, int value) {
-        s->setFocus();
-        s->selectAll();
-        QTest::keyClicks(s, QString::number(value));
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
     // Lines typed into the description, each ended by Return except the last.
     static void TypeDescription(QPlainTextEdit* edit, const QStringList& lines) {
         edit->setFocus();
@@ -152,15 +133,6 @@ protected:
             if (i > 0) QTest::keyClick(edit, Qt::Key_Return);
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, lines[i], Qt::NoModifier);
         }
-    }
-    static void ClickRow(ListEditorPanel* panel, int row) {
-        QTreeWidget* v = panel->view();
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
-    }
-    static QStringList Rows(const ListEditorPanel* panel) {
-        QStringList out;
-        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
-        return out;
     }
     static QStringList Items(const QComboBox* c) {
         QStringList out;
@@ -200,7 +172,7 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
 
         // Refused: no name, then no kind.
         Click(e.panel()->addButton());
-        TypeName(e.nameEdit(), QStringLiteral("銅の剣"));
+        TypeText(e.nameEdit(), QStringLiteral("銅の剣"));
         Click(e.panel()->addButton());
         EXPECT_EQ(services.texts(), (QStringList{"ｱｲﾃﾑ名がありません", "[種別]を指定してください"}));
         EXPECT_EQ(services.messages.back().caption, "Lorewright");
@@ -208,14 +180,14 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
         EXPECT_EQ(e.panel()->rowCount(), 0);
 
         // A weapon: its animation plays beside the dialog, its sound is heard when chosen.
-        Choose(e.kindChoice(), "武器");
-        Choose(e.weaponChoice(), "swing");
+        SelectText(e.kindChoice(), "武器");
+        SelectText(e.weaponChoice(), "swing");
         EXPECT_TRUE(view().IsShown());
         EXPECT_EQ(view().state().animation.name, "swing");
         EXPECT_EQ(view().window()->size(), QSize(48, 48));
         EXPECT_TRUE(view().IsAnimating());
         EXPECT_EQ(view().window()->frameGeometry().left(), e.frameGeometry().right() + 1);
-        Choose(e.soundChoice(), "cut.wav");
+        SelectText(e.soundChoice(), "cut.wav");
         EXPECT_TRUE(player->SoundPlaying());
         EXPECT_EQ(player->SoundSlotFile(0), AudioFilePath(tp.project, "cut.wav"));
         Type(e.abilitySpin(Attack), 12);
@@ -226,8 +198,8 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
         EXPECT_EQ(e.panel()->selectedRow(), -1);  // adding does not move the selection
 
         // Kind 0 and an animation, then a shield: no animation is stored, the preview hides.
-        TypeName(e.nameEdit(), QStringLiteral("木の盾"));
-        Choose(e.kindChoice(), "盾");
+        TypeText(e.nameEdit(), QStringLiteral("木の盾"));
+        SelectText(e.kindChoice(), "盾");
         EXPECT_FALSE(e.weaponChoice()->isEnabled());
         EXPECT_FALSE(e.showImageBox()->isEnabled());
         EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
@@ -235,23 +207,23 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
         Type(e.abilitySpin(Attack), 0);
         Type(e.abilitySpin(PhysicalDefence), 5);
         e.abilitySpin(Evasion)->setValue(900);  // held to the maximum ability value
-        Choose(e.soundChoice(), "なし");
+        SelectText(e.soundChoice(), "なし");
         EXPECT_FALSE(player->SoundPlaying());
         Click(e.noDiscardBox());
         TypeDescription(e.descriptionEdit(), {});
         Click(e.panel()->addButton());
 
         // A recovery item that cures poison, with three lines of description.
-        TypeName(e.nameEdit(), "Antidote");
-        Choose(e.kindChoice(), "回復系消耗品");
+        TypeText(e.nameEdit(), "Antidote");
+        SelectText(e.kindChoice(), "回復系消耗品");
         EXPECT_TRUE(e.healthChoice()->isEnabled());
-        Choose(e.healthChoice(), "毒");
+        SelectText(e.healthChoice(), "毒");
         Click(e.noDiscardBox());
         Type(e.abilitySpin(PhysicalDefence), 0);
         Type(e.abilitySpin(Evasion), 0);
         Type(e.abilitySpin(Hp), 30);
         e.priceSpin()->setValue(1500000);  // held to 999999
-        Choose(e.soundChoice(), "heal.wav");
+        SelectText(e.soundChoice(), "heal.wav");
         TypeDescription(e.descriptionEdit(), {"Cures", "poison", "#now"});
         Click(e.panel()->addButton());
         EXPECT_EQ(Rows(e.panel()), (QStringList{"銅の剣", "木の盾", "Antidote"}));
@@ -271,8 +243,8 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
 
 TEST_F(ItemListEditorTest, CancelWritesNothing) {
     RunEditor([&](ItemListEditor& e) {
-        TypeName(e.nameEdit(), "Herb");
-        Choose(e.kindChoice(), "その他の消耗品");
+        TypeText(e.nameEdit(), "Herb");
+        SelectText(e.kindChoice(), "その他の消耗品");
         Click(e.panel()->addButton());
         ASSERT_EQ(e.panel()->rowCount(), 1);
         Click(e.cancelButton());
@@ -373,14 +345,14 @@ TEST_F(ItemListEditorTest, TheKindEnablesTheWeaponAnimationAndTheHealthState) {
         // Changing the kind of the recovery item clears its state; back to a weapon enables the
         // animation again, empty.
         ClickRow(e.panel(), 1);
-        Choose(e.kindChoice(), "その他");
+        SelectText(e.kindChoice(), "その他");
         EXPECT_FALSE(e.healthChoice()->isEnabled());
         EXPECT_EQ(e.healthChoice()->currentIndex(), -1);
-        Choose(e.kindChoice(), "武器");
+        SelectText(e.kindChoice(), "武器");
         EXPECT_TRUE(e.weaponChoice()->isEnabled());
         EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
         EXPECT_FALSE(view().IsShown());
-        Choose(e.weaponChoice(), "swing");
+        SelectText(e.weaponChoice(), "swing");
         EXPECT_TRUE(view().IsShown());
         Click(e.updateButton());
         Click(e.okButton());
@@ -401,15 +373,15 @@ TEST_F(ItemListEditorTest, RowsAreShownUpdatedAndDeletedWithoutPlaying) {
         ClickRow(e.panel(), 1);
         EXPECT_EQ(e.soundChoice()->currentText(), "heal.wav");
         EXPECT_FALSE(player->SoundPlaying());
-        Choose(e.soundChoice(), "cut.wav");
+        SelectText(e.soundChoice(), "cut.wav");
         EXPECT_TRUE(player->SoundPlaying());
         Click(e.playBox());  // unchecked: stops, and choosing plays nothing
         EXPECT_FALSE(player->SoundPlaying());
-        Choose(e.soundChoice(), "heal.wav");
+        SelectText(e.soundChoice(), "heal.wav");
         EXPECT_FALSE(player->SoundPlaying());
 
         // "更新" replaces the selected row with the form, under its new name.
-        TypeName(e.nameEdit(), "Beta2");
+        TypeText(e.nameEdit(), "Beta2");
         Type(e.priceSpin(), 22);
         Click(e.updateButton());
         EXPECT_EQ(Rows(e.panel()), (QStringList{"Alpha", "Beta2", "Gamma"}));
@@ -435,21 +407,21 @@ TEST_F(ItemListEditorTest, RowsAreShownUpdatedAndDeletedWithoutPlaying) {
 TEST_F(ItemListEditorTest, NamesAndDescriptionsTheLineCannotCarryAreRefusedAtEntry) {
     tp.WriteData("item_list.txt", ItemFile({"1 0 0 0 0 0 0 0 0 0 0 0 0 -1 -2 40 Cap "}));
     RunEditor([&](ItemListEditor& e) {
-        Choose(e.kindChoice(), "兜");
-        TypeName(e.nameEdit(), "Short Sword");
+        SelectText(e.kindChoice(), "兜");
+        TypeText(e.nameEdit(), "Short Sword");
         Click(e.panel()->addButton());
         EXPECT_EQ(services.texts().value(0), "ｱｲﾃﾑ名に空白は使えません");
         EXPECT_EQ(e.panel()->rowCount(), 1);
 
         // "更新" refuses a blank or an empty name too: the line would read back shifted.
         ClickRow(e.panel(), 0);
-        TypeName(e.nameEdit(), "");
+        TypeText(e.nameEdit(), "");
         Click(e.updateButton());
         EXPECT_EQ(services.texts().value(1), "ｱｲﾃﾑ名がありません");
         EXPECT_EQ(Rows(e.panel()), QStringList{"Cap"});
 
         // A half-width blank in the description is refused, a full-width one is kept.
-        TypeName(e.nameEdit(), "Cap");
+        TypeText(e.nameEdit(), "Cap");
         TypeDescription(e.descriptionEdit(), {"warm cap"});
         Click(e.updateButton());
         EXPECT_EQ(services.texts().size(), 3);

@@ -15,49 +15,21 @@
 #include "editors/rules/level_list_editor.h"
 #include "editors/rules/level_up_editor.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_test.h"
 #include "support/qt/fake_services.h"
 
 namespace lw {
 namespace {
 
+using namespace test;
+
 using test::FakeServices;
 using test::TempProject;
 
-class LevelEditorsTest : public ::testing::Test {
+class LevelEditorsTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
 
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
 
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    static void ClickRow(ListEditorPanel* panel, int row) {
-        QTreeWidget* view = panel->view();
-        QTreeWidgetItem* item = view->topLevelItem(row);
-        view->scrollToItem(item);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(item).center());
-    }
-    static void Type(QSpinBox* s, int value) {
-        s->setFocus();
-        s->selectAll();
-        QTest::keyClicks(s, QString::number(value));
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
-    static void TypeText(QLineEdit* e, const QString& text) {
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        if (!text.isEmpty()) QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, text, Qt::NoModifier);
-    }
-    static QStringList Rows(ListEditorPanel* panel, int column = 0) {
-        QStringList out;
-        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i, column);
-        return out;
-    }
     bool DataExists(std::string_view name) const { return std::filesystem::exists(DataFilePath(tp.project, name)); }
 };
 

@@ -19,6 +19,7 @@
 #include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_test.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/drawing_group.h"
@@ -29,29 +30,16 @@
 namespace lw {
 namespace {
 
+using namespace test;
+
 using test::FakeServices;
 using test::OnNextModal;
 using test::TempProject;
 
-class MonsterListEditorTest : public ::testing::Test {
+class MonsterListEditorTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
 
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
-    void TearDown() override { test::CancelPendingModalWatches(); }
 
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    static void Type(QSpinBox* s, int value) {
-        s->setFocus();
-        s->selectAll();
-        QTest::keyClicks(s, QString::number(value));
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
     static int Row(PropertyEditor* p, const char* label) {
         for (int i = 0; i < p->rowCount(); ++i)
             if (p->row(i).label == label) return i;

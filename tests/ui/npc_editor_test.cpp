@@ -22,6 +22,7 @@
 #include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
+#include "support/qt/editor_test.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/face_dialog.h"
@@ -32,6 +33,8 @@
 
 namespace lw {
 namespace {
+
+using namespace test;
 
 using test::OnNextModal;
 
@@ -50,19 +53,15 @@ Npc Villager(const char* name, int x, int y) {
     return n;
 }
 
-class NpcEditorTest : public ::testing::Test {
+class NpcEditorTest : public test::EditorTest {
 protected:
-    test::TempProject tp;
-    test::FakeServices services;
-    EditorContext context;
     // What the owner form was asked, and the group it gives (nullopt: cancelled).
     int ownerScene = -2;
     int ownerGroup = -2;
     std::optional<int> ownerAnswer = 2;
 
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         test::WriteBytes(ImageFilePath(tp.project, "villager.bmp"), test::VillagerSheetBmp(0xC04030));
         test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
         test::WriteBytes(ImageFilePath(tp.project, "upper.bmp"), test::VillageUpperBmp());
@@ -101,16 +100,6 @@ protected:
             return ownerAnswer;
         };
     }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-    static void Type(QSpinBox* spin, int value) {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, QString::number(value));
-    }
-    static void ClickRow(ListEditorPanel* panel, int row) {
-        QTreeWidget* v = panel->view();
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
-    }
 
     // Runs the chain from the sprite dialog: the sprite sheet, "NPC設定2" with `settings`, then the
     // placement with `placement`. True when the placement was reached.
@@ -119,8 +108,8 @@ protected:
         bool reached = false;
         OnNextModal<FaceDialog>([&](FaceDialog* sprite) {
             sprite->imageChoice()->setCurrentIndex(sprite->imageChoice()->findText("villager.bmp"));
-            Type(sprite->widthSpin(), 96);
-            Type(sprite->heightSpin(), 192);
+            Type(sprite->widthSpin(), 96, Leave::Stay);
+            Type(sprite->heightSpin(), 192, Leave::Stay);
             OnNextModal<NpcSettingsDialog>([&](NpcSettingsDialog* s) {
                 settings(s);
                 OnNextModal<NpcPlacementDialog>([&](NpcPlacementDialog* p) {
@@ -158,7 +147,7 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             p->SelectRow(1);
             p->choice()->setCurrentIndex(2);  // "右"
             p->SelectRow(3);
-            Type(p->numberSpin(), 300);  // taken as 100
+            Type(p->numberSpin(), 300, Leave::Stay);  // taken as 100
             p->SelectRow(kNpcNameRow);
             p->textEdit()->setFocus();
             p->textEdit()->setText(QStringLiteral("旅人"));
@@ -176,8 +165,8 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             EXPECT_EQ(p->windowTitle(), QStringLiteral("NPC配置"));
             p->ChooseScene(1);
             p->ClickCell(12, 7);
-            Type(p->rangeXSpin(), 3);
-            Type(p->rangeYSpin(), 2);
+            Type(p->rangeXSpin(), 3, Leave::Stay);
+            Type(p->rangeYSpin(), 2, Leave::Stay);
             Click(p->showRangeBox());
             Click(p->okButton());
         });
@@ -308,8 +297,8 @@ TEST_F(NpcEditorTest, Screenshot) {
         editor.panel()->editButton(), [](NpcSettingsDialog*) {},
         [&](NpcPlacementDialog* p) {
             p->ClickCell(14, 10);
-            Type(p->rangeXSpin(), 3);
-            Type(p->rangeYSpin(), 2);
+            Type(p->rangeXSpin(), 3, Leave::Stay);
+            Type(p->rangeYSpin(), 2, Leave::Stay);
             Click(p->showRangeBox());
             MapView& v = *context.mapView;
             v.SetScroll(288, 200);

@@ -26,6 +26,7 @@
 #include "support/core/map_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
+#include "support/qt/editor_test.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "support/qt/widget_driver.h"
@@ -33,19 +34,17 @@
 namespace lw {
 namespace {
 
+using namespace test;
+
 using test::FakeServices;
 using test::TempProject;
 
-class PlacementDialogsTest : public ::testing::Test {
+class PlacementDialogsTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
     PlacedSprite sprite;
 
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         // scene0: the 40 x 30 village; scene3: a 5 x 4 field.
         tp.WriteData("village.bin", test::VillageMapBytes());
         tp.WriteData("small.bin", test::MakeMapBytes(5, 4));
@@ -61,7 +60,6 @@ protected:
         sprite.regionHeight = 192;
         sprite.offset = 16;
     }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
     // A left click on cell (x, y) of the map view (not scrolled).
     void ClickMap(int x, int y) { context.mapView->HandleLeftButton(QPoint(x * 32 + 5, y * 32 + 7)); }
     static std::pair<int, int> RangeOf(const QSpinBox* s) { return {s->minimum(), s->maximum()}; }

@@ -24,6 +24,7 @@
 #include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
+#include "support/qt/editor_test.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/face_dialog.h"
@@ -34,6 +35,8 @@
 
 namespace lw {
 namespace {
+
+using namespace test;
 
 using test::OnNextModal;
 
@@ -46,15 +49,11 @@ Item MakeItem(int kind, const char* name) {
     return i;
 }
 
-class PlayerCharacterEditorTest : public ::testing::Test {
+class PlayerCharacterEditorTest : public test::EditorTest {
 protected:
-    test::TempProject tp;
-    test::FakeServices services;
-    EditorContext context;
 
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         // Two swords of one name: only their places in the list tell them apart.
         tp.WriteData(kItemFile, ItemListBytes({MakeItem(kItemWeapon, "剣"), MakeItem(kItemHelmet, "兜"),
                                                MakeItem(kItemRecovery, "薬草"), MakeItem(kItemWeapon, "剣"),
@@ -74,17 +73,10 @@ protected:
         tp.WriteData("scene0.txt", SceneBytes(village));
     }
 
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-    static void Type(QSpinBox* spin, int value) {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, QString::number(value));
-    }
-    static void Choose(QComboBox* combo, const QString& text) { combo->setCurrentIndex(combo->findText(text)); }
     static void Area(FaceDialog* d, const char* file, int width, int height) {
-        Choose(d->imageChoice(), QString::fromUtf8(file));
-        Type(d->widthSpin(), width);
-        Type(d->heightSpin(), height);
+        SelectText(d->imageChoice(), QString::fromUtf8(file));
+        Type(d->widthSpin(), width, Leave::Stay);
+        Type(d->heightSpin(), height, Leave::Stay);
     }
     static QStringList RowTexts(QTreeWidget* t, int column) {
         QStringList out;
@@ -99,7 +91,7 @@ TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartSce
     PropertyEditor* p = editor.properties();
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"));
     p->SelectRow(0);  // "動作速度": a typed 0 is stored as 1
-    Type(p->numberSpin(), 0);
+    Type(p->numberSpin(), 0, Leave::Stay);
     p->SelectRow(kPcNameRow);
     p->textEdit()->setFocus();
     p->textEdit()->setText(QStringLiteral("勇者 一世"));
@@ -113,7 +105,7 @@ TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartSce
         // The same item twice keeps one row with the last count; the second sword is its own item.
         for (auto [row, count] : {std::pair{0, 3}, std::pair{0, 5}, std::pair{3, 2}}) {
             b->itemChoice()->setCurrentIndex(row);
-            Type(b->countSpin(), count);
+            Type(b->countSpin(), count, Leave::Stay);
             Click(b->panel()->addButton());
         }
         EXPECT_EQ(b->rows(), (std::vector<PcBelonging>{{1, 5}, {4, 2}}));
@@ -121,7 +113,7 @@ TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartSce
         EXPECT_EQ(RowTexts(b->table(), 1), (QStringList{"5", "2"}));
         // A count of 0 adds nothing.
         b->itemChoice()->setCurrentIndex(2);
-        Type(b->countSpin(), 0);
+        Type(b->countSpin(), 0, Leave::Stay);
         Click(b->panel()->addButton());
         EXPECT_EQ(b->rows().size(), 2u);
 
@@ -185,7 +177,7 @@ TEST_F(PlayerCharacterEditorTest, CancelReturnsStepByStepAndWritesNothing) {
     bool wentBack = false;
     OnNextModal<PcBelongingsDialog>([&](PcBelongingsDialog* b) {
         b->itemChoice()->setCurrentIndex(2);
-        Type(b->countSpin(), 4);
+        Type(b->countSpin(), 4, Leave::Stay);
         Click(b->panel()->addButton());
         OnNextModal<PcEquipmentDialog>([&](PcEquipmentDialog* e) {
             e->SelectSlot(0);

@@ -15,6 +15,7 @@
 
 #include "app/editor_context.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_test.h"
 #include "support/qt/fake_services.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
@@ -23,6 +24,8 @@
 
 namespace lw {
 namespace {
+
+using namespace test;
 
 struct Record {
     std::string name = "hero";
@@ -39,16 +42,12 @@ struct Record {
 
 enum Row { kName, kNote, kSpeed, kKind, kSteps, kSound, kEffect, kColour, kImage };
 
-class PropertyEditorTest : public ::testing::Test {
+class PropertyEditorTest : public test::EditorTest {
 protected:
-    test::TempProject tp;
-    test::FakeServices services;
-    EditorContext context;
     Record rec;
 
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         for (const char* f : {"a.bmp", "b.bmp", "c d.bmp"}) test::WriteBytes(ImageFilePath(tp.project, f), "x");
     }
 

@@ -25,6 +25,20 @@ std::string_view AudioTable::Name(int index) const {
     return names[static_cast<std::size_t>(index)];
 }
 
+std::vector<std::string> TableNames(const AudioTable& table) {
+    std::vector<std::string> names;
+    const int count = std::clamp(table.count, 0, kAudioTableCapacity);
+    names.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) names.emplace_back(table.Name(i));
+    return names;
+}
+
+std::vector<std::string> LoadTableNames(const Project& project, AudioList list) {
+    AudioTable table;
+    LoadAudioTable(project, list, table);
+    return TableNames(table);
+}
+
 void ParseAudioTable(std::string_view bytes, AudioList list, AudioTable& table) {
     table = AudioTable{};
     const AudioListFormat& f = FormatOf(list);

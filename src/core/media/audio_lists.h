@@ -53,6 +53,10 @@ void ParseAudioTable(std::string_view bytes, AudioList list, AudioTable& table);
 ReadStatus LoadAudioTable(const Project& project, AudioList list, AudioTable& table);
 inline ReadStatus LoadMidiTable(const Project& project, MidiTable& table) { return LoadAudioTable(project, AudioList::Bgm, table); }
 inline ReadStatus LoadWaveTable(const Project& project, WaveTable& table) { return LoadAudioTable(project, AudioList::Sound, table); }
+// The names of the table's first `count` entries, as its drop-downs list them; the project's file
+// read as a table (none when it is missing or unreadable).
+std::vector<std::string> TableNames(const AudioTable& table);
+std::vector<std::string> LoadTableNames(const Project& project, AudioList list);
 
 // Every name of the data section in file order (the control reader). `names` is emptied first.
 std::vector<std::string> ParseAudioListNames(std::string_view bytes, AudioList list);

@@ -61,6 +61,16 @@ bool SaveProjectTagFile(const Project& project, const std::filesystem::path& pat
                         const TagContentFn& content, SaveUi& ui);
 // The same for a file of the data folder.
 bool SaveDataFile(const Project& project, std::string_view fileName, std::string_view bytes, SaveUi& ui);
+// Reads the data folder's list file `fileName` with `parse` (bytes -> records) into `out`, which is
+// emptied first and stays empty when the file is missing or cannot be read.
+template <class T, class Parse>
+ReadStatus LoadDataList(const Project& project, std::string_view fileName, std::vector<T>& out, Parse parse) {
+    out.clear();
+    FileBytes file = ReadFileBytes(DataFilePath(project, fileName), kListFileCeiling);
+    if (file.ok()) out = parse(file.bytes);
+    return file.status;
+}
+
 bool SaveDataTagFile(const Project& project, std::string_view fileName, const TagContentFn& content, SaveUi& ui);
 
 // A batch of files of this project (FileBatch), journaled in the data folder.

@@ -119,10 +119,7 @@ std::vector<Shop> ParseShopList(std::string_view bytes) {
 }
 
 ReadStatus LoadShopList(const Project& project, std::vector<Shop>& out) {
-    out.clear();
-    FileBytes file = ReadFileBytes(DataFilePath(project, kShopFile), kListFileCeiling);
-    if (file.ok()) out = ParseShopList(file.bytes);
-    return file.status;
+    return LoadDataList(project, kShopFile, out, ParseShopList);
 }
 
 void AssignShopPlacements(std::vector<Shop>& shops, const SceneCatalog& catalog) {

@@ -15,10 +15,6 @@ namespace lw {
 
 namespace {
 
-int Saturate(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 constexpr std::string_view kNumberTag = "treasure_number";
 constexpr std::string_view kDataTag = "treasure_data";
 
@@ -46,34 +42,13 @@ TreasureChest NewTreasureChest() {
 }
 
 std::vector<TreasureChest> ParseTreasureList(std::string_view bytes) {
-    std::vector<TreasureChest> out;
-    TagReader reader;
-    int count = 0;
-    int taken = 0;
-    reader.Section(kNumberTag, [&](std::string_view line) { ScanInt(line, count); });
-    reader.Section(
-        kDataTag,
-        [&](std::string_view line) {
-            // A chest is only made for a line that is there, so a huge count allocates nothing.
-            if (taken >= count) return;
-            TreasureChest c;
-            ParseRecord(line, c, ChestLine());
-            if (static_cast<std::size_t>(taken) < out.size())
-                out[static_cast<std::size_t>(taken)] = c;
-            else
-                out.push_back(c);
-            ++taken;
-        },
-        [&] { taken = 0; });
-    reader.Read(bytes);
-    return out;
+    return ReadCountedRecords<TreasureChest>(bytes, kNumberTag, kDataTag, [](std::string_view line, TreasureChest& c) {
+        ParseRecord(line, c, ChestLine());
+    });
 }
 
 ReadStatus LoadTreasureList(const Project& project, std::vector<TreasureChest>& out) {
-    out.clear();
-    FileBytes file = ReadFileBytes(DataFilePath(project, kTreasureFile), kListFileCeiling);
-    if (file.ok()) out = ParseTreasureList(file.bytes);
-    return file.status;
+    return LoadDataList(project, kTreasureFile, out, ParseTreasureList);
 }
 
 void AssignChestScenes(std::vector<TreasureChest>& chests, const SceneCatalog& catalog) {
@@ -109,16 +84,16 @@ bool SaveTreasureList(const Project& project, const std::vector<TreasureChest>& 
 MarkerSource MakeChestMarkerSource(const TreasureChest& chest, int index, const EffectTable& effects) {
     MarkerSource m;
     m.index = index;
-    m.pixelX = Saturate(static_cast<long long>(chest.x) * 32);
-    m.pixelY = Saturate(static_cast<long long>(chest.y) * 32);
+    m.pixelX = SaturateInt(static_cast<long long>(chest.x) * 32);
+    m.pixelY = SaturateInt(static_cast<long long>(chest.y) * 32);
     if (chest.animation < 0 || chest.animation >= effects.count()) return m;
     const EffectAnimation& a = effects.records[static_cast<std::size_t>(chest.animation)];
     m.spriteFile = a.imageFile;
     m.frameWidth = a.cellWidth;
     m.frameHeight = a.cellHeight;
-    m.sourceX = Saturate(static_cast<long long>(a.areaLeft) + static_cast<long long>(a.frames[0].column) * a.cellWidth);
-    m.sourceY = Saturate(static_cast<long long>(a.areaTop) + static_cast<long long>(a.frames[0].row) * a.cellHeight);
-    m.pixelY = Saturate(static_cast<long long>(chest.y) * 32 - (static_cast<long long>(a.cellHeight) - 32));
+    m.sourceX = SaturateInt(static_cast<long long>(a.areaLeft) + static_cast<long long>(a.frames[0].column) * a.cellWidth);
+    m.sourceY = SaturateInt(static_cast<long long>(a.areaTop) + static_cast<long long>(a.frames[0].row) * a.cellHeight);
+    m.pixelY = SaturateInt(static_cast<long long>(chest.y) * 32 - (static_cast<long long>(a.cellHeight) - 32));
     m.draw = DrawSpec{a.drawMode, a.colorKey, Rgb{a.keyRed, a.keyGreen, a.keyBlue}};
     return m;
 }

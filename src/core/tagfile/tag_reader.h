@@ -7,7 +7,9 @@
 // current section, its closing tag leaves every section, and when it is the current section the
 // line is its content. A line no section claims is ignored.
 
+#include <cstddef>
 #include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,5 +72,26 @@ struct BoundedList {
     void AddTo(TagReader& reader, std::string_view numberTag, std::string_view dataTag,
                std::function<void(int position, std::string_view line)> take);
 };
+
+// The records of a counted list with no table behind it: `parse(line, record)` fills the record of
+// each line the count lets through; a data section read again puts its records from the first on.
+// A record is only made for a line that is there, so a huge count allocates nothing.
+template <class R, class Parse>
+std::vector<R> ReadCountedRecords(std::string_view bytes, std::string_view numberTag, std::string_view dataTag,
+                                  Parse parse) {
+    std::vector<R> out;
+    TagReader reader;
+    BoundedList bounded{.count = 0, .position = 0, .capacity = std::numeric_limits<int>::max()};
+    bounded.AddTo(reader, numberTag, dataTag, [&](int position, std::string_view line) {
+        R record;
+        parse(line, record);
+        if (static_cast<std::size_t>(position) < out.size())
+            out[static_cast<std::size_t>(position)] = std::move(record);
+        else
+            out.push_back(std::move(record));
+    });
+    reader.Read(bytes);
+    return out;
+}
 
 }  // namespace lw

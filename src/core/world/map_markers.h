@@ -3,6 +3,8 @@
 // the image folder, where it stands on the map and how it is drawn. The NPC and chest tables hold
 // one per list row; the renderer cuts the frames.
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 #include "core/settings/drawing.h"
@@ -21,5 +23,10 @@ struct MarkerSource {
     DrawSpec draw;
     bool operator==(const MarkerSource&) const = default;
 };
+
+// A marker's coordinates are computed wide and saturated at the int range.
+inline int SaturateInt(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 }  // namespace lw

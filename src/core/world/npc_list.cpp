@@ -57,10 +57,6 @@ void ParseNpcLine(std::string_view line, Npc& npc) {
     if (npc.displayName.empty()) npc.displayName = std::string(kUnknownNpcName);
 }
 
-int Saturate(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 }  // namespace
 
 Npc NewNpc() {
@@ -74,35 +70,11 @@ Npc NewNpc() {
 }
 
 std::vector<Npc> ParseNpcList(std::string_view bytes) {
-    std::vector<Npc> out;
-    TagReader reader;
-    int count = 0;
-    int taken = 0;
-    reader.Section(kNumberTag, [&](std::string_view line) { ScanInt(line, count); });
-    reader.Section(
-        kDataTag,
-        [&](std::string_view line) {
-            // Rows are taken while their index is below the count; a row is only made for a line
-            // that is there, so a huge count allocates nothing.
-            if (taken >= count) return;
-            Npc n;
-            ParseNpcLine(line, n);
-            if (static_cast<std::size_t>(taken) < out.size())
-                out[static_cast<std::size_t>(taken)] = std::move(n);
-            else
-                out.push_back(std::move(n));
-            ++taken;
-        },
-        [&] { taken = 0; });
-    reader.Read(bytes);
-    return out;
+    return ReadCountedRecords<Npc>(bytes, kNumberTag, kDataTag, ParseNpcLine);
 }
 
 ReadStatus LoadNpcList(const Project& project, std::vector<Npc>& out) {
-    out.clear();
-    FileBytes file = ReadFileBytes(DataFilePath(project, kNpcFile), kListFileCeiling);
-    if (file.ok()) out = ParseNpcList(file.bytes);
-    return file.status;
+    return LoadDataList(project, kNpcFile, out, ParseNpcList);
 }
 
 void AssignNpcScenes(std::vector<Npc>& npcs, const SceneCatalog& catalog) {
@@ -157,11 +129,11 @@ NpcMarkerSource MakeNpcMarkerSource(const Npc& npc, int index) {
     m.frameHeight = npc.regionHeight / 4;
     // A facing outside 0..3 takes the row of its remainder, as the placed sprite does.
     const int facing = ((npc.facing % 4) + 4) % 4;
-    m.sourceX = Saturate(static_cast<long long>(npc.regionX) + m.frameWidth);
-    m.sourceY = Saturate(static_cast<long long>(npc.regionY) +
+    m.sourceX = SaturateInt(static_cast<long long>(npc.regionX) + m.frameWidth);
+    m.sourceY = SaturateInt(static_cast<long long>(npc.regionY) +
                          static_cast<long long>(npc.facingRow[static_cast<std::size_t>(facing)]) * m.frameHeight);
-    m.pixelX = Saturate(static_cast<long long>(npc.x) * 32);
-    m.pixelY = Saturate(static_cast<long long>(npc.y) * 32 - (static_cast<long long>(m.frameHeight) - 32));
+    m.pixelX = SaturateInt(static_cast<long long>(npc.x) * 32);
+    m.pixelY = SaturateInt(static_cast<long long>(npc.y) * 32 - (static_cast<long long>(m.frameHeight) - 32));
     m.draw = DrawSpec{npc.drawMode, npc.colourKey, Rgb{npc.keyRed, npc.keyGreen, npc.keyBlue}};
     return m;
 }

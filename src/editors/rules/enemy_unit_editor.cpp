@@ -195,11 +195,7 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     more->addWidget(boss_, 0, 1, 1, 3);
 
     bgm_ = new QComboBox(this);
-    MidiTable bgmTable;
-    LoadMidiTable(context_.project, bgmTable);
-    std::vector<std::string> bgmNames{NoneCp932()};
-    for (int i = 0; i < std::clamp(bgmTable.count, 0, kAudioTableCapacity); ++i) bgmNames.emplace_back(bgmTable.Name(i));
-    FillAudioCombo(bgm_, bgmNames);
+    FillAudioTableCombo(bgm_, context_.project, AudioList::Bgm);
     LoadComboIndex(bgm_, formation_.bgm + 1);
     play_ = new QCheckBox(tr("BGM再生"), this);
     DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved

@@ -109,12 +109,7 @@ ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : Previe
     LoadGameSettings(context_.project, context_.settings);
     LoadEffectTable(context_.project, context_.effects);
     AddEffectComboItems(weapon_, context_.effects, -1);
-    WaveTable sounds;
-    LoadWaveTable(context_.project, sounds);
-    std::vector<std::string> soundNames;
-    for (int i = 0; i < sounds.count; ++i) soundNames.emplace_back(sounds.Name(i));
-    FillAudioCombo(sound_, soundNames);
-    sound_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
+    FillAudioTableCombo(sound_, context_.project, AudioList::Sound);
     sound_->setCurrentIndex(-1);
 
     const int abilityMax = AbilitySpinMaximum(context_.settings);

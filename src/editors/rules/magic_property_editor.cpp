@@ -1,11 +1,6 @@
 #include "editors/rules/magic_property_editor.h"
 #include "app/language.h"
 
-#include <algorithm>
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -13,41 +8,22 @@
 #include "core/media/effect_animation.h"
 #include "core/rules/magic_rows.h"
 #include "previews/image_view.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/image_chooser.h"
-#include "widgets/property_editor.h"
+#include "widgets/property_dialog.h"
 
 namespace lw {
-
-namespace {
-
-std::vector<std::string> SoundNames(const Project& project) {
-    WaveTable sounds;
-    LoadWaveTable(project, sounds);
-    std::vector<std::string> names;
-    const int count = std::clamp(sounds.count, 0, kAudioTableCapacity);
-    for (int i = 0; i < count; ++i) names.emplace_back(sounds.Name(i));
-    return names;
-}
-
-}  // namespace
 
 MagicPropertyEditor::MagicPropertyEditor(EditorContext& context, const Magic& magic, int abilityMax, QWidget* parent)
     : PreviewDialog(context, parent), working_(magic) {
     setWindowTitle(tr("魔法ﾘｽﾄ2"));
-    auto* layout = new QVBoxLayout(this);
-    properties_ = new PropertyEditor(context_, MagicRows(working_, abilityMax), this);
-    properties_->SetListNames(RowKind::Effect, EffectComboItems(context_.effects));
-    properties_->SetListNames(RowKind::Sound, SoundNames(context_.project));
-    properties_->ResetChecks();
-    layout->addWidget(properties_, 1);
-
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
-
-    connect(properties_, &PropertyEditor::previewNeeded, this, [this](int row) { ShowPreview(row); });
-    properties_->SelectRow(0);
+    const PropertyDialogParts parts = AddPropertyEditor(
+        this, context_, MagicRows(working_, abilityMax),
+        {.lists = {{RowKind::Effect, EffectComboItems(context_.effects)},
+                   {RowKind::Sound, LoadTableNames(context_.project, AudioList::Sound)}},
+         .preview = [this](int row) { ShowPreview(row); }});
+    properties_ = parts.properties;
+    ok_ = parts.confirm;
+    cancel_ = parts.cancel;
 }
 
 MagicPropertyEditor::~MagicPropertyEditor() = default;
@@ -73,12 +49,7 @@ void MagicPropertyEditor::ShowPreview(int row) {
         v.Hide();
         return;
     }
-    v.state().animate = true;
-    v.state().animation = context_.effects.records[static_cast<std::size_t>(index)];
-    v.SetCursorShape(Qt::ArrowCursor);
-    v.RestartAnimation();
-    v.ShowAnimationCell(this, v.state().animation.imageFile);
-    v.SetCaption(FromCp932(EffectDisplayName(v.state().animation)));
+    PlayEffectInPreview(v, this, context_.effects.records[static_cast<std::size_t>(index)]);
 }
 
 void MagicPropertyEditor::Leave() {

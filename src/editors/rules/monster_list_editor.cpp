@@ -22,7 +22,7 @@
 #include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
-#include "widgets/property_editor.h"
+#include "widgets/property_dialog.h"
 #include "widgets/read_guard.h"
 #include "widgets/number_spin.h"
 
@@ -50,13 +50,6 @@ PropertyRow RateRow(std::string label, float& rate, const int& kind) {
     r.setNumber = [&rate](int v) { rate = static_cast<float>(v); };
     r.enabled = [&kind] { return SpecialUsesRates(kind); };
     return r;
-}
-
-std::vector<std::string> TableNames(const AudioTable& table) {
-    std::vector<std::string> names;
-    const int count = std::clamp(table.count, 0, kAudioTableCapacity);
-    for (int i = 0; i < count; ++i) names.emplace_back(table.Name(i));
-    return names;
 }
 
 }  // namespace
@@ -185,28 +178,19 @@ void MonsterFocusDialog::reject() {
 MonsterPropertyDialog::MonsterPropertyDialog(EditorContext& context, Monster& monster, QWidget* parent)
     : PreviewDialog(context, parent), monster_(monster) {
     setWindowTitle(tr("怪物ﾘｽﾄ2"));
-    WaveTable sounds;
-    LoadWaveTable(context_.project, sounds);
-    auto* layout = new QVBoxLayout(this);
-    PropertyEditor::Options options;
-    options.keyColourFollowsKeyFlag = true;
-    properties_ = new PropertyEditor(context_,
-                                     MonsterRows(monster_, context_.settings.abilityMax,
-                                                 FromCp932(context_.settings.currencyName).toStdString()),
-                                     options, this);
-    properties_->SetListNames(RowKind::Sound, TableNames(sounds));
-    properties_->ResetChecks();
-    layout->addWidget(properties_, 1);
-    auto* buttons = new QHBoxLayout();
-    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
-    layout->addLayout(buttons);
+    const PropertyDialogParts parts = AddPropertyEditor(
+        this, context_,
+        MonsterRows(monster_, context_.settings.abilityMax, FromCp932(context_.settings.currencyName).toStdString()),
+        {.options = {.keyColourFollowsKeyFlag = true},
+         .lists = {{RowKind::Sound, LoadTableNames(context_.project, AudioList::Sound)}},
+         .confirmLabel = tr("次へ"),
+         .preview = [this](int row) { ShowPreview(row); },
+         .pickColours = true});
+    properties_ = parts.properties;
+    next_ = parts.confirm;
+    cancel_ = parts.cancel;
     disconnect(next_, nullptr, this, nullptr);
     connect(next_, &QPushButton::clicked, this, [this] { Next(); });
-    connect(properties_, &PropertyEditor::previewNeeded, this, [this](int row) { ShowPreview(row); });
-    connect(&view(), &ImageView::colourPicked, this, [this](QWidget* owner, QColor colour) {
-        if (owner == this) properties_->PickColour(colour);
-    });
-    properties_->SelectRow(0);
 }
 
 MonsterPropertyDialog::~MonsterPropertyDialog() = default;

@@ -25,7 +25,7 @@
 #include "widgets/kept_value.h"
 #include "widgets/list_editor_panel.h"
 #include "widgets/number_spin.h"
-#include "widgets/property_editor.h"
+#include "widgets/property_dialog.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -291,12 +291,11 @@ PlayerCharacterEditor::PlayerCharacterEditor(EditorContext& context, QWidget* pa
     startLoadStatus_ = LoadStartGameFile(context_.project, startScene_);
     LoadGameSettings(context_.project, context_.settings);
 
-    auto* layout = new QVBoxLayout(this);
-    properties_ = new PropertyEditor(context_, PlayerCharacterRows(pc_, context_.settings.abilityMax), this);
-    layout->addWidget(properties_, 1);
-    auto* buttons = new QHBoxLayout();
-    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
-    layout->addLayout(buttons);
+    const PropertyDialogParts parts = AddPropertyEditor(
+        this, context_, PlayerCharacterRows(pc_, context_.settings.abilityMax), {.confirmLabel = tr("次へ")});
+    properties_ = parts.properties;
+    next_button_ = parts.confirm;
+    cancel_ = parts.cancel;
     chain = DefaultChain();
 }
 

@@ -11,13 +11,10 @@
 #include <tuple>
 
 #include "app/editor_context.h"
-#include "app/load_progress.h"
 #include "app/services.h"
 #include "core/rules/player_character.h"
 #include "core/tagfile/scan.h"
 #include "core/tagfile/tag_writer.h"
-#include "editors/events/owner_groups.h"
-#include "editors/rules/placed_list_save_ui.h"
 #include "editors/scenes/placement_dialogs.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
@@ -99,17 +96,11 @@ void ShopGoodsDialog::accept() {
     if (!SetShopGoods(shop, list_->records())) return;  // the list never holds more than 256
     ShopPlacementValues placement{shop.scene, shop.x, shop.y, shop.direction, shop.group};
     ShopChain& chain = chain_;
-    OwnerStep next = [&chain](int scene, int group, QWidget* parent) -> std::optional<int> {
-        if (!SceneHasRoomForShop(chain.catalog, chain.rows, scene, chain.shopIndex)) {
-            if (chain.context.services)
-                chain.context.services->ShowMessage(
-                    parent, Message{.text = QObject::tr("この場面には店をこれ以上置けません（店・宿屋・立て札・定位置戦闘は"
-                                                        "1つの場面に合わせて64個まで）。"),
-                                    .icon = MessageIcon::Warning});
-            return std::nullopt;
-        }
-        return EditOwnerGroups(chain.context, chain.catalog, EventOwner::Shop, scene, group, parent);
-    };
+    const OwnerStep next = OwnerFormWhereRoom(
+        chain.context, chain.catalog, EventOwner::Shop,
+        [&chain](int scene) { return SceneHasRoomForShop(chain.catalog, chain.rows, scene, chain.shopIndex); },
+        QObject::tr("この場面には店をこれ以上置けません（店・宿屋・立て札・定位置戦闘は"
+                    "1つの場面に合わせて64個まで）。"));
     if (!PlaceShop(chain_.context, chain_.sprite, placement, next, this)) return;
     shop.scene = placement.scene;
     shop.x = placement.x;
@@ -211,50 +202,21 @@ void ShopKindDialog::reject() {
 // ---------------------------------------------------------------------------------------------
 // "店ﾘｽﾄ1"
 
-ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent)
+    : PlacedListDialog(context, parent),
+      list_(context, this, {.target = RefTarget::Shop}, [](const Shop& s) { return QStringList{FromCp932(ShopRowText(s))}; },
+            [](const Shop& s) { return SceneListRow{s.scene, s.x, s.y, s.direction, s.group}; }) {
+    frame_ = &list_;
     setWindowTitle(tr("店ﾘｽﾄ1"));
-    auto* layout = new QVBoxLayout(this);
-    ListEditorOptions options;
-    options.addLabel = tr("追加...");
-    options.editButton = true;
-    panel_ = new ListEditorPanel(options, this);
-    panel_->AddUsagesButton(context.project, RefTarget::Shop);
-    panel_->view()->setMinimumSize(200, 300);
-    layout->addWidget(panel_, 1);
-    auto* bottom = new QHBoxLayout();
-    bottom->addStretch(1);
-    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
-    layout->addLayout(bottom);
-    panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
-
-    list_ = std::make_unique<ListEditor<Shop>>(panel_, [](const Shop& s) { return QStringList{FromCp932(ShopRowText(s))}; });
-    list_->OnAdd([this]() -> std::optional<Shop> {
-        Shop shop = NewShop();
-        if (!EditShop(shop, -1)) return std::nullopt;
-        return shop;
-    });
-    list_->OnEdit([this](Shop& shop) { return EditShop(shop, list_->selected()); });
-
-    LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
+    list_.OnChain(NewShop, [this](Shop& shop, int index) { return EditShop(shop, index); });
+    list_.Load(LoadShopList, AssignShopPlacements, 0);
     sprite_ = PlayerSprite(context_);
-    std::vector<Shop> shops;
-    loadStatus_ = LoadShopList(context_.project, shops);
-    AssignShopPlacements(shops, catalog_);
-    const int first = shops.empty() ? -1 : 0;
-    list_->SetRecords(std::move(shops), first);
 }
 
-ShopListEditor::~ShopListEditor() { FreeSceneCatalog(catalog_); }
-
-std::vector<SceneListRow> ShopListEditor::Rows() const {
-    std::vector<SceneListRow> rows;
-    rows.reserve(list_->records().size());
-    for (const Shop& s : list_->records()) rows.push_back({s.scene, s.x, s.y, s.direction, s.group});
-    return rows;
-}
+ShopListEditor::~ShopListEditor() = default;
 
 bool ShopListEditor::EditShop(Shop& shop, int index) {
-    ShopChain chain{context_, catalog_, Rows(), index, sprite_};
+    ShopChain chain{context_, list_.catalog(), list_.Rows(), index, sprite_};
     ShopKindDialog dialog(chain, shop, this);
     if (dialog.exec() != QDialog::Accepted) return false;
     shop = dialog.record();
@@ -262,21 +224,13 @@ bool ShopListEditor::EditShop(Shop& shop, int index) {
 }
 
 void ShopListEditor::accept() {
-    if (list_->records().empty()) return;  // OK is disabled while the list is empty
-    if (loadStatus_ != ReadStatus::Unreadable) {
-        const std::vector<Shop>& shops = list_->records();
-        const std::vector<SceneListRow> rows = Rows();
-        const PlacedListSave saved = SaveListWithScenes(
-            context_, this, kShopFile, [&](TagWriter& w) { WriteShopList(w, shops); }, SceneList::Shop, rows, catalog_);
-        // Nothing (or not everything) was written: the editor stays open with the author's work.
-        if (saved.outcome != PlacedListOutcome::Saved) return;
-    }
-    FreeSceneCatalog(catalog_);
+    if (!list_.Save(kShopFile, WriteShopList, SceneList::Shop)) return;
+    list_.Release();
     done(QDialog::Accepted);
 }
 
 void ShopListEditor::reject() {
-    FreeSceneCatalog(catalog_);
+    list_.Release();
     done(QDialog::Rejected);
 }
 

@@ -13,6 +13,7 @@
 #include "core/world/scene_catalog.h"
 #include "render/map_view_state.h"
 #include "widgets/list_editor.h"
+#include "widgets/placed_list_editor.h"
 #include "widgets/preview_dialog.h"
 
 class QCheckBox;
@@ -104,18 +105,13 @@ private:
 };
 
 // "店ﾘｽﾄ1".
-class ShopListEditor : public QDialog {
+class ShopListEditor : public PlacedListDialog {
     Q_OBJECT
 public:
     explicit ShopListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~ShopListEditor() override;
 
-    ListEditorPanel* panel() const { return panel_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-    const std::vector<Shop>& shops() const { return list_->records(); }
-    ReadStatus loadStatus() const { return loadStatus_; }
-    SceneCatalog& catalog() { return catalog_; }
+    const std::vector<Shop>& shops() const { return list_.records(); }
     // The sprite the placement shows at the shop's cell: the player character's (pc.txt), when
     // it has one.
     const PlacedSprite& placementSprite() const { return sprite_; }
@@ -126,16 +122,9 @@ public slots:
 
 private:
     bool EditShop(Shop& shop, int index);
-    std::vector<SceneListRow> Rows() const;
 
-    EditorContext& context_;
-    SceneCatalog catalog_;
+    PlacedList<Shop> list_;
     PlacedSprite sprite_;
-    ListEditorPanel* panel_;
-    std::unique_ptr<ListEditor<Shop>> list_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
-    ReadStatus loadStatus_ = ReadStatus::Missing;
 };
 
 // Runs the editor modally; 1 after OK, 0 after Cancel. When shop_list.txt exists but cannot be

@@ -16,14 +16,11 @@
 #include <tuple>
 
 #include "app/editor_context.h"
-#include "app/load_progress.h"
 #include "app/services.h"
 #include "audio/music_player.h"
 #include "core/media/audio_lists.h"
 #include "core/tagfile/tag_writer.h"
-#include "editors/events/owner_groups.h"
 #include "editors/media/effect_combo.h"
-#include "editors/rules/placed_list_save_ui.h"
 #include "editors/scenes/placement_dialogs.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
@@ -124,12 +121,7 @@ TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& c
     LoadEffectTable(context_.project, context_.effects);
     AddEffectComboItems(animation_, context_.effects, -1);
     LoadComboIndex(animation_, chest_.animation);
-    WaveTable sounds;
-    LoadWaveTable(context_.project, sounds);
-    std::vector<std::string> soundNames;
-    for (int i = 0; i < sounds.count; ++i) soundNames.emplace_back(sounds.Name(i));
-    FillAudioCombo(sound_, soundNames);
-    sound_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
+    FillAudioTableCombo(sound_, context_.project, AudioList::Sound);
     LoadComboIndex(sound_, chest_.soundEffect + 1);
     LoadComboIndex(kind_, chest_.animationKind);
 
@@ -186,16 +178,10 @@ void TreasureChestDialog::accept() {
 
     const PlacedSprite sprite = ChestSprite(context_, chest_.animation);
     ChestPlacement placement{chest_.scene, chest_.x, chest_.y, chest_.group};
-    OwnerStep next = [this](int scene, int group, QWidget* parent) -> std::optional<int> {
-        if (!SceneHasRoomForChest(rows_, scene, chestIndex_)) {
-            if (context_.services)
-                context_.services->ShowMessage(
-                    parent, Message{.text = tr("この場面には宝箱をこれ以上置けません（1つの場面に256個まで）。"),
-                                    .icon = MessageIcon::Warning});
-            return std::nullopt;
-        }
-        return EditOwnerGroups(context_, catalog_, EventOwner::Chest, scene, group, parent);
-    };
+    const OwnerStep next = OwnerFormWhereRoom(
+        context_, catalog_, EventOwner::Chest,
+        [this](int scene) { return SceneHasRoomForChest(rows_, scene, chestIndex_); },
+        tr("この場面には宝箱をこれ以上置けません（1つの場面に256個まで）。"));
     if (!PlaceChest(context_, sprite, chestIndex_, placement, next, this)) {
         // Back in this dialog: the preview comes back as it was.
         if (isVisible()) OpenPreview();
@@ -216,71 +202,33 @@ void TreasureChestDialog::reject() {
 // ---------------------------------------------------------------------------------------------
 // "宝箱ﾘｽﾄ1"
 
-TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent)
+    : PlacedListDialog(context, parent),
+      list_(context, this, {.target = RefTarget::Chest},
+            [](const TreasureChest& c) { return QStringList{FromCp932(ChestRowText(c))}; },
+            [](const TreasureChest& c) { return SceneListRow{c.scene, c.x, c.y, 0, c.group}; }) {
+    frame_ = &list_;
     setWindowTitle(tr("宝箱ﾘｽﾄ1"));
-    auto* layout = new QVBoxLayout(this);
-    ListEditorOptions options;
-    options.addLabel = tr("追加...");
-    options.editButton = true;
-    panel_ = new ListEditorPanel(options, this);
-    panel_->AddUsagesButton(context.project, RefTarget::Chest);
-    panel_->view()->setMinimumSize(200, 300);
-    layout->addWidget(panel_, 1);
-    auto* bottom = new QHBoxLayout();
-    bottom->addStretch(1);
-    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
-    layout->addLayout(bottom);
-    panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
-
-    list_ = std::make_unique<ListEditor<TreasureChest>>(
-        panel_, [](const TreasureChest& c) { return QStringList{FromCp932(ChestRowText(c))}; });
-    list_->OnAdd([this]() -> std::optional<TreasureChest> {
-        TreasureChest chest = NewTreasureChest();
-        if (!EditChest(chest, -1)) return std::nullopt;
-        return chest;
-    });
-    list_->OnEdit([this](TreasureChest& chest) { return EditChest(chest, list_->selected()); });
-
-    LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
-    std::vector<TreasureChest> chests;
-    loadStatus_ = LoadTreasureList(context_.project, chests);
-    AssignChestScenes(chests, catalog_);
-    const int first = chests.empty() ? -1 : 0;
-    list_->SetRecords(std::move(chests), first);
+    list_.OnChain(NewTreasureChest, [this](TreasureChest& chest, int index) { return EditChest(chest, index); });
+    list_.Load(LoadTreasureList, AssignChestScenes, 0);
 }
 
-TreasureListEditor::~TreasureListEditor() { FreeSceneCatalog(catalog_); }
-
-std::vector<SceneListRow> TreasureListEditor::Rows() const {
-    std::vector<SceneListRow> rows;
-    rows.reserve(list_->records().size());
-    for (const TreasureChest& c : list_->records()) rows.push_back({c.scene, c.x, c.y, 0, c.group});
-    return rows;
-}
+TreasureListEditor::~TreasureListEditor() = default;
 
 bool TreasureListEditor::EditChest(TreasureChest& chest, int index) {
-    TreasureChestDialog dialog(context_, catalog_, chest, index, Rows(), this);
+    TreasureChestDialog dialog(context_, list_.catalog(), chest, index, list_.Rows(), this);
     if (dialog.exec() != QDialog::Accepted) return false;
     chest = dialog.record();
     return true;
 }
 
 void TreasureListEditor::Leave() {
-    FreeSceneCatalog(catalog_);
+    list_.Release();
     ReleaseEffectTable(context_.effects);
 }
 
 void TreasureListEditor::accept() {
-    if (list_->records().empty()) return;  // OK is disabled while the list is empty
-    if (loadStatus_ != ReadStatus::Unreadable) {
-        const std::vector<TreasureChest>& chests = list_->records();
-        const std::vector<SceneListRow> rows = Rows();
-        const PlacedListSave saved = SaveListWithScenes(
-            context_, this, kTreasureFile, [&](TagWriter& w) { WriteTreasureList(w, chests); }, SceneList::Chest, rows,
-            catalog_);
-        // Nothing (or not everything) was written: the editor stays open with the author's work.
-        if (saved.outcome != PlacedListOutcome::Saved) return;
-    }
+    if (!list_.Save(kTreasureFile, WriteTreasureList, SceneList::Chest)) return;
     Leave();
     // The map view's chest markers follow the file as it is now.
     LoadTreasureTable(context_.project, context_.chests);

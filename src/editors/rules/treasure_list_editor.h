@@ -5,12 +5,11 @@
 // event group). OK writes flag_exp.txt, treasure_list.txt and every scene file's chest list as one
 // change, then reads the chest table again; Cancel writes nothing.
 
-#include <memory>
 #include <vector>
 
 #include "core/rules/treasure_list.h"
 #include "core/world/scene_catalog.h"
-#include "widgets/list_editor.h"
+#include "widgets/placed_list_editor.h"
 #include "widgets/preview_dialog.h"
 
 class QCheckBox;
@@ -73,19 +72,13 @@ private:
 };
 
 // "宝箱ﾘｽﾄ1".
-class TreasureListEditor : public QDialog {
+class TreasureListEditor : public PlacedListDialog {
     Q_OBJECT
 public:
     explicit TreasureListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~TreasureListEditor() override;
 
-    ListEditorPanel* panel() const { return panel_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-    const std::vector<TreasureChest>& chests() const { return list_->records(); }
-    // How reading treasure_list.txt went; an unreadable file is never saved over.
-    ReadStatus loadStatus() const { return loadStatus_; }
-    SceneCatalog& catalog() { return catalog_; }
+    const std::vector<TreasureChest>& chests() const { return list_.records(); }
 
 public slots:
     // OK: the save described above; closes whether or not everything was written.
@@ -95,16 +88,9 @@ public slots:
 private:
     // Runs the chain on `chest` (row `index`, -1 for a new one); true after its success.
     bool EditChest(TreasureChest& chest, int index);
-    std::vector<SceneListRow> Rows() const;
     void Leave();
 
-    EditorContext& context_;
-    SceneCatalog catalog_;
-    ListEditorPanel* panel_;
-    std::unique_ptr<ListEditor<TreasureChest>> list_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
-    ReadStatus loadStatus_ = ReadStatus::Missing;
+    PlacedList<TreasureChest> list_;
 };
 
 // Runs the editor modally; 1 after OK, 0 after Cancel. When treasure_list.txt exists but cannot be

@@ -8,16 +8,14 @@
 #include <tuple>
 
 #include "app/editor_context.h"
-#include "app/load_progress.h"
 #include "app/services.h"
-#include "editors/rules/placed_list_save_ui.h"
 #include "editors/scenes/placement_dialogs.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/face_dialog.h"
-#include "widgets/property_editor.h"
+#include "widgets/property_dialog.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -52,12 +50,11 @@ void ShowNpcWalking(ImageView& v, QWidget* dialog, const Npc& npc, bool show) {
 NpcSettingsDialog::NpcSettingsDialog(EditorContext& context, Npc& npc, int index, NpcStep next, QWidget* parent)
     : PreviewDialog(context, parent), npc_(npc), working_(npc), index_(index), next_(std::move(next)) {
     setWindowTitle(tr("NPC設定2"));
-    auto* layout = new QVBoxLayout(this);
-    properties_ = new PropertyEditor(context_, NpcSettingsRows(working_), this);
-    layout->addWidget(properties_, 1);
-    auto* buttons = new QHBoxLayout();
-    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
-    layout->addLayout(buttons);
+    const PropertyDialogParts parts =
+        AddPropertyEditor(this, context_, NpcSettingsRows(working_), {.confirmLabel = tr("次へ")});
+    properties_ = parts.properties;
+    next_button_ = parts.confirm;
+    cancel_ = parts.cancel;
     // The preview follows every value stored.
     connect(properties_, &PropertyEditor::valueStored, this, [this] { ShowWalking(); });
 }
@@ -102,41 +99,24 @@ void NpcSettingsDialog::reject() {
 // ---------------------------------------------------------------------------------------------
 // "NPC設定1"
 
-NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
+NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent)
+    : PlacedListDialog(context, parent),
+      list_(context, this,
+            {.target = RefTarget::Npc, .minimumWidth = 240, .minimumHeight = 260, .okNeedsRows = false, .showBox = true},
+            [](const Npc& n) { return QStringList{FromCp932(n.displayName)}; },
+            [](const Npc& n) { return SceneListRow{n.scene, n.x, n.y, n.facing, n.group}; }) {
+    frame_ = &list_;
     setWindowTitle(tr("NPC設定1"));
     ReopenPreviewOnActivation();
-    LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
-    std::vector<Npc> npcs;
-    loadStatus_ = LoadNpcList(context_.project, npcs);
-    AssignNpcScenes(npcs, catalog_);
-
-    auto* layout = new QVBoxLayout(this);
-    panel_ = new ListEditorPanel({.headers = {}, .addLabel = tr("追加..."), .editButton = true}, this);
-    panel_->AddUsagesButton(context.project, RefTarget::Npc);
-    panel_->view()->setMinimumSize(240, 260);
-    layout->addWidget(panel_, 1);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
-    layout->addWidget(show_);
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
-
-    list_ = std::make_unique<ListEditor<Npc>>(panel_, [](const Npc& n) { return QStringList{FromCp932(n.displayName)}; });
     runChain = [this](Npc& npc, int index) { return DefaultChain(npc, index); };
-    list_->OnAdd([this]() -> std::optional<Npc> {
-        Npc npc = NewNpc();
-        if (!runChain || !runChain(npc, -1)) return std::nullopt;
-        return npc;
-    });
-    list_->OnEdit([this](Npc& npc) { return runChain && runChain(npc, list_->selected()); });
-    list_->OnSelectionChanged([this](int) { ShowPreview(); });
-    list_->OnChanged([this] { ShowPreview(); });
-    list_->SetRecords(std::move(npcs));
-    connect(show_, &QCheckBox::toggled, this, [this] { ShowPreview(); });
+    list_.OnChain(NewNpc, [this](Npc& npc, int index) { return runChain && runChain(npc, index); });
+    list_.list().OnSelectionChanged([this](int) { ShowPreview(); });
+    list_.list().OnChanged([this] { ShowPreview(); });
+    list_.Load(LoadNpcList, AssignNpcScenes, -1);
+    connect(showBox(), &QCheckBox::toggled, this, [this] { ShowPreview(); });
 }
 
-NpcListEditor::~NpcListEditor() { FreeSceneCatalog(catalog_); }
+NpcListEditor::~NpcListEditor() = default;
 
 void NpcListEditor::OpenPreview() {
     ImageView& v = view();
@@ -150,9 +130,9 @@ void NpcListEditor::ShowPreview() {
     ImageView& v = view();
     if (!v.IsOpen()) return;
     v.SetMode(ViewMode::NpcAnimation, this);
-    const int row = list_->selected();
-    const bool show = show_->isChecked() && row >= 0;
-    ShowNpcWalking(v, this, show ? list_->records()[static_cast<std::size_t>(row)] : Npc{}, show);
+    const int row = list_.list().selected();
+    const bool show = showBox()->isChecked() && row >= 0;
+    ShowNpcWalking(v, this, show ? list_.records()[static_cast<std::size_t>(row)] : Npc{}, show);
 }
 
 bool NpcListEditor::DefaultChain(Npc& npc, int index) {
@@ -185,7 +165,7 @@ bool NpcListEditor::PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent) {
                            npc.group};
     const OwnerStep owner = [this](int scene, int group, QWidget* p) -> std::optional<int> {
         if (!ownerForm) return std::nullopt;
-        return ownerForm(catalog_, scene, group, p);
+        return ownerForm(list_.catalog(), scene, group, p);
     };
     if (!PlaceNpc(context_, sprite, index, placement, owner, parent)) return false;
     npc.scene = placement.scene;
@@ -207,23 +187,16 @@ void NpcListEditor::Leave() {
 }
 
 void NpcListEditor::accept() {
-    if (context_.services) {
-        const std::vector<Npc>& npcs = list_->records();
-        const std::vector<SceneListRow> rows = NpcSceneRows(npcs);
-        report_ = SaveListWithScenes(context_, this, kNpcFile, [&](TagWriter& w) { WriteNpcList(w, npcs); },
-                                     SceneList::Npc, rows, catalog_);
-        // Nothing (or not everything) was written: the editor stays open with the author's work.
-        if (report_.outcome != PlacedListOutcome::Saved) return;
-    }
+    if (!list_.Save(kNpcFile, WriteNpcList, SceneList::Npc)) return;
     Leave();
-    FreeSceneCatalog(catalog_);
+    list_.Release();
     LoadNpcTable(context_.project, context_.npcs);
     done(QDialog::Accepted);
 }
 
 void NpcListEditor::reject() {
     Leave();
-    FreeSceneCatalog(catalog_);
+    list_.Release();
     done(QDialog::Rejected);
 }
 

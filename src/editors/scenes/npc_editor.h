@@ -14,7 +14,6 @@
 // edited in the owner form are saved first (unless flag_exp.txt could not be read).
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,7 +21,7 @@
 #include "core/world/placed_lists.h"
 #include "core/world/npc_list.h"
 #include "core/world/scene_catalog.h"
-#include "widgets/list_editor.h"
+#include "widgets/placed_list_editor.h"
 #include "widgets/preview_dialog.h"
 
 class QCheckBox;
@@ -68,21 +67,13 @@ private:
 };
 
 // "NPC設定1".
-class NpcListEditor : public PreviewDialog {
+class NpcListEditor : public PlacedListDialog {
     Q_OBJECT
 public:
     explicit NpcListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~NpcListEditor() override;
 
-    ReadStatus loadStatus() const { return loadStatus_; }
-    ListEditorPanel* panel() const { return panel_; }
-    QCheckBox* showBox() const { return show_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-    const std::vector<Npc>& npcs() const { return list_->records(); }
-    const SceneCatalog& catalog() const { return catalog_; }
-    // What the last OK did (Saved when nothing stood in the way).
-    const PlacedListSave& saveReport() const { return report_; }
+    const std::vector<Npc>& npcs() const { return list_.records(); }
 
     // Runs the chain on `npc` (the hook "追加..." and "編集..." use); true when it ended with OK.
     std::function<bool(Npc& npc, int index)> runChain;
@@ -102,14 +93,7 @@ private:
     bool DefaultChain(Npc& npc, int index);
     bool PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent);
 
-    SceneCatalog catalog_;
-    ListEditorPanel* panel_;
-    std::unique_ptr<ListEditor<Npc>> list_;
-    QCheckBox* show_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
-    ReadStatus loadStatus_ = ReadStatus::Missing;
-    PlacedListSave report_;
+    PlacedList<Npc> list_;
 };
 
 // Opens "NPC設定1" with `ownerForm` as the chain's last step (see NpcListEditor::ownerForm).

@@ -34,6 +34,8 @@ public:
     ~ScenePlacementDialog() override;
 
     QComboBox* sceneCombo() const { return scene_; }
+    QSpinBox* xSpin() const { return x_; }  // the position row (nullptr without one)
+    QSpinBox* ySpin() const { return y_; }
     QPushButton* okButton() const { return ok_; }  // "OK" or "次へ"
     QPushButton* cancelButton() const { return cancel_; }
 
@@ -54,10 +56,26 @@ protected:
     void Finish();
 
     // What the derived dialog does when the scene changes (the spins are re-ranged and reset),
-    // when a cell is clicked, and how the placed sprite stands.
-    virtual void RangeSpins(bool reset) = 0;
-    virtual void TakeCell(int x, int y) = 0;
-    virtual void PlaceSprite(PlacedSprite& sprite) const = 0;
+    // when a cell is clicked, and how the placed sprite stands. Without overrides: the position
+    // row's two spins (AddPositionRow).
+    virtual void RangeSpins(bool reset);
+    virtual void TakeCell(int x, int y);
+    virtual void PlaceSprite(PlacedSprite& sprite) const;
+
+    // The "位置" row (x_, y_): the owner's cell, loaded with `x` and `y`.
+    void AddPositionRow(int x, int y);
+    // The confirming button "次へ" under the form.
+    void AddNextButtons();
+    // Closes the map view and ends with success.
+    void CloseAccepted();
+    // "次へ" with the values `v` of the form: runs the caller's next step (next_); on its OK the
+    // values, with the owner's group it gave, become `result` and the dialog ends with success.
+    template <class Values>
+    void ConfirmWithNext(Values v, Values& result) {
+        if (!RunNext(next_, v.group, v.group)) return;
+        result = v;
+        CloseAccepted();
+    }
 
     // A spin for a map cell, following the sprite when it changes.
     QSpinBox* MakeSpin();
@@ -75,6 +93,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     EditorContext& context_;
+    OwnerStep next_;          // the step after "次へ" (the owner form)
+    QSpinBox* x_ = nullptr;   // the position row
+    QSpinBox* y_ = nullptr;
     int excludedNpc_ = -1;    // the NPC or chest being placed: drawn as the sprite, not as a marker
     int excludedChest_ = -1;
     QFormLayout* form_;
@@ -131,8 +152,6 @@ class NpcPlacementDialog : public ScenePlacementDialog {
 public:
     NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex, const NpcPlacement& placement,
                        const OwnerStep& next, QWidget* parent = nullptr);
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
     QSpinBox* centreXSpin() const { return centreX_; }
     QSpinBox* centreYSpin() const { return centreY_; }
     QSpinBox* rangeXSpin() const { return rangeX_; }
@@ -149,9 +168,6 @@ protected:
 
 private:
     NpcPlacement result_;
-    OwnerStep next_;
-    QSpinBox* x_;
-    QSpinBox* y_;
     QSpinBox* centreX_;
     QSpinBox* centreY_;
     QSpinBox* rangeX_;
@@ -165,22 +181,12 @@ class ChestPlacementDialog : public ScenePlacementDialog {
 public:
     ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
                          const ChestPlacement& placement, const OwnerStep& next, QWidget* parent = nullptr);
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
     ChestPlacement Values() const;
     const ChestPlacement& result() const { return result_; }
     void accept() override;
 
-protected:
-    void RangeSpins(bool reset) override;
-    void TakeCell(int x, int y) override;
-    void PlaceSprite(PlacedSprite& sprite) const override;
-
 private:
     ChestPlacement result_;
-    OwnerStep next_;
-    QSpinBox* x_;
-    QSpinBox* y_;
 };
 
 // "店配置".
@@ -189,23 +195,13 @@ class ShopPlacementDialog : public ScenePlacementDialog {
 public:
     ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite, const ShopPlacementValues& placement,
                         const OwnerStep& next, QWidget* parent = nullptr);
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
     QComboBox* directionCombo() const { return direction_; }
     ShopPlacementValues Values() const;
     const ShopPlacementValues& result() const { return result_; }
     void accept() override;
 
-protected:
-    void RangeSpins(bool reset) override;
-    void TakeCell(int x, int y) override;
-    void PlaceSprite(PlacedSprite& sprite) const override;
-
 private:
     ShopPlacementValues result_;
-    OwnerStep next_;
-    QSpinBox* x_;
-    QSpinBox* y_;
     QComboBox* direction_;
 };
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <climits>
 #include <tuple>
+#include <utility>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -39,6 +40,19 @@ PlacedSprite PlayerCharacterSprite(const Project& project, const PlayerCharacter
     return sprite;
 }
 
+OwnerStep OwnerFormWhereRoom(EditorContext& context, SceneCatalog& catalog, EventOwner owner,
+                             std::function<bool(int sceneNumber)> hasRoom, QString full) {
+    return [&context, &catalog, owner, hasRoom = std::move(hasRoom), full = std::move(full)](
+               int scene, int group, QWidget* parent) -> std::optional<int> {
+        if (!hasRoom(scene)) {
+            if (context.services)
+                context.services->ShowMessage(parent, Message{.text = full, .icon = MessageIcon::Warning});
+            return std::nullopt;
+        }
+        return EditOwnerGroups(context, catalog, owner, scene, group, parent);
+    };
+}
+
 void FillDirections(QComboBox* combo) {
     combo->addItems({QObject::tr("下"), QObject::tr("左"), QObject::tr("右"), QObject::tr("上"), QObject::tr("全方向")});
 }
@@ -56,6 +70,15 @@ QWidget* PairRow(QWidget* parent, QSpinBox* x, QSpinBox* y) {
     layout->addWidget(y);
     layout->addStretch(1);
     return row;
+}
+
+// Runs a placement dialog; on OK its result is copied to `values`.
+template <class Dialog, class Values, class... Args>
+bool RunPlacement(Values& values, Args&&... args) {
+    Dialog dialog(std::forward<Args>(args)...);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    values = dialog.result();
+    return true;
 }
 
 }  // namespace
@@ -205,6 +228,37 @@ bool ScenePlacementDialog::RunNext(const OwnerStep& next, int currentGroup, int&
     return true;
 }
 
+void ScenePlacementDialog::AddPositionRow(int x, int y) {
+    x_ = MakeSpin();
+    y_ = MakeSpin();
+    form_->addRow(tr("位置"), PairRow(this, x_, y_));
+    LoadSpin(x_, x);
+    LoadSpin(y_, y);
+}
+
+void ScenePlacementDialog::AddNextButtons() { std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow_, tr("次へ")); }
+
+void ScenePlacementDialog::RangeSpins(bool reset) {
+    const SpinRange across = CellSpinRange(map().width);
+    const SpinRange down = CellSpinRange(map().height);
+    Range(x_, across.minimum, across.maximum, reset);
+    Range(y_, down.minimum, down.maximum, reset);
+}
+
+void ScenePlacementDialog::TakeCell(int x, int y) {
+    Take(x_, x);
+    Take(y_, y);
+}
+
+void ScenePlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
+    sprite.position = QPoint(x_->value(), y_->value());
+}
+
+void ScenePlacementDialog::CloseAccepted() {
+    CloseMapView();
+    QDialog::accept();
+}
+
 void ScenePlacementDialog::reject() {
     CloseMapView();
     QDialog::reject();
@@ -279,16 +333,12 @@ PlayerStartPlacement PlayerStartDialog::Values() const {
 
 void PlayerStartDialog::accept() {
     result_ = Values();
-    CloseMapView();
-    QDialog::accept();
+    CloseAccepted();
 }
 
 bool PlacePlayerStart(EditorContext& context, const PlacedSprite& sprite, int spriteHeight,
                       PlayerStartPlacement& start, QWidget* parent) {
-    PlayerStartDialog dialog(context, sprite, spriteHeight, start, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    start = dialog.result();
-    return true;
+    return RunPlacement<PlayerStartDialog>(start, context, sprite, spriteHeight, start, parent);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -297,27 +347,23 @@ bool PlacePlayerStart(EditorContext& context, const PlacedSprite& sprite, int sp
 NpcPlacementDialog::NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex,
                                        const NpcPlacement& placement, const OwnerStep& next, QWidget* parent)
     : ScenePlacementDialog(context, tr("NPC配置"), MapViewMode::Placement, sprite, placement.scene, parent),
-      result_(placement),
-      next_(next) {
+      result_(placement) {
+    next_ = next;
     excludedNpc_ = npcIndex;
-    x_ = MakeSpin();
-    y_ = MakeSpin();
+    AddPositionRow(placement.x, placement.y);
     centreX_ = MakeSpin();
     centreY_ = MakeSpin();
     rangeX_ = MakeSpin();
     rangeY_ = MakeSpin();
     showRange_ = new QCheckBox(tr("表示"), this);
     DiscardGuard::IgnoreChangesOf(showRange_);  // a preview: nothing saved
-    form_->addRow(tr("位置"), PairRow(this, x_, y_));
     form_->addRow(tr("移動範囲中心位置"), PairRow(this, centreX_, centreY_));
     auto* rangeRow = PairRow(this, rangeX_, rangeY_);
     static_cast<QHBoxLayout*>(rangeRow->layout())->insertWidget(4, showRange_);
     form_->addRow(tr("移動範囲"), rangeRow);
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow_, tr("次へ"));
+    AddNextButtons();
     connect(showRange_, &QCheckBox::toggled, this, [this] { RefreshSprite(); });
 
-    LoadSpin(x_, placement.x);
-    LoadSpin(y_, placement.y);
     LoadSpin(centreX_, placement.centreX);
     LoadSpin(centreY_, placement.centreY);
     LoadSpin(rangeX_, placement.rangeX);
@@ -333,14 +379,13 @@ void NpcPlacementDialog::RangeSpins(bool reset) {
 }
 
 void NpcPlacementDialog::TakeCell(int x, int y) {
-    Take(x_, x);
-    Take(y_, y);
+    ScenePlacementDialog::TakeCell(x, y);
     Take(centreX_, x);
     Take(centreY_, y);
 }
 
 void NpcPlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
-    sprite.position = QPoint(x_->value(), y_->value());
+    ScenePlacementDialog::PlaceSprite(sprite);
     sprite.rangeCentre = QPoint(centreX_->value(), centreY_->value());
     sprite.rangeX = rangeX_->value();
     sprite.rangeY = rangeY_->value();
@@ -360,19 +405,12 @@ NpcPlacement NpcPlacementDialog::Values() const {
 }
 
 void NpcPlacementDialog::accept() {
-    NpcPlacement v = Values();
-    if (!RunNext(next_, v.group, v.group)) return;
-    result_ = v;
-    CloseMapView();
-    QDialog::accept();
+    ConfirmWithNext(Values(), result_);
 }
 
 bool PlaceNpc(EditorContext& context, const PlacedSprite& sprite, int npcIndex, NpcPlacement& placement,
               const OwnerStep& next, QWidget* parent) {
-    NpcPlacementDialog dialog(context, sprite, npcIndex, placement, next, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    placement = dialog.result();
-    return true;
+    return RunPlacement<NpcPlacementDialog>(placement, context, sprite, npcIndex, placement, next, parent);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -381,32 +419,12 @@ bool PlaceNpc(EditorContext& context, const PlacedSprite& sprite, int npcIndex, 
 ChestPlacementDialog::ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
                                            const ChestPlacement& placement, const OwnerStep& next, QWidget* parent)
     : ScenePlacementDialog(context, tr("宝箱配置"), MapViewMode::SingleFramePlacement, sprite, placement.scene, parent),
-      result_(placement),
-      next_(next) {
+      result_(placement) {
+    next_ = next;
     excludedChest_ = chestIndex;
-    x_ = MakeSpin();
-    y_ = MakeSpin();
-    form_->addRow(tr("位置"), PairRow(this, x_, y_));
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow_, tr("次へ"));
-    LoadSpin(x_, placement.x);
-    LoadSpin(y_, placement.y);
+    AddPositionRow(placement.x, placement.y);
+    AddNextButtons();
     Finish();
-}
-
-void ChestPlacementDialog::RangeSpins(bool reset) {
-    const SpinRange across = CellSpinRange(map().width);
-    const SpinRange down = CellSpinRange(map().height);
-    Range(x_, across.minimum, across.maximum, reset);
-    Range(y_, down.minimum, down.maximum, reset);
-}
-
-void ChestPlacementDialog::TakeCell(int x, int y) {
-    Take(x_, x);
-    Take(y_, y);
-}
-
-void ChestPlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
-    sprite.position = QPoint(x_->value(), y_->value());
 }
 
 ChestPlacement ChestPlacementDialog::Values() const {
@@ -424,18 +442,12 @@ void ChestPlacementDialog::accept() {
             context_.services->ShowMessage(this, Message{.text = tr("場面を選択してください"), .icon = MessageIcon::Warning});
         return;
     }
-    if (!RunNext(next_, v.group, v.group)) return;
-    result_ = v;
-    CloseMapView();
-    QDialog::accept();
+    ConfirmWithNext(v, result_);
 }
 
 bool PlaceChest(EditorContext& context, const PlacedSprite& sprite, int chestIndex, ChestPlacement& placement,
                 const OwnerStep& next, QWidget* parent) {
-    ChestPlacementDialog dialog(context, sprite, chestIndex, placement, next, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    placement = dialog.result();
-    return true;
+    return RunPlacement<ChestPlacementDialog>(placement, context, sprite, chestIndex, placement, next, parent);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -444,35 +456,15 @@ bool PlaceChest(EditorContext& context, const PlacedSprite& sprite, int chestInd
 ShopPlacementDialog::ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite,
                                          const ShopPlacementValues& placement, const OwnerStep& next, QWidget* parent)
     : ScenePlacementDialog(context, tr("店配置"), MapViewMode::Placement, sprite, placement.scene, parent),
-      result_(placement),
-      next_(next) {
-    x_ = MakeSpin();
-    y_ = MakeSpin();
+      result_(placement) {
+    next_ = next;
+    AddPositionRow(placement.x, placement.y);
     direction_ = new QComboBox(this);
     FillDirections(direction_);
-    form_->addRow(tr("位置"), PairRow(this, x_, y_));
     form_->addRow(tr("方向"), direction_);
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow_, tr("次へ"));
-    LoadSpin(x_, placement.x);
-    LoadSpin(y_, placement.y);
+    AddNextButtons();
     LoadComboIndex(direction_, placement.direction);
     Finish();
-}
-
-void ShopPlacementDialog::RangeSpins(bool reset) {
-    const SpinRange across = CellSpinRange(map().width);
-    const SpinRange down = CellSpinRange(map().height);
-    Range(x_, across.minimum, across.maximum, reset);
-    Range(y_, down.minimum, down.maximum, reset);
-}
-
-void ShopPlacementDialog::TakeCell(int x, int y) {
-    Take(x_, x);
-    Take(y_, y);
-}
-
-void ShopPlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
-    sprite.position = QPoint(x_->value(), y_->value());
 }
 
 ShopPlacementValues ShopPlacementDialog::Values() const {
@@ -485,19 +477,12 @@ ShopPlacementValues ShopPlacementDialog::Values() const {
 }
 
 void ShopPlacementDialog::accept() {
-    ShopPlacementValues v = Values();
-    if (!RunNext(next_, v.group, v.group)) return;
-    result_ = v;
-    CloseMapView();
-    QDialog::accept();
+    ConfirmWithNext(Values(), result_);
 }
 
 bool PlaceShop(EditorContext& context, const PlacedSprite& sprite, ShopPlacementValues& placement,
                const OwnerStep& next, QWidget* parent) {
-    ShopPlacementDialog dialog(context, sprite, placement, next, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    placement = dialog.result();
-    return true;
+    return RunPlacement<ShopPlacementDialog>(placement, context, sprite, placement, next, parent);
 }
 
 }  // namespace lw

@@ -16,7 +16,10 @@
 #include <functional>
 #include <optional>
 
+#include <QString>
+
 #include "core/project/project.h"
+#include "editors/events/owner_groups.h"
 #include "render/map_view_state.h"
 
 class QWidget;
@@ -29,6 +32,11 @@ struct PlayerCharacter;
 // The owner form as the caller binds it: the owner's new group (-1 none) on OK, nullopt on Cancel
 // (the placement dialog then stays open).
 using OwnerStep = std::function<std::optional<int>(int sceneNumber, int currentGroup, QWidget* parent)>;
+
+// The owner form of the event command editor on `catalog` for a chest or a shop, after `hasRoom`
+// accepted the chosen scene; a scene without room says `full` and the placement stays open.
+OwnerStep OwnerFormWhereRoom(EditorContext& context, SceneCatalog& catalog, EventOwner owner,
+                             std::function<bool(int sceneNumber)> hasRoom, QString full);
 
 // The player character as the placements show it: its walking sheet (picture, region, drawing,
 // facing and how far it rises above its cell). The origin and position are left to the caller.

@@ -1,11 +1,6 @@
 #include "editors/settings/basic_settings_editor.h"
 
-#include <algorithm>
-#include <QHBoxLayout>
 #include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -14,24 +9,11 @@
 #include "core/media/effect_animation.h"
 #include "core/settings/basic_settings_rows.h"
 #include "previews/image_view.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/image_chooser.h"
-#include "widgets/property_editor.h"
+#include "widgets/property_dialog.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
-
-namespace {
-
-// The names of an audio table as its drop-down lists them: the first `count` entries.
-std::vector<std::string> TableNames(const AudioTable& table) {
-    std::vector<std::string> names;
-    const int count = std::clamp(table.count, 0, kAudioTableCapacity);
-    for (int i = 0; i < count; ++i) names.emplace_back(table.Name(i));
-    return names;
-}
-
-}  // namespace
 
 BasicSettingsEditor::BasicSettingsEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
     setWindowTitle(tr("基本設定"));
@@ -40,27 +22,16 @@ BasicSettingsEditor::BasicSettingsEditor(EditorContext& context, QWidget* parent
     loadStatus_ = LoadGameSettings(context_.project, settings_);
     context_.settings = settings_;
     LoadEffectTable(context_.project, context_.effects);
-    AudioTable sounds, bgm;
-    LoadWaveTable(context_.project, sounds);
-    LoadMidiTable(context_.project, bgm);
-
-    auto* layout = new QVBoxLayout(this);
-    properties_ = new PropertyEditor(context_, BasicSettingsRows(settings_), this);
-    properties_->SetListNames(RowKind::Effect, EffectComboItems(context_.effects));
-    properties_->SetListNames(RowKind::Sound, TableNames(sounds));
-    properties_->SetListNames(RowKind::Bgm, TableNames(bgm));
-    properties_->ResetChecks();
-    layout->addWidget(properties_, 1);
-
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
-
-    connect(properties_, &PropertyEditor::previewNeeded, this, [this](int row) { ShowPreview(row); });
-    connect(&view(), &ImageView::colourPicked, this, [this](QWidget* owner, QColor colour) {
-        if (owner == this) properties_->PickColour(colour);
-    });
-    properties_->SelectRow(0);
+    const PropertyDialogParts parts = AddPropertyEditor(
+        this, context_, BasicSettingsRows(settings_),
+        {.lists = {{RowKind::Effect, EffectComboItems(context_.effects)},
+                   {RowKind::Sound, LoadTableNames(context_.project, AudioList::Sound)},
+                   {RowKind::Bgm, LoadTableNames(context_.project, AudioList::Bgm)}},
+         .preview = [this](int row) { ShowPreview(row); },
+         .pickColours = true});
+    properties_ = parts.properties;
+    ok_ = parts.confirm;
+    cancel_ = parts.cancel;
 }
 
 BasicSettingsEditor::~BasicSettingsEditor() = default;
@@ -85,12 +56,7 @@ void BasicSettingsEditor::ShowPreview(int row) {
             v.Hide();
             return;
         }
-        v.state().animate = true;
-        v.state().animation = context_.effects.records[static_cast<std::size_t>(index)];
-        v.SetCursorShape(Qt::ArrowCursor);
-        v.RestartAnimation();
-        v.ShowAnimationCell(this, v.state().animation.imageFile);
-        v.SetCaption(FromCp932(EffectDisplayName(v.state().animation)));
+        PlayEffectInPreview(v, this, context_.effects.records[static_cast<std::size_t>(index)]);
         return;
     }
     case RowKind::Image:

@@ -1,11 +1,19 @@
-#include "editors/rules/placed_list_save_ui.h"
+#include "widgets/placed_list_editor.h"
 
+#include <QCheckBox>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QObject>
-#include <QStringList>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/events/flag_explanations.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/discard_guard.h"
 
 namespace lw {
 
@@ -81,6 +89,42 @@ PlacedListSave SaveListWithScenes(EditorContext& context, QWidget* owner, std::s
         break;
     }
     return saved;
+}
+
+PlacedListFrame::PlacedListFrame(EditorContext& context, QDialog* dialog, const PlacedListOptions& options)
+    : context_(context), dialog_(dialog), okNeedsRows_(options.okNeedsRows) {
+    auto* layout = new QVBoxLayout(dialog);
+    ListEditorOptions panelOptions;
+    panelOptions.addLabel = QObject::tr("追加...");
+    panelOptions.editButton = true;
+    panel_ = new ListEditorPanel(panelOptions, dialog);
+    panel_->AddUsagesButton(context.project, options.target);
+    panel_->view()->setMinimumSize(options.minimumWidth, options.minimumHeight);
+    layout->addWidget(panel_, 1);
+    if (options.showBox) {
+        show_ = new QCheckBox(QObject::tr("表示"), dialog);
+        DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+        layout->addWidget(show_);
+    }
+    auto* buttons = new QHBoxLayout();
+    std::tie(ok_, cancel_) = AddDialogButtons(dialog, buttons);
+    layout->addLayout(buttons);
+    if (okNeedsRows_) panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
+}
+
+PlacedListFrame::~PlacedListFrame() { FreeSceneCatalog(catalog_); }
+
+const Project& PlacedListFrame::project() const { return context_.project; }
+
+void PlacedListFrame::Release() { FreeSceneCatalog(catalog_); }
+
+bool PlacedListFrame::SaveRows(std::string_view listFile, const TagContentFn& content, SceneList which,
+                               std::span<const SceneListRow> rows) {
+    if (okNeedsRows_ && rows.empty()) return false;  // OK is disabled while the list is empty
+    if (loadStatus_ == ReadStatus::Unreadable) return true;
+    report_ = SaveListWithScenes(context_, dialog_, listFile, content, which, rows, catalog_);
+    // Nothing (or not everything) was written: the editor stays open with the author's work.
+    return report_.outcome == PlacedListOutcome::Saved;
 }
 
 }  // namespace lw

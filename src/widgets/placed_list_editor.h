@@ -1,0 +1,174 @@
+#pragma once
+// The list editors of what stands in the scenes (NPCs, treasure chests, shops) share one shape:
+// the list with "追加..." / "編集..." and "使用箇所...", OK and "ｷｬﾝｾﾙ" below it, the scene catalog
+// loaded on opening (which scene each row stands in is kept in the scene files) and freed on
+// closing, and one OK that writes flag_exp.txt, the list file and every scene file that holds the
+// list's indices as one change (SavePlacedList), telling the author what was not saved and why.
+//
+//   PlacedList<Shop> list_{context, this, {.target = RefTarget::Shop}, ShopLabel, ShopRow};
+//   list_.OnChain(NewShop, [this](Shop& s, int index) { return RunShopChain(s, index); });
+//   list_.Load(LoadShopList, AssignShopPlacements, 0);
+//   ... on OK: if (list_.Save(kShopFile, WriteShopList, SceneList::Shop)) done(Accepted);
+//
+// An editor whose list file could not be read never saves over it: OK then closes without writing.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "app/editor_context.h"
+#include "app/load_progress.h"
+#include "core/check/reference_index.h"
+#include "core/world/placed_lists.h"
+#include "core/world/scene_catalog.h"
+#include "widgets/list_editor.h"
+#include "widgets/preview_dialog.h"
+
+class QCheckBox;
+class QDialog;
+class QPushButton;
+class QWidget;
+
+namespace lw {
+
+struct EditorContext;
+class TagWriter;
+
+// Writes flag_exp.txt (unless it could not be read when the hub opened), the list file and the
+// rebuilt scene files as one change (SavePlacedList). When they were not written, says so and why,
+// naming the files; the editor stays open unless the outcome is Saved.
+PlacedListSave SaveListWithScenes(EditorContext& context, QWidget* owner, std::string_view listFile,
+                                  const TagContentFn& content, SceneList which, std::span<const SceneListRow> rows,
+                                  const SceneCatalog& catalog);
+
+struct PlacedListOptions {
+    RefTarget target = RefTarget::Npc;  // what "使用箇所..." looks for
+    int minimumWidth = 200;             // of the list
+    int minimumHeight = 300;
+    bool okNeedsRows = true;            // OK is enabled (and saves) only while the list has a row
+    bool showBox = false;               // a "表示" box (the preview) between the list and the buttons
+};
+
+// The half that knows no record type: the panel, the buttons, the catalog and the save.
+class PlacedListFrame {
+public:
+    PlacedListFrame(EditorContext& context, QDialog* dialog, const PlacedListOptions& options);
+    ~PlacedListFrame();
+    PlacedListFrame(const PlacedListFrame&) = delete;
+    PlacedListFrame& operator=(const PlacedListFrame&) = delete;
+
+    ListEditorPanel* panel() const { return panel_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    QCheckBox* showBox() const { return show_; }  // nullptr without one
+    SceneCatalog& catalog() { return catalog_; }
+    const SceneCatalog& catalog() const { return catalog_; }
+    // How reading the list file went.
+    ReadStatus loadStatus() const { return loadStatus_; }
+    // What the last save did (Saved when nothing stood in the way).
+    const PlacedListSave& saveReport() const { return report_; }
+    // Frees the catalog (closing the editor; the destructor does it too).
+    void Release();
+
+protected:
+    const Project& project() const;
+    // True when the editor may close: saved, or nothing to save over an unreadable file.
+    bool SaveRows(std::string_view listFile, const TagContentFn& content, SceneList which,
+                  std::span<const SceneListRow> rows);
+
+    EditorContext& context_;
+    QDialog* dialog_;
+    SceneCatalog catalog_;
+    ReadStatus loadStatus_ = ReadStatus::Missing;
+    PlacedListSave report_;
+    bool okNeedsRows_;
+    ListEditorPanel* panel_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+    QCheckBox* show_ = nullptr;
+};
+
+// The dialog of a placed list: what tests and callers reach, whatever the record type. The derived
+// editor holds a PlacedList<T> and points `frame_` at it. Without a preview of its own
+// (OpenPreview left as it is) the dialog opens no preview window.
+class PlacedListDialog : public PreviewDialog {
+    Q_OBJECT
+public:
+    ListEditorPanel* panel() const { return frame_->panel(); }
+    QPushButton* okButton() const { return frame_->okButton(); }
+    QPushButton* cancelButton() const { return frame_->cancelButton(); }
+    QCheckBox* showBox() const { return frame_->showBox(); }
+    // How reading the list file went; an unreadable file is never saved over.
+    ReadStatus loadStatus() const { return frame_->loadStatus(); }
+    SceneCatalog& catalog() { return frame_->catalog(); }
+    const SceneCatalog& catalog() const { return frame_->catalog(); }
+    // What the last OK did (Saved when nothing stood in the way).
+    const PlacedListSave& saveReport() const { return frame_->saveReport(); }
+
+protected:
+    PlacedListDialog(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {}
+    void OpenPreview() override {}
+
+    PlacedListFrame* frame_ = nullptr;
+};
+
+template <class T>
+class PlacedList : public PlacedListFrame {
+public:
+    using Labels = typename ListEditor<T>::Labels;
+    using RowOf = std::function<SceneListRow(const T&)>;
+
+    PlacedList(EditorContext& context, QDialog* dialog, const PlacedListOptions& options, Labels labels, RowOf rowOf)
+        : PlacedListFrame(context, dialog, options), list_(panel_, std::move(labels)), rowOf_(std::move(rowOf)) {}
+
+    ListEditor<T>& list() { return list_; }
+    const std::vector<T>& records() const { return list_.records(); }
+
+    // "追加..." runs `chain` on `make()` (index -1), "編集..." on a copy of the selected row; the
+    // row is added or replaced when the chain returns true.
+    void OnChain(std::function<T()> make, std::function<bool(T&, int index)> chain) {
+        list_.OnAdd([make, chain]() -> std::optional<T> {
+            T record = make();
+            if (!chain(record, -1)) return std::nullopt;
+            return record;
+        });
+        list_.OnEdit([this, chain](T& record) { return chain(record, list_.selected()); });
+    }
+
+    // Loads the catalog and the list, each row told the scene it stands in, `selected` selected.
+    template <class LoadFn, class AssignFn>
+    void Load(LoadFn load, AssignFn assign, int selected) {
+        LoadSceneCatalogShown(context_.services, dialog_->parentWidget(), project(), catalog_);
+        std::vector<T> records;
+        loadStatus_ = load(project(), records);
+        assign(records, catalog_);
+        if (records.empty()) selected = -1;
+        list_.SetRecords(std::move(records), selected);
+    }
+
+    // The rows as the scene files hold them.
+    std::vector<SceneListRow> Rows() const {
+        std::vector<SceneListRow> rows;
+        rows.reserve(records().size());
+        for (const T& r : records()) rows.push_back(rowOf_(r));
+        return rows;
+    }
+
+    // OK: the one change of the list and its scene files; true when the editor may close.
+    template <class WriteFn>
+    bool Save(std::string_view listFile, WriteFn write, SceneList which) {
+        const std::vector<T>& records = list_.records();
+        return SaveRows(listFile, [&](TagWriter& w) { write(w, records); }, which, Rows());
+    }
+
+private:
+    ListEditor<T> list_;
+    RowOf rowOf_;
+};
+
+}  // namespace lw
