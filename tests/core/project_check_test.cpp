@@ -155,8 +155,8 @@ TEST(ProjectCheck, SeveralFaultsComeInFileOrderThenPlace) {
 std::vector<std::string> Usages(const ProjectIndex& index, RefTarget target, int row, int scope = -1) {
     std::vector<std::string> out;
     for (const Reference* r : index.references.ReferencesTo(target, row, scope)) {
-        Problem place{Severity::Warning, index.references.FileName(r->from.file), r->from.record, r->from.group,
-                      r->from.line, r->from.part, ""};
+        const Place at = index.references.PlaceOf(*r);
+        Problem place{Severity::Warning, index.references.FileName(at.file), at.record, at.group, at.line, at.part, ""};
         out.push_back(place.file + ":" + PlaceText(place));
     }
     return out;

@@ -16,7 +16,7 @@ namespace lw {
 struct LineReference {
     RefTarget target = RefTarget::Item;
     int index = -1;    // rows, numbers, flags and groups
-    std::string name;  // file targets
+    std::string_view name;  // file targets: a view of the scanned line or text
     const char* part = "";  // the field: "enemy unit", "text before", ...
 };
 

@@ -1,6 +1,7 @@
 #include "core/check/project_index.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include <iconv.h>
 
@@ -83,22 +84,37 @@ const std::vector<std::uint8_t>& Cp932Pairs() {
     return table;
 }
 
-// The first line (from 0) holding bytes that are not CP932 text, or -1.
+// The first line (from 0) holding bytes that are not CP932 text, or -1. Runs of plain ASCII are
+// passed eight bytes at a time; lines are counted only when a bad byte is found (the second byte of
+// a pair is never a line break, so counting the breaks before it gives its line).
 int FirstNonCp932Line(std::string_view bytes) {
     const std::vector<std::uint8_t>& pairs = Cp932Pairs();
-    int line = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
+    const char* const data = bytes.data();
+    const std::size_t size = bytes.size();
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+    std::size_t i = 0;
+    auto lineAt = [&](std::size_t at) { return static_cast<int>(std::count(data, data + at, '\n')); };
+    while (i < size) {
+        if (i + 8 <= size) {
+            std::uint64_t v;
+            std::memcpy(&v, data + i, 8);
+            // No byte with its high bit set and no NUL byte among the eight.
+            if (((v | ((v - kOnes) & ~v)) & kHighs) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const auto c = static_cast<unsigned char>(data[i]);
         if (c < 0x80) {
-            if (c == '\n') ++line;
-            else if (c == 0) return line;
+            if (c == 0) return lineAt(i);
         } else if (IsLeadByte(c)) {
-            const auto t = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
-            if (!pairs[static_cast<std::size_t>(c << 8 | t)]) return line;
+            const auto t = i + 1 < size ? static_cast<unsigned char>(data[i + 1]) : 0;
+            if (!pairs[static_cast<std::size_t>(c << 8 | t)]) return lineAt(i);
             ++i;
         } else if (c < 0xA1 || c > 0xDF) {  // 0x80, 0xA0, 0xFD..0xFF; 0xA1..0xDF are half-width kana
-            return line;
+            return lineAt(i);
         }
+        ++i;
     }
     return -1;
 }
@@ -118,14 +134,14 @@ private:
         out_.findings.push_back(
             {s, refs_.FileName(file), record, group, line, part ? std::string(part) : std::string(), std::move(message)});
     }
-    void Ref(RefTarget t, long long index, int file, int record, const char* part, int group = -1, int line = -1,
-             int scope = -1) {
+    // A group reference is of the scene `file`.
+    void Ref(RefTarget t, long long index, int file, int record, const char* part, int group = -1, int line = -1) {
         const int i = index < INT32_MIN || index > INT32_MAX ? INT32_MIN : static_cast<int>(index);
-        refs_.Add({t, i, scope, -1, {file, record, group, line, part}});
+        refs_.Add(t, i, -1, {file, record, group, line, part});
     }
     void FileRef(RefTarget t, std::string_view name, int file, int record, const char* part, int group = -1,
                  int line = -1) {
-        refs_.Add({t, -1, -1, refs_.AddName(name), {file, record, group, line, part}});
+        refs_.Add(t, -1, refs_.AddName(name), {file, record, group, line, part});
     }
     // A picture name that names a picture ("" and the lists' own words for none do not).
     void ImageRef(std::string_view name, int file, int record, const char* part) {
@@ -566,7 +582,7 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
     }
     out_.scenes.push_back({f, entry.sceneNumber, scene.groupCount()});
     auto group = [&](int g, int record, const char* part) {
-        if (g != -1) Ref(RefTarget::Group, g, f, record, part, -1, -1, f);
+        if (g != -1) Ref(RefTarget::Group, g, f, record, part);
     };
     if (scene.mapDataFile.empty())
         Finding(Severity::Error, f, -1, "map data file", "the scene names no map data file; choose one in the scene settings");
@@ -590,8 +606,8 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
                             "the chip has terrain animation " + std::to_string(a) +
                                 " but the scene names no map animation file; choose one or clear the chip");
                 else
-                    refs_.Add({RefTarget::MapAnimation, a - 1, -1, refs_.AddName(scene.mapAnimationFile),
-                               {f, chip, -1, -1, "terrain animation"}});
+                    refs_.Add(RefTarget::MapAnimation, a - 1, refs_.AddName(scene.mapAnimationFile),
+                              {f, chip, -1, -1, "terrain animation"});
             }
             if (b != 0 && (b < 0 || b > 256 || !seenBattle[static_cast<std::size_t>(b)])) {
                 if (b > 0 && b <= 256) seenBattle[static_cast<std::size_t>(b)] = true;
@@ -633,7 +649,7 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
                 if (IsFileTarget(r.target))
                     FileRef(r.target, r.name, f, -1, r.part, g, line);
                 else
-                    Ref(r.target, r.index, f, -1, r.part, g, line, r.target == RefTarget::Group ? f : -1);
+                    Ref(r.target, r.index, f, -1, r.part, g, line);
             }
             for (LineFinding& finding : scan_.findings)
                 Finding(finding.severity, f, -1, "", std::move(finding.message), g, line);
