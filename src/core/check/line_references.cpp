@@ -132,11 +132,11 @@ public:
         if (!Number(i, v, prefix)) return;
         if (noneAllowed && v == -1) return;
         if (v < INT32_MIN || v > INT32_MAX) v = INT32_MIN;
-        out_.references.push_back({target, static_cast<int>(v), {}, part});
+        Found({target, static_cast<int>(v), {}, part});
     }
     void Group(std::size_t i, const char* part) { Ref(i, RefTarget::Group, true, part); }
     void Image(std::size_t i, const char* part) {
-        if (!fields_[i].empty()) out_.references.push_back({RefTarget::ImageFile, -1, fields_[i], part});
+        if (!fields_[i].empty()) Found({RefTarget::ImageFile, -1, fields_[i], part});
     }
     void OneOf(std::size_t i, std::initializer_list<std::string_view> choices, std::string_view meaning) {
         for (std::string_view c : choices)
@@ -154,6 +154,12 @@ public:
     }
 
 private:
+    void Found(const LineReference& r) {
+        if (out_.onReference)
+            out_.onReference(out_.context, r);
+        else
+            out_.references.push_back(r);
+    }
     void Error(std::string message) { out_.findings.push_back({Severity::Error, std::move(message)}); }
     std::string_view what_;
     std::span<const std::string_view> fields_;

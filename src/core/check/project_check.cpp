@@ -1,6 +1,7 @@
 #include "core/check/project_check.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <initializer_list>
 #include <unordered_map>
@@ -65,6 +66,12 @@ private:
     const ReferenceIndex& refs_;
     std::vector<Problem> problems_;
     std::vector<std::uint8_t> fileKnown_ = std::vector<std::uint8_t>(static_cast<std::size_t>(refs_.NameCount()) * 3);
+    // Each list's size, -1 while it could not be read.
+    std::array<int, kRefTargetCount> listSizes_ = [this] {
+        std::array<int, kRefTargetCount> sizes{};
+        for (int t = 0; t < kRefTargetCount; ++t) sizes[static_cast<std::size_t>(t)] = refs_.ListSize(static_cast<RefTarget>(t)).value_or(-1);
+        return sizes;
+    }();
 };
 
 std::string Name(std::string_view cp932) { return "\"" + Cp932ToUtf8Lossy(cp932) + "\""; }
@@ -96,6 +103,11 @@ std::string Cat(std::initializer_list<Piece> pieces) {
 }
 
 void Checker::CheckReference(const Reference& r) {
+    // Most references are rows inside their list: settled before anything else.
+    if (IsListTarget(r.target)) {
+        const int size = listSizes_[static_cast<std::size_t>(r.target)];
+        if (size >= 0 && r.index >= 0 && r.index < size) return;
+    }
     const std::string_view noun = TargetNoun(r.target);
     switch (r.target) {
     case RefTarget::ImageFile:
