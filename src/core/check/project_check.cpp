@@ -215,7 +215,10 @@ std::vector<Problem> Checker::Run() {
     std::vector<std::vector<int>> npcScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Npc).value_or(0))));
     std::vector<std::vector<int>> chestScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Chest).value_or(0))));
     for (const Reference& r : refs_.references()) {
-        CheckReference(r);
+        // A list row in range (most references) needs no more than a comparison.
+        const bool inList = IsListTarget(r.target) && r.index >= 0 &&
+                            r.index < listSizes_[static_cast<std::size_t>(r.target)];
+        if (!inList) CheckReference(r);
         if ((r.target == RefTarget::Npc || r.target == RefTarget::Chest) && r.group < 0 &&
             index_.SceneByFile(r.file)) {
             auto& placed = r.target == RefTarget::Npc ? npcScenes : chestScenes;

@@ -1,6 +1,7 @@
 #include "core/check/project_index.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include <iconv.h>
@@ -87,6 +88,7 @@ const std::vector<std::uint8_t>& Cp932Pairs() {
 // The first line (from 0) holding bytes that are not CP932 text, or -1. Runs of plain ASCII are
 // passed eight bytes at a time; lines are counted only when a bad byte is found (the second byte of
 // a pair is never a line break, so counting the breaks before it gives its line).
+static_assert(std::endian::native == std::endian::little, "a byte's position is read from its bit");
 int FirstNonCp932Line(std::string_view bytes) {
     const std::vector<std::uint8_t>& pairs = Cp932Pairs();
     const char* const data = bytes.data();
@@ -98,11 +100,14 @@ int FirstNonCp932Line(std::string_view bytes) {
         if (i + 8 <= size) {
             std::uint64_t v;
             std::memcpy(&v, data + i, 8);
-            // No byte with its high bit set and no NUL byte among the eight.
-            if (((v | ((v - kOnes) & ~v)) & kHighs) == 0) {
+            // The bytes with their high bit set or NUL; the lowest one marked is exact (a borrow
+            // can only mark bytes above a NUL).
+            const std::uint64_t marked = (v | ((v - kOnes) & ~v)) & kHighs;
+            if (marked == 0) {
                 i += 8;
                 continue;
             }
+            i += static_cast<std::size_t>(std::countr_zero(marked) >> 3);
         }
         const auto c = static_cast<unsigned char>(data[i]);
         if (c < 0x80) {
