@@ -85,7 +85,7 @@ int ReferenceIndex::AddName(std::string_view name) {
     if (auto it = nameIds_.find(name); it != nameIds_.end()) return it->second;
     const int id = static_cast<int>(names_.size());
     names_.emplace_back(name);
-    nameIds_.emplace(names_.back(), id);
+    nameIds_.emplace(std::string(name), id);
     return id;
 }
 

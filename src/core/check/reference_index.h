@@ -10,7 +10,7 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -150,8 +150,12 @@ private:
     std::array<std::pair<const char*, std::uint16_t>, kPartCacheSize> partCache_{};
     static std::uint64_t Key(RefTarget target, int scope, std::uint32_t index);
     std::vector<std::string> files_;
-    std::deque<std::string> names_;  // stable: nameIds_ views them
-    std::unordered_map<std::string_view, int> nameIds_;
+    std::vector<std::string> names_;
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, int, NameHash, std::equal_to<>> nameIds_;  // names_ by name
     std::vector<Reference> references_;
     std::vector<std::optional<int>> listSizes_ = std::vector<std::optional<int>>(kRefTargetCount);
     // The references' positions sorted by a key of target, scope and index (for file targets the
