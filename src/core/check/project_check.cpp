@@ -58,6 +58,18 @@ private:
         }
         return known == 1;
     }
+    // A list row, flag or group that exists (most references): settled by a comparison.
+    bool InRange(const Reference& r) const {
+        int size = -1;
+        if (IsListTarget(r.target) || r.target == RefTarget::Flag) {
+            size = listSizes_[static_cast<std::size_t>(r.target)];
+        } else if (r.target == RefTarget::Group) {
+            const SceneSummary* scene = index_.SceneByFile(r.file);
+            if (!scene) return true;  // not a scene read whole: nothing to compare with
+            size = scene->groupCount;
+        }
+        return r.index >= 0 && r.index < size;
+    }
     void CheckReference(const Reference& r);
     void CheckPlacements(RefTarget target, const std::vector<int>& ownGroups, int listFile,
                          std::vector<std::vector<int>>& placedIn);
@@ -216,9 +228,7 @@ std::vector<Problem> Checker::Run() {
     std::vector<std::vector<int>> chestScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Chest).value_or(0))));
     for (const Reference& r : refs_.references()) {
         // A list row in range (most references) needs no more than a comparison.
-        const bool inList = IsListTarget(r.target) && r.index >= 0 &&
-                            r.index < listSizes_[static_cast<std::size_t>(r.target)];
-        if (!inList) CheckReference(r);
+        if (!InRange(r)) CheckReference(r);
         if ((r.target == RefTarget::Npc || r.target == RefTarget::Chest) && r.group < 0 &&
             index_.SceneByFile(r.file)) {
             auto& placed = r.target == RefTarget::Npc ? npcScenes : chestScenes;
