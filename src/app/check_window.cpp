@@ -139,6 +139,9 @@ void CheckWindow::Fill() {
     const int severity = severity_->currentIndex();
     const QString filter = text_->text().trimmed();
     view_->clear();
+    // The items are made apart from the view and handed over at once: added one by one under an
+    // expanded parent, tens of thousands of problems would take seconds.
+    QList<QTreeWidgetItem*> files;
     QTreeWidgetItem* fileItem = nullptr;
     std::string lastFile;
     int shown = 0;
@@ -153,9 +156,8 @@ void CheckWindow::Fill() {
             !place.contains(filter, Qt::CaseInsensitive) && !message.contains(filter, Qt::CaseInsensitive))
             continue;
         if (!fileItem || p.file != lastFile) {
-            fileItem = new QTreeWidgetItem(view_, {path});
-            fileItem->setFirstColumnSpanned(true);
-            fileItem->setExpanded(true);
+            fileItem = new QTreeWidgetItem(QStringList{path});
+            files.append(fileItem);
             lastFile = p.file;
         }
         auto* item = new QTreeWidgetItem(fileItem, {place.isEmpty() ? tr("(ﾌｧｲﾙ全体)") : place,
@@ -164,6 +166,9 @@ void CheckWindow::Fill() {
         item->setToolTip(2, message);
         ++shown;
     }
+    view_->addTopLevelItems(files);
+    for (QTreeWidgetItem* f : files) f->setFirstColumnSpanned(true);
+    view_->expandAll();
     for (int c = 0; c < 2; ++c) view_->resizeColumnToContents(c);
     const CheckSummary s = Summarise(problems_);
     if (problems_.empty())

@@ -32,8 +32,8 @@ ProjectIndex BuildIndexWithProgress(QWidget* parent, const Project& project) {
 }
 
 QString PlaceOf(const ReferenceIndex& index, const Reference& r) {
-    Problem place{Severity::Warning, index.FileName(r.from.file), r.from.record, r.from.group, r.from.line,
-                  r.from.part, {}};
+    const Place at = index.PlaceOf(r);
+    Problem place{Severity::Warning, index.FileName(at.file), at.record, at.group, at.line, at.part, {}};
     return Utf8(PlaceText(place));
 }
 
@@ -56,9 +56,9 @@ UsagesDialog::UsagesDialog(const Project& project, const ProjectIndex& index, Re
     const std::vector<const Reference*> uses = index.references.ReferencesTo(target, row);
     for (const Reference* r : uses) {
         auto* item = new QTreeWidgetItem(view_);
-        item->setText(0, QString::fromStdString(Cp932ToUtf8Lossy(DataFileDisplayPath(project, index.references.FileName(r->from.file)))));
+        item->setText(0, QString::fromStdString(Cp932ToUtf8Lossy(DataFileDisplayPath(project, index.references.FileName(r->file)))));
         item->setText(1, PlaceOf(index.references, *r));
-        item->setText(2, QString::fromUtf8(r->from.part));
+        item->setText(2, QString::fromUtf8(index.references.PartText(r->part)));
     }
     for (int c = 0; c < 2; ++c) view_->resizeColumnToContents(c);
     summary_->setText(uses.empty() ? tr("どこからも使われていません。") : tr("%1 か所で使われています。").arg(uses.size()));

@@ -155,8 +155,8 @@ TEST(ProjectCheck, SeveralFaultsComeInFileOrderThenPlace) {
 std::vector<std::string> Usages(const ProjectIndex& index, RefTarget target, int row, int scope = -1) {
     std::vector<std::string> out;
     for (const Reference* r : index.references.ReferencesTo(target, row, scope)) {
-        Problem place{Severity::Warning, index.references.FileName(r->from.file), r->from.record, r->from.group,
-                      r->from.line, r->from.part, ""};
+        const Place at = index.references.PlaceOf(*r);
+        Problem place{Severity::Warning, index.references.FileName(at.file), at.record, at.group, at.line, at.part, ""};
         out.push_back(place.file + ":" + PlaceText(place));
     }
     return out;
@@ -199,6 +199,9 @@ TEST(LineReferences, EveryBuiltCommandScansCleanAndNamesItsReferences) {
         {"money 30 -1 4", {{RefTarget::Group, 4}}},
         {"equip 2 item-1", {}},
         {"scene 3 4 5", {{RefTarget::Scene, 3}}},
+        // Fields across eight-byte steps, and a "!" right after a blank.
+        {"? flag12 != 3", {{RefTarget::Flag, 12}}},
+        {"talk 1224 0 2 45 25 -1 -1 yes no - -", {{RefTarget::Talk, 1224}, {RefTarget::Group, 45}, {RefTarget::Group, 25}}},
         {"", {}},
     };
     for (const Case& c : cases) {
@@ -208,7 +211,8 @@ TEST(LineReferences, EveryBuiltCommandScansCleanAndNamesItsReferences) {
         for (const LineReference& r : scan.references) refs.emplace_back(r.target, r.index);
         EXPECT_EQ(refs, c.refs) << c.line;
     }
-    for (const char* bad : {"flag12 = x", "item4 -2", "? flag1 =< 3", "ability 9 1", "exp 1000000", "talk 1 0 5"}) {
+    for (const char* bad : {"flag12 = x", "item4 -2", "? flag1 =< 3", "ability 9 1", "exp 1000000", "talk 1 0 5",
+                            "scene  5 1 2"}) {
         ScanEventLine(bad, {}, scan);
         EXPECT_EQ(scan.findings.size(), 1u) << bad;
     }

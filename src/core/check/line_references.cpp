@@ -1,6 +1,9 @@
 #include "core/check/line_references.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 #include "core/events/event_commands.h"
 #include "core/media/talk_markup.h"
@@ -8,24 +11,67 @@
 
 namespace lw {
 
-bool ParseDecimal(std::string_view token, long long& value) {
+namespace {
+
+// ParseDecimal, kept in line for the scans.
+[[gnu::always_inline]] inline bool Decimal(std::string_view token, long long& value) {
     if (token.empty() || token.front() == '+') return false;
-    const char* end = token.data() + token.size();
+    const char* const end = token.data() + token.size();
+    // Up to 18 digits cannot overflow: read them directly (event lines hold a million of them).
+    const bool negative = token.front() == '-';
+    const char* p = token.data() + (negative ? 1 : 0);
+    if (p != end && end - p <= 18) {
+        long long v = 0;
+        for (; p != end; ++p) {
+            const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(*p)) - '0';
+            if (digit > 9) return false;
+            v = v * 10 + digit;
+        }
+        value = negative ? -v : v;
+        return true;
+    }
     auto [ptr, ec] = std::from_chars(token.data(), end, value);
     return ec == std::errc{} && ptr == end;
 }
 
+}  // namespace
+
+bool ParseDecimal(std::string_view token, long long& value) { return Decimal(token, value); }
+
 namespace {
 
+// The fields between single blanks. Eight bytes are looked at together: lines are short and hold
+// a million of them, so a search call per field costs more than the fields.
+static_assert(std::endian::native == std::endian::little, "a byte's position is read from its bit");
 void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
     fields.clear();
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t blank = line.find(' ', start);
-        fields.push_back(line.substr(start, blank == std::string_view::npos ? std::string_view::npos : blank - start));
-        if (blank == std::string_view::npos) break;
-        start = blank + 1;
+    const char* const data = line.data();
+    const std::size_t size = line.size();
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+    constexpr std::uint64_t kBlanks = kOnes * ' ';
+    std::size_t start = 0, i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t v;
+        std::memcpy(&v, data + i, 8);
+        const std::uint64_t x = v ^ kBlanks;  // blank bytes become 0
+        // Every blank byte has its high bit set here; a borrow may also mark a byte after a blank,
+        // so each marked byte is tested itself.
+        std::uint64_t blanks = (x - kOnes) & ~x & kHighs;
+        while (blanks) {
+            const int bit = std::countr_zero(blanks);
+            const std::size_t at = i + static_cast<std::size_t>(bit >> 3);
+            blanks &= blanks - 1;
+            if (data[at] != ' ') continue;
+            fields.emplace_back(data + start, at - start);
+            start = at + 1;
+        }
     }
+    for (; i < size; ++i)
+        if (data[i] == ' ') {
+            fields.emplace_back(data + start, i - start);
+            start = i + 1;
+        }
+    fields.emplace_back(data + start, size - start);
 }
 
 std::string Quoted(std::string_view cp932) { return "\"" + Cp932ToUtf8Lossy(cp932) + "\""; }
@@ -46,6 +92,9 @@ public:
     bool CountIs(std::initializer_list<std::size_t> counts, std::string_view forms) {
         for (std::size_t c : counts)
             if (fields_.size() == c) return true;
+        return WrongCount(forms);
+    }
+    [[gnu::noinline]] bool WrongCount(std::string_view forms) {
         Error("\"" + std::string(what_) + "\" takes " + std::string(forms) + " but the line has " +
               std::to_string(fields_.size()) + "; build the command again with the command menu");
         return false;
@@ -54,23 +103,28 @@ public:
     // Field `i` as a number; `prefix` is glued in front of it ("flag", "item").
     bool Number(std::size_t i, long long& value, std::string_view prefix = {}) {
         std::string_view token = fields_[i];
-        if (token.substr(0, prefix.size()) == prefix) {
+        if (prefix.empty() || token.starts_with(prefix)) {
             token.remove_prefix(prefix.size());
-            if (ParseDecimal(token, value)) return true;
+            if (Decimal(token, value)) return true;
         }
+        NotANumber(i, prefix);
+        return false;
+    }
+    [[gnu::noinline]] void NotANumber(std::size_t i, std::string_view prefix) {
         Error("field " + std::to_string(i + 1) + " of \"" + std::string(what_) + "\" (" + Quoted(fields_[i]) +
               ") is not " + (prefix.empty() ? std::string("a number") : "\"" + std::string(prefix) + "\" and a number") +
               "; build the command again with the command menu");
-        return false;
     }
 
     // A number in low..high.
     void Ranged(std::size_t i, long long low, long long high, std::string_view meaning) {
         long long v = 0;
         if (!Number(i, v)) return;
-        if (v < low || v > high)
-            Error("the " + std::string(meaning) + " " + std::to_string(v) + " of \"" + std::string(what_) +
-                  "\" is outside " + RangeText(low, high) + "; choose a value in that range");
+        if (v < low || v > high) OutOfRange(v, low, high, meaning);
+    }
+    [[gnu::noinline]] void OutOfRange(long long v, long long low, long long high, std::string_view meaning) {
+        Error("the " + std::string(meaning) + " " + std::to_string(v) + " of \"" + std::string(what_) +
+              "\" is outside " + RangeText(low, high) + "; choose a value in that range");
     }
 
     // A reference to a row or number; -1 is none where `noneAllowed`.
@@ -79,11 +133,11 @@ public:
         if (!Number(i, v, prefix)) return;
         if (noneAllowed && v == -1) return;
         if (v < INT32_MIN || v > INT32_MAX) v = INT32_MIN;
-        out_.references.push_back({target, static_cast<int>(v), {}, part});
+        Found({target, static_cast<int>(v), {}, part});
     }
     void Group(std::size_t i, const char* part) { Ref(i, RefTarget::Group, true, part); }
     void Image(std::size_t i, const char* part) {
-        if (!fields_[i].empty()) out_.references.push_back({RefTarget::ImageFile, -1, std::string(fields_[i]), part});
+        if (!fields_[i].empty()) Found({RefTarget::ImageFile, -1, fields_[i], part});
     }
     void OneOf(std::size_t i, std::initializer_list<std::string_view> choices, std::string_view meaning) {
         for (std::string_view c : choices)
@@ -97,12 +151,16 @@ public:
     void SignedAmount(std::size_t i, long long max, std::string_view meaning) {
         long long v = 0;
         if (!Number(i, v)) return;
-        if (v < -max || v > max)
-            Error("the " + std::string(meaning) + " " + std::to_string(v) + " of \"" + std::string(what_) +
-                  "\" is outside " + RangeText(-max, max) + "; choose a value in that range");
+        if (v < -max || v > max) OutOfRange(v, -max, max, meaning);
     }
 
 private:
+    void Found(const LineReference& r) {
+        if (out_.onReference)
+            out_.onReference(out_.context, r);
+        else
+            out_.references.push_back(r);
+    }
     void Error(std::string message) { out_.findings.push_back({Severity::Error, std::move(message)}); }
     std::string_view what_;
     std::span<const std::string_view> fields_;
@@ -125,8 +183,8 @@ void ScanQuake(Fields& f) {
 void ScanEventLine(std::string_view line, const LineLimits& limits, LineScan& out) {
     out.clear();
     if (line.empty()) return;
-    const auto kind = RecognizeEventCommand(line);
     SplitFields(line, out.fields);
+    const auto kind = RecognizeEventKeyword(out.fields.front());
     if (!kind) {
         out.findings.push_back({Severity::Error, Quoted(out.fields.front()) +
                                                      " is not an event command; correct the line or delete it"});

@@ -16,7 +16,7 @@ namespace lw {
 struct LineReference {
     RefTarget target = RefTarget::Item;
     int index = -1;    // rows, numbers, flags and groups
-    std::string name;  // file targets
+    std::string_view name;  // file targets: a view of the scanned line or text
     const char* part = "";  // the field: "enemy unit", "text before", ...
 };
 
@@ -29,6 +29,10 @@ struct LineScan {
     std::vector<LineReference> references;
     std::vector<LineFinding> findings;
     std::vector<std::string_view> fields;  // scratch: the fields of the line being scanned
+    // When set, references are handed to this as they are found instead of kept in `references`
+    // (a project's scan passes a million of them straight to its index).
+    void (*onReference)(void* context, const LineReference& reference) = nullptr;
+    void* context = nullptr;
     void clear() {
         references.clear();
         findings.clear();

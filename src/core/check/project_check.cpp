@@ -1,7 +1,10 @@
 #include "core/check/project_check.h"
 
 #include <algorithm>
-#include <map>
+#include <array>
+#include <charconv>
+#include <initializer_list>
+#include <unordered_map>
 #include <tuple>
 
 #include "core/text/cp932.h"
@@ -44,6 +47,29 @@ private:
     void Add(Severity s, const Place& at, std::string message) {
         problems_.push_back({s, refs_.FileName(at.file), at.record, at.group, at.line, at.part, std::move(message)});
     }
+    // Whether the file a file target names is there, asked once per name and folder.
+    bool HasFile(RefTarget target, int nameId) {
+        const int folder = target == RefTarget::ImageFile ? 0 : target == RefTarget::AudioFile ? 1 : 2;
+        std::uint8_t& known = fileKnown_[static_cast<std::size_t>(nameId) * 3 + static_cast<std::size_t>(folder)];
+        if (known == 0) {
+            const std::string& name = refs_.Name(nameId);
+            const bool found = folder == 0 ? index_.HasImage(name) : folder == 1 ? index_.HasAudio(name) : index_.HasDataFile(name);
+            known = found ? 1 : 2;
+        }
+        return known == 1;
+    }
+    // A list row, flag or group that exists (most references): settled by a comparison.
+    bool InRange(const Reference& r) const {
+        int size = -1;
+        if (IsListTarget(r.target) || r.target == RefTarget::Flag) {
+            size = listSizes_[static_cast<std::size_t>(r.target)];
+        } else if (r.target == RefTarget::Group) {
+            const SceneSummary* scene = index_.SceneByFile(r.file);
+            if (!scene) return true;  // not a scene read whole: nothing to compare with
+            size = scene->groupCount;
+        }
+        return r.index >= 0 && r.index < size;
+    }
     void CheckReference(const Reference& r);
     void CheckPlacements(RefTarget target, const std::vector<int>& ownGroups, int listFile,
                          std::vector<std::vector<int>>& placedIn);
@@ -51,11 +77,49 @@ private:
     const ProjectIndex& index_;
     const ReferenceIndex& refs_;
     std::vector<Problem> problems_;
+    std::vector<std::uint8_t> fileKnown_ = std::vector<std::uint8_t>(static_cast<std::size_t>(refs_.NameCount()) * 3);
+    // Each list's size, -1 while it could not be read.
+    std::array<int, kRefTargetCount> listSizes_ = [this] {
+        std::array<int, kRefTargetCount> sizes{};
+        for (int t = 0; t < kRefTargetCount; ++t) sizes[static_cast<std::size_t>(t)] = refs_.ListSize(static_cast<RefTarget>(t)).value_or(-1);
+        return sizes;
+    }();
 };
 
 std::string Name(std::string_view cp932) { return "\"" + Cp932ToUtf8Lossy(cp932) + "\""; }
 
+// A sentence from pieces, sized once: a large project may give tens of thousands of problems.
+class Piece {
+public:
+    Piece(std::string_view text) : text_(text) {}  // NOLINT: pieces are given inline
+    Piece(const char* text) : text_(text) {}       // NOLINT
+    Piece(const std::string& text) : text_(text) {}  // NOLINT
+    Piece(int number) {  // NOLINT
+        size_ = static_cast<std::size_t>(std::to_chars(digits_, digits_ + sizeof digits_, number).ptr - digits_);
+    }
+    std::string_view view() const { return size_ ? std::string_view(digits_, size_) : text_; }
+
+private:
+    std::string_view text_;
+    char digits_[12];
+    std::size_t size_ = 0;
+};
+
+std::string Cat(std::initializer_list<Piece> pieces) {
+    std::size_t size = 0;
+    for (const Piece& p : pieces) size += p.view().size();
+    std::string out;
+    out.reserve(size);
+    for (const Piece& p : pieces) out += p.view();
+    return out;
+}
+
 void Checker::CheckReference(const Reference& r) {
+    // Most references are rows inside their list: settled before anything else.
+    if (IsListTarget(r.target)) {
+        const int size = listSizes_[static_cast<std::size_t>(r.target)];
+        if (size >= 0 && r.index >= 0 && r.index < size) return;
+    }
     const std::string_view noun = TargetNoun(r.target);
     switch (r.target) {
     case RefTarget::ImageFile:
@@ -63,14 +127,11 @@ void Checker::CheckReference(const Reference& r) {
     case RefTarget::MapFile:
     case RefTarget::MapAnimationFile: {
         const std::string& name = refs_.Name(r.name);
-        const bool found = r.target == RefTarget::ImageFile   ? index_.HasImage(name)
-                           : r.target == RefTarget::AudioFile ? index_.HasAudio(name)
-                                                              : index_.HasDataFile(name);
-        if (!found) {
+        if (!HasFile(r.target, r.name)) {
             const char* folder = r.target == RefTarget::ImageFile   ? "image"
                                  : r.target == RefTarget::AudioFile ? "audio"
                                                                     : "data";
-            Add(Severity::Error, r.from,
+            Add(Severity::Error, refs_.PlaceOf(r),
                 "the " + std::string(noun) + " " + Name(name) + " is not in the " + folder +
                     " folder; put the file there or choose another");
         }
@@ -81,7 +142,7 @@ void Checker::CheckReference(const Reference& r) {
         const std::optional<int> count = index_.MapAnimationCount(file);
         if (!count) return;  // the missing file is reported by its own reference
         if (r.index < 0 || r.index >= *count)
-            Add(Severity::Error, r.from,
+            Add(Severity::Error, refs_.PlaceOf(r),
                 "terrain animation " + std::to_string(r.index + 1) + " is not in " + Name(file) + ", which holds " +
                     std::to_string(*count) + "; choose an animation that exists");
         return;
@@ -89,21 +150,21 @@ void Checker::CheckReference(const Reference& r) {
     case RefTarget::Scene:
         if (!index_.SceneByNumber(r.index)) {
             const std::string file = "scene" + std::to_string(r.index) + ".txt";
-            Add(Severity::Error, r.from,
+            Add(Severity::Error, refs_.PlaceOf(r),
                 "scene " + std::to_string(r.index) + " does not exist; create " + file + " or choose another scene");
         }
         return;
     case RefTarget::Group: {
-        const SceneSummary* scene = index_.SceneByFile(r.scope);
+        const SceneSummary* scene = index_.SceneByFile(r.scope());
         if (scene && (r.index < 0 || r.index >= scene->groupCount))
-            Add(Severity::Error, r.from,
-                "group " + std::to_string(r.index) + " does not exist: the scene has " +
-                    std::to_string(scene->groupCount) + " groups; choose a group that exists");
+            Add(Severity::Error, refs_.PlaceOf(r),
+                Cat({"group ", r.index, " does not exist: the scene has ", scene->groupCount,
+                     " groups; choose a group that exists"}));
         return;
     }
     case RefTarget::Flag:
         if (r.index < 0 || r.index >= *refs_.ListSize(RefTarget::Flag))
-            Add(Severity::Error, r.from,
+            Add(Severity::Error, refs_.PlaceOf(r),
                 "flag " + std::to_string(r.index) + " does not exist (flags are 0..4095); choose a flag in that range");
         return;
     default:
@@ -114,12 +175,11 @@ void Checker::CheckReference(const Reference& r) {
     if (size && r.index >= 0 && r.index < *size) return;
     const std::string list(ListFileOf(r.target));
     if (!size) {
-        Add(Severity::Error, r.from,
-            std::string(noun) + " " + std::to_string(r.index) + " is used but " + list +
-                " is missing or could not be read; make the list in its editor");
+        Add(Severity::Error, refs_.PlaceOf(r),
+            Cat({noun, " ", r.index, " is used but ", list, " is missing or could not be read; make the list in its editor"}));
         return;
     }
-    Add(Severity::Error, r.from,
+    Add(Severity::Error, refs_.PlaceOf(r),
             std::string(noun) + " " + std::to_string(r.index) + " does not exist: " + list + " holds " + std::to_string(*size) +
                 (*size == 0 ? std::string("; add it to the list or choose another")
                             : " (0.." + std::to_string(*size - 1) + "); choose one of them or add it to the list"));
@@ -167,12 +227,13 @@ std::vector<Problem> Checker::Run() {
     std::vector<std::vector<int>> npcScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Npc).value_or(0))));
     std::vector<std::vector<int>> chestScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Chest).value_or(0))));
     for (const Reference& r : refs_.references()) {
-        CheckReference(r);
-        if ((r.target == RefTarget::Npc || r.target == RefTarget::Chest) && r.from.group < 0 &&
-            index_.SceneByFile(r.from.file)) {
+        // A list row in range (most references) needs no more than a comparison.
+        if (!InRange(r)) CheckReference(r);
+        if ((r.target == RefTarget::Npc || r.target == RefTarget::Chest) && r.group < 0 &&
+            index_.SceneByFile(r.file)) {
             auto& placed = r.target == RefTarget::Npc ? npcScenes : chestScenes;
             if (r.index >= 0 && r.index < static_cast<int>(placed.size()))
-                placed[static_cast<std::size_t>(r.index)].push_back(r.from.file);
+                placed[static_cast<std::size_t>(r.index)].push_back(r.file);
         }
     }
     CheckPlacements(RefTarget::Npc, index_.npcGroups, refs_.FindFile(ListFileOf(RefTarget::Npc)).value_or(-1), npcScenes);
@@ -180,20 +241,33 @@ std::vector<Problem> Checker::Run() {
                     chestScenes);
 
     // Files in the order they were read, then by place.
-    std::map<std::string, int> fileOrder;
+    std::unordered_map<std::string_view, int> fileOrder;
+    fileOrder.reserve(static_cast<std::size_t>(refs_.FileCount()));
     for (int f = 0; f < refs_.FileCount(); ++f) fileOrder.emplace(refs_.FileName(f), f);
-    using Key = std::tuple<int, int, int, int, std::size_t>;
-    std::vector<Key> keys;
-    keys.reserve(problems_.size());
+    // Grouped by file first (a counting pass), then each file's problems sorted by place: most
+    // files hold a few problems, so this costs far less than one sort of them all.
+    std::vector<int> fileOf(problems_.size());
+    std::vector<std::size_t> start(static_cast<std::size_t>(refs_.FileCount()) + 2, 0);
     for (std::size_t i = 0; i < problems_.size(); ++i) {
-        const Problem& p = problems_[i];
-        auto it = fileOrder.find(p.file);
-        keys.emplace_back(it == fileOrder.end() ? -1 : it->second, p.group, p.line, p.record, i);
+        auto it = fileOrder.find(problems_[i].file);
+        fileOf[i] = it == fileOrder.end() ? -1 : it->second;
+        ++start[static_cast<std::size_t>(fileOf[i] + 2)];
     }
-    std::sort(keys.begin(), keys.end());
+    for (std::size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
+    using Key = std::tuple<int, int, int, std::size_t>;  // group, line, record, position
+    std::vector<Key> keys(problems_.size());
+    {
+        std::vector<std::size_t> next(start.begin(), start.end() - 1);
+        for (std::size_t i = 0; i < problems_.size(); ++i) {
+            const Problem& p = problems_[i];
+            keys[next[static_cast<std::size_t>(fileOf[i] + 1)]++] = {p.group, p.line, p.record, i};
+        }
+    }
+    for (std::size_t b = 0; b + 1 < start.size(); ++b)
+        std::sort(keys.begin() + static_cast<std::ptrdiff_t>(start[b]), keys.begin() + static_cast<std::ptrdiff_t>(start[b + 1]));
     std::vector<Problem> sorted;
     sorted.reserve(problems_.size());
-    for (const Key& k : keys) sorted.push_back(std::move(problems_[std::get<4>(k)]));
+    for (const Key& k : keys) sorted.push_back(std::move(problems_[std::get<3>(k)]));
     return sorted;
 }
 

@@ -1,6 +1,8 @@
 #include "core/check/project_index.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include <iconv.h>
 
@@ -81,22 +83,41 @@ const std::vector<std::uint8_t>& Cp932Pairs() {
     return table;
 }
 
-// The first line (from 0) holding bytes that are not CP932 text, or -1.
+// The first line (from 0) holding bytes that are not CP932 text, or -1. Runs of plain ASCII are
+// passed eight bytes at a time; lines are counted only when a bad byte is found (the second byte of
+// a pair is never a line break, so counting the breaks before it gives its line).
+static_assert(std::endian::native == std::endian::little, "a byte's position is read from its bit");
 int FirstNonCp932Line(std::string_view bytes) {
     const std::vector<std::uint8_t>& pairs = Cp932Pairs();
-    int line = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
+    const char* const data = bytes.data();
+    const std::size_t size = bytes.size();
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+    std::size_t i = 0;
+    auto lineAt = [&](std::size_t at) { return static_cast<int>(std::count(data, data + at, '\n')); };
+    while (i < size) {
+        if (i + 8 <= size) {
+            std::uint64_t v;
+            std::memcpy(&v, data + i, 8);
+            // The bytes with their high bit set or NUL; the lowest one marked is exact (a borrow
+            // can only mark bytes above a NUL).
+            const std::uint64_t marked = (v | ((v - kOnes) & ~v)) & kHighs;
+            if (marked == 0) {
+                i += 8;
+                continue;
+            }
+            i += static_cast<std::size_t>(std::countr_zero(marked) >> 3);
+        }
+        const auto c = static_cast<unsigned char>(data[i]);
         if (c < 0x80) {
-            if (c == '\n') ++line;
-            else if (c == 0) return line;
+            if (c == 0) return lineAt(i);
         } else if (IsLeadByte(c)) {
-            const auto t = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
-            if (!pairs[static_cast<std::size_t>(c << 8 | t)]) return line;
+            const auto t = i + 1 < size ? static_cast<unsigned char>(data[i + 1]) : 0;
+            if (!pairs[static_cast<std::size_t>(c << 8 | t)]) return lineAt(i);
             ++i;
         } else if (c < 0xA1 || c > 0xDF) {  // 0x80, 0xA0, 0xFD..0xFF; 0xA1..0xDF are half-width kana
-            return line;
+            return lineAt(i);
         }
+        ++i;
     }
     return -1;
 }
@@ -116,14 +137,14 @@ private:
         out_.findings.push_back(
             {s, refs_.FileName(file), record, group, line, part ? std::string(part) : std::string(), std::move(message)});
     }
-    void Ref(RefTarget t, long long index, int file, int record, const char* part, int group = -1, int line = -1,
-             int scope = -1) {
+    // A group reference is of the scene `file`.
+    void Ref(RefTarget t, long long index, int file, int record, const char* part, int group = -1, int line = -1) {
         const int i = index < INT32_MIN || index > INT32_MAX ? INT32_MIN : static_cast<int>(index);
-        refs_.Add({t, i, scope, -1, {file, record, group, line, part}});
+        refs_.Add(t, i, -1, {file, record, group, line, part});
     }
     void FileRef(RefTarget t, std::string_view name, int file, int record, const char* part, int group = -1,
                  int line = -1) {
-        refs_.Add({t, -1, -1, refs_.AddName(name), {file, record, group, line, part}});
+        refs_.Add(t, -1, refs_.AddName(name), {file, record, group, line, part});
     }
     // A picture name that names a picture ("" and the lists' own words for none do not).
     void ImageRef(std::string_view name, int file, int record, const char* part) {
@@ -564,7 +585,7 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
     }
     out_.scenes.push_back({f, entry.sceneNumber, scene.groupCount()});
     auto group = [&](int g, int record, const char* part) {
-        if (g != -1) Ref(RefTarget::Group, g, f, record, part, -1, -1, f);
+        if (g != -1) Ref(RefTarget::Group, g, f, record, part);
     };
     if (scene.mapDataFile.empty())
         Finding(Severity::Error, f, -1, "map data file", "the scene names no map data file; choose one in the scene settings");
@@ -588,8 +609,8 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
                             "the chip has terrain animation " + std::to_string(a) +
                                 " but the scene names no map animation file; choose one or clear the chip");
                 else
-                    refs_.Add({RefTarget::MapAnimation, a - 1, -1, refs_.AddName(scene.mapAnimationFile),
-                               {f, chip, -1, -1, "terrain animation"}});
+                    refs_.Add(RefTarget::MapAnimation, a - 1, refs_.AddName(scene.mapAnimationFile),
+                              {f, chip, -1, -1, "terrain animation"});
             }
             if (b != 0 && (b < 0 || b > 256 || !seenBattle[static_cast<std::size_t>(b)])) {
                 if (b > 0 && b <= 256) seenBattle[static_cast<std::size_t>(b)] = true;
@@ -622,21 +643,31 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
         Range(f, i, part, p.direction, 0, 4);
         Range(f, i, "event position", p.kind, 0, 3);
     }
+    // The lines' references go straight to the index, at the line being scanned.
+    struct LineAt {
+        Builder* builder;
+        int file, group, line;
+    } at{this, f, 0, 0};
+    scan_.context = &at;
+    scan_.onReference = [](void* context, const LineReference& r) {
+        const LineAt& a = *static_cast<const LineAt*>(context);
+        if (IsFileTarget(r.target))
+            a.builder->FileRef(r.target, r.name, a.file, -1, r.part, a.group, a.line);
+        else
+            a.builder->Ref(r.target, r.index, a.file, -1, r.part, a.group, a.line);
+    };
     for (int g = 0; g < scene.groupCount(); ++g) {
         const CommandLines& lines = scene.groups[static_cast<std::size_t>(g)].commands;
+        at.group = g;
         for (std::size_t l = 0; l < lines.size(); ++l) {
+            at.line = static_cast<int>(l);
             ScanEventLine(lines[l], limits_, scan_);
-            const int line = static_cast<int>(l);
-            for (const LineReference& r : scan_.references) {
-                if (IsFileTarget(r.target))
-                    FileRef(r.target, r.name, f, -1, r.part, g, line);
-                else
-                    Ref(r.target, r.index, f, -1, r.part, g, line, r.target == RefTarget::Group ? f : -1);
-            }
             for (LineFinding& finding : scan_.findings)
-                Finding(finding.severity, f, -1, "", std::move(finding.message), g, line);
+                Finding(finding.severity, f, -1, "", std::move(finding.message), g, at.line);
         }
     }
+    scan_.onReference = nullptr;
+    scan_.context = nullptr;
     out_.catalog.entries.push_back(MakeCatalogEntry(entry.sceneNumber, entry.fileName, status, std::move(scene)));
 }
 

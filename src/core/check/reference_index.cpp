@@ -82,13 +82,23 @@ std::optional<int> ReferenceIndex::FindFile(std::string_view fileName) const {
 }
 
 int ReferenceIndex::AddName(std::string_view name) {
+    if (auto it = nameIds_.find(name); it != nameIds_.end()) return it->second;
+    const int id = static_cast<int>(names_.size());
     names_.emplace_back(name);
-    return static_cast<int>(names_.size()) - 1;
+    nameIds_.emplace(std::string(name), id);
+    return id;
 }
 
-void ReferenceIndex::Add(const Reference& reference) {
-    references_.push_back(reference);
-    sorted_ = false;
+std::uint16_t ReferenceIndex::PartIdSlow(const char* text, std::size_t slot) {
+    auto it = std::find(parts_.begin(), parts_.end(), text);
+    if (it == parts_.end()) {
+        if (parts_.size() > UINT16_MAX) return 0;  // never: parts are the program's own texts
+        parts_.push_back(text);
+        it = parts_.end() - 1;
+    }
+    const auto id = static_cast<std::uint16_t>(it - parts_.begin());
+    partCache_[slot] = {text, id};
+    return id;
 }
 
 void ReferenceIndex::SetListSize(RefTarget target, std::optional<int> size) {
@@ -127,7 +137,7 @@ void ReferenceIndex::Sort() const {
             index = static_cast<std::uint32_t>(std::lower_bound(foldedNames_.begin(), foldedNames_.end(), n) -
                                                foldedNames_.begin());
         }
-        order_[i] = {Key(r.target, r.scope, index), i};
+        order_[i] = {Key(r.target, r.scope(), index), i};
     }
     std::sort(order_.begin(), order_.end());
     sorted_ = true;

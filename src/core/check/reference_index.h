@@ -8,11 +8,14 @@
 // same scene, or a file by name). Records have no identifiers: an index is the record's 0-based
 // position in its list file.
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace lw {
@@ -68,13 +71,24 @@ struct Place {
                             // ("sound", "bgm"); a static text
 };
 
+// One reference, kept small (24 bytes): a large project holds millions of them. The record and the
+// line share a slot (a scene file's event lines have no record, its section rows no line), a group
+// reference's scene is the file it stands in, and the part is a number of the index's part table.
 struct Reference {
     RefTarget target = RefTarget::Item;
-    int index = -1;   // the row, number, flag or group; -1 for file targets
-    int scope = -1;   // Group: the file id of the scene holding the group
-    int name = -1;    // file targets and MapAnimation: the name's id (CP932 file name)
-    Place from;
+    std::uint16_t part = 0;  // ReferenceIndex::PartText
+    int index = -1;  // the row, number, flag or group; -1 for file targets
+    int name = -1;   // file targets and MapAnimation: the name's id (CP932 file name)
+    int file = -1;   // the referring file's id
+    int group = -1;  // scene files: the event command group
+    int recordOrLine = -1;  // the line within `group` when group >= 0, else the record
+
+    int record() const { return group >= 0 ? -1 : recordOrLine; }
+    int line() const { return group >= 0 ? recordOrLine : -1; }
+    // Group: the file id of the scene holding the group; -1 for the other targets.
+    int scope() const { return target == RefTarget::Group ? file : -1; }
 };
+static_assert(sizeof(Reference) <= 24);
 
 class ReferenceIndex {
 public:
@@ -85,12 +99,30 @@ public:
     int FileCount() const { return static_cast<int>(files_.size()); }
     std::optional<int> FindFile(std::string_view fileName) const;
 
+    // Names are kept once each: the same name gives the same id.
     int AddName(std::string_view name);
     const std::string& Name(int nameId) const { return names_[static_cast<std::size_t>(nameId)]; }
+    int NameCount() const { return static_cast<int>(names_.size()); }
 
-    void Add(const Reference& reference);
+    // Records a reference from `from` (whose `part` must be a static text). A group reference is of
+    // the scene `from.file`.
+    void Add(RefTarget target, int index, int nameId, const Place& from) {
+        Reference r;
+        r.target = target;
+        r.part = PartId(from.part);
+        r.index = index;
+        r.name = nameId;
+        r.file = from.file;
+        r.group = from.group;
+        r.recordOrLine = from.group >= 0 ? from.line : from.record;
+        references_.push_back(r);
+        sorted_ = false;
+    }
     void Reserve(std::size_t references) { references_.reserve(references); }
     const std::vector<Reference>& references() const { return references_; }
+    // Where a reference stands, whole.
+    Place PlaceOf(const Reference& r) const { return {r.file, r.record(), r.group, r.line(), PartText(r.part)}; }
+    const char* PartText(std::uint16_t part) const { return parts_[part]; }
 
     // Who refers to row / number `index` of `target` (for Group, of the scene file `scope`), in the
     // order they were gathered. Built on first use in O(N log N); later look-ups are O(log N).
@@ -103,10 +135,27 @@ public:
     std::optional<int> ListSize(RefTarget target) const;
 
 private:
+    // The id of a part text, by its address: a few hundred static texts, looked up through a small
+    // cache in front of the table.
+    std::uint16_t PartId(const char* text) {
+        const std::size_t slot =
+            static_cast<std::size_t>((reinterpret_cast<std::uintptr_t>(text) * 0x9E3779B97F4A7C15ull) >> 56);
+        if (partCache_[slot].first == text) return partCache_[slot].second;
+        return PartIdSlow(text, slot);
+    }
+    std::uint16_t PartIdSlow(const char* text, std::size_t slot);
     void Sort() const;
+    static constexpr std::size_t kPartCacheSize = 256;  // the slot is the top byte of a hash
+    std::vector<const char*> parts_ = {""};
+    std::array<std::pair<const char*, std::uint16_t>, kPartCacheSize> partCache_{};
     static std::uint64_t Key(RefTarget target, int scope, std::uint32_t index);
     std::vector<std::string> files_;
     std::vector<std::string> names_;
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, int, NameHash, std::equal_to<>> nameIds_;  // names_ by name
     std::vector<Reference> references_;
     std::vector<std::optional<int>> listSizes_ = std::vector<std::optional<int>>(kRefTargetCount);
     // The references' positions sorted by a key of target, scope and index (for file targets the

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "core/tagfile/scan.h"
 #include "core/text/cp932.h"
@@ -103,19 +104,49 @@ std::optional<std::string> BuildKeywordCommand(EventCommandKind kind) {
     return std::string(EventCommandKeyword(kind));
 }
 
-std::optional<EventCommandKind> RecognizeEventCommand(std::string_view line) {
-    const std::string_view token = line.substr(0, line.find(' '));
-    if (token.empty()) return std::nullopt;
+namespace {
+
+// The keywords matched whole, by length and first byte: at most two keywords share both, so a
+// line is compared with two candidates at most. The glued keywords "flag" and "item" are matched
+// apart.
+constexpr std::size_t kKeywordLengths = 16;
+constexpr std::uint8_t kNoKeyword = 0xFF;
+using KeywordPair = std::array<std::uint8_t, 2>;
+constexpr std::array<KeywordPair, kKeywordLengths * 128> kKeywordsByShape = [] {
+    std::array<KeywordPair, kKeywordLengths * 128> t;
+    t.fill({kNoKeyword, kNoKeyword});
     for (std::size_t i = 0; i < kKeywords.size(); ++i) {
         const auto kind = static_cast<EventCommandKind>(i);
-        if (kind == EventCommandKind::SetFlag || kind == EventCommandKind::AddRemoveItems) {
-            const std::string_view prefix = kKeywords[i];
-            if (token.size() > prefix.size() && token.substr(0, prefix.size()) == prefix &&
-                IsDecimalNumber(token.substr(prefix.size())))
-                return kind;
-        } else if (token == kKeywords[i]) {
+        if (kind == EventCommandKind::SetFlag || kind == EventCommandKind::AddRemoveItems) continue;
+        KeywordPair& pair = t[kKeywords[i].size() * 128 + static_cast<unsigned char>(kKeywords[i].front())];
+        if (pair[1] != kNoKeyword) throw "three keywords of one length and first byte";  // stops the build
+        pair[pair[0] == kNoKeyword ? 0 : 1] = static_cast<std::uint8_t>(i);
+    }
+    return t;
+}();
+
+}  // namespace
+
+std::optional<EventCommandKind> RecognizeEventCommand(std::string_view line) {
+    return RecognizeEventKeyword(line.substr(0, line.find(' ')));
+}
+
+std::optional<EventCommandKind> RecognizeEventKeyword(std::string_view token) {
+    if (token.empty()) return std::nullopt;
+    // Keywords are a few bytes: compared byte by byte rather than through a call.
+    auto same = [](std::string_view a, std::string_view b) {
+        for (std::size_t k = 0; k < b.size(); ++k)
+            if (a[k] != b[k]) return false;
+        return true;
+    };
+    const auto first = static_cast<unsigned char>(token.front());
+    if (token.size() < kKeywordLengths && first < 128)
+        for (const std::uint8_t i : kKeywordsByShape[token.size() * 128 + first])
+            if (i != kNoKeyword && same(token, kKeywords[i])) return static_cast<EventCommandKind>(i);
+    for (const EventCommandKind kind : {EventCommandKind::SetFlag, EventCommandKind::AddRemoveItems}) {
+        const std::string_view prefix = kKeywords[static_cast<std::size_t>(kind)];
+        if (token.size() > prefix.size() && same(token, prefix) && IsDecimalNumber(token.substr(prefix.size())))
             return kind;
-        }
     }
     return std::nullopt;
 }

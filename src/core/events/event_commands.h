@@ -82,6 +82,8 @@ std::optional<std::string> BuildKeywordCommand(EventCommandKind kind);
 // followed by a decimal number (an optional "-" then digits). Only the keyword is looked at, not the
 // arguments; nullopt for an empty line or a token the language does not know.
 std::optional<EventCommandKind> RecognizeEventCommand(std::string_view line);
+// The same for the line's first field alone (the text before its first blank).
+std::optional<EventCommandKind> RecognizeEventKeyword(std::string_view firstField);
 
 // The line as a group stores it: at most kEventCommandStoredBytes, cut at a character boundary.
 std::string StoredEventCommandLine(std::string_view line);
