@@ -110,7 +110,7 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
         Select(e, kRowCurrencyName);
         TypeText(p->textEdit(), QStringLiteral("ゴールド"));
         Select(e, kRowLineThickness);
-        Type(p->numberSpin(), 150, Leave::Stay);
+        Enter(p->numberSpin(), 150, Leave::Stay);
         Select(e, kRowEventBackground);
         Choose(e, QStringLiteral("画像"));
         Select(e, kRowBattleWaitTalk);
@@ -121,7 +121,7 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
         Select(e, kRowSellRate);
         EXPECT_EQ(p->numberSpin()->value(), 50);
         EXPECT_EQ(p->unitLabel()->text(), "%");
-        Type(p->numberSpin(), 35, Leave::Stay);
+        Enter(p->numberSpin(), 35, Leave::Stay);
         Select(e, kRowBareHandSound);
         EXPECT_TRUE(p->playBox()->isEnabled());
         EXPECT_EQ(p->choice()->count(), 3);
@@ -188,7 +188,7 @@ TEST_F(BasicSettingsTest, CancelWritesNothingAndTheFileIsShownAgain) {
         EXPECT_EQ(e->properties()->textEdit()->text(), "kept");
         Select(e, kRowLineThickness);
         EXPECT_EQ(e->properties()->numberSpin()->value(), 7);
-        Type(e->properties()->numberSpin(), 9, Leave::Stay);
+        Enter(e->properties()->numberSpin(), 9, Leave::Stay);
         Select(e, kRowGameName);
         QTest::keyClick(e, Qt::Key_Escape);
     });

@@ -61,7 +61,7 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
             EXPECT_EQ(f->monsterChoice(0)->itemText(2), QStringLiteral("bat"));
             Choose(f->monsterChoice(0), 2);
             EXPECT_TRUE(f->xSpin(0)->isEnabled());
-            Type(f->xSpin(0), 15);
+            Enter(f->xSpin(0), 15);
             Choose(f->bossChoice(), 1);
             Click(f->okButton());
         });
@@ -69,8 +69,8 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
         // Second: "slime" top right, then "なし" again, which clears its position.
         OnNextModal<FormationDialog>([&](FormationDialog* f) {
             Choose(f->monsterChoice(5), 1);
-            Type(f->xSpin(5), 100);
-            Type(f->ySpin(5), 20);
+            Enter(f->xSpin(5), 100);
+            Enter(f->ySpin(5), 20);
             Choose(f->monsterChoice(5), 0);
             EXPECT_EQ(f->xSpin(5)->value(), 0);
             EXPECT_FALSE(f->ySpin(5)->isEnabled());
@@ -86,13 +86,13 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
             EXPECT_EQ(rates->list()->item(0)->text(), QStringLiteral("50 %"));
             EXPECT_EQ(rates->list()->item(1)->text(), QStringLiteral("50 %"));
             rates->list()->setCurrentRow(1);
-            Type(rates->rateSpin(), 49);
+            Enter(rates->rateSpin(), 49);
             EXPECT_EQ(rates->list()->item(1)->text(), QStringLiteral("49 %"));
             Click(rates->nextButton());  // 99 in all: refused, the dialog stays
             ASSERT_EQ(services.texts(), QStringList{QStringLiteral("出現率の総和は、100% にしてください")});
             EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
             rates->list()->setCurrentRow(0);
-            Type(rates->rateSpin(), 51);
+            Enter(rates->rateSpin(), 51);
             OnNextModal<EnemyUnitNameDialog>([&](EnemyUnitNameDialog* name) {
                 EXPECT_EQ(name->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ名（省略可）"));
                 EXPECT_EQ(name->nameEdit()->maxLength(), 64);
@@ -175,7 +175,7 @@ TEST_F(EnemyUnitEditorTest, CancelWritesNothingAndUntouchedUnitsWriteBackTheSame
             EXPECT_EQ(rates->list()->item(0)->text(), QStringLiteral("33 %"));
             Click(rates->nextButton());  // 33 % in all: refused
             rates->list()->setCurrentRow(0);
-            Type(rates->rateSpin(), 100);
+            Enter(rates->rateSpin(), 100);
             OnNextModal<EnemyUnitNameDialog>([&](EnemyUnitNameDialog* name) { Click(name->okButton()); });
             Click(rates->nextButton());
         });
@@ -246,7 +246,7 @@ TEST_F(EnemyUnitEditorTest, FormationPreviewPlacesThreeMonstersInEachRow) {
 
     // Typing a position moves the picture at once; the translucent menu stands the bottom row on 240.
     context.settings.battleMenuTranslucent = 1;
-    Type(dialog.xSpin(0), 3);
+    Enter(dialog.xSpin(0), 3);
     frame = v.ComposeFrame();
     EXPECT_EQ(at(3 + 1, 1), QColor(220, 40, 40));           // stored (3, 0) overrides the placement
     EXPECT_EQ(at(120 + 5, 200 + 5), QColor(40, 200, 60));   // green's lower edge on 240

@@ -190,8 +190,8 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
         SelectText(e.soundChoice(), "cut.wav");
         EXPECT_TRUE(player->SoundPlaying());
         EXPECT_EQ(player->SoundSlotFile(0), AudioFilePath(tp.project, "cut.wav"));
-        Type(e.abilitySpin(Attack), 12);
-        Type(e.priceSpin(), 120);
+        Enter(e.abilitySpin(Attack), 12);
+        Enter(e.priceSpin(), 120);
         TypeDescription(e.descriptionEdit(), {"A", "plain_blade"});
         Click(e.panel()->addButton());
         EXPECT_EQ(Rows(e.panel()), QStringList{"銅の剣"});
@@ -204,8 +204,8 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
         EXPECT_FALSE(e.showImageBox()->isEnabled());
         EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
         EXPECT_FALSE(view().IsShown());
-        Type(e.abilitySpin(Attack), 0);
-        Type(e.abilitySpin(PhysicalDefence), 5);
+        Enter(e.abilitySpin(Attack), 0);
+        Enter(e.abilitySpin(PhysicalDefence), 5);
         e.abilitySpin(Evasion)->setValue(900);  // held to the maximum ability value
         SelectText(e.soundChoice(), "なし");
         EXPECT_FALSE(player->SoundPlaying());
@@ -219,9 +219,9 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
         EXPECT_TRUE(e.healthChoice()->isEnabled());
         SelectText(e.healthChoice(), "毒");
         Click(e.noDiscardBox());
-        Type(e.abilitySpin(PhysicalDefence), 0);
-        Type(e.abilitySpin(Evasion), 0);
-        Type(e.abilitySpin(Hp), 30);
+        Enter(e.abilitySpin(PhysicalDefence), 0);
+        Enter(e.abilitySpin(Evasion), 0);
+        Enter(e.abilitySpin(Hp), 30);
         e.priceSpin()->setValue(1500000);  // held to 999999
         SelectText(e.soundChoice(), "heal.wav");
         TypeDescription(e.descriptionEdit(), {"Cures", "poison", "#now"});
@@ -382,7 +382,7 @@ TEST_F(ItemListEditorTest, RowsAreShownUpdatedAndDeletedWithoutPlaying) {
 
         // "更新" replaces the selected row with the form, under its new name.
         TypeText(e.nameEdit(), "Beta2");
-        Type(e.priceSpin(), 22);
+        Enter(e.priceSpin(), 22);
         Click(e.updateButton());
         EXPECT_EQ(Rows(e.panel()), (QStringList{"Alpha", "Beta2", "Gamma"}));
         EXPECT_EQ(e.panel()->selectedRow(), 1);

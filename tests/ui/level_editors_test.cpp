@@ -60,22 +60,22 @@ TEST_F(LevelEditorsTest, LevelListEditsExperienceAndTheMaximumLevel) {
     editor.show();
 
     // The row selected on opening is the one "更新" changes.
-    Type(editor.experienceSpin(), 50);
+    Enter(editor.experienceSpin(), 50);
     Click(editor.experienceUpdateButton());
     EXPECT_EQ(editor.rows()[0], (LevelRow{1, 50}));
 
     ClickRow(editor.panel(), 2);
     EXPECT_EQ(editor.experienceSpin()->value(), 1000);
-    Type(editor.experienceSpin(), 1234);
+    Enter(editor.experienceSpin(), 1234);
     Click(editor.experienceUpdateButton());
     EXPECT_EQ(editor.panel()->rowText(2, 1), "1234");
 
     // Maximum 12 appends levels 11 and 12 with no experience; 8 cuts the table to 8 levels.
-    Type(editor.maxLevelSpin(), 12);
+    Enter(editor.maxLevelSpin(), 12);
     Click(editor.maxLevelUpdateButton());
     EXPECT_EQ(editor.rows().size(), 12u);
     EXPECT_EQ(editor.rows()[11], (LevelRow{12, 0}));
-    Type(editor.maxLevelSpin(), 8);
+    Enter(editor.maxLevelSpin(), 8);
     Click(editor.maxLevelUpdateButton());
     EXPECT_EQ(Rows(editor.panel()), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
 
@@ -96,7 +96,7 @@ TEST_F(LevelEditorsTest, LevelListOldFilesCancelAndUntouchedValues) {
         EXPECT_EQ(Rows(editor.panel()), (QStringList{"1", "2", "3", "4", "5"}));
         EXPECT_EQ(editor.maxLevelSpin()->value(), 5);
         ClickRow(editor.panel(), 1);
-        Type(editor.experienceSpin(), 99);
+        Enter(editor.experienceSpin(), 99);
         Click(editor.cancelButton());
         EXPECT_EQ(editor.result(), 0);
         EXPECT_EQ(tp.ReadData("level_list.txt"), old);
@@ -143,14 +143,14 @@ TEST_F(LevelEditorsTest, GrowthTypesAddUpdateRefuseAndSave) {
     ClickRow(editor.panel(), 0);
     EXPECT_EQ(editor.nameEdit()->text(), "Fast");
     EXPECT_EQ(editor.valueSpin(1)->value(), 1);
-    Type(editor.valueSpin(1), 3);
+    Enter(editor.valueSpin(1), 3);
     Click(editor.updateButton());
     EXPECT_EQ(editor.types()[0], (GrowthType{"Fast", 70, 3, 0, 0, 0, 0, 0, 0}));
 
     // A new type from the fields, appended and selected; the agility shown from "Fast" and left
     // alone keeps its 70.
     TypeText(editor.nameEdit(), QStringLiteral("魔法剣士"));
-    Type(editor.valueSpin(4), 45);
+    Enter(editor.valueSpin(4), 45);
     Click(editor.panel()->addButton());
     ASSERT_EQ(editor.panel()->rowCount(), 3);
     EXPECT_EQ(editor.panel()->selectedRow(), 2);

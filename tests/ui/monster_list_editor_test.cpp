@@ -67,7 +67,7 @@ TEST_F(MonsterListEditorTest, PropertyEditorRowsRangesAndTheSpecialAttackRule) {
     EXPECT_EQ(p->numberSpin()->maximum(), 500);
     p->SelectRow(Row(p, "経験点"));
     EXPECT_EQ(p->numberSpin()->singleStep(), 10);
-    Type(p->numberSpin(), 1234567);
+    Enter(p->numberSpin(), 1234567);
     p->SelectRow(Row(p, "所持金"));
     EXPECT_EQ(m.experience, 999999);
     EXPECT_EQ(p->unitLabel()->text(), QStringLiteral("Gold"));
@@ -85,7 +85,7 @@ TEST_F(MonsterListEditorTest, PropertyEditorRowsRangesAndTheSpecialAttackRule) {
     p->SelectRow(Row(p, "特殊攻撃率"));
     EXPECT_TRUE(p->numberSpin()->isEnabled());
     EXPECT_EQ(p->numberSpin()->value(), 20);
-    Type(p->numberSpin(), 35);
+    Enter(p->numberSpin(), 35);
     p->SelectRow(Row(p, "特殊攻撃ﾀﾞﾒｰｼﾞ"));
     EXPECT_FLOAT_EQ(m.specialRate, 35.0f);
     EXPECT_FALSE(p->numberSpin()->isEnabled());
@@ -125,7 +125,7 @@ TEST_F(MonsterListEditorTest, AddingThroughTheFocusDialogWritesTheFileAndCancelW
         p->SelectRow(0);
         p->textEdit()->setText(QStringLiteral("slime"));
         p->SelectRow(Row(p, "敏捷度"));
-        Type(p->numberSpin(), 7);
+        Enter(p->numberSpin(), 7);
         // Without a picture the line could not be read back: refused.
         Click(d->nextButton());
         EXPECT_EQ(services.texts(), QStringList{QStringLiteral("怪物画像を選択してください")});

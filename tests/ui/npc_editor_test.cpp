@@ -108,8 +108,8 @@ protected:
         bool reached = false;
         OnNextModal<FaceDialog>([&](FaceDialog* sprite) {
             sprite->imageChoice()->setCurrentIndex(sprite->imageChoice()->findText("villager.bmp"));
-            Type(sprite->widthSpin(), 96, Leave::Stay);
-            Type(sprite->heightSpin(), 192, Leave::Stay);
+            Enter(sprite->widthSpin(), 96, Leave::Stay);
+            Enter(sprite->heightSpin(), 192, Leave::Stay);
             OnNextModal<NpcSettingsDialog>([&](NpcSettingsDialog* s) {
                 settings(s);
                 OnNextModal<NpcPlacementDialog>([&](NpcPlacementDialog* p) {
@@ -147,7 +147,7 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             p->SelectRow(1);
             p->choice()->setCurrentIndex(2);  // "右"
             p->SelectRow(3);
-            Type(p->numberSpin(), 300, Leave::Stay);  // taken as 100
+            Enter(p->numberSpin(), 300, Leave::Stay);  // taken as 100
             p->SelectRow(kNpcNameRow);
             p->textEdit()->setFocus();
             p->textEdit()->setText(QStringLiteral("旅人"));
@@ -165,8 +165,8 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             EXPECT_EQ(p->windowTitle(), QStringLiteral("NPC配置"));
             p->ChooseScene(1);
             p->ClickCell(12, 7);
-            Type(p->rangeXSpin(), 3, Leave::Stay);
-            Type(p->rangeYSpin(), 2, Leave::Stay);
+            Enter(p->rangeXSpin(), 3, Leave::Stay);
+            Enter(p->rangeYSpin(), 2, Leave::Stay);
             Click(p->showRangeBox());
             Click(p->okButton());
         });
@@ -297,8 +297,8 @@ TEST_F(NpcEditorTest, Screenshot) {
         editor.panel()->editButton(), [](NpcSettingsDialog*) {},
         [&](NpcPlacementDialog* p) {
             p->ClickCell(14, 10);
-            Type(p->rangeXSpin(), 3, Leave::Stay);
-            Type(p->rangeYSpin(), 2, Leave::Stay);
+            Enter(p->rangeXSpin(), 3, Leave::Stay);
+            Enter(p->rangeYSpin(), 2, Leave::Stay);
             Click(p->showRangeBox());
             MapView& v = *context.mapView;
             v.SetScroll(288, 200);

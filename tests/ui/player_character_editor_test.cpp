@@ -75,8 +75,8 @@ protected:
 
     static void Area(FaceDialog* d, const char* file, int width, int height) {
         SelectText(d->imageChoice(), QString::fromUtf8(file));
-        Type(d->widthSpin(), width, Leave::Stay);
-        Type(d->heightSpin(), height, Leave::Stay);
+        Enter(d->widthSpin(), width, Leave::Stay);
+        Enter(d->heightSpin(), height, Leave::Stay);
     }
     static QStringList RowTexts(QTreeWidget* t, int column) {
         QStringList out;
@@ -91,7 +91,7 @@ TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartSce
     PropertyEditor* p = editor.properties();
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"));
     p->SelectRow(0);  // "動作速度": a typed 0 is stored as 1
-    Type(p->numberSpin(), 0, Leave::Stay);
+    Enter(p->numberSpin(), 0, Leave::Stay);
     p->SelectRow(kPcNameRow);
     p->textEdit()->setFocus();
     p->textEdit()->setText(QStringLiteral("勇者 一世"));
@@ -105,7 +105,7 @@ TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartSce
         // The same item twice keeps one row with the last count; the second sword is its own item.
         for (auto [row, count] : {std::pair{0, 3}, std::pair{0, 5}, std::pair{3, 2}}) {
             b->itemChoice()->setCurrentIndex(row);
-            Type(b->countSpin(), count, Leave::Stay);
+            Enter(b->countSpin(), count, Leave::Stay);
             Click(b->panel()->addButton());
         }
         EXPECT_EQ(b->rows(), (std::vector<PcBelonging>{{1, 5}, {4, 2}}));
@@ -113,7 +113,7 @@ TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartSce
         EXPECT_EQ(RowTexts(b->table(), 1), (QStringList{"5", "2"}));
         // A count of 0 adds nothing.
         b->itemChoice()->setCurrentIndex(2);
-        Type(b->countSpin(), 0, Leave::Stay);
+        Enter(b->countSpin(), 0, Leave::Stay);
         Click(b->panel()->addButton());
         EXPECT_EQ(b->rows().size(), 2u);
 
@@ -177,7 +177,7 @@ TEST_F(PlayerCharacterEditorTest, CancelReturnsStepByStepAndWritesNothing) {
     bool wentBack = false;
     OnNextModal<PcBelongingsDialog>([&](PcBelongingsDialog* b) {
         b->itemChoice()->setCurrentIndex(2);
-        Type(b->countSpin(), 4, Leave::Stay);
+        Enter(b->countSpin(), 4, Leave::Stay);
         Click(b->panel()->addButton());
         OnNextModal<PcEquipmentDialog>([&](PcEquipmentDialog* e) {
             e->SelectSlot(0);

@@ -42,16 +42,17 @@ inline void Click(QAbstractButton* b) {
 // A click on a row of a list editor or of a plain list.
 inline void ClickRow(ListEditorPanel* panel, int row) {
     QTreeWidget* v = panel->view();
+    v->scrollToItem(v->topLevelItem(row));
     QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
 }
 inline void ClickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
-// The texts (first column) of the rows of a list editor, of a plain list, of a drop-down.
-inline QStringList Rows(const ListEditorPanel* panel) {
+// The texts (of `column`) of the rows of a list editor; of a plain list, of a drop-down.
+inline QStringList Rows(const ListEditorPanel* panel, int column = 0) {
     QStringList out;
-    for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
+    for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i, column);
     return out;
 }
 inline QStringList Items(const QListWidget* list) {
