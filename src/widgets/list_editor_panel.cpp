@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -11,6 +12,27 @@
 #include "widgets/usages_dialog.h"
 
 namespace lw {
+
+namespace {
+// Presses `button` when Delete (without modifiers) is pressed on the watched list.
+class DeleteKey final : public QObject {
+public:
+    DeleteKey(QPushButton* button, QObject* parent) : QObject(parent), button_(button) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+                if (button_->isEnabled()) button_->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton* button_;
+};
+}  // namespace
 
 ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
@@ -54,6 +76,8 @@ ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* pare
         UpdateButtons();
         if (!updating_) emit selectionChanged(selectedRow());
     });
+    // The Delete key on the list is "削除", under the same rules (a row selected, the button enabled).
+    view_->installEventFilter(new DeleteKey(delete_, view_));
     connect(view_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
         emit rowDoubleClicked(view_->indexOfTopLevelItem(item));
     });

@@ -72,12 +72,15 @@ TEST_F(ListEditorTest, ButtonsFollowTheRowsAndTheSelection) {
     EXPECT_FALSE(panel.downButton()->isEnabled());
     EXPECT_TRUE(panel.upButton()->isEnabled());
 
-    // Deleting the last row leaves nothing selected; deleting another selects its successor.
+    // Deleting the last row leaves nothing selected; deleting another selects its successor. The
+    // Delete key does what "削除" does, and nothing without a selection.
     Click(panel.deleteButton());
     EXPECT_EQ(panel.selectedRow(), -1);
     EXPECT_FALSE(panel.deleteButton()->isEnabled());
+    QTest::keyClick(panel.view(), Qt::Key_Delete);
+    EXPECT_EQ(editor.records().size(), 2u);
     ClickRow(0);
-    Click(panel.deleteButton());
+    QTest::keyClick(panel.view(), Qt::Key_Delete);
     ASSERT_EQ(editor.records().size(), 1u);
     EXPECT_EQ(editor.records()[0].name, "c");
     EXPECT_EQ(panel.selectedRow(), 0);
