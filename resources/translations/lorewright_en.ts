@@ -2884,38 +2884,6 @@ Rename the file, then choose it again</translation>
         <source>ﾏｯﾌﾟｱﾆﾒ</source>
         <translation>Map animation</translation>
     </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>編集...</source>
-        <translation>Edit...</translation>
-    </message>
-    <message>
-        <source>削除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
-    </message>
-    <message>
-        <source>  (読み込めません・書き込みません)</source>
-        <translation>  (cannot be read; will not be written)</translation>
-    </message>
-    <message>
-        <source>削除はｷｬﾝｾﾙで取り消せません。
-削除したﾌｧｲﾙはごみ箱に入ります。
-削除しますか？</source>
-        <translation>Deleting cannot be undone with Cancel.
-The deleted file goes to the trash.
-Delete it?</translation>
-    </message>
-    <message>
-        <source>%1 をごみ箱に移せません。</source>
-        <translation>%1 cannot be moved to the trash.</translation>
-    </message>
 </context>
 <context>
     <name>lw::MapAnimationSequenceStep</name>
@@ -3450,6 +3418,41 @@ Rename the file, then choose it again</translation>
     </message>
 </context>
 <context>
+    <name>lw::NumberedFileList</name>
+    <message>
+        <source>追加...</source>
+        <translation>Add...</translation>
+    </message>
+    <message>
+        <source>編集...</source>
+        <translation>Edit...</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>  (読み込めません・書き込みません)</source>
+        <translation>  (cannot be read; will not be written)</translation>
+    </message>
+    <message>
+        <source>削除はｷｬﾝｾﾙで取り消せません。
+削除したﾌｧｲﾙはごみ箱に入ります。
+削除しますか？</source>
+        <translation>Deleting cannot be undone with Cancel.
+The deleted file goes to the trash.
+Delete it?</translation>
+    </message>
+    <message>
+        <source>%1 をごみ箱に移せません。</source>
+        <translation>%1 cannot be moved to the trash.</translation>
+    </message>
+</context>
+<context>
     <name>lw::PcBelongingsDialog</name>
     <message>
         <source>所持品</source>
@@ -3684,38 +3687,6 @@ Please remove some belongings</translation>
     <message>
         <source>場面設定1</source>
         <translation>Scene settings 1</translation>
-    </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>編集...</source>
-        <translation>Edit...</translation>
-    </message>
-    <message>
-        <source>削除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
-    </message>
-    <message>
-        <source>  (読み込めません・書き込みません)</source>
-        <translation>  (cannot be read; will not be written)</translation>
-    </message>
-    <message>
-        <source>削除はｷｬﾝｾﾙで取り消せません。
-削除したﾌｧｲﾙはごみ箱に入ります。
-削除しますか？</source>
-        <translation>Deleting cannot be undone with Cancel.
-The deleted file goes to the trash.
-Delete it?</translation>
-    </message>
-    <message>
-        <source>%1 をごみ箱に移せません。</source>
-        <translation>%1 cannot be moved to the trash.</translation>
     </message>
 </context>
 <context>

@@ -27,64 +27,32 @@ MapAnimationListEditor::MapAnimationListEditor(EditorContext& context, QWidget* 
     : PreviewDialog(context, parent) {
     setWindowTitle(tr("ﾏｯﾌﾟｱﾆﾒ"));
     ReopenPreviewOnActivation();
-    auto* layout = new QHBoxLayout(this);
-    list_ = new QListWidget(this);
-    list_->setMinimumSize(200, 260);
-    layout->addWidget(list_, 1);
+    files_ = new NumberedFileList(context_, this);
+    files_->Load(ListMapAnimationFiles(context_.project), rows_, parent,
+                 [this](const MapAnimationFileEntry& file, MapAnimationRow& row) {
+                     row.fileName = file.fileName;
+                     row.number = file.number;
+                     row.status = LoadMapAnimationFile(context_.project, row.fileName, row.animation);
+                 });
 
-    auto* side = new QVBoxLayout();
-    add_ = new QPushButton(tr("追加..."), this);
-    edit_ = new QPushButton(tr("編集..."), this);
-    delete_ = new QPushButton(tr("削除"), this);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
-    show_->setChecked(true);
-    for (QWidget* w : {static_cast<QWidget*>(add_), static_cast<QWidget*>(edit_), static_cast<QWidget*>(delete_),
-                       static_cast<QWidget*>(show_)})
-        side->addWidget(w);
-    side->addStretch(1);
-    auto* buttonRow = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow);
-    side->addLayout(buttonRow);
-    layout->addLayout(side);
-
-    std::vector<MapAnimationFileEntry> files = ListMapAnimationFiles(context_.project);
-    {
-        // Closed before any file is reported unreadable.
-        LoadProgress progress(context_.services, parent);
-        for (MapAnimationFileEntry& file : files) {
-            progress.Step(rows_.size(), files.size(), file.fileName);
-            MapAnimationRow row;
-            row.fileName = std::move(file.fileName);
-            row.number = file.number;
-            row.status = LoadMapAnimationFile(context_.project, row.fileName, row.animation);
-            list_->addItem(RowText(row));
-            rows_.push_back(std::move(row));
-        }
-    }
-    // Files that cannot be read are named once each; their rows stay and are never written.
-    for (const MapAnimationRow& row : rows_) ReportUnreadable(context_, parent, row.fileName, row.status);
-
-    connect(add_, &QPushButton::clicked, this, &MapAnimationListEditor::Add);
-    connect(edit_, &QPushButton::clicked, this, &MapAnimationListEditor::EditSelected);
-    connect(delete_, &QPushButton::clicked, this, &MapAnimationListEditor::DeleteSelected);
-    connect(list_, &QListWidget::currentRowChanged, this, [this] { ShowSelected(); });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { EditSelected(); });
-    connect(show_, &QCheckBox::toggled, this, [this] { ShowSelected(); });
+    connect(addButton(), &QPushButton::clicked, this, &MapAnimationListEditor::Add);
+    connect(editButton(), &QPushButton::clicked, this, &MapAnimationListEditor::EditSelected);
+    connect(deleteButton(), &QPushButton::clicked, this, &MapAnimationListEditor::DeleteSelected);
+    connect(list(), &QListWidget::currentRowChanged, this, [this] { ShowSelected(); });
+    connect(list(), &QListWidget::itemDoubleClicked, this, [this] { EditSelected(); });
+    connect(showBox(), &QCheckBox::toggled, this, [this] { ShowSelected(); });
     if (!rows_.empty()) SelectRow(0);
 }
 
 MapAnimationListEditor::~MapAnimationListEditor() = default;
 
 QString MapAnimationListEditor::RowText(const MapAnimationRow& row) {
-    QString text = FromCp932(row.fileName);
-    if (row.status == ReadStatus::Unreadable) text += tr("  (読み込めません・書き込みません)");
-    return text;
+    return NumberedFileList::RowText(row.fileName, row.status);
 }
 
-int MapAnimationListEditor::selectedRow() const { return list_->currentRow(); }
+int MapAnimationListEditor::selectedRow() const { return files_->selected(); }
 
-void MapAnimationListEditor::SelectRow(int row) { list_->setCurrentRow(row); }
+void MapAnimationListEditor::SelectRow(int row) { files_->Select(row); }
 
 void MapAnimationListEditor::OpenPreview() {
     ImageView& v = view();
@@ -106,7 +74,7 @@ void MapAnimationListEditor::ShowSelected() {
     v.state().animation = file ? PreviewRecordOfFile(*file) : EffectAnimation{};
     if (!v.IsOpen()) return;
     v.RestartAnimation();
-    if (!file || !show_->isChecked()) {
+    if (!file || !showBox()->isChecked()) {
         v.Hide();
         return;
     }
@@ -122,7 +90,7 @@ void MapAnimationListEditor::ShowSelected() {
         }
     }
     v.SetCaption(FromCp932(rows_[static_cast<std::size_t>(row)].fileName));
-    list_->setFocus();
+    list()->setFocus();
 }
 
 bool MapAnimationListEditor::RunSteps(MapAnimation& working) {
@@ -137,19 +105,9 @@ void MapAnimationListEditor::Add() {
     MapAnimation working = NewMapAnimation();
     if (!RunSteps(working)) return;
 
-    std::vector<int> used;
-    for (const MapAnimationRow& row : rows_) used.push_back(row.number);
     MapAnimationRow row;
-    row.number = NextFreeFileNumber(used);
-    row.fileName = MapAnimationFileName(row.number);
     row.animation = std::move(working);
-    // Rows stay sorted by name, as the folder lists them.
-    auto at = std::lower_bound(rows_.begin(), rows_.end(), row.fileName,
-                               [](const MapAnimationRow& r, const std::string& name) { return r.fileName < name; });
-    const int index = static_cast<int>(at - rows_.begin());
-    list_->insertItem(index, RowText(row));
-    rows_.insert(at, std::move(row));
-    SelectRow(index);
+    files_->Insert(rows_, std::move(row), [](int number) { return MapAnimationFileName(number); });
     ShowSelected();
 }
 
@@ -165,28 +123,7 @@ void MapAnimationListEditor::EditSelected() {
 }
 
 void MapAnimationListEditor::DeleteSelected() {
-    const int index = selectedRow();
-    if (index < 0 || index >= static_cast<int>(rows_.size()) || !context_.services) return;
-    const MessageAnswer answer = context_.services->ShowMessage(
-        this, Message{.text = tr("削除はｷｬﾝｾﾙで取り消せません。\n削除したﾌｧｲﾙはごみ箱に入ります。\n削除しますか？"),
-                      .buttons = MessageButtons::YesNo,
-                      .icon = MessageIcon::Question,
-                      .defaultAnswer = MessageAnswer::Yes});
-    if (answer != MessageAnswer::Yes) return;
-    const MapAnimationRow& row = rows_[static_cast<std::size_t>(index)];
-    const std::filesystem::path path = std::filesystem::absolute(DataFilePath(context_.project, row.fileName));
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec) && !MoveDataFileToRecycleBin(*context_.services, path)) {
-        // The file is still there: its row stays, so the list keeps saying what the folder holds.
-        context_.services->ShowMessage(
-            this, Message{.text = tr("%1 をごみ箱に移せません。").arg(FromCp932(DataFileDisplayPath(context_.project, row.fileName))),
-                          .icon = MessageIcon::Warning});
-        return;
-    }
-    rows_.erase(rows_.begin() + index);
-    delete list_->takeItem(index);
-    SelectRow(index < static_cast<int>(rows_.size()) ? index : -1);
-    ShowSelected();
+    if (files_->DeleteSelected(rows_)) ShowSelected();
 }
 
 void MapAnimationListEditor::Leave() {

@@ -12,11 +12,9 @@
 
 #include "core/tagfile/file_io.h"
 #include "core/world/map_animation.h"
+#include "widgets/numbered_file_list.h"
 #include "widgets/preview_dialog.h"
 
-class QCheckBox;
-class QListWidget;
-class QPushButton;
 
 namespace lw {
 
@@ -39,13 +37,13 @@ public:
     int selectedRow() const;
     void SelectRow(int row);
 
-    QListWidget* list() const { return list_; }
-    QCheckBox* showBox() const { return show_; }
-    QPushButton* addButton() const { return add_; }
-    QPushButton* editButton() const { return edit_; }
-    QPushButton* deleteButton() const { return delete_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
+    QListWidget* list() const { return files_->list(); }
+    QCheckBox* showBox() const { return files_->showBox(); }
+    QPushButton* addButton() const { return files_->addButton(); }
+    QPushButton* editButton() const { return files_->editButton(); }
+    QPushButton* deleteButton() const { return files_->deleteButton(); }
+    QPushButton* okButton() const { return files_->okButton(); }
+    QPushButton* cancelButton() const { return files_->cancelButton(); }
 
     // The row text: the file name, and a note when the file could not be read.
     static QString RowText(const MapAnimationRow& row);
@@ -65,13 +63,7 @@ private:
     void Leave();
 
     std::vector<MapAnimationRow> rows_;
-    QListWidget* list_;
-    QCheckBox* show_;
-    QPushButton* add_;
-    QPushButton* edit_;
-    QPushButton* delete_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
+    NumberedFileList* files_;
 };
 
 // Runs the map animation list modally; 1 after OK, 0 after Cancel.

@@ -70,7 +70,7 @@ PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps step
     for (const SceneFileEntry& file : ListSceneFiles(context_.project)) {
         SceneRow row;
         row.fileName = file.fileName;
-        row.sceneNumber = file.sceneNumber;
+        row.number = file.sceneNumber;
         row.status = LoadSceneFile(context_.project, file.fileName, row.scene);
         list_->addItem(SceneListEditor::RowText(row));
         rows_.push_back(std::move(row));
@@ -145,7 +145,7 @@ void PlacementHub::EditSelected() {
 void PlacementHub::EditPositions(SceneRow& row) {
     const std::optional<PositionListKind> kind = PositionListKindOfMode(mode_);
     if (!kind) return;
-    SceneCatalogEntry* entry = FindCatalogEntry(catalog_, row.sceneNumber);
+    SceneCatalogEntry* entry = FindCatalogEntry(catalog_, row.number);
     // What the owner forms change in the catalog belongs to this list: its Cancel puts it back.
     const std::optional<std::vector<EventCommandGroup>> groupsBefore =
         entry ? std::optional(entry->groups) : std::nullopt;
@@ -157,7 +157,7 @@ void PlacementHub::EditPositions(SceneRow& row) {
                             .catalog = catalog_,
                             .ownerForm = steps_.ownerForm,
                             .scene = row.scene,
-                            .sceneNumber = row.sceneNumber,
+                            .sceneNumber = row.number,
                             .kind = *kind,
                             .mapWidth = map.width,
                             .mapHeight = map.height,
@@ -165,7 +165,7 @@ void PlacementHub::EditPositions(SceneRow& row) {
     map.Clear();
     PositionListDialog dialog(setting, this);
     const bool ok = dialog.exec() == QDialog::Accepted;
-    entry = FindCatalogEntry(catalog_, row.sceneNumber);
+    entry = FindCatalogEntry(catalog_, row.number);
     if (!ok) {
         if (entry && groupsBefore) entry->groups = *groupsBefore;
         context_.flags = flagsBefore;

@@ -12,10 +12,8 @@
 
 #include "core/tagfile/file_io.h"
 #include "core/world/scene.h"
+#include "widgets/numbered_file_list.h"
 
-class QCheckBox;
-class QListWidget;
-class QPushButton;
 
 namespace lw {
 
@@ -23,7 +21,7 @@ struct EditorContext;
 
 struct SceneRow {
     std::string fileName;  // CP932, as in the data folder ("scene7.txt")
-    int sceneNumber = 0;
+    int number = 0;        // the scene number
     ReadStatus status = ReadStatus::Ok;  // a new row is Ok; only Ok rows are written
     Scene scene;
 };
@@ -38,13 +36,13 @@ public:
     int selectedRow() const;
     void SelectRow(int row);
 
-    QListWidget* list() const { return list_; }
-    QCheckBox* showBox() const { return show_; }
-    QPushButton* addButton() const { return add_; }
-    QPushButton* editButton() const { return edit_; }
-    QPushButton* deleteButton() const { return delete_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
+    QListWidget* list() const { return files_->list(); }
+    QCheckBox* showBox() const { return files_->showBox(); }
+    QPushButton* addButton() const { return files_->addButton(); }
+    QPushButton* editButton() const { return files_->editButton(); }
+    QPushButton* deleteButton() const { return files_->deleteButton(); }
+    QPushButton* okButton() const { return files_->okButton(); }
+    QPushButton* cancelButton() const { return files_->cancelButton(); }
 
     // The row text: the file name, and a note when the file could not be read.
     static QString RowText(const SceneRow& row);
@@ -66,13 +64,7 @@ private:
 
     EditorContext& context_;
     std::vector<SceneRow> rows_;
-    QListWidget* list_;
-    QCheckBox* show_;
-    QPushButton* add_;
-    QPushButton* edit_;
-    QPushButton* delete_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
+    NumberedFileList* files_;
 };
 
 // Runs the scene list modally; 1 after OK, 0 after Cancel.

@@ -1,0 +1,109 @@
+#pragma once
+// A list whose rows are numbered files of the data folder ("scene7.txt", "map_anim3.txt"), one file
+// a row, sorted by name as the folder lists them: the list with "追加...", "編集...", "削除", "表示"
+// and OK / ｷｬﾝｾﾙ beside it; the rows read with progress, each unreadable file named once and its
+// row marked (never written back); a new row given the lowest free number and put in name order;
+// "削除" moving the file to the desktop trash at once after a question. Used by the scene list and
+// the map animation list, whose rows carry `fileName`, `number` and `status`.
+
+#include <QObject>
+#include <QString>
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/editor_context.h"
+#include "app/load_progress.h"
+#include "core/tagfile/file_io.h"
+#include "core/world/scene_numbers.h"
+#include "widgets/read_guard.h"
+
+class QCheckBox;
+class QDialog;
+class QListWidget;
+class QPushButton;
+
+namespace lw {
+
+class NumberedFileList : public QObject {
+    Q_OBJECT
+public:
+    // Lays the list and its buttons out in `dialog`.
+    NumberedFileList(EditorContext& context, QDialog* dialog);
+
+    QListWidget* list() const { return list_; }
+    QCheckBox* showBox() const { return show_; }
+    QPushButton* addButton() const { return add_; }
+    QPushButton* editButton() const { return edit_; }
+    QPushButton* deleteButton() const { return delete_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    int selected() const;
+    void Select(int row);
+
+    // The row text: the file name, and a note when the file could not be read.
+    static QString RowText(std::string_view fileName, ReadStatus status);
+
+    // Reads every file of `files` into a row (`read(file, row)` fills it), with progress; the files
+    // that cannot be read are then named, once each.
+    template <class Row, class Entry, class ReadFn>
+    void Load(const std::vector<Entry>& files, std::vector<Row>& rows, QWidget* owner, ReadFn read) {
+        {
+            LoadProgress progress(context_.services, owner);
+            for (const Entry& file : files) {
+                progress.Step(rows.size(), files.size(), file.fileName);
+                Row row;
+                read(file, row);
+                AddItem(RowText(row.fileName, row.status));
+                rows.push_back(std::move(row));
+            }
+        }
+        for (const Row& row : rows) ReportUnreadable(context_, owner, row.fileName, row.status);
+    }
+    // Gives `row` the lowest free number (its file name from `nameOf`), puts it in name order and
+    // selects it.
+    template <class Row, class NameFn>
+    void Insert(std::vector<Row>& rows, Row row, NameFn nameOf) {
+        std::vector<int> used;
+        used.reserve(rows.size());
+        for (const Row& r : rows) used.push_back(r.number);
+        row.number = NextFreeFileNumber(used);
+        row.fileName = nameOf(row.number);
+        auto at = std::lower_bound(rows.begin(), rows.end(), row.fileName,
+                                   [](const Row& r, const std::string& name) { return r.fileName < name; });
+        const int index = static_cast<int>(at - rows.begin());
+        InsertItem(index, RowText(row.fileName, row.status));
+        rows.insert(at, std::move(row));
+        Select(index);
+    }
+    // "削除": after the question, moves the selected row's file to the trash and drops the row. A
+    // file that cannot be moved keeps its row. True when a row went.
+    template <class Row>
+    bool DeleteSelected(std::vector<Row>& rows) {
+        const int index = selected();
+        if (index < 0 || index >= static_cast<int>(rows.size()) || !TrashFile(rows[static_cast<std::size_t>(index)].fileName))
+            return false;
+        rows.erase(rows.begin() + index);
+        RemoveItem(index);
+        return true;
+    }
+
+private:
+    void AddItem(const QString& text);
+    void InsertItem(int index, const QString& text);
+    void RemoveItem(int index);
+    bool TrashFile(const std::string& fileName);
+
+    EditorContext& context_;
+    QDialog* dialog_;
+    QListWidget* list_;
+    QCheckBox* show_;
+    QPushButton* add_;
+    QPushButton* edit_;
+    QPushButton* delete_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+}  // namespace lw
