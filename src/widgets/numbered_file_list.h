@@ -4,7 +4,8 @@
 // and OK / ｷｬﾝｾﾙ beside it; the rows read with progress, each unreadable file named once and its
 // row marked (never written back); a new row given the lowest free number and put in name order;
 // "削除" moving the file to the desktop trash at once after a question. Used by the scene list and
-// the map animation list, whose rows carry `fileName`, `number` and `status`.
+// the map animation list, whose rows carry `fileName`, `number` and `status`; ReadDataFiles also by
+// the placement hub and the event command editor.
 
 #include <QObject>
 #include <QString>
@@ -25,6 +26,25 @@ class QListWidget;
 class QPushButton;
 
 namespace lw {
+
+// Reads each of `files` into a row of `rows` (`read(file, row)` fills it) with progress, and tells
+// `added(row)` of each row as it comes; then names the files that could not be read, once each.
+template <class Row, class Entry, class ReadFn, class AddedFn>
+void ReadDataFiles(EditorContext& context, QWidget* owner, const std::vector<Entry>& files, std::vector<Row>& rows,
+                   ReadFn read, AddedFn added) {
+    {
+        // Closed before any file is named.
+        LoadProgress progress(context.services, owner);
+        for (const Entry& file : files) {
+            progress.Step(rows.size(), files.size(), file.fileName);
+            Row row;
+            read(file, row);
+            added(row);
+            rows.push_back(std::move(row));
+        }
+    }
+    for (const Row& row : rows) ReportUnreadable(context, owner, row.fileName, row.status);
+}
 
 class NumberedFileList : public QObject {
     Q_OBJECT
@@ -49,17 +69,8 @@ public:
     // that cannot be read are then named, once each.
     template <class Row, class Entry, class ReadFn>
     void Load(const std::vector<Entry>& files, std::vector<Row>& rows, QWidget* owner, ReadFn read) {
-        {
-            LoadProgress progress(context_.services, owner);
-            for (const Entry& file : files) {
-                progress.Step(rows.size(), files.size(), file.fileName);
-                Row row;
-                read(file, row);
-                AddItem(RowText(row.fileName, row.status));
-                rows.push_back(std::move(row));
-            }
-        }
-        for (const Row& row : rows) ReportUnreadable(context_, owner, row.fileName, row.status);
+        ReadDataFiles(context_, owner, files, rows, read,
+                      [this](const Row& row) { AddItem(RowText(row.fileName, row.status)); });
     }
     // Gives `row` the lowest free number (its file name from `nameOf`), puts it in name order and
     // selects it.

@@ -23,7 +23,7 @@
 #include <tuple>
 
 #include "app/editor_context.h"
-#include "app/load_progress.h"
+#include "widgets/numbered_file_list.h"
 #include "core/project/data_file_set.h"
 #include "app/services.h"
 #include "core/text/cp932.h"
@@ -105,21 +105,14 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
     BuildPanel(top);
 
     LoadGameSettings(context_.project, context_.settings);
-    const std::vector<SceneFileEntry> files = ListSceneFiles(context_.project);
-    {
-        // Closed before any file is reported unreadable.
-        LoadProgress progress(context_.services, parent);
-        for (const SceneFileEntry& file : files) {
-            progress.Step(scenes_.size(), files.size(), file.fileName);
-            EventSceneRecord record;
+    ReadDataFiles(
+        context_, parent, ListSceneFiles(context_.project), scenes_,
+        [this](const SceneFileEntry& file, EventSceneRecord& record) {
             record.fileName = file.fileName;
             record.sceneNumber = file.sceneNumber;
             record.status = LoadSceneFile(context_.project, file.fileName, record.scene);
-            scene_->addItem(SceneRowText(record));
-            scenes_.push_back(std::move(record));
-        }
-    }
-    for (const EventSceneRecord& record : scenes_) ReportUnreadable(context_, parent, record.fileName, record.status);
+        },
+        [this](const EventSceneRecord& record) { scene_->addItem(SceneRowText(record)); });
 
     // Choosing a scene chooses what is shown: no change of the author's by itself.
     DiscardGuard::IgnoreChangesOf(scene_);

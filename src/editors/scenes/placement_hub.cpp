@@ -10,6 +10,7 @@
 
 #include "app/editor_context.h"
 #include "app/load_progress.h"
+#include "widgets/numbered_file_list.h"
 #include "core/project/data_file_set.h"
 #include "app/services.h"
 #include "core/rules/player_character.h"
@@ -67,15 +68,14 @@ PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps step
         LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
         playerMarker_ = PlayerCharacterMarker(context_.project);
     }
-    for (const SceneFileEntry& file : ListSceneFiles(context_.project)) {
-        SceneRow row;
-        row.fileName = file.fileName;
-        row.number = file.sceneNumber;
-        row.status = LoadSceneFile(context_.project, file.fileName, row.scene);
-        list_->addItem(SceneListEditor::RowText(row));
-        rows_.push_back(std::move(row));
-    }
-    for (const SceneRow& row : rows_) ReportUnreadable(context_, parent, row.fileName, row.status);
+    ReadDataFiles(
+        context_, parent, ListSceneFiles(context_.project), rows_,
+        [this](const SceneFileEntry& file, SceneRow& row) {
+            row.fileName = file.fileName;
+            row.number = file.sceneNumber;
+            row.status = LoadSceneFile(context_.project, file.fileName, row.scene);
+        },
+        [this](const SceneRow& row) { list_->addItem(SceneListEditor::RowText(row)); });
 
     connect(edit_, &QPushButton::clicked, this, &PlacementHub::EditSelected);
     connect(list_, &QListWidget::itemDoubleClicked, this, &PlacementHub::EditSelected);
