@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         // A project named on the command line opens once the event loop runs, as "開く..." would.
         if (!projectAtStart.isEmpty()) QTimer::singleShot(0, &window, [&window, projectAtStart] { window.OpenAtStart(projectAtStart); });
         QObject::connect(&window, &QDialog::finished, &app, [] { QApplication::quit(); });
-        code = app.exec();
+        code = quitOnSignals.Exec();
 
         controller.ReleaseTables();
         player.Shutdown();

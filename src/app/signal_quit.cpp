@@ -1,6 +1,8 @@
 #include "app/signal_quit.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -14,6 +16,8 @@ namespace {
 
 // The handler only writes the signal's number into a pipe; the event loop reads it.
 int gPipe[2] = {-1, -1};
+bool gRequested = false;
+bool gMainLoop = false;
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 extern "C" void OnQuitSignal(int signal) {
@@ -41,6 +45,11 @@ QuitOnSignals::QuitOnSignals(QObject* parent) : QObject(parent) {
         unsigned char buffer[16];
         while (::read(gPipe[0], buffer, sizeof buffer) > 0) {
         }
+        gRequested = true;
+        // Before the main loop runs, quit() does nothing: the one dialog that can be open then (a
+        // start-up message) is ended here.
+        if (!gMainLoop)
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->done(QDialog::Rejected);
         QCoreApplication::quit();  // every running event loop ends, dialogs' too
     });
     struct sigaction action {};
@@ -48,6 +57,14 @@ QuitOnSignals::QuitOnSignals(QObject* parent) : QObject(parent) {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int s : kSignals) ::sigaction(s, &action, nullptr);
+}
+
+int QuitOnSignals::Exec() {
+    if (gRequested) return 0;
+    gMainLoop = true;
+    const int code = QApplication::exec();
+    gMainLoop = false;
+    return code;
 }
 
 QuitOnSignals::~QuitOnSignals() {

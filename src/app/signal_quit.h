@@ -22,6 +22,10 @@ public:
     // False when the handlers could not be installed (the signals then act as the system's
     // default: the program ends without its shutdown).
     bool installed() const { return notifier_ != nullptr; }
+    // Runs the main event loop, unless a signal came before it (while the start-up sound message
+    // was open, say: that message is closed then), in which case the program goes straight to its
+    // shutdown.
+    int Exec();
 
 private:
     QSocketNotifier* notifier_ = nullptr;
