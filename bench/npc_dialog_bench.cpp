@@ -7,10 +7,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <unistd.h>
 
@@ -22,33 +20,14 @@
 #include "core/world/npc_list.h"
 #include "core/world/placed_lists.h"
 #include "core/world/scene_catalog.h"
+#include "bench_timing.h"
 #include "scene_generator.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-double CpuMs() {
-    timespec t{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-struct Timing {
-    double wall = 1e18;
-    double cpu = 1e18;
-};
-struct Mark {
-    Clock::time_point wall = Clock::now();
-    double cpu = CpuMs();
-    Timing Since() const {
-        return {std::chrono::duration<double, std::milli>(Clock::now() - wall).count(), CpuMs() - cpu};
-    }
-};
-void Keep(Timing& best, Timing t) {
-    best.wall = std::min(best.wall, t.wall);
-    best.cpu = std::min(best.cpu, t.cpu);
-}
+using lw::bench::Best;
+using lw::bench::Stopwatch;
 
 // Answers every question "すべてはい" (or "はい"), shows no window.
 class YesServices final : public lw::Services {
@@ -83,7 +62,7 @@ int main(int argc, char** argv) {
                 static_cast<double>(g.sceneBytes) / 1e6, g.npcs);
 
     // The core rebuild: the same files the dialog's OK writes (flag_exp.txt, npc_list.txt, every scene).
-    Timing core;
+    Best core;
     {
         lw::SceneCatalog catalog;
         lw::LoadSceneCatalog(g.project, catalog);
@@ -94,13 +73,13 @@ int main(int argc, char** argv) {
         lw::FlagExplanations flags;
         for (int round = 0; round < 3; ++round) {
             Always ui;
-            Mark m;
+            Stopwatch m;
             const auto saved = lw::SavePlacedList(
                 g.project,
                 {lw::kNpcFile, [&](lw::TagWriter& w) { lw::WriteNpcList(w, npcs); }, lw::SceneList::Npc, rows, &catalog,
                  &flags},
                 ui);
-            Keep(core, m.Since());
+            core.Add(m.Lap());
             if (saved.outcome != lw::PlacedListOutcome::Saved) return 1;
         }
     }
@@ -108,27 +87,28 @@ int main(int argc, char** argv) {
     // The dialog: opened as the hub opens it, OK pressed as soon as it shows; only the OK is timed.
     lw::EditorRegistry registry;
     lw::RegisterEditors(registry);
-    Timing dialog;
+    Best dialog;
     int questions = 0;
     for (int round = 0; round < 3; ++round) {
         YesServices services;
         lw::EditorContext context;
         context.project = g.project;
         context.services = &services;
-        Mark pressed;
+        Stopwatch pressed;
         QTimer::singleShot(0, [&pressed] {
             auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!editor) std::exit(1);
-            pressed = Mark{};
+            pressed = Stopwatch{};
             editor->accept();
         });
         if (!registry.Open(lw::HubEditor::Npc, context, nullptr)) return 1;
-        Keep(dialog, pressed.Since());
+        dialog.Add(pressed.Lap());
         questions = services.messages;
     }
     std::printf("NPC list OK (best of 3): dialog %.1f ms wall / %.1f ms cpu;  core rebuild %.1f ms wall / %.1f ms "
                 "cpu;  ratio %.2f wall, %.2f cpu;  %d question(s) asked\n",
-                dialog.wall, dialog.cpu, core.wall, core.cpu, dialog.wall / core.wall, dialog.cpu / core.cpu,
+                dialog.best.wall, dialog.best.cpu, core.best.wall, core.best.cpu, dialog.best.wall / core.best.wall,
+                dialog.best.cpu / core.best.cpu,
                 questions);
     fs::remove_all(root);
     return 0;

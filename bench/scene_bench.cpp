@@ -10,10 +10,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <malloc.h>
@@ -28,6 +26,7 @@
 #include "core/world/npc_list.h"
 #include "core/world/placed_lists.h"
 #include "core/world/scene_catalog.h"
+#include "bench_timing.h"
 #include "scene_generator.h"
 
 // Heap accounting: every C++ allocation of the process, in usable bytes.
@@ -65,38 +64,11 @@ void operator delete(void* p, std::size_t) noexcept {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-double Ms(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
-
-// The machine may be shared: besides the wall-clock time, every measure takes the CPU time of
-// this process (user + system), which other programs do not inflate.
-double CpuMs() {
-    timespec t{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-struct Timing {
-    double wall = 0;
-    double cpu = 0;
-};
-struct Stopwatch {
-    Clock::time_point wall0 = Clock::now();
-    double cpu0 = CpuMs();
-    Timing Lap() {
-        Timing t{Ms(wall0, Clock::now()), CpuMs() - cpu0};
-        wall0 = Clock::now();
-        cpu0 = CpuMs();
-        return t;
-    }
-};
-// The best of several rounds.
-struct Best {
-    Timing best{1e18, 1e18};
-    void Add(Timing t) {
-        best.wall = std::min(best.wall, t.wall);
-        best.cpu = std::min(best.cpu, t.cpu);
-    }
-};
+using lw::bench::Best;
+using lw::bench::Clock;
+using lw::bench::Ms;
+using lw::bench::Stopwatch;
+using lw::bench::Timing;
 void Report(const char* what, const char* ours, Timing a, const char* plain, Timing b) {
     std::printf("%s: %s %.1f ms wall / %.1f ms cpu;  %s %.1f ms wall / %.1f ms cpu;  ratio %.2f wall, %.2f cpu\n", what,
                 ours, a.wall, a.cpu, plain, b.wall, b.cpu, a.wall / b.wall, a.cpu / b.cpu);

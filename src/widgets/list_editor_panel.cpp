@@ -34,6 +34,8 @@ private:
 };
 }  // namespace
 
+void DeleteKeyPresses(QWidget* list, QPushButton* button) { list->installEventFilter(new DeleteKey(button, list)); }
+
 ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -77,7 +79,7 @@ ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* pare
         if (!updating_) emit selectionChanged(selectedRow());
     });
     // The Delete key on the list is "削除", under the same rules (a row selected, the button enabled).
-    view_->installEventFilter(new DeleteKey(delete_, view_));
+    DeleteKeyPresses(view_, delete_);
     connect(view_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
         emit rowDoubleClicked(view_->indexOfTopLevelItem(item));
     });

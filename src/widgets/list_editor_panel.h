@@ -90,4 +90,8 @@ private:
     bool updating_ = false;
 };
 
+// The Delete key (without modifiers) on `list` presses `button` when it is enabled: "削除" from the
+// keyboard, under the button's own rules.
+void DeleteKeyPresses(QWidget* list, QPushButton* button);
+
 }  // namespace lw

@@ -13,6 +13,7 @@
 #include "core/project/project.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
+#include "widgets/list_editor_panel.h"
 
 namespace lw {
 
@@ -38,6 +39,7 @@ NumberedFileList::NumberedFileList(EditorContext& context, QDialog* dialog)
     std::tie(ok_, cancel_) = AddDialogButtons(dialog, buttonRow);
     side->addLayout(buttonRow);
     layout->addLayout(side);
+    DeleteKeyPresses(list_, delete_);
 }
 
 int NumberedFileList::selected() const { return list_->currentRow(); }

@@ -22,21 +22,12 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FolderFiles;
 using test::ReadBytes;
 using test::ScriptedSaveUi;
 using test::TempDir;
 using test::TempProject;
 using test::WriteBytes;
-
-// Every regular file below `folder` (links not followed) with its bytes.
-std::map<std::string, std::string> Snapshot(const fs::path& folder) {
-    std::map<std::string, std::string> out;
-    for (const auto& e : fs::recursive_directory_iterator(folder)) {
-        if (e.is_symlink() || !e.is_regular_file()) continue;
-        out[fs::relative(e.path(), folder).string()] = ReadBytes(e.path());
-    }
-    return out;
-}
 
 std::string NpcScene(std::vector<int> npcs) {
     Scene s;
@@ -123,12 +114,12 @@ TEST_F(OutsideTest, ADataFolderLinkedElsewhereIsNeverWritten) {
         linked.project, {kNpcFile, [](TagWriter& w) { w.Line("x"); }, SceneList::Npc, rows}, ui);
     EXPECT_EQ(saved.outcome, PlacedListOutcome::Refused);
     EXPECT_EQ(saved.outside, (std::vector<std::string>{".\\data\\npc_list.txt", ".\\data\\scene0.txt"}));
-    EXPECT_EQ(Snapshot(elsewhere.path()), (std::map<std::string, std::string>{{"scene0.txt", NpcScene({0})}}));
+    EXPECT_EQ(FolderFiles(elsewhere.path()), (std::map<std::string, std::string>{{"scene0.txt", NpcScene({0})}}));
 }
 
 TEST_F(OutsideTest, ABatchIsRefusedBeforeAnythingIsPrepared) {
     NpcProject p(3);
-    const auto before = Snapshot(p.tp.project.root);
+    const auto before = FolderFiles(p.tp.project.root);
     // scene1.txt leads out of the project.
     WriteBytes(elsewhere.path() / "scene.txt", "the user's own");
     fs::remove(p.tp.project.root / "data" / "scene1.txt");
@@ -141,7 +132,7 @@ TEST_F(OutsideTest, ABatchIsRefusedBeforeAnythingIsPrepared) {
     EXPECT_EQ(ReadBytes(elsewhere.path() / "scene.txt"), "the user's own");
     auto expected = before;
     expected.erase("data/scene1.txt");
-    EXPECT_EQ(Snapshot(p.tp.project.root), expected);
+    EXPECT_EQ(FolderFiles(p.tp.project.root), expected);
 
     // Two names of one file: refused, naming both, before any question.
     fs::remove(p.tp.project.root / "data" / "scene1.txt");
@@ -150,7 +141,7 @@ TEST_F(OutsideTest, ABatchIsRefusedBeforeAnythingIsPrepared) {
     EXPECT_EQ(saved.outcome, PlacedListOutcome::Refused);
     EXPECT_EQ(saved.sameFile, (std::vector<std::string>{".\\data\\scene1.txt", ".\\data\\scene2.txt"}));
     EXPECT_EQ(ui.asked, 0);
-    EXPECT_EQ(Snapshot(p.tp.project.root), expected);
+    EXPECT_EQ(FolderFiles(p.tp.project.root), expected);
 }
 
 // ---- One change, one answer ---------------------------------------------------------------------
@@ -185,12 +176,12 @@ TEST_P(BatchStopTest, LeavesEveryFileAsItWas) {
     if (stop.readOnlyScene >= 0)
         fs::permissions(p.tp.project.root / "data" / ("scene" + std::to_string(stop.readOnlyScene) + ".txt"),
                         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const auto before = Snapshot(p.tp.project.root);
+    const auto before = FolderFiles(p.tp.project.root);
     ScriptedSaveUi ui;
     ui.answers.assign(stop.answers.begin(), stop.answers.end());
     ui.cancelAt = stop.cancelAt;
     EXPECT_EQ(p.Save(ui).outcome, stop.outcome);
-    EXPECT_EQ(Snapshot(p.tp.project.root), before);
+    EXPECT_EQ(FolderFiles(p.tp.project.root), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -211,13 +202,13 @@ TEST(BatchAnswerTest, AFailureAtFile300Of500TouchesNothing) {
     NpcProject p(500);
     fs::permissions(p.tp.project.root / "data" / "scene300.txt",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const auto before = Snapshot(p.tp.project.root);
+    const auto before = FolderFiles(p.tp.project.root);
     ScriptedSaveUi ui;
     ui.answers = {OverwriteAnswer::YesToAll};
     PlacedListSave saved = p.Save(ui);
     EXPECT_EQ(saved.outcome, PlacedListOutcome::ScenesFailed);
     EXPECT_EQ(saved.scenes.failed, std::vector<std::string>{"scene300.txt"});
-    EXPECT_EQ(Snapshot(p.tp.project.root), before);
+    EXPECT_EQ(FolderFiles(p.tp.project.root), before);
 }
 
 // ---- A commit cut short -------------------------------------------------------------------------
@@ -296,12 +287,12 @@ TEST(DataFileSetTest, NoKeepsOneFileYesToAllAnswersTheRestAndACancelWritesNothin
     }
     {
         IndependentFiles f;
-        const auto before = Snapshot(f.tp.project.root);
+        const auto before = FolderFiles(f.tp.project.root);
         ScriptedSaveUi ui;
         ui.answers = {OverwriteAnswer::YesToAll};
         ui.cancelAt = 2;
         EXPECT_TRUE(SaveDataFileSet(f.tp.project, f.files, ui).cancelled);
-        EXPECT_EQ(Snapshot(f.tp.project.root), before);
+        EXPECT_EQ(FolderFiles(f.tp.project.root), before);
     }
 }
 
@@ -309,14 +300,14 @@ TEST(DataFileSetTest, AFileThatCannotBeWrittenStopsTheWholeSet) {
     IndependentFiles f;
     fs::permissions(f.tp.project.root / "data" / "scene2.txt",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const auto before = Snapshot(f.tp.project.root);
+    const auto before = FolderFiles(f.tp.project.root);
     ScriptedSaveUi ui;
     ui.answers = {OverwriteAnswer::YesToAll};
     const DataFileSetSave saved = SaveDataFileSet(f.tp.project, f.files, ui);
     EXPECT_TRUE(saved.failed);
     EXPECT_TRUE(saved.written.empty());
     EXPECT_EQ(ui.cannotCreate, 1);
-    EXPECT_EQ(Snapshot(f.tp.project.root), before);
+    EXPECT_EQ(FolderFiles(f.tp.project.root), before);
 }
 
 TEST(DataFileSetTest, ACommitCutShortIsFinishedByTheNextOpen) {

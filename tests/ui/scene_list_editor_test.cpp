@@ -117,7 +117,7 @@ TEST_F(SceneListEditorTest, DeleteMovesTheFileToTheTrashAtOnceAndCancelKeepsItDe
     SceneListEditor editor(context);
     editor.SelectRow(1);
     services.answers = {MessageAnswer::No};
-    Click(editor.deleteButton());
+    QTest::keyClick(editor.list(), Qt::Key_Delete);  // the Delete key is "削除"
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text,
               QStringLiteral("削除はｷｬﾝｾﾙで取り消せません。\n削除したﾌｧｲﾙはごみ箱に入ります。\n削除しますか？"));

@@ -29,7 +29,8 @@ struct DataFileWrite {
 
 struct DataFileSetSave {
     std::vector<std::string> written;   // file names replaced
-    std::vector<std::string> declined;  // file names the author answered "No" for (left as they were)
+    std::vector<std::string> declined;  // file names left as they were: answered "No" for (a lone
+                                        // file also when it could not be written; the ui was told)
     bool cancelled = false;             // cancelled while the files were prepared: nothing written
     bool failed = false;                // a file could not be written (or leads out of the project):
                                         // nothing written, the author was told

@@ -6,8 +6,6 @@
 
 namespace lw::test {
 
-namespace fs = std::filesystem;
-
 SampleProject::SampleProject() {
     EXPECT_EQ(WriteSampleGame(dir.path()).status, SampleWriteStatus::Written);
     project.root = dir.path();
@@ -15,13 +13,7 @@ SampleProject::SampleProject() {
     EXPECT_TRUE(IsProjectOpen(project));
 }
 
-std::map<std::string, std::string> SampleProject::Files() const {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
-        if (entry.is_regular_file()) files[fs::relative(entry.path(), dir.path()).string()] = ReadBytes(entry.path());
-    }
-    return files;
-}
+std::map<std::string, std::string> SampleProject::Files() const { return FolderFiles(dir.path()); }
 
 std::vector<std::string> SampleProject::ChangedSince(const std::map<std::string, std::string>& before) const {
     const auto now = Files();

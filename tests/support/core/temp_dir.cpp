@@ -56,4 +56,13 @@ std::string ReadBytes(const fs::path& path) {
     return ss.str();
 }
 
+std::map<std::string, std::string> FolderFiles(const fs::path& folder) {
+    std::map<std::string, std::string> out;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+        if (e.is_symlink() || !e.is_regular_file()) continue;
+        out[fs::relative(e.path(), folder).string()] = ReadBytes(e.path());
+    }
+    return out;
+}
+
 }  // namespace lw::test

@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,8 @@ struct TempProject {
 
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadBytes(const std::filesystem::path& path);
+// Every regular file below `folder` (links not followed) with its bytes, by path relative to it.
+std::map<std::string, std::string> FolderFiles(const std::filesystem::path& folder);
 
 // A SaveUi that answers the overwrite question from a fixed answer and records what it was asked.
 // Within a save of several files the answers are taken from `answers` while it holds any; the
