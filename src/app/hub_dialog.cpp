@@ -3,8 +3,12 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QKeySequence>
+#include <QLabel>
 #include <QPushButton>
 #include <QStringList>
+#include <algorithm>
+#include <array>
 
 #include "app/app_controller.h"
 #include "app/check_window.h"
@@ -16,7 +20,15 @@ namespace lw {
 
 namespace {
 constexpr int kColumns = 3;
-}
+
+// The editors an author opens most, in the order of their keys: Ctrl+1 opens the first, ... Ctrl+9
+// the ninth; Ctrl+0 is "ﾌﾟﾛｼﾞｪｸﾄ検査".
+constexpr std::array<HubEditor, 9> kShortcutEditors = {
+    HubEditor::SceneSettings, HubEditor::MapEditing,    HubEditor::EventCommands,
+    HubEditor::Npc,           HubEditor::TextList,      HubEditor::ItemList,
+    HubEditor::MonsterList,   HubEditor::TreasureChest, HubEditor::Shop,
+};
+}  // namespace
 
 HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(parent), controller_(controller) {
     setWindowTitle(tr("ﾒﾆｭｰ"));
@@ -26,6 +38,12 @@ HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(paren
         auto* b = new QPushButton(CoreText(HubEditorLabel(editor)), this);
         b->setMinimumWidth(130);
         connect(b, &QPushButton::clicked, this, [this, editor] { OpenEditor(editor); });
+        // The commonest editors open from the keyboard too (Ctrl+digit), while enabled.
+        const auto key = std::find(kShortcutEditors.begin(), kShortcutEditors.end(), editor);
+        if (key != kShortcutEditors.end()) {
+            const int digit = static_cast<int>(key - kShortcutEditors.begin()) + 1;
+            b->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + digit)));
+        }
         grid->addWidget(b, i / kColumns, i % kColumns);
         buttons_[static_cast<std::size_t>(i)] = b;
     }
@@ -42,7 +60,19 @@ HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(paren
         window.exec();
         UpdateEnabling();
     });
+    check_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     grid->addWidget(check_, lastRow, 0);
+    // The keys, where the author sees them.
+    QStringList keys;
+    for (std::size_t i = 0; i < kShortcutEditors.size(); ++i) {
+        keys << tr("Ctrl+%1 %2").arg(i + 1).arg(CoreText(HubEditorLabel(kShortcutEditors[i])));
+    }
+    keys << tr("Ctrl+0 %1").arg(check_->text());
+    keys_ = new QLabel(keys.join(tr("　")), this);
+    keys_->setWordWrap(true);
+    keys_->setEnabled(false);  // a hint, drawn quieter than the buttons
+    keys_->setAccessibleName(tr("ｼｮｰﾄｶｯﾄｷｰ"));
+    grid->addWidget(keys_, lastRow + 1, 0, 1, kColumns);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // Lists several editors share are read when the hub opens.
@@ -68,7 +98,8 @@ void HubDialog::UpdateEnabling() {
         QStringList files;
         for (const std::string& f : needs[i]) files << QString::fromStdString(f);
         const QString why = files.isEmpty() ? QString() : tr("%1 が必要です").arg(files.join(tr(" と ")));
-        button->setToolTip(why);
+        const QString key = button->shortcut().toString(QKeySequence::NativeText);
+        button->setToolTip(why.isEmpty() ? key : key.isEmpty() ? why : why + QStringLiteral("\n") + key);
         button->setAccessibleDescription(why);
     }
 }

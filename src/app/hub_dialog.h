@@ -8,6 +8,7 @@
 
 #include "core/hub/hub_rules.h"
 
+class QLabel;
 class QPushButton;
 
 namespace lw {
@@ -25,6 +26,8 @@ public:
     QPushButton* closeButton() const { return close_; }
     // "ﾌﾟﾛｼﾞｪｸﾄ検査": the problems of the whole project (CheckWindow).
     QPushButton* checkButton() const { return check_; }
+    // The line below the buttons that shows the keys of the commonest editors.
+    QLabel* keysLabel() const { return keys_; }
 
     // Re-evaluates which buttons are enabled from the files on disk.
     void UpdateEnabling();
@@ -38,6 +41,7 @@ private:
     std::array<QPushButton*, kHubEditorCount> buttons_{};
     QPushButton* close_;
     QPushButton* check_;
+    QLabel* keys_;
 };
 
 }  // namespace lw

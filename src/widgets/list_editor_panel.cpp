@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/project/project.h"
 #include "widgets/usages_dialog.h"
@@ -14,15 +15,18 @@
 namespace lw {
 
 namespace {
-// Presses `button` when Delete (without modifiers) is pressed on the watched list.
-class DeleteKey final : public QObject {
+// Presses `button` when one of `keys` (without modifiers, or with the keypad's) is pressed on the
+// watched list; with no button the key is only taken, so it does not reach the dialog.
+class KeyPress final : public QObject {
 public:
-    DeleteKey(QPushButton* button, QObject* parent) : QObject(parent), button_(button) {}
+    KeyPress(std::initializer_list<int> keys, QPushButton* button, QObject* parent)
+        : QObject(parent), keys_(keys), button_(button) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-                if (button_->isEnabled()) button_->click();
+            const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            if (plain && std::find(keys_.begin(), keys_.end(), key->key()) != keys_.end()) {
+                if (button_ != nullptr && button_->isEnabled()) button_->click();
                 return true;
             }
         }
@@ -30,11 +34,22 @@ public:
     }
 
 private:
+    std::vector<int> keys_;
     QPushButton* button_;
 };
 }  // namespace
 
-void DeleteKeyPresses(QWidget* list, QPushButton* button) { list->installEventFilter(new DeleteKey(button, list)); }
+void DeleteKeyPresses(QWidget* list, QPushButton* button) {
+    list->installEventFilter(new KeyPress({Qt::Key_Delete}, button, list));
+}
+
+namespace {
+// Enter on `list` presses `button` when it is enabled; with no button (nullptr) Enter is only taken,
+// so it does not press the dialog's default button.
+void EnterKeyPresses(QWidget* list, QPushButton* button) {
+    list->installEventFilter(new KeyPress({Qt::Key_Return, Qt::Key_Enter}, button, list));
+}
+}  // namespace
 
 ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
@@ -80,6 +95,9 @@ ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* pare
     });
     // The Delete key on the list is "削除", under the same rules (a row selected, the button enabled).
     DeleteKeyPresses(view_, delete_);
+    // Enter on the list edits the row where the list has "編集...", and otherwise does nothing: it
+    // never reaches the dialog's OK, which would save and close the editor by surprise.
+    EnterKeyPresses(view_, edit_);
     connect(view_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
         emit rowDoubleClicked(view_->indexOfTopLevelItem(item));
     });

@@ -1,8 +1,9 @@
-// "NPC" through its widgets: the chain sprite -> "NPC設定2" -> "NPC配置" -> owner form to the bytes of
-// npc_list.txt and the rebuilt scene files; moves and deletes renumbering the scenes; a declined
+// "NPC" through its widgets: the chain sprite -> "ｱﾆﾒﾁｯﾌﾟの順番" -> "NPC設定2" -> "NPC配置" -> owner
+// form to the bytes of npc_list.txt and the rebuilt scene files; moves and deletes renumbering the scenes; a declined
 // overwrite of npc_list.txt leaving every scene file as it was; Cancel writing nothing.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 
 #include "app/editor_context.h"
 #include "core/world/scene.h"
+#include "editors/events/event_command_editor.h"
 #include "editors/scenes/npc_editor.h"
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "previews/image_view.h"
@@ -101,23 +103,30 @@ protected:
         };
     }
 
-    // Runs the chain from the sprite dialog: the sprite sheet, "NPC設定2" with `settings`, then the
-    // placement with `placement`. True when the placement was reached.
+    // Runs the chain from the sprite dialog: the sprite sheet, "ｱﾆﾒﾁｯﾌﾟの順番" with `walk`,
+    // "NPC設定2" with `settings`, then the placement with `placement`. True when the placement was
+    // reached.
     bool RunChain(QAbstractButton* start, const std::function<void(NpcSettingsDialog*)>& settings,
-                  const std::function<void(NpcPlacementDialog*)>& placement) {
+                  const std::function<void(NpcPlacementDialog*)>& placement,
+                  const std::function<void(NpcWalkStep*)>& walk = {}) {
         bool reached = false;
         OnNextModal<FaceDialog>([&](FaceDialog* sprite) {
             sprite->imageChoice()->setCurrentIndex(sprite->imageChoice()->findText("villager.bmp"));
             Enter(sprite->widthSpin(), 96, Leave::Stay);
             Enter(sprite->heightSpin(), 192, Leave::Stay);
-            OnNextModal<NpcSettingsDialog>([&](NpcSettingsDialog* s) {
-                settings(s);
-                OnNextModal<NpcPlacementDialog>([&](NpcPlacementDialog* p) {
-                    reached = true;
-                    placement(p);
+            OnNextModal<NpcWalkStep>([&](NpcWalkStep* w) {
+                if (walk) walk(w);
+                OnNextModal<NpcSettingsDialog>([&](NpcSettingsDialog* s) {
+                    settings(s);
+                    OnNextModal<NpcPlacementDialog>([&](NpcPlacementDialog* p) {
+                        reached = true;
+                        placement(p);
+                    });
+                    Click(s->nextButton());
+                    if (s->isVisible()) Click(s->cancelButton());
                 });
-                Click(s->nextButton());
-                if (s->isVisible()) Click(s->cancelButton());
+                Click(w->nextButton());
+                if (w->isVisible()) Click(w->cancelButton());
             });
             Click(sprite->nextButton());
             if (sprite->isVisible()) Click(sprite->cancelButton());
@@ -160,6 +169,9 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             EXPECT_EQ(v.state().animation.frameCount, 4);
             EXPECT_EQ(v.state().animation.cellHeight, 48);
             EXPECT_EQ(v.animationPeriod(), 3000);
+            // The order of the walking step, in the facing's row (right: row 2).
+            EXPECT_EQ(v.state().animation.frames[3].column, 2);
+            EXPECT_EQ(v.state().animation.frames[3].row, 2);
         },
         [&](NpcPlacementDialog* p) {
             EXPECT_EQ(p->windowTitle(), QStringLiteral("NPC配置"));
@@ -169,6 +181,23 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             Enter(p->rangeYSpin(), 2, Leave::Stay);
             Click(p->showRangeBox());
             Click(p->okButton());
+        },
+        [&](NpcWalkStep* w) {
+            // A new NPC starts with the player character's order; the preview walks it in the
+            // facing picked for the preview, and follows every change.
+            EXPECT_EQ(w->windowTitle(), QStringLiteral("ｱﾆﾒﾁｯﾌﾟの順番"));
+            EXPECT_EQ(w->working().frameOrder, (std::array<int, 4>{1, 2, 1, 0}));
+            ImageView& v = *context.imageView;
+            EXPECT_EQ(v.state().mode, ViewMode::NpcAnimation);
+            Type(w->stepSpin(3), 7);  // taken as 2, the last column
+            EXPECT_EQ(v.state().animation.frames[3].column, 2);
+            w->facingChoice()->setCurrentIndex(3);  // "上": the row of facing up
+            EXPECT_EQ(v.state().animation.frames[0].row, 3);
+            Type(w->rowSpin(3), 1);
+            EXPECT_EQ(v.state().animation.frames[0].row, 1);
+            Click(w->defaultsButton());
+            EXPECT_EQ(w->working().facingRow, (std::array<int, 4>{0, 1, 2, 3}));
+            Type(w->stepSpin(3), 2);
         });
     ASSERT_TRUE(placed);
     EXPECT_EQ(ownerScene, 1);
@@ -180,7 +209,7 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
     Click(editor.okButton());
     EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::Saved);
     const std::string list = tp.ReadData(kNpcFile);
-    const std::string added = "1 2 1 100 1 0 12 7 12 7 3 2 2 villager.bmp 0 0 96 192 0 0 0 0 0 0 0 0 0 0 0 0 0 " +
+    const std::string added = "1 2 1 100 1 0 12 7 12 7 3 2 2 villager.bmp 0 0 96 192 0 0 0 0 0 1 2 1 2 0 1 2 3 " +
                               Cp932("旅人");
     EXPECT_TRUE(list.ends_with("\r\n" + added + "\r\n</npc_data>")) << list;
     EXPECT_TRUE(list.starts_with("<npc_number>\r\n3\r\n</npc_number>"));
@@ -281,6 +310,95 @@ TEST_F(NpcEditorTest, AnUnreadableSceneStopsTheWholeSave) {
     EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
     ASSERT_FALSE(services.messages.empty());
     EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("scene1.txt")));
+}
+
+// The keyboard alone: Tab moves between the controls, Space presses a button, typing fills a field,
+// Enter presses a step's default button; the NPC made this way is saved with its scene.
+TEST_F(NpcEditorTest, TheWholeChainByKeyboardAlone) {
+    const auto focused = [] { return QApplication::focusWidget(); };
+    const auto key = [&](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        ASSERT_NE(focused(), nullptr);
+        QTest::keyClick(focused(), static_cast<Qt::Key>(k), m);
+    };
+    // Tab until `target` has the focus (it must be reachable, and within 40 presses).
+    const auto tabTo = [&](QWidget* target) {
+        for (int i = 0; i < 40 && focused() != target; ++i) key(Qt::Key_Tab);
+        ASSERT_EQ(focused(), target) << target->metaObject()->className() << " in "
+                                     << target->window()->windowTitle().toStdString() << ", focus on "
+                                     << (focused() ? focused()->metaObject()->className() : "nothing");
+    };
+    // A dialog that opens takes the keyboard, as the window system gives it (the offscreen platform
+    // does not activate windows on its own).
+    const auto opened = [](QWidget* dialog) { QApplication::setActiveWindow(dialog); };
+    const auto typeInto = [&](QWidget* field, const QString& text) {
+        tabTo(field);
+        key(Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(focused(), text);
+    };
+    NpcListEditor editor(context);
+    editor.ownerForm = [this](SceneCatalog& catalog, int scene, int group, QWidget* parent) {
+        return EditOwnerGroups(context, catalog, EventOwner::Npc, scene, group, parent);
+    };
+    editor.show();
+    QApplication::setActiveWindow(&editor);
+    editor.panel()->view()->setFocus();
+
+    bool ownerReached = false;
+    QString chosenScene;
+    OnNextModal<FaceDialog>([&](FaceDialog* sprite) {
+        opened(sprite);
+        tabTo(sprite->imageChoice());
+        QTest::keyClicks(focused(), QStringLiteral("villager"));
+        EXPECT_EQ(sprite->imageChoice()->currentText(), QStringLiteral("villager.bmp"));
+        typeInto(sprite->widthSpin(), QStringLiteral("96"));
+        typeInto(sprite->heightSpin(), QStringLiteral("192"));
+        OnNextModal<NpcWalkStep>([&](NpcWalkStep* walk) {
+            opened(walk);
+            typeInto(walk->stepSpin(1), QStringLiteral("0"));
+            OnNextModal<NpcSettingsDialog>([&](NpcSettingsDialog* settings) {
+                opened(settings);
+                OnNextModal<NpcPlacementDialog>([&](NpcPlacementDialog* place) {
+                    opened(place);
+                    tabTo(place->sceneCombo());
+                    key(Qt::Key_Down);
+                    chosenScene = place->sceneCombo()->currentText();
+                    typeInto(place->xSpin(), QStringLiteral("5"));
+                    typeInto(place->ySpin(), QStringLiteral("6"));
+                    OnNextModal<EventCommandEditor>([&](EventCommandEditor* owner) {
+                        opened(owner);
+                        ownerReached = true;
+                        tabTo(owner->ownerGroupChoice());
+                        key(Qt::Key_Down);  // from group 0, where a new NPC starts, to group 1
+                        tabTo(owner->okButton());
+                        key(Qt::Key_Space);
+                    });
+                    key(Qt::Key_Return);
+                });
+                key(Qt::Key_Return);
+            });
+            key(Qt::Key_Return);
+        });
+        key(Qt::Key_Return);
+    });
+    tabTo(editor.panel()->addButton());
+    key(Qt::Key_Space);
+    test::CancelPendingModalWatches();
+    ASSERT_TRUE(ownerReached);
+    ASSERT_EQ(editor.panel()->rowCount(), 3);
+    opened(&editor);
+    tabTo(editor.okButton());
+    key(Qt::Key_Space);
+    ASSERT_EQ(editor.saveReport().outcome, PlacedListOutcome::Saved);
+    const std::vector<Npc> npcs = ParseNpcList(tp.ReadData(kNpcFile));
+    ASSERT_EQ(npcs.size(), 3u);
+    EXPECT_EQ(npcs[2].spriteFile, "villager.bmp");
+    EXPECT_EQ(npcs[2].regionHeight, 192);
+    EXPECT_EQ(npcs[2].frameOrder, (std::array<int, 4>{1, 0, 1, 0}));
+    EXPECT_EQ(npcs[2].x, 5);
+    EXPECT_EQ(npcs[2].y, 6);
+    EXPECT_EQ(npcs[2].group, 1);
+    ASSERT_TRUE(chosenScene.startsWith(QStringLiteral("scene0.txt"))) << chosenScene.toStdString();
+    EXPECT_EQ(NpcsOf("scene0.txt"), (std::vector<int>{0, 2}));
 }
 
 // The NPC placement on the village map with its walking range, for looking at: run with

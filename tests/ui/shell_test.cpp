@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -312,8 +313,19 @@ TEST_F(ShellTest, HubEnablesByFilesAndReevaluatesAfterAnEditor) {
     EXPECT_EQ(hub.button(HubEditor::SceneSettings)->text(), QStringLiteral("場面設定"));
     QTest::mouseClick(hub.button(HubEditor::BgmList), Qt::LeftButton);
     EXPECT_TRUE(hub.button(HubEditor::SceneSettings)->isEnabled());
-    EXPECT_EQ(hub.button(HubEditor::SceneSettings)->toolTip(), QString());
+    // An enabled button's tip is its key, where it has one.
+    EXPECT_EQ(hub.button(HubEditor::SceneSettings)->toolTip(), QStringLiteral("Ctrl+1"));
     EXPECT_EQ(hub.button(HubEditor::Title)->toolTip(), QStringLiteral("image_back.txt が必要です"));
+    EXPECT_TRUE(hub.keysLabel()->text().startsWith(QStringLiteral("Ctrl+1 場面設定")));
+    // Ctrl+digit opens the commonest editors from the keyboard.
+    bool sceneSettingsOpened = false;
+    controller->registry().Register(HubEditor::SceneSettings,
+                                    [&](EditorContext&, QWidget*) { sceneSettingsOpened = true; });
+    hub.show();
+    hub.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&hub));
+    QTest::keyClick(&hub, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_TRUE(sceneSettingsOpened);
 
     // A button whose editor is not there yet says so instead of doing nothing.
     controller->registry().Register(HubEditor::LevelList, {});

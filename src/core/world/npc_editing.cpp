@@ -9,7 +9,9 @@
 
 namespace lw {
 
-EffectAnimation NpcWalkAnimation(const Npc& npc) {
+EffectAnimation NpcWalkAnimation(const Npc& npc) { return NpcWalkAnimation(npc, npc.facing); }
+
+EffectAnimation NpcWalkAnimation(const Npc& npc, int facingShown) {
     EffectAnimation a;
     a.imageFile = npc.spriteFile;
     a.drawMode = npc.drawMode;
@@ -24,7 +26,7 @@ EffectAnimation NpcWalkAnimation(const Npc& npc) {
     a.cellWidth = npc.regionWidth / 3;
     a.cellHeight = npc.regionHeight / 4;
     a.speed = npc.speed;
-    const int facing = ((npc.facing % 4) + 4) % 4;
+    const int facing = ((facingShown % 4) + 4) % 4;
     const int row = npc.facingRow[static_cast<std::size_t>(facing)];
     a.frameCount = static_cast<int>(npc.frameOrder.size());
     for (std::size_t i = 0; i < npc.frameOrder.size(); ++i) a.frames[i] = EffectFrame{npc.frameOrder[i], row, 0, 0};

@@ -1,4 +1,5 @@
 #include "core/world/npc_list.h"
+#include "core/world/npc_editing.h"
 
 #include <algorithm>
 #include <limits>
@@ -66,6 +67,8 @@ Npc NewNpc() {
     n.reserved4 = 1;
     n.reserved5 = 0;
     n.group = 0;
+    n.frameOrder = kDefaultWalkOrder;  // the walking order a new player character has
+    n.facingRow = kDefaultFacingRows;
     return n;
 }
 

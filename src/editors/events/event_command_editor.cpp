@@ -191,6 +191,9 @@ void EventCommandEditor::BuildPanel(QWidget* top) {
     auto* body = new QHBoxLayout();
     text_ = new QPlainTextEdit(this);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab leaves the text for the next control (a command line never holds a tab), so the keyboard
+    // is never caught in the text.
+    text_->setTabChangesFocus(true);
     text_->setMinimumSize(420, 360);
     body->addWidget(text_, 1);
     auto* side = new QVBoxLayout();

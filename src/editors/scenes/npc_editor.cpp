@@ -1,10 +1,15 @@
 #include "editors/scenes/npc_editor.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <tuple>
 
 #include "app/editor_context.h"
@@ -15,6 +20,8 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/face_dialog.h"
+#include "widgets/field_grid.h"
+#include "widgets/number_spin.h"
 #include "widgets/property_dialog.h"
 #include "widgets/read_guard.h"
 
@@ -27,22 +34,144 @@ FaceFields SpriteFieldsOf(Npc& n) {
                       n.drawMode,   n.colourKey, n.keyRed, n.keyGreen,   n.keyBlue};
 }
 
-// Shows `npc` walking in the preview (mode 17), or hides the preview when `show` is false or the
-// sprite does not load.
-void ShowNpcWalking(ImageView& v, QWidget* dialog, const Npc& npc, bool show) {
+// Shows `npc` walking in the preview (mode 17) in the row of `facing`, or hides the preview when
+// `show` is false or the sprite does not load.
+void ShowNpcWalking(ImageView& v, QWidget* dialog, const Npc& npc, bool show, int facing) {
     if (!v.IsOpen()) return;
     v.StopAnimation();
     if (!show || npc.spriteFile.empty()) {
         v.Hide();
         return;
     }
-    v.state().animation = NpcWalkAnimation(npc);
+    v.state().animation = NpcWalkAnimation(npc, facing);
     v.RestartAnimation();
     v.ShowAnimationCell(dialog, npc.spriteFile);
     v.SetCaption(FromCp932(npc.displayName));
 }
+void ShowNpcWalking(ImageView& v, QWidget* dialog, const Npc& npc, bool show) {
+    ShowNpcWalking(v, dialog, npc, show, npc.facing);
+}
+
+void OpenWalkingPreview(ImageView& v, QWidget* dialog) {
+    v.Open(dialog);
+    v.SetMode(ViewMode::NpcAnimation, dialog);
+    v.SetCursorShape(Qt::ArrowCursor);
+}
+
+void CloseWalkingPreview(ImageView& v) {
+    v.StopAnimation();
+    v.Close();
+    v.SetMode(ViewMode::None);
+}
 
 }  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// "ｱﾆﾒﾁｯﾌﾟの順番"
+
+NpcWalkStep::NpcWalkStep(EditorContext& context, Npc& npc, NpcNextStep next, QWidget* parent)
+    : PreviewDialog(context, parent), npc_(npc), working_(npc), next_(std::move(next)) {
+    setWindowTitle(tr("ｱﾆﾒﾁｯﾌﾟの順番"));
+    auto* layout = new QVBoxLayout(this);
+    const auto addSpins = [&](const QString& title, std::array<QSpinBox*, 4>& spins, const QStringList& labels,
+                              int maximum, std::array<int, 4>& values) {
+        auto* box = new QGroupBox(title, this);
+        auto* grid = new QGridLayout(box);
+        for (std::size_t i = 0; i < spins.size(); ++i) {
+            auto* spin = new NumberSpin(0, maximum, 0, box);
+            spin->TakeTypingAtOnce();
+            spins[i] = spin;
+            connect(spin, &QSpinBox::valueChanged, this, [this, &values, i](int value) {
+                values[i] = value;
+                ShowWalking();
+            });
+        }
+        AddLabelledFields(grid, 2, {{labels[0], spins[0]}, {labels[1], spins[1]}, {labels[2], spins[2]},
+                                    {labels[3], spins[3]}});
+        layout->addWidget(box);
+    };
+    addSpins(tr("歩く順番 (ｼｰﾄの列 0 ～ 2)"), steps_, {tr("1歩目の列"), tr("2歩目の列"), tr("3歩目の列"), tr("4歩目の列")},
+             kWalkSheetColumns - 1, working_.frameOrder);
+    addSpins(tr("向きごとの行 (ｼｰﾄの行 0 ～ 3)"), rows_,
+             {tr("下向きの行"), tr("左向きの行"), tr("右向きの行"), tr("上向きの行")}, kWalkSheetRows - 1,
+             working_.facingRow);
+
+    auto* previewRow = new QHBoxLayout;
+    auto* facingLabel = new QLabel(tr("ﾌﾟﾚﾋﾞｭｰの向き"), this);
+    facing_ = new QComboBox(this);
+    facing_->addItems({tr("下"), tr("左"), tr("右"), tr("上")});
+    facing_->setCurrentIndex(std::clamp(working_.facing, 0, 3));
+    facingLabel->setBuddy(facing_);
+    DiscardGuard::IgnoreChangesOf(facing_);
+    show_ = new QCheckBox(tr("表示"), this);
+    show_->setChecked(true);
+    DiscardGuard::IgnoreChangesOf(show_);
+    previewRow->addWidget(facingLabel);
+    previewRow->addWidget(facing_);
+    previewRow->addWidget(show_);
+    previewRow->addStretch();
+    layout->addLayout(previewRow);
+    connect(facing_, &QComboBox::currentIndexChanged, this, [this] { ShowWalking(); });
+    connect(show_, &QCheckBox::toggled, this, [this] { ShowWalking(); });
+
+    auto* buttons = new QHBoxLayout;
+    defaults_ = new QPushButton(tr("初期値"), this);
+    defaults_->setToolTip(tr("新しいNPCの順番 (1 2 1 0、行 0 1 2 3) に戻します"));
+    connect(defaults_, &QPushButton::clicked, this, [this] {
+        working_.frameOrder = kDefaultWalkOrder;
+        working_.facingRow = kDefaultFacingRows;
+        ShowValues();
+        ShowWalking();
+    });
+    buttons->addWidget(defaults_);
+    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    layout->addLayout(buttons);
+    ShowValues();
+}
+
+NpcWalkStep::~NpcWalkStep() = default;
+
+void NpcWalkStep::ShowValues() {
+    const Npc values = working_;  // setting a spin stores into working_
+    for (std::size_t i = 0; i < 4; ++i) {
+        steps_[i]->setValue(values.frameOrder[i]);
+        rows_[i]->setValue(values.facingRow[i]);
+    }
+    // A file may hold numbers outside the sheet; they stay as read until the author changes them.
+    working_.frameOrder = values.frameOrder;
+    working_.facingRow = values.facingRow;
+}
+
+void NpcWalkStep::OpenPreview() {
+    OpenWalkingPreview(view(), this);
+    ShowWalking();
+}
+
+void NpcWalkStep::ShowWalking() {
+    ShowNpcWalking(view(), this, working_, show_ != nullptr && show_->isChecked(),
+                   facing_ != nullptr ? facing_->currentIndex() : working_.facing);
+}
+
+void NpcWalkStep::Leave() { CloseWalkingPreview(view()); }
+
+void NpcWalkStep::accept() {
+    for (QSpinBox* spin : steps_) spin->interpretText();
+    for (QSpinBox* spin : rows_) spin->interpretText();
+    Leave();
+    npc_.frameOrder = working_.frameOrder;
+    npc_.facingRow = working_.facingRow;
+    if (next_ && !next_(npc_, this)) {
+        // Back from the next step: this one goes on with its own preview.
+        OpenPreview();
+        return;
+    }
+    done(QDialog::Accepted);
+}
+
+void NpcWalkStep::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
 
 // ---------------------------------------------------------------------------------------------
 // "NPC設定2"
@@ -62,21 +191,13 @@ NpcSettingsDialog::NpcSettingsDialog(EditorContext& context, Npc& npc, int index
 NpcSettingsDialog::~NpcSettingsDialog() = default;
 
 void NpcSettingsDialog::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::NpcAnimation, this);
-    v.SetCursorShape(Qt::ArrowCursor);
+    OpenWalkingPreview(view(), this);
     ShowWalking();
 }
 
 void NpcSettingsDialog::ShowWalking() { ShowNpcWalking(view(), this, working_, true); }
 
-void NpcSettingsDialog::Leave() {
-    ImageView& v = view();
-    v.StopAnimation();
-    v.Close();
-    v.SetMode(ViewMode::None);
-}
+void NpcSettingsDialog::Leave() { CloseWalkingPreview(view()); }
 
 void NpcSettingsDialog::accept() {
     properties_->Commit();
@@ -119,10 +240,7 @@ NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent)
 NpcListEditor::~NpcListEditor() = default;
 
 void NpcListEditor::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::NpcAnimation, this);
-    v.SetCursorShape(Qt::ArrowCursor);
+    OpenWalkingPreview(view(), this);
     ShowPreview();
 }
 
@@ -139,10 +257,16 @@ bool NpcListEditor::DefaultChain(Npc& npc, int index) {
     view().Close();
     FaceDialog sprite(context_, SpriteFieldsOf(npc), this);
     sprite.SetNext([&](FaceDialog& spriteDialog) {
-        NpcSettingsDialog settings(
-            context_, npc, index, [this](Npc& n, int i, QWidget* p) { return PlaceAndChooseGroup(n, i, p); },
+        NpcWalkStep walking(
+            context_, npc,
+            [&](Npc& n, QWidget* walkDialog) {
+                NpcSettingsDialog settings(
+                    context_, n, index, [this](Npc& m, int i, QWidget* p) { return PlaceAndChooseGroup(m, i, p); },
+                    walkDialog);
+                return settings.exec() == QDialog::Accepted;
+            },
             &spriteDialog);
-        return settings.exec() == QDialog::Accepted;
+        return walking.exec() == QDialog::Accepted;
     });
     return sprite.exec() == QDialog::Accepted;
 }
@@ -179,12 +303,7 @@ bool NpcListEditor::PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent) {
     return true;
 }
 
-void NpcListEditor::Leave() {
-    ImageView& v = view();
-    v.StopAnimation();
-    v.Close();
-    v.SetMode(ViewMode::None);
-}
+void NpcListEditor::Leave() { CloseWalkingPreview(view()); }
 
 void NpcListEditor::accept() {
     if (!list_.Save(kNpcFile, WriteNpcList, SceneList::Npc)) return;

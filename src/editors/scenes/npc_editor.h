@@ -1,9 +1,10 @@
 #pragma once
 // "NPC": every NPC of the project (npc_list.txt). "NPC設定1" lists them by display name; "追加..."
 // and "編集..." run the chain
-//   sprite ("顔画像(ﾒﾆｭｰ用)") -> "NPC設定2" (behaviour, facing, display, speed, name; the sprite
-//   walking in the preview) -> "NPC配置" (scene, position, walking range) -> the owner form (the
-//   event command group the NPC runs in its scene)
+//   sprite ("顔画像(ﾒﾆｭｰ用)") -> "ｱﾆﾒﾁｯﾌﾟの順番" (the sheet column of each walking step and the
+//   row of each facing, the sprite walking in the preview) -> "NPC設定2" (behaviour, facing,
+//   display, speed, name; the sprite walking in the preview) -> "NPC配置" (scene, position,
+//   walking range) -> the owner form (the event command group the NPC runs in its scene)
 // on a copy of the NPC; only the owner form's OK completes it, a Cancel returns one step.
 //
 // Which scene an NPC stands in is kept in the scene files (their NPC index lists), so the editor
@@ -13,6 +14,7 @@
 // cannot be rebuilt neither is npc_list.txt; the author is told either way. The flag explanations
 // edited in the owner form are saved first (unless flag_exp.txt could not be read).
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -25,7 +27,9 @@
 #include "widgets/preview_dialog.h"
 
 class QCheckBox;
+class QComboBox;
 class QPushButton;
+class QSpinBox;
 
 namespace lw {
 
@@ -34,6 +38,49 @@ class PropertyEditor;
 // The step after "NPC設定2": the placement and the owner form, given the NPC and its position in
 // the list (-1 for a new one); true when the owner form ended with OK.
 using NpcStep = std::function<bool(Npc& npc, int index, QWidget* parent)>;
+
+// The step after the sprite, given the NPC: true when the rest of the chain ended with OK.
+using NpcNextStep = std::function<bool(Npc& npc, QWidget* parent)>;
+
+// "ｱﾆﾒﾁｯﾌﾟの順番": which column of the 3 x 4 sheet each of the four walking steps shows, and which
+// row each facing walks in, with the sprite walking in the preview in a facing the author picks
+// (only for the preview). "初期値" gives back the order a new NPC starts with.
+class NpcWalkStep : public PreviewDialog {
+    Q_OBJECT
+public:
+    NpcWalkStep(EditorContext& context, Npc& npc, NpcNextStep next, QWidget* parent = nullptr);
+    ~NpcWalkStep() override;
+
+    QSpinBox* stepSpin(int step) const { return steps_[static_cast<std::size_t>(step)]; }
+    QSpinBox* rowSpin(int facing) const { return rows_[static_cast<std::size_t>(facing)]; }
+    QComboBox* facingChoice() const { return facing_; }
+    QCheckBox* showBox() const { return show_; }
+    QPushButton* defaultsButton() const { return defaults_; }
+    QPushButton* nextButton() const { return next_button_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    const Npc& working() const { return working_; }
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+private:
+    void OpenPreview() override;
+    void ShowWalking();
+    void ShowValues();
+    void Leave();
+
+    Npc& npc_;
+    Npc working_;
+    NpcNextStep next_;
+    std::array<QSpinBox*, 4> steps_{};
+    std::array<QSpinBox*, 4> rows_{};
+    QComboBox* facing_;
+    QCheckBox* show_;
+    QPushButton* defaults_;
+    QPushButton* next_button_;
+    QPushButton* cancel_;
+};
 
 // "NPC設定2": the NPC's behaviour in the property editor, with the sprite walking in the preview
 // (its walking order, the row of its facing, its speed).
