@@ -45,7 +45,7 @@ TEST(NpcListTest, WritesTheLineFormatAndReadsItBack) {
     EXPECT_EQ(bytes, test::JoinLines({"<npc_number>", "2", "</npc_number>", "<npc_data>",
                                       "1 2 1 35 1 0 4 6 5 7 2 1 3 guard.bmp 96 0 96 192 2 1 255 0 255 0 1 2 1 0 1 2 3 "
                                       "\x95\xba\x8e\x6d",
-                                      "0 0 1 20 1 0 0 0 0 0 0 0 0  0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 villager",
+                                      "0 0 1 20 1 0 0 0 0 0 0 0 0  0 0 0 0 0 0 0 0 0 1 2 1 0 0 1 2 3 villager",
                                       "</npc_data>"}));
     std::vector<Npc> back = ParseNpcList(bytes);
     EXPECT_EQ(back, (std::vector<Npc>{a, b}));
