@@ -36,9 +36,6 @@ namespace {
 
 using namespace test;
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
 
 class ChestShopEditorTest : public test::EditorTest {
 protected:
@@ -419,16 +416,12 @@ TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
 // under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder
 // the PNGs go to. Without it the test is skipped.
 TEST_F(ChestShopEditorTest, Screenshots) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    const QString out = QString::fromLocal8Bit(dir);
+    const QString out = test::ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     auto shoot = [&](QWidget* dialog, const QString& name) {
-        QTest::qWait(500);
         QRect area = dialog->frameGeometry();
         if (context.mapView->IsShown()) area = area.united(context.mapView->window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
-                                                                          area.width() + 16, area.height() + 16);
-        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
+        SaveScreenArea(area, out + "/" + name, 500);
     };
     scene0.name = "\x91\xba";  // 村
     WriteScenes();

@@ -27,9 +27,6 @@ namespace {
 
 using namespace test;
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
 
 class EnemyUnitEditorTest : public test::EditorTest {
 protected:

@@ -33,6 +33,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_driver.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/image_chooser.h"
@@ -62,11 +63,8 @@ void InDialog(const std::function<void()>& open, const std::function<void(D*)>& 
     test::CancelPendingModalWatches();
 }
 
-class PlacementHubTest : public ::testing::Test {
+class PlacementHubTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
     Scene town;
     // What the owner form does: records its calls and runs `ownerAction`.
     struct OwnerCall {
@@ -79,8 +77,7 @@ protected:
     PlacementSteps steps;
 
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         tp.WriteData("town.bin", test::MakeMapBytes(20, 15));
         town = NewScene();
         town.name = "town";

@@ -45,9 +45,10 @@ void CommandDialog::reject() {
     done(QDialog::Rejected);
 }
 
-void CommandDialog::PreviewIn(ViewMode mode) {
+void CommandDialog::PreviewIn(ViewMode mode, bool picks) {
     previewing_ = true;
     previewMode_ = mode;
+    picks_ = picks;
 }
 
 void CommandDialog::OpenPreview() {
@@ -55,7 +56,7 @@ void CommandDialog::OpenPreview() {
     ImageView& v = view();
     v.Open(this);
     v.SetMode(previewMode_, this);
-    v.SetCursorShape(Qt::ArrowCursor);
+    if (!picks_) v.SetCursorShape(Qt::ArrowCursor);
     ShowPreview();
 }
 

@@ -68,9 +68,9 @@ protected:
     virtual std::optional<std::string> Build() = 0;
     // What closing the dialog either way undoes: the preview (closed, in no mode), sounds.
     virtual void Leave();
-    // The dialog shows its choice in the shared image view in `mode` while it is open (an arrow
-    // cursor: nothing is picked there).
-    void PreviewIn(ViewMode mode);
+    // The dialog shows its choice in the shared image view in `mode` while it is open, with an
+    // arrow cursor (nothing is picked there) unless `picks`, when the mode's own cursor stays.
+    void PreviewIn(ViewMode mode, bool picks = false);
     void OpenPreview() override;
     // Shows in the preview what the controls choose now (a preview switch and its drop-down call it).
     virtual void ShowPreview() {}
@@ -123,6 +123,7 @@ private:
     std::string line_;
     bool opened_ = true;
     bool previewing_ = false;
+    bool picks_ = false;
     ViewMode previewMode_{};
     QVBoxLayout* body_;
     QPushButton* ok_ = nullptr;

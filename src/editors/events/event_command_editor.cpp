@@ -105,14 +105,7 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
     BuildPanel(top);
 
     LoadGameSettings(context_.project, context_.settings);
-    ReadDataFiles(
-        context_, parent, ListSceneFiles(context_.project), scenes_,
-        [this](const SceneFileEntry& file, EventSceneRecord& record) {
-            record.fileName = file.fileName;
-            record.sceneNumber = file.sceneNumber;
-            record.status = LoadSceneFile(context_.project, file.fileName, record.scene);
-        },
-        [this](const EventSceneRecord& record) { scene_->addItem(SceneRowText(record)); });
+    ReadSceneRows(context_, parent, scenes_, [this](const EventSceneRecord& record) { scene_->addItem(SceneRowText(record)); });
 
     // Choosing a scene chooses what is shown: no change of the author's by itself.
     DiscardGuard::IgnoreChangesOf(scene_);
@@ -241,7 +234,7 @@ std::vector<EventCommandGroup>* EventCommandEditor::CurrentHidden() {
 int EventCommandEditor::CurrentSceneNumber() const {
     if (form_ == Form::Owner) return entry_->sceneNumber;
     if (currentScene_ < 0 || currentScene_ >= static_cast<int>(scenes_.size())) return -1;
-    return scenes_[static_cast<std::size_t>(currentScene_)].sceneNumber;
+    return scenes_[static_cast<std::size_t>(currentScene_)].number;
 }
 
 void EventCommandEditor::ShowCurrentScene() {

@@ -150,7 +150,7 @@ void EnemyRatesDialog::Next() {
 
 FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& monsters, Formation& formation,
                                  QWidget* parent)
-    : PreviewDialog(context, parent), monsters_(monsters), formation_(formation) {
+    : PreviewStepDialog(context, parent), monsters_(monsters), formation_(formation) {
     setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ3"));
     loading_ = true;
     auto* layout = new QVBoxLayout(this);
@@ -243,7 +243,7 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     layout->addLayout(more);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    AddButtons(buttons);
     layout->addLayout(buttons);
     loading_ = false;
 }
@@ -316,20 +316,14 @@ void FormationDialog::accept() {
         y_[s]->interpretText();
     }
     formation_ = Collect();
-    Leave();
-    done(QDialog::Accepted);
-}
-
-void FormationDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
+    LeaveAccepted();
 }
 
 // ---------------------------------------------------------------------------------------------
 
 FormationListDialog::FormationListDialog(EditorContext& context, const MonsterTable& monsters, EnemyUnit& unit,
                                          QWidget* parent)
-    : PreviewDialog(context, parent), monsters_(monsters), unit_(unit) {
+    : PreviewStepDialog(context, parent), monsters_(monsters), unit_(unit) {
     setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ2"));
     auto* layout = new QVBoxLayout(this);
     ListEditorOptions options;
@@ -342,11 +336,11 @@ FormationListDialog::FormationListDialog(EditorContext& context, const MonsterTa
     DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     layout->addWidget(show_);
     auto* buttons = new QHBoxLayout();
-    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    AddButtons(buttons, tr("次へ"));
     layout->addLayout(buttons);
-    disconnect(next_, nullptr, this, nullptr);
-    connect(next_, &QPushButton::clicked, this, [this] { Next(); });
-    panel_->EnableBy(next_, ListEditorPanel::Enable::WithRows);
+    disconnect(ok_, nullptr, this, nullptr);
+    connect(ok_, &QPushButton::clicked, this, [this] { Next(); });
+    panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
 
     auto runFormation = [this](Formation& f) {
         view().Hide();
@@ -407,19 +401,13 @@ void FormationListDialog::Next() {
     }
     SetUnitFormations(working, rows);
     unit_ = working;
-    Leave();
-    done(QDialog::Accepted);
+    LeaveAccepted();
 }
 
 void FormationListDialog::Leave() {
     ImageView& v = view();
     v.CloseWithSprites();
     v.SetMode(ViewMode::None);
-}
-
-void FormationListDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -3,7 +3,6 @@
 #include "app/language.h"
 #include "core/text/ui_text.h"
 
-#include <tuple>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -27,7 +26,6 @@
 #include "previews/image_view.h"
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
@@ -77,7 +75,7 @@ QLabel* Label(const QString& text, QWidget* parent) { return new QLabel(text, pa
 
 }  // namespace
 
-ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
+ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : PreviewStepDialog(context, parent) {
     setWindowTitle(tr("ｱｲﾃﾑ ﾘｽﾄ"));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout();
@@ -94,7 +92,7 @@ ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : Previe
     BuildForm(grid);
 
     auto* bottom = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
+    AddButtons(bottom);
     layout->addLayout(bottom);
 
     list_ = std::make_unique<ListEditor<Item>>(panel_, [](const Item& i) { return QStringList{FromCp932(i.name)}; });
@@ -366,11 +364,6 @@ void ItemListEditor::accept() {
     }
     Leave();
     done(QDialog::Accepted);
-}
-
-void ItemListEditor::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 int RunItemListEditor(EditorContext& context, QWidget* parent) {

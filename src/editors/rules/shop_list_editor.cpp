@@ -115,7 +115,7 @@ void ShopGoodsDialog::accept() {
 // "店ﾘｽﾄ2"
 
 ShopKindDialog::ShopKindDialog(ShopChain& chain, const Shop& shop, QWidget* parent)
-    : PreviewDialog(chain.context, parent), chain_(chain), shop_(shop) {
+    : PreviewStepDialog(chain.context, parent), chain_(chain), shop_(shop) {
     setWindowTitle(tr("店ﾘｽﾄ2"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout();
@@ -136,7 +136,7 @@ ShopKindDialog::ShopKindDialog(ShopChain& chain, const Shop& shop, QWidget* pare
     grid->addWidget(show_, 3, 1);
     auto* bottom = new QHBoxLayout();
     bottom->addStretch(1);
-    std::tie(next_, cancel_) = AddDialogButtons(this, bottom, tr("次へ"));
+    AddButtons(bottom, tr("次へ"));
     layout->addLayout(bottom);
 
     LoadComboIndex(kind_, shop_.kind);
@@ -172,12 +172,6 @@ void ShopKindDialog::RefreshPreview() {
     shown_ = shown && show_->isChecked() ? combo->currentText() : QString();
 }
 
-void ShopKindDialog::Leave() {
-    ImageView& v = view();
-    v.Close();
-    v.SetMode(ViewMode::None);
-}
-
 void ShopKindDialog::accept() {
     Shop shop = shop_;
     shop.kind = ComboIndexValue(kind_);
@@ -192,11 +186,6 @@ void ShopKindDialog::accept() {
     }
     shop_ = goods.record();
     done(QDialog::Accepted);
-}
-
-void ShopKindDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -25,7 +24,6 @@
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/audio_glue.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
@@ -58,7 +56,7 @@ PlacedSprite ChestSprite(const EditorContext& context, int animation) {
 
 TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& catalog, const TreasureChest& chest,
                                          int chestIndex, std::vector<SceneListRow> rows, QWidget* parent)
-    : PreviewDialog(context, parent), catalog_(catalog), chest_(chest), chestIndex_(chestIndex), rows_(std::move(rows)) {
+    : PreviewStepDialog(context, parent), catalog_(catalog), chest_(chest), chestIndex_(chestIndex), rows_(std::move(rows)) {
     setWindowTitle(tr("宝箱ﾘｽﾄ2"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout();
@@ -114,7 +112,7 @@ TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& c
 
     auto* bottom = new QHBoxLayout();
     bottom->addStretch(1);
-    std::tie(next_, cancel_) = AddDialogButtons(this, bottom, tr("次へ"));
+    AddButtons(bottom, tr("次へ"));
     layout->addLayout(bottom);
 
     // The lists chosen from, as they are on disk now.
@@ -192,11 +190,6 @@ void TreasureChestDialog::accept() {
     chest_.y = placement.y;
     chest_.group = placement.group;
     done(QDialog::Accepted);
-}
-
-void TreasureChestDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -68,14 +68,7 @@ PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps step
         LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
         playerMarker_ = PlayerCharacterMarker(context_.project);
     }
-    ReadDataFiles(
-        context_, parent, ListSceneFiles(context_.project), rows_,
-        [this](const SceneFileEntry& file, SceneRow& row) {
-            row.fileName = file.fileName;
-            row.number = file.sceneNumber;
-            row.status = LoadSceneFile(context_.project, file.fileName, row.scene);
-        },
-        [this](const SceneRow& row) { list_->addItem(SceneListEditor::RowText(row)); });
+    ReadSceneRows(context_, parent, rows_, [this](const SceneRow& row) { list_->addItem(SceneListEditor::RowText(row)); });
 
     connect(edit_, &QPushButton::clicked, this, &PlacementHub::EditSelected);
     connect(list_, &QListWidget::itemDoubleClicked, this, &PlacementHub::EditSelected);
