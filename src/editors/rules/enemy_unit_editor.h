@@ -28,6 +28,8 @@ class QSpinBox;
 
 namespace lw {
 
+class RecordNames;
+
 struct EditorContext;
 class ImageChooser;
 class ImageView;
@@ -145,6 +147,7 @@ private:
     void Leave();
     const MonsterTable& monsters_;
     EnemyUnit& unit_;
+    std::unique_ptr<RecordNames> names_;
     ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<Formation>> list_;
     QCheckBox* show_;
