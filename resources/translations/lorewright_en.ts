@@ -1687,6 +1687,14 @@ Rename the file, then choose it again</translation>
         <source>ﾏｯﾌﾟ編集</source>
         <translation>Map editor</translation>
     </message>
+    <message>
+        <source>(なし)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>(見つかりません)</source>
+        <translation>(not found)</translation>
+    </message>
 </context>
 <context>
     <name>lw::AbilityUpDialog</name>
@@ -2315,6 +2323,14 @@ Rename the file, then choose it again</translation>
         <source>なし</source>
         <translation>None</translation>
     </message>
+    <message>
+        <source>所有者のｸﾞﾙｰﾌﾟ</source>
+        <translation>Owner group</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾙｰﾌﾟ</source>
+        <translation>Group</translation>
+    </message>
 </context>
 <context>
     <name>lw::FaceCommandDialog</name>
@@ -2467,6 +2483,18 @@ Rename the file, then choose it again</translation>
     <message>
         <source>ﾌﾗｸﾞ %1</source>
         <translation>Flag %1</translation>
+    </message>
+    <message>
+        <source>ﾌﾗｸﾞ</source>
+        <translation>Flag</translation>
+    </message>
+    <message>
+        <source>未使用のみ</source>
+        <translation>Unused only</translation>
+    </message>
+    <message>
+        <source>保存済みのﾌｧｲﾙのどこからも使われていないﾌﾗｸﾞだけを示します</source>
+        <translation>Shows only the flags that no saved file uses</translation>
     </message>
 </context>
 <context>
@@ -2820,6 +2848,29 @@ Rename the file, then choose it again</translation>
     <message>
         <source>選択した行の使用箇所</source>
         <translation>Usages of the selected row</translation>
+    </message>
+</context>
+<context>
+    <name>lw::ListFilter</name>
+    <message>
+        <source>絞り込み</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>番号または文字</source>
+        <translation>Number or text</translation>
+    </message>
+    <message>
+        <source>%1の絞り込み</source>
+        <translation>Filter %1</translation>
+    </message>
+    <message>
+        <source>該当なし</source>
+        <translation>No match</translation>
+    </message>
+    <message>
+        <source>絞り込みの結果</source>
+        <translation>Filter result</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "core/events/flag_explanations.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
+#include "widgets/record_names_ui.h"
 
 namespace lw {
 
@@ -92,7 +93,10 @@ PlacedListSave SaveListWithScenes(EditorContext& context, QWidget* owner, std::s
 }
 
 PlacedListFrame::PlacedListFrame(EditorContext& context, QDialog* dialog, const PlacedListOptions& options)
-    : context_(context), dialog_(dialog), okNeedsRows_(options.okNeedsRows) {
+    : context_(context),
+      dialog_(dialog),
+      names_(InterfaceRecordNames(context.project, &catalog_)),
+      okNeedsRows_(options.okNeedsRows) {
     auto* layout = new QVBoxLayout(dialog);
     ListEditorOptions panelOptions;
     panelOptions.addLabel = QObject::tr("追加...");

@@ -23,6 +23,7 @@
 
 #include "app/editor_context.h"
 #include "app/load_progress.h"
+#include "core/check/record_names.h"
 #include "core/check/reference_index.h"
 #include "core/world/placed_lists.h"
 #include "core/world/scene_catalog.h"
@@ -68,6 +69,8 @@ public:
     QCheckBox* showBox() const { return show_; }  // nullptr without one
     SceneCatalog& catalog() { return catalog_; }
     const SceneCatalog& catalog() const { return catalog_; }
+    // What the rows' numbers stand for, the scenes and groups taken from the catalog above.
+    RecordNames& names() { return *names_; }
     // How reading the list file went.
     ReadStatus loadStatus() const { return loadStatus_; }
     // What the last save did (Saved when nothing stood in the way).
@@ -84,6 +87,7 @@ protected:
     EditorContext& context_;
     QDialog* dialog_;
     SceneCatalog catalog_;
+    std::unique_ptr<RecordNames> names_;
     ReadStatus loadStatus_ = ReadStatus::Missing;
     PlacedListSave report_;
     bool okNeedsRows_;

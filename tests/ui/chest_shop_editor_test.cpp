@@ -125,7 +125,7 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
 
     TreasureListEditor editor(context);
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("宝箱ﾘｽﾄ1"));
-    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("1 1 0"));
+    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("1 1 0 — 1 (1, 0)"));  // scene 1 has no name
 
     bool placed = false;
     OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
@@ -156,7 +156,7 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
     Click(editor.panel()->addButton());
     ASSERT_TRUE(placed);
     ASSERT_EQ(editor.panel()->rowCount(), 2);
-    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("0 12 7"));
+    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("0 12 7 — 0 (12, 7)"));
 
     Click(editor.okButton());
     TreasureChest added{0, 0, 1, 1, 2, 12, 7, 0, 1, -1};
@@ -191,7 +191,7 @@ TEST_F(ChestShopEditorTest, MovesAndDeletesRenumberTheScenesAndCancelWritesNothi
     EXPECT_FALSE(std::filesystem::exists(tp.project.root / "data" / "flag_exp.txt"));
 
     TreasureListEditor editor(context);
-    ASSERT_EQ(editor.panel()->rowText(2), QStringLiteral("0 2 0"));
+    ASSERT_EQ(editor.panel()->rowText(2), QStringLiteral("0 2 0 — 0 (2, 0)"));
     ClickRow(editor.panel(), 2);
     Click(editor.panel()->upButton());  // chest 2 now row 1
     ClickRow(editor.panel(), 0);
@@ -233,7 +233,7 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     c.animation = 0;
     tp.WriteData("treasure_list.txt", TreasureListBytes(std::vector<TreasureChest>(257, c)));
     TreasureListEditor editor(context);
-    ASSERT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0"));
+    ASSERT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
     ClickRow(editor.panel(), 256);
     bool refused = false;
     OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
@@ -249,7 +249,7 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     });
     Click(editor.panel()->editButton());
     EXPECT_TRUE(refused);
-    EXPECT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0"));
+    EXPECT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
     // A chest of that scene may still be edited and stay there.
     ClickRow(editor.panel(), 3);
     bool kept = false;
@@ -267,7 +267,7 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
 
     ShopListEditor editor(context);
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("店ﾘｽﾄ1"));
-    ASSERT_EQ(editor.panel()->rowText(0), QStringLiteral("武器屋"));
+    ASSERT_EQ(editor.panel()->rowText(0), QStringLiteral("武器屋 — (なし)"));
     EXPECT_EQ(editor.shops()[0].scene, -1);  // no scene refers to it
 
     bool placed = false;
@@ -308,7 +308,7 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
     });
     Click(editor.panel()->addButton());
     ASSERT_TRUE(placed);
-    ASSERT_EQ(editor.panel()->rowText(1), QStringLiteral("道具屋"));
+    ASSERT_TRUE(editor.panel()->rowText(1).startsWith(QStringLiteral("道具屋 — ")));
 
     Click(editor.okButton());
     Shop added = NewShop();
@@ -354,7 +354,7 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
     });
     Click(editor.panel()->editButton());
     EXPECT_TRUE(refused);
-    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("道具屋"));
+    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("道具屋 — 0 (1, 1)"));
     // Row 2 to row 0: written first, and its scene's shop position now refers to index 0.
     Click(editor.panel()->upButton());
     Click(editor.panel()->upButton());
@@ -372,7 +372,7 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
         Click(d->cancelButton());
     });
     Click(again.panel()->editButton());
-    EXPECT_EQ(again.panel()->rowText(1), QStringLiteral("武器屋"));
+    EXPECT_EQ(again.panel()->rowText(1), QStringLiteral("武器屋 — (なし)"));
 }
 
 // Opening every chest and shop and confirming each step untouched writes every file back byte for

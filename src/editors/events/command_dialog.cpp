@@ -23,7 +23,9 @@
 #include "widgets/discard_guard.h"
 #include "widgets/number_spin.h"
 #include "widgets/play_on_select.h"
+#include "widgets/list_filter.h"
 #include "widgets/read_guard.h"
+#include "widgets/record_names_ui.h"
 
 namespace lw {
 
@@ -100,6 +102,13 @@ QGroupBox* CommandDialog::AddBox(const QString& title, QBoxLayout* into, int str
     return box;
 }
 
+CommandDialog::~CommandDialog() = default;
+
+RecordNames& CommandDialog::names() {
+    if (!names_) names_ = InterfaceRecordNames(context_.project);
+    return *names_;
+}
+
 QHBoxLayout* CommandDialog::Row(QGroupBox* box) { return static_cast<QHBoxLayout*>(box->layout()); }
 
 QComboBox* CommandDialog::AddChoice(const QString& title, int minimumChars, const QStringList& texts,
@@ -113,6 +122,7 @@ QComboBox* CommandDialog::AddChoice(const QString& title, int minimumChars, cons
     choice->addItems(texts);
     choice->setCurrentIndex(-1);
     Row(box)->addWidget(choice, 1);
+    AddComboFilter(choice, title);
     return choice;
 }
 
@@ -137,6 +147,7 @@ CommandDialog::AudioChoice CommandDialog::AddAudioChoice(const QString& title, A
         audio.choice->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
         audio.choice->setCurrentIndex(0);
     }
+    if (ListFilter* filter = ListFilter::Of(audio.choice)) filter->SetNumberOf([](int row) { return row - 1; });
     audio.player = new PlayOnSelect(audio.choice, audio.play, context_,
                                     list == AudioList::Bgm ? AudioKind::Bgm : AudioKind::Sound);
     audio.player->Reset();

@@ -23,6 +23,8 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "widgets/list_filter.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/numbered_file_list.h"
 #include "core/project/data_file_set.h"
 #include "app/services.h"
@@ -52,6 +54,7 @@ bool ReleasesMapView(EventCommandKind kind) {
 
 QString SceneRowText(const EventSceneRecord& record) {
     QString text = FromCp932(record.fileName);
+    if (!record.scene.name.empty()) text += QStringLiteral(" \u2014 ") + FromCp932(record.scene.name);
     if (record.status == ReadStatus::Unreadable) text += QObject::tr("  (読み込めません・書き込みません)");
     return text;
 }
@@ -109,6 +112,7 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
 
     // Choosing a scene chooses what is shown: no change of the author's by itself.
     DiscardGuard::IgnoreChangesOf(scene_);
+    AddComboFilter(scene_, tr("場面"));
     connect(scene_, &QComboBox::currentIndexChanged, this, &EventCommandEditor::OnSceneChosen);
     connect(show_, &QCheckBox::toggled, this, [this](bool on) {
         if (context_.mapView->owner() != this) return;
@@ -140,6 +144,7 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry
     FitGroupChoices(ownerGroupChoice_);
     ownerRow->addWidget(ownerLabel_);
     ownerRow->addWidget(ownerGroupChoice_);
+    AddComboFilter(ownerGroupChoice_, tr("所有者のｸﾞﾙｰﾌﾟ"), -1);
     ownerRow->addStretch(1);
     ownerRow->addWidget(new QLabel(FromCp932(entry.fileName), ownerBox));
     row->addWidget(ownerBox, 1);
@@ -166,6 +171,7 @@ void EventCommandEditor::BuildPanel(QWidget* top) {
     FitGroupChoices(group_);
     DiscardGuard::IgnoreChangesOf(group_);
     groupBoxRow->addWidget(group_);
+    AddComboFilter(group_, tr("ｸﾞﾙｰﾌﾟ"));
     groupRow->addWidget(groupBox);
     auto* countBox = new QGroupBox(tr("ｸﾞﾙｰﾌﾟ数"), this);
     auto* countRow = new QHBoxLayout(countBox);

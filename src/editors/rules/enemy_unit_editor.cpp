@@ -22,6 +22,7 @@
 #include "core/media/audio_lists.h"
 #include "core/text/cp932.h"
 #include "previews/image_view.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
@@ -209,7 +210,10 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     item_->addItem(NoneLabel());
     std::vector<ItemChoice> items;
     LoadItemChoices(context_.project, kAnyItemKind, items);
-    for (const ItemChoice& c : items) item_->addItem(FromCp932(c.name));
+    {
+        RecordNames names(context_.project);
+        item_->addItems(ItemChoiceTexts(names, items));
+    }
     LoadComboIndex(item_, formation_.item + 1);
     itemRate_ = new NumberSpin(this);
     itemRate_->setRange(0, 100);
@@ -351,8 +355,15 @@ FormationListDialog::FormationListDialog(EditorContext& context, const MonsterTa
         view().LoadMainImage({});
         return ok;
     };
-    list_ = std::make_unique<ListEditor<Formation>>(
-        panel_, [](const Formation& f) { return QStringList{QString::fromStdString(FormationRowText(f))}; });
+    names_ = InterfaceRecordNames(context_.project);
+    // "1 1 2 0 0 0 — スライム, スライム, ゴブリン": the stored choices, then the monsters' names.
+    list_ = std::make_unique<ListEditor<Formation>>(panel_, [this](const Formation& f) {
+        QString text = QString::fromStdString(FormationRowText(f));
+        const std::vector<int> monsters = FormationMonsters(f);
+        if (!monsters.empty())
+            text += QStringLiteral(" \u2014 ") + QString::fromStdString(names_->NamesText(RefTarget::Monster, monsters));
+        return QStringList{text};
+    });
     list_->OnAdd([runFormation]() -> std::optional<Formation> {
         Formation f = NewFormation();
         if (!runFormation(f)) return std::nullopt;

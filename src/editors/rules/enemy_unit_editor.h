@@ -28,6 +28,8 @@ class QSpinBox;
 
 namespace lw {
 
+class RecordNames;
+
 struct EditorContext;
 class ImageChooser;
 class ImageView;
@@ -138,6 +140,7 @@ private:
     void Leave() override;
     const MonsterTable& monsters_;
     EnemyUnit& unit_;
+    std::unique_ptr<RecordNames> names_;
     ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<Formation>> list_;
     QCheckBox* show_;

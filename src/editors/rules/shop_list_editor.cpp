@@ -18,6 +18,7 @@
 #include "editors/scenes/placement_dialogs.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
@@ -62,7 +63,10 @@ ShopGoodsDialog::ShopGoodsDialog(ShopChain& chain, const Shop& shop, QWidget* pa
     layout->addLayout(bottom);
 
     LoadItemChoices(chain_.context.project, kAnyItemKind, items_);
-    for (const ItemChoice& c : items_) item_->addItem(FromCp932(c.name));
+    {
+        RecordNames names(chain_.context.project);
+        item_->addItems(ItemChoiceTexts(names, items_));
+    }
     item_->setCurrentIndex(-1);
 
     list_ = std::make_unique<ListEditor<int>>(panel_, [this](const int& item) {
@@ -193,7 +197,11 @@ void ShopKindDialog::accept() {
 
 ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent)
     : PlacedListDialog(context, parent),
-      list_(context, this, {.target = RefTarget::Shop}, [](const Shop& s) { return QStringList{FromCp932(ShopRowText(s))}; },
+      list_(context, this, {.target = RefTarget::Shop}, 
+            [this](const Shop& s) {
+                return QStringList{FromCp932(ShopRowText(s)) + QStringLiteral(" \u2014 ") +
+                                   QString::fromStdString(list_.names().PlaceText(s.scene, s.x, s.y))};
+            },
             [](const Shop& s) { return SceneListRow{s.scene, s.x, s.y, s.direction, s.group}; }) {
     frame_ = &list_;
     setWindowTitle(tr("店ﾘｽﾄ1"));

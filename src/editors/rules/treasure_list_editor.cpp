@@ -198,7 +198,11 @@ void TreasureChestDialog::accept() {
 TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent)
     : PlacedListDialog(context, parent),
       list_(context, this, {.target = RefTarget::Chest},
-            [](const TreasureChest& c) { return QStringList{FromCp932(ChestRowText(c))}; },
+            // "0 8 2 — 始まりの村 (8, 2): 薬草": the stored numbers, then where the chest stands and what it holds.
+            [this](const TreasureChest& c) {
+                return QStringList{FromCp932(ChestRowText(c)) + QStringLiteral(" \u2014 ") +
+                                   QString::fromStdString(list_.names().ChestText(c.scene, c.x, c.y, c.group))};
+            },
             [](const TreasureChest& c) { return SceneListRow{c.scene, c.x, c.y, 0, c.group}; }) {
     frame_ = &list_;
     setWindowTitle(tr("宝箱ﾘｽﾄ1"));

@@ -18,6 +18,8 @@
 #include "core/rules/player_character.h"
 #include "core/world/placement.h"
 #include "editors/scenes/placement_dialog_widgets.h"
+#include "widgets/list_filter.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/dialog_buttons.h"
 #include "render/bitmap.h"
 #include "widgets/discard_guard.h"
@@ -104,9 +106,12 @@ ScenePlacementDialog::ScenePlacementDialog(EditorContext& context, const QString
         Scene scene;
         LoadSceneFile(context_.project, file.fileName, scene);  // a file that cannot be read shows no map
         files_.push_back(file);
+        // "scene0.txt — 始まりの村": the file, then the scene's name.
+        scene_->addItem(scene.name.empty() ? FromCp932(file.fileName)
+                                           : FromCp932(file.fileName) + QStringLiteral(" \u2014 ") + FromCp932(scene.name));
         scenes_.push_back(std::move(scene));
-        scene_->addItem(FromCp932(file.fileName));
     }
+    AddComboFilter(scene_, tr("場面"));
     int at = -1;
     for (std::size_t i = 0; i < files_.size(); ++i)
         if (files_[i].sceneNumber == loadedScene) {
