@@ -177,9 +177,26 @@ void RewriteTalk(Rewrite& w, std::string_view bytes, Renumbered& out) {
         out);
 }
 
-void RewriteScene(Rewrite& w, std::string_view bytes, const RenumberOptions& options, Renumbered& out) {
+void RenumberLines(Rewrite& w, std::vector<EventCommandGroup>& groups) {
     LineScan scan;
     const LineLimits limits;
+    for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
+        CommandLines& lines = groups[static_cast<std::size_t>(g)].commands;
+        for (std::size_t l = 0; l < lines.size(); ++l) {
+            ScanEventLine(lines[l], limits, scan);
+            const int line = static_cast<int>(l);
+            std::optional<std::string> renumbered = w.Renumber(lines[l], scan, -1, g, line);
+            if (!renumbered) continue;
+            if (StoredEventCommandLine(*renumbered).size() != renumbered->size())
+                w.Refuse(-1, "", "the command line would grow past " + std::to_string(kEventCommandStoredBytes) +
+                                     " bytes; shorten it first", g, line);
+            else
+                lines.Set(l, *renumbered);
+        }
+    }
+}
+
+void RewriteScene(Rewrite& w, std::string_view bytes, const RenumberOptions& options, Renumbered& out) {
     RewriteDocument<Scene>(
         w, bytes,
         [](std::string_view b) {
@@ -204,20 +221,7 @@ void RewriteScene(Rewrite& w, std::string_view bytes, const RenumberOptions& opt
                     if (p.kind == kShopPosition) w.Field(RefTarget::Shop, p.shopIndex, std::nullopt, i, "shop");
                 }
             }
-            for (int g = 0; g < s.groupCount(); ++g) {
-                CommandLines& lines = s.groups[static_cast<std::size_t>(g)].commands;
-                for (std::size_t l = 0; l < lines.size(); ++l) {
-                    ScanEventLine(lines[l], limits, scan);
-                    const int line = static_cast<int>(l);
-                    std::optional<std::string> renumbered = w.Renumber(lines[l], scan, -1, g, line);
-                    if (!renumbered) continue;
-                    if (StoredEventCommandLine(*renumbered).size() != renumbered->size())
-                        w.Refuse(-1, "", "the command line would grow past " + std::to_string(kEventCommandStoredBytes) +
-                                             " bytes; shorten it first", g, line);
-                    else
-                        lines.Set(l, *renumbered);
-                }
-            }
+            RenumberLines(w, s.groups);
         },
         out);
 }
@@ -383,9 +387,22 @@ Renumbered RenumberReferences(const Project& project, const ProjectIndex& index,
     return out;
 }
 
-int CountReferencesTo(const ReferenceIndex& index, RefTarget target, std::span<const int> numbers) {
+std::vector<Problem> RenumberGroupLines(std::vector<EventCommandGroup>& groups, std::string_view fileName,
+                                        RefTarget target, const RowRenumbering& renumbering) {
+    Renumbered out;
+    std::vector<EventCommandGroup> renumbered = groups;
+    Rewrite w(target, renumbering, std::string(fileName), out);
+    RenumberLines(w, renumbered);
+    if (out.ok()) groups = std::move(renumbered);
+    return std::move(out.refused);
+}
+
+int CountReferencesTo(const ReferenceIndex& index, RefTarget target, std::span<const int> numbers,
+                      const RenumberOptions& options) {
     int n = 0;
-    for (int number : numbers) n += static_cast<int>(index.ReferencesTo(target, number).size());
+    for (int number : numbers)
+        for (const Reference* r : index.ReferencesTo(target, number))
+            if (!options.sceneRowsRebuilt || r->group >= 0) ++n;
     return n;
 }
 

@@ -20,6 +20,7 @@
 #include "core/check/project_index.h"
 #include "core/project/data_file_set.h"
 #include "core/project/project.h"
+#include "core/world/scene.h"
 
 namespace lw {
 
@@ -71,8 +72,15 @@ struct Renumbered {
 Renumbered RenumberReferences(const Project& project, const ProjectIndex& index, RefTarget target,
                               const RowRenumbering& renumbering, const RenumberOptions& options = {});
 
-// How many references the index records to the numbers of `numbers` (each counted once).
-int CountReferencesTo(const ReferenceIndex& index, RefTarget target, std::span<const int> numbers);
+// The event command lines of `groups` (of the scene file `fileName`, for the places) renumbered in
+// place. Nothing is changed when some place refuses; the places are returned.
+std::vector<Problem> RenumberGroupLines(std::vector<EventCommandGroup>& groups, std::string_view fileName,
+                                        RefTarget target, const RowRenumbering& renumbering);
+
+// How many references the index records to the numbers of `numbers` (each counted once); with
+// `options.sceneRowsRebuilt` the scene rows a placed list rebuilds itself are not counted.
+int CountReferencesTo(const ReferenceIndex& index, RefTarget target, std::span<const int> numbers,
+                      const RenumberOptions& options = {});
 
 // True when some data file that can refer to `target` exists: with none, nothing can refer to the
 // list and no index is needed.

@@ -283,6 +283,7 @@ MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent) : 
         return ok;
     };
     list_ = std::make_unique<ListEditor<Monster>>(panel_, [](const Monster& m) { return QStringList{FromCp932(m.name)}; });
+    list_->KeepReferences(context_, this, RefTarget::Monster);
     list_->OnAdd([this]() -> std::optional<Monster> {
         Monster m;
         if (!runProperties(m)) return std::nullopt;
@@ -333,7 +334,8 @@ void MonsterListEditor::Leave() {
 void MonsterListEditor::accept() {
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
-        SaveMonsterList(context_.project, list_->records(), ui);
+        list_->Save(ui, kMonsterFile, MonsterListBytes,
+                    [this](SaveUi& u) { return SaveMonsterList(context_.project, list_->records(), u); });
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }
