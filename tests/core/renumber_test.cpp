@@ -177,6 +177,21 @@ TEST(Renumber, NumbersChangeInPlaceAndALineOver63BytesRefuses) {
     EXPECT_TRUE(grown.files.empty());
 }
 
+// A placed list's scene groups, renumbered in memory: all places or none.
+TEST(Renumber, GroupLinesInMemoryAreRenumberedWholeOrNotAtAll) {
+    std::vector<EventCommandGroup> groups = {{"a", {"show_npc 1 0", "show_npc 0 1"}}, {"b", {"end"}}};
+    RowRenumbering moved(2);
+    moved.Swap(0, 1);
+    EXPECT_TRUE(RenumberGroupLines(groups, "scene1.txt", RefTarget::Npc, moved).empty());
+    EXPECT_EQ(groups[0].commands, (CommandLines{"show_npc 0 0", "show_npc 1 1"}));
+    RowRenumbering deleted(2);
+    deleted.Delete(1);
+    const std::vector<EventCommandGroup> before = groups;
+    EXPECT_EQ(Places(RenumberGroupLines(groups, "scene1.txt", RefTarget::Npc, deleted)),
+              std::vector<std::string>{"scene1.txt:group 0 line 2"});
+    EXPECT_EQ(groups, before);
+}
+
 TEST(Renumber, RowMapComposesDeletesAndMoves) {
     RowRenumbering m(5);
     EXPECT_TRUE(m.Identity());
