@@ -63,6 +63,50 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>参照を更新</source>
+        <translation>Update references</translation>
+    </message>
+    <message>
+        <source>そのまま</source>
+        <translation>Leave as is</translation>
+    </message>
+    <message>
+        <source>使用箇所...</source>
+        <translation>Usages...</translation>
+    </message>
+    <message>
+        <source>この項目は %1 か所で使われています。</source>
+        <translation>This entry is used in %1 places.</translation>
+    </message>
+    <message>
+        <source>
+番号の変わる他の項目が %1 か所で使われています。</source>
+        <translation>
+Other entries whose numbers change are used in %1 places.</translation>
+    </message>
+    <message>
+        <source>
+
+参照を更新: 参照する番号をすべて合わせます。
+そのまま: 参照する番号を変えません。</source>
+        <translation>
+
+Update references: every reference follows its entry.
+Leave as is: the numbers that refer stay as they are.</translation>
+    </message>
+    <message>
+        <source>ほか %1 か所</source>
+        <translation>%1 more places</translation>
+    </message>
+    <message>
+        <source>次の箇所の参照は更新できません（「なし」にできない項目か、63 バイトを超えるｺﾏﾝﾄﾞ行です）。先にそれらを変更するか、「そのまま」を選んでください。
+
+</source>
+        <translation>The references in these places cannot be updated (a field that cannot be none, or a command line that would pass 63 bytes). Change them first, or choose &quot;Leave as is&quot;.
+
+</translation>
+    </message>
+    <message>
         <source>ﾌｫﾙﾀﾞ名に「\」「/」を含む名前や「.」「..」は使えません</source>
         <translation>Folder names may not contain &quot;\&quot; or &quot;/&quot;, nor be &quot;.&quot; or &quot;..&quot;</translation>
     </message>

@@ -122,6 +122,21 @@ const Project& PlacedListFrame::project() const { return context_.project; }
 
 void PlacedListFrame::Release() { FreeSceneCatalog(catalog_); }
 
+std::vector<Problem> PlacedListFrame::RenumberCatalogLines(RefTarget target, const RowRenumbering& step) {
+    std::vector<std::vector<EventCommandGroup>> renumbered(catalog_.entries.size());
+    std::vector<Problem> refused;
+    for (std::size_t i = 0; i < catalog_.entries.size(); ++i) {
+        const SceneCatalogEntry& e = catalog_.entries[i];
+        if (e.status != ReadStatus::Ok) continue;
+        renumbered[i] = e.groups;
+        for (Problem& p : RenumberGroupLines(renumbered[i], e.fileName, target, step)) refused.push_back(std::move(p));
+    }
+    if (!refused.empty()) return refused;
+    for (std::size_t i = 0; i < catalog_.entries.size(); ++i)
+        if (catalog_.entries[i].status == ReadStatus::Ok) catalog_.entries[i].groups = std::move(renumbered[i]);
+    return {};
+}
+
 bool PlacedListFrame::SaveRows(std::string_view listFile, const TagContentFn& content, SceneList which,
                                std::span<const SceneListRow> rows) {
     if (okNeedsRows_ && rows.empty()) return false;  // OK is disabled while the list is empty

@@ -80,6 +80,9 @@ public:
 
 protected:
     const Project& project() const;
+    // The catalog's command lines renumbered by `step` (ReferenceKeeper::RenumberInMemory): the
+    // save rebuilds every scene file with them. Nothing changes when a place refuses.
+    std::vector<Problem> RenumberCatalogLines(RefTarget target, const RowRenumbering& step);
     // True when the editor may close: saved, or nothing to save over an unreadable file.
     bool SaveRows(std::string_view listFile, const TagContentFn& content, SceneList which,
                   std::span<const SceneListRow> rows);
@@ -128,7 +131,12 @@ public:
     using RowOf = std::function<SceneListRow(const T&)>;
 
     PlacedList(EditorContext& context, QDialog* dialog, const PlacedListOptions& options, Labels labels, RowOf rowOf)
-        : PlacedListFrame(context, dialog, options), list_(panel_, std::move(labels)), rowOf_(std::move(rowOf)) {}
+        : PlacedListFrame(context, dialog, options), list_(panel_, std::move(labels)), rowOf_(std::move(rowOf)) {
+        // The scene rows follow the list through the rebuild; the command lines through the catalog.
+        list_.KeepReferences(context, dialog, options.target, {.sceneRowsRebuilt = true});
+        list_.keeper()->RenumberInMemory(
+            [this, target = options.target](const RowRenumbering& step) { return RenumberCatalogLines(target, step); });
+    }
 
     ListEditor<T>& list() { return list_; }
     const std::vector<T>& records() const { return list_.records(); }

@@ -441,6 +441,7 @@ EnemyUnitListEditor::EnemyUnitListEditor(EditorContext& context, QWidget* parent
     panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
 
     list_ = std::make_unique<ListEditor<EnemyUnit>>(panel_, [](const EnemyUnit& u) { return QStringList{FromCp932(UnitRowText(u))}; });
+    list_->KeepReferences(context_, this, RefTarget::EnemyUnit);
     list_->OnAdd([this]() -> std::optional<EnemyUnit> {
         EnemyUnit u;
         if (!RunFormations(u)) return std::nullopt;
@@ -462,7 +463,8 @@ bool EnemyUnitListEditor::RunFormations(EnemyUnit& unit) {
 void EnemyUnitListEditor::accept() {
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
-        SaveEnemyList(context_.project, list_->records(), ui);
+        list_->Save(ui, kEnemyFile, EnemyListBytes,
+                    [this](SaveUi& u) { return SaveEnemyList(context_.project, list_->records(), u); });
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }

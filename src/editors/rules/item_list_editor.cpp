@@ -97,6 +97,7 @@ ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : Previe
 
     list_ = std::make_unique<ListEditor<Item>>(panel_, [](const Item& i) { return QStringList{FromCp932(i.name)}; });
     list_->OnSelectionChanged([this](int) { ShowSelection(); });
+    list_->KeepReferences(context_, this, RefTarget::Item);
     // "追加" keeps the selection where it is, so the panel's add is handled here; after "削除" the
     // form shows the row that took the deleted one's place (the list has moved it there first).
     connect(panel_, &ListEditorPanel::addClicked, this, [this] { AddItem(); });
@@ -358,7 +359,8 @@ void ItemListEditor::accept() {
     if (playOnSelect_) playOnSelect_->Stop();
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
-        SaveItemList(context_.project, list_->records(), ui);
+        list_->Save(ui, kItemFile, ItemListBytes,
+                    [this](SaveUi& u) { return SaveItemList(context_.project, list_->records(), u); });
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }

@@ -236,7 +236,7 @@ void MonsterPropertyDialog::Leave() {
 
 MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent)
     : PreviewListEditor(context, {tr("怪物ﾘｽﾄ1"), RefTarget::Monster, {240, 280}, ViewMode::None, false},
-                        {kMonsterFile, LoadMonsterList, SaveMonsterList},
+                        {kMonsterFile, LoadMonsterList, SaveMonsterList, MonsterListBytes},
                         [](const Monster& m) { return QStringList{FromCp932(m.name)}; }, parent) {
     LoadGameSettings(context_.project, context_.settings);
     runProperties = [this](Monster& m) {
