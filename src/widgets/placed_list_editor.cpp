@@ -128,12 +128,12 @@ std::vector<Problem> PlacedListFrame::RenumberCatalogLines(RefTarget target, con
     for (std::size_t i = 0; i < catalog_.entries.size(); ++i) {
         const SceneCatalogEntry& e = catalog_.entries[i];
         if (e.status != ReadStatus::Ok) continue;
-        renumbered[i] = e.groups;
+        renumbered[i] = e.groups();
         for (Problem& p : RenumberGroupLines(renumbered[i], e.fileName, target, step)) refused.push_back(std::move(p));
     }
     if (!refused.empty()) return refused;
     for (std::size_t i = 0; i < catalog_.entries.size(); ++i)
-        if (catalog_.entries[i].status == ReadStatus::Ok) catalog_.entries[i].groups = std::move(renumbered[i]);
+        if (catalog_.entries[i].status == ReadStatus::Ok) catalog_.entries[i].groups() = std::move(renumbered[i]);
     return {};
 }
 

@@ -155,8 +155,8 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
             EXPECT_TRUE(d->isVisible());
             ownerAction = [](SceneCatalog& catalog, int scene) {
                 SceneCatalogEntry* e = FindCatalogEntry(catalog, scene);
-                e->groups[1].explanation = "inn";
-                e->groups.push_back(EventCommandGroup{"sleep", {"heal"}});
+                e->groups()[1].explanation = "inn";
+                e->groups().push_back(EventCommandGroup{"sleep", {"heal"}});
                 return std::optional<int>(4);
             };
             Click(d->nextButton());

@@ -131,7 +131,7 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry
                                        int currentGroup, QWidget* parent)
     : QDialog(parent), context_(context), form_(Form::Owner), entry_(&entry) {
     setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-    savedGroups_ = entry.groups;
+    savedGroups_ = entry.groups();
     savedFlags_ = context.flags;
 
     auto* top = new QWidget(this);
@@ -225,7 +225,7 @@ void EventCommandEditor::BuildPanel(QWidget* top) {
 }
 
 std::vector<EventCommandGroup>* EventCommandEditor::CurrentGroups() {
-    if (form_ == Form::Owner) return &entry_->groups;
+    if (form_ == Form::Owner) return &entry_->groups();
     if (currentScene_ < 0 || currentScene_ >= static_cast<int>(scenes_.size())) return nullptr;
     EventSceneRecord& record = scenes_[static_cast<std::size_t>(currentScene_)];
     return record.status == ReadStatus::Ok ? &record.scene.groups : nullptr;
@@ -507,7 +507,7 @@ void EventCommandEditor::accept() {
 void EventCommandEditor::reject() {
     if (FormLock::IsLocked(this)) return;
     if (form_ == Form::Owner) {
-        entry_->groups = savedGroups_;
+        entry_->groups() = savedGroups_;
         context_.flags = savedFlags_;
     }
     scenes_.clear();

@@ -141,7 +141,7 @@ void PlacementHub::EditPositions(SceneRow& row) {
     SceneCatalogEntry* entry = FindCatalogEntry(catalog_, row.number);
     // What the owner forms change in the catalog belongs to this list: its Cancel puts it back.
     const std::optional<std::vector<EventCommandGroup>> groupsBefore =
-        entry ? std::optional(entry->groups) : std::nullopt;
+        entry ? std::optional(entry->groups()) : std::nullopt;
     const FlagExplanations flagsBefore = context_.flags;
 
     MapData map;
@@ -160,13 +160,13 @@ void PlacementHub::EditPositions(SceneRow& row) {
     const bool ok = dialog.exec() == QDialog::Accepted;
     entry = FindCatalogEntry(catalog_, row.number);
     if (!ok) {
-        if (entry && groupsBefore) entry->groups = *groupsBefore;
+        if (entry && groupsBefore) entry->groups() = *groupsBefore;
         context_.flags = flagsBefore;
         return;
     }
     // The list kept within the scene's room, so the rows always fit.
     ApplyPositionRows(row.scene, *kind, dialog.rows());
-    if (entry && entry->status == ReadStatus::Ok) row.scene.groups = entry->groups;
+    if (entry && entry->status == ReadStatus::Ok) row.scene.groups = entry->groups();
 }
 
 void PlacementHub::accept() {
