@@ -63,6 +63,50 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>参照を更新</source>
+        <translation>Update references</translation>
+    </message>
+    <message>
+        <source>そのまま</source>
+        <translation>Leave as is</translation>
+    </message>
+    <message>
+        <source>使用箇所...</source>
+        <translation>Usages...</translation>
+    </message>
+    <message>
+        <source>この項目は %1 か所で使われています。</source>
+        <translation>This entry is used in %1 places.</translation>
+    </message>
+    <message>
+        <source>
+番号の変わる他の項目が %1 か所で使われています。</source>
+        <translation>
+Other entries whose numbers change are used in %1 places.</translation>
+    </message>
+    <message>
+        <source>
+
+参照を更新: 参照する番号をすべて合わせます。
+そのまま: 参照する番号を変えません。</source>
+        <translation>
+
+Update references: every reference follows its entry.
+Leave as is: the numbers that refer stay as they are.</translation>
+    </message>
+    <message>
+        <source>ほか %1 か所</source>
+        <translation>%1 more places</translation>
+    </message>
+    <message>
+        <source>次の箇所の参照は更新できません（「なし」にできない項目か、63 バイトを超えるｺﾏﾝﾄﾞ行です）。先にそれらを変更するか、「そのまま」を選んでください。
+
+</source>
+        <translation>The references in these places cannot be updated (a field that cannot be none, or a command line that would pass 63 bytes). Change them first, or choose &quot;Leave as is&quot;.
+
+</translation>
+    </message>
+    <message>
         <source>ﾌｫﾙﾀﾞ名に「\」「/」を含む名前や「.」「..」は使えません</source>
         <translation>Folder names may not contain &quot;\&quot; or &quot;/&quot;, nor be &quot;.&quot; or &quot;..&quot;</translation>
     </message>
@@ -1687,6 +1731,14 @@ Rename the file, then choose it again</translation>
         <source>ﾏｯﾌﾟ編集</source>
         <translation>Map editor</translation>
     </message>
+    <message>
+        <source>(なし)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>(見つかりません)</source>
+        <translation>(not found)</translation>
+    </message>
 </context>
 <context>
     <name>lw::AbilityUpDialog</name>
@@ -2315,6 +2367,14 @@ Rename the file, then choose it again</translation>
         <source>なし</source>
         <translation>None</translation>
     </message>
+    <message>
+        <source>所有者のｸﾞﾙｰﾌﾟ</source>
+        <translation>Owner group</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾙｰﾌﾟ</source>
+        <translation>Group</translation>
+    </message>
 </context>
 <context>
     <name>lw::FaceCommandDialog</name>
@@ -2467,6 +2527,18 @@ Rename the file, then choose it again</translation>
     <message>
         <source>ﾌﾗｸﾞ %1</source>
         <translation>Flag %1</translation>
+    </message>
+    <message>
+        <source>ﾌﾗｸﾞ</source>
+        <translation>Flag</translation>
+    </message>
+    <message>
+        <source>未使用のみ</source>
+        <translation>Unused only</translation>
+    </message>
+    <message>
+        <source>保存済みのﾌｧｲﾙのどこからも使われていないﾌﾗｸﾞだけを示します</source>
+        <translation>Shows only the flags that no saved file uses</translation>
     </message>
 </context>
 <context>
@@ -2820,6 +2892,29 @@ Rename the file, then choose it again</translation>
     <message>
         <source>選択した行の使用箇所</source>
         <translation>Usages of the selected row</translation>
+    </message>
+</context>
+<context>
+    <name>lw::ListFilter</name>
+    <message>
+        <source>絞り込み</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>番号または文字</source>
+        <translation>Number or text</translation>
+    </message>
+    <message>
+        <source>%1の絞り込み</source>
+        <translation>Filter %1</translation>
+    </message>
+    <message>
+        <source>該当なし</source>
+        <translation>No match</translation>
+    </message>
+    <message>
+        <source>絞り込みの結果</source>
+        <translation>Filter result</translation>
     </message>
 </context>
 <context>

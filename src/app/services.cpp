@@ -30,6 +30,20 @@ MessageAnswer QtServices::ShowMessage(QWidget* owner, const Message& message) {
     case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
     }
+    if (message.buttons == MessageButtons::UpdateKeepCancel) {
+        QPushButton* update = box.addButton(QObject::tr("参照を更新"), QMessageBox::AcceptRole);
+        QPushButton* keep = box.addButton(QObject::tr("そのまま"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QObject::tr("ｷｬﾝｾﾙ"), QMessageBox::RejectRole);
+        QPushButton* usages = box.addButton(QObject::tr("使用箇所..."), QMessageBox::ActionRole);
+        box.setDefaultButton(update);
+        box.setEscapeButton(cancel);
+        box.exec();
+        QAbstractButton* clicked = box.clickedButton();
+        if (clicked == update) return MessageAnswer::Update;
+        if (clicked == keep) return MessageAnswer::Keep;
+        if (clicked == usages) return MessageAnswer::Usages;
+        return MessageAnswer::Cancel;
+    }
     if (message.buttons == MessageButtons::YesNo || message.buttons == MessageButtons::YesNoYesToAll) {
         QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
         if (message.buttons == MessageButtons::YesNoYesToAll) buttons |= QMessageBox::YesToAll;

@@ -18,8 +18,11 @@ class QWidget;
 namespace lw {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButtons { Ok, YesNo, YesNoYesToAll };
-enum class MessageAnswer { Ok, Yes, No, YesToAll };
+// UpdateKeepCancel: the question before a delete or move of a row that is referred to, with
+// "参照を更新" (Update), "そのまま" (Keep), "ｷｬﾝｾﾙ" (Cancel) and "使用箇所..." (Usages, which closes the
+// question so the caller can show the places and ask again).
+enum class MessageButtons { Ok, YesNo, YesNoYesToAll, UpdateKeepCancel };
+enum class MessageAnswer { Ok, Yes, No, YesToAll, Update, Keep, Cancel, Usages };
 
 struct Message {
     QString text;

@@ -6,6 +6,7 @@
 
 #include "widgets/accessible_names.h"
 #include "widgets/discard_guard.h"
+#include "widgets/list_filter.h"
 
 namespace lw {
 
@@ -24,6 +25,8 @@ std::pair<QPushButton*, QPushButton*> AddDialogButtons(QDialog* dialog, QBoxLayo
     QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] {
         if (DiscardGuard::MayDiscard(dialog)) dialog->reject();
     });
+    // Installed first, so that it runs after the naming and names each filter box by its drop-down.
+    FilterLongChoosersWhenShown(dialog);
     NameControlsWhenShown(dialog);
     return {confirm, cancel};
 }

@@ -8,14 +8,12 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/tagfile/record_format.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/drawing_group.h"
 #include "widgets/field_grid.h"
 #include "widgets/image_chooser.h"
@@ -31,7 +29,7 @@ FaceFields FaceFieldsOf(FaceEntry& f) {
 }
 
 FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* parent, const QString& caption)
-    : PreviewDialog(context, parent), fields_(fields) {
+    : PreviewStepDialog(context, parent), fields_(fields) {
     setWindowTitle(caption.isEmpty() ? tr("顔画像(ﾒﾆｭｰ用)") : caption);
     working_.fileName = fields_.fileName;
     working_.areaLeft = fields_.areaLeft;
@@ -60,7 +58,7 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
     layout->addWidget(area);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    AddButtons(buttons, tr("次へ"));
     layout->addLayout(buttons);
 
     // The controls show the entry; nothing is stored by showing it.
@@ -191,12 +189,6 @@ void FaceDialog::accept() {
     }
     view().SetMode(ViewMode::None);
     done(QDialog::Accepted);
-}
-
-void FaceDialog::reject() {
-    view().Close();
-    view().SetMode(ViewMode::None);
-    done(QDialog::Rejected);
 }
 
 }  // namespace lw

@@ -19,10 +19,9 @@
 #include <string>
 
 #include "core/media/image_lists.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
-class QPushButton;
 
 namespace lw {
 
@@ -45,7 +44,7 @@ struct FaceFields {
 };
 FaceFields FaceFieldsOf(FaceEntry& face);
 
-class FaceDialog : public PreviewDialog {
+class FaceDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     FaceDialog(EditorContext& context, FaceFields fields, QWidget* parent = nullptr,
@@ -66,12 +65,9 @@ public:
     NumberSpin* topSpin() const { return top_; }
     NumberSpin* widthSpin() const { return width_; }
     NumberSpin* heightSpin() const { return height_; }
-    QPushButton* nextButton() const { return next_button_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
 public slots:
     void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
@@ -90,8 +86,6 @@ private:
     NumberSpin* top_;
     NumberSpin* width_;
     NumberSpin* height_;
-    QPushButton* next_button_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

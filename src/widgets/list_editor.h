@@ -19,11 +19,15 @@
 #include <QObject>
 #include <QStringList>
 #include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
 #include <optional>
 #include <vector>
 
 #include "widgets/list_editor_panel.h"
 #include "widgets/record_list.h"
+#include "widgets/reference_keeper.h"
 
 namespace lw {
 
@@ -85,6 +89,19 @@ public:
     void OnSelectionChanged(std::function<void(int)> f) { onSelection_ = std::move(f); }
     // After every change of the rows made through the buttons.
     void OnChanged(std::function<void()> f) { onChanged_ = std::move(f); }
+    // Deletes and moves ask first whether and how the references to the rows, rows of `target`,
+    // follow (reference_keeper.h); the list's OK then goes through Save.
+    void KeepReferences(EditorContext& context, QWidget* owner, RefTarget target, RenumberOptions options = {}) {
+        keeper_ = std::make_unique<ReferenceKeeper>(context, owner, target, options);
+    }
+    ReferenceKeeper* keeper() const { return keeper_.get(); }
+    // The list's OK: `saveAlone` while no reference is renumbered, else the list file `file` (its
+    // bytes made by `bytes`) and the renumbered files as one change.
+    bool Save(SaveUi& ui, std::string_view file, const std::function<std::string(const std::vector<T>&)>& bytes,
+              const std::function<bool(SaveUi&)>& saveAlone) {
+        if (!keeper_ || keeper_->files().empty()) return saveAlone(ui);
+        return keeper_->Save(ui, file, bytes(records()), saveAlone);
+    }
 
     // What the buttons do.
     void Add() {
@@ -111,11 +128,26 @@ public:
         model_.Replace(row, std::move(copy));
         Changed(true);
     }
-    void Delete() { Changed(model_.RemoveSelected()); }
-    void MoveUp() { Changed(model_.MoveSelectedUp()); }
-    void MoveDown() { Changed(model_.MoveSelectedDown()); }
+    void Delete() {
+        const int row = model_.selected();
+        if (keeper_ && model_.hasSelection() && !keeper_->BeforeDelete(row, model_.size(), RowName(row))) return;
+        Changed(model_.RemoveSelected());
+    }
+    void MoveUp() { Move(-1); }
+    void MoveDown() { Move(1); }
 
 private:
+    void Move(int by) {
+        const int row = model_.selected(), other = row + by;
+        if (keeper_ && model_.hasSelection() && other >= 0 && other < model_.size() &&
+            !keeper_->BeforeSwap(row, other, model_.size(), RowName(row)))
+            return;
+        Changed(by < 0 ? model_.MoveSelectedUp() : model_.MoveSelectedDown());
+    }
+    QString RowName(int row) const {
+        const QStringList labels = labels_(model_.at(row));
+        return QStringLiteral("%1 %2").arg(row).arg(labels.isEmpty() ? QString() : labels.front());
+    }
     void Changed(bool rowsChanged) {
         Refresh();
         if (rowsChanged && onChanged_) onChanged_();
@@ -131,6 +163,7 @@ private:
     std::function<void(int)> onSelection_;
     std::function<void()> onChanged_;
     int capacity_ = -1;
+    std::unique_ptr<ReferenceKeeper> keeper_;
     std::vector<QMetaObject::Connection> connections_;
 };
 

@@ -1,7 +1,9 @@
 #include "widgets/list_editor_panel.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -10,6 +12,7 @@
 #include <algorithm>
 
 #include "core/project/project.h"
+#include "widgets/list_filter.h"
 #include "widgets/usages_dialog.h"
 
 namespace lw {
@@ -70,7 +73,13 @@ ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* pare
         view_->setHeaderLabels(options.headers);
         view_->header()->setStretchLastSection(true);
     }
-    layout->addWidget(view_, 1);
+    // The filter box above the list (shown once the list is long).
+    auto* listColumn = new QVBoxLayout();
+    filter_ = new ListFilter(view_, QString(), this);
+    listColumn->addWidget(filter_);
+    listColumn->addWidget(view_, 1);
+    layout->addLayout(listColumn, 1);
+    setTabOrder(filter_->field(), view_);
 
     buttons_ = new QVBoxLayout();
     layout->addLayout(buttons_);
@@ -157,6 +166,7 @@ void ListEditorPanel::ShowRows(const std::vector<QStringList>& rows, int selecte
     items.reserve(static_cast<qsizetype>(rows.size()));
     for (const auto& texts : rows) items.append(new QTreeWidgetItem(texts));
     view_->addTopLevelItems(items);
+    filter_->Apply();
     view_->verticalScrollBar()->setValue(scrolled);
     updating_ = false;
     SetSelectedRow(selected);
@@ -179,8 +189,9 @@ void ListEditorPanel::SetSelectedRow(int row) {
 }
 
 int ListEditorPanel::selectedRow() const {
-    const auto selected = view_->selectedItems();
-    return selected.isEmpty() ? -1 : view_->indexOfTopLevelItem(selected.first());
+    // The selection model, not selectedItems(): a row the filter hides stays selected.
+    const auto selected = view_->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 int ListEditorPanel::rowCount() const { return view_->topLevelItemCount(); }

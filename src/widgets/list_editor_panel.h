@@ -17,6 +17,7 @@ class QVBoxLayout;
 
 namespace lw {
 
+class ListFilter;
 struct Project;
 
 struct ListEditorOptions {
@@ -38,6 +39,9 @@ public:
     explicit ListEditorPanel(const ListEditorOptions& options = {}, QWidget* parent = nullptr);
 
     QTreeWidget* view() const { return view_; }
+    // The filter box above the list ("絞り込み", shown once the list holds more than 20 rows): it
+    // hides rows, so row numbers and the selection stay those of the list.
+    ListFilter* filter() const { return filter_; }
     QPushButton* addButton() const { return add_; }
     QPushButton* editButton() const { return edit_; }  // nullptr without "編集..."
     QPushButton* deleteButton() const { return delete_; }
@@ -78,6 +82,7 @@ private:
     QPushButton* MakeButton(const QString& label);
 
     QTreeWidget* view_;
+    ListFilter* filter_;
     QVBoxLayout* buttons_;
     int extraInsertAt_ = 0;
     QPushButton* add_;

@@ -17,6 +17,8 @@
 #include "app/editor_context.h"
 #include "app/load_progress.h"
 #include "core/tagfile/file_io.h"
+#include "core/world/scene.h"
+#include "core/world/scene_catalog.h"
 #include "core/world/scene_numbers.h"
 #include "widgets/read_guard.h"
 
@@ -46,6 +48,32 @@ void ReadDataFiles(EditorContext& context, QWidget* owner, const std::vector<Ent
     for (const Row& row : rows) ReportUnreadable(context, owner, row.fileName, row.status);
 }
 
+// What every row of a numbered-file list carries; the editor's row adds the file's contents.
+struct NumberedFileRow {
+    std::string fileName;  // CP932, as in the data folder ("scene7.txt")
+    int number = 0;        // the number in the file name
+    ReadStatus status = ReadStatus::Ok;  // a new row is Ok; an unreadable one is never written
+};
+
+// A scene file of the data folder read into a row (`number` is the scene number).
+struct SceneRow : NumberedFileRow {
+    Scene scene;
+};
+
+// Reads every scene file of the data folder into `rows` (rows of SceneRow or more) as ReadDataFiles
+// does: the scene list, the placement hub and the event command editor read them alike.
+template <class Row, class AddedFn>
+void ReadSceneRows(EditorContext& context, QWidget* owner, std::vector<Row>& rows, AddedFn added) {
+    ReadDataFiles(
+        context, owner, ListSceneFiles(context.project), rows,
+        [&context](const SceneFileEntry& file, Row& row) {
+            row.fileName = file.fileName;
+            row.number = file.sceneNumber;
+            row.status = LoadSceneFile(context.project, file.fileName, row.scene);
+        },
+        added);
+}
+
 class NumberedFileList : public QObject {
     Q_OBJECT
 public:
@@ -66,11 +94,13 @@ public:
     static QString RowText(std::string_view fileName, ReadStatus status);
 
     // Reads every file of `files` into a row (`read(file, row)` fills it), with progress; the files
-    // that cannot be read are then named, once each.
+    // that cannot be read are then named, once each. LoadScenes: the scene files.
     template <class Row, class Entry, class ReadFn>
     void Load(const std::vector<Entry>& files, std::vector<Row>& rows, QWidget* owner, ReadFn read) {
-        ReadDataFiles(context_, owner, files, rows, read,
-                      [this](const Row& row) { AddItem(RowText(row.fileName, row.status)); });
+        ReadDataFiles(context_, owner, files, rows, read, [this](const Row& row) { AddRowOf(row); });
+    }
+    void LoadScenes(std::vector<SceneRow>& rows, QWidget* owner) {
+        ReadSceneRows(context_, owner, rows, [this](const SceneRow& row) { AddRowOf(row); });
     }
     // Gives `row` the lowest free number (its file name from `nameOf`), puts it in name order and
     // selects it.
@@ -101,6 +131,7 @@ public:
     }
 
 private:
+    void AddRowOf(const NumberedFileRow& row) { AddItem(RowText(row.fileName, row.status)); }
     void AddItem(const QString& text);
     void InsertItem(int index, const QString& text);
     void RemoveItem(int index);
@@ -115,6 +146,37 @@ private:
     QPushButton* delete_;
     QPushButton* ok_;
     QPushButton* cancel_;
+};
+
+// What an editor built on a numbered-file list shows of it: its rows (`Row` carries `fileName`,
+// `number` and `status`) and its controls. The editor's constructor sets `files_`.
+template <class Row>
+class NumberedFileRows {
+public:
+    const std::vector<Row>& rows() const { return rows_; }
+    int selectedRow() const { return files_->selected(); }
+    void SelectRow(int row) { files_->Select(row); }
+
+    QListWidget* list() const { return files_->list(); }
+    QCheckBox* showBox() const { return files_->showBox(); }
+    QPushButton* addButton() const { return files_->addButton(); }
+    QPushButton* editButton() const { return files_->editButton(); }
+    QPushButton* deleteButton() const { return files_->deleteButton(); }
+    QPushButton* okButton() const { return files_->okButton(); }
+    QPushButton* cancelButton() const { return files_->cancelButton(); }
+
+    // The row text: the file name, and a note when the file could not be read.
+    static QString RowText(const Row& row) { return NumberedFileList::RowText(row.fileName, row.status); }
+
+protected:
+    // The selected row, or nullptr.
+    Row* selectedRecord() {
+        const int index = selectedRow();
+        return index >= 0 && index < static_cast<int>(rows_.size()) ? &rows_[static_cast<std::size_t>(index)] : nullptr;
+    }
+
+    std::vector<Row> rows_;
+    NumberedFileList* files_ = nullptr;
 };
 
 }  // namespace lw

@@ -14,6 +14,7 @@
 #include "core/events/flag_explanations.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
+#include "widgets/record_names_ui.h"
 
 namespace lw {
 
@@ -92,7 +93,10 @@ PlacedListSave SaveListWithScenes(EditorContext& context, QWidget* owner, std::s
 }
 
 PlacedListFrame::PlacedListFrame(EditorContext& context, QDialog* dialog, const PlacedListOptions& options)
-    : context_(context), dialog_(dialog), okNeedsRows_(options.okNeedsRows) {
+    : context_(context),
+      dialog_(dialog),
+      names_(InterfaceRecordNames(context.project, &catalog_)),
+      okNeedsRows_(options.okNeedsRows) {
     auto* layout = new QVBoxLayout(dialog);
     ListEditorOptions panelOptions;
     panelOptions.addLabel = QObject::tr("追加...");
@@ -117,6 +121,21 @@ PlacedListFrame::~PlacedListFrame() { FreeSceneCatalog(catalog_); }
 const Project& PlacedListFrame::project() const { return context_.project; }
 
 void PlacedListFrame::Release() { FreeSceneCatalog(catalog_); }
+
+std::vector<Problem> PlacedListFrame::RenumberCatalogLines(RefTarget target, const RowRenumbering& step) {
+    std::vector<std::vector<EventCommandGroup>> renumbered(catalog_.entries.size());
+    std::vector<Problem> refused;
+    for (std::size_t i = 0; i < catalog_.entries.size(); ++i) {
+        const SceneCatalogEntry& e = catalog_.entries[i];
+        if (e.status != ReadStatus::Ok) continue;
+        renumbered[i] = e.groups();
+        for (Problem& p : RenumberGroupLines(renumbered[i], e.fileName, target, step)) refused.push_back(std::move(p));
+    }
+    if (!refused.empty()) return refused;
+    for (std::size_t i = 0; i < catalog_.entries.size(); ++i)
+        if (catalog_.entries[i].status == ReadStatus::Ok) catalog_.entries[i].groups() = std::move(renumbered[i]);
+    return {};
+}
 
 bool PlacedListFrame::SaveRows(std::string_view listFile, const TagContentFn& content, SceneList which,
                                std::span<const SceneListRow> rows) {

@@ -23,6 +23,7 @@
 
 #include "app/editor_context.h"
 #include "app/load_progress.h"
+#include "core/check/record_names.h"
 #include "core/check/reference_index.h"
 #include "core/world/placed_lists.h"
 #include "core/world/scene_catalog.h"
@@ -68,6 +69,8 @@ public:
     QCheckBox* showBox() const { return show_; }  // nullptr without one
     SceneCatalog& catalog() { return catalog_; }
     const SceneCatalog& catalog() const { return catalog_; }
+    // What the rows' numbers stand for, the scenes and groups taken from the catalog above.
+    RecordNames& names() { return *names_; }
     // How reading the list file went.
     ReadStatus loadStatus() const { return loadStatus_; }
     // What the last save did (Saved when nothing stood in the way).
@@ -77,6 +80,9 @@ public:
 
 protected:
     const Project& project() const;
+    // The catalog's command lines renumbered by `step` (ReferenceKeeper::RenumberInMemory): the
+    // save rebuilds every scene file with them. Nothing changes when a place refuses.
+    std::vector<Problem> RenumberCatalogLines(RefTarget target, const RowRenumbering& step);
     // True when the editor may close: saved, or nothing to save over an unreadable file.
     bool SaveRows(std::string_view listFile, const TagContentFn& content, SceneList which,
                   std::span<const SceneListRow> rows);
@@ -84,6 +90,7 @@ protected:
     EditorContext& context_;
     QDialog* dialog_;
     SceneCatalog catalog_;
+    std::unique_ptr<RecordNames> names_;
     ReadStatus loadStatus_ = ReadStatus::Missing;
     PlacedListSave report_;
     bool okNeedsRows_;
@@ -124,7 +131,12 @@ public:
     using RowOf = std::function<SceneListRow(const T&)>;
 
     PlacedList(EditorContext& context, QDialog* dialog, const PlacedListOptions& options, Labels labels, RowOf rowOf)
-        : PlacedListFrame(context, dialog, options), list_(panel_, std::move(labels)), rowOf_(std::move(rowOf)) {}
+        : PlacedListFrame(context, dialog, options), list_(panel_, std::move(labels)), rowOf_(std::move(rowOf)) {
+        // The scene rows follow the list through the rebuild; the command lines through the catalog.
+        list_.KeepReferences(context, dialog, options.target, {.sceneRowsRebuilt = true});
+        list_.keeper()->RenumberInMemory(
+            [this, target = options.target](const RowRenumbering& step) { return RenumberCatalogLines(target, step); });
+    }
 
     ListEditor<T>& list() { return list_; }
     const std::vector<T>& records() const { return list_.records(); }

@@ -111,6 +111,9 @@ public:
         std::string_view name;
         ReadStatus (*load)(const Project&, std::vector<T>&);
         bool (*save)(const Project&, const std::vector<T>&, SaveUi&);
+        // The file's bytes: when given, deletes and moves keep the references to the rows right
+        // (ListEditor::KeepReferences) and OK writes the renumbered files with the list.
+        std::string (*bytes)(const std::vector<T>&) = nullptr;
     };
     using Labels = typename ListEditor<T>::Labels;
 
@@ -123,6 +126,7 @@ protected:
         : PreviewListDialog(context, look, parent), file_(file), list_(panel(), std::move(labels)) {
         list_.OnSelectionChanged([this](int) { ShowSelection(); });
         list_.OnChanged([this] { ShowSelection(); });
+        if (file.bytes) list_.KeepReferences(context, this, look.usages);
     }
 
     // The edit step of "追加..." (on `fresh()`, isNew true) and of "編集..." (on a copy of the row).
@@ -146,7 +150,9 @@ protected:
         const int row = list_.selected();
         return row >= 0 ? &list_.records()[static_cast<std::size_t>(row)] : nullptr;
     }
-    void Save(SaveUi& ui) override { file_.save(project(), list_.records(), ui); }
+    void Save(SaveUi& ui) override {
+        list_.Save(ui, file_.name, file_.bytes, [this](SaveUi& u) { return file_.save(project(), list_.records(), u); });
+    }
 
     File file_;
     ListEditor<T> list_;

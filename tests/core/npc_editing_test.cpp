@@ -120,7 +120,7 @@ TEST_F(NpcSaveTest, ScenesAreRebuiltFromTheRows) {
 
     // The groups the owner form edited in the catalog go into their scene file.
     Load();
-    FindCatalogEntry(catalog, 1)->groups.resize(1);
+    FindCatalogEntry(catalog, 1)->groups().resize(1);
     ASSERT_EQ(Save(npcs, ui).outcome, PlacedListOutcome::Saved);
     Scene one;
     ParseScene(tp.ReadData("scene1.txt"), one);

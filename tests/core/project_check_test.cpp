@@ -180,7 +180,7 @@ TEST(ReferenceIndex, EveryPlaceThatRefersToARow) {
     EXPECT_EQ(index.references.ReferencesToFile(RefTarget::ImageFile, "BACK.BMP").size(), 3u);
     // The catalog comes from the same reads.
     ASSERT_EQ(index.catalog.count(), 2);
-    EXPECT_EQ(index.catalog.entries[0].npcIndices, std::vector<int>{0});
+    EXPECT_EQ(index.catalog.entries[0].npcIndices(), std::vector<int>{0});
     EXPECT_EQ(index.catalog.entries[1].groupCount(), 5);
 }
 

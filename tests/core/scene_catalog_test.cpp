@@ -61,8 +61,8 @@ TEST(SceneCatalogTest, HoldsEverySceneFileWithItsStatus) {
     const SceneCatalogEntry* zero = FindCatalogEntry(catalog, 0);
     ASSERT_NE(zero, nullptr);
     EXPECT_EQ(zero->status, ReadStatus::Ok);
-    EXPECT_EQ(zero->npcIndices, (std::vector<int>{1, 2}));
-    EXPECT_EQ(zero->groups, MakeRichScene().groups);
+    EXPECT_EQ(zero->npcIndices(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(zero->groups(), MakeRichScene().groups);
     const SceneCatalogEntry* nine = FindCatalogEntry(catalog, 9);
     ASSERT_NE(nine, nullptr);
     EXPECT_EQ(nine->status, ReadStatus::Unreadable);
@@ -120,7 +120,13 @@ TEST(SceneRebuildTest, RewritesEverySceneFileWithTheCatalogsGroups) {
     tp.WriteData("scene1.txt", SceneBytes(one));
     SceneCatalog catalog;
     LoadSceneCatalog(tp.project, catalog);
-    FindCatalogEntry(catalog, 1)->groups = {{"edited", {"end"}}};
+    FindCatalogEntry(catalog, 1)->groups() = {{"edited", {"end"}}};
+    // Scene 0's entry is not parsed yet; its file changes on disk since: the groups the catalog
+    // read are the ones written.
+    ASSERT_TRUE(FindCatalogEntry(catalog, 0)->unparsedBytes().has_value());
+    Scene changed = zero;
+    changed.groups = {{"on disk", {"msg 1"}}};
+    tp.WriteData("scene0.txt", SceneBytes(changed));
 
     // NPC 1 moved to scene 1, NPC 2 placed nowhere.
     std::vector<SceneListRow> rows = {{0}, {1}, {-1}};

@@ -184,6 +184,10 @@ TEST(Text, HashEncodingTouchesOnlySingleByteHash) {
     // A lead byte followed by '#' forms no character boundary problem: '#'(0x23) as trail is kept.
     EXPECT_EQ(DecodeLineBreaks(std::string("\x81\x23", 2)), std::string("\x81\x23", 2));
     EXPECT_EQ(DecodeLineBreaks("x#y#"), "x\r\ny\r\n");
+    // Long runs of either kind of character around the "#"s (texts are copied in runs).
+    EXPECT_EQ(DecodeLineBreaks("abcdefghijkl#\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0#k\x81#m"),
+              "abcdefghijkl\r\n\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\r\nk\x81#m");
+    EXPECT_EQ(EncodeLineBreaks("\r\n\r\nab\r\r\n"), "##ab\r#");
     EXPECT_EQ(CutCopy("\x82\xa0\x82\xa2", 3), "\x82\xa0");
     EXPECT_EQ(Cp932ToUtf8("\x82\xa0").value(), "\xe3\x81\x82");  // あ
     EXPECT_EQ(Utf8ToCp932("\xe3\x81\x82").value(), "\x82\xa0");

@@ -39,8 +39,6 @@ namespace {
 
 using namespace test;
 
-using test::FakeServices;
-using test::OnNextModal;
 
 class BasicSettingsTest : public test::EditorTest {
 protected:
@@ -67,7 +65,6 @@ protected:
         tp.WriteData("image_effect.txt", EffectFileBytes({burst}));
     }
 
-    ImageView& view() { return *context.imageView; }
 
     // Runs the editor from its hub button with `drive` on the open dialog.
     void Run(const std::function<void(BasicSettingsEditor*)>& drive) {
@@ -296,17 +293,9 @@ TEST_F(BasicSettingsTest, AnUnreadableSettingFileIsNeverSavedOver) {
 // Screenshots for looking at the dialog: run under a display (xvfb-run, QT_QPA_PLATFORM=xcb) with
 // LW_SCREENSHOT_DIR naming the folder for the PNGs; skipped otherwise.
 TEST_F(BasicSettingsTest, Screenshots) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    const QString out = QString::fromLocal8Bit(dir);
-    auto shoot = [&](QWidget* dialog, const QString& name) {
-        QTest::qWait(400);
-        QRect area = dialog->frameGeometry();
-        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
-                                                                          area.height() + 16);
-        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
-    };
+    const QString out = test::ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    auto shoot = [&](QWidget* dialog, const QString& name) { ShootWithPreview(dialog, out + "/" + name); };
     Run([&](BasicSettingsEditor* e) {
         e->move(30, 30);
         PropertyEditor* p = e->properties();

@@ -36,9 +36,6 @@ namespace {
 
 using namespace test;
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
 
 class ChestShopEditorTest : public test::EditorTest {
 protected:
@@ -128,7 +125,7 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
 
     TreasureListEditor editor(context);
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("宝箱ﾘｽﾄ1"));
-    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("1 1 0"));
+    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("1 1 0 — 1 (1, 0)"));  // scene 1 has no name
 
     bool placed = false;
     OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
@@ -159,7 +156,7 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
     Click(editor.panel()->addButton());
     ASSERT_TRUE(placed);
     ASSERT_EQ(editor.panel()->rowCount(), 2);
-    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("0 12 7"));
+    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("0 12 7 — 0 (12, 7)"));
 
     Click(editor.okButton());
     TreasureChest added{0, 0, 1, 1, 2, 12, 7, 0, 1, -1};
@@ -194,7 +191,7 @@ TEST_F(ChestShopEditorTest, MovesAndDeletesRenumberTheScenesAndCancelWritesNothi
     EXPECT_FALSE(std::filesystem::exists(tp.project.root / "data" / "flag_exp.txt"));
 
     TreasureListEditor editor(context);
-    ASSERT_EQ(editor.panel()->rowText(2), QStringLiteral("0 2 0"));
+    ASSERT_EQ(editor.panel()->rowText(2), QStringLiteral("0 2 0 — 0 (2, 0)"));
     ClickRow(editor.panel(), 2);
     Click(editor.panel()->upButton());  // chest 2 now row 1
     ClickRow(editor.panel(), 0);
@@ -236,7 +233,7 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     c.animation = 0;
     tp.WriteData("treasure_list.txt", TreasureListBytes(std::vector<TreasureChest>(257, c)));
     TreasureListEditor editor(context);
-    ASSERT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0"));
+    ASSERT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
     ClickRow(editor.panel(), 256);
     bool refused = false;
     OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
@@ -252,7 +249,7 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     });
     Click(editor.panel()->editButton());
     EXPECT_TRUE(refused);
-    EXPECT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0"));
+    EXPECT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
     // A chest of that scene may still be edited and stay there.
     ClickRow(editor.panel(), 3);
     bool kept = false;
@@ -270,7 +267,7 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
 
     ShopListEditor editor(context);
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("店ﾘｽﾄ1"));
-    ASSERT_EQ(editor.panel()->rowText(0), QStringLiteral("武器屋"));
+    ASSERT_EQ(editor.panel()->rowText(0), QStringLiteral("武器屋 — (なし)"));
     EXPECT_EQ(editor.shops()[0].scene, -1);  // no scene refers to it
 
     bool placed = false;
@@ -311,7 +308,7 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
     });
     Click(editor.panel()->addButton());
     ASSERT_TRUE(placed);
-    ASSERT_EQ(editor.panel()->rowText(1), QStringLiteral("道具屋"));
+    ASSERT_TRUE(editor.panel()->rowText(1).startsWith(QStringLiteral("道具屋 — ")));
 
     Click(editor.okButton());
     Shop added = NewShop();
@@ -357,7 +354,7 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
     });
     Click(editor.panel()->editButton());
     EXPECT_TRUE(refused);
-    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("道具屋"));
+    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("道具屋 — 0 (1, 1)"));
     // Row 2 to row 0: written first, and its scene's shop position now refers to index 0.
     Click(editor.panel()->upButton());
     Click(editor.panel()->upButton());
@@ -375,7 +372,7 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
         Click(d->cancelButton());
     });
     Click(again.panel()->editButton());
-    EXPECT_EQ(again.panel()->rowText(1), QStringLiteral("武器屋"));
+    EXPECT_EQ(again.panel()->rowText(1), QStringLiteral("武器屋 — (なし)"));
 }
 
 // Opening every chest and shop and confirming each step untouched writes every file back byte for
@@ -419,16 +416,12 @@ TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
 // under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder
 // the PNGs go to. Without it the test is skipped.
 TEST_F(ChestShopEditorTest, Screenshots) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    const QString out = QString::fromLocal8Bit(dir);
+    const QString out = test::ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     auto shoot = [&](QWidget* dialog, const QString& name) {
-        QTest::qWait(500);
         QRect area = dialog->frameGeometry();
         if (context.mapView->IsShown()) area = area.united(context.mapView->window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
-                                                                          area.width() + 16, area.height() + 16);
-        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
+        SaveScreenArea(area, out + "/" + name, 500);
     };
     scene0.name = "\x91\xba";  // 村
     WriteScenes();

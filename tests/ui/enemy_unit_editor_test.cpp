@@ -27,9 +27,6 @@ namespace {
 
 using namespace test;
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
 
 class EnemyUnitEditorTest : public test::EditorTest {
 protected:
@@ -78,8 +75,8 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
             Click(f->okButton());
         });
         Click(list->panel()->addButton());
-        EXPECT_EQ(list->panel()->rowText(0), QStringLiteral("2 0 0 0 0 0"));
-        EXPECT_EQ(list->panel()->rowText(1), QStringLiteral("0 1 0 0 0 0"));
+        EXPECT_EQ(list->panel()->rowText(0), QStringLiteral("2 0 0 0 0 0 — bat"));
+        EXPECT_EQ(list->panel()->rowText(1), QStringLiteral("0 1 0 0 0 0 — slime"));
 
         OnNextModal<EnemyRatesDialog>([&](EnemyRatesDialog* rates) {
             EXPECT_EQ(rates->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ出現率"));

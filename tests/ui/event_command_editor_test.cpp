@@ -378,7 +378,7 @@ TEST_F(OwnerFormTest, OkGivesTheChosenGroupWithTheEntryEditedAndNoneGivesMinusOn
     EXPECT_EQ(chosen, 4);
     const SceneCatalogEntry& entry = catalog.entries[0];
     ASSERT_EQ(entry.groupCount(), 5);
-    EXPECT_EQ(entry.groups[2].commands.ToVector(), std::vector<std::string>{"end"});
+    EXPECT_EQ(entry.groups()[2].commands.ToVector(), std::vector<std::string>{"end"});
     EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "flag_exp.txt")));  // the owner's editor saves
 
     EXPECT_EQ(Run(3, -1,
@@ -399,7 +399,7 @@ TEST_F(OwnerFormTest, OkGivesTheChosenGroupWithTheEntryEditedAndNoneGivesMinusOn
 }
 
 TEST_F(OwnerFormTest, CancelPutsBackTheGroupsAndTheFlagExplanations) {
-    const std::vector<EventCommandGroup> before = catalog.entries[0].groups;
+    const std::vector<EventCommandGroup> before = catalog.entries[0].groups();
     context.flags.text[1] = "old";
     const std::optional<int> result = Run(3, 0, [&](EventCommandEditor* e) {
         TypeText(*e, QStringLiteral("changed"));
@@ -418,7 +418,7 @@ TEST_F(OwnerFormTest, CancelPutsBackTheGroupsAndTheFlagExplanations) {
         Click(e->cancelButton());
     });
     EXPECT_EQ(result, std::nullopt);
-    EXPECT_EQ(catalog.entries[0].groups, before);
+    EXPECT_EQ(catalog.entries[0].groups(), before);
     EXPECT_EQ(context.flags.text[1], "old");
 }
 

@@ -17,6 +17,7 @@
 #include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_driver.h"
 #include "support/qt/fake_services.h"
 #include "widgets/drawing_group.h"
 #include "widgets/face_dialog.h"
@@ -26,22 +27,16 @@
 namespace lw {
 namespace {
 
-class FaceDialogTest : public ::testing::Test {
+class FaceDialogTest : public test::EditorTest {
 protected:
-    test::TempProject tp;
-    test::FakeServices services;
-    EditorContext context;
-
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         // 40 x 30: a blue face on a magenta key.
         test::WriteBytes(ImageFilePath(tp.project, "faces.bmp"), test::MakeBmp24(40, 30, [](int x, int y) {
                              return (x >= 5 && x < 25 && y >= 5 && y < 25) ? 0x3060C0u : 0xFF00FFu;
                          }));
         test::WriteBytes(ImageFilePath(tp.project, "big face.bmp"), test::MakeSolidBmp24(8, 8, 0));
     }
-    ImageView& view() { return *context.imageView; }
 
     static void Type(QSpinBox* spin, int value) {
         spin->setFocus();
@@ -194,8 +189,8 @@ TEST_F(FaceDialogTest, OpensOnTheFieldsOfAnotherRecordAndChainsToTheNextStep) {
 // Screenshot for looking at the dialog beside its preview: run under a display with
 // LW_SCREENSHOT_DIR set; skipped otherwise.
 TEST_F(FaceDialogTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = test::ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     // Two faces side by side on the key colour; the second one is the face chosen.
     test::WriteBytes(ImageFilePath(tp.project, "portraits.bmp"), test::MakeBmp24(192, 96, [](int x, int y) {
                          const int cx = x < 96 ? 48 : 144, dx = x - cx, dy = y - 48;
@@ -216,10 +211,7 @@ TEST_F(FaceDialogTest, Screenshot) {
     FaceDialog d(context, FaceFieldsOf(face));
     d.move(30, 30);
     Show(d);
-    QTest::qWait(400);
-    const QRect area = d.frameGeometry().united(view().window()->frameGeometry());
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16, area.height() + 16);
-    EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/face-dialog.png", "PNG"));
+    ShootWithPreview(&d, out + "/face-dialog.png");
     d.reject();
 }
 

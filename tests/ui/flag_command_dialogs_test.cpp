@@ -8,11 +8,13 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "editors/events/flag_chooser.h"
 #include "editors/events/flag_command_dialogs.h"
 #include "editors/events/music_command_dialog.h"
 #include "support/qt/command_dialog_driver.h"
+#include "widgets/list_filter.h"
 
 namespace lw {
 namespace {
@@ -43,6 +45,23 @@ TEST_F(FlagCommandDialogTest, TheBranchAsksForAFlagAndAComparisonThenBuildsItsLi
     EXPECT_EQ(OkMessage(d), QString());
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(d.line(), "? flag12 >= 3");
+}
+
+TEST_F(FlagCommandDialogTest, TheFlagIsFoundByItsExplanationAndEnterChoosesIt) {
+    context.flags.text[300] = "\x94\xE0\x82\xF0\x8A\x4A\x82\xAF\x82\xBD";  // "扉を開けた"
+    FlagCommandDialog d(command, Kind::SetFlag);
+    FlagChooser* chooser = d.flagChooser();
+    EXPECT_EQ(chooser->flagChoice()->itemText(300), QStringLiteral("300 — 扉を開けた"));
+    ASSERT_NE(chooser->filter(), nullptr);
+    Type(chooser->filter()->field(), QStringLiteral("扉"));
+    EXPECT_EQ(chooser->filter()->shownCount(), 1);
+    QTest::keyClick(chooser->filter()->field(), Qt::Key_Return);
+    EXPECT_EQ(chooser->flag(), 300);
+    EXPECT_EQ(chooser->explanation()->text(), QStringLiteral("扉を開けた"));
+    // An explanation typed here renames the entry.
+    Type(chooser->explanation(), QStringLiteral("扉"));
+    chooser->StoreExplanation();
+    EXPECT_EQ(chooser->flagChoice()->itemText(300), QStringLiteral("300 — 扉"));
 }
 
 TEST_F(FlagCommandDialogTest, SettingAFlagBuildsEachOperationAndAnEmptyNumberIsZero) {
@@ -121,7 +140,7 @@ TEST_F(FlagCommandDialogTest, TheValueIntoFlagDialogsBuildTheirLinesAndTheItemCo
     EXPECT_EQ(items.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定)"));
     ASSERT_TRUE(items.opened());
     ASSERT_EQ(items.itemChoice()->count(), 3);
-    EXPECT_EQ(items.itemChoice()->itemText(2), QStringLiteral("key"));
+    EXPECT_EQ(items.itemChoice()->itemText(2), QStringLiteral("key (その他の装備品)"));
     items.flagChooser()->setFlag(7);
     EXPECT_EQ(OkMessage(items), QStringLiteral("ｱｲﾃﾑを選択してください"));
     items.itemChoice()->setCurrentIndex(2);

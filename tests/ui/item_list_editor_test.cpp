@@ -39,8 +39,6 @@ namespace {
 
 using namespace test;
 
-using test::FakeServices;
-using test::TempProject;
 
 constexpr const char* kHead = "<item_number>\r\n";
 // The ability spins, by their place in the record.
@@ -57,20 +55,11 @@ std::string ItemFile(const std::vector<std::string>& lines, int count = -1) {
     return out;
 }
 
-class ItemListEditorTest : public ::testing::Test {
+class ItemListEditorTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    std::optional<MusicPlayer> player;
-    EditorContext context;
-
     void SetUp() override {
-        if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
-        player.emplace(AudioMessagesTo(services));
-        ASSERT_TRUE(player->Initialise());
-        context.project = tp.project;
-        context.services = &services;
-        context.player = &*player;
+        EditorTest::SetUp();
+        StartPlayer();
 
         // A 4 x 1 sheet of 48 x 48 chips: a blade swinging from upright to level.
         QImage sheet(192, 48, QImage::Format_RGB32);
@@ -116,12 +105,6 @@ protected:
         settings.abilityMax = 500;
         tp.WriteData("setting.txt", GameSettingsBytes(settings));
     }
-    void TearDown() override {
-        test::CancelPendingModalWatches();
-        player->Shutdown();
-    }
-
-    ImageView& view() { return *context.imageView; }
     bool HasItemFile() const { return std::filesystem::exists(DataFilePath(tp.project, "item_list.txt")); }
 
     // Lines typed into the description, each ended by Return except the last.
@@ -466,8 +449,8 @@ TEST_F(ItemListEditorTest, AnUnreadableItemListIsNeverSavedOverAndTheHubOpensThe
 // run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the
 // folder the PNG goes to. Without it the test is skipped.
 TEST_F(ItemListEditorTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = test::ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     tp.WriteData("item_list.txt",
                  ItemFile({"0 0 4 2 12 0 0 0 0 0 0 0 0 0 0 120 " + Cp932("銅の剣") + " " + Cp932("銅で鍛えた剣。#軽くて扱いやすい。"),
                            "3 0 0 3 0 0 5 0 0 0 0 0 0 -1 -1 90 " + Cp932("木の盾") + " ",
@@ -475,12 +458,7 @@ TEST_F(ItemListEditorTest, Screenshot) {
     RunEditor([&](ItemListEditor& e) {
         e.move(40, 40);
         ClickRow(e.panel(), 0);
-        QTest::qWait(400);
-        QRect area = e.frameGeometry();
-        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
-                                                                          area.height() + 16);
-        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/item-list.png", "PNG"));
+        ShootWithPreview(&e, out + "/item-list.png");
         Click(e.cancelButton());
     });
 }

@@ -23,8 +23,6 @@ namespace {
 
 using namespace test;
 
-using test::FakeServices;
-using test::TempProject;
 
 class LevelEditorsTest : public test::EditorTest {
 protected:

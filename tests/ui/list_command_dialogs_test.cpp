@@ -321,7 +321,7 @@ TEST_F(ListCommandDialogsTest, ShowTreasureListsEachChestWhereItStands) {
     EXPECT_EQ(d.showImageBox(), nullptr);
     EXPECT_FALSE(context.imageView->IsOpen());
     // The first scene file (by name) listing a chest is where it stands.
-    EXPECT_EQ(Items(d.targetChoice()), (QStringList{"-1 5 6", "0 7 8", "0 9 10"}));
+    EXPECT_EQ(Items(d.targetChoice()), (QStringList{"-1 5 6", "0 7 8 — 0 (7, 8)", "0 9 10 — 0 (9, 10)"}));
     Click(d.okButton());
     EXPECT_EQ(LastWarning(), QStringLiteral("宝箱番号を選択してください"));
     Choose(d.targetChoice(), 2);

@@ -33,6 +33,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
+#include "support/qt/editor_driver.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/image_chooser.h"
@@ -45,6 +46,11 @@ namespace fs = std::filesystem;
 using test::FakeServices;
 using test::OnNextModal;
 using test::TempProject;
+using test::Choose;
+using test::Click;
+using test::ClickRow;
+using test::Items;
+using test::Rows;
 
 // The colour of the top-left pixel of frame (column, row) of the water sheet.
 QRgb FrameMark(int column, int row) { return qRgb(250, 10 + column * 40, 10 + row * 100); }
@@ -73,15 +79,10 @@ QImage MakeWaterSheet() {
     return sheet;
 }
 
-class MapAnimationEditorTest : public ::testing::Test {
+class MapAnimationEditorTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         const QImage water = MakeWaterSheet();
         test::WriteBytes(ImageFilePath(tp.project, "water.bmp"),
                          test::MakeBmp24(water.width(), water.height(), [&](int x, int y) {
@@ -90,41 +91,11 @@ protected:
         test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
         test::WriteBytes(ImageFilePath(tp.project, "sea water.bmp"), test::MakeSolidBmp24(64, 64, 0x0000FF));
     }
-    void TearDown() override { test::CancelPendingModalWatches(); }
 
-    ImageView& view() { return *context.imageView; }
-
-    static void Click(QAbstractButton* b) {
-        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    }
-    static void Choose(QComboBox* c, const QString& text) {
-        const int i = c->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        c->setCurrentIndex(i);
-    }
     static void Type(QSpinBox* s, int value) {
         s->selectAll();
         QTest::keyClicks(s, QString::number(value));
         QTest::keyClick(s, Qt::Key_Tab);
-    }
-    void ClickPreview(QPoint point) {
-        ASSERT_NE(view().window(), nullptr);
-        QTest::mouseClick(view().window(), Qt::LeftButton, {}, point);
-    }
-    static void ClickRow(ListEditorPanel* panel, int row) {
-        QTreeWidget* v = panel->view();
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
-    }
-    static QStringList Rows(const ListEditorPanel* panel) {
-        QStringList out;
-        for (int i = 0; i < panel->rowCount(); ++i) out << panel->rowText(i);
-        return out;
-    }
-    static QStringList Items(const QListWidget* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-        return out;
     }
     // In "ﾏｯﾌﾟｱﾆﾒ3": "追加..." (or "編集...") picks the frames at these cells on the sheet.
     void PickFrames(QAbstractButton* button, std::vector<QPoint> cells) {
@@ -543,17 +514,9 @@ TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWr
 // Under a display, with LW_SCREENSHOT_DIR set: the two steps and the terrain dialog beside the
 // preview, as the screen shows them.
 TEST_F(TerrainAnimationTest, Screenshots) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    const QString out = QString::fromLocal8Bit(dir);
-    auto shoot = [&](QWidget* dialog, const QString& name) {
-        QTest::qWait(400);
-        QRect area = dialog->frameGeometry();
-        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
-                                                                          area.width() + 16, area.height() + 16);
-        EXPECT_TRUE(shot.save(out + "/" + name, "PNG")) << name.toStdString();
-    };
+    const QString out = test::ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    auto shoot = [&](QWidget* dialog, const QString& name) { ShootWithPreview(dialog, out + "/" + name); };
     int shots = 0;
     MapAnimationListEditor editor(context);
     editor.move(600, 380);

@@ -29,6 +29,7 @@
 #include "support/core/map_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
+#include "support/qt/editor_driver.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/number_spin.h"
@@ -39,15 +40,10 @@ namespace {
 using test::FakeServices;
 using test::TempProject;
 
-class MapEditorTest : public ::testing::Test {
+class MapEditorTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
         test::WriteBytes(ImageFilePath(tp.project, "upper.bmp"), test::VillageUpperBmp());
         Scene scene = NewScene();
@@ -343,8 +339,8 @@ TEST_F(MapEditorTest, PaintingRepaintsOnlyTheCellsPainted) {
 
 // Run under a display (xvfb-run, QT_QPA_PLATFORM xcb) with LW_SCREENSHOT_DIR naming the folder.
 TEST_F(MapEditorTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = test::ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     tp.WriteData("village.bin", test::VillageMapBytes());
     Scene scene = NewScene();
     scene.name = "village";
@@ -361,10 +357,7 @@ TEST_F(MapEditorTest, Screenshot) {
     e.toolButton(MapTool::Select)->click();
     Drag(e, {14, 9}, {19, 12});
     e.canvas()->SetCursorCell({16, 10});
-    QTest::qWait(400);
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, e.frameGeometry().x() - 8, e.frameGeometry().y() - 8,
-                                                                      e.frameGeometry().width() + 16, e.frameGeometry().height() + 16);
-    EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/map-editor.png", "PNG"));
+    test::SaveScreenArea(e.frameGeometry(), out + "/map-editor.png");
 }
 
 }  // namespace

@@ -36,8 +36,6 @@ namespace {
 
 using namespace test;
 
-using test::FakeServices;
-using test::TempProject;
 
 class PlacementDialogsTest : public test::EditorTest {
 protected:

@@ -33,6 +33,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_driver.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/image_chooser.h"
@@ -62,11 +63,8 @@ void InDialog(const std::function<void()>& open, const std::function<void(D*)>& 
     test::CancelPendingModalWatches();
 }
 
-class PlacementHubTest : public ::testing::Test {
+class PlacementHubTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
     Scene town;
     // What the owner form does: records its calls and runs `ownerAction`.
     struct OwnerCall {
@@ -79,8 +77,7 @@ protected:
     PlacementSteps steps;
 
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         tp.WriteData("town.bin", test::MakeMapBytes(20, 15));
         town = NewScene();
         town.name = "town";
@@ -140,7 +137,7 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
 
     InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
         EXPECT_EQ(list->windowTitle(), QStringLiteral("宿屋2"));
-        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"2 2 1 1", "4 4 3 3"}));
+        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）"}));
 
         // "追加...": the position dialog starts at the nearest cell in range; a click on the map
         // sets it; the owner form's Cancel keeps the dialog open, its OK gives the group.
@@ -158,8 +155,8 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
             EXPECT_TRUE(d->isVisible());
             ownerAction = [](SceneCatalog& catalog, int scene) {
                 SceneCatalogEntry* e = FindCatalogEntry(catalog, scene);
-                e->groups[1].explanation = "inn";
-                e->groups.push_back(EventCommandGroup{"sleep", {"heal"}});
+                e->groups()[1].explanation = "inn";
+                e->groups().push_back(EventCommandGroup{"sleep", {"heal"}});
                 return std::optional<int>(4);
             };
             Click(d->nextButton());
@@ -168,7 +165,7 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
         EXPECT_EQ(ownerCalls[1].owner, EventOwner::Inn);
         EXPECT_EQ(ownerCalls[1].scene, 0);
         EXPECT_EQ(ownerCalls[1].group, 0);  // a new position starts from group 0
-        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"2 2 1 1", "4 4 3 3", "6 5 4 4"}));
+        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）", "6 5 4 4"}));
         EXPECT_EQ(list->panel()->selectedRow(), 2);
 
         // Delete the first, move the new one up.
@@ -176,7 +173,7 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
         Click(list->panel()->deleteButton());
         SelectPanelRow(list->panel(), 1);
         Click(list->panel()->upButton());
-        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"6 5 4 4", "4 4 3 3"}));
+        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"6 5 4 4", "4 4 3 3 — タイトル（終了）"}));
         Click(list->okButton());
     });
 
@@ -221,7 +218,7 @@ TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
                     Click(owner->okButton());
                 });
             });
-            EXPECT_EQ(PanelRows(list->panel()), (QStringList{"3 3 2 0", "7 8 3 2"}));
+            EXPECT_EQ(PanelRows(list->panel()), (QStringList{"3 3 2 0 — タイトル（序章）", "7 8 3 2 — タイトル（ロード）"}));
             Click(list->okButton());
         });
         Click(hub->okButton());
@@ -255,7 +252,7 @@ TEST_F(PlacementHubTest, CancelWritesNothingAndPutsTheFlagExplanationsBack) {
                 EXPECT_EQ(d->windowTitle(), QStringLiteral("移動元"));
                 Click(d->nextButton());
             });
-            EXPECT_EQ(PanelRows(list->panel()), (QStringList{"0 0 0 2"}));
+            EXPECT_EQ(PanelRows(list->panel()), (QStringList{"0 0 0 2 — タイトル（ロード）"}));
             Click(list->okButton());
         });
         EXPECT_EQ(hub.rows()[0].scene.sceneChanges, (std::vector<SceneChange>{{0, 0, 0, 2}}));
@@ -372,7 +369,7 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
     PlacementHub hub(context, 5, steps);
     InDialog<FieldBattleDialog>([&] { Click(hub.editButton()); }, [&](FieldBattleDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘2"));
-        EXPECT_EQ(PanelRows(d->panel()), (QStringList{"0 12 cave.bmp"}));
+        EXPECT_EQ(PanelRows(d->panel()), (QStringList{"0 12 cave.bmp — slimes"}));
         EXPECT_EQ(d->rateSpin()->value(), 12);
         EXPECT_EQ(d->rateSpin()->minimum(), 1);
         EXPECT_EQ(d->rateSpin()->maximum(), 100);
@@ -389,7 +386,7 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
         d->rateSpin()->setValue(40);
         d->backgroundChooser()->SelectByPrefix("cave");
         Click(d->panel()->addButton());
-        EXPECT_EQ(PanelRows(d->panel()), (QStringList{"1 12 forest.bmp", "1 40 cave.bmp"}));
+        EXPECT_EQ(PanelRows(d->panel()), (QStringList{"1 12 forest.bmp — bats", "1 40 cave.bmp — bats"}));
 
         // Up to 64 battles; the 65th is refused.
         for (int i = 2; i < kSceneBattleCapacity; ++i) Click(d->panel()->addButton());

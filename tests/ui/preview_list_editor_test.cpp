@@ -1,5 +1,5 @@
 // What every list editor with a preview does alike ("ｱﾆﾒ ﾘｽﾄ1", "顔画像ﾘｽﾄ", "ﾅﾚｰｼｮﾝﾘｽﾄ1",
-// "魔法ﾘｽﾄ1"), each opened from its hub button: an empty list can be neither saved nor shown,
+// "魔法ﾘｽﾄ1", "怪物ﾘｽﾄ1"), each opened from its hub button: an empty list can be neither saved nor shown,
 // Cancel writes nothing, a missing file stays missing, and a file that cannot be read is never
 // saved over, not even when the editor is confirmed.
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include "editors/media/face_list_editor.h"
 #include "editors/media/narration_list_editor.h"
 #include "editors/rules/magic_list_editor.h"
+#include "editors/rules/monster_list_editor.h"
 #include "support/qt/editor_driver.h"
 
 namespace lw {
@@ -50,6 +51,12 @@ Magic OneSpell() {
     m.name = "fire";
     return m;
 }
+Monster OneMonster() {
+    Monster m;
+    m.name = "slime";
+    m.picture = "slime.bmp";
+    return m;
+}
 
 const PreviewListCase kCases[] = {
     {"Effects", HubEditor::AnimeList, kEffectFile, EffectFileBytes({OneAnimation()}), Make<EffectListEditor>},
@@ -57,6 +64,7 @@ const PreviewListCase kCases[] = {
     {"Narrations", HubEditor::NarrationList, kNarrationFile, NarrationListBytes({NewNarrationDefaults()}),
      Make<NarrationListEditor>},
     {"Magic", HubEditor::MagicList, kMagicFile, MagicListBytes({OneSpell()}), Make<MagicListEditor>},
+    {"Monsters", HubEditor::MonsterList, kMonsterFile, MonsterListBytes({OneMonster()}), Make<MonsterListEditor>},
 };
 
 class PreviewListEditors : public EditorTest, public ::testing::WithParamInterface<PreviewListCase> {

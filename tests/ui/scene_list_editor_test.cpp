@@ -26,6 +26,7 @@
 #include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
+#include "support/qt/editor_driver.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/drawing_group.h"
@@ -38,16 +39,8 @@ namespace fs = std::filesystem;
 using test::FakeServices;
 using test::TempProject;
 
-class SceneListEditorTest : public ::testing::Test {
+class SceneListEditorTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
-    void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
-    }
     void WriteScene(const std::string& fileName, const Scene& scene) { tp.WriteData(fileName, SceneBytes(scene)); }
     static Scene Named(const char* name) {
         Scene s = NewScene();

@@ -25,6 +25,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_driver.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/modal.h"
 #include "widgets/image_chooser.h"
@@ -49,15 +50,10 @@ std::string DefaultTitleFile() {
         "<menu_item_data>\r\n1 0 序章\r\n0 1 スタート\r\n1 2 ロード\r\n0 3 終了\r\n</menu_item_data>"));
 }
 
-class TitleScreenEditorTest : public ::testing::Test {
+class TitleScreenEditorTest : public test::EditorTest {
 protected:
-    TempProject tp;
-    FakeServices services;
-    EditorContext context;
-
     void SetUp() override {
-        context.project = tp.project;
-        context.services = &services;
+        EditorTest::SetUp();
         tp.WriteData("midi_list.txt", "<midi_number>\r\n2\r\n</midi_number>\r\n<midi_data>\r\nopening.mid\r\nfield.mid\r\n</midi_data>");
         tp.WriteData("image_back.txt", ImageTableBytes(ImageTableKind::Back, Preset()));
         // Sky over a field.
@@ -66,14 +62,12 @@ protected:
                          }));
         test::WriteBytes(ImageFilePath(tp.project, "night.bmp"), test::MakeSolidBmp24(320, 240, 0x101030));
     }
-    void TearDown() override { test::CancelPendingModalWatches(); }
 
     static ImageTable Preset() {
         ImageTable t;
         PresetImageTable(ImageTableKind::Back, t);
         return t;
     }
-    ImageView& view() { return *context.imageView; }
 
     static void Click(QAbstractButton* b) {
         const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
@@ -377,17 +371,13 @@ TEST_F(TitleScreenEditorTest, TheTitleMusicPlaysOnChoice) {
 // A screenshot of the editor beside its preview: run under a display (xvfb-run, QT_QPA_PLATFORM
 // xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
 TEST_F(TitleScreenEditorTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString out = test::ScreenshotDir();
+    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     Run([&](TitleScreenEditor* e) {
         e->move(40, 40);
         Choose(e->backgroundChoice(), "title.bmp");
         Click(e->entryOff(1));
-        QTest::qWait(400);
-        const QRect area = e->frameGeometry().united(view().window()->frameGeometry());
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
-                                                                          area.height() + 16);
-        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/title-screen.png", "PNG"));
+        ShootWithPreview(e, out + "/title-screen.png");
         Click(e->cancelButton());
     });
 }

@@ -133,11 +133,11 @@ public:
         if (!Number(i, v, prefix)) return;
         if (noneAllowed && v == -1) return;
         if (v < INT32_MIN || v > INT32_MAX) v = INT32_MIN;
-        Found({target, static_cast<int>(v), {}, part});
+        Found({target, static_cast<int>(v), {}, part, fields_[i], noneAllowed});
     }
     void Group(std::size_t i, const char* part) { Ref(i, RefTarget::Group, true, part); }
     void Image(std::size_t i, const char* part) {
-        if (!fields_[i].empty()) Found({RefTarget::ImageFile, -1, fields_[i], part});
+        if (!fields_[i].empty()) Found({RefTarget::ImageFile, -1, fields_[i], part, fields_[i]});
     }
     void OneOf(std::size_t i, std::initializer_list<std::string_view> choices, std::string_view meaning) {
         for (std::string_view c : choices)

@@ -18,6 +18,8 @@ struct LineReference {
     int index = -1;    // rows, numbers, flags and groups
     std::string_view name;  // file targets: a view of the scanned line or text
     const char* part = "";  // the field: "enemy unit", "text before", ...
+    std::string_view field;  // the whole field as the line holds it, a glued prefix included ("item7")
+    bool noneAllowed = false;  // the field may be -1 (none)
 };
 
 struct LineFinding {

@@ -11,10 +11,8 @@ bool SaveLoneFile(const Project& project, const DataFileWrite& file, SaveUi& ui)
                         : SaveDataFile(project, file.fileName, file.bytes, ui);
 }
 
-}  // namespace
-
-DataFileSetSave SaveDataFileSet(const Project& project, std::span<const DataFileWrite> files, SaveUi& ui,
-                                const CommitFault* commitFault) {
+DataFileSetSave SaveSet(const Project& project, std::span<const DataFileWrite> files, SaveUi& ui,
+                        const CommitFault* commitFault, bool allOrNothing) {
     DataFileSetSave result;
     if (files.empty()) return result;
     if (files.size() == 1) {
@@ -68,7 +66,9 @@ DataFileSetSave SaveDataFileSet(const Project& project, std::span<const DataFile
             }
             if (session.Ask(targets[i], displays[i]) == OverwriteAnswer::No) {
                 result.declined.push_back(files[i].fileName);
-                continue;
+                if (!allOrNothing) continue;
+                batch.Discard();
+                return result;
             }
             const bool ok = files[i].content ? batch.PrepareTag(targets[i], files[i].content)
                                              : batch.Prepare(targets[i], files[i].bytes);
@@ -96,6 +96,18 @@ DataFileSetSave SaveDataFileSet(const Project& project, std::span<const DataFile
         ui.CannotCreate();
     }
     return result;
+}
+
+}  // namespace
+
+DataFileSetSave SaveDataFileSet(const Project& project, std::span<const DataFileWrite> files, SaveUi& ui,
+                                const CommitFault* commitFault) {
+    return SaveSet(project, files, ui, commitFault, false);
+}
+
+DataFileSetSave SaveDataFilesTogether(const Project& project, std::span<const DataFileWrite> files, SaveUi& ui,
+                                      const CommitFault* commitFault) {
+    return SaveSet(project, files, ui, commitFault, true);
 }
 
 }  // namespace lw

@@ -46,4 +46,9 @@ struct DataFileSetSave {
 DataFileSetSave SaveDataFileSet(const Project& project, std::span<const DataFileWrite> files, SaveUi& ui,
                                 const CommitFault* commitFault = nullptr);
 
+// The same save for files that hold each other's numbers (a list and the files renumbered with it):
+// all or nothing, so "No" for any file writes none of them (`declined` names that file).
+DataFileSetSave SaveDataFilesTogether(const Project& project, std::span<const DataFileWrite> files, SaveUi& ui,
+                                      const CommitFault* commitFault = nullptr);
+
 }  // namespace lw

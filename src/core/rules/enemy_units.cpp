@@ -158,6 +158,13 @@ std::string FormationRowText(const Formation& formation) {
     return text;
 }
 
+std::vector<int> FormationMonsters(const Formation& formation) {
+    std::vector<int> monsters;
+    for (int m : formation.monster)
+        if (m > 0) monsters.push_back(m - 1);
+    return monsters;
+}
+
 std::vector<EnemyUnit> ParseEnemyList(std::string_view bytes) {
     std::vector<EnemyUnit> out;
     WalkEnemyFile(bytes, [&](const EnemyUnit& u) { out.push_back(u); });

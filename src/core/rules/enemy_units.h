@@ -72,6 +72,8 @@ bool SetUnitFormations(EnemyUnit& unit, const std::vector<Formation>& rows);
 // as its six monster choices "%d %d %d %d %d %d".
 std::string UnitRowText(const EnemyUnit& unit);
 std::string FormationRowText(const Formation& formation);
+// The monsters of a formation's occupied slots in slot order (0-based monster indices).
+std::vector<int> FormationMonsters(const Formation& formation);
 
 // The file. Formation lines are parsed only while fewer units than the count have been completed; a
 // unit beyond the count keeps its name and formation count with cleared formations. A formation

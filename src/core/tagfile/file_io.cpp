@@ -346,14 +346,12 @@ bool WriteAll(int fd, std::string_view bytes) {
 FileBatch::Check FileBatch::Plan(const std::vector<fs::path>& targets) {
     Check check;
     planned_ = true;
-    const auto base = CanonicalRoot(root_);
-    std::unordered_map<std::string, fs::path> folders;
     std::unordered_map<std::string, std::size_t> seen;
     seen.reserve(targets.size());
     // The target names of each resolved folder, as the hash digits their temporary files carry.
     std::unordered_map<std::string, std::unordered_set<std::string>> digitsByFolder;
     for (std::size_t i = 0; i < targets.size(); ++i) {
-        auto resolved = base ? ContainedIn(*base, targets[i], &folders) : std::nullopt;
+        auto resolved = Contained(targets[i]);
         if (!resolved) {
             check.outside.push_back(targets[i]);
             continue;
@@ -379,8 +377,14 @@ FileBatch::Check FileBatch::Plan(const std::vector<fs::path>& targets) {
     return check;
 }
 
+std::optional<fs::path> FileBatch::Contained(const fs::path& target) {
+    if (!canonicalRoot_) canonicalRoot_ = CanonicalRoot(root_);
+    if (!*canonicalRoot_) return std::nullopt;
+    return ContainedIn(**canonicalRoot_, target, &folders_);
+}
+
 std::unique_ptr<AtomicFile> FileBatch::Open(const fs::path& target, const WriteFault* fault) {
-    auto resolved = ContainedSaveTarget(root_, target);
+    auto resolved = Contained(target);
     if (!resolved) {
         outside_.push_back(target);
         return nullptr;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -240,8 +241,13 @@ public:
 private:
     std::unique_ptr<AtomicFile> Open(const std::filesystem::path& target, const WriteFault* fault);
     bool WriteJournal() const;
+    // `target` resolved below the root (ContainedSaveTarget), with the root and each folder
+    // resolved once per batch.
+    std::optional<std::filesystem::path> Contained(const std::filesystem::path& target);
 
     std::filesystem::path root_;
+    std::optional<std::optional<std::filesystem::path>> canonicalRoot_;  // once resolved
+    std::unordered_map<std::string, std::filesystem::path> folders_;    // resolved folders
     std::filesystem::path journalFolder_;
     bool planned_ = false;
     std::vector<std::unique_ptr<AtomicFile>> files_;

@@ -79,10 +79,8 @@ bool ParseRecord(std::string_view line, R& record, const RecordFormat<R>& format
         case FieldKind::Float2: scan.Float(record.*std::get<float R::*>(f.member)); break;
         case FieldKind::Token: scan.Token(record.*std::get<std::string R::*>(f.member), f.width); break;
         case FieldKind::Text: {
-            thread_local std::string stored;
-            if (scan.Token(stored, f.width)) {
-                AssignDecodedLineBreaks(record.*std::get<std::string R::*>(f.member), stored);
-            }
+            std::string_view stored;
+            if (scan.TokenView(stored, f.width)) AssignDecodedLineBreaks(record.*std::get<std::string R::*>(f.member), stored);
             break;
         }
         case FieldKind::Rest: {

@@ -62,13 +62,19 @@ bool FieldScanner::Float(float& out) {
     return true;
 }
 
-bool FieldScanner::Token(std::string& out, std::size_t maxBytes) {
+bool FieldScanner::TokenView(std::string_view& out, std::size_t maxBytes) {
     if (!ok_) return false;
     SkipSpace();
     std::size_t start = pos_;
     while (pos_ < line_.size() && !IsSpace(line_[pos_])) ++pos_;
     if (pos_ == start) return ok_ = false;
-    std::string_view token = CutToBytes(line_.substr(start, pos_ - start), maxBytes);
+    out = CutToBytes(line_.substr(start, pos_ - start), maxBytes);
+    return true;
+}
+
+bool FieldScanner::Token(std::string& out, std::size_t maxBytes) {
+    std::string_view token;
+    if (!TokenView(token, maxBytes)) return false;
     out.assign(token.data(), token.size());
     return true;
 }

@@ -19,6 +19,8 @@ public:
     bool Int(int& out);
     bool Float(float& out);
     bool Token(std::string& out, std::size_t maxBytes);
+    // The same token as a view of the line (valid as long as the line).
+    bool TokenView(std::string_view& out, std::size_t maxBytes);
 
     bool ok() const { return ok_; }
     // What is left of the line after the fields scanned so far.

@@ -1,6 +1,8 @@
 #include "core/text/cp932.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <iconv.h>
 
 namespace lw {
@@ -36,18 +38,17 @@ std::string EncodeLineBreaks(std::string_view text) {
 }
 
 void AppendEncodedLineBreaks(std::string& out, std::string_view text) {
-    if (text.find('\r') == std::string_view::npos) {
-        out.append(text);
-        return;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+    // Copied in runs between the CRs (list files hold hundreds of thousands of these texts).
+    std::size_t start = 0;
+    for (std::size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1)) {
+        if (cr + 1 < text.size() && text[cr + 1] == '\n') {
+            out.append(text.data() + start, cr - start);
             out.push_back('#');
-            ++i;
-        } else {
-            out.push_back(text[i]);
+            start = cr + 2;
+            ++cr;
         }
     }
+    out.append(text.data() + start, text.size() - start);
 }
 
 std::string DecodeLineBreaks(std::string_view stored) {
@@ -56,21 +57,40 @@ std::string DecodeLineBreaks(std::string_view stored) {
     return out;
 }
 
+namespace {
+
+// True when no byte of [p, p + n) has its high bit set (so none leads a double-byte character).
+bool AllSingleBytes(const char* p, std::size_t n) {
+    std::uint64_t acc = 0;
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p, 8);
+        acc |= v;
+    }
+    for (; n > 0; ++p, --n) acc |= static_cast<unsigned char>(*p);
+    return (acc & 0x8080808080808080ull) == 0;
+}
+
+}  // namespace
+
 void AssignDecodedLineBreaks(std::string& out, std::string_view stored) {
     out.clear();
-    if (stored.find('#') == std::string_view::npos) {
-        out.append(stored);
-        return;
-    }
-    for (std::size_t pos = 0; pos < stored.size();) {
-        std::size_t len = CharLength(stored, pos);
-        if (len == 1 && stored[pos] == '#') {
-            out += "\r\n";
-        } else {
-            out.append(stored.substr(pos, len));
+    const std::size_t size = stored.size();
+    std::size_t start = 0, pos = 0;
+    // From one "#" to the next: where no byte between may lead a double-byte character, the next
+    // "#" is a single byte; otherwise the characters are walked to tell whether it is a trail byte.
+    while (pos < size) {
+        std::size_t hash = stored.find('#', pos);
+        if (hash == std::string_view::npos) break;
+        if (!AllSingleBytes(stored.data() + pos, hash - pos)) {
+            while (pos < hash) pos += (pos + 1 < size && IsLeadByte(static_cast<unsigned char>(stored[pos]))) ? 2 : 1;
+            if (pos != hash) continue;  // the "#" was the trail byte of the character before it
         }
-        pos += len;
+        out.append(stored.data() + start, hash - start);
+        out += "\r\n";
+        start = pos = hash + 1;
     }
+    out.append(stored.data() + start, size - start);
 }
 
 namespace {

@@ -25,7 +25,7 @@ bool SceneHasRoomForChest(std::span<const SceneListRow> rows, int scene, int exc
 bool SceneHasRoomForShop(const SceneCatalog& catalog, std::span<const SceneListRow> rows, int scene, int exceptRow) {
     int used = RowsStandingIn(rows, scene, exceptRow);
     if (const SceneCatalogEntry* e = FindCatalogEntry(catalog, scene))
-        used += static_cast<int>(std::count_if(e->eventPositions.begin(), e->eventPositions.end(),
+        used += static_cast<int>(std::count_if(e->eventPositions().begin(), e->eventPositions().end(),
                                                [](const EventPosition& p) { return p.kind != kShopPosition; }));
     return used < kSceneEventPositionCapacity;
 }

@@ -138,8 +138,22 @@ Sec FindTag(std::string_view line, bool& closing) {
     std::string_view name = line.substr(1, line.size() - 2);
     closing = name.front() == '/';
     if (closing) name.remove_prefix(1);
-    for (int i = 0; i < static_cast<int>(Sec::Count); ++i)
+    // The names of each length (at most four share one), so a line is compared with few of them.
+    constexpr std::size_t kLongest = 24, kSameLength = 4;
+    static constexpr auto kByLength = [] {
+        std::array<std::array<signed char, kSameLength>, kLongest> table{};
+        for (auto& names : table) names.fill(-1);
+        for (int i = 0; i < static_cast<int>(Sec::Count); ++i) {
+            auto& names = table[kTagNames[i].size()];
+            *std::find(names.begin(), names.end(), -1) = static_cast<signed char>(i);
+        }
+        return table;
+    }();
+    if (name.size() >= kLongest) return Sec::None;
+    for (signed char i : kByLength[name.size()]) {
+        if (i < 0) break;
         if (kTagNames[i] == name) return static_cast<Sec>(i);
+    }
     return Sec::None;
 }
 

@@ -20,11 +20,35 @@ SceneCatalogEntry MakeCatalogEntry(int sceneNumber, std::string fileName, ReadSt
     e.sceneNumber = sceneNumber;
     e.fileName = std::move(fileName);
     e.status = status;
-    e.groups = std::move(scene.groups);
-    e.npcIndices = std::move(scene.npcIndices);
-    e.treasureIndices = std::move(scene.treasureIndices);
-    e.eventPositions = std::move(scene.eventPositions);
+    e.fields_.groups = std::move(scene.groups);
+    e.fields_.npcIndices = std::move(scene.npcIndices);
+    e.fields_.treasureIndices = std::move(scene.treasureIndices);
+    e.fields_.eventPositions = std::move(scene.eventPositions);
     return e;
+}
+
+SceneCatalogEntry MakeUnparsedCatalogEntry(int sceneNumber, std::string fileName, std::shared_ptr<const char[]> bytes,
+                                           std::size_t size) {
+    SceneCatalogEntry e;
+    e.sceneNumber = sceneNumber;
+    e.fileName = std::move(fileName);
+    e.status = ReadStatus::Ok;
+    e.bytes_ = std::move(bytes);
+    e.byteCount_ = size;
+    e.unparsed_ = true;
+    return e;
+}
+
+void SceneCatalogEntry::Parse() const {
+    Scene scene;
+    ParseScene(std::string_view(bytes_.get(), byteCount_), scene);
+    fields_.groups = std::move(scene.groups);
+    fields_.npcIndices = std::move(scene.npcIndices);
+    fields_.treasureIndices = std::move(scene.treasureIndices);
+    fields_.eventPositions = std::move(scene.eventPositions);
+    unparsed_ = false;
+    bytes_.reset();
+    byteCount_ = 0;
 }
 
 namespace {
@@ -45,12 +69,21 @@ void LoadSceneCatalog(const Project& project, SceneCatalog& catalog, const LoadP
     FreeSceneCatalog(catalog);
     std::vector<SceneFileEntry> files = ListSceneFiles(project);
     catalog.entries.reserve(files.size());
-    Scene scratch;
-    FileReader reader;
     for (SceneFileEntry& f : files) {
         if (progress) progress(catalog.entries.size(), files.size(), f.fileName);
-        ReadStatus status = ReadScene(project, f.fileName, reader, scratch);
-        catalog.entries.push_back(MakeCatalogEntry(f.sceneNumber, std::move(f.fileName), status, std::move(scratch)));
+        // Read as ReadFileBytes reads, into a buffer that is not cleared first (it is kept).
+        ReadableFile file(DataFilePath(project, f.fileName), kListFileCeiling);
+        ReadStatus status = file.status;
+        std::unique_ptr<char[]> bytes;
+        std::size_t size = 0;
+        if (status == ReadStatus::Ok) {
+            bytes = std::make_unique_for_overwrite<char[]>(file.size);
+            if (!file.ReadUpTo(bytes.get(), file.size, size)) status = ReadStatus::Unreadable;
+        }
+        if (status == ReadStatus::Ok)
+            catalog.entries.push_back(MakeUnparsedCatalogEntry(f.sceneNumber, std::move(f.fileName), std::move(bytes), size));
+        else
+            catalog.entries.push_back(MakeCatalogEntry(f.sceneNumber, std::move(f.fileName), status, Scene{}));
     }
 }
 
@@ -78,20 +111,20 @@ std::vector<std::string> UnreadableSceneFiles(const SceneCatalog& catalog) {
 
 int FindNpcScene(const SceneCatalog& catalog, int npcIndex) {
     for (const SceneCatalogEntry& e : catalog.entries)
-        if (std::find(e.npcIndices.begin(), e.npcIndices.end(), npcIndex) != e.npcIndices.end()) return e.sceneNumber;
+        if (std::find(e.npcIndices().begin(), e.npcIndices().end(), npcIndex) != e.npcIndices().end()) return e.sceneNumber;
     return -1;
 }
 
 int FindChestScene(const SceneCatalog& catalog, int chestIndex) {
     for (const SceneCatalogEntry& e : catalog.entries)
-        if (std::find(e.treasureIndices.begin(), e.treasureIndices.end(), chestIndex) != e.treasureIndices.end())
+        if (std::find(e.treasureIndices().begin(), e.treasureIndices().end(), chestIndex) != e.treasureIndices().end())
             return e.sceneNumber;
     return -1;
 }
 
 std::optional<ShopPlacement> FindShopPlacement(const SceneCatalog& catalog, int shopIndex) {
     for (const SceneCatalogEntry& e : catalog.entries)
-        for (const EventPosition& p : e.eventPositions)
+        for (const EventPosition& p : e.eventPositions())
             if (p.kind == kShopPosition && p.shopIndex == shopIndex)
                 return ShopPlacement{e.sceneNumber, p.x, p.y, p.direction, p.group};
     return std::nullopt;
@@ -100,7 +133,7 @@ std::optional<ShopPlacement> FindShopPlacement(const SceneCatalog& catalog, int 
 std::vector<int> PlacedScenes(const SceneCatalog& catalog, SceneList which, std::size_t rowCount) {
     std::vector<int> scenes(rowCount, -1);
     for (const SceneCatalogEntry& e : catalog.entries)
-        for (int index : which == SceneList::Npc ? e.npcIndices : e.treasureIndices)
+        for (int index : which == SceneList::Npc ? e.npcIndices() : e.treasureIndices())
             if (index >= 0 && static_cast<std::size_t>(index) < rowCount && scenes[index] < 0)
                 scenes[index] = e.sceneNumber;
     return scenes;
@@ -109,7 +142,7 @@ std::vector<int> PlacedScenes(const SceneCatalog& catalog, SceneList which, std:
 std::vector<std::optional<ShopPlacement>> ShopPlacements(const SceneCatalog& catalog, std::size_t shopCount) {
     std::vector<std::optional<ShopPlacement>> placements(shopCount);
     for (const SceneCatalogEntry& e : catalog.entries)
-        for (const EventPosition& p : e.eventPositions)
+        for (const EventPosition& p : e.eventPositions())
             if (p.kind == kShopPosition && p.shopIndex >= 0 && static_cast<std::size_t>(p.shopIndex) < shopCount &&
                 !placements[p.shopIndex])
                 placements[p.shopIndex] = ShopPlacement{e.sceneNumber, p.x, p.y, p.direction, p.group};
@@ -220,7 +253,12 @@ SceneRebuildReport PrepareSceneRebuild(const Project& project, SceneList which, 
         // Once the batch has failed nothing will be replaced: the remaining files are only checked,
         // so that the report names every file that stands in the way, and the author is asked nothing.
         if (!batch.ok()) continue;
-        if (const SceneCatalogEntry* source = sources.For(file)) scene.groups = source->groups;
+        // The entry's groups replace the file's, unless the entry is still the unparsed bytes just
+        // read or its groups are the file's own.
+        if (const SceneCatalogEntry* source = sources.For(file)) {
+            const std::optional<std::string_view> bytes = source->unparsedBytes();
+            if ((!bytes || *bytes != reader.content()) && scene.groups != source->groups()) scene.groups = source->groups();
+        }
         if (session.Ask(path, display) == OverwriteAnswer::No) {
             report.declined.push_back(file.fileName);
             batch.MarkFailed(path);

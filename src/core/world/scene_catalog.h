@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <span>
@@ -17,21 +18,59 @@
 
 namespace lw {
 
-struct SceneCatalogEntry {
+// One scene file of the catalog. Loading keeps the file's bytes; its fields (groups, NPC and chest
+// indices, event positions) are parsed from them when one of them is first asked for, and the bytes
+// are then released. Asking through a const entry parses too, so an entry is not for sharing
+// between threads.
+class SceneCatalogEntry {
+public:
     int sceneNumber = 0;
     std::string fileName;  // CP932, as found in the data folder ("scene7.txt")
     // How reading the file went. An entry that is not Ok has every field empty, and its file is
     // never written back over.
     ReadStatus status = ReadStatus::Missing;
-    std::vector<EventCommandGroup> groups;
-    std::vector<int> npcIndices;
-    std::vector<int> treasureIndices;
-    std::vector<EventPosition> eventPositions;
 
-    int groupCount() const { return static_cast<int>(groups.size()); }
-    int npcCount() const { return static_cast<int>(npcIndices.size()); }
-    int treasureCount() const { return static_cast<int>(treasureIndices.size()); }
-    int eventPositionCount() const { return static_cast<int>(eventPositions.size()); }
+    const std::vector<EventCommandGroup>& groups() const { return Fields().groups; }
+    std::vector<EventCommandGroup>& groups() { return Fields().groups; }
+    const std::vector<int>& npcIndices() const { return Fields().npcIndices; }
+    std::vector<int>& npcIndices() { return Fields().npcIndices; }
+    const std::vector<int>& treasureIndices() const { return Fields().treasureIndices; }
+    std::vector<int>& treasureIndices() { return Fields().treasureIndices; }
+    const std::vector<EventPosition>& eventPositions() const { return Fields().eventPositions; }
+    std::vector<EventPosition>& eventPositions() { return Fields().eventPositions; }
+
+    int groupCount() const { return static_cast<int>(groups().size()); }
+    int npcCount() const { return static_cast<int>(npcIndices().size()); }
+    int treasureCount() const { return static_cast<int>(treasureIndices().size()); }
+    int eventPositionCount() const { return static_cast<int>(eventPositions().size()); }
+
+    // The file's bytes while the fields are not parsed yet (nullopt once they are): a reader that
+    // reads the file again and finds the same bytes knows the fields without parsing them.
+    std::optional<std::string_view> unparsedBytes() const {
+        if (!unparsed_) return std::nullopt;
+        return std::string_view(bytes_.get(), byteCount_);
+    }
+
+private:
+    friend SceneCatalogEntry MakeCatalogEntry(int, std::string, ReadStatus, Scene&&);
+    friend SceneCatalogEntry MakeUnparsedCatalogEntry(int, std::string, std::shared_ptr<const char[]>, std::size_t);
+    struct Parsed {
+        std::vector<EventCommandGroup> groups;
+        std::vector<int> npcIndices;
+        std::vector<int> treasureIndices;
+        std::vector<EventPosition> eventPositions;
+    };
+    Parsed& Fields() const {
+        if (unparsed_) Parse();
+        return fields_;
+    }
+    void Parse() const;
+
+    mutable bool unparsed_ = false;
+    // The file's content while unparsed_ (shared by copies of the entry, never changed).
+    mutable std::shared_ptr<const char[]> bytes_;
+    mutable std::size_t byteCount_ = 0;
+    mutable Parsed fields_;
 };
 
 struct SceneCatalog {
@@ -47,13 +86,18 @@ struct SceneFileEntry {
 };
 std::vector<SceneFileEntry> ListSceneFiles(const Project& project);
 
-// Rebuilds the catalog from the files (the old entries are released first). Reading each file
-// parses all of it; only the catalog fields are kept.
+// Rebuilds the catalog from the files (the old entries are released first). Each file is read
+// whole (so a file that cannot be read is known at once); its fields are parsed when first asked
+// for.
 // `progress`, when set, is told of each file before it is read (`done` of `total` read so far).
 using LoadProgressFn = std::function<void(std::size_t done, std::size_t total, std::string_view fileName)>;
 void LoadSceneCatalog(const Project& project, SceneCatalog& catalog, const LoadProgressFn& progress = {});
 // The catalog fields of one scene, taken over from `scene` (which is left emptied of them).
 SceneCatalogEntry MakeCatalogEntry(int sceneNumber, std::string fileName, ReadStatus status, Scene&& scene);
+// The entry of a file read whole (`size` bytes) whose bytes are parsed when a field is first asked
+// for.
+SceneCatalogEntry MakeUnparsedCatalogEntry(int sceneNumber, std::string fileName, std::shared_ptr<const char[]> bytes,
+                                           std::size_t size);
 // Releases every entry; releasing twice is harmless.
 void FreeSceneCatalog(SceneCatalog& catalog);
 // The first entry with that scene number, or null.

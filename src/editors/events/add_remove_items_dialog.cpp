@@ -8,6 +8,7 @@
 #include "app/language.h"
 #include "core/events/event_commands.h"
 #include "editors/events/command_context.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
@@ -15,7 +16,7 @@ namespace lw {
 AddRemoveItemsDialog::AddRemoveItemsDialog(EditorContext& context, QWidget* parent)
     : CommandDialog(context, tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑの追加/削除)"), parent) {
     NeedList(kItemFile, LoadItemChoices(context_.project, kAnyItemKind, items_));
-    item_ = AddChoice(tr("ｱｲﾃﾑ"), 24, Cp932Texts(items_, &ItemChoice::name));
+    item_ = AddChoice(tr("ｱｲﾃﾑ"), 24, ItemChoiceTexts(names(), items_));
     // The direction stands beside the count, as the line writes it: "-2".
     QHBoxLayout* values = AddLine();
     sign_ = AddRadios(QString(),

@@ -23,7 +23,9 @@
 #include "widgets/discard_guard.h"
 #include "widgets/number_spin.h"
 #include "widgets/play_on_select.h"
+#include "widgets/list_filter.h"
 #include "widgets/read_guard.h"
+#include "widgets/record_names_ui.h"
 
 namespace lw {
 
@@ -45,9 +47,10 @@ void CommandDialog::reject() {
     done(QDialog::Rejected);
 }
 
-void CommandDialog::PreviewIn(ViewMode mode) {
+void CommandDialog::PreviewIn(ViewMode mode, bool picks) {
     previewing_ = true;
     previewMode_ = mode;
+    picks_ = picks;
 }
 
 void CommandDialog::OpenPreview() {
@@ -55,7 +58,7 @@ void CommandDialog::OpenPreview() {
     ImageView& v = view();
     v.Open(this);
     v.SetMode(previewMode_, this);
-    v.SetCursorShape(Qt::ArrowCursor);
+    if (!picks_) v.SetCursorShape(Qt::ArrowCursor);
     ShowPreview();
 }
 
@@ -99,6 +102,13 @@ QGroupBox* CommandDialog::AddBox(const QString& title, QBoxLayout* into, int str
     return box;
 }
 
+CommandDialog::~CommandDialog() = default;
+
+RecordNames& CommandDialog::names() {
+    if (!names_) names_ = InterfaceRecordNames(context_.project);
+    return *names_;
+}
+
 QHBoxLayout* CommandDialog::Row(QGroupBox* box) { return static_cast<QHBoxLayout*>(box->layout()); }
 
 QComboBox* CommandDialog::AddChoice(const QString& title, int minimumChars, const QStringList& texts,
@@ -112,6 +122,7 @@ QComboBox* CommandDialog::AddChoice(const QString& title, int minimumChars, cons
     choice->addItems(texts);
     choice->setCurrentIndex(-1);
     Row(box)->addWidget(choice, 1);
+    AddComboFilter(choice, title);
     return choice;
 }
 
@@ -136,6 +147,7 @@ CommandDialog::AudioChoice CommandDialog::AddAudioChoice(const QString& title, A
         audio.choice->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
         audio.choice->setCurrentIndex(0);
     }
+    if (ListFilter* filter = ListFilter::Of(audio.choice)) filter->SetNumberOf([](int row) { return row - 1; });
     audio.player = new PlayOnSelect(audio.choice, audio.play, context_,
                                     list == AudioList::Bgm ? AudioKind::Bgm : AudioKind::Sound);
     audio.player->Reset();

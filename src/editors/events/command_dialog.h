@@ -18,6 +18,7 @@
 // unreadable (it said so and did not open) or when the author cancelled.
 
 #include <QString>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,7 @@ namespace lw {
 
 class GroupChooser;
 class NumberSpin;
+class RecordNames;
 class PlayOnSelect;
 enum class AudioList;
 
@@ -60,6 +62,7 @@ public:
     // dialog's slots.)
     void accept() override;
     void reject() override;
+    ~CommandDialog() override;
 
 protected:
     CommandDialog(EditorContext& context, const QString& caption, QWidget* parent);
@@ -68,9 +71,9 @@ protected:
     virtual std::optional<std::string> Build() = 0;
     // What closing the dialog either way undoes: the preview (closed, in no mode), sounds.
     virtual void Leave();
-    // The dialog shows its choice in the shared image view in `mode` while it is open (an arrow
-    // cursor: nothing is picked there).
-    void PreviewIn(ViewMode mode);
+    // The dialog shows its choice in the shared image view in `mode` while it is open, with an
+    // arrow cursor (nothing is picked there) unless `picks`, when the mode's own cursor stays.
+    void PreviewIn(ViewMode mode, bool picks = false);
     void OpenPreview() override;
     // Shows in the preview what the controls choose now (a preview switch and its drop-down call it).
     virtual void ShowPreview() {}
@@ -89,7 +92,10 @@ protected:
     // A box titled `title` (none when empty) holding one row of controls, placed in `into`.
     QGroupBox* AddBox(const QString& title, QBoxLayout* into = nullptr, int stretch = 0);
     static QHBoxLayout* Row(QGroupBox* box);
-    // A drop-down of `texts` in its box, nothing chosen; sized to `minimumChars` when above 0.
+    // What the project's numbers stand for (lists read when first asked).
+    RecordNames& names();
+    // A drop-down of `texts` in its box, nothing chosen; sized to `minimumChars` when above 0. A
+    // filter box stands before it once it holds more than 20 entries.
     QComboBox* AddChoice(const QString& title, int minimumChars, const QStringList& texts = {},
                          QBoxLayout* into = nullptr);
     // A check box after the drop-down in its row that only drives a preview (nothing is saved); both
@@ -121,8 +127,10 @@ protected:
 
 private:
     std::string line_;
+    std::unique_ptr<RecordNames> names_;
     bool opened_ = true;
     bool previewing_ = false;
+    bool picks_ = false;
     ViewMode previewMode_{};
     QVBoxLayout* body_;
     QPushButton* ok_ = nullptr;

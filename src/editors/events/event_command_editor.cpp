@@ -23,6 +23,8 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "widgets/list_filter.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/numbered_file_list.h"
 #include "core/project/data_file_set.h"
 #include "app/services.h"
@@ -52,6 +54,7 @@ bool ReleasesMapView(EventCommandKind kind) {
 
 QString SceneRowText(const EventSceneRecord& record) {
     QString text = FromCp932(record.fileName);
+    if (!record.scene.name.empty()) text += QStringLiteral(" \u2014 ") + FromCp932(record.scene.name);
     if (record.status == ReadStatus::Unreadable) text += QObject::tr("  (読み込めません・書き込みません)");
     return text;
 }
@@ -105,17 +108,11 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
     BuildPanel(top);
 
     LoadGameSettings(context_.project, context_.settings);
-    ReadDataFiles(
-        context_, parent, ListSceneFiles(context_.project), scenes_,
-        [this](const SceneFileEntry& file, EventSceneRecord& record) {
-            record.fileName = file.fileName;
-            record.sceneNumber = file.sceneNumber;
-            record.status = LoadSceneFile(context_.project, file.fileName, record.scene);
-        },
-        [this](const EventSceneRecord& record) { scene_->addItem(SceneRowText(record)); });
+    ReadSceneRows(context_, parent, scenes_, [this](const EventSceneRecord& record) { scene_->addItem(SceneRowText(record)); });
 
     // Choosing a scene chooses what is shown: no change of the author's by itself.
     DiscardGuard::IgnoreChangesOf(scene_);
+    AddComboFilter(scene_, tr("場面"));
     connect(scene_, &QComboBox::currentIndexChanged, this, &EventCommandEditor::OnSceneChosen);
     connect(show_, &QCheckBox::toggled, this, [this](bool on) {
         if (context_.mapView->owner() != this) return;
@@ -134,7 +131,7 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry
                                        int currentGroup, QWidget* parent)
     : QDialog(parent), context_(context), form_(Form::Owner), entry_(&entry) {
     setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-    savedGroups_ = entry.groups;
+    savedGroups_ = entry.groups();
     savedFlags_ = context.flags;
 
     auto* top = new QWidget(this);
@@ -147,6 +144,7 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry
     FitGroupChoices(ownerGroupChoice_);
     ownerRow->addWidget(ownerLabel_);
     ownerRow->addWidget(ownerGroupChoice_);
+    AddComboFilter(ownerGroupChoice_, tr("所有者のｸﾞﾙｰﾌﾟ"), -1);
     ownerRow->addStretch(1);
     ownerRow->addWidget(new QLabel(FromCp932(entry.fileName), ownerBox));
     row->addWidget(ownerBox, 1);
@@ -173,6 +171,7 @@ void EventCommandEditor::BuildPanel(QWidget* top) {
     FitGroupChoices(group_);
     DiscardGuard::IgnoreChangesOf(group_);
     groupBoxRow->addWidget(group_);
+    AddComboFilter(group_, tr("ｸﾞﾙｰﾌﾟ"));
     groupRow->addWidget(groupBox);
     auto* countBox = new QGroupBox(tr("ｸﾞﾙｰﾌﾟ数"), this);
     auto* countRow = new QHBoxLayout(countBox);
@@ -226,7 +225,7 @@ void EventCommandEditor::BuildPanel(QWidget* top) {
 }
 
 std::vector<EventCommandGroup>* EventCommandEditor::CurrentGroups() {
-    if (form_ == Form::Owner) return &entry_->groups;
+    if (form_ == Form::Owner) return &entry_->groups();
     if (currentScene_ < 0 || currentScene_ >= static_cast<int>(scenes_.size())) return nullptr;
     EventSceneRecord& record = scenes_[static_cast<std::size_t>(currentScene_)];
     return record.status == ReadStatus::Ok ? &record.scene.groups : nullptr;
@@ -241,7 +240,7 @@ std::vector<EventCommandGroup>* EventCommandEditor::CurrentHidden() {
 int EventCommandEditor::CurrentSceneNumber() const {
     if (form_ == Form::Owner) return entry_->sceneNumber;
     if (currentScene_ < 0 || currentScene_ >= static_cast<int>(scenes_.size())) return -1;
-    return scenes_[static_cast<std::size_t>(currentScene_)].sceneNumber;
+    return scenes_[static_cast<std::size_t>(currentScene_)].number;
 }
 
 void EventCommandEditor::ShowCurrentScene() {
@@ -508,7 +507,7 @@ void EventCommandEditor::accept() {
 void EventCommandEditor::reject() {
     if (FormLock::IsLocked(this)) return;
     if (form_ == Form::Owner) {
-        entry_->groups = savedGroups_;
+        entry_->groups() = savedGroups_;
         context_.flags = savedFlags_;
     }
     scenes_.clear();

@@ -34,6 +34,7 @@
 #include "core/events/group_text.h"
 #include "core/tagfile/file_io.h"
 #include "core/world/scene.h"
+#include "widgets/numbered_file_list.h"
 #include "editors/events/owner_groups.h"
 
 class QCheckBox;
@@ -50,12 +51,8 @@ namespace lw {
 struct EditorContext;
 struct SceneCatalogEntry;
 
-// A scene file as the scene form holds it.
-struct EventSceneRecord {
-    std::string fileName;  // CP932 ("scene3.txt")
-    int sceneNumber = 0;
-    ReadStatus status = ReadStatus::Ok;  // only Ok records are edited and written
-    Scene scene;
+// A scene file as the scene form holds it; only Ok records are edited and written.
+struct EventSceneRecord : SceneRow {
     std::vector<EventCommandGroup> hidden;  // groups above a lowered count
 };
 

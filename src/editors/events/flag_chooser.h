@@ -1,6 +1,7 @@
 #pragma once
-// The event flag of the flag command dialogs: "ｲﾍﾞﾝﾄﾌﾗｸﾞ", a drop-down of the flag numbers "0" to
-// "4095" (nothing chosen at first), and the chosen flag's explanation beside "説明".
+// The event flag of the flag command dialogs: "ｲﾍﾞﾝﾄﾌﾗｸﾞ", a drop-down of the flags "0" to "4095",
+// each with its explanation ("12 — 扉を開けた"; nothing chosen at first), a filter box above it that
+// finds a flag by number or explanation, and the chosen flag's explanation beside "説明".
 //
 // Read-only, the explanation is only shown. Editable, what the author types goes into the flag
 // explanation table when the field loses focus (and before another flag is shown), so it stays
@@ -8,13 +9,17 @@
 // refused, never cut away unseen); an explanation the author did not touch is not rewritten.
 
 #include <QGroupBox>
+#include <vector>
 
+class QBoxLayout;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 
 namespace lw {
 
+class ListFilter;
 struct FlagExplanations;
 struct Project;
 
@@ -34,6 +39,11 @@ public:
     // "使用箇所...": every place of `project` that uses the chosen flag (enabled while one is chosen).
     void AddUsagesButton(const Project& project);
     QPushButton* usagesButton() const { return usages_; }
+    // "未使用のみ": narrows the flags to those no saved file of `project` uses (the project's
+    // references, read when first ticked).
+    void AddUnusedFilter(const Project& project);
+    QCheckBox* unusedOnly() const { return unused_; }
+    ListFilter* filter() const { return filter_; }
 
     QComboBox* flagChoice() const { return choice_; }
     QLineEdit* explanation() const { return explanation_; }
@@ -43,6 +53,7 @@ protected:
 
 private:
     void ShowExplanation();
+    QString FlagLabel(int flag) const;
 
     FlagExplanations& flags_;
     bool editable_;
@@ -50,6 +61,11 @@ private:
     QComboBox* choice_;
     QLineEdit* explanation_;
     QPushButton* usages_ = nullptr;
+    QBoxLayout* row_;
+    QBoxLayout* search_;
+    ListFilter* filter_;
+    QCheckBox* unused_ = nullptr;
+    std::vector<bool> used_;  // by flag, once "未使用のみ" was ticked
 };
 
 }  // namespace lw

@@ -12,6 +12,7 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "editors/events/command_context.h"
+#include "widgets/record_names_ui.h"
 #include "editors/events/flag_chooser.h"
 
 namespace lw {
@@ -44,6 +45,7 @@ FlagCommandDialog::FlagCommandDialog(CommandContext& context, Kind kind, QWidget
     flag_ = new FlagChooser(context.flags, branch ? FlagChooser::Explanation::ReadOnly : FlagChooser::Explanation::Editable,
                             this);
     flag_->AddUsagesButton(context.editor.project);
+    flag_->AddUnusedFilter(context.editor.project);
     body()->addWidget(flag_);
 
     if (branch || kind == Kind::SetFlag) {
@@ -68,7 +70,7 @@ FlagCommandDialog::FlagCommandDialog(CommandContext& context, Kind kind, QWidget
 
     if (kind == Kind::ItemCountToFlag) {
         NeedList(kItemFile, LoadItemChoices(context.editor.project, kAnyItemKind, items_));
-        item_ = AddChoice(tr("ｱｲﾃﾑ"), 24, Cp932Texts(items_, &ItemChoice::name));
+        item_ = AddChoice(tr("ｱｲﾃﾑ"), 24, ItemChoiceTexts(names(), items_));
     }
     AddButtons();
 }

@@ -8,6 +8,7 @@
 
 #include "app/services.h"
 #include "core/events/group_text.h"
+#include "widgets/list_filter.h"
 
 namespace lw {
 
@@ -28,9 +29,13 @@ GroupChooser::GroupChooser(const QString& title, std::vector<std::string> explan
     explanation_->setReadOnly(true);
     explanation_->setMinimumWidth(220);
     label_->setBuddy(explanation_);
-    grid->addWidget(combo_, 0, 0);
-    grid->addWidget(label_, 0, 1);
-    grid->addWidget(explanation_, 0, 2);
+    // A scene may hold 256 groups: the filter box above finds one by number or explanation.
+    auto* filter = new ListFilter(combo_, title, this);
+    filter->SetNumberOf([](int row) { return row - 1; });
+    grid->addWidget(filter, 0, 0, 1, 3);
+    grid->addWidget(combo_, 1, 0);
+    grid->addWidget(label_, 1, 1);
+    grid->addWidget(explanation_, 1, 2);
     grid->setColumnStretch(2, 1);
     connect(combo_, &QComboBox::currentIndexChanged, this, [this] {
         ShowExplanation();

@@ -9,6 +9,7 @@
 #include "editors/events/command_context.h"
 #include "editors/events/group_chooser.h"
 #include "previews/map_view.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
@@ -34,7 +35,7 @@ SceneChangeCommandDialog::SceneChangeCommandDialog(CommandContext& context, QWid
     AddButtons();
 
     files_ = ListSceneFiles(context_.project);
-    for (const SceneFileEntry& f : files_) scene_->addItem(FromCp932(f.fileName));
+    for (const SceneFileEntry& f : files_) scene_->addItem(SceneChoiceText(names(), f));
     scene_->setCurrentIndex(FirstSceneChoice(files_));
     connect(scene_, &QComboBox::currentIndexChanged, this, [this] { ShowChosenScene(); });
     connect(x_, &QSpinBox::valueChanged, this, [this] { MarkDestination(); });

@@ -15,6 +15,8 @@
 #include "editors/events/command_context.h"
 #include "previews/image_view.h"
 
+#include "widgets/record_names_ui.h"
+
 namespace lw {
 
 namespace {
@@ -23,7 +25,7 @@ constexpr int kShown = 0;
 constexpr int kHidden = 1;
 
 // The entries of the chooser, with how reading the list went.
-ReadStatus LoadChoices(const Project& project, ShowHideTarget target, std::vector<Npc>& npcs,
+ReadStatus LoadChoices(const Project& project, RecordNames& names, ShowHideTarget target, std::vector<Npc>& npcs,
                        std::vector<std::string>& choices) {
     if (target == ShowHideTarget::Npc) {
         const ReadStatus read = LoadNpcList(project, npcs);
@@ -34,9 +36,7 @@ ReadStatus LoadChoices(const Project& project, ShowHideTarget target, std::vecto
     const ReadStatus read = LoadTreasureList(project, chests);
     if (read != ReadStatus::Ok) return read;
     // Which scene a chest stands in is kept in the scene files.
-    SceneCatalog catalog;
-    LoadSceneCatalog(project, catalog);
-    choices = ChestChoiceTexts(std::move(chests), catalog);
+    choices = ChestChoiceTexts(std::move(chests), names.Catalog());
     return read;
 }
 }  // namespace
@@ -45,9 +45,15 @@ ShowHideDialog::ShowHideDialog(EditorContext& context, ShowHideTarget target, QW
     : CommandDialog(context, tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(NPCの表示・非表示)"), parent), target_(target) {
     const bool npc = target == ShowHideTarget::Npc;
     std::vector<std::string> choices;
-    NeedList(npc ? kNpcFile : kTreasureFile, LoadChoices(context_.project, target, npcs_, choices), true);
+    NeedList(npc ? kNpcFile : kTreasureFile, LoadChoices(context_.project, names(), target, npcs_, choices), true);
     if (!opened()) choices.clear();
-    choice_ = AddChoice(npc ? tr("NPC番号") : tr("宝箱番号"), 24, Cp932Texts(choices));
+    // Each NPC or chest with where it stands ("村長 — 始まりの村 (3, 4)", "0 8 2 — 始まりの村 (8, 2): 薬草").
+    QStringList texts = Cp932Texts(choices);
+    for (int i = 0; i < texts.size(); ++i) {
+        const std::string where = names().WhereText(npc ? RefTarget::Npc : RefTarget::Chest, i);
+        if (!where.empty()) texts[i] += QStringLiteral(" \u2014 ") + QString::fromStdString(where);
+    }
+    choice_ = AddChoice(npc ? tr("NPC番号") : tr("宝箱番号"), 24, texts);
     if (npc) {
         PreviewIn(ViewMode::NpcAnimation);
         showImage_ = AddPreviewSwitch(choice_, tr("画像表示"), true);

@@ -50,6 +50,7 @@ AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget
         return PlayOnSelect::ChosenName(files_);
     });
     list_->AddSelectsEqual([](const std::string& a, const std::string& b) { return a == b; });
+    list_->KeepReferences(context_, this, list == AudioList::Bgm ? RefTarget::Bgm : RefTarget::Sound);
 
     // The drop-down: every file of the audio folder, in the order of AudioFolderChoices, the first
     // one chosen.
@@ -71,7 +72,11 @@ AudioListEditor::~AudioListEditor() = default;
 void AudioListEditor::accept() {
     playOnSelect_->Stop();
     if (!SaveUnlessUnreadable(context_, this, loadStatus_,
-                              [this](SaveUi& ui) { SaveAudioList(context_.project, kind_, list_->records(), ui); }))
+                              [this](SaveUi& ui) {
+                                  list_->Save(ui, FormatOf(kind_).fileName,
+                                              [this](const std::vector<std::string>& n) { return AudioListBytes(kind_, n); },
+                                              [this](SaveUi& u) { return SaveAudioList(context_.project, kind_, list_->records(), u); });
+                              }))
         return;
     done(QDialog::Accepted);
 }

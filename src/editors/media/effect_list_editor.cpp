@@ -11,7 +11,7 @@ namespace lw {
 
 EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent)
     : PreviewListEditor(context, {tr("ｱﾆﾒ ﾘｽﾄ1"), RefTarget::Effect, {240, 260}, ViewMode::Animation},
-                        {kEffectFile, LoadEffectList, SaveEffectList},
+                        {kEffectFile, LoadEffectList, SaveEffectList, EffectFileBytes},
                         [](const EffectAnimation& a) { return QStringList{FromCp932(EffectDisplayName(a))}; }, parent) {
     list_.SetCapacity(kEffectTableCapacity, [this] {
         if (context_.services) context_.services->Inform(this, tr("これ以上、追加できません"));

@@ -1,6 +1,5 @@
 #include "editors/media/effect_order_step.h"
 
-#include <tuple>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +10,6 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
-#include "widgets/dialog_buttons.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_position_step.h"
 #include "previews/image_view.h"
@@ -38,7 +36,7 @@ EffectOrderStep::Options EffectOrderStep::ForEffect(EditorContext& context) {
 }
 
 EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& working, Options options, QWidget* parent)
-    : PreviewDialog(context, parent), working_(working), options_(std::move(options)) {
+    : PreviewStepDialog(context, parent), working_(working), options_(std::move(options)) {
     setWindowTitle(tr("ｱﾆﾒﾁｯﾌﾟの順番"));
     auto* layout = new QVBoxLayout(this);
 
@@ -62,7 +60,7 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
     layout->addLayout(fields);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(default_, cancel_) = AddDialogButtons(this, buttons, options_.defaultLabel);
+    AddButtons(buttons, options_.defaultLabel);
     layout->addLayout(buttons);
 
     list_ = std::make_unique<ListEditor<std::pair<int, int>>>(
@@ -139,13 +137,9 @@ void EffectOrderStep::accept() {
             return;
         }
     }
-    view().Close();
-    done(QDialog::Accepted);
+    LeaveAccepted();
 }
 
-void EffectOrderStep::reject() {
-    view().Close();
-    done(QDialog::Rejected);
-}
+void EffectOrderStep::Leave() { view().Close(); }
 
 }  // namespace lw

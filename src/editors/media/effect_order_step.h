@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "core/media/effect_animation.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 #include "widgets/list_editor.h"
 
 class QCheckBox;
@@ -22,7 +22,7 @@ namespace lw {
 struct EditorContext;
 class ImageView;
 
-class EffectOrderStep : public PreviewDialog {
+class EffectOrderStep : public PreviewStepDialog {
     Q_OBJECT
 public:
     struct Options {
@@ -44,16 +44,17 @@ public:
     QCheckBox* showBox() const { return show_; }
     QSpinBox* columnSpin() const { return column_; }
     QSpinBox* rowSpin() const { return row_; }
-    QPushButton* defaultButton() const { return default_; }
-    QPushButton* cancelButton() const { return cancel_; }
+    // The confirming button, labelled as the options say.
+    QPushButton* defaultButton() const { return ok_; }
     const std::vector<std::pair<int, int>>& order() const { return list_->records(); }
 
 public slots:
     void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
+    // Closes the preview; the step that opened this one takes it back.
+    void Leave() override;
     bool AppendCell(int column, int row);
     std::pair<int, int> TypedCell() const;
 
@@ -65,8 +66,6 @@ private:
     QCheckBox* show_;
     QSpinBox* column_;
     QSpinBox* row_;
-    QPushButton* default_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

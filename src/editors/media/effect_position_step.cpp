@@ -1,6 +1,5 @@
 #include "editors/media/effect_position_step.h"
 
-#include <tuple>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -12,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "app/editor_context.h"
-#include "widgets/dialog_buttons.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
@@ -29,7 +27,7 @@ QString PositionText(const EffectFrame& f) { return QStringLiteral("%1 %2").arg(
 }  // namespace
 
 EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& working, QWidget* parent)
-    : PreviewDialog(context, parent), working_(working) {
+    : PreviewStepDialog(context, parent), working_(working) {
     setWindowTitle(tr("ｱﾆﾒﾁｯﾌﾟの表示位置"));
     auto* layout = new QVBoxLayout(this);
 
@@ -64,7 +62,7 @@ EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& 
     layout->addLayout(fields);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    AddButtons(buttons);
     layout->addLayout(buttons);
 
     FillImageFileCombo(background_, context_.project);
@@ -145,16 +143,6 @@ void EffectPositionStep::Leave() {
     v.SetMode(ViewMode::None);
     v.LoadSecondImage({});
     v.Close();
-}
-
-void EffectPositionStep::accept() {
-    Leave();
-    done(QDialog::Accepted);
-}
-
-void EffectPositionStep::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 }  // namespace lw

@@ -5,7 +5,7 @@
 
 
 #include "core/media/effect_animation.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,7 +18,7 @@ namespace lw {
 struct EditorContext;
 class ImageView;
 
-class EffectPositionStep : public PreviewDialog {
+class EffectPositionStep : public PreviewStepDialog {
     Q_OBJECT
 public:
     EffectPositionStep(EditorContext& context, EffectAnimation& working, QWidget* parent = nullptr);
@@ -29,21 +29,15 @@ public:
     QSpinBox* xSpin() const { return x_; }
     QSpinBox* ySpin() const { return y_; }
     QPushButton* updateButton() const { return update_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-
-public slots:
-    // OK and Cancel both give the preview back as they found it and close it; the positions placed
-    // stay in the working record either way (Cancel returns to the frame order, where they are
-    // still wanted), and only the list editor decides whether the record is kept.
-    void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
     void UpdateSelectedFrame(int x, int y);
     void SyncPreview();
-    void Leave();
+    // OK and Cancel both give the preview back as they found it and close it; the positions placed
+    // stay in the working record either way (Cancel returns to the frame order, where they are
+    // still wanted), and only the list editor decides whether the record is kept.
+    void Leave() override;
 
     EffectAnimation& working_;
     int savedImageWidth_ = 0;
@@ -54,8 +48,6 @@ private:
     QSpinBox* x_;
     QSpinBox* y_;
     QPushButton* update_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

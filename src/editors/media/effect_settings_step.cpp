@@ -1,6 +1,5 @@
 #include "editors/media/effect_settings_step.h"
 
-#include <tuple>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -16,7 +15,6 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/drawing_group.h"
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
@@ -43,7 +41,7 @@ QSpinBox* NewSpin(QWidget* parent, int lo, int hi) {
 }  // namespace
 
 EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& working, bool isNew, QWidget* parent)
-    : PreviewDialog(context, parent), working_(working), isNew_(isNew) {
+    : PreviewStepDialog(context, parent, ViewMode::Animation), working_(working), isNew_(isNew) {
     setWindowTitle(tr("ｱﾆﾒ ﾘｽﾄ2"));
     if (isNew_) working_ = NewEffectAnimation();
 
@@ -90,7 +88,7 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     layout->addWidget(cellGroup);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    AddButtons(buttons, tr("次へ"));
     layout->addLayout(buttons);
 
     numbers_ = {
@@ -235,19 +233,11 @@ void EffectSettingsStep::accept() {
 
     EffectOrderStep order(context_, working_, EffectOrderStep::ForEffect(context_), this);
     if (order.exec() == QDialog::Accepted) {
-        view().Close();
-        view().SetMode(ViewMode::Animation);
-        done(QDialog::Accepted);
+        LeaveAccepted();
         return;
     }
     // Back from the frame order: this step goes on with its own preview.
     OpenPreview();
-}
-
-void EffectSettingsStep::reject() {
-    view().Close();
-    view().SetMode(ViewMode::Animation);
-    done(QDialog::Rejected);
 }
 
 }  // namespace lw

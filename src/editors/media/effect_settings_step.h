@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/media/effect_animation.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,7 +22,7 @@ namespace lw {
 struct EditorContext;
 class DrawingGroup;
 
-class EffectSettingsStep : public PreviewDialog {
+class EffectSettingsStep : public PreviewStepDialog {
     Q_OBJECT
 public:
     // `working` is edited in place; `isNew` tells a new animation (cleared, speed 2, its image to
@@ -40,15 +40,11 @@ public:
     QSpinBox* heightSpin() const { return height_; }
     QSpinBox* cellWidthSpin() const { return cellWidth_; }
     QSpinBox* cellHeightSpin() const { return cellHeight_; }
-    QPushButton* nextButton() const { return next_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
 public slots:
     // "次へ": checks the record, cuts the chip area back to the sheet and runs the frame order;
     // ends with 1 when the later steps end with OK.
     void accept() override;
-    // "ｷｬﾝｾﾙ": closes the preview and ends with 0.
-    void reject() override;
 
 private:
     void OpenPreview() override;
@@ -76,8 +72,6 @@ private:
     QSpinBox* height_;
     QSpinBox* cellWidth_;
     QSpinBox* cellHeight_;
-    QPushButton* next_;
-    QPushButton* cancel_;
     // Each number field and the member it stores into.
     std::vector<std::pair<QSpinBox*, int EffectAnimation::*>> numbers_;
 };

@@ -28,7 +28,7 @@ EffectAnimation FaceAnimation(const FaceEntry& face) {
 
 FaceListEditor::FaceListEditor(EditorContext& context, QWidget* parent)
     : PreviewListEditor(context, {tr("顔画像ﾘｽﾄ"), RefTarget::Face, {280, 260}, ViewMode::Animation},
-                        {kFaceFile, LoadFaceList, SaveFaceList},
+                        {kFaceFile, LoadFaceList, SaveFaceList, FaceListBytes},
                         [](const FaceEntry& face) { return QStringList{FromCp932(FaceListText(face))}; }, parent) {
     OnEditStep([this](FaceEntry& face, bool) {
         return RunStep([&] { return FaceDialog(context_, FaceFieldsOf(face), this).exec() == QDialog::Accepted; });

@@ -1,7 +1,6 @@
 #include "editors/media/image_table_editor.h"
 #include "app/language.h"
 
-#include <tuple>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +13,6 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "previews/image_view.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/preview_box.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
@@ -24,7 +22,7 @@
 namespace lw {
 
 ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, QWidget* parent)
-    : PreviewDialog(context, parent), kind_(kind) {
+    : PreviewStepDialog(context, parent), kind_(kind) {
     setWindowTitle(kind == ImageTableKind::Back ? tr("背景画像") : tr("ｶｰｿﾙ画像"));
     auto* layout = new QHBoxLayout(this);
 
@@ -43,7 +41,7 @@ ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, 
     side->addWidget(drawing_);
     side->addStretch(1);
     auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    AddButtons(buttons);
     side->addLayout(buttons);
     layout->addLayout(side);
 
@@ -112,11 +110,6 @@ void ImageTableEditor::hideEvent(QHideEvent* event) {
     view().Hide();
 }
 
-void ImageTableEditor::Leave() {
-    view().Close();
-    view().SetMode(ViewMode::None);
-}
-
 void ImageTableEditor::accept() {
     // A colour still being typed (OK pressed with Enter) counts as left.
     drawing_->InterpretTyped();
@@ -125,11 +118,6 @@ void ImageTableEditor::accept() {
         return;
     Leave();
     done(QDialog::Accepted);
-}
-
-void ImageTableEditor::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 int RunImageTableEditor(EditorContext& context, ImageTableKind kind, QWidget* parent) {

@@ -7,7 +7,7 @@
 // The table names a member `slots`, which Qt's keyword macro of that name would swallow.
 #include "core/media/image_lists.h"
 
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QListWidget;
@@ -19,7 +19,7 @@ struct EditorContext;
 class DrawingGroup;
 class ImageChooser;
 
-class ImageTableEditor : public PreviewDialog {
+class ImageTableEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     ImageTableEditor(EditorContext& context, ImageTableKind kind, QWidget* parent = nullptr);
@@ -29,8 +29,6 @@ public:
     ImageChooser* imageChoice() const { return image_; }
     QCheckBox* showBox() const { return show_; }
     DrawingGroup* drawing() const { return drawing_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
     const ImageTable& table() const { return table_; }
     // The table slot the selected list row edits.
     int currentSlot() const { return current_; }
@@ -40,9 +38,8 @@ public:
 public slots:
     // OK: writes the table (after the overwrite question), closes the preview, ends with 1
     // whether or not the file was written.
-    void accept() override;
     // Cancel and Escape: closes the preview and ends with 0; nothing is written.
-    void reject() override;
+    void accept() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,7 +50,6 @@ private:
     void SelectSlot(int row);
     void ShowSlot();
     void ShowPicture();
-    void Leave();
     ImageEntry& slot();
 
     ImageTableKind kind_;
@@ -65,8 +61,6 @@ private:
     ImageChooser* image_;
     QCheckBox* show_;
     DrawingGroup* drawing_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // Runs the editor modally; 1 after OK, 0 after Cancel. When the table's file exists but cannot be

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <tuple>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -23,7 +22,6 @@
 #include "previews/image_view.h"
 #include "render/narration_frame.h"
 #include "widgets/audio_glue.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/field_grid.h"
 #include "widgets/preview_box.h"
 #include "widgets/image_chooser.h"
@@ -54,7 +52,7 @@ int TimeValue(QSpinBox* spin, int stored) {
 }  // namespace
 
 NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWidget* parent)
-    : PreviewDialog(context, parent), record_(record), working_(record) {
+    : PreviewStepDialog(context, parent), record_(record), working_(record) {
     setWindowTitle(tr("ﾅﾚｰｼｮﾝ ﾘｽﾄ2"));
     ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
@@ -127,7 +125,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
 
     auto* bottom = new QHBoxLayout();
     bottom->addStretch(1);
-    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
+    AddButtons(bottom);
     layout->addLayout(bottom);
 
     // The choices, as they are on disk now; loading the record plays and shows nothing yet.
@@ -225,13 +223,7 @@ void NarrationDialog::accept() {
     result.wait = TimeValue(wait_, record_.wait);
     result.lastPageTime = TimeValue(lastPage_, record_.lastPageTime);
     record_ = result;
-    Leave();
-    done(QDialog::Accepted);
-}
-
-void NarrationDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
+    LeaveAccepted();
 }
 
 }  // namespace lw

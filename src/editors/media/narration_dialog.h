@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/media/narration_list.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,7 +26,7 @@ struct EditorContext;
 class ImageChooser;
 class PlayOnSelect;
 
-class NarrationDialog : public PreviewDialog {
+class NarrationDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     // `record` is changed only by OK.
@@ -50,8 +50,6 @@ public:
     QSpinBox* redSpin() const { return red_; }
     QSpinBox* greenSpin() const { return green_; }
     QSpinBox* blueSpin() const { return blue_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
     // The record as the preview shows it now.
     const Narration& working() const { return working_; }
 
@@ -61,7 +59,6 @@ public slots:
     // preview, resets the view mode and ends with 1.
     void accept() override;
     // Cancel: the same closing without taking anything; ends with 0.
-    void reject() override;
 
 private:
     void OpenPreview() override;
@@ -70,7 +67,7 @@ private:
     // Shows the chosen text whole, sets the preview's overlay and shows the picture (reloaded when
     // `reloadPicture`) or hides the preview.
     void Refresh(bool reloadPicture);
-    void Leave();
+    void Leave() override;
 
     Narration& record_;
     Narration working_;
@@ -94,8 +91,6 @@ private:
     QSpinBox* red_;
     QSpinBox* green_;
     QSpinBox* blue_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -12,7 +12,7 @@ namespace lw {
 // The list shows the picture alone (view mode none).
 NarrationListEditor::NarrationListEditor(EditorContext& context, QWidget* parent)
     : PreviewListEditor(context, {tr("ﾅﾚｰｼｮﾝﾘｽﾄ1"), RefTarget::Narration, {240, 260}, ViewMode::None},
-                        {kNarrationFile, LoadNarrationList, SaveNarrationList},
+                        {kNarrationFile, LoadNarrationList, SaveNarrationList, NarrationListBytes},
                         [](const Narration& n) { return QStringList{FromCp932(NarrationLabel(n))}; }, parent) {
     OnEditStep(
         [this](Narration& working, bool) {

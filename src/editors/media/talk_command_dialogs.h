@@ -1,145 +1,91 @@
 #pragma once
 // The command dialogs only the text-list editor uses (the music, face, number and earthquake
-// dialogs are shared with the event command editor: src/editors/events). Each builds one talk
-// command; line() is its markup in CP932 once OK was pressed.
+// dialogs are shared with the event command editor: src/editors/events). Each is a command dialog
+// frame (editors/events/command_dialog.h) building one talk command; line() is its markup in CP932
+// once OK was pressed.
 //
 //   SoundCommandDialog      "会話ｺﾏﾝﾄﾞ(効果音再生)"  "<wave %d>"
 //   PositionCommandDialog   "会話ｺﾏﾝﾄﾞ(顔画像位置)" / "会話ｺﾏﾝﾄﾞ(文字位置)"  "<pos_face %d %d>" / "<pos_talk %d %d>"
 //   BackgroundCommandDialog "会話ｺﾏﾝﾄﾞ(背景画像)"    "<name_back %s>"
 //   AnimationCommandDialog  "会話ｺﾏﾝﾄﾞ(ｱﾆﾒ表示)"     "<anim %d %d %d %d>"
 
-#include <QDialog>
-#include <optional>
-#include <string>
+#include <vector>
 
-#include "editors/events/shared_command_dialog.h"
-#include "widgets/preview_dialog.h"
-#include "widgets/number_spin.h"
-
-class QCheckBox;
-class QComboBox;
-class QPushButton;
-class QRadioButton;
+#include "editors/events/command_dialog.h"
 
 namespace lw {
 
-struct EditorContext;
-class PlayOnSelect;
-
 // "なし" and the names of wave_list.txt, "なし" chosen; "再生" plays each choice at once.
 // OK: "<wave %d>" with the position less one; OK and Cancel stop the sound.
-class SoundCommandDialog : public QDialog {
+class SoundCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     SoundCommandDialog(EditorContext& context, QWidget* parent = nullptr);
-    const std::string& line() const { return line_; }
-    QComboBox* soundChoice() const { return sound_; }
-    QCheckBox* playBox() const { return play_; }
-    QPushButton* okButton() const { return ok_; }
-
-public slots:
-    void accept() override;
-    void reject() override;
+    QComboBox* soundChoice() const { return sound_.choice; }
+    QCheckBox* playBox() const { return sound_.play; }
 
 private:
-    std::string line_;
-    QComboBox* sound_;
-    QCheckBox* play_;
-    PlayOnSelect* playOnSelect_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
+    std::optional<std::string> Build() override;
+    void Leave() override;
+    AudioChoice sound_;
 };
 
 // A reference picture of the image folder shown in the preview (view mode 22, cross-hair): a click
 // on it puts the point into "X" (0..320) and "Y" (0..240). OK and Cancel close the preview (mode 0).
-class PositionCommandDialog : public PreviewDialog {
+class PositionCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     enum class Target { Face, Text };
     PositionCommandDialog(EditorContext& context, Target target, QWidget* parent = nullptr);
-    const std::string& line() const { return line_; }
     QComboBox* imageChoice() const { return image_; }
     NumberSpin* xField() const { return x_; }
     NumberSpin* yField() const { return y_; }
-    QPushButton* okButton() const { return ok_; }
-
-public slots:
-    void accept() override;
-    void reject() override;
-
-protected:
-    void OpenPreview() override;
 
 private:
-    void ShowChosenImage();
-    void Leave();
+    std::optional<std::string> Build() override;
+    void ShowPreview() override;
     Target target_;
-    std::string line_;
     QComboBox* image_;
     NumberSpin* x_;
     NumberSpin* y_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // A picture of the image folder, shown in the preview when chosen. OK: "<name_back %s>" with the
 // chosen name (empty when none); OK and Cancel close the preview.
-class BackgroundCommandDialog : public PreviewDialog {
+class BackgroundCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     BackgroundCommandDialog(EditorContext& context, QWidget* parent = nullptr);
-    const std::string& line() const { return line_; }
     QComboBox* imageChoice() const { return image_; }
-    QPushButton* okButton() const { return ok_; }
-
-public slots:
-    void accept() override;
-    void reject() override;
-
-protected:
-    void OpenPreview() override;
 
 private:
-    void Leave();
-    std::string line_;
+    std::optional<std::string> Build() override;
+    void ShowPreview() override;
     QComboBox* image_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // An effect animation (the effect table is loaded on opening and released on closing), previewed
 // in view mode 2 while "画像表示" is checked; the identifier 0..255, the kind and what the text does
 // meanwhile. OK without an animation says "ｱﾆﾒ番号を選択してください" and stays open.
-class AnimationCommandDialog : public PreviewDialog {
+class AnimationCommandDialog : public CommandDialog {
     Q_OBJECT
 public:
     AnimationCommandDialog(EditorContext& context, QWidget* parent = nullptr);
-    const std::string& line() const { return line_; }
     QComboBox* animationChoice() const { return animation_; }
     QCheckBox* showBox() const { return show_; }
     NumberSpin* idField() const { return id_; }
-    QRadioButton* kindButton(int kind) const { return kinds_[kind]; }
-    QRadioButton* textButton(int text) const { return texts_[text]; }
-    QPushButton* okButton() const { return ok_; }
-
-public slots:
-    void accept() override;
-    void reject() override;
-
-protected:
-    void OpenPreview() override;
+    QRadioButton* kindButton(int kind) const { return kinds_[static_cast<std::size_t>(kind)]; }
+    QRadioButton* textButton(int text) const { return texts_[static_cast<std::size_t>(text)]; }
 
 private:
-    void ShowChosenAnimation();
-    void Leave();
-    std::string line_;
+    std::optional<std::string> Build() override;
+    void ShowPreview() override;
+    void Leave() override;
     QComboBox* animation_;
     QCheckBox* show_;
     NumberSpin* id_;
-    QRadioButton* kinds_[3];
-    QRadioButton* texts_[2];
-    QPushButton* ok_;
-    QPushButton* cancel_;
+    std::vector<QRadioButton*> kinds_;
+    std::vector<QRadioButton*> texts_;
 };
 
 }  // namespace lw

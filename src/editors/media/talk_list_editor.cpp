@@ -129,6 +129,7 @@ TalkListEditor::TalkListEditor(EditorContext& context, QWidget* parent) : QDialo
     list_ = std::make_unique<ListEditor<std::string>>(panel_, [](const std::string& text) {
         return QStringList{FromCp932(TalkListLabel(text))};
     });
+    list_->KeepReferences(context_, this, RefTarget::Talk);
     list_->OnAdd([this]() -> std::optional<std::string> {
         std::optional<std::string> text = TakeEditText();
         added_ = text.has_value();
@@ -262,7 +263,10 @@ void TalkListEditor::RunCommand(int index) {
 
 void TalkListEditor::accept() {
     if (!SaveUnlessUnreadable(context_, this, loadStatus_,
-                              [this](SaveUi& ui) { SaveTalkList(context_.project, list_->records(), ui); }))
+                              [this](SaveUi& ui) {
+                                  list_->Save(ui, kTalkFile, TalkListBytes,
+                                              [this](SaveUi& u) { return SaveTalkList(context_.project, list_->records(), u); });
+                              }))
         return;
     done(QDialog::Accepted);
 }

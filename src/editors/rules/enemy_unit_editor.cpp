@@ -22,6 +22,7 @@
 #include "core/media/audio_lists.h"
 #include "core/text/cp932.h"
 #include "previews/image_view.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
@@ -150,7 +151,7 @@ void EnemyRatesDialog::Next() {
 
 FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& monsters, Formation& formation,
                                  QWidget* parent)
-    : PreviewDialog(context, parent), monsters_(monsters), formation_(formation) {
+    : PreviewStepDialog(context, parent), monsters_(monsters), formation_(formation) {
     setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ3"));
     loading_ = true;
     auto* layout = new QVBoxLayout(this);
@@ -209,7 +210,10 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     item_->addItem(NoneLabel());
     std::vector<ItemChoice> items;
     LoadItemChoices(context_.project, kAnyItemKind, items);
-    for (const ItemChoice& c : items) item_->addItem(FromCp932(c.name));
+    {
+        RecordNames names(context_.project);
+        item_->addItems(ItemChoiceTexts(names, items));
+    }
     LoadComboIndex(item_, formation_.item + 1);
     itemRate_ = new NumberSpin(this);
     itemRate_->setRange(0, 100);
@@ -243,7 +247,7 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     layout->addLayout(more);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    AddButtons(buttons);
     layout->addLayout(buttons);
     loading_ = false;
 }
@@ -316,20 +320,14 @@ void FormationDialog::accept() {
         y_[s]->interpretText();
     }
     formation_ = Collect();
-    Leave();
-    done(QDialog::Accepted);
-}
-
-void FormationDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
+    LeaveAccepted();
 }
 
 // ---------------------------------------------------------------------------------------------
 
 FormationListDialog::FormationListDialog(EditorContext& context, const MonsterTable& monsters, EnemyUnit& unit,
                                          QWidget* parent)
-    : PreviewDialog(context, parent), monsters_(monsters), unit_(unit) {
+    : PreviewStepDialog(context, parent), monsters_(monsters), unit_(unit) {
     setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ2"));
     auto* layout = new QVBoxLayout(this);
     ListEditorOptions options;
@@ -342,11 +340,11 @@ FormationListDialog::FormationListDialog(EditorContext& context, const MonsterTa
     DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     layout->addWidget(show_);
     auto* buttons = new QHBoxLayout();
-    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    AddButtons(buttons, tr("次へ"));
     layout->addLayout(buttons);
-    disconnect(next_, nullptr, this, nullptr);
-    connect(next_, &QPushButton::clicked, this, [this] { Next(); });
-    panel_->EnableBy(next_, ListEditorPanel::Enable::WithRows);
+    disconnect(ok_, nullptr, this, nullptr);
+    connect(ok_, &QPushButton::clicked, this, [this] { Next(); });
+    panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
 
     auto runFormation = [this](Formation& f) {
         view().Hide();
@@ -357,8 +355,15 @@ FormationListDialog::FormationListDialog(EditorContext& context, const MonsterTa
         view().LoadMainImage({});
         return ok;
     };
-    list_ = std::make_unique<ListEditor<Formation>>(
-        panel_, [](const Formation& f) { return QStringList{QString::fromStdString(FormationRowText(f))}; });
+    names_ = InterfaceRecordNames(context_.project);
+    // "1 1 2 0 0 0 — スライム, スライム, ゴブリン": the stored choices, then the monsters' names.
+    list_ = std::make_unique<ListEditor<Formation>>(panel_, [this](const Formation& f) {
+        QString text = QString::fromStdString(FormationRowText(f));
+        const std::vector<int> monsters = FormationMonsters(f);
+        if (!monsters.empty())
+            text += QStringLiteral(" \u2014 ") + QString::fromStdString(names_->NamesText(RefTarget::Monster, monsters));
+        return QStringList{text};
+    });
     list_->OnAdd([runFormation]() -> std::optional<Formation> {
         Formation f = NewFormation();
         if (!runFormation(f)) return std::nullopt;
@@ -407,19 +412,13 @@ void FormationListDialog::Next() {
     }
     SetUnitFormations(working, rows);
     unit_ = working;
-    Leave();
-    done(QDialog::Accepted);
+    LeaveAccepted();
 }
 
 void FormationListDialog::Leave() {
     ImageView& v = view();
     v.CloseWithSprites();
     v.SetMode(ViewMode::None);
-}
-
-void FormationListDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -442,6 +441,7 @@ EnemyUnitListEditor::EnemyUnitListEditor(EditorContext& context, QWidget* parent
     panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
 
     list_ = std::make_unique<ListEditor<EnemyUnit>>(panel_, [](const EnemyUnit& u) { return QStringList{FromCp932(UnitRowText(u))}; });
+    list_->KeepReferences(context_, this, RefTarget::EnemyUnit);
     list_->OnAdd([this]() -> std::optional<EnemyUnit> {
         EnemyUnit u;
         if (!RunFormations(u)) return std::nullopt;
@@ -463,7 +463,8 @@ bool EnemyUnitListEditor::RunFormations(EnemyUnit& unit) {
 void EnemyUnitListEditor::accept() {
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
-        SaveEnemyList(context_.project, list_->records(), ui);
+        list_->Save(ui, kEnemyFile, EnemyListBytes,
+                    [this](SaveUi& u) { return SaveEnemyList(context_.project, list_->records(), u); });
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }

@@ -17,7 +17,7 @@
 #include "core/settings/game_settings.h"
 #include "core/rules/monsters.h"
 #include "widgets/list_editor.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,6 +27,8 @@ class QPushButton;
 class QSpinBox;
 
 namespace lw {
+
+class RecordNames;
 
 struct EditorContext;
 class ImageChooser;
@@ -79,7 +81,7 @@ private:
 };
 
 // "敵ﾕﾆｯﾄ ﾘｽﾄ3".
-class FormationDialog : public PreviewDialog {
+class FormationDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     FormationDialog(EditorContext& context, const MonsterTable& monsters, Formation& formation, QWidget* parent = nullptr);
@@ -94,19 +96,17 @@ public:
     QSpinBox* itemRateSpin() const { return itemRate_; }
     QSpinBox* itemCountSpin() const { return itemCount_; }
     ImageChooser* backgroundChoice() const { return background_; }
-    QPushButton* okButton() const { return ok_; }
     // What the controls make now (the record OK stores).
     Formation Collect() const;
 public slots:
     void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
     void Redraw();
     void MonsterChosen(int slot);
     void ItemChosen();
-    void Leave();
+    void Leave() override;
     const MonsterTable& monsters_;
     Formation& formation_;
     std::array<QComboBox*, kFormationSlots> monster_{};
@@ -120,36 +120,30 @@ private:
     QSpinBox* itemRate_;
     QSpinBox* itemCount_;
     ImageChooser* background_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
     bool loading_ = false;
 };
 
 // "敵ﾕﾆｯﾄ ﾘｽﾄ2": the formations of `unit`, changed only when the chain ends with the name's OK.
-class FormationListDialog : public PreviewDialog {
+class FormationListDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     FormationListDialog(EditorContext& context, const MonsterTable& monsters, EnemyUnit& unit, QWidget* parent = nullptr);
     ~FormationListDialog() override;
     ListEditorPanel* panel() const { return panel_; }
     QCheckBox* showBox() const { return show_; }
-    QPushButton* nextButton() const { return next_; }
     const std::vector<Formation>& formations() const { return list_->records(); }
     void Next();
-public slots:
-    void reject() override;
 
 private:
     void OpenPreview() override;
     void ShowPreview();
-    void Leave();
+    void Leave() override;
     const MonsterTable& monsters_;
     EnemyUnit& unit_;
+    std::unique_ptr<RecordNames> names_;
     ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<Formation>> list_;
     QCheckBox* show_;
-    QPushButton* next_;
-    QPushButton* cancel_;
 };
 
 // "敵ﾕﾆｯﾄ ﾘｽﾄ1".

@@ -3,7 +3,6 @@
 #include "app/language.h"
 #include "core/text/ui_text.h"
 
-#include <tuple>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -27,7 +26,6 @@
 #include "previews/image_view.h"
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
@@ -77,7 +75,7 @@ QLabel* Label(const QString& text, QWidget* parent) { return new QLabel(text, pa
 
 }  // namespace
 
-ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
+ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : PreviewStepDialog(context, parent) {
     setWindowTitle(tr("ｱｲﾃﾑ ﾘｽﾄ"));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout();
@@ -94,11 +92,12 @@ ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : Previe
     BuildForm(grid);
 
     auto* bottom = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
+    AddButtons(bottom);
     layout->addLayout(bottom);
 
     list_ = std::make_unique<ListEditor<Item>>(panel_, [](const Item& i) { return QStringList{FromCp932(i.name)}; });
     list_->OnSelectionChanged([this](int) { ShowSelection(); });
+    list_->KeepReferences(context_, this, RefTarget::Item);
     // "追加" keeps the selection where it is, so the panel's add is handled here; after "削除" the
     // form shows the row that took the deleted one's place (the list has moved it there first).
     connect(panel_, &ListEditorPanel::addClicked, this, [this] { AddItem(); });
@@ -360,17 +359,13 @@ void ItemListEditor::accept() {
     if (playOnSelect_) playOnSelect_->Stop();
     if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
         DialogSaveUi ui(*context_.services, this);
-        SaveItemList(context_.project, list_->records(), ui);
+        list_->Save(ui, kItemFile, ItemListBytes,
+                    [this](SaveUi& u) { return SaveItemList(context_.project, list_->records(), u); });
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }
     Leave();
     done(QDialog::Accepted);
-}
-
-void ItemListEditor::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 int RunItemListEditor(EditorContext& context, QWidget* parent) {

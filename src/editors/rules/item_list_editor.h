@@ -11,7 +11,7 @@
 #include "core/rules/item_editing.h"
 #include "core/rules/items.h"
 #include "widgets/list_editor.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,7 +26,7 @@ namespace lw {
 struct EditorContext;
 class PlayOnSelect;
 
-class ItemListEditor : public PreviewDialog {
+class ItemListEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     // The ten ability spins in the order of the record (agility to MP).
@@ -48,8 +48,6 @@ public:
     QComboBox* soundChoice() const { return sound_; }
     QCheckBox* playBox() const { return play_; }
     QPlainTextEdit* descriptionEdit() const { return description_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
     const std::vector<Item>& items() const { return list_->records(); }
     // How reading item_list.txt went; an unreadable file is never saved over.
     ReadStatus loadStatus() const { return loadStatus_; }
@@ -57,9 +55,8 @@ public:
 public slots:
     // OK: stops playback, writes item_list.txt (after the overwrite question), closes the preview
     // and ends with 1 whether or not the file was written.
-    void accept() override;
     // Cancel, Escape and the close box: the same without writing; ends with 0.
-    void reject() override;
+    void accept() override;
 
 private:
     void BuildForm(QGridLayout* grid);
@@ -81,7 +78,7 @@ private:
     bool Refuse(ItemProblem problem, const ItemForm& form);
     void AddItem();
     void UpdateItem();
-    void Leave();
+    void Leave() override;
 
     ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<Item>> list_;
@@ -98,8 +95,6 @@ private:
     QCheckBox* play_;
     PlayOnSelect* playOnSelect_ = nullptr;
     QPlainTextEdit* description_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
     ReadStatus loadStatus_ = ReadStatus::Missing;
     // The record the form was last loaded from: untouched controls give back its values.
     Item shown_;

@@ -10,7 +10,7 @@ namespace lw {
 // "魔法ﾘｽﾄ2" shows the attack animation in this editor's preview, which stays open meanwhile.
 MagicListEditor::MagicListEditor(EditorContext& context, QWidget* parent)
     : PreviewListEditor(context, {tr("魔法ﾘｽﾄ1"), RefTarget::Magic, {240, 320}, ViewMode::Animation, false},
-                        {kMagicFile, LoadMagicList, SaveMagicList},
+                        {kMagicFile, LoadMagicList, SaveMagicList, MagicListBytes},
                         [](const Magic& m) { return QStringList{FromCp932(m.name)}; }, parent) {
     // The game's limits and the animations the spells choose from, as they are on disk now.
     LoadGameSettings(context_.project, context_.settings);

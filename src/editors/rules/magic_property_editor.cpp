@@ -14,7 +14,7 @@
 namespace lw {
 
 MagicPropertyEditor::MagicPropertyEditor(EditorContext& context, const Magic& magic, int abilityMax, QWidget* parent)
-    : PreviewDialog(context, parent), working_(magic) {
+    : PreviewStepDialog(context, parent), working_(magic) {
     setWindowTitle(tr("魔法ﾘｽﾄ2"));
     const PropertyDialogParts parts = AddPropertyEditor(
         this, context_, MagicRows(working_, abilityMax),
@@ -73,13 +73,7 @@ void MagicPropertyEditor::accept() {
         properties_->SelectRow(0);
         return;
     }
-    Leave();
-    done(QDialog::Accepted);
-}
-
-void MagicPropertyEditor::reject() {
-    Leave();
-    done(QDialog::Rejected);
+    LeaveAccepted();
 }
 
 }  // namespace lw

@@ -9,7 +9,7 @@
 // give back: a description behind an empty name.
 
 #include "core/rules/magic.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QPushButton;
 
@@ -17,7 +17,7 @@ namespace lw {
 
 class PropertyEditor;
 
-class MagicPropertyEditor : public PreviewDialog {
+class MagicPropertyEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     // `abilityMax` is the game's maximum ability value; the effect animations are those of
@@ -27,25 +27,20 @@ public:
 
     const Magic& record() const { return working_; }
     PropertyEditor* properties() const { return properties_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
 public slots:
-    // OK: stores what the fields hold, stops playback, hides the preview and ends with 1.
+    // OK: stores what the fields hold, stops playback, hides the preview and ends with 1. Cancel
+    // and Escape: the same without storing; ends with 0.
     void accept() override;
-    // Cancel and Escape: the same without storing; ends with 0.
-    void reject() override;
 
 private:
     void OpenPreview() override;
     void ShowPreview(int row);
-    void Leave();
+    void Leave() override;
 
     Magic working_;
     bool ownsPreview_ = false;
     PropertyEditor* properties_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -11,14 +11,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/media/audio_lists.h"
 #include "core/tagfile/record_format.h"
 #include "previews/image_view.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
@@ -103,7 +101,7 @@ std::vector<PropertyRow> MonsterRows(Monster& m, int abilityMax, const std::stri
 // ---------------------------------------------------------------------------------------------
 
 MonsterFocusDialog::MonsterFocusDialog(EditorContext& context, Monster& monster, QWidget* parent)
-    : PreviewDialog(context, parent), monster_(monster) {
+    : PreviewStepDialog(context, parent), monster_(monster) {
     setWindowTitle(tr("ﾌｫｰｶｽ座標"));
     ImageView& v = view();
     v.LoadMainImage(monster_.picture);
@@ -123,7 +121,7 @@ MonsterFocusDialog::MonsterFocusDialog(EditorContext& context, Monster& monster,
     grid->addWidget(y_, 1, 1);
     layout->addLayout(grid);
     auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    AddButtons(buttons);
     layout->addLayout(buttons);
     connect(x_, &QSpinBox::valueChanged, this, [this] { Redraw(); });
     connect(y_, &QSpinBox::valueChanged, this, [this] { Redraw(); });
@@ -155,28 +153,16 @@ void MonsterFocusDialog::Redraw() {
     v.Repaint();
 }
 
-void MonsterFocusDialog::Leave() {
-    ImageView& v = view();
-    v.Close();
-    v.SetMode(ViewMode::None);
-}
-
 void MonsterFocusDialog::accept() {
     monster_.focusX = SpinValue(x_);
     monster_.focusY = SpinValue(y_);
-    Leave();
-    done(QDialog::Accepted);
-}
-
-void MonsterFocusDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
+    LeaveAccepted();
 }
 
 // ---------------------------------------------------------------------------------------------
 
 MonsterPropertyDialog::MonsterPropertyDialog(EditorContext& context, Monster& monster, QWidget* parent)
-    : PreviewDialog(context, parent), monster_(monster) {
+    : PreviewStepDialog(context, parent), monster_(monster) {
     setWindowTitle(tr("怪物ﾘｽﾄ2"));
     const PropertyDialogParts parts = AddPropertyEditor(
         this, context_,
@@ -187,10 +173,10 @@ MonsterPropertyDialog::MonsterPropertyDialog(EditorContext& context, Monster& mo
          .preview = [this](int row) { ShowPreview(row); },
          .pickColours = true});
     properties_ = parts.properties;
-    next_ = parts.confirm;
+    ok_ = parts.confirm;
     cancel_ = parts.cancel;
-    disconnect(next_, nullptr, this, nullptr);
-    connect(next_, &QPushButton::clicked, this, [this] { Next(); });
+    disconnect(ok_, nullptr, this, nullptr);
+    connect(ok_, &QPushButton::clicked, this, [this] { Next(); });
 }
 
 MonsterPropertyDialog::~MonsterPropertyDialog() = default;
@@ -233,8 +219,7 @@ void MonsterPropertyDialog::Next() {
     v.Open(this);
     v.SetMode(ViewMode::MonsterColour, this);
     if (result == QDialog::Accepted) {
-        Leave();
-        done(QDialog::Accepted);
+        LeaveAccepted();
         return;
     }
     ShowPreview(properties_->currentRow());
@@ -247,33 +232,13 @@ void MonsterPropertyDialog::Leave() {
     v.SetMode(ViewMode::None);
 }
 
-void MonsterPropertyDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
-}
-
 // ---------------------------------------------------------------------------------------------
 
-MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
-    setWindowTitle(tr("怪物ﾘｽﾄ1"));
+MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent)
+    : PreviewListEditor(context, {tr("怪物ﾘｽﾄ1"), RefTarget::Monster, {240, 280}, ViewMode::None, false},
+                        {kMonsterFile, LoadMonsterList, SaveMonsterList, MonsterListBytes},
+                        [](const Monster& m) { return QStringList{FromCp932(m.name)}; }, parent) {
     LoadGameSettings(context_.project, context_.settings);
-    auto* layout = new QVBoxLayout(this);
-    ListEditorOptions options;
-    options.addLabel = tr("追加...");
-    options.editButton = true;
-    panel_ = new ListEditorPanel(options, this);
-    panel_->AddUsagesButton(context.project, RefTarget::Monster);
-    panel_->view()->setMinimumSize(240, 280);
-    layout->addWidget(panel_, 1);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
-    layout->addWidget(show_);
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
-    panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
-    panel_->EnableBy(show_, ListEditorPanel::Enable::WithRows);
-
     runProperties = [this](Monster& m) {
         view().Hide();
         MonsterPropertyDialog dialog(context_, m, this);
@@ -282,74 +247,28 @@ MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent) : 
         view().SetMode(ViewMode::None);
         return ok;
     };
-    list_ = std::make_unique<ListEditor<Monster>>(panel_, [](const Monster& m) { return QStringList{FromCp932(m.name)}; });
-    list_->OnAdd([this]() -> std::optional<Monster> {
-        Monster m;
-        if (!runProperties(m)) return std::nullopt;
-        return m;
-    });
-    list_->OnEdit([this](Monster& m) { return runProperties(m); });
-    list_->OnSelectionChanged([this](int) { ShowPreview(); });
-    list_->OnChanged([this] { ShowPreview(); });
-    std::vector<Monster> monsters;
-    loadStatus_ = LoadMonsterList(context_.project, monsters);
-    list_->SetRecords(std::move(monsters), 0);
-    show_->setChecked(true);
-    connect(show_, &QCheckBox::toggled, this, [this] { ShowPreview(); });
+    OnEditStep([this](Monster& m, bool) { return runProperties(m); });
+    Load();
 }
 
-MonsterListEditor::~MonsterListEditor() = default;
-
-void MonsterListEditor::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::None);
-    ShowPreview();
-}
-
-void MonsterListEditor::ShowPreview() {
+void MonsterListEditor::ShowSelection() {
     ImageView& v = view();
     if (!v.IsOpen()) return;
-    const int row = list_->selected();
-    if (!show_->isChecked() || row < 0) {
+    const Monster* monster = selectedRecord();
+    if (!showChecked() || monster == nullptr) {
         v.Hide();
         return;
     }
-    const std::string& picture = list_->records()[static_cast<std::size_t>(row)].picture;
-    if (v.ShowImageByName(this, FromCp932(picture)) && v.state().main.exists()) {
-        v.SetCaption(FromCp932(picture));
+    if (v.ShowImageByName(this, FromCp932(monster->picture)) && v.state().main.exists()) {
+        v.SetCaption(FromCp932(monster->picture));
         v.Show();
     } else {
         v.Hide();
     }
 }
 
-void MonsterListEditor::Leave() {
-    ImageView& v = view();
-    v.Close();
-    v.SetMode(ViewMode::None);
-}
-
-void MonsterListEditor::accept() {
-    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
-        DialogSaveUi ui(*context_.services, this);
-        SaveMonsterList(context_.project, list_->records(), ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
-    Leave();
-    done(QDialog::Accepted);
-}
-
-void MonsterListEditor::reject() {
-    Leave();
-    done(QDialog::Rejected);
-}
-
 int RunMonsterListEditor(EditorContext& context, QWidget* parent) {
-    MonsterListEditor editor(context, parent);
-    if (ReportUnreadable(context, parent, kMonsterFile, editor.loadStatus())) return QDialog::Rejected;
-    return editor.exec();
+    return RunPreviewList<MonsterListEditor>(context, parent);
 }
 
 }  // namespace lw

@@ -5,15 +5,14 @@
 // "ﾌｫｰｶｽ座標" to place the battle focus point on the picture. OK of the focus dialog closes both
 // with the record; OK of the list writes the file, Cancel writes nothing.
 
-#include <memory>
+#include <functional>
 #include <vector>
 
 #include "core/rules/monsters.h"
 #include "core/settings/property_rows.h"
-#include "widgets/list_editor.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
+#include "widgets/preview_list_editor.h"
 
-class QCheckBox;
 class QPushButton;
 class QSpinBox;
 
@@ -23,84 +22,55 @@ struct EditorContext;
 class PropertyEditor;
 
 // "ﾌｫｰｶｽ座標": the monster picture with the battle focus picture drawn at the point.
-class MonsterFocusDialog : public PreviewDialog {
+class MonsterFocusDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     MonsterFocusDialog(EditorContext& context, Monster& monster, QWidget* parent = nullptr);
     QSpinBox* xSpin() const { return x_; }
     QSpinBox* ySpin() const { return y_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
 public slots:
     void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
     void Redraw();
-    void Leave();
     Monster& monster_;
     QSpinBox* x_;
     QSpinBox* y_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // "怪物ﾘｽﾄ2": one monster in the property editor. Ends with 1 when the focus dialog was confirmed.
-class MonsterPropertyDialog : public PreviewDialog {
+class MonsterPropertyDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     MonsterPropertyDialog(EditorContext& context, Monster& monster, QWidget* parent = nullptr);
     ~MonsterPropertyDialog() override;
     PropertyEditor* properties() const { return properties_; }
-    QPushButton* nextButton() const { return next_; }
-    QPushButton* cancelButton() const { return cancel_; }
     // "次へ": stores the fields and runs the focus dialog; its OK ends this dialog with success.
     void Next();
-public slots:
-    void reject() override;
-
 private:
     void OpenPreview() override;
     void ShowPreview(int row);
-    void Leave();
+    void Leave() override;
     Monster& monster_;
     PropertyEditor* properties_;
-    QPushButton* next_;
-    QPushButton* cancel_;
 };
 
 // The property rows of a monster, bound to `m`, with the ranges of the settings.
 std::vector<PropertyRow> MonsterRows(Monster& m, int abilityMax, const std::string& currencyUtf8);
 
-// "怪物ﾘｽﾄ1".
-class MonsterListEditor : public PreviewDialog {
+// "怪物ﾘｽﾄ1": a list editor with the preview (widgets/preview_list_editor.h); "表示" shows the
+// selected monster's picture.
+class MonsterListEditor : public PreviewListEditor<Monster> {
     Q_OBJECT
 public:
     explicit MonsterListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~MonsterListEditor() override;
-    ListEditorPanel* panel() const { return panel_; }
-    QCheckBox* showBox() const { return show_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-    const std::vector<Monster>& monsters() const { return list_->records(); }
-    ReadStatus loadStatus() const { return loadStatus_; }
+    const std::vector<Monster>& monsters() const { return records(); }
     // Runs the property editor on `m` (the hook "追加..." and "編集..." use; tests replace it).
     std::function<bool(Monster& m)> runProperties;
-public slots:
-    void accept() override;
-    void reject() override;
 
 private:
-    void OpenPreview() override;
-    void ShowPreview();
-    void Leave();
-    ListEditorPanel* panel_;
-    std::unique_ptr<ListEditor<Monster>> list_;
-    QCheckBox* show_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
-    ReadStatus loadStatus_ = ReadStatus::Missing;
+    void ShowSelection() override;
 };
 
 int RunMonsterListEditor(EditorContext& context, QWidget* parent);

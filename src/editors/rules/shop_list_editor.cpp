@@ -18,6 +18,7 @@
 #include "editors/scenes/placement_dialogs.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
@@ -62,7 +63,10 @@ ShopGoodsDialog::ShopGoodsDialog(ShopChain& chain, const Shop& shop, QWidget* pa
     layout->addLayout(bottom);
 
     LoadItemChoices(chain_.context.project, kAnyItemKind, items_);
-    for (const ItemChoice& c : items_) item_->addItem(FromCp932(c.name));
+    {
+        RecordNames names(chain_.context.project);
+        item_->addItems(ItemChoiceTexts(names, items_));
+    }
     item_->setCurrentIndex(-1);
 
     list_ = std::make_unique<ListEditor<int>>(panel_, [this](const int& item) {
@@ -115,7 +119,7 @@ void ShopGoodsDialog::accept() {
 // "店ﾘｽﾄ2"
 
 ShopKindDialog::ShopKindDialog(ShopChain& chain, const Shop& shop, QWidget* parent)
-    : PreviewDialog(chain.context, parent), chain_(chain), shop_(shop) {
+    : PreviewStepDialog(chain.context, parent), chain_(chain), shop_(shop) {
     setWindowTitle(tr("店ﾘｽﾄ2"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout();
@@ -136,7 +140,7 @@ ShopKindDialog::ShopKindDialog(ShopChain& chain, const Shop& shop, QWidget* pare
     grid->addWidget(show_, 3, 1);
     auto* bottom = new QHBoxLayout();
     bottom->addStretch(1);
-    std::tie(next_, cancel_) = AddDialogButtons(this, bottom, tr("次へ"));
+    AddButtons(bottom, tr("次へ"));
     layout->addLayout(bottom);
 
     LoadComboIndex(kind_, shop_.kind);
@@ -172,12 +176,6 @@ void ShopKindDialog::RefreshPreview() {
     shown_ = shown && show_->isChecked() ? combo->currentText() : QString();
 }
 
-void ShopKindDialog::Leave() {
-    ImageView& v = view();
-    v.Close();
-    v.SetMode(ViewMode::None);
-}
-
 void ShopKindDialog::accept() {
     Shop shop = shop_;
     shop.kind = ComboIndexValue(kind_);
@@ -194,17 +192,16 @@ void ShopKindDialog::accept() {
     done(QDialog::Accepted);
 }
 
-void ShopKindDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
-}
-
 // ---------------------------------------------------------------------------------------------
 // "店ﾘｽﾄ1"
 
 ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent)
     : PlacedListDialog(context, parent),
-      list_(context, this, {.target = RefTarget::Shop}, [](const Shop& s) { return QStringList{FromCp932(ShopRowText(s))}; },
+      list_(context, this, {.target = RefTarget::Shop}, 
+            [this](const Shop& s) {
+                return QStringList{FromCp932(ShopRowText(s)) + QStringLiteral(" \u2014 ") +
+                                   QString::fromStdString(list_.names().PlaceText(s.scene, s.x, s.y))};
+            },
             [](const Shop& s) { return SceneListRow{s.scene, s.x, s.y, s.direction, s.group}; }) {
     frame_ = &list_;
     setWindowTitle(tr("店ﾘｽﾄ1"));

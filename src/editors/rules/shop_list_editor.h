@@ -14,7 +14,7 @@
 #include "render/map_view_state.h"
 #include "widgets/list_editor.h"
 #include "widgets/placed_list_editor.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -68,7 +68,7 @@ private:
 // "店ﾘｽﾄ2": kind and pictures. "画像表示" (checked at first) shows the selling picture while its
 // drop-down has the focus, the buying picture otherwise. "次へ" stores the kind and the chosen
 // pictures and opens "店ﾘｽﾄ3"; its success closes this dialog with success.
-class ShopKindDialog : public PreviewDialog {
+class ShopKindDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     ShopKindDialog(ShopChain& chain, const Shop& shop, QWidget* parent = nullptr);
@@ -79,19 +79,15 @@ public:
     ImageChooser* buyCombo() const { return buy_; }
     ImageChooser* sellCombo() const { return sell_; }
     QCheckBox* showBox() const { return show_; }
-    QPushButton* nextButton() const { return next_; }
-    QPushButton* cancelButton() const { return cancel_; }
     // The picture the preview shows now (empty when none).
     QString shownPicture() const { return shown_; }
 
 public slots:
     void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
     void RefreshPreview();
-    void Leave();
 
     ShopChain& chain_;
     Shop shop_;
@@ -99,8 +95,6 @@ private:
     ImageChooser* buy_;
     ImageChooser* sell_;
     QCheckBox* show_;
-    QPushButton* next_;
-    QPushButton* cancel_;
     QString shown_;
 };
 

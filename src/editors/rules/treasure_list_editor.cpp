@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -25,7 +24,6 @@
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/audio_glue.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
@@ -58,7 +56,7 @@ PlacedSprite ChestSprite(const EditorContext& context, int animation) {
 
 TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& catalog, const TreasureChest& chest,
                                          int chestIndex, std::vector<SceneListRow> rows, QWidget* parent)
-    : PreviewDialog(context, parent), catalog_(catalog), chest_(chest), chestIndex_(chestIndex), rows_(std::move(rows)) {
+    : PreviewStepDialog(context, parent), catalog_(catalog), chest_(chest), chestIndex_(chestIndex), rows_(std::move(rows)) {
     setWindowTitle(tr("宝箱ﾘｽﾄ2"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout();
@@ -114,7 +112,7 @@ TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& c
 
     auto* bottom = new QHBoxLayout();
     bottom->addStretch(1);
-    std::tie(next_, cancel_) = AddDialogButtons(this, bottom, tr("次へ"));
+    AddButtons(bottom, tr("次へ"));
     layout->addLayout(bottom);
 
     // The lists chosen from, as they are on disk now.
@@ -194,18 +192,17 @@ void TreasureChestDialog::accept() {
     done(QDialog::Accepted);
 }
 
-void TreasureChestDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
-}
-
 // ---------------------------------------------------------------------------------------------
 // "宝箱ﾘｽﾄ1"
 
 TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent)
     : PlacedListDialog(context, parent),
       list_(context, this, {.target = RefTarget::Chest},
-            [](const TreasureChest& c) { return QStringList{FromCp932(ChestRowText(c))}; },
+            // "0 8 2 — 始まりの村 (8, 2): 薬草": the stored numbers, then where the chest stands and what it holds.
+            [this](const TreasureChest& c) {
+                return QStringList{FromCp932(ChestRowText(c)) + QStringLiteral(" \u2014 ") +
+                                   QString::fromStdString(list_.names().ChestText(c.scene, c.x, c.y, c.group))};
+            },
             [](const TreasureChest& c) { return SceneListRow{c.scene, c.x, c.y, 0, c.group}; }) {
     frame_ = &list_;
     setWindowTitle(tr("宝箱ﾘｽﾄ1"));

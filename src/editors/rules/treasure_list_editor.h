@@ -10,7 +10,7 @@
 #include "core/rules/treasure_list.h"
 #include "core/world/scene_catalog.h"
 #include "widgets/placed_list_editor.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,7 +25,7 @@ class PlayOnSelect;
 // "宝箱ﾘｽﾄ2": one chest. "次へ" stores the animation, the sound and the animation kind and runs
 // the placement; its success closes this dialog with success. The radio buttons store their value
 // when clicked, so values the author did not touch stay as they were.
-class TreasureChestDialog : public PreviewDialog {
+class TreasureChestDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     // `rows` are the chest list's rows as they stand, `chestIndex` the chest's row (-1 for a new
@@ -43,18 +43,15 @@ public:
     // The three radio pairs: [0] "表示"/"非表示", [1] "1回"/"複数回", [2] "済み"/"まだ"; in each
     // pair the first stores 1, the second 0.
     QRadioButton* radio(int pair, int which) const { return radios_[static_cast<std::size_t>(pair * 2 + which)]; }
-    QPushButton* nextButton() const { return next_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
 public slots:
     // "次へ".
     void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
     void RefreshPreview();
-    void Leave();
+    void Leave() override;
 
     SceneCatalog& catalog_;
     TreasureChest chest_;
@@ -66,8 +63,6 @@ private:
     QCheckBox* show_;
     QCheckBox* play_;
     std::vector<QRadioButton*> radios_;
-    QPushButton* next_;
-    QPushButton* cancel_;
     PlayOnSelect* playOnSelect_ = nullptr;
 };
 

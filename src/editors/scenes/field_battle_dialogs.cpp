@@ -17,6 +17,7 @@
 #include "core/tagfile/record_format.h"
 #include "core/world/placement.h"
 #include "render/bitmap.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
@@ -156,8 +157,11 @@ FieldBattleDialog::FieldBattleDialog(EditorContext& context, Scene& scene, QWidg
     for (const EnemyUnitChoice& u : units) enemy_->addItem(FromCp932(u.text));
     background_->Fill(context_.project);
 
-    list_ = std::make_unique<ListEditor<FieldBattle>>(
-        panel_, [](const FieldBattle& b) { return QStringList{FromCp932(FieldBattleRowText(b))}; });
+    names_ = InterfaceRecordNames(context_.project);
+    // "2 30 field.bmp — 草原の敵": the stored values, then the enemy unit's name.
+    list_ = std::make_unique<ListEditor<FieldBattle>>(panel_, [this](const FieldBattle& b) {
+        return QStringList{FromCp932(FieldBattleRowText(b)) + NameSuffix(*names_, RefTarget::EnemyUnit, b.enemyUnit)};
+    });
     list_->OnAdd([this] { return FromControls(FieldBattle{}, true); });
     list_->SetCapacity(kSceneBattleCapacity, [this] {
         Warn(context_, this, tr("ﾌｨｰﾙﾄﾞ戦闘は1つの場面に%1個までです。これ以上追加できません。").arg(kSceneBattleCapacity));

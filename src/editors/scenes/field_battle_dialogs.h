@@ -22,6 +22,8 @@ class QSpinBox;
 
 namespace lw {
 
+class RecordNames;
+
 struct EditorContext;
 class ImageChooser;
 
@@ -85,6 +87,7 @@ private:
     EditorContext& context_;
     Scene& scene_;
     ListEditorPanel* panel_;
+    std::unique_ptr<RecordNames> names_;
     std::unique_ptr<ListEditor<FieldBattle>> list_;
     QComboBox* enemy_;
     QSpinBox* rate_;

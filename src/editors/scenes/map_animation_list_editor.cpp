@@ -46,14 +46,6 @@ MapAnimationListEditor::MapAnimationListEditor(EditorContext& context, QWidget* 
 
 MapAnimationListEditor::~MapAnimationListEditor() = default;
 
-QString MapAnimationListEditor::RowText(const MapAnimationRow& row) {
-    return NumberedFileList::RowText(row.fileName, row.status);
-}
-
-int MapAnimationListEditor::selectedRow() const { return files_->selected(); }
-
-void MapAnimationListEditor::SelectRow(int row) { files_->Select(row); }
-
 void MapAnimationListEditor::OpenPreview() {
     ImageView& v = view();
     if (!v.IsOpen()) {
@@ -68,9 +60,8 @@ void MapAnimationListEditor::OpenPreview() {
 // whole bitmap.
 void MapAnimationListEditor::ShowSelected() {
     ImageView& v = view();
-    const int row = selectedRow();
-    const bool any = row >= 0 && row < static_cast<int>(rows_.size());
-    const MapAnimation* file = any ? &rows_[static_cast<std::size_t>(row)].animation : nullptr;
+    const MapAnimationRow* row = selectedRecord();
+    const MapAnimation* file = row ? &row->animation : nullptr;
     v.state().animation = file ? PreviewRecordOfFile(*file) : EffectAnimation{};
     if (!v.IsOpen()) return;
     v.RestartAnimation();
@@ -89,7 +80,7 @@ void MapAnimationListEditor::ShowSelected() {
             v.Hide();
         }
     }
-    v.SetCaption(FromCp932(rows_[static_cast<std::size_t>(row)].fileName));
+    v.SetCaption(FromCp932(row->fileName));
     list()->setFocus();
 }
 
@@ -112,13 +103,11 @@ void MapAnimationListEditor::Add() {
 }
 
 void MapAnimationListEditor::EditSelected() {
-    const int index = selectedRow();
-    if (index < 0 || index >= static_cast<int>(rows_.size())) return;
-    MapAnimationRow& row = rows_[static_cast<std::size_t>(index)];
+    MapAnimationRow* row = selectedRecord();
     // A file that could not be read is not shown as an empty one: editing it would only lose it.
-    if (ReportUnreadable(context_, this, row.fileName, row.status)) return;
-    MapAnimation working = row.animation;
-    if (RunSteps(working)) rows_[static_cast<std::size_t>(index)].animation = std::move(working);
+    if (row == nullptr || ReportUnreadable(context_, this, row->fileName, row->status)) return;
+    MapAnimation working = row->animation;
+    if (RunSteps(working)) row->animation = std::move(working);
     ShowSelected();
 }
 

@@ -20,33 +20,15 @@ namespace lw {
 
 struct EditorContext;
 
-struct MapAnimationRow {
-    std::string fileName;  // CP932, as in the data folder ("map_anim3.txt")
-    int number = 0;
-    ReadStatus status = ReadStatus::Ok;  // a new row is Ok; Unreadable rows are never written
+struct MapAnimationRow : NumberedFileRow {
     MapAnimation animation;
 };
 
-class MapAnimationListEditor : public PreviewDialog {
+class MapAnimationListEditor : public PreviewDialog, public NumberedFileRows<MapAnimationRow> {
     Q_OBJECT
 public:
     explicit MapAnimationListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~MapAnimationListEditor() override;
-
-    const std::vector<MapAnimationRow>& rows() const { return rows_; }
-    int selectedRow() const;
-    void SelectRow(int row);
-
-    QListWidget* list() const { return files_->list(); }
-    QCheckBox* showBox() const { return files_->showBox(); }
-    QPushButton* addButton() const { return files_->addButton(); }
-    QPushButton* editButton() const { return files_->editButton(); }
-    QPushButton* deleteButton() const { return files_->deleteButton(); }
-    QPushButton* okButton() const { return files_->okButton(); }
-    QPushButton* cancelButton() const { return files_->cancelButton(); }
-
-    // The row text: the file name, and a note when the file could not be read.
-    static QString RowText(const MapAnimationRow& row);
 
 public slots:
     void Add();
@@ -62,8 +44,6 @@ private:
     bool RunSteps(MapAnimation& working);
     void Leave();
 
-    std::vector<MapAnimationRow> rows_;
-    NumberedFileList* files_;
 };
 
 // Runs the map animation list modally; 1 after OK, 0 after Cancel.

@@ -5,21 +5,19 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/world/map_animation_steps.h"
 #include "editors/media/effect_order_step.h"
 #include "previews/image_view.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 
 namespace lw {
 
 MapAnimationSequenceStep::MapAnimationSequenceStep(EditorContext& context, MapAnimation& working, int imageWidth,
                                                    int imageHeight, QWidget* parent)
-    : PreviewDialog(context, parent), working_(working), imageWidth_(imageWidth), imageHeight_(imageHeight) {
+    : PreviewStepDialog(context, parent), working_(working), imageWidth_(imageWidth), imageHeight_(imageHeight) {
     setWindowTitle(tr("ﾏｯﾌﾟｱﾆﾒ3"));
     ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
@@ -35,7 +33,7 @@ MapAnimationSequenceStep::MapAnimationSequenceStep(EditorContext& context, MapAn
     show_ = new QCheckBox(tr("表示"), this);
     DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
     bottom->addWidget(show_);
-    std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
+    AddButtons(bottom);
     layout->addLayout(bottom);
 
     list_ = std::make_unique<ListEditor<MapAnimationSequence>>(
@@ -100,13 +98,9 @@ std::optional<MapAnimationSequence> MapAnimationSequenceStep::PickFrames(const M
 
 void MapAnimationSequenceStep::accept() {
     working_.animations = list_->records();
-    view().Close();
-    done(QDialog::Accepted);
+    LeaveAccepted();
 }
 
-void MapAnimationSequenceStep::reject() {
-    view().Close();
-    done(QDialog::Rejected);
-}
+void MapAnimationSequenceStep::Leave() { view().Close(); }
 
 }  // namespace lw

@@ -10,7 +10,7 @@
 
 #include "core/world/map_animation.h"
 #include "widgets/list_editor.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QPushButton;
@@ -19,7 +19,7 @@ namespace lw {
 
 struct EditorContext;
 
-class MapAnimationSequenceStep : public PreviewDialog {
+class MapAnimationSequenceStep : public PreviewStepDialog {
     Q_OBJECT
 public:
     // The bitmap of `working` is imageWidth x imageHeight pixels (0 x 0 when it did not load).
@@ -29,16 +29,15 @@ public:
 
     ListEditorPanel* panel() const { return panel_; }
     QCheckBox* showBox() const { return show_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
     const std::vector<MapAnimationSequence>& rows() const { return list_->records(); }
 
 public slots:
     void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
+    // Closes the preview; the settings step opens its own.
+    void Leave() override;
     void ShowSelection();
     // Runs the frame order on `sequence`; its frames on OK, nullopt on Cancel.
     std::optional<MapAnimationSequence> PickFrames(const MapAnimationSequence& sequence);
@@ -49,8 +48,6 @@ private:
     ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<MapAnimationSequence>> list_;
     QCheckBox* show_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

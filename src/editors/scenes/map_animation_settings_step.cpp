@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -15,7 +14,6 @@
 #include "editors/scenes/map_animation_sequence_step.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
@@ -24,7 +22,7 @@
 namespace lw {
 
 MapAnimationSettingsStep::MapAnimationSettingsStep(EditorContext& context, MapAnimation& working, QWidget* parent)
-    : PreviewDialog(context, parent), working_(working) {
+    : PreviewStepDialog(context, parent, ViewMode::MapAnimation), working_(working) {
     setWindowTitle(tr("ﾏｯﾌﾟｱﾆﾒ2"));
     auto* layout = new QVBoxLayout(this);
 
@@ -57,7 +55,7 @@ MapAnimationSettingsStep::MapAnimationSettingsStep(EditorContext& context, MapAn
     layout->addStretch(1);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    AddButtons(buttons, tr("次へ"));
     layout->addLayout(buttons);
 
     image_->Fill(context_.project);
@@ -152,19 +150,11 @@ void MapAnimationSettingsStep::accept() {
     view().Close();
     MapAnimationSequenceStep animations(context_, working_, imageWidth_, imageHeight_, this);
     if (animations.exec() == QDialog::Accepted) {
-        view().Close();
-        view().SetMode(ViewMode::MapAnimation);
-        done(QDialog::Accepted);
+        LeaveAccepted();
         return;
     }
     // Back from the animations: this step goes on with its own preview.
     OpenPreview();
-}
-
-void MapAnimationSettingsStep::reject() {
-    view().Close();
-    view().SetMode(ViewMode::MapAnimation);
-    done(QDialog::Rejected);
 }
 
 }  // namespace lw

@@ -5,7 +5,7 @@
 // the animations ("ﾏｯﾌﾟｱﾆﾒ3"); their OK completes both steps, their Cancel comes back here.
 
 #include "core/world/map_animation.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QPushButton;
@@ -16,7 +16,7 @@ struct EditorContext;
 class ImageChooser;
 class NumberSpin;
 
-class MapAnimationSettingsStep : public PreviewDialog {
+class MapAnimationSettingsStep : public PreviewStepDialog {
     Q_OBJECT
 public:
     // `working` is edited in place; the caller keeps it only when the steps end with OK.
@@ -27,8 +27,6 @@ public:
     NumberSpin* widthSpin() const { return width_; }
     NumberSpin* heightSpin() const { return height_; }
     NumberSpin* speedSpin() const { return speed_; }
-    QPushButton* nextButton() const { return next_; }
-    QPushButton* cancelButton() const { return cancel_; }
     // The size of the bitmap shown (0 x 0 while none is loaded).
     int imageWidth() const { return imageWidth_; }
     int imageHeight() const { return imageHeight_; }
@@ -36,7 +34,6 @@ public:
 public slots:
     // "次へ": checks the frame size and the bitmap, then runs "ﾏｯﾌﾟｱﾆﾒ3"; ends with 1 on its OK.
     void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
@@ -53,8 +50,6 @@ private:
     NumberSpin* width_;
     NumberSpin* height_;
     NumberSpin* speed_;
-    QPushButton* next_;
-    QPushButton* cancel_;
 };
 
 }  // namespace lw

@@ -16,6 +16,7 @@
 #include "core/world/scene_catalog.h"
 #include "editors/scenes/placement_dialogs.h"
 #include "render/map_view_state.h"
+#include "widgets/kept_value.h"
 
 class QCheckBox;
 class QComboBox;
@@ -115,8 +116,43 @@ private:
     bool mapOpened_ = false;
 };
 
+// A placement dialog whose form gives the values `V` (a placement record of the owner).
+template <class V>
+class PlacementDialogOf : public ScenePlacementDialog {
+public:
+    // The values as they stand now.
+    virtual V Values() const = 0;
+    // What OK stored (after the next step's OK, where there is one).
+    const V& result() const { return result_; }
+    // OK: the values are the result; "次へ" (values with an owner's group): they go through the next
+    // step first (ConfirmWithNext).
+    void accept() override {
+        if constexpr (requires(V v) { v.group; }) {
+            ConfirmWithNext(Values(), result_);
+        } else {
+            result_ = Values();
+            CloseAccepted();
+        }
+    }
+
+protected:
+    PlacementDialogOf(EditorContext& context, const QString& caption, MapViewMode mode, const PlacedSprite& sprite,
+                      const V& loaded, QWidget* parent)
+        : ScenePlacementDialog(context, caption, mode, sprite, loaded.scene, parent), result_(loaded) {}
+    // The record as it was, with the chosen scene and the position row's cell.
+    V Placed() const {
+        V v = result_;
+        v.scene = chosenScene();
+        v.x = SpinValue(x_);
+        v.y = SpinValue(y_);
+        return v;
+    }
+
+    V result_;
+};
+
 // "PC配置".
-class PlayerStartDialog : public ScenePlacementDialog {
+class PlayerStartDialog : public PlacementDialogOf<PlayerStartPlacement> {
     Q_OBJECT
 public:
     PlayerStartDialog(EditorContext& context, const PlacedSprite& sprite, int spriteHeight,
@@ -125,10 +161,7 @@ public:
     QSpinBox* viewYSpin() const { return viewY_; }
     QSpinBox* inViewXSpin() const { return inViewX_; }
     QSpinBox* inViewYSpin() const { return inViewY_; }
-    // The values as they stand now.
-    PlayerStartPlacement Values() const;
-    const PlayerStartPlacement& result() const { return result_; }
-    void accept() override;
+    PlayerStartPlacement Values() const override;
 
 protected:
     void RangeSpins(bool reset) override;
@@ -138,7 +171,6 @@ protected:
 private:
     int spriteHeight_;
     PlayerStartPlacement loaded_;
-    PlayerStartPlacement result_;
     bool inViewTouched_ = false;
     QSpinBox* viewX_;
     QSpinBox* viewY_;
@@ -147,7 +179,7 @@ private:
 };
 
 // "NPC配置".
-class NpcPlacementDialog : public ScenePlacementDialog {
+class NpcPlacementDialog : public PlacementDialogOf<NpcPlacement> {
     Q_OBJECT
 public:
     NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex, const NpcPlacement& placement,
@@ -157,9 +189,7 @@ public:
     QSpinBox* rangeXSpin() const { return rangeX_; }
     QSpinBox* rangeYSpin() const { return rangeY_; }
     QCheckBox* showRangeBox() const { return showRange_; }
-    NpcPlacement Values() const;
-    const NpcPlacement& result() const { return result_; }
-    void accept() override;
+    NpcPlacement Values() const override;
 
 protected:
     void RangeSpins(bool reset) override;
@@ -167,7 +197,6 @@ protected:
     void PlaceSprite(PlacedSprite& sprite) const override;
 
 private:
-    NpcPlacement result_;
     QSpinBox* centreX_;
     QSpinBox* centreY_;
     QSpinBox* rangeX_;
@@ -176,32 +205,25 @@ private:
 };
 
 // "宝箱配置".
-class ChestPlacementDialog : public ScenePlacementDialog {
+class ChestPlacementDialog : public PlacementDialogOf<ChestPlacement> {
     Q_OBJECT
 public:
     ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
                          const ChestPlacement& placement, const OwnerStep& next, QWidget* parent = nullptr);
-    ChestPlacement Values() const;
-    const ChestPlacement& result() const { return result_; }
+    ChestPlacement Values() const override;
     void accept() override;
-
-private:
-    ChestPlacement result_;
 };
 
 // "店配置".
-class ShopPlacementDialog : public ScenePlacementDialog {
+class ShopPlacementDialog : public PlacementDialogOf<ShopPlacementValues> {
     Q_OBJECT
 public:
     ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite, const ShopPlacementValues& placement,
                         const OwnerStep& next, QWidget* parent = nullptr);
     QComboBox* directionCombo() const { return direction_; }
-    ShopPlacementValues Values() const;
-    const ShopPlacementValues& result() const { return result_; }
-    void accept() override;
+    ShopPlacementValues Values() const override;
 
 private:
-    ShopPlacementValues result_;
     QComboBox* direction_;
 };
 

@@ -18,6 +18,8 @@
 #include "core/rules/player_character.h"
 #include "core/world/placement.h"
 #include "editors/scenes/placement_dialog_widgets.h"
+#include "widgets/list_filter.h"
+#include "widgets/record_names_ui.h"
 #include "widgets/dialog_buttons.h"
 #include "render/bitmap.h"
 #include "widgets/discard_guard.h"
@@ -104,9 +106,12 @@ ScenePlacementDialog::ScenePlacementDialog(EditorContext& context, const QString
         Scene scene;
         LoadSceneFile(context_.project, file.fileName, scene);  // a file that cannot be read shows no map
         files_.push_back(file);
+        // "scene0.txt — 始まりの村": the file, then the scene's name.
+        scene_->addItem(scene.name.empty() ? FromCp932(file.fileName)
+                                           : FromCp932(file.fileName) + QStringLiteral(" \u2014 ") + FromCp932(scene.name));
         scenes_.push_back(std::move(scene));
-        scene_->addItem(FromCp932(file.fileName));
     }
+    AddComboFilter(scene_, tr("場面"));
     int at = -1;
     for (std::size_t i = 0; i < files_.size(); ++i)
         if (files_[i].sceneNumber == loadedScene) {
@@ -269,7 +274,7 @@ void ScenePlacementDialog::reject() {
 
 PlayerStartDialog::PlayerStartDialog(EditorContext& context, const PlacedSprite& sprite, int spriteHeight,
                                      const PlayerStartPlacement& start, QWidget* parent)
-    : ScenePlacementDialog(context, tr("PC配置"), MapViewMode::Placement, sprite, start.scene, parent),
+    : PlacementDialogOf(context, tr("PC配置"), MapViewMode::Placement, sprite, start, parent),
       spriteHeight_(spriteHeight),
       loaded_(start) {
     viewX_ = MakeSpin();
@@ -331,11 +336,6 @@ PlayerStartPlacement PlayerStartDialog::Values() const {
     return v;
 }
 
-void PlayerStartDialog::accept() {
-    result_ = Values();
-    CloseAccepted();
-}
-
 bool PlacePlayerStart(EditorContext& context, const PlacedSprite& sprite, int spriteHeight,
                       PlayerStartPlacement& start, QWidget* parent) {
     return RunPlacement<PlayerStartDialog>(start, context, sprite, spriteHeight, start, parent);
@@ -346,8 +346,7 @@ bool PlacePlayerStart(EditorContext& context, const PlacedSprite& sprite, int sp
 
 NpcPlacementDialog::NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex,
                                        const NpcPlacement& placement, const OwnerStep& next, QWidget* parent)
-    : ScenePlacementDialog(context, tr("NPC配置"), MapViewMode::Placement, sprite, placement.scene, parent),
-      result_(placement) {
+    : PlacementDialogOf(context, tr("NPC配置"), MapViewMode::Placement, sprite, placement, parent) {
     next_ = next;
     excludedNpc_ = npcIndex;
     AddPositionRow(placement.x, placement.y);
@@ -393,19 +392,12 @@ void NpcPlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
 }
 
 NpcPlacement NpcPlacementDialog::Values() const {
-    NpcPlacement v = result_;
-    v.scene = chosenScene();
-    v.x = SpinValue(x_);
-    v.y = SpinValue(y_);
+    NpcPlacement v = Placed();
     v.centreX = SpinValue(centreX_);
     v.centreY = SpinValue(centreY_);
     v.rangeX = SpinValue(rangeX_);
     v.rangeY = SpinValue(rangeY_);
     return v;
-}
-
-void NpcPlacementDialog::accept() {
-    ConfirmWithNext(Values(), result_);
 }
 
 bool PlaceNpc(EditorContext& context, const PlacedSprite& sprite, int npcIndex, NpcPlacement& placement,
@@ -418,8 +410,7 @@ bool PlaceNpc(EditorContext& context, const PlacedSprite& sprite, int npcIndex, 
 
 ChestPlacementDialog::ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
                                            const ChestPlacement& placement, const OwnerStep& next, QWidget* parent)
-    : ScenePlacementDialog(context, tr("宝箱配置"), MapViewMode::SingleFramePlacement, sprite, placement.scene, parent),
-      result_(placement) {
+    : PlacementDialogOf(context, tr("宝箱配置"), MapViewMode::SingleFramePlacement, sprite, placement, parent) {
     next_ = next;
     excludedChest_ = chestIndex;
     AddPositionRow(placement.x, placement.y);
@@ -427,13 +418,7 @@ ChestPlacementDialog::ChestPlacementDialog(EditorContext& context, const PlacedS
     Finish();
 }
 
-ChestPlacement ChestPlacementDialog::Values() const {
-    ChestPlacement v = result_;
-    v.scene = chosenScene();
-    v.x = SpinValue(x_);
-    v.y = SpinValue(y_);
-    return v;
-}
+ChestPlacement ChestPlacementDialog::Values() const { return Placed(); }
 
 void ChestPlacementDialog::accept() {
     ChestPlacement v = Values();
@@ -455,8 +440,7 @@ bool PlaceChest(EditorContext& context, const PlacedSprite& sprite, int chestInd
 
 ShopPlacementDialog::ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite,
                                          const ShopPlacementValues& placement, const OwnerStep& next, QWidget* parent)
-    : ScenePlacementDialog(context, tr("店配置"), MapViewMode::Placement, sprite, placement.scene, parent),
-      result_(placement) {
+    : PlacementDialogOf(context, tr("店配置"), MapViewMode::Placement, sprite, placement, parent) {
     next_ = next;
     AddPositionRow(placement.x, placement.y);
     direction_ = new QComboBox(this);
@@ -468,16 +452,9 @@ ShopPlacementDialog::ShopPlacementDialog(EditorContext& context, const PlacedSpr
 }
 
 ShopPlacementValues ShopPlacementDialog::Values() const {
-    ShopPlacementValues v = result_;
-    v.scene = chosenScene();
-    v.x = SpinValue(x_);
-    v.y = SpinValue(y_);
+    ShopPlacementValues v = Placed();
     v.direction = ComboIndexValue(direction_);
     return v;
-}
-
-void ShopPlacementDialog::accept() {
-    ConfirmWithNext(Values(), result_);
 }
 
 bool PlaceShop(EditorContext& context, const PlacedSprite& sprite, ShopPlacementValues& placement,

@@ -68,14 +68,7 @@ PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps step
         LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
         playerMarker_ = PlayerCharacterMarker(context_.project);
     }
-    ReadDataFiles(
-        context_, parent, ListSceneFiles(context_.project), rows_,
-        [this](const SceneFileEntry& file, SceneRow& row) {
-            row.fileName = file.fileName;
-            row.number = file.sceneNumber;
-            row.status = LoadSceneFile(context_.project, file.fileName, row.scene);
-        },
-        [this](const SceneRow& row) { list_->addItem(SceneListEditor::RowText(row)); });
+    ReadSceneRows(context_, parent, rows_, [this](const SceneRow& row) { list_->addItem(SceneListEditor::RowText(row)); });
 
     connect(edit_, &QPushButton::clicked, this, &PlacementHub::EditSelected);
     connect(list_, &QListWidget::itemDoubleClicked, this, &PlacementHub::EditSelected);
@@ -148,7 +141,7 @@ void PlacementHub::EditPositions(SceneRow& row) {
     SceneCatalogEntry* entry = FindCatalogEntry(catalog_, row.number);
     // What the owner forms change in the catalog belongs to this list: its Cancel puts it back.
     const std::optional<std::vector<EventCommandGroup>> groupsBefore =
-        entry ? std::optional(entry->groups) : std::nullopt;
+        entry ? std::optional(entry->groups()) : std::nullopt;
     const FlagExplanations flagsBefore = context_.flags;
 
     MapData map;
@@ -167,13 +160,13 @@ void PlacementHub::EditPositions(SceneRow& row) {
     const bool ok = dialog.exec() == QDialog::Accepted;
     entry = FindCatalogEntry(catalog_, row.number);
     if (!ok) {
-        if (entry && groupsBefore) entry->groups = *groupsBefore;
+        if (entry && groupsBefore) entry->groups() = *groupsBefore;
         context_.flags = flagsBefore;
         return;
     }
     // The list kept within the scene's room, so the rows always fit.
     ApplyPositionRows(row.scene, *kind, dialog.rows());
-    if (entry && entry->status == ReadStatus::Ok) row.scene.groups = entry->groups;
+    if (entry && entry->status == ReadStatus::Ok) row.scene.groups = entry->groups();
 }
 
 void PlacementHub::accept() {

@@ -12,6 +12,7 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
+#include "core/check/record_names.h"
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/kept_value.h"
@@ -169,7 +170,16 @@ PositionListDialog::PositionListDialog(const PositionSetting& setting, QWidget* 
     layout->addLayout(buttons);
 
     list_ = std::make_unique<ListEditor<PositionRow>>(
-        panel_, [](const PositionRow& r) { return QStringList{QString::fromLatin1(PositionRowText(r))}; });
+        panel_, [this](const PositionRow& r) {
+            // "3 4 0 2 — 村長の家": the stored numbers, then what the group is.
+            QString text = QString::fromLatin1(PositionRowText(r));
+            const auto& groups = setting_.scene.groups;
+            if (r.group >= 0 && r.group < static_cast<int>(groups.size())) {
+                const std::string label = GroupLabel(groups[static_cast<std::size_t>(r.group)]);
+                if (!label.empty()) text += QStringLiteral(" \u2014 ") + QString::fromStdString(label);
+            }
+            return QStringList{text};
+        });
     list_->OnAdd([this] { return RunPosition(PositionRow{-1, -1, 0, 0}, false); });
     list_->OnEdit([this](PositionRow& row) {
         std::optional<PositionRow> edited = RunPosition(row, true);

@@ -25,11 +25,7 @@ namespace lw {
 SceneListEditor::SceneListEditor(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setWindowTitle(tr("場面設定1"));
     files_ = new NumberedFileList(context_, this);
-    files_->Load(ListSceneFiles(context_.project), rows_, parent, [this](const SceneFileEntry& file, SceneRow& row) {
-        row.fileName = file.fileName;
-        row.number = file.sceneNumber;
-        row.status = LoadSceneFile(context_.project, file.fileName, row.scene);
-    });
+    files_->LoadScenes(rows_, parent);
 
     connect(addButton(), &QPushButton::clicked, this, &SceneListEditor::Add);
     connect(editButton(), &QPushButton::clicked, this, &SceneListEditor::EditSelected);
@@ -42,12 +38,6 @@ SceneListEditor::SceneListEditor(EditorContext& context, QWidget* parent) : QDia
 }
 
 SceneListEditor::~SceneListEditor() = default;
-
-QString SceneListEditor::RowText(const SceneRow& row) { return NumberedFileList::RowText(row.fileName, row.status); }
-
-int SceneListEditor::selectedRow() const { return files_->selected(); }
-
-void SceneListEditor::SelectRow(int row) { files_->Select(row); }
 
 void SceneListEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -65,14 +55,14 @@ void SceneListEditor::OpenMapView() {
 void SceneListEditor::ShowSelected() {
     MapView& view = *context_.mapView;
     if (!view.IsOpen() || view.owner() != this) return;
-    const int row = selectedRow();
-    if (row < 0 || row >= static_cast<int>(rows_.size())) {
+    const SceneRow* row = selectedRecord();
+    if (row == nullptr) {
         view.ReleaseContents();
         view.SetCaption(QString());
         view.Repaint();
         return;
     }
-    view.ShowScene(SceneOnMap(rows_[static_cast<std::size_t>(row)].scene));
+    view.ShowScene(SceneOnMap(row->scene));
 }
 
 void SceneListEditor::CloseMapView() {
@@ -94,14 +84,11 @@ void SceneListEditor::Add() {
 }
 
 void SceneListEditor::EditSelected() {
-    const int index = selectedRow();
-    if (index < 0 || index >= static_cast<int>(rows_.size())) return;
-    SceneRow& row = rows_[static_cast<std::size_t>(index)];
+    SceneRow* row = selectedRecord();
     // A scene that could not be read is not shown as an empty one: editing it would only lose it.
-    if (ReportUnreadable(context_, this, row.fileName, row.status)) return;
-    SceneSettingsDialog dialog(context_, &row.scene, this);
-    const int result = dialog.exec();
-    if (result == QDialog::Accepted) rows_[static_cast<std::size_t>(index)].scene = dialog.scene();
+    if (row == nullptr || ReportUnreadable(context_, this, row->fileName, row->status)) return;
+    SceneSettingsDialog dialog(context_, &row->scene, this);
+    if (dialog.exec() == QDialog::Accepted) row->scene = dialog.scene();
     if (isVisible()) OpenMapView();
 }
 

@@ -19,33 +19,11 @@ namespace lw {
 
 struct EditorContext;
 
-struct SceneRow {
-    std::string fileName;  // CP932, as in the data folder ("scene7.txt")
-    int number = 0;        // the scene number
-    ReadStatus status = ReadStatus::Ok;  // a new row is Ok; only Ok rows are written
-    Scene scene;
-};
-
-class SceneListEditor : public QDialog {
+class SceneListEditor : public QDialog, public NumberedFileRows<SceneRow> {
     Q_OBJECT
 public:
     explicit SceneListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~SceneListEditor() override;
-
-    const std::vector<SceneRow>& rows() const { return rows_; }
-    int selectedRow() const;
-    void SelectRow(int row);
-
-    QListWidget* list() const { return files_->list(); }
-    QCheckBox* showBox() const { return files_->showBox(); }
-    QPushButton* addButton() const { return files_->addButton(); }
-    QPushButton* editButton() const { return files_->editButton(); }
-    QPushButton* deleteButton() const { return files_->deleteButton(); }
-    QPushButton* okButton() const { return files_->okButton(); }
-    QPushButton* cancelButton() const { return files_->cancelButton(); }
-
-    // The row text: the file name, and a note when the file could not be read.
-    static QString RowText(const SceneRow& row);
 
 public slots:
     void Add();
@@ -63,8 +41,6 @@ private:
     void CloseMapView();
 
     EditorContext& context_;
-    std::vector<SceneRow> rows_;
-    NumberedFileList* files_;
 };
 
 // Runs the scene list modally; 1 after OK, 0 after Cancel.

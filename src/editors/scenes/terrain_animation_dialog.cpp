@@ -10,14 +10,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/world/map_animation_steps.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
-#include "widgets/dialog_buttons.h"
 
 namespace lw {
 
@@ -29,7 +27,7 @@ constexpr int kChipPictureSide = 96;
 }  // namespace
 
 TerrainAnimationDialog::TerrainAnimationDialog(EditorContext& context, const Scene& scene, QWidget* parent)
-    : PreviewDialog(context, parent), grid_(scene.terrainAnimation) {
+    : PreviewStepDialog(context, parent), grid_(scene.terrainAnimation) {
     setWindowTitle(tr("背景ｱﾆﾒ設定２"));
     auto* layout = new QVBoxLayout(this);
 
@@ -69,7 +67,7 @@ TerrainAnimationDialog::TerrainAnimationDialog(EditorContext& context, const Sce
     layout->addLayout(middle, 1);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    AddButtons(buttons);
     layout->addLayout(buttons);
 
     // The files offered: none first, then every "map_anim*.txt"; a file the scene names that the
@@ -185,18 +183,6 @@ void TerrainAnimationDialog::OpenPreview() {
     v.SetMode(ViewMode::MapAnimation, this);
     v.SetCursorShape(Qt::ArrowCursor);
     ShowChosenAnimation();
-}
-
-void TerrainAnimationDialog::accept() {
-    view().Close();
-    view().SetMode(ViewMode::None);
-    done(QDialog::Accepted);
-}
-
-void TerrainAnimationDialog::reject() {
-    view().Close();
-    view().SetMode(ViewMode::None);
-    done(QDialog::Rejected);
 }
 
 bool EditTerrainAnimations(EditorContext& context, Scene& scene, QWidget* parent) {

@@ -15,7 +15,7 @@
 #include "core/world/map_animation.h"
 #include "core/world/map_animation_steps.h"
 #include "core/world/scene.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QComboBox;
 class QLabel;
@@ -26,7 +26,7 @@ namespace lw {
 
 struct EditorContext;
 
-class TerrainAnimationDialog : public PreviewDialog {
+class TerrainAnimationDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     TerrainAnimationDialog(EditorContext& context, const Scene& scene, QWidget* parent = nullptr);
@@ -44,12 +44,6 @@ public:
     QLabel* chipPicture() const { return chipPicture_; }
     QPushButton* updateButton() const { return update_; }
     QPushButton* clearButton() const { return clear_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-
-public slots:
-    void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
@@ -71,8 +65,6 @@ private:
     QLabel* chipPicture_;
     QPushButton* update_;
     QPushButton* clear_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // Runs "背景ｱﾆﾒ設定２" on `scene`. On OK the scene takes the chosen map animation file (empty:

@@ -15,7 +15,7 @@
 
 namespace lw {
 
-BasicSettingsEditor::BasicSettingsEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
+BasicSettingsEditor::BasicSettingsEditor(EditorContext& context, QWidget* parent) : PreviewStepDialog(context, parent) {
     setWindowTitle(tr("基本設定"));
 
     // The settings and the three lists the rows choose from.
@@ -97,11 +97,6 @@ void BasicSettingsEditor::accept() {
     context_.settings = settings_;
     Leave();
     done(QDialog::Accepted);
-}
-
-void BasicSettingsEditor::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 int RunBasicSettingsEditor(EditorContext& context, QWidget* parent) {

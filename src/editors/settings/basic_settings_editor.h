@@ -11,7 +11,7 @@
 
 #include "core/settings/game_settings.h"
 #include "core/tagfile/file_io.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QPushButton;
 
@@ -19,15 +19,13 @@ namespace lw {
 
 class PropertyEditor;
 
-class BasicSettingsEditor : public PreviewDialog {
+class BasicSettingsEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     explicit BasicSettingsEditor(EditorContext& context, QWidget* parent = nullptr);
     ~BasicSettingsEditor() override;
 
     PropertyEditor* properties() const { return properties_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
     const GameSettings& settings() const { return settings_; }
     // How reading setting.txt went.
     ReadStatus loadStatus() const { return loadStatus_; }
@@ -35,20 +33,17 @@ public:
 public slots:
     // OK: writes setting.txt, releases the effect table, stops playback, closes the preview and
     // ends with 1 whether or not the file was written.
-    void accept() override;
     // Cancel and Escape: the same without writing; ends with 0.
-    void reject() override;
+    void accept() override;
 
 private:
     void OpenPreview() override;
     void ShowPreview(int row);
-    void Leave();
+    void Leave() override;
 
     GameSettings settings_;
     ReadStatus loadStatus_ = ReadStatus::Missing;
     PropertyEditor* properties_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // Runs the editor modally; 1 after OK, 0 after Cancel. When setting.txt exists but cannot be read

@@ -4,7 +4,6 @@
 #include "core/text/ui_text.h"
 
 #include <algorithm>
-#include <tuple>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +24,6 @@
 #include "previews/image_view.h"
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
@@ -79,7 +77,7 @@ int& Component(Rgb& c, int component) { return component == 0 ? c.red : componen
 
 }  // namespace
 
-TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {
+TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : PreviewStepDialog(context, parent) {
     setWindowTitle(tr("ﾀｲﾄﾙ画面"));
     auto* layout = new QVBoxLayout(this);
 
@@ -153,7 +151,7 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     layout->addLayout(colourRow);
 
     auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    AddButtons(buttons);
     layout->addLayout(buttons);
 
     // The files: the background table, the record, the music list and the image folder.
@@ -314,11 +312,6 @@ void TitleScreenEditor::accept() {
     }
     view().SetMode(ViewMode::None);
     done(QDialog::Accepted);
-}
-
-void TitleScreenEditor::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 int RunTitleScreenEditor(EditorContext& context, QWidget* parent) {

@@ -13,7 +13,7 @@
 #include <QSpinBox>
 
 #include "render/image_view_state.h"
-#include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 #include "widgets/number_spin.h"
 
 class QCheckBox;
@@ -33,7 +33,7 @@ class PlayOnSelect;
 // the first entry shown and of the others, and which slots are shown with which text.
 TitleMenuOverlay TitleMenuOverlayFor(const TitleScreen& title);
 
-class TitleScreenEditor : public PreviewDialog {
+class TitleScreenEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     explicit TitleScreenEditor(EditorContext& context, QWidget* parent = nullptr);
@@ -52,8 +52,6 @@ public:
     QCheckBox* showImageBox() const { return showImage_; }
     QComboBox* bgmChoice() const { return bgm_; }
     QCheckBox* playBox() const { return play_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
     // The record as edited so far.
     const TitleScreen& title() const { return title_; }
     // How reading title.txt and image_back.txt went; an unreadable file is never saved over.
@@ -64,9 +62,8 @@ public slots:
     // OK: closes the preview, stops playback, writes image_back.txt (slot 1 given the chosen
     // background) and title.txt; ends with 1 whatever the writers returned. An entry text with a
     // blank is refused with a message and the dialog stays open.
-    void accept() override;
     // Cancel and Escape: closes the preview, stops playback, ends with 0; nothing is written.
-    void reject() override;
+    void accept() override;
 
 private:
     void OpenPreview() override;
@@ -74,7 +71,7 @@ private:
     void EnableRows();
     void UpdatePreview();
     void ShowBackground();
-    void Leave();
+    void Leave() override;
 
     TitleScreen title_;
     ImageTable backTable_;
@@ -93,8 +90,6 @@ private:
     QComboBox* bgm_;
     QCheckBox* play_;
     PlayOnSelect* playOnSelect_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // Runs the editor modally; 1 after OK, 0 after Cancel. When title.txt exists but cannot be read,

@@ -7,7 +7,8 @@ namespace lw::test {
 MessageAnswer FakeServices::ShowMessage(QWidget*, const Message& m) {
     messages.push_back({m.text, m.caption, m.buttons, m.icon, m.defaultAnswer});
     if (m.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-    if (answers.empty()) return MessageAnswer::Yes;
+    // With no answer scripted a question before a renumbering keeps the numbers, as before it was asked.
+    if (answers.empty()) return m.buttons == MessageButtons::UpdateKeepCancel ? MessageAnswer::Keep : MessageAnswer::Yes;
     MessageAnswer a = answers.front();
     answers.pop_front();
     return a;
