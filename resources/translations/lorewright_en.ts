@@ -2671,6 +2671,22 @@ Rename the file, then choose it again</translation>
         <source> と </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Ctrl+%1 %2</source>
+        <translation>Ctrl+%1 %2</translation>
+    </message>
+    <message>
+        <source>Ctrl+0 %1</source>
+        <translation>Ctrl+0 %1</translation>
+    </message>
+    <message>
+        <source>&#x3000;</source>
+        <translation>   </translation>
+    </message>
+    <message>
+        <source>ｼｮｰﾄｶｯﾄｷｰ</source>
+        <translation>Shortcut keys</translation>
+    </message>
 </context>
 <context>
     <name>lw::ImageTableEditor</name>
@@ -3290,14 +3306,6 @@ Nothing will be saved to this file.</translation>
         <source>怪物ﾘｽﾄ1</source>
         <translation>Monster list 1</translation>
     </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
-    </message>
 </context>
 <context>
     <name>lw::MonsterPropertyDialog</name>
@@ -3499,6 +3507,89 @@ Rename the file, then choose it again</translation>
     <message>
         <source>NPC設定2</source>
         <translation>NPC settings 2</translation>
+    </message>
+    <message>
+        <source>次へ</source>
+        <translation>Next</translation>
+    </message>
+</context>
+<context>
+    <name>lw::NpcWalkStep</name>
+    <message>
+        <source>ｱﾆﾒﾁｯﾌﾟの順番</source>
+        <translation>Order of the animation chips</translation>
+    </message>
+    <message>
+        <source>歩く順番 (ｼｰﾄの列 0 ～ 2)</source>
+        <translation>Walking order (sheet column 0 to 2)</translation>
+    </message>
+    <message>
+        <source>1歩目の列</source>
+        <translation>Column of step 1</translation>
+    </message>
+    <message>
+        <source>2歩目の列</source>
+        <translation>Column of step 2</translation>
+    </message>
+    <message>
+        <source>3歩目の列</source>
+        <translation>Column of step 3</translation>
+    </message>
+    <message>
+        <source>4歩目の列</source>
+        <translation>Column of step 4</translation>
+    </message>
+    <message>
+        <source>向きごとの行 (ｼｰﾄの行 0 ～ 3)</source>
+        <translation>Row per facing (sheet row 0 to 3)</translation>
+    </message>
+    <message>
+        <source>下向きの行</source>
+        <translation>Row facing down</translation>
+    </message>
+    <message>
+        <source>左向きの行</source>
+        <translation>Row facing left</translation>
+    </message>
+    <message>
+        <source>右向きの行</source>
+        <translation>Row facing right</translation>
+    </message>
+    <message>
+        <source>上向きの行</source>
+        <translation>Row facing up</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾚﾋﾞｭｰの向き</source>
+        <translation>Facing in the preview</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>左</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>初期値</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>新しいNPCの順番 (1 2 1 0、行 0 1 2 3) に戻します</source>
+        <translation>Back to the order a new NPC starts with (1 2 1 0, rows 0 1 2 3)</translation>
     </message>
     <message>
         <source>次へ</source>
@@ -4038,10 +4129,6 @@ Please remove some belongings</translation>
     <message>
         <source>効果音</source>
         <translation>Sound effect</translation>
-    </message>
-    <message>
-        <source>再生</source>
-        <translation>Play</translation>
     </message>
 </context>
 <context>

@@ -241,7 +241,7 @@ std::optional<std::string> RecordNames::Name(RefTarget target, int index) {
 std::optional<std::string> RecordNames::GroupName(int scene, int group) {
     const SceneCatalogEntry* entry = group >= 0 ? Entry(scene) : nullptr;
     if (!entry || group >= entry->groupCount()) return std::nullopt;
-    return GroupLabel(entry->groups[static_cast<std::size_t>(group)]);
+    return GroupLabel(entry->groups()[static_cast<std::size_t>(group)]);
 }
 
 std::string GroupLabel(const EventCommandGroup& group) {
@@ -310,7 +310,7 @@ std::string RecordNames::PlaceText(int scene, int x, int y) {
 std::optional<int> RecordNames::GroupItem(int scene, int group) {
     const SceneCatalogEntry* entry = group >= 0 ? Entry(scene) : nullptr;
     if (!entry || group >= entry->groupCount()) return std::nullopt;
-    for (std::string_view line : entry->groups[static_cast<std::size_t>(group)].commands) {
+    for (std::string_view line : entry->groups()[static_cast<std::size_t>(group)].commands) {
         // "item%d %d %d": an item handed over ("item%d -%d %d" takes it away).
         if (!line.starts_with("item") || RecognizeEventCommand(line) != EventCommandKind::AddRemoveItems) continue;
         const std::size_t blank = line.find(' ');
