@@ -431,6 +431,10 @@ TEST_F(NpcEditorTest, Screenshot) {
             out.end();
             EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/npc-placement.png", "PNG"));
             Click(p->cancelButton());
+        },
+        [&](NpcWalkStep* w) {
+            // Under a display, the walking step and its preview as the screen shows them.
+            if (const QString out = ScreenshotDir(); !out.isEmpty()) ShootWithPreview(w, out + "/npc-walk-step.png");
         });
     Click(editor.cancelButton());
 }
