@@ -143,7 +143,8 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
     editor.show();
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("NPC設定1"));
     ASSERT_EQ(editor.panel()->rowCount(), 2);
-    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("番兵"));
+    // Each row says where the NPC stands (the test's scenes have no names: their numbers).
+    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("番兵 — 1 (8, 9)"));
     EXPECT_EQ(editor.npcs()[1].scene, 1);
 
     const bool placed = RunChain(
@@ -203,7 +204,7 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
     EXPECT_EQ(ownerScene, 1);
     EXPECT_EQ(ownerGroup, 0);  // a new NPC starts at group 0
     ASSERT_EQ(editor.panel()->rowCount(), 3);
-    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("旅人"));
+    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("旅人 — 1 (12, 7)"));
     EXPECT_EQ(editor.panel()->selectedRow(), 2);
 
     Click(editor.okButton());
@@ -226,7 +227,7 @@ TEST_F(NpcEditorTest, MovingAndDeletingRenumberEveryScene) {
         editor.show();
         ClickRow(editor.panel(), 0);
         Click(editor.panel()->downButton());
-        EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("番兵"));
+        EXPECT_TRUE(editor.panel()->rowText(0).startsWith(QStringLiteral("番兵 — ")));
         Click(editor.okButton());
     }
     EXPECT_EQ(NpcsOf("scene0.txt"), std::vector<int>{1});
@@ -265,7 +266,7 @@ TEST_F(NpcEditorTest, ADeclinedListLeavesEverySceneFileAsItWas) {
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoYesToAll);
     EXPECT_TRUE(services.messages[1].text.endsWith(QStringLiteral("保存を取り消しました。ファイルは書き換えていません。")));
     EXPECT_TRUE(editor.isVisible());
-    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("番兵"));
+    EXPECT_TRUE(editor.panel()->rowText(0).startsWith(QStringLiteral("番兵 — ")));
 }
 
 TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {

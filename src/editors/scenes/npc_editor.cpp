@@ -224,7 +224,11 @@ NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent)
     : PlacedListDialog(context, parent),
       list_(context, this,
             {.target = RefTarget::Npc, .minimumWidth = 240, .minimumHeight = 260, .okNeedsRows = false, .showBox = true},
-            [](const Npc& n) { return QStringList{FromCp932(n.displayName)}; },
+            // "村長 — 始まりの村 (3, 4)": the name, then where the NPC stands.
+            [this](const Npc& n) {
+                return QStringList{FromCp932(n.displayName) + QStringLiteral(" \u2014 ") +
+                                   QString::fromStdString(list_.names().PlaceText(n.scene, n.x, n.y))};
+            },
             [](const Npc& n) { return SceneListRow{n.scene, n.x, n.y, n.facing, n.group}; }) {
     frame_ = &list_;
     setWindowTitle(tr("NPC設定1"));
