@@ -27,6 +27,7 @@
 #include "widgets/number_spin.h"
 #include "widgets/property_dialog.h"
 #include "widgets/read_guard.h"
+#include "widgets/record_names_ui.h"
 
 namespace lw {
 
@@ -76,7 +77,8 @@ PcBelongingsDialog::PcBelongingsDialog(EditorContext& context, PlayerCharacter& 
 
     auto* fields = new QGridLayout();
     item_ = new QComboBox(this);
-    for (const ItemChoice& c : items_) item_->addItem(FromCp932(c.name));
+    // Each item with its kind ("薬草 (回復系消耗品)").
+    item_->addItems(ItemChoiceTexts(*InterfaceRecordNames(context.project), items_));
     item_->setCurrentIndex(-1);
     count_ = new NumberSpin(this, 0, std::max(countMax, 0));
     fields->addWidget(new QLabel(tr("ｱｲﾃﾑ名"), this), 0, 0);
