@@ -27,7 +27,7 @@ namespace lw {
 
 struct Project;
 struct SceneCatalog;
-struct SceneCatalogEntry;
+class SceneCatalogEntry;
 struct EventCommandGroup;
 
 // What a group is, for the author: its explanation, or its first command line when it has none

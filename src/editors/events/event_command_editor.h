@@ -49,7 +49,7 @@ class QSpinBox;
 namespace lw {
 
 struct EditorContext;
-struct SceneCatalogEntry;
+class SceneCatalogEntry;
 
 // A scene file as the scene form holds it; only Ok records are edited and written.
 struct EventSceneRecord : SceneRow {
