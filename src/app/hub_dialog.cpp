@@ -70,7 +70,6 @@ HubDialog::HubDialog(AppController& controller, QWidget* parent) : QDialog(paren
     keys << tr("Ctrl+0 %1").arg(check_->text());
     keys_ = new QLabel(keys.join(tr("　")), this);
     keys_->setWordWrap(true);
-    keys_->setEnabled(false);  // a hint, drawn quieter than the buttons
     keys_->setAccessibleName(tr("ｼｮｰﾄｶｯﾄｷｰ"));
     grid->addWidget(keys_, lastRow + 1, 0, 1, kColumns);
     grid->setSizeConstraint(QLayout::SetFixedSize);
