@@ -10,14 +10,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "editors/scenes/placement_dialogs.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
 #include "widgets/face_dialog.h"
 #include "widgets/field_grid.h"
@@ -70,7 +68,7 @@ void CloseWalkingPreview(ImageView& v) {
 // "ｱﾆﾒﾁｯﾌﾟの順番"
 
 NpcWalkStep::NpcWalkStep(EditorContext& context, Npc& npc, NpcNextStep next, QWidget* parent)
-    : PreviewDialog(context, parent), npc_(npc), working_(npc), next_(std::move(next)) {
+    : PreviewStepDialog(context, parent), npc_(npc), working_(npc), next_(std::move(next)) {
     setWindowTitle(tr("ｱﾆﾒﾁｯﾌﾟの順番"));
     auto* layout = new QVBoxLayout(this);
     const auto addSpins = [&](const QString& title, std::array<QSpinBox*, 4>& spins, const QStringList& labels,
@@ -124,7 +122,7 @@ NpcWalkStep::NpcWalkStep(EditorContext& context, Npc& npc, NpcNextStep next, QWi
         ShowWalking();
     });
     buttons->addWidget(defaults_);
-    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    AddButtons(buttons, tr("次へ"));
     layout->addLayout(buttons);
     ShowValues();
 }
@@ -168,21 +166,16 @@ void NpcWalkStep::accept() {
     done(QDialog::Accepted);
 }
 
-void NpcWalkStep::reject() {
-    Leave();
-    done(QDialog::Rejected);
-}
-
 // ---------------------------------------------------------------------------------------------
 // "NPC設定2"
 
 NpcSettingsDialog::NpcSettingsDialog(EditorContext& context, Npc& npc, int index, NpcStep next, QWidget* parent)
-    : PreviewDialog(context, parent), npc_(npc), working_(npc), index_(index), next_(std::move(next)) {
+    : PreviewStepDialog(context, parent), npc_(npc), working_(npc), index_(index), next_(std::move(next)) {
     setWindowTitle(tr("NPC設定2"));
     const PropertyDialogParts parts =
         AddPropertyEditor(this, context_, NpcSettingsRows(working_), {.confirmLabel = tr("次へ")});
     properties_ = parts.properties;
-    next_button_ = parts.confirm;
+    ok_ = parts.confirm;
     cancel_ = parts.cancel;
     // The preview follows every value stored.
     connect(properties_, &PropertyEditor::valueStored, this, [this] { ShowWalking(); });
@@ -210,11 +203,6 @@ void NpcSettingsDialog::accept() {
         return;
     }
     done(QDialog::Accepted);
-}
-
-void NpcSettingsDialog::reject() {
-    Leave();
-    done(QDialog::Rejected);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -25,6 +25,7 @@
 #include "core/world/scene_catalog.h"
 #include "widgets/placed_list_editor.h"
 #include "widgets/preview_dialog.h"
+#include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -45,7 +46,7 @@ using NpcNextStep = std::function<bool(Npc& npc, QWidget* parent)>;
 // "ｱﾆﾒﾁｯﾌﾟの順番": which column of the 3 x 4 sheet each of the four walking steps shows, and which
 // row each facing walks in, with the sprite walking in the preview in a facing the author picks
 // (only for the preview). "初期値" gives back the order a new NPC starts with.
-class NpcWalkStep : public PreviewDialog {
+class NpcWalkStep : public PreviewStepDialog {
     Q_OBJECT
 public:
     NpcWalkStep(EditorContext& context, Npc& npc, NpcNextStep next, QWidget* parent = nullptr);
@@ -56,19 +57,16 @@ public:
     QComboBox* facingChoice() const { return facing_; }
     QCheckBox* showBox() const { return show_; }
     QPushButton* defaultsButton() const { return defaults_; }
-    QPushButton* nextButton() const { return next_button_; }
-    QPushButton* cancelButton() const { return cancel_; }
     const Npc& working() const { return working_; }
 
 public slots:
     void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
     void ShowWalking();
     void ShowValues();
-    void Leave();
+    void Leave() override;
 
     Npc& npc_;
     Npc working_;
@@ -78,39 +76,32 @@ private:
     QComboBox* facing_;
     QCheckBox* show_;
     QPushButton* defaults_;
-    QPushButton* next_button_;
-    QPushButton* cancel_;
 };
 
 // "NPC設定2": the NPC's behaviour in the property editor, with the sprite walking in the preview
 // (its walking order, the row of its facing, its speed).
-class NpcSettingsDialog : public PreviewDialog {
+class NpcSettingsDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     NpcSettingsDialog(EditorContext& context, Npc& npc, int index, NpcStep next, QWidget* parent = nullptr);
     ~NpcSettingsDialog() override;
 
     PropertyEditor* properties() const { return properties_; }
-    QPushButton* nextButton() const { return next_button_; }
-    QPushButton* cancelButton() const { return cancel_; }
 
 public slots:
     // "次へ": stores the fields and runs the next step; its OK ends this dialog with 1.
     void accept() override;
-    void reject() override;
 
 private:
     void OpenPreview() override;
     void ShowWalking();
-    void Leave();
+    void Leave() override;
 
     Npc& npc_;
     Npc working_;
     int index_;
     NpcStep next_;
     PropertyEditor* properties_;
-    QPushButton* next_button_;
-    QPushButton* cancel_;
 };
 
 // "NPC設定1".
