@@ -293,24 +293,32 @@ void NameControls(QWidget* root) {
 
 namespace {
 
-class NameOnShow : public QObject {
+class RunOnShow : public QObject {
 public:
-    using QObject::QObject;
+    RunOnShow(std::function<void(QWidget*)> run, QObject* parent) : QObject(parent), run_(std::move(run)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) NameControls(static_cast<QWidget*>(watched));
+        if (event->type() == QEvent::Show) run_(static_cast<QWidget*>(watched));
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    std::function<void(QWidget*)> run_;
 };
 
 }  // namespace
 
+void OnEveryShow(QWidget* dialog, const char* mark, std::function<void(QWidget*)> run) {
+    if (dialog == nullptr || dialog->property(mark).toBool()) return;
+    dialog->setProperty(mark, true);
+    dialog->installEventFilter(new RunOnShow(std::move(run), dialog));
+}
+
 void NameControlsWhenShown(QWidget* dialog) {
     InstallDropDownInterface();
     if (dialog == nullptr || dialog->property("lwNamesControls").toBool()) return;
-    dialog->setProperty("lwNamesControls", true);
-    dialog->installEventFilter(new NameOnShow(dialog));
+    OnEveryShow(dialog, "lwNamesControls", NameControls);
     if (dialog->isVisible()) NameControls(dialog);
 }
 

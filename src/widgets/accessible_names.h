@@ -19,6 +19,7 @@
 //   NameParts(tr("座標"), {x_, y_}, {u"X", u"Y"});   // "座標 X", "座標 Y"
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
 class QWidget;
@@ -27,6 +28,10 @@ namespace lw {
 
 // Names every control below `root` that has no name set in code.
 void NameControls(QWidget* root);
+
+// Runs `run(dialog)` each time `dialog` is shown; once per dialog and `mark` (a property name), so
+// installing it again does nothing.
+void OnEveryShow(QWidget* dialog, const char* mark, std::function<void(QWidget*)> run);
 
 // Names the controls below `dialog` now and again each time it is shown (controls added or
 // relabelled since are named too).

@@ -20,6 +20,7 @@
 #include "widgets/kept_value.h"
 #include "widgets/preview_box.h"
 #include "widgets/number_spin.h"
+#include "widgets/read_guard.h"
 
 namespace lw {
 
@@ -32,11 +33,7 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
     : PreviewStepDialog(context, parent), fields_(fields) {
     setWindowTitle(caption.isEmpty() ? tr("顔画像(ﾒﾆｭｰ用)") : caption);
     working_.fileName = fields_.fileName;
-    working_.areaLeft = fields_.areaLeft;
-    working_.areaTop = fields_.areaTop;
-    working_.areaWidth = fields_.areaWidth;
-    working_.areaHeight = fields_.areaHeight;
-    SetSpec(working_, DrawSpec{fields_.drawMode, fields_.colorKey, {fields_.keyRed, fields_.keyGreen, fields_.keyBlue}});
+    CopyAreaAndDrawing(fields_, working_);
 
     auto* layout = new QVBoxLayout(this);
     image_ = new ImageChooser(this);
@@ -103,10 +100,7 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
 FaceDialog::~FaceDialog() = default;
 
 void FaceDialog::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::AreaFrame, this);
-    v.SetCursorShape(Qt::CrossCursor);
+    OpenView(ViewMode::AreaFrame, Qt::CrossCursor);
     ShowChosenImage();
 }
 
@@ -119,35 +113,18 @@ void FaceDialog::ShowChosenImage() {
 
 void FaceDialog::SyncPreview() {
     ImageView& v = view();
-    EffectAnimation& a = v.state().animation;
-    a.areaLeft = working_.areaLeft;
-    a.areaTop = working_.areaTop;
-    a.areaWidth = working_.areaWidth;
-    a.areaHeight = working_.areaHeight;
-    a.drawMode = working_.drawMode;
-    a.colorKey = working_.colorKey;
-    a.keyRed = working_.keyRed;
-    a.keyGreen = working_.keyGreen;
-    a.keyBlue = working_.keyBlue;
+    CopyAreaAndDrawing(working_, v.state().animation);
     if (v.IsOpen()) v.Repaint();
 }
 
 bool FaceDialog::Refuse(const QString& text) {
-    if (context_.services) context_.services->Inform(this, text);
+    Inform(context_, this, text);
     return false;
 }
 
 void FaceDialog::StoreBack() {
     fields_.fileName = working_.fileName;
-    fields_.areaLeft = working_.areaLeft;
-    fields_.areaTop = working_.areaTop;
-    fields_.areaWidth = working_.areaWidth;
-    fields_.areaHeight = working_.areaHeight;
-    fields_.drawMode = working_.drawMode;
-    fields_.colorKey = working_.colorKey;
-    fields_.keyRed = working_.keyRed;
-    fields_.keyGreen = working_.keyGreen;
-    fields_.keyBlue = working_.keyBlue;
+    CopyAreaAndDrawing(working_, fields_);
 }
 
 void FaceDialog::accept() {

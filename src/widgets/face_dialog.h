@@ -44,6 +44,21 @@ struct FaceFields {
 };
 FaceFields FaceFieldsOf(FaceEntry& face);
 
+// Copies the area and the drawing of one picture entry to another (FaceFields, FaceEntry, an
+// effect animation: their fields share the names).
+template <class From, class To>
+void CopyAreaAndDrawing(const From& from, To& to) {
+    to.areaLeft = from.areaLeft;
+    to.areaTop = from.areaTop;
+    to.areaWidth = from.areaWidth;
+    to.areaHeight = from.areaHeight;
+    to.drawMode = from.drawMode;
+    to.colorKey = from.colorKey;
+    to.keyRed = from.keyRed;
+    to.keyGreen = from.keyGreen;
+    to.keyBlue = from.keyBlue;
+}
+
 class FaceDialog : public PreviewStepDialog {
     Q_OBJECT
 public:

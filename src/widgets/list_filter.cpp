@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "app/language.h"
+#include "widgets/accessible_names.h"
 #include "widgets/discard_guard.h"
 
 namespace lw {
@@ -221,28 +222,13 @@ ListFilter* AddComboFilter(QComboBox* combo, const QString& what, int firstNumbe
     return filter;
 }
 
-namespace {
-class FilterOnShow : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
-            for (QComboBox* combo : static_cast<QWidget*>(watched)->findChildren<QComboBox*>()) {
-                if (combo->isEditable() || combo->count() < kFilterFromRows || ListFilter::Of(combo)) continue;
-                AddComboFilter(combo, combo->accessibleName(), combo->itemText(0) == NoneLabel() ? -1 : 0);
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-}  // namespace
-
 void FilterLongChoosersWhenShown(QWidget* dialog) {
-    if (dialog == nullptr || dialog->property("lwFiltersChoosers").toBool()) return;
-    dialog->setProperty("lwFiltersChoosers", true);
-    dialog->installEventFilter(new FilterOnShow(dialog));
+    OnEveryShow(dialog, "lwFiltersChoosers", [](QWidget* shown) {
+        for (QComboBox* combo : shown->findChildren<QComboBox*>()) {
+            if (combo->isEditable() || combo->count() < kFilterFromRows || ListFilter::Of(combo)) continue;
+            AddComboFilter(combo, combo->accessibleName(), combo->itemText(0) == NoneLabel() ? -1 : 0);
+        }
+    });
 }
 
 }  // namespace lw

@@ -12,12 +12,12 @@
 #include "app/services.h"
 #include "core/project/project.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
+#include "widgets/preview_box.h"
 #include "widgets/list_editor_panel.h"
 
 namespace lw {
 
-NumberedFileList::NumberedFileList(EditorContext& context, QDialog* dialog)
+NumberedFileList::NumberedFileList(EditorContext& context, QDialog* dialog, bool addAndDelete)
     : QObject(dialog), context_(context), dialog_(dialog) {
     auto* layout = new QHBoxLayout(dialog);
     list_ = new QListWidget(dialog);
@@ -25,21 +25,20 @@ NumberedFileList::NumberedFileList(EditorContext& context, QDialog* dialog)
     layout->addWidget(list_, 1);
 
     auto* side = new QVBoxLayout();
-    add_ = new QPushButton(tr("追加..."), dialog);
+    if (addAndDelete) add_ = new QPushButton(tr("追加..."), dialog);
     edit_ = new QPushButton(tr("編集..."), dialog);
-    delete_ = new QPushButton(tr("削除"), dialog);
-    show_ = new QCheckBox(tr("表示"), dialog);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+    if (addAndDelete) delete_ = new QPushButton(tr("削除"), dialog);
+    show_ = NewPreviewBox(tr("表示"), dialog);
     show_->setChecked(true);
     for (QWidget* w : {static_cast<QWidget*>(add_), static_cast<QWidget*>(edit_), static_cast<QWidget*>(delete_),
                        static_cast<QWidget*>(show_)})
-        side->addWidget(w);
+        if (w) side->addWidget(w);
     side->addStretch(1);
     auto* buttonRow = new QHBoxLayout();
     std::tie(ok_, cancel_) = AddDialogButtons(dialog, buttonRow);
     side->addLayout(buttonRow);
     layout->addLayout(side);
-    DeleteKeyPresses(list_, delete_);
+    if (delete_) DeleteKeyPresses(list_, delete_);
 }
 
 int NumberedFileList::selected() const { return list_->currentRow(); }

@@ -77,8 +77,9 @@ void ReadSceneRows(EditorContext& context, QWidget* owner, std::vector<Row>& row
 class NumberedFileList : public QObject {
     Q_OBJECT
 public:
-    // Lays the list and its buttons out in `dialog`.
-    NumberedFileList(EditorContext& context, QDialog* dialog);
+    // Lays the list and its buttons out in `dialog`; without `addAndDelete` there are no "追加..."
+    // and "削除" (addButton() and deleteButton() are nullptr).
+    NumberedFileList(EditorContext& context, QDialog* dialog, bool addAndDelete = true);
 
     QListWidget* list() const { return list_; }
     QCheckBox* showBox() const { return show_; }
@@ -141,9 +142,9 @@ private:
     QDialog* dialog_;
     QListWidget* list_;
     QCheckBox* show_;
-    QPushButton* add_;
+    QPushButton* add_ = nullptr;
     QPushButton* edit_;
-    QPushButton* delete_;
+    QPushButton* delete_ = nullptr;
     QPushButton* ok_;
     QPushButton* cancel_;
 };

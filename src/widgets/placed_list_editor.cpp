@@ -13,8 +13,9 @@
 #include "app/services.h"
 #include "core/events/flag_explanations.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
 #include "widgets/record_names_ui.h"
+#include "widgets/read_guard.h"
+#include "widgets/preview_box.h"
 
 namespace lw {
 
@@ -24,10 +25,6 @@ QString FileNames(const std::vector<std::string>& names) {
     QStringList out;
     for (const std::string& n : names) out << FromCp932(n);
     return out.join(QLatin1Char('\n'));
-}
-
-void Warn(EditorContext& context, QWidget* owner, const QString& text) {
-    context.services->ShowMessage(owner, Message{.text = text, .icon = MessageIcon::Warning});
 }
 
 QString OverfullHeading(SceneList which) {
@@ -98,16 +95,12 @@ PlacedListFrame::PlacedListFrame(EditorContext& context, QDialog* dialog, const 
       names_(InterfaceRecordNames(context.project, &catalog_)),
       okNeedsRows_(options.okNeedsRows) {
     auto* layout = new QVBoxLayout(dialog);
-    ListEditorOptions panelOptions;
-    panelOptions.addLabel = QObject::tr("追加...");
-    panelOptions.editButton = true;
-    panel_ = new ListEditorPanel(panelOptions, dialog);
+    panel_ = new ListEditorPanel({.addLabel = QObject::tr("追加..."), .editButton = true}, dialog);
     panel_->AddUsagesButton(context.project, options.target);
     panel_->view()->setMinimumSize(options.minimumWidth, options.minimumHeight);
     layout->addWidget(panel_, 1);
     if (options.showBox) {
-        show_ = new QCheckBox(QObject::tr("表示"), dialog);
-        DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+        show_ = NewPreviewBox(QObject::tr("表示"), dialog);
         layout->addWidget(show_);
     }
     auto* buttons = new QHBoxLayout();

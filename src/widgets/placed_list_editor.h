@@ -5,10 +5,15 @@
 // closing, and one OK that writes flag_exp.txt, the list file and every scene file that holds the
 // list's indices as one change (SavePlacedList), telling the author what was not saved and why.
 //
-//   PlacedList<Shop> list_{context, this, {.target = RefTarget::Shop}, ShopLabel, ShopRow};
-//   list_.OnChain(NewShop, [this](Shop& s, int index) { return RunShopChain(s, index); });
-//   list_.Load(LoadShopList, AssignShopPlacements, 0);
-//   ... on OK: if (list_.Save(kShopFile, WriteShopList, SceneList::Shop)) done(Accepted);
+//   class ShopListEditor : public PlacedListEditor<Shop> {
+//       ShopListEditor(EditorContext& c, QWidget* parent)
+//           : PlacedListEditor(c, parent, tr("店ﾘｽﾄ1"), {.target = RefTarget::Shop},
+//                              {kShopFile, LoadShopList, AssignShopPlacements, WriteShopList, SceneList::Shop},
+//                              ShopLabel, ShopRow) {
+//           list_.OnChain(NewShop, [this](Shop& s, int index) { return RunShopChain(s, index); });
+//           Load(0);
+//       }
+//   };
 //
 // An editor whose list file could not be read never saves over it: OK then closes without writing.
 
@@ -181,6 +186,50 @@ public:
 private:
     ListEditor<T> list_;
     RowOf rowOf_;
+};
+
+// The editor of a placed list: the dialog and its PlacedList<T> read from and saved to `File`. OK
+// saves (staying open when that did not go through), then runs Leave() and Saved(); Cancel runs
+// Leave(). Leave() frees the catalog; an editor that holds more lets that go too.
+template <class T>
+class PlacedListEditor : public PlacedListDialog {
+public:
+    struct File {
+        std::string_view name;
+        ReadStatus (*load)(const Project&, std::vector<T>&);
+        void (*assign)(std::vector<T>&, const SceneCatalog&);  // tells each row its scene
+        void (*write)(TagWriter&, const std::vector<T>&);
+        SceneList which;
+    };
+
+    const std::vector<T>& records() const { return list_.records(); }
+
+    void accept() override {
+        if (!list_.Save(file_.name, file_.write, file_.which)) return;
+        Leave();
+        Saved();
+        done(QDialog::Accepted);
+    }
+    void reject() override {
+        Leave();
+        done(QDialog::Rejected);
+    }
+
+protected:
+    PlacedListEditor(EditorContext& context, QWidget* parent, const QString& caption, const PlacedListOptions& options,
+                     const File& file, typename PlacedList<T>::Labels labels, typename PlacedList<T>::RowOf rowOf)
+        : PlacedListDialog(context, parent), file_(file), list_(context, this, options, std::move(labels), std::move(rowOf)) {
+        frame_ = &list_;
+        setWindowTitle(caption);
+    }
+    // Loads the catalog and the list, `selected` selected.
+    void Load(int selected) { list_.Load(file_.load, file_.assign, selected); }
+    virtual void Leave() { list_.Release(); }
+    // After a save went through (the tables the map view draws from read again).
+    virtual void Saved() {}
+
+    File file_;
+    PlacedList<T> list_;
 };
 
 }  // namespace lw

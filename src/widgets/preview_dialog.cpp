@@ -11,6 +11,14 @@ PreviewDialog::PreviewDialog(EditorContext& context, QWidget* parent) : QDialog(
 
 ImageView& PreviewDialog::view() const { return *context_.imageView; }
 
+ImageView& PreviewDialog::OpenView(ViewMode mode, Qt::CursorShape cursor) {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(mode, this);
+    v.SetCursorShape(cursor);
+    return v;
+}
+
 void PreviewDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!view().IsOpen()) OpenPreview();

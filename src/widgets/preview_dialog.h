@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "render/image_view_state.h"
+
 namespace lw {
 
 struct EditorContext;
@@ -15,6 +17,8 @@ protected:
     PreviewDialog(EditorContext& context, QWidget* parent);
 
     ImageView& view() const;
+    // Opens the preview for this dialog in `mode` with `cursor` over the picture.
+    ImageView& OpenView(ViewMode mode, Qt::CursorShape cursor = Qt::ArrowCursor);
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     // The preview also comes back whenever the dialog becomes active again with none open (back

@@ -15,47 +15,43 @@
 namespace lw {
 
 PreviewListDialog::PreviewListDialog(EditorContext& context, const PreviewListLook& look, QWidget* parent)
-    : PreviewDialog(context, parent), mode_(look.mode) {
+    : PreviewDialog(context, parent), mode_(look.mode), preview_(look.preview) {
     setWindowTitle(look.caption);
-    if (look.reopenOnActivation) ReopenPreviewOnActivation();
+    if (look.preview && look.reopenOnActivation) ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
 
-    ListEditorOptions options;
-    options.addLabel = tr("追加...");
-    options.editButton = true;
-    panel_ = new ListEditorPanel(options, this);
+    panel_ = new ListEditorPanel({.addLabel = tr("追加..."), .editButton = true}, this);
     panel_->AddUsagesButton(context.project, look.usages);
     panel_->view()->setMinimumSize(look.listSize);
     layout->addWidget(panel_, 1);
 
     auto* bottom = new QHBoxLayout();
-    show_ = NewPreviewBox(tr("表示"), this);
-    bottom->addWidget(show_);
+    if (preview_) {
+        show_ = NewPreviewBox(tr("表示"), this);
+        bottom->addWidget(show_);
+        panel_->EnableBy(show_, ListEditorPanel::Enable::WithRows);
+    }
     std::tie(ok_, cancel_) = AddDialogButtons(this, bottom);
     layout->addLayout(bottom);
     // An empty list can be neither saved nor shown.
     panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
-    panel_->EnableBy(show_, ListEditorPanel::Enable::WithRows);
 }
 
 PreviewListDialog::~PreviewListDialog() = default;
 
 void PreviewListDialog::StartShowing() {
+    if (!show_) return;
     show_->setChecked(true);
     connect(show_, &QCheckBox::toggled, this, [this] { ShowSelection(); });
 }
 
-bool PreviewListDialog::showChecked() const { return show_->isChecked(); }
+bool PreviewListDialog::showChecked() const { return show_ && show_->isChecked(); }
 
 const Project& PreviewListDialog::project() const { return context_.project; }
 
 void PreviewListDialog::OpenPreview() {
-    ImageView& v = view();
-    if (!v.IsOpen()) {
-        v.Open(this);
-        v.SetMode(mode_, this);
-        v.SetCursorShape(Qt::ArrowCursor);
-    }
+    if (!preview_) return;
+    if (!view().IsOpen()) OpenView(mode_);
     ShowSelection();
 }
 
@@ -67,6 +63,7 @@ bool PreviewListDialog::RunStep(const std::function<bool()>& step) {
 }
 
 void PreviewListDialog::Leave() {
+    if (!preview_) return;
     view().Close();
     view().SetMode(ViewMode::None);
 }

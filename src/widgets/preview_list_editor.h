@@ -1,8 +1,8 @@
 #pragma once
 // A list editor with the image preview beside it: the list of one data file with "追加...",
 // "編集...", "削除", the move buttons and "使用箇所...", the "表示" box that shows or hides the
-// selected row in the preview, and OK / ｷｬﾝｾﾙ. Used by the effect animation, face, narration and
-// magic lists.
+// selected row in the preview, and OK / ｷｬﾝｾﾙ. Used by the effect animation, face, narration,
+// magic and monster lists, and without a preview (no "表示", no preview window) by the enemy units.
 //
 //   - The preview opens in the editor's view mode when the editor is shown, and (optionally) comes
 //     back whenever the editor is active again with none open: a step dialog closes it.
@@ -47,14 +47,15 @@ namespace lw {
 struct Project;
 
 // What the editor looks like: its caption, the list whose usages "使用箇所..." shows, the least size
-// of the list, the preview's view mode, and whether the preview comes back when the editor is
-// active again.
+// of the list, the preview's view mode, whether the preview comes back when the editor is active
+// again, and whether there is a preview at all (without one: no "表示" box, no preview window).
 struct PreviewListLook {
     QString caption;
     RefTarget usages;
     QSize listSize;
     ViewMode mode;
     bool reopenOnActivation = true;
+    bool preview = true;
 };
 
 // The part that does not depend on the record type.
@@ -64,7 +65,7 @@ public:
     ~PreviewListDialog() override;
 
     ListEditorPanel* panel() const { return panel_; }
-    QCheckBox* showBox() const { return show_; }
+    QCheckBox* showBox() const { return show_; }  // nullptr without a preview
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     // How reading the list file went; an unreadable file is never saved over.
@@ -81,7 +82,7 @@ protected:
     virtual void ShowSelection() = 0;
     // Writes the rows through `ui`.
     virtual void Save(SaveUi& ui) = 0;
-    // Closes the preview; the editor ends after it.
+    // Closes the preview (when there is one); the editor ends after it.
     virtual void Leave();
     // Opens the preview in the editor's view mode when there is none, then shows the selection.
     void OpenPreview() override;
@@ -97,8 +98,9 @@ protected:
 
 private:
     ViewMode mode_;
+    bool preview_;
     ListEditorPanel* panel_;
-    QCheckBox* show_;
+    QCheckBox* show_ = nullptr;
     QPushButton* ok_;
     QPushButton* cancel_;
 };

@@ -1,4 +1,3 @@
-#include "widgets/discard_guard.h"
 #include "widgets/property_editor.h"
 #include "app/language.h"
 
@@ -23,6 +22,8 @@
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
+#include "widgets/read_guard.h"
+#include "widgets/preview_box.h"
 
 namespace lw {
 
@@ -130,10 +131,8 @@ void PropertyEditor::Build(const Options& options) {
     choice_->setVisible(anyChoice);
 
     auto* checks = new QHBoxLayout();
-    showImageBox_ = new QCheckBox(tr("画像表示"), this);
-    DiscardGuard::IgnoreChangesOf(showImageBox_);  // a preview: nothing saved
-    playBox_ = new QCheckBox(tr("MIDI・WAVE再生"), this);
-    DiscardGuard::IgnoreChangesOf(playBox_);  // a preview: nothing saved
+    showImageBox_ = NewPreviewBox(tr("画像表示"), this);
+    playBox_ = NewPreviewBox(tr("MIDI・WAVE再生"), this);
     checks->addWidget(showImageBox_);
     checks->addWidget(playBox_);
     checks->addStretch(1);
@@ -352,7 +351,7 @@ bool PropertyEditor::Refuse(const PropertyRow& r, const std::string& value) {
     if (!r.refuseText) return false;
     const std::string message = r.refuseText(value);
     if (message.empty()) return false;
-    if (context_.services) context_.services->Inform(this, CoreText(message));
+    Inform(context_, this, CoreText(message));
     return true;
 }
 

@@ -7,12 +7,9 @@ namespace lw {
 
 bool ReportUnreadable(EditorContext& context, QWidget* owner, std::string_view fileName, ReadStatus status) {
     if (status != ReadStatus::Unreadable) return false;
-    if (context.services) {
-        context.services->ShowMessage(
-            owner, Message{.text = QObject::tr("%1 を読み込めません。\nこのファイルは上書きされません。")
-                                       .arg(FromCp932(DataFileDisplayPath(context.project, fileName))),
-                           .icon = MessageIcon::Warning});
-    }
+    Warn(context, owner,
+         QObject::tr("%1 を読み込めません。\nこのファイルは上書きされません。")
+             .arg(FromCp932(DataFileDisplayPath(context.project, fileName))));
     return true;
 }
 
@@ -22,6 +19,14 @@ bool SaveUnlessUnreadable(EditorContext& context, QWidget* owner, ReadStatus sta
     DialogSaveUi ui(*context.services, owner);
     save(ui);
     return !ui.failed();
+}
+
+void Inform(EditorContext& context, QWidget* owner, const QString& text) {
+    if (context.services) context.services->Inform(owner, text);
+}
+
+void Warn(EditorContext& context, QWidget* owner, const QString& text) {
+    if (context.services) context.services->ShowMessage(owner, Message{.text = text, .icon = MessageIcon::Warning});
 }
 
 }  // namespace lw

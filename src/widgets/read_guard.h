@@ -9,6 +9,7 @@
 
 #include "core/tagfile/file_io.h"
 
+class QString;
 class QWidget;
 
 namespace lw {
@@ -23,5 +24,19 @@ bool ReportUnreadable(EditorContext& context, QWidget* owner, std::string_view f
 // editor then stays open with the author's work.
 bool SaveUnlessUnreadable(EditorContext& context, QWidget* owner, ReadStatus status,
                           const std::function<void(SaveUi&)>& save);
+
+// Runs `Editor(context, parent)` modally: 1 after OK, 0 after Cancel. When the editor's data file
+// `fileName` exists but cannot be read, tells the author and returns 0 without opening.
+template <class Editor>
+int RunUnlessUnreadable(EditorContext& context, QWidget* parent, std::string_view fileName) {
+    Editor editor(context, parent);
+    if (ReportUnreadable(context, parent, fileName, editor.loadStatus())) return 0;
+    return editor.exec();
+}
+
+// A message to the author over `owner` (nothing when there is no one to tell): Inform plain,
+// Warn with the warning icon.
+void Inform(EditorContext& context, QWidget* owner, const QString& text);
+void Warn(EditorContext& context, QWidget* owner, const QString& text);
 
 }  // namespace lw

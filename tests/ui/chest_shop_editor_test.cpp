@@ -268,7 +268,7 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
     ShopListEditor editor(context);
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("店ﾘｽﾄ1"));
     ASSERT_EQ(editor.panel()->rowText(0), QStringLiteral("武器屋 — (なし)"));
-    EXPECT_EQ(editor.shops()[0].scene, -1);  // no scene refers to it
+    EXPECT_EQ(editor.records()[0].scene, -1);  // no scene refers to it
 
     bool placed = false;
     OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
@@ -331,7 +331,7 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
     tp.WriteData("shop_list.txt", ShopListBytes({NewShop(), NewShop(), full}));
 
     ShopListEditor editor(context);
-    ASSERT_EQ(editor.shops()[2].scene, 0);
+    ASSERT_EQ(editor.records()[2].scene, 0);
     ClickRow(editor.panel(), 2);
     bool refused = false;
     OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {

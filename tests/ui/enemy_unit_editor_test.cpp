@@ -103,7 +103,7 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
     });
     Click(editor.panel()->addButton());
     ASSERT_TRUE(reachedName);
-    ASSERT_EQ(editor.units().size(), 1u);
+    ASSERT_EQ(editor.records().size(), 1u);
     EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("bats and slimes"));
 
     Click(editor.okButton());

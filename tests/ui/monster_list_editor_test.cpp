@@ -140,7 +140,7 @@ TEST_F(MonsterListEditorTest, AddingThroughTheFocusDialogWritesTheFile) {
     });
     Click(editor.panel()->addButton());
     ASSERT_TRUE(focused);
-    ASSERT_EQ(editor.monsters().size(), 2u);
+    ASSERT_EQ(editor.records().size(), 2u);
     EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("slime"));
 
     services.answers.push_back(MessageAnswer::Yes);

@@ -145,7 +145,7 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
     ASSERT_EQ(editor.panel()->rowCount(), 2);
     // Each row says where the NPC stands (the test's scenes have no names: their numbers).
     EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("番兵 — 1 (8, 9)"));
-    EXPECT_EQ(editor.npcs()[1].scene, 1);
+    EXPECT_EQ(editor.records()[1].scene, 1);
 
     const bool placed = RunChain(
         editor.panel()->addButton(),
@@ -288,7 +288,7 @@ TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {
         });
     EXPECT_TRUE(placed);
     EXPECT_EQ(ownerGroup, 0);
-    EXPECT_EQ(editor.npcs()[0].x, 3);
+    EXPECT_EQ(editor.records()[0].x, 3);
     Click(editor.cancelButton());
     EXPECT_EQ(tp.ReadData(kNpcFile), list);
     EXPECT_FALSE(DataFileExists(tp.project, kFlagFile));

@@ -25,12 +25,12 @@
 #include "widgets/record_names_ui.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
 #include "widgets/number_spin.h"
+#include "widgets/preview_box.h"
 
 namespace lw {
 
@@ -39,10 +39,6 @@ namespace {
 const char* const kSlotNames[kFormationSlots] = {LW_UI_TEXT("lw", "下左"), LW_UI_TEXT("lw", "下中"), LW_UI_TEXT("lw", "下右"), LW_UI_TEXT("lw", "上左"), LW_UI_TEXT("lw", "上中"), LW_UI_TEXT("lw", "上右")};
 
 std::string NoneCp932() { return std::string(kNoneName); }
-
-void Tell(EditorContext& context, QWidget* owner, const QString& text) {
-    if (context.services) context.services->ShowMessage(owner, lw::Message{text});
-}
 
 }  // namespace
 
@@ -140,7 +136,7 @@ void EnemyRatesDialog::StoreSpin() {
 void EnemyRatesDialog::Next() {
     spin_->interpretText();
     if (!RatesTotal100(formations_)) {
-        Tell(context_, this, tr("出現率の総和は、100% にしてください"));
+        Inform(context_, this, tr("出現率の総和は、100% にしてください"));
         return;
     }
     EnemyUnitNameDialog names(name_, this);
@@ -198,8 +194,7 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     bgm_ = new QComboBox(this);
     FillAudioTableCombo(bgm_, context_.project, AudioList::Bgm);
     LoadComboIndex(bgm_, formation_.bgm + 1);
-    play_ = new QCheckBox(tr("BGM再生"), this);
-    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
+    play_ = NewPreviewBox(tr("BGM再生"), this);
     playOnSelect_ = new PlayOnSelect(bgm_, play_, context_, AudioKind::Bgm);
     playOnSelect_->Reset();
     more->addWidget(new QLabel(tr("BGM"), this), 1, 0);
@@ -330,14 +325,10 @@ FormationListDialog::FormationListDialog(EditorContext& context, const MonsterTa
     : PreviewStepDialog(context, parent), monsters_(monsters), unit_(unit) {
     setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ2"));
     auto* layout = new QVBoxLayout(this);
-    ListEditorOptions options;
-    options.addLabel = tr("追加...");
-    options.editButton = true;
-    panel_ = new ListEditorPanel(options, this);
+    panel_ = new ListEditorPanel({.addLabel = tr("追加..."), .editButton = true}, this);
     panel_->view()->setMinimumSize(220, 260);
     layout->addWidget(panel_, 1);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+    show_ = NewPreviewBox(tr("表示"), this);
     layout->addWidget(show_);
     auto* buttons = new QHBoxLayout();
     AddButtons(buttons, tr("次へ"));
@@ -371,7 +362,7 @@ FormationListDialog::FormationListDialog(EditorContext& context, const MonsterTa
     });
     list_->OnEdit([runFormation](Formation& f) { return runFormation(f); });
     list_->SetCapacity(kFormationCapacity, [this] {
-        Tell(context_, this, tr("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです"));
+        Inform(context_, this, tr("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです"));
     });
     list_->OnSelectionChanged([this](int) { ShowPreview(); });
     list_->OnChanged([this] { ShowPreview(); });
@@ -423,64 +414,25 @@ void FormationListDialog::Leave() {
 
 // ---------------------------------------------------------------------------------------------
 
-EnemyUnitListEditor::EnemyUnitListEditor(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
-    setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ1"));
+EnemyUnitListEditor::EnemyUnitListEditor(EditorContext& context, QWidget* parent)
+    : PreviewListEditor(context,
+                        {.caption = tr("敵ﾕﾆｯﾄ ﾘｽﾄ1"), .usages = RefTarget::EnemyUnit, .listSize = {240, 280},
+                         .mode = ViewMode::None, .preview = false},
+                        {kEnemyFile, LoadEnemyList, SaveEnemyList, EnemyListBytes},
+                        [](const EnemyUnit& u) { return QStringList{FromCp932(UnitRowText(u))}; }, parent) {
     LoadGameSettings(context_.project, context_.settings);
     LoadMonsterTable(context_.project, monsters_);
-    auto* layout = new QVBoxLayout(this);
-    ListEditorOptions options;
-    options.addLabel = tr("追加...");
-    options.editButton = true;
-    panel_ = new ListEditorPanel(options, this);
-    panel_->AddUsagesButton(context.project, RefTarget::EnemyUnit);
-    panel_->view()->setMinimumSize(240, 280);
-    layout->addWidget(panel_, 1);
-    auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
-    layout->addLayout(buttons);
-    panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
-
-    list_ = std::make_unique<ListEditor<EnemyUnit>>(panel_, [](const EnemyUnit& u) { return QStringList{FromCp932(UnitRowText(u))}; });
-    list_->KeepReferences(context_, this, RefTarget::EnemyUnit);
-    list_->OnAdd([this]() -> std::optional<EnemyUnit> {
-        EnemyUnit u;
-        if (!RunFormations(u)) return std::nullopt;
-        return u;
+    OnEditStep([this](EnemyUnit& unit, bool) {
+        FormationListDialog dialog(context_, monsters_, unit, this);
+        return dialog.exec() == QDialog::Accepted;
     });
-    list_->OnEdit([this](EnemyUnit& u) { return RunFormations(u); });
-    std::vector<EnemyUnit> units;
-    loadStatus_ = LoadEnemyList(context_.project, units);
-    list_->SetRecords(std::move(units), 0);
+    Load();
 }
 
-EnemyUnitListEditor::~EnemyUnitListEditor() = default;
-
-bool EnemyUnitListEditor::RunFormations(EnemyUnit& unit) {
-    FormationListDialog dialog(context_, monsters_, unit, this);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-void EnemyUnitListEditor::accept() {
-    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
-        DialogSaveUi ui(*context_.services, this);
-        list_->Save(ui, kEnemyFile, EnemyListBytes,
-                    [this](SaveUi& u) { return SaveEnemyList(context_.project, list_->records(), u); });
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
-    ReleaseMonsterTable(monsters_);
-    done(QDialog::Accepted);
-}
-
-void EnemyUnitListEditor::reject() {
-    ReleaseMonsterTable(monsters_);
-    done(QDialog::Rejected);
-}
+void EnemyUnitListEditor::Leave() { ReleaseMonsterTable(monsters_); }
 
 int RunEnemyUnitListEditor(EditorContext& context, QWidget* parent) {
-    EnemyUnitListEditor editor(context, parent);
-    if (ReportUnreadable(context, parent, kEnemyFile, editor.loadStatus())) return QDialog::Rejected;
-    return editor.exec();
+    return RunPreviewList<EnemyUnitListEditor>(context, parent);
 }
 
 }  // namespace lw

@@ -17,6 +17,7 @@
 #include "core/settings/game_settings.h"
 #include "core/rules/monsters.h"
 #include "widgets/list_editor.h"
+#include "widgets/preview_list_editor.h"
 #include "widgets/preview_step_dialog.h"
 
 class QCheckBox;
@@ -146,30 +147,18 @@ private:
     QCheckBox* show_;
 };
 
-// "敵ﾕﾆｯﾄ ﾘｽﾄ1".
-class EnemyUnitListEditor : public QDialog {
+// "敵ﾕﾆｯﾄ ﾘｽﾄ1": a list editor of enemy_list.txt without a preview (widgets/preview_list_editor.h);
+// "追加..." and "編集..." run the formations.
+class EnemyUnitListEditor : public PreviewListEditor<EnemyUnit> {
     Q_OBJECT
 public:
     explicit EnemyUnitListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~EnemyUnitListEditor() override;
-    ListEditorPanel* panel() const { return panel_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-    const std::vector<EnemyUnit>& units() const { return list_->records(); }
-    ReadStatus loadStatus() const { return loadStatus_; }
-public slots:
-    void accept() override;
-    void reject() override;
 
 private:
-    bool RunFormations(EnemyUnit& unit);
-    EditorContext& context_;
+    void ShowSelection() override {}
+    // Frees the monster table the formations choose from.
+    void Leave() override;
     MonsterTable monsters_;
-    ListEditorPanel* panel_;
-    std::unique_ptr<ListEditor<EnemyUnit>> list_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
-    ReadStatus loadStatus_ = ReadStatus::Missing;
 };
 
 int RunEnemyUnitListEditor(EditorContext& context, QWidget* parent);

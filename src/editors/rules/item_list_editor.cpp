@@ -26,11 +26,11 @@
 #include "previews/image_view.h"
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
-#include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
 #include "widgets/number_spin.h"
+#include "widgets/preview_box.h"
 
 namespace lw {
 
@@ -180,8 +180,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     weapon_ = new QComboBox(this);
     weapon_->setMinimumContentsLength(16);
     weapon_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    showImage_ = new QCheckBox(tr("画像表示"), this);
-    DiscardGuard::IgnoreChangesOf(showImage_);  // a preview: nothing saved
+    showImage_ = NewPreviewBox(tr("画像表示"), this);
     grid->addWidget(Label(tr("武器ｱﾆﾒ"), this), row, 0);
     grid->addWidget(weapon_, row, 1, 1, 2);
     grid->addWidget(showImage_, row, 3);
@@ -190,8 +189,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
     sound_ = new QComboBox(this);
     sound_->setMinimumContentsLength(16);
     sound_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    play_ = new QCheckBox(tr("MIDI・WAVE再生"), this);
-    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
+    play_ = NewPreviewBox(tr("MIDI・WAVE再生"), this);
     grid->addWidget(Label(tr("効果音"), this), row, 0);
     grid->addWidget(sound_, row, 1, 1, 2);
     grid->addWidget(play_, row, 3);
@@ -214,10 +212,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
 }
 
 void ItemListEditor::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::ItemAnimation, this);
-    v.SetCursorShape(Qt::ArrowCursor);
+    OpenView(ViewMode::ItemAnimation);
     RefreshPreview();
 }
 
@@ -287,7 +282,7 @@ void ItemListEditor::RefreshPreview() {
 std::optional<ItemForm> ItemListEditor::ReadForm() {
     std::optional<std::string> description = DescriptionValue(description_);
     if (!description) {
-        if (context_.services) context_.services->Inform(this, tr("説明に使えない文字があります"));
+        Inform(context_, this, tr("説明に使えない文字があります"));
         return std::nullopt;
     }
     ItemForm form;
@@ -325,7 +320,7 @@ bool ItemListEditor::Refuse(ItemProblem problem, const ItemForm& form) {
         text = tr("説明に半角の空白やﾀﾌﾞは使えません（全角の空白は使えます）");
         break;
     }
-    if (context_.services) context_.services->Inform(this, text);
+    Inform(context_, this, text);
     return true;
 }
 
@@ -357,21 +352,18 @@ void ItemListEditor::Leave() {
 
 void ItemListEditor::accept() {
     if (playOnSelect_) playOnSelect_->Stop();
-    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
-        DialogSaveUi ui(*context_.services, this);
-        list_->Save(ui, kItemFile, ItemListBytes,
-                    [this](SaveUi& u) { return SaveItemList(context_.project, list_->records(), u); });
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
+    // Something could not be written: the editor stays open with the author's work.
+    if (!SaveUnlessUnreadable(context_, this, loadStatus_, [this](SaveUi& ui) {
+            list_->Save(ui, kItemFile, ItemListBytes,
+                        [this](SaveUi& u) { return SaveItemList(context_.project, list_->records(), u); });
+        }))
+        return;
     Leave();
     done(QDialog::Accepted);
 }
 
 int RunItemListEditor(EditorContext& context, QWidget* parent) {
-    ItemListEditor editor(context, parent);
-    if (ReportUnreadable(context, parent, kItemFile, editor.loadStatus())) return QDialog::Rejected;
-    return editor.exec();
+    return RunUnlessUnreadable<ItemListEditor>(context, parent, kItemFile);
 }
 
 }  // namespace lw

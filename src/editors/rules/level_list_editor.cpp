@@ -25,10 +25,7 @@ LevelListEditor::LevelListEditor(EditorContext& context, QWidget* parent) : QDia
 
     // The table alone: rows are neither added nor deleted one by one here, the maximum level
     // decides how many there are.
-    ListEditorOptions options;
-    options.headers = QStringList{tr("ﾚﾍﾞﾙ"), tr("経験点")};
-    options.moveButtons = false;
-    panel_ = new ListEditorPanel(options, this);
+    panel_ = new ListEditorPanel({.headers = QStringList{tr("ﾚﾍﾞﾙ"), tr("経験点")}, .moveButtons = false}, this);
     panel_->addButton()->hide();
     panel_->deleteButton()->hide();
     panel_->view()->setMinimumSize(220, 280);
@@ -93,19 +90,14 @@ void LevelListEditor::UpdateMaxLevel() {
 }
 
 void LevelListEditor::accept() {
-    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
-        DialogSaveUi ui(*context_.services, this);
-        SaveLevelList(context_.project, list_->records(), ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
-    done(QDialog::Accepted);
+    // Something could not be written: the editor stays open with the author's work.
+    if (SaveUnlessUnreadable(context_, this, loadStatus_,
+                             [this](SaveUi& ui) { SaveLevelList(context_.project, list_->records(), ui); }))
+        done(QDialog::Accepted);
 }
 
 int RunLevelListEditor(EditorContext& context, QWidget* parent) {
-    LevelListEditor editor(context, parent);
-    if (ReportUnreadable(context, parent, kLevelFile, editor.loadStatus())) return QDialog::Rejected;
-    return editor.exec();
+    return RunUnlessUnreadable<LevelListEditor>(context, parent, kLevelFile);
 }
 
 }  // namespace lw

@@ -103,10 +103,10 @@ std::optional<GrowthType> LevelUpEditor::Collect() {
     switch (CheckTokenField(t.name)) {
     case FieldProblem::None: break;
     case FieldProblem::Empty:
-        if (context_.services) context_.services->Inform(this, tr("型名がありません"));
+        Inform(context_, this, tr("型名がありません"));
         return std::nullopt;
     case FieldProblem::HasBlank:
-        if (context_.services) context_.services->Inform(this, tr("型名に空白は使えません"));
+        Inform(context_, this, tr("型名に空白は使えません"));
         return std::nullopt;
     }
     // The spins keep typed numbers within 0 .. the maximum ability value; a value shown from the
@@ -120,20 +120,15 @@ std::optional<GrowthType> LevelUpEditor::Collect() {
 }
 
 void LevelUpEditor::accept() {
-    if (context_.services && loadStatus_ != ReadStatus::Unreadable) {
-        GrowthList list{list_->records(), TextValue(guidance_)};
-        DialogSaveUi ui(*context_.services, this);
-        SaveGrowthList(context_.project, list, ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
-    done(QDialog::Accepted);
+    // Something could not be written: the editor stays open with the author's work.
+    if (SaveUnlessUnreadable(context_, this, loadStatus_, [this](SaveUi& ui) {
+            SaveGrowthList(context_.project, GrowthList{list_->records(), TextValue(guidance_)}, ui);
+        }))
+        done(QDialog::Accepted);
 }
 
 int RunLevelUpEditor(EditorContext& context, QWidget* parent) {
-    LevelUpEditor editor(context, parent);
-    if (ReportUnreadable(context, parent, kLevelAbilityFile, editor.loadStatus())) return QDialog::Rejected;
-    return editor.exec();
+    return RunUnlessUnreadable<LevelUpEditor>(context, parent, kLevelAbilityFile);
 }
 
 }  // namespace lw

@@ -4,6 +4,7 @@
 #include "app/services.h"
 #include "editors/rules/magic_property_editor.h"
 #include "previews/image_view.h"
+#include "widgets/property_dialog.h"
 
 namespace lw {
 
@@ -41,11 +42,7 @@ void MagicListEditor::ShowSelection() {
         v.Hide();
         return;
     }
-    v.state().animate = true;
-    v.state().animation = context_.effects.records[static_cast<std::size_t>(magic->attackAnimation)];
-    v.RestartAnimation();
-    v.ShowAnimationCell(this, v.state().animation.imageFile);
-    v.SetCaption(FromCp932(EffectDisplayName(v.state().animation)));
+    PlayEffectInPreview(v, this, context_.effects.records[static_cast<std::size_t>(magic->attackAnimation)]);
 }
 
 void MagicListEditor::Leave() {

@@ -10,6 +10,7 @@
 #include "previews/image_view.h"
 #include "widgets/image_chooser.h"
 #include "widgets/property_dialog.h"
+#include "widgets/read_guard.h"
 
 namespace lw {
 
@@ -69,7 +70,7 @@ void MagicPropertyEditor::accept() {
     properties_->Commit();
     const MagicProblem problem = CheckMagic(working_);
     if (problem != MagicProblem::None) {
-        if (context_.services) context_.services->Inform(this, CoreText(MagicProblemMessage(problem)));
+        Inform(context_, this, CoreText(MagicProblemMessage(problem)));
         properties_->SelectRow(0);
         return;
     }

@@ -17,7 +17,6 @@
 #include "core/media/audio_lists.h"
 #include "core/tagfile/record_format.h"
 #include "previews/image_view.h"
-#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/property_dialog.h"
@@ -207,7 +206,7 @@ void MonsterPropertyDialog::Next() {
     if (monster_.name.empty()) missing = tr("怪物名を入力してください");
     else if (monster_.picture.empty()) missing = tr("怪物画像を選択してください");
     if (!missing.isEmpty()) {
-        if (context_.services) context_.services->ShowMessage(this, Message{missing});
+        Inform(context_, this, missing);
         return;
     }
     properties_->StopPlayback();

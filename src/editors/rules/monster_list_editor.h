@@ -65,7 +65,6 @@ class MonsterListEditor : public PreviewListEditor<Monster> {
     Q_OBJECT
 public:
     explicit MonsterListEditor(EditorContext& context, QWidget* parent = nullptr);
-    const std::vector<Monster>& monsters() const { return records(); }
     // Runs the property editor on `m` (the hook "追加..." and "編集..." use; tests replace it).
     std::function<bool(Monster& m)> runProperties;
 

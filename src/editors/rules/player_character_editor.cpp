@@ -45,10 +45,6 @@ FaceFields FieldsOf(PcPicture& p) {
                       p.drawMode, p.colourKey, p.keyRed, p.keyGreen, p.keyBlue};
 }
 
-void Inform(EditorContext& context, QWidget* owner, const QString& text) {
-    if (context.services) context.services->Inform(owner, text);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -67,9 +63,7 @@ PcBelongingsDialog::PcBelongingsDialog(EditorContext& context, PlayerCharacter& 
     setWindowTitle(tr("所持品"));
     auto* layout = new QVBoxLayout(this);
 
-    ListEditorOptions options;
-    options.headers = QStringList{tr("ｱｲﾃﾑ名"), tr("個数")};
-    panel_ = new ListEditorPanel(options, this);
+    panel_ = new ListEditorPanel({.headers = QStringList{tr("ｱｲﾃﾑ名"), tr("個数")}}, this);
     panel_->view()->setMinimumSize(300, 240);
     panel_->view()->header()->setStretchLastSection(false);
     panel_->view()->header()->setSectionResizeMode(0, QHeaderView::Stretch);

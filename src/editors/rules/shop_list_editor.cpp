@@ -20,10 +20,10 @@
 #include "render/bitmap.h"
 #include "widgets/record_names_ui.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/read_guard.h"
+#include "widgets/preview_box.h"
 
 namespace lw {
 
@@ -52,9 +52,7 @@ ShopGoodsDialog::ShopGoodsDialog(ShopChain& chain, const Shop& shop, QWidget* pa
     top->addWidget(item_, 1);
     layout->addLayout(top);
 
-    ListEditorOptions options;
-    options.addLabel = tr("追加");
-    panel_ = new ListEditorPanel(options, this);
+    panel_ = new ListEditorPanel({.addLabel = tr("追加")}, this);
     panel_->view()->setMinimumSize(200, 260);
     layout->addWidget(panel_, 1);
     auto* bottom = new QHBoxLayout();
@@ -87,9 +85,7 @@ void ShopGoodsDialog::AddChosen() {
     std::vector<int> goods = list_->records();
     int selected = list_->selected();
     if (AddGood(goods, items_[static_cast<std::size_t>(row)].index, selected) == GoodsAdd::Full) {
-        if (chain_.context.services)
-            chain_.context.services->ShowMessage(
-                this, Message{.text = tr("1つの店で売る品物は256個までです。"), .icon = MessageIcon::Warning});
+        Warn(chain_.context, this, tr("1つの店で売る品物は256個までです。"));
         return;
     }
     list_->SetRecords(std::move(goods), selected);
@@ -135,8 +131,7 @@ ShopKindDialog::ShopKindDialog(ShopChain& chain, const Shop& shop, QWidget* pare
     grid->addWidget(new QLabel(tr("背景画像ﾌｧｲﾙ名（売る）"), this), 2, 0);
     sell_ = new ImageChooser(this);
     grid->addWidget(sell_, 2, 1);
-    show_ = new QCheckBox(tr("画像表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+    show_ = NewPreviewBox(tr("画像表示"), this);
     grid->addWidget(show_, 3, 1);
     auto* bottom = new QHBoxLayout();
     bottom->addStretch(1);
@@ -196,17 +191,15 @@ void ShopKindDialog::accept() {
 // "店ﾘｽﾄ1"
 
 ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent)
-    : PlacedListDialog(context, parent),
-      list_(context, this, {.target = RefTarget::Shop}, 
-            [this](const Shop& s) {
-                return QStringList{FromCp932(ShopRowText(s)) + QStringLiteral(" \u2014 ") +
-                                   QString::fromStdString(list_.names().PlaceText(s.scene, s.x, s.y))};
-            },
-            [](const Shop& s) { return SceneListRow{s.scene, s.x, s.y, s.direction, s.group}; }) {
-    frame_ = &list_;
-    setWindowTitle(tr("店ﾘｽﾄ1"));
+    : PlacedListEditor(context, parent, tr("店ﾘｽﾄ1"), {.target = RefTarget::Shop},
+                       {kShopFile, LoadShopList, AssignShopPlacements, WriteShopList, SceneList::Shop},
+                       [this](const Shop& s) {
+                           return QStringList{FromCp932(ShopRowText(s)) + QStringLiteral(" \u2014 ") +
+                                              QString::fromStdString(list_.names().PlaceText(s.scene, s.x, s.y))};
+                       },
+                       [](const Shop& s) { return SceneListRow{s.scene, s.x, s.y, s.direction, s.group}; }) {
     list_.OnChain(NewShop, [this](Shop& shop, int index) { return EditShop(shop, index); });
-    list_.Load(LoadShopList, AssignShopPlacements, 0);
+    Load(0);
     sprite_ = PlayerSprite(context_);
 }
 
@@ -220,21 +213,8 @@ bool ShopListEditor::EditShop(Shop& shop, int index) {
     return true;
 }
 
-void ShopListEditor::accept() {
-    if (!list_.Save(kShopFile, WriteShopList, SceneList::Shop)) return;
-    list_.Release();
-    done(QDialog::Accepted);
-}
-
-void ShopListEditor::reject() {
-    list_.Release();
-    done(QDialog::Rejected);
-}
-
 int RunShopListEditor(EditorContext& context, QWidget* parent) {
-    ShopListEditor editor(context, parent);
-    if (ReportUnreadable(context, parent, kShopFile, editor.loadStatus())) return QDialog::Rejected;
-    return editor.exec();
+    return RunUnlessUnreadable<ShopListEditor>(context, parent, kShopFile);
 }
 
 }  // namespace lw

@@ -99,25 +99,19 @@ private:
 };
 
 // "店ﾘｽﾄ1".
-class ShopListEditor : public PlacedListDialog {
+class ShopListEditor : public PlacedListEditor<Shop> {
     Q_OBJECT
 public:
     explicit ShopListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~ShopListEditor() override;
 
-    const std::vector<Shop>& shops() const { return list_.records(); }
     // The sprite the placement shows at the shop's cell: the player character's (pc.txt), when
     // it has one.
     const PlacedSprite& placementSprite() const { return sprite_; }
 
-public slots:
-    void accept() override;
-    void reject() override;
-
 private:
     bool EditShop(Shop& shop, int index);
 
-    PlacedList<Shop> list_;
     PlacedSprite sprite_;
 };
 

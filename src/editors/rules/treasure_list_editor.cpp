@@ -24,10 +24,10 @@
 #include "previews/image_view.h"
 #include "render/bitmap.h"
 #include "widgets/audio_glue.h"
-#include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
+#include "widgets/preview_box.h"
 
 namespace lw {
 
@@ -66,15 +66,13 @@ TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& c
     animation_ = new QComboBox(this);
     animation_->setMinimumWidth(200);
     grid->addWidget(animation_, 0, 1);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+    show_ = NewPreviewBox(tr("表示"), this);
     grid->addWidget(show_, 1, 1);
 
     grid->addWidget(new QLabel(tr("効果音"), this), 2, 0);
     sound_ = new QComboBox(this);
     grid->addWidget(sound_, 2, 1);
-    play_ = new QCheckBox(tr("再生"), this);
-    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
+    play_ = NewPreviewBox(tr("再生"), this);
     grid->addWidget(play_, 3, 1);
 
     grid->addWidget(new QLabel(tr("ｱﾆﾒの種類"), this), 4, 0);
@@ -132,10 +130,7 @@ TreasureChestDialog::TreasureChestDialog(EditorContext& context, SceneCatalog& c
 TreasureChestDialog::~TreasureChestDialog() = default;
 
 void TreasureChestDialog::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::Animation, this);
-    v.SetCursorShape(Qt::ArrowCursor);
+    OpenView(ViewMode::Animation);
     RefreshPreview();
 }
 
@@ -165,8 +160,7 @@ void TreasureChestDialog::Leave() {
 void TreasureChestDialog::accept() {
     const int animation = ComboIndexValue(animation_);
     if (animation < 0) {
-        if (context_.services)
-            context_.services->ShowMessage(this, Message{.text = tr("ｱﾆﾒを選択してください"), .icon = MessageIcon::Warning});
+        Warn(context_, this, tr("ｱﾆﾒを選択してください"));
         return;
     }
     chest_.animation = animation;
@@ -196,18 +190,16 @@ void TreasureChestDialog::accept() {
 // "宝箱ﾘｽﾄ1"
 
 TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent)
-    : PlacedListDialog(context, parent),
-      list_(context, this, {.target = RefTarget::Chest},
-            // "0 8 2 — 始まりの村 (8, 2): 薬草": the stored numbers, then where the chest stands and what it holds.
-            [this](const TreasureChest& c) {
-                return QStringList{FromCp932(ChestRowText(c)) + QStringLiteral(" \u2014 ") +
-                                   QString::fromStdString(list_.names().ChestText(c.scene, c.x, c.y, c.group))};
-            },
-            [](const TreasureChest& c) { return SceneListRow{c.scene, c.x, c.y, 0, c.group}; }) {
-    frame_ = &list_;
-    setWindowTitle(tr("宝箱ﾘｽﾄ1"));
+    : PlacedListEditor(context, parent, tr("宝箱ﾘｽﾄ1"), {.target = RefTarget::Chest},
+                       {kTreasureFile, LoadTreasureList, AssignChestScenes, WriteTreasureList, SceneList::Chest},
+                       // "0 8 2 — 始まりの村 (8, 2): 薬草": the stored numbers, then where the chest stands and what it holds.
+                       [this](const TreasureChest& c) {
+                           return QStringList{FromCp932(ChestRowText(c)) + QStringLiteral(" \u2014 ") +
+                                              QString::fromStdString(list_.names().ChestText(c.scene, c.x, c.y, c.group))};
+                       },
+                       [](const TreasureChest& c) { return SceneListRow{c.scene, c.x, c.y, 0, c.group}; }) {
     list_.OnChain(NewTreasureChest, [this](TreasureChest& chest, int index) { return EditChest(chest, index); });
-    list_.Load(LoadTreasureList, AssignChestScenes, 0);
+    Load(0);
 }
 
 TreasureListEditor::~TreasureListEditor() = default;
@@ -220,27 +212,15 @@ bool TreasureListEditor::EditChest(TreasureChest& chest, int index) {
 }
 
 void TreasureListEditor::Leave() {
-    list_.Release();
+    PlacedListEditor::Leave();
     ReleaseEffectTable(context_.effects);
 }
 
-void TreasureListEditor::accept() {
-    if (!list_.Save(kTreasureFile, WriteTreasureList, SceneList::Chest)) return;
-    Leave();
-    // The map view's chest markers follow the file as it is now.
-    LoadTreasureTable(context_.project, context_.chests);
-    done(QDialog::Accepted);
-}
-
-void TreasureListEditor::reject() {
-    Leave();
-    done(QDialog::Rejected);
-}
+// The map view's chest markers follow the file as it is now.
+void TreasureListEditor::Saved() { LoadTreasureTable(context_.project, context_.chests); }
 
 int RunTreasureListEditor(EditorContext& context, QWidget* parent) {
-    TreasureListEditor editor(context, parent);
-    if (ReportUnreadable(context, parent, kTreasureFile, editor.loadStatus())) return QDialog::Rejected;
-    return editor.exec();
+    return RunUnlessUnreadable<TreasureListEditor>(context, parent, kTreasureFile);
 }
 
 }  // namespace lw

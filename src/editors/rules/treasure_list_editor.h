@@ -67,25 +67,17 @@ private:
 };
 
 // "宝箱ﾘｽﾄ1".
-class TreasureListEditor : public PlacedListDialog {
+class TreasureListEditor : public PlacedListEditor<TreasureChest> {
     Q_OBJECT
 public:
     explicit TreasureListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~TreasureListEditor() override;
 
-    const std::vector<TreasureChest>& chests() const { return list_.records(); }
-
-public slots:
-    // OK: the save described above; closes whether or not everything was written.
-    void accept() override;
-    void reject() override;
-
 private:
     // Runs the chain on `chest` (row `index`, -1 for a new one); true after its success.
     bool EditChest(TreasureChest& chest, int index);
-    void Leave();
-
-    PlacedList<TreasureChest> list_;
+    void Leave() override;
+    void Saved() override;
 };
 
 // Runs the editor modally; 1 after OK, 0 after Cancel. When treasure_list.txt exists but cannot be

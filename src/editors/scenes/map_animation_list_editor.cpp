@@ -18,7 +18,6 @@
 #include "editors/scenes/map_animation_settings_step.h"
 #include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -47,12 +46,7 @@ MapAnimationListEditor::MapAnimationListEditor(EditorContext& context, QWidget* 
 MapAnimationListEditor::~MapAnimationListEditor() = default;
 
 void MapAnimationListEditor::OpenPreview() {
-    ImageView& v = view();
-    if (!v.IsOpen()) {
-        v.Open(this);
-        v.SetMode(ViewMode::MapAnimation, this);
-        v.SetCursorShape(Qt::ArrowCursor);
-    }
+    if (!view().IsOpen()) OpenView(ViewMode::MapAnimation);
     ShowSelected();
 }
 

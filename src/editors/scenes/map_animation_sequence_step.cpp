@@ -11,7 +11,8 @@
 #include "core/world/map_animation_steps.h"
 #include "editors/media/effect_order_step.h"
 #include "previews/image_view.h"
-#include "widgets/discard_guard.h"
+#include "widgets/read_guard.h"
+#include "widgets/preview_box.h"
 
 namespace lw {
 
@@ -22,16 +23,12 @@ MapAnimationSequenceStep::MapAnimationSequenceStep(EditorContext& context, MapAn
     ReopenPreviewOnActivation();
     auto* layout = new QVBoxLayout(this);
 
-    ListEditorOptions options;
-    options.addLabel = tr("追加...");
-    options.editButton = true;
-    panel_ = new ListEditorPanel(options, this);
+    panel_ = new ListEditorPanel({.addLabel = tr("追加..."), .editButton = true}, this);
     panel_->view()->setMinimumSize(300, 240);
     layout->addWidget(panel_, 1);
 
     auto* bottom = new QHBoxLayout();
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+    show_ = NewPreviewBox(tr("表示"), this);
     bottom->addWidget(show_);
     AddButtons(bottom);
     layout->addLayout(bottom);
@@ -40,7 +37,7 @@ MapAnimationSequenceStep::MapAnimationSequenceStep(EditorContext& context, MapAn
         panel_, [](const MapAnimationSequence& s) { return QStringList{FromCp932(FrameListText(s))}; });
     // The editor adds no 64th animation (a file holding 64 keeps them all).
     list_->SetCapacity(kMapAnimationAddLimit, [this] {
-        if (context_.services) context_.services->Inform(this, tr("これ以上、追加できません"));
+        Inform(context_, this, tr("これ以上、追加できません"));
     });
     list_->AddSelectsEqual([](const MapAnimationSequence& a, const MapAnimationSequence& b) { return a == b; });
     list_->OnAdd([this] { return PickFrames({}); });
@@ -60,12 +57,7 @@ MapAnimationSequenceStep::MapAnimationSequenceStep(EditorContext& context, MapAn
 MapAnimationSequenceStep::~MapAnimationSequenceStep() = default;
 
 void MapAnimationSequenceStep::OpenPreview() {
-    ImageView& v = view();
-    if (!v.IsOpen()) {
-        v.Open(this);
-        v.SetMode(ViewMode::MapAnimation, this);
-        v.SetCursorShape(Qt::ArrowCursor);
-    }
+    if (!view().IsOpen()) OpenView(ViewMode::MapAnimation);
     ShowSelection();
 }
 

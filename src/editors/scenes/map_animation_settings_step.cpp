@@ -14,10 +14,11 @@
 #include "editors/scenes/map_animation_sequence_step.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
-#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
+#include "widgets/read_guard.h"
+#include "widgets/preview_box.h"
 
 namespace lw {
 
@@ -28,8 +29,7 @@ MapAnimationSettingsStep::MapAnimationSettingsStep(EditorContext& context, MapAn
 
     auto* imageRow = new QHBoxLayout();
     image_ = new ImageChooser(this);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
+    show_ = NewPreviewBox(tr("表示"), this);
     imageRow->addWidget(new QLabel(tr("画像"), this));
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(show_);
@@ -78,10 +78,7 @@ MapAnimationSettingsStep::MapAnimationSettingsStep(EditorContext& context, MapAn
 }
 
 void MapAnimationSettingsStep::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::MapAnimationGrid, this);
-    v.SetCursorShape(Qt::ArrowCursor);
+    OpenView(ViewMode::MapAnimationGrid);
     ShowChosenImage();
 }
 
@@ -144,7 +141,7 @@ void MapAnimationSettingsStep::accept() {
         break;
     }
     if (!problem.isEmpty()) {
-        if (context_.services) context_.services->Inform(this, problem);
+        Inform(context_, this, problem);
         return;
     }
     view().Close();

@@ -50,12 +50,6 @@ void ShowNpcWalking(ImageView& v, QWidget* dialog, const Npc& npc, bool show) {
     ShowNpcWalking(v, dialog, npc, show, npc.facing);
 }
 
-void OpenWalkingPreview(ImageView& v, QWidget* dialog) {
-    v.Open(dialog);
-    v.SetMode(ViewMode::NpcAnimation, dialog);
-    v.SetCursorShape(Qt::ArrowCursor);
-}
-
 void CloseWalkingPreview(ImageView& v) {
     v.StopAnimation();
     v.Close();
@@ -141,7 +135,7 @@ void NpcWalkStep::ShowValues() {
 }
 
 void NpcWalkStep::OpenPreview() {
-    OpenWalkingPreview(view(), this);
+    OpenView(ViewMode::NpcAnimation);
     ShowWalking();
 }
 
@@ -184,7 +178,7 @@ NpcSettingsDialog::NpcSettingsDialog(EditorContext& context, Npc& npc, int index
 NpcSettingsDialog::~NpcSettingsDialog() = default;
 
 void NpcSettingsDialog::OpenPreview() {
-    OpenWalkingPreview(view(), this);
+    OpenView(ViewMode::NpcAnimation);
     ShowWalking();
 }
 
@@ -209,30 +203,28 @@ void NpcSettingsDialog::accept() {
 // "NPC設定1"
 
 NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent)
-    : PlacedListDialog(context, parent),
-      list_(context, this,
-            {.target = RefTarget::Npc, .minimumWidth = 240, .minimumHeight = 260, .okNeedsRows = false, .showBox = true},
-            // "村長 — 始まりの村 (3, 4)": the name, then where the NPC stands.
-            [this](const Npc& n) {
-                return QStringList{FromCp932(n.displayName) + QStringLiteral(" \u2014 ") +
-                                   QString::fromStdString(list_.names().PlaceText(n.scene, n.x, n.y))};
-            },
-            [](const Npc& n) { return SceneListRow{n.scene, n.x, n.y, n.facing, n.group}; }) {
-    frame_ = &list_;
-    setWindowTitle(tr("NPC設定1"));
+    : PlacedListEditor(context, parent, tr("NPC設定1"),
+                       {.target = RefTarget::Npc, .minimumWidth = 240, .minimumHeight = 260, .okNeedsRows = false, .showBox = true},
+                       {kNpcFile, LoadNpcList, AssignNpcScenes, WriteNpcList, SceneList::Npc},
+                       // "村長 — 始まりの村 (3, 4)": the name, then where the NPC stands.
+                       [this](const Npc& n) {
+                           return QStringList{FromCp932(n.displayName) + QStringLiteral(" \u2014 ") +
+                                              QString::fromStdString(list_.names().PlaceText(n.scene, n.x, n.y))};
+                       },
+                       [](const Npc& n) { return SceneListRow{n.scene, n.x, n.y, n.facing, n.group}; }) {
     ReopenPreviewOnActivation();
     runChain = [this](Npc& npc, int index) { return DefaultChain(npc, index); };
     list_.OnChain(NewNpc, [this](Npc& npc, int index) { return runChain && runChain(npc, index); });
     list_.list().OnSelectionChanged([this](int) { ShowPreview(); });
     list_.list().OnChanged([this] { ShowPreview(); });
-    list_.Load(LoadNpcList, AssignNpcScenes, -1);
+    Load(-1);
     connect(showBox(), &QCheckBox::toggled, this, [this] { ShowPreview(); });
 }
 
 NpcListEditor::~NpcListEditor() = default;
 
 void NpcListEditor::OpenPreview() {
-    OpenWalkingPreview(view(), this);
+    OpenView(ViewMode::NpcAnimation);
     ShowPreview();
 }
 
@@ -295,21 +287,13 @@ bool NpcListEditor::PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent) {
     return true;
 }
 
-void NpcListEditor::Leave() { CloseWalkingPreview(view()); }
-
-void NpcListEditor::accept() {
-    if (!list_.Save(kNpcFile, WriteNpcList, SceneList::Npc)) return;
-    Leave();
-    list_.Release();
-    LoadNpcTable(context_.project, context_.npcs);
-    done(QDialog::Accepted);
+void NpcListEditor::Leave() {
+    CloseWalkingPreview(view());
+    PlacedListEditor::Leave();
 }
 
-void NpcListEditor::reject() {
-    Leave();
-    list_.Release();
-    done(QDialog::Rejected);
-}
+// The map view's NPC markers follow the file as it is now.
+void NpcListEditor::Saved() { LoadNpcTable(context_.project, context_.npcs); }
 
 int RunNpcListEditor(EditorContext& context, QWidget* parent,
                      std::function<std::optional<int>(SceneCatalog&, int, int, QWidget*)> ownerForm) {

@@ -105,13 +105,11 @@ private:
 };
 
 // "NPC設定1".
-class NpcListEditor : public PlacedListDialog {
+class NpcListEditor : public PlacedListEditor<Npc> {
     Q_OBJECT
 public:
     explicit NpcListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~NpcListEditor() override;
-
-    const std::vector<Npc>& npcs() const { return list_.records(); }
 
     // Runs the chain on `npc` (the hook "追加..." and "編集..." use); true when it ended with OK.
     std::function<bool(Npc& npc, int index)> runChain;
@@ -120,18 +118,13 @@ public:
     std::function<std::optional<int>(SceneCatalog& catalog, int sceneNumber, int currentGroup, QWidget* parent)>
         ownerForm;
 
-public slots:
-    void accept() override;
-    void reject() override;
-
 private:
     void OpenPreview() override;
     void ShowPreview();
-    void Leave();
+    void Leave() override;
+    void Saved() override;
     bool DefaultChain(Npc& npc, int index);
     bool PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent);
-
-    PlacedList<Npc> list_;
 };
 
 // Opens "NPC設定1" with `ownerForm` as the chain's last step (see NpcListEditor::ownerForm).

@@ -58,13 +58,14 @@ protected:
 
     // What the derived dialog does when the scene changes (the spins are re-ranged and reset),
     // when a cell is clicked, and how the placed sprite stands. Without overrides: the position
-    // row's two spins (AddPositionRow).
+    // row's two spins (x_, y_).
     virtual void RangeSpins(bool reset);
     virtual void TakeCell(int x, int y);
     virtual void PlaceSprite(PlacedSprite& sprite) const;
 
-    // The "位置" row (x_, y_): the owner's cell, loaded with `x` and `y`.
-    void AddPositionRow(int x, int y);
+    // A form row `label` of two cell spins side by side ("X", "Y"; MakeSpin) loaded with `x` and
+    // `y`; returns the row's layout.
+    QHBoxLayout* AddPairRow(const QString& label, QSpinBox*& xSpin, QSpinBox*& ySpin, int x, int y);
     // The confirming button "次へ" under the form.
     void AddNextButtons();
     // Closes the map view and ends with success.
@@ -120,8 +121,14 @@ private:
 template <class V>
 class PlacementDialogOf : public ScenePlacementDialog {
 public:
-    // The values as they stand now.
-    virtual V Values() const = 0;
+    // The values as they stand now: the record as loaded, with the chosen scene and the value of
+    // every bound spin.
+    virtual V Values() const {
+        V v = result_;
+        v.scene = chosenScene();
+        for (auto [spin, field] : bound_) v.*field = SpinValue(spin);
+        return v;
+    }
     // What OK stored (after the next step's OK, where there is one).
     const V& result() const { return result_; }
     // OK: the values are the result; "次へ" (values with an owner's group): they go through the next
@@ -139,16 +146,19 @@ protected:
     PlacementDialogOf(EditorContext& context, const QString& caption, MapViewMode mode, const PlacedSprite& sprite,
                       const V& loaded, QWidget* parent)
         : ScenePlacementDialog(context, caption, mode, sprite, loaded.scene, parent), result_(loaded) {}
-    // The record as it was, with the chosen scene and the position row's cell.
-    V Placed() const {
-        V v = result_;
-        v.scene = chosenScene();
-        v.x = SpinValue(x_);
-        v.y = SpinValue(y_);
-        return v;
+    // A form row of two cell spins bound to the fields `x` and `y` of the record: loaded from it,
+    // given back by Values(). AddPosition: the "位置" row (x_, y_), the owner's cell.
+    QHBoxLayout* AddBoundPair(const QString& label, QSpinBox*& xSpin, QSpinBox*& ySpin, int V::*x, int V::*y) {
+        QHBoxLayout* row = AddPairRow(label, xSpin, ySpin, result_.*x, result_.*y);
+        bound_.insert(bound_.end(), {{xSpin, x}, {ySpin, y}});
+        return row;
     }
+    void AddPosition() { AddBoundPair(ScenePlacementDialog::tr("位置"), x_, y_, &V::x, &V::y); }
 
     V result_;
+
+private:
+    std::vector<std::pair<QSpinBox*, int V::*>> bound_;
 };
 
 // "PC配置".
@@ -170,7 +180,6 @@ protected:
 
 private:
     int spriteHeight_;
-    PlayerStartPlacement loaded_;
     bool inViewTouched_ = false;
     QSpinBox* viewX_;
     QSpinBox* viewY_;
@@ -189,7 +198,6 @@ public:
     QSpinBox* rangeXSpin() const { return rangeX_; }
     QSpinBox* rangeYSpin() const { return rangeY_; }
     QCheckBox* showRangeBox() const { return showRange_; }
-    NpcPlacement Values() const override;
 
 protected:
     void RangeSpins(bool reset) override;
@@ -210,7 +218,6 @@ class ChestPlacementDialog : public PlacementDialogOf<ChestPlacement> {
 public:
     ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
                          const ChestPlacement& placement, const OwnerStep& next, QWidget* parent = nullptr);
-    ChestPlacement Values() const override;
     void accept() override;
 };
 

@@ -22,9 +22,10 @@
 #include "widgets/record_names_ui.h"
 #include "widgets/dialog_buttons.h"
 #include "render/bitmap.h"
-#include "widgets/discard_guard.h"
+#include "widgets/preview_box.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
+#include "widgets/read_guard.h"
 
 namespace lw {
 
@@ -47,8 +48,7 @@ OwnerStep OwnerFormWhereRoom(EditorContext& context, SceneCatalog& catalog, Even
     return [&context, &catalog, owner, hasRoom = std::move(hasRoom), full = std::move(full)](
                int scene, int group, QWidget* parent) -> std::optional<int> {
         if (!hasRoom(scene)) {
-            if (context.services)
-                context.services->ShowMessage(parent, Message{.text = full, .icon = MessageIcon::Warning});
+            Warn(context, parent, full);
             return std::nullopt;
         }
         return EditOwnerGroups(context, catalog, owner, scene, group, parent);
@@ -60,19 +60,6 @@ void FillDirections(QComboBox* combo) {
 }
 
 namespace {
-
-// An "X" and a "Y" spin side by side under a caption.
-QWidget* PairRow(QWidget* parent, QSpinBox* x, QSpinBox* y) {
-    auto* row = new QWidget(parent);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QObject::tr("X"), row));
-    layout->addWidget(x);
-    layout->addWidget(new QLabel(QObject::tr("Y"), row));
-    layout->addWidget(y);
-    layout->addStretch(1);
-    return row;
-}
 
 // Runs a placement dialog; on OK its result is copied to `values`.
 template <class Dialog, class Values, class... Args>
@@ -233,12 +220,21 @@ bool ScenePlacementDialog::RunNext(const OwnerStep& next, int currentGroup, int&
     return true;
 }
 
-void ScenePlacementDialog::AddPositionRow(int x, int y) {
-    x_ = MakeSpin();
-    y_ = MakeSpin();
-    form_->addRow(tr("位置"), PairRow(this, x_, y_));
-    LoadSpin(x_, x);
-    LoadSpin(y_, y);
+QHBoxLayout* ScenePlacementDialog::AddPairRow(const QString& label, QSpinBox*& xSpin, QSpinBox*& ySpin, int x, int y) {
+    xSpin = MakeSpin();
+    ySpin = MakeSpin();
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QObject::tr("X"), row));
+    layout->addWidget(xSpin);
+    layout->addWidget(new QLabel(QObject::tr("Y"), row));
+    layout->addWidget(ySpin);
+    layout->addStretch(1);
+    form_->addRow(label, row);
+    LoadSpin(xSpin, x);
+    LoadSpin(ySpin, y);
+    return layout;
 }
 
 void ScenePlacementDialog::AddNextButtons() { std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow_, tr("次へ")); }
@@ -275,20 +271,10 @@ void ScenePlacementDialog::reject() {
 PlayerStartDialog::PlayerStartDialog(EditorContext& context, const PlacedSprite& sprite, int spriteHeight,
                                      const PlayerStartPlacement& start, QWidget* parent)
     : PlacementDialogOf(context, tr("PC配置"), MapViewMode::Placement, sprite, start, parent),
-      spriteHeight_(spriteHeight),
-      loaded_(start) {
-    viewX_ = MakeSpin();
-    viewY_ = MakeSpin();
-    inViewX_ = MakeSpin();
-    inViewY_ = MakeSpin();
-    form_->addRow(tr("ビュー位置"), PairRow(this, viewX_, viewY_));
-    form_->addRow(tr("ビュー内位置"), PairRow(this, inViewX_, inViewY_));
+      spriteHeight_(spriteHeight) {
+    AddBoundPair(tr("ビュー位置"), viewX_, viewY_, &PlayerStartPlacement::viewX, &PlayerStartPlacement::viewY);
+    AddPairRow(tr("ビュー内位置"), inViewX_, inViewY_, InViewCellX(start.inViewX), InViewCellY(start.inViewY, spriteHeight));
     std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow_);
-
-    LoadSpin(viewX_, start.viewX);
-    LoadSpin(viewY_, start.viewY);
-    LoadSpin(inViewX_, InViewCellX(start.inViewX));
-    LoadSpin(inViewY_, InViewCellY(start.inViewY, spriteHeight));
     Finish();
     // The position within the view is stored in pixels: kept as stored until the author moves it.
     for (QSpinBox* spin : {inViewX_, inViewY_})
@@ -322,16 +308,11 @@ void PlayerStartDialog::PlaceSprite(PlacedSprite& sprite) const {
 }
 
 PlayerStartPlacement PlayerStartDialog::Values() const {
-    PlayerStartPlacement v;
-    v.scene = chosenScene();
-    v.viewX = SpinValue(viewX_);
-    v.viewY = SpinValue(viewY_);
+    PlayerStartPlacement v = PlacementDialogOf::Values();
+    // Until the author moves it, the position within the view stays as loaded.
     if (inViewTouched_) {
         v.inViewX = InViewPixelsX(inViewX_->value());
         v.inViewY = InViewPixelsY(inViewY_->value(), spriteHeight_);
-    } else {
-        v.inViewX = loaded_.inViewX;
-        v.inViewY = loaded_.inViewY;
     }
     return v;
 }
@@ -349,24 +330,13 @@ NpcPlacementDialog::NpcPlacementDialog(EditorContext& context, const PlacedSprit
     : PlacementDialogOf(context, tr("NPC配置"), MapViewMode::Placement, sprite, placement, parent) {
     next_ = next;
     excludedNpc_ = npcIndex;
-    AddPositionRow(placement.x, placement.y);
-    centreX_ = MakeSpin();
-    centreY_ = MakeSpin();
-    rangeX_ = MakeSpin();
-    rangeY_ = MakeSpin();
-    showRange_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(showRange_);  // a preview: nothing saved
-    form_->addRow(tr("移動範囲中心位置"), PairRow(this, centreX_, centreY_));
-    auto* rangeRow = PairRow(this, rangeX_, rangeY_);
-    static_cast<QHBoxLayout*>(rangeRow->layout())->insertWidget(4, showRange_);
-    form_->addRow(tr("移動範囲"), rangeRow);
+    AddPosition();
+    AddBoundPair(tr("移動範囲中心位置"), centreX_, centreY_, &NpcPlacement::centreX, &NpcPlacement::centreY);
+    QHBoxLayout* rangeRow = AddBoundPair(tr("移動範囲"), rangeX_, rangeY_, &NpcPlacement::rangeX, &NpcPlacement::rangeY);
+    showRange_ = NewPreviewBox(tr("表示"), this);
+    rangeRow->insertWidget(4, showRange_);
     AddNextButtons();
     connect(showRange_, &QCheckBox::toggled, this, [this] { RefreshSprite(); });
-
-    LoadSpin(centreX_, placement.centreX);
-    LoadSpin(centreY_, placement.centreY);
-    LoadSpin(rangeX_, placement.rangeX);
-    LoadSpin(rangeY_, placement.rangeY);
     Finish();
 }
 
@@ -391,15 +361,6 @@ void NpcPlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
     sprite.showRange = showRange_->isChecked();
 }
 
-NpcPlacement NpcPlacementDialog::Values() const {
-    NpcPlacement v = Placed();
-    v.centreX = SpinValue(centreX_);
-    v.centreY = SpinValue(centreY_);
-    v.rangeX = SpinValue(rangeX_);
-    v.rangeY = SpinValue(rangeY_);
-    return v;
-}
-
 bool PlaceNpc(EditorContext& context, const PlacedSprite& sprite, int npcIndex, NpcPlacement& placement,
               const OwnerStep& next, QWidget* parent) {
     return RunPlacement<NpcPlacementDialog>(placement, context, sprite, npcIndex, placement, next, parent);
@@ -413,18 +374,15 @@ ChestPlacementDialog::ChestPlacementDialog(EditorContext& context, const PlacedS
     : PlacementDialogOf(context, tr("宝箱配置"), MapViewMode::SingleFramePlacement, sprite, placement, parent) {
     next_ = next;
     excludedChest_ = chestIndex;
-    AddPositionRow(placement.x, placement.y);
+    AddPosition();
     AddNextButtons();
     Finish();
 }
 
-ChestPlacement ChestPlacementDialog::Values() const { return Placed(); }
-
 void ChestPlacementDialog::accept() {
     ChestPlacement v = Values();
     if (v.scene < 0) {
-        if (context_.services)
-            context_.services->ShowMessage(this, Message{.text = tr("場面を選択してください"), .icon = MessageIcon::Warning});
+        Warn(context_, this, tr("場面を選択してください"));
         return;
     }
     ConfirmWithNext(v, result_);
@@ -442,7 +400,7 @@ ShopPlacementDialog::ShopPlacementDialog(EditorContext& context, const PlacedSpr
                                          const ShopPlacementValues& placement, const OwnerStep& next, QWidget* parent)
     : PlacementDialogOf(context, tr("店配置"), MapViewMode::Placement, sprite, placement, parent) {
     next_ = next;
-    AddPositionRow(placement.x, placement.y);
+    AddPosition();
     direction_ = new QComboBox(this);
     FillDirections(direction_);
     form_->addRow(tr("方向"), direction_);
@@ -452,7 +410,7 @@ ShopPlacementDialog::ShopPlacementDialog(EditorContext& context, const PlacedSpr
 }
 
 ShopPlacementValues ShopPlacementDialog::Values() const {
-    ShopPlacementValues v = Placed();
+    ShopPlacementValues v = PlacementDialogOf::Values();
     v.direction = ComboIndexValue(direction_);
     return v;
 }

@@ -20,7 +20,6 @@
 #include "editors/scenes/position_dialogs.h"
 #include "render/bitmap.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -43,84 +42,28 @@ PlacedSprite PlayerCharacterMarker(const Project& project) {
 }
 
 PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps steps, QWidget* parent)
-    : QDialog(parent), context_(context), mode_(mode), steps_(std::move(steps)), flagsAsOpened_(context.flags) {
-    setWindowTitle(PlacementHubCaption(mode));
-    auto* layout = new QHBoxLayout(this);
-    list_ = new QListWidget(this);
-    list_->setMinimumSize(200, 240);
-    layout->addWidget(list_, 1);
-    auto* side = new QVBoxLayout();
-    edit_ = new QPushButton(tr("編集..."), this);
-    show_ = new QCheckBox(tr("表示"), this);
-    DiscardGuard::IgnoreChangesOf(show_);  // a preview: nothing saved
-    show_->setChecked(true);
-    side->addWidget(edit_);
-    side->addWidget(show_);
-    side->addStretch(1);
-    auto* buttonRow = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow);
-    side->addLayout(buttonRow);
-    layout->addLayout(side);
-
+    : SceneFilesDialog(context, PlacementHubCaption(mode), false, parent),
+      mode_(mode),
+      steps_(std::move(steps)),
+      flagsAsOpened_(context.flags) {
+    list()->setMinimumSize(200, 240);
     // The positions' owner form edits the groups of the scene catalog; the player character marks
     // the positions on the map.
     if (PositionListKindOfMode(mode_)) {
         LoadSceneCatalogShown(context_.services, parentWidget(), context_.project, catalog_);
         playerMarker_ = PlayerCharacterMarker(context_.project);
     }
-    ReadSceneRows(context_, parent, rows_, [this](const SceneRow& row) { list_->addItem(SceneListEditor::RowText(row)); });
-
-    connect(edit_, &QPushButton::clicked, this, &PlacementHub::EditSelected);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &PlacementHub::EditSelected);
-    connect(list_, &QListWidget::currentRowChanged, this, [this] { ShowSelected(); });
-    connect(show_, &QCheckBox::toggled, this, [this](bool on) {
-        on ? context_.mapView->Show() : context_.mapView->Hide();
-    });
-    if (!rows_.empty()) SelectRow(0);
+    connect(editButton(), &QPushButton::clicked, this, &PlacementHub::EditSelected);
+    connect(list(), &QListWidget::itemDoubleClicked, this, &PlacementHub::EditSelected);
+    LoadRows(parent);
 }
 
 PlacementHub::~PlacementHub() { FreeSceneCatalog(catalog_); }
 
-int PlacementHub::selectedRow() const { return list_->currentRow(); }
-void PlacementHub::SelectRow(int row) { list_->setCurrentRow(row); }
-
-void PlacementHub::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    OpenMapView();
-}
-
-void PlacementHub::OpenMapView() {
-    MapView& view = *context_.mapView;
-    view.Open(this);
-    view.SetMode(MapViewMode::Browse, this);
-    view.state().sprite = PlacedSprite{};
-    ShowSelected();
-    if (show_->isChecked()) view.Show();
-}
-
-void PlacementHub::ShowSelected() {
-    MapView& view = *context_.mapView;
-    if (!view.IsOpen() || view.owner() != this) return;
-    const int row = selectedRow();
-    if (row < 0 || row >= static_cast<int>(rows_.size())) {
-        view.ReleaseContents();
-        view.SetCaption(QString());
-        return;
-    }
-    view.ShowScene(SceneOnMap(rows_[static_cast<std::size_t>(row)].scene));
-}
-
-void PlacementHub::CloseMapView() {
-    MapView& view = *context_.mapView;
-    view.state().sprite = PlacedSprite{};
-    view.ReleaseContents();
-    view.Close();
-}
-
 void PlacementHub::EditSelected() {
-    const int index = selectedRow();
-    if (index < 0 || index >= static_cast<int>(rows_.size())) return;
-    SceneRow& row = rows_[static_cast<std::size_t>(index)];
+    SceneRow* selected = selectedRecord();
+    if (selected == nullptr) return;
+    SceneRow& row = *selected;
     // A scene that could not be read is not edited as an empty one: it would only be lost.
     if (ReportUnreadable(context_, this, row.fileName, row.status)) return;
     if (mode_ == 0) {
@@ -169,31 +112,20 @@ void PlacementHub::EditPositions(SceneRow& row) {
     if (entry && entry->status == ReadStatus::Ok) row.scene.groups = entry->groups();
 }
 
-void PlacementHub::accept() {
-    if (context_.services) {
-        DialogSaveUi ui(*context_.services, this);
-        std::vector<DataFileWrite> files;
-        for (const SceneRow& row : rows_)
-            if (row.status == ReadStatus::Ok) files.push_back(SceneFileWrite(row.fileName, row.scene));
-        // The owner forms edit flag explanations; a flag file that could not be read is left alone.
-        if (PositionListKindOfMode(mode_) && context_.flagsRead != ReadStatus::Unreadable)
-            files.push_back(FlagExplanationsWrite(context_.flags));
-        SaveDataFileSet(context_.project, files, ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
-    rows_.clear();
+void PlacementHub::AddFilesToSave(std::vector<DataFileWrite>& files) const {
+    // The owner forms edit flag explanations; a flag file that could not be read is left alone.
+    if (PositionListKindOfMode(mode_) && context_.flagsRead != ReadStatus::Unreadable)
+        files.push_back(FlagExplanationsWrite(context_.flags));
+}
+
+void PlacementHub::Leave() {
     FreeSceneCatalog(catalog_);
-    CloseMapView();
-    done(QDialog::Accepted);
+    SceneFilesDialog::Leave();
 }
 
 void PlacementHub::reject() {
     context_.flags = flagsAsOpened_;
-    rows_.clear();
-    FreeSceneCatalog(catalog_);
-    CloseMapView();
-    done(QDialog::Rejected);
+    SceneFilesDialog::reject();
 }
 
 int EditPlacements(EditorContext& context, int mode, const PlacementSteps& steps, QWidget* parent) {

@@ -10,7 +10,6 @@
 // flag_exp.txt (unless it could not be read when the hub opened). Cancel writes nothing and puts
 // the flag explanations back as they were.
 
-#include <QDialog>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -22,10 +21,6 @@
 #include "editors/events/owner_groups.h"
 #include "editors/scenes/scene_list_editor.h"
 #include "render/map_view_state.h"
-
-class QCheckBox;
-class QListWidget;
-class QPushButton;
 
 namespace lw {
 
@@ -51,49 +46,29 @@ QString PlacementHubCaption(int mode);
 // pc.txt or its chip cannot be read.
 PlacedSprite PlayerCharacterMarker(const Project& project);
 
-class PlacementHub : public QDialog {
+class PlacementHub : public SceneFilesDialog {
     Q_OBJECT
 public:
     PlacementHub(EditorContext& context, int mode, PlacementSteps steps, QWidget* parent = nullptr);
     ~PlacementHub() override;
 
     int mode() const { return mode_; }
-    const std::vector<SceneRow>& rows() const { return rows_; }
     const SceneCatalog& catalog() const { return catalog_; }
-    QListWidget* list() const { return list_; }
-    QCheckBox* showBox() const { return show_; }
-    QPushButton* editButton() const { return edit_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-    int selectedRow() const;
-    void SelectRow(int row);
 
 public slots:
     void EditSelected();
-    void accept() override;
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void OpenMapView();
-    void ShowSelected();
-    void CloseMapView();
+    void AddFilesToSave(std::vector<DataFileWrite>& files) const override;
+    void Leave() override;
     void EditPositions(SceneRow& row);
 
-    EditorContext& context_;
     int mode_;
     PlacementSteps steps_;
-    std::vector<SceneRow> rows_;
     SceneCatalog catalog_;
     PlacedSprite playerMarker_;  // the player character, drawn at the positions (modes 1 to 4)
     FlagExplanations flagsAsOpened_;
-    QListWidget* list_;
-    QCheckBox* show_;
-    QPushButton* edit_;
-    QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // Runs the hub in `mode` modally; 1 after OK, 0 after Cancel.

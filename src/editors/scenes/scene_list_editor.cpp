@@ -17,19 +17,20 @@
 #include "core/world/scene_numbers.h"
 #include "editors/scenes/scene_settings_dialog.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
 
-SceneListEditor::SceneListEditor(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {
-    setWindowTitle(tr("場面設定1"));
-    files_ = new NumberedFileList(context_, this);
-    files_->LoadScenes(rows_, parent);
+SceneFilesDialog::SceneFilesDialog(EditorContext& context, const QString& caption, bool addAndDelete, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setWindowTitle(caption);
+    files_ = new NumberedFileList(context_, this, addAndDelete);
+}
 
-    connect(addButton(), &QPushButton::clicked, this, &SceneListEditor::Add);
-    connect(editButton(), &QPushButton::clicked, this, &SceneListEditor::EditSelected);
-    connect(deleteButton(), &QPushButton::clicked, this, &SceneListEditor::DeleteSelected);
+SceneFilesDialog::~SceneFilesDialog() = default;
+
+void SceneFilesDialog::LoadRows(QWidget* owner) {
+    files_->LoadScenes(rows_, owner);
     connect(list(), &QListWidget::currentRowChanged, this, [this] { ShowSelected(); });
     connect(showBox(), &QCheckBox::toggled, this, [this](bool on) {
         on ? context_.mapView->Show() : context_.mapView->Hide();
@@ -37,22 +38,21 @@ SceneListEditor::SceneListEditor(EditorContext& context, QWidget* parent) : QDia
     if (!rows_.empty()) SelectRow(0);
 }
 
-SceneListEditor::~SceneListEditor() = default;
-
-void SceneListEditor::showEvent(QShowEvent* event) {
+void SceneFilesDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     OpenMapView();
 }
 
-void SceneListEditor::OpenMapView() {
+void SceneFilesDialog::OpenMapView() {
     MapView& view = *context_.mapView;
     view.Open(this);
     view.SetMode(MapViewMode::Browse, this);
+    view.state().sprite = PlacedSprite{};
     ShowSelected();
     if (showBox()->isChecked()) view.Show();
 }
 
-void SceneListEditor::ShowSelected() {
+void SceneFilesDialog::ShowSelected() {
     MapView& view = *context_.mapView;
     if (!view.IsOpen() || view.owner() != this) return;
     const SceneRow* row = selectedRecord();
@@ -65,11 +65,48 @@ void SceneListEditor::ShowSelected() {
     view.ShowScene(SceneOnMap(row->scene));
 }
 
-void SceneListEditor::CloseMapView() {
+void SceneFilesDialog::AddFilesToSave(std::vector<DataFileWrite>&) const {}
+
+void SceneFilesDialog::Leave() {
+    rows_.clear();
     MapView& view = *context_.mapView;
+    view.state().sprite = PlacedSprite{};
     view.ReleaseContents();
     view.Close();
 }
+
+void SceneFilesDialog::accept() {
+    if (context_.services) {
+        DialogSaveUi ui(*context_.services, this);
+        std::vector<DataFileWrite> files;
+        for (const SceneRow& row : rows_)
+            if (row.status == ReadStatus::Ok) files.push_back(SceneFileWrite(row.fileName, row.scene));
+        AddFilesToSave(files);
+        SaveDataFileSet(context_.project, files, ui);
+        // Something could not be written: the dialog stays open with the author's work.
+        if (ui.failed()) return;
+    }
+    Leave();
+    done(QDialog::Accepted);
+}
+
+void SceneFilesDialog::reject() {
+    Leave();
+    done(QDialog::Rejected);
+}
+
+// ---------------------------------------------------------------------------------------------
+// "場面設定1"
+
+SceneListEditor::SceneListEditor(EditorContext& context, QWidget* parent)
+    : SceneFilesDialog(context, tr("場面設定1"), true, parent) {
+    connect(addButton(), &QPushButton::clicked, this, &SceneListEditor::Add);
+    connect(editButton(), &QPushButton::clicked, this, &SceneListEditor::EditSelected);
+    connect(deleteButton(), &QPushButton::clicked, this, &SceneListEditor::DeleteSelected);
+    LoadRows(parent);
+}
+
+SceneListEditor::~SceneListEditor() = default;
 
 void SceneListEditor::Add() {
     SceneSettingsDialog dialog(context_, nullptr, this);
@@ -94,27 +131,6 @@ void SceneListEditor::EditSelected() {
 
 void SceneListEditor::DeleteSelected() {
     if (files_->DeleteSelected(rows_)) ShowSelected();
-}
-
-void SceneListEditor::accept() {
-    if (context_.services) {
-        DialogSaveUi ui(*context_.services, this);
-        std::vector<DataFileWrite> files;
-        for (const SceneRow& row : rows_)
-            if (row.status == ReadStatus::Ok) files.push_back(SceneFileWrite(row.fileName, row.scene));
-        SaveDataFileSet(context_.project, files, ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
-    rows_.clear();
-    CloseMapView();
-    done(QDialog::Accepted);
-}
-
-void SceneListEditor::reject() {
-    rows_.clear();
-    CloseMapView();
-    done(QDialog::Rejected);
 }
 
 int RunSceneListEditor(EditorContext& context, QWidget* parent) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/project/data_file_set.h"
 #include "core/tagfile/file_io.h"
 #include "core/world/scene.h"
 #include "widgets/numbered_file_list.h"
@@ -19,7 +20,35 @@ namespace lw {
 
 struct EditorContext;
 
-class SceneListEditor : public QDialog, public NumberedFileRows<SceneRow> {
+// A dialog over the scene files, each read into a row of a numbered-file list, with the selected
+// scene shown in the shared map view while the dialog is shown ("表示" shows or hides the view):
+// the scene list and the placement hub. OK writes every row that was read whole, with the files
+// AddFilesToSave adds, as one save; OK and Cancel then run Leave().
+class SceneFilesDialog : public QDialog, public NumberedFileRows<SceneRow> {
+    Q_OBJECT
+public:
+    ~SceneFilesDialog() override;
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    SceneFilesDialog(EditorContext& context, const QString& caption, bool addAndDelete, QWidget* parent);
+    // Reads the scene files into rows (progress over `owner`) and selects the first.
+    void LoadRows(QWidget* owner);
+    // More files OK writes with the scenes.
+    virtual void AddFilesToSave(std::vector<DataFileWrite>& files) const;
+    // Drops the rows and closes the map view.
+    virtual void Leave();
+    void showEvent(QShowEvent* event) override;
+    void OpenMapView();
+    void ShowSelected();
+
+    EditorContext& context_;
+};
+
+class SceneListEditor : public SceneFilesDialog {
     Q_OBJECT
 public:
     explicit SceneListEditor(EditorContext& context, QWidget* parent = nullptr);
@@ -29,18 +58,6 @@ public slots:
     void Add();
     void EditSelected();
     void DeleteSelected();
-    void accept() override;
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void OpenMapView();
-    void ShowSelected();
-    void CloseMapView();
-
-    EditorContext& context_;
 };
 
 // Runs the scene list modally; 1 after OK, 0 after Cancel.

@@ -18,11 +18,12 @@
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/dialog_buttons.h"
-#include "widgets/discard_guard.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/play_on_select.h"
+#include "widgets/read_guard.h"
+#include "widgets/preview_box.h"
 
 namespace lw {
 
@@ -53,8 +54,7 @@ SceneSettingsDialog::SceneSettingsDialog(EditorContext& context, const Scene* sc
     form->addRow(tr("背景ﾁｯﾌﾟｾｯﾄ名"), background_);
     form->addRow(tr("ﾚｲﾔｰﾁｯﾌﾟｾｯﾄ名"), layer_);
     auto* bgmRow = new QHBoxLayout();
-    play_ = new QCheckBox(tr("MIDI・WAVE再生"), this);
-    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
+    play_ = NewPreviewBox(tr("MIDI・WAVE再生"), this);
     bgmRow->addWidget(bgm_, 1);
     bgmRow->addWidget(play_);
     form->addRow(tr("BGM"), bgmRow);
@@ -67,8 +67,7 @@ SceneSettingsDialog::SceneSettingsDialog(EditorContext& context, const Scene* sc
     layout->addWidget(layerGroup);
 
     auto* buttonRow = new QHBoxLayout();
-    showImage_ = new QCheckBox(tr("画像表示"), this);
-    DiscardGuard::IgnoreChangesOf(showImage_);  // a preview: nothing saved
+    showImage_ = NewPreviewBox(tr("画像表示"), this);
     showImage_->setChecked(true);
     buttonRow->addWidget(showImage_);
     std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow);
@@ -174,10 +173,7 @@ void SceneSettingsDialog::accept() {
     for (auto [chooser, stored] : choices) {
         if (chooser->ChosenName() == *stored) continue;
         if (CheckTokenField(chooser->ChosenName()) == FieldProblem::HasBlank) {
-            if (context_.services)
-                context_.services->ShowMessage(
-                    this, Message{.text = tr("空白を含むファイル名は使えません。\n%1").arg(FromCp932(chooser->ChosenName())),
-                                  .icon = MessageIcon::Warning});
+            Warn(context_, this, tr("空白を含むファイル名は使えません。\n%1").arg(FromCp932(chooser->ChosenName())));
             chooser->setFocus();
             return;
         }

@@ -178,10 +178,7 @@ void TerrainAnimationDialog::SetSelectedChip(int value) {
 }
 
 void TerrainAnimationDialog::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::MapAnimation, this);
-    v.SetCursorShape(Qt::ArrowCursor);
+    OpenView(ViewMode::MapAnimation);
     ShowChosenAnimation();
 }
 
