@@ -35,16 +35,11 @@ namespace {
 
 // The chest as the placement shows it: the first frame of its animation.
 PlacedSprite ChestSprite(const EditorContext& context, int animation) {
-    PlacedSprite sprite;
-    if (animation < 0 || animation >= context.effects.count()) return sprite;
+    if (animation < 0 || animation >= context.effects.count()) return {};
     const EffectAnimation& a = context.effects.records[static_cast<std::size_t>(animation)];
-    sprite.image = LoadImageFile(ImageFilePath(context.project, a.imageFile));
-    if (sprite.image.isNull()) return sprite;
-    sprite.regionX = a.areaLeft + a.frames[0].column * a.cellWidth;
-    sprite.regionY = a.areaTop + a.frames[0].row * a.cellHeight;
-    sprite.regionWidth = a.cellWidth;
-    sprite.regionHeight = a.cellHeight;
-    sprite.spec = DrawSpec{a.drawMode, a.colorKey, Rgb{a.keyRed, a.keyGreen, a.keyBlue}};
+    PlacedSprite sprite = SheetSprite(context.project, a.imageFile, a.areaLeft + a.frames[0].column * a.cellWidth,
+                                      a.areaTop + a.frames[0].row * a.cellHeight, a.cellWidth, a.cellHeight,
+                                      DrawSpec{a.drawMode, a.colorKey, Rgb{a.keyRed, a.keyGreen, a.keyBlue}});
     sprite.offset = a.cellHeight - 32;
     return sprite;
 }

@@ -256,13 +256,9 @@ bool NpcListEditor::DefaultChain(Npc& npc, int index) {
 }
 
 bool NpcListEditor::PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent) {
-    PlacedSprite sprite;
-    sprite.image = LoadImageFile(ImageFilePath(context_.project, npc.spriteFile));
-    sprite.regionX = npc.regionX;
-    sprite.regionY = npc.regionY;
-    sprite.regionWidth = npc.regionWidth;
-    sprite.regionHeight = npc.regionHeight;
-    sprite.spec = DrawSpec{npc.drawMode, npc.colourKey, Rgb{npc.keyRed, npc.keyGreen, npc.keyBlue}};
+    PlacedSprite sprite =
+        SheetSprite(context_.project, npc.spriteFile, npc.regionX, npc.regionY, npc.regionWidth, npc.regionHeight,
+                    DrawSpec{npc.drawMode, npc.colourKey, Rgb{npc.keyRed, npc.keyGreen, npc.keyBlue}});
     sprite.position = QPoint(npc.x, npc.y);
     sprite.direction = npc.facing;
     sprite.offset = npc.regionHeight / 4 - 32;

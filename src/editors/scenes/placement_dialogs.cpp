@@ -29,15 +29,15 @@
 
 namespace lw {
 
+PlacedSprite SheetSprite(const Project& project, const std::string& fileName, int x, int y, int width, int height,
+                         const DrawSpec& spec) {
+    return PlacedSprite{.image = LoadImageFile(ImageFilePath(project, fileName)),
+                        .regionX = x, .regionY = y, .regionWidth = width, .regionHeight = height, .spec = spec};
+}
+
 PlacedSprite PlayerCharacterSprite(const Project& project, const PlayerCharacter& pc) {
     const PcSpriteOnMap on = PcSprite(pc);
-    PlacedSprite sprite;
-    sprite.image = LoadImageFile(ImageFilePath(project, on.fileName));
-    sprite.regionX = on.regionX;
-    sprite.regionY = on.regionY;
-    sprite.regionWidth = on.regionWidth;
-    sprite.regionHeight = on.regionHeight;
-    sprite.spec = on.spec;
+    PlacedSprite sprite = SheetSprite(project, on.fileName, on.regionX, on.regionY, on.regionWidth, on.regionHeight, on.spec);
     sprite.direction = on.direction;
     sprite.offset = on.offset;
     return sprite;

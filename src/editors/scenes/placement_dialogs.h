@@ -38,6 +38,11 @@ using OwnerStep = std::function<std::optional<int>(int sceneNumber, int currentG
 OwnerStep OwnerFormWhereRoom(EditorContext& context, SceneCatalog& catalog, EventOwner owner,
                              std::function<bool(int sceneNumber)> hasRoom, QString full);
 
+// The picture `fileName` of the image folder as a placement's sprite: the region of it drawn
+// (x, y, width, height in pixels) and how. Where it stands and faces is left to the caller.
+PlacedSprite SheetSprite(const Project& project, const std::string& fileName, int x, int y, int width, int height,
+                         const DrawSpec& spec);
+
 // The player character as the placements show it: its walking sheet (picture, region, drawing,
 // facing and how far it rises above its cell). The origin and position are left to the caller.
 PlacedSprite PlayerCharacterSprite(const Project& project, const PlayerCharacter& pc);

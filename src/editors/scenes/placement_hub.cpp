@@ -2,15 +2,11 @@
 #include "editors/scenes/placement_dialogs.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/load_progress.h"
-#include "widgets/numbered_file_list.h"
 #include "core/project/data_file_set.h"
 #include "app/services.h"
 #include "core/rules/player_character.h"
@@ -19,7 +15,6 @@
 #include "editors/scenes/field_battle_dialogs.h"
 #include "editors/scenes/position_dialogs.h"
 #include "render/bitmap.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/read_guard.h"
 
 namespace lw {

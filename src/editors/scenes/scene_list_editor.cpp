@@ -1,22 +1,15 @@
 #include "editors/scenes/scene_list_editor.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
-#include <algorithm>
-#include <filesystem>
-#include <tuple>
 
 #include "app/editor_context.h"
-#include "app/load_progress.h"
 #include "core/project/data_file_set.h"
 #include "app/services.h"
 #include "core/world/scene_catalog.h"
 #include "core/world/scene_numbers.h"
 #include "editors/scenes/scene_settings_dialog.h"
-#include "widgets/dialog_buttons.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
