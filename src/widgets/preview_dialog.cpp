@@ -1,5 +1,6 @@
 #include "widgets/preview_dialog.h"
 
+#include <QCheckBox>
 #include <QEvent>
 
 #include "app/editor_context.h"
@@ -10,6 +11,23 @@ namespace lw {
 PreviewDialog::PreviewDialog(EditorContext& context, QWidget* parent) : QDialog(parent), context_(context) {}
 
 ImageView& PreviewDialog::view() const { return *context_.imageView; }
+
+ImageView& PreviewDialog::OpenViewIn(ViewMode mode, Qt::CursorShape cursor) {
+    ImageView& v = view();
+    v.Open(this);
+    v.SetMode(mode, this);
+    v.SetCursorShape(cursor);
+    return v;
+}
+
+void PreviewDialog::ShowPictureWith(QCheckBox* box) {
+    ImageView& v = view();
+    if (box->isChecked() && v.IsOpen() && v.state().main.exists()) {
+        v.Show();
+    } else {
+        v.Hide();
+    }
+}
 
 void PreviewDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

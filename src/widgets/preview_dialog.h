@@ -4,6 +4,10 @@
 
 #include <QDialog>
 
+#include "render/image_view_state.h"
+
+class QCheckBox;
+
 namespace lw {
 
 struct EditorContext;
@@ -22,6 +26,11 @@ protected:
     void ReopenPreviewOnActivation() { reopenOnActivation_ = true; }
     // Opens the preview window for this dialog and shows what the dialog previews.
     virtual void OpenPreview() = 0;
+    // Opens the preview window for this dialog in `mode`, with `cursor` over the picture.
+    ImageView& OpenViewIn(ViewMode mode, Qt::CursorShape cursor);
+    // Shows the picture loaded in the open preview while `box` ("表示") is checked, hides it
+    // otherwise.
+    void ShowPictureWith(QCheckBox* box);
 
     EditorContext& context_;
 
