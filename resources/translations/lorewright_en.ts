@@ -458,6 +458,22 @@ Scenes with more than %1 shops, inns, signposts and fixed battles:
         <source>表示</source>
         <translation>Show</translation>
     </message>
+    <message>
+        <source>会話ｺﾏﾝﾄﾞ(BGM再生)</source>
+        <translation>Talk command (play BGM)</translation>
+    </message>
+    <message>
+        <source>ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(BGM再生)</source>
+        <translation>Event command (play BGM)</translation>
+    </message>
+    <message>
+        <source>会話ｺﾏﾝﾄﾞ(効果音再生)</source>
+        <translation>Talk command (play sound effect)</translation>
+    </message>
+    <message>
+        <source>ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(効果音再生)</source>
+        <translation>Event command (play sound effect)</translation>
+    </message>
 </context>
 <context>
     <name>lw</name>
@@ -1815,6 +1831,21 @@ Rename the file, then choose it again</translation>
     <message>
         <source>ｱﾆﾒ番号を選択してください</source>
         <translation>Please choose an animation number</translation>
+    </message>
+</context>
+<context>
+    <name>lw::AudioCommandDialog</name>
+    <message>
+        <source>BGM</source>
+        <translation>BGM</translation>
+    </message>
+    <message>
+        <source>効果音</source>
+        <translation>Sound effect</translation>
+    </message>
+    <message>
+        <source>再生時期</source>
+        <translation>When</translation>
     </message>
 </context>
 <context>
@@ -3327,21 +3358,6 @@ Nothing will be saved to this file.</translation>
     </message>
 </context>
 <context>
-    <name>lw::MusicCommandDialog</name>
-    <message>
-        <source>会話ｺﾏﾝﾄﾞ(BGM再生)</source>
-        <translation>Talk command (play BGM)</translation>
-    </message>
-    <message>
-        <source>ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(BGM再生)</source>
-        <translation>Event command (play BGM)</translation>
-    </message>
-    <message>
-        <source>BGM</source>
-        <translation>BGM</translation>
-    </message>
-</context>
-<context>
     <name>lw::NarrationDialog</name>
     <message>
         <source>ﾅﾚｰｼｮﾝ ﾘｽﾄ2</source>
@@ -3698,21 +3714,6 @@ Please remove some belongings</translation>
     </message>
 </context>
 <context>
-    <name>lw::PlaySoundDialog</name>
-    <message>
-        <source>ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(効果音再生)</source>
-        <translation>Event command (play sound effect)</translation>
-    </message>
-    <message>
-        <source>効果音</source>
-        <translation>Sound effect</translation>
-    </message>
-    <message>
-        <source>再生時期</source>
-        <translation>When</translation>
-    </message>
-</context>
-<context>
     <name>lw::PlayerCharacterEditor</name>
     <message>
         <source>ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定</source>
@@ -3755,14 +3756,6 @@ Please remove some belongings</translation>
     <message>
         <source>位置</source>
         <translation>Position</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
     </message>
 </context>
 <context>
@@ -4118,17 +4111,6 @@ Please remove some belongings</translation>
     <message>
         <source>会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ</source>
         <translation>Event commands of the talk content</translation>
-    </message>
-</context>
-<context>
-    <name>lw::SoundCommandDialog</name>
-    <message>
-        <source>会話ｺﾏﾝﾄﾞ(効果音再生)</source>
-        <translation>Talk command (play sound effect)</translation>
-    </message>
-    <message>
-        <source>効果音</source>
-        <translation>Sound effect</translation>
     </message>
 </context>
 <context>

@@ -42,9 +42,10 @@ void FillAudioTableCombo(QComboBox* combo, const Project& project, AudioList lis
     FillAudioCombo(combo, names);
 }
 
-ReadStatus LoadAudioListIntoCombo(QComboBox* combo, const Project& project, AudioList list) {
+ReadStatus LoadAudioListIntoCombo(QComboBox* combo, const Project& project, AudioList list, bool noneFirst) {
     std::vector<std::string> names;
     const ReadStatus status = LoadAudioListNames(project, list, names);
+    if (noneFirst) names.insert(names.begin(), std::string(kNoneName));
     FillAudioCombo(combo, names);
     return status;
 }

@@ -26,7 +26,8 @@ void FillAudioCombo(QComboBox* combo, const std::vector<std::string>& names);
 void FillAudioTableCombo(QComboBox* combo, const Project& project, AudioList list);
 
 // Fills `combo` with every name of the project's BGM or sound list file, in file order (the
-// count is ignored and no limit applies). When the file is missing or unreadable the combo is empty.
-ReadStatus LoadAudioListIntoCombo(QComboBox* combo, const Project& project, AudioList list);
+// count is ignored and no limit applies), after "なし" (storing "なし") when `noneFirst`. When the
+// file is missing or unreadable the combo holds no name of it.
+ReadStatus LoadAudioListIntoCombo(QComboBox* combo, const Project& project, AudioList list, bool noneFirst = false);
 
 }  // namespace lw

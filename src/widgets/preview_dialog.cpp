@@ -1,5 +1,6 @@
 #include "widgets/preview_dialog.h"
 
+#include <QCheckBox>
 #include <QEvent>
 
 #include "app/editor_context.h"
@@ -17,6 +18,15 @@ ImageView& PreviewDialog::OpenView(ViewMode mode, Qt::CursorShape cursor) {
     v.SetMode(mode, this);
     v.SetCursorShape(cursor);
     return v;
+}
+
+void PreviewDialog::ShowPictureWith(QCheckBox* box) {
+    ImageView& v = view();
+    if (box->isChecked() && v.IsOpen() && v.state().main.exists()) {
+        v.Show();
+    } else {
+        v.Hide();
+    }
 }
 
 void PreviewDialog::showEvent(QShowEvent* event) {

@@ -6,6 +6,8 @@
 
 #include "render/image_view_state.h"
 
+class QCheckBox;
+
 namespace lw {
 
 struct EditorContext;
@@ -26,6 +28,9 @@ protected:
     void ReopenPreviewOnActivation() { reopenOnActivation_ = true; }
     // Opens the preview window for this dialog and shows what the dialog previews.
     virtual void OpenPreview() = 0;
+    // Shows the picture loaded in the open preview while `box` ("表示") is checked, hides it
+    // otherwise.
+    void ShowPictureWith(QCheckBox* box);
 
     EditorContext& context_;
 

@@ -23,7 +23,7 @@
 //       }
 //       void ShowSelection() override { ... selectedRecord() ... }
 //   };
-//   int RunFaceListEditor(EditorContext& c, QWidget* parent) { return RunPreviewList<FaceListEditor>(c, parent); }
+//   RunPreviewList<FaceListEditor>(context, parent);  // runs it
 
 #include <QSize>
 #include <QString>

@@ -22,10 +22,8 @@
 
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
-#include "editors/media/effect_list_editor.h"
-#include "editors/media/effect_order_step.h"
-#include "editors/media/effect_position_step.h"
-#include "editors/media/effect_settings_step.h"
+#include "editors/media/picture_list_editors.h"
+#include "editors/media/effect_steps.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
 #include "widgets/drawing_group.h"

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "app/services.h"
-#include "editors/media/face_list_editor.h"
+#include "editors/media/picture_list_editors.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
 #include "widgets/drawing_group.h"

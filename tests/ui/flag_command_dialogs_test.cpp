@@ -12,7 +12,7 @@
 
 #include "editors/events/flag_chooser.h"
 #include "editors/events/flag_command_dialogs.h"
-#include "editors/events/music_command_dialog.h"
+#include "editors/events/shared_command_dialogs.h"
 #include "support/qt/command_dialog_driver.h"
 #include "widgets/list_filter.h"
 
@@ -157,8 +157,8 @@ TEST_F(FlagCommandDialogTest, TheMenuInsertsKeywordsAtOnceAndRunsTheSharedDialog
         EXPECT_NE(BuildKeywordCommand(kind).has_value(), EventCommandRunner(kind) != nullptr) << i;
     }
 
-    EXPECT_EQ(Run<MusicCommandDialog>(EventCommandKind::PlayBgm,
-                                      [](MusicCommandDialog* d) {
+    EXPECT_EQ(Run<AudioCommandDialog>(EventCommandKind::PlayBgm,
+                                      [](AudioCommandDialog* d) {
                                           EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(BGM再生)"));
                                           d->okButton()->click();
                                       }),

@@ -25,11 +25,8 @@
 #include "core/settings/game_settings.h"
 #include "core/world/npc_list.h"
 #include "core/world/scene.h"
-#include "editors/events/ability_up_dialog.h"
-#include "editors/events/add_remove_items_dialog.h"
-#include "editors/events/equip_dialog.h"
-#include "editors/events/magic_learn_flag_dialog.h"
-#include "editors/events/play_sound_dialog.h"
+#include "editors/events/shared_command_dialogs.h"
+#include "editors/events/party_command_dialogs.h"
 #include "editors/events/show_hide_dialog.h"
 #include "support/core/item_makers.h"
 #include "support/core/media_makers.h"
@@ -349,11 +346,11 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
                  "<wave_number>\r\n2\r\n</wave_number>\r\n<wave_data>\r\ndoor.wav\r\nbell.wav\r\n</wave_data>");
 
     {
-        PlaySoundDialog d(context);
+        AudioCommandDialog d(context, AudioList::Sound, CommandDialogMode::Event);
         d.show();
         EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(効果音再生)"));
-        EXPECT_EQ(Items(d.soundChoice()), (QStringList{"なし", "door.wav", "bell.wav"}));
-        EXPECT_EQ(d.soundChoice()->currentIndex(), 0);
+        EXPECT_EQ(Items(d.choice()), (QStringList{"なし", "door.wav", "bell.wav"}));
+        EXPECT_EQ(d.choice()->currentIndex(), 0);
         EXPECT_FALSE(d.playBox()->isChecked());
         EXPECT_EQ(Labels(d.timingChoice()), (QStringList{"ｲﾍﾞﾝﾄ前", "ｲﾍﾞﾝﾄ後", "ﾌｪｰﾄﾞ"}));
         EXPECT_EQ(d.timingChoice()->checkedId(), 1);
@@ -361,18 +358,18 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
         EXPECT_EQ(d.line(), "wave -1 1");
     }
     {  // "再生" plays each sound chosen; OK stops it.
-        PlaySoundDialog d(context);
+        AudioCommandDialog d(context, AudioList::Sound, CommandDialogMode::Event);
         d.show();
-        Choose(d.soundChoice(), 2);
+        Choose(d.choice(), 2);
         EXPECT_FALSE(player.SoundPlaying());
         Click(d.playBox());
         EXPECT_TRUE(player.SoundPlaying());
-        Choose(d.soundChoice(), 1);
+        Choose(d.choice(), 1);
         EXPECT_TRUE(player.SoundPlaying());
         EXPECT_EQ(player.SoundSlotFile(0), AudioFilePath(tp.project, "door.wav"));
-        Choose(d.soundChoice(), 0);  // "なし" stops
+        Choose(d.choice(), 0);  // "なし" stops
         EXPECT_FALSE(player.SoundPlaying());
-        Choose(d.soundChoice(), 2);
+        Choose(d.choice(), 2);
         ClickRadio(d.timingChoice(), 0);
         EXPECT_TRUE(player.SoundPlaying());
         Click(d.okButton());
@@ -380,19 +377,19 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
         EXPECT_EQ(d.line(), "wave 1 0");
     }
     {  // Cancel stops it too and builds nothing.
-        PlaySoundDialog d(context);
+        AudioCommandDialog d(context, AudioList::Sound, CommandDialogMode::Event);
         d.show();
         Click(d.playBox());
-        Choose(d.soundChoice(), 1);
+        Choose(d.choice(), 1);
         ClickRadio(d.timingChoice(), 2);
         EXPECT_TRUE(player.SoundPlaying());
         Click(d.cancelButton());
         EXPECT_FALSE(player.SoundPlaying());
         EXPECT_EQ(d.line(), "");
     }
-    EXPECT_EQ(Run<PlaySoundDialog>(EventCommandKind::PlaySound,
-                                   [&](PlaySoundDialog* s) {
-                                       Choose(s->soundChoice(), 1);
+    EXPECT_EQ(Run<AudioCommandDialog>(EventCommandKind::PlaySound,
+                                   [&](AudioCommandDialog* s) {
+                                       Choose(s->choice(), 1);
                                        ClickRadio(s->timingChoice(), 2);
                                        Click(s->okButton());
                                    }),
@@ -403,8 +400,8 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
 
     // No list: only "なし".
     std::filesystem::remove(DataFilePath(tp.project, "wave_list.txt"));
-    PlaySoundDialog none(context);
-    EXPECT_EQ(Items(none.soundChoice()), (QStringList{"なし"}));
+    AudioCommandDialog none(context, AudioList::Sound, CommandDialogMode::Event);
+    EXPECT_EQ(Items(none.choice()), (QStringList{"なし"}));
 }
 
 // ---- the lists a dialog needs -------------------------------------------------------------------

@@ -23,7 +23,7 @@
 #include "app/editor_registry.h"
 #include "core/world/map_animation.h"
 #include "core/world/scene.h"
-#include "editors/media/effect_order_step.h"
+#include "editors/media/effect_steps.h"
 #include "editors/scenes/map_animation_list_editor.h"
 #include "editors/scenes/map_animation_sequence_step.h"
 #include "editors/scenes/map_animation_settings_step.h"

@@ -19,7 +19,7 @@
 #include "core/media/narration_list.h"
 #include "core/tagfile/string_list.h"
 #include "editors/media/narration_dialog.h"
-#include "editors/media/narration_list_editor.h"
+#include "editors/media/picture_list_editors.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
 #include "support/qt/editor_driver.h"

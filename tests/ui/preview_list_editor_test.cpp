@@ -10,9 +10,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "editors/media/effect_list_editor.h"
-#include "editors/media/face_list_editor.h"
-#include "editors/media/narration_list_editor.h"
+#include "editors/media/picture_list_editors.h"
 #include "editors/rules/magic_list_editor.h"
 #include "editors/rules/monster_list_editor.h"
 #include "support/qt/editor_driver.h"

@@ -10,10 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editors/events/earthquake_command_dialog.h"
-#include "editors/events/face_command_dialog.h"
-#include "editors/events/music_command_dialog.h"
-#include "editors/events/number_command_dialog.h"
+#include "editors/events/shared_command_dialogs.h"
 #include "support/qt/command_dialog_driver.h"
 
 namespace lw {
@@ -24,25 +21,25 @@ class SharedCommandDialogTest : public test::CommandDialogTest {};
 TEST_F(SharedCommandDialogTest, MusicDialogInBothModes) {
     tp.WriteData("midi_list.txt", "<midi_number>\r\n9\r\n</midi_number>\r\n<midi_data>\r\ntitle.mid\r\ntown.mid\r\n</midi_data>");
     for (CommandDialogMode mode : {CommandDialogMode::Talk, CommandDialogMode::Event}) {
-        MusicCommandDialog d(context, mode);
+        AudioCommandDialog d(context, AudioList::Bgm, mode);
         d.show();
         EXPECT_EQ(d.windowTitle(), mode == CommandDialogMode::Talk ? QStringLiteral("会話ｺﾏﾝﾄﾞ(BGM再生)")
                                                                     : QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(BGM再生)"));
-        ASSERT_EQ(d.bgmChoice()->count(), 3);
-        EXPECT_EQ(d.bgmChoice()->itemText(0), QStringLiteral("なし"));
-        EXPECT_EQ(d.bgmChoice()->currentIndex(), 0);
+        ASSERT_EQ(d.choice()->count(), 3);
+        EXPECT_EQ(d.choice()->itemText(0), QStringLiteral("なし"));
+        EXPECT_EQ(d.choice()->currentIndex(), 0);
         EXPECT_FALSE(d.playBox()->isChecked());
-        Choose(d.bgmChoice(), 2);
+        Choose(d.choice(), 2);
         EXPECT_EQ(Confirmed(d), mode == CommandDialogMode::Talk ? "<midi 1>" : "midi 1");
         EXPECT_EQ(d.result(), QDialog::Accepted);
     }
     // "なし" (the first choice) stops the music: -1.
-    MusicCommandDialog none(context, CommandDialogMode::Talk);
+    AudioCommandDialog none(context, AudioList::Bgm, CommandDialogMode::Talk);
     none.show();
     EXPECT_EQ(Confirmed(none), "<midi -1>");
-    MusicCommandDialog cancelled(context, CommandDialogMode::Event);
+    AudioCommandDialog cancelled(context, AudioList::Bgm, CommandDialogMode::Event);
     cancelled.show();
-    Choose(cancelled.bgmChoice(), 1);
+    Choose(cancelled.choice(), 1);
     Click(cancelled.cancelButton());
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
     EXPECT_EQ(cancelled.line(), "");

@@ -19,10 +19,7 @@
 #include <functional>
 
 #include "core/media/talk_list.h"
-#include "editors/events/earthquake_command_dialog.h"
-#include "editors/events/face_command_dialog.h"
-#include "editors/events/music_command_dialog.h"
-#include "editors/events/number_command_dialog.h"
+#include "editors/events/shared_command_dialogs.h"
 #include "editors/media/talk_command_dialogs.h"
 #include "editors/media/talk_list_editor.h"
 #include "previews/image_view.h"
@@ -200,7 +197,7 @@ TEST_F(TalkListEditorTest, CommandsAreInsertedAtTheCaretOrInPlaceOfTheSelection)
     // BGM, "なし", OK: the music command with -1, in place of the selected "B".
     QTest::keyClick(e.textEdit(), Qt::Key_Right, Qt::ShiftModifier);
     Choose(e, TalkCommand::Bgm, [](QDialog* d) {
-        auto* music = qobject_cast<MusicCommandDialog*>(d);
+        auto* music = qobject_cast<AudioCommandDialog*>(d);
         ASSERT_NE(music, nullptr);
         EXPECT_EQ(music->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(BGM再生)"));
         music->okButton()->click();
@@ -236,11 +233,11 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
     };
 
     EXPECT_EQ(insert(TalkCommand::Sound, [](QDialog* d) {
-                  auto* s = qobject_cast<SoundCommandDialog*>(d);
+                  auto* s = qobject_cast<AudioCommandDialog*>(d);
                   ASSERT_NE(s, nullptr);
                   EXPECT_EQ(s->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(効果音再生)"));
-                  EXPECT_EQ(s->soundChoice()->itemText(0), QStringLiteral("なし"));
-                  s->soundChoice()->setCurrentIndex(2);
+                  EXPECT_EQ(s->choice()->itemText(0), QStringLiteral("なし"));
+                  s->choice()->setCurrentIndex(2);
                   s->okButton()->click();
               }),
               "<wave 1>");

@@ -11,7 +11,7 @@
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "editors/media/audio_list_editor.h"
-#include "editors/media/effect_list_editor.h"
+#include "editors/media/picture_list_editors.h"
 #include "editors/media/image_table_editor.h"
 #include "editors/media/talk_list_editor.h"
 #include "support/core/temp_dir.h"
@@ -34,7 +34,7 @@ struct OddFileCase {
 
 int OpenBgm(EditorContext& c) { return RunAudioListEditor(c, AudioList::Bgm, nullptr); }
 int OpenSounds(EditorContext& c) { return RunAudioListEditor(c, AudioList::Sound, nullptr); }
-int OpenEffects(EditorContext& c) { return RunEffectListEditor(c, nullptr); }
+int OpenEffects(EditorContext& c) { return RunPreviewList<EffectListEditor>(c, nullptr); }
 int OpenBackImages(EditorContext& c) { return RunImageTableEditor(c, ImageTableKind::Back, nullptr); }
 int OpenTalk(EditorContext& c) { return RunTalkListEditor(c, nullptr); }
 

@@ -67,11 +67,8 @@ BattleCommand BattleCommandDialog::battle() const {
 }
 
 void BattleCommandDialog::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
     // The battle field: the background with no monster sprites on it.
-    v.SetMode(ViewMode::Sprites, this);
-    v.SetCursorShape(Qt::ArrowCursor);
+    ImageView& v = OpenView(ViewMode::Sprites);
     for (int i = 0; i < 6; ++i) v.LoadSpriteImage(i, {});
     ShowPreview();
 }

@@ -17,6 +17,7 @@
 #include "app/services.h"
 #include "core/events/event_commands.h"
 #include "editors/events/group_chooser.h"
+#include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
 #include "widgets/audio_glue.h"
 #include "widgets/dialog_buttons.h"
@@ -63,11 +64,16 @@ void CommandDialog::OpenPreview() {
 }
 
 void CommandDialog::Leave() {
+    for (PlayOnSelect* player : players_) player->Stop();
     if (!previewing_) return;
     ImageView& v = view();
     v.StopAnimation();
     v.Close();
     v.SetMode(ViewMode::None);
+}
+
+void CommandDialog::ShowPreview() {
+    if (image_ && view().IsOpen()) view().ShowOrHideComboImage(this, image_, true);
 }
 
 std::nullopt_t CommandDialog::Refuse(const QString& text) {
@@ -126,6 +132,13 @@ QComboBox* CommandDialog::AddChoice(const QString& title, int minimumChars, cons
     return choice;
 }
 
+QComboBox* CommandDialog::AddImageChoice(const QString& title, int minimumChars) {
+    image_ = AddChoice(title, minimumChars);
+    FillImageFileCombo(image_, context_.project);
+    connect(image_, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
+    return image_;
+}
+
 QCheckBox* CommandDialog::AddPreviewSwitch(QComboBox* choice, const QString& label, bool checked) {
     auto* box = static_cast<QGroupBox*>(choice->parentWidget());
     auto* check = new QCheckBox(label, box);
@@ -141,16 +154,12 @@ CommandDialog::AudioChoice CommandDialog::AddAudioChoice(const QString& title, A
     AudioChoice audio{};
     audio.choice = AddChoice(title, 24);
     audio.play = AddPreviewSwitch(audio.choice, tr("再生"), false);
-    audio.read = LoadAudioListIntoCombo(audio.choice, context_.project, list);
-    {
-        QSignalBlocker block(audio.choice);
-        audio.choice->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
-        audio.choice->setCurrentIndex(0);
-    }
+    audio.read = LoadAudioListIntoCombo(audio.choice, context_.project, list, true);
     if (ListFilter* filter = ListFilter::Of(audio.choice)) filter->SetNumberOf([](int row) { return row - 1; });
     audio.player = new PlayOnSelect(audio.choice, audio.play, context_,
                                     list == AudioList::Bgm ? AudioKind::Bgm : AudioKind::Sound);
     audio.player->Reset();
+    players_.push_back(audio.player);
     return audio;
 }
 

@@ -5,8 +5,8 @@
 // A command dialog is its fields and its builder call. Its constructor adds its boxes, asks for
 // the lists it reads (NeedList) and ends with AddButtons(); Build() gives the line of the controls
 // as they stand, or Refuse(text) when something is missing (the author is told, the dialog stays
-// open). OK keeps the built line and closes; OK and Cancel both run Leave() first (a preview or a
-// sound is stopped there). A dialog that previews in the shared image view names the view's mode
+// open). OK keeps the built line and closes; OK and Cancel both run Leave() first (the preview and
+// the sounds of the audio choices are stopped there). A dialog that previews in the shared image view names the view's mode
 // (PreviewIn) and shows its choice in ShowPreview; the frame opens and closes the view.
 //
 //   std::optional<std::string> Build() override {
@@ -26,7 +26,6 @@
 #include <vector>
 
 #include "core/tagfile/file_io.h"
-#include "editors/events/shared_command_dialog.h"
 #include "render/image_view_state.h"
 #include "widgets/preview_dialog.h"
 
@@ -41,6 +40,10 @@ class QRadioButton;
 class QVBoxLayout;
 
 namespace lw {
+
+// The dialogs shared with the text-list editor build an event command line in event mode and the
+// talk markup of the same command in talk mode.
+enum class CommandDialogMode { Event, Talk };
 
 class GroupChooser;
 class NumberSpin;
@@ -69,14 +72,16 @@ protected:
 
     // The line of the controls as they stand, or nullopt after Refuse.
     virtual std::optional<std::string> Build() = 0;
-    // What closing the dialog either way undoes: the preview (closed, in no mode), sounds.
+    // What closing the dialog either way undoes: the audio choices stopped, the preview closed (in
+    // no mode).
     virtual void Leave();
     // The dialog shows its choice in the shared image view in `mode` while it is open, with an
     // arrow cursor (nothing is picked there) unless `picks`, when the mode's own cursor stays.
     void PreviewIn(ViewMode mode, bool picks = false);
     void OpenPreview() override;
-    // Shows in the preview what the controls choose now (a preview switch and its drop-down call it).
-    virtual void ShowPreview() {}
+    // Shows in the preview what the controls choose now (a preview switch and its drop-down call it);
+    // by default the picture of the image choice, when there is one.
+    virtual void ShowPreview();
 
     // Tells the author what OK is missing; the dialog stays open.
     std::nullopt_t Refuse(const QString& text);
@@ -98,11 +103,14 @@ protected:
     // filter box stands before it once it holds more than 20 entries.
     QComboBox* AddChoice(const QString& title, int minimumChars, const QStringList& texts = {},
                          QBoxLayout* into = nullptr);
+    // A drop-down of the files of the image folder (AddChoice), nothing chosen; each choice is shown
+    // at once (ShowPreview).
+    QComboBox* AddImageChoice(const QString& title, int minimumChars);
     // A check box after the drop-down in its row that only drives a preview (nothing is saved); both
     // show their choice through ShowPreview.
     QCheckBox* AddPreviewSwitch(QComboBox* choice, const QString& label, bool checked);
     // "なし" (chosen) and the names of an audio list in a drop-down, with "再生", which plays each
-    // choice at once (the player is stopped by the dialog's Leave).
+    // choice at once (the player is stopped by Leave).
     struct AudioChoice {
         QComboBox* choice;
         QCheckBox* play;
@@ -128,6 +136,8 @@ protected:
 private:
     std::string line_;
     std::unique_ptr<RecordNames> names_;
+    std::vector<PlayOnSelect*> players_;
+    QComboBox* image_ = nullptr;
     bool opened_ = true;
     bool previewing_ = false;
     bool picks_ = false;
@@ -154,8 +164,8 @@ QString LineTooLongText(std::size_t bytes, const QString& whatToShorten);
 template <class Dialog, class... Arguments>
 std::optional<std::string> RunCommandDialog(Arguments&&... arguments) {
     Dialog dialog(std::forward<Arguments>(arguments)...);
-    if (!dialog.opened()) return std::nullopt;
-    return RunForLine(dialog);
+    if (!dialog.opened() || dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.line();
 }
 
 }  // namespace lw

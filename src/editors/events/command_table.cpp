@@ -5,23 +5,14 @@
 #include "app/editor_context.h"
 #include "app/language.h"
 #include "app/services.h"
-#include "editors/events/ability_up_dialog.h"
-#include "editors/events/add_remove_items_dialog.h"
+#include "editors/events/shared_command_dialogs.h"
 #include "editors/events/battle_command_dialog.h"
 #include "editors/events/command_context.h"
-#include "editors/events/earthquake_command_dialog.h"
-#include "editors/events/equip_dialog.h"
-#include "editors/events/face_command_dialog.h"
 #include "editors/events/flag_command_dialogs.h"
-#include "editors/events/magic_learn_flag_dialog.h"
-#include "editors/events/money_command_dialog.h"
-#include "editors/events/music_command_dialog.h"
-#include "editors/events/number_command_dialog.h"
-#include "editors/events/play_sound_dialog.h"
+#include "editors/events/party_command_dialogs.h"
 #include "editors/events/scene_change_command_dialog.h"
 #include "editors/events/show_effect_command_dialog.h"
 #include "editors/events/show_hide_dialog.h"
-#include "editors/events/show_talk_command_dialog.h"
 #include "editors/events/talk_content_command_dialog.h"
 
 namespace lw {
@@ -40,7 +31,8 @@ std::optional<std::string> Run(CommandContext& context, QWidget* parent) {
 
 // The earthquake offers the current scene's groups.
 std::optional<std::string> RunEarthquake(CommandContext& context, QWidget* parent) {
-    return RunEarthquakeCommand(context.editor, CommandDialogMode::Event, context.groupExplanations, parent);
+    return RunCommandDialog<EarthquakeCommandDialog>(context.editor, CommandDialogMode::Event, context.groupExplanations,
+                                                     parent);
 }
 
 using Flag = FlagCommandDialog::Kind;
@@ -68,7 +60,7 @@ constexpr std::array<CommandRunner, kEventCommandCount> kRunners = {
     nullptr,                                                    // 17 ﾌﾟﾚｲﾃﾞｰﾀのﾛｰﾄﾞ画面表示
     Run<MagicLearnFlagDialog>,                                  // 18 魔法修得可能ﾌﾗｸﾞ設定
     Run<ShowTalkCommandDialog>,                                 // 19 会話表示
-    Run<MusicCommandDialog, kEvent>,                            // 20 BGM再生･停止
+    Run<AudioCommandDialog, AudioList::Bgm, kEvent>,            // 20 BGM再生･停止
     Run<ChangeMoneyCommandDialog>,                              // 21 所持金の増減
     Run<ShowEffectCommandDialog, ShownThing::Narration>,        // 22 ﾅﾚｰｼｮﾝ画面表示
     Run<FlagCommandDialog, Flag::ItemCountToFlag>,              // 23 ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定
@@ -80,7 +72,7 @@ constexpr std::array<CommandRunner, kEventCommandCount> kRunners = {
     Run<ShowHideDialog, ShowHideTarget::Chest>,                 // 29 宝箱の表示･非表示
     Run<TalkContentCommandDialog>,                              // 30 会話内容
     nullptr,                                                    // 31 ﾀｲﾄﾙ画面表示
-    Run<PlaySoundDialog>,                                       // 32 効果音再生
+    Run<AudioCommandDialog, AudioList::Sound, kEvent>,          // 32 効果音再生
 };
 
 }  // namespace

@@ -99,4 +99,12 @@ std::optional<std::string> TalkContentCommandDialog::Build() {
     return BuildTalkContent(t);
 }
 
+ShowTalkCommandDialog::ShowTalkCommandDialog(CommandContext& context, QWidget* parent)
+    : CommandDialog(context.editor, tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話表示)"), parent) {
+    group_ = AddGroup(tr("会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), context.groupExplanations);
+    AddButtons();
+}
+
+std::optional<std::string> ShowTalkCommandDialog::Build() { return BuildShowTalk(group_->value()); }
+
 }  // namespace lw

@@ -1,5 +1,8 @@
 #pragma once
-// "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話内容の設定)": what a talk shows and which choices it offers.
+// The two event commands of a talk: what it shows, and showing it.
+//
+// "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話内容の設定)" (TalkContentCommandDialog): what a talk shows and which choices it
+// offers.
 // - "会話文": a text of the text list (talk_list.txt), the chosen text shown whole;
 // - "所持金表示": "あり" or "なし" (at first);
 // - "選択肢 1" to "選択肢 4": each a text "文" (at most 255 bytes typed), "無効" (checked at first;
@@ -8,6 +11,9 @@
 // OK refuses a missing text with "会話文を選択してください"; a choice text holding a blank (the game
 // reads the texts as blank-separated words) and a line too long to be stored whole are refused
 // too. The line is BuildTalkContent's: "talk %d", "talk %d 1" or the long form with the choices.
+//
+// "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話表示)" (ShowTalkCommandDialog): the group holding the talk content,
+// "会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ" ("なし" first). OK builds "message %d" (-1 for "なし").
 
 #include <array>
 #include <vector>
@@ -54,6 +60,19 @@ private:
     QRadioButton* moneyShown_;
     QRadioButton* moneyHidden_;
     std::array<ChoiceControls, kTalkChoiceCount> choices_;
+};
+
+class ShowTalkCommandDialog : public CommandDialog {
+    Q_OBJECT
+public:
+    ShowTalkCommandDialog(CommandContext& context, QWidget* parent = nullptr);
+    GroupChooser* contentGroup() const { return group_; }
+
+protected:
+    std::optional<std::string> Build() override;
+
+private:
+    GroupChooser* group_;
 };
 
 }  // namespace lw

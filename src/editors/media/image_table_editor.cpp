@@ -87,10 +87,7 @@ void ImageTableEditor::ShowSlot() {
 }
 
 void ImageTableEditor::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(kind_ == ImageTableKind::Back ? ViewMode::MonsterColour : ViewMode::ImageColour, this);
-    v.SetCursorShape(Qt::CrossCursor);
+    OpenView(kind_ == ImageTableKind::Back ? ViewMode::MonsterColour : ViewMode::ImageColour, Qt::CrossCursor);
     ShowPicture();
 }
 

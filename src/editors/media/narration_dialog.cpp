@@ -132,8 +132,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     LoadGameSettings(context_.project, context_.settings);
     image_->Fill(context_.project, true);
     image_->LoadName(working_.image);
-    LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm);
-    bgm_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
+    LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm, true);
     LoadComboIndex(bgm_, working_.bgm >= -1 && working_.bgm < INT_MAX ? working_.bgm + 1 : -1);
     LoadNarrationTextChoices(context_.project, texts_);
     for (const std::string& t : texts_) text_->addItem(FromCp932(NarrationTextLabel(t)));
@@ -168,12 +167,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
 NarrationDialog::~NarrationDialog() = default;
 
 void NarrationDialog::OpenPreview() {
-    ImageView& v = view();
-    if (!v.IsOpen()) {
-        v.Open(this);
-        v.SetMode(ViewMode::Narration, this);
-        v.SetCursorShape(Qt::ArrowCursor);
-    }
+    if (!view().IsOpen()) OpenView(ViewMode::Narration);
     Refresh(true);
 }
 

@@ -2,35 +2,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QRadioButton>
+#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/language.h"
 #include "core/media/talk_markup.h"
 #include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
-#include "widgets/audio_glue.h"
 #include "widgets/number_spin.h"
-#include "widgets/play_on_select.h"
 
 namespace lw {
-
-// ---- Sound -------------------------------------------------------------------------------------
-
-SoundCommandDialog::SoundCommandDialog(EditorContext& context, QWidget* parent)
-    : CommandDialog(context, tr("会話ｺﾏﾝﾄﾞ(効果音再生)"), parent) {
-    sound_ = AddAudioChoice(tr("効果音"), AudioList::Sound);
-    AddButtons();
-}
-
-std::optional<std::string> SoundCommandDialog::Build() {
-    return TalkSoundCommand(sound_.choice->currentIndex() < 0 ? -1 : sound_.choice->currentIndex() - 1);
-}
-
-void SoundCommandDialog::Leave() { sound_.player->Stop(); }
 
 // ---- Positions ---------------------------------------------------------------------------------
 
@@ -38,28 +21,16 @@ PositionCommandDialog::PositionCommandDialog(EditorContext& context, Target targ
     : CommandDialog(context, target == Target::Face ? tr("会話ｺﾏﾝﾄﾞ(顔画像位置)") : tr("会話ｺﾏﾝﾄﾞ(文字位置)"), parent),
       target_(target) {
     PreviewIn(ViewMode::TalkPoint, true);
-    image_ = AddChoice(tr("参照画像"), 24);
-    QGroupBox* box = AddBox(tr("位置"));
-    x_ = new NumberSpin(0, kTalkScreenWidth, 0, box);
-    y_ = new NumberSpin(0, kTalkScreenHeight, 0, box);
-    QHBoxLayout* row = Row(box);
-    row->addWidget(new QLabel(tr("X"), box));
-    row->addWidget(x_, 1);
-    row->addWidget(new QLabel(tr("Y"), box));
-    row->addWidget(y_, 1);
+    image_ = AddImageChoice(tr("参照画像"), 24);
+    std::tie(x_, y_) = AddPoint(tr("位置"), 0, 0);
+    x_->setRange(0, kTalkScreenWidth);
+    y_->setRange(0, kTalkScreenHeight);
     AddButtons();
-
-    FillImageFileCombo(image_, context_.project);
-    connect(image_, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
     connect(&view(), &ImageView::pointPicked, this, [this](QWidget* owner, QPoint point) {
         if (owner != this) return;
         x_->setValue(point.x());
         y_->setValue(point.y());
     });
-}
-
-void PositionCommandDialog::ShowPreview() {
-    if (view().IsOpen()) view().ShowOrHideComboImage(this, image_, true);
 }
 
 std::optional<std::string> PositionCommandDialog::Build() {
@@ -73,14 +44,8 @@ std::optional<std::string> PositionCommandDialog::Build() {
 BackgroundCommandDialog::BackgroundCommandDialog(EditorContext& context, QWidget* parent)
     : CommandDialog(context, tr("会話ｺﾏﾝﾄﾞ(背景画像)"), parent) {
     PreviewIn(ViewMode::None);
-    image_ = AddChoice(tr("背景画像"), 24);
+    image_ = AddImageChoice(tr("背景画像"), 24);
     AddButtons();
-    FillImageFileCombo(image_, context_.project);
-    connect(image_, &QComboBox::currentIndexChanged, this, [this] { ShowPreview(); });
-}
-
-void BackgroundCommandDialog::ShowPreview() {
-    if (view().IsOpen()) view().ShowOrHideComboImage(this, image_, true);
 }
 
 std::optional<std::string> BackgroundCommandDialog::Build() { return TalkBackgroundCommand(ChosenImageFile(image_)); }

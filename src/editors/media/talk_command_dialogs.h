@@ -1,10 +1,9 @@
 #pragma once
-// The command dialogs only the text-list editor uses (the music, face, number and earthquake
-// dialogs are shared with the event command editor: src/editors/events). Each is a command dialog
+// The command dialogs only the text-list editor uses (the music, sound, face, number and
+// earthquake dialogs are shared with the event command editor: src/editors/events). Each is a command dialog
 // frame (editors/events/command_dialog.h) building one talk command; line() is its markup in CP932
 // once OK was pressed.
 //
-//   SoundCommandDialog      "会話ｺﾏﾝﾄﾞ(効果音再生)"  "<wave %d>"
 //   PositionCommandDialog   "会話ｺﾏﾝﾄﾞ(顔画像位置)" / "会話ｺﾏﾝﾄﾞ(文字位置)"  "<pos_face %d %d>" / "<pos_talk %d %d>"
 //   BackgroundCommandDialog "会話ｺﾏﾝﾄﾞ(背景画像)"    "<name_back %s>"
 //   AnimationCommandDialog  "会話ｺﾏﾝﾄﾞ(ｱﾆﾒ表示)"     "<anim %d %d %d %d>"
@@ -14,21 +13,6 @@
 #include "editors/events/command_dialog.h"
 
 namespace lw {
-
-// "なし" and the names of wave_list.txt, "なし" chosen; "再生" plays each choice at once.
-// OK: "<wave %d>" with the position less one; OK and Cancel stop the sound.
-class SoundCommandDialog : public CommandDialog {
-    Q_OBJECT
-public:
-    SoundCommandDialog(EditorContext& context, QWidget* parent = nullptr);
-    QComboBox* soundChoice() const { return sound_.choice; }
-    QCheckBox* playBox() const { return sound_.play; }
-
-private:
-    std::optional<std::string> Build() override;
-    void Leave() override;
-    AudioChoice sound_;
-};
 
 // A reference picture of the image folder shown in the preview (view mode 22, cross-hair): a click
 // on it puts the point into "X" (0..320) and "Y" (0..240). OK and Cancel close the preview (mode 0).
@@ -43,7 +27,6 @@ public:
 
 private:
     std::optional<std::string> Build() override;
-    void ShowPreview() override;
     Target target_;
     QComboBox* image_;
     NumberSpin* x_;
@@ -60,7 +43,6 @@ public:
 
 private:
     std::optional<std::string> Build() override;
-    void ShowPreview() override;
     QComboBox* image_;
 };
 

@@ -16,10 +16,7 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/media/talk_list.h"
-#include "editors/events/earthquake_command_dialog.h"
-#include "editors/events/face_command_dialog.h"
-#include "editors/events/music_command_dialog.h"
-#include "editors/events/number_command_dialog.h"
+#include "editors/events/shared_command_dialogs.h"
 #include "editors/media/talk_command_dialogs.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/read_guard.h"
@@ -27,6 +24,8 @@
 namespace lw {
 
 namespace {
+
+constexpr auto kTalk = CommandDialogMode::Talk;
 
 // `text` without the characters CP932 cannot hold.
 QString Cp932Only(const QString& text) {
@@ -223,32 +222,20 @@ std::optional<std::string> TalkListEditor::BuildCommand(TalkCommand command) {
     switch (command) {
     case TalkCommand::NewLine: return TalkNewLine();
     case TalkCommand::NewPage: return TalkNewPage();
-    case TalkCommand::Bgm: return RunMusicCommand(context_, CommandDialogMode::Talk, this);
-    case TalkCommand::Face: return RunFaceCommand(context_, CommandDialogMode::Talk, this);
-    case TalkCommand::Sound: {
-        SoundCommandDialog d(context_, this);
-        return RunForLine(d);
-    }
-    case TalkCommand::Speed: return RunNumberCommand(context_, NumberCommand::TalkSpeed, this);
+    case TalkCommand::Bgm: return RunCommandDialog<AudioCommandDialog>(context_, AudioList::Bgm, kTalk, this);
+    case TalkCommand::Face: return RunCommandDialog<FaceCommandDialog>(context_, kTalk, this);
+    case TalkCommand::Sound: return RunCommandDialog<AudioCommandDialog>(context_, AudioList::Sound, kTalk, this);
+    case TalkCommand::Speed: return RunCommandDialog<NumberCommandDialog>(context_, NumberCommand::TalkSpeed, this);
     case TalkCommand::FacePosition:
-    case TalkCommand::TextPosition: {
-        PositionCommandDialog d(context_,
-                                command == TalkCommand::FacePosition ? PositionCommandDialog::Target::Face
-                                                                     : PositionCommandDialog::Target::Text,
-                                this);
-        return RunForLine(d);
-    }
-    case TalkCommand::Background: {
-        BackgroundCommandDialog d(context_, this);
-        return RunForLine(d);
-    }
-    case TalkCommand::ShowAnimation: {
-        AnimationCommandDialog d(context_, this);
-        return RunForLine(d);
-    }
-    case TalkCommand::DeleteAnimation: return RunNumberCommand(context_, NumberCommand::TalkDeleteAnimation, this);
-    case TalkCommand::Earthquake: return RunEarthquakeCommand(context_, CommandDialogMode::Talk, TalkModeGroups(), this);
-    case TalkCommand::Wait: return RunNumberCommand(context_, NumberCommand::TalkWait, this);
+        return RunCommandDialog<PositionCommandDialog>(context_, PositionCommandDialog::Target::Face, this);
+    case TalkCommand::TextPosition:
+        return RunCommandDialog<PositionCommandDialog>(context_, PositionCommandDialog::Target::Text, this);
+    case TalkCommand::Background: return RunCommandDialog<BackgroundCommandDialog>(context_, this);
+    case TalkCommand::ShowAnimation: return RunCommandDialog<AnimationCommandDialog>(context_, this);
+    case TalkCommand::DeleteAnimation:
+        return RunCommandDialog<NumberCommandDialog>(context_, NumberCommand::TalkDeleteAnimation, this);
+    case TalkCommand::Earthquake: return RunCommandDialog<EarthquakeCommandDialog>(context_, kTalk, TalkModeGroups(), this);
+    case TalkCommand::Wait: return RunCommandDialog<NumberCommandDialog>(context_, NumberCommand::TalkWait, this);
     }
     return std::nullopt;
 }

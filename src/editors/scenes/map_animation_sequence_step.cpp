@@ -9,7 +9,7 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/world/map_animation_steps.h"
-#include "editors/media/effect_order_step.h"
+#include "editors/media/effect_steps.h"
 #include "previews/image_view.h"
 #include "widgets/read_guard.h"
 #include "widgets/preview_box.h"

@@ -24,11 +24,11 @@
 #include "previews/image_view.h"
 #include "widgets/audio_glue.h"
 #include "widgets/cp932_validator.h"
-#include "widgets/discard_guard.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
 #include "widgets/play_on_select.h"
+#include "widgets/preview_box.h"
 #include "widgets/read_guard.h"
 
 
@@ -83,16 +83,11 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
 
     // Background and music.
     auto* media = new QGridLayout();
-    background_ = new ImageChooser(this);
-    background_->setMinimumContentsLength(20);
-    background_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    showImage_ = new QCheckBox(tr("画像表示"), this);
-    DiscardGuard::IgnoreChangesOf(showImage_);  // a preview: nothing saved
+    background_ = new ImageChooser(this);  // 20 characters wide
+    showImage_ = NewPreviewBox(tr("画像表示"), this);
     bgm_ = new QComboBox(this);
-    bgm_->setMinimumContentsLength(20);
-    bgm_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    play_ = new QCheckBox(tr("BGM再生"), this);
-    DiscardGuard::IgnoreChangesOf(play_);  // a preview: nothing saved
+    FitChoice(bgm_, 20);
+    play_ = NewPreviewBox(tr("BGM再生"), this);
     media->addWidget(new QLabel(tr("背景画像"), this), 0, 0);
     media->addWidget(background_, 0, 1);
     media->addWidget(showImage_, 0, 2);
@@ -134,6 +129,11 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     }
     placementRow->addStretch(1);
     layout->addWidget(placement);
+    auto member = [](int TitleScreen::*m) { return [m](TitleScreen& t) -> int& { return t.*m; }; };
+    numbers_ = {{x_, member(&TitleScreen::x), &ClampTitleX},
+                {y_, member(&TitleScreen::y), &ClampTitleY},
+                {size_, member(&TitleScreen::fontSize), &ClampTitleFontSize},
+                {spacing_, member(&TitleScreen::entryHeight), &ClampTitleSpacing}};
 
     // The four colours.
     auto* colourRow = new QHBoxLayout();
@@ -145,6 +145,9 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
             grid->addWidget(new QLabel(CoreText(kComponents[k]), group), k, 0);
             grid->addWidget(spin, k, 1);
             colours_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = spin;
+            const auto colour = static_cast<std::size_t>(c);
+            numbers_.push_back(
+                {spin, [colour, k](TitleScreen& t) -> int& { return Component(t.colours[colour], k); }, &ClampTitleColour});
         }
         colourRow->addWidget(group);
     }
@@ -158,8 +161,7 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     backRead_ = LoadImageTable(context_.project, ImageTableKind::Back, backTable_);
     titleRead_ = LoadTitleScreen(context_.project, title_);
     background_->Fill(context_.project);
-    LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm);
-    bgm_->insertItem(0, NoneLabel(), QByteArray(kNoneName.data(), static_cast<qsizetype>(kNoneName.size())));
+    LoadAudioListIntoCombo(bgm_, context_.project, AudioList::Bgm, true);
     playOnSelect_ = new PlayOnSelect(bgm_, play_, context_, AudioKind::Bgm);
 
     ApplyTitleEditorFlags(title_);
@@ -180,24 +182,11 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
             UpdatePreview();
         });
     }
-    auto bind = [this](QSpinBox* spin, int TitleScreen::*member, int (*clamp)(long long)) {
-        connect(spin, &QSpinBox::valueChanged, this, [this, member, clamp](int value) {
-            title_.*member = clamp(value);
+    for (const NumberField& field : numbers_) {
+        connect(field.spin, &QSpinBox::valueChanged, this, [this, field](int value) {
+            field.value(title_) = field.clamp(value);
             UpdatePreview();
         });
-    };
-    bind(x_, &TitleScreen::x, &ClampTitleX);
-    bind(y_, &TitleScreen::y, &ClampTitleY);
-    bind(size_, &TitleScreen::fontSize, &ClampTitleFontSize);
-    bind(spacing_, &TitleScreen::entryHeight, &ClampTitleSpacing);
-    for (int c = 0; c < 4; ++c) {
-        for (int k = 0; k < 3; ++k) {
-            connect(colours_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)], &QSpinBox::valueChanged, this,
-                    [this, c, k](int value) {
-                        Component(title_.colours[static_cast<std::size_t>(c)], k) = ClampTitleColour(value);
-                        UpdatePreview();
-                    });
-        }
     }
     connect(background_, &QComboBox::currentIndexChanged, this, [this] { ShowBackground(); });
     connect(showImage_, &QCheckBox::toggled, this, [this] { ShowBackground(); });
@@ -226,18 +215,9 @@ void TitleScreenEditor::ShowRecord() {
         offs_[static_cast<std::size_t>(row)]->setChecked(!on);
     }
     EnableRows();
-    const std::pair<QSpinBox*, int> numbers[] = {
-        {x_, title_.x}, {y_, title_.y}, {size_, title_.fontSize}, {spacing_, title_.entryHeight}};
-    for (const auto& [spin, value] : numbers) {
-        QSignalBlocker block(spin);
-        LoadSpin(spin, value);
-    }
-    for (int c = 0; c < 4; ++c) {
-        for (int k = 0; k < 3; ++k) {
-            QSpinBox* spin = colours_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)];
-            QSignalBlocker block(spin);
-            LoadSpin(spin, Component(title_.colours[static_cast<std::size_t>(c)], k));
-        }
+    for (const NumberField& field : numbers_) {
+        QSignalBlocker block(field.spin);
+        LoadSpin(field.spin, field.value(title_));
     }
     {
         QSignalBlocker block(background_);
@@ -255,10 +235,7 @@ void TitleScreenEditor::EnableRows() {
 }
 
 void TitleScreenEditor::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::TitleMenu, this);
-    v.SetCursorShape(Qt::ArrowCursor);
+    OpenView(ViewMode::TitleMenu);
     UpdatePreview();
     ShowBackground();
 }

@@ -5,6 +5,8 @@
 // "BGM再生" is checked. OK writes image_back.txt and title.txt, Cancel writes nothing.
 
 #include <array>
+#include <functional>
+#include <vector>
 
 // The background table names a member `slots`, which Qt's keyword macro of that name would swallow.
 #include "core/media/image_lists.h"
@@ -85,6 +87,13 @@ private:
     NumberSpin* size_;
     NumberSpin* spacing_;
     std::array<std::array<NumberSpin*, 3>, 4> colours_{};
+    // Each number field with the value of the record it shows and sets, clamped as stored.
+    struct NumberField {
+        NumberSpin* spin;
+        std::function<int&(TitleScreen&)> value;
+        int (*clamp)(long long);
+    };
+    std::vector<NumberField> numbers_;
     ImageChooser* background_;
     QCheckBox* showImage_;
     QComboBox* bgm_;
