@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
-#include <QPushButton>
 #include <filesystem>
 
 #include "app/services.h"

@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include "editors/events/earthquake_command_dialog.h"
 #include "editors/events/face_command_dialog.h"
