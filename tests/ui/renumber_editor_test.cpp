@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <filesystem>
 
 #include "app/services.h"
