@@ -179,11 +179,13 @@ TEST_F(LevelEditorsTest, GrowthTypesCancelWritesNothing) {
 TEST_F(LevelEditorsTest, AnUnreadableFileIsNeverSavedOver) {
     std::filesystem::create_directory(DataFilePath(tp.project, kLevelFile));
     std::filesystem::create_directory(DataFilePath(tp.project, kLevelAbilityFile));
-    // An editor built on such a file writes nothing on OK.
+    // An editor built on such a file writes nothing on OK, and says nothing more.
     LevelListEditor levels(context);
-    Click(levels.okButton());
     LevelUpEditor growth(context);
+    const std::size_t said = services.messages.size();
+    Click(levels.okButton());
     Click(growth.okButton());
+    EXPECT_EQ(services.messages.size(), said);
     EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, kLevelFile)));
     EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, kLevelAbilityFile)));
 }
