@@ -16,10 +16,7 @@
 namespace lw {
 namespace {
 
-using test::MakeMidi;
-using test::MakeWav;
-using test::Samples;
-using test::TempProject;
+using namespace test;
 namespace fs = std::filesystem;
 
 void Wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }

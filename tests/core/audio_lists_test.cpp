@@ -8,8 +8,7 @@
 namespace lw {
 namespace {
 
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 std::string MidiFile(const std::string& count, const std::vector<std::string>& lines) {
     std::string s = "<midi_number>\r\n" + count + "\r\n</midi_number>\r\n<midi_data>";

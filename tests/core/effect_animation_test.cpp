@@ -7,29 +7,13 @@
 namespace lw {
 namespace {
 
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 EffectAnimation Fire() {
-    EffectAnimation a;
-    a.reserved1 = 7;
-    a.speed = 3;
-    a.cellWidth = 32;
-    a.cellHeight = 48;
-    a.reserved2 = -1;
-    a.reserved3 = 9;
-    a.imageFile = "fire.bmp";
-    a.drawMode = 2;
-    a.colorKey = 1;
-    a.keyRed = 255;
-    a.keyGreen = 0;
-    a.keyBlue = 128;
-    a.areaLeft = 16;
-    a.areaTop = 8;
-    a.areaWidth = 128;
-    a.areaHeight = 96;
-    a.name = "\x89\xce\x82\xcc \x96\x82\x96\x40";  // "火の 魔法": a blank inside the name is kept
-    a.frameCount = 2;
+    EffectAnimation a{.reserved1 = 7, .drawMode = 2, .colorKey = 1, .keyRed = 255, .keyGreen = 0, .keyBlue = 128,
+        .name = "\x89\xce\x82\xcc \x96\x82\x96\x40",  // "火の 魔法": a blank inside the name is kept
+        .imageFile = "fire.bmp", .reserved2 = -1, .reserved3 = 9, .areaLeft = 16, .areaTop = 8, .areaWidth = 128,
+        .areaHeight = 96, .cellWidth = 32, .cellHeight = 48, .speed = 3, .frameCount = 2};
     a.frames[0] = {0, 0, 100, 50};
     a.frames[1] = {3, 1, -4, 240};
     a.frames[2] = {9, 9, 9, 9};  // beyond the count: kept in memory, not written
@@ -264,11 +248,7 @@ TEST(EffectSteps, SettingsProblemsInOrder) {
 }
 
 TEST(EffectSteps, ClippingTheChipArea) {
-    EffectAnimation a;
-    a.areaLeft = 100;
-    a.areaWidth = 300;
-    a.areaTop = 10;
-    a.areaHeight = 200;
+    EffectAnimation a{.areaLeft = 100, .areaTop = 10, .areaWidth = 300, .areaHeight = 200};
     ClipAreaToImage(a, 320, 240);
     EXPECT_EQ(a.areaWidth, 220);
     EXPECT_EQ(a.areaHeight, 200);  // fits: unchanged

@@ -9,8 +9,7 @@
 namespace lw {
 namespace {
 
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 const std::string kLineA = "1 2 0 3 0 0 4 0.50 0.25 7 3 2 10 20 0 0 0 0 5 6 0 0 0 0";
 const std::string kLineB = "0 0 0 0 0 9 -1 0.29 0.00 -1 0 -1 0 0 0 0 0 0 0 0 0 0 300 1";

@@ -9,8 +9,7 @@
 namespace lw {
 namespace {
 
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 std::string TableFile(std::string_view prefix, const std::string& count, const std::vector<std::string>& lines) {
     const std::string p(prefix);
@@ -108,12 +107,8 @@ TEST(ImageTables, RecordLinesAsTheFormatCarriesThem) {
 }
 
 FaceEntry Face(std::string file, int left, int top, int width, int height) {
-    FaceEntry f;
-    f.fileName = std::move(file);
-    f.areaLeft = left;
-    f.areaTop = top;
-    f.areaWidth = width;
-    f.areaHeight = height;
+    FaceEntry f{.fileName = std::move(file), .areaLeft = left, .areaTop = top, .areaWidth = width,
+        .areaHeight = height};
     return f;
 }
 

@@ -8,12 +8,8 @@ namespace lw {
 namespace {
 
 Item Record(int kind, int weapon, int health) {
-    Item item;
-    item.kind = kind;
-    item.weaponAnimation = weapon;
-    item.healthState = health;
-    item.sound = kItemSoundUnchosen;
-    item.name = "x";
+    Item item{.kind = kind, .healthState = health, .weaponAnimation = weapon, .sound = kItemSoundUnchosen,
+        .name = "x"};
     return item;
 }
 

@@ -10,8 +10,7 @@
 namespace lw {
 namespace {
 
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 std::string ItemFile(const std::string& count, const std::vector<std::string>& lines) {
     std::string s = "<item_number>\r\n" + count + "\r\n</item_number>\r\n<item_data>";
@@ -20,13 +19,8 @@ std::string ItemFile(const std::string& count, const std::vector<std::string>& l
 }
 
 Item Sword() {
-    Item sword;
-    sword.attack = 12;
-    sword.weaponAnimation = -1;
-    sword.sound = 3;
-    sword.price = 120;
-    sword.name = "ShortSword";
-    sword.description = "A\r\nplain_blade";
+    Item sword{.attack = 12, .weaponAnimation = -1, .sound = 3, .price = 120, .name = "ShortSword",
+        .description = "A\r\nplain_blade"};
     return sword;
 }
 
@@ -79,10 +73,7 @@ TEST(ItemFile, CountBoundsTheRecordsAndShortLinesKeepZeros) {
     // Fields missing at the end stay 0 and strings empty (not the new-record -1 / -2).
     std::vector<Item> shortLine = ParseItemList(ItemFile("1", {"3 1 5"}));
     ASSERT_EQ(shortLine.size(), 1u);
-    Item expected;
-    expected.kind = 3;
-    expected.noDiscard = 1;
-    expected.agility = 5;
+    Item expected{.kind = 3, .noDiscard = 1, .agility = 5};
     EXPECT_EQ(shortLine[0], expected);
 
     // A name with a blank reads back shifted: the second word becomes the description.
@@ -120,36 +111,12 @@ TEST(ItemFile, ChoiceModeFiltersByKindAndKeepsFilePositions) {
 }
 
 TEST(ItemFile, LoadAndSaveThroughTheProject) {
-    TempProject tp;
-    std::vector<Item> items = {Item{}};
-    EXPECT_EQ(ReadStatus::Missing, LoadItemList(tp.project, items));
-    EXPECT_TRUE(items.empty());
-
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveItemList(tp.project, {Sword()}, ui));
-    EXPECT_EQ(ui.asked, 0);
-    EXPECT_EQ(ReadStatus::Ok, LoadItemList(tp.project, items));
-    EXPECT_EQ(items, std::vector<Item>{Sword()});
-
-    // Declining the overwrite leaves the old file byte for byte.
-    ui.answer = false;
-    EXPECT_FALSE(SaveItemList(tp.project, {}, ui));
-    EXPECT_EQ(ui.lastCaption, ".\\data\\item_list.txt");
-    EXPECT_EQ(tp.ReadData("item_list.txt"), ItemListBytes({Sword()}));
-
-    // A folder in the file's place cannot be read: Unreadable, and the list stays empty.
-    TempProject other;
-    std::filesystem::create_directory(DataFilePath(other.project, kItemFile));
-    EXPECT_EQ(ReadStatus::Unreadable, LoadItemList(other.project, items));
-    EXPECT_TRUE(items.empty());
+    test::CheckListFileThroughProject(kItemFile, std::vector<Item>{Sword()}, ItemListBytes({Sword()}), LoadItemList,
+                                      SaveItemList);
 }
 
 TEST(ItemRules, CollectingFollowsTheKind) {
-    ItemForm form;
-    form.name = "Axe";
-    form.kindRow = kItemWeapon;
-    form.animationRow = 4;
-    form.healthRow = 1;
+    ItemForm form{.name = "Axe", .kindRow = kItemWeapon, .animationRow = 4, .healthRow = 1};
     form.abilities[2] = 30;
     form.price = 999999;
     Item weapon = CollectItem(form);

@@ -10,8 +10,7 @@
 namespace lw {
 namespace {
 
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 std::string LevelFile(const std::string& count, const std::vector<std::string>& lines, const std::string& tail = "") {
     std::string s = "<level_number>\r\n" + count + "\r\n</level_number>\r\n<level_data>";

@@ -11,8 +11,7 @@
 namespace lw {
 namespace {
 
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 std::string MagicFile(const std::string& count, const std::vector<std::string>& lines) {
     std::string s = "<magic_number>\r\n" + count + "\r\n</magic_number>\r\n<magic_data>";
@@ -21,16 +20,9 @@ std::string MagicFile(const std::string& count, const std::vector<std::string>& 
 }
 
 Magic Fire() {
-    Magic m;
-    m.learnable = 1;
-    m.allTargets = 1;
-    m.damage = 40;
-    m.cost = 6;
-    m.level = 3;
-    m.attackAnimation = 2;
-    m.sound = 5;
-    m.name = "\x89\xce\x82\xcc\x8b\xca";  // 火の玉
-    m.description = "Burns\r\nall_foes";
+    Magic m{.learnable = 1, .allTargets = 1, .damage = 40, .cost = 6, .level = 3, .attackAnimation = 2, .sound = 5,
+        .name = "\x89\xce\x82\xcc\x8b\xca",  // 火の玉
+        .description = "Burns\r\nall_foes"};
     return m;
 }
 
@@ -103,26 +95,8 @@ TEST(MagicFile, ChoiceModeAppendsNamesInFileOrder) {
 }
 
 TEST(MagicFile, LoadAndSaveThroughTheProject) {
-    TempProject tp;
-    std::vector<Magic> spells = {Magic{}};
-    EXPECT_EQ(ReadStatus::Missing, LoadMagicList(tp.project, spells));
-    EXPECT_TRUE(spells.empty());
-
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveMagicList(tp.project, {Fire()}, ui));
-    EXPECT_EQ(ui.asked, 0);
-    EXPECT_EQ(ReadStatus::Ok, LoadMagicList(tp.project, spells));
-    EXPECT_EQ(spells, std::vector<Magic>{Fire()});
-
-    ui.answer = false;
-    EXPECT_FALSE(SaveMagicList(tp.project, {}, ui));
-    EXPECT_EQ(ui.lastCaption, ".\\data\\magic_list.txt");
-    EXPECT_EQ(tp.ReadData("magic_list.txt"), MagicListBytes({Fire()}));
-
-    TempProject other;
-    std::filesystem::create_directory(DataFilePath(other.project, kMagicFile));
-    EXPECT_EQ(ReadStatus::Unreadable, LoadMagicList(other.project, spells));
-    EXPECT_TRUE(spells.empty());
+    test::CheckListFileThroughProject("magic_list.txt", std::vector<Magic>{Fire()}, MagicListBytes({Fire()}),
+                                      LoadMagicList, SaveMagicList);
 }
 
 TEST(MagicRules, TextsTheFileCannotHoldAreRefused) {

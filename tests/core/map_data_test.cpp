@@ -7,8 +7,7 @@
 namespace lw {
 namespace {
 
-using test::MakeMapBytes;
-using test::MakeMapHeader;
+using namespace test;
 
 TEST(MapDataTest, ReadsLittleEndianCellsRowMajorKeepingUnusedBytes) {
     // 3 x 2 cells; each cell carries distinct values in all four bytes.

@@ -285,7 +285,6 @@ TEST(MapEditingTest, WrittenFilesReadBackAsTheMapWithEveryByteKept) {
     EXPECT_EQ(tp.ReadData("new.bin"), MapDataBytes(other));
 }
 
-
 TEST(MapEditSessionTest, ToolsTurnPressDragAndReleaseIntoOneStepEach) {
     MapEditSession s;
     s.Open(MapOf({"11111", "11111", "11111", "11111"}), true);

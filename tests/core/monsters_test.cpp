@@ -9,8 +9,7 @@
 namespace lw {
 namespace {
 
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 std::string MonsterFile(const std::string& count, const std::vector<std::string>& lines) {
     std::string s = "<monster_number>\r\n" + count + "\r\n</monster_number>\r\n<monster_data>";
@@ -48,11 +47,7 @@ TEST(MonsterList, LineRoundTripKeepsEveryFieldAndTheReservedOne) {
 }
 
 TEST(MonsterList, RatesAreWrittenWithOneDecimalAndReadBackWhole) {
-    Monster m;
-    m.name = "a";
-    m.picture = "b";
-    m.specialRate = 35;
-    m.specialSuccess = 100;
+    Monster m{.specialRate = 35, .specialSuccess = 100, .name = "a", .picture = "b"};
     const std::string bytes = MonsterListBytes({m});
     EXPECT_NE(bytes.find(" 35.0 100.0 "), std::string::npos) << bytes;
     const std::vector<Monster> back = ParseMonsterList(bytes);

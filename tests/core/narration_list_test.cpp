@@ -11,21 +11,10 @@ namespace {
 const std::string kSunset = "\x97\x5b\x8f\xc4\x82\xaf";
 
 Narration Sample() {
-    Narration n;
-    n.text = 3;
-    n.size = 500;  // typed, not clamped
-    n.red = 300;
-    n.green = -1;
-    n.blue = 7;
-    n.left = -20;
-    n.top = 10;
-    n.right = 400;
-    n.bottom = 200;
-    n.speed = 150;
-    n.wait = 2550;
-    n.lastPageTime = -100;
-    n.image = kSunset + ".bmp";
-    n.bgm = 12;
+    Narration n{.text = 3, .left = -20, .top = 10, .right = 400, .bottom = 200,
+        .size = 500,  // typed, not clamped
+        .speed = 150, .wait = 2550, .lastPageTime = -100, .red = 300, .green = -1, .blue = 7,
+        .image = kSunset + ".bmp", .bgm = 12};
     return n;
 }
 

@@ -11,8 +11,7 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 Npc Named(std::string name) {
     Npc n = NewNpc();

@@ -13,9 +13,7 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::MakeRichScene;
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 std::vector<SceneListRow> ChestRows(const std::vector<TreasureChest>& chests) {
     std::vector<SceneListRow> rows;

@@ -17,8 +17,7 @@
 namespace lw {
 namespace {
 
-using test::LinkedProject;
-using test::TempProject;
+using namespace test;
 
 std::vector<std::string> CheckLines(const Project& project) {
     std::vector<std::string> lines;

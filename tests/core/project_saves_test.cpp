@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -22,12 +21,7 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FolderFiles;
-using test::ReadBytes;
-using test::ScriptedSaveUi;
-using test::TempDir;
-using test::TempProject;
-using test::WriteBytes;
+using namespace test;
 
 std::string NpcScene(std::vector<int> npcs) {
     Scene s;

@@ -12,11 +12,7 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ReadBytes;
-using test::ScriptedSaveUi;
-using test::TempDir;
-using test::TempProject;
-using test::WriteBytes;
+using namespace test;
 
 TEST(PrepareFile, DefaultNamesByteForByte) {
     TempProject tp;
@@ -87,11 +83,7 @@ TEST(StartGameFile, RoundTripAndMissingFileKeepsValue) {
 
 TEST(ProjectFolders, CreatesFoldersAndReportsFailures) {
     TempDir dir;
-    Project names;
-    names.gameFolder = "game";
-    names.dataFolder = "data";
-    names.imageFolder = "image";
-    names.audioFolder = "audio";
+    Project names{.gameFolder = "game", .dataFolder = "data", .imageFolder = "image", .audioFolder = "audio"};
     auto made = CreateProjectFolders(dir.path(), names);
     EXPECT_TRUE(made.failed.empty());
     EXPECT_TRUE(fs::is_directory(dir.path() / "game" / "data"));
@@ -173,11 +165,7 @@ TEST(NamesStayInside, NamesFromListsThatLeaveTheirFolderAreMissingFiles) {
 }
 
 TEST(NamesStayInside, NewProjectNamesAreSingleFolders) {
-    Project names;
-    names.gameFolder = "game";
-    names.imageFolder = "image";
-    names.audioFolder = "audio";
-    names.dataFolder = "data";
+    Project names{.gameFolder = "game", .dataFolder = "data", .imageFolder = "image", .audioFolder = "audio"};
     EXPECT_EQ(CheckNewProjectNames(names), NewProjectNames::Ok);
     names.gameFolder.clear();  // the folders go into the location itself
     EXPECT_EQ(CheckNewProjectNames(names), NewProjectNames::Ok);

@@ -12,9 +12,7 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::MakeRichScene;
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 // Rebuilds every scene file from the rows, as one change with no list file.
 SceneRebuildReport RebuildSceneFiles(const Project& project, SceneList which, const std::vector<SceneListRow>& rows,

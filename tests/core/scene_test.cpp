@@ -7,8 +7,7 @@
 namespace lw {
 namespace {
 
-using test::JoinLines;
-using test::MakeRichScene;
+using namespace test;
 
 Scene Parsed(std::string_view bytes) {
     Scene s;
@@ -23,22 +22,10 @@ const char* const kHead =
     "<lyer_map_chip>\r\n 0 0 0 0 0\r\n</lyer_map_chip>\r\n<midi_index>\r\n0\r\n</midi_index>";
 
 TEST(SceneFileTest, WritesEverySectionInOrderAndReadsItBackByteForByte) {
-    Scene s;
-    s.kind = 1;
-    s.name = "deep cave";
-    s.mapDataFile = "cave.bin";
-    s.backgroundChipSet = "bg.bmp";
-    s.layerChipSet = "top.bmp";
-    s.layerDrawMode = 2;
-    s.layerColourKey = 1;
-    s.layerKeyRed = 1;
-    s.layerKeyGreen = 2;
-    s.layerKeyBlue = 3;
-    s.bgmIndex = 4;
-    s.sceneChanges = {{1, 2, 4, -1}};
-    s.npcIndices = {7};
-    s.treasureIndices = {8};
-    s.battles = {{3, 50.0f, "bg.bmp"}};
+    Scene s{.kind = 1, .name = "deep cave", .mapDataFile = "cave.bin", .backgroundChipSet = "bg.bmp",
+        .layerChipSet = "top.bmp", .layerDrawMode = 2, .layerColourKey = 1, .layerKeyRed = 1, .layerKeyGreen = 2,
+        .layerKeyBlue = 3, .bgmIndex = 4, .battles = {{3, 50.0f, "bg.bmp"}}, .npcIndices = {7},
+        .treasureIndices = {8}, .sceneChanges = {{1, 2, 4, -1}}};
     s.terrainBattle[0][1] = 1;
     s.mapAnimationFile = "map anim0.txt";
     s.terrainAnimation[15][15] = 2;
@@ -231,12 +218,7 @@ TEST(SceneFileTest, WholeLineAndOneTokenTextFields) {
 }
 
 TEST(SceneFileTest, ALayerLineWithoutAChipSetKeepsItsNumbers) {
-    Scene s;
-    s.layerDrawMode = 2;
-    s.layerColourKey = 1;
-    s.layerKeyRed = 10;
-    s.layerKeyGreen = 20;
-    s.layerKeyBlue = 30;
+    Scene s{.layerDrawMode = 2, .layerColourKey = 1, .layerKeyRed = 10, .layerKeyGreen = 20, .layerKeyBlue = 30};
     std::string bytes = SceneBytes(s);
     ASSERT_NE(bytes.find("\r\n 2 1 10 20 30\r\n"), std::string::npos);
     Scene back = Parsed(bytes);

@@ -11,10 +11,7 @@ namespace {
 using test::JoinLines;
 
 Shop MakeShop(int kind, std::string buy, std::string sell, std::vector<int> goods) {
-    Shop s;
-    s.kind = kind;
-    s.buyPicture = std::move(buy);
-    s.sellPicture = std::move(sell);
+    Shop s{.kind = kind, .buyPicture = std::move(buy), .sellPicture = std::move(sell)};
     SetShopGoods(s, goods);
     return s;
 }

@@ -14,10 +14,7 @@
 namespace lw {
 namespace {
 
-using test::ReadBytes;
-using test::ScriptedSaveUi;
-using test::TempDir;
-using test::WriteBytes;
+using namespace test;
 
 // A small record type to exercise the field descriptions.
 struct Rec {

@@ -6,8 +6,7 @@
 namespace lw {
 namespace {
 
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 const std::string kA = "\x82\xA0";  // "あ", a double-byte character
 

@@ -9,8 +9,7 @@
 namespace lw {
 namespace {
 
-using test::ScriptedSaveUi;
-using test::TempProject;
+using namespace test;
 
 const std::string kPrologue = "\x8f\x98\x8f\xcd";    // 序章
 const std::string kStart = "\x83X\x83^\x81[\x83g";   // スタート

@@ -76,17 +76,8 @@ TEST(TreasureListTest, TableFollowsTheFile) {
 // placement shows the chest itself.
 TEST(TreasureListTest, MarkersComeFromEachChestsAnimationPicture) {
     test::TempProject tp;
-    EffectAnimation tall;
-    tall.imageFile = "chest.bmp";
-    tall.drawMode = 2;
-    tall.colorKey = 1;
-    tall.keyRed = 255;
-    tall.keyBlue = 255;
-    tall.areaLeft = 16;
-    tall.areaTop = 8;
-    tall.cellWidth = 32;
-    tall.cellHeight = 48;
-    tall.frameCount = 2;
+    EffectAnimation tall{.drawMode = 2, .colorKey = 1, .keyRed = 255, .keyBlue = 255, .imageFile = "chest.bmp",
+        .areaLeft = 16, .areaTop = 8, .cellWidth = 32, .cellHeight = 48, .frameCount = 2};
     tall.frames[0] = EffectFrame{2, 1, 0, 0};
     tall.frames[1] = EffectFrame{0, 0, 0, 0};
     EffectAnimation flat;

@@ -8,8 +8,7 @@
 namespace lw {
 namespace {
 
-using test::BmpSpec;
-using test::MakeBmp;
+using namespace test;
 
 std::uint32_t Gradient(int x, int y) { return static_cast<std::uint32_t>((x * 40) << 16 | (y * 50) << 8 | 0x30); }
 std::uint32_t Index(int x, int y) { return static_cast<std::uint32_t>(x + 5 * y); }

@@ -13,8 +13,7 @@
 namespace lw {
 namespace {
 
-using test::RgbAt;
-using test::Solid;
+using namespace test;
 
 constexpr QRgb kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kGrey = 0x808080;
 

@@ -7,8 +7,7 @@
 namespace lw {
 namespace {
 
-using test::CellColour;
-using test::RgbAt;
+using namespace test;
 
 // A 4 x 3 chip sheet of 8-pixel cells as the main image.
 ImageViewState SheetState(ViewMode mode) {

@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QScreen>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -22,7 +22,7 @@ namespace {
 
 // A dialog with the preview open beside it, in a temporary project with a chip sheet
 // (6 x 4 cells of 32 pixels) and a plain picture in its image folder.
-class ImagePreviewWindow : public ::testing::Test {
+class ImagePreviewWindow : public test::PreviewBesideDialog<ImageView> {
 protected:
     void SetUp() override {
         WriteImage("chips.bmp", test::MakeBmp24(192, 128, [](int x, int y) {
@@ -31,20 +31,11 @@ protected:
             return dx * dx + dy * dy < 100 ? 0xFFFFFFu - cell : cell;
         }));
         WriteImage("plain.bmp", test::MakeSolidBmp24(50, 40, 0x406080));
-        dialog = std::make_unique<QDialog>();
-        dialog->setGeometry(100, 80, 300, 200);
-        dialog->show();
-        view = std::make_unique<ImageView>(project.project, settings);
-        view->Open(dialog.get());
-    }
-    void TearDown() override {
-        view.reset();
-        dialog.reset();
+        OpenBeside(std::make_unique<ImageView>(project.project, settings));
     }
     void WriteImage(const std::string& name, const std::string& bytes) {
         test::WriteBytes(ImageFilePath(project.project, name), bytes);
     }
-    QWidget* window() const { return view->window(); }
     void Press(QPoint at, Qt::MouseButtons held = Qt::LeftButton) {
         QMouseEvent e(QEvent::MouseButtonPress, QPointF(at), window()->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
                       Qt::NoModifier);
@@ -56,10 +47,7 @@ protected:
         QApplication::sendEvent(window(), &e);
     }
 
-    test::TempProject project;
     GameSettings settings;
-    std::unique_ptr<QDialog> dialog;
-    std::unique_ptr<ImageView> view;
 };
 
 TEST_F(ImagePreviewWindow, OpensBesideItsDialogAndShowsOrHidesTheChosenImage) {
@@ -155,7 +143,6 @@ TEST_F(ImagePreviewWindow, PalettePickerSendsTheClickedColourToItsOwner) {
     EXPECT_EQ(picked.count(), 1);
 }
 
-// Also takes the pictures for a person to look at when LW_SCREENSHOT_DIR names a folder.
 TEST_F(ImagePreviewWindow, CellPickHoversCaptionsAndSendsTheCell) {
     QSignalSpy cells(view.get(), &ImageView::cellPicked);
     view->SetMode(ViewMode::CellPick, dialog.get());
@@ -180,16 +167,6 @@ TEST_F(ImagePreviewWindow, CellPickHoversCaptionsAndSendsTheCell) {
     const QImage shown = window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown, view->ComposeFrame());
     EXPECT_EQ(test::RgbAt(shown, 100, 34), test::CellColour(3, 1) ^ 0xFFFFFFu);
-    if (const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR"); !dir.isEmpty()) {
-        const QString folder = QString::fromLocal8Bit(dir);
-        EXPECT_TRUE(shown.save(folder + QStringLiteral("/image_view_chip_grid.png")));
-        if (QGuiApplication::platformName() == QStringLiteral("xcb")) {  // the preview beside its dialog
-            (new QLabel(QStringLiteral("ｱﾆﾒﾁｯﾌﾟの順番"), dialog.get()))->show();
-            QTest::qWait(500);
-            const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-            EXPECT_TRUE(screen.copy(0, 0, 700, 400).save(folder + QStringLiteral("/image_view_beside_dialog.png")));
-        }
-    }
 
     // A click sends the cell under the pointer; outside the area, the one still highlighted.
     Press(QPoint(150, 5));

@@ -43,11 +43,7 @@ struct EditFrame : ::testing::Test {
 };
 
 TEST_F(EditFrame, AtFullSizeTheMapIsDrawnAsTheMapViewDrawsIt) {
-    MapViewState s;
-    s.map = map;
-    s.chipSets = v.chipSets;
-    s.layerSpec = v.layerSpec;
-    s.scroll = QPoint(45, 70);
+    MapViewState s{.map = map, .chipSets = v.chipSets, .layerSpec = v.layerSpec, .scroll = QPoint(45, 70)};
     v.scroll = s.scroll;
     v.other = OtherLayer::Shown;
     v.grid = false;

@@ -10,8 +10,7 @@
 namespace lw {
 namespace {
 
-using test::CellColour;
-using test::RgbAt;
+using namespace test;
 
 MapData Map(std::uint32_t width, std::uint32_t height, const std::function<std::uint32_t(int, int)>& cell) {
     MapData m;

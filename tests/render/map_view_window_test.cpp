@@ -25,7 +25,7 @@ namespace {
 
 // A dialog with the map view open beside it, in a temporary project holding a 30 x 20 map whose
 // cell (x, y) has background chip 1 + (x + y) % 8, a 256 x 32 chip set (8 chips) and a layer set.
-class MapViewWindowTest : public ::testing::Test {
+class MapViewWindowTest : public test::PreviewBesideDialog<MapView> {
 protected:
     void SetUp() override {
         project.WriteData("field.bin", test::MakeMapBytes(30, 20, [](std::uint32_t x, std::uint32_t y) {
@@ -34,17 +34,8 @@ protected:
         test::WriteBytes(ImageFilePath(project.project, "ground.bmp"),
                          test::MakeBmp24(256, 32, [](int x, int y) { return test::CellColour(x / 32, y / 32); }));
         test::WriteBytes(ImageFilePath(project.project, "upper.bmp"), test::MakeSolidBmp24(64, 32, 0xFFFFFF));
-        dialog = std::make_unique<QDialog>();
-        dialog->setGeometry(100, 80, 300, 200);
-        dialog->show();
-        view = std::make_unique<MapView>(project.project);
-        view->Open(dialog.get());
+        OpenBeside(std::make_unique<MapView>(project.project));
     }
-    void TearDown() override {
-        view.reset();
-        dialog.reset();
-    }
-    QWidget* window() const { return view->window(); }
     QWidget* area() const { return static_cast<QAbstractScrollArea*>(view->window())->viewport(); }
     void Move(QPoint at) {
         QMouseEvent e(QEvent::MouseMove, QPointF(at), area()->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
@@ -52,17 +43,11 @@ protected:
         QApplication::sendEvent(area(), &e);
     }
     MapViewScene Field() const {
-        MapViewScene s;
-        s.name = "\x8c\xb4\x96\xec";  // "原野" in CP932
-        s.mapDataFile = "field.bin";
-        s.backgroundChipSet = "ground.bmp";
-        s.layerChipSet = "upper.bmp";
+        MapViewScene s{
+            .name = "\x8c\xb4\x96\xec",  // "原野" in CP932
+            .mapDataFile = "field.bin", .backgroundChipSet = "ground.bmp", .layerChipSet = "upper.bmp"};
         return s;
     }
-
-    test::TempProject project;
-    std::unique_ptr<QDialog> dialog;
-    std::unique_ptr<MapView> view;
 };
 
 TEST_F(MapViewWindowTest, OpensBesideItsDialogAndShowsTheScene) {
@@ -265,14 +250,8 @@ TEST_F(MapViewWindowTest, AScenesRecordAndTheNpcTableGiveWhatIsShown) {
     EXPECT_EQ(qAlpha(markers[2].image.pixel(16, 28)), 255);
     EXPECT_NE(markers[0].image.pixel(16, 15), markers[2].image.pixel(16, 15));
 
-    Scene scene;
-    scene.name = "\x8c\xb4\x96\xec";
-    scene.mapDataFile = "field.bin";
-    scene.backgroundChipSet = "ground.bmp";
-    scene.layerChipSet = "upper.bmp";
-    scene.layerDrawMode = kDrawAlpha;
-    scene.layerColourKey = 1;
-    scene.layerKeyRed = 7;
+    Scene scene{.name = "\x8c\xb4\x96\xec", .mapDataFile = "field.bin", .backgroundChipSet = "ground.bmp",
+        .layerChipSet = "upper.bmp", .layerDrawMode = kDrawAlpha, .layerColourKey = 1, .layerKeyRed = 7};
     MapViewScene shown = SceneOnMap(scene);
     shown.npcMarkers = markers;
     view->SetMode(MapViewMode::Placement, dialog.get());
@@ -284,66 +263,6 @@ TEST_F(MapViewWindowTest, AScenesRecordAndTheNpcTableGiveWhatIsShown) {
     const QImage f = view->ComposeFrame();
     EXPECT_EQ(f.pixel(64 + 16, 80 + 28), markers[2].image.pixel(16, 28));
     EXPECT_EQ(test::RgbAt(f, 64 + 1, 80 + 17), test::CellColour((2 + 3) % 7 + 1, 0));
-}
-
-// Pictures of the view over a village made in code, for looking at it: with LW_SCREENSHOT_DIR
-// naming the folder, the default 320 x 240 view in the placement mode (markers, the sprite being
-// placed in its red frame with its walking range, the hovered cell) and a larger one.
-TEST_F(MapViewWindowTest, Screenshots) {
-    const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
-    const QString out = QString::fromLocal8Bit(dir);
-    project.WriteData("village.bin", test::VillageMapBytes());
-    const auto image = [this](const std::string& name, const std::string& bytes) {
-        test::WriteBytes(ImageFilePath(project.project, name), bytes);
-        return ImageFilePath(project.project, name);
-    };
-    image("village_ground.bmp", test::VillageGroundBmp());
-    image("village_upper.bmp", test::VillageUpperBmp());
-    const auto villager = [&](const std::string& name, std::uint32_t tunic, int facing) {
-        return LoadKeyedImage(image(name, test::VillagerSheetBmp(tunic)), 32, 48 * facing, 32, 48, kDrawOpaque, 1, 255,
-                              0, 255);
-    };
-    const QImage chest = LoadKeyedImage(image("chest.bmp", test::ChestBmp()), 0, 0, 32, 32, kDrawOpaque, 1, 255, 0, 255);
-
-    MapViewScene scene;
-    scene.name = ToCp932(QStringLiteral("はじまりの村")).value();
-    scene.mapDataFile = "village.bin";
-    scene.backgroundChipSet = "village_ground.bmp";
-    scene.layerChipSet = "village_upper.bmp";
-    scene.layerSpec = DrawSpec{kDrawOpaque, 1, Rgb{255, 0, 255}};
-    scene.npcMarkers = {MarkerOnCell(0, 11, 10, villager("man.bmp", 0x3060C0, 0)),
-                        MarkerOnCell(1, 16, 11, villager("woman.bmp", 0xC04060, 1)),
-                        MarkerOnCell(2, 17, 8, villager("placed.bmp", 0x40A050, 0))};
-    scene.chestMarkers = {MarkerOnCell(0, 14, 9, chest)};
-    view->SetMode(MapViewMode::Placement, dialog.get());
-    view->ShowScene(scene);
-    MapViewState& s = view->state();
-    s.excludedNpc = 2;  // the NPC being placed shows as the placed sprite only
-    s.sprite.image = LoadImageFile(ImageFilePath(project.project, "placed.bmp"));
-    s.sprite.regionWidth = 96;
-    s.sprite.regionHeight = 192;
-    s.sprite.spec = scene.layerSpec;
-    s.sprite.position = QPoint(17, 8);
-    s.sprite.offset = 48 - 32;
-    s.sprite.rangeCentre = QPoint(17, 10);
-    s.sprite.rangeX = s.sprite.rangeY = 1;
-    s.sprite.showRange = true;
-    view->Show();
-    view->SetScroll(9 * 32 - 16, 5 * 32 + 16);
-    s.hover = QPoint(13, 12);
-    view->SetCaption(QStringLiteral("13 12"));
-    view->Repaint();
-    QApplication::processEvents();
-    EXPECT_TRUE(window()->grab().save(out + QStringLiteral("/map-view.png")));
-
-    view->SetMode(MapViewMode::Settings);
-    window()->resize(640 + window()->width() - 320, 480 + window()->height() - 240);
-    QApplication::processEvents();
-    view->SetScroll(4 * 32, 3 * 32);
-    QApplication::processEvents();
-    EXPECT_EQ(view->clientSize(), QSize(640, 480));
-    EXPECT_TRUE(window()->grab().save(out + QStringLiteral("/map-view-large.png")));
 }
 
 }  // namespace

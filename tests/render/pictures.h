@@ -1,10 +1,39 @@
 #pragma once
-// Pictures made in code for the render tests.
+// Pictures made in code for the render tests, and the fixture of a preview window beside its dialog.
 
+#include <gtest/gtest.h>
+
+#include <QDialog>
 #include <QImage>
 #include <functional>
+#include <memory>
+
+#include "support/core/temp_dir.h"
 
 namespace lw::test {
+
+// A dialog shown at (100, 80), 300 x 200, with a preview window of class View opened beside it, in
+// a temporary project.
+template <class View>
+class PreviewBesideDialog : public ::testing::Test {
+protected:
+    void OpenBeside(std::unique_ptr<View> preview) {
+        dialog = std::make_unique<QDialog>();
+        dialog->setGeometry(100, 80, 300, 200);
+        dialog->show();
+        view = std::move(preview);
+        view->Open(dialog.get());
+    }
+    void TearDown() override {
+        view.reset();
+        dialog.reset();
+    }
+    QWidget* window() const { return view->window(); }
+
+    TempProject project;
+    std::unique_ptr<QDialog> dialog;
+    std::unique_ptr<View> view;
+};
 
 // An opaque picture (Format_RGB32) filled by `rgb(x, y)` (0xRRGGBB).
 inline QImage OpaquePicture(int width, int height, const std::function<QRgb(int, int)>& rgb) {

@@ -37,11 +37,7 @@
 namespace lw {
 namespace {
 
-using test::AccessibleSetText;
-using test::AccessibleSetValue;
-using test::AccessibleToggle;
-using test::DialogStep;
-using test::Named;
+using namespace test;
 
 class AccessibilityTest : public ::testing::Test {
 protected:
@@ -124,6 +120,14 @@ void SetDrawing(QDialog* d) {
     EXPECT_TRUE(static_cast<QCheckBox*>(Named(d, QStringLiteral("ｶﾗｰｷｰあり")))->isChecked());
 }
 
+// The mode, key switch and key colour SetDrawing left in a record.
+void ExpectDrawingSet(int mode, int key, int red, int green) {
+    EXPECT_EQ(mode, kDrawAdditive);
+    EXPECT_EQ(key, 1);
+    EXPECT_EQ(red, 12);
+    EXPECT_EQ(green, 34);
+}
+
 struct StoreCase {
     const char* name;
     HubEditor editor;
@@ -132,29 +136,20 @@ struct StoreCase {
     std::function<void(const Project&, const GameSettings&)> check;
 };
 
+// The drawing group of an image table's dialog, stored in the first slot the author edits.
+StoreCase ImageDrawingCase(const char* name, HubEditor editor, const QString& title, ImageTableKind kind) {
+    return {name, editor, [title] { return std::vector<DialogStep>{{title, SetDrawing, QStringLiteral("OK")}}; },
+            [kind](const Project& p, const GameSettings&) {
+                ImageTable t;
+                ASSERT_EQ(LoadImageTable(p, kind, t), ReadStatus::Ok);
+                const ImageEntry& e = t.entries[static_cast<std::size_t>(FormatOf(kind).firstEditedSlot)];
+                ExpectDrawingSet(e.drawMode, e.colorKey, e.keyRed, e.keyGreen);
+            }};
+}
+
 const StoreCase kStoreCases[] = {
-    {"BackImageDrawing", HubEditor::BackImages,
-     [] { return std::vector<DialogStep>{{QStringLiteral("背景画像"), SetDrawing, QStringLiteral("OK")}}; },
-     [](const Project& p, const GameSettings&) {
-         ImageTable t;
-         ASSERT_EQ(LoadImageTable(p, ImageTableKind::Back, t), ReadStatus::Ok);
-         const ImageEntry& e = t.entries[static_cast<std::size_t>(FormatOf(ImageTableKind::Back).firstEditedSlot)];
-         EXPECT_EQ(e.drawMode, kDrawAdditive);
-         EXPECT_EQ(e.colorKey, 1);
-         EXPECT_EQ(e.keyRed, 12);
-         EXPECT_EQ(e.keyGreen, 34);
-     }},
-    {"CursorImageDrawing", HubEditor::SelectImages,
-     [] { return std::vector<DialogStep>{{QStringLiteral("ｶｰｿﾙ画像"), SetDrawing, QStringLiteral("OK")}}; },
-     [](const Project& p, const GameSettings&) {
-         ImageTable t;
-         ASSERT_EQ(LoadImageTable(p, ImageTableKind::Select, t), ReadStatus::Ok);
-         const ImageEntry& e = t.entries[static_cast<std::size_t>(FormatOf(ImageTableKind::Select).firstEditedSlot)];
-         EXPECT_EQ(e.drawMode, kDrawAdditive);
-         EXPECT_EQ(e.colorKey, 1);
-         EXPECT_EQ(e.keyRed, 12);
-         EXPECT_EQ(e.keyGreen, 34);
-     }},
+    ImageDrawingCase("BackImageDrawing", HubEditor::BackImages, QStringLiteral("背景画像"), ImageTableKind::Back),
+    ImageDrawingCase("CursorImageDrawing", HubEditor::SelectImages, QStringLiteral("ｶｰｿﾙ画像"), ImageTableKind::Select),
     {"SceneLayerKeyColour", HubEditor::SceneSettings,
      [] {
          return std::vector<DialogStep>{
@@ -165,10 +160,7 @@ const StoreCase kStoreCases[] = {
      [](const Project& p, const GameSettings&) {
          Scene s;
          ASSERT_EQ(LoadSceneFile(p, 0, s), ReadStatus::Ok);
-         EXPECT_EQ(s.layerDrawMode, kDrawAdditive);
-         EXPECT_EQ(s.layerColourKey, 1);
-         EXPECT_EQ(s.layerKeyRed, 12);
-         EXPECT_EQ(s.layerKeyGreen, 34);
+         ExpectDrawingSet(s.layerDrawMode, s.layerColourKey, s.layerKeyRed, s.layerKeyGreen);
      }},
     {"FaceKeyColour", HubEditor::FaceImages,
      [] {
@@ -181,10 +173,7 @@ const StoreCase kStoreCases[] = {
          std::vector<FaceEntry> faces;
          ASSERT_EQ(LoadFaceList(p, faces), ReadStatus::Ok);
          ASSERT_EQ(faces.size(), 1u);
-         EXPECT_EQ(faces[0].drawMode, kDrawAdditive);
-         EXPECT_EQ(faces[0].colorKey, 1);
-         EXPECT_EQ(faces[0].keyRed, 12);
-         EXPECT_EQ(faces[0].keyGreen, 34);
+         ExpectDrawingSet(faces[0].drawMode, faces[0].colorKey, faces[0].keyRed, faces[0].keyGreen);
      }},
     {"MonsterKeyColour", HubEditor::MonsterList,
      [] {

@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-#include <QTest>
 
 #include "app/app_controller.h"
 #include "app/hub_dialog.h"

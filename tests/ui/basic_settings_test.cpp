@@ -3,21 +3,11 @@
 // written back byte for byte after every row was visited; an unreadable one never saved over.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScreen>
-#include <QTest>
-#include <cstdlib>
 #include <filesystem>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "app/services.h"
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
@@ -25,10 +15,7 @@
 #include "editors/settings/basic_settings_editor.h"
 #include "render/bitmap.h"
 #include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -38,7 +25,6 @@ namespace lw {
 namespace {
 
 using namespace test;
-
 
 class BasicSettingsTest : public test::EditorTest {
 protected:
@@ -53,11 +39,7 @@ protected:
                          test::MakeBmp24(64, 32, [](int x, int) { return x < 32 ? 0xFFC020u : 0x2080FFu; }));
         test::WriteBytes(ImageFilePath(tp.project, "focus.bmp"),
                          test::MakeBmp24(24, 24, [](int x, int y) { return (x + y) % 8 < 4 ? 0xFF00FFu : 0xFFFFFFu; }));
-        EffectAnimation burst;
-        burst.name = "burst";
-        burst.imageFile = "sheet.bmp";
-        burst.areaWidth = 64;
-        burst.areaHeight = 32;
+        EffectAnimation burst{.name = "burst", .imageFile = "sheet.bmp", .areaWidth = 64, .areaHeight = 32};
         burst.cellWidth = burst.cellHeight = 32;
         burst.speed = 2;
         burst.frameCount = 2;
@@ -65,18 +47,8 @@ protected:
         tp.WriteData("image_effect.txt", EffectFileBytes({burst}));
     }
 
-
     // Runs the editor from its hub button with `drive` on the open dialog.
-    void Run(const std::function<void(BasicSettingsEditor*)>& drive) {
-        bool opened = false;
-        OnNextModal<BasicSettingsEditor>([&](BasicSettingsEditor* e) {
-            opened = true;
-            QApplication::setActiveWindow(e);
-            drive(e);
-        });
-        ASSERT_TRUE(registry.Open(HubEditor::BasicSettings, context, nullptr));
-        EXPECT_TRUE(opened);
-    }
+    void Run(const std::function<void(BasicSettingsEditor*)>& drive) { RunFromHub(HubEditor::BasicSettings, drive); }
 
     static void Select(BasicSettingsEditor* e, int row) { e->properties()->SelectRow(row); }
     static void TypeText(QLineEdit* edit, const QString& text) {
@@ -151,19 +123,11 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
     EXPECT_FALSE(view().IsOpen());
     EXPECT_EQ(context.effects.count(), 0);  // released
 
-    GameSettings expected;
-    expected.title = ToCp932(QStringLiteral("勇者の旅")).value();
-    expected.currencyName = ToCp932(QStringLiteral("ゴールド")).value();
-    expected.lineThickness = 100;
-    expected.eventBackgroundImage = 1;
-    expected.battleWaitTalk = 2500;
-    expected.moveIntervalPc = 8;
-    expected.itemSellRate = 0.35f;
-    expected.soundBareHand = 2;
-    expected.bgmLevelUp = 1;
-    expected.talkBackColour = Rgb{qRed(paletteColour), qGreen(paletteColour), qBlue(paletteColour)};
-    expected.focusImage = "focus.bmp";
-    expected.focusSpec = DrawSpec{kDrawAdditive, 1, {255, 0, 255}};
+    GameSettings expected{.title = ToCp932(QStringLiteral("勇者の旅")).value(), .focusImage = "focus.bmp",
+        .focusSpec = DrawSpec{kDrawAdditive, 1, {255, 0, 255}}, .soundBareHand = 2, .bgmLevelUp = 1,
+        .currencyName = ToCp932(QStringLiteral("ゴールド")).value(), .lineThickness = 100, .eventBackgroundImage = 1,
+        .talkBackColour = Rgb{qRed(paletteColour), qGreen(paletteColour), qBlue(paletteColour)}, .moveIntervalPc = 8,
+        .itemSellRate = 0.35f, .battleWaitTalk = 2500};
     EXPECT_EQ(tp.ReadData("setting.txt"), GameSettingsBytes(expected));
     EXPECT_EQ(context.settings, expected);
     EXPECT_TRUE(services.messages.empty());
@@ -194,19 +158,11 @@ TEST_F(BasicSettingsTest, CancelWritesNothingAndTheFileIsShownAgain) {
 }
 
 TEST_F(BasicSettingsTest, AnOddFileIsWrittenBackByteForByteAfterEveryRowWasVisited) {
-    GameSettings odd;
-    odd.title = "A\x82";  // ends in a lone lead byte
-    odd.focusImage = "nofile.bmp";
-    odd.focusSpec = DrawSpec{5, 2, {300, -1, 7}};
-    odd.effectArrowTalk = -1;
-    odd.effectBareHand = 40;
-    odd.soundBareHand = 300;
-    odd.bgmGameOver = -2;
-    odd.lineThickness = 150;
-    odd.battleMenuTranslucent = 4;
-    odd.talkBackColour = Rgb{999, -3, 256};
-    odd.talkFace = 9;
-    odd.moveIntervalPc = 3;
+    GameSettings odd{
+        .title = "A\x82",  // ends in a lone lead byte
+        .focusImage = "nofile.bmp", .focusSpec = DrawSpec{5, 2, {300, -1, 7}}, .effectArrowTalk = -1,
+        .effectBareHand = 40, .soundBareHand = 300, .bgmGameOver = -2, .lineThickness = 150,
+        .battleMenuTranslucent = 4, .talkBackColour = Rgb{999, -3, 256}, .talkFace = 9, .moveIntervalPc = 3};
     odd.fontColours[6] = Rgb{1000, 0, 0};
     odd.font.weight = 300;
     odd.itemSellRate = 0.29f;
@@ -279,44 +235,6 @@ TEST_F(BasicSettingsTest, NamesThatWouldBreakTheFileAreRefusedAtEntry) {
     ParseGameSettings(tp.ReadData("setting.txt"), read);
     EXPECT_EQ(read.title, "");
     EXPECT_EQ(read.currencyName, "GoldCoins");
-}
-
-TEST_F(BasicSettingsTest, AnUnreadableSettingFileIsNeverSavedOver) {
-    std::filesystem::create_directory(DataFilePath(tp.project, "setting.txt"));
-    ASSERT_TRUE(registry.Open(HubEditor::BasicSettings, context, nullptr));
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains("setting.txt"));
-    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, "setting.txt")));
-    EXPECT_EQ(context.effects.count(), 0);
-}
-
-// Screenshots for looking at the dialog: run under a display (xvfb-run, QT_QPA_PLATFORM=xcb) with
-// LW_SCREENSHOT_DIR naming the folder for the PNGs; skipped otherwise.
-TEST_F(BasicSettingsTest, Screenshots) {
-    const QString out = test::ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    auto shoot = [&](QWidget* dialog, const QString& name) { ShootWithPreview(dialog, out + "/" + name); };
-    Run([&](BasicSettingsEditor* e) {
-        e->move(30, 30);
-        PropertyEditor* p = e->properties();
-        Select(e, kRowTalkBackColour);
-        p->labelList()->scrollToItem(p->labelList()->item(kRowTalkBackColour));
-        shoot(e, "basic-settings.png");
-        Select(e, kRowFocusImage);
-        Choose(e, "focus.bmp");
-        Click(p->drawing()->keyBox());
-        shoot(e, "basic-settings-image.png");
-        Select(e, kRowTalkArrow);
-        Click(p->showImageBox());
-        shoot(e, "basic-settings-animation.png");
-        Select(e, 19);
-        shoot(e, "basic-settings-number.png");
-        Select(e, kRowBareHandSound);
-        shoot(e, "basic-settings-sound.png");
-        Select(e, kRowGameName);
-        shoot(e, "basic-settings-text.png");
-        Click(e->cancelButton());
-    });
 }
 
 }  // namespace

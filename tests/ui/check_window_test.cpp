@@ -30,9 +30,7 @@
 namespace lw {
 namespace {
 
-using test::LinkedProject;
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 // The rows of a usages dialog: "file | place".
 QStringList UsageRows(UsagesDialog* d) {
@@ -103,8 +101,6 @@ TEST_F(CheckWindowTest, HubButtonListsProblemsByFileFiltersAndOpensTheOwnerAtThe
     ASSERT_EQ(v->topLevelItemCount(), 1);
     EXPECT_EQ(v->topLevelItem(0)->child(0)->text(0), QStringLiteral("group 4 line 1"));
     w.textFilter()->clear();
-
-    if (const char* dir = std::getenv("LW_SCREENSHOT_DIR")) w.grab().save(QString(dir) + "/check-window.png");
 
     // Enter (as a double click) on the item's problem opens the item list with record 1 selected; the check
     // runs again when it closes.

@@ -3,19 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QGuiApplication>
-#include <QPixmap>
-#include <QScreen>
-#include <QComboBox>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
-#include <QTest>
-#include <QTreeWidget>
-#include <cstdlib>
 #include <filesystem>
 
-#include "app/editor_context.h"
 #include "app/services.h"
 #include "previews/map_view.h"
 #include "core/media/audio_lists.h"
@@ -24,18 +14,14 @@
 #include "editors/rules/shop_list_editor.h"
 #include "editors/rules/treasure_list_editor.h"
 #include "editors/scenes/placement_dialog_widgets.h"
-#include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 #include "widgets/image_chooser.h"
 
 namespace lw {
 namespace {
 
 using namespace test;
-
 
 class ChestShopEditorTest : public test::EditorTest {
 protected:
@@ -387,10 +373,7 @@ TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
     TreasureChest plain = NewTreasureChest();
     plain.animation = 0;
     tp.WriteData("treasure_list.txt", TreasureListBytes({odd, plain}));
-    Shop strange;
-    strange.kind = 7;
-    strange.buyPicture = std::string("\x85\x40\x79 x.bmp", 9);
-    strange.sellPicture = "";
+    Shop strange{.kind = 7, .buyPicture = std::string("\x85\x40\x79 x.bmp", 9), .sellPicture = ""};
     SetShopGoods(strange, {-1, 40, 2});
     Shop usual = NewShop();
     usual.kind = 1;
@@ -410,59 +393,6 @@ TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
     EXPECT_EQ(tp.ReadData("scene1.txt"), one);
     for (const auto& m : services.messages)
         EXPECT_EQ(m.text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？")) << m.text.toStdString();
-}
-
-// Screenshots of a chest placed on the village map and of the goods dialog, for looking at them: run
-// under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder
-// the PNGs go to. Without it the test is skipped.
-TEST_F(ChestShopEditorTest, Screenshots) {
-    const QString out = test::ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    auto shoot = [&](QWidget* dialog, const QString& name) {
-        QRect area = dialog->frameGeometry();
-        if (context.mapView->IsShown()) area = area.united(context.mapView->window()->frameGeometry());
-        SaveScreenArea(area, out + "/" + name, 500);
-    };
-    scene0.name = "\x91\xba";  // 村
-    WriteScenes();
-    int shots = 0;
-    {
-        TreasureListEditor editor(context);
-        OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
-            d->move(40, 420);
-            Choose(d->animationCombo(), 0);
-            OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
-                p->move(40, 40);
-                p->ChooseScene(0);
-                p->ClickCell(6, 4);
-                shoot(p, "chest-placement.png");
-                ++shots;
-                Click(p->cancelButton());
-                Click(d->cancelButton());
-            }, d);
-            Click(d->nextButton());
-        });
-        Click(editor.panel()->addButton());
-    }
-    {
-        ShopListEditor editor(context);
-        OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
-            OnNextModal<ShopGoodsDialog>([&](ShopGoodsDialog* g) {
-                g->move(40, 40);
-                for (int i : {1, 2, 0}) {
-                    Choose(g->itemCombo(), i);
-                    Click(g->panel()->addButton());
-                }
-                shoot(g, "shop-goods.png");
-                ++shots;
-                Click(g->cancelButton());
-                Click(d->cancelButton());
-            }, d);
-            Click(d->nextButton());
-        });
-        Click(editor.panel()->addButton());
-    }
-    EXPECT_EQ(shots, 2);
 }
 
 }  // namespace

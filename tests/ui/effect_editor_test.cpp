@@ -4,21 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QSpinBox>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
-#include <cstdlib>
 
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
@@ -429,67 +419,6 @@ TEST_F(EffectEditorTest, AnimationDropDownsListTheTable) {
     EXPECT_EQ(combo.currentIndex(), 1);
     AddEffectComboItems(&combo, context.effects, 5);
     EXPECT_EQ(combo.currentIndex(), -1);
-}
-
-// Screenshots of the three steps and of the list previewing an animation, for looking at them:
-// run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the
-// folder the PNGs go to. Without it the test is skipped.
-TEST_F(EffectEditorTest, Screenshots) {
-    const QString out = ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    auto shoot = [&](QWidget* dialog, const QString& name) { ShootWithPreview(dialog, out + "/" + name); };
-    WriteEffects(tp, {Placed()});
-    EffectListEditor editor(context, nullptr);
-    editor.move(640, 420);
-    int shots = 0;
-    OnNextModal<EffectSettingsStep>([&](EffectSettingsStep* s) {
-        s->move(40, 40);
-        TypeText(s->nameEdit(), QStringLiteral("炎の玉"));
-        Choose(s->imageChoice(), "sheet.bmp");
-        Click(s->drawing()->keyBox());
-        ClickPreview(QPoint(1, 1));
-        Type(s->speedSpin(), 3);
-        Type(s->cellWidthSpin(), 32);
-        Type(s->cellHeightSpin(), 32);
-        Type(s->leftSpin(), 32);
-        Type(s->widthSpin(), 192);
-        shoot(s, "effect_step1_settings.png");
-        ++shots;
-        OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
-            o->move(40, 40);
-            QTest::qWait(200);
-            for (int column = 0; column < 6; ++column) ClickPreview(QPoint(32 + column * 32 + 10, 10));
-            QTest::mouseMove(view().window(), QPoint(32 + 2 * 32 + 12, 32 + 12));
-            view().HandleMouseMove(QPoint(32 + 2 * 32 + 12, 32 + 12), false);
-            shoot(o, "effect_step2_order.png");
-            ++shots;
-            OnNextModal<EffectPositionStep>([&](EffectPositionStep* p) {
-                p->move(40, 40);
-                Choose(p->backgroundChoice(), "back.bmp");
-                for (int i = 0; i < p->frameList()->count(); ++i) {
-                    p->frameList()->setCurrentRow(i);
-                    ClickPreview(QPoint(120 + i * 14, 120 - i * 10));
-                }
-                p->frameList()->setCurrentRow(2);
-                shoot(p, "effect_step3_positions.png");
-                ++shots;
-                Click(p->okButton());
-            });
-            Click(o->defaultButton());
-        });
-        Click(s->nextButton());
-    });
-    QTimer::singleShot(0, [&] {
-        ClickRow(editor.panel(), 0);
-        Click(editor.panel()->addButton());
-        shoot(&editor, "effect_list_preview.png");
-        QTest::qWait(170);
-        shoot(&editor, "effect_list_preview_later.png");
-        ++shots;
-        editor.reject();
-    });
-    editor.exec();
-    EXPECT_EQ(shots, 4);
 }
 
 }  // namespace

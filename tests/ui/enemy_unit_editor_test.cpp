@@ -1,32 +1,18 @@
 // The enemy unit dialogs end to end through their widgets, down to the bytes of enemy_list.txt.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QImage>
 #include <QPainter>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
-#include <QTreeWidget>
-#include <cstdlib>
 
-#include "app/editor_context.h"
 #include "app/services.h"
 #include "editors/rules/enemy_unit_editor.h"
-#include "previews/image_view.h"
 #include "widgets/image_chooser.h"
-#include "support/core/temp_dir.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 
 namespace lw {
 namespace {
 
 using namespace test;
-
 
 class EnemyUnitEditorTest : public test::EditorTest {
 protected:
@@ -239,7 +225,6 @@ TEST_F(EnemyUnitEditorTest, FormationPreviewPlacesThreeMonstersInEachRow) {
     EXPECT_EQ(at(140 + 5, 5), QColor(40, 200, 60));        // green at (140, 0)
     EXPECT_EQ(at(220 + 5, 5), QColor(220, 40, 40));        // red at (220, 0)
     EXPECT_EQ(at(10, 200), QColor(field.pixel(10, 200)));  // the provisional picture around them
-    if (const char* dir = std::getenv("LW_SCREENSHOT_DIR")) frame.scaled(640, 480).save(QString(dir) + "/enemy-formation.png");
 
     // Typing a position moves the picture at once; the translucent menu stands the bottom row on 240.
     context.settings.battleMenuTranslucent = 1;

@@ -7,32 +7,20 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <filesystem>
-#include <functional>
 
-#include "app/editor_context.h"
-#include "app/services.h"
 #include "core/world/scene_catalog.h"
 #include "editors/events/event_command_editor.h"
 #include "editors/events/flag_chooser.h"
 #include "editors/events/flag_command_dialogs.h"
 #include "support/core/scene_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
 #include "support/qt/command_dialog_driver.h"
-#include "support/qt/modal.h"
 #include "support/qt/widget_driver.h"
 
 namespace lw {
@@ -427,8 +415,7 @@ TEST_F(OwnerFormTest, AnOwnerInASceneWithoutAFileIsRefused) {
     EXPECT_EQ(services.texts(), QStringList{QStringLiteral("場面番号が不正です")});
 }
 
-// The scene form over a village map with the flag dialog open. With LW_SCREENSHOT_DIR set the
-// three windows are saved side by side as a PNG.
+// The scene form over a village map with the flag dialog open.
 TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
     tp.WriteData("village.bin", test::VillageMapBytes());
     test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
@@ -459,9 +446,6 @@ TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
     const QRect chooser(e.groupChoice()->mapToGlobal(QPoint(0, 0)), e.groupChoice()->size());
     EXPECT_FALSE(view.window()->frameGeometry().intersects(chooser));
     EXPECT_TRUE(e.screen()->availableGeometry().contains(view.window()->frameGeometry()));
-    if (const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR"); !dir.isEmpty())
-        EXPECT_TRUE(test::ScreenPicture({&e, view.window()})
-                        .save(QString::fromLocal8Bit(dir) + QStringLiteral("/event-commands-screen.png")));
     e.showBox()->click();
     EXPECT_FALSE(view.IsShown());
     e.showBox()->click();
@@ -481,20 +465,6 @@ TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
         d->valueField()->setText(QStringLiteral("1"));
         d->move(e.frameGeometry().right() - 60, e.y() + 330);
         QApplication::processEvents();
-        if (const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR"); !dir.isEmpty()) {
-            // The map view comes back after the dialog; for the picture it shows the scene now.
-            view.ShowScene(SceneOnMap(village));
-            const QPixmap left = e.grab(), map = view.window()->grab(), dialog = d->grab();
-            QImage shot(left.width() + 12 + std::max(map.width(), dialog.width()),
-                        std::max(left.height(), map.height() + 12 + dialog.height()), QImage::Format_RGB32);
-            shot.fill(QColor(64, 64, 64));
-            QPainter painter(&shot);
-            painter.drawPixmap(0, 0, left);
-            painter.drawPixmap(left.width() + 12, 0, map);
-            painter.drawPixmap(left.width() + 12, map.height() + 12, dialog);
-            painter.end();
-            EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + QStringLiteral("/event-commands.png")));
-        }
         d->okButton()->click();
     });
     test::ChooseEntryByKeys(e.commandMenu(), 13);

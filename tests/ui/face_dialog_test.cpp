@@ -3,22 +3,12 @@
 // of a record other than a face of the list.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QTest>
-#include <cstdlib>
 
-#include "app/editor_context.h"
-#include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/fake_services.h"
 #include "widgets/drawing_group.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
@@ -26,6 +16,8 @@
 
 namespace lw {
 namespace {
+
+using test::Click;
 
 class FaceDialogTest : public test::EditorTest {
 protected:
@@ -43,10 +35,6 @@ protected:
         spin->selectAll();
         QTest::keyClicks(spin, QString::number(value));
     }
-    static void Click(QAbstractButton* b) {
-        const QPoint at = qobject_cast<QPushButton*>(b) ? b->rect().center() : QPoint(6, b->height() / 2);
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    }
     void Show(QDialog& d) {
         d.show();
         QApplication::setActiveWindow(&d);
@@ -55,12 +43,7 @@ protected:
 };
 
 TEST_F(FaceDialogTest, AreaSizeMessageClippingAndKeyColour) {
-    FaceEntry face;
-    face.fileName = "faces.bmp";
-    face.areaWidth = 20;
-    face.areaHeight = 20;
-    face.reserved1 = 4;
-    face.reserved2 = -9;
+    FaceEntry face{.fileName = "faces.bmp", .areaWidth = 20, .areaHeight = 20, .reserved1 = 4, .reserved2 = -9};
     FaceDialog d(context, FaceFieldsOf(face));
     Show(d);
     EXPECT_EQ(d.windowTitle(), "顔画像(ﾒﾆｭｰ用)");
@@ -103,10 +86,7 @@ TEST_F(FaceDialogTest, AreaSizeMessageClippingAndKeyColour) {
 }
 
 TEST_F(FaceDialogTest, CancelStoresNothingAndUntouchedValuesAreKept) {
-    FaceEntry face;
-    face.fileName = "faces.bmp";
-    face.areaWidth = 8;
-    face.areaHeight = 8;
+    FaceEntry face{.fileName = "faces.bmp", .areaWidth = 8, .areaHeight = 8};
     const FaceEntry before = face;
     {
         FaceDialog d(context, FaceFieldsOf(face));
@@ -184,35 +164,6 @@ TEST_F(FaceDialogTest, OpensOnTheFieldsOfAnotherRecordAndChainsToTheNextStep) {
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(chip.y, 10);
     EXPECT_EQ(chip.h, 20);
-}
-
-// Screenshot for looking at the dialog beside its preview: run under a display with
-// LW_SCREENSHOT_DIR set; skipped otherwise.
-TEST_F(FaceDialogTest, Screenshot) {
-    const QString out = test::ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    // Two faces side by side on the key colour; the second one is the face chosen.
-    test::WriteBytes(ImageFilePath(tp.project, "portraits.bmp"), test::MakeBmp24(192, 96, [](int x, int y) {
-                         const int cx = x < 96 ? 48 : 144, dx = x - cx, dy = y - 48;
-                         if (dx * dx + dy * dy < 34 * 34) {
-                             if ((dy == -8 || dy == -7) && (dx == -12 || dx == -11 || dx == 12 || dx == 11)) return 0x202020u;
-                             if (dy > 10 && dy < 14 && dx > -12 && dx < 12) return 0xA02020u;
-                             return x < 96 ? 0xF0C8A0u : 0xE0B090u;
-                         }
-                         return 0xFF00FFu;
-                     }));
-    FaceEntry face;
-    face.fileName = "portraits.bmp";
-    face.areaLeft = 104;
-    face.areaTop = 8;
-    face.areaWidth = 80;
-    face.areaHeight = 80;
-    SetSpec(face, DrawSpec{kDrawOpaque, 1, {255, 0, 255}});
-    FaceDialog d(context, FaceFieldsOf(face));
-    d.move(30, 30);
-    Show(d);
-    ShootWithPreview(&d, out + "/face-dialog.png");
-    d.reject();
 }
 
 }  // namespace

@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QGuiApplication>
-#include <QScreen>
-#include <filesystem>
 
 #include "app/services.h"
 #include "editors/media/picture_list_editors.h"
@@ -36,12 +33,8 @@ protected:
     }
 
     static FaceEntry Face(std::string file, int left, int top, int width, int height) {
-        FaceEntry f;
-        f.fileName = std::move(file);
-        f.areaLeft = left;
-        f.areaTop = top;
-        f.areaWidth = width;
-        f.areaHeight = height;
+        FaceEntry f{.fileName = std::move(file), .areaLeft = left, .areaTop = top, .areaWidth = width,
+            .areaHeight = height};
         return f;
     }
     void Run(const std::function<void(FaceListEditor*)>& drive) { RunFromHub(HubEditor::FaceImages, drive); }
@@ -179,24 +172,6 @@ TEST_F(FaceListEditorTest, UnchangedOkKeepsAnOddFileFaceForFace) {
               "<image_face_number>\r\n3\r\n</image_face_number>\r\n<image_face_data>\r\n"
               "7 -2 faces.bmp 7 2 300 -1 0 0 0 32 32\r\n0 0 gone.bmp 0 0 0 0 0 5 5 0 -3\r\n"
               "1 1 faces.bmp 2 0 0 0 0 96 0 64 64\r\n</image_face_data>");
-}
-
-// A screenshot of the face list beside its preview: run under a display (xvfb-run, QT_QPA_PLATFORM
-// xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
-TEST_F(FaceListEditorTest, Screenshot) {
-    const QString out = ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    std::vector<FaceEntry> faces;
-    for (int i = 0; i < 4; ++i) faces.push_back(Face("faces.bmp", i * 32, 0, 32, 32));
-    faces[1].colorKey = 1;
-    faces[1].keyRed = faces[1].keyBlue = 255;
-    tp.WriteData("image_face.txt", FaceListBytes(faces));
-    Run([&](FaceListEditor* e) {
-        e->move(40, 40);
-        ClickRow(e->panel(), 1);
-        ShootWithPreview(e, out + "/face-list.png");
-        Click(e->cancelButton());
-    });
 }
 
 }  // namespace

@@ -4,11 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFocusEvent>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include "editors/events/flag_chooser.h"
 #include "editors/events/flag_command_dialogs.h"

@@ -5,12 +5,8 @@
 
 #include <QAbstractScrollArea>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 #include "core/media/effect_animation.h"
 #include "core/media/narration_list.h"
@@ -474,20 +470,6 @@ TEST_F(TalkContentTest, DisablingAChoiceEmptiesItAndRefusalsKeepTheDialogOpen) {
     EXPECT_EQ(Confirmed(d), "talk 1 0 2 0 1 -1 -1 " + std::string(20, 'a') + " bb \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_LE(d.line().size(), kEventCommandStoredBytes);
-}
-
-// A picture of the talk content dialog, saved as command-talk-content.png.
-TEST_F(TalkContentTest, Screenshot) {
-    if (!ScreenshotsWanted()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    command.groupExplanations = {"door", kChest, "shop", "inn"};
-    TalkContentCommandDialog d(command);
-    d.move(40, 40);
-    d.show();
-    Choose(d.textChoice()->combo(), 0);
-    Enable(d, 0, QStringLiteral("はい"), 3);
-    Enable(d, 1, QStringLiteral("いいえ"), 0);
-    SaveScreenshot(d, "command-talk-content.png");
-    Click(d.cancelButton());
 }
 
 }  // namespace

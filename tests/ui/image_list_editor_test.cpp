@@ -3,16 +3,9 @@
 // preview window, and what OK and Cancel leave in image_back.txt and image_select.txt.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QSpinBox>
-#include <QTest>
 #include <filesystem>
 
 #include "app/services.h"
@@ -22,7 +15,6 @@
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
-
 
 namespace lw {
 namespace {
@@ -193,22 +185,6 @@ TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
         EXPECT_FALSE(view().IsShown());
         e->show();
         EXPECT_TRUE(view().IsShown());
-        Click(e->cancelButton());
-    });
-}
-
-// A screenshot of the background editor beside its preview: run under a display (xvfb-run,
-// QT_QPA_PLATFORM xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
-TEST_F(ImageListEditorTest, Screenshot) {
-    const QString out = ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
-        e->move(40, 40);
-        ClickRow(e->slotList(), 15);
-        Choose(e->imageChoice(), "Frame.bmp");
-        Click(e->drawing()->keyBox());
-        ClickPreview(QPoint(1, 1));
-        ShootWithPreview(e, out + "/background-images.png");
         Click(e->cancelButton());
     });
 }

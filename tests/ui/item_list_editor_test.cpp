@@ -4,41 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGuiApplication>
 #include <QImage>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScreen>
-#include <QSpinBox>
-#include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
-#include <cstdlib>
-#include <optional>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
-#include "audio/music_player.h"
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "editors/rules/item_list_editor.h"
-#include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
-#include "widgets/audio_glue.h"
 
 namespace lw {
 namespace {
 
 using namespace test;
-
 
 constexpr const char* kHead = "<item_number>\r\n";
 // The ability spins, by their place in the record.
@@ -80,12 +61,8 @@ protected:
         p.end();
         test::WriteBytes(ImageFilePath(tp.project, "slash.bmp"),
                          test::MakeBmp24(192, 48, [&](int x, int y) { return static_cast<std::uint32_t>(sheet.pixel(x, y) & 0xFFFFFFu); }));
-        EffectAnimation swing;
-        swing.name = "swing";
-        swing.imageFile = "slash.bmp";
-        swing.colorKey = 1;
-        swing.keyRed = 255;
-        swing.keyBlue = 255;
+        EffectAnimation swing{.colorKey = 1, .keyRed = 255, .keyBlue = 255, .name = "swing",
+            .imageFile = "slash.bmp"};
         swing.cellWidth = swing.cellHeight = 48;
         swing.areaWidth = 192;
         swing.areaHeight = 48;
@@ -117,20 +94,7 @@ protected:
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, lines[i], Qt::NoModifier);
         }
     }
-    static QStringList Items(const QComboBox* c) {
-        QStringList out;
-        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
-        return out;
-    }
-    // Runs `drive` on the shown editor, then lets `finish` (OK or Cancel) close it.
-    void RunEditor(const std::function<void(ItemListEditor&)>& drive) {
-        ItemListEditor editor(context, nullptr);
-        QTimer::singleShot(0, [&] {
-            drive(editor);
-            if (editor.isVisible()) editor.reject();
-        });
-        editor.exec();
-    }
+    void RunEditor(const std::function<void(ItemListEditor&)>& drive) { RunShown(drive); }
 };
 
 TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
@@ -425,14 +389,7 @@ TEST_F(ItemListEditorTest, NamesAndDescriptionsTheLineCannotCarryAreRefusedAtEnt
     EXPECT_EQ(tp.ReadData("item_list.txt"), ItemFile({"1 0 0 0 0 0 0 0 0 0 0 0 0 -1 -2 40 Cap " + Cp932("暖かい　帽子")}));
 }
 
-TEST_F(ItemListEditorTest, AnUnreadableItemListIsNeverSavedOverAndTheHubOpensTheEditor) {
-    std::filesystem::create_directories(DataFilePath(tp.project, "item_list.txt"));
-    EXPECT_EQ(RunItemListEditor(context, nullptr), 0);
-    ASSERT_EQ(services.texts().size(), 1);
-    EXPECT_TRUE(services.texts()[0].contains("item_list.txt"));
-    EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, "item_list.txt")));
-
-    std::filesystem::remove(DataFilePath(tp.project, "item_list.txt"));
+TEST_F(ItemListEditorTest, TheHubOpensTheEditorOnTheList) {
     tp.WriteData("item_list.txt", ItemFile({"8 0 0 0 0 0 0 0 0 0 0 0 0 -1 -2 1 Rock "}));
     EditorRegistry registry;
     RegisterEditors(registry);
@@ -443,24 +400,6 @@ TEST_F(ItemListEditorTest, AnUnreadableItemListIsNeverSavedOverAndTheHubOpensThe
     });
     ASSERT_TRUE(registry.Open(HubEditor::ItemList, context, nullptr));
     EXPECT_EQ(rows, QStringList{"Rock"});
-}
-
-// A screenshot of the editor with a weapon selected and its animation beside it, for looking at:
-// run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the
-// folder the PNG goes to. Without it the test is skipped.
-TEST_F(ItemListEditorTest, Screenshot) {
-    const QString out = test::ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    tp.WriteData("item_list.txt",
-                 ItemFile({"0 0 4 2 12 0 0 0 0 0 0 0 0 0 0 120 " + Cp932("銅の剣") + " " + Cp932("銅で鍛えた剣。#軽くて扱いやすい。"),
-                           "3 0 0 3 0 0 5 0 0 0 0 0 0 -1 -1 90 " + Cp932("木の盾") + " ",
-                           "5 0 0 0 0 0 0 0 0 0 0 0 1 -1 1 30 " + Cp932("毒消し草") + " " + Cp932("毒を治す。")}));
-    RunEditor([&](ItemListEditor& e) {
-        e.move(40, 40);
-        ClickRow(e.panel(), 0);
-        ShootWithPreview(&e, out + "/item-list.png");
-        Click(e.cancelButton());
-    });
 }
 
 }  // namespace

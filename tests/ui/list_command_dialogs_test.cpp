@@ -4,15 +4,10 @@
 // or cannot be read.
 #include <gtest/gtest.h>
 
-#include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <cstdlib>
-#include <filesystem>
 
 #include "audio/music_player.h"
 #include "core/media/effect_animation.h"
@@ -463,26 +458,6 @@ INSTANTIATE_TEST_SUITE_P(EveryCommandWithAList, NeededListTest,
                                            NeededList{EventCommandKind::ShowEffect, kEffectFile, false},
                                            NeededList{EventCommandKind::ShowNarration, kNarrationFile, false},
                                            NeededList{EventCommandKind::TalkContent, kTalkFile, false}));
-
-// The equipment dialog with a helmet of a small item list chosen, saved as command-equip.png.
-TEST_F(ListCommandDialogsTest, Screenshot) {
-    if (!ScreenshotsWanted()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    auto cp932 = [](const char* utf8) { return ToCp932(QString::fromUtf8(utf8)).value(); };
-    std::string bytes = "<item_number>\r\n6\r\n</item_number>\r\n<item_data>";
-    const std::pair<int, const char*> items[] = {{0, "銅の剣"},     {1, "革の帽子"}, {5, "薬草"},
-                                                 {1, "鉄の兜"},     {2, "旅人の服"}, {1, "竜の兜"}};
-    for (const auto& [kind, name] : items)
-        bytes += "\r\n" + std::to_string(kind) + " 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 10 " + cp932(name) + " ";
-    tp.WriteData(kItemFile, bytes + "\r\n</item_data>");
-
-    EquipDialog d(context);
-    d.move(40, 40);
-    d.show();
-    Choose(d.kindChoice(), 1);
-    Choose(d.itemChoice(), 2);
-    SaveScreenshot(d, "command-equip.png");
-    Click(d.cancelButton());
-}
 
 }  // namespace
 }  // namespace lw

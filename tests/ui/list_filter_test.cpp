@@ -3,12 +3,8 @@
 // them or losing the selection.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "widgets/list_editor.h"

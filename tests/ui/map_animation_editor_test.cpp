@@ -4,23 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
-#include <QPushButton>
-#include <QScreen>
-#include <QSpinBox>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
-#include <cstdlib>
 #include <filesystem>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "core/world/map_animation.h"
 #include "core/world/scene.h"
 #include "editors/media/effect_steps.h"
@@ -31,11 +19,8 @@
 #include "editors/scenes/terrain_animation_dialog.h"
 #include "render/bitmap.h"
 #include "support/core/bmp_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
 
@@ -43,14 +28,7 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
-using test::Choose;
-using test::Click;
-using test::ClickRow;
-using test::Items;
-using test::Rows;
+using namespace test;
 
 // The colour of the top-left pixel of frame (column, row) of the water sheet.
 QRgb FrameMark(int column, int row) { return qRgb(250, 10 + column * 40, 10 + row * 100); }
@@ -509,45 +487,6 @@ TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWr
     EXPECT_EQ(written.mapAnimationFile, "map_anim0.txt");
     EXPECT_EQ(written.terrainAnimation[1][1], 1);
     EXPECT_EQ(written.terrainAnimation[0][3], 2);
-}
-
-// Under a display, with LW_SCREENSHOT_DIR set: the two steps and the terrain dialog beside the
-// preview, as the screen shows them.
-TEST_F(TerrainAnimationTest, Screenshots) {
-    const QString out = test::ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    auto shoot = [&](QWidget* dialog, const QString& name) { ShootWithPreview(dialog, out + "/" + name); };
-    int shots = 0;
-    MapAnimationListEditor editor(context);
-    editor.move(600, 380);
-    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
-        s->move(40, 40);
-        shoot(s, "map-animation-step1.png");
-        ++shots;
-        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
-            q->move(40, 40);
-            ClickRow(q->panel(), 1);
-            shoot(q, "map-animation-step2.png");
-            ++shots;
-            Click(q->cancelButton());
-        });
-        Click(s->nextButton());
-        Click(s->cancelButton());
-    });
-    QTimer::singleShot(0, [&] {
-        editor.SelectRow(0);
-        Click(editor.editButton());
-        editor.reject();
-    });
-    editor.exec();
-    Run([&](TerrainAnimationDialog* d) {
-        d->move(40, 40);
-        d->chipList()->setCurrentRow(3);
-        shoot(d, "map-animation-terrain.png");
-        ++shots;
-        Click(d->cancelButton());
-    });
-    EXPECT_EQ(shots, 3);
 }
 
 }  // namespace

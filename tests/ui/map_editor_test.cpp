@@ -1,23 +1,16 @@
 // "ﾏｯﾌﾟ編集" through its widgets: a new map painted with every tool on both layers, undone, redone,
 // saved and then shown by the scene settings' map view as painted; unsaved changes asked about,
 // unreadable map files left alone, a saved map read back the same; painting repaints its cells
-// only. With LW_SCREENSHOT_DIR set under a display, the window over a village is saved as a PNG.
+// only.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
-#include <QTest>
-#include <cstdlib>
 
-#include "app/editor_context.h"
 #include "app/services.h"
 #include "core/world/map_editing.h"
 #include "core/world/scene.h"
@@ -27,18 +20,14 @@
 #include "editors/maps/map_size_dialog.h"
 #include "editors/scenes/scene_settings_dialog.h"
 #include "support/core/map_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::TempProject;
+using namespace test;
 
 class MapEditorTest : public test::EditorTest {
 protected:
@@ -335,29 +324,6 @@ TEST_F(MapEditorTest, PaintingRepaintsOnlyTheCellsPainted) {
     EXPECT_TRUE(ViewRectOfCells(e.canvas()->view(), CellRect{2, 8, 8, 1}).united(cell).contains(watch.painted.boundingRect()));
     services.answers = {MessageAnswer::Yes};
     e.reject();
-}
-
-// Run under a display (xvfb-run, QT_QPA_PLATFORM xcb) with LW_SCREENSHOT_DIR naming the folder.
-TEST_F(MapEditorTest, Screenshot) {
-    const QString out = test::ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    tp.WriteData("village.bin", test::VillageMapBytes());
-    Scene scene = NewScene();
-    scene.name = "village";
-    scene.mapDataFile = "village.bin";
-    scene.backgroundChipSet = "ground.bmp";
-    scene.layerChipSet = "upper.bmp";
-    scene.layerColourKey = 1;
-    scene.layerKeyRed = scene.layerKeyBlue = 255;
-    tp.WriteData("scene1.txt", SceneBytes(scene));
-    MapEditor e(context, MapEditorStart{.mapFile = "village.bin"});
-    e.resize(1100, 760);
-    Show(e);
-    e.layerButton(1)->click();
-    e.toolButton(MapTool::Select)->click();
-    Drag(e, {14, 9}, {19, 12});
-    e.canvas()->SetCursorCell({16, 10});
-    test::SaveScreenArea(e.frameGeometry(), out + "/map-editor.png");
 }
 
 }  // namespace

@@ -4,16 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGuiApplication>
-#include <QPainter>
-#include <QScreen>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include "core/media/audio_lists.h"
 #include "core/media/narration_list.h"
@@ -46,15 +38,7 @@ protected:
                                                       std::vector<std::string>{"first#text", kSunset + "<wave 1>*end", std::string(40, 'z')}));
     }
 
-    // Runs `drive` on the shown list editor; it is cancelled afterwards if still open.
-    void RunEditor(const std::function<void(NarrationListEditor&)>& drive) {
-        NarrationListEditor editor(context, nullptr);
-        QTimer::singleShot(0, [&] {
-            drive(editor);
-            if (editor.isVisible()) editor.reject();
-        });
-        editor.exec();
-    }
+    void RunEditor(const std::function<void(NarrationListEditor&)>& drive) { RunShown(drive); }
 };
 
 TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
@@ -177,55 +161,6 @@ TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelAnywhereWritesNothing)
     });
     EXPECT_EQ(tp.ReadData(kNarrationFile), before);
     EXPECT_TRUE(services.messages.empty());
-}
-
-// A screenshot of a narration with its preview, for looking at it: run under a real display
-// (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
-// Without it the test is skipped.
-TEST_F(NarrationEditorTest, Screenshot) {
-    const QString out = ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    // An evening sky over a row of houses, 320 x 240 as the game's screen.
-    QImage sky(320, 240, QImage::Format_RGB32);
-    QPainter p(&sky);
-    for (int y = 0; y < 240; ++y) p.fillRect(0, y, 320, 1, QColor(40 + y / 2, 30 + y / 5, 90 - y / 4));
-    p.setBrush(QColor(240, 150, 60));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QPoint(250, 190), 34, 34);
-    p.setBrush(QColor(25, 20, 35));
-    for (int i = 0; i < 8; ++i) p.drawRect(i * 42, 180 - (i % 3) * 14, 36, 80);
-    p.end();
-    test::WriteBytes(ImageFilePath(tp.project, "evening.bmp"),
-                     test::MakeBmp24(320, 240, [&](int x, int y) { return static_cast<std::uint32_t>(sky.pixel(x, y) & 0xFFFFFFu); }));
-    const std::string story = "\x97\x5b\x8f\xc4\x82\xaf\x82\xcc\x92\xac\x82\xc9\x81\x41\x8d\xa1\x93\xfa\x82\xe0"
-                              "\x95\x97\x82\xaa\x90\x81\x82\xad\x81\x42#<wave 1>\x97\xb7\x82\xcc\x8e\x6e\x82\xdc\x82\xe8\x82\xbe\x81\x42";
-    tp.WriteData("talk_list.txt", WriteStringList("talk_number", "talk_data", std::vector<std::string>{"first#text", story}));
-    Narration n = NewNarrationDefaults();
-    n.image = "evening.bmp";
-    n.text = 1;
-    n.left = 20;
-    n.top = 24;
-    n.right = 300;
-    n.bottom = 150;
-    n.size = 16;
-    n.red = 255;
-    n.green = 240;
-    n.blue = 200;
-    n.bgm = 1;
-    n.wait = 1500;
-    tp.WriteData(kNarrationFile, NarrationListBytes({n}));
-    bool shot = false;
-    RunEditor([&](NarrationListEditor& e) {
-        e.move(700, 420);
-        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
-            d->move(40, 40);
-            ShootWithPreview(d, out + "/narration.png", 500);
-            shot = true;
-            QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
-        });
-        QTest::mouseClick(e.panel()->editButton(), Qt::LeftButton);
-    });
-    EXPECT_TRUE(shot);
 }
 
 }  // namespace

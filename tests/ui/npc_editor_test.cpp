@@ -3,33 +3,18 @@
 // overwrite of npc_list.txt leaving every scene file as it was; Cancel writing nothing.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPainter>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
-#include <algorithm>
-#include <cstdlib>
 
-#include "app/editor_context.h"
 #include "core/world/scene.h"
 #include "editors/events/event_command_editor.h"
 #include "editors/scenes/npc_editor.h"
 #include "editors/scenes/placement_dialog_widgets.h"
-#include "previews/image_view.h"
 #include "previews/map_view.h"
 #include "support/core/scene_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
-#include "widgets/list_editor_panel.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_editor.h"
 
@@ -38,7 +23,6 @@ namespace {
 
 using namespace test;
 
-using test::OnNextModal;
 
 std::string Cp932(const char* utf8) { return ToCp932(QString::fromUtf8(utf8)).value(); }
 
@@ -65,9 +49,7 @@ protected:
     void SetUp() override {
         EditorTest::SetUp();
         test::WriteBytes(ImageFilePath(tp.project, "villager.bmp"), test::VillagerSheetBmp(0xC04030));
-        test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
-        test::WriteBytes(ImageFilePath(tp.project, "upper.bmp"), test::VillageUpperBmp());
-        tp.WriteData("village.bin", test::VillageMapBytes());
+        WriteVillage(tp);
         // The first villager stands in scene 0, the second in scene 1.
         tp.WriteData("scene0.txt", SceneBytes(Village({0})));
         tp.WriteData("scene1.txt", SceneBytes(Village({1})));
@@ -76,13 +58,7 @@ protected:
     }
 
     static Scene Village(std::vector<int> npcs) {
-        Scene s;
-        s.mapDataFile = "village.bin";
-        s.backgroundChipSet = "ground.bmp";
-        s.layerChipSet = "upper.bmp";
-        s.layerColourKey = 1;
-        s.layerKeyRed = 255;
-        s.layerKeyBlue = 255;
+        Scene s = VillageScene();
         s.npcIndices = std::move(npcs);
         EventCommandGroup g;
         g.explanation = "talk";
@@ -400,44 +376,6 @@ TEST_F(NpcEditorTest, TheWholeChainByKeyboardAlone) {
     EXPECT_EQ(npcs[2].group, 1);
     ASSERT_TRUE(chosenScene.startsWith(QStringLiteral("scene0.txt"))) << chosenScene.toStdString();
     EXPECT_EQ(NpcsOf("scene0.txt"), (std::vector<int>{0, 2}));
-}
-
-// The NPC placement on the village map with its walking range, for looking at: run with
-// LW_SCREENSHOT_DIR set.
-TEST_F(NpcEditorTest, Screenshot) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
-    NpcListEditor editor(context);
-    Bind(editor);
-    editor.show();
-    ClickRow(editor.panel(), 1);
-    ownerAnswer = std::nullopt;
-    RunChain(
-        editor.panel()->editButton(), [](NpcSettingsDialog*) {},
-        [&](NpcPlacementDialog* p) {
-            p->ClickCell(14, 10);
-            Enter(p->rangeXSpin(), 3, Leave::Stay);
-            Enter(p->rangeYSpin(), 2, Leave::Stay);
-            Click(p->showRangeBox());
-            MapView& v = *context.mapView;
-            v.SetScroll(288, 200);
-            QTest::qWait(50);
-            const QImage form = p->grab().toImage();
-            const QImage map = v.ComposeFrame();
-            QImage shot(form.width() + map.width() + 12, std::max(form.height(), map.height()), QImage::Format_RGB32);
-            shot.fill(QColor(240, 240, 240));
-            QPainter out(&shot);
-            out.drawImage(0, 0, form);
-            out.drawImage(form.width() + 12, 0, map);
-            out.end();
-            EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/npc-placement.png", "PNG"));
-            Click(p->cancelButton());
-        },
-        [&](NpcWalkStep* w) {
-            // Under a display, the walking step and its preview as the screen shows them.
-            if (const QString out = ScreenshotDir(); !out.isEmpty()) ShootWithPreview(w, out + "/npc-walk-step.png");
-        });
-    Click(editor.cancelButton());
 }
 
 }  // namespace

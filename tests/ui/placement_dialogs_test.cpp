@@ -6,15 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QApplication>
-#include <QPainter>
-#include <QTest>
-#include <functional>
 
-#include "app/editor_context.h"
 #include "core/world/map_data.h"
 #include "core/world/npc_list.h"
 #include "core/media/effect_animation.h"
@@ -24,18 +16,14 @@
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "editors/scenes/placement_dialogs.h"
 #include "support/core/map_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 #include "support/qt/widget_driver.h"
 
 namespace lw {
 namespace {
 
 using namespace test;
-
 
 class PlacementDialogsTest : public test::EditorTest {
 protected:
@@ -61,18 +49,6 @@ protected:
     // A left click on cell (x, y) of the map view (not scrolled).
     void ClickMap(int x, int y) { context.mapView->HandleLeftButton(QPoint(x * 32 + 5, y * 32 + 7)); }
     static std::pair<int, int> RangeOf(const QSpinBox* s) { return {s->minimum(), s->maximum()}; }
-
-    // Runs `open` (which opens a dialog of class D modally) with `inDialog` working in it.
-    template <class D>
-    void InDialog(const std::function<void()>& open, const std::function<void(D*)>& inDialog) {
-        bool ran = false;
-        test::OnNextModal<D>([&](D* d) {
-            ran = true;
-            inDialog(d);
-        });
-        open();
-        EXPECT_TRUE(ran);
-    }
 };
 
 TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwnerForm) {
@@ -208,8 +184,7 @@ TEST_F(PlacementDialogsTest, ChestPlacementAsksForASceneFirstAndDrawsOneFrame) {
 }
 
 // The chests of the scene stand on the map as markers (the first frame of each chest's
-// animation), all but the chest being placed, which shows as the placed sprite only. With
-// LW_SCREENSHOT_DIR set, the dialog and the map view beside it as they stand on the screen.
+// animation), all but the chest being placed, which shows as the placed sprite only.
 TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlaced) {
     test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
     test::WriteBytes(ImageFilePath(tp.project, "village_upper.bmp"), test::VillageUpperBmp());
@@ -266,12 +241,6 @@ TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlac
     EXPECT_FALSE(lockOnCell(14, 9));
     EXPECT_FALSE(view.window()->frameGeometry().intersects(dialog.frameGeometry()));
 
-    if (const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR"); !dir.isEmpty()) {
-        view.SetScroll(6 * 32, 4 * 32);
-        QApplication::processEvents();
-        EXPECT_TRUE(test::ScreenPicture({&dialog, view.window()})
-                        .save(QString::fromLocal8Bit(dir) + QStringLiteral("/chest-placement.png")));
-    }
     dialog.reject();
 }
 
@@ -342,68 +311,6 @@ TEST_F(PlacementDialogsTest, PlayerStartClickSetsTheViewWithTheClickedCellKeptSe
         Click(d->cancelButton());
     });
     EXPECT_EQ(std::tie(start.scene, start.viewX, start.inViewX), std::make_tuple(0, 30, 256));
-}
-
-// With LW_SCREENSHOT_DIR set: "NPC配置" beside the map view over a village, villagers standing as
-// markers, the NPC being placed in its red frame with its walking range, and the hovered cell.
-TEST_F(PlacementDialogsTest, Screenshot) {
-    const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
-    test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
-    test::WriteBytes(ImageFilePath(tp.project, "village_upper.bmp"), test::VillageUpperBmp());
-    test::WriteBytes(ImageFilePath(tp.project, "man.bmp"), test::VillagerSheetBmp(0x3060C0));
-    test::WriteBytes(ImageFilePath(tp.project, "placed.bmp"), test::VillagerSheetBmp(0x40A050));
-    Scene village = NewScene();
-    village.name = ToCp932(QStringLiteral("はじまりの村")).value();
-    village.mapDataFile = "village.bin";
-    village.backgroundChipSet = "village_ground.bmp";
-    village.layerChipSet = "village_upper.bmp";
-    village.layerColourKey = 1;
-    village.layerKeyRed = village.layerKeyBlue = 255;
-    village.npcIndices = {0, 1};
-    tp.WriteData("scene0.txt", SceneBytes(village));
-    std::vector<Npc> npcs(2, NewNpc());
-    for (Npc& n : npcs) {
-        n.spriteFile = "man.bmp";
-        n.regionWidth = 96;
-        n.regionHeight = 192;
-        n.colourKey = 1;
-        n.keyRed = n.keyBlue = 255;
-        n.facingRow = {0, 1, 2, 3};
-    }
-    npcs[0].x = 11;
-    npcs[0].y = 10;
-    npcs[1].x = 16;
-    npcs[1].y = 11;
-    npcs[1].facing = 1;
-    BuildNpcTable(npcs, context.npcs);
-
-    PlacedSprite placed;
-    placed.image = LoadImageFile(ImageFilePath(tp.project, "placed.bmp"));
-    placed.regionWidth = 96;
-    placed.regionHeight = 192;
-    placed.spec = DrawSpec{kDrawOpaque, 1, Rgb{255, 0, 255}};
-    placed.offset = 16;
-    NpcPlacement placement{.scene = 0, .x = 14, .y = 9, .centreX = 14, .centreY = 10, .rangeX = 2, .rangeY = 1};
-    NpcPlacementDialog dialog(context, placed, 5, placement, OwnerStep{});
-    dialog.move(20, 20);
-    dialog.show();
-    QApplication::processEvents();
-    dialog.showRangeBox()->setChecked(true);
-    MapView& view = *context.mapView;
-    view.SetScroll(8 * 32, 5 * 32);
-    view.HandleMouseMove(QPoint(2 * 32 + 10, 2 * 32 + 10));  // cell (10, 7), outside the walking range
-    EXPECT_EQ(view.caption(), QStringLiteral("10 7"));
-    QApplication::processEvents();
-    const QPixmap left = dialog.grab(), right = view.window()->grab();
-    QImage shot(left.width() + right.width() + 12, std::max(left.height(), right.height()), QImage::Format_RGB32);
-    shot.fill(QColor(64, 64, 64));
-    QPainter painter(&shot);
-    painter.drawPixmap(0, 0, left);
-    painter.drawPixmap(left.width() + 12, 0, right);
-    painter.end();
-    EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + QStringLiteral("/placement.png")));
-    dialog.reject();
 }
 
 }  // namespace

@@ -5,23 +5,12 @@
 // writing nothing, an unreadable scene never written; and the field battles with their chip grid.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QPainter>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
-#include <QTreeWidget>
 #include <filesystem>
-#include <functional>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "core/events/flag_explanations.h"
 #include "core/rules/enemy_units.h"
 #include "core/rules/player_character.h"
@@ -32,36 +21,17 @@
 #include "editors/scenes/position_dialogs.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 #include "widgets/image_chooser.h"
-#include "widgets/list_editor_panel.h"
 
 namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FakeServices;
-using test::TempProject;
+using namespace test;
 
-void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
 // Selects a row of a list panel as the author would.
 void SelectPanelRow(ListEditorPanel* panel, int row) { panel->view()->setCurrentItem(panel->view()->topLevelItem(row)); }
-
-// Runs `open`, which opens a modal dialog of class D; `inDialog` works in it.
-template <class D>
-void InDialog(const std::function<void()>& open, const std::function<void(D*)>& inDialog) {
-    bool ran = false;
-    test::OnNextModal<D>([&](D* d) {
-        ran = true;
-        inDialog(d);
-    });
-    open();
-    EXPECT_TRUE(ran) << "the dialog did not open";
-    test::CancelPendingModalWatches();
-}
 
 class PlacementHubTest : public test::EditorTest {
 protected:
@@ -442,43 +412,6 @@ TEST_F(FieldBattleTest, CancelInTheChipDialogReturnsToTheListAndCancelThereChang
     EXPECT_EQ(hub.rows()[0].scene.battles.size(), 1u);
     Click(hub.okButton());
     EXPECT_EQ(tp.ReadData("scene0.txt"), before);
-}
-
-// With LW_SCREENSHOT_DIR set: the inn list over the hub, and the two field battle dialogs.
-TEST_F(FieldBattleTest, Screenshots) {
-    const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
-    const QString out = QString::fromLocal8Bit(dir);
-    const auto save = [&](QWidget* w, const QString& name) { EXPECT_TRUE(w->grab().save(out + name)); };
-    PlacementHub inns(context, 2, steps);
-    inns.show();
-    QApplication::processEvents();
-    save(&inns, QStringLiteral("/placement-hub.png"));
-    InDialog<PositionListDialog>([&] { Click(inns.editButton()); }, [&](PositionListDialog* list) {
-        QApplication::processEvents();
-        save(list, QStringLiteral("/position-list.png"));
-        InDialog<PositionDialog>([&] { Click(list->panel()->editButton()); }, [&](PositionDialog* d) {
-            QApplication::processEvents();
-            save(d, QStringLiteral("/position.png"));
-            Click(d->cancelButton());
-        });
-        Click(list->cancelButton());
-    });
-    Click(inns.cancelButton());
-
-    PlacementHub battles(context, 5, steps);
-    InDialog<FieldBattleDialog>([&] { Click(battles.editButton()); }, [&](FieldBattleDialog* d) {
-        QApplication::processEvents();
-        save(d, QStringLiteral("/field-battles.png"));
-        InDialog<TerrainBattleDialog>([&] { Click(d->nextButton()); }, [&](TerrainBattleDialog* t) {
-            t->chipList()->setCurrentRow(3);
-            QApplication::processEvents();
-            save(t, QStringLiteral("/terrain-battles.png"));
-            Click(t->cancelButton());
-        });
-        Click(d->cancelButton());
-    });
-    Click(battles.cancelButton());
 }
 
 }  // namespace

@@ -3,18 +3,6 @@
 // rules as the author meets them.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QGuiApplication>
-#include <QLineEdit>
-#include <QPainter>
-#include <QPushButton>
-#include <QScreen>
-#include <QTest>
-#include <QTreeWidget>
-#include <algorithm>
-#include <cstdlib>
-
-#include "app/editor_context.h"
 #include "core/rules/player_character_rows.h"
 #include "core/world/scene.h"
 #include "editors/rules/player_character_editor.h"
@@ -22,14 +10,10 @@
 #include "previews/map_view.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/scene_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
-#include "widgets/list_editor_panel.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_editor.h"
 
@@ -38,7 +22,6 @@ namespace {
 
 using namespace test;
 
-using test::OnNextModal;
 
 std::string Cp932(const char* utf8) { return ToCp932(QString::fromUtf8(utf8)).value(); }
 
@@ -60,17 +43,8 @@ protected:
                                                MakeItem(kItemArmour, "鎧")}));
         test::WriteBytes(ImageFilePath(tp.project, "face.bmp"), test::MakeSolidBmp24(64, 64, 0x806040));
         test::WriteBytes(ImageFilePath(tp.project, "hero.bmp"), test::VillagerSheetBmp(0x3050C0));
-        test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
-        test::WriteBytes(ImageFilePath(tp.project, "upper.bmp"), test::VillageUpperBmp());
-        tp.WriteData("village.bin", test::VillageMapBytes());
-        Scene village;
-        village.mapDataFile = "village.bin";
-        village.backgroundChipSet = "ground.bmp";
-        village.layerChipSet = "upper.bmp";
-        village.layerColourKey = 1;
-        village.layerKeyRed = 255;
-        village.layerKeyBlue = 255;
-        tp.WriteData("scene0.txt", SceneBytes(village));
+        WriteVillage(tp);
+        tp.WriteData("scene0.txt", SceneBytes(VillageScene()));
     }
 
     static void Area(FaceDialog* d, const char* file, int width, int height) {
@@ -264,31 +238,6 @@ TEST_F(PlayerCharacterEditorTest, EquipmentThatWouldOverfillTheBelongingsIsRefus
     Click(empty.nextButton());
     EXPECT_TRUE(nextRan);
     d.reject();
-}
-
-// The belongings and equipment dialogs for looking at: run with LW_SCREENSHOT_DIR set.
-TEST_F(PlayerCharacterEditorTest, Screenshots) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr) GTEST_SKIP() << "set LW_SCREENSHOT_DIR";
-    PlayerCharacter pc = DefaultPlayerCharacter();
-    pc.belongings = {{1, 1}, {3, 12}, {5, 1}, {2, 1}};
-    pc.equipment = {1, 2, 5, 0, 0};
-    int start = 0;
-    std::vector<ItemChoice> items;
-    LoadItemChoices(tp.project, kAnyItemKind, items);
-    PcBelongingsDialog b(context, pc, start, items, 99, {});
-    b.show();
-    b.itemChoice()->setCurrentIndex(2);
-    b.countSpin()->setValue(12);
-    QTest::qWait(50);
-    EXPECT_TRUE(b.grab().save(QString::fromLocal8Bit(dir) + "/pc-belongings.png", "PNG"));
-    std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds;
-    for (int k = 0; k < kPcEquipmentSlots; ++k) LoadItemChoices(tp.project, k, kinds[static_cast<std::size_t>(k)]);
-    PcEquipmentDialog e(context, pc, start, items, kinds, {});
-    e.show();
-    e.SelectSlot(0);
-    QTest::qWait(50);
-    EXPECT_TRUE(e.grab().save(QString::fromLocal8Bit(dir) + "/pc-equipment.png", "PNG"));
 }
 
 }  // namespace

@@ -3,20 +3,13 @@
 // the author did not touch kept exactly as they were (out of range, not decodable, not listed).
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTest>
 
-#include "app/editor_context.h"
-#include "support/core/temp_dir.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/fake_services.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"

@@ -1,23 +1,17 @@
 // The sample game in every editor: each editor of the hub opens on it and is confirmed straight
 // through ("次へ" to the end of its chain, then "OK"), and no file of the project changes by a
-// byte; no editor has anything to complain about in it.
+// byte; no editor has anything to complain about in it. Under a display with LW_SCREENSHOT_DIR
+// set, every dialog of every chain is pictured on the way, beside its previews.
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QGuiApplication>
-#include <QPushButton>
-#include <QScreen>
-#include <QTest>
 
 #include "app/app_controller.h"
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "core/hub/hub_rules.h"
 #include "editors/scenes/scene_list_editor.h"
 #include "support/core/sample_project.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/editor_driver.h"
 
 namespace lw {
 namespace {
@@ -33,19 +27,40 @@ QPushButton* ConfirmingButton(QDialog* dialog) {
     return fallback;
 }
 
-// Confirms the next dialog, and every one after it, until no dialog follows.
-void ConfirmEveryDialog(QStringList& confirmed) {
-    test::OnNextModal<QDialog>([&confirmed](QDialog* d) {
+// Every window on the screen, as the PNG `name` in the screenshot folder (when there is one).
+void ShootScreen(const QString& name) {
+    const QString dir = test::ScreenshotDir();
+    if (dir.isEmpty()) return;
+    QRect area;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) area = area.united(w->frameGeometry());
+    test::SaveScreenArea(area, dir + "/" + name + ".png");
+}
+
+// Confirms the next dialog, and every one after it, until no dialog follows. Under a display with
+// LW_SCREENSHOT_DIR set, each dialog is first pictured with its previews as `shots`-N.png.
+void ConfirmEveryDialog(QStringList& confirmed, const QString& shots) {
+    test::OnNextModal<QDialog>([&confirmed, shots](QDialog* d) {
         QPushButton* button = ConfirmingButton(d);
         if (button == nullptr) {
             ADD_FAILURE() << "nothing confirms " << d->windowTitle().toStdString();
             d->reject();
             return;
         }
+        ShootScreen(shots + "-" + QString::number(confirmed.size()));
         confirmed << d->windowTitle() + QStringLiteral(": ") + button->text();
-        ConfirmEveryDialog(confirmed);
+        ConfirmEveryDialog(confirmed, shots);
         button->click();
     });
+}
+
+std::string EditorName(int editor) {
+    static const char* names[kHubEditorCount] = {
+        "BgmList", "SoundList", "TextList", "AnimeList", "ItemList", "BackImages", "SelectImages", "LevelList",
+        "LevelUp", "MagicList", "FaceImages", "NarrationList", "Title", "BasicSettings", "SceneSettings",
+        "MapAnimeList", "MapAnimePlacement", "PlayerCharacter", "Npc", "SceneChange", "TreasureChest", "Shop", "Inn",
+        "Signboard", "MonsterList", "EnemyUnitList", "FixedBattle", "FieldBattle", "EventCommands", "MapEditing"};
+    return names[editor];
 }
 
 class SampleInEveryEditor : public ::testing::TestWithParam<int> {};
@@ -64,7 +79,7 @@ TEST_P(SampleInEveryEditor, ConfirmedStraightThroughChangesNoByte) {
     const auto before = sample.Files();
 
     QStringList confirmed;
-    ConfirmEveryDialog(confirmed);
+    ConfirmEveryDialog(confirmed, QString::fromStdString(EditorName(GetParam())));
     ASSERT_TRUE(controller.registry().Open(editor, context, nullptr));
     test::CancelPendingModalWatches();
 
@@ -77,26 +92,18 @@ TEST_P(SampleInEveryEditor, ConfirmedStraightThroughChangesNoByte) {
     context.imageView->CloseWithSprites();
 }
 
-std::string EditorName(const ::testing::TestParamInfo<int>& info) {
-    static const char* names[kHubEditorCount] = {
-        "BgmList", "SoundList", "TextList", "AnimeList", "ItemList", "BackImages", "SelectImages", "LevelList",
-        "LevelUp", "MagicList", "FaceImages", "NarrationList", "Title", "BasicSettings", "SceneSettings",
-        "MapAnimeList", "MapAnimePlacement", "PlayerCharacter", "Npc", "SceneChange", "TreasureChest", "Shop", "Inn",
-        "Signboard", "MonsterList", "EnemyUnitList", "FixedBattle", "FieldBattle", "EventCommands", "MapEditing"};
-    return names[info.param];
-}
-
 // Every editor that is confirmed with a button; the map editor saves on "保存" and has its own
 // open-save-reopen tests.
 INSTANTIATE_TEST_SUITE_P(EveryHubEditor, SampleInEveryEditor,
-                         ::testing::Range(0, static_cast<int>(HubEditor::MapEditing)), EditorName);
+                         ::testing::Range(0, static_cast<int>(HubEditor::MapEditing)),
+                         [](const ::testing::TestParamInfo<int>& info) { return EditorName(info.param); });
 
 // The picture at the top of the README: the sample's village in the scene list with its map. Run
 // under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with LW_SCREENSHOT_DIR naming the folder
 // the PNG goes to; skipped otherwise.
 TEST(SampleGameScreenshot, VillageInTheSceneEditor) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (dir == nullptr || QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
+    const QString dir = test::ScreenshotDir();
+    if (dir.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
     test::SampleProject sample;
     test::FakeServices services;
     AppController controller(services);
@@ -110,12 +117,9 @@ TEST(SampleGameScreenshot, VillageInTheSceneEditor) {
     editor.SelectRow(0);
     if (!editor.showBox()->isChecked()) editor.showBox()->click();
     if (context.mapView->IsShown()) context.mapView->window()->resize(760, 560);
-    QTest::qWait(1000);
     QRect area = editor.frameGeometry();
     if (context.mapView->IsShown()) area = area.united(context.mapView->window()->frameGeometry());
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16,
-                                                                      area.height() + 16);
-    EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + "/sample-village.png", "PNG"));
+    test::SaveScreenArea(area, dir + "/sample-village.png", 1000);
     editor.reject();
 }
 

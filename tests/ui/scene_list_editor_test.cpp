@@ -4,31 +4,19 @@
 // view.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPainter>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <algorithm>
 #include <filesystem>
-#include <functional>
 
-#include "app/editor_context.h"
 #include "app/services.h"
 #include "core/world/scene.h"
 #include "editors/scenes/scene_list_editor.h"
 #include "editors/scenes/scene_settings_dialog.h"
 #include "support/core/scene_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 
@@ -36,8 +24,7 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FakeServices;
-using test::TempProject;
+using namespace test;
 
 class SceneListEditorTest : public test::EditorTest {
 protected:
@@ -47,12 +34,6 @@ protected:
         s.name = name;
         return s;
     }
-    static QStringList Rows(const SceneListEditor& e) {
-        QStringList out;
-        for (int i = 0; i < e.list()->count(); ++i) out << e.list()->item(i)->text();
-        return out;
-    }
-    static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
     // Clicks `button` of the list, which opens "場面設定2"; `inDialog` then works in it.
     static void InSettings(QAbstractButton* button, std::function<void(SceneSettingsDialog*)> inDialog) {
         bool ran = false;
@@ -71,7 +52,7 @@ TEST_F(SceneListEditorTest, AddTakesTheLowestFreeNumberWithTheFourDefaultGroups)
 
     SceneListEditor editor(context);
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("場面設定1"));
-    EXPECT_EQ(Rows(editor), (QStringList{"scene0.txt", "scene1.txt", "scene10.txt", "scene3.txt"}));
+    EXPECT_EQ(Items(editor.list()), (QStringList{"scene0.txt", "scene1.txt", "scene10.txt", "scene3.txt"}));
     EXPECT_EQ(editor.selectedRow(), 0);
     EXPECT_TRUE(editor.showBox()->isChecked());
 
@@ -86,7 +67,7 @@ TEST_F(SceneListEditorTest, AddTakesTheLowestFreeNumberWithTheFourDefaultGroups)
         d->nameEdit()->setText(QStringLiteral("港町"));
         Click(d->okButton());
     });
-    EXPECT_EQ(Rows(editor), (QStringList{"scene0.txt", "scene1.txt", "scene10.txt", "scene2.txt", "scene3.txt"}));
+    EXPECT_EQ(Items(editor.list()), (QStringList{"scene0.txt", "scene1.txt", "scene10.txt", "scene2.txt", "scene3.txt"}));
     EXPECT_EQ(editor.selectedRow(), 3);
     // The next gap is 4 (five rows: 0, 1, 2, 3 and 10).
     InSettings(editor.addButton(), [](SceneSettingsDialog* d) { Click(d->okButton()); });
@@ -122,7 +103,7 @@ TEST_F(SceneListEditorTest, DeleteMovesTheFileToTheTrashAtOnceAndCancelKeepsItDe
     ASSERT_EQ(services.trashed.size(), 1u);
     EXPECT_EQ(fs::path(services.trashed[0].toStdString()), fs::absolute(DataFilePath(tp.project, "scene1.txt")));
     EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "scene1.txt")));
-    EXPECT_EQ(Rows(editor), (QStringList{"scene0.txt", "scene2.txt"}));
+    EXPECT_EQ(Items(editor.list()), (QStringList{"scene0.txt", "scene2.txt"}));
     EXPECT_EQ(editor.selectedRow(), 1);  // the row now at that position
 
     Click(editor.deleteButton());  // the last row: nothing is selected after it
@@ -131,7 +112,7 @@ TEST_F(SceneListEditorTest, DeleteMovesTheFileToTheTrashAtOnceAndCancelKeepsItDe
 
     // A row not yet written has no file: it goes without the trash.
     InSettings(editor.addButton(), [](SceneSettingsDialog* d) { Click(d->okButton()); });
-    EXPECT_EQ(Rows(editor), (QStringList{"scene0.txt", "scene1.txt"}));
+    EXPECT_EQ(Items(editor.list()), (QStringList{"scene0.txt", "scene1.txt"}));
     Click(editor.deleteButton());
     EXPECT_EQ(services.trashed.size(), 2u);
 
@@ -238,7 +219,6 @@ TEST_F(SceneListEditorTest, ASceneFileThatCannotBeReadIsNeverWritten) {
 }
 
 // The settings redraw the map view at every change, and OK gives back what the controls show.
-// With LW_SCREENSHOT_DIR set, the dialog beside the view over a village is saved as a PNG.
 TEST_F(SceneListEditorTest, SettingsShowTheChosenMapAndChipSetsAndGiveThemBack) {
     tp.WriteData("village.bin", test::VillageMapBytes());
     tp.WriteData("other.txt", "x");
@@ -273,17 +253,6 @@ TEST_F(SceneListEditorTest, SettingsShowTheChosenMapAndChipSetsAndGiveThemBack) 
     dialog.bgmCombo()->setCurrentIndex(1);
     view.SetScroll(6 * 32, 4 * 32);
     QApplication::processEvents();
-
-    if (const QByteArray dir = qgetenv("LW_SCREENSHOT_DIR"); !dir.isEmpty()) {
-        const QPixmap left = dialog.grab(), right = view.window()->grab();
-        QImage shot(left.width() + right.width() + 12, std::max(left.height(), right.height()), QImage::Format_RGB32);
-        shot.fill(QColor(64, 64, 64));
-        QPainter painter(&shot);
-        painter.drawPixmap(0, 0, left);
-        painter.drawPixmap(left.width() + 12, 0, right);
-        painter.end();
-        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(dir) + QStringLiteral("/scene-settings.png")));
-    }
 
     dialog.showImageBox()->click();
     EXPECT_FALSE(view.IsShown());

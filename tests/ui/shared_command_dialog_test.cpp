@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include "editors/events/shared_command_dialogs.h"
 #include "support/qt/command_dialog_driver.h"

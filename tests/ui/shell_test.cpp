@@ -4,14 +4,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "app/app_controller.h"
@@ -29,11 +29,7 @@ namespace lw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FakeServices;
-using test::OnNextModal;
-using test::ReadBytes;
-using test::TempDir;
-using test::WriteBytes;
+using namespace test;
 
 QString Q(const fs::path& p) { return QString::fromStdString(p.string()); }
 

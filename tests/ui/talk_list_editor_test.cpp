@@ -4,25 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <QApplication>
-#include <QGuiApplication>
-#include <QPixmap>
-#include <QScreen>
-#include <QTimer>
-#include <cstdlib>
-#include <functional>
 
 #include "core/media/talk_list.h"
 #include "editors/events/shared_command_dialogs.h"
 #include "editors/media/talk_command_dialogs.h"
 #include "editors/media/talk_list_editor.h"
-#include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
 
@@ -331,38 +320,6 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
                   n->okButton()->click();
               }),
               "<wait 1500>");
-}
-
-// A screenshot of the editor with its command menu open (talk-list.png) and of the command dialogs,
-// for looking at them: run under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with
-// LW_SCREENSHOT_DIR naming the folder the PNGs go to. Without it the test is skipped.
-TEST_F(TalkListEditorTest, Screenshots) {
-    const QString out = ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    auto shoot = [&](const QRect& area, const QString& name) { SaveScreenArea(area, out + "/" + name); };
-    tp.WriteData("talk_list.txt", kFile);
-    TalkListEditor e(context);
-    e.move(40, 40);
-    e.show();
-    ClickRow(e.panel(), 0);
-    QTest::qWait(200);
-    e.commandMenu()->showPopup();
-    QTest::qWait(300);
-    QRect area = e.frameGeometry();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w != &e && w->inherits("QComboBoxPrivateContainer")) area = area.united(w->frameGeometry());
-    shoot(area, "talk-list.png");
-    e.commandMenu()->hidePopup();
-
-    const std::vector<TalkCommand> dialogs = {TalkCommand::Earthquake, TalkCommand::ShowAnimation, TalkCommand::Wait,
-                                              TalkCommand::TextPosition, TalkCommand::Sound};
-    for (TalkCommand c : dialogs) {
-        Choose(e, c, [&, c](QDialog* d) {
-            d->move(500, 60);
-            shoot(d->frameGeometry(), QStringLiteral("talk-command-%1.png").arg(static_cast<int>(c)));
-            d->reject();
-        });
-    }
 }
 
 }  // namespace

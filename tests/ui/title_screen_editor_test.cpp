@@ -4,39 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPushButton>
-#include <QScreen>
-#include <QSpinBox>
-#include <QTest>
-#include <QTimer>
 #include <filesystem>
 
-#include "app/editor_context.h"
-#include "app/editor_registry.h"
 #include "app/services.h"
-#include "audio/music_player.h"
-#include "widgets/audio_glue.h"
 #include "editors/settings/title_screen_editor.h"
-#include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
-#include "support/core/temp_dir.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
 #include "widgets/image_chooser.h"
-
 
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 std::string Sjis(const QString& text) { return ToCp932(text).value(); }
 
@@ -69,20 +50,11 @@ protected:
         return t;
     }
 
-    static void Click(QAbstractButton* b) {
-        const QPoint at = b->isCheckable() && !qobject_cast<QPushButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    }
     static void Type(QSpinBox* s, const QString& text) {
         s->setFocus();
         s->selectAll();
         QTest::keyClicks(s, text);
         QTest::keyClick(s, Qt::Key_Tab);
-    }
-    static void Choose(QComboBox* c, const QString& text) {
-        const int i = c->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        c->setCurrentIndex(i);
     }
     static void Retype(QLineEdit* e, const QString& text) {
         e->setFocus();
@@ -91,17 +63,7 @@ protected:
         QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, text, Qt::NoModifier);
     }
     // Runs the editor through the hub's registry; `drive` acts on it once it is shown.
-    void Run(const std::function<void(TitleScreenEditor*)>& drive) {
-        EditorRegistry registry;
-        RegisterEditors(registry);
-        bool ran = false;
-        OnNextModal<TitleScreenEditor>([&](TitleScreenEditor* e) {
-            ran = true;
-            drive(e);
-        });
-        ASSERT_TRUE(registry.Open(HubEditor::Title, context, nullptr));
-        EXPECT_TRUE(ran);
-    }
+    void Run(const std::function<void(TitleScreenEditor*)>& drive) { RunFromHub(HubEditor::Title, drive); }
     bool DataExists(const char* name) { return std::filesystem::exists(DataFilePath(tp.project, name)); }
 };
 
@@ -287,20 +249,10 @@ TEST_F(TitleScreenEditorTest, AnEntryWithABlankIsRefusedAndNothingIsWritten) {
     EXPECT_NE(tp.ReadData("title.txt").find(Sjis(QStringLiteral("0 1 ニューゲーム\r\n"))), std::string::npos);
 }
 
-TEST_F(TitleScreenEditorTest, UnreadableFilesAreNeverSavedOver) {
-    // title.txt unreadable: the editor does not open.
-    std::filesystem::create_directories(DataFilePath(tp.project, "title.txt"));
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    ASSERT_TRUE(registry.Open(HubEditor::Title, context, nullptr));
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains("title.txt"));
-    std::filesystem::remove(DataFilePath(tp.project, "title.txt"));
-
-    // image_back.txt unreadable: said once; title.txt is written, the table left alone.
+// image_back.txt unreadable: said once; title.txt is written, the table left alone.
+TEST_F(TitleScreenEditorTest, AnUnreadableBackgroundTableIsNeverSavedOver) {
     std::filesystem::remove(DataFilePath(tp.project, "image_back.txt"));
     std::filesystem::create_directories(DataFilePath(tp.project, "image_back.txt"));
-    services.messages.clear();
     Run([&](TitleScreenEditor* e) {
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_TRUE(services.messages[0].text.contains("image_back.txt"));
@@ -366,20 +318,6 @@ TEST_F(TitleScreenEditorTest, TheTitleMusicPlaysOnChoice) {
     EXPECT_NE(tp.ReadData("title.txt").find("<midi_index>\r\n0\r\n"), std::string::npos);
     context.player = nullptr;
     player.Shutdown();
-}
-
-// A screenshot of the editor beside its preview: run under a display (xvfb-run, QT_QPA_PLATFORM
-// xcb) with LW_SCREENSHOT_DIR naming the folder the PNG goes to.
-TEST_F(TitleScreenEditorTest, Screenshot) {
-    const QString out = test::ScreenshotDir();
-    if (out.isEmpty()) GTEST_SKIP() << "set LW_SCREENSHOT_DIR under a display";
-    Run([&](TitleScreenEditor* e) {
-        e->move(40, 40);
-        Choose(e->backgroundChoice(), "title.bmp");
-        Click(e->entryOff(1));
-        ShootWithPreview(e, out + "/title-screen.png");
-        Click(e->cancelButton());
-    });
 }
 
 }  // namespace

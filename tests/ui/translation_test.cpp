@@ -37,10 +37,7 @@
 namespace lw {
 namespace {
 
-using test::FakeServices;
-using test::InLanguage;
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 const QString kCatalogue = QStringLiteral(LW_SOURCE_DIR "/resources/translations/lorewright_en.ts");
 

@@ -10,9 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <functional>
@@ -39,10 +37,8 @@
 // end placement hub
 #include "support/core/bmp_makers.h"
 #include "support/core/sample_project.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
+#include "support/qt/editor_driver.h"
 #include "support/qt/in_language.h"
-#include "support/qt/modal.h"
 #include "widgets/list_editor_panel.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_editor.h"
@@ -55,8 +51,7 @@
 namespace lw {
 namespace {
 
-using test::OnNextModal;
-using test::TempProject;
+using namespace test;
 
 struct UnchangedCase {
     const char* name;
@@ -67,44 +62,44 @@ struct UnchangedCase {
     std::function<void(EditorContext&)> confirmUnchanged;
 };
 
-void ClickRow(ListEditorPanel* panel, int row) {
-    QTreeWidget* v = panel->view();
-    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualItemRect(v->topLevelItem(row)).center());
+// Opens every row of the list editor with "編集...", `arm` watching for its dialogs and setting
+// `reached` once the last one was confirmed; then confirms the editor.
+template <class Editor>
+void ConfirmEveryRow(EditorContext& context, const std::function<void(bool& reached)>& arm) {
+    Editor editor(context, nullptr);
+    const int rows = editor.panel()->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        bool reached = false;
+        arm(reached);
+        test::ClickRow(editor.panel(), row);
+        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
+        test::CancelPendingModalWatches();
+        ASSERT_TRUE(reached) << "row " << row;
+    }
+    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
 }
 
 // ---- effect animations: "編集...", then "次へ", "次へ", "OK" in the three steps -----------------
 
 std::vector<EffectAnimation> StressedEffects() {
-    EffectAnimation a;
-    a.reserved1 = -7;
-    a.reserved2 = 123456;
-    a.reserved3 = -1;
-    a.name = std::string("\x85\x40\x79", 3);  // bytes that are no CP932 text
-    a.imageFile = "wide.bmp";                   // 320 x 64
-    a.speed = 150;                              // the spin runs 1..100
-    a.drawMode = 7;                             // no such radio button
-    a.colorKey = 2;
-    a.keyRed = 300;
-    a.keyGreen = -5;
-    a.keyBlue = 256;
-    a.areaLeft = 400;  // the area and cells lie outside the picture
-    a.areaTop = -3;
-    a.areaWidth = 1000;
-    a.areaHeight = 500;
-    a.cellWidth = 500;
-    a.cellHeight = 100;
-    a.frameCount = 2;
+    EffectAnimation a{.reserved1 = -7,
+        .drawMode = 7,  // no such radio button
+        .colorKey = 2, .keyRed = 300, .keyGreen = -5, .keyBlue = 256,
+        .name = std::string("\x85\x40\x79", 3),  // bytes that are no CP932 text
+        .imageFile = "wide.bmp",  // 320 x 64
+        .reserved2 = 123456, .reserved3 = -1,
+        .areaLeft = 400,  // the area and cells lie outside the picture
+        .areaTop = -3, .areaWidth = 1000, .areaHeight = 500, .cellWidth = 500, .cellHeight = 100,
+        .speed = 150,  // the spin runs 1..100
+        .frameCount = 2};
     a.frames[0] = {99, -1, 500, -3};  // a chip off the grid, a position off the screen
     a.frames[1] = {0, 0, 320, 240};
 
-    EffectAnimation b;
-    b.name = "\x89\xce\x82\xcc\x8b\xca";  // 火の玉
-    b.imageFile = "wide.bmp";
-    b.speed = 0;
-    b.areaWidth = 0;  // shown as the picture's size
-    b.areaHeight = 0;
-    b.cellWidth = 32;
-    b.cellHeight = 32;
+    EffectAnimation b{
+        .name = "\x89\xce\x82\xcc\x8b\xca",  // 火の玉
+        .imageFile = "wide.bmp",
+        .areaWidth = 0,  // shown as the picture's size
+        .areaHeight = 0, .cellWidth = 32, .cellHeight = 32, .speed = 0};
 
     EffectAnimation c = b;
     c.name.clear();
@@ -116,14 +111,11 @@ std::vector<EffectAnimation> StressedEffects() {
 }
 
 void ConfirmEveryEffectUnchanged(EditorContext& context) {
-    EffectListEditor editor(context, nullptr);
-    const int rows = editor.panel()->rowCount();
-    for (int row = 0; row < rows; ++row) {
-        bool reachedPositions = false;
+    ConfirmEveryRow<EffectListEditor>(context, [](bool& reached) {
         OnNextModal<EffectSettingsStep>([&](EffectSettingsStep* s) {
             OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
                 OnNextModal<EffectPositionStep>([&](EffectPositionStep* p) {
-                    reachedPositions = true;
+                    reached = true;
                     // "更新" with the fields untouched changes nothing either.
                     QTest::mouseClick(p->updateButton(), Qt::LeftButton);
                     QTest::mouseClick(p->okButton(), Qt::LeftButton);
@@ -132,12 +124,7 @@ void ConfirmEveryEffectUnchanged(EditorContext& context) {
             });
             QTest::mouseClick(s->nextButton(), Qt::LeftButton);
         });
-        ClickRow(editor.panel(), row);
-        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
-        test::CancelPendingModalWatches();
-        ASSERT_TRUE(reachedPositions) << "row " << row;
-    }
-    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+    });
 }
 
 // ---- the BGM list: names are kept as their bytes ------------------------------------------------
@@ -150,36 +137,26 @@ void ConfirmBgmListUnchanged(EditorContext& context) {
 // ---- the magic list: "編集..." on every spell, every row visited, "OK" --------------------------
 
 std::vector<Magic> StressedSpells() {
-    Magic a;
-    a.name = std::string("\x85\x40\x79", 3);  // bytes that are no CP932 text
-    a.description = "one#two##";           // written as read: "#" stands for a line break
-    a.damage = 9999999;                     // beyond the game's maximum ability value
-    a.agility = -40;
-    a.level = 300;
-    a.cost = -1;
-    a.healthState = 7;      // no such entry
-    a.attackAnimation = 40;  // no such animation
-    a.sound = -1;
-    a.learnable = 2;
-    a.allTargets = -3;
+    Magic a{.learnable = 2, .allTargets = -3,
+        .damage = 9999999,  // beyond the game's maximum ability value
+        .agility = -40,
+        .healthState = 7,  // no such entry
+        .cost = -1, .level = 300,
+        .attackAnimation = 40,  // no such animation
+        .sound = -1,
+        .name = std::string("\x85\x40\x79", 3),  // bytes that are no CP932 text
+        .description = "one#two##"};  // written as read: "#" stands for a line break
     Magic b;                 // a new spell: no name, no description
     b.attackAnimation = -1;  // no damage: the animation row is disabled and keeps its value
     b.sound = 99;
-    Magic c;
-    c.name = "\x89\xce";
-    c.damage = 3;
-    c.attackAnimation = 0;
-    c.description = "x";
+    Magic c{.damage = 3, .attackAnimation = 0, .name = "\x89\xce", .description = "x"};
     return {a, b, c};
 }
 
 void ConfirmEverySpellUnchanged(EditorContext& context) {
-    MagicListEditor editor(context, nullptr);
-    const int rows = editor.panel()->rowCount();
-    for (int row = 0; row < rows; ++row) {
-        bool opened = false;
+    ConfirmEveryRow<MagicListEditor>(context, [](bool& reached) {
         OnNextModal<MagicPropertyEditor>([&](MagicPropertyEditor* d) {
-            opened = true;
+            reached = true;
             PropertyEditor* p = d->properties();
             for (int r = 0; r < p->rowCount(); ++r) {
                 p->SelectRow(r);
@@ -192,107 +169,67 @@ void ConfirmEverySpellUnchanged(EditorContext& context) {
             }
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
-        ClickRow(editor.panel(), row);
-        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
-        test::CancelPendingModalWatches();
-        ASSERT_TRUE(opened) << "row " << row;
-    }
-    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+    });
 }
 
 // ---- narrations: "編集...", then "OK" in the narration dialog -----------------------------------
 
 std::vector<Narration> StressedNarrations() {
-    Narration a;
-    a.text = 99;  // no such text
-    a.size = 500;
-    a.red = 300;
-    a.green = -1;
-    a.blue = 256;
-    a.left = -20;
-    a.top = -2147483647 - 1;
-    a.right = 400;
-    a.bottom = 2147483647;
-    a.speed = 150;
-    a.wait = 2550;  // not a whole tenth
-    a.lastPageTime = -100;
-    a.image = "sk";  // begins an entry: that entry is shown
-    a.bgm = 57;      // no such music
+    Narration a{
+        .text = 99,  // no such text
+        .left = -20, .top = -2147483647 - 1, .right = 400, .bottom = 2147483647, .size = 500, .speed = 150,
+        .wait = 2550,  // not a whole tenth
+        .lastPageTime = -100, .red = 300, .green = -1, .blue = 256,
+        .image = "sk",  // begins an entry: that entry is shown
+        .bgm = 57};  // no such music
     Narration b = a;
     b.image = std::string("\x85\x40\x79", 3);  // bytes that are no CP932 text
     b.text = 0;
     b.bgm = 2147483647;
     b.speed = 0;
-    Narration c;
-    c.image = "gone.bmp";  // no longer in the image folder
-    c.bgm = -9;
-    c.text = -5;
+    Narration c{.text = -5,
+        .image = "gone.bmp",  // no longer in the image folder
+        .bgm = -9};
     return {a, b, c};
 }
 
 void ConfirmEveryNarrationUnchanged(EditorContext& context) {
-    NarrationListEditor editor(context, nullptr);
-    const int rows = editor.panel()->rowCount();
-    for (int row = 0; row < rows; ++row) {
-        bool reached = false;
+    ConfirmEveryRow<NarrationListEditor>(context, [](bool& reached) {
         OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
             reached = true;
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
-        ClickRow(editor.panel(), row);
-        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
-        test::CancelPendingModalWatches();
-        ASSERT_TRUE(reached) << "row " << row;
-    }
-    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+    });
 }
 
 // ---- monsters: "編集...", every row selected, "次へ", "OK" in the focus dialog ---------------------
 
 std::vector<Monster> StressedMonsters() {
-    Monster a;
-    a.name = std::string("\x85\x40\x79", 3);  // bytes that are no CP932 text
-    a.reserved = -9;
-    a.agility = 123456;  // beyond the maximum ability value
-    a.experience = 2000000;
-    a.specialKind = kSpecialPoison;
-    a.specialRate = 12.5f;  // not a whole percent
-    a.specialSuccess = 250;
-    a.specialDamage = -4;
-    a.normalKind = 5;
-    a.normalSound = 40;  // beyond the sound list
-    a.focusX = 999;
-    a.picture = "wide.bmp";
-    a.drawMode = 7;
-    a.keyOn = 2;
-    a.keyRed = 300;
-    Monster b;
-    b.name = "\x89\xce";
-    b.picture = "gone.bmp";
-    b.specialKind = 9;
-    b.specialRate = 33.3f;
+    Monster a{
+        .agility = 123456,  // beyond the maximum ability value
+        .reserved = -9, .experience = 2000000,
+        .specialRate = 12.5f,  // not a whole percent
+        .specialSuccess = 250, .specialKind = kSpecialPoison, .specialDamage = -4, .normalKind = 5,
+        .normalSound = 40,  // beyond the sound list
+        .name = std::string("\x85\x40\x79", 3),  // bytes that are no CP932 text
+        .focusX = 999, .picture = "wide.bmp", .drawMode = 7, .keyOn = 2, .keyRed = 300};
+    Monster b{.specialRate = 33.3f, .specialKind = 9,
+        .specialDamage = 70000,  // beyond the maximum ability value
+        .name = "\x89\xce", .picture = "gone.bmp"};
     return {a, b};
 }
 
 void ConfirmEveryMonsterUnchanged(EditorContext& context) {
-    MonsterListEditor editor(context, nullptr);
-    const int rows = editor.panel()->rowCount();
-    for (int row = 0; row < rows; ++row) {
-        bool reachedFocus = false;
+    ConfirmEveryRow<MonsterListEditor>(context, [](bool& reached) {
         OnNextModal<MonsterPropertyDialog>([&](MonsterPropertyDialog* d) {
             for (int i = 0; i < d->properties()->rowCount(); ++i) d->properties()->SelectRow(i);
             OnNextModal<MonsterFocusDialog>([&](MonsterFocusDialog* f) {
-                reachedFocus = true;
+                reached = true;
                 QTest::mouseClick(f->okButton(), Qt::LeftButton);
             });
             QTest::mouseClick(d->nextButton(), Qt::LeftButton);
         });
-        ClickRow(editor.panel(), row);
-        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
-        test::CancelPendingModalWatches();
-        ASSERT_TRUE(reachedFocus) << "row " << row;
-    }
-    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+    });
 }
 
 // ---- enemy units: "編集...", every formation "編集..." and "OK", "次へ", "次へ", "OK" --------------
@@ -323,32 +260,24 @@ std::vector<EnemyUnit> StressedUnits() {
 }
 
 void ConfirmEveryUnitUnchanged(EditorContext& context) {
-    EnemyUnitListEditor editor(context, nullptr);
-    const int rows = editor.panel()->rowCount();
-    for (int row = 0; row < rows; ++row) {
-        bool reachedName = false;
+    ConfirmEveryRow<EnemyUnitListEditor>(context, [](bool& reached) {
         OnNextModal<FormationListDialog>([&](FormationListDialog* list) {
             for (int f = 0; f < list->panel()->rowCount(); ++f) {
                 OnNextModal<FormationDialog>([&](FormationDialog* d) { QTest::mouseClick(d->okButton(), Qt::LeftButton); });
-                ClickRow(list->panel(), f);
+                test::ClickRow(list->panel(), f);
                 QTest::mouseClick(list->panel()->editButton(), Qt::LeftButton);
                 test::CancelPendingModalWatches();
             }
             OnNextModal<EnemyRatesDialog>([&](EnemyRatesDialog* rates) {
                 OnNextModal<EnemyUnitNameDialog>([&](EnemyUnitNameDialog* name) {
-                    reachedName = true;
+                    reached = true;
                     QTest::mouseClick(name->okButton(), Qt::LeftButton);
                 });
                 QTest::mouseClick(rates->nextButton(), Qt::LeftButton);
             });
             QTest::mouseClick(list->nextButton(), Qt::LeftButton);
         });
-        ClickRow(editor.panel(), row);
-        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
-        test::CancelPendingModalWatches();
-        ASSERT_TRUE(reachedName) << "row " << row;
-    }
-    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+    });
 }
 
 // ---- placement hub: field battles ("更新" on every row, "次へ", "OK") and inn positions ----------
@@ -377,7 +306,7 @@ void ConfirmEveryFieldBattleUnchanged(EditorContext& context) {
     PlacementHub hub(context, 5, PlacementSteps{});
     OnNextModal<FieldBattleDialog>([](FieldBattleDialog* d) {
         for (int row = 0; row < d->panel()->rowCount(); ++row) {
-            ClickRow(d->panel(), row);
+            test::ClickRow(d->panel(), row);
             d->updateButton()->click();
         }
         OnNextModal<TerrainBattleDialog>([](TerrainBattleDialog* t) { t->okButton()->click(); });
@@ -394,7 +323,7 @@ void ConfirmEveryInnUnchanged(EditorContext& context) {
     hub.show();
     OnNextModal<PositionListDialog>([](PositionListDialog* list) {
         for (int row = 0; row < list->panel()->rowCount(); ++row) {
-            ClickRow(list->panel(), row);
+            test::ClickRow(list->panel(), row);
             OnNextModal<PositionDialog>([](PositionDialog* d) { d->nextButton()->click(); });
             list->panel()->editButton()->click();
         }
@@ -406,11 +335,11 @@ void ConfirmEveryInnUnchanged(EditorContext& context) {
 // ---- map animations: "編集...", "次へ", every animation "編集..." and "OK", "OK" -----------------------
 
 MapAnimation StressedMapAnimation() {
-    MapAnimation a;
-    a.imageFile = "wide.bmp";  // 320 x 64
-    a.speed = 150;             // the spin runs 1..100
-    a.frameWidth = 32;
-    a.frameHeight = 100;       // taller than the bitmap
+    MapAnimation a{
+        .imageFile = "wide.bmp",  // 320 x 64
+        .frameWidth = 32,
+        .frameHeight = 100,  // taller than the bitmap
+        .speed = 150};  // the spin runs 1..100
     a.animations = {{{{40, 8}, {-7, 3}, {0, 0}}},  // frames off the grid and off the bitmap
                     {},                           // no frames
                     {{{2147483647, -2147483647}}}};
@@ -425,7 +354,7 @@ void ConfirmMapAnimationUnchanged(EditorContext& context) {
             reachedAnimations = true;
             for (int row = 0; row < q->panel()->rowCount(); ++row) {
                 OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) { QTest::mouseClick(o->defaultButton(), Qt::LeftButton); });
-                ClickRow(q->panel(), row);
+                test::ClickRow(q->panel(), row);
                 QTest::mouseClick(q->panel()->editButton(), Qt::LeftButton);
             }
             QTest::mouseClick(q->okButton(), Qt::LeftButton);

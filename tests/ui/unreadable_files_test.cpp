@@ -1,22 +1,23 @@
-// Reading files that are not ordinary: an editor whose own list exists but cannot be read (far too
-// large, a folder, a FIFO) says so, naming the file, opens no dialog, and leaves the file as it is.
+// Reading files that are not ordinary: an editor of the hub whose own file exists but cannot be read
+// (far too large, a folder, a FIFO) says so, naming the file, opens no dialog, and leaves the file as
+// it is.
 #include <gtest/gtest.h>
 
 #include <QDialog>
-#include <QPushButton>
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "app/editor_context.h"
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
+#include "core/media/image_lists.h"
+#include "core/media/narration_list.h"
+#include "core/media/talk_list.h"
+#include "core/rules/items.h"
+#include "core/rules/levels.h"
+#include "core/rules/magic.h"
+#include "core/rules/monsters.h"
 #include "editors/media/audio_list_editor.h"
-#include "editors/media/picture_list_editors.h"
-#include "editors/media/image_table_editor.h"
-#include "editors/media/talk_list_editor.h"
-#include "support/core/temp_dir.h"
-#include "support/qt/fake_services.h"
-#include "support/qt/modal.h"
+#include "support/qt/editor_driver.h"
 
 namespace lw {
 namespace {
@@ -29,36 +30,34 @@ struct OddFileCase {
     const char* name;
     std::string_view fileName;
     Oddity oddity;
-    std::function<int(EditorContext&)> open;
+    HubEditor button;
 };
-
-int OpenBgm(EditorContext& c) { return RunAudioListEditor(c, AudioList::Bgm, nullptr); }
-int OpenSounds(EditorContext& c) { return RunAudioListEditor(c, AudioList::Sound, nullptr); }
-int OpenEffects(EditorContext& c) { return RunPreviewList<EffectListEditor>(c, nullptr); }
-int OpenBackImages(EditorContext& c) { return RunImageTableEditor(c, ImageTableKind::Back, nullptr); }
-int OpenTalk(EditorContext& c) { return RunTalkListEditor(c, nullptr); }
 
 const OddFileCase kCases[] = {
-    {"BgmListHuge", "midi_list.txt", Oddity::Huge, OpenBgm},
-    {"BgmListFolder", "midi_list.txt", Oddity::Folder, OpenBgm},
-    {"BgmListFifo", "midi_list.txt", Oddity::Fifo, OpenBgm},
-    {"SoundListFifo", "wave_list.txt", Oddity::Fifo, OpenSounds},
-    {"EffectListHuge", "image_effect.txt", Oddity::Huge, OpenEffects},
-    {"EffectListFolder", "image_effect.txt", Oddity::Folder, OpenEffects},
-    {"EffectListFifo", "image_effect.txt", Oddity::Fifo, OpenEffects},
-    {"BackImagesFolder", "image_back.txt", Oddity::Folder, OpenBackImages},
-    {"TalkListFolder", "talk_list.txt", Oddity::Folder, OpenTalk},
+    {"BgmListHuge", "midi_list.txt", Oddity::Huge, HubEditor::BgmList},
+    {"BgmListFolder", "midi_list.txt", Oddity::Folder, HubEditor::BgmList},
+    {"BgmListFifo", "midi_list.txt", Oddity::Fifo, HubEditor::BgmList},
+    {"SoundListFifo", "wave_list.txt", Oddity::Fifo, HubEditor::SoundList},
+    {"EffectListHuge", kEffectFile, Oddity::Huge, HubEditor::AnimeList},
+    {"EffectListFolder", kEffectFile, Oddity::Folder, HubEditor::AnimeList},
+    {"EffectListFifo", kEffectFile, Oddity::Fifo, HubEditor::AnimeList},
+    {"BackImagesFolder", "image_back.txt", Oddity::Folder, HubEditor::BackImages},
+    {"TalkListFolder", kTalkFile, Oddity::Folder, HubEditor::TextList},
+    {"FacesHuge", kFaceFile, Oddity::Huge, HubEditor::FaceImages},
+    {"NarrationsHuge", kNarrationFile, Oddity::Huge, HubEditor::NarrationList},
+    {"MagicHuge", kMagicFile, Oddity::Huge, HubEditor::MagicList},
+    {"MonstersHuge", kMonsterFile, Oddity::Huge, HubEditor::MonsterList},
+    {"ItemListFolder", kItemFile, Oddity::Folder, HubEditor::ItemList},
+    {"LevelListFolder", kLevelFile, Oddity::Folder, HubEditor::LevelList},
+    {"LevelUpFolder", kLevelAbilityFile, Oddity::Folder, HubEditor::LevelUp},
+    {"TitleFolder", "title.txt", Oddity::Folder, HubEditor::Title},
+    {"SettingsFolder", "setting.txt", Oddity::Folder, HubEditor::BasicSettings},
 };
 
-class OddListFile : public ::testing::TestWithParam<OddFileCase> {};
+class OddListFile : public test::EditorTest, public ::testing::WithParamInterface<OddFileCase> {};
 
 TEST_P(OddListFile, OpensNoEditorAndLeavesTheFile) {
     const OddFileCase& c = GetParam();
-    test::TempProject tp;
-    test::FakeServices services;
-    EditorContext context;
-    context.project = tp.project;
-    context.services = &services;
     const fs::path path = DataFilePath(tp.project, c.fileName);
     constexpr std::uintmax_t kHuge = std::uintmax_t{2} << 30;
     switch (c.oddity) {
@@ -76,7 +75,9 @@ TEST_P(OddListFile, OpensNoEditorAndLeavesTheFile) {
         editorShown = true;
         d->reject();
     }, nullptr, 200);
-    EXPECT_EQ(c.open(context), QDialog::Rejected);
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    ASSERT_TRUE(registry.Open(c.button, context, nullptr));
     test::CancelPendingModalWatches();
     EXPECT_FALSE(editorShown);
 
@@ -85,6 +86,7 @@ TEST_P(OddListFile, OpensNoEditorAndLeavesTheFile) {
         << services.messages[0].text.toStdString();
     EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("読み込めません")));
     EXPECT_EQ(services.messages[0].caption, QStringLiteral("Lorewright"));
+    EXPECT_EQ(context.effects.count(), 0);  // nothing left loaded for it
 
     // Untouched, and nothing else was written beside it.
     switch (c.oddity) {
@@ -103,13 +105,10 @@ INSTANTIATE_TEST_SUITE_P(ListEditors, OddListFile, ::testing::ValuesIn(kCases),
 
 // A file the save cannot replace (made read-only), and one that leads out of the project: the
 // author is told, and the editor stays open with what was entered.
-TEST(FailedSave, KeepsTheEditorOpen) {
-    test::TempProject tp;
+class FailedSave : public test::EditorTest {};
+
+TEST_F(FailedSave, KeepsTheEditorOpen) {
     test::TempDir elsewhere;
-    test::FakeServices services;
-    EditorContext context;
-    context.project = tp.project;
-    context.services = &services;
     const fs::path midi = DataFilePath(tp.project, "midi_list.txt");
     test::WriteBytes(midi, AudioListBytes(AudioList::Bgm, {"a.mid"}));
     fs::permissions(midi, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);

@@ -28,30 +28,14 @@ LinkedProject::LinkedProject() {
     narration.bgm = 0;
     narrations = {narration};
 
-    Item sword;
-    sword.name = "sword";
-    sword.kind = kItemWeapon;
-    sword.weaponAnimation = 0;
-    sword.sound = 0;
-    sword.price = 100;
-    Item herb;
-    herb.name = "herb";
-    herb.kind = kItemRecovery;
-    herb.weaponAnimation = kNoWeaponAnimation;
-    herb.sound = kItemSoundNone;
+    Item sword{.kind = kItemWeapon, .weaponAnimation = 0, .sound = 0, .price = 100, .name = "sword"};
+    Item herb{.kind = kItemRecovery, .weaponAnimation = kNoWeaponAnimation, .sound = kItemSoundNone, .name = "herb"};
     items = {sword, herb};
 
-    Magic fire;
-    fire.name = "fire";
-    fire.damage = 10;
-    fire.attackAnimation = 0;
-    fire.sound = 0;
+    Magic fire{.damage = 10, .attackAnimation = 0, .sound = 0, .name = "fire"};
     spells = {fire};
 
-    Monster slime;
-    slime.name = "slime";
-    slime.picture = "monster.bmp";
-    slime.normalSound = 0;
+    Monster slime{.normalSound = 0, .name = "slime", .picture = "monster.bmp"};
     monsters = {slime};
 
     EnemyUnit unit;

@@ -3,19 +3,11 @@
 namespace lw::test {
 
 Scene MakeRichScene() {
-    Scene s;
-    s.kind = 2;
-    s.name = "\x8a\x58 of the north";  // "街 of the north": a blank and a double-byte character
-    s.mapDataFile = "town.bin";
-    s.backgroundChipSet = "chips_bg.bmp";
-    s.layerChipSet = "chips_top.bmp";
-    s.layerDrawMode = 2;
-    s.layerColourKey = 1;
-    s.layerKeyRed = 255;
-    s.layerKeyGreen = 0;
-    s.layerKeyBlue = 128;
-    s.bgmIndex = 5;
-    s.mapAnimationFile = "map_anim0.txt";
+    Scene s{.kind = 2,
+        .name = "\x8a\x58 of the north",  // "街 of the north": a blank and a double-byte character
+        .mapDataFile = "town.bin", .backgroundChipSet = "chips_bg.bmp", .layerChipSet = "chips_top.bmp",
+        .layerDrawMode = 2, .layerColourKey = 1, .layerKeyRed = 255, .layerKeyGreen = 0, .layerKeyBlue = 128,
+        .bgmIndex = 5, .mapAnimationFile = "map_anim0.txt"};
     for (int r = 0; r < kChipGridSize; ++r)
         for (int c = 0; c < kChipGridSize; ++c) {
             s.terrainAnimation[r][c] = (r * 16 + c) % 5;

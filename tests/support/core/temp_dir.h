@@ -1,5 +1,8 @@
 #pragma once
-// A folder under the system's temporary folder, removed with everything in it at the end of scope.
+// A folder under the system's temporary folder, removed with everything in it at the end of scope;
+// a project made in one, a scripted save dialog, and the round trip of a list file through them.
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <filesystem>
@@ -70,5 +73,34 @@ struct ScriptedSaveUi : SaveUi {
         return static_cast<long>(done) != cancelAt;
     }
 };
+
+// A list file through the project: missing, it loads as an empty list; saved into a new file without
+// a question, it holds `bytes` and reads back as `records`; declining the overwrite of a later save keeps the file as
+// it was; a folder in its place is unreadable and leaves the list empty.
+template <class Record, class Load, class Save>
+void CheckListFileThroughProject(std::string_view file, const std::vector<Record>& records, const std::string& bytes,
+                                 Load load, Save save) {
+    TempProject tp;
+    std::vector<Record> read(1);
+    EXPECT_EQ(ReadStatus::Missing, load(tp.project, read));
+    EXPECT_TRUE(read.empty());
+
+    ScriptedSaveUi ui;
+    ASSERT_TRUE(save(tp.project, records, ui));
+    EXPECT_EQ(ui.asked, 0);
+    EXPECT_EQ(tp.ReadData(file), bytes);
+    EXPECT_EQ(ReadStatus::Ok, load(tp.project, read));
+    EXPECT_EQ(read, records);
+
+    ui.answer = false;
+    EXPECT_FALSE(save(tp.project, {}, ui));
+    EXPECT_EQ(ui.lastCaption, ".\\data\\" + std::string(file));
+    EXPECT_EQ(tp.ReadData(file), bytes);
+
+    TempProject other;
+    std::filesystem::create_directory(DataFilePath(other.project, file));
+    EXPECT_EQ(ReadStatus::Unreadable, load(other.project, read));
+    EXPECT_TRUE(read.empty());
+}
 
 }  // namespace lw::test

@@ -125,6 +125,17 @@ std::string VillageMapBytes() {
     });
 }
 
+void WriteVillage(const TempProject& tp) {
+    tp.WriteData("village.bin", VillageMapBytes());
+    WriteBytes(ImageFilePath(tp.project, "ground.bmp"), VillageGroundBmp());
+    WriteBytes(ImageFilePath(tp.project, "upper.bmp"), VillageUpperBmp());
+}
+
+Scene VillageScene() {
+    return Scene{.mapDataFile = "village.bin", .backgroundChipSet = "ground.bmp", .layerChipSet = "upper.bmp",
+                 .layerColourKey = 1, .layerKeyRed = 255, .layerKeyBlue = 255};
+}
+
 std::string VillagerSheetBmp(std::uint32_t tunicRgb) {
     const Colour tunic{static_cast<int>(tunicRgb >> 16 & 0xFF), static_cast<int>(tunicRgb >> 8 & 0xFF),
                        static_cast<int>(tunicRgb & 0xFF)};

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/world/scene.h"
+#include "support/core/temp_dir.h"
+
 namespace lw::test {
 
 // The background chip set (layer 0), 256 x 64 pixels, 8 chips a row. Chips (0 is never drawn):
@@ -22,6 +25,11 @@ std::string VillageUpperBmp();
 // and woods.
 inline constexpr std::uint32_t kVillageWidth = 40, kVillageHeight = 30;
 std::string VillageMapBytes();
+
+// The village in a project: the map as village.bin, the chip sets as ground.bmp and upper.bmp; and
+// a scene showing it, the upper set keyed on magenta.
+void WriteVillage(const TempProject& tp);
+Scene VillageScene();
 
 // A villager's sprite sheet: 3 columns x 4 rows (down, left, right, up) of 32 x 48 frames on the
 // key colour; `tunic` is 0xRRGGBB.

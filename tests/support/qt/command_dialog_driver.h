@@ -10,14 +10,10 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTest>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 
@@ -110,20 +106,6 @@ protected:
     std::optional<std::string> Run(EventCommandKind kind, std::function<void(Dialog*)> author) {
         OnNextModal<Dialog>(std::move(author));
         return Run(kind);
-    }
-
-    // Screenshots are taken under a real display (xvfb-run with QT_QPA_PLATFORM=xcb) with
-    // LW_SCREENSHOT_DIR naming the folder the PNGs go to; a screenshot test skips otherwise.
-    static bool ScreenshotsWanted() {
-        return std::getenv("LW_SCREENSHOT_DIR") != nullptr && QGuiApplication::platformName() != "offscreen";
-    }
-    // The dialog as it stands on the screen, saved as `name` in that folder.
-    static void SaveScreenshot(QWidget& dialog, const QString& name) {
-        QTest::qWait(400);
-        const QRect area = dialog.frameGeometry();
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8,
-                                                                          area.width() + 16, area.height() + 16);
-        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(std::getenv("LW_SCREENSHOT_DIR")) + "/" + name, "PNG"));
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <cstdlib>
 #include <functional>
@@ -71,6 +72,19 @@ inline void Choose(QComboBox* c, const QString& text) {
     const int i = c->findText(text);
     ASSERT_GE(i, 0) << text.toStdString();
     c->setCurrentIndex(i);
+}
+
+// Runs `open`, which opens a modal dialog of class D; `inDialog` works in it once it is shown.
+template <class D>
+void InDialog(const std::function<void()>& open, const std::function<void(D*)>& inDialog) {
+    bool ran = false;
+    OnNextModal<D>([&](D* d) {
+        ran = true;
+        inDialog(d);
+    });
+    open();
+    EXPECT_TRUE(ran) << "the dialog did not open";
+    CancelPendingModalWatches();
 }
 
 // Typing text that is not plain ASCII, as an input method delivers it.
@@ -133,6 +147,17 @@ protected:
 
     ImageView& view() { return *context.imageView; }
 
+    // Makes the editor, runs `drive` on it once it is shown, and cancels it if still open.
+    template <class Editor>
+    void RunShown(const std::function<void(Editor&)>& drive) {
+        Editor editor(context, nullptr);
+        QTimer::singleShot(0, [&] {
+            drive(editor);
+            if (editor.isVisible()) editor.reject();
+        });
+        editor.exec();
+    }
+
     // Opens the editor of the hub's `button` as the hub does and runs `drive` on it once it is shown.
     template <class Editor>
     void RunFromHub(HubEditor button, const std::function<void(Editor*)>& drive) {
@@ -146,12 +171,6 @@ protected:
         });
         ASSERT_TRUE(registry.Open(button, context, nullptr));
         EXPECT_TRUE(ran);
-    }
-    // The dialog and the preview beside it (when shown), as the screen shows them, as the PNG `path`.
-    void ShootWithPreview(QWidget* dialog, const QString& path, int waitMs = 400) {
-        QRect area = dialog->frameGeometry();
-        if (view().IsShown()) area = area.united(view().window()->frameGeometry());
-        SaveScreenArea(area, path, waitMs);
     }
     // A click on the preview window at `point` of its picture.
     void ClickPreview(QPoint point) {

@@ -1,15 +1,12 @@
 #pragma once
 // More of the author's actions for the editor tests, on top of the shared driver (EditorTest,
 // Click, ClickRow, Rows): choosing by position, selecting by text, typing a number and leaving the
-// field, replacing a line edit's text, and the screenshot folder of the tests that may run
-// offscreen.
+// field, replacing a line edit's text.
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
-#include <cstdlib>
 
 #include "support/qt/editor_driver.h"
 
@@ -41,14 +38,6 @@ inline void TypeText(QLineEdit* edit, const QString& text) {
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     if (!text.isEmpty()) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
-}
-
-// The folder LW_SCREENSHOT_DIR names, or nullptr (a screenshot test then skips). `display`: the
-// pictures need a real display (the offscreen platform draws no frames).
-inline const char* ScreenshotFolder(bool display = false) {
-    const char* dir = std::getenv("LW_SCREENSHOT_DIR");
-    if (display && QGuiApplication::platformName() == QLatin1String("offscreen")) return nullptr;
-    return dir;
 }
 
 }  // namespace lw::test

@@ -1,19 +1,12 @@
 #pragma once
 // Driving widgets as the author does, for the UI tests: choosing an entry of a list by keys or by
-// mouse, pressing a control through the accessibility interface (as a screen reader does), and a
-// picture of several windows where they stand on the screen.
+// mouse, and pressing a control through the accessibility interface (as a screen reader does).
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QColor>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QScreen>
 #include <QTest>
 #include <QWidget>
-#include <initializer_list>
 
 namespace lw::test {
 
@@ -40,18 +33,6 @@ inline bool DoAccessibleAction(QWidget* control, const QString& action) {
     if (a == nullptr || a->actionInterface() == nullptr) return false;
     a->actionInterface()->doAction(action);
     return true;
-}
-
-// The windows painted where their frames stand on the screen, on a grey screen-sized picture.
-inline QImage ScreenPicture(std::initializer_list<QWidget*> windows) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 800, 600);
-    QImage shot(area.size(), QImage::Format_RGB32);
-    shot.fill(QColor(64, 64, 64));
-    QPainter painter(&shot);
-    for (QWidget* w : windows)
-        if (w != nullptr && w->isVisible()) painter.drawPixmap(w->frameGeometry().topLeft() - area.topLeft(), w->grab());
-    return shot;
 }
 
 }  // namespace lw::test
