@@ -142,6 +142,9 @@ private:
     bool refused_ = false;
 };
 
+constexpr const char* kNotEditorForm =
+    "the file is not in the form its editor writes; open it in its editor, confirm, and try again";
+
 // Reads a file into `Doc`, applies `apply` and writes it back, when writing what was read gives the
 // file's own bytes (else the rewrite could change more than the numbers, and is refused).
 template <class Doc>
@@ -150,7 +153,7 @@ void RewriteDocument(Rewrite& w, std::string_view bytes, const std::function<Doc
                      Renumbered& out) {
     Doc doc = parse(bytes);
     if (write(doc) != bytes) {
-        w.Refuse(-1, "", "the file is not in the form its editor writes; open it in its editor, confirm, and try again");
+        w.Refuse(-1, "", kNotEditorForm);
         return;
     }
     apply(doc);
@@ -506,12 +509,11 @@ std::vector<Problem> RenumberSceneGroups(SceneGroupHolders& h, const RowRenumber
     for (EventPosition& p : scene.eventPositions) w.Optional(RefTarget::Group, p.group, -1, "event position");
     std::string npcs = h.npcList ? *h.npcList : std::string(), chests = h.chestList ? *h.chestList : std::string();
     auto follow = [&](int, int& group) { w.Optional(RefTarget::Group, group, -1, "group"); };
-    const char* unreadable = "the file is not in the form its editor writes; open it in its editor, confirm, and try again";
     if (h.npcList && !ForPlacedGroups<Npc>(npcs, ParseNpcList, NpcListBytes, scene.npcIndices, true, follow))
-        out.refused.push_back({Severity::Error, std::string(kNpcFile), -1, -1, -1, "", unreadable});
+        out.refused.push_back({Severity::Error, std::string(kNpcFile), -1, -1, -1, "", kNotEditorForm});
     if (h.chestList &&
         !ForPlacedGroups<TreasureChest>(chests, ParseTreasureList, TreasureListBytes, scene.treasureIndices, true, follow))
-        out.refused.push_back({Severity::Error, std::string(kTreasureFile), -1, -1, -1, "", unreadable});
+        out.refused.push_back({Severity::Error, std::string(kTreasureFile), -1, -1, -1, "", kNotEditorForm});
     if (!out.ok()) return std::move(out.refused);
     const std::size_t shown = scene.groups.size();
     scene.groups.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(shown));

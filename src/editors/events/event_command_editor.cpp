@@ -359,12 +359,19 @@ std::vector<DataFileWrite> EventCommandEditor::RenumberedLists() const {
     return out;
 }
 
+int EventCommandEditor::AllGroupCount() {
+    return static_cast<int>(CurrentGroups()->size() + CurrentHidden()->size());
+}
+
+QString EventCommandEditor::CurrentGroupName() {
+    const EventCommandGroup& g = (*CurrentGroups())[static_cast<std::size_t>(currentGroup_)];
+    return QString::fromStdString(GroupChoiceLabel(currentGroup_, g.explanation));
+}
+
 void EventCommandEditor::DeleteGroup() {
     std::vector<EventCommandGroup>* groups = CurrentGroups();
     if (!groups || !deleteGroup_->isEnabled() || !StoreCurrentGroup()) return;
-    const auto rows = static_cast<int>(groups->size() + CurrentHidden()->size());
-    const QString what = QString::fromStdString(GroupChoiceLabel(currentGroup_, (*groups)[static_cast<std::size_t>(currentGroup_)].explanation));
-    if (!groupKeeper_->BeforeDelete(currentGroup_, rows, what)) return;
+    if (!groupKeeper_->BeforeDelete(currentGroup_, AllGroupCount(), CurrentGroupName())) return;
     groups->erase(groups->begin() + currentGroup_);
     currentGroup_ = std::min(currentGroup_, static_cast<int>(groups->size()) - 1);
     if (DiscardGuard* guard = DiscardGuard::Of(this)) guard->MarkChanged();
@@ -376,9 +383,7 @@ void EventCommandEditor::MoveGroup(int by) {
     QPushButton* button = by < 0 ? groupUp_ : groupDown_;
     if (!groups || !button->isEnabled() || !StoreCurrentGroup()) return;
     const int other = currentGroup_ + by;
-    const auto rows = static_cast<int>(groups->size() + CurrentHidden()->size());
-    const QString what = QString::fromStdString(GroupChoiceLabel(currentGroup_, (*groups)[static_cast<std::size_t>(currentGroup_)].explanation));
-    if (!groupKeeper_->BeforeSwap(currentGroup_, other, rows, what)) return;
+    if (!groupKeeper_->BeforeSwap(currentGroup_, other, AllGroupCount(), CurrentGroupName())) return;
     std::swap((*groups)[static_cast<std::size_t>(currentGroup_)], (*groups)[static_cast<std::size_t>(other)]);
     currentGroup_ = other;
     if (DiscardGuard* guard = DiscardGuard::Of(this)) guard->MarkChanged();

@@ -141,6 +141,10 @@ private:
     // What refers to the current scene's groups (the NPC and chest lists read at the first change).
     SceneGroupHolders CurrentHolders();
     void EnableGroupButtons();
+    // The groups of the current scene with the hidden ones, and the current group as its chooser
+    // names it (a current scene and group are needed).
+    int AllGroupCount();
+    QString CurrentGroupName();
     // The group changes' files besides the scenes: the NPC and chest lists when renumbered.
     std::vector<DataFileWrite> RenumberedLists() const;
 
