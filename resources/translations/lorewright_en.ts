@@ -2406,6 +2406,18 @@ Rename the file, then choose it again</translation>
         <source>ｸﾞﾙｰﾌﾟ</source>
         <translation>Group</translation>
     </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>上へ移動</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下へ移動</source>
+        <translation>Move down</translation>
+    </message>
 </context>
 <context>
     <name>lw::FaceCommandDialog</name>

@@ -94,6 +94,7 @@ public:
     void KeepReferences(EditorContext& context, QWidget* owner, RefTarget target, RenumberOptions options = {}) {
         keeper_ = std::make_unique<ReferenceKeeper>(context, owner, target, options);
     }
+    void KeepReferences(std::unique_ptr<ReferenceKeeper> keeper) { keeper_ = std::move(keeper); }
     ReferenceKeeper* keeper() const { return keeper_.get(); }
     // The list's OK: `saveAlone` while no reference is renumbered, else the list file `file` (its
     // bytes made by `bytes`) and the renumbered files as one change.

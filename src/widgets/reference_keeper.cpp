@@ -19,9 +19,18 @@ constexpr std::size_t kShownPlaces = 20;
 ReferenceKeeper::ReferenceKeeper(EditorContext& context, QWidget* owner, RefTarget target, RenumberOptions options)
     : context_(context), owner_(owner), target_(target), options_(options) {}
 
+ReferenceKeeper::ReferenceKeeper(EditorContext& context, QWidget* owner, Held held, InMemory renumber)
+    : context_(context), owner_(owner), target_(RefTarget::Group), held_(std::move(held)), inMemory_(std::move(renumber)) {}
+
 ReferenceKeeper::~ReferenceKeeper() = default;
 
 bool ReferenceKeeper::Indexed(int rows) {
+    if (held_) {
+        // The references are renumbered as each change is made: every question starts from the rows
+        // as they stand.
+        map_ = RowRenumbering(rows);
+        return context_.services != nullptr;
+    }
     if (!checked_) {
         checked_ = true;
         if (context_.services && MayBeReferred(context_.project, target_)) {
@@ -56,14 +65,17 @@ bool ReferenceKeeper::Ask(const RowRenumbering& next, const RowRenumbering& step
         changed.push_back(n);
         if (map_(n) == row) own.push_back(n);
     }
-    const ReferenceIndex& refs = index_->references;
-    const int all = CountReferencesTo(refs, target_, changed, options_);
+    const std::vector<HeldReference> held = held_ ? held_() : std::vector<HeldReference>{};
+    auto count = [&](const std::vector<int>& numbers) {
+        return held_ ? CountHeldReferences(held, numbers) : CountReferencesTo(index_->references, target_, numbers, options_);
+    };
+    const int all = count(changed);
     if (all == 0) {
         // Nothing refers to a number that changes: the files stay as they are.
         map_ = next;
         return true;
     }
-    const int mine = CountReferencesTo(refs, target_, own, options_);
+    const int mine = count(own);
     Message m;
     m.text = QObject::tr("この項目は %1 か所で使われています。").arg(mine);
     if (all > mine) m.text += QObject::tr("\n番号の変わる他の項目が %1 か所で使われています。").arg(all - mine);
@@ -75,9 +87,17 @@ bool ReferenceKeeper::Ask(const RowRenumbering& next, const RowRenumbering& step
     for (;;) {
         switch (context_.services->ShowMessage(owner_, m)) {
         case MessageAnswer::Usages: {
-            UsagesDialog usages(context_.project, *index_, target_, own.empty() ? changed.front() : own.front(), what,
-                                owner_);
-            usages.exec();
+            const int shown = own.empty() ? changed.front() : own.front();
+            if (held_) {
+                std::vector<Problem> places;
+                for (const HeldReference& r : held)
+                    if (r.number == shown) places.push_back(r.place);
+                UsagesDialog usages(context_.project, places, what, owner_);
+                usages.exec();
+            } else {
+                UsagesDialog usages(context_.project, *index_, target_, shown, what, owner_);
+                usages.exec();
+            }
             continue;
         }
         case MessageAnswer::Keep:

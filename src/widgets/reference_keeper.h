@@ -12,6 +12,11 @@
 //
 // Use: ListEditor<T>::KeepReferences(keeper), and on OK keeper.Save(ui, list file, its bytes, the
 // list's own save).
+//
+// A list whose rows and references all stand in the editor's memory (a scene's field battles and
+// the chips that name them, a scene's groups and what names them) gives the keeper the references
+// as they stand at each question and the renumbering of them instead: no index is read, the
+// usages are shown as the editor holds them, and the editor's own OK writes the result.
 
 #include <QString>
 #include <functional>
@@ -31,6 +36,11 @@ class SaveUi;
 class ReferenceKeeper {
 public:
     ReferenceKeeper(EditorContext& context, QWidget* owner, RefTarget target, RenumberOptions options = {});
+    // A keeper of references held in memory: `held` gives them as they stand, `renumber` renumbers
+    // them by a step (as RenumberInMemory).
+    using Held = std::function<std::vector<HeldReference>()>;
+    using InMemory = std::function<std::vector<Problem>(const RowRenumbering& step)>;
+    ReferenceKeeper(EditorContext& context, QWidget* owner, Held held, InMemory renumber);
     ~ReferenceKeeper();
 
     // Before row `row` of `rows` rows (as the list stands) is deleted; `what` names the row. False
@@ -43,7 +53,6 @@ public:
     // groups, which its save rebuilds the scene files from): "参照を更新" renumbers them through
     // `renumber` by `step` (from the rows as the list stands to the rows after the change), which
     // returns the places that refuse, changing nothing then. No file is renumbered by the keeper.
-    using InMemory = std::function<std::vector<Problem>(const RowRenumbering& step)>;
     void RenumberInMemory(InMemory renumber) { inMemory_ = std::move(renumber); }
 
     // The renumbering agreed so far, and the files it rewrites (empty while nothing is renumbered).
@@ -64,6 +73,7 @@ private:
     QWidget* owner_;
     RefTarget target_;
     RenumberOptions options_;
+    Held held_;
     bool checked_ = false;  // whether the index was built (or found not needed)
     std::unique_ptr<ProjectIndex> index_;
     RowRenumbering map_;

@@ -40,6 +40,22 @@ QString PlaceOf(const ReferenceIndex& index, const Reference& r) {
 UsagesDialog::UsagesDialog(const Project& project, const ProjectIndex& index, RefTarget target, int row,
                            const QString& what, QWidget* parent)
     : QDialog(parent) {
+    std::vector<Row> rows;
+    for (const Reference* r : index.references.ReferencesTo(target, row))
+        rows.push_back({index.references.FileName(r->file), PlaceOf(index.references, *r),
+                        QString::fromUtf8(index.references.PartText(r->part))});
+    Build(project, rows, what);
+}
+
+UsagesDialog::UsagesDialog(const Project& project, const std::vector<Problem>& places, const QString& what,
+                           QWidget* parent)
+    : QDialog(parent) {
+    std::vector<Row> rows;
+    for (const Problem& p : places) rows.push_back({p.file, Utf8(PlaceText(p)), Utf8(p.part)});
+    Build(project, rows, what);
+}
+
+void UsagesDialog::Build(const Project& project, const std::vector<Row>& rows, const QString& what) {
     setWindowTitle(tr("使用箇所 - %1").arg(what));
     auto* layout = new QVBoxLayout(this);
     summary_ = new QLabel(this);
@@ -53,15 +69,14 @@ UsagesDialog::UsagesDialog(const Project& project, const ProjectIndex& index, Re
     view_->header()->setStretchLastSection(true);
     view_->setMinimumSize(520, 260);
     layout->addWidget(view_, 1);
-    const std::vector<const Reference*> uses = index.references.ReferencesTo(target, row);
-    for (const Reference* r : uses) {
+    for (const Row& r : rows) {
         auto* item = new QTreeWidgetItem(view_);
-        item->setText(0, QString::fromStdString(Cp932ToUtf8Lossy(DataFileDisplayPath(project, index.references.FileName(r->file)))));
-        item->setText(1, PlaceOf(index.references, *r));
-        item->setText(2, QString::fromUtf8(index.references.PartText(r->part)));
+        item->setText(0, QString::fromStdString(Cp932ToUtf8Lossy(DataFileDisplayPath(project, r.file))));
+        item->setText(1, r.place);
+        item->setText(2, r.part);
     }
     for (int c = 0; c < 2; ++c) view_->resizeColumnToContents(c);
-    summary_->setText(uses.empty() ? tr("どこからも使われていません。") : tr("%1 か所で使われています。").arg(uses.size()));
+    summary_->setText(rows.empty() ? tr("どこからも使われていません。") : tr("%1 か所で使われています。").arg(rows.size()));
     summary_->setAccessibleName(tr("使用箇所の数"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(tr("閉じる"));

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "core/check/problem.h"
 #include "core/check/project_index.h"
 
 class QTreeWidget;
@@ -20,10 +21,19 @@ public:
     // `what` names the row in the caption ("ｱｲﾃﾑ 3 sword").
     UsagesDialog(const Project& project, const ProjectIndex& index, RefTarget target, int row, const QString& what,
                  QWidget* parent);
+    // The places `places` (references an editor holds in memory, as they stand in it).
+    UsagesDialog(const Project& project, const std::vector<Problem>& places, const QString& what, QWidget* parent);
     QTreeWidget* view() const { return view_; }
     QLabel* summary() const { return summary_; }
 
 private:
+    // The frame, with a row of file, place and field per usage.
+    struct Row {
+        std::string file;  // CP932
+        QString place, part;
+    };
+    void Build(const Project& project, const std::vector<Row>& rows, const QString& what);
+
     QTreeWidget* view_;
     QLabel* summary_;
 };

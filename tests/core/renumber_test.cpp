@@ -14,6 +14,8 @@
 #include "core/check/renumber.h"
 #include "core/media/audio_lists.h"
 #include "core/media/talk_list.h"
+#include "core/rules/treasure_list.h"
+#include "core/world/npc_list.h"
 #include "support/core/linked_project.h"
 #include "support/core/temp_dir.h"
 
@@ -190,6 +192,104 @@ TEST(Renumber, GroupLinesInMemoryAreRenumberedWholeOrNotAtAll) {
     EXPECT_EQ(Places(RenumberGroupLines(groups, "scene1.txt", RefTarget::Npc, deleted)),
               std::vector<std::string>{"scene1.txt:group 0 line 2"});
     EXPECT_EQ(groups, before);
+}
+
+// The lists that live inside a scene: the chips of the terrain battle grid follow their battle rows;
+// every reference to a group of the scene (exits, event positions, command lines, the NPC and chest
+// it lists) follows its group, and the project stays clean.
+TEST(Renumber, TerrainChipsFollowTheirBattleRows) {
+    ChipGrid grid{};
+    grid[0][0] = 1;
+    grid[0][1] = 2;
+    grid[1][0] = 3;
+    grid[2][2] = 9;  // names no row: kept
+    EXPECT_EQ(TerrainBattleReferences(grid, "scene1.txt").size(), 4u);
+    RowRenumbering battles(3);
+    battles.Delete(0);    // rows now: 1 2
+    battles.Swap(0, 1);   // rows now: 2 1
+    RenumberTerrainBattles(grid, battles);
+    EXPECT_EQ((std::vector<int>{grid[0][0], grid[0][1], grid[1][0], grid[2][2], grid[3][3]}),
+              (std::vector<int>{0, 2, 1, 9, 0}));
+    const std::vector<HeldReference> held = TerrainBattleReferences(grid, "scene1.txt");
+    ASSERT_EQ(held.size(), 3u);
+    EXPECT_EQ(held[0].number, 1);
+    EXPECT_EQ("scene1.txt:" + PlaceText(held[0].place), "scene1.txt:terrain battle 1");
+    const std::vector<int> numbers{1};
+    EXPECT_EQ(CountHeldReferences(held, numbers), 1);
+}
+
+struct GroupChange {
+    const char* name;
+    std::function<void(RowRenumbering&)> change;
+    int deleted;  // the group taken out of the scene, -1 for a move
+};
+void PrintTo(const GroupChange& c, std::ostream* os) { *os << c.name; }
+
+class RenumberGroupTest : public ::testing::TestWithParam<GroupChange> {};
+
+TEST_P(RenumberGroupTest, EveryReferenceToTheScenesGroupsFollowsAndTheProjectStaysClean) {
+    const GroupChange& c = GetParam();
+    TempProject t;
+    LinkedProject p;
+    p.npcs[0].displayName = "guard";  // as the NPC editor writes it
+    p.Write(t.project);
+    std::string npcs = t.ReadData(kNpcFile), chests = t.ReadData(kTreasureFile);
+    SceneGroupHolders holders{&p.scene1, "scene1.txt", nullptr, &npcs, &chests};
+    auto where = [](const std::vector<HeldReference>& held) {
+        std::vector<std::pair<int, std::string>> out;
+        for (const HeldReference& r : held) out.emplace_back(r.number, r.place.file + ":" + PlaceText(r.place));
+        return out;
+    };
+    const auto before = where(SceneGroupReferences(holders));
+    // Exits, positions, lines and the NPC and chest lists all name groups of the scene.
+    for (const char* place : {"scene1.txt:exit 0", "scene1.txt:shop 0", "npc_list.txt:record 0 group",
+                              "treasure_list.txt:record 0 group", "scene1.txt:group 4 line 22"})
+        EXPECT_TRUE(std::any_of(before.begin(), before.end(), [&](const auto& r) { return r.second == place; })) << place;
+
+    RowRenumbering groups(p.scene1.groupCount());
+    c.change(groups);
+    ASSERT_EQ(Places(RenumberSceneGroups(holders, groups)), std::vector<std::string>{});
+    std::vector<std::pair<int, std::string>> expected;
+    for (const auto& [number, place] : before)
+        if (groups(number) >= 0) expected.emplace_back(groups(number), place);
+    EXPECT_EQ(where(SceneGroupReferences(holders)), expected);
+
+    if (c.deleted >= 0) p.scene1.groups.erase(p.scene1.groups.begin() + c.deleted);
+    t.WriteData("scene1.txt", SceneBytes(p.scene1));
+    t.WriteData(kNpcFile, npcs);
+    t.WriteData(kTreasureFile, chests);
+    std::vector<std::string> problems;
+    for (const Problem& q : CheckIndex(BuildProjectIndex(t.project))) problems.push_back(ProblemLine(t.project, q));
+    EXPECT_EQ(problems, std::vector<std::string>{});
+}
+
+const GroupChange kGroupChanges[] = {
+    {"Move", [](RowRenumbering& g) { g.Swap(1, 2); }, -1},
+    {"MoveFirst", [](RowRenumbering& g) { g.Swap(0, 1); }, -1},
+    {"Delete", [](RowRenumbering& g) { g.Delete(1); }, 1},
+};
+INSTANTIATE_TEST_SUITE_P(EveryChange, RenumberGroupTest, ::testing::ValuesIn(kGroupChanges),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A group line that would pass 63 bytes refuses the whole renumbering, the lists included.
+TEST(Renumber, GroupLineOver63BytesRefusesAndChangesNothing) {
+    LinkedProject p;
+    p.npcs[0].displayName = "guard";
+    p.scene1.groups.resize(11);
+    const std::string longLine = "battle 0 0 1 20 1 9 " + std::string(43, 'b');
+    ASSERT_EQ(longLine.size(), 63u);
+    p.scene1.groups[10].commands.push_back(longLine);
+    std::vector<EventCommandGroup> hidden;
+    std::string npcs = NpcListBytes(p.npcs);
+    SceneGroupHolders holders{&p.scene1, "scene1.txt", &hidden, &npcs, nullptr};
+    const Scene before = p.scene1;
+    const std::string npcsBefore = npcs;
+    RowRenumbering groups(11);
+    groups.Swap(1, 10);
+    groups.Swap(9, 10);
+    EXPECT_EQ(Places(RenumberSceneGroups(holders, groups)), std::vector<std::string>{"scene1.txt:group 10 line 1"});
+    EXPECT_EQ(p.scene1, before);
+    EXPECT_EQ(npcs, npcsBefore);
 }
 
 TEST(Renumber, RowMapComposesDeletesAndMoves) {

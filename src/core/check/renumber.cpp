@@ -17,6 +17,7 @@
 #include "core/settings/game_settings.h"
 #include "core/settings/title_screen.h"
 #include "core/world/scene.h"
+#include "core/world/npc_list.h"
 #include "core/world/scene_catalog.h"
 
 namespace lw {
@@ -141,6 +142,9 @@ private:
     bool refused_ = false;
 };
 
+constexpr const char* kNotEditorForm =
+    "the file is not in the form its editor writes; open it in its editor, confirm, and try again";
+
 // Reads a file into `Doc`, applies `apply` and writes it back, when writing what was read gives the
 // file's own bytes (else the rewrite could change more than the numbers, and is refused).
 template <class Doc>
@@ -149,7 +153,7 @@ void RewriteDocument(Rewrite& w, std::string_view bytes, const std::function<Doc
                      Renumbered& out) {
     Doc doc = parse(bytes);
     if (write(doc) != bytes) {
-        w.Refuse(-1, "", "the file is not in the form its editor writes; open it in its editor, confirm, and try again");
+        w.Refuse(-1, "", kNotEditorForm);
         return;
     }
     apply(doc);
@@ -404,6 +408,120 @@ int CountReferencesTo(const ReferenceIndex& index, RefTarget target, std::span<c
         for (const Reference* r : index.ReferencesTo(target, number))
             if (!options.sceneRowsRebuilt || r->group >= 0) ++n;
     return n;
+}
+
+int CountHeldReferences(std::span<const HeldReference> held, std::span<const int> numbers) {
+    int n = 0;
+    for (const HeldReference& r : held)
+        if (std::find(numbers.begin(), numbers.end(), r.number) != numbers.end()) ++n;
+    return n;
+}
+
+std::vector<HeldReference> TerrainBattleReferences(const ChipGrid& grid, std::string_view fileName) {
+    std::vector<HeldReference> out;
+    for (int row = 0; row < kChipGridSize; ++row)
+        for (int col = 0; col < kChipGridSize; ++col) {
+            const int value = grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+            if (value > 0)
+                out.push_back({value - 1, {Severity::Warning, std::string(fileName), row * kChipGridSize + col, -1, -1,
+                                           "terrain battle", {}}});
+        }
+    return out;
+}
+
+void RenumberTerrainBattles(ChipGrid& grid, const RowRenumbering& battles) {
+    for (auto& row : grid)
+        for (int& value : row)
+            if (value > 0 && value <= battles.size()) value = battles(value - 1) + 1;
+}
+
+namespace {
+
+// The scene's groups followed by the hidden ones: the numbering the group references use.
+std::vector<EventCommandGroup> AllGroups(const SceneGroupHolders& h) {
+    std::vector<EventCommandGroup> all = h.scene->groups;
+    if (h.hidden) all.insert(all.end(), h.hidden->begin(), h.hidden->end());
+    return all;
+}
+
+// The rows of a placed list (NPCs or chests) whose group is of the scene, each once.
+std::vector<int> PlacedRows(const std::vector<int>& indices, std::size_t rows) {
+    std::vector<int> out;
+    for (int i : indices)
+        if (i >= 0 && static_cast<std::size_t>(i) < rows && std::find(out.begin(), out.end(), i) == out.end())
+            out.push_back(i);
+    return out;
+}
+
+// Calls `each(row, group)` for every row of the NPC or chest list `bytes` the scene lists. With
+// `write`, the groups `each` changed are written back into `bytes`; false when the file is not in
+// the form its editor writes (nothing changed then).
+template <class Row>
+bool ForPlacedGroups(std::string& bytes, std::vector<Row> (*parse)(std::string_view),
+                     std::string (*write)(const std::vector<Row>&), const std::vector<int>& indices, bool rewrite,
+                     const std::function<void(int, int&)>& each) {
+    std::vector<Row> rows = parse(bytes);
+    if (rewrite && write(rows) != bytes) return false;
+    for (int i : PlacedRows(indices, rows.size())) each(i, rows[static_cast<std::size_t>(i)].group);
+    if (rewrite) bytes = write(rows);
+    return true;
+}
+
+}  // namespace
+
+std::vector<HeldReference> SceneGroupReferences(const SceneGroupHolders& h) {
+    std::vector<HeldReference> out;
+    auto add = [&](int group, std::string file, int record, const char* part, int g = -1, int line = -1) {
+        if (group >= 0) out.push_back({group, {Severity::Warning, std::move(file), record, g, line, part, {}}});
+    };
+    const Scene& scene = *h.scene;
+    for (int i = 0; i < scene.sceneChangeCount(); ++i) add(scene.sceneChanges[static_cast<std::size_t>(i)].group, h.fileName, i, "exit");
+    static const char* const kKinds[] = {"shop", "inn", "signpost", "fixed battle"};
+    for (int i = 0; i < scene.eventPositionCount(); ++i) {
+        const EventPosition& p = scene.eventPositions[static_cast<std::size_t>(i)];
+        add(p.group, h.fileName, i, p.kind >= 0 && p.kind <= 3 ? kKinds[p.kind] : "event position");
+    }
+    const std::vector<EventCommandGroup> all = AllGroups(h);
+    LineScan scan;
+    const LineLimits limits;
+    for (std::size_t g = 0; g < all.size(); ++g)
+        for (std::size_t l = 0; l < all[g].commands.size(); ++l) {
+            ScanEventLine(all[g].commands[l], limits, scan);
+            for (const LineReference& r : scan.references)
+                if (r.target == RefTarget::Group) add(r.index, h.fileName, -1, r.part, static_cast<int>(g), static_cast<int>(l));
+        }
+    if (h.npcList)
+        ForPlacedGroups<Npc>(*h.npcList, ParseNpcList, NpcListBytes, scene.npcIndices, false,
+                             [&](int row, int& group) { add(group, std::string(kNpcFile), row, "group"); });
+    if (h.chestList)
+        ForPlacedGroups<TreasureChest>(*h.chestList, ParseTreasureList, TreasureListBytes, scene.treasureIndices, false,
+                                       [&](int row, int& group) { add(group, std::string(kTreasureFile), row, "group"); });
+    return out;
+}
+
+std::vector<Problem> RenumberSceneGroups(SceneGroupHolders& h, const RowRenumbering& groups) {
+    Renumbered out;
+    Scene scene = *h.scene;
+    std::vector<EventCommandGroup> all = AllGroups(h);
+    Rewrite w(RefTarget::Group, groups, h.fileName, out);
+    RenumberLines(w, all);
+    for (SceneChange& c : scene.sceneChanges) w.Optional(RefTarget::Group, c.group, -1, "exit");
+    for (EventPosition& p : scene.eventPositions) w.Optional(RefTarget::Group, p.group, -1, "event position");
+    std::string npcs = h.npcList ? *h.npcList : std::string(), chests = h.chestList ? *h.chestList : std::string();
+    auto follow = [&](int, int& group) { w.Optional(RefTarget::Group, group, -1, "group"); };
+    if (h.npcList && !ForPlacedGroups<Npc>(npcs, ParseNpcList, NpcListBytes, scene.npcIndices, true, follow))
+        out.refused.push_back({Severity::Error, std::string(kNpcFile), -1, -1, -1, "", kNotEditorForm});
+    if (h.chestList &&
+        !ForPlacedGroups<TreasureChest>(chests, ParseTreasureList, TreasureListBytes, scene.treasureIndices, true, follow))
+        out.refused.push_back({Severity::Error, std::string(kTreasureFile), -1, -1, -1, "", kNotEditorForm});
+    if (!out.ok()) return std::move(out.refused);
+    const std::size_t shown = scene.groups.size();
+    scene.groups.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(shown));
+    if (h.hidden) h.hidden->assign(all.begin() + static_cast<std::ptrdiff_t>(shown), all.end());
+    *h.scene = std::move(scene);
+    if (h.npcList) *h.npcList = std::move(npcs);
+    if (h.chestList) *h.chestList = std::move(chests);
+    return {};
 }
 
 bool MayBeReferred(const Project& project, RefTarget target) {

@@ -82,6 +82,41 @@ std::vector<Problem> RenumberGroupLines(std::vector<EventCommandGroup>& groups, 
 int CountReferencesTo(const ReferenceIndex& index, RefTarget target, std::span<const int> numbers,
                       const RenumberOptions& options = {});
 
+// A reference an editor holds in memory, to a number of a list that lives inside a scene (its
+// field battles, its groups): where it stands, as a problem's place, and the number it names.
+struct HeldReference {
+    int number = -1;
+    Problem place;
+};
+
+// The references of `held` to the numbers of `numbers`, each counted once.
+int CountHeldReferences(std::span<const HeldReference> held, std::span<const int> numbers);
+
+// The chips of a scene's terrain battle grid name battle row n-1 by n (0: none). One reference
+// per chip (record: the chip's number, row * 16 + column) in the scene file `fileName`.
+std::vector<HeldReference> TerrainBattleReferences(const ChipGrid& grid, std::string_view fileName);
+// The grid after the battle rows were deleted or moved: each chip follows its row, a deleted row's
+// chips become none. Values that name no row are left as they are.
+void RenumberTerrainBattles(ChipGrid& grid, const RowRenumbering& battles);
+
+// What refers to the event command groups of one scene, as an editor holds it: the scene's exits,
+// event positions and command lines (of `hidden` groups, above a lowered count, too), and the
+// group of each NPC and chest the scene lists, in the bytes the NPC and chest lists are to be
+// written with (null: no such file). Groups are numbered over the scene's groups followed by the
+// hidden ones.
+struct SceneGroupHolders {
+    Scene* scene = nullptr;
+    std::string fileName;  // the scene file, for the places
+    std::vector<EventCommandGroup>* hidden = nullptr;
+    std::string* npcList = nullptr;
+    std::string* chestList = nullptr;
+};
+std::vector<HeldReference> SceneGroupReferences(const SceneGroupHolders& holders);
+// Renumbers every reference of `holders` by `groups` (the groups themselves are not moved). A
+// deleted group becomes none; a command line that would grow past 63 bytes, or an NPC or chest list
+// not in the form its editor writes, refuses: nothing is changed and the places are returned.
+std::vector<Problem> RenumberSceneGroups(SceneGroupHolders& holders, const RowRenumbering& groups);
+
 // True when some data file that can refer to `target` exists: with none, nothing can refer to the
 // list and no index is needed.
 bool MayBeReferred(const Project& project, RefTarget target);

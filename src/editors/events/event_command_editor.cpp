@@ -23,6 +23,10 @@
 #include <tuple>
 
 #include "app/editor_context.h"
+#include "core/check/renumber.h"
+#include "core/rules/treasure_list.h"
+#include "core/world/npc_list.h"
+#include "widgets/reference_keeper.h"
 #include "widgets/list_filter.h"
 #include "widgets/record_names_ui.h"
 #include "widgets/numbered_file_list.h"
@@ -172,6 +176,23 @@ void EventCommandEditor::BuildPanel(QWidget* top) {
     DiscardGuard::IgnoreChangesOf(group_);
     groupBoxRow->addWidget(group_);
     AddComboFilter(group_, tr("ｸﾞﾙｰﾌﾟ"));
+    if (form_ == Form::Scene) {
+        deleteGroup_ = new QPushButton(tr("削除"), groupBox);
+        groupUp_ = new QPushButton(tr("上へ移動"), groupBox);
+        groupDown_ = new QPushButton(tr("下へ移動"), groupBox);
+        for (QPushButton* b : {deleteGroup_, groupUp_, groupDown_}) groupBoxRow->addWidget(b);
+        connect(deleteGroup_, &QPushButton::clicked, this, &EventCommandEditor::DeleteGroup);
+        connect(groupUp_, &QPushButton::clicked, this, [this] { MoveGroup(-1); });
+        connect(groupDown_, &QPushButton::clicked, this, [this] { MoveGroup(1); });
+        groupKeeper_ = std::make_unique<ReferenceKeeper>(
+            context_, this, [this] { return SceneGroupReferences(CurrentHolders()); },
+            [this](const RowRenumbering& step) {
+                SceneGroupHolders holders = CurrentHolders();
+                std::vector<Problem> refused = RenumberSceneGroups(holders, step);
+                groupsRenumbered_ = groupsRenumbered_ || refused.empty();
+                return refused;
+            });
+    }
     groupRow->addWidget(groupBox);
     auto* countBox = new QGroupBox(tr("ｸﾞﾙｰﾌﾟ数"), this);
     auto* countRow = new QHBoxLayout(countBox);
@@ -302,6 +323,71 @@ void EventCommandEditor::ShowCurrentGroup() {
     text_->setReadOnly(!shown.shown);
     explanation_->setReadOnly(!shown.shown);
     menu_->setEnabled(shown.shown);
+    EnableGroupButtons();
+}
+
+void EventCommandEditor::EnableGroupButtons() {
+    if (!deleteGroup_) return;
+    const std::vector<EventCommandGroup>* groups = CurrentGroups();
+    const int count = groups ? static_cast<int>(groups->size()) : 0;
+    const bool shown = currentGroup_ >= 0 && currentGroup_ < count;
+    // A scene keeps at least one group.
+    deleteGroup_->setEnabled(shown && count > kGroupCountMin);
+    groupUp_->setEnabled(shown && currentGroup_ > 0);
+    groupDown_->setEnabled(shown && currentGroup_ + 1 < count);
+}
+
+SceneGroupHolders EventCommandEditor::CurrentHolders() {
+    if (!listsRead_) {
+        listsRead_ = true;
+        // A list that is missing or cannot be read holds no group of ours that could be renumbered.
+        auto read = [this](std::string_view file, std::optional<std::string>& asRead, std::optional<std::string>& kept) {
+            FileBytes bytes = ReadFileBytes(DataFilePath(context_.project, file), kListFileCeiling);
+            if (bytes.ok()) asRead = kept = std::move(bytes.bytes);
+        };
+        read(kNpcFile, npcsRead_, npcs_);
+        read(kTreasureFile, chestsRead_, chests_);
+    }
+    EventSceneRecord& record = scenes_[static_cast<std::size_t>(currentScene_)];
+    return {&record.scene, record.fileName, &record.hidden, npcs_ ? &*npcs_ : nullptr, chests_ ? &*chests_ : nullptr};
+}
+
+std::vector<DataFileWrite> EventCommandEditor::RenumberedLists() const {
+    std::vector<DataFileWrite> out;
+    if (npcs_ != npcsRead_) out.push_back(DataFileWrite::Bytes(std::string(kNpcFile), *npcs_));
+    if (chests_ != chestsRead_) out.push_back(DataFileWrite::Bytes(std::string(kTreasureFile), *chests_));
+    return out;
+}
+
+int EventCommandEditor::AllGroupCount() {
+    return static_cast<int>(CurrentGroups()->size() + CurrentHidden()->size());
+}
+
+QString EventCommandEditor::CurrentGroupName() {
+    const EventCommandGroup& g = (*CurrentGroups())[static_cast<std::size_t>(currentGroup_)];
+    return QString::fromStdString(GroupChoiceLabel(currentGroup_, g.explanation));
+}
+
+void EventCommandEditor::DeleteGroup() {
+    std::vector<EventCommandGroup>* groups = CurrentGroups();
+    if (!groups || !deleteGroup_->isEnabled() || !StoreCurrentGroup()) return;
+    if (!groupKeeper_->BeforeDelete(currentGroup_, AllGroupCount(), CurrentGroupName())) return;
+    groups->erase(groups->begin() + currentGroup_);
+    currentGroup_ = std::min(currentGroup_, static_cast<int>(groups->size()) - 1);
+    if (DiscardGuard* guard = DiscardGuard::Of(this)) guard->MarkChanged();
+    ShowCurrentScene();
+}
+
+void EventCommandEditor::MoveGroup(int by) {
+    std::vector<EventCommandGroup>* groups = CurrentGroups();
+    QPushButton* button = by < 0 ? groupUp_ : groupDown_;
+    if (!groups || !button->isEnabled() || !StoreCurrentGroup()) return;
+    const int other = currentGroup_ + by;
+    if (!groupKeeper_->BeforeSwap(currentGroup_, other, AllGroupCount(), CurrentGroupName())) return;
+    std::swap((*groups)[static_cast<std::size_t>(currentGroup_)], (*groups)[static_cast<std::size_t>(other)]);
+    currentGroup_ = other;
+    if (DiscardGuard* guard = DiscardGuard::Of(this)) guard->MarkChanged();
+    ShowCurrentScene();
 }
 
 bool EventCommandEditor::StoreCurrentGroup() {
@@ -495,7 +581,14 @@ void EventCommandEditor::accept() {
             if (record.status == ReadStatus::Ok) files.push_back(SceneFileWrite(record.fileName, record.scene));
         // An explanation file that could not be read is not written over.
         if (context_.flagsRead != ReadStatus::Unreadable) files.push_back(FlagExplanationsWrite(context_.flags));
-        SaveDataFileSet(context_.project, files, ui);
+        // Renumbered group references hold each other's numbers: written all together or not at all.
+        if (groupsRenumbered_) {
+            for (DataFileWrite& f : RenumberedLists()) files.push_back(std::move(f));
+            // "いいえ" for any of them writes none: the editor stays open with the author's work.
+            if (SaveDataFilesTogether(context_.project, files, ui).written.size() != files.size()) return;
+        } else {
+            SaveDataFileSet(context_.project, files, ui);
+        }
         // Something could not be written: the editor stays open with the author's work.
         if (ui.failed()) return;
     }

@@ -22,8 +22,15 @@
 // the files cannot hold, group_text.h) is never cut: the author is told what and where, and stays
 // on the group until it fits. Groups above a lowered count are kept while the editor is open, so
 // raising the count brings them back; only the counted groups are written.
+//
+// The scene form deletes and moves groups ("削除", "上へ移動", "下へ移動" beside the group chooser).
+// Groups are referred to by number from the scene's exits and event positions, its command lines
+// and the NPCs and chests it lists: before a change that moves a referred number the author is
+// asked whether the references follow (reference_keeper.h), and OK writes the renumbered NPC and
+// chest lists with the scene files, all of them or none.
 
 #include <QDialog>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +57,8 @@ namespace lw {
 
 struct EditorContext;
 class SceneCatalogEntry;
+class ReferenceKeeper;
+struct SceneGroupHolders;
 
 // A scene file as the scene form holds it; only Ok records are edited and written.
 struct EventSceneRecord : SceneRow {
@@ -82,6 +91,10 @@ public:
     void RunCommand(EventCommandKind kind);
     // Inserts a built line (CP932) by the caret rule, as one step "元に戻す" can take back.
     void InsertLine(std::string_view cp932Line);
+    // The scene form's group changes: the current group deleted, or moved one place (by -1 or 1)
+    // with the current group following it.
+    void DeleteGroup();
+    void MoveGroup(int by);
 
     QComboBox* sceneChoice() const { return scene_; }          // scene form only
     QCheckBox* showBox() const { return show_; }               // scene form only
@@ -89,6 +102,9 @@ public:
     QLabel* ownerGroupLabel() const { return ownerLabel_; }    // owner form only
     QComboBox* groupChoice() const { return group_; }
     QSpinBox* groupCountSpin() const { return count_; }
+    QPushButton* deleteGroupButton() const { return deleteGroup_; }  // scene form only
+    QPushButton* groupUpButton() const { return groupUp_; }          // scene form only
+    QPushButton* groupDownButton() const { return groupDown_; }      // scene form only
     QLineEdit* explanationField() const { return explanation_; }
     QPlainTextEdit* textField() const { return text_; }
     QListWidget* commandMenu() const { return menu_; }
@@ -122,6 +138,15 @@ private:
     void OpenMapView();
     void ShowSceneOnMap();
     void CloseMapView();
+    // What refers to the current scene's groups (the NPC and chest lists read at the first change).
+    SceneGroupHolders CurrentHolders();
+    void EnableGroupButtons();
+    // The groups of the current scene with the hidden ones, and the current group as its chooser
+    // names it (a current scene and group are needed).
+    int AllGroupCount();
+    QString CurrentGroupName();
+    // The group changes' files besides the scenes: the NPC and chest lists when renumbered.
+    std::vector<DataFileWrite> RenumberedLists() const;
 
     EditorContext& context_;
     Form form_;
@@ -137,6 +162,12 @@ private:
     int currentGroup_ = 0;
     int shownCount_ = 0;  // the count the spin shows (to put back when a change is refused)
     int pressedRow_ = -1;  // the menu entry the mouse went down on
+    // Scene form: the group changes' question, and the NPC and chest lists as read and as renumbered
+    // (nullopt: no such file, or not readable).
+    std::unique_ptr<ReferenceKeeper> groupKeeper_;
+    bool listsRead_ = false;
+    bool groupsRenumbered_ = false;
+    std::optional<std::string> npcsRead_, npcs_, chestsRead_, chests_;
 
     QComboBox* scene_ = nullptr;
     QCheckBox* show_ = nullptr;
@@ -144,6 +175,9 @@ private:
     QLabel* ownerLabel_ = nullptr;
     QComboBox* group_ = nullptr;
     QSpinBox* count_ = nullptr;
+    QPushButton* deleteGroup_ = nullptr;
+    QPushButton* groupUp_ = nullptr;
+    QPushButton* groupDown_ = nullptr;
     QLineEdit* explanation_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
     QListWidget* menu_ = nullptr;

@@ -120,8 +120,8 @@ void TerrainBattleDialog::reject() {
 // ---------------------------------------------------------------------------------------------
 // "ﾌｨｰﾙﾄﾞ戦闘2"
 
-FieldBattleDialog::FieldBattleDialog(EditorContext& context, Scene& scene, QWidget* parent)
-    : QDialog(parent), context_(context), scene_(scene) {
+FieldBattleDialog::FieldBattleDialog(EditorContext& context, Scene& scene, QWidget* parent, std::string fileName)
+    : QDialog(parent), context_(context), scene_(scene), fileName_(std::move(fileName)), grid_(scene.terrainBattle) {
     setWindowTitle(tr("ﾌｨｰﾙﾄﾞ戦闘2"));
     auto* layout = new QVBoxLayout(this);
     panel_ = new ListEditorPanel({.headers = {}, .addLabel = tr("追加")}, this);
@@ -167,6 +167,12 @@ FieldBattleDialog::FieldBattleDialog(EditorContext& context, Scene& scene, QWidg
         Warn(context_, this, tr("ﾌｨｰﾙﾄﾞ戦闘は1つの場面に%1個までです。これ以上追加できません。").arg(kSceneBattleCapacity));
     });
     list_->OnSelectionChanged([this](int row) { ShowBattle(row); });
+    list_->KeepReferences(std::make_unique<ReferenceKeeper>(
+        context_, this, [this] { return TerrainBattleReferences(grid_, fileName_); },
+        [this](const RowRenumbering& step) {
+            RenumberTerrainBattles(grid_, step);
+            return std::vector<Problem>{};
+        }));
     connect(update_, &QPushButton::clicked, this, [this] { UpdateSelected(); });
     connect(show_, &QCheckBox::toggled, this, [this] { ShowBackground(); });
     connect(background_, &QComboBox::currentIndexChanged, this, [this] { ShowBackground(); });
@@ -227,6 +233,7 @@ void FieldBattleDialog::ShowBackground() {
 void FieldBattleDialog::accept() {
     Scene withBattles = scene_;
     withBattles.battles = list_->records();
+    withBattles.terrainBattle = grid_;
     context_.imageView->Close();
     TerrainBattleDialog terrain(context_, withBattles, this);
     if (terrain.exec() != QDialog::Accepted) {
@@ -243,8 +250,8 @@ void FieldBattleDialog::reject() {
     QDialog::reject();
 }
 
-bool EditFieldBattles(EditorContext& context, Scene& scene, QWidget* parent) {
-    FieldBattleDialog dialog(context, scene, parent);
+bool EditFieldBattles(EditorContext& context, Scene& scene, QWidget* parent, std::string fileName) {
+    FieldBattleDialog dialog(context, scene, parent, std::move(fileName));
     return dialog.exec() == QDialog::Accepted;
 }
 

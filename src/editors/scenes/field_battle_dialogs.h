@@ -2,12 +2,14 @@
 // The random battles of a scene: "ﾌｨｰﾙﾄﾞ戦闘2" lists them (enemy unit, appearance rate, battle
 // background) and "次へ" opens "ﾌｨｰﾙﾄﾞ戦闘3", which assigns them to the chips of the scene's
 // background chip set. OK there closes both; its Cancel returns to the list. A scene holds 64
-// battles: the 65th is refused with a message.
+// battles: the 65th is refused with a message. The chips name battles by their row: deleting or
+// moving a row that chips name asks first whether the chips follow it (reference_keeper.h).
 
 #include <QDialog>
 #include <QImage>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/world/chip_rows.h"
@@ -62,7 +64,8 @@ private:
 class FieldBattleDialog : public QDialog {
     Q_OBJECT
 public:
-    FieldBattleDialog(EditorContext& context, Scene& scene, QWidget* parent = nullptr);
+    // `fileName` is the scene's file, for the places the chips are shown at.
+    FieldBattleDialog(EditorContext& context, Scene& scene, QWidget* parent = nullptr, std::string fileName = {});
     ~FieldBattleDialog() override;
     ListEditorPanel* panel() const { return panel_; }
     QComboBox* enemyCombo() const { return enemy_; }
@@ -73,6 +76,8 @@ public:
     QPushButton* nextButton() const { return next_; }
     QPushButton* cancelButton() const { return cancel_; }
     const std::vector<FieldBattle>& battles() const { return list_->records(); }
+    // The terrain battle grid as the rows stand (renumbered with them when the author chose so).
+    const ChipGrid& grid() const { return grid_; }
     void accept() override;
     void reject() override;
 
@@ -86,6 +91,8 @@ private:
 
     EditorContext& context_;
     Scene& scene_;
+    std::string fileName_;
+    ChipGrid grid_;
     ListEditorPanel* panel_;
     std::unique_ptr<RecordNames> names_;
     std::unique_ptr<ListEditor<FieldBattle>> list_;
@@ -100,6 +107,6 @@ private:
 
 // Runs "ﾌｨｰﾙﾄﾞ戦闘2" (and "ﾌｨｰﾙﾄﾞ戦闘3" from it) on `scene`; true on OK, with the scene's battles
 // and terrain battle grid changed.
-bool EditFieldBattles(EditorContext& context, Scene& scene, QWidget* parent);
+bool EditFieldBattles(EditorContext& context, Scene& scene, QWidget* parent, std::string fileName = {});
 
 }  // namespace lw

@@ -66,7 +66,7 @@ void PlacementHub::EditSelected() {
         if (steps_.terrainAnimations && steps_.terrainAnimations(context_, copy, this)) row.scene = std::move(copy);
     } else if (mode_ == 5) {
         Scene copy = row.scene;
-        if (EditFieldBattles(context_, copy, this)) row.scene = std::move(copy);
+        if (EditFieldBattles(context_, copy, this, row.fileName)) row.scene = std::move(copy);
     } else {
         EditPositions(row);
     }
