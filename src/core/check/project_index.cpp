@@ -644,30 +644,19 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
         Range(f, i, "event position", p.kind, 0, 3);
     }
     // The lines' references go straight to the index, at the line being scanned.
-    struct LineAt {
-        Builder* builder;
-        int file, group, line;
-    } at{this, f, 0, 0};
-    scan_.context = &at;
-    scan_.onReference = [](void* context, const LineReference& r) {
-        const LineAt& a = *static_cast<const LineAt*>(context);
-        if (IsFileTarget(r.target))
-            a.builder->FileRef(r.target, r.name, a.file, -1, r.part, a.group, a.line);
-        else
-            a.builder->Ref(r.target, r.index, a.file, -1, r.part, a.group, a.line);
-    };
+    scan_.index = &refs_;
+    scan_.at = {f, -1, 0, 0, ""};
     for (int g = 0; g < scene.groupCount(); ++g) {
         const CommandLines& lines = scene.groups[static_cast<std::size_t>(g)].commands;
-        at.group = g;
+        scan_.at.group = g;
         for (std::size_t l = 0; l < lines.size(); ++l) {
-            at.line = static_cast<int>(l);
+            scan_.at.line = static_cast<int>(l);
             ScanEventLine(lines[l], limits_, scan_);
             for (LineFinding& finding : scan_.findings)
-                Finding(finding.severity, f, -1, "", std::move(finding.message), g, at.line);
+                Finding(finding.severity, f, -1, "", std::move(finding.message), g, scan_.at.line);
         }
     }
-    scan_.onReference = nullptr;
-    scan_.context = nullptr;
+    scan_.index = nullptr;
     out_.catalog.entries.push_back(MakeCatalogEntry(entry.sceneNumber, entry.fileName, status, std::move(scene)));
 }
 
