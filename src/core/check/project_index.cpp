@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <memory>
 
 #include <iconv.h>
 
@@ -245,6 +246,7 @@ private:
     FileReader reader_;
     LineLimits limits_;
     LineScan scan_;
+    std::vector<std::vector<std::string_view>> lineViews_;  // the command lines of the scene being read
     int done_ = 0;
     int total_ = 0;
 };
@@ -576,7 +578,7 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
         if (bad >= 0)
             Finding(Severity::Error, f, -1, "",
                     "line " + std::to_string(bad + 1) + " holds bytes that are not Shift-JIS text; retype that text in the editor");
-        ParseScene(*bytes, scene);
+        ParseSceneLineViews(*bytes, scene, lineViews_);
     }
     Step();
     if (!bytes) {
@@ -647,7 +649,7 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
     scan_.index = &refs_;
     scan_.at = {f, -1, 0, 0, ""};
     for (int g = 0; g < scene.groupCount(); ++g) {
-        const CommandLines& lines = scene.groups[static_cast<std::size_t>(g)].commands;
+        const std::vector<std::string_view>& lines = lineViews_[static_cast<std::size_t>(g)];
         scan_.at.group = g;
         for (std::size_t l = 0; l < lines.size(); ++l) {
             scan_.at.line = static_cast<int>(l);
@@ -657,7 +659,11 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
         }
     }
     scan_.index = nullptr;
-    out_.catalog.entries.push_back(MakeCatalogEntry(entry.sceneNumber, entry.fileName, status, std::move(scene)));
+    // The catalog keeps the bytes, as a catalog load does; its entry parses them when asked.
+    auto kept = std::make_unique_for_overwrite<char[]>(bytes->size());
+    std::memcpy(kept.get(), bytes->data(), bytes->size());
+    out_.catalog.entries.push_back(
+        MakeUnparsedCatalogEntry(entry.sceneNumber, entry.fileName, std::move(kept), bytes->size()));
 }
 
 void Builder::Run() {
