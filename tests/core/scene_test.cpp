@@ -9,9 +9,18 @@ namespace {
 
 using namespace test;
 
+// Every file the tests read is also read with its command lines as views, which must give the
+// same scene (into vectors that held lines of another file).
 Scene Parsed(std::string_view bytes) {
     Scene s;
     ParseScene(bytes, s);
+    Scene viewed;
+    std::vector<std::vector<std::string_view>> lines(3, {"stale"});
+    ParseSceneLineViews(bytes, viewed, lines);
+    EXPECT_GE(lines.size(), viewed.groups.size());
+    for (std::size_t g = 0; g < viewed.groups.size() && g < lines.size(); ++g)
+        viewed.groups[g].commands = CommandLines(std::vector<std::string>(lines[g].begin(), lines[g].end()));
+    EXPECT_EQ(viewed, s);
     return s;
 }
 
@@ -189,6 +198,13 @@ TEST(SceneFileTest, GroupsInUnusualOrderOrCutOff) {
     ASSERT_EQ(again.groupCount(), 2);
     EXPECT_EQ(again.groups[0].commands.ToVector(), (std::vector<std::string>{"z", "b"}));
     EXPECT_EQ(again.groups[1].commands.ToVector(), std::vector<std::string>{"second"});
+    // Groups a later count drops lose their lines, also when a count after it brings them back.
+    const std::string group = "<flag_cmd_number>\n1\n</flag_cmd_number>\n<flag_cmd_data>\nx\n</flag_cmd_data>\n";
+    Scene dropped = Parsed("<flag_number>\n3\n</flag_number>\n" + group + group + group +
+                           "<flag_number>\n1\n</flag_number>\n<flag_number>\n3\n</flag_number>");
+    ASSERT_EQ(dropped.groupCount(), 3);
+    EXPECT_EQ(dropped.groups[0].commands.ToVector(), std::vector<std::string>{"x"});
+    EXPECT_TRUE(dropped.groups[2].commands.empty());
     // Lines of a group whose count was never read are not kept.
     EXPECT_TRUE(Parsed("<flag_number>\n1\n</flag_number>\n<flag_cmd_data>\na\n</flag_cmd_data>")
                     .groups[0].commands.empty());

@@ -156,10 +156,13 @@ public:
 
 private:
     void Found(const LineReference& r) {
-        if (out_.onReference)
-            out_.onReference(out_.context, r);
-        else
+        if (ReferenceIndex* index = out_.index) {
+            const bool file = IsFileTarget(r.target);
+            index->Add(r.target, file ? -1 : r.index, file ? index->AddName(r.name) : -1,
+                       {out_.at.file, -1, out_.at.group, out_.at.line, r.part});
+        } else {
             out_.references.push_back(r);
+        }
     }
     void Error(std::string message) { out_.findings.push_back({Severity::Error, std::move(message)}); }
     std::string_view what_;

@@ -31,10 +31,11 @@ struct LineScan {
     std::vector<LineReference> references;
     std::vector<LineFinding> findings;
     std::vector<std::string_view> fields;  // scratch: the fields of the line being scanned
-    // When set, references are handed to this as they are found instead of kept in `references`
-    // (a project's scan passes a million of them straight to its index).
-    void (*onReference)(void* context, const LineReference& reference) = nullptr;
-    void* context = nullptr;
+    // When set, references go straight into this index as they are found, placed at `at` (its
+    // file, group and line), instead of being kept in `references`: a project's scan passes a
+    // million of them.
+    ReferenceIndex* index = nullptr;
+    Place at;
     void clear() {
         references.clear();
         findings.clear();

@@ -37,6 +37,34 @@ std::string PlaceText(const Problem& p) {
 
 namespace {
 
+std::string Name(std::string_view cp932) { return "\"" + Cp932ToUtf8Lossy(cp932) + "\""; }
+
+// A sentence from pieces, sized once: a large project may give tens of thousands of problems.
+class Piece {
+public:
+    Piece(std::string_view text) : text_(text) {}  // NOLINT: pieces are given inline
+    Piece(const char* text) : text_(text) {}       // NOLINT
+    Piece(const std::string& text) : text_(text) {}  // NOLINT
+    Piece(int number) {  // NOLINT
+        size_ = static_cast<std::size_t>(std::to_chars(digits_, digits_ + sizeof digits_, number).ptr - digits_);
+    }
+    std::string_view view() const { return size_ ? std::string_view(digits_, size_) : text_; }
+
+private:
+    std::string_view text_;
+    char digits_[12];
+    std::size_t size_ = 0;
+};
+
+std::string Cat(std::initializer_list<Piece> pieces) {
+    std::size_t size = 0;
+    for (const Piece& p : pieces) size += p.view().size();
+    std::string out;
+    out.reserve(size);
+    for (const Piece& p : pieces) out += p.view();
+    return out;
+}
+
 class Checker {
 public:
     explicit Checker(const ProjectIndex& index) : index_(index), refs_(index.references) {}
@@ -45,7 +73,14 @@ public:
 
 private:
     void Add(Severity s, const Place& at, std::string message) {
-        problems_.push_back({s, refs_.FileName(at.file), at.record, at.group, at.line, at.part, std::move(message)});
+        Problem& p = problems_.emplace_back();
+        p.severity = s;
+        p.file = refs_.FileName(at.file);
+        p.record = at.record;
+        p.group = at.group;
+        p.line = at.line;
+        p.part = at.part;
+        p.message = std::move(message);
     }
     // Whether the file a file target names is there, asked once per name and folder.
     bool HasFile(RefTarget target, int nameId) {
@@ -86,34 +121,6 @@ private:
     }();
 };
 
-std::string Name(std::string_view cp932) { return "\"" + Cp932ToUtf8Lossy(cp932) + "\""; }
-
-// A sentence from pieces, sized once: a large project may give tens of thousands of problems.
-class Piece {
-public:
-    Piece(std::string_view text) : text_(text) {}  // NOLINT: pieces are given inline
-    Piece(const char* text) : text_(text) {}       // NOLINT
-    Piece(const std::string& text) : text_(text) {}  // NOLINT
-    Piece(int number) {  // NOLINT
-        size_ = static_cast<std::size_t>(std::to_chars(digits_, digits_ + sizeof digits_, number).ptr - digits_);
-    }
-    std::string_view view() const { return size_ ? std::string_view(digits_, size_) : text_; }
-
-private:
-    std::string_view text_;
-    char digits_[12];
-    std::size_t size_ = 0;
-};
-
-std::string Cat(std::initializer_list<Piece> pieces) {
-    std::size_t size = 0;
-    for (const Piece& p : pieces) size += p.view().size();
-    std::string out;
-    out.reserve(size);
-    for (const Piece& p : pieces) out += p.view();
-    return out;
-}
-
 void Checker::CheckReference(const Reference& r) {
     // Most references are rows inside their list: settled before anything else.
     if (IsListTarget(r.target)) {
@@ -143,16 +150,14 @@ void Checker::CheckReference(const Reference& r) {
         if (!count) return;  // the missing file is reported by its own reference
         if (r.index < 0 || r.index >= *count)
             Add(Severity::Error, refs_.PlaceOf(r),
-                "terrain animation " + std::to_string(r.index + 1) + " is not in " + Name(file) + ", which holds " +
-                    std::to_string(*count) + "; choose an animation that exists");
+                Cat({"terrain animation ", r.index + 1, " is not in ", Name(file), ", which holds ", *count,
+                     "; choose an animation that exists"}));
         return;
     }
     case RefTarget::Scene:
-        if (!index_.SceneByNumber(r.index)) {
-            const std::string file = "scene" + std::to_string(r.index) + ".txt";
+        if (!index_.SceneByNumber(r.index))
             Add(Severity::Error, refs_.PlaceOf(r),
-                "scene " + std::to_string(r.index) + " does not exist; create " + file + " or choose another scene");
-        }
+                Cat({"scene ", r.index, " does not exist; create scene", r.index, ".txt or choose another scene"}));
         return;
     case RefTarget::Group: {
         const SceneSummary* scene = index_.SceneByFile(r.scope());
@@ -165,7 +170,7 @@ void Checker::CheckReference(const Reference& r) {
     case RefTarget::Flag:
         if (r.index < 0 || r.index >= *refs_.ListSize(RefTarget::Flag))
             Add(Severity::Error, refs_.PlaceOf(r),
-                "flag " + std::to_string(r.index) + " does not exist (flags are 0..4095); choose a flag in that range");
+                Cat({"flag ", r.index, " does not exist (flags are 0..4095); choose a flag in that range"}));
         return;
     default:
         break;
@@ -179,10 +184,13 @@ void Checker::CheckReference(const Reference& r) {
             Cat({noun, " ", r.index, " is used but ", list, " is missing or could not be read; make the list in its editor"}));
         return;
     }
-    Add(Severity::Error, refs_.PlaceOf(r),
-            std::string(noun) + " " + std::to_string(r.index) + " does not exist: " + list + " holds " + std::to_string(*size) +
-                (*size == 0 ? std::string("; add it to the list or choose another")
-                            : " (0.." + std::to_string(*size - 1) + "); choose one of them or add it to the list"));
+    if (*size == 0)
+        Add(Severity::Error, refs_.PlaceOf(r),
+            Cat({noun, " ", r.index, " does not exist: ", list, " holds 0; add it to the list or choose another"}));
+    else
+        Add(Severity::Error, refs_.PlaceOf(r),
+            Cat({noun, " ", r.index, " does not exist: ", list, " holds ", *size, " (0..", *size - 1,
+                 "); choose one of them or add it to the list"}));
 }
 
 // Every row of the NPC or chest list stands in exactly one scene, and its own group is a group of

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <memory>
 
 #include <iconv.h>
 
@@ -245,6 +246,7 @@ private:
     FileReader reader_;
     LineLimits limits_;
     LineScan scan_;
+    std::vector<std::vector<std::string_view>> lineViews_;  // the command lines of the scene being read
     int done_ = 0;
     int total_ = 0;
 };
@@ -576,7 +578,7 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
         if (bad >= 0)
             Finding(Severity::Error, f, -1, "",
                     "line " + std::to_string(bad + 1) + " holds bytes that are not Shift-JIS text; retype that text in the editor");
-        ParseScene(*bytes, scene);
+        ParseSceneLineViews(*bytes, scene, lineViews_);
     }
     Step();
     if (!bytes) {
@@ -644,31 +646,24 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
         Range(f, i, "event position", p.kind, 0, 3);
     }
     // The lines' references go straight to the index, at the line being scanned.
-    struct LineAt {
-        Builder* builder;
-        int file, group, line;
-    } at{this, f, 0, 0};
-    scan_.context = &at;
-    scan_.onReference = [](void* context, const LineReference& r) {
-        const LineAt& a = *static_cast<const LineAt*>(context);
-        if (IsFileTarget(r.target))
-            a.builder->FileRef(r.target, r.name, a.file, -1, r.part, a.group, a.line);
-        else
-            a.builder->Ref(r.target, r.index, a.file, -1, r.part, a.group, a.line);
-    };
+    scan_.index = &refs_;
+    scan_.at = {f, -1, 0, 0, ""};
     for (int g = 0; g < scene.groupCount(); ++g) {
-        const CommandLines& lines = scene.groups[static_cast<std::size_t>(g)].commands;
-        at.group = g;
+        const std::vector<std::string_view>& lines = lineViews_[static_cast<std::size_t>(g)];
+        scan_.at.group = g;
         for (std::size_t l = 0; l < lines.size(); ++l) {
-            at.line = static_cast<int>(l);
+            scan_.at.line = static_cast<int>(l);
             ScanEventLine(lines[l], limits_, scan_);
             for (LineFinding& finding : scan_.findings)
-                Finding(finding.severity, f, -1, "", std::move(finding.message), g, at.line);
+                Finding(finding.severity, f, -1, "", std::move(finding.message), g, scan_.at.line);
         }
     }
-    scan_.onReference = nullptr;
-    scan_.context = nullptr;
-    out_.catalog.entries.push_back(MakeCatalogEntry(entry.sceneNumber, entry.fileName, status, std::move(scene)));
+    scan_.index = nullptr;
+    // The catalog keeps the bytes, as a catalog load does; its entry parses them when asked.
+    auto kept = std::make_unique_for_overwrite<char[]>(bytes->size());
+    std::memcpy(kept.get(), bytes->data(), bytes->size());
+    out_.catalog.entries.push_back(
+        MakeUnparsedCatalogEntry(entry.sceneNumber, entry.fileName, std::move(kept), bytes->size()));
 }
 
 void Builder::Run() {

@@ -159,7 +159,13 @@ Sec FindTag(std::string_view line, bool& closing) {
 
 class SceneParser {
 public:
-    explicit SceneParser(Scene& scene) : s_(scene) {}
+    // With `views`, the groups' command lines are not stored in the scene but kept as views of the
+    // file's bytes in views[group] (the vectors are reused: cleared, not released).
+    explicit SceneParser(Scene& scene, std::vector<std::vector<std::string_view>>* views = nullptr)
+        : s_(scene), views_(views) {
+        if (views_)
+            for (auto& v : *views_) v.clear();
+    }
 
     void Line(std::string_view line) {
         bool closing = false;
@@ -183,7 +189,12 @@ public:
 
     // Stores the lines of the group being read (see pending_).
     void Flush() {
-        if (pendingGroup_ < s_.groups.size()) s_.groups[pendingGroup_].commands.Assign(pending_);
+        if (pendingGroup_ < s_.groups.size()) {
+            if (views_)
+                Views(pendingGroup_).assign(pending_.begin(), pending_.end());
+            else
+                s_.groups[pendingGroup_].commands.Assign(pending_);
+        }
         pendingGroup_ = kNoGroup;
     }
 
@@ -199,6 +210,10 @@ private:
         return row_ < rows.size() ? &rows[row_++] : nullptr;
     }
     EventCommandGroup* CurrentGroup() { return groupIndex_ < s_.groups.size() ? &s_.groups[groupIndex_] : nullptr; }
+    std::vector<std::string_view>& Views(std::size_t group) {
+        if (views_->size() <= group) views_->resize(group + 1);
+        return (*views_)[group];
+    }
 
     void Content(std::string_view line) {
         switch (state_) {
@@ -238,6 +253,8 @@ private:
         case Sec::FlagNumber:
             Flush();
             Count(line, s_.groups, kSceneGroupCapacity);
+            if (views_)  // groups dropped by the count lose their lines, as the stored ones do
+                for (std::size_t g = s_.groups.size(); g < views_->size(); ++g) (*views_)[g].clear();
             break;
         case Sec::FlagCmdExp:
             if (EventCommandGroup* g = CurrentGroup()) g->explanation = CutCopy(line, kGroupExplanationBytes);
@@ -246,7 +263,10 @@ private:
             if (EventCommandGroup* g = CurrentGroup()) {
                 if (auto n = ScanCount(line, kGroupCommandCapacity)) {
                     Flush();
-                    g->commands.clear();
+                    if (views_)
+                        Views(groupIndex_).clear();
+                    else
+                        g->commands.clear();
                     pending_.assign(*n, std::string_view{});
                     pendingGroup_ = groupIndex_;
                 }
@@ -256,6 +276,9 @@ private:
             if (EventCommandGroup* g = CurrentGroup()) {
                 if (pendingGroup_ == groupIndex_) {
                     if (row_ < pending_.size()) pending_[row_++] = CutToBytes(line, kCommandBytes);
+                } else if (views_) {
+                    std::vector<std::string_view>& v = Views(groupIndex_);
+                    if (row_ < v.size()) v[row_++] = CutToBytes(line, kCommandBytes);
                 } else if (row_ < g->commands.size()) {
                     g->commands.Set(row_++, CutToBytes(line, kCommandBytes));
                 }
@@ -268,6 +291,7 @@ private:
     }
 
     Scene& s_;
+    std::vector<std::vector<std::string_view>>* views_;
     Sec state_ = Sec::None;
     std::size_t row_ = 0;         // the row counter of the current data section
     std::size_t groupIndex_ = 0;  // the group the group sections fill
@@ -414,6 +438,14 @@ void ParseScene(std::string_view bytes, Scene& scene) {
     SceneParser parser(scene);
     ForEachLine(bytes, [&](std::string_view line) { parser.Line(line); });
     parser.Flush();
+}
+
+void ParseSceneLineViews(std::string_view bytes, Scene& scene, std::vector<std::vector<std::string_view>>& lines) {
+    scene = Scene{};
+    SceneParser parser(scene, &lines);
+    ForEachLine(bytes, [&](std::string_view line) { parser.Line(line); });
+    parser.Flush();
+    if (lines.size() < scene.groups.size()) lines.resize(scene.groups.size());
 }
 
 void WriteScene(TagWriter& w, const Scene& s) {

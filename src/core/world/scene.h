@@ -207,6 +207,10 @@ inline constexpr std::string_view kSceneFilePattern = "scene*.txt";
 // Reads a scene file's bytes into `scene`, which is cleared first. Any bytes read; counts are
 // clamped, each data section keeps its own row counter, and what lies beyond a count is ignored.
 void ParseScene(std::string_view bytes, Scene& scene);
+// The same for a reader that only looks at the command lines: the groups are read without their
+// lines, which are given in lines[group] as views of `bytes` instead (valid as long as `bytes`;
+// `lines` is reused, and holds at least one vector per group).
+void ParseSceneLineViews(std::string_view bytes, Scene& scene, std::vector<std::vector<std::string_view>>& lines);
 // The bytes of the scene file for `scene`, and the same streamed through a writer.
 std::string SceneBytes(const Scene& scene);
 void WriteScene(TagWriter& w, const Scene& scene);
