@@ -44,6 +44,8 @@ struct ListKind {
     bool deleteRefused;               // some place cannot take none for a deleted row
 };
 
+// Shops are not here: only the scenes' shop positions refer to them, and the shop list's own save
+// rebuilds those from the list, so a delete or move asks nothing (ChestShopEditorTest).
 const ListKind kKinds[] = {
     {"Bgm", HubEditor::BgmList, Reach::List, RefTarget::Bgm, {"midi_list.txt"}, false},
     {"Sound", HubEditor::SoundList, Reach::List, RefTarget::Sound, {"wave_list.txt"}, false},
@@ -132,6 +134,11 @@ protected:
                     ClickRow(panel, 0);
                     act(panel->deleteButton(), panel->downButton());
                     e->accept();
+                    // An OK that did not go through keeps the editor open: say why instead of hanging.
+                    if (e->isVisible()) {
+                        ADD_FAILURE() << "the editor stayed open: " << services.texts().join(" / ").toStdString();
+                        e->reject();
+                    }
                 });
                 break;
             case Reach::FieldBattles:
