@@ -2321,10 +2321,6 @@ Rename the file, then choose it again</translation>
         <source>敵ﾕﾆｯﾄ ﾘｽﾄ1</source>
         <translation>Enemy unit list 1</translation>
     </message>
-    <message>
-        <source>追加...</source>
-        <translation>Add...</translation>
-    </message>
 </context>
 <context>
     <name>lw::EnemyUnitNameDialog</name>
@@ -3712,17 +3708,6 @@ Delete it?</translation>
 所持品を減らしてください</source>
         <translation>Adding the equipped items to the belongings would exceed %1 kinds.
 Please remove some belongings</translation>
-    </message>
-</context>
-<context>
-    <name>lw::PlacementHub</name>
-    <message>
-        <source>編集...</source>
-        <translation>Edit...</translation>
-    </message>
-    <message>
-        <source>表示</source>
-        <translation>Show</translation>
     </message>
 </context>
 <context>
