@@ -474,6 +474,14 @@ Scenes with more than %1 shops, inns, signposts and fixed battles:
         <source>ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(効果音再生)</source>
         <translation>Event command (play sound effect)</translation>
     </message>
+    <message>
+        <source>次のファイルをまとめて書き換えます:</source>
+        <translation>These files are rewritten together:</translation>
+    </message>
+    <message>
+        <source>ほか %1 ファイル</source>
+        <translation>and %1 more files</translation>
+    </message>
 </context>
 <context>
     <name>lw</name>

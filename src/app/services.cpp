@@ -138,9 +138,22 @@ bool DialogSaveUi::ConfirmOverwrite(std::string_view displayPath) {
     return services_.ShowMessage(owner_, m) == MessageAnswer::Yes;
 }
 
+void DialogSaveUi::WritingTogether(std::span<const std::string> displayPaths) {
+    together_.clear();
+    for (const std::string& p : displayPaths) together_ << FromCp932(p);
+}
+
 OverwriteAnswer DialogSaveUi::ConfirmOverwriteOfMany(std::string_view displayPath) {
     Message m;
     m.text = QObject::tr("同名のファイルが存在しますが、上書きしますか？");
+    if (!together_.isEmpty()) {
+        // Files written together: the first question names them all (the first ones of a long set).
+        constexpr qsizetype kNamed = 12;
+        m.text += QStringLiteral("\n\n") + QObject::tr("次のファイルをまとめて書き換えます:") + QStringLiteral("\n") +
+                  QStringList(together_.mid(0, kNamed)).join(QStringLiteral("\n"));
+        if (together_.size() > kNamed) m.text += QStringLiteral("\n") + QObject::tr("ほか %1 ファイル").arg(together_.size() - kNamed);
+        together_.clear();
+    }
     m.caption = FromCp932(displayPath);
     m.buttons = MessageButtons::YesNoYesToAll;
     m.defaultAnswer = MessageAnswer::Yes;

@@ -83,6 +83,7 @@ public:
     DialogSaveUi(Services& services, QWidget* owner) : services_(services), owner_(owner) {}
     bool ConfirmOverwrite(std::string_view displayPath) override;
     OverwriteAnswer ConfirmOverwriteOfMany(std::string_view displayPath) override;
+    void WritingTogether(std::span<const std::string> displayPaths) override;
     void CannotCreate() override;
     void OutsideProject(std::string_view displayPath) override;
     bool Preparing(std::size_t done, std::size_t total, std::string_view displayPath) override;
@@ -94,6 +95,7 @@ public:
 private:
     Services& services_;
     QWidget* owner_;
+    QStringList together_;  // named in the next overwrite question, then forgotten
     bool progressShown_ = false;
     bool failed_ = false;
 };

@@ -392,7 +392,7 @@ TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
     EXPECT_EQ(tp.ReadData("scene0.txt"), zero);
     EXPECT_EQ(tp.ReadData("scene1.txt"), one);
     for (const auto& m : services.messages)
-        EXPECT_EQ(m.text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？")) << m.text.toStdString();
+        EXPECT_TRUE(m.text.startsWith(QStringLiteral("同名のファイルが存在しますが、上書きしますか？"))) << m.text.toStdString();
 }
 
 }  // namespace

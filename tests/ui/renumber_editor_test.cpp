@@ -205,6 +205,13 @@ TEST_P(RenumberEditorTest, TheAnswerDecidesWhatOkWrites) {
             EXPECT_NE(std::find(kind.own.begin(), kind.own.end(), f), kind.own.end()) << f;
         return;
     }
+    // The one question of the save names every file the renumbering rewrites with the list.
+    const auto question = std::find_if(services.messages.begin(), services.messages.end(),
+                                       [](const auto& m) { return m.buttons == MessageButtons::YesNoYesToAll; });
+    if (changed.size() > 1) {
+        ASSERT_NE(question, services.messages.end());
+        for (const std::string& f : changed) EXPECT_TRUE(question->text.contains(QString::fromStdString(f))) << f;
+    }
     std::vector<std::string> problems;
     for (const Problem& p : CheckIndex(BuildProjectIndex(tp.project))) problems.push_back(ProblemLine(tp.project, p));
     EXPECT_EQ(problems, std::vector<std::string>{});

@@ -54,6 +54,7 @@ DataFileSetSave SaveSet(const Project& project, std::span<const DataFileWrite> f
         return result;
     }
 
+    if (allOrNothing) ui.WritingTogether(displays);
     std::vector<std::size_t> prepared;
     {
         BatchSession session(ui, files.size());

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -88,6 +89,9 @@ public:
     virtual OverwriteAnswer ConfirmOverwriteOfMany(std::string_view displayPath) {
         return ConfirmOverwrite(displayPath) ? OverwriteAnswer::Yes : OverwriteAnswer::No;
     }
+    // Before the questions of a save whose files are written together or not at all (a list and the
+    // files renumbered with it): every file it rewrites, so the first question can name them.
+    virtual void WritingTogether(std::span<const std::string> displayPaths) { (void)displayPaths; }
     // "The file cannot be created."
     virtual void CannotCreate() = 0;
     // The file resolves (through a link) to a place outside the project folder, so it is not

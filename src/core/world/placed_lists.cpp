@@ -70,6 +70,7 @@ PlacedListSave SavePlacedList(const Project& project, const PlacedListFiles& fil
         return result;
     }
 
+    ui.WritingTogether(displays);
     BatchSession session(ui, targets.size());
     for (std::size_t i = 0; i < leading.size(); ++i) {
         if (!session.Next(displays[i])) {
