@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/media/image_lists.h"
@@ -123,6 +124,10 @@ TEST(FaceList, ReservedFieldsAndFileOrder) {
     EXPECT_EQ(ParseFaceList(bytes), (std::vector<FaceEntry>{hero, villain}));
     EXPECT_EQ(FaceListText(hero), "faces.bmp 10 20 48 48");
     EXPECT_EQ(FaceComboText(hero), "faces.bmp 10 20");
+    // The preview shows the face rectangle as one cell, drawn with the face's own drawing values.
+    const EffectAnimation shown = FaceAnimation(hero);
+    EXPECT_EQ(std::tie(shown.imageFile, shown.areaLeft, shown.areaTop, shown.cellWidth, shown.cellHeight, shown.colorKey, shown.keyRed),
+              std::tie(hero.fileName, hero.areaLeft, hero.areaTop, hero.areaWidth, hero.areaHeight, hero.colorKey, hero.keyRed));
 
     // The count bounds the faces taken; a huge count takes the lines there are.
     EXPECT_EQ(ParseFaceList(TableFile("image_face", "1", {"0 0 a.bmp", "0 0 b.bmp"})).size(), 1u);

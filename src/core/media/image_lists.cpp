@@ -186,6 +186,23 @@ const std::vector<std::string>& ImageSlotNames(ImageTableKind kind) {
 
 int ClampColourValue(long long value) { return static_cast<int>(std::clamp<long long>(value, 0, 255)); }
 
+EffectAnimation FaceAnimation(const FaceEntry& face) {
+    EffectAnimation a;
+    a.imageFile = face.fileName;
+    a.areaLeft = face.areaLeft;
+    a.areaTop = face.areaTop;
+    a.areaWidth = face.areaWidth;
+    a.areaHeight = face.areaHeight;
+    a.cellWidth = face.areaWidth;
+    a.cellHeight = face.areaHeight;
+    a.drawMode = face.drawMode;
+    a.colorKey = face.colorKey;
+    a.keyRed = face.keyRed;
+    a.keyGreen = face.keyGreen;
+    a.keyBlue = face.keyBlue;
+    return a;
+}
+
 std::string FaceListText(const FaceEntry& face) {
     std::string text = face.fileName;
     for (int v : {face.areaLeft, face.areaTop, face.areaWidth, face.areaHeight}) {

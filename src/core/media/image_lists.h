@@ -21,6 +21,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/media/effect_animation.h"
 #include "core/project/project.h"
 #include "core/settings/drawing.h"
 #include "core/tagfile/file_io.h"
@@ -106,6 +107,9 @@ struct FaceEntry {
     bool operator==(const FaceEntry&) const = default;
 };
 DrawSpec SpecOf(const FaceEntry& face);
+// The preview's animation for one face: the face rectangle as one cell drawn with the face's
+// drawing values, so that the preview shows exactly that rectangle.
+EffectAnimation FaceAnimation(const FaceEntry& face);
 void SetSpec(FaceEntry& face, const DrawSpec& spec);
 
 // The text of a face in the face list editor: "file left top width height".

@@ -14,7 +14,6 @@
 #include "core/media/audio_lists.h"
 #include "core/media/image_lists.h"
 #include "editors/events/group_chooser.h"
-#include "editors/media/picture_list_editors.h"
 #include "previews/image_view.h"
 #include "widgets/number_spin.h"
 

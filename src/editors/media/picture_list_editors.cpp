@@ -43,23 +43,6 @@ void EffectListEditor::ShowSelection() {
 
 // ---- Faces --------------------------------------------------------------------------------------
 
-EffectAnimation FaceAnimation(const FaceEntry& face) {
-    EffectAnimation a;
-    a.imageFile = face.fileName;
-    a.areaLeft = face.areaLeft;
-    a.areaTop = face.areaTop;
-    a.areaWidth = face.areaWidth;
-    a.areaHeight = face.areaHeight;
-    a.cellWidth = face.areaWidth;
-    a.cellHeight = face.areaHeight;
-    a.drawMode = face.drawMode;
-    a.colorKey = face.colorKey;
-    a.keyRed = face.keyRed;
-    a.keyGreen = face.keyGreen;
-    a.keyBlue = face.keyBlue;
-    return a;
-}
-
 FaceListEditor::FaceListEditor(EditorContext& context, QWidget* parent)
     : PreviewListEditor(context, {tr("顔画像ﾘｽﾄ"), RefTarget::Face, {280, 260}, ViewMode::Animation},
                         {kFaceFile, LoadFaceList, SaveFaceList, FaceListBytes},

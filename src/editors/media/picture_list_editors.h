@@ -39,10 +39,6 @@ private:
     void ShowSelection() override;
 };
 
-// The preview's animation for one face: the face rectangle as one cell drawn with the face's
-// drawing values, so that the preview shows exactly that rectangle.
-EffectAnimation FaceAnimation(const FaceEntry& face);
-
 // "ﾅﾚｰｼｮﾝﾘｽﾄ1": the narration list (narration_list.txt), one row per narration shown by its
 // picture's name. With "表示" checked the selected narration's picture is shown beside the list.
 // "追加..." and "編集..." open the narration dialog ("ﾅﾚｰｼｮﾝ ﾘｽﾄ2"); OK writes the file, Cancel
