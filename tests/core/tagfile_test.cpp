@@ -246,6 +246,17 @@ TEST_F(SaveFileTest, ReadStatusTellsMissingFromUnreadable) {
     EXPECT_EQ(ok.bytes, "abc");
     EXPECT_EQ(ReadFileBytes(path, 2).status, ReadStatus::Unreadable);  // over its ceiling
 
+    // A file of many megabytes reads back whole, alone and after a smaller file in the same buffer.
+    std::string large(9u << 20, '\0');
+    for (std::size_t i = 0; i < large.size(); ++i) large[i] = static_cast<char>('a' + (i * 7919) % 26);
+    const auto largePath = dir.path() / "large.txt";
+    WriteBytes(largePath, large);
+    EXPECT_TRUE(ReadFileBytes(largePath, kListFileCeiling).bytes == large);
+    FileReader reader;
+    ASSERT_EQ(reader.Read(path, kSmallFileCeiling), ReadStatus::Ok);
+    ASSERT_EQ(reader.Read(largePath, kListFileCeiling), ReadStatus::Ok);
+    EXPECT_TRUE(reader.content() == large);
+
     // A sparse 2 GB file is refused by its size, without reading it.
     const auto huge = dir.path() / "huge.txt";
     WriteBytes(huge, "x");
