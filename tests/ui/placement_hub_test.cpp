@@ -30,9 +30,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace test;
 
-// Selects a row of a list panel as the author would.
-void SelectPanelRow(ListEditorPanel* panel, int row) { panel->view()->setCurrentItem(panel->view()->topLevelItem(row)); }
-
 class PlacementHubTest : public test::EditorTest {
 protected:
     Scene town;
@@ -68,10 +65,11 @@ protected:
         test::WriteBytes(huge, "x");
         fs::resize_file(huge, kListFileCeiling + 1);
     }
-    static QStringList PanelRows(const ListEditorPanel* panel) {
-        QStringList rows;
-        for (int i = 0; i < panel->rowCount(); ++i) rows << panel->rowText(i);
-        return rows;
+    // The scene file as OK wrote it.
+    Scene Written() const {
+        Scene written;
+        ParseScene(tp.ReadData("scene0.txt"), written);
+        return written;
     }
 };
 
@@ -107,7 +105,7 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
 
     InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
         EXPECT_EQ(list->windowTitle(), QStringLiteral("宿屋2"));
-        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）"}));
+        EXPECT_EQ(Rows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）"}));
 
         // "追加...": the position dialog starts at the nearest cell in range; a click on the map
         // sets it; the owner form's Cancel keeps the dialog open, its OK gives the group.
@@ -135,21 +133,20 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
         EXPECT_EQ(ownerCalls[1].owner, EventOwner::Inn);
         EXPECT_EQ(ownerCalls[1].scene, 0);
         EXPECT_EQ(ownerCalls[1].group, 0);  // a new position starts from group 0
-        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）", "6 5 4 4"}));
+        EXPECT_EQ(Rows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）", "6 5 4 4"}));
         EXPECT_EQ(list->panel()->selectedRow(), 2);
 
         // Delete the first, move the new one up.
-        SelectPanelRow(list->panel(), 0);
+        ClickRow(list->panel(), 0);
         Click(list->panel()->deleteButton());
-        SelectPanelRow(list->panel(), 1);
+        ClickRow(list->panel(), 1);
         Click(list->panel()->upButton());
-        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"6 5 4 4", "4 4 3 3 — タイトル（終了）"}));
+        EXPECT_EQ(Rows(list->panel()), (QStringList{"6 5 4 4", "4 4 3 3 — タイトル（終了）"}));
         Click(list->okButton());
     });
 
     Click(hub.okButton());
-    Scene written;
-    ParseScene(tp.ReadData("scene0.txt"), written);
+    const Scene written = Written();
     // The shop, the signpost and the untouched inn keep their places; the changed inn takes the
     // place of the one it replaced.
     EXPECT_EQ(written.eventPositions, (std::vector<EventPosition>{{kShopPosition, 1, 1, 0, 2, 3},
@@ -188,7 +185,7 @@ TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
                     Click(owner->okButton());
                 });
             });
-            EXPECT_EQ(PanelRows(list->panel()), (QStringList{"3 3 2 0 — タイトル（序章）", "7 8 3 2 — タイトル（ロード）"}));
+            EXPECT_EQ(Rows(list->panel()), (QStringList{"3 3 2 0 — タイトル（序章）", "7 8 3 2 — タイトル（ロード）"}));
             Click(list->okButton());
         });
         Click(hub->okButton());
@@ -196,8 +193,7 @@ TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
     });
     ASSERT_TRUE(registry.Open(HubEditor::Signboard, context, nullptr));
     EXPECT_TRUE(flowRan);
-    Scene written;
-    ParseScene(tp.ReadData("scene0.txt"), written);
+    const Scene written = Written();
     EXPECT_EQ(written.eventPositions.back(), (EventPosition{kSignpostPosition, 7, 8, 3, 2, 0}));
     EXPECT_EQ(written.eventPositions.size(), 5u);
     EXPECT_EQ(written.groups[2].explanation, "sign");
@@ -222,7 +218,7 @@ TEST_F(PlacementHubTest, CancelWritesNothingAndPutsTheFlagExplanationsBack) {
                 EXPECT_EQ(d->windowTitle(), QStringLiteral("移動元"));
                 Click(d->nextButton());
             });
-            EXPECT_EQ(PanelRows(list->panel()), (QStringList{"0 0 0 2 — タイトル（ロード）"}));
+            EXPECT_EQ(Rows(list->panel()), (QStringList{"0 0 0 2 — タイトル（ロード）"}));
             Click(list->okButton());
         });
         EXPECT_EQ(hub.rows()[0].scene.sceneChanges, (std::vector<SceneChange>{{0, 0, 0, 2}}));
@@ -263,8 +259,7 @@ TEST_F(PlacementHubTest, TheSixtyFifthEventPositionIsRefused) {
         Click(list->okButton());
     });
     Click(hub.okButton());
-    Scene written;
-    ParseScene(tp.ReadData("scene0.txt"), written);
+    const Scene written = Written();
     EXPECT_EQ(written.eventPositionCount(), 64);
     EXPECT_EQ(written.eventPositions.back(), (EventPosition{kInnPosition, 0, 0, 0, 1, 0}));
 }
@@ -287,7 +282,7 @@ TEST_F(PlacementHubTest, ThePlayerCharacterStandsAtTheSelectedPosition) {
         EXPECT_FALSE(shown.image.isNull());
         EXPECT_EQ(shown.position, QPoint(2, 2));  // the first inn
         EXPECT_EQ(shown.direction, 1);            // facing as the row says
-        SelectPanelRow(list->panel(), 1);
+        ClickRow(list->panel(), 1);
         EXPECT_EQ(context.mapView->state().sprite.position, QPoint(4, 4));
         Click(list->cancelButton());
     });
@@ -309,8 +304,7 @@ TEST_F(PlacementHubTest, TerrainAnimationStepEditsACopyTakenOnOk) {
     Click(hub.editButton());
     EXPECT_EQ(hub.rows()[0].scene.terrainAnimation[0][1], 2);
     Click(hub.okButton());
-    Scene written;
-    ParseScene(tp.ReadData("scene0.txt"), written);
+    const Scene written = Written();
     EXPECT_EQ(written.mapAnimationFile, "map_anim0.txt");
     EXPECT_FALSE(fs::exists(DataFilePath(tp.project, kFlagFile)));  // mode 0 edits no groups
 }
@@ -339,7 +333,7 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
     PlacementHub hub(context, 5, steps);
     InDialog<FieldBattleDialog>([&] { Click(hub.editButton()); }, [&](FieldBattleDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘2"));
-        EXPECT_EQ(PanelRows(d->panel()), (QStringList{"0 12 cave.bmp — slimes"}));
+        EXPECT_EQ(Rows(d->panel()), (QStringList{"0 12 cave.bmp — slimes"}));
         EXPECT_EQ(d->rateSpin()->value(), 12);
         EXPECT_EQ(d->rateSpin()->minimum(), 1);
         EXPECT_EQ(d->rateSpin()->maximum(), 100);
@@ -347,7 +341,7 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
         EXPECT_EQ(d->enemyCombo()->currentIndex(), 0);
 
         // "更新" with the rate untouched keeps 12.5; a new choice of background is taken.
-        SelectPanelRow(d->panel(), 0);
+        ClickRow(d->panel(), 0);
         d->enemyCombo()->setCurrentIndex(1);
         d->backgroundChooser()->SelectByPrefix("forest");
         Click(d->updateButton());
@@ -356,7 +350,7 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
         d->rateSpin()->setValue(40);
         d->backgroundChooser()->SelectByPrefix("cave");
         Click(d->panel()->addButton());
-        EXPECT_EQ(PanelRows(d->panel()), (QStringList{"1 12 forest.bmp — bats", "1 40 cave.bmp — bats"}));
+        EXPECT_EQ(Rows(d->panel()), (QStringList{"1 12 forest.bmp — bats", "1 40 cave.bmp — bats"}));
 
         // Up to 64 battles; the 65th is refused.
         for (int i = 2; i < kSceneBattleCapacity; ++i) Click(d->panel()->addButton());
@@ -367,7 +361,7 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("64")));
         for (int i = 2; i < kSceneBattleCapacity; ++i) {
-            SelectPanelRow(d->panel(), 2);
+            ClickRow(d->panel(), 2);
             Click(d->panel()->deleteButton());
         }
 
@@ -391,8 +385,7 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
         });
     });
     Click(hub.okButton());
-    Scene written;
-    ParseScene(tp.ReadData("scene0.txt"), written);
+    const Scene written = Written();
     EXPECT_EQ(written.battles, (std::vector<FieldBattle>{{1, 12.5f, "forest.bmp"}, {1, 40.0f, "cave.bmp"}}));
     EXPECT_EQ(written.terrainBattle[1][1], 2);
     EXPECT_EQ(written.terrainBattle[0][3], 0);

@@ -193,7 +193,6 @@ class NpcPlacementDialog : public PlacementDialogOf<NpcPlacement> {
 public:
     NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex, const NpcPlacement& placement,
                        const OwnerStep& next, QWidget* parent = nullptr);
-    QSpinBox* centreXSpin() const { return centreX_; }
     QSpinBox* centreYSpin() const { return centreY_; }
     QSpinBox* rangeXSpin() const { return rangeX_; }
     QSpinBox* rangeYSpin() const { return rangeY_; }
