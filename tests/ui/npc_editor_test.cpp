@@ -156,9 +156,9 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             EXPECT_EQ(p->windowTitle(), QStringLiteral("NPC配置"));
             p->ChooseScene(1);
             p->ClickCell(12, 7);
-            Enter(p->rangeXSpin(), 3, Leave::Stay);
-            Enter(p->rangeYSpin(), 2, Leave::Stay);
-            Click(p->showRangeBox());
+            Enter(NamedAs<QSpinBox>(p, "移動範囲 X"), 3, Leave::Stay);
+            Enter(NamedAs<QSpinBox>(p, "移動範囲 Y"), 2, Leave::Stay);
+            Click(NamedAs<QCheckBox>(p, "表示"));
             Click(p->okButton());
         },
         [&](PreviewStepDialog* w) {
