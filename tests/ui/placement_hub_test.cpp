@@ -22,6 +22,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
 #include "support/qt/editor_driver.h"
+#include "support/qt/named_s.h"
 #include "widgets/image_chooser.h"
 
 namespace lw {
@@ -111,14 +112,16 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
         // sets it; the owner form's Cancel keeps the dialog open, its OK gives the group.
         InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); }, [&](PositionDialog* d) {
             EXPECT_EQ(d->windowTitle(), QStringLiteral("位置"));
-            EXPECT_EQ(d->xSpin()->value(), 0);
-            EXPECT_EQ(d->xSpin()->maximum(), 19);
-            EXPECT_EQ(d->ySpin()->maximum(), 14);
+            QSpinBox* x = NamedAs<QSpinBox>(d, "X");
+            QSpinBox* y = NamedAs<QSpinBox>(d, "Y");
+            EXPECT_EQ(x->value(), 0);
+            EXPECT_EQ(x->maximum(), 19);
+            EXPECT_EQ(y->maximum(), 14);
             EXPECT_EQ(context.mapView->state().mode, MapViewMode::Placement);
             context.mapView->HandleLeftButton(QPoint(6 * 32 + 4, 5 * 32 + 4));
-            EXPECT_EQ(d->xSpin()->value(), 6);
-            EXPECT_EQ(d->ySpin()->value(), 5);
-            d->directionCombo()->setCurrentIndex(4);
+            EXPECT_EQ(x->value(), 6);
+            EXPECT_EQ(y->value(), 5);
+            NamedAs<QComboBox>(d, "PCの向き")->setCurrentIndex(4);
             Click(d->nextButton());
             EXPECT_TRUE(d->isVisible());
             ownerAction = [](SceneCatalog& catalog, int scene) {
@@ -174,7 +177,7 @@ TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
             EXPECT_EQ(list->windowTitle(), QStringLiteral("立て札2"));
             InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); }, [&](PositionDialog* d) {
                 context.mapView->HandleLeftButton(QPoint(7 * 32 + 9, 8 * 32 + 9));
-                d->directionCombo()->setCurrentIndex(3);
+                NamedAs<QComboBox>(d, "PCの向き")->setCurrentIndex(3);
                 InDialog<EventCommandEditor>([&] { Click(d->nextButton()); }, [&](EventCommandEditor* owner) {
                     EXPECT_EQ(owner->form(), EventCommandEditor::Form::Owner);
                     EXPECT_EQ(owner->ownerGroupLabel()->text(), QStringLiteral("立て札ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号"));
@@ -333,22 +336,23 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
     PlacementHub hub(context, 5, steps);
     InDialog<FieldBattleDialog>([&] { Click(hub.editButton()); }, [&](FieldBattleDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘2"));
+        QSpinBox* rate = NamedAs<QSpinBox>(d, "出現率");
+        QComboBox* enemy = NamedAs<QComboBox>(d, "敵ﾕﾆｯﾄ");
         EXPECT_EQ(Rows(d->panel()), (QStringList{"0 12 cave.bmp — slimes"}));
-        EXPECT_EQ(d->rateSpin()->value(), 12);
-        EXPECT_EQ(d->rateSpin()->minimum(), 1);
-        EXPECT_EQ(d->rateSpin()->maximum(), 100);
-        ASSERT_EQ(d->enemyCombo()->count(), 2);
-        EXPECT_EQ(d->enemyCombo()->currentIndex(), 0);
+        EXPECT_EQ(rate->value(), 12);
+        EXPECT_EQ(rate->minimum(), 1);
+        EXPECT_EQ(rate->maximum(), 100);
+        ASSERT_EQ(enemy->count(), 2);
+        EXPECT_EQ(enemy->currentIndex(), 0);
 
         // "更新" with the rate untouched keeps 12.5; a new choice of background is taken.
         ClickRow(d->panel(), 0);
-        d->enemyCombo()->setCurrentIndex(1);
-        d->backgroundChooser()->SelectByPrefix("forest");
-        Click(d->updateButton());
-        EXPECT_EQ(d->battles()[0], (FieldBattle{1, 12.5f, "forest.bmp"}));
+        enemy->setCurrentIndex(1);
+        NamedAs<ImageChooser>(d, "背景")->SelectByPrefix("forest");
+        Click(d->updateButton());  // the file written below holds the kept rate
 
-        d->rateSpin()->setValue(40);
-        d->backgroundChooser()->SelectByPrefix("cave");
+        rate->setValue(40);
+        NamedAs<ImageChooser>(d, "背景")->SelectByPrefix("cave");
         Click(d->panel()->addButton());
         EXPECT_EQ(Rows(d->panel()), (QStringList{"1 12 forest.bmp — bats", "1 40 cave.bmp — bats"}));
 
@@ -368,19 +372,21 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
         // "次へ": the chips of the set, 16 to a row; row 17 is grid row 1, column 1.
         InDialog<TerrainBattleDialog>([&] { Click(d->nextButton()); }, [&](TerrainBattleDialog* t) {
             EXPECT_EQ(t->windowTitle(), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘3"));
-            ASSERT_EQ(t->chipList()->count(), 32);
-            EXPECT_EQ(t->chipList()->item(3)->text(), QStringLiteral("  3   0"));
-            EXPECT_EQ(t->battleCombo()->count(), 2);
-            EXPECT_EQ(t->battleCombo()->itemText(1), QStringLiteral("cave.bmp"));
-            t->chipList()->setCurrentRow(17);
+            QListWidget* chips = NamedAs<QListWidget>(t, "ﾌｨｰﾙﾄﾞ戦闘3");
+            QComboBox* battle = NamedAs<QComboBox>(t, "ﾌｨｰﾙﾄﾞ戦闘");
+            ASSERT_EQ(chips->count(), 32);
+            EXPECT_EQ(chips->item(3)->text(), QStringLiteral("  3   0"));
+            EXPECT_EQ(battle->count(), 2);
+            EXPECT_EQ(battle->itemText(1), QStringLiteral("cave.bmp"));
+            chips->setCurrentRow(17);
             // The chip is previewed: row 1, column 1 of the set.
             EXPECT_EQ(context.imageView->state().main.image.size(), QSize(32, 32));
             EXPECT_EQ(context.imageView->state().main.image.pixel(5, 5) & 0xFFFFFF, 1u * 16 + 1);
-            t->battleCombo()->setCurrentIndex(1);
-            Click(t->updateButton());
-            EXPECT_EQ(t->chipList()->item(17)->text(), QStringLiteral(" 17   1"));
-            t->chipList()->setCurrentRow(3);
-            Click(t->clearButton());
+            battle->setCurrentIndex(1);
+            Click(NamedAs<QPushButton>(t, "更新"));
+            EXPECT_EQ(chips->item(17)->text(), QStringLiteral(" 17   1"));
+            chips->setCurrentRow(3);
+            Click(NamedAs<QPushButton>(t, "消去"));
             Click(t->okButton());
         });
     });

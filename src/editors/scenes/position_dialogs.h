@@ -56,9 +56,6 @@ class PositionDialog : public PositionMapDialog {
     Q_OBJECT
 public:
     PositionDialog(const PositionSetting& setting, const PositionRow& start, bool fromRow, QWidget* parent = nullptr);
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
-    QComboBox* directionCombo() const { return direction_; }
     QPushButton* nextButton() const { return next_; }
     QPushButton* cancelButton() const { return cancel_; }
     // The row as the controls stand (group as started).
