@@ -10,12 +10,16 @@
 #include <QObject>
 #include <QString>
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/editor_context.h"
 #include "app/load_progress.h"
+#include "app/services.h"
+#include "core/project/data_file_set.h"
 #include "core/tagfile/file_io.h"
 #include "core/world/scene.h"
 #include "core/world/scene_catalog.h"
@@ -170,6 +174,40 @@ public:
     static QString RowText(const Row& row) { return NumberedFileList::RowText(row.fileName, row.status); }
 
 protected:
+    // "追加...": `make` fills a new row; on true the row takes the lowest free number (its file name
+    // from `nameOf`), goes in name order and is selected, and `after()` runs.
+    template <class MakeFn>
+    void AddRow(MakeFn make, std::string (*nameOf)(int), const std::function<void()>& after) {
+        Row row;
+        if (!make(row)) return;
+        files_->Insert(rows_, std::move(row), nameOf);
+        after();
+    }
+    // "編集...": `edit` changes a copy of the selected row, kept when it gives true; then `after()`
+    // runs. A row whose file could not be read is refused, saying so: edited as an empty one it
+    // would only be lost.
+    template <class EditFn>
+    void EditSelectedRow(EditorContext& context, QWidget* owner, EditFn edit, const std::function<void()>& after) {
+        Row* row = selectedRecord();
+        if (row == nullptr || ReportUnreadable(context, owner, row->fileName, row->status)) return;
+        Row copy = *row;
+        if (edit(copy)) *row = std::move(copy);
+        after();
+    }
+    // OK: writes the rows `writeOf` gives a file for, and `more`, as one save; false when something
+    // could not be written (the dialog then stays open with the author's work).
+    template <class WriteFn>
+    bool SaveRows(EditorContext& context, QWidget* owner, WriteFn writeOf, std::vector<DataFileWrite> more = {}) {
+        if (!context.services) return true;
+        DialogSaveUi ui(*context.services, owner);
+        std::vector<DataFileWrite> files;
+        for (const Row& row : rows_)
+            if (std::optional<DataFileWrite> file = writeOf(row)) files.push_back(std::move(*file));
+        for (DataFileWrite& file : more) files.push_back(std::move(file));
+        SaveDataFileSet(context.project, files, ui);
+        return !ui.failed();
+    }
+
     // The selected row, or nullptr.
     Row* selectedRecord() {
         const int index = selectedRow();

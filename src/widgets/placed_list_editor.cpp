@@ -36,8 +36,6 @@ QString OverfullHeading(SceneList which) {
     return {};
 }
 
-}  // namespace
-
 PlacedListSave SaveListWithScenes(EditorContext& context, QWidget* owner, std::string_view listFile,
                                   const TagContentFn& content, SceneList which, std::span<const SceneListRow> rows,
                                   const SceneCatalog& catalog) {
@@ -88,6 +86,8 @@ PlacedListSave SaveListWithScenes(EditorContext& context, QWidget* owner, std::s
     }
     return saved;
 }
+
+}  // namespace
 
 PlacedListFrame::PlacedListFrame(EditorContext& context, QDialog* dialog, const PlacedListOptions& options)
     : context_(context),

@@ -45,13 +45,6 @@ namespace lw {
 struct EditorContext;
 class TagWriter;
 
-// Writes flag_exp.txt (unless it could not be read when the hub opened), the list file and the
-// rebuilt scene files as one change (SavePlacedList). When they were not written, says so and why,
-// naming the files; the editor stays open unless the outcome is Saved.
-PlacedListSave SaveListWithScenes(EditorContext& context, QWidget* owner, std::string_view listFile,
-                                  const TagContentFn& content, SceneList which, std::span<const SceneListRow> rows,
-                                  const SceneCatalog& catalog);
-
 struct PlacedListOptions {
     RefTarget target = RefTarget::Npc;  // what "使用箇所..." looks for
     int minimumWidth = 200;             // of the list
@@ -68,27 +61,23 @@ public:
     PlacedListFrame(const PlacedListFrame&) = delete;
     PlacedListFrame& operator=(const PlacedListFrame&) = delete;
 
-    ListEditorPanel* panel() const { return panel_; }
-    QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-    QCheckBox* showBox() const { return show_; }  // nullptr without one
     SceneCatalog& catalog() { return catalog_; }
     const SceneCatalog& catalog() const { return catalog_; }
     // What the rows' numbers stand for, the scenes and groups taken from the catalog above.
     RecordNames& names() { return *names_; }
-    // How reading the list file went.
-    ReadStatus loadStatus() const { return loadStatus_; }
-    // What the last save did (Saved when nothing stood in the way).
-    const PlacedListSave& saveReport() const { return report_; }
     // Frees the catalog (closing the editor; the destructor does it too).
     void Release();
 
 protected:
+    friend class PlacedListDialog;
     const Project& project() const;
     // The catalog's command lines renumbered by `step` (ReferenceKeeper::RenumberInMemory): the
     // save rebuilds every scene file with them. Nothing changes when a place refuses.
     std::vector<Problem> RenumberCatalogLines(RefTarget target, const RowRenumbering& step);
-    // True when the editor may close: saved, or nothing to save over an unreadable file.
+    // Writes flag_exp.txt (unless it could not be read when the hub opened), the list file and the
+    // rebuilt scene files as one change (SavePlacedList); when they were not written, says so and
+    // why, naming the files. True when the editor may close: saved, or nothing to save over an
+    // unreadable file.
     bool SaveRows(std::string_view listFile, const TagContentFn& content, SceneList which,
                   std::span<const SceneListRow> rows);
 
@@ -111,16 +100,16 @@ protected:
 class PlacedListDialog : public PreviewDialog {
     Q_OBJECT
 public:
-    ListEditorPanel* panel() const { return frame_->panel(); }
-    QPushButton* okButton() const { return frame_->okButton(); }
-    QPushButton* cancelButton() const { return frame_->cancelButton(); }
-    QCheckBox* showBox() const { return frame_->showBox(); }
+    ListEditorPanel* panel() const { return frame_->panel_; }
+    QPushButton* okButton() const { return frame_->ok_; }
+    QPushButton* cancelButton() const { return frame_->cancel_; }
+    QCheckBox* showBox() const { return frame_->show_; }  // nullptr without one
     // How reading the list file went; an unreadable file is never saved over.
-    ReadStatus loadStatus() const { return frame_->loadStatus(); }
-    SceneCatalog& catalog() { return frame_->catalog(); }
-    const SceneCatalog& catalog() const { return frame_->catalog(); }
+    ReadStatus loadStatus() const { return frame_->loadStatus_; }
+    SceneCatalog& catalog() { return frame_->catalog_; }
+    const SceneCatalog& catalog() const { return frame_->catalog_; }
     // What the last OK did (Saved when nothing stood in the way).
-    const PlacedListSave& saveReport() const { return frame_->saveReport(); }
+    const PlacedListSave& saveReport() const { return frame_->report_; }
 
 protected:
     PlacedListDialog(EditorContext& context, QWidget* parent) : PreviewDialog(context, parent) {}
@@ -129,14 +118,23 @@ protected:
     PlacedListFrame* frame_ = nullptr;
 };
 
+// The list of `T` read from and saved to its `File`.
 template <class T>
 class PlacedList : public PlacedListFrame {
 public:
     using Labels = typename ListEditor<T>::Labels;
     using RowOf = std::function<SceneListRow(const T&)>;
+    struct File {
+        std::string_view name;
+        ReadStatus (*load)(const Project&, std::vector<T>&);
+        void (*assign)(std::vector<T>&, const SceneCatalog&);  // tells each row its scene
+        void (*write)(TagWriter&, const std::vector<T>&);
+        SceneList which;
+    };
 
-    PlacedList(EditorContext& context, QDialog* dialog, const PlacedListOptions& options, Labels labels, RowOf rowOf)
-        : PlacedListFrame(context, dialog, options), list_(panel_, std::move(labels)), rowOf_(std::move(rowOf)) {
+    PlacedList(EditorContext& context, QDialog* dialog, const PlacedListOptions& options, const File& file, Labels labels,
+               RowOf rowOf)
+        : PlacedListFrame(context, dialog, options), file_(file), list_(panel_, std::move(labels)), rowOf_(std::move(rowOf)) {
         // The scene rows follow the list through the rebuild; the command lines through the catalog.
         list_.KeepReferences(context, dialog, options.target, {.sceneRowsRebuilt = true});
         list_.keeper()->RenumberInMemory(
@@ -158,12 +156,11 @@ public:
     }
 
     // Loads the catalog and the list, each row told the scene it stands in, `selected` selected.
-    template <class LoadFn, class AssignFn>
-    void Load(LoadFn load, AssignFn assign, int selected) {
+    void Load(int selected) {
         LoadSceneCatalogShown(context_.services, dialog_->parentWidget(), project(), catalog_);
         std::vector<T> records;
-        loadStatus_ = load(project(), records);
-        assign(records, catalog_);
+        loadStatus_ = file_.load(project(), records);
+        file_.assign(records, catalog_);
         if (records.empty()) selected = -1;
         list_.SetRecords(std::move(records), selected);
     }
@@ -177,13 +174,12 @@ public:
     }
 
     // OK: the one change of the list and its scene files; true when the editor may close.
-    template <class WriteFn>
-    bool Save(std::string_view listFile, WriteFn write, SceneList which) {
-        const std::vector<T>& records = list_.records();
-        return SaveRows(listFile, [&](TagWriter& w) { write(w, records); }, which, Rows());
+    bool Save() {
+        return SaveRows(file_.name, [this](TagWriter& w) { file_.write(w, list_.records()); }, file_.which, Rows());
     }
 
 private:
+    File file_;
     ListEditor<T> list_;
     RowOf rowOf_;
 };
@@ -194,18 +190,12 @@ private:
 template <class T>
 class PlacedListEditor : public PlacedListDialog {
 public:
-    struct File {
-        std::string_view name;
-        ReadStatus (*load)(const Project&, std::vector<T>&);
-        void (*assign)(std::vector<T>&, const SceneCatalog&);  // tells each row its scene
-        void (*write)(TagWriter&, const std::vector<T>&);
-        SceneList which;
-    };
+    using File = typename PlacedList<T>::File;
 
     const std::vector<T>& records() const { return list_.records(); }
 
     void accept() override {
-        if (!list_.Save(file_.name, file_.write, file_.which)) return;
+        if (!list_.Save()) return;
         Leave();
         Saved();
         done(QDialog::Accepted);
@@ -218,17 +208,16 @@ public:
 protected:
     PlacedListEditor(EditorContext& context, QWidget* parent, const QString& caption, const PlacedListOptions& options,
                      const File& file, typename PlacedList<T>::Labels labels, typename PlacedList<T>::RowOf rowOf)
-        : PlacedListDialog(context, parent), file_(file), list_(context, this, options, std::move(labels), std::move(rowOf)) {
+        : PlacedListDialog(context, parent), list_(context, this, options, file, std::move(labels), std::move(rowOf)) {
         frame_ = &list_;
         setWindowTitle(caption);
     }
     // Loads the catalog and the list, `selected` selected.
-    void Load(int selected) { list_.Load(file_.load, file_.assign, selected); }
+    void Load(int selected) { list_.Load(selected); }
     virtual void Leave() { list_.Release(); }
     // After a save went through (the tables the map view draws from read again).
     virtual void Saved() {}
 
-    File file_;
     PlacedList<T> list_;
 };
 

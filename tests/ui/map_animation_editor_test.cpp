@@ -21,6 +21,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_driver.h"
+#include "support/qt/named_s.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
 
@@ -70,11 +71,6 @@ protected:
         test::WriteBytes(ImageFilePath(tp.project, "sea water.bmp"), test::MakeSolidBmp24(64, 64, 0x0000FF));
     }
 
-    static void Type(QSpinBox* s, int value) {
-        s->selectAll();
-        QTest::keyClicks(s, QString::number(value));
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
     // In "ﾏｯﾌﾟｱﾆﾒ3": "追加..." (or "編集...") picks the frames at these cells on the sheet.
     void PickFrames(QAbstractButton* button, std::vector<QPoint> cells) {
         bool picked = false;
@@ -130,15 +126,15 @@ TEST_F(MapAnimationEditorTest, AddAFileThroughBothStepsWithTheNextFreeNumber) {
         EXPECT_TRUE(view().IsShown());
         EXPECT_EQ(view().window()->size(), QSize(128, 64));
         // Sizes typed above the bitmap's become the bitmap's; speeds above 100 become 100.
-        Type(s->widthSpin(), 500);
+        Type(s->widthSpin(), 500, Then::Tab);
         EXPECT_EQ(s->widthSpin()->TakenValue(), 128);
-        Type(s->heightSpin(), 500);
+        Type(s->heightSpin(), 500, Then::Tab);
         EXPECT_EQ(s->heightSpin()->TakenValue(), 64);
-        Type(s->speedSpin(), 150);
+        Type(s->speedSpin(), 150, Then::Tab);
         EXPECT_EQ(s->speedSpin()->TakenValue(), 100);
-        Type(s->widthSpin(), 32);
-        Type(s->heightSpin(), 32);
-        Type(s->speedSpin(), 3);
+        Type(s->widthSpin(), 32, Then::Tab);
+        Type(s->heightSpin(), 32, Then::Tab);
+        Type(s->speedSpin(), 3, Then::Tab);
         EXPECT_EQ(view().state().animation.cellWidth, 32);
 
         OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
@@ -193,10 +189,12 @@ TEST_F(MapAnimationEditorTest, CancelInTheAnimationsReturnsToTheBitmapAndCancelW
     WriteFile("map_anim0.txt", Water());
     const std::string before = tp.ReadData("map_anim0.txt");
     MapAnimationListEditor editor(context);
+    // The file's animations run one after another in the preview.
+    EXPECT_EQ(view().state().animation.frameCount, 6);
     bool back = false;
     OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
         EXPECT_EQ(s->imageChoice()->currentText(), "water.bmp");
-        Type(s->speedSpin(), 9);
+        Type(s->speedSpin(), 9, Then::Tab);
         OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
             EXPECT_EQ(Rows(q->panel()), (QStringList{"0 0 32 0 64 0 96 0", "0 32 32 32"}));
             Click(q->panel()->deleteButton());
@@ -221,7 +219,7 @@ TEST_F(MapAnimationEditorTest, CancelInTheAnimationsReturnsToTheBitmapAndCancelW
 
     // Confirmed steps change the row; the list's Cancel still writes nothing.
     OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
-        Type(s->speedSpin(), 9);
+        Type(s->speedSpin(), 9, Then::Tab);
         OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) { Click(q->okButton()); });
         Click(s->nextButton());
     });
@@ -273,73 +271,6 @@ TEST_F(MapAnimationEditorTest, TheSixtyFourthAnimationIsRefusedAndAFullFileIsKep
     EXPECT_EQ(tp.ReadData("map_anim1.txt"), bytes1);
 }
 
-TEST_F(MapAnimationEditorTest, DeleteMovesTheFileToTheTrashAtOnceAndCancelKeepsItDeleted) {
-    WriteFile("map_anim0.txt", Water());
-    WriteFile("map_anim1.txt", NewMapAnimation());
-    MapAnimationListEditor editor(context);
-    editor.SelectRow(0);
-    services.answers = {MessageAnswer::No};
-    Click(editor.deleteButton());
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text,
-              QStringLiteral("削除はｷｬﾝｾﾙで取り消せません。\n削除したﾌｧｲﾙはごみ箱に入ります。\n削除しますか？"));
-    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_TRUE(services.trashed.empty());
-
-    Click(editor.deleteButton());  // Yes
-    ASSERT_EQ(services.trashed.size(), 1u);
-    EXPECT_EQ(fs::path(services.trashed[0].toStdString()), fs::absolute(DataFilePath(tp.project, "map_anim0.txt")));
-    EXPECT_EQ(Items(editor.list()), QStringList{"map_anim1.txt"});
-    EXPECT_EQ(editor.selectedRow(), 0);
-    Click(editor.cancelButton());
-    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "map_anim0.txt")));
-    EXPECT_TRUE(fs::exists(DataFilePath(tp.project, "map_anim1.txt")));
-}
-
-TEST_F(MapAnimationEditorTest, AnUnreadableFileIsNamedAndNeverWrittenOver) {
-    WriteFile("map_anim0.txt", Water());
-    const fs::path huge = DataFilePath(tp.project, "map_anim1.txt");
-    test::WriteBytes(huge, MapAnimationBytes(Water()));
-    fs::resize_file(huge, std::uintmax_t{32} << 20);  // beyond what a list file can be; sparse
-
-    MapAnimationListEditor editor(context);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains("map_anim1.txt")) << services.messages[0].text.toStdString();
-    ASSERT_EQ(editor.list()->count(), 2);
-    EXPECT_TRUE(editor.list()->item(1)->text().startsWith("map_anim1.txt  ("));
-    // Editing it is refused, with the same message.
-    editor.SelectRow(1);
-    Click(editor.editButton());
-    EXPECT_EQ(services.messages.size(), 2u);
-    // A new file takes number 2: the unreadable one keeps its number.
-    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
-        Choose(s->imageChoice(), "water.bmp");
-        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) { Click(q->okButton()); });
-        Click(s->nextButton());
-    });
-    Click(editor.addButton());
-    EXPECT_EQ(Items(editor.list()).last(), "map_anim2.txt");
-
-    Click(editor.okButton());
-    EXPECT_EQ(fs::file_size(huge), std::uintmax_t{32} << 20);
-    EXPECT_TRUE(fs::exists(DataFilePath(tp.project, "map_anim2.txt")));
-}
-
-TEST_F(MapAnimationEditorTest, TheHubButtonOpensTheList) {
-    WriteFile("map_anim3.txt", Water());
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    QStringList rows;
-    OnNextModal<MapAnimationListEditor>([&](MapAnimationListEditor* e) {
-        rows = Items(e->list());
-        // The file's animations run one after another in the preview.
-        EXPECT_EQ(view().state().animation.frameCount, 6);
-        Click(e->cancelButton());
-    });
-    ASSERT_TRUE(registry.Open(HubEditor::MapAnimeList, context, nullptr));
-    EXPECT_EQ(rows, QStringList{"map_anim3.txt"});
-}
-
 // ---- "背景ｱﾆﾒ設定２" --------------------------------------------------------------------------------
 
 class TerrainAnimationTest : public MapAnimationEditorTest {
@@ -357,12 +288,34 @@ protected:
         scene.terrainAnimation[0][3] = 2;
         scene.terrainAnimation[5][5] = 1;  // a cell the chip set does not reach: kept
     }
+    // The controls of "背景ｱﾆﾒ設定２", found by their names; the chip's picture beside the list.
+    struct Terrain {
+        QComboBox* files;
+        QComboBox* animations;
+        QListWidget* chips;
+        QPushButton* update;
+        QPushButton* clear;
+        QPushButton* ok;
+        QPushButton* cancel;
+        QLabel* picture;
+    };
+    static Terrain ControlsOf(QDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定２"));
+        QLabel* picture = nullptr;
+        for (QLabel* l : d->findChildren<QLabel*>())
+            if (l->frameShape() == QFrame::StyledPanel) picture = l;
+        return {NamedAs<QComboBox>(d, "ﾏｯﾌﾟｱﾆﾒ"), NamedAs<QComboBox>(d, "背景ｱﾆﾒ"),
+                NamedAs<QListWidget>(d, "背景ｱﾆﾒ設定２"), NamedAs<QPushButton>(d, "更新"),
+                NamedAs<QPushButton>(d, "消去"), NamedAs<QPushButton>(d, "OK"),
+                NamedAs<QPushButton>(d, "ｷｬﾝｾﾙ"), picture};
+    }
     // Runs the dialog on `scene`; `inDialog` works in it.
-    bool Run(std::function<void(TerrainAnimationDialog*)> inDialog) {
+    bool Run(std::function<void(Terrain&)> inDialog) {
         bool ran = false;
-        OnNextModal<TerrainAnimationDialog>([&](TerrainAnimationDialog* d) {
+        OnNextModal<QDialog>([&](QDialog* d) {
             ran = true;
-            inDialog(d);
+            Terrain t = ControlsOf(d);
+            inDialog(t);
         });
         const bool ok = EditTerrainAnimations(context, scene, nullptr);
         EXPECT_TRUE(ran);
@@ -372,41 +325,40 @@ protected:
 
 TEST_F(TerrainAnimationTest, ChipsOfTheChipSetTakeAnimationsAndTheSceneKeepsThemOnOk) {
     const QImage ground = LoadImageFile(ImageFilePath(tp.project, "ground.bmp"));
-    const bool ok = Run([&](TerrainAnimationDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定２"));
-        EXPECT_EQ(d->fileChoice()->currentText(), "map_anim0.txt");
-        EXPECT_EQ(d->fileChoice()->itemText(0), "");  // none, first
-        EXPECT_EQ(d->animationChoice()->count(), 2);
-        EXPECT_EQ(d->animationChoice()->itemText(1), "  1");
+    const bool ok = Run([&](Terrain& d) {
+        EXPECT_EQ(d.files->currentText(), "map_anim0.txt");
+        EXPECT_EQ(d.files->itemText(0), "");  // none, first
+        EXPECT_EQ(d.animations->count(), 2);
+        EXPECT_EQ(d.animations->itemText(1), "  1");
         // One row per chip, 8 a row: row 3 is chip (0, 3), which has animation 1.
-        ASSERT_EQ(d->chipList()->count(), 16);
-        EXPECT_EQ(d->chipList()->item(3)->text(), "  3   1");
-        EXPECT_EQ(d->chipList()->item(9)->text(), "  9");
+        ASSERT_EQ(d.chips->count(), 16);
+        EXPECT_EQ(d.chips->item(3)->text(), "  3   1");
+        EXPECT_EQ(d.chips->item(9)->text(), "  9");
 
         // Row 9 is the chip at column 1 of row 1, shown at twice its size.
-        d->chipList()->setCurrentRow(9);
-        const QImage shown = d->chipPicture()->pixmap().toImage();
+        d.chips->setCurrentRow(9);
+        const QImage shown = d.picture->pixmap().toImage();
         ASSERT_EQ(shown.size(), QSize(64, 64));
         for (QPoint p : {QPoint(0, 0), QPoint(17, 5), QPoint(31, 31)})
             EXPECT_EQ(shown.pixel(p * 2), ground.pixel(32 + p.x(), 32 + p.y()));
         // The chosen animation runs in the preview.
-        d->animationChoice()->setCurrentIndex(1);
+        d.animations->setCurrentIndex(1);
         EXPECT_EQ(view().state().mode, ViewMode::MapAnimation);
         EXPECT_TRUE(view().IsShown());
         EXPECT_EQ(view().state().animation.frameCount, 2);
         view().StopAnimation();
         EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(0, 1));
 
-        Click(d->updateButton());
-        EXPECT_EQ(d->chipList()->item(9)->text(), "  9   1");
-        d->chipList()->setCurrentRow(3);
-        EXPECT_EQ(d->animationChoice()->currentIndex(), 1);  // the chip's own animation
-        Click(d->clearButton());
-        EXPECT_EQ(d->chipList()->item(3)->text(), "  3");
-        d->chipList()->setCurrentRow(15);
-        d->animationChoice()->setCurrentIndex(0);
-        Click(d->updateButton());
-        Click(d->okButton());
+        Click(d.update);
+        EXPECT_EQ(d.chips->item(9)->text(), "  9   1");
+        d.chips->setCurrentRow(3);
+        EXPECT_EQ(d.animations->currentIndex(), 1);  // the chip's own animation
+        Click(d.clear);
+        EXPECT_EQ(d.chips->item(3)->text(), "  3");
+        d.chips->setCurrentRow(15);
+        d.animations->setCurrentIndex(0);
+        Click(d.update);
+        Click(d.ok);
     });
     ASSERT_TRUE(ok);
     EXPECT_EQ(scene.mapAnimationFile, "map_anim0.txt");
@@ -423,26 +375,25 @@ TEST_F(TerrainAnimationTest, ChipsOfTheChipSetTakeAnimationsAndTheSceneKeepsThem
 TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeAndTheEmptyChoiceDropsBothSections) {
     const Scene before = scene;
     // Cancel leaves the scene as it was, whatever was done.
-    EXPECT_FALSE(Run([&](TerrainAnimationDialog* d) {
-        d->chipList()->setCurrentRow(0);
-        Click(d->updateButton());
-        Choose(d->fileChoice(), "");
-        Click(d->cancelButton());
+    EXPECT_FALSE(Run([&](Terrain& d) {
+        d.chips->setCurrentRow(0);
+        Click(d.update);
+        Choose(d.files, "");
+        Click(d.cancel);
     }));
     EXPECT_EQ(scene, before);
 
-    ASSERT_TRUE(Run([&](TerrainAnimationDialog* d) {
+    ASSERT_TRUE(Run([&](Terrain& d) {
         // Frames of 64 x 64 cut the 256 x 64 chip set into 4 chips.
-        Choose(d->fileChoice(), "map_anim1.txt");
-        EXPECT_EQ(d->chipList()->count(), 4);
-        EXPECT_EQ(d->shape(), (ChipListShape{4, 1}));
+        Choose(d.files, "map_anim1.txt");
+        EXPECT_EQ(d.chips->count(), 4);
         // No file: no animations and no chips to give them to.
-        Choose(d->fileChoice(), "");
-        EXPECT_EQ(d->chipList()->count(), 0);
-        EXPECT_EQ(d->animationChoice()->count(), 0);
-        EXPECT_FALSE(d->updateButton()->isEnabled());
+        Choose(d.files, "");
+        EXPECT_EQ(d.chips->count(), 0);
+        EXPECT_EQ(d.animations->count(), 0);
+        EXPECT_FALSE(d.update->isEnabled());
         EXPECT_FALSE(view().IsShown());
-        Click(d->okButton());
+        Click(d.ok);
     }));
     EXPECT_EQ(scene.mapAnimationFile, "");
     const std::string bytes = SceneBytes(scene);
@@ -454,10 +405,10 @@ TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeAndTheEmptyChoiceDropsB
 TEST_F(TerrainAnimationTest, AFileTheFolderLacksIsOfferedAndKept) {
     scene.mapAnimationFile = "map_anim9.txt";
     const Scene before = scene;
-    ASSERT_TRUE(Run([&](TerrainAnimationDialog* d) {
-        EXPECT_EQ(d->fileChoice()->currentText(), "map_anim9.txt");
-        EXPECT_EQ(d->chipList()->count(), 0);  // no frame size to cut the chip set by
-        Click(d->okButton());
+    ASSERT_TRUE(Run([&](Terrain& d) {
+        EXPECT_EQ(d.files->currentText(), "map_anim9.txt");
+        EXPECT_EQ(d.chips->count(), 0);  // no frame size to cut the chip set by
+        Click(d.ok);
     }));
     EXPECT_EQ(scene, before);
 }
@@ -470,13 +421,14 @@ TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWr
     OnNextModal<PlacementHub>([&](PlacementHub* hub) {
         EXPECT_EQ(hub->mode(), 0);
         hub->SelectRow(0);
-        OnNextModal<TerrainAnimationDialog>([&](TerrainAnimationDialog* d) {
+        OnNextModal<QDialog>([&](QDialog* dialog) {
             ran = true;
-            d->chipList()->setCurrentRow(9);
-            d->animationChoice()->setCurrentIndex(0);
-            Click(d->updateButton());
-            Click(d->okButton());
-        });
+            Terrain d = ControlsOf(dialog);
+            d.chips->setCurrentRow(9);
+            d.animations->setCurrentIndex(0);
+            Click(d.update);
+            Click(d.ok);
+        }, hub);
         Click(hub->editButton());
         Click(hub->okButton());
     });

@@ -13,9 +13,11 @@
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/named_s.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
+#include "widgets/preview_step_dialog.h"
 #include "widgets/property_editor.h"
 
 namespace lw {
@@ -82,17 +84,17 @@ protected:
     // Runs the chain from the sprite dialog: the sprite sheet, "ｱﾆﾒﾁｯﾌﾟの順番" with `walk`,
     // "NPC設定2" with `settings`, then the placement with `placement`. True when the placement was
     // reached.
-    bool RunChain(QAbstractButton* start, const std::function<void(NpcSettingsDialog*)>& settings,
+    bool RunChain(QAbstractButton* start, const std::function<void(PreviewStepDialog*)>& settings,
                   const std::function<void(NpcPlacementDialog*)>& placement,
-                  const std::function<void(NpcWalkStep*)>& walk = {}) {
+                  const std::function<void(PreviewStepDialog*)>& walk = {}) {
         bool reached = false;
         OnNextModal<FaceDialog>([&](FaceDialog* sprite) {
             sprite->imageChoice()->setCurrentIndex(sprite->imageChoice()->findText("villager.bmp"));
             Enter(sprite->widthSpin(), 96, Leave::Stay);
             Enter(sprite->heightSpin(), 192, Leave::Stay);
-            OnNextModal<NpcWalkStep>([&](NpcWalkStep* w) {
+            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* w) {
                 if (walk) walk(w);
-                OnNextModal<NpcSettingsDialog>([&](NpcSettingsDialog* s) {
+                OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
                     settings(s);
                     OnNextModal<NpcPlacementDialog>([&](NpcPlacementDialog* p) {
                         reached = true;
@@ -100,10 +102,10 @@ protected:
                     });
                     Click(s->nextButton());
                     if (s->isVisible()) Click(s->cancelButton());
-                });
+                }, w);
                 Click(w->nextButton());
                 if (w->isVisible()) Click(w->cancelButton());
-            });
+            }, sprite);
             Click(sprite->nextButton());
             if (sprite->isVisible()) Click(sprite->cancelButton());
         });
@@ -125,9 +127,9 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
 
     const bool placed = RunChain(
         editor.panel()->addButton(),
-        [&](NpcSettingsDialog* s) {
+        [&](PreviewStepDialog* s) {
             EXPECT_EQ(s->windowTitle(), QStringLiteral("NPC設定2"));
-            PropertyEditor* p = s->properties();
+            PropertyEditor* p = s->findChild<PropertyEditor*>();
             p->SelectRow(0);
             p->choice()->setCurrentIndex(1);  // "歩行"
             p->SelectRow(1);
@@ -154,27 +156,32 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             EXPECT_EQ(p->windowTitle(), QStringLiteral("NPC配置"));
             p->ChooseScene(1);
             p->ClickCell(12, 7);
-            Enter(p->rangeXSpin(), 3, Leave::Stay);
-            Enter(p->rangeYSpin(), 2, Leave::Stay);
-            Click(p->showRangeBox());
+            Enter(NamedAs<QSpinBox>(p, "移動範囲 X"), 3, Leave::Stay);
+            Enter(NamedAs<QSpinBox>(p, "移動範囲 Y"), 2, Leave::Stay);
+            Click(NamedAs<QCheckBox>(p, "表示"));
             Click(p->okButton());
         },
-        [&](NpcWalkStep* w) {
+        [&](PreviewStepDialog* w) {
             // A new NPC starts with the player character's order; the preview walks it in the
             // facing picked for the preview, and follows every change.
             EXPECT_EQ(w->windowTitle(), QStringLiteral("ｱﾆﾒﾁｯﾌﾟの順番"));
-            EXPECT_EQ(w->working().frameOrder, (std::array<int, 4>{1, 2, 1, 0}));
+            const auto values = [w](std::initializer_list<const char*> names) {
+                std::vector<int> out;
+                for (const char* name : names) out.push_back(NamedAs<QSpinBox>(w, name)->value());
+                return out;
+            };
+            EXPECT_EQ(values({"1歩目の列", "2歩目の列", "3歩目の列", "4歩目の列"}), (std::vector<int>{1, 2, 1, 0}));
             ImageView& v = *context.imageView;
             EXPECT_EQ(v.state().mode, ViewMode::NpcAnimation);
-            Type(w->stepSpin(3), 7);  // taken as 2, the last column
+            Type(NamedAs<QSpinBox>(w, "4歩目の列"), 7);  // taken as 2, the last column
             EXPECT_EQ(v.state().animation.frames[3].column, 2);
-            w->facingChoice()->setCurrentIndex(3);  // "上": the row of facing up
+            NamedAs<QComboBox>(w, "ﾌﾟﾚﾋﾞｭｰの向き")->setCurrentIndex(3);  // "上": the row of facing up
             EXPECT_EQ(v.state().animation.frames[0].row, 3);
-            Type(w->rowSpin(3), 1);
+            Type(NamedAs<QSpinBox>(w, "上向きの行"), 1);
             EXPECT_EQ(v.state().animation.frames[0].row, 1);
-            Click(w->defaultsButton());
-            EXPECT_EQ(w->working().facingRow, (std::array<int, 4>{0, 1, 2, 3}));
-            Type(w->stepSpin(3), 2);
+            Click(NamedAs<QPushButton>(w, "初期値"));
+            EXPECT_EQ(values({"下向きの行", "左向きの行", "右向きの行", "上向きの行"}), (std::vector<int>{0, 1, 2, 3}));
+            Type(NamedAs<QSpinBox>(w, "4歩目の列"), 2);
         });
     ASSERT_TRUE(placed);
     EXPECT_EQ(ownerScene, 1);
@@ -255,7 +262,7 @@ TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {
     // left as it was.
     ownerAnswer = std::nullopt;
     const bool placed = RunChain(
-        editor.panel()->editButton(), [](NpcSettingsDialog*) {},
+        editor.panel()->editButton(), [](PreviewStepDialog*) {},
         [&](NpcPlacementDialog* p) {
             p->ClickCell(1, 1);
             Click(p->okButton());
@@ -329,10 +336,10 @@ TEST_F(NpcEditorTest, TheWholeChainByKeyboardAlone) {
         EXPECT_EQ(sprite->imageChoice()->currentText(), QStringLiteral("villager.bmp"));
         typeInto(sprite->widthSpin(), QStringLiteral("96"));
         typeInto(sprite->heightSpin(), QStringLiteral("192"));
-        OnNextModal<NpcWalkStep>([&](NpcWalkStep* walk) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* walk) {
             opened(walk);
-            typeInto(walk->stepSpin(1), QStringLiteral("0"));
-            OnNextModal<NpcSettingsDialog>([&](NpcSettingsDialog* settings) {
+            typeInto(NamedAs<QSpinBox>(walk, "2歩目の列"), QStringLiteral("0"));
+            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* settings) {
                 opened(settings);
                 OnNextModal<NpcPlacementDialog>([&](NpcPlacementDialog* place) {
                     opened(place);
@@ -352,9 +359,9 @@ TEST_F(NpcEditorTest, TheWholeChainByKeyboardAlone) {
                     key(Qt::Key_Return);
                 });
                 key(Qt::Key_Return);
-            });
+            }, walk);
             key(Qt::Key_Return);
-        });
+        }, sprite);
         key(Qt::Key_Return);
     });
     tabTo(editor.panel()->addButton());

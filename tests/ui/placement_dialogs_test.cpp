@@ -18,6 +18,7 @@
 #include "support/core/map_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/named_s.h"
 #include "support/qt/widget_driver.h"
 
 namespace lw {
@@ -49,6 +50,8 @@ protected:
     // A left click on cell (x, y) of the map view (not scrolled).
     void ClickMap(int x, int y) { context.mapView->HandleLeftButton(QPoint(x * 32 + 5, y * 32 + 7)); }
     static std::pair<int, int> RangeOf(const QSpinBox* s) { return {s->minimum(), s->maximum()}; }
+    // A spin of the dialog by its name ("位置 X", "移動範囲 Y").
+    static QSpinBox* Spin(QWidget* d, const char* name) { return NamedAs<QSpinBox>(d, name); }
 };
 
 TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwnerForm) {
@@ -66,7 +69,7 @@ TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwn
         EXPECT_EQ(d->okButton()->text(), QStringLiteral("次へ"));
         EXPECT_EQ(d->sceneCombo()->currentText(), QStringLiteral("scene0.txt"));
         EXPECT_EQ(RangeOf(d->xSpin()), std::make_pair(0, 39));
-        EXPECT_EQ(RangeOf(d->centreYSpin()), std::make_pair(0, 29));
+        EXPECT_EQ(RangeOf(Spin(d, "移動範囲中心位置 Y")), std::make_pair(0, 29));
         EXPECT_EQ(d->xSpin()->value(), 7);
         MapView& view = *context.mapView;
         EXPECT_EQ(view.state().mode, MapViewMode::Placement);
@@ -82,7 +85,7 @@ TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwn
         EXPECT_EQ(d->Values().rangeX, 2);
         EXPECT_EQ(view.state().sprite.position, QPoint(6, 5));
         EXPECT_FALSE(view.state().sprite.showRange);
-        d->showRangeBox()->setChecked(true);
+        NamedAs<QCheckBox>(d, "表示")->setChecked(true);
         EXPECT_TRUE(view.state().sprite.showRange);
         EXPECT_EQ(view.state().sprite.rangeCentre, QPoint(6, 5));
         EXPECT_EQ(view.state().sprite.rangeX, 2);
@@ -91,12 +94,12 @@ TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwn
         d->ChooseScene(3);
         EXPECT_EQ(d->chosenScene(), 3);
         EXPECT_EQ(RangeOf(d->xSpin()), std::make_pair(0, 4));
-        EXPECT_EQ(RangeOf(d->rangeYSpin()), std::make_pair(0, 3));
+        EXPECT_EQ(RangeOf(Spin(d, "移動範囲 Y")), std::make_pair(0, 3));
         const NpcPlacement reset = d->Values();
         EXPECT_EQ(std::tie(reset.x, reset.y, reset.centreX, reset.centreY, reset.rangeX, reset.rangeY),
                   std::make_tuple(0, 0, 0, 0, 0, 0));
         ClickMap(4, 3);
-        d->rangeXSpin()->setValue(1);
+        Spin(d, "移動範囲 X")->setValue(1);
 
         // The owner form cancelled: the placement stays open.
         Click(d->okButton());
@@ -267,11 +270,11 @@ TEST_F(PlacementDialogsTest, PlayerStartClickSetsTheViewWithTheClickedCellKeptSe
                                 [&](PlayerStartDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("PC配置"));
         EXPECT_EQ(d->okButton()->text(), QStringLiteral("OK"));
-        EXPECT_EQ(RangeOf(d->viewXSpin()), std::make_pair(0, 30));
-        EXPECT_EQ(RangeOf(d->viewYSpin()), std::make_pair(0, 23));
-        EXPECT_EQ(RangeOf(d->inViewXSpin()), std::make_pair(0, 9));
-        EXPECT_EQ(RangeOf(d->inViewYSpin()), std::make_pair(0, 6));
-        EXPECT_EQ(d->inViewYSpin()->value(), 2);  // 50 + 16 = 66 pixels: cell 2
+        EXPECT_EQ(RangeOf(Spin(d, "ビュー位置 X")), std::make_pair(0, 30));
+        EXPECT_EQ(RangeOf(Spin(d, "ビュー位置 Y")), std::make_pair(0, 23));
+        EXPECT_EQ(RangeOf(Spin(d, "ビュー内位置 X")), std::make_pair(0, 9));
+        EXPECT_EQ(RangeOf(Spin(d, "ビュー内位置 Y")), std::make_pair(0, 6));
+        EXPECT_EQ(Spin(d, "ビュー内位置 Y")->value(), 2);  // 50 + 16 = 66 pixels: cell 2
         const PlacedSprite& shown = context.mapView->state().sprite;
         EXPECT_EQ(shown.origin, QPoint(1, 2));
         EXPECT_EQ(shown.offset, 16);
@@ -285,10 +288,10 @@ TEST_F(PlacementDialogsTest, PlayerStartClickSetsTheViewWithTheClickedCellKeptSe
         // Near the top right: the view stops at 30 across and 0 down; the cell stays selected.
         context.mapView->SetScroll(30 * 32, 0);
         context.mapView->HandleLeftButton(QPoint(8 * 32 + 3, 2 * 32 + 3));  // cell (38, 2)
-        EXPECT_EQ(d->viewXSpin()->value(), 30);
-        EXPECT_EQ(d->inViewXSpin()->value(), 8);
-        EXPECT_EQ(d->viewYSpin()->value(), 0);
-        EXPECT_EQ(d->inViewYSpin()->value(), 2);
+        EXPECT_EQ(Spin(d, "ビュー位置 X")->value(), 30);
+        EXPECT_EQ(Spin(d, "ビュー内位置 X")->value(), 8);
+        EXPECT_EQ(Spin(d, "ビュー位置 Y")->value(), 0);
+        EXPECT_EQ(Spin(d, "ビュー内位置 Y")->value(), 2);
         const PlacedSprite& shown = context.mapView->state().sprite;
         EXPECT_EQ(shown.origin + shown.position, QPoint(38, 2));
         Click(d->okButton());
@@ -307,7 +310,7 @@ TEST_F(PlacementDialogsTest, PlayerStartClickSetsTheViewWithTheClickedCellKeptSe
         // Another scene resets every spin; Cancel leaves the start as it was.
         d->ChooseScene(3);
         EXPECT_EQ(d->Values().viewX, 0);
-        EXPECT_EQ(RangeOf(d->viewXSpin()), std::make_pair(0, 0));
+        EXPECT_EQ(RangeOf(Spin(d, "ビュー位置 X")), std::make_pair(0, 0));
         Click(d->cancelButton());
     });
     EXPECT_EQ(std::tie(start.scene, start.viewX, start.inViewX), std::make_tuple(0, 30, 256));

@@ -22,6 +22,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
 #include "support/qt/editor_driver.h"
+#include "support/qt/named_s.h"
 #include "widgets/image_chooser.h"
 
 namespace lw {
@@ -29,9 +30,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace test;
-
-// Selects a row of a list panel as the author would.
-void SelectPanelRow(ListEditorPanel* panel, int row) { panel->view()->setCurrentItem(panel->view()->topLevelItem(row)); }
 
 class PlacementHubTest : public test::EditorTest {
 protected:
@@ -68,10 +66,11 @@ protected:
         test::WriteBytes(huge, "x");
         fs::resize_file(huge, kListFileCeiling + 1);
     }
-    static QStringList PanelRows(const ListEditorPanel* panel) {
-        QStringList rows;
-        for (int i = 0; i < panel->rowCount(); ++i) rows << panel->rowText(i);
-        return rows;
+    // The scene file as OK wrote it.
+    Scene Written() const {
+        Scene written;
+        ParseScene(tp.ReadData("scene0.txt"), written);
+        return written;
     }
 };
 
@@ -107,20 +106,22 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
 
     InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
         EXPECT_EQ(list->windowTitle(), QStringLiteral("宿屋2"));
-        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）"}));
+        EXPECT_EQ(Rows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）"}));
 
         // "追加...": the position dialog starts at the nearest cell in range; a click on the map
         // sets it; the owner form's Cancel keeps the dialog open, its OK gives the group.
         InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); }, [&](PositionDialog* d) {
             EXPECT_EQ(d->windowTitle(), QStringLiteral("位置"));
-            EXPECT_EQ(d->xSpin()->value(), 0);
-            EXPECT_EQ(d->xSpin()->maximum(), 19);
-            EXPECT_EQ(d->ySpin()->maximum(), 14);
+            QSpinBox* x = NamedAs<QSpinBox>(d, "X");
+            QSpinBox* y = NamedAs<QSpinBox>(d, "Y");
+            EXPECT_EQ(x->value(), 0);
+            EXPECT_EQ(x->maximum(), 19);
+            EXPECT_EQ(y->maximum(), 14);
             EXPECT_EQ(context.mapView->state().mode, MapViewMode::Placement);
             context.mapView->HandleLeftButton(QPoint(6 * 32 + 4, 5 * 32 + 4));
-            EXPECT_EQ(d->xSpin()->value(), 6);
-            EXPECT_EQ(d->ySpin()->value(), 5);
-            d->directionCombo()->setCurrentIndex(4);
+            EXPECT_EQ(x->value(), 6);
+            EXPECT_EQ(y->value(), 5);
+            NamedAs<QComboBox>(d, "PCの向き")->setCurrentIndex(4);
             Click(d->nextButton());
             EXPECT_TRUE(d->isVisible());
             ownerAction = [](SceneCatalog& catalog, int scene) {
@@ -135,21 +136,20 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
         EXPECT_EQ(ownerCalls[1].owner, EventOwner::Inn);
         EXPECT_EQ(ownerCalls[1].scene, 0);
         EXPECT_EQ(ownerCalls[1].group, 0);  // a new position starts from group 0
-        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）", "6 5 4 4"}));
+        EXPECT_EQ(Rows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）", "6 5 4 4"}));
         EXPECT_EQ(list->panel()->selectedRow(), 2);
 
         // Delete the first, move the new one up.
-        SelectPanelRow(list->panel(), 0);
+        ClickRow(list->panel(), 0);
         Click(list->panel()->deleteButton());
-        SelectPanelRow(list->panel(), 1);
+        ClickRow(list->panel(), 1);
         Click(list->panel()->upButton());
-        EXPECT_EQ(PanelRows(list->panel()), (QStringList{"6 5 4 4", "4 4 3 3 — タイトル（終了）"}));
+        EXPECT_EQ(Rows(list->panel()), (QStringList{"6 5 4 4", "4 4 3 3 — タイトル（終了）"}));
         Click(list->okButton());
     });
 
     Click(hub.okButton());
-    Scene written;
-    ParseScene(tp.ReadData("scene0.txt"), written);
+    const Scene written = Written();
     // The shop, the signpost and the untouched inn keep their places; the changed inn takes the
     // place of the one it replaced.
     EXPECT_EQ(written.eventPositions, (std::vector<EventPosition>{{kShopPosition, 1, 1, 0, 2, 3},
@@ -177,7 +177,7 @@ TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
             EXPECT_EQ(list->windowTitle(), QStringLiteral("立て札2"));
             InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); }, [&](PositionDialog* d) {
                 context.mapView->HandleLeftButton(QPoint(7 * 32 + 9, 8 * 32 + 9));
-                d->directionCombo()->setCurrentIndex(3);
+                NamedAs<QComboBox>(d, "PCの向き")->setCurrentIndex(3);
                 InDialog<EventCommandEditor>([&] { Click(d->nextButton()); }, [&](EventCommandEditor* owner) {
                     EXPECT_EQ(owner->form(), EventCommandEditor::Form::Owner);
                     EXPECT_EQ(owner->ownerGroupLabel()->text(), QStringLiteral("立て札ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号"));
@@ -188,7 +188,7 @@ TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
                     Click(owner->okButton());
                 });
             });
-            EXPECT_EQ(PanelRows(list->panel()), (QStringList{"3 3 2 0 — タイトル（序章）", "7 8 3 2 — タイトル（ロード）"}));
+            EXPECT_EQ(Rows(list->panel()), (QStringList{"3 3 2 0 — タイトル（序章）", "7 8 3 2 — タイトル（ロード）"}));
             Click(list->okButton());
         });
         Click(hub->okButton());
@@ -196,8 +196,7 @@ TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
     });
     ASSERT_TRUE(registry.Open(HubEditor::Signboard, context, nullptr));
     EXPECT_TRUE(flowRan);
-    Scene written;
-    ParseScene(tp.ReadData("scene0.txt"), written);
+    const Scene written = Written();
     EXPECT_EQ(written.eventPositions.back(), (EventPosition{kSignpostPosition, 7, 8, 3, 2, 0}));
     EXPECT_EQ(written.eventPositions.size(), 5u);
     EXPECT_EQ(written.groups[2].explanation, "sign");
@@ -222,7 +221,7 @@ TEST_F(PlacementHubTest, CancelWritesNothingAndPutsTheFlagExplanationsBack) {
                 EXPECT_EQ(d->windowTitle(), QStringLiteral("移動元"));
                 Click(d->nextButton());
             });
-            EXPECT_EQ(PanelRows(list->panel()), (QStringList{"0 0 0 2 — タイトル（ロード）"}));
+            EXPECT_EQ(Rows(list->panel()), (QStringList{"0 0 0 2 — タイトル（ロード）"}));
             Click(list->okButton());
         });
         EXPECT_EQ(hub.rows()[0].scene.sceneChanges, (std::vector<SceneChange>{{0, 0, 0, 2}}));
@@ -263,8 +262,7 @@ TEST_F(PlacementHubTest, TheSixtyFifthEventPositionIsRefused) {
         Click(list->okButton());
     });
     Click(hub.okButton());
-    Scene written;
-    ParseScene(tp.ReadData("scene0.txt"), written);
+    const Scene written = Written();
     EXPECT_EQ(written.eventPositionCount(), 64);
     EXPECT_EQ(written.eventPositions.back(), (EventPosition{kInnPosition, 0, 0, 0, 1, 0}));
 }
@@ -287,7 +285,7 @@ TEST_F(PlacementHubTest, ThePlayerCharacterStandsAtTheSelectedPosition) {
         EXPECT_FALSE(shown.image.isNull());
         EXPECT_EQ(shown.position, QPoint(2, 2));  // the first inn
         EXPECT_EQ(shown.direction, 1);            // facing as the row says
-        SelectPanelRow(list->panel(), 1);
+        ClickRow(list->panel(), 1);
         EXPECT_EQ(context.mapView->state().sprite.position, QPoint(4, 4));
         Click(list->cancelButton());
     });
@@ -309,8 +307,7 @@ TEST_F(PlacementHubTest, TerrainAnimationStepEditsACopyTakenOnOk) {
     Click(hub.editButton());
     EXPECT_EQ(hub.rows()[0].scene.terrainAnimation[0][1], 2);
     Click(hub.okButton());
-    Scene written;
-    ParseScene(tp.ReadData("scene0.txt"), written);
+    const Scene written = Written();
     EXPECT_EQ(written.mapAnimationFile, "map_anim0.txt");
     EXPECT_FALSE(fs::exists(DataFilePath(tp.project, kFlagFile)));  // mode 0 edits no groups
 }
@@ -339,24 +336,25 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
     PlacementHub hub(context, 5, steps);
     InDialog<FieldBattleDialog>([&] { Click(hub.editButton()); }, [&](FieldBattleDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘2"));
-        EXPECT_EQ(PanelRows(d->panel()), (QStringList{"0 12 cave.bmp — slimes"}));
-        EXPECT_EQ(d->rateSpin()->value(), 12);
-        EXPECT_EQ(d->rateSpin()->minimum(), 1);
-        EXPECT_EQ(d->rateSpin()->maximum(), 100);
-        ASSERT_EQ(d->enemyCombo()->count(), 2);
-        EXPECT_EQ(d->enemyCombo()->currentIndex(), 0);
+        QSpinBox* rate = NamedAs<QSpinBox>(d, "出現率");
+        QComboBox* enemy = NamedAs<QComboBox>(d, "敵ﾕﾆｯﾄ");
+        EXPECT_EQ(Rows(d->panel()), (QStringList{"0 12 cave.bmp — slimes"}));
+        EXPECT_EQ(rate->value(), 12);
+        EXPECT_EQ(rate->minimum(), 1);
+        EXPECT_EQ(rate->maximum(), 100);
+        ASSERT_EQ(enemy->count(), 2);
+        EXPECT_EQ(enemy->currentIndex(), 0);
 
         // "更新" with the rate untouched keeps 12.5; a new choice of background is taken.
-        SelectPanelRow(d->panel(), 0);
-        d->enemyCombo()->setCurrentIndex(1);
-        d->backgroundChooser()->SelectByPrefix("forest");
-        Click(d->updateButton());
-        EXPECT_EQ(d->battles()[0], (FieldBattle{1, 12.5f, "forest.bmp"}));
+        ClickRow(d->panel(), 0);
+        enemy->setCurrentIndex(1);
+        NamedAs<ImageChooser>(d, "背景")->SelectByPrefix("forest");
+        Click(d->updateButton());  // the file written below holds the kept rate
 
-        d->rateSpin()->setValue(40);
-        d->backgroundChooser()->SelectByPrefix("cave");
+        rate->setValue(40);
+        NamedAs<ImageChooser>(d, "背景")->SelectByPrefix("cave");
         Click(d->panel()->addButton());
-        EXPECT_EQ(PanelRows(d->panel()), (QStringList{"1 12 forest.bmp — bats", "1 40 cave.bmp — bats"}));
+        EXPECT_EQ(Rows(d->panel()), (QStringList{"1 12 forest.bmp — bats", "1 40 cave.bmp — bats"}));
 
         // Up to 64 battles; the 65th is refused.
         for (int i = 2; i < kSceneBattleCapacity; ++i) Click(d->panel()->addButton());
@@ -367,32 +365,33 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("64")));
         for (int i = 2; i < kSceneBattleCapacity; ++i) {
-            SelectPanelRow(d->panel(), 2);
+            ClickRow(d->panel(), 2);
             Click(d->panel()->deleteButton());
         }
 
         // "次へ": the chips of the set, 16 to a row; row 17 is grid row 1, column 1.
         InDialog<TerrainBattleDialog>([&] { Click(d->nextButton()); }, [&](TerrainBattleDialog* t) {
             EXPECT_EQ(t->windowTitle(), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘3"));
-            ASSERT_EQ(t->chipList()->count(), 32);
-            EXPECT_EQ(t->chipList()->item(3)->text(), QStringLiteral("  3   0"));
-            EXPECT_EQ(t->battleCombo()->count(), 2);
-            EXPECT_EQ(t->battleCombo()->itemText(1), QStringLiteral("cave.bmp"));
-            t->chipList()->setCurrentRow(17);
+            QListWidget* chips = NamedAs<QListWidget>(t, "ﾌｨｰﾙﾄﾞ戦闘3");
+            QComboBox* battle = NamedAs<QComboBox>(t, "ﾌｨｰﾙﾄﾞ戦闘");
+            ASSERT_EQ(chips->count(), 32);
+            EXPECT_EQ(chips->item(3)->text(), QStringLiteral("  3   0"));
+            EXPECT_EQ(battle->count(), 2);
+            EXPECT_EQ(battle->itemText(1), QStringLiteral("cave.bmp"));
+            chips->setCurrentRow(17);
             // The chip is previewed: row 1, column 1 of the set.
             EXPECT_EQ(context.imageView->state().main.image.size(), QSize(32, 32));
             EXPECT_EQ(context.imageView->state().main.image.pixel(5, 5) & 0xFFFFFF, 1u * 16 + 1);
-            t->battleCombo()->setCurrentIndex(1);
-            Click(t->updateButton());
-            EXPECT_EQ(t->chipList()->item(17)->text(), QStringLiteral(" 17   1"));
-            t->chipList()->setCurrentRow(3);
-            Click(t->clearButton());
+            battle->setCurrentIndex(1);
+            Click(NamedAs<QPushButton>(t, "更新"));
+            EXPECT_EQ(chips->item(17)->text(), QStringLiteral(" 17   1"));
+            chips->setCurrentRow(3);
+            Click(NamedAs<QPushButton>(t, "消去"));
             Click(t->okButton());
         });
     });
     Click(hub.okButton());
-    Scene written;
-    ParseScene(tp.ReadData("scene0.txt"), written);
+    const Scene written = Written();
     EXPECT_EQ(written.battles, (std::vector<FieldBattle>{{1, 12.5f, "forest.bmp"}, {1, 40.0f, "cave.bmp"}}));
     EXPECT_EQ(written.terrainBattle[1][1], 2);
     EXPECT_EQ(written.terrainBattle[0][3], 0);

@@ -1,7 +1,7 @@
 // The scene list "場面設定1" and the scene settings "場面設定2" through their widgets: numbering
-// of new scenes, deleting to the trash, OK writing every scene file as read, scenes with odd values
-// confirmed unchanged, scene files that cannot be read left alone, and the settings driving the map
-// view.
+// of new scenes, OK writing every scene file as read, scenes with odd values confirmed unchanged,
+// and the settings driving the map view; with the map animation list, deleting to the trash and
+// files that cannot be read left alone.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -12,8 +12,13 @@
 
 #include "app/services.h"
 #include "core/world/scene.h"
+#include "core/world/map_animation.h"
+#include "editors/scenes/map_animation_list_editor.h"
+#include "editors/scenes/map_animation_sequence_step.h"
+#include "editors/scenes/map_animation_settings_step.h"
 #include "editors/scenes/scene_list_editor.h"
 #include "editors/scenes/scene_settings_dialog.h"
+#include "support/core/bmp_makers.h"
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_driver.h"
@@ -36,13 +41,7 @@ protected:
     }
     // Clicks `button` of the list, which opens "場面設定2"; `inDialog` then works in it.
     static void InSettings(QAbstractButton* button, std::function<void(SceneSettingsDialog*)> inDialog) {
-        bool ran = false;
-        test::OnNextModal<SceneSettingsDialog>([&](SceneSettingsDialog* d) {
-            ran = true;
-            inDialog(d);
-        });
-        Click(button);
-        EXPECT_TRUE(ran);
+        InDialog<SceneSettingsDialog>([button] { Click(button); }, inDialog);
     }
 };
 
@@ -82,44 +81,6 @@ TEST_F(SceneListEditorTest, AddTakesTheLowestFreeNumberWithTheFourDefaultGroups)
     // One overwrite question for each file there was; the new ones were simply made.
     EXPECT_EQ(services.messages.size(), 4u);
     EXPECT_EQ(tp.ReadData("scene07.txt"), "not a scene file");
-}
-
-TEST_F(SceneListEditorTest, DeleteMovesTheFileToTheTrashAtOnceAndCancelKeepsItDeleted) {
-    for (const char* name : {"scene0.txt", "scene1.txt", "scene2.txt"}) WriteScene(name, Named(name));
-    const std::string before0 = tp.ReadData("scene0.txt");
-
-    SceneListEditor editor(context);
-    editor.SelectRow(1);
-    services.answers = {MessageAnswer::No};
-    QTest::keyClick(editor.list(), Qt::Key_Delete);  // the Delete key is "削除"
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text,
-              QStringLiteral("削除はｷｬﾝｾﾙで取り消せません。\n削除したﾌｧｲﾙはごみ箱に入ります。\n削除しますか？"));
-    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_TRUE(services.trashed.empty());
-    EXPECT_EQ(editor.list()->count(), 3);
-
-    Click(editor.deleteButton());  // Yes
-    ASSERT_EQ(services.trashed.size(), 1u);
-    EXPECT_EQ(fs::path(services.trashed[0].toStdString()), fs::absolute(DataFilePath(tp.project, "scene1.txt")));
-    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "scene1.txt")));
-    EXPECT_EQ(Items(editor.list()), (QStringList{"scene0.txt", "scene2.txt"}));
-    EXPECT_EQ(editor.selectedRow(), 1);  // the row now at that position
-
-    Click(editor.deleteButton());  // the last row: nothing is selected after it
-    EXPECT_EQ(editor.selectedRow(), -1);
-    EXPECT_EQ(services.trashed.size(), 2u);
-
-    // A row not yet written has no file: it goes without the trash.
-    InSettings(editor.addButton(), [](SceneSettingsDialog* d) { Click(d->okButton()); });
-    EXPECT_EQ(Items(editor.list()), (QStringList{"scene0.txt", "scene1.txt"}));
-    Click(editor.deleteButton());
-    EXPECT_EQ(services.trashed.size(), 2u);
-
-    Click(editor.cancelButton());
-    EXPECT_EQ(tp.ReadData("scene0.txt"), before0);
-    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "scene1.txt")));
-    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, "scene2.txt")));
 }
 
 TEST_F(SceneListEditorTest, OkWritesEverySceneByteForByteAndAnOddSceneConfirmedUnchangedStaysIdentical) {
@@ -193,29 +154,91 @@ TEST_F(SceneListEditorTest, OkOverManyScenesAsksOnceAndNoKeepsOnlyThatFile) {
     EXPECT_FALSE(services.progressOpen);
 }
 
-TEST_F(SceneListEditorTest, ASceneFileThatCannotBeReadIsNeverWritten) {
-    WriteScene("scene1.txt", Named("one"));
-    const fs::path huge = DataFilePath(tp.project, "scene0.txt");
+// Both lists of numbered files, the scene files and the map animation files, alike: a file that
+// cannot be read is named once, keeps its row and its number and is never written; "削除" (or the
+// Delete key) moves the file to the trash at once after a question; a row not yet written goes
+// without the trash.
+struct SceneFiles {
+    using Editor = SceneListEditor;
+    static std::string Name(int n) { return SceneFileName(n); }
+    static std::string Bytes(const TempProject&) { return SceneBytes(NewScene()); }
+    static void AddOne(Editor& e) {
+        InDialog<SceneSettingsDialog>([&] { Click(e.addButton()); }, [](SceneSettingsDialog* d) { Click(d->okButton()); });
+    }
+};
+struct MapAnimationFiles {
+    using Editor = MapAnimationListEditor;
+    static std::string Name(int n) { return MapAnimationFileName(n); }
+    static std::string Bytes(const TempProject& tp) {
+        test::WriteBytes(ImageFilePath(tp.project, "sea.bmp"), test::MakeSolidBmp24(64, 64, 0x0000FF));
+        return MapAnimationBytes(NewMapAnimation());
+    }
+    static void AddOne(Editor& e) {
+        OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
+            Choose(s->imageChoice(), "sea.bmp");
+            OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) { Click(q->okButton()); });
+            Click(s->nextButton());
+        });
+        Click(e.addButton());
+    }
+};
+
+template <class Files>
+class NumberedFilesTest : public test::EditorTest {};
+using NumberedFileKinds = ::testing::Types<SceneFiles, MapAnimationFiles>;
+TYPED_TEST_SUITE(NumberedFilesTest, NumberedFileKinds);
+
+TYPED_TEST(NumberedFilesTest, AnUnreadableFileIsKeptAndDeleteTrashesAtOnce) {
+    test::TempProject& tp = this->tp;
+    test::FakeServices& services = this->services;
+    const std::string bytes = TypeParam::Bytes(tp);
+    for (int n : {0, 1}) tp.WriteData(TypeParam::Name(n), bytes);
+    const fs::path huge = DataFilePath(tp.project, TypeParam::Name(2));
     test::WriteBytes(huge, "<kind>");
     fs::resize_file(huge, kListFileCeiling + 1);
+    const QString unreadable = QString::fromStdString(TypeParam::Name(2));
 
-    SceneListEditor editor(context);
+    typename TypeParam::Editor editor(this->context);
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains("scene0.txt"));
-    EXPECT_EQ(editor.rows()[0].status, ReadStatus::Unreadable);
-    EXPECT_NE(editor.list()->item(0)->text(), QStringLiteral("scene0.txt"));
-    EXPECT_TRUE(editor.list()->item(0)->text().startsWith(QStringLiteral("scene0.txt")));
-
+    EXPECT_TRUE(services.messages[0].text.contains(unreadable));
+    EXPECT_EQ(editor.rows()[2].status, ReadStatus::Unreadable);
+    EXPECT_TRUE(editor.list()->item(2)->text().startsWith(unreadable + QStringLiteral("  (")));
     // Editing it says so again and opens nothing.
-    editor.SelectRow(0);
+    editor.SelectRow(2);
     Click(editor.editButton());
     EXPECT_EQ(services.messages.size(), 2u);
+    // A new row takes number 3: the unreadable file keeps its number. Not yet written, it is
+    // deleted without the trash, and nothing is selected after the last row.
+    TypeParam::AddOne(editor);
+    EXPECT_EQ(editor.list()->item(3)->text().toStdString(), TypeParam::Name(3));
+    Click(editor.deleteButton());
+    EXPECT_EQ(editor.selectedRow(), -1);
+    EXPECT_TRUE(services.trashed.empty());
 
+    editor.SelectRow(1);
+    services.messages.clear();
+    services.answers = {MessageAnswer::No};
+    QTest::keyClick(editor.list(), Qt::Key_Delete);  // the Delete key is "削除"
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text,
+              QStringLiteral("削除はｷｬﾝｾﾙで取り消せません。\n削除したﾌｧｲﾙはごみ箱に入ります。\n削除しますか？"));
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(editor.list()->count(), 3);
+    Click(editor.deleteButton());  // Yes
+    ASSERT_EQ(services.trashed.size(), 1u);
+    EXPECT_EQ(fs::path(services.trashed[0].toStdString()), fs::absolute(DataFilePath(tp.project, TypeParam::Name(1))));
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, TypeParam::Name(1))));
+    EXPECT_EQ(editor.list()->count(), 2);
+    EXPECT_EQ(editor.selectedRow(), 1);  // the row now at that position
+
+    services.messages.clear();
     Click(editor.okButton());
     EXPECT_EQ(fs::file_size(huge), kListFileCeiling + 1);
     EXPECT_EQ(test::ReadBytes(huge).substr(0, 6), "<kind>");
-    EXPECT_EQ(services.messages.size(), 3u);  // only scene1.txt was asked about
-    EXPECT_TRUE(services.messages[2].caption.contains("scene1.txt"));
+    ASSERT_EQ(services.messages.size(), 1u);  // only the readable file was asked about
+    EXPECT_TRUE(services.messages[0].caption.contains(QString::fromStdString(TypeParam::Name(0))));
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, TypeParam::Name(1))));
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, TypeParam::Name(3))));
 }
 
 // The settings redraw the map view at every change, and OK gives back what the controls show.

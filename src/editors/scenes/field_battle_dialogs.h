@@ -33,10 +33,6 @@ class TerrainBattleDialog : public QDialog {
     Q_OBJECT
 public:
     TerrainBattleDialog(EditorContext& context, const Scene& scene, QWidget* parent = nullptr);
-    QListWidget* chipList() const { return chips_; }
-    QComboBox* battleCombo() const { return battle_; }
-    QPushButton* updateButton() const { return update_; }
-    QPushButton* clearButton() const { return clear_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     const ChipGrid& grid() const { return grid_; }
@@ -68,14 +64,10 @@ public:
     FieldBattleDialog(EditorContext& context, Scene& scene, QWidget* parent = nullptr, std::string fileName = {});
     ~FieldBattleDialog() override;
     ListEditorPanel* panel() const { return panel_; }
-    QComboBox* enemyCombo() const { return enemy_; }
-    QSpinBox* rateSpin() const { return rate_; }
-    ImageChooser* backgroundChooser() const { return background_; }
     QCheckBox* showBox() const { return show_; }
     QPushButton* updateButton() const { return update_; }
     QPushButton* nextButton() const { return next_; }
     QPushButton* cancelButton() const { return cancel_; }
-    const std::vector<FieldBattle>& battles() const { return list_->records(); }
     // The terrain battle grid as the rows stand (renumbered with them when the author chose so).
     const ChipGrid& grid() const { return grid_; }
     void accept() override;

@@ -34,11 +34,21 @@ MapAnimationListEditor::MapAnimationListEditor(EditorContext& context, QWidget* 
                      row.status = LoadMapAnimationFile(context_.project, row.fileName, row.animation);
                  });
 
-    connect(addButton(), &QPushButton::clicked, this, &MapAnimationListEditor::Add);
-    connect(editButton(), &QPushButton::clicked, this, &MapAnimationListEditor::EditSelected);
-    connect(deleteButton(), &QPushButton::clicked, this, &MapAnimationListEditor::DeleteSelected);
+    // "ﾏｯﾌﾟｱﾆﾒ2" and "ﾏｯﾌﾟｱﾆﾒ3" on a new file or on the selected one.
+    const auto steps = [this](MapAnimationRow& row) { return RunSteps(row.animation); };
+    const auto shown = [this] { ShowSelected(); };
+    const auto edit = [this, steps, shown] { EditSelectedRow(context_, this, steps, shown); };
+    const auto make = [steps](MapAnimationRow& row) {
+        row.animation = NewMapAnimation();
+        return steps(row);
+    };
+    connect(addButton(), &QPushButton::clicked, this, [this, make, shown] { AddRow(make, MapAnimationFileName, shown); });
+    connect(editButton(), &QPushButton::clicked, this, edit);
+    connect(deleteButton(), &QPushButton::clicked, this, [this] {
+        if (files_->DeleteSelected(rows_)) ShowSelected();
+    });
     connect(list(), &QListWidget::currentRowChanged, this, [this] { ShowSelected(); });
-    connect(list(), &QListWidget::itemDoubleClicked, this, [this] { EditSelected(); });
+    connect(list(), &QListWidget::itemDoubleClicked, this, edit);
     connect(showBox(), &QCheckBox::toggled, this, [this] { ShowSelected(); });
     if (!rows_.empty()) SelectRow(0);
 }
@@ -86,29 +96,6 @@ bool MapAnimationListEditor::RunSteps(MapAnimation& working) {
     return ok;
 }
 
-void MapAnimationListEditor::Add() {
-    MapAnimation working = NewMapAnimation();
-    if (!RunSteps(working)) return;
-
-    MapAnimationRow row;
-    row.animation = std::move(working);
-    files_->Insert(rows_, std::move(row), [](int number) { return MapAnimationFileName(number); });
-    ShowSelected();
-}
-
-void MapAnimationListEditor::EditSelected() {
-    MapAnimationRow* row = selectedRecord();
-    // A file that could not be read is not shown as an empty one: editing it would only lose it.
-    if (row == nullptr || ReportUnreadable(context_, this, row->fileName, row->status)) return;
-    MapAnimation working = row->animation;
-    if (RunSteps(working)) row->animation = std::move(working);
-    ShowSelected();
-}
-
-void MapAnimationListEditor::DeleteSelected() {
-    if (files_->DeleteSelected(rows_)) ShowSelected();
-}
-
 void MapAnimationListEditor::Leave() {
     rows_.clear();
     view().Close();
@@ -116,17 +103,11 @@ void MapAnimationListEditor::Leave() {
 }
 
 void MapAnimationListEditor::accept() {
-    if (context_.services) {
-        DialogSaveUi ui(*context_.services, this);
-        std::vector<DataFileWrite> files;
-        for (const MapAnimationRow& row : rows_)
-            if (row.status != ReadStatus::Unreadable)
-                files.push_back(DataFileWrite::Tag(
-                    row.fileName, [&row](TagWriter& w) { WriteMapAnimation(w, row.animation); }));
-        SaveDataFileSet(context_.project, files, ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
-    }
+    const auto write = [](const MapAnimationRow& row) -> std::optional<DataFileWrite> {
+        if (row.status == ReadStatus::Unreadable) return std::nullopt;
+        return DataFileWrite::Tag(row.fileName, [&row](TagWriter& w) { WriteMapAnimation(w, row.animation); });
+    };
+    if (!SaveRows(context_, this, write)) return;
     Leave();
     done(QDialog::Accepted);
 }

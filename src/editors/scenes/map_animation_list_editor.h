@@ -31,9 +31,6 @@ public:
     ~MapAnimationListEditor() override;
 
 public slots:
-    void Add();
-    void EditSelected();
-    void DeleteSelected();
     void accept() override;
     void reject() override;
 
@@ -43,7 +40,6 @@ private:
     // Runs "ﾏｯﾌﾟｱﾆﾒ2" and "ﾏｯﾌﾟｱﾆﾒ3" on `working`; true when they ended with OK.
     bool RunSteps(MapAnimation& working);
     void Leave();
-
 };
 
 // Runs the map animation list modally; 1 after OK, 0 after Cancel.

@@ -27,9 +27,6 @@ public:
     NumberSpin* widthSpin() const { return width_; }
     NumberSpin* heightSpin() const { return height_; }
     NumberSpin* speedSpin() const { return speed_; }
-    // The size of the bitmap shown (0 x 0 while none is loaded).
-    int imageWidth() const { return imageWidth_; }
-    int imageHeight() const { return imageHeight_; }
 
 public slots:
     // "次へ": checks the frame size and the bitmap, then runs "ﾏｯﾌﾟｱﾆﾒ3"; ends with 1 on its OK.

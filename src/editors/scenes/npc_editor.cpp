@@ -4,12 +4,14 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QSpinBox>
 #include <QLabel>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -20,6 +22,8 @@
 #include "widgets/face_dialog.h"
 #include "widgets/field_grid.h"
 #include "widgets/number_spin.h"
+#include "widgets/preview_step_dialog.h"
+#include "widgets/property_editor.h"
 #include "widgets/property_dialog.h"
 #include "widgets/read_guard.h"
 
@@ -56,148 +60,173 @@ void CloseWalkingPreview(ImageView& v) {
     v.SetMode(ViewMode::None);
 }
 
-}  // namespace
+// The step after "NPC設定2": the placement and the owner form, given the NPC and its position in
+// the list (-1 for a new one); true when the owner form ended with OK.
+using NpcStep = std::function<bool(Npc& npc, int index, QWidget* parent)>;
 
-// ---------------------------------------------------------------------------------------------
-// "ｱﾆﾒﾁｯﾌﾟの順番"
+// The step after the sprite, given the NPC: true when the rest of the chain ended with OK.
+using NpcNextStep = std::function<bool(Npc& npc, QWidget* parent)>;
 
-NpcWalkStep::NpcWalkStep(EditorContext& context, Npc& npc, NpcNextStep next, QWidget* parent)
-    : PreviewStepDialog(context, parent), npc_(npc), working_(npc), next_(std::move(next)) {
-    setWindowTitle(tr("ｱﾆﾒﾁｯﾌﾟの順番"));
-    auto* layout = new QVBoxLayout(this);
-    const auto addSpins = [&](const QString& title, std::array<QSpinBox*, 4>& spins, const QStringList& labels,
-                              int maximum, std::array<int, 4>& values) {
-        auto* box = new QGroupBox(title, this);
-        auto* grid = new QGridLayout(box);
-        for (std::size_t i = 0; i < spins.size(); ++i) {
-            auto* spin = new NumberSpin(0, maximum, 0, box);
-            spin->TakeTypingAtOnce();
-            spins[i] = spin;
-            connect(spin, &QSpinBox::valueChanged, this, [this, &values, i](int value) {
-                values[i] = value;
-                ShowWalking();
-            });
-        }
-        AddLabelledFields(grid, 2, {{labels[0], spins[0]}, {labels[1], spins[1]}, {labels[2], spins[2]},
-                                    {labels[3], spins[3]}});
-        layout->addWidget(box);
-    };
-    addSpins(tr("歩く順番 (ｼｰﾄの列 0 ～ 2)"), steps_, {tr("1歩目の列"), tr("2歩目の列"), tr("3歩目の列"), tr("4歩目の列")},
-             kWalkSheetColumns - 1, working_.frameOrder);
-    addSpins(tr("向きごとの行 (ｼｰﾄの行 0 ～ 3)"), rows_,
-             {tr("下向きの行"), tr("左向きの行"), tr("右向きの行"), tr("上向きの行")}, kWalkSheetRows - 1,
-             working_.facingRow);
-
-    auto* previewRow = new QHBoxLayout;
-    auto* facingLabel = new QLabel(tr("ﾌﾟﾚﾋﾞｭｰの向き"), this);
-    facing_ = new QComboBox(this);
-    facing_->addItems({tr("下"), tr("左"), tr("右"), tr("上")});
-    facing_->setCurrentIndex(std::clamp(working_.facing, 0, 3));
-    facingLabel->setBuddy(facing_);
-    DiscardGuard::IgnoreChangesOf(facing_);
-    show_ = new QCheckBox(tr("表示"), this);
-    show_->setChecked(true);
-    DiscardGuard::IgnoreChangesOf(show_);
-    previewRow->addWidget(facingLabel);
-    previewRow->addWidget(facing_);
-    previewRow->addWidget(show_);
-    previewRow->addStretch();
-    layout->addLayout(previewRow);
-    connect(facing_, &QComboBox::currentIndexChanged, this, [this] { ShowWalking(); });
-    connect(show_, &QCheckBox::toggled, this, [this] { ShowWalking(); });
-
-    auto* buttons = new QHBoxLayout;
-    defaults_ = new QPushButton(tr("初期値"), this);
-    defaults_->setToolTip(tr("新しいNPCの順番 (1 2 1 0、行 0 1 2 3) に戻します"));
-    connect(defaults_, &QPushButton::clicked, this, [this] {
-        working_.frameOrder = kDefaultWalkOrder;
-        working_.facingRow = kDefaultFacingRows;
-        ShowValues();
+// The NPC steps that show the sprite walking in the preview: each works on a copy of the NPC, and
+// "次へ" runs the step after it.
+class NpcPreviewStep : public PreviewStepDialog {
+protected:
+    NpcPreviewStep(EditorContext& context, Npc& npc, QWidget* parent)
+        : PreviewStepDialog(context, parent), npc_(npc), working_(npc) {}
+    virtual void ShowWalking() = 0;
+    void OpenPreview() override {
+        OpenView(ViewMode::NpcAnimation);
         ShowWalking();
-    });
-    buttons->addWidget(defaults_);
-    AddButtons(buttons, tr("次へ"));
-    layout->addLayout(buttons);
-    ShowValues();
-}
-
-NpcWalkStep::~NpcWalkStep() = default;
-
-void NpcWalkStep::ShowValues() {
-    const Npc values = working_;  // setting a spin stores into working_
-    for (std::size_t i = 0; i < 4; ++i) {
-        steps_[i]->setValue(values.frameOrder[i]);
-        rows_[i]->setValue(values.facingRow[i]);
     }
-    // A file may hold numbers outside the sheet; they stay as read until the author changes them.
-    working_.frameOrder = values.frameOrder;
-    working_.facingRow = values.facingRow;
-}
-
-void NpcWalkStep::OpenPreview() {
-    OpenView(ViewMode::NpcAnimation);
-    ShowWalking();
-}
-
-void NpcWalkStep::ShowWalking() {
-    ShowNpcWalking(view(), this, working_, show_ != nullptr && show_->isChecked(),
-                   facing_ != nullptr ? facing_->currentIndex() : working_.facing);
-}
-
-void NpcWalkStep::Leave() { CloseWalkingPreview(view()); }
-
-void NpcWalkStep::accept() {
-    for (QSpinBox* spin : steps_) spin->interpretText();
-    for (QSpinBox* spin : rows_) spin->interpretText();
-    Leave();
-    npc_.frameOrder = working_.frameOrder;
-    npc_.facingRow = working_.facingRow;
-    if (next_ && !next_(npc_, this)) {
-        // Back from the next step: this one goes on with its own preview.
-        OpenPreview();
-        return;
+    void Leave() override { CloseWalkingPreview(view()); }
+    // After the next step: its OK ends this step with 1; back from its Cancel, this step goes on
+    // with its own preview.
+    void AfterNext(bool ok) {
+        if (ok)
+            done(QDialog::Accepted);
+        else
+            OpenPreview();
     }
-    done(QDialog::Accepted);
-}
 
-// ---------------------------------------------------------------------------------------------
-// "NPC設定2"
+    Npc& npc_;
+    Npc working_;
+};
 
-NpcSettingsDialog::NpcSettingsDialog(EditorContext& context, Npc& npc, int index, NpcStep next, QWidget* parent)
-    : PreviewStepDialog(context, parent), npc_(npc), working_(npc), index_(index), next_(std::move(next)) {
-    setWindowTitle(tr("NPC設定2"));
-    const PropertyDialogParts parts =
-        AddPropertyEditor(this, context_, NpcSettingsRows(working_), {.confirmLabel = tr("次へ")});
-    properties_ = parts.properties;
-    ok_ = parts.confirm;
-    cancel_ = parts.cancel;
-    // The preview follows every value stored.
-    connect(properties_, &PropertyEditor::valueStored, this, [this] { ShowWalking(); });
-}
+// "ｱﾆﾒﾁｯﾌﾟの順番": which column of the 3 x 4 sheet each of the four walking steps shows, and which
+// row each facing walks in, with the sprite walking in the preview in a facing the author picks
+// (only for the preview). "初期値" gives back the order a new NPC starts with.
+class NpcWalkStep : public NpcPreviewStep {
+    Q_OBJECT
+public:
+    NpcWalkStep(EditorContext& context, Npc& npc, NpcNextStep next, QWidget* parent)
+        : NpcPreviewStep(context, npc, parent), next_(std::move(next)) {
+        setWindowTitle(tr("ｱﾆﾒﾁｯﾌﾟの順番"));
+        auto* layout = new QVBoxLayout(this);
+        const auto addSpins = [&](const QString& title, std::array<QSpinBox*, 4>& spins, const QStringList& labels,
+                                  int maximum, std::array<int, 4>& values) {
+            auto* box = new QGroupBox(title, this);
+            auto* grid = new QGridLayout(box);
+            for (std::size_t i = 0; i < spins.size(); ++i) {
+                auto* spin = new NumberSpin(0, maximum, 0, box);
+                spin->TakeTypingAtOnce();
+                spins[i] = spin;
+                connect(spin, &QSpinBox::valueChanged, this, [this, &values, i](int value) {
+                    values[i] = value;
+                    ShowWalking();
+                });
+            }
+            AddLabelledFields(grid, 2, {{labels[0], spins[0]}, {labels[1], spins[1]}, {labels[2], spins[2]},
+                                        {labels[3], spins[3]}});
+            layout->addWidget(box);
+        };
+        addSpins(tr("歩く順番 (ｼｰﾄの列 0 ～ 2)"), steps_, {tr("1歩目の列"), tr("2歩目の列"), tr("3歩目の列"), tr("4歩目の列")},
+                 kWalkSheetColumns - 1, working_.frameOrder);
+        addSpins(tr("向きごとの行 (ｼｰﾄの行 0 ～ 3)"), rows_,
+                 {tr("下向きの行"), tr("左向きの行"), tr("右向きの行"), tr("上向きの行")}, kWalkSheetRows - 1,
+                 working_.facingRow);
 
-NpcSettingsDialog::~NpcSettingsDialog() = default;
+        auto* previewRow = new QHBoxLayout;
+        auto* facingLabel = new QLabel(tr("ﾌﾟﾚﾋﾞｭｰの向き"), this);
+        facing_ = new QComboBox(this);
+        facing_->addItems({tr("下"), tr("左"), tr("右"), tr("上")});
+        facing_->setCurrentIndex(std::clamp(working_.facing, 0, 3));
+        facingLabel->setBuddy(facing_);
+        DiscardGuard::IgnoreChangesOf(facing_);
+        show_ = new QCheckBox(tr("表示"), this);
+        show_->setChecked(true);
+        DiscardGuard::IgnoreChangesOf(show_);
+        previewRow->addWidget(facingLabel);
+        previewRow->addWidget(facing_);
+        previewRow->addWidget(show_);
+        previewRow->addStretch();
+        layout->addLayout(previewRow);
+        connect(facing_, &QComboBox::currentIndexChanged, this, [this] { ShowWalking(); });
+        connect(show_, &QCheckBox::toggled, this, [this] { ShowWalking(); });
 
-void NpcSettingsDialog::OpenPreview() {
-    OpenView(ViewMode::NpcAnimation);
-    ShowWalking();
-}
-
-void NpcSettingsDialog::ShowWalking() { ShowNpcWalking(view(), this, working_, true); }
-
-void NpcSettingsDialog::Leave() { CloseWalkingPreview(view()); }
-
-void NpcSettingsDialog::accept() {
-    properties_->Commit();
-    Leave();
-    npc_ = working_;
-    if (next_ && !next_(npc_, index_, this)) {
-        // Back from the placement: this step goes on with its own preview.
-        working_ = npc_;
-        OpenPreview();
-        return;
+        auto* buttons = new QHBoxLayout;
+        defaults_ = new QPushButton(tr("初期値"), this);
+        defaults_->setToolTip(tr("新しいNPCの順番 (1 2 1 0、行 0 1 2 3) に戻します"));
+        connect(defaults_, &QPushButton::clicked, this, [this] {
+            working_.frameOrder = kDefaultWalkOrder;
+            working_.facingRow = kDefaultFacingRows;
+            ShowValues();
+            ShowWalking();
+        });
+        buttons->addWidget(defaults_);
+        AddButtons(buttons, tr("次へ"));
+        layout->addLayout(buttons);
+        ShowValues();
     }
-    done(QDialog::Accepted);
-}
+
+    void accept() override {
+        for (QSpinBox* spin : steps_) spin->interpretText();
+        for (QSpinBox* spin : rows_) spin->interpretText();
+        Leave();
+        npc_.frameOrder = working_.frameOrder;
+        npc_.facingRow = working_.facingRow;
+        AfterNext(!next_ || next_(npc_, this));
+    }
+
+private:
+    void ShowWalking() override {
+        ShowNpcWalking(view(), this, working_, show_ != nullptr && show_->isChecked(),
+                       facing_ != nullptr ? facing_->currentIndex() : working_.facing);
+    }
+    void ShowValues() {
+        const Npc values = working_;  // setting a spin stores into working_
+        for (std::size_t i = 0; i < 4; ++i) {
+            steps_[i]->setValue(values.frameOrder[i]);
+            rows_[i]->setValue(values.facingRow[i]);
+        }
+        // A file may hold numbers outside the sheet; they stay as read until the author changes them.
+        working_.frameOrder = values.frameOrder;
+        working_.facingRow = values.facingRow;
+    }
+
+    NpcNextStep next_;
+    std::array<QSpinBox*, 4> steps_{};
+    std::array<QSpinBox*, 4> rows_{};
+    QComboBox* facing_;
+    QCheckBox* show_;
+    QPushButton* defaults_;
+};
+
+// "NPC設定2": the NPC's behaviour in the property editor, with the sprite walking in the preview
+// (its walking order, the row of its facing, its speed).
+class NpcSettingsDialog : public NpcPreviewStep {
+    Q_OBJECT
+public:
+    NpcSettingsDialog(EditorContext& context, Npc& npc, int index, NpcStep next, QWidget* parent)
+        : NpcPreviewStep(context, npc, parent), index_(index), next_(std::move(next)) {
+        setWindowTitle(tr("NPC設定2"));
+        const PropertyDialogParts parts =
+            AddPropertyEditor(this, context_, NpcSettingsRows(working_), {.confirmLabel = tr("次へ")});
+        properties_ = parts.properties;
+        ok_ = parts.confirm;
+        cancel_ = parts.cancel;
+        // The preview follows every value stored.
+        connect(properties_, &PropertyEditor::valueStored, this, [this] { ShowWalking(); });
+    }
+
+    // "次へ": stores the fields and runs the next step; its OK ends this dialog with 1.
+    void accept() override {
+        properties_->Commit();
+        Leave();
+        npc_ = working_;
+        const bool ok = !next_ || next_(npc_, index_, this);
+        if (!ok) working_ = npc_;  // back from the placement, with what it kept
+        AfterNext(ok);
+    }
+
+private:
+    void ShowWalking() override { ShowNpcWalking(view(), this, working_, true); }
+
+    int index_;
+    NpcStep next_;
+    PropertyEditor* properties_;
+};
+
+}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // "NPC設定1"
@@ -300,3 +329,5 @@ int RunNpcListEditor(EditorContext& context, QWidget* parent,
 }
 
 }  // namespace lw
+
+#include "npc_editor.moc"

@@ -63,8 +63,8 @@ protected:
     virtual void TakeCell(int x, int y);
     virtual void PlaceSprite(PlacedSprite& sprite) const;
 
-    // A form row `label` of two cell spins side by side ("X", "Y"; MakeSpin) loaded with `x` and
-    // `y`; returns the row's layout.
+    // A form row `label` of two cell spins side by side ("X", "Y"; MakeSpin, named "`label` X" and
+    // "`label` Y") loaded with `x` and `y`; returns the row's layout.
     QHBoxLayout* AddPairRow(const QString& label, QSpinBox*& xSpin, QSpinBox*& ySpin, int x, int y);
     // The confirming button "次へ" under the form.
     void AddNextButtons();
@@ -167,10 +167,6 @@ class PlayerStartDialog : public PlacementDialogOf<PlayerStartPlacement> {
 public:
     PlayerStartDialog(EditorContext& context, const PlacedSprite& sprite, int spriteHeight,
                       const PlayerStartPlacement& start, QWidget* parent = nullptr);
-    QSpinBox* viewXSpin() const { return viewX_; }
-    QSpinBox* viewYSpin() const { return viewY_; }
-    QSpinBox* inViewXSpin() const { return inViewX_; }
-    QSpinBox* inViewYSpin() const { return inViewY_; }
     PlayerStartPlacement Values() const override;
 
 protected:
@@ -193,11 +189,6 @@ class NpcPlacementDialog : public PlacementDialogOf<NpcPlacement> {
 public:
     NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex, const NpcPlacement& placement,
                        const OwnerStep& next, QWidget* parent = nullptr);
-    QSpinBox* centreXSpin() const { return centreX_; }
-    QSpinBox* centreYSpin() const { return centreY_; }
-    QSpinBox* rangeXSpin() const { return rangeX_; }
-    QSpinBox* rangeYSpin() const { return rangeY_; }
-    QCheckBox* showRangeBox() const { return showRange_; }
 
 protected:
     void RangeSpins(bool reset) override;

@@ -18,6 +18,7 @@
 #include "core/rules/player_character.h"
 #include "core/world/placement.h"
 #include "editors/scenes/placement_dialog_widgets.h"
+#include "widgets/accessible_names.h"
 #include "widgets/list_filter.h"
 #include "widgets/record_names_ui.h"
 #include "widgets/dialog_buttons.h"
@@ -232,6 +233,7 @@ QHBoxLayout* ScenePlacementDialog::AddPairRow(const QString& label, QSpinBox*& x
     layout->addWidget(ySpin);
     layout->addStretch(1);
     form_->addRow(label, row);
+    NameParts(label, {xSpin, ySpin}, {u"X", u"Y"});
     LoadSpin(xSpin, x);
     LoadSpin(ySpin, y);
     return layout;

@@ -56,26 +56,23 @@ PlacementHub::PlacementHub(EditorContext& context, int mode, PlacementSteps step
 PlacementHub::~PlacementHub() { FreeSceneCatalog(catalog_); }
 
 void PlacementHub::EditSelected() {
-    SceneRow* selected = selectedRecord();
-    if (selected == nullptr) return;
-    SceneRow& row = *selected;
-    // A scene that could not be read is not edited as an empty one: it would only be lost.
-    if (ReportUnreadable(context_, this, row.fileName, row.status)) return;
-    if (mode_ == 0) {
-        Scene copy = row.scene;
-        if (steps_.terrainAnimations && steps_.terrainAnimations(context_, copy, this)) row.scene = std::move(copy);
-    } else if (mode_ == 5) {
-        Scene copy = row.scene;
-        if (EditFieldBattles(context_, copy, this, row.fileName)) row.scene = std::move(copy);
-    } else {
-        EditPositions(row);
-    }
-    if (isVisible()) OpenMapView();
+    EditSelectedRow(context_, this, [this](SceneRow& row) {
+        bool ok = false;
+        if (mode_ == 0) {
+            ok = steps_.terrainAnimations && steps_.terrainAnimations(context_, row.scene, this);
+        } else if (mode_ == 5) {
+            ok = EditFieldBattles(context_, row.scene, this, row.fileName);
+        } else {
+            ok = EditPositions(row);
+        }
+        if (isVisible()) OpenMapView();
+        return ok;
+    }, [this] { ShowSelected(); });
 }
 
-void PlacementHub::EditPositions(SceneRow& row) {
+bool PlacementHub::EditPositions(SceneRow& row) {
     const std::optional<PositionListKind> kind = PositionListKindOfMode(mode_);
-    if (!kind) return;
+    if (!kind) return false;
     SceneCatalogEntry* entry = FindCatalogEntry(catalog_, row.number);
     // What the owner forms change in the catalog belongs to this list: its Cancel puts it back.
     const std::optional<std::vector<EventCommandGroup>> groupsBefore =
@@ -100,11 +97,12 @@ void PlacementHub::EditPositions(SceneRow& row) {
     if (!ok) {
         if (entry && groupsBefore) entry->groups() = *groupsBefore;
         context_.flags = flagsBefore;
-        return;
+        return false;
     }
     // The list kept within the scene's room, so the rows always fit.
     ApplyPositionRows(row.scene, *kind, dialog.rows());
     if (entry && entry->status == ReadStatus::Ok) row.scene.groups = entry->groups();
+    return true;
 }
 
 void PlacementHub::AddFilesToSave(std::vector<DataFileWrite>& files) const {

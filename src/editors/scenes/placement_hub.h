@@ -62,7 +62,8 @@ public slots:
 private:
     void AddFilesToSave(std::vector<DataFileWrite>& files) const override;
     void Leave() override;
-    void EditPositions(SceneRow& row);
+    // The position list of `row`; true on OK (the row then changed).
+    bool EditPositions(SceneRow& row);
 
     int mode_;
     PlacementSteps steps_;

@@ -44,29 +44,48 @@ EventOwner PositionOwner(PositionListKind kind) {
     return EventOwner::SceneChange;
 }
 
-namespace {
+// ---------------------------------------------------------------------------------------------
+// The scene's map behind both dialogs
 
-// Shows the scene in the map view in the placement mode, for `owner`.
-void ShowSceneForPlacement(EditorContext& context, const Scene& scene, QWidget* owner) {
-    MapView& view = *context.mapView;
-    view.Open(owner);
-    view.SetMode(MapViewMode::Placement, owner);
-    view.state().excludedNpc = -1;
-    view.state().excludedChest = -1;
-    MapViewScene shown = SceneOnMap(scene);
-    shown.npcMarkers = BuildNpcMarkers(context.project, scene.npcIndices, context.npcs);
-    shown.chestMarkers = BuildChestMarkers(context.project, scene.treasureIndices, context.chests);
-    view.ShowScene(shown);
-    view.Show();
+void PositionMapDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    OpenMapView();
 }
 
-}  // namespace
+void PositionMapDialog::OpenMapView() {
+    MapView& view = *setting_.context.mapView;
+    view.Open(this);
+    view.SetMode(MapViewMode::Placement, this);
+    view.state().excludedNpc = -1;
+    view.state().excludedChest = -1;
+    MapViewScene shown = SceneOnMap(setting_.scene);
+    shown.npcMarkers = BuildNpcMarkers(setting_.context.project, setting_.scene.npcIndices, setting_.context.npcs);
+    shown.chestMarkers =
+        BuildChestMarkers(setting_.context.project, setting_.scene.treasureIndices, setting_.context.chests);
+    view.ShowScene(shown);
+    view.Show();
+    ShowMarker();
+}
+
+void PositionMapDialog::ShowMarker() {
+    MapView& view = *setting_.context.mapView;
+    if (view.owner() != this) return;
+    PlacedSprite sprite = setting_.marker;
+    if (const std::optional<PositionRow> r = marked()) {
+        sprite.position = QPoint(r->x, r->y);
+        if (r->direction >= 0 && r->direction < 4) sprite.direction = r->direction;
+    } else {
+        sprite.image = QImage();
+    }
+    view.state().sprite = std::move(sprite);
+    view.Repaint();
+}
 
 // ---------------------------------------------------------------------------------------------
 // "移動元" / "位置"
 
 PositionDialog::PositionDialog(const PositionSetting& setting, const PositionRow& start, bool fromRow, QWidget* parent)
-    : QDialog(parent), setting_(setting), result_(start) {
+    : PositionMapDialog(setting, parent), result_(start) {
     setWindowTitle(PositionDialogCaption(setting.kind));
     auto* layout = new QVBoxLayout(this);
     auto* place = new QGroupBox(tr("位置"), this);
@@ -105,37 +124,20 @@ PositionDialog::PositionDialog(const PositionSetting& setting, const PositionRow
         y_->setValue(start.y);
         direction_->setCurrentIndex(start.direction);
     }
-    for (QSpinBox* s : {x_, y_}) connect(s, &QSpinBox::valueChanged, this, [this] { RefreshSprite(); });
+    for (QSpinBox* s : {x_, y_}) connect(s, &QSpinBox::valueChanged, this, [this] { ShowMarker(); });
     connect(setting_.context.mapView.get(), &MapView::cellClicked, this, [this](QWidget* owner, int x, int y) {
         if (owner == this) ClickCell(x, y);
     });
 }
 
-void PositionDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    OpenMapView();
-}
-
-void PositionDialog::OpenMapView() {
-    ShowSceneForPlacement(setting_.context, setting_.scene, this);
-    RefreshSprite();
-}
-
-void PositionDialog::RefreshSprite() {
-    MapView& view = *setting_.context.mapView;
-    if (view.owner() != this) return;
-    PlacedSprite sprite = setting_.marker;
-    sprite.position = QPoint(x_->value(), y_->value());
-    const int d = direction_->currentIndex();
-    if (d >= 0 && d < 4) sprite.direction = d;
-    view.state().sprite = std::move(sprite);
-    view.Repaint();
+std::optional<PositionRow> PositionDialog::marked() const {
+    return PositionRow{x_->value(), y_->value(), direction_->currentIndex(), result_.group};
 }
 
 void PositionDialog::ClickCell(int x, int y) {
     LoadSpin(x_, x);  // taken even when the spin already shows it for an out-of-range stored value
     LoadSpin(y_, y);
-    RefreshSprite();
+    ShowMarker();
 }
 
 PositionRow PositionDialog::Values() const {
@@ -159,7 +161,7 @@ void PositionDialog::accept() {
 // "場面変更2", "宿屋2", "立て札2", "定位置戦闘2"
 
 PositionListDialog::PositionListDialog(const PositionSetting& setting, QWidget* parent)
-    : QDialog(parent), setting_(setting) {
+    : PositionMapDialog(setting, parent) {
     setWindowTitle(PositionListCaption(setting.kind));
     auto* layout = new QVBoxLayout(this);
     panel_ = new ListEditorPanel({.headers = {}, .addLabel = tr("追加..."), .editButton = true}, this);
@@ -208,31 +210,11 @@ PositionListDialog::PositionListDialog(const PositionSetting& setting, QWidget* 
 
 PositionListDialog::~PositionListDialog() { list_.reset(); }
 
-void PositionListDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    OpenMapView();
-}
-
-void PositionListDialog::OpenMapView() {
-    ShowSceneForPlacement(setting_.context, setting_.scene, this);
-    ShowMarker();
-}
-
-void PositionListDialog::ShowMarker() {
-    MapView& view = *setting_.context.mapView;
-    if (view.owner() != this) return;
-    // The player character stands at the selected row.
-    PlacedSprite sprite = setting_.marker;
+// The player character stands at the selected row.
+std::optional<PositionRow> PositionListDialog::marked() const {
     const int row = list_->selected();
-    if (row >= 0) {
-        const PositionRow& r = list_->records()[static_cast<std::size_t>(row)];
-        sprite.position = QPoint(r.x, r.y);
-        if (r.direction >= 0 && r.direction < 4) sprite.direction = r.direction;
-    } else {
-        sprite.image = QImage();
-    }
-    view.state().sprite = std::move(sprite);
-    view.Repaint();
+    if (row < 0) return std::nullopt;
+    return list_->records()[static_cast<std::size_t>(row)];
 }
 
 std::optional<PositionRow> PositionListDialog::RunPosition(const PositionRow& start, bool fromRow) {

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "core/world/placement.h"
@@ -38,13 +39,23 @@ struct PositionSetting {
     PlacedSprite marker;  // the player character's sprite, drawn at the position (null: none)
 };
 
-class PositionDialog : public QDialog {
+// A dialog over the scene of the positions: the map view shows the scene while the dialog is shown,
+// with the player character standing at marked() (nullopt: no one).
+class PositionMapDialog : public QDialog {
+protected:
+    PositionMapDialog(const PositionSetting& setting, QWidget* parent) : QDialog(parent), setting_(setting) {}
+    virtual std::optional<PositionRow> marked() const = 0;
+    void showEvent(QShowEvent* event) override;
+    void OpenMapView();
+    void ShowMarker();
+
+    const PositionSetting& setting_;
+};
+
+class PositionDialog : public PositionMapDialog {
     Q_OBJECT
 public:
     PositionDialog(const PositionSetting& setting, const PositionRow& start, bool fromRow, QWidget* parent = nullptr);
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
-    QComboBox* directionCombo() const { return direction_; }
     QPushButton* nextButton() const { return next_; }
     QPushButton* cancelButton() const { return cancel_; }
     // The row as the controls stand (group as started).
@@ -53,14 +64,9 @@ public:
     void ClickCell(int x, int y);
     void accept() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void OpenMapView();
-    void RefreshSprite();
+    std::optional<PositionRow> marked() const override;
 
-    const PositionSetting& setting_;
     PositionRow result_;
     QSpinBox* x_;
     QSpinBox* y_;
@@ -69,7 +75,7 @@ private:
     QPushButton* cancel_;
 };
 
-class PositionListDialog : public QDialog {
+class PositionListDialog : public PositionMapDialog {
     Q_OBJECT
 public:
     PositionListDialog(const PositionSetting& setting, QWidget* parent = nullptr);
@@ -78,18 +84,12 @@ public:
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     const std::vector<PositionRow>& rows() const { return result_; }
-    const std::vector<PositionRow>& editedRows() const { return list_->records(); }
     void accept() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void OpenMapView();
-    void ShowMarker();
+    std::optional<PositionRow> marked() const override;
     std::optional<PositionRow> RunPosition(const PositionRow& start, bool fromRow);
 
-    const PositionSetting& setting_;
     ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<PositionRow>> list_;
     std::vector<PositionRow> result_;

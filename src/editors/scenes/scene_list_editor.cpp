@@ -69,16 +69,12 @@ void SceneFilesDialog::Leave() {
 }
 
 void SceneFilesDialog::accept() {
-    if (context_.services) {
-        DialogSaveUi ui(*context_.services, this);
-        std::vector<DataFileWrite> files;
-        for (const SceneRow& row : rows_)
-            if (row.status == ReadStatus::Ok) files.push_back(SceneFileWrite(row.fileName, row.scene));
-        AddFilesToSave(files);
-        SaveDataFileSet(context_.project, files, ui);
-        // Something could not be written: the dialog stays open with the author's work.
-        if (ui.failed()) return;
-    }
+    std::vector<DataFileWrite> more;
+    AddFilesToSave(more);
+    const auto write = [](const SceneRow& row) {
+        return row.status == ReadStatus::Ok ? std::optional(SceneFileWrite(row.fileName, row.scene)) : std::nullopt;
+    };
+    if (!SaveRows(context_, this, write, std::move(more))) return;
     Leave();
     done(QDialog::Accepted);
 }
@@ -93,38 +89,28 @@ void SceneFilesDialog::reject() {
 
 SceneListEditor::SceneListEditor(EditorContext& context, QWidget* parent)
     : SceneFilesDialog(context, tr("場面設定1"), true, parent) {
-    connect(addButton(), &QPushButton::clicked, this, &SceneListEditor::Add);
-    connect(editButton(), &QPushButton::clicked, this, &SceneListEditor::EditSelected);
-    connect(deleteButton(), &QPushButton::clicked, this, &SceneListEditor::DeleteSelected);
+    // "場面設定2" on a new scene or on the selected one; the map view then comes back to this list.
+    const auto settings = [this](SceneRow& row, const Scene* start) {
+        SceneSettingsDialog dialog(context_, start, this);
+        const bool ok = dialog.exec() == QDialog::Accepted;
+        if (isVisible()) OpenMapView();
+        if (ok) row.scene = dialog.scene();
+        return ok;
+    };
+    const auto shown = [this] { ShowSelected(); };
+    connect(addButton(), &QPushButton::clicked, this, [this, settings, shown] {
+        AddRow([&](SceneRow& row) { return settings(row, nullptr); }, SceneFileName, shown);
+    });
+    connect(editButton(), &QPushButton::clicked, this, [this, settings, shown] {
+        EditSelectedRow(context_, this, [&](SceneRow& row) { return settings(row, &row.scene); }, shown);
+    });
+    connect(deleteButton(), &QPushButton::clicked, this, [this] {
+        if (files_->DeleteSelected(rows_)) ShowSelected();
+    });
     LoadRows(parent);
 }
 
 SceneListEditor::~SceneListEditor() = default;
-
-void SceneListEditor::Add() {
-    SceneSettingsDialog dialog(context_, nullptr, this);
-    const int result = dialog.exec();
-    if (isVisible()) OpenMapView();
-    if (result != QDialog::Accepted) return;
-
-    SceneRow row;
-    row.scene = dialog.scene();
-    files_->Insert(rows_, std::move(row), [](int number) { return SceneFileName(number); });
-    ShowSelected();
-}
-
-void SceneListEditor::EditSelected() {
-    SceneRow* row = selectedRecord();
-    // A scene that could not be read is not shown as an empty one: editing it would only lose it.
-    if (row == nullptr || ReportUnreadable(context_, this, row->fileName, row->status)) return;
-    SceneSettingsDialog dialog(context_, &row->scene, this);
-    if (dialog.exec() == QDialog::Accepted) row->scene = dialog.scene();
-    if (isVisible()) OpenMapView();
-}
-
-void SceneListEditor::DeleteSelected() {
-    if (files_->DeleteSelected(rows_)) ShowSelected();
-}
 
 int RunSceneListEditor(EditorContext& context, QWidget* parent) {
     SceneListEditor editor(context, parent);

@@ -53,11 +53,6 @@ class SceneListEditor : public SceneFilesDialog {
 public:
     explicit SceneListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~SceneListEditor() override;
-
-public slots:
-    void Add();
-    void EditSelected();
-    void DeleteSelected();
 };
 
 // Runs the scene list modally; 1 after OK, 0 after Cancel.

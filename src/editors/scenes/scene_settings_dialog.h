@@ -34,8 +34,6 @@ public:
     QComboBox* kindCombo() const { return kind_; }
     QLineEdit* nameEdit() const { return name_; }
     ImageChooser* mapChooser() const { return map_; }
-    // "ﾏｯﾌﾟ編集...": the chosen map in the map editor, with the chip sets chosen here.
-    QPushButton* editMapButton() const { return editMap_; }
     ImageChooser* backgroundChooser() const { return background_; }
     ImageChooser* layerChooser() const { return layer_; }
     QComboBox* bgmCombo() const { return bgm_; }
