@@ -34,15 +34,8 @@ TEST(EnemyList, RoundTripWithBlankNamesAndUnnamedUnits) {
     EXPECT_EQ(units[0].name, "big slime party");
     EXPECT_EQ(units[0].formationCount, 2);
     const Formation a = FormationAt(units[0], 0);
-    EXPECT_EQ(a.monster, (std::array<int, 6>{1, 2, 0, 3, 0, 0}));
-    EXPECT_EQ(a.boss, 4);
-    EXPECT_FLOAT_EQ(a.rate, 0.5f);
-    EXPECT_FLOAT_EQ(a.itemRate, 0.25f);
-    EXPECT_EQ(a.item, 7);
-    EXPECT_EQ(a.itemCount, 3);
-    EXPECT_EQ(a.bgm, 2);
-    EXPECT_EQ(a.x, (std::array<int, 6>{10, 0, 0, 5, 0, 0}));
-    EXPECT_EQ(a.y, (std::array<int, 6>{20, 0, 0, 6, 0, 0}));
+    EXPECT_EQ(a, (Formation{.monster = {1, 2, 0, 3, 0, 0}, .x = {10, 0, 0, 5, 0, 0}, .y = {20, 0, 0, 6, 0, 0},
+                            .boss = 4, .rate = 0.5f, .itemRate = 0.25f, .item = 7, .itemCount = 3, .bgm = 2}));
     EXPECT_EQ(EnemyListBytes(units), bytes);
 
     EXPECT_EQ(UnitRowText(units[0]), "big slime party");

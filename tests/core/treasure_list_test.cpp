@@ -96,13 +96,11 @@ TEST(TreasureListTest, MarkersComeFromEachChestsAnimationPicture) {
     TreasureTable table;
     ASSERT_EQ(LoadTreasureTable(tp.project, table), ReadStatus::Ok);
     ASSERT_EQ(table.markers.size(), 2u);
-    const MarkerSource& m = table.markers[0];
-    EXPECT_EQ(m.index, 0);
-    EXPECT_EQ(m.spriteFile, "chest.bmp");
-    EXPECT_EQ(std::make_pair(m.sourceX, m.sourceY), std::make_pair(16 + 2 * 32, 8 + 1 * 48));
-    EXPECT_EQ(std::make_pair(m.frameWidth, m.frameHeight), std::make_pair(32, 48));
-    EXPECT_EQ(std::make_pair(m.pixelX, m.pixelY), std::make_pair(3 * 32, 4 * 32 - 16));  // rises above its cell
-    EXPECT_EQ(m.draw, (DrawSpec{2, 1, Rgb{255, 0, 255}}));
+    // Rising above its cell.
+    EXPECT_EQ(table.markers[0], (MarkerSource{.index = 0, .spriteFile = "chest.bmp", .sourceX = 16 + 2 * 32,
+                                              .sourceY = 8 + 1 * 48, .frameWidth = 32, .frameHeight = 48,
+                                              .pixelX = 3 * 32, .pixelY = 4 * 32 - 16,
+                                              .draw = DrawSpec{2, 1, Rgb{255, 0, 255}}}));
     EXPECT_EQ(table.markers[1].index, 1);
     EXPECT_TRUE(table.markers[1].spriteFile.empty());  // no picture, not drawn
 
