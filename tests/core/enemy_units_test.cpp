@@ -93,21 +93,14 @@ TEST(EnemyList, OddCountsAreReadAsTheGameReadsThem) {
 }
 
 TEST(EnemyList, SavesAndLoadsThroughTheProject) {
-    TempProject tp;
-    std::vector<EnemyUnit> units;
-    EXPECT_EQ(ReadStatus::Missing, LoadEnemyList(tp.project, units));
-    EXPECT_TRUE(units.empty());
     EnemyUnit u;
     Formation f = NewFormation();
     f.monster[2] = 3;
     f.rate = 1.0f;
     ASSERT_TRUE(SetUnitFormations(u, {f}));
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveEnemyList(tp.project, {u}, ui));
-    EXPECT_EQ(tp.ReadData("enemy_list.txt"),
-              EnemyFile("1", Unit(0, "", "1", {"0 0 3 0 0 0 -1 1.00 0.00 -1 0 -1 0 0 0 0 0 0 0 0 0 0 0 0"})));
-    ASSERT_EQ(ReadStatus::Ok, LoadEnemyList(tp.project, units));
-    EXPECT_EQ(units, std::vector<EnemyUnit>{u});
+    CheckListFileThroughProject(kEnemyFile, std::vector<EnemyUnit>{u},
+                                EnemyFile("1", Unit(0, "", "1", {"0 0 3 0 0 0 -1 1.00 0.00 -1 0 -1 0 0 0 0 0 0 0 0 0 0 0 0"})),
+                                LoadEnemyList, SaveEnemyList);
 }
 
 TEST(EnemyUnitRows, AUnitHoldsAtMost32Formations) {

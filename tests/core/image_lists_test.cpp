@@ -137,14 +137,8 @@ TEST(FaceList, ReservedFieldsAndFileOrder) {
                   return f;
               }());
 
-    TempProject tp;
-    std::vector<FaceEntry> faces = {hero};
-    EXPECT_EQ(ReadStatus::Missing, LoadFaceList(tp.project, faces));
-    EXPECT_TRUE(faces.empty());
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveFaceList(tp.project, {villain, hero}, ui));
-    EXPECT_EQ(ReadStatus::Ok, LoadFaceList(tp.project, faces));
-    EXPECT_EQ(faces, (std::vector<FaceEntry>{villain, hero}));
+    CheckListFileThroughProject(kFaceFile, std::vector<FaceEntry>{villain, hero}, FaceListBytes({villain, hero}),
+                                LoadFaceList, SaveFaceList);
 }
 
 TEST(FaceList, TheFaceDialogsSizeRules) {

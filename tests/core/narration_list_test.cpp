@@ -94,19 +94,10 @@ TEST(NarrationList, CountAndLineRulesOnOddFiles) {
 }
 
 TEST(NarrationList, LoadAndSaveThroughTheProject) {
-    test::TempProject tp;
-    std::vector<Narration> got = {Sample()};
-    EXPECT_EQ(LoadNarrationList(tp.project, got), ReadStatus::Missing);
-    EXPECT_TRUE(got.empty());
-    struct Yes : SaveUi {
-        bool ConfirmOverwrite(std::string_view) override { return true; }
-        void CannotCreate() override { ADD_FAILURE(); }
-    } ui;
     Narration plain = NewNarrationDefaults();
     plain.image = "sky.bmp";
-    ASSERT_TRUE(SaveNarrationList(tp.project, {Sample(), plain}, ui));
-    EXPECT_EQ(LoadNarrationList(tp.project, got), ReadStatus::Ok);
-    EXPECT_EQ(got, (std::vector<Narration>{Sample(), plain}));
+    test::CheckListFileThroughProject(kNarrationFile, std::vector<Narration>{Sample(), plain},
+                                      NarrationListBytes({Sample(), plain}), LoadNarrationList, SaveNarrationList);
 }
 
 TEST(NarrationRules, TimesPictureAndPreviewValues) {
