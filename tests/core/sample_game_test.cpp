@@ -33,6 +33,7 @@
 #include "core/world/map_animation.h"
 #include "core/world/npc_list.h"
 #include "core/world/scene.h"
+#include "support/core/linked_project.h"
 #include "support/core/sample_project.h"
 
 namespace lw {
@@ -213,10 +214,7 @@ TEST(SampleGame, OpensWithEveryHubEditorEnabled) {
 // file, no value outside what the editors allow.
 TEST(SampleGame, ChecksClean) {
     test::SampleProject sample;
-    const ProjectIndex index = BuildProjectIndex(sample.project);
-    std::string problems;
-    for (const Problem& p : CheckIndex(index)) problems += ProblemLine(sample.project, p) + "\n";
-    EXPECT_EQ(problems, "");
+    EXPECT_EQ(test::CheckLines(sample.project), std::vector<std::string>{});
 }
 
 // ---- what the project check does not ask -------------------------------------------------------
