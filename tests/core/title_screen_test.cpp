@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/settings/title_screen.h"
+#include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
 namespace lw {
@@ -16,23 +17,14 @@ const std::string kStart = "\x83X\x83^\x81[\x83g";   // スタート
 const std::string kLoad = "\x83\x8d\x81[\x83h";      // ロード
 const std::string kExit = "\x8fI\x97\xb9";           // 終了
 
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string s;
-    for (const auto& l : lines) s += (s.empty() ? "" : "\r\n") + l;
-    return s;
-}
-
 std::string DefaultHead() {
-    return Lines({"<midi_index>", "0", "</midi_index>", "<menu_pos>", "122 150", "</menu_pos>", "<menu_item_height>", "20",
+    return JoinLines({"<midi_index>", "0", "</midi_index>", "<menu_pos>", "122 150", "</menu_pos>", "<menu_item_height>", "20",
                   "</menu_item_height>", "<font_size>", "15", "</font_size>", "<font_color>",
                   "150 255 255 50 155 155 50 155 155 0 55 55", "</font_color>"});
 }
 
 std::string Entries(const std::string& count, const std::vector<std::string>& lines) {
-    std::vector<std::string> all = {"<menu_item_number>", count, "</menu_item_number>", "<menu_item_data>"};
-    all.insert(all.end(), lines.begin(), lines.end());
-    all.push_back("</menu_item_data>");
-    return Lines(all);
+    return CountedList("menu_item", count, lines);
 }
 
 TitleScreen Parsed(std::string_view bytes) {
@@ -113,7 +105,7 @@ TEST(TitleScreenFile, EntryLinesCountsAndSlots) {
 }
 
 TEST(TitleScreenFile, ValuesAndColours) {
-    TitleScreen t = Parsed(Lines({"<midi_index>", "-1", "</midi_index>", "<menu_pos>", "400", "</menu_pos>", "<font_color>",
+    TitleScreen t = Parsed(JoinLines({"<midi_index>", "-1", "</midi_index>", "<menu_pos>", "400", "</menu_pos>", "<font_color>",
                                   "-1 256 300 1 2", "</font_color>", "<font_size>", "x", "</font_size>"}));
     EXPECT_EQ(t.bgm, -1);
     EXPECT_EQ(t.x, 400);  // kept as read; the editor clamps what is typed
