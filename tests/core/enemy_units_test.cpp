@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/rules/enemy_units.h"
+#include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
 namespace lw {
@@ -15,11 +16,9 @@ const std::string kLineA = "1 2 0 3 0 0 4 0.50 0.25 7 3 2 10 20 0 0 0 0 5 6 0 0 
 const std::string kLineB = "0 0 0 0 0 9 -1 0.29 0.00 -1 0 -1 0 0 0 0 0 0 0 0 0 0 300 1";
 
 std::string Unit(int position, const std::string& name, const std::string& count, const std::vector<std::string>& lines) {
-    std::string s = "\r\n-------------------------\r\n" + std::to_string(position) + "\r\n-------------------------";
-    s += "\r\n<enemy_data>\r\n<enemy_name>\r\n" + name + "\r\n</enemy_name>\r\n<enemies_number>\r\n" + count +
-         "\r\n</enemies_number>\r\n<enemies_data>";
-    for (const auto& l : lines) s += "\r\n" + l;
-    return s + "\r\n</enemies_data>\r\n</enemy_data>";
+    return "\r\n-------------------------\r\n" + std::to_string(position) + "\r\n-------------------------" +
+           "\r\n<enemy_data>\r\n<enemy_name>\r\n" + name + "\r\n</enemy_name>\r\n" + CountedList("enemies", count, lines) +
+           "\r\n</enemy_data>";
 }
 
 std::string EnemyFile(const std::string& count, const std::string& units) {
