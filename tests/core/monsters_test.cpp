@@ -80,15 +80,8 @@ TEST(MonsterList, MissingFileLeavesNoTableAndSavesWhatItRead) {
     EXPECT_EQ(ReadStatus::Missing, LoadMonsterTable(tp.project, table));
     EXPECT_FALSE(table.loaded);
     EXPECT_TRUE(table.records.empty());
-    std::vector<Monster> list{Monster{}};
-    EXPECT_EQ(ReadStatus::Missing, LoadMonsterList(tp.project, list));
-    EXPECT_TRUE(list.empty());
-
-    tp.WriteData("monster_list.txt", CountedList("monster", "1", {kSlime}));
-    ASSERT_EQ(ReadStatus::Ok, LoadMonsterList(tp.project, list));
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveMonsterList(tp.project, list, ui));
-    EXPECT_EQ(tp.ReadData("monster_list.txt"), CountedList("monster", "1", {kSlime}));
+    const std::string slime = CountedList("monster", "1", {kSlime});
+    CheckListFileThroughProject(kMonsterFile, ParseMonsterList(slime), slime, LoadMonsterList, SaveMonsterList);
 }
 
 TEST(MonsterValues, ClampsAndRounding) {
