@@ -143,16 +143,13 @@ TEST(PositionRows, TextIsFourNumbersAndReadsBack) {
     EXPECT_FALSE(PositionListKindOfMode(5));
 }
 
-TEST(FieldBattleRows, RateShownAsAWholeNumber) {
+TEST(RowTexts, AFieldBattlesRateShowsWholeAndAChipShowsItsBattle) {
     EXPECT_EQ(FieldBattleRowText({3, 50.0f, "forest.bmp"}), "3 50 forest.bmp");
     EXPECT_EQ(FieldBattleRowText({0, 12.75f, "a.bmp"}), "0 12 a.bmp");
     EXPECT_EQ(FieldBattleRowText({0, 1e20f, "a.bmp"}), "0 2147483647 a.bmp");
     EXPECT_EQ(FieldBattleRateShown(12.75f), 12);
     EXPECT_EQ(FieldBattleRateShown(0.0f), 1);
     EXPECT_EQ(FieldBattleRateShown(250.0f), 100);
-}
-
-TEST(ChipRows, TextShowsTheChipAndItsBattle) {
     EXPECT_EQ(ChipRowText(7, 0), "  7");
     EXPECT_EQ(ChipRowText(17, 3), " 17   2");
     EXPECT_EQ(ChipRowText(255, -4), "255");

@@ -45,17 +45,15 @@ TEST(NarrationFrame, TextLiesInItsRectangleInItsColourOverThePicture) {
     EXPECT_GT(InkIn(f, QRect(40, 30, 16, 14), ink), 0);
 }
 
-TEST(NarrationFrame, WithoutTextOnlyThePictureShowsAndAnEmptyRectangleDrawsNothing) {
+TEST(NarrationFrame, WithoutTextOrRoomOnlyThePictureShowsAndExtremeNumbersLayOut) {
     const QImage sky = test::Solid(64, 48, kSky);
     EXPECT_EQ(InkIn(ComposeNarrationFrame(sky, At(0, 0, 64, 48), std::nullopt, TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
     // Right not past left, or bottom not below top: no room for text.
     EXPECT_EQ(InkIn(ComposeNarrationFrame(sky, At(30, 0, 30, 48), "text", TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
     EXPECT_EQ(InkIn(ComposeNarrationFrame(sky, At(0, 40, 64, 10), "text", TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
     EXPECT_TRUE(ComposeNarrationFrame(QImage(), At(0, 0, 64, 48), "text", TextFont{}).isNull());
-}
 
-TEST(NarrationFrame, ExtremeTypedNumbersLayOutWithoutOverflow) {
-    const QImage sky = test::Solid(64, 48, kSky);
+    // Extreme typed numbers lay out without overflow.
     Narration n = At(-2147483647 - 1, 0, 2147483647, 2147483647, 2147483647);
     const QImage f = ComposeNarrationFrame(sky, n, std::string(50, 'x'), TextFont{});
     ASSERT_EQ(f.size(), sky.size());
