@@ -3,18 +3,13 @@
 #include <filesystem>
 
 #include "core/media/audio_lists.h"
+#include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
 namespace lw {
 namespace {
 
 using namespace test;
-
-std::string MidiFile(const std::string& count, const std::vector<std::string>& lines) {
-    std::string s = "<midi_number>\r\n" + count + "\r\n</midi_number>\r\n<midi_data>";
-    for (const auto& l : lines) s += "\r\n" + l;
-    return s + "\r\n</midi_data>";
-}
 
 TEST(AudioLists, RoundTripKeepsBlanksEmptyNamesAndEveryNameBeyond256) {
     std::vector<std::string> names = {"town theme.mid", "\x90\xED\x93\xAC.mid", ""};
@@ -42,7 +37,7 @@ TEST(AudioLists, RoundTripKeepsBlanksEmptyNamesAndEveryNameBeyond256) {
 TEST(AudioLists, TableCountRules) {
     MidiTable t;
     // Count 5 with 3 names: 5 entries, the last two empty; the control reader sees the 3 lines.
-    const std::string five = MidiFile("5", {"a.mid", "b.mid", "c.mid"});
+    const std::string five = CountedList("midi", "5", {"a.mid", "b.mid", "c.mid"});
     ParseAudioTable(five, AudioList::Bgm, t);
     EXPECT_EQ(t.count, 5);
     EXPECT_EQ(t.Name(2), "c.mid");
@@ -50,16 +45,16 @@ TEST(AudioLists, TableCountRules) {
     EXPECT_EQ(ParseAudioListNames(five, AudioList::Bgm).size(), 3u);
 
     // A negative count stays as read and takes no names; look-ups stay in bounds.
-    ParseAudioTable(MidiFile("-4", {"a.mid"}), AudioList::Bgm, t);
+    ParseAudioTable(CountedList("midi", "-4", {"a.mid"}), AudioList::Bgm, t);
     EXPECT_EQ(t.count, -4);
     EXPECT_EQ(t.names[0], "");
     EXPECT_EQ(t.Name(-1), "");
 
     // The table is cleared before each read; the sound list reads its own tags only.
-    ParseAudioTable(MidiFile("2", {"x.mid", "y.mid"}), AudioList::Bgm, t);
-    ParseAudioTable(MidiFile("2", {"z.mid"}), AudioList::Bgm, t);
+    ParseAudioTable(CountedList("midi", "2", {"x.mid", "y.mid"}), AudioList::Bgm, t);
+    ParseAudioTable(CountedList("midi", "2", {"z.mid"}), AudioList::Bgm, t);
     EXPECT_EQ(t.Name(1), "");
-    ParseAudioTable(MidiFile("2", {"x.mid"}), AudioList::Sound, t);
+    ParseAudioTable(CountedList("midi", "2", {"x.mid"}), AudioList::Sound, t);
     EXPECT_EQ(t.count, 0);
     EXPECT_EQ(t.names[0], "");
 

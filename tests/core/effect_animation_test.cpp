@@ -78,22 +78,13 @@ TEST(EffectFile, RoundTripsThroughBothReaders) {
 }
 
 TEST(EffectFile, LoadSaveAndReleaseThroughTheProject) {
+    CheckListFileThroughProject(kEffectFile, std::vector<EffectAnimation>{AsWritten(Fire()), Spark()},
+                                std::string(kTwoAnimations), LoadEffectList, SaveEffectList);
     TempProject tp;
     EffectTable table;
-    std::vector<EffectAnimation> list = {Spark()};
     EXPECT_EQ(ReadStatus::Missing, LoadEffectTable(tp.project, table));  // missing file: empty table
     EXPECT_EQ(table.count(), 0);
-    EXPECT_EQ(ReadStatus::Missing, LoadEffectList(tp.project, list));
-    EXPECT_TRUE(list.empty());
-
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveEffectList(tp.project, {Fire(), Spark()}, ui));
-    EXPECT_EQ(tp.ReadData("image_effect.txt"), kTwoAnimations);
-    ui.answer = false;  // declining the overwrite keeps the file
-    EXPECT_FALSE(SaveEffectList(tp.project, {}, ui));
-    EXPECT_EQ(ui.lastCaption, ".\\data\\image_effect.txt");
-    EXPECT_EQ(tp.ReadData("image_effect.txt"), kTwoAnimations);
-
+    tp.WriteData(kEffectFile, kTwoAnimations);
     EXPECT_EQ(ReadStatus::Ok, LoadEffectTable(tp.project, table));
     EXPECT_EQ(table.count(), 2);
     ReleaseEffectTable(table);

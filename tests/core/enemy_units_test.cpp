@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/rules/enemy_units.h"
+#include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
 namespace lw {
@@ -15,11 +16,9 @@ const std::string kLineA = "1 2 0 3 0 0 4 0.50 0.25 7 3 2 10 20 0 0 0 0 5 6 0 0 
 const std::string kLineB = "0 0 0 0 0 9 -1 0.29 0.00 -1 0 -1 0 0 0 0 0 0 0 0 0 0 300 1";
 
 std::string Unit(int position, const std::string& name, const std::string& count, const std::vector<std::string>& lines) {
-    std::string s = "\r\n-------------------------\r\n" + std::to_string(position) + "\r\n-------------------------";
-    s += "\r\n<enemy_data>\r\n<enemy_name>\r\n" + name + "\r\n</enemy_name>\r\n<enemies_number>\r\n" + count +
-         "\r\n</enemies_number>\r\n<enemies_data>";
-    for (const auto& l : lines) s += "\r\n" + l;
-    return s + "\r\n</enemies_data>\r\n</enemy_data>";
+    return "\r\n-------------------------\r\n" + std::to_string(position) + "\r\n-------------------------" +
+           "\r\n<enemy_data>\r\n<enemy_name>\r\n" + name + "\r\n</enemy_name>\r\n" + CountedList("enemies", count, lines) +
+           "\r\n</enemy_data>";
 }
 
 std::string EnemyFile(const std::string& count, const std::string& units) {
@@ -34,15 +33,8 @@ TEST(EnemyList, RoundTripWithBlankNamesAndUnnamedUnits) {
     EXPECT_EQ(units[0].name, "big slime party");
     EXPECT_EQ(units[0].formationCount, 2);
     const Formation a = FormationAt(units[0], 0);
-    EXPECT_EQ(a.monster, (std::array<int, 6>{1, 2, 0, 3, 0, 0}));
-    EXPECT_EQ(a.boss, 4);
-    EXPECT_FLOAT_EQ(a.rate, 0.5f);
-    EXPECT_FLOAT_EQ(a.itemRate, 0.25f);
-    EXPECT_EQ(a.item, 7);
-    EXPECT_EQ(a.itemCount, 3);
-    EXPECT_EQ(a.bgm, 2);
-    EXPECT_EQ(a.x, (std::array<int, 6>{10, 0, 0, 5, 0, 0}));
-    EXPECT_EQ(a.y, (std::array<int, 6>{20, 0, 0, 6, 0, 0}));
+    EXPECT_EQ(a, (Formation{.monster = {1, 2, 0, 3, 0, 0}, .x = {10, 0, 0, 5, 0, 0}, .y = {20, 0, 0, 6, 0, 0},
+                            .boss = 4, .rate = 0.5f, .itemRate = 0.25f, .item = 7, .itemCount = 3, .bgm = 2}));
     EXPECT_EQ(EnemyListBytes(units), bytes);
 
     EXPECT_EQ(UnitRowText(units[0]), "big slime party");
@@ -100,21 +92,14 @@ TEST(EnemyList, OddCountsAreReadAsTheGameReadsThem) {
 }
 
 TEST(EnemyList, SavesAndLoadsThroughTheProject) {
-    TempProject tp;
-    std::vector<EnemyUnit> units;
-    EXPECT_EQ(ReadStatus::Missing, LoadEnemyList(tp.project, units));
-    EXPECT_TRUE(units.empty());
     EnemyUnit u;
     Formation f = NewFormation();
     f.monster[2] = 3;
     f.rate = 1.0f;
     ASSERT_TRUE(SetUnitFormations(u, {f}));
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveEnemyList(tp.project, {u}, ui));
-    EXPECT_EQ(tp.ReadData("enemy_list.txt"),
-              EnemyFile("1", Unit(0, "", "1", {"0 0 3 0 0 0 -1 1.00 0.00 -1 0 -1 0 0 0 0 0 0 0 0 0 0 0 0"})));
-    ASSERT_EQ(ReadStatus::Ok, LoadEnemyList(tp.project, units));
-    EXPECT_EQ(units, std::vector<EnemyUnit>{u});
+    CheckListFileThroughProject(kEnemyFile, std::vector<EnemyUnit>{u},
+                                EnemyFile("1", Unit(0, "", "1", {"0 0 3 0 0 0 -1 1.00 0.00 -1 0 -1 0 0 0 0 0 0 0 0 0 0 0 0"})),
+                                LoadEnemyList, SaveEnemyList);
 }
 
 TEST(EnemyUnitRows, AUnitHoldsAtMost32Formations) {

@@ -153,9 +153,8 @@ std::vector<Case> Cases() {
 
 class EventCommandText : public ::testing::TestWithParam<Case> {};
 
-TEST_P(EventCommandText, BuildsExactLine) { EXPECT_EQ(GetParam().built, GetParam().expected); }
-
-TEST_P(EventCommandText, LineIsRecognisedAsItsCommand) {
+TEST_P(EventCommandText, BuildsExactLineRecognisedAsItsCommand) {
+    EXPECT_EQ(GetParam().built, GetParam().expected);
     EXPECT_EQ(RecognizeEventCommand(GetParam().built), GetParam().kind);
 }
 
@@ -184,12 +183,6 @@ TEST(EventCommands, TableCoversEveryCommandAndOnlyKeywordCommandsBuildWithoutDia
     EXPECT_EQ(EventCommandMenuLabel(static_cast<EventCommandKind>(kEventCommandCount)), "");
 }
 
-TEST(EventCommands, TalkMarkupWrapsTheSameBuilders) {
-    // The talk markup's music and earthquake commands are these lines inside "<" and ">".
-    EXPECT_EQ("<" + BuildPlayBgm(-1) + ">", "<midi -1>");
-    EXPECT_EQ("<" + BuildEarthquake({3, 5, 0, 2, -1}) + ">", "<quake 3 5 0 2>");
-}
-
 TEST(EventCommands, RecognitionLooksAtTheKeywordOnly) {
     EXPECT_EQ(RecognizeEventCommand(""), std::nullopt);
     EXPECT_EQ(RecognizeEventCommand(" fade"), std::nullopt);      // a leading blank is no keyword
@@ -209,7 +202,7 @@ TEST(EventCommands, RecognitionLooksAtTheKeywordOnly) {
 
 // ---- Cuts: 64 bytes when built, 63 when stored, never inside a double-byte character ----
 
-TEST(EventCommandCuts, LongChoiceTextsAreCutAtSixtyFourBytes) {
+TEST(EventCommandCuts, LongTextsAreCutAtSixtyFourBytesNeverSplittingACharacter) {
     TalkContentCommand t = Talk(1, false);
     t.choices[0] = Choice(0, std::string(80, 'a'));
     const std::string line = BuildTalkContent(t);
@@ -217,12 +210,9 @@ TEST(EventCommandCuts, LongChoiceTextsAreCutAtSixtyFourBytes) {
     ASSERT_EQ(line.size(), kEventCommandBuiltBytes);
     EXPECT_EQ(line, head + std::string(64 - head.size(), 'a'));
     EXPECT_EQ(StoredEventCommandLine(line), line.substr(0, 63));
-}
 
-TEST(EventCommandCuts, CutNeverSplitsADoubleByteCharacter) {
     // "talk 1 0 3 0 -1 -1 -1 " is 22 bytes; 21 double-byte characters end at byte 64 and one more
     // single byte in front shifts the last one across the limit.
-    TalkContentCommand t = Talk(1, false);
     std::string text;
     for (int i = 0; i < 30; ++i) text += kA;
     t.choices[0] = Choice(0, text);
@@ -235,13 +225,11 @@ TEST(EventCommandCuts, CutNeverSplitsADoubleByteCharacter) {
     EXPECT_EQ(odd.size(), 63u);
     EXPECT_EQ(odd.substr(odd.size() - 2), kA);
     EXPECT_EQ(StoredEventCommandLine(odd), odd);
-}
 
-TEST(EventCommandCuts, LongBackgroundNameIsCut) {
+    // A long background name is cut the same way.
     const std::string name(100, 'n');
-    const std::string line = BuildBattle({1, 2, 3, 50, false, -1, name});
-    const std::string head = "battle 1 2 3 50 0 -1 ";
-    EXPECT_EQ(line, head + name.substr(0, 64 - head.size()));
+    const std::string battle = BuildBattle({1, 2, 3, 50, false, -1, name});
+    EXPECT_EQ(battle, "battle 1 2 3 50 0 -1 " + name.substr(0, 64 - 21));
     EXPECT_EQ(StoredEventCommandLine("short line"), "short line");
 }
 

@@ -5,18 +5,13 @@
 #include <vector>
 
 #include "core/rules/items.h"
+#include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
 namespace lw {
 namespace {
 
 using namespace test;
-
-std::string ItemFile(const std::string& count, const std::vector<std::string>& lines) {
-    std::string s = "<item_number>\r\n" + count + "\r\n</item_number>\r\n<item_data>";
-    for (const auto& l : lines) s += "\r\n" + l;
-    return s + "\r\n</item_data>";
-}
 
 Item Sword() {
     Item sword{.attack = 12, .weaponAnimation = -1, .sound = 3, .price = 120, .name = "ShortSword",
@@ -26,7 +21,7 @@ Item Sword() {
 
 TEST(ItemFile, WritesTheRecordLineFieldByFieldAndReadsItBack) {
     const std::string sword = "0 0 0 0 12 0 0 0 0 0 0 0 0 -1 3 120 ShortSword A#plain_blade";
-    EXPECT_EQ(ItemListBytes({Sword()}), ItemFile("1", {sword}));
+    EXPECT_EQ(ItemListBytes({Sword()}), CountedList("item", "1", {sword}));
     EXPECT_EQ(ItemListBytes({}), "<item_number>\r\n0\r\n</item_number>\r\n<item_data>\r\n</item_data>");
 
     // Every field in its own place: distinct values, CP932 name, three-line description, and an
@@ -59,38 +54,38 @@ TEST(ItemFile, WritesTheRecordLineFieldByFieldAndReadsItBack) {
 TEST(ItemFile, CountBoundsTheRecordsAndShortLinesKeepZeros) {
     const std::string line = "1 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 10 Cap fine";
     // Count 2, three lines: two items; writing them back writes 2 and two lines.
-    std::vector<Item> two = ParseItemList(ItemFile("2", {line, line, line}));
+    std::vector<Item> two = ParseItemList(CountedList("item", "2", {line, line, line}));
     ASSERT_EQ(two.size(), 2u);
-    EXPECT_EQ(ItemListBytes(two), ItemFile("2", {line, line}));
+    EXPECT_EQ(ItemListBytes(two), CountedList("item", "2", {line, line}));
     // Count 5, two lines: two items (the list has no empty rows).
-    EXPECT_EQ(ParseItemList(ItemFile("5", {line, line})).size(), 2u);
+    EXPECT_EQ(ParseItemList(CountedList("item", "5", {line, line})).size(), 2u);
     // No count, a negative one, or the data before the count: nothing.
     EXPECT_TRUE(ParseItemList("<item_data>\r\n" + line + "\r\n</item_data>").empty());
-    EXPECT_TRUE(ParseItemList(ItemFile("-3", {line})).empty());
+    EXPECT_TRUE(ParseItemList(CountedList("item", "-3", {line})).empty());
     // A huge count takes the lines there are.
-    EXPECT_EQ(ParseItemList(ItemFile("2000000000", {line})).size(), 1u);
+    EXPECT_EQ(ParseItemList(CountedList("item", "2000000000", {line})).size(), 1u);
 
     // Fields missing at the end stay 0 and strings empty (not the new-record -1 / -2).
-    std::vector<Item> shortLine = ParseItemList(ItemFile("1", {"3 1 5"}));
+    std::vector<Item> shortLine = ParseItemList(CountedList("item", "1", {"3 1 5"}));
     ASSERT_EQ(shortLine.size(), 1u);
     Item expected{.kind = 3, .noDiscard = 1, .agility = 5};
     EXPECT_EQ(shortLine[0], expected);
 
     // A name with a blank reads back shifted: the second word becomes the description.
-    std::vector<Item> blank = ParseItemList(ItemFile("1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Short Sword sharp"}));
+    std::vector<Item> blank = ParseItemList(CountedList("item", "1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Short Sword sharp"}));
     EXPECT_EQ(blank[0].name, "Short");
     EXPECT_EQ(blank[0].description, "Sword");
 
     // Over-long names are cut at 63 bytes without splitting a double-byte character.
     std::string longName = "x";
     for (int i = 0; i < 40; ++i) longName += "\x82\xa0";
-    Item cut = ParseItemList(ItemFile("1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 " + longName}))[0];
+    Item cut = ParseItemList(CountedList("item", "1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 " + longName}))[0];
     EXPECT_EQ(cut.name.size(), 63u);
     EXPECT_EQ(cut.name, longName.substr(0, 63));
 }
 
 TEST(ItemFile, ChoiceModeFiltersByKindAndKeepsFilePositions) {
-    const std::string bytes = ItemFile("5", {"0 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Sword x", "2 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Mail x",
+    const std::string bytes = CountedList("item", "5", {"0 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Sword x", "2 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Mail x",
                                              "3 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Buckler x",
                                              "3 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Kite x",
                                              "5 0 0 0 0 0 0 0 0 0 0 0 0 -1 -1 0 Herb x",

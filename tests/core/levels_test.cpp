@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/rules/levels.h"
+#include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
 namespace lw {
@@ -13,9 +14,7 @@ namespace {
 using namespace test;
 
 std::string LevelFile(const std::string& count, const std::vector<std::string>& lines, const std::string& tail = "") {
-    std::string s = "<level_number>\r\n" + count + "\r\n</level_number>\r\n<level_data>";
-    for (const auto& l : lines) s += "\r\n" + l;
-    return s + "\r\n</level_data>" + tail;
+    return CountedList("level", count, lines) + tail;
 }
 
 std::vector<LevelRow> Rows(std::initializer_list<std::pair<int, int>> rows) {

@@ -6,18 +6,13 @@
 
 #include "core/rules/magic.h"
 #include "core/rules/magic_rows.h"
+#include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
 namespace lw {
 namespace {
 
 using namespace test;
-
-std::string MagicFile(const std::string& count, const std::vector<std::string>& lines) {
-    std::string s = "<magic_number>\r\n" + count + "\r\n</magic_number>\r\n<magic_data>";
-    for (const auto& l : lines) s += "\r\n" + l;
-    return s + "\r\n</magic_data>";
-}
 
 Magic Fire() {
     Magic m{.learnable = 1, .allTargets = 1, .damage = 40, .cost = 6, .level = 3, .attackAnimation = 2, .sound = 5,
@@ -28,8 +23,8 @@ Magic Fire() {
 
 TEST(MagicFile, WritesTheRecordLineFieldByFieldAndReadsItBack) {
     const std::string fire = "1 1 40 0 0 0 0 0 0 0 0 0 0 0 6 3 2 5 \x89\xce\x82\xcc\x8b\xca Burns#all_foes";
-    EXPECT_EQ(MagicListBytes({Fire()}), MagicFile("1", {fire}));
-    EXPECT_EQ(MagicListBytes({}), MagicFile("0", {}));
+    EXPECT_EQ(MagicListBytes({Fire()}), CountedList("magic", "1", {fire}));
+    EXPECT_EQ(MagicListBytes({}), CountedList("magic", "0", {}));
 
     // Every number in its own place comes back where it was written.
     Magic all;
@@ -44,16 +39,16 @@ TEST(MagicFile, WritesTheRecordLineFieldByFieldAndReadsItBack) {
 }
 
 TEST(MagicFile, ANewSpellIsEighteenZerosAndReadsBackWithoutAName) {
-    EXPECT_EQ(MagicListBytes({Magic{}}), MagicFile("1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0  "}));
+    EXPECT_EQ(MagicListBytes({Magic{}}), CountedList("magic", "1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0  "}));
     EXPECT_EQ(ParseMagicList(MagicListBytes({Magic{}})), std::vector<Magic>{Magic{}});
 }
 
 TEST(MagicFile, TheCountBoundsTheRecordsAndLinesAreReadWhole) {
     const std::string line = "0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 a b";
     // Count 3 with five lines: three spells. A count above the lines: only the lines there are.
-    EXPECT_EQ(ParseMagicList(MagicFile("3", {line, line, line, line, line})).size(), 3u);
-    EXPECT_EQ(ParseMagicList(MagicFile("2000000000", {line})).size(), 1u);
-    EXPECT_TRUE(ParseMagicList(MagicFile("-4", {line})).empty());
+    EXPECT_EQ(ParseMagicList(CountedList("magic", "3", {line, line, line, line, line})).size(), 3u);
+    EXPECT_EQ(ParseMagicList(CountedList("magic", "2000000000", {line})).size(), 1u);
+    EXPECT_TRUE(ParseMagicList(CountedList("magic", "-4", {line})).empty());
     EXPECT_TRUE(ParseMagicList("").empty());
 
     // A line far longer than 255 bytes is one record: its tail is not a further spell.
@@ -89,7 +84,7 @@ TEST(MagicFile, ChoiceModeAppendsNamesInFileOrder) {
     TempProject tp;
     names.clear();
     EXPECT_EQ(ReadStatus::Missing, LoadMagicNames(tp.project, names));
-    tp.WriteData(kMagicFile, MagicFile("1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 one two", "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 x"}));
+    tp.WriteData(kMagicFile, CountedList("magic", "1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 one two", "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 x"}));
     EXPECT_EQ(ReadStatus::Ok, LoadMagicNames(tp.project, names));
     EXPECT_EQ(names, std::vector<std::string>{"one"});
 }

@@ -10,6 +10,7 @@
 #include "core/world/map_animation.h"
 #include "core/world/map_animation_steps.h"
 #include "core/world/scene_numbers.h"
+#include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
 namespace lw {
@@ -17,14 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Lines(std::initializer_list<std::string_view> lines) {
-    std::string out;
-    for (std::string_view l : lines) {
-        if (!out.empty()) out += "\r\n";
-        out += l;
-    }
-    return out;
-}
+using test::JoinLines;
 
 MapAnimation Water() {
     MapAnimation a = NewMapAnimation();
@@ -41,7 +35,7 @@ MapAnimation Parse(std::string_view bytes) {
 }
 
 TEST(MapAnimationFile, WritesTheSectionsInOrderAndReadsThemBack) {
-    const std::string expected = Lines({
+    const std::string expected = JoinLines({
         "<map_anim_main_data>", "4 32 32 water.bmp", "</map_anim_main_data>",  //
         "<map_anim_number>", "2", "</map_anim_number>",                         //
         "-------------------------", "0", "-------------------------",          //
@@ -59,7 +53,7 @@ TEST(MapAnimationFile, WritesTheSectionsInOrderAndReadsThemBack) {
     EXPECT_EQ(fresh.frameWidth, 32);
     EXPECT_EQ(fresh.speed, 1);
     const std::string freshBytes = MapAnimationBytes(fresh);
-    EXPECT_EQ(freshBytes, Lines({"<map_anim_main_data>", "1 32 32 ", "</map_anim_main_data>", "<map_anim_number>",
+    EXPECT_EQ(freshBytes, JoinLines({"<map_anim_main_data>", "1 32 32 ", "</map_anim_main_data>", "<map_anim_number>",
                                  "0", "</map_anim_number>"}));
     EXPECT_EQ(MapAnimationBytes(Parse(freshBytes)), freshBytes);
 
@@ -86,11 +80,11 @@ TEST(MapAnimationFile, CountsAreClampedAndDataBeyondThemIgnored) {
     // An animation count of 100 reads as 64; three blocks under a count of 2 keep two; a block
     // with fewer lines than its count keeps zeros for the rest; a negative count keeps nothing.
     auto block = [](int frameCount, std::string_view line) {
-        return Lines({"<map_anim_data>", "<map_anim_pos_number>", std::to_string(frameCount), "</map_anim_pos_number>",
+        return JoinLines({"<map_anim_data>", "<map_anim_pos_number>", std::to_string(frameCount), "</map_anim_pos_number>",
                       "<map_anim_pos_data>", line, "</map_anim_pos_data>", "</map_anim_data>"});
     };
     auto file = [&](std::string_view count) {
-        return Lines({"<map_anim_number>", count, "</map_anim_number>", block(1, "1 1"), "-------------------------",
+        return JoinLines({"<map_anim_number>", count, "</map_anim_number>", block(1, "1 1"), "-------------------------",
                       "7", "-------------------------", block(3, "2 2"), block(1, "3 3")});
     };
     EXPECT_EQ(Parse(file("100")).animationCount(), 64);
@@ -102,7 +96,7 @@ TEST(MapAnimationFile, CountsAreClampedAndDataBeyondThemIgnored) {
     EXPECT_EQ(Parse(file("x")).animationCount(), 0);
 
     // A frame count of -1 keeps no frames; one above 32 written by hand is cut on writing too.
-    EXPECT_EQ(Parse(Lines({"<map_anim_number>", "1", "</map_anim_number>", block(-1, "5 5")})).animations[0].frameCount(),
+    EXPECT_EQ(Parse(JoinLines({"<map_anim_number>", "1", "</map_anim_number>", block(-1, "5 5")})).animations[0].frameCount(),
               0);
     MapAnimation big = Water();
     big.animations[0].frames.resize(40);
@@ -154,15 +148,6 @@ TEST(MapAnimationFile, FilesOnDiskAreNumberedByTheLowestFreeNumber) {
     EXPECT_EQ(tp.ReadData("map_anim2.txt"), MapAnimationBytes(NewMapAnimation()));
     EXPECT_TRUE(SaveMapAnimationFile(tp.project, "map_anim1.txt", Water(), ui));
     EXPECT_EQ(tp.ReadData("map_anim1.txt"), MapAnimationBytes(Water()));
-}
-
-TEST(MapAnimationFile, NumbersAreTakenOnlyFromNamesTheGameCanOpen) {
-    EXPECT_EQ(FileNumberFromName("MAP_ANIM3.TXT", "map_anim", ".txt"), 3);
-    EXPECT_EQ(FileNumberFromName("map_anim0.txt", "map_anim", ".txt"), 0);
-    EXPECT_EQ(FileNumberFromName("map_anim-1.txt", "map_anim", ".txt"), std::nullopt);
-    EXPECT_EQ(FileNumberFromName("map_anim99999999999.txt", "map_anim", ".txt"), std::nullopt);
-    EXPECT_EQ(FileNumberFromName("map_anim1.txt.bak", "map_anim", ".txt"), std::nullopt);
-    EXPECT_EQ(FileNumberFromName("scene4.txt", "map_anim", ".txt"), std::nullopt);
 }
 
 TEST(MapAnimationRules, RowTextsSizesAndTheChecksBeforeTheAnimations) {

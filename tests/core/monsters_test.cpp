@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/rules/monsters.h"
+#include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
 namespace lw {
@@ -11,38 +12,18 @@ namespace {
 
 using namespace test;
 
-std::string MonsterFile(const std::string& count, const std::vector<std::string>& lines) {
-    std::string s = "<monster_number>\r\n" + count + "\r\n</monster_number>\r\n<monster_data>";
-    for (const auto& l : lines) s += "\r\n" + l;
-    return s + "\r\n</monster_data>";
-}
-
 const std::string kSlime =
     "1 2 3 4 5 6 7 8 77 100 50 35.0 12.5 1 9 0 3 slime -4 6 slime.bmp 2 1 255 0 128";
 
 TEST(MonsterList, LineRoundTripKeepsEveryFieldAndTheReservedOne) {
-    const std::string bytes = MonsterFile("1", {kSlime});
+    const std::string bytes = CountedList("monster", "1", {kSlime});
     const std::vector<Monster> list = ParseMonsterList(bytes);
-    ASSERT_EQ(list.size(), 1u);
-    const Monster& m = list[0];
-    EXPECT_EQ(m.agility, 1);
-    EXPECT_EQ(m.maxMp, 8);
-    EXPECT_EQ(m.reserved, 77);
-    EXPECT_EQ(m.experience, 100);
-    EXPECT_EQ(m.money, 50);
-    EXPECT_FLOAT_EQ(m.specialRate, 35.0f);
-    EXPECT_FLOAT_EQ(m.specialSuccess, 12.5f);
-    EXPECT_EQ(m.specialKind, 1);
-    EXPECT_EQ(m.specialDamage, 9);
-    EXPECT_EQ(m.normalSound, 3);
-    EXPECT_EQ(m.name, "slime");
-    EXPECT_EQ(m.focusX, -4);
-    EXPECT_EQ(m.focusY, 6);
-    EXPECT_EQ(m.picture, "slime.bmp");
-    EXPECT_EQ(m.drawMode, 2);
-    EXPECT_EQ(m.keyOn, 1);
-    EXPECT_EQ(m.keyRed, 255);
-    EXPECT_EQ(m.keyBlue, 128);
+    const Monster slime{.agility = 1, .evasion = 2, .attack = 3, .magicPower = 4, .physicalDefence = 5,
+        .mentalDefence = 6, .maxHp = 7, .maxMp = 8, .reserved = 77, .experience = 100, .money = 50,
+        .specialRate = 35.0f, .specialSuccess = 12.5f, .specialKind = 1, .specialDamage = 9, .normalSound = 3,
+        .name = "slime", .focusX = -4, .focusY = 6, .picture = "slime.bmp", .drawMode = 2, .keyOn = 1,
+        .keyRed = 255, .keyBlue = 128};
+    EXPECT_EQ(list, std::vector<Monster>{slime});
     EXPECT_EQ(MonsterListBytes(list), bytes);
 }
 
@@ -58,7 +39,7 @@ TEST(MonsterList, RatesAreWrittenWithOneDecimalAndReadBackWhole) {
 
 TEST(MonsterList, CountBoundsTheLinesAndLongLinesAreReadWhole) {
     // Three lines under a count of two: the list and the table take two.
-    const std::string three = MonsterFile("2", {kSlime, kSlime, kSlime});
+    const std::string three = CountedList("monster", "2", {kSlime, kSlime, kSlime});
     EXPECT_EQ(ParseMonsterList(three).size(), 2u);
     MonsterTable table;
     ParseMonsterTable(three, table);
@@ -66,7 +47,7 @@ TEST(MonsterList, CountBoundsTheLinesAndLongLinesAreReadWhole) {
     EXPECT_EQ(table.records.size(), 2u);
 
     // A count above the lines leaves cleared records in the table.
-    ParseMonsterTable(MonsterFile("4", {kSlime}), table);
+    ParseMonsterTable(CountedList("monster", "4", {kSlime}), table);
     ASSERT_EQ(table.records.size(), 4u);
     EXPECT_EQ(table.records[0].name, "slime");
     EXPECT_EQ(table.records[3], Monster{});
@@ -75,7 +56,7 @@ TEST(MonsterList, CountBoundsTheLinesAndLongLinesAreReadWhole) {
     // A picture name that pushes the line beyond 255 bytes does not split the line.
     const std::string longPicture(250, 'p');
     const std::string line = "0 0 0 0 0 0 0 0 0 0 0 0.0 0.0 0 0 0 0 n 0 0 " + longPicture + " 1 1 2 3 4";
-    const std::vector<Monster> list = ParseMonsterList(MonsterFile("2", {line, kSlime}));
+    const std::vector<Monster> list = ParseMonsterList(CountedList("monster", "2", {line, kSlime}));
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].picture, longPicture);
     EXPECT_EQ(list[0].keyBlue, 4);
@@ -84,11 +65,11 @@ TEST(MonsterList, CountBoundsTheLinesAndLongLinesAreReadWhole) {
 
 TEST(MonsterList, HugeOrNegativeCountsAllocateNothingUnfilled) {
     MonsterTable table;
-    ParseMonsterTable(MonsterFile("2000000000", {kSlime}), table);
+    ParseMonsterTable(CountedList("monster", "2000000000", {kSlime}), table);
     EXPECT_LE(table.records.size(), static_cast<std::size_t>(kMonsterTableCapacity));
-    ParseMonsterTable(MonsterFile("-5", {kSlime}), table);
+    ParseMonsterTable(CountedList("monster", "-5", {kSlime}), table);
     EXPECT_TRUE(table.records.empty());
-    EXPECT_TRUE(ParseMonsterList(MonsterFile("-5", {kSlime})).empty());
+    EXPECT_TRUE(ParseMonsterList(CountedList("monster", "-5", {kSlime})).empty());
 }
 
 TEST(MonsterList, MissingFileLeavesNoTableAndSavesWhatItRead) {
@@ -99,15 +80,8 @@ TEST(MonsterList, MissingFileLeavesNoTableAndSavesWhatItRead) {
     EXPECT_EQ(ReadStatus::Missing, LoadMonsterTable(tp.project, table));
     EXPECT_FALSE(table.loaded);
     EXPECT_TRUE(table.records.empty());
-    std::vector<Monster> list{Monster{}};
-    EXPECT_EQ(ReadStatus::Missing, LoadMonsterList(tp.project, list));
-    EXPECT_TRUE(list.empty());
-
-    tp.WriteData("monster_list.txt", MonsterFile("1", {kSlime}));
-    ASSERT_EQ(ReadStatus::Ok, LoadMonsterList(tp.project, list));
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveMonsterList(tp.project, list, ui));
-    EXPECT_EQ(tp.ReadData("monster_list.txt"), MonsterFile("1", {kSlime}));
+    const std::string slime = CountedList("monster", "1", {kSlime});
+    CheckListFileThroughProject(kMonsterFile, ParseMonsterList(slime), slime, LoadMonsterList, SaveMonsterList);
 }
 
 TEST(MonsterValues, ClampsAndRounding) {

@@ -53,13 +53,9 @@ TEST(NarrationList, ReadsTheNestedShapeOfOlderFiles) {
         "1 1 1 1 1 1 1 1 1 1 1 1 c.bmp 1\r\n</narration_main_data>\r\n</narration_data>";
     const std::vector<Narration> got = ParseNarrationList(nested);
     ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[0].text, 5);
-    EXPECT_EQ(got[0].size, 12);
-    EXPECT_EQ(got[0].right, 6);
-    EXPECT_EQ(got[0].wait, 900);
-    EXPECT_EQ(got[0].lastPageTime, 1000);
-    EXPECT_EQ(got[0].image, "a.bmp");
-    EXPECT_EQ(got[0].bgm, 2);
+    EXPECT_EQ(got[0], (Narration{.text = 5, .left = 4, .top = 5, .right = 6, .bottom = 7, .size = 12, .speed = 8,
+                                 .wait = 900, .lastPageTime = 1000, .red = 1, .green = 2, .blue = 3, .image = "a.bmp",
+                                 .bgm = 2}));
     Narration b = NewNarrationDefaults();
     b.image = "b.bmp";
     EXPECT_EQ(got[1], b);
@@ -98,19 +94,10 @@ TEST(NarrationList, CountAndLineRulesOnOddFiles) {
 }
 
 TEST(NarrationList, LoadAndSaveThroughTheProject) {
-    test::TempProject tp;
-    std::vector<Narration> got = {Sample()};
-    EXPECT_EQ(LoadNarrationList(tp.project, got), ReadStatus::Missing);
-    EXPECT_TRUE(got.empty());
-    struct Yes : SaveUi {
-        bool ConfirmOverwrite(std::string_view) override { return true; }
-        void CannotCreate() override { ADD_FAILURE(); }
-    } ui;
     Narration plain = NewNarrationDefaults();
     plain.image = "sky.bmp";
-    ASSERT_TRUE(SaveNarrationList(tp.project, {Sample(), plain}, ui));
-    EXPECT_EQ(LoadNarrationList(tp.project, got), ReadStatus::Ok);
-    EXPECT_EQ(got, (std::vector<Narration>{Sample(), plain}));
+    test::CheckListFileThroughProject(kNarrationFile, std::vector<Narration>{Sample(), plain},
+                                      NarrationListBytes({Sample(), plain}), LoadNarrationList, SaveNarrationList);
 }
 
 TEST(NarrationRules, TimesPictureAndPreviewValues) {

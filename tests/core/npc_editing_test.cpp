@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/world/npc_editing.h"
 #include "core/world/placed_lists.h"
 #include "support/core/scene_makers.h"
@@ -10,7 +8,6 @@
 namespace lw {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace test;
 
 Npc Named(std::string name) {
@@ -88,11 +85,11 @@ protected:
         ASSERT_EQ(LoadNpcList(tp.project, npcs), ReadStatus::Ok);
         AssignNpcScenes(npcs, catalog);
     }
-    PlacedListSave Save(const std::vector<Npc>& list, SaveUi& with, const WriteFault* fault = nullptr) {
+    PlacedListSave Save(const std::vector<Npc>& list, SaveUi& with) {
         const std::vector<SceneListRow> rows = NpcSceneRows(list);
         return SavePlacedList(tp.project,
                               {kNpcFile, [&](TagWriter& w) { WriteNpcList(w, list); }, SceneList::Npc, rows, &catalog},
-                              with, fault);
+                              with);
     }
 };
 
@@ -124,51 +121,6 @@ TEST_F(NpcSaveTest, ScenesAreRebuiltFromTheRows) {
     Scene one;
     ParseScene(tp.ReadData("scene1.txt"), one);
     EXPECT_EQ(one.groupCount(), 1);
-}
-
-TEST_F(NpcSaveTest, NothingIsWrittenUnlessTheListIs) {
-    const std::string scene0 = tp.ReadData("scene0.txt");
-    const std::string scene1 = tp.ReadData("scene1.txt");
-    const std::string list = tp.ReadData(kNpcFile);
-    std::swap(npcs[0], npcs[1]);
-
-    // The overwrite of npc_list.txt declined: no scene is asked about or touched.
-    ui.answer = false;
-    PlacedListSave report = Save(npcs, ui);
-    EXPECT_EQ(report.outcome, PlacedListOutcome::Declined);
-    EXPECT_EQ(ui.asked, 1);
-    EXPECT_EQ(ui.lastCaption, ".\\data\\npc_list.txt");
-
-    // npc_list.txt cannot be written.
-    ui.answer = true;
-    const WriteFault fault{10};
-    report = Save(npcs, ui, &fault);
-    EXPECT_EQ(report.outcome, PlacedListOutcome::ListFailed);
-    EXPECT_EQ(ui.cannotCreate, 1);
-
-    // A scene that cannot take its NPCs stops the list too.
-    std::vector<Npc> crowd(kSceneNpcCapacity + 1, Named("x"));
-    for (Npc& n : crowd) n.scene = 1;
-    report = Save(crowd, ui);
-    EXPECT_EQ(report.outcome, PlacedListOutcome::ScenesFailed);
-    EXPECT_EQ(report.scenes.overfull, std::vector<std::string>{"scene1.txt"});
-
-    EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
-    EXPECT_EQ(tp.ReadData("scene1.txt"), scene1);
-    EXPECT_EQ(tp.ReadData(kNpcFile), list);
-    for (const auto& e : fs::directory_iterator(tp.project.root / "data"))
-        EXPECT_EQ(e.path().extension(), ".txt") << e.path();  // no temporary file left behind
-
-    // "No" on a scene cancels the whole save: the list and the other scene keep their bytes too.
-    struct DeclineScene1 : ScriptedSaveUi {
-        bool ConfirmOverwrite(std::string_view path) override { return path.find("scene1") == std::string_view::npos; }
-    } partial;
-    report = Save(npcs, partial);
-    EXPECT_EQ(report.outcome, PlacedListOutcome::Declined);
-    EXPECT_EQ(report.declinedFile, ".\\data\\scene1.txt");
-    EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
-    EXPECT_EQ(tp.ReadData("scene1.txt"), scene1);
-    EXPECT_EQ(tp.ReadData(kNpcFile), list);
 }
 
 }  // namespace

@@ -89,14 +89,9 @@ TEST(NpcListTest, ScenesComeFromTheFirstCatalogEntryListingTheNpc) {
 TEST(NpcListTest, MarkersShowTheMiddleFrameOfTheFacingRow) {
     Npc n = Guard();  // 96 x 192 sheet: frames of 32 x 48; facing right uses row facingRow[2] = 2
     NpcMarkerSource m = MakeNpcMarkerSource(n, 7);
-    EXPECT_EQ(m.index, 7);
-    EXPECT_EQ(m.frameWidth, 32);
-    EXPECT_EQ(m.frameHeight, 48);
-    EXPECT_EQ(m.sourceX, 96 + 32);
-    EXPECT_EQ(m.sourceY, 0 + 2 * 48);
-    EXPECT_EQ(m.pixelX, 4 * 32);
-    EXPECT_EQ(m.pixelY, 6 * 32 - 16);
-    EXPECT_EQ(m.draw, (DrawSpec{2, 1, Rgb{255, 0, 255}}));
+    EXPECT_EQ(m, (MarkerSource{.index = 7, .spriteFile = "guard.bmp", .sourceX = 96 + 32, .sourceY = 0 + 2 * 48,
+                               .frameWidth = 32, .frameHeight = 48, .pixelX = 4 * 32, .pixelY = 6 * 32 - 16,
+                               .draw = DrawSpec{2, 1, Rgb{255, 0, 255}}}));
     // A facing outside 0..3 never reads outside the four rows; huge positions saturate.
     n.facing = -3;  // remainder 1
     n.x = 1 << 30;

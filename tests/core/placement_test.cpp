@@ -143,47 +143,30 @@ TEST(PositionRows, TextIsFourNumbersAndReadsBack) {
     EXPECT_FALSE(PositionListKindOfMode(5));
 }
 
-TEST(FieldBattleRows, RateShownAsAWholeNumber) {
+TEST(RowTexts, AFieldBattlesRateShowsWholeAndAChipShowsItsBattle) {
     EXPECT_EQ(FieldBattleRowText({3, 50.0f, "forest.bmp"}), "3 50 forest.bmp");
     EXPECT_EQ(FieldBattleRowText({0, 12.75f, "a.bmp"}), "0 12 a.bmp");
     EXPECT_EQ(FieldBattleRowText({0, 1e20f, "a.bmp"}), "0 2147483647 a.bmp");
     EXPECT_EQ(FieldBattleRateShown(12.75f), 12);
     EXPECT_EQ(FieldBattleRateShown(0.0f), 1);
     EXPECT_EQ(FieldBattleRateShown(250.0f), 100);
-}
-
-TEST(ChipRows, TextShowsTheChipAndItsBattle) {
     EXPECT_EQ(ChipRowText(7, 0), "  7");
     EXPECT_EQ(ChipRowText(17, 3), " 17   2");
     EXPECT_EQ(ChipRowText(255, -4), "255");
 }
 
-}  // namespace
-}  // namespace lw
-
-namespace lw {
-namespace {
-
-// A scene holding several kinds of event positions: confirming one kind's list (or the shops)
-// unchanged leaves every position where it stood; a row added to a list goes after the rows kept.
-TEST(EventPositionOrder, UnchangedListsKeepMixedKindsInPlace) {
+// Confirming the shops unchanged leaves every position where it stood, other kinds between them (the
+// other lists are checked in PositionRows above).
+TEST(EventPositionOrder, UnchangedShopsKeepMixedKindsInPlace) {
     Scene scene;
     scene.eventPositions = {{kInnPosition, 1, 2, 3, 4, 0},
                             {kSignpostPosition, 5, 6, 3, 7, 0},
                             {kShopPosition, 8, 9, 3, 10, 0},
                             {kShopPosition, 11, 12, 3, 13, 1}};
     const std::vector<EventPosition> original = scene.eventPositions;
-    ASSERT_TRUE(ApplyPositionRows(scene, PositionListKind::Inn, {{1, 2, 3, 4}}));
-    EXPECT_EQ(scene.eventPositions, original);
     const std::vector<SceneListRow> shops = {{0, 8, 9, 3, 10}, {0, 11, 12, 3, 13}};
     ASSERT_TRUE(RebuildSceneList(scene, 0, SceneList::Shop, shops));
     EXPECT_EQ(scene.eventPositions, original);
-
-    ASSERT_TRUE(ApplyPositionRows(scene, PositionListKind::Inn, {{1, 2, 3, 4}, {20, 21, 0, -1}}));
-    ASSERT_EQ(scene.eventPositions.size(), 5u);
-    EXPECT_EQ(scene.eventPositions[0], (EventPosition{kInnPosition, 1, 2, 3, 4, 0}));
-    EXPECT_EQ(scene.eventPositions[1].kind, kSignpostPosition);
-    EXPECT_EQ(scene.eventPositions[4], (EventPosition{kInnPosition, 20, 21, 0, -1, 0}));
 }
 
 }  // namespace

@@ -85,14 +85,9 @@ TEST(PlayerCharacterTest, StartPositionAndTheSpriteTheMapDraws) {
     pc.startY = StartPixelY(3, PcFrameHeight(pc));
     EXPECT_EQ(pc.startX, 128);
     EXPECT_EQ(pc.startY, 80);
-    const PcSpriteOnMap s = PcSprite(pc);
-    EXPECT_EQ(s.position, (CellPoint{4, 3}));
-    EXPECT_EQ(s.origin, (CellPoint{3, 5}));
-    EXPECT_EQ(s.offset, 16);
-    EXPECT_EQ(s.direction, 2);
-    EXPECT_EQ(s.fileName, "hero.bmp");
-    EXPECT_EQ(s.regionY, 48);
-    EXPECT_EQ(s.spec, (DrawSpec{0, 1, Rgb{255, 0, 255}}));
+    EXPECT_EQ(PcSprite(pc), (PcSpriteOnMap{.fileName = "hero.bmp", .regionX = 0, .regionY = 48, .regionWidth = 96,
+                                           .regionHeight = 192, .spec = DrawSpec{0, 1, Rgb{255, 0, 255}},
+                                           .origin = {3, 5}, .position = {4, 3}, .direction = 2, .offset = 16}));
     // The top row with a tall chip lies above the view's first pixel row.
     EXPECT_EQ(StartPixelY(0, 48), -16);
     pc.startY = -16;

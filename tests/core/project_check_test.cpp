@@ -19,12 +19,6 @@ namespace {
 
 using namespace test;
 
-std::vector<std::string> CheckLines(const Project& project) {
-    std::vector<std::string> lines;
-    for (const Problem& p : CheckIndex(BuildProjectIndex(project))) lines.push_back(ProblemLine(project, p));
-    return lines;
-}
-
 TEST(ProjectCheck, LinkedProjectIsClean) {
     TempProject t;
     LinkedProject().Write(t.project);

@@ -160,6 +160,7 @@ struct Stop {
     long cancelAt;
     int readOnlyScene;
     PlacedListOutcome outcome;
+    const char* declinedFile = "";  // the file the author said "No" to
 };
 
 class BatchStopTest : public ::testing::TestWithParam<Stop> {};
@@ -174,19 +175,21 @@ TEST_P(BatchStopTest, LeavesEveryFileAsItWas) {
     ScriptedSaveUi ui;
     ui.answers.assign(stop.answers.begin(), stop.answers.end());
     ui.cancelAt = stop.cancelAt;
-    EXPECT_EQ(p.Save(ui).outcome, stop.outcome);
+    const PlacedListSave saved = p.Save(ui);
+    EXPECT_EQ(saved.outcome, stop.outcome);
+    EXPECT_EQ(saved.declinedFile, stop.declinedFile);
     EXPECT_EQ(FolderFiles(p.tp.project.root), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stops, BatchStopTest,
-    ::testing::Values(Stop{"NoOnTheFlags", {OverwriteAnswer::No}, -1, -1, PlacedListOutcome::Declined},
+    ::testing::Values(Stop{"NoOnTheFlags", {OverwriteAnswer::No}, -1, -1, PlacedListOutcome::Declined, ".\\data\\flag_exp.txt"},
                       Stop{"NoOnTheList", {OverwriteAnswer::Yes, OverwriteAnswer::No}, -1, -1,
-                           PlacedListOutcome::Declined},
+                           PlacedListOutcome::Declined, ".\\data\\npc_list.txt"},
                       Stop{"NoOnALaterScene",
                            {OverwriteAnswer::Yes, OverwriteAnswer::Yes, OverwriteAnswer::Yes, OverwriteAnswer::Yes,
                             OverwriteAnswer::No},
-                           -1, -1, PlacedListOutcome::Declined},
+                           -1, -1, PlacedListOutcome::Declined, ".\\data\\scene2.txt"},
                       Stop{"CancelWhilePreparing", {OverwriteAnswer::YesToAll}, 5, -1, PlacedListOutcome::Cancelled},
                       Stop{"ASceneThatCannotBeWritten", {OverwriteAnswer::YesToAll}, -1, 4,
                            PlacedListOutcome::ScenesFailed}),

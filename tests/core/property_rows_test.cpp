@@ -72,16 +72,14 @@ TEST(PropertyRows, ChoiceEntriesStandForTheirValues) {
     EXPECT_EQ(SecondsChoicePosition(-100), -1);
 }
 
-TEST(PropertyRows, SellingRateIsEditedInWholePercent) {
+TEST(PropertyRows, SellingRateIsEditedInWholePercentAndTextRowsHoldOneLine) {
     EXPECT_EQ(RateToPercent(0.5f), 50);
     EXPECT_EQ(RateToPercent(0.29f), 29);  // 28.99999… shown as 29
     EXPECT_EQ(RateToPercent(0.35f), 35);
     GameSettings s;
     s.itemSellRate = PercentToRate(35);
     EXPECT_NE(GameSettingsBytes(s).find("<item_sell_rate>\r\n0.35\r\n</item_sell_rate>"), std::string::npos);
-}
 
-TEST(PropertyRows, TextRowsHoldOneLine) {
     EXPECT_EQ(WithoutLineBreaks("ab\r\ncd\ne\r"), "abcde");
     // A double-byte character keeps both its bytes ("ア" is 0x83 0x41).
     EXPECT_EQ(WithoutLineBreaks("\x83\x41\n"), "\x83\x41");

@@ -143,9 +143,7 @@ TEST_P(RenumberKindTest, DeletedRowBecomesNoneOrIsRefusedWithItsPlaces) {
     Apply(t, r);
     const std::string list(ListFileOf(kind.target));
     t.WriteData(list, kind.eraseFirst(t.ReadData(list)));
-    std::vector<std::string> problems;
-    for (const Problem& p : CheckIndex(BuildProjectIndex(t.project))) problems.push_back(ProblemLine(t.project, p));
-    EXPECT_EQ(problems, std::vector<std::string>{});
+    EXPECT_EQ(test::CheckLines(t.project), std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryList, RenumberKindTest, ::testing::ValuesIn(kKinds),
@@ -258,9 +256,7 @@ TEST_P(RenumberGroupTest, EveryReferenceToTheScenesGroupsFollowsAndTheProjectSta
     t.WriteData("scene1.txt", SceneBytes(p.scene1));
     t.WriteData(kNpcFile, npcs);
     t.WriteData(kTreasureFile, chests);
-    std::vector<std::string> problems;
-    for (const Problem& q : CheckIndex(BuildProjectIndex(t.project))) problems.push_back(ProblemLine(t.project, q));
-    EXPECT_EQ(problems, std::vector<std::string>{});
+    EXPECT_EQ(test::CheckLines(t.project), std::vector<std::string>{});
 }
 
 const GroupChange kGroupChanges[] = {

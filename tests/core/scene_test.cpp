@@ -151,12 +151,9 @@ TEST(SceneFileTest, CountsAreClampedAndEachDataSectionCountsItsOwnRows) {
 
 TEST(SceneFileTest, GroupsFollowTheGroupIndexAndTheirCounts) {
     auto block = [](int i, std::string_view exp, std::string_view count, std::vector<std::string> lines) {
-        std::string b = "\r\n-------------------------\r\n" + std::to_string(i) +
-                        "\r\n-------------------------\r\n<flag_data>\r\n<flag_cmd_exp>\r\n" + std::string(exp) +
-                        "\r\n</flag_cmd_exp>\r\n<flag_cmd_number>\r\n" + std::string(count) +
-                        "\r\n</flag_cmd_number>\r\n<flag_cmd_data>";
-        for (const std::string& l : lines) b += "\r\n" + l;
-        return b + "\r\n</flag_cmd_data>\r\n</flag_data>";
+        return "\r\n-------------------------\r\n" + std::to_string(i) +
+               "\r\n-------------------------\r\n<flag_data>\r\n<flag_cmd_exp>\r\n" + std::string(exp) +
+               "\r\n</flag_cmd_exp>\r\n" + CountedList("flag_cmd", count, lines) + "\r\n</flag_data>";
     };
     std::vector<std::string> hundred;
     for (int i = 0; i < 100; ++i) hundred.push_back("msg " + std::to_string(i));

@@ -135,14 +135,8 @@ TEST(ShopListTest, GoodsHoldEachItemOnceAndAtMost256) {
 }
 
 TEST(ShopListTest, FileOnDisk) {
-    test::TempProject tp;
-    std::vector<Shop> shops;
-    EXPECT_EQ(LoadShopList(tp.project, shops), ReadStatus::Missing);
-    test::ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveShopList(tp.project, {MakeShop(1, "x.bmp", "y.bmp", {2, 1})}, ui));
-    EXPECT_EQ(LoadShopList(tp.project, shops), ReadStatus::Ok);
-    ASSERT_EQ(shops.size(), 1u);
-    EXPECT_EQ(ShopGoods(shops[0]), (std::vector<int>{2, 1}));
+    const std::vector<Shop> shops = {MakeShop(1, "x.bmp", "y.bmp", {2, 1})};
+    test::CheckListFileThroughProject(kShopFile, shops, ShopListBytes(shops), LoadShopList, SaveShopList);
 }
 
 }  // namespace

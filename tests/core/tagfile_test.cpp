@@ -53,7 +53,7 @@ TEST(TagWriter, FirstLineBareLaterLinesCrLfNothingAfterLast) {
     EXPECT_EQ(w.bytes(), "<rec_number>\r\n2\r\n</rec_number>\r\n<rec_data>\r\nx\r\n</rec_data>");
 }
 
-TEST(TagReader, LineEndingsAndFinalBreak) {
+TEST(TagReader, LineEndingsTagsAndSections) {
     std::vector<std::string> lines;
     ForEachLine("a\r\nb\nc\rd\r\n", [&](std::string_view l) { lines.emplace_back(l); });
     // CR LF and LF end lines; a lone CR stays in the line; a final break adds no line.
@@ -62,20 +62,14 @@ TEST(TagReader, LineEndingsAndFinalBreak) {
     auto names = ReadStringListLines("<n_number>\r\n1\r\n</n_number>\r\n<n_data>\r\nx y\r\n</n_data>\r\n", "n_number",
                                      "n_data", 255);
     EXPECT_EQ(names, std::vector<std::string>{"x y"});
-}
 
-TEST(TagReader, TagsMatchWholeLineAndCase) {
     // A tag with a trailing blank or in other case does not open its section.
     const char* file = "<n_number>\r\n1\r\n</n_number>\r\n<n_data> \r\na\r\n</n_data>\r\n<N_DATA>\r\nb\r\n</N_DATA>";
     EXPECT_TRUE(ReadStringListLines(file, "n_number", "n_data", 255).empty());
-}
+    // Blank lines inside a section are entries.
+    EXPECT_EQ(ReadStringListLines("<n_data>\r\n\r\nb\r\n\r\n</n_data>", "n_number", "n_data", 255),
+              (std::vector<std::string>{"", "b", ""}));
 
-TEST(TagReader, BlankLinesInsideASectionAreEntries) {
-    auto names = ReadStringListLines("<n_data>\r\n\r\nb\r\n\r\n</n_data>", "n_number", "n_data", 255);
-    EXPECT_EQ(names, (std::vector<std::string>{"", "b", ""}));
-}
-
-TEST(TagReader, MissingClosingTagKeepsSectionUntilAnEarlierTag) {
     // The data section is never closed: the following count tag (tested before data) ends it.
     TagReader r;
     std::vector<std::string> got;
@@ -116,11 +110,9 @@ TEST(CountRules, BoundedListTakesAtMostCountAndKeepsCount) {
     t = ReadRecs("<rec_number>\r\n-4\r\n</rec_number>\r\n<rec_data>\r\n1 a 0 0 t\r\n</rec_data>", 10);
     EXPECT_EQ(t.count, -4);
     EXPECT_EQ(t.rows[0].a, 0);
-}
 
-TEST(CountRules, HugeCountAllocatesNothing) {
     // A bounded table never grows with the count; the string list ignores it.
-    RecTable t = ReadRecs("<rec_number>\r\n2000000000\r\n</rec_number>", 4);
+    t = ReadRecs("<rec_number>\r\n2000000000\r\n</rec_number>", 4);
     EXPECT_EQ(t.count, 4);
     EXPECT_TRUE(ReadStringListLines("<n_number>\r\n2000000000\r\n</n_number>", "n_number", "n_data", 255).empty());
 }
@@ -213,6 +205,11 @@ TEST_F(SaveFileTest, CreatesWithoutAskingAndAsksBeforeReplacing) {
     ui.answer = true;
     EXPECT_TRUE(SaveFile(target(), ".\\data\\list.txt", "other", ui));
     EXPECT_EQ(ReadBytes(target()), "other");
+
+    // A missing folder cannot be made into: the author is told, nothing is made.
+    EXPECT_FALSE(SaveFile(dir.path() / "nofolder" / "x.txt", "x", "bytes", ui));
+    EXPECT_EQ(ui.cannotCreate, 1);
+    EXPECT_EQ(ReadFileBytes(dir.path() / "nofolder" / "x.txt", kSmallFileCeiling).status, ReadStatus::Missing);
 }
 
 TEST_F(SaveFileTest, FailedWriteLeavesOldFileAndNoTemporaries) {
@@ -225,13 +222,6 @@ TEST_F(SaveFileTest, FailedWriteLeavesOldFileAndNoTemporaries) {
     int files = 0;
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
     EXPECT_EQ(files, 1);
-}
-
-TEST_F(SaveFileTest, MissingFolderReportsCannotCreate) {
-    ScriptedSaveUi ui;
-    EXPECT_FALSE(SaveFile(dir.path() / "nofolder" / "x.txt", "x", "bytes", ui));
-    EXPECT_EQ(ui.cannotCreate, 1);
-    EXPECT_EQ(ReadFileBytes(dir.path() / "nofolder" / "x.txt", kSmallFileCeiling).status, ReadStatus::Missing);
 }
 
 // What exists but is no file of the expected kind is Unreadable, never Missing: the editors refuse

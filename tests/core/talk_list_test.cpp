@@ -74,25 +74,9 @@ TEST(TalkList, TextsEqualToATagCannotBeStored) {
 }
 
 TEST(TalkList, SaveAndLoadThroughTheProject) {
-    TempProject tp;
-    std::vector<std::string> texts;
-    EXPECT_EQ(LoadTalkList(tp.project, texts), ReadStatus::Missing);
-    EXPECT_TRUE(texts.empty());
-
-    ScriptedSaveUi ui;
-    const std::vector<std::string> written = {kA + "<face 2>\r\n" + kA, std::string(5000, 'z')};
-    ASSERT_TRUE(SaveTalkList(tp.project, written, ui));
-    EXPECT_EQ(ui.asked, 0);
-    texts = {"stale"};
-    ASSERT_EQ(LoadTalkList(tp.project, texts), ReadStatus::Ok);
-    EXPECT_EQ(texts, (std::vector<std::string>{kA + "<face 2>#" + kA, std::string(4095, 'z')}));
-
-    // The second save asks first; "No" leaves the file as it was.
-    ui.answer = false;
-    EXPECT_FALSE(SaveTalkList(tp.project, {"other"}, ui));
-    EXPECT_EQ(ui.asked, 1);
-    EXPECT_EQ(ui.lastCaption, ".\\data\\talk_list.txt");
-    EXPECT_EQ(tp.ReadData("talk_list.txt"), TalkListBytes(written));
+    // Texts as stored (a line break as "#", at most 4095 bytes: both tested above).
+    const std::vector<std::string> texts = {kA + "<face 2>#" + kA, std::string(4095, 'z')};
+    CheckListFileThroughProject(kTalkFile, texts, TalkListBytes(texts), LoadTalkList, SaveTalkList);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/settings/title_screen.h"
+#include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
 namespace lw {
@@ -16,23 +17,10 @@ const std::string kStart = "\x83X\x83^\x81[\x83g";   // スタート
 const std::string kLoad = "\x83\x8d\x81[\x83h";      // ロード
 const std::string kExit = "\x8fI\x97\xb9";           // 終了
 
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string s;
-    for (const auto& l : lines) s += (s.empty() ? "" : "\r\n") + l;
-    return s;
-}
-
 std::string DefaultHead() {
-    return Lines({"<midi_index>", "0", "</midi_index>", "<menu_pos>", "122 150", "</menu_pos>", "<menu_item_height>", "20",
+    return JoinLines({"<midi_index>", "0", "</midi_index>", "<menu_pos>", "122 150", "</menu_pos>", "<menu_item_height>", "20",
                   "</menu_item_height>", "<font_size>", "15", "</font_size>", "<font_color>",
                   "150 255 255 50 155 155 50 155 155 0 55 55", "</font_color>"});
-}
-
-std::string Entries(const std::string& count, const std::vector<std::string>& lines) {
-    std::vector<std::string> all = {"<menu_item_number>", count, "</menu_item_number>", "<menu_item_data>"};
-    all.insert(all.end(), lines.begin(), lines.end());
-    all.push_back("</menu_item_data>");
-    return Lines(all);
 }
 
 TitleScreen Parsed(std::string_view bytes) {
@@ -52,7 +40,7 @@ TEST(TitleScreenFile, NewProjectWritesTheDefaults) {
     ScriptedSaveUi ui;
     ASSERT_TRUE(SaveTitleScreen(tp.project, t, ui));
     const std::string expected = DefaultHead() + "\r\n" +
-                                 Entries("4", {"1 0 " + kPrologue, "0 1 " + kStart, "1 2 " + kLoad, "0 3 " + kExit});
+                                 CountedList("menu_item", "4", {"1 0 " + kPrologue, "0 1 " + kStart, "1 2 " + kLoad, "0 3 " + kExit});
     EXPECT_EQ(tp.ReadData("title.txt"), expected);
     EXPECT_EQ(ReadStatus::Ok, LoadTitleScreen(tp.project, t));
     EXPECT_EQ(t, TitleScreen{});
@@ -62,7 +50,7 @@ TEST(TitleScreenFile, AnEntrySwitchedOffStaysOffAfterReopening) {
     TitleScreen t;
     SetTitleEntryOn(t, 2, false);  // "ﾛｰﾄﾞ" off
     const std::string bytes = TitleScreenBytes(t);
-    EXPECT_EQ(bytes, DefaultHead() + "\r\n" + Entries("3", {"1 0 " + kPrologue, "0 1 " + kStart, "0 3 " + kExit}));
+    EXPECT_EQ(bytes, DefaultHead() + "\r\n" + CountedList("menu_item", "3", {"1 0 " + kPrologue, "0 1 " + kStart, "0 3 " + kExit}));
 
     TitleScreen back = Parsed(bytes);
     EXPECT_TRUE(TitleEntryOn(back, 0));
@@ -88,32 +76,32 @@ TEST(TitleScreenFile, AnEntrySwitchedOffStaysOffAfterReopening) {
 TEST(TitleScreenFile, EntryLinesCountsAndSlots) {
     // A slot number outside 0..9 is passed over (but counts as taken); a line moves an entry to the
     // slot it names; the count bounds the lines taken.
-    TitleScreen t = Parsed(Entries("3", {"1 12 Far", "0 7 Seventh", "1 1 Begin", "1 0 Late"}));
+    TitleScreen t = Parsed(CountedList("menu_item", "3", {"1 12 Far", "0 7 Seventh", "1 1 Begin", "1 0 Late"}));
     EXPECT_EQ(t.entries[7], (TitleEntry{0, 7, "Seventh"}));
     EXPECT_EQ(t.entries[1], (TitleEntry{1, 1, "Begin"}));
     EXPECT_EQ(t.entries[0].slot, -1);
     EXPECT_EQ(CountTitleEntriesOn(t), 2);
     EXPECT_EQ(t.entryCount, 3);
-    EXPECT_EQ(TitleScreenBytes(t).substr(DefaultHead().size()), "\r\n" + Entries("2", {"1 1 Begin", "0 7 Seventh"}));
+    EXPECT_EQ(TitleScreenBytes(t).substr(DefaultHead().size()), "\r\n" + CountedList("menu_item", "2", {"1 1 Begin", "0 7 Seventh"}));
 
     // A count of 15 reads as 10; a negative count takes nothing.
     std::vector<std::string> eleven;
     for (int i = 0; i < 10; ++i) eleven.push_back("1 " + std::to_string(i) + " e" + std::to_string(i));
     eleven.push_back("1 0 over");
-    TitleScreen ten = Parsed(Entries("15", eleven));
+    TitleScreen ten = Parsed(CountedList("menu_item", "15", eleven));
     EXPECT_EQ(ten.entryCount, 10);
     EXPECT_EQ(ten.entries[0].text, "e0");
     EXPECT_EQ(CountTitleEntriesOn(ten), 10);
-    EXPECT_EQ(CountTitleEntriesOn(Parsed(Entries("-2", {"1 0 a"}))), 0);
+    EXPECT_EQ(CountTitleEntriesOn(Parsed(CountedList("menu_item", "-2", {"1 0 a"}))), 0);
 
     // A text with a blank reads back up to the blank; a missing text is empty.
-    TitleScreen blank = Parsed(Entries("2", {"1 0 New game", "0 1"}));
+    TitleScreen blank = Parsed(CountedList("menu_item", "2", {"1 0 New game", "0 1"}));
     EXPECT_EQ(blank.entries[0].text, "New");
     EXPECT_EQ(blank.entries[1], (TitleEntry{0, 1, ""}));
 }
 
 TEST(TitleScreenFile, ValuesAndColours) {
-    TitleScreen t = Parsed(Lines({"<midi_index>", "-1", "</midi_index>", "<menu_pos>", "400", "</menu_pos>", "<font_color>",
+    TitleScreen t = Parsed(JoinLines({"<midi_index>", "-1", "</midi_index>", "<menu_pos>", "400", "</menu_pos>", "<font_color>",
                                   "-1 256 300 1 2", "</font_color>", "<font_size>", "x", "</font_size>"}));
     EXPECT_EQ(t.bgm, -1);
     EXPECT_EQ(t.x, 400);  // kept as read; the editor clamps what is typed

@@ -58,24 +58,12 @@ TEST(TreasureListTest, ScenesAndRowTexts) {
     EXPECT_EQ(ChestRowText(chests[2]), "-1 0 0");
 }
 
-TEST(TreasureListTest, TableFollowsTheFile) {
+// The table follows the file. A chest's marker is the first frame of its animation standing on the
+// chest's cell, as the chest placement shows the chest itself.
+TEST(TreasureListTest, MarkersComeFromEachChestsAnimationPicture) {
     test::TempProject tp;
     TreasureTable table;
     EXPECT_EQ(LoadTreasureTable(tp.project, table), ReadStatus::Missing);
-    test::ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveTreasureList(tp.project, {NewTreasureChest()}, ui));
-    EXPECT_EQ(LoadTreasureTable(tp.project, table), ReadStatus::Ok);
-    ASSERT_EQ(table.count(), 1);
-    EXPECT_EQ(table.records[0].animationKind, 1);
-    ReleaseTreasureTable(table);
-    EXPECT_EQ(table.count(), 0);
-    EXPECT_TRUE(table.markers.empty());
-}
-
-// A chest's marker is the first frame of its animation standing on the chest's cell, as the chest
-// placement shows the chest itself.
-TEST(TreasureListTest, MarkersComeFromEachChestsAnimationPicture) {
-    test::TempProject tp;
     EffectAnimation tall{.drawMode = 2, .colorKey = 1, .keyRed = 255, .keyBlue = 255, .imageFile = "chest.bmp",
         .areaLeft = 16, .areaTop = 8, .cellWidth = 32, .cellHeight = 48, .frameCount = 2};
     tall.frames[0] = EffectFrame{2, 1, 0, 0};
@@ -93,16 +81,14 @@ TEST(TreasureListTest, MarkersComeFromEachChestsAnimationPicture) {
     test::ScriptedSaveUi ui;
     ASSERT_TRUE(SaveTreasureList(tp.project, {onCell, noAnimation}, ui));
 
-    TreasureTable table;
     ASSERT_EQ(LoadTreasureTable(tp.project, table), ReadStatus::Ok);
     ASSERT_EQ(table.markers.size(), 2u);
-    const MarkerSource& m = table.markers[0];
-    EXPECT_EQ(m.index, 0);
-    EXPECT_EQ(m.spriteFile, "chest.bmp");
-    EXPECT_EQ(std::make_pair(m.sourceX, m.sourceY), std::make_pair(16 + 2 * 32, 8 + 1 * 48));
-    EXPECT_EQ(std::make_pair(m.frameWidth, m.frameHeight), std::make_pair(32, 48));
-    EXPECT_EQ(std::make_pair(m.pixelX, m.pixelY), std::make_pair(3 * 32, 4 * 32 - 16));  // rises above its cell
-    EXPECT_EQ(m.draw, (DrawSpec{2, 1, Rgb{255, 0, 255}}));
+    EXPECT_EQ(table.records[0].animationKind, 1);
+    // Rising above its cell.
+    EXPECT_EQ(table.markers[0], (MarkerSource{.index = 0, .spriteFile = "chest.bmp", .sourceX = 16 + 2 * 32,
+                                              .sourceY = 8 + 1 * 48, .frameWidth = 32, .frameHeight = 48,
+                                              .pixelX = 3 * 32, .pixelY = 4 * 32 - 16,
+                                              .draw = DrawSpec{2, 1, Rgb{255, 0, 255}}}));
     EXPECT_EQ(table.markers[1].index, 1);
     EXPECT_TRUE(table.markers[1].spriteFile.empty());  // no picture, not drawn
 
@@ -111,6 +97,9 @@ TEST(TreasureListTest, MarkersComeFromEachChestsAnimationPicture) {
     ASSERT_EQ(LoadTreasureTable(tp.project, table), ReadStatus::Ok);
     EXPECT_EQ(table.count(), 2);
     EXPECT_TRUE(table.markers[0].spriteFile.empty());
+    ReleaseTreasureTable(table);
+    EXPECT_EQ(table.count(), 0);
+    EXPECT_TRUE(table.markers.empty());
 }
 
 }  // namespace

@@ -142,14 +142,6 @@ TEST(ImageViewFrame, TimerPeriodAndFrameCycle) {
     EXPECT_EQ(s.currentFrame, 0);
 }
 
-int InkIn(const QImage& f, QRect r, QRgb colour) {
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.left(); x <= r.right(); ++x) n += RgbAt(f, x, y) == colour ? 1 : 0;
-    }
-    return n;
-}
-
 TEST(ImageViewFrame, Mode5DrawsShownMenuItemsAndMode16TheNarration) {
     ImageViewState s = SheetState(ViewMode::TitleMenu);
     s.main.image = test::Solid(200, 100, 0);

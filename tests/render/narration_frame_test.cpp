@@ -12,14 +12,7 @@ namespace {
 
 using test::RgbAt;
 
-// Pixels of exactly `rgb` inside `area`.
-int Ink(const QImage& f, const QRect& area, QRgb rgb) {
-    int n = 0;
-    const QRect r = area.intersected(f.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) n += RgbAt(f, x, y) == rgb;
-    return n;
-}
+using test::InkIn;
 
 constexpr QRgb kSky = 0x203040;
 
@@ -44,30 +37,28 @@ TEST(NarrationFrame, TextLiesInItsRectangleInItsColourOverThePicture) {
     ASSERT_EQ(f.size(), sky.size());
     const QRgb ink = 0x2C8000;
     const QRect rect(40, 30, 80, 60);
-    EXPECT_GT(Ink(f, rect, ink), 30);
-    EXPECT_EQ(Ink(f, f.rect(), ink), Ink(f, rect, ink));  // nothing outside the rectangle
+    EXPECT_GT(InkIn(f, rect, ink), 30);
+    EXPECT_EQ(InkIn(f, f.rect(), ink), InkIn(f, rect, ink));  // nothing outside the rectangle
     // Outside the rectangle the picture is untouched; inside, what is not ink is picture.
-    EXPECT_EQ(Ink(f, f.rect(), kSky) + Ink(f, rect, ink), 160 * 120);
+    EXPECT_EQ(InkIn(f, f.rect(), kSky) + InkIn(f, rect, ink), 160 * 120);
     // The text starts at the rectangle's top-left corner.
-    EXPECT_GT(Ink(f, QRect(40, 30, 16, 14), ink), 0);
+    EXPECT_GT(InkIn(f, QRect(40, 30, 16, 14), ink), 0);
 }
 
-TEST(NarrationFrame, WithoutTextOnlyThePictureShowsAndAnEmptyRectangleDrawsNothing) {
+TEST(NarrationFrame, WithoutTextOrRoomOnlyThePictureShowsAndExtremeNumbersLayOut) {
     const QImage sky = test::Solid(64, 48, kSky);
-    EXPECT_EQ(Ink(ComposeNarrationFrame(sky, At(0, 0, 64, 48), std::nullopt, TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
+    EXPECT_EQ(InkIn(ComposeNarrationFrame(sky, At(0, 0, 64, 48), std::nullopt, TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
     // Right not past left, or bottom not below top: no room for text.
-    EXPECT_EQ(Ink(ComposeNarrationFrame(sky, At(30, 0, 30, 48), "text", TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
-    EXPECT_EQ(Ink(ComposeNarrationFrame(sky, At(0, 40, 64, 10), "text", TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
+    EXPECT_EQ(InkIn(ComposeNarrationFrame(sky, At(30, 0, 30, 48), "text", TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
+    EXPECT_EQ(InkIn(ComposeNarrationFrame(sky, At(0, 40, 64, 10), "text", TextFont{}), QRect(0, 0, 64, 48), kSky), 64 * 48);
     EXPECT_TRUE(ComposeNarrationFrame(QImage(), At(0, 0, 64, 48), "text", TextFont{}).isNull());
-}
 
-TEST(NarrationFrame, ExtremeTypedNumbersLayOutWithoutOverflow) {
-    const QImage sky = test::Solid(64, 48, kSky);
+    // Extreme typed numbers lay out without overflow.
     Narration n = At(-2147483647 - 1, 0, 2147483647, 2147483647, 2147483647);
     const QImage f = ComposeNarrationFrame(sky, n, std::string(50, 'x'), TextFont{});
     ASSERT_EQ(f.size(), sky.size());
     n = At(0, 0, 64, 48, -5);  // a height of 0 or below takes the default height
-    EXPECT_GT(Ink(ComposeNarrationFrame(sky, n, "xxxx", TextFont{}), QRect(0, 0, 64, 48), 0xFFFFFF), 10);
+    EXPECT_GT(InkIn(ComposeNarrationFrame(sky, n, "xxxx", TextFont{}), QRect(0, 0, 64, 48), 0xFFFFFF), 10);
 }
 
 TEST(NarrationFrame, OnlyTheFirst1023BytesOfTheTextAreLaidOut) {
@@ -82,8 +73,8 @@ TEST(NarrationFrame, OnlyTheFirst1023BytesOfTheTextAreLaidOut) {
     const QRect beyond(advance + 1, 0, 199, 16);
 
     const QImage cut = ComposeNarrationFrame(sky, n, text, font);
-    EXPECT_GT(Ink(cut, QRect(0, 0, advance, 16), 0xFFFFFF), 1000);
-    EXPECT_EQ(Ink(cut, beyond, 0xFFFFFF), 0);
+    EXPECT_GT(InkIn(cut, QRect(0, 0, advance, 16), 0xFFFFFF), 1000);
+    EXPECT_EQ(InkIn(cut, beyond, 0xFFFFFF), 0);
     // The same overlay with the whole text does draw there: the cut is what keeps it out.
     ImageViewState whole;
     whole.mode = ViewMode::Narration;
@@ -93,7 +84,7 @@ TEST(NarrationFrame, OnlyTheFirst1023BytesOfTheTextAreLaidOut) {
     whole.narration = NarrationOverlayFor(n, text);
     EXPECT_EQ(whole.narration.text.size(), 1023u);
     whole.narration.text = text;
-    EXPECT_GT(Ink(ComposeImageView(whole, sky.size(), font), beyond, 0xFFFFFF), 10);
+    EXPECT_GT(InkIn(ComposeImageView(whole, sky.size(), font), beyond, 0xFFFFFF), 10);
 
     // A double-byte character that would end at byte 1024 is left out whole.
     const std::string straddling = std::string(1022, 'x') + "\x82\xa0";  // あ

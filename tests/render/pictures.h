@@ -60,6 +60,15 @@ inline QImage RawPicture(int width, int height, const std::function<QRgb(int, in
 // The colour bytes of a pixel, 0xRRGGBB.
 inline QRgb RgbAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0x00FFFFFFu; }
 
+// Pixels of exactly `rgb` inside `area` (the part of it inside the picture).
+inline int InkIn(const QImage& image, const QRect& area, QRgb rgb) {
+    int n = 0;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += RgbAt(image, x, y) == rgb;
+    return n;
+}
+
 // A chip sheet of cols x rows cells of `cell` pixels, each cell one colour made from its column
 // and row, so that any drawn cell can be recognised.
 inline QRgb CellColour(int column, int row) { return 0x200000u * static_cast<QRgb>(column + 1) | 0x2000u * static_cast<QRgb>(row + 1) | 0x40u; }

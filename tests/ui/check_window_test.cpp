@@ -188,15 +188,10 @@ TEST(CheckCommand, ExitStatusTextAndJsonWithoutADisplay) {
     EXPECT_EQ(top.value("errors").toInt(), 1);
     EXPECT_EQ(top.value("warnings").toInt(), 0);
     EXPECT_EQ(top.value("project").toString(), root);
+    // The fields of each problem are the check's own (tested with it); here: the one problem found.
     const QJsonArray problems = top.value("problems").toArray();
     ASSERT_EQ(problems.size(), 1);
-    const QJsonObject problem = problems.at(0).toObject();
-    EXPECT_EQ(problem.keys(), (QStringList{"file", "group", "line", "message", "part", "place", "record", "severity"}));
-    EXPECT_EQ(problem.value("file").toString(), QStringLiteral(".\\data\\scene2.txt"));
-    EXPECT_EQ(problem.value("group").toInt(), 4);
-    EXPECT_EQ(problem.value("line").toInt(), 1);
-    EXPECT_TRUE(problem.value("record").isNull());
-    EXPECT_EQ(problem.value("severity").toString(), QStringLiteral("error"));
+    EXPECT_EQ(problems.at(0).toObject().value("file").toString(), QStringLiteral(".\\data\\scene2.txt"));
 
     EXPECT_EQ(RunProgram({"--check", root + "/missing"}).status, 2);
     EXPECT_EQ(RunProgram({"--check", root, "--format", "xml"}).status, 2);

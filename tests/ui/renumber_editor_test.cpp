@@ -212,9 +212,7 @@ TEST_P(RenumberEditorTest, TheAnswerDecidesWhatOkWrites) {
         ASSERT_NE(question, services.messages.end());
         for (const std::string& f : changed) EXPECT_TRUE(question->text.contains(QString::fromStdString(f))) << f;
     }
-    std::vector<std::string> problems;
-    for (const Problem& p : CheckIndex(BuildProjectIndex(tp.project))) problems.push_back(ProblemLine(tp.project, p));
-    EXPECT_EQ(problems, std::vector<std::string>{});
+    EXPECT_EQ(CheckLines(tp.project), std::vector<std::string>{});
     // The references followed their rows: a moved row's to its new place, a deleted row's to none and
     // the later rows' one down.
     const std::array<int, 4> after = Uses(kind);

@@ -234,6 +234,20 @@ TEST(OpenFileDialog, FiltersReadAsGivenAndAllFilesMatchesNamesWithoutADot) {
     EXPECT_TRUE(dialog.nameFilters()[0].endsWith(QStringLiteral("(prepare.txt)")));
 }
 
+// Starts the real program with its own runtime folder and waits until it holds its single-instance lock.
+void StartHoldingTheLock(QProcess& program, const QTemporaryDir& runtime, const char* audioDriver) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("SDL_AUDIODRIVER", audioDriver);
+    program.setProcessEnvironment(env);
+    program.start(LW_APP_BINARY, {});
+    ASSERT_TRUE(program.waitForStarted());
+    const QString lock = runtime.path() + "/Lorewright.lock";
+    for (int i = 0; i < 200 && !QFile::exists(lock); ++i) QTest::qWait(50);
+    ASSERT_TRUE(QFile::exists(lock));
+}
+
 // The real program ends on SIGTERM and SIGINT through its own shutdown: the single-instance lock
 // is given back (the lock file goes), and the exit is a normal one. That holds too when the signal
 // comes while the start-up message of a missing sound device is still open.
@@ -245,23 +259,14 @@ TEST(Signals, TermAndIntEndTheProgramCleanly) {
     for (const Case& c : {Case{SIGTERM, "dummy"}, Case{SIGINT, "dummy"}, Case{SIGTERM, "no-such-driver"}}) {
         const int signal = c.signal;
         QTemporaryDir runtime;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", runtime.path());
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("SDL_AUDIODRIVER", c.audioDriver);
         QProcess program;
-        program.setProcessEnvironment(env);
-        program.start(LW_APP_BINARY, {});
-        ASSERT_TRUE(program.waitForStarted());
-        const QString lock = runtime.path() + "/Lorewright.lock";
-        for (int i = 0; i < 200 && !QFile::exists(lock); ++i) QTest::qWait(50);
-        ASSERT_TRUE(QFile::exists(lock));
+        ASSERT_NO_FATAL_FAILURE(StartHoldingTheLock(program, runtime, c.audioDriver));
         QTest::qWait(300);  // past start-up, into the event loop
         ::kill(static_cast<pid_t>(program.processId()), signal);
         ASSERT_TRUE(program.waitForFinished(10000)) << "signal " << signal;
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "signal " << signal;
         EXPECT_EQ(program.exitCode(), 0);
-        EXPECT_FALSE(QFile::exists(lock));
+        EXPECT_FALSE(QFile::exists(runtime.path() + "/Lorewright.lock"));
     }
 }
 
@@ -370,21 +375,11 @@ TEST_F(ShellTest, EscapeAndEnterLeaveTheMainWindowOpenAndExitClosesIt) {
 
 TEST(SingleInstance, SecondCopyExitsAtOnceWithZero) {
     QTemporaryDir runtime;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", runtime.path());
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("SDL_AUDIODRIVER", "dummy");
-
     QProcess first;
-    first.setProcessEnvironment(env);
-    first.start(LW_APP_BINARY, {});
-    ASSERT_TRUE(first.waitForStarted());
-    // Wait until the first copy holds its lock.
-    for (int i = 0; i < 100 && !QFile::exists(runtime.path() + "/Lorewright.lock"); ++i) QTest::qWait(50);
-    ASSERT_TRUE(QFile::exists(runtime.path() + "/Lorewright.lock"));
+    ASSERT_NO_FATAL_FAILURE(StartHoldingTheLock(first, runtime, "dummy"));
 
     QProcess second;
-    second.setProcessEnvironment(env);
+    second.setProcessEnvironment(first.processEnvironment());
     second.start(LW_APP_BINARY, {});
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);

@@ -1,5 +1,6 @@
 #include "support/core/linked_project.h"
 
+#include "core/check/project_check.h"
 #include "core/events/flag_explanations.h"
 #include "core/media/audio_lists.h"
 #include "core/media/talk_list.h"
@@ -135,6 +136,12 @@ void LinkedProject::Write(const Project& p) const {
     data("map2.bin", MakeMapBytes(4, 4));
     for (const std::string& name : images) WriteBytes(ImageFilePath(p, name), "BM");
     for (const std::string& name : audio) WriteBytes(AudioFilePath(p, name), "RIFF");
+}
+
+std::vector<std::string> CheckLines(const Project& project) {
+    std::vector<std::string> lines;
+    for (const Problem& p : CheckIndex(BuildProjectIndex(project))) lines.push_back(ProblemLine(project, p));
+    return lines;
 }
 
 }  // namespace lw::test

@@ -49,4 +49,7 @@ struct LinkedProject {
     void Write(const Project& project) const;
 };
 
+// What the project check reports on the project, one line a problem; none for a clean project.
+std::vector<std::string> CheckLines(const Project& project);
+
 }  // namespace lw::test

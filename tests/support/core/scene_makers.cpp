@@ -37,4 +37,11 @@ std::string JoinLines(std::initializer_list<std::string_view> lines) {
     return out;
 }
 
+std::string CountedList(std::string_view tag, std::string_view count, const std::vector<std::string>& lines) {
+    const std::string t(tag);
+    std::string s = "<" + t + "_number>\r\n" + std::string(count) + "\r\n</" + t + "_number>\r\n<" + t + "_data>";
+    for (const std::string& l : lines) s += "\r\n" + l;
+    return s + "\r\n</" + t + "_data>";
+}
+
 }  // namespace lw::test

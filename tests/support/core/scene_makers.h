@@ -14,4 +14,8 @@ Scene MakeRichScene();
 // The lines of a file joined with CR LF, no line break after the last (the tag-file form).
 std::string JoinLines(std::initializer_list<std::string_view> lines);
 
+// A counted list file: <`tag`_number> holding `count` (as written, so that it may be no number),
+// then <`tag`_data> holding `lines`.
+std::string CountedList(std::string_view tag, std::string_view count, const std::vector<std::string>& lines);
+
 }  // namespace lw::test
