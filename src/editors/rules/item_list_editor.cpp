@@ -157,7 +157,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
 
     auto* abilityBox = new QGroupBox(tr("能力値"), this);
     auto* abilityGrid = new QGridLayout(abilityBox);
-    for (int i = 0; i < kAbilityCount; ++i) {
+    for (int i = 0; i < kItemAbilityCount; ++i) {
         auto* spin = new NumberSpin(abilityBox);
         spin->setMinimumWidth(80);
         abilities_[static_cast<std::size_t>(i)] = spin;
