@@ -13,6 +13,7 @@
 #include "support/core/media_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/named_r.h"
+#include "widgets/accessible_names.h"
 
 namespace lw {
 namespace {
@@ -40,6 +41,9 @@ protected:
     void SetUp() override {
         EditorTest::SetUp();
         StartPlayer();
+        // Drop-downs are named by their labels from the first dialog of a session on; this editor
+        // chooses entries before its buttons (and so that naming) are set up.
+        NameControlsWhenShown(nullptr);
 
         // A 4 x 1 sheet of 48 x 48 chips, each of its own colour.
         test::WriteBytes(ImageFilePath(tp.project, "slash.bmp"),

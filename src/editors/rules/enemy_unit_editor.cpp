@@ -256,8 +256,6 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     loading_ = false;
 }
 
-FormationDialog::~FormationDialog() = default;
-
 void FormationDialog::MonsterChosen(int slot) {
     const auto s = static_cast<std::size_t>(slot);
     FollowChoice(monster_[s]->currentIndex() > 0, {x_[s], y_[s]});

@@ -75,7 +75,6 @@ class FormationDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     FormationDialog(EditorContext& context, const MonsterTable& monsters, Formation& formation, QWidget* parent = nullptr);
-    ~FormationDialog() override;
 public slots:
     void accept() override;
 

@@ -136,8 +136,6 @@ ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : Previe
     ShowSelection();
 }
 
-ItemListEditor::~ItemListEditor() = default;
-
 void ItemListEditor::BuildForm(QGridLayout* grid) {
     int row = 0;
     name_ = new QLineEdit(this);

@@ -30,7 +30,6 @@ class ItemListEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     explicit ItemListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~ItemListEditor() override;
 
     ListEditorPanel* panel() const { return panel_; }
     const std::vector<Item>& items() const { return list_->records(); }

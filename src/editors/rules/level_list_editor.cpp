@@ -67,8 +67,6 @@ LevelListEditor::LevelListEditor(EditorContext& context, QWidget* parent) : QDia
     connect(maxLevelUpdate, &QPushButton::clicked, this, [this] { UpdateMaxLevel(); });
 }
 
-LevelListEditor::~LevelListEditor() = default;
-
 void LevelListEditor::ShowSelection() {
     const int row = list_->selected();
     if (row >= 0) LoadSpin(experience_, list_->records()[static_cast<std::size_t>(row)].experience);

@@ -20,7 +20,6 @@ class LevelListEditor : public QDialog {
     Q_OBJECT
 public:
     explicit LevelListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~LevelListEditor() override;
 
     ListEditorPanel* panel() const { return panel_; }
     QPushButton* okButton() const { return ok_; }

@@ -84,8 +84,6 @@ LevelUpEditor::LevelUpEditor(EditorContext& context, QWidget* parent) : QDialog(
     list_->SetRecords(std::move(list.types));
 }
 
-LevelUpEditor::~LevelUpEditor() = default;
-
 void LevelUpEditor::ShowSelection() {
     const int row = list_->selected();
     if (row < 0) return;

@@ -23,7 +23,6 @@ class LevelUpEditor : public QDialog {
     Q_OBJECT
 public:
     explicit LevelUpEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~LevelUpEditor() override;
 
     ListEditorPanel* panel() const { return panel_; }
     QPushButton* okButton() const { return ok_; }

@@ -179,8 +179,6 @@ MonsterPropertyDialog::MonsterPropertyDialog(EditorContext& context, Monster& mo
     connect(ok_, &QPushButton::clicked, this, [this] { Next(); });
 }
 
-MonsterPropertyDialog::~MonsterPropertyDialog() = default;
-
 void MonsterPropertyDialog::OpenPreview() {
     ImageView& v = view();
     v.Open(this);

@@ -37,7 +37,6 @@ class MonsterPropertyDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     MonsterPropertyDialog(EditorContext& context, Monster& monster, QWidget* parent = nullptr);
-    ~MonsterPropertyDialog() override;
     PropertyEditor* properties() const { return properties_; }
     // "次へ": stores the fields and runs the focus dialog; its OK ends this dialog with success.
     void Next();

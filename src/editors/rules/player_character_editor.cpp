@@ -306,8 +306,6 @@ PlayerCharacterEditor::PlayerCharacterEditor(EditorContext& context, QWidget* pa
     chain = DefaultChain();
 }
 
-PlayerCharacterEditor::~PlayerCharacterEditor() = default;
-
 PcStep PlayerCharacterEditor::DefaultChain() {
     return [this](PlayerCharacter& pc, int& startScene, QWidget* parent) {
         std::vector<ItemChoice> items;

@@ -29,7 +29,6 @@ class PlayerCharacterEditor : public QDialog {
     Q_OBJECT
 public:
     explicit PlayerCharacterEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~PlayerCharacterEditor() override;
 
     // How reading pc.txt and start_game.txt went: an editor whose file is Unreadable does not open.
     ReadStatus loadStatus() const { return loadStatus_; }

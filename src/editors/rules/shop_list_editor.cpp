@@ -237,8 +237,6 @@ ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent)
     sprite_ = PlayerSprite(context_);
 }
 
-ShopListEditor::~ShopListEditor() = default;
-
 bool ShopListEditor::EditShop(Shop& shop, int index) {
     ShopChain chain{context_, list_.catalog(), list_.Rows(), index, sprite_};
     ShopKindDialog dialog(chain, shop, this);

@@ -21,7 +21,6 @@ class ShopListEditor : public PlacedListEditor<Shop> {
     Q_OBJECT
 public:
     explicit ShopListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~ShopListEditor() override;
 
 private:
     bool EditShop(Shop& shop, int index);

@@ -217,8 +217,6 @@ TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent)
     Load(0);
 }
 
-TreasureListEditor::~TreasureListEditor() = default;
-
 bool TreasureListEditor::EditChest(TreasureChest& chest, int index) {
     TreasureChestDialog dialog(context_, list_.catalog(), chest, index, list_.Rows(), this);
     if (dialog.exec() != QDialog::Accepted) return false;

@@ -20,7 +20,6 @@ class TreasureListEditor : public PlacedListEditor<TreasureChest> {
     Q_OBJECT
 public:
     explicit TreasureListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~TreasureListEditor() override;
 
 private:
     // Runs the chain on `chest` (row `index`, -1 for a new one); true after its success.
