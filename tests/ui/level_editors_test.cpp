@@ -8,6 +8,7 @@
 #include "editors/rules/level_list_editor.h"
 #include "editors/rules/level_up_editor.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/named_r.h"
 
 namespace lw {
 namespace {
@@ -22,17 +23,18 @@ protected:
 
 TEST_F(LevelEditorsTest, LevelListOnANewProjectShowsAndWritesTheDefaultTable) {
     LevelListEditor editor(context);
+    editor.show();
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾚﾍﾞﾙﾘｽﾄ"));
     EXPECT_EQ(editor.panel()->view()->headerItem()->text(0), QStringLiteral("ﾚﾍﾞﾙ"));
     EXPECT_EQ(editor.panel()->view()->headerItem()->text(1), QStringLiteral("経験点"));
     EXPECT_EQ(Rows(editor.panel()), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
     EXPECT_EQ(Rows(editor.panel(), 1).last(), "4500");
     EXPECT_EQ(editor.panel()->selectedRow(), 0);
-    EXPECT_EQ(editor.experienceSpin()->value(), 0);
-    EXPECT_EQ(editor.experienceSpin()->singleStep(), 100);
-    EXPECT_EQ(editor.experienceSpin()->maximum(), 999999);
-    EXPECT_EQ(editor.maxLevelSpin()->value(), 10);
-    EXPECT_EQ(editor.maxLevelSpin()->maximum(), 256);
+    EXPECT_EQ(NamedAs<QSpinBox>(&editor, "必要経験点")->value(), 0);
+    EXPECT_EQ(NamedAs<QSpinBox>(&editor, "必要経験点")->singleStep(), 100);
+    EXPECT_EQ(NamedAs<QSpinBox>(&editor, "必要経験点")->maximum(), 999999);
+    EXPECT_EQ(NamedAs<QSpinBox>(&editor, "最大ﾚﾍﾞﾙ")->value(), 10);
+    EXPECT_EQ(NamedAs<QSpinBox>(&editor, "最大ﾚﾍﾞﾙ")->maximum(), 256);
 
     Click(editor.okButton());
     EXPECT_EQ(editor.result(), 1);
@@ -47,23 +49,23 @@ TEST_F(LevelEditorsTest, LevelListEditsExperienceAndTheMaximumLevel) {
     editor.show();
 
     // The row selected on opening is the one "更新" changes.
-    Enter(editor.experienceSpin(), 50);
-    Click(editor.experienceUpdateButton());
-    EXPECT_EQ(editor.rows()[0], (LevelRow{1, 50}));
+    Enter(NamedAs<QSpinBox>(&editor, "必要経験点"), 50);
+    Press(&editor, "必要経験点 更新");
+    EXPECT_EQ(editor.panel()->rowText(0, 1), "50");
 
     ClickRow(editor.panel(), 2);
-    EXPECT_EQ(editor.experienceSpin()->value(), 1000);
-    Enter(editor.experienceSpin(), 1234);
-    Click(editor.experienceUpdateButton());
+    EXPECT_EQ(NamedAs<QSpinBox>(&editor, "必要経験点")->value(), 1000);
+    Enter(NamedAs<QSpinBox>(&editor, "必要経験点"), 1234);
+    Press(&editor, "必要経験点 更新");
     EXPECT_EQ(editor.panel()->rowText(2, 1), "1234");
 
     // Maximum 12 appends levels 11 and 12 with no experience; 8 cuts the table to 8 levels.
-    Enter(editor.maxLevelSpin(), 12);
-    Click(editor.maxLevelUpdateButton());
-    EXPECT_EQ(editor.rows().size(), 12u);
-    EXPECT_EQ(editor.rows()[11], (LevelRow{12, 0}));
-    Enter(editor.maxLevelSpin(), 8);
-    Click(editor.maxLevelUpdateButton());
+    Enter(NamedAs<QSpinBox>(&editor, "最大ﾚﾍﾞﾙ"), 12);
+    Press(&editor, "最大ﾚﾍﾞﾙ 更新");
+    EXPECT_EQ(Rows(editor.panel()).size(), 12);
+    EXPECT_EQ(editor.panel()->rowText(11, 1), "0");
+    Enter(NamedAs<QSpinBox>(&editor, "最大ﾚﾍﾞﾙ"), 8);
+    Press(&editor, "最大ﾚﾍﾞﾙ 更新");
     EXPECT_EQ(Rows(editor.panel()), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
 
     Click(editor.okButton());
@@ -80,11 +82,12 @@ TEST_F(LevelEditorsTest, LevelListOldFilesCancelAndUntouchedValues) {
     tp.WriteData("level_list.txt", old);
     {
         LevelListEditor editor(context);
+        editor.show();
         EXPECT_EQ(Rows(editor.panel()), (QStringList{"1", "2", "3", "4", "5"}));
-        EXPECT_EQ(editor.maxLevelSpin()->value(), 5);
+        EXPECT_EQ(NamedAs<QSpinBox>(&editor, "最大ﾚﾍﾞﾙ")->value(), 5);
         ClickRow(editor.panel(), 1);
-        Enter(editor.experienceSpin(), 99);
-        Click(editor.cancelButton());
+        Enter(NamedAs<QSpinBox>(&editor, "必要経験点"), 99);
+        Press(&editor, "ｷｬﾝｾﾙ");
         EXPECT_EQ(editor.result(), 0);
         EXPECT_EQ(tp.ReadData("level_list.txt"), old);
     }
@@ -93,21 +96,31 @@ TEST_F(LevelEditorsTest, LevelListOldFilesCancelAndUntouchedValues) {
         LevelListEditor editor(context);
         editor.show();
         ClickRow(editor.panel(), 2);
-        Click(editor.experienceUpdateButton());
+        Press(&editor, "必要経験点 更新");
         Click(editor.okButton());
         EXPECT_EQ(tp.ReadData("level_list.txt"), "<level_number>\r\n5\r\n</level_number>\r\n<level_data>\r\n1 0\r\n2 10\r\n3 2000000\r\n"
                                                  "4 999999\r\n5 999999\r\n</level_data>");
     }
 }
 
-TEST_F(LevelEditorsTest, GrowthTypesOnANewProjectShowTheBuiltInTypes) {
+TEST_F(LevelEditorsTest, GrowthTypesOnANewProjectShowTheBuiltInTypesAndCancelWritesNothing) {
+    {
+        LevelUpEditor editor(context);
+        editor.show();
+        ClickRow(editor.panel(), 0);
+        Click(editor.panel()->deleteButton());
+        Press(&editor, "ｷｬﾝｾﾙ");
+        EXPECT_EQ(editor.result(), 0);
+        EXPECT_FALSE(DataExists("level_ability_list.txt"));
+    }
     LevelUpEditor editor(context);
+    editor.show();
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾚﾍﾞﾙｱｯﾌﾟの能力値上昇"));
-    EXPECT_EQ(editor.guidanceEdit()->text(), QStringLiteral("上昇させる能力値を決めてください"));
+    EXPECT_EQ(NamedAs<QLineEdit>(&editor, "案内文")->text(), QStringLiteral("上昇させる能力値を決めてください"));
     ASSERT_EQ(editor.panel()->rowCount(), 9);
     EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("バランス型 2 2 2 2 2 2 4 4"));
     EXPECT_EQ(editor.panel()->rowText(8), QStringLiteral("精神点型 0 0 0 0 0 0 0 20"));
-    EXPECT_EQ(editor.valueSpin(0)->maximum(), 9999);  // the default maximum ability value
+    EXPECT_EQ(NamedAs<QSpinBox>(&editor, "敏捷度")->maximum(), 9999);  // the default maximum ability value
 
     Click(editor.okButton());
     EXPECT_EQ(tp.ReadData("level_ability_list.txt"), GrowthListBytes(BuiltInGrowthList()));
@@ -124,56 +137,46 @@ TEST_F(LevelEditorsTest, GrowthTypesAddUpdateRefuseAndSave) {
                  GrowthListBytes(GrowthList{{{"Fast", 70, 1, 0, 0, 0, 0, 0, 0}, {"Slow", 0, 0, 0, 0, 0, 0, 1, 1}}, "Pick"}));
     LevelUpEditor editor(context);
     editor.show();
-    EXPECT_EQ(editor.valueSpin(7)->maximum(), 50);
+    EXPECT_EQ(NamedAs<QSpinBox>(&editor, "精神点")->maximum(), 50);
     EXPECT_EQ(editor.panel()->selectedRow(), -1);
 
     ClickRow(editor.panel(), 0);
-    EXPECT_EQ(editor.nameEdit()->text(), "Fast");
-    EXPECT_EQ(editor.valueSpin(1)->value(), 1);
-    Enter(editor.valueSpin(1), 3);
-    Click(editor.updateButton());
-    EXPECT_EQ(editor.types()[0], (GrowthType{"Fast", 70, 3, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(NamedAs<QLineEdit>(&editor, "型名")->text(), "Fast");
+    EXPECT_EQ(NamedAs<QSpinBox>(&editor, "回避力")->value(), 1);
+    Enter(NamedAs<QSpinBox>(&editor, "回避力"), 3);
+    Press(&editor, "更新");
+    EXPECT_EQ(editor.panel()->rowText(0), "Fast 70 3 0 0 0 0 0 0");
 
     // A new type from the fields, appended and selected; the agility shown from "Fast" and left
     // alone keeps its 70.
-    TypeText(editor.nameEdit(), QStringLiteral("魔法剣士"));
-    Enter(editor.valueSpin(4), 45);
+    TypeText(NamedAs<QLineEdit>(&editor, "型名"), QStringLiteral("魔法剣士"));
+    Enter(NamedAs<QSpinBox>(&editor, "魔力"), 45);
     Click(editor.panel()->addButton());
     ASSERT_EQ(editor.panel()->rowCount(), 3);
     EXPECT_EQ(editor.panel()->selectedRow(), 2);
     EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("魔法剣士 70 3 0 0 45 0 0 0"));
 
     // Names the file cannot carry are refused with a message; nothing changes.
-    TypeText(editor.nameEdit(), "");
+    TypeText(NamedAs<QLineEdit>(&editor, "型名"), "");
     Click(editor.panel()->addButton());
-    TypeText(editor.nameEdit(), "Two words");
-    Click(editor.updateButton());
+    TypeText(NamedAs<QLineEdit>(&editor, "型名"), "Two words");
+    Press(&editor, "更新");
     EXPECT_EQ(services.texts(), (QStringList{QStringLiteral("型名がありません"), QStringLiteral("型名に空白は使えません")}));
     EXPECT_EQ(editor.panel()->rowCount(), 3);
-    EXPECT_EQ(editor.types()[2].name, "\x96\x82\x96@\x8c\x95\x8em");
+    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("魔法剣士 70 3 0 0 45 0 0 0"));
 
     // Moving, deleting and the guidance.
     Click(editor.panel()->upButton());
     EXPECT_EQ(editor.panel()->selectedRow(), 1);
     ClickRow(editor.panel(), 2);
     Click(editor.panel()->deleteButton());
-    TypeText(editor.guidanceEdit(), QStringLiteral("能力を 選んで"));
+    TypeText(NamedAs<QLineEdit>(&editor, "案内文"), QStringLiteral("能力を 選んで"));
     services.messages.clear();
     Click(editor.okButton());
     EXPECT_EQ(tp.ReadData("level_ability_list.txt"),
               "<level_ability_number>\r\n2\r\n</level_ability_number>\r\n<level_ability_data>\r\nFast 70 3 0 0 0 0 0 0\r\n"
               "\x96\x82\x96@\x8c\x95\x8em 70 3 0 0 45 0 0 0\r\n</level_ability_data>\r\n<level_ability_message>\r\n"
               "\x94\x5c\x97\xcd\x82\xf0 \x91I\x82\xf1\x82\xc5\r\n</level_ability_message>");
-}
-
-TEST_F(LevelEditorsTest, GrowthTypesCancelWritesNothing) {
-    LevelUpEditor editor(context);
-    editor.show();
-    ClickRow(editor.panel(), 0);
-    Click(editor.panel()->deleteButton());
-    Click(editor.cancelButton());
-    EXPECT_EQ(editor.result(), 0);
-    EXPECT_FALSE(DataExists("level_ability_list.txt"));
 }
 
 TEST_F(LevelEditorsTest, AnUnreadableFileIsNeverSavedOver) {

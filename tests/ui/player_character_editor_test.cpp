@@ -3,6 +3,7 @@
 // rules as the author meets them.
 #include <gtest/gtest.h>
 
+#include "core/rules/items.h"
 #include "core/rules/player_character_rows.h"
 #include "core/world/scene.h"
 #include "editors/rules/player_character_editor.h"
@@ -12,6 +13,7 @@
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/named_r.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -52,10 +54,23 @@ protected:
         Enter(d->widthSpin(), width, Leave::Stay);
         Enter(d->heightSpin(), height, Leave::Stay);
     }
-    static QStringList RowTexts(QTreeWidget* t, int column) {
+    // The texts of `column` of the table of the active dialog.
+    static QStringList RowTexts(int column) {
+        const auto* t = QApplication::activeModalWidget()->findChild<QTreeWidget*>();
         QStringList out;
         for (int i = 0; i < t->topLevelItemCount(); ++i) out << t->topLevelItem(i)->text(column);
         return out;
+    }
+    // A click on the equipment slot `row`.
+    static void ClickSlot(int row) {
+        auto* t = QApplication::activeModalWidget()->findChild<QTreeWidget*>();
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->topLevelItem(row)).center());
+    }
+    // The belongings: `item` (its place in the drop-down) and `count` added.
+    static void AddBelonging(int item, int count) {
+        Control<QComboBox>("ｱｲﾃﾑ名")->setCurrentIndex(item);
+        Enter(Control<QSpinBox>("個数"), count, Leave::Stay);
+        Press("追加");
     }
 };
 
@@ -72,36 +87,27 @@ TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartSce
     p->Commit();  // Return would press the dialog's default button
 
     bool placed = false;
-    OnNextModal<PcBelongingsDialog>([&](PcBelongingsDialog* b) {
+    OnNextModal<QDialog>([&](QDialog* b) {
         EXPECT_EQ(b->windowTitle(), QStringLiteral("所持品"));
-        EXPECT_EQ(b->itemChoice()->count(), 5);
-        EXPECT_EQ(b->countSpin()->maximum(), 99);  // the per-item maximum of the settings
-        // The same item twice keeps one row with the last count; the second sword is its own item.
-        for (auto [row, count] : {std::pair{0, 3}, std::pair{0, 5}, std::pair{3, 2}}) {
-            b->itemChoice()->setCurrentIndex(row);
-            Enter(b->countSpin(), count, Leave::Stay);
-            Click(b->panel()->addButton());
-        }
-        EXPECT_EQ(b->rows(), (std::vector<PcBelonging>{{1, 5}, {4, 2}}));
-        EXPECT_EQ(RowTexts(b->table(), 0), (QStringList{"剣", "剣"}));
-        EXPECT_EQ(RowTexts(b->table(), 1), (QStringList{"5", "2"}));
-        // A count of 0 adds nothing.
-        b->itemChoice()->setCurrentIndex(2);
-        Enter(b->countSpin(), 0, Leave::Stay);
-        Click(b->panel()->addButton());
-        EXPECT_EQ(b->rows().size(), 2u);
+        EXPECT_EQ(Control<QComboBox>("ｱｲﾃﾑ名")->count(), 5);
+        EXPECT_EQ(Control<QSpinBox>("個数")->maximum(), 99);  // the per-item maximum of the settings
+        // The same item twice keeps one row with the last count; the second sword is its own item
+        // (pc.txt below); a count of 0 adds nothing.
+        for (auto [row, count] : {std::pair{0, 3}, std::pair{0, 5}, std::pair{3, 2}, std::pair{2, 0}}) AddBelonging(row, count);
+        EXPECT_EQ(RowTexts(0), (QStringList{"剣", "剣"}));
+        EXPECT_EQ(RowTexts(1), (QStringList{"5", "2"}));
 
-        OnNextModal<PcEquipmentDialog>([&](PcEquipmentDialog* e) {
-            EXPECT_EQ(RowTexts(e->table(), 0), (QStringList{"武器", "兜", "鎧", "盾", "その他"}));
-            QTest::mouseClick(e->table()->viewport(), Qt::LeftButton, {},
-                              e->table()->visualItemRect(e->table()->topLevelItem(0)).center());
+        OnNextModal<QDialog>([&](QDialog* e) {
+            EXPECT_EQ(RowTexts(0), (QStringList{"武器", "兜", "鎧", "盾", "その他"}));
+            auto* item = Control<QComboBox>("ｱｲﾃﾑ名");
+            ClickSlot(0);
             // The weapon slot offers an empty entry and the two swords.
-            EXPECT_EQ(e->itemChoice()->count(), 3);
-            e->itemChoice()->setCurrentIndex(2);  // the second sword, item 4
-            e->SelectSlot(2);
-            EXPECT_EQ(e->itemChoice()->count(), 2);
-            e->itemChoice()->setCurrentIndex(1);  // the armour, not among the belongings
-            EXPECT_EQ(RowTexts(e->table(), 1), (QStringList{"剣", "", "鎧", "", ""}));
+            EXPECT_EQ(item->count(), 3);
+            item->setCurrentIndex(2);  // the second sword, item 4
+            ClickSlot(2);
+            EXPECT_EQ(item->count(), 2);
+            item->setCurrentIndex(1);  // the armour, not among the belongings
+            EXPECT_EQ(RowTexts(1), (QStringList{"剣", "", "鎧", "", ""}));
 
             OnNextModal<FaceDialog>([&](FaceDialog* face) {
                 EXPECT_EQ(face->windowTitle(), QStringLiteral("顔画像(ﾒﾆｭｰ用)"));
@@ -122,11 +128,11 @@ TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartSce
                     face);
                 Click(face->nextButton());
             });
-            Click(e->nextButton());
-        });
-        Click(b->nextButton());
+            Press(e, "次へ");
+        }, b);
+        Press(b, "次へ");
     });
-    Click(editor.nextButton());
+    Press(&editor, "次へ");
     ASSERT_TRUE(placed);
     EXPECT_EQ(editor.result(), QDialog::Accepted);
 
@@ -149,13 +155,11 @@ TEST_F(PlayerCharacterEditorTest, CancelReturnsStepByStepAndWritesNothing) {
     PlayerCharacterEditor editor(context);
     editor.show();
     bool wentBack = false;
-    OnNextModal<PcBelongingsDialog>([&](PcBelongingsDialog* b) {
-        b->itemChoice()->setCurrentIndex(2);
-        Enter(b->countSpin(), 4, Leave::Stay);
-        Click(b->panel()->addButton());
-        OnNextModal<PcEquipmentDialog>([&](PcEquipmentDialog* e) {
-            e->SelectSlot(0);
-            e->itemChoice()->setCurrentIndex(1);
+    OnNextModal<QDialog>([&](QDialog* b) {
+        AddBelonging(2, 4);
+        OnNextModal<QDialog>([&](QDialog* e) {
+            ClickSlot(0);
+            Control<QComboBox>("ｱｲﾃﾑ名")->setCurrentIndex(1);
             OnNextModal<FaceDialog>([&](FaceDialog* face) {
                 Area(face, "face.bmp", 64, 64);
                 OnNextModal<FaceDialog>(
@@ -172,22 +176,22 @@ TEST_F(PlayerCharacterEditorTest, CancelReturnsStepByStepAndWritesNothing) {
                 EXPECT_TRUE(face->isVisible());
                 Click(face->cancelButton());
             });
-            Click(e->nextButton());
+            Press(e, "次へ");
             EXPECT_TRUE(e->isVisible());
-            Click(e->cancelButton());
-        });
-        Click(b->nextButton());
+            Press(e, "ｷｬﾝｾﾙ");
+        }, b);
+        Press(b, "次へ");
         // The sword the equipment added to the belongings went with its cancel.
         EXPECT_TRUE(b->isVisible());
-        EXPECT_EQ(b->rows(), (std::vector<PcBelonging>{{3, 4}}));
+        EXPECT_EQ(RowTexts(0), QStringList{"薬草"});
         wentBack = true;
-        Click(b->cancelButton());
+        Press(b, "ｷｬﾝｾﾙ");
     });
-    Click(editor.nextButton());
+    Press(&editor, "次へ");
     test::CancelPendingModalWatches();
     ASSERT_TRUE(wentBack);
     EXPECT_TRUE(editor.isVisible());
-    Click(editor.cancelButton());
+    Press(&editor, "ｷｬﾝｾﾙ");
     EXPECT_EQ(editor.result(), QDialog::Rejected);
     EXPECT_FALSE(DataFileExists(tp.project, kPlayerCharacterFile));
     EXPECT_FALSE(DataFileExists(tp.project, "start_game.txt"));
@@ -208,7 +212,7 @@ TEST_F(PlayerCharacterEditorTest, ADeclinedStartSceneStillWritesThePlayerCharact
     };
     services.answers = {MessageAnswer::No, MessageAnswer::Yes};
     editor.show();
-    Click(editor.nextButton());
+    Press(&editor, "次へ");
     ASSERT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[0].caption, QStringLiteral(".\\data\\start_game.txt"));
     EXPECT_EQ(tp.ReadData("start_game.txt"), "<start_scene_index>\r\n3\r\n</start_scene_index>");
@@ -220,24 +224,30 @@ TEST_F(PlayerCharacterEditorTest, EquipmentThatWouldOverfillTheBelongingsIsRefus
     PlayerCharacter pc = DefaultPlayerCharacter();
     for (int i = 0; i < kPcBelongingsCapacity; ++i) pc.belongings.push_back({i + 100, 1});
     pc.equipment = {1, 0, 0, 0, 0};  // a weapon from the file, not among the full belongings
-    int start = -1;
-    bool nextRan = false;
-    PcEquipmentDialog d(context, pc, start, {}, {}, [&](PlayerCharacter&, int&, QWidget*) { return nextRan = true; });
-    d.show();
-    Click(d.nextButton());
-    EXPECT_FALSE(nextRan);
-    EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(services.texts().size(), 1);
-    EXPECT_EQ(pc.belongings.size(), 1024u);
-    // Emptied, the slot adds nothing and the chain goes on.
-    d.SelectSlot(0);
-    EXPECT_EQ(d.itemChoice()->count(), 1);  // the empty entry: the list has no items
-    pc.equipment = {};
-    PcEquipmentDialog empty(context, pc, start, {}, {}, [&](PlayerCharacter&, int&, QWidget*) { return nextRan = true; });
-    empty.show();
-    Click(empty.nextButton());
-    EXPECT_TRUE(nextRan);
-    d.reject();
+    tp.WriteData(kPlayerCharacterFile, PlayerCharacterBytes(pc));
+    PlayerCharacterEditor editor(context);
+    editor.show();
+    bool wentOn = false;
+    OnNextModal<QDialog>([&](QDialog* b) {
+        OnNextModal<QDialog>([&](QDialog* e) {
+            Press(e, "次へ");
+            EXPECT_TRUE(e->isVisible());
+            EXPECT_EQ(services.texts().size(), 1);
+            // Emptied, the slot adds nothing and the chain goes on.
+            ClickSlot(0);
+            Control<QComboBox>("ｱｲﾃﾑ名")->setCurrentIndex(0);
+            OnNextModal<FaceDialog>([&](FaceDialog* face) {
+                wentOn = true;
+                Click(face->cancelButton());
+            }, e);
+            Press(e, "次へ");
+            Press(e, "ｷｬﾝｾﾙ");
+        }, b);
+        Press(b, "次へ");
+        Press(b, "ｷｬﾝｾﾙ");
+    });
+    Press(&editor, "次へ");
+    EXPECT_TRUE(wentOn);
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -40,8 +39,16 @@ const char* const kSlotNames[kFormationSlots] = {LW_UI_TEXT("lw", "下左"), LW_
 
 std::string NoneCp932() { return std::string(kNoneName); }
 
-}  // namespace
+// Spins that belong to a choice: emptied and disabled while nothing is chosen.
+void FollowChoice(bool chosen, std::initializer_list<QSpinBox*> spins) {
+    for (QSpinBox* spin : spins) {
+        if (!chosen) spin->setValue(0);
+        spin->setEnabled(chosen);
+    }
+}
 
+// Shows `formation` in the preview (sprites mode) over the picture already loaded as the main image
+// (the empty battle field without one).
 void ShowFormationPreview(ImageView& v, QWidget* dialog, const Formation& formation, const MonsterTable& monsters,
                           const GameSettings& settings) {
     std::array<PictureSize, kFormationSlots> sizes{};
@@ -66,6 +73,8 @@ void ShowFormationPreview(ImageView& v, QWidget* dialog, const Formation& format
     v.Repaint();
 }
 
+}  // namespace
+
 // ---------------------------------------------------------------------------------------------
 
 EnemyUnitNameDialog::EnemyUnitNameDialog(std::string& name, QWidget* parent) : QDialog(parent), name_(name) {
@@ -78,7 +87,7 @@ EnemyUnitNameDialog::EnemyUnitNameDialog(std::string& name, QWidget* parent) : Q
     LoadText(edit_, name_);
     layout->addWidget(edit_);
     auto* buttons = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttons);
+    ok_ = AddDialogButtons(this, buttons).first;
     layout->addLayout(buttons);
 }
 
@@ -108,7 +117,7 @@ EnemyRatesDialog::EnemyRatesDialog(EditorContext& context, std::vector<Formation
     row->addWidget(new QLabel(QStringLiteral("%"), this));
     layout->addLayout(row);
     auto* buttons = new QHBoxLayout();
-    std::tie(next_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
+    next_ = AddDialogButtons(this, buttons, tr("次へ")).first;
     layout->addLayout(buttons);
     disconnect(next_, nullptr, this, nullptr);
     connect(next_, &QPushButton::clicked, this, [this] { Next(); });
@@ -247,29 +256,13 @@ FormationDialog::FormationDialog(EditorContext& context, const MonsterTable& mon
     loading_ = false;
 }
 
-FormationDialog::~FormationDialog() = default;
-
 void FormationDialog::MonsterChosen(int slot) {
     const auto s = static_cast<std::size_t>(slot);
-    const bool used = monster_[s]->currentIndex() > 0;
-    if (!used) {
-        x_[s]->setValue(0);
-        y_[s]->setValue(0);
-    }
-    x_[s]->setEnabled(used);
-    y_[s]->setEnabled(used);
+    FollowChoice(monster_[s]->currentIndex() > 0, {x_[s], y_[s]});
     Redraw();
 }
 
-void FormationDialog::ItemChosen() {
-    const bool hasItem = item_->currentIndex() > 0;
-    if (!hasItem) {
-        itemRate_->setValue(0);
-        itemCount_->setValue(0);
-    }
-    itemRate_->setEnabled(hasItem);
-    itemCount_->setEnabled(hasItem);
-}
+void FormationDialog::ItemChosen() { FollowChoice(item_->currentIndex() > 0, {itemRate_, itemCount_}); }
 
 Formation FormationDialog::Collect() const {
     Formation f = formation_;

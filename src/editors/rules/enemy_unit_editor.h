@@ -33,20 +33,13 @@ class RecordNames;
 
 struct EditorContext;
 class ImageChooser;
-class ImageView;
 class PlayOnSelect;
-
-// Shows `formation` in the preview (sprites mode) over the picture already loaded as the main image
-// (the empty battle field without one).
-void ShowFormationPreview(ImageView& view, QWidget* dialog, const Formation& formation, const MonsterTable& monsters,
-                          const GameSettings& settings);
 
 // "敵ﾕﾆｯﾄ名（省略可）".
 class EnemyUnitNameDialog : public QDialog {
     Q_OBJECT
 public:
     EnemyUnitNameDialog(std::string& name, QWidget* parent = nullptr);
-    QLineEdit* nameEdit() const { return edit_; }
     QPushButton* okButton() const { return ok_; }
 public slots:
     void accept() override;
@@ -55,7 +48,6 @@ private:
     std::string& name_;
     QLineEdit* edit_;
     QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // "敵ﾕﾆｯﾄ出現率": the rates of `formations`; "次へ" runs the name dialog on `name`.
@@ -63,8 +55,6 @@ class EnemyRatesDialog : public QDialog {
     Q_OBJECT
 public:
     EnemyRatesDialog(EditorContext& context, std::vector<Formation>& formations, std::string& name, QWidget* parent = nullptr);
-    QListWidget* list() const { return list_; }
-    QSpinBox* rateSpin() const { return spin_; }
     QPushButton* nextButton() const { return next_; }
     void Next();
 
@@ -77,7 +67,6 @@ private:
     QListWidget* list_;
     QSpinBox* spin_;
     QPushButton* next_;
-    QPushButton* cancel_;
     bool loading_ = false;
 };
 
@@ -86,23 +75,12 @@ class FormationDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     FormationDialog(EditorContext& context, const MonsterTable& monsters, Formation& formation, QWidget* parent = nullptr);
-    ~FormationDialog() override;
-    QComboBox* monsterChoice(int slot) const { return monster_[static_cast<std::size_t>(slot)]; }
-    QSpinBox* xSpin(int slot) const { return x_[static_cast<std::size_t>(slot)]; }
-    QSpinBox* ySpin(int slot) const { return y_[static_cast<std::size_t>(slot)]; }
-    QComboBox* bossChoice() const { return boss_; }
-    QComboBox* bgmChoice() const { return bgm_; }
-    QCheckBox* playBox() const { return play_; }
-    QComboBox* itemChoice() const { return item_; }
-    QSpinBox* itemRateSpin() const { return itemRate_; }
-    QSpinBox* itemCountSpin() const { return itemCount_; }
-    ImageChooser* backgroundChoice() const { return background_; }
-    // What the controls make now (the record OK stores).
-    Formation Collect() const;
 public slots:
     void accept() override;
 
 private:
+    // What the controls make now (the record OK stores).
+    Formation Collect() const;
     void OpenPreview() override;
     void Redraw();
     void MonsterChosen(int slot);
@@ -131,8 +109,6 @@ public:
     FormationListDialog(EditorContext& context, const MonsterTable& monsters, EnemyUnit& unit, QWidget* parent = nullptr);
     ~FormationListDialog() override;
     ListEditorPanel* panel() const { return panel_; }
-    QCheckBox* showBox() const { return show_; }
-    const std::vector<Formation>& formations() const { return list_->records(); }
     void Next();
 
 private:

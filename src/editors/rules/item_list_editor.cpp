@@ -136,8 +136,6 @@ ItemListEditor::ItemListEditor(EditorContext& context, QWidget* parent) : Previe
     ShowSelection();
 }
 
-ItemListEditor::~ItemListEditor() = default;
-
 void ItemListEditor::BuildForm(QGridLayout* grid) {
     int row = 0;
     name_ = new QLineEdit(this);
@@ -157,7 +155,7 @@ void ItemListEditor::BuildForm(QGridLayout* grid) {
 
     auto* abilityBox = new QGroupBox(tr("能力値"), this);
     auto* abilityGrid = new QGridLayout(abilityBox);
-    for (int i = 0; i < kAbilityCount; ++i) {
+    for (int i = 0; i < kItemAbilityCount; ++i) {
         auto* spin = new NumberSpin(abilityBox);
         spin->setMinimumWidth(80);
         abilities_[static_cast<std::size_t>(i)] = spin;

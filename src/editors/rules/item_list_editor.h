@@ -29,25 +29,9 @@ class PlayOnSelect;
 class ItemListEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
-    // The ten ability spins in the order of the record (agility to MP).
-    static constexpr int kAbilityCount = kItemAbilityCount;
-
     explicit ItemListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~ItemListEditor() override;
 
     ListEditorPanel* panel() const { return panel_; }
-    QPushButton* updateButton() const { return update_; }
-    QLineEdit* nameEdit() const { return name_; }
-    QComboBox* kindChoice() const { return kind_; }
-    QCheckBox* noDiscardBox() const { return noDiscard_; }
-    QSpinBox* abilitySpin(int index) const { return abilities_.at(static_cast<std::size_t>(index)); }
-    QSpinBox* priceSpin() const { return price_; }
-    QComboBox* healthChoice() const { return health_; }
-    QComboBox* weaponChoice() const { return weapon_; }
-    QCheckBox* showImageBox() const { return showImage_; }
-    QComboBox* soundChoice() const { return sound_; }
-    QCheckBox* playBox() const { return play_; }
-    QPlainTextEdit* descriptionEdit() const { return description_; }
     const std::vector<Item>& items() const { return list_->records(); }
     // How reading item_list.txt went; an unreadable file is never saved over.
     ReadStatus loadStatus() const { return loadStatus_; }
@@ -86,7 +70,8 @@ private:
     QLineEdit* name_;
     QComboBox* kind_;
     QCheckBox* noDiscard_;
-    std::array<QSpinBox*, kAbilityCount> abilities_{};
+    // The ten ability spins in the order of the record (agility to MP).
+    std::array<QSpinBox*, kItemAbilityCount> abilities_{};
     QSpinBox* price_;
     QComboBox* health_;
     QComboBox* weapon_;

@@ -1,6 +1,5 @@
 #include "editors/rules/level_list_editor.h"
 
-#include <tuple>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -36,21 +35,21 @@ LevelListEditor::LevelListEditor(EditorContext& context, QWidget* parent) : QDia
     experience_ = new NumberSpin(this);
     experience_->setRange(0, kExperienceMax);
     experience_->setSingleStep(100);
-    experienceUpdate_ = new QPushButton(tr("更新"), this);
+    auto* experienceUpdate = new QPushButton(tr("更新"), this);
     maxLevel_ = new NumberSpin(this);
     maxLevel_->setRange(0, kLevelCapacity);
-    maxLevelUpdate_ = new QPushButton(tr("更新"), this);
+    auto* maxLevelUpdate = new QPushButton(tr("更新"), this);
     fields->addWidget(new QLabel(tr("必要経験点"), this), 0, 0);
     fields->addWidget(experience_, 0, 1);
-    fields->addWidget(experienceUpdate_, 0, 2);
+    fields->addWidget(experienceUpdate, 0, 2);
     fields->addWidget(new QLabel(tr("最大ﾚﾍﾞﾙ"), this), 1, 0);
     fields->addWidget(maxLevel_, 1, 1);
-    fields->addWidget(maxLevelUpdate_, 1, 2);
+    fields->addWidget(maxLevelUpdate, 1, 2);
     fields->setColumnStretch(1, 1);
     layout->addLayout(fields);
 
     auto* buttonRow = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow);
+    ok_ = AddDialogButtons(this, buttonRow).first;
     layout->addLayout(buttonRow);
 
     list_ = std::make_unique<ListEditor<LevelRow>>(panel_, [](const LevelRow& r) {
@@ -64,11 +63,9 @@ LevelListEditor::LevelListEditor(EditorContext& context, QWidget* parent) : QDia
     LoadSpin(maxLevel_, InitialMaxLevel(table));
     ShowSelection();
 
-    connect(experienceUpdate_, &QPushButton::clicked, this, [this] { UpdateExperience(); });
-    connect(maxLevelUpdate_, &QPushButton::clicked, this, [this] { UpdateMaxLevel(); });
+    connect(experienceUpdate, &QPushButton::clicked, this, [this] { UpdateExperience(); });
+    connect(maxLevelUpdate, &QPushButton::clicked, this, [this] { UpdateMaxLevel(); });
 }
-
-LevelListEditor::~LevelListEditor() = default;
 
 void LevelListEditor::ShowSelection() {
     const int row = list_->selected();

@@ -20,16 +20,9 @@ class LevelListEditor : public QDialog {
     Q_OBJECT
 public:
     explicit LevelListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~LevelListEditor() override;
 
     ListEditorPanel* panel() const { return panel_; }
-    QSpinBox* experienceSpin() const { return experience_; }
-    QPushButton* experienceUpdateButton() const { return experienceUpdate_; }
-    QSpinBox* maxLevelSpin() const { return maxLevel_; }
-    QPushButton* maxLevelUpdateButton() const { return maxLevelUpdate_; }
     QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-    const std::vector<LevelRow>& rows() const { return list_->records(); }
     ReadStatus loadStatus() const { return loadStatus_; }
 
 public slots:
@@ -47,11 +40,8 @@ private:
     ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<LevelRow>> list_;
     QSpinBox* experience_;
-    QPushButton* experienceUpdate_;
     QSpinBox* maxLevel_;
-    QPushButton* maxLevelUpdate_;
     QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // Runs the editor modally; returns 1 after OK, 0 after Cancel. When level_list.txt exists but cannot

@@ -1,6 +1,5 @@
 #include "editors/rules/level_up_editor.h"
 
-#include <tuple>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,7 +33,7 @@ LevelUpEditor::LevelUpEditor(EditorContext& context, QWidget* parent) : QDialog(
 
     panel_ = new ListEditorPanel({}, this);
     panel_->view()->setMinimumSize(340, 200);
-    update_ = panel_->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
+    QPushButton* update = panel_->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
     layout->addWidget(panel_, 1);
 
     auto* fields = new QGridLayout();
@@ -62,7 +61,7 @@ LevelUpEditor::LevelUpEditor(EditorContext& context, QWidget* parent) : QDialog(
     layout->addLayout(fields);
 
     auto* buttonRow = new QHBoxLayout();
-    std::tie(ok_, cancel_) = AddDialogButtons(this, buttonRow);
+    ok_ = AddDialogButtons(this, buttonRow).first;
     layout->addLayout(buttonRow);
 
     list_ = std::make_unique<ListEditor<GrowthType>>(
@@ -70,7 +69,7 @@ LevelUpEditor::LevelUpEditor(EditorContext& context, QWidget* parent) : QDialog(
     list_->OnAdd([this] { return Collect(); });
     list_->OnSelectionChanged([this](int) { ShowSelection(); });
     list_->OnChanged([this] { ShowSelection(); });
-    connect(update_, &QPushButton::clicked, this, [this] {
+    connect(update, &QPushButton::clicked, this, [this] {
         const int row = list_->selected();
         if (row < 0) return;
         std::optional<GrowthType> t = Collect();
@@ -84,8 +83,6 @@ LevelUpEditor::LevelUpEditor(EditorContext& context, QWidget* parent) : QDialog(
     LoadText(guidance_, list.guidance);
     list_->SetRecords(std::move(list.types));
 }
-
-LevelUpEditor::~LevelUpEditor() = default;
 
 void LevelUpEditor::ShowSelection() {
     const int row = list_->selected();

@@ -23,17 +23,9 @@ class LevelUpEditor : public QDialog {
     Q_OBJECT
 public:
     explicit LevelUpEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~LevelUpEditor() override;
 
-    QLineEdit* guidanceEdit() const { return guidance_; }
     ListEditorPanel* panel() const { return panel_; }
-    QPushButton* updateButton() const { return update_; }
-    QLineEdit* nameEdit() const { return name_; }
-    // In file order: 敏捷度, 回避力, 攻撃力, 肉体防御力, 魔力, 魔法防御力, 生命点, 精神点.
-    QSpinBox* valueSpin(int i) const { return values_.at(static_cast<std::size_t>(i)); }
     QPushButton* okButton() const { return ok_; }
-    QPushButton* cancelButton() const { return cancel_; }
-    const std::vector<GrowthType>& types() const { return list_->records(); }
     ReadStatus loadStatus() const { return loadStatus_; }
 
 public slots:
@@ -52,11 +44,10 @@ private:
     QLineEdit* guidance_;
     ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<GrowthType>> list_;
-    QPushButton* update_;
     QLineEdit* name_;
+    // In file order: 敏捷度, 回避力, 攻撃力, 肉体防御力, 魔力, 魔法防御力, 生命点, 精神点.
     std::array<QSpinBox*, kGrowthValueCount> values_{};
     QPushButton* ok_;
-    QPushButton* cancel_;
 };
 
 // Runs the editor modally; returns 1 after OK, 0 after Cancel. When level_ability_list.txt exists

@@ -15,11 +15,11 @@ MagicListEditor::MagicListEditor(EditorContext& context, QWidget* parent)
                         [](const Magic& m) { return QStringList{FromCp932(m.name)}; }, parent) {
     // The game's limits and the animations the spells choose from, as they are on disk now.
     LoadGameSettings(context_.project, context_.settings);
-    abilityMax_ = MagicAbilityMaximum(context_.settings.abilityMax);
+    const int abilityMax = MagicAbilityMaximum(context_.settings.abilityMax);
     LoadEffectTable(context_.project, context_.effects);
 
-    OnEditStep([this](Magic& magic, bool) {
-        MagicPropertyEditor editor(context_, magic, abilityMax_, this);
+    OnEditStep([this, abilityMax](Magic& magic, bool) {
+        MagicPropertyEditor editor(context_, magic, abilityMax, this);
         if (editor.exec() != QDialog::Accepted) {
             ShowSelection();
             return false;

@@ -15,9 +15,6 @@ class MagicListEditor : public PreviewListEditor<Magic> {
 public:
     explicit MagicListEditor(EditorContext& context, QWidget* parent = nullptr);
 
-    const std::vector<Magic>& spells() const { return records(); }
-    int abilityMax() const { return abilityMax_; }
-
 public slots:
     // OK: writes magic_list.txt (after the overwrite question), stops playback, closes the preview
     // and ends with 1 whether or not the file was written.
@@ -27,8 +24,6 @@ private:
     void ShowSelection() override;
     // Also stops playback and lets go of the animations the spells chose from.
     void Leave() override;
-
-    int abilityMax_ = 0;
 };
 
 // Runs the editor modally; returns 1 after OK, 0 after Cancel. When magic_list.txt exists but

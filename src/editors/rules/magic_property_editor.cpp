@@ -27,8 +27,6 @@ MagicPropertyEditor::MagicPropertyEditor(EditorContext& context, const Magic& ma
     cancel_ = parts.cancel;
 }
 
-MagicPropertyEditor::~MagicPropertyEditor() = default;
-
 void MagicPropertyEditor::OpenPreview() {
     // Opened on its own (the magic list has none open): the window is this dialog's.
     ImageView& v = view();

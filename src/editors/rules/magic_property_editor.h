@@ -23,7 +23,6 @@ public:
     // `abilityMax` is the game's maximum ability value; the effect animations are those of
     // context.effects, the sound effects are read from the project on opening.
     MagicPropertyEditor(EditorContext& context, const Magic& magic, int abilityMax, QWidget* parent = nullptr);
-    ~MagicPropertyEditor() override;
 
     const Magic& record() const { return working_; }
     PropertyEditor* properties() const { return properties_; }

@@ -49,8 +49,7 @@ PropertyRow RateRow(std::string label, float& rate, const int& kind) {
     return r;
 }
 
-}  // namespace
-
+// The property rows of a monster, bound to `m`, with the ranges of the settings.
 std::vector<PropertyRow> MonsterRows(Monster& m, int abilityMax, const std::string& currencyUtf8) {
     const NumberRange ability{0, std::max(abilityMax, 0)};
     std::vector<PropertyRow> rows;
@@ -96,6 +95,8 @@ std::vector<PropertyRow> MonsterRows(Monster& m, int abilityMax, const std::stri
     rows.push_back(std::move(picture));
     return rows;
 }
+
+}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 
@@ -178,8 +179,6 @@ MonsterPropertyDialog::MonsterPropertyDialog(EditorContext& context, Monster& mo
     connect(ok_, &QPushButton::clicked, this, [this] { Next(); });
 }
 
-MonsterPropertyDialog::~MonsterPropertyDialog() = default;
-
 void MonsterPropertyDialog::OpenPreview() {
     ImageView& v = view();
     v.Open(this);
@@ -238,15 +237,14 @@ MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent)
                         {kMonsterFile, LoadMonsterList, SaveMonsterList, MonsterListBytes},
                         [](const Monster& m) { return QStringList{FromCp932(m.name)}; }, parent) {
     LoadGameSettings(context_.project, context_.settings);
-    runProperties = [this](Monster& m) {
+    OnEditStep([this](Monster& m, bool) {
         view().Hide();
         MonsterPropertyDialog dialog(context_, m, this);
         const bool ok = dialog.exec() == QDialog::Accepted;
         view().Open(this);
         view().SetMode(ViewMode::None);
         return ok;
-    };
-    OnEditStep([this](Monster& m, bool) { return runProperties(m); });
+    });
     Load();
 }
 

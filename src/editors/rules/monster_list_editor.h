@@ -5,15 +5,10 @@
 // "ﾌｫｰｶｽ座標" to place the battle focus point on the picture. OK of the focus dialog closes both
 // with the record; OK of the list writes the file, Cancel writes nothing.
 
-#include <functional>
-#include <vector>
-
 #include "core/rules/monsters.h"
-#include "core/settings/property_rows.h"
 #include "widgets/preview_step_dialog.h"
 #include "widgets/preview_list_editor.h"
 
-class QPushButton;
 class QSpinBox;
 
 namespace lw {
@@ -26,8 +21,6 @@ class MonsterFocusDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     MonsterFocusDialog(EditorContext& context, Monster& monster, QWidget* parent = nullptr);
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
 public slots:
     void accept() override;
 
@@ -44,7 +37,6 @@ class MonsterPropertyDialog : public PreviewStepDialog {
     Q_OBJECT
 public:
     MonsterPropertyDialog(EditorContext& context, Monster& monster, QWidget* parent = nullptr);
-    ~MonsterPropertyDialog() override;
     PropertyEditor* properties() const { return properties_; }
     // "次へ": stores the fields and runs the focus dialog; its OK ends this dialog with success.
     void Next();
@@ -56,17 +48,12 @@ private:
     PropertyEditor* properties_;
 };
 
-// The property rows of a monster, bound to `m`, with the ranges of the settings.
-std::vector<PropertyRow> MonsterRows(Monster& m, int abilityMax, const std::string& currencyUtf8);
-
 // "怪物ﾘｽﾄ1": a list editor with the preview (widgets/preview_list_editor.h); "表示" shows the
 // selected monster's picture.
 class MonsterListEditor : public PreviewListEditor<Monster> {
     Q_OBJECT
 public:
     explicit MonsterListEditor(EditorContext& context, QWidget* parent = nullptr);
-    // Runs the property editor on `m` (the hook "追加..." and "編集..." use; tests replace it).
-    std::function<bool(Monster& m)> runProperties;
 
 private:
     void ShowSelection() override;

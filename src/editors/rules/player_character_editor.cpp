@@ -11,11 +11,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <tuple>
 
 #include "app/editor_context.h"
 #include "core/project/data_file_set.h"
 #include "app/services.h"
+#include "core/rules/items.h"
 #include "core/rules/player_character_items.h"
 #include "core/rules/player_character_rows.h"
 #include "editors/scenes/placement_dialogs.h"
@@ -27,6 +27,7 @@
 #include "widgets/number_spin.h"
 #include "widgets/property_dialog.h"
 #include "widgets/read_guard.h"
+#include "widgets/record_list.h"
 #include "widgets/record_names_ui.h"
 
 namespace lw {
@@ -45,213 +46,222 @@ FaceFields FieldsOf(PcPicture& p) {
                       p.drawMode, p.colourKey, p.keyRed, p.keyGreen, p.keyBlue};
 }
 
-}  // namespace
+// "所持品": the belongings as a table of (item, count) rows.
+class PcBelongingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `items` holds every item of the list in list order (index = position). `next` is the rest of
+    // the chain (the equipment dialog and what follows it).
+    PcBelongingsDialog(EditorContext& context, PlayerCharacter& pc, int& startScene, std::vector<ItemChoice> items,
+                       int countMax, PcStep next, QWidget* parent = nullptr)
+        : QDialog(parent), context_(context), pc_(pc), startScene_(startScene), items_(std::move(items)),
+          names_(NamesOf(items_)), next_(std::move(next)), rows_(pc.belongings) {
+        setWindowTitle(tr("所持品"));
+        auto* layout = new QVBoxLayout(this);
 
-// ---------------------------------------------------------------------------------------------
-// "所持品"
+        panel_ = new ListEditorPanel({.headers = QStringList{tr("ｱｲﾃﾑ名"), tr("個数")}}, this);
+        panel_->view()->setMinimumSize(300, 240);
+        panel_->view()->header()->setStretchLastSection(false);
+        panel_->view()->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        layout->addWidget(panel_, 1);
 
-PcBelongingsDialog::PcBelongingsDialog(EditorContext& context, PlayerCharacter& pc, int& startScene,
-                                       std::vector<ItemChoice> items, int countMax, PcStep next, QWidget* parent)
-    : QDialog(parent),
-      context_(context),
-      pc_(pc),
-      startScene_(startScene),
-      items_(std::move(items)),
-      names_(NamesOf(items_)),
-      next_(std::move(next)),
-      rows_(pc.belongings) {
-    setWindowTitle(tr("所持品"));
-    auto* layout = new QVBoxLayout(this);
+        auto* fields = new QGridLayout();
+        item_ = new QComboBox(this);
+        // Each item with its kind ("薬草 (回復系消耗品)").
+        item_->addItems(ItemChoiceTexts(*InterfaceRecordNames(context.project), items_));
+        item_->setCurrentIndex(-1);
+        count_ = new NumberSpin(this, 0, std::max(countMax, 0));
+        fields->addWidget(new QLabel(tr("ｱｲﾃﾑ名"), this), 0, 0);
+        fields->addWidget(item_, 0, 1);
+        fields->addWidget(new QLabel(tr("個数"), this), 1, 0);
+        fields->addWidget(count_, 1, 1);
+        fields->setColumnStretch(1, 1);
+        layout->addLayout(fields);
 
-    panel_ = new ListEditorPanel({.headers = QStringList{tr("ｱｲﾃﾑ名"), tr("個数")}}, this);
-    panel_->view()->setMinimumSize(300, 240);
-    panel_->view()->header()->setStretchLastSection(false);
-    panel_->view()->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    layout->addWidget(panel_, 1);
+        auto* buttons = new QHBoxLayout();
+        AddDialogButtons(this, buttons, tr("次へ"));
+        layout->addLayout(buttons);
 
-    auto* fields = new QGridLayout();
-    item_ = new QComboBox(this);
-    // Each item with its kind ("薬草 (回復系消耗品)").
-    item_->addItems(ItemChoiceTexts(*InterfaceRecordNames(context.project), items_));
-    item_->setCurrentIndex(-1);
-    count_ = new NumberSpin(this, 0, std::max(countMax, 0));
-    fields->addWidget(new QLabel(tr("ｱｲﾃﾑ名"), this), 0, 0);
-    fields->addWidget(item_, 0, 1);
-    fields->addWidget(new QLabel(tr("個数"), this), 1, 0);
-    fields->addWidget(count_, 1, 1);
-    fields->setColumnStretch(1, 1);
-    layout->addLayout(fields);
-
-    auto* buttons = new QHBoxLayout();
-    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
-    layout->addLayout(buttons);
-
-    connect(panel_, &ListEditorPanel::addClicked, this, [this] { Add(); });
-    connect(panel_, &ListEditorPanel::deleteClicked, this, [this] {
-        if (rows_.RemoveSelected()) Show(rows_.selected());
-    });
-    connect(panel_, &ListEditorPanel::moveUpClicked, this, [this] {
-        if (rows_.MoveSelectedUp()) Show(rows_.selected());
-    });
-    connect(panel_, &ListEditorPanel::moveDownClicked, this, [this] {
-        if (rows_.MoveSelectedDown()) Show(rows_.selected());
-    });
-    connect(panel_, &ListEditorPanel::selectionChanged, this, [this](int row) { Selected(row); });
-    Show(-1);
-}
-
-PcBelongingsDialog::~PcBelongingsDialog() = default;
-
-QTreeWidget* PcBelongingsDialog::table() const { return panel_->view(); }
-
-void PcBelongingsDialog::Show(int selected) {
-    std::vector<QStringList> texts;
-    texts.reserve(rows_.rows().size());
-    for (const PcBelonging& b : rows_.rows())
-        texts.push_back({FromCp932(StoredItemName(names_, b.item)), QString::number(b.count)});
-    rows_.Select(selected);
-    panel_->ShowRows(texts, rows_.selected());
-}
-
-void PcBelongingsDialog::Selected(int row) {
-    rows_.Select(row);
-    if (row < 0) return;
-    // The row's item and count come into the fields, ready to be changed and added again.
-    const PcBelonging& b = rows_.at(row);
-    item_->setCurrentIndex(b.item >= 1 && b.item <= item_->count() ? b.item - 1 : -1);
-    count_->setValue(b.count);
-}
-
-void PcBelongingsDialog::Add() {
-    count_->interpretText();
-    std::vector<PcBelonging> rows = rows_.rows();
-    const BelongingAdd result = AddBelonging(rows, item_->currentIndex(), count_->value());
-    if (result.outcome == BelongingAddOutcome::Full) {
-        Inform(context_, this, tr("所持品は%1種類までです").arg(kPcBelongingsEditCapacity));
-        return;
+        connect(panel_, &ListEditorPanel::addClicked, this, [this] { Add(); });
+        connect(panel_, &ListEditorPanel::deleteClicked, this, [this] {
+            if (rows_.RemoveSelected()) Show(rows_.selected());
+        });
+        connect(panel_, &ListEditorPanel::moveUpClicked, this, [this] {
+            if (rows_.MoveSelectedUp()) Show(rows_.selected());
+        });
+        connect(panel_, &ListEditorPanel::moveDownClicked, this, [this] {
+            if (rows_.MoveSelectedDown()) Show(rows_.selected());
+        });
+        connect(panel_, &ListEditorPanel::selectionChanged, this, [this](int row) { Selected(row); });
+        Show(-1);
     }
-    if (result.row < 0) return;
-    rows_.Assign(std::move(rows), result.row);
-    Show(result.row);
-}
 
-void PcBelongingsDialog::accept() {
-    pc_.belongings = rows_.rows();
-    if (next_ && !next_(pc_, startScene_, this)) {
-        // Back from the equipment: the table as the record holds it.
-        rows_.Assign(pc_.belongings, rows_.selected());
-        Show(rows_.selected());
-        return;
+public slots:
+    void accept() override {
+        pc_.belongings = rows_.rows();
+        if (next_ && !next_(pc_, startScene_, this)) {
+            // Back from the equipment: the table as the record holds it.
+            rows_.Assign(pc_.belongings, rows_.selected());
+            Show(rows_.selected());
+            return;
+        }
+        done(QDialog::Accepted);
     }
-    done(QDialog::Accepted);
-}
 
-// ---------------------------------------------------------------------------------------------
-// "装備"
-
-PcEquipmentDialog::PcEquipmentDialog(EditorContext& context, PlayerCharacter& pc, int& startScene,
-                                     const std::vector<ItemChoice>& items,
-                                     std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds, PcStep next,
-                                     QWidget* parent)
-    : QDialog(parent),
-      context_(context),
-      pc_(pc),
-      startScene_(startScene),
-      names_(NamesOf(items)),
-      kinds_(std::move(kinds)),
-      slots_(pc.equipment),
-      next_(std::move(next)) {
-    setWindowTitle(tr("装備"));
-    auto* layout = new QVBoxLayout(this);
-    table_ = new QTreeWidget(this);
-    table_->setRootIsDecorated(false);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setAllColumnsShowFocus(true);
-    table_->setColumnCount(2);
-    table_->setHeaderLabels({tr("種別"), tr("ｱｲﾃﾑ名")});
-    table_->setMinimumSize(300, 150);
-    for (const std::string& slot : EquipmentSlotNames())
-        table_->addTopLevelItem(new QTreeWidgetItem(QStringList{CoreText(slot), QString()}));
-    table_->resizeColumnToContents(0);
-    table_->setColumnWidth(0, table_->columnWidth(0) + 24);
-    layout->addWidget(table_, 1);
-
-    auto* row = new QHBoxLayout();
-    item_ = new QComboBox(this);
-    item_->setEnabled(false);
-    row->addWidget(new QLabel(tr("ｱｲﾃﾑ名"), this));
-    row->addWidget(item_, 1);
-    layout->addLayout(row);
-
-    auto* buttons = new QHBoxLayout();
-    std::tie(next_button_, cancel_) = AddDialogButtons(this, buttons, tr("次へ"));
-    layout->addLayout(buttons);
-
-    ShowRows();
-    connect(table_, &QTreeWidget::itemSelectionChanged, this, [this] {
-        const QList<QTreeWidgetItem*> chosen = table_->selectedItems();
-        SelectSlot(chosen.isEmpty() ? -1 : table_->indexOfTopLevelItem(chosen.front()));
-    });
-    connect(item_, &QComboBox::currentIndexChanged, this, [this](int position) { Chosen(position); });
-}
-
-PcEquipmentDialog::~PcEquipmentDialog() = default;
-
-void PcEquipmentDialog::ShowRows() {
-    for (int s = 0; s < kPcEquipmentSlots; ++s)
-        table_->topLevelItem(s)->setText(1, FromCp932(StoredItemName(names_, slots_[static_cast<std::size_t>(s)])));
-}
-
-void PcEquipmentDialog::SelectSlot(int row) {
-    if (row < -1 || row >= kPcEquipmentSlots) return;
-    if (row >= 0 && table_->currentItem() != table_->topLevelItem(row)) {
-        QSignalBlocker block(table_);
-        table_->setCurrentItem(table_->topLevelItem(row));
+private:
+    void Add() {
+        count_->interpretText();
+        std::vector<PcBelonging> rows = rows_.rows();
+        const BelongingAdd result = AddBelonging(rows, item_->currentIndex(), count_->value());
+        if (result.outcome == BelongingAddOutcome::Full) {
+            Inform(context_, this, tr("所持品は%1種類までです").arg(kPcBelongingsEditCapacity));
+            return;
+        }
+        if (result.row < 0) return;
+        rows_.Assign(std::move(rows), result.row);
+        Show(result.row);
     }
-    slot_ = row;
-    filling_ = true;
-    item_->clear();
-    item_->setEnabled(row >= 0);
-    if (row >= 0) {
-        // An empty entry, then the items of the slot's kind.
-        item_->addItem(QString());
-        for (const ItemChoice& c : kinds_[static_cast<std::size_t>(row)]) item_->addItem(FromCp932(c.name));
-        item_->setCurrentIndex(
-            EquipmentChoicePosition(kinds_[static_cast<std::size_t>(row)], slots_[static_cast<std::size_t>(row)]));
+    void Show(int selected) {
+        std::vector<QStringList> texts;
+        texts.reserve(rows_.rows().size());
+        for (const PcBelonging& b : rows_.rows())
+            texts.push_back({FromCp932(StoredItemName(names_, b.item)), QString::number(b.count)});
+        rows_.Select(selected);
+        panel_->ShowRows(texts, rows_.selected());
     }
-    filling_ = false;
-}
-
-void PcEquipmentDialog::Chosen(int position) {
-    if (filling_ || slot_ < 0 || position < 0) return;
-    slots_[static_cast<std::size_t>(slot_)] = EquipmentSlotValue(kinds_[static_cast<std::size_t>(slot_)], position);
-    ShowRows();
-}
-
-void PcEquipmentDialog::accept() {
-    const std::array<int, kPcEquipmentSlots> equipmentBefore = pc_.equipment;
-    const std::vector<PcBelonging> belongingsBefore = pc_.belongings;
-    std::vector<PcBelonging> belongings = pc_.belongings;
-    if (!AddEquipmentToBelongings(slots_, belongings)) {
-        Inform(context_, this,
-               tr("装備したｱｲﾃﾑを所持品に加えると%1種類を超えます。\n所持品を減らしてください")
-                   .arg(kPcBelongingsCapacity));
-        return;
+    void Selected(int row) {
+        rows_.Select(row);
+        if (row < 0) return;
+        // The row's item and count come into the fields, ready to be changed and added again.
+        const PcBelonging& b = rows_.at(row);
+        item_->setCurrentIndex(b.item >= 1 && b.item <= item_->count() ? b.item - 1 : -1);
+        count_->setValue(b.count);
     }
-    pc_.equipment = slots_;
-    pc_.belongings = std::move(belongings);
-    if (next_ && !next_(pc_, startScene_, this)) {
-        pc_.equipment = equipmentBefore;
-        pc_.belongings = belongingsBefore;
-        return;
+
+    EditorContext& context_;
+    PlayerCharacter& pc_;
+    int& startScene_;
+    std::vector<ItemChoice> items_;
+    std::vector<std::string> names_;
+    PcStep next_;
+    RecordList<PcBelonging> rows_;
+    ListEditorPanel* panel_;
+    QComboBox* item_;
+    NumberSpin* count_;
+};
+
+// "装備": the five slots, each an item of the slot's kind or none.
+class PcEquipmentDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `items` holds every item in list order; `kinds[k]` the choices of slot k (items of kind k).
+    PcEquipmentDialog(EditorContext& context, PlayerCharacter& pc, int& startScene, const std::vector<ItemChoice>& items,
+                      std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds, PcStep next,
+                      QWidget* parent = nullptr)
+        : QDialog(parent), context_(context), pc_(pc), startScene_(startScene), names_(NamesOf(items)),
+          kinds_(std::move(kinds)), slots_(pc.equipment), next_(std::move(next)) {
+        setWindowTitle(tr("装備"));
+        auto* layout = new QVBoxLayout(this);
+        table_ = new QTreeWidget(this);
+        table_->setRootIsDecorated(false);
+        table_->setSelectionMode(QAbstractItemView::SingleSelection);
+        table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table_->setAllColumnsShowFocus(true);
+        table_->setColumnCount(2);
+        table_->setHeaderLabels({tr("種別"), tr("ｱｲﾃﾑ名")});
+        table_->setMinimumSize(300, 150);
+        for (const std::string& slot : EquipmentSlotNames())
+            table_->addTopLevelItem(new QTreeWidgetItem(QStringList{CoreText(slot), QString()}));
+        table_->resizeColumnToContents(0);
+        table_->setColumnWidth(0, table_->columnWidth(0) + 24);
+        layout->addWidget(table_, 1);
+
+        auto* row = new QHBoxLayout();
+        item_ = new QComboBox(this);
+        item_->setEnabled(false);
+        row->addWidget(new QLabel(tr("ｱｲﾃﾑ名"), this));
+        row->addWidget(item_, 1);
+        layout->addLayout(row);
+
+        auto* buttons = new QHBoxLayout();
+        AddDialogButtons(this, buttons, tr("次へ"));
+        layout->addLayout(buttons);
+
+        ShowRows();
+        connect(table_, &QTreeWidget::itemSelectionChanged, this, [this] {
+            const QList<QTreeWidgetItem*> chosen = table_->selectedItems();
+            SelectSlot(chosen.isEmpty() ? -1 : table_->indexOfTopLevelItem(chosen.front()));
+        });
+        connect(item_, &QComboBox::currentIndexChanged, this, [this](int position) { Chosen(position); });
     }
-    done(QDialog::Accepted);
-}
 
-// ---------------------------------------------------------------------------------------------
-// The picture steps and the placement
+    // Selects slot row `row` as a click on it does.
+    void SelectSlot(int row) {
+        if (row < -1 || row >= kPcEquipmentSlots) return;
+        if (row >= 0 && table_->currentItem() != table_->topLevelItem(row)) {
+            QSignalBlocker block(table_);
+            table_->setCurrentItem(table_->topLevelItem(row));
+        }
+        slot_ = row;
+        filling_ = true;
+        item_->clear();
+        item_->setEnabled(row >= 0);
+        if (row >= 0) {
+            // An empty entry, then the items of the slot's kind.
+            item_->addItem(QString());
+            for (const ItemChoice& c : kinds_[static_cast<std::size_t>(row)]) item_->addItem(FromCp932(c.name));
+            item_->setCurrentIndex(
+                EquipmentChoicePosition(kinds_[static_cast<std::size_t>(row)], slots_[static_cast<std::size_t>(row)]));
+        }
+        filling_ = false;
+    }
 
+public slots:
+    void accept() override {
+        const std::array<int, kPcEquipmentSlots> equipmentBefore = pc_.equipment;
+        const std::vector<PcBelonging> belongingsBefore = pc_.belongings;
+        std::vector<PcBelonging> belongings = pc_.belongings;
+        if (!AddEquipmentToBelongings(slots_, belongings)) {
+            Inform(context_, this,
+                   tr("装備したｱｲﾃﾑを所持品に加えると%1種類を超えます。\n所持品を減らしてください")
+                       .arg(kPcBelongingsCapacity));
+            return;
+        }
+        pc_.equipment = slots_;
+        pc_.belongings = std::move(belongings);
+        if (next_ && !next_(pc_, startScene_, this)) {
+            pc_.equipment = equipmentBefore;
+            pc_.belongings = belongingsBefore;
+            return;
+        }
+        done(QDialog::Accepted);
+    }
+
+private:
+    void ShowRows() {
+        for (int s = 0; s < kPcEquipmentSlots; ++s)
+            table_->topLevelItem(s)->setText(1, FromCp932(StoredItemName(names_, slots_[static_cast<std::size_t>(s)])));
+    }
+    void Chosen(int position) {
+        if (filling_ || slot_ < 0 || position < 0) return;
+        slots_[static_cast<std::size_t>(slot_)] = EquipmentSlotValue(kinds_[static_cast<std::size_t>(slot_)], position);
+        ShowRows();
+    }
+
+    EditorContext& context_;
+    PlayerCharacter& pc_;
+    int& startScene_;
+    std::vector<std::string> names_;
+    std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds_;
+    std::array<int, kPcEquipmentSlots> slots_{};
+    PcStep next_;
+    int slot_ = -1;
+    bool filling_ = false;
+    QTreeWidget* table_;
+    QComboBox* item_;
+};
+
+// "PC配置" on `pc`: the start scene, the view position and the position within the view.
 bool RunPcPlacement(EditorContext& context, PlayerCharacter& pc, int& startScene, QWidget* parent) {
     const PcSpriteOnMap s = PcSprite(pc);
     PlacedSprite sprite = PlayerCharacterSprite(context.project, pc);
@@ -267,6 +277,7 @@ bool RunPcPlacement(EditorContext& context, PlayerCharacter& pc, int& startScene
     return true;
 }
 
+// The face and chip dialogs, then "PC配置", on `pc` (the last three steps of the chain).
 bool RunPcPictureSteps(EditorContext& context, PlayerCharacter& pc, int& startScene, QWidget* parent) {
     FaceDialog face(context, FieldsOf(pc.face), parent);
     face.SetNext([&](FaceDialog& faceDialog) {
@@ -276,6 +287,8 @@ bool RunPcPictureSteps(EditorContext& context, PlayerCharacter& pc, int& startSc
     });
     return face.exec() == QDialog::Accepted;
 }
+
+}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // "ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"
@@ -287,15 +300,11 @@ PlayerCharacterEditor::PlayerCharacterEditor(EditorContext& context, QWidget* pa
     startLoadStatus_ = LoadStartGameFile(context_.project, startScene_);
     LoadGameSettings(context_.project, context_.settings);
 
-    const PropertyDialogParts parts = AddPropertyEditor(
-        this, context_, PlayerCharacterRows(pc_, context_.settings.abilityMax), {.confirmLabel = tr("次へ")});
-    properties_ = parts.properties;
-    next_button_ = parts.confirm;
-    cancel_ = parts.cancel;
+    properties_ = AddPropertyEditor(this, context_, PlayerCharacterRows(pc_, context_.settings.abilityMax),
+                                    {.confirmLabel = tr("次へ")})
+                      .properties;
     chain = DefaultChain();
 }
-
-PlayerCharacterEditor::~PlayerCharacterEditor() = default;
 
 PcStep PlayerCharacterEditor::DefaultChain() {
     return [this](PlayerCharacter& pc, int& startScene, QWidget* parent) {
@@ -339,3 +348,5 @@ int RunPlayerCharacterEditor(EditorContext& context, QWidget* parent) {
 }
 
 }  // namespace lw
+
+#include "player_character_editor.moc"
