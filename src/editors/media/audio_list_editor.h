@@ -27,8 +27,6 @@ public:
     ~AudioListEditor() override;
 
     ListEditorPanel* panel() const { return panel_; }
-    QComboBox* fileChoice() const { return files_; }
-    QCheckBox* playBox() const { return play_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     const std::vector<std::string>& names() const { return list_->records(); }
