@@ -141,12 +141,6 @@ TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelAnywhereWritesNothing)
             EXPECT_EQ(Combo(d, "文章")->currentIndex(), 0);
             EXPECT_EQ(NamedAs<QPlainTextEdit>(d, "ﾅﾚｰｼｮﾝ ﾘｽﾄ2")->toPlainText(), "first#text");
             EXPECT_EQ(view().state().narration.text, "first#text");
-            // The preview lays the text out in white over the picture.
-            const QImage frame = view().ComposeFrame();
-            int ink = 0;
-            for (int y = 0; y < 30; ++y)
-                for (int x = 0; x < 100; ++x) ink += (frame.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
-            EXPECT_GT(ink, 20);
             Image(d)->SelectByPrefix("sky");
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
