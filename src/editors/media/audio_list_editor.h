@@ -24,7 +24,6 @@ class AudioListEditor : public QDialog {
     Q_OBJECT
 public:
     AudioListEditor(EditorContext& context, AudioList list, QWidget* parent = nullptr);
-    ~AudioListEditor() override;
 
     ListEditorPanel* panel() const { return panel_; }
     QPushButton* okButton() const { return ok_; }

@@ -301,8 +301,6 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
     });
 }
 
-EffectOrderStep::~EffectOrderStep() = default;
-
 std::pair<int, int> EffectOrderStep::TypedCell() const {
     return {ClampChipIndex(column_->value(), column_->maximum()), ClampChipIndex(row_->value(), row_->maximum())};
 }

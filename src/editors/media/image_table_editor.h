@@ -23,7 +23,6 @@ class ImageTableEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     ImageTableEditor(EditorContext& context, ImageTableKind kind, QWidget* parent = nullptr);
-    ~ImageTableEditor() override;
 
     const ImageTable& table() const { return table_; }
     // The table slot the selected list row edits.

@@ -165,8 +165,6 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     Refresh(false);
 }
 
-NarrationDialog::~NarrationDialog() = default;
-
 void NarrationDialog::OpenPreview() {
     if (!view().IsOpen()) OpenView(ViewMode::Narration);
     Refresh(true);

@@ -31,7 +31,6 @@ class NarrationDialog : public PreviewStepDialog {
 public:
     // `record` is changed only by OK.
     NarrationDialog(EditorContext& context, Narration& record, QWidget* parent = nullptr);
-    ~NarrationDialog() override;
 
     // The record as the preview shows it now.
     const Narration& working() const { return working_; }

@@ -283,8 +283,6 @@ TalkListEditor::TalkListEditor(EditorContext& context, QWidget* parent) : QDialo
     edit_->setFocus();
 }
 
-TalkListEditor::~TalkListEditor() = default;
-
 std::optional<std::string> TalkListEditor::EditBytes() const {
     QString text = edit_->toPlainText();
     if (text == shownText_) return shownBytes_;

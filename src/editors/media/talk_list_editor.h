@@ -33,7 +33,6 @@ class TalkListEditor : public QDialog {
     Q_OBJECT
 public:
     TalkListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~TalkListEditor() override;
 
     ListEditorPanel* panel() const { return panel_; }
     QPushButton* okButton() const { return ok_; }

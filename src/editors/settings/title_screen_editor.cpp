@@ -31,7 +31,6 @@
 #include "widgets/preview_box.h"
 #include "widgets/read_guard.h"
 
-
 namespace lw {
 
 namespace {
@@ -185,8 +184,6 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     connect(background_, &QComboBox::currentIndexChanged, this, [this] { ShowBackground(); });
     connect(showImage_, &QCheckBox::toggled, this, [this] { ShowBackground(); });
 }
-
-TitleScreenEditor::~TitleScreenEditor() = default;
 
 void TitleScreenEditor::ShowRecord() {
     // The controls show the record whatever its entry count: a title whose entries are all off

@@ -25,9 +25,7 @@ namespace lw {
 
 struct EditorContext;
 class ImageChooser;
-
 class PlayOnSelect;
-
 
 // The menu the preview draws over the title background: position, spacing, size, the colours of
 // the first entry shown and of the others, and which slots are shown with which text.
@@ -37,7 +35,6 @@ class TitleScreenEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     explicit TitleScreenEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~TitleScreenEditor() override;
 
     // The record as edited so far.
     const TitleScreen& title() const { return title_; }

@@ -2,7 +2,9 @@
 // A control of a shown window found by its accessible name, as its own class, for the tests that
 // drive a dialog by the names its controls are given rather than through accessors:
 //
-//   NamedAs<QSpinBox>(dialog, "幅")->value();
+//   NamedWidget<QSpinBox>(dialog, "幅")->value();
+//
+// It looks at the widgets' own names (and a button's text), not through the accessibility tree.
 
 #include <gtest/gtest.h>
 
@@ -17,7 +19,7 @@ namespace lw::test {
 // `name`; fails the test and returns null when there is none or more than one, listing the names
 // there are.
 template <class W>
-W* NamedAs(QWidget* window, const QString& name) {
+W* NamedWidget(QWidget* window, const QString& name) {
     W* found = nullptr;
     int count = 0;
     QStringList names;
