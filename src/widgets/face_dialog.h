@@ -73,11 +73,8 @@ public:
     // The entry as edited so far (the fields are written only by "次へ").
     const FaceEntry& working() const { return working_; }
 
+    // The controls the player character's tests drive; the others are found by their names.
     ImageChooser* imageChoice() const { return image_; }
-    QCheckBox* showBox() const { return show_; }
-    DrawingGroup* drawing() const { return drawing_; }
-    NumberSpin* leftSpin() const { return left_; }
-    NumberSpin* topSpin() const { return top_; }
     NumberSpin* widthSpin() const { return width_; }
     NumberSpin* heightSpin() const { return height_; }
 

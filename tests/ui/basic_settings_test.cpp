@@ -51,16 +51,7 @@ protected:
     void Run(const std::function<void(BasicSettingsEditor*)>& drive) { RunFromHub(HubEditor::BasicSettings, drive); }
 
     static void Select(BasicSettingsEditor* e, int row) { e->properties()->SelectRow(row); }
-    static void TypeText(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
-    }
-    static void Choose(BasicSettingsEditor* e, const QString& text) {
-        const int i = e->properties()->choice()->findText(text);
-        ASSERT_GE(i, 0) << text.toStdString();
-        e->properties()->choice()->setCurrentIndex(i);
-    }
+    static void Choose(BasicSettingsEditor* e, const QString& text) { SelectText(e->properties()->choice(), text); }
 };
 
 TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {

@@ -9,7 +9,7 @@
 
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
-#include "widgets/drawing_group.h"
+#include "support/qt/named_m.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -18,6 +18,7 @@ namespace lw {
 namespace {
 
 using test::Click;
+using test::NamedWidget;
 
 class FaceDialogTest : public test::EditorTest {
 protected:
@@ -48,30 +49,30 @@ TEST_F(FaceDialogTest, AreaSizeMessageClippingAndKeyColour) {
     Show(d);
     EXPECT_EQ(d.windowTitle(), "顔画像(ﾒﾆｭｰ用)");
     EXPECT_EQ(d.imageChoice()->currentText(), "faces.bmp");
-    EXPECT_TRUE(d.showBox()->isChecked());
-    EXPECT_FALSE(d.drawing()->colourGroup()->isEnabled());  // greyed while the key is off
+    EXPECT_TRUE(NamedWidget<QCheckBox>(&d, "表示")->isChecked());
+    EXPECT_FALSE(NamedWidget<QSpinBox>(&d, "赤")->isEnabled());  // greyed while the key is off
     // The preview: mode 15, the picture with the area outlined, picking colours.
     ASSERT_TRUE(view().IsShown());
     EXPECT_EQ(view().state().mode, ViewMode::AreaFrame);
     EXPECT_EQ(view().window()->size(), QSize(40, 30));
 
     // Typed area values are stored at once and move the outline.
-    Type(d.leftSpin(), 10);
+    Type(NamedWidget<QSpinBox>(&d, "左上X座標"), 10);
     EXPECT_EQ(view().state().animation.areaLeft, 10);
     Type(d.widthSpin(), 0);
-    d.topSpin()->setFocus();
+    NamedWidget<QSpinBox>(&d, "左上Y座標")->setFocus();
     Click(d.nextButton());
     EXPECT_EQ(services.texts(), QStringList{"画像ｻｲｽﾞは1以上に設定してください"});
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(face.areaLeft, 0);  // nothing stored yet
 
     Type(d.widthSpin(), 50);
-    Click(d.drawing()->keyBox());
-    EXPECT_TRUE(d.drawing()->colourGroup()->isEnabled());
+    Click(NamedWidget<QCheckBox>(&d, "ｶﾗｰｷｰあり"));
+    EXPECT_TRUE(NamedWidget<QSpinBox>(&d, "赤")->isEnabled());
     QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_EQ(d.drawing()->greenSpin()->value(), 0);
-    EXPECT_EQ(d.drawing()->blueSpin()->value(), 255);
-    Click(d.drawing()->modeButton(kDrawAdditive));
+    EXPECT_EQ(NamedWidget<QSpinBox>(&d, "緑")->value(), 0);
+    EXPECT_EQ(NamedWidget<QSpinBox>(&d, "青")->value(), 255);
+    Click(NamedWidget<QRadioButton>(&d, "加算"));
     Click(d.nextButton());
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_FALSE(view().IsOpen());
@@ -91,7 +92,7 @@ TEST_F(FaceDialogTest, CancelStoresNothingAndUntouchedValuesAreKept) {
     {
         FaceDialog d(context, FaceFieldsOf(face));
         Show(d);
-        Type(d.leftSpin(), 3);
+        Type(NamedWidget<QSpinBox>(&d, "左上X座標"), 3);
         d.imageChoice()->setCurrentIndex(-1);
         Click(d.cancelButton());
         EXPECT_EQ(d.result(), QDialog::Rejected);
@@ -157,7 +158,7 @@ TEST_F(FaceDialogTest, OpensOnTheFieldsOfAnotherRecordAndChainsToTheNextStep) {
     EXPECT_TRUE(d.isVisible());
     EXPECT_TRUE(view().IsShown());
     nextSucceeds = true;
-    Type(d.topSpin(), 10);
+    Type(NamedWidget<QSpinBox>(&d, "左上Y座標"), 10);
     Click(d.nextButton());
     EXPECT_EQ(steps, 2);
     EXPECT_EQ(heightSeen, 20);

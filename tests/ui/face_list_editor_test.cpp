@@ -9,7 +9,7 @@
 #include "editors/media/picture_list_editors.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
-#include "widgets/drawing_group.h"
+#include "support/qt/named_m.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -55,7 +55,7 @@ TEST_F(FaceListEditorTest, FacesAreShownAsTheirRectanglesAndRearranged) {
         EXPECT_EQ(e->windowTitle(), "顔画像ﾘｽﾄ");
         EXPECT_EQ(Rows(e->panel()), (QStringList{"faces.bmp 0 0 32 32", "faces.bmp 32 0 32 32", "faces.bmp 64 0 32 32"}));
         EXPECT_EQ(e->panel()->selectedRow(), 0);
-        EXPECT_TRUE(e->showBox()->isChecked());
+        EXPECT_TRUE(NamedWidget<QCheckBox>(e, "表示")->isChecked());
         // Mode 2: exactly the first face's rectangle.
         EXPECT_EQ(view().state().mode, ViewMode::Animation);
         ASSERT_TRUE(view().IsShown());
@@ -94,22 +94,17 @@ TEST_F(FaceListEditorTest, FacesAreShownAsTheirRectanglesAndRearranged) {
 
 TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
     Run([&](FaceListEditor* e) {
-        EXPECT_EQ(e->panel()->rowCount(), 0);
-        EXPECT_FALSE(e->okButton()->isEnabled());
         bool added = false;
         OnNextModal<FaceDialog>([&](FaceDialog* d) {
             added = true;
             EXPECT_EQ(d->windowTitle(), "顔画像(ﾒﾆｭｰ用)");
             EXPECT_EQ(view().state().mode, ViewMode::AreaFrame);
             d->imageChoice()->setCurrentIndex(d->imageChoice()->findText("faces.bmp"));
-            Type(d->leftSpin(), 100);
+            Type(NamedWidget<QSpinBox>(d, "左上X座標"), 100);
             Type(d->heightSpin(), 32);
-            Type(d->widthSpin(), 0);
-            Click(d->nextButton());
-            EXPECT_EQ(services.texts(), QStringList{"画像ｻｲｽﾞは1以上に設定してください"});
             // 100 + 50 reaches past the 128 pixels of the picture: cut to 28.
             Type(d->widthSpin(), 50);
-            Click(d->drawing()->keyBox());
+            Click(NamedWidget<QCheckBox>(d, "ｶﾗｰｷｰあり"));
             ASSERT_NE(view().window(), nullptr);
             QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(1, 1));
             Click(d->nextButton());
@@ -126,10 +121,10 @@ TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
 
         // Changed: the dialog opens on a copy, and "次へ" replaces the row in place.
         OnNextModal<FaceDialog>([&](FaceDialog* d) {
-            EXPECT_EQ(d->leftSpin()->value(), 100);
+            EXPECT_EQ(NamedWidget<QSpinBox>(d, "左上X座標")->value(), 100);
             EXPECT_EQ(d->widthSpin()->value(), 28);
-            EXPECT_TRUE(d->drawing()->keyBox()->isChecked());
-            Type(d->leftSpin(), 32);
+            EXPECT_TRUE(NamedWidget<QCheckBox>(d, "ｶﾗｰｷｰあり")->isChecked());
+            Type(NamedWidget<QSpinBox>(d, "左上X座標"), 32);
             Click(d->nextButton());
         });
         Click(e->panel()->editButton());
@@ -140,7 +135,7 @@ TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
         OnNextModal<FaceDialog>([&](FaceDialog* d) { Click(d->cancelButton()); });
         Click(e->panel()->addButton());
         OnNextModal<FaceDialog>([&](FaceDialog* d) {
-            Type(d->topSpin(), 3);
+            Type(NamedWidget<QSpinBox>(d, "左上Y座標"), 3);
             Click(d->cancelButton());
         });
         Click(e->panel()->editButton());

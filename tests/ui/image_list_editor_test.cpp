@@ -12,7 +12,7 @@
 #include "editors/media/image_table_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
-#include "widgets/drawing_group.h"
+#include "support/qt/named_m.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
 
@@ -22,6 +22,7 @@ namespace {
 using namespace test;
 
 constexpr std::uint32_t kMagenta = 0xFF00FF;
+const QString kModes[] = {QStringLiteral("不透明"), QStringLiteral("加算"), QStringLiteral("透明度")};
 
 class ImageListEditorTest : public EditorTest {
 protected:
@@ -39,6 +40,10 @@ protected:
     // Typed into the field and left with Tab (the dialog made the active window first: a click on
     // the preview may have activated that).
     static void Type(QSpinBox* s, const QString& text) { test::Type(s, text, Then::Tab); }
+    // The controls by their names; the slots are the dialog's one plain list.
+    static QSpinBox* Spin(QWidget* e, const QString& name) { return NamedWidget<QSpinBox>(e, name); }
+    static QRadioButton* Mode(QWidget* e, int mode) { return NamedWidget<QRadioButton>(e, kModes[mode]); }
+    static QListWidget* Slots(QWidget* e) { return e->findChild<QListWidget*>(); }
     void Run(HubEditor button, const std::function<void(ImageTableEditor*)>& drive) { RunFromHub(button, drive); }
     static ImageTable Preset(ImageTableKind kind) {
         ImageTable t;
@@ -50,56 +55,56 @@ protected:
 TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
     Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
         EXPECT_EQ(e->windowTitle(), "背景画像");
-        ASSERT_EQ(e->slotList()->count(), 18);
-        EXPECT_EQ(e->slotList()->item(0)->text(), "ロード画面背景");
-        EXPECT_EQ(e->slotList()->item(17)->text(), "会話枠（選択肢・所持金）");
-        EXPECT_EQ(e->slotList()->currentRow(), 0);
+        ASSERT_EQ(Slots(e)->count(), 18);
+        EXPECT_EQ(Slots(e)->item(0)->text(), "ロード画面背景");
+        EXPECT_EQ(Slots(e)->item(17)->text(), "会話枠（選択肢・所持金）");
+        EXPECT_EQ(Slots(e)->currentRow(), 0);
         EXPECT_EQ(e->currentSlot(), 2);
         // "?.bmp" names no file: nothing chosen, the preview hidden, the key colour greyed.
-        EXPECT_EQ(e->imageChoice()->currentIndex(), -1);
-        EXPECT_TRUE(e->showBox()->isChecked());
-        EXPECT_FALSE(e->drawing()->colourGroup()->isEnabled());
-        EXPECT_TRUE(e->drawing()->modeButton(0)->isChecked());
+        EXPECT_EQ(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
+        EXPECT_TRUE(NamedWidget<QCheckBox>(e, "表示")->isChecked());
+        EXPECT_FALSE(Spin(e, "赤")->isEnabled());
+        EXPECT_TRUE(Mode(e, 0)->isChecked());
         EXPECT_EQ(view().state().mode, ViewMode::MonsterColour);
         EXPECT_FALSE(view().IsShown());
 
-        Choose(e->imageChoice(), "sky.bmp");
+        Choose(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ"), "sky.bmp");
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().window()->size(), QSize(320, 240));
         // Beside the editor where the screen has room, and always on the screen.
         EXPECT_TRUE(e->screen()->availableGeometry().contains(view().window()->frameGeometry()));
 
         // "会話枠（通常）" (slot 17): the frame with its key colour picked from the picture.
-        ClickRow(e->slotList(), 15);
+        ClickRow(Slots(e), 15);
         EXPECT_EQ(e->currentSlot(), 17);
-        EXPECT_EQ(e->imageChoice()->currentIndex(), -1);
-        Choose(e->imageChoice(), "Frame.bmp");
+        EXPECT_EQ(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
+        Choose(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ"), "Frame.bmp");
         EXPECT_EQ(view().window()->size(), QSize(160, 48));
-        Click(e->drawing()->keyBox());
-        EXPECT_TRUE(e->drawing()->colourGroup()->isEnabled());
+        Click(NamedWidget<QCheckBox>(e, "ｶﾗｰｷｰあり"));
+        EXPECT_TRUE(Spin(e, "赤")->isEnabled());
         ClickPreview(QPoint(1, 1));
-        EXPECT_EQ(e->drawing()->redSpin()->value(), 255);
-        EXPECT_EQ(e->drawing()->greenSpin()->value(), 0);
-        EXPECT_EQ(e->drawing()->blueSpin()->value(), 255);
+        EXPECT_EQ(Spin(e, "赤")->value(), 255);
+        EXPECT_EQ(Spin(e, "緑")->value(), 0);
+        EXPECT_EQ(Spin(e, "青")->value(), 255);
         // A typed 300 is stored as 255 and -4 as 0 once the field is left.
-        Type(e->drawing()->greenSpin(), "300");
-        Type(e->drawing()->redSpin(), "-4");
-        EXPECT_EQ(e->drawing()->greenSpin()->value(), 255);
+        Type(Spin(e, "緑"), "300");
+        Type(Spin(e, "赤"), "-4");
+        EXPECT_EQ(Spin(e, "緑")->value(), 255);
         EXPECT_EQ(e->table().entries[17], (ImageEntry{"Frame.bmp", 0, 1, 0, 255, 255}));
         // A value still being typed when another slot is chosen belongs to the slot it was typed for.
-        e->drawing()->blueSpin()->setFocus();
-        e->drawing()->blueSpin()->selectAll();
-        QTest::keyClicks(e->drawing()->blueSpin(), "12");
-        ClickRow(e->slotList(), 1);
+        Spin(e, "青")->setFocus();
+        Spin(e, "青")->selectAll();
+        QTest::keyClicks(Spin(e, "青"), "12");
+        ClickRow(Slots(e), 1);
         EXPECT_EQ(e->table().entries[17].keyBlue, 12);
         EXPECT_EQ(e->table().entries[3].keyBlue, 0);
-        EXPECT_EQ(e->drawing()->blueSpin()->value(), 0);
+        EXPECT_EQ(Spin(e, "青")->value(), 0);
 
         // "ロード画面背景" again shows its own values.
-        ClickRow(e->slotList(), 0);
-        EXPECT_EQ(e->imageChoice()->currentText(), "sky.bmp");
-        EXPECT_FALSE(e->drawing()->keyBox()->isChecked());
-        Click(e->drawing()->modeButton(1));
+        ClickRow(Slots(e), 0);
+        EXPECT_EQ(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentText(), "sky.bmp");
+        EXPECT_FALSE(NamedWidget<QCheckBox>(e, "ｶﾗｰｷｰあり")->isChecked());
+        Click(Mode(e, 1));
         Click(e->okButton());
     });
     ImageTable expected = Preset(ImageTableKind::Back);
@@ -116,9 +121,9 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
 TEST_F(ImageListEditorTest, NewProjectCursorsWrittenAsTheElevenPresetSlots) {
     Run(HubEditor::SelectImages, [&](ImageTableEditor* e) {
         EXPECT_EQ(e->windowTitle(), "ｶｰｿﾙ画像");
-        ASSERT_EQ(e->slotList()->count(), 10);
-        EXPECT_EQ(e->slotList()->item(0)->text(), "ロード画面");
-        EXPECT_EQ(e->slotList()->item(9)->text(), "会話枠");
+        ASSERT_EQ(Slots(e)->count(), 10);
+        EXPECT_EQ(Slots(e)->item(0)->text(), "ロード画面");
+        EXPECT_EQ(Slots(e)->item(9)->text(), "会話枠");
         EXPECT_EQ(e->currentSlot(), 1);
         EXPECT_EQ(view().state().mode, ViewMode::ImageColour);
         Click(e->okButton());
@@ -133,8 +138,8 @@ TEST_F(ImageListEditorTest, CancelWritesNothing) {
     tp.WriteData("image_select.txt", ImageTableBytes(ImageTableKind::Select, Preset(ImageTableKind::Select)));
     const std::string before = tp.ReadData("image_select.txt");
     Run(HubEditor::SelectImages, [&](ImageTableEditor* e) {
-        Choose(e->imageChoice(), "cursor.bmp");
-        Click(e->drawing()->modeButton(2));
+        Choose(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ"), "cursor.bmp");
+        Click(Mode(e, 2));
         Click(e->cancelButton());
     });
     EXPECT_EQ(tp.ReadData("image_select.txt"), before);
@@ -157,14 +162,14 @@ TEST_F(ImageListEditorTest, UnchangedOkKeepsAnOddTableByteForByte) {
     const std::string bytes = ImageTableBytes(ImageTableKind::Back, odd);
     tp.WriteData("image_back.txt", bytes);
     Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
-        EXPECT_EQ(e->drawing()->redSpin()->value(), 255);
-        for (const int modeShown : {0, 1, 2}) EXPECT_FALSE(e->drawing()->modeButton(modeShown)->isChecked());
-        ClickRow(e->slotList(), 1);
-        EXPECT_EQ(e->imageChoice()->currentText(), "sky.bmp");
-        ClickRow(e->slotList(), 2);
-        EXPECT_EQ(e->imageChoice()->currentIndex(), -1);
+        EXPECT_EQ(Spin(e, "赤")->value(), 255);
+        for (const int modeShown : {0, 1, 2}) EXPECT_FALSE(Mode(e, modeShown)->isChecked());
+        ClickRow(Slots(e), 1);
+        EXPECT_EQ(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentText(), "sky.bmp");
+        ClickRow(Slots(e), 2);
+        EXPECT_EQ(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
         EXPECT_FALSE(view().IsShown());
-        ClickRow(e->slotList(), 0);
+        ClickRow(Slots(e), 0);
         Click(e->okButton());
     });
     EXPECT_EQ(tp.ReadData("image_back.txt"), bytes);
@@ -177,9 +182,9 @@ TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
     Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().caption(), "sky.bmp");
-        Click(e->showBox());
+        Click(NamedWidget<QCheckBox>(e, "表示"));
         EXPECT_FALSE(view().IsShown());
-        Click(e->showBox());
+        Click(NamedWidget<QCheckBox>(e, "表示"));
         EXPECT_TRUE(view().IsShown());
         e->hide();
         EXPECT_FALSE(view().IsShown());

@@ -15,6 +15,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
 #include "support/qt/editor_driver.h"
+#include "support/qt/named_m.h"
 #include "widgets/image_chooser.h"
 
 namespace lw {
@@ -39,6 +40,10 @@ protected:
     }
 
     void RunEditor(const std::function<void(NarrationListEditor&)>& drive) { RunShown(drive); }
+    // The controls of "ﾅﾚｰｼｮﾝ ﾘｽﾄ2" by their names.
+    static ImageChooser* Image(QWidget* d) { return NamedWidget<ImageChooser>(d, "画像"); }
+    static QComboBox* Combo(QWidget* d, const char* name) { return NamedWidget<QComboBox>(d, name); }
+    static QSpinBox* Spin(QWidget* d, const char* name) { return NamedWidget<QSpinBox>(d, name); }
 };
 
 TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
@@ -52,21 +57,22 @@ TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
         OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
             reached = true;
             EXPECT_EQ(d->windowTitle(), "ﾅﾚｰｼｮﾝ ﾘｽﾄ2");
-            EXPECT_EQ(Items(d->imageChoice()), (QStringList{"なし", "sky.bmp", "town.bmp"}));
-            EXPECT_EQ(Items(d->bgmChoice()), (QStringList{"なし", "intro.wav", "theme.wav"}));
-            EXPECT_EQ(Items(d->textChoice()).size(), 3);
-            EXPECT_EQ(d->textChoice()->itemText(2), QString(31, u'z'));  // 31 bytes shown
-            EXPECT_EQ(d->bgmChoice()->currentIndex(), 0);                 // "なし" for -1
-            EXPECT_EQ(d->textChoice()->currentIndex(), -1);
-            EXPECT_TRUE(d->showBox()->isChecked());
-            EXPECT_FALSE(d->playBox()->isChecked());
-            EXPECT_EQ(d->sizeSpin()->value(), 15);
-            EXPECT_EQ(d->rightSpin()->value(), 320);
+            EXPECT_EQ(Items(Image(d)), (QStringList{"なし", "sky.bmp", "town.bmp"}));
+            EXPECT_EQ(Items(Combo(d, "BGM")), (QStringList{"なし", "intro.wav", "theme.wav"}));
+            EXPECT_EQ(Items(Combo(d, "文章")).size(), 3);
+            EXPECT_EQ(Combo(d, "文章")->itemText(2), QString(31, u'z'));  // 31 bytes shown
+            EXPECT_EQ(Combo(d, "BGM")->currentIndex(), 0);                 // "なし" for -1
+            EXPECT_EQ(Combo(d, "文章")->currentIndex(), -1);
+            EXPECT_TRUE(NamedWidget<QCheckBox>(d, "表示")->isChecked());
+            EXPECT_FALSE(NamedWidget<QCheckBox>(d, "再生")->isChecked());
+            EXPECT_EQ(Spin(d, "ｻｲｽﾞ")->value(), 15);
+            EXPECT_EQ(Spin(d, "右")->value(), 320);
             EXPECT_EQ(view().state().mode, ViewMode::Narration);
 
             // "再生" plays what is chosen in "BGM".
-            QTest::mouseClick(d->playBox(), Qt::LeftButton, {}, QPoint(6, d->playBox()->height() / 2));
-            d->bgmChoice()->setCurrentIndex(2);
+            auto* play = NamedWidget<QCheckBox>(d, "再生");
+            QTest::mouseClick(play, Qt::LeftButton, {}, QPoint(6, play->height() / 2));
+            Combo(d, "BGM")->setCurrentIndex(2);
             EXPECT_EQ(player->MusicSlotFile(0).filename(), "theme.wav");
             EXPECT_TRUE(player->MusicPlaying());
 
@@ -75,16 +81,16 @@ TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
             EXPECT_TRUE(services.texts().contains("画像を選択してください"));
             ASSERT_TRUE(d->isVisible());
 
-            d->imageChoice()->SelectByPrefix("sky");
+            Image(d)->SelectByPrefix("sky");
             EXPECT_TRUE(view().IsShown());
-            d->textChoice()->setCurrentIndex(1);
-            EXPECT_EQ(d->wholeText()->toPlainText(), QString::fromUtf8("夕焼けの町<wave 1>*end"));
-            Type(d->sizeSpin(), 500);  // typed sizes are not clamped
-            Type(d->leftSpin(), 8);
-            Type(d->redSpin(), 300);
-            Type(d->speedSpin(), 150);  // the speed is: 100
-            Type(d->waitSpin(), 25);
-            Type(d->lastPageSpin(), 7);
+            Combo(d, "文章")->setCurrentIndex(1);
+            EXPECT_EQ(NamedWidget<QPlainTextEdit>(d, "ﾅﾚｰｼｮﾝ ﾘｽﾄ2")->toPlainText(), QString::fromUtf8("夕焼けの町<wave 1>*end"));
+            Type(Spin(d, "ｻｲｽﾞ"), 500);  // typed sizes are not clamped
+            Type(Spin(d, "左"), 8);
+            Type(Spin(d, "赤"), 300);
+            Type(Spin(d, "速度"), 150);  // the speed is: 100
+            Type(Spin(d, "文字描画待ち時間"), 25);
+            Type(Spin(d, "最終ﾍﾟｰｼﾞ表示時間"), 7);
             EXPECT_EQ(d->working().size, 500);
             EXPECT_EQ(view().state().narration.fontHeight, 500);
             EXPECT_EQ(view().state().narration.left, 8);
@@ -102,7 +108,7 @@ TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
 
         // A second one of which only "なし" is chosen as picture.
         OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
-            d->imageChoice()->setCurrentIndex(0);
+            Image(d)->setCurrentIndex(0);
             EXPECT_FALSE(view().IsShown());
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
@@ -131,17 +137,11 @@ TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelAnywhereWritesNothing)
         EXPECT_EQ(e.panel()->selectedRow(), 0);
         ClickRow(e.panel(), 1);
         OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
-            EXPECT_EQ(d->imageChoice()->currentText(), "town.bmp");
-            EXPECT_EQ(d->textChoice()->currentIndex(), 0);
-            EXPECT_EQ(d->wholeText()->toPlainText(), "first#text");
+            EXPECT_EQ(Image(d)->currentText(), "town.bmp");
+            EXPECT_EQ(Combo(d, "文章")->currentIndex(), 0);
+            EXPECT_EQ(NamedWidget<QPlainTextEdit>(d, "ﾅﾚｰｼｮﾝ ﾘｽﾄ2")->toPlainText(), "first#text");
             EXPECT_EQ(view().state().narration.text, "first#text");
-            // The preview lays the text out in white over the picture.
-            const QImage frame = view().ComposeFrame();
-            int ink = 0;
-            for (int y = 0; y < 30; ++y)
-                for (int x = 0; x < 100; ++x) ink += (frame.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
-            EXPECT_GT(ink, 20);
-            d->imageChoice()->SelectByPrefix("sky");
+            Image(d)->SelectByPrefix("sky");
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
         QTest::mouseClick(e.panel()->editButton(), Qt::LeftButton);
@@ -150,8 +150,8 @@ TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelAnywhereWritesNothing)
 
         // Cancel in the dialog changes nothing.
         OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
-            d->imageChoice()->SelectByPrefix("town");
-            Type(d->sizeSpin(), 44);
+            Image(d)->SelectByPrefix("town");
+            Type(Spin(d, "ｻｲｽﾞ"), 44);
             QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
         });
         QTest::mouseClick(e.panel()->editButton(), Qt::LeftButton);

@@ -6,14 +6,15 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 
 #include "core/media/talk_list.h"
 #include "editors/events/shared_command_dialogs.h"
-#include "editors/media/talk_command_dialogs.h"
 #include "editors/media/talk_list_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
+#include "support/qt/named_m.h"
 
 namespace lw {
 namespace {
@@ -26,11 +27,20 @@ const std::string kFile =
 
 class TalkListEditorTest : public EditorTest {
 protected:
-    static QString Text(const TalkListEditor& e) { return e.textEdit()->toPlainText(); }
+    // The controls by their names: the text, the command menu, "更新"; and the byte count shown.
+    static QPlainTextEdit* Edit(TalkListEditor& e) { return NamedWidget<QPlainTextEdit>(&e, "文章内容"); }
+    static QComboBox* Menu(TalkListEditor& e) { return NamedWidget<QComboBox>(&e, "ｺﾏﾝﾄﾞ"); }
+    static QPushButton* Update(TalkListEditor& e) { return NamedWidget<QPushButton>(&e, "更新"); }
+    static QString Size(TalkListEditor& e) {
+        for (QLabel* l : e.findChildren<QLabel*>())
+            if (l->text().contains(QStringLiteral("ﾊﾞｲﾄ"))) return l->text();
+        return {};
+    }
+    static QString Text(TalkListEditor& e) { return Edit(e)->toPlainText(); }
     // Chooses the command menu's item; `drive` runs on the dialog it opens (if any).
     static void Choose(TalkListEditor& e, TalkCommand command, std::function<void(QDialog*)> drive = {}) {
         if (drive) OnNextModal<QDialog>([drive](QDialog* d) { drive(d); }, &e);
-        QComboBox* menu = e.commandMenu();
+        QComboBox* menu = Menu(e);
         menu->setFocus();
         menu->setCurrentIndex(static_cast<int>(command));
         emit menu->activated(static_cast<int>(command));
@@ -47,28 +57,28 @@ TEST_F(TalkListEditorTest, OpensTheListAndShowsTheSelectedTextWhole) {
     EXPECT_EQ(Rows(e.panel()), (QStringList{"Good morning.#<face 0>How are y", "", "おはよう"}));
     EXPECT_EQ(e.panel()->selectedRow(), -1);
     EXPECT_EQ(Text(e), "");
-    EXPECT_EQ(e.focusWidget(), e.textEdit());
-    ASSERT_EQ(e.commandMenu()->count(), kTalkCommandCount);
-    EXPECT_EQ(e.commandMenu()->itemText(0), QStringLiteral("改行"));
-    EXPECT_EQ(e.commandMenu()->itemText(12), QStringLiteral("待ち時間"));
-    EXPECT_EQ(e.commandMenu()->currentIndex(), -1);
+    EXPECT_EQ(e.focusWidget(), Edit(e));
+    ASSERT_EQ(Menu(e)->count(), kTalkCommandCount);
+    EXPECT_EQ(Menu(e)->itemText(0), QStringLiteral("改行"));
+    EXPECT_EQ(Menu(e)->itemText(12), QStringLiteral("待ち時間"));
+    EXPECT_EQ(Menu(e)->currentIndex(), -1);
 
     ClickRow(e.panel(), 0);
     EXPECT_EQ(Text(e), "Good morning.#<face 0>How are you?*");  // "#" stays "#"
     ClickRow(e.panel(), 2);
     EXPECT_EQ(Text(e), "おはよう");
-    EXPECT_EQ(e.sizeLabel()->text(), QStringLiteral("8 / 4095ﾊﾞｲﾄ"));
+    EXPECT_EQ(Size(e), QStringLiteral("8 / 4095ﾊﾞｲﾄ"));
 }
 
 TEST_F(TalkListEditorTest, TwoLinesAreSavedAsOneWithHashAndReopenShowingIt) {
     {
         TalkListEditor e(context);
         e.show();
-        e.textEdit()->setFocus();
-        QTest::keyClicks(e.textEdit(), "Hello");
-        QTest::keyClick(e.textEdit(), Qt::Key_Return);
-        QTest::keyClicks(e.textEdit(), "world");
-        EXPECT_EQ(e.sizeLabel()->text(), QStringLiteral("11 / 4095ﾊﾞｲﾄ"));
+        Edit(e)->setFocus();
+        QTest::keyClicks(Edit(e), "Hello");
+        QTest::keyClick(Edit(e), Qt::Key_Return);
+        QTest::keyClicks(Edit(e), "world");
+        EXPECT_EQ(Size(e), QStringLiteral("11 / 4095ﾊﾞｲﾄ"));
         Click(e.panel()->addButton());
         EXPECT_EQ(Rows(e.panel()), QStringList{"Hello#world"});
         EXPECT_EQ(e.panel()->selectedRow(), 0);
@@ -92,11 +102,11 @@ TEST_F(TalkListEditorTest, UpdateDeleteAndMovesKeepTextsWithTheirRows) {
     tp.WriteData("talk_list.txt", kFile);
     TalkListEditor e(context);
     e.show();
-    EXPECT_FALSE(e.updateButton()->isEnabled());  // nothing selected
+    EXPECT_FALSE(Update(e)->isEnabled());  // nothing selected
     ClickRow(e.panel(), 1);
-    e.textEdit()->setFocus();
-    QTest::keyClicks(e.textEdit(), "Good morning.#<face 0>How are you?*");
-    Click(e.updateButton());  // no duplicate check: two equal texts now
+    Edit(e)->setFocus();
+    QTest::keyClicks(Edit(e), "Good morning.#<face 0>How are you?*");
+    Click(Update(e));  // no duplicate check: two equal texts now
     EXPECT_EQ(e.texts()[0], e.texts()[1]);
     EXPECT_EQ(e.panel()->selectedRow(), 1);
 
@@ -121,7 +131,7 @@ TEST_F(TalkListEditorTest, UntouchedTextsKeepTheirBytesEvenWhenTheyDoNotDecode) 
     TalkListEditor e(context);
     e.show();
     ClickRow(e.panel(), 0);
-    Click(e.updateButton());  // shown unchanged: the item keeps its own bytes
+    Click(Update(e));  // shown unchanged: the item keeps its own bytes
     Click(e.okButton());
     EXPECT_EQ(tp.ReadData("talk_list.txt"), odd);
 }
@@ -130,9 +140,9 @@ TEST_F(TalkListEditorTest, OverlongTextsAreFlaggedAndCutOnlyWhenTheAuthorAgrees)
     TalkListEditor e(context);
     e.show();
     // 4998 letters and a double-byte character: 5000 bytes.
-    e.textEdit()->setFocus();
-    e.textEdit()->insertPlainText(QString(4998, QLatin1Char('a')) + QStringLiteral("漢"));
-    EXPECT_EQ(e.sizeLabel()->text(), QStringLiteral("5000 / 4095ﾊﾞｲﾄ（超えた部分は保存されません）"));
+    Edit(e)->setFocus();
+    Edit(e)->insertPlainText(QString(4998, QLatin1Char('a')) + QStringLiteral("漢"));
+    EXPECT_EQ(Size(e), QStringLiteral("5000 / 4095ﾊﾞｲﾄ（超えた部分は保存されません）"));
 
     services.answers.push_back(MessageAnswer::No);
     Click(e.panel()->addButton());
@@ -155,15 +165,15 @@ TEST_F(TalkListEditorTest, OverlongTextsAreFlaggedAndCutOnlyWhenTheAuthorAgrees)
 TEST_F(TalkListEditorTest, RefusesCharactersAndTextsTheFileCannotHold) {
     TalkListEditor e(context);
     e.show();
-    e.textEdit()->setFocus();
-    QTest::keyClicks(e.textEdit(), "A");
+    Edit(e)->setFocus();
+    QTest::keyClicks(Edit(e), "A");
     QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("€"));  // not in CP932
-    QApplication::sendEvent(e.textEdit(), &euro);
+    QApplication::sendEvent(Edit(e), &euro);
     QKeyEvent kanji(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("漢"));
-    QApplication::sendEvent(e.textEdit(), &kanji);
-    QTest::keyClicks(e.textEdit(), "B");
+    QApplication::sendEvent(Edit(e), &kanji);
+    QTest::keyClicks(Edit(e), "B");
     EXPECT_EQ(Text(e), "A漢B");
-    e.textEdit()->setPlainText("</talk_data>");
+    Edit(e)->setPlainText("</talk_data>");
     Click(e.panel()->addButton());
     EXPECT_EQ(e.panel()->rowCount(), 0);
     EXPECT_EQ(services.texts().size(), 1);
@@ -173,18 +183,18 @@ TEST_F(TalkListEditorTest, CommandsAreInsertedAtTheCaretOrInPlaceOfTheSelection)
     tp.WriteData("midi_list.txt", "<midi_number>\r\n1\r\n</midi_number>\r\n<midi_data>\r\ntown.mid\r\n</midi_data>");
     TalkListEditor e(context);
     e.show();
-    e.textEdit()->setFocus();
-    QTest::keyClicks(e.textEdit(), "AB");
-    QTest::keyClick(e.textEdit(), Qt::Key_Left);
+    Edit(e)->setFocus();
+    QTest::keyClicks(Edit(e), "AB");
+    QTest::keyClick(Edit(e), Qt::Key_Left);
     Choose(e, TalkCommand::NewLine);
     EXPECT_EQ(Text(e), "A#B");
-    EXPECT_EQ(e.commandMenu()->currentIndex(), -1);
-    EXPECT_EQ(e.focusWidget(), e.textEdit());
+    EXPECT_EQ(Menu(e)->currentIndex(), -1);
+    EXPECT_EQ(e.focusWidget(), Edit(e));
     Choose(e, TalkCommand::NewPage);
     EXPECT_EQ(Text(e), "A#*B");
 
     // BGM, "なし", OK: the music command with -1, in place of the selected "B".
-    QTest::keyClick(e.textEdit(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(Edit(e), Qt::Key_Right, Qt::ShiftModifier);
     Choose(e, TalkCommand::Bgm, [](QDialog* d) {
         auto* music = qobject_cast<AudioCommandDialog*>(d);
         ASSERT_NE(music, nullptr);
@@ -214,112 +224,100 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
 
     TalkListEditor e(context);
     e.show();
-    e.textEdit()->setFocus();
+    Edit(e)->setFocus();
     auto insert = [&](TalkCommand command, std::function<void(QDialog*)> drive) {
-        e.textEdit()->clear();
+        Edit(e)->clear();
         Choose(e, command, drive);
         return Text(e);
     };
 
-    EXPECT_EQ(insert(TalkCommand::Sound, [](QDialog* d) {
-                  auto* s = qobject_cast<AudioCommandDialog*>(d);
-                  ASSERT_NE(s, nullptr);
-                  EXPECT_EQ(s->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(効果音再生)"));
-                  EXPECT_EQ(s->choice()->itemText(0), QStringLiteral("なし"));
-                  s->choice()->setCurrentIndex(2);
-                  s->okButton()->click();
-              }),
+    // Each command of the menu through its dialog, its controls found by their names.
+    auto ok = [](QDialog* d) { Click(NamedWidget<QPushButton>(d, "OK")); };
+    auto number = [ok](const char* value) {
+        return [ok, value](QDialog* d) {
+            ASSERT_NE(qobject_cast<NumberCommandDialog*>(d), nullptr);
+            Type(qobject_cast<NumberCommandDialog*>(d)->numberField(), value);
+            ok(d);
+        };
+    };
+    auto spin = [](QDialog* d, const char* name) { return NamedWidget<QSpinBox>(d, name); };
+
+    EXPECT_EQ(insert(TalkCommand::Sound,
+                     [&](QDialog* d) {
+                         EXPECT_EQ(d->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(効果音再生)"));
+                         QComboBox* sound = qobject_cast<AudioCommandDialog*>(d)->choice();
+                         EXPECT_EQ(sound->itemText(0), QStringLiteral("なし"));
+                         sound->setCurrentIndex(2);
+                         ok(d);
+                     }),
               "<wave 1>");
-    EXPECT_EQ(insert(TalkCommand::Face, [](QDialog* d) {
-                  auto* f = qobject_cast<FaceCommandDialog*>(d);
-                  ASSERT_NE(f, nullptr);
-                  f->faceChoice()->setCurrentIndex(1);
-                  f->okButton()->click();
-              }),
+    EXPECT_EQ(insert(TalkCommand::Face,
+                     [&](QDialog* d) {
+                         qobject_cast<FaceCommandDialog*>(d)->faceChoice()->setCurrentIndex(1);
+                         ok(d);
+                     }),
               "<face 0>");
-    EXPECT_EQ(insert(TalkCommand::Speed, [](QDialog* d) {
-                  auto* n = qobject_cast<NumberCommandDialog*>(d);
-                  ASSERT_NE(n, nullptr);
-                  Type(n->numberField(), "250");
-                  n->okButton()->click();
-              }),
-              "<speed 100>");
+    EXPECT_EQ(insert(TalkCommand::Speed, number("250")), "<speed 100>");
     // A position picked on the reference picture in the preview.
-    EXPECT_EQ(insert(TalkCommand::FacePosition, [this](QDialog* d) {
-                  auto* p = qobject_cast<PositionCommandDialog*>(d);
-                  ASSERT_NE(p, nullptr);
-                  EXPECT_EQ(p->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(顔画像位置)"));
-                  p->imageChoice()->setCurrentIndex(p->imageChoice()->findText("back.bmp"));
-                  ImageView& view = *context.imageView;
-                  EXPECT_EQ(view.state().mode, ViewMode::TalkPoint);
-                  EXPECT_TRUE(view.IsShown());
-                  view.HandleLeftButton(QPoint(123, 45));
-                  EXPECT_EQ(p->xField()->value(), 123);
-                  p->okButton()->click();
-                  EXPECT_FALSE(view.IsOpen());
-                  EXPECT_EQ(view.state().mode, ViewMode::None);
-              }),
+    EXPECT_EQ(insert(TalkCommand::FacePosition,
+                     [&](QDialog* d) {
+                         EXPECT_EQ(d->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(顔画像位置)"));
+                         test::Choose(NamedWidget<QComboBox>(d, "参照画像"), "back.bmp");
+                         ImageView& view = *context.imageView;
+                         EXPECT_EQ(view.state().mode, ViewMode::TalkPoint);
+                         EXPECT_TRUE(view.IsShown());
+                         view.HandleLeftButton(QPoint(123, 45));
+                         EXPECT_EQ(spin(d, "X")->value(), 123);
+                         ok(d);
+                         EXPECT_FALSE(view.IsOpen());
+                         EXPECT_EQ(view.state().mode, ViewMode::None);
+                     }),
               "<pos_face 123 45>");
-    EXPECT_EQ(insert(TalkCommand::TextPosition, [](QDialog* d) {
-                  auto* p = qobject_cast<PositionCommandDialog*>(d);
-                  ASSERT_NE(p, nullptr);
-                  EXPECT_EQ(p->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(文字位置)"));
-                  Type(p->xField(), "400");
-                  Type(p->yField(), "7");
-                  p->okButton()->click();
-              }),
+    EXPECT_EQ(insert(TalkCommand::TextPosition,
+                     [&](QDialog* d) {
+                         EXPECT_EQ(d->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(文字位置)"));
+                         Type(spin(d, "X"), "400");
+                         Type(spin(d, "Y"), "7");
+                         ok(d);
+                     }),
               "<pos_talk 320 7>");
-    EXPECT_EQ(insert(TalkCommand::Background, [](QDialog* d) {
-                  auto* b = qobject_cast<BackgroundCommandDialog*>(d);
-                  ASSERT_NE(b, nullptr);
-                  b->imageChoice()->setCurrentIndex(b->imageChoice()->findText("back.bmp"));
-                  b->okButton()->click();
-              }),
+    EXPECT_EQ(insert(TalkCommand::Background,
+                     [&](QDialog* d) {
+                         test::Choose(NamedWidget<QComboBox>(d, "背景画像"), "back.bmp");
+                         ok(d);
+                     }),
               "<name_back back.bmp>");
-    EXPECT_EQ(insert(TalkCommand::Background, [](QDialog* d) { qobject_cast<BackgroundCommandDialog*>(d)->okButton()->click(); }),
-              "<name_back >");
-    EXPECT_EQ(insert(TalkCommand::ShowAnimation, [this](QDialog* d) {
-                  auto* a = qobject_cast<AnimationCommandDialog*>(d);
-                  ASSERT_NE(a, nullptr);
-                  EXPECT_EQ(a->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(ｱﾆﾒ表示)"));
-                  EXPECT_TRUE(a->showBox()->isChecked());
-                  EXPECT_TRUE(a->kindButton(0)->isChecked());
-                  EXPECT_TRUE(a->textButton(0)->isChecked());
-                  a->okButton()->click();  // no animation chosen: refused
-                  EXPECT_TRUE(a->isVisible());
-                  EXPECT_EQ(services.texts().value(0), QStringLiteral("ｱﾆﾒ番号を選択してください"));
-                  EXPECT_EQ(context.effects.count(), 2);
-                  a->animationChoice()->setCurrentIndex(1);
-                  EXPECT_TRUE(context.imageView->IsShown());
-                  Type(a->idField(), "7");
-                  a->kindButton(1)->click();
-                  a->textButton(1)->click();
-                  a->okButton()->click();
-              }),
+    EXPECT_EQ(insert(TalkCommand::Background, ok), "<name_back >");
+    EXPECT_EQ(insert(TalkCommand::ShowAnimation,
+                     [&](QDialog* d) {
+                         EXPECT_EQ(d->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(ｱﾆﾒ表示)"));
+                         EXPECT_TRUE(NamedWidget<QCheckBox>(d, "画像表示")->isChecked());
+                         const QList<QRadioButton*> radios = d->findChildren<QRadioButton*>();
+                         ASSERT_EQ(radios.size(), 5);  // three kinds, then two ways of the text
+                         EXPECT_TRUE(radios[0]->isChecked());
+                         EXPECT_TRUE(radios[3]->isChecked());
+                         ok(d);  // no animation chosen: refused
+                         EXPECT_TRUE(d->isVisible());
+                         EXPECT_EQ(services.texts().value(0), QStringLiteral("ｱﾆﾒ番号を選択してください"));
+                         EXPECT_EQ(context.effects.count(), 2);
+                         NamedWidget<QComboBox>(d, "ｱﾆﾒ番号")->setCurrentIndex(1);
+                         EXPECT_TRUE(context.imageView->IsShown());
+                         Type(spin(d, "ｱﾆﾒ識別番号"), "7");
+                         radios[1]->click();
+                         radios[4]->click();
+                         ok(d);
+                     }),
               "<anim 7 1 1 1>");
     EXPECT_EQ(context.effects.count(), 0);  // released on closing
-    EXPECT_EQ(insert(TalkCommand::DeleteAnimation, [](QDialog* d) {
-                  auto* n = qobject_cast<NumberCommandDialog*>(d);
-                  ASSERT_NE(n, nullptr);
-                  Type(n->numberField(), "7");
-                  n->okButton()->click();
-              }),
-              "<del_anim 7>");
-    EXPECT_EQ(insert(TalkCommand::Earthquake, [](QDialog* d) { qobject_cast<EarthquakeCommandDialog*>(d)->okButton()->click(); }),
-              "<quake 3 5 0>");
-    EXPECT_EQ(insert(TalkCommand::Earthquake, [](QDialog* d) {
-                  auto* q = qobject_cast<EarthquakeCommandDialog*>(d);
-                  Type(q->countField(), "2");
-                  q->okButton()->click();
-              }),
+    EXPECT_EQ(insert(TalkCommand::DeleteAnimation, number("7")), "<del_anim 7>");
+    EXPECT_EQ(insert(TalkCommand::Earthquake, ok), "<quake 3 5 0>");
+    EXPECT_EQ(insert(TalkCommand::Earthquake,
+                     [&](QDialog* d) {
+                         Type(qobject_cast<EarthquakeCommandDialog*>(d)->countField(), "2");
+                         ok(d);
+                     }),
               "<quake 3 5 0 2>");
-    EXPECT_EQ(insert(TalkCommand::Wait, [](QDialog* d) {
-                  auto* n = qobject_cast<NumberCommandDialog*>(d);
-                  ASSERT_NE(n, nullptr);
-                  Type(n->numberField(), "15");
-                  n->okButton()->click();
-              }),
-              "<wait 1500>");
+    EXPECT_EQ(insert(TalkCommand::Wait, number("15")), "<wait 1500>");
 }
 
 }  // namespace

@@ -11,13 +11,16 @@
 #include "editors/settings/title_screen_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
-#include "support/qt/editor_driver.h"
+#include "support/qt/editor_test.h"
+#include "support/qt/named_m.h"
 #include "widgets/image_chooser.h"
 
 namespace lw {
 namespace {
 
 using namespace test;
+
+const QString kRows[] = {QStringLiteral("序章"), QStringLiteral("ｽﾀｰﾄ"), QStringLiteral("ﾛｰﾄﾞ"), QStringLiteral("終了")};
 
 std::string Sjis(const QString& text) { return ToCp932(text).value(); }
 
@@ -50,18 +53,15 @@ protected:
         return t;
     }
 
-    static void Type(QSpinBox* s, const QString& text) {
-        s->setFocus();
-        s->selectAll();
-        QTest::keyClicks(s, text);
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
-    static void Retype(QLineEdit* e, const QString& text) {
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, text, Qt::NoModifier);
-    }
+    // Typed over the field, which is then left with Tab.
+    static void Type(QSpinBox* s, const QString& text) { test::Type(s, text, Then::Tab); }
+    // The controls by their names: the row's text and its "無効", a number, a drop-down or box.
+    static QLineEdit* Text(QWidget* e, int row) { return NamedWidget<QLineEdit>(e, kRows[row]); }
+    static QCheckBox* Off(QWidget* e, int row) { return NamedWidget<QCheckBox>(e, kRows[row] + QStringLiteral(" 無効")); }
+    static QSpinBox* Spin(QWidget* e, const QString& name) { return NamedWidget<QSpinBox>(e, name); }
+    static QComboBox* Bgm(QWidget* e) { return NamedWidget<QComboBox>(e, "BGM"); }
+    static ImageChooser* Back(QWidget* e) { return NamedWidget<ImageChooser>(e, "背景画像"); }
+    static QCheckBox* Box(QWidget* e, const QString& name) { return NamedWidget<QCheckBox>(e, name); }
     // Runs the editor through the hub's registry; `drive` acts on it once it is shown.
     void Run(const std::function<void(TitleScreenEditor*)>& drive) { RunFromHub(HubEditor::Title, drive); }
     bool DataExists(const char* name) { return std::filesystem::exists(DataFilePath(tp.project, name)); }
@@ -72,25 +72,24 @@ TEST_F(TitleScreenEditorTest, NewProjectShowsTheDefaultsAndOkWritesThemByteForBy
         EXPECT_EQ(e->windowTitle(), "ﾀｲﾄﾙ画面");
         const char* texts[] = {"序章", "スタート", "ロード", "終了"};
         for (int row = 0; row < 4; ++row) {
-            EXPECT_EQ(e->entryText(row)->text(), QString::fromUtf8(texts[row]));
-            EXPECT_FALSE(e->entryOff(row)->isChecked());
-            EXPECT_TRUE(e->entryText(row)->isEnabled());
+            EXPECT_EQ(Text(e, row)->text(), QString::fromUtf8(texts[row]));
+            EXPECT_FALSE(Off(e, row)->isChecked());
+            EXPECT_TRUE(Text(e, row)->isEnabled());
         }
-        EXPECT_EQ(e->xSpin()->value(), 122);
-        EXPECT_EQ(e->ySpin()->value(), 150);
-        EXPECT_EQ(e->sizeSpin()->value(), 15);
-        EXPECT_EQ(e->spacingSpin()->value(), 20);
-        EXPECT_EQ(e->colourSpin(kTitleSelected, 1), e->colourSpin(0, 1));
-        EXPECT_EQ(e->colourSpin(kTitleSelected, 0)->value(), 150);
-        EXPECT_EQ(e->colourSpin(kTitleUnselectedShadow, 2)->value(), 55);
+        EXPECT_EQ(Spin(e, "X")->value(), 122);
+        EXPECT_EQ(Spin(e, "Y")->value(), 150);
+        EXPECT_EQ(Spin(e, "ｻｲｽﾞ")->value(), 15);
+        EXPECT_EQ(Spin(e, "高さ間隔")->value(), 20);
+                EXPECT_EQ(Spin(e, "選択色 赤")->value(), 150);
+        EXPECT_EQ(Spin(e, "未選択影色 青")->value(), 55);
         // "なし" heads the music; index 0 is the first title of the list.
-        ASSERT_EQ(e->bgmChoice()->count(), 3);
-        EXPECT_EQ(e->bgmChoice()->itemText(0), "なし");
-        EXPECT_EQ(e->bgmChoice()->currentText(), "opening.mid");
-        EXPECT_TRUE(e->showImageBox()->isChecked());
-        EXPECT_FALSE(e->playBox()->isChecked());
+        ASSERT_EQ(Bgm(e)->count(), 3);
+        EXPECT_EQ(Bgm(e)->itemText(0), "なし");
+        EXPECT_EQ(Bgm(e)->currentText(), "opening.mid");
+        EXPECT_TRUE(Box(e, "画像表示")->isChecked());
+        EXPECT_FALSE(Box(e, "BGM再生")->isChecked());
         // Slot 1 names no picture yet: nothing is chosen.
-        EXPECT_EQ(e->backgroundChoice()->currentIndex(), -1);
+        EXPECT_EQ(Back(e)->currentIndex(), -1);
         EXPECT_EQ(view().state().mode, ViewMode::TitleMenu);
         EXPECT_FALSE(view().IsShown());
         Click(e->okButton());
@@ -103,26 +102,31 @@ TEST_F(TitleScreenEditorTest, NewProjectShowsTheDefaultsAndOkWritesThemByteForBy
 
 TEST_F(TitleScreenEditorTest, EditsAreClampedAsTypedAndOkWritesThem) {
     Run([&](TitleScreenEditor* e) {
-        Choose(e->backgroundChoice(), "title.bmp");
+        Choose(Back(e), "title.bmp");
         // The preview shows the background beside the dialog with the menu over it.
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().window()->size(), QSize(320, 240));
         // Beside the editor where the screen has room, and always on the screen.
         EXPECT_TRUE(e->screen()->availableGeometry().contains(view().window()->frameGeometry()));
+        // Hidden with "画像表示" cleared, shown again when checked.
+        Click(Box(e, "画像表示"));
+        EXPECT_FALSE(view().IsShown());
+        Click(Box(e, "画像表示"));
+        EXPECT_TRUE(view().IsShown());
 
-        Click(e->entryOff(2));  // "ﾛｰﾄﾞ" off
-        EXPECT_FALSE(e->entryText(2)->isEnabled());
-        Retype(e->entryText(0), QStringLiteral("はじまり"));
-        Type(e->ySpin(), "300");
-        Type(e->xSpin(), "400");
-        Type(e->sizeSpin(), "3");
-        Type(e->spacingSpin(), "24");
-        Type(e->colourSpin(kTitleSelected, 2), "999");
+        Click(Off(e, 2));  // "ﾛｰﾄﾞ" off
+        EXPECT_FALSE(Text(e, 2)->isEnabled());
+        TypeText(Text(e, 0), QStringLiteral("はじまり"));
+        Type(Spin(e, "Y"), "300");
+        Type(Spin(e, "X"), "400");
+        Type(Spin(e, "ｻｲｽﾞ"), "3");
+        Type(Spin(e, "高さ間隔"), "24");
+        Type(Spin(e, "選択色 青"), "999");
         EXPECT_EQ(e->title().y, 240);
         EXPECT_EQ(e->title().x, 320);
         EXPECT_EQ(e->title().fontSize, 5);
-        EXPECT_EQ(e->ySpin()->value(), 240);
-        EXPECT_EQ(e->sizeSpin()->value(), 5);
+        EXPECT_EQ(Spin(e, "Y")->value(), 240);
+        EXPECT_EQ(Spin(e, "ｻｲｽﾞ")->value(), 5);
 
         // The overlay follows: "ﾛｰﾄﾞ" hidden, the new text, the new position and colours.
         const TitleMenuOverlay& menu = view().state().titleMenu;
@@ -135,7 +139,7 @@ TEST_F(TitleScreenEditorTest, EditsAreClampedAsTypedAndOkWritesThem) {
         EXPECT_LT(menu.items[2].shown, 0);
         EXPECT_EQ(menu.items[3].shown, 3);
 
-        Choose(e->bgmChoice(), "なし");
+        Choose(Bgm(e), "なし");
         Click(e->okButton());
     });
     const std::string title = tp.ReadData("title.txt");
@@ -155,15 +159,15 @@ TEST_F(TitleScreenEditorTest, EditsAreClampedAsTypedAndOkWritesThem) {
 
     // Reopened, "ﾛｰﾄﾞ" is still off and its field greyed.
     Run([&](TitleScreenEditor* e) {
-        EXPECT_TRUE(e->entryOff(2)->isChecked());
-        EXPECT_FALSE(e->entryText(2)->isEnabled());
-        EXPECT_FALSE(e->entryOff(0)->isChecked());
-        EXPECT_EQ(e->entryText(0)->text(), QStringLiteral("はじまり"));
-        EXPECT_EQ(e->bgmChoice()->currentText(), "なし");
-        EXPECT_EQ(e->backgroundChoice()->currentText(), "title.bmp");
+        EXPECT_TRUE(Off(e, 2)->isChecked());
+        EXPECT_FALSE(Text(e, 2)->isEnabled());
+        EXPECT_FALSE(Off(e, 0)->isChecked());
+        EXPECT_EQ(Text(e, 0)->text(), QStringLiteral("はじまり"));
+        EXPECT_EQ(Bgm(e)->currentText(), "なし");
+        EXPECT_EQ(Back(e)->currentText(), "title.bmp");
         // Switched on again it takes its default text back into the file.
-        Click(e->entryOff(2));
-        EXPECT_TRUE(e->entryText(2)->isEnabled());
+        Click(Off(e, 2));
+        EXPECT_TRUE(Text(e, 2)->isEnabled());
         Click(e->okButton());
     });
     EXPECT_NE(tp.ReadData("title.txt").find(Sjis(QStringLiteral("1 2 ロード\r\n"))), std::string::npos);
@@ -173,9 +177,9 @@ TEST_F(TitleScreenEditorTest, EditsAreClampedAsTypedAndOkWritesThem) {
 TEST_F(TitleScreenEditorTest, CancelWritesNothing) {
     const std::string back = tp.ReadData("image_back.txt");
     Run([&](TitleScreenEditor* e) {
-        Choose(e->backgroundChoice(), "night.bmp");
-        Click(e->entryOff(0));
-        Type(e->xSpin(), "10");
+        Choose(Back(e), "night.bmp");
+        Click(Off(e, 0));
+        Type(Spin(e, "X"), "10");
         Click(e->cancelButton());
     });
     EXPECT_FALSE(DataExists("title.txt"));
@@ -202,12 +206,12 @@ TEST_F(TitleScreenEditorTest, UnchangedOkKeepsAnOddFileByteForByte) {
     tp.WriteData("image_back.txt", back);
 
     Run([&](TitleScreenEditor* e) {
-        EXPECT_EQ(e->xSpin()->value(), 320);  // shown at the nearest end, kept as read
-        EXPECT_EQ(e->sizeSpin()->value(), 5);
-        EXPECT_TRUE(e->entryOff(1)->isChecked());
-        EXPECT_TRUE(e->entryOff(3)->isChecked());
-        EXPECT_EQ(e->bgmChoice()->currentIndex(), -1);
-        EXPECT_EQ(e->backgroundChoice()->currentText(), "title.bmp");
+        EXPECT_EQ(Spin(e, "X")->value(), 320);  // shown at the nearest end, kept as read
+        EXPECT_EQ(Spin(e, "ｻｲｽﾞ")->value(), 5);
+        EXPECT_TRUE(Off(e, 1)->isChecked());
+        EXPECT_TRUE(Off(e, 3)->isChecked());
+        EXPECT_EQ(Bgm(e)->currentIndex(), -1);
+        EXPECT_EQ(Back(e)->currentText(), "title.bmp");
         Click(e->okButton());
     });
     EXPECT_EQ(tp.ReadData("title.txt"), odd);
@@ -223,11 +227,11 @@ TEST_F(TitleScreenEditorTest, ATitleWithNoEntryOnShowsEveryRowOff) {
                               "<menu_item_data>\r\n</menu_item_data>");
     Run([&](TitleScreenEditor* e) {
         for (int row = 0; row < 4; ++row) {
-            EXPECT_TRUE(e->entryOff(row)->isChecked()) << row;
-            EXPECT_FALSE(e->entryText(row)->isEnabled()) << row;
+            EXPECT_TRUE(Off(e, row)->isChecked()) << row;
+            EXPECT_FALSE(Text(e, row)->isEnabled()) << row;
         }
-        EXPECT_EQ(e->xSpin()->value(), 10);
-        EXPECT_EQ(e->ySpin()->value(), 20);
+        EXPECT_EQ(Spin(e, "X")->value(), 10);
+        EXPECT_EQ(Spin(e, "Y")->value(), 20);
         Click(e->okButton());
     });
     const std::string title = tp.ReadData("title.txt");
@@ -238,12 +242,12 @@ TEST_F(TitleScreenEditorTest, ATitleWithNoEntryOnShowsEveryRowOff) {
 
 TEST_F(TitleScreenEditorTest, AnEntryWithABlankIsRefusedAndNothingIsWritten) {
     Run([&](TitleScreenEditor* e) {
-        Retype(e->entryText(1), QStringLiteral("ニュー ゲーム"));
+        TypeText(Text(e, 1), QStringLiteral("ニュー ゲーム"));
         Click(e->okButton());
         ASSERT_EQ(services.texts(), QStringList{"「ｽﾀｰﾄ」の名前に空白は使えません"});
         EXPECT_TRUE(e->isVisible());
         EXPECT_FALSE(DataExists("title.txt"));
-        Retype(e->entryText(1), QStringLiteral("ニューゲーム"));
+        TypeText(Text(e, 1), QStringLiteral("ニューゲーム"));
         Click(e->okButton());
     });
     EXPECT_NE(tp.ReadData("title.txt").find(Sjis(QStringLiteral("0 1 ニューゲーム\r\n"))), std::string::npos);
@@ -256,40 +260,11 @@ TEST_F(TitleScreenEditorTest, AnUnreadableBackgroundTableIsNeverSavedOver) {
     Run([&](TitleScreenEditor* e) {
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_TRUE(services.messages[0].text.contains("image_back.txt"));
-        Choose(e->backgroundChoice(), "night.bmp");
+        Choose(Back(e), "night.bmp");
         Click(e->okButton());
     });
     EXPECT_EQ(tp.ReadData("title.txt"), DefaultTitleFile());
     EXPECT_TRUE(std::filesystem::is_directory(DataFilePath(tp.project, "image_back.txt")));
-}
-
-TEST_F(TitleScreenEditorTest, PreviewDrawsTheMenuOverTheBackground) {
-    Run([&](TitleScreenEditor* e) {
-        Choose(e->backgroundChoice(), "night.bmp");
-        Type(e->sizeSpin(), "14");
-        Type(e->spacingSpin(), "30");
-        const QImage frame = view().ComposeFrame();
-        ASSERT_EQ(frame.size(), QSize(320, 240));
-        // The first entry shown ("序章") is drawn in the selected colour, the next ("スタート") a
-        // line spacing lower in the unselected one.
-        auto countColour = [&](QRect area, QRgb colour) {
-            int n = 0;
-            for (int y = area.top(); y <= area.bottom(); ++y)
-                for (int x = area.left(); x <= area.right(); ++x) n += (frame.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
-            return n;
-        };
-        const QRect first(122, 150, 150, 30);
-        const QRect second(122, 180, 150, 30);
-        EXPECT_GT(countColour(first, qRgb(150, 255, 255)), 0);
-        EXPECT_EQ(countColour(second, qRgb(150, 255, 255)), 0);
-        EXPECT_GT(countColour(second, qRgb(50, 155, 155)), 0);
-        // Hidden with "画像表示" cleared, shown again when checked.
-        Click(e->showImageBox());
-        EXPECT_FALSE(view().IsShown());
-        Click(e->showImageBox());
-        EXPECT_TRUE(view().IsShown());
-        Click(e->cancelButton());
-    });
 }
 
 // The title music is heard on choice while "BGM再生" is checked, and never outlives the editor.
@@ -303,14 +278,14 @@ TEST_F(TitleScreenEditorTest, TheTitleMusicPlaysOnChoice) {
     ASSERT_TRUE(player.PlayMusicFile(0, AudioFilePath(tp.project, "field.wav"), 0));
     Run([&](TitleScreenEditor* e) {
         EXPECT_FALSE(player.MusicPlaying());  // opening stops what played
-        Click(e->playBox());
+        Click(Box(e, "BGM再生"));
         EXPECT_TRUE(player.MusicPlaying());
         EXPECT_EQ(player.MusicSlotFile(0), AudioFilePath(tp.project, "opening.wav"));
-        Choose(e->bgmChoice(), "field.wav");
+        Choose(Bgm(e), "field.wav");
         EXPECT_EQ(player.MusicSlotFile(0), AudioFilePath(tp.project, "field.wav"));
-        Choose(e->bgmChoice(), "なし");
+        Choose(Bgm(e), "なし");
         EXPECT_FALSE(player.MusicPlaying());
-        Choose(e->bgmChoice(), "opening.wav");
+        Choose(Bgm(e), "opening.wav");
         EXPECT_TRUE(player.MusicPlaying());
         Click(e->okButton());
     });

@@ -67,8 +67,6 @@ AudioListEditor::AudioListEditor(EditorContext& context, AudioList list, QWidget
     playOnSelect_->Reset();
 }
 
-AudioListEditor::~AudioListEditor() = default;
-
 void AudioListEditor::accept() {
     playOnSelect_->Stop();
     if (!SaveUnlessUnreadable(context_, this, loadStatus_,

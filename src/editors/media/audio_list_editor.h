@@ -24,11 +24,8 @@ class AudioListEditor : public QDialog {
     Q_OBJECT
 public:
     AudioListEditor(EditorContext& context, AudioList list, QWidget* parent = nullptr);
-    ~AudioListEditor() override;
 
     ListEditorPanel* panel() const { return panel_; }
-    QComboBox* fileChoice() const { return files_; }
-    QCheckBox* playBox() const { return play_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     const std::vector<std::string>& names() const { return list_->records(); }

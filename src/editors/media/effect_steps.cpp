@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "app/editor_context.h"
 #include "app/services.h"
@@ -37,6 +38,18 @@ QSpinBox* NewSpin(QWidget* parent, int lo, int hi) {
     s->setRange(lo, hi);
     s->setMinimumWidth(72);
     return s;
+}
+
+// "X" and "Y" with their fields, added to `row`.
+std::pair<NumberSpin*, NumberSpin*> AddXY(QHBoxLayout* row, QWidget* parent) {
+    auto* x = new NumberSpin(parent);
+    auto* y = new NumberSpin(parent);
+    for (auto [label, spin] : {std::pair{"X", x}, std::pair{"Y", y}}) {
+        spin->setMinimumWidth(64);
+        row->addWidget(new QLabel(QString::fromLatin1(label), parent));
+        row->addWidget(spin);
+    }
+    return {x, y};
 }
 
 // A row of the frame lists: a cell "column row" or a position "x y".
@@ -67,9 +80,9 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     layout->addWidget(drawing_);
 
     auto* speedRow = new QHBoxLayout();
-    speed_ = NewSpin(this, 1, 100);
+    QSpinBox* speed = NewSpin(this, 1, 100);
     speedRow->addWidget(new QLabel(tr("速度"), this));
-    speedRow->addWidget(speed_);
+    speedRow->addWidget(speed);
     speedRow->addStretch(1);
     layout->addLayout(speedRow);
 
@@ -98,7 +111,7 @@ EffectSettingsStep::EffectSettingsStep(EditorContext& context, EffectAnimation& 
     layout->addLayout(buttons);
 
     numbers_ = {
-        {speed_, &EffectAnimation::speed},         {left_, &EffectAnimation::areaLeft},
+        {speed, &EffectAnimation::speed},         {left_, &EffectAnimation::areaLeft},
         {top_, &EffectAnimation::areaTop},         {width_, &EffectAnimation::areaWidth},
         {height_, &EffectAnimation::areaHeight},   {cellWidth_, &EffectAnimation::cellWidth},
         {cellHeight_, &EffectAnimation::cellHeight},
@@ -255,20 +268,13 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
     setWindowTitle(tr("ｱﾆﾒﾁｯﾌﾟの順番"));
     auto* layout = new QVBoxLayout(this);
 
-    panel_ = new ListEditorPanel(ListEditorOptions{}, this);
-    panel_->view()->setMinimumSize(140, 220);
-    update_ = panel_->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
-    layout->addWidget(panel_, 1);
+    auto* panel = new ListEditorPanel(ListEditorOptions{}, this);
+    panel->view()->setMinimumSize(140, 220);
+    QPushButton* update = panel->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
+    layout->addWidget(panel, 1);
 
     auto* fields = new QHBoxLayout();
-    column_ = new NumberSpin(this);
-    row_ = new NumberSpin(this);
-    column_->setMinimumWidth(64);
-    row_->setMinimumWidth(64);
-    fields->addWidget(new QLabel(QStringLiteral("X"), this));
-    fields->addWidget(column_);
-    fields->addWidget(new QLabel(QStringLiteral("Y"), this));
-    fields->addWidget(row_);
+    std::tie(column_, row_) = AddXY(fields, this);
     show_ = NewPreviewBox(tr("表示"), this);
     fields->addStretch(1);
     fields->addWidget(show_);
@@ -279,12 +285,12 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
     layout->addLayout(buttons);
 
     list_ = std::make_unique<ListEditor<std::pair<int, int>>>(
-        panel_, [](const std::pair<int, int>& cell) { return QStringList{PairText(cell.first, cell.second)}; });
+        panel, [](const std::pair<int, int>& cell) { return QStringList{PairText(cell.first, cell.second)}; });
     list_->SetCapacity(options_.capacity, [this] {
         if (context_.services) context_.services->Inform(this, tr("これ以上、追加できません"));
     });
     list_->OnAdd([this]() -> std::optional<std::pair<int, int>> { return TypedCell(); });
-    connect(update_, &QPushButton::clicked, this, [this] {
+    connect(update, &QPushButton::clicked, this, [this] {
         if (list_->model().Replace(list_->selected(), TypedCell())) list_->Refresh();
     });
     list_->SetRecords(FrameOrderOf(working_));
@@ -294,8 +300,6 @@ EffectOrderStep::EffectOrderStep(EditorContext& context, EffectAnimation& workin
         if (owner == this) AppendCell(column, row);
     });
 }
-
-EffectOrderStep::~EffectOrderStep() = default;
 
 std::pair<int, int> EffectOrderStep::TypedCell() const {
     return {ClampChipIndex(column_->value(), column_->maximum()), ClampChipIndex(row_->value(), row_->maximum())};
@@ -363,19 +367,12 @@ EffectPositionStep::EffectPositionStep(EditorContext& context, EffectAnimation& 
     layout->addWidget(frames_, 1);
 
     auto* fields = new QHBoxLayout();
-    x_ = new NumberSpin(this);
+    std::tie(x_, y_) = AddXY(fields, this);
     x_->setRange(0, kEffectScreenWidth);
-    x_->setMinimumWidth(64);
-    y_ = new NumberSpin(this);
     y_->setRange(0, kEffectScreenHeight);
-    y_->setMinimumWidth(64);
     update_ = new QPushButton(tr("更新"), this);
     update_->setAutoDefault(false);
     show_ = NewPreviewBox(tr("表示"), this);
-    fields->addWidget(new QLabel(QStringLiteral("X"), this));
-    fields->addWidget(x_);
-    fields->addWidget(new QLabel(QStringLiteral("Y"), this));
-    fields->addWidget(y_);
     fields->addWidget(update_);
     fields->addStretch(1);
     fields->addWidget(show_);

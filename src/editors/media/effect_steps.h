@@ -38,18 +38,6 @@ public:
     // be chosen) from a changed one (its image fixed).
     EffectSettingsStep(EditorContext& context, EffectAnimation& working, bool isNew, QWidget* parent = nullptr);
 
-    QLineEdit* nameEdit() const { return name_; }
-    QComboBox* imageChoice() const { return image_; }
-    QCheckBox* showBox() const { return show_; }
-    DrawingGroup* drawing() const { return drawing_; }
-    QSpinBox* speedSpin() const { return speed_; }
-    QSpinBox* leftSpin() const { return left_; }
-    QSpinBox* topSpin() const { return top_; }
-    QSpinBox* widthSpin() const { return width_; }
-    QSpinBox* heightSpin() const { return height_; }
-    QSpinBox* cellWidthSpin() const { return cellWidth_; }
-    QSpinBox* cellHeightSpin() const { return cellHeight_; }
-
 public slots:
     // "次へ": checks the record, cuts the chip area back to the sheet and runs the frame order;
     // ends with 1 when the later steps end with OK.
@@ -74,7 +62,6 @@ private:
     QComboBox* image_;
     QCheckBox* show_;
     DrawingGroup* drawing_;
-    QSpinBox* speed_;
     QSpinBox* left_;
     QSpinBox* top_;
     QSpinBox* width_;
@@ -105,16 +92,9 @@ public:
 
     // The sheet is the working record's image file; its chip area and cell size cut it into cells.
     EffectOrderStep(EditorContext& context, EffectAnimation& working, Options options, QWidget* parent = nullptr);
-    ~EffectOrderStep() override;
 
-    ListEditorPanel* panel() const { return panel_; }
-    QPushButton* updateButton() const { return update_; }
-    QCheckBox* showBox() const { return show_; }
-    QSpinBox* columnSpin() const { return column_; }
-    QSpinBox* rowSpin() const { return row_; }
     // The confirming button, labelled as the options say.
     QPushButton* defaultButton() const { return ok_; }
-    const std::vector<std::pair<int, int>>& order() const { return list_->records(); }
 
 public slots:
     void accept() override;
@@ -128,9 +108,7 @@ private:
 
     EffectAnimation& working_;
     Options options_;
-    ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<std::pair<int, int>>> list_;
-    QPushButton* update_;
     QCheckBox* show_;
     QSpinBox* column_;
     QSpinBox* row_;
@@ -144,11 +122,6 @@ class EffectPositionStep : public PreviewStepDialog {
 public:
     EffectPositionStep(EditorContext& context, EffectAnimation& working, QWidget* parent = nullptr);
 
-    QComboBox* backgroundChoice() const { return background_; }
-    QListWidget* frameList() const { return frames_; }
-    QCheckBox* showBox() const { return show_; }
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
     QPushButton* updateButton() const { return update_; }
 
 private:

@@ -1,7 +1,6 @@
 #include "editors/media/image_table_editor.h"
 #include "app/language.h"
 
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -66,8 +65,6 @@ ImageTableEditor::ImageTableEditor(EditorContext& context, ImageTableKind kind, 
         if (owner == this) drawing_->PickColour(colour);
     });
 }
-
-ImageTableEditor::~ImageTableEditor() = default;
 
 ImageEntry& ImageTableEditor::slot() { return table_.entries[static_cast<std::size_t>(current_)]; }
 

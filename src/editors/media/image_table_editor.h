@@ -23,12 +23,7 @@ class ImageTableEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     ImageTableEditor(EditorContext& context, ImageTableKind kind, QWidget* parent = nullptr);
-    ~ImageTableEditor() override;
 
-    QListWidget* slotList() const { return slots_; }
-    ImageChooser* imageChoice() const { return image_; }
-    QCheckBox* showBox() const { return show_; }
-    DrawingGroup* drawing() const { return drawing_; }
     const ImageTable& table() const { return table_; }
     // The table slot the selected list row edits.
     int currentSlot() const { return current_; }

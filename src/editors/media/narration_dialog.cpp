@@ -88,18 +88,18 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     layout->addLayout(middle);
     auto* letters = new QGroupBox(tr("文字"), this);
     auto* lettersGrid = new QGridLayout(letters);
-    size_ = TypedNumberSpin(letters, kNarrationSizeMin, kNarrationSizeMax);
+    QSpinBox* size = TypedNumberSpin(letters, kNarrationSizeMin, kNarrationSizeMax);
     speed_ = new NumberSpin(letters, kNarrationSpeedMin, kNarrationSpeedMax);
-    AddLabelledFields(lettersGrid, 1, {{tr("ｻｲｽﾞ"), size_}, {tr("速度"), speed_}});
+    AddLabelledFields(lettersGrid, 1, {{tr("ｻｲｽﾞ"), size}, {tr("速度"), speed_}});
     middle->addWidget(letters);
 
     auto* rect = new QGroupBox(tr("文字表示矩形"), this);
     auto* rectGrid = new QGridLayout(rect);
-    left_ = TypedNumberSpin(rect, 0, kNarrationScreenWidth);
-    top_ = TypedNumberSpin(rect, 0, kNarrationScreenHeight);
-    right_ = TypedNumberSpin(rect, 0, kNarrationScreenWidth);
-    bottom_ = TypedNumberSpin(rect, 0, kNarrationScreenHeight);
-    AddLabelledFields(rectGrid, 2, {{tr("左"), left_}, {tr("上"), top_}, {tr("右"), right_}, {tr("下"), bottom_}});
+    QSpinBox* edgeLeft = TypedNumberSpin(rect, 0, kNarrationScreenWidth);
+    QSpinBox* edgeTop = TypedNumberSpin(rect, 0, kNarrationScreenHeight);
+    QSpinBox* edgeRight = TypedNumberSpin(rect, 0, kNarrationScreenWidth);
+    QSpinBox* edgeBottom = TypedNumberSpin(rect, 0, kNarrationScreenHeight);
+    AddLabelledFields(rectGrid, 2, {{tr("左"), edgeLeft}, {tr("上"), edgeTop}, {tr("右"), edgeRight}, {tr("下"), edgeBottom}});
     middle->addWidget(rect);
 
     auto* lower = new QHBoxLayout();
@@ -117,10 +117,10 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
 
     auto* colour = new QGroupBox(tr("文字色"), this);
     auto* colourGrid = new QGridLayout(colour);
-    red_ = TypedNumberSpin(colour, 0, 255);
-    green_ = TypedNumberSpin(colour, 0, 255);
-    blue_ = TypedNumberSpin(colour, 0, 255);
-    AddLabelledFields(colourGrid, 1, {{tr("赤"), red_}, {tr("緑"), green_}, {tr("青"), blue_}});
+    QSpinBox* red = TypedNumberSpin(colour, 0, 255);
+    QSpinBox* green = TypedNumberSpin(colour, 0, 255);
+    QSpinBox* blue = TypedNumberSpin(colour, 0, 255);
+    AddLabelledFields(colourGrid, 1, {{tr("赤"), red}, {tr("緑"), green}, {tr("青"), blue}});
     lower->addWidget(colour);
 
     auto* bottom = new QHBoxLayout();
@@ -139,8 +139,9 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     LoadComboIndex(text_, working_.text);
 
     const std::vector<std::pair<QSpinBox*, int Narration::*>> typed = {
-        {size_, &Narration::size}, {left_, &Narration::left},   {top_, &Narration::top},    {right_, &Narration::right},
-        {bottom_, &Narration::bottom}, {red_, &Narration::red}, {green_, &Narration::green}, {blue_, &Narration::blue},
+        {size, &Narration::size},       {edgeLeft, &Narration::left},     {edgeTop, &Narration::top},
+        {edgeRight, &Narration::right}, {edgeBottom, &Narration::bottom}, {red, &Narration::red},
+        {green, &Narration::green},     {blue, &Narration::blue},
     };
     for (auto [spin, member] : typed) {
         LoadSpin(spin, working_.*member);
@@ -163,8 +164,6 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     connect(show_, &QCheckBox::toggled, this, [this] { Refresh(true); });
     Refresh(false);
 }
-
-NarrationDialog::~NarrationDialog() = default;
 
 void NarrationDialog::OpenPreview() {
     if (!view().IsOpen()) OpenView(ViewMode::Narration);

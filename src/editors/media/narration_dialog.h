@@ -31,25 +31,7 @@ class NarrationDialog : public PreviewStepDialog {
 public:
     // `record` is changed only by OK.
     NarrationDialog(EditorContext& context, Narration& record, QWidget* parent = nullptr);
-    ~NarrationDialog() override;
 
-    ImageChooser* imageChoice() const { return image_; }
-    QCheckBox* showBox() const { return show_; }
-    QComboBox* bgmChoice() const { return bgm_; }
-    QCheckBox* playBox() const { return play_; }
-    QComboBox* textChoice() const { return text_; }
-    QPlainTextEdit* wholeText() const { return whole_; }
-    QSpinBox* sizeSpin() const { return size_; }
-    QSpinBox* speedSpin() const { return speed_; }
-    QSpinBox* leftSpin() const { return left_; }
-    QSpinBox* topSpin() const { return top_; }
-    QSpinBox* rightSpin() const { return right_; }
-    QSpinBox* bottomSpin() const { return bottom_; }
-    QSpinBox* waitSpin() const { return wait_; }
-    QSpinBox* lastPageSpin() const { return lastPage_; }
-    QSpinBox* redSpin() const { return red_; }
-    QSpinBox* greenSpin() const { return green_; }
-    QSpinBox* blueSpin() const { return blue_; }
     // The record as the preview shows it now.
     const Narration& working() const { return working_; }
 
@@ -80,17 +62,9 @@ private:
     PlayOnSelect* playOnSelect_ = nullptr;
     QComboBox* text_;
     QPlainTextEdit* whole_;
-    QSpinBox* size_;
     QSpinBox* speed_;
-    QSpinBox* left_;
-    QSpinBox* top_;
-    QSpinBox* right_;
-    QSpinBox* bottom_;
     QSpinBox* wait_;
     QSpinBox* lastPage_;
-    QSpinBox* red_;
-    QSpinBox* green_;
-    QSpinBox* blue_;
 };
 
 }  // namespace lw

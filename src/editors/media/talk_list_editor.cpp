@@ -1,6 +1,7 @@
 #include "editors/media/talk_list_editor.h"
 #include "app/language.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,7 +9,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <tuple>
@@ -17,8 +20,10 @@
 #include "app/services.h"
 #include "core/media/talk_list.h"
 #include "editors/events/shared_command_dialogs.h"
-#include "editors/media/talk_command_dialogs.h"
+#include "editors/media/effect_combo.h"
+#include "previews/image_view.h"
 #include "widgets/dialog_buttons.h"
+#include "widgets/number_spin.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -48,32 +53,157 @@ QString ShownText(const std::string& bytes) {
 
 }  // namespace
 
+// ---- The command dialogs only this editor uses -------------------------------------------------
+// (the music, sound, face, number and earthquake dialogs are shared with the event command editor).
+// Each is a command dialog frame building one talk command:
+//
+//   PositionCommandDialog   "会話ｺﾏﾝﾄﾞ(顔画像位置)" / "会話ｺﾏﾝﾄﾞ(文字位置)"  "<pos_face %d %d>" / "<pos_talk %d %d>"
+//   BackgroundCommandDialog "会話ｺﾏﾝﾄﾞ(背景画像)"    "<name_back %s>"
+//   AnimationCommandDialog  "会話ｺﾏﾝﾄﾞ(ｱﾆﾒ表示)"     "<anim %d %d %d %d>"
+
+// A reference picture of the image folder shown in the preview (view mode 22, cross-hair): a click
+// on it puts the point into "X" (0..320) and "Y" (0..240). OK and Cancel close the preview (mode 0).
+class PositionCommandDialog : public CommandDialog {
+    Q_OBJECT
+public:
+    enum class Target { Face, Text };
+    PositionCommandDialog(EditorContext& context, Target target, QWidget* parent)
+        : CommandDialog(context, target == Target::Face ? tr("会話ｺﾏﾝﾄﾞ(顔画像位置)") : tr("会話ｺﾏﾝﾄﾞ(文字位置)"), parent),
+          target_(target) {
+        PreviewIn(ViewMode::TalkPoint, true);
+        AddImageChoice(tr("参照画像"), 24);
+        std::tie(x_, y_) = AddPoint(tr("位置"), 0, 0);
+        x_->setRange(0, kTalkScreenWidth);
+        y_->setRange(0, kTalkScreenHeight);
+        AddButtons();
+        connect(&view(), &ImageView::pointPicked, this, [this](QWidget* owner, QPoint point) {
+            if (owner != this) return;
+            x_->setValue(point.x());
+            y_->setValue(point.y());
+        });
+    }
+
+private:
+    std::optional<std::string> Build() override {
+        const int x = x_->TakenValue();
+        const int y = y_->TakenValue();
+        return target_ == Target::Face ? TalkFacePositionCommand(x, y) : TalkTextPositionCommand(x, y);
+    }
+    Target target_;
+    NumberSpin* x_;
+    NumberSpin* y_;
+};
+
+// A picture of the image folder, shown in the preview when chosen. OK: "<name_back %s>" with the
+// chosen name (empty when none); OK and Cancel close the preview.
+class BackgroundCommandDialog : public CommandDialog {
+    Q_OBJECT
+public:
+    BackgroundCommandDialog(EditorContext& context, QWidget* parent)
+        : CommandDialog(context, tr("会話ｺﾏﾝﾄﾞ(背景画像)"), parent) {
+        PreviewIn(ViewMode::None);
+        image_ = AddImageChoice(tr("背景画像"), 24);
+        AddButtons();
+    }
+
+private:
+    std::optional<std::string> Build() override { return TalkBackgroundCommand(ChosenImageFile(image_)); }
+    QComboBox* image_;
+};
+
+// An effect animation (the effect table is loaded on opening and released on closing), previewed
+// in view mode 2 while "画像表示" is checked; the identifier 0..255, the kind and what the text does
+// meanwhile. OK without an animation says "ｱﾆﾒ番号を選択してください" and stays open.
+class AnimationCommandDialog : public CommandDialog {
+    Q_OBJECT
+public:
+    AnimationCommandDialog(EditorContext& context, QWidget* parent)
+        : CommandDialog(context, tr("会話ｺﾏﾝﾄﾞ(ｱﾆﾒ表示)"), parent) {
+        PreviewIn(ViewMode::Animation, true);
+        animation_ = AddChoice(tr("ｱﾆﾒ番号"), 24);
+        LoadEffectTable(context_.project, context_.effects);
+        AddEffectComboItems(animation_, context_.effects, -1);
+        show_ = AddPreviewSwitch(animation_, tr("画像表示"), true);
+        id_ = AddNumber(tr("ｱﾆﾒ識別番号"), 0, kTalkAnimationIdMax, 0);
+
+        QHBoxLayout* radios = AddLine();
+        std::vector<QString> kinds, texts;
+        for (int i = 0; i < 3; ++i) kinds.push_back(CoreText(TalkAnimationKindLabel(static_cast<TalkAnimationKind>(i))));
+        for (int i = 0; i < 2; ++i) texts.push_back(CoreText(TalkWhileAnimatingLabel(static_cast<TalkWhileAnimating>(i))));
+        kinds_ = AddRadioColumn(tr("ｱﾆﾒ種別"), kinds, radios);
+        texts_ = AddRadioColumn(tr("ｱﾆﾒ中の文字表示"), texts, radios);
+        kinds_[0]->setChecked(true);
+        texts_[0]->setChecked(true);
+        AddButtons();
+    }
+
+private:
+    void ShowPreview() override {
+        ImageView& v = view();
+        const int row = animation_->currentIndex();
+        const bool chosen = row >= 0 && row < context_.effects.count();
+        v.state().animation = chosen ? context_.effects.records[static_cast<std::size_t>(row)] : EffectAnimation{};
+        if (!v.IsOpen()) return;
+        v.RestartAnimation();
+        if (chosen && show_->isChecked()) {
+            v.ShowAnimationCell(this, v.state().animation.imageFile);
+        } else {
+            v.Hide();
+        }
+    }
+    void Leave() override {
+        CommandDialog::Leave();
+        ReleaseEffectTable(context_.effects);
+    }
+    std::optional<std::string> Build() override {
+        const int effect = animation_->currentIndex();
+        if (effect < 0) return Refuse(tr("ｱﾆﾒ番号を選択してください"));
+        TalkAnimationCommand a;
+        a.id = id_->TakenValue();
+        a.effect = effect;
+        for (int i = 0; i < 3; ++i)
+            if (kinds_[static_cast<std::size_t>(i)]->isChecked()) a.kind = static_cast<TalkAnimationKind>(i);
+        a.text = texts_[1]->isChecked() ? TalkWhileAnimating::Stop : TalkWhileAnimating::Continue;
+        return TalkShowAnimationCommand(a);
+    }
+    QComboBox* animation_;
+    QCheckBox* show_;
+    NumberSpin* id_;
+    std::vector<QRadioButton*> kinds_;
+    std::vector<QRadioButton*> texts_;
+};
+
 // ---- The edit ----------------------------------------------------------------------------------
 
-void TalkTextEdit::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    if (!text.isEmpty() && text != QStringLiteral("\r") && Cp932Only(text) != text) {
-        event->accept();
-        return;
-    }
-    QPlainTextEdit::keyPressEvent(event);
-}
+// A plain-text edit that drops characters CP932 cannot hold when they are typed or pasted.
+class TalkTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
 
-void TalkTextEdit::inputMethodEvent(QInputMethodEvent* event) {
-    const QString commit = event->commitString();
-    if (!commit.isEmpty() && Cp932Only(commit) != commit) {
-        QInputMethodEvent filtered(event->preeditString(), event->attributes());
-        filtered.setCommitString(Cp932Only(commit), event->replacementStart(), event->replacementLength());
-        QPlainTextEdit::inputMethodEvent(&filtered);
-        return;
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QString text = event->text();
+        if (!text.isEmpty() && text != QStringLiteral("\r") && Cp932Only(text) != text) {
+            event->accept();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
     }
-    QPlainTextEdit::inputMethodEvent(event);
-}
-
-void TalkTextEdit::insertFromMimeData(const QMimeData* source) {
-    if (!source->hasText()) return;
-    insertPlainText(Cp932Only(source->text()));
-}
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        const QString commit = event->commitString();
+        if (!commit.isEmpty() && Cp932Only(commit) != commit) {
+            QInputMethodEvent filtered(event->preeditString(), event->attributes());
+            filtered.setCommitString(Cp932Only(commit), event->replacementStart(), event->replacementLength());
+            QPlainTextEdit::inputMethodEvent(&filtered);
+            return;
+        }
+        QPlainTextEdit::inputMethodEvent(event);
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source->hasText()) insertPlainText(Cp932Only(source->text()));
+    }
+};
 
 // ---- The editor --------------------------------------------------------------------------------
 
@@ -87,7 +217,7 @@ TalkListEditor::TalkListEditor(EditorContext& context, QWidget* parent) : QDialo
     panel_ = new ListEditorPanel({}, listBox);
     panel_->AddUsagesButton(context.project, RefTarget::Talk);
     panel_->view()->setMinimumSize(250, 300);
-    update_ = panel_->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
+    QPushButton* update = panel_->AddButton(tr("更新"), ListEditorPanel::Enable::WithSelection);
     listLayout->addWidget(panel_);
     columns->addWidget(listBox, 1);
 
@@ -142,7 +272,7 @@ TalkListEditor::TalkListEditor(EditorContext& context, QWidget* parent) : QDialo
         added_ = false;
     });
     connect(panel_, &ListEditorPanel::deleteClicked, this, [this] { ShowSelected(); });
-    connect(update_, &QPushButton::clicked, this, [this] { Update(); });
+    connect(update, &QPushButton::clicked, this, [this] { Update(); });
     connect(menu_, &QComboBox::activated, this, &TalkListEditor::RunCommand);
     connect(edit_, &QPlainTextEdit::textChanged, this, [this] { ShowSize(); });
 
@@ -152,8 +282,6 @@ TalkListEditor::TalkListEditor(EditorContext& context, QWidget* parent) : QDialo
     ShowText({});
     edit_->setFocus();
 }
-
-TalkListEditor::~TalkListEditor() = default;
 
 std::optional<std::string> TalkListEditor::EditBytes() const {
     QString text = edit_->toPlainText();
@@ -267,3 +395,5 @@ int RunTalkListEditor(EditorContext& context, QWidget* parent) {
 }
 
 }  // namespace lw
+
+#include "talk_list_editor.moc"

@@ -11,7 +11,6 @@
 // Characters that CP932 cannot hold cannot be typed or pasted.
 
 #include <QDialog>
-#include <QPlainTextEdit>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,30 +27,14 @@ class QPushButton;
 namespace lw {
 
 struct EditorContext;
-
-// A plain-text edit that drops characters CP932 cannot hold when they are typed or pasted.
-class TalkTextEdit : public QPlainTextEdit {
-    Q_OBJECT
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-    void insertFromMimeData(const QMimeData* source) override;
-};
+class TalkTextEdit;
 
 class TalkListEditor : public QDialog {
     Q_OBJECT
 public:
     TalkListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~TalkListEditor() override;
 
     ListEditorPanel* panel() const { return panel_; }
-    TalkTextEdit* textEdit() const { return edit_; }
-    QComboBox* commandMenu() const { return menu_; }
-    QLabel* sizeLabel() const { return size_; }
-    QPushButton* updateButton() const { return update_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     const std::vector<std::string>& texts() const { return list_->records(); }
@@ -87,7 +70,6 @@ private:
     TalkTextEdit* edit_;
     QComboBox* menu_;
     QLabel* size_;
-    QPushButton* update_;
     QPushButton* ok_;
     QPushButton* cancel_;
     // What the edit showed for the item last put into it, and that item's bytes.

@@ -34,8 +34,6 @@ BasicSettingsEditor::BasicSettingsEditor(EditorContext& context, QWidget* parent
     cancel_ = parts.cancel;
 }
 
-BasicSettingsEditor::~BasicSettingsEditor() = default;
-
 void BasicSettingsEditor::OpenPreview() {
     ImageView& v = view();
     v.Open(this);

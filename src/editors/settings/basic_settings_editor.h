@@ -23,7 +23,6 @@ class BasicSettingsEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     explicit BasicSettingsEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~BasicSettingsEditor() override;
 
     PropertyEditor* properties() const { return properties_; }
     const GameSettings& settings() const { return settings_; }

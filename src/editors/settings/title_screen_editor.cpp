@@ -31,7 +31,6 @@
 #include "widgets/preview_box.h"
 #include "widgets/read_guard.h"
 
-
 namespace lw {
 
 namespace {
@@ -117,23 +116,18 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     // Where and how large the menu is drawn.
     auto* placement = new QGroupBox(tr("ﾒﾆｭｰ表示"), this);
     auto* placementRow = new QHBoxLayout(placement);
-    x_ = TitleSpin(0, kTitleXMax, 0, 320, placement);
-    y_ = TitleSpin(0, kTitleYMax, 0, 240, placement);
-    size_ = TitleSpin(5, 255, 8, 100, placement);
-    spacing_ = TitleSpin(0, 255, 0, 240, placement);
-    const std::pair<QString, QSpinBox*> placed[] = {
-        {QStringLiteral("X"), x_}, {QStringLiteral("Y"), y_}, {tr("ｻｲｽﾞ"), size_}, {tr("高さ間隔"), spacing_}};
-    for (const auto& [label, spin] : placed) {
-        placementRow->addWidget(new QLabel(label, placement));
-        placementRow->addWidget(spin);
+    auto member = [](int TitleScreen::*m) { return [m](TitleScreen& t) -> int& { return t.*m; }; };
+    numbers_ = {{TitleSpin(0, kTitleXMax, 0, 320, placement), member(&TitleScreen::x), &ClampTitleX},
+                {TitleSpin(0, kTitleYMax, 0, 240, placement), member(&TitleScreen::y), &ClampTitleY},
+                {TitleSpin(5, 255, 8, 100, placement), member(&TitleScreen::fontSize), &ClampTitleFontSize},
+                {TitleSpin(0, 255, 0, 240, placement), member(&TitleScreen::entryHeight), &ClampTitleSpacing}};
+    const QString placed[] = {QStringLiteral("X"), QStringLiteral("Y"), tr("ｻｲｽﾞ"), tr("高さ間隔")};
+    for (std::size_t i = 0; i < std::size(placed); ++i) {
+        placementRow->addWidget(new QLabel(placed[i], placement));
+        placementRow->addWidget(numbers_[i].spin);
     }
     placementRow->addStretch(1);
     layout->addWidget(placement);
-    auto member = [](int TitleScreen::*m) { return [m](TitleScreen& t) -> int& { return t.*m; }; };
-    numbers_ = {{x_, member(&TitleScreen::x), &ClampTitleX},
-                {y_, member(&TitleScreen::y), &ClampTitleY},
-                {size_, member(&TitleScreen::fontSize), &ClampTitleFontSize},
-                {spacing_, member(&TitleScreen::entryHeight), &ClampTitleSpacing}};
 
     // The four colours.
     auto* colourRow = new QHBoxLayout();
@@ -144,7 +138,6 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
             auto* spin = TitleSpin(0, 255, 0, 255, group);
             grid->addWidget(new QLabel(CoreText(kComponents[k]), group), k, 0);
             grid->addWidget(spin, k, 1);
-            colours_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = spin;
             const auto colour = static_cast<std::size_t>(c);
             numbers_.push_back(
                 {spin, [colour, k](TitleScreen& t) -> int& { return Component(t.colours[colour], k); }, &ClampTitleColour});
@@ -190,12 +183,6 @@ TitleScreenEditor::TitleScreenEditor(EditorContext& context, QWidget* parent) : 
     }
     connect(background_, &QComboBox::currentIndexChanged, this, [this] { ShowBackground(); });
     connect(showImage_, &QCheckBox::toggled, this, [this] { ShowBackground(); });
-}
-
-TitleScreenEditor::~TitleScreenEditor() = default;
-
-QSpinBox* TitleScreenEditor::colourSpin(int colour, int component) const {
-    return colours_.at(static_cast<std::size_t>(colour)).at(static_cast<std::size_t>(component));
 }
 
 void TitleScreenEditor::ShowRecord() {

@@ -12,8 +12,6 @@
 #include "core/media/image_lists.h"
 #include "core/settings/title_screen.h"
 
-#include <QSpinBox>
-
 #include "render/image_view_state.h"
 #include "widgets/preview_step_dialog.h"
 #include "widgets/number_spin.h"
@@ -27,9 +25,7 @@ namespace lw {
 
 struct EditorContext;
 class ImageChooser;
-
 class PlayOnSelect;
-
 
 // The menu the preview draws over the title background: position, spacing, size, the colours of
 // the first entry shown and of the others, and which slots are shown with which text.
@@ -39,21 +35,7 @@ class TitleScreenEditor : public PreviewStepDialog {
     Q_OBJECT
 public:
     explicit TitleScreenEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~TitleScreenEditor() override;
 
-    // The four rows, slots 0 to 3: "序章", "ｽﾀｰﾄ", "ﾛｰﾄﾞ", "終了".
-    QLineEdit* entryText(int row) const { return texts_.at(static_cast<std::size_t>(row)); }
-    QCheckBox* entryOff(int row) const { return offs_.at(static_cast<std::size_t>(row)); }
-    QSpinBox* xSpin() const { return x_; }
-    QSpinBox* ySpin() const { return y_; }
-    QSpinBox* sizeSpin() const { return size_; }
-    QSpinBox* spacingSpin() const { return spacing_; }
-    // Colour `colour` (kTitleSelected ... kTitleUnselectedShadow), component 0 red, 1 green, 2 blue.
-    QSpinBox* colourSpin(int colour, int component) const;
-    ImageChooser* backgroundChoice() const { return background_; }
-    QCheckBox* showImageBox() const { return showImage_; }
-    QComboBox* bgmChoice() const { return bgm_; }
-    QCheckBox* playBox() const { return play_; }
     // The record as edited so far.
     const TitleScreen& title() const { return title_; }
     // How reading title.txt and image_back.txt went; an unreadable file is never saved over.
@@ -82,11 +64,6 @@ private:
 
     std::array<QLineEdit*, kTitleEditorRows> texts_{};
     std::array<QCheckBox*, kTitleEditorRows> offs_{};
-    NumberSpin* x_;
-    NumberSpin* y_;
-    NumberSpin* size_;
-    NumberSpin* spacing_;
-    std::array<std::array<NumberSpin*, 3>, 4> colours_{};
     // Each number field with the value of the record it shows and sets, clamped as stored.
     struct NumberField {
         NumberSpin* spin;
