@@ -565,15 +565,22 @@ void Builder::ReadMapAnimations(const std::vector<MapAnimationFileEntry>& files)
 void Builder::ReadScene(const SceneFileEntry& entry) {
     const int f = File(entry.fileName);
     Scene scene;
-    const ReadStatus status = reader_.Read(DataFilePath(project_, entry.fileName), kListFileCeiling);
-    // Read() again through the shared path so that the unreadable and code page findings are made.
+    // Read as the catalog load reads, into a buffer the catalog entry keeps.
+    ReadableFile file(DataFilePath(project_, entry.fileName), kListFileCeiling);
+    ReadStatus status = file.status;
+    std::unique_ptr<char[]> kept;
+    std::size_t size = 0;
+    if (status == ReadStatus::Ok) {
+        kept = std::make_unique_for_overwrite<char[]>(file.size);
+        if (!file.ReadUpTo(kept.get(), file.size, size)) status = ReadStatus::Unreadable;
+    }
     std::optional<std::string_view> bytes;
     if (status == ReadStatus::Unreadable) {
         Finding(Severity::Error, f, -1, "",
                 "the file exists but could not be read (no permission, not a regular file or too large); "
                 "make it a readable file");
     } else if (status == ReadStatus::Ok) {
-        bytes = reader_.content();
+        bytes = std::string_view(kept.get(), size);
         const int bad = FirstNonCp932Line(*bytes);
         if (bad >= 0)
             Finding(Severity::Error, f, -1, "",
@@ -660,10 +667,7 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
     }
     scan_.index = nullptr;
     // The catalog keeps the bytes, as a catalog load does; its entry parses them when asked.
-    auto kept = std::make_unique_for_overwrite<char[]>(bytes->size());
-    std::memcpy(kept.get(), bytes->data(), bytes->size());
-    out_.catalog.entries.push_back(
-        MakeUnparsedCatalogEntry(entry.sceneNumber, entry.fileName, std::move(kept), bytes->size()));
+    out_.catalog.entries.push_back(MakeUnparsedCatalogEntry(entry.sceneNumber, entry.fileName, std::move(kept), size));
 }
 
 void Builder::Run() {
