@@ -214,18 +214,19 @@ void ScanEventLine(std::string_view line, const LineLimits& limits, LineScan& ou
     if (line.empty()) return;
     SplitFields(line, out.fields);
     const std::string_view first = out.fields.views[0];
-    const auto kind = RecognizeEventKeyword(first);
-    if (!kind) {
+    const int position = EventKeywordPosition(first);
+    if (position < 0) {
         out.findings.push_back({Severity::Error, Quoted(first) +
                                                      " is not an event command; correct the line or delete it"});
         return;
     }
     using K = EventCommandKind;
+    const auto kind = static_cast<K>(position);
     // The glued commands keep their number in the first field; the others lose the keyword, which
     // is the first field itself.
-    const bool glued = *kind == K::SetFlag || *kind == K::AddRemoveItems;
-    Fields f(glued ? EventCommandKeyword(*kind) : first, FieldViews(out.fields, glued ? 0 : 1), out);
-    switch (*kind) {
+    const bool glued = kind == K::SetFlag || kind == K::AddRemoveItems;
+    Fields f(glued ? EventCommandKeyword(kind) : first, FieldViews(out.fields, glued ? 0 : 1), out);
+    switch (kind) {
     case K::EndBranch: case K::EndEvent: case K::ExitGame: case K::Fade: case K::FadeInPc:
     case K::FadeOutPc: case K::FullRecovery: case K::ResetToStart: case K::LoadScreen: case K::TitleScreen:
         f.CountIs({0}, "no fields");

@@ -93,16 +93,11 @@ private:
         }
         return known == 1;
     }
-    // A list row, flag or group that exists (most references): settled by a comparison.
+    // A list row, flag or group that exists (most references): settled by a comparison with a size
+    // looked up without a branch on the target, which a million references of mixed kinds defeat.
     bool InRange(const Reference& r) const {
-        int size = -1;
-        if (IsListTarget(r.target) || r.target == RefTarget::Flag) {
-            size = listSizes_[static_cast<std::size_t>(r.target)];
-        } else if (r.target == RefTarget::Group) {
-            const SceneSummary* scene = index_.SceneByFile(r.file);
-            if (!scene) return true;  // not a scene read whole: nothing to compare with
-            size = scene->groupCount;
-        }
+        const int size = r.target == RefTarget::Group ? groupCounts_[static_cast<std::size_t>(r.file)]
+                                                      : listSizes_[static_cast<std::size_t>(r.target)];
         return r.index >= 0 && r.index < size;
     }
     void CheckReference(const Reference& r);
@@ -113,11 +108,23 @@ private:
     const ReferenceIndex& refs_;
     std::vector<Problem> problems_;
     std::vector<std::uint8_t> fileKnown_ = std::vector<std::uint8_t>(static_cast<std::size_t>(refs_.NameCount()) * 3);
-    // Each list's size, -1 while it could not be read.
+    // Each list's size (and the flags'), -1 while it could not be read and for targets that are not
+    // counted rows.
     std::array<int, kRefTargetCount> listSizes_ = [this] {
         std::array<int, kRefTargetCount> sizes{};
-        for (int t = 0; t < kRefTargetCount; ++t) sizes[static_cast<std::size_t>(t)] = refs_.ListSize(static_cast<RefTarget>(t)).value_or(-1);
+        for (int t = 0; t < kRefTargetCount; ++t) {
+            const auto target = static_cast<RefTarget>(t);
+            const bool counted = IsListTarget(target) || target == RefTarget::Flag;
+            sizes[static_cast<std::size_t>(t)] = counted ? refs_.ListSize(target).value_or(-1) : -1;
+        }
         return sizes;
+    }();
+    // The group count of each file's scene; for a file that is not a scene read whole there is
+    // nothing to compare with, and any group counts as there.
+    std::vector<int> groupCounts_ = [this] {
+        std::vector<int> counts(static_cast<std::size_t>(refs_.FileCount()), INT32_MAX);
+        for (const SceneSummary& s : index_.scenes) counts[static_cast<std::size_t>(s.file)] = s.groupCount;
+        return counts;
     }();
 };
 
