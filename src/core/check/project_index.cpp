@@ -573,14 +573,9 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
     const int f = File(entry.fileName);
     Scene scene;
     // Read as the catalog load reads, into a buffer the catalog entry keeps.
-    ReadableFile file(DataFilePath(project_, entry.fileName), kListFileCeiling);
-    ReadStatus status = file.status;
     std::unique_ptr<char[]> kept;
     std::size_t size = 0;
-    if (status == ReadStatus::Ok) {
-        kept = std::make_unique_for_overwrite<char[]>(file.size);
-        if (!file.ReadUpTo(kept.get(), file.size, size)) status = ReadStatus::Unreadable;
-    }
+    const ReadStatus status = ReadKeptSceneFile(project_, entry.fileName, kept, size);
     std::optional<std::string_view> bytes;
     if (status == ReadStatus::Unreadable) {
         Finding(Severity::Error, f, -1, "",
