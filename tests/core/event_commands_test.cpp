@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/check/line_references.h"
 #include "core/events/event_commands.h"
 
 namespace lw {
@@ -153,9 +154,14 @@ std::vector<Case> Cases() {
 
 class EventCommandText : public ::testing::TestWithParam<Case> {};
 
-TEST_P(EventCommandText, BuildsExactLineRecognisedAsItsCommand) {
+// What a command dialog builds, the project check's scan takes for the same command and finds
+// nothing wrong with.
+TEST_P(EventCommandText, BuildsExactLineRecognisedAsItsCommandAndScannedClean) {
     EXPECT_EQ(GetParam().built, GetParam().expected);
     EXPECT_EQ(RecognizeEventCommand(GetParam().built), GetParam().kind);
+    LineScan scan;
+    ScanEventLine(GetParam().built, {}, scan);
+    for (const LineFinding& f : scan.findings) ADD_FAILURE() << f.message;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, EventCommandText, ::testing::ValuesIn(Cases()),

@@ -40,39 +40,64 @@ bool ParseDecimal(std::string_view token, long long& value) { return Decimal(tok
 
 namespace {
 
-// The fields between single blanks. Eight bytes are looked at together: lines are short and hold
-// a million of them, so a search call per field costs more than the fields.
+// The fields between single blanks, eight bytes looked at together: lines are short and a project
+// holds a million of them, so a search call per field costs more than the fields.
 static_assert(std::endian::native == std::endian::little, "a byte's position is read from its bit");
-void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
-    fields.clear();
+constexpr std::uint64_t kOnes = 0x0101010101010101ull, kLow7s = 0x7F7F7F7F7F7F7F7Full;
+
+// The high bit of each byte of `v` that is a blank, and of no other byte.
+inline std::uint64_t BlankBits(std::uint64_t v) {
+    const std::uint64_t x = v ^ (kOnes * ' ');  // blank bytes become 0
+    return ~(((x & kLow7s) + kLow7s) | x | kLow7s);
+}
+
+// Bytes from..size-1 of `data` (one to seven of them) as the low bytes of a word, the rest 0. A
+// line of eight bytes or more is read from its end, never past it.
+inline std::uint64_t TailWord(const char* data, std::size_t from, std::size_t size) {
+    std::uint64_t v = 0;
+    if (size >= 8) {
+        std::memcpy(&v, data + size - 8, 8);
+        return v >> (8 * (8 - (size - from)));
+    }
+    for (std::size_t k = from; k < size; ++k) v |= std::uint64_t{static_cast<unsigned char>(data[k])} << (8 * (k - from));
+    return v;
+}
+
+void SplitFields(std::string_view line, LineFields& fields) {
     const char* const data = line.data();
     const std::size_t size = line.size();
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
-    constexpr std::uint64_t kBlanks = kOnes * ' ';
-    std::size_t start = 0, i = 0;
+    std::size_t n = 0, start = 0;
+    auto cut = [&](std::size_t at) {
+        if (n < LineFields::kKept) fields.views[n] = std::string_view(data + start, at - start);
+        ++n;
+        start = at + 1;
+    };
+    auto blanks = [&](std::uint64_t word, std::size_t at) {
+        for (std::uint64_t m = BlankBits(word); m; m &= m - 1) cut(at + static_cast<std::size_t>(std::countr_zero(m) >> 3));
+    };
+    std::size_t i = 0;
     for (; i + 8 <= size; i += 8) {
-        std::uint64_t v;
-        std::memcpy(&v, data + i, 8);
-        const std::uint64_t x = v ^ kBlanks;  // blank bytes become 0
-        // Every blank byte has its high bit set here; a borrow may also mark a byte after a blank,
-        // so each marked byte is tested itself.
-        std::uint64_t blanks = (x - kOnes) & ~x & kHighs;
-        while (blanks) {
-            const int bit = std::countr_zero(blanks);
-            const std::size_t at = i + static_cast<std::size_t>(bit >> 3);
-            blanks &= blanks - 1;
-            if (data[at] != ' ') continue;
-            fields.emplace_back(data + start, at - start);
-            start = at + 1;
-        }
+        std::uint64_t word;
+        std::memcpy(&word, data + i, 8);
+        blanks(word, i);
     }
-    for (; i < size; ++i)
-        if (data[i] == ' ') {
-            fields.emplace_back(data + start, i - start);
-            start = i + 1;
-        }
-    fields.emplace_back(data + start, size - start);
+    if (i < size) blanks(TailWord(data, i, size), i);
+    cut(size);
+    fields.count = n;
 }
+
+// The fields after the first `skip` of them: `size()` counts them all, `[]` reaches the kept ones
+// (every command checks its count before it reads a field, and none has more than are kept).
+class FieldViews {
+public:
+    FieldViews(const LineFields& fields, std::size_t skip) : fields_(fields), skip_(skip) {}
+    std::size_t size() const { return fields_.count - skip_; }
+    std::string_view operator[](std::size_t i) const { return fields_.views[skip_ + i]; }
+
+private:
+    const LineFields& fields_;
+    std::size_t skip_;
+};
 
 std::string Quoted(std::string_view cp932) { return "\"" + Cp932ToUtf8Lossy(cp932) + "\""; }
 
@@ -83,13 +108,12 @@ std::string RangeText(long long low, long long high) {
 // Reads the fields of one command after its keyword, noting what they refer to and what is wrong.
 class Fields {
 public:
-    Fields(std::string_view what, std::span<const std::string_view> fields, LineScan& out)
-        : what_(what), fields_(fields), out_(out) {}
+    Fields(std::string_view what, FieldViews fields, LineScan& out) : what_(what), fields_(fields), out_(out) {}
 
     std::size_t size() const { return fields_.size(); }
 
     // False (with a finding) unless the command has one of the field counts `counts`.
-    bool CountIs(std::initializer_list<std::size_t> counts, std::string_view forms) {
+    [[gnu::always_inline]] bool CountIs(std::initializer_list<std::size_t> counts, std::string_view forms) {
         for (std::size_t c : counts)
             if (fields_.size() == c) return true;
         return WrongCount(forms);
@@ -101,7 +125,7 @@ public:
     }
 
     // Field `i` as a number; `prefix` is glued in front of it ("flag", "item").
-    bool Number(std::size_t i, long long& value, std::string_view prefix = {}) {
+    [[gnu::always_inline]] bool Number(std::size_t i, long long& value, std::string_view prefix = {}) {
         std::string_view token = fields_[i];
         if (prefix.empty() || token.starts_with(prefix)) {
             token.remove_prefix(prefix.size());
@@ -117,7 +141,7 @@ public:
     }
 
     // A number in low..high.
-    void Ranged(std::size_t i, long long low, long long high, std::string_view meaning) {
+    [[gnu::always_inline]] void Ranged(std::size_t i, long long low, long long high, std::string_view meaning) {
         long long v = 0;
         if (!Number(i, v)) return;
         if (v < low || v > high) OutOfRange(v, low, high, meaning);
@@ -128,14 +152,15 @@ public:
     }
 
     // A reference to a row or number; -1 is none where `noneAllowed`.
-    void Ref(std::size_t i, RefTarget target, bool noneAllowed, const char* part, std::string_view prefix = {}) {
+    [[gnu::always_inline]] void Ref(std::size_t i, RefTarget target, bool noneAllowed, const char* part,
+                                    std::string_view prefix = {}) {
         long long v = 0;
         if (!Number(i, v, prefix)) return;
         if (noneAllowed && v == -1) return;
         if (v < INT32_MIN || v > INT32_MAX) v = INT32_MIN;
         Found({target, static_cast<int>(v), {}, part, fields_[i], noneAllowed});
     }
-    void Group(std::size_t i, const char* part) { Ref(i, RefTarget::Group, true, part); }
+    [[gnu::always_inline]] void Group(std::size_t i, const char* part) { Ref(i, RefTarget::Group, true, part); }
     void Image(std::size_t i, const char* part) {
         if (!fields_[i].empty()) Found({RefTarget::ImageFile, -1, fields_[i], part, fields_[i]});
     }
@@ -158,15 +183,16 @@ private:
     void Found(const LineReference& r) {
         if (ReferenceIndex* index = out_.index) {
             const bool file = IsFileTarget(r.target);
-            index->Add(r.target, file ? -1 : r.index, file ? index->AddName(r.name) : -1,
-                       {out_.at.file, -1, out_.at.group, out_.at.line, r.part});
+            Place at = out_.at;
+            at.part = r.part;
+            index->Add(r.target, file ? -1 : r.index, file ? index->AddName(r.name) : -1, at);
         } else {
             out_.references.push_back(r);
         }
     }
     void Error(std::string message) { out_.findings.push_back({Severity::Error, std::move(message)}); }
     std::string_view what_;
-    std::span<const std::string_view> fields_;
+    FieldViews fields_;
     LineScan& out_;
 };
 
@@ -187,18 +213,20 @@ void ScanEventLine(std::string_view line, const LineLimits& limits, LineScan& ou
     out.clear();
     if (line.empty()) return;
     SplitFields(line, out.fields);
-    const auto kind = RecognizeEventKeyword(out.fields.front());
-    if (!kind) {
-        out.findings.push_back({Severity::Error, Quoted(out.fields.front()) +
+    const std::string_view first = out.fields.views[0];
+    const int position = EventKeywordPosition(first);
+    if (position < 0) {
+        out.findings.push_back({Severity::Error, Quoted(first) +
                                                      " is not an event command; correct the line or delete it"});
         return;
     }
     using K = EventCommandKind;
-    const std::string_view keyword = EventCommandKeyword(*kind);
-    // The glued commands keep their number in the first field; the others lose the keyword.
-    const bool glued = *kind == K::SetFlag || *kind == K::AddRemoveItems;
-    Fields f(keyword, std::span<const std::string_view>(out.fields).subspan(glued ? 0 : 1), out);
-    switch (*kind) {
+    const auto kind = static_cast<K>(position);
+    // The glued commands keep their number in the first field; the others lose the keyword, which
+    // is the first field itself.
+    const bool glued = kind == K::SetFlag || kind == K::AddRemoveItems;
+    Fields f(glued ? EventCommandKeyword(kind) : first, FieldViews(out.fields, glued ? 0 : 1), out);
+    switch (kind) {
     case K::EndBranch: case K::EndEvent: case K::ExitGame: case K::Fade: case K::FadeInPc:
     case K::FadeOutPc: case K::FullRecovery: case K::ResetToStart: case K::LoadScreen: case K::TitleScreen:
         f.CountIs({0}, "no fields");
@@ -341,8 +369,8 @@ void ScanTalkText(std::string_view text, LineScan& out) {
         const std::string_view command = text.substr(pos + 1, close - pos - 1);
         pos = close + 1;
         SplitFields(command, out.fields);
-        const std::string_view keyword = out.fields.front();
-        Fields f(keyword, std::span<const std::string_view>(out.fields).subspan(1), out);
+        const std::string_view keyword = out.fields.views[0];
+        Fields f(keyword, FieldViews(out.fields, 1), out);
         if (keyword == "midi") {
             if (f.CountIs({1}, "1 field")) f.Ref(0, RefTarget::Bgm, true, "BGM");
         } else if (keyword == "face") {

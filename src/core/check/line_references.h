@@ -3,6 +3,7 @@
 // form, found with the command language's own recogniser (RecognizeEventCommand) and the talk
 // markup's commands. Group references are of the scene holding the line.
 
+#include <array>
 #include <string>
 #include <span>
 #include <string_view>
@@ -27,10 +28,18 @@ struct LineFinding {
     std::string message;  // UTF-8
 };
 
+// The blank-separated fields of one line or talk command, without allocating: the first kKept are
+// kept (no command has more), `count` counts them all.
+struct LineFields {
+    static constexpr std::size_t kKept = 12;
+    std::array<std::string_view, kKept> views;
+    std::size_t count = 0;
+};
+
 struct LineScan {
     std::vector<LineReference> references;
     std::vector<LineFinding> findings;
-    std::vector<std::string_view> fields;  // scratch: the fields of the line being scanned
+    LineFields fields;  // scratch: the fields of the line being scanned
     // When set, references go straight into this index as they are found, placed at `at` (its
     // file, group and line), instead of being kept in `references`: a project's scan passes a
     // million of them.

@@ -93,16 +93,11 @@ private:
         }
         return known == 1;
     }
-    // A list row, flag or group that exists (most references): settled by a comparison.
+    // A list row, flag or group that exists (most references): settled by a comparison with a size
+    // looked up without a branch on the target, which a million references of mixed kinds defeat.
     bool InRange(const Reference& r) const {
-        int size = -1;
-        if (IsListTarget(r.target) || r.target == RefTarget::Flag) {
-            size = listSizes_[static_cast<std::size_t>(r.target)];
-        } else if (r.target == RefTarget::Group) {
-            const SceneSummary* scene = index_.SceneByFile(r.file);
-            if (!scene) return true;  // not a scene read whole: nothing to compare with
-            size = scene->groupCount;
-        }
+        const int size = r.target == RefTarget::Group ? groupCounts_[static_cast<std::size_t>(r.file)]
+                                                      : listSizes_[static_cast<std::size_t>(r.target)];
         return r.index >= 0 && r.index < size;
     }
     void CheckReference(const Reference& r);
@@ -113,11 +108,23 @@ private:
     const ReferenceIndex& refs_;
     std::vector<Problem> problems_;
     std::vector<std::uint8_t> fileKnown_ = std::vector<std::uint8_t>(static_cast<std::size_t>(refs_.NameCount()) * 3);
-    // Each list's size, -1 while it could not be read.
+    // Each list's size (and the flags'), -1 while it could not be read and for targets that are not
+    // counted rows.
     std::array<int, kRefTargetCount> listSizes_ = [this] {
         std::array<int, kRefTargetCount> sizes{};
-        for (int t = 0; t < kRefTargetCount; ++t) sizes[static_cast<std::size_t>(t)] = refs_.ListSize(static_cast<RefTarget>(t)).value_or(-1);
+        for (int t = 0; t < kRefTargetCount; ++t) {
+            const auto target = static_cast<RefTarget>(t);
+            const bool counted = IsListTarget(target) || target == RefTarget::Flag;
+            sizes[static_cast<std::size_t>(t)] = counted ? refs_.ListSize(target).value_or(-1) : -1;
+        }
         return sizes;
+    }();
+    // The group count of each file's scene; for a file that is not a scene read whole there is
+    // nothing to compare with, and any group counts as there.
+    std::vector<int> groupCounts_ = [this] {
+        std::vector<int> counts(static_cast<std::size_t>(refs_.FileCount()), INT32_MAX);
+        for (const SceneSummary& s : index_.scenes) counts[static_cast<std::size_t>(s.file)] = s.groupCount;
+        return counts;
     }();
 };
 
@@ -234,9 +241,11 @@ std::vector<Problem> Checker::Run() {
     // Where each NPC and chest stands: the scene lists (references from a scene file outside its groups).
     std::vector<std::vector<int>> npcScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Npc).value_or(0))));
     std::vector<std::vector<int>> chestScenes(static_cast<std::size_t>(std::max(0, refs_.ListSize(RefTarget::Chest).value_or(0))));
+    // The references that need more than a comparison (a list row in range is most of them), so
+    // that their problems are made in a vector sized once.
+    std::vector<const Reference*> doubtful;
     for (const Reference& r : refs_.references()) {
-        // A list row in range (most references) needs no more than a comparison.
-        if (!InRange(r)) CheckReference(r);
+        if (!InRange(r)) doubtful.push_back(&r);
         if ((r.target == RefTarget::Npc || r.target == RefTarget::Chest) && r.group < 0 &&
             index_.SceneByFile(r.file)) {
             auto& placed = r.target == RefTarget::Npc ? npcScenes : chestScenes;
@@ -244,6 +253,8 @@ std::vector<Problem> Checker::Run() {
                 placed[static_cast<std::size_t>(r.index)].push_back(r.file);
         }
     }
+    problems_.reserve(problems_.size() + doubtful.size() + npcScenes.size() + chestScenes.size());
+    for (const Reference* r : doubtful) CheckReference(*r);
     CheckPlacements(RefTarget::Npc, index_.npcGroups, refs_.FindFile(ListFileOf(RefTarget::Npc)).value_or(-1), npcScenes);
     CheckPlacements(RefTarget::Chest, index_.chestGroups, refs_.FindFile(ListFileOf(RefTarget::Chest)).value_or(-1),
                     chestScenes);
@@ -273,10 +284,23 @@ std::vector<Problem> Checker::Run() {
     }
     for (std::size_t b = 0; b + 1 < start.size(); ++b)
         std::sort(keys.begin() + static_cast<std::ptrdiff_t>(start[b]), keys.begin() + static_cast<std::ptrdiff_t>(start[b + 1]));
-    std::vector<Problem> sorted;
-    sorted.reserve(problems_.size());
-    for (const Key& k : keys) sorted.push_back(std::move(problems_[std::get<3>(k)]));
-    return sorted;
+    // Position k takes the problem keys[k] names: moved in place, cycle by cycle.
+    std::vector<std::size_t> from(keys.size());
+    for (std::size_t k = 0; k < keys.size(); ++k) from[k] = std::get<3>(keys[k]);
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        if (from[i] == i) continue;
+        Problem first = std::move(problems_[i]);
+        std::size_t j = i;
+        while (from[j] != i) {
+            const std::size_t next = from[j];
+            problems_[j] = std::move(problems_[next]);
+            from[j] = j;
+            j = next;
+        }
+        problems_[j] = std::move(first);
+        from[j] = j;
+    }
+    return std::move(problems_);
 }
 
 void AppendJsonString(std::string& out, std::string_view s) {

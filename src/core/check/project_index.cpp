@@ -85,8 +85,8 @@ const std::vector<std::uint8_t>& Cp932Pairs() {
 }
 
 // The first line (from 0) holding bytes that are not CP932 text, or -1. Runs of plain ASCII are
-// passed eight bytes at a time; lines are counted only when a bad byte is found (the second byte of
-// a pair is never a line break, so counting the breaks before it gives its line).
+// passed sixteen and eight bytes at a time; lines are counted only when a bad byte is found (the
+// second byte of a pair is never a line break, so counting the breaks before it gives its line).
 static_assert(std::endian::native == std::endian::little, "a byte's position is read from its bit");
 int FirstNonCp932Line(std::string_view bytes) {
     const std::vector<std::uint8_t>& pairs = Cp932Pairs();
@@ -95,13 +95,20 @@ int FirstNonCp932Line(std::string_view bytes) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
     std::size_t i = 0;
     auto lineAt = [&](std::size_t at) { return static_cast<int>(std::count(data, data + at, '\n')); };
+    // The bytes of data[at..at+7] with their high bit set or NUL; the lowest one marked is exact (a
+    // borrow can only mark bytes above a NUL).
+    auto marks = [&](std::size_t at) {
+        std::uint64_t v;
+        std::memcpy(&v, data + at, 8);
+        return (v | ((v - kOnes) & ~v)) & kHighs;
+    };
     while (i < size) {
+        if (i + 16 <= size && (marks(i) | marks(i + 8)) == 0) {
+            i += 16;
+            continue;
+        }
         if (i + 8 <= size) {
-            std::uint64_t v;
-            std::memcpy(&v, data + i, 8);
-            // The bytes with their high bit set or NUL; the lowest one marked is exact (a borrow
-            // can only mark bytes above a NUL).
-            const std::uint64_t marked = (v | ((v - kOnes) & ~v)) & kHighs;
+            const std::uint64_t marked = marks(i);
             if (marked == 0) {
                 i += 8;
                 continue;
@@ -565,15 +572,17 @@ void Builder::ReadMapAnimations(const std::vector<MapAnimationFileEntry>& files)
 void Builder::ReadScene(const SceneFileEntry& entry) {
     const int f = File(entry.fileName);
     Scene scene;
-    const ReadStatus status = reader_.Read(DataFilePath(project_, entry.fileName), kListFileCeiling);
-    // Read() again through the shared path so that the unreadable and code page findings are made.
+    // Read as the catalog load reads, into a buffer the catalog entry keeps.
+    std::unique_ptr<char[]> kept;
+    std::size_t size = 0;
+    const ReadStatus status = ReadKeptSceneFile(project_, entry.fileName, kept, size);
     std::optional<std::string_view> bytes;
     if (status == ReadStatus::Unreadable) {
         Finding(Severity::Error, f, -1, "",
                 "the file exists but could not be read (no permission, not a regular file or too large); "
                 "make it a readable file");
     } else if (status == ReadStatus::Ok) {
-        bytes = reader_.content();
+        bytes = std::string_view(kept.get(), size);
         const int bad = FirstNonCp932Line(*bytes);
         if (bad >= 0)
             Finding(Severity::Error, f, -1, "",
@@ -660,10 +669,7 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
     }
     scan_.index = nullptr;
     // The catalog keeps the bytes, as a catalog load does; its entry parses them when asked.
-    auto kept = std::make_unique_for_overwrite<char[]>(bytes->size());
-    std::memcpy(kept.get(), bytes->data(), bytes->size());
-    out_.catalog.entries.push_back(
-        MakeUnparsedCatalogEntry(entry.sceneNumber, entry.fileName, std::move(kept), bytes->size()));
+    out_.catalog.entries.push_back(MakeUnparsedCatalogEntry(entry.sceneNumber, entry.fileName, std::move(kept), size));
 }
 
 void Builder::Run() {

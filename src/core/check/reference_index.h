@@ -118,7 +118,9 @@ public:
         references_.push_back(r);
         sorted_ = false;
     }
-    void Reserve(std::size_t references) { references_.reserve(references); }
+    // Room for this many references, filled from the start (a large project's index is tens of
+    // megabytes, written once).
+    void Reserve(std::size_t references);
     const std::vector<Reference>& references() const { return references_; }
     // Where a reference stands, whole.
     Place PlaceOf(const Reference& r) const { return {r.file, r.record(), r.group, r.line(), PartText(r.part)}; }
@@ -156,6 +158,7 @@ private:
         std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
     std::unordered_map<std::string, int, NameHash, std::equal_to<>> nameIds_;  // names_ by name
+    int lastName_ = -1;  // the name added last: names come in runs (a scene's battles share a background)
     std::vector<Reference> references_;
     std::vector<std::optional<int>> listSizes_ = std::vector<std::optional<int>>(kRefTargetCount);
     // The references' positions sorted by a key of target, scope and index (for file targets the

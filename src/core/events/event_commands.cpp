@@ -132,7 +132,13 @@ std::optional<EventCommandKind> RecognizeEventCommand(std::string_view line) {
 }
 
 std::optional<EventCommandKind> RecognizeEventKeyword(std::string_view token) {
-    if (token.empty()) return std::nullopt;
+    const int position = EventKeywordPosition(token);
+    if (position < 0) return std::nullopt;
+    return static_cast<EventCommandKind>(position);
+}
+
+int EventKeywordPosition(std::string_view token) {
+    if (token.empty()) return -1;
     // Keywords are a few bytes: compared byte by byte rather than through a call.
     auto same = [](std::string_view a, std::string_view b) {
         for (std::size_t k = 0; k < b.size(); ++k)
@@ -142,13 +148,13 @@ std::optional<EventCommandKind> RecognizeEventKeyword(std::string_view token) {
     const auto first = static_cast<unsigned char>(token.front());
     if (token.size() < kKeywordLengths && first < 128)
         for (const std::uint8_t i : kKeywordsByShape[token.size() * 128 + first])
-            if (i != kNoKeyword && same(token, kKeywords[i])) return static_cast<EventCommandKind>(i);
+            if (i != kNoKeyword && same(token, kKeywords[i])) return i;
     for (const EventCommandKind kind : {EventCommandKind::SetFlag, EventCommandKind::AddRemoveItems}) {
         const std::string_view prefix = kKeywords[static_cast<std::size_t>(kind)];
         if (token.size() > prefix.size() && same(token, prefix) && IsDecimalNumber(token.substr(prefix.size())))
-            return kind;
+            return static_cast<int>(kind);
     }
-    return std::nullopt;
+    return -1;
 }
 
 std::string StoredEventCommandLine(std::string_view line) { return CutCopy(line, kEventCommandStoredBytes); }

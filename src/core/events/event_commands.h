@@ -84,6 +84,9 @@ std::optional<std::string> BuildKeywordCommand(EventCommandKind kind);
 std::optional<EventCommandKind> RecognizeEventCommand(std::string_view line);
 // The same for the line's first field alone (the text before its first blank).
 std::optional<EventCommandKind> RecognizeEventKeyword(std::string_view firstField);
+// The same as the command's menu position, or -1: a plain number comes back in a register, which
+// matters to a scan of a million lines.
+int EventKeywordPosition(std::string_view firstField);
 
 // The line as a group stores it: at most kEventCommandStoredBytes, cut at a character boundary.
 std::string StoredEventCommandLine(std::string_view line);

@@ -65,21 +65,25 @@ ReadStatus ReadScene(const Project& project, std::string_view fileName, FileRead
 
 }  // namespace
 
+ReadStatus ReadKeptSceneFile(const Project& project, std::string_view fileName, std::unique_ptr<char[]>& bytes,
+                             std::size_t& size) {
+    // Read as ReadFileBytes reads, into a buffer that is not cleared first (it is kept).
+    ReadableFile file(DataFilePath(project, fileName), kListFileCeiling);
+    size = 0;
+    if (file.status != ReadStatus::Ok) return file.status;
+    bytes = std::make_unique_for_overwrite<char[]>(file.size);
+    return file.ReadUpTo(bytes.get(), file.size, size) ? ReadStatus::Ok : ReadStatus::Unreadable;
+}
+
 void LoadSceneCatalog(const Project& project, SceneCatalog& catalog, const LoadProgressFn& progress) {
     FreeSceneCatalog(catalog);
     std::vector<SceneFileEntry> files = ListSceneFiles(project);
     catalog.entries.reserve(files.size());
     for (SceneFileEntry& f : files) {
         if (progress) progress(catalog.entries.size(), files.size(), f.fileName);
-        // Read as ReadFileBytes reads, into a buffer that is not cleared first (it is kept).
-        ReadableFile file(DataFilePath(project, f.fileName), kListFileCeiling);
-        ReadStatus status = file.status;
         std::unique_ptr<char[]> bytes;
         std::size_t size = 0;
-        if (status == ReadStatus::Ok) {
-            bytes = std::make_unique_for_overwrite<char[]>(file.size);
-            if (!file.ReadUpTo(bytes.get(), file.size, size)) status = ReadStatus::Unreadable;
-        }
+        const ReadStatus status = ReadKeptSceneFile(project, f.fileName, bytes, size);
         if (status == ReadStatus::Ok)
             catalog.entries.push_back(MakeUnparsedCatalogEntry(f.sceneNumber, std::move(f.fileName), std::move(bytes), size));
         else

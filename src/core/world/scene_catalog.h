@@ -92,6 +92,9 @@ std::vector<SceneFileEntry> ListSceneFiles(const Project& project);
 // `progress`, when set, is told of each file before it is read (`done` of `total` read so far).
 using LoadProgressFn = std::function<void(std::size_t done, std::size_t total, std::string_view fileName)>;
 void LoadSceneCatalog(const Project& project, SceneCatalog& catalog, const LoadProgressFn& progress = {});
+// Reads a scene file whole into a buffer of its own, as the catalog load keeps it (`size` bytes).
+ReadStatus ReadKeptSceneFile(const Project& project, std::string_view fileName, std::unique_ptr<char[]>& bytes,
+                             std::size_t& size);
 // The catalog fields of one scene, taken over from `scene` (which is left emptied of them).
 SceneCatalogEntry MakeCatalogEntry(int sceneNumber, std::string fileName, ReadStatus status, Scene&& scene);
 // The entry of a file read whole (`size` bytes) whose bytes are parsed when a field is first asked
