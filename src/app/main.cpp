@@ -15,6 +15,7 @@
 #include "app/signal_quit.h"
 #include "app/single_instance.h"
 #include "audio/music_player.h"
+#include "widgets/accessible_names.h"
 #include "widgets/audio_glue.h"
 
 int main(int argc, char** argv) {
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    lw::InstallDropDownInterface();
     lw::InstallLanguage(language.language.value_or(lw::LanguageOfLocale(lw::LocaleOfEnvironment())));
 
     lw::SingleInstance instance;

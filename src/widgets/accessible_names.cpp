@@ -211,6 +211,8 @@ QAccessibleInterface* DropDownFactory(const QString& className, QObject* object)
     return combo != nullptr ? new DropDownAccessible(combo) : nullptr;
 }
 
+}  // namespace
+
 void InstallDropDownInterface() {
     static const bool installed = [] {
         QAccessible::installFactory(DropDownFactory);
@@ -218,8 +220,6 @@ void InstallDropDownInterface() {
     }();
     (void)installed;
 }
-
-}  // namespace
 
 void NameControls(QWidget* root) {
     if (root == nullptr) return;

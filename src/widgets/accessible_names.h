@@ -33,6 +33,12 @@ void NameControls(QWidget* root);
 // installing it again does nothing.
 void OnEveryShow(QWidget* dialog, const char* mark, std::function<void(QWidget*)> run);
 
+// Makes every drop-down tell assistive technology the name it is given (its label), not the entry
+// it shows. Qt keeps the first interface it made for a control, so this runs at start, before the
+// first drop-down is made; naming a dialog's controls installs it too, for code that runs without
+// the program's start.
+void InstallDropDownInterface();
+
 // Names the controls below `dialog` now and again each time it is shown (controls added or
 // relabelled since are named too).
 void NameControlsWhenShown(QWidget* dialog);

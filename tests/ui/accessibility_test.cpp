@@ -11,6 +11,8 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QAccessible>
 #include <QDialog>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -58,6 +60,17 @@ protected:
         return [this, editor] { EXPECT_TRUE(registry.Open(editor, context, nullptr)); };
     }
 };
+
+// ctest runs each case in a process of its own: a drop-down made before any dialog was named must
+// still be read by its name, not by the entry it shows (Qt keeps the first interface it made).
+TEST(DropDownInterface, ADropDownMadeBeforeAnyDialogIsReadByItsName) {
+    QComboBox combo;
+    combo.addItems({QStringLiteral("剣"), QStringLiteral("盾")});
+    combo.setAccessibleName(QStringLiteral("種別"));
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&combo);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("種別"));
+}
 
 // ---- every control named -----------------------------------------------------------------------
 

@@ -9,7 +9,7 @@
 #include "editors/media/audio_list_editor.h"
 #include "support/core/media_makers.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/named_m.h"
+#include "support/qt/named.h"
 
 namespace lw {
 namespace {

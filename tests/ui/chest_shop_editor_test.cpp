@@ -16,7 +16,7 @@
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/named_r.h"
+#include "support/qt/named.h"
 #include "widgets/image_chooser.h"
 
 namespace lw {

@@ -16,7 +16,7 @@
 #include "editors/media/effect_steps.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/named_m.h"
+#include "support/qt/named.h"
 
 namespace lw {
 namespace {

@@ -8,7 +8,7 @@
 #include "editors/rules/enemy_unit_editor.h"
 #include "widgets/image_chooser.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/named_r.h"
+#include "support/qt/named.h"
 
 namespace lw {
 namespace {

@@ -9,7 +9,7 @@
 #include "editors/media/picture_list_editors.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/named_m.h"
+#include "support/qt/named.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"

@@ -12,7 +12,7 @@
 #include "editors/media/image_table_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/named_m.h"
+#include "support/qt/named.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
 

@@ -12,7 +12,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/named_r.h"
+#include "support/qt/named.h"
 #include "widgets/accessible_names.h"
 
 namespace lw {

@@ -8,7 +8,7 @@
 #include "editors/rules/level_list_editor.h"
 #include "editors/rules/level_up_editor.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/named_r.h"
+#include "support/qt/named.h"
 
 namespace lw {
 namespace {

@@ -21,7 +21,7 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/named_s.h"
+#include "support/qt/named.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
 

@@ -13,7 +13,7 @@
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/named_s.h"
+#include "support/qt/named.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"

@@ -18,7 +18,7 @@
 #include "support/core/map_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/named_s.h"
+#include "support/qt/named.h"
 #include "support/qt/widget_driver.h"
 
 namespace lw {

@@ -14,7 +14,7 @@
 #include "editors/media/talk_list_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
-#include "support/qt/named_m.h"
+#include "support/qt/named.h"
 
 namespace lw {
 namespace {
