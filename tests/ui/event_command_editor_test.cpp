@@ -16,8 +16,6 @@
 
 #include "core/world/scene_catalog.h"
 #include "editors/events/event_command_editor.h"
-#include "editors/events/flag_chooser.h"
-#include "editors/events/flag_command_dialogs.h"
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/command_dialog_driver.h"
@@ -58,6 +56,12 @@ protected:
     }
     static const std::vector<EventCommandGroup>& Groups(const EventCommandEditor& e, int scene) {
         return e.scenes()[static_cast<std::size_t>(scene)].scene.groups;
+    }
+    // The set-flag dialog's flag, operation and number.
+    static void SetFlag(QDialog* d, int flag, int operation, const QString& value) {
+        Combo(d, "ｲﾍﾞﾝﾄﾌﾗｸﾞ")->setCurrentIndex(flag);
+        Combo(d, "符号")->setCurrentIndex(operation);
+        Edit(d, "数値")->setText(value);
     }
 };
 
@@ -236,14 +240,12 @@ TEST_F(EventCommandEditorTest, CommandsFromTheMenuGoBesideTheCaretAndUndoTakesTh
     MapView& view = *context.mapView;
     EXPECT_EQ(view.owner(), &e);
     bool ran = false;
-    test::OnNextModal<FlagCommandDialog>([&](FlagCommandDialog* d) {
+    test::OnNextModal<QDialog>([&](QDialog* d) {
         ran = true;
         EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾌﾗｸﾞに数値を設定)"));
-        d->flagChooser()->setFlag(0);
-        d->flagChooser()->explanation()->setText(QStringLiteral("opened"));
-        d->operatorChoice()->setCurrentIndex(1);
-        d->valueField()->setText(QStringLiteral("5"));
-        d->okButton()->click();
+        SetFlag(d, 0, 1, "5");
+        Edit(d, "説明")->setText(QStringLiteral("opened"));
+        Ok(d);
     });
     test::ChooseEntryByKeys(e.commandMenu(), 13);
     EXPECT_TRUE(ran);
@@ -252,7 +254,7 @@ TEST_F(EventCommandEditorTest, CommandsFromTheMenuGoBesideTheCaretAndUndoTakesTh
     EXPECT_EQ(view.owner(), &e);
 
     // A cancelled dialog inserts nothing.
-    test::OnNextModal<FlagCommandDialog>([](FlagCommandDialog* d) { d->cancelButton()->click(); });
+    test::OnNextModal<QDialog>([](QDialog* d) { Cancel(d); });
     test::ChooseEntryByKeys(e.commandMenu(), 0);
     EXPECT_EQ(Text(e), QStringLiteral("g0\nflag0 + 5"));
     Click(e.cancelButton());
@@ -293,7 +295,7 @@ TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWh
 
     // While the flag dialog is open nothing of the form can be used, not even by a screen reader.
     bool ran = false;
-    test::OnNextModal<FlagCommandDialog>([&](FlagCommandDialog* d) {
+    test::OnNextModal<QDialog>([&](QDialog* d) {
         ran = true;
         for (QWidget* w : std::initializer_list<QWidget*>{menu, e.textField(), e.okButton(), e.cancelButton(),
                                                           e.groupChoice(), e.explanationField()})
@@ -303,10 +305,8 @@ TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWh
         e.reject();
         EXPECT_TRUE(e.isVisible());
         EXPECT_TRUE(d->isVisible());
-        d->flagChooser()->setFlag(3);
-        d->operatorChoice()->setCurrentIndex(0);
-        d->valueField()->setText(QStringLiteral("1"));
-        d->okButton()->click();
+        SetFlag(d, 3, 0, "1");
+        Ok(d);
     });
     test::ChooseEntryByKeys(menu, 13);
     EXPECT_TRUE(ran);
@@ -393,11 +393,11 @@ TEST_F(OwnerFormTest, CancelPutsBackTheGroupsAndTheFlagExplanations) {
         TypeText(*e, QStringLiteral("changed"));
         e->groupChoice()->setCurrentIndex(1);  // stores group 0
         e->groupCountSpin()->setValue(1);
-        test::OnNextModal<FlagCommandDialog>([](FlagCommandDialog* d) {
-            d->flagChooser()->setFlag(1);
-            d->flagChooser()->explanation()->setText(QStringLiteral("new"));
-            d->flagChooser()->setFlag(2);
-            d->cancelButton()->click();
+        test::OnNextModal<QDialog>([](QDialog* d) {
+            Combo(d, "ｲﾍﾞﾝﾄﾌﾗｸﾞ")->setCurrentIndex(1);
+            Edit(d, "説明")->setText(QStringLiteral("new"));
+            Combo(d, "ｲﾍﾞﾝﾄﾌﾗｸﾞ")->setCurrentIndex(2);
+            Cancel(d);
         }, e);
         e->groupCountSpin()->setValue(2);
         e->groupChoice()->setCurrentIndex(1);
@@ -458,14 +458,12 @@ TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
     cursor.movePosition(QTextCursor::End);
     e.textField()->setTextCursor(cursor);
 
-    test::OnNextModal<FlagCommandDialog>([&](FlagCommandDialog* d) {
+    test::OnNextModal<QDialog>([&](QDialog* d) {
         EXPECT_EQ(view.state().map.width, 0);  // released while the dialog is open
-        d->flagChooser()->setFlag(12);
-        d->operatorChoice()->setCurrentIndex(1);
-        d->valueField()->setText(QStringLiteral("1"));
+        SetFlag(d, 12, 1, "1");
         d->move(e.frameGeometry().right() - 60, e.y() + 330);
         QApplication::processEvents();
-        d->okButton()->click();
+        Ok(d);
     });
     test::ChooseEntryByKeys(e.commandMenu(), 13);
     EXPECT_EQ(Text(e), QStringLiteral("face 2\n? flag12 >= 3\nmessage 4\n!\nend\nflag12 + 1"));

@@ -3,8 +3,6 @@
 // markup of the same command.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 
 #include "editors/events/shared_command_dialogs.h"
@@ -25,7 +23,7 @@ TEST_F(SharedCommandDialogTest, MusicDialogInBothModes) {
         ASSERT_EQ(d.choice()->count(), 3);
         EXPECT_EQ(d.choice()->itemText(0), QStringLiteral("なし"));
         EXPECT_EQ(d.choice()->currentIndex(), 0);
-        EXPECT_FALSE(d.playBox()->isChecked());
+        EXPECT_FALSE(Button(&d, "再生")->isChecked());
         Choose(d.choice(), 2);
         EXPECT_EQ(Confirmed(d), mode == CommandDialogMode::Talk ? "<midi 1>" : "midi 1");
         EXPECT_EQ(d.result(), QDialog::Accepted);
@@ -107,14 +105,13 @@ TEST_F(SharedCommandDialogTest, NumberDialogClampsTypedValues) {
         NumberCommandDialog d(context, c.command);
         d.show();
         EXPECT_EQ(d.windowTitle(), c.caption);
-        EXPECT_EQ(d.group()->title(), c.label);
-        EXPECT_EQ(d.mode(), c.command == NumberCommand::ExperienceUp ? CommandDialogMode::Event : CommandDialogMode::Talk);
+        EXPECT_EQ(Spin(&d, c.label), d.numberField());
         if (!c.typed.isEmpty()) Type(d.numberField(), c.typed);
         if (c.key != Qt::Key_unknown) QTest::keyClick(d.numberField(), c.key);
         if (c.key != Qt::Key_Return) EXPECT_EQ(Confirmed(d), c.line);
         EXPECT_EQ(d.result(), QDialog::Accepted);
-        ASSERT_EQ(d.unitLabel() != nullptr, c.command == NumberCommand::TalkWait);
-        if (d.unitLabel()) EXPECT_EQ(d.unitLabel()->text(), QStringLiteral("/10秒"));
+        const QList<QLabel*> unit = d.findChildren<QLabel*>();
+        EXPECT_EQ(unit.size() == 1 && unit[0]->text() == QStringLiteral("/10秒"), c.command == NumberCommand::TalkWait);
     }
 }
 
@@ -122,13 +119,13 @@ TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) 
     EarthquakeCommandDialog talk(context, CommandDialogMode::Talk, TalkModeGroups());
     talk.show();
     EXPECT_EQ(talk.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(地震)"));
-    EXPECT_EQ(talk.groupChoice()->count(), 257);  // "なし" and every group number a scene can have
+    EXPECT_EQ(Combo(&talk, "地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ")->count(), 257);  // "なし" and every group number a scene can have
     EXPECT_EQ(Confirmed(talk), "<quake 3 5 0>");
 
     EarthquakeCommandDialog twice(context, CommandDialogMode::Talk, TalkModeGroups());
     twice.show();
     Type(twice.countField(), "2");
-    Type(twice.xField(), "-500");  // beyond -320
+    Type(Spin(&twice, "X"), "-500");  // beyond -320
     EXPECT_EQ(Confirmed(twice), "<quake 3 -320 0 2>");
 
     // Event mode with the scene's groups: the chosen group's explanation is shown.
@@ -136,13 +133,12 @@ TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) 
     EarthquakeCommandDialog event(context, CommandDialogMode::Event, groups);
     event.show();
     EXPECT_EQ(event.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(地震)"));
-    ASSERT_EQ(event.groupChoice()->count(), 3);
-    EXPECT_EQ(event.groupChoice()->itemText(1), QStringLiteral("0 — door"));  // the explanation beside the number
-    EXPECT_EQ(event.groupChoice()->itemText(2), QStringLiteral("1 — 宝箱"));
-    EXPECT_TRUE(event.explanation()->isReadOnly());
-    Choose(event.groupChoice(), 2);
-    EXPECT_EQ(event.explanation()->text(), QStringLiteral("宝箱"));
-    Type(event.speedField(), "10");
+    // The explanation beside the number.
+    EXPECT_EQ(Items(Combo(&event, "地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ")), (QStringList{"なし", "0 — door", "1 — 宝箱"}));
+    EXPECT_TRUE(Edit(&event, "説明")->isReadOnly());
+    Choose(Combo(&event, "地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), 2);
+    EXPECT_EQ(Edit(&event, "説明")->text(), QStringLiteral("宝箱"));
+    Type(Spin(&event, "速度"), "10");
     EXPECT_EQ(Confirmed(event), "quake 10 5 0 1 1");
     EXPECT_EQ(event.line(), BuildEarthquake({.speed = 10, .count = 1, .afterGroup = 1}));
 

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -16,6 +17,7 @@
 #include "audio/play_selection.h"
 #include "app/services.h"
 #include "core/events/event_commands.h"
+#include "core/media/talk_list.h"
 #include "editors/events/group_chooser.h"
 #include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
@@ -210,6 +212,30 @@ std::vector<QRadioButton*> CommandDialog::AddRadioColumn(const QString& title, c
     column->addStretch(1);
     (into ? into : body_)->addWidget(box);
     return radios;
+}
+
+QComboBox* CommandDialog::AddTalkText(const QString& title, const std::vector<std::string>& texts, QBoxLayout* into,
+                                      int stretch) {
+    auto* box = new QGroupBox(title, this);
+    auto* column = new QVBoxLayout(box);
+    auto* choice = new QComboBox(box);
+    choice->setMinimumContentsLength(24);
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    choice->setMaxVisibleItems(20);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        choice->addItem(QStringLiteral("%1: %2").arg(i).arg(FromCp932(TalkListLabel(texts[i]))));
+    choice->setCurrentIndex(-1);
+    auto* shown = new QPlainTextEdit(box);
+    shown->setReadOnly(true);
+    shown->setMinimumHeight(60);
+    shown->setMaximumHeight(90);
+    column->addWidget(choice);
+    column->addWidget(shown);
+    (into ? into : body_)->addWidget(box, stretch);
+    connect(choice, &QComboBox::currentIndexChanged, shown, [&texts, shown](int row) {
+        shown->setPlainText(row >= 0 ? FromCp932(texts[static_cast<std::size_t>(row)]) : QString());
+    });
+    return choice;
 }
 
 GroupChooser* CommandDialog::AddGroup(const QString& title, std::vector<std::string> explanations) {

@@ -128,6 +128,10 @@ protected:
     // Radio buttons one above the other in a box, none checked.
     std::vector<QRadioButton*> AddRadioColumn(const QString& title, const std::vector<QString>& labels,
                                               QBoxLayout* into = nullptr);
+    // A drop-down of the texts of the text list (CP932, read by the dialog and outliving it), each
+    // shown by its first bytes, nothing chosen, and below it the chosen text whole, read-only.
+    QComboBox* AddTalkText(const QString& title, const std::vector<std::string>& texts, QBoxLayout* into = nullptr,
+                           int stretch = 0);
     // The group chooser of the groups `explanations` describe.
     GroupChooser* AddGroup(const QString& title, std::vector<std::string> explanations);
     // The confirming row; the last thing a constructor adds.
