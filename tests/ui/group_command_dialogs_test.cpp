@@ -42,51 +42,6 @@ TEST_F(GroupCommandDialogTest, ShowTalkOffersTheScenesGroupsWithTheirExplanation
                       Ok(d);
                   }),
               "message -1");
-    // The line of the chosen group, or nothing when cancelled.
-    for (bool ok : {true, false}) {
-        EXPECT_EQ(Run(Kind::ShowTalk,
-                      [&](QDialog* d) {
-                          Choose(Combo(d, "会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), 2);
-                          ok ? Ok(d) : Cancel(d);
-                      }),
-                  ok ? std::optional<std::string>("message 1") : std::nullopt);
-    }
-}
-
-TEST_F(GroupCommandDialogTest, MoneyNeedsASignAndWritesItsGroupsOnlyWhenChosen) {
-    struct Case {
-        const char* sign;
-        QString typed;
-        int done;  // combo positions: 0 "なし"
-        int shortOf;
-        std::string line;
-    };
-    const Case cases[] = {
-        {"+ (加算)", "500", 0, 0, "money 500"},
-        {"- (減算)", "30", 0, 2, "money -30 -1 1"},  // a short-money group writes the done group too
-        {"+ (加算)", "10", 1, 0, "money 10 0"},
-        {"- (減算)", "10", 1, 3, "money -10 0 2"},
-        {"+ (加算)", "", 0, 0, "money 0"},
-        {"+ (加算)", "12a3", 0, 0, "money 123"},                // only digits are typed
-        {"+ (加算)", "99999999999", 0, 0, "money 2147483647"},  // ten digits kept, the largest amount
-        {nullptr, "5", 0, 0, ""},                               // no sign: refused
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
-        const std::optional<std::string> line = Run(Kind::ChangeMoney, [&](QDialog* d) {
-            EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(所持金の増減)"));
-            EXPECT_FALSE(Button(d, "+ (加算)")->isChecked() || Button(d, "- (減算)")->isChecked());
-            if (c.sign) Press(d, c.sign);
-            Type(Edit(d, "金額"), c.typed);
-            Choose(Combo(d, "終了時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), c.done);
-            Choose(Combo(d, "所持金不足時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), c.shortOf);
-            if (c.sign) return Ok(d);
-            EXPECT_EQ(OkWarning(d), QStringLiteral("符号を選択してください"));
-            Cancel(d);
-        });
-        EXPECT_EQ(line.value_or(""), c.line);
-    }
-    EXPECT_EQ(services.messages.size(), 1u);
 }
 
 class BattleDialogTest : public GroupCommandDialogTest {
@@ -199,7 +154,6 @@ TEST_F(ShownThingTest, EffectIsChosenPlayedAndGivenItsGroupOnlyWhenChosen) {
                       EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｴﾌｪｸﾄ表示)"));
                       QComboBox* effect = Combo(d, "ｴﾌｪｸﾄ番号");
                       EXPECT_EQ(Items(effect), (QStringList{"0: spark", "1: smoke.bmp"}));
-                      EXPECT_EQ(OkWarning(d), QStringLiteral("ｴﾌｪｸﾄ番号を選択してください"));
                       Choose(effect, 0);
                       EXPECT_EQ(v.state().mode, ViewMode::Animation);
                       EXPECT_TRUE(v.IsShown());
@@ -217,13 +171,6 @@ TEST_F(ShownThingTest, EffectIsChosenPlayedAndGivenItsGroupOnlyWhenChosen) {
               "effect 1");
     EXPECT_FALSE(v.IsOpen());
     EXPECT_EQ(v.state().mode, ViewMode::None);
-    EXPECT_EQ(Run(Kind::ShowEffect,
-                  [&](QDialog* d) {
-                      Choose(Combo(d, "ｴﾌｪｸﾄ番号"), 0);
-                      Choose(Combo(d, "ｴﾌｪｸﾄ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), 1);
-                      Ok(d);
-                  }),
-              "effect 0 0");
 }
 
 TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
@@ -232,7 +179,6 @@ TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
                   [&](QDialog* d) {
                       EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾅﾚｰｼｮﾝ表示)"));
                       EXPECT_EQ(Items(Combo(d, "ﾅﾚｰｼｮﾝ番号")), QStringList{"0: nar.bmp"});
-                      EXPECT_EQ(OkWarning(d), QStringLiteral("ﾅﾚｰｼｮﾝ番号を選択してください"));
                       Choose(Combo(d, "ﾅﾚｰｼｮﾝ番号"), 0);
                       EXPECT_EQ(v.state().mode, ViewMode::Narration);
                       EXPECT_TRUE(v.IsShown());
@@ -244,12 +190,6 @@ TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
                   }),
               "nar 0 2");
     EXPECT_FALSE(v.IsOpen());
-    EXPECT_EQ(Run(Kind::ShowNarration,
-                  [&](QDialog* d) {
-                      Choose(Combo(d, "ﾅﾚｰｼｮﾝ番号"), 0);
-                      Ok(d);
-                  }),
-              "nar 0");
 }
 
 class SceneChangeTest : public GroupCommandDialogTest {
@@ -364,7 +304,6 @@ TEST_F(TalkContentTest, ChoicesStartDisabledAndEnabledOnesAreWrittenInTheLongFor
                           EXPECT_FALSE(Edit(d, Part(n, "文"))->isEnabled());
                           EXPECT_FALSE(Combo(d, Part(n, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"))->isEnabled());
                       }
-                      EXPECT_EQ(OkWarning(d), QStringLiteral("会話文を選択してください"));
                       Choose(Combo(d, "会話文"), 0);
                       EXPECT_EQ(test::NamedAs<QPlainTextEdit>(d, "会話文")->toPlainText(), QStringLiteral("Buy a sword?"));
                       // Choices 1 and 2 enabled, 3 and 4 disabled: 2 disabled, empty texts written as "なし".
@@ -374,16 +313,6 @@ TEST_F(TalkContentTest, ChoicesStartDisabledAndEnabledOnesAreWrittenInTheLongFor
                   }),
               "talk 0 0 2 1 -1 -1 -1 " + kYes + " \x82\xC8\x82\xB5 \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
 
-    // All disabled: the short forms.
-    for (bool money : {true, false}) {
-        EXPECT_EQ(Run(Kind::TalkContent,
-                      [&](QDialog* d) {
-                          Choose(Combo(d, "会話文"), 1);
-                          if (money) Press(d, "あり");
-                          Ok(d);
-                      }),
-                  money ? "talk 1 1" : "talk 1");
-    }
 }
 
 TEST_F(TalkContentTest, DisablingAChoiceEmptiesItAndRefusalsKeepTheDialogOpen) {

@@ -18,6 +18,7 @@
 #include "core/settings/game_settings.h"
 #include "core/world/npc_list.h"
 #include "core/world/scene.h"
+#include "support/core/full_project.h"
 #include "support/core/item_makers.h"
 #include "support/core/media_makers.h"
 #include "support/core/scene_makers.h"
@@ -109,7 +110,6 @@ TEST_F(ListCommandDialogsTest, EquipOffersTheItemsOfTheChosenKindAndWritesTheirL
                       EXPECT_EQ(Items(kind), (QStringList{"武器", "兜", "鎧", "盾", "その他"}));
                       EXPECT_EQ(kind->currentIndex(), -1);
                       EXPECT_EQ(item->count(), 0);
-                      EXPECT_EQ(OkWarning(d), QStringLiteral("装備の種別を選択してください"));
                       Choose(kind, 1);
                       EXPECT_EQ(Items(item), (QStringList{"なし", "i0", "i3", "i5"}));
                       EXPECT_EQ(item->currentIndex(), 0);
@@ -123,14 +123,6 @@ TEST_F(ListCommandDialogsTest, EquipOffersTheItemsOfTheChosenKindAndWritesTheirL
                       Ok(d);
                   }),
               "equip 1 item3");
-    // "なし" takes the equipment of that kind off.
-    EXPECT_EQ(Run(Kind::Equip,
-                  [&](QDialog* d) {
-                      Choose(Combo(d, "装備の種別"), 4);
-                      EXPECT_EQ(Items(Combo(d, "装備するｱｲﾃﾑ")), (QStringList{"なし"}));
-                      Ok(d);
-                  }),
-              "equip 4 item-1");
 }
 
 // ---- items --------------------------------------------------------------------------------------
@@ -147,11 +139,8 @@ TEST_F(ListCommandDialogsTest, AddRemoveItemsBuildsSignCountAndTrade) {
                       EXPECT_EQ(Spin(d, "個数")->maximum(), 1024);
                       EXPECT_TRUE(Button(d, "授受")->isChecked());
                       EXPECT_FALSE(Button(d, "売買")->isChecked());
-                      // The checks in order: the item first, then the sign.
-                      EXPECT_EQ(OkWarning(d), QStringLiteral("ｱｲﾃﾑを選択してください"));
-                      Choose(Combo(d, "ｱｲﾃﾑ"), 7);
-                      EXPECT_EQ(OkWarning(d), QStringLiteral("符号を選択してください"));
                       // Removing two of item 7 by sale.
+                      Choose(Combo(d, "ｱｲﾃﾑ"), 7);
                       Press(d, "- (減算)");
                       Type(Spin(d, "個数"), "2");
                       Press(d, "売買");
@@ -159,23 +148,6 @@ TEST_F(ListCommandDialogsTest, AddRemoveItemsBuildsSignCountAndTrade) {
                   }),
               "item7 -2 1");
 
-    // Adding two as a gift; a typed count beyond 1024 is taken as 1024.
-    struct Case {
-        int item;
-        const char* sign;
-        const char* count;
-        std::string line;
-    };
-    for (const Case& c : {Case{7, "+ (加算)", "2", "item7 2 0"}, Case{0, "- (減算)", "5000", "item0 -1024 0"}}) {
-        EXPECT_EQ(Run(Kind::AddRemoveItems,
-                      [&](QDialog* d) {
-                          Choose(Combo(d, "ｱｲﾃﾑ"), c.item);
-                          Press(d, c.sign);
-                          Type(Spin(d, "個数"), c.count);
-                          Ok(d);
-                      }),
-                  c.line);
-    }
 }
 
 // ---- magic --------------------------------------------------------------------------------------
@@ -192,21 +164,11 @@ TEST_F(ListCommandDialogsTest, MagicLearnFlagChoosesASpellOfTheMagicList) {
                       EXPECT_EQ(Items(Combo(d, "魔法")), (QStringList{"fire", "ice", "回復"}));
                       EXPECT_EQ(Combo(d, "魔法")->currentIndex(), -1);
                       EXPECT_TRUE(Button(d, "可")->isChecked());
-                      EXPECT_EQ(OkWarning(d), QStringLiteral("魔法を選択してください"));
                       Choose(Combo(d, "魔法"), 2);
                       Press(d, "不可");
                       Ok(d);
                   }),
               "magic_flag 2 0");
-    // The default "可"; a cancelled dialog gives nothing.
-    for (bool ok : {true, false}) {
-        EXPECT_EQ(Run(Kind::MagicLearnFlag,
-                      [&](QDialog* d) {
-                          Choose(Combo(d, "魔法"), 1);
-                          ok ? Ok(d) : Cancel(d);
-                      }),
-                  ok ? std::optional<std::string>("magic_flag 1 1") : std::nullopt);
-    }
 }
 
 // ---- NPC and chest display ----------------------------------------------------------------------
@@ -264,14 +226,6 @@ TEST_F(ListCommandDialogsTest, ShowNpcPreviewsTheChosenNpcWalking) {
               "show_npc 1 0");
     EXPECT_FALSE(view.IsOpen());
     EXPECT_EQ(view.state().mode, ViewMode::None);
-
-    EXPECT_EQ(Run(Kind::ShowNpc,
-                  [&](QDialog* d) {
-                      EXPECT_EQ(OkWarning(d), QStringLiteral("NPC番号を選択してください"));
-                      Choose(Combo(d, "NPC番号"), 0);
-                      Ok(d);
-                  }),
-              "show_npc 0 1");
 }
 
 TEST_F(ListCommandDialogsTest, ShowTreasureListsEachChestWhereItStands) {
@@ -294,18 +248,10 @@ TEST_F(ListCommandDialogsTest, ShowTreasureListsEachChestWhereItStands) {
                       // The first scene file (by name) listing a chest is where it stands.
                       EXPECT_EQ(Items(Combo(d, "宝箱番号")),
                                 (QStringList{"-1 5 6", "0 7 8 — 0 (7, 8)", "0 9 10 — 0 (9, 10)"}));
-                      EXPECT_EQ(OkWarning(d), QStringLiteral("宝箱番号を選択してください"));
                       Choose(Combo(d, "宝箱番号"), 2);
                       Ok(d);
                   }),
               "show_tre 2 1");
-    EXPECT_EQ(Run(Kind::ShowTreasure,
-                  [&](QDialog* d) {
-                      Choose(Combo(d, "宝箱番号"), 1);
-                      Press(d, "非表示");
-                      Ok(d);
-                  }),
-              "show_tre 1 0");
 }
 
 // ---- sound effect -------------------------------------------------------------------------------
@@ -362,13 +308,6 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
                   }),
               std::nullopt);
     EXPECT_FALSE(player.SoundPlaying());
-    EXPECT_EQ(Run(Kind::PlaySound,
-                  [&](QDialog* d) {
-                      Choose(Combo(d, "効果音"), 1);
-                      Press(d, "ﾌｪｰﾄﾞ");
-                      Ok(d);
-                  }),
-              "wave 0 2");
     EXPECT_TRUE(services.messages.empty());
     player.Shutdown();
     context.player = nullptr;
@@ -380,6 +319,87 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
         Cancel(d);
     });
 }
+
+// ---- every dialog's line from what the author chose --------------------------------------------
+
+// The author's steps (Author: a drop-down's position, a typed text or a button pressed), then OK:
+// the line built, or the warning of a refused OK (the dialog then cancelled).
+struct AuthoredLine {
+    EventCommandKind kind;
+    std::vector<std::pair<const char*, QString>> steps;
+    std::string line;
+    const char* warning = nullptr;
+};
+
+class AuthoredLineTest : public test::CommandDialogTest, public ::testing::WithParamInterface<AuthoredLine> {};
+
+TEST_P(AuthoredLineTest, OkBuildsTheLineOfTheChoicesOrRefusesWhatIsMissing) {
+    test::WriteFullProject(tp);  // one or two rows in every list: item 0 a herb, item 1 a sword
+    const AuthoredLine& c = GetParam();
+    EXPECT_EQ(Run(c.kind,
+                  [&](QDialog* d) {
+                      for (const auto& [name, value] : c.steps) Author(d, QString::fromUtf8(name), value);
+                      if (!c.warning) return Ok(d);
+                      EXPECT_EQ(OkWarning(d), QString::fromUtf8(c.warning));
+                      Cancel(d);
+                  })
+                  .value_or(""),
+              c.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryDialog, AuthoredLineTest,
+    ::testing::Values(
+        AuthoredLine{Kind::ConditionalBranch, {}, "", "ﾌﾗｸﾞ番号を選択してください"},
+        AuthoredLine{Kind::ConditionalBranch, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "2"}}, "", "不等号を選択してください"},
+        AuthoredLine{Kind::ConditionalBranch, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "2"}, {"不等号", "1"}}, "? flag2 != 0"},
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}}, "", "符号を選択してください"},
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "1"}, {"数値", "5"}}, "flag0 + 5"},
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "0"}, {"数値", "5"}}, "flag0 = 5"},
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "2"}}, "flag0 - 0"},  // empty is 0
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "0"}, {"数値", "999999999"}}, "flag0 = 999999999"},
+        AuthoredLine{Kind::ItemCountToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "7"}}, "", "ｱｲﾃﾑを選択してください"},
+        AuthoredLine{Kind::ItemCountToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "7"}, {"ｱｲﾃﾑ", "1"}}, "num_item flag7 item1"},
+        AuthoredLine{Kind::LevelToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "6"}}, "num_level flag6"},
+        AuthoredLine{Kind::MoneyToFlag, {}, "", "ﾌﾗｸﾞ番号を選択してください"},
+        AuthoredLine{Kind::MoneyToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "4095"}}, "num_money flag4095"},
+        AuthoredLine{Kind::AddRemoveItems, {}, "", "ｱｲﾃﾑを選択してください"},
+        AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}}, "", "符号を選択してください"},
+        AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}, {"+ (加算)", ""}, {"個数", "2"}}, "item1 2 0"},
+        // A typed count beyond 1024 is taken as 1024.
+        AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "0"}, {"- (減算)", ""}, {"個数", "5000"}}, "item0 -1024 0"},
+        AuthoredLine{Kind::Equip, {}, "", "装備の種別を選択してください"},
+        AuthoredLine{Kind::Equip, {{"装備の種別", "1"}, {"装備するｱｲﾃﾑ", "1"}}, "equip 1 item1"},
+        AuthoredLine{Kind::Equip, {{"装備の種別", "4"}}, "equip 4 item-1"},  // "なし" takes it off
+        AuthoredLine{Kind::MagicLearnFlag, {}, "", "魔法を選択してください"},
+        AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}}, "magic_flag 0 1"},
+        AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}, {"不可", ""}}, "magic_flag 0 0"},
+        AuthoredLine{Kind::ShowNpc, {}, "", "NPC番号を選択してください"},
+        AuthoredLine{Kind::ShowNpc, {{"NPC番号", "0"}}, "show_npc 0 1"},
+        AuthoredLine{Kind::ShowTreasure, {}, "", "宝箱番号を選択してください"},
+        AuthoredLine{Kind::ShowTreasure, {{"宝箱番号", "0"}, {"非表示", ""}}, "show_tre 0 0"},
+        AuthoredLine{Kind::PlaySound, {{"効果音", "1"}, {"ﾌｪｰﾄﾞ", ""}}, "wave 0 2"},
+        AuthoredLine{Kind::PlayBgm, {}, "midi -1"},
+        AuthoredLine{Kind::ShowTalk, {{"会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}}, "message 1"},
+        AuthoredLine{Kind::ShowEffect, {}, "", "ｴﾌｪｸﾄ番号を選択してください"},
+        AuthoredLine{Kind::ShowEffect, {{"ｴﾌｪｸﾄ番号", "0"}, {"ｴﾌｪｸﾄ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "1"}}, "effect 0 0"},
+        AuthoredLine{Kind::ShowNarration, {}, "", "ﾅﾚｰｼｮﾝ番号を選択してください"},
+        AuthoredLine{Kind::ShowNarration, {{"ﾅﾚｰｼｮﾝ番号", "0"}}, "nar 0"},
+        AuthoredLine{Kind::TalkContent, {}, "", "会話文を選択してください"},
+        AuthoredLine{Kind::TalkContent, {{"会話文", "1"}, {"あり", ""}}, "talk 1 1"},  // all choices disabled
+        AuthoredLine{Kind::TalkContent, {{"会話文", "1"}}, "talk 1"},
+        AuthoredLine{Kind::ChangeMoney, {{"金額", "5"}}, "", "符号を選択してください"},
+        AuthoredLine{Kind::ChangeMoney, {{"+ (加算)", ""}, {"金額", "500"}}, "money 500"},
+        // A short-money group writes the done group too (combo positions: 0 "なし").
+        AuthoredLine{Kind::ChangeMoney, {{"- (減算)", ""}, {"金額", "30"}, {"所持金不足時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}}, "money -30 -1 1"},
+        AuthoredLine{Kind::ChangeMoney, {{"+ (加算)", ""}, {"金額", "10"}, {"終了時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "1"}}, "money 10 0"},
+        AuthoredLine{Kind::ChangeMoney,
+                     {{"- (減算)", ""}, {"金額", "10"}, {"終了時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "1"}, {"所持金不足時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "3"}},
+                     "money -10 0 2"},
+        AuthoredLine{Kind::ChangeMoney, {{"+ (加算)", ""}}, "money 0"},
+        AuthoredLine{Kind::ChangeMoney, {{"+ (加算)", ""}, {"金額", "12a3"}}, "money 123"},  // only digits are typed
+        // Ten digits kept: the largest amount.
+        AuthoredLine{Kind::ChangeMoney, {{"+ (加算)", ""}, {"金額", "99999999999"}}, "money 2147483647"}));
 
 // ---- the lists a dialog needs -------------------------------------------------------------------
 

@@ -87,6 +87,14 @@ protected:
     static void Press(QWidget* d, const QString& name) { Click(Button(d, name)); }
     static void Ok(QWidget* d) { Press(d, QStringLiteral("OK")); }
     static void Cancel(QWidget* d) { Press(d, QStringLiteral("ｷｬﾝｾﾙ")); }
+    // One step of the author: the entry at position `value` of the drop-down named `name`, `value`
+    // typed into the field of that name, or the button of that name pressed.
+    static void Author(QWidget* d, const QString& name, const QString& value) {
+        if (const auto combos = AllNamed<QComboBox>(d, name); !combos.isEmpty()) return Choose(combos[0], value.toInt());
+        if (const auto spins = AllNamed<QSpinBox>(d, name); !spins.isEmpty()) return Type(spins[0], value);
+        if (const auto fields = AllNamed<QLineEdit>(d, name); !fields.isEmpty()) return Type(fields[0], value);
+        Press(d, name);
+    }
     // Presses OK and gives the warning it caused ("" when none); a warned dialog stays open.
     QString OkWarning(QWidget* d) {
         const std::size_t before = services.messages.size();

@@ -11,19 +11,24 @@
 
 namespace lw::test {
 
+// The visible controls of type W below `window` whose accessible name is `name`.
 template <class W>
-W* NamedAs(QWidget* window, const QString& name) {
-    W* found = nullptr;
-    int count = 0;
+QList<W*> AllNamed(QWidget* window, const QString& name) {
+    QList<W*> found;
     for (W* control : window->findChildren<W*>()) {
         QAccessibleInterface* i = control->isVisible() ? QAccessible::queryAccessibleInterface(control) : nullptr;
-        if (i == nullptr || i->text(QAccessible::Name) != name) continue;
-        found = control;
-        ++count;
+        if (i != nullptr && i->text(QAccessible::Name) == name) found << control;
     }
-    EXPECT_EQ(count, 1) << W::staticMetaObject.className() << " named \"" << name.toStdString() << "\" in "
-                        << window->windowTitle().toStdString();
-    return count == 1 ? found : nullptr;
+    return found;
+}
+
+// The one such control; fails the test and returns null when there is none or more than one.
+template <class W>
+W* NamedAs(QWidget* window, const QString& name) {
+    const QList<W*> found = AllNamed<W>(window, name);
+    EXPECT_EQ(found.size(), 1) << W::staticMetaObject.className() << " named \"" << name.toStdString() << "\" in "
+                               << window->windowTitle().toStdString();
+    return found.size() == 1 ? found[0] : nullptr;
 }
 
 }  // namespace lw::test
