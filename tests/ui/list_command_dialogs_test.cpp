@@ -380,6 +380,13 @@ INSTANTIATE_TEST_SUITE_P(
         AuthoredLine{Kind::ShowTreasure, {{"宝箱番号", "0"}, {"非表示", ""}}, "show_tre 0 0"},
         AuthoredLine{Kind::PlaySound, {{"効果音", "1"}, {"ﾌｪｰﾄﾞ", ""}}, "wave 0 2"},
         AuthoredLine{Kind::PlayBgm, {}, "midi -1"},
+        AuthoredLine{Kind::PlayBgm, {{"BGM", "2"}}, "midi 1"},
+        AuthoredLine{Kind::TalkFace, {}, "face -1"},  // nothing chosen
+        AuthoredLine{Kind::TalkFace, {{"顔画像", "1"}}, "face 0"},
+        AuthoredLine{Kind::ExperienceUp, {{"上昇値", "-12345678"}}, "exp -999999"},  // -999999..999999
+        // The group's field written once a group is chosen, the count's once it is above 1.
+        AuthoredLine{Kind::Earthquake, {{"速度", "10"}, {"地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}}, "quake 10 5 0 1 1"},
+        AuthoredLine{Kind::Earthquake, {{"回数", "2"}}, "quake 3 5 0 2"},
         AuthoredLine{Kind::ShowTalk, {{"会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}}, "message 1"},
         AuthoredLine{Kind::ShowEffect, {}, "", "ｴﾌｪｸﾄ番号を選択してください"},
         AuthoredLine{Kind::ShowEffect, {{"ｴﾌｪｸﾄ番号", "0"}, {"ｴﾌｪｸﾄ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "1"}}, "effect 0 0"},

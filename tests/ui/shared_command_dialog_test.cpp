@@ -28,16 +28,6 @@ TEST_F(SharedCommandDialogTest, MusicDialogInBothModes) {
         EXPECT_EQ(Confirmed(d), mode == CommandDialogMode::Talk ? "<midi 1>" : "midi 1");
         EXPECT_EQ(d.result(), QDialog::Accepted);
     }
-    // "なし" (the first choice) stops the music: -1.
-    AudioCommandDialog none(context, AudioList::Bgm, CommandDialogMode::Talk);
-    none.show();
-    EXPECT_EQ(Confirmed(none), "<midi -1>");
-    AudioCommandDialog cancelled(context, AudioList::Bgm, CommandDialogMode::Event);
-    cancelled.show();
-    Choose(cancelled.choice(), 1);
-    Click(cancelled.cancelButton());
-    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
-    EXPECT_EQ(cancelled.line(), "");
 }
 
 TEST_F(SharedCommandDialogTest, FaceDialogPreviewsTheFaceRectangleAndBuildsBothForms) {
@@ -69,16 +59,6 @@ TEST_F(SharedCommandDialogTest, FaceDialogPreviewsTheFaceRectangleAndBuildsBothF
     EXPECT_EQ(Confirmed(d), "<face 1>");
     EXPECT_FALSE(view.IsOpen());
     EXPECT_EQ(view.state().mode, ViewMode::None);
-
-    FaceCommandDialog e(context, CommandDialogMode::Event);
-    e.show();
-    EXPECT_EQ(e.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話の顔画像)"));
-    Click(e.okButton());  // nothing chosen
-    EXPECT_EQ(e.line(), "face -1");
-    FaceCommandDialog f(context, CommandDialogMode::Event);
-    f.show();
-    Choose(f.faceChoice(), 1);
-    EXPECT_EQ(Confirmed(f), "face 0");
 }
 
 TEST_F(SharedCommandDialogTest, NumberDialogClampsTypedValues) {
@@ -96,7 +76,6 @@ TEST_F(SharedCommandDialogTest, NumberDialogClampsTypedValues) {
         {NumberCommand::TalkWait, "会話ｺﾏﾝﾄﾞ(待ちj時間)", "待ち時間", "15", Qt::Key_Return, "<wait 1500>"},
         // Event mode: experience, -999999..999999, the spin stepping by 100.
         {NumberCommand::ExperienceUp, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(経験点ｱｯﾌﾟ)", "上昇値", "", Qt::Key_Up, "exp 100"},
-        {NumberCommand::ExperienceUp, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(経験点ｱｯﾌﾟ)", "上昇値", "-12345678", Qt::Key_unknown, "exp -999999"},
         // Letters are refused as they are typed.
         {NumberCommand::TalkSpeed, "会話ｺﾏﾝﾄﾞ(文字速度)", "速度", "7x", Qt::Key_unknown, "<speed 7>"},
     };
@@ -127,25 +106,6 @@ TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) 
     Type(twice.countField(), "2");
     Type(Spin(&twice, "X"), "-500");  // beyond -320
     EXPECT_EQ(Confirmed(twice), "<quake 3 -320 0 2>");
-
-    // Event mode with the scene's groups: the chosen group's explanation is shown.
-    const std::vector<std::string> groups = {"door", "\x95\xf3\x94\xa0"};  // "宝箱"
-    EarthquakeCommandDialog event(context, CommandDialogMode::Event, groups);
-    event.show();
-    EXPECT_EQ(event.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(地震)"));
-    // The explanation beside the number.
-    EXPECT_EQ(Items(Combo(&event, "地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ")), (QStringList{"なし", "0 — door", "1 — 宝箱"}));
-    EXPECT_TRUE(Edit(&event, "説明")->isReadOnly());
-    Choose(Combo(&event, "地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), 2);
-    EXPECT_EQ(Edit(&event, "説明")->text(), QStringLiteral("宝箱"));
-    Type(Spin(&event, "速度"), "10");
-    EXPECT_EQ(Confirmed(event), "quake 10 5 0 1 1");
-    EXPECT_EQ(event.line(), BuildEarthquake({.speed = 10, .count = 1, .afterGroup = 1}));
-
-    EarthquakeCommandDialog count(context, CommandDialogMode::Event, groups);
-    count.show();
-    Type(count.countField(), "2");
-    EXPECT_EQ(Confirmed(count), "quake 3 5 0 2");
 }
 
 }  // namespace

@@ -95,11 +95,7 @@ QString GroupTextProblemMessage(const GroupTextCheck& check) {
 
 EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
     : QDialog(parent), context_(context), form_(Form::Scene) {
-    setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-    auto* top = new QWidget(this);
-    auto* row = new QHBoxLayout(top);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* sceneBox = new QGroupBox(tr("場面"), top);
+    auto* sceneBox = new QGroupBox(tr("場面"), this);
     auto* sceneRow = new QHBoxLayout(sceneBox);
     scene_ = new QComboBox(sceneBox);
     scene_->setMinimumContentsLength(28);
@@ -108,10 +104,8 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
     show_->setChecked(true);
     sceneRow->addWidget(scene_, 1);
     sceneRow->addWidget(show_);
-    row->addWidget(sceneBox, 1);
-    BuildPanel(top);
+    BuildPanel(sceneBox);
 
-    LoadGameSettings(context_.project, context_.settings);
     ReadSceneRows(context_, parent, scenes_, [this](const EventSceneRecord& record) { scene_->addItem(SceneRowText(record)); });
 
     // Choosing a scene chooses what is shown: no change of the author's by itself.
@@ -134,14 +128,10 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
 EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry& entry, EventOwner owner,
                                        int currentGroup, QWidget* parent)
     : QDialog(parent), context_(context), form_(Form::Owner), entry_(&entry) {
-    setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
     savedGroups_ = entry.groups();
     savedFlags_ = context.flags;
 
-    auto* top = new QWidget(this);
-    auto* row = new QHBoxLayout(top);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* ownerBox = new QGroupBox(top);
+    auto* ownerBox = new QGroupBox(this);
     auto* ownerRow = new QHBoxLayout(ownerBox);
     ownerLabel_ = new QLabel(CoreText(EventOwnerLabel(owner)), ownerBox);
     ownerGroupChoice_ = new QComboBox(ownerBox);
@@ -151,10 +141,8 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry
     AddComboFilter(ownerGroupChoice_, tr("所有者のｸﾞﾙｰﾌﾟ"), -1);
     ownerRow->addStretch(1);
     ownerRow->addWidget(new QLabel(FromCp932(entry.fileName), ownerBox));
-    row->addWidget(ownerBox, 1);
-    BuildPanel(top);
+    BuildPanel(ownerBox);
 
-    LoadGameSettings(context_.project, context_.settings);
     currentGroup_ = currentGroup;
     ownerGroup_ = currentGroup >= 0 && currentGroup < entry.groupCount() ? currentGroup : -1;
     ShowCurrentScene();
@@ -163,7 +151,9 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry
 
 EventCommandEditor::~EventCommandEditor() = default;
 
-void EventCommandEditor::BuildPanel(QWidget* top) {
+void EventCommandEditor::BuildPanel(QGroupBox* top) {
+    setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
+    LoadGameSettings(context_.project, context_.settings);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(top);
 

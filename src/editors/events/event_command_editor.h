@@ -46,6 +46,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -79,7 +80,6 @@ public:
 
     Form form() const { return form_; }
     const std::vector<EventSceneRecord>& scenes() const { return scenes_; }
-    int currentScene() const { return currentScene_; }
     int currentGroup() const { return currentGroup_; }
     // The owner form's result after OK: the chosen owner group, -1 for "なし".
     int ownerGroup() const { return ownerGroup_; }
@@ -101,9 +101,7 @@ public:
     QComboBox* ownerGroupChoice() const { return ownerGroupChoice_; }  // owner form only
     QLabel* ownerGroupLabel() const { return ownerLabel_; }    // owner form only
     QComboBox* groupChoice() const { return group_; }
-    QSpinBox* groupCountSpin() const { return count_; }
     QPushButton* deleteGroupButton() const { return deleteGroup_; }  // scene form only
-    QPushButton* groupUpButton() const { return groupUp_; }          // scene form only
     QPushButton* groupDownButton() const { return groupDown_; }      // scene form only
     QLineEdit* explanationField() const { return explanation_; }
     QPlainTextEdit* textField() const { return text_; }
@@ -122,7 +120,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildPanel(QWidget* top);
+    // The title, the settings, the form's top box (scene or owner) and the group panel below it.
+    void BuildPanel(QGroupBox* top);
     std::vector<EventCommandGroup>* CurrentGroups();
     std::vector<EventCommandGroup>* CurrentHidden();
     int CurrentSceneNumber() const;

@@ -24,23 +24,20 @@ GroupChooser::GroupChooser(const QString& title, std::vector<std::string> explan
     // A scene may hold 256 groups: show a good part of them when the list drops down, each whole.
     combo_->setMaxVisibleItems(20);
     FitGroupChoices(combo_);
-    label_ = new QLabel(tr("説明"), this);
+    auto* label = new QLabel(tr("説明"), this);
     explanation_ = new QLineEdit(this);
     explanation_->setReadOnly(true);
     explanation_->setMinimumWidth(220);
-    label_->setBuddy(explanation_);
+    label->setBuddy(explanation_);
     // A scene may hold 256 groups: the filter box above finds one by number or explanation.
     auto* filter = new ListFilter(combo_, title, this);
     filter->SetNumberOf([](int row) { return row - 1; });
     grid->addWidget(filter, 0, 0, 1, 3);
     grid->addWidget(combo_, 1, 0);
-    grid->addWidget(label_, 1, 1);
+    grid->addWidget(label, 1, 1);
     grid->addWidget(explanation_, 1, 2);
     grid->setColumnStretch(2, 1);
-    connect(combo_, &QComboBox::currentIndexChanged, this, [this] {
-        ShowExplanation();
-        emit valueChanged(value());
-    });
+    connect(combo_, &QComboBox::currentIndexChanged, this, [this] { ShowExplanation(); });
 }
 
 void FitGroupChoices(QComboBox* combo) {
@@ -52,10 +49,10 @@ void FitGroupChoices(QComboBox* combo) {
 int GroupChooser::value() const {
     const int position = combo_->currentIndex();
     // Nothing chosen and "なし" are both none.
-    return position >= 1 && position - 1 < groupCount() ? position - 1 : -1;
+    return position >= 1 && position - 1 < GroupCount() ? position - 1 : -1;
 }
 
-void GroupChooser::SetValue(int group) { combo_->setCurrentIndex(group >= 0 && group < groupCount() ? group + 1 : 0); }
+void GroupChooser::SetValue(int group) { combo_->setCurrentIndex(group >= 0 && group < GroupCount() ? group + 1 : 0); }
 
 void GroupChooser::ShowExplanation() {
     const int group = value();

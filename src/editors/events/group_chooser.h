@@ -13,7 +13,6 @@
 #include <vector>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 
 namespace lw {
@@ -33,20 +32,12 @@ public:
     int value() const;
     // Chooses group `group`; -1 or a number that is not offered chooses "なし".
     void SetValue(int group);
-    int groupCount() const { return static_cast<int>(explanations_.size()); }
-
-    QComboBox* combo() const { return combo_; }
-    QLineEdit* explanation() const { return explanation_; }
-
-signals:
-    void valueChanged(int group);
-
 private:
+    int GroupCount() const { return static_cast<int>(explanations_.size()); }
     void ShowExplanation();
 
     std::vector<std::string> explanations_;
     QComboBox* combo_;
-    QLabel* label_;
     QLineEdit* explanation_;
 };
 
