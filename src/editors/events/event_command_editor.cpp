@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -35,7 +34,7 @@
 #include "core/text/cp932.h"
 #include "core/world/scene_catalog.h"
 #include "editors/events/command_context.h"
-#include "editors/events/group_chooser.h"
+#include "editors/events/command_dialog.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
@@ -349,33 +348,22 @@ std::vector<DataFileWrite> EventCommandEditor::RenumberedLists() const {
     return out;
 }
 
-int EventCommandEditor::AllGroupCount() {
-    return static_cast<int>(CurrentGroups()->size() + CurrentHidden()->size());
-}
-
-QString EventCommandEditor::CurrentGroupName() {
-    const EventCommandGroup& g = (*CurrentGroups())[static_cast<std::size_t>(currentGroup_)];
-    return QString::fromStdString(GroupChoiceLabel(currentGroup_, g.explanation));
-}
-
-void EventCommandEditor::DeleteGroup() {
+void EventCommandEditor::ChangeGroup(QPushButton* button, int other) {
     std::vector<EventCommandGroup>* groups = CurrentGroups();
-    if (!groups || !deleteGroup_->isEnabled() || !StoreCurrentGroup()) return;
-    if (!groupKeeper_->BeforeDelete(currentGroup_, AllGroupCount(), CurrentGroupName())) return;
-    groups->erase(groups->begin() + currentGroup_);
-    currentGroup_ = std::min(currentGroup_, static_cast<int>(groups->size()) - 1);
-    if (DiscardGuard* guard = DiscardGuard::Of(this)) guard->MarkChanged();
-    ShowCurrentScene();
-}
-
-void EventCommandEditor::MoveGroup(int by) {
-    std::vector<EventCommandGroup>* groups = CurrentGroups();
-    QPushButton* button = by < 0 ? groupUp_ : groupDown_;
     if (!groups || !button->isEnabled() || !StoreCurrentGroup()) return;
-    const int other = currentGroup_ + by;
-    if (!groupKeeper_->BeforeSwap(currentGroup_, other, AllGroupCount(), CurrentGroupName())) return;
-    std::swap((*groups)[static_cast<std::size_t>(currentGroup_)], (*groups)[static_cast<std::size_t>(other)]);
-    currentGroup_ = other;
+    // The hidden groups count too: their references follow as well.
+    const int all = static_cast<int>(groups->size() + CurrentHidden()->size());
+    const EventCommandGroup& group = (*groups)[static_cast<std::size_t>(currentGroup_)];
+    const QString name = QString::fromStdString(GroupChoiceLabel(currentGroup_, group.explanation));
+    if (other < 0) {
+        if (!groupKeeper_->BeforeDelete(currentGroup_, all, name)) return;
+        groups->erase(groups->begin() + currentGroup_);
+        currentGroup_ = std::min(currentGroup_, static_cast<int>(groups->size()) - 1);
+    } else {
+        if (!groupKeeper_->BeforeSwap(currentGroup_, other, all, name)) return;
+        std::swap((*groups)[static_cast<std::size_t>(currentGroup_)], (*groups)[static_cast<std::size_t>(other)]);
+        currentGroup_ = other;
+    }
     if (DiscardGuard* guard = DiscardGuard::Of(this)) guard->MarkChanged();
     ShowCurrentScene();
 }

@@ -93,8 +93,8 @@ public:
     void InsertLine(std::string_view cp932Line);
     // The scene form's group changes: the current group deleted, or moved one place (by -1 or 1)
     // with the current group following it.
-    void DeleteGroup();
-    void MoveGroup(int by);
+    void DeleteGroup() { ChangeGroup(deleteGroup_, -1); }
+    void MoveGroup(int by) { ChangeGroup(by < 0 ? groupUp_ : groupDown_, currentGroup_ + by); }
 
     QComboBox* sceneChoice() const { return scene_; }          // scene form only
     QCheckBox* showBox() const { return show_; }               // scene form only
@@ -140,10 +140,9 @@ private:
     // What refers to the current scene's groups (the NPC and chest lists read at the first change).
     SceneGroupHolders CurrentHolders();
     void EnableGroupButtons();
-    // The groups of the current scene with the hidden ones, and the current group as its chooser
-    // names it (a current scene and group are needed).
-    int AllGroupCount();
-    QString CurrentGroupName();
+    // What `button` does, once the author agreed to what follows the group's number: the current
+    // group deleted (`other` -1) or swapped with group `other`.
+    void ChangeGroup(QPushButton* button, int other);
     // The group changes' files besides the scenes: the NPC and chest lists when renumbered.
     std::vector<DataFileWrite> RenumberedLists() const;
 

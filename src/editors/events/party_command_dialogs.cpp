@@ -49,7 +49,6 @@
 #include "core/settings/game_settings.h"
 #include "editors/events/command_context.h"
 #include "editors/events/command_dialog.h"
-#include "editors/events/group_chooser.h"
 #include "widgets/number_spin.h"
 #include "widgets/record_names_ui.h"
 

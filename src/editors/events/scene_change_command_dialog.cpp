@@ -21,7 +21,6 @@
 #include "core/world/scene_catalog.h"
 #include "editors/events/command_context.h"
 #include "editors/events/command_dialog.h"
-#include "editors/events/group_chooser.h"
 #include "previews/map_view.h"
 #include "render/map_view_state.h"
 #include "widgets/number_spin.h"

@@ -13,7 +13,7 @@
 #include "core/world/scene.h"
 #include "core/media/audio_lists.h"
 #include "core/media/image_lists.h"
-#include "editors/events/group_chooser.h"
+#include "editors/events/command_dialog.h"
 #include "previews/image_view.h"
 #include "widgets/number_spin.h"
 

@@ -33,7 +33,6 @@
 #include "core/tagfile/record_format.h"
 #include "editors/events/command_context.h"
 #include "editors/events/command_dialog.h"
-#include "editors/events/group_chooser.h"
 #include "widgets/cp932_validator.h"
 
 namespace lw {

@@ -26,6 +26,7 @@
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
 #include "support/qt/named_e.h"
+#include "widgets/accessible_names.h"
 #include "support/qt/modal.h"
 
 namespace lw::test {
@@ -43,6 +44,9 @@ protected:
     void SetUp() override {
         context.project = tp.project;
         context.services = &services;
+        // Drop-downs answer by their label from the first dialog of the run on (the interface is
+        // otherwise installed by the first dialog's buttons, after its drop-downs were made).
+        NameControlsWhenShown(nullptr);
     }
 
     static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
