@@ -77,7 +77,7 @@ TEST_F(BattleDialogTest, BuildsTheLineAndPreviewsTheBackground) {
                       EXPECT_FALSE(imageView().IsShown());
                       // A chosen text is shown whole.
                       Choose(Combo(d, "会話文(戦闘後)"), 1);
-                      EXPECT_EQ(test::NamedAs<QPlainTextEdit>(d, "会話文(戦闘後)")->toPlainText(), QStringLiteral("はい いいえ"));
+                      EXPECT_EQ(test::NamedControl<QPlainTextEdit>(d, "会話文(戦闘後)")->toPlainText(), QStringLiteral("はい いいえ"));
                       Choose(Combo(d, "敵ﾕﾆｯﾄ"), 1);
                       Type(Spin(d, "会話速度"), "250");
                       Press(d, "逃げる");
@@ -305,7 +305,7 @@ TEST_F(TalkContentTest, ChoicesStartDisabledAndEnabledOnesAreWrittenInTheLongFor
                           EXPECT_FALSE(Combo(d, Part(n, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"))->isEnabled());
                       }
                       Choose(Combo(d, "会話文"), 0);
-                      EXPECT_EQ(test::NamedAs<QPlainTextEdit>(d, "会話文")->toPlainText(), QStringLiteral("Buy a sword?"));
+                      EXPECT_EQ(test::NamedControl<QPlainTextEdit>(d, "会話文")->toPlainText(), QStringLiteral("Buy a sword?"));
                       // Choices 1 and 2 enabled, 3 and 4 disabled: 2 disabled, empty texts written as "なし".
                       Enable(d, 1, QStringLiteral("はい"), 2);
                       Enable(d, 2, QString(), 0);

@@ -84,10 +84,10 @@ protected:
         return d.line();
     }
     // The dialog's controls, found by their accessible names.
-    static QComboBox* Combo(QWidget* d, const QString& name) { return NamedAs<QComboBox>(d, name); }
-    static QSpinBox* Spin(QWidget* d, const QString& name) { return NamedAs<QSpinBox>(d, name); }
-    static QLineEdit* Edit(QWidget* d, const QString& name) { return NamedAs<QLineEdit>(d, name); }
-    static QAbstractButton* Button(QWidget* d, const QString& name) { return NamedAs<QAbstractButton>(d, name); }
+    static QComboBox* Combo(QWidget* d, const QString& name) { return NamedControl<QComboBox>(d, name); }
+    static QSpinBox* Spin(QWidget* d, const QString& name) { return NamedControl<QSpinBox>(d, name); }
+    static QLineEdit* Edit(QWidget* d, const QString& name) { return NamedControl<QLineEdit>(d, name); }
+    static QAbstractButton* Button(QWidget* d, const QString& name) { return NamedControl<QAbstractButton>(d, name); }
     static void Press(QWidget* d, const QString& name) { Click(Button(d, name)); }
     static void Ok(QWidget* d) { Press(d, QStringLiteral("OK")); }
     static void Cancel(QWidget* d) { Press(d, QStringLiteral("ｷｬﾝｾﾙ")); }

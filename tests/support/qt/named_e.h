@@ -2,7 +2,7 @@
 // A control of a given type found by its accessible name (as Named finds any control), so that a
 // drop-down and the text shown below it can share one label.
 //
-//   QComboBox* ability = NamedAs<QComboBox>(dialog, "能力");
+//   QComboBox* ability = NamedControl<QComboBox>(dialog, "能力");
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ QList<W*> AllNamed(QWidget* window, const QString& name) {
 
 // The one such control; fails the test and returns null when there is none or more than one.
 template <class W>
-W* NamedAs(QWidget* window, const QString& name) {
+W* NamedControl(QWidget* window, const QString& name) {
     const QList<W*> found = AllNamed<W>(window, name);
     EXPECT_EQ(found.size(), 1) << W::staticMetaObject.className() << " named \"" << name.toStdString() << "\" in "
                                << window->windowTitle().toStdString();
