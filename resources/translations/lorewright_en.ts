@@ -2622,6 +2622,14 @@ Rename the file, then choose it again</translation>
         <source>ｱｲﾃﾑを選択してください</source>
         <translation>Please choose an item</translation>
     </message>
+    <message>
+        <source>不等号</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>符号</source>
+        <translation>Sign</translation>
+    </message>
 </context>
 <context>
     <name>lw::FormationDialog</name>

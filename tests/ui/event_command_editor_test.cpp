@@ -16,8 +16,6 @@
 
 #include "core/world/scene_catalog.h"
 #include "editors/events/event_command_editor.h"
-#include "editors/events/flag_chooser.h"
-#include "editors/events/flag_command_dialogs.h"
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/command_dialog_driver.h"
@@ -53,11 +51,18 @@ protected:
         e.textField()->setTextCursor(cursor);
     }
     static QString Text(const EventCommandEditor& e) { return e.textField()->toPlainText(); }
+    static QSpinBox* Count(const EventCommandEditor& e) { return e.findChild<QSpinBox*>(); }  // "ｸﾞﾙｰﾌﾟ数"
     static std::vector<std::string> Lines(const std::vector<EventCommandGroup>& groups, int n) {
         return groups[static_cast<std::size_t>(n)].commands.ToVector();
     }
     static const std::vector<EventCommandGroup>& Groups(const EventCommandEditor& e, int scene) {
         return e.scenes()[static_cast<std::size_t>(scene)].scene.groups;
+    }
+    // The set-flag dialog's flag, operation and number.
+    static void SetFlag(QDialog* d, int flag, int operation, const QString& value) {
+        Combo(d, "ｲﾍﾞﾝﾄﾌﾗｸﾞ")->setCurrentIndex(flag);
+        Combo(d, "符号")->setCurrentIndex(operation);
+        Edit(d, "数値")->setText(value);
     }
 };
 
@@ -67,7 +72,7 @@ TEST_F(EventCommandEditorTest, SwitchingScenesKeepsTheGroupNumberAndTheCountHide
     EventCommandEditor e(context);
     EXPECT_EQ(e.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
     ASSERT_EQ(e.sceneChoice()->count(), 2);
-    EXPECT_EQ(e.groupCountSpin()->value(), 8);
+    EXPECT_EQ(Count(e)->value(), 8);
     EXPECT_EQ(e.commandMenu()->count(), 33);
     EXPECT_EQ(e.commandMenu()->item(13)->text(), QStringLiteral("ﾌﾗｸﾞに数値を設定"));
     EXPECT_EQ(Text(e), QStringLiteral("g0"));
@@ -79,24 +84,24 @@ TEST_F(EventCommandEditorTest, SwitchingScenesKeepsTheGroupNumberAndTheCountHide
     e.sceneChoice()->setCurrentIndex(1);  // five groups: group 5 is not there
     EXPECT_EQ(e.currentGroup(), 5);
     EXPECT_EQ(e.groupChoice()->currentIndex(), -1);
-    EXPECT_EQ(e.groupCountSpin()->value(), 5);
+    EXPECT_EQ(Count(e)->value(), 5);
     EXPECT_TRUE(Text(e).isEmpty());
     EXPECT_TRUE(e.explanationField()->text().isEmpty());
     EXPECT_TRUE(e.textField()->isReadOnly());  // nothing typed there could be stored
-    e.groupCountSpin()->setValue(6);           // a new empty group 5 appears and is shown
+    Count(e)->setValue(6);           // a new empty group 5 appears and is shown
     EXPECT_TRUE(Text(e).isEmpty());
     EXPECT_FALSE(e.textField()->isReadOnly());
     e.sceneChoice()->setCurrentIndex(0);
     EXPECT_EQ(Text(e), QStringLiteral("fade"));  // stored when the scene was left
 
     // Lowering the count below the group empties the field; raising it brings the groups back.
-    e.groupCountSpin()->setValue(3);
+    Count(e)->setValue(3);
     EXPECT_TRUE(Text(e).isEmpty());
     EXPECT_EQ(e.groupChoice()->count(), 3);
-    e.groupCountSpin()->setValue(8);
+    Count(e)->setValue(8);
     EXPECT_EQ(Text(e), QStringLiteral("fade"));
     EXPECT_EQ(Lines(Groups(e, 0), 7), std::vector<std::string>{"g7"});
-    e.groupCountSpin()->setValue(4);
+    Count(e)->setValue(4);
 
     services.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
     Click(e.okButton());
@@ -157,7 +162,7 @@ TEST_F(EventCommandEditorTest, ASceneFileThatCannotBeReadIsMarkedLockedAndNeverW
     EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("scene2.txt を読み込めません")));
     EXPECT_TRUE(e.sceneChoice()->itemText(1).contains(QStringLiteral("読み込めません")));
     e.sceneChoice()->setCurrentIndex(1);
-    EXPECT_FALSE(e.groupCountSpin()->isEnabled());
+    EXPECT_FALSE(Count(e)->isEnabled());
     EXPECT_TRUE(e.textField()->isReadOnly());
     EXPECT_FALSE(e.commandMenu()->isEnabled());
     e.sceneChoice()->setCurrentIndex(0);
@@ -183,8 +188,8 @@ TEST_F(EventCommandEditorTest, TextThatDoesNotFitAGroupKeepsTheAuthorOnItUntilIt
     EXPECT_EQ(Text(e).count('\n'), 64);  // nothing was dropped
     EXPECT_EQ(e.textField()->textCursor().blockNumber(), 64);
 
-    e.groupCountSpin()->setValue(1);  // refused too: the count stays
-    EXPECT_EQ(e.groupCountSpin()->value(), 3);
+    Count(e)->setValue(1);  // refused too: the count stays
+    EXPECT_EQ(Count(e)->value(), 3);
     Click(e.okButton());  // and OK does not close
     EXPECT_EQ(services.messages.size(), 3u);
     EXPECT_NE(e.result(), QDialog::Accepted);
@@ -236,14 +241,12 @@ TEST_F(EventCommandEditorTest, CommandsFromTheMenuGoBesideTheCaretAndUndoTakesTh
     MapView& view = *context.mapView;
     EXPECT_EQ(view.owner(), &e);
     bool ran = false;
-    test::OnNextModal<FlagCommandDialog>([&](FlagCommandDialog* d) {
+    test::OnNextModal<QDialog>([&](QDialog* d) {
         ran = true;
         EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾌﾗｸﾞに数値を設定)"));
-        d->flagChooser()->setFlag(0);
-        d->flagChooser()->explanation()->setText(QStringLiteral("opened"));
-        d->operatorChoice()->setCurrentIndex(1);
-        d->valueField()->setText(QStringLiteral("5"));
-        d->okButton()->click();
+        SetFlag(d, 0, 1, "5");
+        Edit(d, "説明")->setText(QStringLiteral("opened"));
+        Ok(d);
     });
     test::ChooseEntryByKeys(e.commandMenu(), 13);
     EXPECT_TRUE(ran);
@@ -252,7 +255,7 @@ TEST_F(EventCommandEditorTest, CommandsFromTheMenuGoBesideTheCaretAndUndoTakesTh
     EXPECT_EQ(view.owner(), &e);
 
     // A cancelled dialog inserts nothing.
-    test::OnNextModal<FlagCommandDialog>([](FlagCommandDialog* d) { d->cancelButton()->click(); });
+    test::OnNextModal<QDialog>([](QDialog* d) { Cancel(d); });
     test::ChooseEntryByKeys(e.commandMenu(), 0);
     EXPECT_EQ(Text(e), QStringLiteral("g0\nflag0 + 5"));
     Click(e.cancelButton());
@@ -293,7 +296,7 @@ TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWh
 
     // While the flag dialog is open nothing of the form can be used, not even by a screen reader.
     bool ran = false;
-    test::OnNextModal<FlagCommandDialog>([&](FlagCommandDialog* d) {
+    test::OnNextModal<QDialog>([&](QDialog* d) {
         ran = true;
         for (QWidget* w : std::initializer_list<QWidget*>{menu, e.textField(), e.okButton(), e.cancelButton(),
                                                           e.groupChoice(), e.explanationField()})
@@ -303,10 +306,8 @@ TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWh
         e.reject();
         EXPECT_TRUE(e.isVisible());
         EXPECT_TRUE(d->isVisible());
-        d->flagChooser()->setFlag(3);
-        d->operatorChoice()->setCurrentIndex(0);
-        d->valueField()->setText(QStringLiteral("1"));
-        d->okButton()->click();
+        SetFlag(d, 3, 0, "1");
+        Ok(d);
     });
     test::ChooseEntryByKeys(menu, 13);
     EXPECT_TRUE(ran);
@@ -359,7 +360,7 @@ TEST_F(OwnerFormTest, OkGivesTheChosenGroupWithTheEntryEditedAndNoneGivesMinusOn
         EXPECT_EQ(e->ownerGroupChoice()->currentIndex(), 3);  // group 2
         EXPECT_EQ(Text(*e), QStringLiteral("g2"));
         TypeText(*e, QStringLiteral("end"));
-        e->groupCountSpin()->setValue(5);
+        Count(*e)->setValue(5);
         e->ownerGroupChoice()->setCurrentIndex(5);  // group 4
         Click(e->okButton());
     });
@@ -379,7 +380,7 @@ TEST_F(OwnerFormTest, OkGivesTheChosenGroupWithTheEntryEditedAndNoneGivesMinusOn
     // An owner group removed by a lowered count falls back to "なし".
     EXPECT_EQ(Run(3, 4,
                   [](EventCommandEditor* e) {
-                      e->groupCountSpin()->setValue(2);
+                      Count(*e)->setValue(2);
                       EXPECT_EQ(e->ownerGroupChoice()->currentIndex(), 0);
                       Click(e->okButton());
                   }),
@@ -392,14 +393,14 @@ TEST_F(OwnerFormTest, CancelPutsBackTheGroupsAndTheFlagExplanations) {
     const std::optional<int> result = Run(3, 0, [&](EventCommandEditor* e) {
         TypeText(*e, QStringLiteral("changed"));
         e->groupChoice()->setCurrentIndex(1);  // stores group 0
-        e->groupCountSpin()->setValue(1);
-        test::OnNextModal<FlagCommandDialog>([](FlagCommandDialog* d) {
-            d->flagChooser()->setFlag(1);
-            d->flagChooser()->explanation()->setText(QStringLiteral("new"));
-            d->flagChooser()->setFlag(2);
-            d->cancelButton()->click();
+        Count(*e)->setValue(1);
+        test::OnNextModal<QDialog>([](QDialog* d) {
+            Combo(d, "ｲﾍﾞﾝﾄﾌﾗｸﾞ")->setCurrentIndex(1);
+            Edit(d, "説明")->setText(QStringLiteral("new"));
+            Combo(d, "ｲﾍﾞﾝﾄﾌﾗｸﾞ")->setCurrentIndex(2);
+            Cancel(d);
         }, e);
-        e->groupCountSpin()->setValue(2);
+        Count(*e)->setValue(2);
         e->groupChoice()->setCurrentIndex(1);
         test::ChooseEntryByKeys(e->commandMenu(), 13);
         EXPECT_EQ(context.flags.text[1], "new");
@@ -458,14 +459,12 @@ TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
     cursor.movePosition(QTextCursor::End);
     e.textField()->setTextCursor(cursor);
 
-    test::OnNextModal<FlagCommandDialog>([&](FlagCommandDialog* d) {
+    test::OnNextModal<QDialog>([&](QDialog* d) {
         EXPECT_EQ(view.state().map.width, 0);  // released while the dialog is open
-        d->flagChooser()->setFlag(12);
-        d->operatorChoice()->setCurrentIndex(1);
-        d->valueField()->setText(QStringLiteral("1"));
+        SetFlag(d, 12, 1, "1");
         d->move(e.frameGeometry().right() - 60, e.y() + 330);
         QApplication::processEvents();
-        d->okButton()->click();
+        Ok(d);
     });
     test::ChooseEntryByKeys(e.commandMenu(), 13);
     EXPECT_EQ(Text(e), QStringLiteral("face 2\n? flag12 >= 3\nmessage 4\n!\nend\nflag12 + 1"));

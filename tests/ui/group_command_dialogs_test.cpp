@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
-#include <QCheckBox>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 
 #include "core/media/effect_animation.h"
 #include "core/media/narration_list.h"
@@ -14,16 +12,8 @@
 #include "core/rules/enemy_units.h"
 #include "core/settings/game_settings.h"
 #include "core/world/scene.h"
-#include "editors/events/battle_command_dialog.h"
-#include "editors/events/group_chooser.h"
-#include "editors/events/party_command_dialogs.h"
-#include "editors/events/scene_change_command_dialog.h"
-#include "editors/events/show_effect_command_dialog.h"
-#include "editors/events/talk_content_command_dialog.h"
-#include "editors/events/talk_text_chooser.h"
 #include "support/core/map_makers.h"
 #include "support/qt/command_dialog_driver.h"
-#include "widgets/number_spin.h"
 
 namespace lw {
 namespace {
@@ -34,87 +24,24 @@ const std::string kNo = "\x82\xA2\x82\xA2\x82\xA6";
 
 class GroupCommandDialogTest : public test::CommandDialogTest {};
 
+using Kind = EventCommandKind;
+
 TEST_F(GroupCommandDialogTest, ShowTalkOffersTheScenesGroupsWithTheirExplanations) {
-    ShowTalkCommandDialog d(command);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話表示)"));
-    GroupChooser* g = d.contentGroup();
-    EXPECT_EQ(g->title(), QStringLiteral("会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-    ASSERT_EQ(g->combo()->count(), 4);
-    EXPECT_EQ(g->combo()->itemText(0), QStringLiteral("なし"));
-    EXPECT_EQ(g->combo()->itemText(2), QStringLiteral("1 — 宝箱"));  // the explanation beside the number
-    EXPECT_EQ(g->combo()->itemText(3), QStringLiteral("2"));
-    EXPECT_EQ(g->combo()->currentIndex(), 0);
-    EXPECT_EQ(g->value(), -1);
-    EXPECT_TRUE(g->explanation()->isReadOnly());
-    Choose(g->combo(), 2);
-    EXPECT_EQ(g->explanation()->text(), QStringLiteral("宝箱"));
-    Choose(g->combo(), 0);
-    EXPECT_EQ(g->explanation()->text(), QString());
-    EXPECT_EQ(Confirmed(d), "message -1");
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-
-    // Through the menu: the line of the chosen group, or nothing when cancelled.
-    EXPECT_EQ(Run<ShowTalkCommandDialog>(EventCommandKind::ShowTalk,
-                                         [&](ShowTalkCommandDialog* shown) {
-                                             Choose(shown->contentGroup()->combo(), 2);
-                                             Click(shown->okButton());
-                                         }),
-              std::optional<std::string>("message 1"));
-    EXPECT_EQ(Run<ShowTalkCommandDialog>(EventCommandKind::ShowTalk,
-                                         [&](ShowTalkCommandDialog* shown) {
-                                             Choose(shown->contentGroup()->combo(), 1);
-                                             Click(shown->cancelButton());
-                                         }),
-              std::nullopt);
-}
-
-TEST_F(GroupCommandDialogTest, MoneyNeedsASignAndWritesItsGroupsOnlyWhenChosen) {
-    struct Case {
-        bool minus;
-        QString typed;
-        int done;  // combo positions: 0 "なし"
-        int shortOf;
-        std::string line;
-    };
-    const Case cases[] = {
-        {false, "500", 0, 0, "money 500"},
-        {true, "30", 0, 2, "money -30 -1 1"},  // a short-money group writes the done group too
-        {false, "10", 1, 0, "money 10 0"},
-        {true, "10", 1, 3, "money -10 0 2"},
-        {false, "", 0, 0, "money 0"},
-        {false, "12a3", 0, 0, "money 123"},           // only digits are typed
-        {false, "99999999999", 0, 0, "money 2147483647"},  // ten digits kept, the largest amount
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
-        ChangeMoneyCommandDialog d(command);
-        d.show();
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(所持金の増減)"));
-        EXPECT_EQ(d.doneGroup()->title(), QStringLiteral("終了時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-        EXPECT_EQ(d.shortGroup()->title(), QStringLiteral("所持金不足時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-        Click(c.minus ? d.minusButton() : d.plusButton());
-        Type(d.amountField(), c.typed);
-        Choose(d.doneGroup()->combo(), c.done);
-        Choose(d.shortGroup()->combo(), c.shortOf);
-        EXPECT_EQ(Confirmed(d), c.line);
-        EXPECT_EQ(d.result(), QDialog::Accepted);
-    }
-    EXPECT_TRUE(services.messages.empty());
-
-    ChangeMoneyCommandDialog unsigned_(command);
-    unsigned_.show();
-    EXPECT_EQ(unsigned_.plusButton()->text(), QStringLiteral("+ (加算)"));
-    EXPECT_EQ(unsigned_.minusButton()->text(), QStringLiteral("- (減算)"));
-    EXPECT_FALSE(unsigned_.plusButton()->isChecked() || unsigned_.minusButton()->isChecked());
-    Type(unsigned_.amountField(), "5");
-    Click(unsigned_.okButton());
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, QStringLiteral("符号を選択してください"));
-    EXPECT_EQ(services.messages[0].caption, QStringLiteral("Lorewright"));
-    EXPECT_EQ(services.messages[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(unsigned_.isVisible());
-    EXPECT_EQ(unsigned_.line(), "");
+    EXPECT_EQ(Run(Kind::ShowTalk,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話表示)"));
+                      QComboBox* group = Combo(d, "会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ");
+                      // The explanation beside the number.
+                      EXPECT_EQ(Items(group), (QStringList{"なし", "0 — door", "1 — 宝箱", "2"}));
+                      EXPECT_EQ(group->currentIndex(), 0);
+                      EXPECT_TRUE(Edit(d, "説明")->isReadOnly());
+                      Choose(group, 2);
+                      EXPECT_EQ(Edit(d, "説明")->text(), QStringLiteral("宝箱"));
+                      Choose(group, 0);
+                      EXPECT_EQ(Edit(d, "説明")->text(), QString());
+                      Ok(d);
+                  }),
+              "message -1");
 }
 
 class BattleDialogTest : public GroupCommandDialogTest {
@@ -133,77 +60,70 @@ protected:
         WriteImage("field.bmp", 320, 240);
         WriteImage("field two.bmp", 320, 240);
     }
+    static void ChooseBackground(QDialog* d, const QString& name) {
+        QComboBox* background = Combo(d, "背景画像");
+        Choose(background, background->findText(name));
+    }
 };
 
 TEST_F(BattleDialogTest, BuildsTheLineAndPreviewsTheBackground) {
-    BattleCommandDialog d(command);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(戦闘)"));
-    ASSERT_EQ(d.enemyChoice()->count(), 2);
-    EXPECT_EQ(d.enemyChoice()->currentIndex(), -1);
-    EXPECT_EQ(d.textBefore()->title(), QStringLiteral("会話文(戦闘前)"));
-    EXPECT_EQ(d.textAfter()->title(), QStringLiteral("会話文(戦闘後)"));
-    EXPECT_EQ(d.afterGroup()->title(), QStringLiteral("戦闘後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-    EXPECT_EQ(d.speedField()->value(), 7);  // the basic setting "文字表示速度"
-    EXPECT_FALSE(d.escapeBox()->isChecked());
-    EXPECT_FALSE(imageView().IsShown());
-
-    // A chosen text is shown whole.
-    Choose(d.textAfter()->combo(), 1);
-    EXPECT_EQ(d.textAfter()->shownText()->toPlainText(), QStringLiteral("はい いいえ"));
-    Choose(d.enemyChoice(), 1);
-    Type(d.speedField(), "250");
-    Click(d.escapeBox());
-    Choose(d.afterGroup()->combo(), 2);
-    // With no background chosen the line ends in a blank.
-    EXPECT_EQ(Confirmed(d), "battle 1 -1 1 100 1 1 ");
-    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(Run(Kind::Battle,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(戦闘)"));
+                      EXPECT_EQ(Items(Combo(d, "敵ﾕﾆｯﾄ")), (QStringList{"0: slimes", "1: bats"}));
+                      EXPECT_EQ(Combo(d, "敵ﾕﾆｯﾄ")->currentIndex(), -1);
+                      EXPECT_EQ(Spin(d, "会話速度")->value(), 7);  // the basic setting "文字表示速度"
+                      EXPECT_FALSE(Button(d, "逃げる")->isChecked());
+                      EXPECT_FALSE(imageView().IsShown());
+                      // A chosen text is shown whole.
+                      Choose(Combo(d, "会話文(戦闘後)"), 1);
+                      EXPECT_EQ(test::NamedControl<QPlainTextEdit>(d, "会話文(戦闘後)")->toPlainText(), QStringLiteral("はい いいえ"));
+                      Choose(Combo(d, "敵ﾕﾆｯﾄ"), 1);
+                      Type(Spin(d, "会話速度"), "250");
+                      Press(d, "逃げる");
+                      Choose(Combo(d, "戦闘後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), 2);
+                      Ok(d);
+                  }),
+              "battle 1 -1 1 100 1 1 ");  // with no background chosen the line ends in a blank
     EXPECT_FALSE(imageView().IsOpen());
     EXPECT_EQ(imageView().state().mode, ViewMode::None);
 
-    BattleCommandDialog shown(command);
-    shown.show();
-    Choose(shown.backgroundChoice(), shown.backgroundChoice()->findText("field.bmp"));
-    EXPECT_EQ(imageView().state().mode, ViewMode::Sprites);
-    EXPECT_TRUE(imageView().IsShown());
-    EXPECT_EQ(imageView().state().main.width, 320);
-    Click(shown.showBox());
-    EXPECT_FALSE(imageView().IsShown());
-    Click(shown.showBox());
-    EXPECT_TRUE(imageView().IsShown());
-    Choose(shown.textBefore()->combo(), 0);
-    EXPECT_EQ(Confirmed(shown), "battle -1 0 -1 7 0 -1 field.bmp");
+    EXPECT_EQ(Run(Kind::Battle,
+                  [&](QDialog* d) {
+                      ChooseBackground(d, "field.bmp");
+                      EXPECT_EQ(imageView().state().mode, ViewMode::Sprites);
+                      EXPECT_TRUE(imageView().IsShown());
+                      EXPECT_EQ(imageView().state().main.width, 320);
+                      Press(d, "表示");
+                      EXPECT_FALSE(imageView().IsShown());
+                      Press(d, "表示");
+                      EXPECT_TRUE(imageView().IsShown());
+                      Choose(Combo(d, "会話文(戦闘前)"), 0);
+                      Ok(d);
+                  }),
+              "battle -1 0 -1 7 0 -1 field.bmp");
     EXPECT_FALSE(imageView().IsOpen());
     EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(BattleDialogTest, RefusesBackgroundsTheLineCannotCarry) {
-    // The game reads the name up to its first blank.
-    BattleCommandDialog blank(command);
-    blank.show();
-    Choose(blank.backgroundChoice(), blank.backgroundChoice()->findText("field two.bmp"));
-    Click(blank.okButton());
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.startsWith(QStringLiteral("空白を含む名前の画像は使えません")));
-    EXPECT_TRUE(blank.isVisible());
-    EXPECT_EQ(blank.line(), "");
-    Click(blank.cancelButton());
-    EXPECT_EQ(blank.result(), QDialog::Rejected);
-
-    // A name that would be cut off at the end of the stored line.
+    // The game reads the name up to its first blank; a name that would be cut off at the end of the
+    // stored line is refused too.
     const std::string longName = std::string(40, 'b') + ".bmp";
     WriteImage(longName, 8, 8);
-    BattleCommandDialog tooLong(command);
-    tooLong.show();
-    Choose(tooLong.enemyChoice(), 0);
-    Choose(tooLong.backgroundChoice(), tooLong.backgroundChoice()->findText(QString::fromStdString(longName)));
-    Click(tooLong.okButton());
-    ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_TRUE(services.messages[1].text.contains(QStringLiteral("背景画像のﾌｧｲﾙ名を短くしてください")));
-    EXPECT_TRUE(services.messages[1].text.contains(QStringLiteral("63")));
-    EXPECT_TRUE(tooLong.isVisible());
-    EXPECT_EQ(tooLong.line(), "");
-    Click(tooLong.cancelButton());
+    EXPECT_EQ(Run(Kind::Battle,
+                  [&](QDialog* d) {
+                      ChooseBackground(d, "field two.bmp");
+                      EXPECT_TRUE(OkWarning(d).startsWith(QStringLiteral("空白を含む名前の画像は使えません")));
+                      Choose(Combo(d, "敵ﾕﾆｯﾄ"), 0);
+                      ChooseBackground(d, QString::fromStdString(longName));
+                      const QString warning = OkWarning(d);
+                      EXPECT_TRUE(warning.contains(QStringLiteral("背景画像のﾌｧｲﾙ名を短くしてください")));
+                      EXPECT_TRUE(warning.contains(QStringLiteral("63")));
+                      Cancel(d);
+                  }),
+              std::nullopt);
+    EXPECT_EQ(services.messages.size(), 2u);
 }
 
 class ShownThingTest : public GroupCommandDialogTest {
@@ -228,81 +148,52 @@ protected:
 };
 
 TEST_F(ShownThingTest, EffectIsChosenPlayedAndGivenItsGroupOnlyWhenChosen) {
-    ShowEffectCommandDialog d(command, ShownThing::Effect);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｴﾌｪｸﾄ表示)"));
-    EXPECT_EQ(d.numberBox()->title(), QStringLiteral("ｴﾌｪｸﾄ番号"));
-    EXPECT_EQ(d.showBox()->text(), QStringLiteral("画像表示"));
-    EXPECT_EQ(d.afterGroup()->title(), QStringLiteral("ｴﾌｪｸﾄ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-    ASSERT_EQ(d.choice()->count(), 2);
-    EXPECT_EQ(d.choice()->itemText(0), QStringLiteral("0: spark"));
-    EXPECT_EQ(d.choice()->itemText(1), QStringLiteral("1: smoke.bmp"));
-
-    Click(d.okButton());  // nothing chosen
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, QStringLiteral("ｴﾌｪｸﾄ番号を選択してください"));
-    EXPECT_TRUE(d.isVisible());
-
-    Choose(d.choice(), 0);
     ImageView& v = imageView();
-    EXPECT_EQ(v.state().mode, ViewMode::Animation);
-    EXPECT_TRUE(v.IsShown());
-    EXPECT_TRUE(v.IsAnimating());
-    EXPECT_EQ(v.state().main.width, 32);  // one cell
-    EXPECT_EQ(v.state().animation.frameCount, 2);
-    Click(d.showBox());
-    EXPECT_FALSE(v.IsShown());
-    Click(d.showBox());
-    EXPECT_TRUE(v.IsShown());
-    Choose(d.choice(), 1);  // its picture is missing
-    EXPECT_FALSE(v.IsShown());
-    EXPECT_EQ(Confirmed(d), "effect 1");
+    EXPECT_EQ(Run(Kind::ShowEffect,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｴﾌｪｸﾄ表示)"));
+                      QComboBox* effect = Combo(d, "ｴﾌｪｸﾄ番号");
+                      EXPECT_EQ(Items(effect), (QStringList{"0: spark", "1: smoke.bmp"}));
+                      Choose(effect, 0);
+                      EXPECT_EQ(v.state().mode, ViewMode::Animation);
+                      EXPECT_TRUE(v.IsShown());
+                      EXPECT_TRUE(v.IsAnimating());
+                      EXPECT_EQ(v.state().main.width, 32);  // one cell
+                      EXPECT_EQ(v.state().animation.frameCount, 2);
+                      Press(d, "画像表示");
+                      EXPECT_FALSE(v.IsShown());
+                      Press(d, "画像表示");
+                      EXPECT_TRUE(v.IsShown());
+                      Choose(effect, 1);  // its picture is missing
+                      EXPECT_FALSE(v.IsShown());
+                      Ok(d);
+                  }),
+              "effect 1");
     EXPECT_FALSE(v.IsOpen());
     EXPECT_EQ(v.state().mode, ViewMode::None);
-
-    ShowEffectCommandDialog withGroup(command, ShownThing::Effect);
-    withGroup.show();
-    Choose(withGroup.choice(), 0);
-    Choose(withGroup.afterGroup()->combo(), 1);
-    EXPECT_EQ(Confirmed(withGroup), "effect 0 0");
 }
 
 TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
-    ShowEffectCommandDialog d(command, ShownThing::Narration);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾅﾚｰｼｮﾝ表示)"));
-    EXPECT_EQ(d.numberBox()->title(), QStringLiteral("ﾅﾚｰｼｮﾝ番号"));
-    EXPECT_EQ(d.afterGroup()->title(), QStringLiteral("ﾅﾚｰｼｮﾝ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-    ASSERT_EQ(d.choice()->count(), 1);
-    EXPECT_EQ(d.choice()->itemText(0), QStringLiteral("0: nar.bmp"));
-    Click(d.okButton());
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, QStringLiteral("ﾅﾚｰｼｮﾝ番号を選択してください"));
-
-    Choose(d.choice(), 0);
     ImageView& v = imageView();
-    EXPECT_EQ(v.state().mode, ViewMode::Narration);
-    EXPECT_TRUE(v.IsShown());
-    EXPECT_EQ(v.state().main.width, 320);
-    EXPECT_EQ(v.state().narration.text, "Long ago...");  // the narration's text of the text list
-    EXPECT_EQ(v.state().narration.fontHeight, 20);
-    Choose(d.afterGroup()->combo(), 3);
-    EXPECT_EQ(Confirmed(d), "nar 0 2");
+    EXPECT_EQ(Run(Kind::ShowNarration,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾅﾚｰｼｮﾝ表示)"));
+                      EXPECT_EQ(Items(Combo(d, "ﾅﾚｰｼｮﾝ番号")), QStringList{"0: nar.bmp"});
+                      Choose(Combo(d, "ﾅﾚｰｼｮﾝ番号"), 0);
+                      EXPECT_EQ(v.state().mode, ViewMode::Narration);
+                      EXPECT_TRUE(v.IsShown());
+                      EXPECT_EQ(v.state().main.width, 320);
+                      EXPECT_EQ(v.state().narration.text, "Long ago...");  // the narration's text of the text list
+                      EXPECT_EQ(v.state().narration.fontHeight, 20);
+                      Choose(Combo(d, "ﾅﾚｰｼｮﾝ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), 3);
+                      Ok(d);
+                  }),
+              "nar 0 2");
     EXPECT_FALSE(v.IsOpen());
-
-    ShowEffectCommandDialog plain(command, ShownThing::Narration);
-    plain.show();
-    Choose(plain.choice(), 0);
-    EXPECT_EQ(Confirmed(plain), "nar 0");
 }
 
 class SceneChangeTest : public GroupCommandDialogTest {
 protected:
-    void SetUp() override {
-        GroupCommandDialogTest::SetUp();
-        AddScene(3, "east.bin", 5, 4);
-        AddScene(0, "home.bin", 10, 8);
-    }
     void AddScene(int number, const std::string& map, std::uint32_t width, std::uint32_t height) {
         Scene s = NewScene();
         s.name = "scene " + std::to_string(number);
@@ -321,34 +212,45 @@ protected:
     }
 };
 
-TEST_F(SceneChangeTest, TheMapShowsTheChosenSceneAndAClickedCellIsTheDestination) {
-    SceneChangeCommandDialog d(command);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(場面変更)"));
-    EXPECT_EQ(d.destinationGroup()->title(), QStringLiteral("PC移動先ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-    ASSERT_EQ(d.sceneChoice()->count(), 2);
-    EXPECT_EQ(d.sceneChoice()->currentText(), QStringLiteral("scene0.txt — scene 0"));
-    EXPECT_EQ(d.chosenScene(), 0);
-    MapView& v = mapView();
-    ASSERT_TRUE(v.IsShown());
-    EXPECT_EQ(v.state().mode, MapViewMode::SingleFramePlacement);
-    EXPECT_EQ(v.caption(), QStringLiteral("scene 0"));
-    EXPECT_EQ(v.state().map.width, 10u);
-    EXPECT_EQ(d.xField()->maximum(), 9);
-    EXPECT_EQ(d.yField()->maximum(), 7);
+TEST_F(SceneChangeTest, WithoutSceneFilesItAsksForAScene) {
+    EXPECT_EQ(Run(Kind::SceneChange,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(Combo(d, "PC移動先場面")->count(), 0);
+                      EXPECT_FALSE(mapView().IsShown());
+                      EXPECT_EQ(OkWarning(d), QStringLiteral("場面を選択してください"));
+                      Cancel(d);
+                  }),
+              std::nullopt);
+    EXPECT_FALSE(mapView().IsOpen());
+}
 
-    ClickCell(4, 2);
-    EXPECT_EQ(d.xField()->value(), 4);
-    EXPECT_EQ(d.yField()->value(), 2);
-    // The destination is framed on the map.
-    EXPECT_FALSE(v.state().sprite.image.isNull());
-    EXPECT_EQ(v.state().sprite.position, QPoint(4, 2));
-    const QImage frame = v.ComposeFrame();
-    EXPECT_EQ(frame.pixel(4 * 32, 2 * 32 + 10), kPlacedSpriteFrameColour);
-    Type(d.yField(), "99");  // beyond the map: its last row
-    Choose(d.destinationGroup()->combo(), 2);
-    EXPECT_EQ(Confirmed(d), "scene 0 4 7 1");
-    EXPECT_EQ(d.result(), QDialog::Accepted);
+TEST_F(SceneChangeTest, TheMapShowsTheChosenSceneAndAClickedCellIsTheDestination) {
+    AddScene(3, "east.bin", 5, 4);
+    AddScene(0, "home.bin", 10, 8);
+    MapView& v = mapView();
+    EXPECT_EQ(Run(Kind::SceneChange,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(場面変更)"));
+                      EXPECT_EQ(Combo(d, "PC移動先場面")->count(), 2);
+                      EXPECT_EQ(Combo(d, "PC移動先場面")->currentText(), QStringLiteral("scene0.txt — scene 0"));
+                      EXPECT_TRUE(v.IsShown());
+                      EXPECT_EQ(v.state().mode, MapViewMode::SingleFramePlacement);
+                      EXPECT_EQ(v.caption(), QStringLiteral("scene 0"));
+                      EXPECT_EQ(v.state().map.width, 10u);
+                      EXPECT_EQ(Spin(d, "X")->maximum(), 9);
+                      EXPECT_EQ(Spin(d, "Y")->maximum(), 7);
+                      ClickCell(4, 2);
+                      EXPECT_EQ(Spin(d, "X")->value(), 4);
+                      EXPECT_EQ(Spin(d, "Y")->value(), 2);
+                      // The destination is framed on the map.
+                      EXPECT_FALSE(v.state().sprite.image.isNull());
+                      EXPECT_EQ(v.state().sprite.position, QPoint(4, 2));
+                      EXPECT_EQ(v.ComposeFrame().pixel(4 * 32, 2 * 32 + 10), kPlacedSpriteFrameColour);
+                      Type(Spin(d, "Y"), "99");  // beyond the map: its last row
+                      Choose(Combo(d, "PC移動先ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), 2);
+                      Ok(d);
+                  }),
+              "scene 0 4 7 1");
     EXPECT_FALSE(v.IsOpen());
     EXPECT_EQ(v.state().map.width, 0u);  // released
     EXPECT_TRUE(v.state().sprite.image.isNull());
@@ -358,34 +260,23 @@ TEST_F(SceneChangeTest, TheMapShowsTheChosenSceneAndAClickedCellIsTheDestination
     // view before gets its mode and exclusion back.
     v.SetMode(MapViewMode::Placement);
     v.state().excludedNpc = 4;
-    SceneChangeCommandDialog other(command);
-    other.show();
-    ClickCell(3, 3);
-    Choose(other.sceneChoice(), other.sceneChoice()->findText("scene3.txt", Qt::MatchStartsWith));
-    EXPECT_EQ(other.xField()->value(), 0);
-    EXPECT_EQ(other.yField()->value(), 0);
-    EXPECT_EQ(other.xField()->maximum(), 4);
-    EXPECT_EQ(other.yField()->maximum(), 3);
-    EXPECT_EQ(mapView().caption(), QStringLiteral("scene 3"));
-    Type(other.xField(), "9");
-    EXPECT_EQ(Confirmed(other), "scene 3 4 0");
+    EXPECT_EQ(Run(Kind::SceneChange,
+                  [&](QDialog* d) {
+                      ClickCell(3, 3);
+                      QComboBox* scene = Combo(d, "PC移動先場面");
+                      Choose(scene, scene->findText("scene3.txt", Qt::MatchStartsWith));
+                      EXPECT_EQ(Spin(d, "X")->value(), 0);
+                      EXPECT_EQ(Spin(d, "Y")->value(), 0);
+                      EXPECT_EQ(Spin(d, "X")->maximum(), 4);
+                      EXPECT_EQ(Spin(d, "Y")->maximum(), 3);
+                      EXPECT_EQ(v.caption(), QStringLiteral("scene 3"));
+                      Type(Spin(d, "X"), "9");
+                      Ok(d);
+                  }),
+              "scene 3 4 0");
     EXPECT_EQ(v.state().mode, MapViewMode::Placement);
     EXPECT_EQ(v.state().excludedNpc, 4);
     EXPECT_TRUE(services.messages.empty());
-}
-
-TEST_F(GroupCommandDialogTest, SceneChangeWithoutSceneFilesAsksForAScene) {
-    SceneChangeCommandDialog d(command);
-    d.show();
-    EXPECT_EQ(d.sceneChoice()->count(), 0);
-    EXPECT_EQ(d.chosenScene(), -1);
-    EXPECT_FALSE(mapView().IsShown());
-    Click(d.okButton());
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, QStringLiteral("場面を選択してください"));
-    EXPECT_TRUE(d.isVisible());
-    Click(d.cancelButton());
-    EXPECT_FALSE(mapView().IsOpen());
 }
 
 class TalkContentTest : public GroupCommandDialogTest {
@@ -394,82 +285,57 @@ protected:
         GroupCommandDialogTest::SetUp();
         tp.WriteData(kTalkFile, TalkListBytes({"Buy a sword?", "Welcome"}));
     }
-    static void Enable(TalkContentCommandDialog& d, int choice, const QString& text, int groupPosition) {
-        const auto& c = d.choice(choice);
-        Click(c.disabled);
-        Type(c.text, text);
-        Choose(c.group->combo(), groupPosition);
+    // The controls of choice `n` (1 to 4).
+    static QString Part(int n, const char* part) { return QStringLiteral("選択肢 %1 %2").arg(n).arg(QString::fromUtf8(part)); }
+    static void Enable(QDialog* d, int n, const QString& text, int groupPosition) {
+        Press(d, Part(n, "文 無効"));
+        Type(Edit(d, Part(n, "文")), text);
+        Choose(Combo(d, Part(n, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ")), groupPosition);
     }
 };
 
 TEST_F(TalkContentTest, ChoicesStartDisabledAndEnabledOnesAreWrittenInTheLongForm) {
-    TalkContentCommandDialog d(command);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話内容の設定)"));
-    EXPECT_EQ(d.textChoice()->title(), QStringLiteral("会話文"));
-    EXPECT_TRUE(d.moneyHidden()->isChecked());
-    for (int i = 0; i < kTalkChoiceCount; ++i) {
-        const auto& c = d.choice(i);
-        EXPECT_TRUE(c.disabled->isChecked());
-        EXPECT_FALSE(c.text->isEnabled());
-        EXPECT_FALSE(c.group->isEnabled());
-        EXPECT_EQ(c.group->title(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-    }
-    Click(d.okButton());
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, QStringLiteral("会話文を選択してください"));
-    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(Run(Kind::TalkContent,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話内容の設定)"));
+                      EXPECT_TRUE(Button(d, "なし")->isChecked());
+                      for (int n = 1; n <= kTalkChoiceCount; ++n) {
+                          EXPECT_TRUE(Button(d, Part(n, "文 無効"))->isChecked());
+                          EXPECT_FALSE(Edit(d, Part(n, "文"))->isEnabled());
+                          EXPECT_FALSE(Combo(d, Part(n, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"))->isEnabled());
+                      }
+                      Choose(Combo(d, "会話文"), 0);
+                      EXPECT_EQ(test::NamedControl<QPlainTextEdit>(d, "会話文")->toPlainText(), QStringLiteral("Buy a sword?"));
+                      // Choices 1 and 2 enabled, 3 and 4 disabled: 2 disabled, empty texts written as "なし".
+                      Enable(d, 1, QStringLiteral("はい"), 2);
+                      Enable(d, 2, QString(), 0);
+                      Ok(d);
+                  }),
+              "talk 0 0 2 1 -1 -1 -1 " + kYes + " \x82\xC8\x82\xB5 \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
 
-    Choose(d.textChoice()->combo(), 0);
-    EXPECT_EQ(d.textChoice()->shownText()->toPlainText(), QStringLiteral("Buy a sword?"));
-    // Choices 1 and 2 enabled, 3 and 4 disabled: 2 disabled, empty texts written as "なし".
-    Enable(d, 0, QStringLiteral("はい"), 2);
-    Enable(d, 1, QString(), 0);
-    EXPECT_EQ(Confirmed(d), "talk 0 0 2 1 -1 -1 -1 " + kYes + " \x82\xC8\x82\xB5 \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-
-    // All disabled: the short forms.
-    TalkContentCommandDialog money(command);
-    money.show();
-    Choose(money.textChoice()->combo(), 1);
-    Click(money.moneyShown());
-    EXPECT_EQ(Confirmed(money), "talk 1 1");
-    TalkContentCommandDialog plain(command);
-    plain.show();
-    Choose(plain.textChoice()->combo(), 1);
-    EXPECT_EQ(Confirmed(plain), "talk 1");
 }
 
 TEST_F(TalkContentTest, DisablingAChoiceEmptiesItAndRefusalsKeepTheDialogOpen) {
-    TalkContentCommandDialog d(command);
-    d.show();
-    Choose(d.textChoice()->combo(), 1);
-    Enable(d, 3, QStringLiteral("buy it"), 3);
-    EXPECT_TRUE(d.choice(3).text->isEnabled());
-    EXPECT_EQ(d.choice(3).group->explanation()->text(), QString());  // group 2 has none
-    Click(d.okButton());
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, QStringLiteral("選択肢 4 の文に空白は使えません"));
-    EXPECT_TRUE(d.isVisible());
-
-    // Disabling it again greys it, empties its text and sets its group to "なし".
-    Click(d.choice(3).disabled);
-    EXPECT_FALSE(d.choice(3).text->isEnabled());
-    EXPECT_EQ(d.choice(3).text->text(), QString());
-    EXPECT_EQ(d.choice(3).group->value(), -1);
-    EXPECT_EQ(d.choice(3).group->combo()->currentText(), QStringLiteral("なし"));
-
-    // Texts longer than the stored line holds are refused rather than cut.
-    Enable(d, 0, QString(20, QChar('a')), 1);
-    Enable(d, 1, QString(20, QChar('b')), 2);
-    Click(d.okButton());
-    ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_TRUE(services.messages[1].text.contains(QStringLiteral("選択肢の文を短くしてください")));
-    EXPECT_TRUE(d.isVisible());
-    Type(d.choice(1).text, "bb");
-    EXPECT_EQ(Confirmed(d), "talk 1 0 2 0 1 -1 -1 " + std::string(20, 'a') + " bb \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_LE(d.line().size(), kEventCommandStoredBytes);
+    const std::optional<std::string> line = Run(Kind::TalkContent, [&](QDialog* d) {
+        Choose(Combo(d, "会話文"), 1);
+        Enable(d, 4, QStringLiteral("buy it"), 3);
+        EXPECT_TRUE(Edit(d, Part(4, "文"))->isEnabled());
+        EXPECT_EQ(Edit(d, Part(4, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ 説明"))->text(), QString());  // group 2 has none
+        EXPECT_EQ(OkWarning(d), QStringLiteral("選択肢 4 の文に空白は使えません"));
+        // Disabling it again greys it, empties its text and sets its group to "なし".
+        Press(d, Part(4, "文 無効"));
+        EXPECT_FALSE(Edit(d, Part(4, "文"))->isEnabled());
+        EXPECT_EQ(Edit(d, Part(4, "文"))->text(), QString());
+        EXPECT_EQ(Combo(d, Part(4, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"))->currentText(), QStringLiteral("なし"));
+        // Texts longer than the stored line holds are refused rather than cut.
+        Enable(d, 1, QString(20, QChar('a')), 1);
+        Enable(d, 2, QString(20, QChar('b')), 2);
+        EXPECT_TRUE(OkWarning(d).contains(QStringLiteral("選択肢の文を短くしてください")));
+        Type(Edit(d, Part(2, "文")), "bb");
+        Ok(d);
+    });
+    EXPECT_EQ(line, "talk 1 0 2 0 1 -1 -1 " + std::string(20, 'a') + " bb \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
+    EXPECT_LE(line.value_or("").size(), kEventCommandStoredBytes);
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QRadioButton>
 #include <cstdlib>
 
 #include "audio/music_player.h"
@@ -20,16 +18,13 @@
 #include "core/settings/game_settings.h"
 #include "core/world/npc_list.h"
 #include "core/world/scene.h"
-#include "editors/events/shared_command_dialogs.h"
-#include "editors/events/party_command_dialogs.h"
-#include "editors/events/show_hide_dialog.h"
+#include "support/core/full_project.h"
 #include "support/core/item_makers.h"
 #include "support/core/media_makers.h"
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/command_dialog_driver.h"
 #include "widgets/audio_glue.h"
-#include "widgets/number_spin.h"
 
 namespace lw {
 namespace {
@@ -38,155 +33,121 @@ using test::ItemListOfKinds;
 
 class ListCommandDialogsTest : public test::CommandDialogTest {};
 
+using Kind = EventCommandKind;
+
 // ---- ability ------------------------------------------------------------------------------------
 
 TEST_F(ListCommandDialogsTest, AbilityUpRangesTheAmountByTheMaximumAbilityOfTheSettings) {
+    // The amount's limit as the dialog offers it.
+    auto limit = [&] {
+        int max = -1;
+        Run(Kind::AbilityUp, [&](QDialog* d) {
+            max = Spin(d, "上昇値")->maximum();
+            EXPECT_EQ(Spin(d, "上昇値")->minimum(), -max);
+            Cancel(d);
+        });
+        return max;
+    };
+    EXPECT_EQ(limit(), GameSettings{}.abilityMax);  // no setting.txt: the game's default
     GameSettings settings;
+    settings.abilityMax = -3;
+    tp.WriteData(kSettingFile, GameSettingsBytes(settings));
+    EXPECT_EQ(limit(), 0);  // a negative maximum gives 0..0, not an inverted range
     settings.abilityMax = 500;
     tp.WriteData(kSettingFile, GameSettingsBytes(settings));
     context.settings.abilityMax = 77;  // what the shared settings held before: the file counts
 
-    AbilityUpDialog d(context);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(能力値ｱｯﾌﾟ)"));
-    EXPECT_EQ(Items(d.abilityChoice()), (QStringList{"敏捷度", "回避力", "攻撃力", "肉体防御力", "魔力", "魔法防御力",
-                                                     "最大生命点", "最大精神点"}));
-    EXPECT_EQ(d.abilityChoice()->currentIndex(), -1);
-    EXPECT_EQ(d.amountField()->minimum(), -500);
-    EXPECT_EQ(d.amountField()->maximum(), 500);
-    EXPECT_EQ(d.amountField()->value(), 0);
+    EXPECT_EQ(Run(Kind::AbilityUp,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(能力値ｱｯﾌﾟ)"));
+                      EXPECT_EQ(Items(Combo(d, "能力")), (QStringList{"敏捷度", "回避力", "攻撃力", "肉体防御力", "魔力",
+                                                                       "魔法防御力", "最大生命点", "最大精神点"}));
+                      EXPECT_EQ(Combo(d, "能力")->currentIndex(), -1);
+                      EXPECT_EQ(Spin(d, "上昇値")->maximum(), 500);
+                      EXPECT_EQ(Spin(d, "上昇値")->value(), 0);
+                      EXPECT_EQ(OkWarning(d), QStringLiteral("能力を選択してください"));
+                      Choose(Combo(d, "能力"), 6);
+                      Type(Spin(d, "上昇値"), "-900");  // beyond -500: taken as -500
+                      Ok(d);
+                  }),
+              "ability 6 -500");
     EXPECT_EQ(context.settings.abilityMax, 77);
-
-    Click(d.okButton());  // no ability: refused, the dialog stays
-    EXPECT_EQ(LastWarning(), QStringLiteral("能力を選択してください"));
-    EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(d.line(), "");
-
-    Choose(d.abilityChoice(), 6);
-    Type(d.amountField(), "-900");  // beyond -500: taken as -500
-    EXPECT_EQ(Confirmed(d), "ability 6 -500");
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-
-    AbilityUpDialog up(context);
-    up.show();
-    Choose(up.abilityChoice(), 0);
-    QTest::keyClick(up.amountField(), Qt::Key_Up);
-    EXPECT_EQ(Confirmed(up), "ability 0 1");
-}
-
-TEST_F(ListCommandDialogsTest, AbilityUpWithoutReadableSettings) {
-    {  // No setting.txt: the game's default maximum.
-        AbilityUpDialog d(context);
-        EXPECT_TRUE(d.opened());
-        EXPECT_EQ(d.amountLimit(), GameSettings{}.abilityMax);
-    }
-    {  // A negative maximum gives 0..0, not an inverted range.
-        GameSettings settings;
-        settings.abilityMax = -3;
-        tp.WriteData(kSettingFile, GameSettingsBytes(settings));
-        AbilityUpDialog d(context);
-        EXPECT_EQ(d.amountField()->minimum(), 0);
-        EXPECT_EQ(d.amountField()->maximum(), 0);
-    }
+    EXPECT_EQ(Run(Kind::AbilityUp,
+                  [&](QDialog* d) {
+                      Choose(Combo(d, "能力"), 0);
+                      QTest::keyClick(Spin(d, "上昇値"), Qt::Key_Up);
+                      Ok(d);
+                  }),
+              "ability 0 1");
 }
 
 // ---- equipment ----------------------------------------------------------------------------------
 
 TEST_F(ListCommandDialogsTest, EquipOffersTheItemsOfTheChosenKindAndWritesTheirListPosition) {
+    // Missing list: nothing to offer but "なし"; the item command cannot be confirmed.
+    EXPECT_EQ(Run(Kind::Equip,
+                  [&](QDialog* d) {
+                      Choose(Combo(d, "装備の種別"), 2);
+                      Ok(d);
+                  }),
+              "equip 2 item-1");
+    EXPECT_EQ(Run(Kind::AddRemoveItems,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(Combo(d, "ｱｲﾃﾑ")->count(), 0);
+                      Press(d, "+ (加算)");
+                      EXPECT_EQ(OkWarning(d), QStringLiteral("ｱｲﾃﾑを選択してください"));
+                      Cancel(d);
+                  }),
+              std::nullopt);
+    EXPECT_EQ(services.messages.size(), 1u);
+
     tp.WriteData(kItemFile, ItemListOfKinds({1, 0, 5, 1, 0, 1}));  // helmets at 0, 3 and 5
-    EquipDialog d(context);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(装備の設定・解除)"));
-    EXPECT_EQ(Items(d.kindChoice()), (QStringList{"武器", "兜", "鎧", "盾", "その他"}));
-    EXPECT_EQ(d.kindChoice()->currentIndex(), -1);
-    EXPECT_EQ(d.itemChoice()->count(), 0);
-
-    Click(d.okButton());
-    EXPECT_EQ(LastWarning(), QStringLiteral("装備の種別を選択してください"));
-    EXPECT_TRUE(d.isVisible());
-
-    Choose(d.kindChoice(), 1);
-    EXPECT_EQ(Items(d.itemChoice()), (QStringList{"なし", "i0", "i3", "i5"}));
-    EXPECT_EQ(d.itemChoice()->currentIndex(), 0);
-    Choose(d.itemChoice(), 3);
-    EXPECT_EQ(d.chosenItem(), 5);
-    // Another kind refills the list and goes back to "なし".
-    Choose(d.kindChoice(), 0);
-    EXPECT_EQ(Items(d.itemChoice()), (QStringList{"なし", "i1", "i4"}));
-    EXPECT_EQ(d.itemChoice()->currentIndex(), 0);
-    Choose(d.kindChoice(), 1);
-    Choose(d.itemChoice(), 2);
-    EXPECT_EQ(Confirmed(d), "equip 1 item3");
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-
-    // "なし" takes the equipment of that kind off.
-    EquipDialog off(context);
-    off.show();
-    Choose(off.kindChoice(), 4);
-    EXPECT_EQ(Items(off.itemChoice()), (QStringList{"なし"}));
-    EXPECT_EQ(Confirmed(off), "equip 4 item-1");
-}
-
-TEST_F(ListCommandDialogsTest, EquipAndItemsWithoutAnItemList) {
-    // Missing: nothing to offer but "なし"; the item command cannot be confirmed.
-    EquipDialog d(context);
-    d.show();
-    EXPECT_TRUE(d.opened());
-    Choose(d.kindChoice(), 2);
-    EXPECT_EQ(Confirmed(d), "equip 2 item-1");
-    AddRemoveItemsDialog items(context);
-    items.show();
-    EXPECT_EQ(items.itemChoice()->count(), 0);
-    ClickRadio(items.signChoice(), 0);
-    Click(items.okButton());
-    EXPECT_EQ(LastWarning(), QStringLiteral("ｱｲﾃﾑを選択してください"));
-    EXPECT_TRUE(services.messages.size() == 1u);
+    EXPECT_EQ(Run(Kind::Equip,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(装備の設定・解除)"));
+                      QComboBox* kind = Combo(d, "装備の種別");
+                      QComboBox* item = Combo(d, "装備するｱｲﾃﾑ");
+                      EXPECT_EQ(Items(kind), (QStringList{"武器", "兜", "鎧", "盾", "その他"}));
+                      EXPECT_EQ(kind->currentIndex(), -1);
+                      EXPECT_EQ(item->count(), 0);
+                      Choose(kind, 1);
+                      EXPECT_EQ(Items(item), (QStringList{"なし", "i0", "i3", "i5"}));
+                      EXPECT_EQ(item->currentIndex(), 0);
+                      Choose(item, 3);
+                      // Another kind refills the list and goes back to "なし".
+                      Choose(kind, 0);
+                      EXPECT_EQ(Items(item), (QStringList{"なし", "i1", "i4"}));
+                      EXPECT_EQ(item->currentIndex(), 0);
+                      Choose(kind, 1);
+                      Choose(item, 2);
+                      Ok(d);
+                  }),
+              "equip 1 item3");
 }
 
 // ---- items --------------------------------------------------------------------------------------
 
 TEST_F(ListCommandDialogsTest, AddRemoveItemsBuildsSignCountAndTrade) {
     tp.WriteData(kItemFile, ItemListOfKinds({0, 1, 2, 3, 4, 5, 6, 7, 8}));
-    AddRemoveItemsDialog d(context);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑの追加/削除)"));
-    EXPECT_EQ(d.itemChoice()->count(), 9);  // the whole list, every kind
-    EXPECT_EQ(d.itemChoice()->currentIndex(), -1);
-    EXPECT_EQ(Labels(d.signChoice()), (QStringList{"+ (加算)", "- (減算)"}));
-    EXPECT_EQ(d.signChoice()->checkedId(), -1);
-    EXPECT_EQ(d.countField()->minimum(), 0);
-    EXPECT_EQ(d.countField()->maximum(), 1024);
-    EXPECT_EQ(Labels(d.tradeChoice()), (QStringList{"授受", "売買"}));
-    EXPECT_EQ(d.tradeChoice()->checkedId(), 0);
+    EXPECT_EQ(Run(Kind::AddRemoveItems,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑの追加/削除)"));
+                      EXPECT_EQ(Combo(d, "ｱｲﾃﾑ")->count(), 9);  // the whole list, every kind
+                      EXPECT_EQ(Combo(d, "ｱｲﾃﾑ")->currentIndex(), -1);
+                      EXPECT_FALSE(Button(d, "+ (加算)")->isChecked() || Button(d, "- (減算)")->isChecked());
+                      EXPECT_EQ(Spin(d, "個数")->minimum(), 0);
+                      EXPECT_EQ(Spin(d, "個数")->maximum(), 1024);
+                      EXPECT_TRUE(Button(d, "授受")->isChecked());
+                      EXPECT_FALSE(Button(d, "売買")->isChecked());
+                      // Removing two of item 7 by sale.
+                      Choose(Combo(d, "ｱｲﾃﾑ"), 7);
+                      Press(d, "- (減算)");
+                      Type(Spin(d, "個数"), "2");
+                      Press(d, "売買");
+                      Ok(d);
+                  }),
+              "item7 -2 1");
 
-    // The checks in order: the item first, then the sign.
-    Click(d.okButton());
-    EXPECT_EQ(LastWarning(), QStringLiteral("ｱｲﾃﾑを選択してください"));
-    Choose(d.itemChoice(), 7);
-    Click(d.okButton());
-    EXPECT_EQ(LastWarning(), QStringLiteral("符号を選択してください"));
-    EXPECT_TRUE(d.isVisible());
-
-    // Removing two of item 7 by sale.
-    ClickRadio(d.signChoice(), 1);
-    Type(d.countField(), "2");
-    ClickRadio(d.tradeChoice(), 1);
-    EXPECT_EQ(Confirmed(d), "item7 -2 1");
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-
-    // Adding two as a gift; a typed count beyond 1024 is taken as 1024.
-    AddRemoveItemsDialog gift(context);
-    gift.show();
-    Choose(gift.itemChoice(), 7);
-    ClickRadio(gift.signChoice(), 0);
-    Type(gift.countField(), "2");
-    EXPECT_EQ(Confirmed(gift), "item7 2 0");
-    AddRemoveItemsDialog many(context);
-    many.show();
-    Choose(many.itemChoice(), 0);
-    ClickRadio(many.signChoice(), 1);
-    Type(many.countField(), "5000");
-    EXPECT_EQ(Confirmed(many), "item0 -1024 0");
 }
 
 // ---- magic --------------------------------------------------------------------------------------
@@ -197,33 +158,17 @@ TEST_F(ListCommandDialogsTest, MagicLearnFlagChoosesASpellOfTheMagicList) {
     spells[1].name = "ice";
     spells[2].name = "\x89\xf1\x95\x9c";  // "回復"
     tp.WriteData(kMagicFile, MagicListBytes(spells));
-    MagicLearnFlagDialog d(context);
-    d.show();
-    EXPECT_TRUE(d.opened());
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(魔法修得可能ﾌﾗｸﾞ)"));
-    EXPECT_EQ(Items(d.magicChoice()), (QStringList{"fire", "ice", "回復"}));
-    EXPECT_EQ(d.magicChoice()->currentIndex(), -1);
-    EXPECT_EQ(Labels(d.learningChoice()), (QStringList{"可", "不可"}));
-    Click(d.okButton());
-    EXPECT_EQ(LastWarning(), QStringLiteral("魔法を選択してください"));
-    EXPECT_TRUE(d.isVisible());
-    Choose(d.magicChoice(), 2);
-    ClickRadio(d.learningChoice(), 1);
-    EXPECT_EQ(Confirmed(d), "magic_flag 2 0");
-
-    // Through the menu: the default "可".
-    EXPECT_EQ(Run<MagicLearnFlagDialog>(EventCommandKind::MagicLearnFlag,
-                                        [&](MagicLearnFlagDialog* m) {
-                                            Choose(m->magicChoice(), 1);
-                                            Click(m->okButton());
-                                        }),
-              std::optional<std::string>("magic_flag 1 1"));
-    EXPECT_EQ(Run<MagicLearnFlagDialog>(EventCommandKind::MagicLearnFlag,
-                                        [&](MagicLearnFlagDialog* m) {
-                                            Choose(m->magicChoice(), 1);
-                                            Click(m->cancelButton());
-                                        }),
-              std::nullopt);
+    EXPECT_EQ(Run(Kind::MagicLearnFlag,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(魔法修得可能ﾌﾗｸﾞ)"));
+                      EXPECT_EQ(Items(Combo(d, "魔法")), (QStringList{"fire", "ice", "回復"}));
+                      EXPECT_EQ(Combo(d, "魔法")->currentIndex(), -1);
+                      EXPECT_TRUE(Button(d, "可")->isChecked());
+                      Choose(Combo(d, "魔法"), 2);
+                      Press(d, "不可");
+                      Ok(d);
+                  }),
+              "magic_flag 2 0");
 }
 
 // ---- NPC and chest display ----------------------------------------------------------------------
@@ -242,56 +187,45 @@ TEST_F(ListCommandDialogsTest, ShowNpcPreviewsTheChosenNpcWalking) {
     npcs[1].frameOrder = {0, 1, 2, 1};
     tp.WriteData(kNpcFile, NpcListBytes(npcs));
 
-    ShowHideDialog d(context, ShowHideTarget::Npc);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(NPCの表示・非表示)"));
-    EXPECT_EQ(d.targetGroup()->title(), QStringLiteral("NPC番号"));
-    EXPECT_EQ(Items(d.targetChoice()), (QStringList{"guard", "村人"}));
-    EXPECT_EQ(d.targetChoice()->currentIndex(), -1);
-    EXPECT_EQ(Labels(d.stateChoice()), (QStringList{"表示", "非表示"}));
-    EXPECT_EQ(d.stateChoice()->checkedId(), 0);
-    ASSERT_NE(d.showImageBox(), nullptr);
-    EXPECT_EQ(d.showImageBox()->text(), QStringLiteral("画像表示"));
-    EXPECT_TRUE(d.showImageBox()->isChecked());
-
-    ImageView& view = *context.imageView;
-    ASSERT_TRUE(view.IsOpen());
-    EXPECT_EQ(view.state().mode, ViewMode::NpcAnimation);
-    EXPECT_FALSE(view.IsShown());  // nothing chosen yet
-    Click(d.showImageBox());
-    Choose(d.targetChoice(), 1);
-    EXPECT_FALSE(view.IsShown());  // "画像表示" unchecked
-    Click(d.showImageBox());
-    ASSERT_TRUE(view.IsShown());
-    EXPECT_TRUE(view.IsAnimating());
-    EXPECT_EQ(view.state().main.width, 32);  // one frame
-    EXPECT_EQ(view.state().main.height, 48);
-    EXPECT_EQ(view.state().animation.frames[3].column, 1);
-    EXPECT_EQ(view.state().animation.frames[3].row, 2);  // facing right
-    EXPECT_EQ(view.animationPeriod(), 20 * 30);          // a new NPC's speed of 20
-    // The frame shown is the sheet's frame: the villager drawn, not an empty picture.
-    EXPECT_FALSE(view.ComposeFrame().isNull());
-    // An NPC whose picture does not load hides the preview.
-    Choose(d.targetChoice(), 0);
-    EXPECT_FALSE(view.IsShown());
-    Choose(d.targetChoice(), 1);
-    EXPECT_TRUE(view.IsShown());
-    Click(d.showImageBox());
-    EXPECT_FALSE(view.IsShown());
-
-    ClickRadio(d.stateChoice(), 1);
-    EXPECT_EQ(Confirmed(d), "show_npc 1 0");
-    EXPECT_EQ(d.result(), QDialog::Accepted);
+    ImageView& view = imageView();
+    EXPECT_EQ(Run(Kind::ShowNpc,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(NPCの表示・非表示)"));
+                      QComboBox* npc = Combo(d, "NPC番号");
+                      QAbstractButton* show = Button(d, "画像表示");
+                      EXPECT_EQ(Items(npc), (QStringList{"guard", "村人"}));
+                      EXPECT_EQ(npc->currentIndex(), -1);
+                      EXPECT_TRUE(Button(d, "表示")->isChecked());
+                      EXPECT_TRUE(show->isChecked());
+                      EXPECT_TRUE(view.IsOpen());
+                      EXPECT_EQ(view.state().mode, ViewMode::NpcAnimation);
+                      EXPECT_FALSE(view.IsShown());  // nothing chosen yet
+                      Click(show);
+                      Choose(npc, 1);
+                      EXPECT_FALSE(view.IsShown());  // "画像表示" unchecked
+                      Click(show);
+                      EXPECT_TRUE(view.IsShown());
+                      EXPECT_TRUE(view.IsAnimating());
+                      EXPECT_EQ(view.state().main.width, 32);  // one frame
+                      EXPECT_EQ(view.state().main.height, 48);
+                      EXPECT_EQ(view.state().animation.frames[3].column, 1);
+                      EXPECT_EQ(view.state().animation.frames[3].row, 2);  // facing right
+                      EXPECT_EQ(view.animationPeriod(), 20 * 30);          // a new NPC's speed of 20
+                      // The frame shown is the sheet's frame: the villager drawn, not an empty picture.
+                      EXPECT_FALSE(view.ComposeFrame().isNull());
+                      // An NPC whose picture does not load hides the preview.
+                      Choose(npc, 0);
+                      EXPECT_FALSE(view.IsShown());
+                      Choose(npc, 1);
+                      EXPECT_TRUE(view.IsShown());
+                      Click(show);
+                      EXPECT_FALSE(view.IsShown());
+                      Press(d, "非表示");
+                      Ok(d);
+                  }),
+              "show_npc 1 0");
     EXPECT_FALSE(view.IsOpen());
     EXPECT_EQ(view.state().mode, ViewMode::None);
-
-    ShowHideDialog none(context, ShowHideTarget::Npc);
-    none.show();
-    Click(none.okButton());
-    EXPECT_EQ(LastWarning(), QStringLiteral("NPC番号を選択してください"));
-    EXPECT_TRUE(none.isVisible());
-    Choose(none.targetChoice(), 0);
-    EXPECT_EQ(Confirmed(none), "show_npc 0 1");
 }
 
 TEST_F(ListCommandDialogsTest, ShowTreasureListsEachChestWhereItStands) {
@@ -306,26 +240,18 @@ TEST_F(ListCommandDialogsTest, ShowTreasureListsEachChestWhereItStands) {
     chests[2].x = 9, chests[2].y = 10;
     tp.WriteData(kTreasureFile, TreasureListBytes(chests));
 
-    ShowHideDialog d(context, ShowHideTarget::Chest);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(NPCの表示・非表示)"));
-    EXPECT_EQ(d.targetGroup()->title(), QStringLiteral("宝箱番号"));
-    EXPECT_EQ(d.showImageBox(), nullptr);
-    EXPECT_FALSE(context.imageView->IsOpen());
-    // The first scene file (by name) listing a chest is where it stands.
-    EXPECT_EQ(Items(d.targetChoice()), (QStringList{"-1 5 6", "0 7 8 — 0 (7, 8)", "0 9 10 — 0 (9, 10)"}));
-    Click(d.okButton());
-    EXPECT_EQ(LastWarning(), QStringLiteral("宝箱番号を選択してください"));
-    Choose(d.targetChoice(), 2);
-    EXPECT_EQ(Confirmed(d), "show_tre 2 1");
-
-    EXPECT_EQ(Run<ShowHideDialog>(EventCommandKind::ShowTreasure,
-                                  [&](ShowHideDialog* s) {
-                                      Choose(s->targetChoice(), 1);
-                                      ClickRadio(s->stateChoice(), 1);
-                                      Click(s->okButton());
-                                  }),
-              std::optional<std::string>("show_tre 1 0"));
+    EXPECT_EQ(Run(Kind::ShowTreasure,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(NPCの表示・非表示)"));
+                      EXPECT_TRUE(d->findChildren<QCheckBox*>().isEmpty());  // no preview
+                      EXPECT_FALSE(imageView().IsOpen());
+                      // The first scene file (by name) listing a chest is where it stands.
+                      EXPECT_EQ(Items(Combo(d, "宝箱番号")),
+                                (QStringList{"-1 5 6", "0 7 8 — 0 (7, 8)", "0 9 10 — 0 (9, 10)"}));
+                      Choose(Combo(d, "宝箱番号"), 2);
+                      Ok(d);
+                  }),
+              "show_tre 2 1");
 }
 
 // ---- sound effect -------------------------------------------------------------------------------
@@ -340,64 +266,147 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
     tp.WriteData("wave_list.txt",
                  "<wave_number>\r\n2\r\n</wave_number>\r\n<wave_data>\r\ndoor.wav\r\nbell.wav\r\n</wave_data>");
 
-    {
-        AudioCommandDialog d(context, AudioList::Sound, CommandDialogMode::Event);
-        d.show();
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(効果音再生)"));
-        EXPECT_EQ(Items(d.choice()), (QStringList{"なし", "door.wav", "bell.wav"}));
-        EXPECT_EQ(d.choice()->currentIndex(), 0);
-        EXPECT_FALSE(d.playBox()->isChecked());
-        EXPECT_EQ(Labels(d.timingChoice()), (QStringList{"ｲﾍﾞﾝﾄ前", "ｲﾍﾞﾝﾄ後", "ﾌｪｰﾄﾞ"}));
-        EXPECT_EQ(d.timingChoice()->checkedId(), 1);
-        Click(d.okButton());  // "なし" after the event
-        EXPECT_EQ(d.line(), "wave -1 1");
-    }
-    {  // "再生" plays each sound chosen; OK stops it.
-        AudioCommandDialog d(context, AudioList::Sound, CommandDialogMode::Event);
-        d.show();
-        Choose(d.choice(), 2);
-        EXPECT_FALSE(player.SoundPlaying());
-        Click(d.playBox());
-        EXPECT_TRUE(player.SoundPlaying());
-        Choose(d.choice(), 1);
-        EXPECT_TRUE(player.SoundPlaying());
-        EXPECT_EQ(player.SoundSlotFile(0), AudioFilePath(tp.project, "door.wav"));
-        Choose(d.choice(), 0);  // "なし" stops
-        EXPECT_FALSE(player.SoundPlaying());
-        Choose(d.choice(), 2);
-        ClickRadio(d.timingChoice(), 0);
-        EXPECT_TRUE(player.SoundPlaying());
-        Click(d.okButton());
-        EXPECT_FALSE(player.SoundPlaying());
-        EXPECT_EQ(d.line(), "wave 1 0");
-    }
-    {  // Cancel stops it too and builds nothing.
-        AudioCommandDialog d(context, AudioList::Sound, CommandDialogMode::Event);
-        d.show();
-        Click(d.playBox());
-        Choose(d.choice(), 1);
-        ClickRadio(d.timingChoice(), 2);
-        EXPECT_TRUE(player.SoundPlaying());
-        Click(d.cancelButton());
-        EXPECT_FALSE(player.SoundPlaying());
-        EXPECT_EQ(d.line(), "");
-    }
-    EXPECT_EQ(Run<AudioCommandDialog>(EventCommandKind::PlaySound,
-                                   [&](AudioCommandDialog* s) {
-                                       Choose(s->choice(), 1);
-                                       ClickRadio(s->timingChoice(), 2);
-                                       Click(s->okButton());
-                                   }),
-              std::optional<std::string>("wave 0 2"));
+    EXPECT_EQ(Run(Kind::PlaySound,
+                  [&](QDialog* d) {
+                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(効果音再生)"));
+                      EXPECT_EQ(Items(Combo(d, "効果音")), (QStringList{"なし", "door.wav", "bell.wav"}));
+                      EXPECT_EQ(Combo(d, "効果音")->currentIndex(), 0);
+                      EXPECT_FALSE(Button(d, "再生")->isChecked());
+                      EXPECT_TRUE(Button(d, "ｲﾍﾞﾝﾄ後")->isChecked());
+                      for (const char* timing : {"ｲﾍﾞﾝﾄ前", "ﾌｪｰﾄﾞ"}) EXPECT_FALSE(Button(d, timing)->isChecked());
+                      Ok(d);  // "なし" after the event
+                  }),
+              "wave -1 1");
+    // "再生" plays each sound chosen; OK stops it.
+    EXPECT_EQ(Run(Kind::PlaySound,
+                  [&](QDialog* d) {
+                      QComboBox* sound = Combo(d, "効果音");
+                      Choose(sound, 2);
+                      EXPECT_FALSE(player.SoundPlaying());
+                      Press(d, "再生");
+                      EXPECT_TRUE(player.SoundPlaying());
+                      Choose(sound, 1);
+                      EXPECT_TRUE(player.SoundPlaying());
+                      EXPECT_EQ(player.SoundSlotFile(0), AudioFilePath(tp.project, "door.wav"));
+                      Choose(sound, 0);  // "なし" stops
+                      EXPECT_FALSE(player.SoundPlaying());
+                      Choose(sound, 2);
+                      Press(d, "ｲﾍﾞﾝﾄ前");
+                      EXPECT_TRUE(player.SoundPlaying());
+                      Ok(d);
+                  }),
+              "wave 1 0");
+    EXPECT_FALSE(player.SoundPlaying());
+    // Cancel stops it too and builds nothing.
+    EXPECT_EQ(Run(Kind::PlaySound,
+                  [&](QDialog* d) {
+                      Press(d, "再生");
+                      Choose(Combo(d, "効果音"), 1);
+                      Press(d, "ﾌｪｰﾄﾞ");
+                      EXPECT_TRUE(player.SoundPlaying());
+                      Cancel(d);
+                  }),
+              std::nullopt);
+    EXPECT_FALSE(player.SoundPlaying());
     EXPECT_TRUE(services.messages.empty());
     player.Shutdown();
     context.player = nullptr;
 
     // No list: only "なし".
     std::filesystem::remove(DataFilePath(tp.project, "wave_list.txt"));
-    AudioCommandDialog none(context, AudioList::Sound, CommandDialogMode::Event);
-    EXPECT_EQ(Items(none.choice()), (QStringList{"なし"}));
+    Run(Kind::PlaySound, [&](QDialog* d) {
+        EXPECT_EQ(Items(Combo(d, "効果音")), (QStringList{"なし"}));
+        Cancel(d);
+    });
 }
+
+// ---- every dialog's line from what the author chose --------------------------------------------
+
+// The author's steps (Author: a drop-down's position, a typed text or a button pressed), then OK:
+// the line built, or the warning of a refused OK (the dialog then cancelled).
+struct AuthoredLine {
+    EventCommandKind kind;
+    std::vector<std::pair<const char*, QString>> steps;
+    std::string line;
+    const char* warning = nullptr;
+};
+
+class AuthoredLineTest : public test::CommandDialogTest, public ::testing::WithParamInterface<AuthoredLine> {};
+
+TEST_P(AuthoredLineTest, OkBuildsTheLineOfTheChoicesOrRefusesWhatIsMissing) {
+    test::WriteFullProject(tp);  // one or two rows in every list: item 0 a herb, item 1 a sword
+    const AuthoredLine& c = GetParam();
+    EXPECT_EQ(Run(c.kind,
+                  [&](QDialog* d) {
+                      for (const auto& [name, value] : c.steps) Author(d, QString::fromUtf8(name), value);
+                      if (!c.warning) return Ok(d);
+                      EXPECT_EQ(OkWarning(d), QString::fromUtf8(c.warning));
+                      Cancel(d);
+                  })
+                  .value_or(""),
+              c.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryDialog, AuthoredLineTest,
+    ::testing::Values(
+        AuthoredLine{Kind::ConditionalBranch, {}, "", "ﾌﾗｸﾞ番号を選択してください"},
+        AuthoredLine{Kind::ConditionalBranch, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "2"}}, "", "不等号を選択してください"},
+        AuthoredLine{Kind::ConditionalBranch, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "2"}, {"不等号", "1"}}, "? flag2 != 0"},
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}}, "", "符号を選択してください"},
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "1"}, {"数値", "5"}}, "flag0 + 5"},
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "0"}, {"数値", "5"}}, "flag0 = 5"},
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "2"}}, "flag0 - 0"},  // empty is 0
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "0"}, {"数値", "999999999"}}, "flag0 = 999999999"},
+        AuthoredLine{Kind::ItemCountToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "7"}}, "", "ｱｲﾃﾑを選択してください"},
+        AuthoredLine{Kind::ItemCountToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "7"}, {"ｱｲﾃﾑ", "1"}}, "num_item flag7 item1"},
+        AuthoredLine{Kind::LevelToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "6"}}, "num_level flag6"},
+        AuthoredLine{Kind::MoneyToFlag, {}, "", "ﾌﾗｸﾞ番号を選択してください"},
+        AuthoredLine{Kind::MoneyToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "4095"}}, "num_money flag4095"},
+        AuthoredLine{Kind::AddRemoveItems, {}, "", "ｱｲﾃﾑを選択してください"},
+        AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}}, "", "符号を選択してください"},
+        AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}, {"+ (加算)", ""}, {"個数", "2"}}, "item1 2 0"},
+        // A typed count beyond 1024 is taken as 1024.
+        AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "0"}, {"- (減算)", ""}, {"個数", "5000"}}, "item0 -1024 0"},
+        AuthoredLine{Kind::Equip, {}, "", "装備の種別を選択してください"},
+        AuthoredLine{Kind::Equip, {{"装備の種別", "1"}, {"装備するｱｲﾃﾑ", "1"}}, "equip 1 item1"},
+        AuthoredLine{Kind::Equip, {{"装備の種別", "4"}}, "equip 4 item-1"},  // "なし" takes it off
+        AuthoredLine{Kind::MagicLearnFlag, {}, "", "魔法を選択してください"},
+        AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}}, "magic_flag 0 1"},
+        AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}, {"不可", ""}}, "magic_flag 0 0"},
+        AuthoredLine{Kind::ShowNpc, {}, "", "NPC番号を選択してください"},
+        AuthoredLine{Kind::ShowNpc, {{"NPC番号", "0"}}, "show_npc 0 1"},
+        AuthoredLine{Kind::ShowTreasure, {}, "", "宝箱番号を選択してください"},
+        AuthoredLine{Kind::ShowTreasure, {{"宝箱番号", "0"}, {"非表示", ""}}, "show_tre 0 0"},
+        AuthoredLine{Kind::PlaySound, {{"効果音", "1"}, {"ﾌｪｰﾄﾞ", ""}}, "wave 0 2"},
+        AuthoredLine{Kind::PlayBgm, {}, "midi -1"},
+        AuthoredLine{Kind::PlayBgm, {{"BGM", "2"}}, "midi 1"},
+        AuthoredLine{Kind::TalkFace, {}, "face -1"},  // nothing chosen
+        AuthoredLine{Kind::TalkFace, {{"顔画像", "1"}}, "face 0"},
+        AuthoredLine{Kind::ExperienceUp, {{"上昇値", "-12345678"}}, "exp -999999"},  // -999999..999999
+        // The group's field written once a group is chosen, the count's once it is above 1.
+        AuthoredLine{Kind::Earthquake, {{"速度", "10"}, {"地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}}, "quake 10 5 0 1 1"},
+        AuthoredLine{Kind::Earthquake, {{"回数", "2"}}, "quake 3 5 0 2"},
+        AuthoredLine{Kind::ShowTalk, {{"会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}}, "message 1"},
+        AuthoredLine{Kind::ShowEffect, {}, "", "ｴﾌｪｸﾄ番号を選択してください"},
+        AuthoredLine{Kind::ShowEffect, {{"ｴﾌｪｸﾄ番号", "0"}, {"ｴﾌｪｸﾄ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "1"}}, "effect 0 0"},
+        AuthoredLine{Kind::ShowNarration, {}, "", "ﾅﾚｰｼｮﾝ番号を選択してください"},
+        AuthoredLine{Kind::ShowNarration, {{"ﾅﾚｰｼｮﾝ番号", "0"}}, "nar 0"},
+        AuthoredLine{Kind::TalkContent, {}, "", "会話文を選択してください"},
+        AuthoredLine{Kind::TalkContent, {{"会話文", "1"}, {"あり", ""}}, "talk 1 1"},  // all choices disabled
+        AuthoredLine{Kind::TalkContent, {{"会話文", "1"}}, "talk 1"},
+        AuthoredLine{Kind::ChangeMoney, {{"金額", "5"}}, "", "符号を選択してください"},
+        AuthoredLine{Kind::ChangeMoney, {{"+ (加算)", ""}, {"金額", "500"}}, "money 500"},
+        // A short-money group writes the done group too (combo positions: 0 "なし").
+        AuthoredLine{Kind::ChangeMoney, {{"- (減算)", ""}, {"金額", "30"}, {"所持金不足時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}}, "money -30 -1 1"},
+        AuthoredLine{Kind::ChangeMoney, {{"+ (加算)", ""}, {"金額", "10"}, {"終了時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "1"}}, "money 10 0"},
+        AuthoredLine{Kind::ChangeMoney,
+                     {{"- (減算)", ""}, {"金額", "10"}, {"終了時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "1"}, {"所持金不足時のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "3"}},
+                     "money -10 0 2"},
+        AuthoredLine{Kind::ChangeMoney, {{"+ (加算)", ""}}, "money 0"},
+        AuthoredLine{Kind::ChangeMoney, {{"+ (加算)", ""}, {"金額", "12a3"}}, "money 123"},  // only digits are typed
+        // Ten digits kept: the largest amount.
+        AuthoredLine{Kind::ChangeMoney, {{"+ (加算)", ""}, {"金額", "99999999999"}}, "money 2147483647"}));
 
 // ---- the lists a dialog needs -------------------------------------------------------------------
 
@@ -439,7 +448,7 @@ TEST_P(NeededListTest, AListThatCannotBeUsedIsReportedOnceAndNoDialogOpens) {
 TEST_F(ListCommandDialogsTest, OnlyTheFirstListThatCannotBeUsedIsReported) {
     MakeUnreadable(kEnemyFile);
     MakeUnreadable(kTalkFile);
-    EXPECT_EQ(Run(EventCommandKind::Battle), std::nullopt);
+    EXPECT_EQ(Run(Kind::Battle), std::nullopt);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("enemy_list.txt")));
 }

@@ -6,8 +6,8 @@
 // choosers offer) and the flag explanation table the flag dialogs show and edit. Each command
 // dialog is run through its runner, which opens the dialog modally and gives the built line (CP932
 // bytes, at most 64) when the author confirmed it, nullopt when the author cancelled or the
-// dialog could not open (a list it needs is missing: it says so itself). The runners are made in
-// command_table.cpp from each dialog's class and the arguments that choose its command.
+// dialog could not open (a list it needs is missing: it says so itself). command_table.cpp maps
+// each menu position to its runner.
 
 #include <optional>
 #include <string>
@@ -33,11 +33,22 @@ struct CommandContext {
     int sceneNumber = -1;
 };
 
-// A command dialog: runs it modally and gives the built line when confirmed.
-using CommandRunner = std::optional<std::string> (*)(CommandContext& context, QWidget* parent);
+// A command dialog: runs the dialog of menu position `kind` modally and gives the built line when
+// confirmed.
+using CommandRunner = std::optional<std::string> (*)(CommandContext& context, EventCommandKind kind, QWidget* parent);
 
 // The runner of a menu position, or null for the ten keyword commands (BuildKeywordCommand).
 CommandRunner EventCommandRunner(EventCommandKind kind);
+
+// The runners of the dialogs only this menu opens, each defined beside its dialogs (the kind picks
+// the dialog or its variant).
+std::optional<std::string> RunFlagCommand(CommandContext& context, EventCommandKind kind, QWidget* parent);
+std::optional<std::string> RunPartyCommand(CommandContext& context, EventCommandKind kind, QWidget* parent);
+std::optional<std::string> RunBattleCommand(CommandContext& context, EventCommandKind kind, QWidget* parent);
+std::optional<std::string> RunShowEffectCommand(CommandContext& context, EventCommandKind kind, QWidget* parent);
+std::optional<std::string> RunShowHideCommand(CommandContext& context, EventCommandKind kind, QWidget* parent);
+std::optional<std::string> RunSceneChangeCommand(CommandContext& context, EventCommandKind kind, QWidget* parent);
+std::optional<std::string> RunTalkCommand(CommandContext& context, EventCommandKind kind, QWidget* parent);
 
 // The line of a menu position: the keyword at once, or the dialog's line; nullopt when cancelled.
 std::optional<std::string> BuildEventCommand(CommandContext& context, EventCommandKind kind, QWidget* parent);

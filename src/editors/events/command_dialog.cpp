@@ -1,11 +1,15 @@
 #include "editors/events/command_dialog.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -16,7 +20,8 @@
 #include "audio/play_selection.h"
 #include "app/services.h"
 #include "core/events/event_commands.h"
-#include "editors/events/group_chooser.h"
+#include "core/events/group_text.h"
+#include "core/media/talk_list.h"
 #include "editors/media/effect_combo.h"
 #include "previews/image_view.h"
 #include "widgets/audio_glue.h"
@@ -29,6 +34,53 @@
 #include "widgets/record_names_ui.h"
 
 namespace lw {
+
+GroupChooser::GroupChooser(const QString& title, std::vector<std::string> explanations, QWidget* parent)
+    : QGroupBox(title, parent), explanations_(std::move(explanations)) {
+    auto* grid = new QGridLayout(this);
+    combo_ = new QComboBox(this);
+    combo_->addItem(tr("なし"));
+    // Each group with its explanation beside its number, so that the author sees which it is.
+    for (std::size_t i = 0; i < explanations_.size(); ++i)
+        combo_->addItem(QString::fromStdString(GroupChoiceLabel(static_cast<int>(i), explanations_[i])));
+    combo_->setCurrentIndex(0);
+    // A scene may hold 256 groups: show a good part of them when the list drops down, each whole.
+    combo_->setMaxVisibleItems(20);
+    FitGroupChoices(combo_);
+    auto* label = new QLabel(tr("説明"), this);
+    explanation_ = new QLineEdit(this);
+    explanation_->setReadOnly(true);
+    explanation_->setMinimumWidth(220);
+    label->setBuddy(explanation_);
+    // A scene may hold 256 groups: the filter box above finds one by number or explanation.
+    auto* filter = new ListFilter(combo_, title, this);
+    filter->SetNumberOf([](int row) { return row - 1; });
+    grid->addWidget(filter, 0, 0, 1, 3);
+    grid->addWidget(combo_, 1, 0);
+    grid->addWidget(label, 1, 1);
+    grid->addWidget(explanation_, 1, 2);
+    grid->setColumnStretch(2, 1);
+    connect(combo_, &QComboBox::currentIndexChanged, this, [this] { ShowExplanation(); });
+}
+
+void FitGroupChoices(QComboBox* combo) {
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(12);
+    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + 32);
+}
+
+int GroupChooser::value() const {
+    const int position = combo_->currentIndex();
+    // Nothing chosen and "なし" are both none.
+    return position >= 1 && position - 1 < GroupCount() ? position - 1 : -1;
+}
+
+void GroupChooser::SetValue(int group) { combo_->setCurrentIndex(group >= 0 && group < GroupCount() ? group + 1 : 0); }
+
+void GroupChooser::ShowExplanation() {
+    const int group = value();
+    explanation_->setText(group >= 0 ? FromCp932(explanations_[static_cast<std::size_t>(group)]) : QString());
+}
 
 CommandDialog::CommandDialog(EditorContext& context, const QString& caption, QWidget* parent)
     : PreviewDialog(context, parent), body_(new QVBoxLayout(this)) {
@@ -210,6 +262,30 @@ std::vector<QRadioButton*> CommandDialog::AddRadioColumn(const QString& title, c
     column->addStretch(1);
     (into ? into : body_)->addWidget(box);
     return radios;
+}
+
+QComboBox* CommandDialog::AddTalkText(const QString& title, const std::vector<std::string>& texts, QBoxLayout* into,
+                                      int stretch) {
+    auto* box = new QGroupBox(title, this);
+    auto* column = new QVBoxLayout(box);
+    auto* choice = new QComboBox(box);
+    choice->setMinimumContentsLength(24);
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    choice->setMaxVisibleItems(20);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        choice->addItem(QStringLiteral("%1: %2").arg(i).arg(FromCp932(TalkListLabel(texts[i]))));
+    choice->setCurrentIndex(-1);
+    auto* shown = new QPlainTextEdit(box);
+    shown->setReadOnly(true);
+    shown->setMinimumHeight(60);
+    shown->setMaximumHeight(90);
+    column->addWidget(choice);
+    column->addWidget(shown);
+    (into ? into : body_)->addWidget(box, stretch);
+    connect(choice, &QComboBox::currentIndexChanged, shown, [&texts, shown](int row) {
+        shown->setPlainText(row >= 0 ? FromCp932(texts[static_cast<std::size_t>(row)]) : QString());
+    });
+    return choice;
 }
 
 GroupChooser* CommandDialog::AddGroup(const QString& title, std::vector<std::string> explanations) {

@@ -17,6 +17,7 @@
 // Run one with RunCommandDialog<Dialog>(arguments...): nullopt when a list it needs was missing or
 // unreadable (it said so and did not open) or when the author cancelled.
 
+#include <QGroupBox>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -33,8 +34,8 @@ class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QHBoxLayout;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
@@ -45,11 +46,42 @@ namespace lw {
 // talk markup of the same command in talk mode.
 enum class CommandDialogMode { Event, Talk };
 
-class GroupChooser;
 class NumberSpin;
 class RecordNames;
 class PlayOnSelect;
 enum class AudioList;
+
+// The group chooser of the command dialogs: a titled box holding a drop-down of "なし" then the
+// groups 0..n-1 of the scene whose groups are being edited, each with its explanation beside its
+// number ("4 — 村長の家"), and, beside "説明", the chosen group's explanation, read-only. Its value
+// is the drop-down position less one: -1 for "なし".
+//
+//   auto* after = new GroupChooser(tr("地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"), context.groupExplanations, this);
+//   layout->addWidget(after);
+//   ... after->value() ...
+// Sizes a drop-down of groups (GroupChoiceLabel rows): narrow when closed, wide enough for every
+// explanation when dropped down.
+void FitGroupChoices(QComboBox* combo);
+
+class GroupChooser : public QGroupBox {
+    Q_OBJECT
+public:
+    // `explanations` are the groups' explanations (CP932) in group order; their number is the
+    // number of groups offered. "なし" is chosen at first.
+    GroupChooser(const QString& title, std::vector<std::string> explanations, QWidget* parent = nullptr);
+
+    // The chosen group, -1 for "なし".
+    int value() const;
+    // Chooses group `group`; -1 or a number that is not offered chooses "なし".
+    void SetValue(int group);
+private:
+    int GroupCount() const { return static_cast<int>(explanations_.size()); }
+    void ShowExplanation();
+
+    std::vector<std::string> explanations_;
+    QComboBox* combo_;
+    QLineEdit* explanation_;
+};
 
 class CommandDialog : public PreviewDialog {
     Q_OBJECT
@@ -128,6 +160,10 @@ protected:
     // Radio buttons one above the other in a box, none checked.
     std::vector<QRadioButton*> AddRadioColumn(const QString& title, const std::vector<QString>& labels,
                                               QBoxLayout* into = nullptr);
+    // A drop-down of the texts of the text list (CP932, read by the dialog and outliving it), each
+    // shown by its first bytes, nothing chosen, and below it the chosen text whole, read-only.
+    QComboBox* AddTalkText(const QString& title, const std::vector<std::string>& texts, QBoxLayout* into = nullptr,
+                           int stretch = 0);
     // The group chooser of the groups `explanations` describe.
     GroupChooser* AddGroup(const QString& title, std::vector<std::string> explanations);
     // The confirming row; the last thing a constructor adds.

@@ -1,76 +1,64 @@
 // The command menu's table: which dialog builds the line of each menu position.
 #include <array>
-#include <type_traits>
 
 #include "app/editor_context.h"
 #include "app/language.h"
 #include "app/services.h"
 #include "editors/events/shared_command_dialogs.h"
-#include "editors/events/battle_command_dialog.h"
 #include "editors/events/command_context.h"
-#include "editors/events/flag_command_dialogs.h"
-#include "editors/events/party_command_dialogs.h"
-#include "editors/events/scene_change_command_dialog.h"
-#include "editors/events/show_effect_command_dialog.h"
-#include "editors/events/show_hide_dialog.h"
-#include "editors/events/talk_content_command_dialog.h"
 
 namespace lw {
 
 namespace {
 
-// The dialog `Dialog` built for `arguments` (what chooses its command), after the command context
-// when it takes one and the editor context otherwise.
+// A dialog shared with the text editor, in event mode: built for `arguments` (what chooses its
+// command) after the editor context.
 template <class Dialog, auto... arguments>
-std::optional<std::string> Run(CommandContext& context, QWidget* parent) {
-    if constexpr (std::is_constructible_v<Dialog, CommandContext&, decltype(arguments)..., QWidget*>)
-        return RunCommandDialog<Dialog>(context, arguments..., parent);
-    else
-        return RunCommandDialog<Dialog>(context.editor, arguments..., parent);
+std::optional<std::string> Run(CommandContext& context, EventCommandKind, QWidget* parent) {
+    return RunCommandDialog<Dialog>(context.editor, arguments..., parent);
 }
 
 // The earthquake offers the current scene's groups.
-std::optional<std::string> RunEarthquake(CommandContext& context, QWidget* parent) {
+std::optional<std::string> RunEarthquake(CommandContext& context, EventCommandKind, QWidget* parent) {
     return RunCommandDialog<EarthquakeCommandDialog>(context.editor, CommandDialogMode::Event, context.groupExplanations,
                                                      parent);
 }
 
-using Flag = FlagCommandDialog::Kind;
 constexpr auto kEvent = CommandDialogMode::Event;
 
 // Menu order. Null: a keyword command (no dialog).
 constexpr std::array<CommandRunner, kEventCommandCount> kRunners = {
-    Run<FlagCommandDialog, Flag::ConditionalBranch>,            // 0 条件分岐
+    RunFlagCommand,                                             // 0 条件分岐
     nullptr,                                                    // 1 条件分岐終了
-    Run<AbilityUpDialog>,                                       // 2 能力値ｱｯﾌﾟ
-    Run<BattleCommandDialog>,                                   // 3 戦闘
-    Run<ShowEffectCommandDialog, ShownThing::Effect>,           // 4 ｴﾌｪｸﾄ表示
+    RunPartyCommand,                                            // 2 能力値ｱｯﾌﾟ
+    RunBattleCommand,                                           // 3 戦闘
+    RunShowEffectCommand,                                       // 4 ｴﾌｪｸﾄ表示
     nullptr,                                                    // 5 ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ終了
-    Run<EquipDialog>,                                           // 6 装備の設定･解除
+    RunPartyCommand,                                            // 6 装備の設定･解除
     nullptr,                                                    // 7 ｹﾞｰﾑ終了
     Run<NumberCommandDialog, NumberCommand::ExperienceUp>,      // 8 経験点ｱｯﾌﾟ
     Run<FaceCommandDialog, kEvent>,                             // 9 会話時の顔画像
     nullptr,                                                    // 10 ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ
     nullptr,                                                    // 11 PCﾌｪｰﾄﾞｲﾝ
     nullptr,                                                    // 12 PCﾌｪｰﾄﾞｱｳﾄ
-    Run<FlagCommandDialog, Flag::SetFlag>,                      // 13 ﾌﾗｸﾞに数値を設定
+    RunFlagCommand,                                             // 13 ﾌﾗｸﾞに数値を設定
     nullptr,                                                    // 14 生命点と精神点の全回復
     nullptr,                                                    // 15 ｹﾞｰﾑ開始時の状態に設定
-    Run<AddRemoveItemsDialog>,                                  // 16 ｱｲﾃﾑの追加と削除
+    RunPartyCommand,                                            // 16 ｱｲﾃﾑの追加と削除
     nullptr,                                                    // 17 ﾌﾟﾚｲﾃﾞｰﾀのﾛｰﾄﾞ画面表示
-    Run<MagicLearnFlagDialog>,                                  // 18 魔法修得可能ﾌﾗｸﾞ設定
-    Run<ShowTalkCommandDialog>,                                 // 19 会話表示
+    RunPartyCommand,                                            // 18 魔法修得可能ﾌﾗｸﾞ設定
+    RunTalkCommand,                                             // 19 会話表示
     Run<AudioCommandDialog, AudioList::Bgm, kEvent>,            // 20 BGM再生･停止
-    Run<ChangeMoneyCommandDialog>,                              // 21 所持金の増減
-    Run<ShowEffectCommandDialog, ShownThing::Narration>,        // 22 ﾅﾚｰｼｮﾝ画面表示
-    Run<FlagCommandDialog, Flag::ItemCountToFlag>,              // 23 ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定
-    Run<FlagCommandDialog, Flag::LevelToFlag>,                  // 24 ﾚﾍﾞﾙをﾌﾗｸﾞに設定
-    Run<FlagCommandDialog, Flag::MoneyToFlag>,                  // 25 所持金額をﾌﾗｸﾞに設定
+    RunPartyCommand,                                            // 21 所持金の増減
+    RunShowEffectCommand,                                       // 22 ﾅﾚｰｼｮﾝ画面表示
+    RunFlagCommand,                                             // 23 ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定
+    RunFlagCommand,                                             // 24 ﾚﾍﾞﾙをﾌﾗｸﾞに設定
+    RunFlagCommand,                                             // 25 所持金額をﾌﾗｸﾞに設定
     RunEarthquake,                                              // 26 地震
-    Run<SceneChangeCommandDialog>,                              // 27 場面変更
-    Run<ShowHideDialog, ShowHideTarget::Npc>,                   // 28 NPC表示･非表示
-    Run<ShowHideDialog, ShowHideTarget::Chest>,                 // 29 宝箱の表示･非表示
-    Run<TalkContentCommandDialog>,                              // 30 会話内容
+    RunSceneChangeCommand,                                      // 27 場面変更
+    RunShowHideCommand,                                         // 28 NPC表示･非表示
+    RunShowHideCommand,                                         // 29 宝箱の表示･非表示
+    RunTalkCommand,                                             // 30 会話内容
     nullptr,                                                    // 31 ﾀｲﾄﾙ画面表示
     Run<AudioCommandDialog, AudioList::Sound, kEvent>,          // 32 効果音再生
 };
@@ -85,7 +73,7 @@ CommandRunner EventCommandRunner(EventCommandKind kind) {
 
 std::optional<std::string> BuildEventCommand(CommandContext& context, EventCommandKind kind, QWidget* parent) {
     if (auto keyword = BuildKeywordCommand(kind)) return keyword;
-    if (CommandRunner runner = EventCommandRunner(kind)) return runner(context, parent);
+    if (CommandRunner runner = EventCommandRunner(kind)) return runner(context, kind, parent);
     // A command whose dialog is missing says so rather than doing nothing.
     if (context.editor.services) {
         context.editor.services->ShowMessage(

@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -35,7 +34,7 @@
 #include "core/text/cp932.h"
 #include "core/world/scene_catalog.h"
 #include "editors/events/command_context.h"
-#include "editors/events/group_chooser.h"
+#include "editors/events/command_dialog.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/discard_guard.h"
@@ -95,11 +94,7 @@ QString GroupTextProblemMessage(const GroupTextCheck& check) {
 
 EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
     : QDialog(parent), context_(context), form_(Form::Scene) {
-    setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
-    auto* top = new QWidget(this);
-    auto* row = new QHBoxLayout(top);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* sceneBox = new QGroupBox(tr("場面"), top);
+    auto* sceneBox = new QGroupBox(tr("場面"), this);
     auto* sceneRow = new QHBoxLayout(sceneBox);
     scene_ = new QComboBox(sceneBox);
     scene_->setMinimumContentsLength(28);
@@ -108,10 +103,8 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
     show_->setChecked(true);
     sceneRow->addWidget(scene_, 1);
     sceneRow->addWidget(show_);
-    row->addWidget(sceneBox, 1);
-    BuildPanel(top);
+    BuildPanel(sceneBox);
 
-    LoadGameSettings(context_.project, context_.settings);
     ReadSceneRows(context_, parent, scenes_, [this](const EventSceneRecord& record) { scene_->addItem(SceneRowText(record)); });
 
     // Choosing a scene chooses what is shown: no change of the author's by itself.
@@ -134,14 +127,10 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, QWidget* parent)
 EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry& entry, EventOwner owner,
                                        int currentGroup, QWidget* parent)
     : QDialog(parent), context_(context), form_(Form::Owner), entry_(&entry) {
-    setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
     savedGroups_ = entry.groups();
     savedFlags_ = context.flags;
 
-    auto* top = new QWidget(this);
-    auto* row = new QHBoxLayout(top);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* ownerBox = new QGroupBox(top);
+    auto* ownerBox = new QGroupBox(this);
     auto* ownerRow = new QHBoxLayout(ownerBox);
     ownerLabel_ = new QLabel(CoreText(EventOwnerLabel(owner)), ownerBox);
     ownerGroupChoice_ = new QComboBox(ownerBox);
@@ -151,10 +140,8 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry
     AddComboFilter(ownerGroupChoice_, tr("所有者のｸﾞﾙｰﾌﾟ"), -1);
     ownerRow->addStretch(1);
     ownerRow->addWidget(new QLabel(FromCp932(entry.fileName), ownerBox));
-    row->addWidget(ownerBox, 1);
-    BuildPanel(top);
+    BuildPanel(ownerBox);
 
-    LoadGameSettings(context_.project, context_.settings);
     currentGroup_ = currentGroup;
     ownerGroup_ = currentGroup >= 0 && currentGroup < entry.groupCount() ? currentGroup : -1;
     ShowCurrentScene();
@@ -163,7 +150,9 @@ EventCommandEditor::EventCommandEditor(EditorContext& context, SceneCatalogEntry
 
 EventCommandEditor::~EventCommandEditor() = default;
 
-void EventCommandEditor::BuildPanel(QWidget* top) {
+void EventCommandEditor::BuildPanel(QGroupBox* top) {
+    setWindowTitle(tr("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ"));
+    LoadGameSettings(context_.project, context_.settings);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(top);
 
@@ -359,33 +348,22 @@ std::vector<DataFileWrite> EventCommandEditor::RenumberedLists() const {
     return out;
 }
 
-int EventCommandEditor::AllGroupCount() {
-    return static_cast<int>(CurrentGroups()->size() + CurrentHidden()->size());
-}
-
-QString EventCommandEditor::CurrentGroupName() {
-    const EventCommandGroup& g = (*CurrentGroups())[static_cast<std::size_t>(currentGroup_)];
-    return QString::fromStdString(GroupChoiceLabel(currentGroup_, g.explanation));
-}
-
-void EventCommandEditor::DeleteGroup() {
+void EventCommandEditor::ChangeGroup(QPushButton* button, int other) {
     std::vector<EventCommandGroup>* groups = CurrentGroups();
-    if (!groups || !deleteGroup_->isEnabled() || !StoreCurrentGroup()) return;
-    if (!groupKeeper_->BeforeDelete(currentGroup_, AllGroupCount(), CurrentGroupName())) return;
-    groups->erase(groups->begin() + currentGroup_);
-    currentGroup_ = std::min(currentGroup_, static_cast<int>(groups->size()) - 1);
-    if (DiscardGuard* guard = DiscardGuard::Of(this)) guard->MarkChanged();
-    ShowCurrentScene();
-}
-
-void EventCommandEditor::MoveGroup(int by) {
-    std::vector<EventCommandGroup>* groups = CurrentGroups();
-    QPushButton* button = by < 0 ? groupUp_ : groupDown_;
     if (!groups || !button->isEnabled() || !StoreCurrentGroup()) return;
-    const int other = currentGroup_ + by;
-    if (!groupKeeper_->BeforeSwap(currentGroup_, other, AllGroupCount(), CurrentGroupName())) return;
-    std::swap((*groups)[static_cast<std::size_t>(currentGroup_)], (*groups)[static_cast<std::size_t>(other)]);
-    currentGroup_ = other;
+    // The hidden groups count too: their references follow as well.
+    const int all = static_cast<int>(groups->size() + CurrentHidden()->size());
+    const EventCommandGroup& group = (*groups)[static_cast<std::size_t>(currentGroup_)];
+    const QString name = QString::fromStdString(GroupChoiceLabel(currentGroup_, group.explanation));
+    if (other < 0) {
+        if (!groupKeeper_->BeforeDelete(currentGroup_, all, name)) return;
+        groups->erase(groups->begin() + currentGroup_);
+        currentGroup_ = std::min(currentGroup_, static_cast<int>(groups->size()) - 1);
+    } else {
+        if (!groupKeeper_->BeforeSwap(currentGroup_, other, all, name)) return;
+        std::swap((*groups)[static_cast<std::size_t>(currentGroup_)], (*groups)[static_cast<std::size_t>(other)]);
+        currentGroup_ = other;
+    }
     if (DiscardGuard* guard = DiscardGuard::Of(this)) guard->MarkChanged();
     ShowCurrentScene();
 }

@@ -46,6 +46,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -79,7 +80,6 @@ public:
 
     Form form() const { return form_; }
     const std::vector<EventSceneRecord>& scenes() const { return scenes_; }
-    int currentScene() const { return currentScene_; }
     int currentGroup() const { return currentGroup_; }
     // The owner form's result after OK: the chosen owner group, -1 for "なし".
     int ownerGroup() const { return ownerGroup_; }
@@ -93,17 +93,15 @@ public:
     void InsertLine(std::string_view cp932Line);
     // The scene form's group changes: the current group deleted, or moved one place (by -1 or 1)
     // with the current group following it.
-    void DeleteGroup();
-    void MoveGroup(int by);
+    void DeleteGroup() { ChangeGroup(deleteGroup_, -1); }
+    void MoveGroup(int by) { ChangeGroup(by < 0 ? groupUp_ : groupDown_, currentGroup_ + by); }
 
     QComboBox* sceneChoice() const { return scene_; }          // scene form only
     QCheckBox* showBox() const { return show_; }               // scene form only
     QComboBox* ownerGroupChoice() const { return ownerGroupChoice_; }  // owner form only
     QLabel* ownerGroupLabel() const { return ownerLabel_; }    // owner form only
     QComboBox* groupChoice() const { return group_; }
-    QSpinBox* groupCountSpin() const { return count_; }
     QPushButton* deleteGroupButton() const { return deleteGroup_; }  // scene form only
-    QPushButton* groupUpButton() const { return groupUp_; }          // scene form only
     QPushButton* groupDownButton() const { return groupDown_; }      // scene form only
     QLineEdit* explanationField() const { return explanation_; }
     QPlainTextEdit* textField() const { return text_; }
@@ -122,7 +120,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildPanel(QWidget* top);
+    // The title, the settings, the form's top box (scene or owner) and the group panel below it.
+    void BuildPanel(QGroupBox* top);
     std::vector<EventCommandGroup>* CurrentGroups();
     std::vector<EventCommandGroup>* CurrentHidden();
     int CurrentSceneNumber() const;
@@ -141,10 +140,9 @@ private:
     // What refers to the current scene's groups (the NPC and chest lists read at the first change).
     SceneGroupHolders CurrentHolders();
     void EnableGroupButtons();
-    // The groups of the current scene with the hidden ones, and the current group as its chooser
-    // names it (a current scene and group are needed).
-    int AllGroupCount();
-    QString CurrentGroupName();
+    // What `button` does, once the author agreed to what follows the group's number: the current
+    // group deleted (`other` -1) or swapped with group `other`.
+    void ChangeGroup(QPushButton* button, int other);
     // The group changes' files besides the scenes: the NPC and chest lists when renumbered.
     std::vector<DataFileWrite> RenumberedLists() const;
 

@@ -12,7 +12,7 @@
 #include "core/events/group_text.h"
 #include "core/events/flag_explanations.h"
 #include "core/text/cp932.h"
-#include "editors/events/group_chooser.h"
+#include "editors/events/command_dialog.h"
 #include "widgets/cp932_validator.h"
 #include "widgets/discard_guard.h"
 #include "widgets/kept_value.h"

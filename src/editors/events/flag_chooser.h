@@ -42,11 +42,6 @@ public:
     // "未使用のみ": narrows the flags to those no saved file of `project` uses (the project's
     // references, read when first ticked).
     void AddUnusedFilter(const Project& project);
-    QCheckBox* unusedOnly() const { return unused_; }
-    ListFilter* filter() const { return filter_; }
-
-    QComboBox* flagChoice() const { return choice_; }
-    QLineEdit* explanation() const { return explanation_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

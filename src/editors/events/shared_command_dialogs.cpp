@@ -13,7 +13,7 @@
 #include "core/world/scene.h"
 #include "core/media/audio_lists.h"
 #include "core/media/image_lists.h"
-#include "editors/events/group_chooser.h"
+#include "editors/events/command_dialog.h"
 #include "previews/image_view.h"
 #include "widgets/number_spin.h"
 
@@ -65,17 +65,17 @@ AudioCommandDialog::AudioCommandDialog(EditorContext& context, AudioList list, C
     if (eventSound) NeedList(FormatOf(AudioList::Sound).fileName, audio_.read);
 }
 
-int AudioCommandDialog::chosen() const {
+int AudioCommandDialog::Chosen() const {
     return audio_.choice->currentIndex() < 0 ? -1 : audio_.choice->currentIndex() - 1;
 }
 
 std::optional<std::string> AudioCommandDialog::Build() {
     const bool talk = mode_ == CommandDialogMode::Talk;
-    if (list_ == AudioList::Bgm) return talk ? TalkBgmCommand(chosen()) : BuildPlayBgm(chosen());
-    if (talk) return TalkSoundCommand(chosen());
+    if (list_ == AudioList::Bgm) return talk ? TalkBgmCommand(Chosen()) : BuildPlayBgm(Chosen());
+    if (talk) return TalkSoundCommand(Chosen());
     const int id = timing_->checkedId();
     const SoundTiming timing = id >= 0 && id < kSoundTimingCount ? static_cast<SoundTiming>(id) : SoundTiming::AfterEvent;
-    return BuildPlaySound(chosen(), timing);
+    return BuildPlaySound(Chosen(), timing);
 }
 
 // ---- Face ---------------------------------------------------------------------------------------
@@ -95,12 +95,12 @@ FaceCommandDialog::FaceCommandDialog(EditorContext& context, CommandDialogMode m
 
 FaceCommandDialog::~FaceCommandDialog() = default;
 
-int FaceCommandDialog::chosenFace() const { return face_->currentIndex() < 0 ? -1 : face_->currentIndex() - 1; }
+int FaceCommandDialog::ChosenFace() const { return face_->currentIndex() < 0 ? -1 : face_->currentIndex() - 1; }
 
 void FaceCommandDialog::ShowPreview() {
     ImageView& v = view();
     if (!v.IsOpen()) return;
-    const int face = chosenFace();
+    const int face = ChosenFace();
     if (face < 0 || face >= static_cast<int>(faces_.size())) {
         v.Hide();
         return;
@@ -113,7 +113,7 @@ void FaceCommandDialog::ShowPreview() {
 }
 
 std::optional<std::string> FaceCommandDialog::Build() {
-    return mode_ == CommandDialogMode::Talk ? TalkFaceCommand(chosenFace()) : BuildTalkFace(chosenFace());
+    return mode_ == CommandDialogMode::Talk ? TalkFaceCommand(ChosenFace()) : BuildTalkFace(ChosenFace());
 }
 
 // ---- Number -------------------------------------------------------------------------------------
@@ -125,15 +125,13 @@ NumberCommandDialog::NumberCommandDialog(EditorContext& context, NumberCommand c
     number_->setSingleStep(range.step);
     number_->setMinimumWidth(120);
     if (command == NumberCommand::TalkWait) {
-        unit_ = new QLabel(tr("/10秒"), group());
-        Row(group())->addWidget(unit_);
+        auto* box = static_cast<QGroupBox*>(number_->parentWidget());
+        Row(box)->addWidget(new QLabel(tr("/10秒"), box));
     }
     AddButtons();
     number_->setFocus();
     number_->selectAll();
 }
-
-QGroupBox* NumberCommandDialog::group() const { return static_cast<QGroupBox*>(number_->parentWidget()); }
 
 std::optional<std::string> NumberCommandDialog::Build() { return BuildNumberCommand(command_, number_->TakenValue()); }
 
@@ -155,21 +153,12 @@ EarthquakeCommandDialog::EarthquakeCommandDialog(EditorContext& context, Command
     AddButtons();
 }
 
-QComboBox* EarthquakeCommandDialog::groupChoice() const { return group_->combo(); }
-QLineEdit* EarthquakeCommandDialog::explanation() const { return group_->explanation(); }
-
-QuakeCommand EarthquakeCommandDialog::quake() const {
-    QuakeCommand q;
-    q.speed = speed_->TakenValue();
-    q.amplitudeX = x_->TakenValue();
-    q.amplitudeY = y_->TakenValue();
-    q.count = count_->TakenValue();
-    q.afterGroup = group_->value();
-    return q;
-}
-
 std::optional<std::string> EarthquakeCommandDialog::Build() {
-    const QuakeCommand q = quake();
+    const QuakeCommand q{.speed = speed_->TakenValue(),
+                         .amplitudeX = x_->TakenValue(),
+                         .amplitudeY = y_->TakenValue(),
+                         .count = count_->TakenValue(),
+                         .afterGroup = group_->value()};
     return mode_ == CommandDialogMode::Talk ? TalkEarthquakeCommand(q) : BuildEarthquake(ClampQuake(q));
 }
 

@@ -13,9 +13,6 @@
 #include "editors/events/command_dialog.h"
 #include "widgets/number_spin.h"
 
-class QLabel;
-class QLineEdit;
-
 namespace lw {
 
 struct FaceEntry;
@@ -35,24 +32,17 @@ class AudioCommandDialog : public CommandDialog {
 public:
     AudioCommandDialog(EditorContext& context, AudioList list, CommandDialogMode mode, QWidget* parent = nullptr);
 
-    CommandDialogMode mode() const { return mode_; }
-    // The drop-down position less one ("なし" and no choice give -1).
-    int chosen() const;
-
     QComboBox* choice() const { return audio_.choice; }
-    QCheckBox* playBox() const { return audio_.play; }
-    PlayOnSelect* playOnSelect() const { return audio_.player; }
-    // When the sound plays; null but for the sound command of an event.
-    QButtonGroup* timingChoice() const { return timing_; }
-
-protected:
-    std::optional<std::string> Build() override;
 
 private:
+    std::optional<std::string> Build() override;
+    // The drop-down position less one ("なし" and no choice give -1).
+    int Chosen() const;
+
     AudioList list_;
     CommandDialogMode mode_;
     AudioChoice audio_;
-    QButtonGroup* timing_ = nullptr;
+    QButtonGroup* timing_ = nullptr;  // when the sound plays; null but for the sound of an event
 };
 
 // The face command: a face of the face list (image_face.txt), or "なし". Event mode: caption
@@ -67,15 +57,13 @@ public:
     FaceCommandDialog(EditorContext& context, CommandDialogMode mode, QWidget* parent = nullptr);
     ~FaceCommandDialog() override;
 
-    CommandDialogMode mode() const { return mode_; }
-    int chosenFace() const;
     QComboBox* faceChoice() const { return face_; }
 
-protected:
+private:
     std::optional<std::string> Build() override;
     void ShowPreview() override;
+    int ChosenFace() const;
 
-private:
     CommandDialogMode mode_;
     std::vector<FaceEntry> faces_;
     QComboBox* face_;
@@ -97,20 +85,13 @@ class NumberCommandDialog : public CommandDialog {
 public:
     NumberCommandDialog(EditorContext& context, NumberCommand command, QWidget* parent = nullptr);
 
-    NumberCommand command() const { return command_; }
-    CommandDialogMode mode() const { return IsTalkCommand(command_) ? CommandDialogMode::Talk : CommandDialogMode::Event; }
-
     NumberSpin* numberField() const { return number_; }
-    QGroupBox* group() const;
-    QLabel* unitLabel() const { return unit_; }  // nullptr but for the wait
-
-protected:
-    std::optional<std::string> Build() override;
 
 private:
+    std::optional<std::string> Build() override;
+
     NumberCommand command_;
     NumberSpin* number_;
-    QLabel* unit_ = nullptr;
 };
 
 // The earthquake command. Event mode: caption "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(地震)", line "quake ..."; talk mode:
@@ -131,22 +112,11 @@ public:
     EarthquakeCommandDialog(EditorContext& context, CommandDialogMode mode, std::vector<std::string> groupExplanations,
                             QWidget* parent = nullptr);
 
-    CommandDialogMode mode() const { return mode_; }
-    // The values as the controls hold them now (typed text taken).
-    QuakeCommand quake() const;
-
-    NumberSpin* speedField() const { return speed_; }
-    NumberSpin* xField() const { return x_; }
-    NumberSpin* yField() const { return y_; }
     NumberSpin* countField() const { return count_; }
-    GroupChooser* afterGroup() const { return group_; }
-    QComboBox* groupChoice() const;
-    QLineEdit* explanation() const;
-
-protected:
-    std::optional<std::string> Build() override;
 
 private:
+    std::optional<std::string> Build() override;
+
     CommandDialogMode mode_;
     NumberSpin* speed_;
     NumberSpin* x_;

@@ -2,13 +2,12 @@
 // The fixture of the command dialog tests: a temporary project, scripted services, the editor and
 // command contexts (the current scene's groups "door", "宝箱" and one without an explanation), and
 // the author's hands: clicking, typing as the controls let through, choosing, reading the
-// entries of a drop-down or a radio row, the warning an OK check gave, and running a menu
-// position's dialog as the event command editor does.
+// entries of a drop-down, finding a dialog's controls by their accessible names, the warning an
+// OK check gave, and running a menu position's dialog as the event command editor does.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,6 +25,8 @@
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
+#include "support/qt/named.h"
+#include "widgets/accessible_names.h"
 #include "support/qt/modal.h"
 
 namespace lw::test {
@@ -43,10 +44,12 @@ protected:
     void SetUp() override {
         context.project = tp.project;
         context.services = &services;
+        // Drop-downs answer by their label from the first dialog of the run on (the interface is
+        // otherwise installed by the first dialog's buttons, after its drop-downs were made).
+        NameControlsWhenShown(nullptr);
     }
 
     static void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    static void ClickRadio(QButtonGroup* group, int id) { Click(group->button(id)); }
     // Replaces what the spin box shows by `text`, typed.
     static void Type(QSpinBox* spin, const QString& text) {
         spin->setFocus();
@@ -67,11 +70,6 @@ protected:
         for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
         return out;
     }
-    static QStringList Labels(const QButtonGroup* g) {
-        QStringList out;
-        for (QAbstractButton* b : g->buttons()) out << b->text();
-        return out;
-    }
     // The last message shown: its text, and that it is an OK-check warning.
     QString LastWarning() const {
         if (services.messages.empty()) return {};
@@ -85,11 +83,29 @@ protected:
         Click(d.okButton());
         return d.line();
     }
-    // Presses OK and gives the message it caused ("" when none); the dialog stays open on one.
-    QString OkMessage(CommandDialog& d) {
+    // The dialog's controls, found by their accessible names.
+    static QComboBox* Combo(QWidget* d, const QString& name) { return NamedControl<QComboBox>(d, name); }
+    static QSpinBox* Spin(QWidget* d, const QString& name) { return NamedControl<QSpinBox>(d, name); }
+    static QLineEdit* Edit(QWidget* d, const QString& name) { return NamedControl<QLineEdit>(d, name); }
+    static QAbstractButton* Button(QWidget* d, const QString& name) { return NamedControl<QAbstractButton>(d, name); }
+    static void Press(QWidget* d, const QString& name) { Click(Button(d, name)); }
+    static void Ok(QWidget* d) { Press(d, QStringLiteral("OK")); }
+    static void Cancel(QWidget* d) { Press(d, QStringLiteral("ｷｬﾝｾﾙ")); }
+    // One step of the author: the entry at position `value` of the drop-down named `name`, `value`
+    // typed into the field of that name, or the button of that name pressed.
+    static void Author(QWidget* d, const QString& name, const QString& value) {
+        if (const auto combos = AllNamed<QComboBox>(d, name); !combos.isEmpty()) return Choose(combos[0], value.toInt());
+        if (const auto spins = AllNamed<QSpinBox>(d, name); !spins.isEmpty()) return Type(spins[0], value);
+        if (const auto fields = AllNamed<QLineEdit>(d, name); !fields.isEmpty()) return Type(fields[0], value);
+        Press(d, name);
+    }
+    // Presses OK and gives the warning it caused ("" when none); a warned dialog stays open.
+    QString OkWarning(QWidget* d) {
         const std::size_t before = services.messages.size();
-        Click(d.okButton());
-        return services.messages.size() > before ? services.messages.back().text : QString();
+        Ok(d);
+        if (services.messages.size() == before) return {};
+        EXPECT_TRUE(d->isVisible());
+        return LastWarning();
     }
     // A folder where a list file should be: it exists and cannot be read.
     void MakeUnreadable(std::string_view name) { std::filesystem::create_directories(DataFilePath(tp.project, name)); }
@@ -101,10 +117,14 @@ protected:
 
     // The menu position's line as the event command editor gets it.
     std::optional<std::string> Run(EventCommandKind kind) { return BuildEventCommand(command, kind, nullptr); }
-    // The same, with `author` working the dialog once it is shown.
-    template <class Dialog>
-    std::optional<std::string> Run(EventCommandKind kind, std::function<void(Dialog*)> author) {
-        OnNextModal<Dialog>(std::move(author));
+    // The same, with `author` working the dialog once it is shown; the author closes it.
+    std::optional<std::string> Run(EventCommandKind kind, std::function<void(QDialog*)> author) {
+        OnNextModal<QDialog>([author = std::move(author)](QDialog* d) {
+            author(d);
+            if (!d->isVisible()) return;
+            ADD_FAILURE() << d->windowTitle().toStdString() << " stayed open";
+            d->reject();
+        });
         return Run(kind);
     }
 };

@@ -4,12 +4,15 @@
 //
 //   NamedAs<QComboBox>(dialog, "ﾏｯﾌﾟｱﾆﾒ")->setCurrentIndex(1);   // as a screen reader finds it
 //   NamedWidget<QSpinBox>(dialog, "幅")->value();                 // by the widget's own name
+//   NamedControl<QComboBox>(dialog, "能力");                       // one of several sharing a label
 //   Press("OK");                                                  // in the active modal dialog
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -59,6 +62,27 @@ W* NamedWidget(QWidget* window, const QString& name) {
     }
     EXPECT_EQ(count, 1) << "\"" << name.toStdString() << "\" among " << names.join(u'|').toStdString();
     return count == 1 ? found : nullptr;
+}
+
+
+// The visible controls of type W below `window` whose accessible name is `name`.
+template <class W>
+QList<W*> AllNamed(QWidget* window, const QString& name) {
+    QList<W*> found;
+    for (W* control : window->findChildren<W*>()) {
+        QAccessibleInterface* i = control->isVisible() ? QAccessible::queryAccessibleInterface(control) : nullptr;
+        if (i != nullptr && i->text(QAccessible::Name) == name) found << control;
+    }
+    return found;
+}
+
+// The one such control; fails the test and returns null when there is none or more than one.
+template <class W>
+W* NamedControl(QWidget* window, const QString& name) {
+    const QList<W*> found = AllNamed<W>(window, name);
+    EXPECT_EQ(found.size(), 1) << W::staticMetaObject.className() << " named \"" << name.toStdString() << "\" in "
+                               << window->windowTitle().toStdString();
+    return found.size() == 1 ? found[0] : nullptr;
 }
 
 }  // namespace lw::test
