@@ -158,7 +158,11 @@ void EventCommandEditor::BuildPanel(QGroupBox* top) {
 
     auto* groupRow = new QHBoxLayout();
     auto* groupBox = new QGroupBox(tr("ｸﾞﾙｰﾌﾟ番号"), this);
-    auto* groupBoxRow = new QHBoxLayout(groupBox);
+    // The chooser and its filter on one line; in the scene form the group buttons below them, so
+    // that the explanation beside keeps its width.
+    auto* groupBoxColumn = new QVBoxLayout(groupBox);
+    auto* groupBoxRow = new QHBoxLayout();
+    groupBoxColumn->addLayout(groupBoxRow);
     group_ = new QComboBox(groupBox);
     group_->setMaxVisibleItems(20);
     FitGroupChoices(group_);
@@ -169,7 +173,10 @@ void EventCommandEditor::BuildPanel(QGroupBox* top) {
         deleteGroup_ = new QPushButton(tr("削除"), groupBox);
         groupUp_ = new QPushButton(tr("上へ移動"), groupBox);
         groupDown_ = new QPushButton(tr("下へ移動"), groupBox);
-        for (QPushButton* b : {deleteGroup_, groupUp_, groupDown_}) groupBoxRow->addWidget(b);
+        auto* groupButtons = new QHBoxLayout();
+        for (QPushButton* b : {deleteGroup_, groupUp_, groupDown_}) groupButtons->addWidget(b);
+        groupButtons->addStretch(1);
+        groupBoxColumn->addLayout(groupButtons);
         connect(deleteGroup_, &QPushButton::clicked, this, &EventCommandEditor::DeleteGroup);
         connect(groupUp_, &QPushButton::clicked, this, [this] { MoveGroup(-1); });
         connect(groupDown_, &QPushButton::clicked, this, [this] { MoveGroup(1); });
