@@ -3,12 +3,15 @@
 
 #include <QImage>
 #include <QPainter>
+#include <functional>
 
 #include "app/services.h"
 #include "editors/rules/enemy_unit_editor.h"
 #include "widgets/image_chooser.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/named.h"
+#include "widgets/list_editor_panel.h"
+#include "widgets/preview_step_dialog.h"
 
 namespace lw {
 namespace {
@@ -26,6 +29,20 @@ protected:
         tp.WriteData("monster_list.txt", MonsterListBytes({a, b}));
     }
 
+    // Runs `inList` on the formations of the editor's first unit ("敵ﾕﾆｯﾄ ﾘｽﾄ2"), then cancels them.
+    void OnFirstUnitsFormations(EnemyUnitListEditor& editor, const std::function<void(PreviewStepDialog*, ListEditorPanel*)>& inList) {
+        bool ran = false;
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* list) {
+            ran = true;
+            inList(list, list->findChild<ListEditorPanel*>());
+            list->reject();
+        });
+        ClickRow(editor.panel(), 0);
+        Click(editor.panel()->editButton());
+        CancelPendingModalWatches();
+        EXPECT_TRUE(ran);
+    }
+
 };
 
 TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
@@ -34,11 +51,12 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
     EXPECT_FALSE(editor.okButton()->isEnabled());  // no units yet
 
     bool reachedName = false;
-    OnNextModal<FormationListDialog>([&](FormationListDialog* list) {
+    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* list) {
         EXPECT_EQ(list->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ2"));
+        auto* panel = list->findChild<ListEditorPanel*>();
         EXPECT_FALSE(list->nextButton()->isEnabled());
         // First formation: "bat" bottom left, boss there, with a stored position.
-        OnNextModal<FormationDialog>([&](FormationDialog* f) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
             EXPECT_EQ(f->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ3"));
             EXPECT_FALSE(NamedAs<QSpinBox>(f, "下左 X")->isEnabled());
             EXPECT_FALSE(NamedAs<QSpinBox>(f, "出現率")->isEnabled());
@@ -48,10 +66,10 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
             Enter(NamedAs<QSpinBox>(f, "下左 X"), 15);
             Choose(NamedAs<QComboBox>(f, "ﾎﾞｽ"), 1);
             Click(f->okButton());
-        });
-        Click(list->panel()->addButton());
+        }, list);
+        Click(panel->addButton());
         // Second: "slime" top right, then "なし" again, which clears its position.
-        OnNextModal<FormationDialog>([&](FormationDialog* f) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
             Choose(NamedAs<QComboBox>(f, "上右"), 1);
             Enter(NamedAs<QSpinBox>(f, "上右 X"), 100);
             Enter(NamedAs<QSpinBox>(f, "上右 Y"), 20);
@@ -60,33 +78,33 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
             EXPECT_FALSE(NamedAs<QSpinBox>(f, "上右 Y")->isEnabled());
             Choose(NamedAs<QComboBox>(f, "下中"), 1);
             Click(f->okButton());
-        });
-        Click(list->panel()->addButton());
-        EXPECT_EQ(list->panel()->rowText(0), QStringLiteral("2 0 0 0 0 0 — bat"));
-        EXPECT_EQ(list->panel()->rowText(1), QStringLiteral("0 1 0 0 0 0 — slime"));
+        }, list);
+        Click(panel->addButton());
+        EXPECT_EQ(panel->rowText(0), QStringLiteral("2 0 0 0 0 0 — bat"));
+        EXPECT_EQ(panel->rowText(1), QStringLiteral("0 1 0 0 0 0 — slime"));
 
-        OnNextModal<EnemyRatesDialog>([&](EnemyRatesDialog* rates) {
+        OnNextModal<QDialog>([&](QDialog* rates) {
             EXPECT_EQ(rates->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ出現率"));
             EXPECT_EQ(rates->findChild<QListWidget*>()->item(0)->text(), QStringLiteral("50 %"));
             EXPECT_EQ(rates->findChild<QListWidget*>()->item(1)->text(), QStringLiteral("50 %"));
             rates->findChild<QListWidget*>()->setCurrentRow(1);
             Enter(NamedAs<QSpinBox>(rates, "出現率"), 49);
             EXPECT_EQ(rates->findChild<QListWidget*>()->item(1)->text(), QStringLiteral("49 %"));
-            Click(rates->nextButton());  // 99 in all: refused, the dialog stays
+            Press(rates, "次へ");  // 99 in all: refused, the dialog stays
             ASSERT_EQ(services.texts(), QStringList{QStringLiteral("出現率の総和は、100% にしてください")});
             EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
             rates->findChild<QListWidget*>()->setCurrentRow(0);
             Enter(NamedAs<QSpinBox>(rates, "出現率"), 51);
-            OnNextModal<EnemyUnitNameDialog>([&](EnemyUnitNameDialog* name) {
+            OnNextModal<QDialog>([&](QDialog* name) {
                 EXPECT_EQ(name->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ名（省略可）"));
                 auto* edit = NamedAs<QLineEdit>(name, "敵ﾕﾆｯﾄ名");
                 EXPECT_EQ(edit->maxLength(), 64);
                 edit->setText(QStringLiteral("bats and slimes"));
                 reachedName = true;
-                Click(name->okButton());
-            });
-            Click(rates->nextButton());
-        });
+                Press(name, "OK");
+            }, rates);
+            Press(rates, "次へ");
+        }, list);
         Click(list->nextButton());
     });
     Click(editor.panel()->addButton());
@@ -113,20 +131,22 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
 }
 
 TEST_F(EnemyUnitEditorTest, AUnitHoldsAtMost32Formations) {
-    MonsterTable monsters;
     EnemyUnit unit;
     SetUnitFormations(unit, std::vector<Formation>(32, NewFormation()));
-    FormationListDialog list(context, monsters, unit);
-    ASSERT_EQ(list.panel()->rowCount(), 32);
-    bool opened = false;
-    OnNextModal<FormationDialog>([&](FormationDialog* f) {
-        opened = true;
-        f->reject();
-    }, nullptr, 200);
-    Click(list.panel()->addButton());
-    QTest::qWait(50);
-    EXPECT_FALSE(opened);
-    EXPECT_EQ(list.panel()->rowCount(), 32);
+    tp.WriteData("enemy_list.txt", EnemyListBytes({unit}));
+    EnemyUnitListEditor editor(context);
+    OnFirstUnitsFormations(editor, [&](PreviewStepDialog* list, ListEditorPanel* panel) {
+        ASSERT_EQ(panel->rowCount(), 32);
+        bool opened = false;
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
+            opened = true;
+            f->reject();
+        }, list, 200);
+        Click(panel->addButton());
+        QTest::qWait(50);
+        EXPECT_FALSE(opened);
+        EXPECT_EQ(panel->rowCount(), 32);
+    });
     EXPECT_EQ(services.texts(), QStringList{QStringLiteral("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです")});
 }
 
@@ -154,31 +174,9 @@ void SavePicture(const Project& project, const char* name, QSize size, QColor co
     ASSERT_TRUE(image.save(QString::fromStdString(ImageFilePath(project, name).string()), "BMP"));
 }
 
-TEST_F(EnemyUnitEditorTest, FormationPreviewPlacesThreeMonstersInEachRow) {
-    SavePicture(tp.project, "red.bmp", {80, 60}, QColor(220, 40, 40));
-    SavePicture(tp.project, "green.bmp", {60, 40}, QColor(40, 200, 60));
-    SavePicture(tp.project, "blue.bmp", {100, 50}, QColor(40, 80, 230));
-    QImage field(320, 240, QImage::Format_RGB32);
-    for (int y = 0; y < 240; ++y)
-        for (int x = 0; x < 320; ++x) field.setPixel(x, y, qRgb(30 + y / 4, 60 + y / 3, 90 + x / 8));
-    ASSERT_TRUE(field.save(QString::fromStdString(ImageFilePath(tp.project, "field.bmp").string()), "BMP"));
-    Monster r, g, b;
-    r.picture = "red.bmp";
-    g.picture = "green.bmp";
-    b.picture = "blue.bmp";
-    r.name = "red";
-    g.name = "green";
-    b.name = "blue";
-    MonsterTable monsters;
-    ParseMonsterTable(MonsterListBytes({r, g, b}), monsters);
-    context.settings.battleMenuTranslucent = 0;
-    context.settings.talkY = 160;
-
-    Formation f = NewFormation();
-    f.monster = {1, 2, 3, 3, 2, 1};
-    FormationDialog dialog(context, monsters, f);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+// The formation preview of red, green and blue (80 x 60, 60 x 40, 100 x 50) bottom left to right
+// and top right to left, over `field` as the provisional picture.
+void PlaceThreeMonstersInEachRow(PreviewStepDialog& dialog, EditorContext& context, const QImage& field) {
     Choose(NamedAs<QComboBox>(&dialog, "仮画"), NamedAs<QComboBox>(&dialog, "仮画")->findText("field.bmp"));
     ImageView& v = *context.imageView;
     ASSERT_TRUE(v.IsShown());
@@ -201,6 +199,37 @@ TEST_F(EnemyUnitEditorTest, FormationPreviewPlacesThreeMonstersInEachRow) {
     EXPECT_EQ(at(3 + 1, 1), QColor(220, 40, 40));           // stored (3, 0) overrides the placement
     EXPECT_EQ(at(120 + 5, 200 + 5), QColor(40, 200, 60));   // green's lower edge on 240
     dialog.reject();
+}
+
+TEST_F(EnemyUnitEditorTest, FormationPreviewPlacesThreeMonstersInEachRow) {
+    SavePicture(tp.project, "red.bmp", {80, 60}, QColor(220, 40, 40));
+    SavePicture(tp.project, "green.bmp", {60, 40}, QColor(40, 200, 60));
+    SavePicture(tp.project, "blue.bmp", {100, 50}, QColor(40, 80, 230));
+    QImage field(320, 240, QImage::Format_RGB32);
+    for (int y = 0; y < 240; ++y)
+        for (int x = 0; x < 320; ++x) field.setPixel(x, y, qRgb(30 + y / 4, 60 + y / 3, 90 + x / 8));
+    ASSERT_TRUE(field.save(QString::fromStdString(ImageFilePath(tp.project, "field.bmp").string()), "BMP"));
+    Monster r, g, b;
+    r.picture = "red.bmp";
+    g.picture = "green.bmp";
+    b.picture = "blue.bmp";
+    r.name = "red";
+    g.name = "green";
+    b.name = "blue";
+    tp.WriteData("monster_list.txt", MonsterListBytes({r, g, b}));
+    Formation f = NewFormation();
+    f.monster = {1, 2, 3, 3, 2, 1};
+    EnemyUnit unit;
+    SetUnitFormations(unit, {f});
+    tp.WriteData("enemy_list.txt", EnemyListBytes({unit}));
+    EnemyUnitListEditor editor(context);
+    context.settings.battleMenuTranslucent = 0;
+    context.settings.talkY = 160;
+    OnFirstUnitsFormations(editor, [&](PreviewStepDialog* list, ListEditorPanel* panel) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* dialog) { PlaceThreeMonstersInEachRow(*dialog, context, field); }, list);
+        ClickRow(panel, 0);
+        Click(panel->editButton());
+    });
 }
 
 }  // namespace

@@ -39,6 +39,7 @@
 #include "support/core/sample_project.h"
 #include "support/qt/editor_driver.h"
 #include "support/qt/in_language.h"
+#include "support/qt/named.h"
 #include "widgets/list_editor_panel.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_editor.h"
@@ -261,20 +262,21 @@ std::vector<EnemyUnit> StressedUnits() {
 
 void ConfirmEveryUnitUnchanged(EditorContext& context) {
     ConfirmEveryRow<EnemyUnitListEditor>(context, [](bool& reached) {
-        OnNextModal<FormationListDialog>([&](FormationListDialog* list) {
-            for (int f = 0; f < list->panel()->rowCount(); ++f) {
-                OnNextModal<FormationDialog>([&](FormationDialog* d) { QTest::mouseClick(d->okButton(), Qt::LeftButton); });
-                test::ClickRow(list->panel(), f);
-                QTest::mouseClick(list->panel()->editButton(), Qt::LeftButton);
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* list) {
+            auto* panel = list->findChild<ListEditorPanel*>();
+            for (int f = 0; f < panel->rowCount(); ++f) {
+                OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) { QTest::mouseClick(d->okButton(), Qt::LeftButton); }, list);
+                test::ClickRow(panel, f);
+                QTest::mouseClick(panel->editButton(), Qt::LeftButton);
                 test::CancelPendingModalWatches();
             }
-            OnNextModal<EnemyRatesDialog>([&](EnemyRatesDialog* rates) {
-                OnNextModal<EnemyUnitNameDialog>([&](EnemyUnitNameDialog* name) {
+            OnNextModal<QDialog>([&](QDialog* rates) {
+                OnNextModal<QDialog>([&](QDialog* name) {
                     reached = true;
-                    QTest::mouseClick(name->okButton(), Qt::LeftButton);
-                });
-                QTest::mouseClick(rates->nextButton(), Qt::LeftButton);
-            });
+                    test::Click(test::ConfirmButton(name));
+                }, rates);
+                test::Click(test::ConfirmButton(rates));
+            }, list);
             QTest::mouseClick(list->nextButton(), Qt::LeftButton);
         });
     });

@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QList>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -42,6 +43,14 @@ inline void Press(QWidget* window, const QString& name) {
     if (auto* b = NamedAs<QAbstractButton>(window, name)) Click(b);
 }
 inline void Press(const QString& name) { Press(QApplication::activeModalWidget(), name); }
+
+// The button that confirms `dialog` ("OK", "次へ", in whichever language): its default button.
+inline QPushButton* ConfirmButton(QWidget* dialog) {
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (b->isDefault() && b->window() == dialog) return b;
+    ADD_FAILURE() << "no default button in " << dialog->windowTitle().toStdString();
+    return nullptr;
+}
 
 // The visible control of class W in `window` whose accessible name (a button: or its text) is
 // `name`; fails the test and returns null when there is none or more than one, listing the names
