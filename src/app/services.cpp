@@ -182,6 +182,7 @@ bool DialogSaveUi::Preparing(std::size_t done, std::size_t total, std::string_vi
 void DialogSaveUi::Finished() {
     if (progressShown_) services_.EndProgress();
     progressShown_ = false;
+    together_.clear();  // a save that asked nothing leaves no names to the next one
 }
 
 void DialogSaveUi::CannotCreate() {

@@ -68,5 +68,31 @@ TEST(Services, SaveQuestionsUseTheProgramMessages) {
     EXPECT_EQ(fake.messages[1].icon, MessageIcon::Error);
 }
 
+// Files written together are named in the first overwrite question of their save only: at most 12,
+// then how many more. A save that asked nothing does not leave its names to the next save.
+TEST(Services, FilesWrittenTogetherAreNamedOnceInTheirOwnSave) {
+    test::FakeServices fake;
+    DialogSaveUi ui(fake, nullptr);
+    std::vector<std::string> names;
+    for (int i = 0; i < 13; ++i) names.push_back(".\\data\\scene" + std::to_string(i) + ".txt");
+    ui.WritingTogether(names);
+    fake.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    EXPECT_EQ(ui.ConfirmOverwriteOfMany(names[0]), OverwriteAnswer::Yes);
+    EXPECT_EQ(ui.ConfirmOverwriteOfMany(names[1]), OverwriteAnswer::Yes);
+    ui.Finished();
+    ASSERT_EQ(fake.messages.size(), 2u);
+    const QString& first = fake.messages[0].text;
+    EXPECT_TRUE(first.contains(QStringLiteral("次のファイルをまとめて書き換えます:\n.\\data\\scene0.txt\n")));
+    EXPECT_TRUE(first.contains(QStringLiteral("scene11.txt\nほか 1 ファイル")));
+    EXPECT_FALSE(first.contains(QStringLiteral("scene12.txt")));
+    EXPECT_EQ(fake.messages[1].text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？"));
+
+    ui.WritingTogether(names);  // every file new: no question asked
+    ui.Finished();
+    fake.answers = {MessageAnswer::No};
+    EXPECT_EQ(ui.ConfirmOverwriteOfMany(names[0]), OverwriteAnswer::No);
+    EXPECT_EQ(fake.messages.back().text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？"));
+}
+
 }  // namespace
 }  // namespace lw
