@@ -1,11 +1,9 @@
 #include "core/check/reference_index.h"
 
+#include "core/tagfile/file_io.h"
+
 #include <algorithm>
 #include <array>
-
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
 
 namespace lw {
 
@@ -96,15 +94,8 @@ int ReferenceIndex::AddName(std::string_view name) {
 
 void ReferenceIndex::Reserve(std::size_t references) {
     references_.reserve(references);
-#ifdef __linux__
-    // Backed by large pages where the kernel offers them: filling the array then takes a page fault
-    // per 2 MB instead of one per 4 kB, which otherwise costs as much as the scan that fills it.
-    constexpr std::uintptr_t kLargePage = std::uintptr_t{1} << 21;
-    const auto data = reinterpret_cast<std::uintptr_t>(references_.data());
-    const std::uintptr_t begin = (data + kLargePage - 1) & ~(kLargePage - 1);
-    const std::uintptr_t end = (data + references_.capacity() * sizeof(Reference)) & ~(kLargePage - 1);
-    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#endif
+    // Filling the array is otherwise about as costly in page faults as the scan that fills it.
+    AdviseHugePages(references_.data(), references_.capacity() * sizeof(Reference));
 }
 
 std::uint16_t ReferenceIndex::PartIdSlow(const char* text, std::size_t slot) {

@@ -17,19 +17,26 @@ namespace lw {
 
 namespace fs = std::filesystem;
 
+void AdviseHugePages(const void* data, std::size_t bytes) {
+#ifdef __linux__
+    constexpr std::uintptr_t kHuge = std::uintptr_t{1} << 21;
+    const auto start = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t first = (start + kHuge - 1) & ~(kHuge - 1);
+    const std::uintptr_t last = (start + bytes) & ~(kHuge - 1);
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
+
 namespace {
 
-// Grows `buffer` to `size` bytes. A large buffer is offered huge pages before it is first touched:
-// where the system gives them only on request, filling a buffer of many megabytes otherwise costs
-// one page fault per 4 KiB, which on a virtual machine can take longer than the copy itself.
+// Grows `buffer` to `size` bytes; a large one is offered huge pages before it is first touched.
 void GrowBuffer(std::string& buffer, std::size_t size) {
-    constexpr std::size_t kHuge = std::size_t{2} << 20;
-    if (size >= 2 * kHuge && buffer.capacity() < size) {
+    if (size >= (std::size_t{4} << 20) && buffer.capacity() < size) {
         buffer.reserve(size);
-        const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data() + buffer.size());
-        const std::uintptr_t first = (begin + kHuge - 1) & ~(kHuge - 1);
-        const std::uintptr_t last = (reinterpret_cast<std::uintptr_t>(buffer.data()) + size) & ~(kHuge - 1);
-        if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+        AdviseHugePages(buffer.data() + buffer.size(), size - buffer.size());
     }
     buffer.resize(size);
 }
