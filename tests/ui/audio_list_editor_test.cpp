@@ -36,8 +36,8 @@ protected:
         return p;
     }
     // The drop-down of the folder's files and "再生", by their names (the editor must be shown).
-    static QComboBox* Files(AudioListEditor& e) { return NamedWidget<QComboBox>(&e, "ﾌｧｲﾙ"); }
-    static QCheckBox* Play(AudioListEditor& e) { return NamedWidget<QCheckBox>(&e, "再生"); }
+    static QComboBox* Files(AudioListEditor& e) { return NamedControl<QComboBox>(&e, "ﾌｧｲﾙ"); }
+    static QCheckBox* Play(AudioListEditor& e) { return NamedControl<QCheckBox>(&e, "再生"); }
     static void Choose(AudioListEditor& e, const QString& name) {
         QComboBox* c = Files(e);
         c->setFocus();

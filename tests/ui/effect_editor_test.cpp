@@ -77,7 +77,7 @@ protected:
                    }));
     }
     static void Type(QSpinBox* s, int value) { test::Type(s, value, Then::Tab); }
-    static QSpinBox* Spin(QWidget* d, const QString& name) { return NamedWidget<QSpinBox>(d, name); }
+    static QSpinBox* Spin(QWidget* d, const QString& name) { return NamedControl<QSpinBox>(d, name); }
     static ListEditorPanel* Panel(QWidget* d) { return d->findChild<ListEditorPanel*>(); }
     static QListWidget* Frames(QWidget* d) { return d->findChild<QListWidget*>(); }
     // The preview's window lies beside `dialog`, not over it.
@@ -108,13 +108,13 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
         sawSettings = true;
         // Mode 3: the sheet with its chip area and grid, picking the key colour.
         EXPECT_EQ(view().state().mode, ViewMode::ChipArea);
-        EXPECT_EQ(NamedWidget<QComboBox>(s, "画像")->currentIndex(), -1);  // nothing chosen yet
-        EXPECT_TRUE(NamedWidget<QComboBox>(s, "画像")->isEnabled());
+        EXPECT_EQ(NamedControl<QComboBox>(s, "画像")->currentIndex(), -1);  // nothing chosen yet
+        EXPECT_TRUE(NamedControl<QComboBox>(s, "画像")->isEnabled());
         EXPECT_EQ(Spin(s, "速度")->value(), 2);
         EXPECT_FALSE(Spin(s, "赤")->isEnabled());
 
-        TypeText(NamedWidget<QLineEdit>(s, "ｱﾆﾒ名"), QStringLiteral("爆発 小"));
-        Choose(NamedWidget<QComboBox>(s, "画像"), "sheet.bmp");
+        TypeText(NamedControl<QLineEdit>(s, "ｱﾆﾒ名"), QStringLiteral("爆発 小"));
+        Choose(NamedControl<QComboBox>(s, "画像"), "sheet.bmp");
         // A new animation takes the whole sheet as its chip area; the spins run over the sheet.
         EXPECT_EQ(Spin(s, "左上X座標")->value(), 0);
         EXPECT_EQ(Spin(s, "元画像内の領域 幅")->value(), 256);
@@ -126,13 +126,13 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
         ExpectBeside(s);
 
         // The key colour is picked from the sheet.
-        Click(NamedWidget<QCheckBox>(s, "ｶﾗｰｷｰあり"));
+        Click(NamedControl<QCheckBox>(s, "ｶﾗｰｷｰあり"));
         EXPECT_TRUE(Spin(s, "赤")->isEnabled());
         ClickPreview(QPoint(1, 1));
         EXPECT_EQ(Spin(s, "赤")->value(), 255);
         EXPECT_EQ(Spin(s, "緑")->value(), 0);
         EXPECT_EQ(Spin(s, "青")->value(), 255);
-        Click(NamedWidget<QRadioButton>(s, "不透明"));
+        Click(NamedControl<QRadioButton>(s, "不透明"));
 
         // No cell size yet: refused, the step stays.
         Click(s->nextButton());
@@ -168,7 +168,7 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
             // "更新" replaces the selected frame; "削除" and the moves are the list's own.
             Type(Spin(o, "X"), 4);
             Type(Spin(o, "Y"), 1);
-            Click(NamedWidget<QPushButton>(o, "更新"));
+            Click(NamedControl<QPushButton>(o, "更新"));
             EXPECT_EQ(Rows(Panel(o)), (QStringList{"0 1", "1 1", "2 1", "3 1", "4 1"}));
 
             OnNextModal<EffectPositionStep>([&](EffectPositionStep* p) {
@@ -181,7 +181,7 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
                 EXPECT_EQ(view().state().main.width, 32);
                 EXPECT_EQ(Items(Frames(p)), (QStringList{"0 0", "0 0", "0 0", "0 0", "0 0"}));
 
-                Choose(NamedWidget<QComboBox>(p, "背景"), "back.bmp");
+                Choose(NamedControl<QComboBox>(p, "背景"), "back.bmp");
                 EXPECT_TRUE(view().state().second.exists());
                 // A click on the screen places the selected frame.
                 Frames(p)->setCurrentRow(0);
@@ -246,9 +246,9 @@ TEST_F(EffectEditorTest, CancellingAnyStepLeavesTheListItemUnchanged) {
     OnNextModal<EffectSettingsStep>([&](EffectSettingsStep* s) {
         ++stepsSeen;
         // The image of an existing animation is not chosen again.
-        EXPECT_FALSE(NamedWidget<QComboBox>(s, "画像")->isEnabled());
-        EXPECT_EQ(NamedWidget<QComboBox>(s, "画像")->currentText(), "sheet.bmp");
-        NamedWidget<QLineEdit>(s, "ｱﾆﾒ名")->setText("renamed");
+        EXPECT_FALSE(NamedControl<QComboBox>(s, "画像")->isEnabled());
+        EXPECT_EQ(NamedControl<QComboBox>(s, "画像")->currentText(), "sheet.bmp");
+        NamedControl<QLineEdit>(s, "ｱﾆﾒ名")->setText("renamed");
         OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
             ++stepsSeen;
             EXPECT_EQ(Rows(Panel(o)), (QStringList{"1 0", "2 3"}));
@@ -333,10 +333,10 @@ TEST_F(EffectEditorTest, SettingsRefuseWhatTheFileCannotCarry) {
     Type(Spin(&s, "1ｺﾏの画像ｻｲｽﾞ 幅"), 16);
     Type(Spin(&s, "1ｺﾏの画像ｻｲｽﾞ 幅 高さ"), 16);
     Click(s.nextButton());  // no image chosen
-    Choose(NamedWidget<QComboBox>(&s, "画像"), "my sheet.bmp");
+    Choose(NamedControl<QComboBox>(&s, "画像"), "my sheet.bmp");
     Click(s.nextButton());  // the image file is one blank-free field of the file
-    NamedWidget<QLineEdit>(&s, "ｱﾆﾒ名")->setText("</image_effect_data>");
-    Choose(NamedWidget<QComboBox>(&s, "画像"), "wide.bmp");
+    NamedControl<QLineEdit>(&s, "ｱﾆﾒ名")->setText("</image_effect_data>");
+    Choose(NamedControl<QComboBox>(&s, "画像"), "wide.bmp");
     Click(s.nextButton());
     EXPECT_EQ(services.texts(), (QStringList{"画像を選択してください",
                                              "空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください",

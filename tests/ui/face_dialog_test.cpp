@@ -18,7 +18,7 @@ namespace lw {
 namespace {
 
 using test::Click;
-using test::NamedWidget;
+using test::NamedControl;
 
 class FaceDialogTest : public test::EditorTest {
 protected:
@@ -49,30 +49,30 @@ TEST_F(FaceDialogTest, AreaSizeMessageClippingAndKeyColour) {
     Show(d);
     EXPECT_EQ(d.windowTitle(), "顔画像(ﾒﾆｭｰ用)");
     EXPECT_EQ(d.imageChoice()->currentText(), "faces.bmp");
-    EXPECT_TRUE(NamedWidget<QCheckBox>(&d, "表示")->isChecked());
-    EXPECT_FALSE(NamedWidget<QSpinBox>(&d, "赤")->isEnabled());  // greyed while the key is off
+    EXPECT_TRUE(NamedControl<QCheckBox>(&d, "表示")->isChecked());
+    EXPECT_FALSE(NamedControl<QSpinBox>(&d, "赤")->isEnabled());  // greyed while the key is off
     // The preview: mode 15, the picture with the area outlined, picking colours.
     ASSERT_TRUE(view().IsShown());
     EXPECT_EQ(view().state().mode, ViewMode::AreaFrame);
     EXPECT_EQ(view().window()->size(), QSize(40, 30));
 
     // Typed area values are stored at once and move the outline.
-    Type(NamedWidget<QSpinBox>(&d, "左上X座標"), 10);
+    Type(NamedControl<QSpinBox>(&d, "左上X座標"), 10);
     EXPECT_EQ(view().state().animation.areaLeft, 10);
     Type(d.widthSpin(), 0);
-    NamedWidget<QSpinBox>(&d, "左上Y座標")->setFocus();
+    NamedControl<QSpinBox>(&d, "左上Y座標")->setFocus();
     Click(d.nextButton());
     EXPECT_EQ(services.texts(), QStringList{"画像ｻｲｽﾞは1以上に設定してください"});
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(face.areaLeft, 0);  // nothing stored yet
 
     Type(d.widthSpin(), 50);
-    Click(NamedWidget<QCheckBox>(&d, "ｶﾗｰｷｰあり"));
-    EXPECT_TRUE(NamedWidget<QSpinBox>(&d, "赤")->isEnabled());
+    Click(NamedControl<QCheckBox>(&d, "ｶﾗｰｷｰあり"));
+    EXPECT_TRUE(NamedControl<QSpinBox>(&d, "赤")->isEnabled());
     QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_EQ(NamedWidget<QSpinBox>(&d, "緑")->value(), 0);
-    EXPECT_EQ(NamedWidget<QSpinBox>(&d, "青")->value(), 255);
-    Click(NamedWidget<QRadioButton>(&d, "加算"));
+    EXPECT_EQ(NamedControl<QSpinBox>(&d, "緑")->value(), 0);
+    EXPECT_EQ(NamedControl<QSpinBox>(&d, "青")->value(), 255);
+    Click(NamedControl<QRadioButton>(&d, "加算"));
     Click(d.nextButton());
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_FALSE(view().IsOpen());
@@ -92,7 +92,7 @@ TEST_F(FaceDialogTest, CancelStoresNothingAndUntouchedValuesAreKept) {
     {
         FaceDialog d(context, FaceFieldsOf(face));
         Show(d);
-        Type(NamedWidget<QSpinBox>(&d, "左上X座標"), 3);
+        Type(NamedControl<QSpinBox>(&d, "左上X座標"), 3);
         d.imageChoice()->setCurrentIndex(-1);
         Click(d.cancelButton());
         EXPECT_EQ(d.result(), QDialog::Rejected);
@@ -158,7 +158,7 @@ TEST_F(FaceDialogTest, OpensOnTheFieldsOfAnotherRecordAndChainsToTheNextStep) {
     EXPECT_TRUE(d.isVisible());
     EXPECT_TRUE(view().IsShown());
     nextSucceeds = true;
-    Type(NamedWidget<QSpinBox>(&d, "左上Y座標"), 10);
+    Type(NamedControl<QSpinBox>(&d, "左上Y座標"), 10);
     Click(d.nextButton());
     EXPECT_EQ(steps, 2);
     EXPECT_EQ(heightSeen, 20);

@@ -55,7 +55,7 @@ TEST_F(FaceListEditorTest, FacesAreShownAsTheirRectanglesAndRearranged) {
         EXPECT_EQ(e->windowTitle(), "顔画像ﾘｽﾄ");
         EXPECT_EQ(Rows(e->panel()), (QStringList{"faces.bmp 0 0 32 32", "faces.bmp 32 0 32 32", "faces.bmp 64 0 32 32"}));
         EXPECT_EQ(e->panel()->selectedRow(), 0);
-        EXPECT_TRUE(NamedWidget<QCheckBox>(e, "表示")->isChecked());
+        EXPECT_TRUE(NamedControl<QCheckBox>(e, "表示")->isChecked());
         // Mode 2: exactly the first face's rectangle.
         EXPECT_EQ(view().state().mode, ViewMode::Animation);
         ASSERT_TRUE(view().IsShown());
@@ -100,11 +100,11 @@ TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
             EXPECT_EQ(d->windowTitle(), "顔画像(ﾒﾆｭｰ用)");
             EXPECT_EQ(view().state().mode, ViewMode::AreaFrame);
             d->imageChoice()->setCurrentIndex(d->imageChoice()->findText("faces.bmp"));
-            Type(NamedWidget<QSpinBox>(d, "左上X座標"), 100);
+            Type(NamedControl<QSpinBox>(d, "左上X座標"), 100);
             Type(d->heightSpin(), 32);
             // 100 + 50 reaches past the 128 pixels of the picture: cut to 28.
             Type(d->widthSpin(), 50);
-            Click(NamedWidget<QCheckBox>(d, "ｶﾗｰｷｰあり"));
+            Click(NamedControl<QCheckBox>(d, "ｶﾗｰｷｰあり"));
             ASSERT_NE(view().window(), nullptr);
             QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(1, 1));
             Click(d->nextButton());
@@ -121,10 +121,10 @@ TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
 
         // Changed: the dialog opens on a copy, and "次へ" replaces the row in place.
         OnNextModal<FaceDialog>([&](FaceDialog* d) {
-            EXPECT_EQ(NamedWidget<QSpinBox>(d, "左上X座標")->value(), 100);
+            EXPECT_EQ(NamedControl<QSpinBox>(d, "左上X座標")->value(), 100);
             EXPECT_EQ(d->widthSpin()->value(), 28);
-            EXPECT_TRUE(NamedWidget<QCheckBox>(d, "ｶﾗｰｷｰあり")->isChecked());
-            Type(NamedWidget<QSpinBox>(d, "左上X座標"), 32);
+            EXPECT_TRUE(NamedControl<QCheckBox>(d, "ｶﾗｰｷｰあり")->isChecked());
+            Type(NamedControl<QSpinBox>(d, "左上X座標"), 32);
             Click(d->nextButton());
         });
         Click(e->panel()->editButton());
@@ -135,7 +135,7 @@ TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
         OnNextModal<FaceDialog>([&](FaceDialog* d) { Click(d->cancelButton()); });
         Click(e->panel()->addButton());
         OnNextModal<FaceDialog>([&](FaceDialog* d) {
-            Type(NamedWidget<QSpinBox>(d, "左上Y座標"), 3);
+            Type(NamedControl<QSpinBox>(d, "左上Y座標"), 3);
             Click(d->cancelButton());
         });
         Click(e->panel()->editButton());

@@ -41,8 +41,8 @@ protected:
     // the preview may have activated that).
     static void Type(QSpinBox* s, const QString& text) { test::Type(s, text, Then::Tab); }
     // The controls by their names; the slots are the dialog's one plain list.
-    static QSpinBox* Spin(QWidget* e, const QString& name) { return NamedWidget<QSpinBox>(e, name); }
-    static QRadioButton* Mode(QWidget* e, int mode) { return NamedWidget<QRadioButton>(e, kModes[mode]); }
+    static QSpinBox* Spin(QWidget* e, const QString& name) { return NamedControl<QSpinBox>(e, name); }
+    static QRadioButton* Mode(QWidget* e, int mode) { return NamedControl<QRadioButton>(e, kModes[mode]); }
     static QListWidget* Slots(QWidget* e) { return e->findChild<QListWidget*>(); }
     void Run(HubEditor button, const std::function<void(ImageTableEditor*)>& drive) { RunFromHub(button, drive); }
     static ImageTable Preset(ImageTableKind kind) {
@@ -61,14 +61,14 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
         EXPECT_EQ(Slots(e)->currentRow(), 0);
         EXPECT_EQ(e->currentSlot(), 2);
         // "?.bmp" names no file: nothing chosen, the preview hidden, the key colour greyed.
-        EXPECT_EQ(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
-        EXPECT_TRUE(NamedWidget<QCheckBox>(e, "表示")->isChecked());
+        EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
+        EXPECT_TRUE(NamedControl<QCheckBox>(e, "表示")->isChecked());
         EXPECT_FALSE(Spin(e, "赤")->isEnabled());
         EXPECT_TRUE(Mode(e, 0)->isChecked());
         EXPECT_EQ(view().state().mode, ViewMode::MonsterColour);
         EXPECT_FALSE(view().IsShown());
 
-        Choose(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ"), "sky.bmp");
+        Choose(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ"), "sky.bmp");
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().window()->size(), QSize(320, 240));
         // Beside the editor where the screen has room, and always on the screen.
@@ -77,10 +77,10 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
         // "会話枠（通常）" (slot 17): the frame with its key colour picked from the picture.
         ClickRow(Slots(e), 15);
         EXPECT_EQ(e->currentSlot(), 17);
-        EXPECT_EQ(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
-        Choose(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ"), "Frame.bmp");
+        EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
+        Choose(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ"), "Frame.bmp");
         EXPECT_EQ(view().window()->size(), QSize(160, 48));
-        Click(NamedWidget<QCheckBox>(e, "ｶﾗｰｷｰあり"));
+        Click(NamedControl<QCheckBox>(e, "ｶﾗｰｷｰあり"));
         EXPECT_TRUE(Spin(e, "赤")->isEnabled());
         ClickPreview(QPoint(1, 1));
         EXPECT_EQ(Spin(e, "赤")->value(), 255);
@@ -102,8 +102,8 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
 
         // "ロード画面背景" again shows its own values.
         ClickRow(Slots(e), 0);
-        EXPECT_EQ(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentText(), "sky.bmp");
-        EXPECT_FALSE(NamedWidget<QCheckBox>(e, "ｶﾗｰｷｰあり")->isChecked());
+        EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentText(), "sky.bmp");
+        EXPECT_FALSE(NamedControl<QCheckBox>(e, "ｶﾗｰｷｰあり")->isChecked());
         Click(Mode(e, 1));
         Click(e->okButton());
     });
@@ -138,7 +138,7 @@ TEST_F(ImageListEditorTest, CancelWritesNothing) {
     tp.WriteData("image_select.txt", ImageTableBytes(ImageTableKind::Select, Preset(ImageTableKind::Select)));
     const std::string before = tp.ReadData("image_select.txt");
     Run(HubEditor::SelectImages, [&](ImageTableEditor* e) {
-        Choose(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ"), "cursor.bmp");
+        Choose(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ"), "cursor.bmp");
         Click(Mode(e, 2));
         Click(e->cancelButton());
     });
@@ -165,9 +165,9 @@ TEST_F(ImageListEditorTest, UnchangedOkKeepsAnOddTableByteForByte) {
         EXPECT_EQ(Spin(e, "赤")->value(), 255);
         for (const int modeShown : {0, 1, 2}) EXPECT_FALSE(Mode(e, modeShown)->isChecked());
         ClickRow(Slots(e), 1);
-        EXPECT_EQ(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentText(), "sky.bmp");
+        EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentText(), "sky.bmp");
         ClickRow(Slots(e), 2);
-        EXPECT_EQ(NamedWidget<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
+        EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
         EXPECT_FALSE(view().IsShown());
         ClickRow(Slots(e), 0);
         Click(e->okButton());
@@ -182,9 +182,9 @@ TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
     Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().caption(), "sky.bmp");
-        Click(NamedWidget<QCheckBox>(e, "表示"));
+        Click(NamedControl<QCheckBox>(e, "表示"));
         EXPECT_FALSE(view().IsShown());
-        Click(NamedWidget<QCheckBox>(e, "表示"));
+        Click(NamedControl<QCheckBox>(e, "表示"));
         EXPECT_TRUE(view().IsShown());
         e->hide();
         EXPECT_FALSE(view().IsShown());

@@ -41,9 +41,9 @@ protected:
 
     void RunEditor(const std::function<void(NarrationListEditor&)>& drive) { RunShown(drive); }
     // The controls of "ﾅﾚｰｼｮﾝ ﾘｽﾄ2" by their names.
-    static ImageChooser* Image(QWidget* d) { return NamedWidget<ImageChooser>(d, "画像"); }
-    static QComboBox* Combo(QWidget* d, const char* name) { return NamedWidget<QComboBox>(d, name); }
-    static QSpinBox* Spin(QWidget* d, const char* name) { return NamedWidget<QSpinBox>(d, name); }
+    static ImageChooser* Image(QWidget* d) { return NamedControl<ImageChooser>(d, "画像"); }
+    static QComboBox* Combo(QWidget* d, const char* name) { return NamedControl<QComboBox>(d, name); }
+    static QSpinBox* Spin(QWidget* d, const char* name) { return NamedControl<QSpinBox>(d, name); }
 };
 
 TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
@@ -63,14 +63,14 @@ TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
             EXPECT_EQ(Combo(d, "文章")->itemText(2), QString(31, u'z'));  // 31 bytes shown
             EXPECT_EQ(Combo(d, "BGM")->currentIndex(), 0);                 // "なし" for -1
             EXPECT_EQ(Combo(d, "文章")->currentIndex(), -1);
-            EXPECT_TRUE(NamedWidget<QCheckBox>(d, "表示")->isChecked());
-            EXPECT_FALSE(NamedWidget<QCheckBox>(d, "再生")->isChecked());
+            EXPECT_TRUE(NamedControl<QCheckBox>(d, "表示")->isChecked());
+            EXPECT_FALSE(NamedControl<QCheckBox>(d, "再生")->isChecked());
             EXPECT_EQ(Spin(d, "ｻｲｽﾞ")->value(), 15);
             EXPECT_EQ(Spin(d, "右")->value(), 320);
             EXPECT_EQ(view().state().mode, ViewMode::Narration);
 
             // "再生" plays what is chosen in "BGM".
-            auto* play = NamedWidget<QCheckBox>(d, "再生");
+            auto* play = NamedControl<QCheckBox>(d, "再生");
             QTest::mouseClick(play, Qt::LeftButton, {}, QPoint(6, play->height() / 2));
             Combo(d, "BGM")->setCurrentIndex(2);
             EXPECT_EQ(player->MusicSlotFile(0).filename(), "theme.wav");
@@ -84,7 +84,7 @@ TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
             Image(d)->SelectByPrefix("sky");
             EXPECT_TRUE(view().IsShown());
             Combo(d, "文章")->setCurrentIndex(1);
-            EXPECT_EQ(NamedWidget<QPlainTextEdit>(d, "ﾅﾚｰｼｮﾝ ﾘｽﾄ2")->toPlainText(), QString::fromUtf8("夕焼けの町<wave 1>*end"));
+            EXPECT_EQ(NamedControl<QPlainTextEdit>(d, "ﾅﾚｰｼｮﾝ ﾘｽﾄ2")->toPlainText(), QString::fromUtf8("夕焼けの町<wave 1>*end"));
             Type(Spin(d, "ｻｲｽﾞ"), 500);  // typed sizes are not clamped
             Type(Spin(d, "左"), 8);
             Type(Spin(d, "赤"), 300);
@@ -139,7 +139,7 @@ TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelAnywhereWritesNothing)
         OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
             EXPECT_EQ(Image(d)->currentText(), "town.bmp");
             EXPECT_EQ(Combo(d, "文章")->currentIndex(), 0);
-            EXPECT_EQ(NamedWidget<QPlainTextEdit>(d, "ﾅﾚｰｼｮﾝ ﾘｽﾄ2")->toPlainText(), "first#text");
+            EXPECT_EQ(NamedControl<QPlainTextEdit>(d, "ﾅﾚｰｼｮﾝ ﾘｽﾄ2")->toPlainText(), "first#text");
             EXPECT_EQ(view().state().narration.text, "first#text");
             Image(d)->SelectByPrefix("sky");
             QTest::mouseClick(d->okButton(), Qt::LeftButton);

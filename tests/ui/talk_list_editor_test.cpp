@@ -28,9 +28,9 @@ const std::string kFile =
 class TalkListEditorTest : public EditorTest {
 protected:
     // The controls by their names: the text, the command menu, "更新"; and the byte count shown.
-    static QPlainTextEdit* Edit(TalkListEditor& e) { return NamedWidget<QPlainTextEdit>(&e, "文章内容"); }
-    static QComboBox* Menu(TalkListEditor& e) { return NamedWidget<QComboBox>(&e, "ｺﾏﾝﾄﾞ"); }
-    static QPushButton* Update(TalkListEditor& e) { return NamedWidget<QPushButton>(&e, "更新"); }
+    static QPlainTextEdit* Edit(TalkListEditor& e) { return NamedControl<QPlainTextEdit>(&e, "文章内容"); }
+    static QComboBox* Menu(TalkListEditor& e) { return NamedControl<QComboBox>(&e, "ｺﾏﾝﾄﾞ"); }
+    static QPushButton* Update(TalkListEditor& e) { return NamedControl<QPushButton>(&e, "更新"); }
     static QString Size(TalkListEditor& e) {
         for (QLabel* l : e.findChildren<QLabel*>())
             if (l->text().contains(QStringLiteral("ﾊﾞｲﾄ"))) return l->text();
@@ -232,7 +232,7 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
     };
 
     // Each command of the menu through its dialog, its controls found by their names.
-    auto ok = [](QDialog* d) { Click(NamedWidget<QPushButton>(d, "OK")); };
+    auto ok = [](QDialog* d) { Click(NamedControl<QPushButton>(d, "OK")); };
     auto number = [ok](const char* value) {
         return [ok, value](QDialog* d) {
             ASSERT_NE(qobject_cast<NumberCommandDialog*>(d), nullptr);
@@ -240,7 +240,7 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
             ok(d);
         };
     };
-    auto spin = [](QDialog* d, const char* name) { return NamedWidget<QSpinBox>(d, name); };
+    auto spin = [](QDialog* d, const char* name) { return NamedControl<QSpinBox>(d, name); };
 
     EXPECT_EQ(insert(TalkCommand::Sound,
                      [&](QDialog* d) {
@@ -262,7 +262,7 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
     EXPECT_EQ(insert(TalkCommand::FacePosition,
                      [&](QDialog* d) {
                          EXPECT_EQ(d->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(顔画像位置)"));
-                         test::Choose(NamedWidget<QComboBox>(d, "参照画像"), "back.bmp");
+                         test::Choose(NamedControl<QComboBox>(d, "参照画像"), "back.bmp");
                          ImageView& view = *context.imageView;
                          EXPECT_EQ(view.state().mode, ViewMode::TalkPoint);
                          EXPECT_TRUE(view.IsShown());
@@ -283,7 +283,7 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
               "<pos_talk 320 7>");
     EXPECT_EQ(insert(TalkCommand::Background,
                      [&](QDialog* d) {
-                         test::Choose(NamedWidget<QComboBox>(d, "背景画像"), "back.bmp");
+                         test::Choose(NamedControl<QComboBox>(d, "背景画像"), "back.bmp");
                          ok(d);
                      }),
               "<name_back back.bmp>");
@@ -291,7 +291,7 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
     EXPECT_EQ(insert(TalkCommand::ShowAnimation,
                      [&](QDialog* d) {
                          EXPECT_EQ(d->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(ｱﾆﾒ表示)"));
-                         EXPECT_TRUE(NamedWidget<QCheckBox>(d, "画像表示")->isChecked());
+                         EXPECT_TRUE(NamedControl<QCheckBox>(d, "画像表示")->isChecked());
                          const QList<QRadioButton*> radios = d->findChildren<QRadioButton*>();
                          ASSERT_EQ(radios.size(), 5);  // three kinds, then two ways of the text
                          EXPECT_TRUE(radios[0]->isChecked());
@@ -300,7 +300,7 @@ TEST_F(TalkListEditorTest, EveryDialogOfTheMenuInsertsItsMarkup) {
                          EXPECT_TRUE(d->isVisible());
                          EXPECT_EQ(services.texts().value(0), QStringLiteral("ｱﾆﾒ番号を選択してください"));
                          EXPECT_EQ(context.effects.count(), 2);
-                         NamedWidget<QComboBox>(d, "ｱﾆﾒ番号")->setCurrentIndex(1);
+                         NamedControl<QComboBox>(d, "ｱﾆﾒ番号")->setCurrentIndex(1);
                          EXPECT_TRUE(context.imageView->IsShown());
                          Type(spin(d, "ｱﾆﾒ識別番号"), "7");
                          radios[1]->click();

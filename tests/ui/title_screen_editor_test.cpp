@@ -56,12 +56,12 @@ protected:
     // Typed over the field, which is then left with Tab.
     static void Type(QSpinBox* s, const QString& text) { test::Type(s, text, Then::Tab); }
     // The controls by their names: the row's text and its "無効", a number, a drop-down or box.
-    static QLineEdit* Text(QWidget* e, int row) { return NamedWidget<QLineEdit>(e, kRows[row]); }
-    static QCheckBox* Off(QWidget* e, int row) { return NamedWidget<QCheckBox>(e, kRows[row] + QStringLiteral(" 無効")); }
-    static QSpinBox* Spin(QWidget* e, const QString& name) { return NamedWidget<QSpinBox>(e, name); }
-    static QComboBox* Bgm(QWidget* e) { return NamedWidget<QComboBox>(e, "BGM"); }
-    static ImageChooser* Back(QWidget* e) { return NamedWidget<ImageChooser>(e, "背景画像"); }
-    static QCheckBox* Box(QWidget* e, const QString& name) { return NamedWidget<QCheckBox>(e, name); }
+    static QLineEdit* Text(QWidget* e, int row) { return NamedControl<QLineEdit>(e, kRows[row]); }
+    static QCheckBox* Off(QWidget* e, int row) { return NamedControl<QCheckBox>(e, kRows[row] + QStringLiteral(" 無効")); }
+    static QSpinBox* Spin(QWidget* e, const QString& name) { return NamedControl<QSpinBox>(e, name); }
+    static QComboBox* Bgm(QWidget* e) { return NamedControl<QComboBox>(e, "BGM"); }
+    static ImageChooser* Back(QWidget* e) { return NamedControl<ImageChooser>(e, "背景画像"); }
+    static QCheckBox* Box(QWidget* e, const QString& name) { return NamedControl<QCheckBox>(e, name); }
     // Runs the editor through the hub's registry; `drive` acts on it once it is shown.
     void Run(const std::function<void(TitleScreenEditor*)>& drive) { RunFromHub(HubEditor::Title, drive); }
     bool DataExists(const char* name) { return std::filesystem::exists(DataFilePath(tp.project, name)); }

@@ -3,7 +3,6 @@
 // that drive a dialog by the names its controls are given rather than through accessors:
 //
 //   NamedAs<QComboBox>(dialog, "ﾏｯﾌﾟｱﾆﾒ")->setCurrentIndex(1);   // as a screen reader finds it
-//   NamedWidget<QSpinBox>(dialog, "幅")->value();                 // by the widget's own name
 //   NamedControl<QComboBox>(dialog, "能力");                       // one of several sharing a label
 //   Press("OK");                                                  // in the active modal dialog
 
@@ -15,7 +14,6 @@
 #include <QList>
 #include <QPushButton>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 
 #include "support/qt/accessibility.h"
@@ -51,28 +49,6 @@ inline QPushButton* ConfirmButton(QWidget* dialog) {
     ADD_FAILURE() << "no default button in " << dialog->windowTitle().toStdString();
     return nullptr;
 }
-
-// The visible control of class W in `window` whose accessible name (a button: or its text) is
-// `name`; fails the test and returns null when there is none or more than one, listing the names
-// there are.
-template <class W>
-W* NamedWidget(QWidget* window, const QString& name) {
-    W* found = nullptr;
-    int count = 0;
-    QStringList names;
-    for (W* w : window->findChildren<W*>()) {
-        if (!w->isVisible()) continue;
-        const auto* button = qobject_cast<const QAbstractButton*>(w);
-        const QString own = w->accessibleName().isEmpty() && button ? button->text().remove(u'&') : w->accessibleName();
-        names << own;
-        if (own != name) continue;
-        found = w;
-        ++count;
-    }
-    EXPECT_EQ(count, 1) << "\"" << name.toStdString() << "\" among " << names.join(u'|').toStdString();
-    return count == 1 ? found : nullptr;
-}
-
 
 // The visible controls of type W below `window` whose accessible name is `name`.
 template <class W>
