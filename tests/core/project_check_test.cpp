@@ -177,6 +177,50 @@ TEST(ReferenceIndex, EveryPlaceThatRefersToARow) {
     EXPECT_EQ(index.catalog.entries[1].groupCount(), 5);
 }
 
+// Everything the index holds, in words: its files, each reference with its place and target, the
+// findings, the scenes and the catalog entries.
+std::vector<std::string> IndexInWords(const ProjectIndex& index) {
+    const ReferenceIndex& refs = index.references;
+    std::vector<std::string> out;
+    for (int f = 0; f < refs.FileCount(); ++f) out.push_back("file " + refs.FileName(f));
+    for (const Reference& r : refs.references()) {
+        const Place at = refs.PlaceOf(r);
+        out.push_back(std::to_string(static_cast<int>(r.target)) + " " + std::to_string(r.index) + " " +
+                      (r.name >= 0 ? refs.Name(r.name) : "") + " <- " + std::to_string(at.file) + " " +
+                      std::to_string(at.record) + " " + std::to_string(at.group) + " " + std::to_string(at.line) +
+                      " " + at.part);
+    }
+    for (const Problem& p : index.findings)
+        out.push_back(p.file + ":" + PlaceText(p) + " " + p.part + ": " + p.message);
+    for (const SceneSummary& s : index.scenes)
+        out.push_back("scene " + std::to_string(s.file) + " " + std::to_string(s.number) + " " + std::to_string(s.groupCount));
+    for (const SceneCatalogEntry& e : index.catalog.entries)
+        out.push_back("entry " + e.fileName + " " + std::to_string(static_cast<int>(e.status)));
+    return out;
+}
+
+// The scenes are read in runs, one a thread, and joined: the index is the one a single thread
+// builds, whatever the number of threads (more threads than scenes included).
+TEST(ProjectIndex, ThreadsBuildTheSameIndexAsOne) {
+    TempProject t;
+    LinkedProject().Write(t.project);
+    const std::string one = t.ReadData("scene1.txt"), two = t.ReadData("scene2.txt");
+    for (int n = 3; n <= 9; ++n) t.WriteData("scene" + std::to_string(n) + ".txt", n % 2 ? one : two + "\xFD");
+    std::filesystem::create_directory(DataFilePath(t.project, "scene10.txt"));  // unreadable
+    const std::vector<std::string> alone = IndexInWords(BuildProjectIndex(t.project, {}, 1));
+    ASSERT_GT(alone.size(), 100u);
+    for (int threads : {2, 3, 16}) {
+        int last = -1;
+        const ProjectIndex index = BuildProjectIndex(t.project, [&](int done, int) {
+            EXPECT_GE(done, last);
+            last = done;
+        }, threads);
+        EXPECT_EQ(IndexInWords(index), alone) << threads << " threads";
+        for (const SceneCatalogEntry& e : index.catalog.entries)
+            if (e.fileName == "scene3.txt") EXPECT_EQ(e.groupCount(), 5);  // the copy of scene1.txt
+    }
+}
+
 // ---- Command lines and talk markup ----
 
 TEST(LineReferences, EveryBuiltCommandScansCleanAndNamesItsReferences) {

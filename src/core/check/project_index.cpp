@@ -1,9 +1,13 @@
 #include "core/check/project_index.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
+#include <chrono>
 #include <cstring>
+#include <future>
 #include <memory>
+#include <thread>
 
 #include <iconv.h>
 
@@ -132,8 +136,8 @@ int FirstNonCp932Line(std::string_view bytes) {
 
 class Builder {
 public:
-    Builder(const Project& project, ProjectIndex& out, const IndexProgress& progress)
-        : project_(project), out_(out), refs_(out.references), progress_(progress) {}
+    Builder(const Project& project, ProjectIndex& out, const IndexProgress& progress, int threads)
+        : project_(project), out_(out), refs_(out.references), progress_(progress), threads_(threads) {}
 
     void Run();
 
@@ -171,7 +175,12 @@ private:
     }
     void Step() {
         ++done_;
-        if (progress_) progress_(std::min(done_, total_), total_);
+        if (doneElsewhere_ != &ownDoneElsewhere_) doneElsewhere_->fetch_add(1, std::memory_order_relaxed);
+        Report();
+    }
+    void Report() {
+        const int done = done_ + ownDoneElsewhere_.load(std::memory_order_relaxed);
+        if (progress_) progress_(std::min(done, total_), total_);
     }
 
     // ---- reading ----
@@ -245,6 +254,9 @@ private:
     void ReadPlain(std::string_view name, std::uintmax_t ceiling);
     void ReadMapAnimations(const std::vector<MapAnimationFileEntry>& files);
     void ReadScene(const SceneFileEntry& entry);
+    void ReadScenes(const std::vector<SceneFileEntry>& scenes, const std::vector<std::uintmax_t>& sizes);
+    // Appends the scenes another builder read into `part`, as if this one had read them.
+    void Join(ProjectIndex&& part);
 
     const Project& project_;
     ProjectIndex& out_;
@@ -256,6 +268,11 @@ private:
     std::vector<std::vector<std::string_view>> lineViews_;  // the command lines of the scene being read
     int done_ = 0;
     int total_ = 0;
+    int threads_ = 1;
+    // Scenes read on other threads: a builder reading part of the scenes for another counts into
+    // the other's; only the builder on the caller's thread reports progress.
+    std::atomic<int> ownDoneElsewhere_{0};
+    std::atomic<int>* doneElsewhere_ = &ownDoneElsewhere_;
 };
 
 void Builder::ReadSettings() {
@@ -672,6 +689,68 @@ void Builder::ReadScene(const SceneFileEntry& entry) {
     out_.catalog.entries.push_back(MakeUnparsedCatalogEntry(entry.sceneNumber, entry.fileName, std::move(kept), size));
 }
 
+void Builder::ReadScenes(const std::vector<SceneFileEntry>& scenes, const std::vector<std::uintmax_t>& sizes) {
+    // Runs of about equal bytes, one a thread; the first is read on this thread.
+    const std::size_t runs = std::min<std::size_t>(static_cast<std::size_t>(std::max(threads_, 1)), scenes.size());
+    if (runs <= 1) {
+        for (const SceneFileEntry& s : scenes) ReadScene(s);
+        return;
+    }
+    std::uintmax_t total = 0;
+    for (std::uintmax_t size : sizes) total += size + 1;  // + 1: empty files count too
+    std::vector<std::size_t> begin = {0};
+    std::uintmax_t sum = 0;
+    for (std::size_t i = 0; i < scenes.size() && begin.size() < runs; ++i) {
+        sum += sizes[i] + 1;
+        if (sum * runs >= total * begin.size()) begin.push_back(i + 1);
+    }
+    while (begin.size() < runs + 1) begin.push_back(scenes.size());
+
+    static const IndexProgress kNoProgress;
+    std::vector<ProjectIndex> parts(runs - 1);
+    auto readRun = [&](std::size_t run) {
+        ProjectIndex& part = parts[run - 1];
+        Builder b(project_, part, kNoProgress, 1);
+        b.limits_ = limits_;
+        b.doneElsewhere_ = &ownDoneElsewhere_;
+        std::uintmax_t bytes = 0;
+        for (std::size_t i = begin[run]; i < begin[run + 1]; ++i) bytes += sizes[i];
+        b.refs_.Reserve(static_cast<std::size_t>(bytes / 10));
+        for (std::size_t i = begin[run]; i < begin[run + 1]; ++i) b.ReadScene(scenes[i]);
+    };
+    std::vector<std::future<void>> running;  // destroyed (waited for) before `parts`
+    for (std::size_t run = 1; run < runs; ++run) {
+        try {
+            running.push_back(std::async(std::launch::async, readRun, run));
+        } catch (const std::system_error&) {  // no thread to be had: read the run here
+            std::promise<void> done;
+            done.set_value();
+            running.push_back(done.get_future());
+            readRun(run);
+        }
+    }
+    for (std::size_t i = begin[0]; i < begin[1]; ++i) ReadScene(scenes[i]);
+    for (std::future<void>& f : running) {
+        while (f.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) Report();
+        f.get();
+    }
+    for (ProjectIndex& part : parts) Join(std::move(part));
+    Report();
+}
+
+void Builder::Join(ProjectIndex&& part) {
+    // The part's files are its scenes, named in the order it read them.
+    std::vector<int> fileOf(static_cast<std::size_t>(part.references.FileCount()));
+    for (std::size_t f = 0; f < fileOf.size(); ++f) fileOf[f] = refs_.AddFile(part.references.FileName(static_cast<int>(f)));
+    refs_.Append(part.references, fileOf);
+    for (SceneSummary s : part.scenes) {
+        s.file = fileOf[static_cast<std::size_t>(s.file)];
+        out_.scenes.push_back(s);
+    }
+    std::move(part.findings.begin(), part.findings.end(), std::back_inserter(out_.findings));
+    std::move(part.catalog.entries.begin(), part.catalog.entries.end(), std::back_inserter(out_.catalog.entries));
+}
+
 void Builder::Run() {
     out_.imageFiles = FoldedListing(project_, project_.imageFolder);
     out_.audioFiles = FoldedListing(project_, project_.audioFolder);
@@ -706,13 +785,16 @@ void Builder::Run() {
     // Scene files hold about one reference per 17 bytes; reserving more than that (untouched memory
     // costs nothing) avoids regrowing the index.
     std::uintmax_t sceneBytes = 0;
+    std::vector<std::uintmax_t> sizes;
+    sizes.reserve(scenes.size());
     for (const SceneFileEntry& s : scenes) {
         std::error_code ec;
         const std::uintmax_t size = std::filesystem::file_size(DataFilePath(project_, s.fileName), ec);
-        if (!ec && size <= kListFileCeiling) sceneBytes += size;
+        sizes.push_back(!ec && size <= kListFileCeiling ? size : 0);
+        sceneBytes += sizes.back();
     }
     refs_.Reserve(refs_.references().size() + static_cast<std::size_t>(sceneBytes / 10));
-    for (const SceneFileEntry& s : scenes) ReadScene(s);
+    ReadScenes(scenes, sizes);
 
     out_.sceneOfFile.assign(static_cast<std::size_t>(refs_.FileCount()), -1);
     for (std::size_t i = 0; i < out_.scenes.size(); ++i) {
@@ -759,9 +841,10 @@ std::optional<int> ProjectIndex::MapAnimationCount(std::string_view fileName) co
     return it->second;
 }
 
-ProjectIndex BuildProjectIndex(const Project& project, const IndexProgress& progress) {
+ProjectIndex BuildProjectIndex(const Project& project, const IndexProgress& progress, int threads) {
+    if (threads <= 0) threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
     ProjectIndex index;
-    Builder(project, index, progress).Run();
+    Builder(project, index, progress, threads).Run();
     return index;
 }
 

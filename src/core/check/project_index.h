@@ -49,7 +49,10 @@ struct ProjectIndex {
 // Called as files are read: how many of `total` are done. Never called with done > total.
 using IndexProgress = std::function<void(int done, int total)>;
 
-ProjectIndex BuildProjectIndex(const Project& project, const IndexProgress& progress = {});
+// The scene files are read on `threads` threads (0: one for each processor, up to 8), each reading a
+// run of them; the index is the same whatever the number. `progress` is called on the caller's
+// thread only.
+ProjectIndex BuildProjectIndex(const Project& project, const IndexProgress& progress = {}, int threads = 0);
 
 // Data files the check reads besides the scene and map_anim files, in the order they are read.
 const std::vector<std::string_view>& IndexedListFiles();

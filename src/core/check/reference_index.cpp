@@ -92,6 +92,28 @@ int ReferenceIndex::AddName(std::string_view name) {
     return lastName_ = id;
 }
 
+void ReferenceIndex::Append(const ReferenceIndex& other, std::span<const int> fileOf) {
+    std::vector<int> nameOf(other.names_.size(), -1);
+    std::vector<int> partOf(other.parts_.size(), -1);
+    const std::size_t from = references_.size();
+    references_.resize(from + other.references_.size());
+    Reference* to = references_.data() + from;
+    for (const Reference& r : other.references_) {
+        *to = r;
+        to->file = fileOf[static_cast<std::size_t>(r.file)];
+        int& part = partOf[r.part];
+        if (part < 0) part = PartId(other.parts_[r.part]);
+        to->part = static_cast<std::uint16_t>(part);
+        if (r.name >= 0) {
+            int& name = nameOf[static_cast<std::size_t>(r.name)];
+            if (name < 0) name = AddName(other.names_[static_cast<std::size_t>(r.name)]);
+            to->name = name;
+        }
+        ++to;
+    }
+    sorted_ = false;
+}
+
 void ReferenceIndex::Reserve(std::size_t references) {
     references_.reserve(references);
     // Filling the array is otherwise about as costly in page faults as the scan that fills it.

@@ -118,6 +118,9 @@ public:
         references_.push_back(r);
         sorted_ = false;
     }
+    // Appends the references of `other`, whose file ids become fileOf[id]; names and parts are
+    // taken over as if each reference had been added here, in order.
+    void Append(const ReferenceIndex& other, std::span<const int> fileOf);
     // Room for this many references, filled from the start (a large project's index is tens of
     // megabytes, written once).
     void Reserve(std::size_t references);
