@@ -134,16 +134,16 @@ public:
         row->addWidget(new QLabel(QStringLiteral("%"), this));
         layout->addLayout(row);
         auto* buttons = new QHBoxLayout();
-        next_ = AddDialogButtons(this, buttons, tr("次へ")).first;
+        AddDialogButtons(this, buttons, tr("次へ"));
         layout->addLayout(buttons);
-        disconnect(next_, nullptr, this, nullptr);
-        connect(next_, &QPushButton::clicked, this, [this] { Next(); });
         connect(list_, &QListWidget::currentRowChanged, this, [this] { ShowSelection(); });
         connect(spin_, &QSpinBox::valueChanged, this, [this] { StoreSpin(); });
         if (!formations_.empty()) list_->setCurrentRow(0);
     }
 
-    void Next() {
+public slots:
+    // "次へ": the rates must total 100 %; then the name.
+    void accept() override {
         spin_->interpretText();
         if (!RatesTotal100(formations_)) {
             Inform(context_, this, tr("出現率の総和は、100% にしてください"));
@@ -175,7 +175,6 @@ private:
     std::string& name_;
     QListWidget* list_;
     QSpinBox* spin_;
-    QPushButton* next_;
     bool loading_ = false;
 };
 
@@ -380,8 +379,6 @@ public:
         auto* buttons = new QHBoxLayout();
         AddButtons(buttons, tr("次へ"));
         layout->addLayout(buttons);
-        disconnect(ok_, nullptr, this, nullptr);
-        connect(ok_, &QPushButton::clicked, this, [this] { Next(); });
         panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
 
         auto runFormation = [this](Formation& f) {
@@ -417,8 +414,9 @@ public:
         connect(show_, &QCheckBox::toggled, this, [this] { ShowPreview(); });
     }
 
-private:
-    void Next() {
+public slots:
+    // "次へ": the rates of the formations, then the name.
+    void accept() override {
         EnemyUnit working = unit_;
         if (!SetUnitFormations(working, list_->records())) return;  // the list never holds more than 32
         std::vector<Formation> rows = list_->records();
@@ -433,6 +431,7 @@ private:
         LeaveAccepted();
     }
 
+private:
     void OpenPreview() override {
         ImageView& v = view();
         v.Open(this);
@@ -467,7 +466,6 @@ private:
 };
 
 }  // namespace
-
 
 // ---------------------------------------------------------------------------------------------
 

@@ -26,6 +26,7 @@
 #include "widgets/list_editor_panel.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_dialog.h"
+#include "widgets/property_editor.h"
 #include "widgets/read_guard.h"
 #include "widgets/record_list.h"
 #include "widgets/record_names_ui.h"
@@ -288,60 +289,78 @@ bool RunPcPictureSteps(EditorContext& context, PlayerCharacter& pc, int& startSc
     return face.exec() == QDialog::Accepted;
 }
 
-}  // namespace
+// "ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定".
+class PlayerCharacterEditor : public QDialog {
+    Q_OBJECT
+public:
+    PlayerCharacterEditor(EditorContext& context, PcStep chain, QWidget* parent)
+        : QDialog(parent), context_(context), chain_(chain ? std::move(chain) : DefaultChain()) {
+        setWindowTitle(tr("ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"));
+        loadStatus_ = LoadPlayerCharacter(context_.project, pc_);
+        startLoadStatus_ = LoadStartGameFile(context_.project, startScene_);
+        LoadGameSettings(context_.project, context_.settings);
 
-// ---------------------------------------------------------------------------------------------
-// "ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"
+        properties_ = AddPropertyEditor(this, context_, PlayerCharacterRows(pc_, context_.settings.abilityMax),
+                                        {.confirmLabel = tr("次へ")})
+                          .properties;
+    }
 
-PlayerCharacterEditor::PlayerCharacterEditor(EditorContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
-    setWindowTitle(tr("ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"));
-    loadStatus_ = LoadPlayerCharacter(context_.project, pc_);
-    startLoadStatus_ = LoadStartGameFile(context_.project, startScene_);
-    LoadGameSettings(context_.project, context_.settings);
+    // How reading pc.txt and start_game.txt went: an editor whose file is Unreadable does not open.
+    ReadStatus loadStatus() const { return loadStatus_; }
+    ReadStatus startLoadStatus() const { return startLoadStatus_; }
 
-    properties_ = AddPropertyEditor(this, context_, PlayerCharacterRows(pc_, context_.settings.abilityMax),
-                                    {.confirmLabel = tr("次へ")})
-                      .properties;
-    chain = DefaultChain();
-}
+public slots:
+    // "次へ": stores the fields and runs the chain; when it ends with OK, writes start_game.txt
+    // and pc.txt and closes.
+    void accept() override {
+        properties_->Commit();
+        if (!chain_(pc_, startScene_, this)) return;
+        if (context_.services) {
+            DialogSaveUi ui(*context_.services, this);
+            // A declined start_game.txt does not stop pc.txt.
+            const DataFileWrite files[] = {
+                DataFileWrite::Bytes(std::string(kStartGameFile), StartGameFileBytes(startScene_)),
+                DataFileWrite::Tag(std::string(kPlayerCharacterFile), [this](TagWriter& w) { WritePlayerCharacter(w, pc_); })};
+            SaveDataFileSet(context_.project, files, ui);
+            // Something could not be written: the editor stays open with the author's work.
+            if (ui.failed()) return;
+        }
+        done(QDialog::Accepted);
+    }
 
-PcStep PlayerCharacterEditor::DefaultChain() {
-    return [this](PlayerCharacter& pc, int& startScene, QWidget* parent) {
-        std::vector<ItemChoice> items;
-        LoadItemChoices(context_.project, kAnyItemKind, items);
-        std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds;
-        // Choices of each slot: the items of the slot's kind, each keeping its place in the list.
-        for (int k = 0; k < kPcEquipmentSlots; ++k) LoadItemChoices(context_.project, k, kinds[static_cast<std::size_t>(k)]);
-        auto equipment = [&, items, kinds](PlayerCharacter& p, int& scene, QWidget* over) {
-            PcEquipmentDialog d(context_, p, scene, items, kinds, [this](PlayerCharacter& q, int& s, QWidget* o) {
-                return RunPcPictureSteps(context_, q, s, o);
-            }, over);
+private:
+    // The belongings, equipment, face, chip and placement dialogs.
+    PcStep DefaultChain() {
+        return [this](PlayerCharacter& pc, int& startScene, QWidget* parent) {
+            std::vector<ItemChoice> items;
+            LoadItemChoices(context_.project, kAnyItemKind, items);
+            std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds;
+            // Choices of each slot: the items of the slot's kind, each keeping its place in the list.
+            for (int k = 0; k < kPcEquipmentSlots; ++k) LoadItemChoices(context_.project, k, kinds[static_cast<std::size_t>(k)]);
+            auto equipment = [&, items, kinds](PlayerCharacter& p, int& scene, QWidget* over) {
+                PcEquipmentDialog d(context_, p, scene, items, kinds, [this](PlayerCharacter& q, int& s, QWidget* o) {
+                    return RunPcPictureSteps(context_, q, s, o);
+                }, over);
+                return d.exec() == QDialog::Accepted;
+            };
+            PcBelongingsDialog d(context_, pc, startScene, items, context_.settings.itemOwnMax, equipment, parent);
             return d.exec() == QDialog::Accepted;
         };
-        PcBelongingsDialog d(context_, pc, startScene, items, context_.settings.itemOwnMax, equipment, parent);
-        return d.exec() == QDialog::Accepted;
-    };
-}
-
-void PlayerCharacterEditor::accept() {
-    properties_->Commit();
-    if (chain && !chain(pc_, startScene_, this)) return;
-    if (context_.services) {
-        DialogSaveUi ui(*context_.services, this);
-        // A declined start_game.txt does not stop pc.txt.
-        const DataFileWrite files[] = {
-            DataFileWrite::Bytes(std::string(kStartGameFile), StartGameFileBytes(startScene_)),
-            DataFileWrite::Tag(std::string(kPlayerCharacterFile), [this](TagWriter& w) { WritePlayerCharacter(w, pc_); })};
-        SaveDataFileSet(context_.project, files, ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
     }
-    done(QDialog::Accepted);
-}
 
-int RunPlayerCharacterEditor(EditorContext& context, QWidget* parent) {
-    PlayerCharacterEditor editor(context, parent);
+    EditorContext& context_;
+    PcStep chain_;
+    PlayerCharacter pc_;
+    int startScene_ = -1;
+    ReadStatus loadStatus_ = ReadStatus::Missing;
+    ReadStatus startLoadStatus_ = ReadStatus::Missing;
+    PropertyEditor* properties_;
+};
+
+}  // namespace
+
+int RunPlayerCharacterEditor(EditorContext& context, QWidget* parent, PcStep chain) {
+    PlayerCharacterEditor editor(context, std::move(chain), parent);
     if (ReportUnreadable(context, parent, kPlayerCharacterFile, editor.loadStatus())) return QDialog::Rejected;
     if (ReportUnreadable(context, parent, kStartGameFile, editor.startLoadStatus())) return QDialog::Rejected;
     return editor.exec();
