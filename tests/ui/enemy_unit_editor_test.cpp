@@ -34,8 +34,10 @@ protected:
     void Run(const std::function<void(QDialog*, ListEditorPanel*)>& drive) {
         RunFromHub<QDialog>(HubEditor::EnemyUnitList, [&](QDialog* e) { drive(e, e->findChild<ListEditorPanel*>()); });
     }
-    // Runs `inList` on the formations of the first unit ("敵ﾕﾆｯﾄ ﾘｽﾄ2"), then cancels them and the editor.
-    void OnFirstUnitsFormations(const std::function<void(PreviewStepDialog*, ListEditorPanel*)>& inList) {
+    // Runs `inList` on the formations of the first unit ("敵ﾕﾆｯﾄ ﾘｽﾄ2") and cancels them, then
+    // `inUnits` on the list of units, and cancels the editor.
+    void OnFirstUnitsFormations(const std::function<void(PreviewStepDialog*, ListEditorPanel*)>& inList,
+                                const std::function<void(ListEditorPanel*)>& inUnits = {}) {
         bool ran = false;
         Run([&](QDialog* editor, ListEditorPanel* units) {
             OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* list) {
@@ -46,7 +48,8 @@ protected:
             ClickRow(units, 0);
             Click(units->editButton());
             CancelPendingModalWatches();
-            editor->reject();
+            if (inUnits) inUnits(units);
+            Press(editor, "ｷｬﾝｾﾙ");
         });
         EXPECT_TRUE(ran);
     }
@@ -135,35 +138,30 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
               std::string::npos);
 }
 
-TEST_F(EnemyUnitEditorTest, AUnitHoldsAtMost32Formations) {
+TEST_F(EnemyUnitEditorTest, AUnitHoldsAtMost32FormationsAndCancelWritesNothing) {
     EnemyUnit unit;
     SetUnitFormations(unit, std::vector<Formation>(32, NewFormation()));
-    tp.WriteData("enemy_list.txt", EnemyListBytes({unit}));
-    OnFirstUnitsFormations([&](PreviewStepDialog* list, ListEditorPanel* panel) {
-        ASSERT_EQ(panel->rowCount(), 32);
-        bool opened = false;
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
-            opened = true;
-            f->reject();
-        }, list, 200);
-        Click(panel->addButton());
-        QTest::qWait(50);
-        EXPECT_FALSE(opened);
-        EXPECT_EQ(panel->rowCount(), 32);
-    });
-    EXPECT_EQ(services.texts(), QStringList{QStringLiteral("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです")});
-}
-
-TEST_F(EnemyUnitEditorTest, CancelWritesNothing) {
-    EnemyUnit unit;
-    SetUnitFormations(unit, {NewFormation()});
     const std::string bytes = EnemyListBytes({unit, EnemyUnit{}});
     tp.WriteData("enemy_list.txt", bytes);
-    Run([&](QDialog* editor, ListEditorPanel* units) {
-        EXPECT_EQ(units->rowText(1), QStringLiteral("0 体"));
-        Click(units->deleteButton());
-        Press(editor, "ｷｬﾝｾﾙ");
-    });
+    OnFirstUnitsFormations(
+        [&](PreviewStepDialog* list, ListEditorPanel* panel) {
+            ASSERT_EQ(panel->rowCount(), 32);
+            bool opened = false;
+            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
+                opened = true;
+                f->reject();
+            }, list, 200);
+            Click(panel->addButton());
+            QTest::qWait(50);
+            EXPECT_FALSE(opened);
+            EXPECT_EQ(panel->rowCount(), 32);
+        },
+        [](ListEditorPanel* units) {
+            EXPECT_EQ(units->rowText(1), QStringLiteral("0 体"));
+            Click(units->deleteButton());
+            EXPECT_EQ(units->rowCount(), 1);
+        });
+    EXPECT_EQ(services.texts(), QStringList{QStringLiteral("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです")});
     EXPECT_EQ(tp.ReadData("enemy_list.txt"), bytes);
 }
 

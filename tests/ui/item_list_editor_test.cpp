@@ -87,6 +87,16 @@ protected:
 };
 
 TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
+    // Cancel writes nothing.
+    RunEditor([&](QDialog* e, ListEditorPanel* panel) {
+        TypeText(Control<QLineEdit>("ｱｲﾃﾑ名"), "Herb");
+        SelectText(Control<QComboBox>("種別"), "その他の消耗品");
+        Click(panel->addButton());
+        ASSERT_EQ(panel->rowCount(), 1);
+        Press(e, "ｷｬﾝｾﾙ");
+    });
+    EXPECT_FALSE(HasItemFile());
+
     RunEditor([&](QDialog* e, ListEditorPanel* panel) {
         EXPECT_EQ(e->windowTitle(), "ｱｲﾃﾑ ﾘｽﾄ");
         EXPECT_EQ(panel->rowCount(), 0);
@@ -177,27 +187,6 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
                         "5 0 0 0 0 0 0 0 0 0 30 0 1 -1 1 999999 Antidote Cures#poison##now"}));
 }
 
-TEST_F(ItemListEditorTest, CancelWritesNothing) {
-    RunEditor([&](QDialog* e, ListEditorPanel* panel) {
-        TypeText(Control<QLineEdit>("ｱｲﾃﾑ名"), "Herb");
-        SelectText(Control<QComboBox>("種別"), "その他の消耗品");
-        Click(panel->addButton());
-        ASSERT_EQ(panel->rowCount(), 1);
-        Press(e, "ｷｬﾝｾﾙ");
-    });
-    EXPECT_FALSE(HasItemFile());
-    const std::string before = ItemFile({"7 0 0 0 0 0 0 0 0 0 5 0 0 -1 -2 8 Herb "});
-    tp.WriteData("item_list.txt", before);
-    RunEditor([&](QDialog* e, ListEditorPanel* panel) {
-        ClickRow(panel, 0);
-        Click(panel->deleteButton());
-        EXPECT_EQ(panel->rowCount(), 0);
-        QTest::keyClick(e, Qt::Key_Escape);
-    });
-    EXPECT_EQ(tp.ReadData("item_list.txt"), before);
-    EXPECT_TRUE(services.messages.empty());  // not even the overwrite question
-}
-
 TEST_F(ItemListEditorTest, AnOddFileConfirmedUnchangedIsWrittenBackByteForByte) {
     // Values the controls cannot show: a kind beyond the table, abilities above the maximum and
     // below 0, a weapon animation and a sound beyond their lists, a helmet carrying an animation
@@ -211,6 +200,16 @@ TEST_F(ItemListEditorTest, AnOddFileConfirmedUnchangedIsWrittenBackByteForByte) 
         "0 0 0 0 1 0 0 0 0 0 0 0 0 1 0 5 Dagger ",
     });
     tp.WriteData("item_list.txt", odd);
+    // A row deleted, then Escape: nothing is written, not even the overwrite question asked.
+    RunEditor([&](QDialog* e, ListEditorPanel* panel) {
+        ClickRow(panel, 0);
+        Click(panel->deleteButton());
+        EXPECT_EQ(panel->rowCount(), 4);
+        QTest::keyClick(e, Qt::Key_Escape);
+    });
+    EXPECT_EQ(tp.ReadData("item_list.txt"), odd);
+    EXPECT_TRUE(services.messages.empty());
+
     RunEditor([&](QDialog* e, ListEditorPanel* panel) {
         ASSERT_EQ(panel->rowCount(), 5);
         for (int row = 0; row < 5; ++row) {

@@ -44,8 +44,6 @@ namespace {
 
 const char* const kSlotNames[kFormationSlots] = {LW_UI_TEXT("lw", "下左"), LW_UI_TEXT("lw", "下中"), LW_UI_TEXT("lw", "下右"), LW_UI_TEXT("lw", "上左"), LW_UI_TEXT("lw", "上中"), LW_UI_TEXT("lw", "上右")};
 
-std::string NoneCp932() { return std::string(kNoneName); }
-
 // Spins that belong to a choice: emptied and disabled while nothing is chosen.
 void FollowChoice(bool chosen, std::initializer_list<QSpinBox*> spins) {
     for (QSpinBox* spin : spins) {
@@ -191,12 +189,12 @@ public:
         loading_ = true;
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout();
-        std::vector<std::string> monsterEntries{NoneCp932()};
-        for (const Monster& m : monsters_.records) monsterEntries.push_back(m.name);
         for (int i = 0; i < kFormationSlots; ++i) {
             const auto s = static_cast<std::size_t>(i);
             monster_[s] = new QComboBox(this);
-            for (const std::string& e : monsterEntries) monster_[s]->addItem(monster_[s]->count() == 0 ? NoneLabel() : FromCp932(e));
+            // "なし", then the monsters of the list.
+            monster_[s]->addItem(NoneLabel());
+            for (const Monster& m : monsters_.records) monster_[s]->addItem(FromCp932(m.name));
             x_[s] = new NumberSpin(this);
             y_[s] = new NumberSpin(this);
             x_[s]->setRange(0, kBattleWidth);
@@ -371,15 +369,15 @@ public:
         : PreviewStepDialog(context, parent), monsters_(monsters), unit_(unit) {
         setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ2"));
         auto* layout = new QVBoxLayout(this);
-        panel_ = new ListEditorPanel({.addLabel = tr("追加..."), .editButton = true}, this);
-        panel_->view()->setMinimumSize(220, 260);
-        layout->addWidget(panel_, 1);
+        auto* panel = new ListEditorPanel({.addLabel = tr("追加..."), .editButton = true}, this);
+        panel->view()->setMinimumSize(220, 260);
+        layout->addWidget(panel, 1);
         show_ = NewPreviewBox(tr("表示"), this);
         layout->addWidget(show_);
         auto* buttons = new QHBoxLayout();
         AddButtons(buttons, tr("次へ"));
         layout->addLayout(buttons);
-        panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
+        panel->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
 
         auto runFormation = [this](Formation& f) {
             view().Hide();
@@ -392,7 +390,7 @@ public:
         };
         names_ = InterfaceRecordNames(context_.project);
         // "1 1 2 0 0 0 — スライム, スライム, ゴブリン": the stored choices, then the monsters' names.
-        list_ = std::make_unique<ListEditor<Formation>>(panel_, [this](const Formation& f) {
+        list_ = std::make_unique<ListEditor<Formation>>(panel, [this](const Formation& f) {
             QString text = QString::fromStdString(FormationRowText(f));
             const std::vector<int> monsters = FormationMonsters(f);
             if (!monsters.empty())
@@ -460,7 +458,6 @@ private:
     const MonsterTable& monsters_;
     EnemyUnit& unit_;
     std::unique_ptr<RecordNames> names_;
-    ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<Formation>> list_;
     QCheckBox* show_;
 };
