@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "app/editor_context.h"
 #include "core/project/data_file_set.h"
@@ -23,12 +24,11 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/face_dialog.h"
 #include "widgets/kept_value.h"
-#include "widgets/list_editor_panel.h"
+#include "widgets/list_editor.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_dialog.h"
 #include "widgets/property_editor.h"
 #include "widgets/read_guard.h"
-#include "widgets/record_list.h"
 #include "widgets/record_names_ui.h"
 
 namespace lw {
@@ -56,15 +56,15 @@ public:
     PcBelongingsDialog(EditorContext& context, PlayerCharacter& pc, int& startScene, std::vector<ItemChoice> items,
                        int countMax, PcStep next, QWidget* parent = nullptr)
         : QDialog(parent), context_(context), pc_(pc), startScene_(startScene), items_(std::move(items)),
-          names_(NamesOf(items_)), next_(std::move(next)), rows_(pc.belongings) {
+          names_(NamesOf(items_)), next_(std::move(next)) {
         setWindowTitle(tr("所持品"));
         auto* layout = new QVBoxLayout(this);
 
-        panel_ = new ListEditorPanel({.headers = QStringList{tr("ｱｲﾃﾑ名"), tr("個数")}}, this);
-        panel_->view()->setMinimumSize(300, 240);
-        panel_->view()->header()->setStretchLastSection(false);
-        panel_->view()->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-        layout->addWidget(panel_, 1);
+        auto* panel = new ListEditorPanel({.headers = QStringList{tr("ｱｲﾃﾑ名"), tr("個数")}}, this);
+        panel->view()->setMinimumSize(300, 240);
+        panel->view()->header()->setStretchLastSection(false);
+        panel->view()->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        layout->addWidget(panel, 1);
 
         auto* fields = new QGridLayout();
         item_ = new QComboBox(this);
@@ -83,27 +83,21 @@ public:
         AddDialogButtons(this, buttons, tr("次へ"));
         layout->addLayout(buttons);
 
-        connect(panel_, &ListEditorPanel::addClicked, this, [this] { Add(); });
-        connect(panel_, &ListEditorPanel::deleteClicked, this, [this] {
-            if (rows_.RemoveSelected()) Show(rows_.selected());
+        // Delete and the moves are the list's; "追加" follows the belongings rule.
+        list_ = std::make_unique<ListEditor<PcBelonging>>(panel, [this](const PcBelonging& b) {
+            return QStringList{FromCp932(StoredItemName(names_, b.item)), QString::number(b.count)};
         });
-        connect(panel_, &ListEditorPanel::moveUpClicked, this, [this] {
-            if (rows_.MoveSelectedUp()) Show(rows_.selected());
-        });
-        connect(panel_, &ListEditorPanel::moveDownClicked, this, [this] {
-            if (rows_.MoveSelectedDown()) Show(rows_.selected());
-        });
-        connect(panel_, &ListEditorPanel::selectionChanged, this, [this](int row) { Selected(row); });
-        Show(-1);
+        list_->OnSelectionChanged([this](int row) { Selected(row); });
+        connect(panel, &ListEditorPanel::addClicked, this, [this] { Add(); });
+        list_->SetRecords(pc.belongings, -1);
     }
 
 public slots:
     void accept() override {
-        pc_.belongings = rows_.rows();
+        pc_.belongings = list_->records();
         if (next_ && !next_(pc_, startScene_, this)) {
             // Back from the equipment: the table as the record holds it.
-            rows_.Assign(pc_.belongings, rows_.selected());
-            Show(rows_.selected());
+            list_->SetRecords(pc_.belongings, list_->selected());
             return;
         }
         done(QDialog::Accepted);
@@ -112,29 +106,19 @@ public slots:
 private:
     void Add() {
         count_->interpretText();
-        std::vector<PcBelonging> rows = rows_.rows();
+        std::vector<PcBelonging> rows = list_->records();
         const BelongingAdd result = AddBelonging(rows, item_->currentIndex(), count_->value());
         if (result.outcome == BelongingAddOutcome::Full) {
             Inform(context_, this, tr("所持品は%1種類までです").arg(kPcBelongingsEditCapacity));
             return;
         }
         if (result.row < 0) return;
-        rows_.Assign(std::move(rows), result.row);
-        Show(result.row);
-    }
-    void Show(int selected) {
-        std::vector<QStringList> texts;
-        texts.reserve(rows_.rows().size());
-        for (const PcBelonging& b : rows_.rows())
-            texts.push_back({FromCp932(StoredItemName(names_, b.item)), QString::number(b.count)});
-        rows_.Select(selected);
-        panel_->ShowRows(texts, rows_.selected());
+        list_->SetRecords(std::move(rows), result.row);
     }
     void Selected(int row) {
-        rows_.Select(row);
         if (row < 0) return;
         // The row's item and count come into the fields, ready to be changed and added again.
-        const PcBelonging& b = rows_.at(row);
+        const PcBelonging& b = list_->records()[static_cast<std::size_t>(row)];
         item_->setCurrentIndex(b.item >= 1 && b.item <= item_->count() ? b.item - 1 : -1);
         count_->setValue(b.count);
     }
@@ -145,8 +129,7 @@ private:
     std::vector<ItemChoice> items_;
     std::vector<std::string> names_;
     PcStep next_;
-    RecordList<PcBelonging> rows_;
-    ListEditorPanel* panel_;
+    std::unique_ptr<ListEditor<PcBelonging>> list_;
     QComboBox* item_;
     NumberSpin* count_;
 };
