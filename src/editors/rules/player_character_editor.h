@@ -10,7 +10,6 @@
 // Items are kept by their index in the item list (two items may share a name).
 
 #include <functional>
-#include <string>
 
 #include "core/rules/player_character.h"
 
