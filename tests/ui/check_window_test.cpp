@@ -19,7 +19,6 @@
 #include "app/check_window.h"
 #include "app/hub_dialog.h"
 #include "editors/events/flag_chooser.h"
-#include "editors/rules/item_list_editor.h"
 #include "support/core/linked_project.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
@@ -105,7 +104,7 @@ TEST_F(CheckWindowTest, HubButtonListsProblemsByFileFiltersAndOpensTheOwnerAtThe
     // Enter (as a double click) on the item's problem opens the item list with record 1 selected; the check
     // runs again when it closes.
     int selected = -2;
-    OnNextModal<ItemListEditor>([&](ItemListEditor* editor) {
+    OnNextModal<QDialog>([&](QDialog* editor) {
         auto* panel = editor->findChild<ListEditorPanel*>();
         (void)QTest::qWaitFor([&] { return panel->selectedRow() == 1; }, 5000);
         selected = panel->selectedRow();

@@ -6,7 +6,8 @@
 #include <functional>
 
 #include "app/services.h"
-#include "editors/rules/enemy_unit_editor.h"
+#include "core/rules/enemy_units.h"
+#include "core/rules/monsters.h"
 #include "widgets/image_chooser.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/named.h"
@@ -29,91 +30,98 @@ protected:
         tp.WriteData("monster_list.txt", MonsterListBytes({a, b}));
     }
 
-    // Runs `inList` on the formations of the editor's first unit ("敵ﾕﾆｯﾄ ﾘｽﾄ2"), then cancels them.
-    void OnFirstUnitsFormations(EnemyUnitListEditor& editor, const std::function<void(PreviewStepDialog*, ListEditorPanel*)>& inList) {
+    // Opens the editor as the hub does and runs `drive` on it and its list; `drive` closes it.
+    void Run(const std::function<void(QDialog*, ListEditorPanel*)>& drive) {
+        RunFromHub<QDialog>(HubEditor::EnemyUnitList, [&](QDialog* e) { drive(e, e->findChild<ListEditorPanel*>()); });
+    }
+    // Runs `inList` on the formations of the first unit ("敵ﾕﾆｯﾄ ﾘｽﾄ2") and cancels them, then
+    // `inUnits` on the list of units, and cancels the editor.
+    void OnFirstUnitsFormations(const std::function<void(PreviewStepDialog*, ListEditorPanel*)>& inList,
+                                const std::function<void(ListEditorPanel*)>& inUnits = {}) {
         bool ran = false;
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* list) {
-            ran = true;
-            inList(list, list->findChild<ListEditorPanel*>());
-            list->reject();
+        Run([&](QDialog* editor, ListEditorPanel* units) {
+            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* list) {
+                ran = true;
+                inList(list, list->findChild<ListEditorPanel*>());
+                list->reject();
+            });
+            ClickRow(units, 0);
+            Click(units->editButton());
+            CancelPendingModalWatches();
+            if (inUnits) inUnits(units);
+            Press(editor, "ｷｬﾝｾﾙ");
         });
-        ClickRow(editor.panel(), 0);
-        Click(editor.panel()->editButton());
-        CancelPendingModalWatches();
         EXPECT_TRUE(ran);
     }
-
 };
 
 TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
-    EnemyUnitListEditor editor(context);
-    EXPECT_EQ(editor.windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ1"));
-    EXPECT_FALSE(editor.okButton()->isEnabled());  // no units yet
+    Run([&](QDialog* editor, ListEditorPanel* units) {
+        EXPECT_EQ(editor->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ1"));
+        EXPECT_FALSE(ConfirmButton(editor)->isEnabled());  // no units yet
 
-    bool reachedName = false;
-    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* list) {
-        EXPECT_EQ(list->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ2"));
-        auto* panel = list->findChild<ListEditorPanel*>();
-        EXPECT_FALSE(list->nextButton()->isEnabled());
-        // First formation: "bat" bottom left, boss there, with a stored position.
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
-            EXPECT_EQ(f->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ3"));
-            EXPECT_FALSE(NamedAs<QSpinBox>(f, "下左 X")->isEnabled());
-            EXPECT_FALSE(NamedAs<QSpinBox>(f, "出現率")->isEnabled());
-            EXPECT_EQ(NamedAs<QComboBox>(f, "下左")->itemText(2), QStringLiteral("bat"));
-            Choose(NamedAs<QComboBox>(f, "下左"), 2);
-            EXPECT_TRUE(NamedAs<QSpinBox>(f, "下左 X")->isEnabled());
-            Enter(NamedAs<QSpinBox>(f, "下左 X"), 15);
-            Choose(NamedAs<QComboBox>(f, "ﾎﾞｽ"), 1);
-            Click(f->okButton());
-        }, list);
-        Click(panel->addButton());
-        // Second: "slime" top right, then "なし" again, which clears its position.
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
-            Choose(NamedAs<QComboBox>(f, "上右"), 1);
-            Enter(NamedAs<QSpinBox>(f, "上右 X"), 100);
-            Enter(NamedAs<QSpinBox>(f, "上右 Y"), 20);
-            Choose(NamedAs<QComboBox>(f, "上右"), 0);
-            EXPECT_EQ(NamedAs<QSpinBox>(f, "上右 X")->value(), 0);
-            EXPECT_FALSE(NamedAs<QSpinBox>(f, "上右 Y")->isEnabled());
-            Choose(NamedAs<QComboBox>(f, "下中"), 1);
-            Click(f->okButton());
-        }, list);
-        Click(panel->addButton());
-        EXPECT_EQ(panel->rowText(0), QStringLiteral("2 0 0 0 0 0 — bat"));
-        EXPECT_EQ(panel->rowText(1), QStringLiteral("0 1 0 0 0 0 — slime"));
+        bool reachedName = false;
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* list) {
+            EXPECT_EQ(list->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ2"));
+            auto* panel = list->findChild<ListEditorPanel*>();
+            EXPECT_FALSE(ConfirmButton(list)->isEnabled());
+            // First formation: "bat" bottom left, boss there, with a stored position.
+            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
+                EXPECT_EQ(f->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ ﾘｽﾄ3"));
+                EXPECT_FALSE(NamedAs<QSpinBox>(f, "下左 X")->isEnabled());
+                EXPECT_FALSE(NamedAs<QSpinBox>(f, "出現率")->isEnabled());
+                EXPECT_EQ(NamedAs<QComboBox>(f, "下左")->itemText(2), QStringLiteral("bat"));
+                Choose(NamedAs<QComboBox>(f, "下左"), 2);
+                EXPECT_TRUE(NamedAs<QSpinBox>(f, "下左 X")->isEnabled());
+                Enter(NamedAs<QSpinBox>(f, "下左 X"), 15);
+                Choose(NamedAs<QComboBox>(f, "ﾎﾞｽ"), 1);
+                Press(f, "OK");
+            }, list);
+            Click(panel->addButton());
+            // Second: "slime" top right, then "なし" again, which clears its position.
+            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
+                Choose(NamedAs<QComboBox>(f, "上右"), 1);
+                Enter(NamedAs<QSpinBox>(f, "上右 X"), 100);
+                Enter(NamedAs<QSpinBox>(f, "上右 Y"), 20);
+                Choose(NamedAs<QComboBox>(f, "上右"), 0);
+                EXPECT_EQ(NamedAs<QSpinBox>(f, "上右 X")->value(), 0);
+                EXPECT_FALSE(NamedAs<QSpinBox>(f, "上右 Y")->isEnabled());
+                Choose(NamedAs<QComboBox>(f, "下中"), 1);
+                Press(f, "OK");
+            }, list);
+            Click(panel->addButton());
+            EXPECT_EQ(panel->rowText(0), QStringLiteral("2 0 0 0 0 0 — bat"));
+            EXPECT_EQ(panel->rowText(1), QStringLiteral("0 1 0 0 0 0 — slime"));
 
-        OnNextModal<QDialog>([&](QDialog* rates) {
-            EXPECT_EQ(rates->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ出現率"));
-            EXPECT_EQ(rates->findChild<QListWidget*>()->item(0)->text(), QStringLiteral("50 %"));
-            EXPECT_EQ(rates->findChild<QListWidget*>()->item(1)->text(), QStringLiteral("50 %"));
-            rates->findChild<QListWidget*>()->setCurrentRow(1);
-            Enter(NamedAs<QSpinBox>(rates, "出現率"), 49);
-            EXPECT_EQ(rates->findChild<QListWidget*>()->item(1)->text(), QStringLiteral("49 %"));
-            Press(rates, "次へ");  // 99 in all: refused, the dialog stays
-            ASSERT_EQ(services.texts(), QStringList{QStringLiteral("出現率の総和は、100% にしてください")});
-            EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
-            rates->findChild<QListWidget*>()->setCurrentRow(0);
-            Enter(NamedAs<QSpinBox>(rates, "出現率"), 51);
-            OnNextModal<QDialog>([&](QDialog* name) {
-                EXPECT_EQ(name->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ名（省略可）"));
-                auto* edit = NamedAs<QLineEdit>(name, "敵ﾕﾆｯﾄ名");
-                EXPECT_EQ(edit->maxLength(), 64);
-                edit->setText(QStringLiteral("bats and slimes"));
-                reachedName = true;
-                Press(name, "OK");
-            }, rates);
-            Press(rates, "次へ");
-        }, list);
-        Click(list->nextButton());
+            OnNextModal<QDialog>([&](QDialog* rates) {
+                EXPECT_EQ(rates->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ出現率"));
+                EXPECT_EQ(rates->findChild<QListWidget*>()->item(0)->text(), QStringLiteral("50 %"));
+                EXPECT_EQ(rates->findChild<QListWidget*>()->item(1)->text(), QStringLiteral("50 %"));
+                rates->findChild<QListWidget*>()->setCurrentRow(1);
+                Enter(NamedAs<QSpinBox>(rates, "出現率"), 49);
+                EXPECT_EQ(rates->findChild<QListWidget*>()->item(1)->text(), QStringLiteral("49 %"));
+                Press(rates, "次へ");  // 99 in all: refused, the dialog stays
+                ASSERT_EQ(services.texts(), QStringList{QStringLiteral("出現率の総和は、100% にしてください")});
+                EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
+                rates->findChild<QListWidget*>()->setCurrentRow(0);
+                Enter(NamedAs<QSpinBox>(rates, "出現率"), 51);
+                OnNextModal<QDialog>([&](QDialog* name) {
+                    EXPECT_EQ(name->windowTitle(), QStringLiteral("敵ﾕﾆｯﾄ名（省略可）"));
+                    auto* edit = NamedAs<QLineEdit>(name, "敵ﾕﾆｯﾄ名");
+                    EXPECT_EQ(edit->maxLength(), 64);
+                    edit->setText(QStringLiteral("bats and slimes"));
+                    reachedName = true;
+                    Press(name, "OK");
+                }, rates);
+                Press(rates, "次へ");
+            }, list);
+            Press(list, "次へ");
+        });
+        Click(units->addButton());
+        EXPECT_TRUE(reachedName);
+        EXPECT_EQ(Rows(units), QStringList{"bats and slimes"});
+        Press(editor, "OK");
     });
-    Click(editor.panel()->addButton());
-    ASSERT_TRUE(reachedName);
-    ASSERT_EQ(editor.records().size(), 1u);
-    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("bats and slimes"));
-
-    Click(editor.okButton());
-    EXPECT_EQ(editor.result(), 1);
     Formation first = NewFormation();
     first.monster[0] = 2;
     first.x[0] = 15;
@@ -130,35 +138,30 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
               std::string::npos);
 }
 
-TEST_F(EnemyUnitEditorTest, AUnitHoldsAtMost32Formations) {
+TEST_F(EnemyUnitEditorTest, AUnitHoldsAtMost32FormationsAndCancelWritesNothing) {
     EnemyUnit unit;
     SetUnitFormations(unit, std::vector<Formation>(32, NewFormation()));
-    tp.WriteData("enemy_list.txt", EnemyListBytes({unit}));
-    EnemyUnitListEditor editor(context);
-    OnFirstUnitsFormations(editor, [&](PreviewStepDialog* list, ListEditorPanel* panel) {
-        ASSERT_EQ(panel->rowCount(), 32);
-        bool opened = false;
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
-            opened = true;
-            f->reject();
-        }, list, 200);
-        Click(panel->addButton());
-        QTest::qWait(50);
-        EXPECT_FALSE(opened);
-        EXPECT_EQ(panel->rowCount(), 32);
-    });
-    EXPECT_EQ(services.texts(), QStringList{QStringLiteral("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです")});
-}
-
-TEST_F(EnemyUnitEditorTest, CancelWritesNothing) {
-    EnemyUnit unit;
-    SetUnitFormations(unit, {NewFormation()});
     const std::string bytes = EnemyListBytes({unit, EnemyUnit{}});
     tp.WriteData("enemy_list.txt", bytes);
-    EnemyUnitListEditor editor(context);
-    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("0 体"));
-    Click(editor.panel()->deleteButton());
-    Click(editor.cancelButton());
+    OnFirstUnitsFormations(
+        [&](PreviewStepDialog* list, ListEditorPanel* panel) {
+            ASSERT_EQ(panel->rowCount(), 32);
+            bool opened = false;
+            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
+                opened = true;
+                f->reject();
+            }, list, 200);
+            Click(panel->addButton());
+            QTest::qWait(50);
+            EXPECT_FALSE(opened);
+            EXPECT_EQ(panel->rowCount(), 32);
+        },
+        [](ListEditorPanel* units) {
+            EXPECT_EQ(units->rowText(1), QStringLiteral("0 体"));
+            Click(units->deleteButton());
+            EXPECT_EQ(units->rowCount(), 1);
+        });
+    EXPECT_EQ(services.texts(), QStringList{QStringLiteral("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです")});
     EXPECT_EQ(tp.ReadData("enemy_list.txt"), bytes);
 }
 
@@ -222,10 +225,9 @@ TEST_F(EnemyUnitEditorTest, FormationPreviewPlacesThreeMonstersInEachRow) {
     EnemyUnit unit;
     SetUnitFormations(unit, {f});
     tp.WriteData("enemy_list.txt", EnemyListBytes({unit}));
-    EnemyUnitListEditor editor(context);
-    context.settings.battleMenuTranslucent = 0;
-    context.settings.talkY = 160;
-    OnFirstUnitsFormations(editor, [&](PreviewStepDialog* list, ListEditorPanel* panel) {
+    OnFirstUnitsFormations([&](PreviewStepDialog* list, ListEditorPanel* panel) {
+        context.settings.battleMenuTranslucent = 0;
+        context.settings.talkY = 160;
         OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* dialog) { PlaceThreeMonstersInEachRow(*dialog, context, field); }, list);
         ClickRow(panel, 0);
         Click(panel->editButton());

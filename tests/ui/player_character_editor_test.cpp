@@ -14,10 +14,10 @@
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/named.h"
+#include "support/qt/property_rows.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
-#include "widgets/property_editor.h"
 
 namespace lw {
 namespace {
@@ -75,66 +75,59 @@ protected:
 };
 
 TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartScene) {
-    PlayerCharacterEditor editor(context);
-    editor.show();
-    PropertyEditor* p = editor.properties();
-    EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"));
-    p->SelectRow(0);  // "動作速度": a typed 0 is stored as 1
-    Enter(p->numberSpin(), 0, Leave::Stay);
-    p->SelectRow(kPcNameRow);
-    p->textEdit()->setFocus();
-    p->textEdit()->setText(QStringLiteral("勇者 一世"));
-    p->Commit();  // Return would press the dialog's default button
-
     bool placed = false;
-    OnNextModal<QDialog>([&](QDialog* b) {
-        EXPECT_EQ(b->windowTitle(), QStringLiteral("所持品"));
-        EXPECT_EQ(Control<QComboBox>("ｱｲﾃﾑ名")->count(), 5);
-        EXPECT_EQ(Control<QSpinBox>("個数")->maximum(), 99);  // the per-item maximum of the settings
-        // The same item twice keeps one row with the last count; the second sword is its own item
-        // (pc.txt below); a count of 0 adds nothing.
-        for (auto [row, count] : {std::pair{0, 3}, std::pair{0, 5}, std::pair{3, 2}, std::pair{2, 0}}) AddBelonging(row, count);
-        EXPECT_EQ(RowTexts(0), (QStringList{"剣", "剣"}));
-        EXPECT_EQ(RowTexts(1), (QStringList{"5", "2"}));
+    RunFromHub<QDialog>(HubEditor::PlayerCharacter, [&](QDialog* editor) {
+        EXPECT_EQ(editor->windowTitle(), QStringLiteral("ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"));
+        Enter(Property<QSpinBox>(editor, "動作速度"), 0, Leave::Stay);  // a typed 0 is stored as 1
+        Property<QLineEdit>(editor, "名前")->setText(QStringLiteral("勇者 一世"));  // "次へ" stores it
+        OnNextModal<QDialog>([&](QDialog* b) {
+            EXPECT_EQ(b->windowTitle(), QStringLiteral("所持品"));
+            EXPECT_EQ(Control<QComboBox>("ｱｲﾃﾑ名")->count(), 5);
+            EXPECT_EQ(Control<QSpinBox>("個数")->maximum(), 99);  // the per-item maximum of the settings
+            // The same item twice keeps one row with the last count; the second sword is its own item
+            // (pc.txt below); a count of 0 adds nothing.
+            for (auto [row, count] : {std::pair{0, 3}, std::pair{0, 5}, std::pair{3, 2}, std::pair{2, 0}}) AddBelonging(row, count);
+            EXPECT_EQ(RowTexts(0), (QStringList{"剣", "剣"}));
+            EXPECT_EQ(RowTexts(1), (QStringList{"5", "2"}));
 
-        OnNextModal<QDialog>([&](QDialog* e) {
-            EXPECT_EQ(RowTexts(0), (QStringList{"武器", "兜", "鎧", "盾", "その他"}));
-            auto* item = Control<QComboBox>("ｱｲﾃﾑ名");
-            ClickSlot(0);
-            // The weapon slot offers an empty entry and the two swords.
-            EXPECT_EQ(item->count(), 3);
-            item->setCurrentIndex(2);  // the second sword, item 4
-            ClickSlot(2);
-            EXPECT_EQ(item->count(), 2);
-            item->setCurrentIndex(1);  // the armour, not among the belongings
-            EXPECT_EQ(RowTexts(1), (QStringList{"剣", "", "鎧", "", ""}));
+            OnNextModal<QDialog>([&](QDialog* e) {
+                EXPECT_EQ(RowTexts(0), (QStringList{"武器", "兜", "鎧", "盾", "その他"}));
+                auto* item = Control<QComboBox>("ｱｲﾃﾑ名");
+                ClickSlot(0);
+                // The weapon slot offers an empty entry and the two swords.
+                EXPECT_EQ(item->count(), 3);
+                item->setCurrentIndex(2);  // the second sword, item 4
+                ClickSlot(2);
+                EXPECT_EQ(item->count(), 2);
+                item->setCurrentIndex(1);  // the armour, not among the belongings
+                EXPECT_EQ(RowTexts(1), (QStringList{"剣", "", "鎧", "", ""}));
 
-            OnNextModal<FaceDialog>([&](FaceDialog* face) {
-                EXPECT_EQ(face->windowTitle(), QStringLiteral("顔画像(ﾒﾆｭｰ用)"));
-                Area(face, "face.bmp", 64, 64);
-                OnNextModal<FaceDialog>(
-                    [&](FaceDialog* chip) {
-                        EXPECT_EQ(chip->windowTitle(), QStringLiteral("ｷｬﾗﾁｯﾌﾟ"));
-                        Area(chip, "hero.bmp", 96, 200);  // cut back to the 192 rows of the picture
-                        OnNextModal<PlayerStartDialog>([&](PlayerStartDialog* place) {
-                            EXPECT_EQ(place->windowTitle(), QStringLiteral("PC配置"));
-                            place->ChooseScene(0);
-                            place->ClickCell(10, 12);
-                            placed = true;
-                            Click(place->okButton());
-                        });
-                        Click(chip->nextButton());
-                    },
-                    face);
-                Click(face->nextButton());
-            });
-            Press(e, "次へ");
-        }, b);
-        Press(b, "次へ");
+                OnNextModal<FaceDialog>([&](FaceDialog* face) {
+                    EXPECT_EQ(face->windowTitle(), QStringLiteral("顔画像(ﾒﾆｭｰ用)"));
+                    Area(face, "face.bmp", 64, 64);
+                    OnNextModal<FaceDialog>(
+                        [&](FaceDialog* chip) {
+                            EXPECT_EQ(chip->windowTitle(), QStringLiteral("ｷｬﾗﾁｯﾌﾟ"));
+                            Area(chip, "hero.bmp", 96, 200);  // cut back to the 192 rows of the picture
+                            OnNextModal<PlayerStartDialog>([&](PlayerStartDialog* place) {
+                                EXPECT_EQ(place->windowTitle(), QStringLiteral("PC配置"));
+                                place->ChooseScene(0);
+                                place->ClickCell(10, 12);
+                                placed = true;
+                                Click(place->okButton());
+                            });
+                            Click(chip->nextButton());
+                        },
+                        face);
+                    Click(face->nextButton());
+                });
+                Press(e, "次へ");
+            }, b);
+            Press(b, "次へ");
+        }, editor);
+        Press(editor, "次へ");
     });
-    Press(&editor, "次へ");
     ASSERT_TRUE(placed);
-    EXPECT_EQ(editor.result(), QDialog::Accepted);
 
     // A click on cell (10, 12) of the 40 x 30 village: view (6, 9), the PC at (4, 3) within it, its
     // 48-pixel frames rising 16 pixels above the cell.
@@ -152,47 +145,46 @@ TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartSce
 }
 
 TEST_F(PlayerCharacterEditorTest, CancelReturnsStepByStepAndWritesNothing) {
-    PlayerCharacterEditor editor(context);
-    editor.show();
     bool wentBack = false;
-    OnNextModal<QDialog>([&](QDialog* b) {
-        AddBelonging(2, 4);
-        OnNextModal<QDialog>([&](QDialog* e) {
-            ClickSlot(0);
-            Control<QComboBox>("ｱｲﾃﾑ名")->setCurrentIndex(1);
-            OnNextModal<FaceDialog>([&](FaceDialog* face) {
-                Area(face, "face.bmp", 64, 64);
-                OnNextModal<FaceDialog>(
-                    [&](FaceDialog* chip) {
-                        Area(chip, "hero.bmp", 96, 192);
-                        OnNextModal<PlayerStartDialog>([&](PlayerStartDialog* place) { Click(place->cancelButton()); });
-                        Click(chip->nextButton());
-                        // Back from the placement: the chip dialog is still open.
-                        EXPECT_TRUE(chip->isVisible());
-                        Click(chip->cancelButton());
-                    },
-                    face);
-                Click(face->nextButton());
-                EXPECT_TRUE(face->isVisible());
-                Click(face->cancelButton());
-            });
-            Press(e, "次へ");
-            EXPECT_TRUE(e->isVisible());
-            Press(e, "ｷｬﾝｾﾙ");
-        }, b);
-        Press(b, "次へ");
-        // The sword the equipment added to the belongings went with its cancel.
-        EXPECT_TRUE(b->isVisible());
-        EXPECT_EQ(RowTexts(0), QStringList{"薬草"});
-        wentBack = true;
-        Press(b, "ｷｬﾝｾﾙ");
+    RunFromHub<QDialog>(HubEditor::PlayerCharacter, [&](QDialog* editor) {
+        OnNextModal<QDialog>([&](QDialog* b) {
+            AddBelonging(2, 4);
+            OnNextModal<QDialog>([&](QDialog* e) {
+                ClickSlot(0);
+                Control<QComboBox>("ｱｲﾃﾑ名")->setCurrentIndex(1);
+                OnNextModal<FaceDialog>([&](FaceDialog* face) {
+                    Area(face, "face.bmp", 64, 64);
+                    OnNextModal<FaceDialog>(
+                        [&](FaceDialog* chip) {
+                            Area(chip, "hero.bmp", 96, 192);
+                            OnNextModal<PlayerStartDialog>([&](PlayerStartDialog* place) { Click(place->cancelButton()); });
+                            Click(chip->nextButton());
+                            // Back from the placement: the chip dialog is still open.
+                            EXPECT_TRUE(chip->isVisible());
+                            Click(chip->cancelButton());
+                        },
+                        face);
+                    Click(face->nextButton());
+                    EXPECT_TRUE(face->isVisible());
+                    Click(face->cancelButton());
+                });
+                Press(e, "次へ");
+                EXPECT_TRUE(e->isVisible());
+                Press(e, "ｷｬﾝｾﾙ");
+            }, b);
+            Press(b, "次へ");
+            // The sword the equipment added to the belongings went with its cancel.
+            EXPECT_TRUE(b->isVisible());
+            EXPECT_EQ(RowTexts(0), QStringList{"薬草"});
+            wentBack = true;
+            Press(b, "ｷｬﾝｾﾙ");
+        }, editor);
+        Press(editor, "次へ");
+        test::CancelPendingModalWatches();
+        EXPECT_TRUE(editor->isVisible());
+        Press(editor, "ｷｬﾝｾﾙ");
     });
-    Press(&editor, "次へ");
-    test::CancelPendingModalWatches();
     ASSERT_TRUE(wentBack);
-    EXPECT_TRUE(editor.isVisible());
-    Press(&editor, "ｷｬﾝｾﾙ");
-    EXPECT_EQ(editor.result(), QDialog::Rejected);
     EXPECT_FALSE(DataFileExists(tp.project, kPlayerCharacterFile));
     EXPECT_FALSE(DataFileExists(tp.project, "start_game.txt"));
 }
@@ -203,16 +195,16 @@ TEST_F(PlayerCharacterEditorTest, ADeclinedStartSceneStillWritesThePlayerCharact
     pc.face = PcPicture{"face.bmp", 0, 0, 64, 64, 0, 0, 0, 0, 0};
     pc.chip = PcPicture{"hero.bmp", 0, 0, 96, 192, 0, 0, 0, 0, 0};
     tp.WriteData(kPlayerCharacterFile, PlayerCharacterBytes(pc));
-    PlayerCharacterEditor editor(context);
-    EXPECT_EQ(editor.startScene(), 3);
-    editor.chain = [](PlayerCharacter& p, int& scene, QWidget*) {
+    services.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    int sceneShown = -1;
+    OnNextModal<QDialog>([](QDialog* editor) { Press(editor, "次へ"); });
+    RunPlayerCharacterEditor(context, nullptr, [&](PlayerCharacter& p, int& scene, QWidget*) {
+        sceneShown = scene;
         p.money = 7;
         scene = 0;
         return true;
-    };
-    services.answers = {MessageAnswer::No, MessageAnswer::Yes};
-    editor.show();
-    Press(&editor, "次へ");
+    });
+    EXPECT_EQ(sceneShown, 3);
     ASSERT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[0].caption, QStringLiteral(".\\data\\start_game.txt"));
     EXPECT_EQ(tp.ReadData("start_game.txt"), "<start_scene_index>\r\n3\r\n</start_scene_index>");
@@ -225,28 +217,29 @@ TEST_F(PlayerCharacterEditorTest, EquipmentThatWouldOverfillTheBelongingsIsRefus
     for (int i = 0; i < kPcBelongingsCapacity; ++i) pc.belongings.push_back({i + 100, 1});
     pc.equipment = {1, 0, 0, 0, 0};  // a weapon from the file, not among the full belongings
     tp.WriteData(kPlayerCharacterFile, PlayerCharacterBytes(pc));
-    PlayerCharacterEditor editor(context);
-    editor.show();
     bool wentOn = false;
-    OnNextModal<QDialog>([&](QDialog* b) {
-        OnNextModal<QDialog>([&](QDialog* e) {
-            Press(e, "次へ");
-            EXPECT_TRUE(e->isVisible());
-            EXPECT_EQ(services.texts().size(), 1);
-            // Emptied, the slot adds nothing and the chain goes on.
-            ClickSlot(0);
-            Control<QComboBox>("ｱｲﾃﾑ名")->setCurrentIndex(0);
-            OnNextModal<FaceDialog>([&](FaceDialog* face) {
-                wentOn = true;
-                Click(face->cancelButton());
-            }, e);
-            Press(e, "次へ");
-            Press(e, "ｷｬﾝｾﾙ");
-        }, b);
-        Press(b, "次へ");
-        Press(b, "ｷｬﾝｾﾙ");
+    RunFromHub<QDialog>(HubEditor::PlayerCharacter, [&](QDialog* editor) {
+        OnNextModal<QDialog>([&](QDialog* b) {
+            OnNextModal<QDialog>([&](QDialog* e) {
+                Press(e, "次へ");
+                EXPECT_TRUE(e->isVisible());
+                EXPECT_EQ(services.texts().size(), 1);
+                // Emptied, the slot adds nothing and the chain goes on.
+                ClickSlot(0);
+                Control<QComboBox>("ｱｲﾃﾑ名")->setCurrentIndex(0);
+                OnNextModal<FaceDialog>([&](FaceDialog* face) {
+                    wentOn = true;
+                    Click(face->cancelButton());
+                }, e);
+                Press(e, "次へ");
+                Press(e, "ｷｬﾝｾﾙ");
+            }, b);
+            Press(b, "次へ");
+            Press(b, "ｷｬﾝｾﾙ");
+        }, editor);
+        Press(editor, "次へ");
+        Press(editor, "ｷｬﾝｾﾙ");
     });
-    Press(&editor, "次へ");
     EXPECT_TRUE(wentOn);
 }
 

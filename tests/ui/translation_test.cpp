@@ -293,8 +293,26 @@ TEST_P(NewFilesInBothLanguages, AreTheSameBytes) {
 INSTANTIATE_TEST_SUITE_P(
     Editors, NewFilesInBothLanguages,
     ::testing::Values(NewFileCase{"TitleScreen", "title.txt", ConfirmAtOnce<TitleScreenEditor>},
-                      NewFileCase{"LevelUp", "level_ability_list.txt", ConfirmAtOnce<LevelUpEditor>},
-                      NewFileCase{"LevelList", "level_list.txt", ConfirmAtOnce<LevelListEditor>},
+                      NewFileCase{"LevelUp", "level_ability_list.txt",
+                                  [](EditorContext& c) {
+                                      QString caption;
+                                      OnNextModal<QDialog>([&](QDialog* d) {
+                                          caption = d->windowTitle();
+                                          d->accept();
+                                      });
+                                      RunLevelUpEditor(c, nullptr);
+                                      return caption;
+                                  }},
+                      NewFileCase{"LevelList", "level_list.txt",
+                                  [](EditorContext& c) {
+                                      QString caption;
+                                      OnNextModal<QDialog>([&](QDialog* d) {
+                                          caption = d->windowTitle();
+                                          d->accept();
+                                      });
+                                      RunLevelListEditor(c, nullptr);
+                                      return caption;
+                                  }},
                       NewFileCase{"BasicSettings", "setting.txt", ConfirmAtOnce<BasicSettingsEditor>}),
     [](const ::testing::TestParamInfo<NewFileCase>& info) { return std::string(info.param.name); });
 

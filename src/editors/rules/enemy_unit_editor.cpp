@@ -44,8 +44,6 @@ namespace {
 
 const char* const kSlotNames[kFormationSlots] = {LW_UI_TEXT("lw", "下左"), LW_UI_TEXT("lw", "下中"), LW_UI_TEXT("lw", "下右"), LW_UI_TEXT("lw", "上左"), LW_UI_TEXT("lw", "上中"), LW_UI_TEXT("lw", "上右")};
 
-std::string NoneCp932() { return std::string(kNoneName); }
-
 // Spins that belong to a choice: emptied and disabled while nothing is chosen.
 void FollowChoice(bool chosen, std::initializer_list<QSpinBox*> spins) {
     for (QSpinBox* spin : spins) {
@@ -134,16 +132,16 @@ public:
         row->addWidget(new QLabel(QStringLiteral("%"), this));
         layout->addLayout(row);
         auto* buttons = new QHBoxLayout();
-        next_ = AddDialogButtons(this, buttons, tr("次へ")).first;
+        AddDialogButtons(this, buttons, tr("次へ"));
         layout->addLayout(buttons);
-        disconnect(next_, nullptr, this, nullptr);
-        connect(next_, &QPushButton::clicked, this, [this] { Next(); });
         connect(list_, &QListWidget::currentRowChanged, this, [this] { ShowSelection(); });
         connect(spin_, &QSpinBox::valueChanged, this, [this] { StoreSpin(); });
         if (!formations_.empty()) list_->setCurrentRow(0);
     }
 
-    void Next() {
+public slots:
+    // "次へ": the rates must total 100 %; then the name.
+    void accept() override {
         spin_->interpretText();
         if (!RatesTotal100(formations_)) {
             Inform(context_, this, tr("出現率の総和は、100% にしてください"));
@@ -175,7 +173,6 @@ private:
     std::string& name_;
     QListWidget* list_;
     QSpinBox* spin_;
-    QPushButton* next_;
     bool loading_ = false;
 };
 
@@ -192,12 +189,12 @@ public:
         loading_ = true;
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout();
-        std::vector<std::string> monsterEntries{NoneCp932()};
-        for (const Monster& m : monsters_.records) monsterEntries.push_back(m.name);
         for (int i = 0; i < kFormationSlots; ++i) {
             const auto s = static_cast<std::size_t>(i);
             monster_[s] = new QComboBox(this);
-            for (const std::string& e : monsterEntries) monster_[s]->addItem(monster_[s]->count() == 0 ? NoneLabel() : FromCp932(e));
+            // "なし", then the monsters of the list.
+            monster_[s]->addItem(NoneLabel());
+            for (const Monster& m : monsters_.records) monster_[s]->addItem(FromCp932(m.name));
             x_[s] = new NumberSpin(this);
             y_[s] = new NumberSpin(this);
             x_[s]->setRange(0, kBattleWidth);
@@ -372,17 +369,15 @@ public:
         : PreviewStepDialog(context, parent), monsters_(monsters), unit_(unit) {
         setWindowTitle(tr("敵ﾕﾆｯﾄ ﾘｽﾄ2"));
         auto* layout = new QVBoxLayout(this);
-        panel_ = new ListEditorPanel({.addLabel = tr("追加..."), .editButton = true}, this);
-        panel_->view()->setMinimumSize(220, 260);
-        layout->addWidget(panel_, 1);
+        auto* panel = new ListEditorPanel({.addLabel = tr("追加..."), .editButton = true}, this);
+        panel->view()->setMinimumSize(220, 260);
+        layout->addWidget(panel, 1);
         show_ = NewPreviewBox(tr("表示"), this);
         layout->addWidget(show_);
         auto* buttons = new QHBoxLayout();
         AddButtons(buttons, tr("次へ"));
         layout->addLayout(buttons);
-        disconnect(ok_, nullptr, this, nullptr);
-        connect(ok_, &QPushButton::clicked, this, [this] { Next(); });
-        panel_->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
+        panel->EnableBy(ok_, ListEditorPanel::Enable::WithRows);
 
         auto runFormation = [this](Formation& f) {
             view().Hide();
@@ -395,7 +390,7 @@ public:
         };
         names_ = InterfaceRecordNames(context_.project);
         // "1 1 2 0 0 0 — スライム, スライム, ゴブリン": the stored choices, then the monsters' names.
-        list_ = std::make_unique<ListEditor<Formation>>(panel_, [this](const Formation& f) {
+        list_ = std::make_unique<ListEditor<Formation>>(panel, [this](const Formation& f) {
             QString text = QString::fromStdString(FormationRowText(f));
             const std::vector<int> monsters = FormationMonsters(f);
             if (!monsters.empty())
@@ -417,8 +412,9 @@ public:
         connect(show_, &QCheckBox::toggled, this, [this] { ShowPreview(); });
     }
 
-private:
-    void Next() {
+public slots:
+    // "次へ": the rates of the formations, then the name.
+    void accept() override {
         EnemyUnit working = unit_;
         if (!SetUnitFormations(working, list_->records())) return;  // the list never holds more than 32
         std::vector<Formation> rows = list_->records();
@@ -433,6 +429,7 @@ private:
         LeaveAccepted();
     }
 
+private:
     void OpenPreview() override {
         ImageView& v = view();
         v.Open(this);
@@ -461,13 +458,11 @@ private:
     const MonsterTable& monsters_;
     EnemyUnit& unit_;
     std::unique_ptr<RecordNames> names_;
-    ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<Formation>> list_;
     QCheckBox* show_;
 };
 
 }  // namespace
-
 
 // ---------------------------------------------------------------------------------------------
 

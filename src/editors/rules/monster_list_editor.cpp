@@ -175,8 +175,6 @@ MonsterPropertyDialog::MonsterPropertyDialog(EditorContext& context, Monster& mo
     properties_ = parts.properties;
     ok_ = parts.confirm;
     cancel_ = parts.cancel;
-    disconnect(ok_, nullptr, this, nullptr);
-    connect(ok_, &QPushButton::clicked, this, [this] { Next(); });
 }
 
 void MonsterPropertyDialog::OpenPreview() {
@@ -197,7 +195,7 @@ void MonsterPropertyDialog::ShowPreview(int row) {
     v.ShowOrHideComboImage(this, properties_->choice(), properties_->showImage());
 }
 
-void MonsterPropertyDialog::Next() {
+void MonsterPropertyDialog::accept() {
     properties_->Commit();
     // The name and the picture are one token each in the middle of the line: left empty, the
     // fields after them would be read one place too early.
@@ -237,13 +235,13 @@ MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent)
                         {kMonsterFile, LoadMonsterList, SaveMonsterList, MonsterListBytes},
                         [](const Monster& m) { return QStringList{FromCp932(m.name)}; }, parent) {
     LoadGameSettings(context_.project, context_.settings);
+    // The preview is closed meanwhile, so that "怪物ﾘｽﾄ2" opens it in its own mode (picking the key
+    // colour from the picture).
     OnEditStep([this](Monster& m, bool) {
-        view().Hide();
-        MonsterPropertyDialog dialog(context_, m, this);
-        const bool ok = dialog.exec() == QDialog::Accepted;
-        view().Open(this);
-        view().SetMode(ViewMode::None);
-        return ok;
+        return RunStep([&] {
+            MonsterPropertyDialog dialog(context_, m, this);
+            return dialog.exec() == QDialog::Accepted;
+        });
     });
     Load();
 }

@@ -38,8 +38,9 @@ class MonsterPropertyDialog : public PreviewStepDialog {
 public:
     MonsterPropertyDialog(EditorContext& context, Monster& monster, QWidget* parent = nullptr);
     PropertyEditor* properties() const { return properties_; }
+public slots:
     // "次へ": stores the fields and runs the focus dialog; its OK ends this dialog with success.
-    void Next();
+    void accept() override;
 private:
     void OpenPreview() override;
     void ShowPreview(int row);

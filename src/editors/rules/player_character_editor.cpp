@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "app/editor_context.h"
 #include "core/project/data_file_set.h"
@@ -23,11 +24,11 @@
 #include "widgets/dialog_buttons.h"
 #include "widgets/face_dialog.h"
 #include "widgets/kept_value.h"
-#include "widgets/list_editor_panel.h"
+#include "widgets/list_editor.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_dialog.h"
+#include "widgets/property_editor.h"
 #include "widgets/read_guard.h"
-#include "widgets/record_list.h"
 #include "widgets/record_names_ui.h"
 
 namespace lw {
@@ -55,15 +56,15 @@ public:
     PcBelongingsDialog(EditorContext& context, PlayerCharacter& pc, int& startScene, std::vector<ItemChoice> items,
                        int countMax, PcStep next, QWidget* parent = nullptr)
         : QDialog(parent), context_(context), pc_(pc), startScene_(startScene), items_(std::move(items)),
-          names_(NamesOf(items_)), next_(std::move(next)), rows_(pc.belongings) {
+          names_(NamesOf(items_)), next_(std::move(next)) {
         setWindowTitle(tr("所持品"));
         auto* layout = new QVBoxLayout(this);
 
-        panel_ = new ListEditorPanel({.headers = QStringList{tr("ｱｲﾃﾑ名"), tr("個数")}}, this);
-        panel_->view()->setMinimumSize(300, 240);
-        panel_->view()->header()->setStretchLastSection(false);
-        panel_->view()->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-        layout->addWidget(panel_, 1);
+        auto* panel = new ListEditorPanel({.headers = QStringList{tr("ｱｲﾃﾑ名"), tr("個数")}}, this);
+        panel->view()->setMinimumSize(300, 240);
+        panel->view()->header()->setStretchLastSection(false);
+        panel->view()->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        layout->addWidget(panel, 1);
 
         auto* fields = new QGridLayout();
         item_ = new QComboBox(this);
@@ -82,27 +83,21 @@ public:
         AddDialogButtons(this, buttons, tr("次へ"));
         layout->addLayout(buttons);
 
-        connect(panel_, &ListEditorPanel::addClicked, this, [this] { Add(); });
-        connect(panel_, &ListEditorPanel::deleteClicked, this, [this] {
-            if (rows_.RemoveSelected()) Show(rows_.selected());
+        // Delete and the moves are the list's; "追加" follows the belongings rule.
+        list_ = std::make_unique<ListEditor<PcBelonging>>(panel, [this](const PcBelonging& b) {
+            return QStringList{FromCp932(StoredItemName(names_, b.item)), QString::number(b.count)};
         });
-        connect(panel_, &ListEditorPanel::moveUpClicked, this, [this] {
-            if (rows_.MoveSelectedUp()) Show(rows_.selected());
-        });
-        connect(panel_, &ListEditorPanel::moveDownClicked, this, [this] {
-            if (rows_.MoveSelectedDown()) Show(rows_.selected());
-        });
-        connect(panel_, &ListEditorPanel::selectionChanged, this, [this](int row) { Selected(row); });
-        Show(-1);
+        list_->OnSelectionChanged([this](int row) { Selected(row); });
+        connect(panel, &ListEditorPanel::addClicked, this, [this] { Add(); });
+        list_->SetRecords(pc.belongings, -1);
     }
 
 public slots:
     void accept() override {
-        pc_.belongings = rows_.rows();
+        pc_.belongings = list_->records();
         if (next_ && !next_(pc_, startScene_, this)) {
             // Back from the equipment: the table as the record holds it.
-            rows_.Assign(pc_.belongings, rows_.selected());
-            Show(rows_.selected());
+            list_->SetRecords(pc_.belongings, list_->selected());
             return;
         }
         done(QDialog::Accepted);
@@ -111,29 +106,19 @@ public slots:
 private:
     void Add() {
         count_->interpretText();
-        std::vector<PcBelonging> rows = rows_.rows();
+        std::vector<PcBelonging> rows = list_->records();
         const BelongingAdd result = AddBelonging(rows, item_->currentIndex(), count_->value());
         if (result.outcome == BelongingAddOutcome::Full) {
             Inform(context_, this, tr("所持品は%1種類までです").arg(kPcBelongingsEditCapacity));
             return;
         }
         if (result.row < 0) return;
-        rows_.Assign(std::move(rows), result.row);
-        Show(result.row);
-    }
-    void Show(int selected) {
-        std::vector<QStringList> texts;
-        texts.reserve(rows_.rows().size());
-        for (const PcBelonging& b : rows_.rows())
-            texts.push_back({FromCp932(StoredItemName(names_, b.item)), QString::number(b.count)});
-        rows_.Select(selected);
-        panel_->ShowRows(texts, rows_.selected());
+        list_->SetRecords(std::move(rows), result.row);
     }
     void Selected(int row) {
-        rows_.Select(row);
         if (row < 0) return;
         // The row's item and count come into the fields, ready to be changed and added again.
-        const PcBelonging& b = rows_.at(row);
+        const PcBelonging& b = list_->records()[static_cast<std::size_t>(row)];
         item_->setCurrentIndex(b.item >= 1 && b.item <= item_->count() ? b.item - 1 : -1);
         count_->setValue(b.count);
     }
@@ -144,8 +129,7 @@ private:
     std::vector<ItemChoice> items_;
     std::vector<std::string> names_;
     PcStep next_;
-    RecordList<PcBelonging> rows_;
-    ListEditorPanel* panel_;
+    std::unique_ptr<ListEditor<PcBelonging>> list_;
     QComboBox* item_;
     NumberSpin* count_;
 };
@@ -288,60 +272,78 @@ bool RunPcPictureSteps(EditorContext& context, PlayerCharacter& pc, int& startSc
     return face.exec() == QDialog::Accepted;
 }
 
-}  // namespace
+// "ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定".
+class PlayerCharacterEditor : public QDialog {
+    Q_OBJECT
+public:
+    PlayerCharacterEditor(EditorContext& context, PcStep chain, QWidget* parent)
+        : QDialog(parent), context_(context), chain_(chain ? std::move(chain) : DefaultChain()) {
+        setWindowTitle(tr("ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"));
+        loadStatus_ = LoadPlayerCharacter(context_.project, pc_);
+        startLoadStatus_ = LoadStartGameFile(context_.project, startScene_);
+        LoadGameSettings(context_.project, context_.settings);
 
-// ---------------------------------------------------------------------------------------------
-// "ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"
+        properties_ = AddPropertyEditor(this, context_, PlayerCharacterRows(pc_, context_.settings.abilityMax),
+                                        {.confirmLabel = tr("次へ")})
+                          .properties;
+    }
 
-PlayerCharacterEditor::PlayerCharacterEditor(EditorContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
-    setWindowTitle(tr("ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定"));
-    loadStatus_ = LoadPlayerCharacter(context_.project, pc_);
-    startLoadStatus_ = LoadStartGameFile(context_.project, startScene_);
-    LoadGameSettings(context_.project, context_.settings);
+    // How reading pc.txt and start_game.txt went: an editor whose file is Unreadable does not open.
+    ReadStatus loadStatus() const { return loadStatus_; }
+    ReadStatus startLoadStatus() const { return startLoadStatus_; }
 
-    properties_ = AddPropertyEditor(this, context_, PlayerCharacterRows(pc_, context_.settings.abilityMax),
-                                    {.confirmLabel = tr("次へ")})
-                      .properties;
-    chain = DefaultChain();
-}
+public slots:
+    // "次へ": stores the fields and runs the chain; when it ends with OK, writes start_game.txt
+    // and pc.txt and closes.
+    void accept() override {
+        properties_->Commit();
+        if (!chain_(pc_, startScene_, this)) return;
+        if (context_.services) {
+            DialogSaveUi ui(*context_.services, this);
+            // A declined start_game.txt does not stop pc.txt.
+            const DataFileWrite files[] = {
+                DataFileWrite::Bytes(std::string(kStartGameFile), StartGameFileBytes(startScene_)),
+                DataFileWrite::Tag(std::string(kPlayerCharacterFile), [this](TagWriter& w) { WritePlayerCharacter(w, pc_); })};
+            SaveDataFileSet(context_.project, files, ui);
+            // Something could not be written: the editor stays open with the author's work.
+            if (ui.failed()) return;
+        }
+        done(QDialog::Accepted);
+    }
 
-PcStep PlayerCharacterEditor::DefaultChain() {
-    return [this](PlayerCharacter& pc, int& startScene, QWidget* parent) {
-        std::vector<ItemChoice> items;
-        LoadItemChoices(context_.project, kAnyItemKind, items);
-        std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds;
-        // Choices of each slot: the items of the slot's kind, each keeping its place in the list.
-        for (int k = 0; k < kPcEquipmentSlots; ++k) LoadItemChoices(context_.project, k, kinds[static_cast<std::size_t>(k)]);
-        auto equipment = [&, items, kinds](PlayerCharacter& p, int& scene, QWidget* over) {
-            PcEquipmentDialog d(context_, p, scene, items, kinds, [this](PlayerCharacter& q, int& s, QWidget* o) {
-                return RunPcPictureSteps(context_, q, s, o);
-            }, over);
+private:
+    // The belongings, equipment, face, chip and placement dialogs.
+    PcStep DefaultChain() {
+        return [this](PlayerCharacter& pc, int& startScene, QWidget* parent) {
+            std::vector<ItemChoice> items;
+            LoadItemChoices(context_.project, kAnyItemKind, items);
+            std::array<std::vector<ItemChoice>, kPcEquipmentSlots> kinds;
+            // Choices of each slot: the items of the slot's kind, each keeping its place in the list.
+            for (int k = 0; k < kPcEquipmentSlots; ++k) LoadItemChoices(context_.project, k, kinds[static_cast<std::size_t>(k)]);
+            auto equipment = [&, items, kinds](PlayerCharacter& p, int& scene, QWidget* over) {
+                PcEquipmentDialog d(context_, p, scene, items, kinds, [this](PlayerCharacter& q, int& s, QWidget* o) {
+                    return RunPcPictureSteps(context_, q, s, o);
+                }, over);
+                return d.exec() == QDialog::Accepted;
+            };
+            PcBelongingsDialog d(context_, pc, startScene, items, context_.settings.itemOwnMax, equipment, parent);
             return d.exec() == QDialog::Accepted;
         };
-        PcBelongingsDialog d(context_, pc, startScene, items, context_.settings.itemOwnMax, equipment, parent);
-        return d.exec() == QDialog::Accepted;
-    };
-}
-
-void PlayerCharacterEditor::accept() {
-    properties_->Commit();
-    if (chain && !chain(pc_, startScene_, this)) return;
-    if (context_.services) {
-        DialogSaveUi ui(*context_.services, this);
-        // A declined start_game.txt does not stop pc.txt.
-        const DataFileWrite files[] = {
-            DataFileWrite::Bytes(std::string(kStartGameFile), StartGameFileBytes(startScene_)),
-            DataFileWrite::Tag(std::string(kPlayerCharacterFile), [this](TagWriter& w) { WritePlayerCharacter(w, pc_); })};
-        SaveDataFileSet(context_.project, files, ui);
-        // Something could not be written: the editor stays open with the author's work.
-        if (ui.failed()) return;
     }
-    done(QDialog::Accepted);
-}
 
-int RunPlayerCharacterEditor(EditorContext& context, QWidget* parent) {
-    PlayerCharacterEditor editor(context, parent);
+    EditorContext& context_;
+    PcStep chain_;
+    PlayerCharacter pc_;
+    int startScene_ = -1;
+    ReadStatus loadStatus_ = ReadStatus::Missing;
+    ReadStatus startLoadStatus_ = ReadStatus::Missing;
+    PropertyEditor* properties_;
+};
+
+}  // namespace
+
+int RunPlayerCharacterEditor(EditorContext& context, QWidget* parent, PcStep chain) {
+    PlayerCharacterEditor editor(context, std::move(chain), parent);
     if (ReportUnreadable(context, parent, kPlayerCharacterFile, editor.loadStatus())) return QDialog::Rejected;
     if (ReportUnreadable(context, parent, kStartGameFile, editor.startLoadStatus())) return QDialog::Rejected;
     return editor.exec();

@@ -9,53 +9,24 @@
 // completes the chain; the first dialog then writes start_game.txt and pc.txt and closes.
 // Items are kept by their index in the item list (two items may share a name).
 
-#include <QDialog>
 #include <functional>
-#include <string>
 
 #include "core/rules/player_character.h"
+
+class QWidget;
 
 namespace lw {
 
 struct EditorContext;
-class PropertyEditor;
 
-// The steps after the belongings, each given the record, the start scene and the dialog it opens
+// The steps after the first dialog, each given the record, the start scene and the dialog it opens
 // over; true when the rest of the chain ended with OK.
 using PcStep = std::function<bool(PlayerCharacter& pc, int& startScene, QWidget* parent)>;
 
-// "ﾌﾟﾚｰﾔｰｷｬﾗｸﾀｰ設定".
-class PlayerCharacterEditor : public QDialog {
-    Q_OBJECT
-public:
-    explicit PlayerCharacterEditor(EditorContext& context, QWidget* parent = nullptr);
-
-    // How reading pc.txt and start_game.txt went: an editor whose file is Unreadable does not open.
-    ReadStatus loadStatus() const { return loadStatus_; }
-    ReadStatus startLoadStatus() const { return startLoadStatus_; }
-    int startScene() const { return startScene_; }
-    PropertyEditor* properties() const { return properties_; }
-
-    // The chain after this dialog; by default the belongings, equipment, face, chip and placement
-    // dialogs. Tests may replace it.
-    PcStep chain;
-
-public slots:
-    // "次へ": stores the fields and runs the chain; when it ends with OK, writes start_game.txt
-    // and pc.txt and closes.
-    void accept() override;
-
-private:
-    PcStep DefaultChain();
-
-    EditorContext& context_;
-    PlayerCharacter pc_;
-    int startScene_ = -1;
-    ReadStatus loadStatus_ = ReadStatus::Missing;
-    ReadStatus startLoadStatus_ = ReadStatus::Missing;
-    PropertyEditor* properties_;
-};
-
-int RunPlayerCharacterEditor(EditorContext& context, QWidget* parent);
+// Runs the chain modally: 1 after it ended with OK and the files were written, 0 after Cancel. When
+// pc.txt or start_game.txt exists but cannot be read, tells the author and returns 0 without
+// opening. `chain` replaces the steps after the first dialog (by default the belongings, equipment,
+// face, chip and placement dialogs).
+int RunPlayerCharacterEditor(EditorContext& context, QWidget* parent, PcStep chain = {});
 
 }  // namespace lw

@@ -63,9 +63,9 @@ public:
         top->addWidget(item_, 1);
         layout->addLayout(top);
 
-        panel_ = new ListEditorPanel({.addLabel = tr("追加")}, this);
-        panel_->view()->setMinimumSize(200, 260);
-        layout->addWidget(panel_, 1);
+        auto* panel = new ListEditorPanel({.addLabel = tr("追加")}, this);
+        panel->view()->setMinimumSize(200, 260);
+        layout->addWidget(panel, 1);
         auto* bottom = new QHBoxLayout();
         bottom->addStretch(1);
         AddDialogButtons(this, bottom, tr("次へ"));
@@ -78,13 +78,13 @@ public:
         }
         item_->setCurrentIndex(-1);
 
-        list_ = std::make_unique<ListEditor<int>>(panel_, [this](const int& item) {
+        list_ = std::make_unique<ListEditor<int>>(panel, [this](const int& item) {
             for (const ItemChoice& c : items_)
                 if (c.index == item) return QStringList{FromCp932(c.name)};
             return QStringList{QString::number(item)};  // an index the item list does not hold (any more)
         });
         // "追加" follows the goods rule (each item once, at most 256), not the list's own.
-        connect(panel_, &ListEditorPanel::addClicked, this, [this] { AddChosen(); });
+        connect(panel, &ListEditorPanel::addClicked, this, [this] { AddChosen(); });
         list_->SetRecords(ShopGoods(shop_), -1);
     }
 
@@ -128,7 +128,6 @@ private:
     Shop shop_;
     std::vector<ItemChoice> items_;
     QComboBox* item_;
-    ListEditorPanel* panel_;
     std::unique_ptr<ListEditor<int>> list_;
 };
 
@@ -232,17 +231,16 @@ ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent)
                                               QString::fromStdString(list_.names().PlaceText(s.scene, s.x, s.y))};
                        },
                        [](const Shop& s) { return SceneListRow{s.scene, s.x, s.y, s.direction, s.group}; }) {
-    list_.OnChain(NewShop, [this](Shop& shop, int index) { return EditShop(shop, index); });
+    // The chain on `shop` (row `index`, -1 for a new one); true after its success.
+    list_.OnChain(NewShop, [this](Shop& shop, int index) {
+        ShopChain chain{context_, list_.catalog(), list_.Rows(), index, sprite_};
+        ShopKindDialog dialog(chain, shop, this);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        shop = dialog.record();
+        return true;
+    });
     Load(0);
     sprite_ = PlayerSprite(context_);
-}
-
-bool ShopListEditor::EditShop(Shop& shop, int index) {
-    ShopChain chain{context_, list_.catalog(), list_.Rows(), index, sprite_};
-    ShopKindDialog dialog(chain, shop, this);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    shop = dialog.record();
-    return true;
 }
 
 int RunShopListEditor(EditorContext& context, QWidget* parent) {

@@ -23,8 +23,6 @@ public:
     explicit ShopListEditor(EditorContext& context, QWidget* parent = nullptr);
 
 private:
-    bool EditShop(Shop& shop, int index);
-
     PlacedSprite sprite_;
 };
 

@@ -101,7 +101,7 @@ public:
                 connect(r, &QRadioButton::toggled, this, [this, field, value](bool on) {
                     if (on) chest_.*field = value;
                 });
-                }
+            }
             flags->addWidget(box);
         }
         layout->addLayout(flags);
@@ -213,15 +213,14 @@ TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent)
                                               QString::fromStdString(list_.names().ChestText(c.scene, c.x, c.y, c.group))};
                        },
                        [](const TreasureChest& c) { return SceneListRow{c.scene, c.x, c.y, 0, c.group}; }) {
-    list_.OnChain(NewTreasureChest, [this](TreasureChest& chest, int index) { return EditChest(chest, index); });
+    // The chain on `chest` (row `index`, -1 for a new one); true after its success.
+    list_.OnChain(NewTreasureChest, [this](TreasureChest& chest, int index) {
+        TreasureChestDialog dialog(context_, list_.catalog(), chest, index, list_.Rows(), this);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        chest = dialog.record();
+        return true;
+    });
     Load(0);
-}
-
-bool TreasureListEditor::EditChest(TreasureChest& chest, int index) {
-    TreasureChestDialog dialog(context_, list_.catalog(), chest, index, list_.Rows(), this);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    chest = dialog.record();
-    return true;
 }
 
 void TreasureListEditor::Leave() {

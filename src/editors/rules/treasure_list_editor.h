@@ -22,8 +22,6 @@ public:
     explicit TreasureListEditor(EditorContext& context, QWidget* parent = nullptr);
 
 private:
-    // Runs the chain on `chest` (row `index`, -1 for a new one); true after its success.
-    bool EditChest(TreasureChest& chest, int index);
     void Leave() override;
     void Saved() override;
 };
