@@ -1,6 +1,6 @@
 #pragma once
-// The dialogs behind PlacePlayerStart, PlaceNpc, PlaceChest and PlaceShop (placement_dialogs.h),
-// declared here so that tests can reach their controls.
+// The frame of the dialogs behind PlacePlayerStart, PlaceNpc, PlaceChest and PlaceShop
+// (placement_dialogs.h), and "PC配置".
 //
 // Each lists the scene files in a chooser, shows the chosen scene in the map view with the owner's
 // sprite at the position (NPC markers of the scene drawn, the owner itself left out), takes a
@@ -18,7 +18,6 @@
 #include "render/map_view_state.h"
 #include "widgets/kept_value.h"
 
-class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QHBoxLayout;
@@ -34,14 +33,9 @@ class ScenePlacementDialog : public QDialog {
 public:
     ~ScenePlacementDialog() override;
 
-    QComboBox* sceneCombo() const { return scene_; }
-    QSpinBox* xSpin() const { return x_; }  // the position row (nullptr without one)
-    QSpinBox* ySpin() const { return y_; }
     QPushButton* okButton() const { return ok_; }  // "OK" or "次へ"
     QPushButton* cancelButton() const { return cancel_; }
 
-    // The chosen scene's number, -1 when none is chosen (the loaded number while untouched).
-    int chosenScene() const;
     // Chooses the scene file with that number, as the author would (nothing when there is none).
     void ChooseScene(int sceneNumber);
     // The cell a click on the map gave (what MapView::cellClicked delivers).
@@ -52,6 +46,8 @@ public:
 protected:
     ScenePlacementDialog(EditorContext& context, const QString& caption, MapViewMode mode, const PlacedSprite& sprite,
                          int loadedScene, QWidget* parent);
+    // The chosen scene's number, -1 when none is chosen (the loaded number while untouched).
+    int chosenScene() const;
     // Builds the rest once the derived dialog has made its controls: loads the scene (ranging the
     // spins without moving the loaded values).
     void Finish();
@@ -182,50 +178,5 @@ private:
     QSpinBox* inViewX_;
     QSpinBox* inViewY_;
 };
-
-// "NPC配置".
-class NpcPlacementDialog : public PlacementDialogOf<NpcPlacement> {
-    Q_OBJECT
-public:
-    NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex, const NpcPlacement& placement,
-                       const OwnerStep& next, QWidget* parent = nullptr);
-
-protected:
-    void RangeSpins(bool reset) override;
-    void TakeCell(int x, int y) override;
-    void PlaceSprite(PlacedSprite& sprite) const override;
-
-private:
-    QSpinBox* centreX_;
-    QSpinBox* centreY_;
-    QSpinBox* rangeX_;
-    QSpinBox* rangeY_;
-    QCheckBox* showRange_;
-};
-
-// "宝箱配置".
-class ChestPlacementDialog : public PlacementDialogOf<ChestPlacement> {
-    Q_OBJECT
-public:
-    ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
-                         const ChestPlacement& placement, const OwnerStep& next, QWidget* parent = nullptr);
-    void accept() override;
-};
-
-// "店配置".
-class ShopPlacementDialog : public PlacementDialogOf<ShopPlacementValues> {
-    Q_OBJECT
-public:
-    ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite, const ShopPlacementValues& placement,
-                        const OwnerStep& next, QWidget* parent = nullptr);
-    QComboBox* directionCombo() const { return direction_; }
-    ShopPlacementValues Values() const override;
-
-private:
-    QComboBox* direction_;
-};
-
-// The five directions of a position or shop ("下", "左", "右", "上", "全方向").
-void FillDirections(QComboBox* combo);
 
 }  // namespace lw
