@@ -372,7 +372,7 @@ TEST_F(TerrainAnimationTest, ChipsOfTheChipSetTakeAnimationsAndTheSceneKeepsThem
     EXPECT_FALSE(view().IsOpen());
 }
 
-TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeAndTheEmptyChoiceDropsBothSections) {
+TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeTheEmptyChoiceDropsBothSectionsAMissingOneIsKept) {
     const Scene before = scene;
     // Cancel leaves the scene as it was, whatever was done.
     EXPECT_FALSE(Run([&](Terrain& d) {
@@ -400,17 +400,16 @@ TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeAndTheEmptyChoiceDropsB
     EXPECT_EQ(bytes.find("anim_field"), std::string::npos);
     // The grid itself is not touched by the choice.
     EXPECT_EQ(scene.terrainAnimation, before.terrainAnimation);
-}
 
-TEST_F(TerrainAnimationTest, AFileTheFolderLacksIsOfferedAndKept) {
+    // A file the folder lacks is offered and kept.
     scene.mapAnimationFile = "map_anim9.txt";
-    const Scene before = scene;
+    const Scene missing = scene;
     ASSERT_TRUE(Run([&](Terrain& d) {
         EXPECT_EQ(d.files->currentText(), "map_anim9.txt");
         EXPECT_EQ(d.chips->count(), 0);  // no frame size to cut the chip set by
         Click(d.ok);
     }));
-    EXPECT_EQ(scene, before);
+    EXPECT_EQ(scene, missing);
 }
 
 TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWritesTheScene) {

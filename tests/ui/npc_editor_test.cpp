@@ -214,7 +214,8 @@ TEST_F(NpcEditorTest, MovingAndDeletingRenumberEveryScene) {
     EXPECT_EQ(ParseNpcList(tp.ReadData(kNpcFile)).size(), 1u);
 }
 
-TEST_F(NpcEditorTest, ADeclinedListLeavesEverySceneFileAsItWas) {
+// A declined npc_list.txt, then a scene file that can no longer be read: neither save writes a file.
+TEST_F(NpcEditorTest, ADeclinedListOrAnUnreadableSceneStopsTheWholeSave) {
     const std::string scene0 = tp.ReadData("scene0.txt");
     const std::string scene1 = tp.ReadData("scene1.txt");
     const std::string list = tp.ReadData(kNpcFile);
@@ -237,6 +238,14 @@ TEST_F(NpcEditorTest, ADeclinedListLeavesEverySceneFileAsItWas) {
     EXPECT_TRUE(services.messages[1].text.endsWith(QStringLiteral("保存を取り消しました。ファイルは書き換えていません。")));
     EXPECT_TRUE(editor.isVisible());
     EXPECT_TRUE(editor.panel()->rowText(0).startsWith(QStringLiteral("番兵 — ")));
+
+    // After opening, scene 1 turns into a file no scene reader takes.
+    std::filesystem::resize_file(DataFilePath(tp.project, "scene1.txt"), kListFileCeiling + 1);
+    Click(editor.okButton());
+    EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::ScenesFailed);
+    EXPECT_EQ(tp.ReadData(kNpcFile), list);
+    EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
+    EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("scene1.txt")));
 }
 
 TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {
@@ -263,24 +272,6 @@ TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {
     EXPECT_EQ(tp.ReadData(kNpcFile), list);
     EXPECT_FALSE(DataFileExists(tp.project, kFlagFile));
     EXPECT_TRUE(services.messages.empty());
-}
-
-TEST_F(NpcEditorTest, AnUnreadableSceneStopsTheWholeSave) {
-    const std::string list = tp.ReadData(kNpcFile);
-    NpcListEditor editor(context);
-    editor.show();
-    // After opening, scene 1 turns into a file no scene reader takes.
-    const std::filesystem::path p = DataFilePath(tp.project, "scene1.txt");
-    std::filesystem::resize_file(p, kListFileCeiling + 1);
-    const std::string scene0 = tp.ReadData("scene0.txt");
-    ClickRow(editor.panel(), 1);
-    Click(editor.panel()->upButton());
-    Click(editor.okButton());
-    EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::ScenesFailed);
-    EXPECT_EQ(tp.ReadData(kNpcFile), list);
-    EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
-    ASSERT_FALSE(services.messages.empty());
-    EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("scene1.txt")));
 }
 
 // The keyboard alone: Tab moves between the controls, Space presses a button, typing fills a field,

@@ -80,14 +80,10 @@ public:
 
     const ChipGrid& grid() const { return grid_; }
 
-    void accept() override {
+    // OK and Cancel close the chip's preview.
+    void done(int result) override {
         context_.imageView->Close();
-        QDialog::accept();
-    }
-
-    void reject() override {
-        context_.imageView->Close();
-        QDialog::reject();
+        QDialog::done(result);
     }
 
 private:

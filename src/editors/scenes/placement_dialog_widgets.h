@@ -41,7 +41,10 @@ public:
     // The cell a click on the map gave (what MapView::cellClicked delivers).
     void ClickCell(int x, int y);
 
-    void reject() override;
+    void reject() override {
+        CloseMapView();
+        QDialog::reject();
+    }
 
 protected:
     ScenePlacementDialog(EditorContext& context, const QString& caption, MapViewMode mode, const PlacedSprite& sprite,
@@ -65,7 +68,10 @@ protected:
     // The confirming button "次へ" under the form.
     void AddNextButtons();
     // Closes the map view and ends with success.
-    void CloseAccepted();
+    void CloseAccepted() {
+        CloseMapView();
+        QDialog::accept();
+    }
     // "次へ" with the values `v` of the form: runs the caller's next step (next_); on its OK the
     // values, with the owner's group it gave, become `result` and the dialog ends with success.
     template <class Values>
@@ -78,9 +84,14 @@ protected:
     // A spin for a map cell, following the sprite when it changes.
     QSpinBox* MakeSpin();
     // Ranges `spin` to `range`; `reset` loads 0 (taken as the new value), else the loaded value stays.
-    static void Range(QSpinBox* spin, int minimum, int maximum, bool reset);
-    // Sets a spin as the author would, so that the value is taken even when it equals the loaded one.
-    static void Take(QSpinBox* spin, int value);
+    static void Range(QSpinBox* spin, int minimum, int maximum, bool reset) {
+        KeepRange(spin, minimum, maximum);
+        if (reset) LoadSpin(spin, 0);
+    }
+    // Sets a spin as the author would, so that the value is taken even when it equals the loaded one:
+    // loading the value makes it the spin's own, so a click on the cell the spin already shows for an
+    // out-of-range stored value still takes the clicked cell.
+    static void Take(QSpinBox* spin, int value) { LoadSpin(spin, value); }
     const MapData& map() const;
     void RefreshSprite();
     void CloseMapView();

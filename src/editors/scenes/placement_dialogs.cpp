@@ -148,17 +148,6 @@ QSpinBox* ScenePlacementDialog::MakeSpin() {
     return spin;
 }
 
-void ScenePlacementDialog::Range(QSpinBox* spin, int minimum, int maximum, bool reset) {
-    KeepRange(spin, minimum, maximum);
-    if (reset) LoadSpin(spin, 0);
-}
-
-void ScenePlacementDialog::Take(QSpinBox* spin, int value) {
-    // Loading the value makes it the spin's own: a click on the cell the spin already shows for an
-    // out-of-range stored value still takes the clicked cell.
-    LoadSpin(spin, value);
-}
-
 void ScenePlacementDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!mapOpened_) OpenMapView();
@@ -255,16 +244,6 @@ void ScenePlacementDialog::TakeCell(int x, int y) {
 
 void ScenePlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
     sprite.position = QPoint(x_->value(), y_->value());
-}
-
-void ScenePlacementDialog::CloseAccepted() {
-    CloseMapView();
-    QDialog::accept();
-}
-
-void ScenePlacementDialog::reject() {
-    CloseMapView();
-    QDialog::reject();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -135,13 +135,13 @@ public:
             }
         }
         Gather();
-        playOnSelect_->Stop();
-        done(QDialog::Accepted);
+        QDialog::accept();
     }
 
-    void reject() override {
+    // OK and Cancel stop the BGM played.
+    void done(int result) override {
         playOnSelect_->Stop();
-        done(QDialog::Rejected);
+        QDialog::done(result);
     }
 
 protected:
