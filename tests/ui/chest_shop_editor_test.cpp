@@ -68,10 +68,9 @@ protected:
     }
     // Confirms the `steps` dialogs of a chain as each opens ("次へ"), then the placement with its
     // owner form; `reached` is set when the placement was confirmed.
-    template <class Placement>
     static void ConfirmChain(QWidget* over, int steps, bool& reached) {
         if (steps == 0) {
-            OnNextModal<Placement>([&reached](Placement* p) {
+            OnNextModal<ScenePlacementDialog>([&reached](ScenePlacementDialog* p) {
                 ConfirmOwnerForm(p);
                 Click(p->okButton());
                 reached = true;
@@ -79,19 +78,19 @@ protected:
             return;
         }
         OnNextModal<QDialog>([steps, &reached](QDialog* d) {
-            ConfirmChain<Placement>(d, steps - 1, reached);
+            ConfirmChain(d, steps - 1, reached);
             Press(d, "次へ");
         }, over);
     }
     // Edits the first `rows` rows of a list editor through its chain of `steps` dialogs and the
     // placement, changing nothing, then OK; how many chains were confirmed.
-    template <class Editor, class Placement>
+    template <class Editor>
     int ConfirmEveryRow(int rows, int steps) {
         int confirmed = 0;
         Editor editor(context);
         for (int row = 0; row < rows; ++row) {
             bool reached = false;
-            ConfirmChain<Placement>(nullptr, steps, reached);
+            ConfirmChain(nullptr, steps, reached);
             ClickRow(editor.panel(), row);
             Click(editor.panel()->editButton());
             CancelPendingModalWatches();
@@ -130,7 +129,7 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
         Choose(NamedAs<QComboBox>(d, "ｱﾆﾒの種類"), 2);
         Press(d, "非表示");
         Press(d, "済み");
-        OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
+        OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
             EXPECT_EQ(p->windowTitle(), QStringLiteral("宝箱配置"));
             p->ChooseScene(0);
             p->ClickCell(12, 7);
@@ -204,7 +203,7 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     ClickRow(editor.panel(), 256);
     bool refused = false;
     OnNextModal<QDialog>([&](QDialog* d) {
-        OnNextModal<ChestPlacementDialog>([&](ChestPlacementDialog* p) {
+        OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
             p->ChooseScene(0);
             Click(p->okButton());
             refused = services.texts().size() == 1 &&
@@ -220,7 +219,7 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     // A chest of that scene may still be edited and stay there.
     ClickRow(editor.panel(), 3);
     bool kept = false;
-    ConfirmChain<ChestPlacementDialog>(nullptr, 1, kept);
+    ConfirmChain(nullptr, 1, kept);
     Click(editor.panel()->editButton());
     EXPECT_TRUE(kept);
     EXPECT_EQ(services.texts().size(), 1);
@@ -260,11 +259,11 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
             Click(goods->addButton());
             Click(goods->upButton());  // shield before herb
             EXPECT_EQ(goods->rowText(1), QStringLiteral("shield"));
-            OnNextModal<ShopPlacementDialog>([&](ShopPlacementDialog* p) {
+            OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
                 EXPECT_EQ(p->windowTitle(), QStringLiteral("店配置"));
                 p->ChooseScene(1);
                 p->ClickCell(5, 6);
-                Choose(p->directionCombo(), 3);
+                Choose(NamedAs<QComboBox>(p, "方向"), 3);
                 ConfirmOwnerForm(p);
                 Click(p->okButton());
                 placed = true;
@@ -310,9 +309,9 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
             Click(goods->addButton());  // the 257th good
             refused = services.texts().size() == 1 && services.texts()[0].contains(QStringLiteral("256")) &&
                       goods->rowCount() == 256;
-            OnNextModal<ShopPlacementDialog>([&](ShopPlacementDialog* p) {
-                EXPECT_EQ(p->chosenScene(), 0);
-                EXPECT_EQ(p->xSpin()->value(), 1);
+            OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
+                EXPECT_TRUE(NamedAs<QComboBox>(p, "場面")->currentText().startsWith(QStringLiteral("scene0.txt")));
+                EXPECT_EQ(NamedAs<QSpinBox>(p, "位置 X")->value(), 1);
                 ConfirmOwnerForm(p);
                 Click(p->okButton());
             }, g);
@@ -366,8 +365,8 @@ TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
     const std::string zero = tp.ReadData("scene0.txt");
     const std::string one = tp.ReadData("scene1.txt");
 
-    const int confirmed = ConfirmEveryRow<TreasureListEditor, ChestPlacementDialog>(2, 1) +
-                          ConfirmEveryRow<ShopListEditor, ShopPlacementDialog>(2, 2);
+    const int confirmed = ConfirmEveryRow<TreasureListEditor>(2, 1) +
+                          ConfirmEveryRow<ShopListEditor>(2, 2);
     EXPECT_EQ(confirmed, 4);
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), chests);
     EXPECT_EQ(tp.ReadData("shop_list.txt"), shops);

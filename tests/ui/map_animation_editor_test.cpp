@@ -13,8 +13,6 @@
 #include "core/world/scene.h"
 #include "editors/media/effect_steps.h"
 #include "editors/scenes/map_animation_list_editor.h"
-#include "editors/scenes/map_animation_sequence_step.h"
-#include "editors/scenes/map_animation_settings_step.h"
 #include "editors/scenes/placement_hub.h"
 #include "editors/scenes/terrain_animation_dialog.h"
 #include "render/bitmap.h"
@@ -22,7 +20,9 @@
 #include "support/core/village_makers.h"
 #include "support/qt/editor_driver.h"
 #include "support/qt/named.h"
+#include "support/qt/titled.h"
 #include "widgets/image_chooser.h"
+#include "widgets/preview_step_dialog.h"
 #include "widgets/number_spin.h"
 
 namespace lw {
@@ -103,56 +103,56 @@ TEST_F(MapAnimationEditorTest, AddAFileThroughBothStepsWithTheNextFreeNumber) {
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ"));
     EXPECT_EQ(Items(editor.list()), (QStringList{"map_anim0.txt", "map_anim2.txt"}));
     bool sawSettings = false, sawAnimations = false;
-    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
+    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
         sawSettings = true;
         EXPECT_EQ(s->windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ2"));
         // A new file: 32 x 32 frames at speed 1, no bitmap yet.
-        EXPECT_EQ(s->widthSpin()->value(), 32);
-        EXPECT_EQ(s->speedSpin()->value(), 1);
-        EXPECT_EQ(s->imageChoice()->currentIndex(), -1);
+        EXPECT_EQ(NamedAs<NumberSpin>(s, "幅")->value(), 32);
+        EXPECT_EQ(NamedAs<NumberSpin>(s, "速度")->value(), 1);
+        EXPECT_EQ(NamedAs<ImageChooser>(s, "画像")->currentIndex(), -1);
         Click(s->nextButton());
         EXPECT_EQ(services.texts().value(0), QStringLiteral("画像を選択してください"));
         EXPECT_TRUE(s->isVisible());
 
         // A name the game reads only up to its blank is refused.
-        Choose(s->imageChoice(), "sea water.bmp");
+        Choose(NamedAs<ImageChooser>(s, "画像"), "sea water.bmp");
         Click(s->nextButton());
         EXPECT_EQ(services.texts().value(1),
                   QStringLiteral("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
 
-        Choose(s->imageChoice(), "water.bmp");
+        Choose(NamedAs<ImageChooser>(s, "画像"), "water.bmp");
         // The sheet with the frame grid over it, beside the step.
         EXPECT_EQ(view().state().mode, ViewMode::MapAnimationGrid);
         EXPECT_TRUE(view().IsShown());
         EXPECT_EQ(view().window()->size(), QSize(128, 64));
         // Sizes typed above the bitmap's become the bitmap's; speeds above 100 become 100.
-        Type(s->widthSpin(), 500, Then::Tab);
-        EXPECT_EQ(s->widthSpin()->TakenValue(), 128);
-        Type(s->heightSpin(), 500, Then::Tab);
-        EXPECT_EQ(s->heightSpin()->TakenValue(), 64);
-        Type(s->speedSpin(), 150, Then::Tab);
-        EXPECT_EQ(s->speedSpin()->TakenValue(), 100);
-        Type(s->widthSpin(), 32, Then::Tab);
-        Type(s->heightSpin(), 32, Then::Tab);
-        Type(s->speedSpin(), 3, Then::Tab);
+        Type(NamedAs<NumberSpin>(s, "幅"), 500, Then::Tab);
+        EXPECT_EQ(NamedAs<NumberSpin>(s, "幅")->TakenValue(), 128);
+        Type(NamedAs<NumberSpin>(s, "高さ"), 500, Then::Tab);
+        EXPECT_EQ(NamedAs<NumberSpin>(s, "高さ")->TakenValue(), 64);
+        Type(NamedAs<NumberSpin>(s, "速度"), 150, Then::Tab);
+        EXPECT_EQ(NamedAs<NumberSpin>(s, "速度")->TakenValue(), 100);
+        Type(NamedAs<NumberSpin>(s, "幅"), 32, Then::Tab);
+        Type(NamedAs<NumberSpin>(s, "高さ"), 32, Then::Tab);
+        Type(NamedAs<NumberSpin>(s, "速度"), 3, Then::Tab);
         EXPECT_EQ(view().state().animation.cellWidth, 32);
 
-        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
             sawAnimations = true;
             EXPECT_EQ(q->windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ3"));
-            EXPECT_EQ(q->panel()->rowCount(), 0);
-            PickFrames(q->panel()->addButton(), {{0, 0}, {1, 0}, {2, 0}});
-            PickFrames(q->panel()->addButton(), {{3, 1}});
-            EXPECT_EQ(Rows(q->panel()), (QStringList{"0 0 32 0 64 0", "96 32"}));
-            EXPECT_EQ(q->panel()->selectedRow(), 1);
+            EXPECT_EQ(PanelOf(q)->rowCount(), 0);
+            PickFrames(PanelOf(q)->addButton(), {{0, 0}, {1, 0}, {2, 0}});
+            PickFrames(PanelOf(q)->addButton(), {{3, 1}});
+            EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0", "96 32"}));
+            EXPECT_EQ(PanelOf(q)->selectedRow(), 1);
             // The same frames again select their row and add nothing.
-            PickFrames(q->panel()->addButton(), {{0, 0}, {1, 0}, {2, 0}});
-            EXPECT_EQ(q->panel()->rowCount(), 2);
-            EXPECT_EQ(q->panel()->selectedRow(), 0);
+            PickFrames(PanelOf(q)->addButton(), {{0, 0}, {1, 0}, {2, 0}});
+            EXPECT_EQ(PanelOf(q)->rowCount(), 2);
+            EXPECT_EQ(PanelOf(q)->selectedRow(), 0);
             // Cancel in the frame order changes nothing.
             OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) { Click(o->cancelButton()); });
-            Click(q->panel()->editButton());
-            EXPECT_EQ(Rows(q->panel()), (QStringList{"0 0 32 0 64 0", "96 32"}));
+            Click(PanelOf(q)->editButton());
+            EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0", "96 32"}));
 
             // The selected animation runs in the preview, one frame at a time, at the speed.
             EXPECT_EQ(view().state().mode, ViewMode::MapAnimation);
@@ -192,22 +192,22 @@ TEST_F(MapAnimationEditorTest, CancelInTheAnimationsReturnsToTheBitmapAndCancelW
     // The file's animations run one after another in the preview.
     EXPECT_EQ(view().state().animation.frameCount, 6);
     bool back = false;
-    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
-        EXPECT_EQ(s->imageChoice()->currentText(), "water.bmp");
-        Type(s->speedSpin(), 9, Then::Tab);
-        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
-            EXPECT_EQ(Rows(q->panel()), (QStringList{"0 0 32 0 64 0 96 0", "0 32 32 32"}));
-            Click(q->panel()->deleteButton());
-            EXPECT_EQ(q->panel()->rowCount(), 1);
+    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
+        EXPECT_EQ(NamedAs<ImageChooser>(s, "画像")->currentText(), "water.bmp");
+        Type(NamedAs<NumberSpin>(s, "速度"), 9, Then::Tab);
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
+            EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0 96 0", "0 32 32 32"}));
+            Click(PanelOf(q)->deleteButton());
+            EXPECT_EQ(PanelOf(q)->rowCount(), 1);
             Click(q->cancelButton());
         });
         Click(s->nextButton());
         // Back in the first step, with its own preview.
         back = s->isVisible();
         EXPECT_EQ(view().state().mode, ViewMode::MapAnimationGrid);
-        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
             // The animations deleted in the cancelled step are there again.
-            EXPECT_EQ(q->panel()->rowCount(), 2);
+            EXPECT_EQ(PanelOf(q)->rowCount(), 2);
             Click(q->cancelButton());
         });
         Click(s->nextButton());
@@ -218,9 +218,9 @@ TEST_F(MapAnimationEditorTest, CancelInTheAnimationsReturnsToTheBitmapAndCancelW
     EXPECT_EQ(editor.rows()[0].animation, Water());
 
     // Confirmed steps change the row; the list's Cancel still writes nothing.
-    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
-        Type(s->speedSpin(), 9, Then::Tab);
-        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) { Click(q->okButton()); });
+    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
+        Type(NamedAs<NumberSpin>(s, "速度"), 9, Then::Tab);
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) { Click(q->okButton()); });
         Click(s->nextButton());
     });
     Click(editor.editButton());
@@ -245,15 +245,15 @@ TEST_F(MapAnimationEditorTest, TheSixtyFourthAnimationIsRefusedAndAFullFileIsKep
     for (int row : {0, 1}) {
         editor.SelectRow(row);
         bool reached = false;
-        OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
-            OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
+            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
                 reached = true;
                 bool orderOpened = false;
                 OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
                     orderOpened = true;
                     Click(o->cancelButton());
                 });
-                Click(q->panel()->addButton());
+                Click(PanelOf(q)->addButton());
                 test::CancelPendingModalWatches();
                 EXPECT_FALSE(orderOpened);
                 EXPECT_EQ(services.texts().last(), QStringLiteral("これ以上、追加できません"));
@@ -372,7 +372,7 @@ TEST_F(TerrainAnimationTest, ChipsOfTheChipSetTakeAnimationsAndTheSceneKeepsThem
     EXPECT_FALSE(view().IsOpen());
 }
 
-TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeAndTheEmptyChoiceDropsBothSections) {
+TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeTheEmptyChoiceDropsBothSectionsAMissingOneIsKept) {
     const Scene before = scene;
     // Cancel leaves the scene as it was, whatever was done.
     EXPECT_FALSE(Run([&](Terrain& d) {
@@ -400,17 +400,16 @@ TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeAndTheEmptyChoiceDropsB
     EXPECT_EQ(bytes.find("anim_field"), std::string::npos);
     // The grid itself is not touched by the choice.
     EXPECT_EQ(scene.terrainAnimation, before.terrainAnimation);
-}
 
-TEST_F(TerrainAnimationTest, AFileTheFolderLacksIsOfferedAndKept) {
+    // A file the folder lacks is offered and kept.
     scene.mapAnimationFile = "map_anim9.txt";
-    const Scene before = scene;
+    const Scene missing = scene;
     ASSERT_TRUE(Run([&](Terrain& d) {
         EXPECT_EQ(d.files->currentText(), "map_anim9.txt");
         EXPECT_EQ(d.chips->count(), 0);  // no frame size to cut the chip set by
         Click(d.ok);
     }));
-    EXPECT_EQ(scene, before);
+    EXPECT_EQ(scene, missing);
 }
 
 TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWritesTheScene) {
@@ -419,7 +418,7 @@ TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWr
     RegisterEditors(registry);
     bool ran = false;
     OnNextModal<PlacementHub>([&](PlacementHub* hub) {
-        EXPECT_EQ(hub->mode(), 0);
+        EXPECT_EQ(hub->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定１"));
         hub->SelectRow(0);
         OnNextModal<QDialog>([&](QDialog* dialog) {
             ran = true;

@@ -195,11 +195,6 @@ TEST_F(MapEditorTest, NewMapPaintedWithEveryToolIsSavedAndShownByTheSceneMapView
     // The scene's settings show it in the map view exactly as the editor drew it.
     Scene scene;
     ASSERT_EQ(LoadSceneFile(tp.project, "scene0.txt", scene), ReadStatus::Ok);
-    SceneSettingsDialog settings(context, &scene);
-    settings.show();
-    QApplication::processEvents();
-    const MapView& view = *context.mapView;
-    EXPECT_EQ(view.state().map, painted);
     MapEditView drawn = e.canvas()->view();
     drawn.map = &painted;
     drawn.scroll = QPoint(0, 0);
@@ -208,8 +203,12 @@ TEST_F(MapEditorTest, NewMapPaintedWithEveryToolIsSavedAndShownByTheSceneMapView
     drawn.grid = true;
     drawn.cursor.reset();
     drawn.outline.reset();
-    EXPECT_EQ(ComposeMapView(view.state(), QSize(320, 240)), ComposeMapEditArea(drawn, QRect(0, 0, 320, 240)));
-    settings.reject();
+    InDialog<QDialog>([&] { EditSceneSettings(context, &scene, nullptr); }, [&](QDialog* settings) {
+        const MapView& view = *context.mapView;
+        EXPECT_EQ(view.state().map, painted);
+        EXPECT_EQ(ComposeMapView(view.state(), QSize(320, 240)), ComposeMapEditArea(drawn, QRect(0, 0, 320, 240)));
+        settings->reject();
+    });
 }
 
 TEST_F(MapEditorTest, UnsavedChangesAreAskedAboutAndUnreadableFilesNeverWritten) {

@@ -13,6 +13,7 @@
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/accessibility.h"
 #include "support/qt/named.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
@@ -82,36 +83,25 @@ protected:
     }
 
     // Runs the chain from the sprite dialog: the sprite sheet, "ｱﾆﾒﾁｯﾌﾟの順番" with `walk`,
-    // "NPC設定2" with `settings`, then the placement with `placement`. True when the placement was
-    // reached.
-    bool RunChain(QAbstractButton* start, const std::function<void(PreviewStepDialog*)>& settings,
-                  const std::function<void(NpcPlacementDialog*)>& placement,
-                  const std::function<void(PreviewStepDialog*)>& walk = {}) {
-        bool reached = false;
-        OnNextModal<FaceDialog>([&](FaceDialog* sprite) {
+    // "NPC設定2" with `settings`, then the placement with `placement`; with `cancelBack`, the
+    // steps the placement returns to are cancelled in turn. True when every dialog was reached.
+    bool RunChain(QAbstractButton* start, const std::function<void(QDialog*)>& settings,
+                  const std::function<void(ScenePlacementDialog*)>& placement,
+                  const std::function<void(QDialog*)>& walk = {}, bool cancelBack = false) {
+        const auto sprite = [](QDialog* d) {
+            auto* sprite = qobject_cast<FaceDialog*>(d);
             sprite->imageChoice()->setCurrentIndex(sprite->imageChoice()->findText("villager.bmp"));
             Enter(sprite->widthSpin(), 96, Leave::Stay);
             Enter(sprite->heightSpin(), 192, Leave::Stay);
-            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* w) {
-                if (walk) walk(w);
-                OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
-                    settings(s);
-                    OnNextModal<NpcPlacementDialog>([&](NpcPlacementDialog* p) {
-                        reached = true;
-                        placement(p);
-                    });
-                    Click(s->nextButton());
-                    if (s->isVisible()) Click(s->cancelButton());
-                }, w);
-                Click(w->nextButton());
-                if (w->isVisible()) Click(w->cancelButton());
-            }, sprite);
-            Click(sprite->nextButton());
-            if (sprite->isVisible()) Click(sprite->cancelButton());
-        });
-        Click(start);
-        test::CancelPendingModalWatches();
-        return reached;
+        };
+        std::vector<DialogStep> steps = {
+            {"顔画像(ﾒﾆｭｰ用)", sprite, "次へ"},
+            {"ｱﾆﾒﾁｯﾌﾟの順番", walk, "次へ"},
+            {"NPC設定2", settings, "次へ"},
+            {"NPC配置", [&](QDialog* d) { placement(qobject_cast<ScenePlacementDialog*>(d)); }, {}}};
+        if (cancelBack)
+            for (const char* title : {"NPC設定2", "ｱﾆﾒﾁｯﾌﾟの順番", "顔画像(ﾒﾆｭｰ用)"}) steps.push_back({title, {}, "ｷｬﾝｾﾙ"});
+        return PlayDialogs([&] { Click(start); }, std::move(steps)).isEmpty();
     }
 };
 
@@ -127,8 +117,7 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
 
     const bool placed = RunChain(
         editor.panel()->addButton(),
-        [&](PreviewStepDialog* s) {
-            EXPECT_EQ(s->windowTitle(), QStringLiteral("NPC設定2"));
+        [&](QDialog* s) {
             PropertyEditor* p = s->findChild<PropertyEditor*>();
             p->SelectRow(0);
             p->choice()->setCurrentIndex(1);  // "歩行"
@@ -152,8 +141,7 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             EXPECT_EQ(v.state().animation.frames[3].column, 2);
             EXPECT_EQ(v.state().animation.frames[3].row, 2);
         },
-        [&](NpcPlacementDialog* p) {
-            EXPECT_EQ(p->windowTitle(), QStringLiteral("NPC配置"));
+        [&](ScenePlacementDialog* p) {
             p->ChooseScene(1);
             p->ClickCell(12, 7);
             Enter(NamedAs<QSpinBox>(p, "移動範囲 X"), 3, Leave::Stay);
@@ -161,10 +149,9 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             Click(NamedAs<QCheckBox>(p, "表示"));
             Click(p->okButton());
         },
-        [&](PreviewStepDialog* w) {
+        [&](QDialog* w) {
             // A new NPC starts with the player character's order; the preview walks it in the
             // facing picked for the preview, and follows every change.
-            EXPECT_EQ(w->windowTitle(), QStringLiteral("ｱﾆﾒﾁｯﾌﾟの順番"));
             const auto values = [w](std::initializer_list<const char*> names) {
                 std::vector<int> out;
                 for (const char* name : names) out.push_back(NamedAs<QSpinBox>(w, name)->value());
@@ -227,7 +214,8 @@ TEST_F(NpcEditorTest, MovingAndDeletingRenumberEveryScene) {
     EXPECT_EQ(ParseNpcList(tp.ReadData(kNpcFile)).size(), 1u);
 }
 
-TEST_F(NpcEditorTest, ADeclinedListLeavesEverySceneFileAsItWas) {
+// A declined npc_list.txt, then a scene file that can no longer be read: neither save writes a file.
+TEST_F(NpcEditorTest, ADeclinedListOrAnUnreadableSceneStopsTheWholeSave) {
     const std::string scene0 = tp.ReadData("scene0.txt");
     const std::string scene1 = tp.ReadData("scene1.txt");
     const std::string list = tp.ReadData(kNpcFile);
@@ -250,6 +238,14 @@ TEST_F(NpcEditorTest, ADeclinedListLeavesEverySceneFileAsItWas) {
     EXPECT_TRUE(services.messages[1].text.endsWith(QStringLiteral("保存を取り消しました。ファイルは書き換えていません。")));
     EXPECT_TRUE(editor.isVisible());
     EXPECT_TRUE(editor.panel()->rowText(0).startsWith(QStringLiteral("番兵 — ")));
+
+    // After opening, scene 1 turns into a file no scene reader takes.
+    std::filesystem::resize_file(DataFilePath(tp.project, "scene1.txt"), kListFileCeiling + 1);
+    Click(editor.okButton());
+    EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::ScenesFailed);
+    EXPECT_EQ(tp.ReadData(kNpcFile), list);
+    EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
+    EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("scene1.txt")));
 }
 
 TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {
@@ -262,13 +258,13 @@ TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {
     // left as it was.
     ownerAnswer = std::nullopt;
     const bool placed = RunChain(
-        editor.panel()->editButton(), [](PreviewStepDialog*) {},
-        [&](NpcPlacementDialog* p) {
+        editor.panel()->editButton(), {},
+        [&](ScenePlacementDialog* p) {
             p->ClickCell(1, 1);
             Click(p->okButton());
             EXPECT_TRUE(p->isVisible());
             Click(p->cancelButton());
-        });
+        }, {}, true);
     EXPECT_TRUE(placed);
     EXPECT_EQ(ownerGroup, 0);
     EXPECT_EQ(editor.records()[0].x, 3);
@@ -276,24 +272,6 @@ TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {
     EXPECT_EQ(tp.ReadData(kNpcFile), list);
     EXPECT_FALSE(DataFileExists(tp.project, kFlagFile));
     EXPECT_TRUE(services.messages.empty());
-}
-
-TEST_F(NpcEditorTest, AnUnreadableSceneStopsTheWholeSave) {
-    const std::string list = tp.ReadData(kNpcFile);
-    NpcListEditor editor(context);
-    editor.show();
-    // After opening, scene 1 turns into a file no scene reader takes.
-    const std::filesystem::path p = DataFilePath(tp.project, "scene1.txt");
-    std::filesystem::resize_file(p, kListFileCeiling + 1);
-    const std::string scene0 = tp.ReadData("scene0.txt");
-    ClickRow(editor.panel(), 1);
-    Click(editor.panel()->upButton());
-    Click(editor.okButton());
-    EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::ScenesFailed);
-    EXPECT_EQ(tp.ReadData(kNpcFile), list);
-    EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
-    ASSERT_FALSE(services.messages.empty());
-    EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("scene1.txt")));
 }
 
 // The keyboard alone: Tab moves between the controls, Space presses a button, typing fills a field,
@@ -341,13 +319,14 @@ TEST_F(NpcEditorTest, TheWholeChainByKeyboardAlone) {
             typeInto(NamedAs<QSpinBox>(walk, "2歩目の列"), QStringLiteral("0"));
             OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* settings) {
                 opened(settings);
-                OnNextModal<NpcPlacementDialog>([&](NpcPlacementDialog* place) {
+                OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* place) {
                     opened(place);
-                    tabTo(place->sceneCombo());
+                    auto* scene = NamedAs<QComboBox>(place, "場面");
+                    tabTo(scene);
                     key(Qt::Key_Down);
-                    chosenScene = place->sceneCombo()->currentText();
-                    typeInto(place->xSpin(), QStringLiteral("5"));
-                    typeInto(place->ySpin(), QStringLiteral("6"));
+                    chosenScene = scene->currentText();
+                    typeInto(NamedAs<QSpinBox>(place, "位置 X"), QStringLiteral("5"));
+                    typeInto(NamedAs<QSpinBox>(place, "位置 Y"), QStringLiteral("6"));
                     OnNextModal<EventCommandEditor>([&](EventCommandEditor* owner) {
                         opened(owner);
                         ownerReached = true;

@@ -51,7 +51,14 @@ protected:
     void ClickMap(int x, int y) { context.mapView->HandleLeftButton(QPoint(x * 32 + 5, y * 32 + 7)); }
     static std::pair<int, int> RangeOf(const QSpinBox* s) { return {s->minimum(), s->maximum()}; }
     // A spin of the dialog by its name ("位置 X", "移動範囲 Y").
-    static QSpinBox* Spin(QWidget* d, const char* name) { return NamedAs<QSpinBox>(d, name); }
+    static QSpinBox* Spin(QWidget* d, const QString& name) { return NamedAs<QSpinBox>(d, name); }
+    // The values of the NPC placement's spins: position, centre and half-extents of the range.
+    static std::vector<int> Spins(QWidget* d) {
+        std::vector<int> values;
+        for (const char* row : {"位置", "移動範囲中心位置", "移動範囲"})
+            for (const char* part : {" X", " Y"}) values.push_back(Spin(d, QString(row) + part)->value());
+        return values;
+    }
 };
 
 TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwnerForm) {
@@ -63,14 +70,14 @@ TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwn
         return answer;
     };
     bool placed = false;
-    InDialog<NpcPlacementDialog>([&] { placed = PlaceNpc(context, sprite, 2, placement, next, nullptr); },
-                                 [&](NpcPlacementDialog* d) {
+    InDialog<ScenePlacementDialog>([&] { placed = PlaceNpc(context, sprite, 2, placement, next, nullptr); },
+                                 [&](ScenePlacementDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("NPC配置"));
         EXPECT_EQ(d->okButton()->text(), QStringLiteral("次へ"));
-        EXPECT_EQ(d->sceneCombo()->currentText(), QStringLiteral("scene0.txt"));
-        EXPECT_EQ(RangeOf(d->xSpin()), std::make_pair(0, 39));
+        EXPECT_EQ(NamedAs<QComboBox>(d, "場面")->currentText(), QStringLiteral("scene0.txt"));
+        EXPECT_EQ(RangeOf(Spin(d, "位置 X")), std::make_pair(0, 39));
         EXPECT_EQ(RangeOf(Spin(d, "移動範囲中心位置 Y")), std::make_pair(0, 29));
-        EXPECT_EQ(d->xSpin()->value(), 7);
+        EXPECT_EQ(Spin(d, "位置 X")->value(), 7);
         MapView& view = *context.mapView;
         EXPECT_EQ(view.state().mode, MapViewMode::Placement);
         EXPECT_EQ(view.state().excludedNpc, 2);
@@ -78,11 +85,7 @@ TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwn
 
         // A click sets the position and the centre of the walking range; the sprite follows.
         ClickMap(6, 5);
-        EXPECT_EQ(d->Values().x, 6);
-        EXPECT_EQ(d->Values().y, 5);
-        EXPECT_EQ(d->Values().centreX, 6);
-        EXPECT_EQ(d->Values().centreY, 5);
-        EXPECT_EQ(d->Values().rangeX, 2);
+        EXPECT_EQ(Spins(d), (std::vector<int>{6, 5, 6, 5, 2, 1}));
         EXPECT_EQ(view.state().sprite.position, QPoint(6, 5));
         EXPECT_FALSE(view.state().sprite.showRange);
         NamedAs<QCheckBox>(d, "表示")->setChecked(true);
@@ -92,12 +95,9 @@ TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwn
 
         // Another scene: every spin back to 0, ranged to its 5 x 4 map.
         d->ChooseScene(3);
-        EXPECT_EQ(d->chosenScene(), 3);
-        EXPECT_EQ(RangeOf(d->xSpin()), std::make_pair(0, 4));
+        EXPECT_EQ(RangeOf(Spin(d, "位置 X")), std::make_pair(0, 4));
         EXPECT_EQ(RangeOf(Spin(d, "移動範囲 Y")), std::make_pair(0, 3));
-        const NpcPlacement reset = d->Values();
-        EXPECT_EQ(std::tie(reset.x, reset.y, reset.centreX, reset.centreY, reset.rangeX, reset.rangeY),
-                  std::make_tuple(0, 0, 0, 0, 0, 0));
+        EXPECT_EQ(Spins(d), std::vector<int>(6, 0));
         ClickMap(4, 3);
         Spin(d, "移動範囲 X")->setValue(1);
 
@@ -118,34 +118,34 @@ TEST_F(PlacementDialogsTest, NpcPlacementRangesSpinsTakesClicksAndWaitsForTheOwn
     EXPECT_EQ(context.mapView->state().excludedNpc, -1);
 }
 
-TEST_F(PlacementDialogsTest, UntouchedValuesComeBackAsStoredAndCancelChangesNothing) {
+TEST_F(PlacementDialogsTest, UntouchedValuesComeBackAsStoredAndAClickOnAClampedCellIsTaken) {
     // Out of the map's range, and a scene with no file: kept while untouched.
     NpcPlacement stored{.scene = 0, .x = 150, .y = -2, .centreX = 41, .centreY = 0, .rangeX = 99, .rangeY = 1, .group = 3};
     NpcPlacement placement = stored;
     OwnerStep keep = [](int, int group, QWidget*) { return std::optional<int>(group); };
-    InDialog<NpcPlacementDialog>([&] { PlaceNpc(context, sprite, 0, placement, keep, nullptr); },
-                                 [&](NpcPlacementDialog* d) {
-        EXPECT_EQ(d->xSpin()->value(), 39);  // shown at the end of the range
+    InDialog<ScenePlacementDialog>([&] { PlaceNpc(context, sprite, 0, placement, keep, nullptr); },
+                                 [&](ScenePlacementDialog* d) {
+        EXPECT_EQ(Spin(d, "位置 X")->value(), 39);  // shown at the end of the range
         Click(d->okButton());
     });
     EXPECT_EQ(std::tie(placement.scene, placement.x, placement.y, placement.centreX, placement.rangeX, placement.group),
               std::tie(stored.scene, stored.x, stored.y, stored.centreX, stored.rangeX, stored.group));
 
     // A click on the cell a clamped spin shows still takes that cell.
-    InDialog<NpcPlacementDialog>([&] { PlaceNpc(context, sprite, 0, placement, keep, nullptr); },
-                                 [&](NpcPlacementDialog* d) {
+    InDialog<ScenePlacementDialog>([&] { PlaceNpc(context, sprite, 0, placement, keep, nullptr); },
+                                 [&](ScenePlacementDialog* d) {
         context.mapView->SetScroll(30 * 32, 0);
         context.mapView->HandleLeftButton(QPoint(9 * 32 + 5, 5));  // cell (39, 0)
-        EXPECT_EQ(d->Values().x, 39);
-        Click(d->cancelButton());
+        Click(d->okButton());
     });
-    EXPECT_EQ(placement.x, 150);  // Cancel: unchanged
+    EXPECT_EQ(placement.x, 39);
+    EXPECT_EQ(placement.centreX, 39);
 
     ShopPlacementValues shop{.scene = 12, .x = 3, .y = 2, .direction = 7, .group = -1};
     const ShopPlacementValues storedShop = shop;
-    InDialog<ShopPlacementDialog>([&] { PlaceShop(context, sprite, shop, keep, nullptr); }, [&](ShopPlacementDialog* d) {
-        EXPECT_EQ(d->sceneCombo()->currentIndex(), -1);  // no scene12.txt
-        EXPECT_EQ(d->directionCombo()->count(), 5);
+    InDialog<ScenePlacementDialog>([&] { PlaceShop(context, sprite, shop, keep, nullptr); }, [&](ScenePlacementDialog* d) {
+        EXPECT_EQ(NamedAs<QComboBox>(d, "場面")->currentIndex(), -1);  // no scene12.txt
+        EXPECT_EQ(NamedAs<QComboBox>(d, "方向")->count(), 5);
         EXPECT_TRUE(context.mapView->state().sprite.image.isNull());  // nothing stands on no map
         Click(d->okButton());
     });
@@ -163,18 +163,18 @@ TEST_F(PlacementDialogsTest, ChestPlacementAsksForASceneFirstAndDrawsOneFrame) {
         return std::optional<int>(2);
     };
     bool placed = false;
-    InDialog<ChestPlacementDialog>([&] { placed = PlaceChest(context, sprite, 4, placement, next, nullptr); },
-                                   [&](ChestPlacementDialog* d) {
+    InDialog<ScenePlacementDialog>([&] { placed = PlaceChest(context, sprite, 4, placement, next, nullptr); },
+                                   [&](ScenePlacementDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("宝箱配置"));
-        EXPECT_EQ(d->sceneCombo()->currentIndex(), -1);
+        EXPECT_EQ(NamedAs<QComboBox>(d, "場面")->currentIndex(), -1);
         ClickMap(1, 1);  // no map: nothing taken
-        EXPECT_EQ(d->Values().x, 0);
+        EXPECT_EQ(Spin(d, "位置 X")->value(), 0);
         Click(d->okButton());
         EXPECT_EQ(services.texts(), QStringList{QStringLiteral("場面を選択してください")});
         EXPECT_EQ(calls, 0);
         EXPECT_TRUE(d->isVisible());
 
-        d->sceneCombo()->setCurrentIndex(0);
+        NamedAs<QComboBox>(d, "場面")->setCurrentIndex(0);
         EXPECT_EQ(context.mapView->state().mode, MapViewMode::SingleFramePlacement);
         EXPECT_EQ(context.mapView->state().excludedChest, 4);
         ClickMap(8, 6);
@@ -221,9 +221,9 @@ TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlac
     chest.regionWidth = chest.regionHeight = 32;
     chest.spec = DrawSpec{kDrawOpaque, 1, Rgb{255, 0, 255}};
     ChestPlacement placement{.scene = 0, .x = 13, .y = 7};
-    ChestPlacementDialog dialog(context, chest, 1, placement, OwnerStep{});
-    dialog.move(40, 40);
-    dialog.show();
+    InDialog<ScenePlacementDialog>([&] { PlaceChest(context, chest, 1, placement, OwnerStep{}, nullptr); },
+                                   [&](ScenePlacementDialog* dialog) {
+    dialog->move(40, 40);
     QApplication::processEvents();
     MapView& view = *context.mapView;
     const std::vector<MapMarker>& markers = view.state().chestMarkers;
@@ -242,21 +242,21 @@ TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlac
     EXPECT_TRUE(lockOnCell(12, 9));
     EXPECT_TRUE(lockOnCell(16, 11));
     EXPECT_FALSE(lockOnCell(14, 9));
-    EXPECT_FALSE(view.window()->frameGeometry().intersects(dialog.frameGeometry()));
-
-    dialog.reject();
+    EXPECT_FALSE(view.window()->frameGeometry().intersects(dialog->frameGeometry()));
+    dialog->reject();
+    });
 }
 
 TEST_F(PlacementDialogsTest, ShopPlacementTakesTheCellAndDirection) {
     ShopPlacementValues shop;
     OwnerStep next = [](int scene, int, QWidget*) { return scene == 3 ? std::optional<int>(0) : std::nullopt; };
-    InDialog<ShopPlacementDialog>([&] { EXPECT_TRUE(PlaceShop(context, sprite, shop, next, nullptr)); },
-                                  [&](ShopPlacementDialog* d) {
+    InDialog<ScenePlacementDialog>([&] { EXPECT_TRUE(PlaceShop(context, sprite, shop, next, nullptr)); },
+                                  [&](ScenePlacementDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("店配置"));
-        EXPECT_EQ(d->directionCombo()->itemText(4), QStringLiteral("全方向"));
-        d->sceneCombo()->setCurrentIndex(1);
+        EXPECT_EQ(NamedAs<QComboBox>(d, "方向")->itemText(4), QStringLiteral("全方向"));
+        NamedAs<QComboBox>(d, "場面")->setCurrentIndex(1);
         ClickMap(2, 3);
-        d->directionCombo()->setCurrentIndex(4);
+        NamedAs<QComboBox>(d, "方向")->setCurrentIndex(4);
         Click(d->okButton());
     });
     EXPECT_EQ(std::tie(shop.scene, shop.x, shop.y, shop.direction, shop.group), std::make_tuple(3, 2, 3, 4, 0));

@@ -16,13 +16,12 @@
 #include "core/rules/player_character.h"
 #include "core/world/scene.h"
 #include "editors/events/event_command_editor.h"
-#include "editors/scenes/field_battle_dialogs.h"
 #include "editors/scenes/placement_hub.h"
-#include "editors/scenes/position_dialogs.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/map_makers.h"
 #include "support/qt/editor_driver.h"
 #include "support/qt/named.h"
+#include "support/qt/titled.h"
 #include "widgets/image_chooser.h"
 
 namespace lw {
@@ -85,12 +84,19 @@ TEST_F(PlacementHubTest, CaptionsFollowTheMode) {
         // Only the position modes work on the scene catalog.
         EXPECT_EQ(hub.catalog().count(), mode >= 1 && mode <= 4 ? 1 : 0);
     }
-    EXPECT_EQ(PositionListCaption(PositionListKind::FixedBattle), QStringLiteral("定位置戦闘2"));
-    EXPECT_EQ(PositionDialogCaption(PositionListKind::SceneChange), QStringLiteral("移動元"));
-    EXPECT_EQ(PositionDialogCaption(PositionListKind::Signpost), QStringLiteral("位置"));
 }
 
+// The player character, from pc.txt, stands at the selected position.
 TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile) {
+    test::WriteBytes(ImageFilePath(tp.project, "hero.bmp"), test::MakeSolidBmp24(96, 192, 0xC03030));
+    PlayerCharacter pc = DefaultPlayerCharacter();
+    pc.chip = PcPicture{.fileName = "hero.bmp", .x = 0, .y = 0, .width = 96, .height = 192};
+    pc.direction = 2;
+    tp.WriteData("pc.txt", PlayerCharacterBytes(pc));
+    const PlacedSprite marker = PlayerCharacterMarker(tp.project);
+    EXPECT_EQ(marker.image.size(), QSize(96, 192));
+    EXPECT_EQ(marker.offset, 48 - 32);
+    EXPECT_EQ(marker.direction, 2);
     AddUnreadableScene("scene5.txt");
     const std::string unreadableBefore = test::ReadBytes(DataFilePath(tp.project, "scene5.txt")).substr(0, 8);
     PlacementHub hub(context, 2, steps);
@@ -104,14 +110,18 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
     EXPECT_EQ(services.messages.size(), 2u);
     hub.SelectRow(0);
 
-    InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
-        EXPECT_EQ(list->windowTitle(), QStringLiteral("宿屋2"));
-        EXPECT_EQ(Rows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）"}));
+    InTitled("宿屋2", [&] { Click(hub.editButton()); }, [&](QDialog* list) {
+        EXPECT_EQ(Rows(PanelOf(list)), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）"}));
+        const PlacedSprite& shown = context.mapView->state().sprite;
+        EXPECT_FALSE(shown.image.isNull());
+        EXPECT_EQ(shown.position, QPoint(2, 2));  // the first inn
+        EXPECT_EQ(shown.direction, 1);            // facing as the row says
+        ClickRow(PanelOf(list), 1);
+        EXPECT_EQ(shown.position, QPoint(4, 4));
 
         // "追加...": the position dialog starts at the nearest cell in range; a click on the map
         // sets it; the owner form's Cancel keeps the dialog open, its OK gives the group.
-        InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); }, [&](PositionDialog* d) {
-            EXPECT_EQ(d->windowTitle(), QStringLiteral("位置"));
+        InTitled("位置", [&] { Click(PanelOf(list)->addButton()); }, [&](QDialog* d) {
             QSpinBox* x = NamedAs<QSpinBox>(d, "X");
             QSpinBox* y = NamedAs<QSpinBox>(d, "Y");
             EXPECT_EQ(x->value(), 0);
@@ -122,7 +132,7 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
             EXPECT_EQ(x->value(), 6);
             EXPECT_EQ(y->value(), 5);
             NamedAs<QComboBox>(d, "PCの向き")->setCurrentIndex(4);
-            Click(d->nextButton());
+            Click(ConfirmButton(d));
             EXPECT_TRUE(d->isVisible());
             ownerAction = [](SceneCatalog& catalog, int scene) {
                 SceneCatalogEntry* e = FindCatalogEntry(catalog, scene);
@@ -130,22 +140,22 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
                 e->groups().push_back(EventCommandGroup{"sleep", {"heal"}});
                 return std::optional<int>(4);
             };
-            Click(d->nextButton());
+            Click(ConfirmButton(d));
         });
         ASSERT_EQ(ownerCalls.size(), 2u);
         EXPECT_EQ(ownerCalls[1].owner, EventOwner::Inn);
         EXPECT_EQ(ownerCalls[1].scene, 0);
         EXPECT_EQ(ownerCalls[1].group, 0);  // a new position starts from group 0
-        EXPECT_EQ(Rows(list->panel()), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）", "6 5 4 4"}));
-        EXPECT_EQ(list->panel()->selectedRow(), 2);
+        EXPECT_EQ(Rows(PanelOf(list)), (QStringList{"2 2 1 1 — タイトル（スタート）", "4 4 3 3 — タイトル（終了）", "6 5 4 4"}));
+        EXPECT_EQ(PanelOf(list)->selectedRow(), 2);
 
         // Delete the first, move the new one up.
-        ClickRow(list->panel(), 0);
-        Click(list->panel()->deleteButton());
-        ClickRow(list->panel(), 1);
-        Click(list->panel()->upButton());
-        EXPECT_EQ(Rows(list->panel()), (QStringList{"6 5 4 4", "4 4 3 3 — タイトル（終了）"}));
-        Click(list->okButton());
+        ClickRow(PanelOf(list), 0);
+        Click(PanelOf(list)->deleteButton());
+        ClickRow(PanelOf(list), 1);
+        Click(PanelOf(list)->upButton());
+        EXPECT_EQ(Rows(PanelOf(list)), (QStringList{"6 5 4 4", "4 4 3 3 — タイトル（終了）"}));
+        Click(ConfirmButton(list));
     });
 
     Click(hub.okButton());
@@ -163,6 +173,9 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
     EXPECT_TRUE(fs::exists(DataFilePath(tp.project, kFlagFile)));
     EXPECT_EQ(fs::file_size(DataFilePath(tp.project, "scene5.txt")), kListFileCeiling + 1);
     EXPECT_EQ(test::ReadBytes(DataFilePath(tp.project, "scene5.txt")).substr(0, 8), unreadableBefore);
+    // Without pc.txt there is no marker.
+    fs::remove(DataFilePath(tp.project, "pc.txt"));
+    EXPECT_TRUE(PlayerCharacterMarker(tp.project).image.isNull());
 }
 
 // The hub button "立て札" as the program registers it: a click on the map sets the position, the
@@ -173,12 +186,11 @@ TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
     bool flowRan = false;
     test::OnNextModal<PlacementHub>([&](PlacementHub* hub) {
         EXPECT_EQ(hub->windowTitle(), QStringLiteral("立て札1"));
-        InDialog<PositionListDialog>([&] { Click(hub->editButton()); }, [&](PositionListDialog* list) {
-            EXPECT_EQ(list->windowTitle(), QStringLiteral("立て札2"));
-            InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); }, [&](PositionDialog* d) {
+        InTitled("立て札2", [&] { Click(hub->editButton()); }, [&](QDialog* list) {
+            InTitled("位置", [&] { Click(PanelOf(list)->addButton()); }, [&](QDialog* d) {
                 context.mapView->HandleLeftButton(QPoint(7 * 32 + 9, 8 * 32 + 9));
                 NamedAs<QComboBox>(d, "PCの向き")->setCurrentIndex(3);
-                InDialog<EventCommandEditor>([&] { Click(d->nextButton()); }, [&](EventCommandEditor* owner) {
+                InDialog<EventCommandEditor>([&] { Click(ConfirmButton(d)); }, [&](EventCommandEditor* owner) {
                     EXPECT_EQ(owner->form(), EventCommandEditor::Form::Owner);
                     EXPECT_EQ(owner->ownerGroupLabel()->text(), QStringLiteral("立て札ｲﾍﾞﾝﾄｺﾏﾝﾄﾞｸﾞﾙｰﾌﾟ番号"));
                     owner->groupChoice()->setCurrentIndex(2);
@@ -188,8 +200,8 @@ TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
                     Click(owner->okButton());
                 });
             });
-            EXPECT_EQ(Rows(list->panel()), (QStringList{"3 3 2 0 — タイトル（序章）", "7 8 3 2 — タイトル（ロード）"}));
-            Click(list->okButton());
+            EXPECT_EQ(Rows(PanelOf(list)), (QStringList{"3 3 2 0 — タイトル（序章）", "7 8 3 2 — タイトル（ロード）"}));
+            Click(ConfirmButton(list));
         });
         Click(hub->okButton());
         flowRan = true;
@@ -215,14 +227,12 @@ TEST_F(PlacementHubTest, CancelWritesNothingAndPutsTheFlagExplanationsBack) {
             context.flags.text[3] = "changed";
             return std::optional<int>(2);
         };
-        InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
-            EXPECT_EQ(list->windowTitle(), QStringLiteral("場面変更2"));
-            InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); }, [&](PositionDialog* d) {
-                EXPECT_EQ(d->windowTitle(), QStringLiteral("移動元"));
-                Click(d->nextButton());
+        InTitled("場面変更2", [&] { Click(hub.editButton()); }, [&](QDialog* list) {
+            InTitled("移動元", [&] { Click(PanelOf(list)->addButton()); }, [&](QDialog* d) {
+                Click(ConfirmButton(d));
             });
-            EXPECT_EQ(Rows(list->panel()), (QStringList{"0 0 0 2 — タイトル（ロード）"}));
-            Click(list->okButton());
+            EXPECT_EQ(Rows(PanelOf(list)), (QStringList{"0 0 0 2 — タイトル（ロード）"}));
+            Click(ConfirmButton(list));
         });
         EXPECT_EQ(hub.rows()[0].scene.sceneChanges, (std::vector<SceneChange>{{0, 0, 0, 2}}));
         Click(hub.cancelButton());
@@ -233,15 +243,9 @@ TEST_F(PlacementHubTest, CancelWritesNothingAndPutsTheFlagExplanationsBack) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(PlacementHubTest, AnUnreadableFlagFileIsNotWrittenOver) {
+// With a flag file that could not be read: OK writes the scene, and leaves the flag file alone.
+TEST_F(PlacementHubTest, TheSixtyFifthEventPositionIsRefusedAndAnUnreadableFlagFileIsNotWrittenOver) {
     context.flagsRead = ReadStatus::Unreadable;
-    PlacementHub hub(context, 3, steps);
-    Click(hub.okButton());
-    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, kFlagFile)));
-    EXPECT_FALSE(tp.ReadData("scene0.txt").empty());
-}
-
-TEST_F(PlacementHubTest, TheSixtyFifthEventPositionIsRefused) {
     // 62 shops and one signpost: room for no more than one inn.
     Scene full = town;
     full.eventPositions.assign(62, EventPosition{kShopPosition, 1, 1, 0, 0, 0});
@@ -250,48 +254,21 @@ TEST_F(PlacementHubTest, TheSixtyFifthEventPositionIsRefused) {
     ownerAction = [](SceneCatalog&, int) { return std::optional<int>(1); };
     PlacementHub hub(context, 2, steps);
     hub.show();
-    InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
-        InDialog<PositionDialog>([&] { Click(list->panel()->addButton()); },
-                                 [&](PositionDialog* d) { Click(d->nextButton()); });
-        EXPECT_EQ(list->panel()->rowCount(), 1);
+    InTitled("宿屋2", [&] { Click(hub.editButton()); }, [&](QDialog* list) {
+        InTitled("位置", [&] { Click(PanelOf(list)->addButton()); }, [](QDialog* d) { Click(ConfirmButton(d)); });
+        EXPECT_EQ(PanelOf(list)->rowCount(), 1);
         // The 65th: refused with a message, no position dialog.
-        Click(list->panel()->addButton());
-        EXPECT_EQ(list->panel()->rowCount(), 1);
+        Click(PanelOf(list)->addButton());
+        EXPECT_EQ(PanelOf(list)->rowCount(), 1);
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("64")));
-        Click(list->okButton());
+        Click(ConfirmButton(list));
     });
     Click(hub.okButton());
     const Scene written = Written();
     EXPECT_EQ(written.eventPositionCount(), 64);
     EXPECT_EQ(written.eventPositions.back(), (EventPosition{kInnPosition, 0, 0, 0, 1, 0}));
-}
-
-TEST_F(PlacementHubTest, ThePlayerCharacterStandsAtTheSelectedPosition) {
-    test::WriteBytes(ImageFilePath(tp.project, "hero.bmp"), test::MakeSolidBmp24(96, 192, 0xC03030));
-    PlayerCharacter pc = DefaultPlayerCharacter();
-    pc.chip = PcPicture{.fileName = "hero.bmp", .x = 0, .y = 0, .width = 96, .height = 192};
-    pc.direction = 2;
-    tp.WriteData("pc.txt", PlayerCharacterBytes(pc));
-    const PlacedSprite marker = PlayerCharacterMarker(tp.project);
-    EXPECT_EQ(marker.image.size(), QSize(96, 192));
-    EXPECT_EQ(marker.offset, 48 - 32);
-    EXPECT_EQ(marker.direction, 2);
-
-    PlacementHub hub(context, 2, steps);
-    hub.show();
-    InDialog<PositionListDialog>([&] { Click(hub.editButton()); }, [&](PositionListDialog* list) {
-        const PlacedSprite& shown = context.mapView->state().sprite;
-        EXPECT_FALSE(shown.image.isNull());
-        EXPECT_EQ(shown.position, QPoint(2, 2));  // the first inn
-        EXPECT_EQ(shown.direction, 1);            // facing as the row says
-        ClickRow(list->panel(), 1);
-        EXPECT_EQ(context.mapView->state().sprite.position, QPoint(4, 4));
-        Click(list->cancelButton());
-    });
-    // Without pc.txt there is no marker.
-    fs::remove(DataFilePath(tp.project, "pc.txt"));
-    EXPECT_TRUE(PlayerCharacterMarker(tp.project).image.isNull());
+    EXPECT_FALSE(fs::exists(DataFilePath(tp.project, kFlagFile)));
 }
 
 TEST_F(PlacementHubTest, TerrainAnimationStepEditsACopyTakenOnOk) {
@@ -334,11 +311,10 @@ protected:
 
 TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
     PlacementHub hub(context, 5, steps);
-    InDialog<FieldBattleDialog>([&] { Click(hub.editButton()); }, [&](FieldBattleDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘2"));
+    InTitled("ﾌｨｰﾙﾄﾞ戦闘2", [&] { Click(hub.editButton()); }, [&](QDialog* d) {
         QSpinBox* rate = NamedAs<QSpinBox>(d, "出現率");
         QComboBox* enemy = NamedAs<QComboBox>(d, "敵ﾕﾆｯﾄ");
-        EXPECT_EQ(Rows(d->panel()), (QStringList{"0 12 cave.bmp — slimes"}));
+        EXPECT_EQ(Rows(PanelOf(d)), (QStringList{"0 12 cave.bmp — slimes"}));
         EXPECT_EQ(rate->value(), 12);
         EXPECT_EQ(rate->minimum(), 1);
         EXPECT_EQ(rate->maximum(), 100);
@@ -346,32 +322,31 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
         EXPECT_EQ(enemy->currentIndex(), 0);
 
         // "更新" with the rate untouched keeps 12.5; a new choice of background is taken.
-        ClickRow(d->panel(), 0);
+        ClickRow(PanelOf(d), 0);
         enemy->setCurrentIndex(1);
         NamedAs<ImageChooser>(d, "背景")->SelectByPrefix("forest");
-        Click(d->updateButton());  // the file written below holds the kept rate
+        Press(d, "更新");  // the file written below holds the kept rate
 
         rate->setValue(40);
         NamedAs<ImageChooser>(d, "背景")->SelectByPrefix("cave");
-        Click(d->panel()->addButton());
-        EXPECT_EQ(Rows(d->panel()), (QStringList{"1 12 forest.bmp — bats", "1 40 cave.bmp — bats"}));
+        Click(PanelOf(d)->addButton());
+        EXPECT_EQ(Rows(PanelOf(d)), (QStringList{"1 12 forest.bmp — bats", "1 40 cave.bmp — bats"}));
 
         // Up to 64 battles; the 65th is refused.
-        for (int i = 2; i < kSceneBattleCapacity; ++i) Click(d->panel()->addButton());
-        EXPECT_EQ(d->panel()->rowCount(), 64);
+        for (int i = 2; i < kSceneBattleCapacity; ++i) Click(PanelOf(d)->addButton());
+        EXPECT_EQ(PanelOf(d)->rowCount(), 64);
         services.messages.clear();
-        Click(d->panel()->addButton());
-        EXPECT_EQ(d->panel()->rowCount(), 64);
+        Click(PanelOf(d)->addButton());
+        EXPECT_EQ(PanelOf(d)->rowCount(), 64);
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("64")));
         for (int i = 2; i < kSceneBattleCapacity; ++i) {
-            ClickRow(d->panel(), 2);
-            Click(d->panel()->deleteButton());
+            ClickRow(PanelOf(d), 2);
+            Click(PanelOf(d)->deleteButton());
         }
 
         // "次へ": the chips of the set, 16 to a row; row 17 is grid row 1, column 1.
-        InDialog<TerrainBattleDialog>([&] { Click(d->nextButton()); }, [&](TerrainBattleDialog* t) {
-            EXPECT_EQ(t->windowTitle(), QStringLiteral("ﾌｨｰﾙﾄﾞ戦闘3"));
+        InTitled("ﾌｨｰﾙﾄﾞ戦闘3", [&] { Click(ConfirmButton(d)); }, [&](QDialog* t) {
             QListWidget* chips = NamedAs<QListWidget>(t, "ﾌｨｰﾙﾄﾞ戦闘3");
             QComboBox* battle = NamedAs<QComboBox>(t, "ﾌｨｰﾙﾄﾞ戦闘");
             ASSERT_EQ(chips->count(), 32);
@@ -387,7 +362,7 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
             EXPECT_EQ(chips->item(17)->text(), QStringLiteral(" 17   1"));
             chips->setCurrentRow(3);
             Click(NamedAs<QPushButton>(t, "消去"));
-            Click(t->okButton());
+            Click(ConfirmButton(t));
         });
     });
     Click(hub.okButton());
@@ -400,13 +375,13 @@ TEST_F(FieldBattleTest, BattlesListedUpdatedAndAssignedToChips) {
 TEST_F(FieldBattleTest, CancelInTheChipDialogReturnsToTheListAndCancelThereChangesNothing) {
     const std::string before = tp.ReadData("scene0.txt");
     PlacementHub hub(context, 5, steps);
-    InDialog<FieldBattleDialog>([&] { Click(hub.editButton()); }, [&](FieldBattleDialog* d) {
-        Click(d->panel()->deleteButton());
-        InDialog<TerrainBattleDialog>([&] { Click(d->nextButton()); }, [&](TerrainBattleDialog* t) {
-            Click(t->cancelButton());
+    InTitled("ﾌｨｰﾙﾄﾞ戦闘2", [&] { Click(hub.editButton()); }, [&](QDialog* d) {
+        Click(PanelOf(d)->deleteButton());
+        InTitled("ﾌｨｰﾙﾄﾞ戦闘3", [&] { Click(ConfirmButton(d)); }, [&](QDialog* t) {
+            Press(t, "ｷｬﾝｾﾙ");
         });
         EXPECT_TRUE(d->isVisible());
-        Click(d->cancelButton());
+        Press(d, "ｷｬﾝｾﾙ");
     });
     EXPECT_EQ(hub.rows()[0].scene.battles.size(), 1u);
     Click(hub.okButton());

@@ -19,10 +19,10 @@
 #include "core/check/renumber.h"
 #include "core/media/audio_lists.h"
 #include "editors/events/event_command_editor.h"
-#include "editors/scenes/field_battle_dialogs.h"
 #include "editors/scenes/placement_hub.h"
 #include "support/core/linked_project.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/named.h"
 #include "widgets/usages_dialog.h"
 
 namespace lw {
@@ -145,12 +145,13 @@ protected:
                 RunFromHub<PlacementHub>(k.button, [&](PlacementHub* hub) {
                     hub->SelectRow(0);
                     ASSERT_EQ(hub->rows()[0].fileName, "scene1.txt");
-                    OnNextModal<FieldBattleDialog>([&](FieldBattleDialog* d) {
-                        ClickRow(d->panel(), 0);
-                        act(d->panel()->deleteButton(), d->panel()->downButton());
-                        OnNextModal<TerrainBattleDialog>([](TerrainBattleDialog* t) { Click(t->okButton()); });
-                        Click(d->nextButton());
-                    });
+                    OnNextModal<QDialog>([&](QDialog* d) {  // "ﾌｨｰﾙﾄﾞ戦闘2", then "ﾌｨｰﾙﾄﾞ戦闘3"
+                        auto* panel = d->findChild<ListEditorPanel*>();
+                        ClickRow(panel, 0);
+                        act(panel->deleteButton(), panel->downButton());
+                        OnNextModal<QDialog>([](QDialog* t) { Click(ConfirmButton(t)); }, d);
+                        Click(ConfirmButton(d));
+                    }, hub);
                     Click(hub->editButton());
                     Click(hub->okButton());
                 });

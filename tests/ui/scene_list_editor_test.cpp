@@ -14,16 +14,17 @@
 #include "core/world/scene.h"
 #include "core/world/map_animation.h"
 #include "editors/scenes/map_animation_list_editor.h"
-#include "editors/scenes/map_animation_sequence_step.h"
-#include "editors/scenes/map_animation_settings_step.h"
 #include "editors/scenes/scene_list_editor.h"
 #include "editors/scenes/scene_settings_dialog.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_driver.h"
+#include "support/qt/named.h"
+#include "support/qt/titled.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
+#include "widgets/preview_step_dialog.h"
 
 namespace lw {
 namespace {
@@ -40,9 +41,13 @@ protected:
         return s;
     }
     // Clicks `button` of the list, which opens "場面設定2"; `inDialog` then works in it.
-    static void InSettings(QAbstractButton* button, std::function<void(SceneSettingsDialog*)> inDialog) {
-        InDialog<SceneSettingsDialog>([button] { Click(button); }, inDialog);
+    static void InSettings(QAbstractButton* button, std::function<void(QDialog*)> inDialog) {
+        InDialog<QDialog>([button] { Click(button); }, [&](QDialog* d) {
+            EXPECT_EQ(d->windowTitle(), QStringLiteral("場面設定2"));
+            inDialog(d);
+        });
     }
+    static void Confirm(QDialog* d) { Click(ConfirmButton(d)); }
 };
 
 TEST_F(SceneListEditorTest, AddTakesTheLowestFreeNumberWithTheFourDefaultGroups) {
@@ -56,20 +61,18 @@ TEST_F(SceneListEditorTest, AddTakesTheLowestFreeNumberWithTheFourDefaultGroups)
     EXPECT_TRUE(editor.showBox()->isChecked());
 
     // Cancel in "場面設定2" adds nothing.
-    InSettings(editor.addButton(), [](SceneSettingsDialog* d) { Click(d->cancelButton()); });
+    InSettings(editor.addButton(), [](QDialog* d) { Press(d, "ｷｬﾝｾﾙ"); });
     EXPECT_EQ(editor.list()->count(), 4);
 
-    InSettings(editor.addButton(), [](SceneSettingsDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("場面設定2"));
-        EXPECT_EQ(d->scene().groupCount(), 4);
-        d->kindCombo()->setCurrentIndex(2);
-        d->nameEdit()->setText(QStringLiteral("港町"));
-        Click(d->okButton());
+    InSettings(editor.addButton(), [](QDialog* d) {
+        NamedAs<QComboBox>(d, "場面種別")->setCurrentIndex(2);
+        NamedAs<QLineEdit>(d, "場面名")->setText(QStringLiteral("港町"));
+        Confirm(d);
     });
     EXPECT_EQ(Items(editor.list()), (QStringList{"scene0.txt", "scene1.txt", "scene10.txt", "scene2.txt", "scene3.txt"}));
     EXPECT_EQ(editor.selectedRow(), 3);
     // The next gap is 4 (five rows: 0, 1, 2, 3 and 10).
-    InSettings(editor.addButton(), [](SceneSettingsDialog* d) { Click(d->okButton()); });
+    InSettings(editor.addButton(), Confirm);
     EXPECT_EQ(editor.list()->item(5)->text(), QStringLiteral("scene4.txt"));
 
     Scene expected = NewScene();
@@ -107,13 +110,13 @@ TEST_F(SceneListEditorTest, OkWritesEverySceneByteForByteAndAnOddSceneConfirmedU
 
     SceneListEditor editor(context);
     editor.SelectRow(1);
-    InSettings(editor.editButton(), [](SceneSettingsDialog* d) {
-        EXPECT_EQ(d->kindCombo()->currentIndex(), -1);
-        Click(d->okButton());
+    InSettings(editor.editButton(), [](QDialog* d) {
+        EXPECT_EQ(NamedAs<QComboBox>(d, "場面種別")->currentIndex(), -1);
+        Confirm(d);
     });
     EXPECT_EQ(editor.rows()[1].scene, oddRead);
     editor.SelectRow(0);
-    InSettings(editor.editButton(), [](SceneSettingsDialog* d) { Click(d->okButton()); });
+    InSettings(editor.editButton(), Confirm);
     EXPECT_EQ(editor.rows()[0].scene, test::MakeRichScene());
 
     Click(editor.okButton());
@@ -124,9 +127,9 @@ TEST_F(SceneListEditorTest, OkWritesEverySceneByteForByteAndAnOddSceneConfirmedU
     // An edit that changes one value changes only that line's value.
     SceneListEditor again(context);
     again.SelectRow(1);
-    InSettings(again.editButton(), [](SceneSettingsDialog* d) {
-        d->kindCombo()->setCurrentIndex(1);
-        Click(d->okButton());
+    InSettings(again.editButton(), [](QDialog* d) {
+        NamedAs<QComboBox>(d, "場面種別")->setCurrentIndex(1);
+        Confirm(d);
     });
     Click(again.okButton());
     oddRead.kind = 1;
@@ -163,7 +166,7 @@ struct SceneFiles {
     static std::string Name(int n) { return SceneFileName(n); }
     static std::string Bytes(const TempProject&) { return SceneBytes(NewScene()); }
     static void AddOne(Editor& e) {
-        InDialog<SceneSettingsDialog>([&] { Click(e.addButton()); }, [](SceneSettingsDialog* d) { Click(d->okButton()); });
+        InDialog<QDialog>([&] { Click(e.addButton()); }, [](QDialog* d) { Click(ConfirmButton(d)); });
     }
 };
 struct MapAnimationFiles {
@@ -174,9 +177,9 @@ struct MapAnimationFiles {
         return MapAnimationBytes(NewMapAnimation());
     }
     static void AddOne(Editor& e) {
-        OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
-            Choose(s->imageChoice(), "sea.bmp");
-            OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) { Click(q->okButton()); });
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
+            Choose(NamedAs<ImageChooser>(s, "画像"), "sea.bmp");
+            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) { Click(q->okButton()); });
             Click(s->nextButton());
         });
         Click(e.addButton());
@@ -251,36 +254,38 @@ TEST_F(SceneListEditorTest, SettingsShowTheChosenMapAndChipSetsAndGiveThemBack) 
 
     Scene start = NewScene();
     start.name = ToCp932(QStringLiteral("はじまりの村")).value();
-    SceneSettingsDialog dialog(context, &start);
-    dialog.move(20, 20);
-    dialog.show();
-    QApplication::processEvents();
-    MapView& view = *context.mapView;
-    ASSERT_TRUE(view.IsOpen());
-    EXPECT_TRUE(view.IsShown());
-    EXPECT_EQ(view.state().mode, MapViewMode::Settings);
-    EXPECT_EQ(dialog.mapChooser()->count(), 1);  // "*.bin" only
+    std::optional<Scene> edited;
+    InDialog<QDialog>([&] { edited = EditSceneSettings(context, &start, nullptr); }, [&](QDialog* d) {
+        d->move(20, 20);
+        QApplication::processEvents();
+        MapView& view = *context.mapView;
+        ASSERT_TRUE(view.IsOpen());
+        EXPECT_TRUE(view.IsShown());
+        EXPECT_EQ(view.state().mode, MapViewMode::Settings);
+        auto* map = NamedAs<ImageChooser>(d, "ﾏｯﾌﾟ ﾌｧｲﾙ名");
+        EXPECT_EQ(map->count(), 1);  // "*.bin" only
 
-    dialog.mapChooser()->setCurrentIndex(0);
-    EXPECT_EQ(view.state().map.width, test::kVillageWidth);
-    dialog.backgroundChooser()->SelectByPrefix("village_ground");
-    dialog.layerChooser()->SelectByPrefix("village_upper");
-    EXPECT_FALSE(view.state().chipSets.images[0].isNull());
-    EXPECT_FALSE(view.state().chipSets.images[1].isNull());
-    dialog.drawing()->keyBox()->click();  // the box is wider than its label
-    dialog.drawing()->PickColour(QColor(255, 0, 255));
-    EXPECT_EQ(view.state().layerSpec, (DrawSpec{kDrawOpaque, 1, Rgb{255, 0, 255}}));
-    Click(dialog.drawing()->modeButton(1));
-    EXPECT_EQ(view.state().layerSpec.mode, 1);
-    Click(dialog.drawing()->modeButton(0));
-    dialog.bgmCombo()->setCurrentIndex(1);
-    view.SetScroll(6 * 32, 4 * 32);
-    QApplication::processEvents();
+        map->setCurrentIndex(0);
+        EXPECT_EQ(view.state().map.width, test::kVillageWidth);
+        NamedAs<ImageChooser>(d, "背景ﾁｯﾌﾟｾｯﾄ名")->SelectByPrefix("village_ground");
+        NamedAs<ImageChooser>(d, "ﾚｲﾔｰﾁｯﾌﾟｾｯﾄ名")->SelectByPrefix("village_upper");
+        EXPECT_FALSE(view.state().chipSets.images[0].isNull());
+        EXPECT_FALSE(view.state().chipSets.images[1].isNull());
+        auto* drawing = d->findChild<DrawingGroup*>();
+        drawing->keyBox()->click();  // the box is wider than its label
+        drawing->PickColour(QColor(255, 0, 255));
+        EXPECT_EQ(view.state().layerSpec, (DrawSpec{kDrawOpaque, 1, Rgb{255, 0, 255}}));
+        Click(drawing->modeButton(1));
+        EXPECT_EQ(view.state().layerSpec.mode, 1);
+        Click(drawing->modeButton(0));
+        NamedAs<QComboBox>(d, "BGM")->setCurrentIndex(1);
+        view.SetScroll(6 * 32, 4 * 32);
+        QApplication::processEvents();
 
-    dialog.showImageBox()->click();
-    EXPECT_FALSE(view.IsShown());
-    Click(dialog.okButton());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        NamedAs<QCheckBox>(d, "画像表示")->click();
+        EXPECT_FALSE(view.IsShown());
+        Confirm(d);
+    });
     Scene expected = start;
     expected.mapDataFile = "village.bin";
     expected.backgroundChipSet = "village_ground.bmp";
@@ -289,7 +294,7 @@ TEST_F(SceneListEditorTest, SettingsShowTheChosenMapAndChipSetsAndGiveThemBack) 
     expected.layerKeyRed = 255;
     expected.layerKeyBlue = 255;
     expected.bgmIndex = 1;
-    EXPECT_EQ(dialog.scene(), expected);
+    EXPECT_EQ(edited, expected);
 }
 
 }  // namespace

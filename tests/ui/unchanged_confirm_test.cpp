@@ -30,9 +30,7 @@
 #include "editors/rules/monster_list_editor.h"
 // placement hub
 #include "core/world/scene.h"
-#include "editors/scenes/field_battle_dialogs.h"
 #include "editors/scenes/placement_hub.h"
-#include "editors/scenes/position_dialogs.h"
 #include "support/core/map_makers.h"
 // end placement hub
 #include "support/core/bmp_makers.h"
@@ -46,8 +44,7 @@
 // map animations
 #include "core/world/map_animation.h"
 #include "editors/scenes/map_animation_list_editor.h"
-#include "editors/scenes/map_animation_sequence_step.h"
-#include "editors/scenes/map_animation_settings_step.h"
+#include "widgets/preview_step_dialog.h"
 
 namespace lw {
 namespace {
@@ -306,13 +303,14 @@ std::string PreparePlacementScene(const TempProject& tp) {
 
 void ConfirmEveryFieldBattleUnchanged(EditorContext& context) {
     PlacementHub hub(context, 5, PlacementSteps{});
-    OnNextModal<FieldBattleDialog>([](FieldBattleDialog* d) {
-        for (int row = 0; row < d->panel()->rowCount(); ++row) {
-            test::ClickRow(d->panel(), row);
-            d->updateButton()->click();
+    OnNextModal<QDialog>([](QDialog* d) {
+        auto* panel = d->findChild<ListEditorPanel*>();
+        for (int row = 0; row < panel->rowCount(); ++row) {
+            test::ClickRow(panel, row);
+            Press(d, QCoreApplication::translate("lw::FieldBattleDialog", "更新"));
         }
-        OnNextModal<TerrainBattleDialog>([](TerrainBattleDialog* t) { t->okButton()->click(); });
-        d->nextButton()->click();
+        OnNextModal<QDialog>([](QDialog* t) { ConfirmButton(t)->click(); }, d);
+        ConfirmButton(d)->click();
     });
     hub.editButton()->click();
     hub.okButton()->click();
@@ -323,14 +321,15 @@ void ConfirmEveryInnUnchanged(EditorContext& context) {
     steps.ownerForm = [](SceneCatalog&, EventOwner, int, int group, QWidget*) { return std::optional<int>(group); };
     PlacementHub hub(context, 2, steps);
     hub.show();
-    OnNextModal<PositionListDialog>([](PositionListDialog* list) {
-        for (int row = 0; row < list->panel()->rowCount(); ++row) {
-            test::ClickRow(list->panel(), row);
-            OnNextModal<PositionDialog>([](PositionDialog* d) { d->nextButton()->click(); });
-            list->panel()->editButton()->click();
+    OnNextModal<QDialog>([](QDialog* list) {
+        auto* panel = list->findChild<ListEditorPanel*>();
+        for (int row = 0; row < panel->rowCount(); ++row) {
+            test::ClickRow(panel, row);
+            OnNextModal<QDialog>([](QDialog* d) { ConfirmButton(d)->click(); }, list);
+            panel->editButton()->click();
         }
-        list->okButton()->click();
-    });
+        ConfirmButton(list)->click();
+    }, &hub);
     hub.editButton()->click();
     hub.okButton()->click();
 }
@@ -351,13 +350,14 @@ MapAnimation StressedMapAnimation() {
 void ConfirmMapAnimationUnchanged(EditorContext& context) {
     MapAnimationListEditor editor(context, nullptr);
     bool reachedAnimations = false;
-    OnNextModal<MapAnimationSettingsStep>([&](MapAnimationSettingsStep* s) {
-        OnNextModal<MapAnimationSequenceStep>([&](MapAnimationSequenceStep* q) {
+    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
             reachedAnimations = true;
-            for (int row = 0; row < q->panel()->rowCount(); ++row) {
+            auto* panel = q->findChild<ListEditorPanel*>();
+            for (int row = 0; row < panel->rowCount(); ++row) {
                 OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) { QTest::mouseClick(o->defaultButton(), Qt::LeftButton); });
-                test::ClickRow(q->panel(), row);
-                QTest::mouseClick(q->panel()->editButton(), Qt::LeftButton);
+                test::ClickRow(panel, row);
+                QTest::mouseClick(panel->editButton(), Qt::LeftButton);
             }
             QTest::mouseClick(q->okButton(), Qt::LeftButton);
         });

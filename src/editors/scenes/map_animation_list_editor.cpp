@@ -90,8 +90,7 @@ void MapAnimationListEditor::ShowSelected() {
 
 bool MapAnimationListEditor::RunSteps(MapAnimation& working) {
     view().Close();
-    MapAnimationSettingsStep settings(context_, working, this);
-    const bool ok = settings.exec() == QDialog::Accepted;
+    const bool ok = EditMapAnimationSteps(context_, working, this);
     if (isVisible()) OpenPreview();
     return ok;
 }

@@ -242,8 +242,7 @@ NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent)
                        },
                        [](const Npc& n) { return SceneListRow{n.scene, n.x, n.y, n.facing, n.group}; }) {
     ReopenPreviewOnActivation();
-    runChain = [this](Npc& npc, int index) { return DefaultChain(npc, index); };
-    list_.OnChain(NewNpc, [this](Npc& npc, int index) { return runChain && runChain(npc, index); });
+    list_.OnChain(NewNpc, [this](Npc& npc, int index) { return RunChain(npc, index); });
     list_.list().OnSelectionChanged([this](int) { ShowPreview(); });
     list_.list().OnChanged([this] { ShowPreview(); });
     Load(-1);
@@ -266,7 +265,7 @@ void NpcListEditor::ShowPreview() {
     ShowNpcWalking(v, this, show ? list_.records()[static_cast<std::size_t>(row)] : Npc{}, show);
 }
 
-bool NpcListEditor::DefaultChain(Npc& npc, int index) {
+bool NpcListEditor::RunChain(Npc& npc, int index) {
     view().Close();
     FaceDialog sprite(context_, SpriteFieldsOf(npc), this);
     sprite.SetNext([&](FaceDialog& spriteDialog) {

@@ -34,8 +34,6 @@ public:
     explicit NpcListEditor(EditorContext& context, QWidget* parent = nullptr);
     ~NpcListEditor() override;
 
-    // Runs the chain on `npc` (the hook "追加..." and "編集..." use); true when it ended with OK.
-    std::function<bool(Npc& npc, int index)> runChain;
     // The chain's last step, the owner form on the editor's catalog: the NPC's new group (-1 none)
     // on OK, nullopt on Cancel.
     std::function<std::optional<int>(SceneCatalog& catalog, int sceneNumber, int currentGroup, QWidget* parent)>
@@ -46,7 +44,8 @@ private:
     void ShowPreview();
     void Leave() override;
     void Saved() override;
-    bool DefaultChain(Npc& npc, int index);
+    // Runs the chain on `npc` ("追加..." and "編集..."); true when it ended with OK.
+    bool RunChain(Npc& npc, int index);
     bool PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent);
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// The dialogs behind PlacePlayerStart, PlaceNpc, PlaceChest and PlaceShop (placement_dialogs.h),
-// declared here so that tests can reach their controls.
+// The frame of the dialogs behind PlacePlayerStart, PlaceNpc, PlaceChest and PlaceShop
+// (placement_dialogs.h), and "PC配置".
 //
 // Each lists the scene files in a chooser, shows the chosen scene in the map view with the owner's
 // sprite at the position (NPC markers of the scene drawn, the owner itself left out), takes a
@@ -18,7 +18,6 @@
 #include "render/map_view_state.h"
 #include "widgets/kept_value.h"
 
-class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QHBoxLayout;
@@ -34,24 +33,24 @@ class ScenePlacementDialog : public QDialog {
 public:
     ~ScenePlacementDialog() override;
 
-    QComboBox* sceneCombo() const { return scene_; }
-    QSpinBox* xSpin() const { return x_; }  // the position row (nullptr without one)
-    QSpinBox* ySpin() const { return y_; }
     QPushButton* okButton() const { return ok_; }  // "OK" or "次へ"
     QPushButton* cancelButton() const { return cancel_; }
 
-    // The chosen scene's number, -1 when none is chosen (the loaded number while untouched).
-    int chosenScene() const;
     // Chooses the scene file with that number, as the author would (nothing when there is none).
     void ChooseScene(int sceneNumber);
     // The cell a click on the map gave (what MapView::cellClicked delivers).
     void ClickCell(int x, int y);
 
-    void reject() override;
+    void reject() override {
+        CloseMapView();
+        QDialog::reject();
+    }
 
 protected:
     ScenePlacementDialog(EditorContext& context, const QString& caption, MapViewMode mode, const PlacedSprite& sprite,
                          int loadedScene, QWidget* parent);
+    // The chosen scene's number, -1 when none is chosen (the loaded number while untouched).
+    int chosenScene() const;
     // Builds the rest once the derived dialog has made its controls: loads the scene (ranging the
     // spins without moving the loaded values).
     void Finish();
@@ -69,7 +68,10 @@ protected:
     // The confirming button "次へ" under the form.
     void AddNextButtons();
     // Closes the map view and ends with success.
-    void CloseAccepted();
+    void CloseAccepted() {
+        CloseMapView();
+        QDialog::accept();
+    }
     // "次へ" with the values `v` of the form: runs the caller's next step (next_); on its OK the
     // values, with the owner's group it gave, become `result` and the dialog ends with success.
     template <class Values>
@@ -82,9 +84,14 @@ protected:
     // A spin for a map cell, following the sprite when it changes.
     QSpinBox* MakeSpin();
     // Ranges `spin` to `range`; `reset` loads 0 (taken as the new value), else the loaded value stays.
-    static void Range(QSpinBox* spin, int minimum, int maximum, bool reset);
-    // Sets a spin as the author would, so that the value is taken even when it equals the loaded one.
-    static void Take(QSpinBox* spin, int value);
+    static void Range(QSpinBox* spin, int minimum, int maximum, bool reset) {
+        KeepRange(spin, minimum, maximum);
+        if (reset) LoadSpin(spin, 0);
+    }
+    // Sets a spin as the author would, so that the value is taken even when it equals the loaded one:
+    // loading the value makes it the spin's own, so a click on the cell the spin already shows for an
+    // out-of-range stored value still takes the clicked cell.
+    static void Take(QSpinBox* spin, int value) { LoadSpin(spin, value); }
     const MapData& map() const;
     void RefreshSprite();
     void CloseMapView();
@@ -182,50 +189,5 @@ private:
     QSpinBox* inViewX_;
     QSpinBox* inViewY_;
 };
-
-// "NPC配置".
-class NpcPlacementDialog : public PlacementDialogOf<NpcPlacement> {
-    Q_OBJECT
-public:
-    NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex, const NpcPlacement& placement,
-                       const OwnerStep& next, QWidget* parent = nullptr);
-
-protected:
-    void RangeSpins(bool reset) override;
-    void TakeCell(int x, int y) override;
-    void PlaceSprite(PlacedSprite& sprite) const override;
-
-private:
-    QSpinBox* centreX_;
-    QSpinBox* centreY_;
-    QSpinBox* rangeX_;
-    QSpinBox* rangeY_;
-    QCheckBox* showRange_;
-};
-
-// "宝箱配置".
-class ChestPlacementDialog : public PlacementDialogOf<ChestPlacement> {
-    Q_OBJECT
-public:
-    ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
-                         const ChestPlacement& placement, const OwnerStep& next, QWidget* parent = nullptr);
-    void accept() override;
-};
-
-// "店配置".
-class ShopPlacementDialog : public PlacementDialogOf<ShopPlacementValues> {
-    Q_OBJECT
-public:
-    ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite, const ShopPlacementValues& placement,
-                        const OwnerStep& next, QWidget* parent = nullptr);
-    QComboBox* directionCombo() const { return direction_; }
-    ShopPlacementValues Values() const override;
-
-private:
-    QComboBox* direction_;
-};
-
-// The five directions of a position or shop ("下", "左", "右", "上", "全方向").
-void FillDirections(QComboBox* combo);
 
 }  // namespace lw

@@ -148,17 +148,6 @@ QSpinBox* ScenePlacementDialog::MakeSpin() {
     return spin;
 }
 
-void ScenePlacementDialog::Range(QSpinBox* spin, int minimum, int maximum, bool reset) {
-    KeepRange(spin, minimum, maximum);
-    if (reset) LoadSpin(spin, 0);
-}
-
-void ScenePlacementDialog::Take(QSpinBox* spin, int value) {
-    // Loading the value makes it the spin's own: a click on the cell the spin already shows for an
-    // out-of-range stored value still takes the clicked cell.
-    LoadSpin(spin, value);
-}
-
 void ScenePlacementDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!mapOpened_) OpenMapView();
@@ -257,16 +246,6 @@ void ScenePlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
     sprite.position = QPoint(x_->value(), y_->value());
 }
 
-void ScenePlacementDialog::CloseAccepted() {
-    CloseMapView();
-    QDialog::accept();
-}
-
-void ScenePlacementDialog::reject() {
-    CloseMapView();
-    QDialog::reject();
-}
-
 // ---------------------------------------------------------------------------------------------
 // "PC配置"
 
@@ -325,96 +304,117 @@ bool PlacePlayerStart(EditorContext& context, const PlacedSprite& sprite, int sp
 }
 
 // ---------------------------------------------------------------------------------------------
-// "NPC配置"
+// "NPC配置", "宝箱配置", "店配置"
 
-NpcPlacementDialog::NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex,
-                                       const NpcPlacement& placement, const OwnerStep& next, QWidget* parent)
-    : PlacementDialogOf(context, tr("NPC配置"), MapViewMode::Placement, sprite, placement, parent) {
-    next_ = next;
-    excludedNpc_ = npcIndex;
-    AddPosition();
-    AddBoundPair(tr("移動範囲中心位置"), centreX_, centreY_, &NpcPlacement::centreX, &NpcPlacement::centreY);
-    QHBoxLayout* rangeRow = AddBoundPair(tr("移動範囲"), rangeX_, rangeY_, &NpcPlacement::rangeX, &NpcPlacement::rangeY);
-    showRange_ = NewPreviewBox(tr("表示"), this);
-    rangeRow->insertWidget(4, showRange_);
-    AddNextButtons();
-    connect(showRange_, &QCheckBox::toggled, this, [this] { RefreshSprite(); });
-    Finish();
-}
+namespace {
 
-void NpcPlacementDialog::RangeSpins(bool reset) {
-    const SpinRange across = CellSpinRange(map().width);
-    const SpinRange down = CellSpinRange(map().height);
-    for (QSpinBox* s : {x_, centreX_, rangeX_}) Range(s, across.minimum, across.maximum, reset);
-    for (QSpinBox* s : {y_, centreY_, rangeY_}) Range(s, down.minimum, down.maximum, reset);
-}
+class NpcPlacementDialog : public PlacementDialogOf<NpcPlacement> {
+    Q_OBJECT
+public:
+    NpcPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int npcIndex, const NpcPlacement& placement,
+                       const OwnerStep& next, QWidget* parent)
+        : PlacementDialogOf(context, tr("NPC配置"), MapViewMode::Placement, sprite, placement, parent) {
+        next_ = next;
+        excludedNpc_ = npcIndex;
+        AddPosition();
+        AddBoundPair(tr("移動範囲中心位置"), centreX_, centreY_, &NpcPlacement::centreX, &NpcPlacement::centreY);
+        QHBoxLayout* rangeRow = AddBoundPair(tr("移動範囲"), rangeX_, rangeY_, &NpcPlacement::rangeX, &NpcPlacement::rangeY);
+        showRange_ = NewPreviewBox(tr("表示"), this);
+        rangeRow->insertWidget(4, showRange_);
+        AddNextButtons();
+        connect(showRange_, &QCheckBox::toggled, this, [this] { RefreshSprite(); });
+        Finish();
+    }
 
-void NpcPlacementDialog::TakeCell(int x, int y) {
-    ScenePlacementDialog::TakeCell(x, y);
-    Take(centreX_, x);
-    Take(centreY_, y);
-}
+protected:
+    void RangeSpins(bool reset) override {
+        const SpinRange across = CellSpinRange(map().width);
+        const SpinRange down = CellSpinRange(map().height);
+        for (QSpinBox* s : {x_, centreX_, rangeX_}) Range(s, across.minimum, across.maximum, reset);
+        for (QSpinBox* s : {y_, centreY_, rangeY_}) Range(s, down.minimum, down.maximum, reset);
+    }
 
-void NpcPlacementDialog::PlaceSprite(PlacedSprite& sprite) const {
-    ScenePlacementDialog::PlaceSprite(sprite);
-    sprite.rangeCentre = QPoint(centreX_->value(), centreY_->value());
-    sprite.rangeX = rangeX_->value();
-    sprite.rangeY = rangeY_->value();
-    sprite.showRange = showRange_->isChecked();
-}
+    void TakeCell(int x, int y) override {
+        ScenePlacementDialog::TakeCell(x, y);
+        Take(centreX_, x);
+        Take(centreY_, y);
+    }
+
+    void PlaceSprite(PlacedSprite& sprite) const override {
+        ScenePlacementDialog::PlaceSprite(sprite);
+        sprite.rangeCentre = QPoint(centreX_->value(), centreY_->value());
+        sprite.rangeX = rangeX_->value();
+        sprite.rangeY = rangeY_->value();
+        sprite.showRange = showRange_->isChecked();
+    }
+
+private:
+    QSpinBox* centreX_;
+    QSpinBox* centreY_;
+    QSpinBox* rangeX_;
+    QSpinBox* rangeY_;
+    QCheckBox* showRange_;
+};
+
+class ChestPlacementDialog : public PlacementDialogOf<ChestPlacement> {
+    Q_OBJECT
+public:
+    ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
+                         const ChestPlacement& placement, const OwnerStep& next, QWidget* parent)
+        : PlacementDialogOf(context, tr("宝箱配置"), MapViewMode::SingleFramePlacement, sprite, placement, parent) {
+        next_ = next;
+        excludedChest_ = chestIndex;
+        AddPosition();
+        AddNextButtons();
+        Finish();
+    }
+
+    void accept() override {
+        ChestPlacement v = Values();
+        if (v.scene < 0) {
+            Warn(context_, this, tr("場面を選択してください"));
+            return;
+        }
+        ConfirmWithNext(v, result_);
+    }
+};
+
+class ShopPlacementDialog : public PlacementDialogOf<ShopPlacementValues> {
+    Q_OBJECT
+public:
+    ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite, const ShopPlacementValues& placement,
+                        const OwnerStep& next, QWidget* parent)
+        : PlacementDialogOf(context, tr("店配置"), MapViewMode::Placement, sprite, placement, parent) {
+        next_ = next;
+        AddPosition();
+        direction_ = new QComboBox(this);
+        FillDirections(direction_);
+        form_->addRow(tr("方向"), direction_);
+        AddNextButtons();
+        LoadComboIndex(direction_, placement.direction);
+        Finish();
+    }
+
+    ShopPlacementValues Values() const override {
+        ShopPlacementValues v = PlacementDialogOf::Values();
+        v.direction = ComboIndexValue(direction_);
+        return v;
+    }
+
+private:
+    QComboBox* direction_;
+};
+
+}  // namespace
 
 bool PlaceNpc(EditorContext& context, const PlacedSprite& sprite, int npcIndex, NpcPlacement& placement,
               const OwnerStep& next, QWidget* parent) {
     return RunPlacement<NpcPlacementDialog>(placement, context, sprite, npcIndex, placement, next, parent);
 }
 
-// ---------------------------------------------------------------------------------------------
-// "宝箱配置"
-
-ChestPlacementDialog::ChestPlacementDialog(EditorContext& context, const PlacedSprite& sprite, int chestIndex,
-                                           const ChestPlacement& placement, const OwnerStep& next, QWidget* parent)
-    : PlacementDialogOf(context, tr("宝箱配置"), MapViewMode::SingleFramePlacement, sprite, placement, parent) {
-    next_ = next;
-    excludedChest_ = chestIndex;
-    AddPosition();
-    AddNextButtons();
-    Finish();
-}
-
-void ChestPlacementDialog::accept() {
-    ChestPlacement v = Values();
-    if (v.scene < 0) {
-        Warn(context_, this, tr("場面を選択してください"));
-        return;
-    }
-    ConfirmWithNext(v, result_);
-}
-
 bool PlaceChest(EditorContext& context, const PlacedSprite& sprite, int chestIndex, ChestPlacement& placement,
                 const OwnerStep& next, QWidget* parent) {
     return RunPlacement<ChestPlacementDialog>(placement, context, sprite, chestIndex, placement, next, parent);
-}
-
-// ---------------------------------------------------------------------------------------------
-// "店配置"
-
-ShopPlacementDialog::ShopPlacementDialog(EditorContext& context, const PlacedSprite& sprite,
-                                         const ShopPlacementValues& placement, const OwnerStep& next, QWidget* parent)
-    : PlacementDialogOf(context, tr("店配置"), MapViewMode::Placement, sprite, placement, parent) {
-    next_ = next;
-    AddPosition();
-    direction_ = new QComboBox(this);
-    FillDirections(direction_);
-    form_->addRow(tr("方向"), direction_);
-    AddNextButtons();
-    LoadComboIndex(direction_, placement.direction);
-    Finish();
-}
-
-ShopPlacementValues ShopPlacementDialog::Values() const {
-    ShopPlacementValues v = PlacementDialogOf::Values();
-    v.direction = ComboIndexValue(direction_);
-    return v;
 }
 
 bool PlaceShop(EditorContext& context, const PlacedSprite& sprite, ShopPlacementValues& placement,
@@ -423,3 +423,5 @@ bool PlaceShop(EditorContext& context, const PlacedSprite& sprite, ShopPlacement
 }
 
 }  // namespace lw
+
+#include "placement_dialogs.moc"

@@ -22,6 +22,7 @@
 #include "editors/events/owner_groups.h"
 #include "render/map_view_state.h"
 
+class QComboBox;
 class QWidget;
 
 namespace lw {
@@ -97,5 +98,8 @@ struct ShopPlacementValues {
 };
 bool PlaceShop(EditorContext& context, const PlacedSprite& sprite, ShopPlacementValues& placement,
                const OwnerStep& next, QWidget* parent);
+
+// The five directions of a position or shop ("下", "左", "右", "上", "全方向").
+void FillDirections(QComboBox* combo);
 
 }  // namespace lw

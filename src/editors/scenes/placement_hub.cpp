@@ -19,6 +19,10 @@
 
 namespace lw {
 
+namespace {
+
+// The caption of each mode: "背景ｱﾆﾒ設定１" (0), "場面変更1", "宿屋1", "立て札1", "定位置戦闘1",
+// "ﾌｨｰﾙﾄﾞ戦闘1" (5).
 QString PlacementHubCaption(int mode) {
     switch (mode) {
         case 1: return QObject::tr("場面変更1");
@@ -29,6 +33,8 @@ QString PlacementHubCaption(int mode) {
         default: return QObject::tr("背景ｱﾆﾒ設定１");
     }
 }
+
+}  // namespace
 
 PlacedSprite PlayerCharacterMarker(const Project& project) {
     PlayerCharacter pc;
@@ -91,16 +97,15 @@ bool PlacementHub::EditPositions(SceneRow& row) {
                             .mapHeight = map.height,
                             .marker = playerMarker_};
     map.Clear();
-    PositionListDialog dialog(setting, this);
-    const bool ok = dialog.exec() == QDialog::Accepted;
+    const std::optional<std::vector<PositionRow>> rows = EditPositionRows(setting, this);
     entry = FindCatalogEntry(catalog_, row.number);
-    if (!ok) {
+    if (!rows) {
         if (entry && groupsBefore) entry->groups() = *groupsBefore;
         context_.flags = flagsBefore;
         return false;
     }
     // The list kept within the scene's room, so the rows always fit.
-    ApplyPositionRows(row.scene, *kind, dialog.rows());
+    ApplyPositionRows(row.scene, *kind, *rows);
     if (entry && entry->status == ReadStatus::Ok) row.scene.groups = entry->groups();
     return true;
 }

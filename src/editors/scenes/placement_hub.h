@@ -10,7 +10,6 @@
 // flag_exp.txt (unless it could not be read when the hub opened). Cancel writes nothing and puts
 // the flag explanations back as they were.
 
-#include <QString>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -38,10 +37,6 @@ struct PlacementSteps {
     OwnerFormRunner ownerForm;               // modes 1 to 4
 };
 
-// The caption of each mode: "背景ｱﾆﾒ設定１" (0), "場面変更1", "宿屋1", "立て札1", "定位置戦闘1",
-// "ﾌｨｰﾙﾄﾞ戦闘1" (5).
-QString PlacementHubCaption(int mode);
-
 // The player character's walking chip as the position list's marker (pc.txt); no picture when
 // pc.txt or its chip cannot be read.
 PlacedSprite PlayerCharacterMarker(const Project& project);
@@ -52,14 +47,13 @@ public:
     PlacementHub(EditorContext& context, int mode, PlacementSteps steps, QWidget* parent = nullptr);
     ~PlacementHub() override;
 
-    int mode() const { return mode_; }
     const SceneCatalog& catalog() const { return catalog_; }
 
 public slots:
-    void EditSelected();
     void reject() override;
 
 private:
+    void EditSelected();
     void AddFilesToSave(std::vector<DataFileWrite>& files) const override;
     void Leave() override;
     // The position list of `row`; true on OK (the row then changed).

@@ -91,11 +91,10 @@ SceneListEditor::SceneListEditor(EditorContext& context, QWidget* parent)
     : SceneFilesDialog(context, tr("場面設定1"), true, parent) {
     // "場面設定2" on a new scene or on the selected one; the map view then comes back to this list.
     const auto settings = [this](SceneRow& row, const Scene* start) {
-        SceneSettingsDialog dialog(context_, start, this);
-        const bool ok = dialog.exec() == QDialog::Accepted;
+        std::optional<Scene> edited = EditSceneSettings(context_, start, this);
         if (isVisible()) OpenMapView();
-        if (ok) row.scene = dialog.scene();
-        return ok;
+        if (edited) row.scene = std::move(*edited);
+        return edited.has_value();
     };
     const auto shown = [this] { ShowSelected(); };
     connect(addButton(), &QPushButton::clicked, this, [this, settings, shown] {
