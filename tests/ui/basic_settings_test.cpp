@@ -12,7 +12,7 @@
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "core/settings/basic_settings_rows.h"
-#include "editors/settings/basic_settings_editor.h"
+#include "support/qt/named.h"
 #include "render/bitmap.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_test.h"
@@ -48,18 +48,19 @@ protected:
     }
 
     // Runs the editor from its hub button with `drive` on the open dialog.
-    void Run(const std::function<void(BasicSettingsEditor*)>& drive) { RunFromHub(HubEditor::BasicSettings, drive); }
+    void Run(const std::function<void(QDialog*)>& drive) { RunFromHub(HubEditor::BasicSettings, drive); }
 
-    static void Select(BasicSettingsEditor* e, int row) { e->properties()->SelectRow(row); }
-    static void Choose(BasicSettingsEditor* e, const QString& text) { SelectText(e->properties()->choice(), text); }
+    static PropertyEditor* Properties(QDialog* e) { return e->findChild<PropertyEditor*>(); }
+    static void Select(QDialog* e, int row) { Properties(e)->SelectRow(row); }
+    static void Choose(QDialog* e, const QString& text) { SelectText(Properties(e)->choice(), text); }
 };
 
 TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
     ASSERT_TRUE(registry.Has(HubEditor::BasicSettings));
     const QPoint palettePoint(40, 90);
     const QRgb paletteColour = PalettePicture().pixel(palettePoint);
-    Run([&](BasicSettingsEditor* e) {
-        PropertyEditor* p = e->properties();
+    Run([&](QDialog* e) {
+        PropertyEditor* p = Properties(e);
         EXPECT_EQ(e->windowTitle(), "基本設定");
         EXPECT_EQ(p->labelList()->count(), 83);
         EXPECT_EQ(p->currentRow(), 0);
@@ -109,7 +110,7 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
         // Rows with nothing to show hide the preview.
         Select(e, kRowLineThickness);
         EXPECT_FALSE(view().IsShown());
-        Click(e->okButton());
+        Click(ConfirmButton(e));
     });
     EXPECT_FALSE(view().IsOpen());
     EXPECT_EQ(context.effects.count(), 0);  // released
@@ -125,10 +126,10 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
 }
 
 TEST_F(BasicSettingsTest, CancelWritesNothingAndTheFileIsShownAgain) {
-    Run([&](BasicSettingsEditor* e) {
-        TypeText(e->properties()->textEdit(), "lost");
+    Run([&](QDialog* e) {
+        TypeText(Properties(e)->textEdit(), "lost");
         Select(e, kRowLineThickness);
-        Click(e->cancelButton());
+        Press(e, "ｷｬﾝｾﾙ");
     });
     EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "setting.txt")));
 
@@ -136,11 +137,11 @@ TEST_F(BasicSettingsTest, CancelWritesNothingAndTheFileIsShownAgain) {
     saved.title = "kept";
     saved.lineThickness = 7;
     tp.WriteData("setting.txt", GameSettingsBytes(saved));
-    Run([&](BasicSettingsEditor* e) {
-        EXPECT_EQ(e->properties()->textEdit()->text(), "kept");
+    Run([&](QDialog* e) {
+        EXPECT_EQ(Properties(e)->textEdit()->text(), "kept");
         Select(e, kRowLineThickness);
-        EXPECT_EQ(e->properties()->numberSpin()->value(), 7);
-        Enter(e->properties()->numberSpin(), 9, Leave::Stay);
+        EXPECT_EQ(Properties(e)->numberSpin()->value(), 7);
+        Enter(Properties(e)->numberSpin(), 9, Leave::Stay);
         Select(e, kRowGameName);
         QTest::keyClick(e, Qt::Key_Escape);
     });
@@ -168,8 +169,8 @@ TEST_F(BasicSettingsTest, AnOddFileIsWrittenBackByteForByteAfterEveryRowWasVisit
     ASSERT_EQ(GameSettingsBytes(reread), bytes);  // the writer's own form
     tp.WriteData("setting.txt", bytes);
 
-    Run([&](BasicSettingsEditor* e) {
-        PropertyEditor* p = e->properties();
+    Run([&](QDialog* e) {
+        PropertyEditor* p = Properties(e);
         Click(p->showImageBox());
         for (int row = 0; row < p->rowCount(); ++row) {
             Select(e, row);
@@ -182,14 +183,14 @@ TEST_F(BasicSettingsTest, AnOddFileIsWrittenBackByteForByteAfterEveryRowWasVisit
         }
         Select(e, kRowLineThickness);
         EXPECT_EQ(p->numberSpin()->value(), 100);
-        Click(e->okButton());
+        Click(ConfirmButton(e));
     });
     EXPECT_EQ(tp.ReadData("setting.txt"), bytes);
 }
 
 TEST_F(BasicSettingsTest, AnimationRowsPlayTheirAnimationWhileShowImageIsChecked) {
-    Run([&](BasicSettingsEditor* e) {
-        PropertyEditor* p = e->properties();
+    Run([&](QDialog* e) {
+        PropertyEditor* p = Properties(e);
         Select(e, kRowTalkArrow);
         ASSERT_EQ(p->choice()->count(), 1);
         EXPECT_EQ(p->choice()->currentText(), "burst");
@@ -206,13 +207,13 @@ TEST_F(BasicSettingsTest, AnimationRowsPlayTheirAnimationWhileShowImageIsChecked
         // A colour row after it picks again.
         Select(e, kRowTalkBackColour);
         EXPECT_FALSE(view().state().animate);
-        Click(e->cancelButton());
+        Press(e, "ｷｬﾝｾﾙ");
     });
 }
 
 TEST_F(BasicSettingsTest, NamesThatWouldBreakTheFileAreRefusedAtEntry) {
-    Run([&](BasicSettingsEditor* e) {
-        PropertyEditor* p = e->properties();
+    Run([&](QDialog* e) {
+        PropertyEditor* p = Properties(e);
         TypeText(p->textEdit(), "</title>");
         Select(e, kRowCurrencyName);
         EXPECT_EQ(services.texts(), QStringList{"この名前は使えません"});
@@ -220,7 +221,7 @@ TEST_F(BasicSettingsTest, NamesThatWouldBreakTheFileAreRefusedAtEntry) {
         p->textEdit()->setFocus();
         p->textEdit()->insert("Gold\r\nCoins");
         EXPECT_EQ(p->textEdit()->text(), "GoldCoins");
-        Click(e->okButton());
+        Click(ConfirmButton(e));
     });
     GameSettings read;
     ParseGameSettings(tp.ReadData("setting.txt"), read);

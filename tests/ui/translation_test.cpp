@@ -33,6 +33,7 @@
 #include "support/qt/fake_services.h"
 #include "support/qt/in_language.h"
 #include "support/qt/modal.h"
+#include "support/qt/named.h"
 
 namespace lw {
 namespace {
@@ -266,6 +267,18 @@ QString ConfirmAtOnce(EditorContext& context) {
     return caption;
 }
 
+// The same through the editor's run function: its default button once it is shown.
+template <int (*run)(EditorContext&, QWidget*)>
+QString ConfirmRun(EditorContext& context) {
+    QString caption;
+    OnNextModal<QDialog>([&](QDialog* d) {
+        caption = d->windowTitle();
+        ConfirmButton(d)->click();
+    });
+    run(context, nullptr);
+    return caption;
+}
+
 class NewFilesInBothLanguages : public ::testing::TestWithParam<NewFileCase> {};
 
 TEST_P(NewFilesInBothLanguages, AreTheSameBytes) {
@@ -292,10 +305,10 @@ TEST_P(NewFilesInBothLanguages, AreTheSameBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Editors, NewFilesInBothLanguages,
-    ::testing::Values(NewFileCase{"TitleScreen", "title.txt", ConfirmAtOnce<TitleScreenEditor>},
+    ::testing::Values(NewFileCase{"TitleScreen", "title.txt", ConfirmRun<RunTitleScreenEditor>},
                       NewFileCase{"LevelUp", "level_ability_list.txt", ConfirmAtOnce<LevelUpEditor>},
                       NewFileCase{"LevelList", "level_list.txt", ConfirmAtOnce<LevelListEditor>},
-                      NewFileCase{"BasicSettings", "setting.txt", ConfirmAtOnce<BasicSettingsEditor>}),
+                      NewFileCase{"BasicSettings", "setting.txt", ConfirmRun<RunBasicSettingsEditor>}),
     [](const ::testing::TestParamInfo<NewFileCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
