@@ -16,6 +16,7 @@
 #include "render/bitmap.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/property_driver.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -65,7 +66,7 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
         EXPECT_EQ(p->labelList()->count(), 83);
         EXPECT_EQ(p->currentRow(), 0);
         EXPECT_FALSE(p->showImageBox()->isChecked());
-        EXPECT_FALSE(p->playBox()->isChecked());
+        EXPECT_FALSE(PlayBox(p)->isChecked());
 
         TypeText(p->textEdit(), QStringLiteral("勇者の旅"));
         Select(e, kRowCurrencyName);
@@ -84,7 +85,7 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
         EXPECT_EQ(p->unitLabel()->text(), "%");
         Enter(p->numberSpin(), 35, Leave::Stay);
         Select(e, kRowBareHandSound);
-        EXPECT_TRUE(p->playBox()->isEnabled());
+        EXPECT_TRUE(PlayBox(p)->isEnabled());
         EXPECT_EQ(p->choice()->count(), 3);
         Choose(e, "level.wav");
         Select(e, kRowLevelUpBgm);
@@ -95,16 +96,16 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().caption(), "色選択（画像をｸﾘｯｸ）");
         QTest::mouseClick(view().window(), Qt::LeftButton, {}, palettePoint);
-        EXPECT_EQ(p->drawing()->redSpin()->value(), qRed(paletteColour));
-        EXPECT_EQ(p->drawing()->blueSpin()->value(), qBlue(paletteColour));
+        EXPECT_EQ(Drawing(p)->redSpin()->value(), qRed(paletteColour));
+        EXPECT_EQ(Drawing(p)->blueSpin()->value(), qBlue(paletteColour));
 
         // The image row: the battle focus picture beside the dialog, its key colour picked from it.
         Select(e, kRowFocusImage);
         Choose(e, "focus.bmp");
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().window()->size(), QSize(24, 24));
-        Click(p->drawing()->keyBox());
-        Click(p->drawing()->modeButton(kDrawAdditive));
+        Click(Drawing(p)->keyBox());
+        Click(Drawing(p)->modeButton(kDrawAdditive));
         QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(1, 1));
 
         // Rows with nothing to show hide the preview.
@@ -172,15 +173,7 @@ TEST_F(BasicSettingsTest, AnOddFileIsWrittenBackByteForByteAfterEveryRowWasVisit
     Run([&](QDialog* e) {
         PropertyEditor* p = Properties(e);
         Click(p->showImageBox());
-        for (int row = 0; row < p->rowCount(); ++row) {
-            Select(e, row);
-            for (QWidget* w : {static_cast<QWidget*>(p->textEdit()), static_cast<QWidget*>(p->numberSpin()),
-                               static_cast<QWidget*>(p->drawing()->redSpin()), static_cast<QWidget*>(p->drawing()->blueSpin())}) {
-                if (!w->isEnabled()) continue;
-                w->setFocus();
-                p->labelList()->setFocus();
-            }
-        }
+        EnterAndLeaveEveryField(p);
         Select(e, kRowLineThickness);
         EXPECT_EQ(p->numberSpin()->value(), 100);
         Click(ConfirmButton(e));

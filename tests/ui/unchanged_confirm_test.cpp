@@ -40,6 +40,7 @@
 #include "support/qt/editor_driver.h"
 #include "support/qt/in_language.h"
 #include "support/qt/named.h"
+#include "support/qt/property_driver.h"
 #include "widgets/list_editor_panel.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_editor.h"
@@ -158,16 +159,7 @@ void ConfirmEverySpellUnchanged(EditorContext& context) {
     ConfirmEveryRow<MagicListEditor>(context, [](bool& reached) {
         OnNextModal<MagicPropertyEditor>([&](MagicPropertyEditor* d) {
             reached = true;
-            PropertyEditor* p = d->properties();
-            for (int r = 0; r < p->rowCount(); ++r) {
-                p->SelectRow(r);
-                for (QWidget* w : {static_cast<QWidget*>(p->textEdit()), static_cast<QWidget*>(p->longTextEdit()),
-                                   static_cast<QWidget*>(p->numberSpin())}) {
-                    if (!w->isEnabled()) continue;
-                    w->setFocus();
-                    p->labelList()->setFocus();
-                }
-            }
+            test::EnterAndLeaveEveryField(d->properties());
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
     });
