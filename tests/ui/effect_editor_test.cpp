@@ -240,7 +240,7 @@ TEST_F(EffectEditorTest, CancellingAnyStepLeavesTheListItemUnchanged) {
     WriteEffects(tp, {Placed()});
     EffectListEditor editor(context, nullptr);
     ASSERT_EQ(Rows(editor.panel()), QStringList{"burst"});
-    const EffectAnimation before = editor.animations()[0];
+    const EffectAnimation before = editor.records()[0];
     int stepsSeen = 0;
 
     OnNextModal<QDialog>([&](QDialog* s) {
@@ -276,8 +276,8 @@ TEST_F(EffectEditorTest, CancellingAnyStepLeavesTheListItemUnchanged) {
     ClickRow(editor.panel(), 0);
     Click(editor.panel()->editButton());
     ASSERT_EQ(stepsSeen, 3);
-    ASSERT_EQ(editor.animations().size(), 1u);
-    EXPECT_EQ(editor.animations()[0], before);
+    ASSERT_EQ(editor.records().size(), 1u);
+    EXPECT_EQ(editor.records()[0], before);
     EXPECT_EQ(Rows(editor.panel()), QStringList{"burst"});
     EXPECT_EQ(view().state().mode, ViewMode::Animation);
     EXPECT_EQ(view().state().animation, before);
