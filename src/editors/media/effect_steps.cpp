@@ -356,26 +356,25 @@ private:
         if (!isNew_) ApplyChosenImage(v.state().animation, false, {}, imageWidth_, imageHeight_);
         if (v.IsOpen()) v.Repaint();
     }
-    // A message with the caption "Lorewright", no icon; the step stays open.
-    void Refuse(const QString& text) { Inform(context_, this, text); }
     void accept() override {
         working_.name = EffectNameForRecord(TextValue(name_));
+        // Each refusal is a message with the caption "Lorewright", no icon; the step stays open.
         switch (CheckEffectSettings(working_)) {
         case EffectSettingsProblem::None: break;
         case EffectSettingsProblem::CellSizeBelowOne:
-            Refuse(tr("1ｺﾏの画像ｻｲｽﾞは1以上に設定してください"));
+            Inform(context_, this, tr("1ｺﾏの画像ｻｲｽﾞは1以上に設定してください"));
             return;
         case EffectSettingsProblem::NoImage:
-            Refuse(tr("画像を選択してください"));
+            Inform(context_, this, tr("画像を選択してください"));
             return;
         case EffectSettingsProblem::ImageNameHasBlank:
-            Refuse(tr("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
+            Inform(context_, this, tr("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
             return;
         case EffectSettingsProblem::NameHasLineBreak:
-            Refuse(tr("ｱﾆﾒ名に改行は使えません"));
+            Inform(context_, this, tr("ｱﾆﾒ名に改行は使えません"));
             return;
         case EffectSettingsProblem::NameIsTag:
-            Refuse(tr("このｱﾆﾒ名は使えません"));
+            Inform(context_, this, tr("このｱﾆﾒ名は使えません"));
             return;
         }
         // An area the author set is cut back to the picture; one read from the file stays as it was.
