@@ -80,7 +80,7 @@ FaceDialog::FaceDialog(EditorContext& context, FaceFields fields, QWidget* paren
     connect(image_, &QComboBox::currentIndexChanged, this, [this] {
         const std::string name = image_->ChosenName();
         if (CheckTokenField(name) == FieldProblem::HasBlank) {
-            Refuse(tr("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
+            Inform(context_, this, tr("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
             image_->LoadName(working_.fileName);
             return;
         }
@@ -117,11 +117,6 @@ void FaceDialog::SyncPreview() {
     if (v.IsOpen()) v.Repaint();
 }
 
-bool FaceDialog::Refuse(const QString& text) {
-    Inform(context_, this, text);
-    return false;
-}
-
 void FaceDialog::StoreBack() {
     fields_.fileName = working_.fileName;
     CopyAreaAndDrawing(working_, fields_);
@@ -134,12 +129,12 @@ void FaceDialog::accept() {
     working_.fileName = image_->ChosenName();
     const QString sizeMessage = tr("画像ｻｲｽﾞは1以上に設定してください");
     if (!FaceSizeAcceptable(working_)) {
-        Refuse(sizeMessage);
+        Inform(context_, this, sizeMessage);
         return;
     }
     // The file name is one field of the entry's line: without it the numbers would shift.
     if (working_.fileName.empty()) {
-        Refuse(tr("画像を選択してください"));
+        Inform(context_, this, tr("画像を選択してください"));
         return;
     }
     // Cut back to the picture when it is loaded; a picture that is missing leaves the area as typed.
@@ -148,7 +143,7 @@ void FaceDialog::accept() {
         FaceEntry clipped = working_;
         ClipFaceArea(clipped, picture.width, picture.height);
         if (!FaceSizeAcceptable(clipped)) {
-            Refuse(sizeMessage);
+            Inform(context_, this, sizeMessage);
             return;
         }
         working_ = clipped;

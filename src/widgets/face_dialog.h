@@ -85,7 +85,6 @@ private:
     void OpenPreview() override;
     void ShowChosenImage();
     void SyncPreview();
-    bool Refuse(const QString& text);
     void StoreBack();
 
     FaceFields fields_;

@@ -75,18 +75,13 @@ public:
     void ResetChecks();
     void StopPlayback();
     bool showImage() const { return showImageFlag_; }
-    bool playFlag() const { return playFlag_; }
 
     QListWidget* labelList() const { return labels_; }
-    QGroupBox* area() const { return areaBox_; }
     QLineEdit* textEdit() const { return text_; }
-    QPlainTextEdit* longTextEdit() const { return longText_; }
     NumberSpin* numberSpin() const { return number_; }
     QLabel* unitLabel() const { return unit_; }
     ImageChooser* choice() const { return choice_; }
     QCheckBox* showImageBox() const { return showImageBox_; }
-    QCheckBox* playBox() const { return playBox_; }
-    DrawingGroup* drawing() const { return drawing_; }
 
 signals:
     // The area shows `row` (after a selection or Refresh).

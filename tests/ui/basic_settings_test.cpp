@@ -12,10 +12,11 @@
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "core/settings/basic_settings_rows.h"
-#include "editors/settings/basic_settings_editor.h"
+#include "support/qt/named.h"
 #include "render/bitmap.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/property_driver.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -48,23 +49,24 @@ protected:
     }
 
     // Runs the editor from its hub button with `drive` on the open dialog.
-    void Run(const std::function<void(BasicSettingsEditor*)>& drive) { RunFromHub(HubEditor::BasicSettings, drive); }
+    void Run(const std::function<void(QDialog*)>& drive) { RunFromHub(HubEditor::BasicSettings, drive); }
 
-    static void Select(BasicSettingsEditor* e, int row) { e->properties()->SelectRow(row); }
-    static void Choose(BasicSettingsEditor* e, const QString& text) { SelectText(e->properties()->choice(), text); }
+    static PropertyEditor* Properties(QDialog* e) { return e->findChild<PropertyEditor*>(); }
+    static void Select(QDialog* e, int row) { Properties(e)->SelectRow(row); }
+    static void Choose(QDialog* e, const QString& text) { SelectText(Properties(e)->choice(), text); }
 };
 
 TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
     ASSERT_TRUE(registry.Has(HubEditor::BasicSettings));
     const QPoint palettePoint(40, 90);
     const QRgb paletteColour = PalettePicture().pixel(palettePoint);
-    Run([&](BasicSettingsEditor* e) {
-        PropertyEditor* p = e->properties();
+    Run([&](QDialog* e) {
+        PropertyEditor* p = Properties(e);
         EXPECT_EQ(e->windowTitle(), "基本設定");
         EXPECT_EQ(p->labelList()->count(), 83);
         EXPECT_EQ(p->currentRow(), 0);
         EXPECT_FALSE(p->showImageBox()->isChecked());
-        EXPECT_FALSE(p->playBox()->isChecked());
+        EXPECT_FALSE(PlayBox(p)->isChecked());
 
         TypeText(p->textEdit(), QStringLiteral("勇者の旅"));
         Select(e, kRowCurrencyName);
@@ -83,7 +85,7 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
         EXPECT_EQ(p->unitLabel()->text(), "%");
         Enter(p->numberSpin(), 35, Leave::Stay);
         Select(e, kRowBareHandSound);
-        EXPECT_TRUE(p->playBox()->isEnabled());
+        EXPECT_TRUE(PlayBox(p)->isEnabled());
         EXPECT_EQ(p->choice()->count(), 3);
         Choose(e, "level.wav");
         Select(e, kRowLevelUpBgm);
@@ -94,22 +96,22 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().caption(), "色選択（画像をｸﾘｯｸ）");
         QTest::mouseClick(view().window(), Qt::LeftButton, {}, palettePoint);
-        EXPECT_EQ(p->drawing()->redSpin()->value(), qRed(paletteColour));
-        EXPECT_EQ(p->drawing()->blueSpin()->value(), qBlue(paletteColour));
+        EXPECT_EQ(Drawing(p)->redSpin()->value(), qRed(paletteColour));
+        EXPECT_EQ(Drawing(p)->blueSpin()->value(), qBlue(paletteColour));
 
         // The image row: the battle focus picture beside the dialog, its key colour picked from it.
         Select(e, kRowFocusImage);
         Choose(e, "focus.bmp");
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().window()->size(), QSize(24, 24));
-        Click(p->drawing()->keyBox());
-        Click(p->drawing()->modeButton(kDrawAdditive));
+        Click(Drawing(p)->keyBox());
+        Click(Drawing(p)->modeButton(kDrawAdditive));
         QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(1, 1));
 
         // Rows with nothing to show hide the preview.
         Select(e, kRowLineThickness);
         EXPECT_FALSE(view().IsShown());
-        Click(e->okButton());
+        Click(ConfirmButton(e));
     });
     EXPECT_FALSE(view().IsOpen());
     EXPECT_EQ(context.effects.count(), 0);  // released
@@ -125,10 +127,10 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
 }
 
 TEST_F(BasicSettingsTest, CancelWritesNothingAndTheFileIsShownAgain) {
-    Run([&](BasicSettingsEditor* e) {
-        TypeText(e->properties()->textEdit(), "lost");
+    Run([&](QDialog* e) {
+        TypeText(Properties(e)->textEdit(), "lost");
         Select(e, kRowLineThickness);
-        Click(e->cancelButton());
+        Press(e, "ｷｬﾝｾﾙ");
     });
     EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "setting.txt")));
 
@@ -136,11 +138,11 @@ TEST_F(BasicSettingsTest, CancelWritesNothingAndTheFileIsShownAgain) {
     saved.title = "kept";
     saved.lineThickness = 7;
     tp.WriteData("setting.txt", GameSettingsBytes(saved));
-    Run([&](BasicSettingsEditor* e) {
-        EXPECT_EQ(e->properties()->textEdit()->text(), "kept");
+    Run([&](QDialog* e) {
+        EXPECT_EQ(Properties(e)->textEdit()->text(), "kept");
         Select(e, kRowLineThickness);
-        EXPECT_EQ(e->properties()->numberSpin()->value(), 7);
-        Enter(e->properties()->numberSpin(), 9, Leave::Stay);
+        EXPECT_EQ(Properties(e)->numberSpin()->value(), 7);
+        Enter(Properties(e)->numberSpin(), 9, Leave::Stay);
         Select(e, kRowGameName);
         QTest::keyClick(e, Qt::Key_Escape);
     });
@@ -168,28 +170,20 @@ TEST_F(BasicSettingsTest, AnOddFileIsWrittenBackByteForByteAfterEveryRowWasVisit
     ASSERT_EQ(GameSettingsBytes(reread), bytes);  // the writer's own form
     tp.WriteData("setting.txt", bytes);
 
-    Run([&](BasicSettingsEditor* e) {
-        PropertyEditor* p = e->properties();
+    Run([&](QDialog* e) {
+        PropertyEditor* p = Properties(e);
         Click(p->showImageBox());
-        for (int row = 0; row < p->rowCount(); ++row) {
-            Select(e, row);
-            for (QWidget* w : {static_cast<QWidget*>(p->textEdit()), static_cast<QWidget*>(p->numberSpin()),
-                               static_cast<QWidget*>(p->drawing()->redSpin()), static_cast<QWidget*>(p->drawing()->blueSpin())}) {
-                if (!w->isEnabled()) continue;
-                w->setFocus();
-                p->labelList()->setFocus();
-            }
-        }
+        EnterAndLeaveEveryField(p);
         Select(e, kRowLineThickness);
         EXPECT_EQ(p->numberSpin()->value(), 100);
-        Click(e->okButton());
+        Click(ConfirmButton(e));
     });
     EXPECT_EQ(tp.ReadData("setting.txt"), bytes);
 }
 
 TEST_F(BasicSettingsTest, AnimationRowsPlayTheirAnimationWhileShowImageIsChecked) {
-    Run([&](BasicSettingsEditor* e) {
-        PropertyEditor* p = e->properties();
+    Run([&](QDialog* e) {
+        PropertyEditor* p = Properties(e);
         Select(e, kRowTalkArrow);
         ASSERT_EQ(p->choice()->count(), 1);
         EXPECT_EQ(p->choice()->currentText(), "burst");
@@ -206,13 +200,13 @@ TEST_F(BasicSettingsTest, AnimationRowsPlayTheirAnimationWhileShowImageIsChecked
         // A colour row after it picks again.
         Select(e, kRowTalkBackColour);
         EXPECT_FALSE(view().state().animate);
-        Click(e->cancelButton());
+        Press(e, "ｷｬﾝｾﾙ");
     });
 }
 
 TEST_F(BasicSettingsTest, NamesThatWouldBreakTheFileAreRefusedAtEntry) {
-    Run([&](BasicSettingsEditor* e) {
-        PropertyEditor* p = e->properties();
+    Run([&](QDialog* e) {
+        PropertyEditor* p = Properties(e);
         TypeText(p->textEdit(), "</title>");
         Select(e, kRowCurrencyName);
         EXPECT_EQ(services.texts(), QStringList{"この名前は使えません"});
@@ -220,7 +214,7 @@ TEST_F(BasicSettingsTest, NamesThatWouldBreakTheFileAreRefusedAtEntry) {
         p->textEdit()->setFocus();
         p->textEdit()->insert("Gold\r\nCoins");
         EXPECT_EQ(p->textEdit()->text(), "GoldCoins");
-        Click(e->okButton());
+        Click(ConfirmButton(e));
     });
     GameSettings read;
     ParseGameSettings(tp.ReadData("setting.txt"), read);

@@ -12,8 +12,8 @@
 
 #include "core/media/effect_animation_steps.h"
 #include "editors/media/effect_combo.h"
-#include "editors/media/picture_list_editors.h"
 #include "editors/media/effect_steps.h"
+#include "editors/media/picture_list_editors.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
 #include "support/qt/named.h"
@@ -104,7 +104,7 @@ protected:
 TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
     EffectListEditor editor(context, nullptr);
     bool sawSettings = false, sawOrder = false, sawPositions = false;
-    OnNextModal<EffectSettingsStep>([&](EffectSettingsStep* s) {
+    OnNextModal<QDialog>([&](QDialog* s) {
         sawSettings = true;
         // Mode 3: the sheet with its chip area and grid, picking the key colour.
         EXPECT_EQ(view().state().mode, ViewMode::ChipArea);
@@ -135,7 +135,7 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
         Click(NamedControl<QRadioButton>(s, "不透明"));
 
         // No cell size yet: refused, the step stays.
-        Click(s->nextButton());
+        Click(ConfirmButton(s));
         ASSERT_EQ(services.texts(), QStringList{"1ｺﾏの画像ｻｲｽﾞは1以上に設定してください"});
         EXPECT_EQ(services.messages.back().caption, "Lorewright");
         EXPECT_EQ(services.messages.back().icon, MessageIcon::None);
@@ -171,7 +171,7 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
             Click(NamedControl<QPushButton>(o, "更新"));
             EXPECT_EQ(Rows(Panel(o)), (QStringList{"0 1", "1 1", "2 1", "3 1", "4 1"}));
 
-            OnNextModal<EffectPositionStep>([&](EffectPositionStep* p) {
+            OnNextModal<QDialog>([&](QDialog* p) {
                 sawPositions = true;
                 EXPECT_EQ(view().state().mode, ViewMode::FramePositions);
                 EXPECT_EQ(view().window()->size(), QSize(320, 240));
@@ -193,7 +193,7 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
                     Frames(p)->setCurrentRow(i);
                     Type(Spin(p, "X"), 100 + i * 10);
                     Spin(p, "Y")->setValue(400);
-                    Click(p->updateButton());
+                    Click(NamedControl<QPushButton>(p, "更新"));
                 }
                 EXPECT_EQ(Items(Frames(p)),
                           (QStringList{"100 50", "110 240", "120 240", "130 240", "140 240"}));
@@ -203,11 +203,11 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
                 const QImage frame = view().ComposeFrame();
                 EXPECT_EQ(frame.pixel(100 + 16, 50 + 16), qRgb(255, 255, 255));
                 EXPECT_EQ(frame.pixel(2, 2), MakeBackground().pixel(2, 2));
-                Click(p->okButton());
-            });
+                Click(ConfirmButton(p));
+            }, o);
             Click(o->defaultButton());
         });
-        Click(s->nextButton());
+        Click(ConfirmButton(s));
     });
     Click(editor.panel()->addButton());
     ASSERT_TRUE(sawSettings && sawOrder && sawPositions);
@@ -240,10 +240,10 @@ TEST_F(EffectEditorTest, CancellingAnyStepLeavesTheListItemUnchanged) {
     WriteEffects(tp, {Placed()});
     EffectListEditor editor(context, nullptr);
     ASSERT_EQ(Rows(editor.panel()), QStringList{"burst"});
-    const EffectAnimation before = editor.animations()[0];
+    const EffectAnimation before = editor.records()[0];
     int stepsSeen = 0;
 
-    OnNextModal<EffectSettingsStep>([&](EffectSettingsStep* s) {
+    OnNextModal<QDialog>([&](QDialog* s) {
         ++stepsSeen;
         // The image of an existing animation is not chosen again.
         EXPECT_FALSE(NamedControl<QComboBox>(s, "画像")->isEnabled());
@@ -254,13 +254,13 @@ TEST_F(EffectEditorTest, CancellingAnyStepLeavesTheListItemUnchanged) {
             EXPECT_EQ(Rows(Panel(o)), (QStringList{"1 0", "2 3"}));
             ClickRow(Panel(o), 1);
             Click(Panel(o)->deleteButton());
-            OnNextModal<EffectPositionStep>([&](EffectPositionStep* p) {
+            OnNextModal<QDialog>([&](QDialog* p) {
                 ++stepsSeen;
                 EXPECT_EQ(Items(Frames(p)), QStringList{"10 20"});
                 ClickPreview(QPoint(5, 6));
                 EXPECT_EQ(Items(Frames(p)), QStringList{"5 6"});
-                Click(p->cancelButton());
-            });
+                Press(p, "ｷｬﾝｾﾙ");
+            }, o);
             Click(o->defaultButton());
             // Cancelled positions: the order step stays, with its own preview again.
             EXPECT_TRUE(o->isVisible());
@@ -268,16 +268,16 @@ TEST_F(EffectEditorTest, CancellingAnyStepLeavesTheListItemUnchanged) {
             EXPECT_TRUE(view().IsShown());
             Click(o->cancelButton());
         });
-        Click(s->nextButton());
+        Click(ConfirmButton(s));
         EXPECT_TRUE(s->isVisible());
         EXPECT_EQ(view().state().mode, ViewMode::ChipArea);
-        Click(s->cancelButton());
+        Press(s, "ｷｬﾝｾﾙ");
     });
     ClickRow(editor.panel(), 0);
     Click(editor.panel()->editButton());
     ASSERT_EQ(stepsSeen, 3);
-    ASSERT_EQ(editor.animations().size(), 1u);
-    EXPECT_EQ(editor.animations()[0], before);
+    ASSERT_EQ(editor.records().size(), 1u);
+    EXPECT_EQ(editor.records()[0], before);
     EXPECT_EQ(Rows(editor.panel()), QStringList{"burst"});
     EXPECT_EQ(view().state().mode, ViewMode::Animation);
     EXPECT_EQ(view().state().animation, before);
@@ -290,59 +290,59 @@ TEST_F(EffectEditorTest, EditingKeepsTheImageAndClipsOnlyAnAreaTheAuthorSet) {
     a.areaLeft = 100;
     a.areaWidth = 300;
     a.areaHeight = 0;  // shown as the image's height
-    EffectSettingsStep s(context, a, false);
-    s.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
-    EXPECT_EQ(Spin(&s, "元画像内の領域 幅")->value(), 300);
-    EXPECT_EQ(Spin(&s, "元画像内の領域 幅 高さ")->value(), 64);
-    EXPECT_EQ(Spin(&s, "左上X座標")->maximum(), 320);
-    // The outline covers the picture's height, while the record keeps its 0.
-    EXPECT_EQ(view().state().animation.areaHeight, 64);
-    EXPECT_EQ(a.areaHeight, 0);
-    int orders = 0;
-    auto expectOrder = [&](int areaWidth) {
-        OnNextModal<EffectOrderStep>([&, areaWidth](EffectOrderStep* o) {
-            ++orders;
-            EXPECT_EQ(a.areaWidth, areaWidth);
-            EXPECT_EQ(a.areaHeight, 0);
-            EXPECT_EQ(a.imageFile, "wide.bmp");
-            EXPECT_EQ(Spin(o, "X")->maximum(), 9);  // 320 ÷ 32 − 1
-            EXPECT_EQ(Spin(o, "Y")->maximum(), 1);
-            Click(o->cancelButton());
-        });
-    };
-    // Untouched, the area read from the file goes on as it is.
-    expectOrder(300);
-    Click(s.nextButton());
-    // Set by the author, it is cut back to the picture: 320 − 100.
-    Type(Spin(&s, "元画像内の領域 幅"), 310);
-    expectOrder(220);
-    Click(s.nextButton());
-    EXPECT_EQ(orders, 2);
-    EXPECT_EQ(Spin(&s, "元画像内の領域 幅")->value(), 220);
-    Click(s.cancelButton());
+    OnNextModal<QDialog>([&](QDialog* s) {
+        EXPECT_EQ(Spin(s, "元画像内の領域 幅")->value(), 300);
+        EXPECT_EQ(Spin(s, "元画像内の領域 幅 高さ")->value(), 64);
+        EXPECT_EQ(Spin(s, "左上X座標")->maximum(), 320);
+        // The outline covers the picture's height, while the record keeps its 0.
+        EXPECT_EQ(view().state().animation.areaHeight, 64);
+        EXPECT_EQ(a.areaHeight, 0);
+        int orders = 0;
+        auto expectOrder = [&](int areaWidth) {
+            OnNextModal<EffectOrderStep>([&, areaWidth](EffectOrderStep* o) {
+                ++orders;
+                EXPECT_EQ(a.areaWidth, areaWidth);
+                EXPECT_EQ(a.areaHeight, 0);
+                EXPECT_EQ(a.imageFile, "wide.bmp");
+                EXPECT_EQ(Spin(o, "X")->maximum(), 9);  // 320 ÷ 32 − 1
+                EXPECT_EQ(Spin(o, "Y")->maximum(), 1);
+                Click(o->cancelButton());
+            });
+        };
+        // Untouched, the area read from the file goes on as it is.
+        expectOrder(300);
+        Click(ConfirmButton(s));
+        // Set by the author, it is cut back to the picture: 320 − 100.
+        Type(Spin(s, "元画像内の領域 幅"), 310);
+        expectOrder(220);
+        Click(ConfirmButton(s));
+        EXPECT_EQ(orders, 2);
+        EXPECT_EQ(Spin(s, "元画像内の領域 幅")->value(), 220);
+        Press(s, "ｷｬﾝｾﾙ");
+    });
+    EXPECT_FALSE(RunEffectSteps(context, a, false, nullptr));
     EXPECT_EQ(view().state().mode, ViewMode::Animation);
     EXPECT_FALSE(view().IsOpen());
 }
 
 TEST_F(EffectEditorTest, SettingsRefuseWhatTheFileCannotCarry) {
     EffectAnimation a;
-    EffectSettingsStep s(context, a, true);
-    s.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
-    Type(Spin(&s, "1ｺﾏの画像ｻｲｽﾞ 幅"), 16);
-    Type(Spin(&s, "1ｺﾏの画像ｻｲｽﾞ 幅 高さ"), 16);
-    Click(s.nextButton());  // no image chosen
-    Choose(NamedControl<QComboBox>(&s, "画像"), "my sheet.bmp");
-    Click(s.nextButton());  // the image file is one blank-free field of the file
-    NamedControl<QLineEdit>(&s, "ｱﾆﾒ名")->setText("</image_effect_data>");
-    Choose(NamedControl<QComboBox>(&s, "画像"), "wide.bmp");
-    Click(s.nextButton());
-    EXPECT_EQ(services.texts(), (QStringList{"画像を選択してください",
-                                             "空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください",
-                                             "このｱﾆﾒ名は使えません"}));
-    EXPECT_TRUE(s.isVisible());
-    Click(s.cancelButton());
+    OnNextModal<QDialog>([&](QDialog* s) {
+        Type(Spin(s, "1ｺﾏの画像ｻｲｽﾞ 幅"), 16);
+        Type(Spin(s, "1ｺﾏの画像ｻｲｽﾞ 幅 高さ"), 16);
+        Click(ConfirmButton(s));  // no image chosen
+        Choose(NamedControl<QComboBox>(s, "画像"), "my sheet.bmp");
+        Click(ConfirmButton(s));  // the image file is one blank-free field of the file
+        NamedControl<QLineEdit>(s, "ｱﾆﾒ名")->setText("</image_effect_data>");
+        Choose(NamedControl<QComboBox>(s, "画像"), "wide.bmp");
+        Click(ConfirmButton(s));
+        EXPECT_EQ(services.texts(), (QStringList{"画像を選択してください",
+                                                 "空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください",
+                                                 "このｱﾆﾒ名は使えません"}));
+        EXPECT_TRUE(s->isVisible());
+        Press(s, "ｷｬﾝｾﾙ");
+    });
+    EXPECT_FALSE(RunEffectSteps(context, a, true, nullptr));
 }
 
 TEST_F(EffectEditorTest, TheFrameOrderHoldsSixtyFourFrames) {

@@ -69,7 +69,7 @@ TEST_F(FaceListEditorTest, FacesAreShownAsTheirRectanglesAndRearranged) {
         // Moves keep the record and the selection; nothing at the ends.
         Click(e->panel()->downButton());
         EXPECT_EQ(e->panel()->selectedRow(), 2);
-        EXPECT_EQ(e->faces()[2], keyed);
+        EXPECT_EQ(e->records()[2], keyed);
         EXPECT_FALSE(e->panel()->downButton()->isEnabled());
         ClickRow(e->panel(), 0);
         Click(e->panel()->upButton());

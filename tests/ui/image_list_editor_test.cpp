@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "app/services.h"
-#include "editors/media/image_table_editor.h"
+#include "core/media/image_lists.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
 #include "support/qt/named.h"
@@ -44,7 +44,7 @@ protected:
     static QSpinBox* Spin(QWidget* e, const QString& name) { return NamedControl<QSpinBox>(e, name); }
     static QRadioButton* Mode(QWidget* e, int mode) { return NamedControl<QRadioButton>(e, kModes[mode]); }
     static QListWidget* Slots(QWidget* e) { return e->findChild<QListWidget*>(); }
-    void Run(HubEditor button, const std::function<void(ImageTableEditor*)>& drive) { RunFromHub(button, drive); }
+    void Run(HubEditor button, const std::function<void(QDialog*)>& drive) { RunFromHub(button, drive); }
     static ImageTable Preset(ImageTableKind kind) {
         ImageTable t;
         PresetImageTable(kind, t);
@@ -53,13 +53,12 @@ protected:
 };
 
 TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
-    Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
+    Run(HubEditor::BackImages, [&](QDialog* e) {
         EXPECT_EQ(e->windowTitle(), "背景画像");
         ASSERT_EQ(Slots(e)->count(), 18);
         EXPECT_EQ(Slots(e)->item(0)->text(), "ロード画面背景");
         EXPECT_EQ(Slots(e)->item(17)->text(), "会話枠（選択肢・所持金）");
         EXPECT_EQ(Slots(e)->currentRow(), 0);
-        EXPECT_EQ(e->currentSlot(), 2);
         // "?.bmp" names no file: nothing chosen, the preview hidden, the key colour greyed.
         EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
         EXPECT_TRUE(NamedControl<QCheckBox>(e, "表示")->isChecked());
@@ -76,7 +75,6 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
 
         // "会話枠（通常）" (slot 17): the frame with its key colour picked from the picture.
         ClickRow(Slots(e), 15);
-        EXPECT_EQ(e->currentSlot(), 17);
         EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
         Choose(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ"), "Frame.bmp");
         EXPECT_EQ(view().window()->size(), QSize(160, 48));
@@ -90,14 +88,12 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
         Type(Spin(e, "緑"), "300");
         Type(Spin(e, "赤"), "-4");
         EXPECT_EQ(Spin(e, "緑")->value(), 255);
-        EXPECT_EQ(e->table().entries[17], (ImageEntry{"Frame.bmp", 0, 1, 0, 255, 255}));
-        // A value still being typed when another slot is chosen belongs to the slot it was typed for.
+        // A value still being typed when another slot is chosen belongs to the slot it was typed for
+        // (slot 17 in the file, below).
         Spin(e, "青")->setFocus();
         Spin(e, "青")->selectAll();
         QTest::keyClicks(Spin(e, "青"), "12");
         ClickRow(Slots(e), 1);
-        EXPECT_EQ(e->table().entries[17].keyBlue, 12);
-        EXPECT_EQ(e->table().entries[3].keyBlue, 0);
         EXPECT_EQ(Spin(e, "青")->value(), 0);
 
         // "ロード画面背景" again shows its own values.
@@ -105,7 +101,7 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
         EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentText(), "sky.bmp");
         EXPECT_FALSE(NamedControl<QCheckBox>(e, "ｶﾗｰｷｰあり")->isChecked());
         Click(Mode(e, 1));
-        Click(e->okButton());
+        Click(ConfirmButton(e));
     });
     ImageTable expected = Preset(ImageTableKind::Back);
     expected.entries[2] = ImageEntry{"sky.bmp", 1, 0, 0, 0, 0};
@@ -119,17 +115,18 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
 }
 
 TEST_F(ImageListEditorTest, NewProjectCursorsWrittenAsTheElevenPresetSlots) {
-    Run(HubEditor::SelectImages, [&](ImageTableEditor* e) {
+    Run(HubEditor::SelectImages, [&](QDialog* e) {
         EXPECT_EQ(e->windowTitle(), "ｶｰｿﾙ画像");
         ASSERT_EQ(Slots(e)->count(), 10);
         EXPECT_EQ(Slots(e)->item(0)->text(), "ロード画面");
         EXPECT_EQ(Slots(e)->item(9)->text(), "会話枠");
-        EXPECT_EQ(e->currentSlot(), 1);
         EXPECT_EQ(view().state().mode, ViewMode::ImageColour);
-        Click(e->okButton());
+        // The first row edits slot 1.
+        Choose(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ"), "cursor.bmp");
+        Click(ConfirmButton(e));
     });
     std::string expected = "<image_sel_number>\r\n11\r\n</image_sel_number>\r\n<image_sel_data>";
-    for (int i = 0; i < 11; ++i) expected += "\r\n?.bmp 0 0 0 0 0";
+    for (int i = 0; i < 11; ++i) expected += i == 1 ? "\r\ncursor.bmp 0 0 0 0 0" : "\r\n?.bmp 0 0 0 0 0";
     expected += "\r\n</image_sel_data>";
     EXPECT_EQ(tp.ReadData("image_select.txt"), expected);
 }
@@ -137,13 +134,13 @@ TEST_F(ImageListEditorTest, NewProjectCursorsWrittenAsTheElevenPresetSlots) {
 TEST_F(ImageListEditorTest, CancelWritesNothing) {
     tp.WriteData("image_select.txt", ImageTableBytes(ImageTableKind::Select, Preset(ImageTableKind::Select)));
     const std::string before = tp.ReadData("image_select.txt");
-    Run(HubEditor::SelectImages, [&](ImageTableEditor* e) {
+    Run(HubEditor::SelectImages, [&](QDialog* e) {
         Choose(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ"), "cursor.bmp");
         Click(Mode(e, 2));
-        Click(e->cancelButton());
+        Press(e, "ｷｬﾝｾﾙ");
     });
     EXPECT_EQ(tp.ReadData("image_select.txt"), before);
-    Run(HubEditor::BackImages, [&](ImageTableEditor* e) { Click(e->cancelButton()); });
+    Run(HubEditor::BackImages, [&](QDialog* e) { Press(e, "ｷｬﾝｾﾙ"); });
     EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "image_back.txt")));
     EXPECT_TRUE(services.messages.empty());
 }
@@ -161,7 +158,7 @@ TEST_F(ImageListEditorTest, UnchangedOkKeepsAnOddTableByteForByte) {
     odd.entries[24] = ImageEntry{"late.bmp", 0, 1, 9, 9, 9};
     const std::string bytes = ImageTableBytes(ImageTableKind::Back, odd);
     tp.WriteData("image_back.txt", bytes);
-    Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
+    Run(HubEditor::BackImages, [&](QDialog* e) {
         EXPECT_EQ(Spin(e, "赤")->value(), 255);
         for (const int modeShown : {0, 1, 2}) EXPECT_FALSE(Mode(e, modeShown)->isChecked());
         ClickRow(Slots(e), 1);
@@ -170,7 +167,7 @@ TEST_F(ImageListEditorTest, UnchangedOkKeepsAnOddTableByteForByte) {
         EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
         EXPECT_FALSE(view().IsShown());
         ClickRow(Slots(e), 0);
-        Click(e->okButton());
+        Click(ConfirmButton(e));
     });
     EXPECT_EQ(tp.ReadData("image_back.txt"), bytes);
 }
@@ -179,7 +176,7 @@ TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
     ImageTable table = Preset(ImageTableKind::Back);
     table.entries[2].fileName = "sky.bmp";
     tp.WriteData("image_back.txt", ImageTableBytes(ImageTableKind::Back, table));
-    Run(HubEditor::BackImages, [&](ImageTableEditor* e) {
+    Run(HubEditor::BackImages, [&](QDialog* e) {
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().caption(), "sky.bmp");
         Click(NamedControl<QCheckBox>(e, "表示"));
@@ -190,7 +187,7 @@ TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
         EXPECT_FALSE(view().IsShown());
         e->show();
         EXPECT_TRUE(view().IsShown());
-        Click(e->cancelButton());
+        Press(e, "ｷｬﾝｾﾙ");
     });
 }
 

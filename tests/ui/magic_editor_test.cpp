@@ -18,6 +18,7 @@
 #include "editors/rules/magic_property_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_test.h"
+#include "support/qt/property_driver.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_editor.h"
@@ -92,16 +93,16 @@ TEST_F(MagicEditorTest, ASpellAddedAndEditedIsWrittenByOk) {
             EXPECT_EQ(p->labelList()->count(), kMagicRowCount);
             EXPECT_EQ(p->currentRow(), kRowName);
             EXPECT_FALSE(p->showImageBox()->isChecked());
-            EXPECT_FALSE(p->playBox()->isChecked());
+            EXPECT_FALSE(PlayBox(p)->isChecked());
 
             TypeText(p->textEdit(), QStringLiteral("火炎"));
             p->SelectRow(kRowDescription);
-            EXPECT_TRUE(p->longTextEdit()->isEnabled());
+            EXPECT_TRUE(LongText(p)->isEnabled());
             EXPECT_FALSE(p->textEdit()->isEnabled());
-            p->longTextEdit()->setFocus();
-            QTest::sendKeyEvent(QTest::Click, p->longTextEdit(), Qt::Key_unknown, QStringLiteral("敵を焼く"), Qt::NoModifier);
-            QTest::keyClick(p->longTextEdit(), Qt::Key_Return);
-            QTest::sendKeyEvent(QTest::Click, p->longTextEdit(), Qt::Key_unknown, QStringLiteral("炎"), Qt::NoModifier);
+            LongText(p)->setFocus();
+            QTest::sendKeyEvent(QTest::Click, LongText(p), Qt::Key_unknown, QStringLiteral("敵を焼く"), Qt::NoModifier);
+            QTest::keyClick(LongText(p), Qt::Key_Return);
+            QTest::sendKeyEvent(QTest::Click, LongText(p), Qt::Key_unknown, QStringLiteral("炎"), Qt::NoModifier);
             p->labelList()->setFocus();
 
             p->SelectRow(kRowAgility);
@@ -140,7 +141,7 @@ TEST_F(MagicEditorTest, ASpellAddedAndEditedIsWrittenByOk) {
             p->SelectRow(kMagicSoundRow);
             EXPECT_FALSE(view().IsShown());
             EXPECT_EQ(p->choice()->count(), 2);
-            EXPECT_TRUE(p->playBox()->isEnabled());
+            EXPECT_TRUE(PlayBox(p)->isEnabled());
             Choose(p->choice(), "fire.wav");
             p->SelectRow(kRowLearnable);
             Choose(p->choice(), QStringLiteral("修得可能"));
@@ -205,8 +206,8 @@ TEST_F(MagicEditorTest, TextsTheFileCannotHoldAreRefusedAtEntry) {
             EXPECT_TRUE(services.messages[0].text.startsWith("魔法名に半角の空白"));
             EXPECT_EQ(d->record().name, "");
 
-            p->longTextEdit()->setFocus();
-            QTest::keyClicks(p->longTextEdit(), "burns all");
+            LongText(p)->setFocus();
+            QTest::keyClicks(LongText(p), "burns all");
             p->SelectRow(kRowName);
             ASSERT_EQ(services.messages.size(), 2u);
             EXPECT_TRUE(services.messages[1].text.startsWith("魔法説明に半角の空白"));
@@ -214,8 +215,8 @@ TEST_F(MagicEditorTest, TextsTheFileCannotHoldAreRefusedAtEntry) {
 
             // A description behind an empty name would be read back as the name: OK refuses it.
             p->SelectRow(kRowDescription);
-            p->longTextEdit()->setFocus();
-            QTest::keyClicks(p->longTextEdit(), "burns");
+            LongText(p)->setFocus();
+            QTest::keyClicks(LongText(p), "burns");
             Click(d->okButton());
             ASSERT_EQ(services.messages.size(), 3u);
             EXPECT_EQ(services.messages[2].text, "魔法説明のある魔法には魔法名を付けてください");

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "support/qt/editor_test.h"
+#include "support/qt/property_driver.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -98,15 +99,15 @@ TEST_F(PropertyEditorTest, EachRowKindEnablesItsControls) {
         e->SelectRow(x.row);
         SCOPED_TRACE(e->row(x.row).label);
         EXPECT_EQ(e->textEdit()->isEnabled(), x.text);
-        EXPECT_EQ(e->longTextEdit()->isEnabled(), x.longText);
+        EXPECT_EQ(LongText(e)->isEnabled(), x.longText);
         EXPECT_EQ(e->numberSpin()->isEnabled(), x.number);
         EXPECT_EQ(e->choice()->isEnabled(), x.choice);
         EXPECT_EQ(e->showImageBox()->isEnabled(), x.showImage);
-        EXPECT_EQ(e->playBox()->isEnabled(), x.play);
-        EXPECT_EQ(e->drawing()->modeGroup()->isEnabled(), x.mode);
-        EXPECT_EQ(e->drawing()->keyBox()->isEnabled(), x.key);
-        EXPECT_EQ(e->drawing()->colourGroup()->isEnabled(), x.colour);
-        EXPECT_EQ(e->drawing()->colourGroup()->title(), QString::fromUtf8(x.caption));
+        EXPECT_EQ(PlayBox(e)->isEnabled(), x.play);
+        EXPECT_EQ(Drawing(e)->modeGroup()->isEnabled(), x.mode);
+        EXPECT_EQ(Drawing(e)->keyBox()->isEnabled(), x.key);
+        EXPECT_EQ(Drawing(e)->colourGroup()->isEnabled(), x.colour);
+        EXPECT_EQ(Drawing(e)->colourGroup()->title(), QString::fromUtf8(x.caption));
     }
     // Each row shows its value; the area is emptied between rows.
     e->SelectRow(kSpeed);
@@ -120,12 +121,12 @@ TEST_F(PropertyEditorTest, EachRowKindEnablesItsControls) {
     e->SelectRow(kImage);
     EXPECT_EQ(e->choice()->currentText(), "b.bmp");
     EXPECT_EQ(e->choice()->count(), 3);
-    EXPECT_TRUE(e->drawing()->modeButton(kDrawAdditive)->isChecked());
-    EXPECT_TRUE(e->drawing()->keyBox()->isChecked());
-    EXPECT_EQ(e->drawing()->greenSpin()->value(), 2);
+    EXPECT_TRUE(Drawing(e)->modeButton(kDrawAdditive)->isChecked());
+    EXPECT_TRUE(Drawing(e)->keyBox()->isChecked());
+    EXPECT_EQ(Drawing(e)->greenSpin()->value(), 2);
     e->SelectRow(kNote);
-    EXPECT_EQ(e->longTextEdit()->toPlainText(), "one\ntwo");
-    EXPECT_TRUE(e->drawing()->modeButton(kDrawOpaque)->isChecked());
+    EXPECT_EQ(LongText(e)->toPlainText(), "one\ntwo");
+    EXPECT_TRUE(Drawing(e)->modeButton(kDrawOpaque)->isChecked());
 }
 
 TEST_F(PropertyEditorTest, NumbersAreStoredAsTypedAndClampedWhenTheFieldIsLeft) {
@@ -155,8 +156,8 @@ TEST_F(PropertyEditorTest, NumbersAreStoredAsTypedAndClampedWhenTheFieldIsLeft) 
     EXPECT_EQ(rec.name, "abcdefgh");
 
     e->SelectRow(kNote);
-    e->longTextEdit()->setFocus();
-    e->longTextEdit()->setPlainText("x\ny");
+    LongText(e)->setFocus();
+    LongText(e)->setPlainText("x\ny");
     e->labelList()->setFocus();
     EXPECT_EQ(rec.note, "x\r\ny");
 }
@@ -181,11 +182,11 @@ TEST_F(PropertyEditorTest, ChoicesAreStoredAtOnce) {
     EXPECT_EQ(services.texts(), QStringList{"空白"});
     EXPECT_EQ(rec.file, "a.bmp");
     EXPECT_EQ(e->choice()->currentText(), "a.bmp");
-    QTest::mouseClick(e->drawing()->modeButton(kDrawAlpha), Qt::LeftButton, {}, QPoint(6, 6));
+    QTest::mouseClick(Drawing(e)->modeButton(kDrawAlpha), Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_EQ(rec.spec.mode, kDrawAlpha);
-    QTest::mouseClick(e->drawing()->keyBox(), Qt::LeftButton, {}, QPoint(6, 6));
+    QTest::mouseClick(Drawing(e)->keyBox(), Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_EQ(rec.spec.keyOn, 0);
-    TypeNumber(e->drawing()->redSpin(), "300");
+    TypeNumber(Drawing(e)->redSpin(), "300");
     e->labelList()->setFocus();
     EXPECT_EQ(rec.spec.key, (Rgb{255, 2, 3}));
 }
@@ -197,7 +198,7 @@ TEST_F(PropertyEditorTest, ColourPicksGoToColourAndImageRowsOnly) {
     e->SelectRow(kColour);
     EXPECT_TRUE(e->PickColour(QColor(200, 100, 50)));
     EXPECT_EQ(rec.colour, (Rgb{200, 100, 50}));
-    EXPECT_EQ(e->drawing()->redSpin()->value(), 200);
+    EXPECT_EQ(Drawing(e)->redSpin()->value(), 200);
     e->SelectRow(kImage);
     EXPECT_TRUE(e->PickColour(QColor(7, 8, 9)));
     EXPECT_EQ(rec.spec, (DrawSpec{kDrawAdditive, 1, {7, 8, 9}}));
@@ -214,16 +215,8 @@ TEST_F(PropertyEditorTest, UntouchedValuesAreKeptExactly) {
     rec.spec = DrawSpec{7, 2, {999, 0, -1}};
     const Record before = rec;
     auto e = Make();
-    for (int row = 0; row < e->rowCount(); ++row) {
-        e->SelectRow(row);
-        // Entering and leaving each field without typing changes nothing.
-        for (QWidget* w : {static_cast<QWidget*>(e->textEdit()), static_cast<QWidget*>(e->numberSpin()),
-                           static_cast<QWidget*>(e->drawing()->redSpin())}) {
-            if (!w->isEnabled()) continue;
-            w->setFocus();
-            e->labelList()->setFocus();
-        }
-    }
+    // Entering and leaving each field without typing changes nothing.
+    EnterAndLeaveEveryField(e.get());
     e->SelectRow(kSpeed);
     EXPECT_EQ(e->numberSpin()->value(), 100);  // shown as the bound
     e->Commit();
@@ -238,7 +231,7 @@ TEST_F(PropertyEditorTest, UntouchedValuesAreKeptExactly) {
 
     // Changing one part of the drawing keeps the others as read.
     e->SelectRow(kImage);
-    TypeNumber(e->drawing()->greenSpin(), "5");
+    TypeNumber(Drawing(e)->greenSpin(), "5");
     e->labelList()->setFocus();
     EXPECT_EQ(rec.spec, (DrawSpec{7, 2, {999, 5, -1}}));
     EXPECT_EQ(rec.file, "missing.bmp");
@@ -261,8 +254,8 @@ TEST_F(PropertyEditorTest, RowsCanBeDisabledByAnotherField) {
     EXPECT_TRUE(e.choice()->isEnabled());
     // Only the parts some row uses are laid out.
     EXPECT_TRUE(e.textEdit()->isHidden());
-    EXPECT_TRUE(e.drawing()->isHidden());
-    EXPECT_TRUE(e.playBox()->isHidden());
+    EXPECT_TRUE(Drawing(&e)->isHidden());
+    EXPECT_TRUE(PlayBox(&e)->isHidden());
     EXPECT_FALSE(e.showImageBox()->isHidden());
 }
 

@@ -33,6 +33,7 @@
 #include "support/qt/fake_services.h"
 #include "support/qt/in_language.h"
 #include "support/qt/modal.h"
+#include "support/qt/named.h"
 
 namespace lw {
 namespace {
@@ -257,12 +258,15 @@ struct NewFileCase {
     std::function<QString(EditorContext&)> runAndConfirm;  // returns the editor's caption
 };
 
-template <class Editor>
-QString ConfirmAtOnce(EditorContext& context) {
-    Editor editor(context);
-    editor.show();
-    const QString caption = editor.windowTitle();
-    editor.okButton()->click();
+// Runs the editor through its run function and presses its default button once it is shown.
+template <int (*run)(EditorContext&, QWidget*)>
+QString ConfirmRun(EditorContext& context) {
+    QString caption;
+    OnNextModal<QDialog>([&](QDialog* d) {
+        caption = d->windowTitle();
+        ConfirmButton(d)->click();
+    });
+    run(context, nullptr);
     return caption;
 }
 
@@ -292,28 +296,10 @@ TEST_P(NewFilesInBothLanguages, AreTheSameBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Editors, NewFilesInBothLanguages,
-    ::testing::Values(NewFileCase{"TitleScreen", "title.txt", ConfirmAtOnce<TitleScreenEditor>},
-                      NewFileCase{"LevelUp", "level_ability_list.txt",
-                                  [](EditorContext& c) {
-                                      QString caption;
-                                      OnNextModal<QDialog>([&](QDialog* d) {
-                                          caption = d->windowTitle();
-                                          d->accept();
-                                      });
-                                      RunLevelUpEditor(c, nullptr);
-                                      return caption;
-                                  }},
-                      NewFileCase{"LevelList", "level_list.txt",
-                                  [](EditorContext& c) {
-                                      QString caption;
-                                      OnNextModal<QDialog>([&](QDialog* d) {
-                                          caption = d->windowTitle();
-                                          d->accept();
-                                      });
-                                      RunLevelListEditor(c, nullptr);
-                                      return caption;
-                                  }},
-                      NewFileCase{"BasicSettings", "setting.txt", ConfirmAtOnce<BasicSettingsEditor>}),
+    ::testing::Values(NewFileCase{"TitleScreen", "title.txt", ConfirmRun<RunTitleScreenEditor>},
+                      NewFileCase{"LevelUp", "level_ability_list.txt", ConfirmRun<RunLevelUpEditor>},
+                      NewFileCase{"LevelList", "level_list.txt", ConfirmRun<RunLevelListEditor>},
+                      NewFileCase{"BasicSettings", "setting.txt", ConfirmRun<RunBasicSettingsEditor>}),
     [](const ::testing::TestParamInfo<NewFileCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -21,9 +21,9 @@
 #include "core/media/narration_list.h"
 #include "core/rules/magic.h"
 #include "editors/media/audio_list_editor.h"
-#include "editors/media/picture_list_editors.h"
 #include "editors/media/effect_steps.h"
 #include "editors/media/narration_dialog.h"
+#include "editors/media/picture_list_editors.h"
 #include "editors/rules/enemy_unit_editor.h"
 #include "editors/rules/magic_list_editor.h"
 #include "editors/rules/magic_property_editor.h"
@@ -38,6 +38,7 @@
 #include "support/qt/editor_driver.h"
 #include "support/qt/in_language.h"
 #include "support/qt/named.h"
+#include "support/qt/property_driver.h"
 #include "widgets/list_editor_panel.h"
 #include "widgets/number_spin.h"
 #include "widgets/property_editor.h"
@@ -110,17 +111,17 @@ std::vector<EffectAnimation> StressedEffects() {
 
 void ConfirmEveryEffectUnchanged(EditorContext& context) {
     ConfirmEveryRow<EffectListEditor>(context, [](bool& reached) {
-        OnNextModal<EffectSettingsStep>([&](EffectSettingsStep* s) {
+        OnNextModal<QDialog>([&](QDialog* s) {
             OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
-                OnNextModal<EffectPositionStep>([&](EffectPositionStep* p) {
+                OnNextModal<QDialog>([&](QDialog* p) {
                     reached = true;
                     // "更新" with the fields untouched changes nothing either.
-                    QTest::mouseClick(p->updateButton(), Qt::LeftButton);
-                    QTest::mouseClick(p->okButton(), Qt::LeftButton);
-                });
+                    test::Press(p, QCoreApplication::translate("lw::EffectPositionStep", "更新"));
+                    test::Click(test::ConfirmButton(p));
+                }, o);
                 QTest::mouseClick(o->defaultButton(), Qt::LeftButton);
             });
-            QTest::mouseClick(s->nextButton(), Qt::LeftButton);
+            test::Click(test::ConfirmButton(s));
         });
     });
 }
@@ -155,16 +156,7 @@ void ConfirmEverySpellUnchanged(EditorContext& context) {
     ConfirmEveryRow<MagicListEditor>(context, [](bool& reached) {
         OnNextModal<MagicPropertyEditor>([&](MagicPropertyEditor* d) {
             reached = true;
-            PropertyEditor* p = d->properties();
-            for (int r = 0; r < p->rowCount(); ++r) {
-                p->SelectRow(r);
-                for (QWidget* w : {static_cast<QWidget*>(p->textEdit()), static_cast<QWidget*>(p->longTextEdit()),
-                                   static_cast<QWidget*>(p->numberSpin())}) {
-                    if (!w->isEnabled()) continue;
-                    w->setFocus();
-                    p->labelList()->setFocus();
-                }
-            }
+            test::EnterAndLeaveEveryField(d->properties());
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
     });

@@ -28,7 +28,6 @@ public:
     ListEditorPanel* panel() const { return panel_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
-    const std::vector<std::string>& names() const { return list_->records(); }
     // How reading the list file went; an unreadable file is never saved over.
     ReadStatus loadStatus() const { return loadStatus_; }
 

@@ -28,6 +28,7 @@
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
 #include "widgets/play_on_select.h"
+#include "widgets/read_guard.h"
 
 namespace lw {
 
@@ -74,8 +75,7 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     top->addWidget(play_, 1, 2);
 
     text_ = new QComboBox(this);
-    text_->setMinimumContentsLength(20);
-    text_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    FitChoice(text_, 20);
     top->addWidget(Label(tr("文章"), this), 2, 0);
     top->addWidget(text_, 2, 1, 1, 2);
     whole_ = new QPlainTextEdit(this);
@@ -107,12 +107,12 @@ NarrationDialog::NarrationDialog(EditorContext& context, Narration& record, QWid
     auto* times = new QGridLayout();
     wait_ = new NumberSpin(this, 0, kNarrationTenthsMax);
     lastPage_ = new NumberSpin(this, 0, kNarrationTenthsMax);
-    times->addWidget(Label(tr("文字描画待ち時間"), this), 0, 0);
-    times->addWidget(wait_, 0, 1);
-    times->addWidget(Label(tr("/10秒"), this), 0, 2);
-    times->addWidget(Label(tr("最終ﾍﾟｰｼﾞ表示時間"), this), 1, 0);
-    times->addWidget(lastPage_, 1, 1);
-    times->addWidget(Label(tr("/10秒"), this), 1, 2);
+    const std::pair<QString, QSpinBox*> timeRows[] = {{tr("文字描画待ち時間"), wait_}, {tr("最終ﾍﾟｰｼﾞ表示時間"), lastPage_}};
+    for (int row = 0; row < 2; ++row) {
+        times->addWidget(Label(timeRows[row].first, this), row, 0);
+        times->addWidget(timeRows[row].second, row, 1);
+        times->addWidget(Label(tr("/10秒"), this), row, 2);
+    }
     lower->addLayout(times);
 
     auto* colour = new QGroupBox(tr("文字色"), this);
@@ -202,11 +202,10 @@ void NarrationDialog::accept() {
     switch (CheckNarration(result)) {
     case NarrationProblem::None: break;
     case NarrationProblem::NoImage:
-        if (context_.services) context_.services->Inform(this, tr("画像を選択してください"));
+        Inform(context_, this, tr("画像を選択してください"));
         return;
     case NarrationProblem::ImageNameHasBlank:
-        if (context_.services)
-            context_.services->Inform(this, tr("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
+        Inform(context_, this, tr("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
         return;
     }
     result.bgm = ChangedSinceLoad(bgm_) ? bgm_->currentIndex() - 1 : record_.bgm;

@@ -22,7 +22,7 @@ EffectListEditor::EffectListEditor(EditorContext& context, QWidget* parent)
     });
     // "追加..." and "編集..." lead through the three steps; the settings step starts the others.
     OnEditStep([this](EffectAnimation& working, bool isNew) {
-        return RunStep([&] { return EffectSettingsStep(context_, working, isNew, this).exec() == QDialog::Accepted; });
+        return RunStep([&] { return RunEffectSteps(context_, working, isNew, this); });
     });
     Load();
 }

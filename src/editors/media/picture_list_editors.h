@@ -18,8 +18,6 @@ class EffectListEditor : public PreviewListEditor<EffectAnimation> {
 public:
     explicit EffectListEditor(EditorContext& context, QWidget* parent = nullptr);
 
-    const std::vector<EffectAnimation>& animations() const { return records(); }
-
 private:
     void ShowSelection() override;
 };
@@ -32,8 +30,6 @@ class FaceListEditor : public PreviewListEditor<FaceEntry> {
     Q_OBJECT
 public:
     explicit FaceListEditor(EditorContext& context, QWidget* parent = nullptr);
-
-    const std::vector<FaceEntry>& faces() const { return records(); }
 
 private:
     void ShowSelection() override;

@@ -7,43 +7,14 @@
 //
 // The editor works on its own copy of the settings: OK writes setting.txt (after the overwrite
 // question) and makes the copy the program's settings; Cancel writes nothing and leaves the
-// settings as they were read. A setting.txt that exists but cannot be read is never saved over.
+// settings as they were read. OK and Cancel release the effect table, stop playback and close the
+// preview. A setting.txt that exists but cannot be read is never saved over.
 
-#include "core/settings/game_settings.h"
-#include "core/tagfile/file_io.h"
-#include "widgets/preview_step_dialog.h"
-
-class QPushButton;
+class QWidget;
 
 namespace lw {
 
-class PropertyEditor;
-
-class BasicSettingsEditor : public PreviewStepDialog {
-    Q_OBJECT
-public:
-    explicit BasicSettingsEditor(EditorContext& context, QWidget* parent = nullptr);
-
-    PropertyEditor* properties() const { return properties_; }
-    const GameSettings& settings() const { return settings_; }
-    // How reading setting.txt went.
-    ReadStatus loadStatus() const { return loadStatus_; }
-
-public slots:
-    // OK: writes setting.txt, releases the effect table, stops playback, closes the preview and
-    // ends with 1 whether or not the file was written.
-    // Cancel and Escape: the same without writing; ends with 0.
-    void accept() override;
-
-private:
-    void OpenPreview() override;
-    void ShowPreview(int row);
-    void Leave() override;
-
-    GameSettings settings_;
-    ReadStatus loadStatus_ = ReadStatus::Missing;
-    PropertyEditor* properties_;
-};
+struct EditorContext;
 
 // Runs the editor modally; 1 after OK, 0 after Cancel. When setting.txt exists but cannot be read
 // the author is told and the editor does not open (0).
