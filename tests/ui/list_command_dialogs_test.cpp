@@ -277,12 +277,13 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
 // ---- every dialog's line from what the author chose --------------------------------------------
 
 // The author's steps (Author: a drop-down's position, a typed text or a button pressed), then OK:
-// the line built, or the warning of a refused OK (the dialog then cancelled).
+// the line built, or the warning of a refused OK (the dialog then cancelled); and the caption.
 struct AuthoredLine {
     EventCommandKind kind;
     std::vector<std::pair<const char*, QString>> steps;
     std::string line;
     const char* warning = nullptr;
+    const char* caption = nullptr;  // not checked when null
 };
 
 class AuthoredLineTest : public test::CommandDialogTest, public ::testing::WithParamInterface<AuthoredLine> {};
@@ -292,6 +293,7 @@ TEST_P(AuthoredLineTest, OkBuildsTheLineOfTheChoicesOrRefusesWhatIsMissing) {
     const AuthoredLine& c = GetParam();
     EXPECT_EQ(Run(c.kind,
                   [&](QDialog* d) {
+                      if (c.caption) EXPECT_EQ(d->windowTitle(), QString::fromUtf8(c.caption));
                       for (const auto& [name, value] : c.steps) Author(d, QString::fromUtf8(name), value);
                       if (!c.warning) return Ok(d);
                       EXPECT_EQ(OkWarning(d), QString::fromUtf8(c.warning));
@@ -308,7 +310,8 @@ INSTANTIATE_TEST_SUITE_P(
         AuthoredLine{Kind::ConditionalBranch, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "2"}}, "", "不等号を選択してください"},
         AuthoredLine{Kind::ConditionalBranch, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "2"}, {"不等号", "1"}}, "? flag2 != 0"},
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}}, "", "符号を選択してください"},
-        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "1"}, {"数値", "5"}}, "flag0 + 5"},
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "1"}, {"数値", "5"}}, "flag0 + 5", nullptr,
+                     "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾌﾗｸﾞに数値を設定)"},
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "0"}, {"数値", "5"}}, "flag0 = 5"},
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "2"}}, "flag0 - 0"},  // empty is 0
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "0"}, {"数値", "999999999"}}, "flag0 = 999999999"},
@@ -316,12 +319,13 @@ INSTANTIATE_TEST_SUITE_P(
         AuthoredLine{Kind::ItemCountToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "7"}, {"ｱｲﾃﾑ", "1"}}, "num_item flag7 item1"},
         AuthoredLine{Kind::LevelToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "6"}}, "num_level flag6"},
         AuthoredLine{Kind::MoneyToFlag, {}, "", "ﾌﾗｸﾞ番号を選択してください"},
-        AuthoredLine{Kind::MoneyToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "4095"}}, "num_money flag4095"},
+        AuthoredLine{Kind::MoneyToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "4095"}}, "num_money flag4095", nullptr, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(所持金額を設定)"},
         AuthoredLine{Kind::AddRemoveItems, {}, "", "ｱｲﾃﾑを選択してください"},
         AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}}, "", "符号を選択してください"},
         AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}, {"+ (加算)", ""}, {"個数", "2"}}, "item1 2 0"},
         // Removing two by sale.
-        AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}, {"- (減算)", ""}, {"個数", "2"}, {"売買", ""}}, "item1 -2 1"},
+        AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}, {"- (減算)", ""}, {"個数", "2"}, {"売買", ""}}, "item1 -2 1",
+                     nullptr, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑの追加/削除)"},
         // A typed count beyond 1024 is taken as 1024.
         AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "0"}, {"- (減算)", ""}, {"個数", "5000"}}, "item0 -1024 0"},
         AuthoredLine{Kind::Equip, {}, "", "装備の種別を選択してください"},
@@ -329,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
         AuthoredLine{Kind::Equip, {{"装備の種別", "4"}}, "equip 4 item-1"},  // "なし" takes it off
         AuthoredLine{Kind::MagicLearnFlag, {}, "", "魔法を選択してください"},
         AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}}, "magic_flag 0 1"},
-        AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}, {"不可", ""}}, "magic_flag 0 0"},
+        AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}, {"不可", ""}}, "magic_flag 0 0", nullptr, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(魔法修得可能ﾌﾗｸﾞ)"},
         AuthoredLine{Kind::ShowNpc, {}, "", "NPC番号を選択してください"},
         AuthoredLine{Kind::ShowNpc, {{"NPC番号", "0"}}, "show_npc 0 1"},
         AuthoredLine{Kind::ShowTreasure, {}, "", "宝箱番号を選択してください"},
