@@ -38,7 +38,6 @@ public:
     // Changes of `control` choose what the dialog shows; they are no change of the author's.
     static void IgnoreChangesOf(QWidget* control);
 
-    bool changed() const { return changed_; }
     void MarkChanged() { changed_ = true; }
 
 protected:

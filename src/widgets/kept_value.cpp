@@ -46,12 +46,13 @@ void Remember(QObject* control, const QVariant& stored, const QVariant& shown) {
     control->setProperty(kChanged, false);
 }
 
-// The stored value while the control is untouched, else nothing.
-QVariant Kept(const QObject* control, const QVariant& current) {
-    if (control->property(kChanged).toBool()) return {};
-    const QVariant shown = control->property(kShown);
-    if (!shown.isValid() || shown != current) return {};
-    return control->property(kStored);
+// Loaded and not changed since.
+bool Untouched(const QWidget* control) { return control->property(kShown).isValid() && !ChangedSinceLoad(control); }
+
+// The stored value while the control is untouched, else `current`, the control's own.
+template <class T>
+T KeptOr(const QWidget* control, T current) {
+    return Untouched(control) ? control->property(kStored).value<T>() : current;
 }
 
 }  // namespace
@@ -78,15 +79,12 @@ void LoadSpinShowing(QSpinBox* spin, int value, int shown) {
     Remember(spin, value, spin->value());
 }
 
-int SpinValue(const QSpinBox* spin) {
-    const QVariant kept = Kept(spin, spin->value());
-    return kept.isValid() ? kept.toInt() : spin->value();
-}
+int SpinValue(const QSpinBox* spin) { return KeptOr(spin, spin->value()); }
 
 void KeepRange(QSpinBox* spin, int minimum, int maximum) {
-    const bool untouched = !ChangedSinceLoad(spin);
+    const bool untouched = Untouched(spin);
     Quietly(spin, [&] { spin->setRange(minimum, maximum); });
-    if (untouched && spin->property(kShown).isValid()) spin->setProperty(kShown, spin->value());
+    if (untouched) spin->setProperty(kShown, spin->value());
 }
 
 void LoadDoubleSpin(QDoubleSpinBox* spin, float value) {
@@ -95,10 +93,7 @@ void LoadDoubleSpin(QDoubleSpinBox* spin, float value) {
     Remember(spin, value, spin->value());
 }
 
-float DoubleSpinValue(const QDoubleSpinBox* spin) {
-    const QVariant kept = Kept(spin, spin->value());
-    return kept.isValid() ? kept.toFloat() : static_cast<float>(spin->value());
-}
+float DoubleSpinValue(const QDoubleSpinBox* spin) { return KeptOr(spin, static_cast<float>(spin->value())); }
 
 void LoadComboIndex(QComboBox* combo, int index) {
     Watch(combo, &QComboBox::currentIndexChanged);
@@ -106,10 +101,7 @@ void LoadComboIndex(QComboBox* combo, int index) {
     Remember(combo, index, combo->currentIndex());
 }
 
-int ComboIndexValue(const QComboBox* combo) {
-    const QVariant kept = Kept(combo, combo->currentIndex());
-    return kept.isValid() ? kept.toInt() : combo->currentIndex();
-}
+int ComboIndexValue(const QComboBox* combo) { return KeptOr(combo, combo->currentIndex()); }
 
 void LoadCheck(QCheckBox* box, int value) {
     Watch(box, &QCheckBox::toggled);
@@ -117,10 +109,7 @@ void LoadCheck(QCheckBox* box, int value) {
     Remember(box, value, box->isChecked());
 }
 
-int CheckValue(const QCheckBox* box) {
-    const QVariant kept = Kept(box, box->isChecked());
-    return kept.isValid() ? kept.toInt() : (box->isChecked() ? 1 : 0);
-}
+int CheckValue(const QCheckBox* box) { return KeptOr(box, box->isChecked() ? 1 : 0); }
 
 void LoadText(QLineEdit* edit, std::string_view cp932) {
     Watch(edit, &QLineEdit::textChanged);
@@ -129,8 +118,7 @@ void LoadText(QLineEdit* edit, std::string_view cp932) {
 }
 
 std::string TextValue(const QLineEdit* edit) {
-    const QVariant kept = Kept(edit, edit->text());
-    if (kept.isValid()) return kept.toByteArray().toStdString();
+    if (Untouched(edit)) return edit->property(kStored).toByteArray().toStdString();
     if (auto bytes = ToCp932(edit->text())) return *bytes;
     // Never lose the record's bytes to a text the file cannot hold.
     const QVariant stored = edit->property(kStored);

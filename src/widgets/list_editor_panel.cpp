@@ -46,14 +46,6 @@ void DeleteKeyPresses(QWidget* list, QPushButton* button) {
     list->installEventFilter(new KeyPress({Qt::Key_Delete}, button, list));
 }
 
-namespace {
-// Enter on `list` presses `button` when it is enabled; with no button (nullptr) Enter is only taken,
-// so it does not press the dialog's default button.
-void EnterKeyPresses(QWidget* list, QPushButton* button) {
-    list->installEventFilter(new KeyPress({Qt::Key_Return, Qt::Key_Enter}, button, list));
-}
-}  // namespace
-
 ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -106,33 +98,29 @@ ListEditorPanel::ListEditorPanel(const ListEditorOptions& options, QWidget* pare
     DeleteKeyPresses(view_, delete_);
     // Enter on the list edits the row where the list has "編集...", and otherwise does nothing: it
     // never reaches the dialog's OK, which would save and close the editor by surprise.
-    EnterKeyPresses(view_, edit_);
+    view_->installEventFilter(new KeyPress({Qt::Key_Return, Qt::Key_Enter}, edit_, view_));
     connect(view_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
         emit rowDoubleClicked(view_->indexOfTopLevelItem(item));
     });
     UpdateButtons();
 }
 
-QPushButton* ListEditorPanel::MakeButton(const QString& label) {
+QPushButton* ListEditorPanel::MakeButton(const QString& label, int at) {
     auto* b = new QPushButton(label, this);
     b->setAutoDefault(false);
-    buttons_->addWidget(b);
+    buttons_->insertWidget(at, b);
     return b;
 }
 
 QPushButton* ListEditorPanel::AddButton(const QString& label, Enable rule) {
-    auto* b = new QPushButton(label, this);
-    b->setAutoDefault(false);
-    buttons_->insertWidget(extraInsertAt_++, b);
+    QPushButton* b = MakeButton(label, extraInsertAt_++);
     EnableBy(b, rule);
     return b;
 }
 
 QPushButton* ListEditorPanel::AddUsagesButton(const Project& project, RefTarget target) {
     // Below the move buttons, so the buttons that edit the list stay together.
-    usages_ = new QPushButton(tr("使用箇所..."), this);
-    usages_->setAutoDefault(false);
-    buttons_->insertWidget(buttons_->count() - 1, usages_);
+    usages_ = MakeButton(tr("使用箇所..."), buttons_->count() - 1);
     EnableBy(usages_, Enable::WithSelection);
     usages_->setAccessibleName(tr("選択した行の使用箇所"));
     connect(usages_, &QPushButton::clicked, this, [this, &project, target] {

@@ -39,9 +39,6 @@ public:
     explicit ListEditorPanel(const ListEditorOptions& options = {}, QWidget* parent = nullptr);
 
     QTreeWidget* view() const { return view_; }
-    // The filter box above the list ("絞り込み", shown once the list holds more than 20 rows): it
-    // hides rows, so row numbers and the selection stay those of the list.
-    ListFilter* filter() const { return filter_; }
     QPushButton* addButton() const { return add_; }
     QPushButton* editButton() const { return edit_; }  // nullptr without "編集..."
     QPushButton* deleteButton() const { return delete_; }
@@ -79,9 +76,12 @@ signals:
 
 private:
     void UpdateButtons();
-    QPushButton* MakeButton(const QString& label);
+    // A button of the column, at `at` (-1: the end).
+    QPushButton* MakeButton(const QString& label, int at = -1);
 
     QTreeWidget* view_;
+    // The filter box above the list ("絞り込み", shown once the list holds more than 20 rows): it
+    // hides rows, so row numbers and the selection stay those of the list.
     ListFilter* filter_;
     QVBoxLayout* buttons_;
     int extraInsertAt_ = 0;

@@ -125,14 +125,14 @@ void ListFilter::Apply() {
         for (int row = 0; row < count; ++row) folded_.push_back(FoldForSearch(RowText(row).toStdString()));
         stale_ = false;
     }
-    shown_ = 0;
+    int shown = 0;
     for (int row = 0; row < count; ++row) {
         const bool show = everything || ((!rule_ || rule_(row)) &&
                                          filter.MatchesFolded(numberOf_(row), folded_[static_cast<std::size_t>(row)]));
         SetHidden(row, !show);
-        if (show) ++shown_;
+        if (show) ++shown;
     }
-    empty_->setVisible(count > 0 && shown_ == 0);
+    empty_->setVisible(count > 0 && shown == 0);
     UpdateVisibility();
     emit applied();
 }

@@ -52,8 +52,6 @@ public:
     // Applies the filter again, the rows' texts read anew (the list calls it after changing rows;
     // changes of the model are noticed by themselves, after the event loop runs).
     void Apply();
-    // Rows shown now.
-    int shownCount() const { return shown_; }
     bool IsShown(int row) const;
 
 signals:
@@ -82,7 +80,6 @@ private:
     bool stale_ = true;
     bool pending_ = false;
     int showFrom_ = kFilterFromRows;
-    int shown_ = 0;
 };
 
 // The filter box of a drop-down, placed beside it in its layout (after it in a row, above it in a

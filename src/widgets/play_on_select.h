@@ -28,7 +28,6 @@ class PlayOnSelect : public QObject {
 public:
     PlayOnSelect(QComboBox* files, QCheckBox* play, EditorContext& context, AudioKind kind);
 
-    AudioKind kind() const { return kind_; }
     void SetKind(AudioKind kind) { kind_ = kind; }
     bool playFlag() const { return flag_; }
 

@@ -55,8 +55,7 @@ public:
     // returns the places that refuse, changing nothing then. No file is renumbered by the keeper.
     void RenumberInMemory(InMemory renumber) { inMemory_ = std::move(renumber); }
 
-    // The renumbering agreed so far, and the files it rewrites (empty while nothing is renumbered).
-    const RowRenumbering& renumbering() const { return map_; }
+    // The files the renumbering agreed so far rewrites (empty while nothing is renumbered).
     const std::vector<DataFileWrite>& files() const { return files_; }
 
     // The list's OK: `saveAlone` (the list's own save, unchanged) while nothing is renumbered; else

@@ -217,58 +217,32 @@ TEST_F(EventCommandEditorTest, TextThatDoesNotFitAGroupKeepsTheAuthorOnItUntilIt
     EXPECT_EQ(written.groups[0].commands[1], "exit");
 }
 
-TEST_F(EventCommandEditorTest, CommandsFromTheMenuGoBesideTheCaretAndUndoTakesThemBack) {
-    WriteScene("scene0.txt", WithGroups(2));
-    EventCommandEditor e(context);
-    e.show();
-    QApplication::processEvents();
-    EXPECT_FALSE(e.undoButton()->isEnabled());
-
-    QTextCursor cursor(e.textField()->document());
-    cursor.setPosition(1);  // inside "g0"
-    e.textField()->setTextCursor(cursor);
-    test::ChooseEntryByKeys(e.commandMenu(), 10);  // "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ": a keyword, no dialog
-    EXPECT_EQ(Text(e), QStringLiteral("g0\nfade"));
-    EXPECT_EQ(e.commandMenu()->currentRow(), -1);
-    EXPECT_TRUE(e.undoButton()->isEnabled());
-    Click(e.undoButton());
-    EXPECT_EQ(Text(e), QStringLiteral("g0"));
-    EXPECT_FALSE(e.undoButton()->isEnabled());
-
-    // A flag dialog: the map view lets go of its contents while it is open, and the explanation
-    // typed in it stays in the table. The line fills the empty line the caret stands on.
-    TypeText(e, QStringLiteral("g0\n"));
-    MapView& view = *context.mapView;
-    EXPECT_EQ(view.owner(), &e);
-    bool ran = false;
-    test::OnNextModal<QDialog>([&](QDialog* d) {
-        ran = true;
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾌﾗｸﾞに数値を設定)"));
-        SetFlag(d, 0, 1, "5");
-        Edit(d, "説明")->setText(QStringLiteral("opened"));
-        Ok(d);
-    });
-    test::ChooseEntryByKeys(e.commandMenu(), 13);
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(Text(e), QStringLiteral("g0\nflag0 + 5"));
-    EXPECT_EQ(context.flags.text[0], "opened");
-    EXPECT_EQ(view.owner(), &e);
-
-    // A cancelled dialog inserts nothing.
-    test::OnNextModal<QDialog>([](QDialog* d) { Cancel(d); });
-    test::ChooseEntryByKeys(e.commandMenu(), 0);
-    EXPECT_EQ(Text(e), QStringLiteral("g0\nflag0 + 5"));
-    Click(e.cancelButton());
-}
-
-// A command runs only when the author asks for it, never joins the line the caret starts, and its
-// dialog holds the whole form until it closes (also against a screen reader's actions).
+// A command runs only when the author asks for it, goes beside the caret (never joining the line the
+// caret starts) where "元に戻す" takes it back, and its dialog holds the whole form until it closes
+// (also against a screen reader's actions).
 TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWhileItsDialogIsOpen) {
     WriteScene("scene0.txt", WithGroups(2));
     EventCommandEditor e(context);
     e.show();
     QApplication::processEvents();
     QListWidget* menu = e.commandMenu();
+    EXPECT_FALSE(e.undoButton()->isEnabled());
+
+    QTextCursor cursor(e.textField()->document());
+    cursor.setPosition(1);  // inside "g0"
+    e.textField()->setTextCursor(cursor);
+    test::ChooseEntryByKeys(menu, 10);  // "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ": a keyword, no dialog
+    EXPECT_EQ(Text(e), QStringLiteral("g0\nfade"));
+    EXPECT_EQ(menu->currentRow(), -1);
+    EXPECT_TRUE(e.undoButton()->isEnabled());
+    Click(e.undoButton());
+    EXPECT_EQ(Text(e), QStringLiteral("g0"));
+    EXPECT_FALSE(e.undoButton()->isEnabled());
+
+    // A cancelled dialog inserts nothing.
+    test::OnNextModal<QDialog>([](QDialog* d) { Cancel(d); });
+    test::ChooseEntryByKeys(menu, 0);
+    EXPECT_EQ(Text(e), QStringLiteral("g0"));
 
     // Moving through the menu opens nothing: the current entry set, the arrow keys, the focus
     // coming back to the menu.

@@ -66,7 +66,7 @@ protected:
     }
 };
 
-TEST_F(BattleDialogTest, BuildsTheLineAndPreviewsTheBackground) {
+TEST_F(BattleDialogTest, BuildsTheLinePreviewsTheBackgroundAndRefusesBackgroundsTheLineCannotCarry) {
     EXPECT_EQ(Run(Kind::Battle,
                   [&](QDialog* d) {
                       EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(戦闘)"));
@@ -104,9 +104,7 @@ TEST_F(BattleDialogTest, BuildsTheLineAndPreviewsTheBackground) {
               "battle -1 0 -1 7 0 -1 field.bmp");
     EXPECT_FALSE(imageView().IsOpen());
     EXPECT_TRUE(services.messages.empty());
-}
 
-TEST_F(BattleDialogTest, RefusesBackgroundsTheLineCannotCarry) {
     // The game reads the name up to its first blank; a name that would be cut off at the end of the
     // stored line is refused too.
     const std::string longName = std::string(40, 'b') + ".bmp";
@@ -147,7 +145,7 @@ protected:
     }
 };
 
-TEST_F(ShownThingTest, EffectIsChosenPlayedAndGivenItsGroupOnlyWhenChosen) {
+TEST_F(ShownThingTest, EffectOrNarrationIsChosenPreviewedAndGivenItsGroupOnlyWhenChosen) {
     ImageView& v = imageView();
     EXPECT_EQ(Run(Kind::ShowEffect,
                   [&](QDialog* d) {
@@ -171,10 +169,8 @@ TEST_F(ShownThingTest, EffectIsChosenPlayedAndGivenItsGroupOnlyWhenChosen) {
               "effect 1");
     EXPECT_FALSE(v.IsOpen());
     EXPECT_EQ(v.state().mode, ViewMode::None);
-}
 
-TEST_F(ShownThingTest, NarrationIsTheEffectDialogWithItsOwnTextsAndPreview) {
-    ImageView& v = imageView();
+    // The narration is the same dialog with its own texts and preview.
     EXPECT_EQ(Run(Kind::ShowNarration,
                   [&](QDialog* d) {
                       EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾅﾚｰｼｮﾝ表示)"));
@@ -294,7 +290,7 @@ protected:
     }
 };
 
-TEST_F(TalkContentTest, ChoicesStartDisabledAndEnabledOnesAreWrittenInTheLongForm) {
+TEST_F(TalkContentTest, ChoicesStartDisabledEnabledOnesAreWrittenInTheLongFormAndRefusalsKeepTheDialogOpen) {
     EXPECT_EQ(Run(Kind::TalkContent,
                   [&](QDialog* d) {
                       EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話内容の設定)"));
@@ -313,9 +309,7 @@ TEST_F(TalkContentTest, ChoicesStartDisabledAndEnabledOnesAreWrittenInTheLongFor
                   }),
               "talk 0 0 2 1 -1 -1 -1 " + kYes + " \x82\xC8\x82\xB5 \x82\xC8\x82\xB5 \x82\xC8\x82\xB5");
 
-}
-
-TEST_F(TalkContentTest, DisablingAChoiceEmptiesItAndRefusalsKeepTheDialogOpen) {
+    // Disabling a choice again empties it; refusals keep the dialog open.
     const std::optional<std::string> line = Run(Kind::TalkContent, [&](QDialog* d) {
         Choose(Combo(d, "会話文"), 1);
         Enable(d, 4, QStringLiteral("buy it"), 3);

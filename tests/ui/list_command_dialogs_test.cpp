@@ -1,5 +1,5 @@
-// The command dialogs that choose a row of another list (ability, equipment, items, magic, NPC and
-// chest display, sound effect), driven through their widgets to the exact line each builds, with
+// The command dialogs that choose a row of another list (ability, equipment, NPC and chest display,
+// sound effect), driven through their widgets to the exact line each builds, with
 // their OK checks; and what every command dialog that reads a list does when the list is missing
 // or cannot be read.
 #include <gtest/gtest.h>
@@ -123,52 +123,6 @@ TEST_F(ListCommandDialogsTest, EquipOffersTheItemsOfTheChosenKindAndWritesTheirL
                       Ok(d);
                   }),
               "equip 1 item3");
-}
-
-// ---- items --------------------------------------------------------------------------------------
-
-TEST_F(ListCommandDialogsTest, AddRemoveItemsBuildsSignCountAndTrade) {
-    tp.WriteData(kItemFile, ItemListOfKinds({0, 1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(Run(Kind::AddRemoveItems,
-                  [&](QDialog* d) {
-                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑの追加/削除)"));
-                      EXPECT_EQ(Combo(d, "ｱｲﾃﾑ")->count(), 9);  // the whole list, every kind
-                      EXPECT_EQ(Combo(d, "ｱｲﾃﾑ")->currentIndex(), -1);
-                      EXPECT_FALSE(Button(d, "+ (加算)")->isChecked() || Button(d, "- (減算)")->isChecked());
-                      EXPECT_EQ(Spin(d, "個数")->minimum(), 0);
-                      EXPECT_EQ(Spin(d, "個数")->maximum(), 1024);
-                      EXPECT_TRUE(Button(d, "授受")->isChecked());
-                      EXPECT_FALSE(Button(d, "売買")->isChecked());
-                      // Removing two of item 7 by sale.
-                      Choose(Combo(d, "ｱｲﾃﾑ"), 7);
-                      Press(d, "- (減算)");
-                      Type(Spin(d, "個数"), "2");
-                      Press(d, "売買");
-                      Ok(d);
-                  }),
-              "item7 -2 1");
-
-}
-
-// ---- magic --------------------------------------------------------------------------------------
-
-TEST_F(ListCommandDialogsTest, MagicLearnFlagChoosesASpellOfTheMagicList) {
-    std::vector<Magic> spells(3);
-    spells[0].name = "fire";
-    spells[1].name = "ice";
-    spells[2].name = "\x89\xf1\x95\x9c";  // "回復"
-    tp.WriteData(kMagicFile, MagicListBytes(spells));
-    EXPECT_EQ(Run(Kind::MagicLearnFlag,
-                  [&](QDialog* d) {
-                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(魔法修得可能ﾌﾗｸﾞ)"));
-                      EXPECT_EQ(Items(Combo(d, "魔法")), (QStringList{"fire", "ice", "回復"}));
-                      EXPECT_EQ(Combo(d, "魔法")->currentIndex(), -1);
-                      EXPECT_TRUE(Button(d, "可")->isChecked());
-                      Choose(Combo(d, "魔法"), 2);
-                      Press(d, "不可");
-                      Ok(d);
-                  }),
-              "magic_flag 2 0");
 }
 
 // ---- NPC and chest display ----------------------------------------------------------------------
@@ -323,12 +277,13 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
 // ---- every dialog's line from what the author chose --------------------------------------------
 
 // The author's steps (Author: a drop-down's position, a typed text or a button pressed), then OK:
-// the line built, or the warning of a refused OK (the dialog then cancelled).
+// the line built, or the warning of a refused OK (the dialog then cancelled); and the caption.
 struct AuthoredLine {
     EventCommandKind kind;
     std::vector<std::pair<const char*, QString>> steps;
     std::string line;
     const char* warning = nullptr;
+    const char* caption = nullptr;  // not checked when null
 };
 
 class AuthoredLineTest : public test::CommandDialogTest, public ::testing::WithParamInterface<AuthoredLine> {};
@@ -338,6 +293,7 @@ TEST_P(AuthoredLineTest, OkBuildsTheLineOfTheChoicesOrRefusesWhatIsMissing) {
     const AuthoredLine& c = GetParam();
     EXPECT_EQ(Run(c.kind,
                   [&](QDialog* d) {
+                      if (c.caption) EXPECT_EQ(d->windowTitle(), QString::fromUtf8(c.caption));
                       for (const auto& [name, value] : c.steps) Author(d, QString::fromUtf8(name), value);
                       if (!c.warning) return Ok(d);
                       EXPECT_EQ(OkWarning(d), QString::fromUtf8(c.warning));
@@ -354,7 +310,8 @@ INSTANTIATE_TEST_SUITE_P(
         AuthoredLine{Kind::ConditionalBranch, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "2"}}, "", "不等号を選択してください"},
         AuthoredLine{Kind::ConditionalBranch, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "2"}, {"不等号", "1"}}, "? flag2 != 0"},
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}}, "", "符号を選択してください"},
-        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "1"}, {"数値", "5"}}, "flag0 + 5"},
+        AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "1"}, {"数値", "5"}}, "flag0 + 5", nullptr,
+                     "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ﾌﾗｸﾞに数値を設定)"},
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "0"}, {"数値", "5"}}, "flag0 = 5"},
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "2"}}, "flag0 - 0"},  // empty is 0
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "0"}, {"数値", "999999999"}}, "flag0 = 999999999"},
@@ -362,10 +319,13 @@ INSTANTIATE_TEST_SUITE_P(
         AuthoredLine{Kind::ItemCountToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "7"}, {"ｱｲﾃﾑ", "1"}}, "num_item flag7 item1"},
         AuthoredLine{Kind::LevelToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "6"}}, "num_level flag6"},
         AuthoredLine{Kind::MoneyToFlag, {}, "", "ﾌﾗｸﾞ番号を選択してください"},
-        AuthoredLine{Kind::MoneyToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "4095"}}, "num_money flag4095"},
+        AuthoredLine{Kind::MoneyToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "4095"}}, "num_money flag4095", nullptr, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(所持金額を設定)"},
         AuthoredLine{Kind::AddRemoveItems, {}, "", "ｱｲﾃﾑを選択してください"},
         AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}}, "", "符号を選択してください"},
         AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}, {"+ (加算)", ""}, {"個数", "2"}}, "item1 2 0"},
+        // Removing two by sale.
+        AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "1"}, {"- (減算)", ""}, {"個数", "2"}, {"売買", ""}}, "item1 -2 1",
+                     nullptr, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑの追加/削除)"},
         // A typed count beyond 1024 is taken as 1024.
         AuthoredLine{Kind::AddRemoveItems, {{"ｱｲﾃﾑ", "0"}, {"- (減算)", ""}, {"個数", "5000"}}, "item0 -1024 0"},
         AuthoredLine{Kind::Equip, {}, "", "装備の種別を選択してください"},
@@ -373,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
         AuthoredLine{Kind::Equip, {{"装備の種別", "4"}}, "equip 4 item-1"},  // "なし" takes it off
         AuthoredLine{Kind::MagicLearnFlag, {}, "", "魔法を選択してください"},
         AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}}, "magic_flag 0 1"},
-        AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}, {"不可", ""}}, "magic_flag 0 0"},
+        AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}, {"不可", ""}}, "magic_flag 0 0", nullptr, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(魔法修得可能ﾌﾗｸﾞ)"},
         AuthoredLine{Kind::ShowNpc, {}, "", "NPC番号を選択してください"},
         AuthoredLine{Kind::ShowNpc, {{"NPC番号", "0"}}, "show_npc 0 1"},
         AuthoredLine{Kind::ShowTreasure, {}, "", "宝箱番号を選択してください"},

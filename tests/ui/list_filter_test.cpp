@@ -36,7 +36,7 @@ TEST(ListFilterBox, NarrowsListsAndDropDownsByTextAndNumberKeepingRowsAndSelecti
     auto* combo = new QComboBox(&dialog);
     layout->addWidget(combo);
     ListEditor<QString> list(panel, [](const QString& s) { return QStringList{s}; });
-    ListFilter* listFilter = panel->filter();
+    ListFilter* listFilter = panel->findChild<ListFilter*>();
     ListFilter* comboFilter = AddComboFilter(combo, QStringLiteral("ｱｲﾃﾑ"), -1);  // "なし" first
     ASSERT_NE(comboFilter, nullptr);
     EXPECT_EQ(layout->indexOf(comboFilter), layout->indexOf(combo) - 1);  // just before it

@@ -96,7 +96,7 @@ TEST_F(ShellTest, NewProjectWithDefaultsMakesFoldersAndPrepareFileThenOpensHub) 
     EXPECT_EQ(services.folderInitials.at(1), Q(dir.path()));
 }
 
-TEST_F(ShellTest, NewProjectRefusalsKeepTheDialogOpen) {
+TEST_F(ShellTest, NewProjectRefusalsKeepTheDialogOpenAndTheLocationIsKept) {
     // An empty data name, then no location ever chosen.
     bool hub = RunNew([&](NewProjectDialog* d) { d->dataFolderEdit()->clear(); });
     EXPECT_FALSE(hub);
@@ -117,6 +117,10 @@ TEST_F(ShellTest, NewProjectRefusalsKeepTheDialogOpen) {
     hub = RunNew([](NewProjectDialog* d) { d->gameFolderEdit()->setText("second"); });
     EXPECT_TRUE(hub);
     EXPECT_TRUE(fs::exists(dir.path() / "second" / "prepare.txt"));
+    // No game folder name: the folders go in the location itself.
+    EXPECT_TRUE(RunNew([](NewProjectDialog* d) { d->gameFolderEdit()->clear(); }));
+    EXPECT_TRUE(fs::is_directory(dir.path() / "data"));
+    EXPECT_TRUE(fs::exists(dir.path() / "prepare.txt"));
 }
 
 TEST_F(ShellTest, FoldersThatCannotBeMadeAreListed) {
@@ -129,13 +133,6 @@ TEST_F(ShellTest, FoldersThatCannotBeMadeAreListed) {
     EXPECT_EQ(texts[0], QStringLiteral("ファイルを作成できません"));
     EXPECT_TRUE(texts[1].startsWith(Q(dir.path() / "game") + "\n" + Q(dir.path() / "game" / "image") + "\n"));
     EXPECT_TRUE(texts[1].endsWith(QStringLiteral("\n\n以上のフォルダを作成できません")));
-}
-
-TEST_F(ShellTest, EmptyGameFolderNamePutsTheFoldersInTheLocation) {
-    services.folders.push_back(Q(dir.path()));
-    EXPECT_TRUE(RunNew([](NewProjectDialog* d) { d->gameFolderEdit()->clear(); }));
-    EXPECT_TRUE(fs::is_directory(dir.path() / "data"));
-    EXPECT_TRUE(fs::exists(dir.path() / "prepare.txt"));
 }
 
 TEST_F(ShellTest, OpenReadsPrepareFileAndCancelReopensEarlierProject) {

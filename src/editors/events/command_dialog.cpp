@@ -153,9 +153,9 @@ QHBoxLayout* CommandDialog::AddLine() {
     return line;
 }
 
-QGroupBox* CommandDialog::AddBox(const QString& title, QBoxLayout* into, int stretch) {
+QGroupBox* CommandDialog::AddBox(const QString& title, QBoxLayout* into, int stretch, bool column) {
     auto* box = new QGroupBox(title, this);
-    new QHBoxLayout(box);
+    new QBoxLayout(column ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, box);
     (into ? into : body_)->addWidget(box, stretch);
     return box;
 }
@@ -167,7 +167,7 @@ RecordNames& CommandDialog::names() {
     return *names_;
 }
 
-QHBoxLayout* CommandDialog::Row(QGroupBox* box) { return static_cast<QHBoxLayout*>(box->layout()); }
+QBoxLayout* CommandDialog::Row(QGroupBox* box) { return static_cast<QBoxLayout*>(box->layout()); }
 
 QComboBox* CommandDialog::AddChoice(const QString& title, int minimumChars, const QStringList& texts,
                                     QBoxLayout* into) {
@@ -228,7 +228,7 @@ std::pair<NumberSpin*, NumberSpin*> CommandDialog::AddPoint(const QString& title
     QGroupBox* box = AddBox(title);
     auto* xField = new NumberSpin(-xLimit, xLimit, x, box);
     auto* yField = new NumberSpin(-yLimit, yLimit, y, box);
-    QHBoxLayout* row = Row(box);
+    QBoxLayout* row = Row(box);
     row->addWidget(new QLabel(tr("X"), box));
     row->addWidget(xField, 1);
     row->addWidget(new QLabel(tr("Y"), box));
@@ -252,22 +252,19 @@ QButtonGroup* CommandDialog::AddRadios(const QString& title, const std::vector<Q
 
 std::vector<QRadioButton*> CommandDialog::AddRadioColumn(const QString& title, const std::vector<QString>& labels,
                                                          QBoxLayout* into) {
-    auto* box = new QGroupBox(title, this);
-    auto* column = new QVBoxLayout(box);
+    QGroupBox* box = AddBox(title, into, 0, true);
     std::vector<QRadioButton*> radios;
     for (const QString& label : labels) {
         radios.push_back(new QRadioButton(label, box));
-        column->addWidget(radios.back());
+        Row(box)->addWidget(radios.back());
     }
-    column->addStretch(1);
-    (into ? into : body_)->addWidget(box);
+    Row(box)->addStretch(1);
     return radios;
 }
 
 QComboBox* CommandDialog::AddTalkText(const QString& title, const std::vector<std::string>& texts, QBoxLayout* into,
                                       int stretch) {
-    auto* box = new QGroupBox(title, this);
-    auto* column = new QVBoxLayout(box);
+    QGroupBox* box = AddBox(title, into, stretch, true);
     auto* choice = new QComboBox(box);
     choice->setMinimumContentsLength(24);
     choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -279,9 +276,8 @@ QComboBox* CommandDialog::AddTalkText(const QString& title, const std::vector<st
     shown->setReadOnly(true);
     shown->setMinimumHeight(60);
     shown->setMaximumHeight(90);
-    column->addWidget(choice);
-    column->addWidget(shown);
-    (into ? into : body_)->addWidget(box, stretch);
+    Row(box)->addWidget(choice);
+    Row(box)->addWidget(shown);
     connect(choice, &QComboBox::currentIndexChanged, shown, [&texts, shown](int row) {
         shown->setPlainText(row >= 0 ? FromCp932(texts[static_cast<std::size_t>(row)]) : QString());
     });

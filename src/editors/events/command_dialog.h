@@ -126,9 +126,11 @@ protected:
     QVBoxLayout* body() const { return body_; }
     // A row of boxes across the form.
     QHBoxLayout* AddLine();
-    // A box titled `title` (none when empty) holding one row of controls, placed in `into`.
-    QGroupBox* AddBox(const QString& title, QBoxLayout* into = nullptr, int stretch = 0);
-    static QHBoxLayout* Row(QGroupBox* box);
+    // A box titled `title` (none when empty) holding one row of controls (a column when `column`),
+    // placed in `into`.
+    QGroupBox* AddBox(const QString& title, QBoxLayout* into = nullptr, int stretch = 0, bool column = false);
+    // The row (or column) of a box of AddBox.
+    static QBoxLayout* Row(QGroupBox* box);
     // What the project's numbers stand for (lists read when first asked).
     RecordNames& names();
     // A drop-down of `texts` in its box, nothing chosen; sized to `minimumChars` when above 0. A

@@ -177,9 +177,9 @@ void EventCommandEditor::BuildPanel(QGroupBox* top) {
         for (QPushButton* b : {deleteGroup_, groupUp_, groupDown_}) groupButtons->addWidget(b);
         groupButtons->addStretch(1);
         groupBoxColumn->addLayout(groupButtons);
-        connect(deleteGroup_, &QPushButton::clicked, this, &EventCommandEditor::DeleteGroup);
-        connect(groupUp_, &QPushButton::clicked, this, [this] { MoveGroup(-1); });
-        connect(groupDown_, &QPushButton::clicked, this, [this] { MoveGroup(1); });
+        connect(deleteGroup_, &QPushButton::clicked, this, [this] { ChangeGroup(deleteGroup_, -1); });
+        connect(groupUp_, &QPushButton::clicked, this, [this] { ChangeGroup(groupUp_, currentGroup_ - 1); });
+        connect(groupDown_, &QPushButton::clicked, this, [this] { ChangeGroup(groupDown_, currentGroup_ + 1); });
         groupKeeper_ = std::make_unique<ReferenceKeeper>(
             context_, this, [this] { return SceneGroupReferences(CurrentHolders()); },
             [this](const RowRenumbering& step) {

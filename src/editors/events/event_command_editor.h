@@ -91,10 +91,6 @@ public:
     void RunCommand(EventCommandKind kind);
     // Inserts a built line (CP932) by the caret rule, as one step "元に戻す" can take back.
     void InsertLine(std::string_view cp932Line);
-    // The scene form's group changes: the current group deleted, or moved one place (by -1 or 1)
-    // with the current group following it.
-    void DeleteGroup() { ChangeGroup(deleteGroup_, -1); }
-    void MoveGroup(int by) { ChangeGroup(by < 0 ? groupUp_ : groupDown_, currentGroup_ + by); }
 
     QComboBox* sceneChoice() const { return scene_; }          // scene form only
     QCheckBox* showBox() const { return show_; }               // scene form only
@@ -140,8 +136,9 @@ private:
     // What refers to the current scene's groups (the NPC and chest lists read at the first change).
     SceneGroupHolders CurrentHolders();
     void EnableGroupButtons();
-    // What `button` does, once the author agreed to what follows the group's number: the current
-    // group deleted (`other` -1) or swapped with group `other`.
+    // What the scene form's group buttons do, once the author agreed to what follows the group's
+    // number: the current group deleted (`other` -1) or swapped with group `other` (moved one place,
+    // the current group following it).
     void ChangeGroup(QPushButton* button, int other);
     // The group changes' files besides the scenes: the NPC and chest lists when renumbered.
     std::vector<DataFileWrite> RenumberedLists() const;
