@@ -78,7 +78,7 @@ TEST(EffectFile, RoundTripsThroughBothReaders) {
 }
 
 TEST(EffectFile, LoadSaveAndReleaseThroughTheProject) {
-    CheckListFileThroughProject(kEffectFile, std::vector<EffectAnimation>{AsWritten(Fire()), Spark()},
+    CheckFileThroughProject(kEffectFile, std::vector<EffectAnimation>{AsWritten(Fire()), Spark()},
                                 std::string(kTwoAnimations), LoadEffectList, SaveEffectList);
     TempProject tp;
     EffectTable table;

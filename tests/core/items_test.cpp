@@ -106,7 +106,7 @@ TEST(ItemFile, ChoiceModeFiltersByKindAndKeepsFilePositions) {
 }
 
 TEST(ItemFile, LoadAndSaveThroughTheProject) {
-    test::CheckListFileThroughProject(kItemFile, std::vector<Item>{Sword()}, ItemListBytes({Sword()}), LoadItemList,
+    test::CheckFileThroughProject(kItemFile, std::vector<Item>{Sword()}, ItemListBytes({Sword()}), LoadItemList,
                                       SaveItemList);
 }
 

@@ -135,19 +135,11 @@ TEST(MapAnimationFile, FilesOnDiskAreNumberedByTheLowestFreeNumber) {
     EXPECT_EQ(names, (std::vector<std::string>{"map_anim0.txt", "map_anim10.txt", "map_anim2.txt"}));
     EXPECT_EQ(MapAnimationFileName(NextFreeFileNumber(numbers)), "map_anim1.txt");
 
-    MapAnimation read;
-    EXPECT_EQ(LoadMapAnimationFile(tp.project, "map_anim0.txt", read), ReadStatus::Ok);
-    EXPECT_EQ(read, Water());
-    EXPECT_EQ(LoadMapAnimationFile(tp.project, "map_anim5.txt", read), ReadStatus::Missing);
-    EXPECT_EQ(read, MapAnimation{});
-
-    test::ScriptedSaveUi ui;
-    ui.answer = false;  // "No" to the overwrite question leaves the file as it was
-    EXPECT_FALSE(SaveMapAnimationFile(tp.project, "map_anim2.txt", Water(), ui));
-    EXPECT_EQ(ui.lastCaption, ".\\data\\map_anim2.txt");
-    EXPECT_EQ(tp.ReadData("map_anim2.txt"), MapAnimationBytes(NewMapAnimation()));
-    EXPECT_TRUE(SaveMapAnimationFile(tp.project, "map_anim1.txt", Water(), ui));
-    EXPECT_EQ(tp.ReadData("map_anim1.txt"), MapAnimationBytes(Water()));
+    const auto load = [](const Project& p, MapAnimation& a) { return LoadMapAnimationFile(p, "map_anim1.txt", a); };
+    const auto save = [](const Project& p, const MapAnimation& a, SaveUi& ui) {
+        return SaveMapAnimationFile(p, "map_anim1.txt", a, ui);
+    };
+    test::CheckFileThroughProject("map_anim1.txt", Water(), MapAnimationBytes(Water()), load, save);
 }
 
 TEST(MapAnimationRules, RowTextsSizesAndTheChecksBeforeTheAnimations) {

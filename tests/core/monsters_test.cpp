@@ -81,7 +81,7 @@ TEST(MonsterList, MissingFileLeavesNoTableAndSavesWhatItRead) {
     EXPECT_FALSE(table.loaded);
     EXPECT_TRUE(table.records.empty());
     const std::string slime = CountedList("monster", "1", {kSlime});
-    CheckListFileThroughProject(kMonsterFile, ParseMonsterList(slime), slime, LoadMonsterList, SaveMonsterList);
+    CheckFileThroughProject(kMonsterFile, ParseMonsterList(slime), slime, LoadMonsterList, SaveMonsterList);
 }
 
 TEST(MonsterValues, ClampsAndRounding) {

@@ -96,7 +96,7 @@ TEST(NarrationList, CountAndLineRulesOnOddFiles) {
 TEST(NarrationList, LoadAndSaveThroughTheProject) {
     Narration plain = NewNarrationDefaults();
     plain.image = "sky.bmp";
-    test::CheckListFileThroughProject(kNarrationFile, std::vector<Narration>{Sample(), plain},
+    test::CheckFileThroughProject(kNarrationFile, std::vector<Narration>{Sample(), plain},
                                       NarrationListBytes({Sample(), plain}), LoadNarrationList, SaveNarrationList);
 }
 

@@ -296,21 +296,11 @@ TEST(SceneFileTest, SceneNumbersComeFromTheFileName) {
 }
 
 TEST(SceneFileTest, LoadAndSaveThroughTheDataFolder) {
-    test::TempProject tp;
-    test::ScriptedSaveUi ui;
-    Scene s = MakeRichScene();
-    ASSERT_TRUE(SaveSceneFile(tp.project, 3, s, ui));
-    EXPECT_EQ(ui.asked, 0);
-    EXPECT_EQ(tp.ReadData("scene3.txt"), SceneBytes(s));
-    Scene back = NewScene();
-    EXPECT_EQ(LoadSceneFile(tp.project, 3, back), ReadStatus::Ok);
-    EXPECT_EQ(back, s);
-    EXPECT_EQ(LoadSceneFile(tp.project, "scene4.txt", back), ReadStatus::Missing);
-    EXPECT_EQ(back, Scene{});
-    ui.answer = false;  // declining the overwrite leaves the file as it was
-    EXPECT_FALSE(SaveSceneFile(tp.project, "scene3.txt", NewScene(), ui));
-    EXPECT_EQ(ui.asked, 1);
-    EXPECT_EQ(tp.ReadData("scene3.txt"), SceneBytes(s));
+    const Scene s = MakeRichScene();
+    // Saved by number, loaded by file name.
+    CheckFileThroughProject(
+        "scene3.txt", s, SceneBytes(s), [](const Project& p, Scene& out) { return LoadSceneFile(p, "scene3.txt", out); },
+        [](const Project& p, const Scene& scene, SaveUi& ui) { return SaveSceneFile(p, 3, scene, ui); });
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST(TalkList, TextsEqualToATagCannotBeStored) {
 TEST(TalkList, SaveAndLoadThroughTheProject) {
     // Texts as stored (a line break as "#", at most 4095 bytes: both tested above).
     const std::vector<std::string> texts = {kA + "<face 2>#" + kA, std::string(4095, 'z')};
-    CheckListFileThroughProject(kTalkFile, texts, TalkListBytes(texts), LoadTalkList, SaveTalkList);
+    CheckFileThroughProject(kTalkFile, texts, TalkListBytes(texts), LoadTalkList, SaveTalkList);
 }
 
 }  // namespace
