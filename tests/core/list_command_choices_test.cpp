@@ -39,14 +39,10 @@ TEST(ListCommandChoicesTest, AbilityRangeIsNeverInverted) {
 }
 
 TEST(ListCommandChoicesTest, ChestEntriesTakeTheFirstSceneListingTheChest) {
-    SceneCatalog catalog;
-    catalog.entries.resize(3);
-    catalog.entries[0].sceneNumber = 4;
-    catalog.entries[0].treasureIndices() = {1};
-    catalog.entries[1].sceneNumber = 2;
-    catalog.entries[1].treasureIndices() = {0, 1};
-    catalog.entries[2].sceneNumber = 9;  // lists a chest the file does not have
-    catalog.entries[2].treasureIndices() = {7};
+    // Scene 9 lists a chest the file does not have.
+    const SceneCatalog catalog = test::CatalogOf({{4, Scene{.treasureIndices = {1}}},
+                                                  {2, Scene{.treasureIndices = {0, 1}}},
+                                                  {9, Scene{.treasureIndices = {7}}}});
     std::vector<TreasureChest> chests(3, NewTreasureChest());
     chests[0].x = 3, chests[0].y = 4;
     chests[1].x = 10, chests[1].y = 0;

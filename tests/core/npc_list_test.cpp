@@ -71,15 +71,8 @@ TEST(NpcListTest, NamesCountsAndHostileLines) {
 }
 
 TEST(NpcListTest, ScenesComeFromTheFirstCatalogEntryListingTheNpc) {
-    SceneCatalog catalog;
-    Scene a;
-    a.npcIndices = {1, 2};
-    Scene b;
-    b.npcIndices = {2, 0};
-    catalog.entries.push_back(MakeCatalogEntry(5, "scene5.txt", ReadStatus::Ok, std::move(a)));
-    catalog.entries.push_back(MakeCatalogEntry(3, "scene3.txt", ReadStatus::Ok, std::move(b)));
     std::vector<Npc> npcs(4, NewNpc());
-    AssignNpcScenes(npcs, catalog);
+    AssignNpcScenes(npcs, test::CatalogOf({{5, Scene{.npcIndices = {1, 2}}}, {3, Scene{.npcIndices = {2, 0}}}}));
     EXPECT_EQ(npcs[0].scene, 3);
     EXPECT_EQ(npcs[1].scene, 5);
     EXPECT_EQ(npcs[2].scene, 5);
