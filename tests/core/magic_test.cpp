@@ -65,10 +65,7 @@ TEST(MagicFile, TheCountBoundsTheRecordsAndLinesAreReadWhole) {
     std::vector<Magic> odd = ParseMagicList("<magic_number>\n2\n</magic_number>\n<magic_data>\n7 1\n0 0 9 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 " +
                                             std::string(100, 'N') + " " + std::string(300, 'D') + "\n</magic_data>\n");
     ASSERT_EQ(odd.size(), 2u);
-    Magic shortLine;
-    shortLine.learnable = 7;
-    shortLine.allTargets = 1;
-    EXPECT_EQ(odd[0], shortLine);
+    EXPECT_EQ(odd[0], (Magic{.learnable = 7, .allTargets = 1}));
     EXPECT_EQ(odd[1].damage, 9);
     EXPECT_EQ(odd[1].name, std::string(kMagicNameBytes, 'N'));
     EXPECT_EQ(odd[1].description, std::string(kMagicDescriptionBytes, 'D'));
@@ -90,7 +87,7 @@ TEST(MagicFile, ChoiceModeAppendsNamesInFileOrder) {
 }
 
 TEST(MagicFile, LoadAndSaveThroughTheProject) {
-    test::CheckListFileThroughProject("magic_list.txt", std::vector<Magic>{Fire()}, MagicListBytes({Fire()}),
+    test::CheckFileThroughProject("magic_list.txt", std::vector<Magic>{Fire()}, MagicListBytes({Fire()}),
                                       LoadMagicList, SaveMagicList);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/world/npc_editing.h"
 #include "core/world/placed_lists.h"
 #include "support/core/scene_makers.h"
@@ -40,12 +42,8 @@ TEST(NpcEditingTest, WalkingPreviewUsesTheOrderTheFacingRowAndTheSpeed) {
     n.facing = 1;
     n.speed = 7;
     EffectAnimation a = NpcWalkAnimation(n);
-    EXPECT_EQ(a.imageFile, "villager.bmp");
-    EXPECT_EQ(a.cellWidth, 32);
-    EXPECT_EQ(a.cellHeight, 48);
-    EXPECT_EQ(a.areaLeft, 10);
-    EXPECT_EQ(a.areaTop, 20);
-    EXPECT_EQ(a.speed, 7);
+    EXPECT_EQ(std::tie(a.imageFile, a.cellWidth, a.cellHeight, a.areaLeft, a.areaTop, a.speed),
+              std::make_tuple("villager.bmp", 32, 48, 10, 20, 7));
     ASSERT_EQ(a.frameCount, 4);
     EXPECT_EQ(a.frames[0], (EffectFrame{1, 2, 0, 0}));
     EXPECT_EQ(a.frames[3], (EffectFrame{0, 2, 0, 0}));
