@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/world/chip_rows.h"
@@ -190,11 +191,8 @@ TEST(MapAnimationRules, ThePreviewRunsOneAnimationOrAllOfThemInTurn) {
     file.frameWidth = 16;
     file.frameHeight = 16;
     const EffectAnimation one = PreviewRecord(file, file.animations[0]);
-    EXPECT_EQ(one.frameCount, 3);
-    EXPECT_EQ(one.speed, 4);
-    EXPECT_EQ(one.cellWidth, 16);
-    EXPECT_EQ(one.frames[2].column, 4);
-    EXPECT_EQ(one.drawMode, 0);
+    EXPECT_EQ(std::tie(one.frameCount, one.speed, one.cellWidth, one.frames[2].column, one.drawMode),
+              std::make_tuple(3, 4, 16, 4, 0));
 
     const EffectAnimation all = PreviewRecordOfFile(file);
     EXPECT_EQ(all.frameCount, 4);
