@@ -13,9 +13,7 @@ namespace {
 using namespace test;
 
 MapData Map(std::uint32_t width, std::uint32_t height, const std::function<std::uint32_t(int, int)>& cell) {
-    MapData m;
-    m.width = width;
-    m.height = height;
+    MapData m{.width = width, .height = height};
     for (std::uint32_t y = 0; y < height; ++y) {
         for (std::uint32_t x = 0; x < width; ++x) m.cells.push_back(cell(static_cast<int>(x), static_cast<int>(y)));
     }
@@ -78,16 +76,11 @@ TEST(MapViewFrame, LayerOneIsDrawnOpaqueKeyedOrBlended) {
     MapViewState s = Plain();
     // Layer-1 chip 1: a 32 x 32 chip, left half magenta (the key), right half green; chip 2: a
     // 32-bit chip, premultiplied: alpha 0x80 with red 0x40 on the left half, fully clear on the right.
-    QImage layer(96, 32, QImage::Format_ARGB32);
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 96; ++x) {
-            QRgb px = 0xFF000000u;  // chip 0: never drawn
-            if (x >= 64) px = x < 80 ? 0x80400000u : 0u;
-            else if (x >= 32) px = (x < 48 ? 0xFF00FFu : 0x00C000u) | 0xFF000000u;
-            layer.setPixel(x, y, px);
-        }
-    }
-    s.chipSets.images[1] = layer;
+    s.chipSets.images[1] = test::RawPicture(96, 32, [](int x, int) -> QRgb {
+        if (x >= 64) return x < 80 ? 0x80400000u : 0u;
+        if (x >= 32) return (x < 48 ? 0xFF00FFu : 0x00C000u) | 0xFF000000u;
+        return 0xFF000000u;  // chip 0: never drawn
+    });
     s.map.cells[0] = MakeMapCell(1, 1);  // layer 0 chip 1, layer 1 chip 1
     s.map.cells[1] = MakeMapCell(2, 2);
     const QRgb under0 = Chip(1), under1 = Chip(2);
@@ -212,27 +205,28 @@ TEST(MapViewFrame, MarkersShowInThePlacementModesExceptTheOnesBeingPlaced) {
 }
 
 // A 3 x 4 sheet of 32 x 48 frames at (8, 4) of a picture: each frame one colour from its column and
-// row, with a magenta corner pixel.
-PlacedSprite SheetSprite() {
-    PlacedSprite p;
-    p.image = test::OpaquePicture(8 + 96, 4 + 192, [](int x, int y) -> QRgb {
+// row, with a magenta corner pixel. The sprite is the `region` of it, the whole sheet by default.
+PlacedSprite SheetSprite(QRect region = QRect(8, 4, 96, 192)) {
+    const QImage sheet = test::OpaquePicture(8 + 96, 4 + 192, [](int x, int y) -> QRgb {
         if (x < 8 || y < 4) return 0x808080u;
         const int fx = (x - 8) % 32, fy = (y - 4) % 48;
         if (fx == 2 && fy == 2) return 0xFF00FFu;
         return CellColour((x - 8) / 32, (y - 4) / 48);
     });
-    p.regionX = 8;
-    p.regionY = 4;
-    p.regionWidth = 96;
-    p.regionHeight = 192;
-    p.offset = 48 - 32;
-    return p;
+    return PlacedSprite{.image = sheet, .regionX = region.x(), .regionY = region.y(), .regionWidth = region.width(),
+                        .regionHeight = region.height(), .offset = 48 - 32};
 }
 
-TEST(MapViewFrame, ThePlacedSpriteShowsItsFrameForTheModeInARedFrame) {
+// The placement mode without a grid over a 10 x 10 map of background chip 1.
+MapViewState Meadow() {
     MapViewState s = Plain(MapViewMode::Placement);
     s.grid = false;
     s.map = Map(10, 10, [](int, int) { return MakeMapCell(1, 0); });
+    return s;
+}
+
+TEST(MapViewFrame, ThePlacedSpriteShowsItsFrameForTheModeInARedFrame) {
+    MapViewState s = Meadow();
     s.sprite = SheetSprite();
     s.sprite.position = QPoint(2, 2);
     s.sprite.direction = 2;  // right: row 2 of the sheet, middle column
@@ -257,11 +251,7 @@ TEST(MapViewFrame, ThePlacedSpriteShowsItsFrameForTheModeInARedFrame) {
 
     // One whole frame: the region itself at its corner.
     s.mode = MapViewMode::SingleFramePlacement;
-    s.sprite = SheetSprite();
-    s.sprite.regionX = 8 + 64;
-    s.sprite.regionY = 4 + 48;
-    s.sprite.regionWidth = 32;
-    s.sprite.regionHeight = 48;
+    s.sprite = SheetSprite(QRect(8 + 64, 4 + 48, 32, 48));
     s.sprite.position = QPoint(0, 1);
     s.sprite.showRange = true;
     s.sprite.rangeX = s.sprite.rangeY = 1;
@@ -281,9 +271,7 @@ TEST(MapViewFrame, ThePlacedSpriteShowsItsFrameForTheModeInARedFrame) {
 }
 
 TEST(MapViewFrame, TheWalkingRangeAndTheHoveredCellAreInverted) {
-    MapViewState s = Plain(MapViewMode::Placement);
-    s.grid = false;
-    s.map = Map(10, 10, [](int, int) { return MakeMapCell(1, 0); });
+    MapViewState s = Meadow();
     const QRgb c = Chip(1), inv = Chip(1) ^ 0xFFFFFFu;
     s.sprite.rangeCentre = QPoint(3, 2);
     s.sprite.rangeX = 2;
@@ -364,10 +352,7 @@ TEST(MapViewScroll, TheScrollStaysWithinTheMapLessTheClientArea) {
     ClampScroll(s, QSize(320, 100));
     EXPECT_EQ(s.scroll, QPoint(0, 0));
     // A declared size whose pixels overflow an int is capped, not wrapped.
-    MapData huge;
-    huge.width = 0xFFFFFFFFu;
-    huge.height = 70000000u;
-    EXPECT_EQ(MapExtent(huge), QSize(INT_MAX, INT_MAX));
+    EXPECT_EQ(MapExtent(MapData{.width = 0xFFFFFFFFu, .height = 70000000u}), QSize(INT_MAX, INT_MAX));
 
     // Releasing the contents drops the map, chip sets, markers and hover; the mode stays.
     MapViewState r = Plain(MapViewMode::Placement);
