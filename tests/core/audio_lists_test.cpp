@@ -31,7 +31,9 @@ TEST(AudioLists, RoundTripKeepsBlanksEmptyNamesAndEveryNameBeyond256) {
     EXPECT_EQ(table.Name(255), "bgm252.mid");
     EXPECT_EQ(table.Name(256), "");
 
-    EXPECT_EQ(AudioListBytes(AudioList::Sound, {}), "<wave_number>\r\n0\r\n</wave_number>\r\n<wave_data>\r\n</wave_data>");
+    const std::string none = AudioListBytes(AudioList::Sound, {});
+    EXPECT_EQ(none, "<wave_number>\r\n0\r\n</wave_number>\r\n<wave_data>\r\n</wave_data>");
+    EXPECT_TRUE(ParseAudioListNames(none, AudioList::Sound).empty());
 }
 
 TEST(AudioLists, TableCountRules) {

@@ -53,12 +53,10 @@ EffectAnimation AsWritten(EffectAnimation a) {
     return a;
 }
 
-TEST(EffectFile, WritesTheNestedShapeByteForByte) {
+TEST(EffectFile, WritesTheNestedShapeByteForByteAndBothReadersReadItBack) {
     EXPECT_EQ(EffectFileBytes({Fire(), Spark()}), kTwoAnimations);
     EXPECT_EQ(EffectFileBytes({}), "<image_effect_number>\r\n0\r\n</image_effect_number>");
-}
 
-TEST(EffectFile, RoundTripsThroughBothReaders) {
     const std::vector<EffectAnimation> written = {Fire(), Spark()};
     auto list = ParseEffectList(EffectFileBytes(written));
     ASSERT_EQ(list.size(), 2u);
@@ -78,7 +76,7 @@ TEST(EffectFile, RoundTripsThroughBothReaders) {
 }
 
 TEST(EffectFile, LoadSaveAndReleaseThroughTheProject) {
-    CheckListFileThroughProject(kEffectFile, std::vector<EffectAnimation>{AsWritten(Fire()), Spark()},
+    CheckFileThroughProject(kEffectFile, std::vector<EffectAnimation>{AsWritten(Fire()), Spark()},
                                 std::string(kTwoAnimations), LoadEffectList, SaveEffectList);
     TempProject tp;
     EffectTable table;

@@ -97,7 +97,7 @@ TEST(EnemyList, SavesAndLoadsThroughTheProject) {
     f.monster[2] = 3;
     f.rate = 1.0f;
     ASSERT_TRUE(SetUnitFormations(u, {f}));
-    CheckListFileThroughProject(kEnemyFile, std::vector<EnemyUnit>{u},
+    CheckFileThroughProject(kEnemyFile, std::vector<EnemyUnit>{u},
                                 EnemyFile("1", Unit(0, "", "1", {"0 0 3 0 0 0 -1 1.00 0.00 -1 0 -1 0 0 0 0 0 0 0 0 0 0 0 0"})),
                                 LoadEnemyList, SaveEnemyList);
 }
@@ -122,31 +122,29 @@ Formation With(std::initializer_list<int> slots) {
     return f;
 }
 
+// Where each slot's picture stands, (-1, -1) for a slot without a monster.
+using Places = std::array<std::pair<int, int>, kFormationSlots>;
+constexpr std::pair<int, int> kNone{-1, -1};
+Places Placed(const Formation& f, const std::array<PictureSize, kFormationSlots>& sizes, BattleLayout layout) {
+    const auto slots = PlaceFormation(f, sizes, layout);
+    Places out;
+    for (std::size_t i = 0; i < slots.size(); ++i) out[i] = slots[i].used ? std::pair{slots[i].x, slots[i].y} : kNone;
+    return out;
+}
+
 TEST(FormationPlacement, RowsAreSpreadWithEqualGaps) {
     std::array<PictureSize, 6> sizes{};
     sizes.fill({60, 50});
     const BattleLayout menuOn{true, 160};
-    // One picture per row: centred by the gap (320 - 60) / 2 = 130.
-    auto p = PlaceFormation(With({1, 4}), sizes, menuOn);
-    EXPECT_FALSE(p[0].used);
-    EXPECT_TRUE(p[1].used);
-    EXPECT_EQ(p[1].x, 130);
-    EXPECT_EQ(p[1].y, 190);  // lower edge on 240
-    EXPECT_EQ(p[4].x, 130);
-    EXPECT_EQ(p[4].y, 0);
+    // One picture per row: centred by the gap (320 - 60) / 2 = 130, the bottom one's lower edge on 240.
+    EXPECT_EQ(Placed(With({1, 4}), sizes, menuOn), (Places{{kNone, {130, 190}, kNone, kNone, {130, 0}, kNone}}));
     // Two in the bottom row, skipping the empty middle slot: gap (320 - 120) / 3 = 66.
-    p = PlaceFormation(With({0, 2}), sizes, menuOn);
-    EXPECT_EQ(p[0].x, 66);
-    EXPECT_EQ(p[2].x, 66 + 60 + 66);
+    EXPECT_EQ(Placed(With({0, 2}), sizes, menuOn), (Places{{{66, 190}, kNone, {66 + 60 + 66, 190}, kNone, kNone, kNone}}));
     // Three of different widths: W = 40 + 80 + 100 = 220, gap 25.
     sizes[3] = {40, 10};
     sizes[4] = {80, 20};
     sizes[5] = {100, 30};
-    p = PlaceFormation(With({3, 4, 5}), sizes, menuOn);
-    EXPECT_EQ(p[3].x, 25);
-    EXPECT_EQ(p[4].x, 25 + 40 + 25);
-    EXPECT_EQ(p[5].x, 90 + 80 + 25);
-    EXPECT_EQ(p[5].y, 0);
+    EXPECT_EQ(Placed(With({3, 4, 5}), sizes, menuOn), (Places{{kNone, kNone, kNone, {25, 0}, {90, 0}, {90 + 80 + 25, 0}}}));
 }
 
 TEST(FormationPlacement, WiderThanTheFieldOverlaps) {
@@ -154,41 +152,31 @@ TEST(FormationPlacement, WiderThanTheFieldOverlaps) {
     sizes.fill({150, 40});
     const BattleLayout layout{true, 160};
     // W = 450: gap (320 - 450) / 2 = -65, first at 0.
-    auto p = PlaceFormation(With({0, 1, 2}), sizes, layout);
-    EXPECT_EQ(p[0].x, 0);
-    EXPECT_EQ(p[1].x, 85);
-    EXPECT_EQ(p[2].x, 170);
+    EXPECT_EQ(Placed(With({0, 1, 2}), sizes, layout), (Places{{{0, 200}, {85, 200}, {170, 200}, kNone, kNone, kNone}}));
     // A single picture wider than the field stands at 0, nothing divided.
     sizes[0] = {400, 40};
-    p = PlaceFormation(With({0}), sizes, layout);
-    EXPECT_EQ(p[0].x, 0);
+    EXPECT_EQ(Placed(With({0}), sizes, layout)[0], (std::pair{0, 200}));
     // Integer division truncates: W = 331 with two pictures, gap -11.
     sizes[0] = {166, 40};
     sizes[1] = {165, 40};
-    p = PlaceFormation(With({0, 1}), sizes, layout);
-    EXPECT_EQ(p[1].x, 166 - 11);
+    EXPECT_EQ(Placed(With({0, 1}), sizes, layout)[1], (std::pair{166 - 11, 200}));
 }
 
 TEST(FormationPlacement, BottomRowStandsOnTheMenuOrTheTalkFrameAndStoredPositionsWin) {
     std::array<PictureSize, 6> sizes{};
     sizes.fill({64, 48});
     Formation f = With({0, 3});
-    EXPECT_EQ(PlaceFormation(f, sizes, {true, 150})[0].y, 240 - 48);
-    EXPECT_EQ(PlaceFormation(f, sizes, {false, 150})[0].y, 150 - 48);
-    EXPECT_EQ(PlaceFormation(f, sizes, {false, 150})[3].y, 0);
-    // Stored X or Y of at least 1 moves the picture to the stored point (both taken).
+    EXPECT_EQ(Placed(f, sizes, {true, 150})[0].second, 240 - 48);
+    EXPECT_EQ(Placed(f, sizes, {false, 150})[0].second, 150 - 48);
+    EXPECT_EQ(Placed(f, sizes, {false, 150})[3].second, 0);
+    // Stored X or Y of at least 1 moves the picture to the stored point (both taken); a stored
+    // position without a monster places nothing.
     f.x[0] = 0;
     f.y[0] = 7;
     f.x[3] = 200;
     f.y[3] = 0;
-    auto p = PlaceFormation(f, sizes, {false, 150});
-    EXPECT_EQ(p[0].x, 0);
-    EXPECT_EQ(p[0].y, 7);
-    EXPECT_EQ(p[3].x, 200);
-    EXPECT_EQ(p[3].y, 0);
-    // A stored position without a monster places nothing.
     f.x[5] = 33;
-    EXPECT_FALSE(PlaceFormation(f, sizes, {false, 150})[5].used);
+    EXPECT_EQ(Placed(f, sizes, {false, 150}), (Places{{{0, 7}, kNone, kNone, {200, 0}, kNone, kNone}}));
 }
 
 // --- appearance rates ---------------------------------------------------------------------------

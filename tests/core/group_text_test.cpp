@@ -9,10 +9,7 @@ namespace lw {
 namespace {
 
 EventCommandGroup Group(std::initializer_list<std::string_view> lines, std::string explanation = {}) {
-    EventCommandGroup g;
-    g.commands = CommandLines(lines);
-    g.explanation = std::move(explanation);
-    return g;
+    return EventCommandGroup{std::move(explanation), CommandLines(lines)};
 }
 
 std::vector<std::string> Lines(const EventCommandGroup& g) { return g.commands.ToVector(); }

@@ -129,15 +129,9 @@ TEST(FaceList, ReservedFieldsAndFileOrder) {
     EXPECT_TRUE(ParseFaceList(CountedList("image_face", "-1", {"0 0 a.bmp"})).empty());
     // Missing fields stay 0.
     EXPECT_EQ(ParseFaceList(CountedList("image_face", "1", {"5 6 a.bmp 2"}))[0],
-              [] {
-                  FaceEntry f = Face("a.bmp", 0, 0, 0, 0);
-                  f.reserved1 = 5;
-                  f.reserved2 = 6;
-                  f.drawMode = 2;
-                  return f;
-              }());
+              (FaceEntry{.fileName = "a.bmp", .reserved1 = 5, .reserved2 = 6, .drawMode = 2}));
 
-    CheckListFileThroughProject(kFaceFile, std::vector<FaceEntry>{villain, hero}, FaceListBytes({villain, hero}),
+    CheckFileThroughProject(kFaceFile, std::vector<FaceEntry>{villain, hero}, FaceListBytes({villain, hero}),
                                 LoadFaceList, SaveFaceList);
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/rules/magic.h"
@@ -36,11 +37,8 @@ TEST(MagicFile, WritesTheRecordLineFieldByFieldAndReadsItBack) {
     all.name = "x";
     const std::vector<Magic> spells = {Fire(), all, Magic{}};
     EXPECT_EQ(ParseMagicList(MagicListBytes(spells)), spells);
-}
-
-TEST(MagicFile, ANewSpellIsEighteenZerosAndReadsBackWithoutAName) {
+    // A new spell is eighteen zeros and two blanks: it reads back without a name.
     EXPECT_EQ(MagicListBytes({Magic{}}), CountedList("magic", "1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0  "}));
-    EXPECT_EQ(ParseMagicList(MagicListBytes({Magic{}})), std::vector<Magic>{Magic{}});
 }
 
 TEST(MagicFile, TheCountBoundsTheRecordsAndLinesAreReadWhole) {
@@ -65,10 +63,7 @@ TEST(MagicFile, TheCountBoundsTheRecordsAndLinesAreReadWhole) {
     std::vector<Magic> odd = ParseMagicList("<magic_number>\n2\n</magic_number>\n<magic_data>\n7 1\n0 0 9 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 " +
                                             std::string(100, 'N') + " " + std::string(300, 'D') + "\n</magic_data>\n");
     ASSERT_EQ(odd.size(), 2u);
-    Magic shortLine;
-    shortLine.learnable = 7;
-    shortLine.allTargets = 1;
-    EXPECT_EQ(odd[0], shortLine);
+    EXPECT_EQ(odd[0], (Magic{.learnable = 7, .allTargets = 1}));
     EXPECT_EQ(odd[1].damage, 9);
     EXPECT_EQ(odd[1].name, std::string(kMagicNameBytes, 'N'));
     EXPECT_EQ(odd[1].description, std::string(kMagicDescriptionBytes, 'D'));
@@ -90,7 +85,7 @@ TEST(MagicFile, ChoiceModeAppendsNamesInFileOrder) {
 }
 
 TEST(MagicFile, LoadAndSaveThroughTheProject) {
-    test::CheckListFileThroughProject("magic_list.txt", std::vector<Magic>{Fire()}, MagicListBytes({Fire()}),
+    test::CheckFileThroughProject("magic_list.txt", std::vector<Magic>{Fire()}, MagicListBytes({Fire()}),
                                       LoadMagicList, SaveMagicList);
 }
 
@@ -150,11 +145,7 @@ TEST(MagicRules, RowsFollowTheDamageAndTheRanges) {
     rows[kMagicSoundRow].setNumber(4);
     rows[18].setNumber(1);
     rows[0].setText("n");
-    EXPECT_EQ(m.level, 256);
-    EXPECT_EQ(m.healthState, 2);
-    EXPECT_EQ(m.sound, 4);
-    EXPECT_EQ(m.learnable, 1);
-    EXPECT_EQ(m.name, "n");
+    EXPECT_EQ(std::tie(m.level, m.healthState, m.sound, m.learnable, m.name), std::make_tuple(256, 2, 4, 1, "n"));
     EXPECT_EQ(rows[12].choices, (std::vector<std::string>{"なし", "毒", "睡眠"}));
     EXPECT_EQ(rows[kMagicAnimationRow].kind, RowKind::Effect);
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/world/chip_rows.h"
@@ -135,19 +136,11 @@ TEST(MapAnimationFile, FilesOnDiskAreNumberedByTheLowestFreeNumber) {
     EXPECT_EQ(names, (std::vector<std::string>{"map_anim0.txt", "map_anim10.txt", "map_anim2.txt"}));
     EXPECT_EQ(MapAnimationFileName(NextFreeFileNumber(numbers)), "map_anim1.txt");
 
-    MapAnimation read;
-    EXPECT_EQ(LoadMapAnimationFile(tp.project, "map_anim0.txt", read), ReadStatus::Ok);
-    EXPECT_EQ(read, Water());
-    EXPECT_EQ(LoadMapAnimationFile(tp.project, "map_anim5.txt", read), ReadStatus::Missing);
-    EXPECT_EQ(read, MapAnimation{});
-
-    test::ScriptedSaveUi ui;
-    ui.answer = false;  // "No" to the overwrite question leaves the file as it was
-    EXPECT_FALSE(SaveMapAnimationFile(tp.project, "map_anim2.txt", Water(), ui));
-    EXPECT_EQ(ui.lastCaption, ".\\data\\map_anim2.txt");
-    EXPECT_EQ(tp.ReadData("map_anim2.txt"), MapAnimationBytes(NewMapAnimation()));
-    EXPECT_TRUE(SaveMapAnimationFile(tp.project, "map_anim1.txt", Water(), ui));
-    EXPECT_EQ(tp.ReadData("map_anim1.txt"), MapAnimationBytes(Water()));
+    const auto load = [](const Project& p, MapAnimation& a) { return LoadMapAnimationFile(p, "map_anim1.txt", a); };
+    const auto save = [](const Project& p, const MapAnimation& a, SaveUi& ui) {
+        return SaveMapAnimationFile(p, "map_anim1.txt", a, ui);
+    };
+    test::CheckFileThroughProject("map_anim1.txt", Water(), MapAnimationBytes(Water()), load, save);
 }
 
 TEST(MapAnimationRules, RowTextsSizesAndTheChecksBeforeTheAnimations) {
@@ -198,11 +191,8 @@ TEST(MapAnimationRules, ThePreviewRunsOneAnimationOrAllOfThemInTurn) {
     file.frameWidth = 16;
     file.frameHeight = 16;
     const EffectAnimation one = PreviewRecord(file, file.animations[0]);
-    EXPECT_EQ(one.frameCount, 3);
-    EXPECT_EQ(one.speed, 4);
-    EXPECT_EQ(one.cellWidth, 16);
-    EXPECT_EQ(one.frames[2].column, 4);
-    EXPECT_EQ(one.drawMode, 0);
+    EXPECT_EQ(std::tie(one.frameCount, one.speed, one.cellWidth, one.frames[2].column, one.drawMode),
+              std::make_tuple(3, 4, 16, 4, 0));
 
     const EffectAnimation all = PreviewRecordOfFile(file);
     EXPECT_EQ(all.frameCount, 4);

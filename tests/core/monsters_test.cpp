@@ -27,16 +27,6 @@ TEST(MonsterList, LineRoundTripKeepsEveryFieldAndTheReservedOne) {
     EXPECT_EQ(MonsterListBytes(list), bytes);
 }
 
-TEST(MonsterList, RatesAreWrittenWithOneDecimalAndReadBackWhole) {
-    Monster m{.specialRate = 35, .specialSuccess = 100, .name = "a", .picture = "b"};
-    const std::string bytes = MonsterListBytes({m});
-    EXPECT_NE(bytes.find(" 35.0 100.0 "), std::string::npos) << bytes;
-    const std::vector<Monster> back = ParseMonsterList(bytes);
-    ASSERT_EQ(back.size(), 1u);
-    EXPECT_EQ(WholePercent(back[0].specialRate), 35);
-    EXPECT_EQ(back[0], m);
-}
-
 TEST(MonsterList, CountBoundsTheLinesAndLongLinesAreReadWhole) {
     // Three lines under a count of two: the list and the table take two.
     const std::string three = CountedList("monster", "2", {kSlime, kSlime, kSlime});
@@ -81,7 +71,7 @@ TEST(MonsterList, MissingFileLeavesNoTableAndSavesWhatItRead) {
     EXPECT_FALSE(table.loaded);
     EXPECT_TRUE(table.records.empty());
     const std::string slime = CountedList("monster", "1", {kSlime});
-    CheckListFileThroughProject(kMonsterFile, ParseMonsterList(slime), slime, LoadMonsterList, SaveMonsterList);
+    CheckFileThroughProject(kMonsterFile, ParseMonsterList(slime), slime, LoadMonsterList, SaveMonsterList);
 }
 
 TEST(MonsterValues, ClampsAndRounding) {

@@ -28,18 +28,6 @@ TEST(NarrationList, NewNarrationOfWhichOnlyThePictureIsChosenIsWrittenInRecordOr
               "<narration_number>\r\n0\r\n</narration_number>\r\n<narration_data>\r\n</narration_data>");
 }
 
-TEST(NarrationList, WhatTheWriterWritesReadsBackIdentical) {
-    Narration none = NewNarrationDefaults();
-    none.image = "\x82\xc8\x82\xb5";  // なし
-    Narration longName = NewNarrationDefaults();
-    longName.image = std::string(kNarrationImageBytes, 'a');
-    const std::vector<Narration> list = {Sample(), none, longName, Sample()};
-    const std::string bytes = NarrationListBytes(list);
-    EXPECT_EQ(ParseNarrationList(bytes), list);
-    EXPECT_EQ(NarrationListBytes(ParseNarrationList(bytes)), bytes);
-    EXPECT_TRUE(ParseNarrationList(NarrationListBytes({})).empty());
-}
-
 TEST(NarrationList, ReadsTheNestedShapeOfOlderFiles) {
     const std::string nested =
         "<narration_number>\r\n2\r\n</narration_number>\r\n"
@@ -93,11 +81,16 @@ TEST(NarrationList, CountAndLineRulesOnOddFiles) {
     EXPECT_EQ(cut[0].bgm, 4);
 }
 
+// What the writer writes reads back identical: typed values beyond their ranges, "なし" as a picture
+// name and the longest picture name.
 TEST(NarrationList, LoadAndSaveThroughTheProject) {
-    Narration plain = NewNarrationDefaults();
-    plain.image = "sky.bmp";
-    test::CheckListFileThroughProject(kNarrationFile, std::vector<Narration>{Sample(), plain},
-                                      NarrationListBytes({Sample(), plain}), LoadNarrationList, SaveNarrationList);
+    Narration none = NewNarrationDefaults();
+    none.image = "\x82\xc8\x82\xb5";
+    Narration longName = NewNarrationDefaults();
+    longName.image = std::string(kNarrationImageBytes, 'a');
+    const std::vector<Narration> list = {Sample(), none, longName, Sample()};
+    test::CheckFileThroughProject(kNarrationFile, list, NarrationListBytes(list), LoadNarrationList, SaveNarrationList);
+    EXPECT_TRUE(ParseNarrationList(NarrationListBytes({})).empty());
 }
 
 TEST(NarrationRules, TimesPictureAndPreviewValues) {

@@ -46,10 +46,9 @@ TEST(PlayerCharacterTest, WritesEverySectionAndReadsItBack) {
 }
 
 TEST(PlayerCharacterTest, NewProjectDefaultsAndTheirFile) {
-    test::TempProject tp;
-    PlayerCharacter pc = Hero();
-    EXPECT_EQ(LoadPlayerCharacter(tp.project, pc), ReadStatus::Missing);
-    EXPECT_EQ(pc, DefaultPlayerCharacter());
+    test::CheckFileThroughProject(kPlayerCharacterFile, Hero(), PlayerCharacterBytes(Hero()), LoadPlayerCharacter,
+                                  SavePlayerCharacter, DefaultPlayerCharacter());
+    PlayerCharacter pc = DefaultPlayerCharacter();
     EXPECT_EQ(pc.speed, 4);
     EXPECT_EQ(pc.money, 1000);
     EXPECT_EQ(pc.belongingsMax, 256);
@@ -60,12 +59,6 @@ TEST(PlayerCharacterTest, NewProjectDefaultsAndTheirFile) {
               std::string::npos);
     EXPECT_NE(bytes.find("<pc_chip_data>\r\n 0 0 0 0 0 0 0 0 0 1 2 1 0 0 1 2 3\r\n"), std::string::npos);
     EXPECT_EQ(ParsePlayerCharacter(bytes), pc);
-
-    test::ScriptedSaveUi ui;
-    ASSERT_TRUE(SavePlayerCharacter(tp.project, Hero(), ui));
-    EXPECT_EQ(ui.asked, 0);
-    EXPECT_EQ(LoadPlayerCharacter(tp.project, pc), ReadStatus::Ok);
-    EXPECT_EQ(pc, Hero());
 }
 
 TEST(PlayerCharacterTest, ViewPositionIsCellsInTheFileAndPixelsForTheGame) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 #include "core/events/flag_explanations.h"
@@ -29,18 +28,20 @@ TEST(PrepareFile, DefaultNamesByteForByte) {
     EXPECT_EQ(ui.lastCaption, ".\\prepare.txt");
 }
 
-TEST(PrepareFile, OpenKeepsLastComponentAndClearsTheRest) {
+// The project `bytes` as prepare.txt give, read over one that held other names.
+Project Prepared(std::string_view bytes) {
     TempDir dir;
-    fs::path file = dir.path() / "prepare.txt";
-    WriteBytes(file,
-               "<folder_name_data>\r\nC:\\games\\mine\\data_v2\r\n</folder_name_data>\r\n"
-               "<folder_name_image>\r\n..\\shared\\pictures\r\n</folder_name_image>\r\n"
-               "<folder_name_audio>\r\nsounds\r\n</folder_name_audio>\r\n"
-               "<load_image>\r\n.\\x\\y.bmp\r\n</load_image>");
-    Project p;
-    p.gameFolder = "old";
-    p.waitImage = "old.bmp";
-    ASSERT_EQ(ReadStatus::Ok, LoadPrepareFile(p, file));
+    WriteBytes(dir.path() / "prepare.txt", bytes);
+    Project p{.gameFolder = "old", .dataFolder = "old", .imageFolder = "old", .audioFolder = "old", .waitImage = "old.bmp"};
+    EXPECT_EQ(ReadStatus::Ok, LoadPrepareFile(p, dir.path() / "prepare.txt"));
+    return p;
+}
+
+TEST(PrepareFile, OpenKeepsLastComponentAndClearsTheRest) {
+    Project p = Prepared("<folder_name_data>\r\nC:\\games\\mine\\data_v2\r\n</folder_name_data>\r\n"
+                         "<folder_name_image>\r\n..\\shared\\pictures\r\n</folder_name_image>\r\n"
+                         "<folder_name_audio>\r\nsounds\r\n</folder_name_audio>\r\n"
+                         "<load_image>\r\n.\\x\\y.bmp\r\n</load_image>");
     EXPECT_EQ(p.dataFolder, "data_v2");
     EXPECT_EQ(p.imageFolder, "pictures");
     EXPECT_EQ(p.audioFolder, "sounds");
@@ -49,22 +50,14 @@ TEST(PrepareFile, OpenKeepsLastComponentAndClearsTheRest) {
     EXPECT_TRUE(IsProjectOpen(p));
 
     // A name whose double-byte character ends in 0x5C ("ソ" is 0x83 0x5C) is not cut at that byte.
-    WriteBytes(file, "<folder_name_data>\r\n.\\\x83\x5C\x83\x74\r\n</folder_name_data>");
-    ASSERT_EQ(ReadStatus::Ok, LoadPrepareFile(p, file));
-    EXPECT_EQ(p.dataFolder, "\x83\x5C\x83\x74");
+    EXPECT_EQ(Prepared("<folder_name_data>\r\n.\\\x83\x5C\x83\x74\r\n</folder_name_data>").dataFolder, "\x83\x5C\x83\x74");
 }
 
 TEST(PrepareFile, EmptyAudioSectionOrMissingFileMeansNoProject) {
+    EXPECT_FALSE(IsProjectOpen(Prepared("<folder_name_data>\r\n.\\data\r\n</folder_name_data>\r\n<folder_name_image>\r\n"
+                                        ".\\image\r\n</folder_name_image>\r\n<folder_name_audio>\r\n</folder_name_audio>")));
     TempDir dir;
-    fs::path file = dir.path() / "prepare.txt";
-    WriteBytes(file,
-               "<folder_name_data>\r\n.\\data\r\n</folder_name_data>\r\n<folder_name_image>\r\n.\\image\r\n"
-               "</folder_name_image>\r\n<folder_name_audio>\r\n</folder_name_audio>");
-    Project p;
-    EXPECT_EQ(ReadStatus::Ok, LoadPrepareFile(p, file));
-    EXPECT_FALSE(IsProjectOpen(p));
-
-    p.dataFolder = p.imageFolder = p.audioFolder = "x";
+    Project p{.dataFolder = "x", .imageFolder = "x", .audioFolder = "x"};
     EXPECT_EQ(ReadStatus::Missing, LoadPrepareFile(p, dir.path() / "missing.txt"));
     EXPECT_FALSE(IsProjectOpen(p));
 }
@@ -122,13 +115,8 @@ TEST(NamesStayInside, FolderLinesTakeTheLastComponentOfTheWholeLine) {
     // No name at all.
     for (const char* line : {"..", ".", ".\\..", "../..", "x/", ".\\", ""}) EXPECT_EQ(FolderNameOfLine(line), "") << line;
 
-    TempDir dir;
-    const fs::path file = dir.path() / "prepare.txt";
-    WriteBytes(file,
-               "<folder_name_data>\r\n../../outside\r\n</folder_name_data>\r\n<folder_name_image>\r\n.\\image\r\n"
-               "</folder_name_image>\r\n<folder_name_audio>\r\n..\r\n</folder_name_audio>");
-    Project p;
-    ASSERT_EQ(ReadStatus::Ok, LoadPrepareFile(p, file));
+    const Project p = Prepared("<folder_name_data>\r\n../../outside\r\n</folder_name_data>\r\n<folder_name_image>\r\n"
+                               ".\\image\r\n</folder_name_image>\r\n<folder_name_audio>\r\n..\r\n</folder_name_audio>");
     EXPECT_EQ(p.dataFolder, "outside");
     EXPECT_EQ(p.audioFolder, "");
     EXPECT_FALSE(IsProjectOpen(p));
@@ -277,15 +265,15 @@ TEST(FlagExplanations, CountBoundsLinesAndBlanksSurvive) {
 }
 
 // Which hub buttons are on for a set of data files.
-std::vector<HubEditor> Enabled(std::set<std::string> files, bool scene, bool prepare = true) {
+std::set<HubEditor> Enabled(std::set<std::string> files, bool scene, bool prepare = true) {
     HubFiles f;
     f.dataFileExists = [files](std::string_view n) { return files.count(std::string(n)) > 0; };
     f.sceneFileExists = scene;
     f.prepareFileExists = prepare;
     HubEnabling e = ComputeHubEnabling(f);
-    std::vector<HubEditor> on;
+    std::set<HubEditor> on;
     for (int i = 0; i < kHubEditorCount; ++i)
-        if (e[static_cast<std::size_t>(i)]) on.push_back(static_cast<HubEditor>(i));
+        if (e[static_cast<std::size_t>(i)]) on.insert(static_cast<HubEditor>(i));
     return on;
 }
 
@@ -296,27 +284,31 @@ const std::set<std::string> kAllLists = {"setting.txt",     "midi_list.txt",  "w
 
 TEST(HubRules, EmptyProjectEnablesOnlyTheFirstEditors) {
     using E = HubEditor;
-    EXPECT_EQ(Enabled({}, false), (std::vector<E>{E::BgmList, E::SoundList, E::AnimeList, E::BackImages,
-                                                  E::SelectImages, E::LevelList, E::FaceImages, E::MapAnimeList,
-                                                  E::MapEditing}));
+    EXPECT_EQ(Enabled({}, false), (std::set<E>{E::BgmList, E::SoundList, E::AnimeList, E::BackImages, E::SelectImages,
+                                               E::LevelList, E::FaceImages, E::MapAnimeList, E::MapEditing}));
     // The BGM list alone unlocks the scene settings.
-    auto withMidi = Enabled({"midi_list.txt"}, false);
-    EXPECT_NE(std::find(withMidi.begin(), withMidi.end(), E::SceneSettings), withMidi.end());
+    EXPECT_TRUE(Enabled({"midi_list.txt"}, false).count(E::SceneSettings));
 }
 
 TEST(HubRules, EveryListButNoSceneFile) {
     using E = HubEditor;
-    auto on = Enabled(kAllLists, false);
+    const auto on = Enabled(kAllLists, false);
     for (E off : {E::MapAnimePlacement, E::PlayerCharacter, E::Npc, E::SceneChange, E::TreasureChest, E::Shop, E::Inn,
                   E::Signboard, E::FixedBattle, E::EventCommands})
-        EXPECT_EQ(std::find(on.begin(), on.end(), off), on.end()) << HubEditorLabel(off);
-    EXPECT_NE(std::find(on.begin(), on.end(), E::FieldBattle), on.end());
+        EXPECT_FALSE(on.count(off)) << HubEditorLabel(off);
+    EXPECT_TRUE(on.count(E::FieldBattle));
     EXPECT_EQ(on.size(), static_cast<std::size_t>(kHubEditorCount - 10));
     // With the scene files everything is on; without prepare.txt only "PC" goes off.
     EXPECT_EQ(Enabled(kAllLists, true).size(), static_cast<std::size_t>(kHubEditorCount));
-    auto noPrepare = Enabled(kAllLists, true, false);
+    const auto noPrepare = Enabled(kAllLists, true, false);
     EXPECT_EQ(noPrepare.size(), static_cast<std::size_t>(kHubEditorCount - 1));
-    EXPECT_EQ(std::find(noPrepare.begin(), noPrepare.end(), E::PlayerCharacter), noPrepare.end());
+    EXPECT_FALSE(noPrepare.count(E::PlayerCharacter));
+    // Without pc.txt the chests stay on and the shops go off.
+    auto lists = kAllLists;
+    lists.erase("pc.txt");
+    const auto noPc = Enabled(lists, true);
+    EXPECT_TRUE(noPc.count(E::TreasureChest));
+    EXPECT_FALSE(noPc.count(E::Shop));
 }
 
 // What a disabled button waits for is exactly what keeps it off, in the order the rules name it.
@@ -338,15 +330,6 @@ TEST(HubRules, NeedsNameTheMissingFilesOfEveryDisabledEditor) {
     EXPECT_EQ(needs[static_cast<std::size_t>(E::PlayerCharacter)],
               (std::vector<std::string>{"scene*.txt", "prepare.txt"}));
     EXPECT_TRUE(needs[static_cast<std::size_t>(E::MagicList)].empty());
-}
-
-TEST(HubRules, ChestsNeedNoPcButShopsDo) {
-    using E = HubEditor;
-    auto lists = kAllLists;
-    lists.erase("pc.txt");
-    auto on = Enabled(lists, true);
-    EXPECT_NE(std::find(on.begin(), on.end(), E::TreasureChest), on.end());
-    EXPECT_EQ(std::find(on.begin(), on.end(), E::Shop), on.end());
 }
 
 TEST(HubRules, ProbeSeesRealFilesAndIgnoresSceneFolders) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/world/scene.h"
+#include "core/world/scene_numbers.h"
 #include "support/core/scene_makers.h"
 #include "support/core/temp_dir.h"
 
@@ -79,7 +80,9 @@ TEST(SceneFileTest, WritesEverySectionInOrderAndReadsItBackByteForByte) {
 }
 
 TEST(SceneFileTest, RoundTripsRichAndNewScenes) {
-    for (const Scene& s : {MakeRichScene(), NewScene(), Scene{}}) {
+    // A layer line without a chip set keeps its numbers.
+    const Scene noChipSet{.layerDrawMode = 2, .layerColourKey = 1, .layerKeyRed = 10, .layerKeyGreen = 20, .layerKeyBlue = 30};
+    for (const Scene& s : {MakeRichScene(), NewScene(), Scene{}, noChipSet}) {
         std::string bytes = SceneBytes(s);
         Scene back = Parsed(bytes);
         EXPECT_EQ(back, s);
@@ -213,31 +216,20 @@ TEST(SceneFileTest, WholeLineAndOneTokenTextFields) {
                                    "map anim 3.txt", "</anim_field_filename>", "<anim_field_data>",
                                    "1 2 3", "4 x 5", "</anim_field_data>", "<lyer_map_chip>", "top.bmp 1 1 7",
                                    "</lyer_map_chip>"});
-    Scene s = Parsed(bytes);
-    EXPECT_EQ(s.name, " a  name ");
-    EXPECT_EQ(s.mapDataFile, "map");
-    EXPECT_EQ(s.mapAnimationFile, "map anim 3.txt");
-    EXPECT_EQ(s.terrainAnimation[0][2], 3);
-    EXPECT_EQ(s.terrainAnimation[1][0], 4);
-    EXPECT_EQ(s.terrainAnimation[1][1], 0);  // the row stops at the first field that is not a number
-    EXPECT_EQ(s.layerChipSet, "top.bmp");
-    EXPECT_EQ(s.layerKeyRed, 7);
-    EXPECT_EQ(s.layerKeyGreen, 0);
+    // The map file is one token; an animation row stops at the first field that is not a number.
+    Scene expected{.name = " a  name ", .mapDataFile = "map", .layerChipSet = "top.bmp", .layerDrawMode = 1,
+                   .layerColourKey = 1, .layerKeyRed = 7, .mapAnimationFile = "map anim 3.txt"};
+    expected.terrainAnimation[0] = {1, 2, 3};
+    expected.terrainAnimation[1] = {4};
+    EXPECT_EQ(Parsed(bytes), expected);
+    // A layer line beginning with a blank is read as it stands unless it is the writer's form of an
+    // empty name (the blank, then the five numbers).
+    EXPECT_EQ(Parsed("<lyer_map_chip>\n top.bmp 1 0 0 0 0\n</lyer_map_chip>").layerChipSet, "top.bmp");
     // 17 grid rows: the 17th is ignored.
     std::string grid = "<battle_field_data>";
     for (int i = 0; i < 17; ++i) grid += "\n" + std::to_string(i + 1);
     Scene g = Parsed(grid + "\n</battle_field_data>");
     EXPECT_EQ(g.terrainBattle[15][0], 16);
-}
-
-TEST(SceneFileTest, ALayerLineWithoutAChipSetKeepsItsNumbers) {
-    Scene s{.layerDrawMode = 2, .layerColourKey = 1, .layerKeyRed = 10, .layerKeyGreen = 20, .layerKeyBlue = 30};
-    std::string bytes = SceneBytes(s);
-    ASSERT_NE(bytes.find("\r\n 2 1 10 20 30\r\n"), std::string::npos);
-    Scene back = Parsed(bytes);
-    EXPECT_EQ(back, s);
-    // A line that is not the writer's form of an empty name is read as it stands.
-    EXPECT_EQ(Parsed("<lyer_map_chip>\n top.bmp 1 0 0 0 0\n</lyer_map_chip>").layerChipSet, "top.bmp");
 }
 
 TEST(SceneFileTest, TheWriterKeepsTheLimits) {
@@ -295,22 +287,28 @@ TEST(SceneFileTest, SceneNumbersComeFromTheFileName) {
     EXPECT_EQ(SceneFileName(12), "scene12.txt");
 }
 
+TEST(SceneNumbers, TheLowestGapIsFilledFirstAndAFullRunGivesTheCount) {
+    const auto next = [](std::vector<int> used) { return NextFreeSceneNumber(used); };
+    EXPECT_EQ(next({}), 0);
+    EXPECT_EQ(next({0, 1, 2}), 3);
+    EXPECT_EQ(next({1, 2, 3}), 0);
+    EXPECT_EQ(next({0, 1, 3, 4}), 2);
+    // Listed as text: scene10.txt comes before scene2.txt; the order does not matter.
+    EXPECT_EQ(next({0, 1, 10, 2}), 3);
+    EXPECT_EQ(next({4, 0, 2, 1}), 3);
+    EXPECT_EQ(next({0, 2, 5, 1, 3}), 4);
+    // Numbers beyond the count, or negative, block nothing.
+    EXPECT_EQ(next({0, 7, 9}), 1);
+    EXPECT_EQ(next({-1, 0}), 1);
+    EXPECT_EQ(next({2147483647}), 0);
+}
+
 TEST(SceneFileTest, LoadAndSaveThroughTheDataFolder) {
-    test::TempProject tp;
-    test::ScriptedSaveUi ui;
-    Scene s = MakeRichScene();
-    ASSERT_TRUE(SaveSceneFile(tp.project, 3, s, ui));
-    EXPECT_EQ(ui.asked, 0);
-    EXPECT_EQ(tp.ReadData("scene3.txt"), SceneBytes(s));
-    Scene back = NewScene();
-    EXPECT_EQ(LoadSceneFile(tp.project, 3, back), ReadStatus::Ok);
-    EXPECT_EQ(back, s);
-    EXPECT_EQ(LoadSceneFile(tp.project, "scene4.txt", back), ReadStatus::Missing);
-    EXPECT_EQ(back, Scene{});
-    ui.answer = false;  // declining the overwrite leaves the file as it was
-    EXPECT_FALSE(SaveSceneFile(tp.project, "scene3.txt", NewScene(), ui));
-    EXPECT_EQ(ui.asked, 1);
-    EXPECT_EQ(tp.ReadData("scene3.txt"), SceneBytes(s));
+    const Scene s = MakeRichScene();
+    // Saved by number, loaded by file name.
+    CheckFileThroughProject(
+        "scene3.txt", s, SceneBytes(s), [](const Project& p, Scene& out) { return LoadSceneFile(p, "scene3.txt", out); },
+        [](const Project& p, const Scene& scene, SaveUi& ui) { return SaveSceneFile(p, 3, scene, ui); });
 }
 
 }  // namespace

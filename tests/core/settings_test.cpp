@@ -139,25 +139,9 @@ TEST(GameSettingsFile, OnlyATitleGivesTheDefaultsAndTheRateHasTwoDecimals) {
 }
 
 TEST(GameSettingsFile, LoadAndSaveThroughTheDataFolder) {
-    test::TempProject p;
     GameSettings s;
-    s.abilityMax = 5;
-    EXPECT_EQ(ReadStatus::Missing, LoadGameSettings(p.project, s));  // missing: the defaults stand
-    EXPECT_EQ(s, GameSettings{});
-
     s.title = "Saved";
-    test::ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveGameSettings(p.project, s, ui));
-    EXPECT_EQ(p.ReadData(kSettingFile), GameSettingsBytes(s));
-    GameSettings loaded;
-    EXPECT_EQ(ReadStatus::Ok, LoadGameSettings(p.project, loaded));
-    EXPECT_EQ(loaded, s);
-
-    ui.answer = false;  // "No" to the overwrite question keeps the old file
-    GameSettings other = s;
-    other.title = "Other";
-    EXPECT_FALSE(SaveGameSettings(p.project, other, ui));
-    EXPECT_EQ(p.ReadData(kSettingFile), GameSettingsBytes(s));
+    test::CheckFileThroughProject(kSettingFile, s, GameSettingsBytes(s), LoadGameSettings, SaveGameSettings);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/rules/shop_list.h"
 #include "core/world/scene_catalog.h"
 #include "support/core/scene_makers.h"
@@ -95,22 +97,15 @@ TEST(ShopListTest, ShopsOfEveryKindAreKeptInTheirPlaces) {
 }
 
 TEST(ShopListTest, PlacementsComeFromTheFirstSceneThatHoldsTheShop) {
-    SceneCatalog catalog;
-    Scene a;
-    a.eventPositions = {{1, 9, 9, 0, 3, 0}, {kShopPosition, 2, 3, 4, 5, 1}};
-    Scene b;
-    b.eventPositions = {{kShopPosition, 6, 7, 1, -1, 1}, {kShopPosition, 1, 1, 0, 0, 0}};
-    catalog.entries.push_back(MakeCatalogEntry(8, "scene8.txt", ReadStatus::Ok, std::move(a)));
-    catalog.entries.push_back(MakeCatalogEntry(0, "scene0.txt", ReadStatus::Ok, std::move(b)));
     std::vector<Shop> shops(3, NewShop());
     shops[2].scene = 0;  // no scene refers to it: unplaced, not scene 0
-    AssignShopPlacements(shops, catalog);
+    const Scene eight{.eventPositions = {{1, 9, 9, 0, 3, 0}, {kShopPosition, 2, 3, 4, 5, 1}}};
+    const Scene zero{.eventPositions = {{kShopPosition, 6, 7, 1, -1, 1}, {kShopPosition, 1, 1, 0, 0, 0}}};
+    AssignShopPlacements(shops, test::CatalogOf({{8, eight}, {0, zero}}));
     EXPECT_EQ(shops[0].scene, 0);
-    EXPECT_EQ(shops[1].scene, 8);  // two scenes hold it: the first in catalog order
-    EXPECT_EQ(shops[1].x, 2);
-    EXPECT_EQ(shops[1].y, 3);
-    EXPECT_EQ(shops[1].direction, 4);
-    EXPECT_EQ(shops[1].group, 5);
+    // Two scenes hold shop 1: the first in catalog order, with its place.
+    EXPECT_EQ(std::tie(shops[1].scene, shops[1].x, shops[1].y, shops[1].direction, shops[1].group),
+              std::make_tuple(8, 2, 3, 4, 5));
     EXPECT_EQ(shops[2].scene, -1);
 }
 
@@ -136,7 +131,7 @@ TEST(ShopListTest, GoodsHoldEachItemOnceAndAtMost256) {
 
 TEST(ShopListTest, FileOnDisk) {
     const std::vector<Shop> shops = {MakeShop(1, "x.bmp", "y.bmp", {2, 1})};
-    test::CheckListFileThroughProject(kShopFile, shops, ShopListBytes(shops), LoadShopList, SaveShopList);
+    test::CheckFileThroughProject(kShopFile, shops, ShopListBytes(shops), LoadShopList, SaveShopList);
 }
 
 }  // namespace

@@ -40,17 +40,11 @@ TEST(TreasureListTest, TheCountBoundsTheLinesRead) {
 }
 
 TEST(TreasureListTest, ScenesAndRowTexts) {
-    SceneCatalog catalog;
-    Scene a;
-    a.treasureIndices = {1};
-    Scene b;
-    b.treasureIndices = {1, 0};
-    catalog.entries.push_back(MakeCatalogEntry(4, "scene4.txt", ReadStatus::Ok, std::move(a)));
-    catalog.entries.push_back(MakeCatalogEntry(2, "scene2.txt", ReadStatus::Ok, std::move(b)));
     std::vector<TreasureChest> chests(3, NewTreasureChest());
     chests[0].x = 5;
     chests[0].y = 6;
-    AssignChestScenes(chests, catalog);
+    AssignChestScenes(chests,
+                      test::CatalogOf({{4, Scene{.treasureIndices = {1}}}, {2, Scene{.treasureIndices = {1, 0}}}}));
     EXPECT_EQ(chests[0].scene, 2);
     EXPECT_EQ(chests[1].scene, 4);  // both scenes list it: the first in catalog order wins
     EXPECT_EQ(chests[2].scene, -1);

@@ -10,14 +10,7 @@ namespace {
 using namespace test;
 
 // A 4 x 3 chip sheet of 8-pixel cells as the main image.
-ImageViewState SheetState(ViewMode mode) {
-    ImageViewState s;
-    s.mode = mode;
-    s.main.image = test::ChipSheet(4, 3, 8);
-    s.main.width = 32;
-    s.main.height = 24;
-    return s;
-}
+ImageViewState SheetState(ViewMode mode) { return ImageViewState{.mode = mode, .main = {test::ChipSheet(4, 3, 8), 32, 24}}; }
 void SetArea(EffectAnimation& a, int left, int top, int width, int height, int cell) {
     a.areaLeft = left;
     a.areaTop = top;
@@ -144,9 +137,7 @@ TEST(ImageViewFrame, TimerPeriodAndFrameCycle) {
 
 TEST(ImageViewFrame, Mode5DrawsShownMenuItemsAndMode16TheNarration) {
     ImageViewState s = SheetState(ViewMode::TitleMenu);
-    s.main.image = test::Solid(200, 100, 0);
-    s.main.width = 200;
-    s.main.height = 100;
+    s.main = {test::Solid(200, 100, 0), 200, 100};
     TitleMenuOverlay& m = s.titleMenu;
     m = TitleMenuOverlay{10, 5, 30, 16, {255, 0, 0}, {0, 0, 255}, {0, 255, 0}, {255, 255, 255}, {}};
     m.items[0] = {-1, "hidden"};
@@ -180,9 +171,7 @@ TEST(ImageViewFrame, Mode12GridsTheWholeImage) {
 
 TEST(ImageViewFrame, Mode19CentresTheSecondImageAndClicksAreRelativeToTheCentre) {
     ImageViewState s = SheetState(ViewMode::FocusPoint);  // 32 x 24
-    s.second.image = test::Solid(5, 4, 0xABCDEF);
-    s.second.width = 5;
-    s.second.height = 4;
+    s.second = {test::Solid(5, 4, 0xABCDEF), 5, 4};
     s.overlayX = 3;
     s.overlayY = -2;
     const QImage f = Frame(s);
@@ -204,8 +193,7 @@ TEST(ImageViewFrame, Modes20And21DrawSpriteZeroOnTopAndSelectIt) {
     ImageViewState s;
     s.mode = ViewMode::Sprites;
     for (std::size_t i = 0; i < kSpriteCount; ++i) {
-        s.sprites[i].image = test::Solid(10, 10, 0x100000u * static_cast<QRgb>(i + 1));
-        s.sprites[i].width = s.sprites[i].height = 10;
+        s.sprites[i] = {test::Solid(10, 10, 0x100000u * static_cast<QRgb>(i + 1)), 10, 10};
         s.spritePlacements[i] = {5 * static_cast<int>(i), 0, DrawSpec{}};
     }
     s.sprites[3].Clear();
@@ -234,9 +222,7 @@ TEST(ImageViewFrame, Modes20And21DrawSpriteZeroOnTopAndSelectIt) {
 TEST(ImageViewFrame, Mode23DrawsTheBackgroundThenTheFrameCellAtItsPosition) {
     ImageViewState s = SheetState(ViewMode::FramePositions);
     s.main.width = s.main.height = 8;  // the cell size, as the frame-position step sets it
-    s.second.image = test::Solid(320, 240, 0x336699);
-    s.second.width = 320;
-    s.second.height = 240;
+    s.second = {test::Solid(320, 240, 0x336699), 320, 240};
     s.animation.frameCount = 2;
     s.animation.frames[0] = {1, 1, 100, 50};
     s.animation.frames[1] = {3, 2, 300, 230};

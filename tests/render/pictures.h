@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialog>
 #include <QImage>
+#include <QMouseEvent>
 #include <functional>
 #include <memory>
 
@@ -34,6 +36,13 @@ protected:
     std::unique_ptr<QDialog> dialog;
     std::unique_ptr<View> view;
 };
+
+// A mouse event of `type` at `at` in `widget`, for `button` with the `held` buttons down.
+inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons held,
+                      Qt::MouseButton button = Qt::NoButton) {
+    QMouseEvent e(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &e);
+}
 
 // An opaque picture (Format_RGB32) filled by `rgb(x, y)` (0xRRGGBB).
 inline QImage OpaquePicture(int width, int height, const std::function<QRgb(int, int)>& rgb) {

@@ -1,19 +1,8 @@
 #include "support/core/bmp_makers.h"
 
+#include "support/core/little_endian.h"
+
 namespace lw::test {
-
-namespace {
-
-void Put16(std::string& s, std::uint32_t v) {
-    s += static_cast<char>(v & 0xFF);
-    s += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, std::uint32_t v) {
-    Put16(s, v & 0xFFFF);
-    Put16(s, v >> 16);
-}
-
-}  // namespace
 
 std::string MakeBmp(const BmpSpec& spec, const PixelFn& pixel) {
     const int bits = spec.bitCount;
@@ -27,37 +16,32 @@ std::string MakeBmp(const BmpSpec& spec, const PixelFn& pixel) {
 
     std::string s;
     s += "BM";
-    Put32(s, static_cast<std::uint32_t>(fileSize));
-    Put32(s, 0);
-    Put32(s, static_cast<std::uint32_t>(offBits));
-    Put32(s, static_cast<std::uint32_t>(infoSize));
+    AppendLittleEndian(s, static_cast<std::uint32_t>(fileSize));
+    AppendLittleEndian(s, 0);
+    AppendLittleEndian(s, static_cast<std::uint32_t>(offBits));
+    AppendLittleEndian(s, static_cast<std::uint32_t>(infoSize));
     if (spec.coreHeader) {
-        Put16(s, static_cast<std::uint32_t>(spec.width));
-        Put16(s, static_cast<std::uint32_t>(spec.height));
-        Put16(s, 1);
-        Put16(s, static_cast<std::uint32_t>(bits));
+        AppendLittleEndian(s, static_cast<std::uint32_t>(spec.width), 2);
+        AppendLittleEndian(s, static_cast<std::uint32_t>(spec.height), 2);
+        AppendLittleEndian(s, 1, 2);
+        AppendLittleEndian(s, static_cast<std::uint32_t>(bits), 2);
     } else {
-        Put32(s, static_cast<std::uint32_t>(spec.width));
-        Put32(s, static_cast<std::uint32_t>(spec.topDown ? -spec.height : spec.height));
-        Put16(s, 1);
-        Put16(s, static_cast<std::uint32_t>(bits));
-        Put32(s, spec.bitfields ? 3 : 0);
-        Put32(s, static_cast<std::uint32_t>(stride * static_cast<std::size_t>(spec.height)));
-        Put32(s, 2835);
-        Put32(s, 2835);
-        Put32(s, bits <= 8 ? static_cast<std::uint32_t>(spec.palette.size()) : 0);
-        Put32(s, 0);
+        AppendLittleEndian(s, static_cast<std::uint32_t>(spec.width));
+        AppendLittleEndian(s, static_cast<std::uint32_t>(spec.topDown ? -spec.height : spec.height));
+        AppendLittleEndian(s, 1, 2);
+        AppendLittleEndian(s, static_cast<std::uint32_t>(bits), 2);
+        AppendLittleEndian(s, spec.bitfields ? 3 : 0);
+        AppendLittleEndian(s, static_cast<std::uint32_t>(stride * static_cast<std::size_t>(spec.height)));
+        AppendLittleEndian(s, 2835);
+        AppendLittleEndian(s, 2835);
+        AppendLittleEndian(s, bits <= 8 ? static_cast<std::uint32_t>(spec.palette.size()) : 0);
+        AppendLittleEndian(s, 0);
     }
     if (spec.bitfields) {
-        for (std::uint32_t m : spec.masks) Put32(s, m);
+        for (std::uint32_t m : spec.masks) AppendLittleEndian(s, m);
     }
     if (bits <= 8) {
-        for (std::uint32_t c : spec.palette) {
-            s += static_cast<char>(c & 0xFF);
-            s += static_cast<char>((c >> 8) & 0xFF);
-            s += static_cast<char>((c >> 16) & 0xFF);
-            if (!spec.coreHeader) s += '\0';
-        }
+        for (std::uint32_t c : spec.palette) AppendLittleEndian(s, c, static_cast<int>(paletteEntry));
     }
     for (int r = 0; r < spec.height; ++r) {
         const int y = spec.topDown ? r : spec.height - 1 - r;

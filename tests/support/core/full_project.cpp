@@ -53,10 +53,7 @@ void WriteFullProject(const TempProject& tp) {
     ImageTable select;
     LoadImageTable(p, ImageTableKind::Select, select);
     tp.WriteData("image_select.txt", ImageTableBytes(ImageTableKind::Select, select));
-    FaceEntry face;
-    face.fileName = "face.bmp";
-    face.areaWidth = face.areaHeight = 96;
-    tp.WriteData(kFaceFile, FaceListBytes({face}));
+    tp.WriteData(kFaceFile, FaceListBytes({FaceEntry{.fileName = "face.bmp", .areaWidth = 96, .areaHeight = 96}}));
 
     tp.WriteData(kTalkFile, TalkListBytes({"hello", "good bye"}));
     Narration narration = NewNarrationDefaults();
@@ -68,18 +65,9 @@ void WriteFullProject(const TempProject& tp) {
     LoadGameSettings(p, settings);
     tp.WriteData(kSettingFile, GameSettingsBytes(settings));
 
-    Item herb, sword;
-    herb.name = "herb";
-    herb.kind = 5;
-    sword.name = "sword";
-    sword.kind = 1;
-    tp.WriteData(kItemFile, ItemListBytes({herb, sword}));
-    Magic fire;
-    fire.name = "fire";
-    tp.WriteData(kMagicFile, MagicListBytes({fire}));
-    Monster slime;
-    slime.name = "slime";
-    tp.WriteData(kMonsterFile, MonsterListBytes({slime}));
+    tp.WriteData(kItemFile, ItemListBytes({Item{.kind = 5, .name = "herb"}, Item{.kind = 1, .name = "sword"}}));
+    tp.WriteData(kMagicFile, MagicListBytes({Magic{.name = "fire"}}));
+    tp.WriteData(kMonsterFile, MonsterListBytes({Monster{.name = "slime"}}));
     EnemyUnit unit;
     Formation formation = NewFormation();
     formation.monster[0] = 1;
@@ -89,13 +77,7 @@ void WriteFullProject(const TempProject& tp) {
     unit.name = "slimes";
     tp.WriteData(kEnemyFile, EnemyListBytes({unit}));
     tp.WriteData(kLevelFile, LevelListBytes(LevelListRows(DefaultLevelTable())));
-    GrowthList growth;
-    GrowthType fighter;
-    fighter.name = "fighter";
-    fighter.attack = 3;
-    growth.types = {fighter};
-    growth.guidance = "choose";
-    tp.WriteData(kLevelAbilityFile, GrowthListBytes(growth));
+    tp.WriteData(kLevelAbilityFile, GrowthListBytes({.types = {{.name = "fighter", .attack = 3}}, .guidance = "choose"}));
 
     Npc npc = NewNpc();
     npc.x = 64;

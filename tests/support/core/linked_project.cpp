@@ -13,15 +13,8 @@
 namespace lw::test {
 
 LinkedProject::LinkedProject() {
-    FaceEntry face;
-    face.fileName = "face.bmp";
-    face.areaWidth = face.areaHeight = 32;
-    faces = {face};
-
-    EffectAnimation effect;
-    effect.imageFile = "effect.bmp";
-    effect.frameCount = 1;
-    effects = {effect};
+    faces = {FaceEntry{.fileName = "face.bmp", .areaWidth = 32, .areaHeight = 32}};
+    effects = {EffectAnimation{.imageFile = "effect.bmp", .frameCount = 1}};
 
     Narration narration = NewNarrationDefaults();
     narration.text = 1;
@@ -87,14 +80,12 @@ LinkedProject::LinkedProject() {
     scene1.treasureIndices = {0};
     scene1.sceneChanges = {{1, 1, 0, 0}};
     scene1.eventPositions = {{kShopPosition, 2, 2, 0, 1, 0}, {kInnPosition, 3, 3, 4, -1, 0}};
-    EventCommandGroup talk;
-    talk.explanation = "talk";
-    talk.commands = {"? flag5 >= 1", "talk 0 0 2 1 2 -1 -1 yes no \x82\xc8\x82\xb5 \x82\xc8\x82\xb5", "!",
-                     "flag5 = 1", "item1 -2 0", "num_item flag6 item0", "equip 0 item0", "face 0", "midi -1",
-                     "wave 0 1", "nar 0 1", "effect 0", "magic_flag 0 1", "show_npc 0 0", "show_tre 0 1",
-                     "battle 0 0 1 20 1 2 back.bmp", "quake 3 5 0 2 1", "money -50 1 2", "message 1",
-                     "ability 2 5", "exp 100", "scene 2 1 1 0", "end"};
-    scene1.groups.push_back(talk);
+    scene1.groups.push_back({"talk",
+                             {"? flag5 >= 1", "talk 0 0 2 1 2 -1 -1 yes no \x82\xc8\x82\xb5 \x82\xc8\x82\xb5", "!",
+                              "flag5 = 1", "item1 -2 0", "num_item flag6 item0", "equip 0 item0", "face 0", "midi -1",
+                              "wave 0 1", "nar 0 1", "effect 0", "magic_flag 0 1", "show_npc 0 0", "show_tre 0 1",
+                              "battle 0 0 1 20 1 2 back.bmp", "quake 3 5 0 2 1", "money -50 1 2", "message 1",
+                              "ability 2 5", "exp 100", "scene 2 1 1 0", "end"}});
 
     scene2 = NewScene();
     scene2.name = "field";

@@ -3,18 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "support/core/little_endian.h"
+
 namespace lw::test {
 
 namespace {
 
-void Put16(std::string& s, unsigned v) {
-    s += static_cast<char>(v & 0xFF);
-    s += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, unsigned v) {
-    Put16(s, v & 0xFFFF);
-    Put16(s, v >> 16);
-}
 void Put32Be(std::string& s, unsigned v) {
     for (int shift = 24; shift >= 0; shift -= 8) s += static_cast<char>((v >> shift) & 0xFF);
 }
@@ -37,21 +31,21 @@ std::string MakeWav(const std::vector<ToneSegment>& segments, int rate, int chan
         long half = seg.frequency > 0 ? std::max<long>(1, rate / seg.frequency / 2) : frames + 1;
         for (long i = 0; i < frames; ++i) {
             int v = ((i / half) % 2 == 0) ? seg.amplitude : -seg.amplitude;
-            for (int c = 0; c < channels; ++c) Put16(pcm, static_cast<unsigned>(static_cast<std::uint16_t>(v)));
+            for (int c = 0; c < channels; ++c) AppendLittleEndian(pcm, static_cast<std::uint16_t>(v), 2);
         }
     }
     std::string out = "RIFF";
-    Put32(out, static_cast<unsigned>(36 + pcm.size()));
+    AppendLittleEndian(out, static_cast<unsigned>(36 + pcm.size()));
     out += "WAVEfmt ";
-    Put32(out, 16);
-    Put16(out, 1);  // PCM
-    Put16(out, static_cast<unsigned>(channels));
-    Put32(out, static_cast<unsigned>(rate));
-    Put32(out, static_cast<unsigned>(rate * channels * 2));
-    Put16(out, static_cast<unsigned>(channels * 2));
-    Put16(out, 16);
+    AppendLittleEndian(out, 16);
+    AppendLittleEndian(out, 1, 2);  // PCM
+    AppendLittleEndian(out, static_cast<unsigned>(channels), 2);
+    AppendLittleEndian(out, static_cast<unsigned>(rate));
+    AppendLittleEndian(out, static_cast<unsigned>(rate * channels * 2));
+    AppendLittleEndian(out, static_cast<unsigned>(channels * 2), 2);
+    AppendLittleEndian(out, 16, 2);
     out += "data";
-    Put32(out, static_cast<unsigned>(pcm.size()));
+    AppendLittleEndian(out, static_cast<unsigned>(pcm.size()));
     return out + pcm;
 }
 

@@ -33,7 +33,6 @@ struct Samples {
     int rate = kTestRate;
     static Samples FromRaw(const std::string& bytes, int channels = 2, int rate = kTestRate);
     long frames() const { return static_cast<long>(data.size()) / channels; }
-    long MsToFrames(double ms) const { return static_cast<long>(ms * rate / 1000.0); }
     // Largest absolute sample over frames [from, to) (clipped to the recording).
     int Peak(long fromFrame, long toFrame) const;
     // First / last frame whose absolute sample exceeds `threshold`, or -1.

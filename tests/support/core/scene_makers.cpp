@@ -26,6 +26,13 @@ Scene MakeRichScene() {
     return s;
 }
 
+SceneCatalog CatalogOf(std::vector<std::pair<int, Scene>> scenes) {
+    SceneCatalog catalog;
+    for (auto& [number, scene] : scenes)
+        catalog.entries.push_back(MakeCatalogEntry(number, SceneFileName(number), ReadStatus::Ok, std::move(scene)));
+    return catalog;
+}
+
 std::string JoinLines(std::initializer_list<std::string_view> lines) {
     std::string out;
     bool first = true;

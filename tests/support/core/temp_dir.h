@@ -1,6 +1,6 @@
 #pragma once
 // A folder under the system's temporary folder, removed with everything in it at the end of scope;
-// a project made in one, a scripted save dialog, and the round trip of a list file through them.
+// a project made in one, a scripted save dialog, and the round trip of a data file through them.
 
 #include <gtest/gtest.h>
 
@@ -74,33 +74,34 @@ struct ScriptedSaveUi : SaveUi {
     }
 };
 
-// A list file through the project: missing, it loads as an empty list; saved into a new file without
-// a question, it holds `bytes` and reads back as `records`; declining the overwrite of a later save keeps the file as
-// it was; a folder in its place is unreadable and leaves the list empty.
-template <class Record, class Load, class Save>
-void CheckListFileThroughProject(std::string_view file, const std::vector<Record>& records, const std::string& bytes,
-                                 Load load, Save save) {
+// A data file through the project: missing, it loads as `whenMissing`; saved into a new file
+// without a question, it holds `bytes` and reads back as `value`; declining the overwrite of a later
+// save keeps the file as it was; a folder in its place is unreadable and loads as `whenMissing`.
+template <class Value, class Load, class Save>
+void CheckFileThroughProject(std::string_view file, const Value& value, const std::string& bytes, Load load, Save save,
+                             const Value& whenMissing = Value{}) {
     TempProject tp;
-    std::vector<Record> read(1);
+    Value read = value;
     EXPECT_EQ(ReadStatus::Missing, load(tp.project, read));
-    EXPECT_TRUE(read.empty());
+    EXPECT_EQ(read, whenMissing);
 
     ScriptedSaveUi ui;
-    ASSERT_TRUE(save(tp.project, records, ui));
+    ASSERT_TRUE(save(tp.project, value, ui));
     EXPECT_EQ(ui.asked, 0);
     EXPECT_EQ(tp.ReadData(file), bytes);
     EXPECT_EQ(ReadStatus::Ok, load(tp.project, read));
-    EXPECT_EQ(read, records);
+    EXPECT_EQ(read, value);
 
     ui.answer = false;
-    EXPECT_FALSE(save(tp.project, {}, ui));
+    EXPECT_FALSE(save(tp.project, whenMissing, ui));
     EXPECT_EQ(ui.lastCaption, ".\\data\\" + std::string(file));
     EXPECT_EQ(tp.ReadData(file), bytes);
 
     TempProject other;
     std::filesystem::create_directory(DataFilePath(other.project, file));
+    read = value;
     EXPECT_EQ(ReadStatus::Unreadable, load(other.project, read));
-    EXPECT_TRUE(read.empty());
+    EXPECT_EQ(read, whenMissing);
 }
 
 }  // namespace lw::test

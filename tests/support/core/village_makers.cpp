@@ -43,19 +43,18 @@ bool InEllipse(int x, int y, double cx, double cy, double rx, double ry) {
 constexpr int kChip = sample::kChip;
 constexpr int kChipsPerRow = sample::kChipsPerRow;
 
+// Two rows of the sample's chips, each pixel by `pixel(chip, x, y)`.
+std::string ChipSetBmp(std::uint32_t (*pixel)(int chip, int x, int y)) {
+    return MakeBmp24(kChipsPerRow * kChip, 2 * kChip, [pixel](int x, int y) {
+        return pixel(y / kChip * kChipsPerRow + x / kChip, x % kChip, y % kChip);
+    });
+}
+
 }  // namespace
 
-std::string VillageGroundBmp() {
-    return MakeBmp24(kChipsPerRow * kChip, 2 * kChip, [](int x, int y) {
-        return sample::GroundPixel(y / kChip * kChipsPerRow + x / kChip, x % kChip, y % kChip);
-    });
-}
+std::string VillageGroundBmp() { return ChipSetBmp(sample::GroundPixel); }
 
-std::string VillageUpperBmp() {
-    return MakeBmp24(kChipsPerRow * kChip, 2 * kChip, [](int x, int y) {
-        return sample::UpperPixel(y / kChip * kChipsPerRow + x / kChip, x % kChip, y % kChip);
-    });
-}
+std::string VillageUpperBmp() { return ChipSetBmp(sample::UpperPixel); }
 
 std::string VillageMapBytes() {
     const int w = static_cast<int>(kVillageWidth), h = static_cast<int>(kVillageHeight);
