@@ -70,9 +70,6 @@ public:
     // it open (the step was cancelled).
     void SetNext(std::function<bool(FaceDialog&)> next) { next_ = std::move(next); }
 
-    // The entry as edited so far (the fields are written only by "次へ").
-    const FaceEntry& working() const { return working_; }
-
     // The controls the player character's tests drive; the others are found by their names.
     ImageChooser* imageChoice() const { return image_; }
     NumberSpin* widthSpin() const { return width_; }

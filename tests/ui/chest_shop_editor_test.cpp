@@ -11,13 +11,14 @@
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "core/rules/items.h"
-#include "editors/rules/shop_list_editor.h"
-#include "editors/rules/treasure_list_editor.h"
+#include "core/rules/shop_list.h"
+#include "core/rules/treasure_list.h"
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/named.h"
 #include "widgets/image_chooser.h"
+#include "widgets/placed_list_editor.h"
 
 namespace lw {
 namespace {
@@ -82,21 +83,23 @@ protected:
             Press(d, "次へ");
         }, over);
     }
+    // Opens the list editor of the hub's `button` and runs `drive` on it.
+    void Run(HubEditor button, const std::function<void(PlacedListDialog*)>& drive) { RunFromHub(button, drive); }
     // Edits the first `rows` rows of a list editor through its chain of `steps` dialogs and the
     // placement, changing nothing, then OK; how many chains were confirmed.
-    template <class Editor>
-    int ConfirmEveryRow(int rows, int steps) {
+    int ConfirmEveryRow(HubEditor button, int rows, int steps) {
         int confirmed = 0;
-        Editor editor(context);
-        for (int row = 0; row < rows; ++row) {
-            bool reached = false;
-            ConfirmChain(nullptr, steps, reached);
-            ClickRow(editor.panel(), row);
-            Click(editor.panel()->editButton());
-            CancelPendingModalWatches();
-            confirmed += reached ? 1 : 0;
-        }
-        Click(editor.okButton());
+        Run(button, [&](PlacedListDialog* editor) {
+            for (int row = 0; row < rows; ++row) {
+                bool reached = false;
+                ConfirmChain(editor, steps, reached);
+                ClickRow(editor->panel(), row);
+                Click(editor->panel()->editButton());
+                CancelPendingModalWatches();
+                confirmed += reached ? 1 : 0;
+            }
+            Click(editor->okButton());
+        });
         return confirmed;
     }
 };
@@ -109,42 +112,43 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
     old.x = 1;
     tp.WriteData("treasure_list.txt", TreasureListBytes({old}));
 
-    TreasureListEditor editor(context);
-    EXPECT_EQ(editor.windowTitle(), QStringLiteral("宝箱ﾘｽﾄ1"));
-    EXPECT_EQ(editor.panel()->rowText(0), QStringLiteral("1 1 0 — 1 (1, 0)"));  // scene 1 has no name
+    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+        EXPECT_EQ(editor->windowTitle(), QStringLiteral("宝箱ﾘｽﾄ1"));
+        EXPECT_EQ(editor->panel()->rowText(0), QStringLiteral("1 1 0 — 1 (1, 0)"));  // scene 1 has no name
 
-    bool placed = false;
-    OnNextModal<QDialog>([&](QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("宝箱ﾘｽﾄ2"));
-        EXPECT_FALSE(NamedAs<QCheckBox>(d, "表示")->isChecked());
-        EXPECT_FALSE(NamedAs<QCheckBox>(d, "再生")->isChecked());
-        EXPECT_EQ(NamedAs<QComboBox>(d, "効果音")->itemText(0), QStringLiteral("なし"));
-        EXPECT_EQ(NamedAs<QComboBox>(d, "ｱﾆﾒの種類")->currentText(), QStringLiteral("宝箱"));
-        EXPECT_TRUE(NamedAs<QRadioButton>(d, "表示状態 表示")->isChecked());
-        Press(d, "次へ");  // no animation yet
-        ASSERT_EQ(services.texts(), QStringList{QStringLiteral("ｱﾆﾒを選択してください")});
-        EXPECT_TRUE(d->isVisible());
-        Choose(NamedAs<QComboBox>(d, "ｱﾆﾒ"), 0);
-        Choose(NamedAs<QComboBox>(d, "効果音"), 2);
-        Choose(NamedAs<QComboBox>(d, "ｱﾆﾒの種類"), 2);
-        Press(d, "非表示");
-        Press(d, "済み");
-        OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
-            EXPECT_EQ(p->windowTitle(), QStringLiteral("宝箱配置"));
-            p->ChooseScene(0);
-            p->ClickCell(12, 7);
-            ConfirmOwnerForm(p);
-            Click(p->okButton());
-            placed = true;
-        }, d);
-        Press(d, "次へ");
+        bool placed = false;
+        OnNextModal<QDialog>([&](QDialog* d) {
+            EXPECT_EQ(d->windowTitle(), QStringLiteral("宝箱ﾘｽﾄ2"));
+            EXPECT_FALSE(NamedAs<QCheckBox>(d, "表示")->isChecked());
+            EXPECT_FALSE(NamedAs<QCheckBox>(d, "再生")->isChecked());
+            EXPECT_EQ(NamedAs<QComboBox>(d, "効果音")->itemText(0), QStringLiteral("なし"));
+            EXPECT_EQ(NamedAs<QComboBox>(d, "ｱﾆﾒの種類")->currentText(), QStringLiteral("宝箱"));
+            EXPECT_TRUE(NamedAs<QRadioButton>(d, "表示状態 表示")->isChecked());
+            Press(d, "次へ");  // no animation yet
+            ASSERT_EQ(services.texts(), QStringList{QStringLiteral("ｱﾆﾒを選択してください")});
+            EXPECT_TRUE(d->isVisible());
+            Choose(NamedAs<QComboBox>(d, "ｱﾆﾒ"), 0);
+            Choose(NamedAs<QComboBox>(d, "効果音"), 2);
+            Choose(NamedAs<QComboBox>(d, "ｱﾆﾒの種類"), 2);
+            Press(d, "非表示");
+            Press(d, "済み");
+            OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
+                EXPECT_EQ(p->windowTitle(), QStringLiteral("宝箱配置"));
+                p->ChooseScene(0);
+                p->ClickCell(12, 7);
+                ConfirmOwnerForm(p);
+                Click(p->okButton());
+                placed = true;
+            }, d);
+            Press(d, "次へ");
+        }, editor);
+        Click(editor->panel()->addButton());
+        ASSERT_TRUE(placed);
+        ASSERT_EQ(editor->panel()->rowCount(), 2);
+        EXPECT_EQ(editor->panel()->rowText(1), QStringLiteral("0 12 7 — 0 (12, 7)"));
+
+        Click(editor->okButton());
     });
-    Click(editor.panel()->addButton());
-    ASSERT_TRUE(placed);
-    ASSERT_EQ(editor.panel()->rowCount(), 2);
-    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("0 12 7 — 0 (12, 7)"));
-
-    Click(editor.okButton());
     TreasureChest added{0, 0, 1, 1, 2, 12, 7, 0, 1, -1};
     old.scene = -1;
     added.scene = -1;
@@ -166,23 +170,23 @@ TEST_F(ChestShopEditorTest, MovesAndDeletesRenumberTheScenesAndCancelWritesNothi
     const std::string list = tp.ReadData("treasure_list.txt");
     const std::string zero = tp.ReadData("scene0.txt");
 
-    {
-        TreasureListEditor editor(context);
-        ClickRow(editor.panel(), 0);
-        Click(editor.panel()->deleteButton());
-        Click(editor.cancelButton());
-    }
+    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+        ClickRow(editor->panel(), 0);
+        Click(editor->panel()->deleteButton());
+        Click(editor->cancelButton());
+    });
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), list);
     EXPECT_EQ(tp.ReadData("scene0.txt"), zero);
     EXPECT_FALSE(std::filesystem::exists(tp.project.root / "data" / "flag_exp.txt"));
 
-    TreasureListEditor editor(context);
-    ASSERT_EQ(editor.panel()->rowText(2), QStringLiteral("0 2 0 — 0 (2, 0)"));
-    ClickRow(editor.panel(), 2);
-    Click(editor.panel()->upButton());  // chest 2 now row 1
-    ClickRow(editor.panel(), 0);
-    Click(editor.panel()->deleteButton());  // chest 0 gone: the old chest 2 is row 0
-    Click(editor.okButton());
+    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+        ASSERT_EQ(editor->panel()->rowText(2), QStringLiteral("0 2 0 — 0 (2, 0)"));
+        ClickRow(editor->panel(), 2);
+        Click(editor->panel()->upButton());  // chest 2 now row 1
+        ClickRow(editor->panel(), 0);
+        Click(editor->panel()->deleteButton());  // chest 0 gone: the old chest 2 is row 0
+        Click(editor->okButton());
+    });
     std::vector<TreasureChest> written = {chests[2], chests[1], chests[3]};
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), TreasureListBytes(written));
     scene0.treasureIndices = {0};
@@ -198,31 +202,33 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     TreasureChest c = NewTreasureChest();
     c.animation = 0;
     tp.WriteData("treasure_list.txt", TreasureListBytes(std::vector<TreasureChest>(257, c)));
-    TreasureListEditor editor(context);
-    ASSERT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
-    ClickRow(editor.panel(), 256);
-    bool refused = false;
-    OnNextModal<QDialog>([&](QDialog* d) {
-        OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
-            p->ChooseScene(0);
-            Click(p->okButton());
-            refused = services.texts().size() == 1 &&
-                      services.texts()[0].contains(QStringLiteral("256")) && p->isVisible();
-            Click(p->cancelButton());
-            Press(d, "ｷｬﾝｾﾙ");
-        }, d);
-        Press(d, "次へ");
+    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+        ASSERT_EQ(editor->panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
+        ClickRow(editor->panel(), 256);
+        bool refused = false;
+        OnNextModal<QDialog>([&](QDialog* d) {
+            OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
+                p->ChooseScene(0);
+                Click(p->okButton());
+                refused = services.texts().size() == 1 &&
+                          services.texts()[0].contains(QStringLiteral("256")) && p->isVisible();
+                Click(p->cancelButton());
+                Press(d, "ｷｬﾝｾﾙ");
+            }, d);
+            Press(d, "次へ");
+        }, editor);
+        Click(editor->panel()->editButton());
+        EXPECT_TRUE(refused);
+        EXPECT_EQ(editor->panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
+        // A chest of that scene may still be edited and stay there.
+        ClickRow(editor->panel(), 3);
+        bool kept = false;
+        ConfirmChain(editor, 1, kept);
+        Click(editor->panel()->editButton());
+        EXPECT_TRUE(kept);
+        EXPECT_EQ(services.texts().size(), 1);
+        Click(editor->cancelButton());
     });
-    Click(editor.panel()->editButton());
-    EXPECT_TRUE(refused);
-    EXPECT_EQ(editor.panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
-    // A chest of that scene may still be edited and stay there.
-    ClickRow(editor.panel(), 3);
-    bool kept = false;
-    ConfirmChain(nullptr, 1, kept);
-    Click(editor.panel()->editButton());
-    EXPECT_TRUE(kept);
-    EXPECT_EQ(services.texts().size(), 1);
 }
 
 TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
@@ -231,52 +237,52 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
     SetShopGoods(unplaced, {2});
     tp.WriteData("shop_list.txt", ShopListBytes({unplaced}));
 
-    ShopListEditor editor(context);
-    EXPECT_EQ(editor.windowTitle(), QStringLiteral("店ﾘｽﾄ1"));
-    ASSERT_EQ(editor.panel()->rowText(0), QStringLiteral("武器屋 — (なし)"));
-    EXPECT_EQ(editor.records()[0].scene, -1);  // no scene refers to it
+    Run(HubEditor::Shop, [&](PlacedListDialog* editor) {
+        EXPECT_EQ(editor->windowTitle(), QStringLiteral("店ﾘｽﾄ1"));
+        ASSERT_EQ(editor->panel()->rowText(0), QStringLiteral("武器屋 — (なし)"));
 
-    bool placed = false;
-    OnNextModal<QDialog>([&](QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("店ﾘｽﾄ2"));
-        EXPECT_TRUE(NamedAs<QCheckBox>(d, "画像表示")->isChecked());
-        EXPECT_EQ(NamedAs<QComboBox>(d, "背景画像ﾌｧｲﾙ名（買う）")->currentText(), QStringLiteral("なし"));
-        Choose(NamedAs<QComboBox>(d, "店の種類"), 2);
-        NamedAs<ImageChooser>(d, "背景画像ﾌｧｲﾙ名（売る）")->SelectByPrefix("sell");
-        EXPECT_EQ(view().caption(), QStringLiteral("sell.bmp"));
-        OnNextModal<QDialog>([&](QDialog* g) {
-            EXPECT_EQ(g->windowTitle(), QStringLiteral("店ﾘｽﾄ3"));
-            auto* item = NamedAs<QComboBox>(g, "ｱｲﾃﾑ");
-            auto* goods = g->findChild<ListEditorPanel*>();
-            EXPECT_EQ(item->count(), 3);
-            for (int i : {1, 0, 1}) {  // sword again: selected, not added
-                Choose(item, i);
+        bool placed = false;
+        OnNextModal<QDialog>([&](QDialog* d) {
+            EXPECT_EQ(d->windowTitle(), QStringLiteral("店ﾘｽﾄ2"));
+            EXPECT_TRUE(NamedAs<QCheckBox>(d, "画像表示")->isChecked());
+            EXPECT_EQ(NamedAs<QComboBox>(d, "背景画像ﾌｧｲﾙ名（買う）")->currentText(), QStringLiteral("なし"));
+            Choose(NamedAs<QComboBox>(d, "店の種類"), 2);
+            NamedAs<ImageChooser>(d, "背景画像ﾌｧｲﾙ名（売る）")->SelectByPrefix("sell");
+            EXPECT_EQ(view().caption(), QStringLiteral("sell.bmp"));
+            OnNextModal<QDialog>([&](QDialog* g) {
+                EXPECT_EQ(g->windowTitle(), QStringLiteral("店ﾘｽﾄ3"));
+                auto* item = NamedAs<QComboBox>(g, "ｱｲﾃﾑ");
+                auto* goods = g->findChild<ListEditorPanel*>();
+                EXPECT_EQ(item->count(), 3);
+                for (int i : {1, 0, 1}) {  // sword again: selected, not added
+                    Choose(item, i);
+                    Click(goods->addButton());
+                }
+                EXPECT_EQ(Rows(goods), (QStringList{"sword", "herb"}));
+                EXPECT_EQ(goods->selectedRow(), 0);
+                Choose(item, 2);
                 Click(goods->addButton());
-            }
-            EXPECT_EQ(Rows(goods), (QStringList{"sword", "herb"}));
-            EXPECT_EQ(goods->selectedRow(), 0);
-            Choose(item, 2);
-            Click(goods->addButton());
-            Click(goods->upButton());  // shield before herb
-            EXPECT_EQ(goods->rowText(1), QStringLiteral("shield"));
-            OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
-                EXPECT_EQ(p->windowTitle(), QStringLiteral("店配置"));
-                p->ChooseScene(1);
-                p->ClickCell(5, 6);
-                Choose(NamedAs<QComboBox>(p, "方向"), 3);
-                ConfirmOwnerForm(p);
-                Click(p->okButton());
-                placed = true;
-            }, g);
-            Press(g, "次へ");
-        }, d);
-        Press(d, "次へ");
-    });
-    Click(editor.panel()->addButton());
-    ASSERT_TRUE(placed);
-    ASSERT_TRUE(editor.panel()->rowText(1).startsWith(QStringLiteral("道具屋 — ")));
+                Click(goods->upButton());  // shield before herb
+                EXPECT_EQ(goods->rowText(1), QStringLiteral("shield"));
+                OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
+                    EXPECT_EQ(p->windowTitle(), QStringLiteral("店配置"));
+                    p->ChooseScene(1);
+                    p->ClickCell(5, 6);
+                    Choose(NamedAs<QComboBox>(p, "方向"), 3);
+                    ConfirmOwnerForm(p);
+                    Click(p->okButton());
+                    placed = true;
+                }, g);
+                Press(g, "次へ");
+            }, d);
+            Press(d, "次へ");
+        }, editor);
+        Click(editor->panel()->addButton());
+        ASSERT_TRUE(placed);
+        ASSERT_TRUE(editor->panel()->rowText(1).startsWith(QStringLiteral("道具屋 — ")));
 
-    Click(editor.okButton());
+        Click(editor->okButton());
+    });
     Shop added = NewShop();
     added.kind = 2;
     added.sellPicture = "sell.bmp";
@@ -296,50 +302,52 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
     SetShopGoods(full, goods);
     tp.WriteData("shop_list.txt", ShopListBytes({NewShop(), NewShop(), full}));
 
-    ShopListEditor editor(context);
-    ASSERT_EQ(editor.records()[2].scene, 0);
-    ClickRow(editor.panel(), 2);
-    bool refused = false;
-    OnNextModal<QDialog>([&](QDialog* d) {
-        Choose(NamedAs<QComboBox>(d, "店の種類"), 2);
-        OnNextModal<QDialog>([&](QDialog* g) {
-            auto* goods = g->findChild<ListEditorPanel*>();
-            EXPECT_EQ(goods->rowText(0), QStringLiteral("3"));  // an index the list does not hold
-            Choose(NamedAs<QComboBox>(g, "ｱｲﾃﾑ"), 0);
-            Click(goods->addButton());  // the 257th good
-            refused = services.texts().size() == 1 && services.texts()[0].contains(QStringLiteral("256")) &&
-                      goods->rowCount() == 256;
-            OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
-                EXPECT_TRUE(NamedAs<QComboBox>(p, "場面")->currentText().startsWith(QStringLiteral("scene0.txt")));
-                EXPECT_EQ(NamedAs<QSpinBox>(p, "位置 X")->value(), 1);
-                ConfirmOwnerForm(p);
-                Click(p->okButton());
-            }, g);
-            Press(g, "次へ");
-        }, d);
-        Press(d, "次へ");
+    Run(HubEditor::Shop, [&](PlacedListDialog* editor) {
+        ClickRow(editor->panel(), 2);
+        bool refused = false;
+        OnNextModal<QDialog>([&](QDialog* d) {
+            Choose(NamedAs<QComboBox>(d, "店の種類"), 2);
+            OnNextModal<QDialog>([&](QDialog* g) {
+                auto* goods = g->findChild<ListEditorPanel*>();
+                EXPECT_EQ(goods->rowText(0), QStringLiteral("3"));  // an index the list does not hold
+                Choose(NamedAs<QComboBox>(g, "ｱｲﾃﾑ"), 0);
+                Click(goods->addButton());  // the 257th good
+                refused = services.texts().size() == 1 && services.texts()[0].contains(QStringLiteral("256")) &&
+                          goods->rowCount() == 256;
+                OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
+                    EXPECT_TRUE(NamedAs<QComboBox>(p, "場面")->currentText().startsWith(QStringLiteral("scene0.txt")));
+                    EXPECT_EQ(NamedAs<QSpinBox>(p, "位置 X")->value(), 1);
+                    ConfirmOwnerForm(p);
+                    Click(p->okButton());
+                }, g);
+                Press(g, "次へ");
+            }, d);
+            Press(d, "次へ");
+        }, editor);
+        Click(editor->panel()->editButton());
+        EXPECT_TRUE(refused);
+        EXPECT_EQ(editor->panel()->rowText(2), QStringLiteral("道具屋 — 0 (1, 1)"));
+        // Row 2 to row 0: written first, and its scene's shop position now refers to index 0.
+        Click(editor->panel()->upButton());
+        Click(editor->panel()->upButton());
+        Click(editor->okButton());
     });
-    Click(editor.panel()->editButton());
-    EXPECT_TRUE(refused);
-    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("道具屋 — 0 (1, 1)"));
-    // Row 2 to row 0: written first, and its scene's shop position now refers to index 0.
-    Click(editor.panel()->upButton());
-    Click(editor.panel()->upButton());
-    Click(editor.okButton());
     full.kind = 2;
     EXPECT_EQ(tp.ReadData("shop_list.txt"), ShopListBytes({full, NewShop(), NewShop()}));
     scene0.eventPositions.back().shopIndex = 0;
     EXPECT_EQ(tp.ReadData("scene0.txt"), SceneBytes(scene0));
 
     // Cancelling the kind dialog leaves the list as it was.
-    ShopListEditor again(context);
-    ClickRow(again.panel(), 1);
-    OnNextModal<QDialog>([&](QDialog* d) {
-        Choose(NamedAs<QComboBox>(d, "店の種類"), 1);
-        Press(d, "ｷｬﾝｾﾙ");
+    Run(HubEditor::Shop, [&](PlacedListDialog* again) {
+        ClickRow(again->panel(), 1);
+        OnNextModal<QDialog>([&](QDialog* d) {
+            Choose(NamedAs<QComboBox>(d, "店の種類"), 1);
+            Press(d, "ｷｬﾝｾﾙ");
+        }, again);
+        Click(again->panel()->editButton());
+        EXPECT_EQ(again->panel()->rowText(1), QStringLiteral("武器屋 — (なし)"));
+        Click(again->cancelButton());
     });
-    Click(again.panel()->editButton());
-    EXPECT_EQ(again.panel()->rowText(1), QStringLiteral("武器屋 — (なし)"));
 }
 
 // Opening every chest and shop and confirming each step untouched writes every file back byte for
@@ -365,8 +373,8 @@ TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
     const std::string zero = tp.ReadData("scene0.txt");
     const std::string one = tp.ReadData("scene1.txt");
 
-    const int confirmed = ConfirmEveryRow<TreasureListEditor>(2, 1) +
-                          ConfirmEveryRow<ShopListEditor>(2, 2);
+    const int confirmed = ConfirmEveryRow(HubEditor::TreasureChest, 2, 1) +
+                          ConfirmEveryRow(HubEditor::Shop, 2, 2);
     EXPECT_EQ(confirmed, 4);
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), chests);
     EXPECT_EQ(tp.ReadData("shop_list.txt"), shops);

@@ -19,6 +19,7 @@ namespace {
 
 using test::Click;
 using test::NamedControl;
+using test::Type;
 
 class FaceDialogTest : public test::EditorTest {
 protected:
@@ -31,11 +32,6 @@ protected:
         test::WriteBytes(ImageFilePath(tp.project, "big face.bmp"), test::MakeSolidBmp24(8, 8, 0));
     }
 
-    static void Type(QSpinBox* spin, int value) {
-        spin->setFocus();
-        spin->selectAll();
-        QTest::keyClicks(spin, QString::number(value));
-    }
     void Show(QDialog& d) {
         d.show();
         QApplication::setActiveWindow(&d);
@@ -48,7 +44,7 @@ TEST_F(FaceDialogTest, AreaSizeMessageClippingAndKeyColour) {
     FaceDialog d(context, FaceFieldsOf(face));
     Show(d);
     EXPECT_EQ(d.windowTitle(), "顔画像(ﾒﾆｭｰ用)");
-    EXPECT_EQ(d.imageChoice()->currentText(), "faces.bmp");
+    EXPECT_EQ(NamedControl<ImageChooser>(&d, "画像ﾌｧｲﾙ")->currentText(), "faces.bmp");
     EXPECT_TRUE(NamedControl<QCheckBox>(&d, "表示")->isChecked());
     EXPECT_FALSE(NamedControl<QSpinBox>(&d, "赤")->isEnabled());  // greyed while the key is off
     // The preview: mode 15, the picture with the area outlined, picking colours.
@@ -59,14 +55,14 @@ TEST_F(FaceDialogTest, AreaSizeMessageClippingAndKeyColour) {
     // Typed area values are stored at once and move the outline.
     Type(NamedControl<QSpinBox>(&d, "左上X座標"), 10);
     EXPECT_EQ(view().state().animation.areaLeft, 10);
-    Type(d.widthSpin(), 0);
+    Type(NamedControl<NumberSpin>(&d, "幅"), 0);
     NamedControl<QSpinBox>(&d, "左上Y座標")->setFocus();
     Click(d.nextButton());
     EXPECT_EQ(services.texts(), QStringList{"画像ｻｲｽﾞは1以上に設定してください"});
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(face.areaLeft, 0);  // nothing stored yet
 
-    Type(d.widthSpin(), 50);
+    Type(NamedControl<NumberSpin>(&d, "幅"), 50);
     Click(NamedControl<QCheckBox>(&d, "ｶﾗｰｷｰあり"));
     EXPECT_TRUE(NamedControl<QSpinBox>(&d, "赤")->isEnabled());
     QTest::mouseClick(view().window(), Qt::LeftButton, {}, QPoint(1, 1));
@@ -93,7 +89,7 @@ TEST_F(FaceDialogTest, CancelStoresNothingAndUntouchedValuesAreKept) {
         FaceDialog d(context, FaceFieldsOf(face));
         Show(d);
         Type(NamedControl<QSpinBox>(&d, "左上X座標"), 3);
-        d.imageChoice()->setCurrentIndex(-1);
+        NamedControl<ImageChooser>(&d, "画像ﾌｧｲﾙ")->setCurrentIndex(-1);
         Click(d.cancelButton());
         EXPECT_EQ(d.result(), QDialog::Rejected);
     }
@@ -107,7 +103,7 @@ TEST_F(FaceDialogTest, CancelStoresNothingAndUntouchedValuesAreKept) {
     const FaceEntry odd = face;
     FaceDialog d(context, FaceFieldsOf(face));
     Show(d);
-    EXPECT_EQ(d.imageChoice()->currentIndex(), -1);
+    EXPECT_EQ(NamedControl<ImageChooser>(&d, "画像ﾌｧｲﾙ")->currentIndex(), -1);
     EXPECT_FALSE(view().IsShown());
     Click(d.nextButton());
     EXPECT_EQ(d.result(), QDialog::Accepted);
@@ -119,8 +115,9 @@ TEST_F(FaceDialogTest, FileNamesThatWouldShiftTheLineAreRefused) {
     face.areaWidth = face.areaHeight = 4;
     FaceDialog d(context, FaceFieldsOf(face));
     Show(d);
-    d.imageChoice()->setCurrentIndex(d.imageChoice()->findText("big face.bmp"));
-    EXPECT_EQ(d.imageChoice()->currentIndex(), -1);
+    auto* image = NamedControl<ImageChooser>(&d, "画像ﾌｧｲﾙ");
+    image->setCurrentIndex(image->findText("big face.bmp"));
+    EXPECT_EQ(image->currentIndex(), -1);
     Click(d.nextButton());  // no picture chosen
     EXPECT_EQ(services.texts(), (QStringList{"空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください",
                                              "画像を選択してください"}));

@@ -7,20 +7,19 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <filesystem>
 
 #include "app/services.h"
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "core/rules/magic.h"
 #include "core/rules/magic_rows.h"
-#include "editors/rules/magic_list_editor.h"
-#include "editors/rules/magic_property_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/property_driver.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
+#include "widgets/preview_list_editor.h"
+#include "widgets/preview_step_dialog.h"
 #include "widgets/property_editor.h"
 
 namespace lw {
@@ -58,14 +57,15 @@ protected:
         settings.abilityMax = 500;
         tp.WriteData("setting.txt", GameSettingsBytes(settings));
     }
-    void Run(const std::function<void(MagicListEditor*)>& drive) { RunFromHub(HubEditor::MagicList, drive); }
-    // Clicks `button` of the list and drives the property editor it opens.
-    static void InProperties(QPushButton* button, const std::function<void(MagicPropertyEditor*)>& drive) {
+    void Run(const std::function<void(PreviewListDialog*)>& drive) { RunFromHub(HubEditor::MagicList, drive); }
+    // Clicks `button` of the list and drives "魔法ﾘｽﾄ2", the dialog it opens, and its property editor.
+    static void InProperties(QPushButton* button, const std::function<void(PreviewStepDialog*, PropertyEditor*)>& drive) {
         bool opened = false;
-        OnNextModal<MagicPropertyEditor>([&](MagicPropertyEditor* d) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
             opened = true;
+            EXPECT_EQ(d->windowTitle(), "魔法ﾘｽﾄ2");
             QApplication::setActiveWindow(d);
-            drive(d);
+            drive(d, d->findChild<PropertyEditor*>());
         });
         QTest::mouseClick(button, Qt::LeftButton);
         test::CancelPendingModalWatches();
@@ -84,12 +84,10 @@ TEST_F(MagicEditorTest, ASpellAddedAndEditedIsWrittenByOk) {
         .attackAnimation = 1, .sound = 1, .name = Cp932(QStringLiteral("火炎")),
         .description = Cp932(QStringLiteral("敵を焼く\r\n炎"))};
 
-    Run([&](MagicListEditor* e) {
+    Run([&](PreviewListDialog* e) {
         EXPECT_EQ(e->windowTitle(), "魔法ﾘｽﾄ1");
 
-        InProperties(e->panel()->addButton(), [&](MagicPropertyEditor* d) {
-            PropertyEditor* p = d->properties();
-            EXPECT_EQ(d->windowTitle(), "魔法ﾘｽﾄ2");
+        InProperties(e->panel()->addButton(), [&](PreviewStepDialog* d, PropertyEditor* p) {
             EXPECT_EQ(p->labelList()->count(), kMagicRowCount);
             EXPECT_EQ(p->currentRow(), kRowName);
             EXPECT_FALSE(p->showImageBox()->isChecked());
@@ -154,26 +152,24 @@ TEST_F(MagicEditorTest, ASpellAddedAndEditedIsWrittenByOk) {
         ASSERT_EQ(e->panel()->rowCount(), 1);
         EXPECT_EQ(e->panel()->selectedRow(), 0);
         EXPECT_EQ(e->panel()->rowText(0), "火炎");
-        EXPECT_EQ(e->records()[0], expected);
         EXPECT_TRUE(e->okButton()->isEnabled());
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().caption(), "spark");
 
         // "編集..." then Cancel changes nothing; then OK replaces the row.
-        InProperties(e->panel()->editButton(), [&](MagicPropertyEditor* d) {
-            EXPECT_EQ(d->properties()->textEdit()->text(), "火炎");
-            TypeText(d->properties()->textEdit(), "lost");
+        InProperties(e->panel()->editButton(), [&](PreviewStepDialog* d, PropertyEditor* p) {
+            EXPECT_EQ(p->textEdit()->text(), "火炎");
+            TypeText(p->textEdit(), "lost");
             Click(d->cancelButton());
         });
-        EXPECT_EQ(e->records()[0], expected);
-        InProperties(e->panel()->editButton(), [&](MagicPropertyEditor* d) {
-            d->properties()->SelectRow(kMagicAnimationRow);
-            EXPECT_EQ(d->properties()->choice()->currentText(), "spark");
-            Choose(d->properties()->choice(), "flame");
+        EXPECT_EQ(e->panel()->rowText(0), "火炎");
+        InProperties(e->panel()->editButton(), [&](PreviewStepDialog* d, PropertyEditor* p) {
+            p->SelectRow(kMagicAnimationRow);
+            EXPECT_EQ(p->choice()->currentText(), "spark");
+            Choose(p->choice(), "flame");
             Click(d->okButton());
         });
         expected.attackAnimation = 0;
-        EXPECT_EQ(e->records()[0], expected);
         EXPECT_EQ(view().caption(), "flame");
 
         // "表示" unchecked hides the preview.
@@ -188,8 +184,8 @@ TEST_F(MagicEditorTest, ASpellAddedAndEditedIsWrittenByOk) {
 }
 
 TEST_F(MagicEditorTest, ANewSpellAcceptedUnchangedIsWrittenAsZerosAndEmptyTexts) {
-    Run([&](MagicListEditor* e) {
-        InProperties(e->panel()->addButton(), [&](MagicPropertyEditor* d) { Click(d->okButton()); });
+    Run([&](PreviewListDialog* e) {
+        InProperties(e->panel()->addButton(), [&](PreviewStepDialog* d, PropertyEditor*) { Click(d->okButton()); });
         Click(e->okButton());
     });
     EXPECT_EQ(tp.ReadData(kMagicFile),
@@ -197,21 +193,19 @@ TEST_F(MagicEditorTest, ANewSpellAcceptedUnchangedIsWrittenAsZerosAndEmptyTexts)
 }
 
 TEST_F(MagicEditorTest, TextsTheFileCannotHoldAreRefusedAtEntry) {
-    Run([&](MagicListEditor* e) {
-        InProperties(e->panel()->addButton(), [&](MagicPropertyEditor* d) {
-            PropertyEditor* p = d->properties();
+    Run([&](PreviewListDialog* e) {
+        InProperties(e->panel()->addButton(), [&](PreviewStepDialog* d, PropertyEditor* p) {
             TypeText(p->textEdit(), "Fire Ball");
             p->SelectRow(kRowDescription);
             ASSERT_EQ(services.messages.size(), 1u);
             EXPECT_TRUE(services.messages[0].text.startsWith("魔法名に半角の空白"));
-            EXPECT_EQ(d->record().name, "");
 
             LongText(p)->setFocus();
             QTest::keyClicks(LongText(p), "burns all");
             p->SelectRow(kRowName);
             ASSERT_EQ(services.messages.size(), 2u);
             EXPECT_TRUE(services.messages[1].text.startsWith("魔法説明に半角の空白"));
-            EXPECT_EQ(d->record().description, "");
+            EXPECT_EQ(p->textEdit()->text(), "");  // the refused name was not stored
 
             // A description behind an empty name would be read back as the name: OK refuses it.
             p->SelectRow(kRowDescription);
@@ -225,12 +219,10 @@ TEST_F(MagicEditorTest, TextsTheFileCannotHoldAreRefusedAtEntry) {
             TypeText(p->textEdit(), "Fire");
             Click(d->okButton());
         });
-        ASSERT_EQ(e->records().size(), 1u);
-        EXPECT_EQ(e->records()[0].name, "Fire");
-        EXPECT_EQ(e->records()[0].description, "burns");
-        Click(e->cancelButton());
+        Click(e->okButton());
     });
-    EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, kMagicFile)));
+    // Neither refused text was stored.
+    EXPECT_EQ(tp.ReadData(kMagicFile), MagicListBytes({Magic{.name = "Fire", .description = "burns"}}));
 }
 
 // (Cancel and an emptied list as every list with a preview: preview_list_editor_test.cpp.)
@@ -239,7 +231,7 @@ TEST_F(MagicEditorTest, ThePreviewFollowsTheSelectionAndAnEmptyListIsNeverWritte
     Magic b{.attackAnimation = 0, .name = "b"};  // no damage: nothing to show
     const std::string bytes = MagicListBytes({a, b});
     tp.WriteData(kMagicFile, bytes);
-    Run([&](MagicListEditor* e) {
+    Run([&](PreviewListDialog* e) {
         EXPECT_EQ(view().caption(), "spark");
         ClickRow(e->panel(), 1);
         EXPECT_FALSE(view().IsShown());

@@ -77,9 +77,9 @@ protected:
         OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
             picked = true;
             EXPECT_EQ(o->windowTitle(), QStringLiteral("ｱﾆﾒﾁｯﾌﾟの順番"));
-            EXPECT_EQ(o->defaultButton()->text(), QStringLiteral("OK"));
+            EXPECT_EQ(o->okButton()->text(), QStringLiteral("OK"));
             for (QPoint c : cells) ClickPreview(QPoint(c.x() * 32 + 9, c.y() * 32 + 9));
-            Click(o->defaultButton());
+            Click(o->okButton());
         });
         Click(button);
         EXPECT_TRUE(picked);

@@ -10,13 +10,13 @@
 #include "core/media/audio_lists.h"
 #include "core/media/narration_list.h"
 #include "core/tagfile/string_list.h"
-#include "editors/media/narration_dialog.h"
 #include "editors/media/picture_list_editors.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/media_makers.h"
 #include "support/qt/editor_driver.h"
 #include "support/qt/named.h"
 #include "widgets/image_chooser.h"
+#include "widgets/preview_step_dialog.h"
 
 namespace lw {
 namespace {
@@ -54,7 +54,7 @@ TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
         EXPECT_EQ(e.panel()->addButton()->text(), "追加...");
 
         bool reached = false;
-        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
             reached = true;
             EXPECT_EQ(d->windowTitle(), "ﾅﾚｰｼｮﾝ ﾘｽﾄ2");
             EXPECT_EQ(Items(Image(d)), (QStringList{"なし", "sky.bmp", "town.bmp"}));
@@ -91,7 +91,6 @@ TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
             Type(Spin(d, "速度"), 150);  // the speed is: 100
             Type(Spin(d, "文字描画待ち時間"), 25);
             Type(Spin(d, "最終ﾍﾟｰｼﾞ表示時間"), 7);
-            EXPECT_EQ(d->working().size, 500);
             EXPECT_EQ(view().state().narration.fontHeight, 500);
             EXPECT_EQ(view().state().narration.left, 8);
             EXPECT_EQ(view().state().narration.colour, (Rgb{44, 255, 255}));
@@ -107,7 +106,7 @@ TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
         EXPECT_EQ(view().state().mode, ViewMode::None);
 
         // A second one of which only "なし" is chosen as picture.
-        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
             Image(d)->setCurrentIndex(0);
             EXPECT_FALSE(view().IsShown());
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
@@ -124,19 +123,18 @@ TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
     EXPECT_FALSE(view().IsOpen());
 }
 
-TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelAnywhereWritesNothing) {
+TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelInTheDialogKeepsIt) {
     Narration n = NewNarrationDefaults();
     n.image = "town.bmp";
     n.text = 0;
     n.size = 20;
     tp.WriteData(kNarrationFile, NarrationListBytes({n, n}));
-    const std::string before = tp.ReadData(kNarrationFile);
 
     RunEditor([&](NarrationListEditor& e) {
         ASSERT_EQ(e.panel()->rowCount(), 2);
         EXPECT_EQ(e.panel()->selectedRow(), 0);
         ClickRow(e.panel(), 1);
-        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
             EXPECT_EQ(Image(d)->currentText(), "town.bmp");
             EXPECT_EQ(Combo(d, "文章")->currentIndex(), 0);
             EXPECT_EQ(NamedControl<QPlainTextEdit>(d, "ﾅﾚｰｼｮﾝ ﾘｽﾄ2")->toPlainText(), "first#text");
@@ -149,18 +147,19 @@ TEST_F(NarrationEditorTest, EditingReplacesTheRowAndCancelAnywhereWritesNothing)
         EXPECT_EQ(e.panel()->selectedRow(), 1);
 
         // Cancel in the dialog changes nothing.
-        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
             Image(d)->SelectByPrefix("town");
             Type(Spin(d, "ｻｲｽﾞ"), 44);
             QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
         });
         QTest::mouseClick(e.panel()->editButton(), Qt::LeftButton);
-        EXPECT_EQ(e.narrations()[1].image, "sky.bmp");
-        EXPECT_EQ(e.narrations()[1].size, 20);
-        QTest::mouseClick(e.cancelButton(), Qt::LeftButton);
+        EXPECT_EQ(e.panel()->rowText(1), "sky.bmp");
+        EXPECT_TRUE(services.messages.empty());
+        QTest::mouseClick(e.okButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(tp.ReadData(kNarrationFile), before);
-    EXPECT_TRUE(services.messages.empty());
+    Narration sky = n;
+    sky.image = "sky.bmp";
+    EXPECT_EQ(tp.ReadData(kNarrationFile), NarrationListBytes({n, sky}));
 }
 
 }  // namespace

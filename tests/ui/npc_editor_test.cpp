@@ -90,9 +90,9 @@ protected:
                   const std::function<void(QDialog*)>& walk = {}, bool cancelBack = false) {
         const auto sprite = [](QDialog* d) {
             auto* sprite = qobject_cast<FaceDialog*>(d);
-            sprite->imageChoice()->setCurrentIndex(sprite->imageChoice()->findText("villager.bmp"));
-            Enter(sprite->widthSpin(), 96, Leave::Stay);
-            Enter(sprite->heightSpin(), 192, Leave::Stay);
+            SelectText(NamedControl<ImageChooser>(sprite, "画像ﾌｧｲﾙ"), "villager.bmp");
+            Enter(NamedControl<NumberSpin>(sprite, "幅"), 96, Leave::Stay);
+            Enter(NamedControl<NumberSpin>(sprite, "高さ"), 192, Leave::Stay);
         };
         std::vector<DialogStep> steps = {
             {"顔画像(ﾒﾆｭｰ用)", sprite, "次へ"},
@@ -309,11 +309,11 @@ TEST_F(NpcEditorTest, TheWholeChainByKeyboardAlone) {
     QString chosenScene;
     OnNextModal<FaceDialog>([&](FaceDialog* sprite) {
         opened(sprite);
-        tabTo(sprite->imageChoice());
+        tabTo(NamedControl<ImageChooser>(sprite, "画像ﾌｧｲﾙ"));
         QTest::keyClicks(focused(), QStringLiteral("villager"));
-        EXPECT_EQ(sprite->imageChoice()->currentText(), QStringLiteral("villager.bmp"));
-        typeInto(sprite->widthSpin(), QStringLiteral("96"));
-        typeInto(sprite->heightSpin(), QStringLiteral("192"));
+        EXPECT_EQ(NamedControl<ImageChooser>(sprite, "画像ﾌｧｲﾙ")->currentText(), QStringLiteral("villager.bmp"));
+        typeInto(NamedControl<NumberSpin>(sprite, "幅"), QStringLiteral("96"));
+        typeInto(NamedControl<NumberSpin>(sprite, "高さ"), QStringLiteral("192"));
         OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* walk) {
             opened(walk);
             typeInto(NamedAs<QSpinBox>(walk, "2歩目の列"), QStringLiteral("0"));

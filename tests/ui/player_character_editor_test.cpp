@@ -50,9 +50,9 @@ protected:
     }
 
     static void Area(FaceDialog* d, const char* file, int width, int height) {
-        SelectText(d->imageChoice(), QString::fromUtf8(file));
-        Enter(d->widthSpin(), width, Leave::Stay);
-        Enter(d->heightSpin(), height, Leave::Stay);
+        SelectText(NamedControl<ImageChooser>(d, "画像ﾌｧｲﾙ"), QString::fromUtf8(file));
+        Enter(NamedControl<NumberSpin>(d, "幅"), width, Leave::Stay);
+        Enter(NamedControl<NumberSpin>(d, "高さ"), height, Leave::Stay);
     }
     // The texts of `column` of the table of the active dialog.
     static QStringList RowTexts(int column) {

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "editors/media/picture_list_editors.h"
-#include "editors/rules/magic_list_editor.h"
-#include "editors/rules/monster_list_editor.h"
+#include "core/rules/magic.h"
+#include "core/rules/monsters.h"
 #include "support/qt/editor_driver.h"
 
 namespace lw {
@@ -24,6 +24,8 @@ struct PreviewListCase {
     HubEditor button;
     std::string_view file;
     std::string oneRecord;  // the list file with one record
+    // Makes the editor without its run function (which opens none on an unreadable file); empty for
+    // the lists whose editor only their run function makes.
     std::function<std::unique_ptr<PreviewListDialog>(EditorContext&)> make;
 };
 
@@ -60,8 +62,8 @@ const PreviewListCase kCases[] = {
     {"Faces", HubEditor::FaceImages, kFaceFile, FaceListBytes({OneFace()}), Make<FaceListEditor>},
     {"Narrations", HubEditor::NarrationList, kNarrationFile, NarrationListBytes({NewNarrationDefaults()}),
      Make<NarrationListEditor>},
-    {"Magic", HubEditor::MagicList, kMagicFile, MagicListBytes({OneSpell()}), Make<MagicListEditor>},
-    {"Monsters", HubEditor::MonsterList, kMonsterFile, MonsterListBytes({OneMonster()}), Make<MonsterListEditor>},
+    {"Magic", HubEditor::MagicList, kMagicFile, MagicListBytes({OneSpell()}), nullptr},
+    {"Monsters", HubEditor::MonsterList, kMonsterFile, MonsterListBytes({OneMonster()}), nullptr},
 };
 
 class PreviewListEditors : public EditorTest, public ::testing::WithParamInterface<PreviewListCase> {
@@ -103,6 +105,7 @@ TEST_P(PreviewListEditors, AnEmptyListCanBeNeitherSavedNorShownAndCancelWritesNo
 }
 
 TEST_P(PreviewListEditors, AnUnreadableFileIsNeverSavedOver) {
+    if (!GetParam().make) GTEST_SKIP() << "made only by its run function, which refuses the file";
     // Larger than any list file is read (sparse: takes no disk space).
     tp.WriteData(GetParam().file, GetParam().oneRecord);
     const std::uintmax_t size = kListFileCeiling + 1;
@@ -112,7 +115,6 @@ TEST_P(PreviewListEditors, AnUnreadableFileIsNeverSavedOver) {
     EXPECT_EQ(editor->loadStatus(), ReadStatus::Unreadable);
     QTimer::singleShot(0, [&] {
         editor->accept();
-        if (editor->isVisible()) editor->reject();  // the magic list keeps an empty list open
     });
     editor->exec();
     EXPECT_EQ(std::filesystem::file_size(path()), size);

@@ -19,14 +19,13 @@
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "core/media/narration_list.h"
+#include "core/rules/enemy_units.h"
 #include "core/rules/magic.h"
+#include "core/rules/monsters.h"
 #include "editors/media/audio_list_editor.h"
-#include "editors/media/effect_steps.h"
-#include "editors/media/narration_dialog.h"
 #include "editors/media/picture_list_editors.h"
 #include "editors/rules/enemy_unit_editor.h"
 #include "editors/rules/magic_list_editor.h"
-#include "editors/rules/magic_property_editor.h"
 #include "editors/rules/monster_list_editor.h"
 // placement hub
 #include "core/world/scene.h"
@@ -61,21 +60,25 @@ struct UnchangedCase {
     std::function<void(EditorContext&)> confirmUnchanged;
 };
 
-// Opens every row of the list editor with "編集...", `arm` watching for its dialogs and setting
-// `reached` once the last one was confirmed; then confirms the editor.
-template <class Editor>
-void ConfirmEveryRow(EditorContext& context, const std::function<void(bool& reached)>& arm) {
-    Editor editor(context, nullptr);
-    const int rows = editor.panel()->rowCount();
-    for (int row = 0; row < rows; ++row) {
-        bool reached = false;
-        arm(reached);
-        test::ClickRow(editor.panel(), row);
-        QTest::mouseClick(editor.panel()->editButton(), Qt::LeftButton);
-        test::CancelPendingModalWatches();
-        ASSERT_TRUE(reached) << "row " << row;
-    }
-    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+// Runs the list editor with `run` and opens every row with "編集...", `arm` watching for its
+// dialogs and setting `reached` once the last one was confirmed; then confirms the editor.
+void ConfirmEveryRow(int (*run)(EditorContext&, QWidget*), EditorContext& context,
+                     const std::function<void(bool& reached)>& arm) {
+    bool opened = false;
+    OnNextModal<PreviewListDialog>([&](PreviewListDialog* editor) {
+        opened = true;
+        for (int row = 0; row < editor->panel()->rowCount(); ++row) {
+            bool reached = false;
+            arm(reached);
+            test::ClickRow(editor->panel(), row);
+            QTest::mouseClick(editor->panel()->editButton(), Qt::LeftButton);
+            test::CancelPendingModalWatches();
+            EXPECT_TRUE(reached) << "row " << row;
+        }
+        QTest::mouseClick(editor->okButton(), Qt::LeftButton);
+    });
+    run(context, nullptr);
+    EXPECT_TRUE(opened);
 }
 
 // ---- effect animations: "編集...", then "次へ", "次へ", "OK" in the three steps -----------------
@@ -110,17 +113,17 @@ std::vector<EffectAnimation> StressedEffects() {
 }
 
 void ConfirmEveryEffectUnchanged(EditorContext& context) {
-    ConfirmEveryRow<EffectListEditor>(context, [](bool& reached) {
+    ConfirmEveryRow(RunPreviewList<EffectListEditor>, context, [](bool& reached) {
         OnNextModal<QDialog>([&](QDialog* s) {
-            OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
+            OnNextModal<QDialog>([&](QDialog* o) {
                 OnNextModal<QDialog>([&](QDialog* p) {
                     reached = true;
                     // "更新" with the fields untouched changes nothing either.
                     test::Press(p, QCoreApplication::translate("lw::EffectPositionStep", "更新"));
                     test::Click(test::ConfirmButton(p));
                 }, o);
-                QTest::mouseClick(o->defaultButton(), Qt::LeftButton);
-            });
+                test::Click(test::ConfirmButton(o));
+            }, s);
             test::Click(test::ConfirmButton(s));
         });
     });
@@ -129,8 +132,8 @@ void ConfirmEveryEffectUnchanged(EditorContext& context) {
 // ---- the BGM list: names are kept as their bytes ------------------------------------------------
 
 void ConfirmBgmListUnchanged(EditorContext& context) {
-    AudioListEditor editor(context, AudioList::Bgm, nullptr);
-    QTest::mouseClick(editor.okButton(), Qt::LeftButton);
+    OnNextModal<QDialog>([](QDialog* d) { test::Click(test::ConfirmButton(d)); });
+    RunAudioListEditor(context, AudioList::Bgm, nullptr);
 }
 
 // ---- the magic list: "編集..." on every spell, every row visited, "OK" --------------------------
@@ -153,10 +156,10 @@ std::vector<Magic> StressedSpells() {
 }
 
 void ConfirmEverySpellUnchanged(EditorContext& context) {
-    ConfirmEveryRow<MagicListEditor>(context, [](bool& reached) {
-        OnNextModal<MagicPropertyEditor>([&](MagicPropertyEditor* d) {
+    ConfirmEveryRow(RunMagicListEditor, context, [](bool& reached) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
             reached = true;
-            test::EnterAndLeaveEveryField(d->properties());
+            test::EnterAndLeaveEveryField(d->findChild<PropertyEditor*>());
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
     });
@@ -184,8 +187,8 @@ std::vector<Narration> StressedNarrations() {
 }
 
 void ConfirmEveryNarrationUnchanged(EditorContext& context) {
-    ConfirmEveryRow<NarrationListEditor>(context, [](bool& reached) {
-        OnNextModal<NarrationDialog>([&](NarrationDialog* d) {
+    ConfirmEveryRow(RunPreviewList<NarrationListEditor>, context, [](bool& reached) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
             reached = true;
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
@@ -210,13 +213,14 @@ std::vector<Monster> StressedMonsters() {
 }
 
 void ConfirmEveryMonsterUnchanged(EditorContext& context) {
-    ConfirmEveryRow<MonsterListEditor>(context, [](bool& reached) {
-        OnNextModal<MonsterPropertyDialog>([&](MonsterPropertyDialog* d) {
-            for (int i = 0; i < d->properties()->rowCount(); ++i) d->properties()->SelectRow(i);
-            OnNextModal<MonsterFocusDialog>([&](MonsterFocusDialog* f) {
+    ConfirmEveryRow(RunMonsterListEditor, context, [](bool& reached) {
+        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
+            auto* p = d->findChild<PropertyEditor*>();
+            for (int i = 0; i < p->rowCount(); ++i) p->SelectRow(i);
+            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* f) {
                 reached = true;
                 QTest::mouseClick(f->okButton(), Qt::LeftButton);
-            });
+            }, d);
             QTest::mouseClick(d->nextButton(), Qt::LeftButton);
         });
     });
@@ -250,7 +254,7 @@ std::vector<EnemyUnit> StressedUnits() {
 }
 
 void ConfirmEveryUnitUnchanged(EditorContext& context) {
-    ConfirmEveryRow<EnemyUnitListEditor>(context, [](bool& reached) {
+    ConfirmEveryRow(RunEnemyUnitListEditor, context, [](bool& reached) {
         OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* list) {
             auto* panel = list->findChild<ListEditorPanel*>();
             for (int f = 0; f < panel->rowCount(); ++f) {
@@ -347,7 +351,7 @@ void ConfirmMapAnimationUnchanged(EditorContext& context) {
             reachedAnimations = true;
             auto* panel = q->findChild<ListEditorPanel*>();
             for (int row = 0; row < panel->rowCount(); ++row) {
-                OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) { QTest::mouseClick(o->defaultButton(), Qt::LeftButton); });
+                OnNextModal<QDialog>([&](QDialog* o) { test::Click(test::ConfirmButton(o)); }, q);
                 test::ClickRow(panel, row);
                 QTest::mouseClick(panel->editButton(), Qt::LeftButton);
             }

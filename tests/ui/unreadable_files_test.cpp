@@ -16,8 +16,8 @@
 #include "core/rules/levels.h"
 #include "core/rules/magic.h"
 #include "core/rules/monsters.h"
-#include "editors/media/audio_list_editor.h"
 #include "support/qt/editor_driver.h"
+#include "support/qt/named.h"
 
 namespace lw {
 namespace {
@@ -114,12 +114,16 @@ TEST_F(FailedSave, KeepsTheEditorOpen) {
     fs::permissions(midi, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     test::WriteBytes(elsewhere.path() / "mine.txt", "the user's own");
     fs::create_symlink(elsewhere.path() / "mine.txt", DataFilePath(tp.project, "wave_list.txt"));
-    for (AudioList list : {AudioList::Bgm, AudioList::Sound}) {
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    for (HubEditor button : {HubEditor::BgmList, HubEditor::SoundList}) {
         services.messages.clear();
-        AudioListEditor editor(context, list);
-        editor.show();
-        editor.okButton()->click();
-        EXPECT_TRUE(editor.isVisible());
+        test::OnNextModal<QDialog>([&](QDialog* editor) {
+            test::Click(test::ConfirmButton(editor));
+            EXPECT_TRUE(editor->isVisible());
+            editor->reject();
+        });
+        ASSERT_TRUE(registry.Open(button, context, nullptr));
         ASSERT_FALSE(services.messages.empty());
         EXPECT_EQ(services.messages.back().icon, MessageIcon::Error);
     }

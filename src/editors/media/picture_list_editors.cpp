@@ -76,7 +76,7 @@ NarrationListEditor::NarrationListEditor(EditorContext& context, QWidget* parent
                         [](const Narration& n) { return QStringList{FromCp932(NarrationLabel(n))}; }, parent) {
     OnEditStep(
         [this](Narration& working, bool) {
-            return RunStep([&] { return NarrationDialog(context_, working, this).exec() == QDialog::Accepted; });
+            return RunStep([&] { return RunNarrationDialog(context_, working, this); });
         },
         NewNarrationDefaults);
     // The basic settings give the preview its font.

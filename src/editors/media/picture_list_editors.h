@@ -44,8 +44,6 @@ class NarrationListEditor : public PreviewListEditor<Narration> {
 public:
     explicit NarrationListEditor(EditorContext& context, QWidget* parent = nullptr);
 
-    const std::vector<Narration>& narrations() const { return records(); }
-
 private:
     void ShowSelection() override;
 };

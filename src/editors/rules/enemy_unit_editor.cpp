@@ -22,7 +22,9 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/media/audio_lists.h"
+#include "core/rules/enemy_units.h"
 #include "core/rules/items.h"
+#include "core/rules/monsters.h"
 #include "core/settings/game_settings.h"
 #include "core/text/cp932.h"
 #include "previews/image_view.h"
@@ -36,6 +38,7 @@
 #include "widgets/number_spin.h"
 #include "widgets/list_editor.h"
 #include "widgets/preview_box.h"
+#include "widgets/preview_list_editor.h"
 #include "widgets/preview_step_dialog.h"
 
 namespace lw {
@@ -462,26 +465,34 @@ private:
     QCheckBox* show_;
 };
 
+// "敵ﾕﾆｯﾄ ﾘｽﾄ1": a list editor of enemy_list.txt without a preview (widgets/preview_list_editor.h);
+// "追加..." and "編集..." run the formations.
+class EnemyUnitListEditor : public PreviewListEditor<EnemyUnit> {
+    Q_OBJECT
+public:
+    EnemyUnitListEditor(EditorContext& context, QWidget* parent)
+        : PreviewListEditor(context,
+                            {.caption = tr("敵ﾕﾆｯﾄ ﾘｽﾄ1"), .usages = RefTarget::EnemyUnit, .listSize = {240, 280},
+                             .mode = ViewMode::None, .preview = false},
+                            {kEnemyFile, LoadEnemyList, SaveEnemyList, EnemyListBytes},
+                            [](const EnemyUnit& u) { return QStringList{FromCp932(UnitRowText(u))}; }, parent) {
+        LoadGameSettings(context_.project, context_.settings);
+        LoadMonsterTable(context_.project, monsters_);
+        OnEditStep([this](EnemyUnit& unit, bool) {
+            FormationListDialog dialog(context_, monsters_, unit, this);
+            return dialog.exec() == QDialog::Accepted;
+        });
+        Load();
+    }
+
+private:
+    void ShowSelection() override {}
+    // Frees the monster table the formations choose from.
+    void Leave() override { ReleaseMonsterTable(monsters_); }
+    MonsterTable monsters_;
+};
+
 }  // namespace
-
-// ---------------------------------------------------------------------------------------------
-
-EnemyUnitListEditor::EnemyUnitListEditor(EditorContext& context, QWidget* parent)
-    : PreviewListEditor(context,
-                        {.caption = tr("敵ﾕﾆｯﾄ ﾘｽﾄ1"), .usages = RefTarget::EnemyUnit, .listSize = {240, 280},
-                         .mode = ViewMode::None, .preview = false},
-                        {kEnemyFile, LoadEnemyList, SaveEnemyList, EnemyListBytes},
-                        [](const EnemyUnit& u) { return QStringList{FromCp932(UnitRowText(u))}; }, parent) {
-    LoadGameSettings(context_.project, context_.settings);
-    LoadMonsterTable(context_.project, monsters_);
-    OnEditStep([this](EnemyUnit& unit, bool) {
-        FormationListDialog dialog(context_, monsters_, unit, this);
-        return dialog.exec() == QDialog::Accepted;
-    });
-    Load();
-}
-
-void EnemyUnitListEditor::Leave() { ReleaseMonsterTable(monsters_); }
 
 int RunEnemyUnitListEditor(EditorContext& context, QWidget* parent) {
     return RunPreviewList<EnemyUnitListEditor>(context, parent);

@@ -7,27 +7,11 @@
 //   "敵ﾕﾆｯﾄ出現率" the appearance rates, split evenly when all are 0 and checked to total 100 %;
 //   "敵ﾕﾆｯﾄ名（省略可）" the unit's name; its OK closes every dialog up to the unit list with success.
 
-#include "core/rules/enemy_units.h"
-#include "core/rules/monsters.h"
-#include "widgets/preview_list_editor.h"
+class QWidget;
 
 namespace lw {
 
 struct EditorContext;
-
-// "敵ﾕﾆｯﾄ ﾘｽﾄ1": a list editor of enemy_list.txt without a preview (widgets/preview_list_editor.h);
-// "追加..." and "編集..." run the formations.
-class EnemyUnitListEditor : public PreviewListEditor<EnemyUnit> {
-    Q_OBJECT
-public:
-    explicit EnemyUnitListEditor(EditorContext& context, QWidget* parent = nullptr);
-
-private:
-    void ShowSelection() override {}
-    // Frees the monster table the formations choose from.
-    void Leave() override;
-    MonsterTable monsters_;
-};
 
 int RunEnemyUnitListEditor(EditorContext& context, QWidget* parent);
 

@@ -15,6 +15,7 @@
 #include "app/editor_context.h"
 #include "app/services.h"
 #include "core/media/audio_lists.h"
+#include "core/rules/monsters.h"
 #include "core/tagfile/record_format.h"
 #include "previews/image_view.h"
 #include "widgets/image_chooser.h"
@@ -22,6 +23,9 @@
 #include "widgets/property_dialog.h"
 #include "widgets/read_guard.h"
 #include "widgets/number_spin.h"
+#include "widgets/preview_list_editor.h"
+#include "widgets/preview_step_dialog.h"
+#include "widgets/property_editor.h"
 
 namespace lw {
 
@@ -96,174 +100,196 @@ std::vector<PropertyRow> MonsterRows(Monster& m, int abilityMax, const std::stri
     return rows;
 }
 
-}  // namespace
-
-// ---------------------------------------------------------------------------------------------
-
-MonsterFocusDialog::MonsterFocusDialog(EditorContext& context, Monster& monster, QWidget* parent)
-    : PreviewStepDialog(context, parent), monster_(monster) {
-    setWindowTitle(tr("ﾌｫｰｶｽ座標"));
-    ImageView& v = view();
-    v.LoadMainImage(monster_.picture);
-    const int halfW = v.state().main.width / 2;
-    const int halfH = v.state().main.height / 2;
-    auto* layout = new QVBoxLayout(this);
-    auto* grid = new QGridLayout();
-    x_ = new NumberSpin(this);
-    y_ = new NumberSpin(this);
-    x_->setRange(-halfW, halfW);
-    y_->setRange(-halfH, halfH);
-    LoadSpin(x_, monster_.focusX);
-    LoadSpin(y_, monster_.focusY);
-    grid->addWidget(new QLabel(QStringLiteral("X"), this), 0, 0);
-    grid->addWidget(x_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Y"), this), 1, 0);
-    grid->addWidget(y_, 1, 1);
-    layout->addLayout(grid);
-    auto* buttons = new QHBoxLayout();
-    AddButtons(buttons);
-    layout->addLayout(buttons);
-    connect(x_, &QSpinBox::valueChanged, this, [this] { Redraw(); });
-    connect(y_, &QSpinBox::valueChanged, this, [this] { Redraw(); });
-    connect(&v, &ImageView::pointPicked, this, [this](QWidget* owner, QPoint p) {
-        if (owner != this) return;
-        x_->setValue(p.x());
-        y_->setValue(p.y());
-    });
-}
-
-void MonsterFocusDialog::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::FocusPoint, this);
-    v.LoadMainImage(monster_.picture);
-    v.LoadSecondImage(context_.settings.focusImage);
-    v.state().overlaySpec = context_.settings.focusSpec;
-    Redraw();
-    if (v.state().main.exists()) {
-        v.FitViewToImage(this);
-        v.Show();
-    }
-}
-
-void MonsterFocusDialog::Redraw() {
-    ImageView& v = view();
-    v.state().overlayX = SpinValue(x_);
-    v.state().overlayY = SpinValue(y_);
-    v.Repaint();
-}
-
-void MonsterFocusDialog::accept() {
-    monster_.focusX = SpinValue(x_);
-    monster_.focusY = SpinValue(y_);
-    LeaveAccepted();
-}
-
-// ---------------------------------------------------------------------------------------------
-
-MonsterPropertyDialog::MonsterPropertyDialog(EditorContext& context, Monster& monster, QWidget* parent)
-    : PreviewStepDialog(context, parent), monster_(monster) {
-    setWindowTitle(tr("怪物ﾘｽﾄ2"));
-    const PropertyDialogParts parts = AddPropertyEditor(
-        this, context_,
-        MonsterRows(monster_, context_.settings.abilityMax, FromCp932(context_.settings.currencyName).toStdString()),
-        {.options = {.keyColourFollowsKeyFlag = true},
-         .lists = {{RowKind::Sound, LoadTableNames(context_.project, AudioList::Sound)}},
-         .confirmLabel = tr("次へ"),
-         .preview = [this](int row) { ShowPreview(row); },
-         .pickColours = true});
-    properties_ = parts.properties;
-    ok_ = parts.confirm;
-    cancel_ = parts.cancel;
-}
-
-void MonsterPropertyDialog::OpenPreview() {
-    ImageView& v = view();
-    v.Open(this);
-    v.SetMode(ViewMode::MonsterColour, this);
-    ShowPreview(properties_->currentRow());
-}
-
-void MonsterPropertyDialog::ShowPreview(int row) {
-    ImageView& v = view();
-    if (!v.IsOpen()) return;
-    if (row < 0 || row >= properties_->rowCount() || properties_->row(row).kind != RowKind::Image) {
-        v.Hide();
-        return;
-    }
-    v.SetCursorShape(Qt::CrossCursor);
-    v.ShowOrHideComboImage(this, properties_->choice(), properties_->showImage());
-}
-
-void MonsterPropertyDialog::accept() {
-    properties_->Commit();
-    // The name and the picture are one token each in the middle of the line: left empty, the
-    // fields after them would be read one place too early.
-    QString missing;
-    if (monster_.name.empty()) missing = tr("怪物名を入力してください");
-    else if (monster_.picture.empty()) missing = tr("怪物画像を選択してください");
-    if (!missing.isEmpty()) {
-        Inform(context_, this, missing);
-        return;
-    }
-    properties_->StopPlayback();
-    ImageView& v = view();
-    v.Hide();
-    MonsterFocusDialog focus(context_, monster_, this);
-    const int result = focus.exec();
-    // Back here: the preview is this dialog's again.
-    v.Open(this);
-    v.SetMode(ViewMode::MonsterColour, this);
-    if (result == QDialog::Accepted) {
-        LeaveAccepted();
-        return;
-    }
-    ShowPreview(properties_->currentRow());
-}
-
-void MonsterPropertyDialog::Leave() {
-    properties_->StopPlayback();
-    ImageView& v = view();
-    v.Close();
-    v.SetMode(ViewMode::None);
-}
-
-// ---------------------------------------------------------------------------------------------
-
-MonsterListEditor::MonsterListEditor(EditorContext& context, QWidget* parent)
-    : PreviewListEditor(context, {tr("怪物ﾘｽﾄ1"), RefTarget::Monster, {240, 280}, ViewMode::None, false},
-                        {kMonsterFile, LoadMonsterList, SaveMonsterList, MonsterListBytes},
-                        [](const Monster& m) { return QStringList{FromCp932(m.name)}; }, parent) {
-    LoadGameSettings(context_.project, context_.settings);
-    // The preview is closed meanwhile, so that "怪物ﾘｽﾄ2" opens it in its own mode (picking the key
-    // colour from the picture).
-    OnEditStep([this](Monster& m, bool) {
-        return RunStep([&] {
-            MonsterPropertyDialog dialog(context_, m, this);
-            return dialog.exec() == QDialog::Accepted;
+// "ﾌｫｰｶｽ座標": the monster picture with the battle focus picture drawn at the point.
+class MonsterFocusDialog : public PreviewStepDialog {
+    Q_OBJECT
+public:
+    MonsterFocusDialog(EditorContext& context, Monster& monster, QWidget* parent)
+        : PreviewStepDialog(context, parent), monster_(monster) {
+        setWindowTitle(tr("ﾌｫｰｶｽ座標"));
+        ImageView& v = view();
+        v.LoadMainImage(monster_.picture);
+        const int halfW = v.state().main.width / 2;
+        const int halfH = v.state().main.height / 2;
+        auto* layout = new QVBoxLayout(this);
+        auto* grid = new QGridLayout();
+        x_ = new NumberSpin(this);
+        y_ = new NumberSpin(this);
+        x_->setRange(-halfW, halfW);
+        y_->setRange(-halfH, halfH);
+        LoadSpin(x_, monster_.focusX);
+        LoadSpin(y_, monster_.focusY);
+        grid->addWidget(new QLabel(QStringLiteral("X"), this), 0, 0);
+        grid->addWidget(x_, 0, 1);
+        grid->addWidget(new QLabel(QStringLiteral("Y"), this), 1, 0);
+        grid->addWidget(y_, 1, 1);
+        layout->addLayout(grid);
+        auto* buttons = new QHBoxLayout();
+        AddButtons(buttons);
+        layout->addLayout(buttons);
+        connect(x_, &QSpinBox::valueChanged, this, [this] { Redraw(); });
+        connect(y_, &QSpinBox::valueChanged, this, [this] { Redraw(); });
+        connect(&v, &ImageView::pointPicked, this, [this](QWidget* owner, QPoint p) {
+            if (owner != this) return;
+            x_->setValue(p.x());
+            y_->setValue(p.y());
         });
-    });
-    Load();
-}
+    }
 
-void MonsterListEditor::ShowSelection() {
-    ImageView& v = view();
-    if (!v.IsOpen()) return;
-    const Monster* monster = selectedRecord();
-    if (!showChecked() || monster == nullptr) {
-        v.Hide();
-        return;
+public slots:
+    void accept() override {
+        monster_.focusX = SpinValue(x_);
+        monster_.focusY = SpinValue(y_);
+        LeaveAccepted();
     }
-    if (v.ShowImageByName(this, FromCp932(monster->picture)) && v.state().main.exists()) {
-        v.SetCaption(FromCp932(monster->picture));
-        v.Show();
-    } else {
-        v.Hide();
+
+private:
+    void OpenPreview() override {
+        ImageView& v = view();
+        v.Open(this);
+        v.SetMode(ViewMode::FocusPoint, this);
+        v.LoadMainImage(monster_.picture);
+        v.LoadSecondImage(context_.settings.focusImage);
+        v.state().overlaySpec = context_.settings.focusSpec;
+        Redraw();
+        if (v.state().main.exists()) {
+            v.FitViewToImage(this);
+            v.Show();
+        }
     }
-}
+    void Redraw() {
+        ImageView& v = view();
+        v.state().overlayX = SpinValue(x_);
+        v.state().overlayY = SpinValue(y_);
+        v.Repaint();
+    }
+
+    Monster& monster_;
+    QSpinBox* x_;
+    QSpinBox* y_;
+};
+
+// "怪物ﾘｽﾄ2": one monster in the property editor. Ends with 1 when the focus dialog was confirmed.
+class MonsterPropertyDialog : public PreviewStepDialog {
+    Q_OBJECT
+public:
+    MonsterPropertyDialog(EditorContext& context, Monster& monster, QWidget* parent)
+        : PreviewStepDialog(context, parent), monster_(monster) {
+        setWindowTitle(tr("怪物ﾘｽﾄ2"));
+        const PropertyDialogParts parts = AddPropertyEditor(
+            this, context_,
+            MonsterRows(monster_, context_.settings.abilityMax, FromCp932(context_.settings.currencyName).toStdString()),
+            {.options = {.keyColourFollowsKeyFlag = true},
+             .lists = {{RowKind::Sound, LoadTableNames(context_.project, AudioList::Sound)}},
+             .confirmLabel = tr("次へ"),
+             .preview = [this](int row) { ShowPreview(row); },
+             .pickColours = true});
+        properties_ = parts.properties;
+        ok_ = parts.confirm;
+        cancel_ = parts.cancel;
+    }
+
+public slots:
+    // "次へ": stores the fields and runs the focus dialog; its OK ends this dialog with success.
+    void accept() override {
+        properties_->Commit();
+        // The name and the picture are one token each in the middle of the line: left empty, the
+        // fields after them would be read one place too early.
+        QString missing;
+        if (monster_.name.empty()) missing = tr("怪物名を入力してください");
+        else if (monster_.picture.empty()) missing = tr("怪物画像を選択してください");
+        if (!missing.isEmpty()) {
+            Inform(context_, this, missing);
+            return;
+        }
+        properties_->StopPlayback();
+        ImageView& v = view();
+        v.Hide();
+        MonsterFocusDialog focus(context_, monster_, this);
+        const int result = focus.exec();
+        // Back here: the preview is this dialog's again.
+        v.Open(this);
+        v.SetMode(ViewMode::MonsterColour, this);
+        if (result == QDialog::Accepted) {
+            LeaveAccepted();
+            return;
+        }
+        ShowPreview(properties_->currentRow());
+    }
+
+private:
+    void OpenPreview() override {
+        ImageView& v = view();
+        v.Open(this);
+        v.SetMode(ViewMode::MonsterColour, this);
+        ShowPreview(properties_->currentRow());
+    }
+    void ShowPreview(int row) {
+        ImageView& v = view();
+        if (!v.IsOpen()) return;
+        if (row < 0 || row >= properties_->rowCount() || properties_->row(row).kind != RowKind::Image) {
+            v.Hide();
+            return;
+        }
+        v.SetCursorShape(Qt::CrossCursor);
+        v.ShowOrHideComboImage(this, properties_->choice(), properties_->showImage());
+    }
+    void Leave() override {
+        properties_->StopPlayback();
+        ImageView& v = view();
+        v.Close();
+        v.SetMode(ViewMode::None);
+    }
+
+    Monster& monster_;
+    PropertyEditor* properties_;
+};
+
+// "怪物ﾘｽﾄ1": a list editor with the preview (widgets/preview_list_editor.h); "表示" shows the
+// selected monster's picture.
+class MonsterListEditor : public PreviewListEditor<Monster> {
+    Q_OBJECT
+public:
+    MonsterListEditor(EditorContext& context, QWidget* parent)
+        : PreviewListEditor(context, {tr("怪物ﾘｽﾄ1"), RefTarget::Monster, {240, 280}, ViewMode::None, false},
+                            {kMonsterFile, LoadMonsterList, SaveMonsterList, MonsterListBytes},
+                            [](const Monster& m) { return QStringList{FromCp932(m.name)}; }, parent) {
+        LoadGameSettings(context_.project, context_.settings);
+        // The preview is closed meanwhile, so that "怪物ﾘｽﾄ2" opens it in its own mode (picking the
+        // key colour from the picture).
+        OnEditStep([this](Monster& m, bool) {
+            return RunStep([&] {
+                MonsterPropertyDialog dialog(context_, m, this);
+                return dialog.exec() == QDialog::Accepted;
+            });
+        });
+        Load();
+    }
+
+private:
+    void ShowSelection() override {
+        ImageView& v = view();
+        if (!v.IsOpen()) return;
+        const Monster* monster = selectedRecord();
+        if (!showChecked() || monster == nullptr) {
+            v.Hide();
+            return;
+        }
+        if (v.ShowImageByName(this, FromCp932(monster->picture)) && v.state().main.exists()) {
+            v.SetCaption(FromCp932(monster->picture));
+            v.Show();
+        } else {
+            v.Hide();
+        }
+    }
+};
+
+}  // namespace
 
 int RunMonsterListEditor(EditorContext& context, QWidget* parent) {
     return RunPreviewList<MonsterListEditor>(context, parent);
 }
 
 }  // namespace lw
+
+#include "monster_list_editor.moc"

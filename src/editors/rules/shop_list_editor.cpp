@@ -13,11 +13,13 @@
 #include "app/services.h"
 #include "core/rules/items.h"
 #include "core/rules/player_character.h"
+#include "core/rules/shop_list.h"
 #include "core/tagfile/scan.h"
 #include "core/tagfile/tag_writer.h"
 #include "editors/scenes/placement_dialogs.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
+#include "render/map_view_state.h"
 #include "widgets/record_names_ui.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/image_chooser.h"
@@ -26,6 +28,7 @@
 #include "widgets/preview_box.h"
 #include "widgets/preview_step_dialog.h"
 #include "widgets/list_editor.h"
+#include "widgets/placed_list_editor.h"
 
 namespace lw {
 
@@ -218,30 +221,35 @@ private:
     QCheckBox* show_;
 };
 
+// "店ﾘｽﾄ1".
+class ShopListEditor : public PlacedListEditor<Shop> {
+    Q_OBJECT
+public:
+    ShopListEditor(EditorContext& context, QWidget* parent)
+        : PlacedListEditor(context, parent, tr("店ﾘｽﾄ1"), {.target = RefTarget::Shop},
+                           {kShopFile, LoadShopList, AssignShopPlacements, WriteShopList, SceneList::Shop},
+                           [this](const Shop& s) {
+                               return QStringList{FromCp932(ShopRowText(s)) + QStringLiteral(" \u2014 ") +
+                                                  QString::fromStdString(list_.names().PlaceText(s.scene, s.x, s.y))};
+                           },
+                           [](const Shop& s) { return SceneListRow{s.scene, s.x, s.y, s.direction, s.group}; }) {
+        // The chain on `shop` (row `index`, -1 for a new one); true after its success.
+        list_.OnChain(NewShop, [this](Shop& shop, int index) {
+            ShopChain chain{context_, list_.catalog(), list_.Rows(), index, sprite_};
+            ShopKindDialog dialog(chain, shop, this);
+            if (dialog.exec() != QDialog::Accepted) return false;
+            shop = dialog.record();
+            return true;
+        });
+        Load(0);
+        sprite_ = PlayerSprite(context_);
+    }
+
+private:
+    PlacedSprite sprite_;
+};
+
 }  // namespace
-
-// ---------------------------------------------------------------------------------------------
-// "店ﾘｽﾄ1"
-
-ShopListEditor::ShopListEditor(EditorContext& context, QWidget* parent)
-    : PlacedListEditor(context, parent, tr("店ﾘｽﾄ1"), {.target = RefTarget::Shop},
-                       {kShopFile, LoadShopList, AssignShopPlacements, WriteShopList, SceneList::Shop},
-                       [this](const Shop& s) {
-                           return QStringList{FromCp932(ShopRowText(s)) + QStringLiteral(" \u2014 ") +
-                                              QString::fromStdString(list_.names().PlaceText(s.scene, s.x, s.y))};
-                       },
-                       [](const Shop& s) { return SceneListRow{s.scene, s.x, s.y, s.direction, s.group}; }) {
-    // The chain on `shop` (row `index`, -1 for a new one); true after its success.
-    list_.OnChain(NewShop, [this](Shop& shop, int index) {
-        ShopChain chain{context_, list_.catalog(), list_.Rows(), index, sprite_};
-        ShopKindDialog dialog(chain, shop, this);
-        if (dialog.exec() != QDialog::Accepted) return false;
-        shop = dialog.record();
-        return true;
-    });
-    Load(0);
-    sprite_ = PlayerSprite(context_);
-}
 
 int RunShopListEditor(EditorContext& context, QWidget* parent) {
     return RunUnlessUnreadable<ShopListEditor>(context, parent, kShopFile);

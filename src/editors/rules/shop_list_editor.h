@@ -5,26 +5,11 @@
 // flag_exp.txt, shop_list.txt and the shop event positions of every scene file as one change;
 // Cancel writes nothing.
 
-#include <vector>
-
-#include "core/rules/shop_list.h"
-#include "core/world/scene_catalog.h"
-#include "render/map_view_state.h"
-#include "widgets/placed_list_editor.h"
+class QWidget;
 
 namespace lw {
 
 struct EditorContext;
-
-// "店ﾘｽﾄ1".
-class ShopListEditor : public PlacedListEditor<Shop> {
-    Q_OBJECT
-public:
-    explicit ShopListEditor(EditorContext& context, QWidget* parent = nullptr);
-
-private:
-    PlacedSprite sprite_;
-};
 
 // Runs the editor modally; 1 after OK, 0 after Cancel. When shop_list.txt exists but cannot be
 // read, tells the author and returns 0 without opening.

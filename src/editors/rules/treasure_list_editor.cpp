@@ -18,6 +18,7 @@
 #include "app/services.h"
 #include "audio/music_player.h"
 #include "core/media/audio_lists.h"
+#include "core/rules/treasure_list.h"
 #include "core/tagfile/tag_writer.h"
 #include "editors/media/effect_combo.h"
 #include "editors/scenes/placement_dialogs.h"
@@ -28,6 +29,7 @@
 #include "widgets/play_on_select.h"
 #include "widgets/read_guard.h"
 #include "widgets/preview_box.h"
+#include "widgets/placed_list_editor.h"
 #include "widgets/preview_step_dialog.h"
 
 namespace lw {
@@ -199,37 +201,39 @@ private:
     PlayOnSelect* playOnSelect_ = nullptr;
 };
 
+// "宝箱ﾘｽﾄ1".
+class TreasureListEditor : public PlacedListEditor<TreasureChest> {
+    Q_OBJECT
+public:
+    TreasureListEditor(EditorContext& context, QWidget* parent)
+        : PlacedListEditor(context, parent, tr("宝箱ﾘｽﾄ1"), {.target = RefTarget::Chest},
+                           {kTreasureFile, LoadTreasureList, AssignChestScenes, WriteTreasureList, SceneList::Chest},
+                           // "0 8 2 — 始まりの村 (8, 2): 薬草": the stored numbers, then where the chest stands and what it holds.
+                           [this](const TreasureChest& c) {
+                               return QStringList{FromCp932(ChestRowText(c)) + QStringLiteral(" \u2014 ") +
+                                                  QString::fromStdString(list_.names().ChestText(c.scene, c.x, c.y, c.group))};
+                           },
+                           [](const TreasureChest& c) { return SceneListRow{c.scene, c.x, c.y, 0, c.group}; }) {
+        // The chain on `chest` (row `index`, -1 for a new one); true after its success.
+        list_.OnChain(NewTreasureChest, [this](TreasureChest& chest, int index) {
+            TreasureChestDialog dialog(context_, list_.catalog(), chest, index, list_.Rows(), this);
+            if (dialog.exec() != QDialog::Accepted) return false;
+            chest = dialog.record();
+            return true;
+        });
+        Load(0);
+    }
+
+private:
+    void Leave() override {
+        PlacedListEditor::Leave();
+        ReleaseEffectTable(context_.effects);
+    }
+    // The map view's chest markers follow the file as it is now.
+    void Saved() override { LoadTreasureTable(context_.project, context_.chests); }
+};
+
 }  // namespace
-
-// ---------------------------------------------------------------------------------------------
-// "宝箱ﾘｽﾄ1"
-
-TreasureListEditor::TreasureListEditor(EditorContext& context, QWidget* parent)
-    : PlacedListEditor(context, parent, tr("宝箱ﾘｽﾄ1"), {.target = RefTarget::Chest},
-                       {kTreasureFile, LoadTreasureList, AssignChestScenes, WriteTreasureList, SceneList::Chest},
-                       // "0 8 2 — 始まりの村 (8, 2): 薬草": the stored numbers, then where the chest stands and what it holds.
-                       [this](const TreasureChest& c) {
-                           return QStringList{FromCp932(ChestRowText(c)) + QStringLiteral(" \u2014 ") +
-                                              QString::fromStdString(list_.names().ChestText(c.scene, c.x, c.y, c.group))};
-                       },
-                       [](const TreasureChest& c) { return SceneListRow{c.scene, c.x, c.y, 0, c.group}; }) {
-    // The chain on `chest` (row `index`, -1 for a new one); true after its success.
-    list_.OnChain(NewTreasureChest, [this](TreasureChest& chest, int index) {
-        TreasureChestDialog dialog(context_, list_.catalog(), chest, index, list_.Rows(), this);
-        if (dialog.exec() != QDialog::Accepted) return false;
-        chest = dialog.record();
-        return true;
-    });
-    Load(0);
-}
-
-void TreasureListEditor::Leave() {
-    PlacedListEditor::Leave();
-    ReleaseEffectTable(context_.effects);
-}
-
-// The map view's chest markers follow the file as it is now.
-void TreasureListEditor::Saved() { LoadTreasureTable(context_.project, context_.chests); }
 
 int RunTreasureListEditor(EditorContext& context, QWidget* parent) {
     return RunUnlessUnreadable<TreasureListEditor>(context, parent, kTreasureFile);

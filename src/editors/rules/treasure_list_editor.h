@@ -5,26 +5,11 @@
 // event group). OK writes flag_exp.txt, treasure_list.txt and every scene file's chest list as one
 // change, then reads the chest table again; Cancel writes nothing.
 
-#include <vector>
-
-#include "core/rules/treasure_list.h"
-#include "core/world/scene_catalog.h"
-#include "widgets/placed_list_editor.h"
+class QWidget;
 
 namespace lw {
 
 struct EditorContext;
-
-// "宝箱ﾘｽﾄ1".
-class TreasureListEditor : public PlacedListEditor<TreasureChest> {
-    Q_OBJECT
-public:
-    explicit TreasureListEditor(EditorContext& context, QWidget* parent = nullptr);
-
-private:
-    void Leave() override;
-    void Saved() override;
-};
 
 // Runs the editor modally; 1 after OK, 0 after Cancel. When treasure_list.txt exists but cannot be
 // read, tells the author and returns 0 without opening.
