@@ -34,36 +34,15 @@ std::unique_ptr<PreviewListDialog> Make(EditorContext& c) {
     return std::make_unique<Editor>(c, nullptr);
 }
 
-EffectAnimation OneAnimation() {
-    EffectAnimation a;
-    a.name = "burst";
-    return a;
-}
-FaceEntry OneFace() {
-    FaceEntry f;
-    f.fileName = "face.bmp";
-    f.areaWidth = f.areaHeight = 32;
-    return f;
-}
-Magic OneSpell() {
-    Magic m;
-    m.name = "fire";
-    return m;
-}
-Monster OneMonster() {
-    Monster m;
-    m.name = "slime";
-    m.picture = "slime.bmp";
-    return m;
-}
-
 const PreviewListCase kCases[] = {
-    {"Effects", HubEditor::AnimeList, kEffectFile, EffectFileBytes({OneAnimation()}), Make<EffectListEditor>},
-    {"Faces", HubEditor::FaceImages, kFaceFile, FaceListBytes({OneFace()}), Make<FaceListEditor>},
+    {"Effects", HubEditor::AnimeList, kEffectFile, EffectFileBytes({EffectAnimation{.name = "burst"}}), Make<EffectListEditor>},
+    {"Faces", HubEditor::FaceImages, kFaceFile,
+     FaceListBytes({FaceEntry{.fileName = "face.bmp", .areaWidth = 32, .areaHeight = 32}}), Make<FaceListEditor>},
     {"Narrations", HubEditor::NarrationList, kNarrationFile, NarrationListBytes({NewNarrationDefaults()}),
      Make<NarrationListEditor>},
-    {"Magic", HubEditor::MagicList, kMagicFile, MagicListBytes({OneSpell()}), nullptr},
-    {"Monsters", HubEditor::MonsterList, kMonsterFile, MonsterListBytes({OneMonster()}), nullptr},
+    {"Magic", HubEditor::MagicList, kMagicFile, MagicListBytes({Magic{.name = "fire"}}), nullptr},
+    {"Monsters", HubEditor::MonsterList, kMonsterFile,
+     MonsterListBytes({Monster{.name = "slime", .picture = "slime.bmp"}}), nullptr},
 };
 
 class PreviewListEditors : public EditorTest, public ::testing::WithParamInterface<PreviewListCase> {
