@@ -311,14 +311,11 @@ protected:
     }
     // Runs the dialog on `scene`; `inDialog` works in it.
     bool Run(std::function<void(Terrain&)> inDialog) {
-        bool ran = false;
-        OnNextModal<QDialog>([&](QDialog* d) {
-            ran = true;
+        bool ok = false;
+        InDialog<QDialog>([&] { ok = EditTerrainAnimations(context, scene, nullptr); }, [&](QDialog* d) {
             Terrain t = ControlsOf(d);
             inDialog(t);
         });
-        const bool ok = EditTerrainAnimations(context, scene, nullptr);
-        EXPECT_TRUE(ran);
         return ok;
     }
 };
@@ -414,10 +411,8 @@ TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeTheEmptyChoiceDropsBoth
 
 TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWritesTheScene) {
     tp.WriteData("scene0.txt", SceneBytes(scene));
-    EditorRegistry registry;
-    RegisterEditors(registry);
     bool ran = false;
-    OnNextModal<PlacementHub>([&](PlacementHub* hub) {
+    RunFromHub<PlacementHub>(HubEditor::MapAnimePlacement, [&](PlacementHub* hub) {
         EXPECT_EQ(hub->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定１"));
         hub->SelectRow(0);
         OnNextModal<QDialog>([&](QDialog* dialog) {
@@ -431,7 +426,6 @@ TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWr
         Click(hub->editButton());
         Click(hub->okButton());
     });
-    ASSERT_TRUE(registry.Open(HubEditor::MapAnimePlacement, context, nullptr));
     ASSERT_TRUE(ran);
     Scene written;
     ParseScene(tp.ReadData("scene0.txt"), written);

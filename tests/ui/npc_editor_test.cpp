@@ -5,6 +5,8 @@
 
 #include <QCheckBox>
 
+#include "core/world/npc_editing.h"
+#include "core/world/npc_list.h"
 #include "core/world/scene.h"
 #include "editors/events/event_command_editor.h"
 #include "editors/scenes/npc_editor.h"
@@ -18,6 +20,7 @@
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
+#include "widgets/placed_list_editor.h"
 #include "widgets/preview_step_dialog.h"
 #include "widgets/property_editor.h"
 
@@ -73,13 +76,16 @@ protected:
         ParseScene(tp.ReadData(file), s);
         return s.npcIndices;
     }
-    void Bind(NpcListEditor& editor) {
-        editor.ownerForm = [this](SceneCatalog& catalog, int scene, int group, QWidget*) {
-            EXPECT_NE(FindCatalogEntry(catalog, 0), nullptr);
-            ownerScene = scene;
-            ownerGroup = group;
-            return ownerAnswer;
-        };
+    // Opens "NPC設定1" with the test's owner form; `inEditor` works in it.
+    void InEditor(const std::function<void(PlacedListDialog*)>& inEditor) {
+        InDialog<PlacedListDialog>([&] {
+            RunNpcListEditor(context, nullptr, [this](SceneCatalog& catalog, int scene, int group, QWidget*) {
+                EXPECT_NE(FindCatalogEntry(catalog, 0), nullptr);
+                ownerScene = scene;
+                ownerGroup = group;
+                return ownerAnswer;
+            });
+        }, inEditor);
     }
 
     // Runs the chain from the sprite dialog: the sprite sheet, "ｱﾆﾒﾁｯﾌﾟの順番" with `walk`,
@@ -106,17 +112,14 @@ protected:
 };
 
 TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
-    NpcListEditor editor(context);
-    Bind(editor);
-    editor.show();
-    EXPECT_EQ(editor.windowTitle(), QStringLiteral("NPC設定1"));
-    ASSERT_EQ(editor.panel()->rowCount(), 2);
+    InEditor([&](PlacedListDialog* editor) {
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("NPC設定1"));
+    ASSERT_EQ(editor->panel()->rowCount(), 2);
     // Each row says where the NPC stands (the test's scenes have no names: their numbers).
-    EXPECT_EQ(editor.panel()->rowText(1), QStringLiteral("番兵 — 1 (8, 9)"));
-    EXPECT_EQ(editor.records()[1].scene, 1);
+    EXPECT_EQ(editor->panel()->rowText(1), QStringLiteral("番兵 — 1 (8, 9)"));
 
     const bool placed = RunChain(
-        editor.panel()->addButton(),
+        editor->panel()->addButton(),
         [&](QDialog* s) {
             PropertyEditor* p = s->findChild<PropertyEditor*>();
             p->SelectRow(0);
@@ -173,12 +176,13 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
     ASSERT_TRUE(placed);
     EXPECT_EQ(ownerScene, 1);
     EXPECT_EQ(ownerGroup, 0);  // a new NPC starts at group 0
-    ASSERT_EQ(editor.panel()->rowCount(), 3);
-    EXPECT_EQ(editor.panel()->rowText(2), QStringLiteral("旅人 — 1 (12, 7)"));
-    EXPECT_EQ(editor.panel()->selectedRow(), 2);
+    ASSERT_EQ(editor->panel()->rowCount(), 3);
+    EXPECT_EQ(editor->panel()->rowText(2), QStringLiteral("旅人 — 1 (12, 7)"));
+    EXPECT_EQ(editor->panel()->selectedRow(), 2);
 
-    Click(editor.okButton());
-    EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::Saved);
+    Click(editor->okButton());
+    EXPECT_EQ(editor->saveReport().outcome, PlacedListOutcome::Saved);
+    });
     const std::string list = tp.ReadData(kNpcFile);
     const std::string added = "1 2 1 100 1 0 12 7 12 7 3 2 2 villager.bmp 0 0 96 192 0 0 0 0 0 1 2 1 2 0 1 2 3 " +
                               Cp932("旅人");
@@ -191,24 +195,19 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
 }
 
 TEST_F(NpcEditorTest, MovingAndDeletingRenumberEveryScene) {
-    {
-        NpcListEditor editor(context);
-        Bind(editor);
-        editor.show();
-        ClickRow(editor.panel(), 0);
-        Click(editor.panel()->downButton());
-        EXPECT_TRUE(editor.panel()->rowText(0).startsWith(QStringLiteral("番兵 — ")));
-        Click(editor.okButton());
-    }
+    InEditor([&](PlacedListDialog* editor) {
+        ClickRow(editor->panel(), 0);
+        Click(editor->panel()->downButton());
+        EXPECT_TRUE(editor->panel()->rowText(0).startsWith(QStringLiteral("番兵 — ")));
+        Click(editor->okButton());
+    });
     EXPECT_EQ(NpcsOf("scene0.txt"), std::vector<int>{1});
     EXPECT_EQ(NpcsOf("scene1.txt"), std::vector<int>{0});
-    {
-        NpcListEditor editor(context);
-        editor.show();
-        ClickRow(editor.panel(), 0);
-        Click(editor.panel()->deleteButton());
-        Click(editor.okButton());
-    }
+    InEditor([&](PlacedListDialog* editor) {
+        ClickRow(editor->panel(), 0);
+        Click(editor->panel()->deleteButton());
+        Click(editor->okButton());
+    });
     EXPECT_EQ(NpcsOf("scene0.txt"), std::vector<int>{0});
     EXPECT_TRUE(NpcsOf("scene1.txt").empty());
     EXPECT_EQ(ParseNpcList(tp.ReadData(kNpcFile)).size(), 1u);
@@ -219,56 +218,56 @@ TEST_F(NpcEditorTest, ADeclinedListOrAnUnreadableSceneStopsTheWholeSave) {
     const std::string scene0 = tp.ReadData("scene0.txt");
     const std::string scene1 = tp.ReadData("scene1.txt");
     const std::string list = tp.ReadData(kNpcFile);
-    NpcListEditor editor(context);
-    editor.show();
-    ClickRow(editor.panel(), 1);
-    Click(editor.panel()->upButton());
-    services.answers = {MessageAnswer::No};
-    Click(editor.okButton());
-    EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::Declined);
-    EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
-    EXPECT_EQ(tp.ReadData("scene1.txt"), scene1);
-    EXPECT_EQ(tp.ReadData(kNpcFile), list);
-    EXPECT_FALSE(DataFileExists(tp.project, kFlagFile));  // prepared in the same change, so not written
-    // The overwrite question (with "yes to all"), then that nothing was saved; the editor stays
-    // open with the moved row.
-    ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_EQ(services.messages[0].caption, QStringLiteral(".\\data\\npc_list.txt"));
-    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoYesToAll);
-    EXPECT_TRUE(services.messages[1].text.endsWith(QStringLiteral("保存を取り消しました。ファイルは書き換えていません。")));
-    EXPECT_TRUE(editor.isVisible());
-    EXPECT_TRUE(editor.panel()->rowText(0).startsWith(QStringLiteral("番兵 — ")));
+    InEditor([&](PlacedListDialog* editor) {
+        ClickRow(editor->panel(), 1);
+        Click(editor->panel()->upButton());
+        services.answers = {MessageAnswer::No};
+        Click(editor->okButton());
+        EXPECT_EQ(editor->saveReport().outcome, PlacedListOutcome::Declined);
+        EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
+        EXPECT_EQ(tp.ReadData("scene1.txt"), scene1);
+        EXPECT_EQ(tp.ReadData(kNpcFile), list);
+        EXPECT_FALSE(DataFileExists(tp.project, kFlagFile));  // prepared in the same change, so not written
+        // The overwrite question (with "yes to all"), then that nothing was saved; the editor stays
+        // open with the moved row.
+        ASSERT_EQ(services.messages.size(), 2u);
+        EXPECT_EQ(services.messages[0].caption, QStringLiteral(".\\data\\npc_list.txt"));
+        EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoYesToAll);
+        EXPECT_TRUE(services.messages[1].text.endsWith(QStringLiteral("保存を取り消しました。ファイルは書き換えていません。")));
+        EXPECT_TRUE(editor->isVisible());
+        EXPECT_TRUE(editor->panel()->rowText(0).startsWith(QStringLiteral("番兵 — ")));
 
-    // After opening, scene 1 turns into a file no scene reader takes.
-    std::filesystem::resize_file(DataFilePath(tp.project, "scene1.txt"), kListFileCeiling + 1);
-    Click(editor.okButton());
-    EXPECT_EQ(editor.saveReport().outcome, PlacedListOutcome::ScenesFailed);
-    EXPECT_EQ(tp.ReadData(kNpcFile), list);
-    EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
-    EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("scene1.txt")));
+        // After opening, scene 1 turns into a file no scene reader takes.
+        std::filesystem::resize_file(DataFilePath(tp.project, "scene1.txt"), kListFileCeiling + 1);
+        Click(editor->okButton());
+        EXPECT_EQ(editor->saveReport().outcome, PlacedListOutcome::ScenesFailed);
+        EXPECT_EQ(tp.ReadData(kNpcFile), list);
+        EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
+        EXPECT_TRUE(services.messages.back().text.contains(QStringLiteral("scene1.txt")));
+        editor->done(QDialog::Rejected);
+    });
 }
 
 TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {
     const std::string list = tp.ReadData(kNpcFile);
-    NpcListEditor editor(context);
-    Bind(editor);
-    editor.show();
-    ClickRow(editor.panel(), 0);
-    // Cancelled in the owner form: the placement stays open and is cancelled in turn; the row is
-    // left as it was.
-    ownerAnswer = std::nullopt;
-    const bool placed = RunChain(
-        editor.panel()->editButton(), {},
-        [&](ScenePlacementDialog* p) {
-            p->ClickCell(1, 1);
-            Click(p->okButton());
-            EXPECT_TRUE(p->isVisible());
-            Click(p->cancelButton());
-        }, {}, true);
-    EXPECT_TRUE(placed);
-    EXPECT_EQ(ownerGroup, 0);
-    EXPECT_EQ(editor.records()[0].x, 3);
-    Click(editor.cancelButton());
+    InEditor([&](PlacedListDialog* editor) {
+        ClickRow(editor->panel(), 0);
+        // Cancelled in the owner form: the placement stays open and is cancelled in turn; the row is
+        // left as it was.
+        ownerAnswer = std::nullopt;
+        const bool placed = RunChain(
+            editor->panel()->editButton(), {},
+            [&](ScenePlacementDialog* p) {
+                p->ClickCell(1, 1);
+                Click(p->okButton());
+                EXPECT_TRUE(p->isVisible());
+                Click(p->cancelButton());
+            }, {}, true);
+        EXPECT_TRUE(placed);
+        EXPECT_EQ(ownerGroup, 0);
+        EXPECT_EQ(editor->panel()->rowText(0), QStringLiteral("村長 — 0 (3, 4)"));
+        Click(editor->cancelButton());
+    });
     EXPECT_EQ(tp.ReadData(kNpcFile), list);
     EXPECT_FALSE(DataFileExists(tp.project, kFlagFile));
     EXPECT_TRUE(services.messages.empty());
@@ -297,16 +296,10 @@ TEST_F(NpcEditorTest, TheWholeChainByKeyboardAlone) {
         key(Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(focused(), text);
     };
-    NpcListEditor editor(context);
-    editor.ownerForm = [this](SceneCatalog& catalog, int scene, int group, QWidget* parent) {
-        return EditOwnerGroups(context, catalog, EventOwner::Npc, scene, group, parent);
-    };
-    editor.show();
-    QApplication::setActiveWindow(&editor);
-    editor.panel()->view()->setFocus();
-
     bool ownerReached = false;
     QString chosenScene;
+    RunFromHub<PlacedListDialog>(HubEditor::Npc, [&](PlacedListDialog* editor) {
+    editor->panel()->view()->setFocus();
     OnNextModal<FaceDialog>([&](FaceDialog* sprite) {
         opened(sprite);
         tabTo(NamedControl<ImageChooser>(sprite, "画像ﾌｧｲﾙ"));
@@ -343,15 +336,16 @@ TEST_F(NpcEditorTest, TheWholeChainByKeyboardAlone) {
         }, sprite);
         key(Qt::Key_Return);
     });
-    tabTo(editor.panel()->addButton());
+    tabTo(editor->panel()->addButton());
     key(Qt::Key_Space);
     test::CancelPendingModalWatches();
     ASSERT_TRUE(ownerReached);
-    ASSERT_EQ(editor.panel()->rowCount(), 3);
-    opened(&editor);
-    tabTo(editor.okButton());
+    ASSERT_EQ(editor->panel()->rowCount(), 3);
+    opened(editor);
+    tabTo(editor->okButton());
     key(Qt::Key_Space);
-    ASSERT_EQ(editor.saveReport().outcome, PlacedListOutcome::Saved);
+    ASSERT_EQ(editor->saveReport().outcome, PlacedListOutcome::Saved);
+    });
     const std::vector<Npc> npcs = ParseNpcList(tp.ReadData(kNpcFile));
     ASSERT_EQ(npcs.size(), 3u);
     EXPECT_EQ(npcs[2].spriteFile, "villager.bmp");

@@ -266,8 +266,8 @@ TEST_F(PlacementDialogsTest, PlayerStartClickSetsTheViewWithTheClickedCellKeptSe
     PlayerStartPlacement start{.scene = 0, .viewX = 1, .viewY = 2, .inViewX = 100, .inViewY = 50};
     const PlayerStartPlacement stored = start;
     // Untouched: every value as stored, the pixel values that lie between cells included.
-    InDialog<PlayerStartDialog>([&] { EXPECT_TRUE(PlacePlayerStart(context, sprite, 48, start, nullptr)); },
-                                [&](PlayerStartDialog* d) {
+    InDialog<ScenePlacementDialog>([&] { EXPECT_TRUE(PlacePlayerStart(context, sprite, 48, start, nullptr)); },
+                                   [&](ScenePlacementDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("PC配置"));
         EXPECT_EQ(d->okButton()->text(), QStringLiteral("OK"));
         EXPECT_EQ(RangeOf(Spin(d, "ビュー位置 X")), std::make_pair(0, 30));
@@ -283,8 +283,8 @@ TEST_F(PlacementDialogsTest, PlayerStartClickSetsTheViewWithTheClickedCellKeptSe
     EXPECT_EQ(std::tie(start.scene, start.viewX, start.viewY, start.inViewX, start.inViewY),
               std::tie(stored.scene, stored.viewX, stored.viewY, stored.inViewX, stored.inViewY));
 
-    InDialog<PlayerStartDialog>([&] { EXPECT_TRUE(PlacePlayerStart(context, sprite, 48, start, nullptr)); },
-                                [&](PlayerStartDialog* d) {
+    InDialog<ScenePlacementDialog>([&] { EXPECT_TRUE(PlacePlayerStart(context, sprite, 48, start, nullptr)); },
+                                   [&](ScenePlacementDialog* d) {
         // Near the top right: the view stops at 30 across and 0 down; the cell stays selected.
         context.mapView->SetScroll(30 * 32, 0);
         context.mapView->HandleLeftButton(QPoint(8 * 32 + 3, 2 * 32 + 3));  // cell (38, 2)
@@ -299,17 +299,17 @@ TEST_F(PlacementDialogsTest, PlayerStartClickSetsTheViewWithTheClickedCellKeptSe
     EXPECT_EQ(std::tie(start.viewX, start.viewY, start.inViewX, start.inViewY), std::make_tuple(30, 0, 256, 48));
 
     // In the middle of the map: 4 cells across, k = 3 rows down for a 48-pixel sprite.
-    InDialog<PlayerStartDialog>([&] { PlacePlayerStart(context, sprite, 48, start, nullptr); },
-                                [&](PlayerStartDialog* d) {
+    InDialog<ScenePlacementDialog>([&] { PlacePlayerStart(context, sprite, 48, start, nullptr); },
+                                   [&](ScenePlacementDialog* d) {
         context.mapView->SetScroll(0, 0);
         ClickMap(9, 6);
-        EXPECT_EQ(d->Values().viewX, 5);
-        EXPECT_EQ(d->Values().viewY, 3);
-        EXPECT_EQ(d->Values().inViewX, 4 * 32);
-        EXPECT_EQ(d->Values().inViewY, 3 * 32 - 16);
+        EXPECT_EQ(Spin(d, "ビュー位置 X")->value(), 5);
+        EXPECT_EQ(Spin(d, "ビュー位置 Y")->value(), 3);
+        EXPECT_EQ(Spin(d, "ビュー内位置 X")->value(), 4);
+        EXPECT_EQ(Spin(d, "ビュー内位置 Y")->value(), 3);
         // Another scene resets every spin; Cancel leaves the start as it was.
         d->ChooseScene(3);
-        EXPECT_EQ(d->Values().viewX, 0);
+        EXPECT_EQ(Spin(d, "ビュー位置 X")->value(), 0);
         EXPECT_EQ(RangeOf(Spin(d, "ビュー位置 X")), std::make_pair(0, 0));
         Click(d->cancelButton());
     });

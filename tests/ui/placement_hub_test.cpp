@@ -181,10 +181,8 @@ TEST_F(PlacementHubTest, InnPositionsFromAClickThroughTheOwnerFormToTheSceneFile
 // The hub button "立て札" as the program registers it: a click on the map sets the position, the
 // owner form of the event command editor writes the group and picks it, and OK writes the scene.
 TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
-    EditorRegistry registry;
-    RegisterEditors(registry);
     bool flowRan = false;
-    test::OnNextModal<PlacementHub>([&](PlacementHub* hub) {
+    RunFromHub<PlacementHub>(HubEditor::Signboard, [&](PlacementHub* hub) {
         EXPECT_EQ(hub->windowTitle(), QStringLiteral("立て札1"));
         InTitled("立て札2", [&] { Click(hub->editButton()); }, [&](QDialog* list) {
             InTitled("位置", [&] { Click(PanelOf(list)->addButton()); }, [&](QDialog* d) {
@@ -206,7 +204,6 @@ TEST_F(PlacementHubTest, SignpostFromTheHubButtonThroughTheRealOwnerForm) {
         Click(hub->okButton());
         flowRan = true;
     });
-    ASSERT_TRUE(registry.Open(HubEditor::Signboard, context, nullptr));
     EXPECT_TRUE(flowRan);
     const Scene written = Written();
     EXPECT_EQ(written.eventPositions.back(), (EventPosition{kSignpostPosition, 7, 8, 3, 2, 0}));

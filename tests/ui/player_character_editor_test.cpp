@@ -109,7 +109,7 @@ TEST_F(PlayerCharacterEditorTest, TheChainWritesThePlayerCharacterAndTheStartSce
                         [&](FaceDialog* chip) {
                             EXPECT_EQ(chip->windowTitle(), QStringLiteral("ｷｬﾗﾁｯﾌﾟ"));
                             Area(chip, "hero.bmp", 96, 200);  // cut back to the 192 rows of the picture
-                            OnNextModal<PlayerStartDialog>([&](PlayerStartDialog* place) {
+                            OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* place) {
                                 EXPECT_EQ(place->windowTitle(), QStringLiteral("PC配置"));
                                 place->ChooseScene(0);
                                 place->ClickCell(10, 12);
@@ -157,7 +157,7 @@ TEST_F(PlayerCharacterEditorTest, CancelReturnsStepByStepAndWritesNothing) {
                     OnNextModal<FaceDialog>(
                         [&](FaceDialog* chip) {
                             Area(chip, "hero.bmp", 96, 192);
-                            OnNextModal<PlayerStartDialog>([&](PlayerStartDialog* place) { Click(place->cancelButton()); });
+                            OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* place) { Click(place->cancelButton()); });
                             Click(chip->nextButton());
                             // Back from the placement: the chip dialog is still open.
                             EXPECT_TRUE(chip->isVisible());

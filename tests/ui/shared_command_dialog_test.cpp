@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <functional>
 
 #include "editors/events/shared_command_dialogs.h"
 #include "support/qt/command_dialog_driver.h"
@@ -11,22 +12,32 @@
 namespace lw {
 namespace {
 
-class SharedCommandDialogTest : public test::CommandDialogTest {};
+class SharedCommandDialogTest : public test::CommandDialogTest {
+protected:
+    // Runs `run`, with `author` acting in the dialog it opens; the line it gave.
+    static std::optional<std::string> Ran(const std::function<std::optional<std::string>()>& run,
+                                          const std::function<void(QDialog*)>& author) {
+        std::optional<std::string> line;
+        test::InDialog<QDialog>([&] { line = run(); }, author);
+        return line;
+    }
+};
 
 TEST_F(SharedCommandDialogTest, MusicDialogInBothModes) {
     tp.WriteData("midi_list.txt", "<midi_number>\r\n9\r\n</midi_number>\r\n<midi_data>\r\ntitle.mid\r\ntown.mid\r\n</midi_data>");
     for (CommandDialogMode mode : {CommandDialogMode::Talk, CommandDialogMode::Event}) {
-        AudioCommandDialog d(context, AudioList::Bgm, mode);
-        d.show();
-        EXPECT_EQ(d.windowTitle(), mode == CommandDialogMode::Talk ? QStringLiteral("会話ｺﾏﾝﾄﾞ(BGM再生)")
-                                                                    : QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(BGM再生)"));
-        ASSERT_EQ(d.choice()->count(), 3);
-        EXPECT_EQ(d.choice()->itemText(0), QStringLiteral("なし"));
-        EXPECT_EQ(d.choice()->currentIndex(), 0);
-        EXPECT_FALSE(Button(&d, "再生")->isChecked());
-        Choose(d.choice(), 2);
-        EXPECT_EQ(Confirmed(d), mode == CommandDialogMode::Talk ? "<midi 1>" : "midi 1");
-        EXPECT_EQ(d.result(), QDialog::Accepted);
+        const auto line = Ran([&] { return RunAudioCommand(context, AudioList::Bgm, mode, nullptr); }, [&](QDialog* d) {
+            EXPECT_EQ(d->windowTitle(), mode == CommandDialogMode::Talk ? QStringLiteral("会話ｺﾏﾝﾄﾞ(BGM再生)")
+                                                                         : QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(BGM再生)"));
+            QComboBox* music = Combo(d, "BGM");
+            ASSERT_EQ(music->count(), 3);
+            EXPECT_EQ(music->itemText(0), QStringLiteral("なし"));
+            EXPECT_EQ(music->currentIndex(), 0);
+            EXPECT_FALSE(Button(d, "再生")->isChecked());
+            Choose(music, 2);
+            Ok(d);
+        });
+        EXPECT_EQ(line, mode == CommandDialogMode::Talk ? "<midi 1>" : "midi 1");
     }
 }
 
@@ -35,28 +46,28 @@ TEST_F(SharedCommandDialogTest, FaceDialogPreviewsTheFaceRectangleAndBuildsBothF
     tp.WriteData("image_face.txt",
                  "<image_face_number>\r\n2\r\n</image_face_number>\r\n<image_face_data>\r\n"
                  "0 0 faces.bmp 0 0 0 0 0 0 0 48 48\r\n0 0 faces.bmp 1 1 255 0 255 48 0 40 44\r\n</image_face_data>");
-    FaceCommandDialog d(context, CommandDialogMode::Talk);
-    d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(顔画像)"));
-    ASSERT_EQ(d.faceChoice()->count(), 3);
-    EXPECT_EQ(d.faceChoice()->itemText(0), QStringLiteral("なし"));
-    EXPECT_EQ(d.faceChoice()->itemText(2), QStringLiteral("faces.bmp 48 0"));
-    EXPECT_EQ(d.faceChoice()->currentIndex(), -1);
     ImageView& view = *context.imageView;
-    ASSERT_TRUE(view.IsOpen());
-    EXPECT_FALSE(view.IsShown());
+    const auto line = Ran([&] { return RunFaceCommand(context, CommandDialogMode::Talk, nullptr); }, [&](QDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(顔画像)"));
+        QComboBox* face = Combo(d, "顔画像");
+        EXPECT_EQ(Items(face), (QStringList{"なし", "faces.bmp 0 0", "faces.bmp 48 0"}));
+        EXPECT_EQ(face->currentIndex(), -1);
+        ASSERT_TRUE(view.IsOpen());
+        EXPECT_FALSE(view.IsShown());
 
-    Choose(d.faceChoice(), 2);
-    EXPECT_EQ(view.state().mode, ViewMode::Animation);
-    EXPECT_TRUE(view.IsShown());
-    EXPECT_EQ(view.state().animation.areaLeft, 48);
-    EXPECT_EQ(view.state().main.width, 40);  // one cell: the face rectangle
-    EXPECT_EQ(view.state().main.height, 44);
-    EXPECT_EQ(view.state().animation.drawMode, 1);
-    Choose(d.faceChoice(), 0);
-    EXPECT_FALSE(view.IsShown());
-    Choose(d.faceChoice(), 2);
-    EXPECT_EQ(Confirmed(d), "<face 1>");
+        Choose(face, 2);
+        EXPECT_EQ(view.state().mode, ViewMode::Animation);
+        EXPECT_TRUE(view.IsShown());
+        EXPECT_EQ(view.state().animation.areaLeft, 48);
+        EXPECT_EQ(view.state().main.width, 40);  // one cell: the face rectangle
+        EXPECT_EQ(view.state().main.height, 44);
+        EXPECT_EQ(view.state().animation.drawMode, 1);
+        Choose(face, 0);
+        EXPECT_FALSE(view.IsShown());
+        Choose(face, 2);
+        Ok(d);
+    });
+    EXPECT_EQ(line, "<face 1>");
     EXPECT_FALSE(view.IsOpen());
     EXPECT_EQ(view.state().mode, ViewMode::None);
 }
@@ -81,31 +92,32 @@ TEST_F(SharedCommandDialogTest, NumberDialogClampsTypedValues) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        NumberCommandDialog d(context, c.command);
-        d.show();
-        EXPECT_EQ(d.windowTitle(), c.caption);
-        EXPECT_EQ(Spin(&d, c.label), d.numberField());
-        if (!c.typed.isEmpty()) Type(d.numberField(), c.typed);
-        if (c.key != Qt::Key_unknown) QTest::keyClick(d.numberField(), c.key);
-        if (c.key != Qt::Key_Return) EXPECT_EQ(Confirmed(d), c.line);
-        EXPECT_EQ(d.result(), QDialog::Accepted);
-        const QList<QLabel*> unit = d.findChildren<QLabel*>();
-        EXPECT_EQ(unit.size() == 1 && unit[0]->text() == QStringLiteral("/10秒"), c.command == NumberCommand::TalkWait);
+        const auto line = Ran([&] { return RunNumberCommand(context, c.command, nullptr); }, [&](QDialog* d) {
+            EXPECT_EQ(d->windowTitle(), c.caption);
+            QSpinBox* number = Spin(d, c.label);
+            ASSERT_NE(number, nullptr);
+            if (!c.typed.isEmpty()) Type(number, c.typed);
+            if (c.key != Qt::Key_unknown) QTest::keyClick(number, c.key);
+            const QList<QLabel*> unit = d->findChildren<QLabel*>();
+            EXPECT_EQ(unit.size() == 1 && unit[0]->text() == QStringLiteral("/10秒"), c.command == NumberCommand::TalkWait);
+            if (c.key != Qt::Key_Return) Ok(d);
+        });
+        EXPECT_EQ(line, c.line);
     }
 }
 
 TEST_F(SharedCommandDialogTest, EarthquakeDialogBuildsTheThreeFormsInBothModes) {
-    EarthquakeCommandDialog talk(context, CommandDialogMode::Talk, TalkModeGroups());
-    talk.show();
-    EXPECT_EQ(talk.windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(地震)"));
-    EXPECT_EQ(Combo(&talk, "地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ")->count(), 257);  // "なし" and every group number a scene can have
-    EXPECT_EQ(Confirmed(talk), "<quake 3 5 0>");
-
-    EarthquakeCommandDialog twice(context, CommandDialogMode::Talk, TalkModeGroups());
-    twice.show();
-    Type(twice.countField(), "2");
-    Type(Spin(&twice, "X"), "-500");  // beyond -320
-    EXPECT_EQ(Confirmed(twice), "<quake 3 -320 0 2>");
+    const auto run = [&] { return RunEarthquakeCommand(context, CommandDialogMode::Talk, TalkModeGroups(), nullptr); };
+    EXPECT_EQ(Ran(run, [&](QDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(地震)"));
+        EXPECT_EQ(Combo(d, "地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ")->count(), 257);  // "なし" and every group number a scene can have
+        Ok(d);
+    }), "<quake 3 5 0>");
+    EXPECT_EQ(Ran(run, [&](QDialog* d) {
+        Type(Spin(d, "回数"), "2");
+        Type(Spin(d, "X"), "-500");  // beyond -320
+        Ok(d);
+    }), "<quake 3 -320 0 2>");
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 
 #include "core/media/talk_list.h"
-#include "editors/events/shared_command_dialogs.h"
+#include "core/media/talk_markup.h"
 #include "editors/media/talk_list_editor.h"
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_driver.h"
@@ -201,10 +201,8 @@ TEST_F(TalkListEditorTest, CommandsAreInsertedAtTheCaretOrInPlaceOfTheSelection)
         // BGM, "なし", OK: the music command with -1, in place of the selected "B".
         QTest::keyClick(Edit(e), Qt::Key_Right, Qt::ShiftModifier);
         Choose(e, TalkCommand::Bgm, [](QDialog* d) {
-            auto* music = qobject_cast<AudioCommandDialog*>(d);
-            ASSERT_NE(music, nullptr);
-            EXPECT_EQ(music->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(BGM再生)"));
-            music->okButton()->click();
+            EXPECT_EQ(d->windowTitle(), QStringLiteral("会話ｺﾏﾝﾄﾞ(BGM再生)"));
+            ConfirmButton(d)->click();
         });
         EXPECT_EQ(Text(e), "A#*<midi -1>");
 

@@ -11,17 +11,16 @@ namespace lw {
 
 namespace {
 
-// A dialog shared with the text editor, in event mode: built for `arguments` (what chooses its
+// A dialog shared with the text editor, in event mode: `run` given `arguments` (what chooses its
 // command) after the editor context.
-template <class Dialog, auto... arguments>
+template <auto run, auto... arguments>
 std::optional<std::string> Run(CommandContext& context, EventCommandKind, QWidget* parent) {
-    return RunCommandDialog<Dialog>(context.editor, arguments..., parent);
+    return run(context.editor, arguments..., parent);
 }
 
 // The earthquake offers the current scene's groups.
 std::optional<std::string> RunEarthquake(CommandContext& context, EventCommandKind, QWidget* parent) {
-    return RunCommandDialog<EarthquakeCommandDialog>(context.editor, CommandDialogMode::Event, context.groupExplanations,
-                                                     parent);
+    return RunEarthquakeCommand(context.editor, CommandDialogMode::Event, context.groupExplanations, parent);
 }
 
 constexpr auto kEvent = CommandDialogMode::Event;
@@ -36,8 +35,8 @@ constexpr std::array<CommandRunner, kEventCommandCount> kRunners = {
     nullptr,                                                    // 5 ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ終了
     RunPartyCommand,                                            // 6 装備の設定･解除
     nullptr,                                                    // 7 ｹﾞｰﾑ終了
-    Run<NumberCommandDialog, NumberCommand::ExperienceUp>,      // 8 経験点ｱｯﾌﾟ
-    Run<FaceCommandDialog, kEvent>,                             // 9 会話時の顔画像
+    Run<RunNumberCommand, NumberCommand::ExperienceUp>,         // 8 経験点ｱｯﾌﾟ
+    Run<RunFaceCommand, kEvent>,                                // 9 会話時の顔画像
     nullptr,                                                    // 10 ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ
     nullptr,                                                    // 11 PCﾌｪｰﾄﾞｲﾝ
     nullptr,                                                    // 12 PCﾌｪｰﾄﾞｱｳﾄ
@@ -48,7 +47,7 @@ constexpr std::array<CommandRunner, kEventCommandCount> kRunners = {
     nullptr,                                                    // 17 ﾌﾟﾚｲﾃﾞｰﾀのﾛｰﾄﾞ画面表示
     RunPartyCommand,                                            // 18 魔法修得可能ﾌﾗｸﾞ設定
     RunTalkCommand,                                             // 19 会話表示
-    Run<AudioCommandDialog, AudioList::Bgm, kEvent>,            // 20 BGM再生･停止
+    Run<RunAudioCommand, AudioList::Bgm, kEvent>,               // 20 BGM再生･停止
     RunPartyCommand,                                            // 21 所持金の増減
     RunShowEffectCommand,                                       // 22 ﾅﾚｰｼｮﾝ画面表示
     RunFlagCommand,                                             // 23 ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定
@@ -60,7 +59,7 @@ constexpr std::array<CommandRunner, kEventCommandCount> kRunners = {
     RunShowHideCommand,                                         // 29 宝箱の表示･非表示
     RunTalkCommand,                                             // 30 会話内容
     nullptr,                                                    // 31 ﾀｲﾄﾙ画面表示
-    Run<AudioCommandDialog, AudioList::Sound, kEvent>,          // 32 効果音再生
+    Run<RunAudioCommand, AudioList::Sound, kEvent>,             // 32 効果音再生
 };
 
 }  // namespace

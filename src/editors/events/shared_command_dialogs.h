@@ -2,20 +2,20 @@
 // The small command dialogs shared by the event command editor and the text-list editor. Each is
 // built once and runs in one of two modes: in event mode it builds an event command line
 // (event_commands.h) under an "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(...)" caption; in talk mode it builds the talk markup of
-// the same command (talk_markup.h) under a "会話ｺﾏﾝﾄﾞ(...)" caption. Run one with
-// RunCommandDialog<FaceCommandDialog>(context, CommandDialogMode::Event, this).
+// the same command (talk_markup.h) under a "会話ｺﾏﾝﾄﾞ(...)" caption. Each Run function opens its
+// dialog and gives the line or markup on OK; nullopt when the author cancelled or when a list the
+// dialog needs could not be read (it said so and did not open).
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/events/event_commands.h"
 #include "core/media/audio_lists.h"
 #include "core/media/talk_markup.h"
 #include "editors/events/command_dialog.h"
-#include "widgets/number_spin.h"
 
 namespace lw {
-
-struct FaceEntry;
 
 // The music and sound commands: a name of the BGM list (midi_list.txt) or of the sound list
 // (wave_list.txt), or "なし" (chosen at first); with "再生" checked each choice is heard at once,
@@ -27,23 +27,8 @@ struct FaceEntry;
 //                      the default, "ﾌｪｰﾄﾞ"), line "wave %d %d" ("なし" after the event: "wave -1 1");
 //                      it does not open when wave_list.txt exists but could not be read
 //   Sound, talk mode   "会話ｺﾏﾝﾄﾞ(効果音再生)", markup "<wave %d>"
-class AudioCommandDialog : public CommandDialog {
-    Q_OBJECT
-public:
-    AudioCommandDialog(EditorContext& context, AudioList list, CommandDialogMode mode, QWidget* parent = nullptr);
-
-    QComboBox* choice() const { return audio_.choice; }
-
-private:
-    std::optional<std::string> Build() override;
-    // The drop-down position less one ("なし" and no choice give -1).
-    int Chosen() const;
-
-    AudioList list_;
-    CommandDialogMode mode_;
-    AudioChoice audio_;
-    QButtonGroup* timing_ = nullptr;  // when the sound plays; null but for the sound of an event
-};
+std::optional<std::string> RunAudioCommand(EditorContext& context, AudioList list, CommandDialogMode mode,
+                                           QWidget* parent);
 
 // The face command: a face of the face list (image_face.txt), or "なし". Event mode: caption
 // "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話の顔画像)", line "face %d". Talk mode: caption "会話ｺﾏﾝﾄﾞ(顔画像)", markup
@@ -51,23 +36,7 @@ private:
 // chosen is shown in the image preview (view mode 2, exactly the face rectangle in its drawing
 // mode). OK gives the position less one (nothing chosen and "なし" give -1); OK and Cancel close the
 // preview and leave it in view mode 0.
-class FaceCommandDialog : public CommandDialog {
-    Q_OBJECT
-public:
-    FaceCommandDialog(EditorContext& context, CommandDialogMode mode, QWidget* parent = nullptr);
-    ~FaceCommandDialog() override;
-
-    QComboBox* faceChoice() const { return face_; }
-
-private:
-    std::optional<std::string> Build() override;
-    void ShowPreview() override;
-    int ChosenFace() const;
-
-    CommandDialogMode mode_;
-    std::vector<FaceEntry> faces_;
-    QComboBox* face_;
-};
+std::optional<std::string> RunFaceCommand(EditorContext& context, CommandDialogMode mode, QWidget* parent);
 
 // The number dialog: one whole number, typed or spun, clamped to the command's range on OK.
 //
@@ -80,19 +49,7 @@ private:
 //                                       "<wait %d>" with the value x 100 (milliseconds)
 //
 // A value typed beyond the range is taken as the range's end (250 for the speed gives 100).
-class NumberCommandDialog : public CommandDialog {
-    Q_OBJECT
-public:
-    NumberCommandDialog(EditorContext& context, NumberCommand command, QWidget* parent = nullptr);
-
-    NumberSpin* numberField() const { return number_; }
-
-private:
-    std::optional<std::string> Build() override;
-
-    NumberCommand command_;
-    NumberSpin* number_;
-};
+std::optional<std::string> RunNumberCommand(EditorContext& context, NumberCommand command, QWidget* parent);
 
 // The earthquake command. Event mode: caption "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(地震)", line "quake ..."; talk mode:
 // caption "会話ｺﾏﾝﾄﾞ(地震)", markup "<quake ...>" (BuildEarthquake in both, three, four or five
@@ -103,26 +60,9 @@ private:
 // `groupExplanations` are the explanations (CP932) of the groups offered, in group order: the
 // current scene's groups in event mode. A text of the text list belongs to no scene, so the text
 // editor offers every group number a scene can have (TalkModeGroups()).
+std::optional<std::string> RunEarthquakeCommand(EditorContext& context, CommandDialogMode mode,
+                                                std::vector<std::string> groupExplanations, QWidget* parent);
 // 256 groups without explanations.
 std::vector<std::string> TalkModeGroups();
-
-class EarthquakeCommandDialog : public CommandDialog {
-    Q_OBJECT
-public:
-    EarthquakeCommandDialog(EditorContext& context, CommandDialogMode mode, std::vector<std::string> groupExplanations,
-                            QWidget* parent = nullptr);
-
-    NumberSpin* countField() const { return count_; }
-
-private:
-    std::optional<std::string> Build() override;
-
-    CommandDialogMode mode_;
-    NumberSpin* speed_;
-    NumberSpin* x_;
-    NumberSpin* y_;
-    NumberSpin* count_;
-    GroupChooser* group_;
-};
 
 }  // namespace lw

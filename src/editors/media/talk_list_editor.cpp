@@ -364,10 +364,10 @@ private:
         switch (command) {
         case TalkCommand::NewLine: return TalkNewLine();
         case TalkCommand::NewPage: return TalkNewPage();
-        case TalkCommand::Bgm: return RunCommandDialog<AudioCommandDialog>(context_, AudioList::Bgm, kTalk, this);
-        case TalkCommand::Face: return RunCommandDialog<FaceCommandDialog>(context_, kTalk, this);
-        case TalkCommand::Sound: return RunCommandDialog<AudioCommandDialog>(context_, AudioList::Sound, kTalk, this);
-        case TalkCommand::Speed: return RunCommandDialog<NumberCommandDialog>(context_, NumberCommand::TalkSpeed, this);
+        case TalkCommand::Bgm: return RunAudioCommand(context_, AudioList::Bgm, kTalk, this);
+        case TalkCommand::Face: return RunFaceCommand(context_, kTalk, this);
+        case TalkCommand::Sound: return RunAudioCommand(context_, AudioList::Sound, kTalk, this);
+        case TalkCommand::Speed: return RunNumberCommand(context_, NumberCommand::TalkSpeed, this);
         case TalkCommand::FacePosition:
             return RunCommandDialog<PositionCommandDialog>(context_, PositionCommandDialog::Target::Face, this);
         case TalkCommand::TextPosition:
@@ -375,9 +375,9 @@ private:
         case TalkCommand::Background: return RunCommandDialog<BackgroundCommandDialog>(context_, this);
         case TalkCommand::ShowAnimation: return RunCommandDialog<AnimationCommandDialog>(context_, this);
         case TalkCommand::DeleteAnimation:
-            return RunCommandDialog<NumberCommandDialog>(context_, NumberCommand::TalkDeleteAnimation, this);
-        case TalkCommand::Earthquake: return RunCommandDialog<EarthquakeCommandDialog>(context_, kTalk, TalkModeGroups(), this);
-        case TalkCommand::Wait: return RunCommandDialog<NumberCommandDialog>(context_, NumberCommand::TalkWait, this);
+            return RunNumberCommand(context_, NumberCommand::TalkDeleteAnimation, this);
+        case TalkCommand::Earthquake: return RunEarthquakeCommand(context_, kTalk, TalkModeGroups(), this);
+        case TalkCommand::Wait: return RunNumberCommand(context_, NumberCommand::TalkWait, this);
         }
         return std::nullopt;
     }

@@ -15,6 +15,9 @@
 
 #include "app/editor_context.h"
 #include "app/services.h"
+#include "core/world/npc_editing.h"
+#include "core/world/npc_list.h"
+#include "core/world/placed_lists.h"
 #include "editors/scenes/placement_dialogs.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
@@ -25,6 +28,8 @@
 #include "widgets/preview_step_dialog.h"
 #include "widgets/property_editor.h"
 #include "widgets/property_dialog.h"
+#include "widgets/placed_list_editor.h"
+#include "widgets/preview_dialog.h"
 #include "widgets/read_guard.h"
 
 namespace lw {
@@ -226,103 +231,115 @@ private:
     PropertyEditor* properties_;
 };
 
-}  // namespace
-
 // ---------------------------------------------------------------------------------------------
 // "NPC設定1"
 
-NpcListEditor::NpcListEditor(EditorContext& context, QWidget* parent)
-    : PlacedListEditor(context, parent, tr("NPC設定1"),
-                       {.target = RefTarget::Npc, .minimumWidth = 240, .minimumHeight = 260, .okNeedsRows = false, .showBox = true},
-                       {kNpcFile, LoadNpcList, AssignNpcScenes, WriteNpcList, SceneList::Npc},
-                       // "村長 — 始まりの村 (3, 4)": the name, then where the NPC stands.
-                       [this](const Npc& n) {
-                           return QStringList{FromCp932(n.displayName) + QStringLiteral(" \u2014 ") +
-                                              QString::fromStdString(list_.names().PlaceText(n.scene, n.x, n.y))};
-                       },
-                       [](const Npc& n) { return SceneListRow{n.scene, n.x, n.y, n.facing, n.group}; }) {
-    ReopenPreviewOnActivation();
-    list_.OnChain(NewNpc, [this](Npc& npc, int index) { return RunChain(npc, index); });
-    list_.list().OnSelectionChanged([this](int) { ShowPreview(); });
-    list_.list().OnChanged([this] { ShowPreview(); });
-    Load(-1);
-    connect(showBox(), &QCheckBox::toggled, this, [this] { ShowPreview(); });
-}
+using OwnerForm = std::function<std::optional<int>(SceneCatalog& catalog, int sceneNumber, int currentGroup,
+                                                   QWidget* parent)>;
 
-NpcListEditor::~NpcListEditor() = default;
+class NpcListEditor : public PlacedListEditor<Npc> {
+    Q_OBJECT
+public:
+    // `ownerForm` is the chain's last step, the owner form on the editor's catalog: the NPC's new
+    // group (-1 none) on OK, nullopt on Cancel.
+    NpcListEditor(EditorContext& context, OwnerForm ownerForm, QWidget* parent)
+        : PlacedListEditor(context, parent, tr("NPC設定1"),
+                           {.target = RefTarget::Npc, .minimumWidth = 240, .minimumHeight = 260, .okNeedsRows = false,
+                            .showBox = true},
+                           {kNpcFile, LoadNpcList, AssignNpcScenes, WriteNpcList, SceneList::Npc},
+                           // "村長 — 始まりの村 (3, 4)": the name, then where the NPC stands.
+                           [this](const Npc& n) {
+                               return QStringList{FromCp932(n.displayName) + QStringLiteral(" \u2014 ") +
+                                                  QString::fromStdString(list_.names().PlaceText(n.scene, n.x, n.y))};
+                           },
+                           [](const Npc& n) { return SceneListRow{n.scene, n.x, n.y, n.facing, n.group}; }),
+          ownerForm_(std::move(ownerForm)) {
+        ReopenPreviewOnActivation();
+        list_.OnChain(NewNpc, [this](Npc& npc, int index) { return RunChain(npc, index); });
+        list_.list().OnSelectionChanged([this](int) { ShowPreview(); });
+        list_.list().OnChanged([this] { ShowPreview(); });
+        Load(-1);
+        connect(showBox(), &QCheckBox::toggled, this, [this] { ShowPreview(); });
+    }
 
-void NpcListEditor::OpenPreview() {
-    OpenView(ViewMode::NpcAnimation);
-    ShowPreview();
-}
+private:
+    void OpenPreview() override {
+        OpenView(ViewMode::NpcAnimation);
+        ShowPreview();
+    }
 
-void NpcListEditor::ShowPreview() {
-    ImageView& v = view();
-    if (!v.IsOpen()) return;
-    v.SetMode(ViewMode::NpcAnimation, this);
-    const int row = list_.list().selected();
-    const bool show = showBox()->isChecked() && row >= 0;
-    ShowNpcWalking(v, this, show ? list_.records()[static_cast<std::size_t>(row)] : Npc{}, show);
-}
+    void ShowPreview() {
+        ImageView& v = view();
+        if (!v.IsOpen()) return;
+        v.SetMode(ViewMode::NpcAnimation, this);
+        const int row = list_.list().selected();
+        const bool show = showBox()->isChecked() && row >= 0;
+        ShowNpcWalking(v, this, show ? list_.records()[static_cast<std::size_t>(row)] : Npc{}, show);
+    }
 
-bool NpcListEditor::RunChain(Npc& npc, int index) {
-    view().Close();
-    FaceDialog sprite(context_, SpriteFieldsOf(npc), this);
-    sprite.SetNext([&](FaceDialog& spriteDialog) {
-        NpcWalkStep walking(
-            context_, npc,
-            [&](Npc& n, QWidget* walkDialog) {
-                NpcSettingsDialog settings(
-                    context_, n, index, [this](Npc& m, int i, QWidget* p) { return PlaceAndChooseGroup(m, i, p); },
-                    walkDialog);
-                return settings.exec() == QDialog::Accepted;
-            },
-            &spriteDialog);
-        return walking.exec() == QDialog::Accepted;
-    });
-    return sprite.exec() == QDialog::Accepted;
-}
+    void Leave() override {
+        CloseWalkingPreview(view());
+        PlacedListEditor::Leave();
+    }
 
-bool NpcListEditor::PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent) {
-    PlacedSprite sprite =
-        SheetSprite(context_.project, npc.spriteFile, npc.regionX, npc.regionY, npc.regionWidth, npc.regionHeight,
-                    DrawSpec{npc.drawMode, npc.colourKey, Rgb{npc.keyRed, npc.keyGreen, npc.keyBlue}});
-    sprite.position = QPoint(npc.x, npc.y);
-    sprite.direction = npc.facing;
-    sprite.offset = npc.regionHeight / 4 - 32;
-    sprite.rangeCentre = QPoint(npc.rangeCentreX, npc.rangeCentreY);
-    sprite.rangeX = npc.rangeX;
-    sprite.rangeY = npc.rangeY;
-    NpcPlacement placement{npc.scene, npc.x, npc.y, npc.rangeCentreX, npc.rangeCentreY, npc.rangeX, npc.rangeY,
-                           npc.group};
-    const OwnerStep owner = [this](int scene, int group, QWidget* p) -> std::optional<int> {
-        if (!ownerForm) return std::nullopt;
-        return ownerForm(list_.catalog(), scene, group, p);
-    };
-    if (!PlaceNpc(context_, sprite, index, placement, owner, parent)) return false;
-    npc.scene = placement.scene;
-    npc.x = placement.x;
-    npc.y = placement.y;
-    npc.rangeCentreX = placement.centreX;
-    npc.rangeCentreY = placement.centreY;
-    npc.rangeX = placement.rangeX;
-    npc.rangeY = placement.rangeY;
-    npc.group = placement.group;
-    return true;
-}
+    // The map view's NPC markers follow the file as it is now.
+    void Saved() override { LoadNpcTable(context_.project, context_.npcs); }
 
-void NpcListEditor::Leave() {
-    CloseWalkingPreview(view());
-    PlacedListEditor::Leave();
-}
+    // Runs the chain on `npc` ("追加..." and "編集..."); true when it ended with OK.
+    bool RunChain(Npc& npc, int index) {
+        view().Close();
+        FaceDialog sprite(context_, SpriteFieldsOf(npc), this);
+        sprite.SetNext([&](FaceDialog& spriteDialog) {
+            NpcWalkStep walking(
+                context_, npc,
+                [&](Npc& n, QWidget* walkDialog) {
+                    NpcSettingsDialog settings(
+                        context_, n, index, [this](Npc& m, int i, QWidget* p) { return PlaceAndChooseGroup(m, i, p); },
+                        walkDialog);
+                    return settings.exec() == QDialog::Accepted;
+                },
+                &spriteDialog);
+            return walking.exec() == QDialog::Accepted;
+        });
+        return sprite.exec() == QDialog::Accepted;
+    }
 
-// The map view's NPC markers follow the file as it is now.
-void NpcListEditor::Saved() { LoadNpcTable(context_.project, context_.npcs); }
+    bool PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent) {
+        PlacedSprite sprite =
+            SheetSprite(context_.project, npc.spriteFile, npc.regionX, npc.regionY, npc.regionWidth, npc.regionHeight,
+                        DrawSpec{npc.drawMode, npc.colourKey, Rgb{npc.keyRed, npc.keyGreen, npc.keyBlue}});
+        sprite.position = QPoint(npc.x, npc.y);
+        sprite.direction = npc.facing;
+        sprite.offset = npc.regionHeight / 4 - 32;
+        sprite.rangeCentre = QPoint(npc.rangeCentreX, npc.rangeCentreY);
+        sprite.rangeX = npc.rangeX;
+        sprite.rangeY = npc.rangeY;
+        NpcPlacement placement{npc.scene, npc.x, npc.y, npc.rangeCentreX, npc.rangeCentreY, npc.rangeX, npc.rangeY,
+                               npc.group};
+        const OwnerStep owner = [this](int scene, int group, QWidget* p) -> std::optional<int> {
+            if (!ownerForm_) return std::nullopt;
+            return ownerForm_(list_.catalog(), scene, group, p);
+        };
+        if (!PlaceNpc(context_, sprite, index, placement, owner, parent)) return false;
+        npc.scene = placement.scene;
+        npc.x = placement.x;
+        npc.y = placement.y;
+        npc.rangeCentreX = placement.centreX;
+        npc.rangeCentreY = placement.centreY;
+        npc.rangeX = placement.rangeX;
+        npc.rangeY = placement.rangeY;
+        npc.group = placement.group;
+        return true;
+    }
+
+    OwnerForm ownerForm_;
+};
+
+}  // namespace
 
 int RunNpcListEditor(EditorContext& context, QWidget* parent,
                      std::function<std::optional<int>(SceneCatalog&, int, int, QWidget*)> ownerForm) {
-    NpcListEditor editor(context, parent);
-    editor.ownerForm = std::move(ownerForm);
+    NpcListEditor editor(context, std::move(ownerForm), parent);
     if (ReportUnreadable(context, parent, kNpcFile, editor.loadStatus())) return QDialog::Rejected;
     return editor.exec();
 }

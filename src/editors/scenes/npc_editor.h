@@ -16,40 +16,17 @@
 
 #include <functional>
 #include <optional>
-#include <vector>
 
-#include "core/world/npc_editing.h"
-#include "core/world/placed_lists.h"
-#include "core/world/npc_list.h"
 #include "core/world/scene_catalog.h"
-#include "widgets/placed_list_editor.h"
-#include "widgets/preview_dialog.h"
+
+class QWidget;
 
 namespace lw {
 
-// "NPC設定1".
-class NpcListEditor : public PlacedListEditor<Npc> {
-    Q_OBJECT
-public:
-    explicit NpcListEditor(EditorContext& context, QWidget* parent = nullptr);
-    ~NpcListEditor() override;
+struct EditorContext;
 
-    // The chain's last step, the owner form on the editor's catalog: the NPC's new group (-1 none)
-    // on OK, nullopt on Cancel.
-    std::function<std::optional<int>(SceneCatalog& catalog, int sceneNumber, int currentGroup, QWidget* parent)>
-        ownerForm;
-
-private:
-    void OpenPreview() override;
-    void ShowPreview();
-    void Leave() override;
-    void Saved() override;
-    // Runs the chain on `npc` ("追加..." and "編集..."); true when it ended with OK.
-    bool RunChain(Npc& npc, int index);
-    bool PlaceAndChooseGroup(Npc& npc, int index, QWidget* parent);
-};
-
-// Opens "NPC設定1" with `ownerForm` as the chain's last step (see NpcListEditor::ownerForm).
+// Opens "NPC設定1" with `ownerForm` as the chain's last step: the owner form on the editor's
+// catalog, giving the NPC's new group (-1 none) on OK, nullopt on Cancel.
 int RunNpcListEditor(EditorContext& context, QWidget* parent,
                      std::function<std::optional<int>(SceneCatalog&, int, int, QWidget*)> ownerForm);
 
