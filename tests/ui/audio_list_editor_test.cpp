@@ -127,6 +127,7 @@ TEST_F(AudioListEditorTest, SoundEditorPlaysOnceKindAndCancelWritesNothing) {
 
 TEST_F(AudioListEditorTest, OkRewritesAnUnchangedListAfterTheQuestionAndClosesEvenWhenDeclined) {
     tp.WriteData("midi_list.txt", kMidiFile);
+    const std::string kRewritten = "<midi_number>\r\n3\r\n</midi_number>\r\n<midi_data>\r\nbattle.wav\r\n\r\ntown.wav\r\n</midi_data>";
     {
         AudioListEditor editor(context, AudioList::Bgm);
         Click(editor.okButton());
@@ -135,8 +136,7 @@ TEST_F(AudioListEditorTest, OkRewritesAnUnchangedListAfterTheQuestionAndClosesEv
         EXPECT_EQ(services.messages[0].text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？"));
         EXPECT_EQ(services.messages[0].caption, QStringLiteral(".\\data\\midi_list.txt"));
         // Rewritten in the writer's form: the count now matches the names.
-        EXPECT_EQ(tp.ReadData("midi_list.txt"),
-                  "<midi_number>\r\n3\r\n</midi_number>\r\n<midi_data>\r\nbattle.wav\r\n\r\ntown.wav\r\n</midi_data>");
+        EXPECT_EQ(tp.ReadData("midi_list.txt"), kRewritten);
     }
     {
         AudioListEditor editor(context, AudioList::Bgm);
@@ -145,8 +145,7 @@ TEST_F(AudioListEditorTest, OkRewritesAnUnchangedListAfterTheQuestionAndClosesEv
         services.answers.push_back(MessageAnswer::No);
         Click(editor.okButton());
         EXPECT_EQ(editor.result(), 1);
-        EXPECT_EQ(tp.ReadData("midi_list.txt"),
-                  "<midi_number>\r\n3\r\n</midi_number>\r\n<midi_data>\r\nbattle.wav\r\n\r\ntown.wav\r\n</midi_data>");
+        EXPECT_EQ(tp.ReadData("midi_list.txt"), kRewritten);  // declined: kept
     }
 }
 

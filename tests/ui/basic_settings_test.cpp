@@ -126,14 +126,7 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(BasicSettingsTest, CancelWritesNothingAndTheFileIsShownAgain) {
-    Run([&](QDialog* e) {
-        TypeText(Properties(e)->textEdit(), "lost");
-        Select(e, kRowLineThickness);
-        Press(e, "ｷｬﾝｾﾙ");
-    });
-    EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "setting.txt")));
-
+TEST_F(BasicSettingsTest, CancelAndEscapeLeaveTheFileAsItWas) {
     GameSettings saved;
     saved.title = "kept";
     saved.lineThickness = 7;
@@ -181,9 +174,11 @@ TEST_F(BasicSettingsTest, AnOddFileIsWrittenBackByteForByteAfterEveryRowWasVisit
     EXPECT_EQ(tp.ReadData("setting.txt"), bytes);
 }
 
+// Animation rows play while "画像表示" is checked; Cancel then writes nothing.
 TEST_F(BasicSettingsTest, AnimationRowsPlayTheirAnimationWhileShowImageIsChecked) {
     Run([&](QDialog* e) {
         PropertyEditor* p = Properties(e);
+        TypeText(p->textEdit(), "lost");
         Select(e, kRowTalkArrow);
         ASSERT_EQ(p->choice()->count(), 1);
         EXPECT_EQ(p->choice()->currentText(), "burst");
@@ -202,6 +197,7 @@ TEST_F(BasicSettingsTest, AnimationRowsPlayTheirAnimationWhileShowImageIsChecked
         EXPECT_FALSE(view().state().animate);
         Press(e, "ｷｬﾝｾﾙ");
     });
+    EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "setting.txt")));
 }
 
 TEST_F(BasicSettingsTest, NamesThatWouldBreakTheFileAreRefusedAtEntry) {

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 
 #include "core/media/effect_animation_steps.h"
-#include "editors/media/effect_combo.h"
 #include "editors/media/effect_steps.h"
 #include "editors/media/picture_list_editors.h"
 #include "support/core/bmp_makers.h"
@@ -403,18 +402,6 @@ TEST_F(EffectEditorTest, TheListPreviewsTheSelectionAndGuardsAnEmptyList) {
     EXPECT_EQ(editor.panel()->selectedRow(), -1);
     EXPECT_EQ(view().state().animation, EffectAnimation{});
     Click(editor.cancelButton());
-}
-
-TEST_F(EffectEditorTest, AnimationDropDownsListTheTable) {
-    WriteEffects(tp, {Placed(), EffectAnimation{}});
-    ASSERT_EQ(ReadStatus::Ok, LoadEffectTable(tp.project, context.effects));
-    QComboBox combo;
-    AddEffectComboItems(&combo, context.effects, 1);
-    ASSERT_EQ(combo.count(), 2);
-    EXPECT_EQ(combo.itemText(0), "burst");
-    EXPECT_EQ(combo.currentIndex(), 1);
-    AddEffectComboItems(&combo, context.effects, 5);
-    EXPECT_EQ(combo.currentIndex(), -1);
 }
 
 }  // namespace

@@ -77,8 +77,13 @@ TEST_F(EventCommandEditorTest, SwitchingScenesKeepsTheGroupNumberAndTheCountHide
     EXPECT_EQ(e.commandMenu()->item(13)->text(), QStringLiteral("ﾌﾗｸﾞに数値を設定"));
     EXPECT_EQ(Text(e), QStringLiteral("g0"));
     EXPECT_EQ(e.explanationField()->text(), QStringLiteral("e0"));
+    // The chooser names each group's explanation beside its number, the one being typed too.
+    EXPECT_EQ(e.groupChoice()->itemText(1), QStringLiteral("1 — e1"));
+    e.explanationField()->setText(QStringLiteral("入口"));
+    EXPECT_EQ(e.groupChoice()->itemText(0), QStringLiteral("0 — 入口"));
 
     e.groupChoice()->setCurrentIndex(5);
+    EXPECT_EQ(e.groupChoice()->itemText(0), QStringLiteral("0 — 入口"));
     EXPECT_EQ(Text(e), QStringLiteral("g5"));
     TypeText(e, QStringLiteral("fade"));
     e.sceneChoice()->setCurrentIndex(1);  // five groups: group 5 is not there
@@ -89,6 +94,7 @@ TEST_F(EventCommandEditorTest, SwitchingScenesKeepsTheGroupNumberAndTheCountHide
     EXPECT_TRUE(e.explanationField()->text().isEmpty());
     EXPECT_TRUE(e.textField()->isReadOnly());  // nothing typed there could be stored
     Count(e)->setValue(6);           // a new empty group 5 appears and is shown
+    EXPECT_EQ(e.groupChoice()->itemText(5), QStringLiteral("5"));  // no explanation: the number alone
     EXPECT_TRUE(Text(e).isEmpty());
     EXPECT_FALSE(e.textField()->isReadOnly());
     e.sceneChoice()->setCurrentIndex(0);
@@ -292,23 +298,6 @@ TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWh
     Click(e.cancelButton());
 }
 
-// Every group chooser names each group's explanation beside its number; the one being typed too.
-TEST_F(EventCommandEditorTest, GroupChoosersShowTheExplanationBesideTheNumber) {
-    Scene scene = WithGroups(3);
-    scene.groups[1].explanation = ToCp932(QStringLiteral("村長の家")).value();
-    scene.groups[2].explanation.clear();
-    WriteScene("scene0.txt", scene);
-    EventCommandEditor e(context);
-    EXPECT_EQ(e.groupChoice()->itemText(0), QStringLiteral("0 — e0"));
-    EXPECT_EQ(e.groupChoice()->itemText(1), QStringLiteral("1 — 村長の家"));
-    EXPECT_EQ(e.groupChoice()->itemText(2), QStringLiteral("2"));
-    e.explanationField()->setText(QStringLiteral("入口"));
-    EXPECT_EQ(e.groupChoice()->itemText(0), QStringLiteral("0 — 入口"));
-    e.groupChoice()->setCurrentIndex(2);
-    EXPECT_EQ(e.groupChoice()->itemText(0), QStringLiteral("0 — 入口"));
-    EXPECT_EQ(e.groupChoice()->itemText(2), QStringLiteral("2"));
-}
-
 class OwnerFormTest : public EventCommandEditorTest {
 protected:
     SceneCatalog catalog;
@@ -392,17 +381,10 @@ TEST_F(OwnerFormTest, AnOwnerInASceneWithoutAFileIsRefused) {
 
 // The scene form over a village map with the flag dialog open.
 TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
-    tp.WriteData("village.bin", test::VillageMapBytes());
-    test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
-    test::WriteBytes(ImageFilePath(tp.project, "village_upper.bmp"), test::VillageUpperBmp());
-    Scene village = WithGroups(6);
+    test::WriteVillage(tp);
+    Scene village = test::VillageScene();
+    village.groups = WithGroups(6).groups;
     village.name = ToCp932(QStringLiteral("はじまりの村")).value();
-    village.mapDataFile = "village.bin";
-    village.backgroundChipSet = "village_ground.bmp";
-    village.layerChipSet = "village_upper.bmp";
-    village.layerColourKey = 1;
-    village.layerKeyRed = 255;
-    village.layerKeyBlue = 255;
     village.groups[1].explanation = ToCp932(QStringLiteral("村長の家")).value();
     village.groups[1].commands = CommandLines({"face 2", "? flag12 >= 3", "message 4", "!", "end"});
     WriteScene("scene0.txt", village);
@@ -428,6 +410,7 @@ TEST_F(EventCommandEditorTest, TheSceneFormShowsTheChosenSceneInTheMapView) {
     e.sceneChoice()->setCurrentIndex(1);  // no map file: nothing drawn
     EXPECT_EQ(view.state().map.width, 0);
     e.sceneChoice()->setCurrentIndex(0);
+    EXPECT_EQ(e.groupChoice()->itemText(1), QStringLiteral("1 — 村長の家"));
     e.groupChoice()->setCurrentIndex(1);
     QTextCursor cursor(e.textField()->document());
     cursor.movePosition(QTextCursor::End);

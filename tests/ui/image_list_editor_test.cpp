@@ -131,20 +131,6 @@ TEST_F(ImageListEditorTest, NewProjectCursorsWrittenAsTheElevenPresetSlots) {
     EXPECT_EQ(tp.ReadData("image_select.txt"), expected);
 }
 
-TEST_F(ImageListEditorTest, CancelWritesNothing) {
-    tp.WriteData("image_select.txt", ImageTableBytes(ImageTableKind::Select, Preset(ImageTableKind::Select)));
-    const std::string before = tp.ReadData("image_select.txt");
-    Run(HubEditor::SelectImages, [&](QDialog* e) {
-        Choose(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ"), "cursor.bmp");
-        Click(Mode(e, 2));
-        Press(e, "ｷｬﾝｾﾙ");
-    });
-    EXPECT_EQ(tp.ReadData("image_select.txt"), before);
-    Run(HubEditor::BackImages, [&](QDialog* e) { Press(e, "ｷｬﾝｾﾙ"); });
-    EXPECT_FALSE(std::filesystem::exists(DataFilePath(tp.project, "image_back.txt")));
-    EXPECT_TRUE(services.messages.empty());
-}
-
 // Slots beyond the preset count, values outside the controls' ranges, a name that only begins a
 // file's name and a name whose file is missing: looked at slot by slot and confirmed unchanged,
 // the file comes back byte for byte.
@@ -172,10 +158,12 @@ TEST_F(ImageListEditorTest, UnchangedOkKeepsAnOddTableByteForByte) {
     EXPECT_EQ(tp.ReadData("image_back.txt"), bytes);
 }
 
-TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
+// The preview follows "表示" and the dialog; Cancel then writes nothing of what was changed.
+TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialogAndCancelWritesNothing) {
     ImageTable table = Preset(ImageTableKind::Back);
     table.entries[2].fileName = "sky.bmp";
-    tp.WriteData("image_back.txt", ImageTableBytes(ImageTableKind::Back, table));
+    const std::string before = ImageTableBytes(ImageTableKind::Back, table);
+    tp.WriteData("image_back.txt", before);
     Run(HubEditor::BackImages, [&](QDialog* e) {
         ASSERT_TRUE(view().IsShown());
         EXPECT_EQ(view().caption(), "sky.bmp");
@@ -187,8 +175,12 @@ TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialog) {
         EXPECT_FALSE(view().IsShown());
         e->show();
         EXPECT_TRUE(view().IsShown());
+        Choose(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ"), "Frame.bmp");
+        Click(Mode(e, 2));
         Press(e, "ｷｬﾝｾﾙ");
     });
+    EXPECT_EQ(tp.ReadData("image_back.txt"), before);
+    EXPECT_TRUE(services.messages.empty());
 }
 
 }  // namespace

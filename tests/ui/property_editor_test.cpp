@@ -162,7 +162,7 @@ TEST_F(PropertyEditorTest, NumbersAreStoredAsTypedAndClampedWhenTheFieldIsLeft) 
     EXPECT_EQ(rec.note, "x\r\ny");
 }
 
-TEST_F(PropertyEditorTest, ChoicesAreStoredAtOnce) {
+TEST_F(PropertyEditorTest, ChoicesAndColourPicksAreStoredAtOnce) {
     auto e = Make();
     e->SelectRow(kSteps);
     e->choice()->setCurrentIndex(3);
@@ -189,19 +189,17 @@ TEST_F(PropertyEditorTest, ChoicesAreStoredAtOnce) {
     TypeNumber(Drawing(e)->redSpin(), "300");
     e->labelList()->setFocus();
     EXPECT_EQ(rec.spec.key, (Rgb{255, 2, 3}));
-}
 
-TEST_F(PropertyEditorTest, ColourPicksGoToColourAndImageRowsOnly) {
-    auto e = Make();
+    // A colour picked from the preview goes to the image and colour rows only.
+    EXPECT_TRUE(e->PickColour(QColor(7, 8, 9)));
+    EXPECT_EQ(rec.spec.key, (Rgb{7, 8, 9}));
+    EXPECT_EQ(rec.spec.mode, kDrawAlpha);
     e->SelectRow(kSpeed);
     EXPECT_FALSE(e->PickColour(QColor(1, 1, 1)));
     e->SelectRow(kColour);
     EXPECT_TRUE(e->PickColour(QColor(200, 100, 50)));
     EXPECT_EQ(rec.colour, (Rgb{200, 100, 50}));
     EXPECT_EQ(Drawing(e)->redSpin()->value(), 200);
-    e->SelectRow(kImage);
-    EXPECT_TRUE(e->PickColour(QColor(7, 8, 9)));
-    EXPECT_EQ(rec.spec, (DrawSpec{kDrawAdditive, 1, {7, 8, 9}}));
 }
 
 TEST_F(PropertyEditorTest, UntouchedValuesAreKeptExactly) {

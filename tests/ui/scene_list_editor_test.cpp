@@ -246,10 +246,8 @@ TYPED_TEST(NumberedFilesTest, AnUnreadableFileIsKeptAndDeleteTrashesAtOnce) {
 
 // The settings redraw the map view at every change, and OK gives back what the controls show.
 TEST_F(SceneListEditorTest, SettingsShowTheChosenMapAndChipSetsAndGiveThemBack) {
-    tp.WriteData("village.bin", test::VillageMapBytes());
+    test::WriteVillage(tp);
     tp.WriteData("other.txt", "x");
-    test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
-    test::WriteBytes(ImageFilePath(tp.project, "village_upper.bmp"), test::VillageUpperBmp());
     tp.WriteData("midi_list.txt", "<midi_number>\r\n2\r\n</midi_number>\r\n<midi_data>\r\nfield.mid\r\ntown.mid\r\n</midi_data>");
 
     Scene start = NewScene();
@@ -267,8 +265,8 @@ TEST_F(SceneListEditorTest, SettingsShowTheChosenMapAndChipSetsAndGiveThemBack) 
 
         map->setCurrentIndex(0);
         EXPECT_EQ(view.state().map.width, test::kVillageWidth);
-        NamedAs<ImageChooser>(d, "背景ﾁｯﾌﾟｾｯﾄ名")->SelectByPrefix("village_ground");
-        NamedAs<ImageChooser>(d, "ﾚｲﾔｰﾁｯﾌﾟｾｯﾄ名")->SelectByPrefix("village_upper");
+        NamedAs<ImageChooser>(d, "背景ﾁｯﾌﾟｾｯﾄ名")->SelectByPrefix("ground");
+        NamedAs<ImageChooser>(d, "ﾚｲﾔｰﾁｯﾌﾟｾｯﾄ名")->SelectByPrefix("upper");
         EXPECT_FALSE(view.state().chipSets.images[0].isNull());
         EXPECT_FALSE(view.state().chipSets.images[1].isNull());
         auto* drawing = d->findChild<DrawingGroup*>();
@@ -286,13 +284,9 @@ TEST_F(SceneListEditorTest, SettingsShowTheChosenMapAndChipSetsAndGiveThemBack) 
         EXPECT_FALSE(view.IsShown());
         Confirm(d);
     });
-    Scene expected = start;
-    expected.mapDataFile = "village.bin";
-    expected.backgroundChipSet = "village_ground.bmp";
-    expected.layerChipSet = "village_upper.bmp";
-    expected.layerColourKey = 1;
-    expected.layerKeyRed = 255;
-    expected.layerKeyBlue = 255;
+    Scene expected = test::VillageScene();
+    expected.name = start.name;
+    expected.groups = start.groups;
     expected.bgmIndex = 1;
     EXPECT_EQ(edited, expected);
 }

@@ -172,20 +172,6 @@ TEST_F(TitleScreenEditorTest, EditsAreClampedAsTypedAndOkWritesThem) {
     EXPECT_NE(tp.ReadData("title.txt").find("<menu_item_number>\r\n4\r\n"), std::string::npos);
 }
 
-TEST_F(TitleScreenEditorTest, CancelWritesNothing) {
-    const std::string back = tp.ReadData("image_back.txt");
-    Run([&](QDialog* e) {
-        Choose(Back(e), "night.bmp");
-        Click(Off(e, 0));
-        Type(Spin(e, "X"), "10");
-        Press(e, "ｷｬﾝｾﾙ");
-    });
-    EXPECT_FALSE(DataExists("title.txt"));
-    EXPECT_EQ(tp.ReadData("image_back.txt"), back);
-    EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(view().state().mode, ViewMode::None);
-}
-
 // Values the editor would clamp, an entry of a slot it does not show, music beyond the list and a
 // drawn background slot: opened and confirmed without a change, both files come back as they were.
 TEST_F(TitleScreenEditorTest, UnchangedOkKeepsAnOddFileByteForByte) {
@@ -238,17 +224,24 @@ TEST_F(TitleScreenEditorTest, ATitleWithNoEntryOnShowsEveryRowOff) {
         << title;
 }
 
-TEST_F(TitleScreenEditorTest, AnEntryWithABlankIsRefusedAndNothingIsWritten) {
+// A refused entry keeps the editor open; Cancel then writes nothing, whatever was changed.
+TEST_F(TitleScreenEditorTest, AnEntryWithABlankIsRefusedAndCancelWritesNothing) {
+    const std::string back = tp.ReadData("image_back.txt");
     Run([&](QDialog* e) {
         TypeText(Text(e, 1), QStringLiteral("ニュー ゲーム"));
         Click(ConfirmButton(e));
         ASSERT_EQ(services.texts(), QStringList{"「ｽﾀｰﾄ」の名前に空白は使えません"});
         EXPECT_TRUE(e->isVisible());
         EXPECT_FALSE(DataExists("title.txt"));
-        TypeText(Text(e, 1), QStringLiteral("ニューゲーム"));
-        Click(ConfirmButton(e));
+        Choose(Back(e), "night.bmp");
+        Click(Off(e, 0));
+        Type(Spin(e, "X"), "10");
+        Press(e, "ｷｬﾝｾﾙ");
     });
-    EXPECT_NE(tp.ReadData("title.txt").find(Sjis(QStringLiteral("0 1 ニューゲーム\r\n"))), std::string::npos);
+    EXPECT_FALSE(DataExists("title.txt"));
+    EXPECT_EQ(tp.ReadData("image_back.txt"), back);
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(view().state().mode, ViewMode::None);
 }
 
 // image_back.txt unreadable: said once; title.txt is written, the table left alone.
@@ -267,10 +260,8 @@ TEST_F(TitleScreenEditorTest, AnUnreadableBackgroundTableIsNeverSavedOver) {
 
 // The title music is heard on choice while "BGM再生" is checked, and never outlives the editor.
 TEST_F(TitleScreenEditorTest, TheTitleMusicPlaysOnChoice) {
-    if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
-    MusicPlayer player(AudioMessagesTo(services));
-    ASSERT_TRUE(player.Initialise());
-    context.player = &player;
+    StartPlayer();
+    MusicPlayer& player = *this->player;
     tp.WriteData("midi_list.txt", "<midi_number>\r\n2\r\n</midi_number>\r\n<midi_data>\r\nopening.wav\r\nfield.wav\r\n</midi_data>");
     for (const char* name : {"opening.wav", "field.wav"}) test::WriteBytes(AudioFilePath(tp.project, name), test::MakeWav({{1000, 3000}}));
     ASSERT_TRUE(player.PlayMusicFile(0, AudioFilePath(tp.project, "field.wav"), 0));
@@ -289,8 +280,6 @@ TEST_F(TitleScreenEditorTest, TheTitleMusicPlaysOnChoice) {
     });
     EXPECT_FALSE(player.MusicPlaying());
     EXPECT_NE(tp.ReadData("title.txt").find("<midi_index>\r\n0\r\n"), std::string::npos);
-    context.player = nullptr;
-    player.Shutdown();
 }
 
 }  // namespace
