@@ -21,24 +21,6 @@ std::uint32_t Hash(int x, int y, int seed) {
     return (h ^ (h >> 16)) & 0xFFu;
 }
 
-struct Colour {
-    int r, g, b;
-};
-std::uint32_t Pack(Colour c) {
-    const auto ch = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
-    return ch(c.r) << 16 | ch(c.g) << 8 | ch(c.b);
-}
-// The colour lightened (k > 0) or darkened (k < 0) by k.
-Colour Shade(Colour c, int k) { return {c.r + k, c.g + k, c.b + k}; }
-// The colour with a little noise of amplitude `amount`.
-Colour Noisy(Colour c, int x, int y, int seed, int amount) {
-    return Shade(c, static_cast<int>(Hash(x, y, seed) % static_cast<std::uint32_t>(2 * amount + 1)) - amount);
-}
-bool InEllipse(int x, int y, double cx, double cy, double rx, double ry) {
-    const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
-    return dx * dx + dy * dy <= 1.0;
-}
-
 // The chips are the sample game's own: the village's chip numbers are the first of its sets.
 constexpr int kChip = sample::kChip;
 constexpr int kChipsPerRow = sample::kChipsPerRow;
@@ -135,44 +117,8 @@ Scene VillageScene() {
                  .layerColourKey = 1, .layerKeyRed = 255, .layerKeyBlue = 255};
 }
 
-std::string VillagerSheetBmp(std::uint32_t tunicRgb) {
-    const Colour tunic{static_cast<int>(tunicRgb >> 16 & 0xFF), static_cast<int>(tunicRgb >> 8 & 0xFF),
-                       static_cast<int>(tunicRgb & 0xFF)};
-    return MakeBmp24(96, 192, [tunic](int px, int py) -> std::uint32_t {
-        const int column = px / 32, facing = py / 48, x = px % 32, y = py % 48;
-        const Colour skin{240, 200, 160}, hair{86, 54, 30};
-        // Legs: the side columns lift one foot.
-        const int lift = column == 0 ? 2 : 0, liftRight = column == 2 ? 2 : 0;
-        if (y >= 37 && y <= 45 - lift && x >= 11 && x <= 14) return Pack(y >= 43 - lift ? Colour{90, 56, 30} : Colour{52, 52, 92});
-        if (y >= 37 && y <= 45 - liftRight && x >= 17 && x <= 20) {
-            return Pack(y >= 43 - liftRight ? Colour{90, 56, 30} : Colour{52, 52, 92});
-        }
-        // Body and arms.
-        if (y >= 21 && y <= 37 && x >= 9 && x <= 22) return Pack(Shade(tunic, x < 12 ? 24 : (x > 19 ? -24 : 0)));
-        if (y >= 22 && y <= 34 && (x == 7 || x == 8 || x == 23 || x == 24)) {
-            return Pack(y >= 32 ? skin : Shade(tunic, -36));
-        }
-        // Head: hair on top, or all over from behind; eyes by the facing.
-        if (InEllipse(x, y, 16, 13, 8, 8.5)) {
-            if (facing == 3 || y < 10 || (facing == 1 && x > 19) || (facing == 2 && x < 12)) return Pack(hair);
-            const bool eye = y == 14 && ((facing == 0 && (x == 13 || x == 18)) || (facing == 1 && x == 11) ||
-                                         (facing == 2 && x == 20));
-            return Pack(eye ? Colour{30, 30, 40} : skin);
-        }
-        return kVillageKey;
-    });
-}
+std::string VillagerSheetBmp(std::uint32_t tunicRgb) { return sample::WalkingSheetBmp(tunicRgb); }
 
-std::string ChestBmp() {
-    return MakeBmp24(32, 32, [](int x, int y) -> std::uint32_t {
-        if (x < 3 || x > 28 || y < 9 || y > 29) return kVillageKey;
-        if (x == 3 || x == 28 || y == 9 || y == 29 || y == 16) return Pack(Colour{70, 40, 18});
-        if ((x >= 14 && x <= 17) || x == 6 || x == 25) {
-            if (x >= 14 && x <= 17 && y >= 15 && y <= 19) return Pack(Colour{60, 50, 30});  // the lock
-            return Pack(Colour{222, 182, 64});
-        }
-        return Pack(Noisy(y < 16 ? Colour{160, 100, 46} : Colour{138, 86, 40}, x, y, 30, 6));
-    });
-}
+std::string ChestBmp() { return sample::ChestBmp(); }
 
 }  // namespace lw::test
