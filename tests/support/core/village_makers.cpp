@@ -21,22 +21,11 @@ std::uint32_t Hash(int x, int y, int seed) {
     return (h ^ (h >> 16)) & 0xFFu;
 }
 
-// The chips are the sample game's own: the village's chip numbers are the first of its sets.
-constexpr int kChip = sample::kChip;
-constexpr int kChipsPerRow = sample::kChipsPerRow;
-
-// Two rows of the sample's chips, each pixel by `pixel(chip, x, y)`.
-std::string ChipSetBmp(std::uint32_t (*pixel)(int chip, int x, int y)) {
-    return MakeBmp24(kChipsPerRow * kChip, 2 * kChip, [pixel](int x, int y) {
-        return pixel(y / kChip * kChipsPerRow + x / kChip, x % kChip, y % kChip);
-    });
-}
-
 }  // namespace
 
-std::string VillageGroundBmp() { return ChipSetBmp(sample::GroundPixel); }
+std::string VillageGroundBmp() { return sample::GroundChipsBmp(2); }
 
-std::string VillageUpperBmp() { return ChipSetBmp(sample::UpperPixel); }
+std::string VillageUpperBmp() { return sample::UpperChipsBmp(2); }
 
 std::string VillageMapBytes() {
     const int w = static_cast<int>(kVillageWidth), h = static_cast<int>(kVillageHeight);
