@@ -1,16 +1,12 @@
 // The project check as the author meets it: the hub's "ﾌﾟﾛｼﾞｪｸﾄ検査" window (grouping, filters,
-// a double click opening the owning editor at the record), "使用箇所..." in a list editor panel and
-// in the flag chooser, and "--check" run by the real program with no display.
+// a double click opening the owning editor at the record), and "使用箇所..." in a list editor panel
+// and in the flag chooser.
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -138,62 +134,6 @@ TEST_F(CheckWindowTest, UsagesOfAListRowAndOfAFlag) {
     EXPECT_EQ(UsagesFrom(chooser.usagesButton()), QStringList{".\\data\\scene1.txt | group 4 line 6"});
     chooser.setFlag(7);
     EXPECT_EQ(UsagesFrom(chooser.usagesButton()), QStringList{});
-}
-
-// ---- "--check" through the real program, with no display ----
-
-struct ProgramRun {
-    int status = -1;
-    QString out, err;
-};
-
-ProgramRun RunProgram(const QStringList& args) {
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    program.setProcessEnvironment(env);
-    program.start(LW_APP_BINARY, args);
-    program.waitForFinished(30000);
-    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-            QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
-}
-
-TEST(CheckCommand, ExitStatusTextAndJsonWithoutADisplay) {
-    TempProject t;
-    test::WriteBytes(t.project.root / "prepare.txt", PrepareFileBytes(t.project));
-    LinkedProject p;
-    p.Write(t.project);
-    const QString root = QString::fromStdString(t.project.root.string());
-
-    ProgramRun clean = RunProgram({"--check", root});
-    EXPECT_EQ(clean.status, 0) << clean.err.toStdString();
-    EXPECT_EQ(clean.out, QStringLiteral("no problems\n"));
-
-    p.scene2.groups[4].commands.Set(0, "scene 12 0 0");
-    p.Write(t.project);
-    ProgramRun faulty = RunProgram({"--check", root + "/prepare.txt"});
-    EXPECT_EQ(faulty.status, 1);
-    EXPECT_EQ(faulty.out, QStringLiteral(".\\data\\scene2.txt:group 4 line 1: error: scene 12 does not exist; "
-                                         "create scene12.txt or choose another scene\n1 error, 0 warnings\n"));
-
-    ProgramRun json = RunProgram({"--format", "json", "--check", root});
-    EXPECT_EQ(json.status, 1);
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(json.out.toUtf8(), &error);
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
-    const QJsonObject top = doc.object();
-    EXPECT_EQ(top.value("errors").toInt(), 1);
-    EXPECT_EQ(top.value("warnings").toInt(), 0);
-    EXPECT_EQ(top.value("project").toString(), root);
-    // The fields of each problem are the check's own (tested with it); here: the one problem found.
-    const QJsonArray problems = top.value("problems").toArray();
-    ASSERT_EQ(problems.size(), 1);
-    EXPECT_EQ(problems.at(0).toObject().value("file").toString(), QStringLiteral(".\\data\\scene2.txt"));
-
-    EXPECT_EQ(RunProgram({"--check", root + "/missing"}).status, 2);
-    EXPECT_EQ(RunProgram({"--check", root, "--format", "xml"}).status, 2);
 }
 
 }  // namespace

@@ -1,12 +1,17 @@
-// The command line: what it asks of the start-up, what ends the program at once, and the project
-// named on it opened as "開く..." opens one.
+// The command line: what it asks of the start-up, what ends the program at once, the project
+// named on it opened as "開く..." opens one, and what the real program prints with no display
+// (help, version, the sample refused, "--check").
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include "app/app_controller.h"
 #include "app/command_line.h"
+#include "support/core/linked_project.h"
 #include "support/core/sample_project.h"
 #include "support/core/temp_dir.h"
 #include "support/qt/fake_services.h"
@@ -73,32 +78,77 @@ TEST(CommandLine, OpensAFolderOrItsPrepareFileAsOpenDoes) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-// The program itself: help and version need no display, and the sample goes only into an empty
-// folder.
-TEST(CommandLine, ProgramPrintsAndRefusesWithoutAWindow) {
+// ---- the real program, with no display: any window it tried to open would fail ----
+
+struct ProgramRun {
+    int status = -1;
+    QString out, err;
+};
+
+ProgramRun RunProgram(const QStringList& args) {
+    QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));  // any window would fail
-    const auto run = [&env](const QStringList& arguments) {
-        QProcess program;
-        program.setProcessEnvironment(env);
-        program.start(LW_APP_BINARY, arguments);
-        EXPECT_TRUE(program.waitForFinished(10000));
-        return std::tuple{program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
-                          QString::fromLocal8Bit(program.readAllStandardError())};
-    };
-    const auto [helpCode, help, helpErrors] = run({QStringLiteral("--help")});
-    EXPECT_EQ(helpCode, 0);
-    EXPECT_TRUE(help.contains(QStringLiteral("--sample"))) << help.toStdString();
-    const auto [versionCode, version, versionErrors] = run({QStringLiteral("--version")});
-    EXPECT_EQ(versionCode, 0);
-    EXPECT_TRUE(version.startsWith(QStringLiteral("Lorewright "))) << version.toStdString();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "none-such");
+    program.setProcessEnvironment(env);
+    program.start(LW_APP_BINARY, args);
+    program.waitForFinished(30000);
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
+}
+
+// Help and version print, and the sample goes only into an empty folder.
+TEST(CommandLine, ProgramPrintsAndRefusesWithoutAWindow) {
+    const ProgramRun help = RunProgram({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--sample"))) << help.out.toStdString();
+    const ProgramRun version = RunProgram({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("Lorewright "))) << version.out.toStdString();
 
     test::TempDir used;
     test::WriteBytes(used.path() / "notes.txt", "mine");
-    const auto [sampleCode, out, errors] = run({QStringLiteral("--sample"), Q(used.path())});
-    EXPECT_EQ(sampleCode, 1);
-    EXPECT_TRUE(errors.contains(QStringLiteral("空のフォルダではありません"))) << errors.toStdString();
+    const ProgramRun sample = RunProgram({QStringLiteral("--sample"), Q(used.path())});
+    EXPECT_EQ(sample.status, 1);
+    EXPECT_TRUE(sample.err.contains(QStringLiteral("空のフォルダではありません"))) << sample.err.toStdString();
     EXPECT_FALSE(std::filesystem::exists(used.path() / "prepare.txt"));
+}
+
+TEST(CheckCommand, ExitStatusTextAndJsonWithoutADisplay) {
+    test::TempProject t;
+    test::WriteBytes(t.project.root / "prepare.txt", PrepareFileBytes(t.project));
+    test::LinkedProject p;
+    p.Write(t.project);
+    const QString root = Q(t.project.root);
+
+    ProgramRun clean = RunProgram({"--check", root});
+    EXPECT_EQ(clean.status, 0) << clean.err.toStdString();
+    EXPECT_EQ(clean.out, QStringLiteral("no problems\n"));
+
+    p.scene2.groups[4].commands.Set(0, "scene 12 0 0");
+    p.Write(t.project);
+    ProgramRun faulty = RunProgram({"--check", root + "/prepare.txt"});
+    EXPECT_EQ(faulty.status, 1);
+    EXPECT_EQ(faulty.out, QStringLiteral(".\\data\\scene2.txt:group 4 line 1: error: scene 12 does not exist; "
+                                         "create scene12.txt or choose another scene\n1 error, 0 warnings\n"));
+
+    ProgramRun json = RunProgram({"--format", "json", "--check", root});
+    EXPECT_EQ(json.status, 1);
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json.out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
+    const QJsonObject top = doc.object();
+    EXPECT_EQ(top.value("errors").toInt(), 1);
+    EXPECT_EQ(top.value("warnings").toInt(), 0);
+    EXPECT_EQ(top.value("project").toString(), root);
+    // The fields of each problem are the check's own (tested with it); here: the one problem found.
+    const QJsonArray problems = top.value("problems").toArray();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems.at(0).toObject().value("file").toString(), QStringLiteral(".\\data\\scene2.txt"));
+
+    EXPECT_EQ(RunProgram({"--check", root + "/missing"}).status, 2);
+    EXPECT_EQ(RunProgram({"--check", root, "--format", "xml"}).status, 2);
 }
 
 }  // namespace
