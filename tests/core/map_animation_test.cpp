@@ -147,10 +147,6 @@ TEST(MapAnimationRules, RowTextsSizesAndTheChecksBeforeTheAnimations) {
     EXPECT_EQ(FrameListText({}), "");
     EXPECT_EQ(FrameListText({{{-5, 7}}}), "-5 7");
 
-    EXPECT_EQ(ClampFrameSide(500, 128), 128);
-    EXPECT_EQ(ClampFrameSide(16, 128), 16);
-    EXPECT_EQ(ClampFrameSide(500, 0), 500);  // no bitmap loaded
-
     MapAnimation a = Water();
     EXPECT_EQ(CheckMapAnimationSettings(a), MapAnimationProblem::None);
     a.frameHeight = 0;

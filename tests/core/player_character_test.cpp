@@ -59,16 +59,6 @@ TEST(PlayerCharacterTest, NewProjectDefaultsAndTheirFile) {
     EXPECT_EQ(ParsePlayerCharacter(bytes), pc);
 }
 
-TEST(PlayerCharacterTest, ViewPositionIsCellsInTheFileAndPixelsForTheGame) {
-    PlayerCharacter pc = ParsePlayerCharacter(
-        "<pc_main_data>\n4 3 5 0 0 1 0 0 1 20 20 20 20 10 10 100 50 0 0 1000 0\n</pc_main_data>");
-    EXPECT_EQ(ViewOriginPixels(pc), (PixelPoint{96, 160}));
-    // A cell count far beyond what pixels fit in an int keeps its value and its pixels.
-    pc.viewCellX = 2000000000;
-    EXPECT_EQ(ViewOriginPixels(pc).x, 64000000000LL);
-    EXPECT_EQ(ParsePlayerCharacter(PlayerCharacterBytes(pc)).viewCellX, 2000000000);
-}
-
 TEST(PlayerCharacterTest, StartPositionAndTheSpriteTheMapDraws) {
     PlayerCharacter pc = Hero();  // a 96 x 192 sheet: 32 x 48 frames rising 16 pixels above the cell
     EXPECT_EQ(PcFrameHeight(pc), 48);
