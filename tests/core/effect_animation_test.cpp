@@ -57,15 +57,12 @@ TEST(EffectFile, WritesTheNestedShapeByteForByteAndBothReadersReadItBack) {
     EXPECT_EQ(EffectFileBytes({Fire(), Spark()}), kTwoAnimations);
     EXPECT_EQ(EffectFileBytes({}), "<image_effect_number>\r\n0\r\n</image_effect_number>");
 
-    const std::vector<EffectAnimation> written = {Fire(), Spark()};
-    auto list = ParseEffectList(EffectFileBytes(written));
-    ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[0], AsWritten(Fire()));
-    EXPECT_EQ(list[1], Spark());
+    // Both readers read it back, the list also through the project.
+    const std::vector<EffectAnimation> list = {AsWritten(Fire()), Spark()};
+    CheckFileThroughProject(kEffectFile, list, std::string(kTwoAnimations), LoadEffectList, SaveEffectList);
     EXPECT_EQ(EffectDisplayName(list[1]), "spark.bmp");  // an empty name lists the image file
-
     EffectTable table;
-    ParseEffectTable(EffectFileBytes(written), table);
+    ParseEffectTable(kTwoAnimations, table);
     ASSERT_EQ(table.count(), 2);
     EXPECT_EQ(table.records[0], list[0]);
     EXPECT_EQ(EffectComboItems(table), (std::vector<std::string>{Fire().name, "spark.bmp"}));
@@ -75,9 +72,7 @@ TEST(EffectFile, WritesTheNestedShapeByteForByteAndBothReadersReadItBack) {
     EXPECT_EQ(ParseEffectList(lf + "\n"), list);
 }
 
-TEST(EffectFile, LoadSaveAndReleaseThroughTheProject) {
-    CheckFileThroughProject(kEffectFile, std::vector<EffectAnimation>{AsWritten(Fire()), Spark()},
-                                std::string(kTwoAnimations), LoadEffectList, SaveEffectList);
+TEST(EffectFile, TheTableLoadsAndReleasesThroughTheProject) {
     TempProject tp;
     EffectTable table;
     EXPECT_EQ(ReadStatus::Missing, LoadEffectTable(tp.project, table));  // missing file: empty table

@@ -35,7 +35,7 @@ TEST(EnemyList, RoundTripWithBlankNamesAndUnnamedUnits) {
     const Formation a = FormationAt(units[0], 0);
     EXPECT_EQ(a, (Formation{.monster = {1, 2, 0, 3, 0, 0}, .x = {10, 0, 0, 5, 0, 0}, .y = {20, 0, 0, 6, 0, 0},
                             .boss = 4, .rate = 0.5f, .itemRate = 0.25f, .item = 7, .itemCount = 3, .bgm = 2}));
-    EXPECT_EQ(EnemyListBytes(units), bytes);
+    CheckFileThroughProject(kEnemyFile, units, bytes, LoadEnemyList, SaveEnemyList);
 
     EXPECT_EQ(UnitRowText(units[0]), "big slime party");
     EXPECT_EQ(UnitRowText(units[1]), "1 \x91\xcc");
@@ -91,17 +91,6 @@ TEST(EnemyList, OddCountsAreReadAsTheGameReadsThem) {
     EXPECT_EQ(units[0].name, std::string(62, 'n'));
 }
 
-TEST(EnemyList, SavesAndLoadsThroughTheProject) {
-    EnemyUnit u;
-    Formation f = NewFormation();
-    f.monster[2] = 3;
-    f.rate = 1.0f;
-    ASSERT_TRUE(SetUnitFormations(u, {f}));
-    CheckFileThroughProject(kEnemyFile, std::vector<EnemyUnit>{u},
-                                EnemyFile("1", Unit(0, "", "1", {"0 0 3 0 0 0 -1 1.00 0.00 -1 0 -1 0 0 0 0 0 0 0 0 0 0 0 0"})),
-                                LoadEnemyList, SaveEnemyList);
-}
-
 TEST(EnemyUnitRows, AUnitHoldsAtMost32Formations) {
     EnemyUnit u;
     std::vector<Formation> rows(32, NewFormation());
@@ -110,8 +99,9 @@ TEST(EnemyUnitRows, AUnitHoldsAtMost32Formations) {
     rows.push_back(NewFormation());
     EXPECT_FALSE(SetUnitFormations(u, rows));
     EXPECT_EQ(u.formationCount, 32);
+    // A new formation: no boss, no item, no BGM.
     EXPECT_TRUE(SetUnitFormations(u, {NewFormation()}));
-    EXPECT_EQ(UnitFormations(u), std::vector<Formation>{NewFormation()});
+    EXPECT_EQ(EnemyListBytes({u}), EnemyFile("1", Unit(0, "", "1", {"0 0 0 0 0 0 -1 0.00 0.00 -1 0 -1 0 0 0 0 0 0 0 0 0 0 0 0"})));
 }
 
 // --- placement ----------------------------------------------------------------------------------

@@ -92,9 +92,6 @@ TEST(ImageTables, RecordLinesAsTheFormatCarriesThem) {
     EXPECT_EQ(t.entries[0].fileName, "c.bmp");
     EXPECT_EQ(t.entries[1].fileName, "b.bmp");
 
-    EXPECT_EQ(ClampColourValue(300), 255);
-    EXPECT_EQ(ClampColourValue(-4), 0);
-    EXPECT_EQ(ClampColourValue(128), 128);
     ImageEntry e;
     SetSpec(e, DrawSpec{kDrawAlpha, 1, Rgb{1, 2, 3}});
     EXPECT_EQ(e, (ImageEntry{"?.bmp", 2, 1, 1, 2, 3}));

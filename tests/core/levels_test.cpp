@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,25 +23,15 @@ std::vector<LevelRow> Rows(std::initializer_list<std::pair<int, int>> rows) {
 }
 
 TEST(LevelTable, NewProjectShowsAndWritesTheDefaultTable) {
-    TempProject tp;
-    LevelTable table;
-    EXPECT_EQ(ReadStatus::Missing, LoadLevelTable(tp.project, table));
-    EXPECT_EQ(table, DefaultLevelTable());
-    const std::vector<LevelRow> rows = LevelListRows(table);
+    const std::vector<LevelRow> rows = LevelListRows(DefaultLevelTable());
     EXPECT_EQ(rows, Rows({{1, 0}, {2, 500}, {3, 1000}, {4, 1500}, {5, 2000}, {6, 2500}, {7, 3000}, {8, 3500}, {9, 4000}, {10, 4500}}));
-    EXPECT_EQ(InitialMaxLevel(table), 10);
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveLevelList(tp.project, rows, ui));
-    EXPECT_EQ(tp.ReadData("level_list.txt"), LevelFile("10", {"1 0", "2 500", "3 1000", "4 1500", "5 2000", "6 2500", "7 3000",
-                                                               "8 3500", "9 4000", "10 4500"}));
-    EXPECT_EQ(ReadStatus::Ok, LoadLevelTable(tp.project, table));
-    EXPECT_EQ(LevelListRows(table), rows);
-
-    // A file that cannot be read shows the default table too (and the editor will not save over it).
-    TempProject other;
-    std::filesystem::create_directory(DataFilePath(other.project, kLevelFile));
-    EXPECT_EQ(ReadStatus::Unreadable, LoadLevelTable(other.project, table));
-    EXPECT_EQ(table, DefaultLevelTable());
+    EXPECT_EQ(InitialMaxLevel(DefaultLevelTable()), 10);
+    EXPECT_EQ(LevelListBytes(rows), LevelFile("10", {"1 0", "2 500", "3 1000", "4 1500", "5 2000", "6 2500", "7 3000",
+                                                     "8 3500", "9 4000", "10 4500"}));
+    // A missing file, or one that cannot be read (the editor will not save over it), shows the default table.
+    const std::string two = LevelFile("2", {"1 0", "2 7"});
+    const auto save = [](const Project& p, const LevelTable& t, SaveUi& ui) { return SaveLevelList(p, LevelListRows(t), ui); };
+    CheckFileThroughProject(kLevelFile, ParseLevelTable(two), two, LoadLevelTable, save, DefaultLevelTable());
 }
 
 TEST(LevelTable, MaximumLevelResizesFromTheEnd) {
@@ -119,24 +108,22 @@ const std::string kGuidance =
     "\x8f\xe3\x8f\xb8\x82\xb3\x82\xb9\x82\xe9\x94\x5c\x97\xcd\x92l\x82\xf0\x8c\x88\x82\xdf\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2";
 
 TEST(GrowthTypes, NewProjectShowsAndWritesTheBuiltInTypes) {
-    TempProject tp;
-    GrowthList list;
-    EXPECT_EQ(ReadStatus::Missing, LoadGrowthList(tp.project, list));
-    ASSERT_EQ(list.types.size(), 9u);
-    EXPECT_EQ(list.guidance, kGuidance);
+    const GrowthList builtIn = BuiltInGrowthList();
+    ASSERT_EQ(builtIn.types.size(), 9u);
+    EXPECT_EQ(builtIn.guidance, kGuidance);
     // "精神点型" adds 20 mental points and nothing else.
-    EXPECT_EQ(list.types[8], (GrowthType{"\x90\xb8\x90_\x93_\x8c^", 0, 0, 0, 0, 0, 0, 0, 20}));
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveGrowthList(tp.project, list, ui));
-    const std::string bytes = tp.ReadData("level_ability_list.txt");
+    EXPECT_EQ(builtIn.types[8], (GrowthType{"\x90\xb8\x90_\x93_\x8c^", 0, 0, 0, 0, 0, 0, 0, 20}));
+    const std::string bytes = GrowthListBytes(builtIn);
     EXPECT_TRUE(bytes.starts_with("<level_ability_number>\r\n9\r\n</level_ability_number>\r\n<level_ability_data>\r\n"
                                   "\x83o\x83\x89\x83\x93\x83X\x8c^ 2 2 2 2 2 2 4 4\r\n"
                                   "\x83X\x83s\x81[\x83h\x8c^ 10 2 0 0 0 0 4 4\r\n"));
     EXPECT_TRUE(bytes.ends_with("\r\n\x90\xb6\x96\xbd\x93_\x8c^ 0 0 0 0 0 0 20 0\r\n\x90\xb8\x90_\x93_\x8c^ 0 0 0 0 0 0 0 20\r\n"
                                 "</level_ability_data>\r\n<level_ability_message>\r\n" +
                                 kGuidance + "\r\n</level_ability_message>"));
-    EXPECT_EQ(ReadStatus::Ok, LoadGrowthList(tp.project, list));
-    EXPECT_EQ(list, BuiltInGrowthList());
+    EXPECT_EQ(ParseGrowthList(bytes), builtIn);
+    // Missing or unreadable, the file shows the built-in types.
+    const GrowthList one{.types = {GrowthType{"Tank", 0, 0, 0, 9, 0, 9, 9, 0}}, .guidance = "Choose"};
+    CheckFileThroughProject(kLevelAbilityFile, one, GrowthListBytes(one), LoadGrowthList, SaveGrowthList, builtIn);
 }
 
 TEST(GrowthTypes, FileRules) {

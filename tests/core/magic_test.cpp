@@ -24,7 +24,8 @@ Magic Fire() {
 
 TEST(MagicFile, WritesTheRecordLineFieldByFieldAndReadsItBack) {
     const std::string fire = "1 1 40 0 0 0 0 0 0 0 0 0 0 0 6 3 2 5 \x89\xce\x82\xcc\x8b\xca Burns#all_foes";
-    EXPECT_EQ(MagicListBytes({Fire()}), CountedList("magic", "1", {fire}));
+    CheckFileThroughProject(kMagicFile, std::vector<Magic>{Fire()}, CountedList("magic", "1", {fire}), LoadMagicList,
+                            SaveMagicList);
     EXPECT_EQ(MagicListBytes({}), CountedList("magic", "0", {}));
 
     // Every number in its own place comes back where it was written.
@@ -82,11 +83,6 @@ TEST(MagicFile, ChoiceModeAppendsNamesInFileOrder) {
     tp.WriteData(kMagicFile, CountedList("magic", "1", {"0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 one two", "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 x"}));
     EXPECT_EQ(ReadStatus::Ok, LoadMagicNames(tp.project, names));
     EXPECT_EQ(names, std::vector<std::string>{"one"});
-}
-
-TEST(MagicFile, LoadAndSaveThroughTheProject) {
-    test::CheckFileThroughProject("magic_list.txt", std::vector<Magic>{Fire()}, MagicListBytes({Fire()}),
-                                      LoadMagicList, SaveMagicList);
 }
 
 TEST(MagicRules, TextsTheFileCannotHoldAreRefused) {

@@ -110,9 +110,7 @@ TEST(MapAnimationFile, AFileOfSixtyFourAnimationsIsReadAndWrittenWhole) {
     for (int i = 0; i < kMapAnimationCapacity; ++i)
         a.animations.push_back({{{i, 0}, {i, 32}}});
     const std::string bytes = MapAnimationBytes(a);
-    const MapAnimation back = Parse(bytes);
-    EXPECT_EQ(back, a);
-    EXPECT_EQ(MapAnimationBytes(back), bytes);
+    EXPECT_EQ(Parse(bytes), a);
     // A 65th written by hand is left out.
     a.animations.push_back({{{1, 1}}});
     EXPECT_EQ(MapAnimationBytes(a), bytes);
@@ -147,10 +145,6 @@ TEST(MapAnimationRules, RowTextsSizesAndTheChecksBeforeTheAnimations) {
     EXPECT_EQ(FrameListText(Water().animations[0]), "0 0 32 0 64 0");
     EXPECT_EQ(FrameListText({}), "");
     EXPECT_EQ(FrameListText({{{-5, 7}}}), "-5 7");
-
-    EXPECT_EQ(ClampFrameSide(500, 128), 128);
-    EXPECT_EQ(ClampFrameSide(16, 128), 16);
-    EXPECT_EQ(ClampFrameSide(500, 0), 500);  // no bitmap loaded
 
     MapAnimation a = Water();
     EXPECT_EQ(CheckMapAnimationSettings(a), MapAnimationProblem::None);

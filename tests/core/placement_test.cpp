@@ -132,11 +132,9 @@ TEST(PositionRows, SixtyFourEventPositionsOfAllKindsAreTheLimit) {
     EXPECT_EQ(PositionRoom(s, PositionListKind::Inn), 64 - 62);
 }
 
-TEST(PositionRows, TextIsFourNumbersAndReadsBack) {
+TEST(PositionRows, TextIsFourNumbers) {
     const PositionRow row{12, 0, 4, -1};
     EXPECT_EQ(PositionRowText(row), "12 0 4 -1");
-    EXPECT_EQ(ParsePositionRow(PositionRowText(row)), row);
-    EXPECT_EQ(ParsePositionRow("3 4 x 9"), (PositionRow{3, 4, 0, 0}));
     EXPECT_EQ(PositionListKindOfMode(1), PositionListKind::SceneChange);
     EXPECT_EQ(PositionListKindOfMode(4), PositionListKind::FixedBattle);
     EXPECT_FALSE(PositionListKindOfMode(0));

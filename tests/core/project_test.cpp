@@ -63,15 +63,9 @@ TEST(PrepareFile, EmptyAudioSectionOrMissingFileMeansNoProject) {
 }
 
 TEST(StartGameFile, RoundTripAndMissingFileKeepsValue) {
-    TempProject tp;
-    ScriptedSaveUi ui;
-    int scene = 5;
-    EXPECT_EQ(ReadStatus::Missing, LoadStartGameFile(tp.project, scene));
-    EXPECT_EQ(scene, 5);
-    ASSERT_TRUE(SaveStartGameFile(tp.project, -1, ui));
-    EXPECT_EQ(tp.ReadData("start_game.txt"), "<start_scene_index>\r\n-1\r\n</start_scene_index>");
-    EXPECT_EQ(ReadStatus::Ok, LoadStartGameFile(tp.project, scene));
-    EXPECT_EQ(scene, -1);
+    EXPECT_EQ(StartGameFileBytes(-1), "<start_scene_index>\r\n-1\r\n</start_scene_index>");
+    // A file that is missing or cannot be read keeps the scene held before.
+    CheckFileThroughProject(kStartGameFile, 5, StartGameFileBytes(5), LoadStartGameFile, SaveStartGameFile, 5);
 }
 
 TEST(ProjectFolders, CreatesFoldersAndReportsFailures) {

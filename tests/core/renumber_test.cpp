@@ -290,7 +290,6 @@ TEST(Renumber, GroupLineOver63BytesRefusesAndChangesNothing) {
 
 TEST(Renumber, RowMapComposesDeletesAndMoves) {
     RowRenumbering m(5);
-    EXPECT_TRUE(m.Identity());
     m.Delete(1);  // rows now: 0 2 3 4
     m.Swap(0, 1);  // rows now: 2 0 3 4
     EXPECT_EQ((std::vector<int>{m(0), m(1), m(2), m(3), m(4), m(7), m(-1)}),

@@ -89,10 +89,7 @@ TEST(GameSettingsFile, WholeLineNamesKeepBlanksAndTheFocusImageEndsAtOne) {
     s.title = "My  Game II";
     s.currencyName = "Gold coin";
     s.font.face = "IPA Gothic";
-    const GameSettings back = Parsed(GameSettingsBytes(s));
-    EXPECT_EQ(back.title, s.title);
-    EXPECT_EQ(back.currencyName, s.currencyName);
-    EXPECT_EQ(back.font.face, s.font.face);
+    test::CheckFileThroughProject(kSettingFile, s, GameSettingsBytes(s), LoadGameSettings, SaveGameSettings);
 
     s = Parsed("<img_focus>\r\nfocus image.bmp 2 1 10 20 30\r\n</img_focus>");
     EXPECT_EQ(s.focusImage, "focus");
@@ -136,12 +133,6 @@ TEST(GameSettingsFile, OnlyATitleGivesTheDefaultsAndTheRateHasTwoDecimals) {
     EXPECT_NEAR(Parsed(GameSettingsBytes(s)).itemSellRate, 0.35f, 1e-6);
     s.itemSellRate = 1.0f / 3.0f;
     EXPECT_EQ(Value(s, "item_sell_rate"), "0.33");
-}
-
-TEST(GameSettingsFile, LoadAndSaveThroughTheDataFolder) {
-    GameSettings s;
-    s.title = "Saved";
-    test::CheckFileThroughProject(kSettingFile, s, GameSettingsBytes(s), LoadGameSettings, SaveGameSettings);
 }
 
 }  // namespace

@@ -32,18 +32,13 @@ TitleScreen Parsed(std::string_view bytes) {
 }
 
 TEST(TitleScreenFile, NewProjectWritesTheDefaults) {
-    TempProject tp;
-    TitleScreen t;
-    t.bgm = 9;
-    EXPECT_EQ(ReadStatus::Missing, LoadTitleScreen(tp.project, t));
-    EXPECT_EQ(t, TitleScreen{});
-    ScriptedSaveUi ui;
-    ASSERT_TRUE(SaveTitleScreen(tp.project, t, ui));
-    const std::string expected = DefaultHead() + "\r\n" +
-                                 CountedList("menu_item", "4", {"1 0 " + kPrologue, "0 1 " + kStart, "1 2 " + kLoad, "0 3 " + kExit});
-    EXPECT_EQ(tp.ReadData("title.txt"), expected);
-    EXPECT_EQ(ReadStatus::Ok, LoadTitleScreen(tp.project, t));
-    EXPECT_EQ(t, TitleScreen{});
+    EXPECT_EQ(TitleScreenBytes(TitleScreen{}),
+              DefaultHead() + "\r\n" +
+                  CountedList("menu_item", "4", {"1 0 " + kPrologue, "0 1 " + kStart, "1 2 " + kLoad, "0 3 " + kExit}));
+    // A missing or unreadable file shows the defaults.
+    TitleScreen other;
+    other.bgm = 9;
+    CheckFileThroughProject(kTitleFile, other, TitleScreenBytes(other), LoadTitleScreen, SaveTitleScreen, TitleScreen{});
 }
 
 TEST(TitleScreenFile, AnEntrySwitchedOffStaysOffAfterReopening) {

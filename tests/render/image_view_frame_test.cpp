@@ -135,7 +135,7 @@ TEST(ImageViewFrame, TimerPeriodAndFrameCycle) {
     EXPECT_EQ(s.currentFrame, 0);
 }
 
-TEST(ImageViewFrame, Mode5DrawsShownMenuItemsAndMode16TheNarration) {
+TEST(ImageViewFrame, Mode5DrawsShownMenuItems) {
     ImageViewState s = SheetState(ViewMode::TitleMenu);
     s.main = {test::Solid(200, 100, 0), 200, 100};
     TitleMenuOverlay& m = s.titleMenu;
@@ -143,7 +143,7 @@ TEST(ImageViewFrame, Mode5DrawsShownMenuItemsAndMode16TheNarration) {
     m.items[0] = {-1, "hidden"};
     m.items[3] = {0, "START"};
     m.items[7] = {2, "LOAD"};
-    QImage f = Frame(s, QSize(200, 100));
+    const QImage f = Frame(s, QSize(200, 100));
     // The first item shown on line 0 with its shadow one pixel right and down, the next on line 1.
     const QRect line0(17, 9, 120, 20), line1(17, 39, 120, 20);
     EXPECT_GT(InkIn(f, line0, 0xFF0000), 10);
@@ -152,12 +152,6 @@ TEST(ImageViewFrame, Mode5DrawsShownMenuItemsAndMode16TheNarration) {
     EXPECT_GT(InkIn(f, line1, 0x00FF00), 10);
     EXPECT_GT(InkIn(f, line1, 0xFFFFFF), 10);
     EXPECT_EQ(InkIn(f, QRect(0, 0, 200, 9), 0xFF0000) + InkIn(f, QRect(0, 60, 200, 40), 0x00FF00), 0);
-
-    s.mode = ViewMode::Narration;
-    s.narration = NarrationOverlay{"The wind\r\nblows", 12, 20, 10, 90, 50, Rgb{255, 128, 0}};
-    f = Frame(s, QSize(100, 60));
-    EXPECT_GT(InkIn(f, QRect(20, 10, 70, 40), 0xFF8000), 20);
-    EXPECT_EQ(InkIn(f, QRect(0, 0, 100, 60), 0xFF8000), InkIn(f, QRect(20, 10, 70, 40), 0xFF8000));
 }
 
 TEST(ImageViewFrame, Mode12GridsTheWholeImage) {

@@ -3,26 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/sample/sample_sounds.h"
 #include "support/core/little_endian.h"
 
 namespace lw::test {
-
-namespace {
-
-void Put32Be(std::string& s, unsigned v) {
-    for (int shift = 24; shift >= 0; shift -= 8) s += static_cast<char>((v >> shift) & 0xFF);
-}
-void PutVarLen(std::string& s, unsigned v) {
-    unsigned char bytes[5];
-    int n = 0;
-    do {
-        bytes[n++] = static_cast<unsigned char>(v & 0x7F);
-        v >>= 7;
-    } while (v != 0);
-    while (n-- > 0) s += static_cast<char>(bytes[n] | (n > 0 ? 0x80 : 0));
-}
-
-}  // namespace
 
 std::string MakeWav(const std::vector<ToneSegment>& segments, int rate, int channels) {
     std::string pcm;
@@ -50,31 +34,9 @@ std::string MakeWav(const std::vector<ToneSegment>& segments, int rate, int chan
 }
 
 std::string MakeMidi(int milliseconds, int key, int program) {
-    constexpr unsigned kDivision = 480;  // ticks a quarter note; 120 bpm = 500 ms a quarter
-    unsigned ticks = static_cast<unsigned>(milliseconds) * kDivision / 500;
-    std::string track;
-    PutVarLen(track, 0);
-    track += "\xC0";
-    track += static_cast<char>(program & 0x7F);
-    PutVarLen(track, 0);
-    track += "\x90";
-    track += static_cast<char>(key & 0x7F);
-    track += static_cast<char>(100);
-    PutVarLen(track, ticks);
-    track += "\x80";
-    track += static_cast<char>(key & 0x7F);
-    track += static_cast<char>(0);
-    PutVarLen(track, 0);
-    track += std::string("\xFF\x2F\x00", 3);
-
-    std::string out = "MThd";
-    Put32Be(out, 6);
-    out += std::string("\x00\x00\x00\x01", 4);  // format 0, one track
-    out += static_cast<char>(kDivision >> 8);
-    out += static_cast<char>(kDivision & 0xFF);
-    out += "MTrk";
-    Put32Be(out, static_cast<unsigned>(track.size()));
-    return out + track;
+    // At 120 beats a minute an eighth note lasts 250 ms.
+    const sample::Tune tune{.melodyProgram = program, .melody = {{key, std::max(1, (milliseconds + 125) / 250)}}};
+    return sample::MidiBytes(tune);
 }
 
 Samples Samples::FromRaw(const std::string& bytes, int channels, int rate) {

@@ -22,8 +22,8 @@ inline constexpr int kTestRate = 44100;
 // A RIFF/WAVE file of 16-bit little-endian samples holding the segments one after another.
 std::string MakeWav(const std::vector<ToneSegment>& segments, int rate = kTestRate, int channels = 2);
 
-// A format-0 MIDI file: one note (`key`, velocity 100) on `program` lasting `milliseconds` at
-// 120 beats a minute, then the end of the track.
+// A format-0 MIDI file as the sample game writes it: one note (`key`) on `program` lasting
+// `milliseconds` rounded to eighth notes at 120 beats a minute, then the end of the track.
 std::string MakeMidi(int milliseconds, int key = 60, int program = 0);
 
 // Interleaved 16-bit samples as written by SDL's disk driver, and what tests ask of them.

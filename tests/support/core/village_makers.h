@@ -1,6 +1,6 @@
 #pragma once
-// A small village made in code, for looking at the map view: two chip sets, a map, an NPC sprite
-// sheet and a chest picture, as the files a project holds (BMP and map data bytes).
+// A small village for looking at the map view: two chip sets, a map, an NPC sprite sheet and a
+// chest picture, as the files a project holds (BMP and map data bytes), all drawn by the sample game.
 
 #include <cstdint>
 #include <string>
@@ -21,8 +21,8 @@ inline constexpr int kTree = 1, kBush = 2, kRock = 3, kFlowers = 4, kRoof = 5, k
 inline constexpr std::uint32_t kVillageKey = 0xFF00FF;
 std::string VillageUpperBmp();
 
-// The map: 40 x 30 cells of meadow with a river, a bridge, a path, a paved square with a house,
-// and woods.
+// The map: the sample game's village, 40 x 30 cells of meadow with a river, a bridge, a path, a
+// paved square with houses, and woods.
 inline constexpr std::uint32_t kVillageWidth = 40, kVillageHeight = 30;
 std::string VillageMapBytes();
 
