@@ -156,15 +156,6 @@ std::uint32_t PickImageColour(const QImage& picture, QPoint point) {
     return PackColour(qRed(px), qGreen(px), qBlue(px));
 }
 
-QImage BlitThroughBuffer(const QImage* source, int width, int height, int sourceX, int sourceY, int sourceWidth,
-                         int sourceHeight) {
-    QImage buffer = NewFrameBuffer(QSize(width, height));
-    if (buffer.isNull() || source == nullptr || source->isNull()) return buffer;
-    DrawImageWithMode(buffer, 0, 0, std::min(width, sourceWidth), std::min(height, sourceHeight), *source, sourceX,
-                      sourceY, DrawSpec{});
-    return buffer;
-}
-
 void FillRect(QImage& target, long long left, long long top, long long right, long long bottom, QRgb colour) {
     left = std::max(left, 0LL);
     top = std::max(top, 0LL);

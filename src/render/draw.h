@@ -47,10 +47,4 @@ void DrawGrid(QImage& target, int x, int y, int width, int height, int stepX, in
 // byte), or kInvalidColour outside the picture.
 std::uint32_t PickImageColour(const QImage& picture, QPoint point);
 
-// A fresh buffer of width x height (black) with the sourceWidth x sourceHeight region of `source`
-// at (sourceX, sourceY) copied to its top-left corner; with no source it stays black. The caller
-// draws the result at its destination, which clears that area when there is no source.
-QImage BlitThroughBuffer(const QImage* source, int width, int height, int sourceX, int sourceY, int sourceWidth,
-                         int sourceHeight);
-
 }  // namespace lw

@@ -172,6 +172,19 @@ Item Record(int kind, int weapon, int health) {
     return item;
 }
 
+// The controls showing `item`, as the item editor sets them.
+ItemForm ShowItem(const Item& item) {
+    ItemForm form{.name = item.name, .description = item.description, .noDiscard = item.noDiscard != 0};
+    form.kindRow = (item.kind >= 0 && item.kind < kItemKindCount) ? item.kind : -1;
+    form.soundRow = item.sound >= kItemSoundNone ? item.sound + 1 : -1;
+    form.animationRow = KindUsesWeaponAnimation(item.kind) && item.weaponAnimation >= 0 ? item.weaponAnimation : -1;
+    form.healthRow = KindUsesHealthState(item.kind) ? HealthStateRow(item.healthState) : -1;
+    const auto fields = ItemAbilityFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) form.abilities[i] = item.*fields[i];
+    form.price = item.price;
+    return form;
+}
+
 // The form as loaded from `shown`, then with the kind row, weapon row and health row given.
 ItemForm Form(const Item& shown, int kindRow, int weaponRow, int healthRow) {
     ItemForm form = ShowItem(shown);

@@ -153,22 +153,10 @@ std::uint32_t Biased(int index) { return static_cast<std::uint32_t>(index) ^ 0x8
 
 void ReferenceIndex::Sort() const {
     if (sorted_) return;
-    // File targets are keyed by the rank of their folded name, the others by scope and index.
-    std::vector<std::string> folded(names_.size());
-    for (std::size_t i = 0; i < names_.size(); ++i) folded[i] = FoldedFileName(names_[i]);
-    foldedNames_ = folded;
-    std::sort(foldedNames_.begin(), foldedNames_.end());
-    foldedNames_.erase(std::unique(foldedNames_.begin(), foldedNames_.end()), foldedNames_.end());
     order_.resize(references_.size());
     for (std::uint32_t i = 0; i < order_.size(); ++i) {
         const Reference& r = references_[i];
-        std::uint32_t index = Biased(r.index);
-        if (IsFileTarget(r.target) && r.name >= 0) {
-            const std::string& n = folded[static_cast<std::size_t>(r.name)];
-            index = static_cast<std::uint32_t>(std::lower_bound(foldedNames_.begin(), foldedNames_.end(), n) -
-                                               foldedNames_.begin());
-        }
-        order_[i] = {Key(r.target, r.scope(), index), i};
+        order_[i] = {Key(r.target, r.scope(), Biased(r.index)), i};
     }
     std::sort(order_.begin(), order_.end());
     sorted_ = true;
@@ -180,18 +168,6 @@ std::vector<const Reference*> ReferenceIndex::ReferencesTo(RefTarget target, int
     const std::uint64_t key = Key(target, scope, Biased(index));
     auto it = std::lower_bound(order_.begin(), order_.end(), std::make_pair(key, std::uint32_t{0}));
     std::vector<const Reference*> out;
-    for (; it != order_.end() && it->first == key; ++it) out.push_back(&references_[it->second]);
-    return out;
-}
-
-std::vector<const Reference*> ReferenceIndex::ReferencesToFile(RefTarget target, std::string_view name) const {
-    Sort();
-    const std::string folded = FoldedFileName(name);
-    auto rank = std::lower_bound(foldedNames_.begin(), foldedNames_.end(), folded);
-    std::vector<const Reference*> out;
-    if (rank == foldedNames_.end() || *rank != folded) return out;
-    const std::uint64_t key = Key(target, -1, static_cast<std::uint32_t>(rank - foldedNames_.begin()));
-    auto it = std::lower_bound(order_.begin(), order_.end(), std::make_pair(key, std::uint32_t{0}));
     for (; it != order_.end() && it->first == key; ++it) out.push_back(&references_[it->second]);
     return out;
 }

@@ -132,8 +132,6 @@ public:
     // Who refers to row / number `index` of `target` (for Group, of the scene file `scope`), in the
     // order they were gathered. Built on first use in O(N log N); later look-ups are O(log N).
     std::vector<const Reference*> ReferencesTo(RefTarget target, int index, int scope = -1) const;
-    // Who refers to the file `name` (compared as the game compares names: ASCII letters without case).
-    std::vector<const Reference*> ReferencesToFile(RefTarget target, std::string_view name) const;
 
     // The size of each list as read (nullopt while its file was missing or could not be read).
     void SetListSize(RefTarget target, std::optional<int> size);
@@ -167,7 +165,6 @@ private:
     // The references' positions sorted by a key of target, scope and index (for file targets the
     // rank of the folded name), built on the first look-up after a change.
     mutable std::vector<std::pair<std::uint64_t, std::uint32_t>> order_;
-    mutable std::vector<std::string> foldedNames_;  // sorted, unique: ranks of the file names
     mutable bool sorted_ = false;
 };
 

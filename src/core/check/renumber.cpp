@@ -26,8 +26,6 @@ RowRenumbering::RowRenumbering(int rows) : rows_(static_cast<std::size_t>(std::m
     for (int i = 0; i < size(); ++i) rows_[static_cast<std::size_t>(i)] = i;
 }
 
-bool RowRenumbering::Identity() const { return Changed().empty(); }
-
 std::vector<int> RowRenumbering::Changed() const {
     std::vector<int> out;
     for (int i = 0; i < size(); ++i)

@@ -34,7 +34,6 @@ public:
     // The row that number `n` names after the change: `n` itself for numbers outside the list
     // (a reference past its end stays as it was), -1 for a deleted row.
     int operator()(int n) const { return n < 0 || n >= size() ? n : rows_[static_cast<std::size_t>(n)]; }
-    bool Identity() const;
     // The numbers whose row changes.
     std::vector<int> Changed() const;
 

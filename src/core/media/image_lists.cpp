@@ -184,8 +184,6 @@ const std::vector<std::string>& ImageSlotNames(ImageTableKind kind) {
     return kind == ImageTableKind::Back ? back : select;
 }
 
-int ClampColourValue(long long value) { return static_cast<int>(std::clamp<long long>(value, 0, 255)); }
-
 EffectAnimation FaceAnimation(const FaceEntry& face) {
     EffectAnimation a;
     a.imageFile = face.fileName;

@@ -83,9 +83,6 @@ bool SaveImageTable(const Project& project, ImageTableKind kind, const ImageTabl
 // List position k edits slot k + FormatOf(kind).firstEditedSlot.
 const std::vector<std::string>& ImageSlotNames(ImageTableKind kind);
 
-// A key colour value as the table editors store it when its field is left: clamped to 0..255.
-int ClampColourValue(long long value);
-
 // ---------------------------------------------------------------------------------------------
 // Face list
 

@@ -120,8 +120,6 @@ NumberCommandRange RangeOf(NumberCommand command) {
     return {};
 }
 
-bool IsTalkCommand(NumberCommand command) { return command != NumberCommand::ExperienceUp; }
-
 std::string BuildNumberCommand(NumberCommand command, long long typed) {
     const NumberCommandRange r = RangeOf(command);
     const int value = Clamp(typed, r.min, r.max);

@@ -102,7 +102,6 @@ struct NumberCommandRange {
     int step = 1;  // the spin's step: 100 while the range exceeds 10000
 };
 NumberCommandRange RangeOf(NumberCommand command);
-bool IsTalkCommand(NumberCommand command);
 // The line for a typed value: clamped to the range, then built.
 std::string BuildNumberCommand(NumberCommand command, long long typed);
 

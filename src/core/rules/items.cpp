@@ -166,21 +166,6 @@ Item CollectItem(const ItemForm& form) {
     return item;
 }
 
-ItemForm ShowItem(const Item& item) {
-    ItemForm form;
-    form.name = item.name;
-    form.description = item.description;
-    form.kindRow = (item.kind >= 0 && item.kind < kItemKindCount) ? item.kind : -1;
-    form.soundRow = item.sound >= kItemSoundNone ? item.sound + 1 : -1;
-    form.animationRow = KindUsesWeaponAnimation(item.kind) && item.weaponAnimation >= 0 ? item.weaponAnimation : -1;
-    form.healthRow = KindUsesHealthState(item.kind) ? HealthStateRow(item.healthState) : -1;
-    form.noDiscard = item.noDiscard != 0;
-    const auto fields = ItemAbilityFields();
-    for (std::size_t i = 0; i < fields.size(); ++i) form.abilities[i] = item.*fields[i];
-    form.price = item.price;
-    return form;
-}
-
 ItemProblem CheckItemToAdd(const ItemForm& form) {
     ItemProblem texts = CheckTexts(form);
     if (texts == ItemProblem::NoName || texts == ItemProblem::NameHasBlank) return texts;
@@ -193,7 +178,5 @@ ItemProblem CheckItemToUpdate(const ItemForm& form) { return CheckTexts(form); }
 int ClampItemAbility(long long value, int abilityMax) {
     return static_cast<int>(std::clamp<long long>(value, 0, std::max(abilityMax, 0)));
 }
-
-int ClampItemPrice(long long value) { return static_cast<int>(std::clamp<long long>(value, 0, kItemPriceMax)); }
 
 }  // namespace lw

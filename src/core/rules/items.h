@@ -136,8 +136,6 @@ struct ItemForm {
 // -2); weapon animation = the animation row for a weapon, else -1; health state = the chosen row's
 // bit for a recovery consumable (0 without a choice), else 0. Numbers are taken as they stand.
 Item CollectItem(const ItemForm& form);
-// The reverse, for showing a record: the rows and values the controls are set to.
-ItemForm ShowItem(const Item& item);
 
 // Why the controls cannot be stored as an item. Adding checks the name first, then the kind; both
 // adding and updating refuse a name that is empty or holds a blank and a description that holds a
@@ -146,9 +144,8 @@ enum class ItemProblem { None, NoName, NameHasBlank, NoKind, DescriptionHasBlank
 ItemProblem CheckItemToAdd(const ItemForm& form);
 ItemProblem CheckItemToUpdate(const ItemForm& form);
 
-// The ranges of the spins: the bonuses 0 .. the game's maximum ability value ("最大能力値" of
-// setting.txt; a negative maximum counts as 0), the price 0 .. 999999.
+// The range of the bonus spins: 0 .. the game's maximum ability value ("最大能力値" of
+// setting.txt; a negative maximum counts as 0).
 int ClampItemAbility(long long value, int abilityMax);
-int ClampItemPrice(long long value);
 
 }  // namespace lw

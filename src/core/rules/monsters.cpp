@@ -111,17 +111,6 @@ void ReleaseMonsterTable(MonsterTable& table) {
     table.records.shrink_to_fit();
 }
 
-std::vector<std::string> MonsterNames(const MonsterTable& table) {
-    std::vector<std::string> out;
-    out.reserve(table.records.size());
-    for (const Monster& m : table.records) out.push_back(m.name);
-    return out;
-}
-
-int ClampMonsterValue(long long value, int max) {
-    return static_cast<int>(std::clamp<long long>(value, 0, std::max(max, 0)));
-}
-
 int WholePercent(float percent) {
     if (!std::isfinite(percent)) return 0;
     const double r = std::clamp(std::round(static_cast<double>(percent)), -2147483648.0, 2147483647.0);

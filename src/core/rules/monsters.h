@@ -94,12 +94,7 @@ void ParseMonsterTable(std::string_view bytes, MonsterTable& table);
 // Releases the previous table first.
 ReadStatus LoadMonsterTable(const Project& project, MonsterTable& table);
 void ReleaseMonsterTable(MonsterTable& table);
-// The names of the table in index order.
-std::vector<std::string> MonsterNames(const MonsterTable& table);
 
-// The spins: experience and money 0..999999, abilities and damage 0..the maximum ability value (a
-// negative maximum counts as 0), rates 0..100, colour components 0..255.
-int ClampMonsterValue(long long value, int max);
 // A stored percentage as the whole number its spin shows (rounded to the nearest).
 int WholePercent(float percent);
 

@@ -192,11 +192,6 @@ bool SavePlayerCharacter(const Project& project, const PlayerCharacter& pc, Save
 int PcFrameWidth(const PlayerCharacter& pc) { return pc.chip.width / 3; }
 int PcFrameHeight(const PlayerCharacter& pc) { return pc.chip.height / 4; }
 
-PixelPoint ViewOriginPixels(const PlayerCharacter& pc) {
-    return PixelPoint{static_cast<long long>(pc.viewCellX) * kPcCellPixels,
-                      static_cast<long long>(pc.viewCellY) * kPcCellPixels};
-}
-
 CellPoint StartCellInView(const PlayerCharacter& pc) {
     const long long rise = static_cast<long long>(PcFrameHeight(pc)) - kPcCellPixels;
     return CellPoint{Saturate(FloorDiv(pc.startX, kPcCellPixels)),

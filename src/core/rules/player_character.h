@@ -15,7 +15,7 @@
 //   "<pc_item_data>" one line "item count" per pair, item index + 1 "</pc_item_data>"
 //
 // The view origin (main fields 2 and 3) is stored in the file in map cells; the game and the
-// placement work with it in pixels (cells x 32), which ViewOriginPixels gives. Items are referred
+// placement work with it in pixels (cells x 32). Items are referred
 // to by their position in item_list.txt plus one, never by name.
 
 #include <array>
@@ -132,14 +132,6 @@ bool SavePlayerCharacter(const Project& project, const PlayerCharacter& pc, Save
 // The frame size of the chip sheet (width / 3, height / 4).
 int PcFrameWidth(const PlayerCharacter& pc);
 int PcFrameHeight(const PlayerCharacter& pc);
-
-// The view origin in pixels (cells x 32), wide enough for any cell count a file holds.
-struct PixelPoint {
-    long long x = 0;
-    long long y = 0;
-    bool operator==(const PixelPoint&) const = default;
-};
-PixelPoint ViewOriginPixels(const PlayerCharacter& pc);
 
 // Where the player character stands at the start, in cells from the view origin: the start
 // pixels taken back to the cell they were made from (the rise of a chip taller than a cell

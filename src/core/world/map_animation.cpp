@@ -145,8 +145,6 @@ std::string FrameListText(const MapAnimationSequence& s) {
     return text;
 }
 
-int ClampFrameSide(int typed, int bitmapSide) { return bitmapSide > 0 ? std::min(typed, bitmapSide) : typed; }
-
 MapAnimationProblem CheckMapAnimationSettings(const MapAnimation& a) {
     if (a.frameWidth < 1 || a.frameHeight < 1) return MapAnimationProblem::FrameSizeBelowOne;
     if (a.imageFile.empty()) return MapAnimationProblem::NoImage;

@@ -88,10 +88,6 @@ bool SaveMapAnimationFile(const Project& project, std::string_view fileName, con
 // The text of an animation's row: "%d %d" for the first frame, " %d %d" for each further one.
 std::string FrameListText(const MapAnimationSequence& sequence);
 
-// A typed frame width or height: above the bitmap's side it becomes that side (a side of 0, no
-// bitmap loaded, limits nothing).
-int ClampFrameSide(int typed, int bitmapSide);
-
 // Why the bitmap step cannot go on to the animations, checked in this order.
 enum class MapAnimationProblem {
     None,

@@ -43,9 +43,6 @@ struct MapData {
     std::uint32_t At(std::uint32_t x, std::uint32_t y) const {
         return cells[static_cast<std::size_t>(y) * width + x];
     }
-    // The map's size in pixels (width x 32 by height x 32), for scroll extents.
-    std::uint64_t PixelWidth() const { return std::uint64_t{width} * kCellPixels; }
-    std::uint64_t PixelHeight() const { return std::uint64_t{height} * kCellPixels; }
     void Clear() {
         width = height = 0;
         cells.clear();

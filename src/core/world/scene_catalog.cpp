@@ -106,34 +106,6 @@ SceneCatalogEntry* FindCatalogEntry(SceneCatalog& catalog, int sceneNumber) {
     return const_cast<SceneCatalogEntry*>(FindCatalogEntry(std::as_const(catalog), sceneNumber));
 }
 
-std::vector<std::string> UnreadableSceneFiles(const SceneCatalog& catalog) {
-    std::vector<std::string> out;
-    for (const SceneCatalogEntry& e : catalog.entries)
-        if (e.status == ReadStatus::Unreadable) out.push_back(e.fileName);
-    return out;
-}
-
-int FindNpcScene(const SceneCatalog& catalog, int npcIndex) {
-    for (const SceneCatalogEntry& e : catalog.entries)
-        if (std::find(e.npcIndices().begin(), e.npcIndices().end(), npcIndex) != e.npcIndices().end()) return e.sceneNumber;
-    return -1;
-}
-
-int FindChestScene(const SceneCatalog& catalog, int chestIndex) {
-    for (const SceneCatalogEntry& e : catalog.entries)
-        if (std::find(e.treasureIndices().begin(), e.treasureIndices().end(), chestIndex) != e.treasureIndices().end())
-            return e.sceneNumber;
-    return -1;
-}
-
-std::optional<ShopPlacement> FindShopPlacement(const SceneCatalog& catalog, int shopIndex) {
-    for (const SceneCatalogEntry& e : catalog.entries)
-        for (const EventPosition& p : e.eventPositions())
-            if (p.kind == kShopPosition && p.shopIndex == shopIndex)
-                return ShopPlacement{e.sceneNumber, p.x, p.y, p.direction, p.group};
-    return std::nullopt;
-}
-
 std::vector<int> PlacedScenes(const SceneCatalog& catalog, SceneList which, std::size_t rowCount) {
     std::vector<int> scenes(rowCount, -1);
     for (const SceneCatalogEntry& e : catalog.entries)

@@ -106,14 +106,8 @@ void FreeSceneCatalog(SceneCatalog& catalog);
 // The first entry with that scene number, or null.
 const SceneCatalogEntry* FindCatalogEntry(const SceneCatalog& catalog, int sceneNumber);
 SceneCatalogEntry* FindCatalogEntry(SceneCatalog& catalog, int sceneNumber);
-// The entries that could not be read (status Unreadable), for telling the author.
-std::vector<std::string> UnreadableSceneFiles(const SceneCatalog& catalog);
 
-// Where a list row stands, found from the catalog: the scene number of the first entry (in catalog
-// order) whose NPC / chest indices contain `index`, or -1.
-int FindNpcScene(const SceneCatalog& catalog, int npcIndex);
-int FindChestScene(const SceneCatalog& catalog, int chestIndex);
-// A shop's placement: the first shop event position (kind 0) whose shopIndex is `shopIndex`.
+// A shop's placement: the first shop event position (kind 0) that names the shop.
 struct ShopPlacement {
     int scene = -1;
     int x = 0;
@@ -121,15 +115,14 @@ struct ShopPlacement {
     int direction = 0;
     int group = -1;
 };
-std::optional<ShopPlacement> FindShopPlacement(const SceneCatalog& catalog, int shopIndex);
 
 // The rebuild of the scene files from a list whose rows carry the scene they stand in.
 enum class SceneList { Npc, Chest, Shop };
 
 // Where each of `rowCount` NPC (or chest) rows stands, found in one pass over the catalog: the
-// same scene number FindNpcScene (FindChestScene) gives, or -1.
+// scene number of the first entry (in catalog order) whose NPC (chest) indices hold the row, or -1.
 std::vector<int> PlacedScenes(const SceneCatalog& catalog, SceneList which, std::size_t rowCount);
-// The placement of each of `shopCount` shops, found in one pass (as FindShopPlacement gives it).
+// The placement of each of `shopCount` shops, found in one pass.
 std::vector<std::optional<ShopPlacement>> ShopPlacements(const SceneCatalog& catalog, std::size_t shopCount);
 
 // One row of the NPC, chest or shop list: its scene (-1 none) and, for a shop, its placement.
