@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <filesystem>
 
 #include "core/world/map_animation.h"
@@ -34,39 +33,22 @@ using namespace test;
 // The colour of the top-left pixel of frame (column, row) of the water sheet.
 QRgb FrameMark(int column, int row) { return qRgb(250, 10 + column * 40, 10 + row * 100); }
 
-// Water in 4 x 2 frames of 32 x 32: the waves of each frame shifted a little further, the second
-// row darker; every frame has its own colour in its top-left pixel, so the preview can be checked.
-QImage MakeWaterSheet() {
-    QImage sheet(128, 64, QImage::Format_RGB32);
-    QPainter p(&sheet);
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            const QRect cell(column * 32, row * 32, 32, 32);
-            p.fillRect(cell, QColor(30 + 10 * column, 90 + 20 * row, 200 - 30 * row));
-            p.setPen(QPen(QColor(200, 230, 255), 2));
-            for (int wave = 0; wave < 3; ++wave) {
-                const int y = cell.top() + 6 + wave * 10;
-                const int x = cell.left() + (column * 4 + wave * 7) % 20;
-                p.drawLine(x, y, x + 10, y + 2);
-            }
-            p.setPen(Qt::NoPen);
-        }
-    }
-    p.end();
-    for (int row = 0; row < 2; ++row)
-        for (int column = 0; column < 4; ++column) sheet.setPixel(column * 32, row * 32, FrameMark(column, row));
-    return sheet;
+// Water in 4 x 2 frames of 32 x 32, each frame a shade of its own (the second row darker) with its
+// own colour in its top-left pixel, so the preview can be checked.
+std::string WaterSheetBmp() {
+    return test::MakeBmp24(128, 64, [](int x, int y) {
+        const int column = x / 32, row = y / 32;
+        const QRgb c = x % 32 == 0 && y % 32 == 0 ? FrameMark(column, row)
+                                                  : qRgb(30 + 10 * column, 90 + 20 * row, 200 - 30 * row);
+        return static_cast<std::uint32_t>(c & 0xFFFFFFu);
+    });
 }
 
 class MapAnimationEditorTest : public test::EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        const QImage water = MakeWaterSheet();
-        test::WriteBytes(ImageFilePath(tp.project, "water.bmp"),
-                         test::MakeBmp24(water.width(), water.height(), [&](int x, int y) {
-                             return static_cast<std::uint32_t>(water.pixel(x, y) & 0xFFFFFFu);
-                         }));
+        test::WriteBytes(ImageFilePath(tp.project, "water.bmp"), WaterSheetBmp());
         test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
         test::WriteBytes(ImageFilePath(tp.project, "sea water.bmp"), test::MakeSolidBmp24(64, 64, 0x0000FF));
     }

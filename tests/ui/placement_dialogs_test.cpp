@@ -146,6 +146,7 @@ TEST_F(PlacementDialogsTest, UntouchedValuesComeBackAsStoredAndAClickOnAClampedC
     InDialog<ScenePlacementDialog>([&] { PlaceShop(context, sprite, shop, keep, nullptr); }, [&](ScenePlacementDialog* d) {
         EXPECT_EQ(NamedAs<QComboBox>(d, "場面")->currentIndex(), -1);  // no scene12.txt
         EXPECT_EQ(NamedAs<QComboBox>(d, "方向")->count(), 5);
+        EXPECT_EQ(NamedAs<QComboBox>(d, "方向")->itemText(4), QStringLiteral("全方向"));
         EXPECT_TRUE(context.mapView->state().sprite.image.isNull());  // nothing stands on no map
         Click(d->okButton());
     });
@@ -245,21 +246,6 @@ TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlac
     EXPECT_FALSE(view.window()->frameGeometry().intersects(dialog->frameGeometry()));
     dialog->reject();
     });
-}
-
-TEST_F(PlacementDialogsTest, ShopPlacementTakesTheCellAndDirection) {
-    ShopPlacementValues shop;
-    OwnerStep next = [](int scene, int, QWidget*) { return scene == 3 ? std::optional<int>(0) : std::nullopt; };
-    InDialog<ScenePlacementDialog>([&] { EXPECT_TRUE(PlaceShop(context, sprite, shop, next, nullptr)); },
-                                  [&](ScenePlacementDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("店配置"));
-        EXPECT_EQ(NamedAs<QComboBox>(d, "方向")->itemText(4), QStringLiteral("全方向"));
-        NamedAs<QComboBox>(d, "場面")->setCurrentIndex(1);
-        ClickMap(2, 3);
-        NamedAs<QComboBox>(d, "方向")->setCurrentIndex(4);
-        Click(d->okButton());
-    });
-    EXPECT_EQ(std::tie(shop.scene, shop.x, shop.y, shop.direction, shop.group), std::make_tuple(3, 2, 3, 4, 0));
 }
 
 TEST_F(PlacementDialogsTest, PlayerStartClickSetsTheViewWithTheClickedCellKeptSelected) {
