@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFocusEvent>
 
-#include "core/rules/items.h"
 #include "support/qt/command_dialog_driver.h"
 
 namespace lw {
@@ -89,22 +88,6 @@ TEST_F(FlagCommandDialogTest, AnEditedExplanationGoesIntoTheTableEvenOnCancelAnd
                   }),
               "num_level flag6");
     EXPECT_EQ(context.flags.text[6].size(), 255u);
-}
-
-TEST_F(FlagCommandDialogTest, TheItemCountOffersEveryItemWithItsKind) {
-    std::vector<Item> list(3);
-    list[0].name = "herb";
-    list[1].name = "sword";
-    list[1].kind = 1;
-    list[2].name = "key";
-    list[2].kind = 4;
-    tp.WriteData("item_list.txt", ItemListBytes(list));
-    Run(Kind::ItemCountToFlag, [&](QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定)"));
-        EXPECT_EQ(Combo(d, "ｱｲﾃﾑ")->count(), 3);
-        EXPECT_EQ(Combo(d, "ｱｲﾃﾑ")->itemText(2), QStringLiteral("key (その他の装備品)"));
-        Cancel(d);
-    });
 }
 
 TEST_F(FlagCommandDialogTest, TheMenuInsertsKeywordsAtOnceAndRunsTheSharedDialogsInEventMode) {
