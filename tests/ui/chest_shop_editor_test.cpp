@@ -83,13 +83,11 @@ protected:
             Press(d, "次へ");
         }, over);
     }
-    // Opens the list editor of the hub's `button` and runs `drive` on it.
-    void Run(HubEditor button, const std::function<void(PlacedListDialog*)>& drive) { RunFromHub(button, drive); }
     // Edits the first `rows` rows of a list editor through its chain of `steps` dialogs and the
     // placement, changing nothing, then OK; how many chains were confirmed.
     int ConfirmEveryRow(HubEditor button, int rows, int steps) {
         int confirmed = 0;
-        Run(button, [&](PlacedListDialog* editor) {
+        RunFromHub<PlacedListDialog>(button, [&](PlacedListDialog* editor) {
             for (int row = 0; row < rows; ++row) {
                 bool reached = false;
                 ConfirmChain(editor, steps, reached);
@@ -98,7 +96,7 @@ protected:
                 CancelPendingModalWatches();
                 confirmed += reached ? 1 : 0;
             }
-            Click(editor->okButton());
+            Press(editor, "OK");
         });
         return confirmed;
     }
@@ -112,7 +110,7 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
     old.x = 1;
     tp.WriteData("treasure_list.txt", TreasureListBytes({old}));
 
-    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
         EXPECT_EQ(editor->windowTitle(), QStringLiteral("宝箱ﾘｽﾄ1"));
         EXPECT_EQ(editor->panel()->rowText(0), QStringLiteral("1 1 0 — 1 (1, 0)"));  // scene 1 has no name
 
@@ -147,7 +145,7 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
         ASSERT_EQ(editor->panel()->rowCount(), 2);
         EXPECT_EQ(editor->panel()->rowText(1), QStringLiteral("0 12 7 — 0 (12, 7)"));
 
-        Click(editor->okButton());
+        Press(editor, "OK");
     });
     TreasureChest added{0, 0, 1, 1, 2, 12, 7, 0, 1, -1};
     old.scene = -1;
@@ -170,22 +168,22 @@ TEST_F(ChestShopEditorTest, MovesAndDeletesRenumberTheScenesAndCancelWritesNothi
     const std::string list = tp.ReadData("treasure_list.txt");
     const std::string zero = tp.ReadData("scene0.txt");
 
-    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
         ClickRow(editor->panel(), 0);
         Click(editor->panel()->deleteButton());
-        Click(editor->cancelButton());
+        Press(editor, "ｷｬﾝｾﾙ");
     });
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), list);
     EXPECT_EQ(tp.ReadData("scene0.txt"), zero);
     EXPECT_FALSE(std::filesystem::exists(tp.project.root / "data" / "flag_exp.txt"));
 
-    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
         ASSERT_EQ(editor->panel()->rowText(2), QStringLiteral("0 2 0 — 0 (2, 0)"));
         ClickRow(editor->panel(), 2);
         Click(editor->panel()->upButton());  // chest 2 now row 1
         ClickRow(editor->panel(), 0);
         Click(editor->panel()->deleteButton());  // chest 0 gone: the old chest 2 is row 0
-        Click(editor->okButton());
+        Press(editor, "OK");
     });
     std::vector<TreasureChest> written = {chests[2], chests[1], chests[3]};
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), TreasureListBytes(written));
@@ -202,7 +200,7 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     TreasureChest c = NewTreasureChest();
     c.animation = 0;
     tp.WriteData("treasure_list.txt", TreasureListBytes(std::vector<TreasureChest>(257, c)));
-    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
         ASSERT_EQ(editor->panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
         ClickRow(editor->panel(), 256);
         bool refused = false;
@@ -227,7 +225,7 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
         Click(editor->panel()->editButton());
         EXPECT_TRUE(kept);
         EXPECT_EQ(services.texts().size(), 1);
-        Click(editor->cancelButton());
+        Press(editor, "ｷｬﾝｾﾙ");
     });
 }
 
@@ -237,7 +235,7 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
     SetShopGoods(unplaced, {2});
     tp.WriteData("shop_list.txt", ShopListBytes({unplaced}));
 
-    Run(HubEditor::Shop, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::Shop, [&](PlacedListDialog* editor) {
         EXPECT_EQ(editor->windowTitle(), QStringLiteral("店ﾘｽﾄ1"));
         ASSERT_EQ(editor->panel()->rowText(0), QStringLiteral("武器屋 — (なし)"));
 
@@ -281,7 +279,7 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
         ASSERT_TRUE(placed);
         ASSERT_TRUE(editor->panel()->rowText(1).startsWith(QStringLiteral("道具屋 — ")));
 
-        Click(editor->okButton());
+        Press(editor, "OK");
     });
     Shop added = NewShop();
     added.kind = 2;
@@ -302,7 +300,7 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
     SetShopGoods(full, goods);
     tp.WriteData("shop_list.txt", ShopListBytes({NewShop(), NewShop(), full}));
 
-    Run(HubEditor::Shop, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::Shop, [&](PlacedListDialog* editor) {
         ClickRow(editor->panel(), 2);
         bool refused = false;
         OnNextModal<QDialog>([&](QDialog* d) {
@@ -330,7 +328,7 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
         // Row 2 to row 0: written first, and its scene's shop position now refers to index 0.
         Click(editor->panel()->upButton());
         Click(editor->panel()->upButton());
-        Click(editor->okButton());
+        Press(editor, "OK");
     });
     full.kind = 2;
     EXPECT_EQ(tp.ReadData("shop_list.txt"), ShopListBytes({full, NewShop(), NewShop()}));
@@ -338,7 +336,7 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
     EXPECT_EQ(tp.ReadData("scene0.txt"), SceneBytes(scene0));
 
     // Cancelling the kind dialog leaves the list as it was.
-    Run(HubEditor::Shop, [&](PlacedListDialog* again) {
+    RunFromHub<PlacedListDialog>(HubEditor::Shop, [&](PlacedListDialog* again) {
         ClickRow(again->panel(), 1);
         OnNextModal<QDialog>([&](QDialog* d) {
             Choose(NamedAs<QComboBox>(d, "店の種類"), 1);
@@ -346,7 +344,7 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
         }, again);
         Click(again->panel()->editButton());
         EXPECT_EQ(again->panel()->rowText(1), QStringLiteral("武器屋 — (なし)"));
-        Click(again->cancelButton());
+        Press(again, "ｷｬﾝｾﾙ");
     });
 }
 

@@ -52,6 +52,7 @@ protected:
     }
     static QString Text(const EventCommandEditor& e) { return e.textField()->toPlainText(); }
     static QSpinBox* Count(const EventCommandEditor& e) { return e.findChild<QSpinBox*>(); }  // "ｸﾞﾙｰﾌﾟ数"
+    static QPushButton* Undo(EventCommandEditor& e) { return test::NamedAs<QPushButton>(&e, "元に戻す"); }
     static std::vector<std::string> Lines(const std::vector<EventCommandGroup>& groups, int n) {
         return groups[static_cast<std::size_t>(n)].commands.ToVector();
     }
@@ -232,7 +233,7 @@ TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWh
     e.show();
     QApplication::processEvents();
     QListWidget* menu = e.commandMenu();
-    EXPECT_FALSE(e.undoButton()->isEnabled());
+    EXPECT_FALSE(Undo(e)->isEnabled());
 
     QTextCursor cursor(e.textField()->document());
     cursor.setPosition(1);  // inside "g0"
@@ -240,10 +241,10 @@ TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWh
     test::ChooseEntryByKeys(menu, 10);  // "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ": a keyword, no dialog
     EXPECT_EQ(Text(e), QStringLiteral("g0\nfade"));
     EXPECT_EQ(menu->currentRow(), -1);
-    EXPECT_TRUE(e.undoButton()->isEnabled());
-    Click(e.undoButton());
+    EXPECT_TRUE(Undo(e)->isEnabled());
+    Click(Undo(e));
     EXPECT_EQ(Text(e), QStringLiteral("g0"));
-    EXPECT_FALSE(e.undoButton()->isEnabled());
+    EXPECT_FALSE(Undo(e)->isEnabled());
 
     // A cancelled dialog inserts nothing.
     test::OnNextModal<QDialog>([](QDialog* d) { Cancel(d); });
