@@ -3,7 +3,6 @@
 // and the terrain animation dialog "背景ｱﾆﾒ設定２" on a scene beside a real chip set.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <filesystem>

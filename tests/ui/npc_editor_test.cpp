@@ -11,8 +11,6 @@
 #include "editors/events/event_command_editor.h"
 #include "editors/scenes/npc_editor.h"
 #include "editors/scenes/placement_dialog_widgets.h"
-#include "previews/map_view.h"
-#include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/accessibility.h"

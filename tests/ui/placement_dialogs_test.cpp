@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 
-#include "core/world/map_data.h"
 #include "core/world/npc_list.h"
 #include "core/media/effect_animation.h"
 #include "core/rules/treasure_list.h"
@@ -19,7 +18,6 @@
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/named.h"
-#include "support/qt/widget_driver.h"
 
 namespace lw {
 namespace {
