@@ -16,6 +16,7 @@
 #include "render/bitmap.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/village_makers.h"
+#include "support/qt/accessibility.h"
 #include "support/qt/editor_driver.h"
 #include "support/qt/named.h"
 #include "support/qt/titled.h"
@@ -54,16 +55,10 @@ protected:
 
     // In "ﾏｯﾌﾟｱﾆﾒ3": "追加..." (or "編集...") picks the frames at these cells on the sheet.
     void PickFrames(QAbstractButton* button, std::vector<QPoint> cells) {
-        bool picked = false;
-        OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
-            picked = true;
-            EXPECT_EQ(o->windowTitle(), QStringLiteral("ｱﾆﾒﾁｯﾌﾟの順番"));
-            EXPECT_EQ(o->okButton()->text(), QStringLiteral("OK"));
+        const auto pick = [&](QDialog*) {
             for (QPoint c : cells) ClickPreview(QPoint(c.x() * 32 + 9, c.y() * 32 + 9));
-            Click(o->okButton());
-        });
-        Click(button);
-        EXPECT_TRUE(picked);
+        };
+        EXPECT_EQ(PlayDialogs([&] { Click(button); }, {{"ｱﾆﾒﾁｯﾌﾟの順番", pick, "OK"}}), QStringList{});
     }
     static MapAnimation Water() {
         MapAnimation a = NewMapAnimation();
@@ -83,21 +78,18 @@ TEST_F(MapAnimationEditorTest, AddAFileThroughBothStepsWithTheNextFreeNumber) {
     MapAnimationListEditor editor(context);
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ"));
     EXPECT_EQ(Items(editor.list()), (QStringList{"map_anim0.txt", "map_anim2.txt"}));
-    bool sawSettings = false, sawAnimations = false;
-    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
-        sawSettings = true;
-        EXPECT_EQ(s->windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ2"));
+    const auto settings = [&](QDialog* s) {
         // A new file: 32 x 32 frames at speed 1, no bitmap yet.
         EXPECT_EQ(NamedAs<NumberSpin>(s, "幅")->value(), 32);
         EXPECT_EQ(NamedAs<NumberSpin>(s, "速度")->value(), 1);
         EXPECT_EQ(NamedAs<ImageChooser>(s, "画像")->currentIndex(), -1);
-        Click(s->nextButton());
+        Press(s, "次へ");
         EXPECT_EQ(services.texts().value(0), QStringLiteral("画像を選択してください"));
         EXPECT_TRUE(s->isVisible());
 
         // A name the game reads only up to its blank is refused.
         Choose(NamedAs<ImageChooser>(s, "画像"), "sea water.bmp");
-        Click(s->nextButton());
+        Press(s, "次へ");
         EXPECT_EQ(services.texts().value(1),
                   QStringLiteral("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
 
@@ -117,39 +109,33 @@ TEST_F(MapAnimationEditorTest, AddAFileThroughBothStepsWithTheNextFreeNumber) {
         Type(NamedAs<NumberSpin>(s, "高さ"), 32, Then::Tab);
         Type(NamedAs<NumberSpin>(s, "速度"), 3, Then::Tab);
         EXPECT_EQ(view().state().animation.cellWidth, 32);
+    };
+    const auto animations = [&](QDialog* q) {
+        EXPECT_EQ(PanelOf(q)->rowCount(), 0);
+        PickFrames(PanelOf(q)->addButton(), {{0, 0}, {1, 0}, {2, 0}});
+        PickFrames(PanelOf(q)->addButton(), {{3, 1}});
+        EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0", "96 32"}));
+        EXPECT_EQ(PanelOf(q)->selectedRow(), 1);
+        // The same frames again select their row and add nothing.
+        PickFrames(PanelOf(q)->addButton(), {{0, 0}, {1, 0}, {2, 0}});
+        EXPECT_EQ(PanelOf(q)->rowCount(), 2);
+        EXPECT_EQ(PanelOf(q)->selectedRow(), 0);
+        // Cancel in the frame order changes nothing.
+        EXPECT_EQ(PlayDialogs([&] { Click(PanelOf(q)->editButton()); }, {{"ｱﾆﾒﾁｯﾌﾟの順番", {}, "ｷｬﾝｾﾙ"}}), QStringList{});
+        EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0", "96 32"}));
 
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
-            sawAnimations = true;
-            EXPECT_EQ(q->windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ3"));
-            EXPECT_EQ(PanelOf(q)->rowCount(), 0);
-            PickFrames(PanelOf(q)->addButton(), {{0, 0}, {1, 0}, {2, 0}});
-            PickFrames(PanelOf(q)->addButton(), {{3, 1}});
-            EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0", "96 32"}));
-            EXPECT_EQ(PanelOf(q)->selectedRow(), 1);
-            // The same frames again select their row and add nothing.
-            PickFrames(PanelOf(q)->addButton(), {{0, 0}, {1, 0}, {2, 0}});
-            EXPECT_EQ(PanelOf(q)->rowCount(), 2);
-            EXPECT_EQ(PanelOf(q)->selectedRow(), 0);
-            // Cancel in the frame order changes nothing.
-            OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) { Click(o->cancelButton()); });
-            Click(PanelOf(q)->editButton());
-            EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0", "96 32"}));
-
-            // The selected animation runs in the preview, one frame at a time, at the speed.
-            EXPECT_EQ(view().state().mode, ViewMode::MapAnimation);
-            EXPECT_TRUE(view().IsShown());
-            EXPECT_EQ(view().window()->size(), QSize(32, 32));
-            EXPECT_EQ(view().animationPeriod(), 3 * 30);
-            view().StopAnimation();
-            EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(0, 0));
-            view().state().currentFrame = 2;
-            EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(2, 0));
-            Click(q->okButton());
-        });
-        Click(s->nextButton());
-    });
-    Click(editor.addButton());
-    ASSERT_TRUE(sawSettings && sawAnimations);
+        // The selected animation runs in the preview, one frame at a time, at the speed.
+        EXPECT_EQ(view().state().mode, ViewMode::MapAnimation);
+        EXPECT_TRUE(view().IsShown());
+        EXPECT_EQ(view().window()->size(), QSize(32, 32));
+        EXPECT_EQ(view().animationPeriod(), 3 * 30);
+        view().StopAnimation();
+        EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(0, 0));
+        view().state().currentFrame = 2;
+        EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(2, 0));
+    };
+    ASSERT_EQ(PlayDialogs([&] { Click(editor.addButton()); }, {{"ﾏｯﾌﾟｱﾆﾒ2", settings, "次へ"}, {"ﾏｯﾌﾟｱﾆﾒ3", animations, "OK"}}),
+              QStringList{});
     EXPECT_EQ(Items(editor.list()), (QStringList{"map_anim0.txt", "map_anim1.txt", "map_anim2.txt"}));
     EXPECT_EQ(editor.selectedRow(), 1);
 
@@ -172,39 +158,28 @@ TEST_F(MapAnimationEditorTest, CancelInTheAnimationsReturnsToTheBitmapAndCancelW
     MapAnimationListEditor editor(context);
     // The file's animations run one after another in the preview.
     EXPECT_EQ(view().state().animation.frameCount, 6);
-    bool back = false;
-    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
+    const auto slower = [](QDialog* s) {
         EXPECT_EQ(NamedAs<ImageChooser>(s, "画像")->currentText(), "water.bmp");
         Type(NamedAs<NumberSpin>(s, "速度"), 9, Then::Tab);
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
-            EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0 96 0", "0 32 32 32"}));
-            Click(PanelOf(q)->deleteButton());
-            EXPECT_EQ(PanelOf(q)->rowCount(), 1);
-            Click(q->cancelButton());
-        });
-        Click(s->nextButton());
-        // Back in the first step, with its own preview.
-        back = s->isVisible();
-        EXPECT_EQ(view().state().mode, ViewMode::MapAnimationGrid);
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
-            // The animations deleted in the cancelled step are there again.
-            EXPECT_EQ(PanelOf(q)->rowCount(), 2);
-            Click(q->cancelButton());
-        });
-        Click(s->nextButton());
-        Click(s->cancelButton());
-    });
-    Click(editor.editButton());
-    EXPECT_TRUE(back);
+    };
+    const auto deleteOne = [](QDialog* q) {
+        EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0 96 0", "0 32 32 32"}));
+        Click(PanelOf(q)->deleteButton());
+        EXPECT_EQ(PanelOf(q)->rowCount(), 1);
+    };
+    // Back in the first step, with its own preview; the animations deleted in the cancelled step
+    // are there again.
+    const auto back = [&](QDialog*) { EXPECT_EQ(view().state().mode, ViewMode::MapAnimationGrid); };
+    const auto again = [](QDialog* q) { EXPECT_EQ(PanelOf(q)->rowCount(), 2); };
+    EXPECT_EQ(PlayDialogs([&] { Click(editor.editButton()); },
+                          {{"ﾏｯﾌﾟｱﾆﾒ2", slower, "次へ"}, {"ﾏｯﾌﾟｱﾆﾒ3", deleteOne, "ｷｬﾝｾﾙ"}, {"ﾏｯﾌﾟｱﾆﾒ2", back, "次へ"},
+                           {"ﾏｯﾌﾟｱﾆﾒ3", again, "ｷｬﾝｾﾙ"}, {"ﾏｯﾌﾟｱﾆﾒ2", {}, "ｷｬﾝｾﾙ"}}),
+              QStringList{});
     EXPECT_EQ(editor.rows()[0].animation, Water());
 
     // Confirmed steps change the row; the list's Cancel still writes nothing.
-    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
-        Type(NamedAs<NumberSpin>(s, "速度"), 9, Then::Tab);
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) { Click(q->okButton()); });
-        Click(s->nextButton());
-    });
-    Click(editor.editButton());
+    EXPECT_EQ(PlayDialogs([&] { Click(editor.editButton()); }, {{"ﾏｯﾌﾟｱﾆﾒ2", slower, "次へ"}, {"ﾏｯﾌﾟｱﾆﾒ3", {}, "OK"}}),
+              QStringList{});
     EXPECT_EQ(editor.rows()[0].animation.speed, 9);
     Click(editor.cancelButton());
     EXPECT_EQ(tp.ReadData("map_anim0.txt"), before);
@@ -223,28 +198,16 @@ TEST_F(MapAnimationEditorTest, TheSixtyFourthAnimationIsRefusedAndAFullFileIsKep
     const std::string bytes1 = tp.ReadData("map_anim1.txt");
 
     MapAnimationListEditor editor(context);
+    // "追加..." refuses at once: no frame order opens (one would stall the run).
+    const auto refused = [&](QDialog* q) {
+        Click(PanelOf(q)->addButton());
+        EXPECT_EQ(services.texts().last(), QStringLiteral("これ以上、追加できません"));
+        EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
+    };
     for (int row : {0, 1}) {
         editor.SelectRow(row);
-        bool reached = false;
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
-            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
-                reached = true;
-                bool orderOpened = false;
-                OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
-                    orderOpened = true;
-                    Click(o->cancelButton());
-                });
-                Click(PanelOf(q)->addButton());
-                test::CancelPendingModalWatches();
-                EXPECT_FALSE(orderOpened);
-                EXPECT_EQ(services.texts().last(), QStringLiteral("これ以上、追加できません"));
-                EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
-                Click(q->okButton());
-            });
-            Click(s->nextButton());
-        });
-        Click(editor.editButton());
-        EXPECT_TRUE(reached);
+        EXPECT_EQ(PlayDialogs([&] { Click(editor.editButton()); }, {{"ﾏｯﾌﾟｱﾆﾒ2", {}, "次へ"}, {"ﾏｯﾌﾟｱﾆﾒ3", refused, "OK"}}),
+                  QStringList{});
     }
     EXPECT_EQ(services.messages.size(), 2u);
     Click(editor.okButton());
