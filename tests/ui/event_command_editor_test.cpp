@@ -309,9 +309,9 @@ protected:
     }
     // Runs the owner form; `inForm` works in it.
     std::optional<int> Run(int scene, int group, std::function<void(EventCommandEditor*)> inForm) {
-        test::OnNextModal<EventCommandEditor>([&](EventCommandEditor* e) { inForm(e); });
-        std::optional<int> result = EditOwnerGroups(context, catalog, EventOwner::Chest, scene, group, nullptr);
-        test::CancelPendingModalWatches();
+        std::optional<int> result;
+        test::InDialog<EventCommandEditor>(
+            [&] { result = EditOwnerGroups(context, catalog, EventOwner::Chest, scene, group, nullptr); }, inForm);
         return result;
     }
 };

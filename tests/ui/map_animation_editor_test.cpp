@@ -359,15 +359,13 @@ TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWr
     RunFromHub<PlacementHub>(HubEditor::MapAnimePlacement, [&](PlacementHub* hub) {
         EXPECT_EQ(hub->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定１"));
         hub->SelectRow(0);
-        OnNextModal<QDialog>([&](QDialog* dialog) {
-            ran = true;
+        const auto firstAnimation = [&](QDialog* dialog) {
             Terrain d = ControlsOf(dialog);
             d.chips->setCurrentRow(9);
             d.animations->setCurrentIndex(0);
             Click(d.update);
-            Click(d.ok);
-        }, hub);
-        Click(hub->editButton());
+        };
+        ran = PlayDialogs([&] { Click(hub->editButton()); }, {{"背景ｱﾆﾒ設定２", firstAnimation, "OK"}}).isEmpty();
         Click(hub->okButton());
     });
     ASSERT_TRUE(ran);

@@ -79,11 +79,6 @@ protected:
         EXPECT_EQ(m.icon, MessageIcon::Warning);
         return m.text;
     }
-    // Presses OK and gives the line the dialog kept ("" while it stays open).
-    static std::string Confirmed(CommandDialog& d) {
-        Click(d.okButton());
-        return d.line();
-    }
     // The dialog's controls, found by their accessible names.
     static QComboBox* Combo(QWidget* d, const QString& name) { return NamedControl<QComboBox>(d, name); }
     static QSpinBox* Spin(QWidget* d, const QString& name) { return NamedControl<QSpinBox>(d, name); }
