@@ -233,32 +233,20 @@ protected:
         scene.terrainAnimation[5][5] = 1;  // a cell the chip set does not reach: kept
     }
     // The controls of "背景ｱﾆﾒ設定２", found by their names; the chip's picture beside the list.
-    struct Terrain {
-        QComboBox* files;
-        QComboBox* animations;
-        QListWidget* chips;
-        QPushButton* update;
-        QPushButton* clear;
-        QPushButton* ok;
-        QPushButton* cancel;
-        QLabel* picture;
-    };
-    static Terrain ControlsOf(QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定２"));
-        QLabel* picture = nullptr;
+    static QComboBox* Files(QDialog* d) { return NamedAs<QComboBox>(d, "ﾏｯﾌﾟｱﾆﾒ"); }
+    static QComboBox* Animations(QDialog* d) { return NamedAs<QComboBox>(d, "背景ｱﾆﾒ"); }
+    static QListWidget* Chips(QDialog* d) { return NamedAs<QListWidget>(d, "背景ｱﾆﾒ設定２"); }
+    static QLabel* Picture(QDialog* d) {
         for (QLabel* l : d->findChildren<QLabel*>())
-            if (l->frameShape() == QFrame::StyledPanel) picture = l;
-        return {NamedAs<QComboBox>(d, "ﾏｯﾌﾟｱﾆﾒ"), NamedAs<QComboBox>(d, "背景ｱﾆﾒ"),
-                NamedAs<QListWidget>(d, "背景ｱﾆﾒ設定２"), NamedAs<QPushButton>(d, "更新"),
-                NamedAs<QPushButton>(d, "消去"), NamedAs<QPushButton>(d, "OK"),
-                NamedAs<QPushButton>(d, "ｷｬﾝｾﾙ"), picture};
+            if (l->frameShape() == QFrame::StyledPanel) return l;
+        return nullptr;
     }
     // Runs the dialog on `scene`; `inDialog` works in it.
-    bool Run(std::function<void(Terrain&)> inDialog) {
+    bool Run(const std::function<void(QDialog*)>& inDialog) {
         bool ok = false;
         InDialog<QDialog>([&] { ok = EditTerrainAnimations(context, scene, nullptr); }, [&](QDialog* d) {
-            Terrain t = ControlsOf(d);
-            inDialog(t);
+            EXPECT_EQ(d->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定２"));
+            inDialog(d);
         });
         return ok;
     }
@@ -266,40 +254,40 @@ protected:
 
 TEST_F(TerrainAnimationTest, ChipsOfTheChipSetTakeAnimationsAndTheSceneKeepsThemOnOk) {
     const QImage ground = LoadImageFile(ImageFilePath(tp.project, "ground.bmp"));
-    const bool ok = Run([&](Terrain& d) {
-        EXPECT_EQ(d.files->currentText(), "map_anim0.txt");
-        EXPECT_EQ(d.files->itemText(0), "");  // none, first
-        EXPECT_EQ(d.animations->count(), 2);
-        EXPECT_EQ(d.animations->itemText(1), "  1");
+    const bool ok = Run([&](QDialog* d) {
+        EXPECT_EQ(Files(d)->currentText(), "map_anim0.txt");
+        EXPECT_EQ(Files(d)->itemText(0), "");  // none, first
+        EXPECT_EQ(Animations(d)->count(), 2);
+        EXPECT_EQ(Animations(d)->itemText(1), "  1");
         // One row per chip, 8 a row: row 3 is chip (0, 3), which has animation 1.
-        ASSERT_EQ(d.chips->count(), 16);
-        EXPECT_EQ(d.chips->item(3)->text(), "  3   1");
-        EXPECT_EQ(d.chips->item(9)->text(), "  9");
+        ASSERT_EQ(Chips(d)->count(), 16);
+        EXPECT_EQ(Chips(d)->item(3)->text(), "  3   1");
+        EXPECT_EQ(Chips(d)->item(9)->text(), "  9");
 
         // Row 9 is the chip at column 1 of row 1, shown at twice its size.
-        d.chips->setCurrentRow(9);
-        const QImage shown = d.picture->pixmap().toImage();
+        Chips(d)->setCurrentRow(9);
+        const QImage shown = Picture(d)->pixmap().toImage();
         ASSERT_EQ(shown.size(), QSize(64, 64));
         for (QPoint p : {QPoint(0, 0), QPoint(17, 5), QPoint(31, 31)})
             EXPECT_EQ(shown.pixel(p * 2), ground.pixel(32 + p.x(), 32 + p.y()));
         // The chosen animation runs in the preview.
-        d.animations->setCurrentIndex(1);
+        Animations(d)->setCurrentIndex(1);
         EXPECT_EQ(view().state().mode, ViewMode::MapAnimation);
         EXPECT_TRUE(view().IsShown());
         EXPECT_EQ(view().state().animation.frameCount, 2);
         view().StopAnimation();
         EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(0, 1));
 
-        Click(d.update);
-        EXPECT_EQ(d.chips->item(9)->text(), "  9   1");
-        d.chips->setCurrentRow(3);
-        EXPECT_EQ(d.animations->currentIndex(), 1);  // the chip's own animation
-        Click(d.clear);
-        EXPECT_EQ(d.chips->item(3)->text(), "  3");
-        d.chips->setCurrentRow(15);
-        d.animations->setCurrentIndex(0);
-        Click(d.update);
-        Click(d.ok);
+        Press(d, "更新");
+        EXPECT_EQ(Chips(d)->item(9)->text(), "  9   1");
+        Chips(d)->setCurrentRow(3);
+        EXPECT_EQ(Animations(d)->currentIndex(), 1);  // the chip's own animation
+        Press(d, "消去");
+        EXPECT_EQ(Chips(d)->item(3)->text(), "  3");
+        Chips(d)->setCurrentRow(15);
+        Animations(d)->setCurrentIndex(0);
+        Press(d, "更新");
+        Press(d, "OK");
     });
     ASSERT_TRUE(ok);
     EXPECT_EQ(scene.mapAnimationFile, "map_anim0.txt");
@@ -316,25 +304,25 @@ TEST_F(TerrainAnimationTest, ChipsOfTheChipSetTakeAnimationsAndTheSceneKeepsThem
 TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeTheEmptyChoiceDropsBothSectionsAMissingOneIsKept) {
     const Scene before = scene;
     // Cancel leaves the scene as it was, whatever was done.
-    EXPECT_FALSE(Run([&](Terrain& d) {
-        d.chips->setCurrentRow(0);
-        Click(d.update);
-        Choose(d.files, "");
-        Click(d.cancel);
+    EXPECT_FALSE(Run([&](QDialog* d) {
+        Chips(d)->setCurrentRow(0);
+        Press(d, "更新");
+        Choose(Files(d), "");
+        Press(d, "ｷｬﾝｾﾙ");
     }));
     EXPECT_EQ(scene, before);
 
-    ASSERT_TRUE(Run([&](Terrain& d) {
+    ASSERT_TRUE(Run([&](QDialog* d) {
         // Frames of 64 x 64 cut the 256 x 64 chip set into 4 chips.
-        Choose(d.files, "map_anim1.txt");
-        EXPECT_EQ(d.chips->count(), 4);
+        Choose(Files(d), "map_anim1.txt");
+        EXPECT_EQ(Chips(d)->count(), 4);
         // No file: no animations and no chips to give them to.
-        Choose(d.files, "");
-        EXPECT_EQ(d.chips->count(), 0);
-        EXPECT_EQ(d.animations->count(), 0);
-        EXPECT_FALSE(d.update->isEnabled());
+        Choose(Files(d), "");
+        EXPECT_EQ(Chips(d)->count(), 0);
+        EXPECT_EQ(Animations(d)->count(), 0);
+        EXPECT_FALSE(NamedAs<QPushButton>(d, "更新")->isEnabled());
         EXPECT_FALSE(view().IsShown());
-        Click(d.ok);
+        Press(d, "OK");
     }));
     EXPECT_EQ(scene.mapAnimationFile, "");
     const std::string bytes = SceneBytes(scene);
@@ -345,10 +333,10 @@ TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeTheEmptyChoiceDropsBoth
     // A file the folder lacks is offered and kept.
     scene.mapAnimationFile = "map_anim9.txt";
     const Scene missing = scene;
-    ASSERT_TRUE(Run([&](Terrain& d) {
-        EXPECT_EQ(d.files->currentText(), "map_anim9.txt");
-        EXPECT_EQ(d.chips->count(), 0);  // no frame size to cut the chip set by
-        Click(d.ok);
+    ASSERT_TRUE(Run([&](QDialog* d) {
+        EXPECT_EQ(Files(d)->currentText(), "map_anim9.txt");
+        EXPECT_EQ(Chips(d)->count(), 0);  // no frame size to cut the chip set by
+        Press(d, "OK");
     }));
     EXPECT_EQ(scene, missing);
 }
@@ -359,11 +347,10 @@ TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWr
     RunFromHub<PlacementHub>(HubEditor::MapAnimePlacement, [&](PlacementHub* hub) {
         EXPECT_EQ(hub->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定１"));
         hub->SelectRow(0);
-        const auto firstAnimation = [&](QDialog* dialog) {
-            Terrain d = ControlsOf(dialog);
-            d.chips->setCurrentRow(9);
-            d.animations->setCurrentIndex(0);
-            Click(d.update);
+        const auto firstAnimation = [&](QDialog* d) {
+            Chips(d)->setCurrentRow(9);
+            Animations(d)->setCurrentIndex(0);
+            Press(d, "更新");
         };
         ran = PlayDialogs([&] { Click(hub->editButton()); }, {{"背景ｱﾆﾒ設定２", firstAnimation, "OK"}}).isEmpty();
         Click(hub->okButton());
