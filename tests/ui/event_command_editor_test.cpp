@@ -53,12 +53,6 @@ protected:
     static QString Text(const EventCommandEditor& e) { return e.textField()->toPlainText(); }
     static QSpinBox* Count(const EventCommandEditor& e) { return e.findChild<QSpinBox*>(); }  // "ｸﾞﾙｰﾌﾟ数"
     static QPushButton* Undo(EventCommandEditor& e) { return test::NamedAs<QPushButton>(&e, "元に戻す"); }
-    static std::vector<std::string> Lines(const std::vector<EventCommandGroup>& groups, int n) {
-        return groups[static_cast<std::size_t>(n)].commands.ToVector();
-    }
-    static const std::vector<EventCommandGroup>& Groups(const EventCommandEditor& e, int scene) {
-        return e.scenes()[static_cast<std::size_t>(scene)].scene.groups;
-    }
     // The set-flag dialog's flag, operation and number.
     static void SetFlag(QDialog* d, int flag, int operation, const QString& value) {
         Combo(d, "ｲﾍﾞﾝﾄﾌﾗｸﾞ")->setCurrentIndex(flag);
@@ -107,7 +101,7 @@ TEST_F(EventCommandEditorTest, SwitchingScenesKeepsTheGroupNumberAndTheCountHide
     EXPECT_EQ(e.groupChoice()->count(), 3);
     Count(e)->setValue(8);
     EXPECT_EQ(Text(e), QStringLiteral("fade"));
-    EXPECT_EQ(Lines(Groups(e, 0), 7), std::vector<std::string>{"g7"});
+    EXPECT_EQ(e.scenes()[0].scene.groups[7].commands, CommandLines({"g7"}));
     Count(e)->setValue(4);
 
     services.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
