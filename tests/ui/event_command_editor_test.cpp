@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTextBlock>
 #include <QTextCursor>
 
 #include "core/world/scene_catalog.h"

@@ -27,7 +27,6 @@ namespace {
 
 using namespace test;
 
-
 std::string Cp932(const char* utf8) { return ToCp932(QString::fromUtf8(utf8)).value(); }
 
 Npc Villager(const char* name, int x, int y) {
