@@ -1,6 +1,7 @@
-// The command dialogs that choose groups of the scene (battle, effect, show talk, money,
-// narration, scene change, talk content) and the group chooser they share, driven through their
-// widgets: each builds its exact line, refuses what it must, and closes its previews.
+// The command dialogs that choose groups of the scene (battle, effect, narration, scene change,
+// talk content), driven through their widgets: each builds its exact line, refuses what it must,
+// and closes its previews. (The group chooser they share, and the lines of the show-talk and money
+// dialogs, are in the authored-line table.)
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>

@@ -1,7 +1,7 @@
 // The command dialogs that choose a row of another list (ability, equipment, NPC and chest display,
 // sound effect), driven through their widgets to the exact line each builds, with
-// their OK checks; and what every command dialog that reads a list does when the list is missing
-// or cannot be read.
+// their OK checks; the table of every dialog's line from the author's steps; and what every
+// command dialog that reads a list does when the list is missing or cannot be read.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
