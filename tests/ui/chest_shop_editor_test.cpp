@@ -30,8 +30,7 @@ protected:
 
     void SetUp() override {
         EditorTest::SetUp();
-        tp.WriteData("village.bin", test::VillageMapBytes());
-        test::WriteBytes(tp.project.root / "image" / "ground.bmp", test::VillageGroundBmp());
+        test::WriteVillage(tp);
         test::WriteBytes(tp.project.root / "image" / "chest.bmp", test::ChestBmp());
         test::WriteBytes(tp.project.root / "image" / "buy.bmp", test::ChestBmp());
         test::WriteBytes(tp.project.root / "image" / "sell.bmp", test::ChestBmp());

@@ -188,8 +188,7 @@ TEST_F(PlacementDialogsTest, ChestPlacementAsksForASceneFirstAndDrawsOneFrame) {
 // The chests of the scene stand on the map as markers (the first frame of each chest's
 // animation), all but the chest being placed, which shows as the placed sprite only.
 TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlaced) {
-    test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
-    test::WriteBytes(ImageFilePath(tp.project, "village_upper.bmp"), test::VillageUpperBmp());
+    test::WriteVillage(tp);
     test::WriteBytes(ImageFilePath(tp.project, "chest.bmp"), test::ChestBmp());
     EffectAnimation opening;
     opening.imageFile = "chest.bmp";
@@ -204,13 +203,8 @@ TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlac
     chests[1].x = 14, chests[1].y = 9;  // the one being placed
     chests[2].x = 16, chests[2].y = 11;
     tp.WriteData(std::string(kTreasureFile), TreasureListBytes(chests));
-    Scene village = NewScene();
+    Scene village = test::VillageScene();
     village.name = ToCp932(QStringLiteral("はじまりの村")).value();
-    village.mapDataFile = "village.bin";
-    village.backgroundChipSet = "village_ground.bmp";
-    village.layerChipSet = "village_upper.bmp";
-    village.layerColourKey = 1;
-    village.layerKeyRed = village.layerKeyBlue = 255;
     village.treasureIndices = {0, 1, 2};
     tp.WriteData("scene0.txt", SceneBytes(village));
     ASSERT_EQ(LoadTreasureTable(tp.project, context.chests), ReadStatus::Ok);
