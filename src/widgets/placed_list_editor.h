@@ -101,13 +101,9 @@ class PlacedListDialog : public PreviewDialog {
     Q_OBJECT
 public:
     ListEditorPanel* panel() const { return frame_->panel_; }
-    QPushButton* okButton() const { return frame_->ok_; }
-    QPushButton* cancelButton() const { return frame_->cancel_; }
     QCheckBox* showBox() const { return frame_->show_; }  // nullptr without one
     // How reading the list file went; an unreadable file is never saved over.
     ReadStatus loadStatus() const { return frame_->loadStatus_; }
-    SceneCatalog& catalog() { return frame_->catalog_; }
-    const SceneCatalog& catalog() const { return frame_->catalog_; }
     // What the last OK did (Saved when nothing stood in the way).
     const PlacedListSave& saveReport() const { return frame_->report_; }
 

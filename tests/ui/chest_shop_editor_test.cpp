@@ -6,8 +6,6 @@
 #include <QRadioButton>
 #include <filesystem>
 
-#include "app/services.h"
-#include "previews/map_view.h"
 #include "core/media/audio_lists.h"
 #include "core/media/effect_animation.h"
 #include "core/rules/items.h"
@@ -15,6 +13,7 @@
 #include "core/rules/treasure_list.h"
 #include "editors/scenes/placement_dialog_widgets.h"
 #include "support/core/village_makers.h"
+#include "support/qt/accessibility.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/named.h"
 #include "widgets/image_chooser.h"
@@ -31,8 +30,7 @@ protected:
 
     void SetUp() override {
         EditorTest::SetUp();
-        tp.WriteData("village.bin", test::VillageMapBytes());
-        test::WriteBytes(tp.project.root / "image" / "ground.bmp", test::VillageGroundBmp());
+        test::WriteVillage(tp);
         test::WriteBytes(tp.project.root / "image" / "chest.bmp", test::ChestBmp());
         test::WriteBytes(tp.project.root / "image" / "buy.bmp", test::ChestBmp());
         test::WriteBytes(tp.project.root / "image" / "sell.bmp", test::ChestBmp());
@@ -63,42 +61,39 @@ protected:
         tp.WriteData("scene1.txt", SceneBytes(scene1));
     }
 
-    // The owner form that follows a placement: confirmed as it opens (the group stays as it was).
-    static void ConfirmOwnerForm(QWidget* placement) {
-        OnNextModal<QDialog>([](QDialog* owner) { owner->accept(); }, placement);
+    // The chain after the chest list ("宝箱ﾘｽﾄ2") or the shop list ("店ﾘｽﾄ2", "店ﾘｽﾄ3"), then the
+    // placement and its owner form, each confirmed after its act in `acts` (none past the last).
+    static std::vector<DialogStep> Chain(HubEditor list, std::vector<std::function<void(QDialog*)>> acts = {}) {
+        QStringList titles = list == HubEditor::Shop ? QStringList{"店ﾘｽﾄ2", "店ﾘｽﾄ3", "店配置"} : QStringList{"宝箱ﾘｽﾄ2", "宝箱配置"};
+        titles << QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ");
+        acts.resize(static_cast<std::size_t>(titles.size()));
+        std::vector<DialogStep> steps;
+        for (int i = 0; i < titles.size(); ++i)
+            steps.push_back({titles[i], acts[static_cast<std::size_t>(i)], i + 1 < titles.size() ? "次へ" : "OK"});
+        return steps;
     }
-    // Confirms the `steps` dialogs of a chain as each opens ("次へ"), then the placement with its
-    // owner form; `reached` is set when the placement was confirmed.
-    static void ConfirmChain(QWidget* over, int steps, bool& reached) {
-        if (steps == 0) {
-            OnNextModal<ScenePlacementDialog>([&reached](ScenePlacementDialog* p) {
-                ConfirmOwnerForm(p);
-                Click(p->okButton());
-                reached = true;
-            }, over);
-            return;
-        }
-        OnNextModal<QDialog>([steps, &reached](QDialog* d) {
-            ConfirmChain(d, steps - 1, reached);
-            Press(d, "次へ");
-        }, over);
+    // Plays `steps` from a click on `start` (the list's "追加..." or "編集..."); true when all were reached.
+    static bool RunChain(QAbstractButton* start, std::vector<DialogStep> steps) {
+        return PlayDialogs([start] { Click(start); }, std::move(steps)).isEmpty();
     }
-    // Opens the list editor of the hub's `button` and runs `drive` on it.
-    void Run(HubEditor button, const std::function<void(PlacedListDialog*)>& drive) { RunFromHub(button, drive); }
-    // Edits the first `rows` rows of a list editor through its chain of `steps` dialogs and the
-    // placement, changing nothing, then OK; how many chains were confirmed.
-    int ConfirmEveryRow(HubEditor button, int rows, int steps) {
+    // A placement's act: the scene file with that number, then a click on cell (x, y) of its map.
+    static std::function<void(QDialog*)> PlaceAt(int scene, int x, int y) {
+        return [=](QDialog* d) {
+            auto* placement = qobject_cast<ScenePlacementDialog*>(d);
+            placement->ChooseScene(scene);
+            placement->ClickCell(x, y);
+        };
+    }
+    // Edits the first `rows` rows of a list editor through its chain, changing nothing, then OK;
+    // how many chains were confirmed.
+    int ConfirmEveryRow(HubEditor button, int rows) {
         int confirmed = 0;
-        Run(button, [&](PlacedListDialog* editor) {
+        RunFromHub<PlacedListDialog>(button, [&](PlacedListDialog* editor) {
             for (int row = 0; row < rows; ++row) {
-                bool reached = false;
-                ConfirmChain(editor, steps, reached);
                 ClickRow(editor->panel(), row);
-                Click(editor->panel()->editButton());
-                CancelPendingModalWatches();
-                confirmed += reached ? 1 : 0;
+                confirmed += RunChain(editor->panel()->editButton(), Chain(button)) ? 1 : 0;
             }
-            Click(editor->okButton());
+            Press(editor, "OK");
         });
         return confirmed;
     }
@@ -112,13 +107,11 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
     old.x = 1;
     tp.WriteData("treasure_list.txt", TreasureListBytes({old}));
 
-    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
         EXPECT_EQ(editor->windowTitle(), QStringLiteral("宝箱ﾘｽﾄ1"));
         EXPECT_EQ(editor->panel()->rowText(0), QStringLiteral("1 1 0 — 1 (1, 0)"));  // scene 1 has no name
 
-        bool placed = false;
-        OnNextModal<QDialog>([&](QDialog* d) {
-            EXPECT_EQ(d->windowTitle(), QStringLiteral("宝箱ﾘｽﾄ2"));
+        const auto settings = [&](QDialog* d) {
             EXPECT_FALSE(NamedAs<QCheckBox>(d, "表示")->isChecked());
             EXPECT_FALSE(NamedAs<QCheckBox>(d, "再生")->isChecked());
             EXPECT_EQ(NamedAs<QComboBox>(d, "効果音")->itemText(0), QStringLiteral("なし"));
@@ -132,22 +125,12 @@ TEST_F(ChestShopEditorTest, AddingAChestRunsTheChainAndRebuildsTheScenes) {
             Choose(NamedAs<QComboBox>(d, "ｱﾆﾒの種類"), 2);
             Press(d, "非表示");
             Press(d, "済み");
-            OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
-                EXPECT_EQ(p->windowTitle(), QStringLiteral("宝箱配置"));
-                p->ChooseScene(0);
-                p->ClickCell(12, 7);
-                ConfirmOwnerForm(p);
-                Click(p->okButton());
-                placed = true;
-            }, d);
-            Press(d, "次へ");
-        }, editor);
-        Click(editor->panel()->addButton());
-        ASSERT_TRUE(placed);
+        };
+        ASSERT_TRUE(RunChain(editor->panel()->addButton(), Chain(HubEditor::TreasureChest, {settings, PlaceAt(0, 12, 7)})));
         ASSERT_EQ(editor->panel()->rowCount(), 2);
         EXPECT_EQ(editor->panel()->rowText(1), QStringLiteral("0 12 7 — 0 (12, 7)"));
 
-        Click(editor->okButton());
+        Press(editor, "OK");
     });
     TreasureChest added{0, 0, 1, 1, 2, 12, 7, 0, 1, -1};
     old.scene = -1;
@@ -170,22 +153,22 @@ TEST_F(ChestShopEditorTest, MovesAndDeletesRenumberTheScenesAndCancelWritesNothi
     const std::string list = tp.ReadData("treasure_list.txt");
     const std::string zero = tp.ReadData("scene0.txt");
 
-    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
         ClickRow(editor->panel(), 0);
         Click(editor->panel()->deleteButton());
-        Click(editor->cancelButton());
+        Press(editor, "ｷｬﾝｾﾙ");
     });
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), list);
     EXPECT_EQ(tp.ReadData("scene0.txt"), zero);
     EXPECT_FALSE(std::filesystem::exists(tp.project.root / "data" / "flag_exp.txt"));
 
-    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
         ASSERT_EQ(editor->panel()->rowText(2), QStringLiteral("0 2 0 — 0 (2, 0)"));
         ClickRow(editor->panel(), 2);
         Click(editor->panel()->upButton());  // chest 2 now row 1
         ClickRow(editor->panel(), 0);
         Click(editor->panel()->deleteButton());  // chest 0 gone: the old chest 2 is row 0
-        Click(editor->okButton());
+        Press(editor, "OK");
     });
     std::vector<TreasureChest> written = {chests[2], chests[1], chests[3]};
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), TreasureListBytes(written));
@@ -202,32 +185,24 @@ TEST_F(ChestShopEditorTest, AFullSceneRefusesTheNextChest) {
     TreasureChest c = NewTreasureChest();
     c.animation = 0;
     tp.WriteData("treasure_list.txt", TreasureListBytes(std::vector<TreasureChest>(257, c)));
-    Run(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::TreasureChest, [&](PlacedListDialog* editor) {
         ASSERT_EQ(editor->panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
         ClickRow(editor->panel(), 256);
-        bool refused = false;
-        OnNextModal<QDialog>([&](QDialog* d) {
-            OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
-                p->ChooseScene(0);
-                Click(p->okButton());
-                refused = services.texts().size() == 1 &&
-                          services.texts()[0].contains(QStringLiteral("256")) && p->isVisible();
-                Click(p->cancelButton());
-                Press(d, "ｷｬﾝｾﾙ");
-            }, d);
-            Press(d, "次へ");
-        }, editor);
-        Click(editor->panel()->editButton());
-        EXPECT_TRUE(refused);
+        const auto refused = [&](QDialog* p) {
+            qobject_cast<ScenePlacementDialog*>(p)->ChooseScene(0);
+            Press(p, "次へ");
+            ASSERT_EQ(services.texts().size(), 1);
+            EXPECT_TRUE(services.texts()[0].contains(QStringLiteral("256")));
+            EXPECT_TRUE(p->isVisible());
+        };
+        EXPECT_TRUE(RunChain(editor->panel()->editButton(),
+                             {{"宝箱ﾘｽﾄ2", {}, "次へ"}, {"宝箱配置", refused, "ｷｬﾝｾﾙ"}, {"宝箱ﾘｽﾄ2", {}, "ｷｬﾝｾﾙ"}}));
         EXPECT_EQ(editor->panel()->rowText(256), QStringLiteral("-1 0 0 — (なし)"));
         // A chest of that scene may still be edited and stay there.
         ClickRow(editor->panel(), 3);
-        bool kept = false;
-        ConfirmChain(editor, 1, kept);
-        Click(editor->panel()->editButton());
-        EXPECT_TRUE(kept);
+        EXPECT_TRUE(RunChain(editor->panel()->editButton(), Chain(HubEditor::TreasureChest)));
         EXPECT_EQ(services.texts().size(), 1);
-        Click(editor->cancelButton());
+        Press(editor, "ｷｬﾝｾﾙ");
     });
 }
 
@@ -237,51 +212,40 @@ TEST_F(ChestShopEditorTest, AddingAShopRunsTheChainAndWritesItsSceneOnly) {
     SetShopGoods(unplaced, {2});
     tp.WriteData("shop_list.txt", ShopListBytes({unplaced}));
 
-    Run(HubEditor::Shop, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::Shop, [&](PlacedListDialog* editor) {
         EXPECT_EQ(editor->windowTitle(), QStringLiteral("店ﾘｽﾄ1"));
         ASSERT_EQ(editor->panel()->rowText(0), QStringLiteral("武器屋 — (なし)"));
 
-        bool placed = false;
-        OnNextModal<QDialog>([&](QDialog* d) {
-            EXPECT_EQ(d->windowTitle(), QStringLiteral("店ﾘｽﾄ2"));
+        const auto kind = [&](QDialog* d) {
             EXPECT_TRUE(NamedAs<QCheckBox>(d, "画像表示")->isChecked());
             EXPECT_EQ(NamedAs<QComboBox>(d, "背景画像ﾌｧｲﾙ名（買う）")->currentText(), QStringLiteral("なし"));
             Choose(NamedAs<QComboBox>(d, "店の種類"), 2);
             NamedAs<ImageChooser>(d, "背景画像ﾌｧｲﾙ名（売る）")->SelectByPrefix("sell");
             EXPECT_EQ(view().caption(), QStringLiteral("sell.bmp"));
-            OnNextModal<QDialog>([&](QDialog* g) {
-                EXPECT_EQ(g->windowTitle(), QStringLiteral("店ﾘｽﾄ3"));
-                auto* item = NamedAs<QComboBox>(g, "ｱｲﾃﾑ");
-                auto* goods = g->findChild<ListEditorPanel*>();
-                EXPECT_EQ(item->count(), 3);
-                for (int i : {1, 0, 1}) {  // sword again: selected, not added
-                    Choose(item, i);
-                    Click(goods->addButton());
-                }
-                EXPECT_EQ(Rows(goods), (QStringList{"sword", "herb"}));
-                EXPECT_EQ(goods->selectedRow(), 0);
-                Choose(item, 2);
+        };
+        const auto goods = [&](QDialog* g) {
+            auto* item = NamedAs<QComboBox>(g, "ｱｲﾃﾑ");
+            auto* goods = g->findChild<ListEditorPanel*>();
+            EXPECT_EQ(item->count(), 3);
+            for (int i : {1, 0, 1}) {  // sword again: selected, not added
+                Choose(item, i);
                 Click(goods->addButton());
-                Click(goods->upButton());  // shield before herb
-                EXPECT_EQ(goods->rowText(1), QStringLiteral("shield"));
-                OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
-                    EXPECT_EQ(p->windowTitle(), QStringLiteral("店配置"));
-                    p->ChooseScene(1);
-                    p->ClickCell(5, 6);
-                    Choose(NamedAs<QComboBox>(p, "方向"), 3);
-                    ConfirmOwnerForm(p);
-                    Click(p->okButton());
-                    placed = true;
-                }, g);
-                Press(g, "次へ");
-            }, d);
-            Press(d, "次へ");
-        }, editor);
-        Click(editor->panel()->addButton());
-        ASSERT_TRUE(placed);
+            }
+            EXPECT_EQ(Rows(goods), (QStringList{"sword", "herb"}));
+            EXPECT_EQ(goods->selectedRow(), 0);
+            Choose(item, 2);
+            Click(goods->addButton());
+            Click(goods->upButton());  // shield before herb
+            EXPECT_EQ(goods->rowText(1), QStringLiteral("shield"));
+        };
+        const auto place = [&](QDialog* p) {
+            PlaceAt(1, 5, 6)(p);
+            Choose(NamedAs<QComboBox>(p, "方向"), 3);
+        };
+        ASSERT_TRUE(RunChain(editor->panel()->addButton(), Chain(HubEditor::Shop, {kind, goods, place})));
         ASSERT_TRUE(editor->panel()->rowText(1).startsWith(QStringLiteral("道具屋 — ")));
 
-        Click(editor->okButton());
+        Press(editor, "OK");
     });
     Shop added = NewShop();
     added.kind = 2;
@@ -302,35 +266,28 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
     SetShopGoods(full, goods);
     tp.WriteData("shop_list.txt", ShopListBytes({NewShop(), NewShop(), full}));
 
-    Run(HubEditor::Shop, [&](PlacedListDialog* editor) {
+    RunFromHub<PlacedListDialog>(HubEditor::Shop, [&](PlacedListDialog* editor) {
         ClickRow(editor->panel(), 2);
-        bool refused = false;
-        OnNextModal<QDialog>([&](QDialog* d) {
-            Choose(NamedAs<QComboBox>(d, "店の種類"), 2);
-            OnNextModal<QDialog>([&](QDialog* g) {
-                auto* goods = g->findChild<ListEditorPanel*>();
-                EXPECT_EQ(goods->rowText(0), QStringLiteral("3"));  // an index the list does not hold
-                Choose(NamedAs<QComboBox>(g, "ｱｲﾃﾑ"), 0);
-                Click(goods->addButton());  // the 257th good
-                refused = services.texts().size() == 1 && services.texts()[0].contains(QStringLiteral("256")) &&
-                          goods->rowCount() == 256;
-                OnNextModal<ScenePlacementDialog>([&](ScenePlacementDialog* p) {
-                    EXPECT_TRUE(NamedAs<QComboBox>(p, "場面")->currentText().startsWith(QStringLiteral("scene0.txt")));
-                    EXPECT_EQ(NamedAs<QSpinBox>(p, "位置 X")->value(), 1);
-                    ConfirmOwnerForm(p);
-                    Click(p->okButton());
-                }, g);
-                Press(g, "次へ");
-            }, d);
-            Press(d, "次へ");
-        }, editor);
-        Click(editor->panel()->editButton());
-        EXPECT_TRUE(refused);
+        const auto kind = [](QDialog* d) { Choose(NamedAs<QComboBox>(d, "店の種類"), 2); };
+        const auto goods = [&](QDialog* g) {
+            auto* goods = g->findChild<ListEditorPanel*>();
+            EXPECT_EQ(goods->rowText(0), QStringLiteral("3"));  // an index the list does not hold
+            Choose(NamedAs<QComboBox>(g, "ｱｲﾃﾑ"), 0);
+            Click(goods->addButton());  // the 257th good
+            ASSERT_EQ(services.texts().size(), 1);
+            EXPECT_TRUE(services.texts()[0].contains(QStringLiteral("256")));
+            EXPECT_EQ(goods->rowCount(), 256);
+        };
+        const auto kept = [](QDialog* p) {
+            EXPECT_TRUE(NamedAs<QComboBox>(p, "場面")->currentText().startsWith(QStringLiteral("scene0.txt")));
+            EXPECT_EQ(NamedAs<QSpinBox>(p, "位置 X")->value(), 1);
+        };
+        EXPECT_TRUE(RunChain(editor->panel()->editButton(), Chain(HubEditor::Shop, {kind, goods, kept})));
         EXPECT_EQ(editor->panel()->rowText(2), QStringLiteral("道具屋 — 0 (1, 1)"));
         // Row 2 to row 0: written first, and its scene's shop position now refers to index 0.
         Click(editor->panel()->upButton());
         Click(editor->panel()->upButton());
-        Click(editor->okButton());
+        Press(editor, "OK");
     });
     full.kind = 2;
     EXPECT_EQ(tp.ReadData("shop_list.txt"), ShopListBytes({full, NewShop(), NewShop()}));
@@ -338,15 +295,12 @@ TEST_F(ChestShopEditorTest, EditingAndMovingShopsRewritesTheirIndexes) {
     EXPECT_EQ(tp.ReadData("scene0.txt"), SceneBytes(scene0));
 
     // Cancelling the kind dialog leaves the list as it was.
-    Run(HubEditor::Shop, [&](PlacedListDialog* again) {
+    RunFromHub<PlacedListDialog>(HubEditor::Shop, [&](PlacedListDialog* again) {
         ClickRow(again->panel(), 1);
-        OnNextModal<QDialog>([&](QDialog* d) {
-            Choose(NamedAs<QComboBox>(d, "店の種類"), 1);
-            Press(d, "ｷｬﾝｾﾙ");
-        }, again);
-        Click(again->panel()->editButton());
+        const auto kind = [](QDialog* d) { Choose(NamedAs<QComboBox>(d, "店の種類"), 1); };
+        EXPECT_TRUE(RunChain(again->panel()->editButton(), {{"店ﾘｽﾄ2", kind, "ｷｬﾝｾﾙ"}}));
         EXPECT_EQ(again->panel()->rowText(1), QStringLiteral("武器屋 — (なし)"));
-        Click(again->cancelButton());
+        Press(again, "ｷｬﾝｾﾙ");
     });
 }
 
@@ -373,8 +327,7 @@ TEST_F(ChestShopEditorTest, ConfirmingEveryRecordUnchangedWritesTheSameBytes) {
     const std::string zero = tp.ReadData("scene0.txt");
     const std::string one = tp.ReadData("scene1.txt");
 
-    const int confirmed = ConfirmEveryRow(HubEditor::TreasureChest, 2, 1) +
-                          ConfirmEveryRow(HubEditor::Shop, 2, 2);
+    const int confirmed = ConfirmEveryRow(HubEditor::TreasureChest, 2) + ConfirmEveryRow(HubEditor::Shop, 2);
     EXPECT_EQ(confirmed, 4);
     EXPECT_EQ(tp.ReadData("treasure_list.txt"), chests);
     EXPECT_EQ(tp.ReadData("shop_list.txt"), shops);

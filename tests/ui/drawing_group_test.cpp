@@ -14,6 +14,7 @@
 #include "previews/image_view.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/temp_dir.h"
+#include "support/qt/editor_driver.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -21,14 +22,9 @@
 namespace lw {
 namespace {
 
-void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2)); }
-
-void TypeAndLeave(QSpinBox* spin, const QString& text, QWidget* next) {
-    spin->setFocus();
-    spin->selectAll();
-    QTest::keyClicks(spin, text);
-    next->setFocus();
-}
+using test::Click;
+using test::Then;
+using test::Type;
 
 TEST(DrawingGroup, ShowsAndEditsADrawSpec) {
     QDialog dialog;
@@ -49,9 +45,9 @@ TEST(DrawingGroup, ShowsAndEditsADrawSpec) {
     Click(group->keyBox());
     EXPECT_TRUE(group->colourGroup()->isEnabled());
     Click(group->modeButton(kDrawOpaque));
-    TypeAndLeave(group->blueSpin(), "400", other);
+    Type(group->blueSpin(), "400", Then::Tab);
     EXPECT_EQ(group->Spec(), (DrawSpec{kDrawOpaque, 1, {10, 20, 255}}));
-    TypeAndLeave(group->redSpin(), "-5", other);
+    Type(group->redSpin(), "-5", Then::Tab);
     EXPECT_EQ(group->Spec().key.red, 0);
     // Every change counts: the key, the mode, 4, 40 and (on leaving) 255 in blue, 0 in red.
     EXPECT_EQ(edited.count(), 6);
@@ -106,11 +102,7 @@ TEST(ImageChooser, SortedFilesNoneFirstAndFirstEntryByPrefix) {
     ImageChooser chooser;
     QSignalSpy changed(&chooser, &QComboBox::currentIndexChanged);
     chooser.Fill(tp.project, true);
-    ASSERT_EQ(chooser.count(), 5);
-    EXPECT_EQ(chooser.itemText(0), "なし");
-    EXPECT_EQ(chooser.itemText(1), "Back.bmp");
-    EXPECT_EQ(chooser.itemText(2), "back2.bmp");
-    EXPECT_EQ(chooser.itemText(4), "Title.bmp");
+    EXPECT_EQ(test::Items(&chooser), (QStringList{"なし", "Back.bmp", "back2.bmp", "face.bmp", "Title.bmp"}));
     EXPECT_EQ(chooser.currentIndex(), -1);
 
     // A stored name selects the first entry that begins with it, ignoring case; nothing is signalled.

@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTextBlock>
 #include <QTextCursor>
 
 #include "core/world/scene_catalog.h"
@@ -52,12 +51,7 @@ protected:
     }
     static QString Text(const EventCommandEditor& e) { return e.textField()->toPlainText(); }
     static QSpinBox* Count(const EventCommandEditor& e) { return e.findChild<QSpinBox*>(); }  // "ｸﾞﾙｰﾌﾟ数"
-    static std::vector<std::string> Lines(const std::vector<EventCommandGroup>& groups, int n) {
-        return groups[static_cast<std::size_t>(n)].commands.ToVector();
-    }
-    static const std::vector<EventCommandGroup>& Groups(const EventCommandEditor& e, int scene) {
-        return e.scenes()[static_cast<std::size_t>(scene)].scene.groups;
-    }
+    static QPushButton* Undo(EventCommandEditor& e) { return test::NamedAs<QPushButton>(&e, "元に戻す"); }
     // The set-flag dialog's flag, operation and number.
     static void SetFlag(QDialog* d, int flag, int operation, const QString& value) {
         Combo(d, "ｲﾍﾞﾝﾄﾌﾗｸﾞ")->setCurrentIndex(flag);
@@ -106,7 +100,7 @@ TEST_F(EventCommandEditorTest, SwitchingScenesKeepsTheGroupNumberAndTheCountHide
     EXPECT_EQ(e.groupChoice()->count(), 3);
     Count(e)->setValue(8);
     EXPECT_EQ(Text(e), QStringLiteral("fade"));
-    EXPECT_EQ(Lines(Groups(e, 0), 7), std::vector<std::string>{"g7"});
+    EXPECT_EQ(e.scenes()[0].scene.groups[7].commands, CommandLines({"g7"}));
     Count(e)->setValue(4);
 
     services.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
@@ -232,7 +226,7 @@ TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWh
     e.show();
     QApplication::processEvents();
     QListWidget* menu = e.commandMenu();
-    EXPECT_FALSE(e.undoButton()->isEnabled());
+    EXPECT_FALSE(Undo(e)->isEnabled());
 
     QTextCursor cursor(e.textField()->document());
     cursor.setPosition(1);  // inside "g0"
@@ -240,10 +234,10 @@ TEST_F(EventCommandEditorTest, TheMenuRunsACommandOnlyWhenAskedAndHoldsTheFormWh
     test::ChooseEntryByKeys(menu, 10);  // "ﾌｪｰﾄﾞｱｳﾄ･ｲﾝ": a keyword, no dialog
     EXPECT_EQ(Text(e), QStringLiteral("g0\nfade"));
     EXPECT_EQ(menu->currentRow(), -1);
-    EXPECT_TRUE(e.undoButton()->isEnabled());
-    Click(e.undoButton());
+    EXPECT_TRUE(Undo(e)->isEnabled());
+    Click(Undo(e));
     EXPECT_EQ(Text(e), QStringLiteral("g0"));
-    EXPECT_FALSE(e.undoButton()->isEnabled());
+    EXPECT_FALSE(Undo(e)->isEnabled());
 
     // A cancelled dialog inserts nothing.
     test::OnNextModal<QDialog>([](QDialog* d) { Cancel(d); });
@@ -308,9 +302,9 @@ protected:
     }
     // Runs the owner form; `inForm` works in it.
     std::optional<int> Run(int scene, int group, std::function<void(EventCommandEditor*)> inForm) {
-        test::OnNextModal<EventCommandEditor>([&](EventCommandEditor* e) { inForm(e); });
-        std::optional<int> result = EditOwnerGroups(context, catalog, EventOwner::Chest, scene, group, nullptr);
-        test::CancelPendingModalWatches();
+        std::optional<int> result;
+        test::InDialog<EventCommandEditor>(
+            [&] { result = EditOwnerGroups(context, catalog, EventOwner::Chest, scene, group, nullptr); }, inForm);
         return result;
     }
 };

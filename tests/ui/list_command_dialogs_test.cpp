@@ -1,7 +1,7 @@
 // The command dialogs that choose a row of another list (ability, equipment, NPC and chest display,
 // sound effect), driven through their widgets to the exact line each builds, with
-// their OK checks; and what every command dialog that reads a list does when the list is missing
-// or cannot be read.
+// their OK checks; the table of every dialog's line from the author's steps; and what every
+// command dialog that reads a list does when the list is missing or cannot be read.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -24,6 +24,7 @@
 #include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/command_dialog_driver.h"
+#include "editors/events/shared_command_dialogs.h"
 #include "widgets/audio_glue.h"
 
 namespace lw {
@@ -84,23 +85,6 @@ TEST_F(ListCommandDialogsTest, AbilityUpRangesTheAmountByTheMaximumAbilityOfTheS
 // ---- equipment ----------------------------------------------------------------------------------
 
 TEST_F(ListCommandDialogsTest, EquipOffersTheItemsOfTheChosenKindAndWritesTheirListPosition) {
-    // Missing list: nothing to offer but "なし"; the item command cannot be confirmed.
-    EXPECT_EQ(Run(Kind::Equip,
-                  [&](QDialog* d) {
-                      Choose(Combo(d, "装備の種別"), 2);
-                      Ok(d);
-                  }),
-              "equip 2 item-1");
-    EXPECT_EQ(Run(Kind::AddRemoveItems,
-                  [&](QDialog* d) {
-                      EXPECT_EQ(Combo(d, "ｱｲﾃﾑ")->count(), 0);
-                      Press(d, "+ (加算)");
-                      EXPECT_EQ(OkWarning(d), QStringLiteral("ｱｲﾃﾑを選択してください"));
-                      Cancel(d);
-                  }),
-              std::nullopt);
-    EXPECT_EQ(services.messages.size(), 1u);
-
     tp.WriteData(kItemFile, ItemListOfKinds({1, 0, 5, 1, 0, 1}));  // helmets at 0, 3 and 5
     EXPECT_EQ(Run(Kind::Equip,
                   [&](QDialog* d) {
@@ -220,17 +204,6 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
     tp.WriteData("wave_list.txt",
                  "<wave_number>\r\n2\r\n</wave_number>\r\n<wave_data>\r\ndoor.wav\r\nbell.wav\r\n</wave_data>");
 
-    EXPECT_EQ(Run(Kind::PlaySound,
-                  [&](QDialog* d) {
-                      EXPECT_EQ(d->windowTitle(), QStringLiteral("ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(効果音再生)"));
-                      EXPECT_EQ(Items(Combo(d, "効果音")), (QStringList{"なし", "door.wav", "bell.wav"}));
-                      EXPECT_EQ(Combo(d, "効果音")->currentIndex(), 0);
-                      EXPECT_FALSE(Button(d, "再生")->isChecked());
-                      EXPECT_TRUE(Button(d, "ｲﾍﾞﾝﾄ後")->isChecked());
-                      for (const char* timing : {"ｲﾍﾞﾝﾄ前", "ﾌｪｰﾄﾞ"}) EXPECT_FALSE(Button(d, timing)->isChecked());
-                      Ok(d);  // "なし" after the event
-                  }),
-              "wave -1 1");
     // "再生" plays each sound chosen; OK stops it.
     EXPECT_EQ(Run(Kind::PlaySound,
                   [&](QDialog* d) {
@@ -277,30 +250,47 @@ TEST_F(ListCommandDialogsTest, PlaySoundChoosesASoundAndWhenItPlays) {
 // ---- every dialog's line from what the author chose --------------------------------------------
 
 // The author's steps (Author: a drop-down's position, a typed text or a button pressed), then OK:
-// the line built, or the warning of a refused OK (the dialog then cancelled); and the caption.
+// the line built, or the warning of a refused OK (the dialog then cancelled); and the caption, the
+// entries a drop-down offers as the dialog opens, and what a control shows after the steps.
 struct AuthoredLine {
     EventCommandKind kind;
     std::vector<std::pair<const char*, QString>> steps;
     std::string line;
     const char* warning = nullptr;
-    const char* caption = nullptr;  // not checked when null
+    const char* caption = nullptr;                     // not checked when null
+    std::pair<const char*, QStringList> offered = {};  // drop-down name, its entries; unchecked when unnamed
+    std::pair<const char*, QString> shown = {};        // control name, its text; unchecked when unnamed
+    // A dialog shared with the text-list editor run in its talk mode, instead of `kind`'s.
+    std::optional<std::string> (*talk)(EditorContext&) = nullptr;
+    bool withoutLists = false;  // run on a project that has none of the lists
 };
+
+void PrintTo(const AuthoredLine& c, std::ostream* os) { *os << (c.warning ? c.warning : c.line); }
+
+std::optional<std::string> TalkBgm(EditorContext& c) {
+    return RunAudioCommand(c, AudioList::Bgm, CommandDialogMode::Talk, nullptr);
+}
 
 class AuthoredLineTest : public test::CommandDialogTest, public ::testing::WithParamInterface<AuthoredLine> {};
 
 TEST_P(AuthoredLineTest, OkBuildsTheLineOfTheChoicesOrRefusesWhatIsMissing) {
-    test::WriteFullProject(tp);  // one or two rows in every list: item 0 a herb, item 1 a sword
     const AuthoredLine& c = GetParam();
-    EXPECT_EQ(Run(c.kind,
+    if (!c.withoutLists) test::WriteFullProject(tp);  // one or two rows in every list: item 0 a herb, item 1 a sword
+    const auto name = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    const std::function open = c.talk ? std::function([&] { return c.talk(context); }) : [&] { return Run(c.kind); };
+    EXPECT_EQ(Run(open,
                   [&](QDialog* d) {
-                      if (c.caption) EXPECT_EQ(d->windowTitle(), QString::fromUtf8(c.caption));
-                      for (const auto& [name, value] : c.steps) Author(d, QString::fromUtf8(name), value);
+                      if (c.caption) EXPECT_EQ(d->windowTitle(), name(c.caption));
+                      if (c.offered.first) EXPECT_EQ(Items(Combo(d, name(c.offered.first))), c.offered.second);
+                      for (const auto& [step, value] : c.steps) Author(d, name(step), value);
+                      if (c.shown.first) EXPECT_EQ(Shown(d, name(c.shown.first)), c.shown.second);
                       if (!c.warning) return Ok(d);
-                      EXPECT_EQ(OkWarning(d), QString::fromUtf8(c.warning));
+                      EXPECT_EQ(OkWarning(d), name(c.warning));
                       Cancel(d);
                   })
                   .value_or(""),
               c.line);
+    EXPECT_EQ(services.messages.size(), c.warning ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -315,7 +305,9 @@ INSTANTIATE_TEST_SUITE_P(
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "0"}, {"数値", "5"}}, "flag0 = 5"},
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "2"}}, "flag0 - 0"},  // empty is 0
         AuthoredLine{Kind::SetFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "0"}, {"符号", "0"}, {"数値", "999999999"}}, "flag0 = 999999999"},
-        AuthoredLine{Kind::ItemCountToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "7"}}, "", "ｱｲﾃﾑを選択してください"},
+        // Every item offered with its kind.
+        AuthoredLine{.kind = Kind::ItemCountToFlag, .steps = {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "7"}}, .warning = "ｱｲﾃﾑを選択してください",
+                     .caption = "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(ｱｲﾃﾑ所持数をﾌﾗｸﾞに設定)", .offered = {"ｱｲﾃﾑ", {"herb (回復系消耗品)", "sword (兜)"}}},
         AuthoredLine{Kind::ItemCountToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "7"}, {"ｱｲﾃﾑ", "1"}}, "num_item flag7 item1"},
         AuthoredLine{Kind::LevelToFlag, {{"ｲﾍﾞﾝﾄﾌﾗｸﾞ", "6"}}, "num_level flag6"},
         AuthoredLine{Kind::MoneyToFlag, {}, "", "ﾌﾗｸﾞ番号を選択してください"},
@@ -331,6 +323,11 @@ INSTANTIATE_TEST_SUITE_P(
         AuthoredLine{Kind::Equip, {}, "", "装備の種別を選択してください"},
         AuthoredLine{Kind::Equip, {{"装備の種別", "1"}, {"装備するｱｲﾃﾑ", "1"}}, "equip 1 item1"},
         AuthoredLine{Kind::Equip, {{"装備の種別", "4"}}, "equip 4 item-1"},  // "なし" takes it off
+        // Without an item list: nothing to offer but "なし"; the item command cannot be confirmed.
+        AuthoredLine{.kind = Kind::Equip, .steps = {{"装備の種別", "2"}}, .line = "equip 2 item-1",
+                     .shown = {"装備するｱｲﾃﾑ", "なし"}, .withoutLists = true},
+        AuthoredLine{.kind = Kind::AddRemoveItems, .steps = {{"+ (加算)", ""}}, .warning = "ｱｲﾃﾑを選択してください",
+                     .offered = {"ｱｲﾃﾑ", {}}, .withoutLists = true},
         AuthoredLine{Kind::MagicLearnFlag, {}, "", "魔法を選択してください"},
         AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}}, "magic_flag 0 1"},
         AuthoredLine{Kind::MagicLearnFlag, {{"魔法", "0"}, {"不可", ""}}, "magic_flag 0 0", nullptr, "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(魔法修得可能ﾌﾗｸﾞ)"},
@@ -338,16 +335,27 @@ INSTANTIATE_TEST_SUITE_P(
         AuthoredLine{Kind::ShowNpc, {{"NPC番号", "0"}}, "show_npc 0 1"},
         AuthoredLine{Kind::ShowTreasure, {}, "", "宝箱番号を選択してください"},
         AuthoredLine{Kind::ShowTreasure, {{"宝箱番号", "0"}, {"非表示", ""}}, "show_tre 0 0"},
+        // "なし" after the event unless the author chooses otherwise.
+        AuthoredLine{.kind = Kind::PlaySound, .line = "wave -1 1", .caption = "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(効果音再生)",
+                     .offered = {"効果音", {"なし", "open.wav", "hit.wav"}}, .shown = {"効果音", "なし"}},
         AuthoredLine{Kind::PlaySound, {{"効果音", "1"}, {"ﾌｪｰﾄﾞ", ""}}, "wave 0 2"},
-        AuthoredLine{Kind::PlayBgm, {}, "midi -1"},
+        AuthoredLine{.kind = Kind::PlayBgm, .line = "midi -1", .caption = "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(BGM再生)",
+                     .offered = {"BGM", {"なし", "town.mid", "field.mid"}}, .shown = {"BGM", "なし"}},
         AuthoredLine{Kind::PlayBgm, {{"BGM", "2"}}, "midi 1"},
+        AuthoredLine{.steps = {{"BGM", "2"}}, .line = "<midi 1>", .caption = "会話ｺﾏﾝﾄﾞ(BGM再生)", .talk = TalkBgm},
         AuthoredLine{Kind::TalkFace, {}, "face -1"},  // nothing chosen
         AuthoredLine{Kind::TalkFace, {{"顔画像", "1"}}, "face 0"},
         AuthoredLine{Kind::ExperienceUp, {{"上昇値", "-12345678"}}, "exp -999999"},  // -999999..999999
         // The group's field written once a group is chosen, the count's once it is above 1.
         AuthoredLine{Kind::Earthquake, {{"速度", "10"}, {"地震後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}}, "quake 10 5 0 1 1"},
         AuthoredLine{Kind::Earthquake, {{"回数", "2"}}, "quake 3 5 0 2"},
-        AuthoredLine{Kind::ShowTalk, {{"会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}}, "message 1"},
+        // Each group offered with its explanation beside its number, the chosen one's shown apart.
+        AuthoredLine{.kind = Kind::ShowTalk, .line = "message -1", .caption = "ｲﾍﾞﾝﾄｺﾏﾝﾄﾞ(会話表示)",
+                     .offered = {"会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", {"なし", "0 — door", "1 — 宝箱", "2"}},
+                     .shown = {"会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "なし"}},
+        AuthoredLine{.kind = Kind::ShowTalk, .steps = {{"会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}}, .line = "message 1", .shown = {"説明", "宝箱"}},
+        AuthoredLine{.kind = Kind::ShowTalk, .steps = {{"会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "2"}, {"会話内容のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "0"}},
+                     .line = "message -1", .shown = {"説明", ""}},
         AuthoredLine{Kind::ShowEffect, {}, "", "ｴﾌｪｸﾄ番号を選択してください"},
         AuthoredLine{Kind::ShowEffect, {{"ｴﾌｪｸﾄ番号", "0"}, {"ｴﾌｪｸﾄ後のｲﾍﾞﾝﾄｺﾏﾝﾄﾞ", "1"}}, "effect 0 0"},
         AuthoredLine{Kind::ShowNarration, {}, "", "ﾅﾚｰｼｮﾝ番号を選択してください"},
@@ -374,6 +382,7 @@ struct NeededList {
     EventCommandKind kind;
     std::string_view file;
     bool missingStops;  // a missing file stops the dialog too ("<file> がありません")
+    std::string_view later = {};  // a list the dialog reads after `file`, unreadable too: not reported
 };
 
 class NeededListTest : public test::CommandDialogTest, public ::testing::WithParamInterface<NeededList> {
@@ -399,18 +408,11 @@ TEST_P(NeededListTest, AListThatCannotBeUsedIsReportedOnceAndNoDialogOpens) {
         services.messages.clear();
     }
     MakeUnreadable(GetParam().file);
+    if (!GetParam().later.empty()) MakeUnreadable(GetParam().later);
     EXPECT_EQ(RunUnopened(), std::nullopt);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].text.contains(file + QStringLiteral(" を読み込めません")));
     EXPECT_FALSE(imageView().IsOpen());
-}
-
-TEST_F(ListCommandDialogsTest, OnlyTheFirstListThatCannotBeUsedIsReported) {
-    MakeUnreadable(kEnemyFile);
-    MakeUnreadable(kTalkFile);
-    EXPECT_EQ(Run(Kind::Battle), std::nullopt);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("enemy_list.txt")));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCommandWithAList, NeededListTest,
@@ -422,7 +424,7 @@ INSTANTIATE_TEST_SUITE_P(EveryCommandWithAList, NeededListTest,
                                            NeededList{EventCommandKind::ShowNpc, kNpcFile, true},
                                            NeededList{EventCommandKind::ShowTreasure, kTreasureFile, true},
                                            NeededList{EventCommandKind::PlaySound, "wave_list.txt", false},
-                                           NeededList{EventCommandKind::Battle, kEnemyFile, false},
+                                           NeededList{EventCommandKind::Battle, kEnemyFile, false, kTalkFile},
                                            NeededList{EventCommandKind::Battle, kTalkFile, false},
                                            NeededList{EventCommandKind::ShowEffect, kEffectFile, false},
                                            NeededList{EventCommandKind::ShowNarration, kNarrationFile, false},

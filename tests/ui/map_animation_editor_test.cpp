@@ -3,10 +3,8 @@
 // and the terrain animation dialog "背景ｱﾆﾒ設定２" on a scene beside a real chip set.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <filesystem>
 
 #include "core/world/map_animation.h"
@@ -18,6 +16,7 @@
 #include "render/bitmap.h"
 #include "support/core/bmp_makers.h"
 #include "support/core/village_makers.h"
+#include "support/qt/accessibility.h"
 #include "support/qt/editor_driver.h"
 #include "support/qt/named.h"
 #include "support/qt/titled.h"
@@ -34,55 +33,32 @@ using namespace test;
 // The colour of the top-left pixel of frame (column, row) of the water sheet.
 QRgb FrameMark(int column, int row) { return qRgb(250, 10 + column * 40, 10 + row * 100); }
 
-// Water in 4 x 2 frames of 32 x 32: the waves of each frame shifted a little further, the second
-// row darker; every frame has its own colour in its top-left pixel, so the preview can be checked.
-QImage MakeWaterSheet() {
-    QImage sheet(128, 64, QImage::Format_RGB32);
-    QPainter p(&sheet);
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            const QRect cell(column * 32, row * 32, 32, 32);
-            p.fillRect(cell, QColor(30 + 10 * column, 90 + 20 * row, 200 - 30 * row));
-            p.setPen(QPen(QColor(200, 230, 255), 2));
-            for (int wave = 0; wave < 3; ++wave) {
-                const int y = cell.top() + 6 + wave * 10;
-                const int x = cell.left() + (column * 4 + wave * 7) % 20;
-                p.drawLine(x, y, x + 10, y + 2);
-            }
-            p.setPen(Qt::NoPen);
-        }
-    }
-    p.end();
-    for (int row = 0; row < 2; ++row)
-        for (int column = 0; column < 4; ++column) sheet.setPixel(column * 32, row * 32, FrameMark(column, row));
-    return sheet;
+// Water in 4 x 2 frames of 32 x 32, each frame a shade of its own (the second row darker) with its
+// own colour in its top-left pixel, so the preview can be checked.
+std::string WaterSheetBmp() {
+    return test::MakeBmp24(128, 64, [](int x, int y) {
+        const int column = x / 32, row = y / 32;
+        const QRgb c = x % 32 == 0 && y % 32 == 0 ? FrameMark(column, row)
+                                                  : qRgb(30 + 10 * column, 90 + 20 * row, 200 - 30 * row);
+        return static_cast<std::uint32_t>(c & 0xFFFFFFu);
+    });
 }
 
 class MapAnimationEditorTest : public test::EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        const QImage water = MakeWaterSheet();
-        test::WriteBytes(ImageFilePath(tp.project, "water.bmp"),
-                         test::MakeBmp24(water.width(), water.height(), [&](int x, int y) {
-                             return static_cast<std::uint32_t>(water.pixel(x, y) & 0xFFFFFFu);
-                         }));
+        test::WriteBytes(ImageFilePath(tp.project, "water.bmp"), WaterSheetBmp());
         test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
         test::WriteBytes(ImageFilePath(tp.project, "sea water.bmp"), test::MakeSolidBmp24(64, 64, 0x0000FF));
     }
 
     // In "ﾏｯﾌﾟｱﾆﾒ3": "追加..." (or "編集...") picks the frames at these cells on the sheet.
     void PickFrames(QAbstractButton* button, std::vector<QPoint> cells) {
-        bool picked = false;
-        OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
-            picked = true;
-            EXPECT_EQ(o->windowTitle(), QStringLiteral("ｱﾆﾒﾁｯﾌﾟの順番"));
-            EXPECT_EQ(o->okButton()->text(), QStringLiteral("OK"));
+        const auto pick = [&](QDialog*) {
             for (QPoint c : cells) ClickPreview(QPoint(c.x() * 32 + 9, c.y() * 32 + 9));
-            Click(o->okButton());
-        });
-        Click(button);
-        EXPECT_TRUE(picked);
+        };
+        EXPECT_EQ(PlayDialogs([&] { Click(button); }, {{"ｱﾆﾒﾁｯﾌﾟの順番", pick, "OK"}}), QStringList{});
     }
     static MapAnimation Water() {
         MapAnimation a = NewMapAnimation();
@@ -102,21 +78,18 @@ TEST_F(MapAnimationEditorTest, AddAFileThroughBothStepsWithTheNextFreeNumber) {
     MapAnimationListEditor editor(context);
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ"));
     EXPECT_EQ(Items(editor.list()), (QStringList{"map_anim0.txt", "map_anim2.txt"}));
-    bool sawSettings = false, sawAnimations = false;
-    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
-        sawSettings = true;
-        EXPECT_EQ(s->windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ2"));
+    const auto settings = [&](QDialog* s) {
         // A new file: 32 x 32 frames at speed 1, no bitmap yet.
         EXPECT_EQ(NamedAs<NumberSpin>(s, "幅")->value(), 32);
         EXPECT_EQ(NamedAs<NumberSpin>(s, "速度")->value(), 1);
         EXPECT_EQ(NamedAs<ImageChooser>(s, "画像")->currentIndex(), -1);
-        Click(s->nextButton());
+        Press(s, "次へ");
         EXPECT_EQ(services.texts().value(0), QStringLiteral("画像を選択してください"));
         EXPECT_TRUE(s->isVisible());
 
         // A name the game reads only up to its blank is refused.
         Choose(NamedAs<ImageChooser>(s, "画像"), "sea water.bmp");
-        Click(s->nextButton());
+        Press(s, "次へ");
         EXPECT_EQ(services.texts().value(1),
                   QStringLiteral("空白を含む名前の画像は使えません。\nﾌｧｲﾙ名を変えてから選択してください"));
 
@@ -136,39 +109,33 @@ TEST_F(MapAnimationEditorTest, AddAFileThroughBothStepsWithTheNextFreeNumber) {
         Type(NamedAs<NumberSpin>(s, "高さ"), 32, Then::Tab);
         Type(NamedAs<NumberSpin>(s, "速度"), 3, Then::Tab);
         EXPECT_EQ(view().state().animation.cellWidth, 32);
+    };
+    const auto animations = [&](QDialog* q) {
+        EXPECT_EQ(PanelOf(q)->rowCount(), 0);
+        PickFrames(PanelOf(q)->addButton(), {{0, 0}, {1, 0}, {2, 0}});
+        PickFrames(PanelOf(q)->addButton(), {{3, 1}});
+        EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0", "96 32"}));
+        EXPECT_EQ(PanelOf(q)->selectedRow(), 1);
+        // The same frames again select their row and add nothing.
+        PickFrames(PanelOf(q)->addButton(), {{0, 0}, {1, 0}, {2, 0}});
+        EXPECT_EQ(PanelOf(q)->rowCount(), 2);
+        EXPECT_EQ(PanelOf(q)->selectedRow(), 0);
+        // Cancel in the frame order changes nothing.
+        EXPECT_EQ(PlayDialogs([&] { Click(PanelOf(q)->editButton()); }, {{"ｱﾆﾒﾁｯﾌﾟの順番", {}, "ｷｬﾝｾﾙ"}}), QStringList{});
+        EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0", "96 32"}));
 
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
-            sawAnimations = true;
-            EXPECT_EQ(q->windowTitle(), QStringLiteral("ﾏｯﾌﾟｱﾆﾒ3"));
-            EXPECT_EQ(PanelOf(q)->rowCount(), 0);
-            PickFrames(PanelOf(q)->addButton(), {{0, 0}, {1, 0}, {2, 0}});
-            PickFrames(PanelOf(q)->addButton(), {{3, 1}});
-            EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0", "96 32"}));
-            EXPECT_EQ(PanelOf(q)->selectedRow(), 1);
-            // The same frames again select their row and add nothing.
-            PickFrames(PanelOf(q)->addButton(), {{0, 0}, {1, 0}, {2, 0}});
-            EXPECT_EQ(PanelOf(q)->rowCount(), 2);
-            EXPECT_EQ(PanelOf(q)->selectedRow(), 0);
-            // Cancel in the frame order changes nothing.
-            OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) { Click(o->cancelButton()); });
-            Click(PanelOf(q)->editButton());
-            EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0", "96 32"}));
-
-            // The selected animation runs in the preview, one frame at a time, at the speed.
-            EXPECT_EQ(view().state().mode, ViewMode::MapAnimation);
-            EXPECT_TRUE(view().IsShown());
-            EXPECT_EQ(view().window()->size(), QSize(32, 32));
-            EXPECT_EQ(view().animationPeriod(), 3 * 30);
-            view().StopAnimation();
-            EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(0, 0));
-            view().state().currentFrame = 2;
-            EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(2, 0));
-            Click(q->okButton());
-        });
-        Click(s->nextButton());
-    });
-    Click(editor.addButton());
-    ASSERT_TRUE(sawSettings && sawAnimations);
+        // The selected animation runs in the preview, one frame at a time, at the speed.
+        EXPECT_EQ(view().state().mode, ViewMode::MapAnimation);
+        EXPECT_TRUE(view().IsShown());
+        EXPECT_EQ(view().window()->size(), QSize(32, 32));
+        EXPECT_EQ(view().animationPeriod(), 3 * 30);
+        view().StopAnimation();
+        EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(0, 0));
+        view().state().currentFrame = 2;
+        EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(2, 0));
+    };
+    ASSERT_EQ(PlayDialogs([&] { Click(editor.addButton()); }, {{"ﾏｯﾌﾟｱﾆﾒ2", settings, "次へ"}, {"ﾏｯﾌﾟｱﾆﾒ3", animations, "OK"}}),
+              QStringList{});
     EXPECT_EQ(Items(editor.list()), (QStringList{"map_anim0.txt", "map_anim1.txt", "map_anim2.txt"}));
     EXPECT_EQ(editor.selectedRow(), 1);
 
@@ -191,39 +158,28 @@ TEST_F(MapAnimationEditorTest, CancelInTheAnimationsReturnsToTheBitmapAndCancelW
     MapAnimationListEditor editor(context);
     // The file's animations run one after another in the preview.
     EXPECT_EQ(view().state().animation.frameCount, 6);
-    bool back = false;
-    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
+    const auto slower = [](QDialog* s) {
         EXPECT_EQ(NamedAs<ImageChooser>(s, "画像")->currentText(), "water.bmp");
         Type(NamedAs<NumberSpin>(s, "速度"), 9, Then::Tab);
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
-            EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0 96 0", "0 32 32 32"}));
-            Click(PanelOf(q)->deleteButton());
-            EXPECT_EQ(PanelOf(q)->rowCount(), 1);
-            Click(q->cancelButton());
-        });
-        Click(s->nextButton());
-        // Back in the first step, with its own preview.
-        back = s->isVisible();
-        EXPECT_EQ(view().state().mode, ViewMode::MapAnimationGrid);
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
-            // The animations deleted in the cancelled step are there again.
-            EXPECT_EQ(PanelOf(q)->rowCount(), 2);
-            Click(q->cancelButton());
-        });
-        Click(s->nextButton());
-        Click(s->cancelButton());
-    });
-    Click(editor.editButton());
-    EXPECT_TRUE(back);
+    };
+    const auto deleteOne = [](QDialog* q) {
+        EXPECT_EQ(Rows(PanelOf(q)), (QStringList{"0 0 32 0 64 0 96 0", "0 32 32 32"}));
+        Click(PanelOf(q)->deleteButton());
+        EXPECT_EQ(PanelOf(q)->rowCount(), 1);
+    };
+    // Back in the first step, with its own preview; the animations deleted in the cancelled step
+    // are there again.
+    const auto back = [&](QDialog*) { EXPECT_EQ(view().state().mode, ViewMode::MapAnimationGrid); };
+    const auto again = [](QDialog* q) { EXPECT_EQ(PanelOf(q)->rowCount(), 2); };
+    EXPECT_EQ(PlayDialogs([&] { Click(editor.editButton()); },
+                          {{"ﾏｯﾌﾟｱﾆﾒ2", slower, "次へ"}, {"ﾏｯﾌﾟｱﾆﾒ3", deleteOne, "ｷｬﾝｾﾙ"}, {"ﾏｯﾌﾟｱﾆﾒ2", back, "次へ"},
+                           {"ﾏｯﾌﾟｱﾆﾒ3", again, "ｷｬﾝｾﾙ"}, {"ﾏｯﾌﾟｱﾆﾒ2", {}, "ｷｬﾝｾﾙ"}}),
+              QStringList{});
     EXPECT_EQ(editor.rows()[0].animation, Water());
 
     // Confirmed steps change the row; the list's Cancel still writes nothing.
-    OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
-        Type(NamedAs<NumberSpin>(s, "速度"), 9, Then::Tab);
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) { Click(q->okButton()); });
-        Click(s->nextButton());
-    });
-    Click(editor.editButton());
+    EXPECT_EQ(PlayDialogs([&] { Click(editor.editButton()); }, {{"ﾏｯﾌﾟｱﾆﾒ2", slower, "次へ"}, {"ﾏｯﾌﾟｱﾆﾒ3", {}, "OK"}}),
+              QStringList{});
     EXPECT_EQ(editor.rows()[0].animation.speed, 9);
     Click(editor.cancelButton());
     EXPECT_EQ(tp.ReadData("map_anim0.txt"), before);
@@ -242,28 +198,16 @@ TEST_F(MapAnimationEditorTest, TheSixtyFourthAnimationIsRefusedAndAFullFileIsKep
     const std::string bytes1 = tp.ReadData("map_anim1.txt");
 
     MapAnimationListEditor editor(context);
+    // "追加..." refuses at once: no frame order opens (one would stall the run).
+    const auto refused = [&](QDialog* q) {
+        Click(PanelOf(q)->addButton());
+        EXPECT_EQ(services.texts().last(), QStringLiteral("これ以上、追加できません"));
+        EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
+    };
     for (int row : {0, 1}) {
         editor.SelectRow(row);
-        bool reached = false;
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* s) {
-            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* q) {
-                reached = true;
-                bool orderOpened = false;
-                OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
-                    orderOpened = true;
-                    Click(o->cancelButton());
-                });
-                Click(PanelOf(q)->addButton());
-                test::CancelPendingModalWatches();
-                EXPECT_FALSE(orderOpened);
-                EXPECT_EQ(services.texts().last(), QStringLiteral("これ以上、追加できません"));
-                EXPECT_EQ(services.messages.back().caption, QStringLiteral("Lorewright"));
-                Click(q->okButton());
-            });
-            Click(s->nextButton());
-        });
-        Click(editor.editButton());
-        EXPECT_TRUE(reached);
+        EXPECT_EQ(PlayDialogs([&] { Click(editor.editButton()); }, {{"ﾏｯﾌﾟｱﾆﾒ2", {}, "次へ"}, {"ﾏｯﾌﾟｱﾆﾒ3", refused, "OK"}}),
+                  QStringList{});
     }
     EXPECT_EQ(services.messages.size(), 2u);
     Click(editor.okButton());
@@ -289,32 +233,20 @@ protected:
         scene.terrainAnimation[5][5] = 1;  // a cell the chip set does not reach: kept
     }
     // The controls of "背景ｱﾆﾒ設定２", found by their names; the chip's picture beside the list.
-    struct Terrain {
-        QComboBox* files;
-        QComboBox* animations;
-        QListWidget* chips;
-        QPushButton* update;
-        QPushButton* clear;
-        QPushButton* ok;
-        QPushButton* cancel;
-        QLabel* picture;
-    };
-    static Terrain ControlsOf(QDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定２"));
-        QLabel* picture = nullptr;
+    static QComboBox* Files(QDialog* d) { return NamedAs<QComboBox>(d, "ﾏｯﾌﾟｱﾆﾒ"); }
+    static QComboBox* Animations(QDialog* d) { return NamedAs<QComboBox>(d, "背景ｱﾆﾒ"); }
+    static QListWidget* Chips(QDialog* d) { return NamedAs<QListWidget>(d, "背景ｱﾆﾒ設定２"); }
+    static QLabel* Picture(QDialog* d) {
         for (QLabel* l : d->findChildren<QLabel*>())
-            if (l->frameShape() == QFrame::StyledPanel) picture = l;
-        return {NamedAs<QComboBox>(d, "ﾏｯﾌﾟｱﾆﾒ"), NamedAs<QComboBox>(d, "背景ｱﾆﾒ"),
-                NamedAs<QListWidget>(d, "背景ｱﾆﾒ設定２"), NamedAs<QPushButton>(d, "更新"),
-                NamedAs<QPushButton>(d, "消去"), NamedAs<QPushButton>(d, "OK"),
-                NamedAs<QPushButton>(d, "ｷｬﾝｾﾙ"), picture};
+            if (l->frameShape() == QFrame::StyledPanel) return l;
+        return nullptr;
     }
     // Runs the dialog on `scene`; `inDialog` works in it.
-    bool Run(std::function<void(Terrain&)> inDialog) {
+    bool Run(const std::function<void(QDialog*)>& inDialog) {
         bool ok = false;
         InDialog<QDialog>([&] { ok = EditTerrainAnimations(context, scene, nullptr); }, [&](QDialog* d) {
-            Terrain t = ControlsOf(d);
-            inDialog(t);
+            EXPECT_EQ(d->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定２"));
+            inDialog(d);
         });
         return ok;
     }
@@ -322,40 +254,40 @@ protected:
 
 TEST_F(TerrainAnimationTest, ChipsOfTheChipSetTakeAnimationsAndTheSceneKeepsThemOnOk) {
     const QImage ground = LoadImageFile(ImageFilePath(tp.project, "ground.bmp"));
-    const bool ok = Run([&](Terrain& d) {
-        EXPECT_EQ(d.files->currentText(), "map_anim0.txt");
-        EXPECT_EQ(d.files->itemText(0), "");  // none, first
-        EXPECT_EQ(d.animations->count(), 2);
-        EXPECT_EQ(d.animations->itemText(1), "  1");
+    const bool ok = Run([&](QDialog* d) {
+        EXPECT_EQ(Files(d)->currentText(), "map_anim0.txt");
+        EXPECT_EQ(Files(d)->itemText(0), "");  // none, first
+        EXPECT_EQ(Animations(d)->count(), 2);
+        EXPECT_EQ(Animations(d)->itemText(1), "  1");
         // One row per chip, 8 a row: row 3 is chip (0, 3), which has animation 1.
-        ASSERT_EQ(d.chips->count(), 16);
-        EXPECT_EQ(d.chips->item(3)->text(), "  3   1");
-        EXPECT_EQ(d.chips->item(9)->text(), "  9");
+        ASSERT_EQ(Chips(d)->count(), 16);
+        EXPECT_EQ(Chips(d)->item(3)->text(), "  3   1");
+        EXPECT_EQ(Chips(d)->item(9)->text(), "  9");
 
         // Row 9 is the chip at column 1 of row 1, shown at twice its size.
-        d.chips->setCurrentRow(9);
-        const QImage shown = d.picture->pixmap().toImage();
+        Chips(d)->setCurrentRow(9);
+        const QImage shown = Picture(d)->pixmap().toImage();
         ASSERT_EQ(shown.size(), QSize(64, 64));
         for (QPoint p : {QPoint(0, 0), QPoint(17, 5), QPoint(31, 31)})
             EXPECT_EQ(shown.pixel(p * 2), ground.pixel(32 + p.x(), 32 + p.y()));
         // The chosen animation runs in the preview.
-        d.animations->setCurrentIndex(1);
+        Animations(d)->setCurrentIndex(1);
         EXPECT_EQ(view().state().mode, ViewMode::MapAnimation);
         EXPECT_TRUE(view().IsShown());
         EXPECT_EQ(view().state().animation.frameCount, 2);
         view().StopAnimation();
         EXPECT_EQ(view().ComposeFrame().pixel(0, 0), FrameMark(0, 1));
 
-        Click(d.update);
-        EXPECT_EQ(d.chips->item(9)->text(), "  9   1");
-        d.chips->setCurrentRow(3);
-        EXPECT_EQ(d.animations->currentIndex(), 1);  // the chip's own animation
-        Click(d.clear);
-        EXPECT_EQ(d.chips->item(3)->text(), "  3");
-        d.chips->setCurrentRow(15);
-        d.animations->setCurrentIndex(0);
-        Click(d.update);
-        Click(d.ok);
+        Press(d, "更新");
+        EXPECT_EQ(Chips(d)->item(9)->text(), "  9   1");
+        Chips(d)->setCurrentRow(3);
+        EXPECT_EQ(Animations(d)->currentIndex(), 1);  // the chip's own animation
+        Press(d, "消去");
+        EXPECT_EQ(Chips(d)->item(3)->text(), "  3");
+        Chips(d)->setCurrentRow(15);
+        Animations(d)->setCurrentIndex(0);
+        Press(d, "更新");
+        Press(d, "OK");
     });
     ASSERT_TRUE(ok);
     EXPECT_EQ(scene.mapAnimationFile, "map_anim0.txt");
@@ -372,25 +304,25 @@ TEST_F(TerrainAnimationTest, ChipsOfTheChipSetTakeAnimationsAndTheSceneKeepsThem
 TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeTheEmptyChoiceDropsBothSectionsAMissingOneIsKept) {
     const Scene before = scene;
     // Cancel leaves the scene as it was, whatever was done.
-    EXPECT_FALSE(Run([&](Terrain& d) {
-        d.chips->setCurrentRow(0);
-        Click(d.update);
-        Choose(d.files, "");
-        Click(d.cancel);
+    EXPECT_FALSE(Run([&](QDialog* d) {
+        Chips(d)->setCurrentRow(0);
+        Press(d, "更新");
+        Choose(Files(d), "");
+        Press(d, "ｷｬﾝｾﾙ");
     }));
     EXPECT_EQ(scene, before);
 
-    ASSERT_TRUE(Run([&](Terrain& d) {
+    ASSERT_TRUE(Run([&](QDialog* d) {
         // Frames of 64 x 64 cut the 256 x 64 chip set into 4 chips.
-        Choose(d.files, "map_anim1.txt");
-        EXPECT_EQ(d.chips->count(), 4);
+        Choose(Files(d), "map_anim1.txt");
+        EXPECT_EQ(Chips(d)->count(), 4);
         // No file: no animations and no chips to give them to.
-        Choose(d.files, "");
-        EXPECT_EQ(d.chips->count(), 0);
-        EXPECT_EQ(d.animations->count(), 0);
-        EXPECT_FALSE(d.update->isEnabled());
+        Choose(Files(d), "");
+        EXPECT_EQ(Chips(d)->count(), 0);
+        EXPECT_EQ(Animations(d)->count(), 0);
+        EXPECT_FALSE(NamedAs<QPushButton>(d, "更新")->isEnabled());
         EXPECT_FALSE(view().IsShown());
-        Click(d.ok);
+        Press(d, "OK");
     }));
     EXPECT_EQ(scene.mapAnimationFile, "");
     const std::string bytes = SceneBytes(scene);
@@ -401,10 +333,10 @@ TEST_F(TerrainAnimationTest, TheFileChosenSetsTheCellSizeTheEmptyChoiceDropsBoth
     // A file the folder lacks is offered and kept.
     scene.mapAnimationFile = "map_anim9.txt";
     const Scene missing = scene;
-    ASSERT_TRUE(Run([&](Terrain& d) {
-        EXPECT_EQ(d.files->currentText(), "map_anim9.txt");
-        EXPECT_EQ(d.chips->count(), 0);  // no frame size to cut the chip set by
-        Click(d.ok);
+    ASSERT_TRUE(Run([&](QDialog* d) {
+        EXPECT_EQ(Files(d)->currentText(), "map_anim9.txt");
+        EXPECT_EQ(Chips(d)->count(), 0);  // no frame size to cut the chip set by
+        Press(d, "OK");
     }));
     EXPECT_EQ(scene, missing);
 }
@@ -415,15 +347,12 @@ TEST_F(TerrainAnimationTest, TheHubButtonRunsTheDialogFromThePlacementHubWhichWr
     RunFromHub<PlacementHub>(HubEditor::MapAnimePlacement, [&](PlacementHub* hub) {
         EXPECT_EQ(hub->windowTitle(), QStringLiteral("背景ｱﾆﾒ設定１"));
         hub->SelectRow(0);
-        OnNextModal<QDialog>([&](QDialog* dialog) {
-            ran = true;
-            Terrain d = ControlsOf(dialog);
-            d.chips->setCurrentRow(9);
-            d.animations->setCurrentIndex(0);
-            Click(d.update);
-            Click(d.ok);
-        }, hub);
-        Click(hub->editButton());
+        const auto firstAnimation = [&](QDialog* d) {
+            Chips(d)->setCurrentRow(9);
+            Animations(d)->setCurrentIndex(0);
+            Press(d, "更新");
+        };
+        ran = PlayDialogs([&] { Click(hub->editButton()); }, {{"背景ｱﾆﾒ設定２", firstAnimation, "OK"}}).isEmpty();
         Click(hub->okButton());
     });
     ASSERT_TRUE(ran);

@@ -11,8 +11,6 @@
 #include "editors/events/event_command_editor.h"
 #include "editors/scenes/npc_editor.h"
 #include "editors/scenes/placement_dialog_widgets.h"
-#include "previews/map_view.h"
-#include "support/core/scene_makers.h"
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/accessibility.h"
@@ -28,7 +26,6 @@ namespace lw {
 namespace {
 
 using namespace test;
-
 
 std::string Cp932(const char* utf8) { return ToCp932(QString::fromUtf8(utf8)).value(); }
 
@@ -180,7 +177,7 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
     EXPECT_EQ(editor->panel()->rowText(2), QStringLiteral("旅人 — 1 (12, 7)"));
     EXPECT_EQ(editor->panel()->selectedRow(), 2);
 
-    Click(editor->okButton());
+    Press(editor, "OK");
     EXPECT_EQ(editor->saveReport().outcome, PlacedListOutcome::Saved);
     });
     const std::string list = tp.ReadData(kNpcFile);
@@ -199,14 +196,14 @@ TEST_F(NpcEditorTest, MovingAndDeletingRenumberEveryScene) {
         ClickRow(editor->panel(), 0);
         Click(editor->panel()->downButton());
         EXPECT_TRUE(editor->panel()->rowText(0).startsWith(QStringLiteral("番兵 — ")));
-        Click(editor->okButton());
+        Press(editor, "OK");
     });
     EXPECT_EQ(NpcsOf("scene0.txt"), std::vector<int>{1});
     EXPECT_EQ(NpcsOf("scene1.txt"), std::vector<int>{0});
     InEditor([&](PlacedListDialog* editor) {
         ClickRow(editor->panel(), 0);
         Click(editor->panel()->deleteButton());
-        Click(editor->okButton());
+        Press(editor, "OK");
     });
     EXPECT_EQ(NpcsOf("scene0.txt"), std::vector<int>{0});
     EXPECT_TRUE(NpcsOf("scene1.txt").empty());
@@ -222,7 +219,7 @@ TEST_F(NpcEditorTest, ADeclinedListOrAnUnreadableSceneStopsTheWholeSave) {
         ClickRow(editor->panel(), 1);
         Click(editor->panel()->upButton());
         services.answers = {MessageAnswer::No};
-        Click(editor->okButton());
+        Press(editor, "OK");
         EXPECT_EQ(editor->saveReport().outcome, PlacedListOutcome::Declined);
         EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
         EXPECT_EQ(tp.ReadData("scene1.txt"), scene1);
@@ -239,7 +236,7 @@ TEST_F(NpcEditorTest, ADeclinedListOrAnUnreadableSceneStopsTheWholeSave) {
 
         // After opening, scene 1 turns into a file no scene reader takes.
         std::filesystem::resize_file(DataFilePath(tp.project, "scene1.txt"), kListFileCeiling + 1);
-        Click(editor->okButton());
+        Press(editor, "OK");
         EXPECT_EQ(editor->saveReport().outcome, PlacedListOutcome::ScenesFailed);
         EXPECT_EQ(tp.ReadData(kNpcFile), list);
         EXPECT_EQ(tp.ReadData("scene0.txt"), scene0);
@@ -266,7 +263,7 @@ TEST_F(NpcEditorTest, CancelAnywhereWritesNothing) {
         EXPECT_TRUE(placed);
         EXPECT_EQ(ownerGroup, 0);
         EXPECT_EQ(editor->panel()->rowText(0), QStringLiteral("村長 — 0 (3, 4)"));
-        Click(editor->cancelButton());
+        Press(editor, "ｷｬﾝｾﾙ");
     });
     EXPECT_EQ(tp.ReadData(kNpcFile), list);
     EXPECT_FALSE(DataFileExists(tp.project, kFlagFile));
@@ -342,7 +339,7 @@ TEST_F(NpcEditorTest, TheWholeChainByKeyboardAlone) {
     ASSERT_TRUE(ownerReached);
     ASSERT_EQ(editor->panel()->rowCount(), 3);
     opened(editor);
-    tabTo(editor->okButton());
+    tabTo(ConfirmButton(editor));
     key(Qt::Key_Space);
     ASSERT_EQ(editor->saveReport().outcome, PlacedListOutcome::Saved);
     });

@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 
-#include "core/world/map_data.h"
 #include "core/world/npc_list.h"
 #include "core/media/effect_animation.h"
 #include "core/rules/treasure_list.h"
@@ -19,7 +18,6 @@
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/named.h"
-#include "support/qt/widget_driver.h"
 
 namespace lw {
 namespace {
@@ -146,6 +144,7 @@ TEST_F(PlacementDialogsTest, UntouchedValuesComeBackAsStoredAndAClickOnAClampedC
     InDialog<ScenePlacementDialog>([&] { PlaceShop(context, sprite, shop, keep, nullptr); }, [&](ScenePlacementDialog* d) {
         EXPECT_EQ(NamedAs<QComboBox>(d, "場面")->currentIndex(), -1);  // no scene12.txt
         EXPECT_EQ(NamedAs<QComboBox>(d, "方向")->count(), 5);
+        EXPECT_EQ(NamedAs<QComboBox>(d, "方向")->itemText(4), QStringLiteral("全方向"));
         EXPECT_TRUE(context.mapView->state().sprite.image.isNull());  // nothing stands on no map
         Click(d->okButton());
     });
@@ -189,8 +188,7 @@ TEST_F(PlacementDialogsTest, ChestPlacementAsksForASceneFirstAndDrawsOneFrame) {
 // The chests of the scene stand on the map as markers (the first frame of each chest's
 // animation), all but the chest being placed, which shows as the placed sprite only.
 TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlaced) {
-    test::WriteBytes(ImageFilePath(tp.project, "village_ground.bmp"), test::VillageGroundBmp());
-    test::WriteBytes(ImageFilePath(tp.project, "village_upper.bmp"), test::VillageUpperBmp());
+    test::WriteVillage(tp);
     test::WriteBytes(ImageFilePath(tp.project, "chest.bmp"), test::ChestBmp());
     EffectAnimation opening;
     opening.imageFile = "chest.bmp";
@@ -205,13 +203,8 @@ TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlac
     chests[1].x = 14, chests[1].y = 9;  // the one being placed
     chests[2].x = 16, chests[2].y = 11;
     tp.WriteData(std::string(kTreasureFile), TreasureListBytes(chests));
-    Scene village = NewScene();
+    Scene village = test::VillageScene();
     village.name = ToCp932(QStringLiteral("はじまりの村")).value();
-    village.mapDataFile = "village.bin";
-    village.backgroundChipSet = "village_ground.bmp";
-    village.layerChipSet = "village_upper.bmp";
-    village.layerColourKey = 1;
-    village.layerKeyRed = village.layerKeyBlue = 255;
     village.treasureIndices = {0, 1, 2};
     tp.WriteData("scene0.txt", SceneBytes(village));
     ASSERT_EQ(LoadTreasureTable(tp.project, context.chests), ReadStatus::Ok);
@@ -245,21 +238,6 @@ TEST_F(PlacementDialogsTest, ChestPlacementShowsTheSceneChestsButTheOneBeingPlac
     EXPECT_FALSE(view.window()->frameGeometry().intersects(dialog->frameGeometry()));
     dialog->reject();
     });
-}
-
-TEST_F(PlacementDialogsTest, ShopPlacementTakesTheCellAndDirection) {
-    ShopPlacementValues shop;
-    OwnerStep next = [](int scene, int, QWidget*) { return scene == 3 ? std::optional<int>(0) : std::nullopt; };
-    InDialog<ScenePlacementDialog>([&] { EXPECT_TRUE(PlaceShop(context, sprite, shop, next, nullptr)); },
-                                  [&](ScenePlacementDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("店配置"));
-        EXPECT_EQ(NamedAs<QComboBox>(d, "方向")->itemText(4), QStringLiteral("全方向"));
-        NamedAs<QComboBox>(d, "場面")->setCurrentIndex(1);
-        ClickMap(2, 3);
-        NamedAs<QComboBox>(d, "方向")->setCurrentIndex(4);
-        Click(d->okButton());
-    });
-    EXPECT_EQ(std::tie(shop.scene, shop.x, shop.y, shop.direction, shop.group), std::make_tuple(3, 2, 3, 4, 0));
 }
 
 TEST_F(PlacementDialogsTest, PlayerStartClickSetsTheViewWithTheClickedCellKeptSelected) {

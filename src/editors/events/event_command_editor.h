@@ -102,7 +102,6 @@ public:
     QLineEdit* explanationField() const { return explanation_; }
     QPlainTextEdit* textField() const { return text_; }
     QListWidget* commandMenu() const { return menu_; }
-    QPushButton* undoButton() const { return undo_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
     // OK stores the group and writes (scene form) or keeps the owner's group; Cancel writes nothing

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -78,17 +79,19 @@ protected:
         EXPECT_EQ(m.icon, MessageIcon::Warning);
         return m.text;
     }
-    // Presses OK and gives the line the dialog kept ("" while it stays open).
-    static std::string Confirmed(CommandDialog& d) {
-        Click(d.okButton());
-        return d.line();
-    }
     // The dialog's controls, found by their accessible names.
     static QComboBox* Combo(QWidget* d, const QString& name) { return NamedControl<QComboBox>(d, name); }
     static QSpinBox* Spin(QWidget* d, const QString& name) { return NamedControl<QSpinBox>(d, name); }
     static QLineEdit* Edit(QWidget* d, const QString& name) { return NamedControl<QLineEdit>(d, name); }
     static QAbstractButton* Button(QWidget* d, const QString& name) { return NamedControl<QAbstractButton>(d, name); }
     static void Press(QWidget* d, const QString& name) { Click(Button(d, name)); }
+    // What the control named `name` shows: a field's text, else a drop-down's current entry.
+    static QString Shown(QWidget* d, const QString& name) {
+        if (const auto fields = AllNamed<QLineEdit>(d, name); !fields.isEmpty()) return fields[0]->text();
+        if (const auto texts = AllNamed<QPlainTextEdit>(d, name); !texts.isEmpty()) return texts[0]->toPlainText();
+        const QComboBox* combo = Combo(d, name);
+        return combo ? combo->currentText() : QString();
+    }
     static void Ok(QWidget* d) { Press(d, QStringLiteral("OK")); }
     static void Cancel(QWidget* d) { Press(d, QStringLiteral("ｷｬﾝｾﾙ")); }
     // One step of the author: the entry at position `value` of the drop-down named `name`, `value`
@@ -119,13 +122,18 @@ protected:
     std::optional<std::string> Run(EventCommandKind kind) { return BuildEventCommand(command, kind, nullptr); }
     // The same, with `author` working the dialog once it is shown; the author closes it.
     std::optional<std::string> Run(EventCommandKind kind, std::function<void(QDialog*)> author) {
+        return Run([&] { return Run(kind); }, std::move(author));
+    }
+    // What `open` gives, with `author` working the dialog it opens; the author closes it.
+    static std::optional<std::string> Run(const std::function<std::optional<std::string>()>& open,
+                                          std::function<void(QDialog*)> author) {
         OnNextModal<QDialog>([author = std::move(author)](QDialog* d) {
             author(d);
             if (!d->isVisible()) return;
             ADD_FAILURE() << d->windowTitle().toStdString() << " stayed open";
             d->reject();
         });
-        return Run(kind);
+        return open();
     }
 };
 
