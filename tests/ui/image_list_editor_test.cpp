@@ -131,33 +131,6 @@ TEST_F(ImageListEditorTest, NewProjectCursorsWrittenAsTheElevenPresetSlots) {
     EXPECT_EQ(tp.ReadData("image_select.txt"), expected);
 }
 
-// Slots beyond the preset count, values outside the controls' ranges, a name that only begins a
-// file's name and a name whose file is missing: looked at slot by slot and confirmed unchanged,
-// the file comes back byte for byte.
-TEST_F(ImageListEditorTest, UnchangedOkKeepsAnOddTableByteForByte) {
-    ImageTable odd = Preset(ImageTableKind::Back);
-    odd.count = 25;
-    odd.entries[0] = ImageEntry{"hidden.bmp", 1, 0, 0, 0, 0};
-    odd.entries[2] = ImageEntry{"sky.bmp", 7, 2, 300, -1, 1000};
-    odd.entries[3] = ImageEntry{"sk", 0, 0, 0, 0, 0};  // begins "sky.bmp": shown as it, kept as "sk"
-    odd.entries[4] = ImageEntry{"gone.bmp", 2, 1, 1, 2, 3};
-    odd.entries[24] = ImageEntry{"late.bmp", 0, 1, 9, 9, 9};
-    const std::string bytes = ImageTableBytes(ImageTableKind::Back, odd);
-    tp.WriteData("image_back.txt", bytes);
-    Run(HubEditor::BackImages, [&](QDialog* e) {
-        EXPECT_EQ(Spin(e, "赤")->value(), 255);
-        for (const int modeShown : {0, 1, 2}) EXPECT_FALSE(Mode(e, modeShown)->isChecked());
-        ClickRow(Slots(e), 1);
-        EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentText(), "sky.bmp");
-        ClickRow(Slots(e), 2);
-        EXPECT_EQ(NamedControl<ImageChooser>(e, "画像ﾌｧｲﾙ")->currentIndex(), -1);
-        EXPECT_FALSE(view().IsShown());
-        ClickRow(Slots(e), 0);
-        Click(ConfirmButton(e));
-    });
-    EXPECT_EQ(tp.ReadData("image_back.txt"), bytes);
-}
-
 // The preview follows "表示" and the dialog; Cancel then writes nothing of what was changed.
 TEST_F(ImageListEditorTest, ThePreviewFollowsTheShowBoxAndTheDialogAndCancelWritesNothing) {
     ImageTable table = Preset(ImageTableKind::Back);

@@ -11,6 +11,7 @@
 
 #include "support/qt/editor_test.h"
 #include "support/qt/property_driver.h"
+#include "support/qt/property_rows.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -98,11 +99,13 @@ TEST_F(PropertyEditorTest, EachRowKindEnablesItsControls) {
     for (const Expect& x : expects) {
         e->SelectRow(x.row);
         SCOPED_TRACE(e->row(x.row).label);
-        EXPECT_EQ(e->textEdit()->isEnabled(), x.text);
+        // The field the row uses carries its label as its name; the others what they hold.
+        const QString label = e->labelList()->item(x.row)->text();
+        EXPECT_EQ(NamedControl<QLineEdit>(e.get(), x.text ? label : "文字列")->isEnabled(), x.text);
         EXPECT_EQ(LongText(e)->isEnabled(), x.longText);
-        EXPECT_EQ(e->numberSpin()->isEnabled(), x.number);
+        EXPECT_EQ(NamedControl<QSpinBox>(e.get(), x.number ? label : "数値")->isEnabled(), x.number);
         EXPECT_EQ(e->choice()->isEnabled(), x.choice);
-        EXPECT_EQ(e->showImageBox()->isEnabled(), x.showImage);
+        EXPECT_EQ(ShowImageBox(e)->isEnabled(), x.showImage);
         EXPECT_EQ(PlayBox(e)->isEnabled(), x.play);
         EXPECT_EQ(Drawing(e)->modeGroup()->isEnabled(), x.mode);
         EXPECT_EQ(Drawing(e)->keyBox()->isEnabled(), x.key);
@@ -110,14 +113,13 @@ TEST_F(PropertyEditorTest, EachRowKindEnablesItsControls) {
         EXPECT_EQ(Drawing(e)->colourGroup()->title(), QString::fromUtf8(x.caption));
     }
     // Each row shows its value; the area is emptied between rows.
-    e->SelectRow(kSpeed);
-    EXPECT_EQ(e->numberSpin()->value(), 5);
-    EXPECT_EQ(e->numberSpin()->minimum(), 1);
-    EXPECT_EQ(e->unitLabel()->text(), "px");
+    EXPECT_EQ(Property<QSpinBox>(e.get(), "動作速度")->value(), 5);
+    EXPECT_EQ(NamedControl<QSpinBox>(e.get(), "動作速度")->minimum(), 1);
+    EXPECT_EQ(AllNamed<QLabel>(e.get(), "px").size(), 1);  // the unit beside the field
     e->SelectRow(kSteps);
     EXPECT_EQ(e->choice()->currentText(), "4");
-    EXPECT_EQ(e->unitLabel()->text(), "");
-    EXPECT_EQ(e->numberSpin()->value(), 0);
+    EXPECT_EQ(AllNamed<QLabel>(e.get(), "px").size(), 0);
+    EXPECT_EQ(NamedControl<QSpinBox>(e.get(), "数値")->value(), 0);
     e->SelectRow(kImage);
     EXPECT_EQ(e->choice()->currentText(), "b.bmp");
     EXPECT_EQ(e->choice()->count(), 3);
@@ -131,27 +133,27 @@ TEST_F(PropertyEditorTest, EachRowKindEnablesItsControls) {
 
 TEST_F(PropertyEditorTest, NumbersAreStoredAsTypedAndClampedWhenTheFieldIsLeft) {
     auto e = Make();
-    e->SelectRow(kSpeed);
-    TypeNumber(e->numberSpin(), "150");
+    QSpinBox* speed = Property<QSpinBox>(e.get(), "動作速度");
+    TypeNumber(speed, "150");
     EXPECT_EQ(rec.speed, 15);  // numbers within the range are stored as typed, 150 when it is taken
     e->labelList()->setFocus();
     EXPECT_EQ(rec.speed, 100);
-    EXPECT_EQ(e->numberSpin()->value(), 100);
-    TypeNumber(e->numberSpin(), "0");
+    EXPECT_EQ(speed->value(), 100);
+    TypeNumber(speed, "0");
     e->labelList()->setFocus();
     EXPECT_EQ(rec.speed, 1);
-    TypeNumber(e->numberSpin(), "42");
+    TypeNumber(speed, "42");
     e->SelectRow(kKind);  // moving to another row stores what was typed first
     EXPECT_EQ(rec.speed, 42);
 
     // Text: stored when left, line breaks dropped, width kept, refused texts not stored.
-    e->SelectRow(kName);
-    e->textEdit()->setFocus();
-    e->textEdit()->selectAll();
-    e->textEdit()->insert("ab\ncd");
-    EXPECT_EQ(e->textEdit()->text(), "abcd");
-    QTest::keyClicks(e->textEdit(), "efghijk");
-    EXPECT_EQ(e->textEdit()->text(), "abcdefgh");  // 8 bytes
+    QLineEdit* name = Property<QLineEdit>(e.get(), "名前");
+    name->setFocus();
+    name->selectAll();
+    name->insert("ab\ncd");
+    EXPECT_EQ(name->text(), "abcd");
+    QTest::keyClicks(name, "efghijk");
+    EXPECT_EQ(name->text(), "abcdefgh");  // 8 bytes
     e->labelList()->setFocus();
     EXPECT_EQ(rec.name, "abcdefgh");
 
@@ -215,8 +217,7 @@ TEST_F(PropertyEditorTest, UntouchedValuesAreKeptExactly) {
     auto e = Make();
     // Entering and leaving each field without typing changes nothing.
     EnterAndLeaveEveryField(e.get());
-    e->SelectRow(kSpeed);
-    EXPECT_EQ(e->numberSpin()->value(), 100);  // shown as the bound
+    EXPECT_EQ(Property<QSpinBox>(e.get(), "動作速度")->value(), 100);  // shown as the bound
     e->Commit();
     EXPECT_EQ(rec.name, before.name);
     EXPECT_EQ(rec.speed, 150);
@@ -246,15 +247,17 @@ TEST_F(PropertyEditorTest, RowsCanBeDisabledByAnotherField) {
     e.SetListNames(RowKind::Effect, {"a", "b"});
     e.SelectRow(1);
     EXPECT_FALSE(e.choice()->isEnabled());
-    EXPECT_FALSE(e.showImageBox()->isEnabled());
+    EXPECT_FALSE(ShowImageBox(&e)->isEnabled());
     damage = 5;
     e.Refresh();
     EXPECT_TRUE(e.choice()->isEnabled());
     // Only the parts some row uses are laid out.
-    EXPECT_TRUE(e.textEdit()->isHidden());
+    QLineEdit* text = e.findChild<QLineEdit*>();
+    ASSERT_EQ(text->accessibleName(), "文字列");
+    EXPECT_TRUE(text->isHidden());
     EXPECT_TRUE(Drawing(&e)->isHidden());
     EXPECT_TRUE(PlayBox(&e)->isHidden());
-    EXPECT_FALSE(e.showImageBox()->isHidden());
+    EXPECT_FALSE(ShowImageBox(&e)->isHidden());
 }
 
 }  // namespace

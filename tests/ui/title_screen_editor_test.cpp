@@ -172,38 +172,6 @@ TEST_F(TitleScreenEditorTest, EditsAreClampedAsTypedAndOkWritesThem) {
     EXPECT_NE(tp.ReadData("title.txt").find("<menu_item_number>\r\n4\r\n"), std::string::npos);
 }
 
-// Values the editor would clamp, an entry of a slot it does not show, music beyond the list and a
-// drawn background slot: opened and confirmed without a change, both files come back as they were.
-TEST_F(TitleScreenEditorTest, UnchangedOkKeepsAnOddFileByteForByte) {
-    const std::string odd = Sjis(QStringLiteral(
-        "<midi_index>\r\n7\r\n</midi_index>\r\n<menu_pos>\r\n500 -3\r\n</menu_pos>\r\n"
-        "<menu_item_height>\r\n300\r\n</menu_item_height>\r\n<font_size>\r\n3\r\n</font_size>\r\n"
-        "<font_color>\r\n1 2 3 4 5 6 7 8 9 10 11 12\r\n</font_color>\r\n"
-        "<menu_item_number>\r\n3\r\n</menu_item_number>\r\n"
-        "<menu_item_data>\r\n1 0 New\r\n1 2 ロード\r\n6 5 Extra\r\n</menu_item_data>"));
-    tp.WriteData("title.txt", odd);
-    ImageTable table = Preset();
-    table.count = 25;
-    table.entries[1] = ImageEntry{"title.bmp", 2, 1, 10, 20, 30};
-    table.entries[24].fileName = "late.bmp";
-    const std::string back = ImageTableBytes(ImageTableKind::Back, table);
-    tp.WriteData("image_back.txt", back);
-
-    Run([&](QDialog* e) {
-        EXPECT_EQ(Spin(e, "X")->value(), 320);  // shown at the nearest end, kept as read
-        EXPECT_EQ(Spin(e, "ｻｲｽﾞ")->value(), 5);
-        EXPECT_TRUE(Off(e, 1)->isChecked());
-        EXPECT_TRUE(Off(e, 3)->isChecked());
-        EXPECT_EQ(Bgm(e)->currentIndex(), -1);
-        EXPECT_EQ(Back(e)->currentText(), "title.bmp");
-        Click(ConfirmButton(e));
-    });
-    EXPECT_EQ(tp.ReadData("title.txt"), odd);
-    EXPECT_EQ(tp.ReadData("image_back.txt"), back);
-    // Two overwrite questions, both answered Yes.
-    EXPECT_EQ(services.messages.size(), 2u);
-}
-
 // A title whose entries are all off shows them off (its count of 0 does not leave the rows showing
 // entries the record does not have), and its other values as read.
 TEST_F(TitleScreenEditorTest, ATitleWithNoEntryOnShowsEveryRowOff) {

@@ -27,6 +27,8 @@
 #include "editors/rules/enemy_unit_editor.h"
 #include "editors/rules/magic_list_editor.h"
 #include "editors/rules/monster_list_editor.h"
+#include "core/media/image_lists.h"
+#include "core/settings/game_settings.h"
 // placement hub
 #include "core/world/scene.h"
 #include "editors/scenes/placement_hub.h"
@@ -58,6 +60,8 @@ struct UnchangedCase {
     std::function<std::string(const TempProject&)> prepare;
     // Opens the editor, opens every record and confirms it untouched, then confirms the editor.
     std::function<void(EditorContext&)> confirmUnchanged;
+    // The files the editor writes, each after its overwrite question.
+    std::size_t files = 1;
 };
 
 // Runs the list editor with `run` and opens every row with "編集...", `arm` watching for its
@@ -368,6 +372,133 @@ void ConfirmMapAnimationUnchanged(EditorContext& context) {
 
 // ---- end of map animations ------------------------------------------------------------------------
 
+// ---- editors of one dialog opened from the hub: `visit` looks at every record, then "OK" -------
+
+void ConfirmFromHub(HubEditor button, EditorContext& context, const std::function<void(QDialog*)>& visit = {}) {
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    bool opened = false;
+    OnNextModal<QDialog>([&](QDialog* e) {
+        opened = true;
+        QApplication::setActiveWindow(e);
+        if (visit) visit(e);
+        test::Click(test::ConfirmButton(e));
+    });
+    ASSERT_TRUE(registry.Open(button, context, nullptr));
+    EXPECT_TRUE(opened);
+}
+
+// The title screen: values it would clamp, an entry of a slot it does not show, music beyond the
+// list; beside it a background table with a drawn slot and slots beyond the preset count.
+std::string PrepareTitle(const TempProject& tp) {
+    tp.WriteData("midi_list.txt", AudioListBytes(AudioList::Bgm, {"opening.mid", "field.mid"}));
+    test::WriteBytes(ImageFilePath(tp.project, "title.bmp"), test::MakeSolidBmp24(320, 240, 0x283C8C));
+    ImageTable back;
+    PresetImageTable(ImageTableKind::Back, back);
+    back.count = 25;
+    back.entries[1] = ImageEntry{"title.bmp", 2, 1, 10, 20, 30};
+    back.entries[24].fileName = "late.bmp";
+    tp.WriteData("image_back.txt", ImageTableBytes(ImageTableKind::Back, back));
+    return ToCp932(QStringLiteral("<midi_index>\r\n7\r\n</midi_index>\r\n<menu_pos>\r\n500 -3\r\n</menu_pos>\r\n"
+                                  "<menu_item_height>\r\n300\r\n</menu_item_height>\r\n<font_size>\r\n3\r\n</font_size>\r\n"
+                                  "<font_color>\r\n1 2 3 4 5 6 7 8 9 10 11 12\r\n</font_color>\r\n"
+                                  "<menu_item_number>\r\n3\r\n</menu_item_number>\r\n"
+                                  "<menu_item_data>\r\n1 0 New\r\n1 2 ロード\r\n6 5 Extra\r\n</menu_item_data>"))
+        .value();
+}
+
+// The background pictures, slot by slot: slots beyond the preset count, values outside the
+// controls' ranges, a name that only begins a file's name, a name whose file is missing.
+std::string PrepareBackImages(const TempProject& tp) {
+    test::WriteBytes(ImageFilePath(tp.project, "sky.bmp"), test::MakeSolidBmp24(320, 240, 0x5080C0));
+    ImageTable odd;
+    PresetImageTable(ImageTableKind::Back, odd);
+    odd.count = 25;
+    odd.entries[0] = ImageEntry{"hidden.bmp", 1, 0, 0, 0, 0};
+    odd.entries[2] = ImageEntry{"sky.bmp", 7, 2, 300, -1, 1000};
+    odd.entries[3] = ImageEntry{"sk", 0, 0, 0, 0, 0};  // begins "sky.bmp": shown as it, kept as "sk"
+    odd.entries[4] = ImageEntry{"gone.bmp", 2, 1, 1, 2, 3};
+    odd.entries[24] = ImageEntry{"late.bmp", 0, 1, 9, 9, 9};
+    return ImageTableBytes(ImageTableKind::Back, odd);
+}
+
+void VisitEverySlot(QDialog* e) {
+    auto* list = e->findChild<QListWidget*>();
+    for (int row = 0; row < list->count(); ++row) {
+        list->scrollToItem(list->item(row));
+        test::ClickRow(list, row);
+    }
+}
+
+// The faces, row by row: reserved fields, a face whose picture is missing, two faces of one
+// picture, values no face dialog would make.
+std::string PrepareFaces(const TempProject& tp) {
+    test::WriteBytes(ImageFilePath(tp.project, "faces.bmp"), test::MakeSolidBmp24(128, 32, 0xF0C080));
+    return "<image_face_number>\r\n3\r\n</image_face_number>\r\n<image_face_data>\r\n"
+           "7 -2 faces.bmp 7 2 300 -1 0 0 0 32 32\r\n0 0 gone.bmp 0 0 0 0 0 5 5 0 -3\r\n"
+           "1 1 faces.bmp 2 0 0 0 0 96 0 64 64\r\n</image_face_data>";
+}
+
+void VisitEveryRow(QDialog* e) {
+    auto* panel = e->findChild<ListEditorPanel*>();
+    for (int row = 0; row < panel->rowCount(); ++row) test::ClickRow(panel, row);
+}
+
+// The basic settings, every row entered and left with "画像表示" checked: a name ending in a lone
+// lead byte, indices beyond their lists, values beyond their ranges, rates and waits the drop-downs
+// do not offer.
+std::string PrepareBasicSettings(const TempProject& tp) {
+    tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"hit.wav"}));
+    test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+    tp.WriteData(kEffectFile, EffectFileBytes(StressedEffects()));
+    GameSettings odd{.title = "A\x82", .focusImage = "nofile.bmp", .focusSpec = DrawSpec{5, 2, {300, -1, 7}},
+        .effectArrowTalk = -1, .effectBareHand = 40, .soundBareHand = 300, .bgmGameOver = -2, .lineThickness = 150,
+        .battleMenuTranslucent = 4, .talkBackColour = Rgb{999, -3, 256}, .talkFace = 9, .moveIntervalPc = 3};
+    odd.fontColours[6] = Rgb{1000, 0, 0};
+    odd.font.weight = 300;
+    odd.itemSellRate = 0.29f;
+    odd.battleWaitTalk = 1050;
+    odd.battleWaitMagicItems = 20000;
+    odd.fadeStepTalk = 5;
+    odd.volumeAll = 5;
+    odd.criticalSoundEffect = 10;
+    return GameSettingsBytes(odd);
+}
+
+void VisitEverySetting(QDialog* e) {
+    auto* p = e->findChild<PropertyEditor*>();
+    test::Click(test::ShowImageBox(p));
+    test::EnterAndLeaveEveryField(p);
+}
+
+// The items, every row shown and "更新" untouched: a kind beyond the table, abilities above the
+// maximum and below 0, an animation and a sound beyond their lists, a helmet carrying an animation
+// and a health state, a state the drop-down does not offer, a no-discard flag of 2, a price above
+// 999999, name bytes that do not decode, "#" line breaks.
+std::string PrepareItems(const TempProject& tp) {
+    tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"cut.wav", "heal.wav"}));
+    test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+    tp.WriteData(kEffectFile, EffectFileBytes(StressedEffects()));
+    GameSettings settings;
+    ResetGameSettings(settings);
+    settings.abilityMax = 500;
+    tp.WriteData("setting.txt", GameSettingsBytes(settings));
+    return "<item_number>\r\n5\r\n</item_number>\r\n<item_data>\r\n"
+           "12 2 600 -5 1 2 3 4 5 6 7 8 0 -1 -2 0 Strange \x81\x40\r\n"
+           "1 0 0 0 0 0 0 0 0 0 0 0 4 7 1 10 Helm# ##\r\n"
+           "0 1 9 9 9 9 9 9 9 9 9 9 0 77 300 1500000 \x85\x40\x85\x41 line#two\r\n"
+           "5 0 0 0 0 0 0 0 0 0 50 0 8 -1 -1 20 Sleepaway \r\n"
+           "0 0 0 0 1 0 0 0 0 0 0 0 0 1 0 5 Dagger \r\n</item_data>";
+}
+
+void UpdateEveryItem(QDialog* e) {
+    auto* panel = e->findChild<ListEditorPanel*>();
+    for (int row = 0; row < panel->rowCount(); ++row) {
+        test::ClickRow(panel, row);
+        test::Press(e, QCoreApplication::translate("lw::ItemListEditor", "更新"));
+    }
+}
+
 const UnchangedCase kCases[] = {
     {"EffectAnimations", kEffectFile,
      [](const TempProject& tp) {
@@ -422,6 +553,13 @@ const UnchangedCase kCases[] = {
          return MapAnimationBytes(StressedMapAnimation());
      },
      ConfirmMapAnimationUnchanged},
+    {"TitleScreen", "title.txt", PrepareTitle, [](EditorContext& c) { ConfirmFromHub(HubEditor::Title, c); }, 2},
+    {"BackImages", "image_back.txt", PrepareBackImages,
+     [](EditorContext& c) { ConfirmFromHub(HubEditor::BackImages, c, VisitEverySlot); }},
+    {"Faces", "image_face.txt", PrepareFaces, [](EditorContext& c) { ConfirmFromHub(HubEditor::FaceImages, c, VisitEveryRow); }},
+    {"BasicSettings", "setting.txt", PrepareBasicSettings,
+     [](EditorContext& c) { ConfirmFromHub(HubEditor::BasicSettings, c, VisitEverySetting); }},
+    {"Items", "item_list.txt", PrepareItems, [](EditorContext& c) { ConfirmFromHub(HubEditor::ItemList, c, UpdateEveryItem); }},
 };
 
 class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};
@@ -434,13 +572,16 @@ void ConfirmEveryRecordUnchanged(const UnchangedCase& c) {
     context.services = &services;
     const std::string bytes = c.prepare(tp);
     tp.WriteData(c.fileName, bytes);
+    const auto before = test::FolderFiles(tp.dir.path());
 
     c.confirmUnchanged(context);
 
     EXPECT_EQ(tp.ReadData(c.fileName), bytes);
-    // The only message is the overwrite question of the save itself.
-    ASSERT_EQ(services.messages.size(), 1u) << services.texts().join("\n").toStdString();
-    EXPECT_EQ(services.messages[0].text, QObject::tr("同名のファイルが存在しますが、上書きしますか？"));
+    // The files beside it, which it may write too, are kept as well.
+    for (const auto& [name, was] : before) EXPECT_TRUE(test::ReadBytes(tp.dir.path() / name) == was) << name;
+    // The only messages are the overwrite questions of the save itself.
+    ASSERT_EQ(services.messages.size(), c.files) << services.texts().join("\n").toStdString();
+    for (const auto& m : services.messages) EXPECT_EQ(m.text, QObject::tr("同名のファイルが存在しますが、上書きしますか？"));
 }
 
 TEST_P(UnchangedConfirm, WritesEveryRecordBackByteForByte) { ConfirmEveryRecordUnchanged(GetParam()); }
