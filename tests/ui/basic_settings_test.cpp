@@ -125,22 +125,6 @@ TEST_F(BasicSettingsTest, OkOnANewProjectWritesTheEditedSettings) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(BasicSettingsTest, CancelAndEscapeLeaveTheFileAsItWas) {
-    GameSettings saved;
-    saved.title = "kept";
-    saved.lineThickness = 7;
-    tp.WriteData("setting.txt", GameSettingsBytes(saved));
-    Run([&](QDialog* e) {
-        EXPECT_EQ(Property<QLineEdit>(e, "ｹﾞｰﾑ名")->text(), "kept");
-        EXPECT_EQ(Property<QSpinBox>(e, "線の太さ")->value(), 7);
-        Enter(Property<QSpinBox>(e, "線の太さ"), 9, Leave::Stay);
-        Select(e, kRowGameName);
-        QTest::keyClick(e, Qt::Key_Escape);
-    });
-    EXPECT_EQ(tp.ReadData("setting.txt"), GameSettingsBytes(saved));
-    EXPECT_EQ(context.settings.lineThickness, 7);
-}
-
 // Animation rows play while "画像表示" is checked; Cancel then writes nothing.
 TEST_F(BasicSettingsTest, AnimationRowsPlayTheirAnimationWhileShowImageIsChecked) {
     Run([&](QDialog* e) {

@@ -138,11 +138,10 @@ TEST_F(EnemyUnitEditorTest, AddingAUnitRunsEveryDialogAndWritesTheFile) {
               std::string::npos);
 }
 
-TEST_F(EnemyUnitEditorTest, AUnitHoldsAtMost32FormationsAndCancelWritesNothing) {
+TEST_F(EnemyUnitEditorTest, AUnitHoldsAtMost32Formations) {
     EnemyUnit unit;
     SetUnitFormations(unit, std::vector<Formation>(32, NewFormation()));
-    const std::string bytes = EnemyListBytes({unit, EnemyUnit{}});
-    tp.WriteData("enemy_list.txt", bytes);
+    tp.WriteData("enemy_list.txt", EnemyListBytes({unit, EnemyUnit{}}));
     OnFirstUnitsFormations(
         [&](PreviewStepDialog* list, ListEditorPanel* panel) {
             ASSERT_EQ(panel->rowCount(), 32);
@@ -156,13 +155,8 @@ TEST_F(EnemyUnitEditorTest, AUnitHoldsAtMost32FormationsAndCancelWritesNothing) 
             EXPECT_FALSE(opened);
             EXPECT_EQ(panel->rowCount(), 32);
         },
-        [](ListEditorPanel* units) {
-            EXPECT_EQ(units->rowText(1), QStringLiteral("0 体"));
-            Click(units->deleteButton());
-            EXPECT_EQ(units->rowCount(), 1);
-        });
+        [](ListEditorPanel* units) { EXPECT_EQ(units->rowText(1), QStringLiteral("0 体")); });
     EXPECT_EQ(services.texts(), QStringList{QStringLiteral("1つの敵ﾕﾆｯﾄに登録できる編成は 32 個までです")});
-    EXPECT_EQ(tp.ReadData("enemy_list.txt"), bytes);
 }
 
 // A picture of `size` in `colour` with a darker outline, saved in the image folder.

@@ -176,20 +176,6 @@ TEST_F(ItemListEditorTest, NewProjectAddsItemsOfSeveralKindsAndOkWritesThem) {
                         "5 0 0 0 0 0 0 0 0 0 30 0 1 -1 1 999999 Antidote Cures#poison##now"}));
 }
 
-// A row deleted, then Escape: nothing is written, not even the overwrite question asked.
-TEST_F(ItemListEditorTest, EscapeAfterADeleteWritesNothing) {
-    const std::string file = ItemFile({"1 0 0 0 0 0 0 0 0 0 0 0 4 7 1 10 Helm ", "0 0 0 0 1 0 0 0 0 0 0 0 0 1 0 5 Dagger "});
-    tp.WriteData("item_list.txt", file);
-    RunEditor([&](QDialog* e, ListEditorPanel* panel) {
-        ClickRow(panel, 0);
-        Click(panel->deleteButton());
-        EXPECT_EQ(panel->rowCount(), 1);
-        QTest::keyClick(e, Qt::Key_Escape);
-    });
-    EXPECT_EQ(tp.ReadData("item_list.txt"), file);
-    EXPECT_TRUE(services.messages.empty());
-}
-
 TEST_F(ItemListEditorTest, TheKindEnablesTheWeaponAnimationAndTheHealthState) {
     tp.WriteData("item_list.txt", ItemFile({
                                       "0 0 0 0 3 0 0 0 0 0 0 0 0 1 -2 5 Club ",

@@ -14,6 +14,9 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <functional>
+#include <optional>
+#include <QCheckBox>
+#include <QListWidget>
 
 #include "app/editor_context.h"
 #include "core/media/audio_lists.h"
@@ -62,6 +65,8 @@ struct UnchangedCase {
     std::function<void(EditorContext&)> confirmUnchanged;
     // The files the editor writes, each after its overwrite question.
     std::size_t files = 1;
+    // The hub button of an editor that a change and Escape leave without writing or asking.
+    std::optional<HubEditor> cancelFrom;
 };
 
 // Runs the list editor with `run` and opens every row with "編集...", `arm` watching for its
@@ -505,12 +510,12 @@ const UnchangedCase kCases[] = {
          test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
          return EffectFileBytes(StressedEffects());
      },
-     ConfirmEveryEffectUnchanged},
+     ConfirmEveryEffectUnchanged, 1, HubEditor::AnimeList},
     {"BgmList", "midi_list.txt",
      [](const TempProject&) {
          return AudioListBytes(AudioList::Bgm, {std::string("\x85\x40\x79.mid", 7), "with blank.mid", "", "\x8b\xc8.mid"});
      },
-     ConfirmBgmListUnchanged},
+     ConfirmBgmListUnchanged, 1, HubEditor::BgmList},
     {"MagicList", kMagicFile,
      [](const TempProject& tp) {
          test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
@@ -518,7 +523,7 @@ const UnchangedCase kCases[] = {
          tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"hit.wav"}));
          return MagicListBytes(StressedSpells());
      },
-     ConfirmEverySpellUnchanged},
+     ConfirmEverySpellUnchanged, 1, HubEditor::MagicList},
     {"Narrations", kNarrationFile,
      [](const TempProject& tp) {
          test::WriteBytes(ImageFilePath(tp.project, "sky.bmp"), test::MakeSolidBmp24(32, 24, 0x203040));
@@ -526,13 +531,13 @@ const UnchangedCase kCases[] = {
          tp.WriteData("talk_list.txt", "<talk_number>\r\n1\r\n</talk_number>\r\n<talk_data>\r\nhello\r\n</talk_data>");
          return NarrationListBytes(StressedNarrations());
      },
-     ConfirmEveryNarrationUnchanged},
+     ConfirmEveryNarrationUnchanged, 1, HubEditor::NarrationList},
     {"Monsters", kMonsterFile,
      [](const TempProject& tp) {
          test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
          return MonsterListBytes(StressedMonsters());
      },
-     ConfirmEveryMonsterUnchanged},
+     ConfirmEveryMonsterUnchanged, 1, HubEditor::MonsterList},
     {"EnemyUnits", kEnemyFile,
      [](const TempProject& tp) {
          Monster m;
@@ -542,7 +547,7 @@ const UnchangedCase kCases[] = {
          test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
          return EnemyListBytes(StressedUnits());
      },
-     ConfirmEveryUnitUnchanged},
+     ConfirmEveryUnitUnchanged, 1, HubEditor::EnemyUnitList},
     // placement hub
     {"FieldBattles", "scene0.txt", PreparePlacementScene, ConfirmEveryFieldBattleUnchanged},
     {"InnPositions", "scene0.txt", PreparePlacementScene, ConfirmEveryInnUnchanged},
@@ -553,14 +558,19 @@ const UnchangedCase kCases[] = {
          return MapAnimationBytes(StressedMapAnimation());
      },
      ConfirmMapAnimationUnchanged},
-    {"TitleScreen", "title.txt", PrepareTitle, [](EditorContext& c) { ConfirmFromHub(HubEditor::Title, c); }, 2},
+    {"TitleScreen", "title.txt", PrepareTitle, [](EditorContext& c) { ConfirmFromHub(HubEditor::Title, c); }, 2,
+     HubEditor::Title},
     {"BackImages", "image_back.txt", PrepareBackImages,
-     [](EditorContext& c) { ConfirmFromHub(HubEditor::BackImages, c, VisitEverySlot); }},
-    {"Faces", "image_face.txt", PrepareFaces, [](EditorContext& c) { ConfirmFromHub(HubEditor::FaceImages, c, VisitEveryRow); }},
+     [](EditorContext& c) { ConfirmFromHub(HubEditor::BackImages, c, VisitEverySlot); }, 1, HubEditor::BackImages},
+    {"Faces", "image_face.txt", PrepareFaces, [](EditorContext& c) { ConfirmFromHub(HubEditor::FaceImages, c, VisitEveryRow); },
+     1, HubEditor::FaceImages},
     {"BasicSettings", "setting.txt", PrepareBasicSettings,
-     [](EditorContext& c) { ConfirmFromHub(HubEditor::BasicSettings, c, VisitEverySetting); }},
-    {"Items", "item_list.txt", PrepareItems, [](EditorContext& c) { ConfirmFromHub(HubEditor::ItemList, c, UpdateEveryItem); }},
+     [](EditorContext& c) { ConfirmFromHub(HubEditor::BasicSettings, c, VisitEverySetting); }, 1, HubEditor::BasicSettings},
+    {"Items", "item_list.txt", PrepareItems, [](EditorContext& c) { ConfirmFromHub(HubEditor::ItemList, c, UpdateEveryItem); },
+     1, HubEditor::ItemList},
 };
+
+void PrintTo(const UnchangedCase& c, std::ostream* os) { *os << c.name; }
 
 class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};
 
@@ -613,6 +623,47 @@ TEST_P(UnchangedConfirm, SampleGameWrittenBackByteForByte) {
     for (const auto& m : services.messages) {
         EXPECT_EQ(m.text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？")) << m.text.toStdString();
     }
+}
+
+// Escape after a change writes nothing and asks nothing: a row deleted, every number stepped up,
+// every text field replaced, every box toggled.
+TEST_P(UnchangedConfirm, EscapeAfterAChangeWritesNothing) {
+    const UnchangedCase& c = GetParam();
+    if (!c.cancelFrom) GTEST_SKIP() << "no hub editor of its own";
+    TempProject tp;
+    test::FakeServices services;
+    EditorContext context;
+    context.project = tp.project;
+    context.services = &services;
+    tp.WriteData(c.fileName, c.prepare(tp));
+    const auto before = test::FolderFiles(tp.dir.path());
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    bool opened = false;
+    OnNextModal<QDialog>([&](QDialog* e) {
+        opened = true;
+        QApplication::setActiveWindow(e);
+        if (auto* panel = e->findChild<ListEditorPanel*>(); panel != nullptr && panel->rowCount() > 0) {
+            test::ClickRow(panel, 0);
+            test::Click(panel->deleteButton());
+        }
+        for (QSpinBox* spin : e->findChildren<QSpinBox*>())
+            if (spin->isVisible() && spin->isEnabled()) spin->stepUp();
+        for (QLineEdit* edit : e->findChildren<QLineEdit*>())
+            if (edit->isVisible() && edit->isEnabled() && !edit->isReadOnly()) edit->setText("changed");
+        for (QCheckBox* box : e->findChildren<QCheckBox*>())
+            if (box->isVisible() && box->isEnabled()) box->toggle();
+        QTest::keyClick(e, Qt::Key_Escape);
+        EXPECT_FALSE(e->isVisible());
+    });
+    ASSERT_TRUE(registry.Open(*c.cancelFrom, context, nullptr));
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(test::FolderFiles(tp.dir.path()), before);
+    EXPECT_TRUE(services.messages.empty()) << services.texts().join("\n").toStdString();
+    // The settings the editors share are at most read, never changed.
+    GameSettings read;
+    LoadGameSettings(tp.project, read);
+    EXPECT_TRUE(context.settings == read || context.settings == GameSettings{});
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEditor, UnchangedConfirm, ::testing::ValuesIn(kCases),
