@@ -49,6 +49,9 @@
 // map animations
 #include "core/world/map_animation.h"
 #include "editors/scenes/map_animation_list_editor.h"
+#include "editors/scenes/scene_list_editor.h"
+#include "support/core/scene_makers.h"
+#include "support/core/village_makers.h"
 #include "widgets/preview_step_dialog.h"
 
 namespace lw {
@@ -387,7 +390,7 @@ void ConfirmFromHub(HubEditor button, EditorContext& context, const std::functio
         opened = true;
         QApplication::setActiveWindow(e);
         if (visit) visit(e);
-        test::Click(test::ConfirmButton(e));
+        if (e->isVisible()) test::Click(test::ConfirmButton(e));
     });
     ASSERT_TRUE(registry.Open(button, context, nullptr));
     EXPECT_TRUE(opened);
@@ -496,11 +499,48 @@ std::string PrepareItems(const TempProject& tp) {
            "0 0 0 0 1 0 0 0 0 0 0 0 0 1 0 5 Dagger \r\n</item_data>";
 }
 
-void UpdateEveryItem(QDialog* e) {
+// Every row shown and "更新" (of the editor class `owner`) pressed untouched.
+void UpdateEveryRow(QDialog* e, const char* owner) {
     auto* panel = e->findChild<ListEditorPanel*>();
     for (int row = 0; row < panel->rowCount(); ++row) {
         test::ClickRow(panel, row);
-        test::Press(e, QCoreApplication::translate("lw::ItemListEditor", "更新"));
+        test::Press(e, QCoreApplication::translate(owner, "更新"));
+    }
+}
+
+// The texts: bytes that do not decode, a "#" line break.
+std::string PrepareTalks(const TempProject&) {
+    return "<talk_number>\r\n2\r\n</talk_number>\r\n<talk_data>\r\nA\x82\x20\xFF\x85#B\r\n\r\n</talk_data>";
+}
+
+// The scenes, each opened in "場面設定2" and confirmed there: a rich one, and one with values no
+// control can show (kind 7, BGM 42 of no list, draw mode 5, key flag 2, colours out of range, a
+// name whose bytes do not decode, files that do not exist).
+std::string PrepareScenes(const TempProject& tp) {
+    tp.WriteData("scene0.txt", SceneBytes(test::MakeRichScene()));
+    test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
+    Scene odd = test::MakeRichScene();
+    odd.kind = 7;
+    odd.bgmIndex = 42;
+    odd.layerDrawMode = 5;
+    odd.layerColourKey = 2;
+    odd.layerKeyRed = 300;
+    odd.layerKeyGreen = -4;
+    odd.layerKeyBlue = 1000;
+    odd.name = "\x81\x7F odd \xFF";
+    odd.mapDataFile = "gone.bin";
+    odd.backgroundChipSet = "?.bmp";
+    odd.layerChipSet = "nothing.bmp";
+    return SceneBytes(odd);
+}
+
+void ConfirmEveryScene(QDialog* e) {
+    auto* scenes = dynamic_cast<SceneListEditor*>(e);
+    for (int row = 0; row < scenes->list()->count(); ++row) {
+        scenes->list()->setCurrentRow(row);
+        OnNextModal<QDialog>([](QDialog* d) { test::Click(test::ConfirmButton(d)); }, e);
+        test::Click(scenes->editButton());
+        test::CancelPendingModalWatches();
     }
 }
 
@@ -566,8 +606,19 @@ const UnchangedCase kCases[] = {
      1, HubEditor::FaceImages},
     {"BasicSettings", "setting.txt", PrepareBasicSettings,
      [](EditorContext& c) { ConfirmFromHub(HubEditor::BasicSettings, c, VisitEverySetting); }, 1, HubEditor::BasicSettings},
-    {"Items", "item_list.txt", PrepareItems, [](EditorContext& c) { ConfirmFromHub(HubEditor::ItemList, c, UpdateEveryItem); },
+    {"Items", "item_list.txt", PrepareItems,
+     [](EditorContext& c) { ConfirmFromHub(HubEditor::ItemList, c, [](QDialog* e) { UpdateEveryRow(e, "lw::ItemListEditor"); }); },
      1, HubEditor::ItemList},
+    {"Talks", "talk_list.txt", PrepareTalks,
+     [](EditorContext& c) {
+         ConfirmFromHub(HubEditor::TextList, c, [](QDialog* e) {
+             UpdateEveryRow(e, "lw::TalkListEditor");
+             test::Press(e, "OK");  // (no default button: Return is a line break of the text)
+         });
+     },
+     1, HubEditor::TextList},
+    {"Scenes", "scene5.txt", PrepareScenes, [](EditorContext& c) { ConfirmFromHub(HubEditor::SceneSettings, c, ConfirmEveryScene); },
+     2},
 };
 
 void PrintTo(const UnchangedCase& c, std::ostream* os) { *os << c.name; }
