@@ -382,18 +382,25 @@ void ConfirmMapAnimationUnchanged(EditorContext& context) {
 
 // ---- editors of one dialog opened from the hub: `visit` looks at every record, then "OK" -------
 
-void ConfirmFromHub(HubEditor button, EditorContext& context, const std::function<void(QDialog*)>& visit = {}) {
+// Opens the editor of the hub's `button` as the hub does and runs `inEditor` on it once shown.
+void OpenFromHub(HubEditor button, EditorContext& context, const std::function<void(QDialog*)>& inEditor) {
     EditorRegistry registry;
     RegisterEditors(registry);
     bool opened = false;
     OnNextModal<QDialog>([&](QDialog* e) {
         opened = true;
         QApplication::setActiveWindow(e);
-        if (visit) visit(e);
-        if (e->isVisible()) test::Click(test::ConfirmButton(e));
+        inEditor(e);
     });
     ASSERT_TRUE(registry.Open(button, context, nullptr));
     EXPECT_TRUE(opened);
+}
+
+void ConfirmFromHub(HubEditor button, EditorContext& context, const std::function<void(QDialog*)>& visit = {}) {
+    OpenFromHub(button, context, [&](QDialog* e) {
+        if (visit) visit(e);
+        if (e->isVisible()) test::Click(test::ConfirmButton(e));
+    });
 }
 
 // The title screen: values it would clamp, an entry of a slot it does not show, music beyond the
@@ -623,14 +630,20 @@ const UnchangedCase kCases[] = {
 
 void PrintTo(const UnchangedCase& c, std::ostream* os) { *os << c.name; }
 
-class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};
-
-void ConfirmEveryRecordUnchanged(const UnchangedCase& c) {
+class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {
+protected:
     TempProject tp;
     test::FakeServices services;
     EditorContext context;
-    context.project = tp.project;
-    context.services = &services;
+
+    UnchangedConfirm() {
+        context.project = tp.project;
+        context.services = &services;
+    }
+    void ConfirmEveryRecordUnchanged(const UnchangedCase& c);
+};
+
+void UnchangedConfirm::ConfirmEveryRecordUnchanged(const UnchangedCase& c) {
     const std::string bytes = c.prepare(tp);
     tp.WriteData(c.fileName, bytes);
     const auto before = test::FolderFiles(tp.dir.path());
@@ -660,10 +673,7 @@ TEST_P(UnchangedConfirm, WritesTheSameBytesWithTheEnglishInterface) {
 TEST_P(UnchangedConfirm, SampleGameWrittenBackByteForByte) {
     const UnchangedCase& c = GetParam();
     test::SampleProject sample;
-    test::FakeServices services;
-    EditorContext context;
     context.project = sample.project;
-    context.services = &services;
     context.flagsRead = LoadFlagExplanations(context.project, context.flags);  // as the hub does
     const auto before = sample.Files();
 
@@ -681,19 +691,9 @@ TEST_P(UnchangedConfirm, SampleGameWrittenBackByteForByte) {
 TEST_P(UnchangedConfirm, EscapeAfterAChangeWritesNothing) {
     const UnchangedCase& c = GetParam();
     if (!c.cancelFrom) GTEST_SKIP() << "no hub editor of its own";
-    TempProject tp;
-    test::FakeServices services;
-    EditorContext context;
-    context.project = tp.project;
-    context.services = &services;
     tp.WriteData(c.fileName, c.prepare(tp));
     const auto before = test::FolderFiles(tp.dir.path());
-    EditorRegistry registry;
-    RegisterEditors(registry);
-    bool opened = false;
-    OnNextModal<QDialog>([&](QDialog* e) {
-        opened = true;
-        QApplication::setActiveWindow(e);
+    OpenFromHub(*c.cancelFrom, context, [](QDialog* e) {
         if (auto* panel = e->findChild<ListEditorPanel*>(); panel != nullptr && panel->rowCount() > 0) {
             test::ClickRow(panel, 0);
             test::Click(panel->deleteButton());
@@ -707,8 +707,6 @@ TEST_P(UnchangedConfirm, EscapeAfterAChangeWritesNothing) {
         QTest::keyClick(e, Qt::Key_Escape);
         EXPECT_FALSE(e->isVisible());
     });
-    ASSERT_TRUE(registry.Open(*c.cancelFrom, context, nullptr));
-    EXPECT_TRUE(opened);
     EXPECT_EQ(test::FolderFiles(tp.dir.path()), before);
     EXPECT_TRUE(services.messages.empty()) << services.texts().join("\n").toStdString();
     // The settings the editors share are at most read, never changed.
