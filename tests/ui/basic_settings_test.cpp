@@ -17,7 +17,6 @@
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/property_driver.h"
-#include "support/qt/property_rows.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"

@@ -16,7 +16,6 @@
 #include "support/core/bmp_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/property_driver.h"
-#include "support/qt/property_rows.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
 #include "widgets/preview_list_editor.h"

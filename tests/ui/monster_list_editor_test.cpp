@@ -11,7 +11,7 @@
 #include "core/rules/monsters.h"
 #include "core/settings/game_settings.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/property_rows.h"
+#include "support/qt/property_driver.h"
 
 namespace lw {
 namespace {

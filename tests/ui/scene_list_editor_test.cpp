@@ -21,7 +21,6 @@
 #include "support/core/village_makers.h"
 #include "support/qt/editor_driver.h"
 #include "support/qt/named.h"
-#include "support/qt/titled.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/preview_step_dialog.h"

@@ -1,11 +1,17 @@
 #pragma once
-// A property editor's drawing group, multi-line field, "画像表示" and "MIDI・WAVE再生" boxes, found
-// in `editor` (a PropertyEditor or a dialog holding one, by pointer or smart pointer); and the walk
-// of an author looking through every row, entering and leaving each field without typing.
+// The property editor as the author drives it: a row chosen by its label in the "項目" list, then
+// the row's field, which carries the row's label as its name:
+//
+//   Enter(Property<QSpinBox>(dialog, "攻撃力"), 12);
+//
+// Its drawing group, multi-line field, "画像表示" and "MIDI・WAVE再生" boxes, found in `editor` (a
+// PropertyEditor or a dialog holding one, by pointer or smart pointer); and the walk of an author
+// looking through every row, entering and leaving each field without typing.
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 #include "support/qt/named.h"
@@ -14,6 +20,21 @@
 #include "widgets/property_editor.h"
 
 namespace lw::test {
+
+// Selects the row labelled `label` in the property editor of `dialog`.
+inline void SelectProperty(QWidget* dialog, const QString& label) {
+    auto* rows = NamedControl<QListWidget>(dialog, "項目");
+    const QList<QListWidgetItem*> found = rows != nullptr ? rows->findItems(label, Qt::MatchExactly) : QList<QListWidgetItem*>{};
+    ASSERT_EQ(found.size(), 1) << label.toStdString();
+    rows->setCurrentItem(found[0]);
+}
+
+// The field of the row labelled `label`, as a W, once the row is selected.
+template <class W>
+W* Property(QWidget* dialog, const QString& label) {
+    SelectProperty(dialog, label);
+    return NamedControl<W>(dialog, label);
+}
 
 template <class P>
 DrawingGroup* Drawing(const P& editor) { return editor->template findChild<DrawingGroup*>(); }
