@@ -49,9 +49,6 @@ protected:
 TEST_F(NarrationEditorTest, AddingANarrationThroughItsDialogAndOkWritesIt) {
     RunEditor([&](NarrationListEditor& e) {
         EXPECT_EQ(e.windowTitle(), "ﾅﾚｰｼｮﾝﾘｽﾄ1");
-        EXPECT_EQ(e.panel()->rowCount(), 0);
-        EXPECT_FALSE(e.okButton()->isEnabled());  // an empty list cannot be saved
-        EXPECT_EQ(e.panel()->addButton()->text(), "追加...");
 
         bool reached = false;
         OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
