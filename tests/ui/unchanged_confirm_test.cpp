@@ -630,16 +630,8 @@ const UnchangedCase kCases[] = {
 
 void PrintTo(const UnchangedCase& c, std::ostream* os) { *os << c.name; }
 
-class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {
+class UnchangedConfirm : public test::EditorTest, public ::testing::WithParamInterface<UnchangedCase> {
 protected:
-    TempProject tp;
-    test::FakeServices services;
-    EditorContext context;
-
-    UnchangedConfirm() {
-        context.project = tp.project;
-        context.services = &services;
-    }
     void ConfirmEveryRecordUnchanged(const UnchangedCase& c);
 };
 
