@@ -25,15 +25,8 @@ const QString kRows[] = {QStringLiteral("序章"), QStringLiteral("ｽﾀｰﾄ"
 
 std::string Sjis(const QString& text) { return ToCp932(text).value(); }
 
-// title.txt of a new project, written without changes.
-std::string DefaultTitleFile() {
-    return Sjis(QStringLiteral(
-        "<midi_index>\r\n0\r\n</midi_index>\r\n<menu_pos>\r\n122 150\r\n</menu_pos>\r\n"
-        "<menu_item_height>\r\n20\r\n</menu_item_height>\r\n<font_size>\r\n15\r\n</font_size>\r\n"
-        "<font_color>\r\n150 255 255 50 155 155 50 155 155 0 55 55\r\n</font_color>\r\n"
-        "<menu_item_number>\r\n4\r\n</menu_item_number>\r\n"
-        "<menu_item_data>\r\n1 0 序章\r\n0 1 スタート\r\n1 2 ロード\r\n0 3 終了\r\n</menu_item_data>"));
-}
+// title.txt of a new project, written without changes (its bytes: title_screen_test).
+std::string DefaultTitleFile() { return TitleScreenBytes(TitleScreen{}); }
 
 class TitleScreenEditorTest : public test::EditorTest {
 protected:
