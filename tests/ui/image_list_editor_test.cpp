@@ -106,10 +106,7 @@ TEST_F(ImageListEditorTest, NewProjectBackgroundsEditedAndSaved) {
     ImageTable expected = Preset(ImageTableKind::Back);
     expected.entries[2] = ImageEntry{"sky.bmp", 1, 0, 0, 0, 0};
     expected.entries[17] = ImageEntry{"Frame.bmp", 0, 1, 0, 255, 12};
-    const std::string written = tp.ReadData("image_back.txt");
-    EXPECT_EQ(written, ImageTableBytes(ImageTableKind::Back, expected));
-    EXPECT_NE(written.find("\r\n?.bmp 0 0 0 0 0\r\n?.bmp 0 0 0 0 0\r\nsky.bmp 1 0 0 0 0\r\n"), std::string::npos) << written;
-    EXPECT_NE(written.find("\r\nFrame.bmp 0 1 0 255 12\r\n"), std::string::npos);
+    EXPECT_EQ(tp.ReadData("image_back.txt"), ImageTableBytes(ImageTableKind::Back, expected));
     EXPECT_EQ(view().state().mode, ViewMode::None);
     EXPECT_FALSE(view().IsOpen());
 }
