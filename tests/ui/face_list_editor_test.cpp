@@ -85,9 +85,7 @@ TEST_F(FaceListEditorTest, FacesAreShownAsTheirRectanglesAndDeleted) {
 
 TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
     Run([&](FaceListEditor* e) {
-        bool added = false;
-        OnNextModal<FaceDialog>([&](FaceDialog* d) {
-            added = true;
+        InDialog<FaceDialog>([&] { Click(e->panel()->addButton()); }, [&](FaceDialog* d) {
             EXPECT_EQ(d->windowTitle(), "顔画像(ﾒﾆｭｰ用)");
             EXPECT_EQ(view().state().mode, ViewMode::AreaFrame);
             test::Choose(NamedControl<ImageChooser>(d, "画像ﾌｧｲﾙ"), "faces.bmp");
@@ -97,8 +95,6 @@ TEST_F(FaceListEditorTest, FacesAddedAndChangedThroughTheFaceDialog) {
             Click(NamedControl<QCheckBox>(d, "ｶﾗｰｷｰあり"));
             Click(d->nextButton());
         });
-        Click(e->panel()->addButton());
-        ASSERT_TRUE(added);
         EXPECT_EQ(Rows(e->panel()), QStringList{"faces.bmp 100 0 28 32"});
         EXPECT_EQ(e->panel()->selectedRow(), 0);
         EXPECT_TRUE(e->okButton()->isEnabled());

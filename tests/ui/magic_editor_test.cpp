@@ -58,16 +58,11 @@ protected:
     void Run(const std::function<void(PreviewListDialog*)>& drive) { RunFromHub(HubEditor::MagicList, drive); }
     // Clicks `button` of the list and drives "魔法ﾘｽﾄ2", the dialog it opens, and its property editor.
     static void InProperties(QPushButton* button, const std::function<void(PreviewStepDialog*, PropertyEditor*)>& drive) {
-        bool opened = false;
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
-            opened = true;
+        InDialog<PreviewStepDialog>([button] { QTest::mouseClick(button, Qt::LeftButton); }, [&](PreviewStepDialog* d) {
             EXPECT_EQ(d->windowTitle(), "魔法ﾘｽﾄ2");
             QApplication::setActiveWindow(d);
             drive(d, d->findChild<PropertyEditor*>());
         });
-        QTest::mouseClick(button, Qt::LeftButton);
-        test::CancelPendingModalWatches();
-        EXPECT_TRUE(opened);
     }
 };
 

@@ -76,9 +76,7 @@ struct UnchangedCase {
 // dialogs and setting `reached` once the last one was confirmed; then confirms the editor.
 void ConfirmEveryRow(int (*run)(EditorContext&, QWidget*), EditorContext& context,
                      const std::function<void(bool& reached)>& arm) {
-    bool opened = false;
-    OnNextModal<PreviewListDialog>([&](PreviewListDialog* editor) {
-        opened = true;
+    InDialog<PreviewListDialog>([&] { run(context, nullptr); }, [&](PreviewListDialog* editor) {
         for (int row = 0; row < editor->panel()->rowCount(); ++row) {
             bool reached = false;
             arm(reached);
@@ -89,8 +87,6 @@ void ConfirmEveryRow(int (*run)(EditorContext&, QWidget*), EditorContext& contex
         }
         QTest::mouseClick(editor->okButton(), Qt::LeftButton);
     });
-    run(context, nullptr);
-    EXPECT_TRUE(opened);
 }
 
 // ---- effect animations: "編集...", then "次へ", "次へ", "OK" in the three steps -----------------
@@ -386,14 +382,10 @@ void ConfirmMapAnimationUnchanged(EditorContext& context) {
 void OpenFromHub(HubEditor button, EditorContext& context, const std::function<void(QDialog*)>& inEditor) {
     EditorRegistry registry;
     RegisterEditors(registry);
-    bool opened = false;
-    OnNextModal<QDialog>([&](QDialog* e) {
-        opened = true;
+    InDialog<QDialog>([&] { ASSERT_TRUE(registry.Open(button, context, nullptr)); }, [&](QDialog* e) {
         QApplication::setActiveWindow(e);
         inEditor(e);
     });
-    ASSERT_TRUE(registry.Open(button, context, nullptr));
-    EXPECT_TRUE(opened);
 }
 
 void ConfirmFromHub(HubEditor button, EditorContext& context, const std::function<void(QDialog*)>& visit = {}) {
