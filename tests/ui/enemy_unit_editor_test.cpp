@@ -38,20 +38,15 @@ protected:
     // `inUnits` on the list of units, and cancels the editor.
     void OnFirstUnitsFormations(const std::function<void(PreviewStepDialog*, ListEditorPanel*)>& inList,
                                 const std::function<void(ListEditorPanel*)>& inUnits = {}) {
-        bool ran = false;
         Run([&](QDialog* editor, ListEditorPanel* units) {
-            OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* list) {
-                ran = true;
+            ClickRow(units, 0);
+            InDialog<PreviewStepDialog>([&] { Click(units->editButton()); }, [&](PreviewStepDialog* list) {
                 inList(list, list->findChild<ListEditorPanel*>());
                 list->reject();
             });
-            ClickRow(units, 0);
-            Click(units->editButton());
-            CancelPendingModalWatches();
             if (inUnits) inUnits(units);
             Press(editor, "ｷｬﾝｾﾙ");
         });
-        EXPECT_TRUE(ran);
     }
 };
 
