@@ -1,6 +1,7 @@
 // The face list editor end to end through its widgets: the faces of image_face.txt shown in the
 // preview exactly as their rectangles, the list buttons, the face dialog for adding and changing
-// a face, and what OK and Cancel leave in image_face.txt.
+// a face, and what OK leaves in image_face.txt. (An odd file confirmed unchanged, and Escape:
+// unchanged_confirm_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
