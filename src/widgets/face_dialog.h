@@ -70,11 +70,6 @@ public:
     // it open (the step was cancelled).
     void SetNext(std::function<bool(FaceDialog&)> next) { next_ = std::move(next); }
 
-    // The controls the player character's tests drive; the others are found by their names.
-    ImageChooser* imageChoice() const { return image_; }
-    NumberSpin* widthSpin() const { return width_; }
-    NumberSpin* heightSpin() const { return height_; }
-
 public slots:
     void accept() override;
 

@@ -79,9 +79,7 @@ public:
     QListWidget* labelList() const { return labels_; }
     QLineEdit* textEdit() const { return text_; }
     NumberSpin* numberSpin() const { return number_; }
-    QLabel* unitLabel() const { return unit_; }
     ImageChooser* choice() const { return choice_; }
-    QCheckBox* showImageBox() const { return showImageBox_; }
 
 signals:
     // The area shows `row` (after a selection or Refresh).

@@ -182,15 +182,11 @@ TEST_F(AudioListEditorTest, SavingTheBgmListFromTheHubEnablesSceneSettings) {
     hub.show();
     EXPECT_FALSE(hub.button(HubEditor::SceneSettings)->isEnabled());
 
-    bool ran = false;
-    test::OnNextModal<AudioListEditor>([&](AudioListEditor* editor) {
-        ran = true;
+    InDialog<AudioListEditor>([&] { Click(hub.button(HubEditor::BgmList)); }, [](AudioListEditor* editor) {
         EXPECT_EQ(editor->windowTitle(), QStringLiteral("BGM ﾘｽﾄ"));
         Click(editor->panel()->addButton());
         Click(editor->okButton());
     });
-    Click(hub.button(HubEditor::BgmList));
-    EXPECT_TRUE(ran);
     EXPECT_TRUE(DataFileExists(tp.project, "midi_list.txt"));
     EXPECT_TRUE(hub.button(HubEditor::SceneSettings)->isEnabled());
 

@@ -145,7 +145,7 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
 
         OnNextModal<EffectOrderStep>([&](EffectOrderStep* o) {
             sawOrder = true;
-            EXPECT_EQ(o->defaultButton()->text(), "次へ");
+            EXPECT_EQ(ConfirmButton(o)->text(), "次へ");
             EXPECT_EQ(view().state().mode, ViewMode::CellPick);
             EXPECT_EQ(view().window()->size(), QSize(256, 128));
             ExpectBeside(o);
@@ -204,7 +204,7 @@ TEST_F(EffectEditorTest, AddAnAnimationThroughTheThreeStepsAndSaveIt) {
                 EXPECT_EQ(frame.pixel(2, 2), MakeBackground().pixel(2, 2));
                 Click(ConfirmButton(p));
             }, o);
-            Click(o->defaultButton());
+            Click(ConfirmButton(o));
         });
         Click(ConfirmButton(s));
     });
@@ -260,7 +260,7 @@ TEST_F(EffectEditorTest, CancellingAnyStepLeavesTheListItemUnchanged) {
                 EXPECT_EQ(Items(Frames(p)), QStringList{"5 6"});
                 Press(p, "ｷｬﾝｾﾙ");
             }, o);
-            Click(o->defaultButton());
+            Click(ConfirmButton(o));
             // Cancelled positions: the order step stays, with its own preview again.
             EXPECT_TRUE(o->isVisible());
             EXPECT_EQ(view().state().mode, ViewMode::CellPick);
@@ -350,7 +350,7 @@ TEST_F(EffectEditorTest, TheFrameOrderHoldsSixtyFourFrames) {
     EffectOrderStep o(context, a, EffectOrderStep::Options{}, nullptr);
     o.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&o));
-    EXPECT_EQ(o.defaultButton()->text(), "OK");
+    EXPECT_EQ(ConfirmButton(&o)->text(), "OK");
     Click(Panel(&o)->addButton());
     EXPECT_EQ(Panel(&o)->rowCount(), 64);
     EXPECT_TRUE(services.texts().isEmpty());
@@ -358,7 +358,7 @@ TEST_F(EffectEditorTest, TheFrameOrderHoldsSixtyFourFrames) {
     ClickPreview(QPoint(40, 40));    // ... or clicked
     EXPECT_EQ(services.texts(), (QStringList{"これ以上、追加できません", "これ以上、追加できません"}));
     EXPECT_EQ(Panel(&o)->rowCount(), 64);
-    Click(o.defaultButton());  // no later step: ends at once with the list as the frames
+    Click(ConfirmButton(&o));  // no later step: ends at once with the list as the frames
     EXPECT_EQ(o.result(), QDialog::Accepted);
     EXPECT_EQ(a.frameCount, 64);
     EXPECT_EQ(a.frames[0], (EffectFrame{1, 0, 10, 20}));  // positions stay with their slots

@@ -29,9 +29,7 @@ using namespace test;
 
 constexpr int kRowName = 0;
 constexpr int kRowDescription = 1;
-constexpr int kRowAgility = 2;
 constexpr int kRowHealth = 12;
-constexpr int kRowLevel = 15;
 constexpr int kRowLearnable = 18;
 
 class MagicEditorTest : public EditorTest {
@@ -60,16 +58,11 @@ protected:
     void Run(const std::function<void(PreviewListDialog*)>& drive) { RunFromHub(HubEditor::MagicList, drive); }
     // Clicks `button` of the list and drives "魔法ﾘｽﾄ2", the dialog it opens, and its property editor.
     static void InProperties(QPushButton* button, const std::function<void(PreviewStepDialog*, PropertyEditor*)>& drive) {
-        bool opened = false;
-        OnNextModal<PreviewStepDialog>([&](PreviewStepDialog* d) {
-            opened = true;
+        InDialog<PreviewStepDialog>([button] { QTest::mouseClick(button, Qt::LeftButton); }, [&](PreviewStepDialog* d) {
             EXPECT_EQ(d->windowTitle(), "魔法ﾘｽﾄ2");
             QApplication::setActiveWindow(d);
             drive(d, d->findChild<PropertyEditor*>());
         });
-        QTest::mouseClick(button, Qt::LeftButton);
-        test::CancelPendingModalWatches();
-        EXPECT_TRUE(opened);
     }
 };
 
@@ -90,45 +83,42 @@ TEST_F(MagicEditorTest, ASpellAddedAndEditedIsWrittenByOk) {
         InProperties(e->panel()->addButton(), [&](PreviewStepDialog* d, PropertyEditor* p) {
             EXPECT_EQ(p->labelList()->count(), kMagicRowCount);
             EXPECT_EQ(p->currentRow(), kRowName);
-            EXPECT_FALSE(p->showImageBox()->isChecked());
+            EXPECT_FALSE(ShowImageBox(p)->isChecked());
             EXPECT_FALSE(PlayBox(p)->isChecked());
 
-            TypeText(p->textEdit(), QStringLiteral("火炎"));
+            QLineEdit* name = Property<QLineEdit>(d, "魔法名");
+            TypeText(name, QStringLiteral("火炎"));
             p->SelectRow(kRowDescription);
             EXPECT_TRUE(LongText(p)->isEnabled());
-            EXPECT_FALSE(p->textEdit()->isEnabled());
+            EXPECT_FALSE(name->isEnabled());
             LongText(p)->setFocus();
             QTest::sendKeyEvent(QTest::Click, LongText(p), Qt::Key_unknown, QStringLiteral("敵を焼く"), Qt::NoModifier);
             QTest::keyClick(LongText(p), Qt::Key_Return);
             QTest::sendKeyEvent(QTest::Click, LongText(p), Qt::Key_unknown, QStringLiteral("炎"), Qt::NoModifier);
             p->labelList()->setFocus();
 
-            p->SelectRow(kRowAgility);
-            EXPECT_EQ(p->numberSpin()->maximum(), 500);
-            Type(p->numberSpin(), 9999);
+            EXPECT_EQ(Property<QSpinBox>(d, "敏捷度")->maximum(), 500);
+            Type(Property<QSpinBox>(d, "敏捷度"), 9999);
             p->SelectRow(kRowHealth);
             Choose(p->choice(), QStringLiteral("睡眠"));
 
             // No damage yet: the attack animation and the all-targets flag cannot be chosen.
             p->SelectRow(kMagicAnimationRow);
             EXPECT_FALSE(p->choice()->isEnabled());
-            EXPECT_FALSE(p->showImageBox()->isEnabled());
+            EXPECT_FALSE(ShowImageBox(p)->isEnabled());
             p->SelectRow(kMagicAllTargetsRow);
             EXPECT_FALSE(p->choice()->isEnabled());
 
-            p->SelectRow(kMagicDamageRow);
-            Type(p->numberSpin(), 30);
-            p->SelectRow(kMagicDamageRow + 1);
-            Type(p->numberSpin(), 4);
-            p->SelectRow(kRowLevel);
-            EXPECT_EQ(p->numberSpin()->maximum(), kMagicLevelMax);
-            Type(p->numberSpin(), 300);
+            Type(Property<QSpinBox>(d, "与えるﾀﾞﾒｰｼﾞ"), 30);
+            Type(Property<QSpinBox>(d, "消費精神点"), 4);
+            EXPECT_EQ(Property<QSpinBox>(d, "必要ﾚﾍﾞﾙ")->maximum(), kMagicLevelMax);
+            Type(Property<QSpinBox>(d, "必要ﾚﾍﾞﾙ"), 300);
 
             // With damage the attack animation is chosen and "画像表示" plays it beside the dialog.
             p->SelectRow(kMagicAnimationRow);
             ASSERT_TRUE(p->choice()->isEnabled());
             EXPECT_EQ(p->choice()->count(), 2);
-            Click(p->showImageBox());
+            Click(ShowImageBox(p));
             Choose(p->choice(), "spark");
             ASSERT_TRUE(view().IsShown());
             EXPECT_TRUE(view().IsAnimating());
@@ -158,8 +148,8 @@ TEST_F(MagicEditorTest, ASpellAddedAndEditedIsWrittenByOk) {
 
         // "編集..." then Cancel changes nothing; then OK replaces the row.
         InProperties(e->panel()->editButton(), [&](PreviewStepDialog* d, PropertyEditor* p) {
-            EXPECT_EQ(p->textEdit()->text(), "火炎");
-            TypeText(p->textEdit(), "lost");
+            EXPECT_EQ(Property<QLineEdit>(d, "魔法名")->text(), "火炎");
+            TypeText(Property<QLineEdit>(d, "魔法名"), "lost");
             Click(d->cancelButton());
         });
         EXPECT_EQ(e->panel()->rowText(0), "火炎");
@@ -195,7 +185,7 @@ TEST_F(MagicEditorTest, ANewSpellAcceptedUnchangedIsWrittenAsZerosAndEmptyTexts)
 TEST_F(MagicEditorTest, TextsTheFileCannotHoldAreRefusedAtEntry) {
     Run([&](PreviewListDialog* e) {
         InProperties(e->panel()->addButton(), [&](PreviewStepDialog* d, PropertyEditor* p) {
-            TypeText(p->textEdit(), "Fire Ball");
+            TypeText(Property<QLineEdit>(d, "魔法名"), "Fire Ball");
             p->SelectRow(kRowDescription);
             ASSERT_EQ(services.messages.size(), 1u);
             EXPECT_TRUE(services.messages[0].text.startsWith("魔法名に半角の空白"));
@@ -205,7 +195,7 @@ TEST_F(MagicEditorTest, TextsTheFileCannotHoldAreRefusedAtEntry) {
             p->SelectRow(kRowName);
             ASSERT_EQ(services.messages.size(), 2u);
             EXPECT_TRUE(services.messages[1].text.startsWith("魔法説明に半角の空白"));
-            EXPECT_EQ(p->textEdit()->text(), "");  // the refused name was not stored
+            EXPECT_EQ(NamedControl<QLineEdit>(d, "魔法名")->text(), "");  // the refused name was not stored
 
             // A description behind an empty name would be read back as the name: OK refuses it.
             p->SelectRow(kRowDescription);
@@ -216,7 +206,7 @@ TEST_F(MagicEditorTest, TextsTheFileCannotHoldAreRefusedAtEntry) {
             EXPECT_EQ(services.messages[2].text, "魔法説明のある魔法には魔法名を付けてください");
             ASSERT_TRUE(d->isVisible());
             EXPECT_EQ(p->currentRow(), kRowName);
-            TypeText(p->textEdit(), "Fire");
+            TypeText(NamedControl<QLineEdit>(d, "魔法名"), "Fire");
             Click(d->okButton());
         });
         Click(e->okButton());

@@ -11,7 +11,7 @@
 #include "core/rules/monsters.h"
 #include "core/settings/game_settings.h"
 #include "support/qt/editor_test.h"
-#include "support/qt/property_rows.h"
+#include "support/qt/property_driver.h"
 
 namespace lw {
 namespace {
@@ -130,9 +130,7 @@ TEST_F(MonsterListEditorTest, EditingAndAddingThroughThePropertyAndFocusDialogsW
     edited.keyRed = 255;
     edited.keyBlue = 255;
     Monster added{.agility = 7, .name = "slime", .picture = "slime.bmp"};
-    const std::string written = tp.ReadData("monster_list.txt");
-    EXPECT_EQ(written, MonsterListBytes({edited, added}));
-    EXPECT_NE(written.find(" 35.0 0.0 2 "), std::string::npos);
+    EXPECT_EQ(tp.ReadData("monster_list.txt"), MonsterListBytes({edited, added}));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include "support/core/village_makers.h"
 #include "support/qt/editor_test.h"
 #include "support/qt/named.h"
-#include "support/qt/property_rows.h"
+#include "support/qt/property_driver.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"

@@ -1,7 +1,7 @@
 // The scene list "場面設定1" and the scene settings "場面設定2" through their widgets: numbering
-// of new scenes, OK writing every scene file as read, scenes with odd values confirmed unchanged,
-// and the settings driving the map view; with the map animation list, deleting to the trash and
-// files that cannot be read left alone.
+// of new scenes, OK over many scenes, an edit of a scene with odd values, and the settings
+// driving the map view; with the map animation list, deleting to the trash and files that cannot
+// be read left alone.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -21,7 +21,6 @@
 #include "support/core/village_makers.h"
 #include "support/qt/editor_driver.h"
 #include "support/qt/named.h"
-#include "support/qt/titled.h"
 #include "widgets/drawing_group.h"
 #include "widgets/image_chooser.h"
 #include "widgets/preview_step_dialog.h"
@@ -86,54 +85,28 @@ TEST_F(SceneListEditorTest, AddTakesTheLowestFreeNumberWithTheFourDefaultGroups)
     EXPECT_EQ(tp.ReadData("scene07.txt"), "not a scene file");
 }
 
-TEST_F(SceneListEditorTest, OkWritesEverySceneByteForByteAndAnOddSceneConfirmedUnchangedStaysIdentical) {
-    WriteScene("scene0.txt", test::MakeRichScene());
-    // Values no control can show: kind 7, BGM 42 of no list, draw mode 5, key flag 2, colours out of
-    // range, a name whose bytes do not decode, files that do not exist.
+// A scene with values no control can show: an edit of one value changes only that value.
+TEST_F(SceneListEditorTest, AnEditOfAnOddSceneChangesOnlyThatValue) {
     Scene odd = test::MakeRichScene();
     odd.kind = 7;
     odd.bgmIndex = 42;
     odd.layerDrawMode = 5;
-    odd.layerColourKey = 2;
     odd.layerKeyRed = 300;
-    odd.layerKeyGreen = -4;
-    odd.layerKeyBlue = 1000;
     odd.name = "\x81\x7F odd \xFF";
     odd.mapDataFile = "gone.bin";
-    odd.backgroundChipSet = "?.bmp";
-    odd.layerChipSet = "nothing.bmp";
     WriteScene("scene5.txt", odd);
-    test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
-    const std::string rich = tp.ReadData("scene0.txt"), oddBytes = tp.ReadData("scene5.txt");
-    Scene oddRead;
-    ParseScene(oddBytes, oddRead);
+    Scene read;
+    ParseScene(tp.ReadData("scene5.txt"), read);
 
     SceneListEditor editor(context);
-    editor.SelectRow(1);
     InSettings(editor.editButton(), [](QDialog* d) {
         EXPECT_EQ(NamedAs<QComboBox>(d, "場面種別")->currentIndex(), -1);
-        Confirm(d);
-    });
-    EXPECT_EQ(editor.rows()[1].scene, oddRead);
-    editor.SelectRow(0);
-    InSettings(editor.editButton(), Confirm);
-    EXPECT_EQ(editor.rows()[0].scene, test::MakeRichScene());
-
-    Click(editor.okButton());
-    EXPECT_EQ(tp.ReadData("scene0.txt"), rich);
-    EXPECT_EQ(tp.ReadData("scene5.txt"), oddBytes);
-    EXPECT_EQ(services.messages.size(), 2u);  // one overwrite question per file
-
-    // An edit that changes one value changes only that line's value.
-    SceneListEditor again(context);
-    again.SelectRow(1);
-    InSettings(again.editButton(), [](QDialog* d) {
         NamedAs<QComboBox>(d, "場面種別")->setCurrentIndex(1);
         Confirm(d);
     });
-    Click(again.okButton());
-    oddRead.kind = 1;
-    EXPECT_EQ(tp.ReadData("scene5.txt"), SceneBytes(oddRead));
+    Click(editor.okButton());
+    read.kind = 1;
+    EXPECT_EQ(tp.ReadData("scene5.txt"), SceneBytes(read));
 }
 
 // With many scenes the OK asks once: "すべてはい" answers every later file, and "いいえ" keeps only

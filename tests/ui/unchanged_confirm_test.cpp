@@ -14,6 +14,9 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <functional>
+#include <optional>
+#include <QCheckBox>
+#include <QListWidget>
 
 #include "app/editor_context.h"
 #include "core/media/audio_lists.h"
@@ -27,6 +30,8 @@
 #include "editors/rules/enemy_unit_editor.h"
 #include "editors/rules/magic_list_editor.h"
 #include "editors/rules/monster_list_editor.h"
+#include "core/media/image_lists.h"
+#include "core/settings/game_settings.h"
 // placement hub
 #include "core/world/scene.h"
 #include "editors/scenes/placement_hub.h"
@@ -44,6 +49,9 @@
 // map animations
 #include "core/world/map_animation.h"
 #include "editors/scenes/map_animation_list_editor.h"
+#include "editors/scenes/scene_list_editor.h"
+#include "support/core/scene_makers.h"
+#include "support/core/village_makers.h"
 #include "widgets/preview_step_dialog.h"
 
 namespace lw {
@@ -58,15 +66,17 @@ struct UnchangedCase {
     std::function<std::string(const TempProject&)> prepare;
     // Opens the editor, opens every record and confirms it untouched, then confirms the editor.
     std::function<void(EditorContext&)> confirmUnchanged;
+    // The files the editor writes, each after its overwrite question.
+    std::size_t files = 1;
+    // The hub button of an editor that a change and Escape leave without writing or asking.
+    std::optional<HubEditor> cancelFrom;
 };
 
 // Runs the list editor with `run` and opens every row with "編集...", `arm` watching for its
 // dialogs and setting `reached` once the last one was confirmed; then confirms the editor.
 void ConfirmEveryRow(int (*run)(EditorContext&, QWidget*), EditorContext& context,
                      const std::function<void(bool& reached)>& arm) {
-    bool opened = false;
-    OnNextModal<PreviewListDialog>([&](PreviewListDialog* editor) {
-        opened = true;
+    InDialog<PreviewListDialog>([&] { run(context, nullptr); }, [&](PreviewListDialog* editor) {
         for (int row = 0; row < editor->panel()->rowCount(); ++row) {
             bool reached = false;
             arm(reached);
@@ -77,8 +87,6 @@ void ConfirmEveryRow(int (*run)(EditorContext&, QWidget*), EditorContext& contex
         }
         QTest::mouseClick(editor->okButton(), Qt::LeftButton);
     });
-    run(context, nullptr);
-    EXPECT_TRUE(opened);
 }
 
 // ---- effect animations: "編集...", then "次へ", "次へ", "OK" in the three steps -----------------
@@ -368,18 +376,185 @@ void ConfirmMapAnimationUnchanged(EditorContext& context) {
 
 // ---- end of map animations ------------------------------------------------------------------------
 
+// ---- editors of one dialog opened from the hub: `visit` looks at every record, then "OK" -------
+
+// Opens the editor of the hub's `button` as the hub does and runs `inEditor` on it once shown.
+void OpenFromHub(HubEditor button, EditorContext& context, const std::function<void(QDialog*)>& inEditor) {
+    EditorRegistry registry;
+    RegisterEditors(registry);
+    InDialog<QDialog>([&] { ASSERT_TRUE(registry.Open(button, context, nullptr)); }, [&](QDialog* e) {
+        QApplication::setActiveWindow(e);
+        inEditor(e);
+    });
+}
+
+void ConfirmFromHub(HubEditor button, EditorContext& context, const std::function<void(QDialog*)>& visit = {}) {
+    OpenFromHub(button, context, [&](QDialog* e) {
+        if (visit) visit(e);
+        if (e->isVisible()) test::Click(test::ConfirmButton(e));
+    });
+}
+
+// The title screen: values it would clamp, an entry of a slot it does not show, music beyond the
+// list; beside it a background table with a drawn slot and slots beyond the preset count.
+std::string PrepareTitle(const TempProject& tp) {
+    tp.WriteData("midi_list.txt", AudioListBytes(AudioList::Bgm, {"opening.mid", "field.mid"}));
+    test::WriteBytes(ImageFilePath(tp.project, "title.bmp"), test::MakeSolidBmp24(320, 240, 0x283C8C));
+    ImageTable back;
+    PresetImageTable(ImageTableKind::Back, back);
+    back.count = 25;
+    back.entries[1] = ImageEntry{"title.bmp", 2, 1, 10, 20, 30};
+    back.entries[24].fileName = "late.bmp";
+    tp.WriteData("image_back.txt", ImageTableBytes(ImageTableKind::Back, back));
+    return ToCp932(QStringLiteral("<midi_index>\r\n7\r\n</midi_index>\r\n<menu_pos>\r\n500 -3\r\n</menu_pos>\r\n"
+                                  "<menu_item_height>\r\n300\r\n</menu_item_height>\r\n<font_size>\r\n3\r\n</font_size>\r\n"
+                                  "<font_color>\r\n1 2 3 4 5 6 7 8 9 10 11 12\r\n</font_color>\r\n"
+                                  "<menu_item_number>\r\n3\r\n</menu_item_number>\r\n"
+                                  "<menu_item_data>\r\n1 0 New\r\n1 2 ロード\r\n6 5 Extra\r\n</menu_item_data>"))
+        .value();
+}
+
+// The background pictures, slot by slot: slots beyond the preset count, values outside the
+// controls' ranges, a name that only begins a file's name, a name whose file is missing.
+std::string PrepareBackImages(const TempProject& tp) {
+    test::WriteBytes(ImageFilePath(tp.project, "sky.bmp"), test::MakeSolidBmp24(320, 240, 0x5080C0));
+    ImageTable odd;
+    PresetImageTable(ImageTableKind::Back, odd);
+    odd.count = 25;
+    odd.entries[0] = ImageEntry{"hidden.bmp", 1, 0, 0, 0, 0};
+    odd.entries[2] = ImageEntry{"sky.bmp", 7, 2, 300, -1, 1000};
+    odd.entries[3] = ImageEntry{"sk", 0, 0, 0, 0, 0};  // begins "sky.bmp": shown as it, kept as "sk"
+    odd.entries[4] = ImageEntry{"gone.bmp", 2, 1, 1, 2, 3};
+    odd.entries[24] = ImageEntry{"late.bmp", 0, 1, 9, 9, 9};
+    return ImageTableBytes(ImageTableKind::Back, odd);
+}
+
+void VisitEverySlot(QDialog* e) {
+    auto* list = e->findChild<QListWidget*>();
+    for (int row = 0; row < list->count(); ++row) {
+        list->scrollToItem(list->item(row));
+        test::ClickRow(list, row);
+    }
+}
+
+// The faces, row by row: reserved fields, a face whose picture is missing, two faces of one
+// picture, values no face dialog would make.
+std::string PrepareFaces(const TempProject& tp) {
+    test::WriteBytes(ImageFilePath(tp.project, "faces.bmp"), test::MakeSolidBmp24(128, 32, 0xF0C080));
+    return "<image_face_number>\r\n3\r\n</image_face_number>\r\n<image_face_data>\r\n"
+           "7 -2 faces.bmp 7 2 300 -1 0 0 0 32 32\r\n0 0 gone.bmp 0 0 0 0 0 5 5 0 -3\r\n"
+           "1 1 faces.bmp 2 0 0 0 0 96 0 64 64\r\n</image_face_data>";
+}
+
+void VisitEveryRow(QDialog* e) {
+    auto* panel = e->findChild<ListEditorPanel*>();
+    for (int row = 0; row < panel->rowCount(); ++row) test::ClickRow(panel, row);
+}
+
+// The basic settings, every row entered and left with "画像表示" checked: a name ending in a lone
+// lead byte, indices beyond their lists, values beyond their ranges, rates and waits the drop-downs
+// do not offer.
+std::string PrepareBasicSettings(const TempProject& tp) {
+    tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"hit.wav"}));
+    test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+    tp.WriteData(kEffectFile, EffectFileBytes(StressedEffects()));
+    GameSettings odd{.title = "A\x82", .focusImage = "nofile.bmp", .focusSpec = DrawSpec{5, 2, {300, -1, 7}},
+        .effectArrowTalk = -1, .effectBareHand = 40, .soundBareHand = 300, .bgmGameOver = -2, .lineThickness = 150,
+        .battleMenuTranslucent = 4, .talkBackColour = Rgb{999, -3, 256}, .talkFace = 9, .moveIntervalPc = 3};
+    odd.fontColours[6] = Rgb{1000, 0, 0};
+    odd.font.weight = 300;
+    odd.itemSellRate = 0.29f;
+    odd.battleWaitTalk = 1050;
+    odd.battleWaitMagicItems = 20000;
+    odd.fadeStepTalk = 5;
+    odd.volumeAll = 5;
+    odd.criticalSoundEffect = 10;
+    return GameSettingsBytes(odd);
+}
+
+void VisitEverySetting(QDialog* e) {
+    auto* p = e->findChild<PropertyEditor*>();
+    test::Click(test::ShowImageBox(p));
+    test::EnterAndLeaveEveryField(p);
+}
+
+// The items, every row shown and "更新" untouched: a kind beyond the table, abilities above the
+// maximum and below 0, an animation and a sound beyond their lists, a helmet carrying an animation
+// and a health state, a state the drop-down does not offer, a no-discard flag of 2, a price above
+// 999999, name bytes that do not decode, "#" line breaks.
+std::string PrepareItems(const TempProject& tp) {
+    tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"cut.wav", "heal.wav"}));
+    test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
+    tp.WriteData(kEffectFile, EffectFileBytes(StressedEffects()));
+    GameSettings settings;
+    ResetGameSettings(settings);
+    settings.abilityMax = 500;
+    tp.WriteData("setting.txt", GameSettingsBytes(settings));
+    return "<item_number>\r\n5\r\n</item_number>\r\n<item_data>\r\n"
+           "12 2 600 -5 1 2 3 4 5 6 7 8 0 -1 -2 0 Strange \x81\x40\r\n"
+           "1 0 0 0 0 0 0 0 0 0 0 0 4 7 1 10 Helm# ##\r\n"
+           "0 1 9 9 9 9 9 9 9 9 9 9 0 77 300 1500000 \x85\x40\x85\x41 line#two\r\n"
+           "5 0 0 0 0 0 0 0 0 0 50 0 8 -1 -1 20 Sleepaway \r\n"
+           "0 0 0 0 1 0 0 0 0 0 0 0 0 1 0 5 Dagger \r\n</item_data>";
+}
+
+// Every row shown and "更新" (of the editor class `owner`) pressed untouched.
+void UpdateEveryRow(QDialog* e, const char* owner) {
+    auto* panel = e->findChild<ListEditorPanel*>();
+    for (int row = 0; row < panel->rowCount(); ++row) {
+        test::ClickRow(panel, row);
+        test::Press(e, QCoreApplication::translate(owner, "更新"));
+    }
+}
+
+// The texts: bytes that do not decode, a "#" line break.
+std::string PrepareTalks(const TempProject&) {
+    return "<talk_number>\r\n2\r\n</talk_number>\r\n<talk_data>\r\nA\x82\x20\xFF\x85#B\r\n\r\n</talk_data>";
+}
+
+// The scenes, each opened in "場面設定2" and confirmed there: a rich one, and one with values no
+// control can show (kind 7, BGM 42 of no list, draw mode 5, key flag 2, colours out of range, a
+// name whose bytes do not decode, files that do not exist).
+std::string PrepareScenes(const TempProject& tp) {
+    tp.WriteData("scene0.txt", SceneBytes(test::MakeRichScene()));
+    test::WriteBytes(ImageFilePath(tp.project, "ground.bmp"), test::VillageGroundBmp());
+    Scene odd = test::MakeRichScene();
+    odd.kind = 7;
+    odd.bgmIndex = 42;
+    odd.layerDrawMode = 5;
+    odd.layerColourKey = 2;
+    odd.layerKeyRed = 300;
+    odd.layerKeyGreen = -4;
+    odd.layerKeyBlue = 1000;
+    odd.name = "\x81\x7F odd \xFF";
+    odd.mapDataFile = "gone.bin";
+    odd.backgroundChipSet = "?.bmp";
+    odd.layerChipSet = "nothing.bmp";
+    return SceneBytes(odd);
+}
+
+void ConfirmEveryScene(QDialog* e) {
+    auto* scenes = dynamic_cast<SceneListEditor*>(e);
+    for (int row = 0; row < scenes->list()->count(); ++row) {
+        scenes->list()->setCurrentRow(row);
+        OnNextModal<QDialog>([](QDialog* d) { test::Click(test::ConfirmButton(d)); }, e);
+        test::Click(scenes->editButton());
+        test::CancelPendingModalWatches();
+    }
+}
+
 const UnchangedCase kCases[] = {
     {"EffectAnimations", kEffectFile,
      [](const TempProject& tp) {
          test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
          return EffectFileBytes(StressedEffects());
      },
-     ConfirmEveryEffectUnchanged},
+     ConfirmEveryEffectUnchanged, 1, HubEditor::AnimeList},
     {"BgmList", "midi_list.txt",
      [](const TempProject&) {
          return AudioListBytes(AudioList::Bgm, {std::string("\x85\x40\x79.mid", 7), "with blank.mid", "", "\x8b\xc8.mid"});
      },
-     ConfirmBgmListUnchanged},
+     ConfirmBgmListUnchanged, 1, HubEditor::BgmList},
     {"MagicList", kMagicFile,
      [](const TempProject& tp) {
          test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
@@ -387,7 +562,7 @@ const UnchangedCase kCases[] = {
          tp.WriteData("wave_list.txt", AudioListBytes(AudioList::Sound, {"hit.wav"}));
          return MagicListBytes(StressedSpells());
      },
-     ConfirmEverySpellUnchanged},
+     ConfirmEverySpellUnchanged, 1, HubEditor::MagicList},
     {"Narrations", kNarrationFile,
      [](const TempProject& tp) {
          test::WriteBytes(ImageFilePath(tp.project, "sky.bmp"), test::MakeSolidBmp24(32, 24, 0x203040));
@@ -395,13 +570,13 @@ const UnchangedCase kCases[] = {
          tp.WriteData("talk_list.txt", "<talk_number>\r\n1\r\n</talk_number>\r\n<talk_data>\r\nhello\r\n</talk_data>");
          return NarrationListBytes(StressedNarrations());
      },
-     ConfirmEveryNarrationUnchanged},
+     ConfirmEveryNarrationUnchanged, 1, HubEditor::NarrationList},
     {"Monsters", kMonsterFile,
      [](const TempProject& tp) {
          test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
          return MonsterListBytes(StressedMonsters());
      },
-     ConfirmEveryMonsterUnchanged},
+     ConfirmEveryMonsterUnchanged, 1, HubEditor::MonsterList},
     {"EnemyUnits", kEnemyFile,
      [](const TempProject& tp) {
          Monster m;
@@ -411,7 +586,7 @@ const UnchangedCase kCases[] = {
          test::WriteBytes(ImageFilePath(tp.project, "wide.bmp"), test::MakeSolidBmp24(320, 64, 0x008080));
          return EnemyListBytes(StressedUnits());
      },
-     ConfirmEveryUnitUnchanged},
+     ConfirmEveryUnitUnchanged, 1, HubEditor::EnemyUnitList},
     // placement hub
     {"FieldBattles", "scene0.txt", PreparePlacementScene, ConfirmEveryFieldBattleUnchanged},
     {"InnPositions", "scene0.txt", PreparePlacementScene, ConfirmEveryInnUnchanged},
@@ -422,25 +597,49 @@ const UnchangedCase kCases[] = {
          return MapAnimationBytes(StressedMapAnimation());
      },
      ConfirmMapAnimationUnchanged},
+    {"TitleScreen", "title.txt", PrepareTitle, [](EditorContext& c) { ConfirmFromHub(HubEditor::Title, c); }, 2,
+     HubEditor::Title},
+    {"BackImages", "image_back.txt", PrepareBackImages,
+     [](EditorContext& c) { ConfirmFromHub(HubEditor::BackImages, c, VisitEverySlot); }, 1, HubEditor::BackImages},
+    {"Faces", "image_face.txt", PrepareFaces, [](EditorContext& c) { ConfirmFromHub(HubEditor::FaceImages, c, VisitEveryRow); },
+     1, HubEditor::FaceImages},
+    {"BasicSettings", "setting.txt", PrepareBasicSettings,
+     [](EditorContext& c) { ConfirmFromHub(HubEditor::BasicSettings, c, VisitEverySetting); }, 1, HubEditor::BasicSettings},
+    {"Items", "item_list.txt", PrepareItems,
+     [](EditorContext& c) { ConfirmFromHub(HubEditor::ItemList, c, [](QDialog* e) { UpdateEveryRow(e, "lw::ItemListEditor"); }); },
+     1, HubEditor::ItemList},
+    {"Talks", "talk_list.txt", PrepareTalks,
+     [](EditorContext& c) {
+         ConfirmFromHub(HubEditor::TextList, c, [](QDialog* e) {
+             UpdateEveryRow(e, "lw::TalkListEditor");
+             test::Press(e, "OK");  // (no default button: Return is a line break of the text)
+         });
+     },
+     1, HubEditor::TextList},
+    {"Scenes", "scene5.txt", PrepareScenes, [](EditorContext& c) { ConfirmFromHub(HubEditor::SceneSettings, c, ConfirmEveryScene); },
+     2},
 };
 
-class UnchangedConfirm : public ::testing::TestWithParam<UnchangedCase> {};
+void PrintTo(const UnchangedCase& c, std::ostream* os) { *os << c.name; }
 
-void ConfirmEveryRecordUnchanged(const UnchangedCase& c) {
-    TempProject tp;
-    test::FakeServices services;
-    EditorContext context;
-    context.project = tp.project;
-    context.services = &services;
+class UnchangedConfirm : public test::EditorTest, public ::testing::WithParamInterface<UnchangedCase> {
+protected:
+    void ConfirmEveryRecordUnchanged(const UnchangedCase& c);
+};
+
+void UnchangedConfirm::ConfirmEveryRecordUnchanged(const UnchangedCase& c) {
     const std::string bytes = c.prepare(tp);
     tp.WriteData(c.fileName, bytes);
+    const auto before = test::FolderFiles(tp.dir.path());
 
     c.confirmUnchanged(context);
 
     EXPECT_EQ(tp.ReadData(c.fileName), bytes);
-    // The only message is the overwrite question of the save itself.
-    ASSERT_EQ(services.messages.size(), 1u) << services.texts().join("\n").toStdString();
-    EXPECT_EQ(services.messages[0].text, QObject::tr("同名のファイルが存在しますが、上書きしますか？"));
+    // The files beside it, which it may write too, are kept as well.
+    for (const auto& [name, was] : before) EXPECT_TRUE(test::ReadBytes(tp.dir.path() / name) == was) << name;
+    // The only messages are the overwrite questions of the save itself.
+    ASSERT_EQ(services.messages.size(), c.files) << services.texts().join("\n").toStdString();
+    for (const auto& m : services.messages) EXPECT_EQ(m.text, QObject::tr("同名のファイルが存在しますが、上書きしますか？"));
 }
 
 TEST_P(UnchangedConfirm, WritesEveryRecordBackByteForByte) { ConfirmEveryRecordUnchanged(GetParam()); }
@@ -458,10 +657,7 @@ TEST_P(UnchangedConfirm, WritesTheSameBytesWithTheEnglishInterface) {
 TEST_P(UnchangedConfirm, SampleGameWrittenBackByteForByte) {
     const UnchangedCase& c = GetParam();
     test::SampleProject sample;
-    test::FakeServices services;
-    EditorContext context;
     context.project = sample.project;
-    context.services = &services;
     context.flagsRead = LoadFlagExplanations(context.project, context.flags);  // as the hub does
     const auto before = sample.Files();
 
@@ -472,6 +668,35 @@ TEST_P(UnchangedConfirm, SampleGameWrittenBackByteForByte) {
     for (const auto& m : services.messages) {
         EXPECT_EQ(m.text, QStringLiteral("同名のファイルが存在しますが、上書きしますか？")) << m.text.toStdString();
     }
+}
+
+// Escape after a change writes nothing and asks nothing: a row deleted, every number stepped up,
+// every text field replaced, every box toggled.
+TEST_P(UnchangedConfirm, EscapeAfterAChangeWritesNothing) {
+    const UnchangedCase& c = GetParam();
+    if (!c.cancelFrom) GTEST_SKIP() << "no hub editor of its own";
+    tp.WriteData(c.fileName, c.prepare(tp));
+    const auto before = test::FolderFiles(tp.dir.path());
+    OpenFromHub(*c.cancelFrom, context, [](QDialog* e) {
+        if (auto* panel = e->findChild<ListEditorPanel*>(); panel != nullptr && panel->rowCount() > 0) {
+            test::ClickRow(panel, 0);
+            test::Click(panel->deleteButton());
+        }
+        for (QSpinBox* spin : e->findChildren<QSpinBox*>())
+            if (spin->isVisible() && spin->isEnabled()) spin->stepUp();
+        for (QLineEdit* edit : e->findChildren<QLineEdit*>())
+            if (edit->isVisible() && edit->isEnabled() && !edit->isReadOnly()) edit->setText("changed");
+        for (QCheckBox* box : e->findChildren<QCheckBox*>())
+            if (box->isVisible() && box->isEnabled()) box->toggle();
+        QTest::keyClick(e, Qt::Key_Escape);
+        EXPECT_FALSE(e->isVisible());
+    });
+    EXPECT_EQ(test::FolderFiles(tp.dir.path()), before);
+    EXPECT_TRUE(services.messages.empty()) << services.texts().join("\n").toStdString();
+    // The settings the editors share are at most read, never changed.
+    GameSettings read;
+    LoadGameSettings(tp.project, read);
+    EXPECT_TRUE(context.settings == read || context.settings == GameSettings{});
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEditor, UnchangedConfirm, ::testing::ValuesIn(kCases),

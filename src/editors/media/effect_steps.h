@@ -37,9 +37,6 @@ public:
     // The sheet is the working record's image file; its chip area and cell size cut it into cells.
     EffectOrderStep(EditorContext& context, EffectAnimation& working, Options options, QWidget* parent = nullptr);
 
-    // The confirming button, labelled as the options say.
-    QPushButton* defaultButton() const { return ok_; }
-
 public slots:
     void accept() override;
 
