@@ -77,8 +77,6 @@ public:
     bool showImage() const { return showImageFlag_; }
 
     QListWidget* labelList() const { return labels_; }
-    QLineEdit* textEdit() const { return text_; }
-    NumberSpin* numberSpin() const { return number_; }
     ImageChooser* choice() const { return choice_; }
 
 signals:

@@ -15,6 +15,7 @@
 #include "support/qt/editor_test.h"
 #include "support/qt/accessibility.h"
 #include "support/qt/named.h"
+#include "support/qt/property_driver.h"
 #include "widgets/face_dialog.h"
 #include "widgets/image_chooser.h"
 #include "widgets/number_spin.h"
@@ -123,11 +124,10 @@ TEST_F(NpcEditorTest, AddingAnNpcWritesTheListAndItsScene) {
             p->choice()->setCurrentIndex(1);  // "歩行"
             p->SelectRow(1);
             p->choice()->setCurrentIndex(2);  // "右"
-            p->SelectRow(3);
-            Enter(p->numberSpin(), 300, Leave::Stay);  // taken as 100
-            p->SelectRow(kNpcNameRow);
-            p->textEdit()->setFocus();
-            p->textEdit()->setText(QStringLiteral("旅人"));
+            Enter(Property<QSpinBox>(s, "動作速度"), 300, Leave::Stay);  // taken as 100
+            QLineEdit* name = Property<QLineEdit>(s, "名前");
+            name->setFocus();
+            name->setText(QStringLiteral("旅人"));
             p->Commit();  // Return would press the dialog's default button
             p->Commit();
             // The sprite walks in the preview in the row of its facing, at its speed.
