@@ -482,6 +482,20 @@ Scenes with more than %1 shops, inns, signposts and fixed battles:
         <source>ほか %1 ファイル</source>
         <translation>and %1 more files</translation>
     </message>
+    <message>
+        <source>ほか %1 件</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>%1
+
+以上のファイルを読み込めません。
+これらのファイルは上書きされません。</source>
+        <translation>%1
+
+The files above cannot be read.
+They will not be overwritten.</translation>
+    </message>
 </context>
 <context>
     <name>lw</name>

@@ -1,8 +1,8 @@
 #pragma once
 // A list whose rows are numbered files of the data folder ("scene7.txt", "map_anim3.txt"), one file
 // a row, sorted by name as the folder lists them: the list with "追加...", "編集...", "削除", "表示"
-// and OK / ｷｬﾝｾﾙ beside it; the rows read with progress, each unreadable file named once and its
-// row marked (never written back); a new row given the lowest free number and put in name order;
+// and OK / ｷｬﾝｾﾙ beside it; the rows read with progress, the unreadable files named in one message
+// and their rows marked (never written back); a new row given the lowest free number and put in name order;
 // "削除" moving the file to the desktop trash at once after a question. Used by the scene list and
 // the map animation list, whose rows carry `fileName`, `number` and `status`; ReadDataFiles also by
 // the placement hub and the event command editor.
@@ -34,7 +34,8 @@ class QPushButton;
 namespace lw {
 
 // Reads each of `files` into a row of `rows` (`read(file, row)` fills it) with progress, and tells
-// `added(row)` of each row as it comes; then names the files that could not be read, once each.
+// `added(row)` of each row as it comes; then names the files that could not be read, all in one
+// message.
 template <class Row, class Entry, class ReadFn, class AddedFn>
 void ReadDataFiles(EditorContext& context, QWidget* owner, const std::vector<Entry>& files, std::vector<Row>& rows,
                    ReadFn read, AddedFn added) {
@@ -49,7 +50,10 @@ void ReadDataFiles(EditorContext& context, QWidget* owner, const std::vector<Ent
             rows.push_back(std::move(row));
         }
     }
-    for (const Row& row : rows) ReportUnreadable(context, owner, row.fileName, row.status);
+    std::vector<std::string> unreadable;
+    for (const Row& row : rows)
+        if (row.status == ReadStatus::Unreadable) unreadable.push_back(row.fileName);
+    ReportUnreadableFiles(context, owner, unreadable);
 }
 
 // What every row of a numbered-file list carries; the editor's row adds the file's contents.
@@ -99,7 +103,7 @@ public:
     static QString RowText(std::string_view fileName, ReadStatus status);
 
     // Reads every file of `files` into a row (`read(file, row)` fills it), with progress; the files
-    // that cannot be read are then named, once each. LoadScenes: the scene files.
+    // that cannot be read are then named in one message. LoadScenes: the scene files.
     template <class Row, class Entry, class ReadFn>
     void Load(const std::vector<Entry>& files, std::vector<Row>& rows, QWidget* owner, ReadFn read) {
         ReadDataFiles(context_, owner, files, rows, read, [this](const Row& row) { AddRowOf(row); });

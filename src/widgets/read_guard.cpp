@@ -1,5 +1,8 @@
 #include "widgets/read_guard.h"
 
+#include <QStringList>
+#include <algorithm>
+
 #include "app/editor_context.h"
 #include "app/services.h"
 
@@ -11,6 +14,18 @@ bool ReportUnreadable(EditorContext& context, QWidget* owner, std::string_view f
          QObject::tr("%1 を読み込めません。\nこのファイルは上書きされません。")
              .arg(FromCp932(DataFileDisplayPath(context.project, fileName))));
     return true;
+}
+
+void ReportUnreadableFiles(EditorContext& context, QWidget* owner, const std::vector<std::string>& fileNames) {
+    if (fileNames.size() == 1) ReportUnreadable(context, owner, fileNames[0], ReadStatus::Unreadable);
+    if (fileNames.size() <= 1) return;
+    constexpr std::size_t kNamed = 10;
+    QStringList lines;
+    for (std::size_t i = 0; i < std::min(fileNames.size(), kNamed); ++i)
+        lines << FromCp932(DataFileDisplayPath(context.project, fileNames[i]));
+    if (fileNames.size() > kNamed) lines << QObject::tr("ほか %1 件").arg(fileNames.size() - kNamed);
+    Warn(context, owner,
+         QObject::tr("%1\n\n以上のファイルを読み込めません。\nこれらのファイルは上書きされません。").arg(lines.join(u'\n')));
 }
 
 bool SaveUnlessUnreadable(EditorContext& context, QWidget* owner, ReadStatus status,

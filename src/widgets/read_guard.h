@@ -5,7 +5,9 @@
 // it); the author can mend the file and try again.
 
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/tagfile/file_io.h"
 
@@ -18,6 +20,9 @@ struct EditorContext;
 
 // True, after telling the author, when `status` says the data file `fileName` could not be read.
 bool ReportUnreadable(EditorContext& context, QWidget* owner, std::string_view fileName, ReadStatus status);
+// Tells the author in one message of the data files `fileNames` that could not be read (the first
+// ten named, the rest counted); nothing when there are none.
+void ReportUnreadableFiles(EditorContext& context, QWidget* owner, const std::vector<std::string>& fileNames);
 
 // An editor's OK: runs `save` with the overwrite questions asked over `owner`, unless the file was
 // read as unreadable (or there is no one to ask). False when something could not be written: the

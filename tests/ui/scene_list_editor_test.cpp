@@ -217,6 +217,25 @@ TYPED_TEST(NumberedFilesTest, AnUnreadableFileIsKeptAndDeleteTrashesAtOnce) {
     EXPECT_FALSE(fs::exists(DataFilePath(tp.project, TypeParam::Name(3))));
 }
 
+// However many files cannot be read, the author is told once: the first ten named, the rest counted.
+TYPED_TEST(NumberedFilesTest, UnreadableFilesAreNamedInOneMessage) {
+    this->tp.WriteData(TypeParam::Name(0), TypeParam::Bytes(this->tp));
+    for (int n = 1; n <= 12; ++n) {
+        const fs::path huge = DataFilePath(this->tp.project, TypeParam::Name(n));
+        test::WriteBytes(huge, "");
+        fs::resize_file(huge, kListFileCeiling + 1);
+    }
+    typename TypeParam::Editor editor(this->context);
+    ASSERT_EQ(this->services.messages.size(), 1u);
+    const QString text = this->services.messages[0].text;
+    EXPECT_EQ(this->services.messages[0].icon, MessageIcon::Warning);
+    // In name order: 1, 10, 11, 12, 2 .. 7 named; 8 and 9 counted.
+    for (int n : {1, 10, 11, 12, 2, 7}) EXPECT_TRUE(text.contains(QString::fromStdString(TypeParam::Name(n)))) << n;
+    EXPECT_FALSE(text.contains(QString::fromStdString(TypeParam::Name(8))));
+    EXPECT_TRUE(text.contains(QStringLiteral("ほか 2 件")));
+    EXPECT_EQ(editor.rows()[12].status, ReadStatus::Unreadable);
+}
+
 // The settings redraw the map view at every change, and OK gives back what the controls show.
 TEST_F(SceneListEditorTest, SettingsShowTheChosenMapAndChipSetsAndGiveThemBack) {
     test::WriteVillage(tp);
