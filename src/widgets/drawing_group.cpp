@@ -4,12 +4,12 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <utility>
 
+#include "widgets/field_grid.h"
 #include "widgets/kept_value.h"
 #include "widgets/number_spin.h"
 
@@ -41,13 +41,7 @@ DrawingGroup::DrawingGroup(Options options, QWidget* parent) : QWidget(parent), 
     red_ = new NumberSpin(colourGroup_, 0, 255);
     green_ = new NumberSpin(colourGroup_, 0, 255);
     blue_ = new NumberSpin(colourGroup_, 0, 255);
-    colourRow->addWidget(new QLabel(tr("赤"), colourGroup_));
-    colourRow->addWidget(red_);
-    colourRow->addWidget(new QLabel(tr("緑"), colourGroup_));
-    colourRow->addWidget(green_);
-    colourRow->addWidget(new QLabel(tr("青"), colourGroup_));
-    colourRow->addWidget(blue_);
-    colourRow->addStretch(1);
+    AddLabelledRow(colourRow, {{tr("赤"), red_}, {tr("緑"), green_}, {tr("青"), blue_}});
     layout->addWidget(colourGroup_);
 
     LoadSpec(DrawSpec{});

@@ -1,5 +1,6 @@
 #include "widgets/field_grid.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -13,6 +14,14 @@ void AddLabelledFields(QGridLayout* grid, int columns, std::initializer_list<std
         grid->addWidget(field, row, column + 1);
         ++i;
     }
+}
+
+void AddLabelledRow(QBoxLayout* row, std::initializer_list<std::pair<QString, QWidget*>> fields) {
+    for (const auto& [label, field] : fields) {
+        row->addWidget(new QLabel(label, row->parentWidget()));
+        row->addWidget(field);
+    }
+    row->addStretch(1);
 }
 
 }  // namespace lw

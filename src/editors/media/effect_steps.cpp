@@ -249,11 +249,7 @@ public:
         auto* cellRow = new QHBoxLayout(cellGroup);
         cellWidth_ = NewSpin(cellGroup, 0, kMaxPictureSide);
         cellHeight_ = NewSpin(cellGroup, 0, kMaxPictureSide);
-        cellRow->addWidget(new QLabel(tr("幅"), cellGroup));
-        cellRow->addWidget(cellWidth_);
-        cellRow->addWidget(new QLabel(tr("高さ"), cellGroup));
-        cellRow->addWidget(cellHeight_);
-        cellRow->addStretch(1);
+        AddLabelledRow(cellRow, {{tr("幅"), cellWidth_}, {tr("高さ"), cellHeight_}});
         layout->addWidget(cellGroup);
 
         auto* buttons = new QHBoxLayout();

@@ -17,6 +17,7 @@
 #include "editors/media/effect_steps.h"
 #include "previews/image_view.h"
 #include "render/bitmap.h"
+#include "widgets/field_grid.h"
 #include "widgets/image_chooser.h"
 #include "widgets/kept_value.h"
 #include "widgets/list_editor.h"
@@ -143,11 +144,7 @@ public:
         auto* sizeRow = new QHBoxLayout(sizeGroup);
         width_ = new NumberSpin(sizeGroup, 1, kMaxPictureSide);
         height_ = new NumberSpin(sizeGroup, 1, kMaxPictureSide);
-        sizeRow->addWidget(new QLabel(tr("幅"), sizeGroup));
-        sizeRow->addWidget(width_);
-        sizeRow->addWidget(new QLabel(tr("高さ"), sizeGroup));
-        sizeRow->addWidget(height_);
-        sizeRow->addStretch(1);
+        AddLabelledRow(sizeRow, {{tr("幅"), width_}, {tr("高さ"), height_}});
         layout->addWidget(sizeGroup);
 
         auto* speedRow = new QHBoxLayout();
